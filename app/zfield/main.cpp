@@ -1,0 +1,53 @@
+#include "commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+const zfield::Command kCommands[] = {
+    {"keys", nullptr,
+     "keys \"SEQUENCE\" [--answer yes|no|edit]... [--check]\n"
+     "      Keys SEQUENCE into a fresh Go Program and prints the messages shown,\n"
+     "      the GO list, the PROC list and the memory units left."},
+};
+
+const char* kNotation =
+    "Key-sequence notation (tokens separated by spaces, case ignored):\n"
+    "  FD BK LT RT        the four arrow keys (Forward, Back, Left, Right)\n"
+    "  RPT P Q W M S T    Repeat, Procedure, Quaver, Wait, Motor, Sense, Toggle\n"
+    "  [ ]                the one bracket key\n"
+    "  0..9               digit keys; a token of several digits keys each in turn\n"
+    "  CE CM GO           clear entry, confirmed clear memory, go\n"
+    "  POS(x,y) HEAD(h)   graphic commands: position in steps from the centre, heading\n"
+    "  SHAPE(name) STAMP(name) PEN(name)\n"
+    "  PENUP FLIP FLIPSTAMP TEXT(\"text\") TEXT(\"text\",mode)\n"
+    "Listings use the same tokens, one instruction a line: RPT 4 [, FD 2 5, ], P 3 [.\n";
+
+void PrintHelp() {
+    std::printf("zfield %s - the Zarnikfield command-line companion\n\n", ZF_VERSION);
+    std::printf("Usage: zfield COMMAND [ARGS]\n       zfield --help | --version\n\nCommands:\n");
+    for (const auto& c : kCommands)
+        std::printf("  %s\n", c.usage);
+    std::printf("\n%s", kNotation);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        PrintHelp();
+        return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("zfield %s\n", ZF_VERSION);
+        return 0;
+    }
+    zfield::Args args(argv + 2, argv + argc);
+    for (const auto& c : kCommands)
+        if (std::strcmp(argv[1], c.name) == 0)
+            return c.run(args);
+    std::fprintf(stderr, "zfield: unknown command '%s' (see zfield --help)\n", argv[1]);
+    return 2;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "program/instruction.h"
+#include "program/user_interface.h"
+
+#include <cstdint>
+
+namespace zf {
+
+inline constexpr int kMemoryUnits = 187;
+
+// The Go Program being edited: the GO list (main program, headed by a
+// GoProgramHeader) and the PROC list (procedure definitions), with the
+// robot memory still free.
+class GoEditor {
+  public:
+    explicit GoEditor(UserInterface& ui);
+    ~GoEditor();
+    GoEditor(const GoEditor&) = delete;
+    GoEditor& operator=(const GoEditor&) = delete;
+
+    std::int16_t procedureBeingDefined = 0;
+    std::int16_t memoryUnitsLeft = kMemoryUnits;
+    std::uint32_t modified = 0;
+    GoInstruction* cursor = nullptr;
+    // GO instruction after which keying resumes when a definition closes.
+    GoInstruction* goPosition = nullptr;
+
+    UserInterface& ui() { return ui_; }
+
+    GoInstruction* Head(int list) const { return list == PROC_LIST ? procHead_ : goHead_; }
+    GoInstruction* Last(int list) const;
+    // Which list holds an instruction: GO_LIST, PROC_LIST, or 0.
+    int ListOf(const GoInstruction* in) const;
+    int CurrentList() const { return procedureBeingDefined ? PROC_LIST : GO_LIST; }
+
+    // Inserts a fresh instruction after the cursor (or as GO head with no
+    // cursor) and makes it the cursor. Charges nothing.
+    GoInstruction* NewInstruction(std::uint8_t opcode);
+    // The keypad's form: the memory rule, then NewInstruction.
+    bool AddInstruction(std::uint8_t opcode, bool complete, int units);
+    // Appends a copy at the end of a list and charges its units unchecked.
+    GoInstruction* InsertCopy(const GoInstruction& record, int list);
+    // CE on the cursor of a list.
+    void DeleteAtCursor(int list);
+    void RemoveInstruction(int list, GoInstruction* in);
+    void DestroyProgramList(int list);
+    // CM confirmed.
+    void ClearMemory();
+    // Makes the GoProgramHeader (named `name` in the name table) after the cursor.
+    GoInstruction* MakeHeader(const char* name);
+
+    GoInstruction* FindProcedure(int list, int n) const;
+    bool ProcedureHasEnd(int list, int n) const;
+    int DeleteProcedure(int list, int n);
+    GoInstruction* FindEmptyProcedure() const;
+    void DeleteEmptyProcedures();
+    GoInstruction* FirstOpenProcedure() const;
+
+    int LineOf(int list, const GoInstruction* in) const;
+    int LineCount(int list) const;
+    int DeepestRepeatNesting(int list) const;
+
+    // Makes an instruction the cursor and points both list cursors at it,
+    // its own in the problem style.
+    void ShowInstruction(GoInstruction* in);
+
+    // Recomputes the listing indents of a list.
+    void Reindent(int list);
+
+  private:
+    void Link(GoInstruction* in, GoInstruction* after, int list);
+    void Unlink(GoInstruction* in, int list);
+    GoInstruction*& HeadRef(int list) { return list == PROC_LIST ? procHead_ : goHead_; }
+
+    UserInterface& ui_;
+    GoInstruction* goHead_ = nullptr;
+    GoInstruction* procHead_ = nullptr;
+};
+
+// Walking back from an instruction: 0 after a ProcedureEnd, else the number
+// of the ProcedureDef met.
+int ProcedureAt(const GoInstruction* in);
+int OpenRepeatsAt(const GoInstruction* in);
+bool InsideOpenRepeat(const GoInstruction* in);
+
+// Checks before a run or a send; results as the callers expect them.
+int CheckGoList(GoEditor* editor);
+int CheckProcList(GoEditor* editor);
+
+// The listing indent of each instruction of a list, in key-picture widths.
+void ComputeIndents(GoInstruction* head);
+
+} // namespace zf

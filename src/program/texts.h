@@ -1,0 +1,29 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace zf {
+
+// A value filled into a message: %d takes an integer, %s a string,
+// %.1f and %.3g a number.
+using TextArg = std::variant<long long, double, std::string>;
+
+// Id used for messages that have no number in the string table.
+inline constexpr int kUnnumbered = -1;
+
+// The raw text of a string id, or an empty view when the id has no text.
+std::string_view TextOf(int id);
+bool HasText(int id);
+
+// Fills %d, %s, %.1f, %.3g (and %% ) as the C formats do; a conversion with
+// no argument left, or of the wrong kind, is filled from what was given
+// without ever reading past the arguments.
+std::string FormatText(std::string_view format, std::initializer_list<TextArg> args);
+
+// The text of an id with its arguments filled in.
+std::string Text(int id, std::initializer_list<TextArg> args = {});
+
+} // namespace zf

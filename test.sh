@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, checks formatting, builds everything, runs the
+# core tests under AddressSanitizer and UndefinedBehaviorSanitizer, then runs
+# every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+echo "== formatting"
+git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== sanitizer build (core)"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DZF_SANITIZE=ON -DZF_CORE_ONLY=ON -DZF_BENCHMARKS=OFF >/dev/null
+cmake --build build-sanitize -j "$jobs"
+ctest --test-dir build-sanitize -j "$jobs" --output-on-failure
+
+echo "== build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build -j "$jobs" --output-on-failure

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "program/user_interface.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace zf::test {
+
+struct ShownMessage {
+    int id;
+    std::string text;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+// Records what the core showed; questions are answered from a queue
+// (No when the queue is empty).
+class Recorder : public UserInterface {
+  public:
+    void WarningBox(int id, const std::string& text) override;
+    Answer Ask(int id, const std::string& text, Buttons buttons) override;
+    void ShowListCursor(int list, int line, int style) override;
+    void HideListCursor(int list) override;
+    void PlayTone(int frequency, int milliseconds) override;
+
+    std::vector<ShownMessage> messages;
+    std::vector<ShownMessage> questions;
+    std::deque<Answer> answers;
+    struct Cursor {
+        int line = 0;
+        int style = 0;
+        bool visible = false;
+    };
+    Cursor cursors[3];
+    struct Tone {
+        int frequency;
+        int milliseconds;
+    };
+    std::vector<Tone> tones;
+
+    int lastWarningId() const { return messages.empty() ? 0 : messages.back().id; }
+    std::string lastWarning() const { return messages.empty() ? "" : messages.back().text; }
+    void clear() { messages.clear(); questions.clear(); }
+};
+
+} // namespace zf::test
