@@ -1,6 +1,9 @@
 #include "program/texts.h"
+#include "program/texts_table.h"
 
 #include <gtest/gtest.h>
+
+#include <string_view>
 
 namespace zf {
 namespace {
@@ -19,6 +22,43 @@ TEST(Texts, LooksUpById) {
     EXPECT_EQ(TextOf(30), "My Go Program.gop");
     EXPECT_FALSE(HasText(99999));
     EXPECT_EQ(TextOf(99999), "");
+}
+
+TEST(Texts, TableIsSortedWithUniqueIds) {
+    auto table = TextTable();
+    ASSERT_FALSE(table.empty());
+    for (std::size_t i = 1; i < table.size(); ++i)
+        EXPECT_LT(table[i - 1].id, table[i].id) << "at entry " << i;
+    for (const TextEntry& e : table)
+        EXPECT_EQ(TextOf(e.id), e.text) << "id " << e.id;
+}
+
+TEST(Texts, FormatsUseOnlyTheConversionsFormatTextFills) {
+    for (const TextEntry& e : TextTable()) {
+        std::string_view text = e.text;
+        for (std::size_t i = text.find('%'); i != std::string_view::npos; i = text.find('%', i)) {
+            std::string_view rest = text.substr(i + 1);
+            std::size_t length = 0;
+            for (std::string_view c : {"d", "s", ".1f", ".3g", "%"})
+                if (rest.starts_with(c))
+                    length = c.size();
+            ASSERT_NE(length, 0u) << "id " << e.id << ": " << text;
+            i += 1 + length;
+        }
+    }
+}
+
+TEST(Texts, FillsMessagesAsTheProgramShowsThem) {
+    EXPECT_EQ(Text(1078, {0LL, 1LL, 9LL}), "A 0 is not allowed here.\nUse a number from 1 to 9. ");
+    EXPECT_EQ(Text(36, {50LL, 12LL, 50LL}),
+              "Procedure 50 cannot use Procedure 12 (use a number HIGHER than 50).");
+    EXPECT_EQ(Text(90, {4.5, 4.5}),
+              "Zarnik must stay in working area.\nMaximum values: X = 4.5 and Y = 4.5");
+    EXPECT_EQ(Text(1075, {1LL}), "The GO List contains more than 5 Repeats inside Repeat "
+                                 "Commands.\nYou must delete 1 Repeat command(s).");
+    EXPECT_EQ(Text(1088, {std::string("C:\\a.zfp")}),
+              "C:\\a.zfp\n\nThis is not a Zarnikfield Project file.\nProject not opened.");
+    EXPECT_EQ(Text(1012), "Zarnikfield");
 }
 
 } // namespace

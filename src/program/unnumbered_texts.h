@@ -1,0 +1,76 @@
+#pragma once
+
+// Texts the program shows that have no id in the string table.
+
+namespace zf::unnumbered {
+
+// Go List and Procedure windows.
+inline constexpr const char* kShowListCursorBadList = "Invalid window handle in ShowListCursor()\n";
+inline constexpr const char* kHideListCursorBadList = "Invalid window handle in HideListCursor()\n";
+inline constexpr const char* kPaintListCursorBadList =
+    "Invalid window handle in PaintListCursor()\n";
+inline constexpr const char* kInstructionNotFound =
+    "Error while looking for an instruction. Click on GO list pane";
+inline constexpr const char* kEditorMemoryLow =
+    "Warning: Computer memory is low.\nClose another application and try again.";
+
+// Running a Go Program: the control stack could not grow.
+inline constexpr const char* kRunMemoryLow = "Warning: Computer memory is low.\n"
+                                             "GO Program execution must terminate.\n"
+                                             "Close another application and try again.";
+
+// Go Program files.
+inline constexpr const char* kSubdirectoryNotFound =
+    "Error: The subdirectory required for this operation\n was not found.";
+// The text given to every label of a version 0.9 file, which stores none.
+inline constexpr const char* kV09LabelText = "Version 1.0 GO Program Labels cannot be converted.";
+
+// Project sub-folder check: one warning put together from these parts and the
+// missing folder names.
+inline constexpr const char* kSubFolderMissing = "The following sub-folder is missing.\n";
+inline constexpr const char* kSubFoldersMissing = "The following sub-folders are missing.\n";
+inline constexpr const char* kMayFunctionIncorrectly = "Zarnikfield may function incorrectly.\n\n";
+inline constexpr const char* kWillNotOpenProject = "Zarnikfield will not open this Project.\n\n";
+
+// Starting the paint package; the last takes the start result as %d.
+inline constexpr const char* kPaintFileNotFound =
+    "Paint package could not be started.\n"
+    "The 'Paint Package' entry in the zfield.ini file refers to a FILE that could not be found.";
+inline constexpr const char* kPaintInvalidPath =
+    "Paint package could not be started.\n"
+    "The 'Paint Package' entry in the zfield.ini file refers to an invalid PATH.";
+inline constexpr const char* kPaintStartError =
+    "Paint package could not be started.\n"
+    "Error no. %d\n"
+    "Check that 'Paint Package' entry in zfield.ini file refers to your system's paint package";
+
+// Reading from the robot: the echoed command byte came without the last image byte.
+inline constexpr const char* kGotZeroChars = "got 0 chars";
+
+// Communications report: caption of the question whether to save it.
+inline constexpr const char* kCommsReportCaption = "Debug Info: Do you want to save this report?";
+
+// Printing: captions, then texts.
+inline constexpr const char* kNoBitmap64Caption = "RC_BITMAP64 Not Supported by Printer.";
+inline constexpr const char* kNoStretchDibCaption = "RC_STRETCHDIB Not Supported by Printer.";
+inline constexpr const char* kPrintingProblemCaption = "Zarnikfield: Printing Problem";
+inline constexpr const char* kNoBitmap64 = "This printer/driver does not support large bitmaps.\n"
+                                           "This printout may give unexpected results.\n"
+                                           "Try printing to another printer instead.";
+inline constexpr const char* kNoStretchDib =
+    "This printer/driver does not support Zarnikfield printing.\n"
+    "Try printing to another printer instead.";
+inline constexpr const char* kCannotStartPrinting =
+    "Cannot print to the selected printer.\n\nTry selecting a different printer.";
+// The working-area print adds the system error code as %d.
+inline constexpr const char* kCannotStartPrintingCode =
+    "Cannot print to the selected printer.\n\nTry selecting a different printer.\n"
+    "--\nStartDoc() failed: GetLastError() returned %d.";
+inline constexpr const char* kCannotPrintPage =
+    "Cannot print the page.\nTry printing to another printer.";
+inline constexpr const char* kCannotEndPage =
+    "Cannot end printing the page.\nTry printing to another printer.";
+inline constexpr const char* kCannotEndPrinting =
+    "Cannot end printing.\nTry printing to another printer.";
+
+} // namespace zf::unnumbered
