@@ -7,7 +7,7 @@
 namespace {
 
 const zfield::Command kCommands[] = {
-    {"keys", nullptr,
+    {"keys", zfield::KeysCommand,
      "keys \"SEQUENCE\" [--answer yes|no|edit]... [--check]\n"
      "      Keys SEQUENCE into a fresh Go Program and prints the messages shown,\n"
      "      the GO list, the PROC list and the memory units left."},

@@ -25,7 +25,9 @@ void GrowOffsets(std::vector<std::uint32_t>& offsets, std::uint32_t count) {
 
 } // namespace
 
-StringTable::StringTable() : offsets_(2, 0), pool_(8, 0) { Add(""); }
+StringTable::StringTable() : offsets_(2, 0), pool_(8, 0) {
+    Add("");
+}
 
 std::uint32_t StringTable::Add(std::string_view text) {
     // Stored strings end at their first zero byte, so compare only that far.
@@ -59,7 +61,8 @@ void StringTable::AddAllFromBlock(const std::uint8_t* bytes, std::size_t length)
     }
 }
 
-RecordTable::RecordTable(std::uint16_t recordSize) : offsets_(2, 0), pool_(8, 0), size_(recordSize) {
+RecordTable::RecordTable(std::uint16_t recordSize)
+    : offsets_(2, 0), pool_(8, 0), size_(recordSize) {
     Add();
 }
 
@@ -107,9 +110,17 @@ Tables& TheTables() {
 
 } // namespace
 
-StringTable& NameTable() { return TheTables().names; }
-StringTable& TextStringTable() { return TheTables().texts; }
-RecordTable& TextObjectTable() { return TheTables().textObjects; }
-void ResetTables() { TheTables() = Tables{}; }
+StringTable& NameTable() {
+    return TheTables().names;
+}
+StringTable& TextStringTable() {
+    return TheTables().texts;
+}
+RecordTable& TextObjectTable() {
+    return TheTables().textObjects;
+}
+void ResetTables() {
+    TheTables() = Tables{};
+}
 
 } // namespace zf

@@ -55,9 +55,13 @@ int OpcodeUnits(std::uint8_t opcode) {
     }
 }
 
-bool IsGraphicCommand(std::uint8_t opcode) { return opcode >= op::SetPosition && opcode != op::Unset; }
+bool IsGraphicCommand(std::uint8_t opcode) {
+    return opcode >= op::SetPosition && opcode != op::Unset;
+}
 
-bool IsRobotOpcode(std::uint8_t opcode) { return opcode <= op::TurnUnit || opcode == op::ProcedureDef; }
+bool IsRobotOpcode(std::uint8_t opcode) {
+    return opcode <= op::TurnUnit || opcode == op::ProcedureDef;
+}
 
 namespace {
 

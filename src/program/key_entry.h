@@ -3,6 +3,7 @@
 #include "program/editor.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zf {
@@ -56,10 +57,13 @@ enum : int {
 } // namespace status
 
 // The argument a key carries: a position pair, a heading, or a file name.
+// A PlaceText key may carry its text already chosen; without one the text
+// dialog is asked.
 struct KeyArgument {
     std::int32_t value1 = 0;
     std::int32_t value2 = 0;
     std::string name;
+    std::optional<TextObjectRecord> text;
 };
 
 using KeyStatus = int;
@@ -69,5 +73,8 @@ KeyStatus EditorKey(GoEditor& editor, int key, const KeyArgument& argument = {})
 // The Go container's handling of one key: header creation, EditorKey, the
 // move of a new definition to the PROC list, and the return to the GO list.
 KeyStatus ContainerKey(GoEditor& editor, int key, const KeyArgument& argument = {});
+
+// The second CM press of the keypad: refused while a definition is open.
+KeyStatus ConfirmedClearMemory(GoEditor& editor);
 
 } // namespace zf

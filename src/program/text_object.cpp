@@ -1,5 +1,8 @@
 #include "program/text_object.h"
 
+#include "files/string_table.h"
+#include "program/texts.h"
+
 #include <cstring>
 
 namespace zf {
@@ -67,6 +70,19 @@ TextObjectRecord TextObjectRecord::FromBytes(const std::uint8_t* b) {
     std::memcpy(r.font.faceName.data(), &b[48], r.font.faceName.size());
     r.further1 = static_cast<std::int32_t>(Get32(&b[80]));
     r.further2 = static_cast<std::int32_t>(Get32(&b[84]));
+    return r;
+}
+
+TextObjectRecord DefaultTextObject() {
+    TextObjectRecord r;
+    r.textId = TextStringTable().Add(TextOf(94));
+    r.font.height = -24;
+    r.font.weight = 400;
+    r.font.outPrecision = 3;
+    r.font.clipPrecision = 2;
+    r.font.quality = 1;
+    r.font.pitchAndFamily = 0x22;
+    std::memcpy(r.font.faceName.data(), "Arial", 6);
     return r;
 }
 

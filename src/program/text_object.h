@@ -44,4 +44,7 @@ struct TextObjectRecord {
     bool operator==(const TextObjectRecord&) const = default;
 };
 
+// A new text: "Your Text" in black Arial, 0.6 of a step high, no placement.
+TextObjectRecord DefaultTextObject();
+
 } // namespace zf

@@ -49,7 +49,9 @@ std::string_view TextOf(int id) {
     return e ? std::string_view(e->text) : std::string_view();
 }
 
-bool HasText(int id) { return Find(id) != nullptr; }
+bool HasText(int id) {
+    return Find(id) != nullptr;
+}
 
 std::string FormatText(std::string_view format, std::initializer_list<TextArg> args) {
     std::string out;

@@ -57,12 +57,16 @@ class UserInterface {
     // empty for a new text and filled for Edit Text.
     virtual bool EditTextObject(TextObjectRecord& /*record*/) { return false; }
 
+    // GO from a key: the run request goes to the working area.
+    virtual void RequestRun() {}
+
     // A tone of the given frequency (Hz) and length (ms); 0 Hz is a rest.
     virtual void PlayTone(int /*frequency*/, int /*milliseconds*/) {}
 };
 
 // Shows string `id` with its arguments filled in.
 void Warn(UserInterface& ui, int id, std::initializer_list<TextArg> args = {});
-Answer AskText(UserInterface& ui, int id, Buttons buttons, std::initializer_list<TextArg> args = {});
+Answer AskText(UserInterface& ui, int id, Buttons buttons,
+               std::initializer_list<TextArg> args = {});
 
 } // namespace zf

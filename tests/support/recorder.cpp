@@ -2,7 +2,9 @@
 
 namespace zf::test {
 
-void Recorder::WarningBox(int id, const std::string& text) { messages.push_back({id, text}); }
+void Recorder::WarningBox(int id, const std::string& text) {
+    messages.push_back({id, text});
+}
 
 Answer Recorder::Ask(int id, const std::string& text, Buttons) {
     questions.push_back({id, text});
@@ -23,6 +25,8 @@ void Recorder::HideListCursor(int list) {
         cursors[list].visible = false;
 }
 
-void Recorder::PlayTone(int frequency, int milliseconds) { tones.push_back({frequency, milliseconds}); }
+void Recorder::PlayTone(int frequency, int milliseconds) {
+    tones.push_back({frequency, milliseconds});
+}
 
 } // namespace zf::test

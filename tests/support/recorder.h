@@ -41,7 +41,10 @@ class Recorder : public UserInterface {
 
     int lastWarningId() const { return messages.empty() ? 0 : messages.back().id; }
     std::string lastWarning() const { return messages.empty() ? "" : messages.back().text; }
-    void clear() { messages.clear(); questions.clear(); }
+    void clear() {
+        messages.clear();
+        questions.clear();
+    }
 };
 
 } // namespace zf::test

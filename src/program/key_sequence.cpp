@@ -1,0 +1,346 @@
+#include "program/key_sequence.h"
+
+#include "files/string_table.h"
+#include "program/texts.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace zf {
+
+namespace {
+
+std::string Upper(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// Splits at spaces, keeping a quoted text (with its spaces) in one token.
+bool Tokenise(std::string_view s, std::vector<std::string>& tokens, std::string& error) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        if (std::isspace(static_cast<unsigned char>(s[i]))) {
+            ++i;
+            continue;
+        }
+        std::string token;
+        bool quoted = false;
+        while (i < s.size() && (quoted || !std::isspace(static_cast<unsigned char>(s[i])))) {
+            if (s[i] == '"')
+                quoted = !quoted;
+            token += s[i++];
+        }
+        if (quoted) {
+            error = "unterminated quote in " + token;
+            return false;
+        }
+        tokens.push_back(token);
+    }
+    return true;
+}
+
+bool ParseNumber(std::string_view text, double& value) {
+    std::string s(text);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.pop_back();
+    std::size_t start = s.find_first_not_of(' ');
+    if (start == std::string::npos)
+        return false;
+    char* end = nullptr;
+    value = std::strtod(s.c_str() + start, &end);
+    return end && *end == '\0' && std::isfinite(value);
+}
+
+// The argument between the brackets of NAME(...), or false when absent.
+bool Argument(std::string_view token, std::string_view name, std::string& inside) {
+    if (token.size() < name.size() + 2 || Upper(token.substr(0, name.size())) != name ||
+        token[name.size()] != '(' || token.back() != ')')
+        return false;
+    inside = std::string(token.substr(name.size() + 1, token.size() - name.size() - 2));
+    return true;
+}
+
+std::int32_t Short(double v) {
+    return static_cast<std::int16_t>(static_cast<std::int32_t>(std::trunc(v)));
+}
+
+bool ParseText(const std::string& inside, KeyPress& press, std::string& error) {
+    std::size_t close = inside.rfind('"');
+    if (inside.empty() || inside.front() != '"' || close == 0) {
+        error = "TEXT needs a quoted text";
+        return false;
+    }
+    TextObjectRecord record = DefaultTextObject();
+    record.textId = TextStringTable().Add(inside.substr(1, close - 1));
+    record.placement = 1;
+    std::string rest = inside.substr(close + 1);
+    if (!rest.empty()) {
+        double mode = 0;
+        if (rest.front() != ',' || !ParseNumber(rest.substr(1), mode) || mode < 0 || mode > 10 ||
+            mode != std::trunc(mode)) {
+            error = "TEXT mode must be a whole number from 0 to 10";
+            return false;
+        }
+        record.placement = static_cast<std::int32_t>(mode);
+    }
+    press.argument.text = record;
+    return true;
+}
+
+bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std::string& error) {
+    std::string inside;
+    if (Argument(token, "POS", inside)) {
+        std::size_t comma = inside.find(',');
+        double x = 0, y = 0;
+        if (comma == std::string::npos || !ParseNumber(inside.substr(0, comma), x) ||
+            !ParseNumber(inside.substr(comma + 1), y)) {
+            error = "POS needs two numbers: " + token;
+            return false;
+        }
+        press.key = key::SetPosition;
+        press.argument.value1 = Short(x * 300 + floor.width / 2);
+        press.argument.value2 = Short(-y * 300 + floor.height / 2);
+        return true;
+    }
+    if (Argument(token, "HEAD", inside)) {
+        double h = 0;
+        if (!ParseNumber(inside, h)) {
+            error = "HEAD needs a number: " + token;
+            return false;
+        }
+        press.key = key::SetHeading;
+        press.argument.value1 = static_cast<std::int32_t>(std::trunc(h));
+        return true;
+    }
+    static const struct {
+        const char* name;
+        int key;
+    } kNamed[] = {{"SHAPE", key::SetShape}, {"STAMP", key::PlaceStamp}, {"PEN", key::PenDown}};
+    for (const auto& n : kNamed) {
+        if (Argument(token, n.name, inside)) {
+            if (inside.size() >= 2 && inside.front() == '"' && inside.back() == '"')
+                inside = inside.substr(1, inside.size() - 2);
+            if (inside.empty()) {
+                error = std::string(n.name) + " needs a file name";
+                return false;
+            }
+            press.key = n.key;
+            press.argument.name = inside;
+            return true;
+        }
+    }
+    if (Argument(token, "TEXT", inside)) {
+        press.key = key::PlaceText;
+        return ParseText(inside, press, error);
+    }
+    error = "unknown key: " + token;
+    return false;
+}
+
+} // namespace
+
+bool ParseKeySequence(std::string_view sequence, std::vector<KeyPress>& presses, std::string& error,
+                      FloorMm floor) {
+    static const struct {
+        const char* token;
+        int key;
+    } kKeys[] = {
+        {"FD", key::Forward},
+        {"BK", key::Back},
+        {"LT", key::Left},
+        {"RT", key::Right},
+        {"RPT", key::Repeat},
+        {"P", key::Procedure},
+        {"Q", key::Quaver},
+        {"W", key::Wait},
+        {"M", key::Motor},
+        {"S", key::Sense},
+        {"T", key::Toggle},
+        {"[", key::Bracket},
+        {"]", key::Bracket},
+        {"CE", key::ClearEntry},
+        {"PENUP", key::PenUp},
+        {"FLIP", key::FlipZarnik},
+        {"FLIPSTAMP", key::FlipStamp},
+    };
+    std::vector<std::string> tokens;
+    if (!Tokenise(sequence, tokens, error))
+        return false;
+    std::vector<KeyPress> out;
+    for (const std::string& token : tokens) {
+        const std::string up = Upper(token);
+        KeyPress press;
+        bool known = false;
+        for (const auto& k : kKeys) {
+            if (up == k.token) {
+                press.key = k.key;
+                known = true;
+            }
+        }
+        if (known) {
+            out.push_back(press);
+        } else if (up == "CM") {
+            press.kind = KeyPress::Kind::ConfirmedClear;
+            out.push_back(press);
+        } else if (up == "GO") {
+            press.kind = KeyPress::Kind::Go;
+            press.key = key::Go;
+            out.push_back(press);
+        } else if (up.find_first_not_of("0123456789") == std::string::npos) {
+            for (char c : up) {
+                KeyPress digit;
+                digit.key = key::Digit0 + (c - '0');
+                out.push_back(digit);
+            }
+        } else if (ParseGraphic(token, floor, press, error)) {
+            out.push_back(press);
+        } else {
+            return false;
+        }
+    }
+    presses = std::move(out);
+    return true;
+}
+
+bool KeySequence(GoEditor& editor, std::string_view sequence, std::string* error, FloorMm floor) {
+    std::vector<KeyPress> presses;
+    std::string why;
+    if (!ParseKeySequence(sequence, presses, why, floor)) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    for (const KeyPress& press : presses) {
+        switch (press.kind) {
+        case KeyPress::Kind::Key:
+            ContainerKey(editor, press.key, press.argument);
+            break;
+        case KeyPress::Kind::ConfirmedClear:
+            ConfirmedClearMemory(editor);
+            break;
+        case KeyPress::Kind::Go:
+            editor.ui().RequestRun();
+            break;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+const char* KeyToken(std::uint8_t opcode) {
+    switch (opcode) {
+    case op::Forward:
+    case op::MoveUnit:
+        return "FD";
+    case op::Back:
+        return "BK";
+    case op::Left:
+        return "LT";
+    case op::Right:
+    case op::TurnUnit:
+        return "RT";
+    case op::Repeat:
+        return "RPT";
+    case op::Procedure:
+    case op::ProcedureDef:
+        return "P";
+    case op::Quaver:
+    case op::QuaverSetting:
+        return "Q";
+    case op::Wait:
+        return "W";
+    case op::Motor:
+        return "M";
+    case op::Sense:
+        return "S";
+    case op::Toggle:
+        return "T";
+    default:
+        return "?";
+    }
+}
+
+std::string Steps(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.3g", v);
+    return buf;
+}
+
+} // namespace
+
+std::string ListingLine(const GoInstruction& in, FloorMm floor) {
+    switch (in.opcode) {
+    case op::RepeatEnd:
+    case op::ProcedureEnd:
+        return "]";
+    case op::SetPosition:
+        return "POS(" + Steps((in.value1 - floor.width / 2) / 300.0) + "," +
+               Steps((floor.height / 2 - in.value2) / 300.0) + ")";
+    case op::SetHeading:
+        return "HEAD(" + std::to_string(in.value1) + ")";
+    case op::SetShape:
+        return std::string("SHAPE(") + NameTable().Get(in.nameId) + ")";
+    case op::PlaceStamp:
+        return std::string("STAMP(") + NameTable().Get(in.nameId) + ")";
+    case op::PenDown:
+        return std::string("PEN(") + NameTable().Get(in.nameId) + ")";
+    case op::PenUp:
+        return "PENUP";
+    case op::FlipZarnik:
+        return "FLIP";
+    case op::FlipStamp:
+        return "FLIPSTAMP";
+    case op::GoProgramHeader:
+        return std::string("NAME(\"") + NameTable().Get(in.nameId) + "\")";
+    case op::PlaceText: {
+        if (!in.textObject)
+            return "TEXT(\"\")";
+        return std::string("TEXT(\"") + TextStringTable().Get(in.textObject->textId) + "\"," +
+               std::to_string(in.textObject->placement) + ")";
+    }
+    default:
+        break;
+    }
+    const bool opensBody = in.opcode == op::Repeat || in.opcode == op::ProcedureDef;
+    std::string line = KeyToken(in.opcode);
+    if (in.bracketOpen && !opensBody)
+        line += " [";
+    for (int i = 0; i < in.DigitCount(); ++i)
+        line += " " + std::to_string(in.digits[i]);
+    if (in.bracketClosed)
+        line += " ]";
+    if (in.bracketOpen && opensBody)
+        line += " [";
+    return line;
+}
+
+std::string FormatLists(const GoEditor& editor, FloorMm floor) {
+    std::string out = "GO:\n";
+    for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
+        out += ListingLine(*in, floor) + "\n";
+    out += "PROC:\n";
+    for (const GoInstruction* in = editor.Head(PROC_LIST); in; in = in->next)
+        out += ListingLine(*in, floor) + "\n";
+    out += "units left: " + std::to_string(editor.memoryUnitsLeft) + "\n";
+    return out;
+}
+
+std::string FormatShownMessage(int id, const std::string& text) {
+    std::string out = "! ";
+    out += id == kUnnumbered ? "-" : std::to_string(id);
+    out += ' ';
+    for (char c : text) {
+        if (c == '\n')
+            out += "\\n";
+        else if (c != '\r')
+            out += c;
+    }
+    return out;
+}
+
+} // namespace zf
