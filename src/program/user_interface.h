@@ -60,6 +60,21 @@ class UserInterface {
     // GO from a key: the run request goes to the working area.
     virtual void RequestRun() {}
 
+    // A Yes/No question whose box carries its own caption.
+    virtual Answer AskWithCaption(const std::string& /*caption*/, const std::string& text,
+                                  Buttons buttons) {
+        return Ask(kUnnumbered, text, buttons);
+    }
+    // The Save As dialog for one kind of file ("MemDump (*.log)", "*.log",
+    // ".log"); the chosen path, or "" when it was cancelled.
+    virtual std::string AskSaveFileName(const std::string& /*filterName*/,
+                                        const std::string& /*pattern*/,
+                                        const std::string& /*defaultExtension*/) {
+        return {};
+    }
+    // Shows the Procedure window where it is, without moving or resizing it.
+    virtual void ShowProcedureWindow() {}
+
     // A tone of the given frequency (Hz) and length (ms); 0 Hz is a rest.
     virtual void PlayTone(int /*frequency*/, int /*milliseconds*/) {}
 };
