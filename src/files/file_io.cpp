@@ -1,0 +1,171 @@
+#include "files/file_io.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zf {
+
+namespace {
+
+// The folder part of a path, for the temporary file and the folder sync.
+std::string FolderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t count) {
+    while (count > 0) {
+        ssize_t n = ::write(fd, bytes, count);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes += n;
+        count -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+FileHandle OpenFileForReading(const std::string& path) {
+    int fd;
+    do
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd >= 0) {
+        struct stat st;
+        // Folders open for reading on POSIX; a file open must refuse them.
+        if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+    return FileHandle{fd};
+}
+
+FileHandle CreateFileForWriting(const std::string& path) {
+    return FileHandle{::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
+}
+
+std::int64_t SeekTo(FileHandle file, std::int64_t offset) {
+    if (!file.valid())
+        return -1;
+    return ::lseek(file.fd, static_cast<off_t>(offset), SEEK_SET);
+}
+
+std::int64_t Tell(FileHandle file) {
+    if (!file.valid())
+        return -1;
+    return ::lseek(file.fd, 0, SEEK_CUR);
+}
+
+bool ReadBytes(FileHandle file, void* buffer, std::size_t count, std::size_t* read) {
+    ssize_t n = -1;
+    if (file.valid()) {
+        do
+            n = ::read(file.fd, buffer, count);
+        while (n < 0 && errno == EINTR);
+    }
+    if (read)
+        *read = n > 0 ? static_cast<std::size_t>(n) : 0;
+    return n > 0;
+}
+
+bool WriteBytes(FileHandle file, const void* buffer, std::size_t count, std::size_t* written) {
+    ssize_t n = -1;
+    if (file.valid()) {
+        do
+            n = ::write(file.fd, buffer, count);
+        while (n < 0 && errno == EINTR);
+    }
+    if (written)
+        *written = n > 0 ? static_cast<std::size_t>(n) : 0;
+    return n > 0;
+}
+
+void CloseFile(FileHandle& file) {
+    if (file.valid())
+        ::close(file.fd);
+    file.fd = -1;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st;
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+ReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
+                         std::size_t maxSize) {
+    out.clear();
+    if (!FileExists(path))
+        return ReadResult::NotFound;
+    FileHandle file = OpenFileForReading(path);
+    if (!file.valid())
+        return ReadResult::OpenFailed;
+    ReadResult result = ReadResult::Ok;
+    std::uint8_t chunk[65536];
+    for (;;) {
+        ssize_t n = ::read(file.fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            result = ReadResult::ReadFailed;
+        if (n <= 0)
+            break;
+        if (out.size() + static_cast<std::size_t>(n) > maxSize) {
+            result = ReadResult::TooLarge;
+            break;
+        }
+        out.insert(out.end(), chunk, chunk + n);
+    }
+    CloseFile(file);
+    if (result != ReadResult::Ok)
+        out.clear();
+    return result;
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (path.empty() || path.back() == '/')
+        return false;
+    mode_t mode = 0644;
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0)
+            return false;
+        mode = st.st_mode & 07777;
+    }
+    std::string temp = path + ".XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    bool ok =
+        ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok)
+        ok = ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // The rename itself must reach the disk too.
+    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+std::string FileNameOf(const std::string& path) {
+    auto cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+} // namespace zf

@@ -1,0 +1,553 @@
+#include "files/go_program_file.h"
+
+#include "files/file_io.h"
+#include "program/unnumbered_texts.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zf {
+
+namespace {
+
+constexpr std::uint16_t kInstructionsTag = 1;
+constexpr std::uint16_t kTextRecordsTag = 2;
+constexpr std::uint16_t kTextsTag = 3;
+constexpr std::uint16_t kNamesTag = 4;
+
+// A section's bytes, or an empty span when the entry is missing or lies
+// outside the file.
+bool SectionBytes(std::span<const std::uint8_t> file, const SectionDirectory& directory,
+                  std::uint16_t tag, std::span<const std::uint8_t>& bytes) {
+    const SectionEntry* entry = directory.Find(tag);
+    if (!entry)
+        return false;
+    ByteReader reader(file);
+    bytes = reader.Range(entry->offset, entry->length);
+    return reader.ok();
+}
+
+bool ValidDigit(std::uint16_t digit) {
+    return digit <= 9 || digit == kNoDigit;
+}
+
+// After a load: the cursor at the end of the GO list, both views rebuilt,
+// the program unchanged.
+void FinishLoad(GoEditor& editor) {
+    editor.procedureBeingDefined = 0;
+    editor.cursor = editor.Last(GO_LIST);
+    for (int list : {PROC_LIST, GO_LIST}) {
+        editor.ui().SetScrollRange(list, editor.LineCount(list));
+        editor.ui().RepaintList(list, 1);
+    }
+    editor.modified = 0;
+}
+
+void ClearLists(GoEditor& editor) {
+    editor.DestroyProgramList(GO_LIST);
+    editor.DestroyProgramList(PROC_LIST);
+    editor.procedureBeingDefined = 0;
+}
+
+// Reads one 42-byte record of the old formats.
+bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node) {
+    auto bytes = in.Bytes(kLegacyInstructionSize);
+    if (!in.ok())
+        return false;
+    ByteReader r(bytes);
+    node.opcode = r.U8();
+    r.Skip(1);
+    node.bracketOpen = static_cast<std::uint32_t>(static_cast<std::int32_t>(r.I16()));
+    node.bracketClosed = static_cast<std::uint32_t>(static_cast<std::int32_t>(r.I16()));
+    node.complete = static_cast<std::uint32_t>(static_cast<std::int32_t>(r.I16()));
+    for (auto& digit : node.digits) {
+        digit = r.U8();
+        if (!ValidDigit(digit))
+            return false;
+    }
+    node.value1 = r.I16();
+    node.value2 = r.I16();
+    node.nameId = NameTable().Add(r.FixedString(14));
+    node.indent = r.U16();
+    node.lineCount = r.U16();
+    return r.ok();
+}
+
+void ReportBadFile(GoEditor& editor, bool reportErrors) {
+    if (reportErrors)
+        Warn(editor.ui(), 1026);
+}
+
+} // namespace
+
+std::uint32_t LoadedStrings::Add(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    auto [it, added] = ids_.try_emplace(std::string(text), Count());
+    if (added)
+        strings_.emplace_back(text);
+    return it->second;
+}
+
+void LoadedStrings::AddAllFromBlock(std::span<const std::uint8_t> block) {
+    auto start = block.begin();
+    while (start != block.end()) {
+        auto end = std::find(start, block.end(), std::uint8_t{0});
+        Add(std::string_view(reinterpret_cast<const char*>(&*start),
+                             static_cast<std::size_t>(end - start)));
+        start = end == block.end() ? end : end + 1;
+    }
+}
+
+const SectionEntry* SectionDirectory::Find(std::uint16_t tag) const {
+    for (const SectionEntry& e : entries)
+        if (e.tag == tag)
+            return &e;
+    return nullptr;
+}
+
+void SectionDirectory::Write(ByteWriter& out) const {
+    out.U32(kCapacity);
+    out.U32(static_cast<std::uint32_t>(entries.size()));
+    for (const SectionEntry& e : entries) {
+        out.U16(e.tag);
+        out.U16(0);
+        out.U32(e.length);
+        out.U32(e.offset);
+    }
+    out.Zeros((kCapacity - entries.size()) * 12);
+}
+
+bool SectionDirectory::Read(ByteReader& in, SectionDirectory& directory) {
+    directory.entries.clear();
+    in.U32();
+    std::uint32_t used = in.U32();
+    if (!in.ok() || used > kCapacity)
+        return false;
+    for (std::uint32_t k = 0; k < kCapacity; ++k) {
+        SectionEntry e;
+        e.tag = in.U16();
+        in.U16();
+        e.length = in.U32();
+        e.offset = in.U32();
+        if (k < used)
+            directory.entries.push_back(e);
+    }
+    return in.ok();
+}
+
+ContainerWriter::ContainerWriter(std::vector<std::uint8_t>& out, const char* header)
+    : writer_(out) {
+    out.clear();
+    writer_.FixedString(header, kFileHeaderSize);
+    writer_.Zeros(SectionDirectory::kStoredSize);
+}
+
+void ContainerWriter::EndSection(std::uint16_t tag) {
+    directory_.entries.push_back({tag, static_cast<std::uint32_t>(writer_.Position() - start_),
+                                  static_cast<std::uint32_t>(start_)});
+}
+
+void ContainerWriter::Section(std::uint16_t tag, const std::uint8_t* bytes, std::size_t count) {
+    BeginSection();
+    writer_.Bytes(bytes, count);
+    EndSection(tag);
+}
+
+void ContainerWriter::Finish() {
+    std::vector<std::uint8_t> directory;
+    ByteWriter d(directory);
+    directory_.Write(d);
+    writer_.PutBytesAt(kFileHeaderSize, directory);
+}
+
+std::string HeaderText(std::span<const std::uint8_t> file) {
+    auto header = file.first(std::min(file.size(), kFileHeaderSize));
+    auto end = std::find(header.begin(), header.end(), std::uint8_t{0});
+    return std::string(header.begin(), end);
+}
+
+void WriteInstructionRecord(ByteWriter& out, const GoInstruction& in, std::uint32_t recordIndex) {
+    out.U16(in.opcode);
+    out.U16(0);
+    out.U32(in.bracketOpen);
+    out.U32(in.bracketClosed);
+    out.U32(in.complete);
+    for (std::uint8_t digit : in.digits)
+        out.U16(digit);
+    out.I32(in.value1);
+    out.I32(in.value2);
+    out.U32(in.nameId);
+    out.U32(0);
+    out.U32(recordIndex);
+    out.U16(in.indent);
+    out.U16(in.lineCount);
+    out.Zeros(16);
+}
+
+bool ReadInstructionRecord(ByteReader& in, GoInstruction& node, std::uint32_t& recordIndex) {
+    std::uint16_t opcode = in.U16();
+    in.U16();
+    node.bracketOpen = in.U32();
+    node.bracketClosed = in.U32();
+    node.complete = in.U32();
+    bool fields = opcode <= 0xFF;
+    for (auto& digit : node.digits) {
+        std::uint16_t d = in.U16();
+        fields = fields && ValidDigit(d);
+        digit = static_cast<std::uint8_t>(d);
+    }
+    node.opcode = static_cast<std::uint8_t>(opcode);
+    node.value1 = in.I32();
+    node.value2 = in.I32();
+    node.nameId = in.U32();
+    in.U32();
+    recordIndex = in.U32();
+    node.indent = in.U16();
+    node.lineCount = in.U16();
+    in.Skip(16);
+    return in.ok() && fields;
+}
+
+TextObjectRecord ConvertLabelRecord(std::span<const std::uint8_t> label, LoadedStrings& texts) {
+    ByteReader r(label);
+    TextObjectRecord rec;
+    r.Seek(2);
+    rec.textId = texts.Add(r.FixedString(303 - 2));
+    r.Seek(303);
+    rec.font.height = r.I16();
+    rec.font.width = r.I16();
+    rec.font.escapement = r.I16();
+    rec.font.orientation = r.I16();
+    rec.font.weight = r.I16();
+    rec.font.italic = r.U8();
+    rec.font.underline = r.U8();
+    rec.font.strikeOut = r.U8();
+    rec.font.charSet = r.U8();
+    rec.font.outPrecision = r.U8();
+    rec.font.clipPrecision = r.U8();
+    rec.font.quality = r.U8();
+    rec.font.pitchAndFamily = r.U8();
+    // The face name must stay terminated within its 32 bytes.
+    std::string face = r.FixedString(rec.font.faceName.size());
+    std::memcpy(rec.font.faceName.data(), face.data(),
+                std::min(face.size(), rec.font.faceName.size() - 1));
+    r.Seek(354);
+    rec.colour = r.U32();
+    r.Seek(366);
+    rec.placement = r.I16();
+    rec.x = r.I16();
+    rec.y = r.I16();
+    rec.further1 = r.I16();
+    rec.further2 = r.I16();
+    return rec;
+}
+
+bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction& node,
+                             const LoadedStrings& texts, const RecordTable& records,
+                             std::uint32_t recordIndex) {
+    switch (node.opcode) {
+    case op::ProcedureDef:
+        target.list = PROC_LIST;
+        editor.InsertCopy(node, target.list);
+        break;
+    case op::ProcedureEnd:
+        editor.InsertCopy(node, target.list);
+        target.list = GO_LIST;
+        break;
+    case op::GoProgramHeader:
+        target.list = GO_LIST;
+        editor.InsertCopy(node, target.list);
+        editor.ui().ScrollToLine(GO_LIST, 1);
+        break;
+    case op::PlaceText: {
+        const std::uint8_t* bytes = records.Get(recordIndex);
+        if (!bytes || records.RecordSize() != TextObjectRecord::kStoredSize)
+            return false;
+        auto record = std::make_unique<TextObjectRecord>(TextObjectRecord::FromBytes(bytes));
+        if (!texts.Contains(record->textId))
+            return false;
+        record->textId = TextStringTable().Add(texts.Get(record->textId));
+        node.textObject = std::move(record);
+        editor.InsertCopy(node, target.list);
+        break;
+    }
+    default:
+        editor.InsertCopy(node, target.list);
+        break;
+    }
+    return true;
+}
+
+std::vector<std::uint8_t> WriteGoProgramV2(const GoEditor& editor) {
+    std::vector<std::uint8_t> file;
+    ContainerWriter out(file, kGoProgramV2Header);
+    StringTable texts;
+    RecordTable records(TextObjectRecord::kStoredSize);
+
+    out.BeginSection();
+    for (int list : {PROC_LIST, GO_LIST}) {
+        for (const GoInstruction* in = editor.Head(list); in; in = in->next) {
+            std::uint32_t index = 0;
+            if (in->opcode == op::PlaceText && in->textObject) {
+                TextObjectRecord copy = *in->textObject;
+                copy.textId = texts.Add(TextStringTable().Get(copy.textId));
+                auto bytes = copy.ToBytes();
+                index = records.Add(bytes.data());
+            }
+            WriteInstructionRecord(out.bytes(), *in, index);
+        }
+    }
+    out.EndSection(kInstructionsTag);
+    out.Section(kNamesTag, NameTable().Pool(), NameTable().PoolAllocated());
+    out.Section(kTextRecordsTag, records.Pool(), records.PoolAllocated());
+    out.Section(kTextsTag, texts.Pool(), texts.PoolAllocated());
+    out.Finish();
+    return file;
+}
+
+bool ReadGoProgramV2(GoEditor& editor, std::span<const std::uint8_t> file,
+                     const std::string& path) {
+    ClearLists(editor);
+    if (file.size() < kFileHeaderSize || HeaderText(file) != kGoProgramV2Header)
+        return false;
+    ByteReader reader(file);
+    reader.Seek(kFileHeaderSize);
+    SectionDirectory directory;
+    if (!SectionDirectory::Read(reader, directory))
+        return false;
+
+    std::span<const std::uint8_t> names, texts, records, instructions;
+    if (!SectionBytes(file, directory, kNamesTag, names))
+        return false;
+    LoadedStrings nameIds;
+    nameIds.AddAllFromBlock(names);
+    if (!SectionBytes(file, directory, kTextsTag, texts))
+        return false;
+    LoadedStrings textIds;
+    textIds.AddAllFromBlock(texts);
+    if (!SectionBytes(file, directory, kTextRecordsTag, records))
+        return false;
+    RecordTable recordTable(TextObjectRecord::kStoredSize);
+    recordTable.AddAllFromBlock(records.data(), records.size());
+
+    bool ok = true;
+    const SectionEntry* entry = directory.Find(kInstructionsTag);
+    if (!entry)
+        return false;
+    // Records that lie inside the file load even when the section runs past
+    // its end, as they would have been read one by one.
+    ByteReader in(file);
+    if (!in.Seek(entry->offset))
+        ok = false;
+    LoadTarget target;
+    for (std::uint32_t k = 0; ok && k < entry->length / kInstructionRecordSize; ++k) {
+        GoInstruction node;
+        std::uint32_t index = 0;
+        ok = ReadInstructionRecord(in, node, index) && nameIds.Contains(node.nameId);
+        if (!ok)
+            break;
+        node.nameId = NameTable().Add(nameIds.Get(node.nameId));
+        ok = AppendLoadedInstruction(editor, target, node, textIds, recordTable, index);
+    }
+
+    GoInstruction* head = editor.Head(GO_LIST);
+    if (head && head->opcode == op::GoProgramHeader)
+        head->nameId = NameTable().Add(path);
+    FinishLoad(editor);
+    return ok;
+}
+
+bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool reportErrors) {
+    ClearLists(editor);
+    ByteReader header(file);
+    header.Seek(30);
+    std::uint16_t sizes = header.U16();
+    std::int16_t count = header.I16();
+    std::int16_t storedSize = header.I16();
+    if (file.size() < kFileHeaderSize || !header.ok()) {
+        ReportBadFile(editor, reportErrors);
+        return false;
+    }
+    if (sizes != 6) {
+        Warn(editor.ui(), 1051);
+        return false;
+    }
+    // Label records follow the instructions at their stored size.
+    std::int64_t labelStart = std::int64_t(kFileHeaderSize) + std::int64_t(count) * storedSize;
+    std::span<const std::uint8_t> labels;
+    if (labelStart >= std::int64_t(kFileHeaderSize) && labelStart < std::int64_t(file.size()))
+        labels = file.subspan(static_cast<std::size_t>(labelStart));
+
+    ByteReader in(file);
+    in.Seek(kFileHeaderSize);
+    LoadedStrings texts;
+    RecordTable records(TextObjectRecord::kStoredSize);
+    LoadTarget target;
+    bool ok = true;
+    for (int k = 0; ok && k < count; ++k) {
+        GoInstruction node;
+        ok = ReadLegacyInstruction(in, node);
+        std::uint32_t index = 0;
+        if (ok && node.opcode == op::PlaceText) {
+            // Labels are numbered from 1; a number with no record is a bad file.
+            std::int64_t number = node.value1;
+            ok = number >= 1 && std::uint64_t(number) * kLabelRecordSize <= labels.size();
+            if (ok) {
+                auto label =
+                    labels.subspan(std::size_t(number - 1) * kLabelRecordSize, kLabelRecordSize);
+                auto bytes = ConvertLabelRecord(label, texts).ToBytes();
+                index = records.Add(bytes.data());
+                node.value1 = static_cast<std::int32_t>(index);
+            }
+        }
+        ok = ok && AppendLoadedInstruction(editor, target, node, texts, records, index);
+    }
+    FinishLoad(editor);
+    if (!ok)
+        ReportBadFile(editor, reportErrors);
+    return ok;
+}
+
+bool ReadGoProgramV09(GoEditor& editor, std::span<const std::uint8_t> file, bool reportErrors) {
+    ClearLists(editor);
+    if (file.size() < kFileHeaderSize) {
+        ReportBadFile(editor, reportErrors);
+        return false;
+    }
+    ByteReader in(file);
+    in.Seek(kFileHeaderSize);
+    LoadedStrings texts;
+    RecordTable records(TextObjectRecord::kStoredSize);
+    LoadTarget target;
+    bool ok = true;
+    while (ok && !in.AtEnd()) {
+        GoInstruction node;
+        ok = ReadLegacyInstruction(in, node);
+        std::uint32_t index = 0;
+        if (ok && node.opcode == op::PlaceText) {
+            TextObjectRecord label;
+            label.textId = texts.Add(unnumbered::kV09LabelText);
+            auto bytes = label.ToBytes();
+            index = records.Add(bytes.data());
+            node.value1 = static_cast<std::int32_t>(index);
+        }
+        ok = ok && AppendLoadedInstruction(editor, target, node, texts, records, index);
+    }
+    FinishLoad(editor);
+    if (!ok)
+        ReportBadFile(editor, reportErrors);
+    return ok;
+}
+
+namespace {
+
+// Reads a file for one of the readers; false with the open message shown
+// when reporting.
+bool ReadForLoad(GoEditor& editor, const std::string& path, bool reportErrors,
+                 std::vector<std::uint8_t>& bytes) {
+    ReadResult result = ReadWholeFile(path, bytes, kMaxGoProgramFileSize);
+    if (result == ReadResult::Ok)
+        return true;
+    if (reportErrors)
+        Warn(editor.ui(), result == ReadResult::TooLarge ? 1026 : 1050);
+    return false;
+}
+
+} // namespace
+
+bool ReadGoProgramV2(GoEditor& editor, const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadForLoad(editor, path, false, bytes)) {
+        ClearLists(editor);
+        return false;
+    }
+    return ReadGoProgramV2(editor, bytes, path);
+}
+
+bool ReadGoProgramV1(GoEditor& editor, const std::string& path, bool reportErrors) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadForLoad(editor, path, reportErrors, bytes)) {
+        ClearLists(editor);
+        return false;
+    }
+    return ReadGoProgramV1(editor, bytes, reportErrors);
+}
+
+bool ReadGoProgramV09(GoEditor& editor, const std::string& path, bool reportErrors) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadForLoad(editor, path, reportErrors, bytes)) {
+        ClearLists(editor);
+        return false;
+    }
+    return ReadGoProgramV09(editor, bytes, reportErrors);
+}
+
+bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
+                        const std::string& path, bool reportErrors) {
+    if (file.size() < kFileHeaderSize) {
+        if (reportErrors)
+            Warn(editor.ui(), 1026);
+        return false;
+    }
+    std::string header = HeaderText(file);
+    if (header == kGoProgramV09Header)
+        return ReadGoProgramV09(editor, file, reportErrors);
+    if (header == kGoProgramV1Header)
+        return ReadGoProgramV1(editor, file, reportErrors);
+    if (header == kGoProgramV2Header)
+        return ReadGoProgramV2(editor, file, path);
+    if (reportErrors) {
+        if (header == kGoProgramBareHeader)
+            editor.ui().WarningBox(84, Text(84) + header);
+        else if (header == kProjectBareHeader)
+            Warn(editor.ui(), 1070);
+        else
+            Warn(editor.ui(), 1071);
+    }
+    return false;
+}
+
+bool OpenGoProgram(GoEditor& editor, const std::string& path, bool reportErrors) {
+    if (path.empty()) {
+        ClearLists(editor);
+        FinishLoad(editor);
+        return true;
+    }
+    std::vector<std::uint8_t> bytes;
+    switch (ReadWholeFile(path, bytes, kMaxGoProgramFileSize)) {
+    case ReadResult::Ok:
+        return OpenGoProgramBytes(editor, bytes, path, reportErrors);
+    case ReadResult::NotFound:
+        if (reportErrors)
+            Warn(editor.ui(), 97);
+        return false;
+    case ReadResult::TooLarge:
+        if (reportErrors)
+            Warn(editor.ui(), 1026);
+        return false;
+    default:
+        if (reportErrors)
+            Warn(editor.ui(), 1050);
+        return false;
+    }
+}
+
+bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {
+    GoInstruction* head = editor.Head(GO_LIST);
+    if (head && head->opcode == op::GoProgramHeader) {
+        std::uint32_t name = NameTable().Add(FileNameOf(path));
+        if (name != head->nameId) {
+            head->nameId = name;
+            editor.ui().RepaintList(GO_LIST, 1);
+        }
+    }
+    std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
+    if (!WriteFileAtomically(path, file)) {
+        editor.ui().WarningBox(kUnnumbered, std::string(kFileNotSavedText) + path);
+        return false;
+    }
+    editor.modified = 0;
+    return true;
+}
+
+} // namespace zf

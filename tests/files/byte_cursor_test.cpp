@@ -1,0 +1,60 @@
+#include "files/byte_cursor.h"
+
+#include <gtest/gtest.h>
+
+namespace zf {
+namespace {
+
+TEST(ByteCursor, ReadsWhatTheWriterWroteLittleEndian) {
+    std::vector<std::uint8_t> bytes;
+    ByteWriter w(bytes);
+    w.U16(0x1234);
+    w.I32(-2);
+    w.FixedString("abcdef", 4);
+    w.I16(-300);
+    EXPECT_EQ(bytes[0], 0x34);
+    EXPECT_EQ(bytes[1], 0x12);
+    EXPECT_EQ(bytes[9], 0); // a cut field keeps its terminator
+
+    ByteReader r(bytes);
+    EXPECT_EQ(r.U16(), 0x1234);
+    EXPECT_EQ(r.I32(), -2);
+    EXPECT_EQ(r.FixedString(4), "abc");
+    EXPECT_EQ(r.I16(), -300);
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(ByteCursor, AReadPastTheEndFailsAndYieldsZero) {
+    const std::uint8_t bytes[] = {1, 2, 3};
+    ByteReader r(bytes);
+    EXPECT_EQ(r.U16(), 0x0201);
+    EXPECT_EQ(r.U16(), 0);
+    EXPECT_FALSE(r.ok());
+    // Once failed, later reads stay failed even where bytes remain.
+    EXPECT_EQ(r.U8(), 0);
+    EXPECT_TRUE(r.Bytes(1).empty());
+}
+
+TEST(ByteCursor, RangesAndSeeksAreCheckedWithoutOverflow) {
+    std::vector<std::uint8_t> bytes(10);
+    ByteReader r(bytes);
+    EXPECT_EQ(r.Range(4, 6).size(), 6u);
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(r.Range(4, 0xFFFFFFFFFFFFFFFFull).empty());
+    EXPECT_FALSE(r.ok());
+
+    ByteReader s(bytes);
+    EXPECT_TRUE(s.Seek(10));
+    EXPECT_FALSE(s.Seek(11));
+    EXPECT_FALSE(s.ok());
+}
+
+TEST(ByteCursor, AFieldWithoutTerminatorReadsWhole) {
+    const std::uint8_t bytes[] = {'a', 'b', 'c', 'd'};
+    ByteReader r(bytes);
+    EXPECT_EQ(r.FixedString(4), "abcd");
+}
+
+} // namespace
+} // namespace zf

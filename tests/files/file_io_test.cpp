@@ -1,0 +1,83 @@
+#include "files/file_io.h"
+
+#include "file_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace zf {
+namespace {
+
+using test::BytesOf;
+using test::TempFolder;
+
+TEST(FilePrimitives, ReadUntilNothingComesBack) {
+    TempFolder dir;
+    FileHandle out = CreateFileForWriting(dir / "a.bin");
+    ASSERT_TRUE(out.valid());
+    EXPECT_TRUE(WriteBytes(out, "hello", 5));
+    CloseFile(out);
+    EXPECT_FALSE(out.valid());
+    CloseFile(out); // a closed handle is ignored
+
+    FileHandle in = OpenFileForReading(dir / "a.bin");
+    char buffer[8] = {};
+    std::size_t n = 0;
+    EXPECT_EQ(SeekTo(in, 1), 1);
+    EXPECT_TRUE(ReadBytes(in, buffer, sizeof buffer, &n));
+    EXPECT_EQ(n, 4u);
+    EXPECT_EQ(Tell(in), 5);
+    EXPECT_FALSE(ReadBytes(in, buffer, sizeof buffer, &n));
+    EXPECT_EQ(n, 0u);
+    CloseFile(in);
+
+    EXPECT_FALSE(OpenFileForReading(dir / "missing").valid());
+    EXPECT_FALSE(OpenFileForReading(dir.path()).valid());
+}
+
+TEST(FilePrimitives, WholeFileReadsRefuseWhatIsMissingOrTooLarge) {
+    TempFolder dir;
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(ReadWholeFile(dir / "none", bytes), ReadResult::NotFound);
+    test::WriteBytesTo(dir / "big", std::vector<std::uint8_t>(100, 7));
+    EXPECT_EQ(ReadWholeFile(dir / "big", bytes, 99), ReadResult::TooLarge);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(ReadWholeFile(dir / "big", bytes, 100), ReadResult::Ok);
+    EXPECT_EQ(bytes.size(), 100u);
+}
+
+TEST(AtomicSave, ReplacesTheTargetAndLeavesNoTemporaryFile) {
+    TempFolder dir;
+    test::WriteBytesTo(dir / "t.gop", {1, 2, 3});
+    const std::vector<std::uint8_t> next = {9, 8};
+    EXPECT_TRUE(WriteFileAtomically(dir / "t.gop", next));
+    EXPECT_EQ(BytesOf(dir / "t.gop"), next);
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(AtomicSave, AFailedSaveKeepsThePreviousFile) {
+    TempFolder dir;
+    EXPECT_FALSE(WriteFileAtomically(dir / "no-such-folder/t.gop", std::vector<std::uint8_t>{1}));
+
+    // A read-only file stays as it is.
+    test::WriteBytesTo(dir / "ro.gop", {5});
+    ::chmod((dir / "ro.gop").c_str(), 0444);
+    if (::access((dir / "ro.gop").c_str(), W_OK) == 0)
+        GTEST_SKIP() << "running with rights that ignore file modes";
+    EXPECT_FALSE(WriteFileAtomically(dir / "ro.gop", std::vector<std::uint8_t>{6}));
+    EXPECT_EQ(BytesOf(dir / "ro.gop"), std::vector<std::uint8_t>{5});
+}
+
+TEST(FilePrimitives, FileNameDropsEitherKindOfFolder) {
+    EXPECT_EQ(FileNameOf("/a/b/c.gop"), "c.gop");
+    EXPECT_EQ(FileNameOf("C:\\Work\\d.gop"), "d.gop");
+    EXPECT_EQ(FileNameOf("e.gop"), "e.gop");
+}
+
+} // namespace
+} // namespace zf

@@ -1,0 +1,390 @@
+#include "files/go_program_file.h"
+
+#include "file_test_support.h"
+#include "files/file_io.h"
+#include "program/unnumbered_texts.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace zf {
+namespace {
+
+using test::Get16;
+using test::Get32;
+using test::Put16;
+using test::Put32;
+using test::PutText;
+
+class GoProgramFile : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetTables(); }
+
+    GoInstruction* Add(std::uint8_t opcode, std::initializer_list<std::uint8_t> digits = {}) {
+        GoInstruction* in = editor.NewInstruction(opcode);
+        in->complete = 1;
+        std::size_t i = 0;
+        for (std::uint8_t d : digits)
+            in->digits[i++] = d;
+        return in;
+    }
+
+    GoInstruction* AddText(const std::string& text, std::int32_t placement) {
+        GoInstruction* in = Add(op::PlaceText);
+        in->textObject = std::make_unique<TextObjectRecord>();
+        in->textObject->textId = TextStringTable().Add(text);
+        in->textObject->placement = placement;
+        std::strcpy(in->textObject->font.faceName.data(), "Arial");
+        in->textObject->font.height = -24;
+        return in;
+    }
+
+    // A program touching every kind of field, a procedure in the PROC list.
+    void KeyFullProgram() {
+        Add(op::Repeat, {4})->bracketOpen = 1;
+        Add(op::Forward, {2, 5});
+        Add(op::RepeatEnd);
+        GoInstruction* pos = Add(op::SetPosition);
+        pos->value1 = -1500;
+        pos->value2 = 2400;
+        Add(op::PenDown)->nameId = NameTable().Add("redthin.bmp");
+        AddText("Hello", 3);
+        AddText("Hello", 1);
+        Add(op::Procedure, {7});
+        GoInstruction* def = editor.InsertCopy(GoInstruction(op::ProcedureDef), PROC_LIST);
+        def->digits[0] = 7;
+        def->bracketOpen = 1;
+        def->complete = 1;
+        GoInstruction* body = editor.InsertCopy(GoInstruction(op::Left), PROC_LIST);
+        body->digits = {9, 0, kNoDigit, kNoDigit};
+        body->indent = 1;
+        editor.InsertCopy(GoInstruction(op::ProcedureEnd), PROC_LIST);
+        editor.cursor = editor.Last(GO_LIST);
+    }
+
+    std::string Save(const std::string& name) {
+        std::string path = dir / name;
+        EXPECT_TRUE(SaveGoProgramAs(editor, path));
+        return path;
+    }
+
+    test::TempFolder dir;
+    test::Recorder ui;
+    GoEditor editor{ui};
+};
+
+void ExpectSameList(const GoInstruction* a, const GoInstruction* b) {
+    for (; a && b; a = a->next, b = b->next) {
+        EXPECT_EQ(a->opcode, b->opcode);
+        EXPECT_EQ(a->bracketOpen, b->bracketOpen);
+        EXPECT_EQ(a->complete, b->complete);
+        EXPECT_EQ(a->digits, b->digits);
+        EXPECT_EQ(a->value1, b->value1);
+        EXPECT_EQ(a->value2, b->value2);
+        EXPECT_STREQ(NameTable().Get(a->nameId), NameTable().Get(b->nameId));
+        EXPECT_EQ(a->indent, b->indent);
+        ASSERT_EQ(a->textObject == nullptr, b->textObject == nullptr);
+        if (a->textObject) {
+            EXPECT_STREQ(TextStringTable().Get(a->textObject->textId),
+                         TextStringTable().Get(b->textObject->textId));
+            TextObjectRecord ra = *a->textObject, rb = *b->textObject;
+            ra.textId = rb.textId = 0;
+            EXPECT_EQ(ra.ToBytes(), rb.ToBytes());
+        }
+    }
+    EXPECT_EQ(a, nullptr);
+    EXPECT_EQ(b, nullptr);
+}
+
+TEST_F(GoProgramFile, AnEmptyProgramWritesFourSectionsWithBlankTables) {
+    std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
+    EXPECT_EQ(HeaderText(file), "Zarnikfield GO PROGRAM v2.0");
+    EXPECT_EQ(Get32(file, 80), 64u);
+    ASSERT_EQ(Get32(file, 84), 4u);
+    const std::uint16_t tags[] = {1, 4, 2, 3};
+    const std::uint32_t lengths[] = {64, std::uint32_t(NameTable().PoolAllocated()), 88, 8};
+    std::uint32_t offset = 856;
+    for (int k = 0; k < 4; ++k) {
+        std::size_t e = 88 + 12 * k;
+        EXPECT_EQ(Get16(file, e), tags[k]);
+        EXPECT_EQ(Get32(file, e + 4), lengths[k]);
+        EXPECT_EQ(Get32(file, e + 8), offset);
+        offset += lengths[k];
+    }
+    EXPECT_EQ(Get16(file, 88 + 48), 0); // unused entries stay zero
+    EXPECT_EQ(file.size(), offset);
+    EXPECT_EQ(Get16(file, 856), op::GoProgramHeader);
+    for (std::size_t i = offset - 96; i < offset; ++i)
+        EXPECT_EQ(file[i], 0) << "at " << i;
+}
+
+TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
+    KeyFullProgram();
+    std::string path = Save("full.gop");
+    GoEditor loaded(ui);
+    ASSERT_TRUE(OpenGoProgram(loaded, path, true));
+    EXPECT_TRUE(ui.messages.empty());
+    ExpectSameList(editor.Head(PROC_LIST), loaded.Head(PROC_LIST));
+    // The header is named by the path it was opened with.
+    EXPECT_STREQ(NameTable().Get(loaded.Head(GO_LIST)->nameId), path.c_str());
+    loaded.Head(GO_LIST)->nameId = editor.Head(GO_LIST)->nameId;
+    ExpectSameList(editor.Head(GO_LIST), loaded.Head(GO_LIST));
+    EXPECT_EQ(loaded.cursor, loaded.Last(GO_LIST));
+    int units = kMemoryUnits;
+    for (int list : {GO_LIST, PROC_LIST})
+        for (const GoInstruction* in = editor.Head(list); in; in = in->next)
+            units -= OpcodeUnits(in->opcode);
+    EXPECT_EQ(loaded.memoryUnitsLeft, units);
+    EXPECT_EQ(loaded.modified, 0u);
+
+    // Saved again, the header takes the bare file name.
+    std::string again = dir / "again.gop";
+    ASSERT_TRUE(SaveGoProgramAs(loaded, again));
+    EXPECT_STREQ(NameTable().Get(loaded.Head(GO_LIST)->nameId), "again.gop");
+}
+
+TEST_F(GoProgramFile, TextRecordsAreIndexedAndTextsShareIds) {
+    KeyFullProgram();
+    std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
+    std::uint32_t records = Get32(file, 88 + 24 + 8), texts = Get32(file, 88 + 36 + 8);
+    EXPECT_EQ(Get32(file, 88 + 24 + 4), 3u * 88); // blank + two records
+    // Both records hold text id 1: "Hello" stored once.
+    EXPECT_EQ(Get32(file, records + 88 + 12), 1u);
+    EXPECT_EQ(Get32(file, records + 176 + 12), 1u);
+    EXPECT_EQ(std::memcmp(&file[texts], "\0Hello\0\0", 8), 0);
+    Add(op::PlaceText); // one without a record
+    file = WriteGoProgramV2(editor);
+    // Record indexes at offset 40: the two texts 1 and 2, the bare one 0.
+    std::vector<std::uint32_t> indexes;
+    for (std::size_t at = 856; at < 856 + Get32(file, 92); at += 64)
+        if (Get16(file, at) == op::PlaceText)
+            indexes.push_back(Get32(file, at + 40));
+    EXPECT_EQ(indexes, (std::vector<std::uint32_t>{1, 2, 0}));
+}
+
+TEST_F(GoProgramFile, APlaceTextWithoutRecordReadsBackBlank) {
+    Add(op::PlaceText);
+    GoEditor loaded(ui);
+    ASSERT_TRUE(OpenGoProgram(loaded, Save("t.gop"), true));
+    const GoInstruction* text = loaded.Head(GO_LIST)->next;
+    ASSERT_TRUE(text && text->textObject);
+    EXPECT_EQ(text->textObject->ToBytes(), TextObjectRecord{}.ToBytes());
+}
+
+TEST_F(GoProgramFile, TheHeaderTextChoosesTheReaderOrTheMessage) {
+    struct Case {
+        std::string header;
+        int id;
+    } cases[] = {{"Zarnikfield GO PROGRAM", 84},
+                 {"Zarnikfield PROJECT", 1070},
+                 {"Zarnikfield PROJECT v2.0", 1071},
+                 {"Zarnikfield GO PROGRAM v3.0", 1071},
+                 {"zarnikfield go program v2.0", 1071}};
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> file(900);
+        PutText(file, 0, c.header);
+        test::WriteBytesTo(dir / "h.gop", file);
+        ui.clear();
+        EXPECT_FALSE(OpenGoProgram(editor, dir / "h.gop", true)) << c.header;
+        ASSERT_EQ(ui.messages.size(), 1u) << c.header;
+        EXPECT_EQ(ui.messages[0].id, c.id);
+        EXPECT_EQ(ui.messages[0].text, c.id == 84 ? Text(84) + c.header : Text(c.id));
+    }
+    // Without reporting the same opens say nothing.
+    ui.clear();
+    EXPECT_FALSE(OpenGoProgram(editor, dir / "h.gop", false));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(GoProgramFile, MissingShortAndUnreadableFilesAreRefused) {
+    EXPECT_FALSE(OpenGoProgram(editor, dir / "none.gop", true));
+    EXPECT_EQ(ui.lastWarningId(), 97);
+    test::WriteBytesTo(dir / "short.gop", std::vector<std::uint8_t>(79));
+    EXPECT_FALSE(OpenGoProgram(editor, dir / "short.gop", true));
+    EXPECT_EQ(ui.lastWarning(), Text(1026));
+    // The lists were not touched by the refused opens.
+    EXPECT_NE(editor.Head(GO_LIST), nullptr);
+
+    EXPECT_TRUE(OpenGoProgram(editor, "", true));
+    EXPECT_EQ(editor.Head(GO_LIST), nullptr);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+}
+
+TEST_F(GoProgramFile, AFailedSaveSaysSoAndKeepsTheOldFile) {
+    test::WriteBytesTo(dir / "keep.gop", {1, 2, 3});
+    EXPECT_FALSE(SaveGoProgramAs(editor, dir / "missing-folder/x.gop"));
+    EXPECT_EQ(ui.lastWarning(), std::string(kFileNotSavedText) + (dir / "missing-folder/x.gop"));
+    editor.modified = 1;
+    EXPECT_TRUE(SaveGoProgramAs(editor, dir / "keep.gop"));
+    EXPECT_EQ(editor.modified, 0u);
+    EXPECT_EQ(test::BytesOf(dir / "keep.gop"), WriteGoProgramV2(editor));
+}
+
+// 42-byte records of the old formats, built from their table.
+std::vector<std::uint8_t> LegacyRecord(std::uint8_t opcode, std::initializer_list<std::uint8_t> d,
+                                       std::int16_t value1 = 0, const std::string& name = "") {
+    std::vector<std::uint8_t> r(42, 0);
+    r[0] = opcode;
+    Put16(r, 6, 1);
+    std::size_t i = 8;
+    for (int k = 0; k < 4; ++k)
+        r[8 + k] = kNoDigit;
+    for (std::uint8_t digit : d)
+        r[i++] = digit;
+    Put16(r, 12, static_cast<std::uint16_t>(value1));
+    PutText(r, 16, name);
+    Put16(r, 32, 1);
+    return r;
+}
+
+std::vector<std::uint8_t> LegacyFile(const std::string& header,
+                                     const std::vector<std::vector<std::uint8_t>>& records) {
+    std::vector<std::uint8_t> file(80, 0);
+    PutText(file, 0, header);
+    Put16(file, 30, 6);
+    Put16(file, 32, static_cast<std::uint16_t>(records.size()));
+    Put16(file, 34, 42);
+    for (const auto& r : records)
+        file.insert(file.end(), r.begin(), r.end());
+    return file;
+}
+
+std::vector<std::uint8_t> LabelRecord(const std::string& text, std::int16_t x) {
+    std::vector<std::uint8_t> label(378, 0);
+    PutText(label, 2, text);
+    Put16(label, 303, static_cast<std::uint16_t>(-24));
+    Put16(label, 311, 700);
+    label[313] = 1; // italic
+    PutText(label, 321, "Times New Roman");
+    Put32(label, 354, 0x0000FF);
+    Put16(label, 366, 2);
+    Put16(label, 368, static_cast<std::uint16_t>(x));
+    Put16(label, 370, 900);
+    return label;
+}
+
+TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
+    auto file = LegacyFile(kGoProgramV1Header,
+                           {LegacyRecord(op::GoProgramHeader, {}, 0, "old.gop"),
+                            LegacyRecord(op::Forward, {3}), LegacyRecord(op::PlaceText, {}, 2),
+                            LegacyRecord(op::ProcedureDef, {4}),
+                            LegacyRecord(op::PenDown, {}, 0, "bluethin.bmp"),
+                            LegacyRecord(op::ProcedureEnd, {}), LegacyRecord(op::Back, {1})});
+    for (auto& label : {LabelRecord("first", 10), LabelRecord("second\r\nline", -20)})
+        file.insert(file.end(), label.begin(), label.end());
+    test::WriteBytesTo(dir / "v1.gop", file);
+
+    ASSERT_TRUE(OpenGoProgram(editor, dir / "v1.gop", true));
+    EXPECT_TRUE(ui.messages.empty());
+    const GoInstruction* go = editor.Head(GO_LIST);
+    EXPECT_STREQ(NameTable().Get(go->nameId), "old.gop"); // not replaced by the path
+    const GoInstruction* text = go->next->next;
+    ASSERT_EQ(text->opcode, op::PlaceText);
+    ASSERT_TRUE(text->textObject);
+    EXPECT_EQ(text->value1, 1); // index in the file's own record table
+    EXPECT_STREQ(TextStringTable().Get(text->textObject->textId), "second\r\nline");
+    EXPECT_EQ(text->textObject->x, -20);
+    EXPECT_EQ(text->textObject->y, 900);
+    EXPECT_EQ(text->textObject->placement, 2);
+    EXPECT_EQ(text->textObject->colour, 0xFFu);
+    EXPECT_EQ(text->textObject->font.height, -24);
+    EXPECT_EQ(text->textObject->font.weight, 700);
+    EXPECT_EQ(text->textObject->font.italic, 1);
+    EXPECT_STREQ(text->textObject->font.faceName.data(), "Times New Roman");
+    EXPECT_EQ(text->next->opcode, op::Back);
+    const GoInstruction* proc = editor.Head(PROC_LIST);
+    ASSERT_TRUE(proc && proc->next && proc->next->next);
+    EXPECT_EQ(proc->digits[0], 4);
+    EXPECT_STREQ(NameTable().Get(proc->next->nameId), "bluethin.bmp");
+    EXPECT_EQ(proc->next->next->opcode, op::ProcedureEnd);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8 - 1 - 3);
+}
+
+TEST_F(GoProgramFile, AVersion1FileWithOtherHeaderSizesIsRefusedAfterClearing) {
+    auto file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {3})});
+    Put16(file, 30, 5);
+    test::WriteBytesTo(dir / "v1.gop", file);
+    EXPECT_FALSE(OpenGoProgram(editor, dir / "v1.gop", false));
+    EXPECT_EQ(ui.lastWarningId(), 1051); // shown even without reporting
+    EXPECT_EQ(editor.Head(GO_LIST), nullptr);
+}
+
+TEST_F(GoProgramFile, AVersion1LabelNumberWithNoRecordEndsTheLoad) {
+    for (std::int16_t number : {0, 2, -1}) {
+        auto file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {1}),
+                                                    LegacyRecord(op::PlaceText, {}, number),
+                                                    LegacyRecord(op::Back, {1})});
+        auto label = LabelRecord("only", 0);
+        file.insert(file.end(), label.begin(), label.end());
+        test::WriteBytesTo(dir / "bad.gop", file);
+        ui.clear();
+        EXPECT_FALSE(OpenGoProgram(editor, dir / "bad.gop", true)) << number;
+        EXPECT_EQ(ui.lastWarningId(), 1026);
+        // What came before the bad record stays.
+        ASSERT_NE(editor.Head(GO_LIST), nullptr);
+        EXPECT_EQ(editor.Head(GO_LIST)->next, nullptr);
+    }
+}
+
+TEST_F(GoProgramFile, AVersion09FileGivesEveryLabelTheFixedText) {
+    auto file = LegacyFile(kGoProgramV09Header,
+                           {LegacyRecord(op::Right, {9, 0}), LegacyRecord(op::PlaceText, {}, 5)});
+    Put16(file, 32, 0); // 0.9 files have no count: records run to the end
+    test::WriteBytesTo(dir / "v09.gop", file);
+    ASSERT_TRUE(OpenGoProgram(editor, dir / "v09.gop", true));
+    const GoInstruction* right = editor.Head(GO_LIST);
+    EXPECT_EQ(InstructionNumber(*right, 1), 90);
+    ASSERT_TRUE(right->next && right->next->textObject);
+    EXPECT_STREQ(TextStringTable().Get(right->next->textObject->textId), unnumbered::kV09LabelText);
+    EXPECT_EQ(right->next->value1, 1);
+
+    // A record cut short at the end is a bad file, not garbage.
+    file.pop_back();
+    test::WriteBytesTo(dir / "v09.gop", file);
+    EXPECT_FALSE(OpenGoProgram(editor, dir / "v09.gop", true));
+    EXPECT_EQ(ui.lastWarningId(), 1026);
+}
+
+TEST_F(GoProgramFile, BadSectionsAndIdsEndAVersion2LoadKeepingWhatCameFirst) {
+    KeyFullProgram();
+    const std::vector<std::uint8_t> good = WriteGoProgramV2(editor);
+    GoEditor loaded(ui);
+    auto load = [&](const std::vector<std::uint8_t>& file) {
+        return ReadGoProgramV2(loaded, std::span<const std::uint8_t>(file), "p.gop");
+    };
+    ASSERT_TRUE(load(good));
+
+    auto file = good;
+    Put32(file, 84, 65); // more entries than the directory holds
+    EXPECT_FALSE(load(file));
+    EXPECT_EQ(loaded.Head(GO_LIST), nullptr);
+
+    file = good;
+    Put32(file, 88 + 12 + 8, 0xFFFFFFF0u); // names section offset outside the file
+    EXPECT_FALSE(load(file));
+
+    file = good;
+    Put16(file, 88, 9); // no instruction section
+    EXPECT_FALSE(load(file));
+
+    // The fifth PROC record names an id beyond section 4: the first four load.
+    file = good;
+    Put32(file, 856 + 1 * 64 + 32, 5000);
+    EXPECT_FALSE(load(file));
+    EXPECT_EQ(loaded.LineCount(PROC_LIST), 1);
+
+    file = good;
+    std::size_t records = Get32(file, 88 + 24 + 8);
+    Put32(file, records + 88 + 12, 77); // a text id outside section 3
+    EXPECT_FALSE(load(file));
+
+    file = good;
+    file.resize(856 + 5 * 64 + 10); // instruction records cut short
+    EXPECT_FALSE(load(file));
+    EXPECT_TRUE(ui.messages.empty()); // a 2.0 reader stays silent
+}
+
+} // namespace
+} // namespace zf

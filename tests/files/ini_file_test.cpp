@@ -1,0 +1,76 @@
+#include "files/ini_file.h"
+
+#include "file_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace zf {
+namespace {
+
+const char* kSample = "; options\r\n"
+                      "[Floor Size]\r\n"
+                      "  X = 12 \r\n"
+                      "y=abc\r\n"
+                      "[zarnik pos]\r\n"
+                      "x=0.5\r\n"
+                      "bearing=-5\r\n"
+                      "empty=\r\n"
+                      "[paint package]\r\n"
+                      "paint1=\"my paint\"\r\n"
+                      "[floor size]\r\n"
+                      "x=99\r\n";
+
+TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndTheFirstOneWins) {
+    IniFile ini = IniFile::Parse(kSample);
+    EXPECT_EQ(ini.GetInt("floor size", "x", 10), 12);
+    EXPECT_EQ(ini.GetString("ZARNIK POS", "x", "0"), "0.5");
+    EXPECT_EQ(ini.GetString("paint package", "paint1", "mspaint"), "my paint");
+    EXPECT_EQ(ini.GetString("paint package", "paint2", "mspaint"), "mspaint");
+    EXPECT_FALSE(ini.HasKey("options", "gobrowse"));
+    EXPECT_TRUE(ini.HasKey("zarnik pos", "empty"));
+}
+
+TEST(ProfileFile, NumbersReadAsTheProfileCallsReadThem) {
+    IniFile ini = IniFile::Parse(kSample);
+    EXPECT_EQ(ini.GetInt("zarnik pos", "bearing", 0), -5);
+    EXPECT_EQ(ini.GetInt("floor size", "y", 10), 0);    // no digits
+    EXPECT_EQ(ini.GetInt("zarnik pos", "empty", 7), 7); // empty value
+    EXPECT_EQ(ini.GetInt("zarnik pos", "x", 3), 0);     // leading integer only
+    EXPECT_EQ(ini.GetInt("zarnik pos", "missing", 42), 42);
+    EXPECT_EQ(IniFile::Parse("[a]\nv=0x1F\n").GetInt("a", "v", 0), 31);
+    EXPECT_EQ(IniFile::Parse("[a]\nv=99999999999\n").GetInt("a", "v", 0), 1215752191);
+}
+
+TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
+    test::TempFolder dir;
+    const std::string path = dir / "zfield.ini";
+    test::WriteBytesTo(path, std::vector<std::uint8_t>(kSample, kSample + std::strlen(kSample)));
+    ASSERT_TRUE(WriteProfileString(path, "floor size", "x", "10"));
+    ASSERT_TRUE(WriteProfileString(path, "zarnik pos", "y", "2"));
+    ASSERT_TRUE(WriteProfileString(path, "tooltips", "show", "1"));
+
+    IniFile ini = IniFile::Load(path);
+    EXPECT_EQ(ini.GetInt("floor size", "x", 0), 10);
+    EXPECT_EQ(ini.GetInt("zarnik pos", "y", 0), 2);
+    EXPECT_EQ(ini.GetInt("tooltips", "show", 0), 1);
+    std::string text = ini.Text();
+    EXPECT_NE(text.find("; options\r\n[Floor Size]\r\n  X =10\r\ny=abc\r\n"), std::string::npos);
+    EXPECT_NE(text.find("empty=\r\ny=2\r\n[paint package]"), std::string::npos);
+    EXPECT_NE(text.find("\r\n[tooltips]\r\nshow=1\r\n"), std::string::npos);
+}
+
+TEST(ProfileFile, AValueCannotAddLinesToTheFile) {
+    IniFile ini;
+    ini.SetString("go program", "def", "a.gop\r\n[x]\r\ny=1");
+    EXPECT_FALSE(ini.HasKey("x", "y"));
+    EXPECT_EQ(ini.GetString("go program", "def", ""), "a.gop");
+}
+
+TEST(ProfileFile, AMissingFileReadsAsEmpty) {
+    EXPECT_EQ(GetProfileInt("/nonexistent/zfield.ini", "listing", "size", 6), 6);
+}
+
+} // namespace
+} // namespace zf
