@@ -1,0 +1,180 @@
+#include "link/zarnik_link.h"
+
+#include "link/comms_report.h"
+#include "link/serial_port.h"
+#include "program/unnumbered_texts.h"
+
+#include <algorithm>
+
+namespace zf {
+
+namespace {
+
+CommHandle OpenSelectedPort(UserInterface& ui) {
+    SetCommPortNumber(GetCommPortDigit() - '0');
+    std::uint32_t error = 0;
+    CommHandle port = OpenComm(error, CommDevicePath());
+    if (port == kInvalidCommHandle)
+        Warn(ui, 32);
+    return port;
+}
+
+bool InList(const GoEditor& editor, int list, const GoInstruction* wanted) {
+    for (const GoInstruction* in = editor.Head(list); in; in = in->next)
+        if (in == wanted)
+            return true;
+    return false;
+}
+
+// The definition being keyed is closed while empty procedures go, and
+// reopened afterwards when it survived.
+void DeleteEmptyProceduresForSend(GoEditor& editor) {
+    const int open = editor.procedureBeingDefined;
+    GoInstruction* keyed = editor.cursor;
+    if (open >= 1) {
+        editor.procedureBeingDefined = 0;
+        editor.cursor =
+            InList(editor, GO_LIST, editor.goPosition) ? editor.goPosition : editor.Last(GO_LIST);
+    }
+    editor.DeleteEmptyProcedures();
+    if (open < 1)
+        return;
+    if (editor.FindProcedure(PROC_LIST, open) && InList(editor, PROC_LIST, keyed)) {
+        editor.procedureBeingDefined = static_cast<std::int16_t>(open);
+        editor.cursor = keyed;
+        editor.ui().ShowListCursor(PROC_LIST, editor.LineOf(PROC_LIST, keyed), cursor::Editing);
+    } else if (editor.cursor) {
+        editor.ui().ShowListCursor(GO_LIST, editor.LineOf(GO_LIST, editor.cursor), cursor::Editing);
+    }
+}
+
+// The receive image with guard bands around it, dumped whole by the report.
+struct ReceiveArea {
+    std::array<std::uint8_t, 16> guardBefore{};
+    ZarnikMemoryImage image{};
+    std::array<std::uint8_t, 16> guardAfter{};
+};
+static_assert(sizeof(ReceiveArea) == 16 + kZarnikImageSize + 16);
+
+} // namespace
+
+int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image) {
+    CommHandle port = OpenSelectedPort(ui);
+    if (port == kInvalidCommHandle)
+        return 0;
+    const LinkTimeouts& timeouts = CurrentLinkTimeouts();
+    const std::uint8_t command = kStoreProgramCommand;
+    TxComm(port, &command, 1, timeouts.sendCommand);
+    if (TxComm(port, image.data(), kZarnikImageSize, timeouts.sendImage) < kZarnikImageSize) {
+        CloseComm(port);
+        Warn(ui, 89);
+        return 0;
+    }
+    CloseComm(port);
+    Warn(ui, 87);
+    return 1;
+}
+
+int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
+    CommHandle port = OpenSelectedPort(ui);
+    if (port == kInvalidCommHandle)
+        return 0;
+    const LinkTimeouts& timeouts = CurrentLinkTimeouts();
+    const std::uint8_t command = kReadProgramCommand;
+    TxComm(port, &command, 1, timeouts.sendCommand);
+    WaitRxEvent(port, timeouts.receiveEvent);
+    std::array<std::uint8_t, kZarnikImageSize + 1> received{};
+    int count = WaitRxData(port, received.data(), kZarnikImageSize, timeouts.receiveImage);
+    if (count != kZarnikImageSize) {
+        CloseComm(port);
+        Warn(ui, 89);
+        return 0;
+    }
+    int first = 0;
+    // Some robots echo the command byte before their memory.
+    if (received[0] == command) {
+        count = WaitRxData(port, &received[kZarnikImageSize], 1, timeouts.receiveEcho);
+        if (count != 1) {
+            ui.WarningBox(kUnnumbered, unnumbered::kGotZeroChars);
+            CloseComm(port);
+            return 0;
+        }
+        first = 1;
+    }
+    std::copy_n(received.begin() + first, kZarnikImageSize, image.begin());
+    CloseComm(port);
+    return count;
+}
+
+bool SendGoProgram(GoEditor& editor) {
+    UserInterface& ui = editor.ui();
+    const int go = CheckGoList(&editor);
+    if (go == 4)
+        Warn(ui, 80);
+    if (go != 0 && go != 2)
+        return false;
+    const int proc = CheckProcList(&editor);
+    if (proc == 4)
+        Warn(ui, 108);
+    if (proc != 0 && proc != 3)
+        return false;
+    if (editor.FindEmptyProcedure()) {
+        Warn(ui, 1091);
+        DeleteEmptyProceduresForSend(editor);
+    }
+    // A loaded program may need more cells than the robot has: refuse it
+    // before anything goes down the lead.
+    ZarnikMemoryImage image;
+    if (!EncodeGoProgram(image, editor.Head(GO_LIST), editor.Head(PROC_LIST))) {
+        Warn(ui, 6);
+        return false;
+    }
+    ZarnikMemoryImage robot;
+    if (!CopyProgramFromZarnik(ui, robot))
+        return false;
+    return CopyProgramToZarnik(ui, image) == 1;
+}
+
+bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor) {
+    UserInterface& ui = editor.ui();
+    ReceiveArea area;
+    CommsReport report;
+    report.data = reinterpret_cast<std::uint8_t*>(&area);
+    report.length = sizeof area;
+    report.guardBefore = sizeof area.guardBefore;
+    report.guardAfter = sizeof area.guardAfter;
+    report.title = "Zarnik Memory Dump: ReadZarnikProgramToZarnikMemBuffer()";
+    report.owner = &ui;
+    OpenCommsReport(report);
+
+    WriteReportStage(report, "pre InitialiseZarnikMemBuffer()");
+    InitialiseZarnikMemBuffer(area.image);
+    WriteReportStage(report, "InitialiseZarnikMemBuffer()");
+    if (!CopyProgramFromZarnik(ui, area.image)) {
+        CloseCommsReport(report);
+        return false;
+    }
+    WriteReportStage(report, "CopyProgramFromZarnik()");
+    WriteReportStage(report, "ParseZarnikMemDump()");
+    editor.DestroyProgramList(GO_LIST);
+    WriteReportStage(report, "DestroyProgramList(GO_LIST)");
+    editor.DestroyProgramList(PROC_LIST);
+    WriteReportStage(report, "DestroyProgramList(PROC_LIST)");
+    // No definition survives the emptying, so keying goes to the GO list.
+    editor.procedureBeingDefined = 0;
+
+    if (ParseZarnikMemDump(area.image, editor))
+        WriteReportStage(report, "All Commands processed");
+    // Even a parse cut short has replaced the program: the cursor must lie
+    // in the GO list and the change must be offered for saving.
+    editor.cursor = editor.Last(GO_LIST);
+    editor.modified = 1;
+    ui.RepaintList(PROC_LIST, 1);
+    ui.RepaintList(GO_LIST, 1);
+    if (editor.Head(PROC_LIST))
+        ui.ShowProcedureWindow();
+    CloseCommsReport(report);
+    return true;
+}
+
+} // namespace zf
