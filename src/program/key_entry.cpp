@@ -213,7 +213,10 @@ KeyStatus CloseDefinition(GoEditor& e) {
         Warn(e.ui(), 2);
         return status::Refused;
     }
-    if (!in->next || in->next->opcode == op::ProcedureDef) {
+    // A closed definition never takes a second end.
+    const bool last =
+        (!in->next || in->next->opcode == op::ProcedureDef) && in->opcode != op::ProcedureEnd;
+    if (last) {
         if (!e.AddInstruction(op::ProcedureEnd, true, OpcodeUnits(op::ProcedureEnd)))
             return status::Refused;
         return status::DefinitionClosed;

@@ -23,6 +23,7 @@ constexpr TextEntry kTexts[] = {
     {17, "Too many repeats inside repeat commands: maximum is 5."},
     {18, "Instruction not complete."},
     {22, "Please complete the instruction."},
+    {23, "Internal error: the Go Program could not be released."},
     {24, "Zarnikfield - Enter Text"},
     {25, "Zarnikfield - Edit Text"},
     {26, "DRAG to Graphics Window"},
@@ -83,6 +84,8 @@ constexpr TextEntry kTexts[] = {
     {103, "Exit Zarnikfield."},
     {105, "There are %d incomplete Repeat instructions\n"
           "in your procedures - you need to add brackets."},
+    {106,
+     "There is an incomplete Repeat instruction\nin your procedures - you need to add a bracket."},
     {107, "You have deleted a Repeat instruction from the Procedure List.\n"
           "Delete the Repeat's end-bracket as well."},
     {108, "There is an incomplete instruction in the Procedure List."},

@@ -1,0 +1,192 @@
+#include "keying_fixture.h"
+
+namespace zf::test {
+namespace {
+
+// Appends a loaded instruction, as a file load does: units charged unchecked.
+GoInstruction* Load(GoEditor& editor, int list, std::uint8_t opcode,
+                    std::initializer_list<int> digits = {}, bool bracket = false) {
+    GoInstruction record(opcode);
+    int i = 0;
+    for (int d : digits)
+        record.digits[i++] = static_cast<std::uint8_t>(d);
+    record.bracketOpen = bracket;
+    record.complete = 1;
+    return editor.InsertCopy(record, list);
+}
+
+using Lists = Keying;
+
+TEST_F(Lists, FreshEditor) {
+    EXPECT_EQ(editor.memoryUnitsLeft, 187);
+    EXPECT_EQ(go(), (Lines{"NAME(\"My Go Program.gop\")"}));
+    EXPECT_TRUE(proc().empty());
+    EXPECT_EQ(editor.cursor, editor.Head(GO_LIST));
+    EXPECT_EQ(CheckGoList(&editor), 2);
+    EXPECT_EQ(CheckProcList(&editor), 3);
+    EXPECT_EQ(CheckGoList(nullptr), 1);
+    EXPECT_EQ(CheckProcList(nullptr), 1);
+}
+
+TEST_F(Lists, InstructionNumbers) {
+    keys("Q 1 1 4 LT 3 6 0 M 2 1 2 3 T 4 2 S 5 9 9 FD");
+    const GoInstruction* in = editor.Head(GO_LIST)->next;
+    EXPECT_EQ(InstructionNumber(*in, 1), 1);
+    EXPECT_EQ(InstructionNumber(*in, 2), 14);
+    in = in->next;
+    EXPECT_EQ(InstructionNumber(*in, 1), 360);
+    in = in->next;
+    EXPECT_EQ(InstructionNumber(*in, 1), 2);
+    EXPECT_EQ(InstructionNumber(*in, 2), 123);
+    in = in->next;
+    EXPECT_EQ(InstructionNumber(*in, 2), 2);
+    in = in->next;
+    EXPECT_EQ(InstructionNumber(*in, 1), 5);
+    EXPECT_EQ(InstructionNumber(*in, 2), 99);
+    EXPECT_EQ(InstructionNumber(*in->next, 1), 0);
+}
+
+TEST_F(Lists, LoadedCopiesAreChargedWithoutACheck) {
+    editor.DestroyProgramList(GO_LIST);
+    EXPECT_EQ(editor.memoryUnitsLeft, 187);
+    for (int i = 0; i < 70; ++i)
+        Load(editor, GO_LIST, op::Forward, {1});
+    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 210);
+    keys("FD");
+    EXPECT_EQ(ui.lastWarningId(), 6);
+    editor.DestroyProgramList(GO_LIST);
+    EXPECT_EQ(editor.memoryUnitsLeft, 187);
+    EXPECT_EQ(editor.cursor, nullptr);
+}
+
+TEST_F(Lists, CeOnTheHeaderOnlyWhenAlone) {
+    keys("FD 1");
+    editor.cursor = editor.Head(GO_LIST);
+    keys("CE");
+    EXPECT_EQ(go().size(), 2u);
+    keys("P 1 [ ] CE");
+    editor.cursor = editor.Head(GO_LIST)->next;
+    keys("CE");
+    EXPECT_EQ(go().size(), 1u);
+    keys("CE"); // the PROC list still holds a definition
+    EXPECT_EQ(go().size(), 1u);
+}
+
+using Checks = Keying;
+
+TEST_F(Checks, IncompleteInstructionIsShown) {
+    keys("FD 1 RPT 3 [ W ]");
+    editor.cursor = editor.Head(GO_LIST);
+    EXPECT_EQ(CheckGoList(&editor), 4);
+    EXPECT_EQ(cursorLine(), "W");
+    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Problem);
+    EXPECT_EQ(ui.cursors[GO_LIST].line, 4);
+}
+
+TEST_F(Checks, OpenAndSurplusRepeats) {
+    keys("RPT 2 [ RPT 3 [ FD 1");
+    EXPECT_EQ(CheckGoList(&editor), 5);
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{77, Text(77, {2})}));
+    EXPECT_EQ(cursorLine(), "RPT 3 [");
+    editor.cursor = editor.Last(GO_LIST);
+    keys("]");
+    EXPECT_EQ(CheckGoList(&editor), 5);
+    EXPECT_EQ(ui.lastWarningId(), 78);
+    EXPECT_EQ(cursorLine(), "RPT 2 [");
+    editor.cursor = editor.Last(GO_LIST);
+    keys("] FD 1");
+    EXPECT_EQ(CheckGoList(&editor), 0);
+    // Deleting a Repeat leaves its end bracket over.
+    editor.cursor = editor.Head(GO_LIST)->next;
+    keys("CE");
+    EXPECT_EQ(CheckGoList(&editor), 5);
+    EXPECT_EQ(ui.lastWarningId(), 79);
+    EXPECT_EQ(editor.LineOf(GO_LIST, editor.cursor), 5);
+    EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 3, 2, 0, 0}));
+}
+
+TEST_F(Checks, TooDeepNestingFromAFile) {
+    editor.DestroyProgramList(GO_LIST);
+    Load(editor, GO_LIST, op::GoProgramHeader);
+    for (int i = 0; i < 7; ++i)
+        Load(editor, GO_LIST, op::Repeat, {2}, true);
+    Load(editor, GO_LIST, op::Forward, {1});
+    for (int i = 0; i < 7; ++i)
+        Load(editor, GO_LIST, op::RepeatEnd);
+    EXPECT_EQ(CheckGoList(&editor), 6);
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1075, Text(1075, {2})}));
+    EXPECT_EQ(editor.LineOf(GO_LIST, editor.cursor), 7);
+
+    Load(editor, PROC_LIST, op::ProcedureDef, {4}, true);
+    for (int i = 0; i < 6; ++i)
+        Load(editor, PROC_LIST, op::Repeat, {2}, true);
+    Load(editor, PROC_LIST, op::ProcedureEnd);
+    EXPECT_EQ(CheckProcList(&editor), 6);
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1076, Text(1076, {1})}));
+    EXPECT_EQ(editor.procedureBeingDefined, 4);
+}
+
+TEST_F(Checks, ProcedureListProblems) {
+    keys("P 1 [ RPT 2 [ FD 1 ] ] P 2 [ W 1");
+    EXPECT_EQ(CheckProcList(&editor), 7);
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1079, Text(1079, {2})}));
+    editor.cursor = editor.Last(PROC_LIST);
+    keys("]");
+    EXPECT_EQ(CheckProcList(&editor), 0);
+    // A Repeat left open in the first definition is found too, not only in
+    // the last one.
+    editor.cursor = editor.Head(PROC_LIST)->next->next->next;
+    editor.procedureBeingDefined = 1;
+    keys("CE");
+    EXPECT_EQ(editor.procedureBeingDefined, 1);
+    editor.procedureBeingDefined = 0;
+    EXPECT_EQ(CheckProcList(&editor), 5);
+    EXPECT_EQ(ui.lastWarningId(), 106);
+    EXPECT_EQ(cursorLine(), "RPT 2 [");
+    EXPECT_EQ(editor.procedureBeingDefined, 1);
+}
+
+TEST_F(Checks, ProcedureListSurplusAndIncomplete) {
+    Load(editor, PROC_LIST, op::ProcedureDef, {3}, true);
+    Load(editor, PROC_LIST, op::RepeatEnd);
+    Load(editor, PROC_LIST, op::ProcedureEnd);
+    EXPECT_EQ(CheckProcList(&editor), 5);
+    EXPECT_EQ(ui.lastWarningId(), 107);
+    EXPECT_EQ(editor.LineOf(PROC_LIST, editor.cursor), 2);
+    editor.Head(PROC_LIST)->next->complete = 0;
+    EXPECT_EQ(CheckProcList(&editor), 4);
+    editor.Head(PROC_LIST)->next->opcode = op::Repeat;
+    editor.Head(PROC_LIST)->next->complete = 1;
+    Load(editor, PROC_LIST, op::ProcedureDef, {5}, true);
+    Load(editor, PROC_LIST, op::Repeat, {2}, true);
+    Load(editor, PROC_LIST, op::ProcedureEnd);
+    EXPECT_EQ(CheckProcList(&editor), 5);
+    EXPECT_EQ(ui.messages.back().id, 106);
+}
+
+TEST_F(Checks, EmptyProceduresAndTheOpenDefinition) {
+    keys("P 1 [ ] P 2 [ ] P 3 [");
+    EXPECT_EQ(editor.FindEmptyProcedure(), editor.Head(PROC_LIST));
+    editor.DeleteEmptyProcedures();
+    // The open definition is the cursor, so it survives.
+    EXPECT_EQ(proc(), (Lines{"P 3 ["}));
+    EXPECT_EQ(editor.procedureBeingDefined, 3);
+    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 8);
+    EXPECT_EQ(editor.FirstOpenProcedure(), editor.Head(PROC_LIST));
+}
+
+TEST(Indents, RepeatsAndProcedures) {
+    Recorder ui;
+    GoEditor editor(ui);
+    KeySequence(editor, "RPT 1 2 [ FD 1 RPT 3 [ BK 1 ] ] P 7 [ RPT 2 [ W 1 ] ]");
+    std::vector<int> go, proc;
+    for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
+        go.push_back(in->indent);
+    for (const GoInstruction* in = editor.Head(PROC_LIST); in; in = in->next)
+        proc.push_back(in->indent);
+    EXPECT_EQ(go, (std::vector<int>{0, 0, 4, 4, 7, 6, 3}));
+    EXPECT_EQ(proc, (std::vector<int>{0, 3, 6, 5, 2}));
+}
+
+} // namespace
+} // namespace zf::test

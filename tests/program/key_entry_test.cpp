@@ -1,0 +1,295 @@
+#include "keying_fixture.h"
+
+namespace zf::test {
+namespace {
+
+const std::string kHeader = "NAME(\"My Go Program.gop\")";
+
+using KeyingMoves = Keying;
+
+TEST_F(KeyingMoves, FirstKeyMakesTheHeaderThenDigitsComplete) {
+    editor.DestroyProgramList(GO_LIST);
+    keys("FD");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD"}));
+    EXPECT_FALSE(editor.cursor->complete);
+    keys("2 5");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 2 5"}));
+    EXPECT_TRUE(editor.cursor->complete);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
+    EXPECT_EQ(editor.modified, 1u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(KeyingMoves, DigitRangesAndLimits) {
+    keys("FD 0");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1078, Text(1078, {0, 1, 9})}));
+    keys("1 0 0");
+    EXPECT_EQ(ui.lastWarningId(), 10);
+    keys("LT 3 6 0 9");
+    EXPECT_EQ(ui.lastWarningId(), 10);
+    keys("W");
+    keys("FD");
+    EXPECT_EQ(ui.lastWarningId(), 4);
+    keys("PENUP");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1 0", "LT 3 6 0", "W", "PENUP"}));
+}
+
+TEST_F(KeyingMoves, QuaverPitchDigits) {
+    keys("Q 4 1 5");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1078, Text(1078, {5, 0, 4})}));
+    keys("4");
+    EXPECT_EQ(cursorLine(), "Q 4 1 4");
+    keys("Q 4 2 5");
+    EXPECT_EQ(ui.lastWarningId(), 10);
+    EXPECT_EQ(cursorLine(), "Q 4 2");
+    EXPECT_EQ(InstructionNumber(*editor.cursor, 1), 4);
+    EXPECT_EQ(InstructionNumber(*editor.cursor, 2), 2);
+}
+
+TEST_F(KeyingMoves, DigitsRefusedOutright) {
+    keys("5");
+    EXPECT_EQ(ui.lastWarningId(), 8); // on the header
+    keys("RPT 2 [ 3");
+    EXPECT_EQ(ui.lastWarningId(), 8);
+    keys("FD [ 2 ] 3");
+    EXPECT_EQ(ui.lastWarningId(), 8);
+    keys("PENUP 1");
+    EXPECT_EQ(ui.lastWarningId(), 8);
+    ui.clear();
+    editor.cursor = nullptr;
+    EXPECT_EQ(EditorKey(editor, key::Digit0 + 1), status::Refused);
+    EXPECT_EQ(ui.lastWarningId(), 14);
+}
+
+using KeyingBrackets = Keying;
+
+TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
+    keys("FD [ 2 5 ]");
+    EXPECT_EQ(editor.cursor->opcode, op::MoveUnit);
+    EXPECT_EQ(InstructionNumber(*editor.cursor, 1), 25);
+    keys("LT [ ]");
+    EXPECT_EQ(ui.lastWarningId(), 5);
+    keys("PENUP");
+    EXPECT_EQ(ui.lastWarningId(), 4); // blocked before its first digit
+    keys("1 2 FD");
+    EXPECT_EQ(ui.lastWarningId(), 4);
+    keys("LT");
+    EXPECT_EQ(ui.lastWarningId(), 3);
+    keys("CE");
+    EXPECT_EQ(ui.lastWarningId(), 3); // CE is blocked too
+    keys("]");
+    EXPECT_EQ(cursorLine(), "RT [ 1 2 ]");
+    EXPECT_EQ(editor.cursor->opcode, op::TurnUnit);
+    keys("Q [ 2 ]");
+    EXPECT_EQ(ui.lastWarningId(), 4);
+    keys("3 ]");
+    EXPECT_EQ(cursorLine(), "Q [ 2 3 ]");
+    keys("S [ ]");
+    EXPECT_EQ(ui.lastWarningId(), 18);
+    keys("PENUP");
+    EXPECT_EQ(ui.lastWarningId(), 5);
+    keys("2 3");
+    EXPECT_EQ(ui.lastWarningId(), 10);
+    keys("]");
+    EXPECT_EQ(cursorLine(), "S [ 2 ]");
+    EXPECT_TRUE(editor.cursor->complete);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 4 - 3 - 4);
+}
+
+TEST_F(KeyingBrackets, BracketsWhereNoneIsExpected) {
+    keys("FD 5 [");
+    EXPECT_EQ(ui.lastWarningId(), 11);
+    keys("W [");
+    EXPECT_EQ(ui.lastWarningId(), 11);
+    keys("5 RPT [");
+    EXPECT_EQ(ui.lastWarningId(), 5);
+    keys("4 [ FD 1 ]");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 5", "W 5", "RPT 4 [", "FD 1", "]"}));
+    EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 0, 0, 3, 2}));
+}
+
+TEST_F(KeyingBrackets, RepeatsNestFiveDeep) {
+    keys("RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [");
+    EXPECT_TRUE(ui.messages.empty());
+    keys("RPT");
+    EXPECT_EQ(ui.lastWarningId(), 17);
+    keys("FD 1 ] ] ] ] ]");
+    EXPECT_EQ(OpenRepeatsAt(editor.cursor), 0);
+    keys("]");
+    EXPECT_EQ(ui.lastWarningId(), 11);
+}
+
+using KeyingProcedures = Keying;
+
+TEST_F(KeyingProcedures, DefiningMovesTheDefinitionAndReturns) {
+    keys("FD 1 P 3 [");
+    EXPECT_EQ(editor.procedureBeingDefined, 3);
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1"}));
+    EXPECT_EQ(proc(), (Lines{"P 3 ["}));
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8);
+    keys("RT 9 0 ]");
+    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    EXPECT_EQ(proc(), (Lines{"P 3 [", "RT 9 0", "]"}));
+    EXPECT_EQ(cursorLine(), "FD 1");
+    keys("P 3");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "P 3"}));
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8 - 4 - 1 - 3);
+}
+
+TEST_F(KeyingProcedures, CallsMustUseHigherNumbers) {
+    keys("P 5 0 [ P 1 2");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{36, Text(36, {50, 12, 50})}));
+    EXPECT_EQ(cursorLine(), "P");
+    EXPECT_FALSE(editor.cursor->complete);
+    keys("CE ] P 3 [ P 2 ]");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{36, Text(36, {3, 2, 3})}));
+    keys("0 ]");
+    EXPECT_EQ(proc(), (Lines{"P 5 0 [", "]", "P 3 [", "P 2 0", "]"}));
+    keys("P 9 9 [ P 1 2");
+    EXPECT_EQ(ui.lastWarningId(), 37);
+    keys("7 ]");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{36, Text(36, {99, 7, 99})}));
+}
+
+TEST_F(KeyingProcedures, ExistingDefinitionAnswers) {
+    keys("P 3 [ FD 1 ] P 3 [");
+    EXPECT_EQ(ui.questions.back(), (ShownMessage{1066, Text(1066, {3})}));
+    EXPECT_EQ(go(), (Lines{kHeader, "P 3"})); // No keeps the call
+    ui.answers.push_back(Answer::Yes);
+    keys("[");
+    EXPECT_TRUE(proc().empty());
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
+    keys("[ BK 1 ]");
+    EXPECT_EQ(proc(), (Lines{"P 3 [", "BK 1", "]"}));
+    EXPECT_EQ(go(), (Lines{kHeader}));
+    keys("FD 2 P 3");
+    ui.answers.push_back(Answer::Edit);
+    keys("[");
+    EXPECT_EQ(editor.procedureBeingDefined, 3);
+    EXPECT_EQ(cursorLine(), "P 3 [");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 2"}));
+    keys("]");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1063, Text(1063, {3})}));
+    keys("LT 1 ]");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1063, Text(1063, {3})}));
+    keys("CE");
+    EXPECT_EQ(proc(), (Lines{"P 3 [", "BK 1", "]"}));
+    EXPECT_EQ(cursorLine(), "P 3 [");
+    keys("CE");
+    EXPECT_EQ(ui.lastWarningId(), 1056);
+}
+
+TEST_F(KeyingProcedures, BracketsInsideADefinition) {
+    keys("P 6 [ FD 1 FD 2");
+    editor.cursor = editor.Head(PROC_LIST)->next;
+    keys("]");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1080, Text(1080, {6})}));
+    editor.cursor = editor.Last(PROC_LIST);
+    keys("RPT 2 [ P 3 ]");
+    EXPECT_EQ(ui.lastWarningId(), 2); // the call inside the Repeat is incomplete
+    keys("CE RT 1 ] ]");
+    EXPECT_EQ(proc(), (Lines{"P 6 [", "FD 1", "FD 2", "RPT 2 [", "RT 1", "]", "]"}));
+}
+
+TEST_F(KeyingProcedures, EditedDefinitionClosesBackAtTheRememberedLine) {
+    keys("P 4 [ W 1 ] FD 1 P 4");
+    ui.answers.push_back(Answer::Edit);
+    keys("[");
+    // The definition is closed already: a second end is refused.
+    editor.cursor = editor.Last(PROC_LIST);
+    keys("]");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{1063, Text(1063, {4})}));
+    keys("CE W 2 ]");
+    EXPECT_EQ(proc(), (Lines{"P 4 [", "W 1", "W 2", "]"}));
+    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    EXPECT_EQ(cursorLine(), "FD 1");
+    keys("BK 1");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "BK 1"}));
+}
+
+TEST_F(KeyingProcedures, MemoryForADefinition) {
+    for (int i = 0; i < 60; ++i)
+        keys("FD 1");
+    keys("P 5");
+    EXPECT_EQ(editor.memoryUnitsLeft, 4);
+    keys("[");
+    EXPECT_EQ(ui.lastWarningId(), 16);
+    EXPECT_EQ(cursorLine(), "P 5");
+    EXPECT_EQ(editor.procedureBeingDefined, 0);
+}
+
+TEST_F(KeyingProcedures, ClearMemoryKeepsDefinitions) {
+    keys("P 2 [ FD 1");
+    keys("CM");
+    EXPECT_EQ(ui.lastWarningId(), 76);
+    keys("] FD 3 CM");
+    EXPECT_EQ(go(), (Lines{kHeader}));
+    EXPECT_EQ(proc(), (Lines{"P 2 [", "FD 1", "]"}));
+    EXPECT_EQ(editor.modified, 1u);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 12);
+}
+
+TEST_F(KeyingProcedures, ClearMemoryWithoutDefinitionsEmptiesEverything) {
+    keys("FD 3 CM");
+    EXPECT_TRUE(go().empty());
+    EXPECT_EQ(editor.modified, 0u);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+    keys("BK 1");
+    EXPECT_EQ(go(), (Lines{kHeader, "BK 1"}));
+}
+
+using KeyingMemory = Keying;
+
+TEST_F(KeyingMemory, SixtyTwoForwardsFit) {
+    for (int i = 0; i < 62; ++i)
+        keys("FD 1");
+    EXPECT_EQ(editor.memoryUnitsLeft, 1);
+    EXPECT_TRUE(ui.messages.empty());
+    keys("FD");
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{6, Text(6)}));
+    EXPECT_EQ(go().size(), 63u);
+}
+
+TEST_F(KeyingMemory, EmptyProceduresAreReclaimed) {
+    keys("P 1 [ ] P 2 [ ]");
+    EXPECT_EQ(proc(), (Lines{"P 1 [", "]", "P 2 [", "]"}));
+    for (int i = 0; i < 56; ++i)
+        keys("FD 1");
+    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 18 - 168);
+    keys("FD 1");
+    EXPECT_EQ(ids(), (Ids{1090}));
+    EXPECT_TRUE(proc().empty());
+    EXPECT_EQ(go().back(), "FD 1");
+    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 171);
+}
+
+TEST_F(KeyingMemory, CeGivesUnitsBackAndClearsModified) {
+    keys("FD 1 RPT 2 [ BK 1 ]");
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 14);
+    keys("CE CE");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "RPT 2 ["}));
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 8);
+    keys("CE CE CE");
+    EXPECT_TRUE(go().empty());
+    EXPECT_EQ(editor.modified, 0u);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+}
+
+TEST_F(KeyingMemory, GraphicCommandsCostNothingAndFollowIncompleteInstructions) {
+    keys("W POS(1,-2) HEAD(90) STAMP(star.bmp) TEXT(\"Hi there\",4)");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(go(), (Lines{kHeader, "W", "POS(1,-2)", "HEAD(90)", "STAMP(star.bmp)",
+                           "TEXT(\"Hi there\",4)"}));
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
+    const GoInstruction* pos = editor.Head(GO_LIST)->next->next;
+    EXPECT_EQ(pos->value1, 1800);
+    EXPECT_EQ(pos->value2, 2100);
+}
+
+TEST_F(KeyingMemory, PlaceTextAsksTheDialogAndCancelAddsNothing) {
+    EXPECT_EQ(ContainerKey(editor, key::PlaceText), status::Refused);
+    EXPECT_EQ(go(), (Lines{kHeader}));
+}
+
+} // namespace
+} // namespace zf::test

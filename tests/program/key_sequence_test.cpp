@@ -1,0 +1,54 @@
+#include "keying_fixture.h"
+
+namespace zf::test {
+namespace {
+
+TEST(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
+    std::vector<KeyPress> presses;
+    std::string error;
+    ASSERT_TRUE(ParseKeySequence("fd 25 Rpt [ ] cm go", presses, error));
+    std::vector<int> codes;
+    for (const auto& p : presses)
+        codes.push_back(p.kind == KeyPress::Kind::ConfirmedClear ? -1 : p.key);
+    EXPECT_EQ(codes, (std::vector<int>{key::Forward, key::Digit0 + 2, key::Digit0 + 5, key::Repeat,
+                                       key::Bracket, key::Bracket, -1, key::Go}));
+}
+
+TEST(KeySequenceNotation, PositionsConvertAsTheDialogDoes) {
+    std::vector<KeyPress> presses;
+    std::string error;
+    ASSERT_TRUE(ParseKeySequence("POS(-1.5,0.25) POS(0,0)", presses, error, {4000, 2000}));
+    EXPECT_EQ(presses[0].argument.value1, 2000 - 450);
+    EXPECT_EQ(presses[0].argument.value2, 1000 - 75);
+    EXPECT_EQ(presses[1].argument.value1, 2000);
+    Recorder ui;
+    GoEditor editor(ui);
+    ASSERT_TRUE(KeySequence(editor, "POS(-1.5,0.25)", nullptr, {4000, 2000}));
+    EXPECT_EQ(ListingLine(*editor.cursor, {4000, 2000}), "POS(-1.5,0.25)");
+}
+
+TEST(KeySequenceNotation, BadTokensKeyNothing) {
+    Recorder ui;
+    GoEditor editor(ui);
+    std::string error;
+    for (const char* bad : {"FD 2 JUMP", "POS(1)", "TEXT(\"open", "TEXT(\"a\",11)", "HEAD(x)"}) {
+        EXPECT_FALSE(KeySequence(editor, bad, &error)) << bad;
+        EXPECT_FALSE(error.empty());
+    }
+    EXPECT_EQ(editor.LineCount(GO_LIST), 1);
+}
+
+TEST(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
+    Recorder ui;
+    GoEditor editor(ui);
+    KeySequence(editor, "FD 2 5 P 3 [ S [ 2 ] ] TEXT(\"two words\")");
+    EXPECT_EQ(FormatLists(editor),
+              "GO:\nNAME(\"My Go Program.gop\")\nFD 2 5\nTEXT(\"two words\",1)\n"
+              "PROC:\nP 3 [\nS [ 2 ]\n]\nunits left: 171\n");
+    EXPECT_EQ(FormatShownMessage(1078, Text(1078, {0, 1, 9})),
+              "! 1078 A 0 is not allowed here.\\nUse a number from 1 to 9. ");
+    EXPECT_EQ(FormatShownMessage(kUnnumbered, "x"), "! - x");
+}
+
+} // namespace
+} // namespace zf::test

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "program/editor.h"
+#include "program/key_sequence.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zf::test {
+
+// A fresh editor keyed through the Go container, as a child at the keypad.
+class Keying : public ::testing::Test {
+  protected:
+    Recorder ui;
+    GoEditor editor{ui};
+
+    void keys(std::string_view sequence) {
+        std::string error;
+        ASSERT_TRUE(KeySequence(editor, sequence, &error)) << error;
+    }
+
+    std::vector<std::string> lines(int list) const {
+        std::vector<std::string> out;
+        for (const GoInstruction* in = editor.Head(list); in; in = in->next)
+            out.push_back(ListingLine(*in));
+        return out;
+    }
+    std::vector<std::string> go() const { return lines(GO_LIST); }
+    std::vector<std::string> proc() const { return lines(PROC_LIST); }
+
+    std::vector<int> indents(int list) const {
+        std::vector<int> out;
+        for (const GoInstruction* in = editor.Head(list); in; in = in->next)
+            out.push_back(in->indent);
+        return out;
+    }
+
+    std::vector<int> ids() const {
+        std::vector<int> out;
+        for (const auto& m : ui.messages)
+            out.push_back(m.id);
+        return out;
+    }
+
+    std::string cursorLine() const { return editor.cursor ? ListingLine(*editor.cursor) : ""; }
+};
+
+using Lines = std::vector<std::string>;
+using Ids = std::vector<int>;
+
+} // namespace zf::test
