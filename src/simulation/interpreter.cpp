@@ -1,0 +1,207 @@
+#include "simulation/interpreter.h"
+
+#include "program/unnumbered_texts.h"
+#include "simulation/notes.h"
+
+namespace zf {
+
+Interpreter::Interpreter(GoEditor& editor, const ZarnikState& state, RobotView& view)
+    : editor_(editor), ui_(editor.ui()), state_(state), view_(view) {
+    stack_.reserve(64);
+}
+
+bool Interpreter::PushZFCommand(GoInstruction* instruction, int count) {
+    if (stack_.size() >= kMaxFrames)
+        return false;
+    stack_.push_back({instruction, static_cast<std::uint16_t>(count)});
+    return true;
+}
+
+GoInstruction* Interpreter::PopZFCommand(int& count) {
+    if (stack_.empty())
+        return nullptr;
+    const ControlFrame frame = stack_.back();
+    stack_.pop_back();
+    count = frame.count;
+    return frame.instruction;
+}
+
+bool Interpreter::StartCheck() {
+    ClearControlStack();
+    switch (CheckGoList(&editor_)) {
+    case 0:
+        break;
+    case 2:
+        Warn(ui_, 81);
+        return false;
+    case 4:
+        Warn(ui_, 80);
+        return false;
+    default:
+        return false;
+    }
+    const int proc = CheckProcList(&editor_);
+    if (proc == 4)
+        Warn(ui_, 108);
+    if (proc != 0 && proc != 3)
+        return false;
+    currentInstruction = editor_.Head(GO_LIST);
+    currentList = GO_LIST;
+    return true;
+}
+
+RobotAction Interpreter::Next() {
+    if (!currentInstruction) {
+        currentList = 0;
+        HideCursor(GO_LIST);
+        HideCursor(PROC_LIST);
+        ShowEditingCursor();
+        return {RobotAction::Kind::Finished};
+    }
+    RobotAction action = Execute();
+    if (currentInstruction)
+        currentInstruction = currentInstruction->next;
+    return action;
+}
+
+RobotAction Interpreter::Execute() {
+    GoInstruction* in = currentInstruction;
+    ++executed;
+    view_.ShowInstruction(in);
+
+    const int line = editor_.LineOf(currentList, in);
+    ui_.ScrollToLine(currentList, line);
+    if (currentList == GO_LIST) {
+        HideCursor(GO_LIST);
+        HideCursor(PROC_LIST);
+        ShowCursor(GO_LIST, line, state_.stepPending ? cursor::SteppingGo : cursor::RunningGo);
+        callDepth = 0;
+    } else {
+        HideCursor(PROC_LIST);
+        ShowCursor(PROC_LIST, line,
+                   state_.stepPending ? cursor::SteppingProc : cursor::RunningProc);
+    }
+
+    const int opcode = in->opcode;
+    switch (opcode) {
+    case op::Forward:
+    case op::Back:
+        return {RobotAction::Kind::Do, opcode, InstructionNumber(*in, 1) * units.stepUnit};
+    case op::Left:
+    case op::Right:
+        // The angle is a 16-bit number: a large turn unit wraps it, and a
+        // negative angle turns nothing. Stored programs rely on it.
+        return {RobotAction::Kind::Do, opcode,
+                static_cast<std::int16_t>(InstructionNumber(*in, 1) * units.turnUnit)};
+    case op::Repeat: {
+        const int count = InstructionNumber(*in, 1);
+        if (!PushZFCommand(in, count))
+            return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
+        return {RobotAction::Kind::Do, opcode, count};
+    }
+    case op::Procedure: {
+        const int number = InstructionNumber(*in, 1);
+        if (!PushZFCommand(in, 0))
+            return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
+        ++callDepth;
+        if (GoInstruction* def = editor_.FindProcedure(PROC_LIST, number)) {
+            currentInstruction = def;
+            currentList = PROC_LIST;
+        } else {
+            int ignored = 0;
+            PopZFCommand(ignored);
+            --callDepth;
+        }
+        return {RobotAction::Kind::Do, currentInstruction->opcode, number};
+    }
+    case op::Quaver: {
+        const int pitch = sound ? InstructionNumber(*in, 2) : kRestPitch;
+        const int ms =
+            PlayNote(ui_, InstructionNumber(*in, 1), pitch, units.tempoIndex, units.octave);
+        return {RobotAction::Kind::Note, opcode, ms};
+    }
+    case op::Wait:
+        return {RobotAction::Kind::Do, opcode, InstructionNumber(*in, 1)};
+    case op::RepeatEnd: {
+        int count = 0;
+        GoInstruction* repeat = PopZFCommand(count);
+        if (!repeat)
+            return Fail(1034, nullptr);
+        if (count > 1) {
+            currentInstruction = repeat;
+            if (!PushZFCommand(repeat, count - 1))
+                return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
+        }
+        return {RobotAction::Kind::Do, opcode, 0};
+    }
+    case op::ProcedureEnd: {
+        --callDepth;
+        int count = 0;
+        GoInstruction* call = PopZFCommand(count);
+        if (!call)
+            return Fail(1034, nullptr);
+        currentInstruction = call;
+        if (callDepth == 0)
+            currentList = GO_LIST;
+        return {RobotAction::Kind::Do, call->opcode, 0};
+    }
+    case op::QuaverSetting:
+        units.tempoIndex = InstructionNumber(*in, 1);
+        units.octave = InstructionNumber(*in, 2);
+        return {RobotAction::Kind::Do, opcode, 0};
+    case op::MoveUnit:
+        units.stepUnit = InstructionNumber(*in, 1);
+        return {RobotAction::Kind::Do, opcode, units.stepUnit};
+    case op::TurnUnit:
+        units.turnUnit = InstructionNumber(*in, 1);
+        return {RobotAction::Kind::Do, opcode, units.turnUnit};
+    case op::PlaceStamp:
+        if (in->next && in->next->opcode == op::FlipStamp)
+            return {RobotAction::Kind::Do, kFlippedStamp, 0, in};
+        return {RobotAction::Kind::Do, opcode, 0, in};
+    default:
+        return {RobotAction::Kind::Do, opcode, 0, in};
+    }
+}
+
+RobotAction Interpreter::Fail(int id, const char* text) {
+    if (text)
+        ui_.WarningBox(id, text);
+    else
+        Warn(ui_, id);
+    currentInstruction = nullptr;
+    return {RobotAction::Kind::Finished};
+}
+
+void Interpreter::Rewind() {
+    currentInstruction = nullptr;
+    HideCursor(GO_LIST);
+    HideCursor(PROC_LIST);
+    ShowEditingCursor();
+}
+
+void Interpreter::RestyleCursors(int goStyle, int procStyle) {
+    if (cursors_[GO_LIST].visible)
+        ShowCursor(GO_LIST, cursors_[GO_LIST].line, goStyle);
+    if (cursors_[PROC_LIST].visible)
+        ShowCursor(PROC_LIST, cursors_[PROC_LIST].line, procStyle);
+}
+
+void Interpreter::ShowCursor(int list, int line, int style) {
+    cursors_[list] = {true, line, style};
+    ui_.ShowListCursor(list, line, style);
+}
+
+void Interpreter::HideCursor(int list) {
+    cursors_[list].visible = false;
+    ui_.HideListCursor(list);
+}
+
+void Interpreter::ShowEditingCursor() {
+    if (!editor_.cursor)
+        return;
+    const int list = editor_.CurrentList();
+    ShowCursor(list, editor_.LineOf(list, editor_.cursor), cursor::Editing);
+}
+
+} // namespace zf

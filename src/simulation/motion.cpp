@@ -1,0 +1,110 @@
+#include "simulation/motion.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace zf {
+
+namespace {
+
+double Radians(int heading) {
+    return heading * 3.14159265359 / 180;
+}
+
+int Sign(std::int32_t v) {
+    return (v > 0) - (v < 0);
+}
+
+} // namespace
+
+std::int32_t MoveDx(int heading, std::int32_t d) {
+    return static_cast<std::int32_t>(std::sin(Radians(heading)) * d);
+}
+
+std::int32_t MoveDy(int heading, std::int32_t d) {
+    return -static_cast<std::int32_t>(std::cos(Radians(heading)) * d);
+}
+
+MoveZarnik::MoveZarnik(const ZarnikState& state, int direction, std::int32_t distance)
+    : x_(state.x), y_(state.y), lx_(state.x), ly_(state.y), maxX_(state.floorWidth - kHalfStepMm),
+      maxY_(state.floorHeight - kHalfStepMm), pixelsPerMm_(static_cast<double>(state.zoom) * 0.001),
+      done_(false) {
+    const std::int32_t d = direction * distance;
+    const std::int32_t dx = MoveDx(state.heading, d);
+    const std::int32_t dy = MoveDy(state.heading, d);
+    tx_ = x_ + dx;
+    ty_ = y_ + dy;
+    sx_ = Sign(dx);
+    sy_ = Sign(dy);
+    ax_ = std::abs(dx);
+    ay_ = std::abs(dy);
+    n_ = ax_ > ay_ ? ax_ : ay_;
+}
+
+WalkStep MoveZarnik::Advance() {
+    if (done_)
+        return WalkStep::Done;
+    for (;;) {
+        if (!atPassStart_) {
+            ex_ += ax_;
+            ey_ += ay_;
+            if (ex_ > n_) {
+                ex_ -= n_;
+                x_ += sx_;
+                if (x_ > maxX_ || x_ < kHalfStepMm) {
+                    x_ -= sx_;
+                    edge_ = done_ = true;
+                    return WalkStep::Done;
+                }
+                px_ = static_cast<int>(pixelsPerMm_ * (std::abs(x_ - lx_) + 0.5));
+            }
+            if (ey_ > n_) {
+                ey_ -= n_;
+                y_ += sy_;
+                if (y_ > maxY_ || y_ < kHalfStepMm) {
+                    y_ -= sy_;
+                    edge_ = done_ = true;
+                    return WalkStep::Done;
+                }
+                py_ = static_cast<int>(pixelsPerMm_ * (std::abs(y_ - ly_) + 0.5));
+            }
+            if (++k_ > n_) {
+                done_ = true;
+                return WalkStep::Done;
+            }
+        }
+        atPassStart_ = false;
+        if (px_ >= 1 || py_ >= 1) {
+            lx_ = x_;
+            ly_ = y_;
+            px_ = py_ = 0;
+            return WalkStep::DrawAndCheck;
+        }
+    }
+}
+
+std::int32_t MoveZarnik::Remainder() const {
+    const double dx = tx_ - x_;
+    const double dy = ty_ - y_;
+    return static_cast<std::int32_t>(std::sqrt(dx * dx + dy * dy));
+}
+
+TurnZarnik::TurnZarnik(int heading, int direction, int degrees)
+    : heading_(heading), direction_(direction), remaining_(degrees) {}
+
+WalkStep TurnZarnik::Advance() {
+    while (remaining_ >= 1) {
+        heading_ += direction_;
+        --remaining_;
+        heading_ %= 360;
+        if (heading_ < 0)
+            heading_ += 360;
+        if (remaining_ % 2 == 0)
+            return WalkStep::DrawAndCheck;
+        if (remaining_ == 1)
+            return WalkStep::Draw;
+    }
+    return WalkStep::Done;
+}
+
+} // namespace zf

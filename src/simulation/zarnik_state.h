@@ -1,0 +1,85 @@
+#pragma once
+
+#include "program/user_interface.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace zf {
+
+inline constexpr int kStepMm = 300;
+inline constexpr int kHalfStepMm = 150;
+
+// The robot on the working area. Positions are whole millimetres from the
+// top-left corner, y downward; headings whole degrees, 0 up, clockwise.
+struct ZarnikState {
+    std::int32_t floorWidth = 10 * kStepMm;
+    std::int32_t floorHeight = 10 * kStepMm;
+    float zoom = 100.0f; // pixels per metre
+    std::int32_t x = 5 * kStepMm;
+    std::int32_t y = 5 * kStepMm;
+    std::int32_t heading = 0;
+    std::uint32_t shapeId = 0;
+    bool flipped = false;
+    bool penDown = false;
+    std::int16_t penStyle = -1;
+    std::uint32_t transparentColour = 0;
+    std::int32_t homeX = 5 * kStepMm;
+    std::int32_t homeY = 5 * kStepMm;
+    std::int32_t homeHeading = 0;
+    std::uint32_t homeShapeId = 0;
+    bool homeFlipped = false;
+    std::uint16_t moveDelay = 12;
+    bool running = false;
+    bool stepPending = false;
+    bool paused = false;
+    bool interrupted = false;
+    std::uint16_t runCount = 0;
+};
+
+// Units the executor turns instruction numbers with. Only the unit
+// instructions change them: neither Reset nor a new run restores them.
+struct ExecutorUnits {
+    int stepUnit = 30; // centimetres per Forward/Back count
+    int turnUnit = 1;  // degrees per Left/Right count
+    int tempoIndex = 3;
+    int octave = 2;
+};
+
+// The only conversions between floor and screen; all truncate.
+int MmToPixels(const ZarnikState& state, int mm);
+int PixelsToMm(const ZarnikState& state, int px);
+int PixelsPerStep(const ZarnikState& state);
+
+// Step coordinates as the user sees them: from the centre, x right, y up.
+double StepX(const ZarnikState& state, int x);
+double StepY(const ZarnikState& state, int y);
+
+// Setting a start field sets the matching current field too.
+void SetHome(ZarnikState& state, int x, int y);
+void SetHomeHeading(ZarnikState& state, int heading);
+
+// Robot and start position to the middle of the working area (after a size change).
+void CentreZarnik(ZarnikState& state);
+
+// Speed menu index 0..2 (Slow, Medium, Fast) to the delay per pixel.
+std::uint16_t MoveDelayForSpeed(int index);
+
+inline constexpr int kPenCount = 8;
+// File names of the eight pens, by pen style.
+std::string_view PenFileName(int style);
+// The pen a pen file name selects: compared case-insensitively over the
+// given name's length; no match gives pen 0.
+std::int16_t PenStyleForName(std::string_view name);
+
+// 0 when (x, y) keeps the robot inside the working area; otherwise shows
+// message 90 and answers 1.
+int CheckZarnikPosition(UserInterface& ui, const ZarnikState& state, int x, int y);
+
+// A run is in progress, stepping or paused.
+bool IsGoProgramActive(const ZarnikState& state);
+// Working-area commands are refused while a run is going and not paused:
+// shows string 83 and answers true.
+bool RefuseWhileRunning(UserInterface& ui, const ZarnikState& state);
+
+} // namespace zf
