@@ -314,6 +314,17 @@ void GoEditor::Reindent(int list) {
     ui_.ListReindented(list);
 }
 
+bool ReleaseEditor(std::unique_ptr<GoEditor>& editor) {
+    if (!editor)
+        return true;
+    if (editor->Head(GO_LIST)) {
+        Warn(editor->ui(), 23);
+        return false;
+    }
+    editor.reset();
+    return true;
+}
+
 int ProcedureAt(const GoInstruction* in) {
     for (; in; in = in->prev) {
         if (in->opcode == op::ProcedureEnd)

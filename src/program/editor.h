@@ -4,6 +4,7 @@
 #include "program/user_interface.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace zf {
 
@@ -77,6 +78,10 @@ class GoEditor {
     GoInstruction* goHead_ = nullptr;
     GoInstruction* procHead_ = nullptr;
 };
+
+// Frees the editor when its GO list is empty; otherwise shows the internal
+// error and keeps it, so that no instruction is lost unseen.
+bool ReleaseEditor(std::unique_ptr<GoEditor>& editor);
 
 // Walking back from an instruction: 0 after a ProcedureEnd, else the number
 // of the ProcedureDef met.

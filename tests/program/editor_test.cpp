@@ -72,6 +72,25 @@ TEST_F(Lists, CeOnTheHeaderOnlyWhenAlone) {
     EXPECT_EQ(go().size(), 1u);
 }
 
+TEST(EditorRelease, KeptWhileTheGoListHoldsInstructions) {
+    Recorder ui;
+    auto editor = std::make_unique<GoEditor>(ui);
+    EXPECT_FALSE(ReleaseEditor(editor));
+    EXPECT_EQ(ui.lastWarningId(), 23);
+    ASSERT_TRUE(editor);
+    editor->DestroyProgramList(GO_LIST);
+    EXPECT_TRUE(ReleaseEditor(editor));
+    EXPECT_FALSE(editor);
+}
+
+TEST_F(Lists, BracketOnADefinitionOutsideDefinitionMode) {
+    keys("P 2 [ RPT 2 [ FD 1 ] ]");
+    editor.cursor = editor.Head(PROC_LIST);
+    keys("]");
+    EXPECT_EQ(ui.lastWarningId(), 7);
+    EXPECT_EQ(proc().size(), 5u);
+}
+
 using Checks = Keying;
 
 TEST_F(Checks, IncompleteInstructionIsShown) {
@@ -157,11 +176,16 @@ TEST_F(Checks, ProcedureListSurplusAndIncomplete) {
     EXPECT_EQ(CheckProcList(&editor), 4);
     editor.Head(PROC_LIST)->next->opcode = op::Repeat;
     editor.Head(PROC_LIST)->next->complete = 1;
+    EXPECT_EQ(CheckProcList(&editor), 5);
+    EXPECT_EQ(ui.lastWarningId(), 106);
+    EXPECT_EQ(editor.DeleteProcedure(PROC_LIST, 3), 3);
     Load(editor, PROC_LIST, op::ProcedureDef, {5}, true);
     Load(editor, PROC_LIST, op::Repeat, {2}, true);
+    Load(editor, PROC_LIST, op::Repeat, {3}, true);
     Load(editor, PROC_LIST, op::ProcedureEnd);
     EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.messages.back().id, 106);
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{105, Text(105, {2})}));
+    EXPECT_EQ(editor.procedureBeingDefined, 5);
 }
 
 TEST_F(Checks, EmptyProceduresAndTheOpenDefinition) {

@@ -3,6 +3,7 @@
 #include "program/user_interface.h"
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ struct ShownMessage {
     int id;
     std::string text;
     bool operator==(const ShownMessage&) const = default;
+    friend void PrintTo(const ShownMessage& m, std::ostream* os) {
+        *os << m.id << " \"" << m.text << "\"";
+    }
 };
 
 // Records what the core showed; questions are answered from a queue
