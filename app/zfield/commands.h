@@ -9,6 +9,7 @@ using Args = std::vector<std::string>;
 
 // Each subcommand takes the arguments after its name and returns the exit status.
 int KeysCommand(const Args& args);
+int RunCommand(const Args& args);
 
 struct Command {
     const char* name;

@@ -11,6 +11,11 @@ const zfield::Command kCommands[] = {
      "keys \"SEQUENCE\" [--answer yes|no|edit]... [--check]\n"
      "      Keys SEQUENCE into a fresh Go Program and prints the messages shown,\n"
      "      the GO list, the PROC list and the memory units left."},
+    {"run", zfield::RunCommand,
+     "run --keys \"SEQUENCE\" [--floor W,H] [--instant] [--trail]\n"
+     "      Keys SEQUENCE and runs it as GO does from the centre of a W x H-step\n"
+     "      working area (10 x 10), heading 0, pen up; prints the messages shown,\n"
+     "      the robot (mm and degrees), the pen trail and the number of objects."},
 };
 
 const char* kNotation =

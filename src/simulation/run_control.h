@@ -40,6 +40,8 @@ class RunControl {
     // Clock time at which Pump has work, kNever when there is none.
     std::int64_t NextDue() const;
     bool Idle() const { return NextDue() == kNever; }
+    // A move, turn, wait or note is under way.
+    bool PrimitiveGoing() const { return primitive_ != Primitive::None; }
     // Does what is due now: one draw of a primitive, its end, or one request.
     void Pump();
 
