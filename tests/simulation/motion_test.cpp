@@ -1,0 +1,219 @@
+#include "simulation/graphic_objects.h"
+#include "simulation/motion.h"
+#include "simulation/notes.h"
+#include "simulation/pen_trail.h"
+#include "simulation/zarnik_state.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zf::test {
+namespace {
+
+struct Point {
+    int x, y;
+    bool operator==(const Point&) const = default;
+};
+
+// Walks a move to its end, collecting every position it asks to draw.
+std::vector<Point> Walk(MoveZarnik& move) {
+    std::vector<Point> draws;
+    while (move.Advance() != WalkStep::Done)
+        draws.push_back({move.x(), move.y()});
+    draws.push_back({move.x(), move.y()});
+    return draws;
+}
+
+TEST(Units, ConversionsTruncate) {
+    ZarnikState s;
+    EXPECT_EQ(MmToPixels(s, 300), 30);
+    EXPECT_EQ(MmToPixels(s, 9), 0); // 0.95 pixels
+    EXPECT_EQ(PixelsToMm(s, 30), 305);
+    EXPECT_EQ(PixelsPerStep(s), 30);
+    s.zoom = 37.5f;
+    EXPECT_EQ(PixelsPerStep(s), 11);
+    EXPECT_EQ(MmToPixels(s, 300), 11);
+}
+
+TEST(Units, PenNamesMatchCaseFreeOverTheGivenLength) {
+    EXPECT_EQ(PenStyleForName("REDWIDE.BMP"), 4);
+    EXPECT_EQ(PenStyleForName("blakwide.bmp"), 7);
+    EXPECT_EQ(PenStyleForName("blue"), 2);
+    EXPECT_EQ(PenStyleForName("greenthin.bmp"), 0);
+    EXPECT_EQ(PenStyleForName("yelothin.bmp.old"), 0);
+    EXPECT_EQ(MoveDelayForSpeed(0), 25);
+    EXPECT_EQ(MoveDelayForSpeed(2), 6);
+    EXPECT_EQ(MoveDelayForSpeed(7), 12);
+}
+
+TEST(Units, PositionCheckKeepsHalfAStepFromEveryEdge) {
+    Recorder ui;
+    ZarnikState s;
+    s.floorWidth = s.floorHeight = 300;
+    EXPECT_EQ(CheckZarnikPosition(ui, s, 150, 150), 0);
+    EXPECT_EQ(CheckZarnikPosition(ui, s, 151, 150), 1);
+    EXPECT_EQ(ui.lastWarning(), Text(90, {0.0, 0.0}));
+    s.floorWidth = 3000;
+    s.floorHeight = 1800;
+    EXPECT_EQ(CheckZarnikPosition(ui, s, 2850, 1650), 0);
+    EXPECT_EQ(CheckZarnikPosition(ui, s, 149, 900), 1);
+    EXPECT_EQ(ui.lastWarning(), Text(90, {4.5, 2.5}));
+    EXPECT_EQ(StepX(s, 1950), 1.5);
+    EXPECT_EQ(StepY(s, 1200), -1.0);
+}
+
+TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTarget) {
+    ZarnikState s;
+    s.heading = 45;
+    MoveZarnik move(s, +1, 300);
+    const auto draws = Walk(move);
+    EXPECT_EQ(draws.back(), (Point{1500 + 212, 1500 - 212}));
+    EXPECT_FALSE(move.HitEdge());
+    // A draw for each whole pixel (10 mm at zoom 100) along the major axis.
+    EXPECT_EQ(draws.size(), 22u);
+    EXPECT_EQ(draws.front(), (Point{1510, 1490}));
+}
+
+TEST(MovingTheRobot, ZeroDistanceDrawsOnceWhereItStands) {
+    ZarnikState s;
+    MoveZarnik move(s, +1, 0);
+    EXPECT_EQ(Walk(move), (std::vector<Point>{{1500, 1500}}));
+    EXPECT_EQ(move.Remainder(), 0);
+}
+
+TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
+    ZarnikState s;
+    s.heading = 90;
+    MoveZarnik exact(s, +1, 1350);
+    EXPECT_EQ(Walk(exact).back(), (Point{2850, 1500}));
+    EXPECT_FALSE(exact.HitEdge());
+    MoveZarnik over(s, +1, 1351);
+    EXPECT_EQ(Walk(over).back(), (Point{2850, 1500}));
+    EXPECT_TRUE(over.HitEdge());
+}
+
+TEST(MovingTheRobot, DiagonalMoveMeetingTheTopUndoesOnlyTheYStep) {
+    ZarnikState s;
+    s.y = 300;
+    s.heading = 30; // mostly up, a little right
+    MoveZarnik move(s, +1, 600);
+    Walk(move);
+    EXPECT_TRUE(move.HitEdge());
+    EXPECT_EQ(move.y(), 150);
+    // x kept every step made before the y step was refused.
+    EXPECT_GT(move.x(), 1500 + 80);
+    EXPECT_LT(move.x(), 1500 + 90);
+}
+
+TEST(MovingTheRobot, StoppedMoveLeavesTheStraightDistance) {
+    ZarnikState s;
+    MoveZarnik move(s, -1, 1500);
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(move.Advance(), WalkStep::DrawAndCheck);
+    EXPECT_EQ(move.y(), 1600);
+    EXPECT_EQ(move.Remainder(), 1400);
+}
+
+TEST(TurningTheRobot, HeadingsWrapAndEverySecondDegreeIsDrawn) {
+    struct Case {
+        int from, direction, degrees, to, draws;
+    } cases[] = {{0, -1, 360, 0, 181}, {359, +1, 1, 0, 1}, {0, -1, 1, 359, 1},
+                 {10, +1, 2, 12, 2},   {10, +1, 5, 15, 4}, {10, +1, 0, 10, 0}};
+    for (const auto& c : cases) {
+        TurnZarnik turn(c.from, c.direction, c.degrees);
+        int draws = 0;
+        while (turn.Advance() != WalkStep::Done)
+            ++draws;
+        EXPECT_EQ(turn.heading(), c.to) << c.from << " " << c.degrees;
+        EXPECT_EQ(draws, c.draws) << c.from << " " << c.degrees;
+    }
+    TurnZarnik stopped(0, +1, 90);
+    ASSERT_EQ(stopped.Advance(), WalkStep::DrawAndCheck);
+    EXPECT_EQ(stopped.heading(), 2);
+    EXPECT_EQ(stopped.Remainder(), 88);
+}
+
+TEST(PenTrailRecord, PenUpChainsFoldAndTheTrailStopsAt2000) {
+    PenTrail trail;
+    trail.AppendTrailPoint(0, 0);
+    trail.AppendTrailPoint(10, 0);
+    trail.AppendTrailPoint(20, 0);
+    EXPECT_EQ(trail.trailLength(), 1);
+    EXPECT_EQ(trail.GetTrailPoint(0), (TrailPoint{20, 0, -1}));
+    trail.SetTrailStyle(3);
+    trail.AppendTrailPoint(30, 0);
+    trail.SetTrailStyle(-1);
+    trail.AppendTrailPoint(40, 0);
+    trail.AppendTrailPoint(50, 0);
+    EXPECT_EQ(trail.trailLength(), 3);
+    EXPECT_EQ(trail.GetTrailPoint(2), (TrailPoint{50, 0, -1}));
+    trail.SetTrailStyle(1);
+    for (int i = 0; i < 2100; ++i)
+        trail.AppendTrailPoint(i, i);
+    EXPECT_EQ(trail.trailLength(), PenTrail::kMaxPoints);
+    EXPECT_EQ(trail.GetTrailPoint(1999), (TrailPoint{1996, 1996, 1}));
+}
+
+TEST(PenTrailRecord, TrimCutsBackToTheRunStartAndNeverGrows) {
+    PenTrail trail;
+    trail.SetTrailStyle(2);
+    for (int i = 0; i < 5; ++i)
+        trail.AppendTrailPoint(i, 0);
+    trail.MarkRunStart();
+    trail.AppendTrailPoint(9, 9);
+    trail.TrimPenTrailToRunStart();
+    EXPECT_EQ(trail.trailLength(), 5);
+    EXPECT_EQ(trail.GetTrailPoint(5).style, -1);
+    trail.ClearPenTrail();
+    trail.TrimPenTrailToRunStart();
+    EXPECT_EQ(trail.trailLength(), 0);
+}
+
+TEST(GraphicObjects, BackgroundsLeadAndRunsRemoveOnlyTheirOwn) {
+    GraphicObjectList list;
+    list.CreateGraphicObject("cat.bmp", objectkind::Stamp, 1, 1, 0, 0, 0, 0);
+    list.CreateGraphicObject("sea.bmp", objectkind::Background, 5, 5, 0, 0, 0, 0);
+    list.CreateGraphicObject("dog.bmp", objectkind::Stamp, 2, 2, 35, 0, 0, 3);
+    GraphicObject* sky =
+        list.CreateGraphicObject("sky.bmp", objectkind::Background, 6, 6, 0, 0, 0, 0);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(&list[0], sky);
+    EXPECT_FALSE(list.RemoveGraphicObject(sky));
+    EXPECT_EQ(list.RemoveObjectsOfRun(3), 1);
+    EXPECT_EQ(list.LastGraphicObject()->x, 1);
+}
+
+TEST(GraphicObjects, TextsKeepHalfAStepClearOfTheRobot) {
+    GraphicObject text;
+    text.x = text.y = 1500;
+    text.param2 = 3;
+    PlaceTextNear(text, 40, 20, 15, 0.1);
+    EXPECT_EQ(text.x, 1300);
+    EXPECT_EQ(text.y, 1150);
+    EXPECT_EQ(text.param2, 0);
+    text.param2 = 10;
+    PlaceTextNear(text, 40, 20, 15, 0.1);
+    EXPECT_EQ(text.x, 1450);
+    EXPECT_EQ(text.y, 1300);
+}
+
+TEST(Notes, DurationsAndPitches) {
+    EXPECT_EQ(NoteDuration(4, 3), 545);
+    EXPECT_EQ(NoteDuration(8, 3), 1090);
+    EXPECT_EQ(NoteDuration(1, 1), 75);
+    EXPECT_EQ(NoteFrequency(10, 2), 440);
+    EXPECT_EQ(NoteFrequency(13, 3), 1047);
+    EXPECT_EQ(NoteFrequency(14, 1), 0);
+    // Numbers outside the tables, as a damaged file may hold, stay in range.
+    EXPECT_EQ(NoteFrequency(15, 2), 0);
+    EXPECT_EQ(NoteDuration(4, 9), NoteDuration(4, 5));
+    Recorder ui;
+    EXPECT_EQ(PlayNote(ui, 1, 8, 3, 2), 136);
+    ASSERT_EQ(ui.tones.size(), 1u);
+    EXPECT_EQ(ui.tones[0].frequency, 392);
+}
+
+} // namespace
+} // namespace zf::test
