@@ -1,0 +1,436 @@
+#include "files/project_folder.h"
+
+#include "files/file_io.h"
+#include "files/paths.h"
+#include "program/unnumbered_texts.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+namespace zf {
+
+namespace {
+
+std::string gProjectFolder;
+std::string gProjectFileName;
+std::string gProgramFolder;
+std::FILE* gLog = nullptr;
+
+std::string WithSeparator(std::string folder) {
+    if (folder.empty() || !IsPathSeparator(folder.back()))
+        folder += kFolderSeparator;
+    return folder;
+}
+
+std::string CurrentDirectory() {
+    std::vector<char> buffer(4096);
+    if (getcwd(buffer.data(), buffer.size()) == nullptr)
+        return {};
+    return WithSeparator(buffer.data());
+}
+
+// Relative folders are fixed against the current directory now, since the
+// program changes directory later.
+std::string AbsoluteFolder(const std::string& folder) {
+    if (!folder.empty() && folder.front() == kFolderSeparator)
+        return folder;
+    return CurrentDirectory() + folder;
+}
+
+bool ChangeDirectory(const std::string& folder) {
+    return !folder.empty() && chdir(folder.c_str()) == 0;
+}
+
+std::string ExecutableFolder() {
+    std::vector<char> buffer(4096);
+    ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (n <= 0)
+        return CurrentDirectory();
+    return FolderPart(std::string(buffer.data(), static_cast<std::size_t>(n)));
+}
+
+std::string EnvOrEmpty(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The value of the XDG_DOCUMENTS_DIR line of user-dirs.dirs, with $HOME
+// expanded; relative values are relative to the home folder.
+std::optional<std::string> DocumentsFromUserDirs(const std::string& home) {
+    std::string config = EnvOrEmpty("XDG_CONFIG_HOME");
+    if (config.empty())
+        config = home + "/.config";
+    std::ifstream in(config + "/user-dirs.dirs");
+    std::string line;
+    const std::string key = "XDG_DOCUMENTS_DIR=";
+    while (std::getline(in, line)) {
+        std::size_t start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line.compare(start, key.size(), key) != 0)
+            continue;
+        std::string value = line.substr(start + key.size());
+        while (!value.empty() && (value.back() == '\r' || value.back() == ' '))
+            value.pop_back();
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        if (value.rfind("$HOME", 0) == 0)
+            value = home + value.substr(5);
+        else if (!value.empty() && value.front() != '/')
+            value = home + "/" + value;
+        if (!value.empty())
+            return value;
+    }
+    return std::nullopt;
+}
+
+// Creates a folder and the missing folders above it.
+void CreateFolders(const std::string& path) {
+    for (std::size_t pos = 1; pos <= path.size(); ++pos)
+        if (pos == path.size() || path[pos] == kFolderSeparator)
+            mkdir(path.substr(0, pos).c_str(), 0777);
+}
+
+// Copies one file, never replacing what is there; a partial copy is removed.
+bool CopyFileNoReplace(const std::string& source, const std::string& destination) {
+    int in = open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    int out = open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (out < 0) {
+        close(in);
+        return false;
+    }
+    bool ok = true;
+    char buffer[32768];
+    for (;;) {
+        ssize_t n = read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < n;) {
+            ssize_t w = write(out, buffer + done, static_cast<std::size_t>(n - done));
+            if (w < 0 && errno == EINTR)
+                continue;
+            ok = w > 0;
+            done += w > 0 ? w : 0;
+        }
+        if (!ok)
+            break;
+    }
+    close(in);
+    ok = close(out) == 0 && ok;
+    if (!ok)
+        unlink(destination.c_str());
+    return ok;
+}
+
+// Names in a folder matching the pattern, "." and ".." left out, in the
+// order the Windows file system lists them.
+std::vector<std::string> FolderEntries(const std::string& folder, std::string_view pattern,
+                                       bool* opened = nullptr) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (opened)
+        *opened = dir != nullptr;
+    if (dir == nullptr)
+        return names;
+    while (const dirent* entry = readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name != "." && name != ".." && MatchesPattern(name, pattern))
+            names.emplace_back(name);
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) {
+                                                return std::tolower(static_cast<unsigned char>(x)) <
+                                                       std::tolower(static_cast<unsigned char>(y));
+                                            });
+    });
+    return names;
+}
+
+bool LeadsOutside(const std::string& relative) {
+    if (relative.empty() || relative.front() == kFolderSeparator)
+        return !relative.empty();
+    std::size_t pos = 0;
+    while (pos <= relative.size()) {
+        std::size_t end = std::min(relative.find(kFolderSeparator, pos), relative.size());
+        if (relative.compare(pos, end - pos, "..") == 0)
+            return true;
+        pos = end + 1;
+    }
+    return false;
+}
+
+} // namespace
+
+const std::string& GetProjectFolder() {
+    return gProjectFolder;
+}
+const std::string& ProjectFileName() {
+    return gProjectFileName;
+}
+
+void SetProjectFolderFromPath(std::string_view path) {
+    gProjectFolder = AbsoluteFolder(ResolvePath(FolderPart(path)));
+    gProjectFileName = FileNamePart(path);
+}
+
+void ResetProjectFolderToProgram(bool changeDirectory) {
+    gProjectFolder = ProgramFolder();
+    gProjectFileName.clear();
+    if (changeDirectory)
+        ChangeDirectory(gProjectFolder);
+}
+
+const std::string& ProgramFolder() {
+    if (gProgramFolder.empty())
+        gProgramFolder = ExecutableFolder();
+    return gProgramFolder;
+}
+
+void SetProgramFolder(std::string_view folder) {
+    gProgramFolder = WithSeparator(AbsoluteFolder(ToNativePath(folder)));
+}
+
+std::string ProgramFilePath(std::string_view fileName) {
+    const std::string& folder = ProgramFolder();
+    if (folder.size() + 13 >= kMaxPath)
+        return folder;
+    return ResolvePath(folder + std::string(fileName));
+}
+
+std::string ProgramFilePath(int textId) {
+    return ProgramFilePath(Text(textId));
+}
+
+bool FolderExists(std::string_view name) {
+    return DirectoryExists(ResolvePath(name));
+}
+
+bool CheckProjectFolders(UserInterface& ui, std::string_view path) {
+    std::string folder = FolderPart(path);
+    if (!ChangeDirectory(folder.empty() ? "." : ResolvePath(folder)))
+        return false;
+    std::string names;
+    int missing = 0;
+    for (const char* sub : kProjectSubFolders) {
+        if (FolderExists(sub))
+            continue;
+        ++missing;
+        names += sub;
+        names += std::string_view(sub) == "pens" ? "\n" : "\n\n";
+    }
+    ChangeDirectory(gProjectFolder);
+    if (missing == 0)
+        return true;
+    std::string text =
+        missing == 1 ? unnumbered::kSubFolderMissing : unnumbered::kSubFoldersMissing;
+    text += missing < 4 ? unnumbered::kMayFunctionIncorrectly : unnumbered::kWillNotOpenProject;
+    ui.WarningBox(kUnnumbered, text + names);
+    return missing < 4;
+}
+
+std::optional<std::string> GetDocumentsFolder() {
+    std::string documents = EnvOrEmpty("XDG_DOCUMENTS_DIR");
+    if (!documents.empty())
+        return documents;
+    std::string home = EnvOrEmpty("HOME");
+    if (home.empty())
+        return std::nullopt;
+    if (auto fromUserDirs = DocumentsFromUserDirs(home))
+        return fromUserDirs;
+    return home + "/Documents";
+}
+
+std::optional<std::string> GetMyDocsZarnikfieldFolder() {
+    std::optional<std::string> documents = GetDocumentsFolder();
+    if (!documents)
+        return std::nullopt;
+    return JoinPath(*documents, kWorkFolderName);
+}
+
+bool IsPreDefinedProject(std::string_view projectPath) {
+    std::string folder = AbsoluteFolder(ToNativePath(FolderPart(projectPath)));
+    std::string program = ProgramFolder();
+    if (program.size() < 2)
+        return false;
+    program.pop_back();
+    // The folder must be the program folder or one inside it, not a sibling
+    // whose name merely begins the same way.
+    return StartsWithIgnoringCase(folder, program) &&
+           (folder.size() == program.size() || IsPathSeparator(folder[program.size()]));
+}
+
+std::optional<std::string> GetPathAtLevel(std::string_view relativePath, int level) {
+    if (!relativePath.empty() && IsPathSeparator(relativePath.front()))
+        relativePath.remove_prefix(1);
+    if (level < 1 || relativePath.empty())
+        return std::nullopt;
+    std::size_t end = 0;
+    for (int i = 0; i < level; ++i) {
+        if (i > 0) {
+            if (end >= relativePath.size() || end + 1 == relativePath.size())
+                return std::nullopt;
+            ++end;
+        }
+        while (end < relativePath.size() && !IsPathSeparator(relativePath[end]))
+            ++end;
+    }
+    return std::string(relativePath.substr(0, end));
+}
+
+bool CopyFolderTree(const std::string& destination, const std::string& source) {
+    if (!DirectoryExists(source)) {
+        LogText("CopyFolderTree(): source folder not found");
+        return false;
+    }
+    CopyTree(destination, source, "*.*");
+    LogText("CopyFolderTree(): finished");
+    return true;
+}
+
+bool CopyTree(const std::string& destination, const std::string& source, std::string_view pattern) {
+    bool opened = false;
+    std::vector<std::string> names = FolderEntries(source, pattern, &opened);
+    if (!opened)
+        return false;
+    for (const std::string& name : names) {
+        std::string from = JoinPath(source, name);
+        std::string to = JoinPath(destination, name);
+        struct stat link;
+        struct stat target;
+        if (lstat(from.c_str(), &link) != 0 || stat(from.c_str(), &target) != 0)
+            continue;
+        if (S_ISDIR(target.st_mode)) {
+            // A linked folder could lead back into the tree: not followed.
+            if (S_ISLNK(link.st_mode))
+                continue;
+            if (mkdir(to.c_str(), 0777) != 0)
+                return false;
+            CopyTree(to, from, pattern);
+        } else if (S_ISREG(target.st_mode)) {
+            CopyFileNoReplace(from, to);
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> CopyPredefinedProject(std::string_view projectPath,
+                                                 std::string_view relpath) {
+    std::optional<std::string> work = GetMyDocsZarnikfieldFolder();
+    if (!work) {
+        LogText("GetMyDocsZarnikfieldFolder() failed");
+        return std::nullopt;
+    }
+    std::string relative = ToNativePath(relpath);
+    if (!relative.empty() && relative.back() == kFolderSeparator)
+        relative.pop_back();
+    if (LeadsOutside(relative)) {
+        LogText("relpath leads outside the work folder");
+        return std::nullopt;
+    }
+    CreateFolders(*work);
+    if (!DirectoryExists(*work))
+        LogText("cannot create the work folder");
+    for (int level = 1;; ++level) {
+        std::optional<std::string> partial = GetPathAtLevel(relative, level);
+        if (!partial)
+            break;
+        std::string folder = JoinPath(*work, *partial);
+        if (mkdir(folder.c_str(), 0777) != 0)
+            LogText("cannot create " + folder);
+    }
+    std::string projectFolder = ResolvePath(FolderPart(projectPath));
+    std::string source = ResolvePath(JoinPath(projectFolder, relative));
+    std::string destination = JoinPath(*work, relative);
+    CopyFolderTree(destination, source);
+    ChangeDirectory(destination);
+
+    std::string copy = JoinPath(*work, FileNamePart(projectPath));
+    std::vector<std::uint8_t> bytes;
+    if (ReadWholeFile(ResolvePath(projectPath), bytes) != ReadResult::Ok ||
+        !WriteFileAtomically(copy, bytes)) {
+        LogText("cannot copy the project file");
+        return std::nullopt;
+    }
+    return copy;
+}
+
+int CountFolderFiles(std::string_view subFolder, std::string_view pattern) {
+    std::string folder = ResolvePath(gProjectFolder + std::string(subFolder));
+    int count = -1;
+    if (ChangeDirectory(folder)) {
+        auto found = FolderEntries(".", pattern).size();
+        if (found > 0)
+            count = static_cast<int>(std::min<std::size_t>(found, 32767));
+    }
+    ChangeDirectory(gProjectFolder);
+    return count;
+}
+
+std::string FindProjectFile(std::string_view name) {
+    if (name.empty())
+        return {};
+    std::string native = ToNativePath(name);
+    if (native.front() == kFolderSeparator) {
+        std::string path = ResolvePath(native);
+        return FileExists(path) ? path : std::string();
+    }
+    std::string direct = ResolvePath(gProjectFolder + native);
+    if (FileExists(direct))
+        return direct;
+    if (native.find(kFolderSeparator) != std::string::npos)
+        return {};
+    for (const char* folder : kProjectSubFolders) {
+        std::string path = ResolvePath(JoinPath(gProjectFolder + folder, native));
+        if (FileExists(path))
+            return path;
+    }
+    return {};
+}
+
+bool OpenDebugLog(const std::string& path) {
+    CloseDebugLog();
+    gLog = std::fopen(path.c_str(), "wb");
+    return gLog != nullptr;
+}
+
+void LogText(std::string_view text, bool lineBreak) {
+    if (gLog == nullptr)
+        return;
+    std::fwrite(text.data(), 1, text.size(), gLog);
+    if (lineBreak)
+        std::fputs("\r\n", gLog);
+    std::fflush(gLog);
+}
+
+void LogFormatted(std::string_view format, long long value) {
+    if (gLog == nullptr)
+        return;
+    std::string text = FormatText(format, {value});
+    LogText(std::string_view(text).substr(0, 256), false);
+}
+
+void CloseDebugLog() {
+    if (gLog == nullptr)
+        return;
+    std::fputs("-- end of log\r\n", gLog);
+    std::fclose(gLog);
+    gLog = nullptr;
+}
+
+} // namespace zf

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "program/user_interface.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zf {
+
+// The project sub-folders, in the order they are checked.
+inline constexpr const char* kProjectSubFolders[] = {"backgnds", "zarniks", "objects", "pens"};
+inline constexpr const char* kWorkFolderName = "Zarnikfield Work";
+
+// The current project folder (native, absolute, ending in a separator) and
+// the current project file's name without folder ("" when none).
+const std::string& GetProjectFolder();
+const std::string& ProjectFileName();
+
+// The folder part of a project file path or of a stored folder path (one
+// ending in a separator is taken whole) becomes the project folder; the name
+// part becomes ProjectFileName. Stored Windows-style paths are translated.
+void SetProjectFolderFromPath(std::string_view path);
+void ResetProjectFolderToProgram(bool changeDirectory);
+
+// The folder of the executable, ending in a separator. Front ends and tests
+// may set it; otherwise it is found from the running executable.
+const std::string& ProgramFolder();
+void SetProgramFolder(std::string_view folder);
+// The program folder followed by the file; only the folder when the two
+// together could reach the longest path.
+std::string ProgramFilePath(std::string_view fileName);
+std::string ProgramFilePath(int textId);
+
+// True when a directory of that name exists; relative names are taken from
+// the current directory and case is ignored as on Windows.
+bool FolderExists(std::string_view name);
+
+// Checks the four sub-folders of a project file's or folder's folder and
+// warns about missing ones; true when the project may be opened. Leaves the
+// current directory at the project folder.
+bool CheckProjectFolders(UserInterface& ui, std::string_view path);
+
+// The documents folder: $XDG_DOCUMENTS_DIR, else the XDG_DOCUMENTS_DIR line
+// of user-dirs.dirs, else ~/Documents. Nothing when there is no home.
+std::optional<std::string> GetDocumentsFolder();
+// The personal work folder inside the documents folder.
+std::optional<std::string> GetMyDocsZarnikfieldFolder();
+
+// True when the project file lies inside the program folder.
+bool IsPreDefinedProject(std::string_view projectPath);
+
+// The first `level` components of a relative path (a leading separator is
+// skipped), or nothing when it has fewer.
+std::optional<std::string> GetPathAtLevel(std::string_view relativePath, int level);
+
+// Copies a folder tree without ever replacing a file; a sub-folder that
+// exists already stops its level. False when the source is no folder.
+bool CopyFolderTree(const std::string& destination, const std::string& source);
+bool CopyTree(const std::string& destination, const std::string& source, std::string_view pattern);
+
+// Copies a predefined project into the work folder: the data under
+// `relpath` (its stored `project`/`relpath` value) and the project file
+// itself. Gives the copy's path to open, or nothing when there is no work
+// folder or relpath would lead outside it. Leaves the current directory at
+// the copied data folder.
+std::optional<std::string> CopyPredefinedProject(std::string_view projectPath,
+                                                 std::string_view relpath);
+
+// Entries matching the pattern in a sub-folder of the project folder, or -1
+// when the folder cannot be entered or nothing matches.
+int CountFolderFiles(std::string_view subFolder, std::string_view pattern);
+
+// Where a file named by a project lives: a bare name is looked up in the
+// project folder, then in its sub-folders; a relative path is taken from the
+// project folder. "" when nothing is found.
+std::string FindProjectFile(std::string_view name);
+
+// The debug log of the project loader: inert until opened.
+bool OpenDebugLog(const std::string& path);
+void LogText(std::string_view text, bool lineBreak = true);
+// A format with one integer argument, cut to 256 characters.
+void LogFormatted(std::string_view format, long long value);
+void CloseDebugLog();
+
+} // namespace zf

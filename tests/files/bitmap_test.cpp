@@ -1,0 +1,324 @@
+#include "files/bitmap.h"
+
+#include "bitmap_test_support.h"
+#include "file_test_support.h"
+#include "files/palette.h"
+#include "files/paths.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+namespace zf {
+namespace {
+
+using test::BitmapSpec;
+using test::Get16;
+using test::Get32;
+using test::TempFolder;
+
+constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF,
+                        kMagenta = 0xFF00FF, kBlack = 0x000000, kTeal = 0x008080;
+
+std::uint32_t Opaque(std::uint32_t rgb) {
+    return 0xFF000000u | rgb;
+}
+
+TEST(AppPalette, KeepsTheSystemColoursAtBothEnds) {
+    const std::uint32_t low[10] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080,
+                                   0x800080, 0x008080, 0xC0C0C0, 0xC0DCC0, 0xA6CAF0};
+    const std::uint32_t high[10] = {0xFFFBF0, 0xA0A0A4, 0x808080, 0xFF0000, 0x00FF00,
+                                    0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    auto rgb = [](const PaletteEntry& e) {
+        return static_cast<std::uint32_t>(e.red << 16 | e.green << 8 | e.blue);
+    };
+    const Palette& palette = AppPalette();
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(rgb(palette[static_cast<std::size_t>(i)]), low[i]) << "entry " << i;
+        EXPECT_EQ(rgb(palette[static_cast<std::size_t>(246 + i)]), high[i]) << "entry " << 246 + i;
+    }
+    for (const PaletteEntry& e : palette)
+        EXPECT_EQ(e.flags, 0);
+}
+
+TEST(AppPalette, PureColoursKeepTheirSystemIndex) {
+    EXPECT_EQ(NearestPaletteIndex(kMagenta), kPaletteMagenta);
+    EXPECT_EQ(NearestPaletteIndex(kWhite), kPaletteWhite);
+    EXPECT_EQ(NearestPaletteIndex(kBlack), kPaletteBlack);
+    EXPECT_EQ(NearestPaletteIndex(kRed), kPaletteRed);
+    // A colour between entries goes to the closest one.
+    const PaletteEntry& near =
+        AppPalette()[static_cast<std::size_t>(NearestPaletteIndex(250, 5, 3))];
+    EXPECT_EQ(near, (PaletteEntry{255, 0, 0, 0}));
+    const PaletteEntry& grey =
+        AppPalette()[static_cast<std::size_t>(NearestPaletteIndex(99, 99, 99))];
+    EXPECT_EQ(grey.red, grey.blue);
+    EXPECT_NEAR(grey.red, 99, 3);
+}
+
+TEST(BitmapWriter, WritesTheHeadersAndPaletteExactly) {
+    std::vector<std::uint8_t> file = EncodeBitmap8(100, 100, std::vector<std::uint8_t>(10000, 7));
+    ASSERT_EQ(file.size(), 11078u);
+    EXPECT_EQ(file[0], 'B');
+    EXPECT_EQ(file[1], 'M');
+    EXPECT_EQ(Get32(file, 2), 11078u);
+    EXPECT_EQ(Get32(file, 6), 0u);
+    EXPECT_EQ(Get32(file, 10), 1078u);
+    EXPECT_EQ(Get32(file, 14), 40u);
+    EXPECT_EQ(Get32(file, 18), 100u);
+    EXPECT_EQ(Get32(file, 22), 100u);
+    EXPECT_EQ(Get16(file, 26), 1);
+    EXPECT_EQ(Get16(file, 28), 8);
+    EXPECT_EQ(Get32(file, 30), 0u);
+    EXPECT_EQ(Get32(file, 34), 10000u);
+    for (std::size_t at = 38; at < 54; ++at)
+        EXPECT_EQ(file[at], 0) << at;
+    for (std::size_t i = 0; i < 256; ++i) {
+        const PaletteEntry& e = AppPalette()[i];
+        std::size_t at = 54 + 4 * i;
+        EXPECT_EQ(file[at], e.blue);
+        EXPECT_EQ(file[at + 1], e.green);
+        EXPECT_EQ(file[at + 2], e.red);
+        EXPECT_EQ(file[at + 3], 0);
+    }
+}
+
+TEST(BitmapWriter, PadsRowsAndStoresTheBottomRowFirst) {
+    std::vector<std::uint8_t> file =
+        EncodeBitmap8(3, 2, std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6});
+    ASSERT_EQ(file.size(), 1078u + 8);
+    EXPECT_EQ(Get32(file, 34), 8u);
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 1078, file.end()),
+              (std::vector<std::uint8_t>{4, 5, 6, 0, 1, 2, 3, 0}));
+}
+
+TEST(BitmapTemplates, WhiteMagentaAndTheCircle) {
+    auto white = TemplatePixels(4, 3, kSaveWhite);
+    EXPECT_EQ(white, std::vector<std::uint8_t>(12, kPaletteWhite));
+    auto clear = TemplatePixels(4, 3, kSaveTransparent);
+    EXPECT_EQ(clear, std::vector<std::uint8_t>(12, kPaletteMagenta));
+
+    auto circle = TemplatePixels(100, 100, kSaveCircleTemplate);
+    auto at = [&](int x, int y) { return circle[static_cast<std::size_t>(y * 100 + x)]; };
+    EXPECT_EQ(at(0, 0), kPaletteMagenta);
+    EXPECT_EQ(at(99, 99), kPaletteMagenta);
+    EXPECT_EQ(at(50, 50), kPaletteMagenta);
+    // The outline touches the frame and is 3 pixels wide.
+    for (int x = 0; x < 3; ++x) {
+        EXPECT_EQ(at(x, 50), kPaletteBlack);
+        EXPECT_EQ(at(99 - x, 50), kPaletteBlack);
+        EXPECT_EQ(at(50, x), kPaletteBlack);
+    }
+    EXPECT_EQ(at(3, 50), kPaletteMagenta);
+    EXPECT_TRUE(TemplatePixels(10, 10, kSaveWorkingArea).empty());
+}
+
+class SavingBitmaps : public ::testing::Test {
+  protected:
+    TempFolder dir;
+    test::Recorder ui;
+};
+
+TEST_F(SavingBitmaps, CircleTemplateFileLoadsBack) {
+    ASSERT_TRUE(SaveBitmapFile(ui, dir / "untitled.bmp", 100, 100, kSaveCircleTemplate));
+    EXPECT_EQ(test::BytesOf(dir / "untitled.bmp").size(), 1078u + 10000);
+    auto bitmap = LoadPackedBitmap(dir / "untitled.bmp");
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->BitCount(), 8);
+    EXPECT_EQ(bitmap->PixelRgb(0, 0), Opaque(kMagenta));
+    EXPECT_EQ(bitmap->PixelRgb(1, 50), Opaque(kBlack));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SavingBitmaps, FailuresSaySoAndLeaveTheOldFile) {
+    EXPECT_FALSE(SaveBitmapFile(ui, dir / "none/x.bmp", 10, 10, kSaveWhite));
+    EXPECT_EQ(ui.lastWarning(), Text(1050));
+
+    test::WriteBytesTo(dir / "old.bmp", {1, 2, 3});
+    EXPECT_FALSE(WriteBitmap8File(ui, dir / "old.bmp", 10, 10, std::vector<std::uint8_t>(99)));
+    EXPECT_EQ(ui.lastWarning(), Text(1054));
+    EXPECT_EQ(test::BytesOf(dir / "old.bmp"), (std::vector<std::uint8_t>{1, 2, 3}));
+
+    EXPECT_FALSE(SaveBitmapFile(ui, dir / "x.bmp", 0, 10, kSaveWhite));
+    EXPECT_EQ(ui.lastWarning(), Text(1055));
+    EXPECT_FALSE(PathExists(dir / "x.bmp"));
+}
+
+TEST_F(SavingBitmaps, ReplacesAnExistingPicture) {
+    test::WriteBytesTo(dir / "x.bmp", {1, 2, 3});
+    ASSERT_TRUE(SaveBitmapFile(ui, dir / "x.bmp", 5, 5, kSaveTransparent));
+    EXPECT_EQ(test::BytesOf(dir / "x.bmp").size(), 1078u + 40);
+}
+
+// Pictures of every depth are loaded, reduced to the application palette,
+// saved as 8-bit files and loaded again with the same colours.
+class RoundTrip : public SavingBitmaps {
+  protected:
+    void Check(const BitmapSpec& spec) {
+        test::WriteBytesTo(dir / "in.bmp", test::BuildBitmapFile(spec));
+        BitmapRefusal why = BitmapRefusal::None;
+        auto in = LoadPackedBitmap(dir / "in.bmp", &why);
+        ASSERT_TRUE(in) << static_cast<int>(why);
+        EXPECT_EQ(in->BitCount(), spec.bits);
+        EXPECT_EQ(in->Width(), spec.width);
+        EXPECT_EQ(in->Height(), spec.height);
+        std::vector<std::uint32_t> pixels = in->RgbPixels();
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            std::uint32_t v = spec.values[i];
+            EXPECT_EQ(pixels[i], Opaque(spec.bits <= 8 ? spec.table.at(v) : v)) << "pixel " << i;
+        }
+        ASSERT_TRUE(WriteBitmap8File(ui, dir / "out.bmp", spec.width, spec.height,
+                                     ReduceToAppPalette(pixels)));
+        auto out = LoadPackedBitmap(dir / "out.bmp");
+        ASSERT_TRUE(out);
+        EXPECT_EQ(out->BitCount(), 8);
+        EXPECT_EQ(out->ColourCount(), 256u);
+        EXPECT_EQ(out->RgbPixels(), pixels);
+    }
+};
+
+TEST_F(RoundTrip, OneBit) {
+    Check({9, 3, 1, {kBlack, kWhite}, {1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 0, 0, 0, 0,
+                                       0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0}});
+}
+
+TEST_F(RoundTrip, FourBit) {
+    Check({5, 2, 4, {kRed, kGreen, kBlue, kTeal}, {0, 1, 2, 3, 0, 3, 3, 2, 1, 0}});
+}
+
+TEST_F(RoundTrip, FourBitCoreHeader) {
+    BitmapSpec spec{3, 2, 4, {}, {0, 1, 2, 3, 4, 5}};
+    for (std::uint32_t c : {kRed, kGreen, kBlue, kTeal, kWhite, kMagenta})
+        spec.table.push_back(c);
+    for (int i = 6; i < 16; ++i)
+        spec.table.push_back(kBlack);
+    spec.core = true;
+    Check(spec);
+}
+
+TEST_F(RoundTrip, EightBit) {
+    Check({6, 2, 8, {kWhite, kMagenta, kTeal}, {2, 1, 0, 0, 1, 2, 1, 1, 1, 2, 2, 2}});
+}
+
+TEST_F(RoundTrip, TwentyFourBit) {
+    Check({3, 3, 24, {}, {kRed, kGreen, kBlue, kWhite, kBlack, kMagenta, kTeal, kTeal, kRed}});
+}
+
+TEST(LoadingBitmaps, TwentyFourBitsHaveNoColourTable) {
+    auto bitmap = ParseBitmapFile(test::BuildBitmapFile({2, 1, 24, {}, {kRed, kBlue}}));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->ColourCount(), 0u);
+    EXPECT_EQ(bitmap->PixelOffset(), 40u);
+    EXPECT_EQ(bitmap->RowStride(), 8u);
+    EXPECT_TRUE(bitmap->ColourTable().empty());
+}
+
+TEST(LoadingBitmaps, TopDownRowsAreReadFromTheTop) {
+    auto file = test::BuildBitmapFile({1, 2, 24, {}, {kRed, kBlue}});
+    test::Put32(file, 22, static_cast<std::uint32_t>(-2));
+    auto bitmap = ParseBitmapFile(file);
+    ASSERT_TRUE(bitmap);
+    EXPECT_TRUE(bitmap->TopDown());
+    EXPECT_EQ(bitmap->Height(), 2);
+    // Stored bottom-up as red over blue, so read top-down the first stored row is blue.
+    EXPECT_EQ(bitmap->PixelRgb(0, 0), Opaque(kBlue));
+}
+
+TEST(LoadingBitmaps, BitFieldsGiveTheirChannels) {
+    // A 2 x 1 picture of 16 bits in 5-6-5 form.
+    std::vector<std::uint8_t> file(14 + 40 + 12 + 4, 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    test::Put32(file, 2, static_cast<std::uint32_t>(file.size()));
+    test::Put32(file, 14, 40);
+    test::Put32(file, 18, 2);
+    test::Put32(file, 22, 1);
+    test::Put16(file, 26, 1);
+    test::Put16(file, 28, 16);
+    test::Put32(file, 30, 3);
+    test::Put32(file, 54, 0xF800);
+    test::Put32(file, 58, 0x07E0);
+    test::Put32(file, 62, 0x001F);
+    test::Put16(file, 66, 0xF800);
+    test::Put16(file, 68, 0x07FF);
+    auto bitmap = ParseBitmapFile(file);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->PixelOffset(), 52u);
+    EXPECT_EQ(bitmap->PixelRgb(0, 0), Opaque(kRed));
+    EXPECT_EQ(bitmap->PixelRgb(1, 0), Opaque(0x00FFFF));
+}
+
+TEST(LoadingBitmaps, IndexesPastTheTableReadAsBlack) {
+    auto bitmap = ParseBitmapFile(test::BuildBitmapFile({2, 1, 8, {kWhite}, {0, 200}}));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->PixelRgb(0, 0), Opaque(kWhite));
+    EXPECT_EQ(bitmap->PixelRgb(1, 0), Opaque(kBlack));
+}
+
+TEST(LoadingBitmaps, HeaderOfSixteenBytesIsTheShortLongForm) {
+    std::vector<std::uint8_t> file(14 + 16 + 4, 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    test::Put32(file, 2, static_cast<std::uint32_t>(file.size()));
+    test::Put32(file, 14, 16);
+    test::Put32(file, 18, 1);
+    test::Put32(file, 22, 1);
+    test::Put16(file, 28, 24);
+    file[30] = 0x40;
+    auto bitmap = ParseBitmapFile(file);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->PixelRgb(0, 0), Opaque(0x000040));
+}
+
+struct Refusal {
+    const char* what;
+    void (*spoil)(std::vector<std::uint8_t>&);
+    BitmapRefusal reason;
+};
+
+// A good 4 x 2, 8-bit picture with a 2-colour table, spoiled one way each.
+const Refusal kRefusals[] = {
+    {"shorter than the file header", [](auto& f) { f.resize(13); }, BitmapRefusal::NotABitmap},
+    {"another type", [](auto& f) { f[1] = 'A'; }, BitmapRefusal::NotABitmap},
+    {"file size below the headers", [](auto& f) { test::Put32(f, 2, 25); },
+     BitmapRefusal::BadFileSize},
+    {"absurd file size", [](auto& f) { test::Put32(f, 2, 0xFFFFFFF0u); },
+     BitmapRefusal::BadFileSize},
+    {"file shorter than it claims", [](auto& f) { f.pop_back(); }, BitmapRefusal::ShortRead},
+    {"header of 14 bytes", [](auto& f) { test::Put32(f, 14, 14); }, BitmapRefusal::BadHeaderSize},
+    {"header of 11 bytes", [](auto& f) { test::Put32(f, 14, 11); }, BitmapRefusal::BadHeaderSize},
+    {"header past the end", [](auto& f) { test::Put32(f, 14, 5000); },
+     BitmapRefusal::BadHeaderSize},
+    {"zero width", [](auto& f) { test::Put32(f, 18, 0); }, BitmapRefusal::BadFormat},
+    {"huge width", [](auto& f) { test::Put32(f, 18, 40000); }, BitmapRefusal::BadFormat},
+    {"zero height", [](auto& f) { test::Put32(f, 22, 0); }, BitmapRefusal::BadFormat},
+    {"bit count 7", [](auto& f) { test::Put16(f, 28, 7); }, BitmapRefusal::BadFormat},
+    {"run-length compression", [](auto& f) { test::Put32(f, 30, 1); }, BitmapRefusal::BadFormat},
+    {"more colours than 8 bits hold", [](auto& f) { test::Put32(f, 46, 257); },
+     BitmapRefusal::BadFormat},
+    {"rows past the end", [](auto& f) { test::Put32(f, 22, 3); }, BitmapRefusal::BadLayout},
+    {"table past the end", [](auto& f) { test::Put32(f, 46, 200); }, BitmapRefusal::BadLayout},
+};
+
+TEST(LoadingBitmaps, RefusesEveryBadFile) {
+    TempFolder dir;
+    const auto good = test::BuildBitmapFile({4, 2, 8, {kWhite, kBlack}, {0, 1, 0, 1, 1, 0, 1, 0}});
+    ASSERT_TRUE(ParseBitmapFile(good));
+    for (const Refusal& r : kRefusals) {
+        auto file = good;
+        r.spoil(file);
+        test::WriteBytesTo(dir / "bad.bmp", file);
+        BitmapRefusal why = BitmapRefusal::None;
+        EXPECT_FALSE(LoadPackedBitmap(dir / "bad.bmp", &why)) << r.what;
+        EXPECT_EQ(why, r.reason) << r.what;
+        EXPECT_FALSE(ParseBitmapFile(file, &why)) << r.what;
+        EXPECT_EQ(why, r.reason) << r.what;
+    }
+    BitmapRefusal why = BitmapRefusal::None;
+    EXPECT_FALSE(LoadPackedBitmap(dir / "missing.bmp", &why));
+    EXPECT_EQ(why, BitmapRefusal::CannotOpen);
+    EXPECT_FALSE(LoadPackedBitmap(dir.path(), &why));
+    EXPECT_EQ(why, BitmapRefusal::CannotOpen);
+}
+
+} // namespace
+} // namespace zf

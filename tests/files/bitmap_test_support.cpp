@@ -1,0 +1,63 @@
+#include "bitmap_test_support.h"
+
+#include "file_test_support.h"
+
+namespace zf::test {
+
+std::vector<std::uint8_t> BuildBitmapFile(const BitmapSpec& spec) {
+    std::size_t headerSize = spec.core ? 12 : 40;
+    std::size_t entrySize = spec.core ? 3 : 4;
+    std::size_t stride = (static_cast<std::size_t>(spec.width) * spec.bits + 31) / 32 * 4;
+    std::size_t offset = 14 + headerSize + spec.table.size() * entrySize;
+    std::vector<std::uint8_t> b(offset + stride * static_cast<std::size_t>(spec.height), 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    Put32(b, 2, static_cast<std::uint32_t>(b.size()));
+    Put32(b, 10, static_cast<std::uint32_t>(offset));
+    Put32(b, 14, static_cast<std::uint32_t>(headerSize));
+    if (spec.core) {
+        Put16(b, 18, static_cast<std::uint16_t>(spec.width));
+        Put16(b, 20, static_cast<std::uint16_t>(spec.height));
+        Put16(b, 22, 1);
+        Put16(b, 24, static_cast<std::uint16_t>(spec.bits));
+    } else {
+        Put32(b, 18, static_cast<std::uint32_t>(spec.width));
+        Put32(b, 22, static_cast<std::uint32_t>(spec.height));
+        Put16(b, 26, 1);
+        Put16(b, 28, static_cast<std::uint16_t>(spec.bits));
+        Put32(b, 46, static_cast<std::uint32_t>(spec.table.size()));
+    }
+    std::size_t at = 14 + headerSize;
+    for (std::uint32_t colour : spec.table) {
+        b[at] = static_cast<std::uint8_t>(colour);
+        b[at + 1] = static_cast<std::uint8_t>(colour >> 8);
+        b[at + 2] = static_cast<std::uint8_t>(colour >> 16);
+        at += entrySize;
+    }
+    for (int y = 0; y < spec.height; ++y) {
+        std::uint8_t* row =
+            b.data() + offset + stride * static_cast<std::size_t>(spec.height - 1 - y);
+        for (int x = 0; x < spec.width; ++x) {
+            std::uint32_t v = spec.values.at(static_cast<std::size_t>(y * spec.width + x));
+            auto ux = static_cast<std::size_t>(x);
+            switch (spec.bits) {
+            case 1:
+                row[ux / 8] |= static_cast<std::uint8_t>((v & 1) << (7 - ux % 8));
+                break;
+            case 4:
+                row[ux / 2] |= static_cast<std::uint8_t>((v & 15) << (ux % 2 ? 0 : 4));
+                break;
+            case 8:
+                row[ux] = static_cast<std::uint8_t>(v);
+                break;
+            default:
+                row[3 * ux] = static_cast<std::uint8_t>(v);
+                row[3 * ux + 1] = static_cast<std::uint8_t>(v >> 8);
+                row[3 * ux + 2] = static_cast<std::uint8_t>(v >> 16);
+            }
+        }
+    }
+    return b;
+}
+
+} // namespace zf::test

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace zf::test {
+
+// A picture to be written byte by byte as a bitmap file: `values` holds one
+// colour-table index (up to 8 bits) or 0xRRGGBB colour (24 bits) per pixel,
+// top row first.
+struct BitmapSpec {
+    int width = 1;
+    int height = 1;
+    int bits = 8;
+    std::vector<std::uint32_t> table;
+    std::vector<std::uint32_t> values;
+    bool core = false; // the 12-byte header with 3-byte table entries
+};
+
+std::vector<std::uint8_t> BuildBitmapFile(const BitmapSpec& spec);
+
+} // namespace zf::test

@@ -1,0 +1,71 @@
+#include "files/paths.h"
+
+#include "file_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zf {
+namespace {
+
+using test::TempFolder;
+
+TEST(StoredPaths, TranslateToThisPlatform) {
+    EXPECT_EQ(ToNativePath("C:\\Projects\\Maze\\maze.zfp"), "/Projects/Maze/maze.zfp");
+    EXPECT_EQ(ToNativePath("backgnds\\grass.bmp"), "backgnds/grass.bmp");
+    EXPECT_EQ(ToNativePath("d:relative\\x.bmp"), "relative/x.bmp");
+    EXPECT_EQ(ToNativePath("/already/native"), "/already/native");
+    EXPECT_EQ(ToStoredPath("zarniks/zarndef.bmp"), "zarniks\\zarndef.bmp");
+}
+
+TEST(StoredPaths, SplitAtEitherSeparator) {
+    EXPECT_EQ(FolderPart("C:\\Work\\maze.zfp"), "C:\\Work\\");
+    EXPECT_EQ(FolderPart("/work/maze/"), "/work/maze/");
+    EXPECT_EQ(FolderPart("maze.zfp"), "");
+    EXPECT_EQ(FileNamePart("C:\\Work/maze.zfp"), "maze.zfp");
+    EXPECT_EQ(FileNamePart("/work/maze/"), "");
+    EXPECT_EQ(JoinPath("/a/", "b"), "/a/b");
+    EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
+    EXPECT_EQ(JoinPath("", "b"), "b");
+}
+
+TEST(StoredPaths, WildcardsMatchAsOnWindows) {
+    EXPECT_TRUE(MatchesPattern("README", "*.*"));
+    EXPECT_TRUE(MatchesPattern("Grass.BMP", "*.bmp"));
+    EXPECT_FALSE(MatchesPattern("grass.bmp.txt", "*.bmp"));
+    EXPECT_TRUE(MatchesPattern("pen1.bmp", "pen?.bmp"));
+    EXPECT_FALSE(MatchesPattern("pen12.bmp", "pen?.bmp"));
+    EXPECT_TRUE(MatchesPattern("a.b.c", "*.c"));
+    EXPECT_FALSE(MatchesPattern("abc", "*d*"));
+}
+
+class CaseInsensitiveLookup : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir / "Backgnds");
+        test::WriteBytesTo(dir / "Backgnds/Grass.BMP", {1});
+    }
+    TempFolder dir;
+};
+
+TEST_F(CaseInsensitiveLookup, FindsAnEntryWhoseCaseDiffers) {
+    std::string stored = ToStoredPath(dir.path()) + "\\BACKGNDS\\grass.bmp";
+    EXPECT_EQ(ResolvePath(stored), dir / "Backgnds/Grass.BMP");
+}
+
+TEST_F(CaseInsensitiveLookup, PrefersTheExactName) {
+    test::WriteBytesTo(dir / "Backgnds/grass.bmp", {2});
+    EXPECT_EQ(ResolvePath(dir / "Backgnds/grass.bmp"), dir / "Backgnds/grass.bmp");
+    EXPECT_EQ(ResolvePath(dir / "backgnds/GRASS.bmp"), dir / "Backgnds/Grass.BMP");
+}
+
+TEST_F(CaseInsensitiveLookup, KeepsTheMissingTailAsGiven) {
+    EXPECT_EQ(ResolvePath(dir / "BACKGNDS/New Picture.bmp"), dir / "Backgnds/New Picture.bmp");
+    EXPECT_EQ(ResolvePath(dir / "nowhere/x.bmp"), dir / "nowhere/x.bmp");
+    EXPECT_TRUE(DirectoryExists(ResolvePath(dir / "backgnds")));
+    EXPECT_FALSE(DirectoryExists(dir / "Backgnds/Grass.BMP"));
+}
+
+} // namespace
+} // namespace zf

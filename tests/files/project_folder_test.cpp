@@ -1,0 +1,285 @@
+#include "files/project_folder.h"
+
+#include "file_test_support.h"
+#include "files/paths.h"
+#include "program/unnumbered_texts.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace zf {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempFolder;
+
+// Sets environment variables for one test and puts back what was there.
+class ScopedEnv {
+  public:
+    void Set(const char* name, const std::string& value) {
+        Remember(name);
+        setenv(name, value.c_str(), 1);
+    }
+    void Unset(const char* name) {
+        Remember(name);
+        unsetenv(name);
+    }
+    ~ScopedEnv() {
+        for (auto& [name, value] : saved_)
+            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
+    }
+
+  private:
+    void Remember(const char* name) {
+        const char* old = std::getenv(name);
+        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    }
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+// Each test works in its own temporary tree and leaves the current directory
+// and the program-wide folders as it found them.
+class ProjectFolders : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        start = fs::current_path();
+        savedProgram = ProgramFolder();
+        savedProject = GetProjectFolder();
+    }
+    void TearDown() override {
+        fs::current_path(start);
+        SetProgramFolder(savedProgram);
+        SetProjectFolderFromPath(savedProject);
+    }
+    std::string Make(const std::string& relative) {
+        fs::create_directories(dir / relative);
+        return dir / relative;
+    }
+    TempFolder dir;
+    test::Recorder ui;
+    fs::path start;
+    std::string savedProgram, savedProject;
+};
+
+TEST_F(ProjectFolders, ProjectFolderComesFromFileAndFolderPaths) {
+    SetProjectFolderFromPath(Make("Maze") + "/maze.zfp");
+    EXPECT_EQ(GetProjectFolder(), dir / "Maze/");
+    EXPECT_EQ(ProjectFileName(), "maze.zfp");
+
+    // A stored folder path, in another case than on disk.
+    SetProjectFolderFromPath(ToStoredPath(dir / "MAZE\\"));
+    EXPECT_EQ(GetProjectFolder(), dir / "Maze/");
+    EXPECT_EQ(ProjectFileName(), "");
+}
+
+TEST_F(ProjectFolders, AllSubFoldersPresentOpensSilently) {
+    for (const char* sub : kProjectSubFolders)
+        Make(std::string("p/") + sub);
+    SetProjectFolderFromPath(dir / "home/");
+    EXPECT_TRUE(CheckProjectFolders(ui, dir / "p/x.zfp"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ProjectFolders, OneMissingSubFolderWarnsButOpens) {
+    Make("p/Backgnds");
+    Make("p/ZARNIKS");
+    Make("p/objects");
+    SetProjectFolderFromPath(Make("home") + "/");
+    EXPECT_TRUE(CheckProjectFolders(ui, dir / "p/x.zfp"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.lastWarning(), std::string(unnumbered::kSubFolderMissing) +
+                                    unnumbered::kMayFunctionIncorrectly + "pens\n");
+    // The current directory is back at the project folder.
+    EXPECT_EQ(fs::current_path(), fs::path(dir / "home"));
+}
+
+TEST_F(ProjectFolders, TwoMissingNamesEachFollowedByBlankLine) {
+    Make("p/zarniks");
+    Make("p/pens");
+    EXPECT_TRUE(CheckProjectFolders(ui, dir / "p/"));
+    EXPECT_EQ(ui.lastWarning(), std::string(unnumbered::kSubFoldersMissing) +
+                                    unnumbered::kMayFunctionIncorrectly +
+                                    "backgnds\n\nobjects\n\n");
+}
+
+TEST_F(ProjectFolders, NoSubFoldersRefusesTheProject) {
+    Make("p");
+    EXPECT_FALSE(CheckProjectFolders(ui, dir / "p/x.zfp"));
+    EXPECT_EQ(ui.lastWarning(), std::string(unnumbered::kSubFoldersMissing) +
+                                    unnumbered::kWillNotOpenProject +
+                                    "backgnds\n\nzarniks\n\nobjects\n\npens\n");
+}
+
+TEST_F(ProjectFolders, MissingFolderRefusesWithoutMessage) {
+    EXPECT_FALSE(CheckProjectFolders(ui, dir / "nowhere/x.zfp"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ProjectFolders, BareNamesAreFoundInTheSubFolders) {
+    Make("p/zarniks");
+    Make("p/Objects");
+    test::WriteBytesTo(dir / "p/zarniks/zarndef.bmp", {1});
+    test::WriteBytesTo(dir / "p/Objects/Star.bmp", {1});
+    test::WriteBytesTo(dir / "p/maze.gop", {1});
+    SetProjectFolderFromPath(dir / "p/");
+    EXPECT_EQ(FindProjectFile("zarndef.bmp"), dir / "p/zarniks/zarndef.bmp");
+    EXPECT_EQ(FindProjectFile("STAR.BMP"), dir / "p/Objects/Star.bmp");
+    EXPECT_EQ(FindProjectFile("Maze.gop"), dir / "p/maze.gop");
+    EXPECT_EQ(FindProjectFile("objects\\star.bmp"), dir / "p/Objects/Star.bmp");
+    EXPECT_EQ(FindProjectFile("missing.bmp"), "");
+}
+
+TEST_F(ProjectFolders, CountsMatchingFilesAndReturnsToTheProject) {
+    Make("p/backgnds");
+    Make("p/pens");
+    for (const char* name : {"a.bmp", "B.BMP", "notes.txt"})
+        test::WriteBytesTo(dir / "p/backgnds/" + name, {1});
+    SetProjectFolderFromPath(dir / "p/");
+    EXPECT_EQ(CountFolderFiles("backgnds", "*.bmp"), 2);
+    EXPECT_EQ(CountFolderFiles("backgnds", "*.*"), 3);
+    EXPECT_EQ(CountFolderFiles("pens", "*.bmp"), -1);
+    EXPECT_EQ(CountFolderFiles("objects", "*.bmp"), -1);
+    EXPECT_EQ(fs::current_path(), fs::path(dir / "p"));
+}
+
+TEST_F(ProjectFolders, ProgramFilesSitBesideTheProgram) {
+    SetProgramFolder(Make("prog"));
+    EXPECT_EQ(ProgramFilePath("zfield.ini"), dir / "prog/zfield.ini");
+    // A folder too long to take the name gives the folder alone.
+    std::string deep = Make(std::string(250 - dir.path().size(), 'd'));
+    SetProgramFolder(deep);
+    EXPECT_EQ(ProgramFilePath("zfield.ini"), deep + "/");
+}
+
+TEST_F(ProjectFolders, PredefinedProjectsLieInsideTheProgramFolder) {
+    SetProgramFolder(Make("Zarnikfield"));
+    EXPECT_TRUE(IsPreDefinedProject(dir / "Zarnikfield/projects/maze.zfp"));
+    EXPECT_TRUE(IsPreDefinedProject(dir / "ZARNIKFIELD/maze.zfp"));
+    EXPECT_FALSE(IsPreDefinedProject(dir / "maze.zfp"));
+    // A sibling folder whose name only begins like the program folder's.
+    EXPECT_FALSE(IsPreDefinedProject(dir / "Zarnikfield Projects/maze.zfp"));
+}
+
+TEST(PathLevels, GivesLeadingComponents) {
+    EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 1), "projects");
+    EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 2), "projects\\junior");
+    EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 3), "projects\\junior\\maze");
+    EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 4), std::nullopt);
+    EXPECT_EQ(GetPathAtLevel("\\maze", 1), "maze");
+    EXPECT_EQ(GetPathAtLevel("\\maze", 2), std::nullopt);
+    EXPECT_EQ(GetPathAtLevel("maze\\", 2), std::nullopt);
+    EXPECT_EQ(GetPathAtLevel("", 1), std::nullopt);
+}
+
+TEST_F(ProjectFolders, WorkFolderFromTheDocumentsVariable) {
+    ScopedEnv env;
+    env.Set("XDG_DOCUMENTS_DIR", dir / "Docs");
+    EXPECT_EQ(GetMyDocsZarnikfieldFolder(), dir / "Docs/Zarnikfield Work");
+    env.Set("XDG_DOCUMENTS_DIR", dir / "Docs/");
+    EXPECT_EQ(GetMyDocsZarnikfieldFolder(), dir / "Docs/Zarnikfield Work");
+}
+
+TEST_F(ProjectFolders, WorkFolderFromUserDirsThenHome) {
+    ScopedEnv env;
+    env.Unset("XDG_DOCUMENTS_DIR");
+    env.Set("HOME", dir.path());
+    env.Set("XDG_CONFIG_HOME", Make("config"));
+    EXPECT_EQ(GetMyDocsZarnikfieldFolder(), dir / "Documents/Zarnikfield Work");
+
+    std::ofstream(dir / "config/user-dirs.dirs") << "# written by xdg-user-dirs-update\n"
+                                                 << "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n";
+    EXPECT_EQ(GetMyDocsZarnikfieldFolder(), dir / "Papers/Zarnikfield Work");
+
+    env.Unset("HOME");
+    EXPECT_EQ(GetMyDocsZarnikfieldFolder(), std::nullopt);
+}
+
+class FolderCopy : public ProjectFolders {
+  protected:
+    void SetUp() override {
+        ProjectFolders::SetUp();
+        Make("src/backgnds");
+        Make("src/zarniks/extra");
+        test::WriteBytesTo(dir / "src/maze.gop", {1, 2, 3});
+        test::WriteBytesTo(dir / "src/backgnds/grass.bmp", {4});
+        test::WriteBytesTo(dir / "src/zarniks/extra/deep.bmp", {5});
+    }
+};
+
+TEST_F(FolderCopy, CopiesTheWholeTree) {
+    EXPECT_TRUE(CopyFolderTree(Make("dst"), dir / "src"));
+    EXPECT_EQ(test::BytesOf(dir / "dst/maze.gop"), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(test::BytesOf(dir / "dst/backgnds/grass.bmp"), std::vector<std::uint8_t>{4});
+    EXPECT_EQ(test::BytesOf(dir / "dst/zarniks/extra/deep.bmp"), std::vector<std::uint8_t>{5});
+}
+
+TEST_F(FolderCopy, NeverOverwritesAFile) {
+    test::WriteBytesTo(Make("dst") + "/maze.gop", {9});
+    EXPECT_TRUE(CopyFolderTree(dir / "dst", dir / "src"));
+    EXPECT_EQ(test::BytesOf(dir / "dst/maze.gop"), std::vector<std::uint8_t>{9});
+    EXPECT_EQ(test::BytesOf(dir / "dst/backgnds/grass.bmp"), std::vector<std::uint8_t>{4});
+}
+
+TEST_F(FolderCopy, AnExistingFolderStopsItsLevel) {
+    Make("dst/backgnds");
+    EXPECT_TRUE(CopyFolderTree(dir / "dst", dir / "src"));
+    // Entries are taken in name order: nothing after "backgnds" arrives.
+    EXPECT_FALSE(fs::exists(dir / "dst/backgnds/grass.bmp"));
+    EXPECT_FALSE(fs::exists(dir / "dst/maze.gop"));
+    EXPECT_FALSE(fs::exists(dir / "dst/zarniks"));
+}
+
+TEST_F(FolderCopy, MissingSourceIsRefused) {
+    EXPECT_FALSE(CopyFolderTree(dir / "dst", dir / "none"));
+    EXPECT_FALSE(fs::exists(dir / "dst"));
+}
+
+class PredefinedProject : public ProjectFolders {
+  protected:
+    void SetUp() override {
+        ProjectFolders::SetUp();
+        env.Set("XDG_DOCUMENTS_DIR", dir / "Docs");
+        SetProgramFolder(Make("prog"));
+        for (const char* sub : kProjectSubFolders)
+            Make(std::string("prog/Projects/Junior/") + sub);
+        test::WriteBytesTo(dir / "prog/Projects/Junior/backgnds/grass.bmp", {7});
+        test::WriteBytesTo(dir / "prog/maze.zfp", {'v', '1'});
+    }
+    ScopedEnv env;
+};
+
+TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolder) {
+    auto copy = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\");
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(*copy, dir / "Docs/Zarnikfield Work/maze.zfp");
+    EXPECT_EQ(test::BytesOf(*copy), (std::vector<std::uint8_t>{'v', '1'}));
+    std::string data = dir / "Docs/Zarnikfield Work/projects/junior/";
+    EXPECT_EQ(test::BytesOf(data + "backgnds/grass.bmp"), std::vector<std::uint8_t>{7});
+    EXPECT_TRUE(fs::is_directory(data + "pens"));
+    EXPECT_EQ(fs::current_path(), fs::path(data).parent_path());
+}
+
+TEST_F(PredefinedProject, SecondOpeningKeepsTheUsersWorkButRenewsTheProjectFile) {
+    ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\"));
+    std::string work = dir / "Docs/Zarnikfield Work/";
+    test::WriteBytesTo(work + "projects/junior/backgnds/grass.bmp", {8});
+    test::WriteBytesTo(work + "maze.zfp", {'o', 'l', 'd'});
+    ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\"));
+    EXPECT_EQ(test::BytesOf(work + "projects/junior/backgnds/grass.bmp"),
+              std::vector<std::uint8_t>{8});
+    EXPECT_EQ(test::BytesOf(work + "maze.zfp"), (std::vector<std::uint8_t>{'v', '1'}));
+}
+
+TEST_F(PredefinedProject, RelpathLeadingOutsideIsRefused) {
+    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "..\\..\\elsewhere\\"));
+    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "\\etc\\"));
+    EXPECT_FALSE(fs::exists(dir / "elsewhere"));
+}
+
+} // namespace
+} // namespace zf
