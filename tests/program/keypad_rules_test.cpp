@@ -1,0 +1,77 @@
+#include "program/key_entry.h"
+#include "program/keypad_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zf {
+namespace {
+
+class Log : public KeypadActions {
+  public:
+    void KeySound() override { calls.push_back("sound"); }
+    void RefuseClearMemory() override { calls.push_back("refuse"); }
+    void ShowClearPrompt() override { calls.push_back("prompt"); }
+    void HideClearPrompt() override { calls.push_back("unprompt"); }
+    void StartClearTimer() override { calls.push_back("timer"); }
+    void StopClearTimer() override { calls.push_back("untimer"); }
+    void SendKey(int key) override { calls.push_back("key " + std::to_string(key)); }
+    void RequestRun() override { calls.push_back("run"); }
+    void RequestStop() override { calls.push_back("stop"); }
+    std::vector<std::string> calls;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST(KeypadClicks, ClearMemoryNeedsASecondPressInTime) {
+    Log log;
+    KeypadRules rules(log);
+    rules.Click(key::ClearMemory, false, 0);
+    EXPECT_EQ(log.calls, (Calls{"sound", "sound", "sound", "sound", "prompt", "timer"}));
+    log.calls.clear();
+    rules.Click(key::ClearMemory, false, 0);
+    EXPECT_EQ(log.calls, (Calls{"untimer", "unprompt", "sound", "key 16"}));
+    EXPECT_FALSE(rules.promptShown());
+}
+
+TEST(KeypadClicks, AnotherKeyOnlyRemovesThePrompt) {
+    Log log;
+    KeypadRules rules(log);
+    rules.Click(key::ClearMemory, false, 0);
+    log.calls.clear();
+    rules.Click(key::Digit0 + 3, false, 0);
+    EXPECT_EQ(log.calls, (Calls{"untimer", "unprompt", "sound"}));
+    log.calls.clear();
+    rules.Click(key::Digit0 + 3, false, 0);
+    EXPECT_EQ(log.calls, (Calls{"key 243"}));
+}
+
+TEST(KeypadClicks, AfterTheTimerASecondPressPromptsAgain) {
+    Log log;
+    KeypadRules rules(log);
+    rules.Click(key::ClearMemory, false, 0);
+    rules.TimerFired();
+    EXPECT_FALSE(rules.promptShown());
+    log.calls.clear();
+    rules.Click(key::ClearMemory, false, 0);
+    EXPECT_EQ(log.calls.back(), "timer");
+    EXPECT_EQ(log.calls[4], "prompt");
+}
+
+TEST(KeypadClicks, RunsDefinitionsAndGo) {
+    Log log;
+    KeypadRules rules(log);
+    rules.Click(key::Forward, true, 0);
+    EXPECT_EQ(log.calls, (Calls{"sound", "stop"}));
+    log.calls.clear();
+    rules.Click(key::ClearMemory, false, 4);
+    EXPECT_EQ(log.calls, (Calls{"refuse"}));
+    log.calls.clear();
+    rules.Click(key::Go, false, 0);
+    EXPECT_EQ(log.calls, (Calls{"sound", "run"}));
+}
+
+} // namespace
+} // namespace zf
