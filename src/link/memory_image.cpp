@@ -287,10 +287,11 @@ void ReadOperands(CellReader& cells, GoInstruction& in) {
             break;
         }
         int value = cells.TwoCells();
-        if (sensor != 0) {
+        if (sensor != 0)
             in.digits[0] = Digit(sensor);
+        // A keyed second number starts at 1, so 0 means "Sense s" alone.
+        if (sensor != 0 && value != 0)
             SetUpToTwoDigits(in, 1, value);
-        }
         break;
     }
     case op::Toggle: {

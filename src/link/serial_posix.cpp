@@ -201,28 +201,25 @@ int WaitRxEvent(CommHandle port, int timeout) {
         CommTrace("Comm: WaitCommEvent() returned immediately\n");
         return waiting;
     }
-    if (waiting < 0) {
+    short seen = 0;
+    int r = PollPort(port, POLLIN, timeout, seen);
+    if (r < 0) {
         CommTrace("Comm: WaitRxEvent() WaitCommEvent error %d on os.hEvent 0x%x\n", errno,
                   static_cast<unsigned>(port));
         if (timeout > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(timeout));
         return std::max(InputWaiting(port), 0);
     }
-    short seen = 0;
-    int r = PollPort(port, POLLIN, timeout, seen);
     if (r == 0) {
         CommTrace("Comm: WaitRxEvent(), WAIT_TIMEOUT\n");
         return 0;
     }
-    if (r < 0) {
-        CommTrace("Comm: WaitRxEvent(), error\n");
-        return 0;
-    }
-    if (!(seen & POLLIN)) {
+    waiting = InputWaiting(port);
+    // A hang-up or a line error wakes the wait without a character.
+    if (!(seen & POLLIN) || (waiting <= 0 && (seen & (POLLHUP | POLLERR | POLLNVAL)))) {
         CommTrace("Comm: WaitRxEvent signaled on non-EV_RXCHAR\n");
         return 0;
     }
-    waiting = InputWaiting(port);
     if (waiting < 0) {
         CommTrace("Comm: WaitRxEvent() ClearCommError error\n");
         return 0;

@@ -1,0 +1,163 @@
+#include "link/comms_report.h"
+
+#include "emulator.h"
+#include "link/serial_port.h"
+#include "link/zarnik_link.h"
+#include "program/unnumbered_texts.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zf {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ReportUi : public test::Recorder {
+  public:
+    std::string AskSaveFileName(const std::string& filterName, const std::string& pattern,
+                                const std::string& extension) override {
+        dialog = filterName + "|" + pattern + "|" + extension;
+        return chosen;
+    }
+    std::string chosen;
+    std::string dialog;
+};
+
+std::vector<std::string> Lines(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string all = text.str();
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = all.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(all.substr(start, end - start));
+    EXPECT_EQ(start, all.size()) << "a line without CR LF";
+    return lines;
+}
+
+std::string DumpLine(int offset, int count, const char* byte) {
+    char head[8];
+    std::snprintf(head, sizeof head, "%04x..", offset);
+    std::string line = head;
+    for (int i = 0; i < count; ++i)
+        line += std::string(byte) + " ";
+    return line;
+}
+
+class CommsReportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("zf-report-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        previous = fs::current_path();
+        fs::current_path(folder);
+        report.data = area;
+        report.length = sizeof area;
+        report.guardBefore = 16;
+        report.guardAfter = 16;
+        report.title = "Dump title";
+        report.owner = &ui;
+    }
+    void TearDown() override {
+        CloseCommsReport(report);
+        SetCommsReportEnabled(false);
+        fs::current_path(previous);
+        fs::remove_all(folder);
+    }
+    fs::path folder, previous;
+    std::uint8_t area[229] = {};
+    CommsReport report;
+    ReportUi ui;
+};
+
+TEST_F(CommsReportTest, OffOrRefusedWritesNothing) {
+    OpenCommsReport(report);
+    EXPECT_FALSE(report.file.valid());
+    EXPECT_TRUE(ui.questions.empty());
+
+    ToggleCommsReport();
+    ui.answers = {Answer::No};
+    OpenCommsReport(report);
+    EXPECT_FALSE(report.file.valid());
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, "Dump title");
+    WriteReportStage(report, "stage");
+    EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_EQ(area[0], 0);
+}
+
+TEST_F(CommsReportTest, ACancelledDialogWritesGeneralLog) {
+    SetCommsReportEnabled(true);
+    ui.answers = {Answer::Yes};
+    OpenCommsReport(report);
+    EXPECT_EQ(ui.dialog, "MemDump (*.log)|*.log|.log");
+    WriteReportStage(report, "one");
+    CloseCommsReport(report);
+    auto lines = Lines(folder / "general.log");
+    ASSERT_EQ(lines.size(), 2u + 19u);
+    EXPECT_EQ(lines[0], "Dump title");
+    EXPECT_EQ(lines[2], "one");
+    EXPECT_EQ(lines[4], DumpLine(0, 16, "dd"));
+    EXPECT_EQ(lines[5], DumpLine(0, 16, "dd"));
+    EXPECT_EQ(lines[8], DumpLine(0x10, 16, "00"));
+    EXPECT_EQ(lines[19], DumpLine(0xc0, 5, "00"));
+}
+
+TEST_F(CommsReportTest, GetDumpsEveryStage) {
+    ZarnikEmulator robot;
+    ASSERT_TRUE(robot.Open());
+    robot.Start();
+    ZarnikMemoryImage memory;
+    InitialiseZarnikMemBuffer(memory);
+    memory[194] = 0xF0;
+    memory[193] = 0xF0;
+    memory[192] = 0xF3;
+    memory[196] = 191;
+    robot.SetMemory(memory);
+    SetCommTrace(nullptr);
+    SetCommDevice(1, robot.DevicePath());
+    SetCommPortNumber(1);
+
+    SetCommsReportEnabled(true);
+    ui.answers = {Answer::Yes};
+    ui.chosen = (folder / "get.log").string();
+    GoEditor editor(ui);
+    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    robot.Stop();
+    SetCommDevice(1, "");
+    EXPECT_EQ(ui.questions[0].text, "Zarnik Memory Dump: ReadZarnikProgramToZarnikMemBuffer()");
+
+    auto lines = Lines(ui.chosen);
+    const char* stages[] = {"pre InitialiseZarnikMemBuffer()", "InitialiseZarnikMemBuffer()",
+                            "CopyProgramFromZarnik()",         "ParseZarnikMemDump()",
+                            "DestroyProgramList(GO_LIST)",     "DestroyProgramList(PROC_LIST)",
+                            "All Commands processed"};
+    ASSERT_EQ(lines.size(), 2u + 7u * 19u);
+    EXPECT_EQ(lines[0], "Zarnik Memory Dump: ReadZarnikProgramToZarnikMemBuffer()");
+    EXPECT_EQ(lines[1], "");
+    for (int s = 0; s < 7; ++s) {
+        SCOPED_TRACE(stages[s]);
+        const auto at = lines.begin() + 2 + 19 * s;
+        EXPECT_EQ(at[0], stages[s]);
+        EXPECT_EQ(at[1], "[Guard Bands]");
+        EXPECT_EQ(at[2], DumpLine(0, 16, "dd"));
+        EXPECT_EQ(at[3], DumpLine(0, 16, "dd"));
+        EXPECT_EQ(at[4], "[data]");
+        EXPECT_EQ(at[18], "");
+        if (s == 0)
+            continue;
+        for (int line = 0; line < 12; ++line)
+            EXPECT_EQ(at[5 + line], DumpLine(16 * line, 16, "f0"));
+        const bool received = s >= 2;
+        EXPECT_EQ(at[17], received ? "00c0..f3 f0 f0 08 bf " : "00c0..f0 f0 f0 08 c2 ");
+    }
+}
+
+} // namespace
+} // namespace zf

@@ -1,0 +1,364 @@
+#include "link/serial_port.h"
+#include "link/zarnik_link.h"
+
+#include "emulator.h"
+#include "files/file_io.h"
+#include "program/key_sequence.h"
+#include "program/unnumbered_texts.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zf {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Short enough that a silent robot costs a fraction of a second.
+LinkTimeouts ShortTimeouts() {
+    LinkTimeouts t;
+    t.readInterval = 50;
+    t.sendCommand = 200;
+    t.sendImage = 400;
+    t.receiveEvent = 150;
+    t.receiveImage = 250;
+    t.receiveEcho = 150;
+    return t;
+}
+
+class LinkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetCommTrace(&trace);
+        SetLinkTimeoutsForTesting(ShortTimeouts());
+        ASSERT_TRUE(robot.Open());
+        robot.Start();
+        SetCommPortNumber(2);
+        SetCommDevice(2, robot.DevicePath());
+    }
+    void TearDown() override {
+        robot.Stop();
+        SetCommDevice(2, "");
+        SetCommPortNumber(1);
+        SetLinkTimeoutsForTesting(LinkTimeouts{});
+        SetCommTrace(nullptr);
+    }
+
+    void Key(std::string_view keys) {
+        std::string error;
+        ASSERT_TRUE(KeySequence(editor, keys, &error)) << error;
+        ui.clear();
+    }
+    ZarnikMemoryImage Encoded() {
+        ZarnikMemoryImage image;
+        EXPECT_TRUE(EncodeGoProgram(image, editor.Head(GO_LIST), editor.Head(PROC_LIST)));
+        return image;
+    }
+    void RobotHolds(std::string_view keys) {
+        test::Recorder other;
+        GoEditor source(other);
+        ASSERT_TRUE(KeySequence(source, keys));
+        ZarnikMemoryImage image;
+        ASSERT_TRUE(EncodeGoProgram(image, source.Head(GO_LIST), source.Head(PROC_LIST)));
+        robot.SetMemory(image);
+        expected = FormatLists(source);
+    }
+    // The lists as the robot's program would show them after a Get.
+    std::string Listing() {
+        std::string text = FormatLists(editor);
+        text.replace(text.find("Floor Zarnik.gop"), 16, "My Go Program.gop");
+        return text;
+    }
+
+    std::ostringstream trace;
+    ZarnikEmulator robot;
+    test::Recorder ui;
+    GoEditor editor{ui};
+    std::string expected;
+};
+
+TEST_F(LinkTest, SendStoresTheEncodedImage) {
+    Key("RPT 4 [ FD 2 RT 9 0 ] P 3 P 3 [ Q 2 1 4 T 4 2 ]");
+    EXPECT_TRUE(SendGoProgram(editor));
+    ASSERT_TRUE(robot.WaitForStores(1, 2000));
+    EXPECT_EQ(robot.Memory(), Encoded());
+    EXPECT_EQ(ui.lastWarning(), Text(87));
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
+    RobotHolds("RPT 2 [ RPT 3 [ LT 9 0 ] FD 1 ] M 2 1 0 0 P 4 [ S [ 2 ] W 5 ] P 4");
+    editor.modified = 0;
+    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_EQ(Listing(), expected);
+    EXPECT_EQ(editor.modified, 1u);
+    EXPECT_EQ(editor.cursor, editor.Last(GO_LIST));
+    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(LinkTest, AnEchoedCommandByteIsSkipped) {
+    RobotHolds("FD 1 BK 2 LT 3");
+    robot.SetOptions({.echo = true});
+    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_EQ(Listing(), expected);
+
+    // The echo took the place of the last byte, which never comes.
+    robot.SetOptions({.echo = true, .answerBytes = kZarnikImageSize - 1});
+    Key("FD 5");
+    const std::string before = FormatLists(editor);
+    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kGotZeroChars);
+    EXPECT_EQ(FormatLists(editor), before);
+}
+
+TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
+    Key("FD 5");
+    const std::string before = FormatLists(editor);
+    for (int bytes : {100, 0}) {
+        SCOPED_TRACE(bytes);
+        ui.clear();
+        robot.SetOptions({.answerBytes = bytes});
+        const auto start = Clock::now();
+        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0], (test::ShownMessage{89, Text(89)}));
+        EXPECT_EQ(FormatLists(editor), before);
+    }
+    EXPECT_NE(trace.str().find("Comm: WaitRxEvent(), WAIT_TIMEOUT\n"), std::string::npos);
+}
+
+TEST_F(LinkTest, ASilentRobotGetsNothingSent) {
+    robot.SetOptions({.silent = true});
+    Key("FD 1");
+    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_EQ(ui.lastWarningId(), 89);
+    robot.SetOptions({});
+    EXPECT_FALSE(robot.WaitForStores(1, 100));
+}
+
+TEST_F(LinkTest, APortThatCannotBeOpenedIsReported) {
+    Key("FD 1");
+    SetCommDevice(2, "/nonexistent/zarnik");
+    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{32, Text(32)}}));
+    EXPECT_EQ(trace.str(), "Comm: Can't open port /nonexistent/zarnik. Error 2\n");
+
+    // A port another program holds is not shared.
+    SetCommDevice(2, robot.DevicePath());
+    int holder = ::open(robot.DevicePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    ui.clear();
+    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_EQ(ui.lastWarningId(), 32);
+    ::close(holder);
+}
+
+TEST_F(LinkTest, AFailedConfigurationClosesThePortAndCarriesOn) {
+    // /dev/null opens but is no terminal: the program must live on.
+    SetCommDevice(2, "/dev/null");
+    Key("FD 1");
+    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_EQ(ui.lastWarningId(), 32);
+    EXPECT_EQ(trace.str(), "Comm: Can't get COMMPROP. Error 25\n");
+    std::uint32_t error = 0;
+    EXPECT_EQ(OpenComm(error, "/dev/null"), kInvalidCommHandle);
+    EXPECT_EQ(error, 25u);
+}
+
+TEST_F(LinkTest, EmptyProceduresGoBeforeSending) {
+    ui.answers = {Answer::Edit};
+    Key("P 3 [ FD 1 ] P 5 [ ] P 3 [ BK 2");
+    ASSERT_EQ(editor.procedureBeingDefined, 3);
+    GoInstruction* keyed = editor.cursor;
+    EXPECT_TRUE(SendGoProgram(editor));
+    EXPECT_EQ(ui.messages.front().id, 1091);
+    EXPECT_EQ(editor.FindProcedure(PROC_LIST, 5), nullptr);
+    EXPECT_EQ(editor.procedureBeingDefined, 3);
+    EXPECT_EQ(editor.cursor, keyed);
+    ASSERT_TRUE(robot.WaitForStores(1, 2000));
+    EXPECT_EQ(robot.Memory(), Encoded());
+
+    // The definition being keyed goes too when it is empty itself.
+    GoEditor second(ui);
+    ui.answers = {Answer::Edit};
+    ASSERT_TRUE(KeySequence(second, "P 3 [ ] P 7 [ ] P 3 ["));
+    ASSERT_EQ(second.procedureBeingDefined, 3);
+    ASSERT_EQ(second.cursor, second.FindProcedure(PROC_LIST, 3));
+    EXPECT_TRUE(SendGoProgram(second));
+    EXPECT_EQ(second.Head(PROC_LIST), nullptr);
+    EXPECT_EQ(second.procedureBeingDefined, 0);
+    EXPECT_EQ(second.ListOf(second.cursor), GO_LIST);
+}
+
+TEST_F(LinkTest, ChecksStopASendBeforeThePortOpens) {
+    Key("FD");
+    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_EQ(ui.lastWarningId(), 80);
+    Key("CE P 3 [ Q 2");
+    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_EQ(ui.lastWarningId(), 108);
+
+    // A loaded program can need more cells than the robot has.
+    GoEditor loaded(ui);
+    GoInstruction forward(op::Forward);
+    forward.digits[0] = 1;
+    forward.complete = 1;
+    for (int i = 0; i < 63; ++i)
+        loaded.InsertCopy(forward, GO_LIST);
+    EXPECT_FALSE(SendGoProgram(loaded));
+    EXPECT_EQ(ui.lastWarningId(), 6);
+    loaded.DestroyProgramList(GO_LIST);
+
+    EXPECT_TRUE(trace.str().empty());
+    EXPECT_EQ(robot.StoreCount(), 0);
+}
+
+TEST(SerialPort, PortNumbersSelectTheirDigit) {
+    for (int n : {0, 5, -1, 1}) {
+        SetCommPortNumber(n);
+        EXPECT_EQ(GetCommPortDigit(), '1') << n;
+    }
+    for (int n : {2, 3, 4}) {
+        SetCommPortNumber(n);
+        EXPECT_EQ(GetCommPortDigit(), '0' + n);
+        EXPECT_EQ(CommPortName(), std::string("\\\\.\\COM") + char('0' + n));
+    }
+    SetCommPortNumber(3);
+    const std::string path = CommDevicePath();
+    EXPECT_TRUE(path == "/dev/ttyUSB2" || path == "/dev/ttyS2") << path;
+    EXPECT_EQ(path == "/dev/ttyUSB2", std::filesystem::exists("/dev/ttyUSB2"));
+    SetCommDevice(3, "/dev/zarnik");
+    EXPECT_EQ(CommDevicePath(), "/dev/zarnik");
+    SetCommDevice(3, "");
+    SetCommPortNumber(1);
+}
+
+// A bare pseudo-terminal as the far end, for the port layer alone.
+class PortTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetCommTrace(&trace);
+        SetLinkTimeoutsForTesting(ShortTimeouts());
+        far = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(far, 0);
+        ASSERT_EQ(::grantpt(far), 0);
+        ASSERT_EQ(::unlockpt(far), 0);
+        std::uint32_t error = 0;
+        port = OpenComm(error, ::ptsname(far));
+        ASSERT_NE(port, kInvalidCommHandle) << error;
+    }
+    void TearDown() override {
+        CloseComm(port);
+        if (far >= 0)
+            ::close(far);
+        SetLinkTimeoutsForTesting(LinkTimeouts{});
+        SetCommTrace(nullptr);
+    }
+    std::ostringstream trace;
+    int far = -1;
+    CommHandle port = kInvalidCommHandle;
+};
+
+TEST_F(PortTest, BytesTravelBothWaysUntouched) {
+    const std::uint8_t out[] = {0x19, 0x0A, 0x0D, 0x11, 0x13, 0x00, 0xF0};
+    EXPECT_EQ(TxComm(port, out, sizeof out, 500), static_cast<int>(sizeof out));
+    std::uint8_t seen[sizeof out] = {};
+    ASSERT_EQ(::read(far, seen, sizeof seen), static_cast<ssize_t>(sizeof seen));
+    EXPECT_EQ(std::memcmp(seen, out, sizeof out), 0);
+
+    ASSERT_EQ(::write(far, out, sizeof out), static_cast<ssize_t>(sizeof out));
+    EXPECT_EQ(WaitRxEvent(port, 500), static_cast<int>(sizeof out));
+    std::uint8_t in[sizeof out] = {};
+    EXPECT_EQ(WaitRxData(port, in, sizeof in, 500), static_cast<int>(sizeof in));
+    EXPECT_EQ(std::memcmp(in, out, sizeof out), 0);
+}
+
+TEST_F(PortTest, AQuietLineEndsAReadShort) {
+    const std::uint8_t five[] = {1, 2, 3, 4, 5};
+    ASSERT_EQ(::write(far, five, 5), 5);
+    std::uint8_t in[10];
+    const auto start = Clock::now();
+    EXPECT_EQ(WaitRxData(port, in, 10, 2000), 5);
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000));
+
+    // Nothing at all is a time-out, even for a time-out of 0.
+    EXPECT_EQ(WaitRxData(port, in, 10, 0), 0);
+    EXPECT_EQ(trace.str(), "Comm: WaitRxData() timeout is 0 !\nWaitForSingleObject timeout\n");
+}
+
+TEST_F(PortTest, AHangUpIsNoReceivedCharacter) {
+    ::close(far);
+    far = -1;
+    EXPECT_EQ(WaitRxEvent(port, 200), 0);
+    EXPECT_NE(trace.str().find("Comm: WaitRxEvent signaled on non-EV_RXCHAR\n"), std::string::npos);
+}
+
+TEST(Emulator, TheProgramServesAPseudoTerminal) {
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const std::string save =
+        (std::filesystem::temp_directory_path() / ("zf-emu-" + std::to_string(::getpid())))
+            .string();
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::dup2(pipeFds[1], 1);
+        ::close(pipeFds[0]);
+        ::execl(ZARNIK_EMULATOR_PATH, "zarnik-emulator", "--save", save.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    std::FILE* out = ::fdopen(pipeFds[0], "r");
+    char line[256] = {};
+    ASSERT_NE(std::fgets(line, sizeof line, out), nullptr);
+    std::string device(line);
+    device.pop_back();
+
+    SetLinkTimeoutsForTesting(ShortTimeouts());
+    SetCommTrace(nullptr);
+    SetCommDevice(4, device);
+    SetCommPortNumber(4);
+    test::Recorder ui;
+    GoEditor editor(ui);
+    ASSERT_TRUE(KeySequence(editor, "RPT 3 [ FD 1 LT 1 2 0 ]"));
+    ZarnikMemoryImage image;
+    ASSERT_TRUE(EncodeGoProgram(image, editor.Head(GO_LIST), editor.Head(PROC_LIST)));
+    EXPECT_TRUE(SendGoProgram(editor));
+    std::vector<std::uint8_t> stored;
+    for (int i = 0; i < 100 && stored.size() != image.size(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        stored.clear();
+        ReadWholeFile(save, stored);
+    }
+    EXPECT_EQ(stored, std::vector<std::uint8_t>(image.begin(), image.end()));
+
+    ::kill(child, SIGTERM);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    std::fclose(out);
+    std::filesystem::remove(save);
+    SetCommDevice(4, "");
+    SetCommPortNumber(1);
+    SetLinkTimeoutsForTesting(LinkTimeouts{});
+}
+
+} // namespace
+} // namespace zf
