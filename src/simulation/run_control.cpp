@@ -29,35 +29,48 @@ void RunControl::PostChain(int request) {
 }
 
 void RunControl::Send(int request, int param) {
+    const Message m{request, param};
     if (primitive_ == Primitive::None) {
-        Dispatch({request, param});
+        Dispatch(m);
         return;
     }
-    // A primitive going is where the message loop is: it sees the request as
-    // it would see a queued one.
-    queue_.push_front({request, param});
-    Message m;
-    if (primitive_ != Primitive::Note && TakeUserRequest(m, true)) {
-        if (m.request == request::Stop) {
-            const std::int32_t rest = InterruptedRemainder(clock_.NowMs());
-            Stop();
-            EndPrimitive(rest);
-        } else {
-            Dispatch(m);
-            if (aborting)
-                EndPrimitive(0);
-        }
+    // A primitive going is where the message loop is: it sees the request
+    // now, unless a note holds the thread or the request must wait its end.
+    if (primitive_ == Primitive::Note || !Takeable(m, true)) {
+        queue_.push_front(m);
+        return;
     }
+    TakeDuringPrimitive(m, clock_.NowMs());
+}
+
+void RunControl::TakeDuringPrimitive(const Message& m, std::int64_t now) {
+    if (m.request == request::Stop) {
+        // Stop is handled first, then the primitive gives up its remainder.
+        const std::int32_t rest = InterruptedRemainder(now);
+        Stop();
+        EndPrimitive(rest);
+        return;
+    }
+    Dispatch(m);
+    if (aborting)
+        EndPrimitive(0);
+}
+
+bool RunControl::Takeable(const Message& m, bool duringPrimitive) const {
+    const int r = m.request;
+    if (r == request::Next || r == request::Resume)
+        return false;
+    // A restart or a Reset that would act waits for the primitive to end, so
+    // that the robot is never moved from two places at once; during a run
+    // they are refused as usual.
+    if (duringPrimitive && (r == request::Run || r == request::Reset))
+        return state_.running && !state_.paused;
+    return true;
 }
 
 bool RunControl::TakeUserRequest(Message& m, bool duringPrimitive) {
     for (auto it = queue_.begin(); it != queue_.end(); ++it) {
-        const int r = it->request;
-        if (r == request::Next || r == request::Resume)
-            continue;
-        // A restart or a Reset waits for the primitive to end, so that the
-        // robot is never moved from two places at once.
-        if (duringPrimitive && (r == request::Run || r == request::Reset))
+        if (!Takeable(*it, duringPrimitive))
             continue;
         m = *it;
         queue_.erase(it);
@@ -73,12 +86,10 @@ std::int64_t RunControl::NextDue() const {
     case Primitive::Note:
         return due_;
     default:
-        if (checkOpen_) {
+        if (checkOpen_)
             for (const auto& m : queue_)
-                if (m.request == request::Stop || m.request == request::Continue ||
-                    m.request == request::Step || m.request == request::EndRun)
+                if (Takeable(m, true))
                     return clock_.NowMs();
-        }
         return due_;
     }
 }
@@ -100,15 +111,7 @@ void RunControl::Pump() {
         // At most one message between two draws.
         if (primitive_ == Primitive::Move || primitive_ == Primitive::Turn)
             checkOpen_ = false;
-        if (m.request == request::Stop) {
-            const std::int32_t rest = InterruptedRemainder(now);
-            Stop();
-            EndPrimitive(rest);
-        } else {
-            Dispatch(m);
-            if (aborting)
-                EndPrimitive(0);
-        }
+        TakeDuringPrimitive(m, now);
         return;
     }
     if (now >= due_)

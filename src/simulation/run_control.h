@@ -67,9 +67,11 @@ class RunControl {
     };
 
     void Dispatch(const Message& m);
+    bool Takeable(const Message& m, bool duringPrimitive) const;
     // Takes the first queued request a primitive or the common tail may see.
     bool TakeUserRequest(Message& m, bool duringPrimitive);
     void PostChain(int request);
+    void TakeDuringPrimitive(const Message& m, std::int64_t now);
 
     void Run(bool stepMode);
     void Continue();

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "files/string_table.h"
+#include "program/editor.h"
+#include "program/key_sequence.h"
+#include "simulation/headless_run.h"
+#include "simulation/run_control.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zf::test {
+
+// Records what a run draws.
+class ViewRecorder : public RobotView {
+  public:
+    void DrawZarnikAt(int x, int y) override { draws.push_back({x, y}); }
+    void SpriteChanged() override { ++spriteChanges; }
+    void ObjectPlaced(GraphicObject& object) override { placed.push_back(object.kind); }
+    void ShowInstruction(const GoInstruction* in) override { status = in ? in->opcode : -1; }
+    struct Point {
+        int x, y;
+        bool operator==(const Point&) const = default;
+    };
+    std::vector<Point> draws;
+    std::vector<int> placed;
+    int spriteChanges = 0;
+    int status = -1;
+};
+
+// A 10 x 10-step working area, a Go Program keyed into it, and the run
+// control driven by a hand-moved clock.
+class RunFixture : public ::testing::Test {
+  protected:
+    RunFixture() {
+        ResetTables();
+        SetUpWorkingArea(state, 10, 10);
+    }
+
+    void Key(const char* sequence) { ASSERT_TRUE(KeySequence(editor, sequence)); }
+
+    // Everything due up to `until` ms, in clock order; the clock ends there.
+    void PumpUntil(std::int64_t until) {
+        for (;;) {
+            const std::int64_t due = control.NextDue();
+            if (due == RunControl::kNever || due > until)
+                break;
+            clock.WaitUntil(due);
+            control.Pump();
+        }
+        clock.WaitUntil(until);
+    }
+    void PumpToIdle() {
+        while (!control.Idle()) {
+            clock.WaitUntil(control.NextDue());
+            control.Pump();
+        }
+    }
+    void Go(bool stepMode = false) {
+        control.Post(request::Run, stepMode ? 1 : 0);
+        PumpToIdle();
+    }
+    HeadlessResult RunInstantly() { return RunHeadless(control, clock); }
+
+    std::vector<TrailPoint> Trail() const {
+        std::vector<TrailPoint> points;
+        for (int i = 0; i < trail.trailLength(); ++i)
+            points.push_back(trail.GetTrailPoint(i));
+        return points;
+    }
+
+    Recorder ui;
+    GoEditor editor{ui};
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects;
+    ViewRecorder view;
+    ManualClock clock;
+    RunControl control{editor, state, trail, objects, view, clock};
+};
+
+} // namespace zf::test

@@ -1,0 +1,327 @@
+#include "run_fixture.h"
+
+#include "program/unnumbered_texts.h"
+
+namespace zf::test {
+namespace {
+
+using Point = ViewRecorder::Point;
+
+TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
+    Go();
+    EXPECT_EQ(ui.lastWarning(), Text(81));
+    Key("FD");
+    Go();
+    EXPECT_EQ(ui.lastWarning(), Text(80));
+    EXPECT_FALSE(IsGoProgramActive(state));
+    EXPECT_EQ(state.runCount, 0);
+    EXPECT_EQ(trail.trailLength(), 0);
+}
+
+TEST_F(RunFixture, RepeatsRunTheirBodyTheirCountOfTimes) {
+    Key("RPT 3 [ FD 1 ] RPT 1 [ BK 2 ]");
+    const HeadlessResult r = RunInstantly();
+    EXPECT_TRUE(r.ranToEnd);
+    EXPECT_EQ(r.instructions, 1u + 1 + 3 * 2 + 1 + 2);
+    EXPECT_EQ(state.y, 1500 - 900 + 600);
+    EXPECT_FALSE(IsGoProgramActive(state));
+    EXPECT_EQ(control.interpreter().StackDepth(), 0u);
+    EXPECT_EQ(control.interpreter().currentList, 0);
+    // The editing cursor comes back on the last line keyed.
+    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Editing);
+    EXPECT_EQ(ui.cursors[GO_LIST].line, 7);
+}
+
+TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
+    Key("P 5 [ RT 90 ] RPT 2 [ P 5 FD 1 ]");
+    // Step through, noting the list each executed instruction left current.
+    std::vector<int> opcodes;
+    std::vector<int> lists;
+    control.Post(request::Step);
+    PumpToIdle();
+    while (state.running) {
+        opcodes.push_back(view.status);
+        lists.push_back(control.interpreter().currentList);
+        control.Post(request::Step);
+        PumpToIdle();
+    }
+    EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
+    EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
+    EXPECT_EQ((Point{state.x, state.y}), (Point{1800, 1800}));
+    EXPECT_EQ(state.heading, 180);
+}
+
+TEST_F(RunFixture, NestedCallsUnwindOneLevelAtATime) {
+    Key("P 6 [ LT 90 ] P 5 [ P 6 FD 1 ] P 5 FD 1");
+    RunInstantly();
+    EXPECT_EQ(state.heading, 270);
+    EXPECT_EQ((Point{state.x, state.y}), (Point{900, 1500}));
+    EXPECT_EQ(control.interpreter().callDepth, 0);
+}
+
+TEST_F(RunFixture, CallToAnUndefinedProcedureIsSkipped) {
+    Key("P 7 FD 1");
+    RunInstantly();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(state.y, 1200);
+    EXPECT_EQ(control.interpreter().callDepth, 0);
+}
+
+TEST_F(RunFixture, MoveUnitOutlivesTheRunAndReset) {
+    Key("FD [ 10 ] FD 3");
+    RunInstantly();
+    EXPECT_EQ(state.y, 1200);
+    control.Post(request::Reset);
+    PumpToIdle();
+    EXPECT_EQ(state.y, 1500);
+    Key("CM FD 3");
+    RunInstantly();
+    EXPECT_EQ(state.y, 1200);
+    EXPECT_EQ(control.interpreter().units.stepUnit, 10);
+}
+
+TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
+    SetUpWorkingArea(state, 20, 20);
+    Key("PEN(redthin.bmp) FD 5");
+    control.Post(request::Run);
+    PumpUntil(120); // ten pixels at 12 ms each
+    EXPECT_EQ(state.y, 2900);
+    control.Post(request::Stop);
+    PumpUntil(1000);
+    EXPECT_TRUE(state.paused && state.interrupted && state.running);
+    EXPECT_EQ(control.remainder, 1400);
+    EXPECT_EQ(ui.cursors[GO_LIST].line, 3);
+    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Stopped);
+
+    control.Post(request::Continue);
+    PumpUntil(1000);
+    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::RunningGo);
+    PumpToIdle();
+    // The last millimetres are drawn at once, without a pixel's delay.
+    EXPECT_EQ(clock.now, 1000 + 139 * 12);
+    EXPECT_FALSE(IsGoProgramActive(state));
+    EXPECT_EQ((Point{state.x, state.y}), (Point{3000, 1500}));
+    EXPECT_EQ(Trail(), (std::vector<TrailPoint>{{3000, 3000, -1},
+                                                {3000, 2900, 0},
+                                                {3000, 2900, -1},
+                                                {3000, 2900, 0},
+                                                {3000, 2900, 0},
+                                                {3000, 1500, 0}}));
+}
+
+TEST_F(RunFixture, StoppedWaitOwesItsWholeSeconds) {
+    for (const auto& [stopAt, owed] : {std::pair{2500, 3}, std::pair{4200, 1}}) {
+        Key("CM W 5");
+        clock.now = 0;
+        control.Post(request::Run);
+        PumpUntil(stopAt);
+        control.Post(request::Stop);
+        PumpUntil(stopAt);
+        EXPECT_EQ(control.remainder, owed);
+        EXPECT_TRUE(state.interrupted);
+        control.Post(request::Continue);
+        PumpToIdle();
+        EXPECT_EQ(clock.now, stopAt + owed * 1000);
+        EXPECT_FALSE(state.running);
+    }
+}
+
+TEST_F(RunFixture, StopReachesATurnBetweenTwoDraws) {
+    Key("RT 90");
+    control.Post(request::Run);
+    for (int i = 0; i < 3 + 10; ++i) // Run, header, start of the turn, ten draws
+        control.Pump();
+    control.Post(request::Stop);
+    control.Pump();
+    ASSERT_TRUE(state.interrupted);
+    EXPECT_EQ(control.remainder + state.heading, 90);
+    EXPECT_EQ(state.heading % 2, 0);
+    control.Post(request::Continue);
+    PumpToIdle();
+    EXPECT_EQ(state.heading, 90);
+}
+
+TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
+    Key("PENUP PENUP PENUP FD 1");
+    control.Post(request::Run);
+    control.Pump(); // Run
+    control.Pump(); // the header
+    control.Post(request::Stop);
+    PumpToIdle();
+    EXPECT_EQ(control.interpreter().executed, 2u);
+    EXPECT_TRUE(state.paused);
+    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(state.y, 1500);
+}
+
+TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirst) {
+    Key("FD 1 RT 90");
+    control.Post(request::Step);
+    PumpToIdle();
+    EXPECT_TRUE(state.running && state.paused);
+    EXPECT_FALSE(state.stepPending);
+    EXPECT_EQ(view.status, op::GoProgramHeader);
+    EXPECT_EQ(state.y, 1500);
+    EXPECT_EQ(ui.cursors[GO_LIST].line, 1);
+    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::SteppingGo);
+    control.Post(request::Step);
+    PumpToIdle();
+    EXPECT_EQ(state.y, 1200);
+    EXPECT_EQ(state.heading, 0);
+    EXPECT_TRUE(state.paused);
+    EXPECT_EQ(ui.cursors[GO_LIST].line, 2);
+}
+
+TEST_F(RunFixture, StepDuringARunPausesAtTheEndOfTheInstruction) {
+    Key("FD 1 FD 1");
+    control.Post(request::Run);
+    PumpUntil(50);
+    control.Post(request::Step);
+    PumpToIdle();
+    EXPECT_EQ(state.y, 1200);
+    EXPECT_TRUE(state.paused);
+    EXPECT_FALSE(state.interrupted);
+}
+
+TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
+    objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 450, 450, 0, 0, 0, 0);
+    Key("PEN(redthin.bmp) STAMP(cat.bmp) FD 1");
+    RunInstantly();
+    const std::vector<TrailPoint> afterFirst = Trail();
+    ASSERT_EQ(afterFirst.size(), 2u);
+    Key("CM PEN(bluewide.bmp) STAMP(dog.bmp) FLIPSTAMP TEXT(\"hi\",3) FD 1");
+    RunInstantly();
+    ASSERT_EQ(objects.size(), 4u);
+    EXPECT_EQ(objects[2].param1, 42);
+    EXPECT_EQ(objects[2].param3, 1);
+    EXPECT_EQ(objects[3].kind, objectkind::Text);
+    EXPECT_EQ(objects[3].param2, 3);
+    EXPECT_STREQ(TextStringTable().Get(
+                     TextObjectRecord::FromBytes(TextObjectTable().Get(objects[3].param1)).textId),
+                 "hi");
+    EXPECT_EQ(view.placed, (std::vector<int>{2, 2, 3}));
+
+    control.Post(request::Reset);
+    PumpToIdle();
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[0].runTag, 0);
+    EXPECT_EQ(objects[1].runTag, 1);
+    EXPECT_EQ(Trail(), afterFirst);
+    EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500}));
+    EXPECT_EQ(state.penStyle, -1);
+}
+
+TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
+    state.homeShapeId = NameTable().Add("zarnik.bmp");
+    Key("FLIP HEAD(45) FD 9");
+    control.Post(request::Run);
+    PumpUntil(100);
+    control.Post(request::Reset);
+    PumpUntil(200);
+    control.Post(request::Stop);
+    PumpToIdle();
+    EXPECT_TRUE(state.running && state.paused);
+    EXPECT_EQ(state.heading, 45);
+    EXPECT_LT(state.y, 1500);
+    control.Post(request::Reset);
+    PumpToIdle();
+    EXPECT_FALSE(IsGoProgramActive(state));
+    EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500}));
+    EXPECT_EQ(state.heading, 0);
+    EXPECT_FALSE(state.flipped);
+    EXPECT_EQ(state.shapeId, state.homeShapeId);
+    EXPECT_EQ(control.interpreter().currentInstruction, nullptr);
+}
+
+TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinish) {
+    Key("FD 2");
+    control.Post(request::Run);
+    PumpUntil(100);
+    // The keypad during a run: Stop is posted, End run sent.
+    control.Post(request::Stop);
+    control.Send(request::EndRun);
+    control.Post(request::Run);
+    PumpToIdle();
+    EXPECT_EQ(state.runCount, 2);
+    EXPECT_FALSE(state.running);
+    // The second run started where the first was stopped and went 2 steps.
+    EXPECT_EQ(state.y, 1500 - 80 - 600);
+}
+
+TEST_F(RunFixture, TheEdgeEndsTheRun) {
+    Key("PEN(redthin.bmp) FD 9 FD 1");
+    RunInstantly();
+    EXPECT_EQ(ui.lastWarning(), Text(95));
+    EXPECT_EQ(state.y, 150);
+    EXPECT_FALSE(IsGoProgramActive(state));
+    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(control.interpreter().executed, 3u);
+    EXPECT_EQ(Trail().back(), (TrailPoint{1500, 150, 0}));
+}
+
+TEST_F(RunFixture, SetPositionJumpsWithoutALineOrIsRefused) {
+    Key("PEN(redthin.bmp) FD 1 POS(1,1) FD 1 POS(9,0) FD 1");
+    RunInstantly();
+    EXPECT_EQ(ui.lastWarning(), Text(90, {4.5, 4.5}));
+    EXPECT_FALSE(state.running);
+    EXPECT_EQ((Point{state.x, state.y}), (Point{1800, 900}));
+    EXPECT_EQ(Trail(), (std::vector<TrailPoint>{
+                           {1500, 1500, -1}, {1500, 1200, 0}, {1800, 1200, -1}, {1800, 900, 0}}));
+}
+
+TEST_F(RunFixture, AWrappedTurnAngleTurnsNothing) {
+    Key("LT [ 400 ] LT 100");
+    RunInstantly();
+    EXPECT_EQ(state.heading, 0);
+    EXPECT_EQ(view.spriteChanges, 0);
+}
+
+TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBack) {
+    Key("Q 4 10 FD 1");
+    control.Post(request::Run);
+    PumpUntil(100);
+    control.Post(request::Stop);
+    PumpUntil(544);
+    EXPECT_FALSE(state.paused);
+    PumpUntil(545);
+    EXPECT_TRUE(state.paused);
+    EXPECT_EQ(state.y, 1500);
+    ASSERT_EQ(ui.tones.size(), 1u);
+    EXPECT_EQ(ui.tones[0].frequency, 440);
+    EXPECT_EQ(ui.tones[0].milliseconds, 545);
+
+    control.interpreter().sound = false;
+    control.Post(request::Run);
+    PumpToIdle();
+    EXPECT_EQ(ui.tones.back().frequency, 0);
+    EXPECT_EQ(ui.tones.back().milliseconds, 545);
+}
+
+TEST_F(RunFixture, WorkingAreaCommandsWaitForAPause) {
+    Key("W 2");
+    control.Post(request::Run);
+    PumpUntil(500);
+    EXPECT_TRUE(RefuseWhileRunning(ui, state));
+    EXPECT_EQ(ui.lastWarning(), Text(83));
+    control.Post(request::Stop);
+    PumpUntil(600);
+    EXPECT_FALSE(RefuseWhileRunning(ui, state));
+    EXPECT_TRUE(IsGoProgramActive(state));
+}
+
+TEST_F(RunFixture, AProcedureCallingItselfEndsTheRunInsteadOfExhaustingMemory) {
+    Key("P 5 [ FD 1 ] P 5");
+    // Keying refuses a call to itself; a damaged file can still hold one.
+    GoInstruction* def = editor.FindProcedure(PROC_LIST, 5);
+    ASSERT_NE(def, nullptr);
+    def->next->opcode = op::Procedure;
+    def->next->digits = {5, kNoDigit, kNoDigit, kNoDigit};
+    const HeadlessResult r = RunInstantly();
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kRunMemoryLow);
+    EXPECT_FALSE(state.running);
+    EXPECT_EQ(control.interpreter().StackDepth(), 0u);
+    EXPECT_LT(r.instructions, 2 * Interpreter::kMaxFrames + 10);
+}
+
+} // namespace
+} // namespace zf::test
