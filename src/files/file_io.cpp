@@ -35,17 +35,19 @@ bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t count) {
 } // namespace
 
 FileHandle OpenFileForReading(const std::string& path) {
+    // Without blocking, so that a device or a pipe named in a file cannot
+    // hold the program; only regular files are read.
     int fd;
     do
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     while (fd < 0 && errno == EINTR);
-    if (fd >= 0) {
-        struct stat st;
-        // Folders open for reading on POSIX; a file open must refuse them.
-        if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-            ::close(fd);
-            fd = -1;
-        }
+    if (fd < 0)
+        return {};
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return {};
     }
     return FileHandle{fd};
 }
@@ -98,7 +100,7 @@ void CloseFile(FileHandle& file) {
 
 bool FileExists(const std::string& path) {
     struct stat st;
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 ReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,

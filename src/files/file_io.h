@@ -14,6 +14,7 @@ struct FileHandle {
     bool valid() const { return fd >= 0; }
 };
 
+// Regular files only: a folder, device or pipe does not open.
 FileHandle OpenFileForReading(const std::string& path);
 // Replaces an existing file.
 FileHandle CreateFileForWriting(const std::string& path);
@@ -28,6 +29,7 @@ bool WriteBytes(FileHandle file, const void* buffer, std::size_t count,
 // Ignores the invalid handle.
 void CloseFile(FileHandle& file);
 
+// True for an existing regular file.
 bool FileExists(const std::string& path);
 
 enum class ReadResult { Ok, NotFound, OpenFailed, TooLarge, ReadFailed };

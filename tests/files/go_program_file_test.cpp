@@ -20,7 +20,11 @@ using test::PutText;
 
 class GoProgramFile : public ::testing::Test {
   protected:
-    void SetUp() override { ResetTables(); }
+    void SetUp() override {
+        ResetTables();
+        // The editor was made before the tables were reset.
+        editor.Head(GO_LIST)->nameId = NameTable().Add(TextOf(30));
+    }
 
     GoInstruction* Add(std::uint8_t opcode, std::initializer_list<std::uint8_t> digits = {}) {
         GoInstruction* in = editor.NewInstruction(opcode);

@@ -1,0 +1,677 @@
+#include "files/project_file.h"
+
+#include "files/byte_cursor.h"
+#include "files/file_io.h"
+#include "files/go_program_file.h"
+#include "files/paths.h"
+#include "files/project_folder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <dirent.h>
+#include <limits>
+#include <unistd.h>
+
+namespace zf {
+
+namespace {
+
+constexpr std::uint16_t kTrailTag = 20;
+constexpr std::uint16_t kObjectsTag = 21;
+constexpr std::uint16_t kRecordsTag = 22;
+constexpr std::uint16_t kTextsTag = 23;
+constexpr std::uint16_t kNamesTag = 24;
+constexpr std::uint16_t kSettingsTag = 30;
+constexpr std::uint16_t kEndTag = 0;
+
+constexpr std::size_t kTrailRecordSize = 12;
+constexpr std::size_t kObjectRecordSize = 44;
+constexpr std::size_t kSettingsSize = 28;
+
+// 1.0 layout.
+constexpr std::size_t kV1Settings = 80;
+constexpr std::size_t kV1Options = 383;
+constexpr std::size_t kV1Trail = 398;
+constexpr std::size_t kV1TrailFields = 6;
+constexpr std::size_t kV1ObjectFields = 34;
+
+bool ValidFloorSteps(long steps) {
+    return steps >= 1 && steps <= 99;
+}
+
+std::span<const std::uint8_t> Section(std::span<const std::uint8_t> file,
+                                      const SectionDirectory& directory, std::uint16_t tag,
+                                      bool& ok) {
+    const SectionEntry* entry = directory.Find(tag);
+    ByteReader reader(file);
+    auto bytes =
+        entry ? reader.Range(entry->offset, entry->length) : std::span<const std::uint8_t>{};
+    ok = ok && entry && reader.ok();
+    return bytes;
+}
+
+// Truncates toward zero like the platform's conversion, kept inside the
+// integer range so that no stored number can overflow it.
+std::int32_t TruncateToInt(double value) {
+    if (!std::isfinite(value))
+        return 0;
+    value = std::clamp(value, double(std::numeric_limits<std::int32_t>::min()),
+                       double(std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(value);
+}
+
+std::string WithSeparator(std::string folder) {
+    if (!folder.empty() && !IsPathSeparator(folder.back()))
+        folder += kFolderSeparator;
+    return folder;
+}
+
+// The first bitmap of the zarniks folder, in name order, so that the choice
+// does not depend on the order a folder lists its entries in.
+std::string FirstShapeFile(const std::string& folder) {
+    std::vector<std::string> names;
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        while (dirent* entry = ::readdir(dir))
+            if (MatchesPattern(entry->d_name, "*.bmp") && FileExists(folder + entry->d_name))
+                names.emplace_back(entry->d_name);
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names.empty() ? std::string() : names.front();
+}
+
+// The named shape when the project's zarniks folder holds it, else the
+// first bitmap there, with the messages of both fallbacks.
+std::string ShapeSearch(ProjectScene& scene, const std::string& name) {
+    std::string folder = WithSeparator(ResolvePath(GetProjectFolder() + "zarniks"));
+    if (!name.empty() && FileExists(ResolvePath(folder + name)))
+        return name;
+    std::string first = FirstShapeFile(folder);
+    if (first.empty()) {
+        Warn(scene.ui(), 1083);
+        return name;
+    }
+    Warn(scene.ui(), 1082);
+    return first;
+}
+
+// The path of a Go Program named by an old-form project, or "" after
+// message 1019 when it cannot be found; the project folder is tried after
+// the stored one, since old projects name folders of another machine.
+std::string GoProgramCheck(ProjectScene& scene, const std::string& folder,
+                           const std::string& name) {
+    if (name.empty())
+        return {};
+    for (const std::string& base : {WithSeparator(folder), GetProjectFolder()}) {
+        std::string path = ResolvePath(base + name);
+        if (FileExists(path))
+            return path;
+    }
+    Warn(scene.ui(), 1019);
+    return {};
+}
+
+void CreateObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
+    for (const ProjectObject& o : objects) {
+        if (o.kind == objectkind::Background || o.kind == objectkind::Stamp) {
+            scene.objects.CreateGraphicObject(o.name, o.kind, o.x, o.y, o.param1, o.param2,
+                                              o.param3, 0);
+        } else if (o.kind == objectkind::Text) {
+            TextObjectRecord record = o.record;
+            record.textId = TextStringTable().Add(o.text);
+            auto bytes = record.ToBytes();
+            std::uint32_t index = TextObjectTable().Add(bytes.data());
+            scene.objects.CreateGraphicObject(
+                "", o.kind, o.x, o.y, static_cast<std::int32_t>(index), o.param2, o.param3, 0);
+        }
+    }
+}
+
+void SetZarnikFlipped(ProjectScene& scene, bool flipped) {
+    scene.state.flipped = flipped;
+    scene.state.homeFlipped = flipped;
+    scene.host.WorkingAreaChanged();
+}
+
+bool ChangeDirectory(const std::string& folder) {
+    return ::chdir(folder.c_str()) == 0;
+}
+
+} // namespace
+
+bool ClearWorkingArea(ProjectScene& scene) {
+    if (IsGoProgramActive(scene.state))
+        return false;
+    scene.objects.Clear();
+    scene.trail.ClearPenTrail();
+    scene.host.WorkingAreaChanged();
+    return true;
+}
+
+void SetFloorSize(ProjectScene& scene, int widthSteps, int heightSteps) {
+    scene.state.floorWidth = (ValidFloorSteps(widthSteps) ? widthSteps : 10) * kStepMm;
+    scene.state.floorHeight = (ValidFloorSteps(heightSteps) ? heightSteps : 10) * kStepMm;
+    scene.host.WorkingAreaChanged();
+}
+
+void SetZarnikShape(ProjectScene& scene, const std::string& fileName) {
+    scene.state.shapeId = NameTable().Add(fileName);
+    scene.state.homeShapeId = scene.state.shapeId;
+    scene.host.WorkingAreaChanged();
+}
+
+void SetZarnikPosition(ProjectScene& scene, int x, int y) {
+    SetHome(scene.state, x, y);
+}
+
+void MirrorZarnik(ProjectScene& scene) {
+    SetZarnikFlipped(scene, true);
+}
+
+void SetZarnikHeading(ProjectScene& scene, int heading) {
+    SetHomeHeading(scene.state, heading >= 0 && heading <= 359 ? heading : 0);
+}
+
+void SetBackground(ProjectScene& scene, const std::string& fileName) {
+    scene.objects.CreateGraphicObject(fileName, objectkind::Background, scene.state.floorWidth / 2,
+                                      scene.state.floorHeight / 2, 0, 0, 0, 0);
+    scene.host.WorkingAreaChanged();
+}
+
+void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points) {
+    scene.trail.ClearPenTrail();
+    int count = static_cast<int>(std::min<std::size_t>(points.size(), PenTrail::kMaxPoints));
+    for (int i = 0; i < count; ++i)
+        scene.trail.SetTrailPoint(points[static_cast<std::size_t>(i)], i);
+}
+
+bool OpenGoProgramByName(ProjectScene& scene, const std::string& name) {
+    std::string path;
+    if (!name.empty()) {
+        std::string native = ToNativePath(name);
+        path = native.find(kFolderSeparator) == std::string::npos
+                   ? ResolvePath(GetProjectFolder() + native)
+                   : ResolvePath(native);
+    }
+    return OpenGoProgram(scene.editor, path, false);
+}
+
+bool ParseProjectV2(std::span<const std::uint8_t> file, ProjectData& data) {
+    data = ProjectData{};
+    data.form = ProjectForm::V2;
+    if (file.size() < kFileHeaderSize || HeaderText(file) != kProjectV2Header)
+        return false;
+    ByteReader reader(file);
+    reader.Seek(kFileHeaderSize);
+    SectionDirectory directory;
+    if (!SectionDirectory::Read(reader, directory))
+        return false;
+    bool ok = true;
+    auto trail = Section(file, directory, kTrailTag, ok);
+    auto names = Section(file, directory, kNamesTag, ok);
+    auto texts = Section(file, directory, kTextsTag, ok);
+    auto records = Section(file, directory, kRecordsTag, ok);
+    auto settings = Section(file, directory, kSettingsTag, ok);
+    auto objects = Section(file, directory, kObjectsTag, ok);
+    if (!ok || settings.size() < kSettingsSize)
+        return false;
+
+    ByteReader t(trail);
+    std::size_t points =
+        std::min<std::size_t>(trail.size() / kTrailRecordSize, PenTrail::kMaxPoints);
+    for (std::size_t i = 0; i < points; ++i) {
+        TrailPoint p;
+        p.x = t.I32();
+        p.y = t.I32();
+        p.style = t.I16();
+        t.Skip(2);
+        data.trail.push_back(p);
+    }
+
+    LoadedStrings nameTable, textTable;
+    nameTable.AddAllFromBlock(names);
+    textTable.AddAllFromBlock(texts);
+    RecordTable recordTable(TextObjectRecord::kStoredSize);
+    recordTable.AddAllFromBlock(records.data(), records.size());
+
+    ByteReader s(settings);
+    std::uint32_t shape = s.U32();
+    data.heading = s.U16();
+    data.x = s.U16();
+    data.y = s.U16();
+    s.Skip(2);
+    data.mirrored = s.U32();
+    data.floorWidthSteps = s.I16();
+    data.floorHeightSteps = s.I16();
+    std::uint32_t goProgram = s.U32();
+    std::uint32_t folder = s.U32();
+    if (!nameTable.Contains(shape) || !nameTable.Contains(goProgram) || !nameTable.Contains(folder))
+        return false;
+    data.shape = nameTable.Get(shape);
+    data.goProgram = nameTable.Get(goProgram);
+    data.folder = nameTable.Get(folder);
+
+    ByteReader o(objects);
+    for (std::size_t k = 0; k < objects.size() / kObjectRecordSize; ++k) {
+        ProjectObject object;
+        std::uint32_t nameId = o.U32();
+        object.kind = o.U16();
+        o.Skip(2);
+        object.param1 = o.I32();
+        object.param2 = o.I32();
+        object.param3 = o.I32();
+        object.x = o.I32();
+        object.y = o.I32();
+        object.width = o.I32();
+        object.height = o.I32();
+        object.runTag = o.U16();
+        o.Skip(6);
+        if (object.kind == objectkind::Background || object.kind == objectkind::Stamp) {
+            if (!nameTable.Contains(nameId))
+                return false;
+            object.name = nameTable.Get(nameId);
+        } else if (object.kind == objectkind::Text) {
+            const std::uint8_t* record = recordTable.Get(static_cast<std::uint32_t>(object.param1));
+            if (!record)
+                return false;
+            object.record = TextObjectRecord::FromBytes(record);
+            if (!textTable.Contains(object.record.textId))
+                return false;
+            object.text = textTable.Get(object.record.textId);
+        } else {
+            continue; // other kinds are not ours to create
+        }
+        data.objects.push_back(std::move(object));
+    }
+    return true;
+}
+
+bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
+    data = ProjectData{};
+    data.form = ProjectForm::V1;
+    if (file.size() < kV1Trail || HeaderText(file) != kProjectV1Header)
+        return false;
+    ByteReader r(file);
+    r.Seek(32);
+    std::int16_t trailCount = r.I16();
+    std::uint16_t trailSize = r.U16();
+    std::int16_t objectCount = r.I16();
+    std::uint16_t objectSize = r.U16();
+    if (trailCount < 0 || objectCount < 0 || (trailCount > 0 && trailSize < kV1TrailFields) ||
+        (objectCount > 0 && objectSize < kV1ObjectFields))
+        return false;
+
+    r.Seek(kV1Settings);
+    data.folder = r.FixedString(261);
+    data.shape = r.FixedString(16);
+    data.floorWidthSteps = r.I16();
+    data.floorHeightSteps = r.I16();
+    data.x = r.I16();
+    data.y = r.I16();
+    r.Skip(1);
+    data.heading = r.I16();
+    data.mirrored = static_cast<std::uint32_t>(static_cast<std::int32_t>(r.I16()));
+    data.goProgram = r.FixedString(13);
+    r.Seek(kV1Options);
+    ProjectOptions options;
+    options.listingSize = r.U16();
+    options.sound = r.U16();
+    options.tooltips = r.U16();
+    r.Skip(4);
+    options.speed = r.U16();
+    data.options = options;
+
+    std::size_t trailBytes = std::size_t(trailCount) * trailSize;
+    std::size_t objectBytes = std::size_t(objectCount) * objectSize;
+    auto trail = r.Range(kV1Trail, trailBytes);
+    auto objects = r.Range(kV1Trail + trailBytes, objectBytes);
+    if (!r.ok())
+        return false;
+    auto labels = file.subspan(kV1Trail + trailBytes + objectBytes);
+
+    for (int i = 0; i < std::min<int>(trailCount, PenTrail::kMaxPoints); ++i) {
+        ByteReader p(trail.subspan(std::size_t(i) * trailSize, kV1TrailFields));
+        TrailPoint point;
+        point.x = p.I16();
+        point.y = p.I16();
+        point.style = p.I16();
+        data.trail.push_back(point);
+    }
+    LoadedStrings texts;
+    for (int k = 0; k < objectCount; ++k) {
+        ByteReader o(objects.subspan(std::size_t(k) * objectSize, kV1ObjectFields));
+        ProjectObject object;
+        object.name = o.FixedString(16);
+        object.kind = o.U16();
+        object.param1 = o.I16();
+        object.param2 = o.I16();
+        object.param3 = o.I16();
+        object.x = o.I16();
+        object.y = o.I16();
+        object.width = o.I16();
+        object.height = o.I16();
+        object.runTag = o.U16();
+        if (object.kind == objectkind::Text) {
+            // Labels are numbered from 1; a number with no record is damage.
+            std::int64_t number = object.param1;
+            if (number < 1 || std::uint64_t(number) * kLabelRecordSize > labels.size())
+                return false;
+            object.record = ConvertLabelRecord(
+                labels.subspan(std::size_t(number - 1) * kLabelRecordSize, kLabelRecordSize),
+                texts);
+            object.text = texts.Get(object.record.textId);
+            object.name.clear();
+        } else if (object.kind != objectkind::Background && object.kind != objectkind::Stamp) {
+            continue;
+        }
+        data.objects.push_back(std::move(object));
+    }
+    return true;
+}
+
+ProjectData ParseProjectIni(const IniFile& ini) {
+    ProjectData data;
+    data.form = ProjectForm::Ini;
+    auto steps = [&](const char* key) {
+        long value = ini.GetInt("floor size", key, 10);
+        return static_cast<std::int32_t>(ValidFloorSteps(value) ? value : 10);
+    };
+    data.floorWidthSteps = steps("x");
+    data.floorHeightSteps = steps("y");
+    data.shape = ini.GetString("zarnik shapes", "def", "zarndef.bmp");
+    data.stepX = std::strtod(ini.GetString("zarnik pos", "x", "0").c_str(), nullptr);
+    data.stepY = std::strtod(ini.GetString("zarnik pos", "y", "0").c_str(), nullptr);
+    long bearing = ini.GetInt("zarnik pos", "bearing", 0);
+    data.heading = bearing >= 0 && bearing <= 359 ? static_cast<std::int32_t>(bearing) : 0;
+    data.background = ini.GetString("background", "def", "");
+    data.goProgram = ini.GetString("go program", "def", "");
+    data.folder = ini.GetString("project", "relpath", "");
+    const std::int32_t halfWidth = data.floorWidthSteps * kStepMm / 2;
+    const std::int32_t halfHeight = data.floorHeightSteps * kStepMm / 2;
+    data.x = TruncateToInt(halfWidth + data.stepX * kStepMm);
+    data.y = TruncateToInt(halfHeight - data.stepY * kStepMm);
+    return data;
+}
+
+bool CheckIfZFieldProjectIni(const IniFile& ini) {
+    const char* keys[][2] = {{"floor size", "x"},   {"floor size", "y"},  {"zarnik shapes", "def"},
+                             {"zarnik pos", "x"},   {"zarnik pos", "y"},  {"zarnik pos", "bearing"},
+                             {"background", "def"}, {"go program", "def"}};
+    return std::any_of(std::begin(keys), std::end(keys),
+                       [&](const auto& k) { return ini.HasKey(k[0], k[1]); });
+}
+
+bool CheckIfZFieldProjectIni(const std::string& path) {
+    return CheckIfZFieldProjectIni(IniFile::Load(path));
+}
+
+std::vector<std::uint8_t> WriteProjectV2(ProjectScene& scene, const std::string& folder) {
+    std::vector<std::uint8_t> file;
+    ContainerWriter out(file, kProjectV2Header);
+    ByteWriter& w = out.bytes();
+    StringTable names, texts;
+    RecordTable records(TextObjectRecord::kStoredSize);
+
+    out.BeginSection();
+    for (int i = 0; i < scene.trail.trailLength(); ++i) {
+        TrailPoint p = scene.trail.GetTrailPoint(i);
+        w.I32(p.x);
+        w.I32(p.y);
+        w.I16(p.style);
+        w.Zeros(2);
+    }
+    out.EndSection(kTrailTag);
+
+    out.BeginSection();
+    for (const auto& object : scene.objects.objects()) {
+        std::uint32_t nameId = 0;
+        std::int32_t param1 = object->param1;
+        if (object->kind == objectkind::Text) {
+            const std::uint8_t* stored =
+                TextObjectTable().Get(static_cast<std::uint32_t>(object->param1));
+            TextObjectRecord record =
+                stored ? TextObjectRecord::FromBytes(stored) : TextObjectRecord{};
+            record.textId = texts.Add(TextStringTable().Get(record.textId));
+            auto bytes = record.ToBytes();
+            param1 = static_cast<std::int32_t>(records.Add(bytes.data()));
+        } else {
+            nameId = names.Add(NameTable().Get(object->nameId));
+        }
+        w.U32(nameId);
+        w.U16(object->kind);
+        w.Zeros(2);
+        w.I32(param1);
+        w.I32(object->param2);
+        w.I32(object->param3);
+        w.I32(object->x);
+        w.I32(object->y);
+        w.I32(object->width);
+        w.I32(object->height);
+        w.U16(object->runTag);
+        w.Zeros(6);
+    }
+    out.EndSection(kObjectsTag);
+    out.Section(kRecordsTag, records.Pool(), records.PoolAllocated());
+    out.Section(kTextsTag, texts.Pool(), texts.PoolAllocated());
+
+    const GoInstruction* head = scene.editor.Head(GO_LIST);
+    std::string goProgram =
+        head && head->opcode == op::GoProgramHeader ? NameTable().Get(head->nameId) : "";
+    out.BeginSection();
+    w.U32(names.Add(NameTable().Get(scene.state.shapeId)));
+    w.U16(static_cast<std::uint16_t>(scene.state.heading));
+    w.U16(static_cast<std::uint16_t>(scene.state.x));
+    w.U16(static_cast<std::uint16_t>(scene.state.y));
+    w.Zeros(2);
+    w.U32(scene.state.flipped ? 1 : 0);
+    w.I16(static_cast<std::int16_t>(scene.state.floorWidth / kStepMm));
+    w.I16(static_cast<std::int16_t>(scene.state.floorHeight / kStepMm));
+    w.U32(names.Add(goProgram));
+    w.U32(names.Add(folder));
+    out.EndSection(kSettingsTag);
+    out.Section(kNamesTag, names.Pool(), names.PoolAllocated());
+    out.Section(kEndTag, nullptr, 0);
+    out.Finish();
+    return file;
+}
+
+namespace {
+
+// How far a project got: applied, stopped by a refusal that was shown, or
+// refused whole as damaged.
+enum class Load { Applied, Stopped, Damaged };
+
+Load ApplyV2(ProjectScene& scene, const ProjectData& data) {
+    if (!ClearWorkingArea(scene))
+        return Load::Stopped;
+    ReplacePenTrail(scene, data.trail);
+    // The folder check warns but does not stop a 2.0 project.
+    CheckProjectFolders(scene.ui(), data.folder);
+    SetProjectFolderFromPath(WithSeparator(data.folder));
+    SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
+    SetZarnikShape(scene, data.shape);
+    SetZarnikPosition(scene, data.x, data.y);
+    SetZarnikFlipped(scene, data.mirrored != 0);
+    SetZarnikHeading(scene, data.heading);
+    scene.host.ResetGraphicsLibrary();
+    OpenGoProgramByName(scene, data.goProgram);
+    CreateObjects(scene, data.objects);
+    scene.host.SetWorkingAreaModified(false);
+    scene.host.ResetGraphicsLibrary();
+    scene.host.WorkingAreaChanged();
+    return Load::Applied;
+}
+
+Load ApplyV1(ProjectScene& scene, const ProjectData& data, const std::string& path) {
+    scene.host.SetProjectTitle(path);
+    scene.host.ApplyOptions(*data.options);
+    if (!CheckProjectFolders(scene.ui(), path))
+        return Load::Stopped;
+    SetProjectFolderFromPath(path);
+    if (!ClearWorkingArea(scene))
+        return Load::Stopped;
+    SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
+    SetZarnikShape(scene, ShapeSearch(scene, data.shape));
+    SetZarnikPosition(scene, data.x, data.y);
+    SetZarnikFlipped(scene, data.mirrored == 1);
+    SetZarnikHeading(scene, data.heading);
+    scene.host.ResetGraphicsLibrary();
+    ReplacePenTrail(scene, data.trail);
+    CreateObjects(scene, data.objects);
+    OpenGoProgramByName(scene, GoProgramCheck(scene, ToNativePath(data.folder), data.goProgram));
+    scene.host.SetWorkingAreaModified(false);
+    scene.host.WorkingAreaChanged();
+    return Load::Applied;
+}
+
+Load ApplyIni(ProjectScene& scene, const ProjectData& data, const std::string& path) {
+    std::string folder = FolderPart(path) + ToNativePath(data.folder);
+    if (!CheckProjectFolders(scene.ui(), WithSeparator(folder)))
+        return Load::Stopped;
+    SetProjectFolderFromPath(WithSeparator(folder));
+    scene.host.SetProjectTitle(GetProjectFolder());
+    if (!ClearWorkingArea(scene))
+        return Load::Stopped;
+    SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
+    SetZarnikShape(scene, ShapeSearch(scene, data.shape));
+    SetZarnikPosition(scene, data.x, data.y);
+    SetZarnikFlipped(scene, false);
+    SetZarnikHeading(scene, data.heading);
+    scene.host.ResetGraphicsLibrary();
+    if (!data.background.empty())
+        SetBackground(scene, data.background);
+    OpenGoProgramByName(scene, GoProgramCheck(scene, GetProjectFolder(), data.goProgram));
+    scene.host.SetWorkingAreaModified(false);
+    scene.host.WorkingAreaChanged();
+    return Load::Applied;
+}
+
+Load LoadV2(ProjectScene& scene, std::span<const std::uint8_t> bytes) {
+    ProjectData data;
+    if (!ParseProjectV2(bytes, data))
+        return Load::Damaged;
+    return ApplyV2(scene, data);
+}
+
+Load LoadV1(ProjectScene& scene, std::span<const std::uint8_t> bytes, const std::string& path) {
+    ProjectData data;
+    if (!ParseProjectV1(bytes, data))
+        return Load::Damaged;
+    return ApplyV1(scene, data, path);
+}
+
+} // namespace
+
+bool ReadProjectV2(ProjectScene& scene, const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    return ReadWholeFile(path, bytes) == ReadResult::Ok && LoadV2(scene, bytes) == Load::Applied;
+}
+
+bool ReadProjectV1(ProjectScene& scene, const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    ReadResult read = ReadWholeFile(path, bytes);
+    if (read == ReadResult::NotFound)
+        Warn(scene.ui(), 1022);
+    return read == ReadResult::Ok && LoadV1(scene, bytes, path) == Load::Applied;
+}
+
+bool ReadProjectIniFile(ProjectScene& scene, const std::string& path) {
+    // A missing file loads every key at its default.
+    if (!FileExists(path))
+        Warn(scene.ui(), 1022);
+    return ApplyIni(scene, ParseProjectIni(IniFile::Load(path)), path) == Load::Applied;
+}
+
+bool OpenProject(ProjectScene& scene, const std::string& path, bool reportErrors) {
+    std::vector<std::uint8_t> bytes;
+    switch (ReadWholeFile(path, bytes)) {
+    case ReadResult::NotFound:
+        if (reportErrors)
+            Warn(scene.ui(), 1072);
+        return false;
+    case ReadResult::OpenFailed:
+    case ReadResult::ReadFailed:
+        if (reportErrors)
+            Warn(scene.ui(), 1073);
+        return false;
+    case ReadResult::TooLarge:
+        break;
+    case ReadResult::Ok: {
+        std::string header = bytes.size() >= kFileHeaderSize ? HeaderText(bytes) : "";
+        if (header == kProjectV2Header || header == kProjectV1Header) {
+            Load load =
+                header == kProjectV2Header ? LoadV2(scene, bytes) : LoadV1(scene, bytes, path);
+            if (load == Load::Applied)
+                scene.host.SetProjectTitle(path);
+            if (load != Load::Damaged)
+                return load == Load::Applied;
+            break;
+        }
+        IniFile ini = IniFile::Parse(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        if (!CheckIfZFieldProjectIni(ini))
+            break;
+        if (!IsPreDefinedProject(path))
+            return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
+        if (auto relpath = ini.Find("project", "relpath"))
+            if (auto copy = CopyPredefinedProject(path, *relpath))
+                return ReadProjectIniFile(scene, *copy);
+        break;
+    }
+    }
+    Warn(scene.ui(), 1088, {path});
+    return false;
+}
+
+bool SaveProjectAs(ProjectScene& scene, const std::string& path) {
+    const GoInstruction* head = scene.editor.Head(GO_LIST);
+    if (scene.editor.modified && head && head->opcode == op::GoProgramHeader) {
+        std::string name = ToNativePath(NameTable().Get(head->nameId));
+        std::string program = name.find(kFolderSeparator) == std::string::npos
+                                  ? ResolvePath(GetProjectFolder() + name)
+                                  : ResolvePath(name);
+        if (FileExists(program) && ::access(program.c_str(), W_OK) != 0)
+            Warn(scene.ui(), 1017);
+    }
+    std::vector<std::uint8_t> file = WriteProjectV2(scene, ToStoredPath(GetProjectFolder()));
+    if (!WriteFileAtomically(path, file)) {
+        scene.ui().WarningBox(kUnnumbered, std::string(kFileNotSavedText) + path);
+        return false;
+    }
+    // Only the file name changes: the project folder stays where it is.
+    SetProjectFolderFromPath(GetProjectFolder() + FileNamePart(path));
+    scene.host.SetProjectTitle(path);
+    scene.host.SetWorkingAreaModified(false);
+    return true;
+}
+
+bool StartupLoad(ProjectScene& scene, std::string argument) {
+    if (!argument.empty() && argument.front() == '"') {
+        argument.erase(0, 1);
+        if (!argument.empty())
+            argument.pop_back();
+    }
+    auto endsWith = [&](const char* extension) {
+        return argument.size() >= 5 &&
+               EqualsIgnoringCase(argument.substr(argument.size() - 3), extension);
+    };
+    bool loaded = false;
+    if (!argument.empty()) {
+        SetProjectFolderFromPath(argument);
+        if (!ChangeDirectory(GetProjectFolder())) {
+            Warn(scene.ui(), 1021);
+        } else {
+            std::string path = GetProjectFolder() + FileNamePart(argument);
+            if (endsWith("zfp"))
+                loaded = OpenProject(scene, path, true);
+            else if (endsWith("gop"))
+                loaded = OpenGoProgram(scene.editor, path, true);
+        }
+    }
+    if (!loaded)
+        ResetProjectFolderToProgram(true);
+    return loaded;
+}
+
+} // namespace zf

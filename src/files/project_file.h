@@ -1,0 +1,90 @@
+#pragma once
+
+#include "files/ini_file.h"
+#include "files/project_data.h"
+#include "program/editor.h"
+#include "simulation/graphic_objects.h"
+#include "simulation/pen_trail.h"
+#include "simulation/zarnik_state.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zf {
+
+inline constexpr const char* kProjectV2Header = "Zarnikfield PROJECT v2.0";
+inline constexpr const char* kProjectV1Header = "Zarnikfield PROJECT v1.0";
+
+// What the desktop does around a project load beyond the working area's
+// data: the library rescans, the title, repaints, the options a 1.0 project
+// carries. The command line and tests leave them empty.
+class ProjectHost {
+  public:
+    virtual ~ProjectHost() = default;
+    virtual void ResetGraphicsLibrary() {}
+    // Title for a project file path, or for a folder path (ini form).
+    virtual void SetProjectTitle(const std::string& /*path*/) {}
+    virtual void ApplyOptions(const ProjectOptions& /*options*/) {}
+    // Shape, floor size or objects changed: sprite and picture to rebuild.
+    virtual void WorkingAreaChanged() {}
+    virtual void SetWorkingAreaModified(bool /*modified*/) {}
+};
+
+// The parts a project binds: the robot, its trail, the objects of the
+// working area and the Go Program.
+struct ProjectScene {
+    ZarnikState& state;
+    PenTrail& trail;
+    GraphicObjectList& objects;
+    GoEditor& editor;
+    ProjectHost& host;
+
+    UserInterface& ui() { return editor.ui(); }
+};
+
+// Working-area operations a project load is made of; the desktop's tools
+// call the same ones. Clearing is refused while a Go Program runs.
+bool ClearWorkingArea(ProjectScene& scene);
+// Each size outside 1..99 steps becomes 10.
+void SetFloorSize(ProjectScene& scene, int widthSteps, int heightSteps);
+// Current and start fields alike.
+void SetZarnikShape(ProjectScene& scene, const std::string& fileName);
+void SetZarnikPosition(ProjectScene& scene, int x, int y);
+void MirrorZarnik(ProjectScene& scene);
+void SetZarnikHeading(ProjectScene& scene, int heading);
+// A background object at the centre of the working area.
+void SetBackground(ProjectScene& scene, const std::string& fileName);
+void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points);
+// Opens a Go Program named by a project without messages: a bare name is
+// taken from the project folder; an empty name empties both lists.
+bool OpenGoProgramByName(ProjectScene& scene, const std::string& name);
+
+// The readers' first half: the file's contents, fully checked. False for a
+// damaged file (an offset, length, count or id that does not fit).
+bool ParseProjectV2(std::span<const std::uint8_t> file, ProjectData& data);
+bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data);
+ProjectData ParseProjectIni(const IniFile& ini);
+bool CheckIfZFieldProjectIni(const IniFile& ini);
+bool CheckIfZFieldProjectIni(const std::string& path);
+
+// The file image of a scene, version 2.0. `folder` is the project folder
+// stored with it.
+std::vector<std::uint8_t> WriteProjectV2(ProjectScene& scene, const std::string& folder);
+
+// The readers read the whole file before they change anything, so that a
+// damaged file leaves the working area as it was; they answer whether the
+// project was applied.
+bool ReadProjectV2(ProjectScene& scene, const std::string& path);
+bool ReadProjectV1(ProjectScene& scene, const std::string& path);
+bool ReadProjectIniFile(ProjectScene& scene, const std::string& path);
+
+// Opens a project of any form, with its messages; true when it was applied.
+bool OpenProject(ProjectScene& scene, const std::string& path, bool reportErrors);
+// Saves to a chosen path; a failed save is reported and keeps the old file.
+bool SaveProjectAs(ProjectScene& scene, const std::string& path);
+// The program's command-line argument: a project or a Go Program to open.
+bool StartupLoad(ProjectScene& scene, std::string argument);
+
+} // namespace zf

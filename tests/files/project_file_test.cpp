@@ -1,0 +1,373 @@
+#include "files/project_file.h"
+
+#include "file_test_support.h"
+#include "files/file_io.h"
+#include "files/go_program_file.h"
+#include "files/project_folder.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace zf {
+namespace {
+
+using test::Get16;
+using test::Get32;
+using test::Put16;
+using test::Put32;
+using test::PutText;
+
+struct Host : ProjectHost {
+    void SetProjectTitle(const std::string& path) override { title = path; }
+    void ApplyOptions(const ProjectOptions& o) override { options = o; }
+    void SetWorkingAreaModified(bool m) override { modified = m; }
+    std::string title;
+    std::optional<ProjectOptions> options;
+    bool modified = true;
+};
+
+// A project folder with its four sub-folders and two robot shapes.
+class ProjectFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        start = std::filesystem::current_path();
+        ResetTables();
+        // The editor was made before the tables were reset.
+        editor.Head(GO_LIST)->nameId = NameTable().Add("walk.gop");
+        for (const char* sub : kProjectSubFolders)
+            std::filesystem::create_directory(dir / sub);
+        test::WriteBytesTo(dir / "zarniks/b.bmp", {1});
+        test::WriteBytesTo(dir / "zarniks/a.bmp", {1});
+        // The program lives elsewhere, or every project here would be predefined.
+        std::filesystem::create_directory(dir / "prog");
+        SetProgramFolder(dir / "prog/");
+        SetProjectFolderFromPath(dir.path() + "/");
+    }
+
+    // Loads change the current directory; the folder goes with the test.
+    void TearDown() override { std::filesystem::current_path(start); }
+
+    ProjectScene Scene() { return {state, trail, objects, editor, host}; }
+
+    // Robot, trail, objects and a saved Go Program.
+    void FillScene() {
+        ProjectScene scene = Scene();
+        SetFloorSize(scene, 12, 8);
+        SetZarnikShape(scene, "a.bmp");
+        SetZarnikPosition(scene, 1650, 450);
+        SetZarnikHeading(scene, 270);
+        MirrorZarnik(scene);
+        for (int i = 0; i < 3; ++i)
+            trail.SetTrailPoint({100 * i, 200 * i, static_cast<std::int16_t>(i - 1)}, i);
+        SetBackground(scene, "park.bmp");
+        objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 600, 35, 0, 1, 4);
+        TextObjectRecord record;
+        record.textId = TextStringTable().Add("Start here");
+        record.placement = 2;
+        record.colour = 0x00FF00;
+        auto bytes = record.ToBytes();
+        std::uint32_t index = TextObjectTable().Add(bytes.data());
+        objects.CreateGraphicObject("", objectkind::Text, 900, 1200, std::int32_t(index), 2, 0, 0);
+        editor.NewInstruction(op::Forward)->digits[0] = 2;
+        ASSERT_TRUE(SaveGoProgramAs(editor, dir / "walk.gop"));
+    }
+
+    std::filesystem::path start;
+    test::TempFolder dir;
+    test::Recorder ui;
+    Host host;
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects;
+    GoEditor editor{ui};
+};
+
+// A second working area to load into.
+struct Loaded {
+    explicit Loaded(UserInterface& ui) : editor(ui) {}
+    ProjectScene Scene() { return {state, trail, objects, editor, host}; }
+    Host host;
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects;
+    GoEditor editor;
+};
+
+TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
+    FillScene();
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
+    EXPECT_EQ(ProjectFileName(), "p.zfp");
+    EXPECT_FALSE(host.modified);
+
+    Loaded to(ui);
+    ProjectScene target = to.Scene();
+    ASSERT_TRUE(OpenProject(target, dir / "p.zfp", true));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(to.host.title, dir / "p.zfp");
+    EXPECT_EQ(to.state.floorWidth, 12 * 300);
+    EXPECT_EQ(to.state.floorHeight, 8 * 300);
+    EXPECT_EQ(to.state.homeX, 1650);
+    EXPECT_EQ(to.state.y, 450);
+    EXPECT_EQ(to.state.homeHeading, 270);
+    EXPECT_TRUE(to.state.homeFlipped);
+    EXPECT_STREQ(NameTable().Get(to.state.shapeId), "a.bmp");
+    ASSERT_EQ(to.trail.trailLength(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(to.trail.GetTrailPoint(i), trail.GetTrailPoint(i));
+    ASSERT_EQ(to.objects.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(to.objects[i].kind, objects[i].kind);
+        EXPECT_EQ(to.objects[i].x, objects[i].x);
+        EXPECT_EQ(to.objects[i].param3, objects[i].param3);
+        EXPECT_EQ(to.objects[i].runTag, 0); // re-created by the load
+    }
+    EXPECT_STREQ(NameTable().Get(to.objects[1].nameId), "tree.bmp");
+    const std::uint8_t* text = TextObjectTable().Get(std::uint32_t(to.objects[2].param1));
+    ASSERT_NE(text, nullptr);
+    TextObjectRecord record = TextObjectRecord::FromBytes(text);
+    EXPECT_STREQ(TextStringTable().Get(record.textId), "Start here");
+    EXPECT_EQ(record.colour, 0x00FF00u);
+    // The Go Program came with it, by its bare name from the project folder.
+    ASSERT_NE(to.editor.Head(GO_LIST), nullptr);
+    ASSERT_NE(to.editor.Head(GO_LIST)->next, nullptr);
+    EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
+    EXPECT_FALSE(to.host.modified);
+}
+
+TEST_F(ProjectFile, SectionsComeInTheirOrderWithAnEmptyEndEntry) {
+    FillScene();
+    ProjectScene scene = Scene();
+    std::vector<std::uint8_t> file = WriteProjectV2(scene, "\\work\\");
+    EXPECT_EQ(HeaderText(file), kProjectV2Header);
+    ASSERT_EQ(Get32(file, 84), 7u);
+    const std::uint16_t tags[] = {20, 21, 22, 23, 30, 24, 0};
+    std::uint32_t offset = 856;
+    for (int k = 0; k < 7; ++k) {
+        std::size_t e = 88 + 12 * k;
+        EXPECT_EQ(Get16(file, e), tags[k]);
+        EXPECT_EQ(Get32(file, e + 8), offset);
+        offset += Get32(file, e + 4);
+    }
+    EXPECT_EQ(Get32(file, 88 + 4), 3u * 12);
+    EXPECT_EQ(Get32(file, 88 + 12 + 4), 3u * 44);
+    EXPECT_EQ(Get32(file, 88 + 48 + 4), 28u);
+    EXPECT_EQ(Get32(file, 88 + 72 + 4), 0u);
+    EXPECT_EQ(offset, file.size());
+    // The text object's param1 is its index among the file's own records.
+    EXPECT_EQ(Get32(file, 856 + 36 + 2 * 44 + 8), 1u);
+}
+
+TEST_F(ProjectFile, StoredValuesOutOfRangeFallBack) {
+    FillScene();
+    ProjectScene scene = Scene();
+    std::vector<std::uint8_t> file = WriteProjectV2(scene, dir.path());
+    std::size_t settings = Get32(file, 88 + 48 + 8);
+    Put16(file, settings + 4, 400);  // heading
+    Put16(file, settings + 16, 0);   // width
+    Put16(file, settings + 18, 120); // height
+    test::WriteBytesTo(dir / "r.zfp", file);
+    Loaded to(ui);
+    ProjectScene target = to.Scene();
+    ASSERT_TRUE(OpenProject(target, dir / "r.zfp", true));
+    EXPECT_EQ(to.state.heading, 0);
+    EXPECT_EQ(to.state.floorWidth, 3000);
+    EXPECT_EQ(to.state.floorHeight, 3000);
+}
+
+TEST_F(ProjectFile, AnEmptyGoListIsStoredAsNoNameAndLoadsAsEmptyLists) {
+    editor.DestroyProgramList(GO_LIST);
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(SaveProjectAs(scene, dir / "e.zfp"));
+    Loaded to(ui);
+    ProjectScene target = to.Scene();
+    ASSERT_TRUE(OpenProject(target, dir / "e.zfp", true));
+    EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
+    EXPECT_EQ(to.editor.Head(PROC_LIST), nullptr);
+}
+
+TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
+    FillScene();
+    ProjectScene scene = Scene();
+    const std::vector<std::uint8_t> good = WriteProjectV2(scene, dir.path());
+    std::size_t objectsAt = Get32(good, 88 + 12 + 8);
+    std::size_t settings = Get32(good, 88 + 48 + 8);
+    std::vector<std::vector<std::uint8_t>> damaged(5, good);
+    Put32(damaged[0], 88 + 12 + 8, 0x7FFFFFFF); // objects section outside the file
+    Put32(damaged[1], settings + 20, 999);      // Go Program name id
+    Put32(damaged[2], objectsAt + 44, 999);     // stamp name id
+    Put32(damaged[3], objectsAt + 88 + 8, 5);   // text record index
+    Put16(damaged[4], 88 + 48, 31);             // no settings section
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        test::WriteBytesTo(dir / "d.zfp", damaged[i]);
+        Loaded to(ui);
+        to.state.heading = 45;
+        to.trail.SetTrailPoint({1, 2, 3}, 0);
+        ProjectScene target = to.Scene();
+        ui.clear();
+        EXPECT_FALSE(OpenProject(target, dir / "d.zfp", false)) << i;
+        EXPECT_EQ(ui.lastWarning(), Text(1088, {dir / "d.zfp"})) << i;
+        EXPECT_EQ(to.state.heading, 45);
+        EXPECT_EQ(to.trail.trailLength(), 1);
+        EXPECT_TRUE(to.host.title.empty());
+    }
+}
+
+TEST_F(ProjectFile, MissingAndForeignFilesGiveTheirMessages) {
+    ProjectScene scene = Scene();
+    EXPECT_FALSE(OpenProject(scene, dir / "none.zfp", true));
+    EXPECT_EQ(ui.lastWarningId(), 1072);
+    test::WriteBytesTo(dir / "x.zfp", std::vector<std::uint8_t>{'[', 'a', ']', '\n'});
+    EXPECT_FALSE(OpenProject(scene, dir / "x.zfp", false)); // shown even when not reporting
+    EXPECT_EQ(ui.lastWarning(), Text(1088, {dir / "x.zfp"}));
+}
+
+std::string WriteIni(const test::TempFolder& dir, const std::string& name,
+                     const std::string& text) {
+    test::WriteBytesTo(dir / name, std::vector<std::uint8_t>(text.begin(), text.end()));
+    return dir / name;
+}
+
+TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
+    test::WriteBytesTo(dir / "walk.gop", WriteGoProgramV2(editor));
+    std::string path = WriteIni(dir, "i.zfp",
+                                "[zarnik pos]\r\nx=0.5\r\ny=-1.5\r\nbearing=-5\r\n"
+                                "[zarnik shapes]\r\ndef=b.bmp\r\n[background]\r\ndef=park.bmp\r\n"
+                                "[go program]\r\ndef=walk.gop\r\n");
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(OpenProject(scene, path, true));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(state.homeX, 1650);
+    EXPECT_EQ(state.homeY, 1950);
+    EXPECT_EQ(state.heading, 0);
+    EXPECT_STREQ(NameTable().Get(state.shapeId), "b.bmp");
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects[0].kind, objectkind::Background);
+    EXPECT_EQ(objects[0].x, 1500);
+    EXPECT_EQ(host.title, dir.path() + "/");
+    EXPECT_NE(editor.Head(GO_LIST), nullptr);
+}
+
+TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
+    std::string path =
+        WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\n[go program]\r\ndef=gone.gop\r\n");
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(OpenProject(scene, path, true));
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].id, 1082); // zarndef.bmp missing: a.bmp comes first
+    EXPECT_STREQ(NameTable().Get(state.shapeId), "a.bmp");
+    EXPECT_EQ(ui.messages[1].id, 1019);
+    EXPECT_EQ(state.floorWidth, 3000);
+    EXPECT_EQ(editor.Head(GO_LIST), nullptr);
+
+    std::filesystem::remove(dir / "zarniks/a.bmp");
+    std::filesystem::remove(dir / "zarniks/b.bmp");
+    ui.clear();
+    ASSERT_TRUE(OpenProject(scene, path, true));
+    EXPECT_EQ(ui.messages[0].id, 1083);
+    EXPECT_STREQ(NameTable().Get(state.shapeId), "zarndef.bmp");
+}
+
+// The 1.0 binary form, built from its table.
+std::vector<std::uint8_t> V1Project(const std::string& folder) {
+    std::vector<std::uint8_t> file(398, 0);
+    PutText(file, 0, kProjectV1Header);
+    Put16(file, 32, 2); // trail points
+    Put16(file, 34, 6);
+    Put16(file, 36, 2); // objects
+    Put16(file, 38, 38);
+    PutText(file, 80, folder);
+    PutText(file, 80 + 261, "b.bmp");
+    Put16(file, 80 + 277, 20);
+    Put16(file, 80 + 279, 0);
+    Put16(file, 80 + 281, 750);
+    Put16(file, 80 + 283, 1050);
+    Put16(file, 80 + 286, 90);
+    Put16(file, 80 + 288, 1);
+    PutText(file, 80 + 290, "walk.gop");
+    const std::uint16_t options[] = {3, 1, 0, 0, 0, 3};
+    for (int i = 0; i < 6; ++i)
+        Put16(file, 383 + 2 * i, options[i]);
+    std::vector<std::uint8_t> rest(2 * 6 + 2 * 38 + 378, 0);
+    Put16(rest, 0, 150);
+    Put16(rest, 2, 300);
+    Put16(rest, 4, 0xFFFF);
+    Put16(rest, 6, 450);
+    Put16(rest, 8, 300);
+    Put16(rest, 10, 2);
+    PutText(rest, 12, "tree.bmp");
+    Put16(rest, 12 + 16, 2);
+    Put16(rest, 12 + 24, 600);
+    Put16(rest, 50 + 16, 3);
+    Put16(rest, 50 + 18, 1); // label 1
+    Put16(rest, 50 + 26, 900);
+    PutText(rest, 88 + 2, "Hello");
+    Put16(rest, 88 + 366, 4);
+    file.insert(file.end(), rest.begin(), rest.end());
+    return file;
+}
+
+TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
+    test::WriteBytesTo(dir / "walk.gop", WriteGoProgramV2(editor));
+    test::WriteBytesTo(dir / "v1.zfp", V1Project("C:\\OLD\\PLACE\\"));
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(OpenProject(scene, dir / "v1.zfp", true));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    ASSERT_TRUE(host.options);
+    EXPECT_EQ(host.options->listingSize, 3);
+    EXPECT_EQ(host.options->sound, 1);
+    EXPECT_EQ(host.options->speed, 3);
+    EXPECT_EQ(state.floorWidth, 6000);
+    EXPECT_EQ(state.floorHeight, 3000);
+    EXPECT_EQ(state.x, 750);
+    EXPECT_EQ(state.heading, 90);
+    EXPECT_TRUE(state.flipped);
+    EXPECT_STREQ(NameTable().Get(state.shapeId), "b.bmp");
+    ASSERT_EQ(trail.trailLength(), 2);
+    EXPECT_EQ(trail.GetTrailPoint(0), (TrailPoint{150, 300, -1}));
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_STREQ(NameTable().Get(objects[0].nameId), "tree.bmp");
+    TextObjectRecord record =
+        TextObjectRecord::FromBytes(TextObjectTable().Get(std::uint32_t(objects[1].param1)));
+    EXPECT_STREQ(TextStringTable().Get(record.textId), "Hello");
+    EXPECT_EQ(record.placement, 4);
+    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    // The stored folder is of another machine: the Go Program is found beside the project.
+    EXPECT_NE(editor.Head(GO_LIST), nullptr);
+}
+
+TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesIsRefused) {
+    auto file = V1Project("");
+    Put16(file, 36, 30); // more objects than the file holds
+    test::WriteBytesTo(dir / "v1.zfp", file);
+    ProjectScene scene = Scene();
+    EXPECT_FALSE(OpenProject(scene, dir / "v1.zfp", true));
+    EXPECT_EQ(ui.lastWarningId(), 1088);
+    file = V1Project("");
+    Put16(file, 398 + 12 + 38 + 18, 2); // a label number with no label
+    test::WriteBytesTo(dir / "v1.zfp", file);
+    EXPECT_FALSE(OpenProject(scene, dir / "v1.zfp", true));
+    EXPECT_EQ(objects.size(), 0u);
+}
+
+TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
+    FillScene();
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(SaveProjectAs(scene, dir / "P.ZFP"));
+    Loaded to(ui);
+    ProjectScene target = to.Scene();
+    EXPECT_TRUE(StartupLoad(target, "\"" + (dir / "P.ZFP") + "\""));
+    EXPECT_EQ(to.objects.size(), 3u);
+    EXPECT_TRUE(StartupLoad(target, dir / "walk.gop"));
+    EXPECT_EQ(to.objects.size(), 3u);
+    EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
+
+    EXPECT_FALSE(StartupLoad(target, dir / "notes.txt"));
+    EXPECT_EQ(GetProjectFolder(), dir / "prog/");
+}
+
+} // namespace
+} // namespace zf
