@@ -16,6 +16,15 @@ const zfield::Command kCommands[] = {
      "      Keys SEQUENCE and runs it as GO does from the centre of a W x H-step\n"
      "      working area (10 x 10), heading 0, pen up; prints the messages shown,\n"
      "      the robot (mm and degrees), the pen trail and the number of objects."},
+    {"send", zfield::SendCommand,
+     "send FILE.gop [--port N | --device PATH] [--trace]\n"
+     "      Sends the Go Program to the Floor Zarnik as Send GO Program does, on\n"
+     "      port N (1..4, else the com port of zfield.ini) or the terminal device\n"
+     "      PATH; prints the messages shown; --trace prints the port's trace lines."},
+    {"get", zfield::GetCommand,
+     "get [--port N | --device PATH] [--trace] -o FILE.gop\n"
+     "      Reads the Go Program held by the Floor Zarnik as Get GO Program does,\n"
+     "      saves it to FILE.gop and prints the messages shown and its lists."},
 };
 
 const char* kNotation =

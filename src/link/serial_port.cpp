@@ -39,6 +39,11 @@ void SetCommDevice(int port, const std::string& path) {
         commDevices[port - 1] = path;
 }
 
+void ReadCommDevices(const IniFile& ini) {
+    for (int port = 1; port <= 4; ++port)
+        SetCommDevice(port, ini.GetString("com port", "device" + std::to_string(port), ""));
+}
+
 std::string CommDevicePath() {
     const int index = GetCommPortDigit() - '1';
     if (!commDevices[index].empty())

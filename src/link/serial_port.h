@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/ini_file.h"
+
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -26,6 +28,8 @@ char GetCommPortDigit();
 // A device named for a port (1..4), as "zfield.ini" may do in its
 // `com port` section; an empty path restores the default device.
 void SetCommDevice(int port, const std::string& path);
+// Takes the devices named in the `com port` section (`device1` to `device4`).
+void ReadCommDevices(const IniFile& ini);
 // The terminal device behind the selected port: the one named for it, else
 // /dev/ttyUSB<n-1> when that exists, else /dev/ttyS<n-1>.
 std::string CommDevicePath();

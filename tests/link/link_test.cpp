@@ -243,9 +243,10 @@ TEST(SerialPort, PortNumbersSelectTheirDigit) {
     const std::string path = CommDevicePath();
     EXPECT_TRUE(path == "/dev/ttyUSB2" || path == "/dev/ttyS2") << path;
     EXPECT_EQ(path == "/dev/ttyUSB2", std::filesystem::exists("/dev/ttyUSB2"));
-    SetCommDevice(3, "/dev/zarnik");
+    ReadCommDevices(IniFile::Parse("[com port]\r\ncom=1\r\ndevice3 = /dev/zarnik\r\n"));
     EXPECT_EQ(CommDevicePath(), "/dev/zarnik");
-    SetCommDevice(3, "");
+    ReadCommDevices(IniFile::Parse(""));
+    EXPECT_EQ(CommDevicePath(), path);
     SetCommPortNumber(1);
 }
 

@@ -1,0 +1,78 @@
+#include "commands.h"
+
+#include "files/go_program_file.h"
+#include "files/ini_file.h"
+#include "files/project_folder.h"
+#include "link/serial_port.h"
+#include "link/zarnik_link.h"
+#include "program/editor.h"
+#include "program/printing_ui.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace zfield {
+
+bool ReadLinkOption(const Args& args, std::size_t& i, LinkOptions& options) {
+    const std::string& a = args[i];
+    if (a == "--port" && i + 1 < args.size()) {
+        options.port = std::atoi(args[++i].c_str());
+        return options.port >= 1 && options.port <= 4;
+    }
+    if (a == "--device" && i + 1 < args.size()) {
+        options.device = args[++i];
+        return !options.device.empty();
+    }
+    if (a == "--trace") {
+        options.trace = true;
+        return true;
+    }
+    return false;
+}
+
+void SelectLinkPort(const LinkOptions& options) {
+    // The port the program would use: "zfield.ini" names it and may name
+    // its device; the command line wins.
+    const zf::IniFile ini = zf::IniFile::Load(zf::ProgramFilePath(1010));
+    zf::ReadCommDevices(ini);
+    long port = ini.GetInt("com port", "com", 1);
+    if (port < 1 || port > 2)
+        port = 1;
+    if (options.port)
+        port = options.port;
+    zf::SetCommPortNumber(static_cast<int>(port));
+    if (!options.device.empty())
+        zf::SetCommDevice(zf::GetCommPortDigit() - '0', options.device);
+    zf::SetCommTrace(options.trace ? &std::cout : nullptr);
+}
+
+int SendCommand(const Args& args) {
+    LinkOptions options;
+    std::string path;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i].starts_with("--")) {
+            if (!ReadLinkOption(args, i, options)) {
+                std::fprintf(stderr, "zfield send: bad option '%s'\n", args[i].c_str());
+                return 2;
+            }
+        } else if (path.empty()) {
+            path = args[i];
+        } else {
+            std::fprintf(stderr, "zfield send: unexpected argument '%s'\n", args[i].c_str());
+            return 2;
+        }
+    }
+    if (path.empty()) {
+        std::fprintf(stderr, "zfield send: which Go Program? (zfield send FILE.gop)\n");
+        return 2;
+    }
+    zf::PrintingUi ui;
+    zf::GoEditor editor(ui);
+    if (!zf::OpenGoProgram(editor, path, true))
+        return 1;
+    SelectLinkPort(options);
+    return zf::SendGoProgram(editor) ? 0 : 1;
+}
+
+} // namespace zfield
