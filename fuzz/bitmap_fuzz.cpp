@@ -1,0 +1,24 @@
+#include "files/bitmap.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// Any bytes either are refused or give a picture whose every pixel can be
+// read without leaving the loaded block.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    auto bitmap = zf::ParseBitmapFile(std::span<const std::uint8_t>(data, size));
+    if (!bitmap)
+        return 0;
+    std::uint32_t sum = 0;
+    for (std::uint32_t colour : bitmap->ColourTable())
+        sum += colour;
+    for (std::uint8_t byte : bitmap->PixelBytes())
+        sum += byte;
+    for (std::uint32_t pixel : bitmap->RgbPixels())
+        sum += pixel;
+    // Kept so that the reads above are not optimised away.
+    static volatile std::uint32_t sink;
+    sink = sum;
+    return 0;
+}
