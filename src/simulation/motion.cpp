@@ -1,7 +1,9 @@
 #include "simulation/motion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace zf {
 
@@ -13,6 +15,20 @@ double Radians(int heading) {
 
 int Sign(std::int32_t v) {
     return (v > 0) - (v < 0);
+}
+
+// The fewest millimetres MmToPixels makes a whole pixel of: the walk then
+// compares integers on every pass and still draws exactly where the
+// conversion would.
+std::int32_t MmPerPixel(double pixelsPerMm) {
+    constexpr std::int32_t kNeverDrawn = std::numeric_limits<std::int32_t>::max();
+    if (!(pixelsPerMm > 1e-9))
+        return kNeverDrawn;
+    const double guess = std::floor(1 / pixelsPerMm - 0.5) - 2;
+    auto d = static_cast<std::int32_t>(std::max(guess, 0.0));
+    while (static_cast<int>(pixelsPerMm * (d + 0.5)) < 1)
+        ++d;
+    return d;
 }
 
 } // namespace
@@ -27,8 +43,8 @@ std::int32_t MoveDy(int heading, std::int32_t d) {
 
 MoveZarnik::MoveZarnik(const ZarnikState& state, int direction, std::int32_t distance)
     : x_(state.x), y_(state.y), lx_(state.x), ly_(state.y), maxX_(state.floorWidth - kHalfStepMm),
-      maxY_(state.floorHeight - kHalfStepMm), pixelsPerMm_(static_cast<double>(state.zoom) * 0.001),
-      done_(false) {
+      maxY_(state.floorHeight - kHalfStepMm),
+      mmPerPixel_(MmPerPixel(static_cast<double>(state.zoom) * 0.001)), done_(false) {
     const std::int32_t d = direction * distance;
     const std::int32_t dx = MoveDx(state.heading, d);
     const std::int32_t dy = MoveDy(state.heading, d);
@@ -56,7 +72,7 @@ WalkStep MoveZarnik::Advance() {
                     edge_ = done_ = true;
                     return WalkStep::Done;
                 }
-                px_ = static_cast<int>(pixelsPerMm_ * (std::abs(x_ - lx_) + 0.5));
+                moved_ |= std::abs(x_ - lx_) >= mmPerPixel_;
             }
             if (ey_ > n_) {
                 ey_ -= n_;
@@ -66,7 +82,7 @@ WalkStep MoveZarnik::Advance() {
                     edge_ = done_ = true;
                     return WalkStep::Done;
                 }
-                py_ = static_cast<int>(pixelsPerMm_ * (std::abs(y_ - ly_) + 0.5));
+                moved_ |= std::abs(y_ - ly_) >= mmPerPixel_;
             }
             if (++k_ > n_) {
                 done_ = true;
@@ -74,10 +90,10 @@ WalkStep MoveZarnik::Advance() {
             }
         }
         atPassStart_ = false;
-        if (px_ >= 1 || py_ >= 1) {
+        if (moved_) {
             lx_ = x_;
             ly_ = y_;
-            px_ = py_ = 0;
+            moved_ = false;
             return WalkStep::DrawAndCheck;
         }
     }

@@ -41,9 +41,10 @@ class MoveZarnik {
     std::int32_t ax_ = 0, ay_ = 0, n_ = 0;
     std::int32_t ex_ = 0, ey_ = 0, k_ = 0;
     std::int32_t lx_ = 0, ly_ = 0;
-    int px_ = 0, py_ = 0;
+    // The robot has moved a whole pixel on some axis since the last draw.
+    bool moved_ = false;
     std::int32_t maxX_ = 0, maxY_ = 0;
-    double pixelsPerMm_ = 0;
+    std::int32_t mmPerPixel_ = 0;
     bool atPassStart_ = true;
     bool edge_ = false;
     bool done_ = true;

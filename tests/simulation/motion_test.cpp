@@ -76,6 +76,19 @@ TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTarget) {
     EXPECT_EQ(draws.front(), (Point{1510, 1490}));
 }
 
+TEST(MovingTheRobot, DrawsComeAtEveryWholePixelOfTheZoom) {
+    ZarnikState s;
+    s.zoom = 37.5f; // 26 mm make 0.99 pixels, 27 mm make 1.03
+    MoveZarnik move(s, +1, 270);
+    const auto draws = Walk(move);
+    ASSERT_EQ(draws.size(), 10u);
+    EXPECT_EQ(draws[0], (Point{1500, 1500 - 27}));
+    EXPECT_EQ(draws[8], (Point{1500, 1500 - 243}));
+    s.zoom = 0; // a minimised window: no pixel is ever reached
+    MoveZarnik unseen(s, +1, 270);
+    EXPECT_EQ(Walk(unseen), (std::vector<Point>{{1500, 1230}}));
+}
+
 TEST(MovingTheRobot, ZeroDistanceDrawsOnceWhereItStands) {
     ZarnikState s;
     MoveZarnik move(s, +1, 0);
