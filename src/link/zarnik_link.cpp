@@ -43,8 +43,11 @@ void DeleteEmptyProceduresForSend(GoEditor& editor) {
         editor.procedureBeingDefined = static_cast<std::int16_t>(open);
         editor.cursor = keyed;
         editor.ui().ShowListCursor(PROC_LIST, editor.LineOf(PROC_LIST, keyed), cursor::Editing);
-    } else if (editor.cursor) {
-        editor.ui().ShowListCursor(GO_LIST, editor.LineOf(GO_LIST, editor.cursor), cursor::Editing);
+    } else {
+        editor.goPosition = nullptr;
+        if (editor.cursor)
+            editor.ui().ShowListCursor(GO_LIST, editor.LineOf(GO_LIST, editor.cursor),
+                                       cursor::Editing);
     }
 }
 

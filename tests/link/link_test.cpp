@@ -110,6 +110,28 @@ TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(LinkTest, AGetCutShortStillLeavesTheCursorInTheGoList) {
+    Key("P 5 [ FD 1");
+    // GO: Forward 1. PROC: procedure 3 with Forward 2, then a header numbered 0.
+    ZarnikMemoryImage image;
+    InitialiseZarnikMemBuffer(image);
+    const int go[] = {0, 0, 1};
+    const int proc[] = {0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 12};
+    for (int i = 0; i < 3; ++i)
+        image[194 - i] = static_cast<std::uint8_t>(0xF0 | go[i]);
+    for (int i = 0; i < 12; ++i)
+        image[8 + i] = static_cast<std::uint8_t>(0xF0 | proc[i]);
+    image[196] = 191;
+    image[195] = 40;
+    robot.SetMemory(image);
+    editor.modified = 0;
+    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_EQ(editor.LineCount(PROC_LIST), 3);
+    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    EXPECT_EQ(editor.cursor, editor.Last(GO_LIST));
+    EXPECT_EQ(editor.modified, 1u);
+}
+
 TEST_F(LinkTest, AnEchoedCommandByteIsSkipped) {
     RobotHolds("FD 1 BK 2 LT 3");
     robot.SetOptions({.echo = true});
