@@ -114,6 +114,8 @@ CommHandle OpenComm(std::uint32_t& error, const std::string& device) {
     }
     // A configuration failure closes the port and reports it like a port
     // that cannot be opened: ending the program here would lose unsaved work.
+    // The kernel's own terminal queues stand in for the driver's 1024-byte
+    // queues, and the read interval is kept by WaitRxData itself.
     if (!::isatty(port))
         return FailConfiguration(port, error, "Comm: Can't get COMMPROP. Error %d\n");
     termios tio{};

@@ -332,6 +332,17 @@ TEST_F(PortTest, AHangUpIsNoReceivedCharacter) {
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent signaled on non-EV_RXCHAR\n"), std::string::npos);
 }
 
+TEST_F(PortTest, AWaitDoesNotNest) {
+    std::thread first([&] { EXPECT_EQ(WaitRxEvent(port, 2000), 1); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const auto start = Clock::now();
+    EXPECT_EQ(WaitRxEvent(port, 800), 0);
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(400));
+    const std::uint8_t byte = 0x1A;
+    ASSERT_EQ(::write(far, &byte, 1), 1);
+    first.join();
+}
+
 TEST(Emulator, TheProgramServesAPseudoTerminal) {
     int pipeFds[2];
     ASSERT_EQ(::pipe(pipeFds), 0);
