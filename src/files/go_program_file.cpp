@@ -316,7 +316,7 @@ bool ReadGoProgramV2(GoEditor& editor, std::span<const std::uint8_t> file,
     if (!SectionDirectory::Read(reader, directory))
         return false;
 
-    std::span<const std::uint8_t> names, texts, records, instructions;
+    std::span<const std::uint8_t> names, texts, records;
     if (!SectionBytes(file, directory, kNamesTag, names))
         return false;
     LoadedStrings nameIds;

@@ -583,45 +583,47 @@ bool ReadProjectIniFile(ProjectScene& scene, const std::string& path) {
     return ApplyIni(scene, ParseProjectIni(IniFile::Load(path)), path) == Load::Applied;
 }
 
+bool OpenProjectBytes(ProjectScene& scene, std::span<const std::uint8_t> file,
+                      const std::string& path) {
+    std::string header = file.size() >= kFileHeaderSize ? HeaderText(file) : "";
+    if (header == kProjectV2Header || header == kProjectV1Header) {
+        Load load = header == kProjectV2Header ? LoadV2(scene, file) : LoadV1(scene, file, path);
+        if (load == Load::Applied)
+            scene.host.SetProjectTitle(path);
+        if (load != Load::Damaged)
+            return load == Load::Applied;
+    } else {
+        IniFile ini = IniFile::Parse(
+            std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
+        if (CheckIfZFieldProjectIni(ini)) {
+            if (!IsPreDefinedProject(path))
+                return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
+            if (auto relpath = ini.Find("project", "relpath"))
+                if (auto copy = CopyPredefinedProject(path, *relpath))
+                    return ReadProjectIniFile(scene, *copy);
+        }
+    }
+    Warn(scene.ui(), 1088, {path});
+    return false;
+}
+
 bool OpenProject(ProjectScene& scene, const std::string& path, bool reportErrors) {
     std::vector<std::uint8_t> bytes;
     switch (ReadWholeFile(path, bytes)) {
+    case ReadResult::Ok:
+        return OpenProjectBytes(scene, bytes, path);
     case ReadResult::NotFound:
         if (reportErrors)
             Warn(scene.ui(), 1072);
         return false;
-    case ReadResult::OpenFailed:
-    case ReadResult::ReadFailed:
+    case ReadResult::TooLarge:
+        Warn(scene.ui(), 1088, {path});
+        return false;
+    default:
         if (reportErrors)
             Warn(scene.ui(), 1073);
         return false;
-    case ReadResult::TooLarge:
-        break;
-    case ReadResult::Ok: {
-        std::string header = bytes.size() >= kFileHeaderSize ? HeaderText(bytes) : "";
-        if (header == kProjectV2Header || header == kProjectV1Header) {
-            Load load =
-                header == kProjectV2Header ? LoadV2(scene, bytes) : LoadV1(scene, bytes, path);
-            if (load == Load::Applied)
-                scene.host.SetProjectTitle(path);
-            if (load != Load::Damaged)
-                return load == Load::Applied;
-            break;
-        }
-        IniFile ini = IniFile::Parse(
-            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-        if (!CheckIfZFieldProjectIni(ini))
-            break;
-        if (!IsPreDefinedProject(path))
-            return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
-        if (auto relpath = ini.Find("project", "relpath"))
-            if (auto copy = CopyPredefinedProject(path, *relpath))
-                return ReadProjectIniFile(scene, *copy);
-        break;
     }
-    }
-    Warn(scene.ui(), 1088, {path});
-    return false;
 }
 
 bool SaveProjectAs(ProjectScene& scene, const std::string& path) {

@@ -82,6 +82,9 @@ bool ReadProjectIniFile(ProjectScene& scene, const std::string& path);
 
 // Opens a project of any form, with its messages; true when it was applied.
 bool OpenProject(ProjectScene& scene, const std::string& path, bool reportErrors);
+// The same on a file already read; `path` is where it was read from.
+bool OpenProjectBytes(ProjectScene& scene, std::span<const std::uint8_t> file,
+                      const std::string& path);
 // Saves to a chosen path; a failed save is reported and keeps the old file.
 bool SaveProjectAs(ProjectScene& scene, const std::string& path);
 // The program's command-line argument: a project or a Go Program to open.

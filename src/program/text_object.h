@@ -22,6 +22,8 @@ struct LogFont {
     std::uint8_t quality = 0;
     std::uint8_t pitchAndFamily = 0;
     std::array<char, 32> faceName{};
+
+    bool operator==(const LogFont&) const = default;
 };
 
 // One text object or PlaceText instruction: 88 bytes when stored.

@@ -1,0 +1,242 @@
+// Thousands of damaged copies of valid Go Program and project files are
+// opened; under the sanitizers any read out of bounds fails the run.
+#include "files/go_program_file.h"
+#include "files/project_file.h"
+#include "files/project_folder.h"
+
+#include "file_test_support.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <set>
+
+namespace zf {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Damage of the kinds a reader must survive: stray bytes, fields set to
+// their extremes, and files cut short.
+class Mutator {
+  public:
+    explicit Mutator(std::uint32_t seed) : random_(seed) {}
+
+    Bytes Mutate(const Bytes& original) {
+        Bytes b = original;
+        switch (Pick(4)) {
+        case 0:
+            for (int n = 1 + Pick(8); n > 0 && !b.empty(); --n)
+                b[Pick(b.size())] = static_cast<std::uint8_t>(Pick(256));
+            break;
+        case 1: {
+            const std::uint32_t extremes[] = {
+                0,      1,          0xFF,       0xFFFF,     0x7FFF,
+                0x8000, 0xFFFFFFFF, 0x7FFFFFFF, 0x80000000, std::uint32_t(b.size()),
+                88,     378};
+            std::uint32_t v = extremes[Pick(std::size(extremes))];
+            std::size_t width = Pick(2) ? 2 : 4;
+            if (b.size() >= width) {
+                std::size_t at = Pick(b.size() - width + 1);
+                for (std::size_t i = 0; i < width; ++i)
+                    b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+            }
+            break;
+        }
+        case 2:
+            b.resize(Pick(b.size() + 1));
+            break;
+        default:
+            // Directory entries and header fields draw the most damage.
+            if (b.size() > 400) {
+                std::size_t at = 30 + Pick(370);
+                b[at] = static_cast<std::uint8_t>(Pick(256));
+            }
+            break;
+        }
+        return b;
+    }
+
+  private:
+    std::size_t Pick(std::size_t n) { return n ? random_() % n : 0; }
+    std::mt19937 random_;
+};
+
+class DamagedFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        start = std::filesystem::current_path();
+        for (const char* sub : kProjectSubFolders)
+            std::filesystem::create_directory(dir / sub);
+        std::filesystem::create_directory(dir / "prog");
+        SetProgramFolder(dir / "prog/");
+        SetProjectFolderFromPath(dir.path() + "/");
+    }
+    void TearDown() override { std::filesystem::current_path(start); }
+
+    // The loaded lists hang together: links both ways, the cursor in the GO
+    // list, memory accounted for every instruction.
+    void ExpectConsistentEditor(const GoEditor& editor) {
+        int units = kMemoryUnits;
+        for (int list : {GO_LIST, PROC_LIST}) {
+            const GoInstruction* prev = nullptr;
+            for (const GoInstruction* in = editor.Head(list); in; in = in->next) {
+                ASSERT_EQ(in->prev, prev);
+                if (in->opcode == op::PlaceText) {
+                    ASSERT_NE(in->textObject, nullptr);
+                }
+                for (std::uint8_t d : in->digits)
+                    ASSERT_TRUE(d <= 9 || d == kNoDigit);
+                units -= OpcodeUnits(in->opcode);
+                prev = in;
+            }
+        }
+        EXPECT_EQ(editor.memoryUnitsLeft, static_cast<std::int16_t>(units));
+        EXPECT_TRUE(editor.cursor == nullptr || editor.ListOf(editor.cursor) == GO_LIST);
+    }
+
+    std::filesystem::path start;
+    test::TempFolder dir;
+};
+
+Bytes FullGoProgram(UserInterface& ui) {
+    GoEditor editor(ui);
+    GoInstruction* r = editor.NewInstruction(op::Repeat);
+    r->digits[0] = 3;
+    r->bracketOpen = r->complete = 1;
+    editor.NewInstruction(op::Forward)->digits = {1, 2, kNoDigit, kNoDigit};
+    editor.NewInstruction(op::RepeatEnd);
+    editor.NewInstruction(op::PenDown)->nameId = NameTable().Add("redthin.bmp");
+    for (const char* text : {"One", "Two", "One"}) {
+        GoInstruction* t = editor.NewInstruction(op::PlaceText);
+        t->textObject = std::make_unique<TextObjectRecord>();
+        t->textObject->textId = TextStringTable().Add(text);
+    }
+    editor.InsertCopy(GoInstruction(op::ProcedureDef), PROC_LIST)->digits[0] = 4;
+    editor.InsertCopy(GoInstruction(op::Left), PROC_LIST)->digits[0] = 9;
+    editor.InsertCopy(GoInstruction(op::ProcedureEnd), PROC_LIST);
+    return WriteGoProgramV2(editor);
+}
+
+Bytes LegacyGoProgram(const char* header, bool labels) {
+    Bytes file(80, 0);
+    test::PutText(file, 0, header);
+    test::Put16(file, 30, 6);
+    test::Put16(file, 32, 4);
+    test::Put16(file, 34, 42);
+    const std::uint8_t opcodes[] = {op::GoProgramHeader, op::Forward, op::PlaceText, op::Back};
+    for (std::uint8_t opcode : opcodes) {
+        Bytes r(42, 0);
+        r[0] = opcode;
+        r[8] = 1;
+        r[9] = r[10] = r[11] = kNoDigit;
+        r[12] = 1;
+        test::PutText(r, 16, "name.bmp");
+        file.insert(file.end(), r.begin(), r.end());
+    }
+    if (labels) {
+        Bytes label(378, 0);
+        test::PutText(label, 2, "label");
+        file.insert(file.end(), label.begin(), label.end());
+    }
+    return file;
+}
+
+TEST_F(DamagedFiles, GoProgramsOfEveryVersionLoadOrFailCleanly) {
+    test::Recorder ui;
+    ResetTables();
+    const Bytes bases[] = {FullGoProgram(ui), LegacyGoProgram(kGoProgramV1Header, true),
+                           LegacyGoProgram(kGoProgramV09Header, false)};
+    const std::set<int> allowed = {1026, 1051, 1071, 84, 1070};
+    Mutator mutator(20240601);
+    int loaded = 0;
+    for (const Bytes& base : bases) {
+        GoEditor editor(ui);
+        ASSERT_TRUE(OpenGoProgramBytes(editor, base, "base.gop", true));
+        for (int i = 0; i < 10000; ++i) {
+            Bytes damaged = mutator.Mutate(base);
+            ui.clear();
+            loaded += OpenGoProgramBytes(editor, damaged, "damaged.gop", true);
+            ExpectConsistentEditor(editor);
+            for (const auto& m : ui.messages)
+                ASSERT_TRUE(allowed.count(m.id)) << m.id << " " << m.text;
+            if (HasFatalFailure())
+                return;
+        }
+    }
+    // Most damage falls where a reader cannot tell: those load.
+    EXPECT_GT(loaded, 0);
+}
+
+Bytes V1Project() {
+    Bytes file(398, 0);
+    test::PutText(file, 0, kProjectV1Header);
+    test::Put16(file, 32, 2);
+    test::Put16(file, 34, 6);
+    test::Put16(file, 36, 2);
+    test::Put16(file, 38, 38);
+    test::PutText(file, 80 + 261, "zarndef.bmp");
+    test::Put16(file, 80 + 277, 10);
+    test::Put16(file, 80 + 279, 10);
+    test::PutText(file, 80 + 290, "walk.gop");
+    Bytes rest(12 + 76 + 378, 0);
+    test::PutText(rest, 12, "tree.bmp");
+    test::Put16(rest, 12 + 16, 2);
+    test::Put16(rest, 50 + 16, 3);
+    test::Put16(rest, 50 + 18, 1);
+    test::PutText(rest, 88 + 2, "Hello");
+    file.insert(file.end(), rest.begin(), rest.end());
+    return file;
+}
+
+TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
+    test::Recorder ui;
+    ResetTables();
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects;
+    GoEditor editor(ui);
+    ProjectHost host;
+    ProjectScene scene{state, trail, objects, editor, host};
+
+    test::WriteBytesTo(dir / "walk.gop", FullGoProgram(ui));
+    SetBackground(scene, "park.bmp");
+    objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 300, 0, 0, 0, 0);
+    TextObjectRecord record;
+    record.textId = TextStringTable().Add("Hi");
+    auto recordBytes = record.ToBytes();
+    objects.CreateGraphicObject("", objectkind::Text, 600, 600,
+                                std::int32_t(TextObjectTable().Add(recordBytes.data())), 1, 0, 0);
+    for (int i = 0; i < 40; ++i)
+        trail.SetTrailPoint({i * 10, i * 20, 1}, i);
+    ASSERT_TRUE(OpenGoProgram(editor, dir / "walk.gop", true));
+    const std::string ini = "[floor size]\r\nx=12\r\ny=8\r\n[zarnik pos]\r\nx=1.5\r\nbearing=90\r\n"
+                            "[background]\r\ndef=park.bmp\r\n[go program]\r\ndef=walk.gop\r\n";
+    const Bytes bases[] = {WriteProjectV2(scene, dir.path() + "/"), V1Project(),
+                           Bytes(ini.begin(), ini.end())};
+    const std::string path = dir / "damaged.zfp";
+    int loaded = 0;
+    Mutator mutator(7);
+    for (const Bytes& base : bases) {
+        ASSERT_TRUE(OpenProjectBytes(scene, base, path)) << ui.lastWarning();
+        for (int i = 0; i < 4000; ++i) {
+            Bytes damaged = mutator.Mutate(base);
+            loaded += OpenProjectBytes(scene, damaged, path);
+            EXPECT_LE(trail.trailLength(), PenTrail::kMaxPoints);
+            for (const auto& object : objects.objects())
+                if (object->kind == objectkind::Text) {
+                    ASSERT_NE(TextObjectTable().Get(std::uint32_t(object->param1)), nullptr);
+                }
+            ExpectConsistentEditor(editor);
+            if (HasFatalFailure())
+                return;
+        }
+        ui.clear();
+    }
+    EXPECT_GT(loaded, 0);
+}
+
+} // namespace
+} // namespace zf
