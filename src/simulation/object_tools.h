@@ -1,0 +1,23 @@
+#pragma once
+
+#include "simulation/graphic_objects.h"
+#include "simulation/pen_trail.h"
+#include "simulation/zarnik_state.h"
+
+namespace zf {
+
+// The last stamp or text under a pixel of the drawing window: a stamp within
+// a third of a step of its centre, a text inside its box. Backgrounds are
+// never found.
+GraphicObject* FindObjectAt(const ZarnikState& state, const GraphicObjectList& objects, int px,
+                            int py);
+
+// Every stamp and text goes, the background stays; the pen drawing goes and
+// the pen is lifted.
+void ClearAllObjects(ZarnikState& state, PenTrail& trail, GraphicObjectList& objects);
+
+// Everything goes, the background too; the robot returns to the centre, facing up,
+// and that becomes its start.
+void ClearWholeWorkingArea(ZarnikState& state, PenTrail& trail, GraphicObjectList& objects);
+
+} // namespace zf
