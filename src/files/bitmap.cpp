@@ -18,7 +18,12 @@ constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::size_t kCoreHeaderBytes = 12;
 constexpr std::size_t kReadPiece = 32768;
 constexpr std::uint32_t kCompressionNone = 0;
+constexpr std::uint32_t kCompressionRle8 = 1;
+constexpr std::uint32_t kCompressionRle4 = 2;
 constexpr std::uint32_t kCompressionBitFields = 3;
+// Run-length rows may unpack to at most this many times their stored size
+// (plain runs reach about 120), so a small file cannot claim a huge picture.
+constexpr std::uint64_t kMaxRunLengthRatio = 128;
 
 std::uint16_t U16At(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | p[1] << 8);
@@ -82,6 +87,59 @@ bool ValidBitCount(int bits, bool core) {
     }
 }
 
+// Unpacks run-length coded rows (bottom row first) into padded rows of
+// `bits` (8 or 4) bits per pixel. Pixels the codes never reach stay 0, and
+// codes that run past the picture or the data end the unpacking there.
+std::vector<std::uint8_t> UnpackRunLength(std::span<const std::uint8_t> data, int bits, int width,
+                                          int height, std::size_t stride) {
+    std::vector<std::uint8_t> rows(stride * static_cast<std::size_t>(height), 0);
+    std::int64_t x = 0, y = 0;
+    auto put = [&](std::uint8_t index) {
+        if (x < width && y < height) {
+            std::uint8_t* row = rows.data() + static_cast<std::size_t>(y) * stride;
+            auto ux = static_cast<std::size_t>(x);
+            if (bits == 8)
+                row[ux] = index;
+            else
+                row[ux / 2] |= static_cast<std::uint8_t>((index & 15) << (ux % 2 ? 0 : 4));
+        }
+        ++x;
+    };
+    auto nibble = [bits](std::uint8_t byte, int i) {
+        return bits == 8 ? byte : static_cast<std::uint8_t>(i % 2 ? byte & 15 : byte >> 4);
+    };
+    std::size_t pos = 0;
+    while (pos + 2 <= data.size() && y < height) {
+        std::uint8_t count = data[pos], code = data[pos + 1];
+        pos += 2;
+        if (count > 0) {
+            for (int i = 0; i < count; ++i)
+                put(nibble(code, i));
+        } else if (code == 0) {
+            x = 0;
+            ++y;
+        } else if (code == 1) {
+            break;
+        } else if (code == 2) {
+            if (pos + 2 > data.size())
+                break;
+            x += data[pos];
+            y += data[pos + 1];
+            pos += 2;
+        } else {
+            // Literal pixels, padded to a whole number of 16-bit words.
+            std::size_t bytes = bits == 8 ? code : (code + 1u) / 2;
+            std::size_t padded = (bytes + 1) & ~std::size_t{1};
+            if (pos + bytes > data.size())
+                break;
+            for (int i = 0; i < code; ++i)
+                put(nibble(data[pos + static_cast<std::size_t>(bits == 8 ? i : i / 2)], i));
+            pos += padded;
+        }
+    }
+    return rows;
+}
+
 } // namespace
 
 std::optional<PackedBitmap> PackedBitmap::FromBlock(std::vector<std::uint8_t> block,
@@ -120,6 +178,9 @@ std::optional<PackedBitmap> PackedBitmap::FromBlock(std::vector<std::uint8_t> bl
         b.topDown_ = true;
         height = -height;
     }
+    // Run-length rows are only ever stored bottom row first.
+    bool runLength = !b.topDown_ && ((compression == kCompressionRle8 && b.bitCount_ == 8) ||
+                                     (compression == kCompressionRle4 && b.bitCount_ == 4));
     bool core = headerSize == kCoreHeaderBytes;
     bool indexed = b.bitCount_ <= 8;
     if (width < 1 || width > kMaxBitmapSide || height < 1 || height > kMaxBitmapSide ||
@@ -143,13 +204,17 @@ std::optional<PackedBitmap> PackedBitmap::FromBlock(std::vector<std::uint8_t> bl
         }
         for (int i = 0; i < 3; ++i)
             b.masks_[i] = U32At(h + 40 + 4 * i);
-    } else if (compression != kCompressionNone) {
+    } else if (compression != kCompressionNone && !runLength) {
         Refuse(why, BitmapRefusal::BadFormat);
         return std::nullopt;
     }
     std::uint64_t pixelOffset = tableOffset + std::uint64_t{b.colourCount_} * b.colourEntrySize_;
     std::uint64_t stride = (static_cast<std::uint64_t>(width) * b.bitCount_ + 31) / 32 * 4;
-    if (pixelOffset + stride * static_cast<std::uint64_t>(height) > block.size()) {
+    std::uint64_t rowBytes = stride * static_cast<std::uint64_t>(height);
+    bool fits = runLength ? pixelOffset <= block.size() &&
+                                rowBytes <= (block.size() - pixelOffset) * kMaxRunLengthRatio + 4096
+                          : pixelOffset + rowBytes <= block.size();
+    if (!fits) {
         Refuse(why, BitmapRefusal::BadLayout);
         return std::nullopt;
     }
@@ -157,6 +222,9 @@ std::optional<PackedBitmap> PackedBitmap::FromBlock(std::vector<std::uint8_t> bl
     b.height_ = static_cast<int>(height);
     b.pixelOffset_ = static_cast<std::size_t>(pixelOffset);
     b.stride_ = static_cast<std::size_t>(stride);
+    if (runLength)
+        b.unpacked_ = UnpackRunLength(std::span(block).subspan(b.pixelOffset_), b.bitCount_,
+                                      b.width_, b.height_, b.stride_);
     b.block_ = std::move(block);
     if (why)
         *why = BitmapRefusal::None;
@@ -167,8 +235,12 @@ std::uint32_t PackedBitmap::HeaderSize() const {
     return U32At(block_.data());
 }
 
+const std::uint8_t* PackedBitmap::Rows() const {
+    return unpacked_.empty() ? block_.data() + pixelOffset_ : unpacked_.data();
+}
+
 std::span<const std::uint8_t> PackedBitmap::PixelBytes() const {
-    return std::span(block_).subspan(pixelOffset_, stride_ * static_cast<std::size_t>(height_));
+    return {Rows(), stride_ * static_cast<std::size_t>(height_)};
 }
 
 std::vector<std::uint32_t> PackedBitmap::ColourTable() const {
@@ -184,7 +256,7 @@ std::uint32_t PackedBitmap::PixelRgb(int x, int y) const {
     if (x < 0 || x >= width_ || y < 0 || y >= height_)
         return black;
     int row = topDown_ ? y : height_ - 1 - y;
-    const std::uint8_t* p = block_.data() + pixelOffset_ + static_cast<std::size_t>(row) * stride_;
+    const std::uint8_t* p = Rows() + static_cast<std::size_t>(row) * stride_;
     std::size_t ux = static_cast<std::size_t>(x);
     std::uint32_t index;
     switch (bitCount_) {

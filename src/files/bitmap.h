@@ -46,7 +46,8 @@ class PackedBitmap {
     std::size_t PixelOffset() const { return pixelOffset_; }
     // Bytes per stored row, padded to a multiple of 4.
     std::size_t RowStride() const { return stride_; }
-    // The pixel rows as stored: bottom row first unless TopDown.
+    // The pixel rows as stored: bottom row first unless TopDown. Run-length
+    // coded pictures give their rows unpacked.
     std::span<const std::uint8_t> PixelBytes() const;
     // The colour table as 0xFFRRGGBB values.
     std::vector<std::uint32_t> ColourTable() const;
@@ -57,7 +58,10 @@ class PackedBitmap {
     std::vector<std::uint32_t> RgbPixels() const;
 
   private:
+    const std::uint8_t* Rows() const;
+
     std::vector<std::uint8_t> block_;
+    std::vector<std::uint8_t> unpacked_;
     int width_ = 0;
     int height_ = 0;
     bool topDown_ = false;

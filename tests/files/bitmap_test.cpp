@@ -269,6 +269,45 @@ TEST(LoadingBitmaps, HeaderOfSixteenBytesIsTheShortLongForm) {
     EXPECT_EQ(bitmap->PixelRgb(0, 0), Opaque(0x000040));
 }
 
+TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
+    BitmapSpec spec{4, 3, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(12, 0)};
+    auto file = test::WithRunLengthRows(spec, {
+                                                  3, 1, 0, 0,             // run, end of row
+                                                  0, 3, 2, 1, 2, 0, 0, 0, // literal of 3
+                                                  0, 2, 1, 0, 2, 2, 0, 1, // move right, run, end
+                                              });
+    auto bitmap = ParseBitmapFile(file);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->RowStride(), 4u);
+    const std::uint32_t k = Opaque(kBlack), r = Opaque(kRed), b = Opaque(kBlue);
+    EXPECT_EQ(bitmap->RgbPixels(),
+              (std::vector<std::uint32_t>{k, b, b, k, b, r, b, k, r, r, r, k}));
+    // The rows are held unpacked, bottom row first.
+    EXPECT_EQ(std::vector<std::uint8_t>(bitmap->PixelBytes().begin(), bitmap->PixelBytes().end()),
+              (std::vector<std::uint8_t>{1, 1, 1, 0, 2, 1, 2, 0, 0, 2, 2, 0}));
+}
+
+TEST(LoadingBitmaps, FourBitRunsAlternateTheirNibbles) {
+    BitmapSpec spec{7, 1, 4, {kBlack, kRed, kBlue, kWhite}, std::vector<std::uint32_t>(7, 0)};
+    auto bitmap = ParseBitmapFile(test::WithRunLengthRows(spec, {4, 0x12, 0, 3, 0x30, 0x20, 0, 1}));
+    ASSERT_TRUE(bitmap);
+    const std::uint32_t r = Opaque(kRed), b = Opaque(kBlue), w = Opaque(kWhite), k = Opaque(kBlack);
+    EXPECT_EQ(bitmap->RgbPixels(), (std::vector<std::uint32_t>{r, b, r, b, w, k, b}));
+}
+
+TEST(LoadingBitmaps, RunsPastThePictureOrTheDataStopSafely) {
+    BitmapSpec spec{2, 2, 8, {kBlack, kRed}, std::vector<std::uint32_t>(4, 0)};
+    // A run wider than the row, a move far outside, a literal cut short.
+    for (const std::vector<std::uint8_t>& codes :
+         {std::vector<std::uint8_t>{255, 1, 0, 0, 255, 1},
+          std::vector<std::uint8_t>{0, 2, 200, 200, 3, 1},
+          std::vector<std::uint8_t>{2, 1, 0, 0, 0, 9, 1}}) {
+        auto bitmap = ParseBitmapFile(test::WithRunLengthRows(spec, codes));
+        ASSERT_TRUE(bitmap);
+        EXPECT_EQ(bitmap->RgbPixels().size(), 4u);
+    }
+}
+
 struct Refusal {
     const char* what;
     void (*spoil)(std::vector<std::uint8_t>&);
@@ -292,7 +331,21 @@ const Refusal kRefusals[] = {
     {"huge width", [](auto& f) { test::Put32(f, 18, 40000); }, BitmapRefusal::BadFormat},
     {"zero height", [](auto& f) { test::Put32(f, 22, 0); }, BitmapRefusal::BadFormat},
     {"bit count 7", [](auto& f) { test::Put16(f, 28, 7); }, BitmapRefusal::BadFormat},
-    {"run-length compression", [](auto& f) { test::Put32(f, 30, 1); }, BitmapRefusal::BadFormat},
+    {"embedded picture", [](auto& f) { test::Put32(f, 30, 4); }, BitmapRefusal::BadFormat},
+    {"run-length of 4 bits on 8", [](auto& f) { test::Put32(f, 30, 2); }, BitmapRefusal::BadFormat},
+    {"run-length top-down",
+     [](auto& f) {
+         test::Put32(f, 30, 1);
+         test::Put32(f, 22, static_cast<std::uint32_t>(-2));
+     },
+     BitmapRefusal::BadFormat},
+    {"run-length claiming a huge picture",
+     [](auto& f) {
+         test::Put32(f, 30, 1);
+         test::Put32(f, 18, 30000);
+         test::Put32(f, 22, 30000);
+     },
+     BitmapRefusal::BadLayout},
     {"more colours than 8 bits hold", [](auto& f) { test::Put32(f, 46, 257); },
      BitmapRefusal::BadFormat},
     {"rows past the end", [](auto& f) { test::Put32(f, 22, 3); }, BitmapRefusal::BadLayout},

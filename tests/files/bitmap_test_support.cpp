@@ -60,4 +60,14 @@ std::vector<std::uint8_t> BuildBitmapFile(const BitmapSpec& spec) {
     return b;
 }
 
+std::vector<std::uint8_t> WithRunLengthRows(const BitmapSpec& spec,
+                                            const std::vector<std::uint8_t>& codes) {
+    std::vector<std::uint8_t> file = BuildBitmapFile(spec);
+    file.resize(Get32(file, 10));
+    file.insert(file.end(), codes.begin(), codes.end());
+    Put32(file, 2, static_cast<std::uint32_t>(file.size()));
+    Put32(file, 30, spec.bits == 8 ? 1 : 2);
+    return file;
+}
+
 } // namespace zf::test

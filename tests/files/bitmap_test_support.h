@@ -18,5 +18,9 @@ struct BitmapSpec {
 };
 
 std::vector<std::uint8_t> BuildBitmapFile(const BitmapSpec& spec);
+// The same picture's file with its rows replaced by run-length codes
+// (compression 1 for 8 bits, 2 for 4 bits).
+std::vector<std::uint8_t> WithRunLengthRows(const BitmapSpec& spec,
+                                            const std::vector<std::uint8_t>& codes);
 
 } // namespace zf::test
