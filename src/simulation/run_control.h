@@ -23,7 +23,8 @@ namespace zf {
 // at a time. The owner calls Pump() whenever NextDue() has come (from a timer
 // in a window, in a loop when headless, by hand in a test); between two
 // draws it is free to post Stop, Step and the rest, which a primitive takes
-// at its next message point.
+// at its next message point. Posting can bring the due time forward, so the
+// owner asks NextDue() again after each request it posts.
 class RunControl {
   public:
     static constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();

@@ -248,6 +248,21 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinish) {
     EXPECT_EQ(state.y, 1500 - 80 - 600);
 }
 
+TEST_F(RunFixture, ClosingDuringAMoveGoesNoFurther) {
+    SetUpWorkingArea(state, 20, 20);
+    Key("FD 5 FD 5");
+    control.Post(request::Run);
+    PumpUntil(240);
+    control.aborting = true;
+    control.Send(request::Stop);
+    control.Send(request::Reset);
+    control.Send(request::EndRun);
+    EXPECT_TRUE(control.Idle());
+    EXPECT_FALSE(IsGoProgramActive(state));
+    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ((Point{state.x, state.y}), (Point{3000, 3000}));
+}
+
 TEST_F(RunFixture, TheEdgeEndsTheRun) {
     Key("PEN(redthin.bmp) FD 9 FD 1");
     RunInstantly();
