@@ -6,6 +6,7 @@ void SetUpWorkingArea(ZarnikState& state, int widthSteps, int heightSteps) {
     state.floorWidth = widthSteps * kStepMm;
     state.floorHeight = heightSteps * kStepMm;
     CentreZarnik(state);
+    state.heading = 0;
     SetHomeHeading(state, 0);
     state.penDown = false;
     state.penStyle = -1;

@@ -6,8 +6,8 @@ namespace zf {
 
 RunControl::RunControl(GoEditor& editor, ZarnikState& state, PenTrail& trail,
                        GraphicObjectList& objects, RobotView& view, Clock& clock)
-    : editor_(editor), ui_(editor.ui()), state_(state), trail_(trail), objects_(objects),
-      view_(view), clock_(clock), interpreter_(editor, state, view) {}
+    : ui_(editor.ui()), state_(state), trail_(trail), objects_(objects), view_(view), clock_(clock),
+      interpreter_(editor, state, view) {}
 
 // ---- the queue
 
@@ -29,6 +29,10 @@ void RunControl::PostChain(int request) {
 }
 
 void RunControl::Send(int request, int param) {
+    if (request == request::Next || request == request::Resume) {
+        PostChain(request);
+        return;
+    }
     const Message m{request, param};
     if (primitive_ == Primitive::None) {
         Dispatch(m);

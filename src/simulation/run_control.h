@@ -105,7 +105,6 @@ class RunControl {
     void PlaceStamp(const GoInstruction& in, bool flipped);
     void PlaceText(const GoInstruction& in);
 
-    GoEditor& editor_;
     UserInterface& ui_;
     ZarnikState& state_;
     PenTrail& trail_;

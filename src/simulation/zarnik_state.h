@@ -55,7 +55,7 @@ int PixelsPerStep(const ZarnikState& state);
 double StepX(const ZarnikState& state, int x);
 double StepY(const ZarnikState& state, int y);
 
-// Setting a start field sets the matching current field too.
+// The start position and heading, where Reset puts the robot.
 void SetHome(ZarnikState& state, int x, int y);
 void SetHomeHeading(ZarnikState& state, int heading);
 
