@@ -1,5 +1,9 @@
 #pragma once
 
+#include "files/project_data.h"
+#include "program/user_interface.h"
+
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +17,8 @@ int RunCommand(const Args& args);
 
 int SendCommand(const Args& args);
 int GetCommand(const Args& args);
+int ShowCommand(const Args& args);
+int ConvertCommand(const Args& args);
 
 // How send and get reach the robot: a port 1..4, a device, the trace lines.
 struct LinkOptions {
@@ -23,6 +29,13 @@ struct LinkOptions {
 // Takes the option at args[i] (and its value); false when it is none of them.
 bool ReadLinkOption(const Args& args, std::size_t& i, LinkOptions& options);
 void SelectLinkPort(const LinkOptions& options);
+
+// Files: a project of any form read without applying it (false after the
+// message a load would show), and whether a file is a project: by its
+// header or contents, or by its name when it is damaged.
+bool ReadProjectData(zf::UserInterface& ui, const std::string& path,
+                     const std::vector<std::uint8_t>& bytes, zf::ProjectData& data);
+bool IsProjectFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 struct Command {
     const char* name;

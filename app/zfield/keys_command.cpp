@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "files/go_program_file.h"
 #include "program/editor.h"
 #include "program/key_sequence.h"
 #include "program/printing_ui.h"
@@ -12,6 +13,7 @@ int KeysCommand(const Args& args) {
     zf::PrintingUi ui;
     std::string sequence;
     bool check = false;
+    std::string output;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--answer" && i + 1 < args.size()) {
@@ -23,6 +25,8 @@ int KeysCommand(const Args& args) {
             ui.answers.push_back(answer);
         } else if (a == "--check") {
             check = true;
+        } else if (a == "-o" && i + 1 < args.size()) {
+            output = args[++i];
         } else if (sequence.empty() && !a.starts_with("--")) {
             sequence = a;
         } else {
@@ -45,8 +49,10 @@ int KeysCommand(const Args& args) {
             zf::Warn(ui, 108);
         std::printf("check GO: %d\ncheck PROC: %d\n", go, proc);
     }
+    // Saved as Save Go Program saves: the header takes the file's name.
+    const bool saved = output.empty() || zf::SaveGoProgramAs(editor, output);
     std::fputs(zf::FormatLists(editor).c_str(), stdout);
-    return 0;
+    return saved ? 0 : 1;
 }
 
 } // namespace zfield

@@ -8,9 +8,9 @@ namespace {
 
 const zfield::Command kCommands[] = {
     {"keys", zfield::KeysCommand,
-     "keys \"SEQUENCE\" [--answer yes|no|edit]... [--check]\n"
+     "keys \"SEQUENCE\" [--answer yes|no|edit]... [--check] [-o FILE.gop]\n"
      "      Keys SEQUENCE into a fresh Go Program and prints the messages shown,\n"
-     "      the GO list, the PROC list and the memory units left."},
+     "      the GO list, the PROC list and the memory units left; -o saves it."},
     {"run", zfield::RunCommand,
      "run --keys \"SEQUENCE\" [--floor W,H] [--instant] [--trail]\n"
      "      Keys SEQUENCE and runs it as GO does from the centre of a W x H-step\n"
@@ -25,6 +25,13 @@ const zfield::Command kCommands[] = {
      "get [--port N | --device PATH] [--trace] -o FILE.gop\n"
      "      Reads the Go Program held by the Floor Zarnik as Get GO Program does,\n"
      "      saves it to FILE.gop and prints the messages shown and its lists."},
+    {"show", zfield::ShowCommand,
+     "show FILE\n"
+     "      Prints a Go Program as keys prints its lists, or a project (any form)\n"
+     "      as its settings, its trail points and its objects, one a line."},
+    {"convert", zfield::ConvertCommand,
+     "convert IN OUT\n"
+     "      Reads a Go Program or a project of any version and writes it as 2.0."},
 };
 
 const char* kNotation =

@@ -311,7 +311,8 @@ bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
     data.y = r.I16();
     r.Skip(1);
     data.heading = r.I16();
-    data.mirrored = static_cast<std::uint32_t>(static_cast<std::int32_t>(r.I16()));
+    // Only exactly 1 mirrors a 1.0 robot.
+    data.mirrored = r.I16() == 1 ? 1 : 0;
     data.goProgram = r.FixedString(13);
     r.Seek(kV1Options);
     ProjectOptions options;
@@ -406,7 +407,47 @@ bool CheckIfZFieldProjectIni(const std::string& path) {
     return CheckIfZFieldProjectIni(IniFile::Load(path));
 }
 
-std::vector<std::uint8_t> WriteProjectV2(ProjectScene& scene, const std::string& folder) {
+ProjectData CaptureProject(ProjectScene& scene, const std::string& folder) {
+    ProjectData data;
+    for (int i = 0; i < scene.trail.trailLength(); ++i)
+        data.trail.push_back(scene.trail.GetTrailPoint(i));
+    for (const auto& object : scene.objects.objects()) {
+        ProjectObject o;
+        o.kind = object->kind;
+        o.param1 = object->param1;
+        o.param2 = object->param2;
+        o.param3 = object->param3;
+        o.x = object->x;
+        o.y = object->y;
+        o.width = object->width;
+        o.height = object->height;
+        o.runTag = object->runTag;
+        if (o.kind == objectkind::Text) {
+            const std::uint8_t* stored =
+                TextObjectTable().Get(static_cast<std::uint32_t>(o.param1));
+            if (stored)
+                o.record = TextObjectRecord::FromBytes(stored);
+            o.text = TextStringTable().Get(o.record.textId);
+        } else {
+            o.name = NameTable().Get(object->nameId);
+        }
+        data.objects.push_back(std::move(o));
+    }
+    const GoInstruction* head = scene.editor.Head(GO_LIST);
+    if (head && head->opcode == op::GoProgramHeader)
+        data.goProgram = NameTable().Get(head->nameId);
+    data.shape = NameTable().Get(scene.state.shapeId);
+    data.heading = scene.state.heading;
+    data.x = scene.state.x;
+    data.y = scene.state.y;
+    data.mirrored = scene.state.flipped ? 1 : 0;
+    data.floorWidthSteps = scene.state.floorWidth / kStepMm;
+    data.floorHeightSteps = scene.state.floorHeight / kStepMm;
+    data.folder = folder;
+    return data;
+}
+
+std::vector<std::uint8_t> WriteProjectV2(const ProjectData& data) {
     std::vector<std::uint8_t> file;
     ContainerWriter out(file, kProjectV2Header);
     ByteWriter& w = out.bytes();
@@ -414,8 +455,7 @@ std::vector<std::uint8_t> WriteProjectV2(ProjectScene& scene, const std::string&
     RecordTable records(TextObjectRecord::kStoredSize);
 
     out.BeginSection();
-    for (int i = 0; i < scene.trail.trailLength(); ++i) {
-        TrailPoint p = scene.trail.GetTrailPoint(i);
+    for (const TrailPoint& p : data.trail) {
         w.I32(p.x);
         w.I32(p.y);
         w.I16(p.style);
@@ -424,56 +464,54 @@ std::vector<std::uint8_t> WriteProjectV2(ProjectScene& scene, const std::string&
     out.EndSection(kTrailTag);
 
     out.BeginSection();
-    for (const auto& object : scene.objects.objects()) {
+    for (const ProjectObject& object : data.objects) {
         std::uint32_t nameId = 0;
-        std::int32_t param1 = object->param1;
-        if (object->kind == objectkind::Text) {
-            const std::uint8_t* stored =
-                TextObjectTable().Get(static_cast<std::uint32_t>(object->param1));
-            TextObjectRecord record =
-                stored ? TextObjectRecord::FromBytes(stored) : TextObjectRecord{};
-            record.textId = texts.Add(TextStringTable().Get(record.textId));
+        std::int32_t param1 = object.param1;
+        if (object.kind == objectkind::Text) {
+            TextObjectRecord record = object.record;
+            record.textId = texts.Add(object.text);
             auto bytes = record.ToBytes();
             param1 = static_cast<std::int32_t>(records.Add(bytes.data()));
         } else {
-            nameId = names.Add(NameTable().Get(object->nameId));
+            nameId = names.Add(object.name);
         }
         w.U32(nameId);
-        w.U16(object->kind);
+        w.U16(object.kind);
         w.Zeros(2);
         w.I32(param1);
-        w.I32(object->param2);
-        w.I32(object->param3);
-        w.I32(object->x);
-        w.I32(object->y);
-        w.I32(object->width);
-        w.I32(object->height);
-        w.U16(object->runTag);
+        w.I32(object.param2);
+        w.I32(object.param3);
+        w.I32(object.x);
+        w.I32(object.y);
+        w.I32(object.width);
+        w.I32(object.height);
+        w.U16(object.runTag);
         w.Zeros(6);
     }
     out.EndSection(kObjectsTag);
     out.Section(kRecordsTag, records.Pool(), records.PoolAllocated());
     out.Section(kTextsTag, texts.Pool(), texts.PoolAllocated());
 
-    const GoInstruction* head = scene.editor.Head(GO_LIST);
-    std::string goProgram =
-        head && head->opcode == op::GoProgramHeader ? NameTable().Get(head->nameId) : "";
     out.BeginSection();
-    w.U32(names.Add(NameTable().Get(scene.state.shapeId)));
-    w.U16(static_cast<std::uint16_t>(scene.state.heading));
-    w.U16(static_cast<std::uint16_t>(scene.state.x));
-    w.U16(static_cast<std::uint16_t>(scene.state.y));
+    w.U32(names.Add(data.shape));
+    w.U16(static_cast<std::uint16_t>(data.heading));
+    w.U16(static_cast<std::uint16_t>(data.x));
+    w.U16(static_cast<std::uint16_t>(data.y));
     w.Zeros(2);
-    w.U32(scene.state.flipped ? 1 : 0);
-    w.I16(static_cast<std::int16_t>(scene.state.floorWidth / kStepMm));
-    w.I16(static_cast<std::int16_t>(scene.state.floorHeight / kStepMm));
-    w.U32(names.Add(goProgram));
-    w.U32(names.Add(folder));
+    w.U32(data.mirrored);
+    w.I16(static_cast<std::int16_t>(data.floorWidthSteps));
+    w.I16(static_cast<std::int16_t>(data.floorHeightSteps));
+    w.U32(names.Add(data.goProgram));
+    w.U32(names.Add(data.folder));
     out.EndSection(kSettingsTag);
     out.Section(kNamesTag, names.Pool(), names.PoolAllocated());
     out.Section(kEndTag, nullptr, 0);
     out.Finish();
     return file;
+}
+
+std::vector<std::uint8_t> WriteProjectV2(ProjectScene& scene, const std::string& folder) {
+    return WriteProjectV2(CaptureProject(scene, folder));
 }
 
 namespace {
@@ -514,7 +552,7 @@ Load ApplyV1(ProjectScene& scene, const ProjectData& data, const std::string& pa
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
     SetZarnikShape(scene, ShapeSearch(scene, data.shape));
     SetZarnikPosition(scene, data.x, data.y);
-    SetZarnikFlipped(scene, data.mirrored == 1);
+    SetZarnikFlipped(scene, data.mirrored != 0);
     SetZarnikHeading(scene, data.heading);
     scene.host.ResetGraphicsLibrary();
     ReplacePenTrail(scene, data.trail);

@@ -69,8 +69,10 @@ ProjectData ParseProjectIni(const IniFile& ini);
 bool CheckIfZFieldProjectIni(const IniFile& ini);
 bool CheckIfZFieldProjectIni(const std::string& path);
 
-// The file image of a scene, version 2.0. `folder` is the project folder
-// stored with it.
+// What a scene would store, with `folder` as its project folder.
+ProjectData CaptureProject(ProjectScene& scene, const std::string& folder);
+// The version 2.0 file image of a project.
+std::vector<std::uint8_t> WriteProjectV2(const ProjectData& data);
 std::vector<std::uint8_t> WriteProjectV2(ProjectScene& scene, const std::string& folder);
 
 // The readers read the whole file before they change anything, so that a

@@ -1,0 +1,72 @@
+#include "commands.h"
+
+#include "files/file_io.h"
+#include "files/go_program_file.h"
+#include "files/paths.h"
+#include "files/project_file.h"
+#include "program/editor.h"
+#include "program/printing_ui.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace zfield {
+
+namespace {
+
+// An ini project names its data folder relative to itself and its
+// background by name; a 2.0 project stores the folder whole and the
+// background as an object at the centre.
+void CompleteIniProject(zf::ProjectData& data, const std::string& path) {
+    std::error_code ignored;
+    std::string absolute = std::filesystem::absolute(path, ignored).string();
+    data.folder = zf::ToStoredPath(zf::FolderPart(absolute) + zf::ToNativePath(data.folder));
+    if (!data.background.empty()) {
+        zf::ProjectObject background;
+        background.kind = zf::objectkind::Background;
+        background.name = data.background;
+        background.x = data.floorWidthSteps * zf::kStepMm / 2;
+        background.y = data.floorHeightSteps * zf::kStepMm / 2;
+        data.objects.insert(data.objects.begin(), background);
+    }
+}
+
+// A 1.0 project's folder is where the file lies, whatever it stored.
+void CompleteV1Project(zf::ProjectData& data, const std::string& path) {
+    std::error_code ignored;
+    data.folder =
+        zf::ToStoredPath(zf::FolderPart(std::filesystem::absolute(path, ignored).string()));
+}
+
+} // namespace
+
+int ConvertCommand(const Args& args) {
+    if (args.size() != 2) {
+        std::fprintf(stderr, "zfield convert: IN and OUT are needed\n");
+        return 2;
+    }
+    const std::string& in = args[0];
+    const std::string& out = args[1];
+    zf::PrintingUi ui;
+    std::vector<std::uint8_t> bytes;
+    if (zf::ReadWholeFile(in, bytes) == zf::ReadResult::Ok && IsProjectFile(in, bytes)) {
+        zf::ProjectData data;
+        if (!ReadProjectData(ui, in, bytes, data))
+            return 1;
+        if (data.form == zf::ProjectForm::Ini)
+            CompleteIniProject(data, in);
+        else if (data.form == zf::ProjectForm::V1)
+            CompleteV1Project(data, in);
+        if (!zf::WriteFileAtomically(out, zf::WriteProjectV2(data))) {
+            ui.WarningBox(zf::kUnnumbered, std::string(zf::kFileNotSavedText) + out);
+            return 1;
+        }
+        return 0;
+    }
+    zf::GoEditor editor(ui);
+    if (!zf::OpenGoProgram(editor, in, true))
+        return 1;
+    return zf::SaveGoProgramAs(editor, out) ? 0 : 1;
+}
+
+} // namespace zfield
