@@ -12,9 +12,11 @@ const zfield::Command kCommands[] = {
      "      Keys SEQUENCE into a fresh Go Program and prints the messages shown,\n"
      "      the GO list, the PROC list and the memory units left; -o saves it."},
     {"run", zfield::RunCommand,
-     "run --keys \"SEQUENCE\" [--floor W,H] [--instant] [--trail]\n"
-     "      Keys SEQUENCE and runs it as GO does from the centre of a W x H-step\n"
-     "      working area (10 x 10), heading 0, pen up; prints the messages shown,\n"
+     "run (--keys \"SEQUENCE\" | FILE.gop) [--project P.zfp] [--floor W,H] [--instant]\n"
+     "      [--trail]\n"
+     "      Keys SEQUENCE (or opens FILE.gop) and runs it as GO does from the centre\n"
+     "      of a W x H-step working area (10 x 10), heading 0, pen up, or on the\n"
+     "      working area and start state of project P; prints the messages shown,\n"
      "      the robot (mm and degrees), the pen trail and the number of objects."},
     {"send", zfield::SendCommand,
      "send FILE.gop [--port N | --device PATH] [--trace]\n"

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "files/go_program_file.h"
+#include "files/project_file.h"
 #include "program/editor.h"
 #include "program/key_sequence.h"
 #include "program/printing_ui.h"
@@ -20,6 +22,9 @@ struct RunOptions {
     int floorHeight = 10;
     bool instant = false;
     bool trail = false;
+    // A saved program instead of keys, and a project for the working area.
+    std::string program;
+    std::string project;
 };
 
 bool ParseFloor(const std::string& text, int& width, int& height) {
@@ -52,13 +57,17 @@ int ParseRunArgs(const Args& args, RunOptions& options) {
             options.instant = true;
         } else if (a == "--trail") {
             options.trail = true;
+        } else if (a == "--project" && i + 1 < args.size()) {
+            options.project = args[++i];
+        } else if (!a.starts_with("--") && options.program.empty()) {
+            options.program = a;
         } else {
             std::fprintf(stderr, "zfield run: unexpected argument '%s'\n", a.c_str());
             return 2;
         }
     }
-    if (!options.haveKeys) {
-        std::fprintf(stderr, "zfield run: a program is needed (--keys \"SEQUENCE\")\n");
+    if (options.haveKeys == !options.program.empty()) {
+        std::fprintf(stderr, "zfield run: a program is needed (--keys \"SEQUENCE\" or FILE.gop)\n");
         return 2;
     }
     return 0;
@@ -86,17 +95,30 @@ int RunCommand(const Args& args) {
 
     zf::PrintingUi ui;
     zf::GoEditor editor(ui);
-    const zf::FloorMm floor{options.floorWidth * zf::kStepMm, options.floorHeight * zf::kStepMm};
-    std::string error;
-    if (!zf::KeySequence(editor, options.keys, &error, floor)) {
-        std::fprintf(stderr, "zfield run: %s\n", error.c_str());
-        return 2;
-    }
-
     zf::ZarnikState state;
     zf::SetUpWorkingArea(state, options.floorWidth, options.floorHeight);
     zf::PenTrail trail;
     zf::GraphicObjectList objects;
+    // The project sets the working area and the start state; its own Go
+    // Program gives way to the one named here.
+    if (!options.project.empty()) {
+        zf::ProjectHost host;
+        zf::ProjectScene scene{state, trail, objects, editor, host};
+        if (!zf::OpenProject(scene, options.project, true))
+            return 1;
+    }
+    if (!options.program.empty()) {
+        if (!zf::OpenGoProgram(editor, options.program, true))
+            return 1;
+    } else {
+        const zf::FloorMm floor{state.floorWidth, state.floorHeight};
+        std::string error;
+        if (!zf::KeySequence(editor, options.keys, &error, floor)) {
+            std::fprintf(stderr, "zfield run: %s\n", error.c_str());
+            return 2;
+        }
+    }
+
     zf::RobotView view;
     // An instant run needs no real time at all.
     std::unique_ptr<zf::Clock> clock;
