@@ -310,8 +310,10 @@ std::string ListingLine(const GoInstruction& in, FloorMm floor) {
     std::string line = KeyToken(in.opcode);
     if (in.bracketOpen && !opensBody)
         line += " [";
-    for (int i = 0; i < in.DigitCount(); ++i)
-        line += " " + std::to_string(in.digits[i]);
+    for (int i = 0; i < in.DigitCount(); ++i) {
+        line += ' ';
+        line += std::to_string(in.digits[i]);
+    }
     if (in.bracketClosed)
         line += " ]";
     if (in.bracketOpen && opensBody)
