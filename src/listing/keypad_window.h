@@ -1,0 +1,92 @@
+#pragma once
+
+#include "program/keypad_rules.h"
+
+#include <QImage>
+#include <QPainterPath>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+
+namespace zf::ui {
+
+// One key of the keypad drawing, in design-grid units (146 x 76).
+struct KeypadKey {
+    int code;
+    QColor colour;
+    QPointF centre;
+    QSizeF size; // in units
+    const char* label;
+};
+
+// The drawing of the robot's top with its keys, at a scale k.
+class KeypadLayout {
+  public:
+    static const std::vector<KeypadKey>& Keys();
+    // The four arrows (Forward, Back, Left, Right) in grid units.
+    static QPainterPath Arrow(int code);
+
+    void SetClientSize(QSize size);
+    double k() const { return k_; }
+    // The key under a point, or -1.
+    int HitTest(QPointF point) const;
+    QRectF KeyRect(int code) const;
+    // The centre of a key or arrow in pixels, for tests and tooltips.
+    QPointF KeyCentre(int code) const;
+    void Paint(QPainter& painter, const QImage& note) const;
+
+  private:
+    double k_ = 1.0;
+};
+
+// The keypad window: clicks become keys through the click rules.
+class KeypadWindow : public QWidget, private KeypadActions {
+    Q_OBJECT
+  public:
+    struct Hooks {
+        std::function<bool()> runActive;
+        std::function<int()> procedureBeingDefined;
+        std::function<void(int)> sendKey;
+        std::function<void()> requestRun;
+        std::function<void()> requestStop;
+        std::function<void()> keySound;
+        std::function<void()> refuseClearMemory;
+    };
+
+    explicit KeypadWindow(QWidget* parent = nullptr);
+    void SetHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+
+    const KeypadLayout& layout() const { return layout_; }
+    bool PromptShown() const { return rules_.promptShown(); }
+    QTimer& clearTimer() { return timer_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void KeySound() override;
+    void RefuseClearMemory() override;
+    void ShowClearPrompt() override;
+    void HideClearPrompt() override;
+    void StartClearTimer() override;
+    void StopClearTimer() override;
+    void SendKey(int key) override;
+    void RequestRun() override;
+    void RequestStop() override;
+
+    KeypadLayout layout_;
+    KeypadRules rules_{*this};
+    Hooks hooks_;
+    QTimer timer_;
+    QPointer<QLabel> prompt_;
+    QImage note_;
+};
+
+} // namespace zf::ui

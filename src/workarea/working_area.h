@@ -1,0 +1,66 @@
+#pragma once
+
+#include "program/user_interface.h"
+#include "simulation/graphic_objects.h"
+#include "simulation/pen_trail.h"
+#include "simulation/zarnik_state.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QStringList>
+
+#include <string>
+
+namespace zf {
+
+// What the working area shows: the robot state (sizes), the pen trail and
+// the objects, with the project folder the pictures come from. Texts get
+// their placement and size when they are first drawn, so the objects are
+// not const.
+struct WorkingAreaScene {
+    const ZarnikState& state;
+    const PenTrail& trail;
+    GraphicObjectList& objects;
+    std::string folder;
+};
+
+// The zoom (pixels per metre) that fits the working area into a space, and
+// the picture's size at a zoom.
+float FitZoom(const ZarnikState& state, int availableWidth, int availableHeight);
+QSize WorkingAreaPixels(const ZarnikState& state, float zoom);
+
+// Draws the region of the working area at a zoom: the white floor or the
+// background, the pen trail, then stamps and texts in list order. The
+// painter's origin is the region's top-left corner. The robot is not part
+// of this picture.
+void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom, WorkingAreaScene& scene);
+QImage RenderWorkingAreaImage(const QSize& size, float zoom, WorkingAreaScene& scene);
+
+// Every line of the trail with the pen of its end point; mm scaled by
+// pixelsPerMm (truncated), less the origin.
+void DrawPenTrail(QPainter& painter, const PenTrail& trail, double pixelsPerMm,
+                  const QPoint& origin);
+
+// The font of a text record at a step size: its height is in 1/40 of a step.
+QFont TextObjectFont(const LogFont& font, int pixelsPerStep);
+// A text's lines (split at CR LF, CR or LF), as drawn.
+QStringList TextLines(const std::string& text);
+// The block a text takes: its widest line plus one pixel, by its lines'
+// height.
+QSize MeasureTextBlock(const QFont& font, const QStringList& lines);
+// Measures a text object at the zoom of `state`, applies a pending placement
+// and stores its size in mm. False when it has no record.
+bool MeasureTextObject(GraphicObject& object, const ZarnikState& state);
+
+// SaveBitmapFile's working area: drawn at the zoom that fits it into
+// width x height and written as an 8-bit picture with the application
+// palette.
+bool SaveWorkingAreaBitmap(UserInterface& ui, const std::string& path, int width, int height,
+                           WorkingAreaScene& scene);
+// The size of a saved working area: fitted into four fifths of the screen
+// each way.
+QSize SaveGraphicsSize(const ZarnikState& state, const QSize& screen);
+
+} // namespace zf

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "files/bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zf::test {
+
+// Fonts need an application object; the tests run on the offscreen platform.
+class QtEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        if (QGuiApplication::instance())
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "zf_render_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = new QGuiApplication(argc, argv);
+    }
+    void TearDown() override { delete app_; }
+
+  private:
+    QGuiApplication* app_ = nullptr;
+};
+
+inline ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// A project folder with its four sub-folders, removed afterwards.
+class ProjectDir {
+  public:
+    ProjectDir() {
+        char pattern[] = "/tmp/zf_render_XXXXXX";
+        root_ = mkdtemp(pattern);
+        for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
+            std::filesystem::create_directory(root_ / sub);
+    }
+    ~ProjectDir() { std::filesystem::remove_all(root_); }
+    ProjectDir(const ProjectDir&) = delete;
+    ProjectDir& operator=(const ProjectDir&) = delete;
+
+    std::string Folder() const { return root_.string() + "/"; }
+    std::string Path(const std::string& relative) const { return (root_ / relative).string(); }
+
+    // Writes a picture as the program writes bitmaps: 8 bits, application
+    // palette. Use palette colours for exact pixels.
+    void WriteBitmap(const std::string& relative, const QImage& picture) const {
+        const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+        std::vector<std::uint32_t> rgb;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            rgb.insert(rgb.end(), row, row + image.width());
+        }
+        const std::vector<std::uint8_t> file =
+            EncodeBitmap8(image.width(), image.height(), ReduceToAppPalette(rgb));
+        std::FILE* f = std::fopen(Path(relative).c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(file.data(), 1, file.size(), f);
+        std::fclose(f);
+    }
+
+  private:
+    std::filesystem::path root_;
+};
+
+inline QImage Filled(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+inline QRgb Rgb(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFFu;
+}
+
+inline constexpr QRgb kWhite = 0xFFFFFF;
+inline constexpr QRgb kBlack = 0x000000;
+inline constexpr QRgb kRed = 0xFF0000;
+inline constexpr QRgb kGreen = 0x00FF00;
+inline constexpr QRgb kBlue = 0x0000FF;
+inline constexpr QRgb kYellow = 0xFFFF00;
+inline constexpr QRgb kMagenta = 0xFF00FF;
+inline constexpr QRgb kCyan = 0x00FFFF;
+
+} // namespace zf::test
