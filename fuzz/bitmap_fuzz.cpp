@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <span>
 
+// Kept so that the reads are not optimised away.
+volatile std::uint32_t gSink;
+
 // Any bytes either are refused or give a picture whose every pixel can be
 // read without leaving the loaded block.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -17,8 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sum += byte;
     for (std::uint32_t pixel : bitmap->RgbPixels())
         sum += pixel;
-    // Kept so that the reads above are not optimised away.
-    static volatile std::uint32_t sink;
-    sink = sum;
+    gSink = sum;
     return 0;
 }
