@@ -12,7 +12,7 @@
 namespace zf {
 namespace {
 
-using test::BitmapSpec;
+using test::TestPicture;
 
 // One picture of each form the loader knows.
 std::vector<std::vector<std::uint8_t>> Seeds() {
@@ -21,7 +21,7 @@ std::vector<std::vector<std::uint8_t>> Seeds() {
         test::BuildBitmapFile({9, 3, 1, {0, 0xFFFFFF}, std::vector<std::uint32_t>(27, 1)}));
     seeds.push_back(
         test::BuildBitmapFile({5, 2, 4, {0xFF0000, 0xFF00, 0xFF}, {0, 1, 2, 0, 1, 2, 2, 1, 0, 0}}));
-    BitmapSpec core{3, 2, 8, std::vector<std::uint32_t>(256, 0x123456), {0, 1, 2, 3, 4, 5}};
+    TestPicture core{3, 2, 8, std::vector<std::uint32_t>(256, 0x123456), {0, 1, 2, 3, 4, 5}};
     core.core = true;
     seeds.push_back(test::BuildBitmapFile(core));
     seeds.push_back(test::BuildBitmapFile(

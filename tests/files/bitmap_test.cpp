@@ -11,9 +11,9 @@
 namespace zf {
 namespace {
 
-using test::BitmapSpec;
 using test::Get32;
 using test::TempFolder;
+using test::TestPicture;
 
 constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF,
                         kMagenta = 0xFF00FF, kBlack = 0x000000, kTeal = 0x008080;
@@ -130,28 +130,29 @@ TEST_F(SavingBitmaps, FailuresSaySoAndLeaveTheOldFile) {
 // Pictures of every depth are loaded, reduced to the application palette,
 // saved as 8-bit files and loaded again with the same colours.
 TEST_F(SavingBitmaps, RoundTripsKeepEveryColour) {
-    BitmapSpec core{3, 2, 4, {kRed, kGreen, kBlue, kTeal, kWhite, kMagenta}, {0, 1, 2, 3, 4, 5}};
+    TestPicture core{3, 2, 4, {kRed, kGreen, kBlue, kTeal, kWhite, kMagenta}, {0, 1, 2, 3, 4, 5}};
     core.table.resize(16, kBlack);
     core.core = true;
-    const BitmapSpec specs[] = {
+    const TestPicture pictures[] = {
         {9, 2, 1, {kBlack, kWhite}, {1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 0, 0, 0, 1, 1, 1, 1, 0}},
         {5, 2, 4, {kRed, kGreen, kBlue, kTeal}, {0, 1, 2, 3, 0, 3, 3, 2, 1, 0}},
         core,
         {6, 2, 8, {kWhite, kMagenta, kTeal}, {2, 1, 0, 0, 1, 2, 1, 1, 1, 2, 2, 2}},
         {3, 2, 24, {}, {kRed, kGreen, kBlue, kWhite, kBlack, kMagenta}},
     };
-    for (const BitmapSpec& spec : specs) {
-        SCOPED_TRACE(spec.bits);
-        test::WriteBytesTo(dir / "in.bmp", test::BuildBitmapFile(spec));
+    for (const TestPicture& picture : pictures) {
+        SCOPED_TRACE(picture.bits);
+        test::WriteBytesTo(dir / "in.bmp", test::BuildBitmapFile(picture));
         auto in = LoadPackedBitmap(dir / "in.bmp");
         ASSERT_TRUE(in);
-        EXPECT_EQ(in->BitCount(), spec.bits);
+        EXPECT_EQ(in->BitCount(), picture.bits);
         std::vector<std::uint32_t> pixels = in->RgbPixels();
         for (std::size_t i = 0; i < pixels.size(); ++i) {
-            std::uint32_t v = spec.values[i];
-            EXPECT_EQ(pixels[i], Opaque(spec.bits <= 8 ? spec.table.at(v) : v)) << "pixel " << i;
+            std::uint32_t v = picture.values[i];
+            EXPECT_EQ(pixels[i], Opaque(picture.bits <= 8 ? picture.table.at(v) : v))
+                << "pixel " << i;
         }
-        ASSERT_TRUE(WriteBitmap8File(ui, dir / "out.bmp", spec.width, spec.height,
+        ASSERT_TRUE(WriteBitmap8File(ui, dir / "out.bmp", picture.width, picture.height,
                                      ReduceToAppPalette(pixels)));
         auto out = LoadPackedBitmap(dir / "out.bmp");
         ASSERT_TRUE(out);
@@ -191,10 +192,10 @@ TEST(LoadingBitmaps, TopDownAndBitFieldPictures) {
 }
 
 TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
-    BitmapSpec spec{4, 3, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(12, 0)};
+    TestPicture picture{4, 3, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(12, 0)};
     // A run and end of row; a literal of 3 and end of row; a move right, a run, the end.
     auto bitmap = ParseBitmapFile(test::WithRunLengthRows(
-        spec, {3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 0, 0, 2, 1, 0, 2, 2, 0, 1}));
+        picture, {3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 0, 0, 2, 1, 0, 2, 2, 0, 1}));
     ASSERT_TRUE(bitmap);
     const std::uint32_t k = Opaque(kBlack), r = Opaque(kRed), b = Opaque(kBlue);
     EXPECT_EQ(bitmap->RgbPixels(),
@@ -202,8 +203,8 @@ TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
     EXPECT_EQ(bitmap->PixelBytes().size(), 12u);
 
     // Four bits: runs alternate their two nibbles.
-    spec = {7, 1, 4, {kBlack, kRed, kBlue, kWhite}, std::vector<std::uint32_t>(7, 0)};
-    bitmap = ParseBitmapFile(test::WithRunLengthRows(spec, {4, 0x12, 0, 3, 0x30, 0x20, 0, 1}));
+    picture = {7, 1, 4, {kBlack, kRed, kBlue, kWhite}, std::vector<std::uint32_t>(7, 0)};
+    bitmap = ParseBitmapFile(test::WithRunLengthRows(picture, {4, 0x12, 0, 3, 0x30, 0x20, 0, 1}));
     ASSERT_TRUE(bitmap);
     const std::uint32_t w = Opaque(kWhite);
     EXPECT_EQ(bitmap->RgbPixels(), (std::vector<std::uint32_t>{r, b, r, b, w, k, b}));

@@ -160,6 +160,18 @@ TEST_F(ProjectFolders, PredefinedProjectsLieInsideTheProgramFolder) {
     EXPECT_FALSE(IsPreDefinedProject(dir / "Zarnikfield Projects/maze.zfp"));
 }
 
+TEST_F(ProjectFolders, DebugLogWritesOnlyWhileOpen) {
+    LogText("lost");
+    ASSERT_TRUE(OpenDebugLog(dir / "debug.log"));
+    LogText("IsFileFound() == FALSE");
+    LogFormatted("level %d", 3);
+    CloseDebugLog();
+    LogText("lost too");
+    std::string expected = "IsFileFound() == FALSE\r\nlevel 3-- end of log\r\n";
+    EXPECT_EQ(test::BytesOf(dir / "debug.log"),
+              std::vector<std::uint8_t>(expected.begin(), expected.end()));
+}
+
 TEST(PathLevels, GivesLeadingComponents) {
     EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 1), "projects");
     EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 2), "projects\\junior");
