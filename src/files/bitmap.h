@@ -58,6 +58,7 @@ class PackedBitmap {
     std::vector<std::uint32_t> RgbPixels() const;
 
   private:
+    PackedBitmap() = default;
     const std::uint8_t* Rows() const;
 
     std::vector<std::uint8_t> block_;
