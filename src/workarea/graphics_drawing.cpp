@@ -135,7 +135,7 @@ bool GraphicsDrawing::event(QEvent* event) {
     ZarnikState& state = doc_.state;
     switch (m->number()) {
     case msg::Run:
-        Request(request::Run, static_cast<int>(m->first));
+        Request(request::Run, static_cast<int>(m->second));
         break;
     case msg::Continue:
     case msg::Stop:

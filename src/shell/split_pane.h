@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class QRubberBand;
+
+namespace zf::ui {
+
+// A pane divided by a draggable 8-pixel bar. The bar's position is kept in
+// pixels; a drag shows a band that follows the pointer inside [45, size - 90]
+// and the new position is the released pointer, clamped to that range, less
+// the grab offset.
+class SplitPane : public QWidget {
+    Q_OBJECT
+  public:
+    SplitPane(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+    int splitPosition() const { return split_; }
+    void SetSplitPosition(int position);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    // Places the children for the current size and split position.
+    virtual void Layout() = 0;
+    // The bar's rectangle, painted as a raised bar.
+    virtual QRect BarRect() const = 0;
+
+    int Along(QPoint p) const { return orientation_ == Qt::Horizontal ? p.x() : p.y(); }
+    int Extent() const { return orientation_ == Qt::Horizontal ? width() : height(); }
+
+  private:
+    void MoveBand(int along);
+
+    Qt::Orientation orientation_;
+    int split_ = 0;
+    bool dragging_ = false;
+    int grab_ = 0;
+    QRubberBand* band_ = nullptr;
+};
+
+} // namespace zf::ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace zf::ui {
+
+// A tool bar of 32 x 32 buttons at x = 4 + 35 * slot, y = 7, whose pictures
+// are cells of the tool bar strip. Push buttons act when released over
+// themselves; drag tools act where they are released outside the bar.
+class ToolStrip : public QWidget {
+    Q_OBJECT
+  public:
+    enum Kind { Push = 0, Toggle = 1, Drag = 2 };
+    struct Slot {
+        Kind kind = Push;
+        int request = 0; // 0: an empty slot
+        int tip = 0;     // string id of its tooltip
+        int image = 0;   // cell of the strip
+        bool enabled = true;
+        bool latched = false;
+        bool pressed = false;
+    };
+
+    ToolStrip(int tools, QWidget* parent = nullptr);
+
+    void SetSlots(std::vector<Slot> tools);
+    const std::vector<Slot>& tools() const { return tools_; }
+    static QRect SlotRect(int slot) { return QRect(4 + 35 * slot, 7, 32, 32); }
+    void SetStrip(const QImage& strip) { strip_ = strip; }
+
+    // A push button or toggle released over itself, with its latched mark.
+    std::function<void(const Slot& slot)> pushed;
+    // A drag tool released at a point in global coordinates.
+    std::function<void(const Slot& slot, QPoint global)> dropped;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    int SlotAt(QPoint p) const;
+    QImage Cell(int index) const;
+
+    std::vector<Slot> tools_;
+    QImage strip_;
+    int down_ = -1;
+};
+
+} // namespace zf::ui
