@@ -14,6 +14,8 @@ using Args = std::vector<std::string>;
 // Each subcommand takes the arguments after its name and returns the exit status.
 int KeysCommand(const Args& args);
 int RunCommand(const Args& args);
+// Needs the rendering library.
+int ListingCommand(const Args& args);
 
 int SendCommand(const Args& args);
 int GetCommand(const Args& args);

@@ -13,11 +13,19 @@ const zfield::Command kCommands[] = {
      "      the GO list, the PROC list and the memory units left; -o saves it."},
     {"run", zfield::RunCommand,
      "run (--keys \"SEQUENCE\" | FILE.gop) [--project P.zfp] [--floor W,H] [--instant]\n"
-     "      [--trail]\n"
+     "      [--trail] [-o OUT.png [--size WxH]]\n"
      "      Keys SEQUENCE (or opens FILE.gop) and runs it as GO does from the centre\n"
      "      of a W x H-step working area (10 x 10), heading 0, pen up, or on the\n"
      "      working area and start state of project P; prints the messages shown,\n"
-     "      the robot (mm and degrees), the pen trail and the number of objects."},
+     "      the robot (mm and degrees), the pen trail and the number of objects;\n"
+     "      -o draws the working area fitted into WxH pixels (1000x1000), the robot\n"
+     "      where it stopped."},
+#ifdef ZF_WITH_RENDER
+    {"listing", zfield::ListingCommand,
+     "listing FILE.gop -o OUT.png [--icon-size N]\n"
+     "      Draws the GO list and the PROC list as their windows show them, with\n"
+     "      key pictures N pixels high (5 to 50, 30 by default)."},
+#endif
     {"send", zfield::SendCommand,
      "send FILE.gop [--port N | --device PATH] [--trace]\n"
      "      Sends the Go Program to the Floor Zarnik as Send GO Program does, on\n"

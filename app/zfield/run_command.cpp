@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "picture_output.h"
 
 #include "files/go_program_file.h"
 #include "files/project_file.h"
@@ -89,8 +90,12 @@ void PrintOutcome(const zf::ZarnikState& state, const zf::PenTrail& trail,
 } // namespace
 
 int RunCommand(const Args& args) {
+    Args rest = args;
+    PictureRequest picture;
+    if (const int status = TakePictureOptions(rest, picture, "run"))
+        return status;
     RunOptions options;
-    if (const int status = ParseRunArgs(args, options))
+    if (const int status = ParseRunArgs(rest, options))
         return status;
 
     zf::PrintingUi ui;
@@ -134,6 +139,8 @@ int RunCommand(const Args& args) {
 
     std::fflush(stdout);
     PrintOutcome(state, trail, objects, options.trail);
+    if (!picture.path.empty())
+        return WriteWorkingAreaPicture(picture, state, trail, objects);
     return 0;
 }
 
