@@ -1,10 +1,15 @@
 #include "files/go_program_file.h"
 
 #include "files/file_io.h"
+#include "files/paths.h"
+#include "files/project_folder.h"
 #include "program/unnumbered_texts.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <dirent.h>
+#include <unistd.h>
 
 namespace zf {
 
@@ -547,6 +552,38 @@ bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {
         return false;
     }
     editor.modified = 0;
+    return true;
+}
+
+std::vector<std::string> ListFileChoices(const std::string& folder, std::string_view pattern) {
+    std::vector<std::string> names;
+    if (DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str())) {
+        while (dirent* entry = ::readdir(dir))
+            if (MatchesPattern(entry->d_name, pattern) &&
+                FileExists(JoinPath(folder, entry->d_name)))
+                names.emplace_back(entry->d_name);
+        ::closedir(dir);
+    }
+    auto lower = [](unsigned char c) { return std::tolower(c); };
+    std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+        bool less =
+            std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                         [&](char x, char y) { return lower(x) < lower(y); });
+        bool more =
+            std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
+                                         [&](char x, char y) { return lower(x) < lower(y); });
+        return less || (!more && a < b);
+    });
+    return names;
+}
+
+bool ListGoProgramChoices(UserInterface& ui, std::vector<std::string>& names) {
+    names.clear();
+    if (::chdir(GetProjectFolder().c_str()) != 0) {
+        ui.WarningBox(kUnnumbered, unnumbered::kSubdirectoryNotFound);
+        return false;
+    }
+    names = ListFileChoices(GetProjectFolder(), "*.gop");
     return true;
 }
 

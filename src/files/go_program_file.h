@@ -127,6 +127,13 @@ bool OpenGoProgram(GoEditor& editor, const std::string& path, bool reportErrors)
 bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
                         const std::string& path, bool reportErrors);
 
+// The names of a folder's files that match a pattern, in the order of the
+// platform's sorted list box: letters compared without regard to case.
+std::vector<std::string> ListFileChoices(const std::string& folder, std::string_view pattern);
+// The Go Programs of the project folder for the file-list dialog; when the
+// folder cannot be entered, the dialog's message and false.
+bool ListGoProgramChoices(UserInterface& ui, std::vector<std::string>& names);
+
 // Go Programs are small: the memory holds 187 units, and graphic commands
 // are keyed one by one. A larger file is not one of ours.
 inline constexpr std::size_t kMaxGoProgramFileSize = 1u << 20;

@@ -2,12 +2,14 @@
 
 #include "file_test_support.h"
 #include "files/file_io.h"
+#include "files/project_folder.h"
 #include "program/unnumbered_texts.h"
 #include "support/recorder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace zf {
 namespace {
@@ -388,6 +390,22 @@ TEST_F(GoProgramFile, BadSectionsAndIdsEndAVersion2LoadKeepingWhatCameFirst) {
     file.resize(856 + 5 * 64 + 10); // instruction records cut short
     EXPECT_FALSE(load(file));
     EXPECT_TRUE(ui.messages.empty()); // a 2.0 reader stays silent
+}
+
+TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {
+    for (const char* name : {"beta.gop", "Alpha.GOP", "alpha.gop", "notes.txt", "Gamma.gop"})
+        test::WriteBytesTo(dir / name, {0});
+    std::filesystem::create_directory(dir / "folder.gop");
+    auto start = std::filesystem::current_path();
+    SetProjectFolderFromPath(dir.path() + "/");
+    std::vector<std::string> names;
+    ASSERT_TRUE(ListGoProgramChoices(ui, names));
+    EXPECT_EQ(names, (std::vector<std::string>{"Alpha.GOP", "alpha.gop", "beta.gop", "Gamma.gop"}));
+
+    SetProjectFolderFromPath(dir / "gone/");
+    EXPECT_FALSE(ListGoProgramChoices(ui, names));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kSubdirectoryNotFound);
+    std::filesystem::current_path(start);
 }
 
 } // namespace
