@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
+#include <QScreen>
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
@@ -27,6 +28,10 @@ int main(int argc, char** argv) {
             argument = argument.substr(1, argument.size() - 2);
     }
     window.StartupLoad(argument);
+    // Without a window manager a maximised window keeps its size: start
+    // with the whole screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "listing/go_container.h"
 
+#include "listing/artwork.h"
 #include "listing/keypad_window.h"
 #include "listing/list_view.h"
 #include "program/list_clicks.h"
@@ -62,6 +63,7 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     setWindowTitle("Go Container");
     toolBar_ = new ToolStrip(11, this);
     toolBar_->setWindowTitle("Tool Bar");
+    toolBar_->SetStrip(ProgramBitmap(artwork::ProgramIcons));
     keypad_ = new KeypadWindow(this);
     goList_ = new ListView(GO_LIST, this);
     goList_->setWindowTitle("Go List");

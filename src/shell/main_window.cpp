@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 
@@ -28,20 +29,6 @@
 namespace zf::ui {
 
 namespace {
-
-// The main window's client area: RazAzi always fills it; the Procedure
-// window floats over it.
-class ClientArea : public QWidget {
-  public:
-    using QWidget::QWidget;
-    QWidget* filler = nullptr;
-
-  protected:
-    void resizeEvent(QResizeEvent*) override {
-        if (filler)
-            filler->setGeometry(rect());
-    }
-};
 
 QString Latin(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
@@ -64,10 +51,14 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
             SetSpeed(o.speed - 1);
     };
 
-    auto* client = new ClientArea(this);
+    // RazAzi fills the client area; the Procedure window floats over it,
+    // outside the layout.
+    auto* client = new QWidget(this);
     setCentralWidget(client);
     razAzi_ = new RazAzi(doc_, client);
-    client->filler = razAzi_;
+    auto* fill = new QGridLayout(client);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(razAzi_, 0, 0);
     procList_ = new ListView(PROC_LIST);
     procList_->setWindowTitle("Procedure");
     procList_->SetEditor(doc_.editor.get());
