@@ -369,5 +369,27 @@ TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
     EXPECT_EQ(GetProjectFolder(), dir / "prog/");
 }
 
+TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
+    ProjectData old;
+    ASSERT_TRUE(ParseProjectV1(V1Project("C:\\OLD\\"), old));
+    ProjectData converted;
+    ASSERT_TRUE(ParseProjectV2(WriteProjectV2(old), converted));
+    EXPECT_EQ(converted.trail, old.trail);
+    EXPECT_EQ(converted.folder, "C:\\OLD\\");
+    EXPECT_EQ(converted.goProgram, "walk.gop");
+    EXPECT_EQ(converted.mirrored, 1u);
+    EXPECT_EQ(converted.heading, 90);
+    ASSERT_EQ(converted.objects.size(), old.objects.size());
+    for (std::size_t i = 0; i < old.objects.size(); ++i) {
+        EXPECT_EQ(converted.objects[i].kind, old.objects[i].kind);
+        EXPECT_EQ(converted.objects[i].name, old.objects[i].name);
+        EXPECT_EQ(converted.objects[i].text, old.objects[i].text);
+        EXPECT_EQ(converted.objects[i].y, old.objects[i].y);
+        TextObjectRecord a = converted.objects[i].record, b = old.objects[i].record;
+        a.textId = b.textId = 0;
+        EXPECT_EQ(a, b);
+    }
+}
+
 } // namespace
 } // namespace zf
