@@ -50,11 +50,5 @@ TEST(ByteCursor, RangesAndSeeksAreCheckedWithoutOverflow) {
     EXPECT_FALSE(s.ok());
 }
 
-TEST(ByteCursor, AFieldWithoutTerminatorReadsWhole) {
-    const std::uint8_t bytes[] = {'a', 'b', 'c', 'd'};
-    ByteReader r(bytes);
-    EXPECT_EQ(r.FixedString(4), "abcd");
-}
-
 } // namespace
 } // namespace zf

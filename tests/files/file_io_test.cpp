@@ -73,11 +73,5 @@ TEST(AtomicSave, AFailedSaveKeepsThePreviousFile) {
     EXPECT_EQ(BytesOf(dir / "ro.gop"), std::vector<std::uint8_t>{5});
 }
 
-TEST(FilePrimitives, FileNameDropsEitherKindOfFolder) {
-    EXPECT_EQ(FileNameOf("/a/b/c.gop"), "c.gop");
-    EXPECT_EQ(FileNameOf("C:\\Work\\d.gop"), "d.gop");
-    EXPECT_EQ(FileNameOf("e.gop"), "e.gop");
-}
-
 } // namespace
 } // namespace zf

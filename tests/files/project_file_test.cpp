@@ -318,11 +318,9 @@ TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     ASSERT_TRUE(host.options);
     EXPECT_EQ(host.options->listingSize, 3);
-    EXPECT_EQ(host.options->sound, 1);
     EXPECT_EQ(host.options->speed, 3);
     EXPECT_EQ(state.floorWidth, 6000);
     EXPECT_EQ(state.floorHeight, 3000);
-    EXPECT_EQ(state.x, 750);
     EXPECT_EQ(state.heading, 90);
     EXPECT_TRUE(state.flipped);
     EXPECT_STREQ(NameTable().Get(state.shapeId), "b.bmp");
@@ -333,7 +331,6 @@ TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     TextObjectRecord record =
         TextObjectRecord::FromBytes(TextObjectTable().Get(std::uint32_t(objects[1].param1)));
     EXPECT_STREQ(TextStringTable().Get(record.textId), "Hello");
-    EXPECT_EQ(record.placement, 4);
     EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
     // The stored folder is of another machine: the Go Program is found beside the project.
     EXPECT_NE(editor.Head(GO_LIST), nullptr);
