@@ -61,12 +61,15 @@ std::vector<Slot> ProgCentrePage(int page) {
 GoContainer::GoContainer(Document& document, QWidget* parent)
     : SplitPane(Qt::Vertical, parent), doc_(document) {
     setWindowTitle("Go Container");
+    setObjectName("ZFGoContainer");
     toolBar_ = new ToolStrip(11, this);
     toolBar_->setWindowTitle("Tool Bar");
+    toolBar_->setObjectName("ZFProgCentreToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::ProgramIcons));
     keypad_ = new KeypadWindow(this);
     goList_ = new ListView(GO_LIST, this);
     goList_->setWindowTitle("Go List");
+    goList_->setObjectName("ZFGoList");
     goList_->SetEditor(doc_.editor.get());
     doc_.ui.goList = goList_;
     goList_->clicked = [this](int line) {

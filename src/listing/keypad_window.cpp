@@ -191,6 +191,7 @@ void KeypadLayout::Paint(QPainter& painter, const QImage& note) const {
 
 KeypadWindow::KeypadWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Keypad");
+    setObjectName("ZFZarnikKeypad");
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -214,10 +215,49 @@ void KeypadWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const int code = layout_.HitTest(event->position());
-    if (code < 0)
-        return;
+    if (code >= 0)
+        PressKey(code);
+}
+
+void KeypadWindow::PressKey(int code) {
     rules_.Click(code, hooks_.runActive && hooks_.runActive(),
                  hooks_.procedureBeingDefined ? hooks_.procedureBeingDefined() : 0);
+}
+
+int KeypadWindow::KeyForKeyboard(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return key::Digit0 + (qtKey - Qt::Key_0);
+    switch (qtKey) {
+    case Qt::Key_Up:
+        return key::Forward;
+    case Qt::Key_Down:
+        return key::Back;
+    case Qt::Key_Left:
+        return key::Left;
+    case Qt::Key_Right:
+        return key::Right;
+    case Qt::Key_R:
+        return key::Repeat;
+    case Qt::Key_P:
+        return key::Procedure;
+    case Qt::Key_W:
+        return key::Wait;
+    case Qt::Key_Q:
+        return key::Quaver;
+    case Qt::Key_M:
+        return key::Motor;
+    case Qt::Key_S:
+        return key::Sense;
+    case Qt::Key_T:
+        return key::Toggle;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BracketRight:
+        return key::Bracket;
+    case Qt::Key_Backspace:
+        return key::ClearEntry;
+    default:
+        return -1;
+    }
 }
 
 void KeypadWindow::KeySound() {

@@ -62,6 +62,11 @@ class KeypadWindow : public QWidget, private KeypadActions {
     void SetHooks(Hooks hooks) { hooks_ = std::move(hooks); }
 
     const KeypadLayout& layout() const { return layout_; }
+    // A key of the keypad pressed by other means (the computer keyboard):
+    // the same rules as a click.
+    void PressKey(int code);
+    // The keyboard key that stands for a keypad key, or -1.
+    static int KeyForKeyboard(int qtKey);
     bool PromptShown() const { return rules_.promptShown(); }
     QTimer& clearTimer() { return timer_; }
 

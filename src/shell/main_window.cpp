@@ -7,6 +7,7 @@
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
 #include "listing/go_container.h"
+#include "listing/keypad_window.h"
 #include "listing/list_view.h"
 #include "listing/tone_player.h"
 #include "program/list_clicks.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 
@@ -61,6 +63,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     fill->addWidget(razAzi_, 0, 0);
     procList_ = new ListView(PROC_LIST);
     procList_->setWindowTitle("Procedure");
+    procList_->setObjectName("ZFProcedure");
     procList_->SetEditor(doc_.editor.get());
     procFrame_ = new ChildFrame("Procedure", client);
     procFrame_->SetContent(procList_);
@@ -371,6 +374,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const int code = KeypadWindow::KeyForKeyboard(event->key());
+    if (code < 0 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    goContainer()->keypad()->PressKey(code);
 }
 
 void MainWindow::OpenGoProgramCommand() {

@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow {
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildMenus();

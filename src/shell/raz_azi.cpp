@@ -11,6 +11,7 @@ namespace zf::ui {
 
 RazAzi::RazAzi(Document& document, QWidget* parent) : SplitPane(Qt::Horizontal, parent) {
     setWindowTitle("RazAzi");
+    setObjectName("ZFTopDog");
     graphics_ = new GraphicsMain(document, this);
     go_ = new GoContainer(document, this);
     const QScreen* screen = QGuiApplication::primaryScreen();

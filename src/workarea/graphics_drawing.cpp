@@ -17,6 +17,7 @@ namespace zf::ui {
 GraphicsDrawing::GraphicsDrawing(Document& document, QWidget* parent)
     : QWidget(parent), doc_(document) {
     setWindowTitle("Graphics");
+    setObjectName("ZFGraphicsDrawing");
     setAttribute(Qt::WA_OpaquePaintEvent);
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);

@@ -80,9 +80,11 @@ std::vector<Slot> GraphicsPage(int page) {
 
 GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent), doc_(document) {
     setWindowTitle("Graphics Main");
+    setObjectName("ZFGraphicsContainer");
     setAutoFillBackground(true);
     toolBar_ = new ToolStrip(8, this);
     toolBar_->setWindowTitle("Tool Bar");
+    toolBar_->setObjectName("ZFGraphicsToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::GraphicsTools));
     status_ = new StatusLine(this);
     status_->folder = [] { return GetProjectFolder(); };

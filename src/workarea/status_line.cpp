@@ -18,6 +18,7 @@ std::string StatusName(const std::string& fileName) {
 
 StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Status Line");
+    setObjectName("ZFGraphicsStatusLine");
     setAutoFillBackground(true);
 }
 

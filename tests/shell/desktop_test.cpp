@@ -109,6 +109,17 @@ TEST_F(Desktop, KeyingOnTheDrawnKeypadFillsTheGoList) {
     EXPECT_TRUE(list->cursorVisible());
 }
 
+TEST_F(Desktop, TheComputerKeyboardKeysByTheSameRules) {
+    for (Qt::Key k :
+         {Qt::Key_Up, Qt::Key_2, Qt::Key_R, Qt::Key_3, Qt::Key_BracketLeft, Qt::Key_Left, Qt::Key_4,
+          Qt::Key_5, Qt::Key_BracketRight, Qt::Key_W, Qt::Key_Backspace, Qt::Key_Down, Qt::Key_0})
+        QTest::keyClick(window.get(), k);
+    EXPECT_EQ(Lines(GO_LIST), (std::vector<std::string>{"NAME(\"My Go Program.gop\")", "FD 2",
+                                                        "RPT 3 [", "LT 4 5", "]", "BK"}));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, Text(1078, {0, 1, 9}));
+}
+
 TEST_F(Desktop, GoRunsToWhereTheCoreSays) {
     KeySequence(editor(), "PEN(pen1.bmp) FD 2 RPT 4 [ FD 1 RT 9 0 ]");
     Press(key::Go);
