@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cstring>
 #include <dirent.h>
+#include <limits>
 #include <unistd.h>
 
 namespace zf {
@@ -250,6 +251,11 @@ TextObjectRecord ConvertLabelRecord(std::span<const std::uint8_t> label, LoadedS
 bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction& node,
                              const LoadedStrings& texts, const RecordTable& records,
                              std::uint32_t recordIndex) {
+    // Loading charges without a check, so a huge program would wrap the
+    // count round to a program that seems to fit the robot.
+    if (editor.memoryUnitsLeft - OpcodeUnits(node.opcode) <
+        std::numeric_limits<std::int16_t>::min())
+        return false;
     switch (node.opcode) {
     case op::ProcedureDef:
         target.list = PROC_LIST;
@@ -499,8 +505,14 @@ bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
         return ReadGoProgramV09(editor, file, reportErrors);
     if (header == kGoProgramV1Header)
         return ReadGoProgramV1(editor, file, reportErrors);
-    if (header == kGoProgramV2Header)
-        return ReadGoProgramV2(editor, file, path);
+    if (header == kGoProgramV2Header) {
+        // The reader itself is silent; a damaged file still must not look
+        // like a short program to the user.
+        bool ok = ReadGoProgramV2(editor, file, path);
+        if (!ok && reportErrors)
+            Warn(editor.ui(), 1026);
+        return ok;
+    }
     if (reportErrors) {
         if (header == kGoProgramBareHeader)
             editor.ui().WarningBox(84, Text(84) + header);

@@ -102,7 +102,8 @@ struct LoadTarget {
 
 // Appends a loaded node to its list; a PlaceText takes a copy of record
 // `recordIndex` of the file's own tables with its text entered in the
-// TextStringTable. False when the index or the text id lies outside them.
+// TextStringTable. False when the index or the text id lies outside them,
+// or when the program would need more memory units than can be counted.
 bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction& node,
                              const LoadedStrings& texts, const RecordTable& records,
                              std::uint32_t recordIndex);

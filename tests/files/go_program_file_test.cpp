@@ -389,7 +389,28 @@ TEST_F(GoProgramFile, BadSectionsAndIdsEndAVersion2LoadKeepingWhatCameFirst) {
     file = good;
     file.resize(856 + 5 * 64 + 10); // instruction records cut short
     EXPECT_FALSE(load(file));
-    EXPECT_TRUE(ui.messages.empty()); // a 2.0 reader stays silent
+    EXPECT_TRUE(ui.messages.empty()); // the reader itself stays silent
+    EXPECT_FALSE(OpenGoProgramBytes(loaded, file, "p.gop", true));
+    EXPECT_EQ(ui.lastWarningId(), 1026);
+}
+
+TEST_F(GoProgramFile, AProgramTooLargeToCountIsABadFile) {
+    // 4200 ProcedureDefs of 8 units each would wrap the 16-bit count.
+    std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
+    std::vector<std::uint8_t> record(file.begin() + 856, file.begin() + 856 + 64);
+    record[0] = op::ProcedureDef;
+    std::vector<std::uint8_t> big(file.begin(), file.begin() + 856);
+    for (int i = 0; i < 4200; ++i)
+        big.insert(big.end(), record.begin(), record.end());
+    big.insert(big.end(), file.begin() + 856 + 64, file.end());
+    Put32(big, 88 + 4, 4200 * 64);
+    for (int k = 1; k < 4; ++k)
+        Put32(big, 88 + 12 * k + 8, Get32(big, 88 + 12 * k + 8) + 4199 * 64);
+    EXPECT_FALSE(ReadGoProgramV2(editor, std::span<const std::uint8_t>(big), "big.gop"));
+    // What was loaded is counted truly: no wrap to a program that fits.
+    int loaded = editor.LineCount(PROC_LIST);
+    EXPECT_GT(loaded, 4000);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 8 * loaded);
 }
 
 TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {
