@@ -651,6 +651,7 @@ bool OpenProject(ProjectScene& scene, const std::string& path, bool reportErrors
     case ReadResult::Ok:
         return OpenProjectBytes(scene, bytes, path);
     case ReadResult::NotFound:
+        LogText("IsFileFound() == FALSE");
         if (reportErrors)
             Warn(scene.ui(), 1072);
         return false;

@@ -388,5 +388,30 @@ TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     }
 }
 
+TEST_F(ProjectFile, APredefinedProjectOpensAsACopyInTheWorkFolder) {
+    const std::string data = dir / "prog/lessons/one/";
+    std::filesystem::create_directories(data);
+    for (const char* sub : kProjectSubFolders)
+        std::filesystem::create_directory(data + sub);
+    test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
+    std::string path = WriteIni(dir, "prog/one.zfp",
+                                "[project]\r\nrelpath=lessons\\one\\\r\n"
+                                "[zarnik pos]\r\nx=1\r\n");
+    ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
+    ProjectScene scene = Scene();
+    EXPECT_TRUE(OpenProject(scene, path, true));
+    ::unsetenv("XDG_DOCUMENTS_DIR");
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    const std::string work = dir / "docs/Zarnikfield Work/";
+    EXPECT_TRUE(std::filesystem::exists(work + "one.zfp"));
+    EXPECT_EQ(GetProjectFolder(), work + "lessons/one/");
+    EXPECT_EQ(state.x, 1800);
+
+    // Without relpath a predefined project is not one.
+    path = WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n");
+    EXPECT_FALSE(OpenProject(scene, path, true));
+    EXPECT_EQ(ui.lastWarningId(), 1088);
+}
+
 } // namespace
 } // namespace zf
