@@ -551,15 +551,19 @@ bool OpenGoProgram(GoEditor& editor, const std::string& path, bool reportErrors)
 
 bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {
     GoInstruction* head = editor.Head(GO_LIST);
-    if (head && head->opcode == op::GoProgramHeader) {
-        std::uint32_t name = NameTable().Add(FileNameOf(path));
-        if (name != head->nameId) {
-            head->nameId = name;
-            editor.ui().RepaintList(GO_LIST, 1);
-        }
+    const bool named = head && head->opcode == op::GoProgramHeader;
+    const std::uint32_t previous = named ? head->nameId : 0;
+    if (named && NameTable().Add(FileNameOf(path)) != previous) {
+        head->nameId = NameTable().Add(FileNameOf(path));
+        editor.ui().RepaintList(GO_LIST, 1);
     }
     std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
     if (!WriteFileAtomically(path, file)) {
+        // The program keeps the name of the file it still belongs to.
+        if (named && head->nameId != previous) {
+            head->nameId = previous;
+            editor.ui().RepaintList(GO_LIST, 1);
+        }
         editor.ui().WarningBox(kUnnumbered, std::string(kFileNotSavedText) + path);
         return false;
     }

@@ -222,6 +222,7 @@ TEST_F(GoProgramFile, AFailedSaveSaysSoAndKeepsTheOldFile) {
     test::WriteBytesTo(dir / "keep.gop", {1, 2, 3});
     EXPECT_FALSE(SaveGoProgramAs(editor, dir / "missing-folder/x.gop"));
     EXPECT_EQ(ui.lastWarning(), std::string(kFileNotSavedText) + (dir / "missing-folder/x.gop"));
+    EXPECT_STREQ(NameTable().Get(editor.Head(GO_LIST)->nameId), TextOf(30).data());
     editor.modified = 1;
     EXPECT_TRUE(SaveGoProgramAs(editor, dir / "keep.gop"));
     EXPECT_EQ(editor.modified, 0u);
