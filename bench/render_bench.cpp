@@ -1,0 +1,123 @@
+// Rendering costs: a full working area, one robot move, one listing line.
+
+#include "files/string_table.h"
+#include "listing/listing_lines.h"
+#include "workarea/working_area.h"
+#include "workarea/zarnik_sprite.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace {
+
+// 10 x 10 steps fitted into 1000 x 1000 pixels, over the town background,
+// with a full trail, 50 stamps and 10 texts. The trail is a robot's walk of
+// moves of one to four steps, changing pens now and then; with `chords` it is
+// 2000 random lines right across the area instead, the worst a trail can be.
+struct Scene {
+    explicit Scene(bool chords = false) {
+        zf::ResetTables();
+        state.zoom = zf::FitZoom(state, 1000, 1000);
+        objects.CreateGraphicObject("town.bmp", zf::objectkind::Background, 1500, 1500, 0, 0, 0, 0);
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> mm(150, 2850);
+        std::uniform_int_distribution<int> steps(1, 4);
+        std::uniform_int_distribution<int> heading(0, 359);
+        int x = 1500, y = 1500;
+        for (int i = 0; i < zf::PenTrail::kMaxPoints; ++i) {
+            if (chords) {
+                trail.SetTrailStyle(static_cast<std::int16_t>(i % 9 - 1));
+                trail.AppendTrailPoint(mm(random), mm(random));
+                continue;
+            }
+            if (i % 50 == 0)
+                trail.SetTrailStyle(static_cast<std::int16_t>(i / 50 % 9 - 1));
+            const double h = heading(random) * 3.14159265359 / 180;
+            x = std::clamp(x + static_cast<int>(std::sin(h) * steps(random) * 300), 150, 2850);
+            y = std::clamp(y - static_cast<int>(std::cos(h) * steps(random) * 300), 150, 2850);
+            trail.AppendTrailPoint(x, y);
+        }
+        const char* stamps[] = {"tree.bmp", "house.bmp", "star.bmp", "flower.bmp", "sun.bmp"};
+        for (int i = 0; i < 50; ++i)
+            objects.CreateGraphicObject(stamps[i % 5], zf::objectkind::Stamp, mm(random),
+                                        mm(random), 0, 0, i % 2, 0);
+        for (int i = 0; i < 10; ++i) {
+            zf::TextObjectRecord record = zf::DefaultTextObject();
+            record.textId = zf::TextStringTable().Add("Text number " + std::to_string(i));
+            const auto bytes = record.ToBytes();
+            objects.CreateGraphicObject(
+                "", zf::objectkind::Text, mm(random), mm(random),
+                static_cast<std::int32_t>(zf::TextObjectTable().Add(bytes.data())), 1 + i % 10, 0,
+                0);
+        }
+    }
+    zf::ZarnikState state;
+    zf::PenTrail trail;
+    zf::GraphicObjectList objects;
+};
+
+void BM_RenderWorkingArea(benchmark::State& s) {
+    Scene scene(s.range(0) != 0);
+    zf::WorkingAreaScene view{scene.state, scene.trail, scene.objects, ZF_EXAMPLE_FOLDER};
+    const QSize size = zf::WorkingAreaPixels(scene.state, scene.state.zoom);
+    QImage image(size, QImage::Format_RGB32);
+    for (auto _ : s) {
+        QPainter painter(&image);
+        zf::RenderWorkingArea(painter, image.rect(), scene.state.zoom, view);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RenderWorkingArea)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_DrawZarnikAt(benchmark::State& s) {
+    Scene scene;
+    scene.state.shapeId = zf::NameTable().Add("zarndef.bmp");
+    zf::WorkingAreaScene view{scene.state, scene.trail, scene.objects, ZF_EXAMPLE_FOLDER};
+    QImage screen = zf::RenderWorkingAreaImage(zf::WorkingAreaPixels(scene.state, scene.state.zoom),
+                                               scene.state.zoom, view);
+    zf::ZarnikSprite sprite;
+    sprite.BuildZarnikSprite(scene.state, ZF_EXAMPLE_FOLDER, false, false);
+    zf::ZarnikOverlay overlay;
+    overlay.Paint(screen, scene.state, sprite, scene.trail);
+    int step = 3;
+    for (auto _ : s) {
+        // Three millimetres is one pixel at this zoom.
+        if (scene.state.x > 2700 || scene.state.x < 300)
+            step = -step;
+        benchmark::DoNotOptimize(overlay.DrawZarnikAt(screen, scene.state, sprite, scene.trail,
+                                                      scene.state.x + step, scene.state.y));
+    }
+}
+BENCHMARK(BM_DrawZarnikAt)->Unit(benchmark::kMicrosecond);
+
+void BM_KeyPictureLine(benchmark::State& s) {
+    zf::GoInstruction forward(zf::op::Forward);
+    forward.bracketOpen = forward.bracketClosed = 1;
+    forward.digits[0] = 2;
+    forward.digits[1] = 5;
+    zf::ListingStyle style;
+    QImage image(400, 40, QImage::Format_RGB32);
+    for (auto _ : s) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        benchmark::DoNotOptimize(zf::DrawInstructionLine(painter, forward, 5, 1, style));
+    }
+}
+BENCHMARK(BM_KeyPictureLine)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
