@@ -189,10 +189,12 @@ void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points)
 bool OpenGoProgramByName(ProjectScene& scene, const std::string& name) {
     std::string path;
     if (!name.empty()) {
+        // A bare name, or a path whose folder is gone (the project was moved
+        // or made on another machine), is taken from the project folder.
         std::string native = ToNativePath(name);
-        path = native.find(kFolderSeparator) == std::string::npos
-                   ? ResolvePath(GetProjectFolder() + native)
-                   : ResolvePath(native);
+        path = ResolvePath(native);
+        if (native.find(kFolderSeparator) == std::string::npos || !FileExists(path))
+            path = ResolvePath(GetProjectFolder() + FileNamePart(native));
     }
     return OpenGoProgram(scene.editor, path, false);
 }

@@ -57,8 +57,9 @@ void SetZarnikHeading(ProjectScene& scene, int heading);
 // A background object at the centre of the working area.
 void SetBackground(ProjectScene& scene, const std::string& fileName);
 void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points);
-// Opens a Go Program named by a project without messages: a bare name is
-// taken from the project folder; an empty name empties both lists.
+// Opens a Go Program named by a project without messages: a bare name, or
+// a path that leads nowhere, is taken from the project folder; an empty name
+// empties both lists.
 bool OpenGoProgramByName(ProjectScene& scene, const std::string& name);
 
 // The readers' first half: the file's contents, fully checked. False for a

@@ -131,7 +131,9 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     TextObjectRecord record = TextObjectRecord::FromBytes(text);
     EXPECT_STREQ(TextStringTable().Get(record.textId), "Start here");
     EXPECT_EQ(record.colour, 0x00FF00u);
-    // The Go Program came with it, by its bare name from the project folder.
+    // The Go Program came with it, by its bare name from the project folder;
+    // so does one named by a folder that is gone.
+    EXPECT_TRUE(OpenGoProgramByName(target, "C:\\Elsewhere\\walk.gop"));
     ASSERT_NE(to.editor.Head(GO_LIST), nullptr);
     ASSERT_NE(to.editor.Head(GO_LIST)->next, nullptr);
     EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
