@@ -522,13 +522,18 @@ namespace {
 // refused whole as damaged.
 enum class Load { Applied, Stopped, Damaged };
 
-Load ApplyV2(ProjectScene& scene, const ProjectData& data) {
+Load ApplyV2(ProjectScene& scene, const ProjectData& data, const std::string& path) {
     if (!ClearWorkingArea(scene))
         return Load::Stopped;
     ReplacePenTrail(scene, data.trail);
+    // A stored folder that does not exist here (the project was moved, or
+    // saved on another machine) gives way to the project file's own folder.
+    std::string folder = WithSeparator(data.folder);
+    if (!DirectoryExists(ResolvePath(folder)))
+        folder = FolderPart(path);
     // The folder check warns but does not stop a 2.0 project.
-    CheckProjectFolders(scene.ui(), data.folder);
-    SetProjectFolderFromPath(WithSeparator(data.folder));
+    CheckProjectFolders(scene.ui(), folder);
+    SetProjectFolderFromPath(folder);
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
     SetZarnikShape(scene, data.shape);
     SetZarnikPosition(scene, data.x, data.y);
@@ -587,11 +592,11 @@ Load ApplyIni(ProjectScene& scene, const ProjectData& data, const std::string& p
     return Load::Applied;
 }
 
-Load LoadV2(ProjectScene& scene, std::span<const std::uint8_t> bytes) {
+Load LoadV2(ProjectScene& scene, std::span<const std::uint8_t> bytes, const std::string& path) {
     ProjectData data;
     if (!ParseProjectV2(bytes, data))
         return Load::Damaged;
-    return ApplyV2(scene, data);
+    return ApplyV2(scene, data, path);
 }
 
 Load LoadV1(ProjectScene& scene, std::span<const std::uint8_t> bytes, const std::string& path) {
@@ -605,7 +610,8 @@ Load LoadV1(ProjectScene& scene, std::span<const std::uint8_t> bytes, const std:
 
 bool ReadProjectV2(ProjectScene& scene, const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    return ReadWholeFile(path, bytes) == ReadResult::Ok && LoadV2(scene, bytes) == Load::Applied;
+    return ReadWholeFile(path, bytes) == ReadResult::Ok &&
+           LoadV2(scene, bytes, path) == Load::Applied;
 }
 
 bool ReadProjectV1(ProjectScene& scene, const std::string& path) {
@@ -627,7 +633,8 @@ bool OpenProjectBytes(ProjectScene& scene, std::span<const std::uint8_t> file,
                       const std::string& path) {
     std::string header = file.size() >= kFileHeaderSize ? HeaderText(file) : "";
     if (header == kProjectV2Header || header == kProjectV1Header) {
-        Load load = header == kProjectV2Header ? LoadV2(scene, file) : LoadV1(scene, file, path);
+        Load load =
+            header == kProjectV2Header ? LoadV2(scene, file, path) : LoadV1(scene, file, path);
         if (load == Load::Applied)
             scene.host.SetProjectTitle(path);
         if (load != Load::Damaged)

@@ -415,5 +415,18 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyInTheWorkFolder) {
     EXPECT_EQ(ui.lastWarningId(), 1088);
 }
 
+TEST_F(ProjectFile, AProjectSavedElsewhereUsesItsOwnFolder) {
+    FillScene();
+    ProjectScene scene = Scene();
+    test::WriteBytesTo(dir / "moved.zfp", WriteProjectV2(scene, "C:\\Gone\\Away\\"));
+    SetProjectFolderFromPath(dir / "prog/");
+    Loaded to(ui);
+    ProjectScene target = to.Scene();
+    ASSERT_TRUE(OpenProject(target, dir / "moved.zfp", true));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_NE(to.editor.Head(GO_LIST), nullptr);
+}
+
 } // namespace
 } // namespace zf
