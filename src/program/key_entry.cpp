@@ -508,8 +508,10 @@ void ApplyStatus(GoEditor& e, int list, KeyStatus st) {
     case status::Added: {
         if (e.cursor && (e.cursor->opcode == op::Repeat || e.cursor->opcode == op::RepeatEnd))
             e.Reindent(list);
-        else if (e.cursor && e.cursor->prev)
-            e.cursor->indent = e.cursor->prev->indent;
+        else if (e.cursor)
+            // The body indent where it lands, which after a closing bracket
+            // is not the bracket's own.
+            ComputeIndents(e.Head(list));
         const int line = e.LineOf(list, e.cursor);
         ui.SetScrollRange(list, e.LineCount(list));
         ui.RepaintList(list, line);

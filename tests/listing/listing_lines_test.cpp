@@ -3,6 +3,8 @@
 #include "files/string_table.h"
 #include "listing/artwork.h"
 #include "listing/key_pictures.h"
+#include "program/key_sequence.h"
+#include "support/recorder.h"
 #include "workarea/render_support.h"
 
 #include <gtest/gtest.h>
@@ -207,6 +209,17 @@ TEST_F(ListingTest, ListsAreIndentedAndStopPastTheBottom) {
     EXPECT_EQ(DrawListing(q, first.get(), 1, 20, style), 1);
     q.end();
     EXPECT_GT(Count(small, QRect(65, 1, 20, 20), kCyan), 50);
+}
+
+TEST_F(ListingTest, KeyedLinesAfterARepeatReturnToItsIndent) {
+    Recorder ui;
+    GoEditor editor(ui);
+    ASSERT_TRUE(KeySequence(editor, "FD 1 RPT 2 [ RPT 3 [ FD 1 ] LT 9 0 ] FD 2"));
+    std::vector<int> indents;
+    for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
+        indents.push_back(in->indent);
+    // Header, FD 1, R 2 [, R 3 [, FD 1, ], LT 9 0, ], FD 2.
+    EXPECT_EQ(indents, (std::vector<int>{0, 0, 0, 3, 6, 5, 3, 2, 0}));
 }
 
 TEST_F(ListingTest, CursorFramesHaveTheirStyleColours) {
