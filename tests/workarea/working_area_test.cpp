@@ -104,7 +104,7 @@ TEST_F(WorkingAreaTest, StampsCoverTheTrailExceptInTheirTransparentColour) {
             stamp.setPixel(x, y, kYellow);
     dir.WriteBitmap("objects/half.bmp", stamp);
     Line(0, 1500, 3000, 1500, 3); // y = 150 px
-    objects.CreateGraphicObject("half.bmp", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("HALF.BMP", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
     const QImage picture = Render();
     // Square 135..164: yellow from 136 to 149, then the line shows through.
     EXPECT_EQ(Rgb(picture, 140, 150), kYellow);
