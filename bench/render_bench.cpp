@@ -95,6 +95,26 @@ void BM_DrawZarnikAt(benchmark::State& s) {
 }
 BENCHMARK(BM_DrawZarnikAt)->Unit(benchmark::kMicrosecond);
 
+// A turn's redraw: the sprite turned by two degrees and drawn where it stands.
+void BM_TurnZarnik(benchmark::State& s) {
+    Scene scene;
+    scene.state.shapeId = zf::NameTable().Add("zarndef.bmp");
+    zf::WorkingAreaScene view{scene.state, scene.trail, scene.objects, ZF_EXAMPLE_FOLDER};
+    QImage screen = zf::RenderWorkingAreaImage(zf::WorkingAreaPixels(scene.state, scene.state.zoom),
+                                               scene.state.zoom, view);
+    zf::ZarnikSprite sprite;
+    sprite.BuildZarnikSprite(scene.state, ZF_EXAMPLE_FOLDER, false, false);
+    zf::ZarnikOverlay overlay;
+    overlay.Paint(screen, scene.state, sprite, scene.trail);
+    for (auto _ : s) {
+        scene.state.heading = (scene.state.heading + 2) % 360;
+        sprite.RotateZarnikSprite(scene.state);
+        benchmark::DoNotOptimize(overlay.DrawZarnikAt(screen, scene.state, sprite, scene.trail,
+                                                      scene.state.x, scene.state.y));
+    }
+}
+BENCHMARK(BM_TurnZarnik)->Unit(benchmark::kMicrosecond);
+
 void BM_KeyPictureLine(benchmark::State& s) {
     zf::GoInstruction forward(zf::op::Forward);
     forward.bracketOpen = forward.bracketClosed = 1;
