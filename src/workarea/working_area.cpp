@@ -105,7 +105,9 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
     const int step = PixelsPerStep(view);
 
     painter.save();
-    painter.setClipRect(QRect(QPoint(0, 0), region.size()));
+    // Within whatever the caller already clips to, such as a window's update.
+    painter.setClipRect(QRect(QPoint(0, 0), region.size()),
+                        painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     painter.setRenderHint(QPainter::Antialiasing, false);
     // Where a background of other proportions leaves the floor uncovered,
     // the floor shows white.

@@ -94,6 +94,15 @@ TEST_F(WorkingAreaTest, ARegionIsDrawnFromItsOwnCorner) {
     p.end();
     EXPECT_EQ(Rgb(part, 10, 20), kBlack); // y 100 of the whole area
     EXPECT_EQ(Rgb(part, 10, 21), kWhite);
+
+    // A clip the caller set stays: only the update is drawn.
+    QImage window = Filled(50, 50, Qt::green);
+    QPainter q(&window);
+    q.setClipRect(0, 0, 20, 50);
+    RenderWorkingArea(q, QRect(80, 80, 50, 50), 100.0f, scene);
+    q.end();
+    EXPECT_EQ(Rgb(window, 10, 21), kWhite);
+    EXPECT_EQ(Rgb(window, 30, 21), kGreen);
 }
 
 TEST_F(WorkingAreaTest, StampsCoverTheTrailExceptInTheirTransparentColour) {
