@@ -31,14 +31,18 @@ const std::uint8_t* TextRecordOf(const GraphicObject& object) {
     return TextObjectTable().Get(static_cast<std::uint32_t>(object.param1));
 }
 
+// The text as drawn and measured: at most 1024 characters of it.
+std::string DrawnText(const TextObjectRecord& record) {
+    return std::string(TextStringTable().Get(record.textId)).substr(0, kMaxDrawnText);
+}
+
 void DrawTextObject(QPainter& painter, GraphicObject& object, const ZarnikState& view,
                     const QPoint& origin) {
     const std::uint8_t* bytes = TextRecordOf(object);
     if (!bytes)
         return;
     const TextObjectRecord record = TextObjectRecord::FromBytes(bytes);
-    const std::string text =
-        std::string(TextStringTable().Get(record.textId)).substr(0, kMaxDrawnText);
+    const std::string text = DrawnText(record);
     const QFont font = TextObjectFont(record.font, PixelsPerStep(view));
     const QStringList lines = TextLines(text);
     const QSize block = MeasureTextBlock(font, lines);
@@ -215,7 +219,7 @@ bool MeasureTextObject(GraphicObject& object, const ZarnikState& state) {
         return false;
     const TextObjectRecord record = TextObjectRecord::FromBytes(bytes);
     const QSize block = MeasureTextBlock(TextObjectFont(record.font, PixelsPerStep(state)),
-                                         TextLines(TextStringTable().Get(record.textId)));
+                                         TextLines(DrawnText(record)));
     if (object.param2 != 0)
         PlaceTextNear(object, block.width(), block.height(), PixelsPerStep(state) / 2,
                       state.zoom * 0.001);
