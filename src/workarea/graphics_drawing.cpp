@@ -54,8 +54,12 @@ void GraphicsDrawing::Schedule() {
 void GraphicsDrawing::Tick() {
     // Handles what is due now, then gives the event loop its turn, so that a
     // click on Stop or a key reaches the run between two draws.
-    if (run_->NextDue() <= clock_->NowMs())
+    const std::int64_t due = run_->NextDue(), now = clock_->NowMs();
+    if (due <= now) {
+        if (stepTimed)
+            stepTimed(due, now);
         run_->Pump();
+    }
     Schedule();
 }
 
