@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Zarnikfield.
+# Installs what is missing, builds, and starts Zarnikfield on the bundled
+# example project (or on the project or Go Program given as an argument).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZF_CORE_ONLY=OFF >/dev/null
 cmake --build build -j "$(nproc)"
-exec ./build/app/zfield --help "$@"
+
+target=${1:-build/app/example/town.zfp}
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: starting Zarnikfield on a virtual one (xvfb-run)." >&2
+  exec xvfb-run -a ./build/app/zarnikfield "$target"
+fi
+exec ./build/app/zarnikfield "$target"

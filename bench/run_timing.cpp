@@ -38,6 +38,14 @@ int main(int argc, char** argv) {
     window.resize(1280, 800);
     window.show();
     zf::ui::Document& doc = window.document();
+    // Any box would wait for a click: print it instead.
+    doc.ui.hooks.warning = [](int id, const std::string& text) {
+        std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
+    };
+    doc.ui.hooks.ask = [](int id, const std::string& text, zf::Buttons) {
+        std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
+        return zf::Answer::No;
+    };
     // 24 steps each way, so that ten steps up from the centre stay inside.
     doc.state.floorWidth = doc.state.floorHeight = 24 * zf::kStepMm;
     window.StartupLoad("");

@@ -69,7 +69,11 @@ void GraphicsDrawing::Request(int number, int param) {
 }
 
 void GraphicsDrawing::Rebuild() {
-    sprite_.BuildZarnikSprite(doc_.state, Folder(), doc_.state.flipped, false);
+    // A flipped robot is mirrored top to bottom before it is turned to its
+    // heading, so that it faces the same way with its sides swapped.
+    sprite_.BuildZarnikSprite(doc_.state, Folder(), false, doc_.state.flipped);
+    builtShape_ = doc_.state.shapeId;
+    builtFlipped_ = doc_.state.flipped;
     stale_ = true;
     update();
 }
@@ -113,7 +117,15 @@ void GraphicsDrawing::DrawZarnikAt(int x, int y) {
 }
 
 void GraphicsDrawing::SpriteChanged() {
-    Rebuild();
+    const ZarnikState& state = doc_.state;
+    if (state.shapeId != builtShape_ || state.flipped != builtFlipped_ || stale_ ||
+        screen_.size() != size()) {
+        Rebuild();
+        return;
+    }
+    // A turn only turns the picture already loaded.
+    sprite_.RotateZarnikSprite(state);
+    update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, state.x, state.y));
 }
 
 void GraphicsDrawing::ObjectPlaced(GraphicObject& object) {

@@ -74,6 +74,8 @@ class GraphicsDrawing : public QWidget, public RobotView {
     ZarnikOverlay overlay_;
     QImage screen_;
     bool stale_ = true;
+    std::uint32_t builtShape_ = 0;
+    bool builtFlipped_ = false;
 
     enum class Drag { None, Robot, Object };
     Drag drag_ = Drag::None;
