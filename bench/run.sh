@@ -10,7 +10,7 @@ jobs=${ZF_BENCH_JOBS:-2}
 
 # Warnings are gated by test.sh; an optimiser-only warning must not stop a
 # measurement.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZF_CORE_ONLY=ON \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZF_CORE_ONLY=OFF \
   -DZF_BENCHMARKS=ON -DZF_WERROR=OFF >/dev/null
 targets=$(ninja -C "$build" -t targets all | sed -n 's/^\(zf_bench_[A-Za-z0-9_]*\): .*/\1/p' | sort -u)
 if [ -z "$targets" ]; then

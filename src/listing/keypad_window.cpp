@@ -255,6 +255,9 @@ int KeypadWindow::KeyForKeyboard(int qtKey) {
         return key::Bracket;
     case Qt::Key_Backspace:
         return key::ClearEntry;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return key::Go;
     default:
         return -1;
     }

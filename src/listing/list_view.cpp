@@ -17,6 +17,8 @@ ListView::ListView(int list, QWidget* parent) : QWidget(parent), list_(list) {
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
     setPalette(pal);
     bar_ = new QScrollBar(Qt::Vertical, this);
+    // Keys belong to the keypad, never to the scroll bar.
+    bar_->setFocusPolicy(Qt::NoFocus);
     connect(bar_, &QScrollBar::valueChanged, this, [this](int value) {
         firstLine_ = value;
         update();

@@ -35,6 +35,8 @@ ChildFrame::ChildFrame(const QString& caption, QWidget* parent) : QFrame(parent)
     close_ = new QToolButton(this);
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close_->setToolTip(tr("Close"));
+    minimise_->setFocusPolicy(Qt::NoFocus);
+    close_->setFocusPolicy(Qt::NoFocus);
     connect(minimise_, &QToolButton::clicked, this,
             [this] { minimised_ ? Restore() : Minimise(); });
     connect(close_, &QToolButton::clicked, this, [this] { lower(); });

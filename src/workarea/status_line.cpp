@@ -10,7 +10,10 @@
 namespace zf::ui {
 
 std::string StatusName(const std::string& fileName) {
-    std::string name = fileName.substr(0, fileName.find('.'));
+    // A loaded program's header holds its whole path: the box shows the name.
+    const std::size_t slash = fileName.find_last_of("/\\");
+    const std::string base = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    std::string name = base.substr(0, base.find('.'));
     for (char& c : name)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return name;

@@ -224,6 +224,12 @@ TEST_F(Desktop, SplitterDragsAreClamped) {
     EXPECT_EQ(raz->splitX(), int(raz->width() * 0.6));
 }
 
+TEST(StatusLineName, LowerCaseWithoutFolderOrExtension) {
+    EXPECT_EQ(StatusName("My Go Program.gop"), "my go program");
+    EXPECT_EQ(StatusName("C:\\Zarnik Work\\Town.v2.gop"), "town");
+    EXPECT_EQ(StatusName("/home/ann/Work/Square.gop"), "square");
+}
+
 } // namespace
 } // namespace zf::ui
 
