@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace zf::ui {
 namespace {
 
@@ -222,6 +224,29 @@ TEST_F(Desktop, SplitterDragsAreClamped) {
     EXPECT_EQ(raz->splitX(), raz->width() - 90 - 3);
     window->Command(40214);
     EXPECT_EQ(raz->splitX(), int(raz->width() * 0.6));
+}
+
+TEST_F(Desktop, ExitAsksToSaveAChangedProgram) {
+    EXPECT_TRUE(window->ExitChecks()); // nothing changed: nothing asked
+    EXPECT_TRUE(shown.empty());
+    KeySequence(editor(), "FD 1");
+    editor().modified = 1;
+    answer = Answer::Cancel;
+    EXPECT_FALSE(window->ExitChecks());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].id, 102);
+    EXPECT_EQ(shown[0].text, std::string(TextOf(103)) + "\n" + std::string(TextOf(102)));
+    EXPECT_EQ(Lines(GO_LIST).size(), 2u); // still there after Cancel
+
+    const std::string path = ::testing::TempDir() + "exit-save.gop";
+    std::remove(path.c_str());
+    window->document().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    answer = Answer::Yes;
+    EXPECT_TRUE(window->ExitChecks());
+    EXPECT_EQ(editor().Head(GO_LIST), nullptr); // the lists are freed on the way out
+    std::FILE* saved = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(saved, nullptr);
+    std::fclose(saved);
 }
 
 TEST(StatusLineName, LowerCaseWithoutFolderOrExtension) {
