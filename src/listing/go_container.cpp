@@ -19,12 +19,7 @@ namespace {
 using Slot = ToolStrip::Slot;
 
 Slot Button(int request, int tip, int image, bool enabled = true) {
-    Slot s;
-    s.request = request;
-    s.tip = tip;
-    s.image = image;
-    s.enabled = enabled;
-    return s;
+    return Slot::Make(ToolStrip::Push, request, tip, image, enabled);
 }
 
 // The pages start at these cells of the strip; requests whose dialogs do not

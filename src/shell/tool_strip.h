@@ -23,6 +23,16 @@ class ToolStrip : public QWidget {
         bool enabled = true;
         bool latched = false;
         bool pressed = false;
+
+        static Slot Make(Kind kind, int request, int tip, int image, bool enabled = true) {
+            Slot s;
+            s.kind = kind;
+            s.request = request;
+            s.tip = tip;
+            s.image = image;
+            s.enabled = enabled;
+            return s;
+        }
     };
 
     ToolStrip(int tools, QWidget* parent = nullptr);

@@ -18,23 +18,13 @@ namespace {
 
 using Slot = ToolStrip::Slot;
 
-Slot Tool(ToolStrip::Kind kind, int request, int tip, int image, bool enabled = true) {
-    Slot s;
-    s.kind = kind;
-    s.request = request;
-    s.tip = tip;
-    s.image = image;
-    s.enabled = enabled;
-    return s;
-}
-
 // Buttons whose dialogs are not part of the program yet are drawn disabled.
 std::vector<Slot> GraphicsPage(int page) {
     std::vector<Slot> tools(8);
     const auto push = ToolStrip::Push;
     const auto drag = ToolStrip::Drag;
     auto at = [&](int slot, ToolStrip::Kind kind, int request, int tip, bool enabled = true) {
-        tools[slot] = Tool(kind, request, tip, page + slot, enabled);
+        tools[slot] = Slot::Make(kind, request, tip, page + slot, enabled);
     };
     if (page != 0)
         at(0, push, msg::ToolPageMain, 1);
