@@ -116,6 +116,9 @@ int RunCommand(const Args& args) {
         if (!zf::OpenGoProgram(editor, options.program, true))
             return 1;
     } else {
+        editor.DestroyProgramList(zf::GO_LIST);
+        editor.DestroyProgramList(zf::PROC_LIST);
+        editor.procedureBeingDefined = 0;
         const zf::FloorMm floor{state.floorWidth, state.floorHeight};
         std::string error;
         if (!zf::KeySequence(editor, options.keys, &error, floor)) {
