@@ -238,6 +238,7 @@ void MainWindow::SetSpeed(int index) {
 void MainWindow::SetSound(bool on) {
     doc_.options.sound = on;
     doc_.ui.sound = on;
+    drawing()->SetSound(on);
     if (QAction* a = Action(40187))
         a->setChecked(on);
 }

@@ -31,6 +31,12 @@ void GraphicsDrawing::SetClock(Clock* clock) {
     clock_ = clock;
     run_ = std::make_unique<RunControl>(*doc_.editor, doc_.state, doc_.trail, doc_.objects, *this,
                                         *clock_);
+    run_->interpreter().sound = sound_;
+}
+
+void GraphicsDrawing::SetSound(bool on) {
+    sound_ = on;
+    run_->interpreter().sound = on;
 }
 
 bool GraphicsDrawing::ProgramActive() const {

@@ -34,6 +34,8 @@ class GraphicsDrawing : public QWidget, public RobotView {
 
     // The clock the run takes its time from; tests put a clock of their own.
     void SetClock(Clock* clock);
+    // Quaver notes sound only with the Sound option on; otherwise they rest.
+    void SetSound(bool on);
 
     // The status line's instruction box, and the container's ruler switch.
     std::function<void(const GoInstruction*)> showInstruction;
@@ -74,6 +76,7 @@ class GraphicsDrawing : public QWidget, public RobotView {
     ZarnikOverlay overlay_;
     QImage screen_;
     bool stale_ = true;
+    bool sound_ = false;
     std::uint32_t builtShape_ = 0;
     bool builtFlipped_ = false;
 
