@@ -262,14 +262,24 @@ void MainWindow::WorkingAreaChanged() {
     razAzi_->graphicsMain()->update();
 }
 
+void MainWindow::ListsReplaced() {
+    goContainer()->goList()->ListChanged();
+    procList_->ListChanged();
+    GoEditor& editor = *doc_.editor;
+    doc_.ui.HideListCursor(PROC_LIST);
+    if (editor.cursor && editor.ListOf(editor.cursor) == GO_LIST)
+        doc_.ui.ShowListCursor(GO_LIST, editor.LineOf(GO_LIST, editor.cursor), cursor::Editing);
+    else
+        doc_.ui.HideListCursor(GO_LIST);
+}
+
 void MainWindow::StartupLoad(const std::string& argument) {
     ProjectScene scene = doc_.Scene();
     if (argument.empty() || !zf::StartupLoad(scene, argument))
         SendAppMessage(drawing(), msg::DefaultRobot);
     doc_.projectChanged = false;
     WorkingAreaChanged();
-    goContainer()->goList()->ListChanged();
-    procList_->ListChanged();
+    ListsReplaced();
 }
 
 bool MainWindow::SaveGoProgram() {
@@ -399,8 +409,7 @@ void MainWindow::OpenGoProgramCommand() {
         return;
     if (OpenGoProgram(*doc_.editor, path.toStdString(), true))
         doc_.projectChanged = true;
-    goContainer()->goList()->ListChanged();
-    procList_->ListChanged();
+    ListsReplaced();
 }
 
 void MainWindow::OpenProjectCommand() {
@@ -418,8 +427,7 @@ void MainWindow::OpenProjectCommand() {
     ProjectScene scene = doc_.Scene();
     OpenProject(scene, path.toStdString(), true);
     WorkingAreaChanged();
-    goContainer()->goList()->ListChanged();
-    procList_->ListChanged();
+    ListsReplaced();
 }
 
 void MainWindow::Command(int id) {
@@ -453,8 +461,7 @@ void MainWindow::Command(int id) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
             ReadZarnikProgramToZarnikMemBuffer(*doc_.editor);
             QApplication::restoreOverrideCursor();
-            goContainer()->goList()->ListChanged();
-            procList_->ListChanged();
+            ListsReplaced();
         }
         break;
     case 40186:

@@ -63,6 +63,8 @@ class MainWindow : public QMainWindow {
     void OpenGoProgramCommand();
     void OpenProjectCommand();
     void WorkingAreaChanged();
+    // Both lists were loaded anew: the views follow, the cursor shows.
+    void ListsReplaced();
     void SetTitleFor(const std::string& path);
 
     Document doc_;
