@@ -466,31 +466,38 @@ bool ReadForLoad(GoEditor& editor, const std::string& path, bool reportErrors,
 
 } // namespace
 
-bool ReadGoProgramV2(GoEditor& editor, const std::string& path) {
+namespace {
+
+// Reads a file whole, then hands its bytes to a reader; a file that cannot
+// be read leaves both lists empty.
+template <class Reader>
+bool ReadFromPath(GoEditor& editor, const std::string& path, bool reportErrors, Reader read) {
     std::vector<std::uint8_t> bytes;
-    if (!ReadForLoad(editor, path, false, bytes)) {
+    if (!ReadForLoad(editor, path, reportErrors, bytes)) {
         ClearLists(editor);
         return false;
     }
-    return ReadGoProgramV2(editor, bytes, path);
+    return read(std::span<const std::uint8_t>(bytes));
+}
+
+} // namespace
+
+bool ReadGoProgramV2(GoEditor& editor, const std::string& path) {
+    return ReadFromPath(editor, path, false, [&](std::span<const std::uint8_t> bytes) {
+        return ReadGoProgramV2(editor, bytes, path);
+    });
 }
 
 bool ReadGoProgramV1(GoEditor& editor, const std::string& path, bool reportErrors) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadForLoad(editor, path, reportErrors, bytes)) {
-        ClearLists(editor);
-        return false;
-    }
-    return ReadGoProgramV1(editor, bytes, reportErrors);
+    return ReadFromPath(editor, path, reportErrors, [&](std::span<const std::uint8_t> bytes) {
+        return ReadGoProgramV1(editor, bytes, reportErrors);
+    });
 }
 
 bool ReadGoProgramV09(GoEditor& editor, const std::string& path, bool reportErrors) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadForLoad(editor, path, reportErrors, bytes)) {
-        ClearLists(editor);
-        return false;
-    }
-    return ReadGoProgramV09(editor, bytes, reportErrors);
+    return ReadFromPath(editor, path, reportErrors, [&](std::span<const std::uint8_t> bytes) {
+        return ReadGoProgramV09(editor, bytes, reportErrors);
+    });
 }
 
 bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
