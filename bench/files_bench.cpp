@@ -4,7 +4,7 @@
 #include "files/go_program_file.h"
 #include "files/project_file.h"
 #include "files/project_folder.h"
-#include "files/string_table.h"
+#include "program/string_table.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Rendering costs: a full working area, one robot move, one listing line.
 
-#include "files/string_table.h"
-#include "listing/listing_lines.h"
-#include "workarea/working_area.h"
-#include "workarea/zarnik_sprite.h"
+#include "program/string_table.h"
+#include "render/listing_lines.h"
+#include "render/working_area.h"
+#include "render/zarnik_sprite.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Headless instant runs: how fast the interpreter walks a Go Program, and
 // what one step of a walker costs.
-#include "files/string_table.h"
+#include "program/string_table.h"
 #include "program/editor.h"
 #include "program/key_sequence.h"
 #include "program/printing_ui.h"

@@ -1,5 +1,5 @@
 #include "files/project_folder.h"
-#include "shell/main_window.h"
+#include "desktop/frame/main_window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "files/go_program_file.h"
 #include "files/paths.h"
 #include "gui_application.h"
-#include "listing/listing_lines.h"
+#include "render/listing_lines.h"
 #include "program/editor.h"
 #include "program/printing_ui.h"
 

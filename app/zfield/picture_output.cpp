@@ -5,10 +5,10 @@
 
 #ifdef ZF_WITH_RENDER
 #include "files/project_folder.h"
-#include "files/string_table.h"
+#include "program/string_table.h"
 #include "gui_application.h"
-#include "workarea/working_area.h"
-#include "workarea/zarnik_sprite.h"
+#include "render/working_area.h"
+#include "render/zarnik_sprite.h"
 #endif
 
 namespace zfield {

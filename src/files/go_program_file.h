@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/byte_cursor.h"
-#include "files/string_table.h"
+#include "program/string_table.h"
 #include "program/editor.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "link/memory_image.h"
 
-#include "files/string_table.h"
+#include "program/string_table.h"
 #include "program/texts.h"
 
 #include <algorithm>

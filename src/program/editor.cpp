@@ -1,6 +1,6 @@
 #include "program/editor.h"
 
-#include "files/string_table.h"
+#include "program/string_table.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "program/key_entry.h"
 
-#include "files/string_table.h"
+#include "program/string_table.h"
 
 namespace zf {
 

@@ -1,6 +1,6 @@
 #include "program/key_sequence.h"
 
-#include "files/string_table.h"
+#include "program/string_table.h"
 #include "program/texts.h"
 
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "program/text_object.h"
 
-#include "files/string_table.h"
+#include "program/string_table.h"
 #include "program/texts.h"
 
 #include <cstring>

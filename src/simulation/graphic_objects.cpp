@@ -1,6 +1,6 @@
 #include "simulation/graphic_objects.h"
 
-#include "files/string_table.h"
+#include "program/string_table.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "simulation/run_control.h"
 
-#include "files/string_table.h"
+#include "program/string_table.h"
 
 namespace zf {
 

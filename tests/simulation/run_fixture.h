@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/string_table.h"
+#include "program/string_table.h"
 #include "program/editor.h"
 #include "program/key_sequence.h"
 #include "simulation/headless_run.h"

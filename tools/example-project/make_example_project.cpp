@@ -7,7 +7,7 @@
 #include "files/go_program_file.h"
 #include "files/paths.h"
 #include "files/project_file.h"
-#include "files/string_table.h"
+#include "program/string_table.h"
 #include "program/printing_ui.h"
 
 #include <cstdio>

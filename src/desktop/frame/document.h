@@ -1,0 +1,54 @@
+#pragma once
+
+#include "files/project_file.h"
+#include "program/editor.h"
+#include "desktop/frame/desktop_ui.h"
+#include "simulation/graphic_objects.h"
+#include "simulation/pen_trail.h"
+#include "simulation/zarnik_state.h"
+
+#include <functional>
+#include <memory>
+
+namespace zf::ui {
+
+// The options of the running program.
+struct Options {
+    int listingSize = 6; // icon size = 5 x this
+    bool sound = false;
+    bool tooltips = true;
+    int comPort = 1;
+    int speed = 2; // 1 Slow, 2 Medium, 3 Fast
+    bool goBrowse = false;
+
+    int IconSize() const { return listingSize >= 1 && listingSize <= 10 ? 5 * listingSize : 25; }
+};
+
+// The one Go Program, robot, trail and set of objects of the running
+// program, shared by the windows that show and change them.
+class Document : public ProjectHost {
+  public:
+    Document();
+
+    DesktopUi ui;
+    std::unique_ptr<GoEditor> editor;
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects;
+    Options options;
+    bool projectChanged = false;
+
+    ProjectScene Scene() { return ProjectScene{state, trail, objects, *editor, *this}; }
+
+    // The desktop's parts of a project load.
+    std::function<void(const std::string&)> setTitle;
+    std::function<void()> workingAreaChanged;
+    std::function<void(const ProjectOptions&)> applyOptions;
+
+    void SetProjectTitle(const std::string& path) override;
+    void ApplyOptions(const ProjectOptions& options) override;
+    void WorkingAreaChanged() override;
+    void SetWorkingAreaModified(bool modified) override { projectChanged = modified; }
+};
+
+} // namespace zf::ui

@@ -1,0 +1,546 @@
+#include "desktop/frame/main_window.h"
+
+#include "files/go_program_file.h"
+#include "files/ini_file.h"
+#include "files/project_folder.h"
+#include "program/string_table.h"
+#include "link/serial_port.h"
+#include "link/zarnik_link.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/listing/keypad_window.h"
+#include "desktop/listing/list_view.h"
+#include "desktop/listing/tone_player.h"
+#include "program/list_clicks.h"
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/child_frame.h"
+#include "desktop/frame/raz_azi.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
+#include "desktop/workarea/status_line.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <filesystem>
+
+namespace zf::ui {
+
+namespace {
+
+QString Latin(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
+    setWindowTitle("Zarnikfield");
+    setObjectName("Zarnikfield");
+    tones_ = new TonePlayer(this);
+    doc_.ui.tones = tones_;
+    doc_.setTitle = [this](const std::string& path) { SetTitleFor(path); };
+    doc_.workingAreaChanged = [this] { WorkingAreaChanged(); };
+    doc_.applyOptions = [this](const ProjectOptions& o) {
+        if (o.listingSize >= 1 && o.listingSize <= 10)
+            SetListingSize(o.listingSize - 1);
+        SetSound(o.sound != 0);
+        if (o.speed >= 1 && o.speed <= 3)
+            SetSpeed(o.speed - 1);
+    };
+
+    // RazAzi fills the client area; the Procedure window floats over it,
+    // outside the layout.
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    razAzi_ = new RazAzi(doc_, client);
+    auto* fill = new QGridLayout(client);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(razAzi_, 0, 0);
+    procList_ = new ListView(PROC_LIST);
+    procList_->setWindowTitle("Procedure");
+    procList_->setObjectName("ZFProcedure");
+    procList_->SetEditor(doc_.editor.get());
+    procFrame_ = new ChildFrame("Procedure", client);
+    procFrame_->SetContent(procList_);
+    procFrame_->setGeometry(50, 50, 200, 300);
+    procFrame_->show();
+    procFrame_->raise();
+
+    doc_.ui.procList = procList_;
+    doc_.ui.procedureFrame = procFrame_;
+    doc_.ui.owner = this;
+    doc_.ui.drawing = drawing();
+
+    GoContainer* go = goContainer();
+    go->mainWindow = this;
+    go->drawing = drawing();
+    go->runActive = [this] { return drawing()->ProgramActive(); };
+    razAzi_->graphicsMain()->mainWindow = this;
+    auto folder = [] { return GetProjectFolder(); };
+    auto robot = [this]() -> const ZarnikState* { return &doc_.state; };
+    go->goList()->folder = folder;
+    go->goList()->robot = robot;
+    procList_->folder = folder;
+    procList_->robot = robot;
+    procList_->clicked = [this](int line) {
+        if (!drawing()->ProgramActive())
+            ClickProcedureLine(*doc_.editor, line);
+    };
+
+    BuildMenus();
+    ReadOptions();
+    resize(1024, 700);
+}
+
+MainWindow::~MainWindow() = default;
+
+GoContainer* MainWindow::goContainer() const {
+    return razAzi_->goContainer();
+}
+GraphicsDrawing* MainWindow::drawing() const {
+    return razAzi_->graphicsMain()->drawing();
+}
+
+QAction* MainWindow::Action(int id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::Add(QMenu* menu, const char* text, int id, bool enabled) {
+    QAction* a = menu->addAction(QString::fromUtf8(text));
+    a->setEnabled(enabled);
+    connect(a, &QAction::triggered, this, [this, id] { Command(id); });
+    actions_[id] = a;
+    return a;
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    Add(file, "Open &Activity...", 40247, false);
+    Add(file, "Open &Project...", 40185);
+    Add(file, "Open &Go Program...", 40192);
+    file->addSeparator();
+    Add(file, "Save P&roject...", 40238);
+    Add(file, "Save G&o Program...", 40239);
+    Add(file, "Save &Working Area...", 40243, false);
+    file->addSeparator();
+    Add(file, "Pri&nt Go Program...", 40211, false);
+    Add(file, "Prin&t Working Area...", 40210, false);
+    file->addSeparator();
+    Add(file, "E&xit", 40006);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    Add(edit, "&Copy Working Area", 40009, false);
+
+    QMenu* robot = menuBar()->addMenu("Floor &Zarnik");
+    Add(robot, "(You will need a Zarnik Interface Lead for this)", 40302);
+    robot->addSeparator();
+    Add(robot, "&Send GO Program", 40018);
+    Add(robot, "&Get GO Program", 40191);
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    QMenu* listing = options->addMenu("&Listing Size");
+    for (int i = 0; i < 10; ++i) {
+        static const char* sizes[] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
+        Add(listing, sizes[i], 40194 + i)->setCheckable(true);
+    }
+    QMenu* speed = options->addMenu("&Zarnik Speed");
+    Add(speed, "&Slow", 40186)->setCheckable(true);
+    Add(speed, "&Medium", 40233)->setCheckable(true);
+    Add(speed, "&Fast", 40234)->setCheckable(true);
+    Add(options, "&Sound", 40187)->setCheckable(true);
+    Add(options, "&Tooltips", 40188, false)->setCheckable(true);
+    QMenu* com = options->addMenu("&Com Port");
+    Add(com, "COM &1", 40228)->setCheckable(true);
+    Add(com, "COM &2", 40229)->setCheckable(true);
+    Add(com, "COM &3", 40300)->setCheckable(true);
+    Add(com, "COM &4", 40301)->setCheckable(true);
+
+    QMenu* activity = menuBar()->addMenu("&Activity");
+    Add(activity, "&Journeys", 40231, false);
+    Add(activity, "&Routes", 40230, false);
+
+    QMenu* window = menuBar()->addMenu("&Window");
+    Add(window, "&Default Layout", 40214);
+    window->addSeparator();
+    Add(window, "&Procedure", 40215);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    QAction* userGuide = Add(help, "Zarnik&field", 40025, false);
+    userGuide->setShortcut(Qt::Key_F1);
+    Add(help, "&Zarnik", 40024, false);
+    help->addSeparator();
+    Add(help, "&About...", 40232);
+
+    // F5 repaints the working area; it has no menu item.
+    auto* repaint = new QAction(this);
+    repaint->setShortcut(Qt::Key_F5);
+    connect(repaint, &QAction::triggered, this, [this] { Command(40244); });
+    addAction(repaint);
+}
+
+void MainWindow::ReadOptions() {
+    const std::string path = iniPath_.empty() ? ProgramFilePath("zfield.ini") : iniPath_;
+    IniFile ini = IniFile::Load(path);
+    bool repaired = false;
+    auto value = [&](const char* section, const char* key, long fallback, long low, long high,
+                     long badValue, const char* writeBack) {
+        long v = ini.GetInt(section, key, fallback);
+        if (v < low || v > high) {
+            if (writeBack) {
+                ini.SetString(section, key, writeBack);
+                repaired = true;
+            }
+            v = badValue;
+        }
+        return v;
+    };
+    doc_.options.goBrowse = ini.GetInt("options", "gobrowse", 0) != 0;
+    SetListingSize(static_cast<int>(value("listing", "size", 6, 1, 10, 6, nullptr)) - 1);
+    SetSound(value("sound", "keypad", 0, 0, 1, 0, "0") != 0);
+    SetComPort(static_cast<int>(value("com port", "com", 1, 1, 2, 1, "1")) - 1);
+    SetSpeed(static_cast<int>(value("zarnik", "speed", 2, 1, 3, 2, "2")) - 1);
+    const int x = static_cast<int>(value("floor size", "x", 10, 1, 99, 10, "10"));
+    const int y = static_cast<int>(value("floor size", "y", 10, 1, 99, 10, "10"));
+    doc_.state.floorWidth = x * kStepMm;
+    doc_.state.floorHeight = y * kStepMm;
+    if (ini.GetInt("rulers", "show", 0) != 0)
+        razAzi_->graphicsMain()->ToggleRulers();
+    ReadCommDevices(ini);
+    if (repaired)
+        ini.Save(path);
+}
+
+void MainWindow::SetListingSize(int index) {
+    doc_.options.listingSize = index + 1;
+    for (int i = 0; i < 10; ++i)
+        if (QAction* a = Action(40194 + i))
+            a->setChecked(i == index);
+    const int size = doc_.options.IconSize();
+    goContainer()->goList()->SetIconSize(size);
+    procList_->SetIconSize(size);
+}
+
+void MainWindow::SetSpeed(int index) {
+    doc_.options.speed = index + 1;
+    const int ids[] = {40186, 40233, 40234};
+    for (int i = 0; i < 3; ++i)
+        if (QAction* a = Action(ids[i]))
+            a->setChecked(i == index);
+    doc_.state.moveDelay = MoveDelayForSpeed(index);
+}
+
+void MainWindow::SetSound(bool on) {
+    doc_.options.sound = on;
+    doc_.ui.sound = on;
+    drawing()->SetSound(on);
+    if (QAction* a = Action(40187))
+        a->setChecked(on);
+}
+
+void MainWindow::SetComPort(int index) {
+    const int ids[] = {40228, 40229, 40300, 40301};
+    for (int i = 0; i < 4; ++i)
+        if (QAction* a = Action(ids[i]))
+            a->setChecked(i == index);
+    doc_.options.comPort = index >= 1 && index <= 3 ? index + 1 : 1;
+    SetCommPortNumber(doc_.options.comPort);
+}
+
+void MainWindow::SetTitleFor(const std::string& path) {
+    setWindowTitle(path.empty() ? QString("Zarnikfield")
+                                : QString("Zarnikfield  [ %1 ]").arg(QString::fromStdString(path)));
+}
+
+void MainWindow::WorkingAreaChanged() {
+    razAzi_->graphicsMain()->LayOut();
+    razAzi_->graphicsMain()->update();
+}
+
+void MainWindow::ListsReplaced() {
+    goContainer()->goList()->ListChanged();
+    procList_->ListChanged();
+    GoEditor& editor = *doc_.editor;
+    doc_.ui.HideListCursor(PROC_LIST);
+    if (editor.cursor && editor.ListOf(editor.cursor) == GO_LIST)
+        doc_.ui.ShowListCursor(GO_LIST, editor.LineOf(GO_LIST, editor.cursor), cursor::Editing);
+    else
+        doc_.ui.HideListCursor(GO_LIST);
+}
+
+void MainWindow::StartupLoad(const std::string& argument) {
+    ProjectScene scene = doc_.Scene();
+    if (argument.empty() || !zf::StartupLoad(scene, argument))
+        SendAppMessage(drawing(), msg::DefaultRobot);
+    doc_.projectChanged = false;
+    WorkingAreaChanged();
+    ListsReplaced();
+}
+
+bool MainWindow::SaveGoProgram() {
+    std::string suggested = TextOf(30).data();
+    const GoInstruction* head = doc_.editor->Head(GO_LIST);
+    if (head && head->opcode == op::GoProgramHeader)
+        suggested = NameTable().Get(head->nameId);
+    std::string path;
+    if (doc_.ui.hooks.saveFileName) {
+        path = doc_.ui.hooks.saveFileName("Go Program");
+    } else {
+        path = QFileDialog::getSaveFileName(
+                   this, Latin(TextOf(1053)),
+                   QString::fromStdString(
+                       (std::filesystem::path(GetProjectFolder()) / suggested).string()),
+                   "Go Program (*.gop)")
+                   .toStdString();
+    }
+    if (path.empty())
+        return false;
+    return SaveGoProgramAs(*doc_.editor, path);
+}
+
+bool MainWindow::SaveProject() {
+    std::string path;
+    if (doc_.ui.hooks.saveFileName) {
+        path = doc_.ui.hooks.saveFileName("Project");
+    } else {
+        path = QFileDialog::getSaveFileName(this, Latin(TextOf(1052)),
+                                            QString::fromStdString(ProjectFileName().empty()
+                                                                       ? GetProjectFolder()
+                                                                       : ProjectFileName()),
+                                            "Project (*.zfp)")
+                   .toStdString();
+    }
+    if (path.empty())
+        return false;
+    ProjectScene scene = doc_.Scene();
+    if (!SaveProjectAs(scene, path))
+        return false;
+    doc_.projectChanged = false;
+    return true;
+}
+
+bool MainWindow::GoProgramSavePrompt(bool forExit) {
+    if (!doc_.editor->modified)
+        return true;
+    std::string text = TextOf(102).data();
+    if (forExit)
+        text = std::string(TextOf(103)) + "\n" + text;
+    switch (doc_.ui.Ask(102, text, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        return SaveGoProgram();
+    case Answer::No:
+        doc_.editor->modified = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::ProjectSavePrompt(bool forExit) {
+    if (!doc_.projectChanged)
+        return true;
+    std::string text = TextOf(1020).data();
+    if (forExit)
+        text = std::string(TextOf(103)) + "\n" + text;
+    switch (doc_.ui.Ask(1020, text, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        return SaveProject();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::ExitChecks() {
+    closing_ = true;
+    GraphicsDrawing* d = drawing();
+    if (d->ProgramActive()) {
+        d->run().aborting = true;
+        d->run().Send(request::Stop);
+        d->run().Send(request::Reset);
+        d->run().Send(request::EndRun);
+        d->run().aborting = false;
+    }
+    if (!GoProgramSavePrompt(true) || !ProjectSavePrompt(true)) {
+        closing_ = false;
+        return false;
+    }
+    doc_.editor->DestroyProgramList(GO_LIST);
+    doc_.editor->DestroyProgramList(PROC_LIST);
+    for (const char* temp : {"zfl_gtmp.tmp", "zfl_grph.tmp"}) {
+        std::error_code ignored;
+        std::filesystem::remove(std::filesystem::path(GetProjectFolder()) / temp, ignored);
+    }
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ExitChecks())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const int code = KeypadWindow::KeyForKeyboard(event->key());
+    if (code < 0 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    goContainer()->keypad()->PressKey(code);
+}
+
+void MainWindow::OpenGoProgramCommand() {
+    if (drawing()->ProgramActive()) {
+        Warn(doc_.ui, 1029);
+        return;
+    }
+    if (!GoProgramSavePrompt(false))
+        return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QString::fromStdString(GetProjectFolder()), "Go Program (*.gop)");
+    if (path.isEmpty())
+        return;
+    if (OpenGoProgram(*doc_.editor, path.toStdString(), true))
+        doc_.projectChanged = true;
+    ListsReplaced();
+}
+
+void MainWindow::OpenProjectCommand() {
+    if (drawing()->ProgramActive()) {
+        Warn(doc_.ui, 1030);
+        return;
+    }
+    if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
+        return;
+    const QString path =
+        QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(GetProjectFolder()),
+                                     "Project (*.zfp *.ini);;All files (*)");
+    if (path.isEmpty())
+        return;
+    ProjectScene scene = doc_.Scene();
+    OpenProject(scene, path.toStdString(), true);
+    WorkingAreaChanged();
+    ListsReplaced();
+}
+
+void MainWindow::Command(int id) {
+    if (id >= 40194 && id <= 40203) {
+        SetListingSize(id - 40194);
+        return;
+    }
+    switch (id) {
+    case 40185:
+        OpenProjectCommand();
+        break;
+    case 40192:
+        OpenGoProgramCommand();
+        break;
+    case 40238:
+        SaveProject();
+        break;
+    case 40239:
+        SaveGoProgram();
+        break;
+    case 40006:
+        close();
+        break;
+    case 40018:
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        SendGoProgram(*doc_.editor);
+        QApplication::restoreOverrideCursor();
+        break;
+    case 40191:
+        if (GoProgramSavePrompt(false)) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            ReadZarnikProgramToZarnikMemBuffer(*doc_.editor);
+            QApplication::restoreOverrideCursor();
+            ListsReplaced();
+        }
+        break;
+    case 40186:
+    case 40233:
+    case 40234:
+        SetSpeed(id == 40186 ? 0 : id == 40233 ? 1 : 2);
+        break;
+    case 40187:
+        SetSound(!doc_.options.sound);
+        break;
+    case 40228:
+    case 40229:
+    case 40300:
+    case 40301:
+        SetComPort(id == 40228 ? 0 : id == 40229 ? 1 : id == 40300 ? 2 : 3);
+        break;
+    case 40214:
+        SendAppMessage(razAzi_, msg::DefaultSplit);
+        SendAppMessage(goContainer(), msg::DefaultGoLayout);
+        break;
+    case 40215:
+        procFrame_->BringToTop();
+        break;
+    case 40232:
+        QMessageBox::about(this, "About Zarnikfield",
+                           QString("Zarnikfield %1\n\nA programming environment for the Floor "
+                                   "Zarnik floor robot.")
+                               .arg(ZF_VERSION));
+        break;
+    case 40244:
+        SendAppMessage(drawing(), msg::Repaint);
+        break;
+    case 40241:
+        doc_.projectChanged = false;
+        break;
+    default:
+        break;
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (!IsAppMessage(event))
+        return QMainWindow::event(event);
+    auto* m = static_cast<AppMessage*>(event);
+    const int n = m->number();
+    switch (n) {
+    case msg::Run:
+    case msg::Continue:
+    case msg::Stop:
+    case msg::Step:
+    case msg::Reset:
+        PostAppMessage(drawing(), n, m->first, m->second);
+        return true;
+    case msg::ClearWorkingArea:
+        if (doc_.ui.Ask(1058, TextOf(1058).data(), Buttons::YesNo) == Answer::Yes)
+            SendAppMessage(drawing(), n);
+        return true;
+    case msg::ClearAllObjects:
+        if (doc_.ui.Ask(1057, TextOf(1057).data(), Buttons::YesNo) == Answer::Yes)
+            SendAppMessage(drawing(), n);
+        return true;
+    case msg::Key:
+    case msg::PlaceTextKey:
+    case msg::EditTextKey:
+    case msg::HeadingKey:
+    case msg::PositionKey:
+    case msg::PenUpKey:
+    case msg::FlipZarnikKey:
+    case msg::FlipStampKey:
+        SendAppMessage(goContainer(), n, m->first, m->second, m->name);
+        return true;
+    case msg::OpenGoProgramByName:
+        OpenGoProgram(*doc_.editor, m->name.toStdString(), false);
+        return true;
+    default:
+        if (n >= 1280 && n <= 1313)
+            SendAppMessage(drawing(), n, m->first, m->second, m->name);
+        return true;
+    }
+}
+
+} // namespace zf::ui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "desktop/frame/document.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QMenu;
+
+namespace zf::ui {
+
+class ChildFrame;
+class GraphicsDrawing;
+class GoContainer;
+class ListView;
+class RazAzi;
+class TonePlayer;
+
+// The main window "Zarnikfield": the menu, the RazAzi pane filling the
+// client area and the Procedure window floating over it. It routes the
+// numbered requests of the other windows and runs the exit checks.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindow(const std::string& iniPath = {});
+    ~MainWindow() override;
+
+    Document& document() { return doc_; }
+    RazAzi* razAzi() const { return razAzi_; }
+    GoContainer* goContainer() const;
+    GraphicsDrawing* drawing() const;
+    ListView* procedureList() const { return procList_; }
+    ChildFrame* procedureFrame() const { return procFrame_; }
+    QAction* Action(int id) const;
+
+    // The command-line argument: a project or a Go Program.
+    void StartupLoad(const std::string& argument);
+    // The exit checks; false keeps the program running.
+    bool ExitChecks();
+    void Command(int id);
+
+    void SetListingSize(int index);
+    void SetSpeed(int index);
+    void SetSound(bool on);
+    void SetComPort(int index);
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void ReadOptions();
+    QAction* Add(QMenu* menu, const char* text, int id, bool enabled = true);
+    bool GoProgramSavePrompt(bool forExit);
+    bool ProjectSavePrompt(bool forExit);
+    bool SaveGoProgram();
+    bool SaveProject();
+    void OpenGoProgramCommand();
+    void OpenProjectCommand();
+    void WorkingAreaChanged();
+    // Both lists were loaded anew: the views follow, the cursor shows.
+    void ListsReplaced();
+    void SetTitleFor(const std::string& path);
+
+    Document doc_;
+    std::string iniPath_;
+    TonePlayer* tones_;
+    RazAzi* razAzi_;
+    ChildFrame* procFrame_;
+    ListView* procList_;
+    std::map<int, QAction*> actions_;
+    bool closing_ = false;
+};
+
+} // namespace zf::ui

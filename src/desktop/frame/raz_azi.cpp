@@ -1,0 +1,39 @@
+#include "desktop/frame/raz_azi.h"
+
+#include "desktop/listing/go_container.h"
+#include "desktop/frame/app_messages.h"
+#include "desktop/workarea/graphics_main.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace zf::ui {
+
+RazAzi::RazAzi(Document& document, QWidget* parent) : SplitPane(Qt::Horizontal, parent) {
+    setWindowTitle("RazAzi");
+    setObjectName("ZFTopDog");
+    graphics_ = new GraphicsMain(document, this);
+    go_ = new GoContainer(document, this);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    SetSplitPosition(int((screen ? screen->size().width() : 1024) * 0.6));
+}
+
+bool RazAzi::event(QEvent* event) {
+    if (event->type() == static_cast<QEvent::Type>(msg::DefaultSplit)) {
+        SetSplitPosition(int(width() * 0.6));
+        return true;
+    }
+    return SplitPane::event(event);
+}
+
+void RazAzi::Layout() {
+    const int s = splitPosition();
+    graphics_->setGeometry(0, 0, std::max(0, s), height());
+    go_->setGeometry(s + 9, 0, std::max(0, width() - s - 8), height());
+}
+
+QRect RazAzi::BarRect() const {
+    return QRect(splitPosition(), 0, 9, height());
+}
+
+} // namespace zf::ui

@@ -1,0 +1,141 @@
+#include "desktop/frame/tool_strip.h"
+
+#include "program/texts.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace zf::ui {
+
+ToolStrip::ToolStrip(int count, QWidget* parent) : QWidget(parent), tools_(count) {
+    setAutoFillBackground(true);
+    setFixedHeight(45);
+}
+
+void ToolStrip::SetSlots(std::vector<Slot> tools) {
+    tools_ = std::move(tools);
+    down_ = -1;
+    update();
+}
+
+int ToolStrip::SlotAt(QPoint p) const {
+    for (int i = 0; i < int(tools_.size()); ++i) {
+        // The hit box includes its far edges.
+        if (tools_[i].request && SlotRect(i).adjusted(0, 0, 1, 1).contains(p))
+            return i;
+    }
+    return -1;
+}
+
+QImage ToolStrip::Cell(int index) const {
+    const int side = strip_.height();
+    if (side <= 0 || (index + 1) * side > strip_.width())
+        return {};
+    return strip_.copy(index * side, 0, side, side);
+}
+
+void ToolStrip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    for (int i = 0; i < int(tools_.size()); ++i) {
+        const Slot& s = tools_[i];
+        if (!s.request)
+            continue;
+        const QRect r = SlotRect(i);
+        p.setPen(Qt::black);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(-2, -2, 1, 1));
+        const bool down = s.pressed || s.latched;
+        QImage cell = Cell(s.image);
+        if (!cell.isNull()) {
+            QImage scaled = cell.scaled(32, 32);
+            if (!s.enabled) {
+                scaled = scaled.convertToFormat(QImage::Format_Grayscale8)
+                             .convertToFormat(QImage::Format_ARGB32);
+            }
+            p.drawImage(r.topLeft() + (down ? QPoint(1, 1) : QPoint()), scaled);
+            if (!s.enabled)
+                p.fillRect(r, QColor(192, 192, 192, 110));
+        } else {
+            p.fillRect(r, pal.color(QPalette::Button));
+        }
+        p.setPen(down ? pal.color(QPalette::Dark) : pal.color(QPalette::Light));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(down ? pal.color(QPalette::Light) : pal.color(QPalette::Dark));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+    }
+}
+
+void ToolStrip::mousePressEvent(QMouseEvent* event) {
+    const int i = SlotAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || i < 0 || !tools_[i].enabled)
+        return;
+    for (int j = 0; j < int(tools_.size()); ++j) {
+        if (j != i)
+            tools_[j].pressed = tools_[j].latched = false;
+    }
+    Slot& s = tools_[i];
+    if (s.kind == Toggle) {
+        s.pressed = !s.pressed;
+        s.latched = !s.latched;
+    } else {
+        s.pressed = true;
+        s.latched = s.kind == Push;
+    }
+    if (s.kind == Drag)
+        setCursor(Qt::CrossCursor);
+    down_ = i;
+    update();
+}
+
+void ToolStrip::mouseMoveEvent(QMouseEvent* event) {
+    if (down_ < 0 || tools_[down_].kind != Push)
+        return;
+    const bool over = SlotAt(event->position().toPoint()) == down_;
+    if (tools_[down_].pressed != over) {
+        tools_[down_].pressed = over;
+        update();
+    }
+}
+
+void ToolStrip::mouseReleaseEvent(QMouseEvent* event) {
+    if (down_ < 0)
+        return;
+    const int i = down_;
+    down_ = -1;
+    Slot s = tools_[i];
+    tools_[i].pressed = false;
+    if (s.kind != Toggle)
+        tools_[i].latched = false;
+    unsetCursor();
+    update();
+    const bool over = SlotAt(event->position().toPoint()) == i;
+    if (s.kind == Drag) {
+        if (!over && dropped)
+            dropped(s, event->globalPosition().toPoint());
+        return;
+    }
+    if (over && pushed)
+        pushed(s);
+}
+
+bool ToolStrip::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int i = SlotAt(help->pos());
+        if (i >= 0 && tools_[i].tip) {
+            QString tip = QString::fromLatin1(TextOf(tools_[i].tip).data());
+            QToolTip::showText(help->globalPos(), tip.replace("&&", "&"), this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace zf::ui

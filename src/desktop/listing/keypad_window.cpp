@@ -1,0 +1,324 @@
+#include "desktop/listing/keypad_window.h"
+
+#include "render/artwork.h"
+#include "program/key_entry.h"
+#include "program/texts.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace zf::ui {
+
+namespace {
+
+constexpr double kGridW = 146.0;
+constexpr double kGridH = 76.0;
+constexpr double kBodyRadius = 10.666667;
+const QColor kGrey(192, 192, 192);
+
+KeypadKey Small(int code, QColor colour, double x, double y, const char* label) {
+    return {code, colour, {x, y}, {32.0 / 3, 32.0 / 3}, label};
+}
+
+// The arrow outlines: an upward arrow 16.5 x 11 units and a rightward one
+// 11 x 16.5, each placed from its reference point; Back and Left mirror them.
+QPolygonF UpArrow() {
+    return QPolygonF({{0, 4.5},
+                      {8.25, 10.0},
+                      {3.5, 10.0},
+                      {3.5, 15.5},
+                      {-3.5, 15.5},
+                      {-3.5, 10.0},
+                      {-8.25, 10.0}});
+}
+
+QPolygonF RightArrow() {
+    return QPolygonF({{3.5, 14.0},
+                      {-2.0, 22.25},
+                      {-2.0, 17.75},
+                      {-7.5, 17.75},
+                      {-7.5, 10.25},
+                      {-2.0, 10.25},
+                      {-2.0, 5.75}});
+}
+
+} // namespace
+
+const std::vector<KeypadKey>& KeypadLayout::Keys() {
+    static const std::vector<KeypadKey> keys = [] {
+        const QColor red(255, 0, 0), green(0, 255, 0), yellow(255, 255, 0), cyan(0, 255, 255),
+            magenta(255, 0, 255);
+        std::vector<KeypadKey> k;
+        k.push_back({key::ClearMemory, red, {17, 36}, {64.0 / 3, 32.0 / 3}, "CM"});
+        k.push_back({key::Go, green, {129, 36}, {64.0 / 3, 32.0 / 3}, "GO"});
+        static const char* digits[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+        for (int i = 0; i < 9; ++i)
+            k.push_back(Small(key::Digit0 + 1 + i, yellow, 10 + 14 * i, 52, digits[i]));
+        k.push_back(Small(key::Digit0, yellow, 136, 52, "0"));
+        k.push_back(Small(key::Procedure, cyan, 10, 66, "P"));
+        k.push_back(Small(key::Repeat, cyan, 24, 66, "R"));
+        k.push_back(Small(key::Bracket, cyan, 38, 66, "[ ]"));
+        k.push_back(Small(key::Wait, cyan, 52, 66, "W"));
+        k.push_back(Small(key::ClearEntry, red, 73, 66, "CE"));
+        k.push_back(Small(key::Quaver, magenta, 94, 66, ""));
+        k.push_back(Small(key::Sense, magenta, 108, 66, "S"));
+        k.push_back(Small(key::Toggle, magenta, 122, 66, "T"));
+        k.push_back(Small(key::Motor, magenta, 136, 66, "M"));
+        return k;
+    }();
+    return keys;
+}
+
+QPainterPath KeypadLayout::Arrow(int code) {
+    QTransform t;
+    QPolygonF outline;
+    switch (code) {
+    case key::Forward:
+        outline = QTransform::fromTranslate(72.9, -1.5).map(UpArrow());
+        break;
+    case key::Back:
+        // Mirrored about the middle of its own box (4.5..15.5).
+        t = QTransform(1, 0, 0, -1, 72.9, 50);
+        outline = t.map(UpArrow());
+        break;
+    case key::Right:
+        outline = QTransform::fromTranslate(91, 11).map(RightArrow());
+        break;
+    case key::Left:
+        t = QTransform(-1, 0, 0, 1, 55, 11);
+        outline = t.map(RightArrow());
+        break;
+    default:
+        return {};
+    }
+    QPainterPath path;
+    path.addPolygon(outline);
+    path.closeSubpath();
+    return path;
+}
+
+void KeypadLayout::SetClientSize(QSize size) {
+    k_ = std::min(size.width() / kGridW, size.height() / kGridH);
+    if (k_ <= 0)
+        k_ = 0.01;
+}
+
+QRectF KeypadLayout::KeyRect(int code) const {
+    for (const KeypadKey& key : Keys()) {
+        if (key.code == code) {
+            QRectF r(key.centre.x() - key.size.width() / 2, key.centre.y() - key.size.height() / 2,
+                     key.size.width(), key.size.height());
+            return QRectF(r.x() * k_, r.y() * k_, r.width() * k_, r.height() * k_);
+        }
+    }
+    return QTransform::fromScale(k_, k_).mapRect(Arrow(code).boundingRect());
+}
+
+QPointF KeypadLayout::KeyCentre(int code) const {
+    if (code >= key::Forward && code <= key::Right) {
+        QPainterPath arrow = QTransform::fromScale(k_, k_).map(Arrow(code));
+        return arrow.boundingRect().center();
+    }
+    return KeyRect(code).center();
+}
+
+int KeypadLayout::HitTest(QPointF p) const {
+    const double radius = kBodyRadius * k_;
+    for (const KeypadKey& key : Keys()) {
+        QRectF r = KeyRect(key.code);
+        if (!r.contains(p))
+            continue;
+        QPainterPath shape;
+        shape.addRoundedRect(r, std::min(radius, r.width() / 2), std::min(radius, r.height() / 2));
+        if (shape.contains(p))
+            return key.code;
+    }
+    for (int code : {key::Forward, key::Back, key::Left, key::Right}) {
+        QPainterPath arrow = QTransform::fromScale(k_, k_).map(Arrow(code));
+        if (arrow.boundingRect().contains(p) && arrow.contains(p))
+            return code;
+    }
+    return -1;
+}
+
+void KeypadLayout::Paint(QPainter& painter, const QImage& note) const {
+    const double k = k_;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kGrey);
+    painter.drawRoundedRect(QRectF(0, 25 * k, kGridW * k, 51 * k), kBodyRadius * k,
+                            kBodyRadius * k);
+    painter.drawPie(QRectF(48 * k, 0, 50 * k, 50 * k), 0, 180 * 16);
+    painter.setPen(QPen(kGrey, 2));
+    painter.drawLine(QPointF(48 * k, 25 * k), QPointF(98 * k, 25 * k));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(73 * k, 25 * k), 9 * k, 9 * k);
+
+    const double labelHeight = 0.75 * (32 * k / 3);
+    QFont font("Arial");
+    font.setPixelSize(std::max(1, int(labelHeight)));
+    painter.setFont(font);
+    for (const KeypadKey& key : Keys()) {
+        QRectF r = KeyRect(key.code);
+        QRectF body = r.adjusted(0, -1, 1, 0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(key.colour);
+        const double radius = kBodyRadius * k;
+        painter.drawRoundedRect(body, std::min(radius, body.width() / 2),
+                                std::min(radius, body.height() / 2));
+        if (key.code == key::Quaver) {
+            if (!note.isNull()) {
+                painter.save();
+                painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+                painter.drawImage(r, note);
+                painter.restore();
+            }
+            continue;
+        }
+        painter.setPen(Qt::black);
+        QRectF text = r.adjusted(0, labelHeight / 8, 0, -labelHeight / 8);
+        painter.drawText(text, Qt::AlignCenter, key.label);
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 255, 255));
+    for (int code : {key::Forward, key::Back, key::Left, key::Right})
+        painter.drawPath(QTransform::fromScale(k, k).map(Arrow(code)));
+}
+
+KeypadWindow::KeypadWindow(QWidget* parent) : QWidget(parent) {
+    setWindowTitle("Keypad");
+    setObjectName("ZFZarnikKeypad");
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+    setPalette(pal);
+    timer_.setInterval(kClearPromptMs);
+    connect(&timer_, &QTimer::timeout, this, [this] { rules_.TimerFired(); });
+    note_ = ProgramBitmap(artwork::Note);
+}
+
+void KeypadWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    layout_.Paint(painter, note_);
+}
+
+void KeypadWindow::resizeEvent(QResizeEvent*) {
+    layout_.SetClientSize(size());
+}
+
+void KeypadWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int code = layout_.HitTest(event->position());
+    if (code >= 0)
+        PressKey(code);
+}
+
+void KeypadWindow::PressKey(int code) {
+    rules_.Click(code, hooks_.runActive && hooks_.runActive(),
+                 hooks_.procedureBeingDefined ? hooks_.procedureBeingDefined() : 0);
+}
+
+int KeypadWindow::KeyForKeyboard(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return key::Digit0 + (qtKey - Qt::Key_0);
+    switch (qtKey) {
+    case Qt::Key_Up:
+        return key::Forward;
+    case Qt::Key_Down:
+        return key::Back;
+    case Qt::Key_Left:
+        return key::Left;
+    case Qt::Key_Right:
+        return key::Right;
+    case Qt::Key_R:
+        return key::Repeat;
+    case Qt::Key_P:
+        return key::Procedure;
+    case Qt::Key_W:
+        return key::Wait;
+    case Qt::Key_Q:
+        return key::Quaver;
+    case Qt::Key_M:
+        return key::Motor;
+    case Qt::Key_S:
+        return key::Sense;
+    case Qt::Key_T:
+        return key::Toggle;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BracketRight:
+        return key::Bracket;
+    case Qt::Key_Backspace:
+        return key::ClearEntry;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return key::Go;
+    default:
+        return -1;
+    }
+}
+
+void KeypadWindow::KeySound() {
+    if (hooks_.keySound)
+        hooks_.keySound();
+}
+
+void KeypadWindow::RefuseClearMemory() {
+    if (hooks_.refuseClearMemory)
+        hooks_.refuseClearMemory();
+}
+
+void KeypadWindow::ShowClearPrompt() {
+    if (!prompt_) {
+        prompt_ = new QLabel(QString::fromLatin1(TextOf(1004).data()), this);
+        prompt_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        prompt_->setMargin(5);
+        prompt_->setAutoFillBackground(true);
+        QPalette pal = prompt_->palette();
+        pal.setColor(QPalette::Window, QColor(255, 255, 225));
+        prompt_->setPalette(pal);
+    }
+    prompt_->adjustSize();
+    QRectF cm = layout_.KeyRect(key::ClearMemory);
+    int x = int(cm.right()) + 4;
+    int y = std::max(0, int(cm.top()) - prompt_->height());
+    if (x + prompt_->width() > width())
+        x = std::max(0, width() - prompt_->width());
+    prompt_->move(x, y);
+    prompt_->show();
+    prompt_->raise();
+}
+
+void KeypadWindow::HideClearPrompt() {
+    if (prompt_)
+        prompt_->hide();
+}
+
+void KeypadWindow::StartClearTimer() {
+    timer_.start();
+}
+void KeypadWindow::StopClearTimer() {
+    timer_.stop();
+}
+
+void KeypadWindow::SendKey(int key) {
+    if (hooks_.sendKey)
+        hooks_.sendKey(key);
+}
+
+void KeypadWindow::RequestRun() {
+    if (hooks_.requestRun)
+        hooks_.requestRun();
+}
+
+void KeypadWindow::RequestStop() {
+    if (hooks_.requestStop)
+        hooks_.requestStop();
+}
+
+} // namespace zf::ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "render/listing_lines.h"
+#include "program/editor.h"
+#include "simulation/zarnik_state.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QScrollBar;
+
+namespace zf::ui {
+
+// A listing window's client: rows of key pictures for one list, the list
+// cursor around a line, and scrolling by lines, pages and the thumb.
+class ListView : public QWidget {
+    Q_OBJECT
+  public:
+    ListView(int list, QWidget* parent = nullptr);
+
+    void SetEditor(GoEditor* editor) { editor_ = editor; }
+    void SetIconSize(int size);
+    int iconSize() const { return iconSize_; }
+    int LineHeight() const { return iconSize_ + 5; }
+
+    // The project folder and floor size the graphic command lines need.
+    std::function<std::string()> folder;
+    std::function<const ZarnikState*()> robot;
+    // A click on a 1-based line (past the end: the last line).
+    std::function<void(int line)> clicked;
+
+    void ShowCursor(int line, int style);
+    void HideCursor();
+    int cursorLine() const { return cursorLine_; }
+    int cursorStyle() const { return cursorStyle_; }
+    bool cursorVisible() const { return cursorVisible_; }
+
+    int firstLine() const { return firstLine_; }
+    void ScrollTo(int firstLine);
+    void ScrollLineIntoView(int line);
+    // The list changed: the scroll range follows its line count; repaint.
+    void ListChanged();
+    int WholeLinesShown() const;
+    QScrollBar* scrollBar() const { return bar_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    void UpdateRange();
+    ListingStyle Style() const;
+
+    int list_;
+    GoEditor* editor_ = nullptr;
+    int iconSize_ = 30;
+    int firstLine_ = 0;
+    int cursorLine_ = 0;
+    int cursorStyle_ = 0;
+    bool cursorVisible_ = false;
+    QScrollBar* bar_;
+};
+
+} // namespace zf::ui

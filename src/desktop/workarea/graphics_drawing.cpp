@@ -1,0 +1,314 @@
+#include "desktop/workarea/graphics_drawing.h"
+
+#include "files/project_folder.h"
+#include "program/string_table.h"
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/document.h"
+#include "simulation/object_tools.h"
+#include "render/working_area.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace zf::ui {
+
+GraphicsDrawing::GraphicsDrawing(Document& document, QWidget* parent)
+    : QWidget(parent), doc_(document) {
+    setWindowTitle("Graphics");
+    setObjectName("ZFGraphicsDrawing");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &GraphicsDrawing::Tick);
+    SetClock(&steady_);
+}
+
+GraphicsDrawing::~GraphicsDrawing() = default;
+
+void GraphicsDrawing::SetClock(Clock* clock) {
+    clock_ = clock;
+    run_ = std::make_unique<RunControl>(*doc_.editor, doc_.state, doc_.trail, doc_.objects, *this,
+                                        *clock_);
+    run_->interpreter().sound = sound_;
+}
+
+void GraphicsDrawing::SetSound(bool on) {
+    sound_ = on;
+    run_->interpreter().sound = on;
+}
+
+bool GraphicsDrawing::ProgramActive() const {
+    return IsGoProgramActive(doc_.state);
+}
+
+std::string GraphicsDrawing::Folder() const {
+    return GetProjectFolder();
+}
+
+void GraphicsDrawing::Schedule() {
+    const std::int64_t due = run_->NextDue();
+    if (due == RunControl::kNever) {
+        timer_.stop();
+        return;
+    }
+    const std::int64_t wait = std::max<std::int64_t>(0, due - clock_->NowMs());
+    timer_.start(static_cast<int>(wait));
+}
+
+void GraphicsDrawing::Tick() {
+    // Handles what is due now, then gives the event loop its turn, so that a
+    // click on Stop or a key reaches the run between two draws.
+    const std::int64_t due = run_->NextDue(), now = clock_->NowMs();
+    if (due <= now) {
+        if (stepTimed)
+            stepTimed(due, now);
+        run_->Pump();
+    }
+    Schedule();
+}
+
+void GraphicsDrawing::Request(int number, int param) {
+    run_->Post(number, param);
+    Schedule();
+}
+
+void GraphicsDrawing::Rebuild() {
+    // A flipped robot is mirrored top to bottom before it is turned to its
+    // heading, so that it faces the same way with its sides swapped.
+    sprite_.BuildZarnikSprite(doc_.state, Folder(), false, doc_.state.flipped);
+    builtShape_ = doc_.state.shapeId;
+    builtFlipped_ = doc_.state.flipped;
+    stale_ = true;
+    update();
+}
+
+QPoint GraphicsDrawing::RobotPixel() const {
+    return QPoint(MmToPixels(doc_.state, doc_.state.x), MmToPixels(doc_.state, doc_.state.y));
+}
+
+void GraphicsDrawing::RenderScreen() {
+    screen_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    screen_.fill(Qt::white);
+    {
+        QPainter p(&screen_);
+        WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, Folder()};
+        RenderWorkingArea(p, QRect(QPoint(0, 0), screen_.size()), doc_.state.zoom, scene);
+    }
+    overlay_.Paint(screen_, doc_.state, sprite_, doc_.trail);
+    stale_ = false;
+}
+
+void GraphicsDrawing::paintEvent(QPaintEvent* event) {
+    if (stale_ || screen_.size() != size())
+        RenderScreen();
+    QPainter p(this);
+    p.drawImage(event->rect(), screen_, event->rect());
+}
+
+void GraphicsDrawing::resizeEvent(QResizeEvent*) {
+    Rebuild();
+}
+
+void GraphicsDrawing::DrawZarnikAt(int x, int y) {
+    if (stale_ || screen_.size() != size()) {
+        doc_.state.x = x;
+        doc_.state.y = y;
+        RenderScreen();
+        update();
+        return;
+    }
+    update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, x, y));
+}
+
+void GraphicsDrawing::SpriteChanged() {
+    const ZarnikState& state = doc_.state;
+    if (state.shapeId != builtShape_ || state.flipped != builtFlipped_ || stale_ ||
+        screen_.size() != size()) {
+        Rebuild();
+        return;
+    }
+    // A turn only turns the picture already loaded.
+    sprite_.RotateZarnikSprite(state);
+    update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, state.x, state.y));
+}
+
+void GraphicsDrawing::ObjectPlaced(GraphicObject& object) {
+    if (object.kind == objectkind::Text)
+        MeasureTextObject(object, doc_.state);
+    stale_ = true;
+    update();
+}
+
+void GraphicsDrawing::RepaintWorkingArea() {
+    stale_ = true;
+    update();
+}
+
+void GraphicsDrawing::ShowInstruction(const GoInstruction* instruction) {
+    if (showInstruction)
+        showInstruction(instruction);
+}
+
+bool GraphicsDrawing::event(QEvent* event) {
+    if (!IsAppMessage(event))
+        return QWidget::event(event);
+    auto* m = static_cast<AppMessage*>(event);
+    ZarnikState& state = doc_.state;
+    switch (m->number()) {
+    case msg::Run:
+        Request(request::Run, static_cast<int>(m->second));
+        break;
+    case msg::Continue:
+    case msg::Stop:
+    case msg::Step:
+    case msg::Reset:
+        Request(m->number());
+        break;
+    case msg::EndRun:
+        run_->Send(request::EndRun);
+        Schedule();
+        break;
+    case msg::ShowHideRulers:
+        if (toggleRulers)
+            toggleRulers();
+        break;
+    case msg::ClearAllObjects:
+        if (!RefuseWhileRunning(doc_.ui, state)) {
+            ClearAllObjects(state, doc_.trail, doc_.objects);
+            doc_.projectChanged = true;
+            RepaintWorkingArea();
+        }
+        break;
+    case msg::ClearWorkingArea:
+        if (!RefuseWhileRunning(doc_.ui, state)) {
+            ClearWholeWorkingArea(state, doc_.trail, doc_.objects);
+            doc_.projectChanged = true;
+            Rebuild();
+        }
+        break;
+    case msg::ClearOneObject:
+    case msg::FlipStamp: {
+        if (RefuseWhileRunning(doc_.ui, state))
+            break;
+        GraphicObject* o = FindObjectAt(state, doc_.objects, static_cast<int>(m->first),
+                                        static_cast<int>(m->second));
+        if (!o)
+            break;
+        if (m->number() == msg::ClearOneObject)
+            doc_.objects.RemoveGraphicObject(o);
+        else if (o->kind == objectkind::Stamp)
+            o->param3 = o->param3 ? 0 : 1;
+        else
+            break;
+        doc_.projectChanged = true;
+        RepaintWorkingArea();
+        break;
+    }
+    case msg::FlipZarnik:
+        if (!RefuseWhileRunning(doc_.ui, state)) {
+            state.flipped = !state.flipped;
+            state.homeFlipped = state.flipped;
+            doc_.projectChanged = true;
+            Rebuild();
+        }
+        break;
+    case msg::Repaint:
+    case msg::RebuildWorkingArea:
+        Rebuild();
+        break;
+    case msg::DefaultRobot:
+        state.homeShapeId = state.shapeId = NameTable().Add("zarndef.bmp");
+        SetHome(state, state.floorWidth / 2, state.floorHeight / 2);
+        SetHomeHeading(state, 0);
+        Rebuild();
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    ZarnikState& state = doc_.state;
+    const QPoint p = event->position().toPoint();
+    const QPoint robot = RobotPixel();
+    const int reach = PixelsPerStep(state) / 3;
+    if (std::abs(p.x() - robot.x()) <= reach && std::abs(p.y() - robot.y()) <= reach) {
+        if (state.running) {
+            Warn(doc_.ui, 1089);
+            return;
+        }
+        run_->savedPenDown = state.penDown;
+        run_->savedPenStyle = state.penStyle;
+        state.penDown = false;
+        doc_.trail.SetTrailStyle(-1);
+        doc_.trail.AppendTrailPoint(state.x, state.y);
+        oldX_ = state.x;
+        oldY_ = state.y;
+        grab_ = robot - p;
+        drag_ = Drag::Robot;
+        return;
+    }
+    if (state.running && !state.paused)
+        return;
+    if (GraphicObject* o = FindObjectAt(state, doc_.objects, p.x(), p.y())) {
+        dragged_ = o;
+        grab_ = QPoint(MmToPixels(state, o->x), MmToPixels(state, o->y)) - p;
+        dragAt_ = p;
+        drag_ = Drag::Object;
+    }
+}
+
+void GraphicsDrawing::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_ != Drag::Robot)
+        return;
+    const ZarnikState& state = doc_.state;
+    // The robot's centre stays half a step inside every edge.
+    const int half = MmToPixels(state, kHalfStepMm);
+    QPoint at = event->position().toPoint() + grab_;
+    at.setX(std::clamp(at.x(), half, std::max(half, width() - half)));
+    at.setY(std::clamp(at.y(), half, std::max(half, height() - half)));
+    DrawZarnikAt(PixelsToMm(state, at.x()), PixelsToMm(state, at.y()));
+}
+
+void GraphicsDrawing::mouseReleaseEvent(QMouseEvent* event) {
+    ZarnikState& state = doc_.state;
+    if (drag_ == Drag::Robot) {
+        drag_ = Drag::None;
+        const int x = state.x, y = state.y;
+        state.x = oldX_;
+        state.y = oldY_;
+        doc_.trail.AppendTrailPoint(oldX_, oldY_);
+        state.penDown = run_->savedPenDown;
+        state.penStyle = run_->savedPenStyle;
+        SetHome(state, x, y);
+        doc_.projectChanged = true;
+        RepaintWorkingArea();
+        return;
+    }
+    if (drag_ == Drag::Object && dragged_) {
+        drag_ = Drag::None;
+        const QPoint drop = event->position().toPoint() + grab_;
+        if (drop != dragAt_ + grab_) {
+            dragged_->x = PixelsToMm(state, drop.x());
+            dragged_->y = PixelsToMm(state, drop.y());
+            // An object dragged wholly off the working area is gone.
+            const int w = std::max(MmToPixels(state, dragged_->width), PixelsPerStep(state));
+            const int h = std::max(MmToPixels(state, dragged_->height), PixelsPerStep(state));
+            QRect area = dragged_->kind == objectkind::Stamp
+                             ? QRect(drop.x() - w / 2, drop.y() - h / 2, w, h)
+                             : QRect(drop.x(), drop.y(), w, h);
+            if (!area.intersects(rect()))
+                doc_.objects.RemoveGraphicObject(dragged_);
+            doc_.projectChanged = true;
+            RepaintWorkingArea();
+        }
+        dragged_ = nullptr;
+    }
+}
+
+} // namespace zf::ui

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "simulation/clock.h"
+#include "simulation/robot_view.h"
+#include "simulation/run_control.h"
+#include "render/zarnik_sprite.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace zf::ui {
+
+class Document;
+
+// The working area: the picture of the floor with the robot over it. It owns
+// the run control; moves, turns and waits advance from a timer so that the
+// rest of the program stays usable during a run.
+class GraphicsDrawing : public QWidget, public RobotView {
+    Q_OBJECT
+  public:
+    GraphicsDrawing(Document& document, QWidget* parent = nullptr);
+    ~GraphicsDrawing() override;
+
+    RunControl& run() { return *run_; }
+    bool ProgramActive() const;
+    // Rebuilds the sprite and the picture (after a load, a size change).
+    void Rebuild();
+    const QImage& screen() const { return screen_; }
+    QPoint RobotPixel() const;
+
+    // The clock the run takes its time from; tests put a clock of their own.
+    void SetClock(Clock* clock);
+    // Quaver notes sound only with the Sound option on; otherwise they rest.
+    void SetSound(bool on);
+
+    // The status line's instruction box, and the container's ruler switch.
+    std::function<void(const GoInstruction*)> showInstruction;
+    std::function<void()> toggleRulers;
+    std::function<void()> floorChanged;
+    // Told, for each timed step of a run, when it was due and when it came.
+    std::function<void(std::int64_t due, std::int64_t now)> stepTimed;
+
+    // RobotView
+    void DrawZarnikAt(int x, int y) override;
+    void SpriteChanged() override;
+    void ObjectPlaced(GraphicObject& object) override;
+    void RepaintWorkingArea() override;
+    void ShowInstruction(const GoInstruction* instruction) override;
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void Schedule();
+    void Tick();
+    void RenderScreen();
+    void Request(int number, int param = 0);
+    std::string Folder() const;
+    GraphicObject* ObjectAt(QPoint p) const;
+
+    Document& doc_;
+    SteadyClock steady_;
+    Clock* clock_ = &steady_;
+    std::unique_ptr<RunControl> run_;
+    QTimer timer_;
+    ZarnikSprite sprite_;
+    ZarnikOverlay overlay_;
+    QImage screen_;
+    bool stale_ = true;
+    bool sound_ = false;
+    std::uint32_t builtShape_ = 0;
+    bool builtFlipped_ = false;
+
+    enum class Drag { None, Robot, Object };
+    Drag drag_ = Drag::None;
+    GraphicObject* dragged_ = nullptr;
+    QPoint grab_;
+    QPoint dragAt_;
+    int oldX_ = 0, oldY_ = 0;
+};
+
+} // namespace zf::ui

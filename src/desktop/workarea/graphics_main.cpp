@@ -1,0 +1,162 @@
+#include "desktop/workarea/graphics_main.h"
+
+#include "files/project_folder.h"
+#include "render/artwork.h"
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/document.h"
+#include "desktop/frame/tool_strip.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "render/rulers.h"
+#include "desktop/workarea/status_line.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace zf::ui {
+
+namespace {
+
+using Slot = ToolStrip::Slot;
+
+// Buttons whose dialogs are not part of the program yet are drawn disabled.
+std::vector<Slot> GraphicsPage(int page) {
+    std::vector<Slot> tools(8);
+    const auto push = ToolStrip::Push;
+    const auto drag = ToolStrip::Drag;
+    auto at = [&](int slot, ToolStrip::Kind kind, int request, int tip, bool enabled = true) {
+        tools[slot] = Slot::Make(kind, request, tip, page + slot, enabled);
+    };
+    if (page != 0)
+        at(0, push, msg::ToolPageMain, 1);
+    switch (page) {
+    case 4:
+        at(1, push, msg::LibraryStamps, 38, false);
+        at(2, push, msg::ClearAllObjects, 39);
+        at(3, drag, msg::ClearOneObject, 43);
+        at(4, drag, msg::FlipStamp, 40);
+        at(5, push, msg::CreateText, 41, false);
+        at(6, drag, msg::EditText, 42, false);
+        break;
+    case 11:
+        at(1, push, msg::Run, 48);
+        at(2, push, msg::Stop, 49);
+        at(3, push, msg::Continue, 50);
+        at(4, push, msg::Reset, 51);
+        at(5, push, msg::Step, 52);
+        break;
+    case 17:
+        at(1, push, msg::SetFloorSize, 53, false);
+        at(2, push, msg::ShowHideRulers, 54);
+        at(3, push, msg::LoadBackground, 55, false);
+        at(4, push, msg::ClearWorkingArea, 56);
+        break;
+    case 22:
+        at(1, push, msg::LibraryShapes, 57, false);
+        at(2, push, msg::SetPosition, 58, false);
+        at(3, push, msg::SetDirection, 59, false);
+        at(4, push, msg::FlipZarnik, 62);
+        break;
+    default:
+        at(0, push, msg::ToolPageStamps, 44);
+        at(1, push, msg::ToolPageControl, 45);
+        at(2, push, msg::ToolPageBackground, 46);
+        at(3, push, msg::ToolPageZarnik, 47);
+        break;
+    }
+    return tools;
+}
+
+} // namespace
+
+GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent), doc_(document) {
+    setWindowTitle("Graphics Main");
+    setObjectName("ZFGraphicsContainer");
+    setAutoFillBackground(true);
+    toolBar_ = new ToolStrip(8, this);
+    toolBar_->setWindowTitle("Tool Bar");
+    toolBar_->setObjectName("ZFGraphicsToolBar");
+    toolBar_->SetStrip(ProgramBitmap(artwork::GraphicsTools));
+    status_ = new StatusLine(this);
+    status_->folder = [] { return GetProjectFolder(); };
+    drawing_ = new GraphicsDrawing(doc_, this);
+    drawing_->showInstruction = [this](const GoInstruction* in) { status_->ShowInstruction(in); };
+    drawing_->toggleRulers = [this] { ToggleRulers(); };
+    ShowToolPage(0);
+    toolBar_->pushed = [this](const Slot& slot) {
+        switch (slot.request) {
+        case msg::ToolPageStamps:
+            ShowToolPage(4);
+            return;
+        case msg::ToolPageControl:
+            ShowToolPage(11);
+            return;
+        case msg::ToolPageBackground:
+            ShowToolPage(17);
+            return;
+        case msg::ToolPageZarnik:
+            ShowToolPage(22);
+            return;
+        case msg::ToolPageMain:
+            ShowToolPage(0);
+            return;
+        default:
+            SendAppMessage(mainWindow, slot.request, slot.latched ? 1 : 0);
+        }
+    };
+    toolBar_->dropped = [this](const Slot& slot, QPoint global) {
+        const QPoint p = drawing_->mapFromGlobal(global);
+        if (drawing_->rect().contains(p))
+            PostAppMessage(mainWindow, slot.request, p.x(), p.y());
+    };
+}
+
+void GraphicsMain::ShowToolPage(int page) {
+    toolBar_->SetSlots(GraphicsPage(page));
+}
+
+void GraphicsMain::ToggleRulers() {
+    ruler_ = ruler_ ? 0 : 24;
+    LayOut();
+    update();
+}
+
+void GraphicsMain::LayOut() {
+    const int W = width(), H = height();
+    toolBar_->setGeometry(0, H - 45, W, 45);
+    status_->setGeometry(0, H - 69, W, 24);
+    const QFontMetrics fm(font());
+    const int h = fm.height(), c = fm.averageCharWidth();
+    ZarnikState& state = doc_.state;
+    const double sx = double(W - 2 * c - ruler_) * 1000 / state.floorWidth;
+    const double sy = double(H - 24 - 45 - h - ruler_) * 1000 / state.floorHeight;
+    state.zoom = float(std::max(1.0, std::min(sx, sy)));
+    const int w = int(state.floorWidth * double(state.zoom) * 0.001);
+    const int dh = int(state.floorHeight * double(state.zoom) * 0.001);
+    drawing_->setGeometry(ruler_, h, std::max(1, w), std::max(1, dh));
+    drawing_->Rebuild();
+}
+
+void GraphicsMain::resizeEvent(QResizeEvent*) {
+    LayOut();
+}
+
+void GraphicsMain::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QFont font("Arial");
+    font.setPixelSize(15);
+    p.setFont(font);
+    p.setPen(palette().color(QPalette::WindowText));
+    const ZarnikState& state = doc_.state;
+    const QRect d = drawing_->geometry();
+    p.drawText(QRect(d.left(), 0, d.width(), d.top()), Qt::AlignCenter,
+               QString::number(state.floorWidth / kStepMm));
+    p.drawText(QRect(d.right() + 4, d.top(), 40, d.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::number(state.floorHeight / kStepMm));
+    if (ruler_ > 0) {
+        DrawVerticalRuler(p, 0, d.top(), ruler_, d.height(), state.floorHeight / kStepMm, state);
+        DrawHorizontalRuler(p, d.left(), d.bottom() + 1, d.width(), ruler_,
+                            state.floorWidth / kStepMm, state);
+    }
+}
+
+} // namespace zf::ui

@@ -1,0 +1,95 @@
+#include "desktop/workarea/status_line.h"
+
+#include "program/string_table.h"
+#include "render/listing_lines.h"
+
+#include <QPainter>
+
+#include <cctype>
+
+namespace zf::ui {
+
+std::string StatusName(const std::string& fileName) {
+    // A loaded program's header holds its whole path: the box shows the name.
+    const std::size_t slash = fileName.find_last_of("/\\");
+    const std::string base = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    std::string name = base.substr(0, base.find('.'));
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
+    setWindowTitle("Status Line");
+    setObjectName("ZFGraphicsStatusLine");
+    setAutoFillBackground(true);
+}
+
+void StatusLine::Clear() {
+    instruction_.reset();
+    call_.reset();
+    calls_ = 0;
+    name_.clear();
+    update();
+}
+
+void StatusLine::ShowInstruction(const GoInstruction* in) {
+    if (!in) {
+        Clear();
+        return;
+    }
+    instruction_ = in->Copy();
+    if (calls_ == 0)
+        call_.reset();
+    if (in->opcode == op::Procedure) {
+        if (calls_ == 0)
+            call_ = in->Copy();
+        ++calls_;
+    } else if (in->opcode == op::ProcedureEnd && calls_ > 0) {
+        if (--calls_ == 0)
+            call_.reset();
+    }
+    if (in->opcode == op::GoProgramHeader)
+        name_ = StatusName(NameTable().Get(in->nameId));
+    update();
+}
+
+void StatusLine::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    p.fillRect(rect(), pal.color(QPalette::Button));
+    struct Box {
+        int x, w;
+    };
+    const Box boxes[] = {{2, 208}, {212, 58}, {272, 202}};
+    for (const Box& b : boxes) {
+        const QRect r(b.x, 2, b.w, height() - 4);
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawLine(r.topRight(), r.bottomRight());
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.setPen(pal.color(QPalette::Light));
+        p.drawLine(r.topRight() + QPoint(1, 0), r.bottomRight() + QPoint(1, 1));
+        p.drawLine(r.bottomLeft() + QPoint(0, 1), r.bottomRight() + QPoint(1, 1));
+    }
+    QFont font("Arial");
+    font.setPixelSize(std::max(1, height() - 6));
+    p.setFont(font);
+    p.setPen(pal.color(QPalette::ButtonText));
+    if (instruction_)
+        p.drawText(QRect(6, 2, 204, height() - 4), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromLatin1(name_.c_str()));
+    const int s = std::max(5, height() - 4);
+    ListingStyle style;
+    style.iconSize = s;
+    style.background = pal.color(QPalette::Button);
+    style.text = pal.color(QPalette::ButtonText);
+    style.folder = folder ? folder() : std::string();
+    p.setClipRect(212, 0, 58, height());
+    if (call_)
+        DrawInstructionLine(p, *call_, 214, 2, style);
+    p.setClipRect(272, 0, 202, height());
+    if (instruction_)
+        DrawInstructionLine(p, *instruction_, 274, 2, style);
+}
+
+} // namespace zf::ui

@@ -1,0 +1,266 @@
+#include "desktop/listing/go_container.h"
+#include "desktop/listing/keypad_window.h"
+#include "desktop/listing/list_view.h"
+#include "program/key_sequence.h"
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/main_window.h"
+#include "desktop/frame/raz_azi.h"
+#include "simulation/headless_run.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
+#include "desktop/workarea/status_line.h"
+
+#include "support/recorder.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace zf::ui {
+namespace {
+
+struct Shown {
+    int id;
+    std::string text;
+};
+
+// The main window on the offscreen platform with its boxes answered here.
+class Desktop : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
+        Document& doc = window->document();
+        doc.ui.hooks.warning = [this](int id, const std::string& text) {
+            shown.push_back({id, text});
+        };
+        doc.ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
+            shown.push_back({id, text});
+            return answer;
+        };
+        window->resize(1280, 800);
+        window->StartupLoad("");
+        window->show();
+        QApplication::processEvents();
+        drawing()->SetClock(&clock);
+    }
+
+    GoContainer* go() const { return window->goContainer(); }
+    KeypadWindow* keypad() const { return go()->keypad(); }
+    GraphicsDrawing* drawing() const { return window->drawing(); }
+    GoEditor& editor() const { return *window->document().editor; }
+
+    void Click(QWidget* widget, QPointF at) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at.toPoint());
+        QApplication::processEvents();
+    }
+    void Press(int code) { Click(keypad(), keypad()->layout().KeyCentre(code)); }
+    void PressDigits(const char* digits) {
+        for (const char* d = digits; *d; ++d)
+            Press(key::Digit0 + (*d - '0'));
+    }
+
+    std::vector<std::string> Lines(int list) const {
+        std::vector<std::string> out;
+        for (const GoInstruction* in = editor().Head(list); in; in = in->next)
+            out.push_back(ListingLine(*in));
+        return out;
+    }
+
+    // Lets the run's time pass, a draw at a time, as the window's timer would.
+    void RunFor(int draws) {
+        RunControl& run = drawing()->run();
+        for (int i = 0; i < draws; ++i) {
+            // Requests travel through the main window as posted events,
+            // seen between two draws as the event loop would.
+            for (int hop = 0; hop < 3; ++hop)
+                QApplication::sendPostedEvents();
+            if (run.Idle())
+                break;
+            clock.now = std::max(clock.now, run.NextDue());
+            run.Pump();
+        }
+        QApplication::processEvents();
+    }
+    void RunToEnd() { RunFor(1000000); }
+
+    ManualClock clock;
+    std::unique_ptr<MainWindow> window;
+    std::vector<Shown> shown;
+    Answer answer = Answer::No;
+};
+
+TEST_F(Desktop, KeyingOnTheDrawnKeypadFillsTheGoList) {
+    Press(key::Forward);
+    PressDigits("2");
+    Press(key::Repeat);
+    PressDigits("4");
+    Press(key::Bracket);
+    Press(key::Forward);
+    PressDigits("1");
+    Press(key::Right);
+    PressDigits("90");
+    Press(key::Bracket);
+    EXPECT_EQ(Lines(GO_LIST), (std::vector<std::string>{"NAME(\"My Go Program.gop\")", "FD 2",
+                                                        "RPT 4 [", "FD 1", "RT 9 0", "]"}));
+    EXPECT_TRUE(shown.empty());
+    ListView* list = go()->goList();
+    EXPECT_EQ(list->cursorLine(), 6);
+    EXPECT_TRUE(list->cursorVisible());
+}
+
+TEST_F(Desktop, TheComputerKeyboardKeysByTheSameRules) {
+    for (Qt::Key k :
+         {Qt::Key_Up, Qt::Key_2, Qt::Key_R, Qt::Key_3, Qt::Key_BracketLeft, Qt::Key_Left, Qt::Key_4,
+          Qt::Key_5, Qt::Key_BracketRight, Qt::Key_W, Qt::Key_Backspace, Qt::Key_Down, Qt::Key_0})
+        QTest::keyClick(window.get(), k);
+    EXPECT_EQ(Lines(GO_LIST), (std::vector<std::string>{"NAME(\"My Go Program.gop\")", "FD 2",
+                                                        "RPT 3 [", "LT 4 5", "]", "BK"}));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, Text(1078, {0, 1, 9}));
+}
+
+TEST_F(Desktop, GoRunsToWhereTheCoreSays) {
+    KeySequence(editor(), "PEN(pen1.bmp) FD 2 RPT 4 [ FD 1 RT 9 0 ]");
+    Press(key::Go);
+    RunToEnd();
+    EXPECT_TRUE(shown.empty());
+
+    test::Recorder expectedUi;
+    GoEditor expected(expectedUi);
+    KeySequence(expected, "PEN(pen1.bmp) FD 2 RPT 4 [ FD 1 RT 9 0 ]");
+    ZarnikState state;
+    SetUpWorkingArea(state, 10, 10);
+    PenTrail trail;
+    GraphicObjectList objects;
+    RobotView view;
+    ManualClock headlessClock;
+    RunControl control(expected, state, trail, objects, view, headlessClock);
+    RunHeadless(control, headlessClock);
+
+    const ZarnikState& robot = window->document().state;
+    EXPECT_EQ(robot.x, state.x);
+    EXPECT_EQ(robot.y, state.y);
+    EXPECT_EQ(robot.heading, state.heading);
+    EXPECT_EQ(window->document().trail.trailLength(), trail.trailLength());
+    EXPECT_FALSE(IsGoProgramActive(robot));
+    // The trail shows on the working area: the first line below the robot,
+    // the square's left side above it.
+    const QImage& screen = drawing()->screen();
+    const QPoint end = drawing()->RobotPixel();
+    const int step = PixelsPerStep(robot);
+    EXPECT_NE(screen.pixel(end.x(), end.y() + step), qRgb(255, 255, 255));
+    EXPECT_NE(screen.pixel(end.x(), end.y() - step * 3 / 4), qRgb(255, 255, 255));
+    EXPECT_EQ(screen.pixel(end.x() - step / 4, end.y() - step * 3 / 4), qRgb(255, 255, 255));
+}
+
+TEST_F(Desktop, StopPartWayThenContinue) {
+    KeySequence(editor(), "FD 4");
+    const int startY = window->document().state.y;
+    Press(key::Go);
+    RunFor(20);
+    PostAppMessage(window.get(), msg::Stop); // the tool bar's Stop
+    RunFor(5);
+    const ZarnikState& robot = window->document().state;
+    EXPECT_TRUE(IsGoProgramActive(robot));
+    EXPECT_GT(startY - robot.y, 0);
+    EXPECT_LT(startY - robot.y, 1200);
+    const int stoppedAt = robot.y;
+    RunFor(50);
+    EXPECT_EQ(robot.y, stoppedAt);
+    PostAppMessage(window.get(), msg::Continue);
+    RunToEnd();
+    EXPECT_EQ(startY - robot.y, 1200);
+    EXPECT_FALSE(IsGoProgramActive(robot));
+}
+
+TEST_F(Desktop, AKeypadKeyEndsARun) {
+    KeySequence(editor(), "FD 5");
+    const int startY = window->document().state.y;
+    Press(key::Go);
+    RunFor(20);
+    Press(key::Forward);
+    RunToEnd();
+    const ZarnikState& robot = window->document().state;
+    EXPECT_FALSE(IsGoProgramActive(robot));
+    EXPECT_LT(startY - robot.y, 1500);
+    EXPECT_EQ(Lines(GO_LIST).size(), 2u); // the stopping key keyed nothing
+}
+
+TEST_F(Desktop, GoListClickDuringADefinitionIsRefused) {
+    KeySequence(editor(), "FD 1 P 3 [ BK 1");
+    ListView* list = go()->goList();
+    Click(list, QPointF(20, 5));
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().id, 31);
+    EXPECT_EQ(shown.back().text, Text(31, {3}));
+    EXPECT_EQ(editor().procedureBeingDefined, 3);
+}
+
+TEST_F(Desktop, ClearMemoryNeedsTwoPressesInFiveSeconds) {
+    KeySequence(editor(), "FD 1");
+    Press(key::ClearMemory);
+    EXPECT_TRUE(keypad()->PromptShown());
+    PressDigits("3");
+    EXPECT_FALSE(keypad()->PromptShown());
+    EXPECT_EQ(Lines(GO_LIST).back(), "FD 1"); // the digit keyed nothing
+    Press(key::ClearMemory);
+    Press(key::ClearMemory);
+    EXPECT_TRUE(Lines(GO_LIST).empty());
+    EXPECT_FALSE(keypad()->PromptShown());
+}
+
+TEST_F(Desktop, SplitterDragsAreClamped) {
+    RazAzi* raz = window->razAzi();
+    const int bar = raz->splitX() + 3;
+    QTest::mousePress(raz, Qt::LeftButton, {}, QPoint(bar, 100));
+    QTest::mouseRelease(raz, Qt::LeftButton, {}, QPoint(10, 100));
+    EXPECT_EQ(raz->splitX(), 45 - 3);
+    const int again = raz->splitX() + 3;
+    QTest::mousePress(raz, Qt::LeftButton, {}, QPoint(again, 100));
+    QTest::mouseRelease(raz, Qt::LeftButton, {}, QPoint(raz->width() - 10, 100));
+    EXPECT_EQ(raz->splitX(), raz->width() - 90 - 3);
+    window->Command(40214);
+    EXPECT_EQ(raz->splitX(), int(raz->width() * 0.6));
+}
+
+TEST_F(Desktop, ExitAsksToSaveAChangedProgram) {
+    EXPECT_TRUE(window->ExitChecks()); // nothing changed: nothing asked
+    EXPECT_TRUE(shown.empty());
+    KeySequence(editor(), "FD 1");
+    editor().modified = 1;
+    answer = Answer::Cancel;
+    EXPECT_FALSE(window->ExitChecks());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].id, 102);
+    EXPECT_EQ(shown[0].text, std::string(TextOf(103)) + "\n" + std::string(TextOf(102)));
+    EXPECT_EQ(Lines(GO_LIST).size(), 2u); // still there after Cancel
+
+    const std::string path = ::testing::TempDir() + "exit-save.gop";
+    std::remove(path.c_str());
+    window->document().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    answer = Answer::Yes;
+    EXPECT_TRUE(window->ExitChecks());
+    EXPECT_EQ(editor().Head(GO_LIST), nullptr); // the lists are freed on the way out
+    std::FILE* saved = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(saved, nullptr);
+    std::fclose(saved);
+}
+
+TEST(StatusLineName, LowerCaseWithoutFolderOrExtension) {
+    EXPECT_EQ(StatusName("My Go Program.gop"), "my go program");
+    EXPECT_EQ(StatusName("C:\\Zarnik Work\\Town.v2.gop"), "town");
+    EXPECT_EQ(StatusName("/home/ann/Work/Square.gop"), "square");
+}
+
+} // namespace
+} // namespace zf::ui
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

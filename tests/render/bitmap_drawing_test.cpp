@@ -1,0 +1,139 @@
+#include "render/bitmap_drawing.h"
+
+#include "render/render_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zf {
+namespace {
+
+using namespace zf::test;
+
+TEST(FittingPictures, KeepsProportionsAndCentres) {
+    // Half size: 100 x 50, left = trunc(50 - 50.25), top = trunc(50 - 25.25).
+    EXPECT_EQ(FittedRect(200, 100, 50, 50, 100, 100), QRect(0, 24, 100, 50));
+    EXPECT_EQ(FittedRect(10, 10, 100, 100, 30, 20), QRect(89, 89, 20, 20));
+    EXPECT_TRUE(FittedRect(0, 10, 5, 5, 10, 10).isEmpty());
+}
+
+TEST(FittingPictures, StretchKeepsTheTopLeftPixelEvenMirrored) {
+    QImage picture = Filled(4, 4, Qt::white);
+    picture.setPixel(0, 0, kMagenta);
+    picture.setPixel(3, 0, kRed);
+    const QImage mirrored = StretchBitmap(picture, 8, 8, true);
+    EXPECT_EQ(Rgb(mirrored, 0, 0), kMagenta);
+    EXPECT_EQ(Rgb(mirrored, 1, 0), kRed);
+    EXPECT_EQ(Rgb(mirrored, 7, 0), kMagenta);
+}
+
+TEST(DrawingFiles, NoPathPaintsBlackAndAMissingFileDrawsNothing) {
+    QImage target = Filled(20, 20, Qt::green);
+    QPainter p(&target);
+    EXPECT_FALSE(DrawBitmapFile(p, "/nonexistent/x.bmp", 10, 10));
+    EXPECT_EQ(Rgb(target, 5, 5), kGreen);
+    EXPECT_TRUE(DrawBitmapFile(p, "", 10, 10));
+    p.end();
+    EXPECT_EQ(Rgb(target, 9, 9), kBlack);
+    EXPECT_EQ(Rgb(target, 10, 10), kGreen);
+}
+
+TEST(DrawingTransparently, TheTopLeftColourLeavesTheGroundVisible) {
+    QImage picture = Filled(10, 10, Qt::white);
+    for (int y = 3; y < 7; ++y)
+        for (int x = 3; x < 7; ++x)
+            picture.setPixel(x, y, kRed);
+    QImage target = Filled(40, 40, Qt::green);
+    QPainter p(&target);
+    DrawTransparentImage(p, picture, 20, 20, 20, 20);
+    p.end();
+    EXPECT_EQ(Rgb(target, 11, 11), kGreen); // white is the key here
+    EXPECT_EQ(Rgb(target, 20, 20), kRed);
+    EXPECT_EQ(Rgb(target, 2, 2), kGreen);
+}
+
+TEST(DrawingTransparently, ANegativeWidthMirrorsIntoTheSameBox) {
+    QImage picture = Filled(10, 10, QColor(255, 0, 255));
+    for (int y = 1; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            picture.setPixel(x, y, x < 5 ? kRed : kBlue);
+    QImage target = Filled(60, 60, Qt::white);
+    QPainter p(&target);
+    DrawTransparentImage(p, picture, 30, 30, -50, -50);
+    p.end();
+    const QRect box = FittedRect(10, 10, 30, 30, 50, 50);
+    EXPECT_EQ(box.width(), 50);
+    EXPECT_EQ(Rgb(target, box.left() + 2, 40), kBlue);
+    EXPECT_EQ(Rgb(target, box.right() - 2, 40), kRed);
+    EXPECT_EQ(Rgb(target, box.left() - 1, 40), kWhite);
+    // The top row is magenta, the key: the ground shows.
+    EXPECT_EQ(Rgb(target, 30, box.top() + 1), kWhite);
+}
+
+TEST(DrawingTransparently, AnyOtherModeDrawsOpaque) {
+    QImage picture = Filled(10, 10, QColor(255, 0, 255));
+    QImage target = Filled(20, 20, Qt::white);
+    QPainter p(&target);
+    DrawTransparentImage(p, picture, 10, 10, 10, 10, 1);
+    p.end();
+    EXPECT_EQ(Rgb(target, 10, 10), kMagenta);
+}
+
+TEST(DrawingFiles, ReadsTheProgramsOwnBitmapFiles) {
+    ProjectDir dir;
+    QImage picture = Filled(12, 6, Qt::white);
+    picture.setPixel(0, 0, kBlue);
+    picture.setPixel(11, 5, kRed);
+    dir.WriteBitmap("objects/x.bmp", picture);
+    const QImage loaded = LoadBitmapImage(dir.Path("objects/x.bmp"));
+    ASSERT_EQ(loaded.size(), QSize(12, 6));
+    EXPECT_EQ(Rgb(loaded, 0, 0), kBlue);
+    EXPECT_EQ(Rgb(loaded, 11, 5), kRed);
+    EXPECT_EQ(Rgb(loaded, 5, 3), kWhite);
+}
+
+// Mean position of the pixels of one colour.
+QPointF Centroid(const QImage& image, QRgb colour) {
+    double sx = 0, sy = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Rgb(image, x, y) == colour) {
+                sx += x;
+                sy += y;
+                ++n;
+            }
+    return n ? QPointF(sx / n, sy / n) : QPointF(-1, -1);
+}
+
+TEST(RotatingBitmaps, NinetyDegreesPutsTheTopRowOnTheRightColumn) {
+    QImage picture = Filled(8, 8, Qt::white);
+    for (int x = 0; x < 8; ++x)
+        picture.setPixel(x, 0, kRed);
+    picture.setPixel(0, 0, kMagenta);
+    const QImage turned = RotateSelectedBitmap(picture, 90);
+    for (int y = 0; y < 7; ++y)
+        EXPECT_EQ(Rgb(turned, 7, y), kRed) << y;
+    EXPECT_EQ(Rgb(turned, 0, 3), kWhite);
+    // What comes from outside the picture takes the top-left colour.
+    EXPECT_EQ(Rgb(turned, 7, 7), kMagenta);
+}
+
+TEST(RotatingBitmaps, ZeroIsTheSamePictureAndCornersFillAtFortyFive) {
+    QImage picture = Filled(20, 20, Qt::white);
+    picture.setPixel(0, 0, kMagenta);
+    for (int y = 3; y < 6; ++y)
+        for (int x = 12; x < 15; ++x)
+            picture.setPixel(x, y, kRed);
+    EXPECT_EQ(RotateSelectedBitmap(picture, 0), picture);
+    const QImage turned = RotateSelectedBitmap(picture, 45);
+    for (QPoint corner : {QPoint(0, 0), QPoint(19, 0), QPoint(0, 19), QPoint(19, 19)})
+        EXPECT_EQ(Rgb(turned, corner.x(), corner.y()), kMagenta) << corner.x() << corner.y();
+    EXPECT_EQ(Rgb(turned, 10, 10), kWhite);
+    // Clockwise: a point up and right of the centre moves to the right.
+    const QPointF red = Centroid(turned, kRed);
+    EXPECT_GT(red.x(), 13);
+    EXPECT_GT(red.y(), 4);
+}
+
+} // namespace
+} // namespace zf

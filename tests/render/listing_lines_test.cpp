@@ -1,0 +1,241 @@
+#include "render/listing_lines.h"
+
+#include "program/string_table.h"
+#include "render/artwork.h"
+#include "render/key_pictures.h"
+#include "program/key_sequence.h"
+#include "support/recorder.h"
+#include "render/render_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zf {
+namespace {
+
+using namespace zf::test;
+
+int Count(const QImage& image, const QRect& box, QRgb colour) {
+    int n = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            n += Rgb(image, x, y) == colour;
+    return n;
+}
+
+std::unique_ptr<GoInstruction> Keyed(std::uint8_t opcode, std::initializer_list<int> digits,
+                                     bool open = false, bool closed = false) {
+    auto in = std::make_unique<GoInstruction>(opcode);
+    int i = 0;
+    for (int d : digits)
+        in->digits[i++] = static_cast<std::uint8_t>(d);
+    in->bracketOpen = open;
+    in->bracketClosed = closed;
+    return in;
+}
+
+class ListingTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetTables(); }
+
+    QImage Line(const GoInstruction& in, int size = 30, int* end = nullptr) {
+        QImage image = Filled(600, size + 10, Qt::white);
+        QPainter p(&image);
+        style.iconSize = size;
+        const int x = DrawInstructionLine(p, in, 0, 0, style);
+        if (end)
+            *end = x;
+        return image;
+    }
+
+    QRect Cell(int i, int size = 30) const { return QRect(i * size, 0, size, size); }
+
+    ListingStyle style;
+};
+
+TEST_F(ListingTest, ArrowsAreCyanAndPointTheirWay) {
+    QImage image = Filled(120, 30, Qt::white);
+    QPainter p(&image);
+    DrawArrowPicture(p, QRect(0, 0, 30, 30), ArrowDirection::Up);
+    DrawArrowPicture(p, QRect(30, 0, 30, 30), ArrowDirection::Down);
+    DrawArrowPicture(p, QRect(60, 0, 30, 30), ArrowDirection::Left);
+    DrawArrowPicture(p, QRect(90, 0, 30, 30), ArrowDirection::Right);
+    p.end();
+    // The head is the wide end: up has cyan across near its top, down near its bottom.
+    EXPECT_GT(Count(image, QRect(0, 12, 30, 2), kCyan), Count(image, QRect(0, 24, 30, 2), kCyan));
+    EXPECT_GT(Count(image, QRect(30, 16, 30, 2), kCyan), Count(image, QRect(30, 4, 30, 2), kCyan));
+    EXPECT_GT(Count(image, QRect(72, 0, 2, 30), kCyan), Count(image, QRect(84, 0, 2, 30), kCyan));
+    EXPECT_GT(Count(image, QRect(106, 0, 2, 30), kCyan), Count(image, QRect(94, 0, 2, 30), kCyan));
+    // Filled with no outline.
+    EXPECT_EQ(Count(image, image.rect(), kBlack), 0);
+    EXPECT_EQ(Rgb(image, 15, 15), kCyan);
+}
+
+TEST_F(ListingTest, RepeatShowsItsLetterDigitsAndBracket) {
+    auto repeat = Keyed(op::Repeat, {4}, true);
+    int end = 0;
+    const QImage image = Line(*repeat, 30, &end);
+    EXPECT_EQ(end, 90);
+    EXPECT_GT(Count(image, Cell(0), kCyan), 300);   // R
+    EXPECT_GT(Count(image, Cell(1), kYellow), 300); // 4
+    EXPECT_GT(Count(image, Cell(2), kCyan), 300);   // [
+    // The label is black in the middle of the circle.
+    EXPECT_GT(Count(image, Cell(0).adjusted(8, 8, -8, -8), kBlack), 10);
+    EXPECT_EQ(Count(image, Cell(3), kCyan), 0);
+}
+
+TEST_F(ListingTest, BracketsOfAnInstructionSurroundItsDigits) {
+    // Forward [ 2 5 ]: arrow, [, 2, 5, ].
+    auto forward = Keyed(op::Forward, {2, 5}, true, true);
+    int end = 0;
+    const QImage image = Line(*forward, 20, &end);
+    EXPECT_EQ(end, 100);
+    // An opening bracket greys its right half, a closing one its left half:
+    // on cyan only the grey has any red in it.
+    auto greyish = [&](const QRect& box) {
+        int n = 0;
+        for (int y = box.top() + 4; y <= box.bottom() - 4; ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                n += qRed(image.pixel(x, y)) > 60 && qRed(image.pixel(x, y)) < 230;
+        return n;
+    };
+    const QRect open = QRect(20, 0, 20, 20);
+    const QRect close = QRect(80, 0, 20, 20);
+    EXPECT_GT(greyish(open.adjusted(10, 0, -2, 0)), greyish(open.adjusted(2, 0, -10, 0)));
+    EXPECT_GT(greyish(close.adjusted(2, 0, -10, 0)), greyish(close.adjusted(10, 0, -2, 0)));
+    EXPECT_GT(Count(image, QRect(40, 0, 20, 20), kYellow), 100);
+    EXPECT_GT(Count(image, QRect(60, 0, 20, 20), kYellow), 100);
+}
+
+TEST_F(ListingTest, EndsAreOneClosingBracketAndUnknownCodesAQuestionMark) {
+    int end = 0;
+    const QImage bracket = Line(GoInstruction(op::RepeatEnd), 30, &end);
+    EXPECT_EQ(end, 30);
+    EXPECT_GT(Count(bracket, Cell(0), kCyan), 300);
+    const QImage unknown = Line(GoInstruction(200), 30, &end);
+    EXPECT_GT(Count(unknown, Cell(0).adjusted(8, 8, -8, -8), kBlack), 5);
+    EXPECT_EQ(Count(unknown, Cell(0), kCyan), 0);
+    EXPECT_EQ(Count(unknown, Cell(0), kYellow), 0);
+}
+
+TEST_F(ListingTest, TheQuaverKeyShowsTheNoteOnMagenta) {
+    ASSERT_FALSE(ProgramBitmap(artwork::Note).isNull());
+    const QImage image = Line(*Keyed(op::Quaver, {}), 40);
+    EXPECT_GT(Count(image, QRect(0, 0, 40, 40), kMagenta), 500);
+    EXPECT_GT(Count(image, QRect(5, 5, 30, 30), kBlack), 40);
+}
+
+TEST_F(ListingTest, PicturesScaleFromFiveToFifty) {
+    for (int size : {5, 50}) {
+        int end = 0;
+        const QImage image = Line(*Keyed(op::Back, {3}), size, &end);
+        EXPECT_EQ(end, 2 * size);
+        EXPECT_GT(Count(image, QRect(0, 0, size, size), kCyan), size * size / 5) << size;
+        EXPECT_EQ(Count(image, QRect(2 * size, 0, 10, size), kYellow), 0) << size;
+    }
+    EXPECT_EQ(ListPictureTop(1, 5), 11);
+    EXPECT_EQ(ListPictureTop(1, 50), 56);
+}
+
+TEST_F(ListingTest, GraphicLinesShowTheirIconAndText) {
+    ASSERT_EQ(StripCell(ProgramBitmap(artwork::ProgramIcons), 0).size(), QSize(32, 32));
+    EXPECT_TRUE(StripCell(ProgramBitmap(artwork::ProgramIcons), 17).isNull());
+    GoInstruction position(op::SetPosition);
+    position.value1 = 1500 + 450;
+    position.value2 = 1500 + 300;
+    EXPECT_EQ(GraphicLineText(position, {3000, 3000}), "1.5, -1");
+    GoInstruction heading(op::SetHeading);
+    heading.value1 = 270;
+    EXPECT_EQ(GraphicLineText(heading, {}), "270");
+    GoInstruction stamp(op::PlaceStamp);
+    stamp.nameId = NameTable().Add("tree.bmp");
+    EXPECT_EQ(GraphicLineText(stamp, {}), "tree.bmp");
+    EXPECT_EQ(GraphicLineText(GoInstruction(op::PenUp), {}), "");
+
+    int end = 0;
+    const QImage image = Line(position, 30, &end);
+    EXPECT_GT(end, 40);
+    // The framed icon, then black writing after it.
+    EXPECT_EQ(Rgb(image, 0, 0), kBlack);
+    EXPECT_EQ(Rgb(image, 29, 29), kBlack);
+    EXPECT_GT(Count(image, QRect(31, 0, end - 31, 30), kBlack), 20);
+}
+
+TEST_F(ListingTest, LongTextsAreCut) {
+    GoInstruction text(op::PlaceText);
+    text.textObject = std::make_unique<TextObjectRecord>(DefaultTextObject());
+    text.textObject->textId = TextStringTable().Add(std::string(300, 'x'));
+    const std::string shown = GraphicLineText(text, {});
+    EXPECT_EQ(shown, std::string(260, 'x') + "...");
+    text.textObject->textId = TextStringTable().Add(std::string(260, 'y'));
+    EXPECT_EQ(GraphicLineText(text, {}), std::string(260, 'y'));
+}
+
+TEST_F(ListingTest, ThumbnailsComeFromTheProjectFolder) {
+    ProjectDir dir;
+    dir.WriteBitmap("objects/red.bmp", Filled(20, 20, Qt::red));
+    style.folder = dir.Folder();
+    GoInstruction stamp(op::PlaceStamp);
+    stamp.nameId = NameTable().Add("red.bmp");
+    const QImage image = Line(stamp, 30);
+    // The whole picture is its own key colour, so nothing of it shows...
+    EXPECT_EQ(Count(image, QRect(31, 1, 28, 28), kRed), 0);
+    QImage framed = Filled(20, 20, Qt::red);
+    framed.setPixel(0, 0, kMagenta);
+    dir.WriteBitmap("objects/red.bmp", framed);
+    // ...while a picture with a key shows in the second square.
+    EXPECT_GT(Count(Line(stamp, 30), QRect(31, 1, 28, 28), kRed), 500);
+}
+
+TEST_F(ListingTest, ListsAreIndentedAndStopPastTheBottom) {
+    auto first = Keyed(op::Repeat, {2}, true);
+    auto second = Keyed(op::Forward, {1});
+    auto third = std::make_unique<GoInstruction>(op::RepeatEnd);
+    first->next = second.get();
+    second->next = third.get();
+    second->indent = 3;
+    third->indent = 2;
+    QImage image = Filled(300, 200, Qt::white);
+    QPainter p(&image);
+    style.iconSize = 20;
+    EXPECT_EQ(DrawListing(p, first.get(), 0, 200, style), 3);
+    p.end();
+    // Line 1 starts at 5 + 3 x 20 and 1 + 25.
+    EXPECT_GT(Count(image, QRect(65, 26, 20, 20), kCyan), 50);
+    EXPECT_EQ(Count(image, QRect(5, 26, 60, 20), kCyan), 0);
+    EXPECT_GT(Count(image, QRect(45, 51, 20, 20), kCyan), 50);
+
+    QImage small = Filled(300, 200, Qt::white);
+    QPainter q(&small);
+    EXPECT_EQ(DrawListing(q, first.get(), 1, 20, style), 1);
+    q.end();
+    EXPECT_GT(Count(small, QRect(65, 1, 20, 20), kCyan), 50);
+}
+
+TEST_F(ListingTest, KeyedLinesAfterARepeatReturnToItsIndent) {
+    Recorder ui;
+    GoEditor editor(ui);
+    ASSERT_TRUE(KeySequence(editor, "FD 1 RPT 2 [ RPT 3 [ FD 1 ] LT 9 0 ] FD 2"));
+    std::vector<int> indents;
+    for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
+        indents.push_back(in->indent);
+    // Header, FD 1, R 2 [, R 3 [, FD 1, ], LT 9 0, ], FD 2.
+    EXPECT_EQ(indents, (std::vector<int>{0, 0, 0, 3, 6, 5, 3, 2, 0}));
+}
+
+TEST_F(ListingTest, CursorFramesHaveTheirStyleColours) {
+    QImage image = Filled(100, 100, Qt::white);
+    QPainter p(&image);
+    style.iconSize = 20;
+    DrawListCursorFrame(p, 3, 1, 100, style);
+    DrawListCursorFrame(p, 6, 2, 100, style);
+    p.end();
+    // Line 1: from y 25 to 25 + 22.
+    EXPECT_EQ(Rgb(image, 50, 25), 0x008000u);
+    EXPECT_EQ(Rgb(image, 50, 47), 0x008000u);
+    EXPECT_EQ(Rgb(image, 0, 35), 0x008000u);
+    EXPECT_EQ(Rgb(image, 99, 35), 0x008000u);
+    EXPECT_EQ(Rgb(image, 50, 50), kWhite);
+}
+
+} // namespace
+} // namespace zf

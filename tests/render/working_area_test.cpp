@@ -1,0 +1,270 @@
+#include "render/working_area.h"
+
+#include "program/string_table.h"
+#include "program/text_object.h"
+#include "support/recorder.h"
+#include "render/bitmap_drawing.h"
+#include "render/render_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace zf {
+namespace {
+
+using namespace zf::test;
+
+// A 10 x 10 step working area at zoom 100: 300 x 300 pixels, 30 a step,
+// 0.1 pixel a millimetre.
+class WorkingAreaTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetTables(); }
+
+    QImage Render(float zoom = 100.0f) {
+        WorkingAreaScene scene{state, trail, objects, dir.Folder()};
+        return RenderWorkingAreaImage(WorkingAreaPixels(state, zoom), zoom, scene);
+    }
+
+    void Line(int x0, int y0, int x1, int y1, int style) {
+        trail.SetTrailStyle(-1);
+        trail.AppendTrailPoint(x0, y0);
+        trail.SetTrailStyle(static_cast<std::int16_t>(style));
+        trail.AppendTrailPoint(x1, y1);
+    }
+
+    GraphicObject* AddText(const std::string& text, int placement, int x, int y,
+                           std::int32_t height = -24) {
+        TextObjectRecord record = DefaultTextObject();
+        record.textId = TextStringTable().Add(text);
+        record.placement = placement;
+        record.font.height = height;
+        record.colour = 0x0000FF; // red
+        const auto bytes = record.ToBytes();
+        const std::uint32_t index = TextObjectTable().Add(bytes.data());
+        return objects.CreateGraphicObject("", objectkind::Text, x, y,
+                                           static_cast<std::int32_t>(index), placement, 0, 0);
+    }
+
+    ProjectDir dir;
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects;
+};
+
+TEST_F(WorkingAreaTest, AnEmptyAreaIsWhiteAndZoomZeroDrawsNothing) {
+    const QImage picture = Render();
+    EXPECT_EQ(picture.size(), QSize(300, 300));
+    EXPECT_EQ(Rgb(picture, 0, 0), kWhite);
+    EXPECT_EQ(Rgb(picture, 299, 299), kWhite);
+
+    QImage untouched = Filled(10, 10, Qt::green);
+    QPainter p(&untouched);
+    WorkingAreaScene scene{state, trail, objects, dir.Folder()};
+    RenderWorkingArea(p, QRect(0, 0, 10, 10), 0.0f, scene);
+    p.end();
+    EXPECT_EQ(Rgb(untouched, 5, 5), kGreen);
+}
+
+TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPoint) {
+    Line(300, 600, 2700, 600, 0);   // thin red, y = 60
+    Line(300, 1200, 2700, 1200, 6); // wide blue, y = 120
+    Line(300, 1800, 2700, 1800, 3); // thin black
+    Line(300, 2400, 2700, 2400, -1);
+    const QImage picture = Render();
+    EXPECT_EQ(Rgb(picture, 150, 60), kRed);
+    EXPECT_EQ(Rgb(picture, 150, 59), kWhite);
+    EXPECT_EQ(Rgb(picture, 150, 61), kWhite);
+    for (int y = 119; y <= 121; ++y)
+        EXPECT_EQ(Rgb(picture, 150, y), kBlue) << y;
+    EXPECT_EQ(Rgb(picture, 150, 118), kWhite);
+    EXPECT_EQ(Rgb(picture, 150, 122), kWhite);
+    EXPECT_EQ(Rgb(picture, 150, 180), kBlack);
+    // The moves between the lines were pen-up: nothing joins them.
+    EXPECT_EQ(Rgb(picture, 150, 240), kWhite);
+    EXPECT_EQ(Rgb(picture, 30, 90), kWhite);
+}
+
+TEST_F(WorkingAreaTest, ARegionIsDrawnFromItsOwnCorner) {
+    Line(0, 1000, 3000, 1000, 3);
+    QImage part = Filled(50, 50, Qt::green);
+    QPainter p(&part);
+    WorkingAreaScene scene{state, trail, objects, dir.Folder()};
+    RenderWorkingArea(p, QRect(80, 80, 50, 50), 100.0f, scene);
+    p.end();
+    EXPECT_EQ(Rgb(part, 10, 20), kBlack); // y 100 of the whole area
+    EXPECT_EQ(Rgb(part, 10, 21), kWhite);
+
+    // A clip the caller set stays: only the update is drawn.
+    QImage window = Filled(50, 50, Qt::green);
+    QPainter q(&window);
+    q.setClipRect(0, 0, 20, 50);
+    RenderWorkingArea(q, QRect(80, 80, 50, 50), 100.0f, scene);
+    q.end();
+    EXPECT_EQ(Rgb(window, 10, 21), kWhite);
+    EXPECT_EQ(Rgb(window, 30, 21), kGreen);
+}
+
+TEST_F(WorkingAreaTest, StampsCoverTheTrailExceptInTheirTransparentColour) {
+    // Magenta key; the left half is yellow, the right half magenta.
+    QImage stamp = Filled(30, 30, QColor(255, 0, 255));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 1; x < 15; ++x)
+            stamp.setPixel(x, y, kYellow);
+    dir.WriteBitmap("objects/half.bmp", stamp);
+    Line(0, 1500, 3000, 1500, 3); // y = 150 px
+    objects.CreateGraphicObject("HALF.BMP", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
+    const QImage picture = Render();
+    // Square 135..164: yellow from 136 to 149, then the line shows through.
+    EXPECT_EQ(Rgb(picture, 140, 150), kYellow);
+    EXPECT_EQ(Rgb(picture, 155, 150), kBlack);
+    EXPECT_EQ(Rgb(picture, 155, 145), kWhite);
+    EXPECT_EQ(Rgb(picture, 120, 150), kBlack);
+}
+
+TEST_F(WorkingAreaTest, AMirroredStampIsDrawnTheOtherWayRound) {
+    QImage stamp = Filled(30, 30, QColor(255, 0, 255));
+    for (int y = 1; y < 30; ++y)
+        for (int x = 0; x < 30; ++x)
+            stamp.setPixel(x, y, x < 15 ? kYellow : kBlue);
+    dir.WriteBitmap("objects/two.bmp", stamp);
+    objects.CreateGraphicObject("two.bmp", objectkind::Stamp, 600, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("two.bmp", objectkind::Stamp, 2400, 1500, 42, 0, 1, 0);
+    const QImage picture = Render();
+    EXPECT_EQ(Rgb(picture, 50, 150), kYellow);
+    EXPECT_EQ(Rgb(picture, 70, 150), kBlue);
+    EXPECT_EQ(Rgb(picture, 230, 150), kBlue);
+    EXPECT_EQ(Rgb(picture, 250, 150), kYellow);
+}
+
+TEST_F(WorkingAreaTest, BackgroundsAreFittedAndCentredUnderTheTrail) {
+    // 100 x 50 into 300 x 300: 300 x 150, centred on the area.
+    dir.WriteBitmap("backgnds/wide.bmp", Filled(100, 50, Qt::green));
+    objects.CreateGraphicObject("wide.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
+    Line(1500, 0, 1500, 3000, 4); // wide red, x = 150
+    const QImage picture = Render();
+    const QRect box = FittedRect(100, 50, 150, 150, 300, 300);
+    EXPECT_EQ(box, QRect(0, 74, 300, 150));
+    EXPECT_EQ(Rgb(picture, 10, 74), kGreen);
+    EXPECT_EQ(Rgb(picture, 10, 223), kGreen);
+    EXPECT_EQ(Rgb(picture, 10, 73), kWhite);
+    EXPECT_EQ(Rgb(picture, 10, 224), kWhite);
+    EXPECT_EQ(Rgb(picture, 150, 100), kRed);
+    EXPECT_EQ(Rgb(picture, 150, 20), kRed);
+}
+
+TEST_F(WorkingAreaTest, LayersAreBackgroundTrailThenObjectsInListOrder) {
+    dir.WriteBitmap("backgnds/plain.bmp", Filled(10, 10, Qt::green));
+    QImage blue = Filled(30, 30, QColor(255, 0, 255));
+    QImage yellow = Filled(30, 30, QColor(255, 0, 255));
+    for (int y = 1; y < 30; ++y)
+        for (int x = 1; x < 30; ++x) {
+            blue.setPixel(x, y, kBlue);
+            yellow.setPixel(x, y, kYellow);
+        }
+    dir.WriteBitmap("objects/blue.bmp", blue);
+    dir.WriteBitmap("objects/yellow.bmp", yellow);
+    Line(0, 1500, 3000, 1500, 7);
+    objects.CreateGraphicObject("blue.bmp", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("yellow.bmp", objectkind::Stamp, 1650, 1500, 0, 0, 0, 0);
+    // Added last, the background still goes first.
+    objects.CreateGraphicObject("plain.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
+    const QImage picture = Render();
+    EXPECT_EQ(Rgb(picture, 20, 20), kGreen);
+    EXPECT_EQ(Rgb(picture, 20, 150), kBlack);
+    EXPECT_EQ(Rgb(picture, 140, 150), kBlue);
+    EXPECT_EQ(Rgb(picture, 160, 150), kYellow);
+}
+
+// Bounds of the pixels of one colour.
+QRect Extent(const QImage& image, QRgb colour) {
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Rgb(image, x, y) == colour)
+                r = r.united(QRect(x, y, 1, 1));
+    return r;
+}
+
+TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotAndMeasured) {
+    GraphicObject* above = AddText("Hello", 3, 1500, 1500);
+    const QImage picture = Render();
+    // Mode 3: centred above the robot's half step (15 pixels).
+    ASSERT_EQ(above->param2, 0);
+    const int w = MmToPixels(state, above->width);
+    const int h = MmToPixels(state, above->height);
+    EXPECT_NEAR(above->x, 1500 - (w / 2) * 10, 20);
+    EXPECT_NEAR(above->y, 1500 - (15 + h) * 10, 20);
+    const QRect ink = Extent(picture, kRed);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_LE(ink.bottom(), 135);
+    EXPECT_GE(ink.top(), above->y / 10);
+    EXPECT_NEAR(ink.center().x(), 150, 4);
+    // The font is 0.6 of a step, 18 pixels, of which capitals take most.
+    EXPECT_EQ(TextObjectFont(DefaultTextObject().font, 30).pixelSize(), 18);
+    EXPECT_GE(ink.height(), 11);
+    EXPECT_LE(ink.height(), 18);
+
+    // Measuring again changes nothing once the placement is applied.
+    const int placedX = above->x;
+    EXPECT_TRUE(MeasureTextObject(*above, state));
+    EXPECT_EQ(above->x, placedX);
+}
+
+TEST_F(WorkingAreaTest, TextModesPutTheBlockOnTheirSide) {
+    GraphicObject* right = AddText("R", 6, 1500, 1500);
+    GraphicObject* below = AddText("B", 4, 1500, 1500);
+    GraphicObject* at = AddText("C", 1, 1500, 1500);
+    GraphicObject* fixed = AddText("F", 0, 600, 600);
+    Render();
+    EXPECT_EQ(right->x, 1500 + 150);
+    EXPECT_EQ(below->y, 1500 + 150);
+    EXPECT_LT(at->x, 1500);
+    EXPECT_GT(at->x + at->width, 1500);
+    EXPECT_EQ(fixed->x, 600);
+    EXPECT_EQ(fixed->y, 600);
+}
+
+TEST_F(WorkingAreaTest, TheEdgeCaseOfTheAboveMode) {
+    // A 40 x 20 block above a robot at (1500, 1500), 30 pixels a step.
+    GraphicObject object;
+    object.x = object.y = 1500;
+    object.param2 = 3;
+    PlaceTextNear(object, 40, 20, 15, 0.1);
+    EXPECT_EQ(object.x, 1300);
+    EXPECT_EQ(object.y, 1150);
+}
+
+TEST_F(WorkingAreaTest, LinesOfATextAreDrawnOneUnderTheOther) {
+    GraphicObject* three = AddText("one\r\ntwo\r\nthree", 0, 300, 300);
+    GraphicObject* single = AddText("three", 0, 1500, 300);
+    Render();
+    EXPECT_NEAR(three->height, 3 * single->height, 20);
+    EXPECT_EQ(three->width, single->width);
+}
+
+TEST_F(WorkingAreaTest, SavedPicturesAreEightBitAtTheFittedZoom) {
+    Line(0, 1500, 3000, 1500, 0);
+    WorkingAreaScene scene{state, trail, objects, dir.Folder()};
+    Recorder ui;
+    const std::string path = dir.Path("saved.bmp");
+    ASSERT_TRUE(SaveWorkingAreaBitmap(ui, path, 200, 100, scene));
+    const std::optional<PackedBitmap> saved = LoadPackedBitmap(path);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->BitCount(), 8);
+    EXPECT_EQ(saved->Width(), 200);
+    // Zoom 1000 / 30 (a hair above in single precision): y = 1500 mm is row 50.
+    EXPECT_EQ(saved->PixelRgb(50, 50) & 0xFFFFFFu, kRed);
+    EXPECT_EQ(saved->PixelRgb(50, 49) & 0xFFFFFFu, kWhite);
+    EXPECT_EQ(saved->PixelRgb(150, 20) & 0xFFFFFFu, kWhite);
+    EXPECT_FALSE(SaveWorkingAreaBitmap(ui, path, 0, 10, scene));
+}
+
+TEST_F(WorkingAreaTest, SavedGraphicsFitFourFifthsOfTheScreen) {
+    state.floorWidth = 6000;
+    EXPECT_EQ(SaveGraphicsSize(state, QSize(1000, 1000)), QSize(800, 400));
+    EXPECT_EQ(FitZoom(state, 1000, 1000), 1000.0f * 1000 / 6000);
+}
+
+} // namespace
+} // namespace zf

@@ -1,0 +1,147 @@
+#include "render/zarnik_sprite.h"
+
+#include "program/string_table.h"
+#include "render/render_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zf {
+namespace {
+
+using namespace zf::test;
+
+QPointF CentroidOf(const QImage& image, QRgb colour) {
+    double sx = 0, sy = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0 && Rgb(image, x, y) == colour) {
+                sx += x;
+                sy += y;
+                ++n;
+            }
+    return n ? QPointF(sx / n, sy / n) : QPointF(-1, -1);
+}
+
+// A 30-pixel robot (zoom 100) facing right: magenta ground, blue body, a red
+// nose at the right edge and a green mark on its top side.
+class SpriteTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetTables();
+        QImage shape = Filled(30, 30, QColor(255, 0, 255));
+        for (int y = 5; y < 25; ++y)
+            for (int x = 5; x < 25; ++x)
+                shape.setPixel(x, y, kBlue);
+        for (int y = 12; y < 18; ++y)
+            for (int x = 25; x < 30; ++x)
+                shape.setPixel(x, y, kRed);
+        for (int x = 8; x < 12; ++x)
+            shape.setPixel(x, 6, kGreen);
+        dir.WriteBitmap("zarniks/robot.bmp", shape);
+        state.shapeId = NameTable().Add("robot.bmp");
+    }
+
+    QPointF Nose(int heading, bool flipped = false) {
+        state.heading = heading;
+        sprite.BuildZarnikSprite(state, dir.Folder(), false, flipped);
+        return CentroidOf(sprite.Sprite(), kRed);
+    }
+
+    ProjectDir dir;
+    ZarnikState state;
+    ZarnikSprite sprite;
+};
+
+TEST_F(SpriteTest, FacesTheHeading) {
+    EXPECT_GT(Nose(90).x(), 25);  // right, as drawn
+    EXPECT_LT(Nose(0).y(), 5);    // up
+    EXPECT_GT(Nose(180).y(), 24); // down
+    EXPECT_LT(Nose(270).x(), 5);  // left
+    const QPointF diagonal = Nose(45);
+    EXPECT_GT(diagonal.x(), 20);
+    EXPECT_LT(diagonal.y(), 10);
+}
+
+TEST_F(SpriteTest, TheTopLeftColourIsTransparentAndFillsTheCorners) {
+    Nose(45);
+    EXPECT_EQ(state.transparentColour, 0xFF00FFu); // 0x00BBGGRR
+    EXPECT_EQ(sprite.Side(), 30);
+    for (QPoint corner : {QPoint(0, 0), QPoint(29, 0), QPoint(0, 29), QPoint(29, 29)})
+        EXPECT_EQ(qAlpha(sprite.Sprite().pixel(corner)), 0) << corner.x() << "," << corner.y();
+    EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);
+}
+
+TEST_F(SpriteTest, FlippingMirrorsTopToBottomBeforeTurning) {
+    Nose(90, false);
+    EXPECT_LT(CentroidOf(sprite.Sprite(), kGreen).y(), 15);
+    Nose(90, true);
+    EXPECT_GT(CentroidOf(sprite.Sprite(), kGreen).y(), 15);
+    EXPECT_GT(CentroidOf(sprite.Sprite(), kRed).x(), 25);
+    EXPECT_EQ(qAlpha(sprite.Shape().pixel(0, 0)), 255);
+    EXPECT_EQ(Rgb(sprite.Shape(), 0, 0), kMagenta);
+}
+
+TEST_F(SpriteTest, AnUnreadableShapeStillShowsARobot) {
+    state.shapeId = NameTable().Add("missing.bmp");
+    sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
+    ASSERT_EQ(sprite.Side(), 30);
+    EXPECT_EQ(qAlpha(sprite.Sprite().pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);
+}
+
+TEST_F(SpriteTest, MovingRestoresWhatTheRobotHid) {
+    state.heading = 90;
+    sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
+    QImage screen = Filled(300, 300, Qt::white);
+    for (int x = 0; x < 300; ++x)
+        screen.setPixel(x, 150, kBlack);
+    const QImage before = screen;
+    PenTrail trail;
+    ZarnikOverlay overlay;
+    state.x = state.y = 1500; // pixel 150
+    const QRect first = overlay.Paint(screen, state, sprite, trail);
+    EXPECT_EQ(first, QRect(135, 135, 30, 30));
+    EXPECT_EQ(Rgb(screen, 150, 150), kBlue);
+
+    const QRect changed = overlay.DrawZarnikAt(screen, state, sprite, trail, 2000, 1500);
+    EXPECT_EQ(state.x, 2000);
+    EXPECT_EQ(changed, QRect(135, 135, 80, 30));
+    EXPECT_EQ(Rgb(screen, 150, 150), kBlack);
+    EXPECT_EQ(Rgb(screen, 150, 140), kWhite);
+    EXPECT_EQ(Rgb(screen, 200, 150), kBlue);
+
+    overlay.DrawZarnikAt(screen, state, sprite, trail, 1500, 1500);
+    overlay.DrawZarnikAt(screen, state, sprite, trail, 150, 150);
+    overlay.DrawZarnikAt(screen, state, sprite, trail, 1500, 1500);
+    overlay.DrawZarnikAt(screen, state, sprite, trail, 2000, 2000);
+    // Everything away from the robot is as it was, even after a trip to the corner.
+    for (int y = 0; y < 300; y += 7)
+        for (int x = 0; x < 300; x += 7)
+            if (!ZarnikOverlay::SquareAt(state, 30, 2000, 2000).contains(x, y)) {
+                ASSERT_EQ(screen.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+            }
+}
+
+TEST_F(SpriteTest, ARunningPenDrawsALiveLineBehindTheRobot) {
+    state.heading = 90;
+    sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
+    QImage screen = Filled(300, 300, Qt::white);
+    PenTrail trail;
+    trail.AppendTrailPoint(1500, 1500);
+    trail.SetTrailStyle(6); // wide blue
+    ZarnikOverlay overlay;
+    state.x = state.y = 1500;
+    overlay.Paint(screen, state, sprite, trail);
+    state.running = state.penDown = true;
+    overlay.DrawZarnikAt(screen, state, sprite, trail, 1800, 1500);
+    EXPECT_EQ(Rgb(screen, 150, 150), kBlue);
+    EXPECT_EQ(Rgb(screen, 150, 151), kBlue);
+    EXPECT_EQ(Rgb(screen, 150, 153), kWhite);
+    state.penDown = false;
+    overlay.DrawZarnikAt(screen, state, sprite, trail, 1800, 2400);
+    EXPECT_EQ(Rgb(screen, 180, 215), kWhite);
+}
+
+} // namespace
+} // namespace zf
