@@ -1,9 +1,9 @@
 // Headless instant runs: how fast the interpreter walks a Go Program, and
 // what one step of a walker costs.
-#include "program/string_table.h"
 #include "program/editor.h"
 #include "program/key_sequence.h"
 #include "program/printing_ui.h"
+#include "program/string_table.h"
 #include "simulation/headless_run.h"
 #include "simulation/motion.h"
 

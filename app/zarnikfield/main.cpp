@@ -1,5 +1,5 @@
-#include "files/project_folder.h"
 #include "desktop/frame/main_window.h"
+#include "files/project_folder.h"
 
 #include <QApplication>
 #include <QDir>

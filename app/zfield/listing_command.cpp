@@ -3,9 +3,9 @@
 #include "files/go_program_file.h"
 #include "files/paths.h"
 #include "gui_application.h"
-#include "render/listing_lines.h"
 #include "program/editor.h"
 #include "program/printing_ui.h"
+#include "render/listing_lines.h"
 
 #include <QImage>
 #include <QPainter>

@@ -5,8 +5,8 @@
 
 #ifdef ZF_WITH_RENDER
 #include "files/project_folder.h"
-#include "program/string_table.h"
 #include "gui_application.h"
+#include "program/string_table.h"
 #include "render/working_area.h"
 #include "render/zarnik_sprite.h"
 #endif

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "files/byte_cursor.h"
-#include "program/string_table.h"
 #include "program/editor.h"
+#include "program/string_table.h"
 
 #include <cstdint>
 #include <span>

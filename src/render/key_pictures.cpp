@@ -1,7 +1,7 @@
 #include "render/key_pictures.h"
 
-#include "render/artwork.h"
 #include "program/instruction.h"
+#include "render/artwork.h"
 
 #include <QFontMetricsF>
 #include <QPolygon>

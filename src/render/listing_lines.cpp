@@ -2,8 +2,8 @@
 
 #include "program/string_table.h"
 #include "render/artwork.h"
-#include "render/key_pictures.h"
 #include "render/bitmap_drawing.h"
+#include "render/key_pictures.h"
 #include "render/zarnik_sprite.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "link/memory_image.h"
 
-#include "program/string_table.h"
 #include "program/key_sequence.h"
+#include "program/string_table.h"
 #include "program/texts.h"
 #include "support/recorder.h"
 

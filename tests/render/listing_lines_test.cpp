@@ -1,11 +1,11 @@
 #include "render/listing_lines.h"
 
+#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "render/artwork.h"
 #include "render/key_pictures.h"
-#include "program/key_sequence.h"
-#include "support/recorder.h"
 #include "render/render_support.h"
+#include "support/recorder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "program/string_table.h"
 #include "program/text_object.h"
-#include "support/recorder.h"
 #include "render/bitmap_drawing.h"
 #include "render/render_support.h"
+#include "support/recorder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "program/string_table.h"
 #include "program/editor.h"
 #include "program/key_sequence.h"
+#include "program/string_table.h"
 #include "simulation/headless_run.h"
 #include "simulation/run_control.h"
 #include "support/recorder.h"

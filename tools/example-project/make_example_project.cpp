@@ -7,8 +7,8 @@
 #include "files/go_program_file.h"
 #include "files/paths.h"
 #include "files/project_file.h"
-#include "program/string_table.h"
 #include "program/printing_ui.h"
+#include "program/string_table.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,9 +1,9 @@
 #include "desktop/frame/desktop_ui.h"
 
-#include "desktop/listing/list_view.h"
-#include "desktop/listing/tone_player.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
+#include "desktop/listing/list_view.h"
+#include "desktop/listing/tone_player.h"
 #include "simulation/notes.h"
 
 #include <QFileDialog>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "desktop/frame/desktop_ui.h"
 #include "files/project_file.h"
 #include "program/editor.h"
-#include "desktop/frame/desktop_ui.h"
 #include "simulation/graphic_objects.h"
 #include "simulation/pen_trail.h"
 #include "simulation/zarnik_state.h"

@@ -1,7 +1,7 @@
 #include "desktop/frame/raz_azi.h"
 
-#include "desktop/listing/go_container.h"
 #include "desktop/frame/app_messages.h"
+#include "desktop/listing/go_container.h"
 #include "desktop/workarea/graphics_main.h"
 
 #include <QGuiApplication>

@@ -1,12 +1,12 @@
 #include "desktop/listing/go_container.h"
 
-#include "render/artwork.h"
-#include "desktop/listing/keypad_window.h"
-#include "desktop/listing/list_view.h"
-#include "program/list_clicks.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
+#include "desktop/listing/keypad_window.h"
+#include "desktop/listing/list_view.h"
+#include "program/list_clicks.h"
+#include "render/artwork.h"
 #include "simulation/zarnik_state.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "program/key_entry.h"
 #include "desktop/frame/split_pane.h"
+#include "program/key_entry.h"
 
 namespace zf::ui {
 

@@ -1,8 +1,8 @@
 #include "desktop/listing/keypad_window.h"
 
-#include "render/artwork.h"
 #include "program/key_entry.h"
 #include "program/texts.h"
+#include "render/artwork.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/listing_lines.h"
 #include "program/editor.h"
+#include "render/listing_lines.h"
 #include "simulation/zarnik_state.h"
 
 #include <QWidget>

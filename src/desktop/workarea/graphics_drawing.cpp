@@ -1,11 +1,11 @@
 #include "desktop/workarea/graphics_drawing.h"
 
-#include "files/project_folder.h"
-#include "program/string_table.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
-#include "simulation/object_tools.h"
+#include "files/project_folder.h"
+#include "program/string_table.h"
 #include "render/working_area.h"
+#include "simulation/object_tools.h"
 
 #include <QMouseEvent>
 #include <QPainter>

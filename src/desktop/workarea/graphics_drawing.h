@@ -1,9 +1,9 @@
 #pragma once
 
+#include "render/zarnik_sprite.h"
 #include "simulation/clock.h"
 #include "simulation/robot_view.h"
 #include "simulation/run_control.h"
-#include "render/zarnik_sprite.h"
 
 #include <QImage>
 #include <QTimer>

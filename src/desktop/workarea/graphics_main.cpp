@@ -1,13 +1,13 @@
 #include "desktop/workarea/graphics_main.h"
 
-#include "files/project_folder.h"
-#include "render/artwork.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/workarea/graphics_drawing.h"
-#include "render/rulers.h"
 #include "desktop/workarea/status_line.h"
+#include "files/project_folder.h"
+#include "render/artwork.h"
+#include "render/rulers.h"
 
 #include <QFontMetrics>
 #include <QPainter>
