@@ -130,9 +130,14 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
     return false;
 }
 
+bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
+                       const ProgramStarter& start) {
+    return StartPaintPackage(ui, bitmapPath,
+                             ReadPaintPackagePrograms(ProgramFilePath("zfield.ini")), start);
+}
+
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath) {
-    auto programs = ReadPaintPackagePrograms(ProgramFilePath("zfield.ini"));
-    return StartPaintPackage(ui, bitmapPath, programs,
+    return StartPaintPackage(ui, bitmapPath,
                              [](const std::string& program, const std::string& argument) {
                                  return StartProgram(program, argument);
                              });
