@@ -23,7 +23,7 @@ namespace {
 constexpr const char* kPaintFallback = "mspaint";
 #else
 constexpr const char* kPaintFallback = "xdg-open";
-constexpr const char* kPaintCandidates[] = {"pinta", "kolourpaint", "gimp"};
+constexpr const char* kPaintCandidates[] = {"pinta", "kolourpaint", "mtpaint", "gimp", "krita"};
 #endif
 
 // Started programs are waited for on the next start, so none stays a zombie.

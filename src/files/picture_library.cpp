@@ -6,6 +6,7 @@
 #include "program/key_entry.h"
 #include "program/string_table.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace zf {
@@ -88,6 +89,8 @@ std::string CategoryPicturePath(int category, const std::string& fileName) {
 void LibrarySelector::ShowCategory(int category) {
     if (!CategoryFolder(category))
         return;
+    if (category != category_)
+        ClearSelection();
     category_ = category;
     top_ = tops_[category];
     Rescan();
@@ -99,6 +102,13 @@ void LibrarySelector::Rescan() {
 
 void LibrarySelector::SetPictures(std::vector<std::string> names) {
     pictures_ = std::move(names);
+    if (selectedIndex_ >= 0) {
+        auto it = std::find(pictures_.begin(), pictures_.end(), selectedName_);
+        if (it == pictures_.end())
+            ClearSelection();
+        else
+            selectedIndex_ = static_cast<int>(it - pictures_.begin());
+    }
     // Pictures taken away since the page was left: show the last row that
     // still has one rather than an empty page.
     if (top_ > 0 && top_ >= count())
@@ -108,7 +118,22 @@ void LibrarySelector::SetPictures(std::vector<std::string> names) {
 void LibrarySelector::Reset() {
     tops_.fill(0);
     top_ = 0;
+    ClearSelection();
     Rescan();
+}
+
+void LibrarySelector::Select(int cell) {
+    selectedName_ = CellName(cell);
+    selectedIndex_ = selectedName_.empty() ? -1 : top_ + cell;
+}
+
+void LibrarySelector::ClearSelection() {
+    selectedName_.clear();
+    selectedIndex_ = -1;
+}
+
+std::string LibrarySelector::SelectedPath() const {
+    return selectedIndex_ < 0 ? std::string() : CategoryPicturePath(category_, selectedName_);
 }
 
 std::string LibrarySelector::CellName(int cell) const {

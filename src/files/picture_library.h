@@ -63,7 +63,8 @@ class LibrarySelector {
     void Rescan();
     // The pictures of the current category as given (what Rescan reads).
     void SetPictures(std::vector<std::string> names);
-    // Every remembered top back to 0 (a new project), then a rescan.
+    // Every remembered top back to 0 and no selection (a new project), then
+    // a rescan.
     void Reset();
 
     int category() const { return category_; }
@@ -73,6 +74,13 @@ class LibrarySelector {
     std::string CellName(int cell) const;
     std::string CellPath(int cell) const;
     LibraryScrollRange ScrollRange() const;
+
+    // The picture Edit opens: chosen by a press on a cell, followed through
+    // rescans by its name, forgotten when it goes or the category changes.
+    void Select(int cell);
+    void ClearSelection();
+    int selectedIndex() const { return selectedIndex_; }
+    std::string SelectedPath() const;
 
     // Scrolling; each answers whether the page changed.
     bool LineUp();
@@ -89,6 +97,8 @@ class LibrarySelector {
     int top_ = 0;
     std::array<int, 4> tops_{};
     std::vector<std::string> pictures_;
+    std::string selectedName_;
+    int selectedIndex_ = -1;
 };
 
 // Where a new picture for the paint program goes: "untitled.bmp" in the

@@ -50,6 +50,23 @@ TEST_F(PictureFolder, NewPicturesTakeAFreeName) {
     EXPECT_FALSE(ui.messages.empty()); // the failed write is reported
 }
 
+// Edit opens the picture chosen, wherever new pictures put it in the list.
+TEST_F(PictureFolder, TheSelectionFollowsItsPicture) {
+    LibrarySelector page;
+    page.ShowCategory(library::Shapes);
+    page.SetPictures({"bug.bmp", "car.bmp"});
+    page.Select(1);
+    page.SetPictures({"boat.bmp", "bug.bmp", "car.bmp"});
+    EXPECT_EQ(page.selectedIndex(), 2);
+    EXPECT_EQ(page.SelectedPath(), dir / "zarniks/car.bmp");
+    page.SetPictures({"boat.bmp"});
+    EXPECT_EQ(page.selectedIndex(), -1);
+    EXPECT_EQ(page.SelectedPath(), "");
+    page.Select(0);
+    page.ShowCategory(library::Stamps);
+    EXPECT_EQ(page.SelectedPath(), "");
+}
+
 class Drops : public ::testing::Test {
   protected:
     LibraryDrop Drop(int category, const std::string& name, int px, int py) {

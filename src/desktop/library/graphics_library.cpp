@@ -6,6 +6,7 @@
 #include "desktop/library/prog_centre_selector.h"
 #include "files/picture_library.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -90,6 +91,13 @@ void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
     const QString title = QString::fromLatin1(TextOf(dragMode ? 26 : 27).data());
     setWindowTitle(title);
     caption_->setText(title);
+    // The longer title fits the narrow window in regular weight.
+    QFont font = caption_->font();
+    font.setBold(true);
+    const int room = width() - 2 * kFrame - kCaption - 8;
+    if (QFontMetrics(font).horizontalAdvance(title) > room)
+        font.setBold(false);
+    caption_->setFont(font);
     options_->button(ProgCentreOptions::Edit)->setEnabled(dragMode);
     options_->button(ProgCentreOptions::Create)->setEnabled(createEnabled);
     const QWidget* client = parentWidget();

@@ -4,6 +4,7 @@
 #include "render/bitmap_drawing.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,6 +35,16 @@ QString CellLabel(const std::string& fileName) {
 QRect LabelBox(int cell) {
     const QRect box = ProgCentreSelector::CellBox(cell);
     return QRect(box.left(), box.top() + 55, kSide, 16);
+}
+
+// Arial 15 pixels, smaller for a name that would run into its neighbour's.
+QFont LabelFont(const QString& label) {
+    QFont font("Arial");
+    for (int size = 15;; --size) {
+        font.setPixelSize(size);
+        if (size <= 9 || QFontMetrics(font).horizontalAdvance(label) <= kSide + 4)
+            return font;
+    }
 }
 
 } // namespace
@@ -104,8 +115,6 @@ void ProgCentreSelector::resizeEvent(QResizeEvent*) {
 }
 
 void ProgCentreSelector::ShowCategory(int category, bool dragMode) {
-    if (category != selector_.category())
-        ClearSelection();
     dragMode_ = dragMode;
     selector_.ShowCategory(category);
     WatchFolder();
@@ -120,14 +129,12 @@ void ProgCentreSelector::Rescan() {
 
 void ProgCentreSelector::Reset() {
     selector_.Reset();
-    ClearSelection();
     WatchFolder();
     LoadPage();
 }
 
 void ProgCentreSelector::ClearSelection() {
-    selectedIndex_ = -1;
-    selectedPath_.clear();
+    selector_.ClearSelection();
     update();
 }
 
@@ -235,18 +242,21 @@ int ProgCentreSelector::CellAt(QPoint p) const {
 void ProgCentreSelector::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
-    QFont font("Arial");
-    font.setPixelSize(15);
-    p.setFont(font);
-    const int selectedCell = selectedIndex_ - selector_.top();
+    const int selectedCell = selector_.selectedIndex() - selector_.top();
     for (int k = 0; k < library::kCells; ++k) {
         const QRect box = CellBox(k);
         const QRect frame = box.adjusted(-2, -2, 2, 2);
         const bool down = pressed_[k];
-        const bool lit = k == current_ || (current_ < 0 && k == selectedCell);
+        // In drag mode the picture Edit would open stays marked.
+        const bool lit = k == current_ || (dragMode_ && current_ < 0 && k == selectedCell);
         p.setPen(pal.color(QPalette::WindowText));
         p.setBrush(pal.color(QPalette::Button));
         p.drawRect(frame);
+        if (lit) {
+            QColor tint = pal.color(QPalette::Highlight);
+            tint.setAlpha(60);
+            p.fillRect(frame.adjusted(1, 1, 0, 0), tint);
+        }
         // Pressed: sunk, with the picture a pixel down and right.
         p.setPen(down ? pal.color(QPalette::Dark) : pal.color(QPalette::Light));
         p.drawLine(frame.left() + 1, frame.top() + 1, frame.right() - 1, frame.top() + 1);
@@ -255,9 +265,9 @@ void ProgCentreSelector::paintEvent(QPaintEvent*) {
         p.drawLine(frame.left() + 1, frame.bottom() - 1, frame.right() - 1, frame.bottom() - 1);
         p.drawLine(frame.right() - 1, frame.top() + 1, frame.right() - 1, frame.bottom() - 1);
         if (lit) {
-            p.setPen(QPen(pal.color(QPalette::Highlight), 2));
+            p.setPen(pal.color(QPalette::Highlight));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(frame.adjusted(-1, -1, 1, 1));
+            p.drawRect(frame);
         }
         const int shift = down ? 1 : 0;
         if (!thumbnails_[k].isNull())
@@ -265,9 +275,10 @@ void ProgCentreSelector::paintEvent(QPaintEvent*) {
                                  kSide, kSide);
         const std::string name = selector_.CellName(k);
         if (!name.empty()) {
+            const QString label = CellLabel(name);
+            p.setFont(LabelFont(label));
             p.setPen(pal.color(QPalette::ButtonText));
-            p.drawText(LabelBox(k).adjusted(-4, 0, 4, 0), Qt::AlignHCenter | Qt::AlignTop,
-                       CellLabel(name));
+            p.drawText(LabelBox(k).adjusted(-3, 0, 3, 4), Qt::AlignHCenter | Qt::AlignTop, label);
         }
     }
     // The etched line along the bottom.
@@ -284,8 +295,7 @@ void ProgCentreSelector::mousePressEvent(QMouseEvent* event) {
     if (cell < 0 || selector_.CellName(cell).empty())
         return;
     current_ = cell;
-    selectedIndex_ = selector_.top() + cell;
-    selectedPath_ = selector_.CellPath(cell);
+    selector_.Select(cell);
     pressed_[cell] = true;
     if (dragMode_ && window()) {
         dragImage_ = new DragImage(thumbnails_[cell], window());

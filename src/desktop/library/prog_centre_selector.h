@@ -44,8 +44,7 @@ class ProgCentreSelector : public QWidget {
     const LibrarySelector& selector() const { return selector_; }
     int category() const { return selector_.category(); }
     bool dragMode() const { return dragMode_; }
-    const std::string& selectedPath() const { return selectedPath_; }
-    int selectedIndex() const { return selectedIndex_; }
+    std::string selectedPath() const { return selector_.SelectedPath(); }
     int currentCell() const { return current_; }
     bool CellPressed(int cell) const { return cell >= 0 && cell < 8 && pressed_[cell]; }
     QScrollBar* scrollBar() const { return bar_; }
@@ -80,8 +79,6 @@ class ProgCentreSelector : public QWidget {
     std::array<QImage, 8> thumbnails_;
     std::array<bool, 8> pressed_{};
     int current_ = -1;
-    std::string selectedPath_;
-    int selectedIndex_ = -1;
     QScrollBar* bar_;
     QPointer<DragImage> dragImage_;
     bool overrideCursor_ = false;

@@ -236,6 +236,35 @@ TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
     EXPECT_FALSE(library()->isVisible());
 }
 
+TEST_F(Library, TheGoContainerToolBarShowsItsPagesAndThePressedLook) {
+    ToolStrip* bar = window->goContainer()->toolBar();
+    auto requests = [bar] {
+        std::vector<int> out;
+        for (const ToolStrip::Slot& slot : bar->tools())
+            if (slot.request)
+                out.push_back(slot.request);
+        return out;
+    };
+    EXPECT_EQ(requests(), (std::vector<int>{1323, 1324}));
+    ProgramTool(0);
+    EXPECT_EQ(requests(), (std::vector<int>{1322, 1426, 1396, 1325, 1326}));
+    EXPECT_TRUE(bar->tools()[1].enabled);
+    // Held down it looks pressed; taken off and let go, it sends nothing.
+    const QPoint stamps = ToolStrip::SlotRect(1).center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, stamps);
+    EXPECT_TRUE(bar->tools()[1].pressed);
+    QTest::mouseMove(bar, stamps + QPoint(0, 30));
+    EXPECT_FALSE(bar->tools()[1].pressed);
+    QTest::mouseMove(bar, stamps);
+    EXPECT_TRUE(bar->tools()[1].pressed);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, stamps + QPoint(0, 30));
+    EXPECT_FALSE(library()->isVisible());
+    ProgramTool(0);
+    ProgramTool(1);
+    EXPECT_EQ(requests(), (std::vector<int>{1322, 1424, 1393, 1392, 1425, 1394, 1395}));
+    EXPECT_TRUE(bar->tools()[1].enabled && bar->tools()[4].enabled);
+}
+
 TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
     Pictures("zarniks", 3);
     ProgramTool(1);
