@@ -23,7 +23,7 @@ namespace {
 constexpr const char* kPaintFallback = "mspaint";
 #else
 constexpr const char* kPaintFallback = "xdg-open";
-constexpr const char* kPaintCandidates[] = {"pinta", "kolourpaint", "gimp"};
+constexpr const char* kPaintCandidates[] = {"pinta", "kolourpaint", "mtpaint", "gimp", "krita"};
 #endif
 
 // Started programs are waited for on the next start, so none stays a zombie.
@@ -130,9 +130,14 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
     return false;
 }
 
+bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
+                       const ProgramStarter& start) {
+    return StartPaintPackage(ui, bitmapPath,
+                             ReadPaintPackagePrograms(ProgramFilePath("zfield.ini")), start);
+}
+
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath) {
-    auto programs = ReadPaintPackagePrograms(ProgramFilePath("zfield.ini"));
-    return StartPaintPackage(ui, bitmapPath, programs,
+    return StartPaintPackage(ui, bitmapPath,
                              [](const std::string& program, const std::string& argument) {
                                  return StartProgram(program, argument);
                              });

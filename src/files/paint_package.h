@@ -35,5 +35,7 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const std::array<std::string, 3>& programs, const ProgramStarter& start);
 // The same with the programs of the program folder's "zfield.ini".
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath);
+bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
+                       const ProgramStarter& start);
 
 } // namespace zf

@@ -382,6 +382,16 @@ int CountFolderFiles(std::string_view subFolder, std::string_view pattern) {
     return count;
 }
 
+std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string_view pattern) {
+    const std::string folder = ResolvePath(gProjectFolder + std::string(subFolder));
+    std::vector<std::string> names = FolderEntries(folder, pattern);
+    std::erase_if(names, [&](const std::string& name) {
+        struct stat entry;
+        return stat(JoinPath(folder, name).c_str(), &entry) != 0 || !S_ISREG(entry.st_mode);
+    });
+    return names;
+}
+
 std::string FindProjectFile(std::string_view name) {
     if (name.empty())
         return {};

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zf {
 
@@ -70,6 +71,9 @@ std::optional<std::string> CopyPredefinedProject(std::string_view projectPath,
 // Entries matching the pattern in a sub-folder of the project folder, or -1
 // when the folder cannot be entered or nothing matches.
 int CountFolderFiles(std::string_view subFolder, std::string_view pattern);
+// The files (not folders) matching the pattern in a sub-folder of the
+// project folder, in the order CountFolderFiles counts them.
+std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string_view pattern);
 
 // Where a file named by a project lives: a bare name is looked up in the
 // project folder, then in its sub-folders; a relative path is taken from the

@@ -4,6 +4,11 @@ namespace zf::ui {
 
 Document::Document() : editor(std::make_unique<GoEditor>(ui)) {}
 
+void Document::ResetGraphicsLibrary() {
+    if (resetLibrary)
+        resetLibrary();
+}
+
 void Document::SetProjectTitle(const std::string& path) {
     if (setTitle)
         setTitle(path);

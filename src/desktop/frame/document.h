@@ -44,7 +44,9 @@ class Document : public ProjectHost {
     std::function<void(const std::string&)> setTitle;
     std::function<void()> workingAreaChanged;
     std::function<void(const ProjectOptions&)> applyOptions;
+    std::function<void()> resetLibrary;
 
+    void ResetGraphicsLibrary() override;
     void SetProjectTitle(const std::string& path) override;
     void ApplyOptions(const ProjectOptions& options) override;
     void WorkingAreaChanged() override;

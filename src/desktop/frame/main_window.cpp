@@ -3,6 +3,7 @@
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/raz_azi.h"
+#include "desktop/library/graphics_library.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
@@ -70,6 +71,17 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     procFrame_->setGeometry(50, 50, 200, 300);
     procFrame_->show();
     procFrame_->raise();
+    library_ = new GraphicsLibrary(doc_, client);
+    library_->SetMainWindow(this);
+    library_->SetDrawing(drawing());
+    library_->runActive = [this] { return drawing()->ProgramActive(); };
+    doc_.resetLibrary = [this] { SendAppMessage(library_, msg::LibraryReset); };
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive) {
+            SendAppMessage(library_, msg::LibraryActivated);
+            drawing()->update();
+        }
+    });
 
     doc_.ui.procList = procList_;
     doc_.ui.procedureFrame = procFrame_;
@@ -532,6 +544,19 @@ bool MainWindow::event(QEvent* event) {
     case msg::FlipZarnikKey:
     case msg::FlipStampKey:
         SendAppMessage(goContainer(), n, m->first, m->second, m->name);
+        return true;
+    case msg::LibraryShapes:
+    case msg::LibraryPens:
+    case msg::LibraryStamps:
+    case msg::LibraryShapesClick:
+    case msg::LibraryPensClick:
+    case msg::LibraryStampsClick:
+    case msg::LibraryReset:
+    case msg::LibraryActivated:
+        SendAppMessage(library_, n, m->first, m->second);
+        return true;
+    case msg::PenDropped:
+        SendAppMessage(drawing(), n, m->first, m->second, m->name);
         return true;
     case msg::OpenGoProgramByName:
         OpenGoProgram(*doc_.editor, m->name.toStdString(), false);

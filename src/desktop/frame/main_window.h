@@ -14,6 +14,7 @@ namespace zf::ui {
 
 class ChildFrame;
 class GraphicsDrawing;
+class GraphicsLibrary;
 class GoContainer;
 class ListView;
 class RazAzi;
@@ -34,6 +35,7 @@ class MainWindow : public QMainWindow {
     GraphicsDrawing* drawing() const;
     ListView* procedureList() const { return procList_; }
     ChildFrame* procedureFrame() const { return procFrame_; }
+    GraphicsLibrary* library() const { return library_; }
     QAction* Action(int id) const;
 
     // The command-line argument: a project or a Go Program.
@@ -72,6 +74,7 @@ class MainWindow : public QMainWindow {
     TonePlayer* tones_;
     RazAzi* razAzi_;
     ChildFrame* procFrame_;
+    GraphicsLibrary* library_;
     ListView* procList_;
     std::map<int, QAction*> actions_;
     bool closing_ = false;

@@ -2,6 +2,7 @@
 
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
+#include "files/picture_library.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
 #include "render/working_area.h"
@@ -218,6 +219,11 @@ bool GraphicsDrawing::event(QEvent* event) {
     case msg::RebuildWorkingArea:
         Rebuild();
         break;
+    case msg::ShapeDropped:
+    case msg::StampDropped:
+    case msg::PenDropped:
+        LibraryDropped(*m);
+        break;
     case msg::DefaultRobot:
         state.homeShapeId = state.shapeId = NameTable().Add("zarndef.bmp");
         SetHome(state, state.floorWidth / 2, state.floorHeight / 2);
@@ -228,6 +234,28 @@ bool GraphicsDrawing::event(QEvent* event) {
         break;
     }
     return true;
+}
+
+void GraphicsDrawing::LibraryDropped(const AppMessage& m) {
+    const int category = m.number() == msg::ShapeDropped   ? library::Shapes
+                         : m.number() == msg::StampDropped ? library::Stamps
+                                                           : library::Pens;
+    const QPoint p = mapFromGlobal(QPoint(int(m.first), int(m.second)));
+    // A pen on the robot is only recognised: what a run draws stays in the
+    // Go Program, the same on the screen and on the floor.
+    switch (DropLibraryPicture(doc_.ui, doc_.state, doc_.objects, category, m.name.toStdString(),
+                               p.x(), p.y(), width(), height())) {
+    case LibraryDrop::ShapeChanged:
+        doc_.projectChanged = true;
+        Rebuild();
+        break;
+    case LibraryDrop::StampPlaced:
+        doc_.projectChanged = true;
+        RepaintWorkingArea();
+        break;
+    default:
+        break;
+    }
 }
 
 void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {

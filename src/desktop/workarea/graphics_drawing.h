@@ -14,6 +14,7 @@
 
 namespace zf::ui {
 
+class AppMessage;
 class Document;
 
 // The working area: the picture of the floor with the robot over it. It owns
@@ -64,6 +65,7 @@ class GraphicsDrawing : public QWidget, public RobotView {
     void Tick();
     void RenderScreen();
     void Request(int number, int param = 0);
+    void LibraryDropped(const AppMessage& m);
     std::string Folder() const;
     GraphicObject* ObjectAt(QPoint p) const;
 

@@ -30,7 +30,7 @@ std::vector<Slot> GraphicsPage(int page) {
         at(0, push, msg::ToolPageMain, 1);
     switch (page) {
     case 4:
-        at(1, push, msg::LibraryStamps, 38, false);
+        at(1, push, msg::LibraryStamps, 38);
         at(2, push, msg::ClearAllObjects, 39);
         at(3, drag, msg::ClearOneObject, 43);
         at(4, drag, msg::FlipStamp, 40);
@@ -51,7 +51,7 @@ std::vector<Slot> GraphicsPage(int page) {
         at(4, push, msg::ClearWorkingArea, 56);
         break;
     case 22:
-        at(1, push, msg::LibraryShapes, 57, false);
+        at(1, push, msg::LibraryShapes, 57);
         at(2, push, msg::SetPosition, 58, false);
         at(3, push, msg::SetDirection, 59, false);
         at(4, push, msg::FlipZarnik, 62);

@@ -1,0 +1,203 @@
+#include "desktop/library/graphics_library.h"
+
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/document.h"
+#include "desktop/library/prog_centre_options.h"
+#include "desktop/library/prog_centre_selector.h"
+#include "files/picture_library.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace zf::ui {
+
+namespace {
+constexpr int kFrame = 3;
+constexpr int kCaption = 20;
+} // namespace
+
+GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
+    : QFrame(parent), doc_(document) {
+    setWindowTitle("Graphics Library");
+    setObjectName("ZFProgCentre");
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+
+    caption_ = new QLabel(windowTitle(), this);
+    caption_->setAutoFillBackground(true);
+    QPalette pal = caption_->palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
+    caption_->setPalette(pal);
+    QFont bold = caption_->font();
+    bold.setBold(true);
+    caption_->setFont(bold);
+    caption_->setContentsMargins(4, 0, 0, 0);
+    caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    close_ = new QToolButton(this);
+    close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close_->setToolTip("Close");
+    close_->setFocusPolicy(Qt::NoFocus);
+    connect(close_, &QToolButton::clicked, this,
+            [this] { OptionPressed(ProgCentreOptions::Close); });
+
+    selector_ = new ProgCentreSelector(this);
+    selector_->clickRefused = [this] {
+        if (runActive && runActive()) {
+            Warn(doc_.ui, 83);
+            return true;
+        }
+        return false;
+    };
+    options_ = new ProgCentreOptions(this);
+    options_->pressed = [this](int id) { OptionPressed(id); };
+
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int selectorWidth = ProgCentreSelector::WidthFor(bar);
+    const int optionsWidth = ProgCentreOptions::WidthFor(bar);
+    const int w = std::max(selectorWidth, optionsWidth) + 2 * kFrame;
+    const int top = kFrame + kCaption;
+    setFixedSize(w, top + ProgCentreSelector::kHeight + ProgCentreOptions::kHeight + kFrame);
+    caption_->setGeometry(kFrame, kFrame, w - 2 * kFrame, kCaption);
+    close_->setGeometry(w - kFrame - kCaption, kFrame + 1, kCaption - 2, kCaption - 2);
+    close_->raise();
+    selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::kHeight);
+    options_->setGeometry(kFrame + 2, top + ProgCentreSelector::kHeight, optionsWidth,
+                          ProgCentreOptions::kHeight);
+    move(20, 50);
+    hide();
+}
+
+int GraphicsLibrary::category() const {
+    return selector_->category();
+}
+
+void GraphicsLibrary::SetMainWindow(QObject* mainWindow) {
+    selector_->mainWindow = mainWindow;
+}
+
+void GraphicsLibrary::SetDrawing(QWidget* drawing) {
+    selector_->drawing = drawing;
+}
+
+void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
+    const QString title = QString::fromLatin1(TextOf(dragMode ? 26 : 27).data());
+    setWindowTitle(title);
+    caption_->setText(title);
+    // The longer title fits the narrow window in regular weight.
+    QFont font = caption_->font();
+    font.setBold(true);
+    const int room = width() - 2 * kFrame - kCaption - 8;
+    if (QFontMetrics(font).horizontalAdvance(title) > room)
+        font.setBold(false);
+    caption_->setFont(font);
+    options_->button(ProgCentreOptions::Edit)->setEnabled(dragMode);
+    options_->button(ProgCentreOptions::Create)->setEnabled(createEnabled);
+    const QWidget* client = parentWidget();
+    if (!client)
+        return;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int x = dragMode ? client->width() - width() - bar : bar;
+    const int y = std::clamp(this->y(), 0, std::max(0, client->height() - height()));
+    move(x, y);
+}
+
+void GraphicsLibrary::OptionPressed(int id) {
+    switch (id) {
+    case ProgCentreOptions::Create: {
+        const std::string path = CreateLibraryPicture(doc_.ui, category());
+        if (path.empty())
+            return;
+        selector_->Rescan();
+        selector_->WatchPicture(path);
+        Paint(path);
+        return;
+    }
+    case ProgCentreOptions::Edit: {
+        const std::string path = selector_->selectedPath();
+        if (path.empty())
+            return;
+        selector_->WatchPicture(path);
+        Paint(path);
+        return;
+    }
+    case ProgCentreOptions::Close:
+        selector_->ClearSelection();
+        hide();
+        return;
+    default:
+        return;
+    }
+}
+
+void GraphicsLibrary::Paint(const std::string& path) {
+    if (startProgram)
+        StartPaintPackage(doc_.ui, path, startProgram);
+    else
+        StartPaintPackage(doc_.ui, path);
+}
+
+bool GraphicsLibrary::event(QEvent* event) {
+    if (!IsAppMessage(event))
+        return QFrame::event(event);
+    auto* m = static_cast<AppMessage*>(event);
+    const int n = m->number();
+    if (const auto request = LibraryRequestFor(n)) {
+        SendAppMessage(this,
+                       request->dragMode ? msg::LibraryDragPlacement : msg::LibraryClickPlacement,
+                       request->createEnabled ? 1 : 0);
+        selector_->ShowCategory(request->category, request->dragMode);
+        options_->SetCategory(request->category);
+        show();
+        raise();
+        return true;
+    }
+    switch (n) {
+    case msg::LibraryDragPlacement:
+    case msg::LibraryClickPlacement:
+        Place(n == msg::LibraryDragPlacement, m->first != 0);
+        return true;
+    case msg::LibraryReset:
+        selector_->Reset();
+        return true;
+    case msg::LibraryActivated:
+        if (category())
+            selector_->Rescan();
+        return true;
+    default:
+        return true;
+    }
+}
+
+void GraphicsLibrary::mousePressEvent(QMouseEvent* event) {
+    raise();
+    if (event->button() != Qt::LeftButton || event->position().y() >= kFrame + kCaption)
+        return;
+    moving_ = true;
+    grab_ = event->globalPosition().toPoint() - pos();
+}
+
+void GraphicsLibrary::mouseMoveEvent(QMouseEvent* event) {
+    if (!moving_)
+        return;
+    QPoint at = event->globalPosition().toPoint() - grab_;
+    // The caption stays inside the main window, where it can be caught again.
+    if (const QWidget* client = parentWidget()) {
+        at.setX(std::clamp(at.x(), -width() + 40, std::max(0, client->width() - 40)));
+        at.setY(std::clamp(at.y(), 0, std::max(0, client->height() - kCaption)));
+    }
+    move(at);
+}
+
+void GraphicsLibrary::mouseReleaseEvent(QMouseEvent*) {
+    moving_ = false;
+}
+
+} // namespace zf::ui

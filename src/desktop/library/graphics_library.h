@@ -1,0 +1,60 @@
+#pragma once
+
+#include "files/paint_package.h"
+
+#include <QFrame>
+#include <QPointer>
+
+#include <functional>
+
+class QLabel;
+class QToolButton;
+
+namespace zf::ui {
+
+class Document;
+class ProgCentreOptions;
+class ProgCentreSelector;
+
+// The Graphics Library: a small captioned window floating in the main
+// window over the pictures of one project folder (robot shapes, stamps or
+// pens). Drag mode sits at the right edge, click mode at the left; Create
+// and Edit hand a picture to the paint program.
+class GraphicsLibrary : public QFrame {
+    Q_OBJECT
+  public:
+    GraphicsLibrary(Document& document, QWidget* parent);
+
+    ProgCentreSelector* selector() const { return selector_; }
+    ProgCentreOptions* options() const { return options_; }
+    // The category shown (0: none yet).
+    int category() const;
+
+    // Where drops and keys go, and the window pictures are dropped on.
+    void SetMainWindow(QObject* mainWindow);
+    void SetDrawing(QWidget* drawing);
+    std::function<bool()> runActive;
+    // Starts the paint program; the platform's program start when unset.
+    ProgramStarter startProgram;
+
+  protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void Place(bool dragMode, bool createEnabled);
+    void OptionPressed(int id);
+    void Paint(const std::string& path);
+
+    Document& doc_;
+    QLabel* caption_;
+    QToolButton* close_;
+    ProgCentreSelector* selector_;
+    ProgCentreOptions* options_;
+    bool moving_ = false;
+    QPoint grab_;
+};
+
+} // namespace zf::ui

@@ -1,0 +1,54 @@
+#include "desktop/library/prog_centre_options.h"
+
+#include "render/artwork.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+namespace zf::ui {
+
+ProgCentreOptions::ProgCentreOptions(QWidget* parent) : QWidget(parent) {
+    setWindowTitle("Option Buttons");
+    setObjectName("ZFProgCentreOptions");
+    auto make = [this](const char* text, int id, int x) {
+        auto* b = new QPushButton(text, this);
+        b->setGeometry(x, 13, 52, 26);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, [this, id] {
+            if (pressed)
+                pressed(id);
+        });
+        return b;
+    };
+    create_ = make("Create", Create, 10);
+    edit_ = make("Edit", Edit, 72);
+    close_ = make("Close", Close, 134);
+}
+
+QPushButton* ProgCentreOptions::button(int id) const {
+    switch (id) {
+    case Create:
+        return create_;
+    case Edit:
+        return edit_;
+    case Close:
+        return close_;
+    default:
+        return nullptr;
+    }
+}
+
+void ProgCentreOptions::SetCategory(int category) {
+    category_ = category;
+    update();
+}
+
+void ProgCentreOptions::paintEvent(QPaintEvent*) {
+    const QImage icon = StripCell(ProgramBitmap(artwork::LibraryIcons), category_);
+    if (icon.isNull())
+        return;
+    QPainter p(this);
+    p.drawImage(QRect(196, 10, 32, 32), icon);
+}
+
+} // namespace zf::ui

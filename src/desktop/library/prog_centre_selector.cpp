@@ -1,0 +1,371 @@
+#include "desktop/library/prog_centre_selector.h"
+
+#include "desktop/frame/app_messages.h"
+#include "render/bitmap_drawing.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include <filesystem>
+
+namespace zf::ui {
+
+namespace {
+
+constexpr int kSide = 52;
+
+// File names travel as the bytes the folder gave, read as UTF-8 as the Go
+// Container reads them back.
+QString FromName(const std::string& name) {
+    return QString::fromStdString(name);
+}
+
+// The name under a thumbnail: lower case, without folder or extension.
+QString CellLabel(const std::string& fileName) {
+    QString name = FromName(fileName);
+    const int dot = name.lastIndexOf('.');
+    return (dot > 0 ? name.left(dot) : name).toLower();
+}
+
+QRect LabelBox(int cell) {
+    const QRect box = ProgCentreSelector::CellBox(cell);
+    return QRect(box.left(), box.top() + 55, kSide, 16);
+}
+
+// Arial 15 pixels, smaller for a name that would run into its neighbour's.
+QFont LabelFont(const QString& label) {
+    QFont font("Arial");
+    for (int size = 15;; --size) {
+        font.setPixelSize(size);
+        if (size <= 9 || QFontMetrics(font).horizontalAdvance(label) <= kSide + 4)
+            return font;
+    }
+}
+
+} // namespace
+
+// The picture being dragged, drawn over the whole main window under the
+// pointer; it never takes the mouse.
+class DragImage : public QWidget {
+  public:
+    DragImage(const QImage& picture, QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        image_ = QImage(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+        image_.fill(Qt::transparent);
+        QPainter p(&image_);
+        DrawTransparentImage(p, picture, kSide / 2, kSide / 2, kSide, kSide);
+        resize(kSide, kSide);
+    }
+    void MoveTo(QPoint global) {
+        move(parentWidget()->mapFromGlobal(global) - QPoint(kSide / 2, kSide / 2));
+        if (!isVisible()) {
+            show();
+            raise();
+        }
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setOpacity(0.75);
+        p.drawImage(0, 0, image_);
+        p.setOpacity(1);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+  private:
+    QImage image_;
+};
+
+ProgCentreSelector::ProgCentreSelector(QWidget* parent) : QWidget(parent) {
+    setWindowTitle("Selector Buttons");
+    setObjectName("ZFProgCentreSelector");
+    setAutoFillBackground(true);
+    bar_ = new QScrollBar(Qt::Vertical, this);
+    bar_->setEnabled(false);
+    connect(bar_, &QScrollBar::actionTriggered, this, &ProgCentreSelector::ScrollAction);
+    connect(bar_, &QScrollBar::sliderReleased, this, [this] { Scrolled(true); });
+    // A paint program writes a picture in bursts: the folder is read again
+    // once they have settled.
+    rescanSoon_.setSingleShot(true);
+    rescanSoon_.setInterval(300);
+    connect(&rescanSoon_, &QTimer::timeout, this, &ProgCentreSelector::Rescan);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this,
+            [this] { rescanSoon_.start(); });
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { rescanSoon_.start(); });
+}
+
+ProgCentreSelector::~ProgCentreSelector() {
+    EndDrag();
+}
+
+QRect ProgCentreSelector::CellBox(int cell) {
+    return QRect(4 + 58 * (cell % 4), cell < 4 ? 4 : 84, kSide, kSide);
+}
+
+void ProgCentreSelector::resizeEvent(QResizeEvent*) {
+    const int w = bar_->sizeHint().width();
+    bar_->setGeometry(width() - w, 0, w, height() - 2);
+}
+
+void ProgCentreSelector::ShowCategory(int category, bool dragMode) {
+    dragMode_ = dragMode;
+    selector_.ShowCategory(category);
+    WatchFolder();
+    LoadPage();
+}
+
+void ProgCentreSelector::Rescan() {
+    selector_.Rescan();
+    WatchFolder();
+    LoadPage();
+}
+
+void ProgCentreSelector::Reset() {
+    selector_.Reset();
+    WatchFolder();
+    LoadPage();
+}
+
+void ProgCentreSelector::ClearSelection() {
+    selector_.ClearSelection();
+    update();
+}
+
+void ProgCentreSelector::WatchFolder() {
+    const QStringList old = watcher_.directories();
+    if (!old.isEmpty())
+        watcher_.removePaths(old);
+    const std::string folder = CategoryFolderPath(selector_.category());
+    if (!folder.empty() && std::filesystem::is_directory(folder))
+        watcher_.addPath(QString::fromStdString(folder));
+    // A picture replaced by its paint program is a new file: watched again.
+    for (const QString& file : watcher_.files())
+        if (!std::filesystem::exists(file.toStdString()))
+            watcher_.removePath(file);
+}
+
+void ProgCentreSelector::WatchPicture(const std::string& path) {
+    if (!path.empty() && std::filesystem::exists(path))
+        watcher_.addPath(QString::fromStdString(path));
+}
+
+void ProgCentreSelector::LoadPage() {
+    for (int k = 0; k < library::kCells; ++k) {
+        const std::string path = selector_.CellPath(k);
+        thumbnails_[k] = path.empty() ? QImage() : LoadBitmapImage(path);
+    }
+    SyncScrollBar();
+    update();
+}
+
+void ProgCentreSelector::SyncScrollBar() {
+    const LibraryScrollRange range = selector_.ScrollRange();
+    const QSignalBlocker quiet(bar_);
+    if (range.page == 0) {
+        bar_->setRange(0, 0);
+        bar_->setEnabled(false);
+        return;
+    }
+    // The bar's positions are those a page can start at.
+    bar_->setEnabled(true);
+    bar_->setRange(range.minimum, range.maximum - range.page + 1);
+    bar_->setPageStep(range.page);
+    bar_->setSingleStep(library::kRowCells);
+    if (!bar_->isSliderDown())
+        bar_->setValue(selector_.top());
+}
+
+void ProgCentreSelector::ScrollAction(int action) {
+    bool changed = false;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        changed = selector_.LineDown();
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        changed = selector_.LineUp();
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        changed = selector_.PageDown();
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        changed = selector_.PageUp();
+        break;
+    case QAbstractSlider::SliderToMinimum:
+    case QAbstractSlider::SliderToMaximum:
+    case QAbstractSlider::SliderMove:
+        changed = selector_.TrackTo(bar_->sliderPosition());
+        // While the thumb is held it stays under the pointer.
+        if (bar_->isSliderDown()) {
+            if (changed)
+                LoadPage();
+            return;
+        }
+        break;
+    default:
+        return;
+    }
+    bar_->setSliderPosition(selector_.top());
+    Scrolled(changed);
+}
+
+void ProgCentreSelector::Scrolled(bool changed) {
+    if (changed)
+        LoadPage();
+    else
+        SyncScrollBar();
+}
+
+void ProgCentreSelector::wheelEvent(QWheelEvent* event) {
+    const int steps = event->angleDelta().y() / 120;
+    bool changed = false;
+    for (int i = 0; i < std::abs(steps); ++i)
+        changed = (steps > 0 ? selector_.LineUp() : selector_.LineDown()) || changed;
+    Scrolled(changed);
+}
+
+int ProgCentreSelector::CellAt(QPoint p) const {
+    for (int k = 0; k < library::kCells; ++k) {
+        // The frame and the name count as the cell too.
+        if (CellBox(k).adjusted(-2, -2, 2, 19).contains(p))
+            return k;
+    }
+    return -1;
+}
+
+void ProgCentreSelector::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    const int selectedCell = selector_.selectedIndex() - selector_.top();
+    for (int k = 0; k < library::kCells; ++k) {
+        const QRect box = CellBox(k);
+        const QRect frame = box.adjusted(-2, -2, 2, 2);
+        const bool down = pressed_[k];
+        // In drag mode the picture Edit would open stays marked.
+        const bool lit = k == current_ || (dragMode_ && current_ < 0 && k == selectedCell);
+        p.setPen(pal.color(QPalette::WindowText));
+        p.setBrush(pal.color(QPalette::Button));
+        p.drawRect(frame);
+        if (lit) {
+            QColor tint = pal.color(QPalette::Highlight);
+            tint.setAlpha(60);
+            p.fillRect(frame.adjusted(1, 1, 0, 0), tint);
+        }
+        // Pressed: sunk, with the picture a pixel down and right.
+        p.setPen(down ? pal.color(QPalette::Dark) : pal.color(QPalette::Light));
+        p.drawLine(frame.left() + 1, frame.top() + 1, frame.right() - 1, frame.top() + 1);
+        p.drawLine(frame.left() + 1, frame.top() + 1, frame.left() + 1, frame.bottom() - 1);
+        p.setPen(down ? pal.color(QPalette::Light) : pal.color(QPalette::Dark));
+        p.drawLine(frame.left() + 1, frame.bottom() - 1, frame.right() - 1, frame.bottom() - 1);
+        p.drawLine(frame.right() - 1, frame.top() + 1, frame.right() - 1, frame.bottom() - 1);
+        if (lit) {
+            p.setPen(pal.color(QPalette::Highlight));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(frame);
+        }
+        const int shift = down ? 1 : 0;
+        if (!thumbnails_[k].isNull())
+            DrawTransparentImage(p, thumbnails_[k], box.left() + 26 + shift, box.top() + 26 + shift,
+                                 kSide, kSide);
+        const std::string name = selector_.CellName(k);
+        if (!name.empty()) {
+            const QString label = CellLabel(name);
+            p.setFont(LabelFont(label));
+            p.setPen(pal.color(QPalette::ButtonText));
+            p.drawText(LabelBox(k).adjusted(-3, 0, 3, 4), Qt::AlignHCenter | Qt::AlignTop, label);
+        }
+    }
+    // The etched line along the bottom.
+    p.setPen(pal.color(QPalette::Dark));
+    p.drawLine(0, height() - 2, width(), height() - 2);
+    p.setPen(pal.color(QPalette::Light));
+    p.drawLine(0, height() - 1, width(), height() - 1);
+}
+
+void ProgCentreSelector::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || current_ >= 0)
+        return;
+    const int cell = CellAt(event->position().toPoint());
+    if (cell < 0 || selector_.CellName(cell).empty())
+        return;
+    current_ = cell;
+    selector_.Select(cell);
+    pressed_[cell] = true;
+    if (dragMode_ && window()) {
+        dragImage_ = new DragImage(thumbnails_[cell], window());
+        dragImage_->MoveTo(event->globalPosition().toPoint());
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        overrideCursor_ = true;
+    }
+    update();
+}
+
+void ProgCentreSelector::mouseMoveEvent(QMouseEvent* event) {
+    if (current_ < 0)
+        return;
+    if (!dragMode_) {
+        const bool over = CellAt(event->position().toPoint()) == current_;
+        if (pressed_[current_] != over) {
+            pressed_[current_] = over;
+            update();
+        }
+        return;
+    }
+    const QPoint global = event->globalPosition().toPoint();
+    if (dragImage_)
+        dragImage_->MoveTo(global);
+    const bool overDrawing =
+        drawing && drawing->isVisible() && drawing->rect().contains(drawing->mapFromGlobal(global));
+    QApplication::changeOverrideCursor(overDrawing ? Qt::DragCopyCursor : Qt::ArrowCursor);
+}
+
+void ProgCentreSelector::EndDrag() {
+    delete dragImage_;
+    if (overrideCursor_) {
+        QApplication::restoreOverrideCursor();
+        overrideCursor_ = false;
+    }
+}
+
+void ProgCentreSelector::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || current_ < 0)
+        return;
+    const int cell = current_;
+    current_ = -1;
+    pressed_[cell] = false;
+    EndDrag();
+    update();
+    const std::string name = selector_.CellName(cell);
+    const bool over = CellAt(event->position().toPoint()) == cell;
+    if (dragMode_ && !over) {
+        const QPoint global = event->globalPosition().toPoint();
+        PostAppMessage(mainWindow, CategoryDropRequest(category()), global.x(), global.y(),
+                       FromName(name));
+    } else if (!dragMode_ && over && !(clickRefused && clickRefused())) {
+        SendAppMessage(mainWindow, msg::Key, CategoryKey(category()), 0, FromName(name));
+    }
+}
+
+bool ProgCentreSelector::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        for (int k = 0; k < library::kCells; ++k) {
+            const std::string name = selector_.CellName(k);
+            if (!name.empty() && LabelBox(k).contains(help->pos())) {
+                QToolTip::showText(help->globalPos(), FromName(name), this, LabelBox(k), 10000);
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace zf::ui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "files/picture_library.h"
+
+#include <QFileSystemWatcher>
+#include <QImage>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class QScrollBar;
+
+namespace zf::ui {
+
+class DragImage;
+
+// The Graphics Library's thumbnails: two rows of four pictures of one
+// category with their names, a scroll bar over the rest of the folder. In
+// drag mode a picture is dragged to the working area; in click mode a click
+// keys its graphic command into the Go Program.
+class ProgCentreSelector : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ProgCentreSelector(QWidget* parent = nullptr);
+    ~ProgCentreSelector() override;
+
+    static constexpr int kHeight = 164;
+    static int WidthFor(int scrollBarWidth) { return 2 * 3 + scrollBarWidth + 236; }
+    // The thumbnail box of cell k (0..7), 52 x 52.
+    static QRect CellBox(int cell);
+
+    void ShowCategory(int category, bool dragMode);
+    void Rescan();
+    void Reset();
+    // Forgets the picture chosen for Edit.
+    void ClearSelection();
+    // Reads the folder again when this picture, or the folder, changes.
+    void WatchPicture(const std::string& path);
+
+    const LibrarySelector& selector() const { return selector_; }
+    int category() const { return selector_.category(); }
+    bool dragMode() const { return dragMode_; }
+    std::string selectedPath() const { return selector_.SelectedPath(); }
+    int currentCell() const { return current_; }
+    bool CellPressed(int cell) const { return cell >= 0 && cell < 8 && pressed_[cell]; }
+    QScrollBar* scrollBar() const { return bar_; }
+
+    // Where drops and keys go: the main window.
+    QPointer<QObject> mainWindow;
+    // The drawing window, over which the drag cursor changes.
+    QPointer<QWidget> drawing;
+    // Asked before a click keys a command; true refuses it (and has said why).
+    std::function<bool()> clickRefused;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent*) override;
+    bool event(QEvent* event) override;
+
+  private:
+    int CellAt(QPoint p) const;
+    void LoadPage();
+    void SyncScrollBar();
+    void ScrollAction(int action);
+    void Scrolled(bool changed);
+    void WatchFolder();
+    void EndDrag();
+
+    LibrarySelector selector_;
+    bool dragMode_ = false;
+    std::array<QImage, 8> thumbnails_;
+    std::array<bool, 8> pressed_{};
+    int current_ = -1;
+    QScrollBar* bar_;
+    QPointer<DragImage> dragImage_;
+    bool overrideCursor_ = false;
+    QFileSystemWatcher watcher_;
+    QTimer rescanSoon_;
+};
+
+} // namespace zf::ui

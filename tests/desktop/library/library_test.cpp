@@ -1,0 +1,417 @@
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/main_window.h"
+#include "desktop/frame/raz_azi.h"
+#include "desktop/frame/tool_strip.h"
+#include "desktop/library/graphics_library.h"
+#include "desktop/library/prog_centre_options.h"
+#include "desktop/library/prog_centre_selector.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
+#include "files/bitmap.h"
+#include "files/project_folder.h"
+#include "program/key_sequence.h"
+#include "program/string_table.h"
+#include "program/unnumbered_texts.h"
+#include "simulation/clock.h"
+
+#include "support/recorder.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace zf::ui {
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+// The main window over a project folder of our own, its boxes answered here.
+class Library : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        root = dir.path().toStdString() + "/";
+        for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
+            fs::create_directories(root + "project/" + sub);
+        fs::create_directories(root + "program");
+        SetProgramFolder(root + "program/");
+        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
+        SetProjectFolderFromPath(root + "project/");
+        Document& doc = window->document();
+        doc.ui.hooks.warning = [this](int id, const std::string& text) {
+            shown.push_back({id, text});
+        };
+        window->resize(1280, 800);
+        window->StartupLoad("");
+        window->show();
+        QApplication::processEvents();
+        drawing()->SetClock(&clock);
+    }
+
+    // Pictures "pic01.bmp" .. up to `count` in a project folder.
+    void Pictures(const char* folder, int count) {
+        test::Recorder quiet;
+        for (int i = 1; i <= count; ++i) {
+            char name[16];
+            std::snprintf(name, sizeof name, "pic%02d.bmp", i);
+            const std::string path = root + "project/" + folder + "/" + name;
+            if (!fs::exists(path)) {
+                ASSERT_TRUE(SaveBitmapFile(quiet, path, 20, 20, kSaveCircleTemplate));
+            }
+        }
+    }
+
+    GraphicsLibrary* library() const { return window->library(); }
+    ProgCentreSelector* selector() const { return library()->selector(); }
+    const LibrarySelector& page() const { return selector()->selector(); }
+    GraphicsDrawing* drawing() const { return window->drawing(); }
+    GoEditor& editor() const { return *window->document().editor; }
+    QPushButton* option(int id) const { return library()->options()->button(id); }
+
+    Names Cells() const {
+        Names names;
+        for (int k = 0; k < 8; ++k)
+            names.push_back(page().CellName(k));
+        return names;
+    }
+    Names Lines() const {
+        Names out;
+        for (const GoInstruction* in = editor().Head(GO_LIST); in; in = in->next)
+            out.push_back(ListingLine(*in));
+        return out;
+    }
+
+    void Click(QWidget* widget, QPoint at) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        QApplication::processEvents();
+    }
+    // Buttons by slot: the graphics tool bar's and the Go Container's.
+    void GraphicsTool(int slot) {
+        Click(window->razAzi()->graphicsMain()->toolBar(), ToolStrip::SlotRect(slot).center());
+    }
+    void ProgramTool(int slot) {
+        Click(window->goContainer()->toolBar(), ToolStrip::SlotRect(slot).center());
+    }
+    void ClickCell(int cell) { Click(selector(), ProgCentreSelector::CellBox(cell).center()); }
+    // A picture dragged from a cell and released over a point of the drawing window.
+    void DragCell(int cell, QPoint onDrawing) {
+        QTest::mousePress(selector(), Qt::LeftButton, {},
+                          ProgCentreSelector::CellBox(cell).center());
+        const QPoint at = selector()->mapFromGlobal(drawing()->mapToGlobal(onDrawing));
+        QTest::mouseMove(selector(), at);
+        cursorOverDrawing = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                           : Qt::BitmapCursor;
+        QTest::mouseRelease(selector(), Qt::LeftButton, {}, at);
+        QApplication::processEvents();
+    }
+
+    // A run started and left at its first step: its clock stands still.
+    void RunSlowly() {
+        KeySequence(editor(), "FD 9");
+        SendAppMessage(window.get(), msg::Run, 0, 0);
+        for (int hop = 0; hop < 3; ++hop)
+            QApplication::sendPostedEvents();
+        drawing()->run().Pump();
+        ASSERT_TRUE(drawing()->ProgramActive());
+    }
+
+    QTemporaryDir dir;
+    std::string root;
+    std::unique_ptr<MainWindow> window;
+    std::vector<test::ShownMessage> shown;
+    ManualClock clock;
+    Qt::CursorShape cursorOverDrawing = Qt::BitmapCursor;
+};
+
+TEST_F(Library, TheScrollRangeFollowsTheFolder) {
+    Pictures("objects", 8);
+    SendAppMessage(window.get(), msg::LibraryStamps);
+    QScrollBar* bar = selector()->scrollBar();
+    EXPECT_FALSE(bar->isEnabled());
+    EXPECT_EQ(page().ScrollRange(), LibraryScrollRange{});
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(page().top(), 0);
+    EXPECT_EQ(Cells().back(), "pic08.bmp");
+
+    // A ninth picture is seen when the program is activated again.
+    Pictures("objects", 9);
+    SendAppMessage(window.get(), msg::LibraryActivated);
+    EXPECT_EQ(page().ScrollRange(), (LibraryScrollRange{0, 12, 8}));
+    EXPECT_TRUE(bar->isEnabled());
+    EXPECT_EQ(bar->maximum(), 5);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(Cells(),
+              (Names{"pic05.bmp", "pic06.bmp", "pic07.bmp", "pic08.bmp", "pic09.bmp", "", "", ""}));
+    EXPECT_EQ(bar->value(), 4);
+
+    Pictures("objects", 17);
+    SendAppMessage(window.get(), msg::LibraryActivated);
+    EXPECT_EQ(page().ScrollRange(), (LibraryScrollRange{0, 20, 8}));
+    EXPECT_EQ(page().top(), 4);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(page().top(), 12);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(page().top(), 16); // the last row still shows a picture
+    EXPECT_EQ(Cells()[0], "pic17.bmp");
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(page().top(), 16);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(page().top(), 8);
+
+    // The thumb held at 7 shows the row it lies in and snaps there when let go.
+    bar->setSliderDown(true);
+    bar->setSliderPosition(7);
+    EXPECT_EQ(page().top(), 4);
+    EXPECT_EQ(Cells()[0], "pic05.bmp");
+    EXPECT_EQ(bar->sliderPosition(), 7);
+    bar->setSliderDown(false);
+    EXPECT_EQ(bar->value(), 4);
+}
+
+TEST_F(Library, EachCategoryKeepsItsPlace) {
+    Pictures("zarniks", 9);
+    Pictures("objects", 9);
+    SendAppMessage(window.get(), msg::LibraryShapes);
+    selector()->scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(page().top(), 4);
+    SendAppMessage(window.get(), msg::LibraryStamps);
+    EXPECT_EQ(page().top(), 0);
+    EXPECT_EQ(library()->category(), library::Stamps);
+    SendAppMessage(window.get(), msg::LibraryShapesClick);
+    EXPECT_EQ(page().top(), 4);
+    EXPECT_EQ(Cells()[0], "pic05.bmp");
+    EXPECT_EQ(selector()->scrollBar()->value(), 4);
+    // A new project starts every category from the top.
+    SendAppMessage(window.get(), msg::LibraryReset);
+    EXPECT_EQ(page().top(), 0);
+    SendAppMessage(window.get(), msg::LibraryShapes);
+    EXPECT_EQ(page().top(), 0);
+}
+
+TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
+    EXPECT_FALSE(library()->isVisible());
+    // Go Container: the robot page, then Pen Down.
+    ProgramTool(1);
+    ProgramTool(4);
+    ASSERT_TRUE(library()->isVisible());
+    EXPECT_EQ(library()->category(), library::Pens);
+    EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(27));
+    EXPECT_FALSE(option(ProgCentreOptions::Create)->isEnabled());
+    EXPECT_FALSE(option(ProgCentreOptions::Edit)->isEnabled());
+    const int bar = library()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    EXPECT_EQ(library()->x(), bar);
+
+    SendAppMessage(window.get(), msg::LibraryStampsClick);
+    EXPECT_TRUE(option(ProgCentreOptions::Create)->isEnabled());
+    EXPECT_FALSE(option(ProgCentreOptions::Edit)->isEnabled());
+
+    // Graphics tool bar: the robot page, then Set Zarnik Shape.
+    GraphicsTool(3);
+    GraphicsTool(1);
+    EXPECT_EQ(library()->category(), library::Shapes);
+    EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(26));
+    EXPECT_TRUE(option(ProgCentreOptions::Create)->isEnabled());
+    EXPECT_TRUE(option(ProgCentreOptions::Edit)->isEnabled());
+    EXPECT_EQ(library()->x() + library()->width() + bar, library()->parentWidget()->width());
+
+    SendAppMessage(window.get(), msg::LibraryPens);
+    EXPECT_FALSE(option(ProgCentreOptions::Create)->isEnabled());
+    EXPECT_TRUE(option(ProgCentreOptions::Edit)->isEnabled());
+
+    Click(option(ProgCentreOptions::Close), QPoint(5, 5));
+    EXPECT_FALSE(library()->isVisible());
+}
+
+TEST_F(Library, TheGoContainerToolBarShowsItsPagesAndThePressedLook) {
+    ToolStrip* bar = window->goContainer()->toolBar();
+    auto requests = [bar] {
+        std::vector<int> out;
+        for (const ToolStrip::Slot& slot : bar->tools())
+            if (slot.request)
+                out.push_back(slot.request);
+        return out;
+    };
+    EXPECT_EQ(requests(), (std::vector<int>{1323, 1324}));
+    ProgramTool(0);
+    EXPECT_EQ(requests(), (std::vector<int>{1322, 1426, 1396, 1325, 1326}));
+    EXPECT_TRUE(bar->tools()[1].enabled);
+    // Held down it looks pressed; taken off and let go, it sends nothing.
+    const QPoint stamps = ToolStrip::SlotRect(1).center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, stamps);
+    EXPECT_TRUE(bar->tools()[1].pressed);
+    QTest::mouseMove(bar, stamps + QPoint(0, 30));
+    EXPECT_FALSE(bar->tools()[1].pressed);
+    QTest::mouseMove(bar, stamps);
+    EXPECT_TRUE(bar->tools()[1].pressed);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, stamps + QPoint(0, 30));
+    EXPECT_FALSE(library()->isVisible());
+    ProgramTool(0);
+    ProgramTool(1);
+    EXPECT_EQ(requests(), (std::vector<int>{1322, 1424, 1393, 1392, 1425, 1394, 1395}));
+    EXPECT_TRUE(bar->tools()[1].enabled && bar->tools()[4].enabled);
+}
+
+TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
+    Pictures("zarniks", 3);
+    ProgramTool(1);
+    ProgramTool(1);
+    ASSERT_EQ(library()->category(), library::Shapes);
+    ClickCell(1);
+    EXPECT_EQ(Lines(), (Names{"NAME(\"My Go Program.gop\")", "SHAPE(pic02.bmp)"}));
+
+    // Pressed, taken away and let go elsewhere: nothing; empty cells do nothing.
+    QTest::mousePress(selector(), Qt::LeftButton, {}, ProgCentreSelector::CellBox(0).center());
+    EXPECT_TRUE(selector()->CellPressed(0));
+    QTest::mouseMove(selector(), ProgCentreSelector::CellBox(2).center());
+    EXPECT_FALSE(selector()->CellPressed(0));
+    QTest::mouseRelease(selector(), Qt::LeftButton, {}, ProgCentreSelector::CellBox(2).center());
+    ClickCell(5);
+    EXPECT_EQ(Lines().size(), 2u);
+    EXPECT_TRUE(shown.empty());
+
+    // An open bracketed Forward refuses it, as it refuses every other key.
+    KeySequence(editor(), "FD [");
+    ClickCell(0);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].id, 4);
+    EXPECT_EQ(Lines().back(), "FD [");
+
+    // During a run neither the library nor the tool bar keys anything.
+    KeySequence(editor(), "3 ]");
+    RunSlowly();
+    const auto before = Lines();
+    ClickCell(0);
+    ProgramTool(1);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[1].id, 83);
+    EXPECT_EQ(shown[2].id, 83);
+    EXPECT_EQ(Lines(), before);
+}
+
+TEST_F(Library, AStampDraggedOntoTheWorkingAreaLandsWhereItIsDropped) {
+    Pictures("objects", 2);
+    GraphicsTool(0);
+    GraphicsTool(1);
+    ASSERT_EQ(library()->category(), library::Stamps);
+    const std::size_t before = window->document().objects.size();
+    window->document().projectChanged = false;
+    DragCell(1, QPoint(40, 60));
+    EXPECT_EQ(cursorOverDrawing, Qt::DragCopyCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    const GraphicObjectList& objects = window->document().objects;
+    ASSERT_EQ(objects.size(), before + 1);
+    const GraphicObject& stamp = objects[objects.size() - 1];
+    const ZarnikState& state = window->document().state;
+    EXPECT_EQ(stamp.kind, objectkind::Stamp);
+    EXPECT_EQ(std::string(NameTable().Get(stamp.nameId)), "pic02.bmp");
+    EXPECT_EQ(stamp.x, PixelsToMm(state, 40));
+    EXPECT_EQ(stamp.y, PixelsToMm(state, 60));
+    EXPECT_EQ(stamp.runTag, 0);
+    EXPECT_TRUE(window->document().projectChanged);
+    // Released over the library itself, it is not placed.
+    QTest::mousePress(selector(), Qt::LeftButton, {}, ProgCentreSelector::CellBox(0).center());
+    QTest::mouseRelease(selector(), Qt::LeftButton, {}, ProgCentreSelector::CellBox(3).center());
+    QApplication::processEvents();
+    EXPECT_EQ(objects.size(), before + 1);
+}
+
+TEST_F(Library, AShapeMustBeDroppedOnTheRobot) {
+    Pictures("zarniks", 2);
+    ZarnikState& state = window->document().state;
+    state.flipped = state.homeFlipped = true;
+    const std::uint32_t shape = state.shapeId;
+    SendAppMessage(window.get(), msg::LibraryShapes);
+    const QPoint robot = drawing()->RobotPixel();
+    const int step = PixelsPerStep(state);
+    DragCell(0, robot + QPoint(step, 0));
+    EXPECT_EQ(state.shapeId, shape);
+    EXPECT_TRUE(state.flipped);
+    DragCell(0, robot + QPoint(step / 3, -step / 3));
+    EXPECT_EQ(std::string(NameTable().Get(state.shapeId)), "pic01.bmp");
+    EXPECT_EQ(state.homeShapeId, state.shapeId);
+    EXPECT_FALSE(state.flipped || state.homeFlipped);
+}
+
+TEST_F(Library, CreateHandsANewPictureToThePaintProgram) {
+    // The paint program named in zfield.ini passes on what it was given
+    // through a pipe, read here as it comes.
+    const std::string paint = root + "program/paint.sh";
+    const std::string pipe = root + "painted";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::ofstream(paint) << "#!/bin/sh\nprintf '%s\\n' \"$1\" > \"" << pipe << "\"\n";
+    chmod(paint.c_str(), 0755);
+    std::ofstream(root + "program/zfield.ini") << "[paint package]\r\npaint1=" << paint << "\r\n";
+    std::vector<pid_t> started;
+    library()->startProgram = [&](const std::string& program, const std::string& argument) {
+        pid_t pid = 0;
+        const int result = StartProgram(program, argument, &pid);
+        if (pid)
+            started.push_back(pid);
+        return result;
+    };
+
+    SendAppMessage(window.get(), msg::LibraryShapes);
+    Click(option(ProgCentreOptions::Create), QPoint(5, 5));
+    Click(option(ProgCentreOptions::Create), QPoint(5, 5));
+    const std::string first = root + "project/zarniks/untitled.bmp";
+    const std::string second = root + "project/zarniks/untitled1.bmp";
+    const auto circle = LoadPackedBitmap(first);
+    ASSERT_TRUE(circle);
+    EXPECT_EQ(circle->Width(), 100);
+    EXPECT_EQ(circle->Height(), 100);
+    EXPECT_EQ(circle->BitCount(), 8);
+    EXPECT_EQ(circle->PixelRgb(50, 1), 0xFF000000u); // the outline
+    EXPECT_EQ(circle->PixelRgb(50, 50), circle->PixelRgb(0, 0));
+    EXPECT_TRUE(LoadPackedBitmap(second)); // the first drawing is kept
+    EXPECT_EQ(Cells(), (Names{"untitled.bmp", "untitled1.bmp", "", "", "", "", "", ""}));
+
+    // Edit opens the picture chosen in the library.
+    ClickCell(0);
+    Click(option(ProgCentreOptions::Edit), QPoint(5, 5));
+    ASSERT_EQ(started.size(), 3u);
+    Names given;
+    while (given.size() < started.size()) {
+        std::ifstream painted(pipe);
+        for (std::string line; std::getline(painted, line);)
+            given.push_back(line);
+    }
+    std::sort(given.begin(), given.end());
+    EXPECT_EQ(given, (Names{first, first, second}));
+    EXPECT_TRUE(shown.empty());
+
+    // Stamps start all transparent; a paint program that is not there is reported.
+    std::ofstream(root + "program/zfield.ini")
+        << "[paint package]\r\npaint1=" << root << "none\r\npaint2=" << root
+        << "none\r\npaint3=" << root << "none\r\n";
+    SendAppMessage(window.get(), msg::LibraryStamps);
+    Click(option(ProgCentreOptions::Create), QPoint(5, 5));
+    const auto clear = LoadPackedBitmap(root + "project/objects/untitled.bmp");
+    ASSERT_TRUE(clear);
+    EXPECT_EQ(clear->PixelRgb(50, 50), 0xFFFF00FFu);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, unnumbered::kPaintFileNotFound);
+}
+
+} // namespace
+} // namespace zf::ui
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,115 @@
+#include "files/picture_library.h"
+
+#include "file_test_support.h"
+#include "files/project_folder.h"
+#include "program/string_table.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zf {
+namespace {
+
+using test::TempFolder;
+
+class PictureFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* sub : kProjectSubFolders)
+            std::filesystem::create_directories(dir / sub);
+        SetProjectFolderFromPath(dir.path() + "/");
+    }
+    void Touch(const std::string& relative) { test::WriteBytesTo(dir / relative, {'B', 'M'}); }
+    TempFolder dir;
+};
+
+TEST_F(PictureFolder, ListsPicturesInFolderOrder) {
+    Touch("objects/Tree.bmp");
+    Touch("objects/apple.BMP");
+    Touch("objects/notes.txt");
+    std::filesystem::create_directories(dir / "objects/old.bmp");
+    EXPECT_EQ(CategoryPictures(library::Stamps),
+              (std::vector<std::string>{"apple.BMP", "Tree.bmp"}));
+    EXPECT_TRUE(CategoryPictures(library::Pens).empty());
+    EXPECT_TRUE(CategoryPictures(library::NoCategory).empty());
+}
+
+// Create never writes over a drawing made earlier, whatever its letter case.
+TEST_F(PictureFolder, NewPicturesTakeAFreeName) {
+    EXPECT_EQ(NewPicturePath(library::Shapes), dir / "zarniks/untitled.bmp");
+    Touch("zarniks/Untitled.BMP");
+    Touch("zarniks/untitled1.bmp");
+    EXPECT_EQ(NewPicturePath(library::Shapes), dir / "zarniks/untitled2.bmp");
+    EXPECT_EQ(NewPicturePath(library::Pens), "");
+    test::Recorder ui;
+    EXPECT_EQ(CreateLibraryPicture(ui, library::Pens), "");
+    std::filesystem::remove_all(dir / "objects");
+    EXPECT_EQ(CreateLibraryPicture(ui, library::Stamps), "");
+    EXPECT_FALSE(ui.messages.empty()); // the failed write is reported
+}
+
+// Edit opens the picture chosen, wherever new pictures put it in the list.
+TEST_F(PictureFolder, TheSelectionFollowsItsPicture) {
+    LibrarySelector page;
+    page.ShowCategory(library::Shapes);
+    page.SetPictures({"bug.bmp", "car.bmp"});
+    page.Select(1);
+    page.SetPictures({"boat.bmp", "bug.bmp", "car.bmp"});
+    EXPECT_EQ(page.selectedIndex(), 2);
+    EXPECT_EQ(page.SelectedPath(), dir / "zarniks/car.bmp");
+    page.SetPictures({"boat.bmp"});
+    EXPECT_EQ(page.selectedIndex(), -1);
+    EXPECT_EQ(page.SelectedPath(), "");
+    page.Select(0);
+    page.ShowCategory(library::Stamps);
+    EXPECT_EQ(page.SelectedPath(), "");
+}
+
+class Drops : public ::testing::Test {
+  protected:
+    LibraryDrop Drop(int category, const std::string& name, int px, int py) {
+        return DropLibraryPicture(ui, state, objects, category, name, px, py, 300, 300, &pen);
+    }
+    test::Recorder ui;
+    ZarnikState state; // robot at the centre, 30 pixels a step
+    GraphicObjectList objects;
+    std::int16_t pen = -2;
+};
+
+// A pen on the robot is recognised and changes nothing, run or no run.
+TEST_F(Drops, APenIsOnlyRecognised) {
+    EXPECT_EQ(Drop(library::Pens, "RedWide.bmp", 165, 135), LibraryDrop::PenRecognised);
+    EXPECT_EQ(pen, 4);
+    EXPECT_FALSE(state.penDown);
+    EXPECT_EQ(state.penStyle, -1);
+    pen = -2;
+    EXPECT_EQ(Drop(library::Pens, "redwide.bmp", 166, 150), LibraryDrop::Nothing);
+    EXPECT_EQ(pen, -2);
+    state.running = true;
+    EXPECT_EQ(Drop(library::Pens, "bluethin.bmp", 150, 150), LibraryDrop::PenRecognised);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(Drops, ShapesAndStampsWaitForAPause) {
+    state.running = true;
+    EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::Nothing);
+    EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 10, 10), LibraryDrop::Nothing);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.lastWarningId(), 83);
+    EXPECT_TRUE(objects.empty());
+    state.paused = true;
+    EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::ShapeChanged);
+    EXPECT_EQ(std::string(NameTable().Get(state.homeShapeId)), "car.bmp");
+    EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 299, 0), LibraryDrop::StampPlaced);
+    EXPECT_EQ(objects[0].x, PixelsToMm(state, 299));
+    // Off the working area nothing lands.
+    EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 300, 10), LibraryDrop::Nothing);
+    EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 10, -1), LibraryDrop::Nothing);
+    EXPECT_EQ(Drop(library::Stamps, "", 10, 10), LibraryDrop::Nothing);
+    EXPECT_EQ(objects.size(), 1u);
+}
+
+} // namespace
+} // namespace zf
