@@ -38,6 +38,8 @@ bool PagedPrintDevice::StartDocument() {
     errno = 0;
     const bool started = painter_.begin(&device_);
     lastError_ = started ? 0 : errno;
+    // Pictures keep their own pixels: no lossy compression on paper.
+    painter_.setRenderHint(QPainter::LosslessImageRendering);
     pageOpen_ = false;
     return started;
 }
