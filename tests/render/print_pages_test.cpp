@@ -123,8 +123,7 @@ TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
     objects.CreateGraphicObject("grass.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
     WorkingAreaScene scene{state, trail, objects, dir.Folder()};
     PdfPrintDevice device(pdf);
-    ASSERT_EQ(PrintWorkingArea(device, WholePaper(device.writer()), scene),
-              PrintOutcome::Printed);
+    ASSERT_EQ(PrintWorkingArea(device, WholePaper(device.writer()), scene), PrintOutcome::Printed);
     ASSERT_EQ(PdfPageCount(pdf), 1);
 
     const int dpi = 100;

@@ -131,11 +131,10 @@ TEST_F(Printing, AFileThatCannotBeWrittenIsReportedAndNothingIsMade) {
     EXPECT_EQ(window->printing().PrintGoProgram(), PrintOutcome::Failed);
     AcceptPrintDialogWith(Path("missing/area.pdf"));
     EXPECT_EQ(window->printing().PrintWorkingArea(), PrintOutcome::Failed);
-    EXPECT_EQ(problems,
-              (std::vector<std::string>{
-                  std::string(TextOf(1012)) + "|" + unnumbered::kCannotStartPrinting,
-                  std::string(TextOf(1012)) + "|" +
-                      FormatText(unnumbered::kCannotStartPrintingCode, {ENOENT})}));
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            std::string(TextOf(1012)) + "|" + unnumbered::kCannotStartPrinting,
+                            std::string(TextOf(1012)) + "|" +
+                                FormatText(unnumbered::kCannotStartPrintingCode, {ENOENT})}));
     EXPECT_FALSE(std::filesystem::exists(Path("missing")));
     EXPECT_TRUE(window->isEnabled());
 }
