@@ -22,11 +22,15 @@ namespace zf::ui {
 
 namespace {
 
-// A printer as the job's device: throwing the document away cancels the
-// printer's job.
+// A printer as the job's device: a printer in error fails the page, and
+// throwing the document away cancels the printer's job.
 class PrinterPrintDevice : public PagedPrintDevice {
   public:
     explicit PrinterPrintDevice(QPrinter& printer) : PagedPrintDevice(printer), printer_(printer) {}
+
+    bool EndPage() override {
+        return PagedPrintDevice::EndPage() && printer_.printerState() != QPrinter::Error;
+    }
 
     void AbandonDocument() override {
         printer_.abort();
