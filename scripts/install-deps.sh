@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev qt6-svg-dev libgl-dev
   fonts-liberation2 xvfb xauth
+  poppler-utils   # the print tests count and rasterise PDF pages
 )
 
 missing=()

@@ -16,6 +16,7 @@ int KeysCommand(const Args& args);
 int RunCommand(const Args& args);
 // Needs the rendering library.
 int ListingCommand(const Args& args);
+int PrintCommand(const Args& args);
 
 int SendCommand(const Args& args);
 int GetCommand(const Args& args);

@@ -25,6 +25,12 @@ const zfield::Command kCommands[] = {
      "listing FILE.gop -o OUT.png [--icon-size N]\n"
      "      Draws the GO list and the PROC list as their windows show them, with\n"
      "      key pictures N pixels high (5 to 50, 30 by default)."},
+    {"print", zfield::PrintCommand,
+     "print FILE.gop -o OUT.pdf [--icon-size N] [--working-area [--project P.zfp]]\n"
+     "      Prints to a PDF file (A4) the pages Print Go Program prints: the GO\n"
+     "      list, then the PROC list, 55 - N lines a page (N the listing size, 30\n"
+     "      by default); --working-area prints the working area instead, after\n"
+     "      running FILE.gop on a fresh 10 x 10-step one or on that of project P."},
 #endif
     {"send", zfield::SendCommand,
      "send FILE.gop [--port N | --device PATH] [--trace]\n"

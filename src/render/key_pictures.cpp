@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPolygon>
 
+#include <algorithm>
 #include <map>
 
 namespace zf {
@@ -32,9 +33,10 @@ QRect LabelBox(const QRect& box) {
 }
 
 void DrawCircle(QPainter& painter, const QRect& box, const QColor& colour) {
-    painter.setPen(QPen(Qt::black, 1));
+    const int width = OutlineWidth(box.height());
+    painter.setPen(QPen(Qt::black, width));
     painter.setBrush(colour);
-    painter.drawEllipse(box.adjusted(0, 0, -1, -1));
+    painter.drawEllipse(OutlineBox(box, width));
     painter.setBrush(Qt::NoBrush);
 }
 
@@ -51,6 +53,14 @@ void DrawNotePicture(QPainter& painter, const QRect& box) {
 }
 
 } // namespace
+
+int OutlineWidth(int side) {
+    return std::max(1, side / 30);
+}
+
+QRect OutlineBox(const QRect& box, int width) {
+    return box.adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2);
+}
 
 QFont ArialOfCellHeight(int cellHeight) {
     static std::map<int, int> pixelSizes;

@@ -12,6 +12,12 @@ namespace zf {
 // Arial whose whole cell (leading included) is `cellHeight` pixels high.
 QFont ArialOfCellHeight(int cellHeight);
 
+// The pen width of a picture's outline: one pixel on the screen, thicker on
+// the large pictures of a printed page, so that they look alike.
+int OutlineWidth(int side);
+// A box shrunk so that an outline of that width drawn on it stays inside.
+QRect OutlineBox(const QRect& box, int width);
+
 enum class ArrowDirection { Up, Down, Left, Right };
 
 // The key pictures of the listings, each filling a square box.

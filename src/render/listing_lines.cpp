@@ -56,9 +56,10 @@ const char* ThumbnailFolder(std::uint8_t opcode) {
 }
 
 void DrawFramedSquare(QPainter& painter, const QRect& box) {
-    painter.setPen(QPen(Qt::black, 1));
+    const int width = OutlineWidth(box.height());
+    painter.setPen(QPen(Qt::black, width));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.drawRect(OutlineBox(box, width));
 }
 
 int DrawGraphicLine(QPainter& painter, const GoInstruction& in, int x, int y,

@@ -8,6 +8,7 @@
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/tone_player.h"
+#include "desktop/printing/print_commands.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
@@ -104,6 +105,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
             ClickProcedureLine(*doc_.editor, line);
     };
 
+    printing_ = std::make_unique<PrintCommands>(*this, doc_);
     BuildMenus();
     ReadOptions();
     resize(1024, 700);
@@ -141,8 +143,8 @@ void MainWindow::BuildMenus() {
     Add(file, "Save G&o Program...", 40239);
     Add(file, "Save &Working Area...", 40243, false);
     file->addSeparator();
-    Add(file, "Pri&nt Go Program...", 40211, false);
-    Add(file, "Prin&t Working Area...", 40210, false);
+    Add(file, "Pri&nt Go Program...", 40211);
+    Add(file, "Prin&t Working Area...", 40210);
     file->addSeparator();
     Add(file, "E&xit", 40006);
 
@@ -459,6 +461,12 @@ void MainWindow::Command(int id) {
         break;
     case 40239:
         SaveGoProgram();
+        break;
+    case 40211:
+        printing_->PrintGoProgram();
+        break;
+    case 40210:
+        printing_->PrintWorkingArea();
         break;
     case 40006:
         close();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -17,6 +18,7 @@ class GraphicsDrawing;
 class GraphicsLibrary;
 class GoContainer;
 class ListView;
+class PrintCommands;
 class RazAzi;
 class TonePlayer;
 
@@ -37,6 +39,7 @@ class MainWindow : public QMainWindow {
     ChildFrame* procedureFrame() const { return procFrame_; }
     GraphicsLibrary* library() const { return library_; }
     QAction* Action(int id) const;
+    PrintCommands& printing() { return *printing_; }
 
     // The command-line argument: a project or a Go Program.
     void StartupLoad(const std::string& argument);
@@ -77,6 +80,7 @@ class MainWindow : public QMainWindow {
     GraphicsLibrary* library_;
     ListView* procList_;
     std::map<int, QAction*> actions_;
+    std::unique_ptr<PrintCommands> printing_;
     bool closing_ = false;
 };
 

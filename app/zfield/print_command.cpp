@@ -1,0 +1,130 @@
+#include "commands.h"
+
+#include "files/go_program_file.h"
+#include "files/paths.h"
+#include "files/project_file.h"
+#include "files/project_folder.h"
+#include "gui_application.h"
+#include "program/editor.h"
+#include "program/printing_ui.h"
+#include "render/print_pages.h"
+#include "simulation/headless_run.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace zfield {
+
+namespace {
+
+struct PrintOptions {
+    std::string program;
+    std::string out;
+    std::string project;
+    int iconSize = 30;
+    bool workingArea = false;
+};
+
+int Usage(const char* problem) {
+    std::fprintf(stderr, "zfield print: %s\n", problem);
+    return 2;
+}
+
+// Answers 0 when the arguments are good, else the exit status.
+int ParsePrintArgs(const Args& args, PrintOptions& options) {
+    bool haveProgram = false;
+    bool haveOut = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o" && i + 1 < args.size()) {
+            options.out = args[++i];
+            haveOut = true;
+        } else if (a == "--icon-size" && i + 1 < args.size()) {
+            char* end = nullptr;
+            const long n = std::strtol(args[++i].c_str(), &end, 10);
+            if (end == args[i].c_str() || *end != '\0' || n < 5 || n > 50)
+                return Usage("--icon-size takes 5 to 50");
+            options.iconSize = static_cast<int>(n);
+        } else if (a == "--working-area") {
+            options.workingArea = true;
+        } else if (a == "--project" && i + 1 < args.size()) {
+            options.project = args[++i];
+            if (options.project.empty())
+                return Usage("--project needs a file name");
+        } else if (!a.starts_with("-") && !haveProgram) {
+            options.program = a;
+            haveProgram = true;
+        } else {
+            std::fprintf(stderr, "zfield print: unexpected argument '%s'\n", a.c_str());
+            return 2;
+        }
+    }
+    if (options.program.empty() || options.out.empty() || !haveOut)
+        return Usage("FILE.gop and -o OUT.pdf are needed");
+    if (!options.project.empty() && !options.workingArea)
+        return Usage("--project goes with --working-area");
+    return 0;
+}
+
+} // namespace
+
+int PrintCommand(const Args& args) {
+    PrintOptions options;
+    if (const int status = ParsePrintArgs(args, options))
+        return status;
+
+    // Opening a project moves to its folder: names given here stay where
+    // they were meant.
+    options.program = std::filesystem::absolute(options.program).string();
+    options.out = std::filesystem::absolute(options.out).string();
+
+    zf::PrintingUi ui(stderr);
+    zf::GoEditor editor(ui);
+    zf::ZarnikState state;
+    zf::SetUpWorkingArea(state, 10, 10);
+    zf::PenTrail trail;
+    zf::GraphicObjectList objects;
+    if (!options.project.empty()) {
+        zf::ProjectHost host;
+        zf::ProjectScene scene{state, trail, objects, editor, host};
+        if (!zf::OpenProject(scene, options.project, true))
+            return 1;
+    }
+    if (!zf::OpenGoProgram(editor, options.program, true))
+        return 1;
+    // Pictures named by the program or the project come from its folder.
+    const std::string folder =
+        options.project.empty() ? zf::FolderPart(options.program) : zf::GetProjectFolder();
+    if (options.workingArea) {
+        zf::RobotView view;
+        zf::ManualClock clock;
+        zf::RunControl control(editor, state, trail, objects, view, clock);
+        zf::RunHeadless(control, clock);
+    }
+
+    EnsureGuiApplication();
+    zf::PdfPrintDevice device(options.out);
+    device.problem = [](const std::string& caption, const std::string& text) {
+        std::fprintf(stderr, "zfield print: %s: %s\n", caption.c_str(), text.c_str());
+    };
+    const zf::PrinterPage paper = zf::WholePaper(device.writer());
+    zf::PrintOutcome outcome;
+    if (options.workingArea) {
+        zf::WorkingAreaScene scene{state, trail, objects, folder};
+        outcome = zf::PrintWorkingArea(device, paper, scene);
+    } else {
+        zf::ListingStyle style;
+        style.iconSize = options.iconSize;
+        style.floor = {state.floorWidth, state.floorHeight};
+        style.folder = folder;
+        outcome = zf::PrintGoProgram(device, paper, editor, style);
+    }
+    if (outcome == zf::PrintOutcome::NothingToPrint) {
+        std::fprintf(stderr, "zfield print: %s has nothing to print\n", options.program.c_str());
+        return 1;
+    }
+    return outcome == zf::PrintOutcome::Printed ? 0 : 1;
+}
+
+} // namespace zfield

@@ -1,0 +1,51 @@
+#include "program/print_job.h"
+
+#include "program/texts.h"
+#include "program/unnumbered_texts.h"
+
+namespace zf {
+
+namespace {
+
+PrintOutcome Fail(PrintDevice& device, const char* text) {
+    if (!device.Aborted())
+        device.Problem(unnumbered::kPrintingProblemCaption, text);
+    device.AbandonDocument();
+    return PrintOutcome::Failed;
+}
+
+} // namespace
+
+PrintOutcome PrintPages(PrintDevice& device, int pages, const std::function<void(int)>& drawPage,
+                        StartFailure startFailure) {
+    if (pages < 1)
+        return PrintOutcome::NothingToPrint;
+    if (!device.StartDocument()) {
+        device.Problem(std::string(TextOf(1012)),
+                       startFailure == StartFailure::WithErrorCode
+                           ? FormatText(unnumbered::kCannotStartPrintingCode,
+                                        {static_cast<long long>(device.LastError())})
+                           : std::string(unnumbered::kCannotStartPrinting));
+        return PrintOutcome::Failed;
+    }
+    int printed = 0;
+    for (; printed < pages && !device.Aborted(); ++printed) {
+        if (!device.StartPage())
+            return Fail(device, unnumbered::kCannotPrintPage);
+        drawPage(printed);
+        if (!device.EndPage())
+            return Fail(device, unnumbered::kCannotEndPage);
+    }
+    if (printed == 0) {
+        device.AbandonDocument();
+        return PrintOutcome::Cancelled;
+    }
+    if (!device.EndDocument()) {
+        if (!device.Aborted())
+            device.Problem(unnumbered::kPrintingProblemCaption, unnumbered::kCannotEndPrinting);
+        return PrintOutcome::Failed;
+    }
+    return printed < pages ? PrintOutcome::Cancelled : PrintOutcome::Printed;
+}
+
+} // namespace zf

@@ -1,0 +1,143 @@
+#include "desktop/frame/main_window.h"
+#include "desktop/printing/abort_dialog.h"
+#include "desktop/printing/print_commands.h"
+#include "program/key_sequence.h"
+#include "program/texts.h"
+#include "program/unnumbered_texts.h"
+
+#include "support/pdf_tools.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zf::ui {
+namespace {
+
+using zf::test::PdfPageCount;
+
+class Printing : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/zf_print_XXXXXX";
+        folder = mkdtemp(pattern);
+        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
+        window->printing().hooks.problem = [this](const std::string& caption,
+                                                  const std::string& text) {
+            problems.push_back(caption + "|" + text);
+        };
+        window->StartupLoad("");
+        window->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    // The GO list keyed to `lines` lines, printed with pictures of 50: five
+    // lines a page.
+    void KeyLines(int lines) {
+        GoEditor& editor = *window->document().editor;
+        std::string keys;
+        for (int i = editor.LineCount(GO_LIST); i < lines; ++i)
+            keys += "FD 1 ";
+        ASSERT_TRUE(KeySequence(editor, keys));
+        ASSERT_EQ(editor.LineCount(GO_LIST), lines);
+        window->SetListingSize(9);
+    }
+
+    // Once the printer's dialog is up, chooses a PDF file there and prints.
+    void AcceptPrintDialogWith(const std::string& path) {
+        QTimer::singleShot(0, [this, path] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialogOffersPageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+            auto* printers = dialog->findChild<QComboBox*>("printers");
+            ASSERT_NE(printers, nullptr);
+            const int pdf = printers->findText("PDF", Qt::MatchContains);
+            ASSERT_GE(pdf, 0);
+            printers->setCurrentIndex(pdf);
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            ASSERT_NE(file, nullptr);
+            file->setText(QString::fromStdString(path));
+            dialog->accept();
+        });
+    }
+
+    std::string Path(const char* name) const { return (folder / name).string(); }
+
+    std::filesystem::path folder;
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::string> problems;
+    bool dialogOffersPageRange = true;
+};
+
+TEST_F(Printing, PrintGoProgramThroughThePrintDialogToPdf) {
+    KeyLines(6);
+    const std::string pdf = Path("program.pdf");
+    AcceptPrintDialogWith(pdf);
+    window->Action(40211)->trigger();
+    EXPECT_FALSE(dialogOffersPageRange);
+    EXPECT_EQ(window->printing().printer().copyCount(), 1);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_TRUE(window->isEnabled());
+
+    AcceptPrintDialogWith(Path("area.pdf"));
+    window->Action(40210)->trigger();
+    EXPECT_EQ(PdfPageCount(Path("area.pdf")), 1);
+}
+
+TEST_F(Printing, CancelInTheAbortDialogStopsBeforeTheNextPage) {
+    KeyLines(16);
+    const std::string pdf = Path("cancelled.pdf");
+    int checks = 0;
+    bool disabledMeanwhile = false;
+    QString caption;
+    QRect where;
+    window->printing().hooks.abortCheck = [&](AbortDialog& dialog) {
+        if (++checks == 1) {
+            disabledMeanwhile = !window->isEnabled() && dialog.isVisible() && dialog.isEnabled();
+            caption = dialog.windowTitle();
+            where = dialog.frameGeometry();
+        } else if (checks == 3) {
+            QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+        }
+    };
+    AcceptPrintDialogWith(pdf);
+    EXPECT_EQ(window->printing().PrintGoProgram(), PrintOutcome::Cancelled);
+    EXPECT_EQ(checks, 3);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+    EXPECT_TRUE(disabledMeanwhile);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(caption, "Zarnikfield - Printing");
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_NEAR(where.center().x(), screen.center().x(), 1);
+    EXPECT_EQ(where.top() - screen.top(), (screen.height() - where.height()) / 3);
+    EXPECT_TRUE(problems.empty());
+}
+
+TEST_F(Printing, AFileThatCannotBeWrittenIsReportedAndNothingIsMade) {
+    KeyLines(2);
+    AcceptPrintDialogWith(Path("missing/program.pdf"));
+    EXPECT_EQ(window->printing().PrintGoProgram(), PrintOutcome::Failed);
+    AcceptPrintDialogWith(Path("missing/area.pdf"));
+    EXPECT_EQ(window->printing().PrintWorkingArea(), PrintOutcome::Failed);
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            std::string(TextOf(1012)) + "|" + unnumbered::kCannotStartPrinting,
+                            std::string(TextOf(1012)) + "|" +
+                                FormatText(unnumbered::kCannotStartPrintingCode, {ENOENT})}));
+    EXPECT_FALSE(std::filesystem::exists(Path("missing")));
+    EXPECT_TRUE(window->isEnabled());
+}
+
+} // namespace
+} // namespace zf::ui

@@ -1,0 +1,155 @@
+#include "program/print_job.h"
+#include "program/print_layout.h"
+#include "program/texts.h"
+#include "program/unnumbered_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zf {
+namespace {
+
+TEST(PrintedPageArithmetic, MarginsScalesAndLinesAPage) {
+    // 8 x 11 inches at 600 dpi: margins of an inch, the width sets the one
+    // scale, the height's slack is shared above and below.
+    const PageMapping m = MapPage({0, 0, 4800, 6600, 600, 600});
+    EXPECT_EQ(m.left, 600);
+    EXPECT_EQ(m.deviceWidth, 3600);
+    EXPECT_EQ(m.deviceHeight, 4950);
+    EXPECT_EQ(m.top, 600 + (5400 - 4950) / 2);
+    // A printer that cannot reach an inch in keeps to its own edge twice over.
+    EXPECT_EQ(MapPage({700, 100, 4800, 6600, 600, 600}).left, 1400);
+    EXPECT_EQ(MapPage({0, 0, 1000, 1000, 600, 600}).deviceWidth, 0);
+
+    EXPECT_EQ(ListingPrintMetricsFor(50, 6600).linesPerPage, 5);
+    EXPECT_EQ(ListingPrintMetricsFor(50, 6600).iconSize, 9 * 132);
+    EXPECT_EQ(ListingPrintMetricsFor(5, 6600).linesPerPage, 50);
+    EXPECT_EQ(ListingPrintMetricsFor(5, 6600).unit, 13);
+
+    const WorkingAreaPrint square = WorkingAreaPrintBox(3000, 3000, 4800, 6600);
+    EXPECT_DOUBLE_EQ(square.zoom, 1600);
+    EXPECT_EQ(square.width, 4800);
+    EXPECT_EQ(square.height, 4800);
+    EXPECT_EQ(square.left, 0);
+    EXPECT_EQ(square.top, 900);
+    EXPECT_EQ(WorkingAreaPrintBox(2100, 8700, 4961, 7016).height, 7016);
+    EXPECT_EQ(WorkingAreaPrintDivisor(600), 4);
+    EXPECT_EQ(WorkingAreaPrintDivisor(72), 1);
+}
+
+// Instructions of the given line counts, linked as a list.
+std::vector<GoInstruction> List(std::vector<int> lineCounts) {
+    std::vector<GoInstruction> list(lineCounts.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        list[i].lineCount = static_cast<std::uint16_t>(lineCounts[i]);
+        list[i].next = i + 1 < list.size() ? &list[i + 1] : nullptr;
+    }
+    return list;
+}
+
+TEST(ListingPages, PageByPageFromTheInstructionsHoldingTheirLines) {
+    const auto six = List(std::vector<int>(6, 1));
+    const auto pages = ListingPages(&six[0], GO_LIST, 5);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].first, &six[0]);
+    EXPECT_EQ(pages[0].last, &six[4]);
+    EXPECT_EQ(pages[1].first, &six[5]);
+    EXPECT_EQ(pages[1].last, &six[5]);
+    EXPECT_TRUE(ListingPages(nullptr, PROC_LIST, 5).empty());
+
+    // An instruction of two lines across the page break shows on both pages.
+    const auto tall = List({1, 1, 2, 1});
+    const auto split = ListingPages(&tall[0], PROC_LIST, 3);
+    ASSERT_EQ(split.size(), 2u);
+    EXPECT_EQ(split[0].last, &tall[2]);
+    EXPECT_EQ(split[1].first, &tall[2]);
+    EXPECT_EQ(split[1].last, &tall[3]);
+}
+
+// A printer that writes down what it is asked to do.
+class FakeDevice : public PrintDevice {
+  public:
+    bool StartDocument() override { return Step("doc", failStartDocument); }
+    bool StartPage() override { return Step("page", ++pagesStarted == failStartPage); }
+    bool EndPage() override { return Step("end", pagesStarted == failEndPage); }
+    bool EndDocument() override { return Step("enddoc", failEndDocument); }
+    void AbandonDocument() override { calls.push_back("abandon"); }
+    bool Aborted() override { return ++checks >= abortAtCheck; }
+    int LastError() override { return 13; }
+    void Problem(const std::string& caption, const std::string& text) override {
+        problems.push_back(caption + "|" + text);
+    }
+    bool Step(const char* name, bool fail) {
+        calls.push_back(name);
+        return !fail;
+    }
+
+    std::vector<std::string> calls, problems;
+    int pagesStarted = 0, checks = 0, abortAtCheck = 1000, failStartPage = 0, failEndPage = 0;
+    bool failStartDocument = false, failEndDocument = false;
+};
+
+using Calls = std::vector<std::string>;
+
+PrintOutcome Print(FakeDevice& device, int pages) {
+    return PrintPages(device, pages,
+                      [&](int i) { device.calls.push_back("draw" + std::to_string(i)); });
+}
+
+TEST(PrintJob, PagesInTurnUntilCancelWhichKeepsThoseDone) {
+    FakeDevice whole;
+    EXPECT_EQ(Print(whole, 2), PrintOutcome::Printed);
+    EXPECT_EQ(whole.calls,
+              (Calls{"doc", "page", "draw0", "end", "page", "draw1", "end", "enddoc"}));
+    FakeDevice cancelled;
+    cancelled.abortAtCheck = 2;
+    EXPECT_EQ(Print(cancelled, 3), PrintOutcome::Cancelled);
+    EXPECT_EQ(cancelled.calls, (Calls{"doc", "page", "draw0", "end", "enddoc"}));
+    FakeDevice early;
+    early.abortAtCheck = 1;
+    EXPECT_EQ(Print(early, 3), PrintOutcome::Cancelled);
+    EXPECT_EQ(early.calls, (Calls{"doc", "abandon"}));
+    FakeDevice idle;
+    EXPECT_EQ(Print(idle, 0), PrintOutcome::NothingToPrint);
+    EXPECT_TRUE(idle.calls.empty());
+    EXPECT_TRUE(whole.problems.empty() && cancelled.problems.empty() && early.problems.empty());
+}
+
+TEST(PrintJob, EachFailureHasItsMessageAndEndsTheJob) {
+    const std::string problem = unnumbered::kPrintingProblemCaption;
+
+    FakeDevice noDocument;
+    noDocument.failStartDocument = true;
+    EXPECT_EQ(Print(noDocument, 2), PrintOutcome::Failed);
+    EXPECT_EQ(noDocument.calls, (Calls{"doc"}));
+    EXPECT_EQ(noDocument.problems,
+              (Calls{std::string(TextOf(1012)) + "|" + unnumbered::kCannotStartPrinting}));
+
+    FakeDevice withCode;
+    withCode.failStartDocument = true;
+    PrintPages(
+        withCode, 1, [](int) {}, StartFailure::WithErrorCode);
+    ASSERT_EQ(withCode.problems.size(), 1u);
+    EXPECT_NE(withCode.problems[0].find("StartDoc() failed: GetLastError() returned 13."),
+              std::string::npos);
+
+    FakeDevice noPage;
+    noPage.failStartPage = 2;
+    EXPECT_EQ(Print(noPage, 3), PrintOutcome::Failed);
+    EXPECT_EQ(noPage.calls, (Calls{"doc", "page", "draw0", "end", "page", "abandon"}));
+    EXPECT_EQ(noPage.problems, (Calls{problem + "|" + unnumbered::kCannotPrintPage}));
+
+    FakeDevice noEndPage;
+    noEndPage.failEndPage = 1;
+    Print(noEndPage, 3);
+    EXPECT_EQ(noEndPage.problems, (Calls{problem + "|" + unnumbered::kCannotEndPage}));
+
+    FakeDevice noEnd;
+    noEnd.failEndDocument = true;
+    EXPECT_EQ(Print(noEnd, 1), PrintOutcome::Failed);
+    EXPECT_EQ(noEnd.problems, (Calls{problem + "|" + unnumbered::kCannotEndPrinting}));
+}
+
+} // namespace
+} // namespace zf

@@ -1,0 +1,177 @@
+#include "render/print_pages.h"
+
+#include "program/key_sequence.h"
+#include "render/render_support.h"
+#include "simulation/headless_run.h"
+#include "support/pdf_tools.h"
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace zf {
+namespace {
+
+using namespace zf::test;
+
+// Rows and columns of a page holding anything but white paper.
+struct Inked {
+    int top = -1, bottom = -1, left = -1, right = -1;
+};
+Inked InkedBox(const QImage& page) {
+    Inked box;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (Rgb(page, x, y) != kWhite) {
+                if (box.top < 0)
+                    box.top = y;
+                box.bottom = y;
+                box.left = box.left < 0 ? x : std::min(box.left, x);
+                box.right = std::max(box.right, x);
+            }
+    return box;
+}
+
+class PrintedPages : public ::testing::Test {
+  protected:
+    void Key(const std::string& sequence) {
+        ASSERT_TRUE(KeySequence(editor, sequence));
+        ASSERT_TRUE(ui.messages.empty());
+    }
+    std::string Lines(int count, const char* instruction) {
+        std::string keys;
+        for (int i = editor.LineCount(GO_LIST); i < count; ++i)
+            keys += std::string(instruction) + " ";
+        return keys;
+    }
+    PrintOutcome PrintListing(int iconSize) {
+        PdfPrintDevice device(pdf);
+        ListingStyle style;
+        style.iconSize = iconSize;
+        style.folder = dir.Folder();
+        return PrintGoProgram(device, WholePaper(device.writer()), editor, style);
+    }
+    // Where the page's logical rows land, in pixels of a page rasterised
+    // at `dpi`.
+    double PageRow(double logicalY, int dpi) const {
+        const PageMapping m = MapPage(Paper());
+        return (m.top + logicalY * m.deviceHeight / m.height) * dpi / 600.0;
+    }
+    static PrinterPage Paper() {
+        PdfPrintDevice device("unused.pdf");
+        return WholePaper(device.writer());
+    }
+
+    ProjectDir dir;
+    std::string pdf = dir.Path("out.pdf");
+    Recorder ui;
+    GoEditor editor{ui};
+};
+
+TEST_F(PrintedPages, FiftyFiveLessTheListingSizeLinesAPageEachListFromANewPage) {
+    // Icons of 50 leave 5 lines a page: 6 lines make two pages.
+    Key(Lines(6, "FD 1"));
+    ASSERT_EQ(editor.LineCount(GO_LIST), 6);
+    ASSERT_EQ(PrintListing(50), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+    // An empty PROC list added nothing; one of three lines takes a page.
+    Key("P 1 [ W 2 ]");
+    ASSERT_EQ(PrintListing(50), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 3);
+    ASSERT_EQ(PrintListing(45), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+}
+
+TEST_F(PrintedPages, IconsOfFiveFitFiftyLines) {
+    Key(Lines(50, "PENUP"));
+    ASSERT_EQ(PrintListing(5), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    Key("PENUP");
+    ASSERT_EQ(PrintListing(5), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+}
+
+TEST_F(PrintedPages, TheLineLeftOverStandsAloneAtTheTopOfItsPage) {
+    Key(Lines(6, "RT 9"));
+    ASSERT_EQ(PrintListing(50), PrintOutcome::Printed);
+    const int dpi = 60;
+    const int unit = ListingPrintMetricsFor(50, MapPage(Paper()).height).unit;
+    const Inked first = InkedBox(PdfPageImage(pdf, 1, dpi));
+    const Inked second = InkedBox(PdfPageImage(pdf, 2, dpi));
+    // Both start an inch in; the first page reaches into its fifth line,
+    // the second ends within its first.
+    EXPECT_NEAR(first.top, PageRow(0, dpi), 1.5);
+    EXPECT_NEAR(first.left, dpi, 1.5);
+    EXPECT_GT(first.bottom, PageRow(40 * unit, dpi));
+    EXPECT_LT(first.bottom, PageRow(50 * unit, dpi));
+    EXPECT_NEAR(second.top, PageRow(0, dpi), 1.5);
+    EXPECT_LT(second.bottom, PageRow(10 * unit, dpi));
+}
+
+TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
+    dir.WriteBitmap("backgnds/grass.bmp", Filled(30, 30, QColor(0, 255, 0)));
+    ZarnikState state;
+    SetUpWorkingArea(state, 10, 10);
+    PenTrail trail;
+    trail.AppendTrailPoint(0, 1500);
+    trail.SetTrailStyle(4);
+    trail.AppendTrailPoint(3000, 1500);
+    GraphicObjectList objects;
+    objects.CreateGraphicObject("grass.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
+    WorkingAreaScene scene{state, trail, objects, dir.Folder()};
+    PdfPrintDevice device(pdf);
+    ASSERT_EQ(PrintWorkingArea(device, WholePaper(device.writer()), scene), PrintOutcome::Printed);
+    ASSERT_EQ(PdfPageCount(pdf), 1);
+
+    const int dpi = 100;
+    const QImage page = PdfPageImage(pdf, 1, dpi);
+    ASSERT_FALSE(page.isNull());
+    const Inked box = InkedBox(page);
+    // An inch of margin each side, the square centred between top and bottom.
+    EXPECT_NEAR(box.left, dpi, 1.5);
+    EXPECT_NEAR(page.width() - 1 - box.right, dpi, 1.5);
+    EXPECT_NEAR(box.bottom - box.top, box.right - box.left, 1.5);
+    EXPECT_NEAR(box.top, page.height() - 1 - box.bottom, 1.5);
+    // The grass is its own colour right up to its edge, and the wide red
+    // pen crosses the middle in rows of pure red.
+    EXPECT_EQ(Rgb(page, box.left + 1, box.top + 1), kGreen);
+    EXPECT_EQ(Rgb(page, box.right - 1, box.bottom - 1), kGreen);
+    const int middle = (box.top + box.bottom) / 2;
+    int red = 0;
+    for (int y = middle - 4; y <= middle + 4; ++y)
+        red += Rgb(page, page.width() / 2, y) == kRed;
+    EXPECT_GE(red, 1);
+    EXPECT_LE(red, 4);
+}
+
+int Zfield(const std::string& arguments) {
+    const int status =
+        std::system((std::string(ZFIELD_PATH) + " " + arguments + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(ZfieldPrint, WritesThePagesOrLeavesTheFileAsItWas) {
+    ProjectDir dir;
+    const std::string program = dir.Path("p.gop");
+    const std::string out = dir.Path("out.pdf");
+    ASSERT_EQ(Zfield("keys \"FD 1 RPT 4 [ FD 1 RT 9 0 ] P 3 [ W 2 ]\" -o " + program), 0);
+    ASSERT_EQ(Zfield("print " + program + " -o " + out + " --icon-size 50"), 0);
+    EXPECT_EQ(PdfPageCount(out), 3);
+    ASSERT_EQ(Zfield("print " + program + " -o " + out + " --working-area"), 0);
+    EXPECT_EQ(PdfPageCount(out), 1);
+
+    std::ofstream(out) << "earlier";
+    EXPECT_EQ(Zfield("print " + dir.Path("missing.gop") + " -o " + out), 1);
+    EXPECT_EQ(Zfield("print " + program + " -o " + dir.Path("no/such/folder.pdf")), 1);
+    EXPECT_EQ(Zfield("print " + program + " -o " + out + " --project " + program), 2);
+    EXPECT_EQ(Zfield("print " + program + " -o ''"), 2);
+    std::string kept;
+    std::getline(std::ifstream(out), kept);
+    EXPECT_EQ(kept, "earlier");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("no")));
+}
+
+} // namespace
+} // namespace zf
