@@ -60,7 +60,8 @@ Outcome RunExample(const fs::path& project, const fs::path& program) {
     if (!program.empty()) {
         EXPECT_TRUE(OpenGoProgram(editor, program.string(), true)) << program;
     }
-    if (const GoInstruction* head = editor.Head(GO_LIST); head && head->opcode == op::GoProgramHeader)
+    if (const GoInstruction* head = editor.Head(GO_LIST);
+        head && head->opcode == op::GoProgramHeader)
         out.program = NameTable().Get(head->nameId);
     RobotView view;
     ManualClock clock;
@@ -95,9 +96,8 @@ TEST_F(ExampleRuns, EveryProgramRunsCleanlyOnEveryProject) {
     for (const fs::path& project : projects)
         for (const fs::path& program : programs) {
             const Outcome out = RunExample(project, program);
-            EXPECT_TRUE(out.messages.empty())
-                << program.filename() << " on " << project.filename() << ": "
-                << out.messages.front().text;
+            EXPECT_TRUE(out.messages.empty()) << program.filename() << " on " << project.filename()
+                                              << ": " << out.messages.front().text;
             EXPECT_TRUE(out.ranToEnd) << program.filename() << " on " << project.filename();
         }
 }

@@ -2,6 +2,7 @@
 
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
+#include "desktop/frame/link_progress.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/library/graphics_library.h"
 #include "desktop/listing/go_container.h"
@@ -297,8 +298,8 @@ void MainWindow::PlaceProcedureWindow() {
     const int right = std::max(left, area.right() - kProcedureInset - size.width());
     const int bottom = std::max(top, area.bottom() - kProcedureInset - size.height());
     QRect place(QPoint(left, top), size);
-    for (QPoint corner : {QPoint(left, top), QPoint(right, top), QPoint(left, bottom),
-                          QPoint(right, bottom)}) {
+    for (QPoint corner :
+         {QPoint(left, top), QPoint(right, top), QPoint(left, bottom), QPoint(right, bottom)}) {
         if (!QRect(corner, size).intersects(robotArea)) {
             place = QRect(corner, size);
             break;
@@ -513,13 +514,17 @@ void MainWindow::Command(int id) {
         break;
     case 40018:
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        SendGoProgram(*doc_.editor);
+        SendGoProgram(
+            *doc_.editor,
+            LinkProgress(this, doc_.ui, tr("Sending the Go Program to the Floor Zarnik...")));
         QApplication::restoreOverrideCursor();
         break;
     case 40191:
         if (GoProgramSavePrompt(false)) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            ReadZarnikProgramToZarnikMemBuffer(*doc_.editor);
+            ReadZarnikProgramToZarnikMemBuffer(
+                *doc_.editor,
+                LinkProgress(this, doc_.ui, tr("Getting the Go Program from the Floor Zarnik...")));
             QApplication::restoreOverrideCursor();
             ListsReplaced();
         }
