@@ -145,6 +145,8 @@ bool ClearWorkingArea(ProjectScene& scene) {
         return false;
     scene.objects.Clear();
     scene.trail.ClearPenTrail();
+    // A project's runs start with the pen up, as its programs expect.
+    scene.state.homePenStyle = -1;
     scene.host.WorkingAreaChanged();
     return true;
 }

@@ -49,7 +49,9 @@ Outcome RunExample(const fs::path& project, const fs::path& program) {
     Outcome out;
     test::Recorder ui;
     GoEditor editor(ui);
+    // As the desktop starts: the default working area, with its start pen.
     SetUpWorkingArea(out.state, 10, 10);
+    out.state.homePenStyle = PenStyleForName(kDefaultStartPen);
     PenTrail trail;
     GraphicObjectList objects;
     ProjectHost host;
@@ -106,6 +108,8 @@ TEST_F(ExampleRuns, ProjectsRunTheirOwnProgramToTheGoal) {
     const Outcome town = RunExample(kExamples / "town.zfp", {});
     EXPECT_TRUE(town.messages.empty());
     EXPECT_EQ(fs::path(town.program), kExamples / "town.gop");
+    // A project's runs start with the pen up.
+    EXPECT_EQ(town.state.homePenStyle, -1);
     // Finish, where the flag stands.
     EXPECT_EQ(town.state.x, 2250);
     EXPECT_EQ(town.state.y, 450);
