@@ -194,6 +194,9 @@ bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runn
     // in the GO list and the change must be offered for saving.
     editor.cursor = editor.Last(GO_LIST);
     editor.modified = 1;
+    // Appending leaves every line at the margin; bodies are indented as keyed.
+    editor.Reindent(GO_LIST);
+    editor.Reindent(PROC_LIST);
     ui.RepaintList(PROC_LIST, 1);
     ui.RepaintList(GO_LIST, 1);
     if (editor.Head(PROC_LIST))

@@ -1,5 +1,6 @@
 #include "render/listing_lines.h"
 
+#include "files/paths.h"
 #include "program/string_table.h"
 #include "render/artwork.h"
 #include "render/bitmap_drawing.h"
@@ -131,8 +132,10 @@ std::string GraphicLineText(const GoInstruction& in, FloorMm floor) {
     case op::SetShape:
     case op::PlaceStamp:
     case op::PenDown:
-    case op::GoProgramHeader:
         return NameTable().Get(in.nameId);
+    case op::GoProgramHeader:
+        // A program opened by its path is listed by its file name alone.
+        return FileNamePart(NameTable().Get(in.nameId));
     case op::PlaceText: {
         if (!in.textObject)
             return {};

@@ -104,6 +104,12 @@ TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
     editor.modified = 0;
     EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
     EXPECT_EQ(Listing(), expected);
+    // Bodies stand indented as they did when keyed.
+    std::vector<int> indents;
+    for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
+        indents.push_back(in->indent);
+    EXPECT_EQ(indents, (std::vector<int>{0, 0, 3, 6, 5, 3, 2, 0, 0}));
+    EXPECT_EQ(editor.Head(PROC_LIST)->next->indent, 3);
     EXPECT_EQ(editor.modified, 1u);
     EXPECT_EQ(editor.cursor, editor.Last(GO_LIST));
     EXPECT_EQ(editor.procedureBeingDefined, 0);
