@@ -142,7 +142,11 @@ TEST_F(ListWindows, TheMinimisedProcedureBarCoversNoToolBar) {
     EXPECT_FALSE(bar.intersects(InClient(window->razAzi()->graphicsMain()->toolBar())));
     EXPECT_FALSE(bar.intersects(InClient(window->goContainer()->toolBar())));
     EXPECT_FALSE(bar.intersects(InClient(window->razAzi()->graphicsMain()->statusLine())));
-    frame()->Restore();
+    // Opening a program leaves it minimised; Default Layout restores it.
+    Open("");
+    EXPECT_TRUE(frame()->minimised());
+    window->Command(40214);
+    EXPECT_FALSE(frame()->minimised());
     EXPECT_EQ(frame()->height(), 300);
 }
 

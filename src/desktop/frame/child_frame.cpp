@@ -73,6 +73,8 @@ void ChildFrame::Minimise() {
         return;
     restoreGeometry_ = geometry();
     minimised_ = true;
+    // A minimised window stays so until the user or Default Layout says.
+    placedByUser_ = true;
     minimise_->setIcon(style()->standardIcon(QStyle::SP_TitleBarNormalButton));
     setGeometry(0, 0, 160, kCaption + 2 * kBorder);
 }
