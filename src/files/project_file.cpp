@@ -145,6 +145,8 @@ bool ClearWorkingArea(ProjectScene& scene) {
         return false;
     scene.objects.Clear();
     scene.trail.ClearPenTrail();
+    // A project's runs start with the pen up, as its programs expect.
+    scene.state.homePenStyle = -1;
     scene.host.WorkingAreaChanged();
     return true;
 }
@@ -527,9 +529,10 @@ Load ApplyV2(ProjectScene& scene, const ProjectData& data, const std::string& pa
         return Load::Stopped;
     ReplacePenTrail(scene, data.trail);
     // A stored folder that does not exist here (the project was moved, or
-    // saved on another machine) gives way to the project file's own folder.
+    // saved on another machine) gives way to the project file's own folder;
+    // so does no folder at all, as in the bundled examples.
     std::string folder = WithSeparator(data.folder);
-    if (!DirectoryExists(ResolvePath(folder)))
+    if (folder.empty() || !DirectoryExists(ResolvePath(folder)))
         folder = FolderPart(path);
     // The folder check warns but does not stop a 2.0 project.
     CheckProjectFolders(scene.ui(), folder);

@@ -59,7 +59,24 @@ struct ReceiveArea {
 };
 static_assert(sizeof(ReceiveArea) == 16 + kZarnikImageSize + 16);
 
+int RunLinkWork(const LinkRunner& runner, UserInterface& ui, const LinkWork& work) {
+    return runner ? runner(work) : work(ui);
+}
+
 } // namespace
+
+void HeldWarnings::WarningBox(int id, const std::string& text) {
+    held_.emplace_back(id, text);
+}
+
+Answer HeldWarnings::Ask(int, const std::string&, Buttons) {
+    return Answer::No;
+}
+
+void HeldWarnings::ShowTo(UserInterface& ui) const {
+    for (const auto& [id, text] : held_)
+        ui.WarningBox(id, text);
+}
 
 int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image) {
     CommHandle port = OpenSelectedPort(ui);
@@ -109,7 +126,7 @@ int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
     return count;
 }
 
-bool SendGoProgram(GoEditor& editor) {
+bool SendGoProgram(GoEditor& editor, const LinkRunner& runner) {
     UserInterface& ui = editor.ui();
     const int go = CheckGoList(&editor);
     if (go == 4)
@@ -132,13 +149,16 @@ bool SendGoProgram(GoEditor& editor) {
         Warn(ui, 6);
         return false;
     }
-    ZarnikMemoryImage robot;
-    if (!CopyProgramFromZarnik(ui, robot))
-        return false;
-    return CopyProgramToZarnik(ui, image) == 1;
+    // The robot's memory is read first, as a check that it answers.
+    return RunLinkWork(runner, ui, [&image](UserInterface& link) {
+               ZarnikMemoryImage robot;
+               if (!CopyProgramFromZarnik(link, robot))
+                   return 0;
+               return CopyProgramToZarnik(link, image);
+           }) == 1;
 }
 
-bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor) {
+bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runner) {
     UserInterface& ui = editor.ui();
     ReceiveArea area;
     CommsReport report;
@@ -153,7 +173,9 @@ bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor) {
     WriteReportStage(report, "pre InitialiseZarnikMemBuffer()");
     InitialiseZarnikMemBuffer(area.image);
     WriteReportStage(report, "InitialiseZarnikMemBuffer()");
-    if (!CopyProgramFromZarnik(ui, area.image)) {
+    if (!RunLinkWork(runner, ui, [&area](UserInterface& link) {
+            return CopyProgramFromZarnik(link, area.image);
+        })) {
         CloseCommsReport(report);
         return false;
     }
@@ -172,6 +194,9 @@ bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor) {
     // in the GO list and the change must be offered for saving.
     editor.cursor = editor.Last(GO_LIST);
     editor.modified = 1;
+    // Appending leaves every line at the margin; bodies are indented as keyed.
+    editor.Reindent(GO_LIST);
+    editor.Reindent(PROC_LIST);
     ui.RepaintList(PROC_LIST, 1);
     ui.RepaintList(GO_LIST, 1);
     if (editor.Head(PROC_LIST))

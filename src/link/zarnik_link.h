@@ -4,6 +4,11 @@
 #include "program/editor.h"
 #include "program/user_interface.h"
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace zf {
 
 inline constexpr std::uint8_t kStoreProgramCommand = 0x19;
@@ -15,12 +20,31 @@ int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image);
 // Reads the robot's image: non-zero on success, 0 on failure (told).
 int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image);
 
+// The part of a transfer that waits on the lead, telling the user through
+// the interface it is given; and what runs it. With no runner it runs at
+// once with the editor's own interface; the desktop runs it on a thread of
+// its own so that the windows stay alive, and shows its warnings after.
+using LinkWork = std::function<int(UserInterface&)>;
+using LinkRunner = std::function<int(const LinkWork&)>;
+
+// Keeps the warnings of a transfer that runs away from the windows, to be
+// shown in the same order once it has ended.
+class HeldWarnings : public UserInterface {
+  public:
+    void WarningBox(int id, const std::string& text) override;
+    Answer Ask(int id, const std::string& text, Buttons buttons) override;
+    void ShowTo(UserInterface& ui) const;
+
+  private:
+    std::vector<std::pair<int, std::string>> held_;
+};
+
 // Floor Zarnik > Send GO Program: checks, deletes empty procedures, encodes
 // both lists and sends them. True when the robot took the program.
-bool SendGoProgram(GoEditor& editor);
+bool SendGoProgram(GoEditor& editor, const LinkRunner& runner = {});
 
 // Floor Zarnik > Get GO Program: replaces both lists with the robot's
 // program. False when nothing could be read; the lists are then untouched.
-bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor);
+bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runner = {});
 
 } // namespace zf

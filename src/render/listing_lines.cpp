@@ -1,5 +1,6 @@
 #include "render/listing_lines.h"
 
+#include "files/paths.h"
 #include "program/string_table.h"
 #include "render/artwork.h"
 #include "render/bitmap_drawing.h"
@@ -62,6 +63,23 @@ void DrawFramedSquare(QPainter& painter, const QRect& box) {
     painter.drawRect(OutlineBox(box, width));
 }
 
+QFont GraphicTextFont(int iconSize) {
+    return ArialOfCellHeight(std::max(iconSize * 3 / 4, std::min(12, iconSize + 4)));
+}
+
+int GraphicTextGap(int iconSize) {
+    return std::max(3, iconSize / 4);
+}
+
+// A text line as the listing writes it: line breaks become spaces.
+QString OneLine(const std::string& text) {
+    QString line = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return line;
+}
+
 int DrawGraphicLine(QPainter& painter, const GoInstruction& in, int x, int y,
                     const ListingStyle& style) {
     const int s = style.iconSize;
@@ -86,14 +104,10 @@ int DrawGraphicLine(QPainter& painter, const GoInstruction& in, int x, int y,
     const std::string text = GraphicLineText(in, style.floor);
     if (text.empty())
         return x;
-    const int cellHeight = std::max(s * 3 / 4, std::min(12, s + 4));
-    painter.setFont(ArialOfCellHeight(cellHeight));
+    painter.setFont(GraphicTextFont(s));
     const QFontMetrics metrics(painter.font());
-    QString line = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    const int left = x + std::max(3, s / 4);
+    const QString line = OneLine(text);
+    const int left = x + GraphicTextGap(s);
     const int top = y + (s - metrics.height()) / 2;
     const int width = metrics.horizontalAdvance(line);
     // Texts of text objects lie on the listing as they lie on the floor;
@@ -119,8 +133,10 @@ std::string GraphicLineText(const GoInstruction& in, FloorMm floor) {
     case op::SetShape:
     case op::PlaceStamp:
     case op::PenDown:
-    case op::GoProgramHeader:
         return NameTable().Get(in.nameId);
+    case op::GoProgramHeader:
+        // A program opened by its path is listed by its file name alone.
+        return FileNamePart(NameTable().Get(in.nameId));
     case op::PlaceText: {
         if (!in.textObject)
             return {};
@@ -172,6 +188,39 @@ int DrawInstructionLine(QPainter& painter, const GoInstruction& in, int x, int y
     }
     painter.restore();
     return x;
+}
+
+int InstructionLineWidth(const GoInstruction& in, const ListingStyle& style) {
+    const int s = style.iconSize;
+    if (s < 1)
+        return 0;
+    if (IsGraphicCommand(in.opcode)) {
+        if (ProgramBitmap(artwork::ProgramIcons).isNull())
+            return s;
+        int width = ThumbnailFolder(in.opcode) ? 2 * s : s;
+        const std::string text = GraphicLineText(in, style.floor);
+        if (!text.empty())
+            width += GraphicTextGap(s) +
+                     QFontMetrics(GraphicTextFont(s)).horizontalAdvance(OneLine(text));
+        return width;
+    }
+    if (in.opcode == op::RepeatEnd || in.opcode == op::ProcedureEnd)
+        return s;
+    int pictures = 1 + (in.bracketOpen ? 1 : 0) + (in.bracketClosed ? 1 : 0);
+    for (std::uint8_t digit : in.digits) {
+        if (digit == kNoDigit)
+            break;
+        ++pictures;
+    }
+    return pictures * s;
+}
+
+int ListingWidth(const GoInstruction* head, const ListingStyle& style) {
+    int width = 0;
+    for (const GoInstruction* in = head; in; in = in->next)
+        width = std::max(width, kListLeftMargin + in->indent * style.iconSize +
+                                    InstructionLineWidth(*in, style));
+    return width;
 }
 
 int DrawListing(QPainter& painter, const GoInstruction* head, int firstLine, int height,

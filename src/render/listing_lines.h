@@ -43,6 +43,12 @@ std::string GraphicLineText(const GoInstruction& in, FloorMm floor);
 int DrawInstructionLine(QPainter& painter, const GoInstruction& in, int x, int y,
                         const ListingStyle& style);
 
+// How far right one instruction's pictures and text reach from its x, and
+// the widest line of a list with its indent and the left margin: what a
+// window must show to show every line whole.
+int InstructionLineWidth(const GoInstruction& in, const ListingStyle& style);
+int ListingWidth(const GoInstruction* head, const ListingStyle& style);
+
 // A list from its first visible line down to the bottom of `height`; each
 // line indented by its instruction's indent. Answers the lines drawn.
 int DrawListing(QPainter& painter, const GoInstruction* head, int firstLine, int height,

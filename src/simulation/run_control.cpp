@@ -177,9 +177,16 @@ void RunControl::Run(bool stepMode) {
     ++state_.runCount;
     trail_.MarkRunStart();
     LiftPen();
-    savedPenDown = false;
-    savedPenStyle = -1;
     AppendTrailHere();
+    // The start pen goes down after the run's first point, so that no line
+    // joins it to where the trail ended before.
+    if (state_.homePenStyle >= 0) {
+        state_.penDown = true;
+        state_.penStyle = state_.homePenStyle;
+        trail_.SetTrailStyle(state_.penStyle);
+    }
+    savedPenDown = state_.penDown;
+    savedPenStyle = state_.penStyle;
     PostChain(request::Next);
 }
 

@@ -29,6 +29,9 @@ struct ZarnikState {
     std::int32_t homeHeading = 0;
     std::uint32_t homeShapeId = 0;
     bool homeFlipped = false;
+    // The pen a run starts with; -1 starts it up. Only the program's own
+    // default working area has one, so that a first keyed program draws.
+    std::int16_t homePenStyle = -1;
     std::uint16_t moveDelay = 12;
     bool running = false;
     bool stepPending = false;
@@ -50,6 +53,9 @@ struct ExecutorUnits {
 int MmToPixels(const ZarnikState& state, int mm);
 int PixelsToMm(const ZarnikState& state, int px);
 int PixelsPerStep(const ZarnikState& state);
+
+// The pen of the default working area's start state.
+inline constexpr const char* kDefaultStartPen = "blakthin.bmp";
 
 // Step coordinates as the user sees them: from the centre, x right, y up.
 double StepX(const ZarnikState& state, int x);

@@ -104,6 +104,12 @@ TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
     editor.modified = 0;
     EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
     EXPECT_EQ(Listing(), expected);
+    // Bodies stand indented as they did when keyed.
+    std::vector<int> indents;
+    for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
+        indents.push_back(in->indent);
+    EXPECT_EQ(indents, (std::vector<int>{0, 0, 3, 6, 5, 3, 2, 0, 0}));
+    EXPECT_EQ(editor.Head(PROC_LIST)->next->indent, 3);
     EXPECT_EQ(editor.modified, 1u);
     EXPECT_EQ(editor.cursor, editor.Last(GO_LIST));
     EXPECT_EQ(editor.procedureBeingDefined, 0);
@@ -130,6 +136,38 @@ TEST_F(LinkTest, AGetCutShortStillLeavesTheCursorInTheGoList) {
     EXPECT_EQ(editor.procedureBeingDefined, 0);
     EXPECT_EQ(editor.cursor, editor.Last(GO_LIST));
     EXPECT_EQ(editor.modified, 1u);
+}
+
+// The desktop runs the waiting on a thread of its own and shows the held
+// warnings afterwards: the user must be told exactly what a direct run tells.
+TEST_F(LinkTest, ATransferRunElsewhereTellsWhatADirectOneTells) {
+    auto heldThenShown = [this](const LinkWork& work) {
+        HeldWarnings held;
+        int result = 0;
+        std::thread([&] { result = work(held); }).join();
+        held.ShowTo(ui);
+        return result;
+    };
+    Key("RPT 2 [ FD 1 ] P 3 [ BK 2 ]");
+    EXPECT_TRUE(SendGoProgram(editor, heldThenShown));
+    ASSERT_TRUE(robot.WaitForStores(1, 2000));
+    EXPECT_EQ(robot.Memory(), Encoded());
+    const auto sentMessages = ui.messages;
+    ui.clear();
+    EXPECT_TRUE(SendGoProgram(editor));
+    EXPECT_EQ(ui.messages, sentMessages);
+
+    for (const EmulatorOptions& options :
+         {EmulatorOptions{.silent = true}, EmulatorOptions{.echo = true, .answerBytes = 196}}) {
+        robot.SetOptions(options);
+        ui.clear();
+        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+        const auto direct = ui.messages;
+        ui.clear();
+        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, heldThenShown));
+        EXPECT_EQ(ui.messages, direct);
+        EXPECT_FALSE(direct.empty());
+    }
 }
 
 TEST_F(LinkTest, AnEchoedCommandByteIsSkipped) {

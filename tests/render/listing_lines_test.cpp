@@ -150,6 +150,9 @@ TEST_F(ListingTest, GraphicLinesShowTheirIconAndText) {
     stamp.nameId = NameTable().Add("tree.bmp");
     EXPECT_EQ(GraphicLineText(stamp, {}), "tree.bmp");
     EXPECT_EQ(GraphicLineText(GoInstruction(op::PenUp), {}), "");
+    GoInstruction header(op::GoProgramHeader);
+    header.nameId = NameTable().Add("/home/class/Zarnikfield Work/town.gop");
+    EXPECT_EQ(GraphicLineText(header, {}), "town.gop");
 
     int end = 0;
     const QImage image = Line(position, 30, &end);
@@ -158,6 +161,25 @@ TEST_F(ListingTest, GraphicLinesShowTheirIconAndText) {
     EXPECT_EQ(Rgb(image, 0, 0), kBlack);
     EXPECT_EQ(Rgb(image, 29, 29), kBlack);
     EXPECT_GT(Count(image, QRect(31, 0, end - 31, 30), kBlack), 20);
+}
+
+TEST_F(ListingTest, TheMeasuredWidthIsWhereDrawingEnds) {
+    GoInstruction position(op::SetPosition);
+    position.value1 = 450;
+    position.value2 = 2700;
+    GoInstruction repeat(op::Repeat);
+    repeat.digits[0] = 4;
+    repeat.bracketOpen = 1;
+    for (const GoInstruction* in : {&position, &repeat}) {
+        int end = 0;
+        Line(*in, 30, &end);
+        EXPECT_EQ(InstructionLineWidth(*in, style), end);
+    }
+    repeat.next = &position;
+    position.indent = 3;
+    EXPECT_EQ(ListingWidth(&repeat, style),
+              kListLeftMargin + 3 * 30 + InstructionLineWidth(position, style));
+    repeat.next = nullptr;
 }
 
 TEST_F(ListingTest, LongTextsAreCut) {

@@ -211,6 +211,33 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
     EXPECT_EQ(state.penStyle, -1);
 }
 
+TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesIt) {
+    auto styles = [this] {
+        std::vector<int> out;
+        for (const TrailPoint& p : Trail())
+            out.push_back(p.style);
+        return out;
+    };
+    Key("FD 1 PENUP FD 1");
+    RunInstantly();
+    EXPECT_EQ(styles(), (std::vector<int>{-1}));
+
+    control.Post(request::Reset);
+    PumpToIdle();
+    trail.ClearPenTrail();
+    state.homePenStyle = PenStyleForName(kDefaultStartPen);
+    RunInstantly();
+    EXPECT_EQ(styles(), (std::vector<int>{-1, 3, -1}));
+    // Every run starts with it again, as a second GO after Reset shows.
+    control.Post(request::Reset);
+    PumpToIdle();
+    EXPECT_FALSE(state.penDown);
+    Key("CM PEN(redwide.bmp) FD 1");
+    trail.ClearPenTrail();
+    RunInstantly();
+    EXPECT_EQ(styles(), (std::vector<int>{-1, 4}));
+}
+
 TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
     state.homeShapeId = NameTable().Add("zarnik.bmp");
     Key("FLIP HEAD(45) FD 9");

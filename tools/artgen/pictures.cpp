@@ -326,12 +326,14 @@ QImage Island() {
         s.Fill(QColor(0, 102, 0));
         s.p.drawEllipse(c, 14, 8);
     }
+    // The path bends one step above the robot's start and reaches the cross
+    // three steps on, 53 degrees right of north (a 3-4-5 triangle).
     s.p.setPen(QPen(QColor(204, 0, 0), 3, Qt::DashLine));
     s.p.drawLine(300, 560, 300, 420);
-    s.p.drawLine(300, 420, 420, 330);
+    s.p.drawLine(300, 420, 444, 312);
     s.p.setPen(QPen(QColor(204, 0, 0), 6));
-    s.p.drawLine(410, 320, 430, 340);
-    s.p.drawLine(430, 320, 410, 340);
+    s.p.drawLine(434, 302, 454, 322);
+    s.p.drawLine(454, 302, 434, 322);
     return image;
 }
 

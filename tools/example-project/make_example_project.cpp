@@ -1,11 +1,10 @@
-// Writes the example project's 2.0 project file into an installed copy of
-// the example folder. A 2.0 project names its folder in full, so it is made
-// where the folder ends up rather than checked in.
+// Writes the example project's 2.0 project file into a copy of the example
+// folder. It names no folder and its Go Program by name alone, so the folder
+// opens the same wherever it is copied or installed.
 //   make-example-project FOLDER
 
 #include "files/file_io.h"
 #include "files/go_program_file.h"
-#include "files/paths.h"
 #include "files/project_file.h"
 #include "program/printing_ui.h"
 #include "program/string_table.h"
@@ -51,11 +50,9 @@ int main(int argc, char** argv) {
     zf::SetZarnikShape(scene, "zarncar.bmp");
     zf::SetZarnikPosition(scene, 450, 2250);
     zf::SetZarnikHeading(scene, 90);
-    if (!zf::OpenGoProgram(editor, folder + "square.gop", true))
+    // The route from Start to Finish is left for the Go Program to draw.
+    if (!zf::OpenGoProgram(editor, folder + "town.gop", true))
         return 1;
-    zf::ReplacePenTrail(
-        scene,
-        {{450, 2250, -1}, {1350, 2250, 6}, {1350, 1350, 6}, {2250, 1350, 6}, {2250, 450, 6}});
     for (auto [name, x, y] : {std::tuple{"tree.bmp", 900, 900},
                               {"tree.bmp", 2700, 2700},
                               {"flag.bmp", 2250, 450},
@@ -65,7 +62,9 @@ int main(int argc, char** argv) {
     AddText(scene, "Start", 450, 2550, 0x000000);
     AddText(scene, "Finish", 2250, 150, 0x0000CC);
 
-    const std::vector<std::uint8_t> file = zf::WriteProjectV2(scene, zf::ToStoredPath(folder));
+    zf::ProjectData data = zf::CaptureProject(scene, "");
+    data.goProgram = "town.gop";
+    const std::vector<std::uint8_t> file = zf::WriteProjectV2(data);
     if (!zf::WriteFileAtomically(folder + "town.zfp", file)) {
         std::fprintf(stderr, "make-example-project: cannot write %stown.zfp\n", folder.c_str());
         return 1;

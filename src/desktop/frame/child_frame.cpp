@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace zf::ui {
 
 namespace {
@@ -71,10 +73,10 @@ void ChildFrame::Minimise() {
         return;
     restoreGeometry_ = geometry();
     minimised_ = true;
+    // A minimised window stays so until the user or Default Layout says.
+    placedByUser_ = true;
     minimise_->setIcon(style()->standardIcon(QStyle::SP_TitleBarNormalButton));
-    const int h = kCaption + 2 * kBorder;
-    const int parentHeight = parentWidget() ? parentWidget()->height() : h;
-    setGeometry(0, parentHeight - h, 160, h);
+    setGeometry(0, 0, 160, kCaption + 2 * kBorder);
 }
 
 void ChildFrame::Restore() {
@@ -87,8 +89,26 @@ void ChildFrame::Restore() {
 }
 
 void ChildFrame::BringToTop() {
+    if (parentWidget()) {
+        const QRect client = parentWidget()->rect();
+        QRect g = geometry();
+        if (!client.contains(g)) {
+            g.setWidth(std::min(g.width(), client.width()));
+            g.setHeight(std::min(g.height(), client.height()));
+            g.moveLeft(std::clamp(g.left(), 0, client.width() - g.width()));
+            g.moveTop(std::clamp(g.top(), 0, client.height() - g.height()));
+            setGeometry(g);
+        }
+    }
     show();
     raise();
+}
+
+void ChildFrame::Place(const QRect& geometry) {
+    if (minimised_)
+        Restore();
+    setGeometry(geometry);
+    placedByUser_ = false;
 }
 
 int ChildFrame::EdgeAt(QPoint p) const {
@@ -148,6 +168,7 @@ void ChildFrame::mouseMoveEvent(QMouseEvent* event) {
             g.setBottom(std::max(g.bottom() + delta.y(), g.top() + kMin));
     }
     setGeometry(g);
+    placedByUser_ = true;
 }
 
 void ChildFrame::mouseReleaseEvent(QMouseEvent*) {

@@ -9,7 +9,8 @@ namespace zf::ui {
 
 // A captioned child window floating inside the main window's client area:
 // moved by its caption, sized by its border, minimised to a caption strip at
-// the bottom left. Its close box only sends it behind its siblings.
+// the top left, where it covers no tool bar. Its close box only sends it
+// behind its siblings.
 class ChildFrame : public QFrame {
     Q_OBJECT
   public:
@@ -20,8 +21,12 @@ class ChildFrame : public QFrame {
     bool minimised() const { return minimised_; }
     void Minimise();
     void Restore();
-    // Shown where it is and brought to the top.
+    // Shown and brought to the top; a window partly outside the client area
+    // is first moved (and if need be shrunk) back fully inside it.
     void BringToTop();
+    // Moved or sized by the user since it was last placed by the program.
+    bool placedByUser() const { return placedByUser_; }
+    void Place(const QRect& geometry);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -44,6 +49,7 @@ class ChildFrame : public QFrame {
     QRect pressGeometry_;
     QRect restoreGeometry_;
     bool minimised_ = false;
+    bool placedByUser_ = false;
 };
 
 } // namespace zf::ui

@@ -2,6 +2,7 @@
 
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
+#include "desktop/frame/link_progress.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/library/graphics_library.h"
 #include "desktop/listing/go_container.h"
@@ -38,6 +39,13 @@ QString Latin(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
 }
 
+// Wide enough for the deepest line of the example procedures at the
+// default listing size.
+constexpr int kProcedureWidth = 320;
+constexpr int kProcedureHeight = 300;
+constexpr int kProcedureMargin = 50;
+constexpr int kProcedureInset = 10;
+
 } // namespace
 
 MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
@@ -69,7 +77,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     procList_->SetEditor(doc_.editor.get());
     procFrame_ = new ChildFrame("Procedure", client);
     procFrame_->SetContent(procList_);
-    procFrame_->setGeometry(50, 50, 200, 300);
+    procFrame_->setGeometry(50, 50, kProcedureWidth, kProcedureHeight);
     procFrame_->show();
     procFrame_->raise();
     library_ = new GraphicsLibrary(doc_, client);
@@ -276,6 +284,45 @@ void MainWindow::WorkingAreaChanged() {
     razAzi_->graphicsMain()->update();
 }
 
+void MainWindow::PlaceProcedureWindow() {
+    QWidget* client = centralWidget();
+    GraphicsDrawing* floor = drawing();
+    const QRect area(floor->mapTo(client, QPoint(0, 0)), floor->size());
+    const QSize size(std::min(kProcedureWidth, client->width()),
+                     std::min(kProcedureHeight, client->height()));
+    const int step = PixelsPerStep(doc_.state);
+    const QPoint robot = floor->mapTo(client, floor->RobotPixel());
+    const QRect robotArea(robot - QPoint(step / 2, step / 2), QSize(step, step));
+    // The first corner is the traditional place; the others lie just inside
+    // the working area's edges.
+    const int left = kProcedureMargin;
+    const int top = kProcedureMargin;
+    const int right = std::max(left, area.right() - kProcedureInset - size.width());
+    const int bottom = std::max(top, area.bottom() - kProcedureInset - size.height());
+    QRect place(QPoint(left, top), size);
+    for (QPoint corner :
+         {QPoint(left, top), QPoint(right, top), QPoint(left, bottom), QPoint(right, bottom)}) {
+        if (!QRect(corner, size).intersects(robotArea)) {
+            place = QRect(corner, size);
+            break;
+        }
+    }
+    procFrame_->Place(place);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Until it is moved by hand the Procedure window keeps clear of the robot
+    // as the frame settles to its size, once the panes have been laid out.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!procFrame_->placedByUser())
+                PlaceProcedureWindow();
+        },
+        Qt::QueuedConnection);
+}
+
 void MainWindow::ListsReplaced() {
     goContainer()->goList()->ListChanged();
     procList_->ListChanged();
@@ -294,6 +341,8 @@ void MainWindow::StartupLoad(const std::string& argument) {
     doc_.projectChanged = false;
     WorkingAreaChanged();
     ListsReplaced();
+    if (!procFrame_->placedByUser())
+        PlaceProcedureWindow();
 }
 
 bool MainWindow::SaveGoProgram() {
@@ -473,13 +522,17 @@ void MainWindow::Command(int id) {
         break;
     case 40018:
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        SendGoProgram(*doc_.editor);
+        SendGoProgram(
+            *doc_.editor,
+            LinkProgress(this, doc_.ui, tr("Sending the Go Program to the Floor Zarnik...")));
         QApplication::restoreOverrideCursor();
         break;
     case 40191:
         if (GoProgramSavePrompt(false)) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            ReadZarnikProgramToZarnikMemBuffer(*doc_.editor);
+            ReadZarnikProgramToZarnikMemBuffer(
+                *doc_.editor,
+                LinkProgress(this, doc_.ui, tr("Getting the Go Program from the Floor Zarnik...")));
             QApplication::restoreOverrideCursor();
             ListsReplaced();
         }
@@ -501,6 +554,7 @@ void MainWindow::Command(int id) {
     case 40214:
         SendAppMessage(razAzi_, msg::DefaultSplit);
         SendAppMessage(goContainer(), msg::DefaultGoLayout);
+        PlaceProcedureWindow();
         break;
     case 40215:
         procFrame_->BringToTop();

@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow {
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildMenus();
@@ -71,6 +72,9 @@ class MainWindow : public QMainWindow {
     // Both lists were loaded anew: the views follow, the cursor shows.
     void ListsReplaced();
     void SetTitleFor(const std::string& path);
+    // The Procedure window's start place: wide enough for the example
+    // programs, over the working area but clear of the robot.
+    void PlaceProcedureWindow();
 
     Document doc_;
     std::string iniPath_;

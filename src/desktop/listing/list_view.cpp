@@ -23,6 +23,25 @@ ListView::ListView(int list, QWidget* parent) : QWidget(parent), list_(list) {
         firstLine_ = value;
         update();
     });
+    hbar_ = new QScrollBar(Qt::Horizontal, this);
+    hbar_->setFocusPolicy(Qt::NoFocus);
+    hbar_->hide();
+    connect(hbar_, &QScrollBar::valueChanged, this, [this](int value) {
+        firstPixel_ = value;
+        update();
+    });
+}
+
+QRect ListView::ListArea() const {
+    return QRect(0, 0, width() - bar_->sizeHint().width(),
+                 height() - (hbar_->isHidden() ? 0 : hbar_->sizeHint().height()));
+}
+
+void ListView::PlaceBars() {
+    const int w = bar_->sizeHint().width();
+    const int h = hbar_->sizeHint().height();
+    bar_->setGeometry(width() - w, 0, w, height() - (hbar_->isHidden() ? 0 : h));
+    hbar_->setGeometry(0, height() - h, width() - w, h);
 }
 
 void ListView::SetIconSize(int size) {
@@ -32,10 +51,22 @@ void ListView::SetIconSize(int size) {
 }
 
 int ListView::WholeLinesShown() const {
-    return std::max(1, height() / LineHeight());
+    return std::max(1, ListArea().height() / LineHeight());
 }
 
 void ListView::UpdateRange() {
+    // The horizontal bar comes and goes with the widest line; it takes its
+    // height from the lines shown, so it is settled first.
+    const int clientWidth = width() - bar_->sizeHint().width();
+    const int wide = editor_ ? ListingWidth(editor_->Head(list_), Style()) : 0;
+    const bool needed = wide > clientWidth && clientWidth > 0;
+    if (needed == hbar_->isHidden()) {
+        hbar_->setVisible(needed);
+        PlaceBars();
+    }
+    hbar_->setRange(0, needed ? wide - clientWidth : 0);
+    hbar_->setPageStep(std::max(1, clientWidth));
+    hbar_->setSingleStep(iconSize_);
     const int lines = editor_ ? editor_->LineCount(list_) : 0;
     bar_->setRange(0, std::max(0, lines - 1));
     bar_->setPageStep(WholeLinesShown());
@@ -76,8 +107,7 @@ void ListView::HideCursor() {
 }
 
 void ListView::resizeEvent(QResizeEvent*) {
-    const int w = bar_->sizeHint().width();
-    bar_->setGeometry(width() - w, 0, w, height());
+    PlaceBars();
     UpdateRange();
 }
 
@@ -95,13 +125,17 @@ ListingStyle ListView::Style() const {
 
 void ListView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const int clientWidth = width() - bar_->width();
-    painter.setClipRect(0, 0, clientWidth, height());
+    const QRect area = ListArea();
+    painter.setClipRect(area);
     const ListingStyle style = Style();
-    if (editor_)
-        DrawListing(painter, editor_->Head(list_), firstLine_, height(), style);
+    if (editor_) {
+        painter.save();
+        painter.translate(-firstPixel_, 0);
+        DrawListing(painter, editor_->Head(list_), firstLine_, area.height(), style);
+        painter.restore();
+    }
     if (cursorVisible_ && cursorLine_ > firstLine_)
-        DrawListCursorFrame(painter, cursorStyle_, cursorLine_ - 1 - firstLine_, clientWidth,
+        DrawListCursorFrame(painter, cursorStyle_, cursorLine_ - 1 - firstLine_, area.width(),
                             style);
 }
 
@@ -113,8 +147,14 @@ void ListView::mousePressEvent(QMouseEvent* event) {
 }
 
 void ListView::wheelEvent(QWheelEvent* event) {
-    const int steps = event->angleDelta().y() / 120;
-    ScrollTo(firstLine_ - steps * 3);
+    // A sideways wheel, or the wheel with Shift, scrolls the wide lines.
+    const QPoint delta = event->angleDelta();
+    if (delta.x() != 0 || (event->modifiers() & Qt::ShiftModifier)) {
+        const int steps = (delta.x() != 0 ? delta.x() : delta.y()) / 120;
+        hbar_->setValue(hbar_->value() - steps * 3 * iconSize_);
+        return;
+    }
+    ScrollTo(firstLine_ - delta.y() / 120 * 3);
 }
 
 } // namespace zf::ui

@@ -13,7 +13,8 @@ class QScrollBar;
 namespace zf::ui {
 
 // A listing window's client: rows of key pictures for one list, the list
-// cursor around a line, and scrolling by lines, pages and the thumb.
+// cursor around a line, and scrolling by lines, pages and the thumb; a
+// horizontal bar appears while a line is wider than the window.
 class ListView : public QWidget {
     Q_OBJECT
   public:
@@ -43,6 +44,9 @@ class ListView : public QWidget {
     void ListChanged();
     int WholeLinesShown() const;
     QScrollBar* scrollBar() const { return bar_; }
+    QScrollBar* horizontalBar() const { return hbar_; }
+    // The client area the lines are drawn in, inside the scroll bars.
+    QRect ListArea() const;
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -52,6 +56,7 @@ class ListView : public QWidget {
 
   private:
     void UpdateRange();
+    void PlaceBars();
     ListingStyle Style() const;
 
     int list_;
@@ -61,7 +66,9 @@ class ListView : public QWidget {
     int cursorLine_ = 0;
     int cursorStyle_ = 0;
     bool cursorVisible_ = false;
+    int firstPixel_ = 0;
     QScrollBar* bar_;
+    QScrollBar* hbar_;
 };
 
 } // namespace zf::ui

@@ -228,6 +228,8 @@ bool GraphicsDrawing::event(QEvent* event) {
         state.homeShapeId = state.shapeId = NameTable().Add("zarndef.bmp");
         SetHome(state, state.floorWidth / 2, state.floorHeight / 2);
         SetHomeHeading(state, 0);
+        // A first keyed program leaves a line without a pen being chosen.
+        state.homePenStyle = PenStyleForName(kDefaultStartPen);
         Rebuild();
         break;
     default:

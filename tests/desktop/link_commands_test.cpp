@@ -1,0 +1,147 @@
+// Send and Get from the menu against the virtual robot on a pseudo-terminal:
+// the window's event loop keeps running through the transfer, and the user
+// is told exactly what the direct transfer tells.
+
+#include "desktop/frame/main_window.h"
+#include "link/serial_port.h"
+#include "link/zarnik_link.h"
+#include "program/key_sequence.h"
+
+#include "emulator.h"
+#include "support/recorder.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace zf::ui {
+namespace {
+
+struct Shown {
+    int id;
+    std::string text;
+    bool operator==(const Shown&) const = default;
+};
+
+class LinkCommands : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetCommTrace(nullptr);
+        ASSERT_TRUE(robot.Open());
+        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
+        DesktopUi& ui = window->document().ui;
+        ui.hooks.warning = [this](int id, const std::string& text) { shown.push_back({id, text}); };
+        ui.hooks.ask = [](int, const std::string&, Buttons) { return Answer::No; };
+        window->StartupLoad("");
+        window->show();
+        window->SetComPort(1);
+        SetCommDevice(2, robot.DevicePath());
+        // The robot answers only after the window's timer has fired a few
+        // times: the transfer cannot end unless the event loop runs.
+        connect(&timer);
+    }
+    void TearDown() override {
+        robot.Stop();
+        SetCommDevice(2, "");
+        SetCommPortNumber(1);
+        SetLinkTimeoutsForTesting(LinkTimeouts{});
+    }
+
+    void connect(QTimer* t) {
+        t->setInterval(5);
+        QObject::connect(t, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
+                boxText = box->labelText().toStdString();
+            if (++ticks == 3 && startRobotOnTick)
+                robot.Start();
+        });
+        t->start();
+    }
+
+    void Key(GoEditor& editor, const char* keys) { ASSERT_TRUE(KeySequence(editor, keys)); }
+    GoEditor& editor() { return *window->document().editor; }
+
+    std::vector<Shown> Direct(const test::Recorder& recorder) {
+        std::vector<Shown> out;
+        for (const auto& m : recorder.messages)
+            out.push_back({m.id, m.text});
+        return out;
+    }
+
+    ZarnikEmulator robot;
+    std::unique_ptr<MainWindow> window;
+    std::vector<Shown> shown;
+    QTimer timer;
+    int ticks = 0;
+    bool startRobotOnTick = true;
+    std::string boxText;
+};
+
+TEST_F(LinkCommands, SendKeepsTheWindowAliveAndTellsWhatADirectSendTells) {
+    const char* program = "RPT 4 [ FD 2 RT 9 0 ] P 3 P 3 [ BK 1 ]";
+    Key(editor(), program);
+    window->Command(40018);
+    EXPECT_GE(ticks, 3);
+    EXPECT_NE(boxText.find("Sending"), std::string::npos);
+    ASSERT_TRUE(robot.WaitForStores(1, 2000));
+
+    test::Recorder recorder;
+    GoEditor direct(recorder);
+    Key(direct, program);
+    ZarnikMemoryImage image;
+    ASSERT_TRUE(EncodeGoProgram(image, direct.Head(GO_LIST), direct.Head(PROC_LIST)));
+    EXPECT_EQ(robot.Memory(), image);
+    EXPECT_TRUE(SendGoProgram(direct));
+    EXPECT_EQ(shown, Direct(recorder));
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(LinkCommands, GetKeepsTheWindowAliveAndReplacesTheLists) {
+    test::Recorder recorder;
+    GoEditor source(recorder);
+    Key(source, "RPT 2 [ FD 1 ] P 4 [ LT 9 0 ] P 4");
+    ZarnikMemoryImage image;
+    ASSERT_TRUE(EncodeGoProgram(image, source.Head(GO_LIST), source.Head(PROC_LIST)));
+    robot.SetMemory(image);
+    window->Command(40191);
+    EXPECT_GE(ticks, 3);
+    EXPECT_NE(boxText.find("Getting"), std::string::npos);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(editor().LineCount(PROC_LIST), 3);
+    EXPECT_EQ(editor().LineCount(GO_LIST), source.LineCount(GO_LIST));
+}
+
+TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
+    LinkTimeouts quick;
+    quick.readInterval = 50;
+    quick.sendCommand = 100;
+    quick.sendImage = 200;
+    quick.receiveEvent = 100;
+    quick.receiveImage = 150;
+    quick.receiveEcho = 100;
+    SetLinkTimeoutsForTesting(quick);
+    robot.SetOptions({.silent = true});
+    robot.Start();
+    startRobotOnTick = false;
+    Key(editor(), "FD 1");
+    window->Command(40018);
+    window->Command(40191);
+    EXPECT_GT(ticks, 3);
+
+    test::Recorder recorder;
+    GoEditor direct(recorder);
+    Key(direct, "FD 1");
+    EXPECT_FALSE(SendGoProgram(direct));
+    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(direct));
+    EXPECT_EQ(shown, Direct(recorder));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].id, 89);
+    // The failed Get left the keyed program alone.
+    EXPECT_EQ(editor().LineCount(GO_LIST), 2);
+}
+
+} // namespace
+} // namespace zf::ui
