@@ -63,9 +63,14 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 
 namespace {
 
+constexpr int kTextWidth = 380;
+
+// A word-wrapped label of a fixed width, so that its height is that of the
+// wrapped text.
 QLabel* Paragraph(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
+    label->setFixedWidth(kTextWidth);
     return label;
 }
 
@@ -134,7 +139,7 @@ AboutBox::AboutBox(const QString& pictureFolder, QWidget* owner) : QDialog(owner
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     column->addWidget(buttons);
-    setFixedWidth(480);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace zf::ui

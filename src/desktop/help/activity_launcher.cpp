@@ -81,7 +81,9 @@ QImage ActivityPicture(const std::string& project, QSize box) {
         grey.fill(QColor(200, 200, 200));
         return grey;
     }
-    state.zoom = FitZoom(state, box.width(), box.height());
+    // Drawn twice as large and scaled down smoothly, so that thin lines of
+    // the mat survive.
+    state.zoom = FitZoom(state, 2 * box.width(), 2 * box.height());
     const QSize size = WorkingAreaPixels(state, state.zoom);
     const std::string folder = GetProjectFolder();
     WorkingAreaScene area{state, trail, objects, folder};
@@ -90,7 +92,7 @@ QImage ActivityPicture(const std::string& project, QSize box) {
     sprite.BuildZarnikSprite(state, folder, false, state.flipped);
     ZarnikOverlay overlay;
     overlay.Paint(image, state, sprite, trail);
-    return image;
+    return image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QString& zarnikfield,
@@ -151,7 +153,8 @@ ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QS
     buttons->addWidget(close);
     outer->addLayout(buttons);
     const int columns = std::min<int>(3, std::max<int>(1, count()));
-    resize(columns * (kCardWidth + 12) + 40, 560);
+    const int rows = std::min<int>(2, std::max<int>(1, (count() + 2) / 3));
+    resize(columns * (kCardWidth + 12) + 40, rows * (kPictureBox.height() + 102) + 130);
 }
 
 void ActivityLauncher::Choose(int i) {

@@ -111,8 +111,17 @@ ToolStrip* Tooltips::ToolBarOf(QWidget* window) const {
 }
 
 void Tooltips::Tick() {
-    if (popup_.isNull() || !desktop.active())
+    if (popup_.isNull())
         return;
+    if (!desktop.active()) {
+        // Another window of the program came to the front: the tip must
+        // not stay over it. It shows again once the pointer is back.
+        if (popup_->isVisible()) {
+            popup_->hide();
+            poller_.Start(delay_);
+        }
+        return;
+    }
     const QPoint pointer = desktop.pointer();
     QWidget* window = desktop.windowAt(pointer);
     ToolStrip* bar = ToolBarOf(window);

@@ -100,7 +100,7 @@ TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
     EXPECT_EQ(tips->timer().interval(), 200);
 }
 
-TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndNothingHappensWhileInactive) {
+TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndGoesWhileAnotherWindowIsActive) {
     Open("");
     EXPECT_EQ(tips->timer().interval(), kTooltipFastPoll); // delay 0: the shortest interval
     const QPoint button = goBar()->mapToGlobal(ToolStrip::SlotRect(1).center());
@@ -110,8 +110,16 @@ TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndNothingHappensWhileInactive) {
     EXPECT_EQ(popup()->geometry().right() + 1, rightEdge);
     EXPECT_LT(popup()->x(), button.x() + 2);
 
+    // Another window of the program in front: the tip goes and nothing
+    // else happens until the main window is active again.
     active = false;
-    TickAt(graphicsBar(), 6);
+    TickAt(graphicsBar(), 0);
+    EXPECT_FALSE(shown());
+    EXPECT_TRUE(tips->running());
+    TickAt(goBar(), 1);
+    EXPECT_FALSE(shown());
+    active = true;
+    Tick();
     EXPECT_TRUE(shown());
 }
 
