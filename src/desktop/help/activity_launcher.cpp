@@ -33,7 +33,16 @@ ActivityCard::ActivityCard(const QImage& picture, const QString& title, const QS
     setToolTip(description);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_Hover);
+}
+
+void ActivityCard::enterEvent(QEnterEvent* event) {
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void ActivityCard::leaveEvent(QEvent* event) {
+    update();
+    QAbstractButton::leaveEvent(event);
 }
 
 QSize ActivityCard::sizeHint() const {

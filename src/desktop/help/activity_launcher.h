@@ -21,6 +21,9 @@ class ActivityCard : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    // The frame lights up under the pointer.
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     QImage picture_;
