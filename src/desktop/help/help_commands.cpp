@@ -7,6 +7,7 @@
 #include "files/activities.h"
 #include "files/project_folder.h"
 
+#include <QAction>
 #include <QProcess>
 
 namespace zf::ui {
@@ -67,6 +68,11 @@ void HelpCommands::ShowHelp(int fileTextId) {
             if (openProject)
                 openProject(project);
         };
+        // F1 in the help window, too, opens the user guide.
+        auto* guide = new QAction(viewer_);
+        guide->setShortcut(Qt::Key_F1);
+        viewer_->addAction(guide);
+        connect(guide, &QAction::triggered, this, [this] { ShowHelp(1008); });
     }
     const std::string file = Text(fileTextId);
     if (!viewer_->OpenBook(helpFolder, file)) {

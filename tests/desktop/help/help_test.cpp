@@ -135,6 +135,10 @@ TEST_F(Help, F1OpensTheUserGuideAtItsContentsAndEveryHelpCommandReusesTheWindow)
         EXPECT_TRUE(viewer->browser()->source().path().endsWith(page)) << page;
     }
     EXPECT_TRUE(shown.empty());
+    window->Command(40024);
+    QApplication::setActiveWindow(viewer);
+    QTest::keyClick(viewer, Qt::Key_F1);
+    EXPECT_TRUE(viewer->browser()->source().path().endsWith("zfieldug/index.html"));
 
     help()->helpFolder = "/nonexistent/help/";
     window->Command(40024);
