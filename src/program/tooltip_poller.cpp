@@ -13,7 +13,7 @@ void TooltipPoller::Start(int delay) {
 }
 
 int TooltipPoller::SlowInterval() const {
-    return std::max(delay_, kTooltipFastPoll);
+    return std::max(delay_, kTooltipShortestDelay);
 }
 
 TooltipTick TooltipPoller::Tick(const void* window, bool overToolBar, int tip) {

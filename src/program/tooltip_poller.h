@@ -6,6 +6,9 @@ namespace zf {
 
 // Polling interval while the pointer rests on a tool bar button.
 inline constexpr int kTooltipFastPoll = 5;
+// The slow polling never runs faster than this: the shortest interval of the
+// platform the timings come from.
+inline constexpr int kTooltipShortestDelay = 10;
 // Tips are word-wrapped in a box this wide.
 inline constexpr int kTooltipWrapWidth = 100;
 

@@ -102,7 +102,7 @@ TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
 
 TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndGoesWhileAnotherWindowIsActive) {
     Open("");
-    EXPECT_EQ(tips->timer().interval(), kTooltipFastPoll); // delay 0: the shortest interval
+    EXPECT_EQ(tips->timer().interval(), kTooltipShortestDelay); // delay 0
     const QPoint button = goBar()->mapToGlobal(ToolStrip::SlotRect(1).center());
     rightEdge = button.x() + 20;
     TickAt(goBar(), 1);
