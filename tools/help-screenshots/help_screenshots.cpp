@@ -10,6 +10,7 @@
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/activity_launcher.h"
+#include "desktop/library/graphics_library.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
@@ -141,6 +142,10 @@ int main(int argc, char** argv) {
     main->statusLine()->ShowInstruction(third);
     Settle();
     ok = Save(main->statusLine()->grab(), "status-line.png") && ok;
+
+    zf::ui::SendAppMessage(&window, zf::ui::msg::LibraryStamps);
+    Settle();
+    ok = Save(window.library()->grab(), "library.png") && ok;
 
     ok = ToolBarPages(main->toolBar(), [main](int page) { main->ShowToolPage(page); },
                       {{0, "toolbar-main.png"},
