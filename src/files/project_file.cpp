@@ -140,6 +140,10 @@ bool ChangeDirectory(const std::string& folder) {
 
 } // namespace
 
+void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
+    CreateObjects(scene, objects);
+}
+
 bool ClearWorkingArea(ProjectScene& scene) {
     if (IsGoProgramActive(scene.state))
         return false;

@@ -57,6 +57,8 @@ void SetZarnikHeading(ProjectScene& scene, int heading);
 // A background object at the centre of the working area.
 void SetBackground(ProjectScene& scene, const std::string& fileName);
 void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points);
+// Stamps, backgrounds and texts as a project file carries them.
+void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects);
 // Opens a Go Program named by a project without messages: a bare name, or
 // a path that leads nowhere, is taken from the project folder; an empty name
 // empties both lists.

@@ -4,6 +4,9 @@
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/link_progress.h"
 #include "desktop/frame/raz_azi.h"
+#include "desktop/frame/tool_strip.h"
+#include "desktop/help/help_commands.h"
+#include "desktop/help/tooltips.h"
 #include "desktop/library/graphics_library.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
@@ -15,6 +18,7 @@
 #include "desktop/workarea/status_line.h"
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
+#include "files/options_file.h"
 #include "files/project_folder.h"
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
@@ -27,7 +31,6 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 
 #include <filesystem>
 
@@ -58,6 +61,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     doc_.applyOptions = [this](const ProjectOptions& o) {
         if (o.listingSize >= 1 && o.listingSize <= 10)
             SetListingSize(o.listingSize - 1);
+        SetTooltips(o.tooltips != 0);
         SetSound(o.sound != 0);
         if (o.speed >= 1 && o.speed <= 3)
             SetSpeed(o.speed - 1);
@@ -114,6 +118,9 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     };
 
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
+    help_ = new HelpCommands(this, doc_.ui, {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
+    help_->runActive = [this] { return drawing()->ProgramActive(); };
+    help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
     BuildMenus();
     ReadOptions();
     resize(1024, 700);
@@ -143,7 +150,7 @@ QAction* MainWindow::Add(QMenu* menu, const char* text, int id, bool enabled) {
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
-    Add(file, "Open &Activity...", 40247, false);
+    Add(file, "Open &Activity...", 40247);
     Add(file, "Open &Project...", 40185);
     Add(file, "Open &Go Program...", 40192);
     file->addSeparator();
@@ -176,7 +183,7 @@ void MainWindow::BuildMenus() {
     Add(speed, "&Medium", 40233)->setCheckable(true);
     Add(speed, "&Fast", 40234)->setCheckable(true);
     Add(options, "&Sound", 40187)->setCheckable(true);
-    Add(options, "&Tooltips", 40188, false)->setCheckable(true);
+    Add(options, "&Tooltips", 40188)->setCheckable(true);
     QMenu* com = options->addMenu("&Com Port");
     Add(com, "COM &1", 40228)->setCheckable(true);
     Add(com, "COM &2", 40229)->setCheckable(true);
@@ -184,8 +191,8 @@ void MainWindow::BuildMenus() {
     Add(com, "COM &4", 40301)->setCheckable(true);
 
     QMenu* activity = menuBar()->addMenu("&Activity");
-    Add(activity, "&Journeys", 40231, false);
-    Add(activity, "&Routes", 40230, false);
+    Add(activity, "&Journeys", 40231);
+    Add(activity, "&Routes", 40230);
 
     QMenu* window = menuBar()->addMenu("&Window");
     Add(window, "&Default Layout", 40214);
@@ -193,9 +200,9 @@ void MainWindow::BuildMenus() {
     Add(window, "&Procedure", 40215);
 
     QMenu* help = menuBar()->addMenu("&Help");
-    QAction* userGuide = Add(help, "Zarnik&field", 40025, false);
+    QAction* userGuide = Add(help, "Zarnik&field", 40025);
     userGuide->setShortcut(Qt::Key_F1);
-    Add(help, "&Zarnik", 40024, false);
+    Add(help, "&Zarnik", 40024);
     help->addSeparator();
     Add(help, "&About...", 40232);
 
@@ -224,6 +231,9 @@ void MainWindow::ReadOptions() {
     };
     doc_.options.goBrowse = ini.GetInt("options", "gobrowse", 0) != 0;
     SetListingSize(static_cast<int>(value("listing", "size", 6, 1, 10, 6, nullptr)) - 1);
+    const TooltipOptions tips = ReadTooltipOptions(ini, repaired);
+    help_->tooltips()->SetDelay(tips.delay);
+    SetTooltips(tips.show);
     SetSound(value("sound", "keypad", 0, 0, 1, 0, "0") != 0);
     SetComPort(static_cast<int>(value("com port", "com", 1, 1, 2, 1, "1")) - 1);
     SetSpeed(static_cast<int>(value("zarnik", "speed", 2, 1, 3, 2, "2")) - 1);
@@ -263,6 +273,13 @@ void MainWindow::SetSound(bool on) {
     drawing()->SetSound(on);
     if (QAction* a = Action(40187))
         a->setChecked(on);
+}
+
+void MainWindow::SetTooltips(bool on) {
+    doc_.options.tooltips = on;
+    if (QAction* a = Action(40188))
+        a->setChecked(on);
+    help_->tooltips()->SetOption(on);
 }
 
 void MainWindow::SetComPort(int index) {
@@ -430,7 +447,8 @@ bool MainWindow::ExitChecks() {
         d->run().Send(request::EndRun);
         d->run().aborting = false;
     }
-    if (!GoProgramSavePrompt(true) || !ProjectSavePrompt(true)) {
+    const bool forExit = !help_->TakeLauncherFlag();
+    if (!GoProgramSavePrompt(forExit) || !ProjectSavePrompt(forExit)) {
         closing_ = false;
         return false;
     }
@@ -440,6 +458,7 @@ bool MainWindow::ExitChecks() {
         std::error_code ignored;
         std::filesystem::remove(std::filesystem::path(GetProjectFolder()) / temp, ignored);
     }
+    help_->tooltips()->Stop();
     return true;
 }
 
@@ -475,7 +494,7 @@ void MainWindow::OpenGoProgramCommand() {
     ListsReplaced();
 }
 
-void MainWindow::OpenProjectCommand() {
+void MainWindow::OpenProjectCommand(const std::string& given) {
     if (drawing()->ProgramActive()) {
         Warn(doc_.ui, 1030);
         return;
@@ -483,8 +502,10 @@ void MainWindow::OpenProjectCommand() {
     if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
         return;
     const QString path =
-        QFileDialog::getOpenFileName(this, QString(), QString::fromStdString(GetProjectFolder()),
-                                     "Project (*.zfp *.ini);;All files (*)");
+        !given.empty() ? QString::fromStdString(given)
+                       : QFileDialog::getOpenFileName(this, QString(),
+                                                      QString::fromStdString(GetProjectFolder()),
+                                                      "Project (*.zfp *.ini);;All files (*)");
     if (path.isEmpty())
         return;
     ProjectScene scene = doc_.Scene();
@@ -494,6 +515,8 @@ void MainWindow::OpenProjectCommand() {
 }
 
 void MainWindow::Command(int id) {
+    if (help_->Command(id))
+        return;
     if (id >= 40194 && id <= 40203) {
         SetListingSize(id - 40194);
         return;
@@ -545,6 +568,9 @@ void MainWindow::Command(int id) {
     case 40187:
         SetSound(!doc_.options.sound);
         break;
+    case 40188:
+        SetTooltips(!doc_.options.tooltips);
+        break;
     case 40228:
     case 40229:
     case 40300:
@@ -558,12 +584,6 @@ void MainWindow::Command(int id) {
         break;
     case 40215:
         procFrame_->BringToTop();
-        break;
-    case 40232:
-        QMessageBox::about(this, "About Zarnikfield",
-                           QString("Zarnikfield %1\n\nA programming environment for the Floor "
-                                   "Zarnik floor robot.")
-                               .arg(ZF_VERSION));
         break;
     case 40244:
         SendAppMessage(drawing(), msg::Repaint);

@@ -17,6 +17,7 @@ class ChildFrame;
 class GraphicsDrawing;
 class GraphicsLibrary;
 class GoContainer;
+class HelpCommands;
 class ListView;
 class PrintCommands;
 class RazAzi;
@@ -46,11 +47,16 @@ class MainWindow : public QMainWindow {
     // The exit checks; false keeps the program running.
     bool ExitChecks();
     void Command(int id);
+    // Open Project on a known file: the refusal while running and the save
+    // prompts first.
+    void OpenProjectCommand(const std::string& given = {});
+    HelpCommands* help() const { return help_; }
 
     void SetListingSize(int index);
     void SetSpeed(int index);
     void SetSound(bool on);
     void SetComPort(int index);
+    void SetTooltips(bool on);
 
   protected:
     bool event(QEvent* event) override;
@@ -67,7 +73,6 @@ class MainWindow : public QMainWindow {
     bool SaveGoProgram();
     bool SaveProject();
     void OpenGoProgramCommand();
-    void OpenProjectCommand();
     void WorkingAreaChanged();
     // Both lists were loaded anew: the views follow, the cursor shows.
     void ListsReplaced();
@@ -83,6 +88,7 @@ class MainWindow : public QMainWindow {
     ChildFrame* procFrame_;
     GraphicsLibrary* library_;
     ListView* procList_;
+    HelpCommands* help_;
     std::map<int, QAction*> actions_;
     std::unique_ptr<PrintCommands> printing_;
     bool closing_ = false;

@@ -1,11 +1,7 @@
 #include "desktop/frame/tool_strip.h"
 
-#include "program/texts.h"
-
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 namespace zf::ui {
 
@@ -123,19 +119,9 @@ void ToolStrip::mouseReleaseEvent(QMouseEvent* event) {
         pushed(s);
 }
 
-bool ToolStrip::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const int i = SlotAt(help->pos());
-        if (i >= 0 && tools_[i].tip) {
-            QString tip = QString::fromLatin1(TextOf(tools_[i].tip).data());
-            QToolTip::showText(help->globalPos(), tip.replace("&&", "&"), this);
-        } else {
-            QToolTip::hideText();
-        }
-        return true;
-    }
-    return QWidget::event(event);
+int ToolStrip::TipAt(QPoint p) const {
+    const int i = SlotAt(p);
+    return i < 0 ? 0 : tools_[i].tip;
 }
 
 } // namespace zf::ui

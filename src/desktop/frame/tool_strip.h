@@ -41,6 +41,8 @@ class ToolStrip : public QWidget {
     const std::vector<Slot>& tools() const { return tools_; }
     static QRect SlotRect(int slot) { return QRect(4 + 35 * slot, 7, 32, 32); }
     void SetStrip(const QImage& strip) { strip_ = strip; }
+    // The tooltip string id of the button under a point, or 0.
+    int TipAt(QPoint p) const;
 
     // A push button or toggle released over itself, with its latched mark.
     std::function<void(const Slot& slot)> pushed;
@@ -52,7 +54,6 @@ class ToolStrip : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    bool event(QEvent* event) override;
 
   private:
     int SlotAt(QPoint p) const;

@@ -1,0 +1,22 @@
+// The activity launcher: the bundled projects as pictures; the chosen one
+// opens in Zarnikfield, started from this program's folder.
+//   zflaunch [FOLDER]
+
+#include "desktop/help/activity_launcher.h"
+#include "files/activities.h"
+#include "files/project_folder.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Zarnikfield Activities");
+    zf::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+    const std::string folder = argc > 1 ? QDir(argv[1]).absolutePath().toStdString() + "/"
+                                        : zf::FindBundledFolder("example");
+    zf::ui::ActivityLauncher launcher(
+        folder, QDir(QCoreApplication::applicationDirPath()).filePath("zarnikfield"));
+    launcher.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,145 @@
+#include "desktop/help/about_box.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QEnterEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace zf::ui {
+
+LinkLabel::LinkLabel(const QString& text, const QUrl& target, QWidget* parent)
+    : QLabel(text, parent), target_(target) {
+    QFont f = font();
+    f.setBold(false);
+    setFont(f);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setToolTip(target.toDisplayString());
+}
+
+std::function<void(const QUrl&)>& LinkLabel::Opener() {
+    static std::function<void(const QUrl&)> opener = [](const QUrl& url) {
+        QDesktopServices::openUrl(url);
+    };
+    return opener;
+}
+
+void LinkLabel::SetUnderline(bool on) {
+    QFont f = font();
+    f.setUnderline(on);
+    setFont(f);
+}
+
+void LinkLabel::enterEvent(QEnterEvent* event) {
+    SetUnderline(true);
+    QLabel::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent* event) {
+    SetUnderline(false);
+    QLabel::leaveEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Opener()(target_);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Space)
+        Opener()(target_);
+    else
+        QLabel::keyPressEvent(event);
+}
+
+namespace {
+
+constexpr int kTextWidth = 380;
+
+// A word-wrapped label of a fixed width, so that its height is that of the
+// wrapped text.
+QLabel* Paragraph(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setFixedWidth(kTextWidth);
+    return label;
+}
+
+// The default robot shape, its top-left colour see-through.
+QPixmap RobotPicture(const QString& folder) {
+    QImage image(folder + "zarniks/zarndef.bmp");
+    if (image.isNull())
+        return {};
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == key)
+                image.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return QPixmap::fromImage(image.scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+} // namespace
+
+AboutBox::AboutBox(const QString& pictureFolder, QWidget* owner) : QDialog(owner) {
+    setObjectName("170");
+    setWindowTitle("About Zarnikfield");
+    auto* outer = new QHBoxLayout(this);
+    auto* picture = new QLabel(this);
+    picture->setPixmap(RobotPicture(pictureFolder));
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    picture->setMinimumWidth(80);
+    outer->addWidget(picture);
+    auto* column = new QVBoxLayout;
+    outer->addLayout(column);
+
+    auto* name = new QLabel(QString("Zarnikfield %1").arg(ZF_VERSION), this);
+    name->setObjectName("name");
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    name->setFont(big);
+    column->addWidget(name);
+    column->addWidget(Paragraph(
+        "A programming environment for the Floor Zarnik floor robot: key a Go Program on the "
+        "robot's own keypad, watch it run on the working area, then send it to the robot down "
+        "its lead.",
+        this));
+    column->addSpacing(6);
+    column->addWidget(Paragraph(
+        "Zarnikfield is free software: you can redistribute it and/or modify it under the terms "
+        "of the GNU General Public License as published by the Free Software Foundation, either "
+        "version 3 of the License, or (at your option) any later version. It is distributed in "
+        "the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied "
+        "warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE.",
+        this));
+    column->addWidget(new LinkLabel("GNU General Public License, version 3",
+                                    QUrl("https://www.gnu.org/licenses/gpl-3.0.html"), this));
+    column->addSpacing(6);
+    column->addWidget(Paragraph(
+        QString("This program uses the Qt libraries, version %1, under the GNU Lesser General "
+                "Public License version 3. They are linked dynamically: you may replace them "
+                "with your own build of Qt.")
+            .arg(qVersion()),
+        this));
+    column->addWidget(new LinkLabel("GNU Lesser General Public License, version 3",
+                                    QUrl("https://www.gnu.org/licenses/lgpl-3.0.html"), this));
+    column->addWidget(new LinkLabel("The Qt libraries and their sources",
+                                    QUrl("https://www.qt.io/download-open-source"), this));
+    column->addStretch();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    column->addWidget(buttons);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace zf::ui

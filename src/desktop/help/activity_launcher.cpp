@@ -1,0 +1,177 @@
+#include "desktop/help/activity_launcher.h"
+
+#include "files/activities.h"
+#include "files/project_folder.h"
+#include "program/printing_ui.h"
+#include "program/string_table.h"
+#include "render/working_area.h"
+#include "render/zarnik_sprite.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace zf::ui {
+
+namespace {
+
+constexpr QSize kPictureBox(240, 180);
+constexpr int kCardWidth = 260;
+
+} // namespace
+
+ActivityCard::ActivityCard(const QImage& picture, const QString& title, const QString& description,
+                           QWidget* parent)
+    : QAbstractButton(parent), picture_(picture), description_(description) {
+    setText(title);
+    setToolTip(description);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ActivityCard::enterEvent(QEnterEvent* event) {
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void ActivityCard::leaveEvent(QEvent* event) {
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+QSize ActivityCard::sizeHint() const {
+    return {kCardWidth, kPictureBox.height() + 90};
+}
+
+void ActivityCard::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool lit = underMouse() || hasFocus();
+    p.setPen(lit ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid));
+    p.setBrush(palette().color(QPalette::Base));
+    p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+    const QRect box(QPoint((width() - kPictureBox.width()) / 2, 10), kPictureBox);
+    const QPoint at =
+        box.center() - QPoint(picture_.width() / 2, picture_.height() / 2) + QPoint(1, 1);
+    p.drawImage(at, picture_);
+    p.setPen(palette().color(QPalette::Mid));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(at, picture_.size()).adjusted(-1, -1, 0, 0));
+
+    QFont title = font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.2);
+    p.setFont(title);
+    p.setPen(palette().color(QPalette::Text));
+    const int textTop = box.bottom() + 8;
+    const QRect titleRect(10, textTop, width() - 20, QFontMetrics(title).height());
+    p.drawText(titleRect, Qt::AlignHCenter | Qt::TextSingleLine, text());
+    p.setFont(font());
+    p.drawText(QRect(10, titleRect.bottom() + 4, width() - 20, height() - titleRect.bottom() - 10),
+               Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, description_);
+}
+
+QImage ActivityPicture(const std::string& project, QSize box) {
+    PrintingUi ui;
+    GoEditor editor(ui);
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects;
+    ProjectHost host;
+    ProjectScene scene{state, trail, objects, editor, host};
+    if (!PreviewProject(scene, project)) {
+        QImage grey(box, QImage::Format_RGB32);
+        grey.fill(QColor(200, 200, 200));
+        return grey;
+    }
+    // Drawn twice as large and scaled down smoothly, so that thin lines of
+    // the mat survive.
+    state.zoom = FitZoom(state, 2 * box.width(), 2 * box.height());
+    const QSize size = WorkingAreaPixels(state, state.zoom);
+    const std::string folder = GetProjectFolder();
+    WorkingAreaScene area{state, trail, objects, folder};
+    QImage image = RenderWorkingAreaImage(size, state.zoom, area);
+    ZarnikSprite sprite;
+    sprite.BuildZarnikSprite(state, folder, false, state.flipped);
+    ZarnikOverlay overlay;
+    overlay.Paint(image, state, sprite, trail);
+    return image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QString& zarnikfield,
+                                   QWidget* parent)
+    : QWidget(parent), zarnikfield_(zarnikfield) {
+    setObjectName("ZarnikfieldLauncher");
+    setWindowTitle("Zarnikfield Activities");
+    start = [](const QString& program, const QStringList& arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
+    warn = [this](const QString& text) {
+        QMessageBox::warning(this, "Zarnikfield Activities", text);
+    };
+
+    auto* outer = new QVBoxLayout(this);
+    auto* heading = new QLabel("Choose an activity", this);
+    QFont big = heading->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    heading->setFont(big);
+    outer->addWidget(heading);
+    outer->addWidget(
+        new QLabel("Click a picture to open its project in Zarnikfield. The help's Activity books "
+                   "describe what to do with each one.",
+                   this));
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* grid = new QWidget(scroll);
+    auto* cards = new QGridLayout(grid);
+    cards->setSpacing(12);
+    const std::vector<Activity> activities = ReadActivities(activitiesFolder);
+    for (const Activity& a : activities) {
+        const int i = int(cards_.size());
+        auto* card = new ActivityCard(ActivityPicture(a.project, kPictureBox),
+                                      QString::fromStdString(a.title),
+                                      QString::fromStdString(a.description), grid);
+        card->setFixedSize(card->sizeHint());
+        connect(card, &QAbstractButton::clicked, this, [this, i] { Choose(i); });
+        cards->addWidget(card, i / 3, i % 3);
+        cards_.push_back(card);
+        projects_.push_back(a.project);
+    }
+    if (activities.empty()) {
+        cards->addWidget(new QLabel(
+            QString("There are no activities in %1.").arg(QString::fromStdString(activitiesFolder)),
+            grid));
+    }
+    cards->setRowStretch(cards->rowCount(), 1);
+    scroll->setWidget(grid);
+    outer->addWidget(scroll, 1);
+
+    auto* close = new QPushButton("Close", this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    outer->addLayout(buttons);
+    const int columns = std::min<int>(3, std::max<int>(1, count()));
+    const int rows = std::min<int>(2, std::max<int>(1, (count() + 2) / 3));
+    resize(columns * (kCardWidth + 12) + 40, rows * (kPictureBox.height() + 102) + 130);
+}
+
+void ActivityLauncher::Choose(int i) {
+    if (!start(zarnikfield_, {QString::fromStdString(project(i))})) {
+        warn(QString("Zarnikfield could not be started:\n%1").arg(zarnikfield_));
+        return;
+    }
+    close();
+}
+
+} // namespace zf::ui

@@ -1,0 +1,110 @@
+#include "desktop/help/help_commands.h"
+
+#include "desktop/frame/desktop_ui.h"
+#include "desktop/help/about_box.h"
+#include "desktop/help/help_viewer.h"
+#include "desktop/help/tooltips.h"
+#include "files/activities.h"
+#include "files/project_folder.h"
+
+#include <QAction>
+#include <QProcess>
+
+namespace zf::ui {
+
+HelpCommands::HelpCommands(QWidget* mainWindow, DesktopUi& ui, std::vector<ToolStrip*> toolBars)
+    : QObject(mainWindow), helpFolder(FindBundledFolder("help")),
+      exampleFolder(FindBundledFolder("example")), main_(mainWindow), ui_(ui),
+      tooltips_(new Tooltips(mainWindow, std::move(toolBars))) {
+    startProgram = [](const QString& program, const QStringList& arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
+}
+
+bool HelpCommands::Command(int id) {
+    switch (id) {
+    case 40247:
+        StartLauncher();
+        return true;
+    case 40025:
+        ShowHelp(1008);
+        return true;
+    case 40024:
+        ShowHelp(1005);
+        return true;
+    case 40231:
+        ShowHelp(1006);
+        return true;
+    case 40230:
+        ShowHelp(1007);
+        return true;
+    case 40232:
+        ShowAbout();
+        return true;
+    default:
+        return false;
+    }
+}
+
+HelpViewer* HelpCommands::viewer() const {
+    return viewer_;
+}
+
+AboutBox* HelpCommands::about() const {
+    return about_;
+}
+
+bool HelpCommands::TakeLauncherFlag() {
+    const bool was = launcher_;
+    launcher_ = false;
+    return was;
+}
+
+void HelpCommands::ShowHelp(int fileTextId) {
+    if (viewer_.isNull()) {
+        viewer_ = new HelpViewer(main_);
+        viewer_->projectFolder = exampleFolder;
+        viewer_->openProject = [this](const std::string& project) {
+            if (openProject)
+                openProject(project);
+        };
+        // F1 in the help window, too, opens the user guide.
+        auto* guide = new QAction(viewer_);
+        guide->setShortcut(Qt::Key_F1);
+        viewer_->addAction(guide);
+        connect(guide, &QAction::triggered, this, [this] { ShowHelp(1008); });
+    }
+    const std::string file = Text(fileTextId);
+    if (!viewer_->OpenBook(helpFolder, file)) {
+        ui_.WarningBox(kUnnumbered,
+                       "The help book " + file + " cannot be found in " + helpFolder + ".");
+        return;
+    }
+    viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+}
+
+void HelpCommands::StartLauncher() {
+    if (runActive && runActive()) {
+        Warn(ui_, 1029);
+        return;
+    }
+    // The launcher carries the platform's own program name.
+    std::string name = Text(1074);
+    if (name.size() > 4 && name.ends_with(".exe"))
+        name.resize(name.size() - 4);
+    launcher_ = startProgram(QString::fromStdString(ProgramFolder() + name), {});
+    if (!launcher_)
+        Warn(ui_, 1081);
+}
+
+void HelpCommands::ShowAbout() {
+    if (about_.isNull()) {
+        about_ = new AboutBox(QString::fromStdString(exampleFolder), main_);
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    about_->open();
+}
+
+} // namespace zf::ui

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <functional>
+#include <string>
+
+class QLineEdit;
+class QTextBrowser;
+
+namespace zf::ui {
+
+// The program's own help window: one book at a time, opened at its contents
+// page, with Back, Forward, Contents and a search within the page. Links to
+// other pages and pictures stay inside the window; web links go to the
+// desktop's browser; "project:" links open a bundled project.
+class HelpViewer : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit HelpViewer(QWidget* owner = nullptr);
+
+    // Opens a book at its contents page: the book named by a help file name
+    // ("zfieldug.hlp") in a help folder. False when the book is missing.
+    bool OpenBook(const std::string& helpFolder, const std::string& helpFile);
+    void ShowPage(const QUrl& page);
+    // Finds the text from the cursor on; false when it is not (any more) on
+    // the page.
+    bool Find(const QString& text, bool backward = false);
+
+    QTextBrowser* browser() const { return browser_; }
+    QUrl contents() const { return contents_; }
+
+    // A "project:NAME" link: the bundled project's full path.
+    std::function<void(const std::string&)> openProject;
+    std::string projectFolder;
+
+  private:
+    void FollowLink(const QUrl& link);
+
+    QTextBrowser* browser_;
+    QLineEdit* find_;
+    QUrl contents_;
+};
+
+// The contents page of a book: "zfieldug.hlp" is "zfieldug/index.html".
+std::string HelpContentsPage(const std::string& helpFolder, const std::string& helpFile);
+
+} // namespace zf::ui

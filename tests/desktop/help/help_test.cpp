@@ -1,0 +1,273 @@
+#include "desktop/frame/main_window.h"
+#include "desktop/help/about_box.h"
+#include "desktop/help/activity_launcher.h"
+#include "desktop/help/help_commands.h"
+#include "desktop/help/help_viewer.h"
+#include "desktop/listing/go_container.h"
+#include "program/key_entry.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QEnterEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace zf::ui {
+namespace {
+
+const QString kHelp = ZF_HELP_SOURCE;
+const QString kExample = ZF_EXAMPLE_BUILT;
+
+QString ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Every page of the books, and every link and picture on it.
+TEST(HelpBooks, EveryLinkLeadsToAPagePictureOrProjectAndEveryPageIsReached) {
+    const QRegularExpression reference(R"re((?:href|src)\s*=\s*"([^"]*)")re");
+    const QRegularExpression anchor(R"re((?:id|name)\s*=\s*"([^"]*)")re");
+    std::set<QString> pages;
+    std::set<QString> reached;
+    int links = 0;
+    QDirIterator it(kHelp, {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        pages.insert(QFileInfo(it.next()).canonicalFilePath());
+    ASSERT_GE(pages.size(), 20u);
+    for (const QString& page : pages) {
+        const QString html = ReadAll(page);
+        EXPECT_TRUE(html.contains("<title>")) << page.toStdString();
+        auto refs = reference.globalMatch(html);
+        while (refs.hasNext()) {
+            const QString target = refs.next().captured(1);
+            ++links;
+            SCOPED_TRACE((page + " -> " + target).toStdString());
+            ASSERT_FALSE(target.isEmpty());
+            if (target.startsWith("https://") || target.startsWith("mailto:"))
+                continue;
+            if (target.startsWith("project:")) {
+                EXPECT_TRUE(QFileInfo(kExample + target.mid(8)).isFile());
+                continue;
+            }
+            const QString file = target.section('#', 0, 0);
+            const QString fragment = target.section('#', 1);
+            const QString path =
+                file.isEmpty() ? page : QFileInfo(page).dir().absoluteFilePath(file);
+            ASSERT_TRUE(QFileInfo(path).isFile());
+            const QString resolved = QFileInfo(path).canonicalFilePath();
+            EXPECT_TRUE(resolved.startsWith(QFileInfo(kHelp).canonicalFilePath()));
+            reached.insert(resolved);
+            if (!fragment.isEmpty()) {
+                QStringList names;
+                auto found = anchor.globalMatch(ReadAll(path));
+                while (found.hasNext())
+                    names << found.next().captured(1);
+                EXPECT_TRUE(names.contains(fragment));
+            }
+        }
+    }
+    EXPECT_GT(links, 100);
+    for (const QString& page : pages) {
+        if (!page.endsWith("/index.html")) {
+            EXPECT_TRUE(reached.count(page)) << page.toStdString() << " is linked from nowhere";
+        }
+    }
+}
+
+struct Shown {
+    int id;
+    std::string text;
+};
+
+class Help : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
+        Document& doc = window->document();
+        doc.ui.hooks.warning = [this](int id, const std::string& text) {
+            shown.push_back({id, text});
+        };
+        doc.ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
+            shown.push_back({id, text});
+            return Answer::No;
+        };
+        help()->helpFolder = kHelp.toStdString();
+        help()->exampleFolder = kExample.toStdString();
+        help()->startProgram = [this](const QString& program, const QStringList& arguments) {
+            started.push_back(program + " " + arguments.join(' '));
+            return startWorks;
+        };
+        window->resize(1000, 700);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QApplication::processEvents();
+    }
+    HelpCommands* help() const { return window->help(); }
+
+    std::unique_ptr<MainWindow> window;
+    std::vector<Shown> shown;
+    QStringList started;
+    bool startWorks = true;
+};
+
+TEST_F(Help, F1OpensTheUserGuideAtItsContentsAndEveryHelpCommandReusesTheWindow) {
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    HelpViewer* viewer = help()->viewer();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->browser()->source().path().endsWith("zfieldug/index.html"));
+    EXPECT_TRUE(viewer->browser()->toPlainText().contains("Contents"));
+
+    const std::pair<int, const char*> books[] = {{40024, "zarnikug/index.html"},
+                                                 {40231, "zarnikjn/index.html"},
+                                                 {40230, "zarnikrt/index.html"},
+                                                 {40025, "zfieldug/index.html"}};
+    for (auto [command, page] : books) {
+        window->Command(command);
+        EXPECT_EQ(help()->viewer(), viewer);
+        EXPECT_TRUE(viewer->browser()->source().path().endsWith(page)) << page;
+    }
+    EXPECT_TRUE(shown.empty());
+    window->Command(40024);
+    QApplication::setActiveWindow(viewer);
+    QTest::keyClick(viewer, Qt::Key_F1);
+    EXPECT_TRUE(viewer->browser()->source().path().endsWith("zfieldug/index.html"));
+
+    help()->helpFolder = "/nonexistent/help/";
+    window->Command(40024);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find("zarnikug.hlp"), std::string::npos);
+}
+
+TEST_F(Help, TheViewerGoesBackAndForwardFindsTextAndOpensProjects) {
+    window->Command(40231);
+    HelpViewer* viewer = help()->viewer();
+    QTextBrowser* browser = viewer->browser();
+    const QUrl contents = browser->source();
+    emit browser->anchorClicked(QUrl("activity1.html"));
+    const QUrl first = browser->source();
+    EXPECT_NE(first, contents);
+    EXPECT_TRUE(first.path().endsWith("zarnikjn/activity1.html"));
+    browser->backward();
+    EXPECT_EQ(browser->source(), contents);
+    browser->forward();
+    EXPECT_EQ(browser->source(), first);
+
+    EXPECT_TRUE(viewer->Find("extension"));
+    EXPECT_FALSE(browser->textCursor().selectedText().isEmpty());
+    EXPECT_FALSE(viewer->Find("no such words here"));
+
+    std::string opened;
+    viewer->openProject = [&](const std::string& project) { opened = project; };
+    emit browser->anchorClicked(QUrl("project:gridmat.zfp"));
+    EXPECT_EQ(opened, kExample.toStdString() + "gridmat.zfp");
+    EXPECT_EQ(browser->source(), first);
+}
+
+TEST_F(Help, OpenActivityStartsTheLauncherAndTheNextExitPromptIsPlain) {
+    startWorks = false;
+    window->Command(40247);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].id, 1081);
+    EXPECT_FALSE(help()->launcherStarted());
+
+    shown.clear();
+    startWorks = true;
+    window->Command(40247);
+    ASSERT_EQ(started.size(), 2);
+    EXPECT_TRUE(started[1].trimmed().endsWith("/zflaunch"));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(help()->launcherStarted());
+
+    window->goContainer()->Key(key::Forward);
+    window->goContainer()->Key(key::Digit0 + 2);
+    EXPECT_TRUE(window->ExitChecks());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Do you want to save changes to the Go Program?");
+    EXPECT_FALSE(help()->launcherStarted());
+}
+
+TEST_F(Help, TheAboutBoxNamesTheLicencesAndItsLinksOpenOnTheDesktop) {
+    window->Command(40232);
+    AboutBox* about = help()->about();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->objectName(), "170");
+    QString text;
+    for (QLabel* label : about->findChildren<QLabel*>())
+        text += label->text() + "\n";
+    EXPECT_TRUE(text.contains(QString("Zarnikfield ") + ZF_VERSION));
+    EXPECT_TRUE(text.contains("version 3 of the License, or (at your option) any later version"));
+    EXPECT_TRUE(text.contains("GNU Lesser General Public License"));
+
+    const auto labels = about->findChildren<LinkLabel*>();
+    ASSERT_GE(labels.size(), 2);
+    LinkLabel* gpl = labels[0];
+    EXPECT_FALSE(gpl->underlined());
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(gpl, &enter);
+    EXPECT_TRUE(gpl->underlined());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(gpl, &leave);
+    EXPECT_FALSE(gpl->underlined());
+
+    QUrl opened;
+    auto saved = LinkLabel::Opener();
+    LinkLabel::Opener() = [&](const QUrl& url) { opened = url; };
+    QTest::mouseClick(gpl, Qt::LeftButton, {}, QPoint(3, 3));
+    LinkLabel::Opener() = saved;
+    EXPECT_EQ(opened, QUrl("https://www.gnu.org/licenses/gpl-3.0.html"));
+}
+
+TEST(Launcher, ShowsEachBundledProjectWithItsPictureAndStartsZarnikfieldOnTheChosenOne) {
+    ActivityLauncher launcher(kExample.toStdString(), "/opt/zf/zarnikfield");
+    ASSERT_GE(launcher.count(), 3);
+    std::set<QString> titles;
+    for (int i = 0; i < launcher.count(); ++i) {
+        titles.insert(launcher.card(i)->text());
+        EXPECT_FALSE(launcher.card(i)->toolTip().isEmpty()) << launcher.project(i);
+    }
+    EXPECT_EQ(int(titles.size()), launcher.count());
+
+    // The picture is the working area: the town's background, not a blank.
+    const QImage picture = ActivityPicture(kExample.toStdString() + "town.zfp", QSize(240, 180));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_LE(picture.width(), 240);
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 7)
+        for (int x = 0; x < picture.width(); x += 7)
+            colours.insert(picture.pixel(x, y));
+    EXPECT_GT(colours.size(), 4u);
+
+    QStringList calls;
+    launcher.start = [&](const QString& program, const QStringList& arguments) {
+        calls << program + " " + arguments.join(' ');
+        return calls.size() > 1;
+    };
+    QStringList warnings;
+    launcher.warn = [&](const QString& text) { warnings << text; };
+    launcher.show();
+    launcher.Choose(1);
+    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(launcher.isVisible());
+    QTest::mouseClick(launcher.card(1), Qt::LeftButton);
+    ASSERT_EQ(calls.size(), 2);
+    EXPECT_EQ(calls[1], "/opt/zf/zarnikfield " + QString::fromStdString(launcher.project(1)));
+    EXPECT_FALSE(launcher.isVisible());
+}
+
+} // namespace
+} // namespace zf::ui
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

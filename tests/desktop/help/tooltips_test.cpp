@@ -1,0 +1,185 @@
+#include "desktop/frame/child_frame.h"
+#include "desktop/frame/main_window.h"
+#include "desktop/frame/raz_azi.h"
+#include "desktop/frame/tool_strip.h"
+#include "desktop/help/help_commands.h"
+#include "desktop/help/tooltips.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/workarea/graphics_main.h"
+#include "files/ini_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace zf::ui {
+namespace {
+
+// The main window with the pointer, the activation and the desktop's edge
+// played by the test; the timer never fires, ticks are called by hand.
+class Tips : public ::testing::Test {
+  protected:
+    void Open(const std::string& ini) {
+        iniPath = dir.filePath("zfield.ini").toStdString();
+        std::ofstream(iniPath) << ini;
+        window = std::make_unique<MainWindow>(iniPath);
+        window->resize(1000, 700);
+        window->show();
+        QApplication::processEvents();
+        tips = window->help()->tooltips();
+        tips->desktop.pointer = [this] { return pointer; };
+        tips->desktop.active = [this] { return active; };
+        tips->desktop.rightEdge = [this](QPoint) { return rightEdge; };
+    }
+
+    ToolStrip* graphicsBar() const { return window->razAzi()->graphicsMain()->toolBar(); }
+    ToolStrip* goBar() const { return window->goContainer()->toolBar(); }
+    // Points at a slot of a tool bar and ticks.
+    void TickAt(ToolStrip* bar, int slot) {
+        pointer = bar->mapToGlobal(ToolStrip::SlotRect(slot).center());
+        Tick();
+    }
+    void Tick() {
+        tips->Tick();
+        QApplication::processEvents();
+    }
+    ToolTipWindow* popup() const { return tips->popup(); }
+    bool shown() const { return popup() && popup()->isVisible(); }
+
+    QTemporaryDir dir;
+    std::string iniPath;
+    std::unique_ptr<MainWindow> window;
+    Tooltips* tips = nullptr;
+    QPoint pointer;
+    bool active = true;
+    int rightEdge = 100000;
+};
+
+TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
+    Open("[tooltips]\r\ndelay=200\r\n");
+    ASSERT_TRUE(tips->running());
+    EXPECT_EQ(tips->timer().interval(), 200);
+
+    TickAt(graphicsBar(), 1);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(popup()->text(), "Control the Go Program");
+    EXPECT_EQ(tips->timer().interval(), kTooltipFastPoll);
+    const QSize text = popup()->MeasureText(popup()->text());
+    EXPECT_LE(text.width(), kTooltipWrapWidth);
+    EXPECT_EQ(popup()->geometry(), QRect(pointer.x() + 2, pointer.y() - text.height() - 22,
+                                         text.width() + 5, text.height() + 5));
+
+    // Moving within the button changes nothing on the screen.
+    const int paints = popup()->paints();
+    ASSERT_GT(paints, 0);
+    pointer += QPoint(3, 2);
+    Tick();
+    EXPECT_EQ(popup()->paints(), paints);
+    EXPECT_TRUE(shown());
+
+    // An empty slot of the bar hides the tip and slows the polling down.
+    TickAt(graphicsBar(), 6);
+    EXPECT_FALSE(shown());
+    EXPECT_TRUE(popup()->text().isEmpty());
+    EXPECT_EQ(tips->timer().interval(), 200);
+
+    // The Go Container's bar answers too; a doubled ampersand shows once.
+    TickAt(goBar(), 0);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(popup()->text(), "Stamps & Text");
+
+    // Anywhere else hides it.
+    pointer = window->procedureFrame()->mapToGlobal(QPoint(40, 60));
+    Tick();
+    EXPECT_FALSE(shown());
+    EXPECT_EQ(tips->timer().interval(), 200);
+}
+
+TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndGoesWhileAnotherWindowIsActive) {
+    Open("");
+    EXPECT_EQ(tips->timer().interval(), kTooltipShortestDelay); // delay 0
+    const QPoint button = goBar()->mapToGlobal(ToolStrip::SlotRect(1).center());
+    rightEdge = button.x() + 20;
+    TickAt(goBar(), 1);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(popup()->geometry().right() + 1, rightEdge);
+    EXPECT_LT(popup()->x(), button.x() + 2);
+
+    // Another window of the program in front: the tip goes and nothing
+    // else happens until the main window is active again.
+    active = false;
+    TickAt(graphicsBar(), 0);
+    EXPECT_FALSE(shown());
+    EXPECT_TRUE(tips->running());
+    TickAt(goBar(), 1);
+    EXPECT_FALSE(shown());
+    active = true;
+    Tick();
+    EXPECT_TRUE(shown());
+}
+
+TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
+    Open("");
+    QAction* option = window->Action(40188);
+    ASSERT_TRUE(option->isEnabled());
+    EXPECT_TRUE(option->isChecked());
+    TickAt(graphicsBar(), 0);
+    ASSERT_TRUE(shown());
+
+    tips->ApplicationActivated(false);
+    EXPECT_FALSE(tips->running());
+    EXPECT_FALSE(tips->timer().isActive());
+    EXPECT_EQ(popup(), nullptr);
+    tips->ApplicationActivated(true);
+    EXPECT_TRUE(tips->running());
+    EXPECT_TRUE(tips->timer().isActive());
+    EXPECT_FALSE(shown());
+
+    window->Command(40188);
+    EXPECT_FALSE(option->isChecked());
+    EXPECT_FALSE(tips->running());
+    // With the option off, coming back to the program starts nothing.
+    tips->ApplicationActivated(true);
+    EXPECT_FALSE(tips->running());
+    window->Command(40188);
+    EXPECT_TRUE(option->isChecked());
+    EXPECT_TRUE(tips->running());
+    TickAt(graphicsBar(), 0);
+    EXPECT_TRUE(shown());
+
+    // A project of the old form carries the option.
+    ProjectOptions carried{6, 0, 0, 2};
+    window->document().ApplyOptions(carried);
+    EXPECT_FALSE(tips->running());
+    EXPECT_FALSE(option->isChecked());
+    carried.tooltips = 1;
+    window->document().ApplyOptions(carried);
+    EXPECT_TRUE(tips->running());
+
+    // The exit checks stop them.
+    EXPECT_TRUE(window->ExitChecks());
+    EXPECT_FALSE(tips->running());
+}
+
+TEST_F(Tips, TheOptionsFileSwitchesThemOffAndBadValuesAreRepaired) {
+    Open("[tooltips]\r\nshow=0\r\ndelay=300\r\n");
+    EXPECT_FALSE(tips->running());
+    EXPECT_FALSE(window->Action(40188)->isChecked());
+    EXPECT_EQ(tips->delay(), 300);
+    window.reset();
+
+    Open("[tooltips]\r\nshow=3\r\ndelay=99999\r\n");
+    EXPECT_TRUE(tips->running());
+    EXPECT_EQ(tips->delay(), 1);
+    const IniFile written = IniFile::Load(iniPath);
+    EXPECT_EQ(written.GetString("tooltips", "show", ""), "1");
+    EXPECT_EQ(written.GetString("tooltips", "delay", ""), "0");
+}
+
+} // namespace
+} // namespace zf::ui

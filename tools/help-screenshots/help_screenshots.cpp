@@ -1,0 +1,170 @@
+// Draws the pictures of the help books from the program itself, so that they
+// can be drawn again whenever the program's look changes.
+//   help-screenshots PROGRAM_FOLDER HELP_FOLDER
+// PROGRAM_FOLDER holds the built example folder; the pictures are written into
+// HELP_FOLDER/zfieldug/images and HELP_FOLDER/mats.
+
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/child_frame.h"
+#include "desktop/frame/main_window.h"
+#include "desktop/frame/raz_azi.h"
+#include "desktop/frame/tool_strip.h"
+#include "desktop/help/activity_launcher.h"
+#include "desktop/library/graphics_library.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/listing/keypad_window.h"
+#include "desktop/listing/list_view.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
+#include "desktop/workarea/status_line.h"
+#include "files/project_folder.h"
+#include "program/key_sequence.h"
+#include "simulation/clock.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+using zf::ui::MainWindow;
+
+QString gImages;
+
+bool Save(const QPixmap& picture, const QString& name) {
+    const QString path = gImages + name;
+    if (!picture.save(path, "PNG")) {
+        std::fprintf(stderr, "help-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+void Settle() {
+    for (int i = 0; i < 3; ++i) {
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+    }
+}
+
+void Keys(MainWindow& window, const char* sequence) {
+    std::vector<zf::KeyPress> presses;
+    std::string error;
+    if (!zf::ParseKeySequence(sequence, presses, error))
+        std::fprintf(stderr, "help-screenshots: %s\n", error.c_str());
+    for (const zf::KeyPress& press : presses) {
+        if (press.kind == zf::KeyPress::Kind::Key)
+            window.goContainer()->Key(press.key, press.argument);
+        else if (press.kind == zf::KeyPress::Kind::ConfirmedClear)
+            window.goContainer()->Key(zf::key::ClearMemory);
+    }
+    Settle();
+}
+
+// Runs the Go Program to its end on a clock that never waits.
+void RunToEnd(MainWindow& window, zf::ManualClock& clock) {
+    zf::ui::GraphicsDrawing* drawing = window.drawing();
+    drawing->SetClock(&clock);
+    zf::ui::PostAppMessage(drawing, zf::ui::msg::Run);
+    zf::RunControl& run = drawing->run();
+    for (int i = 0; i < 1000000; ++i) {
+        for (int hop = 0; hop < 3; ++hop)
+            QApplication::sendPostedEvents();
+        if (run.Idle())
+            break;
+        clock.now = std::max(clock.now, run.NextDue());
+        run.Pump();
+    }
+    Settle();
+}
+
+bool ToolBarPages(zf::ui::ToolStrip* bar, const std::function<void(int)>& show,
+                  const std::vector<std::pair<int, const char*>>& pages) {
+    bool ok = true;
+    for (auto [page, name] : pages) {
+        show(page);
+        Settle();
+        int used = 0;
+        for (int i = 0; i < int(bar->tools().size()); ++i)
+            if (bar->tools()[std::size_t(i)].request)
+                used = i + 1;
+        ok = Save(bar->grab(QRect(0, 0, 4 + 35 * used, bar->height())), name) && ok;
+    }
+    show(0);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: help-screenshots PROGRAM_FOLDER HELP_FOLDER\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString program = QDir(argv[1]).absolutePath() + "/";
+    const QString help = QDir(argv[2]).absolutePath() + "/";
+    zf::SetProgramFolder(program.toStdString());
+    gImages = help + "zfieldug/images/";
+    QDir().mkpath(gImages);
+    QDir().mkpath(help + "mats");
+
+    MainWindow window("/nonexistent/zfield.ini");
+    window.document().ui.hooks.warning = [](int, const std::string& text) {
+        std::fprintf(stderr, "help-screenshots: the program said: %s\n", text.c_str());
+    };
+    window.resize(1100, 720);
+    window.StartupLoad((program + "example/town.zfp").toStdString());
+    window.show();
+    Settle();
+    bool ok = true;
+
+    window.Command(40214);
+    Keys(window, "CM P 1 [ RPT 4 [ FD 1 RT 9 0 ] ]");
+    Keys(window, "PEN(redwide.bmp) FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 P 1");
+    zf::ManualClock clock;
+    RunToEnd(window, clock);
+    auto* main = window.razAzi()->graphicsMain();
+    ok = Save(main->drawing()->grab(), "working-area.png") && ok;
+    ok = Save(window.grab(), "main-window.png") && ok;
+    ok = Save(window.goContainer()->keypad()->grab(), "keypad.png") && ok;
+    ok = Save(window.goContainer()->goList()->grab(QRect(0, 0, 300, 230)), "golist.png") && ok;
+    window.procedureFrame()->resize(380, 250);
+    Settle();
+    ok = Save(window.procedureFrame()->grab(), "procedure.png") && ok;
+    // The status line as it reads while the third instruction runs.
+    const zf::GoInstruction* third = window.document().editor->Head(zf::GO_LIST);
+    for (int i = 0; i < 3 && third && third->next; ++i)
+        third = third->next;
+    main->statusLine()->ShowInstruction(third);
+    Settle();
+    ok = Save(main->statusLine()->grab(), "status-line.png") && ok;
+
+    zf::ui::SendAppMessage(&window, zf::ui::msg::LibraryStamps);
+    Settle();
+    ok = Save(window.library()->grab(), "library.png") && ok;
+
+    ok = ToolBarPages(main->toolBar(), [main](int page) { main->ShowToolPage(page); },
+                      {{0, "toolbar-main.png"},
+                       {4, "toolbar-stamps.png"},
+                       {11, "toolbar-control.png"},
+                       {17, "toolbar-background.png"},
+                       {22, "toolbar-zarnik.png"}}) &&
+         ok;
+    auto* go = window.goContainer();
+    ok = ToolBarPages(go->toolBar(), [go](int page) { go->ShowToolPage(page); },
+                      {{0, "gocontainer-toolbar.png"}}) &&
+         ok;
+
+    for (const char* mat : {"gridmat", "island", "town"}) {
+        const QImage picture = zf::ui::ActivityPicture(
+            (program + "example/" + mat + ".zfp").toStdString(), QSize(300, 300));
+        const QString path = help + "mats/" + mat + ".png";
+        ok = picture.save(path, "PNG") && ok;
+        std::printf("%s\n", qPrintable(path));
+    }
+    return ok ? 0 : 1;
+}
