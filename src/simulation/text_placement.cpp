@@ -23,8 +23,8 @@ std::string DialogTextOf(const TextObjectRecord& record) {
     return std::string(TextStringTable().Get(record.textId)).substr(0, kMaxDialogText);
 }
 
-GraphicObject* CreatePlacedText(GraphicObjectList& objects, const TextObjectRecord& chosen,
-                                int x, int y, int firstWidth, int firstHeight) {
+GraphicObject* CreatePlacedText(GraphicObjectList& objects, const TextObjectRecord& chosen, int x,
+                                int y, int firstWidth, int firstHeight) {
     TextObjectRecord record = chosen;
     record.placement = 2;
     record.x = x;

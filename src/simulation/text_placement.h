@@ -25,8 +25,8 @@ std::string DialogTextOf(const TextObjectRecord& record);
 // dialog's text, colour and font) goes into the record table and a text
 // object waiting to be centred on the point is appended, with its first
 // size from the preview.
-GraphicObject* CreatePlacedText(GraphicObjectList& objects, const TextObjectRecord& chosen,
-                                int x, int y, int firstWidth, int firstHeight);
+GraphicObject* CreatePlacedText(GraphicObjectList& objects, const TextObjectRecord& chosen, int x,
+                                int y, int firstWidth, int firstHeight);
 // Edit Text: the edited text is centred where the old block was and the
 // old object goes.
 GraphicObject* ReplaceTextObject(GraphicObjectList& objects, const GraphicObject& old,

@@ -62,7 +62,8 @@ PositionBoxes PositionBoxesFor(const ZarnikState& state, int x, int y) {
 }
 
 FloorPoint PositionFromBoxes(const ZarnikState& state, const PositionBoxes& boxes) {
-    const double X = !boxes.right.empty() ? ReadDecimalBox(boxes.right) : -ReadDecimalBox(boxes.left);
+    const double X =
+        !boxes.right.empty() ? ReadDecimalBox(boxes.right) : -ReadDecimalBox(boxes.left);
     const double Y = !boxes.up.empty() ? -ReadDecimalBox(boxes.up) : ReadDecimalBox(boxes.down);
     // Kept whole rather than cut to 16 bits, so that a far entry is refused
     // by the bounds check instead of wrapping back into the area.

@@ -100,8 +100,8 @@ void FileListDialog::ShowPicture() {
         picture = StripCell(ProgramBitmap(artwork::ProgramIcons), kGoProgramCell);
     } else if (const QListWidgetItem* item = list_->currentItem()) {
         // The background itself, small, so that the child sees what it is.
-        picture = LoadBitmapImage(
-            (std::filesystem::path(folder_) / item->text().toStdString()).string());
+        picture =
+            LoadBitmapImage((std::filesystem::path(folder_) / item->text().toStdString()).string());
     }
     if (picture.isNull()) {
         picture_->clear();

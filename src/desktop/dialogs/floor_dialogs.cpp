@@ -150,12 +150,10 @@ HeadingDialog::HeadingDialog(QWidget* owner, int heading)
     clockwise_->setText(QString::number(heading));
     anticlockwise_->setText(QString::number(360 - heading));
     compass_->SetHeading(heading);
-    connect(clockwise_, &QLineEdit::textEdited, this, [this] {
-        anticlockwise_->setText(QString::number(OppositeHeading(Std(clockwise_))));
-    });
-    connect(anticlockwise_, &QLineEdit::textEdited, this, [this] {
-        clockwise_->setText(QString::number(OppositeHeading(Std(anticlockwise_))));
-    });
+    connect(clockwise_, &QLineEdit::textEdited, this,
+            [this] { anticlockwise_->setText(QString::number(OppositeHeading(Std(clockwise_)))); });
+    connect(anticlockwise_, &QLineEdit::textEdited, this,
+            [this] { clockwise_->setText(QString::number(OppositeHeading(Std(anticlockwise_)))); });
     setTabOrder(clockwise_, anticlockwise_);
     setTabOrder(anticlockwise_, okButton());
     setTabOrder(okButton(), cancelButton());

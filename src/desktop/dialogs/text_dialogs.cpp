@@ -336,9 +336,9 @@ struct Side {
     const char* name;
 };
 constexpr Side kSides[] = {
-    {7, 0, 0, "Top Left"},    {3, 0, 1, "Top"},    {8, 0, 2, "Top Right"},
-    {5, 1, 0, "Left"},        {6, 1, 2, "Right"},  {9, 2, 0, "Bottom Left"},
-    {4, 2, 1, "Bottom"},      {10, 2, 2, "Bottom Right"},
+    {7, 0, 0, "Top Left"}, {3, 0, 1, "Top"},           {8, 0, 2, "Top Right"},
+    {5, 1, 0, "Left"},     {6, 1, 2, "Right"},         {9, 2, 0, "Bottom Left"},
+    {4, 2, 1, "Bottom"},   {10, 2, 2, "Bottom Right"},
 };
 
 // An arrow from the middle of a button out towards its side.
