@@ -107,7 +107,9 @@ void FileListDialog::ShowPicture() {
         picture_->clear();
         return;
     }
-    if (picture.width() > kPictureSide || picture.height() > kPictureSide)
+    if (kind_ == Kind::GoPrograms)
+        picture = picture.scaled(picture.size() * 2);
+    else if (picture.width() > kPictureSide || picture.height() > kPictureSide)
         picture = picture.scaled(kPictureSide, kPictureSide, Qt::KeepAspectRatio,
                                  Qt::SmoothTransformation);
     picture_->setPixmap(QPixmap::fromImage(picture));

@@ -45,7 +45,7 @@ std::string StoredText(const QString& boxText) {
 // The robot as the dialogs show it: the robot button's picture.
 QPixmap RobotPicture(int side) {
     return QPixmap::fromImage(
-        GraphicsToolPicture(22).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        GraphicsToolPicture(23).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 } // namespace
