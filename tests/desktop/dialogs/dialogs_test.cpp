@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,6 +36,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace zf::ui {
 namespace {
@@ -91,7 +92,10 @@ class Dialogs : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetTables();
-        folder = fs::path(::testing::TempDir()) / "zf-dialogs";
+        // Tests run side by side in separate processes: each has its own folder.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::path(::testing::TempDir()) /
+                 (std::string("zf-dialogs-") + test->name() + "-" + std::to_string(getpid()));
         fs::remove_all(folder);
         for (const char* sub : kProjectSubFolders)
             fs::create_directories(folder / sub);
@@ -119,6 +123,8 @@ class Dialogs : public ::testing::Test {
     void TearDown() override {
         Settle();
         window.reset();
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
     }
     // Lets every pending look for a dialog run out.
     static void Settle() {
@@ -553,10 +559,15 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
         EXPECT_EQ(QColor(picture.pixel(2, size.height() / 2)), QColor(Qt::white));
     };
 
-    const QStringList before = QDir::temp().entryList(QDir::Files);
+    // A temporary folder of its own, to see that nothing is left behind.
+    const fs::path temp = folder / "temp";
+    fs::create_directories(temp);
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(temp.string()));
     window->Command(40009);
     check(QApplication::clipboard()->image());
-    EXPECT_EQ(QDir::temp().entryList(QDir::Files), before); // nothing left behind
+    EXPECT_TRUE(fs::is_empty(temp));
+    qputenv("TMPDIR", oldTemp);
     EXPECT_TRUE(shown.empty());
 
     std::string path = (folder / "area.bmp").string();
