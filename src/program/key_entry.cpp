@@ -400,7 +400,7 @@ KeyStatus GraphicKey(GoEditor& e, int key, const KeyArgument& argument) {
         if (!in || in->opcode != op::PlaceText || !in->textObject)
             return status::Refused;
         TextObjectRecord record = *in->textObject;
-        if (!e.ui().EditTextObject(record))
+        if (!e.ui().EditTextObject(record, true))
             return status::Refused;
         *in->textObject = record;
         return status::Changed;
@@ -411,7 +411,7 @@ KeyStatus GraphicKey(GoEditor& e, int key, const KeyArgument& argument) {
             text = *argument.text;
         } else {
             text = DefaultTextObject();
-            if (!e.ui().EditTextObject(text))
+            if (!e.ui().EditTextObject(text, false))
                 return status::Refused;
         }
     }

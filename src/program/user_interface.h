@@ -54,8 +54,9 @@ class UserInterface {
 
     // The text dialog: fills a text-object record (its text entered in the
     // text table) and answers whether it was confirmed. `record` arrives
-    // empty for a new text and filled for Edit Text.
-    virtual bool EditTextObject(TextObjectRecord& /*record*/) { return false; }
+    // with the default text for a new text and filled, `editing`, for Edit
+    // Text.
+    virtual bool EditTextObject(TextObjectRecord& /*record*/, bool /*editing*/) { return false; }
 
     // GO from a key: the run request goes to the working area.
     virtual void RequestRun() {}

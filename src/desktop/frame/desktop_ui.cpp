@@ -1,5 +1,6 @@
 #include "desktop/frame/desktop_ui.h"
 
+#include "desktop/dialogs/text_dialogs.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
 #include "desktop/listing/list_view.h"
@@ -136,10 +137,10 @@ void DesktopUi::ShowProcedureWindow() {
     BringProcedureWindowToTop();
 }
 
-bool DesktopUi::EditTextObject(TextObjectRecord& record) {
+bool DesktopUi::EditTextObject(TextObjectRecord& record, bool editing) {
     if (hooks.editText)
         return hooks.editText(record);
-    return false;
+    return KeyedTextDialogs(owner, record, editing);
 }
 
 void DesktopUi::RequestRun() {

@@ -1,5 +1,6 @@
 #include "desktop/frame/main_window.h"
 
+#include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/link_progress.h"
@@ -121,6 +122,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     help_ = new HelpCommands(this, doc_.ui, {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
     help_->runActive = [this] { return drawing()->ProgramActive(); };
     help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
+    dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
     BuildMenus();
     ReadOptions();
     resize(1024, 700);
@@ -156,7 +158,7 @@ void MainWindow::BuildMenus() {
     file->addSeparator();
     Add(file, "Save P&roject...", 40238);
     Add(file, "Save G&o Program...", 40239);
-    Add(file, "Save &Working Area...", 40243, false);
+    Add(file, "Save &Working Area...", 40243);
     file->addSeparator();
     Add(file, "Pri&nt Go Program...", 40211);
     Add(file, "Prin&t Working Area...", 40210);
@@ -164,7 +166,7 @@ void MainWindow::BuildMenus() {
     Add(file, "E&xit", 40006);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
-    Add(edit, "&Copy Working Area", 40009, false);
+    Add(edit, "&Copy Working Area", 40009);
 
     QMenu* robot = menuBar()->addMenu("Floor &Zarnik");
     Add(robot, "(You will need a Zarnik Interface Lead for this)", 40302);
@@ -485,11 +487,10 @@ void MainWindow::OpenGoProgramCommand() {
     }
     if (!GoProgramSavePrompt(false))
         return;
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString::fromStdString(GetProjectFolder()), "Go Program (*.gop)");
-    if (path.isEmpty())
+    const std::string path = ChooseGoProgramFile(this, doc_.ui, doc_.options.goBrowse);
+    if (path.empty())
         return;
-    if (OpenGoProgram(*doc_.editor, path.toStdString(), true))
+    if (OpenGoProgram(*doc_.editor, path, true))
         doc_.projectChanged = true;
     ListsReplaced();
 }
@@ -539,6 +540,12 @@ void MainWindow::Command(int id) {
         break;
     case 40210:
         printing_->PrintWorkingArea();
+        break;
+    case 40243:
+        SendAppMessage(drawing(), msg::SaveWorkingArea);
+        break;
+    case 40009:
+        SendAppMessage(drawing(), msg::CopyWorkingArea);
         break;
     case 40006:
         close();

@@ -22,6 +22,7 @@ class ListView;
 class PrintCommands;
 class RazAzi;
 class TonePlayer;
+class WorkingAreaCommands;
 
 // The main window "Zarnikfield": the menu, the RazAzi pane filling the
 // client area and the Procedure window floating over it. It routes the
@@ -41,6 +42,7 @@ class MainWindow : public QMainWindow {
     GraphicsLibrary* library() const { return library_; }
     QAction* Action(int id) const;
     PrintCommands& printing() { return *printing_; }
+    WorkingAreaCommands* workingAreaCommands() const { return dialogs_; }
 
     // The command-line argument: a project or a Go Program.
     void StartupLoad(const std::string& argument);
@@ -91,6 +93,7 @@ class MainWindow : public QMainWindow {
     HelpCommands* help_;
     std::map<int, QAction*> actions_;
     std::unique_ptr<PrintCommands> printing_;
+    WorkingAreaCommands* dialogs_;
     bool closing_ = false;
 };
 

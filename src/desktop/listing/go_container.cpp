@@ -31,14 +31,14 @@ std::vector<Slot> ProgCentrePage(int page) {
         tools[0] = Button(1322, 65, 2);
         tools[1] = Button(1426, 66, 3);
         tools[2] = Button(msg::FlipStampKey, 67, 4);
-        tools[3] = Button(msg::PlaceTextKey, 68, 5, false);
-        tools[4] = Button(msg::EditTextKey, 69, 6, false);
+        tools[3] = Button(msg::PlaceTextKey, 68, 5);
+        tools[4] = Button(msg::EditTextKey, 69, 6);
         break;
     case 9:
         tools[0] = Button(1322, 70, 9);
         tools[1] = Button(1424, 71, 10);
-        tools[2] = Button(msg::PositionKey, 72, 11, false);
-        tools[3] = Button(msg::HeadingKey, 73, 12, false);
+        tools[2] = Button(msg::PositionKey, 72, 11);
+        tools[3] = Button(msg::HeadingKey, 73, 12);
         tools[4] = Button(1425, 74, 13);
         tools[5] = Button(msg::PenUpKey, 75, 14);
         tools[6] = Button(msg::FlipZarnikKey, 82, 15);

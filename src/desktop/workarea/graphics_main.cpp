@@ -34,8 +34,8 @@ std::vector<Slot> GraphicsPage(int page) {
         at(2, push, msg::ClearAllObjects, 39);
         at(3, drag, msg::ClearOneObject, 43);
         at(4, drag, msg::FlipStamp, 40);
-        at(5, push, msg::CreateText, 41, false);
-        at(6, drag, msg::EditText, 42, false);
+        at(5, push, msg::CreateText, 41);
+        at(6, drag, msg::EditText, 42);
         break;
     case 11:
         at(1, push, msg::Run, 48);
@@ -45,15 +45,15 @@ std::vector<Slot> GraphicsPage(int page) {
         at(5, push, msg::Step, 52);
         break;
     case 17:
-        at(1, push, msg::SetFloorSize, 53, false);
+        at(1, push, msg::SetFloorSize, 53);
         at(2, push, msg::ShowHideRulers, 54);
-        at(3, push, msg::LoadBackground, 55, false);
+        at(3, push, msg::LoadBackground, 55);
         at(4, push, msg::ClearWorkingArea, 56);
         break;
     case 22:
         at(1, push, msg::LibraryShapes, 57);
-        at(2, push, msg::SetPosition, 58, false);
-        at(3, push, msg::SetDirection, 59, false);
+        at(2, push, msg::SetPosition, 58);
+        at(3, push, msg::SetDirection, 59);
         at(4, push, msg::FlipZarnik, 62);
         break;
     default:

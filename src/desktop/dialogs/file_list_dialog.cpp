@@ -1,0 +1,118 @@
+#include "desktop/dialogs/file_list_dialog.h"
+
+#include "desktop/dialogs/dialog_parts.h"
+#include "files/file_list.h"
+#include "render/artwork.h"
+#include "render/bitmap_drawing.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace zf::ui {
+
+namespace {
+
+constexpr int kPictureSide = 96;
+// The Go Program picture of the Go container's tool bar.
+constexpr int kGoProgramCell = 7;
+
+} // namespace
+
+FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind kind, bool browse)
+    : QDialog(owner), folder_(folder), kind_(kind) {
+    setWindowTitle(TextQ(1012));
+    setModal(true);
+    auto* grid = new QGridLayout(this);
+    list_ = new QListWidget(this);
+    list_->setObjectName("files");
+    auto* label = new QLabel("&Choose a file from the list:", this);
+    label->setBuddy(list_);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(list_, 1, 0);
+    for (const std::string& name :
+         ListFolderFiles(folder, kind == Kind::GoPrograms ? ".gop" : ".bmp"))
+        list_->addItem(QString::fromStdString(name));
+    if (list_->count() > 0)
+        list_->setCurrentRow(0);
+
+    auto* buttons = new QVBoxLayout;
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("cancel");
+    browse_ = new QPushButton("Browse...", this);
+    browse_->setObjectName("browse");
+    browse_->setAutoDefault(false);
+    browse_->setVisible(browse && kind == Kind::GoPrograms);
+    picture_ = new QLabel(this);
+    picture_->setObjectName("picture");
+    picture_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    picture_->setFixedSize(kPictureSide + 4, kPictureSide + 4);
+    picture_->setAlignment(Qt::AlignCenter);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(browse_);
+    buttons->addStretch(1);
+    buttons->addWidget(picture_);
+    grid->addLayout(buttons, 0, 1, 2, 1);
+    // 307 x 135 dialog units: about 460 x 220 pixels at the usual font.
+    const QFontMetrics metrics(font());
+    resize(metrics.averageCharWidth() * 307 / 4, metrics.height() * 135 / 8);
+
+    connect(ok, &QPushButton::clicked, this, &FileListDialog::Take);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(browse_, &QPushButton::clicked, this, &FileListDialog::Browse);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &FileListDialog::Take);
+    connect(list_, &QListWidget::currentRowChanged, this, &FileListDialog::ShowPicture);
+    ShowPicture();
+    list_->setFocus();
+}
+
+void FileListDialog::Take() {
+    const QListWidgetItem* item = list_->currentItem();
+    if (!item) {
+        reject();
+        return;
+    }
+    chosen_ = (std::filesystem::path(folder_) / item->text().toStdString()).string();
+    accept();
+}
+
+void FileListDialog::Browse() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, TextQ(1093), QString::fromStdString(folder_), "GO Program (*.gop)");
+    if (path.isEmpty())
+        return;
+    chosen_ = path.toStdString();
+    accept();
+}
+
+void FileListDialog::ShowPicture() {
+    QImage picture;
+    if (kind_ == Kind::GoPrograms) {
+        picture = StripCell(ProgramBitmap(artwork::ProgramIcons), kGoProgramCell);
+    } else if (const QListWidgetItem* item = list_->currentItem()) {
+        // The background itself, small, so that the child sees what it is.
+        picture =
+            LoadBitmapImage((std::filesystem::path(folder_) / item->text().toStdString()).string());
+    }
+    if (picture.isNull()) {
+        picture_->clear();
+        return;
+    }
+    if (kind_ == Kind::GoPrograms)
+        picture = picture.scaled(picture.size() * 2);
+    else if (picture.width() > kPictureSide || picture.height() > kPictureSide)
+        picture = picture.scaled(kPictureSide, kPictureSide, Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
+    picture_->setPixmap(QPixmap::fromImage(picture));
+}
+
+} // namespace zf::ui

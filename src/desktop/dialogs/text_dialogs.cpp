@@ -1,0 +1,473 @@
+#include "desktop/dialogs/text_dialogs.h"
+
+#include "desktop/dialogs/dialog_parts.h"
+#include "program/string_table.h"
+#include "render/working_area.h"
+#include "simulation/text_placement.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <cstring>
+
+namespace zf::ui {
+
+namespace {
+
+constexpr int kPreviewRobot = 40;
+constexpr std::uint32_t kPreviewGrey = 0x00C0C0C0;
+
+QColor ColourOf(std::uint32_t colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+QString BoxText(const TextObjectRecord& record) {
+    return QString::fromLatin1(DialogTextOf(record).c_str()).replace("\r\n", "\n");
+}
+
+std::string StoredText(const QString& boxText) {
+    return QString(boxText).replace("\n", "\r\n").toLatin1().toStdString();
+}
+
+// The robot as the dialogs show it: the robot button's picture.
+QPixmap RobotPicture(int side) {
+    return QPixmap::fromImage(
+        GraphicsToolPicture(23).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+} // namespace
+
+void TextPreview::Show(const QString& text, const TextObjectRecord& record) {
+    text_ = text;
+    record_ = record;
+    const QFont font = TextObjectFont(record.font, kPreviewRobot);
+    const QFontMetrics metrics(font);
+    const QStringList lines = text.split('\n');
+    int width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    block_ = QSize(width, static_cast<int>(lines.size()) * metrics.height());
+    update();
+}
+
+void TextPreview::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), record_.colour == kPreviewGrey ? QColor(Qt::black) : QColor(192, 192, 192));
+    const QFont font = TextObjectFont(record_.font, kPreviewRobot);
+    p.setFont(font);
+    p.setPen(ColourOf(record_.colour));
+    const QFontMetrics metrics(font);
+    const int lineHeight = metrics.height();
+    int y = 5;
+    for (const QString& line : text_.split('\n')) {
+        p.drawText(10, y + metrics.ascent(), line);
+        y += lineHeight;
+    }
+}
+
+EnterTextDialog::EnterTextDialog(QWidget* owner, const TextObjectRecord& record, bool editing)
+    : QDialog(owner), record_(record) {
+    setWindowTitle(TextQ(editing ? 25 : 24));
+    setModal(true);
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName("text");
+    text_->setTabChangesFocus(true);
+    text_->setFixedSize(320, 90);
+    auto* typeLabel = new QLabel("&Type your text here:", this);
+    typeLabel->setBuddy(text_);
+    grid->addWidget(typeLabel, 0, 0, 1, 2);
+    grid->addWidget(text_, 1, 0, 1, 2);
+
+    auto* fonts = new QHBoxLayout;
+    auto* font = new QPushButton("&Font...", this);
+    font->setObjectName("font");
+    auto* colour = new QPushButton("C&olour...", this);
+    colour->setObjectName("colour");
+    font->setAutoDefault(false);
+    colour->setAutoDefault(false);
+    fonts->addWidget(font);
+    fonts->addWidget(colour);
+    fonts->addStretch(1);
+    grid->addLayout(fonts, 2, 0, 1, 2);
+
+    grid->addWidget(new QLabel("The text will be this big:", this), 3, 0);
+    preview_ = new TextPreview(this);
+    preview_->setObjectName("preview");
+    preview_->setFixedSize(preview_->sizeHint());
+    grid->addWidget(preview_, 4, 0);
+    auto* robotColumn = new QVBoxLayout;
+    robotColumn->addWidget(new QLabel("The Zarnik\nis this big:", this));
+    auto* robot = new QLabel(this);
+    robot->setPixmap(RobotPicture(kPreviewRobot));
+    robot->setFixedSize(kPreviewRobot, kPreviewRobot);
+    robotColumn->addWidget(robot);
+    robotColumn->addStretch(1);
+    grid->addLayout(robotColumn, 4, 1);
+
+    auto* buttons = new QVBoxLayout;
+    auto* place = new QPushButton("&Place Text...", this);
+    place->setObjectName("ok");
+    place->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("cancel");
+    buttons->addWidget(place);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 0, 2, 5, 1);
+
+    connect(place, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(font, &QPushButton::clicked, this, &EnterTextDialog::ChooseFont);
+    connect(colour, &QPushButton::clicked, this, &EnterTextDialog::ChooseColour);
+    connect(text_, &QPlainTextEdit::textChanged, this, &EnterTextDialog::TextChanged);
+    text_->setPlainText(BoxText(record));
+    text_->selectAll();
+    text_->setFocus();
+    setTabOrder(text_, font);
+    setTabOrder(font, colour);
+    setTabOrder(colour, place);
+    setTabOrder(place, cancel);
+}
+
+void EnterTextDialog::TextChanged() {
+    QString text = text_->toPlainText();
+    // Line breaks are stored as two characters; the stored text is what the
+    // limit counts.
+    if (text.size() + text.count('\n') > kMaxDialogText) {
+        while (text.size() + text.count('\n') > kMaxDialogText)
+            text.chop(1);
+        const QSignalBlocker quiet(text_);
+        text_->setPlainText(text);
+        text_->moveCursor(QTextCursor::End);
+    }
+    preview_->Show(text, record_);
+}
+
+TextObjectRecord EnterTextDialog::record() const {
+    TextObjectRecord record = record_;
+    record.textId = TextStringTable().Add(StoredText(text_->toPlainText()));
+    return record;
+}
+
+QSize EnterTextDialog::firstSizeMm() const {
+    return QSize(PreviewPixelsToMm(preview_->block().width()),
+                 PreviewPixelsToMm(preview_->block().height()));
+}
+
+void EnterTextDialog::SetFont(const QFont& font) {
+    LogFont& f = record_.font;
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    f.height = LogFontHeightForPoints(points);
+    f.weight = font.weight();
+    f.italic = font.italic() ? 1 : 0;
+    f.underline = font.underline() ? 1 : 0;
+    f.strikeOut = font.strikeOut() ? 1 : 0;
+    const QByteArray face = font.family().toLatin1().left(int(f.faceName.size()) - 1);
+    f.faceName.fill(0);
+    std::memcpy(f.faceName.data(), face.constData(), static_cast<std::size_t>(face.size()));
+    preview_->Show(text_->toPlainText(), record_);
+}
+
+void EnterTextDialog::SetColour(const QColor& colour) {
+    record_.colour = static_cast<std::uint32_t>(colour.red()) |
+                     (static_cast<std::uint32_t>(colour.green()) << 8) |
+                     (static_cast<std::uint32_t>(colour.blue()) << 16);
+    preview_->Show(text_->toPlainText(), record_);
+}
+
+void EnterTextDialog::ChooseFont() {
+    QFont start = TextObjectFont(record_.font, kPreviewRobot);
+    start.setPointSizeF(PointsForLogFontHeight(record_.font.height));
+    bool ok = false;
+    // Only fonts that scale to any size: texts grow and shrink with the zoom.
+    const QFont chosen = QFontDialog::getFont(&ok, start, this, "Font", QFontDialog::ScalableFonts);
+    if (ok)
+        SetFont(chosen);
+}
+
+void EnterTextDialog::ChooseColour() {
+    const QColor chosen = QColorDialog::getColor(ColourOf(record_.colour), this, "Colour");
+    if (chosen.isValid())
+        SetColour(chosen);
+}
+
+namespace {
+
+// The cursor of the drag: a cross with the text symbol beside it.
+QCursor TextDragCursor() {
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setPen(QPen(Qt::white, 3));
+    p.drawLine(8, 1, 8, 15);
+    p.drawLine(1, 8, 15, 8);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLine(8, 1, 8, 15);
+    p.drawLine(1, 8, 15, 8);
+    QFont font("Arial");
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 200));
+    p.drawText(QRect(12, 14, 20, 16), Qt::AlignCenter, "Ab");
+    p.end();
+    return QCursor(picture, 8, 8);
+}
+
+} // namespace
+
+PositionTextDialog::PositionTextDialog(QWidget* owner, QWidget* target)
+    : QDialog(owner), target_(target) {
+    setWindowTitle("Position Text");
+    setModal(true);
+    auto* row = new QHBoxLayout(this);
+    row->setSizeConstraint(QLayout::SetFixedSize);
+    auto* words = new QLabel("Drag this symbol to where you want to place the text.", this);
+    words->setWordWrap(true);
+    words->setFixedWidth(170);
+    row->addWidget(words);
+    symbol_ = new QLabel(this);
+    symbol_->setObjectName("symbol");
+    symbol_->setPixmap(QPixmap::fromImage(GraphicsToolPicture(9)));
+    symbol_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    symbol_->setFixedSize(40, 40);
+    symbol_->setAlignment(Qt::AlignCenter);
+    symbol_->setCursor(Qt::OpenHandCursor);
+    symbol_->installEventFilter(this);
+    row->addWidget(symbol_);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("cancel");
+    cancel->setDefault(true);
+    row->addWidget(cancel, 0, Qt::AlignTop);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool PositionTextDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != symbol_)
+        return QDialog::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() == Qt::LeftButton)
+            Press(mouse->globalPosition().toPoint());
+        return true;
+    case QEvent::MouseMove:
+        Move(mouse->globalPosition().toPoint());
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() == Qt::LeftButton)
+            Release(mouse->globalPosition().toPoint());
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void PositionTextDialog::Press(QPoint global) {
+    dragging_ = true;
+    away_ = false;
+    pressedAt_ = global;
+    home_ = pos();
+    QApplication::setOverrideCursor(TextDragCursor());
+}
+
+void PositionTextDialog::Move(QPoint global) {
+    if (!dragging_ || away_)
+        return;
+    if (std::abs(global.x() - pressedAt_.x()) > 10 || std::abs(global.y() - pressedAt_.y()) > 10) {
+        // Out of the way, so that the whole working area can be seen.
+        away_ = true;
+        const QRect screens = screen() ? screen()->virtualGeometry() : QRect(0, 0, 4000, 4000);
+        move(screens.right() + 100, screens.bottom() + 100);
+    }
+}
+
+void PositionTextDialog::Release(QPoint global) {
+    if (!dragging_)
+        return;
+    EndDrag();
+    if (target_ && target_->isVisible()) {
+        const QPoint at = target_->mapFromGlobal(global);
+        if (target_->rect().contains(at)) {
+            point_ = at;
+            accept();
+            return;
+        }
+    }
+    QApplication::beep();
+}
+
+void PositionTextDialog::EndDrag() {
+    dragging_ = false;
+    QApplication::restoreOverrideCursor();
+    if (away_) {
+        away_ = false;
+        move(home_);
+    }
+}
+
+void PositionTextDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && dragging_ && away_)
+        EndDrag();
+}
+
+namespace {
+
+struct Side {
+    int placement;
+    int row;
+    int column;
+    const char* name;
+};
+constexpr Side kSides[] = {
+    {7, 0, 0, "Top Left"}, {3, 0, 1, "Top"},           {8, 0, 2, "Top Right"},
+    {5, 1, 0, "Left"},     {6, 1, 2, "Right"},         {9, 2, 0, "Bottom Left"},
+    {4, 2, 1, "Bottom"},   {10, 2, 2, "Bottom Right"},
+};
+
+// An arrow from the middle of a button out towards its side.
+QIcon SideArrow(int row, int column) {
+    QPixmap picture(24, 24);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF dir(column - 1, row - 1);
+    const double length = std::hypot(dir.x(), dir.y());
+    const QPointF unit = dir / length;
+    const QPointF tip = QPointF(12, 12) + unit * 9;
+    const QPointF tail = QPointF(12, 12) - unit * 7;
+    p.setPen(QPen(QColor(0, 0, 160), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(tail, tip);
+    const QPointF normal(-unit.y(), unit.x());
+    QPolygonF head;
+    head << tip + unit * 1.5 << tip - unit * 6 + normal * 5 << tip - unit * 6 - normal * 5;
+    p.setBrush(QColor(0, 0, 160));
+    p.drawPolygon(head);
+    p.end();
+    return QIcon(picture);
+}
+
+} // namespace
+
+TextPositionDialog::TextPositionDialog(QWidget* owner, int placement) : QDialog(owner) {
+    setWindowTitle("Text Position");
+    setModal(true);
+    auto* root = new QHBoxLayout(this);
+    root->setSizeConstraint(QLayout::SetFixedSize);
+    auto* left = new QVBoxLayout;
+    root->addLayout(left);
+    atRobot_ = new QRadioButton("Place text at &Zarnik position", this);
+    atRobot_->setObjectName("atRobot");
+    near_ = new QRadioButton("Place text &near Zarnik", this);
+    near_->setObjectName("near");
+    left->addWidget(atRobot_);
+    left->addWidget(near_);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(4);
+    for (const Side& s : kSides) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString("side%1").arg(s.placement));
+        button->setCheckable(true);
+        button->setIcon(SideArrow(s.row, s.column));
+        button->setIconSize(QSize(24, 24));
+        button->setFixedSize(36, 36);
+        button->setToolTip(s.name);
+        grid->addWidget(button, s.row, s.column);
+        sides_[s.placement] = button;
+        connect(button, &QToolButton::clicked, this, [this, p = s.placement] { Choose(p); });
+    }
+    auto* robot = new QLabel(this);
+    robot->setPixmap(RobotPicture(32));
+    robot->setAlignment(Qt::AlignCenter);
+    grid->addWidget(robot, 1, 1);
+    auto* box = new QHBoxLayout;
+    box->addSpacing(24);
+    box->addLayout(grid);
+    box->addStretch(1);
+    left->addLayout(box);
+    choice_ = new QLabel(this);
+    choice_->setObjectName("choice");
+    choice_->setAlignment(Qt::AlignCenter);
+    choice_->setMinimumWidth(120);
+    left->addWidget(choice_);
+
+    auto* buttons = new QVBoxLayout;
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("cancel");
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    root->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(atRobot_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Choose(1);
+    });
+    connect(near_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Choose(side_);
+    });
+
+    Choose(placement == 1 || (placement >= 3 && placement <= 10) ? placement : 4);
+}
+
+QToolButton* TextPositionDialog::sideButton(int placement) const {
+    return placement >= 3 && placement <= 10 ? sides_[placement] : nullptr;
+}
+
+void TextPositionDialog::Choose(int placement) {
+    const bool atRobot = placement == 1;
+    if (!atRobot)
+        side_ = placement;
+    {
+        const QSignalBlocker a(atRobot_), n(near_);
+        atRobot_->setChecked(atRobot);
+        near_->setChecked(!atRobot);
+    }
+    QString name;
+    for (const Side& s : kSides) {
+        sides_[s.placement]->setChecked(!atRobot && s.placement == side_);
+        if (!atRobot && s.placement == side_)
+            name = s.name;
+    }
+    choice_->setText(name);
+}
+
+int TextPositionDialog::placement() const {
+    return atRobot_->isChecked() ? 1 : side_;
+}
+
+bool KeyedTextDialogs(QWidget* owner, TextObjectRecord& record, bool editing) {
+    EnterTextDialog text(owner, record, editing);
+    if (text.exec() != QDialog::Accepted)
+        return false;
+    TextObjectRecord chosen = text.record();
+    TextPositionDialog where(owner, chosen.placement);
+    if (where.exec() != QDialog::Accepted)
+        return false;
+    chosen.placement = where.placement();
+    record = chosen;
+    return true;
+}
+
+} // namespace zf::ui

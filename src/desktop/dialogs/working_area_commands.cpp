@@ -1,0 +1,330 @@
+#include "desktop/dialogs/working_area_commands.h"
+
+#include "desktop/dialogs/background_dialog.h"
+#include "desktop/dialogs/file_list_dialog.h"
+#include "desktop/dialogs/floor_dialogs.h"
+#include "desktop/dialogs/text_dialogs.h"
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/document.h"
+#include "desktop/frame/tool_strip.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
+#include "files/bitmap.h"
+#include "files/file_list.h"
+#include "files/project_folder.h"
+#include "program/string_table.h"
+#include "program/unnumbered_texts.h"
+#include "render/working_area.h"
+#include "simulation/object_tools.h"
+#include "simulation/text_placement.h"
+#include "simulation/working_area_dialogs.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QScreen>
+
+#include <filesystem>
+
+namespace zf::ui {
+
+namespace {
+
+std::string BackgroundsFolder() {
+    return (std::filesystem::path(GetProjectFolder()) / "backgnds").string();
+}
+
+bool IsPngName(const std::string& path) {
+    return QString::fromStdString(path).endsWith(".png", Qt::CaseInsensitive);
+}
+
+} // namespace
+
+WorkingAreaCommands::WorkingAreaCommands(Document& document, GraphicsMain* graphics,
+                                         GoContainer* go, QWidget* owner)
+    : QObject(owner), doc_(document), graphics_(graphics), go_(go), owner_(owner) {
+    startProgram = [](const std::string& program, const std::string& argument) {
+        return StartProgram(program, argument);
+    };
+    graphics->drawing()->installEventFilter(this);
+    go->installEventFilter(this);
+}
+
+bool WorkingAreaCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (!IsAppMessage(event))
+        return false;
+    const auto* m = static_cast<const AppMessage*>(event);
+    if (watched == go_) {
+        switch (m->number()) {
+        case msg::PositionKey:
+            KeyedPosition();
+            return true;
+        case msg::HeadingKey:
+            KeyedHeading();
+            return true;
+        default:
+            return false;
+        }
+    }
+    switch (m->number()) {
+    case msg::SetPosition:
+        SetPosition();
+        return true;
+    case msg::SetDirection:
+        SetDirection();
+        return true;
+    case msg::SetFloorSize:
+        SetSize();
+        return true;
+    case msg::CreateText:
+        CreateText();
+        return true;
+    case msg::EditText:
+        EditText(static_cast<int>(m->first), static_cast<int>(m->second));
+        return true;
+    case msg::LoadBackground:
+        LoadOrCreateBackground();
+        return true;
+    case msg::CopyWorkingArea:
+        CopyWorkingArea();
+        return true;
+    case msg::SaveWorkingArea:
+        SaveWorkingArea();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool WorkingAreaCommands::Refused() const {
+    return RefuseWhileRunning(doc_.ui, doc_.state);
+}
+
+QSize WorkingAreaCommands::ScreenSize() const {
+    const QScreen* screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+void WorkingAreaCommands::SetPosition() {
+    if (Refused())
+        return;
+    PositionDialog dialog(owner_, doc_.ui, doc_.state);
+    dialog.PlaceOverToolBar(graphics_->toolBar());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SetHome(doc_.state, dialog.result().x, dialog.result().y);
+    doc_.projectChanged = true;
+    graphics_->drawing()->Rebuild();
+}
+
+void WorkingAreaCommands::SetDirection() {
+    if (Refused())
+        return;
+    HeadingDialog dialog(owner_, doc_.state.heading);
+    dialog.PlaceOverToolBar(graphics_->toolBar());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SetHomeHeading(doc_.state, dialog.result());
+    // The heading is saved with the project, so a change must be offered
+    // for saving like any other.
+    doc_.projectChanged = true;
+    graphics_->drawing()->Rebuild();
+}
+
+void WorkingAreaCommands::SetSize() {
+    if (Refused())
+        return;
+    SizeDialog dialog(owner_, doc_.ui, doc_.state);
+    dialog.PlaceOverToolBar(graphics_->toolBar());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (ResizeWorkingArea(doc_.ui, doc_.state, doc_.trail, doc_.objects, dialog.result()) !=
+        ResizeResult::Resized)
+        return;
+    doc_.projectChanged = true;
+    doc_.WorkingAreaChanged();
+    graphics_->drawing()->Rebuild();
+}
+
+void WorkingAreaCommands::CreateText() {
+    if (Refused())
+        return;
+    EnterTextDialog text(owner_, DefaultTextObject(), false);
+    if (text.exec() != QDialog::Accepted)
+        return;
+    GraphicsDrawing* drawing = graphics_->drawing();
+    PositionTextDialog where(owner_, drawing);
+    if (where.exec() != QDialog::Accepted)
+        return;
+    const ZarnikState& state = doc_.state;
+    const QSize first = text.firstSizeMm();
+    GraphicObject* made =
+        CreatePlacedText(doc_.objects, text.record(), PixelsToMm(state, where.point().x()),
+                         PixelsToMm(state, where.point().y()), first.width(), first.height());
+    doc_.projectChanged = true;
+    drawing->ObjectPlaced(*made);
+}
+
+void WorkingAreaCommands::EditText(int x, int y) {
+    if (Refused())
+        return;
+    GraphicObject* old = FindObjectAt(doc_.state, doc_.objects, x, y);
+    if (!old || old->kind != objectkind::Text)
+        return;
+    const auto record = TextRecordOfObject(*old);
+    if (!record)
+        return;
+    EnterTextDialog text(owner_, *record, true);
+    if (text.exec() != QDialog::Accepted)
+        return;
+    const QSize first = text.firstSizeMm();
+    GraphicObject* made =
+        ReplaceTextObject(doc_.objects, *old, text.record(), first.width(), first.height());
+    doc_.projectChanged = true;
+    graphics_->drawing()->ObjectPlaced(*made);
+}
+
+void WorkingAreaCommands::StartPaint(const std::string& path) {
+    StartPaintPackage(doc_.ui, path, ReadPaintPackagePrograms(ProgramFilePath("zfield.ini")),
+                      startProgram);
+}
+
+void WorkingAreaCommands::LoadOrCreateBackground() {
+    if (Refused())
+        return;
+    GraphicObjectList& objects = doc_.objects;
+    const bool hasBackground = !objects.empty() && objects[0].kind == objectkind::Background;
+    BackgroundDialog dialog(owner_, hasBackground);
+    dialog.PlaceOverToolBar(graphics_->toolBar());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::string folder = BackgroundsFolder();
+    switch (dialog.choice()) {
+    case BackgroundDialog::Choice::Load: {
+        FileListDialog files(owner_, folder, FileListDialog::Kind::Backgrounds, false);
+        if (files.exec() != QDialog::Accepted || files.chosen().empty())
+            return;
+        const std::string name = std::filesystem::path(files.chosen()).filename().string();
+        const ZarnikState& state = doc_.state;
+        objects.CreateGraphicObject(name, objectkind::Background, state.floorWidth / 2,
+                                    state.floorHeight / 2, 0, 0, 0, 0);
+        doc_.projectChanged = true;
+        graphics_->drawing()->RepaintWorkingArea();
+        return;
+    }
+    case BackgroundDialog::Choice::Create: {
+        // A new name each time: an earlier drawing is never painted over.
+        const std::string path =
+            (std::filesystem::path(folder) / FreeFileName(folder, "untitled", ".bmp")).string();
+        const QSize screen = ScreenSize();
+        const FloorSteps size = BackgroundCreateSize(doc_.state, screen.width(), screen.height());
+        if (SaveBitmapFile(doc_.ui, path, size.width, size.height, kSaveWhite))
+            StartPaint(path);
+        return;
+    }
+    case BackgroundDialog::Choice::Edit:
+        if (hasBackground)
+            StartPaint(
+                (std::filesystem::path(folder) / NameTable().Get(objects[0].nameId)).string());
+        return;
+    }
+}
+
+QImage WorkingAreaCommands::WorkingAreaPicture() const {
+    const QSize size = SaveGraphicsSize(doc_.state, ScreenSize());
+    if (size.isEmpty())
+        return {};
+    WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, GetProjectFolder()};
+    const float zoom = std::min(static_cast<float>(size.width()) / doc_.state.floorWidth,
+                                static_cast<float>(size.height()) / doc_.state.floorHeight) *
+                       1000.0f;
+    return RenderWorkingAreaImage(size, zoom, scene);
+}
+
+void WorkingAreaCommands::CopyWorkingArea() {
+    const QImage picture = WorkingAreaPicture();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (picture.isNull() || !clipboard) {
+        Warn(doc_.ui, 1064);
+        return;
+    }
+    clipboard->setImage(picture);
+    const QMimeData* offered = clipboard->mimeData();
+    if (!offered || !offered->hasImage())
+        Warn(doc_.ui, 1064);
+}
+
+void WorkingAreaCommands::SaveWorkingArea() {
+    std::string path;
+    if (doc_.ui.hooks.saveFileName) {
+        path = doc_.ui.hooks.saveFileName("Bitmaps");
+    } else {
+        QFileDialog dialog(owner_, TextQ(1035), QString::fromStdString(BackgroundsFolder()));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // PNG as well: that is what worksheets take.
+        dialog.setNameFilters({"Bitmaps (*.bmp)", "PNG pictures (*.png)"});
+        dialog.setDefaultSuffix("bmp");
+        connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(filter.contains("png") ? "png" : "bmp");
+        });
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        path = dialog.selectedFiles().first().toStdString();
+    }
+    if (path.empty())
+        return;
+    const QSize size = SaveGraphicsSize(doc_.state, ScreenSize());
+    if (!IsPngName(path)) {
+        WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, GetProjectFolder()};
+        SaveWorkingAreaBitmap(doc_.ui, path, size.width(), size.height(), scene);
+        return;
+    }
+    // Written beside the target and put in its place only when whole.
+    QSaveFile file(QString::fromStdString(path));
+    const QImage picture = WorkingAreaPicture();
+    if (picture.isNull() || !file.open(QIODevice::WriteOnly)) {
+        Warn(doc_.ui, 1050);
+        return;
+    }
+    QImageWriter writer(&file, "png");
+    if (!writer.write(picture) || !file.commit())
+        Warn(doc_.ui, 1050);
+}
+
+void WorkingAreaCommands::KeyedPosition() {
+    PositionDialog dialog(owner_, doc_.ui, doc_.state);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    KeyArgument argument;
+    argument.value1 = dialog.result().x;
+    argument.value2 = dialog.result().y;
+    go_->Key(key::SetPosition, argument);
+}
+
+void WorkingAreaCommands::KeyedHeading() {
+    HeadingDialog dialog(owner_, doc_.state.heading);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    KeyArgument argument;
+    argument.value1 = dialog.result();
+    go_->Key(key::SetHeading, argument);
+}
+
+std::string ChooseGoProgramFile(QWidget* owner, DesktopUi& ui, bool browse) {
+    std::error_code error;
+    std::filesystem::current_path(GetProjectFolder(), error);
+    if (error) {
+        ui.WarningBox(kUnnumbered, unnumbered::kSubdirectoryNotFound);
+        return {};
+    }
+    FileListDialog files(owner, GetProjectFolder(), FileListDialog::Kind::GoPrograms, browse);
+    if (files.exec() != QDialog::Accepted)
+        return {};
+    return files.chosen();
+}
+
+} // namespace zf::ui

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "files/paint_package.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <string>
+
+class QImage;
+class QWidget;
+
+namespace zf::ui {
+
+class Document;
+class GoContainer;
+class GraphicsMain;
+
+// The dialogs of the working area behind their requests. It watches the
+// drawing window for the tool bar's and the menu's requests (position,
+// direction, size, texts, background, copy, save) and the Go container for
+// the keyed position and heading, and answers them in their place.
+class WorkingAreaCommands : public QObject {
+    Q_OBJECT
+  public:
+    WorkingAreaCommands(Document& document, GraphicsMain* graphics, GoContainer* go,
+                        QWidget* owner);
+
+    // How the paint package is started; tests put a recorder here.
+    ProgramStarter startProgram;
+
+    void SetPosition();
+    void SetDirection();
+    void SetSize();
+    void CreateText();
+    void EditText(int x, int y);
+    void LoadOrCreateBackground();
+    void CopyWorkingArea();
+    void SaveWorkingArea();
+    void KeyedPosition();
+    void KeyedHeading();
+
+    // The working area as copied and saved: its picture at a size fitted
+    // into four fifths of the screen.
+    QImage WorkingAreaPicture() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool Refused() const;
+    void StartPaint(const std::string& path);
+    QSize ScreenSize() const;
+
+    Document& doc_;
+    QPointer<GraphicsMain> graphics_;
+    QPointer<GoContainer> go_;
+    QPointer<QWidget> owner_;
+};
+
+// File > Open Go Program's choice: the file list of the project folder,
+// entered as the current directory first. "" when nothing was chosen.
+std::string ChooseGoProgramFile(QWidget* owner, class DesktopUi& ui, bool browse);
+
+} // namespace zf::ui

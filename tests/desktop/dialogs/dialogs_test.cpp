@@ -1,0 +1,599 @@
+#include "desktop/dialogs/background_dialog.h"
+#include "desktop/dialogs/file_list_dialog.h"
+#include "desktop/dialogs/floor_dialogs.h"
+#include "desktop/dialogs/text_dialogs.h"
+#include "desktop/dialogs/working_area_commands.h"
+#include "desktop/frame/app_messages.h"
+#include "desktop/frame/main_window.h"
+#include "desktop/frame/raz_azi.h"
+#include "desktop/frame/tool_strip.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/listing/keypad_window.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
+#include "files/bitmap.h"
+#include "files/go_program_file.h"
+#include "files/project_folder.h"
+#include "program/key_sequence.h"
+#include "program/string_table.h"
+#include "render/working_area.h"
+#include "simulation/headless_run.h"
+#include "simulation/text_placement.h"
+
+#include "support/recorder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <unistd.h>
+
+namespace zf::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs `act` on the dialog of type D once it is open and waiting; a
+// request that is posted opens it a little later, so it is looked for a few
+// times. A dialog of another type is failed and closed, so that no test is
+// left hanging.
+template <typename D, typename F>
+void OnDialog(F act, int tries = 20) {
+    QTimer::singleShot(0, [act, tries] {
+        QWidget* top = QApplication::activeModalWidget();
+        if (!top) {
+            if (tries > 0)
+                OnDialog<D>(act, tries - 1);
+            return;
+        }
+        if (auto* dialog = qobject_cast<D*>(top)) {
+            act(*dialog);
+            return;
+        }
+        ADD_FAILURE() << "unexpected dialog " << top->metaObject()->className();
+        if (auto* other = qobject_cast<QDialog*>(top))
+            other->reject();
+    });
+}
+
+QLineEdit* Box(QWidget& dialog, const char* name) {
+    return dialog.findChild<QLineEdit*>(name);
+}
+
+// Selects what the box holds (Ctrl+A) and types over it.
+void Retype(QWidget* box, const char* text) {
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
+void Push(QWidget& dialog, const char* name) {
+    QTest::mouseClick(dialog.findChild<QAbstractButton*>(name), Qt::LeftButton);
+}
+
+void Mouse(QWidget* widget, QEvent::Type type, QPoint global) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, widget->mapFromGlobal(global), global, button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &event);
+}
+
+class Dialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetTables();
+        // Tests run side by side in separate processes: each has its own folder.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::path(::testing::TempDir()) /
+                 (std::string("zf-dialogs-") + test->name() + "-" + std::to_string(getpid()));
+        fs::remove_all(folder);
+        for (const char* sub : kProjectSubFolders)
+            fs::create_directories(folder / sub);
+        SetProjectFolderFromPath(folder.string() + "/");
+        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
+        Document& doc = window->document();
+        doc.ui.hooks.warning = [this](int id, const std::string& text) {
+            shown.push_back({id, text});
+        };
+        doc.ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
+            shown.push_back({id, text});
+            return answer;
+        };
+        window->workingAreaCommands()->startProgram = [this](const std::string&,
+                                                             const std::string& argument) {
+            painted.push_back(argument);
+            return kProgramStarted;
+        };
+        window->resize(1280, 800);
+        window->StartupLoad("");
+        window->show();
+        QApplication::processEvents();
+        drawing()->SetClock(&clock);
+    }
+    void TearDown() override {
+        Settle();
+        window.reset();
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+    // Lets every pending look for a dialog run out.
+    static void Settle() {
+        for (int i = 0; i < 50; ++i)
+            QApplication::processEvents();
+    }
+
+    Document& doc() { return window->document(); }
+    ZarnikState& state() { return doc().state; }
+    GraphicsDrawing* drawing() const { return window->drawing(); }
+    ToolStrip* tools() const { return window->razAzi()->graphicsMain()->toolBar(); }
+    GoContainer* go() const { return window->goContainer(); }
+
+    // A button of the graphics tool bar, on its page.
+    void ClickTool(int page, int slot) {
+        window->razAzi()->graphicsMain()->ShowToolPage(page);
+        QTest::mouseClick(tools(), Qt::LeftButton, {}, ToolStrip::SlotRect(slot).center());
+        QApplication::processEvents();
+    }
+    void ClickGoTool(int page, int slot) {
+        go()->ShowToolPage(page);
+        QTest::mouseClick(go()->toolBar(), Qt::LeftButton, {}, ToolStrip::SlotRect(slot).center());
+        QApplication::processEvents();
+    }
+    // A drag tool of the graphics tool bar released over the drawing window.
+    void DropTool(int page, int slot, QPoint onDrawing) {
+        window->razAzi()->graphicsMain()->ShowToolPage(page);
+        QTest::mousePress(tools(), Qt::LeftButton, {}, ToolStrip::SlotRect(slot).center());
+        QTest::mouseRelease(tools(), Qt::LeftButton, {},
+                            tools()->mapFromGlobal(drawing()->mapToGlobal(onDrawing)));
+        QApplication::processEvents();
+    }
+    void Press(int code) {
+        KeypadWindow* keypad = go()->keypad();
+        QTest::mouseClick(keypad, Qt::LeftButton, {}, keypad->layout().KeyCentre(code).toPoint());
+        QApplication::processEvents();
+    }
+    std::vector<std::string> Lines() {
+        std::vector<std::string> out;
+        for (const GoInstruction* in = doc().editor->Head(GO_LIST); in; in = in->next)
+            out.push_back(ListingLine(*in));
+        return out;
+    }
+    void RunToEnd() {
+        RunControl& run = drawing()->run();
+        for (int i = 0; i < 100000; ++i) {
+            for (int hop = 0; hop < 3; ++hop)
+                QApplication::sendPostedEvents();
+            if (run.Idle())
+                break;
+            clock.now = std::max(clock.now, run.NextDue());
+            run.Pump();
+        }
+        QApplication::processEvents();
+    }
+    int LastShownId() const { return shown.empty() ? 0 : shown.back().id; }
+
+    struct Shown {
+        int id;
+        std::string text;
+    };
+    fs::path folder;
+    ManualClock clock;
+    std::unique_ptr<MainWindow> window;
+    std::vector<Shown> shown;
+    std::vector<std::string> painted;
+    Answer answer = Answer::No;
+};
+
+TEST_F(Dialogs, PositionTypedInStepsAndKeptInsideTheArea) {
+    bool opened = false;
+    OnDialog<PositionDialog>([&](PositionDialog& d) {
+        opened = true;
+        EXPECT_EQ(d.windowTitle(), "Set Zarnik Position");
+        EXPECT_EQ(Box(d, "right")->text(), "0");
+        EXPECT_EQ(Box(d, "up")->text(), "0");
+        EXPECT_EQ(Box(d, "left")->text(), "");
+        // Opened from the tool bar: its bottom-left corner on the bar's top-left.
+        EXPECT_EQ(d.frameGeometry().bottomLeft() + QPoint(0, 1), tools()->mapToGlobal(QPoint()));
+        Retype(Box(d, "left"), "1");
+        EXPECT_EQ(Box(d, "right")->text(), "");
+        Retype(Box(d, "right"), "x5y");
+        EXPECT_EQ(Box(d, "right")->text(), "5");
+        EXPECT_EQ(Box(d, "left")->text(), "");
+        Retype(Box(d, "up"), "4.5");
+        Push(d, "ok");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(LastShownId(), 90);
+        EXPECT_EQ(shown.back().text, Text(90, {4.5, 4.5}));
+        Retype(Box(d, "right"), "4.5");
+        QTest::keyClick(Box(d, "right"), Qt::Key_Return);
+    });
+    ClickTool(22, 2);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(state().x, 2850);
+    EXPECT_EQ(state().y, 150);
+    EXPECT_EQ(state().homeX, 2850);
+    EXPECT_EQ(state().homeY, 150);
+    EXPECT_TRUE(doc().projectChanged);
+}
+
+TEST_F(Dialogs, HeadingBoxesFollowEachOtherAndPreviewTurnsOnlyTheCompass) {
+    OnDialog<HeadingDialog>([&](HeadingDialog& d) {
+        EXPECT_EQ(Box(d, "anticlockwise")->text(), "360");
+        Retype(Box(d, "clockwise"), "90");
+        EXPECT_EQ(Box(d, "anticlockwise")->text(), "270");
+        Push(d, "preview");
+        EXPECT_EQ(d.compass()->heading(), 90);
+        EXPECT_EQ(state().heading, 0);
+        Retype(Box(d, "clockwise"), "400");
+        Push(d, "ok");
+    });
+    ClickTool(22, 3);
+    EXPECT_EQ(state().heading, 40);
+    EXPECT_EQ(state().homeHeading, 40);
+
+    OnDialog<HeadingDialog>([&](HeadingDialog& d) {
+        EXPECT_EQ(Box(d, "clockwise")->text(), "40");
+        Retype(Box(d, "clockwise"), "10");
+        QTest::keyClick(Box(d, "clockwise"), Qt::Key_Escape);
+    });
+    ClickTool(22, 3);
+    EXPECT_EQ(state().heading, 40);
+}
+
+TEST_F(Dialogs, SizeRefusesZeroAndAsksBeforeClearingGraphics) {
+    OnDialog<SizeDialog>([&](SizeDialog& d) {
+        EXPECT_EQ(Box(d, "width")->text(), "10");
+        Retype(Box(d, "width"), "0");
+        Push(d, "ok");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(LastShownId(), 96);
+        Retype(Box(d, "width"), "12");
+        Retype(Box(d, "height"), "8");
+        Push(d, "ok");
+    });
+    ClickTool(17, 1);
+    EXPECT_EQ(shown.size(), 1u); // no graphics: no question
+    EXPECT_EQ(state().floorWidth, 3600);
+    EXPECT_EQ(state().floorHeight, 2400);
+    EXPECT_EQ(state().x, 1800);
+    EXPECT_EQ(state().homeY, 1200);
+    EXPECT_NEAR(double(drawing()->width()) / drawing()->height(), 1.5, 0.05);
+
+    doc().objects.CreateGraphicObject("town.bmp", objectkind::Background, 1800, 1200, 0, 0, 0, 0);
+    auto resizeTo = [&](const char* width) {
+        OnDialog<SizeDialog>([width](SizeDialog& d) {
+            Retype(Box(d, "width"), width);
+            Push(d, "ok");
+        });
+        ClickTool(17, 1);
+    };
+    shown.clear();
+    resizeTo("12"); // the same size asks nothing
+    EXPECT_TRUE(shown.empty());
+    resizeTo("5");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, TextOf(1023));
+    EXPECT_EQ(state().floorWidth, 3600);
+    EXPECT_EQ(doc().objects.size(), 1u);
+    answer = Answer::Yes;
+    resizeTo("5");
+    EXPECT_EQ(state().floorWidth, 1500);
+    EXPECT_TRUE(doc().objects.empty());
+}
+
+TEST_F(Dialogs, WorkingAreaToolsAreRefusedDuringARun) {
+    state().running = true;
+    bool opened = false;
+    OnDialog<QDialog>([&](QDialog& d) {
+        opened = true;
+        d.reject();
+    });
+    for (int slot : {2, 3})
+        ClickTool(22, slot);
+    ClickTool(17, 1);
+    Settle();
+    state().running = false;
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].id, 83);
+}
+
+TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
+    OnDialog<PositionDialog>([](PositionDialog& d) { Push(d, "cancel"); });
+    const std::vector<std::string> before = Lines();
+    ClickGoTool(9, 2);
+    EXPECT_EQ(Lines(), before); // Cancel keys nothing
+
+    OnDialog<PositionDialog>([](PositionDialog& d) {
+        Retype(Box(d, "right"), "2");
+        Retype(Box(d, "up"), "1");
+        Push(d, "ok");
+    });
+    ClickGoTool(9, 2);
+    OnDialog<HeadingDialog>([](HeadingDialog& d) {
+        Retype(Box(d, "clockwise"), "90");
+        Push(d, "ok");
+    });
+    ClickGoTool(9, 3);
+    OnDialog<EnterTextDialog>([](EnterTextDialog& d) {
+        EXPECT_EQ(d.windowTitle(), TextQ(24));
+        EXPECT_EQ(d.textBox()->toPlainText(), "Your Text");
+        QTest::keyClicks(d.textBox(), "Hi"); // the whole text is selected at the start
+        Push(d, "ok");
+        OnDialog<TextPositionDialog>([](TextPositionDialog& where) {
+            EXPECT_TRUE(where.sideButton(4)->isChecked());
+            EXPECT_EQ(where.choiceLabel()->text(), "Bottom");
+            QTest::mouseClick(where.sideButton(3), Qt::LeftButton);
+            EXPECT_EQ(where.choiceLabel()->text(), "Top");
+            Push(where, "ok");
+        });
+    });
+    ClickGoTool(2, 3);
+    Press(key::Forward);
+    Press(key::Digit0 + 1);
+    EXPECT_EQ(state().x, 1500); // keyed, not applied
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NAME(\"My Go Program.gop\")", "POS(2,1)",
+                                                 "HEAD(90)", "TEXT(\"Hi\",3)", "FD 1"}));
+
+    // Edit Text on the PlaceText: the dialogs start from its record.
+    doc().editor->cursor = doc().editor->Head(GO_LIST)->next->next->next;
+    OnDialog<EnterTextDialog>([](EnterTextDialog& d) {
+        EXPECT_EQ(d.windowTitle(), TextQ(25));
+        EXPECT_EQ(d.textBox()->toPlainText(), "Hi");
+        Push(d, "ok");
+        OnDialog<TextPositionDialog>([](TextPositionDialog& where) {
+            EXPECT_EQ(where.choiceLabel()->text(), "Top");
+            QTest::mouseClick(where.atRobotButton(), Qt::LeftButton);
+            EXPECT_EQ(where.choiceLabel()->text(), "");
+            Push(where, "ok");
+        });
+    });
+    ClickGoTool(2, 4);
+    EXPECT_EQ(Lines()[3], "TEXT(\"Hi\",1)");
+
+    const std::string path = (folder / "keyed.gop").string();
+    doc().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    window->Command(40239);
+    KeySequence(*doc().editor, "BK 2");
+    doc().editor->modified = 0;
+    OnDialog<FileListDialog>([](FileListDialog& d) {
+        ASSERT_EQ(d.list()->count(), 1);
+        EXPECT_FALSE(d.browseButton()->isVisible());
+        Push(d, "ok");
+    });
+    window->Command(40192);
+    ASSERT_EQ(Lines().size(), 5u);
+    EXPECT_EQ(Lines()[4], "FD 1");
+
+    Press(key::Go);
+    RunToEnd();
+    test::Recorder headlessUi;
+    GoEditor expected(headlessUi);
+    ASSERT_TRUE(OpenGoProgram(expected, path, false));
+    ZarnikState robot;
+    SetUpWorkingArea(robot, 10, 10);
+    PenTrail trail;
+    GraphicObjectList objects;
+    RobotView view;
+    ManualClock headlessClock;
+    RunControl control(expected, robot, trail, objects, view, headlessClock);
+    RunHeadless(control, headlessClock);
+    EXPECT_EQ(state().x, robot.x);
+    EXPECT_EQ(state().y, robot.y);
+    EXPECT_EQ(state().heading, 90);
+    EXPECT_EQ(robot.x, 2400);
+    ASSERT_EQ(doc().objects.size(), 1u);
+    EXPECT_EQ(DialogTextOf(*TextRecordOfObject(doc().objects[0])), "Hi");
+}
+
+TEST_F(Dialogs, CreateAndPlaceTextByDraggingTheSymbol) {
+    QPoint cameBack;
+    OnDialog<EnterTextDialog>([&](EnterTextDialog& d) {
+        QTest::keyClicks(d.textBox(), "Hello");
+        EXPECT_GT(d.preview()->block().width(), 0);
+        Push(d, "ok");
+        OnDialog<PositionTextDialog>([&](PositionTextDialog& where) {
+            QWidget* symbol = where.symbol();
+            const QPoint home = where.pos();
+            const QPoint grip = symbol->mapToGlobal(symbol->rect().center());
+            // Dropped beside the drawing window: the dialog comes back.
+            Mouse(symbol, QEvent::MouseButtonPress, grip);
+            Mouse(symbol, QEvent::MouseMove, grip + QPoint(30, 0));
+            EXPECT_NE(where.pos(), home);
+            Mouse(symbol, QEvent::MouseButtonRelease, drawing()->mapToGlobal(QPoint(-5, 40)));
+            EXPECT_EQ(where.pos(), home);
+            EXPECT_TRUE(where.isVisible());
+            Mouse(symbol, QEvent::MouseButtonPress, grip);
+            Mouse(symbol, QEvent::MouseMove, grip + QPoint(0, -40));
+            Mouse(symbol, QEvent::MouseButtonRelease, drawing()->mapToGlobal(QPoint(150, 120)));
+        });
+    });
+    ClickTool(4, 5);
+    ASSERT_EQ(doc().objects.size(), 1u);
+    const GraphicObject& text = doc().objects[0];
+    const auto record = TextRecordOfObject(text);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->placement, 2);
+    EXPECT_EQ(record->x, PixelsToMm(state(), 150));
+    EXPECT_EQ(DialogTextOf(*record), "Hello");
+    // Measured and centred on the drop point.
+    EXPECT_EQ(text.param2, 0);
+    EXPECT_NEAR(text.x + text.width / 2, record->x, 10);
+    EXPECT_NEAR(text.y + text.height / 2, record->y, 10);
+    EXPECT_TRUE(doc().projectChanged);
+
+    OnDialog<EnterTextDialog>([](EnterTextDialog& d) {
+        Push(d, "ok");
+        OnDialog<PositionTextDialog>([](PositionTextDialog& where) { Push(where, "cancel"); });
+    });
+    ClickTool(4, 5);
+    EXPECT_EQ(doc().objects.size(), 1u);
+}
+
+TEST_F(Dialogs, EditTextReplacesTheTextUnderTheDropAndCancelKeepsIt) {
+    TextObjectRecord record = DefaultTextObject();
+    record.textId = TextStringTable().Add("Hello\r\nthere");
+    GraphicObject* old = CreatePlacedText(doc().objects, record, 1500, 900, 0, 0);
+    drawing()->ObjectPlaced(*old);
+    const int cx = old->x + old->width / 2, cy = old->y + old->height / 2;
+    const QPoint on(MmToPixels(state(), cx), MmToPixels(state(), cy));
+
+    DropTool(4, 6, on + QPoint(0, 200)); // on empty floor: nothing
+    OnDialog<EnterTextDialog>([](EnterTextDialog& d) {
+        EXPECT_EQ(d.windowTitle(), TextQ(25));
+        EXPECT_EQ(d.textBox()->toPlainText(), "Hello\nthere");
+        QTest::keyClicks(d.textBox(), "Changed");
+        Push(d, "cancel");
+    });
+    DropTool(4, 6, on);
+    ASSERT_EQ(doc().objects.size(), 1u);
+    EXPECT_EQ(&doc().objects[0], old);
+
+    OnDialog<EnterTextDialog>([](EnterTextDialog& d) {
+        QTest::keyClicks(d.textBox(), "Bye");
+        Push(d, "ok");
+    });
+    DropTool(4, 6, on);
+    ASSERT_EQ(doc().objects.size(), 1u);
+    const GraphicObject& now = doc().objects[0];
+    EXPECT_EQ(DialogTextOf(*TextRecordOfObject(now)), "Bye");
+    EXPECT_NEAR(now.x + now.width / 2, cx, 10);
+    EXPECT_NEAR(now.y + now.height / 2, cy, 10);
+}
+
+TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
+    KeySequence(*doc().editor, "FD 3");
+    for (const char* name : {"b.gop", "A.gop", "c.GOP"})
+        ASSERT_TRUE(SaveGoProgramAs(*doc().editor, (folder / name).string()));
+    doc().editor->modified = 0;
+    OnDialog<FileListDialog>([](FileListDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Zarnikfield");
+        QStringList names;
+        for (int i = 0; i < d.list()->count(); ++i)
+            names << d.list()->item(i)->text();
+        EXPECT_EQ(names, (QStringList{"A.gop", "b.gop", "c.GOP"}));
+        EXPECT_FALSE(d.browseButton()->isVisible());
+        QListWidgetItem* b = d.list()->item(1);
+        const QPoint at = d.list()->visualItemRect(b).center();
+        QTest::mouseClick(d.list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(d.list()->viewport(), Qt::LeftButton, {}, at);
+        if (d.isVisible()) {
+            ADD_FAILURE() << "a double click did not take the file";
+            d.reject();
+        }
+    });
+    window->Command(40192);
+    EXPECT_EQ(Lines().size(), 2u);
+    EXPECT_EQ(NameTable().Get(doc().editor->Head(GO_LIST)->nameId), (folder / "b.gop").string());
+
+    doc().options.goBrowse = true;
+    OnDialog<FileListDialog>([](FileListDialog& d) {
+        EXPECT_TRUE(d.browseButton()->isVisible());
+        Push(d, "cancel");
+    });
+    window->Command(40192);
+    EXPECT_EQ(NameTable().Get(doc().editor->Head(GO_LIST)->nameId), (folder / "b.gop").string());
+}
+
+TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {
+    test::Recorder ui;
+    ASSERT_TRUE(
+        SaveBitmapFile(ui, (folder / "backgnds" / "town.bmp").string(), 30, 20, kSaveWhite));
+    OnDialog<BackgroundDialog>([](BackgroundDialog& d) {
+        EXPECT_FALSE(d.button(BackgroundDialog::Choice::Edit)->isEnabled());
+        Push(d, "ok");
+        OnDialog<FileListDialog>([](FileListDialog& files) {
+            EXPECT_FALSE(files.browseButton()->isVisible());
+            ASSERT_EQ(files.list()->count(), 1);
+            Push(files, "ok");
+        });
+    });
+    ClickTool(17, 3);
+    ASSERT_EQ(doc().objects.size(), 1u);
+    EXPECT_EQ(doc().objects[0].kind, objectkind::Background);
+    EXPECT_STREQ(NameTable().Get(doc().objects[0].nameId), "town.bmp");
+
+    auto choose = [this](BackgroundDialog::Choice choice) {
+        OnDialog<BackgroundDialog>([choice](BackgroundDialog& d) {
+            EXPECT_TRUE(d.button(BackgroundDialog::Choice::Edit)->isEnabled());
+            QTest::mouseClick(d.button(choice), Qt::LeftButton);
+            Push(d, "ok");
+        });
+        ClickTool(17, 3);
+    };
+    choose(BackgroundDialog::Choice::Create);
+    choose(BackgroundDialog::Choice::Create);
+    choose(BackgroundDialog::Choice::Edit);
+    ASSERT_EQ(painted.size(), 3u);
+    EXPECT_EQ(painted[0], (folder / "backgnds" / "untitled.bmp").string());
+    EXPECT_EQ(painted[1], (folder / "backgnds" / "untitled2.bmp").string());
+    EXPECT_EQ(painted[2], (folder / "backgnds" / "town.bmp").string());
+    const auto blank = LoadPackedBitmap(painted[0]);
+    ASSERT_TRUE(blank);
+    const QSize screen = window->screen()->size();
+    const FloorSteps size = BackgroundCreateSize(state(), screen.width(), screen.height());
+    EXPECT_EQ(blank->Width(), size.width);
+    EXPECT_EQ(blank->Height(), size.height);
+}
+
+TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
+    PenTrail& trail = doc().trail;
+    trail.AppendTrailPoint(300, 1500);
+    trail.SetTrailStyle(7); // black, wide
+    trail.AppendTrailPoint(2700, 1500);
+    const QSize size = SaveGraphicsSize(state(), window->screen()->size());
+    auto check = [&](const QImage& picture) {
+        ASSERT_EQ(picture.size(), size);
+        EXPECT_EQ(QColor(picture.pixel(size.width() / 2, size.height() / 2)), QColor(Qt::black));
+        EXPECT_EQ(QColor(picture.pixel(size.width() / 2, size.height() / 4)), QColor(Qt::white));
+        EXPECT_EQ(QColor(picture.pixel(2, size.height() / 2)), QColor(Qt::white));
+    };
+
+    // A temporary folder of its own, to see that nothing is left behind.
+    const fs::path temp = folder / "temp";
+    fs::create_directories(temp);
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(temp.string()));
+    window->Command(40009);
+    check(QApplication::clipboard()->image());
+    EXPECT_TRUE(fs::is_empty(temp));
+    qputenv("TMPDIR", oldTemp);
+    EXPECT_TRUE(shown.empty());
+
+    std::string path = (folder / "area.bmp").string();
+    doc().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    window->Command(40243);
+    const auto bitmap = LoadPackedBitmap(path);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->BitCount(), 8);
+    QImage fromBitmap(bitmap->Width(), bitmap->Height(), QImage::Format_RGB32);
+    for (int y = 0; y < bitmap->Height(); ++y)
+        for (int x = 0; x < bitmap->Width(); ++x)
+            fromBitmap.setPixel(x, y, bitmap->PixelRgb(x, y));
+    check(fromBitmap);
+
+    path = (folder / "area.png").string();
+    window->Command(40243);
+    check(QImage(QString::fromStdString(path), "PNG"));
+    EXPECT_TRUE(shown.empty());
+}
+
+} // namespace
+} // namespace zf::ui
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,191 @@
+#include "files/file_list.h"
+#include "program/string_table.h"
+#include "simulation/text_placement.h"
+#include "simulation/working_area_dialogs.h"
+
+#include "support/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace zf {
+namespace {
+
+// Records the caption of a question as well as its text.
+class CaptionRecorder : public test::Recorder {
+  public:
+    Answer AskWithCaption(const std::string& caption, const std::string& text,
+                          Buttons buttons) override {
+        captions.push_back(caption);
+        return Ask(kUnnumbered, text, buttons);
+    }
+    std::vector<std::string> captions;
+};
+
+ZarnikState TenByTen() {
+    ZarnikState state;
+    state.floorWidth = state.floorHeight = 3000;
+    SetHome(state, 1500, 1500);
+    return state;
+}
+
+TEST(PositionBoxes, OneBoxOfEachPairFromTheCentre) {
+    const ZarnikState state = TenByTen();
+    const PositionBoxes centre = PositionBoxesFor(state, 1500, 1500);
+    EXPECT_EQ(centre.right, "0");
+    EXPECT_EQ(centre.up, "0");
+    EXPECT_TRUE(centre.left.empty() && centre.down.empty());
+    const PositionBoxes lowerLeft = PositionBoxesFor(state, 1100, 2000);
+    EXPECT_EQ(lowerLeft.left, "1.33");
+    EXPECT_EQ(lowerLeft.down, "1.67");
+    EXPECT_TRUE(lowerLeft.right.empty() && lowerLeft.up.empty());
+}
+
+TEST(PositionBoxes, ReadBackAndChecked) {
+    ZarnikState state = TenByTen();
+    test::Recorder ui;
+    FloorPoint p = PositionFromBoxes(state, {"4.5", "4.5", "", ""});
+    EXPECT_EQ(p.x, 2850);
+    EXPECT_EQ(p.y, 150);
+    EXPECT_EQ(CheckZarnikPosition(ui, state, p.x, p.y), 0);
+    p = PositionFromBoxes(state, {"4.5", "5", "", ""});
+    EXPECT_EQ(p.x, 3000);
+    EXPECT_EQ(CheckZarnikPosition(ui, state, p.x, p.y), 1);
+    EXPECT_EQ(ui.lastWarning(), Text(90, {4.5, 4.5}));
+    // Left and down count when their partners are empty; empty reads 0.
+    p = PositionFromBoxes(state, {"", "", "2", "1.5"});
+    EXPECT_EQ(p.x, 1050);
+    EXPECT_EQ(p.y, 2100);
+    p = PositionFromBoxes(state, {"", "", "", ""});
+    EXPECT_EQ(p.x, 1500);
+    EXPECT_EQ(p.y, 1500);
+    // A far entry stays far: it is refused, not wrapped back into the area.
+    p = PositionFromBoxes(state, {"", "99999", "", ""});
+    EXPECT_GT(p.x, state.floorWidth);
+}
+
+TEST(HeadingBoxes, FollowEachOtherAndStayInACircle) {
+    EXPECT_EQ(OppositeHeading("90"), 270);
+    EXPECT_EQ(OppositeHeading("0"), 360);
+    EXPECT_EQ(OppositeHeading(""), 360);
+    EXPECT_EQ(OppositeHeading("360"), 0);
+    EXPECT_EQ(OppositeHeading("400"), 320);
+    EXPECT_EQ(HeadingFromBox("400"), 40);
+    EXPECT_EQ(HeadingFromBox("45.7"), 45);
+    EXPECT_EQ(HeadingFromBox(std::to_string(OppositeHeading("999"))), 81);
+}
+
+TEST(NumericFilter, DigitsAndEditingKeysOnly) {
+    for (char32_t c : {U'0', U'9', U'.', U'\b', char32_t(0x1B), char32_t(0x01)})
+        EXPECT_TRUE(NumericFilterPassesCharacter(c));
+    for (char32_t c : {U'a', U'Z', U'-', U' ', U'%', char32_t(0x16), U'\u00e9'})
+        EXPECT_FALSE(NumericFilterPassesCharacter(c));
+    EXPECT_TRUE(NumericFilterPassesKey(BoxKey::KeypadDigit));
+    EXPECT_TRUE(NumericFilterPassesKey(BoxKey::DialogKey));
+    EXPECT_FALSE(NumericFilterPassesKey(BoxKey::Other));
+}
+
+TEST(SizeBoxes, BelowOneStepIsRefused) {
+    test::Recorder ui;
+    EXPECT_FALSE(SizeFromBoxes(ui, "0", "5"));
+    EXPECT_EQ(ui.lastWarning(), TextOf(96));
+    EXPECT_FALSE(SizeFromBoxes(ui, "7", ""));
+    const auto size = SizeFromBoxes(ui, "12", "8");
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->width, 12);
+    EXPECT_EQ(size->height, 8);
+}
+
+TEST(Resize, AsksOnlyWhenThereAreGraphics) {
+    CaptionRecorder ui;
+    ZarnikState state = TenByTen();
+    PenTrail trail;
+    GraphicObjectList objects;
+    EXPECT_EQ(ResizeWorkingArea(ui, state, trail, objects, {10, 10}), ResizeResult::Unchanged);
+    SetHome(state, 600, 600);
+    EXPECT_EQ(ResizeWorkingArea(ui, state, trail, objects, {12, 8}), ResizeResult::Resized);
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_EQ(state.floorWidth, 3600);
+    EXPECT_EQ(state.x, 1800);
+    EXPECT_EQ(state.homeY, 1200);
+
+    objects.CreateGraphicObject("town.bmp", objectkind::Background, 1800, 1200, 0, 0, 0, 0);
+    ui.answers = {Answer::Cancel};
+    EXPECT_EQ(ResizeWorkingArea(ui, state, trail, objects, {5, 5}), ResizeResult::Kept);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].text, TextOf(1023));
+    EXPECT_EQ(ui.captions[0], "Zarnikfield - Resize working area");
+    EXPECT_EQ(state.floorWidth, 3600);
+    EXPECT_EQ(objects.size(), 1u);
+
+    objects.Clear();
+    trail.AppendTrailPoint(100, 100);
+    ui.answers = {Answer::Yes};
+    EXPECT_EQ(ResizeWorkingArea(ui, state, trail, objects, {5, 5}), ResizeResult::Resized);
+    EXPECT_EQ(trail.trailLength(), 0);
+    EXPECT_EQ(state.x, 750);
+}
+
+TEST(TextPlacement, CreateAndReplace) {
+    ResetTables();
+    GraphicObjectList objects;
+    TextObjectRecord chosen = DefaultTextObject();
+    chosen.colour = 0x0000FF;
+    chosen.textId = TextStringTable().Add("Hello");
+    GraphicObject* made = CreatePlacedText(objects, chosen, 900, 600, 450, 150);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->param2, 2);
+    EXPECT_EQ(made->runTag, 0);
+    EXPECT_EQ(made->width, 450);
+    auto record = TextRecordOfObject(*made);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->placement, 2);
+    EXPECT_EQ(record->x, 900);
+    EXPECT_EQ(record->colour, 0x0000FFu);
+    EXPECT_EQ(DialogTextOf(*record), "Hello");
+
+    // Placed, the block's top-left is stored; the edit goes to its centre.
+    made->x = 700;
+    made->y = 500;
+    made->param2 = 0;
+    TextObjectRecord edited = *record;
+    edited.textId = TextStringTable().Add("Bye");
+    GraphicObject* replaced = ReplaceTextObject(objects, *made, edited, 300, 150);
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(&objects[0], replaced);
+    EXPECT_EQ(replaced->x, 700 + 225);
+    EXPECT_EQ(replaced->y, 500 + 75);
+    EXPECT_EQ(DialogTextOf(*TextRecordOfObject(*replaced)), "Bye");
+
+    edited.textId = TextStringTable().Add(std::string(400, 'x'));
+    EXPECT_EQ(DialogTextOf(edited).size(), 300u);
+    EXPECT_EQ(LogFontHeightForPoints(18), -24);
+    EXPECT_DOUBLE_EQ(PointsForLogFontHeight(-24), 18);
+}
+
+TEST(FolderFiles, SortedWithoutRegardToCaseAndNeverReplaced) {
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / "zf-file-list";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "sub.gop");
+    for (const char* name : {"b.gop", "A.gop", "c.GOP", "notes.txt", "untitled.bmp"})
+        std::ofstream(folder / name) << "x";
+    EXPECT_EQ(ListFolderFiles(folder.string(), ".gop"),
+              (std::vector<std::string>{"A.gop", "b.gop", "c.GOP"}));
+    EXPECT_TRUE(ListFolderFiles((folder / "missing").string(), ".gop").empty());
+    EXPECT_EQ(FreeFileName(folder.string(), "untitled", ".bmp"), "untitled2.bmp");
+    EXPECT_EQ(FreeFileName(folder.string(), "other", ".bmp"), "other.bmp");
+}
+
+TEST(BackgroundCreate, KeepsTheWorkingAreasProportions) {
+    ZarnikState state = TenByTen();
+    state.floorWidth = 6000;
+    const FloorSteps size = BackgroundCreateSize(state, 1280, 800);
+    EXPECT_EQ(size.width, 512);
+    EXPECT_EQ(size.height, 256);
+}
+
+} // namespace
+} // namespace zf
