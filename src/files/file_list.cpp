@@ -1,5 +1,7 @@
 #include "files/file_list.h"
 
+#include "files/paths.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -46,13 +48,11 @@ std::vector<std::string> ListFolderFiles(const std::string& folder, std::string_
 
 std::string FreeFileName(const std::string& folder, std::string_view stem,
                          std::string_view extension) {
+    // Names are matched ignoring case when files are opened, so "Untitled.bmp"
+    // is taken as surely as "untitled.bmp".
     std::string name = std::string(stem) + std::string(extension);
-    for (int n = 2; n < 10000; ++n) {
-        std::error_code error;
-        if (!std::filesystem::exists(std::filesystem::path(folder) / name, error) && !error)
-            break;
+    for (int n = 2; n < 10000 && PathExists(ResolvePath(JoinPath(folder, name))); ++n)
         name = std::string(stem) + std::to_string(n) + std::string(extension);
-    }
     return name;
 }
 

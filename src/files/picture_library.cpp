@@ -1,5 +1,7 @@
 #include "files/picture_library.h"
 
+#include "files/file_list.h"
+
 #include "files/bitmap.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
@@ -193,10 +195,7 @@ std::string NewPicturePath(int category) {
     if (category != library::Shapes && category != library::Stamps)
         return {};
     const std::string folder = CategoryFolderPath(category);
-    std::string path = JoinPath(folder, "untitled.bmp");
-    for (int n = 1; PathExists(ResolvePath(path)) && n < 10000; ++n)
-        path = JoinPath(folder, "untitled" + std::to_string(n) + ".bmp");
-    return path;
+    return JoinPath(folder, FreeFileName(folder, "untitled", ".bmp"));
 }
 
 std::string CreateLibraryPicture(UserInterface& ui, int category) {

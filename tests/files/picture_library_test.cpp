@@ -40,8 +40,9 @@ TEST_F(PictureFolder, ListsPicturesInFolderOrder) {
 TEST_F(PictureFolder, NewPicturesTakeAFreeName) {
     EXPECT_EQ(NewPicturePath(library::Shapes), dir / "zarniks/untitled.bmp");
     Touch("zarniks/Untitled.BMP");
-    Touch("zarniks/untitled1.bmp");
     EXPECT_EQ(NewPicturePath(library::Shapes), dir / "zarniks/untitled2.bmp");
+    Touch("zarniks/untitled2.bmp");
+    EXPECT_EQ(NewPicturePath(library::Shapes), dir / "zarniks/untitled3.bmp");
     EXPECT_EQ(NewPicturePath(library::Pens), "");
     test::Recorder ui;
     EXPECT_EQ(CreateLibraryPicture(ui, library::Pens), "");

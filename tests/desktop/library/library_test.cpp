@@ -368,7 +368,7 @@ TEST_F(Library, CreateHandsANewPictureToThePaintProgram) {
     Click(option(ProgCentreOptions::Create), QPoint(5, 5));
     Click(option(ProgCentreOptions::Create), QPoint(5, 5));
     const std::string first = root + "project/zarniks/untitled.bmp";
-    const std::string second = root + "project/zarniks/untitled1.bmp";
+    const std::string second = root + "project/zarniks/untitled2.bmp";
     const auto circle = LoadPackedBitmap(first);
     ASSERT_TRUE(circle);
     EXPECT_EQ(circle->Width(), 100);
@@ -377,7 +377,7 @@ TEST_F(Library, CreateHandsANewPictureToThePaintProgram) {
     EXPECT_EQ(circle->PixelRgb(50, 1), 0xFF000000u); // the outline
     EXPECT_EQ(circle->PixelRgb(50, 50), circle->PixelRgb(0, 0));
     EXPECT_TRUE(LoadPackedBitmap(second)); // the first drawing is kept
-    EXPECT_EQ(Cells(), (Names{"untitled.bmp", "untitled1.bmp", "", "", "", "", "", ""}));
+    EXPECT_EQ(Cells(), (Names{"untitled.bmp", "untitled2.bmp", "", "", "", "", "", ""}));
 
     // Edit opens the picture chosen in the library.
     ClickCell(0);
