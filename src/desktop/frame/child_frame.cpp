@@ -14,23 +14,28 @@ constexpr int kBorder = 4;
 constexpr int kCaption = 20;
 } // namespace
 
+QLabel* MakeCaptionLabel(const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
+    label->setPalette(pal);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setContentsMargins(4, 0, 0, 0);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
 ChildFrame::ChildFrame(const QString& caption, QWidget* parent) : QFrame(parent) {
     setWindowTitle(caption);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    caption_ = new QLabel(caption, this);
-    caption_->setAutoFillBackground(true);
-    QPalette pal = caption_->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
-    pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
-    caption_->setPalette(pal);
-    QFont bold = caption_->font();
-    bold.setBold(true);
-    caption_->setFont(bold);
-    caption_->setContentsMargins(4, 0, 0, 0);
-    caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    caption_ = MakeCaptionLabel(caption, this);
     minimise_ = new QToolButton(this);
     minimise_->setIcon(style()->standardIcon(QStyle::SP_TitleBarMinButton));
     minimise_->setToolTip(tr("Minimise"));

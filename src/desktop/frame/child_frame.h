@@ -7,6 +7,10 @@ class QToolButton;
 
 namespace zf::ui {
 
+// The caption strip of a floating child window: bold, in the highlight
+// colours, and transparent to the mouse so that the frame beneath moves.
+QLabel* MakeCaptionLabel(const QString& caption, QWidget* parent);
+
 // A captioned child window floating inside the main window's client area:
 // moved by its caption, sized by its border, minimised to a caption strip at
 // the top left, where it covers no tool bar. Its close box only sends it

@@ -1,6 +1,7 @@
 #include "desktop/library/graphics_library.h"
 
 #include "desktop/frame/app_messages.h"
+#include "desktop/frame/child_frame.h"
 #include "desktop/frame/document.h"
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
@@ -30,17 +31,7 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     setLineWidth(2);
     setAutoFillBackground(true);
 
-    caption_ = new QLabel(windowTitle(), this);
-    caption_->setAutoFillBackground(true);
-    QPalette pal = caption_->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
-    pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
-    caption_->setPalette(pal);
-    QFont bold = caption_->font();
-    bold.setBold(true);
-    caption_->setFont(bold);
-    caption_->setContentsMargins(4, 0, 0, 0);
-    caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    caption_ = MakeCaptionLabel(windowTitle(), this);
     close_ = new QToolButton(this);
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close_->setToolTip("Close");
