@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 build=build-package
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZF_CORE_ONLY=OFF \
-  -DZF_BENCHMARKS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+  -DZF_BENCHMARKS=OFF -DZF_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" -j "$(nproc)"
 (cd "$build" && cpack -G DEB)
 cp "$build"/zarnikfield_*.deb .

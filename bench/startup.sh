@@ -12,6 +12,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
 fi
+# A desktop session has a session bus; without one Qt tries to start a bus
+# on every launch, which no real start pays for.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
+  exec dbus-run-session -- "$0" "$@"
+fi
 
 if [ $# -eq 0 ]; then
   if [ -x /usr/bin/zarnikfield ]; then
