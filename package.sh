@@ -8,6 +8,9 @@ cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
 build=build-package
+# Debian's hardening and optimisation flags, as a Debian build would use.
+eval "$(dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZF_CORE_ONLY=OFF \
   -DZF_BENCHMARKS=OFF -DZF_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" -j "$(nproc)"
