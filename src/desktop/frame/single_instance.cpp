@@ -45,8 +45,14 @@ SingleInstance::~SingleInstance() = default;
 SingleInstance::Start SingleInstance::Claim(const QString& file) {
     const QString absolute = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        if (HandOver(absolute))
+        switch (HandOver(absolute)) {
+        case HandOverResult::Delivered:
             return Start::HandedOver;
+        case HandOverResult::NoAnswer:
+            return Start::Failed;
+        case HandOverResult::NoInstance:
+            break;
+        }
         if (lock_.tryLock(kLockWaitMs)) {
             // A socket file left by a crashed instance would stop the listen.
             QLocalServer::removeServer(socketPath_);
@@ -61,18 +67,19 @@ SingleInstance::Start SingleInstance::Claim(const QString& file) {
     return Start::Failed;
 }
 
-bool SingleInstance::HandOver(const QString& file) {
+SingleInstance::HandOverResult SingleInstance::HandOver(const QString& file) {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(kConnectMs))
-        return false;
+        return HandOverResult::NoInstance;
+    // A running instance that takes the line but never answers is not
+    // waited for again.
     socket.write(file.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(kConnectMs))
-        return false;
     QByteArray answer;
-    while (!answer.endsWith('\n') && socket.waitForReadyRead(kAnswerMs))
-        answer += socket.readAll();
-    return answer == kAnswer;
+    if (socket.waitForBytesWritten(kConnectMs))
+        while (!answer.endsWith('\n') && socket.waitForReadyRead(kAnswerMs))
+            answer += socket.readAll();
+    return answer == kAnswer ? HandOverResult::Delivered : HandOverResult::NoAnswer;
 }
 
 void SingleInstance::Accept() {

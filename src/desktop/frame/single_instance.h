@@ -33,7 +33,8 @@ class SingleInstance : public QObject {
     void handedOver(const QString& file);
 
   private:
-    bool HandOver(const QString& file);
+    enum class HandOverResult { NoInstance, Delivered, NoAnswer };
+    HandOverResult HandOver(const QString& file);
     void Accept();
 
     QString socketPath_;
