@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
@@ -39,7 +40,7 @@ class AfterFirstPaint : public QObject {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zarnikfield");
-    QGuiApplication::setDesktopFileName("zarnikfield");
+    QGuiApplication::setDesktopFileName("org.zarnikfield.Zarnikfield");
 
     std::string argument;
     if (argc > 1) {
@@ -61,8 +62,12 @@ int main(int argc, char** argv) {
     }
 
     zf::ui::MainWindow window;
-    // Finding the audio device can wait for a sound server.
-    AfterFirstPaint deferred(&window, [&window] { window.document().ui.tones->Prepare(); });
+    // Finding the audio device can wait for a sound server, and the icon
+    // theme's pictures are only needed by the desktop's task list.
+    AfterFirstPaint deferred(&window, [&window] {
+        QApplication::setWindowIcon(QIcon::fromTheme("org.zarnikfield.Zarnikfield"));
+        window.document().ui.tones->Prepare();
+    });
     QObject::connect(&instance, &zf::ui::SingleInstance::handedOver, &window,
                      [&window](const QString& file) {
                          window.OpenHandedFile(QFile::encodeName(file).toStdString());
