@@ -2,7 +2,7 @@
 # Measures how long Zarnikfield takes from launch to its first paint: starts
 # the program on a virtual display several times, each with a fresh home and
 # runtime folder, and prints the time to the window's map and to its first
-# painted menu bar, then the medians.
+# painted menu bar and the processor time used until then, then the medians.
 #   bench/startup.sh [PROGRAM [ARGUMENTS...]]
 # PROGRAM defaults to the installed zarnikfield, else the build tree's;
 # STARTUP_RUNS sets the number of runs (default 9).
@@ -34,6 +34,7 @@ c++ -O2 -std=c++20 "$here/startup_probe.cpp" -lX11 -o "$work/probe"
 # One warm-up start so that every measured run finds the files in the cache.
 maps=()
 paints=()
+cpus=()
 for run in $(seq 0 "$runs"); do
   home="$work/home$run"
   mkdir -p "$home/runtime" "$home/config" "$home/Documents"
@@ -42,11 +43,13 @@ for run in $(seq 0 "$runs"); do
     XDG_CONFIG_HOME="$home/config" XDG_DOCUMENTS_DIR="$home/Documents" \
     "$work/probe" "$@")
   [ "$run" -eq 0 ] && continue
-  read -r map paint <<<"$result"
-  echo "run $run: window mapped after $map ms, first paint after $paint ms"
+  read -r map paint cpu <<<"$result"
+  echo "run $run: window mapped after $map ms, first paint after $paint ms, $cpu ms of processor time"
   maps+=("$map")
   paints+=("$paint")
+  cpus+=("$cpu")
 done
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-echo "median of $runs runs: mapped $(median "${maps[@]}") ms, first paint $(median "${paints[@]}") ms"
+echo "median of $runs runs: mapped $(median "${maps[@]}") ms, first paint $(median "${paints[@]}") ms," \
+  "processor $(median "${cpus[@]}") ms"
