@@ -20,6 +20,11 @@ bin=$root/usr/bin
 share=$root/usr/share/zarnikfield
 test -x "$bin/zarnikfield" && test -x "$bin/zfield" && test -x "$bin/zarnik-emulator"
 test -f "$share/example/gridmat.zfp"
+# The desktop program starts the launcher from its program folder.
+if [ -e "$bin/zflaunch" ]; then
+  test -x "$share/zflaunch"
+  test -d "$share/help"
+fi
 test -f "$root/usr/share/applications/org.zarnikfield.Zarnikfield.desktop"
 test -f "$root/usr/share/mime/packages/zarnikfield.xml"
 for size in 16 32 48 256; do

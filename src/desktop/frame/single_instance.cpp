@@ -43,7 +43,10 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Start SingleInstance::Claim(const QString& file) {
-    const QString absolute = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    // Made absolute for the running window's own folder, and without ".." so
+    // that a bundled project is known as one.
+    const QString absolute =
+        file.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(file).absoluteFilePath());
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         switch (HandOver(absolute)) {
         case HandOverResult::Delivered:
