@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev qt6-svg-dev libgl-dev
   fonts-liberation2 xvfb xauth
   poppler-utils   # the print tests count and rasterise PDF pages
+  dpkg-dev file   # the Debian package: dpkg-shlibdeps and the binaries' types
 )
 
 missing=()

@@ -1,32 +1,77 @@
 #include "desktop/frame/main_window.h"
-#include "files/project_folder.h"
+#include "desktop/frame/single_instance.h"
+#include "desktop/listing/tone_player.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
+#include <QFile>
+#include <QIcon>
 #include <QScreen>
-#include <QStandardPaths>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <utility>
+
+namespace {
+
+// Runs its work once the window's first paint is done, for what that paint
+// does not need.
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget* window, std::function<void()> work) : work_(std::move(work)) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && work_) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, std::exchange(work_, {}));
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> work_;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zarnikfield");
+    QGuiApplication::setDesktopFileName("org.zarnikfield.Zarnikfield");
 
-    // One instance per user session: a second start ends at once.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    QLockFile instance(
-        QDir(runtime.isEmpty() ? QDir::tempPath() : runtime).filePath("zarnikfield.lock"));
-    instance.setStaleLockTime(0);
-    if (!instance.tryLock(0))
-        return -1;
-
-    zf::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    zf::ui::MainWindow window;
     std::string argument;
     if (argc > 1) {
         argument = argv[1];
         if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"')
             argument = argument.substr(1, argument.size() - 2);
     }
+
+    // One instance per user session: a second start hands its file to the
+    // running window and ends.
+    zf::ui::SingleInstance instance;
+    switch (instance.Claim(QFile::decodeName(argument.c_str()))) {
+    case zf::ui::SingleInstance::Start::HandedOver:
+        return 0;
+    case zf::ui::SingleInstance::Start::Failed:
+        return -1;
+    case zf::ui::SingleInstance::Start::First:
+        break;
+    }
+
+    zf::ui::MainWindow window;
+    // Finding the audio device can wait for a sound server, and the icon
+    // theme's pictures are only needed by the desktop's task list.
+    AfterFirstPaint deferred(&window, [&window] {
+        QApplication::setWindowIcon(QIcon::fromTheme("org.zarnikfield.Zarnikfield"));
+        window.document().ui.tones->Prepare();
+    });
+    QObject::connect(&instance, &zf::ui::SingleInstance::handedOver, &window,
+                     [&window](const QString& file) {
+                         window.OpenHandedFile(QFile::encodeName(file).toStdString());
+                     });
     window.StartupLoad(argument);
     // Without a window manager a maximised window keeps its size: start
     // with the whole screen.

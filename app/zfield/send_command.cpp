@@ -2,7 +2,7 @@
 
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
-#include "files/project_folder.h"
+#include "files/options_file.h"
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
 #include "program/editor.h"
@@ -34,7 +34,7 @@ bool ReadLinkOption(const Args& args, std::size_t& i, LinkOptions& options) {
 void SelectLinkPort(const LinkOptions& options) {
     // The port the program would use: "zfield.ini" names it and may name
     // its device; the command line wins.
-    const zf::IniFile ini = zf::IniFile::Load(zf::ProgramFilePath(1010));
+    const zf::IniFile ini = zf::IniFile::Load(zf::OptionsFilePath());
     zf::ReadCommDevices(ini);
     long port = ini.GetInt("com port", "com", 1);
     if (port < 1 || port > 2)

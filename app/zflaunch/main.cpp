@@ -4,7 +4,6 @@
 
 #include "desktop/help/activity_launcher.h"
 #include "files/activities.h"
-#include "files/project_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,7 +11,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zarnikfield Activities");
-    zf::SetProgramFolder(QCoreApplication::applicationDirPath().toStdString());
     const std::string folder = argc > 1 ? QDir(argv[1]).absolutePath().toStdString() + "/"
                                         : zf::FindBundledFolder("example");
     zf::ui::ActivityLauncher launcher(

@@ -1,6 +1,78 @@
 #include "files/options_file.h"
 
+#include "files/file_io.h"
+#include "files/paths.h"
+#include "files/project_folder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
 namespace zf {
+
+namespace {
+
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string ProgramOptionsFile() {
+    return JoinPath(ProgramFolder(), kOptionsFileName);
+}
+
+// A file marked read-only counts as such even for the superuser, who could
+// write it anyway, so that a school's defaults are never changed in place.
+bool IsWritableFile(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || (info.st_mode & 0222) == 0)
+        return false;
+    // The file is replaced through a temporary file beside it.
+    return access(path.c_str(), W_OK) == 0 && access(FolderPart(path).c_str(), W_OK) == 0;
+}
+
+} // namespace
+
+std::string UserOptionsFilePath() {
+    std::string config = Env("XDG_CONFIG_HOME");
+    // Relative values are to be ignored.
+    if (config.empty() || config.front() != '/') {
+        const std::string home = Env("HOME");
+        if (home.empty())
+            return {};
+        config = JoinPath(home, ".config");
+    }
+    return JoinPath(JoinPath(config, "zarnikfield"), kOptionsFileName);
+}
+
+std::string OptionsFilePath() {
+    const std::string portable = ProgramOptionsFile();
+    if (IsWritableFile(portable))
+        return portable;
+    const std::string user = UserOptionsFilePath();
+    if (!user.empty() && FileExists(user))
+        return user;
+    return FileExists(portable) || user.empty() ? portable : user;
+}
+
+std::string OptionsSavePath() {
+    const std::string portable = ProgramOptionsFile();
+    if (IsWritableFile(portable))
+        return portable;
+    return UserOptionsFilePath();
+}
+
+bool SaveOptionsFile(const IniFile& ini) {
+    const std::string path = OptionsSavePath();
+    if (path.empty())
+        return false;
+    const std::string folder = FolderPart(path);
+    for (std::size_t pos = 1; pos <= folder.size(); ++pos)
+        if (pos == folder.size() || IsPathSeparator(folder[pos]))
+            mkdir(folder.substr(0, pos).c_str(), 0700);
+    return ini.Save(path);
+}
 
 TooltipOptions ReadTooltipOptions(IniFile& ini, bool& repaired) {
     TooltipOptions options;

@@ -2,7 +2,25 @@
 
 #include "files/ini_file.h"
 
+#include <string>
+
 namespace zf {
+
+inline constexpr const char* kOptionsFileName = "zfield.ini";
+
+// The user's own options file: $XDG_CONFIG_HOME/zarnikfield/zfield.ini, with
+// ~/.config standing in for an unset XDG_CONFIG_HOME; "" without a home.
+std::string UserOptionsFilePath();
+
+// The options file to read. A writable "zfield.ini" in the program folder is
+// a portable copy and wins; otherwise the user's file, and until the user has
+// one, a read-only copy in the program folder (a school's own defaults).
+std::string OptionsFilePath();
+
+// Where repairs go: the portable copy when there is one, else the user's
+// file, created with its folder on the first write.
+std::string OptionsSavePath();
+bool SaveOptionsFile(const IniFile& ini);
 
 // The `tooltips` section of the options file.
 struct TooltipOptions {

@@ -1,8 +1,8 @@
 #include "files/paint_package.h"
 
 #include "files/ini_file.h"
+#include "files/options_file.h"
 #include "files/paths.h"
-#include "files/project_folder.h"
 #include "program/unnumbered_texts.h"
 
 #include <spawn.h>
@@ -132,8 +132,7 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
 
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const ProgramStarter& start) {
-    return StartPaintPackage(ui, bitmapPath,
-                             ReadPaintPackagePrograms(ProgramFilePath("zfield.ini")), start);
+    return StartPaintPackage(ui, bitmapPath, ReadPaintPackagePrograms(OptionsFilePath()), start);
 }
 
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath) {

@@ -33,7 +33,7 @@ std::array<std::string, 3> ReadPaintPackagePrograms(const std::string& iniPath);
 // the last result. True when one started.
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const std::array<std::string, 3>& programs, const ProgramStarter& start);
-// The same with the programs of the program folder's "zfield.ini".
+// The same with the programs of the options file.
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath);
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const ProgramStarter& start);

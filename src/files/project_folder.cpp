@@ -197,8 +197,15 @@ void ResetProjectFolderToProgram(bool changeDirectory) {
 }
 
 const std::string& ProgramFolder() {
-    if (gProgramFolder.empty())
-        gProgramFolder = ExecutableFolder();
+    if (gProgramFolder.empty()) {
+        // Installed, the program's files lie in the share folder beside bin;
+        // in the build tree they lie beside the executable.
+        const std::string executable = ExecutableFolder();
+        const std::string installed = executable + "../share/zarnikfield";
+        char* real = DirectoryExists(installed) ? realpath(installed.c_str(), nullptr) : nullptr;
+        gProgramFolder = real ? WithSeparator(real) : executable;
+        std::free(real);
+    }
     return gProgramFolder;
 }
 

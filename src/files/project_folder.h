@@ -24,8 +24,10 @@ const std::string& ProjectFileName();
 void SetProjectFolderFromPath(std::string_view path);
 void ResetProjectFolderToProgram(bool changeDirectory);
 
-// The folder of the executable, ending in a separator. Front ends and tests
-// may set it; otherwise it is found from the running executable.
+// The program folder, ending in a separator: the folder of the executable,
+// or share/zarnikfield beside an installed executable's bin folder. Front
+// ends and tests may set it; otherwise it is found from the running
+// executable.
 const std::string& ProgramFolder();
 void SetProgramFolder(std::string_view folder);
 // The program folder followed by the file; only the folder when the two

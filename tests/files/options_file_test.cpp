@@ -1,9 +1,99 @@
 #include "files/options_file.h"
 
+#include "file_test_support.h"
+#include "files/project_folder.h"
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
 
 namespace zf {
 namespace {
+
+namespace fs = std::filesystem;
+using test::TempFolder;
+
+// Each test gets its own program folder, home and configuration folder, and
+// leaves the environment and the program folder as it found them.
+class OptionsFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedProgram = ProgramFolder();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+            if (const char* value = std::getenv(name))
+                savedEnv.emplace_back(name, value);
+        fs::create_directories(dir / "prog");
+        SetProgramFolder(dir / "prog/");
+        setenv("HOME", (dir / "home").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    }
+    void TearDown() override {
+        SetProgramFolder(savedProgram);
+        unsetenv("HOME");
+        unsetenv("XDG_CONFIG_HOME");
+        for (const auto& [name, value] : savedEnv)
+            setenv(name.c_str(), value.c_str(), 1);
+    }
+    std::string Program() const { return dir / "prog/zfield.ini"; }
+    std::string User() const { return dir / "config/zarnikfield/zfield.ini"; }
+    void Write(const std::string& path, const std::string& text) {
+        test::WriteBytesTo(path, {text.begin(), text.end()});
+    }
+    std::string Read(const std::string& path) {
+        auto bytes = test::BytesOf(path);
+        return {bytes.begin(), bytes.end()};
+    }
+
+    TempFolder dir;
+    std::string savedProgram;
+    std::vector<std::pair<std::string, std::string>> savedEnv;
+};
+
+TEST_F(OptionsFile, AWritableCopyInTheProgramFolderIsAPortableCopy) {
+    Write(Program(), "[zarnik]\r\nspeed=0\r\n");
+    EXPECT_EQ(OptionsFilePath(), Program());
+    IniFile ini = IniFile::Load(OptionsFilePath());
+    ini.SetString("zarnik", "speed", "2");
+    ASSERT_TRUE(SaveOptionsFile(ini));
+    EXPECT_EQ(Read(Program()), "[zarnik]\r\nspeed=2\r\n");
+    EXPECT_FALSE(fs::exists(User()));
+}
+
+TEST_F(OptionsFile, WithoutOneTheUsersFileIsCreatedOnTheFirstRepair) {
+    EXPECT_EQ(OptionsFilePath(), User());
+    EXPECT_FALSE(fs::exists(dir / "config"));
+    IniFile ini = IniFile::Load(OptionsFilePath());
+    ini.SetString("zarnik", "speed", "2");
+    ASSERT_TRUE(SaveOptionsFile(ini));
+    EXPECT_EQ(IniFile::Load(User()).GetInt("zarnik", "speed", 0), 2);
+    EXPECT_FALSE(fs::exists(Program()));
+}
+
+TEST_F(OptionsFile, AReadOnlyCopyGivesTheStartingValuesUntilTheUserHasAFile) {
+    Write(Program(), "[com port]\r\ncom=7\r\n[paint package]\r\npaint1=drawit\r\n");
+    chmod(Program().c_str(), 0444);
+    EXPECT_EQ(OptionsFilePath(), Program());
+    IniFile ini = IniFile::Load(OptionsFilePath());
+    ini.SetString("com port", "com", "1");
+    ASSERT_TRUE(SaveOptionsFile(ini));
+    EXPECT_EQ(OptionsFilePath(), User());
+    EXPECT_EQ(IniFile::Load(User()).GetString("paint package", "paint1", ""), "drawit");
+    EXPECT_EQ(IniFile::Load(Program()).GetInt("com port", "com", 0), 7);
+}
+
+TEST_F(OptionsFile, AnUnsetOrRelativeConfigurationHomeMeansDotConfig) {
+    const std::string fallback = dir / "home/.config/zarnikfield/zfield.ini";
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(UserOptionsFilePath(), fallback);
+    setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(UserOptionsFilePath(), fallback);
+    unsetenv("HOME");
+    EXPECT_EQ(UserOptionsFilePath(), "");
+}
 
 struct Case {
     const char* file;

@@ -216,7 +216,7 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::ReadOptions() {
-    const std::string path = iniPath_.empty() ? ProgramFilePath("zfield.ini") : iniPath_;
+    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
     IniFile ini = IniFile::Load(path);
     bool repaired = false;
     auto value = [&](const char* section, const char* key, long fallback, long low, long high,
@@ -246,8 +246,12 @@ void MainWindow::ReadOptions() {
     if (ini.GetInt("rulers", "show", 0) != 0)
         razAzi_->graphicsMain()->ToggleRulers();
     ReadCommDevices(ini);
-    if (repaired)
-        ini.Save(path);
+    if (repaired) {
+        if (iniPath_.empty())
+            SaveOptionsFile(ini);
+        else
+            ini.Save(path);
+    }
 }
 
 void MainWindow::SetListingSize(int index) {
@@ -362,6 +366,17 @@ void MainWindow::StartupLoad(const std::string& argument) {
     ListsReplaced();
     if (!procFrame_->placedByUser())
         PlaceProcedureWindow();
+}
+
+void MainWindow::OpenHandedFile(const std::string& path) {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+    const QString file = QString::fromStdString(path);
+    if (file.endsWith(".zfp", Qt::CaseInsensitive))
+        OpenProjectCommand(path);
+    else if (file.endsWith(".gop", Qt::CaseInsensitive))
+        OpenGoProgramCommand(path);
 }
 
 bool MainWindow::SaveGoProgram() {
@@ -480,14 +495,15 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     goContainer()->keypad()->PressKey(code);
 }
 
-void MainWindow::OpenGoProgramCommand() {
+void MainWindow::OpenGoProgramCommand(const std::string& given) {
     if (drawing()->ProgramActive()) {
         Warn(doc_.ui, 1029);
         return;
     }
     if (!GoProgramSavePrompt(false))
         return;
-    const std::string path = ChooseGoProgramFile(this, doc_.ui, doc_.options.goBrowse);
+    const std::string path =
+        !given.empty() ? given : ChooseGoProgramFile(this, doc_.ui, doc_.options.goBrowse);
     if (path.empty())
         return;
     if (OpenGoProgram(*doc_.editor, path, true))

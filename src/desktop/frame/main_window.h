@@ -46,6 +46,10 @@ class MainWindow : public QMainWindow {
 
     // The command-line argument: a project or a Go Program.
     void StartupLoad(const std::string& argument);
+    // A file handed over by a later start: the window comes forward and
+    // opens it as File > Open would, save prompts first; "" only comes
+    // forward.
+    void OpenHandedFile(const std::string& path);
     // The exit checks; false keeps the program running.
     bool ExitChecks();
     void Command(int id);
@@ -74,7 +78,8 @@ class MainWindow : public QMainWindow {
     bool ProjectSavePrompt(bool forExit);
     bool SaveGoProgram();
     bool SaveProject();
-    void OpenGoProgramCommand();
+    // Without a path the open dialog asks for one.
+    void OpenGoProgramCommand(const std::string& given = {});
     void WorkingAreaChanged();
     // Both lists were loaded anew: the views follow, the cursor shows.
     void ListsReplaced();

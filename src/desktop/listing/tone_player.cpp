@@ -65,7 +65,13 @@ class ToneStream : public QIODevice {
     qint64 phase_ = 0;
 };
 
-TonePlayer::TonePlayer(QObject* parent) : QObject(parent), stream_(std::make_unique<ToneStream>()) {
+TonePlayer::TonePlayer(QObject* parent)
+    : QObject(parent), stream_(std::make_unique<ToneStream>()) {}
+
+void TonePlayer::Prepare() {
+    if (prepared_)
+        return;
+    prepared_ = true;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return;
@@ -84,6 +90,7 @@ TonePlayer::~TonePlayer() {
 }
 
 void TonePlayer::Play(int frequency, int milliseconds) {
+    Prepare();
     if (!sink_ || milliseconds <= 0)
         return;
     const bool idle = stream_->Empty();
