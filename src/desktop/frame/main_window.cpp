@@ -359,7 +359,7 @@ void MainWindow::ListsReplaced() {
 
 void MainWindow::StartupLoad(const std::string& argument) {
     ProjectScene scene = doc_.Scene();
-    if (argument.empty() || !zf::StartupLoad(scene, argument))
+    if (!zf::StartupLoad(scene, argument))
         SendAppMessage(drawing(), msg::DefaultRobot);
     doc_.projectChanged = false;
     WorkingAreaChanged();

@@ -99,7 +99,6 @@ class Dialogs : public ::testing::Test {
         fs::remove_all(folder);
         for (const char* sub : kProjectSubFolders)
             fs::create_directories(folder / sub);
-        SetProjectFolderFromPath(folder.string() + "/");
         window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
         Document& doc = window->document();
         doc.ui.hooks.warning = [this](int id, const std::string& text) {
@@ -116,6 +115,7 @@ class Dialogs : public ::testing::Test {
         };
         window->resize(1280, 800);
         window->StartupLoad("");
+        SetProjectFolderFromPath(folder.string() + "/");
         window->show();
         QApplication::processEvents();
         drawing()->SetClock(&clock);

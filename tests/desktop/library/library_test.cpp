@@ -50,13 +50,13 @@ class Library : public ::testing::Test {
         fs::create_directories(root + "program");
         SetProgramFolder(root + "program/");
         window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        SetProjectFolderFromPath(root + "project/");
         Document& doc = window->document();
         doc.ui.hooks.warning = [this](int id, const std::string& text) {
             shown.push_back({id, text});
         };
         window->resize(1280, 800);
         window->StartupLoad("");
+        SetProjectFolderFromPath(root + "project/");
         window->show();
         QApplication::processEvents();
         drawing()->SetClock(&clock);
