@@ -6,6 +6,8 @@
 #include "desktop/listing/go_container.h"
 #include "program/key_entry.h"
 
+#include "desktop_fixture.h"
+
 #include <QApplication>
 #include <QDirIterator>
 #include <QEnterEvent>
@@ -81,38 +83,22 @@ TEST(HelpBooks, EveryLinkLeadsToAPagePictureOrProjectAndEveryPageIsReached) {
     }
 }
 
-struct Shown {
-    int id;
-    std::string text;
-};
-
-class Help : public ::testing::Test {
+class Help : public DesktopTest {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        Document& doc = window->document();
-        doc.ui.hooks.warning = [this](int id, const std::string& text) {
-            shown.push_back({id, text});
-        };
-        doc.ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
-            shown.push_back({id, text});
-            return Answer::No;
-        };
+        MakeWindow({1000, 700});
         help()->helpFolder = kHelp.toStdString();
         help()->exampleFolder = kExample.toStdString();
         help()->startProgram = [this](const QString& program, const QStringList& arguments) {
             started.push_back(program + " " + arguments.join(' '));
             return startWorks;
         };
-        window->resize(1000, 700);
         window->show();
         QApplication::setActiveWindow(window.get());
-        QApplication::processEvents();
+        ShowWindow();
     }
     HelpCommands* help() const { return window->help(); }
 
-    std::unique_ptr<MainWindow> window;
-    std::vector<Shown> shown;
     QStringList started;
     bool startWorks = true;
 };
@@ -265,9 +251,3 @@ TEST(Launcher, ShowsEachBundledProjectWithItsPictureAndStartsZarnikfieldOnTheCho
 
 } // namespace
 } // namespace zf::ui
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -15,6 +15,7 @@
 #include "program/unnumbered_texts.h"
 #include "simulation/clock.h"
 
+#include "desktop_fixture.h"
 #include "support/recorder.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 // The main window over a project folder of our own, its boxes answered here.
-class Library : public ::testing::Test {
+class Library : public DesktopTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -49,17 +50,10 @@ class Library : public ::testing::Test {
             fs::create_directories(root + "project/" + sub);
         fs::create_directories(root + "program");
         SetProgramFolder(root + "program/");
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        Document& doc = window->document();
-        doc.ui.hooks.warning = [this](int id, const std::string& text) {
-            shown.push_back({id, text});
-        };
-        window->resize(1280, 800);
+        MakeWindow();
         window->StartupLoad("");
         SetProjectFolderFromPath(root + "project/");
-        window->show();
-        QApplication::processEvents();
-        drawing()->SetClock(&clock);
+        ShowWindow();
     }
 
     // Pictures "pic01.bmp" .. up to `count` in a project folder.
@@ -78,8 +72,6 @@ class Library : public ::testing::Test {
     GraphicsLibrary* library() const { return window->library(); }
     ProgCentreSelector* selector() const { return library()->selector(); }
     const LibrarySelector& page() const { return selector()->selector(); }
-    GraphicsDrawing* drawing() const { return window->drawing(); }
-    GoEditor& editor() const { return *window->document().editor; }
     QPushButton* option(int id) const { return library()->options()->button(id); }
 
     Names Cells() const {
@@ -87,17 +79,6 @@ class Library : public ::testing::Test {
         for (int k = 0; k < 8; ++k)
             names.push_back(page().CellName(k));
         return names;
-    }
-    Names Lines() const {
-        Names out;
-        for (const GoInstruction* in = editor().Head(GO_LIST); in; in = in->next)
-            out.push_back(ListingLine(*in));
-        return out;
-    }
-
-    void Click(QWidget* widget, QPoint at) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-        QApplication::processEvents();
     }
     // Buttons by slot: the graphics tool bar's and the Go Container's.
     void GraphicsTool(int slot) {
@@ -131,9 +112,6 @@ class Library : public ::testing::Test {
 
     QTemporaryDir dir;
     std::string root;
-    std::unique_ptr<MainWindow> window;
-    std::vector<test::ShownMessage> shown;
-    ManualClock clock;
     Qt::CursorShape cursorOverDrawing = Qt::BitmapCursor;
 };
 
@@ -408,10 +386,3 @@ TEST_F(Library, CreateHandsANewPictureToThePaintProgram) {
 
 } // namespace
 } // namespace zf::ui
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
