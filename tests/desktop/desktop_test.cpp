@@ -8,7 +8,6 @@
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
 #include "program/key_sequence.h"
-#include "simulation/headless_run.h"
 
 #include "desktop_fixture.h"
 #include "support/recorder.h"
@@ -72,13 +71,8 @@ TEST_F(Desktop, GoRunsToWhereTheCoreSays) {
     GoEditor expected(expectedUi);
     KeySequence(expected, "PEN(pen1.bmp) FD 2 RPT 4 [ FD 1 RT 9 0 ]");
     ZarnikState state;
-    SetUpWorkingArea(state, 10, 10);
     PenTrail trail;
-    GraphicObjectList objects;
-    RobotView view;
-    ManualClock headlessClock;
-    RunControl control(expected, state, trail, objects, view, headlessClock);
-    RunHeadless(control, headlessClock);
+    RunAlone(expected, state, trail);
 
     const ZarnikState& robot = window->document().state;
     EXPECT_EQ(robot.x, state.x);

@@ -17,7 +17,6 @@
 #include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "render/working_area.h"
-#include "simulation/headless_run.h"
 #include "simulation/text_placement.h"
 
 #include "desktop_fixture.h"
@@ -330,13 +329,8 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     GoEditor expected(headlessUi);
     ASSERT_TRUE(OpenGoProgram(expected, path, false));
     ZarnikState robot;
-    SetUpWorkingArea(robot, 10, 10);
     PenTrail trail;
-    GraphicObjectList objects;
-    RobotView view;
-    ManualClock headlessClock;
-    RunControl control(expected, robot, trail, objects, view, headlessClock);
-    RunHeadless(control, headlessClock);
+    RunAlone(expected, robot, trail);
     EXPECT_EQ(state().x, robot.x);
     EXPECT_EQ(state().y, robot.y);
     EXPECT_EQ(state().heading, 90);

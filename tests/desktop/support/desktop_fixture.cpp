@@ -86,4 +86,13 @@ void DesktopTest::RunFor(int draws) {
     QApplication::processEvents();
 }
 
+void DesktopTest::RunAlone(GoEditor& editor, ZarnikState& state, PenTrail& trail) {
+    SetUpWorkingArea(state, 10, 10);
+    GraphicObjectList objects;
+    RobotView view;
+    ManualClock headlessClock;
+    RunControl control(editor, state, trail, objects, view, headlessClock);
+    RunHeadless(control, headlessClock);
+}
+
 } // namespace zf::ui

@@ -3,6 +3,7 @@
 #include "desktop/frame/main_window.h"
 #include "program/instruction.h"
 #include "simulation/clock.h"
+#include "simulation/headless_run.h"
 
 #include "support/recorder.h"
 
@@ -52,6 +53,9 @@ class DesktopTest : public ::testing::Test {
     // Lets the run's time pass, a draw at a time, as the window's timer would.
     void RunFor(int draws);
     void RunToEnd() { RunFor(1000000); }
+    // The same program run by the core alone, with no window, on a fresh
+    // 10 x 10 area: where the window's run should end.
+    static void RunAlone(GoEditor& editor, ZarnikState& state, PenTrail& trail);
 
     ManualClock clock;
     std::unique_ptr<MainWindow> window;
