@@ -1,30 +1,19 @@
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
-#include "desktop/listing/go_container.h"
-#include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
-#include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
-#include "program/key_sequence.h"
 
 #include "desktop_fixture.h"
-#include "support/recorder.h"
-
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 
 namespace zf::ui {
 namespace {
 
-// The main window with a few ways to key and run.
 class Desktop : public DesktopTest {
   protected:
-    GoContainer* go() const { return window->goContainer(); }
+    // A number keyed on the drawn keypad, a digit at a time.
     void PressDigits(const char* digits) {
         for (const char* d = digits; *d; ++d)
             Press(key::Digit0 + (*d - '0'));

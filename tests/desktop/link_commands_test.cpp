@@ -2,20 +2,14 @@
 // the window's event loop keeps running through the transfer, and the user
 // is told exactly what the direct transfer tells.
 
-#include "desktop/frame/main_window.h"
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
-#include "program/key_sequence.h"
 
 #include "desktop_fixture.h"
 #include "emulator.h"
-#include "support/recorder.h"
 
-#include <QApplication>
 #include <QProgressDialog>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace zf::ui {
 namespace {

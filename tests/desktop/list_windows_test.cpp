@@ -2,23 +2,16 @@
 // wider than the window, the window's start place, and bringing it back.
 
 #include "desktop/frame/child_frame.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
-#include "desktop/listing/go_container.h"
 #include "desktop/listing/list_view.h"
-#include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
-#include "program/key_sequence.h"
 #include "simulation/zarnik_state.h"
 
 #include "desktop_fixture.h"
 
-#include <QApplication>
 #include <QScrollBar>
-
-#include <gtest/gtest.h>
 
 namespace zf::ui {
 namespace {

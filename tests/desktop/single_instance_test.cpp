@@ -1,6 +1,4 @@
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/single_instance.h"
-#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "program/texts.h"
 
@@ -10,10 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace zf::ui {
 namespace {

@@ -4,36 +4,26 @@
 #include "desktop/dialogs/text_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
-#include "desktop/listing/go_container.h"
-#include "desktop/listing/keypad_window.h"
-#include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "files/bitmap.h"
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
-#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "render/working_area.h"
 #include "simulation/text_placement.h"
 
 #include "desktop_fixture.h"
-#include "support/recorder.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -117,7 +107,6 @@ class Dialogs : public DesktopTest {
 
     ZarnikState& state() { return doc().state; }
     ToolStrip* tools() const { return window->razAzi()->graphicsMain()->toolBar(); }
-    GoContainer* go() const { return window->goContainer(); }
 
     // A button of the graphics tool bar, on its page.
     void ClickTool(int page, int slot) {

@@ -1,23 +1,17 @@
-#include "desktop/frame/main_window.h"
 #include "desktop/help/about_box.h"
 #include "desktop/help/activity_launcher.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/help_viewer.h"
-#include "desktop/listing/go_container.h"
 #include "program/key_entry.h"
 
 #include "desktop_fixture.h"
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QEnterEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextBrowser>
-
-#include <gtest/gtest.h>
 
 #include <set>
 

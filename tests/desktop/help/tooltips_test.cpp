@@ -1,21 +1,16 @@
 #include "desktop/frame/child_frame.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/tooltips.h"
-#include "desktop/listing/go_container.h"
 #include "desktop/workarea/graphics_main.h"
 #include "files/ini_file.h"
 
 #include "desktop_fixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 

@@ -1,35 +1,24 @@
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/library/graphics_library.h"
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
-#include "desktop/listing/go_container.h"
-#include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "files/bitmap.h"
 #include "files/project_folder.h"
-#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "program/unnumbered_texts.h"
-#include "simulation/clock.h"
 
 #include "desktop_fixture.h"
-#include "support/recorder.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -84,9 +73,7 @@ class Library : public DesktopTest {
     void GraphicsTool(int slot) {
         Click(window->razAzi()->graphicsMain()->toolBar(), ToolStrip::SlotRect(slot).center());
     }
-    void ProgramTool(int slot) {
-        Click(window->goContainer()->toolBar(), ToolStrip::SlotRect(slot).center());
-    }
+    void ProgramTool(int slot) { Click(go()->toolBar(), ToolStrip::SlotRect(slot).center()); }
     void ClickCell(int cell) { Click(selector(), ProgCentreSelector::CellBox(cell).center()); }
     // A picture dragged from a cell and released over a point of the drawing window.
     void DragCell(int cell, QPoint onDrawing) {

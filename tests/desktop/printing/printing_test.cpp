@@ -1,24 +1,18 @@
-#include "desktop/frame/main_window.h"
 #include "desktop/printing/abort_dialog.h"
 #include "desktop/printing/print_commands.h"
-#include "program/key_sequence.h"
 #include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include "desktop_fixture.h"
 #include "support/pdf_tools.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
