@@ -1,95 +1,23 @@
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
-#include "desktop/listing/go_container.h"
-#include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
-#include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
-#include "program/key_sequence.h"
-#include "simulation/headless_run.h"
 
-#include "support/recorder.h"
-
-#include <QApplication>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "desktop_fixture.h"
 
 #include <cstdio>
 
 namespace zf::ui {
 namespace {
 
-struct Shown {
-    int id;
-    std::string text;
-};
-
-// The main window on the offscreen platform with its boxes answered here.
-class Desktop : public ::testing::Test {
+class Desktop : public DesktopTest {
   protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        Document& doc = window->document();
-        doc.ui.hooks.warning = [this](int id, const std::string& text) {
-            shown.push_back({id, text});
-        };
-        doc.ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
-            shown.push_back({id, text});
-            return answer;
-        };
-        window->resize(1280, 800);
-        window->StartupLoad("");
-        window->show();
-        QApplication::processEvents();
-        drawing()->SetClock(&clock);
-    }
-
-    GoContainer* go() const { return window->goContainer(); }
-    KeypadWindow* keypad() const { return go()->keypad(); }
-    GraphicsDrawing* drawing() const { return window->drawing(); }
-    GoEditor& editor() const { return *window->document().editor; }
-
-    void Click(QWidget* widget, QPointF at) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at.toPoint());
-        QApplication::processEvents();
-    }
-    void Press(int code) { Click(keypad(), keypad()->layout().KeyCentre(code)); }
+    // A number keyed on the drawn keypad, a digit at a time.
     void PressDigits(const char* digits) {
         for (const char* d = digits; *d; ++d)
             Press(key::Digit0 + (*d - '0'));
     }
-
-    std::vector<std::string> Lines(int list) const {
-        std::vector<std::string> out;
-        for (const GoInstruction* in = editor().Head(list); in; in = in->next)
-            out.push_back(ListingLine(*in));
-        return out;
-    }
-
-    // Lets the run's time pass, a draw at a time, as the window's timer would.
-    void RunFor(int draws) {
-        RunControl& run = drawing()->run();
-        for (int i = 0; i < draws; ++i) {
-            // Requests travel through the main window as posted events,
-            // seen between two draws as the event loop would.
-            for (int hop = 0; hop < 3; ++hop)
-                QApplication::sendPostedEvents();
-            if (run.Idle())
-                break;
-            clock.now = std::max(clock.now, run.NextDue());
-            run.Pump();
-        }
-        QApplication::processEvents();
-    }
-    void RunToEnd() { RunFor(1000000); }
-
-    ManualClock clock;
-    std::unique_ptr<MainWindow> window;
-    std::vector<Shown> shown;
-    Answer answer = Answer::No;
 };
 
 TEST_F(Desktop, KeyingOnTheDrawnKeypadFillsTheGoList) {
@@ -132,13 +60,8 @@ TEST_F(Desktop, GoRunsToWhereTheCoreSays) {
     GoEditor expected(expectedUi);
     KeySequence(expected, "PEN(pen1.bmp) FD 2 RPT 4 [ FD 1 RT 9 0 ]");
     ZarnikState state;
-    SetUpWorkingArea(state, 10, 10);
     PenTrail trail;
-    GraphicObjectList objects;
-    RobotView view;
-    ManualClock headlessClock;
-    RunControl control(expected, state, trail, objects, view, headlessClock);
-    RunHeadless(control, headlessClock);
+    RunAlone(expected, state, trail);
 
     const ZarnikState& robot = window->document().state;
     EXPECT_EQ(robot.x, state.x);
@@ -257,10 +180,3 @@ TEST(StatusLineName, LowerCaseWithoutFolderOrExtension) {
 
 } // namespace
 } // namespace zf::ui
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,40 +2,27 @@
 // the window's event loop keeps running through the transfer, and the user
 // is told exactly what the direct transfer tells.
 
-#include "desktop/frame/main_window.h"
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
-#include "program/key_sequence.h"
 
+#include "desktop_fixture.h"
 #include "emulator.h"
-#include "support/recorder.h"
 
-#include <QApplication>
 #include <QProgressDialog>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace zf::ui {
 namespace {
 
-struct Shown {
-    int id;
-    std::string text;
-    bool operator==(const Shown&) const = default;
-};
-
-class LinkCommands : public ::testing::Test {
+class LinkCommands : public DesktopTest {
   protected:
     void SetUp() override {
         SetCommTrace(nullptr);
         ASSERT_TRUE(robot.Open());
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        DesktopUi& ui = window->document().ui;
-        ui.hooks.warning = [this](int id, const std::string& text) { shown.push_back({id, text}); };
-        ui.hooks.ask = [](int, const std::string&, Buttons) { return Answer::No; };
-        window->StartupLoad("");
-        window->show();
+        DesktopTest::SetUp();
+        // Get asks before it replaces a changed program; only the warnings
+        // are compared with a direct transfer's.
+        doc().ui.hooks.ask = [](int, const std::string&, Buttons) { return Answer::No; };
         window->SetComPort(1);
         SetCommDevice(2, robot.DevicePath());
         // The robot answers only after the window's timer has fired a few
@@ -47,6 +34,7 @@ class LinkCommands : public ::testing::Test {
         SetCommDevice(2, "");
         SetCommPortNumber(1);
         SetLinkTimeoutsForTesting(LinkTimeouts{});
+        DesktopTest::TearDown();
     }
 
     void connect(QTimer* t) {
@@ -61,18 +49,8 @@ class LinkCommands : public ::testing::Test {
     }
 
     void Key(GoEditor& editor, const char* keys) { ASSERT_TRUE(KeySequence(editor, keys)); }
-    GoEditor& editor() { return *window->document().editor; }
-
-    std::vector<Shown> Direct(const test::Recorder& recorder) {
-        std::vector<Shown> out;
-        for (const auto& m : recorder.messages)
-            out.push_back({m.id, m.text});
-        return out;
-    }
 
     ZarnikEmulator robot;
-    std::unique_ptr<MainWindow> window;
-    std::vector<Shown> shown;
     QTimer timer;
     int ticks = 0;
     bool startRobotOnTick = true;
@@ -94,7 +72,7 @@ TEST_F(LinkCommands, SendKeepsTheWindowAliveAndTellsWhatADirectSendTells) {
     ASSERT_TRUE(EncodeGoProgram(image, direct.Head(GO_LIST), direct.Head(PROC_LIST)));
     EXPECT_EQ(robot.Memory(), image);
     EXPECT_TRUE(SendGoProgram(direct));
-    EXPECT_EQ(shown, Direct(recorder));
+    EXPECT_EQ(shown, recorder.messages);
     EXPECT_EQ(shown.size(), 1u);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -136,7 +114,7 @@ TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
     Key(direct, "FD 1");
     EXPECT_FALSE(SendGoProgram(direct));
     EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(direct));
-    EXPECT_EQ(shown, Direct(recorder));
+    EXPECT_EQ(shown, recorder.messages);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].id, 89);
     // The failed Get left the keyed program alone.

@@ -2,33 +2,25 @@
 // wider than the window, the window's start place, and bringing it back.
 
 #include "desktop/frame/child_frame.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
-#include "desktop/listing/go_container.h"
 #include "desktop/listing/list_view.h"
-#include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
-#include "program/key_sequence.h"
 #include "simulation/zarnik_state.h"
 
-#include <QApplication>
-#include <QScrollBar>
+#include "desktop_fixture.h"
 
-#include <gtest/gtest.h>
+#include <QScrollBar>
 
 namespace zf::ui {
 namespace {
 
-class ListWindows : public ::testing::Test {
+class ListWindows : public DesktopTest {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        window->document().ui.hooks.warning = [this](int, const std::string&) { ++warnings; };
-        window->resize(1280, 800);
-        window->show();
-        QApplication::processEvents();
+        MakeWindow();
+        ShowWindow();
     }
     void Open(const char* argument) {
         window->StartupLoad(argument);
@@ -46,9 +38,6 @@ class ListWindows : public ::testing::Test {
                     return true;
         return false;
     }
-
-    std::unique_ptr<MainWindow> window;
-    int warnings = 0;
 };
 
 TEST_F(ListWindows, ALineWiderThanTheWindowScrollsIntoView) {
@@ -74,7 +63,7 @@ TEST_F(ListWindows, ALineWiderThanTheWindowScrollsIntoView) {
     // ...until the bar is pulled to its end.
     bar->setValue(bar->maximum());
     EXPECT_TRUE(YellowIn(list->grab().toImage(), end));
-    EXPECT_EQ(warnings, 0);
+    EXPECT_TRUE(shown.empty());
 
     // Wide enough again, the bar goes and the lines return to the margin.
     frame()->setGeometry(50, 50, wide + 60, 300);

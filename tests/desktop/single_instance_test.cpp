@@ -1,25 +1,23 @@
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/single_instance.h"
-#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "program/texts.h"
+
+#include "desktop_fixture.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace zf::ui {
 namespace {
 
 // The real program started beside an instance held by the test, all in a
 // runtime folder of the test's own.
-class SingleInstanceStart : public ::testing::Test {
+class SingleInstanceStart : public DesktopTest {
   protected:
+    void SetUp() override {}
     QProcessEnvironment Environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_RUNTIME_DIR", runtime.path());
@@ -57,29 +55,23 @@ class SingleInstanceStart : public ::testing::Test {
 TEST_F(SingleInstanceStart, ASecondStartWithAFileOpensItInTheFirstWithThePlainPrompt) {
     SingleInstance first(runtime.path());
     ASSERT_EQ(first.Claim(""), SingleInstance::Start::First);
-    MainWindow window("/nonexistent/zfield.ini");
-    std::vector<std::string> asked;
-    window.document().ui.hooks.ask = [&](int, const std::string& text, Buttons) {
-        asked.push_back(text);
-        return Answer::No;
-    };
-    window.StartupLoad("");
-    QObject::connect(&first, &SingleInstance::handedOver, &window,
-                     [&](const QString& file) { window.OpenHandedFile(file.toStdString()); });
-    GoEditor& editor = *window.document().editor;
-    KeySequence(editor, "FD 1");
-    editor.modified = 1;
+    MakeWindow();
+    window->StartupLoad("");
+    QObject::connect(&first, &SingleInstance::handedOver, window.get(),
+                     [&](const QString& file) { window->OpenHandedFile(file.toStdString()); });
+    KeySequence(editor(), "FD 1");
+    editor().modified = 1;
 
     // A name relative to the later start's own folder.
     EXPECT_EQ(LaterStart({"square.gop"}), 0);
     auto loaded = [&] {
-        const GoInstruction* head = editor.Head(GO_LIST);
+        const GoInstruction* head = editor().Head(GO_LIST);
         return head && head->opcode == op::GoProgramHeader &&
                std::string_view(NameTable().Get(head->nameId)) == ZF_SOURCE_EXAMPLES "/square.gop";
     };
     EXPECT_TRUE(QTest::qWaitFor(loaded, 10000));
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], TextOf(102));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, TextOf(102));
 }
 
 TEST_F(SingleInstanceStart, ALockLeftByACrashedStartDoesNotBlock) {

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 namespace zf {
@@ -144,12 +143,6 @@ TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
         red += Rgb(page, page.width() / 2, y) == kRed;
     EXPECT_GE(red, 1);
     EXPECT_LE(red, 4);
-}
-
-int Zfield(const std::string& arguments) {
-    const int status =
-        std::system((std::string(ZFIELD_PATH) + " " + arguments + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 TEST(ZfieldPrint, WritesThePagesOrLeavesTheFileAsItWas) {

@@ -8,9 +8,12 @@
 #include <QImage>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
 
 namespace zf::test {
 
@@ -81,6 +84,14 @@ inline QImage Filled(int w, int h, QColor colour) {
 
 inline QRgb Rgb(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xFFFFFFu;
+}
+
+// The zfield command with `arguments`, its output dropped: its exit code, or
+// -1 where it did not exit.
+inline int Zfield(const std::string& arguments) {
+    const int status =
+        std::system((std::string(ZFIELD_PATH) + " " + arguments + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 inline constexpr QRgb kWhite = 0xFFFFFF;

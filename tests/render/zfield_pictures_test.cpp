@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace zf {
 namespace {
 
 using namespace zf::test;
-
-int Zfield(const std::string& arguments) {
-    return std::system((std::string(ZFIELD_PATH) + " " + arguments + " >/dev/null 2>&1").c_str());
-}
 
 int CountColour(const QImage& image, QRgb colour) {
     int n = 0;

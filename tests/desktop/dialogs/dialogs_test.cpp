@@ -4,36 +4,26 @@
 #include "desktop/dialogs/text_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
-#include "desktop/listing/go_container.h"
-#include "desktop/listing/keypad_window.h"
-#include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "files/bitmap.h"
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
-#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "render/working_area.h"
-#include "simulation/headless_run.h"
 #include "simulation/text_placement.h"
 
-#include "support/recorder.h"
+#include "desktop_fixture.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -88,7 +78,7 @@ void Mouse(QWidget* widget, QEvent::Type type, QPoint global) {
     QApplication::sendEvent(widget, &event);
 }
 
-class Dialogs : public ::testing::Test {
+class Dialogs : public DesktopTest {
   protected:
     void SetUp() override {
         ResetTables();
@@ -99,55 +89,33 @@ class Dialogs : public ::testing::Test {
         fs::remove_all(folder);
         for (const char* sub : kProjectSubFolders)
             fs::create_directories(folder / sub);
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        Document& doc = window->document();
-        doc.ui.hooks.warning = [this](int id, const std::string& text) {
-            shown.push_back({id, text});
-        };
-        doc.ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
-            shown.push_back({id, text});
-            return answer;
-        };
+        MakeWindow();
         window->workingAreaCommands()->startProgram = [this](const std::string&,
                                                              const std::string& argument) {
             painted.push_back(argument);
             return kProgramStarted;
         };
-        window->resize(1280, 800);
         window->StartupLoad("");
         SetProjectFolderFromPath(folder.string() + "/");
-        window->show();
-        QApplication::processEvents();
-        drawing()->SetClock(&clock);
+        ShowWindow();
     }
     void TearDown() override {
-        Settle();
-        window.reset();
+        DesktopTest::TearDown();
         std::error_code ignored;
         fs::remove_all(folder, ignored);
     }
-    // Lets every pending look for a dialog run out.
-    static void Settle() {
-        for (int i = 0; i < 50; ++i)
-            QApplication::processEvents();
-    }
 
-    Document& doc() { return window->document(); }
     ZarnikState& state() { return doc().state; }
-    GraphicsDrawing* drawing() const { return window->drawing(); }
     ToolStrip* tools() const { return window->razAzi()->graphicsMain()->toolBar(); }
-    GoContainer* go() const { return window->goContainer(); }
 
     // A button of the graphics tool bar, on its page.
     void ClickTool(int page, int slot) {
         window->razAzi()->graphicsMain()->ShowToolPage(page);
-        QTest::mouseClick(tools(), Qt::LeftButton, {}, ToolStrip::SlotRect(slot).center());
-        QApplication::processEvents();
+        Click(tools(), ToolStrip::SlotRect(slot).center());
     }
     void ClickGoTool(int page, int slot) {
         go()->ShowToolPage(page);
-        QTest::mouseClick(go()->toolBar(), Qt::LeftButton, {}, ToolStrip::SlotRect(slot).center());
-        QApplication::processEvents();
+        Click(go()->toolBar(), ToolStrip::SlotRect(slot).center());
     }
     // A drag tool of the graphics tool bar released over the drawing window.
     void DropTool(int page, int slot, QPoint onDrawing) {
@@ -157,41 +125,10 @@ class Dialogs : public ::testing::Test {
                             tools()->mapFromGlobal(drawing()->mapToGlobal(onDrawing)));
         QApplication::processEvents();
     }
-    void Press(int code) {
-        KeypadWindow* keypad = go()->keypad();
-        QTest::mouseClick(keypad, Qt::LeftButton, {}, keypad->layout().KeyCentre(code).toPoint());
-        QApplication::processEvents();
-    }
-    std::vector<std::string> Lines() {
-        std::vector<std::string> out;
-        for (const GoInstruction* in = doc().editor->Head(GO_LIST); in; in = in->next)
-            out.push_back(ListingLine(*in));
-        return out;
-    }
-    void RunToEnd() {
-        RunControl& run = drawing()->run();
-        for (int i = 0; i < 100000; ++i) {
-            for (int hop = 0; hop < 3; ++hop)
-                QApplication::sendPostedEvents();
-            if (run.Idle())
-                break;
-            clock.now = std::max(clock.now, run.NextDue());
-            run.Pump();
-        }
-        QApplication::processEvents();
-    }
     int LastShownId() const { return shown.empty() ? 0 : shown.back().id; }
 
-    struct Shown {
-        int id;
-        std::string text;
-    };
     fs::path folder;
-    ManualClock clock;
-    std::unique_ptr<MainWindow> window;
-    std::vector<Shown> shown;
     std::vector<std::string> painted;
-    Answer answer = Answer::No;
 };
 
 TEST_F(Dialogs, PositionTypedInStepsAndKeptInsideTheArea) {
@@ -381,13 +318,8 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     GoEditor expected(headlessUi);
     ASSERT_TRUE(OpenGoProgram(expected, path, false));
     ZarnikState robot;
-    SetUpWorkingArea(robot, 10, 10);
     PenTrail trail;
-    GraphicObjectList objects;
-    RobotView view;
-    ManualClock headlessClock;
-    RunControl control(expected, robot, trail, objects, view, headlessClock);
-    RunHeadless(control, headlessClock);
+    RunAlone(expected, robot, trail);
     EXPECT_EQ(state().x, robot.x);
     EXPECT_EQ(state().y, robot.y);
     EXPECT_EQ(state().heading, 90);
@@ -590,10 +522,3 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
 
 } // namespace
 } // namespace zf::ui
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

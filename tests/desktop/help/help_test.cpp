@@ -1,21 +1,17 @@
-#include "desktop/frame/main_window.h"
 #include "desktop/help/about_box.h"
 #include "desktop/help/activity_launcher.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/help_viewer.h"
-#include "desktop/listing/go_container.h"
 #include "program/key_entry.h"
 
-#include <QApplication>
+#include "desktop_fixture.h"
+
 #include <QDirIterator>
 #include <QEnterEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTextBrowser>
-
-#include <gtest/gtest.h>
 
 #include <set>
 
@@ -81,38 +77,22 @@ TEST(HelpBooks, EveryLinkLeadsToAPagePictureOrProjectAndEveryPageIsReached) {
     }
 }
 
-struct Shown {
-    int id;
-    std::string text;
-};
-
-class Help : public ::testing::Test {
+class Help : public DesktopTest {
   protected:
     void SetUp() override {
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        Document& doc = window->document();
-        doc.ui.hooks.warning = [this](int id, const std::string& text) {
-            shown.push_back({id, text});
-        };
-        doc.ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
-            shown.push_back({id, text});
-            return Answer::No;
-        };
+        MakeWindow({1000, 700});
         help()->helpFolder = kHelp.toStdString();
         help()->exampleFolder = kExample.toStdString();
         help()->startProgram = [this](const QString& program, const QStringList& arguments) {
             started.push_back(program + " " + arguments.join(' '));
             return startWorks;
         };
-        window->resize(1000, 700);
         window->show();
         QApplication::setActiveWindow(window.get());
-        QApplication::processEvents();
+        ShowWindow();
     }
     HelpCommands* help() const { return window->help(); }
 
-    std::unique_ptr<MainWindow> window;
-    std::vector<Shown> shown;
     QStringList started;
     bool startWorks = true;
 };
@@ -265,9 +245,3 @@ TEST(Launcher, ShowsEachBundledProjectWithItsPictureAndStartsZarnikfieldOnTheCho
 
 } // namespace
 } // namespace zf::ui
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,19 +1,16 @@
 #include "desktop/frame/child_frame.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/tooltips.h"
-#include "desktop/listing/go_container.h"
 #include "desktop/workarea/graphics_main.h"
 #include "files/ini_file.h"
 
+#include "desktop_fixture.h"
+
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 
@@ -22,15 +19,14 @@ namespace {
 
 // The main window with the pointer, the activation and the desktop's edge
 // played by the test; the timer never fires, ticks are called by hand.
-class Tips : public ::testing::Test {
+class Tips : public DesktopTest {
   protected:
+    void SetUp() override {}
     void Open(const std::string& ini) {
         iniPath = dir.filePath("zfield.ini").toStdString();
         std::ofstream(iniPath) << ini;
-        window = std::make_unique<MainWindow>(iniPath);
-        window->resize(1000, 700);
-        window->show();
-        QApplication::processEvents();
+        MakeWindow({1000, 700}, iniPath);
+        ShowWindow();
         tips = window->help()->tooltips();
         tips->desktop.pointer = [this] { return pointer; };
         tips->desktop.active = [this] { return active; };
@@ -49,11 +45,10 @@ class Tips : public ::testing::Test {
         QApplication::processEvents();
     }
     ToolTipWindow* popup() const { return tips->popup(); }
-    bool shown() const { return popup() && popup()->isVisible(); }
+    bool tipShown() const { return popup() && popup()->isVisible(); }
 
     QTemporaryDir dir;
     std::string iniPath;
-    std::unique_ptr<MainWindow> window;
     Tooltips* tips = nullptr;
     QPoint pointer;
     bool active = true;
@@ -66,7 +61,7 @@ TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
     EXPECT_EQ(tips->timer().interval(), 200);
 
     TickAt(graphicsBar(), 1);
-    ASSERT_TRUE(shown());
+    ASSERT_TRUE(tipShown());
     EXPECT_EQ(popup()->text(), "Control the Go Program");
     EXPECT_EQ(tips->timer().interval(), kTooltipFastPoll);
     const QSize text = popup()->MeasureText(popup()->text());
@@ -80,23 +75,23 @@ TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
     pointer += QPoint(3, 2);
     Tick();
     EXPECT_EQ(popup()->paints(), paints);
-    EXPECT_TRUE(shown());
+    EXPECT_TRUE(tipShown());
 
     // An empty slot of the bar hides the tip and slows the polling down.
     TickAt(graphicsBar(), 6);
-    EXPECT_FALSE(shown());
+    EXPECT_FALSE(tipShown());
     EXPECT_TRUE(popup()->text().isEmpty());
     EXPECT_EQ(tips->timer().interval(), 200);
 
     // The Go Container's bar answers too; a doubled ampersand shows once.
     TickAt(goBar(), 0);
-    ASSERT_TRUE(shown());
+    ASSERT_TRUE(tipShown());
     EXPECT_EQ(popup()->text(), "Stamps & Text");
 
     // Anywhere else hides it.
     pointer = window->procedureFrame()->mapToGlobal(QPoint(40, 60));
     Tick();
-    EXPECT_FALSE(shown());
+    EXPECT_FALSE(tipShown());
     EXPECT_EQ(tips->timer().interval(), 200);
 }
 
@@ -106,7 +101,7 @@ TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndGoesWhileAnotherWindowIsActive)
     const QPoint button = goBar()->mapToGlobal(ToolStrip::SlotRect(1).center());
     rightEdge = button.x() + 20;
     TickAt(goBar(), 1);
-    ASSERT_TRUE(shown());
+    ASSERT_TRUE(tipShown());
     EXPECT_EQ(popup()->geometry().right() + 1, rightEdge);
     EXPECT_LT(popup()->x(), button.x() + 2);
 
@@ -114,13 +109,13 @@ TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndGoesWhileAnotherWindowIsActive)
     // else happens until the main window is active again.
     active = false;
     TickAt(graphicsBar(), 0);
-    EXPECT_FALSE(shown());
+    EXPECT_FALSE(tipShown());
     EXPECT_TRUE(tips->running());
     TickAt(goBar(), 1);
-    EXPECT_FALSE(shown());
+    EXPECT_FALSE(tipShown());
     active = true;
     Tick();
-    EXPECT_TRUE(shown());
+    EXPECT_TRUE(tipShown());
 }
 
 TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
@@ -129,7 +124,7 @@ TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
     ASSERT_TRUE(option->isEnabled());
     EXPECT_TRUE(option->isChecked());
     TickAt(graphicsBar(), 0);
-    ASSERT_TRUE(shown());
+    ASSERT_TRUE(tipShown());
 
     tips->ApplicationActivated(false);
     EXPECT_FALSE(tips->running());
@@ -138,7 +133,7 @@ TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
     tips->ApplicationActivated(true);
     EXPECT_TRUE(tips->running());
     EXPECT_TRUE(tips->timer().isActive());
-    EXPECT_FALSE(shown());
+    EXPECT_FALSE(tipShown());
 
     window->Command(40188);
     EXPECT_FALSE(option->isChecked());
@@ -150,7 +145,7 @@ TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
     EXPECT_TRUE(option->isChecked());
     EXPECT_TRUE(tips->running());
     TickAt(graphicsBar(), 0);
-    EXPECT_TRUE(shown());
+    EXPECT_TRUE(tipShown());
 
     // A project of the old form carries the option.
     ProjectOptions carried{6, 0, 0, 2};

@@ -1,34 +1,24 @@
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/library/graphics_library.h"
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
-#include "desktop/listing/go_container.h"
-#include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "files/bitmap.h"
 #include "files/project_folder.h"
-#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "program/unnumbered_texts.h"
-#include "simulation/clock.h"
 
-#include "support/recorder.h"
+#include "desktop_fixture.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -40,7 +30,7 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 // The main window over a project folder of our own, its boxes answered here.
-class Library : public ::testing::Test {
+class Library : public DesktopTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -49,17 +39,10 @@ class Library : public ::testing::Test {
             fs::create_directories(root + "project/" + sub);
         fs::create_directories(root + "program");
         SetProgramFolder(root + "program/");
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
-        Document& doc = window->document();
-        doc.ui.hooks.warning = [this](int id, const std::string& text) {
-            shown.push_back({id, text});
-        };
-        window->resize(1280, 800);
+        MakeWindow();
         window->StartupLoad("");
         SetProjectFolderFromPath(root + "project/");
-        window->show();
-        QApplication::processEvents();
-        drawing()->SetClock(&clock);
+        ShowWindow();
     }
 
     // Pictures "pic01.bmp" .. up to `count` in a project folder.
@@ -78,8 +61,6 @@ class Library : public ::testing::Test {
     GraphicsLibrary* library() const { return window->library(); }
     ProgCentreSelector* selector() const { return library()->selector(); }
     const LibrarySelector& page() const { return selector()->selector(); }
-    GraphicsDrawing* drawing() const { return window->drawing(); }
-    GoEditor& editor() const { return *window->document().editor; }
     QPushButton* option(int id) const { return library()->options()->button(id); }
 
     Names Cells() const {
@@ -88,24 +69,11 @@ class Library : public ::testing::Test {
             names.push_back(page().CellName(k));
         return names;
     }
-    Names Lines() const {
-        Names out;
-        for (const GoInstruction* in = editor().Head(GO_LIST); in; in = in->next)
-            out.push_back(ListingLine(*in));
-        return out;
-    }
-
-    void Click(QWidget* widget, QPoint at) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-        QApplication::processEvents();
-    }
     // Buttons by slot: the graphics tool bar's and the Go Container's.
     void GraphicsTool(int slot) {
         Click(window->razAzi()->graphicsMain()->toolBar(), ToolStrip::SlotRect(slot).center());
     }
-    void ProgramTool(int slot) {
-        Click(window->goContainer()->toolBar(), ToolStrip::SlotRect(slot).center());
-    }
+    void ProgramTool(int slot) { Click(go()->toolBar(), ToolStrip::SlotRect(slot).center()); }
     void ClickCell(int cell) { Click(selector(), ProgCentreSelector::CellBox(cell).center()); }
     // A picture dragged from a cell and released over a point of the drawing window.
     void DragCell(int cell, QPoint onDrawing) {
@@ -131,9 +99,6 @@ class Library : public ::testing::Test {
 
     QTemporaryDir dir;
     std::string root;
-    std::unique_ptr<MainWindow> window;
-    std::vector<test::ShownMessage> shown;
-    ManualClock clock;
     Qt::CursorShape cursorOverDrawing = Qt::BitmapCursor;
 };
 
@@ -408,10 +373,3 @@ TEST_F(Library, CreateHandsANewPictureToThePaintProgram) {
 
 } // namespace
 } // namespace zf::ui
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,23 +1,18 @@
-#include "desktop/frame/main_window.h"
 #include "desktop/printing/abort_dialog.h"
 #include "desktop/printing/print_commands.h"
-#include "program/key_sequence.h"
 #include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
+#include "desktop_fixture.h"
 #include "support/pdf_tools.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -26,31 +21,32 @@ namespace {
 
 using zf::test::PdfPageCount;
 
-class Printing : public ::testing::Test {
+class Printing : public DesktopTest {
   protected:
     void SetUp() override {
         char pattern[] = "/tmp/zf_print_XXXXXX";
         folder = mkdtemp(pattern);
-        window = std::make_unique<MainWindow>("/nonexistent/zfield.ini");
+        MakeWindow();
         window->printing().hooks.problem = [this](const std::string& caption,
                                                   const std::string& text) {
             problems.push_back(caption + "|" + text);
         };
         window->StartupLoad("");
-        window->show();
-        QApplication::processEvents();
+        ShowWindow();
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    void TearDown() override {
+        DesktopTest::TearDown();
+        std::filesystem::remove_all(folder);
+    }
 
     // The GO list keyed to `lines` lines, printed with pictures of 50: five
     // lines a page.
     void KeyLines(int lines) {
-        GoEditor& editor = *window->document().editor;
         std::string keys;
-        for (int i = editor.LineCount(GO_LIST); i < lines; ++i)
+        for (int i = editor().LineCount(GO_LIST); i < lines; ++i)
             keys += "FD 1 ";
-        ASSERT_TRUE(KeySequence(editor, keys));
-        ASSERT_EQ(editor.LineCount(GO_LIST), lines);
+        ASSERT_TRUE(KeySequence(editor(), keys));
+        ASSERT_EQ(editor().LineCount(GO_LIST), lines);
         window->SetListingSize(9);
     }
 
@@ -75,7 +71,6 @@ class Printing : public ::testing::Test {
     std::string Path(const char* name) const { return (folder / name).string(); }
 
     std::filesystem::path folder;
-    std::unique_ptr<MainWindow> window;
     std::vector<std::string> problems;
     bool dialogOffersPageRange = true;
 };

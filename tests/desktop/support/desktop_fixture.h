@@ -1,0 +1,119 @@
+#pragma once
+
+#include "desktop/frame/main_window.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/listing/keypad_window.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "program/instruction.h"
+#include "program/key_sequence.h"
+#include "simulation/clock.h"
+#include "simulation/headless_run.h"
+
+#include "support/recorder.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zf::ui {
+
+// The main window on the offscreen platform, with its warnings and questions
+// recorded here and its drawing window on a clock the test moves. A suite
+// with set-up of its own overrides SetUp and builds the window in steps.
+class DesktopTest : public ::testing::Test {
+  protected:
+    static constexpr const char* kNoOptions = "/nonexistent/zfield.ini";
+
+    void SetUp() override {
+        MakeWindow();
+        window->StartupLoad("");
+        ShowWindow();
+    }
+    void TearDown() override {
+        Settle();
+        window.reset();
+    }
+
+    // The window at `size`, its boxes answered here; not yet shown.
+    void MakeWindow(QSize size = {1280, 800}, const std::string& options = kNoOptions) {
+        window = std::make_unique<MainWindow>(options);
+        doc().ui.hooks.warning = [this](int id, const std::string& text) {
+            shown.push_back({id, text});
+        };
+        doc().ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
+            shown.push_back({id, text});
+            return answer;
+        };
+        window->resize(size);
+    }
+    // Shows the window, lets it lay itself out and stops its clock.
+    void ShowWindow() {
+        window->show();
+        QApplication::processEvents();
+        drawing()->SetClock(&clock);
+    }
+    // Lets everything posted, such as a pending look for a dialog, run out.
+    static void Settle() {
+        for (int i = 0; i < 50; ++i)
+            QApplication::processEvents();
+    }
+
+    Document& doc() const { return window->document(); }
+    GoEditor& editor() const { return *doc().editor; }
+    GraphicsDrawing* drawing() const { return window->drawing(); }
+    GoContainer* go() const { return window->goContainer(); }
+    KeypadWindow* keypad() const { return go()->keypad(); }
+
+    void Click(QWidget* widget, QPointF at) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at.toPoint());
+        QApplication::processEvents();
+    }
+    // A key of the drawn keypad.
+    void Press(int code) { Click(keypad(), keypad()->layout().KeyCentre(code)); }
+    std::vector<std::string> Lines(int list = GO_LIST) const {
+        std::vector<std::string> out;
+        for (const GoInstruction* in = editor().Head(list); in; in = in->next)
+            out.push_back(ListingLine(*in));
+        return out;
+    }
+
+    // Lets the run's time pass, a draw at a time, as the window's timer would.
+    void RunFor(int draws) {
+        RunControl& run = drawing()->run();
+        for (int i = 0; i < draws; ++i) {
+            // Requests travel through the main window as posted events, seen
+            // between two draws as the event loop would.
+            for (int hop = 0; hop < 3; ++hop)
+                QApplication::sendPostedEvents();
+            if (run.Idle())
+                break;
+            clock.now = std::max(clock.now, run.NextDue());
+            run.Pump();
+        }
+        QApplication::processEvents();
+    }
+    void RunToEnd() { RunFor(1000000); }
+    // The same program run by the core alone, with no window, on a fresh
+    // 10 x 10 area: where the window's run should end.
+    static void RunAlone(GoEditor& editor, ZarnikState& state, PenTrail& trail) {
+        SetUpWorkingArea(state, 10, 10);
+        GraphicObjectList objects;
+        RobotView view;
+        ManualClock headlessClock;
+        RunControl control(editor, state, trail, objects, view, headlessClock);
+        RunHeadless(control, headlessClock);
+    }
+
+    ManualClock clock;
+    std::unique_ptr<MainWindow> window;
+    std::vector<test::ShownMessage> shown;
+    Answer answer = Answer::No;
+};
+
+} // namespace zf::ui

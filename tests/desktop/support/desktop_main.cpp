@@ -1,0 +1,13 @@
+// The desktop tests' main: the offscreen platform is chosen before Qt starts,
+// so test discovery needs no display and no variable set by the build.
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
