@@ -225,16 +225,6 @@ TEST_F(WorkingAreaTest, TextModesPutTheBlockOnTheirSide) {
     EXPECT_EQ(fixed->y, 600);
 }
 
-TEST_F(WorkingAreaTest, TheEdgeCaseOfTheAboveMode) {
-    // A 40 x 20 block above a robot at (1500, 1500), 30 pixels a step.
-    GraphicObject object;
-    object.x = object.y = 1500;
-    object.param2 = 3;
-    PlaceTextNear(object, 40, 20, 15, 0.1);
-    EXPECT_EQ(object.x, 1300);
-    EXPECT_EQ(object.y, 1150);
-}
-
 TEST_F(WorkingAreaTest, LinesOfATextAreDrawnOneUnderTheOther) {
     GraphicObject* three = AddText("one\r\ntwo\r\nthree", 0, 300, 300);
     GraphicObject* single = AddText("three", 0, 1500, 300);
