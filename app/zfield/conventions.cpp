@@ -20,7 +20,6 @@ int Fail(int status, const char* command, const std::string& text) {
 
 void RememberUserDirectory() {
     gUserDirectory = zf::AbsolutePath(".");
-    gUserDirectory.pop_back();
 }
 
 std::string UserPath(const std::string& path) {

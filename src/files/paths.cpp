@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <cctype>
 #include <vector>
 
@@ -73,7 +74,8 @@ std::string AbsolutePath(std::string_view path) {
     std::vector<char> buffer(4096);
     if (getcwd(buffer.data(), buffer.size()) == nullptr)
         return std::string(path);
-    return JoinPath(buffer.data(), path);
+    // "user/../p.zfp" becomes "p.zfp", so that the folder shown is plain.
+    return std::filesystem::path(JoinPath(buffer.data(), path)).lexically_normal().string();
 }
 
 std::string FolderPart(std::string_view path) {
