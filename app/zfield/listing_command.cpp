@@ -128,8 +128,8 @@ int ListingCommand(const Args& args) {
     // A listing is one picture: one taller than pictures may be is refused
     // before anything is drawn.
     const int lineHeight = style.iconSize + zf::kListLineGap;
-    const int lines = std::max(ListingLines(editor.Head(zf::GO_LIST)),
-                               ListingLines(editor.Head(zf::PROC_LIST)));
+    const int lines =
+        std::max(ListingLines(editor.Head(zf::GO_LIST)), ListingLines(editor.Head(zf::PROC_LIST)));
     const int maxLines = (zf::kMaxBitmapSide - kCaptionHeight - 30) / lineHeight;
     if (lines > maxLines)
         return Fail(kExitFailed, "listing",
@@ -148,8 +148,8 @@ int ListingCommand(const Args& args) {
     const int height = std::max(go.height(), proc.height()) + 20;
     if (!zf::PictureSizeAllowed(width, height))
         return Fail(kExitFailed, "listing",
-                    "the listing would be " + std::to_string(width) + "x" +
-                        std::to_string(height) + " pixels, more than a picture may hold (" +
+                    "the listing would be " + std::to_string(width) + "x" + std::to_string(height) +
+                        " pixels, more than a picture may hold (" +
                         std::to_string(zf::kMaxPicturePixels) + "); try a smaller --icon-size");
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(QColor(192, 192, 192));

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <cctype>
+#include <filesystem>
 #include <vector>
 
 namespace zf {

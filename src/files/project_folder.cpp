@@ -346,7 +346,8 @@ std::string FreeOldCopyName(const std::string& copy) {
     const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
     const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
     for (int n = 1;; ++n) {
-        std::string candidate = folder + stem + (n == 1 ? " (old)" : " (old " + std::to_string(n) + ")") + extension;
+        std::string candidate =
+            folder + stem + (n == 1 ? " (old)" : " (old " + std::to_string(n) + ")") + extension;
         if (!PathExists(candidate))
             return candidate;
     }

@@ -196,8 +196,8 @@ bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std:
                 return false;
             }
             if (!IsPlainFileName(inside)) {
-                error = std::string(n.name) + " takes a file name of the project, not a path: " +
-                        inside;
+                error = std::string(n.name) +
+                        " takes a file name of the project, not a path: " + inside;
                 return false;
             }
             press.key = n.key;

@@ -47,12 +47,11 @@ class Zfield : public ::testing::Test {
     // Runs zfield with the arguments (shell words) from `cwd`.
     Outcome Run(const std::string& arguments, const fs::path& cwd = {}) {
         const fs::path where = cwd.empty() ? dir : cwd;
-        const std::string command = "cd '" + where.string() +
-                                    "' && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR='" +
-                                    (dir / "runtime").string() + "' XDG_DOCUMENTS_DIR='" +
-                                    (dir / "docs").string() + "' " + ZFIELD_PATH + " " +
-                                    arguments + " >'" + (dir / "out.txt").string() + "' 2>'" +
-                                    (dir / "err.txt").string() + "'";
+        const std::string command =
+            "cd '" + where.string() + "' && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR='" +
+            (dir / "runtime").string() + "' XDG_DOCUMENTS_DIR='" + (dir / "docs").string() + "' " +
+            ZFIELD_PATH + " " + arguments + " >'" + (dir / "out.txt").string() + "' 2>'" +
+            (dir / "err.txt").string() + "'";
         const int raw = std::system(command.c_str());
         Outcome o;
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -74,11 +73,8 @@ TEST_F(Zfield, ExitStatusesSayWhetherTheCommandDidWhatWasAsked) {
     // A run that cannot start, or is ended early: 1, the message on
     // standard error and none on standard output.
     const std::pair<const char*, const char*> failed[] = {
-        {"'RPT 4 [ FD 2'", "! 78 "},
-        {"''", "! 81 "},
-        {"FD", "! 80 "},
-        {"'FD 9 FD 9'", "! 95 "},
-        {"'POS(218,0)'", "! 90 "},
+        {"'RPT 4 [ FD 2'", "! 78 "}, {"''", "! 81 "},           {"FD", "! 80 "},
+        {"'FD 9 FD 9'", "! 95 "},    {"'POS(218,0)'", "! 90 "},
     };
     for (const auto& [keys, message] : failed) {
         Outcome o = Run(std::string("run --instant --keys ") + keys);
@@ -109,7 +105,8 @@ TEST_F(Zfield, RelativePathsAreTakenFromWhereZfieldWasStarted) {
     for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
         fs::create_directories(project / sub);
     WriteText(project / "zarniks/zarndef.bmp", "");
-    WriteText(project / "p.zfp", "[floor size]\r\nx=10\r\ny=10\r\n[go program]\r\ndef=square.gop\r\n");
+    WriteText(project / "p.zfp",
+              "[floor size]\r\nx=10\r\ny=10\r\n[go program]\r\ndef=square.gop\r\n");
     fs::create_directories(dir / "user");
     ASSERT_EQ(Run("keys 'RT 9 0 FD 1' -o ../x/proj/square.gop", dir / "user").status, 0);
     ASSERT_EQ(Run("keys 'FD 2' -o square.gop", dir / "user").status, 0);

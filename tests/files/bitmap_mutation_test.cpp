@@ -153,7 +153,8 @@ TEST(BitmapMutation, LargeDeclaredRunLengthPicturesStayBounded) {
                 test::Put32(file, 18, static_cast<std::uint32_t>(width));
                 test::Put32(file, 22, static_cast<std::uint32_t>(height));
                 if (round % 2)
-                    file[54 + 8 + random() % (file.size() - 62)] = static_cast<std::uint8_t>(random());
+                    file[54 + 8 + random() % (file.size() - 62)] =
+                        static_cast<std::uint8_t>(random());
                 auto b = ParseBitmapFile(file);
                 if (!b)
                     continue;

@@ -470,8 +470,8 @@ TEST_F(ProjectFile, AChangedCopyOfAPredefinedProjectIsOpenedOnlyWhenChosen) {
     for (const char* sub : kProjectSubFolders)
         std::filesystem::create_directory(data + sub);
     test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
-    const std::string path =
-        WriteIni(dir, "prog/one.zfp", "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n");
+    const std::string path = WriteIni(
+        dir, "prog/one.zfp", "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n");
     ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
     ProjectScene scene = Scene();
     ASSERT_TRUE(OpenProject(scene, path, true));

@@ -292,7 +292,8 @@ TEST_F(PredefinedProject, AChangedCopyIsNeverOverwrittenUnasked) {
             return a;
         };
     };
-    auto yes = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::Yes));
+    auto yes =
+        CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::Yes));
     ASSERT_TRUE(yes);
     EXPECT_TRUE(yes->usersCopy);
     EXPECT_EQ(asked, work + "maze.zfp");
@@ -307,7 +308,8 @@ TEST_F(PredefinedProject, AChangedCopyIsNeverOverwrittenUnasked) {
 
     // Starting afresh keeps the user's copy under a name not yet taken.
     test::WriteBytesTo(work + "maze (old).zfp", {'e', 'a', 'r', 'l', 'i', 'e', 'r'});
-    auto afresh = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::No));
+    auto afresh =
+        CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::No));
     ASSERT_TRUE(afresh);
     EXPECT_FALSE(afresh->usersCopy);
     EXPECT_EQ(keptAs, work + "maze (old 2).zfp");

@@ -53,7 +53,7 @@ TEST(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
                                     "STAMP(\"my tree.bmp\") FD 2"));
     const std::string listing = FormatLists(editor);
     EXPECT_STREQ(TextStringTable().Get(editor.Head(GO_LIST)->next->textObject->textId),
-              "say \"hi\" \\ (now)\nthere\\");
+                 "say \"hi\" \\ (now)\nthere\\");
     // Every line keyed again gives the same lines.
     GoEditor again(ui);
     for (const GoInstruction* in = editor.Head(GO_LIST)->next; in; in = in->next)
