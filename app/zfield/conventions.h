@@ -20,7 +20,8 @@ int Fail(int status, const char* command, const std::string& text);
 // The working directory zfield was started in, taken before anything
 // changes it (opening a project does).
 void RememberUserDirectory();
-// A path given on the command line, absolute against that directory.
+// A path given on the command line, absolute against that directory: for
+// every path a command uses after it may have opened a project.
 std::string UserPath(const std::string& path);
 
 // A file name given as an argument or option value: false, after a usage

@@ -46,8 +46,8 @@ int ConvertCommand(const Args& args) {
         return Fail(kExitUsage, "convert", "IN and OUT are needed");
     if (!NonEmptyFileName("convert", "IN", args[0]) || !NonEmptyFileName("convert", "OUT", args[1]))
         return kExitUsage;
-    const std::string in = UserPath(args[0]);
-    const std::string out = UserPath(args[1]);
+    const std::string& in = args[0];
+    const std::string& out = args[1];
     zf::PrintingUi ui(stderr);
     std::vector<std::uint8_t> bytes;
     if (zf::ReadWholeFile(in, bytes) == zf::ReadResult::Ok && IsProjectFile(in, bytes)) {

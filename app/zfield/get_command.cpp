@@ -18,7 +18,7 @@ int GetCommand(const Args& args) {
         if (args[i] == "-o" && i + 1 < args.size()) {
             if (!NonEmptyFileName("get", "-o", args[++i]))
                 return kExitUsage;
-            path = UserPath(args[i]);
+            path = args[i];
         } else if (!ReadLinkOption(args, i, options)) {
             return Fail(kExitUsage, "get", "bad argument '" + args[i] + "'");
         }

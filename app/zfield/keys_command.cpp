@@ -27,7 +27,7 @@ int KeysCommand(const Args& args) {
         } else if (a == "-o" && i + 1 < args.size()) {
             if (!NonEmptyFileName("keys", "-o", args[++i]))
                 return kExitUsage;
-            output = UserPath(args[i]);
+            output = args[i];
         } else if (sequence.empty() && !a.starts_with("--")) {
             sequence = a;
         } else {

@@ -59,7 +59,7 @@ int SendCommand(const Args& args) {
         } else if (!havePath) {
             if (!NonEmptyFileName("send", "FILE.gop", args[i]))
                 return kExitUsage;
-            path = UserPath(args[i]);
+            path = args[i];
             havePath = true;
         } else {
             return Fail(kExitUsage, "send", "unexpected argument '" + args[i] + "'");

@@ -115,7 +115,7 @@ int ShowCommand(const Args& args) {
         return Fail(kExitUsage, "show", "one file is needed");
     if (!NonEmptyFileName("show", "FILE", args[0]))
         return kExitUsage;
-    const std::string path = UserPath(args[0]);
+    const std::string& path = args[0];
     zf::PrintingUi ui(stderr);
     std::vector<std::uint8_t> bytes;
     zf::ReadResult read = zf::ReadWholeFile(path, bytes);
