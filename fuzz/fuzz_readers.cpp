@@ -3,6 +3,7 @@
 // past the header check.
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
+#include "files/paths.h"
 #include "files/project_file.h"
 #include "program/editor.h"
 
@@ -28,6 +29,25 @@ std::vector<std::uint8_t> WithHeader(const std::uint8_t* data, std::size_t size,
     return file;
 }
 
+// Whatever a reader took, no picture name leads out of the project.
+void CheckNames(const zf::GoEditor& editor) {
+    for (int list : {zf::GO_LIST, zf::PROC_LIST})
+        for (const zf::GoInstruction* in = editor.Head(list); in; in = in->next)
+            if ((in->opcode == zf::op::SetShape || in->opcode == zf::op::PlaceStamp ||
+                 in->opcode == zf::op::PenDown) &&
+                !zf::IsPlainFileName(zf::NameTable().Get(in->nameId)))
+                __builtin_trap();
+}
+
+void CheckNames(const zf::ProjectData& project) {
+    if (!zf::IsPlainFileName(project.shape) || !zf::IsPlainFileName(project.background) ||
+        zf::ClimbsOut(project.goProgram))
+        __builtin_trap();
+    for (const zf::ProjectObject& o : project.objects)
+        if (!zf::IsPlainFileName(o.name))
+            __builtin_trap();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -37,18 +57,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #if defined(ZF_FUZZ_READER_gop_v2)
     zf::GoEditor editor(ui);
     zf::ReadGoProgramV2(editor, WithHeader(data, size, zf::kGoProgramV2Header), "fuzz.gop");
+    CheckNames(editor);
 #elif defined(ZF_FUZZ_READER_gop_v1)
     zf::GoEditor editor(ui);
     zf::ReadGoProgramV1(editor, WithHeader(data, size, zf::kGoProgramV1Header), true);
+    CheckNames(editor);
 #elif defined(ZF_FUZZ_READER_gop_v09)
     zf::GoEditor editor(ui);
     zf::ReadGoProgramV09(editor, WithHeader(data, size, zf::kGoProgramV09Header), true);
+    CheckNames(editor);
 #elif defined(ZF_FUZZ_READER_project_v2)
     zf::ProjectData project;
-    zf::ParseProjectV2(WithHeader(data, size, zf::kProjectV2Header), project);
+    if (zf::ParseProjectV2(WithHeader(data, size, zf::kProjectV2Header), project))
+        CheckNames(project);
 #elif defined(ZF_FUZZ_READER_project_v1)
     zf::ProjectData project;
-    zf::ParseProjectV1(WithHeader(data, size, zf::kProjectV1Header), project);
+    if (zf::ParseProjectV1(WithHeader(data, size, zf::kProjectV1Header), project))
+        CheckNames(project);
 #elif defined(ZF_FUZZ_READER_project_ini)
     zf::IniFile ini =
         zf::IniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));

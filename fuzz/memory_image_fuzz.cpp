@@ -1,6 +1,6 @@
 // A robot's memory image as it arrives on the wire: whatever its cells and
-// pointers say, the parse reads only the image and leaves lists the encoder
-// can take again.
+// pointers say, the checks and the parse read only the image, and an image
+// the checks take gives lists the encoder can take again.
 #include "link/memory_image.h"
 #include "program/printing_ui.h"
 
@@ -15,8 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zf::ZarnikMemoryImage image;
     image.fill(zf::kEmptyCell);
     std::memcpy(image.data(), data, size < image.size() ? size : image.size());
+    // The checks made before a Get must hold for any bytes; an image they
+    // take parses into a program that fits the robot again.
+    const bool sound = zf::HoldsSoundProgram(image);
     zf::ParseZarnikMemDump(image, editor);
     zf::ZarnikMemoryImage again;
-    zf::EncodeGoProgram(again, editor.Head(zf::GO_LIST), editor.Head(zf::PROC_LIST));
+    const bool fits =
+        zf::EncodeGoProgram(again, editor.Head(zf::GO_LIST), editor.Head(zf::PROC_LIST));
+    if (sound && (!fits || editor.memoryUnitsLeft < 0))
+        __builtin_trap();
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "conventions.h"
 
 #include "files/file_io.h"
 #include "files/go_program_file.h"
@@ -41,32 +42,28 @@ void CompleteV1Project(zf::ProjectData& data, const std::string& path) {
 } // namespace
 
 int ConvertCommand(const Args& args) {
-    if (args.size() != 2) {
-        std::fprintf(stderr, "zfield convert: IN and OUT are needed\n");
-        return 2;
-    }
+    if (args.size() != 2)
+        return Fail(kExitUsage, "convert", "IN and OUT are needed");
+    if (!NonEmptyFileName("convert", "IN", args[0]) || !NonEmptyFileName("convert", "OUT", args[1]))
+        return kExitUsage;
     const std::string& in = args[0];
     const std::string& out = args[1];
-    zf::PrintingUi ui;
+    zf::PrintingUi ui(stderr);
     std::vector<std::uint8_t> bytes;
     if (zf::ReadWholeFile(in, bytes) == zf::ReadResult::Ok && IsProjectFile(in, bytes)) {
         zf::ProjectData data;
         if (!ReadProjectData(ui, in, bytes, data))
-            return 1;
+            return kExitFailed;
         if (data.form == zf::ProjectForm::Ini)
             CompleteIniProject(data, in);
         else if (data.form == zf::ProjectForm::V1)
             CompleteV1Project(data, in);
-        if (!zf::WriteFileAtomically(out, zf::WriteProjectV2(data))) {
-            ui.WarningBox(zf::kUnnumbered, std::string(zf::kFileNotSavedText) + out);
-            return 1;
-        }
-        return 0;
+        return zf::SaveLoadableFile(ui, out, zf::WriteProjectV2(data)) ? kExitOk : kExitFailed;
     }
     zf::GoEditor editor(ui);
     if (!zf::OpenGoProgram(editor, in, true))
-        return 1;
-    return zf::SaveGoProgramAs(editor, out) ? 0 : 1;
+        return kExitFailed;
+    return zf::SaveGoProgramAs(editor, out) ? kExitOk : kExitFailed;
 }
 
 } // namespace zfield

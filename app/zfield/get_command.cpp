@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "conventions.h"
 
 #include "files/go_program_file.h"
 #include "link/zarnik_link.h"
@@ -15,25 +16,24 @@ int GetCommand(const Args& args) {
     std::string path;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-o" && i + 1 < args.size()) {
-            path = args[++i];
+            if (!NonEmptyFileName("get", "-o", args[++i]))
+                return kExitUsage;
+            path = args[i];
         } else if (!ReadLinkOption(args, i, options)) {
-            std::fprintf(stderr, "zfield get: bad argument '%s'\n", args[i].c_str());
-            return 2;
+            return Fail(kExitUsage, "get", "bad argument '" + args[i] + "'");
         }
     }
-    if (path.empty()) {
-        std::fprintf(stderr, "zfield get: where to? (zfield get -o FILE.gop)\n");
-        return 2;
-    }
-    zf::PrintingUi ui;
+    if (path.empty())
+        return Fail(kExitUsage, "get", "where to? (zfield get -o FILE.gop)");
+    zf::PrintingUi ui(stderr);
     zf::GoEditor editor(ui);
     SelectLinkPort(options);
     if (!zf::ReadZarnikProgramToZarnikMemBuffer(editor))
-        return 1;
+        return kExitFailed;
     if (!zf::SaveGoProgramAs(editor, path))
-        return 1;
+        return kExitFailed;
     std::fputs(zf::FormatLists(editor).c_str(), stdout);
-    return 0;
+    return kExitOk;
 }
 
 } // namespace zfield

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "conventions.h"
 
 #include "files/go_program_file.h"
 #include "program/editor.h"
@@ -10,7 +11,7 @@
 namespace zfield {
 
 int KeysCommand(const Args& args) {
-    zf::PrintingUi ui;
+    zf::PrintingUi ui(stderr);
     std::string sequence;
     bool check = false;
     std::string output;
@@ -18,28 +19,25 @@ int KeysCommand(const Args& args) {
         const std::string& a = args[i];
         if (a == "--answer" && i + 1 < args.size()) {
             zf::Answer answer;
-            if (!zf::ParseAnswer(args[++i], answer)) {
-                std::fprintf(stderr, "zfield keys: --answer takes yes, no, cancel or edit\n");
-                return 2;
-            }
+            if (!zf::ParseAnswer(args[++i], answer))
+                return Fail(kExitUsage, "keys", "--answer takes yes, no, cancel or edit");
             ui.answers.push_back(answer);
         } else if (a == "--check") {
             check = true;
         } else if (a == "-o" && i + 1 < args.size()) {
-            output = args[++i];
+            if (!NonEmptyFileName("keys", "-o", args[++i]))
+                return kExitUsage;
+            output = args[i];
         } else if (sequence.empty() && !a.starts_with("--")) {
             sequence = a;
         } else {
-            std::fprintf(stderr, "zfield keys: unexpected argument '%s'\n", a.c_str());
-            return 2;
+            return Fail(kExitUsage, "keys", "unexpected argument '" + a + "'");
         }
     }
     zf::GoEditor editor(ui);
     std::string error;
-    if (!zf::KeySequence(editor, sequence, &error)) {
-        std::fprintf(stderr, "zfield keys: %s\n", error.c_str());
-        return 2;
-    }
+    if (!zf::KeySequence(editor, sequence, &error))
+        return Fail(kExitUsage, "keys", error);
     if (check) {
         const int go = zf::CheckGoList(&editor);
         if (go == 4)
@@ -52,7 +50,7 @@ int KeysCommand(const Args& args) {
     // Saved as Save Go Program saves: the header takes the file's name.
     const bool saved = output.empty() || zf::SaveGoProgramAs(editor, output);
     std::fputs(zf::FormatLists(editor).c_str(), stdout);
-    return saved ? 0 : 1;
+    return saved ? kExitOk : kExitFailed;
 }
 
 } // namespace zfield

@@ -1,5 +1,8 @@
 #include "commands.h"
+#include "conventions.h"
+#include "picture_output.h"
 
+#include "files/bitmap.h"
 #include "files/go_program_file.h"
 #include "files/paths.h"
 #include "gui_application.h"
@@ -13,7 +16,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <vector>
 
 namespace zfield {
 
@@ -31,19 +34,30 @@ int UsedWidth(const QImage& image, QRgb background) {
     return 0;
 }
 
+// Lists are drawn in strips of this height, so that only the finished
+// picture is ever held whole.
+constexpr int kStripHeight = 2048;
+
 // A list as its window shows it, the whole list at once under a caption.
-QImage ListWindow(const zf::GoInstruction* head, const char* title, const zf::ListingStyle& style) {
-    int lines = 0;
-    for (const zf::GoInstruction* in = head; in; in = in->next)
-        lines += in->lineCount;
-    const int height = std::max(1, lines) * (style.iconSize + zf::kListLineGap) + 1;
-    QImage content(4000, height, QImage::Format_RGB32);
-    content.fill(style.background);
-    {
-        QPainter p(&content);
-        zf::DrawListing(p, head, 0, height, style);
+QImage ListWindow(const zf::GoInstruction* head, int lines, const char* title,
+                  const zf::ListingStyle& style) {
+    const int lineHeight = style.iconSize + zf::kListLineGap;
+    const int height = std::max(1, lines) * lineHeight + 1;
+    const int linesPerStrip = kStripHeight / lineHeight;
+    std::vector<QImage> strips;
+    int width = kMinimumPanelWidth;
+    for (int first = 0; first < std::max(1, lines); first += linesPerStrip) {
+        const int stripHeight = std::min(linesPerStrip * lineHeight, height - first * lineHeight);
+        QImage strip(4000, stripHeight, QImage::Format_RGB32);
+        strip.fill(style.background);
+        {
+            QPainter p(&strip);
+            zf::DrawListing(p, head, first, stripHeight, style);
+        }
+        const int used = UsedWidth(strip, style.background.rgb()) + 10;
+        width = std::max(width, used);
+        strips.push_back(strip.copy(0, 0, std::min(used, strip.width()), stripHeight));
     }
-    const int width = std::max(kMinimumPanelWidth, UsedWidth(content, style.background.rgb()) + 10);
     QImage window(width + 2, height + kCaptionHeight + 2, QImage::Format_RGB32);
     window.fill(QColor(128, 128, 128));
     QPainter p(&window);
@@ -55,8 +69,20 @@ QImage ListWindow(const zf::GoInstruction* head, const char* title, const zf::Li
     p.setPen(Qt::white);
     p.drawText(QRect(6, 1, width - 6, kCaptionHeight), Qt::AlignVCenter | Qt::AlignLeft,
                QString::fromLatin1(title));
-    p.drawImage(1, kCaptionHeight + 1, content, 0, 0, width, height);
+    p.fillRect(1, kCaptionHeight + 1, width, height, style.background);
+    int y = kCaptionHeight + 1;
+    for (const QImage& strip : strips) {
+        p.drawImage(1, y, strip);
+        y += strip.height();
+    }
     return window;
+}
+
+int ListingLines(const zf::GoInstruction* head) {
+    long long lines = 0;
+    for (const zf::GoInstruction* in = head; in; in = in->next)
+        lines += in->lineCount;
+    return static_cast<int>(std::min<long long>(lines, 1 << 30));
 }
 
 bool ParseIconSize(const std::string& text, int& size) {
@@ -72,51 +98,67 @@ bool ParseIconSize(const std::string& text, int& size) {
 
 int ListingCommand(const Args& args) {
     std::string file;
+    bool haveFile = false;
     std::string out;
     zf::ListingStyle style;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" && i + 1 < args.size()) {
-            out = args[++i];
+            if (!NonEmptyFileName("listing", "-o", args[++i]))
+                return kExitUsage;
+            out = UserPath(args[i]);
         } else if (a == "--icon-size" && i + 1 < args.size()) {
-            if (!ParseIconSize(args[++i], style.iconSize)) {
-                std::fprintf(stderr, "zfield listing: --icon-size takes 5 to 50\n");
-                return 2;
-            }
-        } else if (!a.starts_with("-") && file.empty()) {
-            file = a;
+            if (!ParseIconSize(args[++i], style.iconSize))
+                return Fail(kExitUsage, "listing", "--icon-size takes 5 to 50");
+        } else if (!a.starts_with("-") && !haveFile) {
+            if (!NonEmptyFileName("listing", "FILE.gop", a))
+                return kExitUsage;
+            file = UserPath(a);
+            haveFile = true;
         } else {
-            std::fprintf(stderr, "zfield listing: unexpected argument '%s'\n", a.c_str());
-            return 2;
+            return Fail(kExitUsage, "listing", "unexpected argument '" + a + "'");
         }
     }
-    if (file.empty() || out.empty()) {
-        std::fprintf(stderr, "zfield listing: FILE.gop and -o OUT.png are needed\n");
-        return 2;
-    }
-    zf::PrintingUi ui;
+    if (file.empty() || out.empty())
+        return Fail(kExitUsage, "listing", "FILE.gop and -o OUT.png are needed");
+    zf::PrintingUi ui(stderr);
     zf::GoEditor editor(ui);
     if (!zf::OpenGoProgram(editor, file, true))
-        return 1;
+        return kExitFailed;
+    // A listing is one picture: one taller than pictures may be is refused
+    // before anything is drawn.
+    const int lineHeight = style.iconSize + zf::kListLineGap;
+    const int lines =
+        std::max(ListingLines(editor.Head(zf::GO_LIST)), ListingLines(editor.Head(zf::PROC_LIST)));
+    const int maxLines = (zf::kMaxBitmapSide - kCaptionHeight - 30) / lineHeight;
+    if (lines > maxLines)
+        return Fail(kExitFailed, "listing",
+                    "a list of " + std::to_string(lines) + " lines is too long for one picture (" +
+                        std::to_string(maxLines) + " lines at --icon-size " +
+                        std::to_string(style.iconSize) + "); try a smaller --icon-size");
     EnsureGuiApplication();
     // A Go Program sits in its project folder: thumbnails come from there.
-    style.folder = zf::FolderPart(std::filesystem::absolute(file).string());
+    style.folder = zf::FolderPart(file);
 
-    const QImage go = ListWindow(editor.Head(zf::GO_LIST), "Go List", style);
-    const QImage proc = ListWindow(editor.Head(zf::PROC_LIST), "Procedure", style);
-    QImage picture(go.width() + proc.width() + 30, std::max(go.height(), proc.height()) + 20,
-                   QImage::Format_RGB32);
+    const QImage go = ListWindow(editor.Head(zf::GO_LIST), ListingLines(editor.Head(zf::GO_LIST)),
+                                 "Go List", style);
+    const QImage proc = ListWindow(editor.Head(zf::PROC_LIST),
+                                   ListingLines(editor.Head(zf::PROC_LIST)), "Procedure", style);
+    const int width = go.width() + proc.width() + 30;
+    const int height = std::max(go.height(), proc.height()) + 20;
+    if (!zf::PictureSizeAllowed(width, height))
+        return Fail(kExitFailed, "listing",
+                    "the listing would be " + std::to_string(width) + "x" + std::to_string(height) +
+                        " pixels, more than a picture may hold (" +
+                        std::to_string(zf::kMaxPicturePixels) + "); try a smaller --icon-size");
+    QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(QColor(192, 192, 192));
     {
         QPainter p(&picture);
         p.drawImage(10, 10, go);
         p.drawImage(go.width() + 20, 10, proc);
     }
-    if (!picture.save(QString::fromStdString(out), "PNG")) {
-        std::fprintf(stderr, "zfield listing: cannot write %s\n", out.c_str());
-        return 1;
-    }
-    return 0;
+    return WritePngFile("listing", picture, out);
 }
 
 } // namespace zfield

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "conventions.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,13 +14,15 @@ const zfield::Command kCommands[] = {
      "      the GO list, the PROC list and the memory units left; -o saves it."},
     {"run", zfield::RunCommand,
      "run (--keys \"SEQUENCE\" | FILE.gop) [--project P.zfp] [--floor W,H] [--instant]\n"
-     "      [--trail] [-o OUT.png [--size WxH]]\n"
+     "      [--trail] [--limit N] [-o OUT.png [--size WxH]]\n"
      "      Keys SEQUENCE (or opens FILE.gop) and runs it as GO does from the centre\n"
      "      of a W x H-step working area (10 x 10), heading 0, pen up, or on the\n"
      "      working area and start state of project P; prints the messages shown,\n"
      "      the robot (mm and degrees), the pen trail and the number of objects;\n"
      "      -o draws the working area fitted into WxH pixels (1000x1000), the robot\n"
-     "      where it stopped."},
+     "      where it stopped. W and H are 1 to 99 steps; --limit N stops a run that\n"
+     "      has not ended after N instructions. Exit status 1 when the run could not\n"
+     "      start, was ended early or hit the limit."},
 #ifdef ZF_WITH_RENDER
     {"listing", zfield::ListingCommand,
      "listing FILE.gop -o OUT.png [--icon-size N]\n"
@@ -50,6 +53,12 @@ const zfield::Command kCommands[] = {
      "      Reads a Go Program or a project of any version and writes it as 2.0."},
 };
 
+const char* kConventions =
+    "Messages the program shows go to standard error, results to standard output.\n"
+    "Exit status: 0 when the command did all that was asked, 1 when it could not\n"
+    "(a message says why), 2 for a wrong command line. Relative paths are taken\n"
+    "from the current directory; files are replaced whole or not at all.\n";
+
 const char* kNotation =
     "Key-sequence notation (tokens separated by spaces, case ignored):\n"
     "  FD BK LT RT        the four arrow keys (Forward, Back, Left, Right)\n"
@@ -60,14 +69,15 @@ const char* kNotation =
     "  POS(x,y) HEAD(h)   graphic commands: position in steps from the centre, heading\n"
     "  SHAPE(name) STAMP(name) PEN(name)\n"
     "  PENUP FLIP FLIPSTAMP TEXT(\"text\") TEXT(\"text\",mode)\n"
-    "Listings use the same tokens, one instruction a line: RPT 4 [, FD 2 5, ], P 3 [.\n";
+    "Listings use the same tokens, one instruction a line: RPT 4 [, FD 2 5, ], P 3 [.\n"
+    "In a quoted text \\\" is a quote, \\\\ a backslash and \\n a line break.\n";
 
 void PrintHelp() {
     std::printf("zfield %s - the Zarnikfield command-line companion\n\n", ZF_VERSION);
     std::printf("Usage: zfield COMMAND [ARGS]\n       zfield --help | --version\n\nCommands:\n");
     for (const auto& c : kCommands)
         std::printf("  %s\n", c.usage);
-    std::printf("\n%s", kNotation);
+    std::printf("\n%s\n%s", kConventions, kNotation);
 }
 
 } // namespace
@@ -81,6 +91,7 @@ int main(int argc, char** argv) {
         std::printf("zfield %s\n", ZF_VERSION);
         return 0;
     }
+    zfield::RememberUserDirectory();
     zfield::Args args(argv + 2, argv + argc);
     for (const auto& c : kCommands)
         if (std::strcmp(argv[1], c.name) == 0)

@@ -1,5 +1,8 @@
 #include "picture_output.h"
 
+#include "conventions.h"
+#include "files/bitmap.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,6 +12,8 @@
 #include "program/string_table.h"
 #include "render/working_area.h"
 #include "render/zarnik_sprite.h"
+
+#include <QBuffer>
 #endif
 
 namespace zfield {
@@ -22,7 +27,7 @@ bool ParseSize(const std::string& text, int& width, int& height) {
         return false;
     const char* rest = end + 1;
     const long h = std::strtol(rest, &end, 10);
-    if (end == rest || *end != '\0' || w < 1 || h < 1 || w > 16384 || h > 16384)
+    if (end == rest || *end != '\0' || !zf::PictureSizeAllowed(w, h))
         return false;
     width = static_cast<int>(w);
     height = static_cast<int>(h);
@@ -36,26 +41,38 @@ int TakePictureOptions(Args& args, PictureRequest& picture, const char* command)
     bool sized = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-o" && i + 1 < args.size()) {
-            picture.path = args[++i];
+            if (!NonEmptyFileName(command, "-o", args[++i]))
+                return kExitUsage;
+            picture.path = UserPath(args[i]);
         } else if (args[i] == "--size" && i + 1 < args.size()) {
             if (!ParseSize(args[++i], picture.width, picture.height)) {
-                std::fprintf(stderr, "zfield %s: --size takes WxH in pixels\n", command);
-                return 2;
+                return Fail(kExitUsage, command,
+                            "--size takes WxH in pixels, each at most " +
+                                std::to_string(zf::kMaxBitmapSide) + " and at most " +
+                                std::to_string(zf::kMaxPicturePixels) + " pixels in all");
             }
             sized = true;
         } else {
             rest.push_back(args[i]);
         }
     }
-    if (sized && picture.path.empty()) {
-        std::fprintf(stderr, "zfield %s: --size goes with -o OUT.png\n", command);
-        return 2;
-    }
+    if (sized && picture.path.empty())
+        return Fail(kExitUsage, command, "--size goes with -o OUT.png");
     args = rest;
     return 0;
 }
 
 #ifdef ZF_WITH_RENDER
+
+int WritePngFile(const char* command, const QImage& image, const std::string& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return Fail(kExitFailed, command, "cannot make the picture for " + path);
+    return WriteOutputFile(
+        command, path,
+        std::span(reinterpret_cast<const std::uint8_t*>(png.constData()), std::size_t(png.size())));
+}
 
 int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& state,
                             const zf::PenTrail& trail, zf::GraphicObjectList& objects) {
@@ -63,9 +80,9 @@ int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& stat
     state.zoom = zf::FitZoom(state, picture.width, picture.height);
     const QSize size = zf::WorkingAreaPixels(state, state.zoom);
     if (size.isEmpty()) {
-        std::fprintf(stderr, "zfield: the working area does not fit in %dx%d pixels\n",
-                     picture.width, picture.height);
-        return 2;
+        return Fail(kExitUsage, "run",
+                    "the working area does not fit in " + std::to_string(picture.width) + "x" +
+                        std::to_string(picture.height) + " pixels");
     }
     // A working area set up without a project has the default shape.
     if (*zf::NameTable().Get(state.shapeId) == '\0')
@@ -77,19 +94,14 @@ int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& stat
     sprite.BuildZarnikSprite(state, folder, false, state.flipped);
     zf::ZarnikOverlay overlay;
     overlay.Paint(image, state, sprite, trail);
-    if (!image.save(QString::fromStdString(picture.path), "PNG")) {
-        std::fprintf(stderr, "zfield: cannot write %s\n", picture.path.c_str());
-        return 1;
-    }
-    return 0;
+    return WritePngFile("run", image, picture.path);
 }
 
 #else
 
 int WriteWorkingAreaPicture(const PictureRequest&, zf::ZarnikState&, const zf::PenTrail&,
                             zf::GraphicObjectList&) {
-    std::fprintf(stderr, "zfield: this build draws no pictures (it was built without Qt)\n");
-    return 2;
+    return Fail(kExitUsage, "run", "this build draws no pictures (it was built without Qt)");
 }
 
 #endif

@@ -8,6 +8,10 @@
 
 #include <string>
 
+#ifdef ZF_WITH_RENDER
+#include <QImage>
+#endif
+
 namespace zfield {
 
 // Where to write the picture of a run and the box to fit the working area in.
@@ -20,6 +24,11 @@ struct PictureRequest {
 // Takes -o OUT.png and --size WxH out of a command's arguments; answers 0,
 // or the exit status after a message for a bad value.
 int TakePictureOptions(Args& args, PictureRequest& picture, const char* command);
+
+#ifdef ZF_WITH_RENDER
+// Writes a picture as a PNG file whole or not at all; the exit status.
+int WritePngFile(const char* command, const QImage& image, const std::string& path);
+#endif
 
 // The working area fitted into the box, as the window fits it, with the robot
 // drawn where it stands; a PNG file.

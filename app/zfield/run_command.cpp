@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "conventions.h"
 #include "picture_output.h"
 
 #include "files/go_program_file.h"
@@ -26,7 +27,32 @@ struct RunOptions {
     // A saved program instead of keys, and a project for the working area.
     std::string program;
     std::string project;
+    bool haveProgram = false;
+    // Instructions after which a run that has not ended is stopped.
+    std::uint64_t limit = 0;
 };
+
+// The command line cannot ask: a predefined project's changed copy in the
+// work folder is the user's work, and is opened.
+class CommandLineProjectHost : public zf::ProjectHost {
+  public:
+    zf::Answer ChooseChangedCopy(zf::UserInterface&, const std::string& copy,
+                                 const std::string&) override {
+        Fail(kExitOk, "run", "opening your changed copy " + copy);
+        return zf::Answer::Yes;
+    }
+};
+
+bool ParseLimit(const std::string& text, std::uint64_t& limit) {
+    char* end = nullptr;
+    if (text.empty() || text.front() == '-')
+        return false;
+    const unsigned long long n = std::strtoull(text.c_str(), &end, 10);
+    if (*end != '\0' || n < 1)
+        return false;
+    limit = n;
+    return true;
+}
 
 bool ParseFloor(const std::string& text, int& width, int& height) {
     char* end = nullptr;
@@ -35,7 +61,8 @@ bool ParseFloor(const std::string& text, int& width, int& height) {
         return false;
     const char* rest = end + 1;
     const long h = std::strtol(rest, &end, 10);
-    if (end == rest || *end != '\0' || w < 1 || h < 1 || w > 32767 || h > 32767)
+    // The files hold floors of 1 to 99 steps, so every position fits them.
+    if (end == rest || *end != '\0' || w < 1 || h < 1 || w > 99 || h > 99)
         return false;
     width = static_cast<int>(w);
     height = static_cast<int>(h);
@@ -50,28 +77,31 @@ int ParseRunArgs(const Args& args, RunOptions& options) {
             options.keys = args[++i];
             options.haveKeys = true;
         } else if (a == "--floor" && i + 1 < args.size()) {
-            if (!ParseFloor(args[++i], options.floorWidth, options.floorHeight)) {
-                std::fprintf(stderr, "zfield run: --floor takes W,H in steps, each 1 or more\n");
-                return 2;
-            }
+            if (!ParseFloor(args[++i], options.floorWidth, options.floorHeight))
+                return Fail(kExitUsage, "run", "--floor takes W,H in steps, each 1 to 99");
+        } else if (a == "--limit" && i + 1 < args.size()) {
+            if (!ParseLimit(args[++i], options.limit))
+                return Fail(kExitUsage, "run", "--limit takes a number of instructions, 1 or more");
         } else if (a == "--instant") {
             options.instant = true;
         } else if (a == "--trail") {
             options.trail = true;
         } else if (a == "--project" && i + 1 < args.size()) {
-            options.project = args[++i];
-        } else if (!a.starts_with("--") && options.program.empty()) {
-            options.program = a;
+            if (!NonEmptyFileName("run", "--project", args[++i]))
+                return kExitUsage;
+            options.project = UserPath(args[i]);
+        } else if (!a.starts_with("--") && !options.haveProgram) {
+            if (!NonEmptyFileName("run", "FILE.gop", a))
+                return kExitUsage;
+            options.program = UserPath(a);
+            options.haveProgram = true;
         } else {
-            std::fprintf(stderr, "zfield run: unexpected argument '%s'\n", a.c_str());
-            return 2;
+            return Fail(kExitUsage, "run", "unexpected argument '" + a + "'");
         }
     }
-    if (options.haveKeys == !options.program.empty()) {
-        std::fprintf(stderr, "zfield run: a program is needed (--keys \"SEQUENCE\" or FILE.gop)\n");
-        return 2;
-    }
-    return 0;
+    if (options.haveKeys == options.haveProgram)
+        return Fail(kExitUsage, "run", "a program is needed (--keys \"SEQUENCE\" or FILE.gop)");
+    return kExitOk;
 }
 
 void PrintOutcome(const zf::ZarnikState& state, const zf::PenTrail& trail,
@@ -98,7 +128,7 @@ int RunCommand(const Args& args) {
     if (const int status = ParseRunArgs(rest, options))
         return status;
 
-    zf::PrintingUi ui;
+    zf::PrintingUi ui(stderr);
     zf::GoEditor editor(ui);
     zf::ZarnikState state;
     zf::SetUpWorkingArea(state, options.floorWidth, options.floorHeight);
@@ -107,24 +137,22 @@ int RunCommand(const Args& args) {
     // The project sets the working area and the start state; its own Go
     // Program gives way to the one named here.
     if (!options.project.empty()) {
-        zf::ProjectHost host;
+        CommandLineProjectHost host;
         zf::ProjectScene scene{state, trail, objects, editor, host};
         if (!zf::OpenProject(scene, options.project, true))
-            return 1;
+            return kExitFailed;
     }
-    if (!options.program.empty()) {
+    if (options.haveProgram) {
         if (!zf::OpenGoProgram(editor, options.program, true))
-            return 1;
+            return kExitFailed;
     } else {
         editor.DestroyProgramList(zf::GO_LIST);
         editor.DestroyProgramList(zf::PROC_LIST);
         editor.procedureBeingDefined = 0;
         const zf::FloorMm floor{state.floorWidth, state.floorHeight};
         std::string error;
-        if (!zf::KeySequence(editor, options.keys, &error, floor)) {
-            std::fprintf(stderr, "zfield run: %s\n", error.c_str());
-            return 2;
-        }
+        if (!zf::KeySequence(editor, options.keys, &error, floor))
+            return Fail(kExitUsage, "run", error);
     }
 
     zf::RobotView view;
@@ -138,13 +166,28 @@ int RunCommand(const Args& args) {
 
     zf::HeadlessOptions run;
     run.instant = options.instant;
-    zf::RunHeadless(control, *clock, run);
+    run.instructionLimit = options.limit;
+    const int messagesBefore = ui.messagesShown;
+    const zf::HeadlessResult result = zf::RunHeadless(control, *clock, run);
 
-    std::fflush(stdout);
+    // Where the robot stopped is worth seeing whatever ended the run.
     PrintOutcome(state, trail, objects, options.trail);
-    if (!picture.path.empty())
-        return WriteWorkingAreaPicture(picture, state, trail, objects);
-    return 0;
+    std::fflush(stdout);
+    int status = kExitOk;
+    if (!result.started)
+        status = Fail(kExitFailed, "run", "the Go Program could not start");
+    else if (!result.ranToEnd)
+        status = Fail(kExitFailed, "run",
+                      "stopped after " + std::to_string(result.instructions) +
+                          " instructions (--limit " + std::to_string(options.limit) + ")");
+    else if (ui.messagesShown != messagesBefore)
+        status = Fail(kExitFailed, "run", "the run was ended early");
+    if (!picture.path.empty()) {
+        const int written = WriteWorkingAreaPicture(picture, state, trail, objects);
+        if (status == kExitOk)
+            status = written;
+    }
+    return status;
 }
 
 } // namespace zfield

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "conventions.h"
 
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
@@ -21,7 +22,7 @@ bool ReadLinkOption(const Args& args, std::size_t& i, LinkOptions& options) {
         return options.port >= 1 && options.port <= 4;
     }
     if (a == "--device" && i + 1 < args.size()) {
-        options.device = args[++i];
+        options.device = UserPath(args[++i]);
         return !options.device.empty();
     }
     if (a == "--trace") {
@@ -50,29 +51,28 @@ void SelectLinkPort(const LinkOptions& options) {
 int SendCommand(const Args& args) {
     LinkOptions options;
     std::string path;
+    bool havePath = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i].starts_with("--")) {
-            if (!ReadLinkOption(args, i, options)) {
-                std::fprintf(stderr, "zfield send: bad option '%s'\n", args[i].c_str());
-                return 2;
-            }
-        } else if (path.empty()) {
+            if (!ReadLinkOption(args, i, options))
+                return Fail(kExitUsage, "send", "bad option '" + args[i] + "'");
+        } else if (!havePath) {
+            if (!NonEmptyFileName("send", "FILE.gop", args[i]))
+                return kExitUsage;
             path = args[i];
+            havePath = true;
         } else {
-            std::fprintf(stderr, "zfield send: unexpected argument '%s'\n", args[i].c_str());
-            return 2;
+            return Fail(kExitUsage, "send", "unexpected argument '" + args[i] + "'");
         }
     }
-    if (path.empty()) {
-        std::fprintf(stderr, "zfield send: which Go Program? (zfield send FILE.gop)\n");
-        return 2;
-    }
-    zf::PrintingUi ui;
+    if (!havePath)
+        return Fail(kExitUsage, "send", "which Go Program? (zfield send FILE.gop)");
+    zf::PrintingUi ui(stderr);
     zf::GoEditor editor(ui);
     if (!zf::OpenGoProgram(editor, path, true))
-        return 1;
+        return kExitFailed;
     SelectLinkPort(options);
-    return zf::SendGoProgram(editor) ? 0 : 1;
+    return zf::SendGoProgram(editor) ? kExitOk : kExitFailed;
 }
 
 } // namespace zfield

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "conventions.h"
 
 #include "files/file_io.h"
 #include "files/go_program_file.h"
@@ -110,26 +111,26 @@ bool IsProjectFile(const std::string& path, const std::vector<std::uint8_t>& byt
 }
 
 int ShowCommand(const Args& args) {
-    if (args.size() != 1) {
-        std::fprintf(stderr, "zfield show: one file is needed\n");
-        return 2;
-    }
+    if (args.size() != 1)
+        return Fail(kExitUsage, "show", "one file is needed");
+    if (!NonEmptyFileName("show", "FILE", args[0]))
+        return kExitUsage;
     const std::string& path = args[0];
-    zf::PrintingUi ui;
+    zf::PrintingUi ui(stderr);
     std::vector<std::uint8_t> bytes;
     zf::ReadResult read = zf::ReadWholeFile(path, bytes);
     if (read == zf::ReadResult::Ok && IsProjectFile(path, bytes)) {
         zf::ProjectData data;
         if (!ReadProjectData(ui, path, bytes, data))
-            return 1;
+            return kExitFailed;
         PrintProject(data);
-        return 0;
+        return kExitOk;
     }
     zf::GoEditor editor(ui);
     if (!zf::OpenGoProgram(editor, path, true))
-        return 1;
+        return kExitFailed;
     std::fputs(zf::FormatLists(editor).c_str(), stdout);
-    return 0;
+    return kExitOk;
 }
 
 } // namespace zfield

@@ -189,6 +189,10 @@ std::optional<PackedBitmap> PackedBitmap::FromBlock(std::vector<std::uint8_t> bl
         Refuse(why, BitmapRefusal::BadFormat);
         return std::nullopt;
     }
+    if (width * height > kMaxPicturePixels) {
+        Refuse(why, BitmapRefusal::TooLarge);
+        return std::nullopt;
+    }
     if (b.bitCount_ == 16)
         b.masks_[0] = 0x7C00, b.masks_[1] = 0x03E0, b.masks_[2] = 0x001F;
     else if (b.bitCount_ == 32)
@@ -336,6 +340,11 @@ std::optional<PackedBitmap> ParseBitmapFile(std::span<const std::uint8_t> file,
     return PackedBitmap::FromBlock(std::vector<std::uint8_t>(rest.begin(), rest.end()), why);
 }
 
+bool PictureSizeAllowed(std::int64_t width, std::int64_t height) {
+    return width >= 1 && height >= 1 && width <= kMaxBitmapSide && height <= kMaxBitmapSide &&
+           width * height <= kMaxPicturePixels;
+}
+
 std::size_t Bitmap8RowStride(int width) {
     return (static_cast<std::size_t>(width) + 3) & ~static_cast<std::size_t>(3);
 }
@@ -421,7 +430,7 @@ std::vector<std::uint8_t> TemplatePixels(int width, int height, int mode) {
 
 bool WriteBitmap8File(UserInterface& ui, const std::string& path, int width, int height,
                       std::span<const std::uint8_t> indexes) {
-    if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide) {
+    if (!PictureSizeAllowed(width, height)) {
         Warn(ui, 1055);
         return false;
     }
@@ -446,7 +455,7 @@ bool WriteBitmap8File(UserInterface& ui, const std::string& path, int width, int
 bool SaveBitmapFile(UserInterface& ui, const std::string& path, int width, int height, int mode) {
     if (mode < kSaveWhite || mode > kSaveTransparent)
         return false;
-    if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide) {
+    if (!PictureSizeAllowed(width, height)) {
         Warn(ui, 1055);
         return false;
     }

@@ -21,6 +21,7 @@ enum class BitmapRefusal {
     BadHeaderSize, // information header of 13..15 or under 12 bytes, or past the end
     BadFormat,     // sizes, bit count, colour count or compression we cannot show
     BadLayout,     // colour table or pixel rows would lie past the end
+    TooLarge,      // more pixels than any picture of a working area needs
 };
 
 // A bitmap file's contents after its 14-byte file header, exactly as stored:
@@ -78,6 +79,12 @@ class PackedBitmap {
 inline constexpr std::uint32_t kMaxBitmapFileSize = 128u << 20;
 // Pictures are at most this wide and high, so sizes fit the 16-bit forms.
 inline constexpr int kMaxBitmapSide = 32767;
+// A picture read or made holds at most this many pixels (16 megapixels, a
+// photograph's worth): a small file must not make the program set aside
+// gigabytes for its rows.
+inline constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 24;
+// True for a size from 1 x 1 up to both limits.
+bool PictureSizeAllowed(std::int64_t width, std::int64_t height);
 
 // Reads a bitmap file; nothing when it cannot be read or is not a picture we
 // can show safely. `why` receives the reason.

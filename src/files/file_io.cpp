@@ -1,6 +1,8 @@
 #include "files/file_io.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +19,24 @@ std::string FolderOf(const std::string& path) {
     if (slash == 0)
         return "/";
     return path.substr(0, slash);
+}
+
+// The process's file-creation mask, read where other threads cannot see it
+// change; asked the old way only when that is not available.
+mode_t CurrentUmask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[128];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status))
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found)
+            return static_cast<mode_t>(mask);
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
 }
 
 bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t count) {
@@ -133,10 +153,21 @@ ReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out
     return result;
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-    if (path.empty() || path.back() == '/')
+bool WriteFileAtomically(const std::string& given, std::span<const std::uint8_t> bytes) {
+    if (given.empty() || given.back() == '/')
         return false;
-    mode_t mode = 0644;
+    // A link is saved through: the file it names is replaced, the link stays.
+    std::string path = given;
+    struct stat link;
+    if (::lstat(given.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* target = ::realpath(given.c_str(), nullptr)) {
+            path = target;
+            std::free(target);
+        }
+    }
+    // A new file is made as any other program makes one; a replaced file
+    // keeps the mode it had.
+    mode_t mode = 0666 & ~CurrentUmask();
     struct stat st;
     if (::stat(path.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0)
@@ -161,6 +192,19 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
+    }
+    return true;
+}
+
+bool SaveLoadableFile(UserInterface& ui, const std::string& path,
+                      std::span<const std::uint8_t> bytes) {
+    if (bytes.size() > kMaxLoadedFileSize) {
+        ui.WarningBox(kUnnumbered, std::string(kFileTooLargeText) + path);
+        return false;
+    }
+    if (!WriteFileAtomically(path, bytes)) {
+        ui.WarningBox(kUnnumbered, std::string(kFileNotSavedText) + path);
+        return false;
     }
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/user_interface.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -49,6 +51,15 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 
 // Shown, followed by the path, when a save could not replace its file.
 inline constexpr const char* kFileNotSavedText = "The file could not be saved:\n";
+// Shown, followed by the path, when a file would be too large to open again.
+inline constexpr const char* kFileTooLargeText =
+    "The file is too large for Zarnikfield to open again, so it was not saved:\n";
+
+// Writes a file the program will read back: refused, with the message
+// shown, when it is larger than a reader takes (the previous file is kept)
+// or cannot be written.
+bool SaveLoadableFile(UserInterface& ui, const std::string& path,
+                      std::span<const std::uint8_t> bytes);
 
 // The file name and extension of a path, without its folder.
 std::string FileNameOf(const std::string& path);

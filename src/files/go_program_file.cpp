@@ -256,6 +256,11 @@ bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction
     if (editor.memoryUnitsLeft - OpcodeUnits(node.opcode) <
         std::numeric_limits<std::int16_t>::min())
         return false;
+    // Shapes, stamps and pens are files of the project's own folders.
+    if ((node.opcode == op::SetShape || node.opcode == op::PlaceStamp ||
+         node.opcode == op::PenDown) &&
+        !IsPlainFileName(NameTable().Get(node.nameId)))
+        return false;
     switch (node.opcode) {
     case op::ProcedureDef:
         target.list = PROC_LIST;
@@ -565,13 +570,12 @@ bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {
         editor.ui().RepaintList(GO_LIST, 1);
     }
     std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
-    if (!WriteFileAtomically(path, file)) {
+    if (!SaveLoadableFile(editor.ui(), path, file)) {
         // The program keeps the name of the file it still belongs to.
         if (named && head->nameId != previous) {
             head->nameId = previous;
             editor.ui().RepaintList(GO_LIST, 1);
         }
-        editor.ui().WarningBox(kUnnumbered, std::string(kFileNotSavedText) + path);
         return false;
     }
     editor.modified = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/byte_cursor.h"
+#include "files/file_io.h"
 #include "program/editor.h"
 #include "program/string_table.h"
 
@@ -103,7 +104,8 @@ struct LoadTarget {
 // Appends a loaded node to its list; a PlaceText takes a copy of record
 // `recordIndex` of the file's own tables with its text entered in the
 // TextStringTable. False when the index or the text id lies outside them,
-// or when the program would need more memory units than can be counted.
+// when a picture name is no plain file name, or when the program would need
+// more memory units than can be counted.
 bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction& node,
                              const LoadedStrings& texts, const RecordTable& records,
                              std::uint32_t recordIndex);
@@ -136,8 +138,9 @@ std::vector<std::string> ListFileChoices(const std::string& folder, std::string_
 bool ListGoProgramChoices(UserInterface& ui, std::vector<std::string>& names);
 
 // Go Programs are small: the memory holds 187 units, and graphic commands
-// are keyed one by one. A larger file is not one of ours.
-inline constexpr std::size_t kMaxGoProgramFileSize = 1u << 20;
+// are keyed one by one. A larger file is not one of ours, and the writers
+// refuse to make one, so that whatever is saved opens again.
+inline constexpr std::size_t kMaxGoProgramFileSize = kMaxLoadedFileSize;
 
 // Saves to a chosen path: the GO list's header takes the file's name, the
 // file is replaced whole or not at all, `modified` is cleared. A failed save

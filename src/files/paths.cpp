@@ -2,9 +2,11 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <vector>
 
 namespace zf {
@@ -52,6 +54,28 @@ std::string ToStoredPath(std::string_view native) {
     std::string stored(native);
     std::replace(stored.begin(), stored.end(), '/', '\\');
     return stored;
+}
+
+bool ClimbsOut(std::string_view path) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= path.size(); ++i) {
+        if (i == path.size() || IsPathSeparator(path[i])) {
+            if (path.substr(start, i - start) == "..")
+                return true;
+            start = i + 1;
+        }
+    }
+    return false;
+}
+
+std::string AbsolutePath(std::string_view path) {
+    if (path.empty() || path.front() == kFolderSeparator)
+        return std::string(path);
+    std::vector<char> buffer(4096);
+    if (getcwd(buffer.data(), buffer.size()) == nullptr)
+        return std::string(path);
+    // "user/../p.zfp" becomes "p.zfp", so that the folder shown is plain.
+    return std::filesystem::path(JoinPath(buffer.data(), path)).lexically_normal().string();
 }
 
 std::string FolderPart(std::string_view path) {

@@ -21,6 +21,13 @@ std::string ToNativePath(std::string_view stored);
 // A native path in the stored form, with backslashes.
 std::string ToStoredPath(std::string_view native);
 
+// True when a path has a ".." part, with either separator.
+bool ClimbsOut(std::string_view path);
+
+// A native path made absolute against the current directory, ".." parts
+// taken away ("" stays "").
+std::string AbsolutePath(std::string_view path);
+
 // Everything up to and including the last separator ("" when none).
 std::string FolderPart(std::string_view path);
 // Everything after the last separator.

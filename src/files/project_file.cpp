@@ -5,6 +5,7 @@
 #include "files/go_program_file.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
+#include "program/unnumbered_texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -138,10 +139,30 @@ bool ChangeDirectory(const std::string& folder) {
     return ::chdir(folder.c_str()) == 0;
 }
 
+// Picture names are files of the project's sub-folders and the Go Program a
+// file of the project folder: a name that climbs out makes the file damaged.
+bool NamesStayInProject(const ProjectData& data) {
+    if (!IsPlainFileName(data.shape) || !IsPlainFileName(data.background) ||
+        ClimbsOut(data.goProgram) || ClimbsOut(data.folder))
+        return false;
+    return std::all_of(data.objects.begin(), data.objects.end(),
+                       [](const ProjectObject& o) { return IsPlainFileName(o.name); });
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
 } // namespace
 
 void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
     CreateObjects(scene, objects);
+}
+
+Answer ProjectHost::ChooseChangedCopy(UserInterface& ui, const std::string& copy,
+                                      const std::string& kept) {
+    return ui.Ask(kUnnumbered, FormatText(unnumbered::kChangedCopyQuestion, {copy, kept}),
+                  Buttons::YesNoCancel);
 }
 
 bool ClearWorkingArea(ProjectScene& scene) {
@@ -195,11 +216,13 @@ void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points)
 bool OpenGoProgramByName(ProjectScene& scene, const std::string& name) {
     std::string path;
     if (!name.empty()) {
-        // A bare name, or a path whose folder is gone (the project was moved
-        // or made on another machine), is taken from the project folder.
+        // A bare name, a path whose folder is gone (the project was moved or
+        // made on another machine) or one leading out of the project folder
+        // is taken from the project folder.
         std::string native = ToNativePath(name);
         path = ResolvePath(native);
-        if (native.find(kFolderSeparator) == std::string::npos || !FileExists(path))
+        if (native.find(kFolderSeparator) == std::string::npos || ClimbsOut(native) ||
+            !StartsWith(path, GetProjectFolder()) || !FileExists(path))
             path = ResolvePath(GetProjectFolder() + FileNamePart(native));
     }
     return OpenGoProgram(scene.editor, path, false);
@@ -292,7 +315,7 @@ bool ParseProjectV2(std::span<const std::uint8_t> file, ProjectData& data) {
         }
         data.objects.push_back(std::move(object));
     }
-    return true;
+    return NamesStayInProject(data);
 }
 
 bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
@@ -376,7 +399,7 @@ bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
         }
         data.objects.push_back(std::move(object));
     }
-    return true;
+    return NamesStayInProject(data);
 }
 
 ProjectData ParseProjectIni(const IniFile& ini) {
@@ -633,11 +656,46 @@ bool ReadProjectIniFile(ProjectScene& scene, const std::string& path) {
     // A missing file loads every key at its default.
     if (!FileExists(path))
         Warn(scene.ui(), 1022);
-    return ApplyIni(scene, ParseProjectIni(IniFile::Load(path)), path) == Load::Applied;
+    const ProjectData data = ParseProjectIni(IniFile::Load(path));
+    if (!NamesStayInProject(data)) {
+        Warn(scene.ui(), 1088, {path});
+        return false;
+    }
+    return ApplyIni(scene, data, path) == Load::Applied;
 }
 
-bool OpenProjectBytes(ProjectScene& scene, std::span<const std::uint8_t> file,
-                      const std::string& path) {
+namespace {
+
+// Opens a project's bytes; a predefined one is first copied into the work
+// folder, unless this is that copy already.
+bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
+                     const std::string& path, bool copyPredefined);
+
+bool OpenPredefinedProject(ProjectScene& scene, const std::string& path,
+                           const std::string& relpath) {
+    auto choose = [&](const std::string& copy, const std::string& kept) {
+        return scene.host.ChooseChangedCopy(scene.ui(), copy, kept);
+    };
+    const std::optional<PredefinedCopy> copy = CopyPredefinedProject(path, relpath, choose);
+    if (!copy) {
+        Warn(scene.ui(), 1088, {path});
+        return false;
+    }
+    if (copy->cancelled)
+        return false;
+    if (!copy->usersCopy)
+        return ReadProjectIniFile(scene, copy->path);
+    // The user's copy may have been saved in any form since.
+    std::vector<std::uint8_t> bytes;
+    if (ReadWholeFile(copy->path, bytes) != ReadResult::Ok) {
+        Warn(scene.ui(), 1073);
+        return false;
+    }
+    return OpenProjectFile(scene, bytes, copy->path, false);
+}
+
+bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
+                     const std::string& path, bool copyPredefined) {
     std::string header = file.size() >= kFileHeaderSize ? HeaderText(file) : "";
     if (header == kProjectV2Header || header == kProjectV1Header) {
         Load load =
@@ -649,19 +707,28 @@ bool OpenProjectBytes(ProjectScene& scene, std::span<const std::uint8_t> file,
     } else {
         IniFile ini = IniFile::Parse(
             std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
-        if (CheckIfZFieldProjectIni(ini)) {
-            if (!IsPreDefinedProject(path))
+        if (CheckIfZFieldProjectIni(ini) && NamesStayInProject(ParseProjectIni(ini))) {
+            if (!copyPredefined || !IsPreDefinedProject(path))
                 return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
             if (auto relpath = ini.Find("project", "relpath"))
-                if (auto copy = CopyPredefinedProject(path, *relpath))
-                    return ReadProjectIniFile(scene, *copy);
+                return OpenPredefinedProject(scene, path, *relpath);
         }
     }
     Warn(scene.ui(), 1088, {path});
     return false;
 }
 
-bool OpenProject(ProjectScene& scene, const std::string& path, bool reportErrors) {
+} // namespace
+
+bool OpenProjectBytes(ProjectScene& scene, std::span<const std::uint8_t> file,
+                      const std::string& path) {
+    return OpenProjectFile(scene, file, path, true);
+}
+
+bool OpenProject(ProjectScene& scene, const std::string& given, bool reportErrors) {
+    // The loaders change the current directory: a relative path is taken
+    // from where it was given, once.
+    const std::string path = AbsolutePath(given);
     std::vector<std::uint8_t> bytes;
     switch (ReadWholeFile(path, bytes)) {
     case ReadResult::Ok:
@@ -692,10 +759,8 @@ bool SaveProjectAs(ProjectScene& scene, const std::string& path) {
             Warn(scene.ui(), 1017);
     }
     std::vector<std::uint8_t> file = WriteProjectV2(scene, ToStoredPath(GetProjectFolder()));
-    if (!WriteFileAtomically(path, file)) {
-        scene.ui().WarningBox(kUnnumbered, std::string(kFileNotSavedText) + path);
+    if (!SaveLoadableFile(scene.ui(), path, file))
         return false;
-    }
     // Only the file name changes: the project folder stays where it is.
     SetProjectFolderFromPath(GetProjectFolder() + FileNamePart(path));
     scene.host.SetProjectTitle(path);

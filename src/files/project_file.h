@@ -30,6 +30,11 @@ class ProjectHost {
     // Shape, floor size or objects changed: sprite and picture to rebuild.
     virtual void WorkingAreaChanged() {}
     virtual void SetWorkingAreaModified(bool /*modified*/) {}
+    // A predefined project's copy in the work folder was changed by the
+    // user: Yes opens it, No starts afresh (the copy is kept under `kept`),
+    // Cancel opens nothing. Asked of the user unless a front end decides.
+    virtual Answer ChooseChangedCopy(UserInterface& ui, const std::string& copy,
+                                     const std::string& kept);
 };
 
 // The parts a project binds: the robot, its trail, the objects of the

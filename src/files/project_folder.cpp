@@ -336,8 +336,28 @@ bool CopyTree(const std::string& destination, const std::string& source, std::st
     return true;
 }
 
-std::optional<std::string> CopyPredefinedProject(std::string_view projectPath,
-                                                 std::string_view relpath) {
+namespace {
+
+// "island.zfp" kept as "island (old).zfp", or "(old 2)" and on when taken.
+std::string FreeOldCopyName(const std::string& copy) {
+    const std::string folder = FolderPart(copy);
+    const std::string name = FileNamePart(copy);
+    const std::size_t dot = name.rfind('.');
+    const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
+    const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
+    for (int n = 1;; ++n) {
+        std::string candidate =
+            folder + stem + (n == 1 ? " (old)" : " (old " + std::to_string(n) + ")") + extension;
+        if (!PathExists(candidate))
+            return candidate;
+    }
+}
+
+} // namespace
+
+std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
+                                                    std::string_view relpath,
+                                                    const ChangedCopyChoice& choose) {
     std::optional<std::string> work = GetMyDocsZarnikfieldFolder();
     if (!work) {
         LogText("GetMyDocsZarnikfieldFolder() failed");
@@ -367,14 +387,38 @@ std::optional<std::string> CopyPredefinedProject(std::string_view projectPath,
     CopyFolderTree(destination, source);
     ChangeDirectory(destination);
 
-    std::string copy = JoinPath(*work, FileNamePart(projectPath));
+    PredefinedCopy result;
+    result.path = JoinPath(*work, FileNamePart(projectPath));
     std::vector<std::uint8_t> bytes;
-    if (ReadWholeFile(ResolvePath(projectPath), bytes) != ReadResult::Ok ||
-        !WriteFileAtomically(copy, bytes)) {
+    if (ReadWholeFile(ResolvePath(projectPath), bytes) != ReadResult::Ok) {
+        LogText("cannot read the project file");
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> existing;
+    const ReadResult old = ReadWholeFile(result.path, existing);
+    if (old == ReadResult::Ok && existing == bytes)
+        return result;
+    if (PathExists(result.path)) {
+        const std::string kept = FreeOldCopyName(result.path);
+        switch (choose(result.path, kept)) {
+        case Answer::Yes:
+            result.usersCopy = true;
+            return result;
+        case Answer::No:
+            if (::rename(result.path.c_str(), kept.c_str()) == 0)
+                break;
+            LogText("cannot keep the changed copy");
+            return std::nullopt;
+        default:
+            result.cancelled = true;
+            return result;
+        }
+    }
+    if (!WriteFileAtomically(result.path, bytes)) {
         LogText("cannot copy the project file");
         return std::nullopt;
     }
-    return copy;
+    return result;
 }
 
 int CountFolderFiles(std::string_view subFolder, std::string_view pattern) {

@@ -2,6 +2,7 @@
 
 #include "program/user_interface.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,13 +63,28 @@ std::optional<std::string> GetPathAtLevel(std::string_view relativePath, int lev
 bool CopyFolderTree(const std::string& destination, const std::string& source);
 bool CopyTree(const std::string& destination, const std::string& source, std::string_view pattern);
 
+// What to open for a predefined project: the copy in the work folder, which
+// may be the user's own changed one; or nothing, when the user cancelled.
+struct PredefinedCopy {
+    std::string path;
+    bool usersCopy = false;
+    bool cancelled = false;
+};
+// Decides over a changed copy (the copy's path, the name it would be kept
+// under): Yes opens it, No starts afresh, Cancel opens nothing.
+using ChangedCopyChoice = std::function<Answer(const std::string&, const std::string&)>;
+
 // Copies a predefined project into the work folder: the data under
 // `relpath` (its stored `project`/`relpath` value) and the project file
-// itself. Gives the copy's path to open, or nothing when there is no work
-// folder or relpath would lead outside it. Leaves the current directory at
-// the copied data folder.
-std::optional<std::string> CopyPredefinedProject(std::string_view projectPath,
-                                                 std::string_view relpath);
+// itself. A copy of the project file that differs from the original holds
+// the user's work and is never overwritten: `choose` opens it, or keeps it
+// under a free name "NAME (old).zfp" before the original is copied again.
+// Nothing when there is no work folder, relpath would lead outside it or
+// the file cannot be copied. Leaves the current directory at the copied
+// data folder.
+std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
+                                                    std::string_view relpath,
+                                                    const ChangedCopyChoice& choose);
 
 // Entries matching the pattern in a sub-folder of the project folder, or -1
 // when the folder cannot be entered or nothing matches.

@@ -383,3 +383,52 @@ bool ParseZarnikMemDump(const ZarnikMemoryImage& image, GoEditor& editor) {
 }
 
 } // namespace zf
+
+namespace zf {
+
+namespace {
+
+// A scratch editor's checks speak to no one.
+class SilentUi : public UserInterface {
+  public:
+    void WarningBox(int, const std::string&) override {}
+    Answer Ask(int, const std::string&, Buttons) override { return Answer::No; }
+};
+
+} // namespace
+
+bool IsZarnikMemoryImage(const ZarnikMemoryImage& image) {
+    for (int cell = 0; cell <= kGoStartCell; ++cell)
+        if ((image[cell] & 0xF0) != kEmptyCell)
+            return false;
+    const int go = image[kGoFreeByte];
+    const int proc = image[kProcFreeByte];
+    return proc >= kProcStartCell && go <= kGoStartCell && proc <= go + 1;
+}
+
+bool HoldsSoundProgram(const ZarnikMemoryImage& image) {
+    if (!IsZarnikMemoryImage(image))
+        return false;
+    SilentUi ui;
+    GoEditor scratch(ui);
+    scratch.DestroyProgramList(GO_LIST);
+    const bool whole = ParseZarnikMemDump(image, scratch);
+    if (scratch.memoryUnitsLeft < 0)
+        return false;
+    for (const GoInstruction* in = scratch.Head(GO_LIST); in; in = in->next)
+        if (in->opcode == op::ProcedureEnd)
+            return false;
+    const int go = CheckGoList(&scratch);
+    const int proc = CheckProcList(&scratch);
+    if ((go != 0 && go != 2) || (proc != 0 && proc != 3))
+        return false;
+    // Whole instructions fill each area exactly; a PROC area cut short by a
+    // procedure numbered 0 keeps what came before it.
+    ZarnikMemoryImage again;
+    if (!EncodeGoProgram(again, scratch.Head(GO_LIST), scratch.Head(PROC_LIST)))
+        return false;
+    return again[kGoFreeByte] == image[kGoFreeByte] &&
+           (!whole || again[kProcFreeByte] == image[kProcFreeByte]);
+}
+
+} // namespace zf

@@ -49,6 +49,14 @@ bool EncodeInstruction(ZarnikMemoryImage& image, ImageEncoder& encoder,
 bool EncodeGoProgram(ZarnikMemoryImage& image, const GoInstruction* goHead,
                      const GoInstruction* procHead);
 
+// True when an image has the robot's wire form: every cell 0xF0 + value and
+// free pointers that keep the two areas apart.
+bool IsZarnikMemoryImage(const ZarnikMemoryImage& image);
+// True when the image also holds a program the robot could have been given:
+// its areas parse into whole instructions that end at the free pointers,
+// fit the memory and pass the checks a send makes.
+bool HoldsSoundProgram(const ZarnikMemoryImage& image);
+
 // Rebuilds the GO and PROC lists from an image, appending to the editor's
 // (emptied) lists and charging their memory units. Answers false when a
 // procedure header with the number 0 ended the parse early.

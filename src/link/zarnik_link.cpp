@@ -121,8 +121,16 @@ int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
         }
         first = 1;
     }
-    std::copy_n(received.begin() + first, kZarnikImageSize, image.begin());
     CloseComm(port);
+    ZarnikMemoryImage answer;
+    std::copy_n(received.begin() + first, kZarnikImageSize, answer.begin());
+    // A peer that is no robot must not pass for one, nor its bytes for a
+    // program.
+    if (!IsZarnikMemoryImage(answer)) {
+        ui.WarningBox(kUnnumbered, unnumbered::kRobotAnswerGarbled);
+        return 0;
+    }
+    image = answer;
     return count;
 }
 
@@ -180,6 +188,11 @@ bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runn
         return false;
     }
     WriteReportStage(report, "CopyProgramFromZarnik()");
+    if (!HoldsSoundProgram(area.image)) {
+        ui.WarningBox(kUnnumbered, unnumbered::kRobotProgramDamaged);
+        CloseCommsReport(report);
+        return false;
+    }
     WriteReportStage(report, "ParseZarnikMemDump()");
     editor.DestroyProgramList(GO_LIST);
     WriteReportStage(report, "DestroyProgramList(GO_LIST)");

@@ -111,4 +111,10 @@ int InstructionNumber(const GoInstruction& in, int part) {
     }
 }
 
+bool IsPlainFileName(std::string_view name) {
+    const bool drive = name.size() >= 2 && name[1] == ':';
+    return name.find_first_of("/\\") == std::string_view::npos && !drive && name != "." &&
+           name != "..";
+}
+
 } // namespace zf

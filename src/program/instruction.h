@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 namespace zf {
 
@@ -80,6 +81,11 @@ int OpcodeUnits(std::uint8_t opcode);
 bool IsGraphicCommand(std::uint8_t opcode);
 // A keypad instruction, that is an opcode with a robot meaning (0..15, 19).
 bool IsRobotOpcode(std::uint8_t opcode);
+
+// A picture or program named by a program or a project: a file name alone
+// ("" for none), never a folder, a drive or "..", so that no file can make
+// the program open anything outside the project's folders.
+bool IsPlainFileName(std::string_view name);
 
 // Number `part` (1 or 2) of an instruction, read from its digit slots.
 int InstructionNumber(const GoInstruction& instruction, int part);

@@ -3,6 +3,7 @@
 #include "program/string_table.h"
 #include "program/texts.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -30,8 +31,11 @@ bool Tokenise(std::string_view s, std::vector<std::string>& tokens, std::string&
         std::string token;
         bool quoted = false;
         while (i < s.size() && (quoted || !std::isspace(static_cast<unsigned char>(s[i])))) {
-            if (s[i] == '"')
+            if (quoted && s[i] == '\\' && i + 1 < s.size()) {
+                token += s[i++];
+            } else if (s[i] == '"') {
                 quoted = !quoted;
+            }
             token += s[i++];
         }
         if (quoted) {
@@ -64,20 +68,79 @@ bool Argument(std::string_view token, std::string_view name, std::string& inside
     return true;
 }
 
-std::int32_t Short(double v) {
-    return static_cast<std::int16_t>(static_cast<std::int32_t>(std::trunc(v)));
+// A position in mm, checked before it is converted: one beyond any working
+// area is held just outside the largest, where the working-area check
+// refuses it with its own message rather than seeing a wrapped number.
+std::int32_t PositionMm(double mm) {
+    constexpr double kBeyondAnyFloor = 1 << 30;
+    return static_cast<std::int32_t>(std::trunc(std::clamp(mm, -kBeyondAnyFloor, kBeyondAnyFloor)));
+}
+
+// The text of a quoted TEXT or NAME argument with its escapes undone, and
+// the position after its closing quote; false without one.
+bool Unquote(const std::string& inside, std::string& text, std::size_t& after) {
+    if (inside.empty() || inside.front() != '"')
+        return false;
+    text.clear();
+    for (std::size_t i = 1; i < inside.size(); ++i) {
+        char c = inside[i];
+        if (c == '"') {
+            after = i + 1;
+            return true;
+        }
+        if (c == '\\' && i + 1 < inside.size()) {
+            c = inside[++i];
+            if (c == 'n')
+                c = '\n';
+            else if (c == 'r')
+                c = '\r';
+            else if (c == 't')
+                c = '\t';
+        }
+        text += c;
+    }
+    return false;
+}
+
+// A text in quotes with quotes, backslashes and line breaks escaped, so
+// that a listing keys back to the same program.
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
 bool ParseText(const std::string& inside, KeyPress& press, std::string& error) {
-    std::size_t close = inside.rfind('"');
-    if (inside.empty() || inside.front() != '"' || close == 0) {
+    std::string text;
+    std::size_t close = 0;
+    if (!Unquote(inside, text, close)) {
         error = "TEXT needs a quoted text";
         return false;
     }
     TextObjectRecord record = DefaultTextObject();
-    record.textId = TextStringTable().Add(inside.substr(1, close - 1));
+    record.textId = TextStringTable().Add(text);
     record.placement = 1;
-    std::string rest = inside.substr(close + 1);
+    std::string rest = inside.substr(close);
     if (!rest.empty()) {
         double mode = 0;
         if (rest.front() != ',' || !ParseNumber(rest.substr(1), mode) || mode < 0 || mode > 10 ||
@@ -102,8 +165,8 @@ bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std:
             return false;
         }
         press.key = key::SetPosition;
-        press.argument.value1 = Short(x * 300 + floor.width / 2);
-        press.argument.value2 = Short(-y * 300 + floor.height / 2);
+        press.argument.value1 = PositionMm(x * 300 + floor.width / 2);
+        press.argument.value2 = PositionMm(-y * 300 + floor.height / 2);
         return true;
     }
     if (Argument(token, "HEAD", inside)) {
@@ -112,8 +175,10 @@ bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std:
             error = "HEAD needs a number: " + token;
             return false;
         }
+        // Any number of whole turns comes back to a heading of 0..359.
+        const double degrees = std::fmod(std::trunc(h), 360.0);
         press.key = key::SetHeading;
-        press.argument.value1 = static_cast<std::int32_t>(std::trunc(h));
+        press.argument.value1 = static_cast<std::int32_t>(degrees < 0 ? degrees + 360 : degrees);
         return true;
     }
     static const struct {
@@ -122,10 +187,17 @@ bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std:
     } kNamed[] = {{"SHAPE", key::SetShape}, {"STAMP", key::PlaceStamp}, {"PEN", key::PenDown}};
     for (const auto& n : kNamed) {
         if (Argument(token, n.name, inside)) {
-            if (inside.size() >= 2 && inside.front() == '"' && inside.back() == '"')
-                inside = inside.substr(1, inside.size() - 2);
+            std::string unquoted;
+            std::size_t after = 0;
+            if (Unquote(inside, unquoted, after) && after == inside.size())
+                inside = unquoted;
             if (inside.empty()) {
                 error = std::string(n.name) + " needs a file name";
+                return false;
+            }
+            if (!IsPlainFileName(inside)) {
+                error = std::string(n.name) +
+                        " takes a file name of the project, not a path: " + inside;
                 return false;
             }
             press.key = n.key;
@@ -265,6 +337,13 @@ const char* KeyToken(std::uint8_t opcode) {
     }
 }
 
+// A file name as keyed: bare when it reads back as one token.
+std::string NameArgument(std::string_view name) {
+    if (!name.empty() && name.find_first_of(" \t\n\r\"()\\") == std::string_view::npos)
+        return std::string(name);
+    return Quoted(name);
+}
+
 std::string Steps(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.3g", v);
@@ -284,11 +363,11 @@ std::string ListingLine(const GoInstruction& in, FloorMm floor) {
     case op::SetHeading:
         return "HEAD(" + std::to_string(in.value1) + ")";
     case op::SetShape:
-        return std::string("SHAPE(") + NameTable().Get(in.nameId) + ")";
+        return "SHAPE(" + NameArgument(NameTable().Get(in.nameId)) + ")";
     case op::PlaceStamp:
-        return std::string("STAMP(") + NameTable().Get(in.nameId) + ")";
+        return "STAMP(" + NameArgument(NameTable().Get(in.nameId)) + ")";
     case op::PenDown:
-        return std::string("PEN(") + NameTable().Get(in.nameId) + ")";
+        return "PEN(" + NameArgument(NameTable().Get(in.nameId)) + ")";
     case op::PenUp:
         return "PENUP";
     case op::FlipZarnik:
@@ -296,11 +375,11 @@ std::string ListingLine(const GoInstruction& in, FloorMm floor) {
     case op::FlipStamp:
         return "FLIPSTAMP";
     case op::GoProgramHeader:
-        return std::string("NAME(\"") + NameTable().Get(in.nameId) + "\")";
+        return "NAME(" + Quoted(NameTable().Get(in.nameId)) + ")";
     case op::PlaceText: {
         if (!in.textObject)
             return "TEXT(\"\")";
-        return std::string("TEXT(\"") + TextStringTable().Get(in.textObject->textId) + "\"," +
+        return "TEXT(" + Quoted(TextStringTable().Get(in.textObject->textId)) + "," +
                std::to_string(in.textObject->placement) + ")";
     }
     default:

@@ -32,6 +32,14 @@ inline constexpr const char* kSubFoldersMissing = "The following sub-folders are
 inline constexpr const char* kMayFunctionIncorrectly = "Zarnikfield may function incorrectly.\n\n";
 inline constexpr const char* kWillNotOpenProject = "Zarnikfield will not open this Project.\n\n";
 
+// Opening a predefined project whose copy in the work folder was changed:
+// the copy's path, then the name the copy is kept under when starting afresh.
+inline constexpr const char* kChangedCopyQuestion =
+    "Your Zarnikfield Work folder holds a changed copy of this project:\n%s\n\n"
+    "Yes opens your copy.\n"
+    "No starts afresh from the original project; your copy is kept as\n%s\n"
+    "Cancel opens nothing.";
+
 // Starting the paint package; the last takes the start result as %d.
 inline constexpr const char* kPaintFileNotFound =
     "Paint package could not be started.\n"
@@ -46,6 +54,14 @@ inline constexpr const char* kPaintStartError =
 
 // Reading from the robot: the echoed command byte came without the last image byte.
 inline constexpr const char* kGotZeroChars = "got 0 chars";
+// What came back down the lead is no robot memory, or holds no program the
+// robot could have been given.
+inline constexpr const char* kRobotAnswerGarbled =
+    "The Floor Zarnik's answer could not be understood.\n"
+    "Check the interface lead and that the Zarnik is switched on, then try again.";
+inline constexpr const char* kRobotProgramDamaged =
+    "The Go Program in the Floor Zarnik's memory is damaged.\n"
+    "The current Go Program has not been changed.";
 
 // Communications report: caption of the question whether to save it.
 inline constexpr const char* kCommsReportCaption = "Debug Info: Do you want to save this report?";

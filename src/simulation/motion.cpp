@@ -106,7 +106,7 @@ std::int32_t MoveZarnik::Remainder() const {
 }
 
 TurnZarnik::TurnZarnik(int heading, int direction, int degrees)
-    : heading_(heading), direction_(direction), remaining_(degrees) {}
+    : heading_(NormalHeading(heading)), direction_(direction), remaining_(degrees) {}
 
 WalkStep TurnZarnik::Advance() {
     while (remaining_ >= 1) {

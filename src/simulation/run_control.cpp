@@ -323,7 +323,7 @@ void RunControl::Do(int opcode, std::int32_t number, const GoInstruction* in) {
         SetPosition(*in);
         break;
     case op::SetHeading:
-        state_.heading = in->value1;
+        state_.heading = NormalHeading(in->value1);
         view_.SpriteChanged();
         DrawRobot(state_.x, state_.y);
         break;

@@ -25,6 +25,11 @@ double StepY(const ZarnikState& state, int y) {
     return (state.floorHeight / 2 - y) / static_cast<double>(kStepMm);
 }
 
+int NormalHeading(std::int64_t degrees) {
+    const std::int64_t heading = degrees % 360;
+    return static_cast<int>(heading < 0 ? heading + 360 : heading);
+}
+
 void SetHome(ZarnikState& state, int x, int y) {
     state.homeX = state.x = x;
     state.homeY = state.y = y;

@@ -61,6 +61,10 @@ inline constexpr const char* kDefaultStartPen = "blakthin.bmp";
 double StepX(const ZarnikState& state, int x);
 double StepY(const ZarnikState& state, int y);
 
+// Any number of degrees as a heading 0..359, so that a stored heading of any
+// size cannot overflow the turns that follow it.
+int NormalHeading(std::int64_t degrees);
+
 // The start position and heading, where Reset puts the robot.
 void SetHome(ZarnikState& state, int x, int y);
 void SetHomeHeading(ZarnikState& state, int heading);

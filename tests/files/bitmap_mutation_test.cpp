@@ -132,5 +132,40 @@ TEST(BitmapMutation, MutatedCopiesNeverReadOutside) {
     EXPECT_GT(refused, 500);
 }
 
+// Run-length rows declared far larger than their data, with sizes changed
+// and runs cut: each is refused or unpacks within the pixel limit.
+TEST(BitmapMutation, LargeDeclaredRunLengthPicturesStayBounded) {
+    std::mt19937 random(17);
+    const std::int32_t sides[] = {32767, 16384, 4097, 4096, 2048, 512, 1};
+    std::vector<std::uint8_t> runs;
+    for (int row = 0; row < 64; ++row) {
+        for (int run = 0; run < 16; ++run)
+            runs.insert(runs.end(), {255, static_cast<std::uint8_t>(run)});
+        runs.insert(runs.end(), {0, 0});
+    }
+    int loaded = 0;
+    for (std::int32_t width : sides) {
+        for (std::int32_t height : sides) {
+            for (int round = 0; round < 6; ++round) {
+                std::vector<std::uint8_t> data(
+                    runs.begin(), runs.begin() + static_cast<long>(random() % runs.size()));
+                auto file = test::WithRunLengthRows({2, 2, 8, {0, 0xFF}, {0, 1, 1, 0}}, data);
+                test::Put32(file, 18, static_cast<std::uint32_t>(width));
+                test::Put32(file, 22, static_cast<std::uint32_t>(height));
+                if (round % 2)
+                    file[54 + 8 + random() % (file.size() - 62)] =
+                        static_cast<std::uint8_t>(random());
+                auto b = ParseBitmapFile(file);
+                if (!b)
+                    continue;
+                ++loaded;
+                ASSERT_LE(std::int64_t{b->Width()} * b->Height(), kMaxPicturePixels);
+                ASSERT_EQ(b->PixelBytes().size(), b->RowStride() * std::size_t(b->Height()));
+            }
+        }
+    }
+    EXPECT_GT(loaded, 0);
+}
+
 } // namespace
 } // namespace zf

@@ -244,10 +244,17 @@ const Refusal kRefusals[] = {
     {"run-length claiming a huge picture",
      [](auto& f) {
          test::Put32(f, 30, 1);
-         test::Put32(f, 18, 30000);
-         test::Put32(f, 22, 30000);
+         test::Put32(f, 18, 4000);
+         test::Put32(f, 22, 4000);
      },
      BitmapRefusal::BadLayout},
+    {"more pixels than any picture needs",
+     [](auto& f) {
+         test::Put32(f, 30, 1);
+         test::Put32(f, 18, 32767);
+         test::Put32(f, 22, 32767);
+     },
+     BitmapRefusal::TooLarge},
     {"more colours than 8 bits hold", [](auto& f) { test::Put32(f, 46, 257); },
      BitmapRefusal::BadFormat},
     {"rows past the end", [](auto& f) { test::Put32(f, 22, 3); }, BitmapRefusal::BadLayout},

@@ -60,6 +60,27 @@ TEST(AtomicSave, ReplacesTheTargetAndLeavesNoTemporaryFile) {
     EXPECT_EQ(entries, 1);
 }
 
+TEST(AtomicSave, NewFilesFollowTheUmaskAndReplacedOnesKeepTheirModeAndLinks) {
+    TempFolder dir;
+    const mode_t old = ::umask(027);
+    EXPECT_TRUE(WriteFileAtomically(dir / "new.gop", std::vector<std::uint8_t>{1}));
+    ::umask(old);
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "new.gop").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    ::chmod((dir / "new.gop").c_str(), 0604);
+    EXPECT_TRUE(WriteFileAtomically(dir / "new.gop", std::vector<std::uint8_t>{2}));
+    ASSERT_EQ(::stat((dir / "new.gop").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0604u);
+
+    // Saving through a link replaces the file it names and keeps the link.
+    std::filesystem::create_symlink(dir / "new.gop", dir / "link.gop");
+    EXPECT_TRUE(WriteFileAtomically(dir / "link.gop", std::vector<std::uint8_t>{3}));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.gop"));
+    EXPECT_EQ(BytesOf(dir / "new.gop"), std::vector<std::uint8_t>{3});
+}
+
 TEST(AtomicSave, AFailedSaveKeepsThePreviousFile) {
     TempFolder dir;
     EXPECT_FALSE(WriteFileAtomically(dir / "no-such-folder/t.gop", std::vector<std::uint8_t>{1}));

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -26,7 +27,7 @@ class Mutator {
 
     Bytes Mutate(const Bytes& original) {
         Bytes b = original;
-        switch (Pick(4)) {
+        switch (Pick(5)) {
         case 0:
             for (int n = 1 + Pick(8); n > 0 && !b.empty(); --n)
                 b[Pick(b.size())] = static_cast<std::uint8_t>(Pick(256));
@@ -48,6 +49,9 @@ class Mutator {
         case 2:
             b.resize(Pick(b.size() + 1));
             break;
+        case 3:
+            ClimbOut(b);
+            break;
         default:
             // Directory entries and header fields draw the most damage.
             if (b.size() > 400) {
@@ -61,6 +65,20 @@ class Mutator {
 
   private:
     std::size_t Pick(std::size_t n) { return n ? random_() % n : 0; }
+
+    // A file name made to climb out: "../" or "..\\" written into it.
+    void ClimbOut(Bytes& b) {
+        static const std::string kExtensions[] = {".bmp", ".gop"};
+        const std::string& extension = kExtensions[Pick(2)];
+        auto at = std::search(b.begin(), b.end(), extension.begin(), extension.end());
+        if (at == b.end())
+            return;
+        const std::string climb = Pick(2) ? "../" : "..\\";
+        const std::size_t end = static_cast<std::size_t>(at - b.begin());
+        const std::size_t start = end - std::min<std::size_t>(end, 1 + Pick(6));
+        for (std::size_t i = 0; i < climb.size() && start + i < end; ++i)
+            b[start + i] = static_cast<std::uint8_t>(climb[i]);
+    }
     std::mt19937 random_;
 };
 
@@ -89,6 +107,11 @@ class DamagedFiles : public ::testing::Test {
                 }
                 for (std::uint8_t d : in->digits)
                     ASSERT_TRUE(d <= 9 || d == kNoDigit);
+                if (in->opcode == op::SetShape || in->opcode == op::PlaceStamp ||
+                    in->opcode == op::PenDown) {
+                    ASSERT_TRUE(IsPlainFileName(NameTable().Get(in->nameId)))
+                        << NameTable().Get(in->nameId);
+                }
                 units -= OpcodeUnits(in->opcode);
                 prev = in;
             }
@@ -225,10 +248,15 @@ TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
             Bytes damaged = mutator.Mutate(base);
             loaded += OpenProjectBytes(scene, damaged, path);
             EXPECT_LE(trail.trailLength(), PenTrail::kMaxPoints);
-            for (const auto& object : objects.objects())
+            ASSERT_TRUE(IsPlainFileName(NameTable().Get(state.shapeId)));
+            for (const auto& object : objects.objects()) {
                 if (object->kind == objectkind::Text) {
                     ASSERT_NE(TextObjectTable().Get(std::uint32_t(object->param1)), nullptr);
+                } else {
+                    ASSERT_TRUE(IsPlainFileName(NameTable().Get(object->nameId)))
+                        << NameTable().Get(object->nameId);
                 }
+            }
             ExpectConsistentEditor(editor);
             if (HasFatalFailure())
                 return;

@@ -229,6 +229,25 @@ TEST_F(GoProgramFile, AFailedSaveSaysSoAndKeepsTheOldFile) {
     EXPECT_EQ(test::BytesOf(dir / "keep.gop"), WriteGoProgramV2(editor));
 }
 
+TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
+    // 16,500 graphic commands take more than a megabyte, and open again.
+    for (int i = 0; i < 16500; ++i)
+        Add(op::FlipZarnik);
+    ASSERT_TRUE(SaveGoProgramAs(editor, dir / "flips.gop"));
+    EXPECT_GT(test::BytesOf(dir / "flips.gop").size(), 1u << 20);
+    GoEditor again(ui);
+    ASSERT_TRUE(OpenGoProgram(again, dir / "flips.gop", true));
+    EXPECT_EQ(again.LineCount(GO_LIST), 16501);
+
+    // A program too large for the reader is not written: the old file stays.
+    AddText(std::string(kMaxGoProgramFileSize, 'x'), 1);
+    ui.clear();
+    EXPECT_FALSE(SaveGoProgramAs(editor, dir / "flips.gop"));
+    EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + (dir / "flips.gop"));
+    ASSERT_TRUE(OpenGoProgram(again, dir / "flips.gop", true));
+    EXPECT_EQ(again.LineCount(GO_LIST), 16501);
+}
+
 // 42-byte records of the old formats, built from their table.
 std::vector<std::uint8_t> LegacyRecord(std::uint8_t opcode, std::initializer_list<std::uint8_t> d,
                                        std::int16_t value1 = 0, const std::string& name = "") {
@@ -270,6 +289,27 @@ std::vector<std::uint8_t> LabelRecord(const std::string& text, std::int16_t x) {
     Put16(label, 368, static_cast<std::uint16_t>(x));
     Put16(label, 370, 900);
     return label;
+}
+
+TEST_F(GoProgramFile, PictureNamesThatLeaveTheProjectMakeABadFile) {
+    for (const char* name : {"../../secret/secret.bmp", "..\\x.bmp", "/etc/passwd", ".."}) {
+        ResetTables();
+        GoEditor program(ui);
+        program.NewInstruction(op::PlaceStamp)->nameId = NameTable().Add(name);
+        program.Last(GO_LIST)->complete = 1;
+        test::WriteBytesTo(dir / "s.gop", WriteGoProgramV2(program));
+        ui.clear();
+        EXPECT_FALSE(OpenGoProgram(editor, dir / "s.gop", true)) << name;
+        EXPECT_EQ(ui.lastWarningId(), 1026) << name;
+    }
+    // The old formats carry the name in the record.
+    for (const char* header : {kGoProgramV1Header, kGoProgramV09Header}) {
+        test::WriteBytesTo(dir / "old.gop",
+                           LegacyFile(header, {LegacyRecord(op::PenDown, {}, 0, "..\\pen.bmp")}));
+        ui.clear();
+        EXPECT_FALSE(OpenGoProgram(editor, dir / "old.gop", true)) << header;
+        EXPECT_EQ(ui.lastWarningId(), 1026) << header;
+    }
 }
 
 TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -197,12 +198,21 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
     const std::vector<std::uint8_t> good = WriteProjectV2(scene, dir.path());
     std::size_t objectsAt = Get32(good, 88 + 12 + 8);
     std::size_t settings = Get32(good, 88 + 48 + 8);
-    std::vector<std::vector<std::uint8_t>> damaged(5, good);
+    std::vector<std::vector<std::uint8_t>> damaged(7, good);
     Put32(damaged[0], 88 + 12 + 8, 0x7FFFFFFF); // objects section outside the file
     Put32(damaged[1], settings + 20, 999);      // Go Program name id
     Put32(damaged[2], objectsAt + 44, 999);     // stamp name id
     Put32(damaged[3], objectsAt + 88 + 8, 5);   // text record index
     Put16(damaged[4], 88 + 48, 31);             // no settings section
+    // Names that climb out of the project: a stamp, the Go Program.
+    auto rename = [](std::vector<std::uint8_t>& file, const std::string& from,
+                     const std::string& to) {
+        auto at = std::search(file.begin(), file.end(), from.begin(), from.end());
+        ASSERT_NE(at, file.end()) << from;
+        std::copy(to.begin(), to.end(), at);
+    };
+    rename(damaged[5], "tree.bmp", "..\\t.bmp");
+    rename(damaged[6], "walk.gop", "../w.gop");
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         test::WriteBytesTo(dir / "d.zfp", damaged[i]);
         Loaded to(ui);
@@ -413,6 +423,78 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyInTheWorkFolder) {
     path = WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n");
     EXPECT_FALSE(OpenProject(scene, path, true));
     EXPECT_EQ(ui.lastWarningId(), 1088);
+}
+
+TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
+    // Pictures named with folders or "..": the loader's own refusal.
+    for (const char* ini : {"[zarnik shapes]\r\ndef=..\\..\\secret\\secret.bmp\r\n",
+                            "[background]\r\ndef=/etc/x.bmp\r\n",
+                            "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"}) {
+        ui.clear();
+        ProjectScene scene = Scene();
+        const std::string path = WriteIni(dir, "i.zfp", ini);
+        EXPECT_FALSE(OpenProject(scene, path, true)) << ini;
+        EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << ini;
+    }
+    // A Go Program stored with the folder of another place is taken from
+    // the project folder, never from that place.
+    FillScene();
+    test::TempFolder elsewhere;
+    editor.NewInstruction(op::Back)->digits[0] = 7;
+    ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk.gop"));
+    editor.Head(GO_LIST)->nameId = NameTable().Add(elsewhere / "walk.gop");
+    ProjectScene scene = Scene();
+    test::WriteBytesTo(dir / "p.zfp", WriteProjectV2(scene, dir.path()));
+    Loaded to(ui);
+    ProjectScene target = to.Scene();
+    ASSERT_TRUE(OpenProject(target, dir / "p.zfp", true));
+    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+}
+
+TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
+    std::filesystem::create_directories(dir / "user");
+    WriteIni(dir, "i.zfp", "[zarnik pos]\r\nx=1\r\n[zarnik shapes]\r\ndef=a.bmp\r\n");
+    // Opening changes the current directory on the way.
+    SetProjectFolderFromPath(dir / "prog/");
+    std::filesystem::current_path(dir / "user");
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(OpenProject(scene, "../i.zfp", true));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_EQ(state.x, 1800);
+}
+
+TEST_F(ProjectFile, AChangedCopyOfAPredefinedProjectIsOpenedOnlyWhenChosen) {
+    const std::string data = dir / "prog/lessons/one/";
+    std::filesystem::create_directories(data);
+    for (const char* sub : kProjectSubFolders)
+        std::filesystem::create_directory(data + sub);
+    test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
+    const std::string path = WriteIni(
+        dir, "prog/one.zfp", "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n");
+    ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(OpenProject(scene, path, true));
+    // The child moves the robot and saves the copy as the program saves.
+    const std::string copy = dir / "docs/Zarnikfield Work/one.zfp";
+    SetZarnikPosition(scene, 2400, 600);
+    ASSERT_TRUE(SaveProjectAs(scene, copy));
+    const std::vector<std::uint8_t> saved = test::BytesOf(copy);
+
+    ui.answers = {Answer::Cancel, Answer::Yes, Answer::No};
+    SetZarnikPosition(scene, 150, 150);
+    EXPECT_FALSE(OpenProject(scene, path, true));
+    EXPECT_EQ(state.x, 150);
+    ASSERT_TRUE(OpenProject(scene, path, true));
+    EXPECT_EQ(state.x, 2400);
+    EXPECT_EQ(test::BytesOf(copy), saved);
+    ASSERT_TRUE(OpenProject(scene, path, true));
+    ::unsetenv("XDG_DOCUMENTS_DIR");
+    EXPECT_EQ(state.x, 1800);
+    EXPECT_EQ(test::BytesOf(dir / "docs/Zarnikfield Work/one (old).zfp"), saved);
+    ASSERT_EQ(ui.questions.size(), 3u);
+    EXPECT_NE(ui.questions[0].text.find(copy), std::string::npos);
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
 }
 
 TEST_F(ProjectFile, AProjectSavedElsewhereUsesItsOwnFolder) {

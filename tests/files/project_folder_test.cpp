@@ -255,31 +255,73 @@ class PredefinedProject : public ProjectFolders {
     ScopedEnv env;
 };
 
+// A changed copy must never be decided over without asking.
+Answer NotAsked(const std::string&, const std::string&) {
+    ADD_FAILURE() << "asked about an unchanged copy";
+    return Answer::Cancel;
+}
+
 TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolder) {
-    auto copy = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\");
+    auto copy = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked);
     ASSERT_TRUE(copy);
-    EXPECT_EQ(*copy, dir / "Docs/Zarnikfield Work/maze.zfp");
-    EXPECT_EQ(test::BytesOf(*copy), (std::vector<std::uint8_t>{'v', '1'}));
+    EXPECT_EQ(copy->path, dir / "Docs/Zarnikfield Work/maze.zfp");
+    EXPECT_FALSE(copy->usersCopy);
+    EXPECT_EQ(test::BytesOf(copy->path), (std::vector<std::uint8_t>{'v', '1'}));
     std::string data = dir / "Docs/Zarnikfield Work/projects/junior/";
     EXPECT_EQ(test::BytesOf(data + "backgnds/grass.bmp"), std::vector<std::uint8_t>{7});
     EXPECT_TRUE(fs::is_directory(data + "pens"));
     EXPECT_EQ(fs::current_path(), fs::path(data).parent_path());
 }
 
-TEST_F(PredefinedProject, SecondOpeningKeepsTheUsersWorkButRenewsTheProjectFile) {
-    ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\"));
+TEST_F(PredefinedProject, AChangedCopyIsNeverOverwrittenUnasked) {
+    ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked));
+    // Opening again an unchanged copy asks nothing and keeps the user's data.
     std::string work = dir / "Docs/Zarnikfield Work/";
     test::WriteBytesTo(work + "projects/junior/backgnds/grass.bmp", {8});
-    test::WriteBytesTo(work + "maze.zfp", {'o', 'l', 'd'});
-    ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\"));
+    ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked));
     EXPECT_EQ(test::BytesOf(work + "projects/junior/backgnds/grass.bmp"),
               std::vector<std::uint8_t>{8});
+
+    test::WriteBytesTo(work + "maze.zfp", {'m', 'i', 'n', 'e'});
+    const std::vector<std::uint8_t> mine{'m', 'i', 'n', 'e'};
+    std::string asked, keptAs;
+    auto answer = [&](Answer a) {
+        return [&, a](const std::string& copy, const std::string& kept) {
+            asked = copy;
+            keptAs = kept;
+            return a;
+        };
+    };
+    auto yes =
+        CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::Yes));
+    ASSERT_TRUE(yes);
+    EXPECT_TRUE(yes->usersCopy);
+    EXPECT_EQ(asked, work + "maze.zfp");
+    EXPECT_EQ(keptAs, work + "maze (old).zfp");
+    EXPECT_EQ(test::BytesOf(work + "maze.zfp"), mine);
+
+    auto cancel =
+        CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::Cancel));
+    ASSERT_TRUE(cancel);
+    EXPECT_TRUE(cancel->cancelled);
+    EXPECT_EQ(test::BytesOf(work + "maze.zfp"), mine);
+
+    // Starting afresh keeps the user's copy under a name not yet taken.
+    test::WriteBytesTo(work + "maze (old).zfp", {'e', 'a', 'r', 'l', 'i', 'e', 'r'});
+    auto afresh =
+        CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::No));
+    ASSERT_TRUE(afresh);
+    EXPECT_FALSE(afresh->usersCopy);
+    EXPECT_EQ(keptAs, work + "maze (old 2).zfp");
+    EXPECT_EQ(test::BytesOf(work + "maze (old 2).zfp"), mine);
+    EXPECT_EQ(test::BytesOf(work + "maze (old).zfp"),
+              (std::vector<std::uint8_t>{'e', 'a', 'r', 'l', 'i', 'e', 'r'}));
     EXPECT_EQ(test::BytesOf(work + "maze.zfp"), (std::vector<std::uint8_t>{'v', '1'}));
 }
 
 TEST_F(PredefinedProject, RelpathLeadingOutsideIsRefused) {
-    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "..\\..\\elsewhere\\"));
-    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "\\etc\\"));
+    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "..\\..\\elsewhere\\", NotAsked));
+    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "\\etc\\", NotAsked));
     EXPECT_FALSE(fs::exists(dir / "elsewhere"));
 }
 

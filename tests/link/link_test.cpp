@@ -185,6 +185,35 @@ TEST_F(LinkTest, AnEchoedCommandByteIsSkipped) {
     EXPECT_EQ(FormatLists(editor), before);
 }
 
+TEST_F(LinkTest, AnAnswerThatIsNoSoundProgramChangesNothing) {
+    Key("FD 5");
+    const std::string before = FormatLists(editor);
+    // Memory of zeros is no robot's; a robot's memory may still hold a
+    // program no robot could have been given.
+    ZarnikMemoryImage zeros{};
+    ZarnikMemoryImage stray;
+    InitialiseZarnikMemBuffer(stray);
+    stray[194] = 0xF0 | 11;
+    stray[196] = 191;
+    const std::pair<ZarnikMemoryImage, const char*> answers[] = {
+        {zeros, unnumbered::kRobotAnswerGarbled}, {stray, unnumbered::kRobotProgramDamaged}};
+    for (const auto& [memory, message] : answers) {
+        ui.clear();
+        robot.SetMemory(memory);
+        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.lastWarning(), message);
+        EXPECT_EQ(FormatLists(editor), before);
+    }
+    // A peer answering garbage is not told a program, nor is it reported
+    // as copied.
+    ui.clear();
+    robot.SetMemory(zeros);
+    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kRobotAnswerGarbled);
+    EXPECT_EQ(robot.StoreCount(), 0);
+}
+
 TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
     Key("FD 5");
     const std::string before = FormatLists(editor);

@@ -332,9 +332,48 @@ TEST(RoundTrips, EverythingTheKeypadMakesComesBack) {
         SCOPED_TRACE(keys);
         Keyed keyed(keys);
         ASSERT_EQ(CheckGoList(&keyed.editor), 0);
-        Parsed parsed(Encode(keyed.editor));
+        const ZarnikMemoryImage image = Encode(keyed.editor);
+        EXPECT_TRUE(HoldsSoundProgram(image));
+        Parsed parsed(image);
         EXPECT_TRUE(parsed.whole);
         ExpectSameLists(keyed.editor, parsed.editor);
+    }
+}
+
+TEST(CheckingImages, OnlyARobotsMemoryWithASoundProgramIsTaken) {
+    EXPECT_TRUE(HoldsSoundProgram(Fresh()));
+    ZarnikMemoryImage image = Fresh();
+    // Not the wire form: a cell without its high bits, pointers crossed or
+    // outside the cells.
+    image[100] = 0x03;
+    EXPECT_FALSE(IsZarnikMemoryImage(image));
+    image = Fresh();
+    image[195] = 120;
+    image[196] = 100;
+    EXPECT_FALSE(IsZarnikMemoryImage(image));
+    image = Fresh();
+    image[196] = 200;
+    EXPECT_FALSE(IsZarnikMemoryImage(image));
+    image.fill(0);
+    EXPECT_FALSE(IsZarnikMemoryImage(image));
+
+    // The wire form around nonsense: a jump back with no Repeat, a Repeat
+    // never closed, an instruction running past its area's end, procedure
+    // ends filling the GO area, calls that do not fit it.
+    const std::vector<std::vector<int>> nonsense = {
+        {11, 0, 4},
+        {4, 0, 2, 0, 0, 0, 0, 1},
+        {0, 0, 1, 2},
+        std::vector<int>(187, 12),
+        std::vector<int>(187, 5),
+    };
+    for (const auto& cells : nonsense) {
+        image = Fresh();
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            image[194 - i] = static_cast<std::uint8_t>(0xF0 | cells[i]);
+        image[196] = static_cast<std::uint8_t>(194 - cells.size());
+        EXPECT_TRUE(IsZarnikMemoryImage(image));
+        EXPECT_FALSE(HoldsSoundProgram(image)) << cells.size();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "keying_fixture.h"
 
+#include "program/string_table.h"
+
 namespace zf::test {
 namespace {
 
@@ -27,11 +29,45 @@ TEST(KeySequenceNotation, PositionsConvertAsTheDialogDoes) {
     EXPECT_EQ(ListingLine(*editor.cursor, {4000, 2000}), "POS(-1.5,0.25)");
 }
 
+TEST(KeySequenceNotation, NumbersAreCheckedBeforeTheyAreConverted) {
+    std::vector<KeyPress> presses;
+    std::string error;
+    // Far positions stay far (the working-area check refuses them) instead
+    // of wrapping into the floor; headings of any size come back to 0..359.
+    ASSERT_TRUE(ParseKeySequence("POS(218,0) POS(1e10,-1e10) HEAD(2147483647) HEAD(-90) "
+                                 "HEAD(1e300)",
+                                 presses, error, {3000, 3000}));
+    EXPECT_EQ(presses[0].argument.value1, 218 * 300 + 1500);
+    EXPECT_GT(presses[1].argument.value1, 1000000);
+    EXPECT_GT(presses[1].argument.value2, 1000000);
+    EXPECT_EQ(presses[2].argument.value1, 127);
+    EXPECT_EQ(presses[3].argument.value1, 270);
+    EXPECT_GE(presses[4].argument.value1, 0);
+    EXPECT_LT(presses[4].argument.value1, 360);
+}
+
+TEST(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
+    Recorder ui;
+    GoEditor editor(ui);
+    ASSERT_TRUE(KeySequence(editor, "TEXT(\"say \\\"hi\\\" \\\\ (now)\\nthere\\\\\",3) "
+                                    "STAMP(\"my tree.bmp\") FD 2"));
+    const std::string listing = FormatLists(editor);
+    EXPECT_STREQ(TextStringTable().Get(editor.Head(GO_LIST)->next->textObject->textId),
+                 "say \"hi\" \\ (now)\nthere\\");
+    // Every line keyed again gives the same lines.
+    GoEditor again(ui);
+    for (const GoInstruction* in = editor.Head(GO_LIST)->next; in; in = in->next)
+        ASSERT_TRUE(KeySequence(again, ListingLine(*in))) << ListingLine(*in);
+    EXPECT_EQ(FormatLists(again), listing);
+}
+
 TEST(KeySequenceNotation, BadTokensKeyNothing) {
     Recorder ui;
     GoEditor editor(ui);
     std::string error;
-    for (const char* bad : {"FD 2 JUMP", "POS(1)", "TEXT(\"open", "TEXT(\"a\",11)", "HEAD(x)"}) {
+    for (const char* bad : {"FD 2 JUMP", "POS(1)", "TEXT(\"open", "TEXT(\"a\",11)", "HEAD(x)",
+                            "STAMP(../../secret/secret.bmp)", "SHAPE(\"a\\\\b.bmp\")",
+                            "PEN(/etc/passwd)", "STAMP(..)"}) {
         EXPECT_FALSE(KeySequence(editor, bad, &error)) << bad;
         EXPECT_FALSE(error.empty());
     }

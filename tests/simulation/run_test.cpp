@@ -311,6 +311,39 @@ TEST_F(RunFixture, SetPositionJumpsWithoutALineOrIsRefused) {
                            {1500, 1500, -1}, {1500, 1200, 0}, {1800, 1200, -1}, {1800, 900, 0}}));
 }
 
+TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
+    // A heading as a damaged file may hold it turns as that heading modulo
+    // a whole turn: 2147483647 is 127, and Right 90 then gives 217.
+    Key("HEAD(0) RT 9 0 FD 1");
+    editor.Head(GO_LIST)->next->value1 = 2147483647;
+    RunInstantly();
+    EXPECT_EQ(state.heading, 217);
+    EXPECT_EQ((Point{state.x, state.y}), (Point{1500 - 180, 1500 + 239}));
+
+    // Far positions are refused by the working-area check, not wrapped into it.
+    for (const char* far : {"POS(218,0)", "POS(1e10,0)", "POS(0,-1e10)"}) {
+        ui.clear();
+        SetUpWorkingArea(state, 10, 10);
+        editor.DestroyProgramList(GO_LIST);
+        Key(far);
+        RunInstantly();
+        EXPECT_EQ(ui.lastWarning(), Text(90, {4.5, 4.5})) << far;
+        EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500})) << far;
+    }
+}
+
+TEST_F(RunFixture, AnInstructionLimitEndsARunThatNeverWould) {
+    Key("RPT 99 [ RPT 99 [ RPT 99 [ RT 1 ] ] ]");
+    HeadlessOptions options;
+    options.instructionLimit = 5000;
+    const HeadlessResult r = RunHeadless(control, clock, options);
+    EXPECT_TRUE(r.started);
+    EXPECT_FALSE(r.ranToEnd);
+    EXPECT_GE(r.instructions, 5000u);
+    EXPECT_LT(r.instructions, 5010u);
+    EXPECT_FALSE(IsGoProgramActive(state));
+}
+
 TEST_F(RunFixture, AWrappedTurnAngleTurnsNothing) {
     Key("LT [ 400 ] LT 100");
     RunInstantly();

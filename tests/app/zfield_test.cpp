@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// A folder of its own for each test, the current directory of the runs.
+class Zfield : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "zf-cli-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+        fs::create_directories(dir / "runtime");
+        fs::permissions(dir / "runtime", fs::perms::owner_all);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Runs zfield with the arguments (shell words) from `cwd`.
+    Outcome Run(const std::string& arguments, const fs::path& cwd = {}) {
+        const fs::path where = cwd.empty() ? dir : cwd;
+        const std::string command =
+            "cd '" + where.string() + "' && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR='" +
+            (dir / "runtime").string() + "' XDG_DOCUMENTS_DIR='" + (dir / "docs").string() + "' " +
+            ZFIELD_PATH + " " + arguments + " >'" + (dir / "out.txt").string() + "' 2>'" +
+            (dir / "err.txt").string() + "'";
+        const int raw = std::system(command.c_str());
+        Outcome o;
+        o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        o.out = Slurp(dir / "out.txt");
+        o.err = Slurp(dir / "err.txt");
+        return o;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(Zfield, ExitStatusesSayWhetherTheCommandDidWhatWasAsked) {
+    // Done: 0, results on standard output, nothing on standard error.
+    Outcome done = Run("run --keys 'FD 1' --instant");
+    EXPECT_EQ(done.status, 0);
+    EXPECT_EQ(done.out.rfind("robot: 1500 1200 0\n", 0), 0u) << done.out;
+    EXPECT_EQ(done.err, "");
+
+    // A run that cannot start, or is ended early: 1, the message on
+    // standard error and none on standard output.
+    const std::pair<const char*, const char*> failed[] = {
+        {"'RPT 4 [ FD 2'", "! 78 "}, {"''", "! 81 "},           {"FD", "! 80 "},
+        {"'FD 9 FD 9'", "! 95 "},    {"'POS(218,0)'", "! 90 "},
+    };
+    for (const auto& [keys, message] : failed) {
+        Outcome o = Run(std::string("run --instant --keys ") + keys);
+        EXPECT_EQ(o.status, 1) << keys;
+        EXPECT_NE(o.err.find(message), std::string::npos) << keys << o.err;
+        EXPECT_EQ(o.out.find("! "), std::string::npos) << keys;
+    }
+    Outcome endless = Run("run --instant --limit 2000 --keys 'RPT 99 [ RPT 99 [ RT 1 ] ]'");
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_NE(endless.err.find("stopped after 2000 instructions"), std::string::npos);
+
+    // A wrong command line: 2.
+    for (const char* usage :
+         {"run --keys 'FD 1' -o ''", "run ''", "run --keys 'FD 1' --project ''", "show ''",
+          "convert '' x.gop", "keys 'FD 1' -o ''", "get -o ''", "send ''",
+          "run --keys 'FD 1' --floor 300,300", "run --keys 'FD 1' --floor 0,5",
+          "run --keys 'STAMP(../../secret/secret.bmp)'", "run --keys 'FD 1' --limit 0"}) {
+        Outcome o = Run(usage);
+        EXPECT_EQ(o.status, 2) << usage;
+        EXPECT_NE(o.err, "") << usage;
+    }
+    EXPECT_EQ(Run("run --keys 'FD 1' --floor 99,99 --instant").status, 0);
+}
+
+TEST_F(Zfield, RelativePathsAreTakenFromWhereZfieldWasStarted) {
+    // A project elsewhere with a Go Program of the same name as the user's.
+    const fs::path project = dir / "x/proj";
+    for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
+        fs::create_directories(project / sub);
+    WriteText(project / "zarniks/zarndef.bmp", "");
+    WriteText(project / "p.zfp",
+              "[floor size]\r\nx=10\r\ny=10\r\n[go program]\r\ndef=square.gop\r\n");
+    fs::create_directories(dir / "user");
+    ASSERT_EQ(Run("keys 'RT 9 0 FD 1' -o ../x/proj/square.gop", dir / "user").status, 0);
+    ASSERT_EQ(Run("keys 'FD 2' -o square.gop", dir / "user").status, 0);
+    ASSERT_TRUE(fs::exists(dir / "user/square.gop"));
+
+    Outcome o = Run("run --project ../x/proj/p.zfp square.gop --instant", dir / "user");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out.rfind("robot: 1500 900 0\n", 0), 0u) << o.out;
+#ifdef ZF_WITH_RENDER
+    o = Run("run --project ../x/proj/p.zfp --keys 'FD 1' --instant -o here.png", dir / "user");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(fs::exists(dir / "user/here.png"));
+    EXPECT_FALSE(fs::exists(project / "here.png"));
+#endif
+}
+
+#ifdef ZF_WITH_RENDER
+TEST_F(Zfield, PicturesAreWrittenWholeOrNotAtAllAndStayBounded) {
+    WriteText(dir / "old.png", "old picture");
+    for (const char* bad : {"-o no-folder/x.png", "-o /dev/full", "-o old.png --size 16384x16384",
+                            "-o old.png --size 5000x5000"}) {
+        Outcome o = Run(std::string("run --keys 'FD 1' --instant ") + bad);
+        EXPECT_NE(o.status, 0) << bad;
+        EXPECT_NE(o.err, "") << bad;
+    }
+    EXPECT_EQ(Slurp(dir / "old.png"), "old picture");
+    EXPECT_FALSE(fs::exists(dir / "no-folder"));
+    ASSERT_EQ(Run("run --keys 'FD 1' --instant -o old.png --size 300x300").status, 0);
+    EXPECT_EQ(Slurp(dir / "old.png").substr(1, 3), "PNG");
+    // Nothing but the picture is left beside it.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir))
+        ++entries;
+    EXPECT_EQ(entries, 4); // old.png, out.txt, err.txt, runtime
+
+    // A listing taller than a picture may be is refused; smaller icons fit.
+    std::string flips;
+    for (int i = 0; i < 2000; ++i)
+        flips += "FLIP ";
+    ASSERT_EQ(Run("keys '" + flips + "' -o long.gop").status, 0);
+    Outcome tall = Run("listing long.gop -o long.png --icon-size 50");
+    EXPECT_EQ(tall.status, 1);
+    EXPECT_NE(tall.err.find("too long for one picture"), std::string::npos) << tall.err;
+    EXPECT_FALSE(fs::exists(dir / "long.png"));
+    EXPECT_EQ(Run("listing long.gop -o long.png --icon-size 5").status, 0);
+    EXPECT_TRUE(fs::exists(dir / "long.png"));
+}
+
+TEST_F(Zfield, APredefinedProjectKeepsTheUsersChangedCopy) {
+    const fs::path bundled = fs::path(ZFIELD_PATH).parent_path() / "example/island.zfp";
+    if (!fs::exists(bundled))
+        GTEST_SKIP() << "no example project beside zfield";
+    ASSERT_EQ(Run("run --project '" + bundled.string() + "' --keys 'FD 1' --instant").status, 0);
+    const fs::path copy = dir / "docs/Zarnikfield Work/island.zfp";
+    ASSERT_TRUE(fs::exists(copy));
+    const std::string changed = Slurp(copy) + "[zarnik pos]\r\nbearing=90\r\n";
+    WriteText(copy, changed);
+    Outcome o = Run("run --project '" + bundled.string() + "' --keys 'FD 1' --instant");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.err.find("opening your changed copy"), std::string::npos) << o.err;
+    EXPECT_EQ(Slurp(copy), changed);
+}
+#endif
+
+// The robot on a pseudo-terminal, as a process of its own.
+class Robot {
+  public:
+    explicit Robot(const fs::path& image) {
+        int fds[2];
+        if (::pipe(fds) != 0)
+            return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(fds[1], 1);
+            ::close(fds[0]);
+            ::execl(ZARNIK_EMULATOR_PATH, "zarnik-emulator", "--image", image.c_str(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        out_ = ::fdopen(fds[0], "r");
+        char line[256] = {};
+        if (out_ && std::fgets(line, sizeof line, out_)) {
+            device = line;
+            device.pop_back();
+        }
+    }
+    ~Robot() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        if (out_)
+            std::fclose(out_);
+    }
+    std::string device;
+
+  private:
+    pid_t pid_ = -1;
+    std::FILE* out_ = nullptr;
+};
+
+TEST_F(Zfield, NonsenseFromTheLeadIsNeitherSavedNorReportedAsSuccess) {
+    std::string zeros(197, '\0');
+    WriteText(dir / "zeros.bin", zeros);
+    std::string stray(195, '\xF0');
+    stray[194] = '\xFB'; // a jump back with no Repeat
+    stray += std::string{'\x08', '\xBF'};
+    WriteText(dir / "stray.bin", stray);
+    ASSERT_EQ(Run("keys 'FD 1' -o p.gop").status, 0);
+    for (const char* image : {"zeros.bin", "stray.bin"}) {
+        Robot robot(dir / image);
+        ASSERT_FALSE(robot.device.empty());
+        Outcome got = Run("get --device " + robot.device + " -o got.gop");
+        EXPECT_EQ(got.status, 1) << image;
+        EXPECT_NE(got.err.find("! - The"), std::string::npos) << got.err;
+        EXPECT_FALSE(fs::exists(dir / "got.gop")) << image;
+    }
+    Robot garbage(dir / "zeros.bin");
+    Outcome sent = Run("send p.gop --device " + garbage.device);
+    EXPECT_EQ(sent.status, 1);
+    EXPECT_EQ(sent.err.find("Program copied to Zarnik."), std::string::npos) << sent.err;
+}
+
+} // namespace
