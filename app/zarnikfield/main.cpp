@@ -78,5 +78,8 @@ int main(int argc, char** argv) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());
     window.showMaximized();
+    // The menu's shortcuts (F1, F5) need an active window; a window manager
+    // activates a new window, and without one nothing else would.
+    window.activateWindow();
     return QApplication::exec();
 }
