@@ -142,9 +142,8 @@ QAction* MainWindow::Action(int id) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
-QAction* MainWindow::Add(QMenu* menu, const char* text, int id, bool enabled) {
+QAction* MainWindow::Add(QMenu* menu, const char* text, int id) {
     QAction* a = menu->addAction(QString::fromUtf8(text));
-    a->setEnabled(enabled);
     connect(a, &QAction::triggered, this, [this, id] { Command(id); });
     actions_[id] = a;
     return a;

@@ -73,7 +73,7 @@ class MainWindow : public QMainWindow {
   private:
     void BuildMenus();
     void ReadOptions();
-    QAction* Add(QMenu* menu, const char* text, int id, bool enabled = true);
+    QAction* Add(QMenu* menu, const char* text, int id);
     bool GoProgramSavePrompt(bool forExit);
     bool ProjectSavePrompt(bool forExit);
     bool SaveGoProgram();

@@ -46,14 +46,7 @@ void ToolStrip::paintEvent(QPaintEvent*) {
         const bool down = s.pressed || s.latched;
         QImage cell = Cell(s.image);
         if (!cell.isNull()) {
-            QImage scaled = cell.scaled(32, 32);
-            if (!s.enabled) {
-                scaled = scaled.convertToFormat(QImage::Format_Grayscale8)
-                             .convertToFormat(QImage::Format_ARGB32);
-            }
-            p.drawImage(r.topLeft() + (down ? QPoint(1, 1) : QPoint()), scaled);
-            if (!s.enabled)
-                p.fillRect(r, QColor(192, 192, 192, 110));
+            p.drawImage(r.topLeft() + (down ? QPoint(1, 1) : QPoint()), cell.scaled(32, 32));
         } else {
             p.fillRect(r, pal.color(QPalette::Button));
         }
@@ -68,7 +61,7 @@ void ToolStrip::paintEvent(QPaintEvent*) {
 
 void ToolStrip::mousePressEvent(QMouseEvent* event) {
     const int i = SlotAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || i < 0 || !tools_[i].enabled)
+    if (event->button() != Qt::LeftButton || i < 0)
         return;
     for (int j = 0; j < int(tools_.size()); ++j) {
         if (j != i)

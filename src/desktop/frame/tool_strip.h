@@ -20,17 +20,15 @@ class ToolStrip : public QWidget {
         int request = 0; // 0: an empty slot
         int tip = 0;     // string id of its tooltip
         int image = 0;   // cell of the strip
-        bool enabled = true;
         bool latched = false;
         bool pressed = false;
 
-        static Slot Make(Kind kind, int request, int tip, int image, bool enabled = true) {
+        static Slot Make(Kind kind, int request, int tip, int image) {
             Slot s;
             s.kind = kind;
             s.request = request;
             s.tip = tip;
             s.image = image;
-            s.enabled = enabled;
             return s;
         }
     };

@@ -18,12 +18,11 @@ namespace {
 
 using Slot = ToolStrip::Slot;
 
-Slot Button(int request, int tip, int image, bool enabled = true) {
-    return Slot::Make(ToolStrip::Push, request, tip, image, enabled);
+Slot Button(int request, int tip, int image) {
+    return Slot::Make(ToolStrip::Push, request, tip, image);
 }
 
-// The pages start at these cells of the strip; requests whose dialogs do not
-// exist yet are shown disabled.
+// The pages start at these cells of the strip.
 std::vector<Slot> ProgCentrePage(int page) {
     std::vector<Slot> tools(11);
     switch (page) {

@@ -18,13 +18,12 @@ namespace {
 
 using Slot = ToolStrip::Slot;
 
-// Buttons whose dialogs are not part of the program yet are drawn disabled.
 std::vector<Slot> GraphicsPage(int page) {
     std::vector<Slot> tools(8);
     const auto push = ToolStrip::Push;
     const auto drag = ToolStrip::Drag;
-    auto at = [&](int slot, ToolStrip::Kind kind, int request, int tip, bool enabled = true) {
-        tools[slot] = Slot::Make(kind, request, tip, page + slot, enabled);
+    auto at = [&](int slot, ToolStrip::Kind kind, int request, int tip) {
+        tools[slot] = Slot::Make(kind, request, tip, page + slot);
     };
     if (page != 0)
         at(0, push, msg::ToolPageMain, 1);

@@ -213,7 +213,6 @@ TEST_F(Library, TheGoContainerToolBarShowsItsPagesAndThePressedLook) {
     EXPECT_EQ(requests(), (std::vector<int>{1323, 1324}));
     ProgramTool(0);
     EXPECT_EQ(requests(), (std::vector<int>{1322, 1426, 1396, 1325, 1326}));
-    EXPECT_TRUE(bar->tools()[1].enabled);
     // Held down it looks pressed; taken off and let go, it sends nothing.
     const QPoint stamps = ToolStrip::SlotRect(1).center();
     QTest::mousePress(bar, Qt::LeftButton, {}, stamps);
@@ -227,7 +226,6 @@ TEST_F(Library, TheGoContainerToolBarShowsItsPagesAndThePressedLook) {
     ProgramTool(0);
     ProgramTool(1);
     EXPECT_EQ(requests(), (std::vector<int>{1322, 1424, 1393, 1392, 1425, 1394, 1395}));
-    EXPECT_TRUE(bar->tools()[1].enabled && bar->tools()[4].enabled);
 }
 
 TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
