@@ -47,14 +47,11 @@ TEST_F(KeyingMoves, QuaverPitchDigits) {
 }
 
 TEST_F(KeyingMoves, DigitsRefusedOutright) {
-    keys("5");
-    EXPECT_EQ(ui.lastWarningId(), 8); // on the header
-    keys("RPT 2 [ 3");
-    EXPECT_EQ(ui.lastWarningId(), 8);
-    keys("FD [ 2 ] 3");
-    EXPECT_EQ(ui.lastWarningId(), 8);
-    keys("PENUP 1");
-    EXPECT_EQ(ui.lastWarningId(), 8);
+    for (const char* sequence : {"5", "RPT 2 [ 3", "FD [ 2 ] 3", "PENUP 1"}) {
+        ui.clear();
+        keys(sequence);
+        EXPECT_EQ(ui.lastWarningId(), 8) << sequence;
+    }
     ui.clear();
     editor.cursor = nullptr;
     EXPECT_EQ(EditorKey(editor, key::Digit0 + 1), status::Refused);
