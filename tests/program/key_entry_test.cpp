@@ -215,7 +215,14 @@ TEST_F(KeyingProcedures, MemoryForADefinition) {
     EXPECT_EQ(editor.procedureBeingDefined, 0);
 }
 
-TEST_F(KeyingProcedures, ClearMemoryKeepsDefinitions) {
+TEST_F(KeyingProcedures, ClearMemoryEmptiesAllButDefinitions) {
+    keys("FD 3 CM");
+    EXPECT_TRUE(go().empty());
+    EXPECT_EQ(editor.modified, 0u);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+    keys("BK 1");
+    EXPECT_EQ(go(), (Lines{kHeader, "BK 1"}));
+
     keys("P 2 [ FD 1");
     keys("CM");
     EXPECT_EQ(ui.lastWarningId(), 76);
@@ -224,15 +231,6 @@ TEST_F(KeyingProcedures, ClearMemoryKeepsDefinitions) {
     EXPECT_EQ(proc(), (Lines{"P 2 [", "FD 1", "]"}));
     EXPECT_EQ(editor.modified, 1u);
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 12);
-}
-
-TEST_F(KeyingProcedures, ClearMemoryWithoutDefinitionsEmptiesEverything) {
-    keys("FD 3 CM");
-    EXPECT_TRUE(go().empty());
-    EXPECT_EQ(editor.modified, 0u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
-    keys("BK 1");
-    EXPECT_EQ(go(), (Lines{kHeader, "BK 1"}));
 }
 
 using KeyingMemory = Keying;
