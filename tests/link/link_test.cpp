@@ -229,23 +229,32 @@ TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
         EXPECT_EQ(FormatLists(editor), before);
     }
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent(), WAIT_TIMEOUT\n"), std::string::npos);
-}
 
-TEST_F(LinkTest, ASilentRobotGetsNothingSent) {
+    // A silent robot gets nothing sent.
     robot.SetOptions({.silent = true});
-    Key("FD 1");
     EXPECT_FALSE(SendGoProgram(editor));
     EXPECT_EQ(ui.lastWarningId(), 89);
     robot.SetOptions({});
     EXPECT_FALSE(robot.WaitForStores(1, 100));
 }
 
-TEST_F(LinkTest, APortThatCannotBeOpenedIsReported) {
+TEST_F(LinkTest, APortThatCannotBeOpenedOrSetUpIsReported) {
     Key("FD 1");
-    SetCommDevice(2, "/nonexistent/zarnik");
-    EXPECT_FALSE(SendGoProgram(editor));
-    EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{32, Text(32)}}));
-    EXPECT_EQ(trace.str(), "Comm: Can't open port /nonexistent/zarnik. Error 2\n");
+    // /dev/null opens but is no terminal: the program must live on.
+    const std::pair<const char*, const char*> ports[] = {
+        {"/nonexistent/zarnik", "Comm: Can't open port /nonexistent/zarnik. Error 2\n"},
+        {"/dev/null", "Comm: Can't get COMMPROP. Error 25\n"}};
+    for (const auto& [device, traced] : ports) {
+        ui.clear();
+        trace.str("");
+        SetCommDevice(2, device);
+        EXPECT_FALSE(SendGoProgram(editor));
+        EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{32, Text(32)}}));
+        EXPECT_EQ(trace.str(), traced);
+    }
+    std::uint32_t error = 0;
+    EXPECT_EQ(OpenComm(error, "/dev/null"), kInvalidCommHandle);
+    EXPECT_EQ(error, 25u);
 
     // A port another program holds is not shared.
     SetCommDevice(2, robot.DevicePath());
@@ -256,18 +265,6 @@ TEST_F(LinkTest, APortThatCannotBeOpenedIsReported) {
     EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
     EXPECT_EQ(ui.lastWarningId(), 32);
     ::close(holder);
-}
-
-TEST_F(LinkTest, AFailedConfigurationClosesThePortAndCarriesOn) {
-    // /dev/null opens but is no terminal: the program must live on.
-    SetCommDevice(2, "/dev/null");
-    Key("FD 1");
-    EXPECT_FALSE(SendGoProgram(editor));
-    EXPECT_EQ(ui.lastWarningId(), 32);
-    EXPECT_EQ(trace.str(), "Comm: Can't get COMMPROP. Error 25\n");
-    std::uint32_t error = 0;
-    EXPECT_EQ(OpenComm(error, "/dev/null"), kInvalidCommHandle);
-    EXPECT_EQ(error, 25u);
 }
 
 TEST_F(LinkTest, EmptyProceduresGoBeforeSending) {

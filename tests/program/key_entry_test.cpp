@@ -47,14 +47,11 @@ TEST_F(KeyingMoves, QuaverPitchDigits) {
 }
 
 TEST_F(KeyingMoves, DigitsRefusedOutright) {
-    keys("5");
-    EXPECT_EQ(ui.lastWarningId(), 8); // on the header
-    keys("RPT 2 [ 3");
-    EXPECT_EQ(ui.lastWarningId(), 8);
-    keys("FD [ 2 ] 3");
-    EXPECT_EQ(ui.lastWarningId(), 8);
-    keys("PENUP 1");
-    EXPECT_EQ(ui.lastWarningId(), 8);
+    for (const char* sequence : {"5", "RPT 2 [ 3", "FD [ 2 ] 3", "PENUP 1"}) {
+        ui.clear();
+        keys(sequence);
+        EXPECT_EQ(ui.lastWarningId(), 8) << sequence;
+    }
     ui.clear();
     editor.cursor = nullptr;
     EXPECT_EQ(EditorKey(editor, key::Digit0 + 1), status::Refused);
@@ -218,7 +215,14 @@ TEST_F(KeyingProcedures, MemoryForADefinition) {
     EXPECT_EQ(editor.procedureBeingDefined, 0);
 }
 
-TEST_F(KeyingProcedures, ClearMemoryKeepsDefinitions) {
+TEST_F(KeyingProcedures, ClearMemoryEmptiesAllButDefinitions) {
+    keys("FD 3 CM");
+    EXPECT_TRUE(go().empty());
+    EXPECT_EQ(editor.modified, 0u);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+    keys("BK 1");
+    EXPECT_EQ(go(), (Lines{kHeader, "BK 1"}));
+
     keys("P 2 [ FD 1");
     keys("CM");
     EXPECT_EQ(ui.lastWarningId(), 76);
@@ -227,15 +231,6 @@ TEST_F(KeyingProcedures, ClearMemoryKeepsDefinitions) {
     EXPECT_EQ(proc(), (Lines{"P 2 [", "FD 1", "]"}));
     EXPECT_EQ(editor.modified, 1u);
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 12);
-}
-
-TEST_F(KeyingProcedures, ClearMemoryWithoutDefinitionsEmptiesEverything) {
-    keys("FD 3 CM");
-    EXPECT_TRUE(go().empty());
-    EXPECT_EQ(editor.modified, 0u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
-    keys("BK 1");
-    EXPECT_EQ(go(), (Lines{kHeader, "BK 1"}));
 }
 
 using KeyingMemory = Keying;

@@ -25,9 +25,12 @@ class Log : public KeypadActions {
 
 using Calls = std::vector<std::string>;
 
-TEST(KeypadClicks, ClearMemoryNeedsASecondPressInTime) {
+struct KeypadClicks : ::testing::Test {
     Log log;
-    KeypadRules rules(log);
+    KeypadRules rules{log};
+};
+
+TEST_F(KeypadClicks, ClearMemoryNeedsASecondPressInTime) {
     rules.Click(key::ClearMemory, false, 0);
     EXPECT_EQ(log.calls, (Calls{"sound", "sound", "sound", "sound", "prompt", "timer"}));
     log.calls.clear();
@@ -36,9 +39,7 @@ TEST(KeypadClicks, ClearMemoryNeedsASecondPressInTime) {
     EXPECT_FALSE(rules.promptShown());
 }
 
-TEST(KeypadClicks, AnotherKeyOnlyRemovesThePrompt) {
-    Log log;
-    KeypadRules rules(log);
+TEST_F(KeypadClicks, AnotherKeyOnlyRemovesThePrompt) {
     rules.Click(key::ClearMemory, false, 0);
     log.calls.clear();
     rules.Click(key::Digit0 + 3, false, 0);
@@ -48,9 +49,7 @@ TEST(KeypadClicks, AnotherKeyOnlyRemovesThePrompt) {
     EXPECT_EQ(log.calls, (Calls{"key 243"}));
 }
 
-TEST(KeypadClicks, AfterTheTimerASecondPressPromptsAgain) {
-    Log log;
-    KeypadRules rules(log);
+TEST_F(KeypadClicks, AfterTheTimerASecondPressPromptsAgain) {
     rules.Click(key::ClearMemory, false, 0);
     rules.TimerFired();
     EXPECT_FALSE(rules.promptShown());
@@ -60,9 +59,7 @@ TEST(KeypadClicks, AfterTheTimerASecondPressPromptsAgain) {
     EXPECT_EQ(log.calls[4], "prompt");
 }
 
-TEST(KeypadClicks, RunsDefinitionsAndGo) {
-    Log log;
-    KeypadRules rules(log);
+TEST_F(KeypadClicks, RunsDefinitionsAndGo) {
     rules.Click(key::Forward, true, 0);
     EXPECT_EQ(log.calls, (Calls{"sound", "stop"}));
     log.calls.clear();

@@ -58,6 +58,10 @@ class RunFixture : public ::testing::Test {
             control.Pump();
         }
     }
+    void Settle(int request) {
+        control.Post(request);
+        PumpToIdle();
+    }
     void Go(bool stepMode = false) {
         control.Post(request::Run, stepMode ? 1 : 0);
         PumpToIdle();

@@ -37,13 +37,11 @@ TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
     // Step through, noting the list each executed instruction left current.
     std::vector<int> opcodes;
     std::vector<int> lists;
-    control.Post(request::Step);
-    PumpToIdle();
+    Settle(request::Step);
     while (state.running) {
         opcodes.push_back(view.status);
         lists.push_back(control.interpreter().currentList);
-        control.Post(request::Step);
-        PumpToIdle();
+        Settle(request::Step);
     }
     EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
     EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
@@ -51,19 +49,12 @@ TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
     EXPECT_EQ(state.heading, 180);
 }
 
-TEST_F(RunFixture, NestedCallsUnwindOneLevelAtATime) {
-    Key("P 6 [ LT 90 ] P 5 [ P 6 FD 1 ] P 5 FD 1");
-    RunInstantly();
-    EXPECT_EQ(state.heading, 270);
-    EXPECT_EQ((Point{state.x, state.y}), (Point{900, 1500}));
-    EXPECT_EQ(control.interpreter().callDepth, 0);
-}
-
-TEST_F(RunFixture, CallToAnUndefinedProcedureIsSkipped) {
-    Key("P 7 FD 1");
+TEST_F(RunFixture, NestedCallsUnwindAndUndefinedOnesAreSkipped) {
+    Key("P 6 [ LT 90 ] P 5 [ P 6 FD 1 ] P 5 FD 1 P 7 FD 1");
     RunInstantly();
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(state.y, 1200);
+    EXPECT_EQ(state.heading, 270);
+    EXPECT_EQ((Point{state.x, state.y}), (Point{600, 1500}));
     EXPECT_EQ(control.interpreter().callDepth, 0);
 }
 
@@ -71,8 +62,7 @@ TEST_F(RunFixture, MoveUnitOutlivesTheRunAndReset) {
     Key("FD [ 10 ] FD 3");
     RunInstantly();
     EXPECT_EQ(state.y, 1200);
-    control.Post(request::Reset);
-    PumpToIdle();
+    Settle(request::Reset);
     EXPECT_EQ(state.y, 1500);
     Key("CM FD 3");
     RunInstantly();
@@ -119,8 +109,7 @@ TEST_F(RunFixture, StoppedWaitOwesItsWholeSeconds) {
         PumpUntil(stopAt);
         EXPECT_EQ(control.remainder, owed);
         EXPECT_TRUE(state.interrupted);
-        control.Post(request::Continue);
-        PumpToIdle();
+        Settle(request::Continue);
         EXPECT_EQ(clock.now, stopAt + owed * 1000);
         EXPECT_FALSE(state.running);
     }
@@ -136,8 +125,7 @@ TEST_F(RunFixture, StopReachesATurnBetweenTwoDraws) {
     ASSERT_TRUE(state.interrupted);
     EXPECT_EQ(control.remainder + state.heading, 90);
     EXPECT_EQ(state.heading % 2, 0);
-    control.Post(request::Continue);
-    PumpToIdle();
+    Settle(request::Continue);
     EXPECT_EQ(state.heading, 90);
 }
 
@@ -146,8 +134,7 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
     control.Post(request::Run);
     control.Pump(); // Run
     control.Pump(); // the header
-    control.Post(request::Stop);
-    PumpToIdle();
+    Settle(request::Stop);
     EXPECT_EQ(control.interpreter().executed, 2u);
     EXPECT_TRUE(state.paused);
     EXPECT_FALSE(state.interrupted);
@@ -156,16 +143,14 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
 
 TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirst) {
     Key("FD 1 RT 90");
-    control.Post(request::Step);
-    PumpToIdle();
+    Settle(request::Step);
     EXPECT_TRUE(state.running && state.paused);
     EXPECT_FALSE(state.stepPending);
     EXPECT_EQ(view.status, op::GoProgramHeader);
     EXPECT_EQ(state.y, 1500);
     EXPECT_EQ(ui.cursors[GO_LIST].line, 1);
     EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::SteppingGo);
-    control.Post(request::Step);
-    PumpToIdle();
+    Settle(request::Step);
     EXPECT_EQ(state.y, 1200);
     EXPECT_EQ(state.heading, 0);
     EXPECT_TRUE(state.paused);
@@ -176,8 +161,7 @@ TEST_F(RunFixture, StepDuringARunPausesAtTheEndOfTheInstruction) {
     Key("FD 1 FD 1");
     control.Post(request::Run);
     PumpUntil(50);
-    control.Post(request::Step);
-    PumpToIdle();
+    Settle(request::Step);
     EXPECT_EQ(state.y, 1200);
     EXPECT_TRUE(state.paused);
     EXPECT_FALSE(state.interrupted);
@@ -201,8 +185,7 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
                  "hi");
     EXPECT_EQ(view.placed, (std::vector<int>{2, 2, 3}));
 
-    control.Post(request::Reset);
-    PumpToIdle();
+    Settle(request::Reset);
     ASSERT_EQ(objects.size(), 2u);
     EXPECT_EQ(objects[0].runTag, 0);
     EXPECT_EQ(objects[1].runTag, 1);
@@ -222,15 +205,13 @@ TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesIt) {
     RunInstantly();
     EXPECT_EQ(styles(), (std::vector<int>{-1}));
 
-    control.Post(request::Reset);
-    PumpToIdle();
+    Settle(request::Reset);
     trail.ClearPenTrail();
     state.homePenStyle = PenStyleForName(kDefaultStartPen);
     RunInstantly();
     EXPECT_EQ(styles(), (std::vector<int>{-1, 3, -1}));
     // Every run starts with it again, as a second GO after Reset shows.
-    control.Post(request::Reset);
-    PumpToIdle();
+    Settle(request::Reset);
     EXPECT_FALSE(state.penDown);
     Key("CM PEN(redwide.bmp) FD 1");
     trail.ClearPenTrail();
@@ -245,13 +226,11 @@ TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
     PumpUntil(100);
     control.Post(request::Reset);
     PumpUntil(200);
-    control.Post(request::Stop);
-    PumpToIdle();
+    Settle(request::Stop);
     EXPECT_TRUE(state.running && state.paused);
     EXPECT_EQ(state.heading, 45);
     EXPECT_LT(state.y, 1500);
-    control.Post(request::Reset);
-    PumpToIdle();
+    Settle(request::Reset);
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500}));
     EXPECT_EQ(state.heading, 0);
@@ -267,8 +246,7 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinish) {
     // The keypad during a run: Stop is posted, End run sent.
     control.Post(request::Stop);
     control.Send(request::EndRun);
-    control.Post(request::Run);
-    PumpToIdle();
+    Settle(request::Run);
     EXPECT_EQ(state.runCount, 2);
     EXPECT_FALSE(state.running);
     // The second run started where the first was stopped and went 2 steps.
@@ -366,8 +344,7 @@ TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBack) {
     EXPECT_EQ(ui.tones[0].milliseconds, 545);
 
     control.interpreter().sound = false;
-    control.Post(request::Run);
-    PumpToIdle();
+    Settle(request::Run);
     EXPECT_EQ(ui.tones.back().frequency, 0);
     EXPECT_EQ(ui.tones.back().milliseconds, 545);
 }
