@@ -77,8 +77,7 @@ TEST_F(SpriteTest, FlippingMirrorsTopToBottomBeforeTurning) {
 }
 
 TEST_F(SpriteTest, MovingRestoresWhatTheRobotHid) {
-    state.heading = 90;
-    sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
+    Nose(90);
     QImage screen = Filled(300, 300, Qt::white);
     for (int x = 0; x < 300; ++x)
         screen.setPixel(x, 150, kBlack);
@@ -110,8 +109,7 @@ TEST_F(SpriteTest, MovingRestoresWhatTheRobotHid) {
 }
 
 TEST_F(SpriteTest, ARunningPenDrawsALiveLineBehindTheRobot) {
-    state.heading = 90;
-    sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
+    Nose(90);
     QImage screen = Filled(300, 300, Qt::white);
     PenTrail trail;
     trail.AppendTrailPoint(1500, 1500);
