@@ -59,7 +59,7 @@ TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPoint) {
     Line(300, 2400, 2700, 2400, -1);
     const QImage picture = Render();
     EXPECT_EQ(picture.size(), QSize(300, 300));
-    // Each column down x = 150: white but for the three lines.
+    // Down x = 150, white but for the three pen-down lines.
     for (int y = 0; y < 300; ++y) {
         const QRgb want = y == 60                ? kRed
                           : y >= 119 && y <= 121 ? kBlue
