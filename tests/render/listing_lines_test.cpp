@@ -14,14 +14,6 @@ namespace {
 
 using namespace zf::test;
 
-int Count(const QImage& image, const QRect& box, QRgb colour) {
-    int n = 0;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            n += Rgb(image, x, y) == colour;
-    return n;
-}
-
 std::unique_ptr<GoInstruction> Keyed(std::uint8_t opcode, std::initializer_list<int> digits,
                                      bool open = false, bool closed = false) {
     auto in = std::make_unique<GoInstruction>(opcode);
@@ -75,6 +67,7 @@ TEST_F(ListingTest, RepeatShowsItsLetterDigitsAndBracket) {
     int end = 0;
     const QImage image = Line(*repeat, 30, &end);
     EXPECT_EQ(end, 90);
+    EXPECT_EQ(InstructionLineWidth(*repeat, style), end);
     EXPECT_GT(Count(image, Cell(0), kCyan), 300);   // R
     EXPECT_GT(Count(image, Cell(1), kYellow), 300); // 4
     EXPECT_GT(Count(image, Cell(2), kCyan), 300);   // [
@@ -153,43 +146,22 @@ TEST_F(ListingTest, GraphicLinesShowTheirIconAndText) {
     GoInstruction header(op::GoProgramHeader);
     header.nameId = NameTable().Add("/home/class/Zarnikfield Work/town.gop");
     EXPECT_EQ(GraphicLineText(header, {}), "town.gop");
+    // Long texts are cut.
+    GoInstruction text(op::PlaceText);
+    text.textObject = std::make_unique<TextObjectRecord>(DefaultTextObject());
+    text.textObject->textId = TextStringTable().Add(std::string(300, 'x'));
+    EXPECT_EQ(GraphicLineText(text, {}), std::string(260, 'x') + "...");
+    text.textObject->textId = TextStringTable().Add(std::string(260, 'y'));
+    EXPECT_EQ(GraphicLineText(text, {}), std::string(260, 'y'));
 
     int end = 0;
     const QImage image = Line(position, 30, &end);
     EXPECT_GT(end, 40);
+    EXPECT_EQ(InstructionLineWidth(position, style), end);
     // The framed icon, then black writing after it.
     EXPECT_EQ(Rgb(image, 0, 0), kBlack);
     EXPECT_EQ(Rgb(image, 29, 29), kBlack);
     EXPECT_GT(Count(image, QRect(31, 0, end - 31, 30), kBlack), 20);
-}
-
-TEST_F(ListingTest, TheMeasuredWidthIsWhereDrawingEnds) {
-    GoInstruction position(op::SetPosition);
-    position.value1 = 450;
-    position.value2 = 2700;
-    GoInstruction repeat(op::Repeat);
-    repeat.digits[0] = 4;
-    repeat.bracketOpen = 1;
-    for (const GoInstruction* in : {&position, &repeat}) {
-        int end = 0;
-        Line(*in, 30, &end);
-        EXPECT_EQ(InstructionLineWidth(*in, style), end);
-    }
-    repeat.next = &position;
-    position.indent = 3;
-    EXPECT_EQ(ListingWidth(&repeat, style),
-              kListLeftMargin + 3 * 30 + InstructionLineWidth(position, style));
-    repeat.next = nullptr;
-}
-
-TEST_F(ListingTest, LongTextsAreCut) {
-    GoInstruction text(op::PlaceText);
-    text.textObject = std::make_unique<TextObjectRecord>(DefaultTextObject());
-    text.textObject->textId = TextStringTable().Add(std::string(300, 'x'));
-    const std::string shown = GraphicLineText(text, {});
-    EXPECT_EQ(shown, std::string(260, 'x') + "...");
-    text.textObject->textId = TextStringTable().Add(std::string(260, 'y'));
-    EXPECT_EQ(GraphicLineText(text, {}), std::string(260, 'y'));
 }
 
 TEST_F(ListingTest, ThumbnailsComeFromTheProjectFolder) {
@@ -220,6 +192,8 @@ TEST_F(ListingTest, ListsAreIndentedAndStopPastTheBottom) {
     QPainter p(&image);
     style.iconSize = 20;
     EXPECT_EQ(DrawListing(p, first.get(), 0, 200, style), 3);
+    EXPECT_EQ(ListingWidth(first.get(), style),
+              kListLeftMargin + 3 * 20 + InstructionLineWidth(*second, style));
     p.end();
     // Line 1 starts at 5 + 3 x 20 and 1 + 25.
     EXPECT_GT(Count(image, QRect(65, 26, 20, 20), kCyan), 50);

@@ -71,42 +71,36 @@ class PrintedPages : public ::testing::Test {
 
 TEST_F(PrintedPages, FiftyFiveLessTheListingSizeLinesAPageEachListFromANewPage) {
     // Icons of 50 leave 5 lines a page: 6 lines make two pages.
-    Key(Lines(6, "FD 1"));
+    Key(Lines(6, "RT 9"));
     ASSERT_EQ(editor.LineCount(GO_LIST), 6);
     ASSERT_EQ(PrintListing(50), PrintOutcome::Printed);
     EXPECT_EQ(PdfPageCount(pdf), 2);
-    // An empty PROC list added nothing; one of three lines takes a page.
-    Key("P 1 [ W 2 ]");
-    ASSERT_EQ(PrintListing(50), PrintOutcome::Printed);
-    EXPECT_EQ(PdfPageCount(pdf), 3);
-    ASSERT_EQ(PrintListing(45), PrintOutcome::Printed);
-    EXPECT_EQ(PdfPageCount(pdf), 2);
-}
-
-TEST_F(PrintedPages, IconsOfFiveFitFiftyLines) {
-    Key(Lines(50, "PENUP"));
-    ASSERT_EQ(PrintListing(5), PrintOutcome::Printed);
-    EXPECT_EQ(PdfPageCount(pdf), 1);
-    Key("PENUP");
-    ASSERT_EQ(PrintListing(5), PrintOutcome::Printed);
-    EXPECT_EQ(PdfPageCount(pdf), 2);
-}
-
-TEST_F(PrintedPages, TheLineLeftOverStandsAloneAtTheTopOfItsPage) {
-    Key(Lines(6, "RT 9"));
-    ASSERT_EQ(PrintListing(50), PrintOutcome::Printed);
     const int dpi = 60;
     const int unit = ListingPrintMetricsFor(50, MapPage(Paper()).height).unit;
     const Inked first = InkedBox(PdfPageImage(pdf, 1, dpi));
     const Inked second = InkedBox(PdfPageImage(pdf, 2, dpi));
     // Both start an inch in; the first page reaches into its fifth line,
-    // the second ends within its first.
+    // the line left over stands alone at the top of the second.
     EXPECT_NEAR(first.top, PageRow(0, dpi), 1.5);
     EXPECT_NEAR(first.left, dpi, 1.5);
     EXPECT_GT(first.bottom, PageRow(40 * unit, dpi));
     EXPECT_LT(first.bottom, PageRow(50 * unit, dpi));
     EXPECT_NEAR(second.top, PageRow(0, dpi), 1.5);
     EXPECT_LT(second.bottom, PageRow(10 * unit, dpi));
+
+    // Icons of 5 fit fifty lines; an empty PROC list adds no page.
+    Key(Lines(50, "PENUP"));
+    ASSERT_EQ(PrintListing(5), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    Key("PENUP");
+    ASSERT_EQ(PrintListing(5), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+    // The PROC list starts a page of its own: 51 lines at 5 and 10 a page, then one.
+    Key("P 1 [ W 2 ]");
+    ASSERT_EQ(PrintListing(50), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 12);
+    ASSERT_EQ(PrintListing(45), PrintOutcome::Printed);
+    EXPECT_EQ(PdfPageCount(pdf), 7);
 }
 
 TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
@@ -145,9 +139,35 @@ TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
     EXPECT_LE(red, 4);
 }
 
-TEST(ZfieldPrint, WritesThePagesOrLeavesTheFileAsItWas) {
+// The picture commands of zfield, end to end.
+TEST(ZfieldPictures, RunsListingsAndPagesAreWrittenOrTheFileLeftAsItWas) {
     ProjectDir dir;
+    const std::string png = dir.Path("run.png");
+    ASSERT_EQ(
+        Zfield("run --keys \"PEN(redwide.bmp) FD 2\" --instant -o " + png + " --size 400x300"), 0);
+    const QImage picture(QString::fromStdString(png));
+    // 10 x 10 steps fitted into 400 x 300: 300 pixels square, zoom 100.
+    ASSERT_EQ(picture.size(), QSize(300, 300));
+    for (int x = 149; x <= 151; ++x)
+        EXPECT_EQ(Rgb(picture, x, 130), kRed) << x;
+    EXPECT_EQ(Rgb(picture, 153, 130), kWhite);
+    // The robot covers its square around (150, 90) and not the start.
+    EXPECT_NE(Rgb(picture, 150, 90), kWhite);
+    EXPECT_NE(Rgb(picture, 150, 90), kRed);
+    EXPECT_EQ(Rgb(picture, 150, 160), kWhite);
+    EXPECT_NE(Zfield("run --keys \"FD 1\" -o " + png + " --size 10"), 0);
+
+    // A listing shows both lists.
     const std::string program = dir.Path("p.gop");
+    const std::string listing = dir.Path("list.png");
+    ASSERT_EQ(Zfield("keys \"RPT 4 [ FD 1 ] P 3 [ W 2 ]\" -o " + program), 0);
+    ASSERT_EQ(Zfield("listing " + program + " -o " + listing + " --icon-size 20"), 0);
+    const QImage list(QString::fromStdString(listing));
+    ASSERT_FALSE(list.isNull());
+    EXPECT_GT(Count(list, list.rect(), kCyan), 4 * 100);
+    EXPECT_GT(Count(list, list.rect(), kYellow), 3 * 100);
+    EXPECT_NE(Zfield("listing " + program + " -o " + listing + " --icon-size 55"), 0);
+
     const std::string out = dir.Path("out.pdf");
     ASSERT_EQ(Zfield("keys \"FD 1 RPT 4 [ FD 1 RT 9 0 ] P 3 [ W 2 ]\" -o " + program), 0);
     ASSERT_EQ(Zfield("print " + program + " -o " + out + " --icon-size 50"), 0);

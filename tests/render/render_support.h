@@ -1,11 +1,13 @@
 #pragma once
 
 #include "files/bitmap.h"
+#include "files/palette.h"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPointF>
 
 #include <cstdio>
 #include <cstdlib>
@@ -94,13 +96,41 @@ inline int Zfield(const std::string& arguments) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-inline constexpr QRgb kWhite = 0xFFFFFF;
-inline constexpr QRgb kBlack = 0x000000;
-inline constexpr QRgb kRed = 0xFF0000;
-inline constexpr QRgb kGreen = 0x00FF00;
-inline constexpr QRgb kBlue = 0x0000FF;
-inline constexpr QRgb kYellow = 0xFFFF00;
-inline constexpr QRgb kMagenta = 0xFF00FF;
-inline constexpr QRgb kCyan = 0x00FFFF;
+// The program's own palette colours, as pictures hold them.
+inline QRgb PaletteRgb(int index) {
+    const PaletteEntry& e = AppPalette()[static_cast<std::size_t>(index)];
+    return qRgb(e.red, e.green, e.blue) & 0xFFFFFFu;
+}
+inline const QRgb kWhite = PaletteRgb(kPaletteWhite);
+inline const QRgb kBlack = PaletteRgb(kPaletteBlack);
+inline const QRgb kRed = PaletteRgb(kPaletteRed);
+inline const QRgb kGreen = PaletteRgb(kPaletteGreen);
+inline const QRgb kBlue = PaletteRgb(kPaletteBlue);
+inline const QRgb kYellow = PaletteRgb(kPaletteYellow);
+inline const QRgb kMagenta = PaletteRgb(kPaletteMagenta);
+inline const QRgb kCyan = PaletteRgb(kPaletteCyan);
+
+// Pixels of one colour within `box`.
+inline int Count(const QImage& image, const QRect& box, QRgb colour) {
+    int n = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            n += Rgb(image, x, y) == colour;
+    return n;
+}
+
+// Mean position of the opaque pixels of one colour; (-1, -1) where none is.
+inline QPointF Centroid(const QImage& image, QRgb colour) {
+    double sx = 0, sy = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0 && Rgb(image, x, y) == colour) {
+                sx += x;
+                sy += y;
+                ++n;
+            }
+    return n ? QPointF(sx / n, sy / n) : QPointF(-1, -1);
+}
 
 } // namespace zf::test

@@ -10,19 +10,6 @@ namespace {
 
 using namespace zf::test;
 
-QPointF CentroidOf(const QImage& image, QRgb colour) {
-    double sx = 0, sy = 0;
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0 && Rgb(image, x, y) == colour) {
-                sx += x;
-                sy += y;
-                ++n;
-            }
-    return n ? QPointF(sx / n, sy / n) : QPointF(-1, -1);
-}
-
 // A 30-pixel robot (zoom 100) facing right: magenta ground, blue body, a red
 // nose at the right edge and a green mark on its top side.
 class SpriteTest : public ::testing::Test {
@@ -45,7 +32,7 @@ class SpriteTest : public ::testing::Test {
     QPointF Nose(int heading, bool flipped = false) {
         state.heading = heading;
         sprite.BuildZarnikSprite(state, dir.Folder(), false, flipped);
-        return CentroidOf(sprite.Sprite(), kRed);
+        return Centroid(sprite.Sprite(), kRed);
     }
 
     ProjectDir dir;
@@ -70,19 +57,8 @@ TEST_F(SpriteTest, TheTopLeftColourIsTransparentAndFillsTheCorners) {
     for (QPoint corner : {QPoint(0, 0), QPoint(29, 0), QPoint(0, 29), QPoint(29, 29)})
         EXPECT_EQ(qAlpha(sprite.Sprite().pixel(corner)), 0) << corner.x() << "," << corner.y();
     EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);
-}
 
-TEST_F(SpriteTest, FlippingMirrorsTopToBottomBeforeTurning) {
-    Nose(90, false);
-    EXPECT_LT(CentroidOf(sprite.Sprite(), kGreen).y(), 15);
-    Nose(90, true);
-    EXPECT_GT(CentroidOf(sprite.Sprite(), kGreen).y(), 15);
-    EXPECT_GT(CentroidOf(sprite.Sprite(), kRed).x(), 25);
-    EXPECT_EQ(qAlpha(sprite.Shape().pixel(0, 0)), 255);
-    EXPECT_EQ(Rgb(sprite.Shape(), 0, 0), kMagenta);
-}
-
-TEST_F(SpriteTest, AnUnreadableShapeStillShowsARobot) {
+    // An unreadable shape still shows a robot.
     state.shapeId = NameTable().Add("missing.bmp");
     sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
     ASSERT_EQ(sprite.Side(), 30);
@@ -90,9 +66,18 @@ TEST_F(SpriteTest, AnUnreadableShapeStillShowsARobot) {
     EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);
 }
 
+TEST_F(SpriteTest, FlippingMirrorsTopToBottomBeforeTurning) {
+    Nose(90, false);
+    EXPECT_LT(Centroid(sprite.Sprite(), kGreen).y(), 15);
+    Nose(90, true);
+    EXPECT_GT(Centroid(sprite.Sprite(), kGreen).y(), 15);
+    EXPECT_GT(Centroid(sprite.Sprite(), kRed).x(), 25);
+    EXPECT_EQ(qAlpha(sprite.Shape().pixel(0, 0)), 255);
+    EXPECT_EQ(Rgb(sprite.Shape(), 0, 0), kMagenta);
+}
+
 TEST_F(SpriteTest, MovingRestoresWhatTheRobotHid) {
-    state.heading = 90;
-    sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
+    Nose(90);
     QImage screen = Filled(300, 300, Qt::white);
     for (int x = 0; x < 300; ++x)
         screen.setPixel(x, 150, kBlack);
@@ -124,8 +109,7 @@ TEST_F(SpriteTest, MovingRestoresWhatTheRobotHid) {
 }
 
 TEST_F(SpriteTest, ARunningPenDrawsALiveLineBehindTheRobot) {
-    state.heading = 90;
-    sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
+    Nose(90);
     QImage screen = Filled(300, 300, Qt::white);
     PenTrail trail;
     trail.AppendTrailPoint(1500, 1500);

@@ -105,28 +105,23 @@ TEST_F(ExampleRuns, EveryProgramRunsCleanlyOnEveryProject) {
 }
 
 TEST_F(ExampleRuns, ProjectsRunTheirOwnProgramToTheGoal) {
-    const Outcome town = RunExample(kExamples / "town.zfp", {});
-    EXPECT_TRUE(town.messages.empty());
-    EXPECT_EQ(fs::path(town.program), kExamples / "town.gop");
-    // A project's runs start with the pen up.
-    EXPECT_EQ(town.state.homePenStyle, -1);
-    // Finish, where the flag stands.
-    EXPECT_EQ(town.state.x, 2250);
-    EXPECT_EQ(town.state.y, 450);
-
-    // The island's program stamps the cross (444, 312 of its 600-pixel
-    // picture) and backs one step off it.
-    const Outcome island = RunExample(kExamples / "island.zfp", {});
-    EXPECT_TRUE(island.messages.empty());
-    EXPECT_EQ(fs::path(island.program), kExamples / "island.gop");
-    EXPECT_NEAR(island.state.x, 444 * 5 - 240, 10);
-    EXPECT_NEAR(island.state.y, 312 * 5 + 180, 10);
-
-    const Outcome grid = RunExample(kExamples / "gridmat.zfp", {});
-    EXPECT_TRUE(grid.messages.empty());
-    EXPECT_EQ(fs::path(grid.program), kExamples / "square.gop");
-    EXPECT_EQ(grid.state.x, 1500);
-    EXPECT_EQ(grid.state.y, 1500);
+    // The town's finish is where the flag stands; the island's program stamps
+    // the cross (444, 312 of its 600-pixel picture) and backs one step off it.
+    const struct {
+        const char *project, *program;
+        int x, y, near;
+    } goals[] = {{"town.zfp", "town.gop", 2250, 450, 0},
+                 {"island.zfp", "island.gop", 444 * 5 - 240, 312 * 5 + 180, 10},
+                 {"gridmat.zfp", "square.gop", 1500, 1500, 0}};
+    for (const auto& goal : goals) {
+        const Outcome out = RunExample(kExamples / goal.project, {});
+        EXPECT_TRUE(out.messages.empty()) << goal.project;
+        EXPECT_EQ(fs::path(out.program), kExamples / goal.program);
+        EXPECT_NEAR(out.state.x, goal.x, goal.near) << goal.project;
+        EXPECT_NEAR(out.state.y, goal.y, goal.near) << goal.project;
+        // A project's runs start with the pen up.
+        EXPECT_EQ(out.state.homePenStyle, -1) << goal.project;
+    }
 }
 
 TEST_F(ExampleRuns, ACopiedExampleFolderOpensItsOwnFiles) {
