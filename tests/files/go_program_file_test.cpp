@@ -16,6 +16,9 @@ namespace {
 
 using test::Get16;
 using test::Get32;
+using test::LabelRecord;
+using test::LegacyFile;
+using test::LegacyRecord;
 using test::Put16;
 using test::Put32;
 using test::PutText;
@@ -246,49 +249,6 @@ TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
     EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + (dir / "flips.gop"));
     ASSERT_TRUE(OpenGoProgram(again, dir / "flips.gop", true));
     EXPECT_EQ(again.LineCount(GO_LIST), 16501);
-}
-
-// 42-byte records of the old formats, built from their table.
-std::vector<std::uint8_t> LegacyRecord(std::uint8_t opcode, std::initializer_list<std::uint8_t> d,
-                                       std::int16_t value1 = 0, const std::string& name = "") {
-    std::vector<std::uint8_t> r(42, 0);
-    r[0] = opcode;
-    Put16(r, 6, 1);
-    std::size_t i = 8;
-    for (int k = 0; k < 4; ++k)
-        r[8 + k] = kNoDigit;
-    for (std::uint8_t digit : d)
-        r[i++] = digit;
-    Put16(r, 12, static_cast<std::uint16_t>(value1));
-    PutText(r, 16, name);
-    Put16(r, 32, 1);
-    return r;
-}
-
-std::vector<std::uint8_t> LegacyFile(const std::string& header,
-                                     const std::vector<std::vector<std::uint8_t>>& records) {
-    std::vector<std::uint8_t> file(80, 0);
-    PutText(file, 0, header);
-    Put16(file, 30, 6);
-    Put16(file, 32, static_cast<std::uint16_t>(records.size()));
-    Put16(file, 34, 42);
-    for (const auto& r : records)
-        file.insert(file.end(), r.begin(), r.end());
-    return file;
-}
-
-std::vector<std::uint8_t> LabelRecord(const std::string& text, std::int16_t x) {
-    std::vector<std::uint8_t> label(378, 0);
-    PutText(label, 2, text);
-    Put16(label, 303, static_cast<std::uint16_t>(-24));
-    Put16(label, 311, 700);
-    label[313] = 1; // italic
-    PutText(label, 321, "Times New Roman");
-    Put32(label, 354, 0x0000FF);
-    Put16(label, 366, 2);
-    Put16(label, 368, static_cast<std::uint16_t>(x));
-    Put16(label, 370, 900);
-    return label;
 }
 
 TEST_F(GoProgramFile, PictureNamesThatLeaveTheProjectMakeABadFile) {

@@ -19,7 +19,7 @@ using test::Get16;
 using test::Get32;
 using test::Put16;
 using test::Put32;
-using test::PutText;
+using test::V1Project;
 
 struct Host : ProjectHost {
     void SetProjectTitle(const std::string& path) override { title = path; }
@@ -281,45 +281,6 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_EQ(ui.messages[0].id, 1083);
     EXPECT_STREQ(NameTable().Get(state.shapeId), "zarndef.bmp");
-}
-
-// The 1.0 binary form, built from its table.
-std::vector<std::uint8_t> V1Project(const std::string& folder) {
-    std::vector<std::uint8_t> file(398, 0);
-    PutText(file, 0, kProjectV1Header);
-    Put16(file, 32, 2); // trail points
-    Put16(file, 34, 6);
-    Put16(file, 36, 2); // objects
-    Put16(file, 38, 38);
-    PutText(file, 80, folder);
-    PutText(file, 80 + 261, "b.bmp");
-    Put16(file, 80 + 277, 20);
-    Put16(file, 80 + 279, 0);
-    Put16(file, 80 + 281, 750);
-    Put16(file, 80 + 283, 1050);
-    Put16(file, 80 + 286, 90);
-    Put16(file, 80 + 288, 1);
-    PutText(file, 80 + 290, "walk.gop");
-    const std::uint16_t options[] = {3, 1, 0, 0, 0, 3};
-    for (int i = 0; i < 6; ++i)
-        Put16(file, 383 + 2 * i, options[i]);
-    std::vector<std::uint8_t> rest(2 * 6 + 2 * 38 + 378, 0);
-    Put16(rest, 0, 150);
-    Put16(rest, 2, 300);
-    Put16(rest, 4, 0xFFFF);
-    Put16(rest, 6, 450);
-    Put16(rest, 8, 300);
-    Put16(rest, 10, 2);
-    PutText(rest, 12, "tree.bmp");
-    Put16(rest, 12 + 16, 2);
-    Put16(rest, 12 + 24, 600);
-    Put16(rest, 50 + 16, 3);
-    Put16(rest, 50 + 18, 1); // label 1
-    Put16(rest, 50 + 26, 900);
-    PutText(rest, 88 + 2, "Hello");
-    Put16(rest, 88 + 366, 4);
-    file.insert(file.end(), rest.begin(), rest.end());
-    return file;
 }
 
 TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
