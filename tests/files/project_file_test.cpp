@@ -361,28 +361,45 @@ TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     }
 }
 
-TEST_F(ProjectFile, APredefinedProjectOpensAsACopyInTheWorkFolder) {
+TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenChosen) {
     const std::string data = dir / "prog/lessons/one/";
     std::filesystem::create_directories(data);
     for (const char* sub : kProjectSubFolders)
         std::filesystem::create_directory(data + sub);
     test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
-    std::string path = WriteIni(dir, "prog/one.zfp",
-                                "[project]\r\nrelpath=lessons\\one\\\r\n"
-                                "[zarnik pos]\r\nx=1\r\n");
+    const std::string path = WriteIni(
+        dir, "prog/one.zfp", "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n");
     ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
     ProjectScene scene = Scene();
-    EXPECT_TRUE(OpenProject(scene, path, true));
-    ::unsetenv("XDG_DOCUMENTS_DIR");
+    ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     const std::string work = dir / "docs/Zarnikfield Work/";
-    EXPECT_TRUE(std::filesystem::exists(work + "one.zfp"));
     EXPECT_EQ(GetProjectFolder(), work + "lessons/one/");
     EXPECT_EQ(state.x, 1800);
+    // The child moves the robot and saves the copy as the program saves.
+    const std::string copy = work + "one.zfp";
+    SetZarnikPosition(scene, 2400, 600);
+    ASSERT_TRUE(SaveProjectAs(scene, copy));
+    const std::vector<std::uint8_t> saved = test::BytesOf(copy);
+
+    ui.answers = {Answer::Cancel, Answer::Yes, Answer::No};
+    SetZarnikPosition(scene, 150, 150);
+    EXPECT_FALSE(OpenProject(scene, path, true));
+    EXPECT_EQ(state.x, 150);
+    ASSERT_TRUE(OpenProject(scene, path, true));
+    EXPECT_EQ(state.x, 2400);
+    EXPECT_EQ(test::BytesOf(copy), saved);
+    ASSERT_TRUE(OpenProject(scene, path, true));
+    ::unsetenv("XDG_DOCUMENTS_DIR");
+    EXPECT_EQ(state.x, 1800);
+    EXPECT_EQ(test::BytesOf(work + "one (old).zfp"), saved);
+    ASSERT_EQ(ui.questions.size(), 3u);
+    EXPECT_NE(ui.questions[0].text.find(copy), std::string::npos);
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
 
     // Without relpath a predefined project is not one.
-    path = WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n");
-    EXPECT_FALSE(OpenProject(scene, path, true));
+    EXPECT_FALSE(
+        OpenProject(scene, WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n"), true));
     EXPECT_EQ(ui.lastWarningId(), 1088);
 }
 
@@ -397,18 +414,22 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
         EXPECT_FALSE(OpenProject(scene, path, true)) << ini;
         EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << ini;
     }
-    // A Go Program stored with the folder of another place is taken from
-    // the project folder, never from that place.
+    // A project and Go Program stored with the folders of other places are
+    // taken from the project's own folder, never from those places.
     FillScene();
     test::TempFolder elsewhere;
     editor.NewInstruction(op::Back)->digits[0] = 7;
     ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk.gop"));
     editor.Head(GO_LIST)->nameId = NameTable().Add(elsewhere / "walk.gop");
     ProjectScene scene = Scene();
-    test::WriteBytesTo(dir / "p.zfp", WriteProjectV2(scene, dir.path()));
+    test::WriteBytesTo(dir / "p.zfp", WriteProjectV2(scene, "C:\\Gone\\Away\\"));
+    SetProjectFolderFromPath(dir / "prog/");
+    ui.clear();
     Loaded to(ui);
     ProjectScene target = to.Scene();
     ASSERT_TRUE(OpenProject(target, dir / "p.zfp", true));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
 }
 
@@ -456,19 +477,6 @@ TEST_F(ProjectFile, AChangedCopyOfAPredefinedProjectIsOpenedOnlyWhenChosen) {
     ASSERT_EQ(ui.questions.size(), 3u);
     EXPECT_NE(ui.questions[0].text.find(copy), std::string::npos);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-}
-
-TEST_F(ProjectFile, AProjectSavedElsewhereUsesItsOwnFolder) {
-    FillScene();
-    ProjectScene scene = Scene();
-    test::WriteBytesTo(dir / "moved.zfp", WriteProjectV2(scene, "C:\\Gone\\Away\\"));
-    SetProjectFolderFromPath(dir / "prog/");
-    Loaded to(ui);
-    ProjectScene target = to.Scene();
-    ASSERT_TRUE(OpenProject(target, dir / "moved.zfp", true));
-    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
-    EXPECT_NE(to.editor.Head(GO_LIST), nullptr);
 }
 
 } // namespace
