@@ -182,7 +182,7 @@ TEST_F(GoProgramFile, APlaceTextWithoutRecordReadsBackBlank) {
     EXPECT_EQ(text->textObject->ToBytes(), TextObjectRecord{}.ToBytes());
 }
 
-TEST_F(GoProgramFile, TheHeaderTextChoosesTheReaderOrTheMessage) {
+TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused) {
     struct Case {
         std::string header;
         int id;
@@ -205,9 +205,7 @@ TEST_F(GoProgramFile, TheHeaderTextChoosesTheReaderOrTheMessage) {
     ui.clear();
     EXPECT_FALSE(OpenGoProgram(editor, dir / "h.gop", false));
     EXPECT_TRUE(ui.messages.empty());
-}
 
-TEST_F(GoProgramFile, MissingShortAndUnreadableFilesAreRefused) {
     EXPECT_FALSE(OpenGoProgram(editor, dir / "none.gop", true));
     EXPECT_EQ(ui.lastWarningId(), 97);
     test::WriteBytesTo(dir / "short.gop", std::vector<std::uint8_t>(79));
@@ -309,20 +307,20 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8 - 1 - 3);
 }
 
-TEST_F(GoProgramFile, AVersion1FileWithOtherHeaderSizesIsRefusedAfterClearing) {
+TEST_F(GoProgramFile, AVersion1FileWithBadSizesOrLabelsIsRefused) {
+    // Other header sizes: refused after clearing.
     auto file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {3})});
     Put16(file, 30, 5);
     test::WriteBytesTo(dir / "v1.gop", file);
     EXPECT_FALSE(OpenGoProgram(editor, dir / "v1.gop", false));
     EXPECT_EQ(ui.lastWarningId(), 1051); // shown even without reporting
     EXPECT_EQ(editor.Head(GO_LIST), nullptr);
-}
 
-TEST_F(GoProgramFile, AVersion1LabelNumberWithNoRecordEndsTheLoad) {
+    // A label number with no record ends the load.
     for (std::int16_t number : {0, 2, -1}) {
-        auto file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {1}),
-                                                    LegacyRecord(op::PlaceText, {}, number),
-                                                    LegacyRecord(op::Back, {1})});
+        file = LegacyFile(kGoProgramV1Header,
+                          {LegacyRecord(op::Forward, {1}), LegacyRecord(op::PlaceText, {}, number),
+                           LegacyRecord(op::Back, {1})});
         auto label = LabelRecord("only", 0);
         file.insert(file.end(), label.begin(), label.end());
         test::WriteBytesTo(dir / "bad.gop", file);
