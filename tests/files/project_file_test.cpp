@@ -90,6 +90,10 @@ class ProjectFile : public ::testing::Test {
 struct Loaded {
     explicit Loaded(UserInterface& ui) : editor(ui) {}
     ProjectScene Scene() { return {state, trail, objects, editor, host}; }
+    bool Open(const std::string& path, bool report = true) {
+        ProjectScene scene = Scene();
+        return OpenProject(scene, path, report);
+    }
     Host host;
     ZarnikState state;
     PenTrail trail;
@@ -174,8 +178,7 @@ TEST_F(ProjectFile, StoredValuesOutOfRangeFallBack) {
     Put16(file, settings + 18, 120); // height
     test::WriteBytesTo(dir / "r.zfp", file);
     Loaded to(ui);
-    ProjectScene target = to.Scene();
-    ASSERT_TRUE(OpenProject(target, dir / "r.zfp", true));
+    ASSERT_TRUE(to.Open(dir / "r.zfp"));
     EXPECT_EQ(to.state.heading, 0);
     EXPECT_EQ(to.state.floorWidth, 3000);
     EXPECT_EQ(to.state.floorHeight, 3000);
@@ -186,8 +189,7 @@ TEST_F(ProjectFile, AnEmptyGoListIsStoredAsNoNameAndLoadsAsEmptyLists) {
     ProjectScene scene = Scene();
     ASSERT_TRUE(SaveProjectAs(scene, dir / "e.zfp"));
     Loaded to(ui);
-    ProjectScene target = to.Scene();
-    ASSERT_TRUE(OpenProject(target, dir / "e.zfp", true));
+    ASSERT_TRUE(to.Open(dir / "e.zfp"));
     EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Head(PROC_LIST), nullptr);
 }
@@ -218,9 +220,8 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         Loaded to(ui);
         to.state.heading = 45;
         to.trail.SetTrailPoint({1, 2, 3}, 0);
-        ProjectScene target = to.Scene();
         ui.clear();
-        EXPECT_FALSE(OpenProject(target, dir / "d.zfp", false)) << i;
+        EXPECT_FALSE(to.Open(dir / "d.zfp", false)) << i;
         EXPECT_EQ(ui.lastWarning(), Text(1088, {dir / "d.zfp"})) << i;
         EXPECT_EQ(to.state.heading, 45);
         EXPECT_EQ(to.trail.trailLength(), 1);
@@ -426,8 +427,7 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
     SetProjectFolderFromPath(dir / "prog/");
     ui.clear();
     Loaded to(ui);
-    ProjectScene target = to.Scene();
-    ASSERT_TRUE(OpenProject(target, dir / "p.zfp", true));
+    ASSERT_TRUE(to.Open(dir / "p.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
@@ -444,39 +444,6 @@ TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
     EXPECT_EQ(state.x, 1800);
-}
-
-TEST_F(ProjectFile, AChangedCopyOfAPredefinedProjectIsOpenedOnlyWhenChosen) {
-    const std::string data = dir / "prog/lessons/one/";
-    std::filesystem::create_directories(data);
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directory(data + sub);
-    test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
-    const std::string path = WriteIni(
-        dir, "prog/one.zfp", "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n");
-    ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, path, true));
-    // The child moves the robot and saves the copy as the program saves.
-    const std::string copy = dir / "docs/Zarnikfield Work/one.zfp";
-    SetZarnikPosition(scene, 2400, 600);
-    ASSERT_TRUE(SaveProjectAs(scene, copy));
-    const std::vector<std::uint8_t> saved = test::BytesOf(copy);
-
-    ui.answers = {Answer::Cancel, Answer::Yes, Answer::No};
-    SetZarnikPosition(scene, 150, 150);
-    EXPECT_FALSE(OpenProject(scene, path, true));
-    EXPECT_EQ(state.x, 150);
-    ASSERT_TRUE(OpenProject(scene, path, true));
-    EXPECT_EQ(state.x, 2400);
-    EXPECT_EQ(test::BytesOf(copy), saved);
-    ASSERT_TRUE(OpenProject(scene, path, true));
-    ::unsetenv("XDG_DOCUMENTS_DIR");
-    EXPECT_EQ(state.x, 1800);
-    EXPECT_EQ(test::BytesOf(dir / "docs/Zarnikfield Work/one (old).zfp"), saved);
-    ASSERT_EQ(ui.questions.size(), 3u);
-    EXPECT_NE(ui.questions[0].text.find(copy), std::string::npos);
-    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
 }
 
 } // namespace
