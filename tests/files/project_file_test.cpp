@@ -52,6 +52,10 @@ class ProjectFile : public ::testing::Test {
     void TearDown() override { std::filesystem::current_path(start); }
 
     ProjectScene Scene() { return {state, trail, objects, editor, host}; }
+    bool Open(const std::string& path, bool report = true) {
+        ProjectScene scene = Scene();
+        return OpenProject(scene, path, report);
+    }
 
     // Robot, trail, objects and a saved Go Program.
     void FillScene() {
@@ -230,11 +234,10 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
 }
 
 TEST_F(ProjectFile, MissingAndForeignFilesGiveTheirMessages) {
-    ProjectScene scene = Scene();
-    EXPECT_FALSE(OpenProject(scene, dir / "none.zfp", true));
+    EXPECT_FALSE(Open(dir / "none.zfp"));
     EXPECT_EQ(ui.lastWarningId(), 1072);
     test::WriteBytesTo(dir / "x.zfp", std::vector<std::uint8_t>{'[', 'a', ']', '\n'});
-    EXPECT_FALSE(OpenProject(scene, dir / "x.zfp", false)); // shown even when not reporting
+    EXPECT_FALSE(Open(dir / "x.zfp", false)); // shown even when not reporting
     EXPECT_EQ(ui.lastWarning(), Text(1088, {dir / "x.zfp"}));
 }
 
@@ -250,8 +253,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
                                 "[zarnik pos]\r\nx=0.5\r\ny=-1.5\r\nbearing=-5\r\n"
                                 "[zarnik shapes]\r\ndef=b.bmp\r\n[background]\r\ndef=park.bmp\r\n"
                                 "[go program]\r\ndef=walk.gop\r\n");
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, path, true));
+    ASSERT_TRUE(Open(path));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(state.homeX, 1650);
     EXPECT_EQ(state.homeY, 1950);
@@ -267,8 +269,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
 TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     std::string path =
         WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\n[go program]\r\ndef=gone.gop\r\n");
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, path, true));
+    ASSERT_TRUE(Open(path));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].id, 1082); // zarndef.bmp missing: a.bmp comes first
     EXPECT_STREQ(NameTable().Get(state.shapeId), "a.bmp");
@@ -279,7 +280,7 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     std::filesystem::remove(dir / "zarniks/a.bmp");
     std::filesystem::remove(dir / "zarniks/b.bmp");
     ui.clear();
-    ASSERT_TRUE(OpenProject(scene, path, true));
+    ASSERT_TRUE(Open(path));
     EXPECT_EQ(ui.messages[0].id, 1083);
     EXPECT_STREQ(NameTable().Get(state.shapeId), "zarndef.bmp");
 }
@@ -287,8 +288,7 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
 TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     test::WriteBytesTo(dir / "walk.gop", WriteGoProgramV2(editor));
     test::WriteBytesTo(dir / "v1.zfp", V1Project("C:\\OLD\\PLACE\\"));
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, dir / "v1.zfp", true));
+    ASSERT_TRUE(Open(dir / "v1.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     ASSERT_TRUE(host.options);
     EXPECT_EQ(host.options->listingSize, 3);
@@ -314,13 +314,12 @@ TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesIsRefused) {
     auto file = V1Project("");
     Put16(file, 36, 30); // more objects than the file holds
     test::WriteBytesTo(dir / "v1.zfp", file);
-    ProjectScene scene = Scene();
-    EXPECT_FALSE(OpenProject(scene, dir / "v1.zfp", true));
+    EXPECT_FALSE(Open(dir / "v1.zfp"));
     EXPECT_EQ(ui.lastWarningId(), 1088);
     file = V1Project("");
     Put16(file, 398 + 12 + 38 + 18, 2); // a label number with no label
     test::WriteBytesTo(dir / "v1.zfp", file);
-    EXPECT_FALSE(OpenProject(scene, dir / "v1.zfp", true));
+    EXPECT_FALSE(Open(dir / "v1.zfp"));
     EXPECT_EQ(objects.size(), 0u);
 }
 
@@ -399,8 +398,7 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
 
     // Without relpath a predefined project is not one.
-    EXPECT_FALSE(
-        OpenProject(scene, WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n"), true));
+    EXPECT_FALSE(Open(WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n")));
     EXPECT_EQ(ui.lastWarningId(), 1088);
 }
 
@@ -410,9 +408,8 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
                             "[background]\r\ndef=/etc/x.bmp\r\n",
                             "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"}) {
         ui.clear();
-        ProjectScene scene = Scene();
         const std::string path = WriteIni(dir, "i.zfp", ini);
-        EXPECT_FALSE(OpenProject(scene, path, true)) << ini;
+        EXPECT_FALSE(Open(path)) << ini;
         EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << ini;
     }
     // A project and Go Program stored with the folders of other places are
@@ -439,8 +436,7 @@ TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
     // Opening changes the current directory on the way.
     SetProjectFolderFromPath(dir / "prog/");
     std::filesystem::current_path(dir / "user");
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, "../i.zfp", true));
+    ASSERT_TRUE(Open("../i.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
     EXPECT_EQ(state.x, 1800);
