@@ -252,26 +252,21 @@ Answer NotAsked(const std::string&, const std::string&) {
     return Answer::Cancel;
 }
 
-TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolder) {
+TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyUnasked) {
     auto copy = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked);
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->path, dir / "Docs/Zarnikfield Work/maze.zfp");
     EXPECT_FALSE(copy->usersCopy);
     EXPECT_EQ(test::BytesOf(copy->path), (std::vector<std::uint8_t>{'v', '1'}));
-    std::string data = dir / "Docs/Zarnikfield Work/projects/junior/";
+    const std::string work = dir / "Docs/Zarnikfield Work/", data = work + "projects/junior/";
     EXPECT_EQ(test::BytesOf(data + "backgnds/grass.bmp"), std::vector<std::uint8_t>{7});
     EXPECT_TRUE(fs::is_directory(data + "pens"));
     EXPECT_EQ(fs::current_path(), fs::path(data).parent_path());
-}
 
-TEST_F(PredefinedProject, AChangedCopyIsNeverOverwrittenUnasked) {
-    ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked));
     // Opening again an unchanged copy asks nothing and keeps the user's data.
-    std::string work = dir / "Docs/Zarnikfield Work/";
-    test::WriteBytesTo(work + "projects/junior/backgnds/grass.bmp", {8});
+    test::WriteBytesTo(data + "backgnds/grass.bmp", {8});
     ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked));
-    EXPECT_EQ(test::BytesOf(work + "projects/junior/backgnds/grass.bmp"),
-              std::vector<std::uint8_t>{8});
+    EXPECT_EQ(test::BytesOf(data + "backgnds/grass.bmp"), std::vector<std::uint8_t>{8});
 
     // Starting afresh keeps the changed copy under a name not yet taken.
     const std::vector<std::uint8_t> mine{'m', 'i', 'n', 'e'}, earlier{'e'};
