@@ -154,7 +154,7 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     EXPECT_STREQ(NameTable().Get(loaded.Head(GO_LIST)->nameId), "again.gop");
 }
 
-TEST_F(GoProgramFile, TextRecordsAreIndexedAndTextsShareIds) {
+TEST_F(GoProgramFile, TextRecordsAreIndexedTextsShareIdsAndABareTextReadsBackBlank) {
     KeyFullProgram();
     std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
     std::uint32_t records = Get32(file, 88 + 24 + 8), texts = Get32(file, 88 + 36 + 8);
@@ -171,15 +171,11 @@ TEST_F(GoProgramFile, TextRecordsAreIndexedAndTextsShareIds) {
         if (Get16(file, at) == op::PlaceText)
             indexes.push_back(Get32(file, at + 40));
     EXPECT_EQ(indexes, (std::vector<std::uint32_t>{1, 2, 0}));
-}
-
-TEST_F(GoProgramFile, APlaceTextWithoutRecordReadsBackBlank) {
-    Add(op::PlaceText);
+    // The bare one reads back with a blank record.
     GoEditor loaded(ui);
-    ASSERT_TRUE(OpenGoProgram(loaded, Save("t.gop"), true));
-    const GoInstruction* text = loaded.Head(GO_LIST)->next;
-    ASSERT_TRUE(text && text->textObject);
-    EXPECT_EQ(text->textObject->ToBytes(), TextObjectRecord{}.ToBytes());
+    ASSERT_TRUE(ReadGoProgramV2(loaded, std::span<const std::uint8_t>(file), "t.gop"));
+    ASSERT_TRUE(loaded.Last(GO_LIST)->textObject);
+    EXPECT_EQ(loaded.Last(GO_LIST)->textObject->ToBytes(), TextObjectRecord{}.ToBytes());
 }
 
 TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused) {
