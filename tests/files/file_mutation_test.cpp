@@ -143,25 +143,14 @@ Bytes FullGoProgram(UserInterface& ui) {
     return WriteGoProgramV2(editor);
 }
 
+// Four records: the header, a move, a text on label 1, a move.
 Bytes LegacyGoProgram(const char* header, bool labels) {
-    Bytes file(80, 0);
-    test::PutText(file, 0, header);
-    test::Put16(file, 30, 6);
-    test::Put16(file, 32, 4);
-    test::Put16(file, 34, 42);
-    const std::uint8_t opcodes[] = {op::GoProgramHeader, op::Forward, op::PlaceText, op::Back};
-    for (std::uint8_t opcode : opcodes) {
-        Bytes r(42, 0);
-        r[0] = opcode;
-        r[8] = 1;
-        r[9] = r[10] = r[11] = kNoDigit;
-        r[12] = 1;
-        test::PutText(r, 16, "name.bmp");
-        file.insert(file.end(), r.begin(), r.end());
-    }
+    Bytes file = test::LegacyFile(
+        header, {test::LegacyRecord(op::GoProgramHeader, {1}, 1, "name.bmp"),
+                 test::LegacyRecord(op::Forward, {1}, 1), test::LegacyRecord(op::PlaceText, {}, 1),
+                 test::LegacyRecord(op::Back, {1}, 1)});
     if (labels) {
-        Bytes label(378, 0);
-        test::PutText(label, 2, "label");
+        Bytes label = test::LabelRecord("label", 0);
         file.insert(file.end(), label.begin(), label.end());
     }
     return file;
@@ -193,27 +182,6 @@ TEST_F(DamagedFiles, GoProgramsOfEveryVersionLoadOrFailCleanly) {
     EXPECT_GT(loaded, 0);
 }
 
-Bytes V1Project() {
-    Bytes file(398, 0);
-    test::PutText(file, 0, kProjectV1Header);
-    test::Put16(file, 32, 2);
-    test::Put16(file, 34, 6);
-    test::Put16(file, 36, 2);
-    test::Put16(file, 38, 38);
-    test::PutText(file, 80 + 261, "zarndef.bmp");
-    test::Put16(file, 80 + 277, 10);
-    test::Put16(file, 80 + 279, 10);
-    test::PutText(file, 80 + 290, "walk.gop");
-    Bytes rest(12 + 76 + 378, 0);
-    test::PutText(rest, 12, "tree.bmp");
-    test::Put16(rest, 12 + 16, 2);
-    test::Put16(rest, 50 + 16, 3);
-    test::Put16(rest, 50 + 18, 1);
-    test::PutText(rest, 88 + 2, "Hello");
-    file.insert(file.end(), rest.begin(), rest.end());
-    return file;
-}
-
 TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
     test::Recorder ui;
     ResetTables();
@@ -225,6 +193,7 @@ TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
     ProjectScene scene{state, trail, objects, editor, host};
 
     test::WriteBytesTo(dir / "walk.gop", FullGoProgram(ui));
+    test::WriteBytesTo(dir / "zarniks/b.bmp", {1});
     SetBackground(scene, "park.bmp");
     objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 300, 0, 0, 0, 0);
     TextObjectRecord record;
@@ -237,7 +206,7 @@ TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
     ASSERT_TRUE(OpenGoProgram(editor, dir / "walk.gop", true));
     const std::string ini = "[floor size]\r\nx=12\r\ny=8\r\n[zarnik pos]\r\nx=1.5\r\nbearing=90\r\n"
                             "[background]\r\ndef=park.bmp\r\n[go program]\r\ndef=walk.gop\r\n";
-    const Bytes bases[] = {WriteProjectV2(scene, dir.path() + "/"), V1Project(),
+    const Bytes bases[] = {WriteProjectV2(scene, dir.path() + "/"), test::V1Project(""),
                            Bytes(ini.begin(), ini.end())};
     const std::string path = dir / "damaged.zfp";
     int loaded = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,15 @@ void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v);
 std::uint16_t Get16(const std::vector<std::uint8_t>& b, std::size_t at);
 std::uint32_t Get32(const std::vector<std::uint8_t>& b, std::size_t at);
 void PutText(std::vector<std::uint8_t>& b, std::size_t at, const std::string& text);
+
+// The old binary forms, built from their tables: a 42-byte Go Program record,
+// a Go Program file of such records, a 378-byte label and a 1.0 project
+// (two trail points, a stamp and a text, robot b.bmp, program walk.gop).
+std::vector<std::uint8_t> LegacyRecord(std::uint8_t opcode, std::initializer_list<std::uint8_t> d,
+                                       std::int16_t value1 = 0, const std::string& name = "");
+std::vector<std::uint8_t> LegacyFile(const std::string& header,
+                                     const std::vector<std::vector<std::uint8_t>>& records);
+std::vector<std::uint8_t> LabelRecord(const std::string& text, std::int16_t x);
+std::vector<std::uint8_t> V1Project(const std::string& folder);
 
 } // namespace zf::test

@@ -16,6 +16,9 @@ namespace {
 
 using test::Get16;
 using test::Get32;
+using test::LabelRecord;
+using test::LegacyFile;
+using test::LegacyRecord;
 using test::Put16;
 using test::Put32;
 using test::PutText;
@@ -151,7 +154,7 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     EXPECT_STREQ(NameTable().Get(loaded.Head(GO_LIST)->nameId), "again.gop");
 }
 
-TEST_F(GoProgramFile, TextRecordsAreIndexedAndTextsShareIds) {
+TEST_F(GoProgramFile, TextRecordsAreIndexedTextsShareIdsAndABareTextReadsBackBlank) {
     KeyFullProgram();
     std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
     std::uint32_t records = Get32(file, 88 + 24 + 8), texts = Get32(file, 88 + 36 + 8);
@@ -168,18 +171,14 @@ TEST_F(GoProgramFile, TextRecordsAreIndexedAndTextsShareIds) {
         if (Get16(file, at) == op::PlaceText)
             indexes.push_back(Get32(file, at + 40));
     EXPECT_EQ(indexes, (std::vector<std::uint32_t>{1, 2, 0}));
-}
-
-TEST_F(GoProgramFile, APlaceTextWithoutRecordReadsBackBlank) {
-    Add(op::PlaceText);
+    // The bare one reads back with a blank record.
     GoEditor loaded(ui);
-    ASSERT_TRUE(OpenGoProgram(loaded, Save("t.gop"), true));
-    const GoInstruction* text = loaded.Head(GO_LIST)->next;
-    ASSERT_TRUE(text && text->textObject);
-    EXPECT_EQ(text->textObject->ToBytes(), TextObjectRecord{}.ToBytes());
+    ASSERT_TRUE(ReadGoProgramV2(loaded, std::span<const std::uint8_t>(file), "t.gop"));
+    ASSERT_TRUE(loaded.Last(GO_LIST)->textObject);
+    EXPECT_EQ(loaded.Last(GO_LIST)->textObject->ToBytes(), TextObjectRecord{}.ToBytes());
 }
 
-TEST_F(GoProgramFile, TheHeaderTextChoosesTheReaderOrTheMessage) {
+TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused) {
     struct Case {
         std::string header;
         int id;
@@ -202,9 +201,7 @@ TEST_F(GoProgramFile, TheHeaderTextChoosesTheReaderOrTheMessage) {
     ui.clear();
     EXPECT_FALSE(OpenGoProgram(editor, dir / "h.gop", false));
     EXPECT_TRUE(ui.messages.empty());
-}
 
-TEST_F(GoProgramFile, MissingShortAndUnreadableFilesAreRefused) {
     EXPECT_FALSE(OpenGoProgram(editor, dir / "none.gop", true));
     EXPECT_EQ(ui.lastWarningId(), 97);
     test::WriteBytesTo(dir / "short.gop", std::vector<std::uint8_t>(79));
@@ -246,49 +243,6 @@ TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
     EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + (dir / "flips.gop"));
     ASSERT_TRUE(OpenGoProgram(again, dir / "flips.gop", true));
     EXPECT_EQ(again.LineCount(GO_LIST), 16501);
-}
-
-// 42-byte records of the old formats, built from their table.
-std::vector<std::uint8_t> LegacyRecord(std::uint8_t opcode, std::initializer_list<std::uint8_t> d,
-                                       std::int16_t value1 = 0, const std::string& name = "") {
-    std::vector<std::uint8_t> r(42, 0);
-    r[0] = opcode;
-    Put16(r, 6, 1);
-    std::size_t i = 8;
-    for (int k = 0; k < 4; ++k)
-        r[8 + k] = kNoDigit;
-    for (std::uint8_t digit : d)
-        r[i++] = digit;
-    Put16(r, 12, static_cast<std::uint16_t>(value1));
-    PutText(r, 16, name);
-    Put16(r, 32, 1);
-    return r;
-}
-
-std::vector<std::uint8_t> LegacyFile(const std::string& header,
-                                     const std::vector<std::vector<std::uint8_t>>& records) {
-    std::vector<std::uint8_t> file(80, 0);
-    PutText(file, 0, header);
-    Put16(file, 30, 6);
-    Put16(file, 32, static_cast<std::uint16_t>(records.size()));
-    Put16(file, 34, 42);
-    for (const auto& r : records)
-        file.insert(file.end(), r.begin(), r.end());
-    return file;
-}
-
-std::vector<std::uint8_t> LabelRecord(const std::string& text, std::int16_t x) {
-    std::vector<std::uint8_t> label(378, 0);
-    PutText(label, 2, text);
-    Put16(label, 303, static_cast<std::uint16_t>(-24));
-    Put16(label, 311, 700);
-    label[313] = 1; // italic
-    PutText(label, 321, "Times New Roman");
-    Put32(label, 354, 0x0000FF);
-    Put16(label, 366, 2);
-    Put16(label, 368, static_cast<std::uint16_t>(x));
-    Put16(label, 370, 900);
-    return label;
 }
 
 TEST_F(GoProgramFile, PictureNamesThatLeaveTheProjectMakeABadFile) {
@@ -349,20 +303,20 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8 - 1 - 3);
 }
 
-TEST_F(GoProgramFile, AVersion1FileWithOtherHeaderSizesIsRefusedAfterClearing) {
+TEST_F(GoProgramFile, AVersion1FileWithBadSizesOrLabelsIsRefused) {
+    // Other header sizes: refused after clearing.
     auto file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {3})});
     Put16(file, 30, 5);
     test::WriteBytesTo(dir / "v1.gop", file);
     EXPECT_FALSE(OpenGoProgram(editor, dir / "v1.gop", false));
     EXPECT_EQ(ui.lastWarningId(), 1051); // shown even without reporting
     EXPECT_EQ(editor.Head(GO_LIST), nullptr);
-}
 
-TEST_F(GoProgramFile, AVersion1LabelNumberWithNoRecordEndsTheLoad) {
+    // A label number with no record ends the load.
     for (std::int16_t number : {0, 2, -1}) {
-        auto file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {1}),
-                                                    LegacyRecord(op::PlaceText, {}, number),
-                                                    LegacyRecord(op::Back, {1})});
+        file = LegacyFile(kGoProgramV1Header,
+                          {LegacyRecord(op::Forward, {1}), LegacyRecord(op::PlaceText, {}, number),
+                           LegacyRecord(op::Back, {1})});
         auto label = LabelRecord("only", 0);
         file.insert(file.end(), label.begin(), label.end());
         test::WriteBytesTo(dir / "bad.gop", file);

@@ -29,33 +29,31 @@ struct FakeStarter {
     }
 };
 
-TEST(PaintPackage, StopsAtTheFirstProgramThatStarts) {
-    test::Recorder ui;
-    FakeStarter fake{{kStartFileNotFound, kProgramStarted, kProgramStarted}, {}};
-    EXPECT_TRUE(StartPaintPackage(ui, "/p/zarniks/untitled.bmp", {"nopaint", "paint", "third"},
-                                  fake.Starter()));
-    ASSERT_EQ(fake.calls.size(), 2u);
-    EXPECT_EQ(fake.calls[1].first, "paint");
-    EXPECT_EQ(fake.calls[1].second, "/p/zarniks/untitled.bmp");
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(PaintPackage, WarnsAccordingToTheLastResult) {
+// Each program is tried in turn; the last one's result names the warning.
+TEST(PaintPackage, StopsAtTheFirstProgramThatStartsOrWarnsByTheLastResult) {
     struct Case {
         int last;
         std::string text;
     } cases[] = {
+        {kProgramStarted, ""},
         {kStartFileNotFound, unnumbered::kPaintFileNotFound},
         {kStartPathNotFound, unnumbered::kPaintInvalidPath},
         {11, FormatText(unnumbered::kPaintStartError, {11LL})},
     };
     for (const Case& c : cases) {
         test::Recorder ui;
-        FakeStarter fake{{kStartPathNotFound, kStartFileNotFound, c.last}, {}};
-        EXPECT_FALSE(StartPaintPackage(ui, "x.bmp", {"a", "b", "c"}, fake.Starter()));
-        EXPECT_EQ(fake.calls.size(), 3u);
+        FakeStarter fake{{kStartPathNotFound, kStartFileNotFound, c.last, kProgramStarted}, {}};
+        EXPECT_EQ(StartPaintPackage(ui, "/p/zarniks/untitled.bmp", {"a", "b", "c"}, fake.Starter()),
+                  c.text.empty());
+        ASSERT_EQ(fake.calls.size(), 3u);
+        EXPECT_EQ(fake.calls[2],
+                  (std::pair<std::string, std::string>{"c", "/p/zarniks/untitled.bmp"}));
         EXPECT_EQ(ui.lastWarning(), c.text);
     }
+    test::Recorder ui;
+    FakeStarter first{{kProgramStarted}, {}};
+    EXPECT_TRUE(StartPaintPackage(ui, "x.bmp", {"a", "b", "c"}, first.Starter()));
+    EXPECT_EQ(first.calls.size(), 1u);
 }
 
 class PaintIni : public ::testing::Test {

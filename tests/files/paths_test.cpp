@@ -27,31 +27,21 @@ TEST(StoredPaths, WildcardsMatchAsOnWindows) {
     EXPECT_FALSE(MatchesPattern("abc", "*d*"));
 }
 
-class CaseInsensitiveLookup : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::filesystem::create_directories(dir / "Backgnds");
-        test::WriteBytesTo(dir / "Backgnds/Grass.BMP", {1});
-    }
+// The exact name first, then one whose case differs; a missing tail as given.
+TEST(CaseInsensitiveLookup, FindsEntriesWhoseCaseDiffers) {
     TempFolder dir;
-};
-
-TEST_F(CaseInsensitiveLookup, FindsAnEntryWhoseCaseDiffers) {
-    std::string stored = ToStoredPath(dir.path()) + "\\BACKGNDS\\grass.bmp";
-    EXPECT_EQ(ResolvePath(stored), dir / "Backgnds/Grass.BMP");
-}
-
-TEST_F(CaseInsensitiveLookup, PrefersTheExactName) {
-    test::WriteBytesTo(dir / "Backgnds/grass.bmp", {2});
-    EXPECT_EQ(ResolvePath(dir / "Backgnds/grass.bmp"), dir / "Backgnds/grass.bmp");
-    EXPECT_EQ(ResolvePath(dir / "backgnds/GRASS.bmp"), dir / "Backgnds/Grass.BMP");
-}
-
-TEST_F(CaseInsensitiveLookup, KeepsTheMissingTailAsGiven) {
+    std::filesystem::create_directories(dir / "Backgnds");
+    test::WriteBytesTo(dir / "Backgnds/Grass.BMP", {1});
+    EXPECT_EQ(ResolvePath(ToStoredPath(dir.path()) + "\\BACKGNDS\\grass.bmp"),
+              dir / "Backgnds/Grass.BMP");
     EXPECT_EQ(ResolvePath(dir / "BACKGNDS/New Picture.bmp"), dir / "Backgnds/New Picture.bmp");
     EXPECT_EQ(ResolvePath(dir / "nowhere/x.bmp"), dir / "nowhere/x.bmp");
     EXPECT_TRUE(DirectoryExists(ResolvePath(dir / "backgnds")));
     EXPECT_FALSE(DirectoryExists(dir / "Backgnds/Grass.BMP"));
+
+    test::WriteBytesTo(dir / "Backgnds/grass.bmp", {2});
+    EXPECT_EQ(ResolvePath(dir / "Backgnds/grass.bmp"), dir / "Backgnds/grass.bmp");
+    EXPECT_EQ(ResolvePath(dir / "backgnds/GRASS.bmp"), dir / "Backgnds/Grass.BMP");
 }
 
 } // namespace

@@ -19,7 +19,7 @@ using test::Get16;
 using test::Get32;
 using test::Put16;
 using test::Put32;
-using test::PutText;
+using test::V1Project;
 
 struct Host : ProjectHost {
     void SetProjectTitle(const std::string& path) override { title = path; }
@@ -52,6 +52,10 @@ class ProjectFile : public ::testing::Test {
     void TearDown() override { std::filesystem::current_path(start); }
 
     ProjectScene Scene() { return {state, trail, objects, editor, host}; }
+    bool Open(const std::string& path, bool report = true) {
+        ProjectScene scene = Scene();
+        return OpenProject(scene, path, report);
+    }
 
     // Robot, trail, objects and a saved Go Program.
     void FillScene() {
@@ -90,6 +94,10 @@ class ProjectFile : public ::testing::Test {
 struct Loaded {
     explicit Loaded(UserInterface& ui) : editor(ui) {}
     ProjectScene Scene() { return {state, trail, objects, editor, host}; }
+    bool Open(const std::string& path, bool report = true) {
+        ProjectScene scene = Scene();
+        return OpenProject(scene, path, report);
+    }
     Host host;
     ZarnikState state;
     PenTrail trail;
@@ -174,8 +182,7 @@ TEST_F(ProjectFile, StoredValuesOutOfRangeFallBack) {
     Put16(file, settings + 18, 120); // height
     test::WriteBytesTo(dir / "r.zfp", file);
     Loaded to(ui);
-    ProjectScene target = to.Scene();
-    ASSERT_TRUE(OpenProject(target, dir / "r.zfp", true));
+    ASSERT_TRUE(to.Open(dir / "r.zfp"));
     EXPECT_EQ(to.state.heading, 0);
     EXPECT_EQ(to.state.floorWidth, 3000);
     EXPECT_EQ(to.state.floorHeight, 3000);
@@ -186,8 +193,7 @@ TEST_F(ProjectFile, AnEmptyGoListIsStoredAsNoNameAndLoadsAsEmptyLists) {
     ProjectScene scene = Scene();
     ASSERT_TRUE(SaveProjectAs(scene, dir / "e.zfp"));
     Loaded to(ui);
-    ProjectScene target = to.Scene();
-    ASSERT_TRUE(OpenProject(target, dir / "e.zfp", true));
+    ASSERT_TRUE(to.Open(dir / "e.zfp"));
     EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Head(PROC_LIST), nullptr);
 }
@@ -218,9 +224,8 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         Loaded to(ui);
         to.state.heading = 45;
         to.trail.SetTrailPoint({1, 2, 3}, 0);
-        ProjectScene target = to.Scene();
         ui.clear();
-        EXPECT_FALSE(OpenProject(target, dir / "d.zfp", false)) << i;
+        EXPECT_FALSE(to.Open(dir / "d.zfp", false)) << i;
         EXPECT_EQ(ui.lastWarning(), Text(1088, {dir / "d.zfp"})) << i;
         EXPECT_EQ(to.state.heading, 45);
         EXPECT_EQ(to.trail.trailLength(), 1);
@@ -229,11 +234,10 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
 }
 
 TEST_F(ProjectFile, MissingAndForeignFilesGiveTheirMessages) {
-    ProjectScene scene = Scene();
-    EXPECT_FALSE(OpenProject(scene, dir / "none.zfp", true));
+    EXPECT_FALSE(Open(dir / "none.zfp"));
     EXPECT_EQ(ui.lastWarningId(), 1072);
     test::WriteBytesTo(dir / "x.zfp", std::vector<std::uint8_t>{'[', 'a', ']', '\n'});
-    EXPECT_FALSE(OpenProject(scene, dir / "x.zfp", false)); // shown even when not reporting
+    EXPECT_FALSE(Open(dir / "x.zfp", false)); // shown even when not reporting
     EXPECT_EQ(ui.lastWarning(), Text(1088, {dir / "x.zfp"}));
 }
 
@@ -249,8 +253,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
                                 "[zarnik pos]\r\nx=0.5\r\ny=-1.5\r\nbearing=-5\r\n"
                                 "[zarnik shapes]\r\ndef=b.bmp\r\n[background]\r\ndef=park.bmp\r\n"
                                 "[go program]\r\ndef=walk.gop\r\n");
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, path, true));
+    ASSERT_TRUE(Open(path));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(state.homeX, 1650);
     EXPECT_EQ(state.homeY, 1950);
@@ -266,8 +269,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
 TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     std::string path =
         WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\n[go program]\r\ndef=gone.gop\r\n");
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, path, true));
+    ASSERT_TRUE(Open(path));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].id, 1082); // zarndef.bmp missing: a.bmp comes first
     EXPECT_STREQ(NameTable().Get(state.shapeId), "a.bmp");
@@ -278,55 +280,15 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     std::filesystem::remove(dir / "zarniks/a.bmp");
     std::filesystem::remove(dir / "zarniks/b.bmp");
     ui.clear();
-    ASSERT_TRUE(OpenProject(scene, path, true));
+    ASSERT_TRUE(Open(path));
     EXPECT_EQ(ui.messages[0].id, 1083);
     EXPECT_STREQ(NameTable().Get(state.shapeId), "zarndef.bmp");
-}
-
-// The 1.0 binary form, built from its table.
-std::vector<std::uint8_t> V1Project(const std::string& folder) {
-    std::vector<std::uint8_t> file(398, 0);
-    PutText(file, 0, kProjectV1Header);
-    Put16(file, 32, 2); // trail points
-    Put16(file, 34, 6);
-    Put16(file, 36, 2); // objects
-    Put16(file, 38, 38);
-    PutText(file, 80, folder);
-    PutText(file, 80 + 261, "b.bmp");
-    Put16(file, 80 + 277, 20);
-    Put16(file, 80 + 279, 0);
-    Put16(file, 80 + 281, 750);
-    Put16(file, 80 + 283, 1050);
-    Put16(file, 80 + 286, 90);
-    Put16(file, 80 + 288, 1);
-    PutText(file, 80 + 290, "walk.gop");
-    const std::uint16_t options[] = {3, 1, 0, 0, 0, 3};
-    for (int i = 0; i < 6; ++i)
-        Put16(file, 383 + 2 * i, options[i]);
-    std::vector<std::uint8_t> rest(2 * 6 + 2 * 38 + 378, 0);
-    Put16(rest, 0, 150);
-    Put16(rest, 2, 300);
-    Put16(rest, 4, 0xFFFF);
-    Put16(rest, 6, 450);
-    Put16(rest, 8, 300);
-    Put16(rest, 10, 2);
-    PutText(rest, 12, "tree.bmp");
-    Put16(rest, 12 + 16, 2);
-    Put16(rest, 12 + 24, 600);
-    Put16(rest, 50 + 16, 3);
-    Put16(rest, 50 + 18, 1); // label 1
-    Put16(rest, 50 + 26, 900);
-    PutText(rest, 88 + 2, "Hello");
-    Put16(rest, 88 + 366, 4);
-    file.insert(file.end(), rest.begin(), rest.end());
-    return file;
 }
 
 TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     test::WriteBytesTo(dir / "walk.gop", WriteGoProgramV2(editor));
     test::WriteBytesTo(dir / "v1.zfp", V1Project("C:\\OLD\\PLACE\\"));
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, dir / "v1.zfp", true));
+    ASSERT_TRUE(Open(dir / "v1.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     ASSERT_TRUE(host.options);
     EXPECT_EQ(host.options->listingSize, 3);
@@ -352,13 +314,12 @@ TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesIsRefused) {
     auto file = V1Project("");
     Put16(file, 36, 30); // more objects than the file holds
     test::WriteBytesTo(dir / "v1.zfp", file);
-    ProjectScene scene = Scene();
-    EXPECT_FALSE(OpenProject(scene, dir / "v1.zfp", true));
+    EXPECT_FALSE(Open(dir / "v1.zfp"));
     EXPECT_EQ(ui.lastWarningId(), 1088);
     file = V1Project("");
     Put16(file, 398 + 12 + 38 + 18, 2); // a label number with no label
     test::WriteBytesTo(dir / "v1.zfp", file);
-    EXPECT_FALSE(OpenProject(scene, dir / "v1.zfp", true));
+    EXPECT_FALSE(Open(dir / "v1.zfp"));
     EXPECT_EQ(objects.size(), 0u);
 }
 
@@ -400,71 +361,7 @@ TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     }
 }
 
-TEST_F(ProjectFile, APredefinedProjectOpensAsACopyInTheWorkFolder) {
-    const std::string data = dir / "prog/lessons/one/";
-    std::filesystem::create_directories(data);
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directory(data + sub);
-    test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
-    std::string path = WriteIni(dir, "prog/one.zfp",
-                                "[project]\r\nrelpath=lessons\\one\\\r\n"
-                                "[zarnik pos]\r\nx=1\r\n");
-    ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
-    ProjectScene scene = Scene();
-    EXPECT_TRUE(OpenProject(scene, path, true));
-    ::unsetenv("XDG_DOCUMENTS_DIR");
-    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    const std::string work = dir / "docs/Zarnikfield Work/";
-    EXPECT_TRUE(std::filesystem::exists(work + "one.zfp"));
-    EXPECT_EQ(GetProjectFolder(), work + "lessons/one/");
-    EXPECT_EQ(state.x, 1800);
-
-    // Without relpath a predefined project is not one.
-    path = WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n");
-    EXPECT_FALSE(OpenProject(scene, path, true));
-    EXPECT_EQ(ui.lastWarningId(), 1088);
-}
-
-TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
-    // Pictures named with folders or "..": the loader's own refusal.
-    for (const char* ini : {"[zarnik shapes]\r\ndef=..\\..\\secret\\secret.bmp\r\n",
-                            "[background]\r\ndef=/etc/x.bmp\r\n",
-                            "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"}) {
-        ui.clear();
-        ProjectScene scene = Scene();
-        const std::string path = WriteIni(dir, "i.zfp", ini);
-        EXPECT_FALSE(OpenProject(scene, path, true)) << ini;
-        EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << ini;
-    }
-    // A Go Program stored with the folder of another place is taken from
-    // the project folder, never from that place.
-    FillScene();
-    test::TempFolder elsewhere;
-    editor.NewInstruction(op::Back)->digits[0] = 7;
-    ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk.gop"));
-    editor.Head(GO_LIST)->nameId = NameTable().Add(elsewhere / "walk.gop");
-    ProjectScene scene = Scene();
-    test::WriteBytesTo(dir / "p.zfp", WriteProjectV2(scene, dir.path()));
-    Loaded to(ui);
-    ProjectScene target = to.Scene();
-    ASSERT_TRUE(OpenProject(target, dir / "p.zfp", true));
-    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
-}
-
-TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
-    std::filesystem::create_directories(dir / "user");
-    WriteIni(dir, "i.zfp", "[zarnik pos]\r\nx=1\r\n[zarnik shapes]\r\ndef=a.bmp\r\n");
-    // Opening changes the current directory on the way.
-    SetProjectFolderFromPath(dir / "prog/");
-    std::filesystem::current_path(dir / "user");
-    ProjectScene scene = Scene();
-    ASSERT_TRUE(OpenProject(scene, "../i.zfp", true));
-    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
-    EXPECT_EQ(state.x, 1800);
-}
-
-TEST_F(ProjectFile, AChangedCopyOfAPredefinedProjectIsOpenedOnlyWhenChosen) {
+TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenChosen) {
     const std::string data = dir / "prog/lessons/one/";
     std::filesystem::create_directories(data);
     for (const char* sub : kProjectSubFolders)
@@ -475,8 +372,12 @@ TEST_F(ProjectFile, AChangedCopyOfAPredefinedProjectIsOpenedOnlyWhenChosen) {
     ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
     ProjectScene scene = Scene();
     ASSERT_TRUE(OpenProject(scene, path, true));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    const std::string work = dir / "docs/Zarnikfield Work/";
+    EXPECT_EQ(GetProjectFolder(), work + "lessons/one/");
+    EXPECT_EQ(state.x, 1800);
     // The child moves the robot and saves the copy as the program saves.
-    const std::string copy = dir / "docs/Zarnikfield Work/one.zfp";
+    const std::string copy = work + "one.zfp";
     SetZarnikPosition(scene, 2400, 600);
     ASSERT_TRUE(SaveProjectAs(scene, copy));
     const std::vector<std::uint8_t> saved = test::BytesOf(copy);
@@ -491,23 +392,54 @@ TEST_F(ProjectFile, AChangedCopyOfAPredefinedProjectIsOpenedOnlyWhenChosen) {
     ASSERT_TRUE(OpenProject(scene, path, true));
     ::unsetenv("XDG_DOCUMENTS_DIR");
     EXPECT_EQ(state.x, 1800);
-    EXPECT_EQ(test::BytesOf(dir / "docs/Zarnikfield Work/one (old).zfp"), saved);
+    EXPECT_EQ(test::BytesOf(work + "one (old).zfp"), saved);
     ASSERT_EQ(ui.questions.size(), 3u);
     EXPECT_NE(ui.questions[0].text.find(copy), std::string::npos);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+
+    // Without relpath a predefined project is not one.
+    EXPECT_FALSE(Open(WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n")));
+    EXPECT_EQ(ui.lastWarningId(), 1088);
 }
 
-TEST_F(ProjectFile, AProjectSavedElsewhereUsesItsOwnFolder) {
+TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
+    // Pictures named with folders or "..": the loader's own refusal.
+    for (const char* ini : {"[zarnik shapes]\r\ndef=..\\..\\secret\\secret.bmp\r\n",
+                            "[background]\r\ndef=/etc/x.bmp\r\n",
+                            "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"}) {
+        ui.clear();
+        const std::string path = WriteIni(dir, "i.zfp", ini);
+        EXPECT_FALSE(Open(path)) << ini;
+        EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << ini;
+    }
+    // A project and Go Program stored with the folders of other places are
+    // taken from the project's own folder, never from those places.
     FillScene();
+    test::TempFolder elsewhere;
+    editor.NewInstruction(op::Back)->digits[0] = 7;
+    ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk.gop"));
+    editor.Head(GO_LIST)->nameId = NameTable().Add(elsewhere / "walk.gop");
     ProjectScene scene = Scene();
-    test::WriteBytesTo(dir / "moved.zfp", WriteProjectV2(scene, "C:\\Gone\\Away\\"));
+    test::WriteBytesTo(dir / "p.zfp", WriteProjectV2(scene, "C:\\Gone\\Away\\"));
     SetProjectFolderFromPath(dir / "prog/");
+    ui.clear();
     Loaded to(ui);
-    ProjectScene target = to.Scene();
-    ASSERT_TRUE(OpenProject(target, dir / "moved.zfp", true));
+    ASSERT_TRUE(to.Open(dir / "p.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
-    EXPECT_NE(to.editor.Head(GO_LIST), nullptr);
+    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+}
+
+TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
+    std::filesystem::create_directories(dir / "user");
+    WriteIni(dir, "i.zfp", "[zarnik pos]\r\nx=1\r\n[zarnik shapes]\r\ndef=a.bmp\r\n");
+    // Opening changes the current directory on the way.
+    SetProjectFolderFromPath(dir / "prog/");
+    std::filesystem::current_path(dir / "user");
+    ASSERT_TRUE(Open("../i.zfp"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_EQ(state.x, 1800);
 }
 
 } // namespace

@@ -213,18 +213,14 @@ class FolderCopy : public ProjectFolders {
     }
 };
 
-TEST_F(FolderCopy, CopiesTheWholeTree) {
-    EXPECT_TRUE(CopyFolderTree(Make("dst"), dir / "src"));
-    EXPECT_EQ(test::BytesOf(dir / "dst/maze.gop"), (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_EQ(test::BytesOf(dir / "dst/backgnds/grass.bmp"), std::vector<std::uint8_t>{4});
-    EXPECT_EQ(test::BytesOf(dir / "dst/zarniks/extra/deep.bmp"), std::vector<std::uint8_t>{5});
-}
-
-TEST_F(FolderCopy, NeverOverwritesAFile) {
+TEST_F(FolderCopy, CopiesTheTreeNeverOverwritingAFile) {
     test::WriteBytesTo(Make("dst") + "/maze.gop", {9});
     EXPECT_TRUE(CopyFolderTree(dir / "dst", dir / "src"));
     EXPECT_EQ(test::BytesOf(dir / "dst/maze.gop"), std::vector<std::uint8_t>{9});
     EXPECT_EQ(test::BytesOf(dir / "dst/backgnds/grass.bmp"), std::vector<std::uint8_t>{4});
+    EXPECT_EQ(test::BytesOf(dir / "dst/zarniks/extra/deep.bmp"), std::vector<std::uint8_t>{5});
+    EXPECT_FALSE(CopyFolderTree(dir / "none-dst", dir / "none"));
+    EXPECT_FALSE(fs::exists(dir / "none-dst"));
 }
 
 TEST_F(FolderCopy, AnExistingFolderStopsItsLevel) {
@@ -234,11 +230,6 @@ TEST_F(FolderCopy, AnExistingFolderStopsItsLevel) {
     EXPECT_FALSE(fs::exists(dir / "dst/backgnds/grass.bmp"));
     EXPECT_FALSE(fs::exists(dir / "dst/maze.gop"));
     EXPECT_FALSE(fs::exists(dir / "dst/zarniks"));
-}
-
-TEST_F(FolderCopy, MissingSourceIsRefused) {
-    EXPECT_FALSE(CopyFolderTree(dir / "dst", dir / "none"));
-    EXPECT_FALSE(fs::exists(dir / "dst"));
 }
 
 class PredefinedProject : public ProjectFolders {
@@ -261,61 +252,37 @@ Answer NotAsked(const std::string&, const std::string&) {
     return Answer::Cancel;
 }
 
-TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolder) {
+TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyUnasked) {
     auto copy = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked);
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->path, dir / "Docs/Zarnikfield Work/maze.zfp");
     EXPECT_FALSE(copy->usersCopy);
     EXPECT_EQ(test::BytesOf(copy->path), (std::vector<std::uint8_t>{'v', '1'}));
-    std::string data = dir / "Docs/Zarnikfield Work/projects/junior/";
+    const std::string work = dir / "Docs/Zarnikfield Work/", data = work + "projects/junior/";
     EXPECT_EQ(test::BytesOf(data + "backgnds/grass.bmp"), std::vector<std::uint8_t>{7});
     EXPECT_TRUE(fs::is_directory(data + "pens"));
     EXPECT_EQ(fs::current_path(), fs::path(data).parent_path());
-}
 
-TEST_F(PredefinedProject, AChangedCopyIsNeverOverwrittenUnasked) {
-    ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked));
     // Opening again an unchanged copy asks nothing and keeps the user's data.
-    std::string work = dir / "Docs/Zarnikfield Work/";
-    test::WriteBytesTo(work + "projects/junior/backgnds/grass.bmp", {8});
+    test::WriteBytesTo(data + "backgnds/grass.bmp", {8});
     ASSERT_TRUE(CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked));
-    EXPECT_EQ(test::BytesOf(work + "projects/junior/backgnds/grass.bmp"),
-              std::vector<std::uint8_t>{8});
+    EXPECT_EQ(test::BytesOf(data + "backgnds/grass.bmp"), std::vector<std::uint8_t>{8});
 
-    test::WriteBytesTo(work + "maze.zfp", {'m', 'i', 'n', 'e'});
-    const std::vector<std::uint8_t> mine{'m', 'i', 'n', 'e'};
-    std::string asked, keptAs;
-    auto answer = [&](Answer a) {
-        return [&, a](const std::string& copy, const std::string& kept) {
-            asked = copy;
-            keptAs = kept;
-            return a;
-        };
-    };
-    auto yes =
-        CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::Yes));
-    ASSERT_TRUE(yes);
-    EXPECT_TRUE(yes->usersCopy);
-    EXPECT_EQ(asked, work + "maze.zfp");
-    EXPECT_EQ(keptAs, work + "maze (old).zfp");
-    EXPECT_EQ(test::BytesOf(work + "maze.zfp"), mine);
-
-    auto cancel =
-        CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::Cancel));
-    ASSERT_TRUE(cancel);
-    EXPECT_TRUE(cancel->cancelled);
-    EXPECT_EQ(test::BytesOf(work + "maze.zfp"), mine);
-
-    // Starting afresh keeps the user's copy under a name not yet taken.
-    test::WriteBytesTo(work + "maze (old).zfp", {'e', 'a', 'r', 'l', 'i', 'e', 'r'});
-    auto afresh =
-        CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", answer(Answer::No));
+    // Starting afresh keeps the changed copy under a name not yet taken.
+    const std::vector<std::uint8_t> mine{'m', 'i', 'n', 'e'}, earlier{'e'};
+    test::WriteBytesTo(work + "maze.zfp", mine);
+    test::WriteBytesTo(work + "maze (old).zfp", earlier);
+    std::string keptAs;
+    auto afresh = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\",
+                                        [&](const std::string&, const std::string& kept) {
+                                            keptAs = kept;
+                                            return Answer::No;
+                                        });
     ASSERT_TRUE(afresh);
     EXPECT_FALSE(afresh->usersCopy);
     EXPECT_EQ(keptAs, work + "maze (old 2).zfp");
     EXPECT_EQ(test::BytesOf(work + "maze (old 2).zfp"), mine);
-    EXPECT_EQ(test::BytesOf(work + "maze (old).zfp"),
-              (std::vector<std::uint8_t>{'e', 'a', 'r', 'l', 'i', 'e', 'r'}));
+    EXPECT_EQ(test::BytesOf(work + "maze (old).zfp"), earlier);
     EXPECT_EQ(test::BytesOf(work + "maze.zfp"), (std::vector<std::uint8_t>{'v', '1'}));
 }
 
