@@ -1,9 +1,12 @@
 #pragma once
 
 #include "desktop/frame/main_window.h"
+#include "desktop/frame/raz_azi.h"
+#include "desktop/frame/tool_strip.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
 #include "program/instruction.h"
 #include "program/key_sequence.h"
 #include "simulation/clock.h"
@@ -69,11 +72,15 @@ class DesktopTest : public ::testing::Test {
     GraphicsDrawing* drawing() const { return window->drawing(); }
     GoContainer* go() const { return window->goContainer(); }
     KeypadWindow* keypad() const { return go()->keypad(); }
+    ToolStrip* graphicsBar() const { return window->razAzi()->graphicsMain()->toolBar(); }
+    ToolStrip* goBar() const { return go()->toolBar(); }
 
     void Click(QWidget* widget, QPointF at) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, at.toPoint());
         QApplication::processEvents();
     }
+    // A button of a tool bar, by slot.
+    void ClickSlot(ToolStrip* bar, int slot) { Click(bar, ToolStrip::SlotRect(slot).center()); }
     // A key of the drawn keypad.
     void Press(int code) { Click(keypad(), keypad()->layout().KeyCentre(code)); }
     std::vector<std::string> Lines(int list = GO_LIST) const {
