@@ -24,8 +24,6 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
 namespace zf::ui {
 namespace {
 
@@ -79,11 +77,7 @@ class Dialogs : public DesktopTest {
   protected:
     void SetUp() override {
         ResetTables();
-        // Tests run side by side in separate processes: each has its own folder.
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::path(::testing::TempDir()) /
-                 (std::string("zf-dialogs-") + test->name() + "-" + std::to_string(getpid()));
-        fs::remove_all(folder);
+        folder = temp.path().toStdString();
         for (const char* sub : kProjectSubFolders)
             fs::create_directories(folder / sub);
         MakeWindow();
@@ -95,11 +89,6 @@ class Dialogs : public DesktopTest {
         window->StartupLoad("");
         SetProjectFolderFromPath(folder.string() + "/");
         ShowWindow();
-    }
-    void TearDown() override {
-        DesktopTest::TearDown();
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
     }
 
     ZarnikState& state() { return doc().state; }
@@ -457,13 +446,13 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
     };
 
     // A temporary folder of its own, to see that nothing is left behind.
-    const fs::path temp = folder / "temp";
-    fs::create_directories(temp);
+    const fs::path scratch = folder / "temp";
+    fs::create_directories(scratch);
     const QByteArray oldTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QByteArray::fromStdString(temp.string()));
+    qputenv("TMPDIR", QByteArray::fromStdString(scratch.string()));
     window->Command(40009);
     check(QApplication::clipboard()->image());
-    EXPECT_TRUE(fs::is_empty(temp));
+    EXPECT_TRUE(fs::is_empty(scratch));
     qputenv("TMPDIR", oldTemp);
     EXPECT_TRUE(shown.empty());
 
@@ -473,11 +462,7 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
     const auto bitmap = LoadPackedBitmap(path);
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->BitCount(), 8);
-    QImage fromBitmap(bitmap->Width(), bitmap->Height(), QImage::Format_RGB32);
-    for (int y = 0; y < bitmap->Height(); ++y)
-        for (int x = 0; x < bitmap->Width(); ++x)
-            fromBitmap.setPixel(x, y, bitmap->PixelRgb(x, y));
-    check(fromBitmap);
+    check(QImage(QString::fromStdString(path), "BMP"));
 
     path = (folder / "area.png").string();
     window->Command(40243);

@@ -6,7 +6,6 @@
 #include "desktop_fixture.h"
 
 #include <QAction>
-#include <QTemporaryDir>
 
 #include <fstream>
 
@@ -19,7 +18,7 @@ class Tips : public DesktopTest {
   protected:
     void SetUp() override {}
     void Open(const std::string& ini) {
-        iniPath = dir.filePath("zfield.ini").toStdString();
+        iniPath = temp.filePath("zfield.ini").toStdString();
         std::ofstream(iniPath) << ini;
         MakeWindow({1000, 700}, iniPath);
         ShowWindow();
@@ -41,7 +40,6 @@ class Tips : public DesktopTest {
     ToolTipWindow* popup() const { return tips->popup(); }
     bool tipShown() const { return popup() && popup()->isVisible(); }
 
-    QTemporaryDir dir;
     std::string iniPath;
     Tooltips* tips = nullptr;
     QPoint pointer;

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <filesystem>
@@ -27,8 +26,8 @@ using Names = std::vector<std::string>;
 class Library : public DesktopTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        root = dir.path().toStdString() + "/";
+        ASSERT_TRUE(temp.isValid());
+        root = temp.path().toStdString() + "/";
         for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
             fs::create_directories(root + "project/" + sub);
         fs::create_directories(root + "program");
@@ -88,7 +87,6 @@ class Library : public DesktopTest {
         ASSERT_TRUE(drawing()->ProgramActive());
     }
 
-    QTemporaryDir dir;
     std::string root;
     Qt::CursorShape cursorOverDrawing = Qt::BitmapCursor;
 };

@@ -15,6 +15,7 @@
 #include "support/recorder.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -117,6 +118,7 @@ class DesktopTest : public ::testing::Test {
         RunHeadless(control, headlessClock);
     }
 
+    QTemporaryDir temp; // a folder of the test's own, removed after it
     ManualClock clock;
     std::unique_ptr<MainWindow> window;
     std::vector<test::ShownMessage> shown;
