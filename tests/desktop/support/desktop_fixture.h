@@ -10,7 +10,7 @@
 #include "program/instruction.h"
 #include "program/key_sequence.h"
 #include "simulation/clock.h"
-#include "simulation/headless_run.h"
+#include "simulation/run_control.h"
 
 #include "support/recorder.h"
 
@@ -107,16 +107,6 @@ class DesktopTest : public ::testing::Test {
         QApplication::processEvents();
     }
     void RunToEnd() { RunFor(1000000); }
-    // The same program run by the core alone, with no window, on a fresh
-    // 10 x 10 area: where the window's run should end.
-    static void RunAlone(GoEditor& editor, ZarnikState& state, PenTrail& trail) {
-        SetUpWorkingArea(state, 10, 10);
-        GraphicObjectList objects;
-        RobotView view;
-        ManualClock headlessClock;
-        RunControl control(editor, state, trail, objects, view, headlessClock);
-        RunHeadless(control, headlessClock);
-    }
 
     QTemporaryDir temp; // a folder of the test's own, removed after it
     ManualClock clock;
