@@ -93,14 +93,12 @@ TEST_F(LinkCommands, GetKeepsTheWindowAliveAndReplacesTheLists) {
 }
 
 TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
-    LinkTimeouts quick;
-    quick.readInterval = 50;
-    quick.sendCommand = 100;
-    quick.sendImage = 200;
-    quick.receiveEvent = 100;
-    quick.receiveImage = 150;
-    quick.receiveEcho = 100;
-    SetLinkTimeoutsForTesting(quick);
+    SetLinkTimeoutsForTesting({.readInterval = 50,
+                               .sendCommand = 100,
+                               .sendImage = 200,
+                               .receiveEvent = 100,
+                               .receiveImage = 150,
+                               .receiveEcho = 100});
     robot.SetOptions({.silent = true});
     robot.Start();
     startRobotOnTick = false;

@@ -70,18 +70,14 @@ TEST_F(ListWindows, ALineWiderThanTheWindowScrollsIntoView) {
     QApplication::processEvents();
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(list->ListArea().height(), list->height());
-}
 
-TEST_F(ListWindows, TheGoListScrollsALongTextLine) {
-    Open("");
-    ListView* list = window->goContainer()->goList();
-    EXPECT_FALSE(list->horizontalBar()->isVisible());
-    ASSERT_TRUE(
-        KeySequence(*window->document().editor,
-                    "TEXT(\"A text line far wider than the Go List window could ever be on a "
-                    "classroom screen, however wide it is made\")"));
-    list->ListChanged();
-    EXPECT_TRUE(list->horizontalBar()->isVisible());
+    // The Go List scrolls a long text line too.
+    ListView* goList = window->goContainer()->goList();
+    EXPECT_FALSE(goList->horizontalBar()->isVisible());
+    ASSERT_TRUE(KeySequence(editor, "TEXT(\"A text line far wider than the Go List window could "
+                                    "ever be on a classroom screen, however wide it is made\")"));
+    goList->ListChanged();
+    EXPECT_TRUE(goList->horizontalBar()->isVisible());
 }
 
 TEST_F(ListWindows, TheProcedureWindowOpensWideEnoughAndClearOfTheRobot) {
@@ -122,16 +118,14 @@ TEST_F(ListWindows, WindowProcedureBringsAnOffScreenWindowBack) {
     window->Command(40215);
     EXPECT_EQ(frame()->pos(), QPoint(120, 80));
     EXPECT_EQ(client()->children().last(), frame());
-}
 
-TEST_F(ListWindows, TheMinimisedProcedureBarCoversNoToolBar) {
-    Open("");
+    // Minimised, its bar covers no tool bar; opening a program leaves it
+    // minimised and Default Layout restores it.
     frame()->Minimise();
     const QRect bar = frame()->geometry();
-    EXPECT_FALSE(bar.intersects(InClient(window->razAzi()->graphicsMain()->toolBar())));
-    EXPECT_FALSE(bar.intersects(InClient(window->goContainer()->toolBar())));
-    EXPECT_FALSE(bar.intersects(InClient(window->razAzi()->graphicsMain()->statusLine())));
-    // Opening a program leaves it minimised; Default Layout restores it.
+    for (QWidget* w : {static_cast<QWidget*>(graphicsBar()), static_cast<QWidget*>(goBar()),
+                       static_cast<QWidget*>(window->razAzi()->graphicsMain()->statusLine())})
+        EXPECT_FALSE(bar.intersects(InClient(w)));
     Open("");
     EXPECT_TRUE(frame()->minimised());
     window->Command(40214);

@@ -24,8 +24,7 @@ using zf::test::PdfPageCount;
 class Printing : public DesktopTest {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/zf_print_XXXXXX";
-        folder = mkdtemp(pattern);
+        folder = temp.path().toStdString();
         MakeWindow();
         window->printing().hooks.problem = [this](const std::string& caption,
                                                   const std::string& text) {
@@ -34,11 +33,6 @@ class Printing : public DesktopTest {
         window->StartupLoad("");
         ShowWindow();
     }
-    void TearDown() override {
-        DesktopTest::TearDown();
-        std::filesystem::remove_all(folder);
-    }
-
     // The GO list keyed to `lines` lines, printed with pictures of 50: five
     // lines a page.
     void KeyLines(int lines) {

@@ -1,17 +1,21 @@
 #pragma once
 
 #include "desktop/frame/main_window.h"
+#include "desktop/frame/raz_azi.h"
+#include "desktop/frame/tool_strip.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
 #include "program/instruction.h"
 #include "program/key_sequence.h"
 #include "simulation/clock.h"
-#include "simulation/headless_run.h"
+#include "simulation/run_control.h"
 
 #include "support/recorder.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -69,11 +73,15 @@ class DesktopTest : public ::testing::Test {
     GraphicsDrawing* drawing() const { return window->drawing(); }
     GoContainer* go() const { return window->goContainer(); }
     KeypadWindow* keypad() const { return go()->keypad(); }
+    ToolStrip* graphicsBar() const { return window->razAzi()->graphicsMain()->toolBar(); }
+    ToolStrip* goBar() const { return go()->toolBar(); }
 
     void Click(QWidget* widget, QPointF at) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, at.toPoint());
         QApplication::processEvents();
     }
+    // A button of a tool bar, by slot.
+    void ClickSlot(ToolStrip* bar, int slot) { Click(bar, ToolStrip::SlotRect(slot).center()); }
     // A key of the drawn keypad.
     void Press(int code) { Click(keypad(), keypad()->layout().KeyCentre(code)); }
     std::vector<std::string> Lines(int list = GO_LIST) const {
@@ -99,17 +107,8 @@ class DesktopTest : public ::testing::Test {
         QApplication::processEvents();
     }
     void RunToEnd() { RunFor(1000000); }
-    // The same program run by the core alone, with no window, on a fresh
-    // 10 x 10 area: where the window's run should end.
-    static void RunAlone(GoEditor& editor, ZarnikState& state, PenTrail& trail) {
-        SetUpWorkingArea(state, 10, 10);
-        GraphicObjectList objects;
-        RobotView view;
-        ManualClock headlessClock;
-        RunControl control(editor, state, trail, objects, view, headlessClock);
-        RunHeadless(control, headlessClock);
-    }
 
+    QTemporaryDir temp; // a folder of the test's own, removed after it
     ManualClock clock;
     std::unique_ptr<MainWindow> window;
     std::vector<test::ShownMessage> shown;
