@@ -2,7 +2,6 @@
 #include "link/zarnik_link.h"
 
 #include "emulator.h"
-#include "files/file_io.h"
 #include "program/key_sequence.h"
 #include "program/unnumbered_texts.h"
 #include "support/recorder.h"
@@ -10,16 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <thread>
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace zf {
@@ -405,57 +401,6 @@ TEST_F(PortTest, AWaitDoesNotNest) {
     const std::uint8_t byte = 0x1A;
     ASSERT_EQ(::write(far, &byte, 1), 1);
     first.join();
-}
-
-TEST(Emulator, TheProgramServesAPseudoTerminal) {
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const std::string save =
-        (std::filesystem::temp_directory_path() / ("zf-emu-" + std::to_string(::getpid())))
-            .string();
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::dup2(pipeFds[1], 1);
-        ::close(pipeFds[0]);
-        ::execl(ZARNIK_EMULATOR_PATH, "zarnik-emulator", "--save", save.c_str(),
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(pipeFds[1]);
-    std::FILE* out = ::fdopen(pipeFds[0], "r");
-    char line[256] = {};
-    ASSERT_NE(std::fgets(line, sizeof line, out), nullptr);
-    std::string device(line);
-    device.pop_back();
-
-    SetLinkTimeoutsForTesting(ShortTimeouts());
-    SetCommTrace(nullptr);
-    SetCommDevice(4, device);
-    SetCommPortNumber(4);
-    test::Recorder ui;
-    GoEditor editor(ui);
-    ASSERT_TRUE(KeySequence(editor, "RPT 3 [ FD 1 LT 1 2 0 ]"));
-    ZarnikMemoryImage image;
-    ASSERT_TRUE(EncodeGoProgram(image, editor.Head(GO_LIST), editor.Head(PROC_LIST)));
-    EXPECT_TRUE(SendGoProgram(editor));
-    std::vector<std::uint8_t> stored;
-    for (int i = 0; i < 100 && stored.size() != image.size(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        stored.clear();
-        ReadWholeFile(save, stored);
-    }
-    EXPECT_EQ(stored, std::vector<std::uint8_t>(image.begin(), image.end()));
-
-    ::kill(child, SIGTERM);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    std::fclose(out);
-    std::filesystem::remove(save);
-    SetCommDevice(4, "");
-    SetCommPortNumber(1);
-    SetLinkTimeoutsForTesting(LinkTimeouts{});
 }
 
 } // namespace
