@@ -9,6 +9,7 @@
 #include "files/project_folder.h"
 #include "program/string_table.h"
 #include "render/working_area.h"
+#include "simulation/headless_run.h"
 #include "simulation/text_placement.h"
 
 #include "desktop_fixture.h"
@@ -221,7 +222,7 @@ TEST_F(Dialogs, SizeRefusesZeroAndAsksBeforeClearingGraphics) {
     EXPECT_TRUE(doc().objects.empty());
 }
 
-TEST_F(Dialogs, KeyedGraphicCommandsAreListedEditedAndRun) {
+TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     OnDialog<PositionDialog>([](PositionDialog& d) { Push(d, "cancel"); });
     const std::vector<std::string> before = Lines();
     ClickGoTool(9, 2);
@@ -274,9 +275,37 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreListedEditedAndRun) {
     ClickGoTool(2, 4);
     EXPECT_EQ(Lines()[3], "TEXT(\"Hi\",1)");
 
+    const std::string path = (folder / "keyed.gop").string();
+    doc().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    window->Command(40239);
+    KeySequence(*doc().editor, "BK 2");
+    doc().editor->modified = 0;
+    OnDialog<FileListDialog>([](FileListDialog& d) {
+        ASSERT_EQ(d.list()->count(), 1);
+        EXPECT_FALSE(d.browseButton()->isVisible());
+        Push(d, "ok");
+    });
+    window->Command(40192);
+    ASSERT_EQ(Lines().size(), 5u);
+    EXPECT_EQ(Lines()[4], "FD 1");
+
     Press(key::Go);
     RunToEnd();
-    EXPECT_EQ(state().x, 2400);
+    // The window's run ends where a run without windows of the saved file ends.
+    test::Recorder headlessUi;
+    GoEditor expected(headlessUi);
+    ASSERT_TRUE(OpenGoProgram(expected, path, false));
+    ZarnikState robot;
+    SetUpWorkingArea(robot, 10, 10);
+    PenTrail trail;
+    GraphicObjectList objects;
+    RobotView view;
+    ManualClock headlessClock;
+    RunControl control(expected, robot, trail, objects, view, headlessClock);
+    RunHeadless(control, headlessClock);
+    EXPECT_EQ(state().x, robot.x);
+    EXPECT_EQ(state().y, robot.y);
+    EXPECT_EQ(robot.x, 2400);
     EXPECT_EQ(state().heading, 90);
     ASSERT_EQ(doc().objects.size(), 1u);
     EXPECT_EQ(DialogTextOf(*TextRecordOfObject(doc().objects[0])), "Hi");
@@ -462,7 +491,12 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
     const auto bitmap = LoadPackedBitmap(path);
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->BitCount(), 8);
-    check(QImage(QString::fromStdString(path), "BMP"));
+    // The pixels as our own loader reads them back.
+    QImage fromBitmap(bitmap->Width(), bitmap->Height(), QImage::Format_RGB32);
+    for (int y = 0; y < bitmap->Height(); ++y)
+        for (int x = 0; x < bitmap->Width(); ++x)
+            fromBitmap.setPixel(x, y, bitmap->PixelRgb(x, y));
+    check(fromBitmap);
 
     path = (folder / "area.png").string();
     window->Command(40243);
