@@ -19,6 +19,7 @@
 #include "desktop/workarea/status_line.h"
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
+#include "files/lesson_folder.h"
 #include "files/options_file.h"
 #include "files/project_folder.h"
 #include "link/serial_port.h"
@@ -358,7 +359,7 @@ void MainWindow::ListsReplaced() {
 
 void MainWindow::StartupLoad(const std::string& argument) {
     ProjectScene scene = doc_.Scene();
-    if (!zf::StartupLoad(scene, argument))
+    if (zf::StartupLoad(scene, argument) != StartupOpened::Project)
         SendAppMessage(drawing(), msg::DefaultRobot);
     doc_.projectChanged = false;
     WorkingAreaChanged();
@@ -390,7 +391,7 @@ bool MainWindow::SaveGoProgram() {
         path = QFileDialog::getSaveFileName(
                    this, Latin(TextOf(1053)),
                    QString::fromStdString(
-                       (std::filesystem::path(GetProjectFolder()) / suggested).string()),
+                       (std::filesystem::path(SaveDialogFolder()) / suggested).string()),
                    "Go Program (*.gop)")
                    .toStdString();
     }
@@ -404,12 +405,11 @@ bool MainWindow::SaveProject() {
     if (doc_.ui.hooks.saveFileName) {
         path = doc_.ui.hooks.saveFileName("Project");
     } else {
-        path = QFileDialog::getSaveFileName(this, Latin(TextOf(1052)),
-                                            QString::fromStdString(ProjectFileName().empty()
-                                                                       ? GetProjectFolder()
-                                                                       : ProjectFileName()),
-                                            "Project (*.zfp)")
-                   .toStdString();
+        path =
+            QFileDialog::getSaveFileName(
+                this, Latin(TextOf(1052)),
+                QString::fromStdString(SaveDialogFolder() + ProjectFileName()), "Project (*.zfp)")
+                .toStdString();
     }
     if (path.empty())
         return false;
