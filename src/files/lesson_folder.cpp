@@ -74,6 +74,12 @@ std::vector<std::string> CopyProjectPictures(const std::string& from, const std:
     return failed;
 }
 
+void CopyNamedGoProgram(const std::string& from, const std::string& to, std::string_view name) {
+    const std::string program = FileNamePart(ToNativePath(name));
+    if (!program.empty())
+        CopyFileNoReplace(ResolvePath(JoinPath(from, program)), JoinPath(to, program));
+}
+
 std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
                                                    std::string_view goProgram,
                                                    const ChangedCopyChoice& choose) {
@@ -89,16 +95,15 @@ std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
     }
     const std::string source = ResolvePath(FolderPart(projectPath));
     CopyProjectPictures(source, *work);
-    const std::string program = FileNamePart(ToNativePath(goProgram));
-    if (!program.empty())
-        CopyFileNoReplace(ResolvePath(JoinPath(source, program)), JoinPath(*work, program));
+    CopyNamedGoProgram(source, *work, goProgram);
     return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose);
 }
 
-std::string SaveDialogFolder() {
+std::string SaveDialogFolder(const std::string& preferred) {
     const std::string& project = GetProjectFolder();
-    if (!project.empty() && !IsPreDefinedProject(project) && Writable(project))
-        return project;
+    for (const std::string& folder : {preferred, project})
+        if (!folder.empty() && !IsPreDefinedProject(folder) && Writable(folder))
+            return WithSeparator(folder);
     if (const std::optional<std::string> work = GetMyDocsZarnikfieldFolder()) {
         CreateFolders(*work);
         if (Writable(*work))

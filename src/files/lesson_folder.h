@@ -22,6 +22,10 @@ bool SameFolder(const std::string& a, const std::string& b);
 // sub-folder that could not be made).
 std::vector<std::string> CopyProjectPictures(const std::string& from, const std::string& to);
 
+// Copies the Go Program a project names (by its file name) from folder
+// `from` into folder `to`, never replacing one there.
+void CopyNamedGoProgram(const std::string& from, const std::string& to, std::string_view name);
+
 // Copies a predefined project of the binary forms into the work folder: its
 // picture sub-folders (merged, never replacing), its Go Program `goProgram`
 // from beside it, then the project file as PlacePredefinedCopy does.
@@ -30,10 +34,10 @@ std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
                                                    std::string_view goProgram,
                                                    const ChangedCopyChoice& choose);
 
-// Where a save dialog starts: the project folder when the user may write
-// there and it is not one of the program's own; else the work folder, made
-// when missing; else the home folder. Ends in a separator.
-std::string SaveDialogFolder();
+// Where a save dialog starts: `preferred`, else the project folder, when
+// the user may write there and it is not one of the program's own; else the
+// work folder, made when missing; else the home folder. Ends in a separator.
+std::string SaveDialogFolder(const std::string& preferred = {});
 
 // The Go Program file last opened or saved, as the editor's header names
 // it only by its file name after a save; "" when none.

@@ -587,7 +587,8 @@ Load ApplyV2(ProjectScene& scene, const ProjectData& data, const std::string& pa
     if (!CheckProjectFolders(scene.ui(), folder) || !ClearWorkingArea(scene))
         return Load::Stopped;
     ReplacePenTrail(scene, data.trail);
-    SetProjectFolderFromPath(folder);
+    // Save Project suggests the project's own name.
+    SetProjectFolderFromPath(JoinPath(folder, FileNamePart(path)));
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
     SetZarnikShape(scene, data.shape);
     SetZarnikPosition(scene, data.x, data.y);
@@ -712,8 +713,8 @@ bool OpenWorkCopy(ProjectScene& scene, const PredefinedCopy& copy) {
     return OpenProjectFile(scene, bytes, copy.path, false);
 }
 
-bool OpenPredefinedProject(ProjectScene& scene, const std::string& path,
-                           const std::string& relpath) {
+bool OpenPredefinedProject(ProjectScene& scene, const std::string& path, const std::string& relpath,
+                           const std::string& goProgram) {
     auto choose = [&](const std::string& copy, const std::string& kept) {
         return ChooseChangedCopy(scene, copy, kept);
     };
@@ -722,6 +723,13 @@ bool OpenPredefinedProject(ProjectScene& scene, const std::string& path,
         Warn(scene.ui(), 1088, {path});
         return false;
     }
+    // The tree copy stops at a folder that is there already, as after
+    // another activity was opened: the pictures and the Go Program still come.
+    const std::string data = ToNativePath(relpath);
+    const std::string from = JoinPath(FolderPart(path), data);
+    const std::string to = JoinPath(FolderPart(copy->path), data);
+    CopyProjectPictures(from, to);
+    CopyNamedGoProgram(from, to, goProgram);
     if (!copy->usersCopy && !copy->cancelled)
         return ReadProjectIniFile(scene, copy->path);
     return OpenWorkCopy(scene, *copy);
@@ -764,7 +772,7 @@ bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
             if (!copyPredefined || !IsPreDefinedProject(path))
                 return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
             if (auto relpath = ini.Find("project", "relpath"))
-                return OpenPredefinedProject(scene, path, *relpath);
+                return OpenPredefinedProject(scene, path, *relpath, ParseProjectIni(ini).goProgram);
         }
     }
     Warn(scene.ui(), 1088, {path});

@@ -184,6 +184,7 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     ASSERT_TRUE(to.Open(copied + "pirate.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(GetProjectFolder(), copied);
+    EXPECT_EQ(ProjectFileName(), "pirate.zfp");
     EXPECT_STREQ(NameTable().Get(to.state.shapeId), "a.bmp");
     EXPECT_EQ(to.objects.size(), 3u);
     EXPECT_EQ(to.trail.trailLength(), 3);

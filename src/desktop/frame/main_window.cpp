@@ -21,6 +21,7 @@
 #include "files/ini_file.h"
 #include "files/lesson_folder.h"
 #include "files/options_file.h"
+#include "files/paths.h"
 #include "files/project_folder.h"
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
@@ -390,8 +391,8 @@ bool MainWindow::SaveGoProgram() {
     } else {
         path = QFileDialog::getSaveFileName(
                    this, Latin(TextOf(1053)),
-                   QString::fromStdString(
-                       (std::filesystem::path(SaveDialogFolder()) / suggested).string()),
+                   QString::fromStdString(SaveDialogFolder(FolderPart(suggested)) +
+                                          FileNamePart(suggested)),
                    "Go Program (*.gop)")
                    .toStdString();
     }
