@@ -183,7 +183,8 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
     window->OpenProjectCommand(example + "island.zfp");
     opened("open project", "island.gop");
     EXPECT_TRUE(shown.empty()) << shown.front().text;
-    EXPECT_EQ(test::BytesOf(work + "town.zfp"), test::BytesOf(example + "town.zfp"));
+    EXPECT_EQ(ReadAll(QString::fromStdString(work + "town.zfp")),
+              ReadAll(QString::fromStdString(example + "town.zfp")));
     qunsetenv("XDG_DOCUMENTS_DIR");
     SetProgramFolder(installed);
 }
