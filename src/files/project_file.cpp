@@ -565,14 +565,28 @@ namespace {
 // refused whole as damaged.
 enum class Load { Applied, Stopped, Damaged };
 
+// True when a folder holds the four picture folders with every picture the
+// project names: a lesson saved or copied whole.
+bool HoldsProjectPictures(const std::string& folder, const ProjectData& data) {
+    auto holds = [&](const char* sub, const std::string& name) {
+        return name.empty() || FileExists(ResolvePath(JoinPath(JoinPath(folder, sub), name)));
+    };
+    return IsLessonFolder(folder) && holds("zarniks", data.shape) &&
+           std::all_of(data.objects.begin(), data.objects.end(), [&](const ProjectObject& o) {
+               return o.kind == objectkind::Background ? holds("backgnds", o.name)
+                      : o.kind == objectkind::Stamp    ? holds("objects", o.name)
+                                                       : true;
+           });
+}
+
 // The folder a 2.0 project's pictures are taken from: the project file's
-// own when it holds the picture folders (a lesson saved or copied whole);
-// else the stored folder; else, when that is not here (the project was
-// moved, or saved on another machine) or none is stored, as in the bundled
-// examples, the project file's folder after all.
+// own when it holds them all (a lesson copied whole, wherever the folder it
+// was saved from is); else the stored folder; else, when that is not here
+// (the project was moved, or saved on another machine) or none is stored,
+// as in the bundled examples, the project file's folder after all.
 std::string V2ProjectFolder(const ProjectData& data, const std::string& path) {
     const std::string beside = FolderPart(path);
-    if (IsLessonFolder(beside))
+    if (HoldsProjectPictures(beside, data))
         return beside;
     const std::string stored = WithSeparator(data.folder);
     if (!stored.empty() && DirectoryExists(ResolvePath(stored)))

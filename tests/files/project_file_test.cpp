@@ -209,8 +209,11 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     EXPECT_EQ(trail.trailLength(), 3);
 
     // The Go Program is looked for beside the project file first, then in
-    // the project folder it names.
+    // the project folder it names; the pictures come from there, as the
+    // folder beside does not hold them.
     test::TempFolder beside;
+    for (const char* sub : kProjectSubFolders)
+        std::filesystem::create_directory(beside / sub);
     ASSERT_TRUE(SaveGoProgramAs(editor, beside / "flower.gop"));
     test::WriteBytesTo(beside / "p.zfp", WriteProjectV2(scene, ToStoredPath(dir.path() + "/")));
     ui.clear();
