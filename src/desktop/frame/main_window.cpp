@@ -19,7 +19,9 @@
 #include "desktop/workarea/status_line.h"
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
+#include "files/lesson_folder.h"
 #include "files/options_file.h"
+#include "files/paths.h"
 #include "files/project_folder.h"
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
@@ -358,7 +360,7 @@ void MainWindow::ListsReplaced() {
 
 void MainWindow::StartupLoad(const std::string& argument) {
     ProjectScene scene = doc_.Scene();
-    if (!zf::StartupLoad(scene, argument))
+    if (zf::StartupLoad(scene, argument) != StartupOpened::Project)
         SendAppMessage(drawing(), msg::DefaultRobot);
     doc_.projectChanged = false;
     WorkingAreaChanged();
@@ -389,8 +391,8 @@ bool MainWindow::SaveGoProgram() {
     } else {
         path = QFileDialog::getSaveFileName(
                    this, Latin(TextOf(1053)),
-                   QString::fromStdString(
-                       (std::filesystem::path(GetProjectFolder()) / suggested).string()),
+                   QString::fromStdString(SaveDialogFolder(FolderPart(suggested)) +
+                                          FileNamePart(suggested)),
                    "Go Program (*.gop)")
                    .toStdString();
     }
@@ -404,12 +406,11 @@ bool MainWindow::SaveProject() {
     if (doc_.ui.hooks.saveFileName) {
         path = doc_.ui.hooks.saveFileName("Project");
     } else {
-        path = QFileDialog::getSaveFileName(this, Latin(TextOf(1052)),
-                                            QString::fromStdString(ProjectFileName().empty()
-                                                                       ? GetProjectFolder()
-                                                                       : ProjectFileName()),
-                                            "Project (*.zfp)")
-                   .toStdString();
+        path =
+            QFileDialog::getSaveFileName(
+                this, Latin(TextOf(1052)),
+                QString::fromStdString(SaveDialogFolder() + ProjectFileName()), "Project (*.zfp)")
+                .toStdString();
     }
     if (path.empty())
         return false;
