@@ -54,8 +54,10 @@ struct ZarnikState {
 
 // What the status line tells of the robot beside the run: the step and turn
 // units where they are not the robot's own, and the memory the Go Program
-// takes, e.g. "step 15 cm   42 cells used / 187".
-std::string RobotMemoryText(const ExecutorUnits& units, int memoryUsed, int memorySize);
+// takes, e.g. "step 15 cm   42 cells used / 187"; briefly "15 cm   42/187"
+// where there is little room.
+std::string RobotMemoryText(const ExecutorUnits& units, int memoryUsed, int memorySize,
+                            bool brief = false);
 
 // The only conversions between floor and screen; all truncate.
 int MmToPixels(const ZarnikState& state, int mm);
