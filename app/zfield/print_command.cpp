@@ -118,7 +118,8 @@ int PrintCommand(const Args& args) {
         style.iconSize = options.iconSize;
         style.floor = {state.floorWidth, state.floorHeight};
         style.folder = folder;
-        outcome = zf::PrintGoProgram(device, paper, editor, style);
+        outcome = zf::PrintGoProgram(device, paper, editor, style,
+                                     zf::HeadingFor(editor, QDate::currentDate()));
     }
     if (outcome == zf::PrintOutcome::NothingToPrint) {
         std::fprintf(stderr, "zfield print: %s has nothing to print\n", options.program.c_str());

@@ -196,6 +196,9 @@ bool ClearWorkingArea(ProjectScene& scene) {
     scene.trail.ClearPenTrail();
     // A project's runs start with the pen up, as its programs expect.
     scene.state.homePenStyle = -1;
+    // A project is a new lesson: units keyed in the last one must not
+    // silently change what its moves do.
+    scene.state.units = ExecutorUnits{};
     scene.host.WorkingAreaChanged();
     return true;
 }

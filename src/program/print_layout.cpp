@@ -60,6 +60,33 @@ std::vector<ListingPage> ListingPages(const GoInstruction* head, int list, int l
     return pages;
 }
 
+namespace {
+
+long long ListLines(const GoInstruction* head) {
+    long long lines = 0;
+    for (const GoInstruction* in = head; in; in = in->next)
+        lines += in->lineCount;
+    return lines;
+}
+
+} // namespace
+
+std::vector<std::vector<ListingPage>>
+ListingSheets(const GoInstruction* goHead, const GoInstruction* procHead, int linesPerPage) {
+    std::vector<ListingPage> go = ListingPages(goHead, GO_LIST, linesPerPage);
+    std::vector<ListingPage> proc = ListingPages(procHead, PROC_LIST, linesPerPage);
+    const long long goLines = ListLines(goHead);
+    if (go.size() == 1 && proc.size() == 1 && goLines + 1 + ListLines(procHead) <= linesPerPage) {
+        proc[0].topLine = static_cast<int>(goLines + 1);
+        return {{go[0], proc[0]}};
+    }
+    std::vector<std::vector<ListingPage>> sheets;
+    for (const auto* pages : {&go, &proc})
+        for (const ListingPage& page : *pages)
+            sheets.push_back({page});
+    return sheets;
+}
+
 WorkingAreaPrint WorkingAreaPrintBox(int floorWidth, int floorHeight, int pageWidth,
                                      int pageHeight) {
     WorkingAreaPrint box;

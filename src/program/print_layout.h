@@ -42,17 +42,25 @@ struct ListingPrintMetrics {
 };
 ListingPrintMetrics ListingPrintMetricsFor(int iconSize, int pageHeight);
 
-// One printed page of a list: the instructions from `first` to `last`.
+// One printed page of a list: the instructions from `first` to `last`,
+// from the page's line `topLine` (0 for the top).
 struct ListingPage {
     int list = GO_LIST;
     const GoInstruction* first = nullptr;
     const GoInstruction* last = nullptr;
+    int topLine = 0;
 };
 
 // A list's pages: page by page from lines 1, 1 + P, 1 + 2P, ..., the
 // instructions holding the page's first to its last line. An empty list
 // has none.
 std::vector<ListingPage> ListingPages(const GoInstruction* head, int list, int linesPerPage);
+
+// The sheets of a Go Program: the GO list's pages, then the PROC list's
+// from a new sheet; but when both lists fit one sheet with a line between
+// them, that one sheet holds both.
+std::vector<std::vector<ListingPage>>
+ListingSheets(const GoInstruction* goHead, const GoInstruction* procHead, int linesPerPage);
 
 // The working area on a page: the scale (pixels per metre) that fits it,
 // its printed size, and its top-left corner when centred.

@@ -1,6 +1,7 @@
 #include "render/print_pages.h"
 
 #include "files/file_io.h"
+#include "program/string_table.h"
 #include "program/texts.h"
 
 #include <unistd.h>
@@ -119,7 +120,12 @@ void SetPageMapping(QPainter& painter, const PageMapping& mapping) {
 
 void DrawListingPage(QPainter& painter, const ListingPage& page, const ListingPrintMetrics& metrics,
                      const ListingStyle& style) {
-    int y = 0;
+    int y = page.topLine * 10 * metrics.unit;
+    if (page.topLine > 0) {
+        // The procedures under the GO list, apart by a rule in the line between.
+        painter.setPen(QPen(Qt::gray, std::max(1, metrics.unit / 3)));
+        painter.drawLine(0, y - 5 * metrics.unit, metrics.iconSize * 20, y - 5 * metrics.unit);
+    }
     for (const GoInstruction* in = page.first; in; in = in->next) {
         DrawInstructionLine(painter, *in, in->indent * metrics.iconSize, y, style);
         y += in->lineCount * 10 * metrics.unit;
@@ -143,20 +149,53 @@ void DrawWorkingAreaPage(QPainter& painter, const WorkingAreaPrint& box, int div
     painter.restore();
 }
 
+ListingHeading HeadingFor(const GoEditor& editor, const QDate& day) {
+    ListingHeading heading;
+    const GoInstruction* head = editor.Head(GO_LIST);
+    if (head && head->opcode == op::GoProgramHeader)
+        heading.name = FileNameOf(NameTable().Get(head->nameId));
+    heading.date = day.toString("d MMMM yyyy").toStdString();
+    return heading;
+}
+
+void DrawListingHeading(QPainter& painter, const PrinterPage& paper, const PageMapping& mapping,
+                        const ListingHeading& heading, int page, int pages) {
+    // In the paper's own pixels: the margins lie outside the page mapping.
+    painter.save();
+    painter.setViewTransformEnabled(false);
+    QFont font("Arial");
+    font.setPixelSize(std::max(1, paper.dpiY / 6));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const int line = QFontMetrics(font).height();
+    const int margin = mapping.top - paper.offsetY;
+    const QRect top(mapping.left, mapping.top - margin / 2 - line, mapping.deviceWidth, line);
+    painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(heading.name));
+    painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(heading.date));
+    const QRect foot(mapping.left, mapping.top + mapping.deviceHeight + margin / 2,
+                     mapping.deviceWidth, line);
+    painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter,
+                     QString("Page %1 of %2").arg(page).arg(pages));
+    painter.restore();
+}
+
 PrintOutcome PrintGoProgram(PagedPrintDevice& device, const PrinterPage& paper,
-                            const GoEditor& editor, ListingStyle style) {
+                            const GoEditor& editor, ListingStyle style,
+                            const ListingHeading& heading) {
     const PageMapping mapping = MapPage(paper);
     const ListingPrintMetrics metrics = ListingPrintMetricsFor(style.iconSize, mapping.height);
-    std::vector<ListingPage> pages;
-    for (int list : {GO_LIST, PROC_LIST})
-        for (const ListingPage& page : ListingPages(editor.Head(list), list, metrics.linesPerPage))
-            pages.push_back(page);
+    const std::vector<std::vector<ListingPage>> sheets =
+        ListingSheets(editor.Head(GO_LIST), editor.Head(PROC_LIST), metrics.linesPerPage);
     style.iconSize = metrics.iconSize;
     style.background = Qt::white;
     style.text = Qt::black;
-    return PrintPages(device, static_cast<int>(pages.size()), [&](int i) {
-        SetPageMapping(device.painter(), mapping);
-        DrawListingPage(device.painter(), pages[static_cast<std::size_t>(i)], metrics, style);
+    const int count = static_cast<int>(sheets.size());
+    return PrintPages(device, count, [&](int i) {
+        QPainter& painter = device.painter();
+        SetPageMapping(painter, mapping);
+        for (const ListingPage& page : sheets[static_cast<std::size_t>(i)])
+            DrawListingPage(painter, page, metrics, style);
+        DrawListingHeading(painter, paper, mapping, heading, i + 1, count);
     });
 }
 

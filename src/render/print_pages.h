@@ -7,6 +7,7 @@
 #include "render/working_area.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -85,16 +86,30 @@ void SetPageMapping(QPainter& painter, const PageMapping& mapping);
 void DrawListingPage(QPainter& painter, const ListingPage& page, const ListingPrintMetrics& metrics,
                      const ListingStyle& style);
 
+// What heads every printed page of a Go Program, in the top margin: the
+// program's name and the day it was printed; the foot says "Page n of N".
+struct ListingHeading {
+    std::string name;
+    std::string date;
+};
+// The program's file name, without its folder, and the day as "7 December 2026".
+ListingHeading HeadingFor(const GoEditor& editor, const QDate& day);
+// The heading and the page number in the margins of the paper.
+void DrawListingHeading(QPainter& painter, const PrinterPage& paper, const PageMapping& mapping,
+                        const ListingHeading& heading, int page, int pages);
+
 // The working area in its box, drawn at a fraction of the print scale and
 // enlarged, so that lines and texts keep their weight.
 void DrawWorkingAreaPage(QPainter& painter, const WorkingAreaPrint& box, int divisor,
                          WorkingAreaScene& scene);
 
 // The two print commands on a device: the GO list then the PROC list, each
-// from a new page, with pictures of the listing's own size as the measure;
-// and the working area on one page.
+// from a new page unless both fit one, with pictures of the listing's own
+// size as the measure and the heading on every page; and the working area
+// on one page.
 PrintOutcome PrintGoProgram(PagedPrintDevice& device, const PrinterPage& paper,
-                            const GoEditor& editor, ListingStyle style);
+                            const GoEditor& editor, ListingStyle style,
+                            const ListingHeading& heading);
 PrintOutcome PrintWorkingArea(PagedPrintDevice& device, const PrinterPage& paper,
                               WorkingAreaScene& scene);
 

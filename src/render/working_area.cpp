@@ -62,6 +62,24 @@ void DrawTextObject(QPainter& painter, GraphicObject& object, const ZarnikState&
         painter.drawText(left, top + i * metrics.height() + metrics.ascent(), lines[i]);
 }
 
+// A stamp centred on its position, or a text from its top-left corner; the
+// painter's origin is `origin` on the working area at the view's zoom.
+void DrawStampOrText(QPainter& painter, GraphicObject& object, const ZarnikState& view,
+                     const QPoint& origin, const std::string& folder) {
+    if (object.kind == objectkind::Text) {
+        DrawTextObject(painter, object, view, origin);
+        return;
+    }
+    const double ppm = view.zoom * 0.001;
+    const int step = PixelsPerStep(view);
+    if (const QImage picture =
+            LoadBitmapImage(ProjectPicturePath(folder, "objects", NameTable().Get(object.nameId)));
+        !picture.isNull())
+        DrawTransparentImage(painter, picture, Scaled(object.x, ppm) - origin.x(),
+                             Scaled(object.y, ppm) - origin.y(), object.param3 == 1 ? -step : step,
+                             step);
+}
+
 } // namespace
 
 float FitZoom(const ZarnikState& state, int availableWidth, int availableHeight) {
@@ -106,7 +124,6 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
     view.zoom = zoom;
     const double ppm = zoom * 0.001;
     const QPoint origin = region.topLeft();
-    const int step = PixelsPerStep(view);
 
     painter.save();
     // Within whatever the caller already clips to, such as a window's update.
@@ -136,14 +153,9 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
             DrawPenTrail(painter, scene.trail, ppm, origin);
             break;
         case objectkind::Stamp:
-            if (const QImage picture = LoadBitmapImage(
-                    ProjectPicturePath(scene.folder, "objects", NameTable().Get(object.nameId)));
-                !picture.isNull())
-                DrawTransparentImage(painter, picture, cx, cy, object.param3 == 1 ? -step : step,
-                                     step);
-            break;
         case objectkind::Text:
-            DrawTextObject(painter, object, view, origin);
+            if (&object != scene.hidden)
+                DrawStampOrText(painter, object, view, origin, scene.folder);
             break;
         default:
             break;
@@ -159,6 +171,45 @@ QImage RenderWorkingAreaImage(const QSize& size, float zoom, WorkingAreaScene& s
     image.fill(Qt::white);
     QPainter painter(&image);
     RenderWorkingArea(painter, QRect(QPoint(0, 0), size), zoom, scene);
+    return image;
+}
+
+QImage DraggedObjectPicture(GraphicObject& object, const ZarnikState& state,
+                            const std::string& folder, QPoint& anchor) {
+    const int step = PixelsPerStep(state);
+    QSize size(step, step);
+    anchor = QPoint(step / 2, step / 2);
+    if (object.kind == objectkind::Text) {
+        if (!MeasureTextObject(object, state))
+            return {};
+        // One pixel more each way than measured, for truncated millimetres.
+        size = QSize(MmToPixels(state, object.width) + 2, MmToPixels(state, object.height) + 2);
+        anchor = QPoint(0, 0);
+    } else if (object.kind != objectkind::Stamp) {
+        return {};
+    }
+    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    const double ppm = state.zoom * 0.001;
+    const QPoint at(Scaled(object.x, ppm), Scaled(object.y, ppm));
+    DrawStampOrText(painter, object, state, at - anchor, folder);
+    return picture;
+}
+
+QImage WorkingAreaPictureAt(const QSize& size, float zoom, WorkingAreaScene& scene,
+                            bool withRobot) {
+    QImage image = RenderWorkingAreaImage(size, zoom, scene);
+    if (image.isNull() || !withRobot)
+        return image;
+    ZarnikState view = scene.state;
+    view.zoom = zoom;
+    // A still picture: no live pen line to the robot.
+    view.running = false;
+    ZarnikSprite sprite;
+    sprite.BuildZarnikSprite(view, scene.folder, false, view.flipped);
+    ZarnikOverlay overlay;
+    overlay.Paint(image, view, sprite, scene.trail);
     return image;
 }
 
@@ -229,7 +280,7 @@ bool MeasureTextObject(GraphicObject& object, const ZarnikState& state) {
 }
 
 bool SaveWorkingAreaBitmap(UserInterface& ui, const std::string& path, int width, int height,
-                           WorkingAreaScene& scene) {
+                           WorkingAreaScene& scene, bool withRobot) {
     if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
         scene.state.floorWidth < 1 || scene.state.floorHeight < 1) {
         Warn(ui, 1055);
@@ -238,7 +289,7 @@ bool SaveWorkingAreaBitmap(UserInterface& ui, const std::string& path, int width
     const float zoom = std::min(static_cast<float>(width) / scene.state.floorWidth,
                                 static_cast<float>(height) / scene.state.floorHeight) *
                        1000.0f;
-    const QImage image = RenderWorkingAreaImage(QSize(width, height), zoom, scene);
+    const QImage image = WorkingAreaPictureAt(QSize(width, height), zoom, scene, withRobot);
     if (image.isNull()) {
         Warn(ui, 1055);
         return false;

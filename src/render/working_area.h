@@ -24,6 +24,8 @@ struct WorkingAreaScene {
     const PenTrail& trail;
     GraphicObjectList& objects;
     std::string folder;
+    // An object left out of the picture: one being dragged.
+    const GraphicObject* hidden = nullptr;
 };
 
 // The zoom (pixels per metre) that fits the working area into a space, and
@@ -37,6 +39,15 @@ QSize WorkingAreaPixels(const ZarnikState& state, float zoom);
 // of this picture.
 void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom, WorkingAreaScene& scene);
 QImage RenderWorkingAreaImage(const QSize& size, float zoom, WorkingAreaScene& scene);
+// A stamp or text alone on a clear picture, to follow the pointer while it
+// is dragged; `anchor` is where its position (a stamp's centre, a text's
+// top-left corner) lies in the picture. Null for other objects.
+QImage DraggedObjectPicture(GraphicObject& object, const ZarnikState& state,
+                            const std::string& folder, QPoint& anchor);
+
+// A saved or copied picture of the working area: as above, and with the
+// robot drawn where it stands when asked.
+QImage WorkingAreaPictureAt(const QSize& size, float zoom, WorkingAreaScene& scene, bool withRobot);
 
 // Every line of the trail with the pen of its end point; mm scaled by
 // pixelsPerMm (truncated), less the origin.
@@ -55,10 +66,10 @@ QSize MeasureTextBlock(const QFont& font, const QStringList& lines);
 bool MeasureTextObject(GraphicObject& object, const ZarnikState& state);
 
 // SaveBitmapFile's working area: drawn at the zoom that fits it into
-// width x height and written as an 8-bit picture with the application
-// palette.
+// width x height, with the robot when asked, and written as an 8-bit
+// picture with the application palette.
 bool SaveWorkingAreaBitmap(UserInterface& ui, const std::string& path, int width, int height,
-                           WorkingAreaScene& scene);
+                           WorkingAreaScene& scene, bool withRobot = false);
 // The size of a saved working area: fitted into four fifths of the screen
 // each way.
 QSize SaveGraphicsSize(const ZarnikState& state, const QSize& screen);

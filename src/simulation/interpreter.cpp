@@ -5,7 +5,7 @@
 
 namespace zf {
 
-Interpreter::Interpreter(GoEditor& editor, const ZarnikState& state, RobotView& view)
+Interpreter::Interpreter(GoEditor& editor, ZarnikState& state, RobotView& view)
     : editor_(editor), ui_(editor.ui()), state_(state), view_(view) {
     stack_.reserve(64);
 }
@@ -86,13 +86,13 @@ RobotAction Interpreter::Execute() {
     switch (opcode) {
     case op::Forward:
     case op::Back:
-        return {RobotAction::Kind::Do, opcode, InstructionNumber(*in, 1) * units.stepUnit};
+        return {RobotAction::Kind::Do, opcode, InstructionNumber(*in, 1) * state_.units.stepUnit};
     case op::Left:
     case op::Right:
         // The angle is a 16-bit number: a large turn unit wraps it, and a
         // negative angle turns nothing. Stored programs rely on it.
         return {RobotAction::Kind::Do, opcode,
-                static_cast<std::int16_t>(InstructionNumber(*in, 1) * units.turnUnit)};
+                static_cast<std::int16_t>(InstructionNumber(*in, 1) * state_.units.turnUnit)};
     case op::Repeat: {
         const int count = InstructionNumber(*in, 1);
         if (!PushZFCommand(in, count))
@@ -116,8 +116,8 @@ RobotAction Interpreter::Execute() {
     }
     case op::Quaver: {
         const int pitch = sound ? InstructionNumber(*in, 2) : kRestPitch;
-        const int ms =
-            PlayNote(ui_, InstructionNumber(*in, 1), pitch, units.tempoIndex, units.octave);
+        const int ms = PlayNote(ui_, InstructionNumber(*in, 1), pitch, state_.units.tempoIndex,
+                                state_.units.octave);
         return {RobotAction::Kind::Note, opcode, ms};
     }
     case op::Wait:
@@ -146,15 +146,15 @@ RobotAction Interpreter::Execute() {
         return {RobotAction::Kind::Do, call->opcode, 0};
     }
     case op::QuaverSetting:
-        units.tempoIndex = InstructionNumber(*in, 1);
-        units.octave = InstructionNumber(*in, 2);
+        state_.units.tempoIndex = InstructionNumber(*in, 1);
+        state_.units.octave = InstructionNumber(*in, 2);
         return {RobotAction::Kind::Do, opcode, 0};
     case op::MoveUnit:
-        units.stepUnit = InstructionNumber(*in, 1);
-        return {RobotAction::Kind::Do, opcode, units.stepUnit};
+        state_.units.stepUnit = InstructionNumber(*in, 1);
+        return {RobotAction::Kind::Do, opcode, state_.units.stepUnit};
     case op::TurnUnit:
-        units.turnUnit = InstructionNumber(*in, 1);
-        return {RobotAction::Kind::Do, opcode, units.turnUnit};
+        state_.units.turnUnit = InstructionNumber(*in, 1);
+        return {RobotAction::Kind::Do, opcode, state_.units.turnUnit};
     case op::PlaceStamp:
         if (in->next && in->next->opcode == op::FlipStamp)
             return {RobotAction::Kind::Do, kFlippedStamp, 0, in};

@@ -42,12 +42,11 @@ class Interpreter {
     // program that calls itself gets near it.
     static constexpr std::size_t kMaxFrames = 4096;
 
-    Interpreter(GoEditor& editor, const ZarnikState& state, RobotView& view);
+    Interpreter(GoEditor& editor, ZarnikState& state, RobotView& view);
 
     GoInstruction* currentInstruction = nullptr;
     int currentList = 0;
     std::int32_t callDepth = 0;
-    ExecutorUnits units;
     // With sound off a Quaver rests for its time.
     bool sound = true;
     // Instructions executed since the program started.
@@ -85,7 +84,8 @@ class Interpreter {
 
     GoEditor& editor_;
     UserInterface& ui_;
-    const ZarnikState& state_;
+    // Its units are the interpreter's to change.
+    ZarnikState& state_;
     RobotView& view_;
     std::vector<ControlFrame> stack_;
     CursorState cursors_[3];

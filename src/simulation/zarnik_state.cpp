@@ -17,6 +17,19 @@ int PixelsPerStep(const ZarnikState& state) {
     return static_cast<int>(static_cast<double>(state.zoom) * 0.3);
 }
 
+std::string RobotMemoryText(const ExecutorUnits& units, int memoryUsed, int memorySize,
+                            bool brief) {
+    const ExecutorUnits robot;
+    std::string text;
+    // Changed units change what every move does: they are shown while they last.
+    if (units.stepUnit != robot.stepUnit)
+        text += (brief ? "" : "step ") + std::to_string(units.stepUnit) + " cm   ";
+    if (units.turnUnit != robot.turnUnit)
+        text += (brief ? "" : "turn ") + std::to_string(units.turnUnit) + "\xB0   ";
+    return text + std::to_string(memoryUsed) + (brief ? "/" : " cells used / ") +
+           std::to_string(memorySize);
+}
+
 double StepX(const ZarnikState& state, int x) {
     return (x - state.floorWidth / 2) / static_cast<double>(kStepMm);
 }

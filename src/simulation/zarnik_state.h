@@ -3,12 +3,23 @@
 #include "program/user_interface.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace zf {
 
 inline constexpr int kStepMm = 300;
 inline constexpr int kHalfStepMm = 150;
+
+// Units the executor turns instruction numbers with. Only the unit
+// instructions change them: neither Reset nor a new run restores them, but
+// opening a project starts its lesson with the robot's own.
+struct ExecutorUnits {
+    int stepUnit = 30; // centimetres per Forward/Back count
+    int turnUnit = 1;  // degrees per Left/Right count
+    int tempoIndex = 3;
+    int octave = 2;
+};
 
 // The robot on the working area. Positions are whole millimetres from the
 // top-left corner, y downward; headings whole degrees, 0 up, clockwise.
@@ -38,16 +49,15 @@ struct ZarnikState {
     bool paused = false;
     bool interrupted = false;
     std::uint16_t runCount = 0;
+    ExecutorUnits units;
 };
 
-// Units the executor turns instruction numbers with. Only the unit
-// instructions change them: neither Reset nor a new run restores them.
-struct ExecutorUnits {
-    int stepUnit = 30; // centimetres per Forward/Back count
-    int turnUnit = 1;  // degrees per Left/Right count
-    int tempoIndex = 3;
-    int octave = 2;
-};
+// What the status line tells of the robot beside the run: the step and turn
+// units where they are not the robot's own, and the memory the Go Program
+// takes, e.g. "step 15 cm   42 cells used / 187"; briefly "15 cm   42/187"
+// where there is little room.
+std::string RobotMemoryText(const ExecutorUnits& units, int memoryUsed, int memorySize,
+                            bool brief = false);
 
 // The only conversions between floor and screen; all truncate.
 int MmToPixels(const ZarnikState& state, int mm);

@@ -3,8 +3,12 @@
 #include "desktop/listing/list_view.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
+#include "files/project_file.h"
+#include "files/project_folder.h"
 
 #include "desktop_fixture.h"
+
+#include <QDir>
 
 #include <cstdio>
 
@@ -152,6 +156,45 @@ TEST_F(Desktop, ExitAsksToSaveAChangedProgram) {
     std::FILE* saved = std::fopen(path.c_str(), "rb");
     ASSERT_NE(saved, nullptr);
     std::fclose(saved);
+}
+
+TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheRobotsOwn) {
+    StatusLine* status = window->razAzi()->graphicsMain()->statusLine();
+    ASSERT_TRUE(status->robotText);
+    EXPECT_EQ(status->robotText(false), "0 cells used / 187");
+    KeySequence(editor(), "FD [ 1 5 ] RT [ 2 ] FD 2");
+    EXPECT_EQ(status->robotText(false), "10 cells used / 187");
+    const ZarnikState& robot = doc().state;
+    const int startY = robot.y;
+    Press(key::Go);
+    RunToEnd();
+    EXPECT_EQ(startY - robot.y, 300);
+    EXPECT_EQ(status->robotText(false), "step 15 cm   turn 2\xB0   10 cells used / 187");
+    EXPECT_EQ(status->robotText(true), "15 cm   2\xB0   10/187");
+    // Between runs the line shows it: dark letters on the button face.
+    const QImage line = status->grab().toImage();
+    int letters = 0;
+    for (int x = 0; x < line.width(); ++x)
+        for (int y = 4; y < line.height() - 4; ++y)
+            letters += qGray(line.pixel(x, y)) < 96;
+    EXPECT_GT(letters, 40);
+
+    // Another project: the units are the robot's own again.
+    const std::string folder = temp.path().toStdString() + "/";
+    for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
+        QDir(temp.path()).mkpath(sub);
+    SetProjectFolderFromPath(folder);
+    ProjectScene scene = doc().Scene();
+    ASSERT_TRUE(SaveProjectAs(scene, folder + "lesson.zfp"));
+    window->OpenProjectCommand(folder + "lesson.zfp");
+    // Its Go Program is not there: the keyed one stays, without its units.
+    EXPECT_EQ(status->robotText(false), "10 cells used / 187");
+    KeySequence(editor(), "CM FD 2");
+    EXPECT_EQ(status->robotText(false), "3 cells used / 187");
+    const int y = robot.y;
+    Press(key::Go);
+    RunToEnd();
+    EXPECT_EQ(y - robot.y, 600);
 }
 
 TEST(StatusLineName, LowerCaseWithoutFolderOrExtension) {

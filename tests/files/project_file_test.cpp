@@ -116,10 +116,16 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     EXPECT_FALSE(host.modified);
 
     Loaded to(ui);
+    // Units keyed in the last lesson do not carry into the next.
+    to.state.units = {15, 2, 1, 3};
     ProjectScene target = to.Scene();
     ASSERT_TRUE(OpenProject(target, dir / "p.zfp", true));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(to.host.title, dir / "p.zfp");
+    EXPECT_EQ(to.state.units.stepUnit, 30);
+    EXPECT_EQ(to.state.units.turnUnit, 1);
+    EXPECT_EQ(to.state.units.tempoIndex, 3);
+    EXPECT_EQ(to.state.units.octave, 2);
     EXPECT_EQ(to.state.floorWidth, 12 * 300);
     EXPECT_EQ(to.state.floorHeight, 8 * 300);
     EXPECT_EQ(to.state.homeX, 1650);
@@ -361,8 +367,10 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
                                 "[zarnik pos]\r\nx=0.5\r\ny=-1.5\r\nbearing=-5\r\n"
                                 "[zarnik shapes]\r\ndef=b.bmp\r\n[background]\r\ndef=park.bmp\r\n"
                                 "[go program]\r\ndef=walk.gop\r\n");
+    state.units.stepUnit = 15;
     ASSERT_TRUE(Open(path));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(state.units.stepUnit, 30);
     EXPECT_EQ(state.homeX, 1650);
     EXPECT_EQ(state.homeY, 1950);
     EXPECT_EQ(state.heading, 0);
@@ -396,7 +404,9 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
 TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     test::WriteBytesTo(dir / "walk.gop", WriteGoProgramV2(editor));
     test::WriteBytesTo(dir / "v1.zfp", V1Project("C:\\OLD\\PLACE\\"));
+    state.units.turnUnit = 4;
     ASSERT_TRUE(Open(dir / "v1.zfp"));
+    EXPECT_EQ(state.units.turnUnit, 1);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     ASSERT_TRUE(host.options);
     EXPECT_EQ(host.options->listingSize, 3);

@@ -1,5 +1,6 @@
 #include "render/print_pages.h"
 
+#include "files/go_program_file.h"
 #include "program/key_sequence.h"
 #include "render/render_support.h"
 #include "simulation/headless_run.h"
@@ -15,13 +16,14 @@ namespace {
 
 using namespace zf::test;
 
-// Rows and columns of a page holding anything but white paper.
+// Rows and columns of a page holding anything but white paper, between
+// two rows (the whole page by default).
 struct Inked {
     int top = -1, bottom = -1, left = -1, right = -1;
 };
-Inked InkedBox(const QImage& page) {
+Inked InkedBox(const QImage& page, int from = 0, int to = -1) {
     Inked box;
-    for (int y = 0; y < page.height(); ++y)
+    for (int y = from; y < (to < 0 ? page.height() : to); ++y)
         for (int x = 0; x < page.width(); ++x)
             if (Rgb(page, x, y) != kWhite) {
                 if (box.top < 0)
@@ -50,7 +52,14 @@ class PrintedPages : public ::testing::Test {
         ListingStyle style;
         style.iconSize = iconSize;
         style.folder = dir.Folder();
-        return PrintGoProgram(device, WholePaper(device.writer()), editor, style);
+        return PrintGoProgram(device, WholePaper(device.writer()), editor, style,
+                              HeadingFor(editor, QDate(2026, 12, 7)));
+    }
+    // The inked box inside the page mapping, clear of the heading.
+    Inked ListingBox(int page, int dpi) const {
+        const PageMapping m = MapPage(Paper());
+        return InkedBox(PdfPageImage(pdf, page, dpi), static_cast<int>(PageRow(0, dpi)) - 1,
+                        static_cast<int>(PageRow(m.height, dpi)) + 1);
     }
     // Where the page's logical rows land, in pixels of a page rasterised
     // at `dpi`.
@@ -77,8 +86,8 @@ TEST_F(PrintedPages, FiftyFiveLessTheListingSizeLinesAPageEachListFromANewPage) 
     EXPECT_EQ(PdfPageCount(pdf), 2);
     const int dpi = 60;
     const int unit = ListingPrintMetricsFor(50, MapPage(Paper()).height).unit;
-    const Inked first = InkedBox(PdfPageImage(pdf, 1, dpi));
-    const Inked second = InkedBox(PdfPageImage(pdf, 2, dpi));
+    const Inked first = ListingBox(1, dpi);
+    const Inked second = ListingBox(2, dpi);
     // Both start an inch in; the first page reaches into its fifth line,
     // the line left over stands alone at the top of the second.
     EXPECT_NEAR(first.top, PageRow(0, dpi), 1.5);
@@ -101,6 +110,30 @@ TEST_F(PrintedPages, FiftyFiveLessTheListingSizeLinesAPageEachListFromANewPage) 
     EXPECT_EQ(PdfPageCount(pdf), 12);
     ASSERT_EQ(PrintListing(45), PrintOutcome::Printed);
     EXPECT_EQ(PdfPageCount(pdf), 7);
+}
+
+TEST_F(PrintedPages, AShortProgramAndItsProceduresShareOnePageUnderTheirHeading) {
+    Key("RPT 4 [ P 1 RT 9 0 ] P 1 [ FD 1 ]");
+    ASSERT_TRUE(SaveGoProgramAs(editor, dir.Path("flower.gop")));
+    ASSERT_EQ(editor.LineCount(GO_LIST), 5);
+    ASSERT_EQ(editor.LineCount(PROC_LIST), 3);
+    // 25 lines a page: five, a line between, three.
+    ASSERT_EQ(PrintListing(30), PrintOutcome::Printed);
+    ASSERT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_NE(PdfText(pdf).find("flower.gop"), std::string::npos) << PdfText(pdf);
+    EXPECT_NE(PdfText(pdf).find("7 December 2026"), std::string::npos);
+    EXPECT_NE(PdfText(pdf).find("Page 1 of 1"), std::string::npos);
+    const int dpi = 60;
+    const int unit = ListingPrintMetricsFor(30, MapPage(Paper()).height).unit;
+    const Inked both = ListingBox(1, dpi);
+    EXPECT_NEAR(both.top, PageRow(0, dpi), 1.5);
+    EXPECT_GT(both.bottom, PageRow(80 * unit, dpi));
+    EXPECT_LT(both.bottom, PageRow(90 * unit, dpi));
+
+    // Five lines a page: the lists part, and every page says which it is.
+    ASSERT_EQ(PrintListing(50), PrintOutcome::Printed);
+    ASSERT_EQ(PdfPageCount(pdf), 2);
+    EXPECT_NE(PdfText(pdf).find("Page 2 of 2"), std::string::npos);
 }
 
 TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {

@@ -5,6 +5,7 @@
 #include "files/go_program_file.h"
 #include "files/project_file.h"
 #include "files/project_folder.h"
+#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "simulation/headless_run.h"
 #include "support/recorder.h"
@@ -12,10 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <vector>
 
 namespace zf {
@@ -40,11 +43,16 @@ struct Outcome {
     bool ranToEnd = false;
     // The path the Go Program was loaded from.
     std::string program;
+    // Robot memory the program takes.
+    int cells = 0;
 };
 
 // Opens the project (none: the default working area), then the program (none:
-// the project's own), and runs it as GO does.
-Outcome RunExample(const fs::path& project, const fs::path& program) {
+// the project's own), and runs it as GO does. `keys` are keyed after that,
+// a word at a time: GO runs what is keyed so far from where the robot
+// stands, RESET puts it back to its start.
+Outcome RunExample(const fs::path& project, const fs::path& program,
+                   const std::string& keys = "GO") {
     ResetTables();
     Outcome out;
     test::Recorder ui;
@@ -68,8 +76,22 @@ Outcome RunExample(const fs::path& project, const fs::path& program) {
     RobotView view;
     ManualClock clock;
     RunControl control(editor, out.state, trail, objects, view, clock);
-    out.ranToEnd = RunHeadless(control, clock).ranToEnd;
+    std::istringstream words(keys);
+    std::string word, keyed;
+    while (words >> word) {
+        if (word == "GO" || word == "RESET") {
+            EXPECT_TRUE(KeySequence(editor, keyed)) << keyed;
+            keyed.clear();
+            if (word == "RESET")
+                control.Send(request::Reset);
+            else
+                out.ranToEnd = RunHeadless(control, clock).ranToEnd;
+        } else {
+            keyed += word + " ";
+        }
+    }
     out.messages = ui.messages;
+    out.cells = kMemoryUnits - editor.memoryUnitsLeft;
     return out;
 }
 
@@ -104,7 +126,7 @@ TEST_F(ExampleRuns, EveryProgramRunsCleanlyOnEveryProject) {
         }
 }
 
-TEST_F(ExampleRuns, ProjectsRunTheirOwnProgramToTheGoal) {
+TEST_F(ExampleRuns, ProjectsOpenEmptyAndTheirAnswersReachTheGoal) {
     // The town's finish is where the flag stands; the island's program stamps
     // the cross (444, 312 of its 600-pixel picture) and backs one step off it.
     const struct {
@@ -114,13 +136,102 @@ TEST_F(ExampleRuns, ProjectsRunTheirOwnProgramToTheGoal) {
                  {"island.zfp", "island.gop", 444 * 5 - 240, 312 * 5 + 180, 10},
                  {"gridmat.zfp", "square.gop", 1500, 1500, 0}};
     for (const auto& goal : goals) {
-        const Outcome out = RunExample(kExamples / goal.project, {});
+        // The lesson starts without its answer keyed.
+        const Outcome opened = RunExample(kExamples / goal.project, {});
+        EXPECT_TRUE(opened.program.empty()) << goal.project << " opens " << opened.program;
+        EXPECT_EQ(opened.cells, 0) << goal.project;
+        ASSERT_EQ(opened.messages.size(), 1u) << goal.project;
+        EXPECT_EQ(opened.messages[0].id, 81) << goal.project;
+
+        const Outcome out = RunExample(kExamples / goal.project, kExamples / goal.program);
         EXPECT_TRUE(out.messages.empty()) << goal.project;
-        EXPECT_EQ(fs::path(out.program), kExamples / goal.program);
         EXPECT_NEAR(out.state.x, goal.x, goal.near) << goal.project;
         EXPECT_NEAR(out.state.y, goal.y, goal.near) << goal.project;
         // A project's runs start with the pen up.
         EXPECT_EQ(out.state.homePenStyle, -1) << goal.project;
+    }
+}
+
+// Every program the activity books ask children to key, on the book's mat,
+// ends as the book says it does.
+TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
+    // Ends: on the target (within `near` mm, with the heading), at the edge
+    // with the edge message (there, when a place is given), or close to the
+    // target but not on it.
+    enum class Ends { On, Edge, Misses };
+    // The island's path bends one step above the start and reaches the
+    // cross three steps on, along (0.8, -0.6): a 3-4-5 triangle.
+    const int crossX = 444 * 5, crossY = 312 * 5;
+    const struct {
+        const char *page, *project, *keys;
+        Ends ends;
+        int x, y, heading, near, cells;
+    } book[] = {
+        {"jn1", "gridmat.zfp", "FD 3 GO", Ends::On, 1500, 600, 0, 0, 3},
+        {"jn1", "gridmat.zfp", "FD 3 GO RESET BK 3 GO", Ends::On, 1500, 1500, 0, 0, 6},
+        {"jn1", "gridmat.zfp", "FD 3 BK 3 GO", Ends::On, 1500, 1500, 0, 0, 6},
+        // Without Reset the second GO starts three squares up.
+        {"jn1", "gridmat.zfp", "FD 3 GO BK 3 GO", Ends::Edge, 1500, 150, 0, 0, 6},
+        {"jn1", "gridmat.zfp", "FD 4 GO", Ends::On, 1500, 300, 0, 0, 3},
+        {"jn1", "gridmat.zfp", "FD 5 GO", Ends::Edge, 1500, 150, 0, 0, 3},
+        {"jn2", "gridmat.zfp", "FD 2 RT 9 0 FD 3 GO", Ends::On, 2400, 900, 90, 0, 10},
+        {"jn3", "island.zfp", "FD 1 RT 5 3 FD 3 GO", Ends::On, crossX, crossY, 53, 10, 10},
+        {"jn3", "island.zfp", "FD 1 RT 5 3 FD 2 GO", Ends::On, crossX - 240, crossY + 180, 53, 10,
+         10},
+        {"jn3", "island.zfp", "FD 1 RT 5 3 FD 4 GO", Ends::On, crossX + 240, crossY - 180, 53, 10,
+         10},
+        {"jn3", "island.zfp", "FD [ 1 5 ] FD 2 RT 5 3 FD 6 GO", Ends::On, crossX, crossY, 53, 10,
+         13},
+        {"jn4", "town.zfp", "FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 GO", Ends::On, 2250, 450, 0,
+         0, 24},
+        {"jn5", "town.zfp", "FD 3 LT 9 0 FD 3 GO", Ends::On, 1350, 1350, 0, 0, 10},
+        {"jn5", "town.zfp", "FD 3 LT 9 0 FD 3 RT 1 8 0 FD 3 RT 9 0 FD 3 GO", Ends::On, 450, 2250,
+         270, 0, 24},
+        {"rt1", "gridmat.zfp", "FD 2 RT 9 0 FD 2 RT 9 0 FD 2 RT 9 0 FD 2 RT 9 0 GO", Ends::On, 1500,
+         1500, 0, 0, 28},
+        {"rt1", "gridmat.zfp", "RPT 4 [ FD 2 RT 9 0 ] GO", Ends::On, 1500, 1500, 0, 0, 15},
+        {"rt2", "gridmat.zfp", "RPT 2 [ FD 3 RT 9 0 FD 1 RT 9 0 ] GO", Ends::On, 1500, 1500, 0, 0,
+         22},
+        {"rt2", "gridmat.zfp", "RPT 3 [ FD 3 RT 1 2 0 ] GO", Ends::On, 1500, 1500, 0, 1, 15},
+        {"rt2", "gridmat.zfp", "RPT 6 [ FD 2 RT 6 0 ] GO", Ends::On, 1500, 1500, 0, 1, 15},
+        {"rt2", "gridmat.zfp", "RPT 6 [ FD 3 RT 6 0 ] GO", Ends::Edge, -1, -1, 0, 0, 15},
+        {"rt3", "island.zfp", "RPT 5 [ FD 3 RT 1 4 4 ] GO", Ends::On, 1500, 2400, 0, 1, 15},
+        {"rt3", "island.zfp", "RPT 5 [ FD 2 RT 7 2 ] GO", Ends::On, 1500, 2400, 0, 1, 15},
+        {"rt3", "island.zfp", "RPT 5 [ FD 3 RT 7 2 ] GO", Ends::Edge, -1, -1, 0, 0, 15},
+        {"rt3", "island.zfp", "RPT 7 [ FD 3 RT 1 5 4 ] GO", Ends::Misses, 1500, 2400, 0, 0, 15},
+        {"rt4", "gridmat.zfp", "P 1 [ RPT 4 [ FD 1 RT 9 0 ] ] RPT 4 [ P 1 RT 9 0 ] GO", Ends::On,
+         1500, 1500, 0, 0, 39},
+        {"rt4", "gridmat.zfp", "P 1 [ RPT 4 [ FD 1 RT 9 0 ] ] RPT 8 [ P 1 RT 4 5 ] GO", Ends::On,
+         1500, 1500, 0, 0, 39},
+        {"rt4", "gridmat.zfp", "RPT 4 [ RPT 4 [ FD 1 RT 9 0 ] RT 9 0 ] GO", Ends::On, 1500, 1500, 0,
+         0, 27},
+        {"rt5", "town.zfp", "RPT 4 [ FD 3 LT 9 0 ] GO", Ends::On, 450, 2250, 90, 0, 15},
+    };
+    for (const auto& b : book) {
+        const Outcome out = RunExample(kExamples / b.project, {}, b.keys);
+        const std::string what = std::string(b.page) + ": " + b.keys;
+        EXPECT_EQ(out.cells, b.cells) << what;
+        const double off = std::hypot(out.state.x - b.x, out.state.y - b.y);
+        switch (b.ends) {
+        case Ends::On:
+            EXPECT_TRUE(out.messages.empty()) << what << ": " << out.messages.front().text;
+            EXPECT_LE(off, b.near) << what << " ends at " << out.state.x << ", " << out.state.y;
+            EXPECT_EQ(out.state.heading, b.heading) << what;
+            break;
+        case Ends::Edge:
+            ASSERT_EQ(out.messages.size(), 1u) << what;
+            EXPECT_EQ(out.messages[0].id, 95) << what;
+            if (b.x >= 0) {
+                EXPECT_EQ(out.state.x, b.x) << what;
+                EXPECT_EQ(out.state.y, b.y) << what;
+            }
+            break;
+        case Ends::Misses:
+            EXPECT_TRUE(out.messages.empty()) << what;
+            EXPECT_GT(off, 5) << what;
+            EXPECT_LT(off, kStepMm) << what;
+            break;
+        }
     }
 }
 
@@ -134,9 +245,8 @@ TEST_F(ExampleRuns, ACopiedExampleFolderOpensItsOwnFiles) {
     for (const std::string& made : {kExamples.string(), stored})
         EXPECT_EQ(bytes.find(made), std::string::npos) << "the project names " << made;
 
-    const Outcome town = RunExample(copy / "town.zfp", {});
+    const Outcome town = RunExample(copy / "town.zfp", {}, "");
     EXPECT_TRUE(town.messages.empty());
-    EXPECT_EQ(fs::path(town.program), copy / "town.gop");
     EXPECT_EQ(fs::path(GetProjectFolder()), copy / "");
 }
 

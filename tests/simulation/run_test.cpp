@@ -67,7 +67,7 @@ TEST_F(RunFixture, MoveUnitOutlivesTheRunAndReset) {
     Key("CM FD 3");
     RunInstantly();
     EXPECT_EQ(state.y, 1200);
-    EXPECT_EQ(control.interpreter().units.stepUnit, 10);
+    EXPECT_EQ(state.units.stepUnit, 10);
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {

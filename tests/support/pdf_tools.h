@@ -1,6 +1,6 @@
 #pragma once
 
-// Reading printed PDF files back with poppler-utils (pdfinfo, pdftoppm).
+// Reading printed PDF files back with poppler-utils (pdfinfo, pdftotext, pdftoppm).
 
 #include <QImage>
 #include <QString>
@@ -25,6 +25,20 @@ inline int PdfPageCount(const std::string& path) {
             break;
     pclose(pipe);
     return pages;
+}
+
+// The text of every page as pdftotext reads it; "" when it cannot.
+inline std::string PdfText(const std::string& path) {
+    const std::string command = "pdftotext -layout '" + path + "' - 2>/dev/null";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return {};
+    std::string text;
+    char chunk[512];
+    while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe))
+        text.append(chunk, n);
+    pclose(pipe);
+    return text;
 }
 
 // Page `page` (from 1) rasterised by pdftoppm at `dpi`; null when it fails.

@@ -1,10 +1,9 @@
 // Writes the example project's 2.0 project file into a copy of the example
-// folder. It names no folder and its Go Program by name alone, so the folder
-// opens the same wherever it is copied or installed.
+// folder. It names no folder, so the folder opens the same wherever it is
+// copied or installed, and no Go Program: the lesson starts empty.
 //   make-example-project FOLDER
 
 #include "files/file_io.h"
-#include "files/go_program_file.h"
 #include "files/project_file.h"
 #include "program/printing_ui.h"
 #include "program/string_table.h"
@@ -50,9 +49,8 @@ int main(int argc, char** argv) {
     zf::SetZarnikShape(scene, "zarncar.bmp");
     zf::SetZarnikPosition(scene, 450, 2250);
     zf::SetZarnikHeading(scene, 90);
-    // The route from Start to Finish is left for the Go Program to draw.
-    if (!zf::OpenGoProgram(editor, folder + "town.gop", true))
-        return 1;
+    // The route from Start to Finish is the children's to key: the project
+    // opens with an empty Go Program, and town.gop beside it is one answer.
     for (auto [name, x, y] : {std::tuple{"tree.bmp", 900, 900},
                               {"tree.bmp", 2700, 2700},
                               {"flag.bmp", 2250, 450},
@@ -63,7 +61,7 @@ int main(int argc, char** argv) {
     AddText(scene, "Finish", 2250, 150, 0x0000CC);
 
     zf::ProjectData data = zf::CaptureProject(scene, "");
-    data.goProgram = "town.gop";
+    data.goProgram.clear();
     const std::vector<std::uint8_t> file = zf::WriteProjectV2(data);
     if (!zf::WriteFileAtomically(folder + "town.zfp", file)) {
         std::fprintf(stderr, "make-example-project: cannot write %stown.zfp\n", folder.c_str());

@@ -22,8 +22,10 @@
 #include "simulation/text_placement.h"
 #include "simulation/working_area_dialogs.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMimeData>
@@ -243,7 +245,7 @@ void WorkingAreaCommands::LoadOrCreateBackground() {
     }
 }
 
-QImage WorkingAreaCommands::WorkingAreaPicture() const {
+QImage WorkingAreaCommands::WorkingAreaPicture(bool withRobot) const {
     const QSize size = SaveGraphicsSize(doc_.state, ScreenSize());
     if (size.isEmpty())
         return {};
@@ -251,11 +253,12 @@ QImage WorkingAreaCommands::WorkingAreaPicture() const {
     const float zoom = std::min(static_cast<float>(size.width()) / doc_.state.floorWidth,
                                 static_cast<float>(size.height()) / doc_.state.floorHeight) *
                        1000.0f;
-    return RenderWorkingAreaImage(size, zoom, scene);
+    return WorkingAreaPictureAt(size, zoom, scene, withRobot);
 }
 
 void WorkingAreaCommands::CopyWorkingArea() {
-    const QImage picture = WorkingAreaPicture();
+    // Pasted into a worksheet, the picture shows where the robot stands.
+    const QImage picture = WorkingAreaPicture(true);
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (picture.isNull() || !clipboard) {
         Warn(doc_.ui, 1064);
@@ -267,34 +270,43 @@ void WorkingAreaCommands::CopyWorkingArea() {
         Warn(doc_.ui, 1064);
 }
 
+std::string WorkingAreaCommands::ChooseSaveFile() {
+    if (doc_.ui.hooks.saveFileName)
+        return doc_.ui.hooks.saveFileName("Bitmaps");
+    QFileDialog dialog(owner_, TextQ(1035), QString::fromStdString(SavedPictureFolder()));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog of our own, so that it can carry the robot's box.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // PNG as well: that is what worksheets take.
+    dialog.setNameFilters({"Bitmaps (*.bmp)", "PNG pictures (*.png)"});
+    dialog.setDefaultSuffix("bmp");
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.contains("png") ? "png" : "bmp");
+    });
+    auto* robot = new QCheckBox(tr("Include the &Zarnik"), &dialog);
+    robot->setObjectName("includeZarnik");
+    robot->setChecked(saveWithRobot);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(robot, grid->rowCount(), 0, 1, grid->columnCount());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    saveWithRobot = robot->isChecked();
+    return dialog.selectedFiles().first().toStdString();
+}
+
 void WorkingAreaCommands::SaveWorkingArea() {
-    std::string path;
-    if (doc_.ui.hooks.saveFileName) {
-        path = doc_.ui.hooks.saveFileName("Bitmaps");
-    } else {
-        QFileDialog dialog(owner_, TextQ(1035), QString::fromStdString(SavedPictureFolder()));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // PNG as well: that is what worksheets take.
-        dialog.setNameFilters({"Bitmaps (*.bmp)", "PNG pictures (*.png)"});
-        dialog.setDefaultSuffix("bmp");
-        connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-            dialog.setDefaultSuffix(filter.contains("png") ? "png" : "bmp");
-        });
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        path = dialog.selectedFiles().first().toStdString();
-    }
+    const std::string path = ChooseSaveFile();
     if (path.empty())
         return;
     const QSize size = SaveGraphicsSize(doc_.state, ScreenSize());
     if (!IsPngName(path)) {
         WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, GetProjectFolder()};
-        SaveWorkingAreaBitmap(doc_.ui, path, size.width(), size.height(), scene);
+        SaveWorkingAreaBitmap(doc_.ui, path, size.width(), size.height(), scene, saveWithRobot);
         return;
     }
     // Written beside the target and put in its place only when whole.
     QSaveFile file(QString::fromStdString(path));
-    const QImage picture = WorkingAreaPicture();
+    const QImage picture = WorkingAreaPicture(saveWithRobot);
     if (picture.isNull() || !file.open(QIODevice::WriteOnly)) {
         Warn(doc_.ui, 1050);
         return;

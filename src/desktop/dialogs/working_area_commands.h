@@ -28,6 +28,9 @@ class WorkingAreaCommands : public QObject {
 
     // How the paint package is started; tests put a recorder here.
     ProgramStarter startProgram;
+    // Save Working Area draws the robot into the picture: the choice in its
+    // dialog, kept for the next save. A copy always shows the robot.
+    bool saveWithRobot = false;
 
     void SetPosition();
     void SetDirection();
@@ -41,8 +44,8 @@ class WorkingAreaCommands : public QObject {
     void KeyedHeading();
 
     // The working area as copied and saved: its picture at a size fitted
-    // into four fifths of the screen.
-    QImage WorkingAreaPicture() const;
+    // into four fifths of the screen, with the robot or without.
+    QImage WorkingAreaPicture(bool withRobot) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +54,8 @@ class WorkingAreaCommands : public QObject {
     bool Refused() const;
     void StartPaint(const std::string& path);
     QSize ScreenSize() const;
+    // The save dialog's file, "" when cancelled; it sets saveWithRobot.
+    std::string ChooseSaveFile();
 
     Document& doc_;
     QPointer<GraphicsMain> graphics_;

@@ -93,14 +93,21 @@ std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std:
     return dialog.selectedFiles().first().toStdString();
 }
 
+void DesktopUi::ProgramChanged() const {
+    if (programChanged)
+        programChanged();
+}
+
 void DesktopUi::ShowListCursor(int list, int line, int style) {
     if (ListView* view = List(list))
         view->ShowCursor(line, style);
+    ProgramChanged();
 }
 
 void DesktopUi::HideListCursor(int list) {
     if (ListView* view = List(list))
         view->HideCursor();
+    ProgramChanged();
 }
 
 void DesktopUi::PaintListCursor(int list) {
@@ -111,6 +118,7 @@ void DesktopUi::PaintListCursor(int list) {
 void DesktopUi::RepaintList(int list, int) {
     if (ListView* view = List(list))
         view->ListChanged();
+    ProgramChanged();
 }
 
 void DesktopUi::ListReindented(int list) {
@@ -120,6 +128,7 @@ void DesktopUi::ListReindented(int list) {
 void DesktopUi::SetScrollRange(int list, int) {
     if (ListView* view = List(list))
         view->ListChanged();
+    ProgramChanged();
 }
 
 void DesktopUi::ScrollToLine(int list, int line) {

@@ -53,6 +53,9 @@ class DesktopUi : public UserInterface {
     void ErrorSound();
 
     DialogHooks hooks;
+    // Told whenever a list may have changed (keying, loading, a run's
+    // cursor), for what shows the program's size.
+    std::function<void()> programChanged;
     bool sound = false;
     QPointer<ListView> goList;
     QPointer<ListView> procList;
@@ -63,6 +66,7 @@ class DesktopUi : public UserInterface {
 
   private:
     ListView* List(int list) const;
+    void ProgramChanged() const;
 };
 
 } // namespace zf::ui

@@ -156,7 +156,8 @@ PrintOutcome PrintCommands::PrintGoProgram() {
                      style.iconSize = doc_.options.IconSize();
                      style.floor = {doc_.state.floorWidth, doc_.state.floorHeight};
                      style.folder = GetProjectFolder();
-                     return zf::PrintGoProgram(device, paper, *doc_.editor, style);
+                     return zf::PrintGoProgram(device, paper, *doc_.editor, style,
+                                               HeadingFor(*doc_.editor, QDate::currentDate()));
                  });
 }
 

@@ -95,6 +95,8 @@ void GraphicsDrawing::RenderScreen() {
     {
         QPainter p(&screen_);
         WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, Folder()};
+        if (drag_ == Drag::Object && dragMoved_)
+            scene.hidden = dragged_;
         RenderWorkingArea(p, QRect(QPoint(0, 0), screen_.size()), doc_.state.zoom, scene);
     }
     overlay_.Paint(screen_, doc_.state, sprite_, doc_.trail);
@@ -106,6 +108,26 @@ void GraphicsDrawing::paintEvent(QPaintEvent* event) {
         RenderScreen();
     QPainter p(this);
     p.drawImage(event->rect(), screen_, event->rect());
+    if (drag_ == Drag::Object && dragMoved_)
+        p.drawImage(DragPictureRect().topLeft(), dragPicture_);
+}
+
+QRect GraphicsDrawing::DragPictureRect() const {
+    return QRect(dragTo_ + grab_ - dragAnchor_, dragPicture_.size());
+}
+
+void GraphicsDrawing::DragObjectTo(QPoint pointer) {
+    if (dragPicture_.isNull())
+        return;
+    const QRect old = DragPictureRect();
+    dragTo_ = pointer;
+    if (!dragMoved_) {
+        // The object leaves its place for the picture that follows the pointer.
+        dragMoved_ = true;
+        RepaintWorkingArea();
+        return;
+    }
+    update(old.united(DragPictureRect()));
 }
 
 void GraphicsDrawing::resizeEvent(QResizeEvent*) {
@@ -288,12 +310,18 @@ void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {
     if (GraphicObject* o = FindObjectAt(state, doc_.objects, p.x(), p.y())) {
         dragged_ = o;
         grab_ = QPoint(MmToPixels(state, o->x), MmToPixels(state, o->y)) - p;
-        dragAt_ = p;
+        dragAt_ = dragTo_ = p;
+        dragMoved_ = false;
+        dragPicture_ = DraggedObjectPicture(*o, state, Folder(), dragAnchor_);
         drag_ = Drag::Object;
     }
 }
 
 void GraphicsDrawing::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_ == Drag::Object) {
+        DragObjectTo(event->position().toPoint());
+        return;
+    }
     if (drag_ != Drag::Robot)
         return;
     const ZarnikState& state = doc_.state;
@@ -322,6 +350,10 @@ void GraphicsDrawing::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (drag_ == Drag::Object && dragged_) {
         drag_ = Drag::None;
+        dragPicture_ = QImage();
+        if (dragMoved_)
+            RepaintWorkingArea();
+        dragMoved_ = false;
         const QPoint drop = event->position().toPoint() + grab_;
         if (drop != dragAt_ + grab_) {
             dragged_->x = PixelsToMm(state, drop.x());

@@ -68,6 +68,9 @@ class GraphicsDrawing : public QWidget, public RobotView {
     void LibraryDropped(const AppMessage& m);
     std::string Folder() const;
     GraphicObject* ObjectAt(QPoint p) const;
+    void DragObjectTo(QPoint pointer);
+    // Where the dragged object's picture stands on the window.
+    QRect DragPictureRect() const;
 
     Document& doc_;
     SteadyClock steady_;
@@ -87,6 +90,12 @@ class GraphicsDrawing : public QWidget, public RobotView {
     GraphicObject* dragged_ = nullptr;
     QPoint grab_;
     QPoint dragAt_;
+    // A dragged stamp or text follows the pointer as a picture of its own
+    // once it has moved; meanwhile the working area is drawn without it.
+    QImage dragPicture_;
+    QPoint dragAnchor_;
+    QPoint dragTo_;
+    bool dragMoved_ = false;
     int oldX_ = 0, oldY_ = 0;
 };
 

@@ -77,6 +77,11 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     toolBar_->SetStrip(ProgramBitmap(artwork::GraphicsTools));
     status_ = new StatusLine(this);
     status_->folder = [] { return GetProjectFolder(); };
+    status_->robotText = [this](bool brief) {
+        return RobotMemoryText(doc_.state.units, kMemoryUnits - doc_.editor->memoryUnitsLeft,
+                               kMemoryUnits, brief);
+    };
+    doc_.ui.programChanged = [this] { status_->update(); };
     drawing_ = new GraphicsDrawing(doc_, this);
     drawing_->showInstruction = [this](const GoInstruction* in) { status_->ShowInstruction(in); };
     drawing_->toggleRulers = [this] { ToggleRulers(); };
@@ -133,6 +138,8 @@ void GraphicsMain::LayOut() {
     const int dh = int(state.floorHeight * double(state.zoom) * 0.001);
     drawing_->setGeometry(ruler_, h, std::max(1, w), std::max(1, dh));
     drawing_->Rebuild();
+    // A project opened: its units are the robot's own again.
+    status_->update();
 }
 
 void GraphicsMain::resizeEvent(QResizeEvent*) {

@@ -54,23 +54,56 @@ void StatusLine::ShowInstruction(const GoInstruction* in) {
     update();
 }
 
+void StatusLine::PaintRobotText(QPainter& p, const QRect& box) {
+    if (!robotText || box.width() < 24)
+        return;
+    const QString whole = QString::fromLatin1(robotText(false).c_str());
+    // The whole text where it fits, else the brief one, in smaller letters
+    // before it is cut.
+    QFont font("Arial");
+    font.setPixelSize(std::max(1, height() - 6));
+    p.setPen(palette().color(QPalette::ButtonText));
+    for (const QString& text : {whole, QString::fromLatin1(robotText(true).c_str())}) {
+        for (int size = font.pixelSize(); size >= 12; --size) {
+            font.setPixelSize(size);
+            if (QFontMetrics(font).horizontalAdvance(text) <= box.width()) {
+                p.setFont(font);
+                p.drawText(box, Qt::AlignVCenter | Qt::AlignLeft, text);
+                return;
+            }
+        }
+    }
+    p.setFont(font);
+    p.drawText(box, Qt::AlignVCenter | Qt::AlignLeft,
+               QFontMetrics(font).elidedText(QString::fromLatin1(robotText(true).c_str()),
+                                             Qt::ElideRight, box.width()));
+}
+
+void StatusLine::PaintBox(QPainter& p, int x, int w) {
+    const QPalette& pal = palette();
+    const QRect r(x, 2, w, height() - 4);
+    p.setPen(pal.color(QPalette::Dark));
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.setPen(pal.color(QPalette::Light));
+    p.drawLine(r.topRight() + QPoint(1, 0), r.bottomRight() + QPoint(1, 1));
+    p.drawLine(r.bottomLeft() + QPoint(0, 1), r.bottomRight() + QPoint(1, 1));
+}
+
 void StatusLine::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     p.fillRect(rect(), pal.color(QPalette::Button));
-    struct Box {
-        int x, w;
-    };
-    const Box boxes[] = {{2, 208}, {212, 58}, {272, 202}};
-    for (const Box& b : boxes) {
-        const QRect r(b.x, 2, b.w, height() - 4);
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawLine(r.topRight(), r.bottomRight());
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.setPen(pal.color(QPalette::Light));
-        p.drawLine(r.topRight() + QPoint(1, 0), r.bottomRight() + QPoint(1, 1));
-        p.drawLine(r.bottomLeft() + QPoint(0, 1), r.bottomRight() + QPoint(1, 1));
+    if (!instruction_ && !call_) {
+        // No run to show: the whole line tells the units and the memory.
+        PaintBox(p, 2, std::max(0, width() - 4));
+        PaintRobotText(p, QRect(6, 2, std::max(0, width() - 12), height() - 4));
+        return;
     }
+    // During a run the robot's box takes what is left after the run's three.
+    const int robotWidth = width() - 478;
+    for (auto [x, w] : {std::pair{2, 208}, {212, 58}, {272, 202}, {476, std::max(0, robotWidth)}})
+        PaintBox(p, x, w);
     QFont font("Arial");
     font.setPixelSize(std::max(1, height() - 6));
     p.setFont(font);
@@ -90,6 +123,8 @@ void StatusLine::paintEvent(QPaintEvent*) {
     p.setClipRect(272, 0, 202, height());
     if (instruction_)
         DrawInstructionLine(p, *instruction_, 274, 2, style);
+    p.setClipping(false);
+    PaintRobotText(p, QRect(480, 2, std::max(0, robotWidth - 8), height() - 4));
 }
 
 } // namespace zf::ui

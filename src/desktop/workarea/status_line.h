@@ -2,6 +2,7 @@
 
 #include "program/instruction.h"
 
+#include <QPainter>
 #include <QWidget>
 
 #include <functional>
@@ -11,7 +12,9 @@
 namespace zf::ui {
 
 // The Go Program's name, the procedure call and the instruction being
-// executed, in three boxes above the tool bar.
+// executed, in three boxes above the tool bar; a fourth, where there is
+// room, and the whole line between runs tell the units in force and the
+// robot memory the program takes.
 class StatusLine : public QWidget {
     Q_OBJECT
   public:
@@ -27,11 +30,16 @@ class StatusLine : public QWidget {
 
     // The project folder, for the thumbnails of graphic commands.
     std::function<std::string()> folder;
+    // The fourth box's text, whole or brief.
+    std::function<std::string(bool brief)> robotText;
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
+    void PaintBox(QPainter& p, int x, int w);
+    void PaintRobotText(QPainter& p, const QRect& box);
+
     std::unique_ptr<GoInstruction> instruction_;
     std::unique_ptr<GoInstruction> call_;
     int calls_ = 0;

@@ -14,7 +14,9 @@
 
 #include "desktop_fixture.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -461,17 +463,22 @@ TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {
     EXPECT_EQ(blank->Height(), size.height);
 }
 
-TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
+TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPictureWithTheRobotOrWithout) {
     PenTrail& trail = doc().trail;
     trail.AppendTrailPoint(300, 1500);
     trail.SetTrailStyle(7); // black, wide
     trail.AppendTrailPoint(2700, 1500);
+    // The robot a quarter of the way in from the top-left corner.
+    SetHome(state(), 750, 750);
+    state().x = state().y = 750;
     const QSize size = SaveGraphicsSize(state(), window->screen()->size());
-    auto check = [&](const QImage& picture) {
+    auto check = [&](const QImage& picture, bool robot) {
         ASSERT_EQ(picture.size(), size);
         EXPECT_EQ(QColor(picture.pixel(size.width() / 2, size.height() / 2)), QColor(Qt::black));
         EXPECT_EQ(QColor(picture.pixel(size.width() / 2, size.height() / 4)), QColor(Qt::white));
         EXPECT_EQ(QColor(picture.pixel(2, size.height() / 2)), QColor(Qt::white));
+        EXPECT_EQ(QColor(picture.pixel(size.width() / 4, size.height() / 4)) != QColor(Qt::white),
+                  robot);
     };
 
     // A temporary folder of its own, to see that nothing is left behind.
@@ -480,11 +487,12 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
     const QByteArray oldTemp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QByteArray::fromStdString(scratch.string()));
     window->Command(40009);
-    check(QApplication::clipboard()->image());
+    check(QApplication::clipboard()->image(), true);
     EXPECT_TRUE(fs::is_empty(scratch));
     qputenv("TMPDIR", oldTemp);
     EXPECT_TRUE(shown.empty());
 
+    // Saved as a background would be: without the robot, unless asked.
     std::string path = (folder / "area.bmp").string();
     doc().ui.hooks.saveFileName = [&](const std::string&) { return path; };
     window->Command(40243);
@@ -496,12 +504,30 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPicture) {
     for (int y = 0; y < bitmap->Height(); ++y)
         for (int x = 0; x < bitmap->Width(); ++x)
             fromBitmap.setPixel(x, y, bitmap->PixelRgb(x, y));
-    check(fromBitmap);
+    check(fromBitmap, false);
 
     path = (folder / "area.png").string();
     window->Command(40243);
-    check(QImage(QString::fromStdString(path), "PNG"));
+    check(QImage(QString::fromStdString(path), "PNG"), false);
+    window->workingAreaCommands()->saveWithRobot = true;
+    window->Command(40243);
+    check(QImage(QString::fromStdString(path), "PNG"), true);
     EXPECT_TRUE(shown.empty());
+
+    // The dialog offers PNG and carries the robot's box, which it remembers.
+    doc().ui.hooks.saveFileName = nullptr;
+    OnDialog<QFileDialog>([&](QFileDialog& d) {
+        EXPECT_TRUE(d.nameFilters().join(" ").contains("*.png"));
+        auto* robot = d.findChild<QCheckBox*>("includeZarnik");
+        ASSERT_NE(robot, nullptr);
+        EXPECT_TRUE(robot->isChecked());
+        robot->setChecked(false);
+        d.selectFile(QString::fromStdString((folder / "unticked.png").string()));
+        static_cast<QDialog&>(d).accept(); // as the Save button does
+    });
+    window->Command(40243);
+    EXPECT_FALSE(window->workingAreaCommands()->saveWithRobot);
+    check(QImage(QString::fromStdString((folder / "unticked.png").string()), "PNG"), false);
 }
 
 } // namespace

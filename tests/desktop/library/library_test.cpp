@@ -289,6 +289,29 @@ TEST_F(Library, AStampDraggedOntoTheWorkingAreaLandsWhereItIsDropped) {
     EXPECT_EQ(stamp.y, PixelsToMm(state, 60));
     EXPECT_EQ(stamp.runTag, 0);
     EXPECT_TRUE(window->document().projectChanged);
+
+    // Dragged on the working area, it follows the pointer before it is let go.
+    auto inked = [this, &state](QPoint centre) {
+        const QImage seen = drawing()->grab().toImage();
+        const int half = PixelsPerStep(state) / 2;
+        int n = 0;
+        for (int y = centre.y() - half; y <= centre.y() + half; ++y)
+            for (int x = centre.x() - half; x <= centre.x() + half; ++x)
+                n += seen.valid(x, y) && seen.pixel(x, y) != qRgb(255, 255, 255);
+        return n;
+    };
+    const int ink = inked({40, 60});
+    ASSERT_GT(ink, 0);
+    ASSERT_EQ(inked({200, 150}), 0);
+    QTest::mousePress(drawing(), Qt::LeftButton, {}, QPoint(40, 60));
+    QTest::mouseMove(drawing(), QPoint(120, 100));
+    QTest::mouseMove(drawing(), QPoint(200, 150));
+    EXPECT_EQ(inked({40, 60}), 0);
+    // The picture that follows is the stamp, scaled alike.
+    EXPECT_NEAR(inked({200, 150}), ink, ink / 10);
+    QTest::mouseRelease(drawing(), Qt::LeftButton, {}, QPoint(200, 150));
+    EXPECT_EQ(stamp.x, PixelsToMm(state, 200));
+    EXPECT_EQ(inked({200, 150}), ink);
     // Released over the library itself, it is not placed.
     QTest::mousePress(selector(), Qt::LeftButton, {}, ProgCentreSelector::CellBox(0).center());
     QTest::mouseRelease(selector(), Qt::LeftButton, {}, ProgCentreSelector::CellBox(3).center());
