@@ -187,8 +187,8 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     ProjectScene scene = doc().Scene();
     ASSERT_TRUE(SaveProjectAs(scene, folder + "lesson.zfp"));
     window->OpenProjectCommand(folder + "lesson.zfp");
-    // Its Go Program is not there: the keyed one stays, without its units.
-    EXPECT_EQ(status->robotText(false), "10 cells used / 187");
+    // Its Go Program is not there: the list is emptied, and the units are the robot's own.
+    EXPECT_EQ(status->robotText(false), "0 cells used / 187");
     KeySequence(editor(), "CM FD 2");
     EXPECT_EQ(status->robotText(false), "3 cells used / 187");
     const int y = robot.y;
