@@ -22,9 +22,9 @@ namespace {
 
 constexpr int kPictureSide = 96;
 // A Go Program is previewed as the first lines of its listing, small.
-constexpr int kPreviewWidth = 150;
-constexpr int kPreviewHeight = 130;
-constexpr int kPreviewIconSize = 12;
+constexpr int kPreviewWidth = 160;
+constexpr int kPreviewHeight = 150;
+constexpr int kPreviewIconSize = 16;
 
 // A preview's load shows nothing: a file that is no Go Program just shows
 // no listing.
