@@ -51,6 +51,8 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
             return {};
         const std::string path = WithDefaultExtension(typed, kind.extension);
         std::error_code error;
+        if (fs::is_directory(path, error))
+            return {};
         if (!fs::exists(path, error))
             return path;
         const std::string question =
