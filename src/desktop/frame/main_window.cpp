@@ -21,7 +21,9 @@
 #include "desktop/workarea/status_line.h"
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
+#include "files/lesson_folder.h"
 #include "files/options_file.h"
+#include "files/paths.h"
 #include "files/project_folder.h"
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
@@ -358,7 +360,7 @@ void MainWindow::ListsReplaced() {
 
 void MainWindow::StartupLoad(const std::string& argument) {
     ProjectScene scene = doc_.Scene();
-    if (!zf::StartupLoad(scene, argument))
+    if (zf::StartupLoad(scene, argument) != StartupOpened::Project)
         SendAppMessage(drawing(), msg::DefaultRobot);
     doc_.projectChanged = false;
     WorkingAreaChanged();
@@ -385,7 +387,7 @@ bool MainWindow::SaveGoProgram() {
         suggested = NameTable().Get(head->nameId);
     const std::string path =
         AskSavePath(this, doc_.ui, kGoProgramFiles,
-                    (std::filesystem::path(GetProjectFolder()) / suggested).string());
+                    SaveDialogFolder(FolderPart(suggested)) + FileNamePart(suggested));
     if (path.empty())
         return false;
     return SaveGoProgramAs(*doc_.editor, path);
@@ -393,8 +395,7 @@ bool MainWindow::SaveGoProgram() {
 
 bool MainWindow::SaveProject() {
     const std::string path =
-        AskSavePath(this, doc_.ui, kProjectFiles,
-                    ProjectFileName().empty() ? GetProjectFolder() : ProjectFileName());
+        AskSavePath(this, doc_.ui, kProjectFiles, SaveDialogFolder() + ProjectFileName());
     if (path.empty())
         return false;
     ProjectScene scene = doc_.Scene();
