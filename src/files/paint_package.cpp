@@ -65,16 +65,26 @@ int StartResultOf(int error, const std::string& program) {
     }
 }
 
+bool IsWindowsPaint(std::string_view program) {
+    return EqualsIgnoringCase(program, "mspaint") || EqualsIgnoringCase(program, "mspaint.exe");
+}
+
+// A program named with Windows separators is looked for as stored paths are.
+std::string NativeProgram(const std::string& program) {
+    if (IsWindowsPaint(program))
+        return DefaultPaintProgram();
+    return program.find('\\') != std::string::npos ? ResolvePath(program) : program;
+}
+
 std::string ProgramFromIni(const IniFile& ini, const char* key) {
     std::string value = ini.GetString("paint package", key, "mspaint");
-    if (EqualsIgnoringCase(value, "mspaint") || EqualsIgnoringCase(value, "mspaint.exe"))
-        return DefaultPaintProgram();
-    return value.find('\\') != std::string::npos ? ResolvePath(value) : value;
+    return IsWindowsPaint(value) ? DefaultPaintProgram() : value;
 }
 
 } // namespace
 
-int StartProgram(const std::string& program, const std::string& argument, pid_t* child) {
+int StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                 pid_t* child) {
     ReapFinishedPrograms();
     if (program.empty())
         return kStartFileNotFound;
@@ -84,8 +94,10 @@ int StartProgram(const std::string& program, const std::string& argument, pid_t*
     // Its own session, so that closing our terminal leaves the picture open.
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
 #endif
-    std::vector<char*> argv = {const_cast<char*>(program.c_str()),
-                               const_cast<char*>(argument.c_str()), nullptr};
+    std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     pid_t pid = 0;
     int error = posix_spawnp(&pid, program.c_str(), nullptr, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
@@ -95,6 +107,45 @@ int StartProgram(const std::string& program, const std::string& argument, pid_t*
     if (child)
         *child = pid;
     return kProgramStarted;
+}
+
+std::vector<std::string> SplitCommandLine(std::string_view command) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    char quote = 0;
+    for (char c : command) {
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+            else
+                word += c;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+            inWord = true;
+        } else if (c == ' ' || c == '\t') {
+            if (inWord)
+                words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.push_back(std::move(word));
+    return words;
+}
+
+std::vector<std::string> PaintCommandWords(const std::string& value) {
+    const std::string whole = NativeProgram(value);
+    if (PathExists(whole) && !DirectoryExists(whole))
+        return {whole};
+    std::vector<std::string> words = SplitCommandLine(value);
+    if (!words.empty())
+        words[0] = NativeProgram(words[0]);
+    return words;
 }
 
 std::string DefaultPaintProgram() {
@@ -115,8 +166,14 @@ std::array<std::string, 3> ReadPaintPackagePrograms(const std::string& iniPath) 
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const std::array<std::string, 3>& programs, const ProgramStarter& start) {
     int result = 0;
-    for (const std::string& program : programs) {
-        result = start(program, bitmapPath);
+    for (const std::string& command : programs) {
+        std::vector<std::string> words = PaintCommandWords(command);
+        const std::string program = words.empty() ? std::string() : words.front();
+        std::vector<std::string> arguments;
+        if (!words.empty())
+            arguments.assign(words.begin() + 1, words.end());
+        arguments.push_back(bitmapPath);
+        result = start(program, arguments);
         if (result >= 32)
             return true;
     }
@@ -136,10 +193,10 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
 }
 
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath) {
-    return StartPaintPackage(ui, bitmapPath,
-                             [](const std::string& program, const std::string& argument) {
-                                 return StartProgram(program, argument);
-                             });
+    return StartPaintPackage(
+        ui, bitmapPath, [](const std::string& program, const std::vector<std::string>& arguments) {
+            return StartProgram(program, arguments);
+        });
 }
 
 } // namespace zf

@@ -5,7 +5,9 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 namespace zf {
 
@@ -16,24 +18,38 @@ inline constexpr int kProgramStarted = 33;
 inline constexpr int kStartFileNotFound = 2;
 inline constexpr int kStartPathNotFound = 3;
 
-// Starts a program on one argument, handed over as it is (no shell ever sees
-// it). `child` receives the process id when given.
-int StartProgram(const std::string& program, const std::string& argument, pid_t* child = nullptr);
-using ProgramStarter = std::function<int(const std::string& program, const std::string& argument)>;
+// Starts a program with its arguments, each handed over as it is (no shell
+// ever sees them). `child` receives the process id when given.
+int StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                 pid_t* child = nullptr);
+using ProgramStarter =
+    std::function<int(const std::string& program, const std::vector<std::string>& arguments)>;
+
+// A command line split into words as a shell would split it, without any
+// shell: blanks separate words, and double or single quotes keep blanks
+// inside one word and are taken away. Nothing is expanded.
+std::vector<std::string> SplitCommandLine(std::string_view command);
+
+// The program and the arguments of its own that a `paintN` value names
+// ("krita --nosplash"). A value naming an existing file as a whole is that
+// program alone, so that a path with blanks needs no quotes.
+std::vector<std::string> PaintCommandWords(const std::string& value);
 
 // The paint program used for a key that is missing: the first common paint
 // program found on PATH, else the desktop's opener.
 std::string DefaultPaintProgram();
 
-// Keys paint1..paint3 of section `paint package` of an ini file; the
-// Windows default "mspaint" stands for the default program here.
+// Keys paint1..paint3 of section `paint package` of an ini file, each a
+// program with any arguments of its own; the Windows default "mspaint"
+// stands for the default program here.
 std::array<std::string, 3> ReadPaintPackagePrograms(const std::string& iniPath);
 
-// Tries each program on the bitmap in turn; when all fail, warns according to
-// the last result. True when one started.
+// Tries each command on the bitmap in turn, the bitmap after the command's
+// own arguments; when all fail, warns according to the last result. True
+// when one started.
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const std::array<std::string, 3>& programs, const ProgramStarter& start);
-// The same with the programs of the options file.
+// The same with the commands of the options file every caller reads.
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath);
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const ProgramStarter& start);

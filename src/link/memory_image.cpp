@@ -397,10 +397,16 @@ class SilentUi : public UserInterface {
 
 } // namespace
 
-bool IsZarnikMemoryImage(const ZarnikMemoryImage& image) {
+bool HoldsRobotCells(const ZarnikMemoryImage& image) {
     for (int cell = 0; cell <= kGoStartCell; ++cell)
         if ((image[cell] & 0xF0) != kEmptyCell)
             return false;
+    return true;
+}
+
+bool IsZarnikMemoryImage(const ZarnikMemoryImage& image) {
+    if (!HoldsRobotCells(image))
+        return false;
     const int go = image[kGoFreeByte];
     const int proc = image[kProcFreeByte];
     return proc >= kProcStartCell && go <= kGoStartCell && proc <= go + 1;

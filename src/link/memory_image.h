@@ -49,8 +49,10 @@ bool EncodeInstruction(ZarnikMemoryImage& image, ImageEncoder& encoder,
 bool EncodeGoProgram(ZarnikMemoryImage& image, const GoInstruction* goHead,
                      const GoInstruction* procHead);
 
-// True when an image has the robot's wire form: every cell 0xF0 + value and
-// free pointers that keep the two areas apart.
+// True when every cell of an image has the robot's wire form 0xF0 + value,
+// whatever its free pointers hold: enough to know a robot answered.
+bool HoldsRobotCells(const ZarnikMemoryImage& image);
+// True when an image also has free pointers that keep the two areas apart.
 bool IsZarnikMemoryImage(const ZarnikMemoryImage& image);
 // True when the image also holds a program the robot could have been given:
 // its areas parse into whole instructions that end at the free pointers,

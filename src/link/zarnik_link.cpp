@@ -63,39 +63,17 @@ int RunLinkWork(const LinkRunner& runner, UserInterface& ui, const LinkWork& wor
     return runner ? runner(work) : work(ui);
 }
 
-} // namespace
-
-void HeldWarnings::WarningBox(int id, const std::string& text) {
-    held_.emplace_back(id, text);
+// The robot did not answer, or not in full: the user is told which port
+// and device were tried, so that a wrong choice can be seen.
+void NotResponding(UserInterface& ui) {
+    ui.WarningBox(89, Text(89) + FormatText(unnumbered::kPortTried,
+                                            {static_cast<long long>(GetCommPortDigit() - '0'),
+                                             CommDevicePath()}));
 }
 
-Answer HeldWarnings::Ask(int, const std::string&, Buttons) {
-    return Answer::No;
-}
-
-void HeldWarnings::ShowTo(UserInterface& ui) const {
-    for (const auto& [id, text] : held_)
-        ui.WarningBox(id, text);
-}
-
-int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image) {
-    CommHandle port = OpenSelectedPort(ui);
-    if (port == kInvalidCommHandle)
-        return 0;
-    const LinkTimeouts& timeouts = CurrentLinkTimeouts();
-    const std::uint8_t command = kStoreProgramCommand;
-    TxComm(port, &command, 1, timeouts.sendCommand);
-    if (TxComm(port, image.data(), kZarnikImageSize, timeouts.sendImage) < kZarnikImageSize) {
-        CloseComm(port);
-        Warn(ui, 89);
-        return 0;
-    }
-    CloseComm(port);
-    Warn(ui, 87);
-    return 1;
-}
-
-int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
+// The robot's whole memory as it came down the lead, unchecked: non-zero
+// when 197 bytes came (the user has been told otherwise).
+int ReadRobotMemory(UserInterface& ui, ZarnikMemoryImage& image) {
     CommHandle port = OpenSelectedPort(ui);
     if (port == kInvalidCommHandle)
         return 0;
@@ -107,7 +85,7 @@ int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
     int count = WaitRxData(port, received.data(), kZarnikImageSize, timeouts.receiveImage);
     if (count != kZarnikImageSize) {
         CloseComm(port);
-        Warn(ui, 89);
+        NotResponding(ui);
         return 0;
     }
     int first = 0;
@@ -122,8 +100,55 @@ int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
         first = 1;
     }
     CloseComm(port);
+    std::copy_n(received.begin() + first, kZarnikImageSize, image.begin());
+    return count;
+}
+
+} // namespace
+
+void HeldWarnings::WarningBox(int id, const std::string& text) {
+    held_.push_back({id, text, false});
+}
+
+void HeldWarnings::InformationBox(int id, const std::string& text) {
+    held_.push_back({id, text, true});
+}
+
+Answer HeldWarnings::Ask(int, const std::string&, Buttons) {
+    return Answer::No;
+}
+
+void HeldWarnings::ShowTo(UserInterface& ui) const {
+    for (const Held& box : held_) {
+        if (box.information)
+            ui.InformationBox(box.id, box.text);
+        else
+            ui.WarningBox(box.id, box.text);
+    }
+}
+
+int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image) {
+    CommHandle port = OpenSelectedPort(ui);
+    if (port == kInvalidCommHandle)
+        return 0;
+    const LinkTimeouts& timeouts = CurrentLinkTimeouts();
+    const std::uint8_t command = kStoreProgramCommand;
+    TxComm(port, &command, 1, timeouts.sendCommand);
+    if (TxComm(port, image.data(), kZarnikImageSize, timeouts.sendImage) < kZarnikImageSize) {
+        CloseComm(port);
+        NotResponding(ui);
+        return 0;
+    }
+    CloseComm(port);
+    ui.InformationBox(87, Text(87));
+    return 1;
+}
+
+int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
     ZarnikMemoryImage answer;
-    std::copy_n(received.begin() + first, kZarnikImageSize, answer.begin());
+    const int count = ReadRobotMemory(ui, answer);
+    if (!count)
+        return 0;
     // A peer that is no robot must not pass for one, nor its bytes for a
     // program.
     if (!IsZarnikMemoryImage(answer)) {
@@ -157,11 +182,17 @@ bool SendGoProgram(GoEditor& editor, const LinkRunner& runner) {
         Warn(ui, 6);
         return false;
     }
-    // The robot's memory is read first, as a check that it answers.
+    // The robot's memory is read first, only as a check that a robot
+    // answers: memory left garbled (after a battery change, say) must still
+    // be overwritten, so any full answer of robot cells will do.
     return RunLinkWork(runner, ui, [&image](UserInterface& link) {
                ZarnikMemoryImage robot;
-               if (!CopyProgramFromZarnik(link, robot))
+               if (!ReadRobotMemory(link, robot))
                    return 0;
+               if (!HoldsRobotCells(robot)) {
+                   link.WarningBox(kUnnumbered, unnumbered::kRobotAnswerGarbled);
+                   return 0;
+               }
                return CopyProgramToZarnik(link, image);
            }) == 1;
 }
@@ -215,6 +246,7 @@ bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runn
     if (editor.Head(PROC_LIST))
         ui.ShowProcedureWindow();
     CloseCommsReport(report);
+    ui.InformationBox(kUnnumbered, unnumbered::kProgramCopiedFromZarnik);
     return true;
 }
 

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace zf {
@@ -32,19 +31,27 @@ using LinkRunner = std::function<int(const LinkWork&)>;
 class HeldWarnings : public UserInterface {
   public:
     void WarningBox(int id, const std::string& text) override;
+    void InformationBox(int id, const std::string& text) override;
     Answer Ask(int id, const std::string& text, Buttons buttons) override;
     void ShowTo(UserInterface& ui) const;
 
   private:
-    std::vector<std::pair<int, std::string>> held_;
+    struct Held {
+        int id;
+        std::string text;
+        bool information;
+    };
+    std::vector<Held> held_;
 };
 
 // Floor Zarnik > Send GO Program: checks, deletes empty procedures, encodes
-// both lists and sends them. True when the robot took the program.
+// both lists and sends them once a robot answers. True when the robot took
+// the program.
 bool SendGoProgram(GoEditor& editor, const LinkRunner& runner = {});
 
 // Floor Zarnik > Get GO Program: replaces both lists with the robot's
-// program. False when nothing could be read; the lists are then untouched.
+// program and says so. False when nothing sound could be read; the lists
+// are then untouched.
 bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runner = {});
 
 } // namespace zf

@@ -19,6 +19,10 @@ inline constexpr const char* kRunMemoryLow = "Warning: Computer memory is low.\n
                                              "GO Program execution must terminate.\n"
                                              "Close another application and try again.";
 
+// Saving a file over one that exists, with the file's name for %s.
+inline constexpr const char* kReplaceFileQuestion =
+    "%s already exists.\nDo you want to replace it?";
+
 // Go Program files.
 inline constexpr const char* kSubdirectoryNotFound =
     "Error: The subdirectory required for this operation\n was not found.";
@@ -66,6 +70,10 @@ inline constexpr const char* kPaintStartError =
 
 // Reading from the robot: the echoed command byte came without the last image byte.
 inline constexpr const char* kGotZeroChars = "got 0 chars";
+// Added to "not responding": the port digit and the device behind it.
+inline constexpr const char* kPortTried = "\n\nPort tried: COM %d (%s)";
+// A Get that replaced the program.
+inline constexpr const char* kProgramCopiedFromZarnik = "Program copied from Zarnik.";
 // What came back down the lead is no robot memory, or holds no program the
 // robot could have been given.
 inline constexpr const char* kRobotAnswerGarbled =

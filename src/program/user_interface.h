@@ -38,6 +38,8 @@ class UserInterface {
     // The one warning box; id is kUnnumbered for a text with no string id.
     virtual void WarningBox(int id, const std::string& text) = 0;
     virtual Answer Ask(int id, const std::string& text, Buttons buttons) = 0;
+    // News of a success, in a box without the warning's icon and sound.
+    virtual void InformationBox(int id, const std::string& text) { WarningBox(id, text); }
 
     virtual void ShowListCursor(int /*list*/, int /*line*/, int /*style*/) {}
     virtual void HideListCursor(int /*list*/) {}

@@ -1,5 +1,6 @@
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/raz_azi.h"
+#include "desktop/frame/session_end.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
@@ -195,6 +196,43 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     Press(key::Go);
     RunToEnd();
     EXPECT_EQ(y - robot.y, 600);
+}
+
+// The session manager's save request before a logout asks what Exit asks;
+// Cancel cancels the logout, and the close that ends the session asks
+// nothing twice unless the user went on working meanwhile.
+TEST_F(Desktop, LoggingOutAsksAsExitDoesAndCancelKeepsTheSession) {
+    SessionEnd& session = *window->sessionEnd();
+    EXPECT_TRUE(session.CommitData(true)); // nothing changed: nothing asked
+    EXPECT_TRUE(shown.empty());
+    KeySequence(editor(), "FD 1");
+    editor().modified = 1;
+    doc().projectChanged = true;
+    EXPECT_TRUE(session.CommitData(false)); // no leave to ask: nothing asked
+    EXPECT_TRUE(shown.empty());
+    answer = Answer::Cancel;
+    EXPECT_FALSE(session.CommitData(true));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, std::string(TextOf(103)) + "\n" + std::string(TextOf(102)));
+    EXPECT_EQ(Lines(GO_LIST).size(), 2u);
+
+    answer = Answer::No;
+    shown.clear();
+    EXPECT_TRUE(session.CommitData(true));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].text, std::string(TextOf(103)) + "\n" + std::string(TextOf(1020)));
+    // The logout was cancelled elsewhere and work goes on: Exit asks again.
+    Press(key::Back);
+    shown.clear();
+    answer = Answer::Cancel;
+    EXPECT_FALSE(window->ExitChecks());
+    EXPECT_EQ(shown.size(), 1u);
+
+    answer = Answer::No;
+    EXPECT_TRUE(session.CommitData(true));
+    shown.clear();
+    EXPECT_TRUE(window->ExitChecks());
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST(StatusLineName, LowerCaseWithoutFolderOrExtension) {

@@ -4,6 +4,7 @@
 
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
+#include "program/unnumbered_texts.h"
 
 #include "desktop_fixture.h"
 #include "emulator.h"
@@ -87,7 +88,8 @@ TEST_F(LinkCommands, GetKeepsTheWindowAliveAndReplacesTheLists) {
     window->Command(40191);
     EXPECT_GE(ticks, 3);
     EXPECT_NE(boxText.find("Getting"), std::string::npos);
-    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(shown, (std::vector<test::ShownMessage>{
+                         {kUnnumbered, unnumbered::kProgramCopiedFromZarnik, true}}));
     EXPECT_EQ(editor().LineCount(PROC_LIST), 3);
     EXPECT_EQ(editor().LineCount(GO_LIST), source.LineCount(GO_LIST));
 }

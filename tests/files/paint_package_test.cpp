@@ -18,12 +18,13 @@ namespace {
 using test::TempFolder;
 
 // Answers each start with the next result and records what was asked.
+using Call = std::pair<std::string, std::vector<std::string>>;
 struct FakeStarter {
     std::vector<int> results;
-    std::vector<std::pair<std::string, std::string>> calls;
+    std::vector<Call> calls;
     ProgramStarter Starter() {
-        return [this](const std::string& program, const std::string& argument) {
-            calls.emplace_back(program, argument);
+        return [this](const std::string& program, const std::vector<std::string>& arguments) {
+            calls.emplace_back(program, arguments);
             return results.at(calls.size() - 1);
         };
     }
@@ -46,8 +47,7 @@ TEST(PaintPackage, StopsAtTheFirstProgramThatStartsOrWarnsByTheLastResult) {
         EXPECT_EQ(StartPaintPackage(ui, "/p/zarniks/untitled.bmp", {"a", "b", "c"}, fake.Starter()),
                   c.text.empty());
         ASSERT_EQ(fake.calls.size(), 3u);
-        EXPECT_EQ(fake.calls[2],
-                  (std::pair<std::string, std::string>{"c", "/p/zarniks/untitled.bmp"}));
+        EXPECT_EQ(fake.calls[2], (Call{"c", {"/p/zarniks/untitled.bmp"}}));
         EXPECT_EQ(ui.lastWarning(), c.text);
     }
     test::Recorder ui;
@@ -72,30 +72,52 @@ TEST_F(PaintIni, MissingKeysAndTheWindowsNameTakeTheDefault) {
     EXPECT_EQ(programs[2], DefaultPaintProgram());
 }
 
-// The bitmap path reaches the program as one argument: quotes and
-// semicolons in it are never run by a shell.
+// A value with arguments is split into words as a shell would, without one:
+// the program is its first word, never the whole value; quotes keep blanks
+// in a word. A path with blanks that names a program as a whole is kept.
+TEST_F(PaintIni, ACommandWithArgumentsIsSplitWithoutAShell) {
+    const std::string paint = dir / "My Paint";
+    std::ofstream(paint) << "#!/bin/sh\n";
+    chmod(paint.c_str(), 0755);
+    const auto programs = Read("[paint package]\r\npaint1=krita --nosplash\r\n"
+                               "paint2=\"/opt/a b/paint\"  -x 'one two' ;rm\r\npaint3=" +
+                               paint + "\r\n");
+    test::Recorder ui;
+    FakeStarter fake{{kStartFileNotFound, kStartFileNotFound, kProgramStarted}, {}};
+    EXPECT_TRUE(StartPaintPackage(ui, "/p/b g.bmp", programs, fake.Starter()));
+    EXPECT_EQ(fake.calls,
+              (std::vector<Call>{{"krita", {"--nosplash", "/p/b g.bmp"}},
+                                 {"/opt/a b/paint", {"-x", "one two", ";rm", "/p/b g.bmp"}},
+                                 {paint, {"/p/b g.bmp"}}}));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(SplitCommandLine(" a\t\"\"  b'c d'e "), (std::vector<std::string>{"a", "", "bc de"}));
+}
+
+// The bitmap path reaches the program as one argument after the command's
+// own: quotes and semicolons in it are never run by a shell.
 TEST(StartProgram, HandsTheNameOverUnchanged) {
     TempFolder dir;
     std::string script = dir / "paint.sh";
-    std::ofstream(script) << "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/got.txt\"\n";
+    std::ofstream(script)
+        << "#!/bin/sh\nprintf '%s|%s' \"$1\" \"$2\" > \"$(dirname \"$0\")/got.txt\"\n";
     chmod(script.c_str(), 0755);
     std::string hostile = dir / "a\"; touch pwned; \".bmp";
     pid_t child = 0;
-    ASSERT_EQ(StartProgram(script, hostile, &child), kProgramStarted);
+    ASSERT_EQ(StartProgram(script, {"--new", hostile}, &child), kProgramStarted);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     std::ifstream got(dir / "got.txt");
     std::string text((std::istreambuf_iterator<char>(got)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, hostile);
+    EXPECT_EQ(text, "--new|" + hostile);
     EXPECT_FALSE(std::filesystem::exists(dir / "pwned"));
     EXPECT_FALSE(std::filesystem::exists("pwned"));
 }
 
 TEST(StartProgram, ReportsMissingProgramsAsThePlatformDid) {
     TempFolder dir;
-    EXPECT_EQ(StartProgram("zf-no-such-paint-program", "x.bmp"), kStartFileNotFound);
-    EXPECT_EQ(StartProgram(dir / "missing", "x.bmp"), kStartFileNotFound);
-    EXPECT_EQ(StartProgram(dir / "no/such/folder/paint", "x.bmp"), kStartPathNotFound);
+    EXPECT_EQ(StartProgram("zf-no-such-paint-program", {"x.bmp"}), kStartFileNotFound);
+    EXPECT_EQ(StartProgram(dir / "missing", {"x.bmp"}), kStartFileNotFound);
+    EXPECT_EQ(StartProgram(dir / "no/such/folder/paint", {"x.bmp"}), kStartPathNotFound);
 }
 
 } // namespace

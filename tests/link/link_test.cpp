@@ -91,8 +91,8 @@ TEST_F(LinkTest, SendStoresTheEncodedImage) {
     EXPECT_TRUE(SendGoProgram(editor));
     ASSERT_TRUE(robot.WaitForStores(1, 2000));
     EXPECT_EQ(robot.Memory(), Encoded());
-    EXPECT_EQ(ui.lastWarning(), Text(87));
-    EXPECT_EQ(ui.messages.size(), 1u);
+    // Good news comes without the warning's icon.
+    EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{87, Text(87), true}}));
 }
 
 TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
@@ -109,7 +109,8 @@ TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
     EXPECT_EQ(editor.modified, 1u);
     EXPECT_EQ(editor.cursor, editor.Last(GO_LIST));
     EXPECT_EQ(editor.procedureBeingDefined, 0);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{
+                               {kUnnumbered, unnumbered::kProgramCopiedFromZarnik, true}}));
 }
 
 TEST_F(LinkTest, AGetCutShortStillLeavesTheCursorInTheGoList) {
@@ -210,6 +211,29 @@ TEST_F(LinkTest, AnAnswerThatIsNoSoundProgramChangesNothing) {
     EXPECT_EQ(robot.StoreCount(), 0);
 }
 
+// After a battery change the robot's memory holds robot cells in no sound
+// order and free pointers that cross: Get still refuses to make a program of
+// it, but Send overwrites it, as only a sound program can mend it.
+TEST_F(LinkTest, SendOverwritesGarbledRobotMemoryThatGetRefuses) {
+    ZarnikMemoryImage garbled;
+    for (std::size_t i = 0; i < garbled.size(); ++i)
+        garbled[i] = static_cast<std::uint8_t>(0xF0 | (i * 7 % 16));
+    garbled[195] = 0xF3;
+    garbled[196] = 0x05;
+    robot.SetMemory(garbled);
+    Key("RPT 2 [ FD 1 ] P 3 [ BK 2 ]");
+    const std::string before = FormatLists(editor);
+    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kRobotAnswerGarbled);
+    EXPECT_EQ(FormatLists(editor), before);
+
+    ui.clear();
+    EXPECT_TRUE(SendGoProgram(editor));
+    ASSERT_TRUE(robot.WaitForStores(1, 2000));
+    EXPECT_EQ(robot.Memory(), Encoded());
+    EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{87, Text(87), true}}));
+}
+
 TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
     Key("FD 5");
     const std::string before = FormatLists(editor);
@@ -221,7 +245,9 @@ TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
         EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
         ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0], (test::ShownMessage{89, Text(89)}));
+        // The teacher is told where the robot was looked for.
+        EXPECT_EQ(ui.messages[0], (test::ShownMessage{89, Text(89) + "\n\nPort tried: COM 2 (" +
+                                                              robot.DevicePath() + ")"}));
         EXPECT_EQ(FormatLists(editor), before);
     }
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent(), WAIT_TIMEOUT\n"), std::string::npos);

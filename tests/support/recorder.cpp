@@ -6,6 +6,10 @@ void Recorder::WarningBox(int id, const std::string& text) {
     messages.push_back({id, text});
 }
 
+void Recorder::InformationBox(int id, const std::string& text) {
+    messages.push_back({id, text, true});
+}
+
 Answer Recorder::Ask(int id, const std::string& text, Buttons) {
     questions.push_back({id, text});
     if (answers.empty())

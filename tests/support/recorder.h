@@ -12,9 +12,11 @@ namespace zf::test {
 struct ShownMessage {
     int id;
     std::string text;
+    // Shown as information rather than as a warning.
+    bool information = false;
     bool operator==(const ShownMessage&) const = default;
     friend void PrintTo(const ShownMessage& m, std::ostream* os) {
-        *os << m.id << " \"" << m.text << "\"";
+        *os << (m.information ? "information " : "") << m.id << " \"" << m.text << "\"";
     }
 };
 
@@ -23,6 +25,7 @@ struct ShownMessage {
 class Recorder : public UserInterface {
   public:
     void WarningBox(int id, const std::string& text) override;
+    void InformationBox(int id, const std::string& text) override;
     Answer Ask(int id, const std::string& text, Buttons buttons) override;
     void ShowListCursor(int list, int line, int style) override;
     void HideListCursor(int list) override;

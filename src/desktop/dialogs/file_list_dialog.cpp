@@ -2,8 +2,10 @@
 
 #include "desktop/dialogs/dialog_parts.h"
 #include "files/file_list.h"
-#include "render/artwork.h"
+#include "files/go_program_file.h"
+#include "program/editor.h"
 #include "render/bitmap_drawing.h"
+#include "render/listing_lines.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -19,8 +21,33 @@ namespace zf::ui {
 namespace {
 
 constexpr int kPictureSide = 96;
-// The Go Program picture of the Go container's tool bar.
-constexpr int kGoProgramCell = 7;
+// A Go Program is previewed as the first lines of its listing, small.
+constexpr int kPreviewWidth = 160;
+constexpr int kPreviewHeight = 150;
+constexpr int kPreviewIconSize = 16;
+
+// A preview's load shows nothing: a file that is no Go Program just shows
+// no listing.
+class SilentUi : public UserInterface {
+  public:
+    void WarningBox(int, const std::string&) override {}
+    Answer Ask(int, const std::string&, Buttons) override { return Answer::No; }
+};
+
+QImage GoProgramPreview(const std::string& path, const std::string& folder) {
+    SilentUi ui;
+    GoEditor program(ui);
+    if (!OpenGoProgram(program, path, false) || !program.Head(GO_LIST))
+        return {};
+    QImage picture(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    ListingStyle style;
+    style.iconSize = kPreviewIconSize;
+    style.folder = folder;
+    DrawListing(painter, program.Head(GO_LIST), 0, kPreviewHeight, style);
+    return picture;
+}
 
 } // namespace
 
@@ -54,7 +81,10 @@ FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind k
     picture_ = new QLabel(this);
     picture_->setObjectName("picture");
     picture_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    picture_->setFixedSize(kPictureSide + 4, kPictureSide + 4);
+    if (kind == Kind::GoPrograms)
+        picture_->setFixedSize(kPreviewWidth + 4, kPreviewHeight + 4);
+    else
+        picture_->setFixedSize(kPictureSide + 4, kPictureSide + 4);
     picture_->setAlignment(Qt::AlignCenter);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -96,20 +126,19 @@ void FileListDialog::Browse() {
 
 void FileListDialog::ShowPicture() {
     QImage picture;
-    if (kind_ == Kind::GoPrograms) {
-        picture = StripCell(ProgramBitmap(artwork::ProgramIcons), kGoProgramCell);
-    } else if (const QListWidgetItem* item = list_->currentItem()) {
-        // The background itself, small, so that the child sees what it is.
+    if (const QListWidgetItem* item = list_->currentItem()) {
+        // The file itself, small, so that the child sees what it is.
+        const std::string path =
+            (std::filesystem::path(folder_) / item->text().toStdString()).string();
         picture =
-            LoadBitmapImage((std::filesystem::path(folder_) / item->text().toStdString()).string());
+            kind_ == Kind::GoPrograms ? GoProgramPreview(path, folder_) : LoadBitmapImage(path);
     }
     if (picture.isNull()) {
         picture_->clear();
         return;
     }
-    if (kind_ == Kind::GoPrograms)
-        picture = picture.scaled(picture.size() * 2);
-    else if (picture.width() > kPictureSide || picture.height() > kPictureSide)
+    if (kind_ == Kind::Backgrounds &&
+        (picture.width() > kPictureSide || picture.height() > kPictureSide))
         picture = picture.scaled(kPictureSide, kPictureSide, Qt::KeepAspectRatio,
                                  Qt::SmoothTransformation);
     picture_->setPixmap(QPixmap::fromImage(picture));

@@ -58,8 +58,8 @@ bool IsPngName(const std::string& path) {
 WorkingAreaCommands::WorkingAreaCommands(Document& document, GraphicsMain* graphics,
                                          GoContainer* go, QWidget* owner)
     : QObject(owner), doc_(document), graphics_(graphics), go_(go), owner_(owner) {
-    startProgram = [](const std::string& program, const std::string& argument) {
-        return StartProgram(program, argument);
+    startProgram = [](const std::string& program, const std::vector<std::string>& arguments) {
+        return StartProgram(program, arguments);
     };
     graphics->drawing()->installEventFilter(this);
     go->installEventFilter(this);
@@ -199,9 +199,8 @@ void WorkingAreaCommands::EditText(int x, int y) {
     graphics_->drawing()->ObjectPlaced(*made);
 }
 
-void WorkingAreaCommands::StartPaint(const std::string& path) {
-    StartPaintPackage(doc_.ui, path, ReadPaintPackagePrograms(ProgramFilePath("zfield.ini")),
-                      startProgram);
+bool WorkingAreaCommands::StartPaint(const std::string& path) {
+    return StartPaintPackage(doc_.ui, path, startProgram);
 }
 
 void WorkingAreaCommands::LoadOrCreateBackground() {
@@ -233,8 +232,12 @@ void WorkingAreaCommands::LoadOrCreateBackground() {
             (std::filesystem::path(folder) / FreeFileName(folder, "untitled", ".bmp")).string();
         const QSize screen = ScreenSize();
         const FloorSteps size = BackgroundCreateSize(doc_.state, screen.width(), screen.height());
-        if (SaveBitmapFile(doc_.ui, path, size.width, size.height, kSaveWhite))
-            StartPaint(path);
+        // A blank picture nobody can paint on is not left behind.
+        if (SaveBitmapFile(doc_.ui, path, size.width, size.height, kSaveWhite) &&
+            !StartPaint(path)) {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
+        }
         return;
     }
     case BackgroundDialog::Choice::Edit:

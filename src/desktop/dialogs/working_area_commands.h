@@ -52,7 +52,9 @@ class WorkingAreaCommands : public QObject {
 
   private:
     bool Refused() const;
-    void StartPaint(const std::string& path);
+    // The paint program of the options file on a picture; false when none
+    // started (the user has been told).
+    bool StartPaint(const std::string& path);
     QSize ScreenSize() const;
     // The save dialog's file, "" when cancelled; it sets saveWithRobot.
     std::string ChooseSaveFile();

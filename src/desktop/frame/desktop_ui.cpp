@@ -42,6 +42,16 @@ void DesktopUi::WarningBox(int id, const std::string& text) {
     box.exec();
 }
 
+void DesktopUi::InformationBox(int id, const std::string& text) {
+    if (hooks.information || hooks.warning) {
+        (hooks.information ? hooks.information : hooks.warning)(id, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, Caption(), FromCore(text.substr(0, 255)),
+                    QMessageBox::Ok, owner);
+    box.exec();
+}
+
 Answer DesktopUi::Ask(int id, const std::string& text, Buttons buttons) {
     if (hooks.ask)
         return hooks.ask(id, text, buttons);

@@ -18,6 +18,8 @@ class TonePlayer;
 // without a box waiting for a click.
 struct DialogHooks {
     std::function<void(int id, const std::string& text)> warning;
+    // Without it, information goes to `warning` when that is set.
+    std::function<void(int id, const std::string& text)> information;
     std::function<Answer(int id, const std::string& text, Buttons buttons)> ask;
     std::function<bool(TextObjectRecord&)> editText;
     std::function<std::string(const std::string& filter)> saveFileName;
@@ -28,6 +30,7 @@ struct DialogHooks {
 class DesktopUi : public UserInterface {
   public:
     void WarningBox(int id, const std::string& text) override;
+    void InformationBox(int id, const std::string& text) override;
     Answer Ask(int id, const std::string& text, Buttons buttons) override;
     Answer AskWithCaption(const std::string& caption, const std::string& text,
                           Buttons buttons) override;

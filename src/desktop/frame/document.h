@@ -19,7 +19,7 @@ struct Options {
     bool tooltips = true;
     int comPort = 1;
     int speed = 2; // 1 Slow, 2 Medium, 3 Fast
-    bool goBrowse = false;
+    bool goBrowse = true;
 
     int IconSize() const { return listingSize >= 1 && listingSize <= 10 ? 5 * listingSize : 25; }
 };

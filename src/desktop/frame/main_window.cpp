@@ -1,10 +1,12 @@
 #include "desktop/frame/main_window.h"
 
+#include "desktop/dialogs/file_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/link_progress.h"
 #include "desktop/frame/raz_azi.h"
+#include "desktop/frame/session_end.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/tooltips.h"
@@ -30,7 +32,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -40,10 +41,6 @@
 namespace zf::ui {
 
 namespace {
-
-QString Latin(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
-}
 
 // Wide enough for the deepest line of the example procedures at the
 // default listing size.
@@ -125,6 +122,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     help_->runActive = [this] { return drawing()->ProgramActive(); };
     help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
+    session_ = new SessionEnd(this, [this] { return SessionSaveChecks(); });
     BuildMenus();
     ReadOptions();
     resize(1024, 700);
@@ -232,7 +230,9 @@ void MainWindow::ReadOptions() {
         }
         return v;
     };
-    doc_.options.goBrowse = ini.GetInt("options", "gobrowse", 0) != 0;
+    // Browse is offered unless the file turns it off: Save Go Program saves
+    // anywhere, so Open must reach anywhere too.
+    doc_.options.goBrowse = ini.GetInt("options", "gobrowse", 1) != 0;
     SetListingSize(static_cast<int>(value("listing", "size", 6, 1, 10, 6, nullptr)) - 1);
     const TooltipOptions tips = ReadTooltipOptions(ini, repaired);
     help_->tooltips()->SetDelay(tips.delay);
@@ -385,33 +385,17 @@ bool MainWindow::SaveGoProgram() {
     const GoInstruction* head = doc_.editor->Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
         suggested = NameTable().Get(head->nameId);
-    std::string path;
-    if (doc_.ui.hooks.saveFileName) {
-        path = doc_.ui.hooks.saveFileName("Go Program");
-    } else {
-        path = QFileDialog::getSaveFileName(
-                   this, Latin(TextOf(1053)),
-                   QString::fromStdString(SaveDialogFolder(FolderPart(suggested)) +
-                                          FileNamePart(suggested)),
-                   "Go Program (*.gop)")
-                   .toStdString();
-    }
+    const std::string path =
+        AskSavePath(this, doc_.ui, kGoProgramFiles,
+                    SaveDialogFolder(FolderPart(suggested)) + FileNamePart(suggested));
     if (path.empty())
         return false;
     return SaveGoProgramAs(*doc_.editor, path);
 }
 
 bool MainWindow::SaveProject() {
-    std::string path;
-    if (doc_.ui.hooks.saveFileName) {
-        path = doc_.ui.hooks.saveFileName("Project");
-    } else {
-        path =
-            QFileDialog::getSaveFileName(
-                this, Latin(TextOf(1052)),
-                QString::fromStdString(SaveDialogFolder() + ProjectFileName()), "Project (*.zfp)")
-                .toStdString();
-    }
+    const std::string path =
+        AskSavePath(this, doc_.ui, kProjectFiles, SaveDialogFolder() + ProjectFileName());
     if (path.empty())
         return false;
     ProjectScene scene = doc_.Scene();
@@ -454,8 +438,7 @@ bool MainWindow::ProjectSavePrompt(bool forExit) {
     }
 }
 
-bool MainWindow::ExitChecks() {
-    closing_ = true;
+void MainWindow::StopRunForExit() {
     GraphicsDrawing* d = drawing();
     if (d->ProgramActive()) {
         d->run().aborting = true;
@@ -464,8 +447,24 @@ bool MainWindow::ExitChecks() {
         d->run().Send(request::EndRun);
         d->run().aborting = false;
     }
+}
+
+bool MainWindow::SessionSaveChecks() {
+    if (!doc_.editor->modified && !doc_.projectChanged)
+        return true;
+    closing_ = true;
+    StopRunForExit();
+    const bool goOn = GoProgramSavePrompt(true) && ProjectSavePrompt(true);
+    closing_ = false;
+    return goOn;
+}
+
+bool MainWindow::ExitChecks() {
+    closing_ = true;
+    StopRunForExit();
     const bool forExit = !help_->TakeLauncherFlag();
-    if (!GoProgramSavePrompt(forExit) || !ProjectSavePrompt(forExit)) {
+    // The session's end has asked already.
+    if (!session_->answered() && (!GoProgramSavePrompt(forExit) || !ProjectSavePrompt(forExit))) {
         closing_ = false;
         return false;
     }
@@ -518,15 +517,11 @@ void MainWindow::OpenProjectCommand(const std::string& given) {
     }
     if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
         return;
-    const QString path =
-        !given.empty() ? QString::fromStdString(given)
-                       : QFileDialog::getOpenFileName(this, QString(),
-                                                      QString::fromStdString(GetProjectFolder()),
-                                                      "Project (*.zfp *.ini);;All files (*)");
-    if (path.isEmpty())
+    const std::string path = !given.empty() ? given : ChooseProjectFile(this, GetProjectFolder());
+    if (path.empty())
         return;
     ProjectScene scene = doc_.Scene();
-    OpenProject(scene, path.toStdString(), true);
+    OpenProject(scene, path, true);
     WorkingAreaChanged();
     ListsReplaced();
 }

@@ -21,6 +21,7 @@ class HelpCommands;
 class ListView;
 class PrintCommands;
 class RazAzi;
+class SessionEnd;
 class TonePlayer;
 class WorkingAreaCommands;
 
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow {
     void OpenHandedFile(const std::string& path);
     // The exit checks; false keeps the program running.
     bool ExitChecks();
+    SessionEnd* sessionEnd() const { return session_; }
     void Command(int id);
     // Open Project on a known file: the refusal while running and the save
     // prompts first.
@@ -76,6 +78,9 @@ class MainWindow : public QMainWindow {
     QAction* Add(QMenu* menu, const char* text, int id);
     bool GoProgramSavePrompt(bool forExit);
     bool ProjectSavePrompt(bool forExit);
+    void StopRunForExit();
+    // The save questions of Exit when the desktop session ends.
+    bool SessionSaveChecks();
     bool SaveGoProgram();
     bool SaveProject();
     // Without a path the open dialog asks for one.
@@ -99,6 +104,7 @@ class MainWindow : public QMainWindow {
     std::map<int, QAction*> actions_;
     std::unique_ptr<PrintCommands> printing_;
     WorkingAreaCommands* dialogs_;
+    SessionEnd* session_;
     bool closing_ = false;
 };
 

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace zf::ui {
 
@@ -106,9 +107,14 @@ void GraphicsLibrary::OptionPressed(int id) {
         const std::string path = CreateLibraryPicture(doc_.ui, category());
         if (path.empty())
             return;
+        // A new picture nobody can paint on is not left behind.
+        if (!Paint(path)) {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
+            return;
+        }
         selector_->Rescan();
         selector_->WatchPicture(path);
-        Paint(path);
         return;
     }
     case ProgCentreOptions::Edit: {
@@ -128,11 +134,9 @@ void GraphicsLibrary::OptionPressed(int id) {
     }
 }
 
-void GraphicsLibrary::Paint(const std::string& path) {
-    if (startProgram)
-        StartPaintPackage(doc_.ui, path, startProgram);
-    else
-        StartPaintPackage(doc_.ui, path);
+bool GraphicsLibrary::Paint(const std::string& path) {
+    return startProgram ? StartPaintPackage(doc_.ui, path, startProgram)
+                        : StartPaintPackage(doc_.ui, path);
 }
 
 bool GraphicsLibrary::event(QEvent* event) {

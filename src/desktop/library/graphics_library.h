@@ -46,7 +46,8 @@ class GraphicsLibrary : public QFrame {
   private:
     void Place(bool dragMode, bool createEnabled);
     void OptionPressed(int id);
-    void Paint(const std::string& path);
+    // False when no paint program started (the user has been told).
+    bool Paint(const std::string& path);
 
     Document& doc_;
     QLabel* caption_;

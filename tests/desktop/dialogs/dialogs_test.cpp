@@ -8,6 +8,7 @@
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
+#include "program/unnumbered_texts.h"
 #include "render/working_area.h"
 #include "simulation/headless_run.h"
 #include "simulation/text_placement.h"
@@ -26,6 +27,7 @@
 #include <QToolButton>
 
 #include <filesystem>
+#include <fstream>
 
 namespace zf::ui {
 namespace {
@@ -84,11 +86,12 @@ class Dialogs : public DesktopTest {
         for (const char* sub : kProjectSubFolders)
             fs::create_directories(folder / sub);
         MakeWindow();
-        window->workingAreaCommands()->startProgram = [this](const std::string&,
-                                                             const std::string& argument) {
-            painted.push_back(argument);
-            return kProgramStarted;
-        };
+        window->workingAreaCommands()->startProgram =
+            [this](const std::string& program, const std::vector<std::string>& arguments) {
+                started.emplace_back(program, arguments);
+                painted.push_back(arguments.back());
+                return startResult;
+            };
         window->StartupLoad("");
         SetProjectFolderFromPath(folder.string() + "/");
         ShowWindow();
@@ -115,8 +118,19 @@ class Dialogs : public DesktopTest {
     }
     int LastShownId() const { return shown.empty() ? 0 : shown.back().id; }
 
+    // Background Create through the tool bar's dialog.
+    void CreateBackground() {
+        OnDialog<BackgroundDialog>([](BackgroundDialog& d) {
+            QTest::mouseClick(d.button(BackgroundDialog::Choice::Create), Qt::LeftButton);
+            Push(d, "ok");
+        });
+        ClickTool(17, 3);
+    }
+
     fs::path folder;
     std::vector<std::string> painted;
+    std::vector<std::pair<std::string, std::vector<std::string>>> started;
+    int startResult = kProgramStarted;
 };
 
 TEST_F(Dialogs, PositionTypedInStepsAndKeptInsideTheArea) {
@@ -284,7 +298,6 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     doc().editor->modified = 0;
     OnDialog<FileListDialog>([](FileListDialog& d) {
         ASSERT_EQ(d.list()->count(), 1);
-        EXPECT_FALSE(d.browseButton()->isVisible());
         Push(d, "ok");
     });
     window->Command(40192);
@@ -390,8 +403,10 @@ TEST_F(Dialogs, EditTextReplacesTheTextUnderTheDropAndCancelKeepsIt) {
 
 TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
     KeySequence(*doc().editor, "FD 3");
-    for (const char* name : {"b.gop", "A.gop", "c.GOP"})
+    for (const char* name : {"b.gop", "A.gop", "c.GOP"}) {
         ASSERT_TRUE(SaveGoProgramAs(*doc().editor, (folder / name).string()));
+        KeySequence(*doc().editor, "BK 1");
+    }
     doc().editor->modified = 0;
     OnDialog<FileListDialog>([](FileListDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Zarnikfield");
@@ -399,7 +414,14 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
         for (int i = 0; i < d.list()->count(); ++i)
             names << d.list()->item(i)->text();
         EXPECT_EQ(names, (QStringList{"A.gop", "b.gop", "c.GOP"}));
-        EXPECT_FALSE(d.browseButton()->isVisible());
+        // Save Go Program saves anywhere, so Open offers Browse unless told not to.
+        EXPECT_TRUE(d.browseButton()->isVisible());
+        // The picture box shows the chosen program's listing.
+        auto* box = d.findChild<QLabel*>("picture");
+        const QImage first = box->pixmap().toImage();
+        ASSERT_FALSE(first.isNull());
+        d.list()->setCurrentRow(2);
+        EXPECT_NE(box->pixmap().toImage(), first);
         QListWidgetItem* b = d.list()->item(1);
         const QPoint at = d.list()->visualItemRect(b).center();
         QTest::mouseClick(d.list()->viewport(), Qt::LeftButton, {}, at);
@@ -413,13 +435,17 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
     EXPECT_EQ(Lines().size(), 2u);
     EXPECT_EQ(NameTable().Get(doc().editor->Head(GO_LIST)->nameId), (folder / "b.gop").string());
 
-    doc().options.goBrowse = true;
+    const std::string ini = (folder / "zfield.ini").string();
+    std::ofstream(ini) << "[options]\r\ngobrowse=0\r\n";
+    window.reset();
+    MakeWindow({1280, 800}, ini);
+    ShowWindow();
+    doc().editor->modified = 0;
     OnDialog<FileListDialog>([](FileListDialog& d) {
-        EXPECT_TRUE(d.browseButton()->isVisible());
+        EXPECT_FALSE(d.browseButton()->isVisible());
         Push(d, "cancel");
     });
     window->Command(40192);
-    EXPECT_EQ(NameTable().Get(doc().editor->Head(GO_LIST)->nameId), (folder / "b.gop").string());
 }
 
 TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {
@@ -461,6 +487,91 @@ TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {
     const FloorSteps size = BackgroundCreateSize(state(), screen.width(), screen.height());
     EXPECT_EQ(blank->Width(), size.width);
     EXPECT_EQ(blank->Height(), size.height);
+}
+
+// Create and Edit take the paint command from the options file the rest of
+// the program reads (the user's own here), split into words; a Create that
+// no paint program takes leaves no blank picture behind.
+TEST_F(Dialogs, BackgroundCreateRunsTheUsersPaintCommandOrLeavesNothing) {
+    const std::string savedProgram = ProgramFolder();
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    fs::create_directories(folder / "program");
+    SetProgramFolder((folder / "program").string() + "/");
+    fs::create_directories(folder / "config/zarnikfield");
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((folder / "config").string()));
+    std::ofstream(folder / "config/zarnikfield/zfield.ini")
+        << "[paint package]\r\npaint1=krita --nosplash\r\npaint2=nopaint\r\npaint3=nopaint\r\n";
+
+    startResult = kStartFileNotFound;
+    CreateBackground();
+    const std::string blank = (folder / "backgnds" / "untitled.bmp").string();
+    ASSERT_EQ(started.size(), 3u);
+    EXPECT_EQ(started[0],
+              (std::pair<std::string, std::vector<std::string>>{"krita", {"--nosplash", blank}}));
+    EXPECT_EQ(shown.back().text, unnumbered::kPaintFileNotFound);
+    EXPECT_TRUE(fs::is_empty(folder / "backgnds"));
+
+    startResult = kProgramStarted;
+    started.clear();
+    CreateBackground();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].second, (std::vector<std::string>{"--nosplash", blank}));
+    EXPECT_TRUE(fs::exists(blank));
+
+    SetProgramFolder(savedProgram);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+}
+
+// A name typed without its extension is saved with it, so that Open lists
+// it; replacing is asked for that very name, and No writes nothing.
+TEST_F(Dialogs, SavedNamesGetTheirExtensionAndReplacingIsAskedForThem) {
+    std::string typed = (folder / "mine").string();
+    doc().ui.hooks.saveFileName = [&](const std::string&) { return typed; };
+    KeySequence(*doc().editor, "FD 1");
+    window->Command(40239);
+    EXPECT_TRUE(fs::exists(folder / "mine.gop"));
+    EXPECT_FALSE(fs::exists(folder / "mine"));
+    EXPECT_TRUE(shown.empty());
+    const auto size = fs::file_size(folder / "mine.gop");
+
+    KeySequence(*doc().editor, "BK 2");
+    answer = Answer::No;
+    window->Command(40239);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "mine.gop already exists.\nDo you want to replace it?");
+    EXPECT_EQ(fs::file_size(folder / "mine.gop"), size);
+    EXPECT_TRUE(doc().editor->modified);
+    answer = Answer::Yes;
+    window->Command(40239);
+    EXPECT_GT(fs::file_size(folder / "mine.gop"), size);
+    EXPECT_FALSE(doc().editor->modified);
+
+    typed = (folder / "lesson").string();
+    window->Command(40238);
+    EXPECT_TRUE(fs::exists(folder / "lesson.zfp"));
+    typed = (folder / "lesson.v2.zfp").string();
+    window->Command(40238);
+    EXPECT_TRUE(fs::exists(folder / "lesson.v2.zfp"));
+    EXPECT_EQ(shown.size(), 2u);
+}
+
+// Open Project offers projects only; an ini-form project still opens when
+// its name is typed in full.
+TEST_F(Dialogs, OpenProjectOffersProjectsAndOpensATypedIniProject) {
+    std::ofstream(folder / "mat.ini") << "[floor size]\r\nx=6\r\ny=4\r\n";
+    bool opened = false;
+    OnDialog<QFileDialog>([&](QFileDialog& d) {
+        opened = true;
+        EXPECT_EQ(d.windowTitle(), "Select a project to open");
+        EXPECT_EQ(d.nameFilters(), QStringList{"Project (*.zfp)"});
+        EXPECT_EQ(d.fileMode(), QFileDialog::ExistingFile);
+        d.selectFile(QString::fromStdString((folder / "mat.ini").string()));
+        static_cast<QDialog&>(d).accept();
+    });
+    window->Command(40185);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(state().floorWidth, 1800);
+    EXPECT_EQ(state().floorHeight, 1200);
 }
 
 TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPictureWithTheRobotOrWithout) {

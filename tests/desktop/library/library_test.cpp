@@ -6,6 +6,7 @@
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
+#include "program/unnumbered_texts.h"
 
 #include "desktop_fixture.h"
 
@@ -338,12 +339,15 @@ TEST_F(Library, AShapeMustBeDroppedOnTheRobot) {
 
 TEST_F(Library, CreateAndEditHandThePictureToThePaintProgram) {
     const std::string paint = root + "program/paint";
-    std::ofstream(root + "program/zfield.ini") << "[paint package]\r\npaint1=" << paint << "\r\n";
+    std::ofstream(root + "program/zfield.ini")
+        << "[paint package]\r\npaint1=" << paint << "\r\npaint2=" << paint << "\r\npaint3=" << paint
+        << "\r\n";
     Names given;
-    library()->startProgram = [&](const std::string& program, const std::string& argument) {
+    int result = 42;
+    library()->startProgram = [&](const std::string& program, const Names& arguments) {
         EXPECT_EQ(program, paint);
-        given.push_back(argument);
-        return 42;
+        given.insert(given.end(), arguments.begin(), arguments.end());
+        return result;
     };
 
     SendAppMessage(window.get(), msg::LibraryShapes);
@@ -368,6 +372,15 @@ TEST_F(Library, CreateAndEditHandThePictureToThePaintProgram) {
     ASSERT_TRUE(clear);
     EXPECT_EQ(clear->PixelRgb(50, 50), 0xFFFF00FFu);
     EXPECT_TRUE(shown.empty());
+
+    // With no paint program to take it, a new picture is not left behind.
+    result = kStartFileNotFound;
+    SendAppMessage(window.get(), msg::LibraryShapes);
+    Click(option(ProgCentreOptions::Create), QPoint(5, 5));
+    EXPECT_FALSE(fs::exists(root + "project/zarniks/untitled3.bmp"));
+    EXPECT_EQ(Cells(), (Names{"untitled.bmp", "untitled2.bmp", "", "", "", "", "", ""}));
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().text, unnumbered::kPaintFileNotFound);
 }
 
 } // namespace

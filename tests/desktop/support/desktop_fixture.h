@@ -50,6 +50,9 @@ class DesktopTest : public ::testing::Test {
         doc().ui.hooks.warning = [this](int id, const std::string& text) {
             shown.push_back({id, text});
         };
+        doc().ui.hooks.information = [this](int id, const std::string& text) {
+            shown.push_back({id, text, true});
+        };
         doc().ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
             shown.push_back({id, text});
             return answer;

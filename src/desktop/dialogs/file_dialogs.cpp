@@ -1,0 +1,81 @@
+#include "desktop/dialogs/file_dialogs.h"
+
+#include "desktop/dialogs/dialog_parts.h"
+#include "desktop/frame/desktop_ui.h"
+#include "program/unnumbered_texts.h"
+
+#include <QFileDialog>
+
+#include <filesystem>
+
+namespace zf::ui {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// What the system dialog answered; "" when it was cancelled.
+std::string AskSystemDialog(QWidget* owner, const SaveFileKind& kind, const std::string& start) {
+    const QString extension = QString::fromLatin1(kind.extension);
+    QFileDialog dialog(owner, TextQ(kind.titleId), QString::fromStdString(start),
+                       QString("%1 (*.%2)").arg(QString::fromLatin1(kind.filterName), extension));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(extension);
+    // Asked here instead, for the name with its extension.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
+} // namespace
+
+std::string WithDefaultExtension(const std::string& path, const char* extension) {
+    const fs::path name = fs::path(path).filename();
+    if (name.empty())
+        return path;
+    const std::string ending = name.extension().string();
+    if (!ending.empty() && ending != ".")
+        return path;
+    std::string named = ending == "." ? path.substr(0, path.size() - 1) : path;
+    return named + "." + extension;
+}
+
+std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
+                        const std::string& start) {
+    std::string suggested = start;
+    for (;;) {
+        const std::string typed = ui.hooks.saveFileName ? ui.hooks.saveFileName(kind.filterName)
+                                                        : AskSystemDialog(owner, kind, suggested);
+        if (typed.empty())
+            return {};
+        const std::string path = WithDefaultExtension(typed, kind.extension);
+        std::error_code error;
+        if (fs::is_directory(path, error))
+            return {};
+        if (!fs::exists(path, error))
+            return path;
+        const std::string question =
+            FormatText(unnumbered::kReplaceFileQuestion, {fs::path(path).filename().string()});
+        if (ui.AskWithCaption(std::string(TextOf(kind.titleId)), question, Buttons::YesNo) ==
+            Answer::Yes)
+            return path;
+        // No goes back to the dialog, as the system's own question does; a
+        // name handed in by a test is not asked for again.
+        if (ui.hooks.saveFileName)
+            return {};
+        suggested = path;
+    }
+}
+
+std::string ChooseProjectFile(QWidget* owner, const std::string& folder) {
+    QFileDialog dialog(owner, TextQ(1036), QString::fromStdString(folder), "Project (*.zfp)");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix("zfp");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
+} // namespace zf::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace zf::ui {
+
+class DesktopUi;
+
+// One kind of file the save dialog writes: the dialog's title (a string
+// id), the filter's name and the extension given to a name typed without
+// one.
+struct SaveFileKind {
+    int titleId;
+    const char* filterName;
+    const char* extension;
+};
+inline constexpr SaveFileKind kGoProgramFiles{1053, "Go Program", "gop"};
+inline constexpr SaveFileKind kProjectFiles{1052, "Project", "zfp"};
+
+// `path` with "." and the extension added when its name has no extension.
+std::string WithDefaultExtension(const std::string& path, const char* extension);
+
+// Asks where to save, starting at `start` (a folder, or a file to suggest),
+// and answers the name the file will be written under, "" when cancelled.
+// Replacing a file that exists is asked about for that very name.
+std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
+                        const std::string& start);
+
+// File > Open Project's choice, starting in `folder`; "" when cancelled. The
+// list offers projects only, but a name typed in full opens whatever it names.
+std::string ChooseProjectFile(QWidget* owner, const std::string& folder);
+
+} // namespace zf::ui
