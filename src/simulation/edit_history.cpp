@@ -85,6 +85,7 @@ void EditHistory::End() {
     if (undo_.size() > kDepth)
         undo_.pop_front();
     redo_.clear();
+    Changed();
 }
 
 EditHistory::Entry EditHistory::Now(const Entry& like) const {
@@ -117,7 +118,9 @@ EditHistory::Restored EditHistory::Move(std::deque<Entry>& from, std::deque<Entr
     Entry entry = std::move(from.back());
     from.pop_back();
     to.push_back(Now(entry));
-    return Apply(entry);
+    const Restored restored = Apply(entry);
+    Changed();
+    return restored;
 }
 
 EditHistory::Restored EditHistory::Undo() {
@@ -131,6 +134,12 @@ EditHistory::Restored EditHistory::Redo() {
 void EditHistory::Clear() {
     undo_.clear();
     redo_.clear();
+    Changed();
+}
+
+void EditHistory::Changed() const {
+    if (changed)
+        changed();
 }
 
 } // namespace zf

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -68,6 +69,9 @@ class EditHistory {
     Restored Redo();
     void Clear();
 
+    // Told whenever what can be undone or redone changes.
+    std::function<void()> changed;
+
   private:
     struct Entry {
         std::optional<ProgramSnapshot> program;
@@ -77,6 +81,7 @@ class EditHistory {
     Entry Now(const Entry& like) const;
     Restored Apply(const Entry& entry);
     Restored Move(std::deque<Entry>& from, std::deque<Entry>& to);
+    void Changed() const;
 
     GoEditor& editor_;
     ZarnikState& state_;
