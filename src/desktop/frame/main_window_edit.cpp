@@ -102,7 +102,7 @@ bool MainWindow::SaveGoProgramToItsName() {
     // The name goes with the program: after CM or New it is the default one
     // again, and the file it came from is not to be overwritten unasked.
     const bool named = !doc_.programPath.empty() && head && head->opcode == op::GoProgramHeader &&
-                       NameTable().Get(head->nameId) == FileNameOf(doc_.programPath);
+                       FileNameOf(NameTable().Get(head->nameId)) == FileNameOf(doc_.programPath);
     return named ? SaveGoProgramTo(doc_.programPath) : SaveGoProgram();
 }
 

@@ -292,12 +292,12 @@ void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {
             Warn(doc_.ui, 1089);
             return;
         }
+        doc_.history.Begin();
         run_->savedPenDown = state.penDown;
         run_->savedPenStyle = state.penStyle;
         state.penDown = false;
         doc_.trail.SetTrailStyle(-1);
         doc_.trail.AppendTrailPoint(state.x, state.y);
-        doc_.history.Begin();
         oldX_ = state.x;
         oldY_ = state.y;
         grab_ = robot - p;
