@@ -159,7 +159,8 @@ void MainWindow::BuildMenus() {
     Add(file, "Open &Go Program...", 40192);
     recentMenu_ = file->addMenu("Recent &Files");
     recentMenu_->setToolTipsVisible(true);
-    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
+    // Filled as the File menu opens: an empty list leaves the item disabled.
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     file->addSeparator();
     Add(file, "Save P&roject...", 40238);
     Add(file, "&Save Go Program", command::SaveGoProgramToItsName);
