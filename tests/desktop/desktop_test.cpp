@@ -281,12 +281,19 @@ TEST_F(Everyday, UndoAndRedoWalkBackAndForthThroughKeysAndClicks) {
     expect(states[2].first, afterRun, __LINE__);
     EXPECT_EQ(editor().memoryUnitsLeft, kMemoryUnits - 3);
 
-    // While a Go Program runs, undo is refused.
+    // While a Go Program runs or is stopped part-way, undo is refused.
     Press(key::Go);
     RunFor(3);
     window->Undo();
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.back().id, 83);
+    PostAppMessage(window.get(), msg::Stop);
+    RunFor(3);
+    shown.clear();
+    Keys(Qt::CTRL | Qt::Key_Z);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].id, 83);
+    expect(states[2].first, Area(), __LINE__);
 }
 
 TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {

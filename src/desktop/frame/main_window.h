@@ -119,6 +119,7 @@ class MainWindow : public QMainWindow {
     // Undo or Redo put back a part: the windows show it.
     void ShowRestored(bool program, bool area);
     void UpdateUndoActions();
+    bool RefuseUndo();
     bool SaveProject();
     // Without a path the open dialog asks for one.
     void OpenGoProgramCommand(const std::string& given = {});

@@ -50,15 +50,23 @@ void MainWindow::UpdateUndoActions() {
         a->setEnabled(doc_.history.CanRedo());
 }
 
+bool MainWindow::RefuseUndo() {
+    // A paused run still walks the lists and stands where it stopped.
+    if (!IsGoProgramActive(doc_.state))
+        return false;
+    Warn(doc_.ui, 83);
+    return true;
+}
+
 void MainWindow::Undo() {
-    if (RefuseWhileRunning(doc_.ui, doc_.state))
+    if (RefuseUndo())
         return;
     const EditHistory::Restored r = doc_.history.Undo();
     ShowRestored(r.program, r.area);
 }
 
 void MainWindow::Redo() {
-    if (RefuseWhileRunning(doc_.ui, doc_.state))
+    if (RefuseUndo())
         return;
     const EditHistory::Restored r = doc_.history.Redo();
     ShowRestored(r.program, r.area);
