@@ -1,6 +1,7 @@
 #include "files/go_program_file.h"
 
 #include "files/file_io.h"
+#include "files/lesson_folder.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
 #include "program/unnumbered_texts.h"
@@ -545,7 +546,10 @@ bool OpenGoProgram(GoEditor& editor, const std::string& path, bool reportErrors)
     std::vector<std::uint8_t> bytes;
     switch (ReadWholeFile(path, bytes, kMaxGoProgramFileSize)) {
     case ReadResult::Ok:
-        return OpenGoProgramBytes(editor, bytes, path, reportErrors);
+        if (!OpenGoProgramBytes(editor, bytes, path, reportErrors))
+            return false;
+        SetGoProgramFile(AbsolutePath(path));
+        return true;
     case ReadResult::NotFound:
         if (reportErrors)
             Warn(editor.ui(), 97);
@@ -579,6 +583,7 @@ bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {
         return false;
     }
     editor.modified = 0;
+    SetGoProgramFile(AbsolutePath(path));
     return true;
 }
 

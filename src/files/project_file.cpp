@@ -3,6 +3,7 @@
 #include "files/byte_cursor.h"
 #include "files/file_io.h"
 #include "files/go_program_file.h"
+#include "files/lesson_folder.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
 #include "program/unnumbered_texts.h"
@@ -97,20 +98,47 @@ std::string ShapeSearch(ProjectScene& scene, const std::string& name) {
     return first;
 }
 
-// The path of a Go Program named by an old-form project, or "" after
-// message 1019 when it cannot be found; the project folder is tried after
-// the stored one, since old projects name folders of another machine.
-std::string GoProgramCheck(ProjectScene& scene, const std::string& folder,
-                           const std::string& name) {
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// The Go Program a project names: by a path inside the project folder (a
+// program opened from a file and not saved since is named so), else by its
+// file name in `folders`, in order. "" when it is nowhere, after a message
+// naming the file and the folders it was looked for in.
+std::string FindProjectGoProgram(ProjectScene& scene, const std::string& name,
+                                 const std::vector<std::string>& folders) {
     if (name.empty())
         return {};
-    for (const std::string& base : {WithSeparator(folder), GetProjectFolder()}) {
-        std::string path = ResolvePath(base + name);
+    const std::string native = ToNativePath(name);
+    const std::string exact = ResolvePath(native);
+    if (native.find(kFolderSeparator) != std::string::npos && !ClimbsOut(native) &&
+        StartsWith(exact, GetProjectFolder()) && FileExists(exact))
+        return exact;
+    const std::string bare = FileNamePart(native);
+    std::vector<std::string> looked;
+    for (const std::string& folder : folders) {
+        const std::string base = WithSeparator(ResolvePath(folder));
+        if (base.empty() || std::find(looked.begin(), looked.end(), base) != looked.end())
+            continue;
+        const std::string path = ResolvePath(base + bare);
         if (FileExists(path))
             return path;
+        looked.push_back(base);
     }
-    Warn(scene.ui(), 1019);
+    std::string where;
+    for (const std::string& folder : looked)
+        where += (where.empty() ? "" : "\n") + folder;
+    scene.ui().WarningBox(1019,
+                          Text(1019) + FormatText(unnumbered::kGoProgramLookedFor, {bare, where}));
     return {};
+}
+
+// Opens the Go Program a project names without the loader's messages; one
+// that cannot be found empties both lists after its own message.
+void OpenProjectGoProgram(ProjectScene& scene, const std::string& name,
+                          const std::vector<std::string>& folders) {
+    OpenGoProgram(scene.editor, FindProjectGoProgram(scene, name, folders), false);
 }
 
 void CreateObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
@@ -147,10 +175,6 @@ bool NamesStayInProject(const ProjectData& data) {
         return false;
     return std::all_of(data.objects.begin(), data.objects.end(),
                        [](const ProjectObject& o) { return IsPlainFileName(o.name); });
-}
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
 }
 
 } // namespace
@@ -214,18 +238,8 @@ void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points)
 }
 
 bool OpenGoProgramByName(ProjectScene& scene, const std::string& name) {
-    std::string path;
-    if (!name.empty()) {
-        // A bare name, a path whose folder is gone (the project was moved or
-        // made on another machine) or one leading out of the project folder
-        // is taken from the project folder.
-        std::string native = ToNativePath(name);
-        path = ResolvePath(native);
-        if (native.find(kFolderSeparator) == std::string::npos || ClimbsOut(native) ||
-            !StartsWith(path, GetProjectFolder()) || !FileExists(path))
-            path = ResolvePath(GetProjectFolder() + FileNamePart(native));
-    }
-    return OpenGoProgram(scene.editor, path, false);
+    const std::string path = FindProjectGoProgram(scene, name, {GetProjectFolder()});
+    return OpenGoProgram(scene.editor, path, false) && path.empty() == name.empty();
 }
 
 bool ParseProjectV2(std::span<const std::uint8_t> file, ProjectData& data) {
@@ -551,26 +565,51 @@ namespace {
 // refused whole as damaged.
 enum class Load { Applied, Stopped, Damaged };
 
+// True when a folder holds the four picture folders with every picture the
+// project names: a lesson saved or copied whole.
+bool HoldsProjectPictures(const std::string& folder, const ProjectData& data) {
+    auto holds = [&](const char* sub, const std::string& name) {
+        return name.empty() || FileExists(ResolvePath(JoinPath(JoinPath(folder, sub), name)));
+    };
+    return IsLessonFolder(folder) && holds("zarniks", data.shape) &&
+           std::all_of(data.objects.begin(), data.objects.end(), [&](const ProjectObject& o) {
+               return o.kind == objectkind::Background ? holds("backgnds", o.name)
+                      : o.kind == objectkind::Stamp    ? holds("objects", o.name)
+                                                       : true;
+           });
+}
+
+// The folder a 2.0 project's pictures are taken from: the project file's
+// own when it holds them all (a lesson copied whole, wherever the folder it
+// was saved from is); else the stored folder; else, when that is not here
+// (the project was moved, or saved on another machine) or none is stored,
+// as in the bundled examples, the project file's folder after all.
+std::string V2ProjectFolder(const ProjectData& data, const std::string& path) {
+    const std::string beside = FolderPart(path);
+    if (HoldsProjectPictures(beside, data))
+        return beside;
+    const std::string stored = WithSeparator(data.folder);
+    if (!stored.empty() && DirectoryExists(ResolvePath(stored)))
+        return stored;
+    return beside;
+}
+
 Load ApplyV2(ProjectScene& scene, const ProjectData& data, const std::string& path) {
-    if (!ClearWorkingArea(scene))
+    const std::string folder = V2ProjectFolder(data, path);
+    // Without any of its picture folders the project would open broken: it
+    // is not opened at all, and the message says how to mend it.
+    if (!CheckProjectFolders(scene.ui(), folder) || !ClearWorkingArea(scene))
         return Load::Stopped;
     ReplacePenTrail(scene, data.trail);
-    // A stored folder that does not exist here (the project was moved, or
-    // saved on another machine) gives way to the project file's own folder;
-    // so does no folder at all, as in the bundled examples.
-    std::string folder = WithSeparator(data.folder);
-    if (folder.empty() || !DirectoryExists(ResolvePath(folder)))
-        folder = FolderPart(path);
-    // The folder check warns but does not stop a 2.0 project.
-    CheckProjectFolders(scene.ui(), folder);
-    SetProjectFolderFromPath(folder);
+    // Save Project suggests the project's own name.
+    SetProjectFolderFromPath(JoinPath(folder, FileNamePart(path)));
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
     SetZarnikShape(scene, data.shape);
     SetZarnikPosition(scene, data.x, data.y);
     SetZarnikFlipped(scene, data.mirrored != 0);
     SetZarnikHeading(scene, data.heading);
     scene.host.ResetGraphicsLibrary();
-    OpenGoProgramByName(scene, data.goProgram);
+    OpenProjectGoProgram(scene, data.goProgram, {FolderPart(path), GetProjectFolder()});
     CreateObjects(scene, data.objects);
     scene.host.SetWorkingAreaModified(false);
     scene.host.ResetGraphicsLibrary();
@@ -594,7 +633,7 @@ Load ApplyV1(ProjectScene& scene, const ProjectData& data, const std::string& pa
     scene.host.ResetGraphicsLibrary();
     ReplacePenTrail(scene, data.trail);
     CreateObjects(scene, data.objects);
-    OpenGoProgramByName(scene, GoProgramCheck(scene, ToNativePath(data.folder), data.goProgram));
+    OpenProjectGoProgram(scene, data.goProgram, {GetProjectFolder()});
     scene.host.SetWorkingAreaModified(false);
     scene.host.WorkingAreaChanged();
     return Load::Applied;
@@ -616,7 +655,7 @@ Load ApplyIni(ProjectScene& scene, const ProjectData& data, const std::string& p
     scene.host.ResetGraphicsLibrary();
     if (!data.background.empty())
         SetBackground(scene, data.background);
-    OpenGoProgramByName(scene, GoProgramCheck(scene, GetProjectFolder(), data.goProgram));
+    OpenProjectGoProgram(scene, data.goProgram, {GetProjectFolder(), FolderPart(path)});
     scene.host.SetWorkingAreaModified(false);
     scene.host.WorkingAreaChanged();
     return Load::Applied;
@@ -671,39 +710,75 @@ namespace {
 bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
                      const std::string& path, bool copyPredefined);
 
-bool OpenPredefinedProject(ProjectScene& scene, const std::string& path,
-                           const std::string& relpath) {
+Answer ChooseChangedCopy(ProjectScene& scene, const std::string& copy, const std::string& kept) {
+    return scene.host.ChooseChangedCopy(scene.ui(), copy, kept);
+}
+
+// Opens a copy made in the work folder, which may be the user's own one
+// saved in any form since.
+bool OpenWorkCopy(ProjectScene& scene, const PredefinedCopy& copy) {
+    if (copy.cancelled)
+        return false;
+    std::vector<std::uint8_t> bytes;
+    if (ReadWholeFile(copy.path, bytes) != ReadResult::Ok) {
+        Warn(scene.ui(), 1073);
+        return false;
+    }
+    return OpenProjectFile(scene, bytes, copy.path, false);
+}
+
+bool OpenPredefinedProject(ProjectScene& scene, const std::string& path, const std::string& relpath,
+                           const std::string& goProgram) {
     auto choose = [&](const std::string& copy, const std::string& kept) {
-        return scene.host.ChooseChangedCopy(scene.ui(), copy, kept);
+        return ChooseChangedCopy(scene, copy, kept);
     };
     const std::optional<PredefinedCopy> copy = CopyPredefinedProject(path, relpath, choose);
     if (!copy) {
         Warn(scene.ui(), 1088, {path});
         return false;
     }
-    if (copy->cancelled)
-        return false;
-    if (!copy->usersCopy)
+    // The tree copy stops at a folder that is there already, as after
+    // another activity was opened: the pictures and the Go Program still come.
+    const std::string data = ToNativePath(relpath);
+    const std::string from = JoinPath(FolderPart(path), data);
+    const std::string to = JoinPath(FolderPart(copy->path), data);
+    CopyProjectPictures(from, to);
+    CopyNamedGoProgram(from, to, goProgram);
+    if (!copy->usersCopy && !copy->cancelled)
         return ReadProjectIniFile(scene, copy->path);
-    // The user's copy may have been saved in any form since.
-    std::vector<std::uint8_t> bytes;
-    if (ReadWholeFile(copy->path, bytes) != ReadResult::Ok) {
-        Warn(scene.ui(), 1073);
-        return false;
-    }
-    return OpenProjectFile(scene, bytes, copy->path, false);
+    return OpenWorkCopy(scene, *copy);
+}
+
+// A bundled project of the binary forms opens as its copy in the work
+// folder, so that nothing saved afterwards lands among the program's files;
+// without a work folder it opens where it is.
+bool OpenPredefinedLesson(ProjectScene& scene, std::span<const std::uint8_t> file,
+                          const std::string& path, const ProjectData& data) {
+    auto choose = [&](const std::string& copy, const std::string& kept) {
+        return ChooseChangedCopy(scene, copy, kept);
+    };
+    const std::optional<PredefinedCopy> copy = CopyPredefinedLesson(path, data.goProgram, choose);
+    if (!copy)
+        return OpenProjectFile(scene, file, path, false);
+    return OpenWorkCopy(scene, *copy);
 }
 
 bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
                      const std::string& path, bool copyPredefined) {
     std::string header = file.size() >= kFileHeaderSize ? HeaderText(file) : "";
     if (header == kProjectV2Header || header == kProjectV1Header) {
-        Load load =
-            header == kProjectV2Header ? LoadV2(scene, file, path) : LoadV1(scene, file, path);
-        if (load == Load::Applied)
-            scene.host.SetProjectTitle(path);
-        if (load != Load::Damaged)
+        ProjectData data;
+        const bool parsed =
+            header == kProjectV2Header ? ParseProjectV2(file, data) : ParseProjectV1(file, data);
+        if (parsed && copyPredefined && IsPreDefinedProject(path))
+            return OpenPredefinedLesson(scene, file, path, data);
+        if (parsed) {
+            const Load load = header == kProjectV2Header ? ApplyV2(scene, data, path)
+                                                         : ApplyV1(scene, data, path);
+            if (load == Load::Applied)
+                scene.host.SetProjectTitle(path);
             return load == Load::Applied;
+        }
     } else {
         IniFile ini = IniFile::Parse(
             std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
@@ -711,7 +786,7 @@ bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
             if (!copyPredefined || !IsPreDefinedProject(path))
                 return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
             if (auto relpath = ini.Find("project", "relpath"))
-                return OpenPredefinedProject(scene, path, *relpath);
+                return OpenPredefinedProject(scene, path, *relpath, ParseProjectIni(ini).goProgram);
         }
     }
     Warn(scene.ui(), 1088, {path});
@@ -748,27 +823,85 @@ bool OpenProject(ProjectScene& scene, const std::string& given, bool reportError
     }
 }
 
-bool SaveProjectAs(ProjectScene& scene, const std::string& path) {
+namespace {
+
+// A changed Go Program whose file is read-only will not be saved with it.
+void WarnIfGoProgramReadOnly(ProjectScene& scene) {
     const GoInstruction* head = scene.editor.Head(GO_LIST);
-    if (scene.editor.modified && head && head->opcode == op::GoProgramHeader) {
-        std::string name = ToNativePath(NameTable().Get(head->nameId));
-        std::string program = name.find(kFolderSeparator) == std::string::npos
-                                  ? ResolvePath(GetProjectFolder() + name)
-                                  : ResolvePath(name);
-        if (FileExists(program) && ::access(program.c_str(), W_OK) != 0)
-            Warn(scene.ui(), 1017);
-    }
-    std::vector<std::uint8_t> file = WriteProjectV2(scene, ToStoredPath(GetProjectFolder()));
-    if (!SaveLoadableFile(scene.ui(), path, file))
+    if (!scene.editor.modified || !head || head->opcode != op::GoProgramHeader)
+        return;
+    std::string name = ToNativePath(NameTable().Get(head->nameId));
+    std::string program = name.find(kFolderSeparator) == std::string::npos
+                              ? ResolvePath(GetProjectFolder() + name)
+                              : ResolvePath(name);
+    if (FileExists(program) && ::access(program.c_str(), W_OK) != 0)
+        Warn(scene.ui(), 1017);
+}
+
+// Puts the Go Program where the saved project looks for it, in the project
+// folder: a copy of the file it was last opened from or saved as, or, for a
+// program never saved, the program itself when `writeUnsaved`. A file of
+// its name already there is kept. Answers the file that could not be put.
+std::vector<std::string> PutGoProgramInProjectFolder(ProjectScene& scene, bool writeUnsaved) {
+    const GoInstruction* head = scene.editor.Head(GO_LIST);
+    if (!head || head->opcode != op::GoProgramHeader)
+        return {};
+    const std::string named = ToNativePath(NameTable().Get(head->nameId));
+    const std::string bare = FileNamePart(named);
+    const std::string target = GetProjectFolder() + bare;
+    if (bare.empty() || FileExists(ResolvePath(target)))
+        return {};
+    std::string source;
+    if (EqualsIgnoringCase(FileNamePart(GoProgramFile()), bare) && FileExists(GoProgramFile()))
+        source = GoProgramFile();
+    else if (named.find(kFolderSeparator) != std::string::npos && FileExists(ResolvePath(named)))
+        source = ResolvePath(named);
+    if (!source.empty())
+        return CopyFileNoReplace(source, target) ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{bare};
+    // SaveGoProgramAs reports its own failure.
+    if (writeUnsaved)
+        SaveGoProgramAs(scene.editor, target);
+    return {};
+}
+
+} // namespace
+
+bool SaveProjectAs(ProjectScene& scene, const std::string& given) {
+    const std::string path = AbsolutePath(given);
+    WarnIfGoProgramReadOnly(scene);
+    // A project saved into another folder than its project folder makes
+    // that folder a project folder of its own, with the pictures and the Go
+    // Program, so that it can be moved and opened whole anywhere.
+    const std::string from = GetProjectFolder();
+    const std::string folder = FolderPart(path);
+    const bool moving = !SameFolder(folder, from);
+    ProjectData data = CaptureProject(scene, ToStoredPath(moving ? folder : from));
+    if (moving)
+        data.goProgram = FileNamePart(ToNativePath(data.goProgram));
+    if (!SaveLoadableFile(scene.ui(), path, WriteProjectV2(data)))
         return false;
-    // Only the file name changes: the project folder stays where it is.
-    SetProjectFolderFromPath(GetProjectFolder() + FileNamePart(path));
+    SetProjectFolderFromPath(moving ? path : from + FileNamePart(path));
+    std::vector<std::string> missing;
+    if (moving) {
+        missing = CopyProjectPictures(from, folder);
+        scene.host.ResetGraphicsLibrary();
+    }
+    for (std::string& file : PutGoProgramInProjectFolder(scene, moving))
+        missing.push_back(std::move(file));
+    if (!missing.empty()) {
+        std::string names;
+        for (const std::string& name : missing)
+            names += name + "\n";
+        scene.ui().WarningBox(kUnnumbered,
+                              FormatText(unnumbered::kLessonNotWhole, {GetProjectFolder(), names}));
+    }
     scene.host.SetProjectTitle(path);
     scene.host.SetWorkingAreaModified(false);
     return true;
 }
 
-bool StartupLoad(ProjectScene& scene, std::string argument) {
+StartupOpened StartupLoad(ProjectScene& scene, std::string argument) {
     if (!argument.empty() && argument.front() == '"') {
         argument.erase(0, 1);
         if (!argument.empty())
@@ -778,22 +911,24 @@ bool StartupLoad(ProjectScene& scene, std::string argument) {
         return argument.size() >= 5 &&
                EqualsIgnoringCase(argument.substr(argument.size() - 3), extension);
     };
-    bool loaded = false;
+    if (endsWith("gop")) {
+        // A Go Program on its own keeps the default project: its robot,
+        // stamps and pens, which the program's folder seldom holds.
+        const std::string path = AbsolutePath(argument);
+        ResetProjectFolderToProgram(true);
+        return OpenGoProgram(scene.editor, path, true) ? StartupOpened::GoProgram
+                                                       : StartupOpened::Nothing;
+    }
     if (!argument.empty()) {
         SetProjectFolderFromPath(argument);
-        if (!ChangeDirectory(GetProjectFolder())) {
+        if (!ChangeDirectory(GetProjectFolder()))
             Warn(scene.ui(), 1021);
-        } else {
-            std::string path = GetProjectFolder() + FileNamePart(argument);
-            if (endsWith("zfp"))
-                loaded = OpenProject(scene, path, true);
-            else if (endsWith("gop"))
-                loaded = OpenGoProgram(scene.editor, path, true);
-        }
+        else if (endsWith("zfp") &&
+                 OpenProject(scene, GetProjectFolder() + FileNamePart(argument), true))
+            return StartupOpened::Project;
     }
-    if (!loaded)
-        ResetProjectFolderToProgram(true);
-    return loaded;
+    ResetProjectFolderToProgram(true);
+    return StartupOpened::Nothing;
 }
 
 } // namespace zf

@@ -64,9 +64,10 @@ void SetBackground(ProjectScene& scene, const std::string& fileName);
 void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points);
 // Stamps, backgrounds and texts as a project file carries them.
 void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects);
-// Opens a Go Program named by a project without messages: a bare name, or
-// a path that leads nowhere, is taken from the project folder; an empty name
-// empties both lists.
+// Opens a Go Program named by a project: a bare name, or a path that leads
+// out of the project folder, is taken from the project folder; an empty name
+// empties both lists, and so does a name found nowhere, after a message
+// that names it and where it was looked for.
 bool OpenGoProgramByName(ProjectScene& scene, const std::string& name);
 
 // The readers' first half: the file's contents, fully checked. False for a
@@ -96,8 +97,14 @@ bool OpenProject(ProjectScene& scene, const std::string& path, bool reportErrors
 bool OpenProjectBytes(ProjectScene& scene, std::span<const std::uint8_t> file,
                       const std::string& path);
 // Saves to a chosen path; a failed save is reported and keeps the old file.
+// Saved into another folder than the project folder, the project takes its
+// picture folders and its Go Program along, and that folder becomes the
+// project folder. A Go Program saved elsewhere is copied beside the project.
 bool SaveProjectAs(ProjectScene& scene, const std::string& path);
 // The program's command-line argument: a project or a Go Program to open.
-bool StartupLoad(ProjectScene& scene, std::string argument);
+// A Go Program opens into the default project; with nothing opened the
+// program folder is the project folder.
+enum class StartupOpened { Nothing, Project, GoProgram };
+StartupOpened StartupLoad(ProjectScene& scene, std::string argument);
 
 } // namespace zf

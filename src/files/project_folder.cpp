@@ -92,50 +92,6 @@ std::optional<std::string> DocumentsFromUserDirs(const std::string& home) {
     return std::nullopt;
 }
 
-// Creates a folder and the missing folders above it.
-void CreateFolders(const std::string& path) {
-    for (std::size_t pos = 1; pos <= path.size(); ++pos)
-        if (pos == path.size() || path[pos] == kFolderSeparator)
-            mkdir(path.substr(0, pos).c_str(), 0777);
-}
-
-// Copies one file, never replacing what is there; a partial copy is removed.
-bool CopyFileNoReplace(const std::string& source, const std::string& destination) {
-    int in = open(source.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
-        return false;
-    int out = open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (out < 0) {
-        close(in);
-        return false;
-    }
-    bool ok = true;
-    char buffer[32768];
-    for (;;) {
-        ssize_t n = read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        for (ssize_t done = 0; ok && done < n;) {
-            ssize_t w = write(out, buffer + done, static_cast<std::size_t>(n - done));
-            if (w < 0 && errno == EINTR)
-                continue;
-            ok = w > 0;
-            done += w > 0 ? w : 0;
-        }
-        if (!ok)
-            break;
-    }
-    close(in);
-    ok = close(out) == 0 && ok;
-    if (!ok)
-        unlink(destination.c_str());
-    return ok;
-}
-
 // Names in a folder matching the pattern, "." and ".." left out, in the
 // order the Windows file system lists them.
 std::vector<std::string> FolderEntries(const std::string& folder, std::string_view pattern,
@@ -176,6 +132,48 @@ bool LeadsOutside(const std::string& relative) {
 }
 
 } // namespace
+
+void CreateFolders(const std::string& path) {
+    for (std::size_t pos = 1; pos <= path.size(); ++pos)
+        if (pos == path.size() || path[pos] == kFolderSeparator)
+            mkdir(path.substr(0, pos).c_str(), 0777);
+}
+
+bool CopyFileNoReplace(const std::string& source, const std::string& destination) {
+    int in = open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    int out = open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (out < 0) {
+        close(in);
+        return false;
+    }
+    bool ok = true;
+    char buffer[32768];
+    for (;;) {
+        ssize_t n = read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < n;) {
+            ssize_t w = write(out, buffer + done, static_cast<std::size_t>(n - done));
+            if (w < 0 && errno == EINTR)
+                continue;
+            ok = w > 0;
+            done += w > 0 ? w : 0;
+        }
+        if (!ok)
+            break;
+    }
+    close(in);
+    ok = close(out) == 0 && ok;
+    if (!ok)
+        unlink(destination.c_str());
+    return ok;
+}
 
 const std::string& GetProjectFolder() {
     return gProjectFolder;
@@ -247,6 +245,8 @@ bool CheckProjectFolders(UserInterface& ui, std::string_view path) {
     std::string text =
         missing == 1 ? unnumbered::kSubFolderMissing : unnumbered::kSubFoldersMissing;
     text += missing < 4 ? unnumbered::kMayFunctionIncorrectly : unnumbered::kWillNotOpenProject;
+    if (missing == 4)
+        names += unnumbered::kProjectFoldersMend;
     ui.WarningBox(kUnnumbered, text + names);
     return missing < 4;
 }
@@ -387,8 +387,14 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
     CopyFolderTree(destination, source);
     ChangeDirectory(destination);
 
+    return PlacePredefinedCopy(projectPath, *work, choose);
+}
+
+std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
+                                                  const std::string& folder,
+                                                  const ChangedCopyChoice& choose) {
     PredefinedCopy result;
-    result.path = JoinPath(*work, FileNamePart(projectPath));
+    result.path = JoinPath(folder, FileNamePart(projectPath));
     std::vector<std::uint8_t> bytes;
     if (ReadWholeFile(ResolvePath(projectPath), bytes) != ReadResult::Ok) {
         LogText("cannot read the project file");

@@ -58,6 +58,11 @@ bool IsPreDefinedProject(std::string_view projectPath);
 // skipped), or nothing when it has fewer.
 std::optional<std::string> GetPathAtLevel(std::string_view relativePath, int level);
 
+// Creates a folder and the missing folders above it.
+void CreateFolders(const std::string& path);
+// Copies one file, never replacing what is there; a partial copy is removed.
+bool CopyFileNoReplace(const std::string& source, const std::string& destination);
+
 // Copies a folder tree without ever replacing a file; a sub-folder that
 // exists already stops its level. False when the source is no folder.
 bool CopyFolderTree(const std::string& destination, const std::string& source);
@@ -85,6 +90,12 @@ using ChangedCopyChoice = std::function<Answer(const std::string&, const std::st
 std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
                                                     std::string_view relpath,
                                                     const ChangedCopyChoice& choose);
+
+// The project file's step of CopyPredefinedProject: its copy in `folder`,
+// with the same care for a copy the user changed.
+std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
+                                                  const std::string& folder,
+                                                  const ChangedCopyChoice& choose);
 
 // Entries matching the pattern in a sub-folder of the project folder, or -1
 // when the folder cannot be entered or nothing matches.

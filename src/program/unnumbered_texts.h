@@ -35,6 +35,18 @@ inline constexpr const char* kSubFolderMissing = "The following sub-folder is mi
 inline constexpr const char* kSubFoldersMissing = "The following sub-folders are missing.\n";
 inline constexpr const char* kMayFunctionIncorrectly = "Zarnikfield may function incorrectly.\n\n";
 inline constexpr const char* kWillNotOpenProject = "Zarnikfield will not open this Project.\n\n";
+// After the names when none of the folders is there: how to mend it.
+inline constexpr const char* kProjectFoldersMend =
+    "\nTo mend it, copy these folders with their pictures beside the project file, or save it "
+    "again where it was made, into a folder of its own.";
+
+// After "This project's Go Program cannot be found.": the file, then the
+// folders it was looked for in, one a line.
+inline constexpr const char* kGoProgramLookedFor = "\n\n%s was looked for in:\n%s";
+// A project saved into a folder of its own whose pictures did not all come
+// with it: the folder, then what is missing, one a line.
+inline constexpr const char* kLessonNotWhole =
+    "The project was saved, but these files could not be copied into\n%s\n\n%s";
 
 // Opening a predefined project whose copy in the work folder was changed:
 // the copy's path, then the name the copy is kept under when starting afresh.

@@ -3,7 +3,10 @@
 #include "file_test_support.h"
 #include "files/file_io.h"
 #include "files/go_program_file.h"
+#include "files/lesson_folder.h"
+#include "files/paths.h"
 #include "files/project_folder.h"
+#include "program/unnumbered_texts.h"
 #include "support/recorder.h"
 
 #include <gtest/gtest.h>
@@ -147,6 +150,111 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     ASSERT_NE(to.editor.Head(GO_LIST)->next, nullptr);
     EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
     EXPECT_FALSE(to.host.modified);
+}
+
+TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied) {
+    FillScene();
+    for (const char* picture : {"backgnds/park.bmp", "objects/tree.bmp", "pens/redthin.bmp"})
+        test::WriteBytesTo(dir / picture, {1});
+    // The Go Program and then the project saved into a folder of the
+    // teacher's own, away from the project folder.
+    test::TempFolder home;
+    const std::string lesson = home / "pirate/";
+    std::filesystem::create_directory(lesson);
+    ASSERT_TRUE(SaveGoProgramAs(editor, lesson + "flower.gop"));
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(SaveProjectAs(scene, lesson + "pirate.zfp"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(GetProjectFolder(), lesson);
+    for (const char* file : {"zarniks/a.bmp", "zarniks/b.bmp", "backgnds/park.bmp",
+                             "objects/tree.bmp", "pens/redthin.bmp"})
+        EXPECT_TRUE(FileExists(lesson + file)) << file;
+    // A program saved somewhere else comes beside the project saved again.
+    test::TempFolder elsewhere;
+    ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk2.gop"));
+    ASSERT_TRUE(SaveProjectAs(scene, lesson + "pirate.zfp"));
+    EXPECT_EQ(test::BytesOf(lesson + "walk2.gop"), test::BytesOf(elsewhere / "walk2.gop"));
+
+    // The folder copied to another home opens whole from there, with no
+    // message, though the folder it was saved from is still about.
+    test::TempFolder otherHome;
+    const std::string copied = otherHome / "pirate/";
+    std::filesystem::copy(lesson, copied, std::filesystem::copy_options::recursive);
+    Loaded to(ui);
+    ASSERT_TRUE(to.Open(copied + "pirate.zfp"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(GetProjectFolder(), copied);
+    EXPECT_EQ(ProjectFileName(), "pirate.zfp");
+    EXPECT_STREQ(NameTable().Get(to.state.shapeId), "a.bmp");
+    EXPECT_EQ(to.objects.size(), 3u);
+    EXPECT_EQ(to.trail.trailLength(), 3);
+    ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
+    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+    EXPECT_EQ(GoProgramFile(), copied + "walk2.gop");
+}
+
+TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
+    using namespace unnumbered;
+    FillScene();
+    ProjectScene scene = Scene();
+    // A project file copied alone from a machine whose folders are not here
+    // is not opened at all, and the message says how to mend it.
+    test::TempFolder stick;
+    test::WriteBytesTo(stick / "p.zfp", WriteProjectV2(scene, "C:\\Gone\\"));
+    EXPECT_FALSE(Open(stick / "p.zfp"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.lastWarning().find(kWillNotOpenProject), std::string::npos);
+    EXPECT_NE(ui.lastWarning().find(kProjectFoldersMend), std::string::npos);
+    EXPECT_EQ(objects.size(), 3u);
+    EXPECT_EQ(trail.trailLength(), 3);
+
+    // The Go Program is looked for beside the project file first, then in
+    // the project folder it names; the pictures come from there, as the
+    // folder beside does not hold them.
+    test::TempFolder beside;
+    for (const char* sub : kProjectSubFolders)
+        std::filesystem::create_directory(beside / sub);
+    ASSERT_TRUE(SaveGoProgramAs(editor, beside / "flower.gop"));
+    test::WriteBytesTo(beside / "p.zfp", WriteProjectV2(scene, ToStoredPath(dir.path() + "/")));
+    ui.clear();
+    Loaded to(ui);
+    ASSERT_TRUE(to.Open(beside / "p.zfp"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
+    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+    // Found nowhere, it is named with the folders it was looked for in.
+    std::filesystem::remove(beside / "flower.gop");
+    ASSERT_TRUE(to.Open(beside / "p.zfp"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.lastWarning(), Text(1019) + "\n\nflower.gop was looked for in:\n" + beside.path() +
+                                    "/\n" + dir.path() + "/");
+    EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
+}
+
+TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder) {
+    FillScene();
+    const std::string bundled = dir / "prog/example/";
+    for (const char* sub : kProjectSubFolders)
+        std::filesystem::create_directories(bundled + sub);
+    test::WriteBytesTo(bundled + "zarniks/a.bmp", {1});
+    std::filesystem::copy_file(dir / "walk.gop", bundled + "walk.gop");
+    ProjectScene scene = Scene();
+    test::WriteBytesTo(bundled + "town.zfp", WriteProjectV2(scene, ""));
+    ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
+    const std::string work = dir / "docs/Zarnikfield Work/";
+    Loaded to(ui);
+    ASSERT_TRUE(to.Open(bundled + "town.zfp"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(GetProjectFolder(), work);
+    EXPECT_EQ(to.host.title, work + "town.zfp");
+    EXPECT_TRUE(FileExists(work + "zarniks/a.bmp"));
+    EXPECT_EQ(GoProgramFile(), work + "walk.gop");
+    EXPECT_EQ(SaveDialogFolder(), work);
+    // Saving never starts among the program's own files.
+    ResetProjectFolderToProgram(false);
+    EXPECT_EQ(SaveDialogFolder(), work);
+    ::unsetenv("XDG_DOCUMENTS_DIR");
 }
 
 TEST_F(ProjectFile, SectionsComeInTheirOrderWithAnEmptyEndEntry) {
@@ -329,13 +437,16 @@ TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
     ASSERT_TRUE(SaveProjectAs(scene, dir / "P.ZFP"));
     Loaded to(ui);
     ProjectScene target = to.Scene();
-    EXPECT_TRUE(StartupLoad(target, "\"" + (dir / "P.ZFP") + "\""));
+    EXPECT_EQ(StartupLoad(target, "\"" + (dir / "P.ZFP") + "\""), StartupOpened::Project);
     EXPECT_EQ(to.objects.size(), 3u);
-    EXPECT_TRUE(StartupLoad(target, dir / "walk.gop"));
+    // A Go Program on its own keeps the default project's pictures.
+    std::filesystem::current_path(dir / "zarniks");
+    EXPECT_EQ(StartupLoad(target, "../walk.gop"), StartupOpened::GoProgram);
+    EXPECT_EQ(GetProjectFolder(), dir / "prog/");
     EXPECT_EQ(to.objects.size(), 3u);
     EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
 
-    EXPECT_FALSE(StartupLoad(target, dir / "notes.txt"));
+    EXPECT_EQ(StartupLoad(target, dir / "notes.txt"), StartupOpened::Nothing);
     EXPECT_EQ(GetProjectFolder(), dir / "prog/");
 }
 

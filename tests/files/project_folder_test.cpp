@@ -93,7 +93,7 @@ TEST_F(ProjectFolders, CheckWarnsAboutMissingSubFolders) {
         {{},
          false,
          std::string(kSubFoldersMissing) + kWillNotOpenProject +
-             "backgnds\n\nzarniks\n\nobjects\n\npens\n"},
+             "backgnds\n\nzarniks\n\nobjects\n\npens\n" + kProjectFoldersMend},
     };
     SetProjectFolderFromPath(Make("home") + "/");
     int n = 0;

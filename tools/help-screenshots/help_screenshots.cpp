@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -108,6 +109,10 @@ int main(int argc, char** argv) {
     const QString program = QDir(argv[1]).absolutePath() + "/";
     const QString help = QDir(argv[2]).absolutePath() + "/";
     zf::SetProgramFolder(program.toStdString());
+    // The bundled project opens as a copy in the work folder: one of our own,
+    // never the user's.
+    QTemporaryDir documents;
+    qputenv("XDG_DOCUMENTS_DIR", documents.path().toLocal8Bit());
     gImages = help + "zfieldug/images/";
     QDir().mkpath(gImages);
     QDir().mkpath(help + "mats");

@@ -12,6 +12,8 @@
 #include "desktop/workarea/graphics_main.h"
 #include "files/bitmap.h"
 #include "files/file_list.h"
+#include "files/lesson_folder.h"
+#include "files/paths.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
 #include "program/unnumbered_texts.h"
@@ -36,6 +38,13 @@ namespace {
 
 std::string BackgroundsFolder() {
     return (std::filesystem::path(GetProjectFolder()) / "backgnds").string();
+}
+
+// The backgrounds folder where the user may write, else where saving goes.
+std::string SavedPictureFolder() {
+    const std::string folder = SaveDialogFolder();
+    const std::string backgrounds = ResolvePath(JoinPath(folder, "backgnds"));
+    return DirectoryExists(backgrounds) ? backgrounds : folder;
 }
 
 bool IsPngName(const std::string& path) {
@@ -265,7 +274,7 @@ void WorkingAreaCommands::SaveWorkingArea() {
     if (doc_.ui.hooks.saveFileName) {
         path = doc_.ui.hooks.saveFileName("Bitmaps");
     } else {
-        QFileDialog dialog(owner_, TextQ(1035), QString::fromStdString(BackgroundsFolder()));
+        QFileDialog dialog(owner_, TextQ(1035), QString::fromStdString(SavedPictureFolder()));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // PNG as well: that is what worksheets take.
         dialog.setNameFilters({"Bitmaps (*.bmp)", "PNG pictures (*.png)"});

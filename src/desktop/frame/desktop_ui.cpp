@@ -5,6 +5,7 @@
 #include "desktop/frame/child_frame.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/tone_player.h"
+#include "files/lesson_folder.h"
 #include "simulation/notes.h"
 
 #include <QFileDialog>
@@ -83,7 +84,8 @@ std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std:
                                        const std::string& defaultExtension) {
     if (hooks.saveFileName)
         return hooks.saveFileName(filterName);
-    QFileDialog dialog(owner, QString(), QString(), FromCore(filterName + " (" + pattern + ")"));
+    QFileDialog dialog(owner, QString(), QString::fromStdString(SaveDialogFolder()),
+                       FromCore(filterName + " (" + pattern + ")"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(FromCore(defaultExtension).remove(0, 1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

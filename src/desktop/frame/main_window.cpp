@@ -19,7 +19,9 @@
 #include "desktop/workarea/status_line.h"
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
+#include "files/lesson_folder.h"
 #include "files/options_file.h"
+#include "files/paths.h"
 #include "files/project_folder.h"
 #include "link/serial_port.h"
 #include "link/zarnik_link.h"
@@ -384,13 +386,13 @@ void MainWindow::ListsReplaced() {
 
 void MainWindow::StartupLoad(const std::string& argument) {
     ProjectScene scene = doc_.Scene();
-    if (!zf::StartupLoad(scene, argument)) {
+    const StartupOpened opened = zf::StartupLoad(scene, argument);
+    if (opened != StartupOpened::Project)
         SendAppMessage(drawing(), msg::DefaultRobot);
-    } else {
+    if (opened != StartupOpened::Nothing)
         RememberFile(argument);
-        if (QString::fromStdString(argument).endsWith(".gop", Qt::CaseInsensitive))
-            doc_.programPath = argument;
-    }
+    if (opened == StartupOpened::GoProgram)
+        doc_.programPath = argument;
     doc_.projectChanged = false;
     doc_.history.Clear();
     WorkingAreaChanged();
@@ -421,8 +423,8 @@ bool MainWindow::SaveGoProgram() {
     } else {
         path = QFileDialog::getSaveFileName(
                    this, Latin(TextOf(1053)),
-                   QString::fromStdString(
-                       (std::filesystem::path(GetProjectFolder()) / suggested).string()),
+                   QString::fromStdString(SaveDialogFolder(FolderPart(suggested)) +
+                                          FileNamePart(suggested)),
                    "Go Program (*.gop)")
                    .toStdString();
     }
@@ -436,12 +438,11 @@ bool MainWindow::SaveProject() {
     if (doc_.ui.hooks.saveFileName) {
         path = doc_.ui.hooks.saveFileName("Project");
     } else {
-        path = QFileDialog::getSaveFileName(this, Latin(TextOf(1052)),
-                                            QString::fromStdString(ProjectFileName().empty()
-                                                                       ? GetProjectFolder()
-                                                                       : ProjectFileName()),
-                                            "Project (*.zfp)")
-                   .toStdString();
+        path =
+            QFileDialog::getSaveFileName(
+                this, Latin(TextOf(1052)),
+                QString::fromStdString(SaveDialogFolder() + ProjectFileName()), "Project (*.zfp)")
+                .toStdString();
     }
     if (path.empty())
         return false;

@@ -3,6 +3,7 @@
 #include "desktop/frame/document.h"
 #include "desktop/printing/abort_dialog.h"
 #include "files/file_io.h"
+#include "files/lesson_folder.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
 #include "program/texts.h"
@@ -95,11 +96,11 @@ bool PrintCommands::ChoosePrinter(const QString& pdfName) {
     printer_->setCopyCount(1);
     printer_->setPrintRange(QPrinter::AllPages);
     // With no printer to choose, the dialog offers a PDF file: suggest one
-    // in the project folder, named after what is printed.
+    // where saving goes, named after what is printed.
     if (QPrinterInfo::availablePrinterNames().isEmpty() ||
         printer_->outputFormat() == QPrinter::PdfFormat)
         printer_->setOutputFileName(
-            QDir(QString::fromStdString(GetProjectFolder())).filePath(pdfName));
+            QDir(QString::fromStdString(SaveDialogFolder())).filePath(pdfName));
     QPrintDialog dialog(printer_.get(), &mainWindow_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

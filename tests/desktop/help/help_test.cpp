@@ -2,7 +2,9 @@
 #include "desktop/help/activity_launcher.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/help_viewer.h"
+#include "files/lesson_folder.h"
 #include "program/key_entry.h"
+#include "program/string_table.h"
 
 #include "desktop_fixture.h"
 
@@ -13,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 
+#include <filesystem>
 #include <set>
 
 namespace zf::ui {
@@ -148,6 +151,42 @@ TEST_F(Help, TheViewerGoesBackAndForwardFindsTextAndOpensProjects) {
     emit browser->anchorClicked(QUrl("project:gridmat.zfp"));
     EXPECT_EQ(opened, kExample.toStdString() + "gridmat.zfp");
     EXPECT_EQ(browser->source(), first);
+}
+
+TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
+    namespace fs = std::filesystem;
+    // A program folder of our own with the activities as built.
+    const std::string root = temp.path().toStdString() + "/";
+    const std::string example = root + "program/example/";
+    fs::create_directories(root + "program");
+    fs::copy(kExample.toStdString(), example, fs::copy_options::recursive);
+    const std::string installed = ProgramFolder();
+    SetProgramFolder(root + "program/");
+    qputenv("XDG_DOCUMENTS_DIR", QByteArray::fromStdString(root + "docs"));
+    const std::string work = root + "docs/Zarnikfield Work/";
+    auto opened = [&](const char* route, const char* program) {
+        EXPECT_EQ(GetProjectFolder(), work) << route;
+        EXPECT_EQ(GoProgramFile(), work + program) << route;
+        EXPECT_EQ(SaveDialogFolder(), work) << route;
+        ResetProjectFolderToProgram(false);
+    };
+    // The launcher starts the program on the project: the command line.
+    window->StartupLoad(example + "town.zfp");
+    EXPECT_STREQ(NameTable().Get(doc().state.shapeId), "zarncar.bmp");
+    opened("command line", "town.gop");
+    window->OpenHandedFile(example + "town.zfp");
+    opened("second start", "town.gop");
+    help()->exampleFolder = example;
+    window->Command(40230);
+    emit help()->viewer()->browser()->anchorClicked(QUrl("project:town.zfp"));
+    opened("help link", "town.gop");
+    window->OpenProjectCommand(example + "island.zfp");
+    opened("open project", "island.gop");
+    EXPECT_TRUE(shown.empty()) << shown.front().text;
+    EXPECT_EQ(ReadAll(QString::fromStdString(work + "town.zfp")),
+              ReadAll(QString::fromStdString(example + "town.zfp")));
+    qunsetenv("XDG_DOCUMENTS_DIR");
+    SetProgramFolder(installed);
 }
 
 TEST_F(Help, OpenActivityStartsTheLauncherAndTheNextExitPromptIsPlain) {

@@ -3,6 +3,7 @@
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
 #include "files/bitmap.h"
+#include "files/go_program_file.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
 
@@ -134,6 +135,28 @@ TEST_F(Library, TheScrollRangeFollowsTheFolder) {
     EXPECT_EQ(bar->sliderPosition(), 7);
     bar->setSliderDown(false);
     EXPECT_EQ(bar->value(), 4);
+}
+
+TEST_F(Library, AGoProgramOpenedOnItsOwnKeepsTheDefaultRobotAndPictures) {
+    test::Recorder quiet;
+    fs::create_directories(root + "program/zarniks");
+    ASSERT_TRUE(
+        SaveBitmapFile(quiet, root + "program/zarniks/zarndef.bmp", 20, 20, kSaveCircleTemplate));
+    // Saved into a folder of the teacher's, which holds no pictures, and
+    // opened from there by a fresh start.
+    fs::create_directories(root + "mine");
+    ASSERT_TRUE(KeySequence(editor(), "FD 2"));
+    ASSERT_TRUE(SaveGoProgramAs(editor(), root + "mine/square.gop"));
+    window.reset();
+    MakeWindow();
+    window->StartupLoad(root + "mine/square.gop");
+    ShowWindow();
+    EXPECT_TRUE(shown.empty()) << shown.front().text;
+    EXPECT_EQ(Lines().size(), 2u);
+    EXPECT_EQ(GetProjectFolder(), root + "program/");
+    EXPECT_STREQ(NameTable().Get(doc().state.shapeId), "zarndef.bmp");
+    SendAppMessage(window.get(), msg::LibraryShapes);
+    EXPECT_EQ(Cells()[0], "zarndef.bmp");
 }
 
 TEST_F(Library, EachCategoryKeepsItsPlace) {

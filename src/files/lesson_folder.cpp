@@ -1,0 +1,125 @@
+#include "files/lesson_folder.h"
+
+#include "files/file_io.h"
+#include "files/paths.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace zf {
+
+namespace {
+
+std::string gGoProgramFile;
+
+std::string WithSeparator(std::string folder) {
+    if (!folder.empty() && !IsPathSeparator(folder.back()))
+        folder += kFolderSeparator;
+    return folder;
+}
+
+bool Writable(const std::string& folder) {
+    return DirectoryExists(folder) && ::access(folder.c_str(), W_OK) == 0;
+}
+
+// The sub-folder as it is spelt in `folder` ("Zarniks" on a copy made on
+// Windows), or made under its usual name.
+std::string SubFolder(const std::string& folder, const char* sub) {
+    const std::string found = ResolvePath(JoinPath(folder, sub));
+    if (DirectoryExists(found))
+        return found;
+    const std::string made = JoinPath(folder, sub);
+    CreateFolders(made);
+    return made;
+}
+
+} // namespace
+
+bool IsLessonFolder(const std::string& folder) {
+    for (const char* sub : kProjectSubFolders)
+        if (!DirectoryExists(ResolvePath(JoinPath(folder, sub))))
+            return false;
+    return true;
+}
+
+bool SameFolder(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(ResolvePath(a), ResolvePath(b), error);
+}
+
+std::vector<std::string> CopyProjectPictures(const std::string& from, const std::string& to) {
+    std::vector<std::string> failed;
+    if (SameFolder(from, to))
+        return failed;
+    for (const char* sub : kProjectSubFolders) {
+        const std::string destination = SubFolder(to, sub);
+        if (!DirectoryExists(destination)) {
+            failed.emplace_back(sub);
+            continue;
+        }
+        std::error_code error;
+        std::filesystem::directory_iterator entry(ResolvePath(JoinPath(from, sub)), error);
+        for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+            std::error_code notFile;
+            if (!entry->is_regular_file(notFile))
+                continue;
+            const std::string name = entry->path().filename().string();
+            const std::string target = JoinPath(destination, name);
+            if (!PathExists(target) && !CopyFileNoReplace(entry->path().string(), target))
+                failed.push_back(JoinPath(sub, name));
+        }
+    }
+    return failed;
+}
+
+void CopyNamedGoProgram(const std::string& from, const std::string& to, std::string_view name) {
+    const std::string program = FileNamePart(ToNativePath(name));
+    if (!program.empty())
+        CopyFileNoReplace(ResolvePath(JoinPath(from, program)), JoinPath(to, program));
+}
+
+std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
+                                                   std::string_view goProgram,
+                                                   const ChangedCopyChoice& choose) {
+    const std::optional<std::string> work = GetMyDocsZarnikfieldFolder();
+    if (!work) {
+        LogText("GetMyDocsZarnikfieldFolder() failed");
+        return std::nullopt;
+    }
+    CreateFolders(*work);
+    if (!DirectoryExists(*work)) {
+        LogText("cannot create the work folder");
+        return std::nullopt;
+    }
+    const std::string source = ResolvePath(FolderPart(projectPath));
+    CopyProjectPictures(source, *work);
+    CopyNamedGoProgram(source, *work, goProgram);
+    return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose);
+}
+
+std::string SaveDialogFolder(const std::string& preferred) {
+    const std::string& project = GetProjectFolder();
+    for (const std::string& folder : {preferred, project})
+        if (!folder.empty() && !IsPreDefinedProject(folder) && Writable(folder))
+            return WithSeparator(folder);
+    if (const std::optional<std::string> work = GetMyDocsZarnikfieldFolder()) {
+        CreateFolders(*work);
+        if (Writable(*work))
+            return WithSeparator(*work);
+    }
+    if (const char* home = std::getenv("HOME"); home && Writable(home))
+        return WithSeparator(home);
+    return project;
+}
+
+const std::string& GoProgramFile() {
+    return gGoProgramFile;
+}
+
+void SetGoProgramFile(const std::string& path) {
+    gGoProgramFile = path;
+}
+
+} // namespace zf
