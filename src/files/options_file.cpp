@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace zf {
@@ -16,6 +17,16 @@ namespace {
 std::string Env(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
+}
+
+std::string RecentKey(int i) {
+    return "file" + std::to_string(i + 1);
+}
+
+void WriteRecentFiles(IniFile& ini, const std::vector<std::string>& files) {
+    for (int i = 0; i < kRecentFiles; ++i)
+        ini.SetString("recent", RecentKey(i),
+                      i < static_cast<int>(files.size()) ? files[static_cast<std::size_t>(i)] : "");
 }
 
 std::string ProgramOptionsFile() {
@@ -91,6 +102,29 @@ TooltipOptions ReadTooltipOptions(IniFile& ini, bool& repaired) {
         options.delay = static_cast<int>(delay);
     }
     return options;
+}
+
+std::vector<std::string> ReadRecentFiles(const IniFile& ini) {
+    std::vector<std::string> files;
+    for (int i = 0; i < kRecentFiles; ++i) {
+        std::string path = ini.GetString("recent", RecentKey(i), "");
+        if (!path.empty() && std::find(files.begin(), files.end(), path) == files.end())
+            files.push_back(std::move(path));
+    }
+    return files;
+}
+
+void AddRecentFile(IniFile& ini, const std::string& path) {
+    std::vector<std::string> files = ReadRecentFiles(ini);
+    std::erase(files, path);
+    files.insert(files.begin(), path);
+    WriteRecentFiles(ini, files);
+}
+
+void RemoveRecentFile(IniFile& ini, const std::string& path) {
+    std::vector<std::string> files = ReadRecentFiles(ini);
+    std::erase(files, path);
+    WriteRecentFiles(ini, files);
 }
 
 } // namespace zf

@@ -3,6 +3,7 @@
 #include "files/ini_file.h"
 
 #include <string>
+#include <vector>
 
 namespace zf {
 
@@ -33,5 +34,13 @@ struct TooltipOptions {
 // for this run and "0" is written back. Repairs go into `ini` and set
 // `repaired`; a missing key is never written.
 TooltipOptions ReadTooltipOptions(IniFile& ini, bool& repaired);
+
+// The `recent` section: the programs and projects last opened or saved,
+// newest first, as `file1` to `file8`.
+inline constexpr int kRecentFiles = 8;
+std::vector<std::string> ReadRecentFiles(const IniFile& ini);
+// Puts a path first; an older entry of the same path and the ninth go.
+void AddRecentFile(IniFile& ini, const std::string& path);
+void RemoveRecentFile(IniFile& ini, const std::string& path);
 
 } // namespace zf

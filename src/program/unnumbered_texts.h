@@ -23,6 +23,10 @@ inline constexpr const char* kRunMemoryLow = "Warning: Computer memory is low.\n
 inline constexpr const char* kReplaceFileQuestion =
     "%s already exists.\nDo you want to replace it?";
 
+// File > Recent Files: the path as %s.
+inline constexpr const char* kRecentFileMissing =
+    "This file can no longer be found:\n%s\n\nIt has been taken off the list.";
+
 // Go Program files.
 inline constexpr const char* kSubdirectoryNotFound =
     "Error: The subdirectory required for this operation\n was not found.";

@@ -44,6 +44,12 @@ int GraphicObjectList::RemoveObjectsOfRun(std::uint16_t tag) {
     return static_cast<int>(before - objects_.size());
 }
 
+void GraphicObjectList::Assign(const std::vector<GraphicObject>& objects) {
+    objects_.clear();
+    for (const GraphicObject& o : objects)
+        objects_.push_back(std::make_unique<GraphicObject>(o));
+}
+
 GraphicObject* GraphicObjectList::LastGraphicObject() const {
     return objects_.empty() ? nullptr : objects_.back().get();
 }

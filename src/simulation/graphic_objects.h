@@ -48,6 +48,8 @@ class GraphicObjectList {
     int RemoveObjectsOfRun(std::uint16_t tag);
     GraphicObject* LastGraphicObject() const;
     void Clear() { objects_.clear(); }
+    // The list as it was at an earlier moment (undo).
+    void Assign(const std::vector<GraphicObject>& objects);
 
     std::size_t size() const { return objects_.size(); }
     bool empty() const { return objects_.empty(); }

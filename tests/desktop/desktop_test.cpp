@@ -6,12 +6,17 @@
 #include "desktop/workarea/status_line.h"
 #include "files/project_file.h"
 #include "files/project_folder.h"
+#include "program/program_snapshot.h"
+#include "simulation/edit_history.h"
+
+#include <QClipboard>
 
 #include "desktop_fixture.h"
 
 #include <QDir>
 
 #include <cstdio>
+#include <tuple>
 
 namespace zf::ui {
 namespace {
@@ -233,6 +238,212 @@ TEST_F(Desktop, LoggingOutAsksAsExitDoesAndCancelKeepsTheSession) {
     shown.clear();
     EXPECT_TRUE(window->ExitChecks());
     EXPECT_TRUE(shown.empty());
+}
+
+// The commands every desktop program has: shortcuts, Undo and Redo, the
+// recent files and the options kept between sessions.
+class Everyday : public Desktop {
+  protected:
+    void SetUp() override {
+        options = temp.filePath("zfield.ini").toStdString();
+        Start();
+    }
+    void Start() {
+        MakeWindow({1280, 800}, options);
+        window->StartupLoad("");
+        ShowWindow();
+        window->activateWindow();
+    }
+    void Keys(QKeyCombination combination) {
+        QTest::keyClick(window.get(), combination.key(), combination.keyboardModifiers());
+        QApplication::processEvents();
+    }
+    std::string Path(const char* name) const { return temp.filePath(name).toStdString(); }
+    ProgramSnapshot Program() const { return TakeProgramSnapshot(editor()); }
+    AreaSnapshot Area() const { return TakeAreaSnapshot(doc().state, doc().trail, doc().objects); }
+
+    std::string options;
+};
+
+TEST_F(Everyday, SaveNewCopyAndClearMemoryByTheirKeys) {
+    int dialogs = 0;
+    std::string chosen = Path("first.gop");
+    doc().ui.hooks.saveFileName = [&](const std::string&) {
+        ++dialogs;
+        return chosen;
+    };
+    Press(key::Forward);
+    PressDigits("1");
+    Keys(Qt::CTRL | Qt::Key_S); // no name yet: the dialog asks for one
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(Lines().front(), "NAME(\"first.gop\")");
+    Press(key::Back);
+    PressDigits("2");
+    Keys(Qt::CTRL | Qt::Key_S); // saved to its name, nothing asked
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(editor().modified, 0u);
+    chosen = Path("second.gop");
+    Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_EQ(window->RecentFiles(),
+              (std::vector<std::string>{Path("second.gop"), Path("first.gop")}));
+
+    // Ctrl+N: saved, so nothing is asked; an empty program takes its place
+    // and no longer saves over the old file.
+    Keys(Qt::CTRL | Qt::Key_N);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NAME(\"My Go Program.gop\")"}));
+    EXPECT_EQ(editor().memoryUnitsLeft, kMemoryUnits);
+    Keys(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"NAME(\"second.gop\")", "FD 1", "BK 2"}));
+
+    // The working area goes to the clipboard.
+    QApplication::clipboard()->clear();
+    Keys(Qt::CTRL | Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->image().size().isEmpty(), false);
+
+    // Delete is CM: the first press asks, the second clears.
+    Keys(Qt::Key_Delete);
+    EXPECT_TRUE(keypad()->PromptShown());
+    EXPECT_EQ(Lines().size(), 3u);
+    Keys(Qt::Key_Delete);
+    EXPECT_TRUE(Lines().empty());
+
+    // Ctrl+O, Ctrl+P and Ctrl+Q open dialogs or close: only their keys here.
+    EXPECT_EQ(window->Action(40192)->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(window->Action(40211)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    answer = Answer::No;
+    Keys(Qt::CTRL | Qt::Key_Q);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Everyday, UndoAndRedoWalkBackAndForthThroughKeysAndClicks) {
+    doc().state.homePenStyle = 0;
+    std::vector<std::pair<ProgramSnapshot, AreaSnapshot>> states{{Program(), Area()}};
+    auto step = [&] { states.push_back({Program(), Area()}); };
+    Press(key::Forward);
+    PressDigits("2");
+    step();
+    // The robot dragged by the mouse to a new start.
+    const QPoint robot = drawing()->RobotPixel();
+    QTest::mousePress(drawing(), Qt::LeftButton, {}, robot);
+    QTest::mouseMove(drawing(), robot + QPoint(40, 20));
+    QTest::mouseRelease(drawing(), Qt::LeftButton, {}, robot + QPoint(40, 20));
+    ASSERT_NE(doc().state.homeX, states.back().second.robot.homeX);
+    step();
+    Press(key::Go);
+    RunToEnd();
+    const AreaSnapshot afterRun = Area(); // a run is no step of its own
+    answer = Answer::Yes;
+    SendAppMessage(window.get(), msg::ClearWorkingArea);
+    step();
+    Press(key::ClearEntry);
+    step();
+
+    auto expect = [&](const ProgramSnapshot& program, const AreaSnapshot& area, int line) {
+        SCOPED_TRACE(line);
+        EXPECT_TRUE(SameProgram(Program(), program));
+        EXPECT_TRUE(SameArea(Area(), area));
+    };
+    Keys(Qt::CTRL | Qt::Key_Z); // CE
+    expect(states[3].first, states[3].second, __LINE__);
+    Keys(Qt::CTRL | Qt::Key_Z); // the clear: the run's drawing is back
+    expect(states[2].first, afterRun, __LINE__);
+    Keys(Qt::CTRL | Qt::Key_Z); // the drag
+    expect(states[1].first, states[1].second, __LINE__);
+    Keys(Qt::CTRL | Qt::Key_Z); // each key is a step: the digit, then Forward
+    Keys(Qt::CTRL | Qt::Key_Z);
+    expect(states[0].first, states[0].second, __LINE__);
+    EXPECT_FALSE(window->Action(command::Undo)->isEnabled());
+    Keys(Qt::CTRL | Qt::Key_Y);
+    Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    expect(states[1].first, states[1].second, __LINE__);
+    Keys(Qt::CTRL | Qt::Key_Y); // the drag comes back as Undo found it, after the run
+    expect(states[2].first, afterRun, __LINE__);
+    EXPECT_EQ(editor().memoryUnitsLeft, kMemoryUnits - 3);
+
+    // While a Go Program runs or is stopped part-way, undo is refused.
+    Press(key::Go);
+    RunFor(3);
+    window->Undo();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().id, 83);
+    PostAppMessage(window.get(), msg::Stop);
+    RunFor(3);
+    shown.clear();
+    Keys(Qt::CTRL | Qt::Key_Z);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].id, 83);
+    expect(states[2].first, Area(), __LINE__);
+}
+
+TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
+    window->Action(command::SpeedInstant)->trigger();
+    window->Action(40194 + 7)->trigger(); // listing size 40
+    window->Action(40187)->trigger();     // sound on
+    window->Action(40188)->trigger();     // tooltips off
+    const std::string program = Path("kept.gop");
+    doc().ui.hooks.saveFileName = [&](const std::string&) { return program; };
+    KeySequence(editor(), "FD 1");
+    window->Command(40239);
+    window.reset();
+
+    Start();
+    EXPECT_TRUE(window->Action(command::SpeedInstant)->isChecked());
+    EXPECT_FALSE(window->Action(40233)->isChecked());
+    EXPECT_TRUE(drawing()->run().instant);
+    EXPECT_EQ(doc().options.listingSize, 8);
+    EXPECT_TRUE(window->Action(40194 + 7)->isChecked());
+    EXPECT_TRUE(doc().options.sound);
+    EXPECT_FALSE(doc().options.tooltips);
+    EXPECT_EQ(window->RecentFiles(), (std::vector<std::string>{program}));
+
+    // A recent file opens like File > Open; one gone is taken off the list.
+    window->Command(command::RecentFirst);
+    ASSERT_EQ(Lines().size(), 2u);
+    EXPECT_EQ(Lines()[1], "FD 1");
+    std::remove(program.c_str());
+    window->Command(command::RecentFirst);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find(program), std::string::npos);
+    EXPECT_TRUE(window->RecentFiles().empty());
+}
+
+TEST_F(Everyday, InstantSpeedEndsWhereANormalRunEndsAtOnce) {
+    // The square, then a move into the edge with its message.
+    KeySequence(editor(), "PEN(pen1.bmp) RPT 4 [ FD 2 RT 9 0 ] FD 9");
+    auto run = [&] {
+        shown.clear();
+        const std::int64_t start = clock.now;
+        Press(key::Go);
+        RunToEnd();
+        std::vector<TrailPoint> trail;
+        for (int i = 0; i < doc().trail.trailLength(); ++i)
+            trail.push_back(doc().trail.GetTrailPoint(i));
+        struct End {
+            int x, y, heading;
+            std::vector<TrailPoint> trail;
+            std::vector<int> messages;
+            std::int64_t took;
+        };
+        std::vector<int> ids;
+        for (const auto& m : shown)
+            ids.push_back(m.id);
+        return End{doc().state.x, doc().state.y, doc().state.heading,
+                   trail,         ids,           clock.now - start};
+    };
+    const auto normal = run();
+    EXPECT_EQ(normal.messages, std::vector<int>{95});
+    EXPECT_GT(normal.took, 1000);
+    PostAppMessage(window.get(), msg::Reset);
+    RunToEnd();
+    window->Action(command::SpeedInstant)->trigger();
+    const auto instant = run();
+    EXPECT_EQ(instant.took, 0);
+    EXPECT_EQ(instant.messages, normal.messages);
+    EXPECT_EQ(std::tie(instant.x, instant.y, instant.heading),
+              std::tie(normal.x, normal.y, normal.heading));
+    EXPECT_EQ(instant.trail, normal.trail);
 }
 
 TEST(StatusLineName, LowerCaseWithoutFolderOrExtension) {

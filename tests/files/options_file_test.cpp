@@ -128,5 +128,22 @@ TEST(TooltipOptions, DefaultsRangesAndRepairs) {
     }
 }
 
+TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
+    // A hand-edited list with a repeat and a gap reads clean.
+    IniFile ini = IniFile::Parse("[recent]\r\nfile1=/a.gop\r\nfile3=/a.gop\r\nfile4=/b.zfp\r\n");
+    EXPECT_EQ(ReadRecentFiles(ini), (std::vector<std::string>{"/a.gop", "/b.zfp"}));
+    AddRecentFile(ini, "/b.zfp");
+    EXPECT_EQ(ReadRecentFiles(ini), (std::vector<std::string>{"/b.zfp", "/a.gop"}));
+    for (int i = 0; i < 9; ++i)
+        AddRecentFile(ini, "/p" + std::to_string(i) + ".gop");
+    const std::vector<std::string> files = ReadRecentFiles(IniFile::Parse(ini.Text()));
+    ASSERT_EQ(files.size(), 8u);
+    EXPECT_EQ(files.front(), "/p8.gop");
+    EXPECT_EQ(files.back(), "/p1.gop");
+    RemoveRecentFile(ini, "/p5.gop");
+    EXPECT_EQ(ReadRecentFiles(ini).size(), 7u);
+    EXPECT_EQ(ReadRecentFiles(ini)[3], "/p4.gop");
+}
+
 } // namespace
 } // namespace zf

@@ -69,6 +69,8 @@ bool WorkingAreaCommands::eventFilter(QObject* watched, QEvent* event) {
     if (!IsAppMessage(event))
         return false;
     const auto* m = static_cast<const AppMessage*>(event);
+    // Every answer here is one change of the user's.
+    EditHistory::Change change(doc_.history);
     if (watched == go_) {
         switch (m->number()) {
         case msg::PositionKey:

@@ -3,6 +3,7 @@
 #include "desktop/frame/desktop_ui.h"
 #include "files/project_file.h"
 #include "program/editor.h"
+#include "simulation/edit_history.h"
 #include "simulation/graphic_objects.h"
 #include "simulation/pen_trail.h"
 #include "simulation/zarnik_state.h"
@@ -18,7 +19,7 @@ struct Options {
     bool sound = false;
     bool tooltips = true;
     int comPort = 1;
-    int speed = 2; // 1 Slow, 2 Medium, 3 Fast
+    int speed = 2; // 1 Slow, 2 Medium, 3 Fast, 4 Instant
     bool goBrowse = true;
 
     int IconSize() const { return listingSize >= 1 && listingSize <= 10 ? 5 * listingSize : 25; }
@@ -37,6 +38,10 @@ class Document : public ProjectHost {
     GraphicObjectList objects;
     Options options;
     bool projectChanged = false;
+    // The file the Go Program was opened from or last saved to; "" for a
+    // new one, one read from the robot or one of a project.
+    std::string programPath;
+    EditHistory history{*editor, state, trail, objects};
 
     ProjectScene Scene() { return ProjectScene{state, trail, objects, *editor, *this}; }
 

@@ -30,6 +30,7 @@
 #include "program/list_clicks.h"
 #include "program/string_table.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -124,6 +125,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
     session_ = new SessionEnd(this, [this] { return SessionSaveChecks(); });
     BuildMenus();
+    doc_.history.changed = [this] { UpdateUndoActions(); };
     ReadOptions();
     resize(1024, 700);
 }
@@ -151,11 +153,17 @@ QAction* MainWindow::Add(QMenu* menu, const char* text, int id) {
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
+    Add(file, "N&ew Go Program", command::NewGoProgram);
     Add(file, "Open &Activity...", 40247);
     Add(file, "Open &Project...", 40185);
     Add(file, "Open &Go Program...", 40192);
+    recentMenu_ = file->addMenu("Recent &Files");
+    recentMenu_->setToolTipsVisible(true);
+    // Filled as the File menu opens: an empty list leaves the item disabled.
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     file->addSeparator();
     Add(file, "Save P&roject...", 40238);
+    Add(file, "&Save Go Program", command::SaveGoProgramToItsName);
     Add(file, "Save G&o Program...", 40239);
     Add(file, "Save &Working Area...", 40243);
     file->addSeparator();
@@ -165,7 +173,12 @@ void MainWindow::BuildMenus() {
     Add(file, "E&xit", 40006);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
+    Add(edit, "&Undo", command::Undo);
+    Add(edit, "&Redo", command::Redo);
+    edit->addSeparator();
     Add(edit, "&Copy Working Area", 40009);
+    edit->addSeparator();
+    Add(edit, "Clear &Memory (CM)", command::ClearMemoryKey);
 
     QMenu* robot = menuBar()->addMenu("Floor &Zarnik");
     Add(robot, "(You will need a Zarnik Interface Lead for this)", 40302);
@@ -174,22 +187,32 @@ void MainWindow::BuildMenus() {
     Add(robot, "&Get GO Program", 40191);
 
     QMenu* options = menuBar()->addMenu("&Options");
+    // The groups show one choice each, as radio marks.
+    auto choice = [this](QMenu* menu, QActionGroup* group, const char* text, int id) {
+        QAction* a = Add(menu, text, id);
+        a->setCheckable(true);
+        group->addAction(a);
+    };
     QMenu* listing = options->addMenu("&Listing Size");
+    auto* sizes = new QActionGroup(listing);
     for (int i = 0; i < 10; ++i) {
-        static const char* sizes[] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
-        Add(listing, sizes[i], 40194 + i)->setCheckable(true);
+        static const char* texts[] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
+        choice(listing, sizes, texts[i], 40194 + i);
     }
     QMenu* speed = options->addMenu("&Zarnik Speed");
-    Add(speed, "&Slow", 40186)->setCheckable(true);
-    Add(speed, "&Medium", 40233)->setCheckable(true);
-    Add(speed, "&Fast", 40234)->setCheckable(true);
+    auto* speeds = new QActionGroup(speed);
+    choice(speed, speeds, "&Slow", 40186);
+    choice(speed, speeds, "&Medium", 40233);
+    choice(speed, speeds, "&Fast", 40234);
+    choice(speed, speeds, "&Instant", command::SpeedInstant);
     Add(options, "&Sound", 40187)->setCheckable(true);
     Add(options, "&Tooltips", 40188)->setCheckable(true);
     QMenu* com = options->addMenu("&Com Port");
-    Add(com, "COM &1", 40228)->setCheckable(true);
-    Add(com, "COM &2", 40229)->setCheckable(true);
-    Add(com, "COM &3", 40300)->setCheckable(true);
-    Add(com, "COM &4", 40301)->setCheckable(true);
+    auto* ports = new QActionGroup(com);
+    choice(com, ports, "COM &1", 40228);
+    choice(com, ports, "COM &2", 40229);
+    choice(com, ports, "COM &3", 40300);
+    choice(com, ports, "COM &4", 40301);
 
     QMenu* activity = menuBar()->addMenu("&Activity");
     Add(activity, "&Journeys", 40231);
@@ -212,6 +235,7 @@ void MainWindow::BuildMenus() {
     repaint->setShortcut(Qt::Key_F5);
     connect(repaint, &QAction::triggered, this, [this] { Command(40244); });
     addAction(repaint);
+    AddShortcuts();
 }
 
 void MainWindow::ReadOptions() {
@@ -239,7 +263,7 @@ void MainWindow::ReadOptions() {
     SetTooltips(tips.show);
     SetSound(value("sound", "keypad", 0, 0, 1, 0, "0") != 0);
     SetComPort(static_cast<int>(value("com port", "com", 1, 1, 2, 1, "1")) - 1);
-    SetSpeed(static_cast<int>(value("zarnik", "speed", 2, 1, 3, 2, "2")) - 1);
+    SetSpeed(static_cast<int>(value("zarnik", "speed", 2, 1, 4, 2, "2")) - 1);
     const int x = static_cast<int>(value("floor size", "x", 10, 1, 99, 10, "10"));
     const int y = static_cast<int>(value("floor size", "y", 10, 1, 99, 10, "10"));
     doc_.state.floorWidth = x * kStepMm;
@@ -267,11 +291,12 @@ void MainWindow::SetListingSize(int index) {
 
 void MainWindow::SetSpeed(int index) {
     doc_.options.speed = index + 1;
-    const int ids[] = {40186, 40233, 40234};
-    for (int i = 0; i < 3; ++i)
+    const int ids[] = {40186, 40233, 40234, command::SpeedInstant};
+    for (int i = 0; i < 4; ++i)
         if (QAction* a = Action(ids[i]))
             a->setChecked(i == index);
     doc_.state.moveDelay = MoveDelayForSpeed(index);
+    drawing()->SetInstant(index == 3);
 }
 
 void MainWindow::SetSound(bool on) {
@@ -352,17 +377,24 @@ void MainWindow::ListsReplaced() {
     procList_->ListChanged();
     GoEditor& editor = *doc_.editor;
     doc_.ui.HideListCursor(PROC_LIST);
-    if (editor.cursor && editor.ListOf(editor.cursor) == GO_LIST)
-        doc_.ui.ShowListCursor(GO_LIST, editor.LineOf(GO_LIST, editor.cursor), cursor::Editing);
-    else
-        doc_.ui.HideListCursor(GO_LIST);
+    doc_.ui.HideListCursor(GO_LIST);
+    // An undone key can leave a definition open: its cursor shows there.
+    if (const int list = editor.ListOf(editor.cursor))
+        doc_.ui.ShowListCursor(list, editor.LineOf(list, editor.cursor), cursor::Editing);
+    UpdateUndoActions();
 }
 
 void MainWindow::StartupLoad(const std::string& argument) {
     ProjectScene scene = doc_.Scene();
-    if (zf::StartupLoad(scene, argument) != StartupOpened::Project)
+    const StartupOpened opened = zf::StartupLoad(scene, argument);
+    if (opened != StartupOpened::Project)
         SendAppMessage(drawing(), msg::DefaultRobot);
+    if (opened != StartupOpened::Nothing)
+        RememberFile(argument);
+    if (opened == StartupOpened::GoProgram)
+        doc_.programPath = argument;
     doc_.projectChanged = false;
+    doc_.history.Clear();
     WorkingAreaChanged();
     ListsReplaced();
     if (!procFrame_->placedByUser())
@@ -390,7 +422,7 @@ bool MainWindow::SaveGoProgram() {
                     SaveDialogFolder(FolderPart(suggested)) + FileNamePart(suggested));
     if (path.empty())
         return false;
-    return SaveGoProgramAs(*doc_.editor, path);
+    return SaveGoProgramTo(path);
 }
 
 bool MainWindow::SaveProject() {
@@ -402,6 +434,7 @@ bool MainWindow::SaveProject() {
     if (!SaveProjectAs(scene, path))
         return false;
     doc_.projectChanged = false;
+    RememberFile(path);
     return true;
 }
 
@@ -413,7 +446,7 @@ bool MainWindow::GoProgramSavePrompt(bool forExit) {
         text = std::string(TextOf(103)) + "\n" + text;
     switch (doc_.ui.Ask(102, text, Buttons::YesNoCancel)) {
     case Answer::Yes:
-        return SaveGoProgram();
+        return SaveGoProgramToItsName();
     case Answer::No:
         doc_.editor->modified = 0;
         return true;
@@ -505,8 +538,14 @@ void MainWindow::OpenGoProgramCommand(const std::string& given) {
         !given.empty() ? given : ChooseGoProgramFile(this, doc_.ui, doc_.options.goBrowse);
     if (path.empty())
         return;
-    if (OpenGoProgram(*doc_.editor, path, true))
-        doc_.projectChanged = true;
+    {
+        EditHistory::Change change(doc_.history);
+        if (OpenGoProgram(*doc_.editor, path, true)) {
+            doc_.projectChanged = true;
+            doc_.programPath = path;
+            RememberFile(path);
+        }
+    }
     ListsReplaced();
 }
 
@@ -521,7 +560,12 @@ void MainWindow::OpenProjectCommand(const std::string& given) {
     if (path.empty())
         return;
     ProjectScene scene = doc_.Scene();
-    OpenProject(scene, path, true);
+    if (OpenProject(scene, path, true)) {
+        doc_.programPath.clear();
+        RememberFile(path);
+    }
+    // A project is a new lesson: nothing before it is undone into it.
+    doc_.history.Clear();
     WorkingAreaChanged();
     ListsReplaced();
 }
@@ -531,6 +575,11 @@ void MainWindow::Command(int id) {
         return;
     if (id >= 40194 && id <= 40203) {
         SetListingSize(id - 40194);
+        RememberOption("listing", "size", doc_.options.listingSize);
+        return;
+    }
+    if (id >= command::RecentFirst && id < command::RecentFirst + kRecentFiles) {
+        OpenRecentFile(id - command::RecentFirst);
         return;
     }
     switch (id) {
@@ -571,9 +620,14 @@ void MainWindow::Command(int id) {
     case 40191:
         if (GoProgramSavePrompt(false)) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
-            ReadZarnikProgramToZarnikMemBuffer(
-                *doc_.editor,
-                LinkProgress(this, doc_.ui, tr("Getting the Go Program from the Floor Zarnik...")));
+            {
+                EditHistory::Change change(doc_.history);
+                if (ReadZarnikProgramToZarnikMemBuffer(
+                        *doc_.editor, LinkProgress(this, doc_.ui,
+                                                   tr("Getting the Go Program from the Floor "
+                                                      "Zarnik..."))))
+                    doc_.programPath.clear();
+            }
             QApplication::restoreOverrideCursor();
             ListsReplaced();
         }
@@ -581,13 +635,17 @@ void MainWindow::Command(int id) {
     case 40186:
     case 40233:
     case 40234:
-        SetSpeed(id == 40186 ? 0 : id == 40233 ? 1 : 2);
+    case command::SpeedInstant:
+        SetSpeed(id == 40186 ? 0 : id == 40233 ? 1 : id == 40234 ? 2 : 3);
+        RememberOption("zarnik", "speed", doc_.options.speed);
         break;
     case 40187:
         SetSound(!doc_.options.sound);
+        RememberOption("sound", "keypad", doc_.options.sound ? 1 : 0);
         break;
     case 40188:
         SetTooltips(!doc_.options.tooltips);
+        RememberOption("tooltips", "show", doc_.options.tooltips ? 1 : 0);
         break;
     case 40228:
     case 40229:
@@ -608,6 +666,21 @@ void MainWindow::Command(int id) {
         break;
     case 40241:
         doc_.projectChanged = false;
+        break;
+    case command::NewGoProgram:
+        NewGoProgram();
+        break;
+    case command::SaveGoProgramToItsName:
+        SaveGoProgramToItsName();
+        break;
+    case command::Undo:
+        Undo();
+        break;
+    case command::Redo:
+        Redo();
+        break;
+    case command::ClearMemoryKey:
+        goContainer()->keypad()->PressKey(key::ClearMemory);
         break;
     default:
         break;

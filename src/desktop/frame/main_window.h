@@ -4,14 +4,34 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
 
+namespace zf {
+class IniFile;
+}
+
 namespace zf::ui {
+
+// Commands of the menus that have no number of old.
+namespace command {
+enum : int {
+    NewGoProgram = 40401,
+    SaveGoProgramToItsName = 40402,
+    Undo = 40403,
+    Redo = 40404,
+    SpeedInstant = 40405,
+    ClearMemoryKey = 40406,
+    // File > Recent Files, newest first.
+    RecentFirst = 40410,
+};
+} // namespace command
 
 class ChildFrame;
 class GraphicsDrawing;
@@ -66,6 +86,12 @@ class MainWindow : public QMainWindow {
     void SetComPort(int index);
     void SetTooltips(bool on);
 
+    // Edit > Undo and Redo; refused while a Go Program runs.
+    void Undo();
+    void Redo();
+    // The options file's programs and projects, newest first.
+    std::vector<std::string> RecentFiles() const;
+
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +108,23 @@ class MainWindow : public QMainWindow {
     // The save questions of Exit when the desktop session ends.
     bool SessionSaveChecks();
     bool SaveGoProgram();
+    // Ctrl+S: to the file the program came from, without a dialog, once it
+    // has one.
+    bool SaveGoProgramToItsName();
+    bool SaveGoProgramTo(const std::string& path);
+    void NewGoProgram();
+    void OpenRecentFile(int index);
+    void FillRecentMenu();
+    void AddShortcuts();
+    // Changes the options file the program reads at start; menu choices are
+    // remembered there.
+    void EditOptionsFile(const std::function<void(IniFile&)>& edit);
+    void RememberOption(const char* section, const char* key, int value);
+    void RememberFile(const std::string& path);
+    // Undo or Redo put back a part: the windows show it.
+    void ShowRestored(bool program, bool area);
+    void UpdateUndoActions();
+    bool RefuseUndo();
     bool SaveProject();
     // Without a path the open dialog asks for one.
     void OpenGoProgramCommand(const std::string& given = {});
@@ -105,6 +148,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<PrintCommands> printing_;
     WorkingAreaCommands* dialogs_;
     SessionEnd* session_;
+    QMenu* recentMenu_ = nullptr;
     bool closing_ = false;
 };
 

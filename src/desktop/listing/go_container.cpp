@@ -109,6 +109,7 @@ void GoContainer::ShowToolPage(int page) {
 void GoContainer::Key(int code, const KeyArgument& argument) {
     GoEditor& editor = *doc_.editor;
     const bool defining = editor.procedureBeingDefined != 0;
+    EditHistory::Change change(doc_.history);
     const KeyStatus st = ContainerKey(editor, code, argument);
     if (st == status::Refused)
         return;

@@ -8,12 +8,19 @@
 #include "render/working_area.h"
 #include "simulation/object_tools.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace zf::ui {
+
+namespace {
+
+constexpr int kInstantSliceMs = 20;
+
+} // namespace
 
 GraphicsDrawing::GraphicsDrawing(Document& document, QWidget* parent)
     : QWidget(parent), doc_(document) {
@@ -33,6 +40,12 @@ void GraphicsDrawing::SetClock(Clock* clock) {
     run_ = std::make_unique<RunControl>(*doc_.editor, doc_.state, doc_.trail, doc_.objects, *this,
                                         *clock_);
     run_->interpreter().sound = sound_;
+    run_->instant = instant_;
+}
+
+void GraphicsDrawing::SetInstant(bool on) {
+    instant_ = on;
+    run_->instant = on;
 }
 
 void GraphicsDrawing::SetSound(bool on) {
@@ -67,6 +80,12 @@ void GraphicsDrawing::Tick() {
             stepTimed(due, now);
         run_->Pump();
     }
+    // At the Instant speed everything is due at once: many draws go in one
+    // turn, with the event loop still given its turn every few milliseconds.
+    QElapsedTimer slice;
+    slice.start();
+    while (instant_ && slice.elapsed() < kInstantSliceMs && run_->NextDue() <= clock_->NowMs())
+        run_->Pump();
     Schedule();
 }
 
@@ -179,6 +198,7 @@ bool GraphicsDrawing::event(QEvent* event) {
         return QWidget::event(event);
     auto* m = static_cast<AppMessage*>(event);
     ZarnikState& state = doc_.state;
+    EditHistory::Change change(doc_.history);
     switch (m->number()) {
     case msg::Run:
         Request(request::Run, static_cast<int>(m->second));
@@ -294,6 +314,7 @@ void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {
             Warn(doc_.ui, 1089);
             return;
         }
+        doc_.history.Begin();
         run_->savedPenDown = state.penDown;
         run_->savedPenStyle = state.penStyle;
         state.penDown = false;
@@ -308,6 +329,7 @@ void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {
     if (state.running && !state.paused)
         return;
     if (GraphicObject* o = FindObjectAt(state, doc_.objects, p.x(), p.y())) {
+        doc_.history.Begin();
         dragged_ = o;
         grab_ = QPoint(MmToPixels(state, o->x), MmToPixels(state, o->y)) - p;
         dragAt_ = dragTo_ = p;
@@ -346,6 +368,7 @@ void GraphicsDrawing::mouseReleaseEvent(QMouseEvent* event) {
         SetHome(state, x, y);
         doc_.projectChanged = true;
         RepaintWorkingArea();
+        doc_.history.End();
         return;
     }
     if (drag_ == Drag::Object && dragged_) {
@@ -370,6 +393,7 @@ void GraphicsDrawing::mouseReleaseEvent(QMouseEvent* event) {
             RepaintWorkingArea();
         }
         dragged_ = nullptr;
+        doc_.history.End();
     }
 }
 

@@ -37,6 +37,8 @@ class GraphicsDrawing : public QWidget, public RobotView {
     void SetClock(Clock* clock);
     // Quaver notes sound only with the Sound option on; otherwise they rest.
     void SetSound(bool on);
+    // The Instant speed: a run goes to its end without waiting.
+    void SetInstant(bool on);
 
     // The status line's instruction box, and the container's ruler switch.
     std::function<void(const GoInstruction*)> showInstruction;
@@ -82,6 +84,7 @@ class GraphicsDrawing : public QWidget, public RobotView {
     QImage screen_;
     bool stale_ = true;
     bool sound_ = false;
+    bool instant_ = false;
     std::uint32_t builtShape_ = 0;
     bool builtFlipped_ = false;
 

@@ -1,0 +1,157 @@
+#include "program/program_snapshot.h"
+#include "simulation/edit_history.h"
+#include "simulation/object_tools.h"
+
+#include "run_fixture.h"
+
+namespace zf::test {
+
+namespace {
+
+// Undo and Redo over a keyed program and a working area changed by hand.
+class History : public RunFixture {
+  protected:
+    // One change, as the desktop brackets a click or a key.
+    template <typename F>
+    void Change(F&& change) {
+        EditHistory::Change scope(history);
+        change();
+    }
+    void KeyChange(const char* sequence) {
+        Change([&] { Key(sequence); });
+    }
+    std::string Program() const { return FormatLists(editor); }
+    // The working area as text, every point and object included.
+    std::string Area() const {
+        std::string out = std::to_string(state.x) + "," + std::to_string(state.y) + " h" +
+                          std::to_string(state.heading) + " home " + std::to_string(state.homeX) +
+                          "," + std::to_string(state.homeY) + " pen " +
+                          std::to_string(state.penStyle) + " floor " +
+                          std::to_string(state.floorWidth) + "\n";
+        for (const TrailPoint& p : Trail())
+            out += std::to_string(p.x) + "," + std::to_string(p.y) + "/" + std::to_string(p.style) +
+                   " ";
+        for (const auto& o : objects.objects())
+            out += "\nobject " + std::to_string(o->kind) + " " + std::to_string(o->x) + "," +
+                   std::to_string(o->y) + " flip " + std::to_string(o->param3);
+        return out;
+    }
+
+    EditHistory history{editor, state, trail, objects};
+};
+
+TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
+    KeyChange("FD 2 RPT 3 [ RT 9 0");
+    const std::string keyed = Program();
+    const auto units = editor.memoryUnitsLeft;
+    KeyChange("]");
+    KeyChange("P 5 [ FD [ 1 5 ] BK 1 ]");
+    const std::string withProcedure = Program();
+    ASSERT_NE(editor.Head(PROC_LIST), nullptr);
+    KeyChange("CE");
+    const std::string afterCe = Program();
+    KeyChange("CM");
+    ASSERT_EQ(editor.Head(GO_LIST)->next, nullptr);
+
+    // Each Undo goes back exactly one change, the units with it.
+    EXPECT_TRUE(history.Undo().program);
+    EXPECT_EQ(Program(), afterCe);
+    EXPECT_TRUE(history.Undo().program);
+    EXPECT_EQ(Program(), withProcedure);
+    history.Undo();
+    history.Undo();
+    EXPECT_EQ(Program(), keyed);
+    EXPECT_EQ(editor.memoryUnitsLeft, units);
+    // The cursor is back on the instruction being keyed: a digit completes it.
+    KeyChange("0");
+    EXPECT_NE(Program(), keyed);
+    history.Undo();
+    EXPECT_EQ(Program(), keyed);
+
+    // A new change drops what could be redone; before it, Redo walks forward.
+    history.Redo();
+    EXPECT_FALSE(history.CanRedo());
+    history.Undo();
+    EXPECT_TRUE(history.CanRedo());
+    history.Redo();
+    EXPECT_EQ(editor.Head(GO_LIST)->next->next->next->digits[2], 0);
+    EXPECT_EQ(editor.modified, 1u);
+}
+
+TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {
+    KeyChange("P 3 [ FD 1");
+    ASSERT_EQ(editor.procedureBeingDefined, 3);
+    const std::string open = Program();
+    KeyChange("]");
+    ASSERT_EQ(editor.procedureBeingDefined, 0);
+    const std::string closed = Program();
+    history.Undo();
+    EXPECT_EQ(editor.procedureBeingDefined, 3);
+    EXPECT_EQ(editor.ListOf(editor.cursor), PROC_LIST);
+    EXPECT_EQ(Program(), open);
+    history.Redo();
+    EXPECT_EQ(Program(), closed);
+    KeyChange("RPT 2 [");
+    const std::string repeat = Program();
+    // "Number not expected.": a refused key changes nothing and is no step.
+    KeyChange("4");
+    EXPECT_EQ(Program(), repeat);
+    history.Undo();
+    EXPECT_EQ(Program(), closed);
+}
+
+TEST_F(History, WorkingAreaChangesComeBackWholeAndRunsStayOutOfIt) {
+    Key("FD 2");
+    Change(
+        [&] { objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 600, 900, 0, 0, 0, 0); });
+    Change(
+        [&] { objects.CreateGraphicObject("bg.bmp", objectkind::Background, 0, 0, 0, 0, 0, 0); });
+    Change([&] { objects[1].x = 2000; });
+    state.homePenStyle = 0;
+    Go();
+    ASSERT_EQ(state.y, 900);
+    const std::string afterRun = Area();
+    // A run's own drawing is no change of the user's.
+    EXPECT_EQ(history.Undo().area, true);
+    EXPECT_EQ(objects[1].x, 600);
+    history.Redo();
+    EXPECT_EQ(Area(), afterRun);
+
+    Change([&] { ClearAllObjects(state, trail, objects); });
+    Change([&] { ClearWholeWorkingArea(state, trail, objects); });
+    Change([&] { SetUpWorkingArea(state, 8, 8); });
+    EXPECT_EQ(state.floorWidth, 8 * kStepMm);
+    history.Undo();
+    history.Undo();
+    EXPECT_EQ(objects.size(), 1u);
+    history.Undo();
+    EXPECT_EQ(Area(), afterRun);
+    // Keyed and area steps share one order, each putting back its own part.
+    EXPECT_FALSE(history.Undo().program);
+    EXPECT_EQ(objects.size(), 2u);
+}
+
+TEST_F(History, NothingIsUndoneDuringARunOrAChangeAndTheDepthIsBounded) {
+    KeyChange("FD 2");
+    control.Post(request::Run);
+    control.Pump();
+    ASSERT_TRUE(IsGoProgramActive(state));
+    EXPECT_FALSE(history.Undo().any());
+    PumpToIdle();
+    history.Begin();
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.Undo().any());
+    history.End();
+    EXPECT_TRUE(history.Undo().program);
+
+    for (std::size_t i = 0; i < EditHistory::kDepth + 5; ++i)
+        KeyChange(i % 2 ? "CE" : "FD 1");
+    std::size_t steps = 0;
+    while (history.Undo().any())
+        ++steps;
+    EXPECT_EQ(steps, EditHistory::kDepth);
+}
+
+} // namespace
+
+} // namespace zf::test
