@@ -40,6 +40,14 @@ inline constexpr const char* kChangedCopyQuestion =
     "No starts afresh from the original project; your copy is kept as\n%s\n"
     "Cancel opens nothing.";
 
+// Starting the desktop program when it cannot run; the second takes the
+// folder of its lock file as %s.
+inline constexpr const char* kAlreadyRunningNoAnswer =
+    "Zarnikfield is already running, but it does not answer.\n"
+    "Close it, then start Zarnikfield again.";
+inline constexpr const char* kCannotWriteLock =
+    "Zarnikfield cannot start: it cannot write in this folder:\n%s";
+
 // Starting the paint package; the last takes the start result as %d.
 inline constexpr const char* kPaintFileNotFound =
     "Paint package could not be started.\n"

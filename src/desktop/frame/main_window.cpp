@@ -28,6 +28,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -517,15 +518,18 @@ void MainWindow::OpenProjectCommand(const std::string& given) {
     }
     if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
         return;
-    const QString path =
-        !given.empty() ? QString::fromStdString(given)
-                       : QFileDialog::getOpenFileName(this, QString(),
-                                                      QString::fromStdString(GetProjectFolder()),
-                                                      "Project (*.zfp *.ini);;All files (*)");
-    if (path.isEmpty())
+    // Names are kept as the bytes they were given in.
+    const std::string path =
+        !given.empty()
+            ? given
+            : QFile::encodeName(QFileDialog::getOpenFileName(
+                                    this, QString(), QFile::decodeName(GetProjectFolder().c_str()),
+                                    "Project (*.zfp *.ini);;All files (*)"))
+                  .toStdString();
+    if (path.empty())
         return;
     ProjectScene scene = doc_.Scene();
-    OpenProject(scene, path.toStdString(), true);
+    OpenProject(scene, path, true);
     WorkingAreaChanged();
     ListsReplaced();
 }
