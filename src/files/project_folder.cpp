@@ -40,11 +40,10 @@ std::string CurrentDirectory() {
 }
 
 // Relative folders are fixed against the current directory now, since the
-// program changes directory later.
+// program changes directory later; ".." is resolved, since a stored folder
+// must never climb.
 std::string AbsoluteFolder(const std::string& folder) {
-    if (!folder.empty() && folder.front() == kFolderSeparator)
-        return folder;
-    return CurrentDirectory() + folder;
+    return folder.empty() ? CurrentDirectory() : WithSeparator(AbsolutePath(folder));
 }
 
 bool ChangeDirectory(const std::string& folder) {

@@ -432,6 +432,21 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
 
 TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
     std::filesystem::create_directories(dir / "user");
+    std::filesystem::current_path(dir / "user");
+    // A Go Program given with ".." on the command line: the project saved
+    // after it stores no "..", and opens again with it.
+    FillScene();
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(StartupLoad(scene, "../user/../walk.gop"));
+    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_EQ(NameTable().Get(editor.Head(GO_LIST)->nameId), dir / "walk.gop");
+    ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
+    ui.clear();
+    Loaded to(ui);
+    ASSERT_TRUE(to.Open(dir / "p.zfp"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+
     WriteIni(dir, "i.zfp", "[zarnik pos]\r\nx=1\r\n[zarnik shapes]\r\ndef=a.bmp\r\n");
     // Opening changes the current directory on the way.
     SetProjectFolderFromPath(dir / "prog/");
