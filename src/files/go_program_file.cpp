@@ -590,7 +590,7 @@ std::vector<std::string> ListFileChoices(const std::string& folder, std::string_
     std::vector<std::string> names;
     if (DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str())) {
         while (dirent* entry = ::readdir(dir))
-            if (MatchesPattern(entry->d_name, pattern) &&
+            if (MatchesPattern(entry->d_name, pattern) && IsPlainFileName(entry->d_name) &&
                 FileExists(JoinPath(folder, entry->d_name)))
                 names.emplace_back(entry->d_name);
         ::closedir(dir);

@@ -74,7 +74,8 @@ std::string FirstShapeFile(const std::string& folder) {
     std::vector<std::string> names;
     if (DIR* dir = ::opendir(folder.c_str())) {
         while (dirent* entry = ::readdir(dir))
-            if (MatchesPattern(entry->d_name, "*.bmp") && FileExists(folder + entry->d_name))
+            if (MatchesPattern(entry->d_name, "*.bmp") && IsPlainFileName(entry->d_name) &&
+                FileExists(folder + entry->d_name))
                 names.emplace_back(entry->d_name);
         ::closedir(dir);
     }

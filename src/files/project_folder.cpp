@@ -2,6 +2,7 @@
 
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "program/instruction.h"
 #include "program/unnumbered_texts.h"
 
 #include <dirent.h>
@@ -435,9 +436,12 @@ int CountFolderFiles(std::string_view subFolder, std::string_view pattern) {
 std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string_view pattern) {
     const std::string folder = ResolvePath(gProjectFolder + std::string(subFolder));
     std::vector<std::string> names = FolderEntries(folder, pattern);
+    // A name the project could not store again ("A:star.bmp" reads as a
+    // drive) is not offered.
     std::erase_if(names, [&](const std::string& name) {
         struct stat entry;
-        return stat(JoinPath(folder, name).c_str(), &entry) != 0 || !S_ISREG(entry.st_mode);
+        return !IsPlainFileName(name) || stat(JoinPath(folder, name).c_str(), &entry) != 0 ||
+               !S_ISREG(entry.st_mode);
     });
     return names;
 }

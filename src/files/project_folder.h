@@ -90,7 +90,8 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
 // when the folder cannot be entered or nothing matches.
 int CountFolderFiles(std::string_view subFolder, std::string_view pattern);
 // The files (not folders) matching the pattern in a sub-folder of the
-// project folder, in the order CountFolderFiles counts them.
+// project folder, in the order CountFolderFiles counts them; only names a
+// program or project can store (IsPlainFileName).
 std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string_view pattern);
 
 // Where a file named by a project lives: a bare name is looked up in the
