@@ -353,6 +353,29 @@ std::string FreeOldCopyName(const std::string& copy) {
     }
 }
 
+bool SameContents(const std::string& a, const std::string& b) {
+    std::vector<std::uint8_t> first, second;
+    return ReadWholeFile(a, first) != ReadResult::Ok ||
+           ReadWholeFile(b, second) != ReadResult::Ok || first == second;
+}
+
+// Starting afresh: each file of the original whose copy was changed (the
+// Go Program above all) is kept under a free "(old)" name and copied again.
+void RenewChangedCopies(const std::string& destination, const std::string& source) {
+    for (const std::string& name : FolderEntries(source, "*.*")) {
+        const std::string from = JoinPath(source, name);
+        const std::string to = JoinPath(destination, name);
+        struct stat link;
+        if (lstat(from.c_str(), &link) != 0)
+            continue;
+        if (S_ISDIR(link.st_mode))
+            RenewChangedCopies(to, from);
+        else if (S_ISREG(link.st_mode) && PathExists(to) && !SameContents(from, to) &&
+                 ::rename(to.c_str(), FreeOldCopyName(to).c_str()) == 0)
+            CopyFileNoReplace(from, to);
+    }
+}
+
 } // namespace
 
 std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
@@ -405,8 +428,10 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
             result.usersCopy = true;
             return result;
         case Answer::No:
-            if (::rename(result.path.c_str(), kept.c_str()) == 0)
+            if (::rename(result.path.c_str(), kept.c_str()) == 0) {
+                RenewChangedCopies(destination, source);
                 break;
+            }
             LogText("cannot keep the changed copy");
             return std::nullopt;
         default:

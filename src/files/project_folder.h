@@ -78,7 +78,8 @@ using ChangedCopyChoice = std::function<Answer(const std::string&, const std::st
 // `relpath` (its stored `project`/`relpath` value) and the project file
 // itself. A copy of the project file that differs from the original holds
 // the user's work and is never overwritten: `choose` opens it, or keeps it
-// under a free name "NAME (old).zfp" before the original is copied again.
+// under a free name "NAME (old).zfp" before the original is copied again,
+// and so every changed copy of the data (its Go Program, its pictures).
 // Nothing when there is no work folder, relpath would lead outside it or
 // the file cannot be copied. Leaves the current directory at the copied
 // data folder.

@@ -367,8 +367,13 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     for (const char* sub : kProjectSubFolders)
         std::filesystem::create_directory(data + sub);
     test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
-    const std::string path = WriteIni(
-        dir, "prog/one.zfp", "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n");
+    GoEditor program(ui);
+    program.NewInstruction(op::Forward)->digits[0] = 2;
+    ASSERT_TRUE(SaveGoProgramAs(program, data + "walk.gop"));
+    const std::string path =
+        WriteIni(dir, "prog/one.zfp",
+                 "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n"
+                 "[go program]\r\ndef=walk.gop\r\n");
     ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
     ProjectScene scene = Scene();
     ASSERT_TRUE(OpenProject(scene, path, true));
@@ -376,9 +381,11 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     const std::string work = dir / "docs/Zarnikfield Work/";
     EXPECT_EQ(GetProjectFolder(), work + "lessons/one/");
     EXPECT_EQ(state.x, 1800);
-    // The child moves the robot and saves the copy as the program saves.
+    // The child moves the robot, changes the Go Program and saves both.
     const std::string copy = work + "one.zfp";
     SetZarnikPosition(scene, 2400, 600);
+    editor.Last(GO_LIST)->opcode = op::Back;
+    ASSERT_TRUE(SaveGoProgramAs(editor, work + "lessons/one/walk.gop"));
     ASSERT_TRUE(SaveProjectAs(scene, copy));
     const std::vector<std::uint8_t> saved = test::BytesOf(copy);
 
@@ -393,6 +400,10 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     ::unsetenv("XDG_DOCUMENTS_DIR");
     EXPECT_EQ(state.x, 1800);
     EXPECT_EQ(test::BytesOf(work + "one (old).zfp"), saved);
+    // Afresh means the original Go Program too; the child's is kept beside it.
+    EXPECT_EQ(editor.Last(GO_LIST)->opcode, op::Forward);
+    EXPECT_EQ(test::BytesOf(work + "lessons/one/walk.gop"), test::BytesOf(data + "walk.gop"));
+    EXPECT_TRUE(FileExists(work + "lessons/one/walk (old).gop"));
     ASSERT_EQ(ui.questions.size(), 3u);
     EXPECT_NE(ui.questions[0].text.find(copy), std::string::npos);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
