@@ -79,6 +79,24 @@ bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node) {
     return r.ok();
 }
 
+// A Go Program that could not be read: the message says why.
+void ReportUnread(GoEditor& editor, ReadResult result) {
+    switch (result) {
+    case ReadResult::NotFound:
+        Warn(editor.ui(), 97);
+        break;
+    case ReadResult::NotAFile:
+        editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramNotAFile);
+        break;
+    case ReadResult::TooLarge:
+        editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramTooLarge);
+        break;
+    default:
+        Warn(editor.ui(), 1050);
+        break;
+    }
+}
+
 void ReportBadFile(GoEditor& editor, bool reportErrors) {
     if (reportErrors)
         Warn(editor.ui(), 1026);
@@ -464,8 +482,11 @@ bool ReadForLoad(GoEditor& editor, const std::string& path, bool reportErrors,
     ReadResult result = ReadWholeFile(path, bytes, kMaxGoProgramFileSize);
     if (result == ReadResult::Ok)
         return true;
-    if (reportErrors)
-        Warn(editor.ui(), result == ReadResult::TooLarge ? 1026 : 1050);
+    // The readers themselves know only that the file did not open.
+    if (reportErrors && result == ReadResult::NotFound)
+        Warn(editor.ui(), 1050);
+    else if (reportErrors)
+        ReportUnread(editor, result);
     return false;
 }
 
@@ -547,22 +568,12 @@ bool OpenGoProgram(GoEditor& editor, const std::string& given, bool reportErrors
         return true;
     }
     std::vector<std::uint8_t> bytes;
-    switch (ReadWholeFile(path, bytes, kMaxGoProgramFileSize)) {
-    case ReadResult::Ok:
+    const ReadResult read = ReadWholeFile(path, bytes, kMaxGoProgramFileSize);
+    if (read == ReadResult::Ok)
         return OpenGoProgramBytes(editor, bytes, path, reportErrors);
-    case ReadResult::NotFound:
-        if (reportErrors)
-            Warn(editor.ui(), 97);
-        return false;
-    case ReadResult::TooLarge:
-        if (reportErrors)
-            Warn(editor.ui(), 1026);
-        return false;
-    default:
-        if (reportErrors)
-            Warn(editor.ui(), 1050);
-        return false;
-    }
+    if (reportErrors)
+        ReportUnread(editor, read);
+    return false;
 }
 
 bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {

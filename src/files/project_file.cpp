@@ -677,9 +677,17 @@ bool OpenPredefinedProject(ProjectScene& scene, const std::string& path,
     auto choose = [&](const std::string& copy, const std::string& kept) {
         return scene.host.ChooseChangedCopy(scene.ui(), copy, kept);
     };
-    const std::optional<PredefinedCopy> copy = CopyPredefinedProject(path, relpath, choose);
+    WorkFolderProblem problem;
+    const std::optional<PredefinedCopy> copy =
+        CopyPredefinedProject(path, relpath, choose, &problem);
     if (!copy) {
-        Warn(scene.ui(), 1088, {path});
+        if (problem.noWorkFolder)
+            scene.ui().WarningBox(kUnnumbered, unnumbered::kNoWorkFolder);
+        else if (!problem.unwritable.empty())
+            scene.ui().WarningBox(
+                kUnnumbered, FormatText(unnumbered::kWorkFolderNotWritable, {problem.unwritable}));
+        else
+            Warn(scene.ui(), 1088, {path});
         return false;
     }
     if (copy->cancelled)
@@ -739,8 +747,12 @@ bool OpenProject(ProjectScene& scene, const std::string& given, bool reportError
         if (reportErrors)
             Warn(scene.ui(), 1072);
         return false;
+    case ReadResult::NotAFile:
+        if (reportErrors)
+            scene.ui().WarningBox(kUnnumbered, unnumbered::kProjectNotAFile);
+        return false;
     case ReadResult::TooLarge:
-        Warn(scene.ui(), 1088, {path});
+        scene.ui().WarningBox(kUnnumbered, unnumbered::kProjectTooLarge);
         return false;
     default:
         if (reportErrors)

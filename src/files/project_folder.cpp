@@ -380,10 +380,15 @@ void RenewChangedCopies(const std::string& destination, const std::string& sourc
 
 std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
                                                     std::string_view relpath,
-                                                    const ChangedCopyChoice& choose) {
+                                                    const ChangedCopyChoice& choose,
+                                                    WorkFolderProblem* problem) {
+    WorkFolderProblem ignored;
+    if (!problem)
+        problem = &ignored;
     std::optional<std::string> work = GetMyDocsZarnikfieldFolder();
     if (!work) {
         LogText("GetMyDocsZarnikfieldFolder() failed");
+        problem->noWorkFolder = true;
         return std::nullopt;
     }
     std::string relative = ToNativePath(relpath);
@@ -394,8 +399,11 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
         return std::nullopt;
     }
     CreateFolders(*work);
-    if (!DirectoryExists(*work))
+    if (!DirectoryExists(*work) || ::access(work->c_str(), W_OK) != 0) {
         LogText("cannot create the work folder");
+        problem->unwritable = *work;
+        return std::nullopt;
+    }
     for (int level = 1;; ++level) {
         std::optional<std::string> partial = GetPathAtLevel(relative, level);
         if (!partial)
@@ -433,6 +441,7 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
                 break;
             }
             LogText("cannot keep the changed copy");
+            problem->unwritable = *work;
             return std::nullopt;
         default:
             result.cancelled = true;
@@ -441,6 +450,7 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
     }
     if (!WriteFileAtomically(result.path, bytes)) {
         LogText("cannot copy the project file");
+        problem->unwritable = *work;
         return std::nullopt;
     }
     return result;

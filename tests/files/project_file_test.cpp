@@ -4,6 +4,7 @@
 #include "files/file_io.h"
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
+#include "program/unnumbered_texts.h"
 #include "support/recorder.h"
 
 #include <gtest/gtest.h>
@@ -411,6 +412,22 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     // Without relpath a predefined project is not one.
     EXPECT_FALSE(Open(WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n")));
     EXPECT_EQ(ui.lastWarningId(), 1088);
+
+    // A work folder that cannot be written is named; the project is not
+    // blamed for it. Here the documents folder would lie inside a file.
+    test::WriteBytesTo(dir / "plain", {1});
+    ::setenv("XDG_DOCUMENTS_DIR", (dir / "plain/docs").c_str(), 1);
+    EXPECT_FALSE(OpenProject(scene, path, true));
+    EXPECT_EQ(ui.lastWarning(), "Zarnikfield cannot write in its Work folder:\n" +
+                                    (dir / "plain/docs/Zarnikfield Work") +
+                                    "\n\nProject not opened.");
+    ::unsetenv("XDG_DOCUMENTS_DIR");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::unsetenv("HOME");
+    EXPECT_FALSE(OpenProject(scene, path, true));
+    ::setenv("HOME", home.c_str(), 1);
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kNoWorkFolder);
+    EXPECT_EQ(state.x, 1800);
 }
 
 TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
