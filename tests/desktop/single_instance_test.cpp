@@ -1,3 +1,4 @@
+#include "desktop/frame/link_progress.h"
 #include "desktop/frame/single_instance.h"
 #include "program/string_table.h"
 #include "program/texts.h"
@@ -8,10 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <future>
 #include <thread>
 
 namespace zf::ui {
@@ -94,6 +97,46 @@ TEST_F(SingleInstanceStart, ALockLeftByACrashedStartDoesNotBlock) {
                      [&](const QByteArray& file) { forward = file.isEmpty(); });
     EXPECT_EQ(LaterStart({}), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return forward; }, 10000));
+}
+
+// A file handed over while Send or Get waits for the robot, or while a box
+// waits for an answer, must not change the program under them: it is
+// opened once they are done.
+TEST_F(SingleInstanceStart, AHandedFileWaitsForATransferAndForAModalBox) {
+    MakeWindow();
+    window->StartupLoad("");
+    auto named = [&](const char* file) {
+        return [&, file] {
+            const GoInstruction* head = editor().Head(GO_LIST);
+            return head && head->opcode == op::GoProgramHeader &&
+                   std::string_view(NameTable().Get(head->nameId)) == file;
+        };
+    };
+    auto square = named(ZF_SOURCE_EXAMPLES "/square.gop");
+    std::promise<void> release;
+    std::future<void> released = release.get_future();
+    bool openedDuringTransfer = true;
+    QTimer::singleShot(0, window.get(), [&] {
+        window->OpenHandedFile(ZF_SOURCE_EXAMPLES "/square.gop");
+        openedDuringTransfer = square();
+        release.set_value();
+    });
+    RunLinkTransfer(window.get(), doc().ui, "Sending", [&](UserInterface&) {
+        released.wait();
+        return 1;
+    });
+    EXPECT_FALSE(openedDuringTransfer);
+    EXPECT_TRUE(QTest::qWaitFor(square, 10000));
+
+    auto star = named(ZF_SOURCE_EXAMPLES "/star.gop");
+    QMessageBox box(QMessageBox::Warning, "Zarnikfield", "Program copied to Zarnik.",
+                    QMessageBox::Ok, window.get());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    window->OpenHandedFile(ZF_SOURCE_EXAMPLES "/star.gop");
+    EXPECT_FALSE(star());
+    box.close();
+    EXPECT_TRUE(QTest::qWaitFor(star, 10000));
 }
 
 // A lock file the test writes itself, as a full disk or another program

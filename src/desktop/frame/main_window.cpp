@@ -3,6 +3,7 @@
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
+#include "desktop/frame/handed_files.h"
 #include "desktop/frame/link_progress.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
@@ -124,6 +125,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     help_->runActive = [this] { return drawing()->ProgramActive(); };
     help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
+    handed_ = new HandedFiles([this](const std::string& path) { OpenHandedFileNow(path); }, this);
     BuildMenus();
     ReadOptions();
     resize(1024, 700);
@@ -369,6 +371,10 @@ void MainWindow::StartupLoad(const std::string& argument) {
 }
 
 void MainWindow::OpenHandedFile(const std::string& path) {
+    handed_->Hand(path);
+}
+
+void MainWindow::OpenHandedFileNow(const std::string& path) {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();

@@ -16,6 +16,7 @@ namespace zf::ui {
 class ChildFrame;
 class GraphicsDrawing;
 class GraphicsLibrary;
+class HandedFiles;
 class GoContainer;
 class HelpCommands;
 class ListView;
@@ -48,7 +49,7 @@ class MainWindow : public QMainWindow {
     void StartupLoad(const std::string& argument);
     // A file handed over by a later start: the window comes forward and
     // opens it as File > Open would, save prompts first; "" only comes
-    // forward.
+    // forward. While a transfer or a modal box is up it waits.
     void OpenHandedFile(const std::string& path);
     // The exit checks; false keeps the program running.
     bool ExitChecks();
@@ -87,6 +88,7 @@ class MainWindow : public QMainWindow {
     // The Procedure window's start place: wide enough for the example
     // programs, over the working area but clear of the robot.
     void PlaceProcedureWindow();
+    void OpenHandedFileNow(const std::string& path);
 
     Document doc_;
     std::string iniPath_;
@@ -99,6 +101,7 @@ class MainWindow : public QMainWindow {
     std::map<int, QAction*> actions_;
     std::unique_ptr<PrintCommands> printing_;
     WorkingAreaCommands* dialogs_;
+    HandedFiles* handed_;
     bool closing_ = false;
 };
 
