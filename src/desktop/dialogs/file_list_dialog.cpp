@@ -2,17 +2,18 @@
 
 #include "desktop/dialogs/dialog_parts.h"
 #include "files/file_list.h"
+#include "files/paths.h"
 #include "render/artwork.h"
 #include "render/bitmap_drawing.h"
+#include "render/display_text.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <filesystem>
 
 namespace zf::ui {
 
@@ -21,6 +22,10 @@ namespace {
 constexpr int kPictureSide = 96;
 // The Go Program picture of the Go container's tool bar.
 constexpr int kGoProgramCell = 7;
+
+std::string NameOf(const QListWidgetItem& item) {
+    return item.data(Qt::UserRole).toByteArray().toStdString();
+}
 
 } // namespace
 
@@ -36,8 +41,11 @@ FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind k
     grid->addWidget(label, 0, 0);
     grid->addWidget(list_, 1, 0);
     for (const std::string& name :
-         ListFolderFiles(folder, kind == Kind::GoPrograms ? ".gop" : ".bmp"))
-        list_->addItem(QString::fromStdString(name));
+         ListFolderFiles(folder, kind == Kind::GoPrograms ? ".gop" : ".bmp")) {
+        // Shown decoded; the name's own bytes are what is opened.
+        auto* item = new QListWidgetItem(DisplayName(name), list_);
+        item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    }
     if (list_->count() > 0)
         list_->setCurrentRow(0);
 
@@ -81,7 +89,7 @@ void FileListDialog::Take() {
         reject();
         return;
     }
-    chosen_ = (std::filesystem::path(folder_) / item->text().toStdString()).string();
+    chosen_ = JoinPath(folder_, NameOf(*item));
     accept();
 }
 
@@ -90,7 +98,7 @@ void FileListDialog::Browse() {
         this, TextQ(1093), QString::fromStdString(folder_), "GO Program (*.gop)");
     if (path.isEmpty())
         return;
-    chosen_ = path.toStdString();
+    chosen_ = QFile::encodeName(path).toStdString();
     accept();
 }
 
@@ -100,8 +108,7 @@ void FileListDialog::ShowPicture() {
         picture = StripCell(ProgramBitmap(artwork::ProgramIcons), kGoProgramCell);
     } else if (const QListWidgetItem* item = list_->currentItem()) {
         // The background itself, small, so that the child sees what it is.
-        picture =
-            LoadBitmapImage((std::filesystem::path(folder_) / item->text().toStdString()).string());
+        picture = LoadBitmapImage(JoinPath(folder_, NameOf(*item)));
     }
     if (picture.isNull()) {
         picture_->clear();

@@ -5,6 +5,7 @@
 #include "desktop/frame/child_frame.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/tone_player.h"
+#include "render/display_text.h"
 #include "simulation/notes.h"
 
 #include <QFileDialog>
@@ -15,8 +16,9 @@ namespace zf::ui {
 
 namespace {
 
+// Messages may name files, whose names are shown as the system decodes them.
 QString FromCore(const std::string& text) {
-    return QString::fromLatin1(text.c_str());
+    return DisplayMessage(text);
 }
 
 QString Caption() {
