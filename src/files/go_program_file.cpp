@@ -557,11 +557,7 @@ bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
     return false;
 }
 
-bool OpenGoProgram(GoEditor& editor, const std::string& given, bool reportErrors) {
-    // The program is known by the path it was opened by, and a project
-    // stores that name: it must not depend on the current directory nor
-    // climb with "..".
-    const std::string path = AbsolutePath(given);
+bool OpenGoProgram(GoEditor& editor, const std::string& path, bool reportErrors) {
     if (path.empty()) {
         ClearLists(editor);
         FinishLoad(editor);
