@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <utility>
@@ -35,6 +37,15 @@ class AfterFirstPaint : public QObject {
     std::function<void()> work_;
 };
 
+// Says why the program does not start, where a terminal and where the
+// desktop would show it.
+void CannotStart(const std::string& why) {
+    std::fprintf(stderr, "zarnikfield: %s\n", why.c_str());
+    QMessageBox box(QMessageBox::Warning, "Zarnikfield", QFile::decodeName(why.c_str()),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -52,10 +63,11 @@ int main(int argc, char** argv) {
     // One instance per user session: a second start hands its file to the
     // running window and ends.
     zf::ui::SingleInstance instance;
-    switch (instance.Claim(QFile::decodeName(argument.c_str()))) {
+    switch (instance.Claim(argument)) {
     case zf::ui::SingleInstance::Start::HandedOver:
         return 0;
     case zf::ui::SingleInstance::Start::Failed:
+        CannotStart(instance.failure());
         return -1;
     case zf::ui::SingleInstance::Start::First:
         break;
@@ -68,10 +80,9 @@ int main(int argc, char** argv) {
         QApplication::setWindowIcon(QIcon::fromTheme("org.zarnikfield.Zarnikfield"));
         window.document().ui.tones->Prepare();
     });
-    QObject::connect(&instance, &zf::ui::SingleInstance::handedOver, &window,
-                     [&window](const QString& file) {
-                         window.OpenHandedFile(QFile::encodeName(file).toStdString());
-                     });
+    QObject::connect(
+        &instance, &zf::ui::SingleInstance::handedOver, &window,
+        [&window](const QByteArray& file) { window.OpenHandedFile(file.toStdString()); });
     window.StartupLoad(argument);
     // Without a window manager a maximised window keeps its size: start
     // with the whole screen.

@@ -9,7 +9,6 @@
 #include "program/printing_ui.h"
 
 #include <cstdio>
-#include <filesystem>
 
 namespace zfield {
 
@@ -19,9 +18,9 @@ namespace {
 // background by name; a 2.0 project stores the folder whole and the
 // background as an object at the centre.
 void CompleteIniProject(zf::ProjectData& data, const std::string& path) {
-    std::error_code ignored;
-    std::string absolute = std::filesystem::absolute(path, ignored).string();
-    data.folder = zf::ToStoredPath(zf::FolderPart(absolute) + zf::ToNativePath(data.folder));
+    const std::string folder =
+        zf::FolderPart(zf::AbsolutePath(path)) + zf::ToNativePath(data.folder);
+    data.folder = zf::ToStoredPath(zf::AbsolutePath(folder));
     if (!data.background.empty()) {
         zf::ProjectObject background;
         background.kind = zf::objectkind::Background;
@@ -34,9 +33,13 @@ void CompleteIniProject(zf::ProjectData& data, const std::string& path) {
 
 // A 1.0 project's folder is where the file lies, whatever it stored.
 void CompleteV1Project(zf::ProjectData& data, const std::string& path) {
-    std::error_code ignored;
-    data.folder =
-        zf::ToStoredPath(zf::FolderPart(std::filesystem::absolute(path, ignored).string()));
+    data.folder = zf::ToStoredPath(zf::FolderPart(zf::AbsolutePath(path)));
+}
+
+// What convert writes must open again: checked on the bytes before they
+// are written, so that a refused file is never left behind.
+int Refused(const std::string& out) {
+    return Fail(kExitFailed, "convert", "the converted file would not open again: " + out);
 }
 
 } // namespace
@@ -58,11 +61,18 @@ int ConvertCommand(const Args& args) {
             CompleteIniProject(data, in);
         else if (data.form == zf::ProjectForm::V1)
             CompleteV1Project(data, in);
-        return zf::SaveLoadableFile(ui, out, zf::WriteProjectV2(data)) ? kExitOk : kExitFailed;
+        const std::vector<std::uint8_t> project = zf::WriteProjectV2(data);
+        zf::ProjectData check;
+        if (!zf::ParseProjectV2(project, check))
+            return Refused(out);
+        return zf::SaveLoadableFile(ui, out, project) ? kExitOk : kExitFailed;
     }
     zf::GoEditor editor(ui);
     if (!zf::OpenGoProgram(editor, in, true))
         return kExitFailed;
+    zf::GoEditor check(ui);
+    if (!zf::ReadGoProgramV2(check, zf::WriteGoProgramV2(editor), out))
+        return Refused(out);
     return zf::SaveGoProgramAs(editor, out) ? kExitOk : kExitFailed;
 }
 

@@ -126,8 +126,10 @@ bool FileExists(const std::string& path) {
 ReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
                          std::size_t maxSize) {
     out.clear();
-    if (!FileExists(path))
-        return ReadResult::NotFound;
+    if (!FileExists(path)) {
+        struct stat st;
+        return ::stat(path.c_str(), &st) == 0 ? ReadResult::NotAFile : ReadResult::NotFound;
+    }
     FileHandle file = OpenFileForReading(path);
     if (!file.valid())
         return ReadResult::OpenFailed;
@@ -174,7 +176,9 @@ bool WriteFileAtomically(const std::string& given, std::span<const std::uint8_t>
             return false;
         mode = st.st_mode & 07777;
     }
-    std::string temp = path + ".XXXXXX";
+    // A short name of its own: the target's name may be as long as a name
+    // can be, and one with an ending added would be refused.
+    std::string temp = FolderOf(path) + "/.zf-save-XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;

@@ -34,7 +34,8 @@ void CloseFile(FileHandle& file);
 // True for an existing regular file.
 bool FileExists(const std::string& path);
 
-enum class ReadResult { Ok, NotFound, OpenFailed, TooLarge, ReadFailed };
+// NotAFile: the name is there but is a device, a pipe or a folder.
+enum class ReadResult { Ok, NotFound, NotAFile, OpenFailed, TooLarge, ReadFailed };
 
 // Larger files are refused: nothing the program stores comes near it, and a
 // loader must not be made to swallow an arbitrary file.

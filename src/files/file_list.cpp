@@ -1,6 +1,7 @@
 #include "files/file_list.h"
 
 #include "files/paths.h"
+#include "program/instruction.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,7 +40,7 @@ std::vector<std::string> ListFolderFiles(const std::string& folder, std::string_
          it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (name.size() > extension.size() && EndsWithNoCase(name, extension) &&
-            it->is_regular_file(error))
+            IsPlainFileName(name) && it->is_regular_file(error))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end(), LessNoCase);

@@ -8,7 +8,8 @@ namespace zf {
 
 // The names of the files in a folder whose extension matches (".gop",
 // ".bmp"; case is ignored as on Windows), sorted as a sorted list box sorts
-// them: without regard to case. Empty when the folder cannot be read.
+// them: without regard to case. Only names a program or project can store
+// (IsPlainFileName). Empty when the folder cannot be read.
 std::vector<std::string> ListFolderFiles(const std::string& folder, std::string_view extension);
 
 // A name for a new file in a folder that replaces nothing: "untitled.bmp",

@@ -80,6 +80,24 @@ bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node) {
     return r.ok();
 }
 
+// A Go Program that could not be read: the message says why.
+void ReportUnread(GoEditor& editor, ReadResult result) {
+    switch (result) {
+    case ReadResult::NotFound:
+        Warn(editor.ui(), 97);
+        break;
+    case ReadResult::NotAFile:
+        editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramNotAFile);
+        break;
+    case ReadResult::TooLarge:
+        editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramTooLarge);
+        break;
+    default:
+        Warn(editor.ui(), 1050);
+        break;
+    }
+}
+
 void ReportBadFile(GoEditor& editor, bool reportErrors) {
     if (reportErrors)
         Warn(editor.ui(), 1026);
@@ -465,8 +483,11 @@ bool ReadForLoad(GoEditor& editor, const std::string& path, bool reportErrors,
     ReadResult result = ReadWholeFile(path, bytes, kMaxGoProgramFileSize);
     if (result == ReadResult::Ok)
         return true;
-    if (reportErrors)
-        Warn(editor.ui(), result == ReadResult::TooLarge ? 1026 : 1050);
+    // The readers themselves know only that the file did not open.
+    if (reportErrors && result == ReadResult::NotFound)
+        Warn(editor.ui(), 1050);
+    else if (reportErrors)
+        ReportUnread(editor, result);
     return false;
 }
 
@@ -544,25 +565,16 @@ bool OpenGoProgram(GoEditor& editor, const std::string& path, bool reportErrors)
         return true;
     }
     std::vector<std::uint8_t> bytes;
-    switch (ReadWholeFile(path, bytes, kMaxGoProgramFileSize)) {
-    case ReadResult::Ok:
+    const ReadResult read = ReadWholeFile(path, bytes, kMaxGoProgramFileSize);
+    if (read == ReadResult::Ok) {
         if (!OpenGoProgramBytes(editor, bytes, path, reportErrors))
             return false;
         SetGoProgramFile(AbsolutePath(path));
         return true;
-    case ReadResult::NotFound:
-        if (reportErrors)
-            Warn(editor.ui(), 97);
-        return false;
-    case ReadResult::TooLarge:
-        if (reportErrors)
-            Warn(editor.ui(), 1026);
-        return false;
-    default:
-        if (reportErrors)
-            Warn(editor.ui(), 1050);
-        return false;
     }
+    if (reportErrors)
+        ReportUnread(editor, read);
+    return false;
 }
 
 bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {
@@ -591,7 +603,7 @@ std::vector<std::string> ListFileChoices(const std::string& folder, std::string_
     std::vector<std::string> names;
     if (DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str())) {
         while (dirent* entry = ::readdir(dir))
-            if (MatchesPattern(entry->d_name, pattern) &&
+            if (MatchesPattern(entry->d_name, pattern) && IsPlainFileName(entry->d_name) &&
                 FileExists(JoinPath(folder, entry->d_name)))
                 names.emplace_back(entry->d_name);
         ::closedir(dir);

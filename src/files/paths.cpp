@@ -69,13 +69,18 @@ bool ClimbsOut(std::string_view path) {
 }
 
 std::string AbsolutePath(std::string_view path) {
-    if (path.empty() || path.front() == kFolderSeparator)
-        return std::string(path);
-    std::vector<char> buffer(4096);
-    if (getcwd(buffer.data(), buffer.size()) == nullptr)
-        return std::string(path);
-    // "user/../p.zfp" becomes "p.zfp", so that the folder shown is plain.
-    return std::filesystem::path(JoinPath(buffer.data(), path)).lexically_normal().string();
+    if (path.empty())
+        return {};
+    std::string absolute(path);
+    if (path.front() != kFolderSeparator) {
+        std::vector<char> buffer(4096);
+        if (getcwd(buffer.data(), buffer.size()) == nullptr)
+            return absolute;
+        absolute = JoinPath(buffer.data(), path);
+    }
+    // "user/../p.zfp" becomes "p.zfp": a stored path never climbs, and the
+    // folder shown is plain.
+    return std::filesystem::path(absolute).lexically_normal().string();
 }
 
 std::string FolderPart(std::string_view path) {

@@ -24,8 +24,8 @@ std::string ToStoredPath(std::string_view native);
 // True when a path has a ".." part, with either separator.
 bool ClimbsOut(std::string_view path);
 
-// A native path made absolute against the current directory, ".." parts
-// taken away ("" stays "").
+// A native path made absolute against the current directory, with its "."
+// and ".." parts resolved ("" stays "").
 std::string AbsolutePath(std::string_view path);
 
 // Everything up to and including the last separator ("" when none).

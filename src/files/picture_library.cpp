@@ -5,6 +5,7 @@
 #include "files/bitmap.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
+#include "program/instruction.h"
 #include "program/key_entry.h"
 #include "program/string_table.h"
 
@@ -211,7 +212,8 @@ std::string CreateLibraryPicture(UserInterface& ui, int category) {
 LibraryDrop DropLibraryPicture(UserInterface& ui, ZarnikState& state, GraphicObjectList& objects,
                                int category, const std::string& fileName, int px, int py,
                                int widthPx, int heightPx, std::int16_t* pen) {
-    if (fileName.empty() || px < 0 || py < 0 || px >= widthPx || py >= heightPx)
+    if (fileName.empty() || !IsPlainFileName(fileName) || px < 0 || py < 0 || px >= widthPx ||
+        py >= heightPx)
         return LibraryDrop::Nothing;
     const int half = PixelsPerStep(state) / 2;
     const bool onRobot = std::abs(px - MmToPixels(state, state.x)) <= half &&

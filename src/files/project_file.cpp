@@ -75,7 +75,8 @@ std::string FirstShapeFile(const std::string& folder) {
     std::vector<std::string> names;
     if (DIR* dir = ::opendir(folder.c_str())) {
         while (dirent* entry = ::readdir(dir))
-            if (MatchesPattern(entry->d_name, "*.bmp") && FileExists(folder + entry->d_name))
+            if (MatchesPattern(entry->d_name, "*.bmp") && IsPlainFileName(entry->d_name) &&
+                FileExists(folder + entry->d_name))
                 names.emplace_back(entry->d_name);
         ::closedir(dir);
     }
@@ -735,9 +736,17 @@ bool OpenPredefinedProject(ProjectScene& scene, const std::string& path, const s
     auto choose = [&](const std::string& copy, const std::string& kept) {
         return ChooseChangedCopy(scene, copy, kept);
     };
-    const std::optional<PredefinedCopy> copy = CopyPredefinedProject(path, relpath, choose);
+    WorkFolderProblem problem;
+    const std::optional<PredefinedCopy> copy =
+        CopyPredefinedProject(path, relpath, choose, &problem);
     if (!copy) {
-        Warn(scene.ui(), 1088, {path});
+        if (problem.noWorkFolder)
+            scene.ui().WarningBox(kUnnumbered, unnumbered::kNoWorkFolder);
+        else if (!problem.unwritable.empty())
+            scene.ui().WarningBox(
+                kUnnumbered, FormatText(unnumbered::kWorkFolderNotWritable, {problem.unwritable}));
+        else
+            Warn(scene.ui(), 1088, {path});
         return false;
     }
     // The tree copy stops at a folder that is there already, as after
@@ -816,8 +825,12 @@ bool OpenProject(ProjectScene& scene, const std::string& given, bool reportError
         if (reportErrors)
             Warn(scene.ui(), 1072);
         return false;
+    case ReadResult::NotAFile:
+        if (reportErrors)
+            scene.ui().WarningBox(kUnnumbered, unnumbered::kProjectNotAFile);
+        return false;
     case ReadResult::TooLarge:
-        Warn(scene.ui(), 1088, {path});
+        scene.ui().WarningBox(kUnnumbered, unnumbered::kProjectTooLarge);
         return false;
     default:
         if (reportErrors)

@@ -2,6 +2,7 @@
 
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "program/instruction.h"
 #include "program/unnumbered_texts.h"
 
 #include <dirent.h>
@@ -40,11 +41,10 @@ std::string CurrentDirectory() {
 }
 
 // Relative folders are fixed against the current directory now, since the
-// program changes directory later.
+// program changes directory later; ".." is resolved, since a stored folder
+// must never climb.
 std::string AbsoluteFolder(const std::string& folder) {
-    if (!folder.empty() && folder.front() == kFolderSeparator)
-        return folder;
-    return CurrentDirectory() + folder;
+    return folder.empty() ? CurrentDirectory() : WithSeparator(AbsolutePath(folder));
 }
 
 bool ChangeDirectory(const std::string& folder) {
@@ -353,14 +353,42 @@ std::string FreeOldCopyName(const std::string& copy) {
     }
 }
 
+bool SameContents(const std::string& a, const std::string& b) {
+    std::vector<std::uint8_t> first, second;
+    return ReadWholeFile(a, first) != ReadResult::Ok ||
+           ReadWholeFile(b, second) != ReadResult::Ok || first == second;
+}
+
+// Starting afresh: each file of the original whose copy was changed (the
+// Go Program above all) is kept under a free "(old)" name and copied again.
+void RenewChangedCopies(const std::string& destination, const std::string& source) {
+    for (const std::string& name : FolderEntries(source, "*.*")) {
+        const std::string from = JoinPath(source, name);
+        const std::string to = JoinPath(destination, name);
+        struct stat link;
+        if (lstat(from.c_str(), &link) != 0)
+            continue;
+        if (S_ISDIR(link.st_mode))
+            RenewChangedCopies(to, from);
+        else if (S_ISREG(link.st_mode) && PathExists(to) && !SameContents(from, to) &&
+                 ::rename(to.c_str(), FreeOldCopyName(to).c_str()) == 0)
+            CopyFileNoReplace(from, to);
+    }
+}
+
 } // namespace
 
 std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
                                                     std::string_view relpath,
-                                                    const ChangedCopyChoice& choose) {
+                                                    const ChangedCopyChoice& choose,
+                                                    WorkFolderProblem* problem) {
+    WorkFolderProblem ignored;
+    if (!problem)
+        problem = &ignored;
     std::optional<std::string> work = GetMyDocsZarnikfieldFolder();
     if (!work) {
         LogText("GetMyDocsZarnikfieldFolder() failed");
+        problem->noWorkFolder = true;
         return std::nullopt;
     }
     std::string relative = ToNativePath(relpath);
@@ -371,8 +399,11 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
         return std::nullopt;
     }
     CreateFolders(*work);
-    if (!DirectoryExists(*work))
+    if (!DirectoryExists(*work) || ::access(work->c_str(), W_OK) != 0) {
         LogText("cannot create the work folder");
+        problem->unwritable = *work;
+        return std::nullopt;
+    }
     for (int level = 1;; ++level) {
         std::optional<std::string> partial = GetPathAtLevel(relative, level);
         if (!partial)
@@ -411,9 +442,12 @@ std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
             result.usersCopy = true;
             return result;
         case Answer::No:
-            if (::rename(result.path.c_str(), kept.c_str()) == 0)
+            if (::rename(result.path.c_str(), kept.c_str()) == 0) {
+                RenewChangedCopies(destination, source);
                 break;
+            }
             LogText("cannot keep the changed copy");
+            problem->unwritable = *work;
             return std::nullopt;
         default:
             result.cancelled = true;
@@ -422,6 +456,7 @@ std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
     }
     if (!WriteFileAtomically(result.path, bytes)) {
         LogText("cannot copy the project file");
+        problem->unwritable = *work;
         return std::nullopt;
     }
     return result;
@@ -442,9 +477,12 @@ int CountFolderFiles(std::string_view subFolder, std::string_view pattern) {
 std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string_view pattern) {
     const std::string folder = ResolvePath(gProjectFolder + std::string(subFolder));
     std::vector<std::string> names = FolderEntries(folder, pattern);
+    // A name the project could not store again ("A:star.bmp" reads as a
+    // drive) is not offered.
     std::erase_if(names, [&](const std::string& name) {
         struct stat entry;
-        return stat(JoinPath(folder, name).c_str(), &entry) != 0 || !S_ISREG(entry.st_mode);
+        return !IsPlainFileName(name) || stat(JoinPath(folder, name).c_str(), &entry) != 0 ||
+               !S_ISREG(entry.st_mode);
     });
     return names;
 }

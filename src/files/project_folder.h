@@ -79,17 +79,26 @@ struct PredefinedCopy {
 // under): Yes opens it, No starts afresh, Cancel opens nothing.
 using ChangedCopyChoice = std::function<Answer(const std::string&, const std::string&)>;
 
+// Why a predefined project could not be copied: there is no work folder
+// (no home), or the folder named cannot be written (read-only, full).
+struct WorkFolderProblem {
+    bool noWorkFolder = false;
+    std::string unwritable;
+};
+
 // Copies a predefined project into the work folder: the data under
 // `relpath` (its stored `project`/`relpath` value) and the project file
 // itself. A copy of the project file that differs from the original holds
 // the user's work and is never overwritten: `choose` opens it, or keeps it
-// under a free name "NAME (old).zfp" before the original is copied again.
+// under a free name "NAME (old).zfp" before the original is copied again,
+// and so every changed copy of the data (its Go Program, its pictures).
 // Nothing when there is no work folder, relpath would lead outside it or
-// the file cannot be copied. Leaves the current directory at the copied
-// data folder.
+// the file cannot be copied; `problem` then says what the work folder
+// lacked. Leaves the current directory at the copied data folder.
 std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
                                                     std::string_view relpath,
-                                                    const ChangedCopyChoice& choose);
+                                                    const ChangedCopyChoice& choose,
+                                                    WorkFolderProblem* problem = nullptr);
 
 // The project file's step of CopyPredefinedProject: its copy in `folder`,
 // with the same care for a copy the user changed.
@@ -101,7 +110,8 @@ std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
 // when the folder cannot be entered or nothing matches.
 int CountFolderFiles(std::string_view subFolder, std::string_view pattern);
 // The files (not folders) matching the pattern in a sub-folder of the
-// project folder, in the order CountFolderFiles counts them.
+// project folder, in the order CountFolderFiles counts them; only names a
+// program or project can store (IsPlainFileName).
 std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string_view pattern);
 
 // Where a file named by a project lives: a bare name is looked up in the

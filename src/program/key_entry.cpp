@@ -415,6 +415,10 @@ KeyStatus GraphicKey(GoEditor& e, int key, const KeyArgument& argument) {
                 return status::Refused;
         }
     }
+    // A picture the program could not store and open again is not keyed.
+    const bool picture = key == key::SetShape || key == key::PlaceStamp || key == key::PenDown;
+    if (picture && !IsPlainFileName(argument.name))
+        return status::Refused;
     GoInstruction* in = e.NewInstruction(static_cast<std::uint8_t>(key));
     in->complete = 1;
     switch (key) {

@@ -60,6 +60,29 @@ inline constexpr const char* kChangedCopyQuestion =
     "No starts afresh from the original project; your copy is kept as\n%s\n"
     "Cancel opens nothing.";
 
+// Starting the desktop program when it cannot run; the second takes the
+// folder of its lock file as %s.
+inline constexpr const char* kAlreadyRunningNoAnswer =
+    "Zarnikfield is already running, but it does not answer.\n"
+    "Close it, then start Zarnikfield again.";
+inline constexpr const char* kCannotWriteLock =
+    "Zarnikfield cannot start: it cannot write in this folder:\n%s";
+
+// A predefined project cannot be copied into the work folder; the second
+// takes the folder as %s.
+inline constexpr const char* kNoWorkFolder =
+    "Zarnikfield has no Work folder to copy this project into:\n"
+    "no home folder is set.\n\nProject not opened.";
+inline constexpr const char* kWorkFolderNotWritable =
+    "Zarnikfield cannot write in its Work folder:\n%s\n\nProject not opened.";
+
+// Opening a file that is no plain file (a device, a pipe, a folder) or is
+// larger than any the program writes.
+inline constexpr const char* kGoProgramNotAFile = "Specified Go Program is not a file.";
+inline constexpr const char* kGoProgramTooLarge = "Specified Go Program is too large to open.";
+inline constexpr const char* kProjectNotAFile = "Specified Project is not a file.";
+inline constexpr const char* kProjectTooLarge = "Specified Project is too large to open.";
+
 // Starting the paint package; the last takes the start result as %d.
 inline constexpr const char* kPaintFileNotFound =
     "Paint package could not be started.\n"

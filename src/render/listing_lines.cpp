@@ -4,6 +4,7 @@
 #include "program/string_table.h"
 #include "render/artwork.h"
 #include "render/bitmap_drawing.h"
+#include "render/display_text.h"
 #include "render/key_pictures.h"
 #include "render/zarnik_sprite.h"
 
@@ -71,9 +72,12 @@ int GraphicTextGap(int iconSize) {
     return std::max(3, iconSize / 4);
 }
 
-// A text line as the listing writes it: line breaks become spaces.
-QString OneLine(const std::string& text) {
-    QString line = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// A text line as the listing writes it: line breaks become spaces. Texts
+// of text objects are 8-bit characters, names of files are file names.
+QString OneLine(const GoInstruction& in, const std::string& text) {
+    QString line = in.opcode == op::PlaceText
+                       ? QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+                       : DisplayName(text);
     line.replace(QLatin1String("\r\n"), QLatin1String(" "));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -106,7 +110,7 @@ int DrawGraphicLine(QPainter& painter, const GoInstruction& in, int x, int y,
         return x;
     painter.setFont(GraphicTextFont(s));
     const QFontMetrics metrics(painter.font());
-    const QString line = OneLine(text);
+    const QString line = OneLine(in, text);
     const int left = x + GraphicTextGap(s);
     const int top = y + (s - metrics.height()) / 2;
     const int width = metrics.horizontalAdvance(line);
@@ -201,7 +205,7 @@ int InstructionLineWidth(const GoInstruction& in, const ListingStyle& style) {
         const std::string text = GraphicLineText(in, style.floor);
         if (!text.empty())
             width += GraphicTextGap(s) +
-                     QFontMetrics(GraphicTextFont(s)).horizontalAdvance(OneLine(text));
+                     QFontMetrics(GraphicTextFont(s)).horizontalAdvance(OneLine(in, text));
         return width;
     }
     if (in.opcode == op::RepeatEnd || in.opcode == op::ProcedureEnd)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -115,6 +116,22 @@ TEST_F(Zfield, RelativePathsAreTakenFromWhereZfieldWasStarted) {
     Outcome o = Run("run --project ../x/proj/p.zfp square.gop --instant", dir / "user");
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out.rfind("robot: 1500 900 0\n", 0), 0u) << o.out;
+
+    // A converted project stores its folder whole, without "..", and opens.
+    o = Run("convert ../x/proj/p.zfp converted.zfp", dir / "user");
+    EXPECT_EQ(o.status, 0) << o.err;
+    o = Run("show converted.zfp", dir / "user");
+    EXPECT_EQ(o.status, 0) << o.err;
+    std::string stored = (dir / "x/proj").string();
+    std::replace(stored.begin(), stored.end(), '/', '\\');
+    EXPECT_NE(o.out.find("project folder: " + stored), std::string::npos) << o.out;
+    EXPECT_EQ(o.out.find(".."), std::string::npos) << o.out;
+    // One that would not open again is not written.
+    WriteText(project / "bad.zfp", "[floor size]\r\nx=10\r\n[background]\r\ndef=A:b.bmp\r\n");
+    o = Run("convert ../x/proj/bad.zfp bad.zfp", dir / "user");
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err, "");
+    EXPECT_FALSE(fs::exists(dir / "user/bad.zfp"));
 #ifdef ZF_WITH_RENDER
     o = Run("run --project ../x/proj/p.zfp --keys 'FD 1' --instant -o here.png", dir / "user");
     EXPECT_EQ(o.status, 0) << o.err;

@@ -1,3 +1,4 @@
+#include "desktop/frame/link_progress.h"
 #include "desktop/frame/single_instance.h"
 #include "program/string_table.h"
 #include "program/texts.h"
@@ -5,10 +6,16 @@
 #include "desktop_fixture.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <future>
+#include <thread>
 
 namespace zf::ui {
 namespace {
@@ -58,7 +65,7 @@ TEST_F(SingleInstanceStart, ASecondStartWithAFileOpensItInTheFirstWithThePlainPr
     MakeWindow();
     window->StartupLoad("");
     QObject::connect(&first, &SingleInstance::handedOver, window.get(),
-                     [&](const QString& file) { window->OpenHandedFile(file.toStdString()); });
+                     [&](const QByteArray& file) { window->OpenHandedFile(file.toStdString()); });
     KeySequence(editor(), "FD 1");
     editor().modified = 1;
 
@@ -87,9 +94,105 @@ TEST_F(SingleInstanceStart, ALockLeftByACrashedStartDoesNotBlock) {
     ASSERT_EQ(next.Claim(""), SingleInstance::Start::First);
     bool forward = false;
     QObject::connect(&next, &SingleInstance::handedOver,
-                     [&](const QString& file) { forward = file.isEmpty(); });
+                     [&](const QByteArray& file) { forward = file.isEmpty(); });
     EXPECT_EQ(LaterStart({}), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return forward; }, 10000));
+}
+
+// A file handed over while Send or Get waits for the robot, or while a box
+// waits for an answer, must not change the program under them: it is
+// opened once they are done.
+TEST_F(SingleInstanceStart, AHandedFileWaitsForATransferAndForAModalBox) {
+    MakeWindow();
+    window->StartupLoad("");
+    auto named = [&](const char* file) {
+        return [&, file] {
+            const GoInstruction* head = editor().Head(GO_LIST);
+            return head && head->opcode == op::GoProgramHeader &&
+                   std::string_view(NameTable().Get(head->nameId)) == file;
+        };
+    };
+    auto square = named(ZF_SOURCE_EXAMPLES "/square.gop");
+    std::promise<void> release;
+    std::future<void> released = release.get_future();
+    bool openedDuringTransfer = true;
+    QTimer::singleShot(0, window.get(), [&] {
+        window->OpenHandedFile(ZF_SOURCE_EXAMPLES "/square.gop");
+        openedDuringTransfer = square();
+        release.set_value();
+    });
+    RunLinkTransfer(window.get(), doc().ui, "Sending", [&](UserInterface&) {
+        released.wait();
+        return 1;
+    });
+    EXPECT_FALSE(openedDuringTransfer);
+    EXPECT_TRUE(QTest::qWaitFor(square, 10000));
+
+    auto star = named(ZF_SOURCE_EXAMPLES "/star.gop");
+    QMessageBox box(QMessageBox::Warning, "Zarnikfield", "Program copied to Zarnik.",
+                    QMessageBox::Ok, window.get());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    window->OpenHandedFile(ZF_SOURCE_EXAMPLES "/star.gop");
+    EXPECT_FALSE(star());
+    box.close();
+    EXPECT_TRUE(QTest::qWaitFor(star, 10000));
+}
+
+// A lock file the test writes itself, as a full disk or another program
+// could leave it: empty, garbled, or naming a process that is no
+// Zarnikfield. None may keep the program from starting.
+TEST_F(SingleInstanceStart, ALockNoRunningStartHoldsIsStaleWhateverItSays) {
+    const QString lockPath = runtime.filePath("zarnikfield.lock");
+    for (const QByteArray& contents :
+         {QByteArray(), QByteArray("\xff\x00garbage"), QByteArray("1\ninit\nelsewhere\n")}) {
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(contents);
+        lock.close();
+        SingleInstance next(runtime.path());
+        EXPECT_EQ(next.Claim(""), SingleInstance::Start::First) << contents.toStdString();
+    }
+    // A lock held by a running start is never taken away from it.
+    SingleInstance running(runtime.path());
+    ASSERT_EQ(running.Claim(""), SingleInstance::Start::First);
+    QLockFile other(lockPath);
+    EXPECT_FALSE(other.removeStaleLockFile());
+    EXPECT_TRUE(QFileInfo::exists(lockPath));
+}
+
+TEST_F(SingleInstanceStart, AStartThatCannotLockSaysWhereAndWhy) {
+    // A folder that cannot be made: its parent is a file.
+    QFile file(runtime.filePath("plain"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    SingleInstance blocked(runtime.filePath("plain/run"));
+    EXPECT_EQ(blocked.Claim(""), SingleInstance::Start::Failed);
+    EXPECT_EQ(blocked.failure(), "Zarnikfield cannot start: it cannot write in this folder:\n" +
+                                     runtime.filePath("plain/run").toStdString());
+}
+
+// Names are bytes: one that is not UTF-8, with a line break in it, reaches
+// the running window unchanged.
+TEST_F(SingleInstanceStart, AHandedOverNameKeepsItsBytes) {
+    SingleInstance first(runtime.path());
+    ASSERT_EQ(first.Claim(""), SingleInstance::Start::First);
+    QByteArray received;
+    bool arrived = false;
+    QObject::connect(&first, &SingleInstance::handedOver, [&](const QByteArray& file) {
+        received = file;
+        arrived = true;
+    });
+    const std::string name = "/tmp/caf\xe9\nnew.gop";
+    SingleInstance::Start later = SingleInstance::Start::First;
+    std::thread second([&] {
+        SingleInstance next(runtime.path());
+        later = next.Claim(name);
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return arrived; }, 10000));
+    second.join();
+    EXPECT_EQ(later, SingleInstance::Start::HandedOver);
+    EXPECT_EQ(received.toStdString(), name);
 }
 
 } // namespace

@@ -46,6 +46,10 @@ TEST(FilePrimitives, WholeFileReadsRefuseWhatIsMissingOrTooLarge) {
     EXPECT_TRUE(bytes.empty());
     EXPECT_EQ(ReadWholeFile(dir / "big", bytes, 100), ReadResult::Ok);
     EXPECT_EQ(bytes.size(), 100u);
+    // A pipe or a folder is there, but is no file.
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile(dir / "pipe", bytes), ReadResult::NotAFile);
+    EXPECT_EQ(ReadWholeFile(dir.path(), bytes), ReadResult::NotAFile);
 }
 
 TEST(AtomicSave, ReplacesFilesKeepingModeAndLinksAndLeavesNoTemporaryFile) {
@@ -72,6 +76,11 @@ TEST(AtomicSave, ReplacesFilesKeepingModeAndLinksAndLeavesNoTemporaryFile) {
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path()))
         ++entries;
     EXPECT_EQ(entries, 2);
+
+    // A name as long as a name can be saves as well as a short one.
+    const std::string longest = dir / (std::string(251, 'n') + ".gop");
+    EXPECT_TRUE(WriteFileAtomically(longest, std::vector<std::uint8_t>{4}));
+    EXPECT_EQ(BytesOf(longest), std::vector<std::uint8_t>{4});
 }
 
 TEST(AtomicSave, AFailedSaveKeepsThePreviousFile) {

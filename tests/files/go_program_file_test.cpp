@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace zf {
 namespace {
@@ -207,6 +208,18 @@ TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused)
     test::WriteBytesTo(dir / "short.gop", std::vector<std::uint8_t>(79));
     EXPECT_FALSE(OpenGoProgram(editor, dir / "short.gop", true));
     EXPECT_EQ(ui.lastWarning(), Text(1026));
+    // Each refusal says what is wrong: a pipe, a folder, a file too large.
+    ASSERT_EQ(::mkfifo((dir / "pipe.gop").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir / "folder.gop");
+    for (const char* name : {"pipe.gop", "folder.gop"}) {
+        EXPECT_FALSE(OpenGoProgram(editor, dir / name, true));
+        EXPECT_EQ(ui.lastWarning(), "Specified Go Program is not a file.") << name;
+    }
+    std::vector<std::uint8_t> large(kMaxGoProgramFileSize + 1);
+    PutText(large, 0, kGoProgramV2Header);
+    test::WriteBytesTo(dir / "large.gop", large);
+    EXPECT_FALSE(OpenGoProgram(editor, dir / "large.gop", true));
+    EXPECT_EQ(ui.lastWarning(), "Specified Go Program is too large to open.");
     // The lists were not touched by the refused opens.
     EXPECT_NE(editor.Head(GO_LIST), nullptr);
 

@@ -1,7 +1,10 @@
 #include "files/picture_library.h"
 
 #include "file_test_support.h"
+#include "files/file_list.h"
+#include "files/go_program_file.h"
 #include "files/project_folder.h"
+#include "program/key_entry.h"
 #include "program/string_table.h"
 #include "support/recorder.h"
 
@@ -34,6 +37,36 @@ TEST_F(PictureFolder, ListsPicturesInFolderOrder) {
               (std::vector<std::string>{"apple.BMP", "Tree.bmp"}));
     EXPECT_TRUE(CategoryPictures(library::Pens).empty());
     EXPECT_TRUE(CategoryPictures(library::NoCategory).empty());
+}
+
+// "A:star.bmp" is a legal file name here, but reads as a drive in a stored
+// project: no way in may take it, so nothing is saved that will not open.
+TEST_F(PictureFolder, NamesAProjectCouldNotStoreNeverEnter) {
+    Touch("objects/A:star.bmp");
+    Touch("objects/a\\b.bmp");
+    Touch("objects/star.bmp");
+    Touch("backgnds/C:park.bmp");
+    EXPECT_EQ(CategoryPictures(library::Stamps), (std::vector<std::string>{"star.bmp"}));
+    EXPECT_TRUE(ListFolderFiles(dir / "backgnds", ".bmp").empty());
+    EXPECT_TRUE(ListFileChoices(dir / "backgnds", "*.bmp").empty());
+
+    test::Recorder ui;
+    ZarnikState state;
+    GraphicObjectList objects;
+    EXPECT_EQ(
+        DropLibraryPicture(ui, state, objects, library::Stamps, "A:star.bmp", 10, 10, 300, 300),
+        LibraryDrop::Nothing);
+    EXPECT_EQ(
+        DropLibraryPicture(ui, state, objects, library::Shapes, "A:star.bmp", 150, 150, 300, 300),
+        LibraryDrop::Nothing);
+    EXPECT_TRUE(objects.empty());
+    GoEditor editor(ui);
+    const int lines = editor.LineCount(GO_LIST);
+    KeyArgument picture;
+    picture.name = "A:star.bmp";
+    for (int key : {key::SetShape, key::PlaceStamp, key::PenDown})
+        EXPECT_EQ(EditorKey(editor, key, picture), status::Refused) << key;
+    EXPECT_EQ(editor.LineCount(GO_LIST), lines);
 }
 
 // Create never writes over a drawing made earlier, whatever its letter case.

@@ -488,8 +488,13 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     for (const char* sub : kProjectSubFolders)
         std::filesystem::create_directory(data + sub);
     test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
-    const std::string path = WriteIni(
-        dir, "prog/one.zfp", "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n");
+    GoEditor program(ui);
+    program.NewInstruction(op::Forward)->digits[0] = 2;
+    ASSERT_TRUE(SaveGoProgramAs(program, data + "walk.gop"));
+    const std::string path =
+        WriteIni(dir, "prog/one.zfp",
+                 "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n"
+                 "[go program]\r\ndef=walk.gop\r\n");
     ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
     ProjectScene scene = Scene();
     ASSERT_TRUE(OpenProject(scene, path, true));
@@ -497,9 +502,11 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     const std::string work = dir / "docs/Zarnikfield Work/";
     EXPECT_EQ(GetProjectFolder(), work + "lessons/one/");
     EXPECT_EQ(state.x, 1800);
-    // The child moves the robot and saves the copy as the program saves.
+    // The child moves the robot, changes the Go Program and saves both.
     const std::string copy = work + "one.zfp";
     SetZarnikPosition(scene, 2400, 600);
+    editor.Last(GO_LIST)->opcode = op::Back;
+    ASSERT_TRUE(SaveGoProgramAs(editor, work + "lessons/one/walk.gop"));
     ASSERT_TRUE(SaveProjectAs(scene, copy));
     const std::vector<std::uint8_t> saved = test::BytesOf(copy);
 
@@ -514,6 +521,10 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     ::unsetenv("XDG_DOCUMENTS_DIR");
     EXPECT_EQ(state.x, 1800);
     EXPECT_EQ(test::BytesOf(work + "one (old).zfp"), saved);
+    // Afresh means the original Go Program too; the child's is kept beside it.
+    EXPECT_EQ(editor.Last(GO_LIST)->opcode, op::Forward);
+    EXPECT_EQ(test::BytesOf(work + "lessons/one/walk.gop"), test::BytesOf(data + "walk.gop"));
+    EXPECT_TRUE(FileExists(work + "lessons/one/walk (old).gop"));
     ASSERT_EQ(ui.questions.size(), 3u);
     EXPECT_NE(ui.questions[0].text.find(copy), std::string::npos);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
@@ -521,6 +532,22 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     // Without relpath a predefined project is not one.
     EXPECT_FALSE(Open(WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n")));
     EXPECT_EQ(ui.lastWarningId(), 1088);
+
+    // A work folder that cannot be written is named; the project is not
+    // blamed for it. Here the documents folder would lie inside a file.
+    test::WriteBytesTo(dir / "plain", {1});
+    ::setenv("XDG_DOCUMENTS_DIR", (dir / "plain/docs").c_str(), 1);
+    EXPECT_FALSE(OpenProject(scene, path, true));
+    EXPECT_EQ(ui.lastWarning(), "Zarnikfield cannot write in its Work folder:\n" +
+                                    (dir / "plain/docs/Zarnikfield Work") +
+                                    "\n\nProject not opened.");
+    ::unsetenv("XDG_DOCUMENTS_DIR");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::unsetenv("HOME");
+    EXPECT_FALSE(OpenProject(scene, path, true));
+    ::setenv("HOME", home.c_str(), 1);
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kNoWorkFolder);
+    EXPECT_EQ(state.x, 1800);
 }
 
 TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
@@ -553,6 +580,21 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
 
 TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
     std::filesystem::create_directories(dir / "user");
+    std::filesystem::current_path(dir / "user");
+    // A Go Program given with ".." on the command line: the project saved
+    // after it stores no "..", and opens again with it.
+    FillScene();
+    ProjectScene scene = Scene();
+    ASSERT_TRUE(StartupLoad(scene, "../user/../walk.gop"));
+    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_EQ(NameTable().Get(editor.Head(GO_LIST)->nameId), dir / "walk.gop");
+    ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
+    ui.clear();
+    Loaded to(ui);
+    ASSERT_TRUE(to.Open(dir / "p.zfp"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+
     WriteIni(dir, "i.zfp", "[zarnik pos]\r\nx=1\r\n[zarnik shapes]\r\ndef=a.bmp\r\n");
     // Opening changes the current directory on the way.
     SetProjectFolderFromPath(dir / "prog/");

@@ -3,18 +3,19 @@
 #include "desktop/dialogs/dialog_parts.h"
 #include "files/file_list.h"
 #include "files/go_program_file.h"
+#include "files/paths.h"
 #include "program/editor.h"
 #include "render/bitmap_drawing.h"
+#include "render/display_text.h"
 #include "render/listing_lines.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <filesystem>
 
 namespace zf::ui {
 
@@ -49,6 +50,10 @@ QImage GoProgramPreview(const std::string& path, const std::string& folder) {
     return picture;
 }
 
+std::string NameOf(const QListWidgetItem& item) {
+    return item.data(Qt::UserRole).toByteArray().toStdString();
+}
+
 } // namespace
 
 FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind kind, bool browse)
@@ -63,8 +68,11 @@ FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind k
     grid->addWidget(label, 0, 0);
     grid->addWidget(list_, 1, 0);
     for (const std::string& name :
-         ListFolderFiles(folder, kind == Kind::GoPrograms ? ".gop" : ".bmp"))
-        list_->addItem(QString::fromStdString(name));
+         ListFolderFiles(folder, kind == Kind::GoPrograms ? ".gop" : ".bmp")) {
+        // Shown decoded; the name's own bytes are what is opened.
+        auto* item = new QListWidgetItem(DisplayName(name), list_);
+        item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    }
     if (list_->count() > 0)
         list_->setCurrentRow(0);
 
@@ -111,7 +119,7 @@ void FileListDialog::Take() {
         reject();
         return;
     }
-    chosen_ = (std::filesystem::path(folder_) / item->text().toStdString()).string();
+    chosen_ = JoinPath(folder_, NameOf(*item));
     accept();
 }
 
@@ -120,7 +128,7 @@ void FileListDialog::Browse() {
         this, TextQ(1093), QString::fromStdString(folder_), "GO Program (*.gop)");
     if (path.isEmpty())
         return;
-    chosen_ = path.toStdString();
+    chosen_ = QFile::encodeName(path).toStdString();
     accept();
 }
 
@@ -128,8 +136,7 @@ void FileListDialog::ShowPicture() {
     QImage picture;
     if (const QListWidgetItem* item = list_->currentItem()) {
         // The file itself, small, so that the child sees what it is.
-        const std::string path =
-            (std::filesystem::path(folder_) / item->text().toStdString()).string();
+        const std::string path = JoinPath(folder_, NameOf(*item));
         picture =
             kind_ == Kind::GoPrograms ? GoProgramPreview(path, folder_) : LoadBitmapImage(path);
     }

@@ -6,6 +6,7 @@
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/tone_player.h"
 #include "files/lesson_folder.h"
+#include "render/display_text.h"
 #include "simulation/notes.h"
 
 #include <QFileDialog>
@@ -16,8 +17,9 @@ namespace zf::ui {
 
 namespace {
 
+// Messages may name files, whose names are shown as the system decodes them.
 QString FromCore(const std::string& text) {
-    return QString::fromLatin1(text.c_str());
+    return DisplayMessage(text);
 }
 
 QString Caption() {

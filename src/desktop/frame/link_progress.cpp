@@ -7,6 +7,16 @@
 
 namespace zf::ui {
 
+namespace {
+
+int gTransfers = 0;
+
+} // namespace
+
+bool LinkTransferRunning() {
+    return gTransfers > 0;
+}
+
 int RunLinkTransfer(QWidget* owner, UserInterface& ui, const QString& doing, const LinkWork& work) {
     QProgressDialog box(doing, QString(), 0, 0, owner);
     box.setWindowTitle("Zarnikfield");
@@ -26,8 +36,10 @@ int RunLinkTransfer(QWidget* owner, UserInterface& ui, const QString& doing, con
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     box.show();
+    ++gTransfers;
     loop.exec();
     worker.join();
+    --gTransfers;
     box.hide();
     held.ShowTo(ui);
     return result;

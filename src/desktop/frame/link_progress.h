@@ -14,6 +14,9 @@ namespace zf::ui {
 // ended. The warnings it gave are then shown, in order, through `ui`.
 int RunLinkTransfer(QWidget* owner, UserInterface& ui, const QString& doing, const LinkWork& work);
 
+// True while RunLinkTransfer waits for the robot.
+bool LinkTransferRunning();
+
 // A runner for the link commands that does the above.
 LinkRunner LinkProgress(QWidget* owner, UserInterface& ui, const QString& doing);
 

@@ -4,6 +4,7 @@
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
+#include "desktop/frame/handed_files.h"
 #include "desktop/frame/link_progress.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/session_end.h"
@@ -33,6 +34,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -124,6 +126,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
     session_ = new SessionEnd(this, [this] { return SessionSaveChecks(); });
+    handed_ = new HandedFiles([this](const std::string& path) { OpenHandedFileNow(path); }, this);
     BuildMenus();
     doc_.history.changed = [this] { UpdateUndoActions(); };
     ReadOptions();
@@ -402,6 +405,10 @@ void MainWindow::StartupLoad(const std::string& argument) {
 }
 
 void MainWindow::OpenHandedFile(const std::string& path) {
+    handed_->Hand(path);
+}
+
+void MainWindow::OpenHandedFileNow(const std::string& path) {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();

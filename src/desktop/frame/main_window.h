@@ -36,6 +36,7 @@ enum : int {
 class ChildFrame;
 class GraphicsDrawing;
 class GraphicsLibrary;
+class HandedFiles;
 class GoContainer;
 class HelpCommands;
 class ListView;
@@ -69,7 +70,7 @@ class MainWindow : public QMainWindow {
     void StartupLoad(const std::string& argument);
     // A file handed over by a later start: the window comes forward and
     // opens it as File > Open would, save prompts first; "" only comes
-    // forward.
+    // forward. While a transfer or a modal box is up it waits.
     void OpenHandedFile(const std::string& path);
     // The exit checks; false keeps the program running.
     bool ExitChecks();
@@ -135,6 +136,7 @@ class MainWindow : public QMainWindow {
     // The Procedure window's start place: wide enough for the example
     // programs, over the working area but clear of the robot.
     void PlaceProcedureWindow();
+    void OpenHandedFileNow(const std::string& path);
 
     Document doc_;
     std::string iniPath_;
@@ -149,6 +151,7 @@ class MainWindow : public QMainWindow {
     WorkingAreaCommands* dialogs_;
     SessionEnd* session_;
     QMenu* recentMenu_ = nullptr;
+    HandedFiles* handed_;
     bool closing_ = false;
 };
 

@@ -1,6 +1,11 @@
 #include "desktop/frame/single_instance.h"
 
+#include "files/paths.h"
+#include "program/texts.h"
+#include "program/unnumbered_texts.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -31,27 +36,35 @@ constexpr int kAttempts = 50;
 constexpr qint64 kLongestLine = 65536;
 const QByteArray kAnswer = "ok\n";
 
+// File names are bytes and may hold a line break: the line carries them
+// percent-encoded.
+QByteArray LineFor(const QByteArray& file) {
+    return file.toPercentEncoding() + '\n';
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& folder, QObject* parent)
-    : QObject(parent), socketPath_(QDir(InstanceFolder(folder)).filePath("zarnikfield.socket")),
-      lock_(QDir(InstanceFolder(folder)).filePath("zarnikfield.lock")) {
+    : QObject(parent), folder_(InstanceFolder(folder)),
+      socketPath_(QDir(folder_).filePath("zarnikfield.socket")),
+      lock_(QDir(folder_).filePath("zarnikfield.lock")) {
     // A lock is stale only when its process has gone, never by its age.
     lock_.setStaleLockTime(0);
 }
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstance::Start SingleInstance::Claim(const QString& file) {
+SingleInstance::Start SingleInstance::Claim(const std::string& file) {
     // Made absolute for the running window's own folder, and without ".." so
     // that a bundled project is known as one.
-    const QString absolute =
-        file.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    const std::string absolute = AbsolutePath(file);
+    const QByteArray line = QByteArray::fromStdString(absolute);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        switch (HandOver(absolute)) {
+        switch (HandOver(line)) {
         case HandOverResult::Delivered:
             return Start::HandedOver;
         case HandOverResult::NoAnswer:
+            failure_ = unnumbered::kAlreadyRunningNoAnswer;
             return Start::Failed;
         case HandOverResult::NoInstance:
             break;
@@ -66,18 +79,28 @@ SingleInstance::Start SingleInstance::Claim(const QString& file) {
             server_->listen(socketPath_);
             return Start::First;
         }
+        if (lock_.error() != QLockFile::LockFailedError) {
+            failure_ = FormatText(unnumbered::kCannotWriteLock,
+                                  {QFile::encodeName(folder_).toStdString()});
+            return Start::Failed;
+        }
+        // Nobody answered: a lock that no running start holds is stale, even
+        // when it is empty or unreadable. A live holder keeps it locked, so
+        // the removal fails for it.
+        lock_.removeStaleLockFile();
     }
+    failure_ = unnumbered::kAlreadyRunningNoAnswer;
     return Start::Failed;
 }
 
-SingleInstance::HandOverResult SingleInstance::HandOver(const QString& file) {
+SingleInstance::HandOverResult SingleInstance::HandOver(const QByteArray& file) {
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(kConnectMs))
         return HandOverResult::NoInstance;
     // A running instance that takes the line but never answers is not
     // waited for again.
-    socket.write(file.toUtf8() + '\n');
+    socket.write(LineFor(file));
     QByteArray answer;
     if (socket.waitForBytesWritten(kConnectMs))
         while (!answer.endsWith('\n') && socket.waitForReadyRead(kAnswerMs))
@@ -94,7 +117,7 @@ void SingleInstance::Accept() {
                     socket->abort();
                 return;
             }
-            const QString file = QString::fromUtf8(socket->readLine()).chopped(1);
+            const QByteArray file = QByteArray::fromPercentEncoding(socket->readLine().chopped(1));
             socket->write(kAnswer);
             socket->flush();
             socket->disconnectFromServer();

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class QLocalServer;
 
@@ -13,7 +15,7 @@ namespace zf::ui {
 // One Zarnikfield per user session. The first start holds a lock and
 // listens on a local socket in the runtime folder; a later start hands the
 // running one its file (or nothing, to bring the window forward) and ends.
-// A lock left by a crashed start is taken over.
+// A lock that no running start holds is taken over, whatever it says.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
@@ -23,23 +25,27 @@ class SingleInstance : public QObject {
     explicit SingleInstance(const QString& folder = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // `file` is passed on as an absolute path; "" only brings the window
-    // forward.
-    Start Claim(const QString& file);
+    // `file` is the name's bytes as given, passed on as an absolute path;
+    // "" only brings the window forward.
+    Start Claim(const std::string& file);
+    // Why Claim failed, for the user.
+    const std::string& failure() const { return failure_; }
 
   signals:
-    // Sent after the event loop takes over, never inside the socket's own
-    // handler, so that the receiver may ask questions.
-    void handedOver(const QString& file);
+    // The file's bytes. Sent after the event loop takes over, never inside
+    // the socket's own handler, so that the receiver may ask questions.
+    void handedOver(const QByteArray& file);
 
   private:
     enum class HandOverResult { NoInstance, Delivered, NoAnswer };
-    HandOverResult HandOver(const QString& file);
+    HandOverResult HandOver(const QByteArray& file);
     void Accept();
 
+    QString folder_;
     QString socketPath_;
     QLockFile lock_;
     QLocalServer* server_ = nullptr;
+    std::string failure_;
 };
 
 } // namespace zf::ui

@@ -1,6 +1,7 @@
 #include "desktop/workarea/status_line.h"
 
 #include "program/string_table.h"
+#include "render/display_text.h"
 #include "render/listing_lines.h"
 
 #include <QPainter>
@@ -110,7 +111,7 @@ void StatusLine::paintEvent(QPaintEvent*) {
     p.setPen(pal.color(QPalette::ButtonText));
     if (instruction_)
         p.drawText(QRect(6, 2, 204, height() - 4), Qt::AlignVCenter | Qt::AlignLeft,
-                   QString::fromLatin1(name_.c_str()));
+                   DisplayName(name_));
     const int s = std::max(5, height() - 4);
     ListingStyle style;
     style.iconSize = s;

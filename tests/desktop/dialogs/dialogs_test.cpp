@@ -446,6 +446,24 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
         Push(d, "cancel");
     });
     window->Command(40192);
+    // File names are bytes: UTF-8 ones read as written, and one that is no
+    // UTF-8 at all still opens the very file it names.
+    doc().options.goBrowse = false;
+    for (const char* name : {"caf\xc3\xa9.gop", "caf\xe9.gop"})
+        ASSERT_TRUE(SaveGoProgramAs(*doc().editor, (folder / name).string()));
+    doc().editor->modified = 0;
+    OnDialog<FileListDialog>([](FileListDialog& d) {
+        ASSERT_EQ(d.list()->count(), 5);
+        EXPECT_EQ(d.list()->item(3)->text(), QString::fromUtf8("caf\u00e9.gop"));
+        d.list()->setCurrentRow(4);
+        Push(d, "ok");
+    });
+    window->Command(40192);
+    EXPECT_EQ(NameTable().Get(doc().editor->Head(GO_LIST)->nameId),
+              (folder / "caf\xe9.gop").string());
+    EXPECT_TRUE(shown.empty());
+    // Qt's own clean-up cannot name it.
+    std::filesystem::remove(folder / "caf\xe9.gop");
 }
 
 TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {

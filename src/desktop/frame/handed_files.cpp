@@ -1,0 +1,46 @@
+#include "desktop/frame/handed_files.h"
+
+#include "desktop/frame/link_progress.h"
+
+#include <QApplication>
+
+#include <utility>
+
+namespace zf::ui {
+
+namespace {
+
+// How often a waiting file looks whether the window is free.
+constexpr int kRetryMs = 200;
+
+} // namespace
+
+bool WindowBusy() {
+    return LinkTransferRunning() || QApplication::activeModalWidget() != nullptr;
+}
+
+HandedFiles::HandedFiles(Open open, QObject* parent) : QObject(parent), open_(std::move(open)) {
+    retry_.setInterval(kRetryMs);
+    connect(&retry_, &QTimer::timeout, this, &HandedFiles::TryOpen);
+}
+
+void HandedFiles::Hand(const std::string& file) {
+    pending_ = file;
+    TryOpen();
+}
+
+void HandedFiles::TryOpen() {
+    if (!pending_)
+        return;
+    if (WindowBusy()) {
+        retry_.start();
+        return;
+    }
+    retry_.stop();
+    // Taken first: the open may ask questions, and a file handed over
+    // meanwhile waits for them.
+    const std::string file = *std::exchange(pending_, std::nullopt);
+    open_(file);
+}
+
+} // namespace zf::ui
