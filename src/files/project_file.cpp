@@ -149,11 +149,22 @@ bool NamesStayInProject(const ProjectData& data) {
                        [](const ProjectObject& o) { return IsPlainFileName(o.name); });
 }
 
+// The robot's position is stored in 16 bits: one beyond them would be saved
+// as another place, so a project holding it is refused as damaged.
+bool PositionFitsFile(const ProjectData& data) {
+    constexpr std::int32_t kMaxStored = std::numeric_limits<std::uint16_t>::max();
+    return data.x >= 0 && data.x <= kMaxStored && data.y >= 0 && data.y <= kMaxStored;
+}
+
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
 } // namespace
+
+bool ProjectDataLoadable(const ProjectData& data) {
+    return NamesStayInProject(data) && PositionFitsFile(data);
+}
 
 void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
     CreateObjects(scene, objects);
@@ -315,7 +326,7 @@ bool ParseProjectV2(std::span<const std::uint8_t> file, ProjectData& data) {
         }
         data.objects.push_back(std::move(object));
     }
-    return NamesStayInProject(data);
+    return ProjectDataLoadable(data);
 }
 
 bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
@@ -341,7 +352,11 @@ bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
     data.x = r.I16();
     data.y = r.I16();
     r.Skip(1);
+    // Out of range gives 0 when applied; kept as 0 so that a converted
+    // project stores the heading it shows.
     data.heading = r.I16();
+    if (data.heading < 0 || data.heading > 359)
+        data.heading = 0;
     // Only exactly 1 mirrors a 1.0 robot.
     data.mirrored = r.I16() == 1 ? 1 : 0;
     data.goProgram = r.FixedString(13);
@@ -399,7 +414,7 @@ bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
         }
         data.objects.push_back(std::move(object));
     }
-    return NamesStayInProject(data);
+    return ProjectDataLoadable(data);
 }
 
 ProjectData ParseProjectIni(const IniFile& ini) {
@@ -657,7 +672,7 @@ bool ReadProjectIniFile(ProjectScene& scene, const std::string& path) {
     if (!FileExists(path))
         Warn(scene.ui(), 1022);
     const ProjectData data = ParseProjectIni(IniFile::Load(path));
-    if (!NamesStayInProject(data)) {
+    if (!ProjectDataLoadable(data)) {
         Warn(scene.ui(), 1088, {path});
         return false;
     }
@@ -707,7 +722,7 @@ bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
     } else {
         IniFile ini = IniFile::Parse(
             std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
-        if (CheckIfZFieldProjectIni(ini) && NamesStayInProject(ParseProjectIni(ini))) {
+        if (CheckIfZFieldProjectIni(ini) && ProjectDataLoadable(ParseProjectIni(ini))) {
             if (!copyPredefined || !IsPreDefinedProject(path))
                 return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
             if (auto relpath = ini.Find("project", "relpath"))

@@ -3,6 +3,7 @@
 #include "files/bitmap.h"
 #include "program/string_table.h"
 #include "render/bitmap_drawing.h"
+#include "render/picture_cache.h"
 #include "render/zarnik_sprite.h"
 
 #include <QFontMetrics>
@@ -118,6 +119,8 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
     painter.fillRect(QRect(QPoint(0, 0), region.size()), Qt::white);
     const auto& objects = scene.objects.objects();
     const bool background = !objects.empty() && objects.front()->kind == objectkind::Background;
+    PictureCache& pictures = ProjectPictures();
+    pictures.NewPaint();
     if (!background)
         DrawPenTrail(painter, scene.trail, ppm, origin);
     for (std::size_t i = 0; i < objects.size(); ++i) {
@@ -128,7 +131,7 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
         case objectkind::Background:
             if (i != 0)
                 break;
-            if (const QImage picture = LoadBitmapImage(
+            if (const QImage picture = pictures.Picture(
                     ProjectPicturePath(scene.folder, "backgnds", NameTable().Get(object.nameId)));
                 !picture.isNull())
                 DrawImageFitted(painter, picture, cx, cy, Scaled(view.floorWidth, ppm),
@@ -136,11 +139,14 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
             DrawPenTrail(painter, scene.trail, ppm, origin);
             break;
         case objectkind::Stamp:
-            if (const QImage picture = LoadBitmapImage(
-                    ProjectPicturePath(scene.folder, "objects", NameTable().Get(object.nameId)));
-                !picture.isNull())
-                DrawTransparentImage(painter, picture, cx, cy, object.param3 == 1 ? -step : step,
-                                     step);
+            if (const QImage stamp = pictures.Stamp(
+                    ProjectPicturePath(scene.folder, "objects", NameTable().Get(object.nameId)),
+                    step, step, object.param3 == 1);
+                !stamp.isNull())
+                painter.drawImage(
+                    FittedRect(stamp.width(), stamp.height(), cx, cy, stamp.width(), stamp.height())
+                        .topLeft(),
+                    stamp);
             break;
         case objectkind::Text:
             DrawTextObject(painter, object, view, origin);
