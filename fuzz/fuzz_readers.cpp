@@ -67,7 +67,9 @@ void CheckLoaded(const zf::ProjectData& project) {
     zf::ProjectData again;
     if (!zf::ParseProjectV2(zf::WriteProjectV2(project), again) || again.x != project.x ||
         again.y != project.y || again.heading != project.heading ||
-        again.objects.size() != project.objects.size() || again.shape != project.shape)
+        again.objects.size() != project.objects.size() ||
+        // Names are held up to their first zero byte, the file's or not.
+        again.shape != project.shape.c_str())
         __builtin_trap();
 }
 

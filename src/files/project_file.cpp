@@ -426,14 +426,18 @@ ProjectData ParseProjectIni(const IniFile& ini) {
     };
     data.floorWidthSteps = steps("x");
     data.floorHeightSteps = steps("y");
-    data.shape = ini.GetString("zarnik shapes", "def", "zarndef.bmp");
+    // Names are held up to their first zero byte, so they are checked so.
+    auto name = [&](const char* section, const char* key, const char* fallback) {
+        return std::string(ini.GetString(section, key, fallback).c_str());
+    };
+    data.shape = name("zarnik shapes", "def", "zarndef.bmp");
     data.stepX = std::strtod(ini.GetString("zarnik pos", "x", "0").c_str(), nullptr);
     data.stepY = std::strtod(ini.GetString("zarnik pos", "y", "0").c_str(), nullptr);
     long bearing = ini.GetInt("zarnik pos", "bearing", 0);
     data.heading = bearing >= 0 && bearing <= 359 ? static_cast<std::int32_t>(bearing) : 0;
-    data.background = ini.GetString("background", "def", "");
-    data.goProgram = ini.GetString("go program", "def", "");
-    data.folder = ini.GetString("project", "relpath", "");
+    data.background = name("background", "def", "");
+    data.goProgram = name("go program", "def", "");
+    data.folder = name("project", "relpath", "");
     const std::int32_t halfWidth = data.floorWidthSteps * kStepMm / 2;
     const std::int32_t halfHeight = data.floorHeightSteps * kStepMm / 2;
     data.x = TruncateToInt(halfWidth + data.stepX * kStepMm);

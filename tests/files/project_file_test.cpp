@@ -432,10 +432,13 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
 }
 
 TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
-    // Pictures named with folders or "..": the loader's own refusal.
-    for (const char* ini : {"[zarnik shapes]\r\ndef=..\\..\\secret\\secret.bmp\r\n",
-                            "[background]\r\ndef=/etc/x.bmp\r\n",
-                            "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"}) {
+    // Pictures named with folders or "..": the loader's own refusal. A name
+    // is what comes before its first zero byte, and is checked so.
+    using namespace std::string_literals;
+    for (const std::string& ini : {"[zarnik shapes]\r\ndef=..\\..\\secret\\secret.bmp\r\n"s,
+                                   "[background]\r\ndef=/etc/x.bmp\r\n"s,
+                                   "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"s,
+                                   "[go program]\r\ndef=..\0x\r\n"s}) {
         ui.clear();
         const std::string path = WriteIni(dir, "i.zfp", ini);
         EXPECT_FALSE(Open(path)) << ini;
