@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -135,6 +136,80 @@ void BM_ReadGoProgram(benchmark::State& bench) {
             bench.SkipWithError("read failed");
 }
 BENCHMARK(BM_ReadGoProgram);
+
+// A Go Program of n graphic commands (they cost no memory units, so any
+// number is legal), as a 2.0 file and as a 0.9 file.
+std::vector<std::uint8_t> LongGoProgramV2(int n) {
+    std::vector<std::uint8_t> file;
+    zf::ContainerWriter out(file, zf::kGoProgramV2Header);
+    out.BeginSection();
+    zf::GoInstruction header(zf::op::GoProgramHeader);
+    header.complete = 1;
+    zf::WriteInstructionRecord(out.bytes(), header, 0);
+    for (int i = 1; i < n; ++i) {
+        zf::GoInstruction in(i % 2 ? zf::op::PenUp : zf::op::FlipZarnik);
+        in.complete = 1;
+        zf::WriteInstructionRecord(out.bytes(), in, 0);
+    }
+    out.EndSection(1);
+    const std::uint8_t noNames[8] = {};
+    out.Section(4, noNames, sizeof noNames);
+    const std::vector<std::uint8_t> blank(zf::TextObjectRecord::kStoredSize);
+    out.Section(2, blank.data(), blank.size());
+    out.Section(3, noNames, sizeof noNames);
+    out.Finish();
+    return file;
+}
+
+std::vector<std::uint8_t> LongGoProgramV09(int n) {
+    std::vector<std::uint8_t> file(zf::kFileHeaderSize +
+                                   std::size_t(n) * zf::kLegacyInstructionSize);
+    std::memcpy(file.data(), zf::kGoProgramV09Header, std::strlen(zf::kGoProgramV09Header));
+    for (int i = 0; i < n; ++i) {
+        std::uint8_t* record =
+            file.data() + zf::kFileHeaderSize + std::size_t(i) * zf::kLegacyInstructionSize;
+        record[0] = i == 0 ? zf::op::GoProgramHeader : i % 2 ? zf::op::PenUp : zf::op::FlipZarnik;
+        record[6] = 1; // complete
+        std::memset(record + 8, 0xFF, 4);
+        record[32] = 1; // one line
+    }
+    return file;
+}
+
+// Loading must grow with the program: ten times the instructions, about
+// ten times the time (compare the rows of one reader). 262,120 records are
+// the most a 16 MiB file holds.
+void BM_LoadLongGoProgram(benchmark::State& bench) {
+    const int n = static_cast<int>(bench.range(0));
+    const auto file = bench.range(1) ? LongGoProgramV09(n) : LongGoProgramV2(n);
+    QuietUi ui;
+    zf::GoEditor editor(ui);
+    for (auto _ : bench)
+        if (!zf::OpenGoProgramBytes(editor, file, "long.gop", true))
+            bench.SkipWithError("read failed");
+    bench.counters["per_instruction_ns"] = benchmark::Counter(
+        double(n), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_LoadLongGoProgram)
+    ->ArgNames({"n", "v09"})
+    ->ArgsProduct({{4096, 40960, 262120}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// The editor's own appends: n copies put at the end of a list, as file
+// loading, Get and moving a definition do.
+void BM_AppendInstructions(benchmark::State& bench) {
+    const int n = static_cast<int>(bench.range(0));
+    QuietUi ui;
+    const zf::GoInstruction record(zf::op::PenUp);
+    for (auto _ : bench) {
+        zf::GoEditor editor(ui);
+        for (int i = 0; i < n; ++i)
+            editor.InsertCopy(record, zf::GO_LIST);
+        benchmark::DoNotOptimize(editor.cursor);
+        editor.DestroyProgramList(zf::GO_LIST);
+    }
+}
+BENCHMARK(BM_AppendInstructions)->Arg(4096)->Arg(40960)->Arg(262120)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Rendering costs: a full working area, one robot move, one listing line.
 
+#include "files/bitmap.h"
 #include "program/string_table.h"
 #include "render/listing_lines.h"
 #include "render/working_area.h"
@@ -11,7 +12,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <random>
+
+#include <unistd.h>
 
 namespace {
 
@@ -73,6 +78,65 @@ void BM_RenderWorkingArea(benchmark::State& s) {
     }
 }
 BENCHMARK(BM_RenderWorkingArea)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A 148 KB picture: 8 bits of 384 x 384, or 1 bit of 1088 x 1088.
+std::vector<std::uint8_t> LargePicture(bool oneBit) {
+    if (!oneBit) {
+        std::vector<std::uint8_t> pixels(384 * 384);
+        for (std::size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = static_cast<std::uint8_t>(i / 384 % 16 == 0 ? 0 : 13 + i % 7);
+        return zf::EncodeBitmap8(384, 384, pixels);
+    }
+    const int side = 1088, stride = side / 8;
+    std::vector<std::uint8_t> file(62 + std::size_t(stride) * side);
+    auto put = [&](std::size_t at, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file[at + std::size_t(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put(2, static_cast<std::uint32_t>(file.size()), 4);
+    put(10, 62, 4);
+    put(14, 40, 4);
+    put(18, side, 4);
+    put(22, side, 4);
+    put(26, 1, 2);
+    put(28, 1, 2);
+    put(54, 0x00FF00FF, 4); // magenta key, then black
+    for (std::size_t i = 62; i < file.size(); ++i)
+        file[i] = static_cast<std::uint8_t>(i % 3 ? 0x0F : 0xF0);
+    return file;
+}
+
+// A full repaint of 50 stamps that all show one 148 KB picture: the
+// picture must be decoded once, not at every paint.
+void BM_RenderManyStamps(benchmark::State& s) {
+    zf::ResetTables();
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("zf-bench-stamps-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder / "objects");
+    const auto file = LargePicture(s.range(0) != 0);
+    std::ofstream((folder / "objects" / "big.bmp").string(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
+    zf::ZarnikState state;
+    state.zoom = zf::FitZoom(state, 1000, 1000);
+    zf::PenTrail trail;
+    zf::GraphicObjectList objects;
+    for (int i = 0; i < 50; ++i)
+        objects.CreateGraphicObject("big.bmp", zf::objectkind::Stamp, 150 + 55 * i, 150 + 50 * i, 0,
+                                    0, i % 2, 0);
+    zf::WorkingAreaScene view{state, trail, objects, folder.string() + "/"};
+    QImage image(zf::WorkingAreaPixels(state, state.zoom), QImage::Format_RGB32);
+    for (auto _ : s) {
+        QPainter painter(&image);
+        zf::RenderWorkingArea(painter, image.rect(), state.zoom, view);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    s.counters["file_bytes"] = double(file.size());
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RenderManyStamps)->ArgName("one_bit")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_DrawZarnikAt(benchmark::State& s) {
     Scene scene;

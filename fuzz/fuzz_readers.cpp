@@ -29,23 +29,48 @@ std::vector<std::uint8_t> WithHeader(const std::uint8_t* data, std::size_t size,
     return file;
 }
 
-// Whatever a reader took, no picture name leads out of the project.
-void CheckNames(const zf::GoEditor& editor) {
+int CountInstructions(const zf::GoEditor& editor) {
+    int count = 0;
     for (int list : {zf::GO_LIST, zf::PROC_LIST})
         for (const zf::GoInstruction* in = editor.Head(list); in; in = in->next)
-            if ((in->opcode == zf::op::SetShape || in->opcode == zf::op::PlaceStamp ||
-                 in->opcode == zf::op::PenDown) &&
-                !zf::IsPlainFileName(zf::NameTable().Get(in->nameId)))
-                __builtin_trap();
+            ++count;
+    return count;
 }
 
-void CheckNames(const zf::ProjectData& project) {
+// Whatever a reader took, no picture name leads out of the project, every
+// opcode is one the program defines, and saving it gives a file that reads
+// back whole.
+void CheckLoaded(const zf::GoEditor& editor) {
+    for (int list : {zf::GO_LIST, zf::PROC_LIST})
+        for (const zf::GoInstruction* in = editor.Head(list); in; in = in->next)
+            if (!zf::IsDefinedOpcode(in->opcode) ||
+                ((in->opcode == zf::op::SetShape || in->opcode == zf::op::PlaceStamp ||
+                  in->opcode == zf::op::PenDown) &&
+                 !zf::IsPlainFileName(zf::NameTable().Get(in->nameId))))
+                __builtin_trap();
+    static QuietInterface ui;
+    zf::GoEditor again(ui);
+    if (!zf::ReadGoProgramV2(again, zf::WriteGoProgramV2(editor), "again.gop") ||
+        CountInstructions(again) != CountInstructions(editor))
+        __builtin_trap();
+}
+
+// A project a reader took keeps its names in the project, and the 2.0 file
+// made of it reads back with the same numbers.
+void CheckLoaded(const zf::ProjectData& project) {
     if (!zf::IsPlainFileName(project.shape) || !zf::IsPlainFileName(project.background) ||
         zf::ClimbsOut(project.goProgram))
         __builtin_trap();
     for (const zf::ProjectObject& o : project.objects)
         if (!zf::IsPlainFileName(o.name))
             __builtin_trap();
+    zf::ProjectData again;
+    if (!zf::ParseProjectV2(zf::WriteProjectV2(project), again) || again.x != project.x ||
+        again.y != project.y || again.heading != project.heading ||
+        again.objects.size() != project.objects.size() ||
+        // Names are held up to their first zero byte, the file's or not.
+        again.shape != project.shape.c_str())
+        __builtin_trap();
 }
 
 } // namespace
@@ -57,28 +82,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #if defined(ZF_FUZZ_READER_gop_v2)
     zf::GoEditor editor(ui);
     zf::ReadGoProgramV2(editor, WithHeader(data, size, zf::kGoProgramV2Header), "fuzz.gop");
-    CheckNames(editor);
+    CheckLoaded(editor);
 #elif defined(ZF_FUZZ_READER_gop_v1)
     zf::GoEditor editor(ui);
     zf::ReadGoProgramV1(editor, WithHeader(data, size, zf::kGoProgramV1Header), true);
-    CheckNames(editor);
+    CheckLoaded(editor);
 #elif defined(ZF_FUZZ_READER_gop_v09)
     zf::GoEditor editor(ui);
     zf::ReadGoProgramV09(editor, WithHeader(data, size, zf::kGoProgramV09Header), true);
-    CheckNames(editor);
+    CheckLoaded(editor);
 #elif defined(ZF_FUZZ_READER_project_v2)
     zf::ProjectData project;
     if (zf::ParseProjectV2(WithHeader(data, size, zf::kProjectV2Header), project))
-        CheckNames(project);
+        CheckLoaded(project);
 #elif defined(ZF_FUZZ_READER_project_v1)
     zf::ProjectData project;
     if (zf::ParseProjectV1(WithHeader(data, size, zf::kProjectV1Header), project))
-        CheckNames(project);
+        CheckLoaded(project);
 #elif defined(ZF_FUZZ_READER_project_ini)
     zf::IniFile ini =
         zf::IniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
-    zf::CheckIfZFieldProjectIni(ini);
+    const bool isProject = zf::CheckIfZFieldProjectIni(ini);
     zf::ProjectData project = zf::ParseProjectIni(ini);
+    if (isProject && zf::ProjectDataLoadable(project))
+        CheckLoaded(project);
     ini.SetString("zarnik pos", "x", project.shape);
     zf::IniFile::Parse(ini.Text());
 #endif

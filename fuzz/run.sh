@@ -18,6 +18,8 @@ for target in $targets; do
     mkdir -p "$corpus" "$build/findings/$target"
     [ -d "$here/corpus/$target" ] && cp -n "$here/corpus/$target"/* "$corpus"/ 2>/dev/null || true
     echo "== zf_fuzz_$target for ${seconds}s"
-    "$build/fuzz/zf_fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+    dict=
+    case $target in gop_* | project_*) dict=-dict=$here/readers.dict ;; esac
+    "$build/fuzz/zf_fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 $dict \
         -artifact_prefix="$build/findings/$target/" "$corpus"
 done

@@ -24,6 +24,14 @@ void RememberUserDirectory();
 // every path a command uses after it may have opened a project.
 std::string UserPath(const std::string& path);
 
+// A number given on the command line: digits alone (a minus sign only
+// where `min` is below 0), whole, from `min` to `max`. No space, plus sign
+// or trailing character passes, and no number is read as another.
+bool ParseWholeNumber(const std::string& text, long long min, long long max, long long& value);
+// Two such numbers joined by `separator`, as in "10,8" or "800x600".
+bool ParseNumberPair(const std::string& text, char separator, long long min, long long max,
+                     long long& first, long long& second);
+
 // A file name given as an argument or option value: false, after a usage
 // message, when it is empty.
 bool NonEmptyFileName(const char* command, const char* what, const std::string& name);

@@ -86,9 +86,8 @@ int ListingLines(const zf::GoInstruction* head) {
 }
 
 bool ParseIconSize(const std::string& text, int& size) {
-    char* end = nullptr;
-    const long n = std::strtol(text.c_str(), &end, 10);
-    if (end == text.c_str() || *end != '\0' || n < 5 || n > 50)
+    long long n = 0;
+    if (!ParseWholeNumber(text, 5, 50, n))
         return false;
     size = static_cast<int>(n);
     return true;

@@ -3,8 +3,9 @@
 #include "conventions.h"
 #include "files/bitmap.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 #ifdef ZF_WITH_RENDER
 #include "files/project_folder.h"
@@ -20,14 +21,11 @@ namespace zfield {
 
 namespace {
 
-bool ParseSize(const std::string& text, int& width, int& height) {
-    char* end = nullptr;
-    const long w = std::strtol(text.c_str(), &end, 10);
-    if (*end != 'x' && *end != 'X')
-        return false;
-    const char* rest = end + 1;
-    const long h = std::strtol(rest, &end, 10);
-    if (end == rest || *end != '\0' || !zf::PictureSizeAllowed(w, h))
+bool ParseSize(std::string text, int& width, int& height) {
+    std::replace(text.begin(), text.end(), 'X', 'x');
+    long long w = 0, h = 0;
+    if (!ParseNumberPair(text, 'x', 1, std::numeric_limits<int>::max(), w, h) ||
+        !zf::PictureSizeAllowed(w, h))
         return false;
     width = static_cast<int>(w);
     height = static_cast<int>(h);

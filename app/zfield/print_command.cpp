@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "conventions.h"
 
 #include "files/go_program_file.h"
 #include "files/paths.h"
@@ -6,6 +7,7 @@
 #include "files/project_folder.h"
 #include "gui_application.h"
 #include "program/editor.h"
+#include "program/key_sequence.h"
 #include "program/printing_ui.h"
 #include "render/print_pages.h"
 #include "simulation/headless_run.h"
@@ -41,9 +43,8 @@ int ParsePrintArgs(const Args& args, PrintOptions& options) {
             options.out = args[++i];
             haveOut = true;
         } else if (a == "--icon-size" && i + 1 < args.size()) {
-            char* end = nullptr;
-            const long n = std::strtol(args[++i].c_str(), &end, 10);
-            if (end == args[i].c_str() || *end != '\0' || n < 5 || n > 50)
+            long long n = 0;
+            if (!ParseWholeNumber(args[++i], 5, 50, n))
                 return Usage("--icon-size takes 5 to 50");
             options.iconSize = static_cast<int>(n);
         } else if (a == "--working-area") {
@@ -106,7 +107,8 @@ int PrintCommand(const Args& args) {
     EnsureGuiApplication();
     zf::PdfPrintDevice device(options.out);
     device.problem = [](const std::string& caption, const std::string& text) {
-        std::fprintf(stderr, "zfield print: %s: %s\n", caption.c_str(), text.c_str());
+        std::fprintf(stderr, "zfield print: %s: %s\n", caption.c_str(),
+                     zf::Printable(text).c_str());
     };
     const zf::PrinterPage paper = zf::WholePaper(device.writer());
     zf::PrintOutcome outcome;

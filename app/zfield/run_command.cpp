@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 
 namespace zfield {
@@ -44,25 +45,17 @@ class CommandLineProjectHost : public zf::ProjectHost {
 };
 
 bool ParseLimit(const std::string& text, std::uint64_t& limit) {
-    char* end = nullptr;
-    if (text.empty() || text.front() == '-')
+    long long n = 0;
+    if (!ParseWholeNumber(text, 1, std::numeric_limits<long long>::max(), n))
         return false;
-    const unsigned long long n = std::strtoull(text.c_str(), &end, 10);
-    if (*end != '\0' || n < 1)
-        return false;
-    limit = n;
+    limit = static_cast<std::uint64_t>(n);
     return true;
 }
 
 bool ParseFloor(const std::string& text, int& width, int& height) {
-    char* end = nullptr;
-    const long w = std::strtol(text.c_str(), &end, 10);
-    if (*end != ',')
-        return false;
-    const char* rest = end + 1;
-    const long h = std::strtol(rest, &end, 10);
     // The files hold floors of 1 to 99 steps, so every position fits them.
-    if (end == rest || *end != '\0' || w < 1 || h < 1 || w > 99 || h > 99)
+    long long w = 0, h = 0;
+    if (!ParseNumberPair(text, ',', 1, 99, w, h))
         return false;
     width = static_cast<int>(w);
     height = static_cast<int>(h);

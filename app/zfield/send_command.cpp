@@ -18,8 +18,11 @@ namespace zfield {
 bool ReadLinkOption(const Args& args, std::size_t& i, LinkOptions& options) {
     const std::string& a = args[i];
     if (a == "--port" && i + 1 < args.size()) {
-        options.port = std::atoi(args[++i].c_str());
-        return options.port >= 1 && options.port <= 4;
+        long long port = 0;
+        if (!ParseWholeNumber(args[++i], 1, 4, port))
+            return false;
+        options.port = static_cast<int>(port);
+        return true;
     }
     if (a == "--device" && i + 1 < args.size()) {
         options.device = UserPath(args[++i]);
@@ -46,6 +49,9 @@ void SelectLinkPort(const LinkOptions& options) {
     if (!options.device.empty())
         zf::SetCommDevice(zf::GetCommPortDigit() - '0', options.device);
     zf::SetCommTrace(options.trace ? &std::cout : nullptr);
+    // The device may be the user's own terminal: an interrupted transfer
+    // must not leave it raw.
+    zf::RestoreCommSettingsOnExit();
 }
 
 int SendCommand(const Args& args) {

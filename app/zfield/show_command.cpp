@@ -27,7 +27,7 @@ std::string Quoted(const std::string& text) {
         else if (c != '\r')
             out += c;
     }
-    return out + "\"";
+    return zf::Printable(out + "\"");
 }
 
 const char* KindName(std::uint16_t kind) {
@@ -57,18 +57,19 @@ void PrintProject(const zf::ProjectData& p) {
     std::printf("floor size: %d x %d\n", p.floorWidthSteps, p.floorHeightSteps);
     std::printf("position: %d %d\n", p.x, p.y);
     std::printf("heading: %d\n", p.heading);
-    std::printf("shape: %s\n", p.shape.c_str());
+    // Names and texts come from the file: none may steer the terminal.
+    std::printf("shape: %s\n", zf::Printable(p.shape).c_str());
     std::printf("flip: %u\n", p.mirrored);
-    std::printf("go program: %s\n", p.goProgram.c_str());
-    std::printf("project folder: %s\n", p.folder.c_str());
+    std::printf("go program: %s\n", zf::Printable(p.goProgram).c_str());
+    std::printf("project folder: %s\n", zf::Printable(p.folder).c_str());
     if (p.form == zf::ProjectForm::Ini)
-        std::printf("background: %s\n", p.background.c_str());
+        std::printf("background: %s\n", zf::Printable(p.background).c_str());
     std::printf("trail: %zu\n", p.trail.size());
     for (const zf::TrailPoint& t : p.trail)
         std::printf("%d %d %d\n", t.x, t.y, t.style);
     std::printf("objects: %zu\n", p.objects.size());
     for (const zf::ProjectObject& o : p.objects) {
-        std::string what = o.kind == zf::objectkind::Text ? Quoted(o.text) : o.name;
+        std::string what = o.kind == zf::objectkind::Text ? Quoted(o.text) : zf::Printable(o.name);
         std::printf("%s %s at %d %d params %d %d %d\n", KindName(o.kind), what.c_str(), o.x, o.y,
                     o.param1, o.param2, o.param3);
     }
@@ -90,8 +91,10 @@ bool ReadProjectData(zf::UserInterface& ui, const std::string& path,
         zf::IniFile ini = zf::IniFile::Parse(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         ok = zf::CheckIfZFieldProjectIni(ini);
-        if (ok)
+        if (ok) {
             data = zf::ParseProjectIni(ini);
+            ok = zf::ProjectDataLoadable(data);
+        }
     }
     if (!ok)
         zf::Warn(ui, 1088, {path});

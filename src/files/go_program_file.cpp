@@ -275,6 +275,8 @@ bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction
     if (editor.memoryUnitsLeft - OpcodeUnits(node.opcode) <
         std::numeric_limits<std::int16_t>::min())
         return false;
+    if (!IsDefinedOpcode(node.opcode))
+        return false;
     // Shapes, stamps and pens are files of the project's own folders.
     if ((node.opcode == op::SetShape || node.opcode == op::PlaceStamp ||
          node.opcode == op::PenDown) &&
@@ -291,8 +293,10 @@ bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction
         break;
     case op::GoProgramHeader:
         target.list = GO_LIST;
-        editor.InsertCopy(node, target.list);
-        editor.ui().ScrollToLine(GO_LIST, 1);
+        // The view starts at the top once; a file of many headers must not
+        // re-measure the whole list for each of them.
+        if (editor.InsertCopy(node, target.list) == editor.Head(GO_LIST))
+            editor.ui().ScrollToLine(GO_LIST, 1);
         break;
     case op::PlaceText: {
         const std::uint8_t* bytes = records.Get(recordIndex);

@@ -103,9 +103,10 @@ struct LoadTarget {
 
 // Appends a loaded node to its list; a PlaceText takes a copy of record
 // `recordIndex` of the file's own tables with its text entered in the
-// TextStringTable. False when the index or the text id lies outside them,
-// when a picture name is no plain file name, or when the program would need
-// more memory units than can be counted.
+// TextStringTable. False for an opcode the program does not define, when
+// the index or the text id lies outside them, when a picture name is no
+// plain file name, or when the program would need more memory units than
+// can be counted.
 bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction& node,
                              const LoadedStrings& texts, const RecordTable& records,
                              std::uint32_t recordIndex);

@@ -178,7 +178,18 @@ bool NamesStayInProject(const ProjectData& data) {
                        [](const ProjectObject& o) { return IsPlainFileName(o.name); });
 }
 
+// The robot's position is stored in 16 bits: one beyond them would be saved
+// as another place, so a project holding it is refused as damaged.
+bool PositionFitsFile(const ProjectData& data) {
+    constexpr std::int32_t kMaxStored = std::numeric_limits<std::uint16_t>::max();
+    return data.x >= 0 && data.x <= kMaxStored && data.y >= 0 && data.y <= kMaxStored;
+}
+
 } // namespace
+
+bool ProjectDataLoadable(const ProjectData& data) {
+    return NamesStayInProject(data) && PositionFitsFile(data);
+}
 
 void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
     CreateObjects(scene, objects);
@@ -333,7 +344,7 @@ bool ParseProjectV2(std::span<const std::uint8_t> file, ProjectData& data) {
         }
         data.objects.push_back(std::move(object));
     }
-    return NamesStayInProject(data);
+    return ProjectDataLoadable(data);
 }
 
 bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
@@ -359,7 +370,11 @@ bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
     data.x = r.I16();
     data.y = r.I16();
     r.Skip(1);
+    // Out of range gives 0 when applied; kept as 0 so that a converted
+    // project stores the heading it shows.
     data.heading = r.I16();
+    if (data.heading < 0 || data.heading > 359)
+        data.heading = 0;
     // Only exactly 1 mirrors a 1.0 robot.
     data.mirrored = r.I16() == 1 ? 1 : 0;
     data.goProgram = r.FixedString(13);
@@ -417,7 +432,7 @@ bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data) {
         }
         data.objects.push_back(std::move(object));
     }
-    return NamesStayInProject(data);
+    return ProjectDataLoadable(data);
 }
 
 ProjectData ParseProjectIni(const IniFile& ini) {
@@ -429,14 +444,18 @@ ProjectData ParseProjectIni(const IniFile& ini) {
     };
     data.floorWidthSteps = steps("x");
     data.floorHeightSteps = steps("y");
-    data.shape = ini.GetString("zarnik shapes", "def", "zarndef.bmp");
+    // Names are held up to their first zero byte, so they are checked so.
+    auto name = [&](const char* section, const char* key, const char* fallback) {
+        return std::string(ini.GetString(section, key, fallback).c_str());
+    };
+    data.shape = name("zarnik shapes", "def", "zarndef.bmp");
     data.stepX = std::strtod(ini.GetString("zarnik pos", "x", "0").c_str(), nullptr);
     data.stepY = std::strtod(ini.GetString("zarnik pos", "y", "0").c_str(), nullptr);
     long bearing = ini.GetInt("zarnik pos", "bearing", 0);
     data.heading = bearing >= 0 && bearing <= 359 ? static_cast<std::int32_t>(bearing) : 0;
-    data.background = ini.GetString("background", "def", "");
-    data.goProgram = ini.GetString("go program", "def", "");
-    data.folder = ini.GetString("project", "relpath", "");
+    data.background = name("background", "def", "");
+    data.goProgram = name("go program", "def", "");
+    data.folder = name("project", "relpath", "");
     const std::int32_t halfWidth = data.floorWidthSteps * kStepMm / 2;
     const std::int32_t halfHeight = data.floorHeightSteps * kStepMm / 2;
     data.x = TruncateToInt(halfWidth + data.stepX * kStepMm);
@@ -700,7 +719,7 @@ bool ReadProjectIniFile(ProjectScene& scene, const std::string& path) {
     if (!FileExists(path))
         Warn(scene.ui(), 1022);
     const ProjectData data = ParseProjectIni(IniFile::Load(path));
-    if (!NamesStayInProject(data)) {
+    if (!ProjectDataLoadable(data)) {
         Warn(scene.ui(), 1088, {path});
         return false;
     }
@@ -794,7 +813,7 @@ bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
     } else {
         IniFile ini = IniFile::Parse(
             std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
-        if (CheckIfZFieldProjectIni(ini) && NamesStayInProject(ParseProjectIni(ini))) {
+        if (CheckIfZFieldProjectIni(ini) && ProjectDataLoadable(ParseProjectIni(ini))) {
             if (!copyPredefined || !IsPreDefinedProject(path))
                 return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
             if (auto relpath = ini.Find("project", "relpath"))

@@ -75,6 +75,10 @@ bool OpenGoProgramByName(ProjectScene& scene, const std::string& name);
 bool ParseProjectV2(std::span<const std::uint8_t> file, ProjectData& data);
 bool ParseProjectV1(std::span<const std::uint8_t> file, ProjectData& data);
 ProjectData ParseProjectIni(const IniFile& ini);
+// Whether parsed contents may be applied and saved: names that stay in the
+// project, a position the 2.0 form holds whole. The parsers check it; the
+// ini form's callers do.
+bool ProjectDataLoadable(const ProjectData& data);
 bool CheckIfZFieldProjectIni(const IniFile& ini);
 bool CheckIfZFieldProjectIni(const std::string& path);
 

@@ -43,6 +43,12 @@ std::uint32_t CloseComm(CommHandle port);
 // Bytes written; 0 on failure, time-out, or while another transmit runs.
 int TxComm(CommHandle port, const std::uint8_t* data, int count, int timeout);
 bool SetupCommRxEvent(CommHandle port);
+// The settings a port had before OpenComm changed them come back when it
+// closes. These put them back for every port still open: at once, and (once
+// installed) when the process exits or is ended by an interrupt,
+// termination, hang-up or quit signal.
+void RestoreCommSettings();
+void RestoreCommSettingsOnExit();
 // Bytes waiting once a character has arrived; 0 on time-out or failure.
 int WaitRxEvent(CommHandle port, int timeout);
 // Bytes read; stops early when the line stays quiet for the read interval.

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstdlib>
 #include <thread>
 
 #include <fcntl.h>
@@ -74,11 +76,60 @@ int InputWaiting(CommHandle port) {
     return ::ioctl(port, FIONREAD, &waiting) == 0 ? waiting : -1;
 }
 
+// The settings each open port had before the link changed them: put back
+// when it closes, or by RestoreCommSettings when the process is ended. A
+// terminal left raw at 1200 baud would be the user's to repair.
+struct SavedSettings {
+    std::atomic<CommHandle> port{kInvalidCommHandle};
+    termios settings{};
+    int lines = 0;
+    bool haveLines = false;
+};
+constexpr int kSavedPorts = 8;
+SavedSettings saved[kSavedPorts];
+
+void SaveSettings(CommHandle port, const termios& settings) {
+    for (SavedSettings& s : saved) {
+        if (s.port != kInvalidCommHandle)
+            continue;
+        s.settings = settings;
+        s.haveLines = ::ioctl(port, TIOCMGET, &s.lines) == 0;
+        s.port = port;
+        return;
+    }
+}
+
+// Only async-signal-safe calls: it also runs from a signal handler.
+void PutBack(const SavedSettings& s) {
+    const CommHandle port = s.port;
+    if (port == kInvalidCommHandle)
+        return;
+    ::tcsetattr(port, TCSANOW, &s.settings);
+    if (s.haveLines)
+        ::ioctl(port, TIOCMSET, &s.lines);
+}
+
+void RestoreSettings(CommHandle port) {
+    for (SavedSettings& s : saved) {
+        if (s.port != port)
+            continue;
+        PutBack(s);
+        s.port = kInvalidCommHandle;
+    }
+}
+
 CommHandle FailConfiguration(CommHandle port, std::uint32_t& error, const char* line) {
     error = static_cast<std::uint32_t>(errno);
     CommTrace(line, static_cast<int>(error));
+    RestoreSettings(port);
     ::close(port);
     return kInvalidCommHandle;
+}
+
+void EndBySignal(int signal) {
+    RestoreCommSettings();
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
 }
 
 // 1200 baud, 8 data bits, no parity, one stop bit, no flow control. The
@@ -121,6 +172,7 @@ CommHandle OpenComm(std::uint32_t& error, const std::string& device) {
     termios tio{};
     if (::tcgetattr(port, &tio) != 0)
         return FailConfiguration(port, error, "Comm: Can't get comm state. Error %d\n");
+    SaveSettings(port, tio);
     SetLinkSettings(tio);
     if (::tcsetattr(port, TCSANOW, &tio) != 0)
         return FailConfiguration(port, error, "Comm: Can't set comm state. Error %d\n");
@@ -134,9 +186,24 @@ CommHandle OpenComm(std::uint32_t& error, const std::string& device) {
 }
 
 std::uint32_t CloseComm(CommHandle port) {
+    RestoreSettings(port);
     if (::close(port) == 0)
         return 1;
     return static_cast<std::uint32_t>(errno);
+}
+
+void RestoreCommSettings() {
+    for (const SavedSettings& s : saved)
+        PutBack(s);
+}
+
+void RestoreCommSettingsOnExit() {
+    static std::atomic<bool> installed{false};
+    if (installed.exchange(true))
+        return;
+    std::atexit(RestoreCommSettings);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+        ::signal(signal, EndBySignal);
 }
 
 bool SetupCommRxEvent(CommHandle port) {

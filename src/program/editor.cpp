@@ -21,32 +21,19 @@ GoEditor::~GoEditor() {
     }
 }
 
-GoInstruction* GoEditor::Last(int list) const {
-    GoInstruction* in = Head(list);
-    while (in && in->next)
-        in = in->next;
-    return in;
-}
-
 int GoEditor::ListOf(const GoInstruction* in) const {
-    if (!in)
-        return 0;
-    const GoInstruction* first = in;
-    while (first->prev)
-        first = first->prev;
-    if (first == goHead_)
-        return GO_LIST;
-    if (first == procHead_)
-        return PROC_LIST;
-    return 0;
+    return in ? in->list : 0;
 }
 
 void GoEditor::Link(GoInstruction* in, GoInstruction* after, int list) {
+    in->list = list;
     if (after) {
         in->prev = after;
         in->next = after->next;
         if (after->next)
             after->next->prev = in;
+        else
+            TailRef(list) = in;
         after->next = in;
         return;
     }
@@ -55,6 +42,8 @@ void GoEditor::Link(GoInstruction* in, GoInstruction* after, int list) {
     in->next = head;
     if (head)
         head->prev = in;
+    else
+        TailRef(list) = in;
     head = in;
 }
 
@@ -65,7 +54,10 @@ void GoEditor::Unlink(GoInstruction* in, int list) {
         HeadRef(list) = in->next;
     if (in->next)
         in->next->prev = in->prev;
+    else
+        TailRef(list) = in->prev;
     in->next = in->prev = nullptr;
+    in->list = 0;
 }
 
 GoInstruction* GoEditor::NewInstruction(std::uint8_t opcode) {
@@ -161,6 +153,7 @@ void GoEditor::DestroyProgramList(int list) {
         in = next;
     }
     HeadRef(list) = nullptr;
+    TailRef(list) = nullptr;
     if (list == GO_LIST)
         cursor = nullptr;
     ui_.HideListCursor(list);
@@ -179,7 +172,7 @@ void GoEditor::ClearMemory() {
     }
     if (keep)
         keep->next = nullptr;
-    goHead_ = keep;
+    goHead_ = goTail_ = keep;
     cursor = keep;
     goPosition = keep;
     modified = procHead_ ? 1 : 0;

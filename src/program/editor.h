@@ -30,7 +30,7 @@ class GoEditor {
     UserInterface& ui() { return ui_; }
 
     GoInstruction* Head(int list) const { return list == PROC_LIST ? procHead_ : goHead_; }
-    GoInstruction* Last(int list) const;
+    GoInstruction* Last(int list) const { return list == PROC_LIST ? procTail_ : goTail_; }
     // Which list holds an instruction: GO_LIST, PROC_LIST, or 0.
     int ListOf(const GoInstruction* in) const;
     int CurrentList() const { return procedureBeingDefined ? PROC_LIST : GO_LIST; }
@@ -73,10 +73,15 @@ class GoEditor {
     void Link(GoInstruction* in, GoInstruction* after, int list);
     void Unlink(GoInstruction* in, int list);
     GoInstruction*& HeadRef(int list) { return list == PROC_LIST ? procHead_ : goHead_; }
+    GoInstruction*& TailRef(int list) { return list == PROC_LIST ? procTail_ : goTail_; }
 
     UserInterface& ui_;
     GoInstruction* goHead_ = nullptr;
     GoInstruction* procHead_ = nullptr;
+    // The last instruction of each list, so that appending costs the same
+    // however long the program is.
+    GoInstruction* goTail_ = nullptr;
+    GoInstruction* procTail_ = nullptr;
 };
 
 // Frees the editor when its GO list is empty; otherwise shows the internal

@@ -63,6 +63,10 @@ bool IsRobotOpcode(std::uint8_t opcode) {
     return opcode <= op::TurnUnit || opcode == op::ProcedureDef;
 }
 
+bool IsDefinedOpcode(std::uint8_t opcode) {
+    return IsRobotOpcode(opcode) || (opcode >= op::SetPosition && opcode <= op::PlaceText);
+}
+
 namespace {
 
 // Reads slots [first, last] (0-based): an unkeyed first slot counts 0 and

@@ -63,6 +63,9 @@ struct GoInstruction {
     std::uint16_t lineCount = 1;
     GoInstruction* next = nullptr;
     GoInstruction* prev = nullptr;
+    // The editor list that holds it (0 for none), kept by the editor so that
+    // finding an instruction's list never walks a long program.
+    int list = 0;
 
     GoInstruction() = default;
     explicit GoInstruction(std::uint8_t code) : opcode(code) {}
@@ -81,6 +84,9 @@ int OpcodeUnits(std::uint8_t opcode);
 bool IsGraphicCommand(std::uint8_t opcode);
 // A keypad instruction, that is an opcode with a robot meaning (0..15, 19).
 bool IsRobotOpcode(std::uint8_t opcode);
+// An opcode of the table: a keypad instruction or a graphic command
+// (32..41). Any other byte in a file is damage, never something to run.
+bool IsDefinedOpcode(std::uint8_t opcode);
 
 // A picture or program named by a program or a project: a file name alone
 // ("" for none), never a folder, a drive or "..", so that no file can make

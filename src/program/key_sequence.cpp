@@ -76,6 +76,21 @@ std::int32_t PositionMm(double mm) {
     return static_cast<std::int32_t>(std::trunc(std::clamp(mm, -kBeyondAnyFloor, kBeyondAnyFloor)));
 }
 
+// A terminal acts on control bytes: C0, DEL, and C1 written as UTF-8.
+bool IsControlByte(unsigned char c) {
+    return c < 0x20 || c == 0x7F;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 // The text of a quoted TEXT or NAME argument with its escapes undone, and
 // the position after its closing quote; false without one.
 bool Unquote(const std::string& inside, std::string& text, std::size_t& after) {
@@ -96,6 +111,11 @@ bool Unquote(const std::string& inside, std::string& text, std::size_t& after) {
                 c = '\r';
             else if (c == 't')
                 c = '\t';
+            else if (c == 'x' && i + 2 < inside.size() && HexDigit(inside[i + 1]) >= 0 &&
+                     HexDigit(inside[i + 2]) >= 0) {
+                c = static_cast<char>(HexDigit(inside[i + 1]) * 16 + HexDigit(inside[i + 2]));
+                i += 2;
+            }
         }
         text += c;
     }
@@ -127,7 +147,7 @@ std::string Quoted(std::string_view text) {
             out += c;
         }
     }
-    return out + "\"";
+    return Printable(out + "\"");
 }
 
 bool ParseText(const std::string& inside, KeyPress& press, std::string& error) {
@@ -339,7 +359,8 @@ const char* KeyToken(std::uint8_t opcode) {
 
 // A file name as keyed: bare when it reads back as one token.
 std::string NameArgument(std::string_view name) {
-    if (!name.empty() && name.find_first_of(" \t\n\r\"()\\") == std::string_view::npos)
+    if (!name.empty() && name.find_first_of(" \t\n\r\"()\\") == std::string_view::npos &&
+        Printable(name) == name)
         return std::string(name);
     return Quoted(name);
 }
@@ -420,6 +441,31 @@ std::string FormatShownMessage(int id, const std::string& text) {
             out += "\\n";
         else if (c != '\r')
             out += c;
+    }
+    // A message may name a file, and a file's name may hold anything.
+    return Printable(out);
+}
+
+std::string Printable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const bool c1 = c == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (!IsControlByte(c) && !c1) {
+            out += text[i];
+            continue;
+        }
+        char escaped[5];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+        out += escaped;
+        if (c1) {
+            std::snprintf(escaped, sizeof escaped, "\\x%02X",
+                          static_cast<unsigned char>(text[++i]));
+            out += escaped;
+        }
     }
     return out;
 }

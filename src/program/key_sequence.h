@@ -41,5 +41,9 @@ std::string FormatLists(const GoEditor& editor, FloorMm floor = {});
 
 // "! ID TEXT", with "-" for an unnumbered text and line breaks as "\n".
 std::string FormatShownMessage(int id, const std::string& text);
+// Text from a file as it may go to a terminal: control bytes (C0, DEL and
+// C1 written as UTF-8) as \xHH, everything else as it is. Listings quote
+// texts and names the same way, and the key notation reads \xHH back.
+std::string Printable(std::string_view text);
 
 } // namespace zf

@@ -32,9 +32,9 @@ StringTable::StringTable() : offsets_(2, 0), pool_(8, 0) {
 std::uint32_t StringTable::Add(std::string_view text) {
     // Stored strings end at their first zero byte, so compare only that far.
     text = text.substr(0, text.find('\0'));
-    for (std::uint32_t id = 0; id < count_; ++id)
-        if (text == Get(id))
-            return id;
+    auto [known, added] = ids_.try_emplace(std::string(text), count_);
+    if (!added)
+        return known->second;
     GrowOffsets(offsets_, count_);
     GrowPool(pool_, used_ + text.size() + 1);
     offsets_[count_] = static_cast<std::uint32_t>(used_);

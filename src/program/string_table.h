@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zf {
@@ -32,6 +34,9 @@ class StringTable {
     std::vector<std::uint8_t> pool_;
     std::uint32_t count_ = 0;
     std::size_t used_ = 0;
+    // The id of each string, so that adding costs the same however many
+    // names a long program brings.
+    std::unordered_map<std::string, std::uint32_t> ids_;
 };
 
 // Fixed-size records by index; record 0 is all zero. Duplicates are allowed.

@@ -6,6 +6,7 @@
 #include "render/bitmap_drawing.h"
 #include "render/display_text.h"
 #include "render/key_pictures.h"
+#include "render/picture_cache.h"
 #include "render/zarnik_sprite.h"
 
 #include <algorithm>
@@ -99,9 +100,16 @@ int DrawGraphicLine(QPainter& painter, const GoInstruction& in, int x, int y,
     if (const char* folder = ThumbnailFolder(in.opcode)) {
         const QRect thumb(x, y, s, s);
         painter.fillRect(thumb, style.background);
-        DrawTransparentBitmap(painter,
-                              ProjectPicturePath(style.folder, folder, NameTable().Get(in.nameId)),
-                              x + s / 2, y + s / 2, s - 2, s - 2);
+        // A listing line is drawn on its own: its picture is looked at anew.
+        ProjectPictures().NewPaint();
+        if (const QImage stamp = ProjectPictures().Stamp(
+                ProjectPicturePath(style.folder, folder, NameTable().Get(in.nameId)), s - 2, s - 2,
+                false);
+            !stamp.isNull())
+            painter.drawImage(FittedRect(stamp.width(), stamp.height(), x + s / 2, y + s / 2,
+                                         stamp.width(), stamp.height())
+                                  .topLeft(),
+                              stamp);
         DrawFramedSquare(painter, thumb);
         x += s;
     }

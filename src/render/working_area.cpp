@@ -3,6 +3,7 @@
 #include "files/bitmap.h"
 #include "program/string_table.h"
 #include "render/bitmap_drawing.h"
+#include "render/picture_cache.h"
 #include "render/zarnik_sprite.h"
 
 #include <QFontMetrics>
@@ -72,12 +73,16 @@ void DrawStampOrText(QPainter& painter, GraphicObject& object, const ZarnikState
     }
     const double ppm = view.zoom * 0.001;
     const int step = PixelsPerStep(view);
-    if (const QImage picture =
-            LoadBitmapImage(ProjectPicturePath(folder, "objects", NameTable().Get(object.nameId)));
-        !picture.isNull())
-        DrawTransparentImage(painter, picture, Scaled(object.x, ppm) - origin.x(),
-                             Scaled(object.y, ppm) - origin.y(), object.param3 == 1 ? -step : step,
-                             step);
+    const QImage stamp = ProjectPictures().Stamp(
+        ProjectPicturePath(folder, "objects", NameTable().Get(object.nameId)), step, step,
+        object.param3 == 1);
+    if (stamp.isNull())
+        return;
+    const int cx = Scaled(object.x, ppm) - origin.x();
+    const int cy = Scaled(object.y, ppm) - origin.y();
+    painter.drawImage(
+        FittedRect(stamp.width(), stamp.height(), cx, cy, stamp.width(), stamp.height()).topLeft(),
+        stamp);
 }
 
 } // namespace
@@ -135,6 +140,8 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
     painter.fillRect(QRect(QPoint(0, 0), region.size()), Qt::white);
     const auto& objects = scene.objects.objects();
     const bool background = !objects.empty() && objects.front()->kind == objectkind::Background;
+    PictureCache& pictures = ProjectPictures();
+    pictures.NewPaint();
     if (!background)
         DrawPenTrail(painter, scene.trail, ppm, origin);
     for (std::size_t i = 0; i < objects.size(); ++i) {
@@ -145,7 +152,7 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
         case objectkind::Background:
             if (i != 0)
                 break;
-            if (const QImage picture = LoadBitmapImage(
+            if (const QImage picture = pictures.Picture(
                     ProjectPicturePath(scene.folder, "backgnds", NameTable().Get(object.nameId)));
                 !picture.isNull())
                 DrawImageFitted(painter, picture, cx, cy, Scaled(view.floorWidth, ppm),

@@ -1,6 +1,7 @@
 #include "render/zarnik_sprite.h"
 
 #include "files/paths.h"
+#include "program/instruction.h"
 #include "program/string_table.h"
 #include "render/bitmap_drawing.h"
 
@@ -68,6 +69,10 @@ QPen PenForStyle(int style) {
 
 std::string ProjectPicturePath(const std::string& folder, const char* subFolder,
                                const std::string& name) {
+    // Checked here as well as where names are read: whatever put a name in
+    // the table, no picture outside the project's folders is drawn.
+    if (name.empty() || !IsPlainFileName(name))
+        return {};
     return ResolvePath(JoinPath(JoinPath(folder, subFolder), ToNativePath(name)));
 }
 

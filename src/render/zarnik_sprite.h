@@ -16,7 +16,8 @@ namespace zf {
 QPen PenForStyle(int style);
 
 // A project picture's path: the project folder, a sub-folder, the name (a
-// stored name with backslashes is translated, case is matched loosely).
+// stored name with backslashes is translated, case is matched loosely);
+// empty, so that nothing is read, for a name that is no plain file name.
 std::string ProjectPicturePath(const std::string& folder, const char* subFolder,
                                const std::string& name);
 

@@ -160,7 +160,10 @@ RobotAction Interpreter::Execute() {
             return {RobotAction::Kind::Do, kFlippedStamp, 0, in};
         return {RobotAction::Kind::Do, opcode, 0, in};
     default:
-        return {RobotAction::Kind::Do, opcode, 0, in};
+        // A byte no instruction has (the flipped stamp's own code among
+        // them) does nothing.
+        return {RobotAction::Kind::Do, IsDefinedOpcode(in->opcode) ? opcode : int{op::Unset}, 0,
+                in};
     }
 }
 

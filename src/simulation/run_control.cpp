@@ -1,5 +1,6 @@
 #include "simulation/run_control.h"
 
+#include "program/instruction.h"
 #include "program/string_table.h"
 
 namespace zf {
@@ -328,6 +329,8 @@ void RunControl::Do(int opcode, std::int32_t number, const GoInstruction* in) {
         DrawRobot(state_.x, state_.y);
         break;
     case op::SetShape:
+        if (!IsPlainFileName(NameTable().Get(in->nameId)))
+            break;
         state_.shapeId = in->nameId;
         state_.flipped = false;
         view_.SpriteChanged();
@@ -544,6 +547,10 @@ void RunControl::SetPosition(const GoInstruction& in) {
 }
 
 void RunControl::PlaceStamp(const GoInstruction& in, bool flipped) {
+    // A stamp of a picture outside the project would be saved in a project
+    // that no reader opens again.
+    if (!IsPlainFileName(NameTable().Get(in.nameId)))
+        return;
     GraphicObject* stamp = objects_.CreateGraphicObject(
         NameTable().Get(in.nameId), objectkind::Stamp, state_.x, state_.y,
         flipped ? kFlippedStamp : op::PlaceStamp, 0, flipped ? 1 : 0, state_.runCount);

@@ -92,7 +92,14 @@ TEST_F(Zfield, ExitStatusesSayWhetherTheCommandDidWhatWasAsked) {
          {"run --keys 'FD 1' -o ''", "run ''", "run --keys 'FD 1' --project ''", "show ''",
           "convert '' x.gop", "keys 'FD 1' -o ''", "get -o ''", "send ''",
           "run --keys 'FD 1' --floor 300,300", "run --keys 'FD 1' --floor 0,5",
-          "run --keys 'STAMP(../../secret/secret.bmp)'", "run --keys 'FD 1' --limit 0"}) {
+          "run --keys 'STAMP(../../secret/secret.bmp)'", "run --keys 'FD 1' --limit 0",
+          // Numbers are whole, in range and nothing else, never read as another.
+          "run --keys 'FD 1' --limit ' -5'", "run --keys 'FD 1' --limit 99999999999999999999",
+          "run --keys 'FD 1' --limit 5x", "run --keys 'FD 1' --floor ' 5,5'",
+          "run --keys 'FD 1' --floor 5,5x", "run --keys 'FD 1' --floor +5,5",
+          "run --keys 'FD 1' -o a.png --size 10x4294967306", "send p.gop --port 1x",
+          "send p.gop --port ' 2'", "get --port 5 -o g.gop",
+          "listing p.gop -o l.png --icon-size 9.5"}) {
         Outcome o = Run(usage);
         EXPECT_EQ(o.status, 2) << usage;
         EXPECT_NE(o.err, "") << usage;
@@ -225,6 +232,25 @@ class Robot {
     pid_t pid_ = -1;
     std::FILE* out_ = nullptr;
 };
+
+TEST_F(Zfield, ControlBytesFromFilesReachTheTerminalEscaped) {
+    // A text that would retitle the terminal and turn it red, a name with a
+    // C1 control written as UTF-8: show writes them as \xHH.
+    ASSERT_EQ(Run("keys 'TEXT(\"a\\x1B]0;owned\\x07\\x1B[31mb\") STAMP(\"c\\xC2\\x9Bd.bmp\")' "
+                  "-o t.gop")
+                  .status,
+              0);
+    Outcome shown = Run("show t.gop");
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_NE(shown.out.find("TEXT(\"a\\x1B]0;owned\\x07\\x1B[31mb\","), std::string::npos)
+        << shown.out;
+    EXPECT_NE(shown.out.find("STAMP(\"c\\xC2\\x9Bd.bmp\")"), std::string::npos) << shown.out;
+    for (char c : shown.out)
+        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+    WriteText(dir / "t.zfp", "[zarnik shapes]\r\ndef=e\x1B[2Jvil.bmp\r\n");
+    shown = Run("show t.zfp");
+    EXPECT_NE(shown.out.find("shape: e\\x1B[2Jvil.bmp\n"), std::string::npos) << shown.out;
+}
 
 TEST_F(Zfield, NonsenseFromTheLeadIsNeitherSavedNorReportedAsSuccess) {
     std::string zeros(197, '\0');

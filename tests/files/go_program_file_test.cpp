@@ -258,7 +258,26 @@ TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
     EXPECT_EQ(again.LineCount(GO_LIST), 16501);
 }
 
-TEST_F(GoProgramFile, PictureNamesThatLeaveTheProjectMakeABadFile) {
+TEST_F(GoProgramFile, UndefinedOpcodesAndPictureNamesThatLeaveTheProjectMakeABadFile) {
+    // A byte no instruction has is damage in every form, never run: 42, the
+    // flipped stamp's own code, would be drawn as one.
+    for (std::uint8_t opcode : {16, 18, 20, 31, 42, 255}) {
+        GoEditor program(ui);
+        program.NewInstruction(opcode)->complete = 1;
+        test::WriteBytesTo(dir / "undefined.gop", WriteGoProgramV2(program));
+        for (const auto& file :
+             {test::BytesOf(dir / "undefined.gop"),
+              LegacyFile(kGoProgramV1Header, {LegacyRecord(opcode, {}, 0, "cat.bmp")}),
+              LegacyFile(kGoProgramV09Header, {LegacyRecord(opcode, {}, 0, "cat.bmp")})}) {
+            ui.clear();
+            EXPECT_FALSE(OpenGoProgramBytes(editor, file, "undefined.gop", true)) << int(opcode);
+            EXPECT_EQ(ui.lastWarningId(), 1026) << int(opcode);
+            // What came before it stays; it does not.
+            const GoInstruction* last = editor.Last(GO_LIST);
+            EXPECT_TRUE(!last || last->opcode == op::GoProgramHeader) << int(opcode);
+        }
+    }
+
     for (const char* name : {"../../secret/secret.bmp", "..\\x.bmp", "/etc/passwd", ".."}) {
         ResetTables();
         GoEditor program(ui);
@@ -419,6 +438,37 @@ TEST_F(GoProgramFile, AProgramTooLargeToCountIsABadFile) {
     int loaded = editor.LineCount(PROC_LIST);
     EXPECT_GT(loaded, 4000);
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 8 * loaded);
+}
+
+TEST_F(GoProgramFile, ALongProgramLoadsWithoutGoingBackOverItPerInstruction) {
+    // Each header asked for the view to start at the top, which measures
+    // the whole list: once per load is enough.
+    class CountingUi : public test::Recorder {
+      public:
+        void ScrollToLine(int, int) override { ++scrolls; }
+        int scrolls = 0;
+    } counting;
+    GoEditor program(counting);
+    for (int i = 0; i < 3000; ++i)
+        program.NewInstruction(i % 2 ? op::GoProgramHeader : op::PenUp)->complete = 1;
+    const auto file = WriteGoProgramV2(program);
+    GoEditor loaded(counting);
+    counting.scrolls = 0;
+    ASSERT_TRUE(ReadGoProgramV2(loaded, file, "long.gop"));
+    EXPECT_EQ(counting.scrolls, 1);
+    // The lists' ends are kept as they grow and shrink.
+    EXPECT_EQ(loaded.LineOf(GO_LIST, loaded.Last(GO_LIST)), 3001);
+    loaded.cursor = loaded.Last(GO_LIST);
+    loaded.DeleteAtCursor(GO_LIST);
+    GoInstruction* end = loaded.InsertCopy(GoInstruction(op::FlipZarnik), GO_LIST);
+    EXPECT_EQ(end, loaded.Last(GO_LIST));
+    EXPECT_EQ(end->prev->next, end);
+    EXPECT_EQ(loaded.ListOf(end), GO_LIST);
+    loaded.DestroyProgramList(GO_LIST);
+    EXPECT_EQ(loaded.Last(GO_LIST), nullptr);
+    end = loaded.InsertCopy(GoInstruction(op::PenUp), GO_LIST);
+    EXPECT_EQ(loaded.Head(GO_LIST), end);
+    EXPECT_EQ(loaded.Last(GO_LIST), end);
 }
 
 TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {

@@ -482,6 +482,35 @@ TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     }
 }
 
+TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
+    // 250 steps right of the centre is 76,500 mm: 16 bits would save 10,964.
+    for (const char* pos : {"x=250", "y=-250", "y=6"}) {
+        ui.clear();
+        const std::string path =
+            WriteIni(dir, "far.zfp",
+                     std::string("[zarnik pos]\r\n") + pos + "\r\n[floor size]\r\ny=240\r\n");
+        EXPECT_FALSE(Open(path)) << pos;
+        EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << pos;
+    }
+    // The old binary form's signed numbers: a negative position is refused,
+    // a heading out of range is kept as the 0 it loads as.
+    auto file = V1Project("");
+    Put16(file, 80 + 281, static_cast<std::uint16_t>(-300));
+    ProjectData old;
+    EXPECT_FALSE(ParseProjectV1(file, old));
+    test::WriteBytesTo(dir / "v1.zfp", file);
+    ui.clear();
+    EXPECT_FALSE(Open(dir / "v1.zfp"));
+    EXPECT_EQ(ui.lastWarningId(), 1088);
+    file = V1Project("");
+    Put16(file, 80 + 286, static_cast<std::uint16_t>(-5));
+    ASSERT_TRUE(ParseProjectV1(file, old));
+    ProjectData converted;
+    ASSERT_TRUE(ParseProjectV2(WriteProjectV2(old), converted));
+    EXPECT_EQ(converted.heading, 0);
+    EXPECT_EQ(converted.x, 750);
+}
+
 TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenChosen) {
     const std::string data = dir / "prog/lessons/one/";
     std::filesystem::create_directories(data);
@@ -551,10 +580,13 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
 }
 
 TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
-    // Pictures named with folders or "..": the loader's own refusal.
-    for (const char* ini : {"[zarnik shapes]\r\ndef=..\\..\\secret\\secret.bmp\r\n",
-                            "[background]\r\ndef=/etc/x.bmp\r\n",
-                            "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"}) {
+    // Pictures named with folders or "..": the loader's own refusal. A name
+    // is what comes before its first zero byte, and is checked so.
+    using namespace std::string_literals;
+    for (const std::string& ini : {"[zarnik shapes]\r\ndef=..\\..\\secret\\secret.bmp\r\n"s,
+                                   "[background]\r\ndef=/etc/x.bmp\r\n"s,
+                                   "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"s,
+                                   "[go program]\r\ndef=..\0x\r\n"s}) {
         ui.clear();
         const std::string path = WriteIni(dir, "i.zfp", ini);
         EXPECT_FALSE(Open(path)) << ini;

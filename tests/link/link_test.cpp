@@ -14,8 +14,12 @@
 #include <sstream>
 #include <thread>
 
+#include <csignal>
+
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace zf {
@@ -427,6 +431,60 @@ TEST_F(PortTest, AWaitDoesNotNest) {
     const std::uint8_t byte = 0x1A;
     ASSERT_EQ(::write(far, &byte, 1), 1);
     first.join();
+}
+
+// A terminal's own settings come back when the port closes, and when the
+// process is ended by a signal in the middle of a transfer.
+TEST(SerialPort, ATerminalGetsItsOwnSettingsBack) {
+    const int far = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(far, 0);
+    ASSERT_EQ(::grantpt(far), 0);
+    ASSERT_EQ(::unlockpt(far), 0);
+    const std::string device = ::ptsname(far);
+    // Held open so that its settings outlive the port.
+    const int held = ::open(device.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(held, 0);
+    termios own{};
+    ASSERT_EQ(::tcgetattr(held, &own), 0);
+    own.c_lflag |= ICANON | ECHO | ISIG;
+    ::cfsetispeed(&own, B9600);
+    ::cfsetospeed(&own, B9600);
+    ASSERT_EQ(::tcsetattr(held, TCSANOW, &own), 0);
+    auto settingsNow = [&] {
+        termios now{};
+        EXPECT_EQ(::tcgetattr(held, &now), 0);
+        return now;
+    };
+    auto same = [&](const termios& t) {
+        return t.c_lflag == own.c_lflag && t.c_iflag == own.c_iflag && t.c_oflag == own.c_oflag &&
+               ::cfgetospeed(&t) == B9600;
+    };
+
+    std::uint32_t error = 0;
+    CommHandle port = OpenComm(error, device);
+    ASSERT_NE(port, kInvalidCommHandle) << error;
+    const termios raw = settingsNow();
+    EXPECT_FALSE(same(raw));
+    EXPECT_EQ(::cfgetospeed(&raw), B1200);
+    CloseComm(port);
+    EXPECT_TRUE(same(settingsNow()));
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::uint32_t childError = 0;
+        RestoreCommSettingsOnExit();
+        if (OpenComm(childError, device) == kInvalidCommHandle)
+            ::_exit(3);
+        ::raise(SIGTERM);
+        ::_exit(4);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_TRUE(same(settingsNow()));
+    ::close(held);
+    ::close(far);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "program/string_table.h"
 #include "program/text_object.h"
 #include "render/bitmap_drawing.h"
+#include "render/picture_cache.h"
 #include "render/render_support.h"
 #include "support/recorder.h"
 
@@ -118,6 +119,42 @@ TEST_F(WorkingAreaTest, StampsCoverTheTrailExceptTheirKeyAndMayBeMirrored) {
     EXPECT_EQ(Rgb(picture, 230, 150), kBlack);
     EXPECT_EQ(Rgb(picture, 230, 145), kWhite);
     EXPECT_EQ(Rgb(picture, 250, 150), kYellow);
+}
+
+TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
+    // A magenta key around a yellow square.
+    auto framed = [](int side, QRgb colour) {
+        QImage picture = Filled(side, side, QColor(kMagenta));
+        for (int y = 2; y < side - 2; ++y)
+            for (int x = 2; x < side - 2; ++x)
+                picture.setPixel(x, y, colour);
+        return picture;
+    };
+    dir.WriteBitmap("objects/dot.bmp", framed(30, kYellow));
+    for (int i = 0; i < 5; ++i)
+        objects.CreateGraphicObject("dot.bmp", objectkind::Stamp, 1500, 300 + 600 * i, 0, 0, 0, 0);
+    ForgetCachedPictures();
+    const std::uint64_t before = ProjectPictures().Decodes();
+    EXPECT_EQ(Rgb(Render(), 150, 150), kYellow);
+    Render();
+    EXPECT_EQ(ProjectPictures().Decodes() - before, 1u);
+
+    // A picture changed on disk is drawn as it is now; a rescan forgets all.
+    dir.WriteBitmap("objects/dot.bmp", framed(31, kGreen));
+    EXPECT_EQ(Rgb(Render(), 150, 150), kGreen);
+    EXPECT_EQ(ProjectPictures().Decodes() - before, 2u);
+    ForgetCachedPictures();
+    Render();
+    EXPECT_EQ(ProjectPictures().Decodes() - before, 3u);
+
+    // A name that leads out of the objects folder draws nothing, though the
+    // file is there.
+    dir.WriteBitmap("evil.bmp", framed(30, kRed));
+    objects.CreateGraphicObject("../evil.bmp", objectkind::Stamp, 600, 600, 0, 0, 0, 0);
+    objects.CreateGraphicObject("../evil.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
+    const QImage picture = Render();
+    EXPECT_EQ(Rgb(picture, 60, 60), kWhite);
+    EXPECT_EQ(Count(picture, picture.rect(), kRed), 0);
 }
 
 TEST_F(WorkingAreaTest, BackgroundsAreFittedAndCentredUnderTheTrail) {

@@ -310,6 +310,22 @@ TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
     }
 }
 
+TEST_F(RunFixture, UndefinedOpcodesAndNamesLeavingTheProjectDoNothing) {
+    // Whatever put them in the lists: a byte no instruction has (42 is the
+    // flipped stamp's own code) places nothing, and a picture outside the
+    // project is neither stamped nor worn.
+    Key("STAMP(cat.bmp) STAMP(cat.bmp) SHAPE(fox.bmp) FD 1");
+    GoInstruction* first = editor.Head(GO_LIST)->next;
+    first->opcode = 42;
+    first->next->nameId = NameTable().Add("../../secret/evil.bmp");
+    first->next->next->nameId = NameTable().Add("/etc/evil.bmp");
+    const std::uint32_t shape = state.shapeId;
+    RunInstantly();
+    EXPECT_TRUE(objects.objects().empty());
+    EXPECT_EQ(state.shapeId, shape);
+    EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1200}));
+}
+
 TEST_F(RunFixture, AnInstructionLimitEndsARunThatNeverWould) {
     Key("RPT 99 [ RPT 99 [ RPT 99 [ RT 1 ] ] ]");
     HeadlessOptions options;

@@ -1,10 +1,14 @@
 #include "desktop/frame/document.h"
 
+#include "render/picture_cache.h"
+
 namespace zf::ui {
 
 Document::Document() : editor(std::make_unique<GoEditor>(ui)) {}
 
 void Document::ResetGraphicsLibrary() {
+    // Another project: its pictures may share names with the last one's.
+    ForgetCachedPictures();
     if (resetLibrary)
         resetLibrary();
 }

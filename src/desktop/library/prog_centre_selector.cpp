@@ -2,6 +2,7 @@
 
 #include "desktop/frame/app_messages.h"
 #include "render/bitmap_drawing.h"
+#include "render/picture_cache.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -122,12 +123,15 @@ void ProgCentreSelector::ShowCategory(int category, bool dragMode) {
 }
 
 void ProgCentreSelector::Rescan() {
+    // A picture changed in the paint program is drawn anew.
+    ForgetCachedPictures();
     selector_.Rescan();
     WatchFolder();
     LoadPage();
 }
 
 void ProgCentreSelector::Reset() {
+    ForgetCachedPictures();
     selector_.Reset();
     WatchFolder();
     LoadPage();
