@@ -2,7 +2,6 @@
 
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/child_frame.h"
 #include "desktop/frame/link_progress.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
@@ -12,6 +11,7 @@
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
+#include "desktop/listing/procedure_pane.h"
 #include "desktop/listing/tone_player.h"
 #include "desktop/printing/print_commands.h"
 #include "desktop/workarea/graphics_drawing.h"
@@ -43,13 +43,6 @@ QString Latin(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
 }
 
-// Wide enough for the deepest line of the example procedures at the
-// default listing size.
-constexpr int kProcedureWidth = 320;
-constexpr int kProcedureHeight = 300;
-constexpr int kProcedureMargin = 50;
-constexpr int kProcedureInset = 10;
-
 } // namespace
 
 MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
@@ -68,23 +61,15 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
             SetSpeed(o.speed - 1);
     };
 
-    // RazAzi fills the client area; the Procedure window floats over it,
-    // outside the layout.
+    // RazAzi fills the client area; the Procedure window is a pane of the Go
+    // Container, so that it never lies over the working area.
     auto* client = new QWidget(this);
     setCentralWidget(client);
     razAzi_ = new RazAzi(doc_, client);
     auto* fill = new QGridLayout(client);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(razAzi_, 0, 0);
-    procList_ = new ListView(PROC_LIST);
-    procList_->setWindowTitle("Procedure");
-    procList_->setObjectName("ZFProcedure");
-    procList_->SetEditor(doc_.editor.get());
-    procFrame_ = new ChildFrame("Procedure", client);
-    procFrame_->SetContent(procList_);
-    procFrame_->setGeometry(50, 50, kProcedureWidth, kProcedureHeight);
-    procFrame_->show();
-    procFrame_->raise();
+    procList_ = goContainer()->procedureList();
     library_ = new GraphicsLibrary(doc_, client);
     library_->SetMainWindow(this);
     library_->SetDrawing(drawing());
@@ -98,7 +83,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     });
 
     doc_.ui.procList = procList_;
-    doc_.ui.procedureFrame = procFrame_;
+    doc_.ui.procedurePane = procedurePane();
     doc_.ui.owner = this;
     doc_.ui.drawing = drawing();
 
@@ -132,6 +117,9 @@ MainWindow::~MainWindow() = default;
 
 GoContainer* MainWindow::goContainer() const {
     return razAzi_->goContainer();
+}
+ProcedurePane* MainWindow::procedurePane() const {
+    return goContainer()->procedurePane();
 }
 GraphicsDrawing* MainWindow::drawing() const {
     return razAzi_->graphicsMain()->drawing();
@@ -242,6 +230,7 @@ void MainWindow::ReadOptions() {
     const int y = static_cast<int>(value("floor size", "y", 10, 1, 99, 10, "10"));
     doc_.state.floorWidth = x * kStepMm;
     doc_.state.floorHeight = y * kStepMm;
+    goContainer()->lists()->SetPlace(ReadListsPlace(ini));
     if (ini.GetInt("rulers", "show", 0) != 0)
         razAzi_->graphicsMain()->ToggleRulers();
     ReadCommDevices(ini);
@@ -306,43 +295,17 @@ void MainWindow::WorkingAreaChanged() {
     razAzi_->graphicsMain()->update();
 }
 
-void MainWindow::PlaceProcedureWindow() {
-    QWidget* client = centralWidget();
-    GraphicsDrawing* floor = drawing();
-    const QRect area(floor->mapTo(client, QPoint(0, 0)), floor->size());
-    const QSize size(std::min(kProcedureWidth, client->width()),
-                     std::min(kProcedureHeight, client->height()));
-    const int step = PixelsPerStep(doc_.state);
-    const QPoint robot = floor->mapTo(client, floor->RobotPixel());
-    const QRect robotArea(robot - QPoint(step / 2, step / 2), QSize(step, step));
-    // The first corner is the traditional place; the others lie just inside
-    // the working area's edges.
-    const int left = kProcedureMargin;
-    const int top = kProcedureMargin;
-    const int right = std::max(left, area.right() - kProcedureInset - size.width());
-    const int bottom = std::max(top, area.bottom() - kProcedureInset - size.height());
-    QRect place(QPoint(left, top), size);
-    for (QPoint corner :
-         {QPoint(left, top), QPoint(right, top), QPoint(left, bottom), QPoint(right, bottom)}) {
-        if (!QRect(corner, size).intersects(robotArea)) {
-            place = QRect(corner, size);
-            break;
-        }
-    }
-    procFrame_->Place(place);
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    // Until it is moved by hand the Procedure window keeps clear of the robot
-    // as the frame settles to its size, once the panes have been laid out.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!procFrame_->placedByUser())
-                PlaceProcedureWindow();
-        },
-        Qt::QueuedConnection);
+void MainWindow::SaveLayout() {
+    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
+    IniFile ini = IniFile::Load(path);
+    const ListsPane::Place place = goContainer()->lists()->place();
+    if (ReadListsPlace(ini) == place)
+        return;
+    WriteListsPlace(ini, place);
+    if (iniPath_.empty())
+        SaveOptionsFile(ini);
+    else
+        ini.Save(path);
 }
 
 void MainWindow::ListsReplaced() {
@@ -363,8 +326,6 @@ void MainWindow::StartupLoad(const std::string& argument) {
     doc_.projectChanged = false;
     WorkingAreaChanged();
     ListsReplaced();
-    if (!procFrame_->placedByUser())
-        PlaceProcedureWindow();
 }
 
 void MainWindow::OpenHandedFile(const std::string& path) {
@@ -475,6 +436,7 @@ bool MainWindow::ExitChecks() {
         std::filesystem::remove(std::filesystem::path(GetProjectFolder()) / temp, ignored);
     }
     help_->tooltips()->Stop();
+    SaveLayout();
     return true;
 }
 
@@ -602,10 +564,10 @@ void MainWindow::Command(int id) {
     case 40214:
         SendAppMessage(razAzi_, msg::DefaultSplit);
         SendAppMessage(goContainer(), msg::DefaultGoLayout);
-        PlaceProcedureWindow();
+        goContainer()->lists()->DefaultPlace();
         break;
     case 40215:
-        procFrame_->BringToTop();
+        procedurePane()->Restore();
         break;
     case 40244:
         SendAppMessage(drawing(), msg::Repaint);

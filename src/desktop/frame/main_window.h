@@ -13,19 +13,19 @@ class QMenu;
 
 namespace zf::ui {
 
-class ChildFrame;
 class GraphicsDrawing;
 class GraphicsLibrary;
 class GoContainer;
 class HelpCommands;
 class ListView;
 class PrintCommands;
+class ProcedurePane;
 class RazAzi;
 class TonePlayer;
 class WorkingAreaCommands;
 
-// The main window "Zarnikfield": the menu, the RazAzi pane filling the
-// client area and the Procedure window floating over it. It routes the
+// The main window "Zarnikfield": the menu and the RazAzi pane filling the
+// client area. It routes the
 // numbered requests of the other windows and runs the exit checks.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -38,7 +38,7 @@ class MainWindow : public QMainWindow {
     GoContainer* goContainer() const;
     GraphicsDrawing* drawing() const;
     ListView* procedureList() const { return procList_; }
-    ChildFrame* procedureFrame() const { return procFrame_; }
+    ProcedurePane* procedurePane() const;
     GraphicsLibrary* library() const { return library_; }
     QAction* Action(int id) const;
     PrintCommands& printing() { return *printing_; }
@@ -68,7 +68,6 @@ class MainWindow : public QMainWindow {
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildMenus();
@@ -84,15 +83,13 @@ class MainWindow : public QMainWindow {
     // Both lists were loaded anew: the views follow, the cursor shows.
     void ListsReplaced();
     void SetTitleFor(const std::string& path);
-    // The Procedure window's start place: wide enough for the example
-    // programs, over the working area but clear of the robot.
-    void PlaceProcedureWindow();
+    // The panes' places, kept for the next start.
+    void SaveLayout();
 
     Document doc_;
     std::string iniPath_;
     TonePlayer* tones_;
     RazAzi* razAzi_;
-    ChildFrame* procFrame_;
     GraphicsLibrary* library_;
     ListView* procList_;
     HelpCommands* help_;

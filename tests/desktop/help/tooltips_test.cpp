@@ -1,6 +1,6 @@
-#include "desktop/frame/child_frame.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/tooltips.h"
+#include "desktop/listing/procedure_pane.h"
 #include "files/ini_file.h"
 
 #include "desktop_fixture.h"
@@ -78,7 +78,7 @@ TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
     EXPECT_EQ(popup()->text(), "Stamps & Text");
 
     // Anywhere else hides it.
-    pointer = window->procedureFrame()->mapToGlobal(QPoint(40, 60));
+    pointer = window->procedurePane()->mapToGlobal(QPoint(40, 60));
     Tick();
     EXPECT_FALSE(tipShown());
 }
