@@ -52,6 +52,10 @@ HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     auto* findKey = new QAction(this);
     findKey->setShortcut(QKeySequence::Find);
     addAction(findKey);
+    auto* closeKey = new QAction(this);
+    closeKey->setShortcut(Qt::Key_Escape);
+    addAction(closeKey);
+    connect(closeKey, &QAction::triggered, this, &QWidget::close);
 
     connect(contents, &QAction::triggered, this, [this] { ShowPage(contents_); });
     connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
@@ -92,8 +96,10 @@ bool HelpViewer::Find(const QString& text, bool backward) {
     if (text.isEmpty())
         return false;
     const auto flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    if (browser_->find(text, flags))
+    if (browser_->find(text, flags)) {
+        statusBar()->clearMessage();
         return true;
+    }
     // Once past the last match, start again from the other end of the page.
     QTextCursor restart = browser_->textCursor();
     restart.movePosition(backward ? QTextCursor::End : QTextCursor::Start);

@@ -18,6 +18,15 @@ namespace {
 
 using Slot = ToolStrip::Slot;
 
+// The gap between the drawing and its height label.
+constexpr int kLabelGap = 4;
+
+QFont SizeLabelFont() {
+    QFont font("Arial");
+    font.setPixelSize(15);
+    return font;
+}
+
 std::vector<Slot> GraphicsPage(int page) {
     std::vector<Slot> tools(8);
     const auto push = ToolStrip::Push;
@@ -124,9 +133,13 @@ void GraphicsMain::LayOut() {
     toolBar_->setGeometry(0, H - 45, W, 45);
     status_->setGeometry(0, H - 69, W, 24);
     const QFontMetrics fm(font());
-    const int h = fm.height(), c = fm.averageCharWidth();
+    const int h = fm.height();
     ZarnikState& state = doc_.state;
-    const double sx = double(W - 2 * c - ruler_) * 1000 / state.floorWidth;
+    // Room at the right for the height label, however wide its number.
+    const int label =
+        kLabelGap + QFontMetrics(SizeLabelFont())
+                        .horizontalAdvance(QString::number(state.floorHeight / kStepMm));
+    const double sx = double(W - label - ruler_) * 1000 / state.floorWidth;
     const double sy = double(H - 24 - 45 - h - ruler_) * 1000 / state.floorHeight;
     state.zoom = float(std::max(1.0, std::min(sx, sy)));
     const int w = int(state.floorWidth * double(state.zoom) * 0.001);
@@ -141,16 +154,14 @@ void GraphicsMain::resizeEvent(QResizeEvent*) {
 
 void GraphicsMain::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QFont font("Arial");
-    font.setPixelSize(15);
-    p.setFont(font);
+    p.setFont(SizeLabelFont());
     p.setPen(palette().color(QPalette::WindowText));
     const ZarnikState& state = doc_.state;
     const QRect d = drawing_->geometry();
     p.drawText(QRect(d.left(), 0, d.width(), d.top()), Qt::AlignCenter,
                QString::number(state.floorWidth / kStepMm));
-    p.drawText(QRect(d.right() + 4, d.top(), 40, d.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::number(state.floorHeight / kStepMm));
+    p.drawText(QRect(d.right() + kLabelGap, d.top(), width() - d.right() - kLabelGap, d.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, QString::number(state.floorHeight / kStepMm));
     if (ruler_ > 0) {
         DrawVerticalRuler(p, 0, d.top(), ruler_, d.height(), state.floorHeight / kStepMm, state);
         DrawHorizontalRuler(p, d.left(), d.bottom() + 1, d.width(), ruler_,
