@@ -107,6 +107,10 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     help_ = new HelpCommands(this, doc_.ui, {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
     help_->runActive = [this] { return drawing()->ProgramActive(); };
     help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
+    help_->tooltips()->desktop.keepClear = [this] {
+        const QWidget* status = razAzi_->graphicsMain()->statusLine();
+        return QRect(status->mapToGlobal(QPoint(0, 0)), status->size());
+    };
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
     BuildMenus();
     ReadOptions();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,10 +53,6 @@ HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     auto* findKey = new QAction(this);
     findKey->setShortcut(QKeySequence::Find);
     addAction(findKey);
-    auto* closeKey = new QAction(this);
-    closeKey->setShortcut(Qt::Key_Escape);
-    addAction(closeKey);
-    connect(closeKey, &QAction::triggered, this, &QWidget::close);
 
     connect(contents, &QAction::triggered, this, [this] { ShowPage(contents_); });
     connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
@@ -107,6 +104,13 @@ bool HelpViewer::Find(const QString& text, bool backward) {
     const bool found = browser_->find(text, flags);
     statusBar()->showMessage(found ? QString() : QString("\"%1\" is not on this page.").arg(text));
     return found;
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void HelpViewer::FollowLink(const QUrl& link) {

@@ -128,13 +128,17 @@ void ListView::paintEvent(QPaintEvent*) {
     const QRect area = ListArea();
     painter.setClipRect(area);
     const ListingStyle style = Style();
+    const bool cursorShown = cursorVisible_ && cursorLine_ > firstLine_;
+    if (cursorShown)
+        DrawListCursorBand(painter, cursorStyle_, cursorLine_ - 1 - firstLine_, area.width(),
+                           style);
     if (editor_) {
         painter.save();
         painter.translate(-firstPixel_, 0);
         DrawListing(painter, editor_->Head(list_), firstLine_, area.height(), style);
         painter.restore();
     }
-    if (cursorVisible_ && cursorLine_ > firstLine_)
+    if (cursorShown)
         DrawListCursorFrame(painter, cursorStyle_, cursorLine_ - 1 - firstLine_, area.width(),
                             style);
 }
