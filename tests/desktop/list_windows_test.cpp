@@ -2,6 +2,7 @@
 // wider than the window, the pane's place beside the working area, and
 // bringing it back.
 
+#include "desktop/frame/projector_mode.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/listing/list_view.h"
@@ -181,6 +182,46 @@ TEST_F(ListWindows, TheProcedurePaneMinimisesDocksAndKeepsItsPlace) {
     // Default Layout puts it back under the Go List.
     window->Command(40214);
     EXPECT_EQ(go()->lists()->place(), ListsPane::Place{});
+}
+
+TEST_F(ListWindows, TheProjectorKeysZoomTheWorkingAreaAndTheListingsAndKeepTheRobotInView) {
+    Open("");
+    ProjectorMode* projector = window->projector();
+    const float fit = doc().state.zoom;
+    const QRect view = InWindow(drawing()->parentWidget());
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_TRUE(window->isFullScreen());
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_FALSE(window->isFullScreen());
+
+    // Ctrl++ twice: the pictures and the working area grow together, and
+    // the working area is shown through its view.
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(projector->zoomPercent(), 150);
+    EXPECT_EQ(go()->goList()->iconSize(), 45);
+    EXPECT_EQ(window->procedureList()->iconSize(), 45);
+    EXPECT_FLOAT_EQ(doc().state.zoom, fit * 1.5f);
+    EXPECT_EQ(InWindow(drawing()->parentWidget()), view);
+    EXPECT_GT(drawing()->width(), view.width());
+
+    // A run towards the corner takes the view along with the robot.
+    ASSERT_TRUE(KeySequence(editor(), "FD 4 RT 9 0 FD 4"));
+    Press(key::Go);
+    RunToEnd();
+    ASSERT_TRUE(shown.empty());
+    const QPoint robot = drawing()->mapTo(window.get(), drawing()->RobotPixel());
+    EXPECT_TRUE(view.contains(robot));
+    EXPECT_NE(drawing()->pos(), QPoint(0, 0));
+
+    // Ctrl+0 fits it again.
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(projector->zoomPercent(), 100);
+    EXPECT_FLOAT_EQ(doc().state.zoom, fit);
+    EXPECT_EQ(drawing()->pos(), QPoint(0, 0));
+    EXPECT_EQ(go()->goList()->iconSize(), 30);
 }
 
 } // namespace

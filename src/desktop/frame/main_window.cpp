@@ -3,6 +3,7 @@
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/link_progress.h"
+#include "desktop/frame/projector_mode.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/help_commands.h"
@@ -112,6 +113,12 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
         return QRect(status->mapToGlobal(QPoint(0, 0)), status->size());
     };
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
+    projector_ = new ProjectorMode(this);
+    projector_->zoomChanged = [this](int percent) {
+        razAzi_->graphicsMain()->SetZoomPercent(percent);
+        goContainer()->goList()->SetZoomPercent(percent);
+        procList_->SetZoomPercent(percent);
+    };
     BuildMenus();
     ReadOptions();
     resize(1024, 700);
@@ -191,6 +198,9 @@ void MainWindow::BuildMenus() {
     Add(window, "&Default Layout", 40214);
     window->addSeparator();
     Add(window, "&Procedure", 40215);
+    window->addSeparator();
+    window->addActions({projector_->fullScreenAction(), projector_->zoomInAction(),
+                        projector_->zoomOutAction(), projector_->zoomResetAction()});
 
     QMenu* help = menuBar()->addMenu("&Help");
     QAction* userGuide = Add(help, "Zarnik&field", 40025);

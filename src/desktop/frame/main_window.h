@@ -20,6 +20,7 @@ class HelpCommands;
 class ListView;
 class PrintCommands;
 class ProcedurePane;
+class ProjectorMode;
 class RazAzi;
 class TonePlayer;
 class WorkingAreaCommands;
@@ -57,6 +58,8 @@ class MainWindow : public QMainWindow {
     // prompts first.
     void OpenProjectCommand(const std::string& given = {});
     HelpCommands* help() const { return help_; }
+    // Full screen and the zoom of the working area and the listings.
+    ProjectorMode* projector() const { return projector_; }
 
     void SetListingSize(int index);
     void SetSpeed(int index);
@@ -96,6 +99,7 @@ class MainWindow : public QMainWindow {
     std::map<int, QAction*> actions_;
     std::unique_ptr<PrintCommands> printing_;
     WorkingAreaCommands* dialogs_;
+    ProjectorMode* projector_;
     bool closing_ = false;
 };
 

@@ -45,8 +45,18 @@ void ListView::PlaceBars() {
 }
 
 void ListView::SetIconSize(int size) {
-    iconSize_ = std::clamp(size, 5, 50);
+    baseSize_ = std::clamp(size, 5, 50);
+    SetZoomPercent(zoom_);
+}
+
+void ListView::SetZoomPercent(int percent) {
+    // Zoomed in, the pictures may outgrow the largest listing size.
+    constexpr int kLargest = 150;
+    zoom_ = percent;
+    iconSize_ = std::clamp(baseSize_ * zoom_ / 100, 5, kLargest);
     UpdateRange();
+    if (cursorVisible_)
+        ScrollLineIntoView(cursorLine_);
     update();
 }
 

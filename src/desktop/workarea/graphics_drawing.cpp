@@ -118,9 +118,11 @@ void GraphicsDrawing::DrawZarnikAt(int x, int y) {
         doc_.state.y = y;
         RenderScreen();
         update();
-        return;
+    } else {
+        update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, x, y));
     }
-    update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, x, y));
+    if (robotMoved)
+        robotMoved();
 }
 
 void GraphicsDrawing::SpriteChanged() {

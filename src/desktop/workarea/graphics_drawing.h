@@ -42,6 +42,8 @@ class GraphicsDrawing : public QWidget, public RobotView {
     std::function<void(const GoInstruction*)> showInstruction;
     std::function<void()> toggleRulers;
     std::function<void()> floorChanged;
+    // Told after the robot was drawn at a new place.
+    std::function<void()> robotMoved;
     // Told, for each timed step of a run, when it was due and when it came.
     std::function<void(std::int64_t due, std::int64_t now)> stepTimed;
 
