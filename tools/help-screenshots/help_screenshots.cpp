@@ -132,6 +132,9 @@ int main(int argc, char** argv) {
     ok = Save(window.grab(), "main-window.png") && ok;
     ok = Save(window.goContainer()->keypad()->grab(), "keypad.png") && ok;
     ok = Save(window.goContainer()->goList()->grab(QRect(0, 0, 300, 230)), "golist.png") && ok;
+    // The definition from its first line.
+    window.procedureList()->ScrollTo(0);
+    Settle();
     ok = Save(window.procedurePane()->grab(), "procedure.png") && ok;
     // The status line as it reads while the third instruction runs.
     const zf::GoInstruction* third = window.document().editor->Head(zf::GO_LIST);
