@@ -66,6 +66,9 @@ class GraphicsDrawing : public QWidget, public RobotView {
     void Schedule();
     void Tick();
     void RenderScreen();
+    // On a high-density screen, the same picture at the screen's own
+    // pixels, for as long as the robot stands still.
+    void RenderSharp(qreal ratio);
     void Request(int number, int param = 0);
     void LibraryDropped(const AppMessage& m);
     std::string Folder() const;
@@ -79,7 +82,9 @@ class GraphicsDrawing : public QWidget, public RobotView {
     ZarnikSprite sprite_;
     ZarnikOverlay overlay_;
     QImage screen_;
+    QImage sharp_;
     bool stale_ = true;
+    bool sharpStale_ = true;
     bool sound_ = false;
     std::uint32_t builtShape_ = 0;
     bool builtFlipped_ = false;
