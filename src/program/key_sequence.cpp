@@ -229,7 +229,7 @@ bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std:
         press.key = key::PlaceText;
         return ParseText(inside, press, error);
     }
-    error = "unknown key: " + token;
+    error = "unknown key: " + token + " (zfield --help lists the key names)";
     return false;
 }
 
@@ -258,6 +258,18 @@ bool ParseKeySequence(std::string_view sequence, std::vector<KeyPress>& presses,
         {"PENUP", key::PenUp},
         {"FLIP", key::FlipZarnik},
         {"FLIPSTAMP", key::FlipStamp},
+        // The keys' own names, as a teacher reads them off the robot.
+        {"FORWARD", key::Forward},
+        {"BACK", key::Back},
+        {"LEFT", key::Left},
+        {"RIGHT", key::Right},
+        {"REPEAT", key::Repeat},
+        {"PROCEDURE", key::Procedure},
+        {"QUAVER", key::Quaver},
+        {"WAIT", key::Wait},
+        {"MOTOR", key::Motor},
+        {"SENSE", key::Sense},
+        {"TOGGLE", key::Toggle},
     };
     std::vector<std::string> tokens;
     if (!Tokenise(sequence, tokens, error))
@@ -436,9 +448,11 @@ std::string FormatShownMessage(int id, const std::string& text) {
     std::string out = "! ";
     out += id == kUnnumbered ? "-" : std::to_string(id);
     out += ' ';
+    // A message of several lines goes on under its first, indented.
+    const std::string indent(out.size(), ' ');
     for (char c : text) {
         if (c == '\n')
-            out += "\\n";
+            out += "\n" + indent;
         else if (c != '\r')
             out += c;
     }

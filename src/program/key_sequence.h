@@ -39,7 +39,8 @@ std::string ListingLine(const GoInstruction& in, FloorMm floor = {});
 // "GO:", the GO list, "PROC:", the PROC list and "units left: N", a line each.
 std::string FormatLists(const GoEditor& editor, FloorMm floor = {});
 
-// "! ID TEXT", with "-" for an unnumbered text and line breaks as "\n".
+// "! ID TEXT", with "-" for an unnumbered text; the lines after a line break
+// are indented under the first.
 std::string FormatShownMessage(int id, const std::string& text);
 // Text from a file as it may go to a terminal: control bytes (C0, DEL and
 // C1 written as UTF-8) as \xHH, everything else as it is. Listings quote

@@ -9,8 +9,9 @@ inline constexpr int kTooltipFastPoll = 5;
 // The slow polling never runs faster than this: the shortest interval of the
 // platform the timings come from.
 inline constexpr int kTooltipShortestDelay = 10;
-// Tips are word-wrapped in a box this wide.
-inline constexpr int kTooltipWrapWidth = 100;
+// Tips are word-wrapped in a box this wide: wide enough that every tip of
+// the tool bars reads on one line.
+inline constexpr int kTooltipWrapWidth = 260;
 
 // What the tooltip popup does after one tick of the tooltip timer.
 struct TooltipTick {
@@ -43,14 +44,17 @@ class TooltipPoller {
 
 // Where the popup goes, given the text's measured size: above the pointer,
 // moved left to end at the desktop's right edge when it would cross it.
+// When that would cover `keepClear` (the status line, read while a program
+// is stepped) it goes to the right of the pointer instead, below that box.
 struct TooltipBox {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
+    bool Intersects(const TooltipBox& other) const;
 };
-TooltipBox PlaceTooltip(int pointerX, int pointerY, int textWidth, int textHeight,
-                        int desktopRight);
+TooltipBox PlaceTooltip(int pointerX, int pointerY, int textWidth, int textHeight, int desktopRight,
+                        const TooltipBox& keepClear = {});
 
 // The text of a tip: at most 63 characters, a doubled ampersand shown once.
 std::string TooltipText(int id);

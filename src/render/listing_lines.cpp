@@ -254,49 +254,83 @@ int DrawListing(QPainter& painter, const GoInstruction* head, int firstLine, int
     return drawn;
 }
 
-void DrawListCursorFrame(QPainter& painter, int style, int line, int width,
-                         const ListingStyle& listing) {
+namespace {
+
+struct CursorLook {
     QColor colour;
     bool dotted = false;
+    // The executing line is marked boldly enough to be seen across a room.
+    bool bold = false;
+};
+
+bool LookOf(int style, const ListingStyle& listing, CursorLook& look) {
     switch (style) {
     case 1:
-        colour = listing.background;
-        break;
+        look.colour = listing.background;
+        return true;
     case 2:
-        colour = listing.text;
-        break;
+        look.colour = listing.text;
+        return true;
     case 3:
-        colour = QColor(0, 128, 0);
-        break;
-    case 4:
-        colour = QColor(0, 0, 128);
-        break;
-    case 5:
-        colour = QColor(128, 0, 0);
-        dotted = true;
-        break;
-    case 7:
-        colour = QColor(128, 0, 0);
-        break;
     case 8:
-        colour = QColor(0, 128, 0);
-        dotted = true;
-        break;
+        look = {QColor(0, 128, 0), style == 8, true};
+        return true;
+    case 4:
     case 9:
-        colour = QColor(0, 0, 128);
-        dotted = true;
-        break;
+        look = {QColor(0, 0, 128), style == 9, true};
+        return true;
+    case 5:
+        look = {QColor(128, 0, 0), true, false};
+        return true;
+    case 7:
+        look = {QColor(128, 0, 0), false, true};
+        return true;
     default:
-        return;
+        return false;
     }
+}
+
+QColor Tint(const QColor& colour, const QColor& background, double amount) {
+    auto mix = [&](int c, int b) { return int(b + (c - b) * amount + 0.5); };
+    return QColor(mix(colour.red(), background.red()), mix(colour.green(), background.green()),
+                  mix(colour.blue(), background.blue()));
+}
+
+} // namespace
+
+void DrawListCursorBand(QPainter& painter, int style, int line, int width,
+                        const ListingStyle& listing) {
+    CursorLook look;
+    if (!LookOf(style, listing, look) || !look.bold)
+        return;
+    const QRect band(0, ListLineTop(line, listing.iconSize), width, listing.iconSize + 3);
+    // Stepping shows a paler band than running.
+    painter.fillRect(band, Tint(look.colour, listing.background, look.dotted ? 0.15 : 0.3));
+    painter.fillRect(QRect(band.left(), band.top(), kListLeftMargin, band.height()), look.colour);
+}
+
+void DrawListCursorFrame(QPainter& painter, int style, int line, int width,
+                         const ListingStyle& listing) {
+    CursorLook look;
+    if (!LookOf(style, listing, look))
+        return;
+    const int pen = look.bold ? ListCursorPenWidth(listing.iconSize) : 1;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, 0, dotted ? Qt::DotLine : Qt::SolidLine));
-    painter.setBackgroundMode(Qt::OpaqueMode);
+    QPen outline(look.colour, pen,
+                 look.dotted ? (look.bold ? Qt::DashLine : Qt::DotLine) : Qt::SolidLine);
+    outline.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(outline);
+    painter.setBackgroundMode(look.bold ? Qt::TransparentMode : Qt::OpaqueMode);
     painter.setBackground(listing.background);
-    painter.drawRect(0, ListLineTop(line, listing.iconSize), width - 1, listing.iconSize + 2);
+    const QRect frame(0, ListLineTop(line, listing.iconSize), width - 1, listing.iconSize + 2);
+    painter.drawRect(pen > 1 ? OutlineBox(frame.adjusted(0, 0, 1, 1), pen) : frame);
     painter.restore();
+}
+
+int ListCursorPenWidth(int iconSize) {
+    return std::max(3, iconSize / 10);
 }
 
 } // namespace zf

@@ -55,8 +55,14 @@ int DrawListing(QPainter& painter, const GoInstruction* head, int firstLine, int
                 const ListingStyle& style);
 
 // The list cursor of a style around visible line i (1 erases with the
-// background; 6 and unknown styles draw nothing).
+// background; 6 and unknown styles draw nothing). The executing and stopped
+// styles are a bold frame over a band, drawn before the line's pictures:
+// a pale fill with a solid bar in the left margin.
+void DrawListCursorBand(QPainter& painter, int style, int line, int width,
+                        const ListingStyle& listing);
 void DrawListCursorFrame(QPainter& painter, int style, int line, int width,
                          const ListingStyle& listing);
+// The bold frame's width at a picture size.
+int ListCursorPenWidth(int iconSize);
 
 } // namespace zf

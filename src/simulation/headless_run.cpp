@@ -10,6 +10,9 @@ void SetUpWorkingArea(ZarnikState& state, int widthSteps, int heightSteps) {
     SetHomeHeading(state, 0);
     state.penDown = false;
     state.penStyle = -1;
+    // As on the desktop's default working area, a run draws with the thin
+    // black pen until the program chooses another.
+    state.homePenStyle = PenStyleForName(kDefaultStartPen);
 }
 
 HeadlessResult RunHeadless(RunControl& control, Clock& clock, const HeadlessOptions& options) {

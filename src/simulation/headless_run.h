@@ -7,7 +7,7 @@
 namespace zf {
 
 // The start state of a fresh working area: W x H steps, the robot in the
-// centre, heading 0, pen up.
+// centre, heading 0, pen up; a run starts with the thin black pen.
 void SetUpWorkingArea(ZarnikState& state, int widthSteps, int heightSteps);
 
 struct HeadlessOptions {

@@ -1,10 +1,12 @@
-// The list windows and the Procedure window as a new user meets them: lines
-// wider than the window, the window's start place, and bringing it back.
+// The list windows and the Procedure pane as a new user meets them: lines
+// wider than the window, the pane's place beside the working area, and
+// bringing it back.
 
-#include "desktop/frame/child_frame.h"
+#include "desktop/frame/projector_mode.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/listing/list_view.h"
+#include "desktop/listing/procedure_pane.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
 #include "simulation/zarnik_state.h"
@@ -26,9 +28,10 @@ class ListWindows : public DesktopTest {
         window->StartupLoad(argument);
         QApplication::processEvents();
     }
-    QWidget* client() const { return window->centralWidget(); }
-    ChildFrame* frame() const { return window->procedureFrame(); }
-    QRect InClient(QWidget* w) const { return QRect(w->mapTo(client(), QPoint(0, 0)), w->size()); }
+    ProcedurePane* pane() const { return window->procedurePane(); }
+    QRect InWindow(QWidget* w) const {
+        return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+    }
 
     // Yellow (the digit pictures) anywhere in a band of a list's picture.
     static bool YellowIn(const QImage& image, QRect band) {
@@ -46,8 +49,9 @@ TEST_F(ListWindows, ALineWiderThanTheWindowScrollsIntoView) {
     // The deepest line, RT 9 0, starts nine pictures in.
     ASSERT_TRUE(KeySequence(editor, "P 3 [ RPT 4 [ RPT 5 [ FD 1 RT 9 0 ] ] ]"));
     ListView* list = window->procedureList();
-    frame()->setGeometry(50, 50, 280, 300);
+    list->resize(280, 280);
     list->ListChanged();
+    list->ScrollTo(0);
     QApplication::processEvents();
 
     const int s = list->iconSize();
@@ -66,7 +70,7 @@ TEST_F(ListWindows, ALineWiderThanTheWindowScrollsIntoView) {
     EXPECT_TRUE(shown.empty());
 
     // Wide enough again, the bar goes and the lines return to the margin.
-    frame()->setGeometry(50, 50, wide + 60, 300);
+    list->resize(wide + 60, 280);
     QApplication::processEvents();
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(list->ListArea().height(), list->height());
@@ -80,57 +84,144 @@ TEST_F(ListWindows, ALineWiderThanTheWindowScrollsIntoView) {
     EXPECT_TRUE(goList->horizontalBar()->isVisible());
 }
 
-TEST_F(ListWindows, TheProcedureWindowOpensWideEnoughAndClearOfTheRobot) {
-    // The examples' deepest procedure lines fit at the default listing size.
-    Open(ZF_SOURCE_EXAMPLES "/procs.gop");
-    EXPECT_EQ(window->procedureList()->iconSize(), 30);
-    EXPECT_GT(window->document().editor->LineCount(PROC_LIST), 5);
-    EXPECT_FALSE(window->procedureList()->horizontalBar()->isVisible());
-
-    // Wherever the robot starts, the window leaves it in view.
-    GraphicsDrawing* floor = window->drawing();
-    ZarnikState& state = window->document().state;
-    for (auto [x, y] : {std::pair{1500, 1500}, {450, 450}, {2550, 450}, {450, 2550}}) {
-        state.x = x;
-        state.y = y;
+TEST_F(ListWindows, TheWorkingAreaStaysWholeInViewAtEveryScreenSize) {
+    // The example is copied into the work folder: the test's own.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", temp.path().toUtf8());
+    for (QSize screen : {QSize(1024, 768), QSize(1280, 800), QSize(1920, 1080)}) {
+        MakeWindow(screen);
+        ShowWindow();
+        Open(ZF_EXAMPLE_BUILT "town.zfp");
+        // As at a first start on that screen, and after Default Layout.
         window->Command(40214);
-        const QPoint robot = floor->mapTo(client(), floor->RobotPixel());
-        const int half = PixelsPerStep(state) / 2;
-        EXPECT_FALSE(frame()->geometry().intersects(
-            QRect(robot - QPoint(half, half), QSize(2 * half, 2 * half))))
-            << x << ", " << y;
+        QApplication::processEvents();
+        ASSERT_TRUE(KeySequence(editor(),
+                                "CM POS(0,0) HEAD(0) P 3 [ RPT 4 [ RPT 5 [ FD 1 RT 9 0 ] ] ] "
+                                "PEN(redwide.bmp) FD 2 RT 9 0 FD 2 P 3"));
+        go()->goList()->ListChanged();
+        window->procedureList()->ListChanged();
+        Press(key::Go);
+        RunToEnd();
+        ASSERT_TRUE(shown.empty()) << shown[0].text;
+
+        // What the window shows where the working area lies is the working
+        // area's own picture, robot and trail included.
+        const QImage whole = window->grab().toImage();
+        const QImage floor = drawing()->grab().toImage();
+        const QRect at = InWindow(drawing());
+        EXPECT_TRUE(window->rect().contains(at)) << screen.width();
+        EXPECT_EQ(whole.copy(at), floor.convertToFormat(whole.format())) << screen.width();
+        const QPoint robot = drawing()->RobotPixel();
+        EXPECT_NE(floor.pixelColor(robot), floor.pixelColor(robot + QPoint(0, 1) * 200))
+            << "the robot is drawn";
+        int red = 0;
+        for (int y = 0; y < floor.height(); ++y)
+            for (int x = 0; x < floor.width(); ++x)
+                red += floor.pixelColor(x, y) == QColor(255, 0, 0);
+        EXPECT_GT(red, 100) << "the trail is drawn";
+
+        // The pane lies in the Go Container, under the Go List, and shows
+        // the examples' deepest procedure line whole.
+        const QRect procedure = InWindow(pane());
+        EXPECT_TRUE(InWindow(go()).contains(procedure));
+        EXPECT_FALSE(procedure.intersects(at));
+        EXPECT_GE(procedure.top(), InWindow(go()->goList()).bottom());
+        EXPECT_FALSE(window->procedureList()->horizontalBar()->isVisible()) << screen.width();
+        EXPECT_GE(window->procedureList()->WholeLinesShown(), 4) << screen.width();
+        EXPECT_GE(go()->goList()->WholeLinesShown(), 5) << screen.width();
+        Settle();
+        window.reset();
     }
+    qputenv("HOME", home);
 }
 
-TEST_F(ListWindows, WindowProcedureBringsAnOffScreenWindowBack) {
+TEST_F(ListWindows, TheProcedurePaneMinimisesDocksAndKeepsItsPlace) {
+    const std::string ini = temp.filePath("zfield.ini").toStdString();
+    MakeWindow({1280, 800}, ini);
+    ShowWindow();
     Open("");
-    const QRect inside = client()->rect();
-    for (QPoint away : {QPoint(-150, -100), QPoint(inside.width() - 40, inside.height() - 20),
-                        QPoint(-1000, 5000)}) {
-        frame()->move(away);
-        window->Command(40215);
-        EXPECT_TRUE(inside.contains(frame()->geometry())) << away.x() << ", " << away.y();
-        EXPECT_TRUE(frame()->isVisible());
-    }
-    // A window already inside stays where it is.
-    frame()->move(120, 80);
-    frame()->lower();
-    window->Command(40215);
-    EXPECT_EQ(frame()->pos(), QPoint(120, 80));
-    EXPECT_EQ(client()->children().last(), frame());
+    ListsPane* lists = go()->lists();
+    const int goListHeight = go()->goList()->height();
 
-    // Minimised, its bar covers no tool bar; opening a program leaves it
-    // minimised and Default Layout restores it.
-    frame()->Minimise();
-    const QRect bar = frame()->geometry();
-    for (QWidget* w : {static_cast<QWidget*>(graphicsBar()), static_cast<QWidget*>(goBar()),
-                       static_cast<QWidget*>(window->razAzi()->graphicsMain()->statusLine())})
-        EXPECT_FALSE(bar.intersects(InClient(w)));
-    Open("");
-    EXPECT_TRUE(frame()->minimised());
+    // Minimised, the Go List takes the room; keying a procedure, or
+    // Window > Procedure, brings the pane back.
+    pane()->Minimise();
+    EXPECT_GT(go()->goList()->height(), goListHeight);
+    EXPECT_FALSE(window->procedureList()->isVisible());
+    for (int code : {int(key::Procedure), key::Digit0 + 2, int(key::Bracket), int(key::Forward)})
+        Press(code);
+    EXPECT_FALSE(pane()->minimised());
+    EXPECT_EQ(go()->goList()->height(), goListHeight);
+    pane()->Minimise();
+    window->Command(40215);
+    EXPECT_FALSE(pane()->minimised());
+
+    // Beside the Go List, then a drag of the bar between them.
+    lists->SetPlace({ListsPane::Dock::Beside, 50});
+    QApplication::processEvents();
+    EXPECT_EQ(InWindow(pane()).top(), InWindow(go()->goList()).top());
+    EXPECT_GT(InWindow(pane()).left(), InWindow(go()->goList()).right());
+    const int bar = lists->splitPosition();
+    QTest::mousePress(lists, Qt::LeftButton, {}, QPoint(bar + 3, 100));
+    QTest::mouseMove(lists, QPoint(bar + 63, 100));
+    QTest::mouseRelease(lists, Qt::LeftButton, {}, QPoint(bar + 63, 100));
+    const ListsPane::Place dragged = lists->place();
+    EXPECT_EQ(dragged.dock, ListsPane::Dock::Beside);
+    EXPECT_NEAR(dragged.goListPercent, (bar + 60) * 100.0 / lists->width(), 1);
+
+    // A new size keeps the share; the next start finds the place again.
+    window->resize(1024, 768);
+    QApplication::processEvents();
+    EXPECT_EQ(lists->place(), dragged);
+    ASSERT_TRUE(window->ExitChecks());
+    window.reset();
+    MakeWindow({1280, 800}, ini);
+    ShowWindow();
+    EXPECT_EQ(window->goContainer()->lists()->place(), dragged);
+
+    // Default Layout puts it back under the Go List.
     window->Command(40214);
-    EXPECT_FALSE(frame()->minimised());
-    EXPECT_EQ(frame()->height(), 300);
+    EXPECT_EQ(go()->lists()->place(), ListsPane::Place{});
+}
+
+TEST_F(ListWindows, TheProjectorKeysZoomTheWorkingAreaAndTheListingsAndKeepTheRobotInView) {
+    Open("");
+    ProjectorMode* projector = window->projector();
+    const float fit = doc().state.zoom;
+    const QRect view = InWindow(drawing()->parentWidget());
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_TRUE(window->isFullScreen());
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_FALSE(window->isFullScreen());
+
+    // Ctrl++ twice: the pictures and the working area grow together, and
+    // the working area is shown through its view.
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(projector->zoomPercent(), 150);
+    EXPECT_EQ(go()->goList()->iconSize(), 45);
+    EXPECT_EQ(window->procedureList()->iconSize(), 45);
+    EXPECT_FLOAT_EQ(doc().state.zoom, fit * 1.5f);
+    EXPECT_EQ(InWindow(drawing()->parentWidget()), view);
+    EXPECT_GT(drawing()->width(), view.width());
+
+    // A run towards the corner takes the view along with the robot.
+    ASSERT_TRUE(KeySequence(editor(), "FD 4 RT 9 0 FD 4"));
+    Press(key::Go);
+    RunToEnd();
+    ASSERT_TRUE(shown.empty());
+    const QPoint robot = drawing()->mapTo(window.get(), drawing()->RobotPixel());
+    EXPECT_TRUE(view.contains(robot));
+    EXPECT_NE(drawing()->pos(), QPoint(0, 0));
+
+    // Ctrl+0 fits it again.
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(projector->zoomPercent(), 100);
+    EXPECT_FLOAT_EQ(doc().state.zoom, fit);
+    EXPECT_EQ(drawing()->pos(), QPoint(0, 0));
+    EXPECT_EQ(go()->goList()->iconSize(), 30);
 }
 
 } // namespace

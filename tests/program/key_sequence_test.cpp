@@ -82,8 +82,13 @@ TEST(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
               "GO:\nNAME(\"My Go Program.gop\")\nFD 2 5\nTEXT(\"two words\",1)\n"
               "PROC:\nP 3 [\nS [ 2 ]\n]\nunits left: 171\n");
     EXPECT_EQ(FormatShownMessage(1078, Text(1078, {0, 1, 9})),
-              "! 1078 A 0 is not allowed here.\\nUse a number from 1 to 9. ");
+              "! 1078 A 0 is not allowed here.\n       Use a number from 1 to 9. ");
     EXPECT_EQ(FormatShownMessage(kUnnumbered, "x"), "! - x");
+
+    // The keys' own names key the same program as the short tokens.
+    GoEditor named(ui);
+    KeySequence(named, "forward 2 5 procedure 3 [ sense [ 2 ] ] TEXT(\"two words\")");
+    EXPECT_EQ(FormatLists(named), FormatLists(editor));
 }
 
 } // namespace

@@ -222,15 +222,28 @@ TEST_F(ListingTest, CursorFramesHaveTheirStyleColours) {
     QImage image = Filled(100, 100, Qt::white);
     QPainter p(&image);
     style.iconSize = 20;
+    DrawListCursorBand(p, 3, 1, 100, style);
     DrawListCursorFrame(p, 3, 1, 100, style);
     DrawListCursorFrame(p, 6, 2, 100, style);
+    DrawListCursorFrame(p, 2, 3, 100, style);
     p.end();
-    // Line 1: from y 25 to 25 + 22.
-    EXPECT_EQ(Rgb(image, 50, 25), 0x008000u);
-    EXPECT_EQ(Rgb(image, 50, 47), 0x008000u);
-    EXPECT_EQ(Rgb(image, 0, 35), 0x008000u);
-    EXPECT_EQ(Rgb(image, 99, 35), 0x008000u);
+    // Line 1, running: a bold frame from y 25 to 25 + 22, three pixels
+    // deep, over a pale green band with a solid bar in the left margin.
+    for (int inside : {0, 2}) {
+        EXPECT_EQ(Rgb(image, 50, 25 + inside), 0x008000u);
+        EXPECT_EQ(Rgb(image, 50, 47 - inside), 0x008000u);
+        EXPECT_EQ(Rgb(image, inside, 35), 0x008000u);
+        EXPECT_EQ(Rgb(image, 99 - inside, 35), 0x008000u);
+    }
+    EXPECT_EQ(Rgb(image, 4, 35), 0x008000u);
+    const QColor band = image.pixelColor(50, 36);
+    EXPECT_TRUE(band.green() > band.red() && band.red() > 128) << band.name().toStdString();
     EXPECT_EQ(Rgb(image, 50, 50), kWhite);
+    // Line 3, editing: a one-pixel frame and nothing inside.
+    EXPECT_EQ(Rgb(image, 50, 75), 0u);
+    EXPECT_EQ(Rgb(image, 50, 76), kWhite);
+    EXPECT_EQ(Rgb(image, 0, 85), 0u);
+    EXPECT_EQ(Rgb(image, 1, 85), kWhite);
 }
 
 } // namespace

@@ -201,15 +201,19 @@ TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesIt) {
             out.push_back(p.style);
         return out;
     };
+    // A fresh working area starts with the thin black pen, as the desktop's.
     Key("FD 1 PENUP FD 1");
-    RunInstantly();
-    EXPECT_EQ(styles(), (std::vector<int>{-1}));
-
-    Settle(request::Reset);
-    trail.ClearPenTrail();
-    state.homePenStyle = PenStyleForName(kDefaultStartPen);
+    EXPECT_EQ(state.homePenStyle, PenStyleForName(kDefaultStartPen));
     RunInstantly();
     EXPECT_EQ(styles(), (std::vector<int>{-1, 3, -1}));
+
+    // Without a start pen nothing is drawn.
+    Settle(request::Reset);
+    trail.ClearPenTrail();
+    state.homePenStyle = -1;
+    RunInstantly();
+    EXPECT_EQ(styles(), (std::vector<int>{-1}));
+    state.homePenStyle = PenStyleForName(kDefaultStartPen);
     // Every run starts with it again, as a second GO after Reset shows.
     Settle(request::Reset);
     EXPECT_FALSE(state.penDown);

@@ -5,7 +5,6 @@
 // HELP_FOLDER/zfieldug/images and HELP_FOLDER/mats.
 
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/child_frame.h"
 #include "desktop/frame/main_window.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
@@ -14,6 +13,7 @@
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
+#include "desktop/listing/procedure_pane.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
@@ -137,9 +137,10 @@ int main(int argc, char** argv) {
     ok = Save(window.grab(), "main-window.png") && ok;
     ok = Save(window.goContainer()->keypad()->grab(), "keypad.png") && ok;
     ok = Save(window.goContainer()->goList()->grab(QRect(0, 0, 300, 230)), "golist.png") && ok;
-    window.procedureFrame()->resize(380, 250);
+    // The definition from its first line.
+    window.procedureList()->ScrollTo(0);
     Settle();
-    ok = Save(window.procedureFrame()->grab(), "procedure.png") && ok;
+    ok = Save(window.procedurePane()->grab(), "procedure.png") && ok;
     // The status line as it reads while the third instruction runs.
     const zf::GoInstruction* third = window.document().editor->Head(zf::GO_LIST);
     for (int i = 0; i < 3 && third && third->next; ++i)

@@ -2,8 +2,8 @@
 
 #include "desktop/dialogs/text_dialogs.h"
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/child_frame.h"
 #include "desktop/listing/list_view.h"
+#include "desktop/listing/procedure_pane.h"
 #include "desktop/listing/tone_player.h"
 #include "files/lesson_folder.h"
 #include "render/display_text.h"
@@ -149,11 +149,8 @@ void DesktopUi::ScrollToLine(int list, int line) {
 }
 
 void DesktopUi::BringProcedureWindowToTop() {
-    if (procedureFrame) {
-        if (procedureFrame->minimised())
-            procedureFrame->Restore();
-        procedureFrame->BringToTop();
-    }
+    if (procedurePane)
+        procedurePane->Restore();
 }
 
 void DesktopUi::ShowProcedureWindow() {

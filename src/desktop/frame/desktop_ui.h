@@ -11,7 +11,7 @@
 namespace zf::ui {
 
 class ListView;
-class ChildFrame;
+class ProcedurePane;
 class TonePlayer;
 
 // Stand-ins for the modal boxes, so that the windows can be driven by tests
@@ -62,7 +62,7 @@ class DesktopUi : public UserInterface {
     bool sound = false;
     QPointer<ListView> goList;
     QPointer<ListView> procList;
-    QPointer<ChildFrame> procedureFrame;
+    QPointer<ProcedurePane> procedurePane;
     QPointer<QWidget> owner;
     QPointer<QObject> drawing;
     TonePlayer* tones = nullptr;

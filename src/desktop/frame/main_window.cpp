@@ -3,9 +3,9 @@
 #include "desktop/dialogs/file_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/child_frame.h"
 #include "desktop/frame/handed_files.h"
 #include "desktop/frame/link_progress.h"
+#include "desktop/frame/projector_mode.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/session_end.h"
 #include "desktop/frame/tool_strip.h"
@@ -15,6 +15,7 @@
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
+#include "desktop/listing/procedure_pane.h"
 #include "desktop/listing/tone_player.h"
 #include "desktop/printing/print_commands.h"
 #include "desktop/workarea/graphics_drawing.h"
@@ -43,17 +44,6 @@
 
 namespace zf::ui {
 
-namespace {
-
-// Wide enough for the deepest line of the example procedures at the
-// default listing size.
-constexpr int kProcedureWidth = 320;
-constexpr int kProcedureHeight = 300;
-constexpr int kProcedureMargin = 50;
-constexpr int kProcedureInset = 10;
-
-} // namespace
-
 MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     setWindowTitle("Zarnikfield");
     setObjectName("Zarnikfield");
@@ -70,23 +60,15 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
             SetSpeed(o.speed - 1);
     };
 
-    // RazAzi fills the client area; the Procedure window floats over it,
-    // outside the layout.
+    // RazAzi fills the client area; the Procedure window is a pane of the Go
+    // Container, so that it never lies over the working area.
     auto* client = new QWidget(this);
     setCentralWidget(client);
     razAzi_ = new RazAzi(doc_, client);
     auto* fill = new QGridLayout(client);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(razAzi_, 0, 0);
-    procList_ = new ListView(PROC_LIST);
-    procList_->setWindowTitle("Procedure");
-    procList_->setObjectName("ZFProcedure");
-    procList_->SetEditor(doc_.editor.get());
-    procFrame_ = new ChildFrame("Procedure", client);
-    procFrame_->SetContent(procList_);
-    procFrame_->setGeometry(50, 50, kProcedureWidth, kProcedureHeight);
-    procFrame_->show();
-    procFrame_->raise();
+    procList_ = goContainer()->procedureList();
     library_ = new GraphicsLibrary(doc_, client);
     library_->SetMainWindow(this);
     library_->SetDrawing(drawing());
@@ -100,7 +82,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     });
 
     doc_.ui.procList = procList_;
-    doc_.ui.procedureFrame = procFrame_;
+    doc_.ui.procedurePane = procedurePane();
     doc_.ui.owner = this;
     doc_.ui.drawing = drawing();
 
@@ -124,9 +106,19 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     help_ = new HelpCommands(this, doc_.ui, {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
     help_->runActive = [this] { return drawing()->ProgramActive(); };
     help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
+    help_->tooltips()->desktop.keepClear = [this] {
+        const QWidget* status = razAzi_->graphicsMain()->statusLine();
+        return QRect(status->mapToGlobal(QPoint(0, 0)), status->size());
+    };
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
     session_ = new SessionEnd(this, [this] { return SessionSaveChecks(); });
     handed_ = new HandedFiles([this](const std::string& path) { OpenHandedFileNow(path); }, this);
+    projector_ = new ProjectorMode(this);
+    projector_->zoomChanged = [this](int percent) {
+        razAzi_->graphicsMain()->SetZoomPercent(percent);
+        goContainer()->goList()->SetZoomPercent(percent);
+        procList_->SetZoomPercent(percent);
+    };
     BuildMenus();
     doc_.history.changed = [this] { UpdateUndoActions(); };
     ReadOptions();
@@ -137,6 +129,9 @@ MainWindow::~MainWindow() = default;
 
 GoContainer* MainWindow::goContainer() const {
     return razAzi_->goContainer();
+}
+ProcedurePane* MainWindow::procedurePane() const {
+    return goContainer()->procedurePane();
 }
 GraphicsDrawing* MainWindow::drawing() const {
     return razAzi_->graphicsMain()->drawing();
@@ -225,6 +220,9 @@ void MainWindow::BuildMenus() {
     Add(window, "&Default Layout", 40214);
     window->addSeparator();
     Add(window, "&Procedure", 40215);
+    window->addSeparator();
+    window->addActions({projector_->fullScreenAction(), projector_->zoomInAction(),
+                        projector_->zoomOutAction(), projector_->zoomResetAction()});
 
     QMenu* help = menuBar()->addMenu("&Help");
     QAction* userGuide = Add(help, "Zarnik&field", 40025);
@@ -271,6 +269,7 @@ void MainWindow::ReadOptions() {
     const int y = static_cast<int>(value("floor size", "y", 10, 1, 99, 10, "10"));
     doc_.state.floorWidth = x * kStepMm;
     doc_.state.floorHeight = y * kStepMm;
+    goContainer()->lists()->SetPlace(ReadListsPlace(ini));
     if (ini.GetInt("rulers", "show", 0) != 0)
         razAzi_->graphicsMain()->ToggleRulers();
     ReadCommDevices(ini);
@@ -336,43 +335,17 @@ void MainWindow::WorkingAreaChanged() {
     razAzi_->graphicsMain()->update();
 }
 
-void MainWindow::PlaceProcedureWindow() {
-    QWidget* client = centralWidget();
-    GraphicsDrawing* floor = drawing();
-    const QRect area(floor->mapTo(client, QPoint(0, 0)), floor->size());
-    const QSize size(std::min(kProcedureWidth, client->width()),
-                     std::min(kProcedureHeight, client->height()));
-    const int step = PixelsPerStep(doc_.state);
-    const QPoint robot = floor->mapTo(client, floor->RobotPixel());
-    const QRect robotArea(robot - QPoint(step / 2, step / 2), QSize(step, step));
-    // The first corner is the traditional place; the others lie just inside
-    // the working area's edges.
-    const int left = kProcedureMargin;
-    const int top = kProcedureMargin;
-    const int right = std::max(left, area.right() - kProcedureInset - size.width());
-    const int bottom = std::max(top, area.bottom() - kProcedureInset - size.height());
-    QRect place(QPoint(left, top), size);
-    for (QPoint corner :
-         {QPoint(left, top), QPoint(right, top), QPoint(left, bottom), QPoint(right, bottom)}) {
-        if (!QRect(corner, size).intersects(robotArea)) {
-            place = QRect(corner, size);
-            break;
-        }
-    }
-    procFrame_->Place(place);
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    // Until it is moved by hand the Procedure window keeps clear of the robot
-    // as the frame settles to its size, once the panes have been laid out.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!procFrame_->placedByUser())
-                PlaceProcedureWindow();
-        },
-        Qt::QueuedConnection);
+void MainWindow::SaveLayout() {
+    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
+    IniFile ini = IniFile::Load(path);
+    const ListsPane::Place place = goContainer()->lists()->place();
+    if (ReadListsPlace(ini) == place)
+        return;
+    WriteListsPlace(ini, place);
+    if (iniPath_.empty())
+        SaveOptionsFile(ini);
+    else
+        ini.Save(path);
 }
 
 void MainWindow::ListsReplaced() {
@@ -400,8 +373,6 @@ void MainWindow::StartupLoad(const std::string& argument) {
     doc_.history.Clear();
     WorkingAreaChanged();
     ListsReplaced();
-    if (!procFrame_->placedByUser())
-        PlaceProcedureWindow();
 }
 
 void MainWindow::OpenHandedFile(const std::string& path) {
@@ -515,6 +486,7 @@ bool MainWindow::ExitChecks() {
         std::filesystem::remove(std::filesystem::path(GetProjectFolder()) / temp, ignored);
     }
     help_->tooltips()->Stop();
+    SaveLayout();
     return true;
 }
 
@@ -663,10 +635,10 @@ void MainWindow::Command(int id) {
     case 40214:
         SendAppMessage(razAzi_, msg::DefaultSplit);
         SendAppMessage(goContainer(), msg::DefaultGoLayout);
-        PlaceProcedureWindow();
+        goContainer()->lists()->DefaultPlace();
         break;
     case 40215:
-        procFrame_->BringToTop();
+        procedurePane()->Restore();
         break;
     case 40244:
         SendAppMessage(drawing(), msg::Repaint);

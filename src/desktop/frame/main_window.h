@@ -33,7 +33,6 @@ enum : int {
 };
 } // namespace command
 
-class ChildFrame;
 class GraphicsDrawing;
 class GraphicsLibrary;
 class HandedFiles;
@@ -41,13 +40,15 @@ class GoContainer;
 class HelpCommands;
 class ListView;
 class PrintCommands;
+class ProcedurePane;
+class ProjectorMode;
 class RazAzi;
 class SessionEnd;
 class TonePlayer;
 class WorkingAreaCommands;
 
-// The main window "Zarnikfield": the menu, the RazAzi pane filling the
-// client area and the Procedure window floating over it. It routes the
+// The main window "Zarnikfield": the menu and the RazAzi pane filling the
+// client area. It routes the
 // numbered requests of the other windows and runs the exit checks.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -60,7 +61,7 @@ class MainWindow : public QMainWindow {
     GoContainer* goContainer() const;
     GraphicsDrawing* drawing() const;
     ListView* procedureList() const { return procList_; }
-    ChildFrame* procedureFrame() const { return procFrame_; }
+    ProcedurePane* procedurePane() const;
     GraphicsLibrary* library() const { return library_; }
     QAction* Action(int id) const;
     PrintCommands& printing() { return *printing_; }
@@ -80,6 +81,8 @@ class MainWindow : public QMainWindow {
     // prompts first.
     void OpenProjectCommand(const std::string& given = {});
     HelpCommands* help() const { return help_; }
+    // Full screen and the zoom of the working area and the listings.
+    ProjectorMode* projector() const { return projector_; }
 
     void SetListingSize(int index);
     void SetSpeed(int index);
@@ -97,7 +100,6 @@ class MainWindow : public QMainWindow {
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildMenus();
@@ -133,16 +135,14 @@ class MainWindow : public QMainWindow {
     // Both lists were loaded anew: the views follow, the cursor shows.
     void ListsReplaced();
     void SetTitleFor(const std::string& path);
-    // The Procedure window's start place: wide enough for the example
-    // programs, over the working area but clear of the robot.
-    void PlaceProcedureWindow();
     void OpenHandedFileNow(const std::string& path);
+    // The panes' places, kept for the next start.
+    void SaveLayout();
 
     Document doc_;
     std::string iniPath_;
     TonePlayer* tones_;
     RazAzi* razAzi_;
-    ChildFrame* procFrame_;
     GraphicsLibrary* library_;
     ListView* procList_;
     HelpCommands* help_;
@@ -152,6 +152,7 @@ class MainWindow : public QMainWindow {
     SessionEnd* session_;
     QMenu* recentMenu_ = nullptr;
     HandedFiles* handed_;
+    ProjectorMode* projector_;
     bool closing_ = false;
 };
 

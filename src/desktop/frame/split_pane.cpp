@@ -46,6 +46,7 @@ void SplitPane::mouseReleaseEvent(QMouseEvent* event) {
     const int along =
         std::clamp(Along(event->position().toPoint()), 45, std::max(45, Extent() - 90));
     SetSplitPosition(along - grab_);
+    SplitDragged();
 }
 
 void SplitPane::MoveBand(int along) {

@@ -17,6 +17,7 @@ class SplitPane : public QWidget {
 
     int splitPosition() const { return split_; }
     void SetSplitPosition(int position);
+    void SetOrientation(Qt::Orientation orientation) { orientation_ = orientation; }
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -29,6 +30,8 @@ class SplitPane : public QWidget {
     virtual void Layout() = 0;
     // The bar's rectangle, painted as a raised bar.
     virtual QRect BarRect() const = 0;
+    // The user released the bar at a new position.
+    virtual void SplitDragged() {}
 
     int Along(QPoint p) const { return orientation_ == Qt::Horizontal ? p.x() : p.y(); }
     int Extent() const { return orientation_ == Qt::Horizontal ? width() : height(); }

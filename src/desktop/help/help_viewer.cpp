@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,8 +93,10 @@ bool HelpViewer::Find(const QString& text, bool backward) {
     if (text.isEmpty())
         return false;
     const auto flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
-    if (browser_->find(text, flags))
+    if (browser_->find(text, flags)) {
+        statusBar()->clearMessage();
         return true;
+    }
     // Once past the last match, start again from the other end of the page.
     QTextCursor restart = browser_->textCursor();
     restart.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
@@ -101,6 +104,13 @@ bool HelpViewer::Find(const QString& text, bool backward) {
     const bool found = browser_->find(text, flags);
     statusBar()->showMessage(found ? QString() : QString("\"%1\" is not on this page.").arg(text));
     return found;
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void HelpViewer::FollowLink(const QUrl& link) {

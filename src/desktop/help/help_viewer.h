@@ -35,6 +35,10 @@ class HelpViewer : public QMainWindow {
     std::function<void(const std::string&)> openProject;
     std::string projectFolder;
 
+  protected:
+    // Esc closes the window, as in other help windows.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void FollowLink(const QUrl& link);
 

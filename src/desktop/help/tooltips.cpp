@@ -136,8 +136,10 @@ void Tooltips::Tick() {
         const QString text = QString::fromLatin1(TooltipText(tick.tip).c_str());
         const QSize size = popup_->MeasureText(text);
         popup_->SetText(text);
+        const QRect clear = desktop.keepClear ? desktop.keepClear() : QRect();
         const TooltipBox box = PlaceTooltip(pointer.x(), pointer.y(), size.width(), size.height(),
-                                            desktop.rightEdge(pointer));
+                                            desktop.rightEdge(pointer),
+                                            {clear.x(), clear.y(), clear.width(), clear.height()});
         popup_->setGeometry(box.x, box.y, box.width, box.height);
         popup_->update();
         popup_->show();

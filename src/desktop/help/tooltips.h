@@ -47,6 +47,8 @@ class Tooltips : public QObject {
         std::function<QWidget*(QPoint)> windowAt;
         std::function<int(QPoint)> rightEdge; // x just past the desktop
         std::function<bool()> active;
+        // What a tip must not cover, on the screen; empty for nothing.
+        std::function<QRect()> keepClear;
     };
 
     Tooltips(QWidget* mainWindow, std::vector<ToolStrip*> toolBars);

@@ -5,6 +5,7 @@
 #include "desktop/frame/tool_strip.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
+#include "desktop/listing/procedure_pane.h"
 #include "program/list_clicks.h"
 #include "render/artwork.h"
 #include "simulation/zarnik_state.h"
@@ -61,10 +62,15 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     toolBar_->setObjectName("ZFProgCentreToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::ProgramIcons));
     keypad_ = new KeypadWindow(this);
-    goList_ = new ListView(GO_LIST, this);
+    goList_ = new ListView(GO_LIST);
     goList_->setWindowTitle("Go List");
     goList_->setObjectName("ZFGoList");
     goList_->SetEditor(doc_.editor.get());
+    procList_ = new ListView(PROC_LIST);
+    procList_->setWindowTitle("Procedure");
+    procList_->setObjectName("ZFProcedure");
+    procList_->SetEditor(doc_.editor.get());
+    lists_ = new ListsPane(goList_, procList_, this);
     doc_.ui.goList = goList_;
     goList_->clicked = [this](int line) {
         if (runActive && runActive())
@@ -100,6 +106,10 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenHeight = screen ? screen->size().height() : 768;
     SetSplitPosition(int(0.6 * (screenHeight - 45)));
+}
+
+ProcedurePane* GoContainer::procedurePane() const {
+    return lists_->procedurePane();
 }
 
 void GoContainer::ShowToolPage(int page) {
@@ -166,7 +176,7 @@ void GoContainer::Layout() {
     const int w = width(), h = height(), s = splitPosition();
     toolBar_->setGeometry(0, h - 45, w, 45);
     keypad_->setGeometry(0, s + 9, w, std::max(0, h - s - 54));
-    goList_->setGeometry(0, 0, w, std::max(0, s - 1));
+    lists_->setGeometry(0, 0, w, std::max(0, s - 1));
 }
 
 QRect GoContainer::BarRect() const {

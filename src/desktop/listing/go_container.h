@@ -8,17 +8,22 @@ namespace zf::ui {
 class Document;
 class KeypadWindow;
 class ListView;
+class ListsPane;
+class ProcedurePane;
 class ToolStrip;
 
-// The Go Container: the Go List above, the keypad below a draggable bar,
-// the program-centre tool bar at the bottom. Every key of the program
-// passes through here.
+// The Go Container: the Go List and the Procedure pane above, the keypad
+// below a draggable bar, the program-centre tool bar at the bottom. Every
+// key of the program passes through here.
 class GoContainer : public SplitPane {
     Q_OBJECT
   public:
     GoContainer(Document& document, QWidget* parent = nullptr);
 
     ListView* goList() const { return goList_; }
+    ListView* procedureList() const { return procList_; }
+    ListsPane* lists() const { return lists_; }
+    ProcedurePane* procedurePane() const;
     KeypadWindow* keypad() const { return keypad_; }
     ToolStrip* toolBar() const { return toolBar_; }
 
@@ -39,6 +44,8 @@ class GoContainer : public SplitPane {
   private:
     Document& doc_;
     ListView* goList_;
+    ListView* procList_;
+    ListsPane* lists_;
     KeypadWindow* keypad_;
     ToolStrip* toolBar_;
 };

@@ -4,6 +4,7 @@
 #include "program/texts.h"
 #include "render/artwork.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,6 +44,21 @@ QPolygonF RightArrow() {
                       {-7.5, 10.25},
                       {-2.0, 10.25},
                       {-2.0, 5.75}});
+}
+
+// The part of a key a label or the note may cover: clear of the rounded
+// ends, so that nothing reaches past the key's edge.
+QRectF LabelRoom(const QRectF& key) {
+    const double inset = key.width() / 8;
+    return key.adjusted(inset, inset, -inset, -inset);
+}
+
+// The label's font, made smaller for a label too wide for its key.
+QFont LabelFont(QFont font, const QString& label, double room) {
+    const double wide = QFontMetricsF(font).horizontalAdvance(label);
+    if (wide > room && font.pixelSize() > 1)
+        font.setPixelSize(std::max(1, int(font.pixelSize() * room / wide)));
+    return font;
 }
 
 } // namespace
@@ -174,13 +190,14 @@ void KeypadLayout::Paint(QPainter& painter, const QImage& note) const {
             if (!note.isNull()) {
                 painter.save();
                 painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-                painter.drawImage(r, note);
+                painter.drawImage(LabelRoom(r), note);
                 painter.restore();
             }
             continue;
         }
         painter.setPen(Qt::black);
         QRectF text = r.adjusted(0, labelHeight / 8, 0, -labelHeight / 8);
+        painter.setFont(LabelFont(font, key.label, LabelRoom(r).width()));
         painter.drawText(text, Qt::AlignCenter, key.label);
     }
     painter.setPen(Qt::NoPen);

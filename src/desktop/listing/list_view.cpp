@@ -45,8 +45,18 @@ void ListView::PlaceBars() {
 }
 
 void ListView::SetIconSize(int size) {
-    iconSize_ = std::clamp(size, 5, 50);
+    baseSize_ = std::clamp(size, 5, 50);
+    SetZoomPercent(zoom_);
+}
+
+void ListView::SetZoomPercent(int percent) {
+    // Zoomed in, the pictures may outgrow the largest listing size.
+    constexpr int kLargest = 150;
+    zoom_ = percent;
+    iconSize_ = std::clamp(baseSize_ * zoom_ / 100, 5, kLargest);
     UpdateRange();
+    if (cursorVisible_)
+        ScrollLineIntoView(cursorLine_);
     update();
 }
 
@@ -128,13 +138,17 @@ void ListView::paintEvent(QPaintEvent*) {
     const QRect area = ListArea();
     painter.setClipRect(area);
     const ListingStyle style = Style();
+    const bool cursorShown = cursorVisible_ && cursorLine_ > firstLine_;
+    if (cursorShown)
+        DrawListCursorBand(painter, cursorStyle_, cursorLine_ - 1 - firstLine_, area.width(),
+                           style);
     if (editor_) {
         painter.save();
         painter.translate(-firstPixel_, 0);
         DrawListing(painter, editor_->Head(list_), firstLine_, area.height(), style);
         painter.restore();
     }
-    if (cursorVisible_ && cursorLine_ > firstLine_)
+    if (cursorShown)
         DrawListCursorFrame(painter, cursorStyle_, cursorLine_ - 1 - firstLine_, area.width(),
                             style);
 }

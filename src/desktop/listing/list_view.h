@@ -21,7 +21,9 @@ class ListView : public QWidget {
     ListView(int list, QWidget* parent = nullptr);
 
     void SetEditor(GoEditor* editor) { editor_ = editor; }
+    // The listing size's picture side, and the zoom it is shown at.
     void SetIconSize(int size);
+    void SetZoomPercent(int percent);
     int iconSize() const { return iconSize_; }
     int LineHeight() const { return iconSize_ + 5; }
 
@@ -62,6 +64,8 @@ class ListView : public QWidget {
     int list_;
     GoEditor* editor_ = nullptr;
     int iconSize_ = 30;
+    int baseSize_ = 30;
+    int zoom_ = 100;
     int firstLine_ = 0;
     int cursorLine_ = 0;
     int cursorStyle_ = 0;

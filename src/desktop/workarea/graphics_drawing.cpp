@@ -65,6 +65,9 @@ void GraphicsDrawing::Schedule() {
     const std::int64_t due = run_->NextDue();
     if (due == RunControl::kNever) {
         timer_.stop();
+        // A run that ended shows the sharp picture again.
+        if (devicePixelRatioF() > 1)
+            update();
         return;
     }
     const std::int64_t wait = std::max<std::int64_t>(0, due - clock_->NowMs());
@@ -120,12 +123,37 @@ void GraphicsDrawing::RenderScreen() {
     }
     overlay_.Paint(screen_, doc_.state, sprite_, doc_.trail);
     stale_ = false;
+    sharpStale_ = true;
+}
+
+void GraphicsDrawing::RenderSharp(qreal ratio) {
+    sharp_ = QImage(size() * ratio, QImage::Format_RGB32);
+    sharp_.setDevicePixelRatio(ratio);
+    sharp_.fill(Qt::white);
+    QPainter p(&sharp_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, Folder()};
+    RenderWorkingArea(p, rect(), doc_.state.zoom, scene);
+    const QRect robot =
+        ZarnikOverlay::SquareAt(doc_.state, sprite_.Side(), doc_.state.x, doc_.state.y);
+    p.drawImage(robot, sprite_.Sprite());
+    sharpStale_ = false;
 }
 
 void GraphicsDrawing::paintEvent(QPaintEvent* event) {
     if (stale_ || screen_.size() != size())
         RenderScreen();
     QPainter p(this);
+    const qreal ratio = devicePixelRatioF();
+    // While the robot moves the picture it moves over is the quick one.
+    if (ratio > 1 && !doc_.state.running && drag_ == Drag::None) {
+        if (sharpStale_ || sharp_.size() != size() * ratio)
+            RenderSharp(ratio);
+        p.drawImage(
+            event->rect(), sharp_,
+            QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
+        return;
+    }
     p.drawImage(event->rect(), screen_, event->rect());
     if (drag_ == Drag::Object && dragMoved_)
         p.drawImage(DragPictureRect().topLeft(), dragPicture_);
@@ -159,9 +187,12 @@ void GraphicsDrawing::DrawZarnikAt(int x, int y) {
         doc_.state.y = y;
         RenderScreen();
         update();
-        return;
+    } else {
+        update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, x, y));
     }
-    update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, x, y));
+    sharpStale_ = true;
+    if (robotMoved)
+        robotMoved();
 }
 
 void GraphicsDrawing::SpriteChanged() {
@@ -174,6 +205,7 @@ void GraphicsDrawing::SpriteChanged() {
     // A turn only turns the picture already loaded.
     sprite_.RotateZarnikSprite(state);
     update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, state.x, state.y));
+    sharpStale_ = true;
 }
 
 void GraphicsDrawing::ObjectPlaced(GraphicObject& object) {

@@ -44,6 +44,8 @@ class GraphicsDrawing : public QWidget, public RobotView {
     std::function<void(const GoInstruction*)> showInstruction;
     std::function<void()> toggleRulers;
     std::function<void()> floorChanged;
+    // Told after the robot was drawn at a new place.
+    std::function<void()> robotMoved;
     // Told, for each timed step of a run, when it was due and when it came.
     std::function<void(std::int64_t due, std::int64_t now)> stepTimed;
 
@@ -66,6 +68,9 @@ class GraphicsDrawing : public QWidget, public RobotView {
     void Schedule();
     void Tick();
     void RenderScreen();
+    // On a high-density screen, the same picture at the screen's own
+    // pixels, for as long as the robot stands still.
+    void RenderSharp(qreal ratio);
     void Request(int number, int param = 0);
     void LibraryDropped(const AppMessage& m);
     std::string Folder() const;
@@ -82,7 +87,9 @@ class GraphicsDrawing : public QWidget, public RobotView {
     ZarnikSprite sprite_;
     ZarnikOverlay overlay_;
     QImage screen_;
+    QImage sharp_;
     bool stale_ = true;
+    bool sharpStale_ = true;
     bool sound_ = false;
     bool instant_ = false;
     std::uint32_t builtShape_ = 0;

@@ -18,6 +18,15 @@ namespace {
 
 using Slot = ToolStrip::Slot;
 
+// The gap between the drawing and its height label.
+constexpr int kLabelGap = 4;
+
+QFont SizeLabelFont() {
+    QFont font("Arial");
+    font.setPixelSize(15);
+    return font;
+}
+
 std::vector<Slot> GraphicsPage(int page) {
     std::vector<Slot> tools(8);
     const auto push = ToolStrip::Push;
@@ -82,7 +91,9 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
                                kMemoryUnits, brief);
     };
     doc_.ui.programChanged = [this] { status_->update(); };
-    drawing_ = new GraphicsDrawing(doc_, this);
+    view_ = new QWidget(this);
+    drawing_ = new GraphicsDrawing(doc_, view_);
+    drawing_->robotMoved = [this] { FollowRobot(); };
     drawing_->showInstruction = [this](const GoInstruction* in) { status_->ShowInstruction(in); };
     drawing_->toggleRulers = [this] { ToggleRulers(); };
     ShowToolPage(0);
@@ -129,17 +140,50 @@ void GraphicsMain::LayOut() {
     toolBar_->setGeometry(0, H - 45, W, 45);
     status_->setGeometry(0, H - 69, W, 24);
     const QFontMetrics fm(font());
-    const int h = fm.height(), c = fm.averageCharWidth();
+    const int h = fm.height();
     ZarnikState& state = doc_.state;
-    const double sx = double(W - 2 * c - ruler_) * 1000 / state.floorWidth;
+    // Room at the right for the height label, however wide its number.
+    const int label =
+        kLabelGap + QFontMetrics(SizeLabelFont())
+                        .horizontalAdvance(QString::number(state.floorHeight / kStepMm));
+    const double sx = double(W - label - ruler_) * 1000 / state.floorWidth;
     const double sy = double(H - 24 - 45 - h - ruler_) * 1000 / state.floorHeight;
-    state.zoom = float(std::max(1.0, std::min(sx, sy)));
-    const int w = int(state.floorWidth * double(state.zoom) * 0.001);
-    const int dh = int(state.floorHeight * double(state.zoom) * 0.001);
-    drawing_->setGeometry(ruler_, h, std::max(1, w), std::max(1, dh));
+    const double fit = std::max(1.0, std::min(sx, sy));
+    state.zoom = float(fit * zoom_ / 100);
+    auto pixels = [](int mm, double zoom) { return std::max(1, int(mm * zoom * 0.001)); };
+    const int w = pixels(state.floorWidth, state.zoom);
+    const int dh = pixels(state.floorHeight, state.zoom);
+    view_->setGeometry(ruler_, h, std::min(w, pixels(state.floorWidth, fit)),
+                       std::min(dh, pixels(state.floorHeight, fit)));
+    drawing_->resize(w, dh);
     drawing_->Rebuild();
     // A project opened: its units are the robot's own again.
     status_->update();
+    FollowRobot();
+    update();
+}
+
+void GraphicsMain::SetZoomPercent(int percent) {
+    zoom_ = percent;
+    LayOut();
+}
+
+void GraphicsMain::FollowRobot() {
+    const QPoint robot = drawing_->RobotPixel();
+    const int margin = PixelsPerStep(doc_.state);
+    auto follow = [margin](int at, int offset, int view, int full) {
+        if (at - offset < margin)
+            offset = at - margin;
+        else if (at - offset > view - margin)
+            offset = at - view + margin;
+        return std::clamp(offset, 0, std::max(0, full - view));
+    };
+    const QPoint offset(follow(robot.x(), -drawing_->x(), view_->width(), drawing_->width()),
+                        follow(robot.y(), -drawing_->y(), view_->height(), drawing_->height()));
+    if (offset != -drawing_->pos()) {
+        drawing_->move(-offset);
+        update();
+    }
 }
 
 void GraphicsMain::resizeEvent(QResizeEvent*) {
@@ -148,20 +192,25 @@ void GraphicsMain::resizeEvent(QResizeEvent*) {
 
 void GraphicsMain::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QFont font("Arial");
-    font.setPixelSize(15);
-    p.setFont(font);
+    p.setFont(SizeLabelFont());
     p.setPen(palette().color(QPalette::WindowText));
     const ZarnikState& state = doc_.state;
-    const QRect d = drawing_->geometry();
+    const QRect d = view_->geometry();
     p.drawText(QRect(d.left(), 0, d.width(), d.top()), Qt::AlignCenter,
                QString::number(state.floorWidth / kStepMm));
-    p.drawText(QRect(d.right() + 4, d.top(), 40, d.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::number(state.floorHeight / kStepMm));
+    p.drawText(QRect(d.right() + kLabelGap, d.top(), width() - d.right() - kLabelGap, d.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, QString::number(state.floorHeight / kStepMm));
     if (ruler_ > 0) {
-        DrawVerticalRuler(p, 0, d.top(), ruler_, d.height(), state.floorHeight / kStepMm, state);
-        DrawHorizontalRuler(p, d.left(), d.bottom() + 1, d.width(), ruler_,
+        // The rulers follow the view over a zoomed working area.
+        const QPoint at = drawing_->pos();
+        p.save();
+        p.setClipRect(0, d.top(), ruler_, d.height());
+        DrawVerticalRuler(p, 0, d.top() + at.y(), ruler_, drawing_->height(),
+                          state.floorHeight / kStepMm, state);
+        p.setClipRect(d.left(), d.bottom() + 1, d.width(), ruler_);
+        DrawHorizontalRuler(p, d.left() + at.x(), d.bottom() + 1, drawing_->width(), ruler_,
                             state.floorWidth / kStepMm, state);
+        p.restore();
     }
 }
 

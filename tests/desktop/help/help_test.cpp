@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTextBrowser>
 
 #include <filesystem>
@@ -145,12 +146,21 @@ TEST_F(Help, TheViewerGoesBackAndForwardFindsTextAndOpensProjects) {
     EXPECT_TRUE(viewer->Find("extension"));
     EXPECT_FALSE(browser->textCursor().selectedText().isEmpty());
     EXPECT_FALSE(viewer->Find("no such words here"));
+    EXPECT_FALSE(viewer->statusBar()->currentMessage().isEmpty());
+    // A later find that succeeds takes the old complaint away.
+    EXPECT_TRUE(viewer->Find("extension"));
+    EXPECT_TRUE(viewer->statusBar()->currentMessage().isEmpty());
 
     std::string opened;
     viewer->openProject = [&](const std::string& project) { opened = project; };
     emit browser->anchorClicked(QUrl("project:gridmat.zfp"));
     EXPECT_EQ(opened, kExample.toStdString() + "gridmat.zfp");
     EXPECT_EQ(browser->source(), first);
+
+    // Esc closes the window.
+    viewer->show();
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
 }
 
 TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {

@@ -1,6 +1,7 @@
-#include "desktop/frame/child_frame.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/tooltips.h"
+#include "desktop/listing/procedure_pane.h"
+#include "desktop/workarea/status_line.h"
 #include "files/ini_file.h"
 
 #include "desktop_fixture.h"
@@ -52,14 +53,27 @@ TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
     ASSERT_TRUE(tips->running());
     EXPECT_EQ(tips->timer().interval(), 200);
 
-    TickAt(graphicsBar(), 1);
+    TickAt(goBar(), 1);
     ASSERT_TRUE(tipShown());
-    EXPECT_EQ(popup()->text(), "Control the Go Program");
     EXPECT_EQ(tips->timer().interval(), kTooltipFastPoll);
     const QSize text = popup()->MeasureText(popup()->text());
-    EXPECT_LE(text.width(), kTooltipWrapWidth);
     EXPECT_EQ(popup()->geometry(), QRect(pointer.x() + 2, pointer.y() - text.height() - 22,
                                          text.width() + 5, text.height() + 5));
+
+    // Over the graphics tool bar, where a tip above the pointer would cover
+    // the status line being read while stepping, it stands beside the
+    // pointer; even the longest tip reads on one line.
+    window->razAzi()->graphicsMain()->ShowToolPage(0);
+    TickAt(graphicsBar(), 3);
+    ASSERT_TRUE(tipShown());
+    EXPECT_EQ(popup()->text(), "Zarnik - Position, Shape & Direction");
+    EXPECT_EQ(popup()->MeasureText(popup()->text()).height(), popup()->fontMetrics().height());
+    const QWidget* status = window->razAzi()->graphicsMain()->statusLine();
+    EXPECT_FALSE(
+        popup()->geometry().intersects(QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
+    EXPECT_GT(popup()->x(), pointer.x());
+    TickAt(graphicsBar(), 1);
+    EXPECT_EQ(popup()->text(), "Control the Go Program");
 
     // Moving within the button changes nothing on the screen.
     const int paints = popup()->paints();
@@ -78,7 +92,7 @@ TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
     EXPECT_EQ(popup()->text(), "Stamps & Text");
 
     // Anywhere else hides it.
-    pointer = window->procedureFrame()->mapToGlobal(QPoint(40, 60));
+    pointer = window->procedurePane()->mapToGlobal(QPoint(40, 60));
     Tick();
     EXPECT_FALSE(tipShown());
 }
