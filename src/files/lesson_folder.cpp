@@ -96,7 +96,7 @@ std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
     const std::string source = ResolvePath(FolderPart(projectPath));
     CopyProjectPictures(source, *work);
     CopyNamedGoProgram(source, *work, goProgram);
-    return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose);
+    return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose, {*work, source});
 }
 
 std::string SaveDialogFolder(const std::string& preferred) {

@@ -418,12 +418,17 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
     CopyFolderTree(destination, source);
     ChangeDirectory(destination);
 
-    return PlacePredefinedCopy(projectPath, *work, choose);
+    return PlacePredefinedCopy(projectPath, *work, choose, {destination, source}, problem);
 }
 
 std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
                                                   const std::string& folder,
-                                                  const ChangedCopyChoice& choose) {
+                                                  const ChangedCopyChoice& choose,
+                                                  const CopiedData& data,
+                                                  WorkFolderProblem* problem) {
+    WorkFolderProblem ignored;
+    if (!problem)
+        problem = &ignored;
     PredefinedCopy result;
     result.path = JoinPath(folder, FileNamePart(projectPath));
     std::vector<std::uint8_t> bytes;
@@ -443,11 +448,11 @@ std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
             return result;
         case Answer::No:
             if (::rename(result.path.c_str(), kept.c_str()) == 0) {
-                RenewChangedCopies(destination, source);
+                RenewChangedCopies(data.copy, data.original);
                 break;
             }
             LogText("cannot keep the changed copy");
-            problem->unwritable = *work;
+            problem->unwritable = folder;
             return std::nullopt;
         default:
             result.cancelled = true;
@@ -456,7 +461,7 @@ std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
     }
     if (!WriteFileAtomically(result.path, bytes)) {
         LogText("cannot copy the project file");
-        problem->unwritable = *work;
+        problem->unwritable = folder;
         return std::nullopt;
     }
     return result;

@@ -100,11 +100,20 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
                                                     const ChangedCopyChoice& choose,
                                                     WorkFolderProblem* problem = nullptr);
 
+// Where a bundled project's data was copied from and to: starting afresh
+// renews the changed copies there.
+struct CopiedData {
+    std::string copy;
+    std::string original;
+};
+
 // The project file's step of CopyPredefinedProject: its copy in `folder`,
 // with the same care for a copy the user changed.
 std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
                                                   const std::string& folder,
-                                                  const ChangedCopyChoice& choose);
+                                                  const ChangedCopyChoice& choose,
+                                                  const CopiedData& data,
+                                                  WorkFolderProblem* problem = nullptr);
 
 // Entries matching the pattern in a sub-folder of the project folder, or -1
 // when the folder cannot be entered or nothing matches.

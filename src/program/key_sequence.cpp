@@ -450,14 +450,20 @@ std::string FormatShownMessage(int id, const std::string& text) {
     out += ' ';
     // A message of several lines goes on under its first, indented.
     const std::string indent(out.size(), ' ');
-    for (char c : text) {
-        if (c == '\n')
-            out += "\n" + indent;
-        else if (c != '\r')
-            out += c;
+    // A message may name a file, and a file's name may hold anything: each
+    // line is escaped, the line breaks stay.
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\n', start);
+        std::string_view line = std::string_view(text).substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        out += Printable(line);
+        if (end == std::string::npos)
+            return out;
+        out += "\n" + indent;
+        start = end + 1;
     }
-    // A message may name a file, and a file's name may hold anything.
-    return Printable(out);
 }
 
 std::string Printable(std::string_view text) {

@@ -119,6 +119,10 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
         goContainer()->goList()->SetZoomPercent(percent);
         procList_->SetZoomPercent(percent);
     };
+    for (QAction* zoom :
+         {projector_->zoomInAction(), projector_->zoomOutAction(), projector_->zoomResetAction()})
+        connect(zoom, &QAction::triggered, this,
+                [this] { RememberOption("view", "zoom", projector_->zoomPercent()); });
     BuildMenus();
     doc_.history.changed = [this] { UpdateUndoActions(); };
     ReadOptions();
@@ -272,6 +276,7 @@ void MainWindow::ReadOptions() {
     goContainer()->lists()->SetPlace(ReadListsPlace(ini));
     if (ini.GetInt("rulers", "show", 0) != 0)
         razAzi_->graphicsMain()->ToggleRulers();
+    projector_->SetZoomPercent(static_cast<int>(ini.GetInt("view", "zoom", 100)));
     ReadCommDevices(ini);
     if (repaired) {
         if (iniPath_.empty())
