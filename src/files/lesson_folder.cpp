@@ -3,6 +3,7 @@
 #include "files/file_io.h"
 #include "files/paths.h"
 
+#include <strings.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -74,10 +75,19 @@ std::vector<std::string> CopyProjectPictures(const std::string& from, const std:
     return failed;
 }
 
-void CopyNamedGoProgram(const std::string& from, const std::string& to, std::string_view name) {
+void CopyGoPrograms(const std::string& from, const std::string& to, std::string_view name) {
     const std::string program = FileNamePart(ToNativePath(name));
     if (!program.empty())
         CopyFileNoReplace(ResolvePath(JoinPath(from, program)), JoinPath(to, program));
+    std::error_code error;
+    std::filesystem::directory_iterator entry(ResolvePath(from), error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        std::error_code notFile;
+        const std::string found = entry->path().filename().string();
+        if (entry->is_regular_file(notFile) && found.size() > 4 &&
+            strcasecmp(found.c_str() + found.size() - 4, ".gop") == 0)
+            CopyFileNoReplace(entry->path().string(), JoinPath(to, found));
+    }
 }
 
 std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
@@ -95,7 +105,7 @@ std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
     }
     const std::string source = ResolvePath(FolderPart(projectPath));
     CopyProjectPictures(source, *work);
-    CopyNamedGoProgram(source, *work, goProgram);
+    CopyGoPrograms(source, *work, goProgram);
     return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose, {*work, source});
 }
 

@@ -22,9 +22,10 @@ bool SameFolder(const std::string& a, const std::string& b);
 // sub-folder that could not be made).
 std::vector<std::string> CopyProjectPictures(const std::string& from, const std::string& to);
 
-// Copies the Go Program a project names (by its file name) from folder
-// `from` into folder `to`, never replacing one there.
-void CopyNamedGoProgram(const std::string& from, const std::string& to, std::string_view name);
+// Copies the Go Program a project names (by its file name) and every other
+// Go Program beside it, a bundled activity's answers, from folder `from`
+// into folder `to`, never replacing one there.
+void CopyGoPrograms(const std::string& from, const std::string& to, std::string_view name);
 
 // Copies a predefined project of the binary forms into the work folder: its
 // picture sub-folders (merged, never replacing), its Go Program `goProgram`

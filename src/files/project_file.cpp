@@ -774,7 +774,7 @@ bool OpenPredefinedProject(ProjectScene& scene, const std::string& path, const s
     const std::string from = JoinPath(FolderPart(path), data);
     const std::string to = JoinPath(FolderPart(copy->path), data);
     CopyProjectPictures(from, to);
-    CopyNamedGoProgram(from, to, goProgram);
+    CopyGoPrograms(from, to, goProgram);
     if (!copy->usersCopy && !copy->cancelled)
         return ReadProjectIniFile(scene, copy->path);
     return OpenWorkCopy(scene, *copy);

@@ -186,6 +186,8 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
     window->StartupLoad(example + "town.zfp");
     EXPECT_STREQ(NameTable().Get(doc().state.shapeId), "zarncar.bmp");
     opened("command line", "town.zfp");
+    // The book's answer lies beside the copy, for the teacher to open.
+    EXPECT_TRUE(fs::exists(work + "town.gop"));
     window->OpenHandedFile(example + "town.zfp");
     opened("second start", "town.zfp");
     help()->exampleFolder = example;
