@@ -115,19 +115,6 @@ TEST_F(Desktop, GoListClickDuringADefinitionIsRefused) {
     EXPECT_EQ(editor().procedureBeingDefined, 3);
 }
 
-TEST_F(Desktop, ClearMemoryNeedsTwoPressesInFiveSeconds) {
-    KeySequence(editor(), "FD 1");
-    Press(key::ClearMemory);
-    EXPECT_TRUE(keypad()->PromptShown());
-    PressDigits("3");
-    EXPECT_FALSE(keypad()->PromptShown());
-    EXPECT_EQ(Lines(GO_LIST).back(), "FD 1"); // the digit keyed nothing
-    Press(key::ClearMemory);
-    Press(key::ClearMemory);
-    EXPECT_TRUE(Lines(GO_LIST).empty());
-    EXPECT_FALSE(keypad()->PromptShown());
-}
-
 TEST_F(Desktop, SplitterDragsAreClamped) {
     RazAzi* raz = window->razAzi();
     const int bar = raz->splitX() + 3;
