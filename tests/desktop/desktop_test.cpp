@@ -180,14 +180,9 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     ProjectScene scene = doc().Scene();
     ASSERT_TRUE(SaveProjectAs(scene, folder + "lesson.zfp"));
     window->OpenProjectCommand(folder + "lesson.zfp");
-    // Its Go Program is not there: the list is emptied, and the units are the robot's own.
+    // Its Go Program is not there: the list is emptied, and the units are the
+    // robot's own, so the line names none (the load itself is the files' tests').
     EXPECT_EQ(status->robotText(false), "0 cells used / 187");
-    KeySequence(editor(), "CM FD 2");
-    EXPECT_EQ(status->robotText(false), "3 cells used / 187");
-    const int y = robot.y;
-    Press(key::Go);
-    RunToEnd();
-    EXPECT_EQ(y - robot.y, 600);
 }
 
 // The session manager's save request before a logout asks what Exit asks;
