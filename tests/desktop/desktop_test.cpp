@@ -115,19 +115,6 @@ TEST_F(Desktop, GoListClickDuringADefinitionIsRefused) {
     EXPECT_EQ(editor().procedureBeingDefined, 3);
 }
 
-TEST_F(Desktop, ClearMemoryNeedsTwoPressesInFiveSeconds) {
-    KeySequence(editor(), "FD 1");
-    Press(key::ClearMemory);
-    EXPECT_TRUE(keypad()->PromptShown());
-    PressDigits("3");
-    EXPECT_FALSE(keypad()->PromptShown());
-    EXPECT_EQ(Lines(GO_LIST).back(), "FD 1"); // the digit keyed nothing
-    Press(key::ClearMemory);
-    Press(key::ClearMemory);
-    EXPECT_TRUE(Lines(GO_LIST).empty());
-    EXPECT_FALSE(keypad()->PromptShown());
-}
-
 TEST_F(Desktop, SplitterDragsAreClamped) {
     RazAzi* raz = window->razAzi();
     const int bar = raz->splitX() + 3;
@@ -193,14 +180,9 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     ProjectScene scene = doc().Scene();
     ASSERT_TRUE(SaveProjectAs(scene, folder + "lesson.zfp"));
     window->OpenProjectCommand(folder + "lesson.zfp");
-    // Its Go Program is not there: the list is emptied, and the units are the robot's own.
+    // Its Go Program is not there: the list is emptied, and the units are the
+    // robot's own, so the line names none (the load itself is the files' tests').
     EXPECT_EQ(status->robotText(false), "0 cells used / 187");
-    KeySequence(editor(), "CM FD 2");
-    EXPECT_EQ(status->robotText(false), "3 cells used / 187");
-    const int y = robot.y;
-    Press(key::Go);
-    RunToEnd();
-    EXPECT_EQ(y - robot.y, 600);
 }
 
 // The session manager's save request before a logout asks what Exit asks;

@@ -33,9 +33,31 @@ struct Host : ProjectHost {
     bool modified = true;
 };
 
+// A working area to load into: the fixture's own, or a second one.
+struct Loaded {
+    explicit Loaded(UserInterface& ui) : editor(ui) {}
+    ProjectScene Scene() { return {state, trail, objects, editor, host}; }
+    bool Open(const std::string& path, bool report = true) {
+        ProjectScene scene = Scene();
+        return OpenProject(scene, path, report);
+    }
+    Host host;
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects;
+    GoEditor editor;
+};
+
+// The messages, made before the working area that shows them.
+struct WithUi {
+    test::Recorder ui;
+};
+
 // A project folder with its four sub-folders and two robot shapes.
-class ProjectFile : public ::testing::Test {
+class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
   protected:
+    ProjectFile() : Loaded(ui) {}
+
     void SetUp() override {
         start = std::filesystem::current_path();
         ResetTables();
@@ -53,12 +75,6 @@ class ProjectFile : public ::testing::Test {
 
     // Loads change the current directory; the folder goes with the test.
     void TearDown() override { std::filesystem::current_path(start); }
-
-    ProjectScene Scene() { return {state, trail, objects, editor, host}; }
-    bool Open(const std::string& path, bool report = true) {
-        ProjectScene scene = Scene();
-        return OpenProject(scene, path, report);
-    }
 
     // Robot, trail, objects and a saved Go Program.
     void FillScene() {
@@ -85,27 +101,6 @@ class ProjectFile : public ::testing::Test {
 
     std::filesystem::path start;
     test::TempFolder dir;
-    test::Recorder ui;
-    Host host;
-    ZarnikState state;
-    PenTrail trail;
-    GraphicObjectList objects;
-    GoEditor editor{ui};
-};
-
-// A second working area to load into.
-struct Loaded {
-    explicit Loaded(UserInterface& ui) : editor(ui) {}
-    ProjectScene Scene() { return {state, trail, objects, editor, host}; }
-    bool Open(const std::string& path, bool report = true) {
-        ProjectScene scene = Scene();
-        return OpenProject(scene, path, report);
-    }
-    Host host;
-    ZarnikState state;
-    PenTrail trail;
-    GraphicObjectList objects;
-    GoEditor editor;
 };
 
 TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
@@ -333,6 +328,7 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
     };
     rename(damaged[5], "tree.bmp", "..\\t.bmp");
     rename(damaged[6], "walk.gop", "../w.gop");
+    damaged.push_back({'[', 'a', ']', '\n'}); // no project at all
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         test::WriteBytesTo(dir / "d.zfp", damaged[i]);
         Loaded to(ui);
@@ -345,14 +341,9 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         EXPECT_EQ(to.trail.trailLength(), 1);
         EXPECT_TRUE(to.host.title.empty());
     }
-}
-
-TEST_F(ProjectFile, MissingAndForeignFilesGiveTheirMessages) {
+    // The refusal is shown even when not reporting; a missing file has its own.
     EXPECT_FALSE(Open(dir / "none.zfp"));
     EXPECT_EQ(ui.lastWarningId(), 1072);
-    test::WriteBytesTo(dir / "x.zfp", std::vector<std::uint8_t>{'[', 'a', ']', '\n'});
-    EXPECT_FALSE(Open(dir / "x.zfp", false)); // shown even when not reporting
-    EXPECT_EQ(ui.lastWarning(), Text(1088, {dir / "x.zfp"}));
 }
 
 std::string WriteIni(const test::TempFolder& dir, const std::string& name,
@@ -428,17 +419,22 @@ TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     EXPECT_NE(editor.Head(GO_LIST), nullptr);
 }
 
-TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesIsRefused) {
-    auto file = V1Project("");
-    Put16(file, 36, 30); // more objects than the file holds
-    test::WriteBytesTo(dir / "v1.zfp", file);
-    EXPECT_FALSE(Open(dir / "v1.zfp"));
-    EXPECT_EQ(ui.lastWarningId(), 1088);
-    file = V1Project("");
-    Put16(file, 398 + 12 + 38 + 18, 2); // a label number with no label
-    test::WriteBytesTo(dir / "v1.zfp", file);
-    EXPECT_FALSE(Open(dir / "v1.zfp"));
-    EXPECT_EQ(objects.size(), 0u);
+TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesOrANegativePositionIsRefused) {
+    // More objects than the file holds, a label number with no label, and a
+    // position below zero: the old form's numbers are signed.
+    const std::pair<std::size_t, std::int16_t> damage[] = {
+        {36, 30}, {398 + 12 + 38 + 18, 2}, {80 + 281, -300}};
+    for (const auto& [at, value] : damage) {
+        auto file = V1Project("");
+        Put16(file, at, static_cast<std::uint16_t>(value));
+        ProjectData old;
+        EXPECT_FALSE(ParseProjectV1(file, old)) << at;
+        test::WriteBytesTo(dir / "v1.zfp", file);
+        ui.clear();
+        EXPECT_FALSE(Open(dir / "v1.zfp")) << at;
+        EXPECT_EQ(ui.lastWarningId(), 1088) << at;
+        EXPECT_EQ(objects.size(), 0u);
+    }
 }
 
 TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
@@ -492,17 +488,9 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
         EXPECT_FALSE(Open(path)) << pos;
         EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << pos;
     }
-    // The old binary form's signed numbers: a negative position is refused,
-    // a heading out of range is kept as the 0 it loads as.
+    // The old binary form's heading out of range is kept as the 0 it loads as.
     auto file = V1Project("");
-    Put16(file, 80 + 281, static_cast<std::uint16_t>(-300));
     ProjectData old;
-    EXPECT_FALSE(ParseProjectV1(file, old));
-    test::WriteBytesTo(dir / "v1.zfp", file);
-    ui.clear();
-    EXPECT_FALSE(Open(dir / "v1.zfp"));
-    EXPECT_EQ(ui.lastWarningId(), 1088);
-    file = V1Project("");
     Put16(file, 80 + 286, static_cast<std::uint16_t>(-5));
     ASSERT_TRUE(ParseProjectV1(file, old));
     ProjectData converted;

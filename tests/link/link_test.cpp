@@ -90,15 +90,6 @@ class LinkTest : public ::testing::Test {
     std::string expected;
 };
 
-TEST_F(LinkTest, SendStoresTheEncodedImage) {
-    Key("RPT 4 [ FD 2 RT 9 0 ] P 3 P 3 [ Q 2 1 4 T 4 2 ]");
-    EXPECT_TRUE(SendGoProgram(editor));
-    ASSERT_TRUE(robot.WaitForStores(1, 2000));
-    EXPECT_EQ(robot.Memory(), Encoded());
-    // Good news comes without the warning's icon.
-    EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{87, Text(87), true}}));
-}
-
 TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
     RobotHolds("RPT 2 [ RPT 3 [ LT 9 0 ] FD 1 ] M 2 1 0 0 P 4 [ S [ 2 ] W 5 ] P 4");
     editor.modified = 0;
@@ -225,7 +216,7 @@ TEST_F(LinkTest, SendOverwritesGarbledRobotMemoryThatGetRefuses) {
     garbled[195] = 0xF3;
     garbled[196] = 0x05;
     robot.SetMemory(garbled);
-    Key("RPT 2 [ FD 1 ] P 3 [ BK 2 ]");
+    Key("RPT 4 [ FD 2 RT 9 0 ] P 3 P 3 [ Q 2 1 4 T 4 2 ]");
     const std::string before = FormatLists(editor);
     EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
     EXPECT_EQ(ui.lastWarning(), unnumbered::kRobotAnswerGarbled);
@@ -235,6 +226,7 @@ TEST_F(LinkTest, SendOverwritesGarbledRobotMemoryThatGetRefuses) {
     EXPECT_TRUE(SendGoProgram(editor));
     ASSERT_TRUE(robot.WaitForStores(1, 2000));
     EXPECT_EQ(robot.Memory(), Encoded());
+    // Good news comes without the warning's icon.
     EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{87, Text(87), true}}));
 }
 
