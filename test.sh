@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks formatting, builds everything, runs the
-# core tests under AddressSanitizer and UndefinedBehaviorSanitizer, then runs
-# every test.
+# Installs what is missing, checks formatting and that includes point down
+# the layers, builds everything, runs the core tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer, then runs every test.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,6 +9,9 @@ cd "$(dirname "$0")"
 
 echo "== formatting"
 git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs -r clang-format --dry-run -Werror
+
+echo "== layers"
+./scripts/check-layers.sh
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen

@@ -2,9 +2,9 @@
 // Forward at Fast speed, timed draw by draw on the real clock, with the
 // process's CPU time over the run.
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/main_window.h"
-#include "desktop/frame/raz_azi.h"
 #include "desktop/listing/go_container.h"
+#include "desktop/shell/main_window.h"
+#include "desktop/shell/raz_azi.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "program/key_sequence.h"

@@ -1,6 +1,6 @@
-#include "desktop/frame/main_window.h"
-#include "desktop/frame/single_instance.h"
-#include "desktop/listing/tone_player.h"
+#include "desktop/frame/tone_player.h"
+#include "desktop/shell/main_window.h"
+#include "desktop/shell/single_instance.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "files/print_job.h"
+#include "files/print_layout.h"
 #include "program/editor.h"
-#include "program/print_job.h"
-#include "program/print_layout.h"
 #include "render/listing_lines.h"
 #include "render/working_area.h"
 

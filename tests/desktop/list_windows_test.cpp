@@ -2,11 +2,11 @@
 // wider than the window, the pane's place beside the working area, and
 // bringing it back.
 
-#include "desktop/frame/projector_mode.h"
-#include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/procedure_pane.h"
+#include "desktop/shell/projector_mode.h"
+#include "desktop/shell/raz_azi.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
 #include "simulation/zarnik_state.h"

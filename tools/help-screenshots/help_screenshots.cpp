@@ -5,8 +5,6 @@
 // HELP_FOLDER/zfieldug/images and HELP_FOLDER/mats.
 
 #include "desktop/frame/app_messages.h"
-#include "desktop/frame/main_window.h"
-#include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/activity_launcher.h"
 #include "desktop/library/graphics_library.h"
@@ -14,6 +12,8 @@
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/procedure_pane.h"
+#include "desktop/shell/main_window.h"
+#include "desktop/shell/raz_azi.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"

@@ -1,6 +1,7 @@
 #include "desktop/dialogs/text_dialogs.h"
 
 #include "desktop/dialogs/dialog_parts.h"
+#include "desktop/frame/desktop_ui.h"
 #include "program/string_table.h"
 #include "render/working_area.h"
 #include "simulation/text_placement.h"
@@ -468,6 +469,13 @@ bool KeyedTextDialogs(QWidget* owner, TextObjectRecord& record, bool editing) {
     chosen.placement = where.placement();
     record = chosen;
     return true;
+}
+
+// The core's request to key a text object, on the desktop.
+bool DesktopUi::EditTextObject(TextObjectRecord& record, bool editing) {
+    if (hooks.editText)
+        return hooks.editText(record);
+    return KeyedTextDialogs(owner, record, editing);
 }
 
 } // namespace zf::ui

@@ -1,10 +1,7 @@
 #include "desktop/frame/desktop_ui.h"
 
-#include "desktop/dialogs/text_dialogs.h"
 #include "desktop/frame/app_messages.h"
-#include "desktop/listing/list_view.h"
-#include "desktop/listing/procedure_pane.h"
-#include "desktop/listing/tone_player.h"
+#include "desktop/frame/tone_player.h"
 #include "files/lesson_folder.h"
 #include "render/display_text.h"
 #include "simulation/notes.h"
@@ -27,10 +24,6 @@ QString Caption() {
 }
 
 } // namespace
-
-ListView* DesktopUi::List(int list) const {
-    return list == GO_LIST ? goList.data() : list == PROC_LIST ? procList.data() : nullptr;
-}
 
 void DesktopUi::WarningBox(int id, const std::string& text) {
     ErrorSound();
@@ -108,59 +101,6 @@ std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std:
 void DesktopUi::ProgramChanged() const {
     if (programChanged)
         programChanged();
-}
-
-void DesktopUi::ShowListCursor(int list, int line, int style) {
-    if (ListView* view = List(list))
-        view->ShowCursor(line, style);
-    ProgramChanged();
-}
-
-void DesktopUi::HideListCursor(int list) {
-    if (ListView* view = List(list))
-        view->HideCursor();
-    ProgramChanged();
-}
-
-void DesktopUi::PaintListCursor(int list) {
-    if (ListView* view = List(list))
-        view->update();
-}
-
-void DesktopUi::RepaintList(int list, int) {
-    if (ListView* view = List(list))
-        view->ListChanged();
-    ProgramChanged();
-}
-
-void DesktopUi::ListReindented(int list) {
-    RepaintList(list, 1);
-}
-
-void DesktopUi::SetScrollRange(int list, int) {
-    if (ListView* view = List(list))
-        view->ListChanged();
-    ProgramChanged();
-}
-
-void DesktopUi::ScrollToLine(int list, int line) {
-    if (ListView* view = List(list))
-        view->ScrollLineIntoView(line);
-}
-
-void DesktopUi::BringProcedureWindowToTop() {
-    if (procedurePane)
-        procedurePane->Restore();
-}
-
-void DesktopUi::ShowProcedureWindow() {
-    BringProcedureWindowToTop();
-}
-
-bool DesktopUi::EditTextObject(TextObjectRecord& record, bool editing) {
-    if (hooks.editText)
-        return hooks.editText(record);
-    return KeyedTextDialogs(owner, record, editing);
 }
 
 void DesktopUi::RequestRun() {

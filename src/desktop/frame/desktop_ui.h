@@ -26,7 +26,9 @@ struct DialogHooks {
 };
 
 // The core's interface on the desktop: warning boxes, questions, the list
-// cursors of the Go List and the Procedure window, and the tones.
+// cursors of the Go List and the Procedure window, and the tones. What moves
+// the listings is defined in listing/list_cursors.cpp and the keying of text
+// objects in dialogs/text_dialogs.cpp, above this frame, which the panes use.
 class DesktopUi : public UserInterface {
   public:
     void WarningBox(int id, const std::string& text) override;

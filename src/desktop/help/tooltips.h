@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/tooltip_poller.h"
+#include "desktop/help/tooltip_poller.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "program/print_job.h"
+#include "files/print_job.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "desktop/frame/main_window.h"
-#include "desktop/frame/raz_azi.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
+#include "desktop/shell/main_window.h"
+#include "desktop/shell/raz_azi.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "program/instruction.h"

@@ -1,4 +1,4 @@
-#include "desktop/frame/raz_azi.h"
+#include "desktop/shell/raz_azi.h"
 
 #include "desktop/frame/app_messages.h"
 #include "desktop/listing/go_container.h"

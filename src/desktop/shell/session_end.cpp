@@ -1,4 +1,4 @@
-#include "desktop/frame/session_end.h"
+#include "desktop/shell/session_end.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "desktop/frame/handed_files.h"
+#include "desktop/shell/handed_files.h"
 
-#include "desktop/frame/link_progress.h"
+#include "desktop/shell/link_progress.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "desktop/frame/link_progress.h"
+#include "desktop/shell/link_progress.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>

@@ -1,4 +1,4 @@
-#include "program/tooltip_poller.h"
+#include "desktop/help/tooltip_poller.h"
 
 #include "program/texts.h"
 

@@ -1,4 +1,4 @@
-#include "program/print_job.h"
+#include "files/print_job.h"
 
 #include "program/texts.h"
 #include "program/unnumbered_texts.h"

@@ -1,4 +1,4 @@
-#include "program/print_layout.h"
+#include "files/print_layout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The main window's everyday commands: shortcuts, New and Save, Undo and
 // Redo, the recent files and the options remembered between sessions.
 
-#include "desktop/frame/main_window.h"
+#include "desktop/shell/main_window.h"
 
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/list_view.h"

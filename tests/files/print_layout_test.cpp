@@ -1,5 +1,5 @@
-#include "program/print_job.h"
-#include "program/print_layout.h"
+#include "files/print_job.h"
+#include "files/print_layout.h"
 #include "program/texts.h"
 #include "program/unnumbered_texts.h"
 

@@ -1,4 +1,4 @@
-#include "desktop/frame/single_instance.h"
+#include "desktop/shell/single_instance.h"
 
 #include "files/paths.h"
 #include "program/texts.h"

@@ -1,4 +1,4 @@
-#include "desktop/frame/projector_mode.h"
+#include "desktop/shell/projector_mode.h"
 
 #include <QAction>
 #include <QMainWindow>

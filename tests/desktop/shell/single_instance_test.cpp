@@ -1,5 +1,5 @@
-#include "desktop/frame/link_progress.h"
-#include "desktop/frame/single_instance.h"
+#include "desktop/shell/link_progress.h"
+#include "desktop/shell/single_instance.h"
 #include "program/string_table.h"
 #include "program/texts.h"
 

@@ -1,4 +1,4 @@
-#include "desktop/listing/tone_player.h"
+#include "desktop/frame/tone_player.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
