@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/project_data.h"
+#include "link/serial_port.h"
 #include "program/user_interface.h"
 
 #include <cstdint>
@@ -31,7 +32,8 @@ struct LinkOptions {
 };
 // Takes the option at args[i] (and its value); false when it is none of them.
 bool ReadLinkOption(const Args& args, std::size_t& i, LinkOptions& options);
-void SelectLinkPort(const LinkOptions& options);
+// The link the program would use, with the command line's choices on top.
+zf::LinkSettings SelectLinkPort(const LinkOptions& options);
 
 // Files: a project of any form read without applying it (false after the
 // message a load would show), and whether a file is a project: by its

@@ -27,8 +27,8 @@ int GetCommand(const Args& args) {
         return Fail(kExitUsage, "get", "where to? (zfield get -o FILE.gop)");
     zf::PrintingUi ui(stderr);
     zf::GoEditor editor(ui);
-    SelectLinkPort(options);
-    if (!zf::ReadZarnikProgramToZarnikMemBuffer(editor))
+    const zf::LinkSettings link = SelectLinkPort(options);
+    if (!zf::ReadZarnikProgramToZarnikMemBuffer(editor, link))
         return kExitFailed;
     if (!zf::SaveGoProgramAs(editor, path))
         return kExitFailed;

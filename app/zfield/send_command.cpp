@@ -35,23 +35,25 @@ bool ReadLinkOption(const Args& args, std::size_t& i, LinkOptions& options) {
     return false;
 }
 
-void SelectLinkPort(const LinkOptions& options) {
+zf::LinkSettings SelectLinkPort(const LinkOptions& options) {
     // The port the program would use: "zfield.ini" names it and may name
     // its device; the command line wins.
     const zf::IniFile ini = zf::IniFile::Load(zf::OptionsFilePath());
-    zf::ReadCommDevices(ini);
+    zf::LinkSettings link;
+    link.ReadDevices(ini);
     long port = ini.GetInt("com port", "com", 1);
     if (port < 1 || port > 2)
         port = 1;
     if (options.port)
         port = options.port;
-    zf::SetCommPortNumber(static_cast<int>(port));
+    link.SelectPort(static_cast<int>(port));
     if (!options.device.empty())
-        zf::SetCommDevice(zf::GetCommPortDigit() - '0', options.device);
-    zf::SetCommTrace(options.trace ? &std::cout : nullptr);
+        link.SetDevice(link.Port(), options.device);
+    link.trace = options.trace ? &std::cout : nullptr;
     // The device may be the user's own terminal: an interrupted transfer
     // must not leave it raw.
     zf::RestoreCommSettingsOnExit();
+    return link;
 }
 
 int SendCommand(const Args& args) {
@@ -77,8 +79,8 @@ int SendCommand(const Args& args) {
     zf::GoEditor editor(ui);
     if (!zf::OpenGoProgram(editor, path, true))
         return kExitFailed;
-    SelectLinkPort(options);
-    return zf::SendGoProgram(editor) ? kExitOk : kExitFailed;
+    const zf::LinkSettings link = SelectLinkPort(options);
+    return zf::SendGoProgram(editor, link) ? kExitOk : kExitFailed;
 }
 
 } // namespace zfield

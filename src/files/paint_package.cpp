@@ -26,13 +26,6 @@ constexpr const char* kPaintFallback = "xdg-open";
 constexpr const char* kPaintCandidates[] = {"pinta", "kolourpaint", "mtpaint", "gimp", "krita"};
 #endif
 
-// Started programs are waited for on the next start, so none stays a zombie.
-std::vector<pid_t> gStarted;
-
-void ReapFinishedPrograms() {
-    std::erase_if(gStarted, [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
-}
-
 bool FoundOnPath(const std::string& name) {
     const char* path = std::getenv("PATH");
     std::string_view dirs = path ? path : "";
@@ -83,9 +76,13 @@ std::string ProgramFromIni(const IniFile& ini, const char* key) {
 
 } // namespace
 
-int StartProgram(const std::string& program, const std::vector<std::string>& arguments,
-                 pid_t* child) {
-    ReapFinishedPrograms();
+void StartedPrograms::ReapFinished() {
+    std::erase_if(started_, [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
+}
+
+int StartedPrograms::Start(const std::string& program, const std::vector<std::string>& arguments,
+                           pid_t* child) {
+    ReapFinished();
     if (program.empty())
         return kStartFileNotFound;
     posix_spawnattr_t attributes;
@@ -103,10 +100,16 @@ int StartProgram(const std::string& program, const std::vector<std::string>& arg
     posix_spawnattr_destroy(&attributes);
     if (error != 0)
         return StartResultOf(error, program);
-    gStarted.push_back(pid);
+    started_.push_back(pid);
     if (child)
         *child = pid;
     return kProgramStarted;
+}
+
+ProgramStarter StartedPrograms::Starter() {
+    return [this](const std::string& program, const std::vector<std::string>& arguments) {
+        return Start(program, arguments);
+    };
 }
 
 std::vector<std::string> SplitCommandLine(std::string_view command) {
@@ -190,13 +193,6 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const ProgramStarter& start) {
     return StartPaintPackage(ui, bitmapPath, ReadPaintPackagePrograms(OptionsFilePath()), start);
-}
-
-bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath) {
-    return StartPaintPackage(
-        ui, bitmapPath, [](const std::string& program, const std::vector<std::string>& arguments) {
-            return StartProgram(program, arguments);
-        });
 }
 
 } // namespace zf

@@ -18,12 +18,29 @@ inline constexpr int kProgramStarted = 33;
 inline constexpr int kStartFileNotFound = 2;
 inline constexpr int kStartPathNotFound = 3;
 
-// Starts a program with its arguments, each handed over as it is (no shell
-// ever sees them). `child` receives the process id when given.
-int StartProgram(const std::string& program, const std::vector<std::string>& arguments,
-                 pid_t* child = nullptr);
 using ProgramStarter =
     std::function<int(const std::string& program, const std::vector<std::string>& arguments)>;
+
+// The programs one owner has started, waited for on its next start so that
+// none stays a zombie.
+class StartedPrograms {
+  public:
+    StartedPrograms() = default;
+    StartedPrograms(const StartedPrograms&) = delete;
+    StartedPrograms& operator=(const StartedPrograms&) = delete;
+
+    // Starts a program with its arguments, each handed over as it is (no
+    // shell ever sees them). `child` receives the process id when given.
+    int Start(const std::string& program, const std::vector<std::string>& arguments,
+              pid_t* child = nullptr);
+    // Starts through this list.
+    ProgramStarter Starter();
+
+  private:
+    void ReapFinished();
+
+    std::vector<pid_t> started_;
+};
 
 // A command line split into words as a shell would split it, without any
 // shell: blanks separate words, and double or single quotes keep blanks
@@ -50,7 +67,6 @@ std::array<std::string, 3> ReadPaintPackagePrograms(const std::string& iniPath);
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const std::array<std::string, 3>& programs, const ProgramStarter& start);
 // The same with the commands of the options file every caller reads.
-bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath);
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const ProgramStarter& start);
 

@@ -9,8 +9,6 @@ namespace zf {
 
 namespace {
 
-bool reportEnabled = false;
-
 void WriteText(CommsReport& report, const std::string& text) {
     WriteBytes(report.file, text.data(), text.size());
 }
@@ -33,19 +31,9 @@ void WriteDump(CommsReport& report, const std::uint8_t* bytes, std::uint32_t cou
 
 } // namespace
 
-bool CommsReportEnabled() {
-    return reportEnabled;
-}
-void SetCommsReportEnabled(bool on) {
-    reportEnabled = on;
-}
-void ToggleCommsReport() {
-    reportEnabled = !reportEnabled;
-}
-
-void OpenCommsReport(CommsReport& report) {
+void OpenCommsReport(CommsReport& report, bool wanted) {
     report.file = FileHandle{};
-    if (!reportEnabled || !report.owner)
+    if (!wanted || !report.owner)
         return;
     if (report.owner->AskWithCaption(unnumbered::kCommsReportCaption, report.title,
                                      Buttons::YesNo) != Answer::Yes)

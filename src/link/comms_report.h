@@ -23,12 +23,9 @@ struct CommsReport {
     UserInterface* owner = nullptr;
 };
 
-// The Debug menu's switch; off at start.
-bool CommsReportEnabled();
-void SetCommsReportEnabled(bool on);
-void ToggleCommsReport();
-
-void OpenCommsReport(CommsReport& report);
+// Asks the user for the report when it is `wanted` (the Debug menu's
+// switch); writes nothing otherwise.
+void OpenCommsReport(CommsReport& report, bool wanted);
 void WriteReportStage(CommsReport& report, const char* label);
 void CloseCommsReport(CommsReport& report);
 

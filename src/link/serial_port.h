@@ -2,8 +2,10 @@
 
 #include "files/ini_file.h"
 
+#include <array>
 #include <cstdint>
-#include <ostream>
+#include <iostream>
+#include <memory>
 #include <string>
 
 namespace zf {
@@ -18,43 +20,6 @@ inline constexpr CommHandle kInvalidCommHandle = -1;
 // A time-out that never ends.
 inline constexpr int kInfiniteTimeout = -1;
 
-// The Win32 name of the selected port, "\\.\COM1" to "\\.\COM4"; only its
-// last character ever changes.
-const char* CommPortName();
-// Ports 2, 3 and 4 select themselves; any other number selects port 1.
-void SetCommPortNumber(int port);
-char GetCommPortDigit();
-
-// A device named for a port (1..4), as "zfield.ini" may do in its
-// `com port` section; an empty path restores the default device.
-void SetCommDevice(int port, const std::string& path);
-// Takes the devices named in the `com port` section (`device1` to `device4`).
-void ReadCommDevices(const IniFile& ini);
-// The terminal device behind the selected port: the one named for it, else
-// /dev/ttyUSB<n-1> when that exists, else /dev/ttyS<n-1>.
-std::string CommDevicePath();
-
-// Where the "Comm: " trace lines go; null writes none. Standard output by default.
-void SetCommTrace(std::ostream* out);
-
-CommHandle OpenComm(std::uint32_t& error, const std::string& device);
-// Non-zero on success, else the system error code.
-std::uint32_t CloseComm(CommHandle port);
-// Bytes written; 0 on failure, time-out, or while another transmit runs.
-int TxComm(CommHandle port, const std::uint8_t* data, int count, int timeout);
-bool SetupCommRxEvent(CommHandle port);
-// The settings a port had before OpenComm changed them come back when it
-// closes. These put them back for every port still open: at once, and (once
-// installed) when the process exits or is ended by an interrupt,
-// termination, hang-up or quit signal.
-void RestoreCommSettings();
-void RestoreCommSettingsOnExit();
-// Bytes waiting once a character has arrived; 0 on time-out or failure.
-int WaitRxEvent(CommHandle port, int timeout);
-// Bytes read; stops early when the line stays quiet for the read interval.
-int WaitRxData(CommHandle port, std::uint8_t* buffer, int count, int timeout);
-int GetTxQueueWaiting(CommHandle port);
-
 // The link's time-outs in milliseconds. Only tests change them, to keep
 // runs against a silent peer short.
 struct LinkTimeouts {
@@ -65,7 +30,72 @@ struct LinkTimeouts {
     int receiveImage = 4000;
     int receiveEcho = 2000;
 };
-const LinkTimeouts& CurrentLinkTimeouts();
-void SetLinkTimeoutsForTesting(const LinkTimeouts& timeouts);
+
+// Everything the link is told by the front end that owns it: the selected
+// port and the device behind each port, the time-outs, where the "Comm: "
+// trace lines go and whether the communications report is offered.
+class LinkSettings {
+  public:
+    // Ports 2, 3 and 4 select themselves; any other number selects port 1.
+    void SelectPort(int port);
+    int Port() const { return port_; }
+    // The Win32 name of the selected port, "\\.\COM1" to "\\.\COM4".
+    std::string PortName() const;
+
+    // A device named for a port (1..4), as "zfield.ini" may do in its
+    // `com port` section; an empty path restores the default device.
+    void SetDevice(int port, const std::string& path);
+    // Takes the devices named in the `com port` section (`device1` to `device4`).
+    void ReadDevices(const IniFile& ini);
+    // The terminal device behind the selected port: the one named for it,
+    // else /dev/ttyUSB<n-1> when that exists, else /dev/ttyS<n-1>.
+    std::string DevicePath() const;
+
+    LinkTimeouts timeouts;
+    // Null writes no trace.
+    std::ostream* trace = &std::cout;
+    // The Debug menu's switch for the communications report; off at start.
+    bool report = false;
+
+  private:
+    int port_ = 1;
+    std::array<std::string, 4> devices_;
+};
+
+// What the terminal was set to before the link changed it; each platform's
+// port code says what that holds.
+struct SavedPortSettings;
+
+// An open port and what it needs while it is open.
+struct CommPort {
+    CommHandle handle = kInvalidCommHandle;
+    std::ostream* trace = nullptr;
+    // Once bytes have come, a line quiet this long ends a read.
+    int readInterval = LinkTimeouts{}.readInterval;
+    // Put back when the port closes.
+    std::shared_ptr<SavedPortSettings> saved;
+
+    bool valid() const { return handle != kInvalidCommHandle; }
+};
+
+// Opens `device` with the trace and read interval of `settings`; an
+// invalid port on failure, with the system error code in `error`.
+CommPort OpenComm(const LinkSettings& settings, std::uint32_t& error, const std::string& device);
+// Non-zero on success, else the system error code.
+std::uint32_t CloseComm(CommPort& port);
+// Bytes written; 0 on failure, time-out, or while another transmit runs.
+int TxComm(const CommPort& port, const std::uint8_t* data, int count, int timeout);
+bool SetupCommRxEvent(const CommPort& port);
+// The settings a port had before OpenComm changed them come back when it
+// closes. Once installed, they also come back for every port still open
+// when the process exits or is ended by an interrupt, termination, hang-up
+// or quit signal; RestoreCommSettings puts them back at once.
+void RestoreCommSettings();
+void RestoreCommSettingsOnExit();
+// Bytes waiting once a character has arrived; 0 on time-out or failure.
+int WaitRxEvent(const CommPort& port, int timeout);
+// Bytes read; stops early when the line stays quiet for the read interval.
+int WaitRxData(const CommPort& port, std::uint8_t* buffer, int count, int timeout);
+int GetTxQueueWaiting(const CommPort& port);
 
 } // namespace zf

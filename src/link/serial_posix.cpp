@@ -18,6 +18,12 @@
 
 namespace zf {
 
+struct SavedPortSettings {
+    termios settings{};
+    int lines = 0;
+    bool haveLines = false;
+};
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -76,32 +82,37 @@ int InputWaiting(CommHandle port) {
     return ::ioctl(port, FIONREAD, &waiting) == 0 ? waiting : -1;
 }
 
-// The settings each open port had before the link changed them: put back
-// when it closes, or by RestoreCommSettings when the process is ended. A
+// The handler installed by RestoreCommSettingsOnExit can reach no open
+// port: a port records its settings here too once the handler exists. A
 // terminal left raw at 1200 baud would be the user's to repair.
-struct SavedSettings {
+struct ExitRestore {
     std::atomic<CommHandle> port{kInvalidCommHandle};
-    termios settings{};
-    int lines = 0;
-    bool haveLines = false;
+    SavedPortSettings saved;
 };
-constexpr int kSavedPorts = 8;
-SavedSettings saved[kSavedPorts];
+constexpr int kExitRestorePorts = 8;
+ExitRestore exitRestore[kExitRestorePorts];
+std::atomic<bool> restoreOnExit{false};
 
-void SaveSettings(CommHandle port, const termios& settings) {
-    for (SavedSettings& s : saved) {
-        if (s.port != kInvalidCommHandle)
+void RecordForExit(CommHandle port, const SavedPortSettings& saved) {
+    if (!restoreOnExit)
+        return;
+    for (ExitRestore& e : exitRestore) {
+        if (e.port != kInvalidCommHandle)
             continue;
-        s.settings = settings;
-        s.haveLines = ::ioctl(port, TIOCMGET, &s.lines) == 0;
-        s.port = port;
+        e.saved = saved;
+        e.port = port;
         return;
     }
 }
 
+void ForgetForExit(CommHandle port) {
+    for (ExitRestore& e : exitRestore)
+        if (e.port == port)
+            e.port = kInvalidCommHandle;
+}
+
 // Only async-signal-safe calls: it also runs from a signal handler.
-void PutBack(const SavedSettings& s) {
-    const CommHandle port = s.port;
+void PutBack(CommHandle port, const SavedPortSettings& s) {
     if (port == kInvalidCommHandle)
         return;
     ::tcsetattr(port, TCSANOW, &s.settings);
@@ -109,21 +120,26 @@ void PutBack(const SavedSettings& s) {
         ::ioctl(port, TIOCMSET, &s.lines);
 }
 
-void RestoreSettings(CommHandle port) {
-    for (SavedSettings& s : saved) {
-        if (s.port != port)
-            continue;
-        PutBack(s);
-        s.port = kInvalidCommHandle;
-    }
+void SaveSettings(CommPort& port, const termios& settings) {
+    auto saved = std::make_shared<SavedPortSettings>();
+    saved->settings = settings;
+    saved->haveLines = ::ioctl(port.handle, TIOCMGET, &saved->lines) == 0;
+    port.saved = saved;
+    RecordForExit(port.handle, *saved);
 }
 
-CommHandle FailConfiguration(CommHandle port, std::uint32_t& error, const char* line) {
+void RestoreSettings(const CommPort& port) {
+    ForgetForExit(port.handle);
+    if (port.saved)
+        PutBack(port.handle, *port.saved);
+}
+
+CommPort FailConfiguration(const CommPort& port, std::uint32_t& error, const char* line) {
     error = static_cast<std::uint32_t>(errno);
-    CommTrace(line, static_cast<int>(error));
+    CommTrace(port.trace, line, static_cast<int>(error));
     RestoreSettings(port);
-    ::close(port);
-    return kInvalidCommHandle;
+    ::close(port.handle);
+    return CommPort{};
 }
 
 void EndBySignal(int signal) {
@@ -148,82 +164,87 @@ void SetLinkSettings(termios& tio) {
 
 } // namespace
 
-CommHandle OpenComm(std::uint32_t& error, const std::string& device) {
+CommPort OpenComm(const LinkSettings& settings, std::uint32_t& error, const std::string& device) {
     error = 0;
-    CommHandle port = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    CommPort port;
+    port.trace = settings.trace;
+    port.readInterval = settings.timeouts.readInterval;
+    port.handle = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     // The port is never shared with another program.
-    if (port >= 0 && ::flock(port, LOCK_EX | LOCK_NB) != 0) {
+    if (port.valid() && ::flock(port.handle, LOCK_EX | LOCK_NB) != 0) {
         int lockError = errno;
-        ::close(port);
-        port = kInvalidCommHandle;
+        ::close(port.handle);
+        port.handle = kInvalidCommHandle;
         errno = lockError;
     }
-    if (port < 0) {
+    if (!port.valid()) {
         error = static_cast<std::uint32_t>(errno);
-        CommTrace("Comm: Can't open port %s. Error %d\n", device.c_str(), static_cast<int>(error));
-        return kInvalidCommHandle;
+        CommTrace(port.trace, "Comm: Can't open port %s. Error %d\n", device.c_str(),
+                  static_cast<int>(error));
+        return CommPort{};
     }
     // A configuration failure closes the port and reports it like a port
     // that cannot be opened: ending the program here would lose unsaved work.
     // The kernel's own terminal queues stand in for the driver's 1024-byte
     // queues, and the read interval is kept by WaitRxData itself.
-    if (!::isatty(port))
+    if (!::isatty(port.handle))
         return FailConfiguration(port, error, "Comm: Can't get COMMPROP. Error %d\n");
     termios tio{};
-    if (::tcgetattr(port, &tio) != 0)
+    if (::tcgetattr(port.handle, &tio) != 0)
         return FailConfiguration(port, error, "Comm: Can't get comm state. Error %d\n");
     SaveSettings(port, tio);
     SetLinkSettings(tio);
-    if (::tcsetattr(port, TCSANOW, &tio) != 0)
+    if (::tcsetattr(port.handle, TCSANOW, &tio) != 0)
         return FailConfiguration(port, error, "Comm: Can't set comm state. Error %d\n");
     // DTR and RTS held off; a device without modem lines has none to hold.
     int lines = TIOCM_DTR | TIOCM_RTS;
-    ::ioctl(port, TIOCMBIC, &lines);
+    ::ioctl(port.handle, TIOCMBIC, &lines);
     if (!SetupCommRxEvent(port))
-        CommTrace("Comm: SetupCommRxEvent failed\n");
-    ::tcflush(port, TCIOFLUSH);
+        CommTrace(port.trace, "Comm: SetupCommRxEvent failed\n");
+    ::tcflush(port.handle, TCIOFLUSH);
     return port;
 }
 
-std::uint32_t CloseComm(CommHandle port) {
+std::uint32_t CloseComm(CommPort& port) {
     RestoreSettings(port);
-    if (::close(port) == 0)
+    const CommHandle handle = port.handle;
+    port = CommPort{};
+    if (::close(handle) == 0)
         return 1;
     return static_cast<std::uint32_t>(errno);
 }
 
 void RestoreCommSettings() {
-    for (const SavedSettings& s : saved)
-        PutBack(s);
+    for (const ExitRestore& e : exitRestore)
+        PutBack(e.port, e.saved);
 }
 
 void RestoreCommSettingsOnExit() {
-    static std::atomic<bool> installed{false};
-    if (installed.exchange(true))
+    if (restoreOnExit.exchange(true))
         return;
     std::atexit(RestoreCommSettings);
     for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
         ::signal(signal, EndBySignal);
 }
 
-bool SetupCommRxEvent(CommHandle port) {
+bool SetupCommRxEvent(const CommPort& port) {
     // A received character is seen by polling the port for input.
-    return ::fcntl(port, F_GETFL) != -1;
+    return ::fcntl(port.handle, F_GETFL) != -1;
 }
 
-int GetTxQueueWaiting(CommHandle port) {
+int GetTxQueueWaiting(const CommPort& port) {
     short seen = 0;
-    if (PollPort(port, 0, 0, seen) > 0 && (seen & (POLLERR | POLLNVAL)))
-        CommTrace("GetTxQueueWaiting(): Error flags set.\n");
+    if (PollPort(port.handle, 0, 0, seen) > 0 && (seen & (POLLERR | POLLNVAL)))
+        CommTrace(port.trace, "GetTxQueueWaiting(): Error flags set.\n");
     int queued = 0;
-    return ::ioctl(port, TIOCOUTQ, &queued) == 0 ? queued : 0;
+    return ::ioctl(port.handle, TIOCOUTQ, &queued) == 0 ? queued : 0;
 }
 
-int TxComm(CommHandle port, const std::uint8_t* data, int count, int timeout) {
+int TxComm(const CommPort& port, const std::uint8_t* data, int count, int timeout) {
     InProgress guard(transmitting);
     if (!guard.entered())
         return 0;
-    ssize_t n = ::write(port, data, static_cast<std::size_t>(count));
+    ssize_t n = ::write(port.handle, data, static_cast<std::size_t>(count));
     if (n < 0 && errno != EAGAIN)
         return 0;
     int done = n < 0 ? 0 : static_cast<int>(n);
@@ -233,102 +254,104 @@ int TxComm(CommHandle port, const std::uint8_t* data, int count, int timeout) {
         Deadline deadline(timeout);
         while (done < count) {
             short seen = 0;
-            int r = PollPort(port, POLLOUT, deadline.Left(), seen);
+            int r = PollPort(port.handle, POLLOUT, deadline.Left(), seen);
             if (r == 0) {
-                CommTrace("Comm: TxComm() timed out (%d ms) (%d bytes)\n", timeout, done);
+                CommTrace(port.trace, "Comm: TxComm() timed out (%d ms) (%d bytes)\n", timeout,
+                          done);
                 return 0;
             }
             if (r < 0 || !(seen & POLLOUT)) {
-                CommTrace("Comm: TxComm() ");
+                CommTrace(port.trace, "Comm: TxComm() ");
                 return 0;
             }
-            n = ::write(port, data + done, static_cast<std::size_t>(count - done));
+            n = ::write(port.handle, data + done, static_cast<std::size_t>(count - done));
             if (n < 0 && errno != EAGAIN) {
-                CommTrace("Comm: TxComm() ");
+                CommTrace(port.trace, "Comm: TxComm() ");
                 return 0;
             }
             done += n < 0 ? 0 : static_cast<int>(n);
         }
-        ::tcdrain(port);
+        ::tcdrain(port.handle);
     }
     int queued = GetTxQueueWaiting(port);
     if (queued > 0)
-        CommTrace("Comm: TxComm txbuffer(%d), len(%d)!!\n", queued, count);
+        CommTrace(port.trace, "Comm: TxComm txbuffer(%d), len(%d)!!\n", queued, count);
     return done;
 }
 
-int WaitRxEvent(CommHandle port, int timeout) {
+int WaitRxEvent(const CommPort& port, int timeout) {
     InProgress guard(waitingForEvent);
     if (!guard.entered())
         return 0;
     if (timeout == 0 || timeout == kInfiniteTimeout)
-        CommTrace("Comm: WaitRxEvent() timeout is %d !\n", timeout);
+        CommTrace(port.trace, "Comm: WaitRxEvent() timeout is %d !\n", timeout);
     // The port itself is what is waited on.
-    CommTrace("Comm: CreateEvent() os.hEvent= 0x%x\n", static_cast<unsigned>(port));
-    int waiting = InputWaiting(port);
+    CommTrace(port.trace, "Comm: CreateEvent() os.hEvent= 0x%x\n",
+              static_cast<unsigned>(port.handle));
+    int waiting = InputWaiting(port.handle);
     if (waiting > 0) {
-        CommTrace("Comm: WaitCommEvent() returned immediately\n");
+        CommTrace(port.trace, "Comm: WaitCommEvent() returned immediately\n");
         return waiting;
     }
     short seen = 0;
-    int r = PollPort(port, POLLIN, timeout, seen);
+    int r = PollPort(port.handle, POLLIN, timeout, seen);
     if (r < 0) {
-        CommTrace("Comm: WaitRxEvent() WaitCommEvent error %d on os.hEvent 0x%x\n", errno,
-                  static_cast<unsigned>(port));
+        CommTrace(port.trace, "Comm: WaitRxEvent() WaitCommEvent error %d on os.hEvent 0x%x\n",
+                  errno, static_cast<unsigned>(port.handle));
         if (timeout > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(timeout));
-        return std::max(InputWaiting(port), 0);
+        return std::max(InputWaiting(port.handle), 0);
     }
     if (r == 0) {
-        CommTrace("Comm: WaitRxEvent(), WAIT_TIMEOUT\n");
+        CommTrace(port.trace, "Comm: WaitRxEvent(), WAIT_TIMEOUT\n");
         return 0;
     }
-    waiting = InputWaiting(port);
+    waiting = InputWaiting(port.handle);
     // A hang-up or a line error wakes the wait without a character.
     if (!(seen & POLLIN) || (waiting <= 0 && (seen & (POLLHUP | POLLERR | POLLNVAL)))) {
-        CommTrace("Comm: WaitRxEvent signaled on non-EV_RXCHAR\n");
+        CommTrace(port.trace, "Comm: WaitRxEvent signaled on non-EV_RXCHAR\n");
         return 0;
     }
     if (waiting < 0) {
-        CommTrace("Comm: WaitRxEvent() ClearCommError error\n");
+        CommTrace(port.trace, "Comm: WaitRxEvent() ClearCommError error\n");
         return 0;
     }
-    CommTrace("Comm: Rxvd %d\n", waiting);
+    CommTrace(port.trace, "Comm: Rxvd %d\n", waiting);
     return waiting;
 }
 
-int WaitRxData(CommHandle port, std::uint8_t* buffer, int count, int timeout) {
+int WaitRxData(const CommPort& port, std::uint8_t* buffer, int count, int timeout) {
     if (timeout == 0 || timeout == kInfiniteTimeout)
-        CommTrace("Comm: WaitRxData() timeout is %d !\n", timeout);
-    ssize_t n = ::read(port, buffer, static_cast<std::size_t>(count));
+        CommTrace(port.trace, "Comm: WaitRxData() timeout is %d !\n", timeout);
+    ssize_t n = ::read(port.handle, buffer, static_cast<std::size_t>(count));
     if (n < 0 && errno != EAGAIN) {
-        CommTrace("ReadFile error\n");
+        CommTrace(port.trace, "ReadFile error\n");
         return 0;
     }
     int got = n < 0 ? 0 : static_cast<int>(n);
-    const int interval = CurrentLinkTimeouts().readInterval;
+    const int interval = port.readInterval;
     Deadline deadline(timeout);
     while (got < count) {
         // Once bytes have come, a quiet line ends the read with what came.
         int left = deadline.Left();
         bool intervalFirst = got > 0 && (left < 0 || left > interval);
         short seen = 0;
-        int r = PollPort(port, POLLIN, intervalFirst ? interval : left, seen);
+        int r = PollPort(port.handle, POLLIN, intervalFirst ? interval : left, seen);
         if (r == 0) {
             if (intervalFirst)
                 return got;
-            CommTrace("WaitForSingleObject timeout\n");
+            CommTrace(port.trace, "WaitForSingleObject timeout\n");
             return 0;
         }
         if (r < 0 || !(seen & POLLIN)) {
-            CommTrace("WaitForSingleObject error\n");
+            CommTrace(port.trace, "WaitForSingleObject error\n");
             return 0;
         }
-        n = ::read(port, buffer + got, static_cast<std::size_t>(count - got));
+        n = ::read(port.handle, buffer + got, static_cast<std::size_t>(count - got));
         if (n > 0)
             got += static_cast<int>(n);
         else if (n == 0 || errno != EAGAIN) {
-            CommTrace("WaitForSingleObject error\n");
+            CommTrace(port.trace, "WaitForSingleObject error\n");
             return 0;
         }
     }

@@ -10,12 +10,16 @@ namespace zf {
 
 namespace {
 
-CommHandle OpenSelectedPort(UserInterface& ui) {
-    SetCommPortNumber(GetCommPortDigit() - '0');
+// Opens the selected port and sends a command byte: the start of every
+// transfer. An invalid port when it would not open (the user has been told).
+CommPort OpenPortForCommand(UserInterface& ui, const LinkSettings& link, std::uint8_t command) {
     std::uint32_t error = 0;
-    CommHandle port = OpenComm(error, CommDevicePath());
-    if (port == kInvalidCommHandle)
+    CommPort port = OpenComm(link, error, link.DevicePath());
+    if (!port.valid()) {
         Warn(ui, 32);
+        return port;
+    }
+    TxComm(port, &command, 1, link.timeouts.sendCommand);
     return port;
 }
 
@@ -65,27 +69,26 @@ int RunLinkWork(const LinkRunner& runner, UserInterface& ui, const LinkWork& wor
 
 // The robot did not answer, or not in full: the user is told which port
 // and device were tried, so that a wrong choice can be seen.
-void NotResponding(UserInterface& ui) {
-    ui.WarningBox(89, Text(89) + FormatText(unnumbered::kPortTried,
-                                            {static_cast<long long>(GetCommPortDigit() - '0'),
-                                             CommDevicePath()}));
+void NotResponding(UserInterface& ui, const LinkSettings& link) {
+    ui.WarningBox(89,
+                  Text(89) + FormatText(unnumbered::kPortTried,
+                                        {static_cast<long long>(link.Port()), link.DevicePath()}));
 }
 
 // The robot's whole memory as it came down the lead, unchecked: non-zero
 // when 197 bytes came (the user has been told otherwise).
-int ReadRobotMemory(UserInterface& ui, ZarnikMemoryImage& image) {
-    CommHandle port = OpenSelectedPort(ui);
-    if (port == kInvalidCommHandle)
-        return 0;
-    const LinkTimeouts& timeouts = CurrentLinkTimeouts();
+int ReadRobotMemory(UserInterface& ui, const LinkSettings& link, ZarnikMemoryImage& image) {
     const std::uint8_t command = kReadProgramCommand;
-    TxComm(port, &command, 1, timeouts.sendCommand);
+    CommPort port = OpenPortForCommand(ui, link, command);
+    if (!port.valid())
+        return 0;
+    const LinkTimeouts& timeouts = link.timeouts;
     WaitRxEvent(port, timeouts.receiveEvent);
     std::array<std::uint8_t, kZarnikImageSize + 1> received{};
     int count = WaitRxData(port, received.data(), kZarnikImageSize, timeouts.receiveImage);
     if (count != kZarnikImageSize) {
         CloseComm(port);
-        NotResponding(ui);
+        NotResponding(ui, link);
         return 0;
     }
     int first = 0;
@@ -127,16 +130,14 @@ void HeldWarnings::ShowTo(UserInterface& ui) const {
     }
 }
 
-int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image) {
-    CommHandle port = OpenSelectedPort(ui);
-    if (port == kInvalidCommHandle)
+int CopyProgramToZarnik(UserInterface& ui, const LinkSettings& link,
+                        const ZarnikMemoryImage& image) {
+    CommPort port = OpenPortForCommand(ui, link, kStoreProgramCommand);
+    if (!port.valid())
         return 0;
-    const LinkTimeouts& timeouts = CurrentLinkTimeouts();
-    const std::uint8_t command = kStoreProgramCommand;
-    TxComm(port, &command, 1, timeouts.sendCommand);
-    if (TxComm(port, image.data(), kZarnikImageSize, timeouts.sendImage) < kZarnikImageSize) {
+    if (TxComm(port, image.data(), kZarnikImageSize, link.timeouts.sendImage) < kZarnikImageSize) {
         CloseComm(port);
-        NotResponding(ui);
+        NotResponding(ui, link);
         return 0;
     }
     CloseComm(port);
@@ -144,9 +145,9 @@ int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image) {
     return 1;
 }
 
-int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
+int CopyProgramFromZarnik(UserInterface& ui, const LinkSettings& link, ZarnikMemoryImage& image) {
     ZarnikMemoryImage answer;
-    const int count = ReadRobotMemory(ui, answer);
+    const int count = ReadRobotMemory(ui, link, answer);
     if (!count)
         return 0;
     // A peer that is no robot must not pass for one, nor its bytes for a
@@ -159,7 +160,7 @@ int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image) {
     return count;
 }
 
-bool SendGoProgram(GoEditor& editor, const LinkRunner& runner) {
+bool SendGoProgram(GoEditor& editor, const LinkSettings& link, const LinkRunner& runner) {
     UserInterface& ui = editor.ui();
     const int go = CheckGoList(&editor);
     if (go == 4)
@@ -185,19 +186,20 @@ bool SendGoProgram(GoEditor& editor, const LinkRunner& runner) {
     // The robot's memory is read first, only as a check that a robot
     // answers: memory left garbled (after a battery change, say) must still
     // be overwritten, so any full answer of robot cells will do.
-    return RunLinkWork(runner, ui, [&image](UserInterface& link) {
+    return RunLinkWork(runner, ui, [&image, &link](UserInterface& told) {
                ZarnikMemoryImage robot;
-               if (!ReadRobotMemory(link, robot))
+               if (!ReadRobotMemory(told, link, robot))
                    return 0;
                if (!HoldsRobotCells(robot)) {
-                   link.WarningBox(kUnnumbered, unnumbered::kRobotAnswerGarbled);
+                   told.WarningBox(kUnnumbered, unnumbered::kRobotAnswerGarbled);
                    return 0;
                }
-               return CopyProgramToZarnik(link, image);
+               return CopyProgramToZarnik(told, link, image);
            }) == 1;
 }
 
-bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runner) {
+bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkSettings& link,
+                                        const LinkRunner& runner) {
     UserInterface& ui = editor.ui();
     ReceiveArea area;
     CommsReport report;
@@ -207,13 +209,13 @@ bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runn
     report.guardAfter = sizeof area.guardAfter;
     report.title = "Zarnik Memory Dump: ReadZarnikProgramToZarnikMemBuffer()";
     report.owner = &ui;
-    OpenCommsReport(report);
+    OpenCommsReport(report, link.report);
 
     WriteReportStage(report, "pre InitialiseZarnikMemBuffer()");
     InitialiseZarnikMemBuffer(area.image);
     WriteReportStage(report, "InitialiseZarnikMemBuffer()");
-    if (!RunLinkWork(runner, ui, [&area](UserInterface& link) {
-            return CopyProgramFromZarnik(link, area.image);
+    if (!RunLinkWork(runner, ui, [&area, &link](UserInterface& told) {
+            return CopyProgramFromZarnik(told, link, area.image);
         })) {
         CloseCommsReport(report);
         return false;

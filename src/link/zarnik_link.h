@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/memory_image.h"
+#include "link/serial_port.h"
 #include "program/editor.h"
 #include "program/user_interface.h"
 
@@ -15,9 +16,10 @@ inline constexpr std::uint8_t kReadProgramCommand = 0x1A;
 
 // Sends an image to the robot on the selected port: 1 on success, 0 on
 // failure. Either way the user has been told.
-int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image);
+int CopyProgramToZarnik(UserInterface& ui, const LinkSettings& link,
+                        const ZarnikMemoryImage& image);
 // Reads the robot's image: non-zero on success, 0 on failure (told).
-int CopyProgramFromZarnik(UserInterface& ui, ZarnikMemoryImage& image);
+int CopyProgramFromZarnik(UserInterface& ui, const LinkSettings& link, ZarnikMemoryImage& image);
 
 // The part of a transfer that waits on the lead, telling the user through
 // the interface it is given; and what runs it. With no runner it runs at
@@ -47,11 +49,12 @@ class HeldWarnings : public UserInterface {
 // Floor Zarnik > Send GO Program: checks, deletes empty procedures, encodes
 // both lists and sends them once a robot answers. True when the robot took
 // the program.
-bool SendGoProgram(GoEditor& editor, const LinkRunner& runner = {});
+bool SendGoProgram(GoEditor& editor, const LinkSettings& link, const LinkRunner& runner = {});
 
 // Floor Zarnik > Get GO Program: replaces both lists with the robot's
 // program and says so. False when nothing sound could be read; the lists
 // are then untouched.
-bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkRunner& runner = {});
+bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkSettings& link,
+                                        const LinkRunner& runner = {});
 
 } // namespace zf

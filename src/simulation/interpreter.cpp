@@ -68,7 +68,44 @@ RobotAction Interpreter::Execute() {
     GoInstruction* in = currentInstruction;
     ++executed;
     view_.ShowInstruction(in);
+    ShowRunningLine(in);
 
+    const int opcode = in->opcode;
+    switch (opcode) {
+    case op::Forward:
+    case op::Back:
+    case op::Left:
+    case op::Right:
+        return Move(*in);
+    case op::Repeat:
+        return EnterRepeat(in);
+    case op::Procedure:
+        return CallProcedure(in);
+    case op::Quaver:
+        return PlayQuaver(*in);
+    case op::Wait:
+        return {RobotAction::Kind::Do, opcode, InstructionNumber(*in, 1)};
+    case op::RepeatEnd:
+        return EndRepeat();
+    case op::ProcedureEnd:
+        return ReturnFromProcedure();
+    case op::QuaverSetting:
+    case op::MoveUnit:
+    case op::TurnUnit:
+        return SetUnit(*in);
+    case op::PlaceStamp:
+        if (in->next && in->next->opcode == op::FlipStamp)
+            return {RobotAction::Kind::Do, kFlippedStamp, 0, in};
+        return {RobotAction::Kind::Do, opcode, 0, in};
+    default:
+        // A byte no instruction has (the flipped stamp's own code among
+        // them) does nothing.
+        return {RobotAction::Kind::Do, IsDefinedOpcode(in->opcode) ? opcode : int{op::Unset}, 0,
+                in};
+    }
+}
+
+void Interpreter::ShowRunningLine(const GoInstruction* in) {
     const int line = editor_.LineOf(currentList, in);
     ui_.ScrollToLine(currentList, line);
     if (currentList == GO_LIST) {
@@ -81,89 +118,86 @@ RobotAction Interpreter::Execute() {
         ShowCursor(PROC_LIST, line,
                    state_.stepPending ? cursor::SteppingProc : cursor::RunningProc);
     }
+}
 
-    const int opcode = in->opcode;
-    switch (opcode) {
-    case op::Forward:
-    case op::Back:
-        return {RobotAction::Kind::Do, opcode, InstructionNumber(*in, 1) * state_.units.stepUnit};
-    case op::Left:
-    case op::Right:
-        // The angle is a 16-bit number: a large turn unit wraps it, and a
-        // negative angle turns nothing. Stored programs rely on it.
-        return {RobotAction::Kind::Do, opcode,
-                static_cast<std::int16_t>(InstructionNumber(*in, 1) * state_.units.turnUnit)};
-    case op::Repeat: {
-        const int count = InstructionNumber(*in, 1);
-        if (!PushZFCommand(in, count))
-            return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
-        return {RobotAction::Kind::Do, opcode, count};
-    }
-    case op::Procedure: {
-        const int number = InstructionNumber(*in, 1);
-        if (!PushZFCommand(in, 0))
-            return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
-        ++callDepth;
-        if (GoInstruction* def = editor_.FindProcedure(PROC_LIST, number)) {
-            currentInstruction = def;
-            currentList = PROC_LIST;
-        } else {
-            int ignored = 0;
-            PopZFCommand(ignored);
-            --callDepth;
-        }
-        return {RobotAction::Kind::Do, currentInstruction->opcode, number};
-    }
-    case op::Quaver: {
-        const int pitch = sound ? InstructionNumber(*in, 2) : kRestPitch;
-        const int ms = PlayNote(ui_, InstructionNumber(*in, 1), pitch, state_.units.tempoIndex,
-                                state_.units.octave);
-        return {RobotAction::Kind::Note, opcode, ms};
-    }
-    case op::Wait:
-        return {RobotAction::Kind::Do, opcode, InstructionNumber(*in, 1)};
-    case op::RepeatEnd: {
-        int count = 0;
-        GoInstruction* repeat = PopZFCommand(count);
-        if (!repeat)
-            return Fail(1034, nullptr);
-        if (count > 1) {
-            currentInstruction = repeat;
-            if (!PushZFCommand(repeat, count - 1))
-                return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
-        }
-        return {RobotAction::Kind::Do, opcode, 0};
-    }
-    case op::ProcedureEnd: {
+RobotAction Interpreter::Move(const GoInstruction& in) {
+    const int opcode = in.opcode;
+    if (opcode == op::Forward || opcode == op::Back)
+        return {RobotAction::Kind::Do, opcode, InstructionNumber(in, 1) * state_.units.stepUnit};
+    // The angle is a 16-bit number: a large turn unit wraps it, and a
+    // negative angle turns nothing. Stored programs rely on it.
+    return {RobotAction::Kind::Do, opcode,
+            static_cast<std::int16_t>(InstructionNumber(in, 1) * state_.units.turnUnit)};
+}
+
+RobotAction Interpreter::EnterRepeat(GoInstruction* in) {
+    const int count = InstructionNumber(*in, 1);
+    if (!PushZFCommand(in, count))
+        return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
+    return {RobotAction::Kind::Do, in->opcode, count};
+}
+
+RobotAction Interpreter::CallProcedure(GoInstruction* in) {
+    const int number = InstructionNumber(*in, 1);
+    if (!PushZFCommand(in, 0))
+        return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
+    ++callDepth;
+    if (GoInstruction* def = editor_.FindProcedure(PROC_LIST, number)) {
+        currentInstruction = def;
+        currentList = PROC_LIST;
+    } else {
+        int ignored = 0;
+        PopZFCommand(ignored);
         --callDepth;
-        int count = 0;
-        GoInstruction* call = PopZFCommand(count);
-        if (!call)
-            return Fail(1034, nullptr);
-        currentInstruction = call;
-        if (callDepth == 0)
-            currentList = GO_LIST;
-        return {RobotAction::Kind::Do, call->opcode, 0};
     }
+    return {RobotAction::Kind::Do, currentInstruction->opcode, number};
+}
+
+RobotAction Interpreter::PlayQuaver(const GoInstruction& in) {
+    const int pitch = sound ? InstructionNumber(in, 2) : kRestPitch;
+    const int ms = PlayNote(ui_, InstructionNumber(in, 1), pitch, state_.units.tempoIndex,
+                            state_.units.octave);
+    return {RobotAction::Kind::Note, in.opcode, ms};
+}
+
+RobotAction Interpreter::EndRepeat() {
+    int count = 0;
+    GoInstruction* repeat = PopZFCommand(count);
+    if (!repeat)
+        return Fail(1034, nullptr);
+    if (count > 1) {
+        currentInstruction = repeat;
+        if (!PushZFCommand(repeat, count - 1))
+            return Fail(kUnnumbered, unnumbered::kRunMemoryLow);
+    }
+    return {RobotAction::Kind::Do, op::RepeatEnd, 0};
+}
+
+RobotAction Interpreter::ReturnFromProcedure() {
+    --callDepth;
+    int count = 0;
+    GoInstruction* call = PopZFCommand(count);
+    if (!call)
+        return Fail(1034, nullptr);
+    currentInstruction = call;
+    if (callDepth == 0)
+        currentList = GO_LIST;
+    return {RobotAction::Kind::Do, call->opcode, 0};
+}
+
+// The unit settings change the robot's units for the rest of the run.
+RobotAction Interpreter::SetUnit(const GoInstruction& in) {
+    switch (in.opcode) {
     case op::QuaverSetting:
-        state_.units.tempoIndex = InstructionNumber(*in, 1);
-        state_.units.octave = InstructionNumber(*in, 2);
-        return {RobotAction::Kind::Do, opcode, 0};
+        state_.units.tempoIndex = InstructionNumber(in, 1);
+        state_.units.octave = InstructionNumber(in, 2);
+        return {RobotAction::Kind::Do, in.opcode, 0};
     case op::MoveUnit:
-        state_.units.stepUnit = InstructionNumber(*in, 1);
-        return {RobotAction::Kind::Do, opcode, state_.units.stepUnit};
-    case op::TurnUnit:
-        state_.units.turnUnit = InstructionNumber(*in, 1);
-        return {RobotAction::Kind::Do, opcode, state_.units.turnUnit};
-    case op::PlaceStamp:
-        if (in->next && in->next->opcode == op::FlipStamp)
-            return {RobotAction::Kind::Do, kFlippedStamp, 0, in};
-        return {RobotAction::Kind::Do, opcode, 0, in};
+        state_.units.stepUnit = InstructionNumber(in, 1);
+        return {RobotAction::Kind::Do, in.opcode, state_.units.stepUnit};
     default:
-        // A byte no instruction has (the flipped stamp's own code among
-        // them) does nothing.
-        return {RobotAction::Kind::Do, IsDefinedOpcode(in->opcode) ? opcode : int{op::Unset}, 0,
-                in};
+        state_.units.turnUnit = InstructionNumber(in, 1);
+        return {RobotAction::Kind::Do, in.opcode, state_.units.turnUnit};
     }
 }
 

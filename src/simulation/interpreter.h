@@ -71,6 +71,17 @@ class Interpreter {
 
   private:
     RobotAction Execute();
+    // Scrolls to the instruction and shows the running cursor on its line.
+    void ShowRunningLine(const GoInstruction* in);
+    RobotAction Move(const GoInstruction& in);
+    RobotAction EnterRepeat(GoInstruction* in);
+    // Enters the definition, or goes on past a call of none.
+    RobotAction CallProcedure(GoInstruction* in);
+    RobotAction PlayQuaver(const GoInstruction& in);
+    // Goes back to the Repeat while repeats remain.
+    RobotAction EndRepeat();
+    RobotAction ReturnFromProcedure();
+    RobotAction SetUnit(const GoInstruction& in);
     RobotAction Fail(int id, const char* text);
     void ShowCursor(int list, int line, int style);
     void HideCursor(int list);

@@ -18,23 +18,20 @@ namespace {
 class LinkCommands : public DesktopTest {
   protected:
     void SetUp() override {
-        SetCommTrace(nullptr);
         ASSERT_TRUE(robot.Open());
         DesktopTest::SetUp();
+        doc().link.trace = nullptr;
         // Get asks before it replaces a changed program; only the warnings
         // are compared with a direct transfer's.
         doc().ui.hooks.ask = [](int, const std::string&, Buttons) { return Answer::No; };
         window->SetComPort(1);
-        SetCommDevice(2, robot.DevicePath());
+        doc().link.SetDevice(2, robot.DevicePath());
         // The robot answers only after the window's timer has fired a few
         // times: the transfer cannot end unless the event loop runs.
         connect(&timer);
     }
     void TearDown() override {
         robot.Stop();
-        SetCommDevice(2, "");
-        SetCommPortNumber(1);
-        SetLinkTimeoutsForTesting(LinkTimeouts{});
         DesktopTest::TearDown();
     }
 
@@ -72,7 +69,7 @@ TEST_F(LinkCommands, SendKeepsTheWindowAliveAndTellsWhatADirectSendTells) {
     ZarnikMemoryImage image;
     ASSERT_TRUE(EncodeGoProgram(image, direct.Head(GO_LIST), direct.Head(PROC_LIST)));
     EXPECT_EQ(robot.Memory(), image);
-    EXPECT_TRUE(SendGoProgram(direct));
+    EXPECT_TRUE(SendGoProgram(direct, doc().link));
     EXPECT_EQ(shown, recorder.messages);
     EXPECT_EQ(shown.size(), 1u);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -95,12 +92,12 @@ TEST_F(LinkCommands, GetKeepsTheWindowAliveAndReplacesTheLists) {
 }
 
 TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
-    SetLinkTimeoutsForTesting({.readInterval = 50,
-                               .sendCommand = 100,
-                               .sendImage = 200,
-                               .receiveEvent = 100,
-                               .receiveImage = 150,
-                               .receiveEcho = 100});
+    doc().link.timeouts = {.readInterval = 50,
+                           .sendCommand = 100,
+                           .sendImage = 200,
+                           .receiveEvent = 100,
+                           .receiveImage = 150,
+                           .receiveEcho = 100};
     robot.SetOptions({.silent = true});
     robot.Start();
     startRobotOnTick = false;
@@ -112,8 +109,8 @@ TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
     test::Recorder recorder;
     GoEditor direct(recorder);
     Key(direct, "FD 1");
-    EXPECT_FALSE(SendGoProgram(direct));
-    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(direct));
+    EXPECT_FALSE(SendGoProgram(direct, doc().link));
+    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(direct, doc().link));
     EXPECT_EQ(shown, recorder.messages);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].id, 89);

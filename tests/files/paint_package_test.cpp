@@ -103,7 +103,8 @@ TEST(StartProgram, HandsTheNameOverUnchanged) {
     chmod(script.c_str(), 0755);
     std::string hostile = dir / "a\"; touch pwned; \".bmp";
     pid_t child = 0;
-    ASSERT_EQ(StartProgram(script, {"--new", hostile}, &child), kProgramStarted);
+    StartedPrograms started;
+    ASSERT_EQ(started.Start(script, {"--new", hostile}, &child), kProgramStarted);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     std::ifstream got(dir / "got.txt");
@@ -115,9 +116,10 @@ TEST(StartProgram, HandsTheNameOverUnchanged) {
 
 TEST(StartProgram, ReportsMissingProgramsAsThePlatformDid) {
     TempFolder dir;
-    EXPECT_EQ(StartProgram("zf-no-such-paint-program", {"x.bmp"}), kStartFileNotFound);
-    EXPECT_EQ(StartProgram(dir / "missing", {"x.bmp"}), kStartFileNotFound);
-    EXPECT_EQ(StartProgram(dir / "no/such/folder/paint", {"x.bmp"}), kStartPathNotFound);
+    StartedPrograms started;
+    EXPECT_EQ(started.Start("zf-no-such-paint-program", {"x.bmp"}), kStartFileNotFound);
+    EXPECT_EQ(started.Start(dir / "missing", {"x.bmp"}), kStartFileNotFound);
+    EXPECT_EQ(started.Start(dir / "no/such/folder/paint", {"x.bmp"}), kStartPathNotFound);
 }
 
 } // namespace

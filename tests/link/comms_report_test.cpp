@@ -66,7 +66,6 @@ class CommsReportTest : public ::testing::Test {
     }
     void TearDown() override {
         CloseCommsReport(report);
-        SetCommsReportEnabled(false);
         fs::current_path(previous);
         fs::remove_all(folder);
     }
@@ -77,13 +76,12 @@ class CommsReportTest : public ::testing::Test {
 };
 
 TEST_F(CommsReportTest, OffOrRefusedWritesNothing) {
-    OpenCommsReport(report);
+    OpenCommsReport(report, false);
     EXPECT_FALSE(report.file.valid());
     EXPECT_TRUE(ui.questions.empty());
 
-    ToggleCommsReport();
     ui.answers = {Answer::No};
-    OpenCommsReport(report);
+    OpenCommsReport(report, true);
     EXPECT_FALSE(report.file.valid());
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0].text, "Dump title");
@@ -93,9 +91,8 @@ TEST_F(CommsReportTest, OffOrRefusedWritesNothing) {
 }
 
 TEST_F(CommsReportTest, ACancelledDialogWritesGeneralLog) {
-    SetCommsReportEnabled(true);
     ui.answers = {Answer::Yes};
-    OpenCommsReport(report);
+    OpenCommsReport(report, true);
     EXPECT_EQ(ui.dialog, "MemDump (*.log)|*.log|.log");
     WriteReportStage(report, "one");
     CloseCommsReport(report);
@@ -117,17 +114,15 @@ TEST_F(CommsReportTest, GetDumpsEveryStage) {
     memory[192] = 0xF3;
     memory[196] = 191;
     robot.SetMemory(memory);
-    SetCommTrace(nullptr);
-    SetCommDevice(1, robot.DevicePath());
-    SetCommPortNumber(1);
-
-    SetCommsReportEnabled(true);
+    LinkSettings link;
+    link.trace = nullptr;
+    link.SetDevice(1, robot.DevicePath());
+    link.report = true;
     ui.answers = {Answer::Yes};
     ui.chosen = (folder / "get.log").string();
     GoEditor editor(ui);
-    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
     robot.Stop();
-    SetCommDevice(1, "");
     EXPECT_EQ(ui.questions[0].text, "Zarnik Memory Dump: ReadZarnikProgramToZarnikMemBuffer()");
 
     auto lines = Lines(ui.chosen);

@@ -42,20 +42,14 @@ LinkTimeouts ShortTimeouts() {
 class LinkTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        SetCommTrace(&trace);
-        SetLinkTimeoutsForTesting(ShortTimeouts());
+        link.trace = &trace;
+        link.timeouts = ShortTimeouts();
         ASSERT_TRUE(robot.Open());
         robot.Start();
-        SetCommPortNumber(2);
-        SetCommDevice(2, robot.DevicePath());
+        link.SelectPort(2);
+        link.SetDevice(2, robot.DevicePath());
     }
-    void TearDown() override {
-        robot.Stop();
-        SetCommDevice(2, "");
-        SetCommPortNumber(1);
-        SetLinkTimeoutsForTesting(LinkTimeouts{});
-        SetCommTrace(nullptr);
-    }
+    void TearDown() override { robot.Stop(); }
 
     void Key(std::string_view keys) {
         std::string error;
@@ -84,6 +78,7 @@ class LinkTest : public ::testing::Test {
     }
 
     std::ostringstream trace;
+    LinkSettings link;
     ZarnikEmulator robot;
     test::Recorder ui;
     GoEditor editor{ui};
@@ -93,7 +88,7 @@ class LinkTest : public ::testing::Test {
 TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
     RobotHolds("RPT 2 [ RPT 3 [ LT 9 0 ] FD 1 ] M 2 1 0 0 P 4 [ S [ 2 ] W 5 ] P 4");
     editor.modified = 0;
-    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
     EXPECT_EQ(Listing(), expected);
     // Bodies stand indented as they did when keyed.
     std::vector<int> indents;
@@ -123,7 +118,7 @@ TEST_F(LinkTest, AGetCutShortStillLeavesTheCursorInTheGoList) {
     image[195] = 40;
     robot.SetMemory(image);
     editor.modified = 0;
-    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
     EXPECT_EQ(editor.LineCount(PROC_LIST), 3);
     EXPECT_EQ(editor.procedureBeingDefined, 0);
     EXPECT_EQ(editor.cursor, editor.Last(GO_LIST));
@@ -141,22 +136,22 @@ TEST_F(LinkTest, ATransferRunElsewhereTellsWhatADirectOneTells) {
         return result;
     };
     Key("RPT 2 [ FD 1 ] P 3 [ BK 2 ]");
-    EXPECT_TRUE(SendGoProgram(editor, heldThenShown));
+    EXPECT_TRUE(SendGoProgram(editor, link, heldThenShown));
     ASSERT_TRUE(robot.WaitForStores(1, 2000));
     EXPECT_EQ(robot.Memory(), Encoded());
     const auto sentMessages = ui.messages;
     ui.clear();
-    EXPECT_TRUE(SendGoProgram(editor));
+    EXPECT_TRUE(SendGoProgram(editor, link));
     EXPECT_EQ(ui.messages, sentMessages);
 
     for (const EmulatorOptions& options :
          {EmulatorOptions{.silent = true}, EmulatorOptions{.echo = true, .answerBytes = 196}}) {
         robot.SetOptions(options);
         ui.clear();
-        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
         const auto direct = ui.messages;
         ui.clear();
-        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, heldThenShown));
+        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link, heldThenShown));
         EXPECT_EQ(ui.messages, direct);
         EXPECT_FALSE(direct.empty());
     }
@@ -165,14 +160,14 @@ TEST_F(LinkTest, ATransferRunElsewhereTellsWhatADirectOneTells) {
 TEST_F(LinkTest, AnEchoedCommandByteIsSkipped) {
     RobotHolds("FD 1 BK 2 LT 3");
     robot.SetOptions({.echo = true});
-    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
     EXPECT_EQ(Listing(), expected);
 
     // The echo took the place of the last byte, which never comes.
     robot.SetOptions({.echo = true, .answerBytes = kZarnikImageSize - 1});
     Key("FD 5");
     const std::string before = FormatLists(editor);
-    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
     EXPECT_EQ(ui.lastWarning(), unnumbered::kGotZeroChars);
     EXPECT_EQ(FormatLists(editor), before);
 }
@@ -192,7 +187,7 @@ TEST_F(LinkTest, AnAnswerThatIsNoSoundProgramChangesNothing) {
     for (const auto& [memory, message] : answers) {
         ui.clear();
         robot.SetMemory(memory);
-        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.lastWarning(), message);
         EXPECT_EQ(FormatLists(editor), before);
@@ -201,7 +196,7 @@ TEST_F(LinkTest, AnAnswerThatIsNoSoundProgramChangesNothing) {
     // as copied.
     ui.clear();
     robot.SetMemory(zeros);
-    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_FALSE(SendGoProgram(editor, link));
     EXPECT_EQ(ui.lastWarning(), unnumbered::kRobotAnswerGarbled);
     EXPECT_EQ(robot.StoreCount(), 0);
 }
@@ -218,12 +213,12 @@ TEST_F(LinkTest, SendOverwritesGarbledRobotMemoryThatGetRefuses) {
     robot.SetMemory(garbled);
     Key("RPT 4 [ FD 2 RT 9 0 ] P 3 P 3 [ Q 2 1 4 T 4 2 ]");
     const std::string before = FormatLists(editor);
-    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
     EXPECT_EQ(ui.lastWarning(), unnumbered::kRobotAnswerGarbled);
     EXPECT_EQ(FormatLists(editor), before);
 
     ui.clear();
-    EXPECT_TRUE(SendGoProgram(editor));
+    EXPECT_TRUE(SendGoProgram(editor, link));
     ASSERT_TRUE(robot.WaitForStores(1, 2000));
     EXPECT_EQ(robot.Memory(), Encoded());
     // Good news comes without the warning's icon.
@@ -238,7 +233,7 @@ TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
         ui.clear();
         robot.SetOptions({.answerBytes = bytes});
         const auto start = Clock::now();
-        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+        EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
         ASSERT_EQ(ui.messages.size(), 1u);
         // The teacher is told where the robot was looked for.
@@ -250,7 +245,7 @@ TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
 
     // A silent robot gets nothing sent.
     robot.SetOptions({.silent = true});
-    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_FALSE(SendGoProgram(editor, link));
     EXPECT_EQ(ui.lastWarningId(), 89);
     robot.SetOptions({});
     EXPECT_FALSE(robot.WaitForStores(1, 100));
@@ -265,22 +260,22 @@ TEST_F(LinkTest, APortThatCannotBeOpenedOrSetUpIsReported) {
     for (const auto& [device, traced] : ports) {
         ui.clear();
         trace.str("");
-        SetCommDevice(2, device);
-        EXPECT_FALSE(SendGoProgram(editor));
+        link.SetDevice(2, device);
+        EXPECT_FALSE(SendGoProgram(editor, link));
         EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{32, Text(32)}}));
         EXPECT_EQ(trace.str(), traced);
     }
     std::uint32_t error = 0;
-    EXPECT_EQ(OpenComm(error, "/dev/null"), kInvalidCommHandle);
+    EXPECT_FALSE(OpenComm(link, error, "/dev/null").valid());
     EXPECT_EQ(error, 25u);
 
     // A port another program holds is not shared.
-    SetCommDevice(2, robot.DevicePath());
+    link.SetDevice(2, robot.DevicePath());
     int holder = ::open(robot.DevicePath().c_str(), O_RDWR | O_NOCTTY);
     ASSERT_GE(holder, 0);
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
     ui.clear();
-    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor));
+    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
     EXPECT_EQ(ui.lastWarningId(), 32);
     ::close(holder);
 }
@@ -290,7 +285,7 @@ TEST_F(LinkTest, EmptyProceduresGoBeforeSending) {
     Key("P 3 [ FD 1 ] P 5 [ ] P 3 [ BK 2");
     ASSERT_EQ(editor.procedureBeingDefined, 3);
     GoInstruction* keyed = editor.cursor;
-    EXPECT_TRUE(SendGoProgram(editor));
+    EXPECT_TRUE(SendGoProgram(editor, link));
     EXPECT_EQ(ui.messages.front().id, 1091);
     EXPECT_EQ(editor.FindProcedure(PROC_LIST, 5), nullptr);
     EXPECT_EQ(editor.procedureBeingDefined, 3);
@@ -304,7 +299,7 @@ TEST_F(LinkTest, EmptyProceduresGoBeforeSending) {
     ASSERT_TRUE(KeySequence(second, "P 3 [ ] P 7 [ ] P 3 ["));
     ASSERT_EQ(second.procedureBeingDefined, 3);
     ASSERT_EQ(second.cursor, second.FindProcedure(PROC_LIST, 3));
-    EXPECT_TRUE(SendGoProgram(second));
+    EXPECT_TRUE(SendGoProgram(second, link));
     EXPECT_EQ(second.Head(PROC_LIST), nullptr);
     EXPECT_EQ(second.procedureBeingDefined, 0);
     EXPECT_EQ(second.ListOf(second.cursor), GO_LIST);
@@ -312,10 +307,10 @@ TEST_F(LinkTest, EmptyProceduresGoBeforeSending) {
 
 TEST_F(LinkTest, ChecksStopASendBeforeThePortOpens) {
     Key("FD");
-    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_FALSE(SendGoProgram(editor, link));
     EXPECT_EQ(ui.lastWarningId(), 80);
     Key("CE P 3 [ Q 2");
-    EXPECT_FALSE(SendGoProgram(editor));
+    EXPECT_FALSE(SendGoProgram(editor, link));
     EXPECT_EQ(ui.lastWarningId(), 108);
 
     // A loaded program can need more cells than the robot has.
@@ -325,7 +320,7 @@ TEST_F(LinkTest, ChecksStopASendBeforeThePortOpens) {
     forward.complete = 1;
     for (int i = 0; i < 63; ++i)
         loaded.InsertCopy(forward, GO_LIST);
-    EXPECT_FALSE(SendGoProgram(loaded));
+    EXPECT_FALSE(SendGoProgram(loaded, link));
     EXPECT_EQ(ui.lastWarningId(), 6);
     loaded.DestroyProgramList(GO_LIST);
 
@@ -334,50 +329,49 @@ TEST_F(LinkTest, ChecksStopASendBeforeThePortOpens) {
 }
 
 TEST(SerialPort, PortNumbersSelectTheirDigit) {
+    LinkSettings link;
     for (int n : {0, 5, -1, 1}) {
-        SetCommPortNumber(n);
-        EXPECT_EQ(GetCommPortDigit(), '1') << n;
+        link.SelectPort(n);
+        EXPECT_EQ(link.Port(), 1) << n;
     }
     for (int n : {2, 3, 4}) {
-        SetCommPortNumber(n);
-        EXPECT_EQ(GetCommPortDigit(), '0' + n);
-        EXPECT_EQ(CommPortName(), std::string("\\\\.\\COM") + char('0' + n));
+        link.SelectPort(n);
+        EXPECT_EQ(link.Port(), n);
+        EXPECT_EQ(link.PortName(), std::string("\\\\.\\COM") + char('0' + n));
     }
-    SetCommPortNumber(3);
-    const std::string path = CommDevicePath();
+    link.SelectPort(3);
+    const std::string path = link.DevicePath();
     EXPECT_TRUE(path == "/dev/ttyUSB2" || path == "/dev/ttyS2") << path;
     EXPECT_EQ(path == "/dev/ttyUSB2", std::filesystem::exists("/dev/ttyUSB2"));
-    ReadCommDevices(IniFile::Parse("[com port]\r\ncom=1\r\ndevice3 = /dev/zarnik\r\n"));
-    EXPECT_EQ(CommDevicePath(), "/dev/zarnik");
-    ReadCommDevices(IniFile::Parse(""));
-    EXPECT_EQ(CommDevicePath(), path);
-    SetCommPortNumber(1);
+    link.ReadDevices(IniFile::Parse("[com port]\r\ncom=1\r\ndevice3 = /dev/zarnik\r\n"));
+    EXPECT_EQ(link.DevicePath(), "/dev/zarnik");
+    link.ReadDevices(IniFile::Parse(""));
+    EXPECT_EQ(link.DevicePath(), path);
 }
 
 // A bare pseudo-terminal as the far end, for the port layer alone.
 class PortTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        SetCommTrace(&trace);
-        SetLinkTimeoutsForTesting(ShortTimeouts());
+        LinkSettings link;
+        link.trace = &trace;
+        link.timeouts = ShortTimeouts();
         far = ::posix_openpt(O_RDWR | O_NOCTTY);
         ASSERT_GE(far, 0);
         ASSERT_EQ(::grantpt(far), 0);
         ASSERT_EQ(::unlockpt(far), 0);
         std::uint32_t error = 0;
-        port = OpenComm(error, ::ptsname(far));
-        ASSERT_NE(port, kInvalidCommHandle) << error;
+        port = OpenComm(link, error, ::ptsname(far));
+        ASSERT_TRUE(port.valid()) << error;
     }
     void TearDown() override {
         CloseComm(port);
         if (far >= 0)
             ::close(far);
-        SetLinkTimeoutsForTesting(LinkTimeouts{});
-        SetCommTrace(nullptr);
     }
     std::ostringstream trace;
     int far = -1;
-    CommHandle port = kInvalidCommHandle;
+    CommPort port;
 };
 
 TEST_F(PortTest, BytesTravelBothWaysUntouched) {
@@ -452,9 +446,11 @@ TEST(SerialPort, ATerminalGetsItsOwnSettingsBack) {
                ::cfgetospeed(&t) == B9600;
     };
 
+    LinkSettings quiet;
+    quiet.trace = nullptr;
     std::uint32_t error = 0;
-    CommHandle port = OpenComm(error, device);
-    ASSERT_NE(port, kInvalidCommHandle) << error;
+    CommPort port = OpenComm(quiet, error, device);
+    ASSERT_TRUE(port.valid()) << error;
     const termios raw = settingsNow();
     EXPECT_FALSE(same(raw));
     EXPECT_EQ(::cfgetospeed(&raw), B1200);
@@ -466,7 +462,7 @@ TEST(SerialPort, ATerminalGetsItsOwnSettingsBack) {
     if (child == 0) {
         std::uint32_t childError = 0;
         RestoreCommSettingsOnExit();
-        if (OpenComm(childError, device) == kInvalidCommHandle)
+        if (!OpenComm(quiet, childError, device).valid())
             ::_exit(3);
         ::raise(SIGTERM);
         ::_exit(4);

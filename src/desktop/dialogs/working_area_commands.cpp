@@ -58,9 +58,7 @@ bool IsPngName(const std::string& path) {
 WorkingAreaCommands::WorkingAreaCommands(Document& document, GraphicsMain* graphics,
                                          GoContainer* go, QWidget* owner)
     : QObject(owner), doc_(document), graphics_(graphics), go_(go), owner_(owner) {
-    startProgram = [](const std::string& program, const std::vector<std::string>& arguments) {
-        return StartProgram(program, arguments);
-    };
+    startProgram = started_.Starter();
     graphics->drawing()->installEventFilter(this);
     go->installEventFilter(this);
 }

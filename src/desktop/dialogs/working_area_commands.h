@@ -63,6 +63,8 @@ class WorkingAreaCommands : public QObject {
     QPointer<GraphicsMain> graphics_;
     QPointer<GoContainer> go_;
     QPointer<QWidget> owner_;
+    // The paint programs started from here.
+    StartedPrograms started_;
 };
 
 // File > Open Go Program's choice: the file list of the project folder,

@@ -2,6 +2,7 @@
 
 #include "desktop/frame/desktop_ui.h"
 #include "files/project_file.h"
+#include "link/serial_port.h"
 #include "program/editor.h"
 #include "simulation/edit_history.h"
 #include "simulation/graphic_objects.h"
@@ -37,6 +38,8 @@ class Document : public ProjectHost {
     PenTrail trail;
     GraphicObjectList objects;
     Options options;
+    // The port the options chose, for Send and Get.
+    LinkSettings link;
     bool projectChanged = false;
     // The file the Go Program was opened from or last saved to; "" for a
     // new one, one read from the robot or one of a project.

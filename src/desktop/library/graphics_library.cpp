@@ -136,7 +136,7 @@ void GraphicsLibrary::OptionPressed(int id) {
 
 bool GraphicsLibrary::Paint(const std::string& path) {
     return startProgram ? StartPaintPackage(doc_.ui, path, startProgram)
-                        : StartPaintPackage(doc_.ui, path);
+                        : StartPaintPackage(doc_.ui, path, started_.Starter());
 }
 
 bool GraphicsLibrary::event(QEvent* event) {

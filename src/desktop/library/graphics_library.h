@@ -56,6 +56,8 @@ class GraphicsLibrary : public QFrame {
     ProgCentreOptions* options_;
     bool moving_ = false;
     QPoint grab_;
+    // The paint programs started from here.
+    StartedPrograms started_;
 };
 
 } // namespace zf::ui

@@ -277,7 +277,7 @@ void MainWindow::ReadOptions() {
     if (ini.GetInt("rulers", "show", 0) != 0)
         razAzi_->graphicsMain()->ToggleRulers();
     projector_->SetZoomPercent(static_cast<int>(ini.GetInt("view", "zoom", 100)));
-    ReadCommDevices(ini);
+    doc_.link.ReadDevices(ini);
     if (repaired) {
         if (iniPath_.empty())
             SaveOptionsFile(ini);
@@ -327,7 +327,7 @@ void MainWindow::SetComPort(int index) {
         if (QAction* a = Action(ids[i]))
             a->setChecked(i == index);
     doc_.options.comPort = index >= 1 && index <= 3 ? index + 1 : 1;
-    SetCommPortNumber(doc_.options.comPort);
+    doc_.link.SelectPort(doc_.options.comPort);
 }
 
 void MainWindow::SetTitleFor(const std::string& path) {
@@ -597,7 +597,7 @@ void MainWindow::Command(int id) {
     case 40018:
         QApplication::setOverrideCursor(Qt::WaitCursor);
         SendGoProgram(
-            *doc_.editor,
+            *doc_.editor, doc_.link,
             LinkProgress(this, doc_.ui, tr("Sending the Go Program to the Floor Zarnik...")));
         QApplication::restoreOverrideCursor();
         break;
@@ -607,9 +607,10 @@ void MainWindow::Command(int id) {
             {
                 EditHistory::Change change(doc_.history);
                 if (ReadZarnikProgramToZarnikMemBuffer(
-                        *doc_.editor, LinkProgress(this, doc_.ui,
-                                                   tr("Getting the Go Program from the Floor "
-                                                      "Zarnik..."))))
+                        *doc_.editor, doc_.link,
+                        LinkProgress(this, doc_.ui,
+                                     tr("Getting the Go Program from the Floor "
+                                        "Zarnik..."))))
                     doc_.programPath.clear();
             }
             QApplication::restoreOverrideCursor();
