@@ -4,7 +4,6 @@
 #include "desktop/dialogs/file_list_dialog.h"
 #include "desktop/dialogs/floor_dialogs.h"
 #include "desktop/dialogs/text_dialogs.h"
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/listing/go_container.h"
@@ -61,56 +60,6 @@ WorkingAreaCommands::WorkingAreaCommands(Document& document, GraphicsMain* graph
     startProgram = [](const std::string& program, const std::vector<std::string>& arguments) {
         return StartProgram(program, arguments);
     };
-    graphics->drawing()->installEventFilter(this);
-    go->installEventFilter(this);
-}
-
-bool WorkingAreaCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (!IsAppMessage(event))
-        return false;
-    const auto* m = static_cast<const AppMessage*>(event);
-    // Every answer here is one change of the user's.
-    EditHistory::Change change(doc_.history);
-    if (watched == go_) {
-        switch (m->number()) {
-        case msg::PositionKey:
-            KeyedPosition();
-            return true;
-        case msg::HeadingKey:
-            KeyedHeading();
-            return true;
-        default:
-            return false;
-        }
-    }
-    switch (m->number()) {
-    case msg::SetPosition:
-        SetPosition();
-        return true;
-    case msg::SetDirection:
-        SetDirection();
-        return true;
-    case msg::SetFloorSize:
-        SetSize();
-        return true;
-    case msg::CreateText:
-        CreateText();
-        return true;
-    case msg::EditText:
-        EditText(static_cast<int>(m->first), static_cast<int>(m->second));
-        return true;
-    case msg::LoadBackground:
-        LoadOrCreateBackground();
-        return true;
-    case msg::CopyWorkingArea:
-        CopyWorkingArea();
-        return true;
-    case msg::SaveWorkingArea:
-        SaveWorkingArea();
-        return true;
-    default:
-        return false;
-    }
 }
 
 bool WorkingAreaCommands::Refused() const {
@@ -123,6 +72,7 @@ QSize WorkingAreaCommands::ScreenSize() const {
 }
 
 void WorkingAreaCommands::SetPosition() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     PositionDialog dialog(owner_, doc_.ui, doc_.state);
@@ -135,6 +85,7 @@ void WorkingAreaCommands::SetPosition() {
 }
 
 void WorkingAreaCommands::SetDirection() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     HeadingDialog dialog(owner_, doc_.state.heading);
@@ -149,6 +100,7 @@ void WorkingAreaCommands::SetDirection() {
 }
 
 void WorkingAreaCommands::SetSize() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     SizeDialog dialog(owner_, doc_.ui, doc_.state);
@@ -164,6 +116,7 @@ void WorkingAreaCommands::SetSize() {
 }
 
 void WorkingAreaCommands::CreateText() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     EnterTextDialog text(owner_, DefaultTextObject(), false);
@@ -182,10 +135,11 @@ void WorkingAreaCommands::CreateText() {
     drawing->ObjectPlaced(*made);
 }
 
-void WorkingAreaCommands::EditText(int x, int y) {
+void WorkingAreaCommands::EditText(QPoint at) {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
-    GraphicObject* old = FindObjectAt(doc_.state, doc_.objects, x, y);
+    GraphicObject* old = FindObjectAt(doc_.state, doc_.objects, at.x(), at.y());
     if (!old || old->kind != objectkind::Text)
         return;
     const auto record = TextRecordOfObject(*old);
@@ -206,6 +160,7 @@ bool WorkingAreaCommands::StartPaint(const std::string& path) {
 }
 
 void WorkingAreaCommands::LoadOrCreateBackground() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     GraphicObjectList& objects = doc_.objects;
@@ -262,6 +217,7 @@ QImage WorkingAreaCommands::WorkingAreaPicture(bool withRobot) const {
 }
 
 void WorkingAreaCommands::CopyWorkingArea() {
+    EditHistory::Change change(doc_.history);
     // Pasted into a worksheet, the picture shows where the robot stands.
     const QImage picture = WorkingAreaPicture(true);
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -300,6 +256,7 @@ std::string WorkingAreaCommands::ChooseSaveFile() {
 }
 
 void WorkingAreaCommands::SaveWorkingArea() {
+    EditHistory::Change change(doc_.history);
     const std::string path = ChooseSaveFile();
     if (path.empty())
         return;
@@ -322,6 +279,7 @@ void WorkingAreaCommands::SaveWorkingArea() {
 }
 
 void WorkingAreaCommands::KeyedPosition() {
+    EditHistory::Change change(doc_.history);
     PositionDialog dialog(owner_, doc_.ui, doc_.state);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -332,6 +290,7 @@ void WorkingAreaCommands::KeyedPosition() {
 }
 
 void WorkingAreaCommands::KeyedHeading() {
+    EditHistory::Change change(doc_.history);
     HeadingDialog dialog(owner_, doc_.state.heading);
     if (dialog.exec() != QDialog::Accepted)
         return;

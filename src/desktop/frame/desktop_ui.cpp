@@ -1,7 +1,6 @@
 #include "desktop/frame/desktop_ui.h"
 
 #include "desktop/dialogs/text_dialogs.h"
-#include "desktop/frame/app_messages.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/procedure_pane.h"
 #include "desktop/listing/tone_player.h"
@@ -164,7 +163,7 @@ bool DesktopUi::EditTextObject(TextObjectRecord& record, bool editing) {
 }
 
 void DesktopUi::RequestRun() {
-    PostAppMessage(drawing, msg::Run, 1);
+    emit runRequested();
 }
 
 void DesktopUi::PlayTone(int frequency, int milliseconds) {

@@ -27,7 +27,8 @@ struct DialogHooks {
 
 // The core's interface on the desktop: warning boxes, questions, the list
 // cursors of the Go List and the Procedure window, and the tones.
-class DesktopUi : public UserInterface {
+class DesktopUi : public QObject, public UserInterface {
+    Q_OBJECT
   public:
     void WarningBox(int id, const std::string& text) override;
     void InformationBox(int id, const std::string& text) override;
@@ -64,8 +65,11 @@ class DesktopUi : public UserInterface {
     QPointer<ListView> procList;
     QPointer<ProcedurePane> procedurePane;
     QPointer<QWidget> owner;
-    QPointer<QObject> drawing;
     TonePlayer* tones = nullptr;
+
+  signals:
+    // GO reached in keys the core was handed: the program runs.
+    void runRequested();
 
   private:
     ListView* List(int list) const;
