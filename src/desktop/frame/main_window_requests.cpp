@@ -5,6 +5,7 @@
 #include "desktop/library/graphics_library.h"
 #include "desktop/library/prog_centre_selector.h"
 #include "desktop/listing/go_container.h"
+#include "desktop/listing/keypad_window.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "program/string_table.h"
@@ -27,10 +28,11 @@ void MainWindow::ConnectRequests() {
             queued);
     connect(graphics, &GraphicsMain::resetRequested, drawing, &GraphicsDrawing::Reset, queued);
     connect(graphics, &GraphicsMain::stepRequested, drawing, &GraphicsDrawing::Step, queued);
-    connect(go, &GoContainer::runRequested, drawing, &GraphicsDrawing::Run, queued);
-    // A key during a run stops it where it is.
-    connect(go, &GoContainer::stopRequested, drawing, &GraphicsDrawing::Stop, queued);
-    connect(go, &GoContainer::stopRequested, drawing, &GraphicsDrawing::EndRun);
+    KeypadWindow* keypad = go->keypad();
+    connect(keypad, &KeypadWindow::runRequested, drawing, &GraphicsDrawing::Run, queued);
+    // A key during a run ends it where it is.
+    connect(keypad, &KeypadWindow::stopRequested, drawing, &GraphicsDrawing::Stop, queued);
+    connect(keypad, &KeypadWindow::stopRequested, drawing, &GraphicsDrawing::EndRun);
     connect(&doc_.ui, &DesktopUi::runRequested, drawing, &GraphicsDrawing::Run, queued);
 
     connect(graphics, &GraphicsMain::clearAllObjectsRequested, this,

@@ -104,8 +104,6 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     hooks.keySound = [this] { doc_.ui.KeyClick(); };
     hooks.refuseClearMemory = [this] { Warn(doc_.ui, 76); };
     keypad_->SetHooks(hooks);
-    connect(keypad_, &KeypadWindow::runRequested, this, &GoContainer::runRequested);
-    connect(keypad_, &KeypadWindow::stopRequested, this, &GoContainer::stopRequested);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenHeight = screen ? screen->size().height() : 768;

@@ -38,9 +38,6 @@ class GoContainer : public SplitPane {
     void DefaultLayout();
 
   signals:
-    // The keypad's GO and, during a run, its other keys.
-    void runRequested();
-    void stopRequested();
     // The tool bar's keyed position and heading, which ask in a dialog,
     void positionKeyRequested();
     void headingKeyRequested();
