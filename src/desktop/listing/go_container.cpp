@@ -19,7 +19,7 @@ namespace {
 
 using Slot = ToolStrip::Slot;
 
-// The tool bar's buttons, numbered as the help and its tooltips know them.
+// The tool bar's buttons, by the number each slot carries.
 enum Tool : int {
     PositionKey = 1393,
     HeadingKey = 1392,
