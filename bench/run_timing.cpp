@@ -1,7 +1,6 @@
 // How well an animated run in the window keeps its schedule: one 10-step
 // Forward at Fast speed, timed draw by draw on the real clock, with the
 // process's CPU time over the run.
-#include "desktop/frame/app_messages.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/shell/main_window.h"
 #include "desktop/shell/raz_azi.h"
@@ -55,13 +54,13 @@ int main(int argc, char** argv) {
 
     zf::ui::GraphicsDrawing* drawing = window.drawing();
     std::vector<double> lateness;
-    drawing->stepTimed = [&](std::int64_t due, std::int64_t now) {
-        lateness.push_back(double(now - due));
-    };
+    QObject::connect(
+        drawing, &zf::ui::GraphicsDrawing::stepTimed,
+        [&](std::int64_t due, std::int64_t now) { lateness.push_back(double(now - due)); });
     QElapsedTimer wall;
     const double cpu0 = CpuSeconds();
     wall.start();
-    zf::ui::PostAppMessage(drawing, zf::ui::msg::Run);
+    QMetaObject::invokeMethod(drawing, &zf::ui::GraphicsDrawing::Run, Qt::QueuedConnection);
     QTimer poll;
     poll.setInterval(50);
     QObject::connect(&poll, &QTimer::timeout, [&] {

@@ -14,25 +14,6 @@
 
 namespace zf {
 
-std::optional<LibraryRequest> LibraryRequestFor(int message) {
-    switch (message) {
-    case 1290:
-        return LibraryRequest{library::Shapes, true, true};
-    case 1291:
-        return LibraryRequest{library::Pens, true, false};
-    case 1293:
-        return LibraryRequest{library::Stamps, true, true};
-    case 1424:
-        return LibraryRequest{library::Shapes, false, true};
-    case 1425:
-        return LibraryRequest{library::Pens, false, false};
-    case 1426:
-        return LibraryRequest{library::Stamps, false, true};
-    default:
-        return std::nullopt;
-    }
-}
-
 const char* CategoryFolder(int category) {
     switch (category) {
     case library::Shapes:
@@ -56,19 +37,6 @@ int CategoryKey(int category) {
         return key::PenDown;
     default:
         return -1;
-    }
-}
-
-int CategoryDropRequest(int category) {
-    switch (category) {
-    case library::Shapes:
-        return 1312;
-    case library::Stamps:
-        return 1313;
-    case library::Pens:
-        return 1473;
-    default:
-        return 0;
     }
 }
 

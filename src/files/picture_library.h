@@ -5,7 +5,6 @@
 #include "simulation/zarnik_state.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,23 +17,10 @@ inline constexpr int kCells = 8;
 inline constexpr int kRowCells = 4;
 } // namespace library
 
-// What a request to the library shows: its category, its mode and whether
-// Create may make a new picture there.
-struct LibraryRequest {
-    int category = library::NoCategory;
-    bool dragMode = false;
-    bool createEnabled = false;
-};
-// The requests 1290, 1291, 1293 (drag) and 1424..1426 (click); nothing for
-// other numbers.
-std::optional<LibraryRequest> LibraryRequestFor(int message);
-
 // "zarniks", "objects", "pens"; nullptr for no category.
 const char* CategoryFolder(int category);
 // The graphic-command key a click keys: 34 SetShape, 35 PlaceStamp, 36 PenDown.
 int CategoryKey(int category);
-// The request a drop posts: 1312 shape, 1313 stamp, 1473 pen.
-int CategoryDropRequest(int category);
 
 // The "*.bmp" pictures of a category's folder in the current project, in
 // the order the folder lists them. Folders named like pictures are left out.

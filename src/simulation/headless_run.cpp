@@ -23,7 +23,7 @@ HeadlessResult RunHeadless(RunControl& control, Clock& clock, const HeadlessOpti
     const std::uint64_t executedBefore = control.interpreter().executed;
     const std::int64_t start = clock.NowMs();
 
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     control.Pump();
     result.started = control.state().runCount != runs;
     result.ranToEnd = true;
@@ -31,7 +31,7 @@ HeadlessResult RunHeadless(RunControl& control, Clock& clock, const HeadlessOpti
         const std::uint64_t done = control.interpreter().executed - executedBefore;
         if (options.instructionLimit && done >= options.instructionLimit &&
             !control.PrimitiveGoing() && control.state().running) {
-            control.Send(request::EndRun);
+            control.Send(RunRequest::EndRun);
             result.ranToEnd = false;
         }
         const std::int64_t due = control.NextDue();

@@ -12,8 +12,8 @@ RunControl::RunControl(GoEditor& editor, ZarnikState& state, PenTrail& trail,
 
 // ---- the queue
 
-void RunControl::Post(int request, int param) {
-    if (request == request::Next || request == request::Resume) {
+void RunControl::Post(RunRequest request, int param) {
+    if (request == RunRequest::Next || request == RunRequest::Resume) {
         PostChain(request);
         return;
     }
@@ -22,15 +22,15 @@ void RunControl::Post(int request, int param) {
 
 // One run walks one chain of Next and Resume requests: a second link queued
 // beside the first would run the program twice over.
-void RunControl::PostChain(int request) {
+void RunControl::PostChain(RunRequest request) {
     if (chainQueued_)
         return;
     chainQueued_ = true;
     queue_.push_back({request, 0});
 }
 
-void RunControl::Send(int request, int param) {
-    if (request == request::Next || request == request::Resume) {
+void RunControl::Send(RunRequest request, int param) {
+    if (request == RunRequest::Next || request == RunRequest::Resume) {
         PostChain(request);
         return;
     }
@@ -49,7 +49,7 @@ void RunControl::Send(int request, int param) {
 }
 
 void RunControl::TakeDuringPrimitive(const Message& m, std::int64_t now) {
-    if (m.request == request::Stop) {
+    if (m.request == RunRequest::Stop) {
         // Stop is handled first, then the primitive gives up its remainder.
         const std::int32_t rest = InterruptedRemainder(now);
         Stop();
@@ -62,13 +62,13 @@ void RunControl::TakeDuringPrimitive(const Message& m, std::int64_t now) {
 }
 
 bool RunControl::Takeable(const Message& m, bool duringPrimitive) const {
-    const int r = m.request;
-    if (r == request::Next || r == request::Resume)
+    const RunRequest r = m.request;
+    if (r == RunRequest::Next || r == RunRequest::Resume)
         return false;
     // A restart or a Reset that would act waits for the primitive to end, so
     // that the robot is never moved from two places at once; during a run
     // they are refused as usual.
-    if (duringPrimitive && (r == request::Run || r == request::Reset))
+    if (duringPrimitive && (r == RunRequest::Run || r == RunRequest::Reset))
         return state_.running && !state_.paused;
     return true;
 }
@@ -106,7 +106,7 @@ void RunControl::Pump() {
             return;
         const Message m = queue_.front();
         queue_.pop_front();
-        if (m.request == request::Next || m.request == request::Resume)
+        if (m.request == RunRequest::Next || m.request == RunRequest::Resume)
             chainQueued_ = false;
         Dispatch(m);
         return;
@@ -125,28 +125,28 @@ void RunControl::Pump() {
 
 void RunControl::Dispatch(const Message& m) {
     switch (m.request) {
-    case request::Run:
+    case RunRequest::Run:
         Run(m.param == 1);
         break;
-    case request::Continue:
+    case RunRequest::Continue:
         Continue();
         break;
-    case request::Stop:
+    case RunRequest::Stop:
         Stop();
         break;
-    case request::Step:
+    case RunRequest::Step:
         Step();
         break;
-    case request::Reset:
+    case RunRequest::Reset:
         Reset();
         break;
-    case request::EndRun:
+    case RunRequest::EndRun:
         EndRun();
         break;
-    case request::Next:
+    case RunRequest::Next:
         NextInstruction();
         break;
-    case request::Resume:
+    case RunRequest::Resume:
         Resume();
         break;
     default:
@@ -188,7 +188,7 @@ void RunControl::Run(bool stepMode) {
     }
     savedPenDown = state_.penDown;
     savedPenStyle = state_.penStyle;
-    PostChain(request::Next);
+    PostChain(RunRequest::Next);
 }
 
 void RunControl::Stop() {
@@ -212,12 +212,12 @@ void RunControl::Continue() {
     AppendTrailHere();
     state_.paused = false;
     state_.stepPending = false;
-    PostChain(request::Resume);
+    PostChain(RunRequest::Resume);
 }
 
 void RunControl::Step() {
     if (!state_.running) {
-        Post(request::Run, 1);
+        Post(RunRequest::Run, 1);
         return;
     }
     if (state_.stepPending)
@@ -232,7 +232,7 @@ void RunControl::Step() {
     state_.paused = false;
     state_.stepPending = true;
     interpreter_.RestyleCursors(cursor::SteppingGo, cursor::SteppingProc);
-    PostChain(request::Resume);
+    PostChain(RunRequest::Resume);
 }
 
 void RunControl::Reset() {
@@ -287,7 +287,7 @@ void RunControl::Resume() {
     if (remainder > 0)
         FinishInterrupted();
     else
-        PostChain(request::Next);
+        PostChain(RunRequest::Next);
 }
 
 // ---- carrying out one instruction
@@ -408,7 +408,7 @@ void RunControl::CommonTail() {
     if (TakeUserRequest(m, false))
         Dispatch(m);
     if (!state_.paused && !state_.stepPending && state_.running)
-        PostChain(request::Next);
+        PostChain(RunRequest::Next);
 }
 
 // ---- primitives

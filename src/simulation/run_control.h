@@ -33,10 +33,10 @@ class RunControl {
                RobotView& view, Clock& clock);
 
     // Queues a request (Run with param 1 is step mode).
-    void Post(int request, int param = 0);
+    void Post(RunRequest request, int param = 0);
     // Handles a request at once, as a sent message; a primitive that is
     // going takes it as it would from the queue.
-    void Send(int request, int param = 0);
+    void Send(RunRequest request, int param = 0);
 
     // Clock time at which Pump has work, kNever when there is none.
     std::int64_t NextDue() const;
@@ -63,7 +63,7 @@ class RunControl {
   private:
     enum class Primitive { None, Move, Turn, Wait, Note };
     struct Message {
-        int request;
+        RunRequest request;
         int param;
     };
 
@@ -71,7 +71,7 @@ class RunControl {
     bool Takeable(const Message& m, bool duringPrimitive) const;
     // Takes the first queued request a primitive or the common tail may see.
     bool TakeUserRequest(Message& m, bool duringPrimitive);
-    void PostChain(int request);
+    void PostChain(RunRequest request);
     void TakeDuringPrimitive(const Message& m, std::int64_t now);
 
     void Run(bool stepMode);

@@ -2,11 +2,10 @@
 
 namespace zf {
 
-// The numbers of the requests that pass between the Go List window (the
-// interpreter), the drawing window (the robot) and the status line. The core
-// makes them plain calls; a window layer routes them by these numbers.
-namespace request {
-enum : int {
+// The requests that pass between the Go List window (the interpreter), the
+// drawing window (the robot) and the status line, with their numbers kept as
+// they were; the core makes them plain calls.
+enum class RunRequest : int {
     EndRun = 1284,
     Run = 1300,
     Continue = 1301,
@@ -22,6 +21,5 @@ enum : int {
     ShowInstruction = 1408,
     Resume = 1505,
 };
-} // namespace request
 
 } // namespace zf

@@ -83,7 +83,7 @@ Outcome RunExample(const fs::path& project, const fs::path& program,
             EXPECT_TRUE(KeySequence(editor, keyed)) << keyed;
             keyed.clear();
             if (word == "RESET")
-                control.Send(request::Reset);
+                control.Send(RunRequest::Reset);
             else
                 out.ranToEnd = RunHeadless(control, clock).ranToEnd;
         } else {

@@ -133,7 +133,7 @@ TEST_F(History, WorkingAreaChangesComeBackWholeAndRunsStayOutOfIt) {
 
 TEST_F(History, NothingIsUndoneDuringARunOrAChangeAndTheDepthIsBounded) {
     KeyChange("FD 2");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     control.Pump();
     ASSERT_TRUE(IsGoProgramActive(state));
     EXPECT_FALSE(history.Undo().any());

@@ -58,12 +58,12 @@ class RunFixture : public ::testing::Test {
             control.Pump();
         }
     }
-    void Settle(int request) {
+    void Settle(RunRequest request) {
         control.Post(request);
         PumpToIdle();
     }
     void Go(bool stepMode = false) {
-        control.Post(request::Run, stepMode ? 1 : 0);
+        control.Post(RunRequest::Run, stepMode ? 1 : 0);
         PumpToIdle();
     }
     HeadlessResult RunInstantly() { return RunHeadless(control, clock); }

@@ -37,11 +37,11 @@ TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
     // Step through, noting the list each executed instruction left current.
     std::vector<int> opcodes;
     std::vector<int> lists;
-    Settle(request::Step);
+    Settle(RunRequest::Step);
     while (state.running) {
         opcodes.push_back(view.status);
         lists.push_back(control.interpreter().currentList);
-        Settle(request::Step);
+        Settle(RunRequest::Step);
     }
     EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
     EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
@@ -62,7 +62,7 @@ TEST_F(RunFixture, MoveUnitOutlivesTheRunAndReset) {
     Key("FD [ 10 ] FD 3");
     RunInstantly();
     EXPECT_EQ(state.y, 1200);
-    Settle(request::Reset);
+    Settle(RunRequest::Reset);
     EXPECT_EQ(state.y, 1500);
     Key("CM FD 3");
     RunInstantly();
@@ -73,17 +73,17 @@ TEST_F(RunFixture, MoveUnitOutlivesTheRunAndReset) {
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
     SetUpWorkingArea(state, 20, 20);
     Key("PEN(redthin.bmp) FD 5");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     PumpUntil(120); // ten pixels at 12 ms each
     EXPECT_EQ(state.y, 2900);
-    control.Post(request::Stop);
+    control.Post(RunRequest::Stop);
     PumpUntil(1000);
     EXPECT_TRUE(state.paused && state.interrupted && state.running);
     EXPECT_EQ(control.remainder, 1400);
     EXPECT_EQ(ui.cursors[GO_LIST].line, 3);
     EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Stopped);
 
-    control.Post(request::Continue);
+    control.Post(RunRequest::Continue);
     PumpUntil(1000);
     EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::RunningGo);
     PumpToIdle();
@@ -103,13 +103,13 @@ TEST_F(RunFixture, StoppedWaitOwesItsWholeSeconds) {
     for (const auto& [stopAt, owed] : {std::pair{2500, 3}, std::pair{4200, 1}}) {
         Key("CM W 5");
         clock.now = 0;
-        control.Post(request::Run);
+        control.Post(RunRequest::Run);
         PumpUntil(stopAt);
-        control.Post(request::Stop);
+        control.Post(RunRequest::Stop);
         PumpUntil(stopAt);
         EXPECT_EQ(control.remainder, owed);
         EXPECT_TRUE(state.interrupted);
-        Settle(request::Continue);
+        Settle(RunRequest::Continue);
         EXPECT_EQ(clock.now, stopAt + owed * 1000);
         EXPECT_FALSE(state.running);
     }
@@ -117,24 +117,24 @@ TEST_F(RunFixture, StoppedWaitOwesItsWholeSeconds) {
 
 TEST_F(RunFixture, StopReachesATurnBetweenTwoDraws) {
     Key("RT 90");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     for (int i = 0; i < 3 + 10; ++i) // Run, header, start of the turn, ten draws
         control.Pump();
-    control.Post(request::Stop);
+    control.Post(RunRequest::Stop);
     control.Pump();
     ASSERT_TRUE(state.interrupted);
     EXPECT_EQ(control.remainder + state.heading, 90);
     EXPECT_EQ(state.heading % 2, 0);
-    Settle(request::Continue);
+    Settle(RunRequest::Continue);
     EXPECT_EQ(state.heading, 90);
 }
 
 TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
     Key("PENUP PENUP PENUP FD 1");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     control.Pump(); // Run
     control.Pump(); // the header
-    Settle(request::Stop);
+    Settle(RunRequest::Stop);
     EXPECT_EQ(control.interpreter().executed, 2u);
     EXPECT_TRUE(state.paused);
     EXPECT_FALSE(state.interrupted);
@@ -143,14 +143,14 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
 
 TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirst) {
     Key("FD 1 RT 90");
-    Settle(request::Step);
+    Settle(RunRequest::Step);
     EXPECT_TRUE(state.running && state.paused);
     EXPECT_FALSE(state.stepPending);
     EXPECT_EQ(view.status, op::GoProgramHeader);
     EXPECT_EQ(state.y, 1500);
     EXPECT_EQ(ui.cursors[GO_LIST].line, 1);
     EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::SteppingGo);
-    Settle(request::Step);
+    Settle(RunRequest::Step);
     EXPECT_EQ(state.y, 1200);
     EXPECT_EQ(state.heading, 0);
     EXPECT_TRUE(state.paused);
@@ -159,9 +159,9 @@ TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirst) {
 
 TEST_F(RunFixture, StepDuringARunPausesAtTheEndOfTheInstruction) {
     Key("FD 1 FD 1");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     PumpUntil(50);
-    Settle(request::Step);
+    Settle(RunRequest::Step);
     EXPECT_EQ(state.y, 1200);
     EXPECT_TRUE(state.paused);
     EXPECT_FALSE(state.interrupted);
@@ -185,7 +185,7 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
                  "hi");
     EXPECT_EQ(view.placed, (std::vector<int>{2, 2, 3}));
 
-    Settle(request::Reset);
+    Settle(RunRequest::Reset);
     ASSERT_EQ(objects.size(), 2u);
     EXPECT_EQ(objects[0].runTag, 0);
     EXPECT_EQ(objects[1].runTag, 1);
@@ -208,14 +208,14 @@ TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesIt) {
     EXPECT_EQ(styles(), (std::vector<int>{-1, 3, -1}));
 
     // Without a start pen nothing is drawn.
-    Settle(request::Reset);
+    Settle(RunRequest::Reset);
     trail.ClearPenTrail();
     state.homePenStyle = -1;
     RunInstantly();
     EXPECT_EQ(styles(), (std::vector<int>{-1}));
     state.homePenStyle = PenStyleForName(kDefaultStartPen);
     // Every run starts with it again, as a second GO after Reset shows.
-    Settle(request::Reset);
+    Settle(RunRequest::Reset);
     EXPECT_FALSE(state.penDown);
     Key("CM PEN(redwide.bmp) FD 1");
     trail.ClearPenTrail();
@@ -226,15 +226,15 @@ TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesIt) {
 TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
     state.homeShapeId = NameTable().Add("zarnik.bmp");
     Key("FLIP HEAD(45) FD 9");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     PumpUntil(100);
-    control.Post(request::Reset);
+    control.Post(RunRequest::Reset);
     PumpUntil(200);
-    Settle(request::Stop);
+    Settle(RunRequest::Stop);
     EXPECT_TRUE(state.running && state.paused);
     EXPECT_EQ(state.heading, 45);
     EXPECT_LT(state.y, 1500);
-    Settle(request::Reset);
+    Settle(RunRequest::Reset);
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500}));
     EXPECT_EQ(state.heading, 0);
@@ -245,12 +245,12 @@ TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
 
 TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinish) {
     Key("FD 2");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     PumpUntil(100);
     // The keypad during a run: Stop is posted, End run sent.
-    control.Post(request::Stop);
-    control.Send(request::EndRun);
-    Settle(request::Run);
+    control.Post(RunRequest::Stop);
+    control.Send(RunRequest::EndRun);
+    Settle(RunRequest::Run);
     EXPECT_EQ(state.runCount, 2);
     EXPECT_FALSE(state.running);
     // The second run started where the first was stopped and went 2 steps.
@@ -260,12 +260,12 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinish) {
 TEST_F(RunFixture, ClosingDuringAMoveGoesNoFurther) {
     SetUpWorkingArea(state, 20, 20);
     Key("FD 5 FD 5");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     PumpUntil(240);
     control.aborting = true;
-    control.Send(request::Stop);
-    control.Send(request::Reset);
-    control.Send(request::EndRun);
+    control.Send(RunRequest::Stop);
+    control.Send(RunRequest::Reset);
+    control.Send(RunRequest::EndRun);
     EXPECT_TRUE(control.Idle());
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_FALSE(state.interrupted);
@@ -351,9 +351,9 @@ TEST_F(RunFixture, AWrappedTurnAngleTurnsNothing) {
 
 TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBack) {
     Key("Q 4 10 FD 1");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     PumpUntil(100);
-    control.Post(request::Stop);
+    control.Post(RunRequest::Stop);
     PumpUntil(544);
     EXPECT_FALSE(state.paused);
     PumpUntil(545);
@@ -364,18 +364,18 @@ TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBack) {
     EXPECT_EQ(ui.tones[0].milliseconds, 545);
 
     control.interpreter().sound = false;
-    Settle(request::Run);
+    Settle(RunRequest::Run);
     EXPECT_EQ(ui.tones.back().frequency, 0);
     EXPECT_EQ(ui.tones.back().milliseconds, 545);
 }
 
 TEST_F(RunFixture, WorkingAreaCommandsWaitForAPause) {
     Key("W 2");
-    control.Post(request::Run);
+    control.Post(RunRequest::Run);
     PumpUntil(500);
     EXPECT_TRUE(RefuseWhileRunning(ui, state));
     EXPECT_EQ(ui.lastWarning(), Text(83));
-    control.Post(request::Stop);
+    control.Post(RunRequest::Stop);
     PumpUntil(600);
     EXPECT_FALSE(RefuseWhileRunning(ui, state));
     EXPECT_TRUE(IsGoProgramActive(state));

@@ -4,7 +4,6 @@
 // PROGRAM_FOLDER holds the built example folder; the pictures are written into
 // HELP_FOLDER/zfieldug/images and HELP_FOLDER/mats.
 
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/activity_launcher.h"
 #include "desktop/library/graphics_library.h"
@@ -17,6 +16,7 @@
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
+#include "files/picture_library.h"
 #include "files/project_folder.h"
 #include "program/key_sequence.h"
 #include "simulation/clock.h"
@@ -68,7 +68,7 @@ void Keys(MainWindow& window, const char* sequence) {
 void RunToEnd(MainWindow& window, zf::ManualClock& clock) {
     zf::ui::GraphicsDrawing* drawing = window.drawing();
     drawing->SetClock(&clock);
-    zf::ui::PostAppMessage(drawing, zf::ui::msg::Run);
+    QMetaObject::invokeMethod(drawing, &zf::ui::GraphicsDrawing::Run, Qt::QueuedConnection);
     zf::RunControl& run = drawing->run();
     for (int i = 0; i < 1000000; ++i) {
         for (int hop = 0; hop < 3; ++hop)
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
     Settle();
     ok = Save(main->statusLine()->grab(), "status-line.png") && ok;
 
-    zf::ui::SendAppMessage(&window, zf::ui::msg::LibraryStamps);
+    window.library()->ShowCategory(zf::library::Stamps, true);
     Settle();
     ok = Save(window.library()->grab(), "library.png") && ok;
 

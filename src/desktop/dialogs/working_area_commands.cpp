@@ -4,7 +4,6 @@
 #include "desktop/dialogs/file_list_dialog.h"
 #include "desktop/dialogs/floor_dialogs.h"
 #include "desktop/dialogs/text_dialogs.h"
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/listing/go_container.h"
@@ -59,56 +58,6 @@ WorkingAreaCommands::WorkingAreaCommands(Document& document, GraphicsMain* graph
                                          GoContainer* go, QWidget* owner)
     : QObject(owner), doc_(document), graphics_(graphics), go_(go), owner_(owner) {
     startProgram = started_.Starter();
-    graphics->drawing()->installEventFilter(this);
-    go->installEventFilter(this);
-}
-
-bool WorkingAreaCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (!IsAppMessage(event))
-        return false;
-    const auto* m = static_cast<const AppMessage*>(event);
-    // Every answer here is one change of the user's.
-    EditHistory::Change change(doc_.history);
-    if (watched == go_) {
-        switch (m->number()) {
-        case msg::PositionKey:
-            KeyedPosition();
-            return true;
-        case msg::HeadingKey:
-            KeyedHeading();
-            return true;
-        default:
-            return false;
-        }
-    }
-    switch (m->number()) {
-    case msg::SetPosition:
-        SetPosition();
-        return true;
-    case msg::SetDirection:
-        SetDirection();
-        return true;
-    case msg::SetFloorSize:
-        SetSize();
-        return true;
-    case msg::CreateText:
-        CreateText();
-        return true;
-    case msg::EditText:
-        EditText(static_cast<int>(m->first), static_cast<int>(m->second));
-        return true;
-    case msg::LoadBackground:
-        LoadOrCreateBackground();
-        return true;
-    case msg::CopyWorkingArea:
-        CopyWorkingArea();
-        return true;
-    case msg::SaveWorkingArea:
-        SaveWorkingArea();
-        return true;
-    default:
-        return false;
-    }
 }
 
 bool WorkingAreaCommands::Refused() const {
@@ -121,6 +70,7 @@ QSize WorkingAreaCommands::ScreenSize() const {
 }
 
 void WorkingAreaCommands::SetPosition() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     PositionDialog dialog(owner_, doc_.ui, doc_.state);
@@ -133,6 +83,7 @@ void WorkingAreaCommands::SetPosition() {
 }
 
 void WorkingAreaCommands::SetDirection() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     HeadingDialog dialog(owner_, doc_.state.heading);
@@ -147,6 +98,7 @@ void WorkingAreaCommands::SetDirection() {
 }
 
 void WorkingAreaCommands::SetSize() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     SizeDialog dialog(owner_, doc_.ui, doc_.state);
@@ -162,6 +114,7 @@ void WorkingAreaCommands::SetSize() {
 }
 
 void WorkingAreaCommands::CreateText() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     EnterTextDialog text(owner_, DefaultTextObject(), false);
@@ -180,10 +133,11 @@ void WorkingAreaCommands::CreateText() {
     drawing->ObjectPlaced(*made);
 }
 
-void WorkingAreaCommands::EditText(int x, int y) {
+void WorkingAreaCommands::EditText(QPoint at) {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
-    GraphicObject* old = FindObjectAt(doc_.state, doc_.objects, x, y);
+    GraphicObject* old = FindObjectAt(doc_.state, doc_.objects, at.x(), at.y());
     if (!old || old->kind != objectkind::Text)
         return;
     const auto record = TextRecordOfObject(*old);
@@ -204,6 +158,7 @@ bool WorkingAreaCommands::StartPaint(const std::string& path) {
 }
 
 void WorkingAreaCommands::LoadOrCreateBackground() {
+    EditHistory::Change change(doc_.history);
     if (Refused())
         return;
     GraphicObjectList& objects = doc_.objects;
@@ -260,6 +215,7 @@ QImage WorkingAreaCommands::WorkingAreaPicture(bool withRobot) const {
 }
 
 void WorkingAreaCommands::CopyWorkingArea() {
+    EditHistory::Change change(doc_.history);
     // Pasted into a worksheet, the picture shows where the robot stands.
     const QImage picture = WorkingAreaPicture(true);
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -298,6 +254,7 @@ std::string WorkingAreaCommands::ChooseSaveFile() {
 }
 
 void WorkingAreaCommands::SaveWorkingArea() {
+    EditHistory::Change change(doc_.history);
     const std::string path = ChooseSaveFile();
     if (path.empty())
         return;
@@ -320,6 +277,7 @@ void WorkingAreaCommands::SaveWorkingArea() {
 }
 
 void WorkingAreaCommands::KeyedPosition() {
+    EditHistory::Change change(doc_.history);
     PositionDialog dialog(owner_, doc_.ui, doc_.state);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -330,6 +288,7 @@ void WorkingAreaCommands::KeyedPosition() {
 }
 
 void WorkingAreaCommands::KeyedHeading() {
+    EditHistory::Change change(doc_.history);
     HeadingDialog dialog(owner_, doc_.state.heading);
     if (dialog.exec() != QDialog::Accepted)
         return;

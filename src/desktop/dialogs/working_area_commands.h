@@ -3,6 +3,7 @@
 #include "files/paint_package.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
 #include <string>
@@ -16,10 +17,10 @@ class Document;
 class GoContainer;
 class GraphicsMain;
 
-// The dialogs of the working area behind their requests. It watches the
-// drawing window for the tool bar's and the menu's requests (position,
-// direction, size, texts, background, copy, save) and the Go container for
-// the keyed position and heading, and answers them in their place.
+// The dialogs of the working area behind their requests: the tool bar's and
+// the menu's (position, direction, size, texts, background, copy, save) and
+// the Go container's keyed position and heading. Each answer is one change
+// of the user's.
 class WorkingAreaCommands : public QObject {
     Q_OBJECT
   public:
@@ -32,23 +33,23 @@ class WorkingAreaCommands : public QObject {
     // dialog, kept for the next save. A copy always shows the robot.
     bool saveWithRobot = false;
 
+  public slots:
     void SetPosition();
     void SetDirection();
     void SetSize();
     void CreateText();
-    void EditText(int x, int y);
+    // The text under a point of the drawing.
+    void EditText(QPoint at);
     void LoadOrCreateBackground();
     void CopyWorkingArea();
     void SaveWorkingArea();
     void KeyedPosition();
     void KeyedHeading();
 
+  public:
     // The working area as copied and saved: its picture at a size fitted
     // into four fifths of the screen, with the robot or without.
     QImage WorkingAreaPicture(bool withRobot) const;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool Refused() const;

@@ -1,6 +1,5 @@
 #include "desktop/frame/desktop_ui.h"
 
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/tone_player.h"
 #include "files/lesson_folder.h"
 #include "render/display_text.h"
@@ -104,7 +103,7 @@ void DesktopUi::ProgramChanged() const {
 }
 
 void DesktopUi::RequestRun() {
-    PostAppMessage(drawing, msg::Run, 1);
+    emit runRequested();
 }
 
 void DesktopUi::PlayTone(int frequency, int milliseconds) {

@@ -29,7 +29,9 @@ struct DialogHooks {
 // cursors of the Go List and the Procedure window, and the tones. What moves
 // the listings is defined in listing/list_cursors.cpp and the keying of text
 // objects in dialogs/text_dialogs.cpp, above this frame, which the panes use.
-class DesktopUi : public UserInterface {
+class DesktopUi : public QObject, public UserInterface {
+    Q_OBJECT
+
   public:
     void WarningBox(int id, const std::string& text) override;
     void InformationBox(int id, const std::string& text) override;
@@ -66,8 +68,11 @@ class DesktopUi : public UserInterface {
     QPointer<ListView> procList;
     QPointer<ProcedurePane> procedurePane;
     QPointer<QWidget> owner;
-    QPointer<QObject> drawing;
     TonePlayer* tones = nullptr;
+
+  signals:
+    // GO reached in keys the core was handed: the program runs.
+    void runRequested();
 
   private:
     ListView* List(int list) const;

@@ -1,6 +1,5 @@
 #include "desktop/library/graphics_library.h"
 
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/document.h"
 #include "desktop/library/prog_centre_options.h"
@@ -41,13 +40,6 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
             [this] { OptionPressed(ProgCentreOptions::Close); });
 
     selector_ = new ProgCentreSelector(this);
-    selector_->clickRefused = [this] {
-        if (runActive && runActive()) {
-            Warn(doc_.ui, 83);
-            return true;
-        }
-        return false;
-    };
     options_ = new ProgCentreOptions(this);
     options_->pressed = [this](int id) { OptionPressed(id); };
 
@@ -69,10 +61,6 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
 
 int GraphicsLibrary::category() const {
     return selector_->category();
-}
-
-void GraphicsLibrary::SetMainWindow(QObject* mainWindow) {
-    selector_->mainWindow = mainWindow;
 }
 
 void GraphicsLibrary::SetDrawing(QWidget* drawing) {
@@ -139,36 +127,22 @@ bool GraphicsLibrary::Paint(const std::string& path) {
                         : StartPaintPackage(doc_.ui, path, started_.Starter());
 }
 
-bool GraphicsLibrary::event(QEvent* event) {
-    if (!IsAppMessage(event))
-        return QFrame::event(event);
-    auto* m = static_cast<AppMessage*>(event);
-    const int n = m->number();
-    if (const auto request = LibraryRequestFor(n)) {
-        SendAppMessage(this,
-                       request->dragMode ? msg::LibraryDragPlacement : msg::LibraryClickPlacement,
-                       request->createEnabled ? 1 : 0);
-        selector_->ShowCategory(request->category, request->dragMode);
-        options_->SetCategory(request->category);
-        show();
-        raise();
-        return true;
-    }
-    switch (n) {
-    case msg::LibraryDragPlacement:
-    case msg::LibraryClickPlacement:
-        Place(n == msg::LibraryDragPlacement, m->first != 0);
-        return true;
-    case msg::LibraryReset:
-        selector_->Reset();
-        return true;
-    case msg::LibraryActivated:
-        if (category())
-            selector_->Rescan();
-        return true;
-    default:
-        return true;
-    }
+void GraphicsLibrary::ShowCategory(int category, bool dragMode) {
+    // Pens are only chosen, never painted anew.
+    Place(dragMode, category != library::Pens);
+    selector_->ShowCategory(category, dragMode);
+    options_->SetCategory(category);
+    show();
+    raise();
+}
+
+void GraphicsLibrary::ResetCategories() {
+    selector_->Reset();
+}
+
+void GraphicsLibrary::Activated() {
+    if (category())
+        selector_->Rescan();
 }
 
 void GraphicsLibrary::mousePressEvent(QMouseEvent* event) {

@@ -5,8 +5,6 @@
 #include <QFrame>
 #include <QPointer>
 
-#include <functional>
-
 class QLabel;
 class QToolButton;
 
@@ -30,15 +28,21 @@ class GraphicsLibrary : public QFrame {
     // The category shown (0: none yet).
     int category() const;
 
-    // Where drops and keys go, and the window pictures are dropped on.
-    void SetMainWindow(QObject* mainWindow);
+    // The window pictures are dropped on.
     void SetDrawing(QWidget* drawing);
-    std::function<bool()> runActive;
     // Starts the paint program; the platform's program start when unset.
     ProgramStarter startProgram;
 
+  public slots:
+    // Shows a category's pictures, dragged to the working area in drag mode
+    // or keyed with a click.
+    void ShowCategory(int category, bool dragMode);
+    // A new project: every category starts from its top again.
+    void ResetCategories();
+    // The program came to the front: a folder may have changed meanwhile.
+    void Activated();
+
   protected:
-    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,6 +1,5 @@
 #include "desktop/library/prog_centre_selector.h"
 
-#include "desktop/frame/app_messages.h"
 #include "render/bitmap_drawing.h"
 #include "render/picture_cache.h"
 
@@ -349,10 +348,9 @@ void ProgCentreSelector::mouseReleaseEvent(QMouseEvent* event) {
     const bool over = CellAt(event->position().toPoint()) == cell;
     if (dragMode_ && !over) {
         const QPoint global = event->globalPosition().toPoint();
-        PostAppMessage(mainWindow, CategoryDropRequest(category()), global.x(), global.y(),
-                       FromName(name));
-    } else if (!dragMode_ && over && !(clickRefused && clickRefused())) {
-        SendAppMessage(mainWindow, msg::Key, CategoryKey(category()), 0, FromName(name));
+        emit pictureDropped(category(), FromName(name), global);
+    } else if (!dragMode_ && over) {
+        emit keyEntered(CategoryKey(category()), FromName(name));
     }
 }
 

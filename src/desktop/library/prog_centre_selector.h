@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <string>
 
 class QScrollBar;
@@ -49,12 +48,14 @@ class ProgCentreSelector : public QWidget {
     bool CellPressed(int cell) const { return cell >= 0 && cell < 8 && pressed_[cell]; }
     QScrollBar* scrollBar() const { return bar_; }
 
-    // Where drops and keys go: the main window.
-    QPointer<QObject> mainWindow;
     // The drawing window, over which the drag cursor changes.
     QPointer<QWidget> drawing;
-    // Asked before a click keys a command; true refuses it (and has said why).
-    std::function<bool()> clickRefused;
+
+  signals:
+    // Drag mode: a picture let go outside its cell, at a point of the screen.
+    void pictureDropped(int category, const QString& name, QPoint global);
+    // Click mode: a picture's graphic command keyed with its name.
+    void keyEntered(int key, const QString& name);
 
   protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,11 +1,11 @@
 #include "desktop/listing/go_container.h"
 
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/procedure_pane.h"
+#include "files/picture_library.h"
 #include "program/list_clicks.h"
 #include "render/artwork.h"
 #include "simulation/zarnik_state.h"
@@ -19,6 +19,23 @@ namespace {
 
 using Slot = ToolStrip::Slot;
 
+// The tool bar's buttons, by the number each slot carries.
+enum Tool : int {
+    PositionKey = 1393,
+    HeadingKey = 1392,
+    PenUpKey = 1394,
+    FlipZarnikKey = 1395,
+    FlipStampKey = 1396,
+    PlaceTextKey = 1325,
+    EditTextKey = 1326,
+    ToolPageMain = 1322,
+    ToolPageStamps = 1323,
+    ToolPageZarnik = 1324,
+    LibraryShapesClick = 1424,
+    LibraryPensClick = 1425,
+    LibraryStampsClick = 1426,
+};
+
 Slot Button(int request, int tip, int image) {
     return Slot::Make(ToolStrip::Push, request, tip, image);
 }
@@ -28,24 +45,24 @@ std::vector<Slot> ProgCentrePage(int page) {
     std::vector<Slot> tools(11);
     switch (page) {
     case 2:
-        tools[0] = Button(1322, 65, 2);
-        tools[1] = Button(1426, 66, 3);
-        tools[2] = Button(msg::FlipStampKey, 67, 4);
-        tools[3] = Button(msg::PlaceTextKey, 68, 5);
-        tools[4] = Button(msg::EditTextKey, 69, 6);
+        tools[0] = Button(ToolPageMain, 65, 2);
+        tools[1] = Button(LibraryStampsClick, 66, 3);
+        tools[2] = Button(FlipStampKey, 67, 4);
+        tools[3] = Button(PlaceTextKey, 68, 5);
+        tools[4] = Button(EditTextKey, 69, 6);
         break;
     case 9:
-        tools[0] = Button(1322, 70, 9);
-        tools[1] = Button(1424, 71, 10);
-        tools[2] = Button(msg::PositionKey, 72, 11);
-        tools[3] = Button(msg::HeadingKey, 73, 12);
-        tools[4] = Button(1425, 74, 13);
-        tools[5] = Button(msg::PenUpKey, 75, 14);
-        tools[6] = Button(msg::FlipZarnikKey, 82, 15);
+        tools[0] = Button(ToolPageMain, 70, 9);
+        tools[1] = Button(LibraryShapesClick, 71, 10);
+        tools[2] = Button(PositionKey, 72, 11);
+        tools[3] = Button(HeadingKey, 73, 12);
+        tools[4] = Button(LibraryPensClick, 74, 13);
+        tools[5] = Button(PenUpKey, 75, 14);
+        tools[6] = Button(FlipZarnikKey, 82, 15);
         break;
     default:
-        tools[0] = Button(1323, 63, 0);
-        tools[1] = Button(1324, 64, 1);
+        tools[0] = Button(ToolPageStamps, 63, 0);
+        tools[1] = Button(ToolPageZarnik, 64, 1);
         break;
     }
     return tools;
@@ -73,32 +90,17 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     lists_ = new ListsPane(goList_, procList_, this);
     doc_.ui.goList = goList_;
     goList_->clicked = [this](int line) {
-        if (runActive && runActive())
+        if (RunActive())
             return;
         ClickGoListLine(*doc_.editor, line);
     };
     ShowToolPage(0);
-    toolBar_->pushed = [this](const ToolStrip::Slot& slot) {
-        if (slot.request >= 1322 && slot.request <= 1324) {
-            ShowToolPage(slot.request == 1322 ? 0 : slot.request == 1323 ? 2 : 9);
-            return;
-        }
-        if (runActive && runActive()) {
-            Warn(doc_.ui, 83);
-            return;
-        }
-        SendAppMessage(mainWindow, slot.request, 0);
-    };
+    toolBar_->pushed = [this](const ToolStrip::Slot& slot) { ToolPushed(slot.request); };
 
     KeypadWindow::Hooks hooks;
-    hooks.runActive = [this] { return runActive && runActive(); };
+    hooks.runActive = [this] { return RunActive(); };
     hooks.procedureBeingDefined = [this] { return int(doc_.editor->procedureBeingDefined); };
     hooks.sendKey = [this](int code) { Key(code); };
-    hooks.requestRun = [this] { PostAppMessage(drawing, msg::Run, 1); };
-    hooks.requestStop = [this] {
-        PostAppMessage(drawing, msg::Stop);
-        SendAppMessage(drawing, msg::EndRun);
-    };
     hooks.keySound = [this] { doc_.ui.KeyClick(); };
     hooks.refuseClearMemory = [this] { Warn(doc_.ui, 76); };
     keypad_->SetHooks(hooks);
@@ -138,37 +140,62 @@ void GoContainer::Key(int code, const KeyArgument& argument) {
     doc_.ui.RepaintList(PROC_LIST, 1);
 }
 
-bool GoContainer::event(QEvent* event) {
-    if (!IsAppMessage(event))
-        return SplitPane::event(event);
-    auto* m = static_cast<AppMessage*>(event);
+void GoContainer::EnterKey(int key, const QString& name) {
+    if (RunActive()) {
+        Warn(doc_.ui, 83);
+        return;
+    }
     KeyArgument argument;
-    switch (m->number()) {
-    case msg::Key:
-        argument.value1 = static_cast<std::int32_t>(m->second);
-        argument.name = m->name.toStdString();
-        Key(static_cast<int>(m->first), argument);
-        return true;
-    case msg::PenUpKey:
-        Key(key::PenUp);
-        return true;
-    case msg::FlipZarnikKey:
-        Key(key::FlipZarnik);
-        return true;
-    case msg::FlipStampKey:
-        Key(key::FlipStamp);
-        return true;
-    case msg::PlaceTextKey:
-        Key(key::PlaceText);
-        return true;
-    case msg::EditTextKey:
-        Key(key::EditText);
-        return true;
-    case msg::DefaultGoLayout:
-        SetSplitPosition(int(0.6 * (height() - 1)));
-        return true;
+    argument.name = name.toStdString();
+    Key(key, argument);
+}
+
+void GoContainer::DefaultLayout() {
+    SetSplitPosition(int(0.6 * (height() - 1)));
+}
+
+bool GoContainer::RunActive() const {
+    return IsGoProgramActive(doc_.state);
+}
+
+void GoContainer::ToolPushed(int tool) {
+    switch (tool) {
+    case ToolPageMain:
+        return ShowToolPage(0);
+    case ToolPageStamps:
+        return ShowToolPage(2);
+    case ToolPageZarnik:
+        return ShowToolPage(9);
     default:
-        return true;
+        break;
+    }
+    if (RunActive()) {
+        Warn(doc_.ui, 83);
+        return;
+    }
+    switch (tool) {
+    case PenUpKey:
+        return Key(key::PenUp);
+    case FlipZarnikKey:
+        return Key(key::FlipZarnik);
+    case FlipStampKey:
+        return Key(key::FlipStamp);
+    case PlaceTextKey:
+        return Key(key::PlaceText);
+    case EditTextKey:
+        return Key(key::EditText);
+    case PositionKey:
+        return emit positionKeyRequested();
+    case HeadingKey:
+        return emit headingKeyRequested();
+    case LibraryShapesClick:
+        return emit libraryRequested(library::Shapes, false);
+    case LibraryPensClick:
+        return emit libraryRequested(library::Pens, false);
+    case LibraryStampsClick:
+        return emit libraryRequested(library::Stamps, false);
+    default:
+        return;
     }
 }
 

@@ -31,17 +31,27 @@ class GoContainer : public SplitPane {
     void Key(int code, const KeyArgument& argument = {});
     void ShowToolPage(int page);
 
-    // Where requests leave the container: the main window.
-    QObject* mainWindow = nullptr;
-    QObject* drawing = nullptr;
-    std::function<bool()> runActive;
+  public slots:
+    // A graphic command keyed with a picture's name; refused during a run.
+    void EnterKey(int key, const QString& name);
+    // Window > Default Layout: the keypad back at its first height.
+    void DefaultLayout();
+
+  signals:
+    // The tool bar's keyed position and heading, which ask in a dialog,
+    void positionKeyRequested();
+    void headingKeyRequested();
+    // and the Graphics Library opened in click mode.
+    void libraryRequested(int category, bool dragMode);
 
   protected:
-    bool event(QEvent* event) override;
     void Layout() override;
     QRect BarRect() const override;
 
   private:
+    bool RunActive() const;
+    void ToolPushed(int tool);
+
     Document& doc_;
     ListView* goList_;
     ListView* procList_;

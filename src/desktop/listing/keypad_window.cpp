@@ -329,13 +329,11 @@ void KeypadWindow::SendKey(int key) {
 }
 
 void KeypadWindow::RequestRun() {
-    if (hooks_.requestRun)
-        hooks_.requestRun();
+    emit runRequested();
 }
 
 void KeypadWindow::RequestStop() {
-    if (hooks_.requestStop)
-        hooks_.requestStop();
+    emit stopRequested();
 }
 
 } // namespace zf::ui

@@ -52,8 +52,6 @@ class KeypadWindow : public QWidget, private KeypadActions {
         std::function<bool()> runActive;
         std::function<int()> procedureBeingDefined;
         std::function<void(int)> sendKey;
-        std::function<void()> requestRun;
-        std::function<void()> requestStop;
         std::function<void()> keySound;
         std::function<void()> refuseClearMemory;
     };
@@ -69,6 +67,11 @@ class KeypadWindow : public QWidget, private KeypadActions {
     static int KeyForKeyboard(int qtKey);
     bool PromptShown() const { return rules_.promptShown(); }
     QTimer& clearTimer() { return timer_; }
+
+  signals:
+    // GO pressed; and any key pressed while a program runs.
+    void runRequested();
+    void stopRequested();
 
   protected:
     void paintEvent(QPaintEvent*) override;

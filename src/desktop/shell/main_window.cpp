@@ -2,7 +2,6 @@
 
 #include "desktop/dialogs/file_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/tone_player.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/help_commands.h"
@@ -70,13 +69,11 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     fill->addWidget(razAzi_, 0, 0);
     procList_ = goContainer()->procedureList();
     library_ = new GraphicsLibrary(doc_, client);
-    library_->SetMainWindow(this);
     library_->SetDrawing(drawing());
-    library_->runActive = [this] { return drawing()->ProgramActive(); };
-    doc_.resetLibrary = [this] { SendAppMessage(library_, msg::LibraryReset); };
+    doc_.resetLibrary = [this] { library_->ResetCategories(); };
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive) {
-            SendAppMessage(library_, msg::LibraryActivated);
+            library_->Activated();
             drawing()->update();
         }
     });
@@ -84,13 +81,8 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     doc_.ui.procList = procList_;
     doc_.ui.procedurePane = procedurePane();
     doc_.ui.owner = this;
-    doc_.ui.drawing = drawing();
 
     GoContainer* go = goContainer();
-    go->mainWindow = this;
-    go->drawing = drawing();
-    go->runActive = [this] { return drawing()->ProgramActive(); };
-    razAzi_->graphicsMain()->mainWindow = this;
     auto folder = [] { return GetProjectFolder(); };
     auto robot = [this]() -> const ZarnikState* { return &doc_.state; };
     go->goList()->folder = folder;
@@ -123,6 +115,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
          {projector_->zoomInAction(), projector_->zoomOutAction(), projector_->zoomResetAction()})
         connect(zoom, &QAction::triggered, this,
                 [this] { RememberOption("view", "zoom", projector_->zoomPercent()); });
+    ConnectRequests();
     BuildMenus();
     doc_.history.changed = [this] { UpdateUndoActions(); };
     ReadOptions();
@@ -369,7 +362,7 @@ void MainWindow::StartupLoad(const std::string& argument) {
     ProjectScene scene = doc_.Scene();
     const StartupOpened opened = zf::StartupLoad(scene, argument);
     if (opened != StartupOpened::Project)
-        SendAppMessage(drawing(), msg::DefaultRobot);
+        drawing()->PlaceDefaultRobot();
     if (opened != StartupOpened::Nothing)
         RememberFile(argument);
     if (opened == StartupOpened::GoProgram)
@@ -458,9 +451,9 @@ void MainWindow::StopRunForExit() {
     GraphicsDrawing* d = drawing();
     if (d->ProgramActive()) {
         d->run().aborting = true;
-        d->run().Send(request::Stop);
-        d->run().Send(request::Reset);
-        d->run().Send(request::EndRun);
+        d->run().Send(RunRequest::Stop);
+        d->run().Send(RunRequest::Reset);
+        d->run().Send(RunRequest::EndRun);
         d->run().aborting = false;
     }
 }
@@ -586,10 +579,10 @@ void MainWindow::Command(int id) {
         printing_->PrintWorkingArea();
         break;
     case 40243:
-        SendAppMessage(drawing(), msg::SaveWorkingArea);
+        dialogs_->SaveWorkingArea();
         break;
     case 40009:
-        SendAppMessage(drawing(), msg::CopyWorkingArea);
+        dialogs_->CopyWorkingArea();
         break;
     case 40006:
         close();
@@ -639,15 +632,15 @@ void MainWindow::Command(int id) {
         SetComPort(id == 40228 ? 0 : id == 40229 ? 1 : id == 40300 ? 2 : 3);
         break;
     case 40214:
-        SendAppMessage(razAzi_, msg::DefaultSplit);
-        SendAppMessage(goContainer(), msg::DefaultGoLayout);
+        razAzi_->DefaultSplit();
+        goContainer()->DefaultLayout();
         goContainer()->lists()->DefaultPlace();
         break;
     case 40215:
         procedurePane()->Restore();
         break;
     case 40244:
-        SendAppMessage(drawing(), msg::Repaint);
+        drawing()->Repaint();
         break;
     case 40241:
         doc_.projectChanged = false;
@@ -669,60 +662,6 @@ void MainWindow::Command(int id) {
         break;
     default:
         break;
-    }
-}
-
-bool MainWindow::event(QEvent* event) {
-    if (!IsAppMessage(event))
-        return QMainWindow::event(event);
-    auto* m = static_cast<AppMessage*>(event);
-    const int n = m->number();
-    switch (n) {
-    case msg::Run:
-    case msg::Continue:
-    case msg::Stop:
-    case msg::Step:
-    case msg::Reset:
-        PostAppMessage(drawing(), n, m->first, m->second);
-        return true;
-    case msg::ClearWorkingArea:
-        if (doc_.ui.Ask(1058, TextOf(1058).data(), Buttons::YesNo) == Answer::Yes)
-            SendAppMessage(drawing(), n);
-        return true;
-    case msg::ClearAllObjects:
-        if (doc_.ui.Ask(1057, TextOf(1057).data(), Buttons::YesNo) == Answer::Yes)
-            SendAppMessage(drawing(), n);
-        return true;
-    case msg::Key:
-    case msg::PlaceTextKey:
-    case msg::EditTextKey:
-    case msg::HeadingKey:
-    case msg::PositionKey:
-    case msg::PenUpKey:
-    case msg::FlipZarnikKey:
-    case msg::FlipStampKey:
-        SendAppMessage(goContainer(), n, m->first, m->second, m->name);
-        return true;
-    case msg::LibraryShapes:
-    case msg::LibraryPens:
-    case msg::LibraryStamps:
-    case msg::LibraryShapesClick:
-    case msg::LibraryPensClick:
-    case msg::LibraryStampsClick:
-    case msg::LibraryReset:
-    case msg::LibraryActivated:
-        SendAppMessage(library_, n, m->first, m->second);
-        return true;
-    case msg::PenDropped:
-        SendAppMessage(drawing(), n, m->first, m->second, m->name);
-        return true;
-    case msg::OpenGoProgramByName:
-        OpenGoProgram(*doc_.editor, m->name.toStdString(), false);
-        return true;
-    default:
-        if (n >= 1280 && n <= 1313)
-            SendAppMessage(drawing(), n, m->first, m->second, m->name);
-        return true;
     }
 }
 

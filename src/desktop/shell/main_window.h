@@ -48,8 +48,8 @@ class TonePlayer;
 class WorkingAreaCommands;
 
 // The main window "Zarnikfield": the menu and the RazAzi pane filling the
-// client area. It routes the
-// numbered requests of the other windows and runs the exit checks.
+// client area. It joins the requests of its panes to the windows that answer
+// them and runs the exit checks.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -97,11 +97,15 @@ class MainWindow : public QMainWindow {
     std::vector<std::string> RecentFiles() const;
 
   protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // Joins each pane's requests to the window that answers it.
+    void ConnectRequests();
+    // The tool bar's clears ask first.
+    void ConfirmClearAllObjects();
+    void ConfirmClearWorkingArea();
     void BuildMenus();
     void ReadOptions();
     QAction* Add(QMenu* menu, const char* text, int id);

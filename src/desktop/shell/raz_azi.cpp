@@ -1,6 +1,5 @@
 #include "desktop/shell/raz_azi.h"
 
-#include "desktop/frame/app_messages.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/workarea/graphics_main.h"
 
@@ -18,12 +17,8 @@ RazAzi::RazAzi(Document& document, QWidget* parent) : SplitPane(Qt::Horizontal, 
     SetSplitPosition(int((screen ? screen->size().width() : 1024) * 0.6));
 }
 
-bool RazAzi::event(QEvent* event) {
-    if (event->type() == static_cast<QEvent::Type>(msg::DefaultSplit)) {
-        SetSplitPosition(int(width() * 0.6));
-        return true;
-    }
-    return SplitPane::event(event);
+void RazAzi::DefaultSplit() {
+    SetSplitPosition(int(width() * 0.6));
 }
 
 void RazAzi::Layout() {

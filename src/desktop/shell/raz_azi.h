@@ -19,8 +19,11 @@ class RazAzi : public SplitPane {
     GoContainer* goContainer() const { return go_; }
     int splitX() const { return splitPosition(); }
 
+  public slots:
+    // Window > Default Layout: the bar back at 60 % of the width.
+    void DefaultSplit();
+
   protected:
-    bool event(QEvent* event) override;
     void Layout() override;
     QRect BarRect() const override;
 

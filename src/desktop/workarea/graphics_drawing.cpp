@@ -1,6 +1,5 @@
 #include "desktop/workarea/graphics_drawing.h"
 
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
 #include "files/picture_library.h"
 #include "files/project_folder.h"
@@ -79,8 +78,7 @@ void GraphicsDrawing::Tick() {
     // click on Stop or a key reaches the run between two draws.
     const std::int64_t due = run_->NextDue(), now = clock_->NowMs();
     if (due <= now) {
-        if (stepTimed)
-            stepTimed(due, now);
+        emit stepTimed(due, now);
         run_->Pump();
     }
     // At the Instant speed everything is due at once: many draws go in one
@@ -92,8 +90,9 @@ void GraphicsDrawing::Tick() {
     Schedule();
 }
 
-void GraphicsDrawing::Request(int number, int param) {
-    run_->Post(number, param);
+void GraphicsDrawing::Request(RunRequest request) {
+    EditHistory::Change change(doc_.history);
+    run_->Post(request);
     Schedule();
 }
 
@@ -191,8 +190,7 @@ void GraphicsDrawing::DrawZarnikAt(int x, int y) {
         update(overlay_.DrawZarnikAt(screen_, doc_.state, sprite_, doc_.trail, x, y));
     }
     sharpStale_ = true;
-    if (robotMoved)
-        robotMoved();
+    emit robotMoved();
 }
 
 void GraphicsDrawing::SpriteChanged() {
@@ -221,105 +219,111 @@ void GraphicsDrawing::RepaintWorkingArea() {
 }
 
 void GraphicsDrawing::ShowInstruction(const GoInstruction* instruction) {
-    if (showInstruction)
-        showInstruction(instruction);
+    emit instructionShown(instruction);
 }
 
-bool GraphicsDrawing::event(QEvent* event) {
-    if (!IsAppMessage(event))
-        return QWidget::event(event);
-    auto* m = static_cast<AppMessage*>(event);
-    ZarnikState& state = doc_.state;
+void GraphicsDrawing::Run() {
+    Request(RunRequest::Run);
+}
+
+void GraphicsDrawing::Continue() {
+    Request(RunRequest::Continue);
+}
+
+void GraphicsDrawing::Stop() {
+    Request(RunRequest::Stop);
+}
+
+void GraphicsDrawing::Step() {
+    Request(RunRequest::Step);
+}
+
+void GraphicsDrawing::Reset() {
+    Request(RunRequest::Reset);
+}
+
+void GraphicsDrawing::EndRun() {
     EditHistory::Change change(doc_.history);
-    switch (m->number()) {
-    case msg::Run:
-        Request(request::Run, static_cast<int>(m->second));
-        break;
-    case msg::Continue:
-    case msg::Stop:
-    case msg::Step:
-    case msg::Reset:
-        Request(m->number());
-        break;
-    case msg::EndRun:
-        run_->Send(request::EndRun);
-        Schedule();
-        break;
-    case msg::ShowHideRulers:
-        if (toggleRulers)
-            toggleRulers();
-        break;
-    case msg::ClearAllObjects:
-        if (!RefuseWhileRunning(doc_.ui, state)) {
-            ClearAllObjects(state, doc_.trail, doc_.objects);
-            doc_.projectChanged = true;
-            RepaintWorkingArea();
-        }
-        break;
-    case msg::ClearWorkingArea:
-        if (!RefuseWhileRunning(doc_.ui, state)) {
-            ClearWholeWorkingArea(state, doc_.trail, doc_.objects);
-            doc_.projectChanged = true;
-            Rebuild();
-        }
-        break;
-    case msg::ClearOneObject:
-    case msg::FlipStamp: {
-        if (RefuseWhileRunning(doc_.ui, state))
-            break;
-        GraphicObject* o = FindObjectAt(state, doc_.objects, static_cast<int>(m->first),
-                                        static_cast<int>(m->second));
-        if (!o)
-            break;
-        if (m->number() == msg::ClearOneObject)
-            doc_.objects.RemoveGraphicObject(o);
-        else if (o->kind == objectkind::Stamp)
-            o->param3 = o->param3 ? 0 : 1;
-        else
-            break;
-        doc_.projectChanged = true;
-        RepaintWorkingArea();
-        break;
-    }
-    case msg::FlipZarnik:
-        if (!RefuseWhileRunning(doc_.ui, state)) {
-            state.flipped = !state.flipped;
-            state.homeFlipped = state.flipped;
-            doc_.projectChanged = true;
-            Rebuild();
-        }
-        break;
-    case msg::Repaint:
-    case msg::RebuildWorkingArea:
-        Rebuild();
-        break;
-    case msg::ShapeDropped:
-    case msg::StampDropped:
-    case msg::PenDropped:
-        LibraryDropped(*m);
-        break;
-    case msg::DefaultRobot:
-        state.homeShapeId = state.shapeId = NameTable().Add("zarndef.bmp");
-        SetHome(state, state.floorWidth / 2, state.floorHeight / 2);
-        SetHomeHeading(state, 0);
-        // A first keyed program leaves a line without a pen being chosen.
-        state.homePenStyle = PenStyleForName(kDefaultStartPen);
-        Rebuild();
-        break;
-    default:
-        break;
-    }
-    return true;
+    run_->Send(RunRequest::EndRun);
+    Schedule();
 }
 
-void GraphicsDrawing::LibraryDropped(const AppMessage& m) {
-    const int category = m.number() == msg::ShapeDropped   ? library::Shapes
-                         : m.number() == msg::StampDropped ? library::Stamps
-                                                           : library::Pens;
-    const QPoint p = mapFromGlobal(QPoint(int(m.first), int(m.second)));
+void GraphicsDrawing::ClearAllObjects() {
+    EditHistory::Change change(doc_.history);
+    if (RefuseWhileRunning(doc_.ui, doc_.state))
+        return;
+    zf::ClearAllObjects(doc_.state, doc_.trail, doc_.objects);
+    doc_.projectChanged = true;
+    RepaintWorkingArea();
+}
+
+void GraphicsDrawing::ClearWorkingArea() {
+    EditHistory::Change change(doc_.history);
+    if (RefuseWhileRunning(doc_.ui, doc_.state))
+        return;
+    ClearWholeWorkingArea(doc_.state, doc_.trail, doc_.objects);
+    doc_.projectChanged = true;
+    Rebuild();
+}
+
+void GraphicsDrawing::ClearObjectAt(QPoint at) {
+    ChangeObjectAt(at, true);
+}
+
+void GraphicsDrawing::FlipStampAt(QPoint at) {
+    ChangeObjectAt(at, false);
+}
+
+void GraphicsDrawing::ChangeObjectAt(QPoint at, bool remove) {
+    EditHistory::Change change(doc_.history);
+    if (RefuseWhileRunning(doc_.ui, doc_.state))
+        return;
+    GraphicObject* o = FindObjectAt(doc_.state, doc_.objects, at.x(), at.y());
+    if (!o)
+        return;
+    if (remove)
+        doc_.objects.RemoveGraphicObject(o);
+    else if (o->kind == objectkind::Stamp)
+        o->param3 = o->param3 ? 0 : 1;
+    else
+        return;
+    doc_.projectChanged = true;
+    RepaintWorkingArea();
+}
+
+void GraphicsDrawing::FlipZarnik() {
+    EditHistory::Change change(doc_.history);
+    if (RefuseWhileRunning(doc_.ui, doc_.state))
+        return;
+    ZarnikState& state = doc_.state;
+    state.flipped = !state.flipped;
+    state.homeFlipped = state.flipped;
+    doc_.projectChanged = true;
+    Rebuild();
+}
+
+void GraphicsDrawing::Repaint() {
+    EditHistory::Change change(doc_.history);
+    Rebuild();
+}
+
+void GraphicsDrawing::PlaceDefaultRobot() {
+    EditHistory::Change change(doc_.history);
+    ZarnikState& state = doc_.state;
+    state.homeShapeId = state.shapeId = NameTable().Add("zarndef.bmp");
+    SetHome(state, state.floorWidth / 2, state.floorHeight / 2);
+    SetHomeHeading(state, 0);
+    // A first keyed program leaves a line without a pen being chosen.
+    state.homePenStyle = PenStyleForName(kDefaultStartPen);
+    Rebuild();
+}
+
+void GraphicsDrawing::DropPicture(int category, const QString& name, QPoint global) {
+    EditHistory::Change change(doc_.history);
+    const QPoint p = mapFromGlobal(global);
     // A pen on the robot is only recognised: what a run draws stays in the
     // Go Program, the same on the screen and on the floor.
-    switch (DropLibraryPicture(doc_.ui, doc_.state, doc_.objects, category, m.name.toStdString(),
+    switch (DropLibraryPicture(doc_.ui, doc_.state, doc_.objects, category, name.toStdString(),
                                p.x(), p.y(), width(), height())) {
     case LibraryDrop::ShapeChanged:
         doc_.projectChanged = true;

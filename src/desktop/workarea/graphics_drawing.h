@@ -9,12 +9,10 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 namespace zf::ui {
 
-class AppMessage;
 class Document;
 
 // The working area: the picture of the floor with the robot over it. It owns
@@ -40,15 +38,6 @@ class GraphicsDrawing : public QWidget, public RobotView {
     // The Instant speed: a run goes to its end without waiting.
     void SetInstant(bool on);
 
-    // The status line's instruction box, and the container's ruler switch.
-    std::function<void(const GoInstruction*)> showInstruction;
-    std::function<void()> toggleRulers;
-    std::function<void()> floorChanged;
-    // Told after the robot was drawn at a new place.
-    std::function<void()> robotMoved;
-    // Told, for each timed step of a run, when it was due and when it came.
-    std::function<void(std::int64_t due, std::int64_t now)> stepTimed;
-
     // RobotView
     void DrawZarnikAt(int x, int y) override;
     void SpriteChanged() override;
@@ -56,8 +45,37 @@ class GraphicsDrawing : public QWidget, public RobotView {
     void RepaintWorkingArea() override;
     void ShowInstruction(const GoInstruction* instruction) override;
 
+  public slots:
+    // The run's buttons and keys, queued as any run request is.
+    void Run();
+    void Continue();
+    void Stop();
+    void Step();
+    void Reset();
+    // Handled at once: the run ends where it is.
+    void EndRun();
+    // The working area's tool bar; each is refused while a program runs.
+    void ClearAllObjects();
+    void ClearWorkingArea();
+    void ClearObjectAt(QPoint at);
+    void FlipStampAt(QPoint at);
+    void FlipZarnik();
+    // A library picture let go at a point of the screen.
+    void DropPicture(int category, const QString& name, QPoint global);
+    // A new program's robot: the default shape at the centre, facing up.
+    void PlaceDefaultRobot();
+    // F5: the picture drawn anew.
+    void Repaint();
+
+  signals:
+    // The instruction the run is at, for the status line; null for none.
+    void instructionShown(const GoInstruction* instruction);
+    // The robot was drawn at a new place.
+    void robotMoved();
+    // For each timed step of a run: when it was due and when it came.
+    void stepTimed(std::int64_t due, std::int64_t now);
+
   protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -71,8 +89,9 @@ class GraphicsDrawing : public QWidget, public RobotView {
     // On a high-density screen, the same picture at the screen's own
     // pixels, for as long as the robot stands still.
     void RenderSharp(qreal ratio);
-    void Request(int number, int param = 0);
-    void LibraryDropped(const AppMessage& m);
+    void Request(RunRequest request);
+    // Stamps to flip or remove are found under a point of the window.
+    void ChangeObjectAt(QPoint at, bool remove);
     std::string Folder() const;
     GraphicObject* ObjectAt(QPoint p) const;
     void DragObjectTo(QPoint pointer);

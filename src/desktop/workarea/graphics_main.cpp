@@ -1,10 +1,10 @@
 #include "desktop/workarea/graphics_main.h"
 
-#include "desktop/frame/app_messages.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/status_line.h"
+#include "files/picture_library.h"
 #include "files/project_folder.h"
 #include "render/artwork.h"
 #include "render/rulers.h"
@@ -17,6 +17,34 @@ namespace zf::ui {
 namespace {
 
 using Slot = ToolStrip::Slot;
+
+// The tool bar's buttons, by the number each slot carries.
+enum Tool : int {
+    EditText = 1285,
+    SetFloorSize = 1286,
+    ShowHideRulers = 1287,
+    SetPosition = 1288,
+    SetDirection = 1289,
+    LibraryShapes = 1290,
+    LibraryStamps = 1293,
+    CreateText = 1294,
+    LoadBackground = 1296,
+    ClearWorkingArea = 1297,
+    ClearAllObjects = 1298,
+    ClearOneObject = 1299,
+    Run = 1300,
+    Continue = 1301,
+    Stop = 1302,
+    Step = 1303,
+    FlipStamp = 1304,
+    Reset = 1305,
+    FlipZarnik = 1306,
+    ToolPageStamps = 1307,
+    ToolPageControl = 1308,
+    ToolPageBackground = 1309,
+    ToolPageZarnik = 1310,
+    ToolPageMain = 1311,
+};
 
 // The gap between the drawing and its height label.
 constexpr int kLabelGap = 4;
@@ -35,40 +63,40 @@ std::vector<Slot> GraphicsPage(int page) {
         tools[slot] = Slot::Make(kind, request, tip, page + slot);
     };
     if (page != 0)
-        at(0, push, msg::ToolPageMain, 1);
+        at(0, push, ToolPageMain, 1);
     switch (page) {
     case 4:
-        at(1, push, msg::LibraryStamps, 38);
-        at(2, push, msg::ClearAllObjects, 39);
-        at(3, drag, msg::ClearOneObject, 43);
-        at(4, drag, msg::FlipStamp, 40);
-        at(5, push, msg::CreateText, 41);
-        at(6, drag, msg::EditText, 42);
+        at(1, push, LibraryStamps, 38);
+        at(2, push, ClearAllObjects, 39);
+        at(3, drag, ClearOneObject, 43);
+        at(4, drag, FlipStamp, 40);
+        at(5, push, CreateText, 41);
+        at(6, drag, EditText, 42);
         break;
     case 11:
-        at(1, push, msg::Run, 48);
-        at(2, push, msg::Stop, 49);
-        at(3, push, msg::Continue, 50);
-        at(4, push, msg::Reset, 51);
-        at(5, push, msg::Step, 52);
+        at(1, push, Run, 48);
+        at(2, push, Stop, 49);
+        at(3, push, Continue, 50);
+        at(4, push, Reset, 51);
+        at(5, push, Step, 52);
         break;
     case 17:
-        at(1, push, msg::SetFloorSize, 53);
-        at(2, push, msg::ShowHideRulers, 54);
-        at(3, push, msg::LoadBackground, 55);
-        at(4, push, msg::ClearWorkingArea, 56);
+        at(1, push, SetFloorSize, 53);
+        at(2, push, ShowHideRulers, 54);
+        at(3, push, LoadBackground, 55);
+        at(4, push, ClearWorkingArea, 56);
         break;
     case 22:
-        at(1, push, msg::LibraryShapes, 57);
-        at(2, push, msg::SetPosition, 58);
-        at(3, push, msg::SetDirection, 59);
-        at(4, push, msg::FlipZarnik, 62);
+        at(1, push, LibraryShapes, 57);
+        at(2, push, SetPosition, 58);
+        at(3, push, SetDirection, 59);
+        at(4, push, FlipZarnik, 62);
         break;
     default:
-        at(0, push, msg::ToolPageStamps, 44);
-        at(1, push, msg::ToolPageControl, 45);
-        at(2, push, msg::ToolPageBackground, 46);
-        at(3, push, msg::ToolPageZarnik, 47);
+        at(0, push, ToolPageStamps, 44);
+        at(1, push, ToolPageControl, 45);
+        at(2, push, ToolPageBackground, 46);
+        at(3, push, ToolPageZarnik, 47);
         break;
     }
     return tools;
@@ -93,36 +121,77 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     doc_.ui.programChanged = [this] { status_->update(); };
     view_ = new QWidget(this);
     drawing_ = new GraphicsDrawing(doc_, view_);
-    drawing_->robotMoved = [this] { FollowRobot(); };
-    drawing_->showInstruction = [this](const GoInstruction* in) { status_->ShowInstruction(in); };
-    drawing_->toggleRulers = [this] { ToggleRulers(); };
+    connect(drawing_, &GraphicsDrawing::robotMoved, this, &GraphicsMain::FollowRobot);
+    connect(drawing_, &GraphicsDrawing::instructionShown, status_, &StatusLine::ShowInstruction);
     ShowToolPage(0);
-    toolBar_->pushed = [this](const Slot& slot) {
-        switch (slot.request) {
-        case msg::ToolPageStamps:
-            ShowToolPage(4);
-            return;
-        case msg::ToolPageControl:
-            ShowToolPage(11);
-            return;
-        case msg::ToolPageBackground:
-            ShowToolPage(17);
-            return;
-        case msg::ToolPageZarnik:
-            ShowToolPage(22);
-            return;
-        case msg::ToolPageMain:
-            ShowToolPage(0);
-            return;
-        default:
-            SendAppMessage(mainWindow, slot.request, slot.latched ? 1 : 0);
-        }
-    };
+    toolBar_->pushed = [this](const Slot& slot) { ToolPushed(slot.request); };
     toolBar_->dropped = [this](const Slot& slot, QPoint global) {
         const QPoint p = drawing_->mapFromGlobal(global);
         if (drawing_->rect().contains(p))
-            PostAppMessage(mainWindow, slot.request, p.x(), p.y());
+            ToolDropped(slot.request, p);
     };
+}
+
+void GraphicsMain::ToolPushed(int tool) {
+    switch (tool) {
+    case ToolPageStamps:
+        return ShowToolPage(4);
+    case ToolPageControl:
+        return ShowToolPage(11);
+    case ToolPageBackground:
+        return ShowToolPage(17);
+    case ToolPageZarnik:
+        return ShowToolPage(22);
+    case ToolPageMain:
+        return ShowToolPage(0);
+    case ShowHideRulers:
+        return ToggleRulers();
+    case Run:
+        return emit runRequested();
+    case Stop:
+        return emit stopRequested();
+    case Continue:
+        return emit continueRequested();
+    case Reset:
+        return emit resetRequested();
+    case Step:
+        return emit stepRequested();
+    case ClearAllObjects:
+        return emit clearAllObjectsRequested();
+    case ClearWorkingArea:
+        return emit clearWorkingAreaRequested();
+    case FlipZarnik:
+        return emit flipZarnikRequested();
+    case SetPosition:
+        return emit positionRequested();
+    case SetDirection:
+        return emit directionRequested();
+    case SetFloorSize:
+        return emit floorSizeRequested();
+    case CreateText:
+        return emit textRequested();
+    case LoadBackground:
+        return emit backgroundRequested();
+    case LibraryShapes:
+        return emit libraryRequested(library::Shapes, true);
+    case LibraryStamps:
+        return emit libraryRequested(library::Stamps, true);
+    default:
+        return;
+    }
+}
+
+void GraphicsMain::ToolDropped(int tool, QPoint at) {
+    switch (tool) {
+    case ClearOneObject:
+        return emit clearObjectRequested(at);
+    case FlipStamp:
+        return emit flipStampRequested(at);
+    case EditText:
+        return emit editTextRequested(at);
+    default:
+        return;
+    }
 }
 
 void GraphicsMain::ShowToolPage(int page) {

@@ -30,14 +30,37 @@ class GraphicsMain : public QWidget {
     // Moves the view so that the robot is at least a step inside it.
     void FollowRobot();
 
-    // Where tool bar requests go: the main window.
-    QObject* mainWindow = nullptr;
+  signals:
+    // The tool bar's requests: the run's buttons,
+    void runRequested();
+    void stopRequested();
+    void continueRequested();
+    void resetRequested();
+    void stepRequested();
+    // the working area's (the clears ask first), the robot's,
+    void clearAllObjectsRequested();
+    void clearWorkingAreaRequested();
+    void flipZarnikRequested();
+    void positionRequested();
+    void directionRequested();
+    void floorSizeRequested();
+    void textRequested();
+    void backgroundRequested();
+    // a button dragged onto the drawing and let go at a point of it,
+    void clearObjectRequested(QPoint at);
+    void flipStampRequested(QPoint at);
+    void editTextRequested(QPoint at);
+    // and the Graphics Library opened in drag mode.
+    void libraryRequested(int category, bool dragMode);
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
   private:
+    void ToolPushed(int tool);
+    void ToolDropped(int tool, QPoint at);
+
     Document& doc_;
     GraphicsDrawing* drawing_;
     StatusLine* status_;

@@ -3,7 +3,6 @@
 #include "desktop/dialogs/floor_dialogs.h"
 #include "desktop/dialogs/text_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
-#include "desktop/frame/app_messages.h"
 #include "files/bitmap.h"
 #include "files/go_program_file.h"
 #include "files/project_folder.h"

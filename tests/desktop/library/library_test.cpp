@@ -1,7 +1,9 @@
-#include "desktop/frame/app_messages.h"
 #include "desktop/library/graphics_library.h"
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/shell/raz_azi.h"
+#include "desktop/workarea/graphics_main.h"
 #include "files/bitmap.h"
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
@@ -64,6 +66,14 @@ class Library : public DesktopTest {
             names.push_back(page().CellName(k));
         return names;
     }
+    // The library as the working area's tool bar (drag mode) or the Go
+    // Container's (click mode) asks for it.
+    void Open(int category, bool dragMode) {
+        if (dragMode)
+            emit window->razAzi()->graphicsMain()->libraryRequested(category, true);
+        else
+            emit window->goContainer()->libraryRequested(category, false);
+    }
     void GraphicsTool(int slot) { ClickSlot(graphicsBar(), slot); }
     void ProgramTool(int slot) { ClickSlot(goBar(), slot); }
     void ClickCell(int cell) { Click(selector(), ProgCentreSelector::CellBox(cell).center()); }
@@ -82,7 +92,7 @@ class Library : public DesktopTest {
     // A run started and left at its first step: its clock stands still.
     void RunSlowly() {
         KeySequence(editor(), "FD 9");
-        SendAppMessage(window.get(), msg::Run, 0, 0);
+        emit window->razAzi()->graphicsMain()->runRequested();
         for (int hop = 0; hop < 3; ++hop)
             QApplication::sendPostedEvents();
         drawing()->run().Pump();
@@ -95,7 +105,7 @@ class Library : public DesktopTest {
 
 TEST_F(Library, TheScrollRangeFollowsTheFolder) {
     Pictures("objects", 8);
-    SendAppMessage(window.get(), msg::LibraryStamps);
+    Open(library::Stamps, true);
     QScrollBar* bar = selector()->scrollBar();
     EXPECT_FALSE(bar->isEnabled());
     EXPECT_EQ(page().ScrollRange(), LibraryScrollRange{});
@@ -105,7 +115,7 @@ TEST_F(Library, TheScrollRangeFollowsTheFolder) {
 
     // A ninth picture is seen when the program is activated again.
     Pictures("objects", 9);
-    SendAppMessage(window.get(), msg::LibraryActivated);
+    library()->Activated();
     EXPECT_EQ(page().ScrollRange(), (LibraryScrollRange{0, 12, 8}));
     EXPECT_TRUE(bar->isEnabled());
     EXPECT_EQ(bar->maximum(), 5);
@@ -115,7 +125,7 @@ TEST_F(Library, TheScrollRangeFollowsTheFolder) {
     EXPECT_EQ(bar->value(), 4);
 
     Pictures("objects", 17);
-    SendAppMessage(window.get(), msg::LibraryActivated);
+    library()->Activated();
     EXPECT_EQ(page().ScrollRange(), (LibraryScrollRange{0, 20, 8}));
     EXPECT_EQ(page().top(), 4);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -156,27 +166,27 @@ TEST_F(Library, AGoProgramOpenedOnItsOwnKeepsTheDefaultRobotAndPictures) {
     EXPECT_EQ(Lines().size(), 2u);
     EXPECT_EQ(GetProjectFolder(), root + "program/");
     EXPECT_STREQ(NameTable().Get(doc().state.shapeId), "zarndef.bmp");
-    SendAppMessage(window.get(), msg::LibraryShapes);
+    Open(library::Shapes, true);
     EXPECT_EQ(Cells()[0], "zarndef.bmp");
 }
 
 TEST_F(Library, EachCategoryKeepsItsPlace) {
     Pictures("zarniks", 9);
     Pictures("objects", 9);
-    SendAppMessage(window.get(), msg::LibraryShapes);
+    Open(library::Shapes, true);
     selector()->scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(page().top(), 4);
-    SendAppMessage(window.get(), msg::LibraryStamps);
+    Open(library::Stamps, true);
     EXPECT_EQ(page().top(), 0);
     EXPECT_EQ(library()->category(), library::Stamps);
-    SendAppMessage(window.get(), msg::LibraryShapesClick);
+    Open(library::Shapes, false);
     EXPECT_EQ(page().top(), 4);
     EXPECT_EQ(Cells()[0], "pic05.bmp");
     EXPECT_EQ(selector()->scrollBar()->value(), 4);
     // A new project starts every category from the top.
-    SendAppMessage(window.get(), msg::LibraryReset);
+    window->document().ResetGraphicsLibrary();
     EXPECT_EQ(page().top(), 0);
-    SendAppMessage(window.get(), msg::LibraryShapes);
+    Open(library::Shapes, true);
     EXPECT_EQ(page().top(), 0);
 }
 
@@ -193,7 +203,7 @@ TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
     const int bar = library()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     EXPECT_EQ(library()->x(), bar);
 
-    SendAppMessage(window.get(), msg::LibraryStampsClick);
+    Open(library::Stamps, false);
     EXPECT_TRUE(option(ProgCentreOptions::Create)->isEnabled());
     EXPECT_FALSE(option(ProgCentreOptions::Edit)->isEnabled());
 
@@ -206,7 +216,7 @@ TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
     EXPECT_TRUE(option(ProgCentreOptions::Edit)->isEnabled());
     EXPECT_EQ(library()->x() + library()->width() + bar, library()->parentWidget()->width());
 
-    SendAppMessage(window.get(), msg::LibraryPens);
+    Open(library::Pens, true);
     EXPECT_FALSE(option(ProgCentreOptions::Create)->isEnabled());
     EXPECT_TRUE(option(ProgCentreOptions::Edit)->isEnabled());
 
@@ -325,7 +335,7 @@ TEST_F(Library, AShapeMustBeDroppedOnTheRobot) {
     ZarnikState& state = window->document().state;
     state.flipped = state.homeFlipped = true;
     const std::uint32_t shape = state.shapeId;
-    SendAppMessage(window.get(), msg::LibraryShapes);
+    Open(library::Shapes, true);
     const QPoint robot = drawing()->RobotPixel();
     const int step = PixelsPerStep(state);
     DragCell(0, robot + QPoint(step, 0));
@@ -350,7 +360,7 @@ TEST_F(Library, CreateAndEditHandThePictureToThePaintProgram) {
         return result;
     };
 
-    SendAppMessage(window.get(), msg::LibraryShapes);
+    Open(library::Shapes, true);
     Click(option(ProgCentreOptions::Create), QPoint(5, 5));
     Click(option(ProgCentreOptions::Create), QPoint(5, 5));
     const std::string first = root + "project/zarniks/untitled.bmp";
@@ -366,7 +376,7 @@ TEST_F(Library, CreateAndEditHandThePictureToThePaintProgram) {
     EXPECT_EQ(given, (Names{first, second, first}));
 
     // Stamps start all transparent.
-    SendAppMessage(window.get(), msg::LibraryStamps);
+    Open(library::Stamps, true);
     Click(option(ProgCentreOptions::Create), QPoint(5, 5));
     const auto clear = LoadPackedBitmap(root + "project/objects/untitled.bmp");
     ASSERT_TRUE(clear);
@@ -375,7 +385,7 @@ TEST_F(Library, CreateAndEditHandThePictureToThePaintProgram) {
 
     // With no paint program to take it, a new picture is not left behind.
     result = kStartFileNotFound;
-    SendAppMessage(window.get(), msg::LibraryShapes);
+    Open(library::Shapes, true);
     Click(option(ProgCentreOptions::Create), QPoint(5, 5));
     EXPECT_FALSE(fs::exists(root + "project/zarniks/untitled3.bmp"));
     EXPECT_EQ(Cells(), (Names{"untitled.bmp", "untitled2.bmp", "", "", "", "", "", ""}));

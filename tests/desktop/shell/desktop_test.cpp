@@ -1,4 +1,3 @@
-#include "desktop/frame/app_messages.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/shell/raz_azi.h"
 #include "desktop/shell/session_end.h"
@@ -85,14 +84,14 @@ TEST_F(Desktop, StopAndContinueAndAKeypadKeyEndsARun) {
     const int startY = robot.y;
     Press(key::Go);
     RunFor(20);
-    PostAppMessage(window.get(), msg::Stop); // the tool bar's Stop
+    emit window->razAzi()->graphicsMain()->stopRequested(); // the tool bar's Stop
     RunFor(5);
     EXPECT_TRUE(IsGoProgramActive(robot));
     const int stoppedAt = robot.y;
     EXPECT_GT(startY - stoppedAt, 0);
     RunFor(50);
     EXPECT_EQ(robot.y, stoppedAt);
-    PostAppMessage(window.get(), msg::Continue);
+    emit window->razAzi()->graphicsMain()->continueRequested();
     RunToEnd();
     EXPECT_EQ(startY - robot.y, 1200);
     EXPECT_FALSE(IsGoProgramActive(robot));
@@ -317,7 +316,7 @@ TEST_F(Everyday, UndoAndRedoWalkBackAndForthThroughKeysAndClicks) {
     RunToEnd();
     const AreaSnapshot afterRun = Area(); // a run is no step of its own
     answer = Answer::Yes;
-    SendAppMessage(window.get(), msg::ClearWorkingArea);
+    emit window->razAzi()->graphicsMain()->clearWorkingAreaRequested();
     step();
     Press(key::ClearEntry);
     step();
@@ -350,7 +349,7 @@ TEST_F(Everyday, UndoAndRedoWalkBackAndForthThroughKeysAndClicks) {
     window->Undo();
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.back().id, 83);
-    PostAppMessage(window.get(), msg::Stop);
+    emit window->razAzi()->graphicsMain()->stopRequested();
     RunFor(3);
     shown.clear();
     Keys(Qt::CTRL | Qt::Key_Z);
@@ -417,7 +416,7 @@ TEST_F(Everyday, InstantSpeedEndsWhereANormalRunEndsAtOnce) {
     const auto normal = run();
     EXPECT_EQ(normal.messages, std::vector<int>{95});
     EXPECT_GT(normal.took, 1000);
-    PostAppMessage(window.get(), msg::Reset);
+    emit window->razAzi()->graphicsMain()->resetRequested();
     RunToEnd();
     window->Action(command::SpeedInstant)->trigger();
     const auto instant = run();

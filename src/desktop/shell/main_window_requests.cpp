@@ -1,0 +1,78 @@
+#include "desktop/shell/main_window.h"
+
+#include "desktop/dialogs/working_area_commands.h"
+#include "desktop/library/graphics_library.h"
+#include "desktop/library/prog_centre_selector.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/listing/keypad_window.h"
+#include "desktop/shell/raz_azi.h"
+#include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/graphics_main.h"
+#include "program/string_table.h"
+
+namespace zf::ui {
+
+// Run requests are queued behind what the event loop holds, so that a run
+// starts or stops between two draws; drops wait for the drag to end. The
+// rest is answered at once.
+void MainWindow::ConnectRequests() {
+    GraphicsMain* graphics = razAzi_->graphicsMain();
+    GraphicsDrawing* drawing = graphics->drawing();
+    GoContainer* go = goContainer();
+    ProgCentreSelector* selector = library_->selector();
+    const auto queued = Qt::QueuedConnection;
+
+    connect(graphics, &GraphicsMain::runRequested, drawing, &GraphicsDrawing::Run, queued);
+    connect(graphics, &GraphicsMain::stopRequested, drawing, &GraphicsDrawing::Stop, queued);
+    connect(graphics, &GraphicsMain::continueRequested, drawing, &GraphicsDrawing::Continue,
+            queued);
+    connect(graphics, &GraphicsMain::resetRequested, drawing, &GraphicsDrawing::Reset, queued);
+    connect(graphics, &GraphicsMain::stepRequested, drawing, &GraphicsDrawing::Step, queued);
+    KeypadWindow* keypad = go->keypad();
+    connect(keypad, &KeypadWindow::runRequested, drawing, &GraphicsDrawing::Run, queued);
+    // A key during a run ends it where it is.
+    connect(keypad, &KeypadWindow::stopRequested, drawing, &GraphicsDrawing::Stop, queued);
+    connect(keypad, &KeypadWindow::stopRequested, drawing, &GraphicsDrawing::EndRun);
+    connect(&doc_.ui, &DesktopUi::runRequested, drawing, &GraphicsDrawing::Run, queued);
+
+    connect(graphics, &GraphicsMain::clearAllObjectsRequested, this,
+            &MainWindow::ConfirmClearAllObjects);
+    connect(graphics, &GraphicsMain::clearWorkingAreaRequested, this,
+            &MainWindow::ConfirmClearWorkingArea);
+    connect(graphics, &GraphicsMain::clearObjectRequested, drawing, &GraphicsDrawing::ClearObjectAt,
+            queued);
+    connect(graphics, &GraphicsMain::flipStampRequested, drawing, &GraphicsDrawing::FlipStampAt,
+            queued);
+    connect(graphics, &GraphicsMain::flipZarnikRequested, drawing, &GraphicsDrawing::FlipZarnik);
+    connect(selector, &ProgCentreSelector::pictureDropped, drawing, &GraphicsDrawing::DropPicture,
+            queued);
+
+    connect(graphics, &GraphicsMain::positionRequested, dialogs_,
+            &WorkingAreaCommands::SetPosition);
+    connect(graphics, &GraphicsMain::directionRequested, dialogs_,
+            &WorkingAreaCommands::SetDirection);
+    connect(graphics, &GraphicsMain::floorSizeRequested, dialogs_, &WorkingAreaCommands::SetSize);
+    connect(graphics, &GraphicsMain::textRequested, dialogs_, &WorkingAreaCommands::CreateText);
+    connect(graphics, &GraphicsMain::backgroundRequested, dialogs_,
+            &WorkingAreaCommands::LoadOrCreateBackground);
+    connect(graphics, &GraphicsMain::editTextRequested, dialogs_, &WorkingAreaCommands::EditText,
+            queued);
+    connect(go, &GoContainer::positionKeyRequested, dialogs_, &WorkingAreaCommands::KeyedPosition);
+    connect(go, &GoContainer::headingKeyRequested, dialogs_, &WorkingAreaCommands::KeyedHeading);
+
+    connect(graphics, &GraphicsMain::libraryRequested, library_, &GraphicsLibrary::ShowCategory);
+    connect(go, &GoContainer::libraryRequested, library_, &GraphicsLibrary::ShowCategory);
+    connect(selector, &ProgCentreSelector::keyEntered, go, &GoContainer::EnterKey);
+}
+
+void MainWindow::ConfirmClearAllObjects() {
+    if (doc_.ui.Ask(1057, TextOf(1057).data(), Buttons::YesNo) == Answer::Yes)
+        drawing()->ClearAllObjects();
+}
+
+void MainWindow::ConfirmClearWorkingArea() {
+    if (doc_.ui.Ask(1058, TextOf(1058).data(), Buttons::YesNo) == Answer::Yes)
+        drawing()->ClearWorkingArea();
+}
+
+} // namespace zf::ui
