@@ -149,9 +149,9 @@ void CreateObjects(ProjectScene& scene, const std::vector<ProjectObject>& object
                                               o.param3, 0);
         } else if (o.kind == objectkind::Text) {
             TextObjectRecord record = o.record;
-            record.textId = TextStringTable().Add(o.text);
+            record.textId = scene.objects.tables().texts.Add(o.text);
             auto bytes = record.ToBytes();
-            std::uint32_t index = TextObjectTable().Add(bytes.data());
+            std::uint32_t index = scene.objects.tables().textObjects.Add(bytes.data());
             scene.objects.CreateGraphicObject(
                 "", o.kind, o.x, o.y, static_cast<std::int32_t>(index), o.param2, o.param3, 0);
         }
@@ -222,7 +222,7 @@ void SetFloorSize(ProjectScene& scene, int widthSteps, int heightSteps) {
 }
 
 void SetZarnikShape(ProjectScene& scene, const std::string& fileName) {
-    scene.state.shapeId = NameTable().Add(fileName);
+    scene.state.shapeId = scene.objects.tables().names.Add(fileName);
     scene.state.homeShapeId = scene.state.shapeId;
     scene.host.WorkingAreaChanged();
 }
@@ -492,19 +492,19 @@ ProjectData CaptureProject(ProjectScene& scene, const std::string& folder) {
         o.runTag = object->runTag;
         if (o.kind == objectkind::Text) {
             const std::uint8_t* stored =
-                TextObjectTable().Get(static_cast<std::uint32_t>(o.param1));
+                scene.objects.tables().textObjects.Get(static_cast<std::uint32_t>(o.param1));
             if (stored)
                 o.record = TextObjectRecord::FromBytes(stored);
-            o.text = TextStringTable().Get(o.record.textId);
+            o.text = scene.objects.tables().texts.Get(o.record.textId);
         } else {
-            o.name = NameTable().Get(object->nameId);
+            o.name = scene.objects.tables().names.Get(object->nameId);
         }
         data.objects.push_back(std::move(o));
     }
     const GoInstruction* head = scene.editor.Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
-        data.goProgram = NameTable().Get(head->nameId);
-    data.shape = NameTable().Get(scene.state.shapeId);
+        data.goProgram = scene.editor.tables().names.Get(head->nameId);
+    data.shape = scene.objects.tables().names.Get(scene.state.shapeId);
     data.heading = scene.state.heading;
     data.x = scene.state.x;
     data.y = scene.state.y;
@@ -865,7 +865,7 @@ void WarnIfGoProgramReadOnly(ProjectScene& scene) {
     const GoInstruction* head = scene.editor.Head(GO_LIST);
     if (!scene.editor.modified || !head || head->opcode != op::GoProgramHeader)
         return;
-    std::string name = ToNativePath(NameTable().Get(head->nameId));
+    std::string name = ToNativePath(scene.editor.tables().names.Get(head->nameId));
     std::string program = name.find(kFolderSeparator) == std::string::npos
                               ? ResolvePath(GetProjectFolder() + name)
                               : ResolvePath(name);
@@ -881,7 +881,7 @@ std::vector<std::string> PutGoProgramInProjectFolder(ProjectScene& scene, bool w
     const GoInstruction* head = scene.editor.Head(GO_LIST);
     if (!head || head->opcode != op::GoProgramHeader)
         return {};
-    const std::string named = ToNativePath(NameTable().Get(head->nameId));
+    const std::string named = ToNativePath(scene.editor.tables().names.Get(head->nameId));
     const std::string bare = FileNamePart(named);
     const std::string target = GetProjectFolder() + bare;
     if (bare.empty() || FileExists(ResolvePath(target)))

@@ -120,7 +120,8 @@ TEST_F(CommsReportTest, GetDumpsEveryStage) {
     link.report = true;
     ui.answers = {Answer::Yes};
     ui.chosen = (folder / "get.log").string();
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
     robot.Stop();
     EXPECT_EQ(ui.questions[0].text, "Zarnik Memory Dump: ReadZarnikProgramToZarnikMemBuffer()");

@@ -50,7 +50,7 @@ class DesktopUi : public QObject, public UserInterface {
     void ScrollToLine(int list, int line) override;
     void BringProcedureWindowToTop() override;
     void ShowProcedureWindow() override;
-    bool EditTextObject(TextObjectRecord& record, bool editing) override;
+    bool EditTextObject(NameTables& tables, TextObjectRecord& record, bool editing) override;
     void RequestRun() override;
     void PlayTone(int frequency, int milliseconds) override;
 

@@ -33,10 +33,11 @@ class Document : public ProjectHost {
     Document();
 
     DesktopUi ui;
+    NameTables tables;
     std::unique_ptr<GoEditor> editor;
     ZarnikState state;
     PenTrail trail;
-    GraphicObjectList objects;
+    GraphicObjectList objects{tables};
     Options options;
     // The port the options chose, for Send and Get.
     LinkSettings link;
