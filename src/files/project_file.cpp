@@ -136,10 +136,12 @@ std::string FindProjectGoProgram(ProjectScene& scene, const std::string& name,
 }
 
 // Opens the Go Program a project names without the loader's messages; one
-// that cannot be found empties both lists after its own message.
+// that cannot be found empties both lists after its own message, and so
+// does one that cannot be read: the last lesson's program never stays.
 void OpenProjectGoProgram(ProjectScene& scene, const std::string& name,
                           const std::vector<std::string>& folders) {
-    OpenGoProgram(scene.editor, FindProjectGoProgram(scene, name, folders), false);
+    if (!OpenGoProgram(scene.editor, FindProjectGoProgram(scene, name, folders), false))
+        OpenGoProgram(scene.editor, "", false);
 }
 
 void CreateObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
