@@ -153,17 +153,16 @@ TEST_F(Desktop, ExitAsksToSaveAChangedProgram) {
 
 TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheRobotsOwn) {
     StatusLine* status = window->razAzi()->graphicsMain()->statusLine();
-    ASSERT_TRUE(status->robotText);
-    EXPECT_EQ(status->robotText(false), "0 cells used / 187");
+    EXPECT_EQ(status->RobotText(false), "0 cells used / 187");
     KeySequence(editor(), "FD [ 1 5 ] RT [ 2 ] FD 2");
-    EXPECT_EQ(status->robotText(false), "10 cells used / 187");
+    EXPECT_EQ(status->RobotText(false), "10 cells used / 187");
     const ZarnikState& robot = doc().state;
     const int startY = robot.y;
     Press(key::Go);
     RunToEnd();
     EXPECT_EQ(startY - robot.y, 300);
-    EXPECT_EQ(status->robotText(false), "step 15 cm   turn 2\xB0   10 cells used / 187");
-    EXPECT_EQ(status->robotText(true), "15 cm   2\xB0   10/187");
+    EXPECT_EQ(status->RobotText(false), "step 15 cm   turn 2\xB0   10 cells used / 187");
+    EXPECT_EQ(status->RobotText(true), "15 cm   2\xB0   10/187");
     // Between runs the line shows it: dark letters on the button face.
     const QImage line = status->grab().toImage();
     int letters = 0;
@@ -182,7 +181,7 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     window->OpenProjectCommand(folder + "lesson.zfp");
     // Its Go Program is not there: the list is emptied, and the units are the
     // robot's own, so the line names none (the load itself is the files' tests').
-    EXPECT_EQ(status->robotText(false), "0 cells used / 187");
+    EXPECT_EQ(status->RobotText(false), "0 cells used / 187");
 }
 
 // The session manager's save request before a logout asks what Exit asks;

@@ -102,8 +102,18 @@ class MainWindow : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The panes' signals to the window's commands, all in one place.
+    void ConnectPanes();
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildOptionsMenu();
     void ReadOptions();
+    // The commands of the Options menu, of files and of the robot; false
+    // for any other id.
+    bool OptionCommand(int id);
+    bool FileCommand(int id);
+    bool RobotCommand(int id);
+    void ApplyProjectOptions(const ProjectOptions& options);
     QAction* Add(QMenu* menu, const char* text, int id);
     bool GoProgramSavePrompt(bool forExit);
     bool ProjectSavePrompt(bool forExit);

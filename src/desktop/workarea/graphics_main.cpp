@@ -5,7 +5,6 @@
 #include "desktop/frame/tool_strip.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/status_line.h"
-#include "files/project_folder.h"
 #include "render/artwork.h"
 #include "render/rulers.h"
 
@@ -84,12 +83,7 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     toolBar_->setWindowTitle("Tool Bar");
     toolBar_->setObjectName("ZFGraphicsToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::GraphicsTools));
-    status_ = new StatusLine(this);
-    status_->folder = [] { return GetProjectFolder(); };
-    status_->robotText = [this](bool brief) {
-        return RobotMemoryText(doc_.state.units, kMemoryUnits - doc_.editor->memoryUnitsLeft,
-                               kMemoryUnits, brief);
-    };
+    status_ = new StatusLine(doc_.state, *doc_.editor, this);
     doc_.ui.programChanged = [this] { status_->update(); };
     view_ = new QWidget(this);
     drawing_ = new GraphicsDrawing(doc_, view_);
@@ -97,7 +91,7 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     drawing_->showInstruction = [this](const GoInstruction* in) { status_->ShowInstruction(in); };
     drawing_->toggleRulers = [this] { ToggleRulers(); };
     ShowToolPage(0);
-    toolBar_->pushed = [this](const Slot& slot) {
+    connect(toolBar_, &ToolStrip::pushed, this, [this](const Slot& slot) {
         switch (slot.request) {
         case msg::ToolPageStamps:
             ShowToolPage(4);
@@ -117,12 +111,12 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
         default:
             SendAppMessage(mainWindow, slot.request, slot.latched ? 1 : 0);
         }
-    };
-    toolBar_->dropped = [this](const Slot& slot, QPoint global) {
+    });
+    connect(toolBar_, &ToolStrip::dropped, this, [this](const Slot& slot, QPoint global) {
         const QPoint p = drawing_->mapFromGlobal(global);
         if (drawing_->rect().contains(p))
             PostAppMessage(mainWindow, slot.request, p.x(), p.y());
-    };
+    });
 }
 
 void GraphicsMain::ShowToolPage(int page) {

@@ -5,9 +5,13 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <string>
+
+namespace zf {
+class GoEditor;
+struct ZarnikState;
+} // namespace zf
 
 namespace zf::ui {
 
@@ -18,7 +22,8 @@ namespace zf::ui {
 class StatusLine : public QWidget {
     Q_OBJECT
   public:
-    explicit StatusLine(QWidget* parent = nullptr);
+    // The fourth box tells `robot`'s units and what `editor`'s program takes.
+    StatusLine(const ZarnikState& robot, const GoEditor& editor, QWidget* parent = nullptr);
 
     // The instruction being executed, or none to clear all boxes.
     void ShowInstruction(const GoInstruction* instruction);
@@ -28,10 +33,8 @@ class StatusLine : public QWidget {
     const GoInstruction* instruction() const { return instruction_.get(); }
     const GoInstruction* call() const { return call_.get(); }
 
-    // The project folder, for the thumbnails of graphic commands.
-    std::function<std::string()> folder;
     // The fourth box's text, whole or brief.
-    std::function<std::string(bool brief)> robotText;
+    std::string RobotText(bool brief) const;
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -40,6 +43,8 @@ class StatusLine : public QWidget {
     void PaintBox(QPainter& p, int x, int w);
     void PaintRobotText(QPainter& p, const QRect& box);
 
+    const ZarnikState& robot_;
+    const GoEditor& editor_;
     std::unique_ptr<GoInstruction> instruction_;
     std::unique_ptr<GoInstruction> call_;
     int calls_ = 0;
