@@ -105,21 +105,16 @@ std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std:
     return dialog.selectedFiles().first().toStdString();
 }
 
-void DesktopUi::ProgramChanged() const {
-    if (programChanged)
-        programChanged();
-}
-
 void DesktopUi::ShowListCursor(int list, int line, int style) {
     if (ListView* view = List(list))
         view->ShowCursor(line, style);
-    ProgramChanged();
+    emit programChanged();
 }
 
 void DesktopUi::HideListCursor(int list) {
     if (ListView* view = List(list))
         view->HideCursor();
-    ProgramChanged();
+    emit programChanged();
 }
 
 void DesktopUi::PaintListCursor(int list) {
@@ -130,7 +125,7 @@ void DesktopUi::PaintListCursor(int list) {
 void DesktopUi::RepaintList(int list, int) {
     if (ListView* view = List(list))
         view->ListChanged();
-    ProgramChanged();
+    emit programChanged();
 }
 
 void DesktopUi::ListReindented(int list) {
@@ -140,7 +135,7 @@ void DesktopUi::ListReindented(int list) {
 void DesktopUi::SetScrollRange(int list, int) {
     if (ListView* view = List(list))
         view->ListChanged();
-    ProgramChanged();
+    emit programChanged();
 }
 
 void DesktopUi::ScrollToLine(int list, int line) {

@@ -27,7 +27,8 @@ struct DialogHooks {
 
 // The core's interface on the desktop: warning boxes, questions, the list
 // cursors of the Go List and the Procedure window, and the tones.
-class DesktopUi : public UserInterface {
+class DesktopUi : public QObject, public UserInterface {
+    Q_OBJECT
   public:
     void WarningBox(int id, const std::string& text) override;
     void InformationBox(int id, const std::string& text) override;
@@ -56,9 +57,6 @@ class DesktopUi : public UserInterface {
     void ErrorSound();
 
     DialogHooks hooks;
-    // Told whenever a list may have changed (keying, loading, a run's
-    // cursor), for what shows the program's size.
-    std::function<void()> programChanged;
     bool sound = false;
     QPointer<ListView> goList;
     QPointer<ListView> procList;
@@ -67,9 +65,13 @@ class DesktopUi : public UserInterface {
     QPointer<QObject> drawing;
     TonePlayer* tones = nullptr;
 
+  signals:
+    // A list may have changed (keying, loading, a run's cursor), for what
+    // shows the program's size.
+    void programChanged();
+
   private:
     ListView* List(int list) const;
-    void ProgramChanged() const;
 };
 
 } // namespace zf::ui

@@ -1,10 +1,8 @@
 #include "desktop/frame/main_window.h"
 
-#include "desktop/dialogs/file_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/app_messages.h"
 #include "desktop/frame/handed_files.h"
-#include "desktop/frame/link_progress.h"
 #include "desktop/frame/projector_mode.h"
 #include "desktop/frame/raz_azi.h"
 #include "desktop/frame/session_end.h"
@@ -22,23 +20,14 @@
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
 #include "files/go_program_file.h"
-#include "files/ini_file.h"
-#include "files/lesson_folder.h"
-#include "files/options_file.h"
-#include "files/paths.h"
 #include "files/project_folder.h"
-#include "link/serial_port.h"
-#include "link/zarnik_link.h"
 #include "program/list_clicks.h"
 #include "program/string_table.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QMenuBar>
 
 #include <filesystem>
 
@@ -78,12 +67,9 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
     help_ = new HelpCommands(this, doc_.ui, doc_.state,
                              {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
-    help_->tooltips()->desktop.keepClear = [this] {
-        const QWidget* status = razAzi_->graphicsMain()->statusLine();
-        return QRect(status->mapToGlobal(QPoint(0, 0)), status->size());
-    };
+    help_->tooltips()->SetKeepClear(razAzi_->graphicsMain()->statusLine());
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
-    session_ = new SessionEnd(this, [this] { return SessionSaveChecks(); });
+    session_ = new SessionEnd(this, *this);
     handed_ = new HandedFiles(this);
     projector_ = new ProjectorMode(this);
     BuildMenus();
@@ -168,7 +154,7 @@ void MainWindow::StopRunForExit() {
     }
 }
 
-bool MainWindow::SessionSaveChecks() {
+bool MainWindow::AskSaveQuestions() {
     if (!doc_.editor->modified && !doc_.projectChanged)
         return true;
     closing_ = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/frame/document.h"
+#include "desktop/frame/session_end.h"
 
 #include <QMainWindow>
 
@@ -43,14 +44,13 @@ class PrintCommands;
 class ProcedurePane;
 class ProjectorMode;
 class RazAzi;
-class SessionEnd;
 class TonePlayer;
 class WorkingAreaCommands;
 
 // The main window "Zarnikfield": the menu and the RazAzi pane filling the
 // client area. It routes the
 // numbered requests of the other windows and runs the exit checks.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private SaveQuestions {
     Q_OBJECT
   public:
     explicit MainWindow(const std::string& iniPath = {});
@@ -119,7 +119,7 @@ class MainWindow : public QMainWindow {
     bool ProjectSavePrompt(bool forExit);
     void StopRunForExit();
     // The save questions of Exit when the desktop session ends.
-    bool SessionSaveChecks();
+    bool AskSaveQuestions() override;
     bool SaveGoProgram();
     // Ctrl+S: to the file the program came from, without a dialog, once it
     // has one.

@@ -84,7 +84,7 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     toolBar_->setObjectName("ZFGraphicsToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::GraphicsTools));
     status_ = new StatusLine(doc_.state, *doc_.editor, this);
-    doc_.ui.programChanged = [this] { status_->update(); };
+    connect(&doc_.ui, &DesktopUi::programChanged, status_, [this] { status_->update(); });
     view_ = new QWidget(this);
     drawing_ = new GraphicsDrawing(doc_, view_);
     drawing_->robotMoved = [this] { FollowRobot(); };
