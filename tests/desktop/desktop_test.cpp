@@ -142,7 +142,7 @@ TEST_F(Desktop, ExitAsksToSaveAChangedProgram) {
 
     const std::string path = ::testing::TempDir() + "exit-save.gop";
     std::remove(path.c_str());
-    doc().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    saveName = [&](const std::string&) { return path; };
     answer = Answer::Yes;
     EXPECT_TRUE(window->ExitChecks());
     EXPECT_EQ(editor().Head(GO_LIST), nullptr); // the lists are freed on the way out
@@ -249,7 +249,7 @@ class Everyday : public Desktop {
 TEST_F(Everyday, SaveNewCopyAndClearMemoryByTheirKeys) {
     int dialogs = 0;
     std::string chosen = Path("first.gop");
-    doc().ui.hooks.saveFileName = [&](const std::string&) {
+    saveName = [&](const std::string&) {
         ++dialogs;
         return chosen;
     };
@@ -364,7 +364,7 @@ TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
     window->Action(40187)->trigger();     // sound on
     window->Action(40188)->trigger();     // tooltips off
     const std::string program = Path("kept.gop");
-    doc().ui.hooks.saveFileName = [&](const std::string&) { return program; };
+    saveName = [&](const std::string&) { return program; };
     KeySequence(editor(), "FD 1");
     window->Command(40239);
     window.reset();

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace zf::ui {
@@ -14,15 +14,23 @@ class ListView;
 class ProcedurePane;
 class TonePlayer;
 
-// Stand-ins for the modal boxes, so that the windows can be driven by tests
-// without a box waiting for a click.
-struct DialogHooks {
-    std::function<void(int id, const std::string& text)> warning;
-    // Without it, information goes to `warning` when that is set.
-    std::function<void(int id, const std::string& text)> information;
-    std::function<Answer(int id, const std::string& text, Buttons buttons)> ask;
-    std::function<bool(TextObjectRecord&)> editText;
-    std::function<std::string(const std::string& filter)> saveFileName;
+// A stand-in for the modal boxes, so that the windows can be driven by tests
+// without a box waiting for a click. What it leaves unanswered shows the
+// real box.
+class DialogStandIn {
+  public:
+    virtual ~DialogStandIn() = default;
+    // True when the message was taken here.
+    virtual bool Warning(int /*id*/, const std::string& /*text*/) { return false; }
+    virtual bool Information(int id, const std::string& text) { return Warning(id, text); }
+    virtual std::optional<Answer> Ask(int /*id*/, const std::string& /*text*/,
+                                      Buttons /*buttons*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<bool> EditText(TextObjectRecord& /*record*/) { return std::nullopt; }
+    virtual std::optional<std::string> SaveFileName(const std::string& /*filter*/) {
+        return std::nullopt;
+    }
 };
 
 // The core's interface on the desktop: warning boxes, questions, the list
@@ -56,7 +64,8 @@ class DesktopUi : public QObject, public UserInterface {
     void SecondKeySound();
     void ErrorSound();
 
-    DialogHooks hooks;
+    void SetStandIn(DialogStandIn* standIn) { standIn_ = standIn; }
+    DialogStandIn* standIn() const { return standIn_; }
     bool sound = false;
     QPointer<ListView> goList;
     QPointer<ListView> procList;
@@ -72,6 +81,8 @@ class DesktopUi : public QObject, public UserInterface {
 
   private:
     ListView* List(int list) const;
+
+    DialogStandIn* standIn_ = nullptr;
 };
 
 } // namespace zf::ui
