@@ -28,6 +28,18 @@ double CpuSeconds() {
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// Any box would wait for a click: its message is printed instead.
+struct Printed : zf::ui::DialogStandIn {
+    bool Warning(int id, const std::string& text) override {
+        std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
+        return true;
+    }
+    std::optional<zf::Answer> Ask(int id, const std::string& text, zf::Buttons) override {
+        std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
+        return zf::Answer::No;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -37,14 +49,8 @@ int main(int argc, char** argv) {
     window.resize(1280, 800);
     window.show();
     zf::ui::Document& doc = window.document();
-    // Any box would wait for a click: print it instead.
-    doc.ui.hooks.warning = [](int id, const std::string& text) {
-        std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
-    };
-    doc.ui.hooks.ask = [](int id, const std::string& text, zf::Buttons) {
-        std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
-        return zf::Answer::No;
-    };
+    Printed printed;
+    doc.ui.SetStandIn(&printed);
     // 24 steps each way, so that ten steps up from the centre stay inside.
     doc.state.floorWidth = doc.state.floorHeight = 24 * zf::kStepMm;
     window.StartupLoad("");

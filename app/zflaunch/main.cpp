@@ -3,18 +3,25 @@
 //   zflaunch [FOLDER]
 
 #include "desktop/help/activity_launcher.h"
+#include "desktop/help/external_programs.h"
 #include "files/activities.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zarnikfield Activities");
     const std::string folder = argc > 1 ? QDir(argv[1]).absolutePath().toStdString() + "/"
                                         : zf::FindBundledFolder("example");
+    zf::ui::ExternalPrograms starter;
     zf::ui::ActivityLauncher launcher(
-        folder, QDir(QCoreApplication::applicationDirPath()).filePath("zarnikfield"));
+        folder, QDir(QCoreApplication::applicationDirPath()).filePath("zarnikfield"), starter);
+    QObject::connect(&launcher, &zf::ui::ActivityLauncher::startFailed, &launcher,
+                     [&launcher](const QString& text) {
+                         QMessageBox::warning(&launcher, "Zarnikfield Activities", text);
+                     });
     launcher.show();
     return QApplication::exec();
 }

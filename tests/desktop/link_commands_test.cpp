@@ -23,13 +23,13 @@ class LinkCommands : public DesktopTest {
         doc().link.trace = nullptr;
         // Get asks before it replaces a changed program; only the warnings
         // are compared with a direct transfer's.
-        doc().ui.hooks.ask = [](int, const std::string&, Buttons) { return Answer::No; };
         window->SetComPort(1);
         doc().link.SetDevice(2, robot.DevicePath());
         // The robot answers only after the window's timer has fired a few
         // times: the transfer cannot end unless the event loop runs.
         connect(&timer);
     }
+    std::optional<Answer> Ask(int, const std::string&, Buttons) override { return Answer::No; }
     void TearDown() override {
         robot.Stop();
         DesktopTest::TearDown();

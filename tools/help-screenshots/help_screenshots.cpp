@@ -97,6 +97,14 @@ bool ToolBarPages(zf::ui::ToolStrip* bar, const std::function<void(int)>& show,
     return ok;
 }
 
+// A message the program shows while the pictures are taken goes to stderr.
+struct Said : zf::ui::DialogStandIn {
+    bool Warning(int, const std::string& text) override {
+        std::fprintf(stderr, "help-screenshots: the program said: %s\n", text.c_str());
+        return true;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -118,9 +126,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(help + "mats");
 
     MainWindow window("/nonexistent/zfield.ini");
-    window.document().ui.hooks.warning = [](int, const std::string& text) {
-        std::fprintf(stderr, "help-screenshots: the program said: %s\n", text.c_str());
-    };
+    Said said;
+    window.document().ui.SetStandIn(&said);
     window.resize(1100, 720);
     window.StartupLoad((program + "example/town.zfp").toStdString());
     window.show();

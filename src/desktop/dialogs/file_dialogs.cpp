@@ -45,8 +45,9 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
                         const std::string& start) {
     std::string suggested = start;
     for (;;) {
-        const std::string typed = ui.hooks.saveFileName ? ui.hooks.saveFileName(kind.filterName)
-                                                        : AskSystemDialog(owner, kind, suggested);
+        const std::optional<std::string> handed =
+            ui.standIn() ? ui.standIn()->SaveFileName(kind.filterName) : std::nullopt;
+        const std::string typed = handed ? *handed : AskSystemDialog(owner, kind, suggested);
         if (typed.empty())
             return {};
         const std::string path = WithDefaultExtension(typed, kind.extension);
@@ -62,7 +63,7 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
             return path;
         // No goes back to the dialog, as the system's own question does; a
         // name handed in by a test is not asked for again.
-        if (ui.hooks.saveFileName)
+        if (handed)
             return {};
         suggested = path;
     }

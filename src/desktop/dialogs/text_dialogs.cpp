@@ -474,8 +474,8 @@ bool KeyedTextDialogs(QWidget* owner, NameTables& tables, TextObjectRecord& reco
 
 // The core's request to key a text object, on the desktop.
 bool DesktopUi::EditTextObject(NameTables& tables, TextObjectRecord& record, bool editing) {
-    if (hooks.editText)
-        return hooks.editText(record);
+    if (const auto edited = standIn_ ? standIn_->EditText(record) : std::nullopt)
+        return *edited;
     return KeyedTextDialogs(owner, tables, record, editing);
 }
 

@@ -230,8 +230,8 @@ void WorkingAreaCommands::CopyWorkingArea() {
 }
 
 std::string WorkingAreaCommands::ChooseSaveFile() {
-    if (doc_.ui.hooks.saveFileName)
-        return doc_.ui.hooks.saveFileName("Bitmaps");
+    if (auto name = doc_.ui.standIn() ? doc_.ui.standIn()->SaveFileName("Bitmaps") : std::nullopt)
+        return *name;
     QFileDialog dialog(owner_, TextQ(1035), QString::fromStdString(SavedPictureFolder()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog of our own, so that it can carry the robot's box.

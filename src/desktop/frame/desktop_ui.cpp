@@ -26,10 +26,8 @@ QString Caption() {
 
 void DesktopUi::WarningBox(int id, const std::string& text) {
     ErrorSound();
-    if (hooks.warning) {
-        hooks.warning(id, text);
+    if (standIn_ && standIn_->Warning(id, text))
         return;
-    }
     // The box takes at most 255 characters of text.
     QMessageBox box(QMessageBox::Warning, Caption(), FromCore(text.substr(0, 255)), QMessageBox::Ok,
                     owner);
@@ -37,18 +35,16 @@ void DesktopUi::WarningBox(int id, const std::string& text) {
 }
 
 void DesktopUi::InformationBox(int id, const std::string& text) {
-    if (hooks.information || hooks.warning) {
-        (hooks.information ? hooks.information : hooks.warning)(id, text);
+    if (standIn_ && standIn_->Information(id, text))
         return;
-    }
     QMessageBox box(QMessageBox::Information, Caption(), FromCore(text.substr(0, 255)),
                     QMessageBox::Ok, owner);
     box.exec();
 }
 
 Answer DesktopUi::Ask(int id, const std::string& text, Buttons buttons) {
-    if (hooks.ask)
-        return hooks.ask(id, text, buttons);
+    if (const auto answer = standIn_ ? standIn_->Ask(id, text, buttons) : std::nullopt)
+        return *answer;
     if (buttons == Buttons::YesNoEdit) {
         QMessageBox box(QMessageBox::Question, QString::fromLatin1("Zarnikfield - Procedure"),
                         FromCore(text), QMessageBox::NoButton, owner);
@@ -68,8 +64,8 @@ Answer DesktopUi::Ask(int id, const std::string& text, Buttons buttons) {
 
 Answer DesktopUi::AskWithCaption(const std::string& caption, const std::string& text,
                                  Buttons buttons) {
-    if (hooks.ask)
-        return hooks.ask(kUnnumbered, text, buttons);
+    if (const auto answer = standIn_ ? standIn_->Ask(kUnnumbered, text, buttons) : std::nullopt)
+        return *answer;
     QMessageBox::StandardButtons choice = QMessageBox::Yes | QMessageBox::No;
     if (buttons == Buttons::YesNoCancel)
         choice |= QMessageBox::Cancel;
@@ -86,8 +82,8 @@ Answer DesktopUi::AskWithCaption(const std::string& caption, const std::string& 
 
 std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std::string& pattern,
                                        const std::string& defaultExtension) {
-    if (hooks.saveFileName)
-        return hooks.saveFileName(filterName);
+    if (auto name = standIn_ ? standIn_->SaveFileName(filterName) : std::nullopt)
+        return *name;
     QFileDialog dialog(owner, QString(), QString::fromStdString(SaveDialogFolder()),
                        FromCore(filterName + " (" + pattern + ")"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -95,11 +91,6 @@ std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std:
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first().toStdString();
-}
-
-void DesktopUi::ProgramChanged() const {
-    if (programChanged)
-        programChanged();
 }
 
 void DesktopUi::RequestRun() {

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace zf::ui {
@@ -14,15 +14,23 @@ class ListView;
 class ProcedurePane;
 class TonePlayer;
 
-// Stand-ins for the modal boxes, so that the windows can be driven by tests
-// without a box waiting for a click.
-struct DialogHooks {
-    std::function<void(int id, const std::string& text)> warning;
-    // Without it, information goes to `warning` when that is set.
-    std::function<void(int id, const std::string& text)> information;
-    std::function<Answer(int id, const std::string& text, Buttons buttons)> ask;
-    std::function<bool(TextObjectRecord&)> editText;
-    std::function<std::string(const std::string& filter)> saveFileName;
+// A stand-in for the modal boxes, so that the windows can be driven by tests
+// without a box waiting for a click. What it leaves unanswered shows the
+// real box.
+class DialogStandIn {
+  public:
+    virtual ~DialogStandIn() = default;
+    // True when the message was taken here.
+    virtual bool Warning(int /*id*/, const std::string& /*text*/) { return false; }
+    virtual bool Information(int id, const std::string& text) { return Warning(id, text); }
+    virtual std::optional<Answer> Ask(int /*id*/, const std::string& /*text*/,
+                                      Buttons /*buttons*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<bool> EditText(TextObjectRecord& /*record*/) { return std::nullopt; }
+    virtual std::optional<std::string> SaveFileName(const std::string& /*filter*/) {
+        return std::nullopt;
+    }
 };
 
 // The core's interface on the desktop: warning boxes, questions, the list
@@ -59,10 +67,8 @@ class DesktopUi : public QObject, public UserInterface {
     void SecondKeySound();
     void ErrorSound();
 
-    DialogHooks hooks;
-    // Told whenever a list may have changed (keying, loading, a run's
-    // cursor), for what shows the program's size.
-    std::function<void()> programChanged;
+    void SetStandIn(DialogStandIn* standIn) { standIn_ = standIn; }
+    DialogStandIn* standIn() const { return standIn_; }
     bool sound = false;
     QPointer<ListView> goList;
     QPointer<ListView> procList;
@@ -73,10 +79,14 @@ class DesktopUi : public QObject, public UserInterface {
   signals:
     // GO reached in keys the core was handed: the program runs.
     void runRequested();
+    // A list may have changed (keying, loading, a run's cursor), for what
+    // shows the program's size.
+    void programChanged();
 
   private:
     ListView* List(int list) const;
-    void ProgramChanged() const;
+
+    DialogStandIn* standIn_ = nullptr;
 };
 
 } // namespace zf::ui

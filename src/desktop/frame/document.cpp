@@ -9,23 +9,19 @@ Document::Document() : editor(std::make_unique<GoEditor>(ui, tables)) {}
 void Document::ResetGraphicsLibrary() {
     // Another project: its pictures may share names with the last one's.
     ForgetCachedPictures();
-    if (resetLibrary)
-        resetLibrary();
+    emit libraryReset();
 }
 
 void Document::SetProjectTitle(const std::string& path) {
-    if (setTitle)
-        setTitle(path);
+    emit titleChanged(path);
 }
 
 void Document::ApplyOptions(const ProjectOptions& projectOptions) {
-    if (applyOptions)
-        applyOptions(projectOptions);
+    emit optionsLoaded(projectOptions);
 }
 
 void Document::WorkingAreaChanged() {
-    if (workingAreaChanged)
-        workingAreaChanged();
+    emit workingAreaChanged();
 }
 
 } // namespace zf::ui

@@ -9,8 +9,10 @@
 #include "simulation/pen_trail.h"
 #include "simulation/zarnik_state.h"
 
-#include <functional>
+#include <QObject>
+
 #include <memory>
+#include <string>
 
 namespace zf::ui {
 
@@ -28,7 +30,8 @@ struct Options {
 
 // The one Go Program, robot, trail and set of objects of the running
 // program, shared by the windows that show and change them.
-class Document : public ProjectHost {
+class Document : public QObject, public ProjectHost {
+    Q_OBJECT
   public:
     Document();
 
@@ -49,17 +52,18 @@ class Document : public ProjectHost {
 
     ProjectScene Scene() { return ProjectScene{state, trail, objects, *editor, *this}; }
 
-    // The desktop's parts of a project load.
-    std::function<void(const std::string&)> setTitle;
-    std::function<void()> workingAreaChanged;
-    std::function<void(const ProjectOptions&)> applyOptions;
-    std::function<void()> resetLibrary;
-
     void ResetGraphicsLibrary() override;
     void SetProjectTitle(const std::string& path) override;
     void ApplyOptions(const ProjectOptions& options) override;
     void WorkingAreaChanged() override;
     void SetWorkingAreaModified(bool modified) override { projectChanged = modified; }
+
+  signals:
+    // The desktop's parts of a project load.
+    void titleChanged(const std::string& path);
+    void workingAreaChanged();
+    void optionsLoaded(const zf::ProjectOptions& options);
+    void libraryReset();
 };
 
 } // namespace zf::ui

@@ -104,12 +104,12 @@ void ToolStrip::mouseReleaseEvent(QMouseEvent* event) {
     update();
     const bool over = SlotAt(event->position().toPoint()) == i;
     if (s.kind == Drag) {
-        if (!over && dropped)
-            dropped(s, event->globalPosition().toPoint());
+        if (!over)
+            emit dropped(s, event->globalPosition().toPoint());
         return;
     }
-    if (over && pushed)
-        pushed(s);
+    if (over)
+        emit pushed(s);
 }
 
 int ToolStrip::TipAt(QPoint p) const {

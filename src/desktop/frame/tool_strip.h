@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 namespace zf::ui {
@@ -42,10 +41,11 @@ class ToolStrip : public QWidget {
     // The tooltip string id of the button under a point, or 0.
     int TipAt(QPoint p) const;
 
+  signals:
     // A push button or toggle released over itself, with its latched mark.
-    std::function<void(const Slot& slot)> pushed;
+    void pushed(const zf::ui::ToolStrip::Slot& slot);
     // A drag tool released at a point in global coordinates.
-    std::function<void(const Slot& slot, QPoint global)> dropped;
+    void dropped(const zf::ui::ToolStrip::Slot& slot, QPoint global);
 
   protected:
     void paintEvent(QPaintEvent*) override;

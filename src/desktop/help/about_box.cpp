@@ -1,6 +1,5 @@
 #include "desktop/help/about_box.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QEnterEvent>
 #include <QHBoxLayout>
@@ -25,13 +24,6 @@ LinkLabel::LinkLabel(const QString& text, const QUrl& target, QWidget* parent)
     setToolTip(target.toDisplayString());
 }
 
-std::function<void(const QUrl&)>& LinkLabel::Opener() {
-    static std::function<void(const QUrl&)> opener = [](const QUrl& url) {
-        QDesktopServices::openUrl(url);
-    };
-    return opener;
-}
-
 void LinkLabel::SetUnderline(bool on) {
     QFont f = font();
     f.setUnderline(on);
@@ -50,13 +42,13 @@ void LinkLabel::leaveEvent(QEvent* event) {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Opener()(target_);
+        emit linkClicked(target_);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
         event->key() == Qt::Key_Space)
-        Opener()(target_);
+        emit linkClicked(target_);
     else
         QLabel::keyPressEvent(event);
 }
@@ -136,6 +128,8 @@ AboutBox::AboutBox(const QString& pictureFolder, QWidget* owner) : QDialog(owner
     column->addWidget(new LinkLabel("The Qt libraries and their sources",
                                     QUrl("https://www.qt.io/download-open-source"), this));
     column->addStretch();
+    for (LinkLabel* link : findChildren<LinkLabel*>())
+        connect(link, &LinkLabel::linkClicked, this, &AboutBox::linkClicked);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     column->addWidget(buttons);

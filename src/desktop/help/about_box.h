@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QUrl>
 
-#include <functional>
-
 namespace zf::ui {
 
 // A link label: blue text on the dialog's face in its font at normal
@@ -18,8 +16,9 @@ class LinkLabel : public QLabel {
 
     const QUrl& target() const { return target_; }
     bool underlined() const { return font().underline(); }
-    // Where a click goes; tests replace it.
-    static std::function<void(const QUrl&)>& Opener();
+
+  signals:
+    void linkClicked(const QUrl& target);
 
   protected:
     void enterEvent(QEnterEvent* event) override;
@@ -39,6 +38,10 @@ class AboutBox : public QDialog {
   public:
     // `pictureFolder`: where the default robot shape is found, if anywhere.
     AboutBox(const QString& pictureFolder, QWidget* owner = nullptr);
+
+  signals:
+    // One of its links was clicked: it is to be opened on the desktop.
+    void linkClicked(const QUrl& target);
 };
 
 } // namespace zf::ui

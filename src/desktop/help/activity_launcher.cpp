@@ -1,5 +1,6 @@
 #include "desktop/help/activity_launcher.h"
 
+#include "desktop/help/external_programs.h"
 #include "files/activities.h"
 #include "files/project_folder.h"
 #include "program/printing_ui.h"
@@ -10,9 +11,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -106,16 +105,10 @@ QImage ActivityPicture(const std::string& project, QSize box) {
 }
 
 ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QString& zarnikfield,
-                                   QWidget* parent)
-    : QWidget(parent), zarnikfield_(zarnikfield) {
+                                   ExternalPrograms& starter, QWidget* parent)
+    : QWidget(parent), starter_(starter), zarnikfield_(zarnikfield) {
     setObjectName("ZarnikfieldLauncher");
     setWindowTitle("Zarnikfield Activities");
-    start = [](const QString& program, const QStringList& arguments) {
-        return QProcess::startDetached(program, arguments);
-    };
-    warn = [this](const QString& text) {
-        QMessageBox::warning(this, "Zarnikfield Activities", text);
-    };
 
     auto* outer = new QVBoxLayout(this);
     auto* heading = new QLabel("Choose an activity", this);
@@ -168,8 +161,8 @@ ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QS
 }
 
 void ActivityLauncher::Choose(int i) {
-    if (!start(zarnikfield_, {QString::fromStdString(project(i))})) {
-        warn(QString("Zarnikfield could not be started:\n%1").arg(zarnikfield_));
+    if (!starter_.Start(zarnikfield_, {QString::fromStdString(project(i))})) {
+        emit startFailed(QString("Zarnikfield could not be started:\n%1").arg(zarnikfield_));
         return;
     }
     close();

@@ -4,11 +4,12 @@
 #include <QImage>
 #include <QWidget>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace zf::ui {
+
+class ExternalPrograms;
 
 // One activity of the launcher: a picture of its working area, its title
 // and its one-line description; a click chooses it.
@@ -40,18 +41,19 @@ class ActivityLauncher : public QWidget {
     Q_OBJECT
   public:
     ActivityLauncher(const std::string& activitiesFolder, const QString& zarnikfield,
-                     QWidget* parent = nullptr);
+                     ExternalPrograms& starter, QWidget* parent = nullptr);
 
     int count() const { return int(cards_.size()); }
     ActivityCard* card(int i) const { return cards_[std::size_t(i)]; }
     const std::string& project(int i) const { return projects_[std::size_t(i)]; }
     void Choose(int i);
 
-    // Starts a program with its arguments, detached; tests replace it.
-    std::function<bool(const QString& program, const QStringList& arguments)> start;
-    std::function<void(const QString& text)> warn;
+  signals:
+    // Zarnikfield could not be started; the text says so.
+    void startFailed(const QString& text);
 
   private:
+    ExternalPrograms& starter_;
     QString zarnikfield_;
     std::vector<ActivityCard*> cards_;
     std::vector<std::string> projects_;

@@ -2,24 +2,25 @@
 
 #include "desktop/frame/desktop_ui.h"
 #include "desktop/help/about_box.h"
+#include "desktop/help/external_programs.h"
 #include "desktop/help/help_viewer.h"
 #include "desktop/help/tooltips.h"
 #include "files/activities.h"
 #include "files/project_folder.h"
+#include "simulation/zarnik_state.h"
 
 #include <QAction>
-#include <QProcess>
 
 namespace zf::ui {
 
-HelpCommands::HelpCommands(QWidget* mainWindow, DesktopUi& ui, std::vector<ToolStrip*> toolBars)
+HelpCommands::HelpCommands(QWidget* mainWindow, DesktopUi& ui, const ZarnikState& robot,
+                           std::vector<ToolStrip*> toolBars)
     : QObject(mainWindow), helpFolder(FindBundledFolder("help")),
-      exampleFolder(FindBundledFolder("example")), main_(mainWindow), ui_(ui),
-      tooltips_(new Tooltips(mainWindow, std::move(toolBars))) {
-    startProgram = [](const QString& program, const QStringList& arguments) {
-        return QProcess::startDetached(program, arguments);
-    };
-}
+      exampleFolder(FindBundledFolder("example")), main_(mainWindow), ui_(ui), robot_(robot),
+      ownExternal_(std::make_unique<ExternalPrograms>()), external_(ownExternal_.get()),
+      tooltips_(new Tooltips(mainWindow, std::move(toolBars))) {}
+
+HelpCommands::~HelpCommands() = default;
 
 bool HelpCommands::Command(int id) {
     switch (id) {
@@ -64,10 +65,7 @@ void HelpCommands::ShowHelp(int fileTextId) {
     if (viewer_.isNull()) {
         viewer_ = new HelpViewer(main_);
         viewer_->projectFolder = exampleFolder;
-        viewer_->openProject = [this](const std::string& project) {
-            if (openProject)
-                openProject(project);
-        };
+        connect(viewer_, &HelpViewer::projectRequested, this, &HelpCommands::projectRequested);
         // F1 in the help window, too, opens the user guide.
         auto* guide = new QAction(viewer_);
         guide->setShortcut(Qt::Key_F1);
@@ -86,7 +84,7 @@ void HelpCommands::ShowHelp(int fileTextId) {
 }
 
 void HelpCommands::StartLauncher() {
-    if (runActive && runActive()) {
+    if (IsGoProgramActive(robot_)) {
         Warn(ui_, 1029);
         return;
     }
@@ -94,7 +92,7 @@ void HelpCommands::StartLauncher() {
     std::string name = Text(1074);
     if (name.size() > 4 && name.ends_with(".exe"))
         name.resize(name.size() - 4);
-    launcher_ = startProgram(QString::fromStdString(ProgramFolder() + name), {});
+    launcher_ = external_->Start(QString::fromStdString(ProgramFolder() + name), {});
     if (!launcher_)
         Warn(ui_, 1081);
 }
@@ -103,6 +101,8 @@ void HelpCommands::ShowAbout() {
     if (about_.isNull()) {
         about_ = new AboutBox(QString::fromStdString(exampleFolder), main_);
         about_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(about_, &AboutBox::linkClicked, this,
+                [this](const QUrl& target) { external_->OpenUrl(target); });
     }
     about_->open();
 }

@@ -4,15 +4,20 @@
 #include <QPointer>
 #include <QStringList>
 
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace zf {
+struct ZarnikState;
+}
 
 namespace zf::ui {
 
 class AboutBox;
 class DesktopUi;
 class HelpViewer;
+class ExternalPrograms;
 class ToolStrip;
 class Tooltips;
 
@@ -22,7 +27,10 @@ class Tooltips;
 class HelpCommands : public QObject {
     Q_OBJECT
   public:
-    HelpCommands(QWidget* mainWindow, DesktopUi& ui, std::vector<ToolStrip*> toolBars);
+    // `robot` tells whether a Go Program runs, when the launcher is refused.
+    HelpCommands(QWidget* mainWindow, DesktopUi& ui, const ZarnikState& robot,
+                 std::vector<ToolStrip*> toolBars);
+    ~HelpCommands() override;
 
     // Help, Activity, About and Open Activity; false for any other command.
     bool Command(int id);
@@ -37,12 +45,15 @@ class HelpCommands : public QObject {
     bool TakeLauncherFlag();
     bool launcherStarted() const { return launcher_; }
 
-    std::function<bool()> runActive;
-    std::function<void(const std::string& project)> openProject;
-    // Starts a program detached; tests replace it.
-    std::function<bool(const QString& program, const QStringList& arguments)> startProgram;
+    // What starts the launcher and opens the About box's links; tests put
+    // in their own.
+    void SetExternalPrograms(ExternalPrograms& external) { external_ = &external; }
     std::string helpFolder;
     std::string exampleFolder;
+
+  signals:
+    // A help page's link asks for a bundled project.
+    void projectRequested(const std::string& project);
 
   private:
     void ShowHelp(int fileTextId);
@@ -51,6 +62,9 @@ class HelpCommands : public QObject {
 
     QWidget* main_;
     DesktopUi& ui_;
+    const ZarnikState& robot_;
+    std::unique_ptr<ExternalPrograms> ownExternal_;
+    ExternalPrograms* external_;
     Tooltips* tooltips_;
     QPointer<HelpViewer> viewer_;
     QPointer<AboutBox> about_;

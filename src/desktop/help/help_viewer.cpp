@@ -115,8 +115,7 @@ void HelpViewer::keyPressEvent(QKeyEvent* event) {
 
 void HelpViewer::FollowLink(const QUrl& link) {
     if (link.scheme() == "project") {
-        if (openProject)
-            openProject(projectFolder + link.path().toStdString());
+        emit projectRequested(projectFolder + link.path().toStdString());
         return;
     }
     if (link.scheme() == "http" || link.scheme() == "https" || link.scheme() == "mailto") {

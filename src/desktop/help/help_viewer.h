@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QUrl>
 
-#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -31,9 +30,11 @@ class HelpViewer : public QMainWindow {
     QTextBrowser* browser() const { return browser_; }
     QUrl contents() const { return contents_; }
 
-    // A "project:NAME" link: the bundled project's full path.
-    std::function<void(const std::string&)> openProject;
     std::string projectFolder;
+
+  signals:
+    // A "project:NAME" link: the bundled project's full path.
+    void projectRequested(const std::string& project);
 
   protected:
     // Esc closes the window, as in other help windows.

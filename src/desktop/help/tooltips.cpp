@@ -48,19 +48,29 @@ void ToolTipWindow::paintEvent(QPaintEvent*) {
     p.drawText(QRect(QPoint(3, 2), text), kTextFlags, text_);
 }
 
+QPoint TooltipDesktop::Pointer() const {
+    return QCursor::pos();
+}
+
+QWidget* TooltipDesktop::WindowAt(QPoint p) const {
+    return QApplication::widgetAt(p);
+}
+
+int TooltipDesktop::RightEdge(QPoint p) const {
+    const QScreen* screen = QGuiApplication::screenAt(p);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().x() + screen->geometry().width() : 1 << 20;
+}
+
+bool TooltipDesktop::Active(const QWidget* mainWindow) const {
+    return mainWindow->isActiveWindow();
+}
+
 Tooltips::Tooltips(QWidget* mainWindow, std::vector<ToolStrip*> toolBars)
     : QObject(mainWindow), main_(mainWindow) {
     for (ToolStrip* bar : toolBars)
         toolBars_.emplace_back(bar);
-    desktop.pointer = [] { return QCursor::pos(); };
-    desktop.windowAt = [](QPoint p) { return QApplication::widgetAt(p); };
-    desktop.rightEdge = [](QPoint p) {
-        const QScreen* screen = QGuiApplication::screenAt(p);
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        return screen ? screen->geometry().x() + screen->geometry().width() : 1 << 20;
-    };
-    desktop.active = [this] { return main_->isActiveWindow(); };
     connect(&timer_, &QTimer::timeout, this, &Tooltips::Tick);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -113,7 +123,7 @@ ToolStrip* Tooltips::ToolBarOf(QWidget* window) const {
 void Tooltips::Tick() {
     if (popup_.isNull())
         return;
-    if (!desktop.active()) {
+    if (!desktop_->Active(main_)) {
         // Another window of the program came to the front: the tip must
         // not stay over it. It shows again once the pointer is back.
         if (popup_->isVisible()) {
@@ -122,8 +132,8 @@ void Tooltips::Tick() {
         }
         return;
     }
-    const QPoint pointer = desktop.pointer();
-    QWidget* window = desktop.windowAt(pointer);
+    const QPoint pointer = desktop_->Pointer();
+    QWidget* window = desktop_->WindowAt(pointer);
     ToolStrip* bar = ToolBarOf(window);
     const int tip = bar ? bar->TipAt(bar->mapFromGlobal(pointer)) : 0;
     const TooltipTick tick = poller_.Tick(window, bar != nullptr, tip);
@@ -136,9 +146,10 @@ void Tooltips::Tick() {
         const QString text = QString::fromLatin1(TooltipText(tick.tip).c_str());
         const QSize size = popup_->MeasureText(text);
         popup_->SetText(text);
-        const QRect clear = desktop.keepClear ? desktop.keepClear() : QRect();
+        const QRect clear =
+            keepClear_ ? QRect(keepClear_->mapToGlobal(QPoint(0, 0)), keepClear_->size()) : QRect();
         const TooltipBox box = PlaceTooltip(pointer.x(), pointer.y(), size.width(), size.height(),
-                                            desktop.rightEdge(pointer),
+                                            desktop_->RightEdge(pointer),
                                             {clear.x(), clear.y(), clear.width(), clear.height()});
         popup_->setGeometry(box.x, box.y, box.width, box.height);
         popup_->update();

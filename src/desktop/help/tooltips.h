@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 namespace zf::ui {
@@ -34,27 +33,30 @@ class ToolTipWindow : public QWidget {
     int paints_ = 0;
 };
 
+// What the tooltips' tick asks of the desktop; tests play the pointer, the
+// activation and the desktop's edge.
+class TooltipDesktop {
+  public:
+    virtual ~TooltipDesktop() = default;
+    virtual QPoint Pointer() const;
+    virtual QWidget* WindowAt(QPoint p) const;
+    // The x just past the desktop.
+    virtual int RightEdge(QPoint p) const;
+    virtual bool Active(const QWidget* mainWindow) const;
+};
+
 // The tooltips of the two tool bars, driven by a timer of the main window.
 // Off: no popup, no timer. On: the popup exists and the timer polls the
 // pointer at the delay, and fast while it rests on a button.
 class Tooltips : public QObject {
     Q_OBJECT
   public:
-    // What the tick asks of the desktop; tests replace the pointer and the
-    // activation.
-    struct Desktop {
-        std::function<QPoint()> pointer;
-        std::function<QWidget*(QPoint)> windowAt;
-        std::function<int(QPoint)> rightEdge; // x just past the desktop
-        std::function<bool()> active;
-        // What a tip must not cover, on the screen; empty for nothing.
-        std::function<QRect()> keepClear;
-    };
-
     Tooltips(QWidget* mainWindow, std::vector<ToolStrip*> toolBars);
     ~Tooltips() override;
 
-    Desktop desktop;
+    void SetDesktop(const TooltipDesktop& desktop) { desktop_ = &desktop; }
+    // A widget a tip must not cover; none by default.
+    void SetKeepClear(const QWidget* widget) { keepClear_ = widget; }
 
     // The slow polling interval in ms, taken at the next start.
     void SetDelay(int delay) { delay_ = delay; }
@@ -77,6 +79,9 @@ class Tooltips : public QObject {
     ToolStrip* ToolBarOf(QWidget* window) const;
 
     QWidget* main_;
+    TooltipDesktop ownDesktop_;
+    const TooltipDesktop* desktop_ = &ownDesktop_;
+    QPointer<const QWidget> keepClear_;
     std::vector<QPointer<ToolStrip>> toolBars_;
     QPointer<ToolTipWindow> popup_;
     QTimer timer_;

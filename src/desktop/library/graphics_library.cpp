@@ -41,7 +41,7 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
 
     selector_ = new ProgCentreSelector(this);
     options_ = new ProgCentreOptions(this);
-    options_->pressed = [this](int id) { OptionPressed(id); };
+    connect(options_, &ProgCentreOptions::pressed, this, [this](int id) { OptionPressed(id); });
 
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const int selectorWidth = ProgCentreSelector::WidthFor(bar);

@@ -14,10 +14,7 @@ ProgCentreOptions::ProgCentreOptions(QWidget* parent) : QWidget(parent) {
         auto* b = new QPushButton(text, this);
         b->setGeometry(x, 13, 52, 26);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, [this, id] {
-            if (pressed)
-                pressed(id);
-        });
+        connect(b, &QPushButton::clicked, this, [this, id] { emit pressed(id); });
         return b;
     };
     create_ = make("Create", Create, 10);

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QPushButton;
 
 namespace zf::ui {
@@ -23,7 +21,9 @@ class ProgCentreOptions : public QWidget {
     QPushButton* button(int id) const;
     void SetCategory(int category);
 
-    std::function<void(int id)> pressed;
+  signals:
+    // Create, Edit or Close was pressed.
+    void pressed(int id);
 
   protected:
     void paintEvent(QPaintEvent*) override;

@@ -78,32 +78,29 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     toolBar_->setWindowTitle("Tool Bar");
     toolBar_->setObjectName("ZFProgCentreToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::ProgramIcons));
-    keypad_ = new KeypadWindow(this);
-    goList_ = new ListView(doc_.tables, GO_LIST);
+    keypad_ = new KeypadWindow(doc_.state, *doc_.editor, this);
+    goList_ = new ListView(doc_.tables, GO_LIST, doc_.state);
     goList_->setWindowTitle("Go List");
     goList_->setObjectName("ZFGoList");
     goList_->SetEditor(doc_.editor.get());
-    procList_ = new ListView(doc_.tables, PROC_LIST);
+    procList_ = new ListView(doc_.tables, PROC_LIST, doc_.state);
     procList_->setWindowTitle("Procedure");
     procList_->setObjectName("ZFProcedure");
     procList_->SetEditor(doc_.editor.get());
     lists_ = new ListsPane(goList_, procList_, this);
     doc_.ui.goList = goList_;
-    goList_->clicked = [this](int line) {
+    connect(goList_, &ListView::lineClicked, this, [this](int line) {
         if (RunActive())
             return;
         ClickGoListLine(*doc_.editor, line);
-    };
+    });
     ShowToolPage(0);
-    toolBar_->pushed = [this](const ToolStrip::Slot& slot) { ToolPushed(slot.request); };
+    connect(toolBar_, &ToolStrip::pushed, this,
+            [this](const ToolStrip::Slot& slot) { ToolPushed(slot.request); });
 
-    KeypadWindow::Hooks hooks;
-    hooks.runActive = [this] { return RunActive(); };
-    hooks.procedureBeingDefined = [this] { return int(doc_.editor->procedureBeingDefined); };
-    hooks.sendKey = [this](int code) { Key(code); };
-    hooks.keySound = [this] { doc_.ui.KeyClick(); };
-    hooks.refuseClearMemory = [this] { Warn(doc_.ui, 76); };
-    keypad_->SetHooks(hooks);
+    connect(keypad_, &KeypadWindow::keyEntered, this, [this](int code) { Key(code); });
+    connect(keypad_, &KeypadWindow::keyClicked, this, [this] { doc_.ui.KeyClick(); });
+    connect(keypad_, &KeypadWindow::clearMemoryRefused, this, [this] { Warn(doc_.ui, 76); });
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenHeight = screen ? screen->size().height() : 768;

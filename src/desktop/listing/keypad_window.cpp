@@ -1,8 +1,10 @@
 #include "desktop/listing/keypad_window.h"
 
+#include "program/editor.h"
 #include "program/key_entry.h"
 #include "program/texts.h"
 #include "render/artwork.h"
+#include "simulation/zarnik_state.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -206,7 +208,8 @@ void KeypadLayout::Paint(QPainter& painter, const QImage& note) const {
         painter.drawPath(QTransform::fromScale(k, k).map(Arrow(code)));
 }
 
-KeypadWindow::KeypadWindow(QWidget* parent) : QWidget(parent) {
+KeypadWindow::KeypadWindow(const ZarnikState& robot, const GoEditor& editor, QWidget* parent)
+    : QWidget(parent), robot_(robot), editor_(editor) {
     setWindowTitle("Keypad");
     setObjectName("ZFZarnikKeypad");
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -237,8 +240,7 @@ void KeypadWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void KeypadWindow::PressKey(int code) {
-    rules_.Click(code, hooks_.runActive && hooks_.runActive(),
-                 hooks_.procedureBeingDefined ? hooks_.procedureBeingDefined() : 0);
+    rules_.Click(code, IsGoProgramActive(robot_), int(editor_.procedureBeingDefined));
 }
 
 int KeypadWindow::KeyForKeyboard(int qtKey) {
@@ -281,13 +283,11 @@ int KeypadWindow::KeyForKeyboard(int qtKey) {
 }
 
 void KeypadWindow::KeySound() {
-    if (hooks_.keySound)
-        hooks_.keySound();
+    emit keyClicked();
 }
 
 void KeypadWindow::RefuseClearMemory() {
-    if (hooks_.refuseClearMemory)
-        hooks_.refuseClearMemory();
+    emit clearMemoryRefused();
 }
 
 void KeypadWindow::ShowClearPrompt() {
@@ -324,8 +324,7 @@ void KeypadWindow::StopClearTimer() {
 }
 
 void KeypadWindow::SendKey(int key) {
-    if (hooks_.sendKey)
-        hooks_.sendKey(key);
+    emit keyEntered(key);
 }
 
 void KeypadWindow::RequestRun() {

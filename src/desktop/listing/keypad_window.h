@@ -8,10 +8,14 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 class QLabel;
+
+namespace zf {
+class GoEditor;
+struct ZarnikState;
+} // namespace zf
 
 namespace zf::ui {
 
@@ -44,20 +48,12 @@ class KeypadLayout {
     double k_ = 1.0;
 };
 
-// The keypad window: clicks become keys through the click rules.
+// The keypad window: clicks become keys through the click rules, which ask
+// whether a run goes on and which procedure is being defined.
 class KeypadWindow : public QWidget, private KeypadActions {
     Q_OBJECT
   public:
-    struct Hooks {
-        std::function<bool()> runActive;
-        std::function<int()> procedureBeingDefined;
-        std::function<void(int)> sendKey;
-        std::function<void()> keySound;
-        std::function<void()> refuseClearMemory;
-    };
-
-    explicit KeypadWindow(QWidget* parent = nullptr);
-    void SetHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+    KeypadWindow(const ZarnikState& robot, const GoEditor& editor, QWidget* parent = nullptr);
 
     const KeypadLayout& layout() const { return layout_; }
     // A key of the keypad pressed by other means (the computer keyboard):
@@ -69,9 +65,13 @@ class KeypadWindow : public QWidget, private KeypadActions {
     QTimer& clearTimer() { return timer_; }
 
   signals:
+    void keyEntered(int code);
     // GO pressed; and any key pressed while a program runs.
     void runRequested();
     void stopRequested();
+    // A key was taken: its click sounds.
+    void keyClicked();
+    void clearMemoryRefused();
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -89,9 +89,10 @@ class KeypadWindow : public QWidget, private KeypadActions {
     void RequestRun() override;
     void RequestStop() override;
 
+    const ZarnikState& robot_;
+    const GoEditor& editor_;
     KeypadLayout layout_;
     KeypadRules rules_{*this};
-    Hooks hooks_;
     QTimer timer_;
     QPointer<QLabel> prompt_;
     QImage note_;

@@ -15,13 +15,13 @@ ListView* DesktopUi::List(int list) const {
 void DesktopUi::ShowListCursor(int list, int line, int style) {
     if (ListView* view = List(list))
         view->ShowCursor(line, style);
-    ProgramChanged();
+    emit programChanged();
 }
 
 void DesktopUi::HideListCursor(int list) {
     if (ListView* view = List(list))
         view->HideCursor();
-    ProgramChanged();
+    emit programChanged();
 }
 
 void DesktopUi::PaintListCursor(int list) {
@@ -32,7 +32,7 @@ void DesktopUi::PaintListCursor(int list) {
 void DesktopUi::RepaintList(int list, int) {
     if (ListView* view = List(list))
         view->ListChanged();
-    ProgramChanged();
+    emit programChanged();
 }
 
 void DesktopUi::ListReindented(int list) {
@@ -42,7 +42,7 @@ void DesktopUi::ListReindented(int list) {
 void DesktopUi::SetScrollRange(int list, int) {
     if (ListView* view = List(list))
         view->ListChanged();
-    ProgramChanged();
+    emit programChanged();
 }
 
 void DesktopUi::ScrollToLine(int list, int line) {

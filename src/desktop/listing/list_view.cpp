@@ -1,5 +1,6 @@
 #include "desktop/listing/list_view.h"
 
+#include "files/project_folder.h"
 #include "render/listing_lines.h"
 
 #include <QMouseEvent>
@@ -11,8 +12,8 @@
 
 namespace zf::ui {
 
-ListView::ListView(const NameTables& tables, int list, QWidget* parent)
-    : QWidget(parent), tables_(tables), list_(list) {
+ListView::ListView(const NameTables& tables, int list, const ZarnikState& robot, QWidget* parent)
+    : QWidget(parent), tables_(tables), list_(list), robot_(robot) {
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
@@ -127,10 +128,8 @@ ListingStyle ListView::Style() const {
     style.iconSize = iconSize_;
     style.background = palette().color(QPalette::Base);
     style.text = palette().color(QPalette::Text);
-    if (folder)
-        style.folder = folder();
-    if (robot && robot())
-        style.floor = {robot()->floorWidth, robot()->floorHeight};
+    style.folder = GetProjectFolder();
+    style.floor = {robot_.floorWidth, robot_.floorHeight};
     return style;
 }
 
@@ -155,10 +154,9 @@ void ListView::paintEvent(QPaintEvent*) {
 }
 
 void ListView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !clicked)
+    if (event->button() != Qt::LeftButton)
         return;
-    const int line = firstLine_ + int(event->position().y()) / LineHeight() + 1;
-    clicked(line);
+    emit lineClicked(firstLine_ + int(event->position().y()) / LineHeight() + 1);
 }
 
 void ListView::wheelEvent(QWheelEvent* event) {

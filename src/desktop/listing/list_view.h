@@ -6,8 +6,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QScrollBar;
 
 namespace zf::ui {
@@ -18,7 +16,9 @@ namespace zf::ui {
 class ListView : public QWidget {
     Q_OBJECT
   public:
-    ListView(const NameTables& tables, int list, QWidget* parent = nullptr);
+    // `robot`'s floor size scales the lines of graphic commands.
+    ListView(const NameTables& tables, int list, const ZarnikState& robot,
+             QWidget* parent = nullptr);
 
     void SetEditor(GoEditor* editor) { editor_ = editor; }
     // The listing size's picture side, and the zoom it is shown at.
@@ -26,12 +26,6 @@ class ListView : public QWidget {
     void SetZoomPercent(int percent);
     int iconSize() const { return iconSize_; }
     int LineHeight() const { return iconSize_ + 5; }
-
-    // The project folder and floor size the graphic command lines need.
-    std::function<std::string()> folder;
-    std::function<const ZarnikState*()> robot;
-    // A click on a 1-based line (past the end: the last line).
-    std::function<void(int line)> clicked;
 
     void ShowCursor(int line, int style);
     void HideCursor();
@@ -50,6 +44,10 @@ class ListView : public QWidget {
     // The client area the lines are drawn in, inside the scroll bars.
     QRect ListArea() const;
 
+  signals:
+    // A click on a 1-based line (past the end: the last line).
+    void lineClicked(int line);
+
   protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -63,6 +61,7 @@ class ListView : public QWidget {
 
     const NameTables& tables_;
     int list_;
+    const ZarnikState& robot_;
     GoEditor* editor_ = nullptr;
     int iconSize_ = 30;
     int baseSize_ = 30;

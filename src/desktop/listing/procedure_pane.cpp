@@ -32,10 +32,7 @@ ProcedurePane::ProcedurePane(ListView* list, QWidget* parent) : QFrame(parent), 
         b->setPalette(caption_->palette());
         b->setFont(caption_->font());
     }
-    connect(dock_, &QToolButton::clicked, this, [this] {
-        if (dockToggled)
-            dockToggled();
-    });
+    connect(dock_, &QToolButton::clicked, this, &ProcedurePane::dockToggled);
     connect(minimise_, &QToolButton::clicked, this, [this] { SetMinimised(!minimised_); });
     list_->setParent(this);
     SetMinimised(false);
@@ -54,8 +51,8 @@ void ProcedurePane::SetMinimised(bool minimised) {
     list_->setVisible(!minimised);
     dock_->setVisible(!minimised);
     LayoutParts();
-    if (changed && minimisedChanged)
-        minimisedChanged();
+    if (changed)
+        emit minimisedChanged();
 }
 
 void ProcedurePane::ShowDock(bool under) {
@@ -98,12 +95,12 @@ ListsPane::ListsPane(ListView* goList, ListView* procList, QWidget* parent)
     : SplitPane(Qt::Vertical, parent), goList_(goList) {
     goList_->setParent(this);
     procedure_ = new ProcedurePane(procList, this);
-    procedure_->minimisedChanged = [this] { Layout(); };
-    procedure_->dockToggled = [this] {
+    connect(procedure_, &ProcedurePane::minimisedChanged, this, [this] { Layout(); });
+    connect(procedure_, &ProcedurePane::dockToggled, this, [this] {
         Place p = place();
         p.dock = p.dock == Dock::Under ? Dock::Beside : Dock::Under;
         SetPlace(p);
-    };
+    });
     share_ = kDefaultShare;
     procedure_->ShowDock(true);
 }

@@ -5,8 +5,6 @@
 
 #include <QFrame>
 
-#include <functional>
-
 class QLabel;
 class QToolButton;
 
@@ -29,9 +27,10 @@ class ProcedurePane : public QFrame {
     // The dock button offers the other place.
     void ShowDock(bool under);
 
-    // Told when the pane asks for another place or size.
-    std::function<void()> minimisedChanged;
-    std::function<void()> dockToggled;
+  signals:
+    // The pane asks for another place or size.
+    void minimisedChanged();
+    void dockToggled();
 
   protected:
     void resizeEvent(QResizeEvent*) override;

@@ -82,6 +82,12 @@ class DisabledWhile {
 
 } // namespace
 
+void PrintProblems::Show(const std::string& caption, const std::string& text, QWidget* over) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Ok, over);
+    box.exec();
+}
+
 PrintCommands::PrintCommands(QWidget& mainWindow, Document& document)
     : mainWindow_(mainWindow), doc_(document),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -130,18 +136,11 @@ PrintOutcome PrintCommands::Print(const QString& pdfName, const Job& job) {
     dialog.show();
     device->aborted = [&] {
         QApplication::processEvents();
-        if (hooks.abortCheck)
-            hooks.abortCheck(dialog);
+        emit abortChecked(dialog);
         return dialog.aborted();
     };
     device->problem = [&](const std::string& caption, const std::string& text) {
-        if (hooks.problem) {
-            hooks.problem(caption, text);
-            return;
-        }
-        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
-                        QString::fromStdString(text), QMessageBox::Ok, &dialog);
-        box.exec();
+        problems_->Show(caption, text, &dialog);
     };
     return job(*device, paper);
 }

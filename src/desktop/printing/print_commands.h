@@ -2,6 +2,7 @@
 
 #include "files/print_job.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -21,26 +22,32 @@ namespace zf::ui {
 class AbortDialog;
 class Document;
 
-// Stand-ins for tests: told at each abort check while the abort dialog
-// shows, and shown the printing problems instead of a message box.
-struct PrintHooks {
-    std::function<void(AbortDialog& dialog)> abortCheck;
-    std::function<void(const std::string& caption, const std::string& text)> problem;
+// Shows a printing problem in a message box over the abort dialog; tests
+// put in one that records it.
+class PrintProblems {
+  public:
+    virtual ~PrintProblems() = default;
+    virtual void Show(const std::string& caption, const std::string& text, QWidget* over);
 };
 
 // File > Print Go Program and File > Print Working Area: the printer's
 // dialog, then the job with the abort dialog up and the main window
 // disabled. The printer chosen is kept for the next time.
-class PrintCommands {
+class PrintCommands : public QObject {
+    Q_OBJECT
   public:
     PrintCommands(QWidget& mainWindow, Document& document);
-    ~PrintCommands();
+    ~PrintCommands() override;
 
     PrintOutcome PrintGoProgram();
     PrintOutcome PrintWorkingArea();
 
     QPrinter& printer() { return *printer_; }
-    PrintHooks hooks;
+    void SetProblems(PrintProblems& problems) { problems_ = &problems; }
+
+  signals:
+    // Each abort check while the abort dialog shows.
+    void abortChecked(zf::ui::AbortDialog& dialog);
 
   private:
     using Job = std::function<PrintOutcome(PagedPrintDevice&, const PrinterPage&)>;
@@ -51,6 +58,8 @@ class PrintCommands {
     QWidget& mainWindow_;
     Document& doc_;
     std::unique_ptr<QPrinter> printer_;
+    PrintProblems ownProblems_;
+    PrintProblems* problems_ = &ownProblems_;
 };
 
 } // namespace zf::ui

@@ -19,7 +19,7 @@ bool WindowBusy() {
     return LinkTransferRunning() || QApplication::activeModalWidget() != nullptr;
 }
 
-HandedFiles::HandedFiles(Open open, QObject* parent) : QObject(parent), open_(std::move(open)) {
+HandedFiles::HandedFiles(QObject* parent) : QObject(parent) {
     retry_.setInterval(kRetryMs);
     connect(&retry_, &QTimer::timeout, this, &HandedFiles::TryOpen);
 }
@@ -40,7 +40,7 @@ void HandedFiles::TryOpen() {
     // Taken first: the open may ask questions, and a file handed over
     // meanwhile waits for them.
     const std::string file = *std::exchange(pending_, std::nullopt);
-    open_(file);
+    emit openRequested(file);
 }
 
 } // namespace zf::ui

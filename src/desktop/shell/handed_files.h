@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QTimer>
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,17 +17,20 @@ bool WindowBusy();
 // busy waits and is opened when it is free again; of several waiting only
 // the last is opened, as each would replace the one before.
 class HandedFiles : public QObject {
+    Q_OBJECT
   public:
-    using Open = std::function<void(const std::string&)>;
-    HandedFiles(Open open, QObject* parent);
+    explicit HandedFiles(QObject* parent);
 
     void Hand(const std::string& file);
     bool waiting() const { return pending_.has_value(); }
 
+  signals:
+    // The window is free: the file is to be opened now.
+    void openRequested(const std::string& file);
+
   private:
     void TryOpen();
 
-    Open open_;
     std::optional<std::string> pending_;
     QTimer retry_;
 };

@@ -1,6 +1,5 @@
 #include "desktop/shell/main_window.h"
 
-#include "desktop/dialogs/file_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/tone_player.h"
 #include "desktop/frame/tool_strip.h"
@@ -21,23 +20,14 @@
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
 #include "files/go_program_file.h"
-#include "files/ini_file.h"
-#include "files/lesson_folder.h"
-#include "files/options_file.h"
-#include "files/paths.h"
 #include "files/project_folder.h"
-#include "link/serial_port.h"
-#include "link/zarnik_link.h"
 #include "program/list_clicks.h"
 #include "program/string_table.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QMenuBar>
 
 #include <filesystem>
 
@@ -48,16 +38,6 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     setObjectName("Zarnikfield");
     tones_ = new TonePlayer(this);
     doc_.ui.tones = tones_;
-    doc_.setTitle = [this](const std::string& path) { SetTitleFor(path); };
-    doc_.workingAreaChanged = [this] { WorkingAreaChanged(); };
-    doc_.applyOptions = [this](const ProjectOptions& o) {
-        if (o.listingSize >= 1 && o.listingSize <= 10)
-            SetListingSize(o.listingSize - 1);
-        SetTooltips(o.tooltips != 0);
-        SetSound(o.sound != 0);
-        if (o.speed >= 1 && o.speed <= 3)
-            SetSpeed(o.speed - 1);
-    };
 
     // RazAzi fills the client area; the Procedure window is a pane of the Go
     // Container, so that it never lies over the working area.
@@ -70,56 +50,56 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     procList_ = goContainer()->procedureList();
     library_ = new GraphicsLibrary(doc_, client);
     library_->SetDrawing(drawing());
-    doc_.resetLibrary = [this] { library_->ResetCategories(); };
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (s == Qt::ApplicationActive) {
-            library_->Activated();
-            drawing()->update();
-        }
-    });
 
     doc_.ui.procList = procList_;
     doc_.ui.procedurePane = procedurePane();
     doc_.ui.owner = this;
 
     GoContainer* go = goContainer();
-    auto folder = [] { return GetProjectFolder(); };
-    auto robot = [this]() -> const ZarnikState* { return &doc_.state; };
-    go->goList()->folder = folder;
-    go->goList()->robot = robot;
-    procList_->folder = folder;
-    procList_->robot = robot;
-    procList_->clicked = [this](int line) {
-        if (!drawing()->ProgramActive())
-            ClickProcedureLine(*doc_.editor, line);
-    };
 
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
-    help_ = new HelpCommands(this, doc_.ui, {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
-    help_->runActive = [this] { return drawing()->ProgramActive(); };
-    help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
-    help_->tooltips()->desktop.keepClear = [this] {
-        const QWidget* status = razAzi_->graphicsMain()->statusLine();
-        return QRect(status->mapToGlobal(QPoint(0, 0)), status->size());
-    };
+    help_ = new HelpCommands(this, doc_.ui, doc_.state,
+                             {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
+    help_->tooltips()->SetKeepClear(razAzi_->graphicsMain()->statusLine());
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
-    session_ = new SessionEnd(this, [this] { return SessionSaveChecks(); });
-    handed_ = new HandedFiles([this](const std::string& path) { OpenHandedFileNow(path); }, this);
+    session_ = new SessionEnd(this, *this);
+    handed_ = new HandedFiles(this);
     projector_ = new ProjectorMode(this);
-    projector_->zoomChanged = [this](int percent) {
+    BuildMenus();
+    ConnectPanes();
+    ConnectRequests();
+    ReadOptions();
+    resize(1024, 700);
+}
+
+void MainWindow::ConnectPanes() {
+    connect(&doc_, &Document::titleChanged, this, &MainWindow::SetTitleFor);
+    connect(&doc_, &Document::workingAreaChanged, this, &MainWindow::WorkingAreaChanged);
+    connect(&doc_, &Document::optionsLoaded, this, &MainWindow::ApplyProjectOptions);
+    connect(&doc_, &Document::libraryReset, this, [this] { library_->ResetCategories(); });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive) {
+            library_->Activated();
+            drawing()->update();
+        }
+    });
+    connect(procList_, &ListView::lineClicked, this, [this](int line) {
+        if (!drawing()->ProgramActive())
+            ClickProcedureLine(*doc_.editor, line);
+    });
+    connect(help_, &HelpCommands::projectRequested, this,
+            [this](const std::string& project) { OpenProjectCommand(project); });
+    connect(handed_, &HandedFiles::openRequested, this, &MainWindow::OpenHandedFileNow);
+    connect(projector_, &ProjectorMode::zoomChanged, this, [this](int percent) {
         razAzi_->graphicsMain()->SetZoomPercent(percent);
         goContainer()->goList()->SetZoomPercent(percent);
         procList_->SetZoomPercent(percent);
-    };
+    });
     for (QAction* zoom :
          {projector_->zoomInAction(), projector_->zoomOutAction(), projector_->zoomResetAction()})
         connect(zoom, &QAction::triggered, this,
                 [this] { RememberOption("view", "zoom", projector_->zoomPercent()); });
-    ConnectRequests();
-    BuildMenus();
     doc_.history.changed = [this] { UpdateUndoActions(); };
-    ReadOptions();
-    resize(1024, 700);
 }
 
 MainWindow::~MainWindow() = default;
@@ -134,195 +114,6 @@ GraphicsDrawing* MainWindow::drawing() const {
     return razAzi_->graphicsMain()->drawing();
 }
 
-QAction* MainWindow::Action(int id) const {
-    auto it = actions_.find(id);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
-QAction* MainWindow::Add(QMenu* menu, const char* text, int id) {
-    QAction* a = menu->addAction(QString::fromUtf8(text));
-    connect(a, &QAction::triggered, this, [this, id] { Command(id); });
-    actions_[id] = a;
-    return a;
-}
-
-void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    Add(file, "N&ew Go Program", command::NewGoProgram);
-    Add(file, "Open &Activity...", 40247);
-    Add(file, "Open &Project...", 40185);
-    Add(file, "Open &Go Program...", 40192);
-    recentMenu_ = file->addMenu("Recent &Files");
-    recentMenu_->setToolTipsVisible(true);
-    // Filled as the File menu opens: an empty list leaves the item disabled.
-    connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
-    file->addSeparator();
-    Add(file, "Save P&roject...", 40238);
-    Add(file, "&Save Go Program", command::SaveGoProgramToItsName);
-    Add(file, "Save G&o Program...", 40239);
-    Add(file, "Save &Working Area...", 40243);
-    file->addSeparator();
-    Add(file, "Pri&nt Go Program...", 40211);
-    Add(file, "Prin&t Working Area...", 40210);
-    file->addSeparator();
-    Add(file, "E&xit", 40006);
-
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    Add(edit, "&Undo", command::Undo);
-    Add(edit, "&Redo", command::Redo);
-    edit->addSeparator();
-    Add(edit, "&Copy Working Area", 40009);
-    edit->addSeparator();
-    Add(edit, "Clear &Memory (CM)", command::ClearMemoryKey);
-
-    QMenu* robot = menuBar()->addMenu("Floor &Zarnik");
-    Add(robot, "(You will need a Zarnik Interface Lead for this)", 40302);
-    robot->addSeparator();
-    Add(robot, "&Send GO Program", 40018);
-    Add(robot, "&Get GO Program", 40191);
-
-    QMenu* options = menuBar()->addMenu("&Options");
-    // The groups show one choice each, as radio marks.
-    auto choice = [this](QMenu* menu, QActionGroup* group, const char* text, int id) {
-        QAction* a = Add(menu, text, id);
-        a->setCheckable(true);
-        group->addAction(a);
-    };
-    QMenu* listing = options->addMenu("&Listing Size");
-    auto* sizes = new QActionGroup(listing);
-    for (int i = 0; i < 10; ++i) {
-        static const char* texts[] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
-        choice(listing, sizes, texts[i], 40194 + i);
-    }
-    QMenu* speed = options->addMenu("&Zarnik Speed");
-    auto* speeds = new QActionGroup(speed);
-    choice(speed, speeds, "&Slow", 40186);
-    choice(speed, speeds, "&Medium", 40233);
-    choice(speed, speeds, "&Fast", 40234);
-    choice(speed, speeds, "&Instant", command::SpeedInstant);
-    Add(options, "&Sound", 40187)->setCheckable(true);
-    Add(options, "&Tooltips", 40188)->setCheckable(true);
-    QMenu* com = options->addMenu("&Com Port");
-    auto* ports = new QActionGroup(com);
-    choice(com, ports, "COM &1", 40228);
-    choice(com, ports, "COM &2", 40229);
-    choice(com, ports, "COM &3", 40300);
-    choice(com, ports, "COM &4", 40301);
-
-    QMenu* activity = menuBar()->addMenu("&Activity");
-    Add(activity, "&Journeys", 40231);
-    Add(activity, "&Routes", 40230);
-
-    QMenu* window = menuBar()->addMenu("&Window");
-    Add(window, "&Default Layout", 40214);
-    window->addSeparator();
-    Add(window, "&Procedure", 40215);
-    window->addSeparator();
-    window->addActions({projector_->fullScreenAction(), projector_->zoomInAction(),
-                        projector_->zoomOutAction(), projector_->zoomResetAction()});
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    QAction* userGuide = Add(help, "Zarnik&field", 40025);
-    userGuide->setShortcut(Qt::Key_F1);
-    Add(help, "&Zarnik", 40024);
-    help->addSeparator();
-    Add(help, "&About...", 40232);
-
-    // F5 repaints the working area; it has no menu item.
-    auto* repaint = new QAction(this);
-    repaint->setShortcut(Qt::Key_F5);
-    connect(repaint, &QAction::triggered, this, [this] { Command(40244); });
-    addAction(repaint);
-    AddShortcuts();
-}
-
-void MainWindow::ReadOptions() {
-    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
-    IniFile ini = IniFile::Load(path);
-    bool repaired = false;
-    auto value = [&](const char* section, const char* key, long fallback, long low, long high,
-                     long badValue, const char* writeBack) {
-        long v = ini.GetInt(section, key, fallback);
-        if (v < low || v > high) {
-            if (writeBack) {
-                ini.SetString(section, key, writeBack);
-                repaired = true;
-            }
-            v = badValue;
-        }
-        return v;
-    };
-    // Browse is offered unless the file turns it off: Save Go Program saves
-    // anywhere, so Open must reach anywhere too.
-    doc_.options.goBrowse = ini.GetInt("options", "gobrowse", 1) != 0;
-    SetListingSize(static_cast<int>(value("listing", "size", 6, 1, 10, 6, nullptr)) - 1);
-    const TooltipOptions tips = ReadTooltipOptions(ini, repaired);
-    help_->tooltips()->SetDelay(tips.delay);
-    SetTooltips(tips.show);
-    SetSound(value("sound", "keypad", 0, 0, 1, 0, "0") != 0);
-    SetComPort(static_cast<int>(value("com port", "com", 1, 1, 2, 1, "1")) - 1);
-    SetSpeed(static_cast<int>(value("zarnik", "speed", 2, 1, 4, 2, "2")) - 1);
-    const int x = static_cast<int>(value("floor size", "x", 10, 1, 99, 10, "10"));
-    const int y = static_cast<int>(value("floor size", "y", 10, 1, 99, 10, "10"));
-    doc_.state.floorWidth = x * kStepMm;
-    doc_.state.floorHeight = y * kStepMm;
-    goContainer()->lists()->SetPlace(ReadListsPlace(ini));
-    if (ini.GetInt("rulers", "show", 0) != 0)
-        razAzi_->graphicsMain()->ToggleRulers();
-    projector_->SetZoomPercent(static_cast<int>(ini.GetInt("view", "zoom", 100)));
-    doc_.link.ReadDevices(ini);
-    if (repaired) {
-        if (iniPath_.empty())
-            SaveOptionsFile(ini);
-        else
-            ini.Save(path);
-    }
-}
-
-void MainWindow::SetListingSize(int index) {
-    doc_.options.listingSize = index + 1;
-    for (int i = 0; i < 10; ++i)
-        if (QAction* a = Action(40194 + i))
-            a->setChecked(i == index);
-    const int size = doc_.options.IconSize();
-    goContainer()->goList()->SetIconSize(size);
-    procList_->SetIconSize(size);
-}
-
-void MainWindow::SetSpeed(int index) {
-    doc_.options.speed = index + 1;
-    const int ids[] = {40186, 40233, 40234, command::SpeedInstant};
-    for (int i = 0; i < 4; ++i)
-        if (QAction* a = Action(ids[i]))
-            a->setChecked(i == index);
-    doc_.state.moveDelay = MoveDelayForSpeed(index);
-    drawing()->SetInstant(index == 3);
-}
-
-void MainWindow::SetSound(bool on) {
-    doc_.options.sound = on;
-    doc_.ui.sound = on;
-    drawing()->SetSound(on);
-    if (QAction* a = Action(40187))
-        a->setChecked(on);
-}
-
-void MainWindow::SetTooltips(bool on) {
-    doc_.options.tooltips = on;
-    if (QAction* a = Action(40188))
-        a->setChecked(on);
-    help_->tooltips()->SetOption(on);
-}
-
-void MainWindow::SetComPort(int index) {
-    const int ids[] = {40228, 40229, 40300, 40301};
-    for (int i = 0; i < 4; ++i)
-        if (QAction* a = Action(ids[i]))
-            a->setChecked(i == index);
-    doc_.options.comPort = index >= 1 && index <= 3 ? index + 1 : 1;
-    doc_.link.SelectPort(doc_.options.comPort);
-}
-
 void MainWindow::SetTitleFor(const std::string& path) {
     setWindowTitle(path.empty() ? QString("Zarnikfield")
                                 : QString("Zarnikfield  [ %1 ]").arg(QString::fromStdString(path)));
@@ -331,19 +122,6 @@ void MainWindow::SetTitleFor(const std::string& path) {
 void MainWindow::WorkingAreaChanged() {
     razAzi_->graphicsMain()->LayOut();
     razAzi_->graphicsMain()->update();
-}
-
-void MainWindow::SaveLayout() {
-    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
-    IniFile ini = IniFile::Load(path);
-    const ListsPane::Place place = goContainer()->lists()->place();
-    if (ReadListsPlace(ini) == place)
-        return;
-    WriteListsPlace(ini, place);
-    if (iniPath_.empty())
-        SaveOptionsFile(ini);
-    else
-        ini.Save(path);
 }
 
 void MainWindow::ListsReplaced() {
@@ -358,95 +136,6 @@ void MainWindow::ListsReplaced() {
     UpdateUndoActions();
 }
 
-void MainWindow::StartupLoad(const std::string& argument) {
-    ProjectScene scene = doc_.Scene();
-    const StartupOpened opened = zf::StartupLoad(scene, argument);
-    if (opened != StartupOpened::Project)
-        drawing()->PlaceDefaultRobot();
-    if (opened != StartupOpened::Nothing)
-        RememberFile(argument);
-    if (opened == StartupOpened::GoProgram)
-        doc_.programPath = argument;
-    doc_.projectChanged = false;
-    doc_.history.Clear();
-    WorkingAreaChanged();
-    ListsReplaced();
-}
-
-void MainWindow::OpenHandedFile(const std::string& path) {
-    handed_->Hand(path);
-}
-
-void MainWindow::OpenHandedFileNow(const std::string& path) {
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    raise();
-    activateWindow();
-    const QString file = QString::fromStdString(path);
-    if (file.endsWith(".zfp", Qt::CaseInsensitive))
-        OpenProjectCommand(path);
-    else if (file.endsWith(".gop", Qt::CaseInsensitive))
-        OpenGoProgramCommand(path);
-}
-
-bool MainWindow::SaveGoProgram() {
-    std::string suggested = TextOf(30).data();
-    const GoInstruction* head = doc_.editor->Head(GO_LIST);
-    if (head && head->opcode == op::GoProgramHeader)
-        suggested = doc_.tables.names.Get(head->nameId);
-    const std::string path =
-        AskSavePath(this, doc_.ui, kGoProgramFiles,
-                    SaveDialogFolder(FolderPart(suggested)) + FileNamePart(suggested));
-    if (path.empty())
-        return false;
-    return SaveGoProgramTo(path);
-}
-
-bool MainWindow::SaveProject() {
-    const std::string path =
-        AskSavePath(this, doc_.ui, kProjectFiles, SaveDialogFolder() + ProjectFileName());
-    if (path.empty())
-        return false;
-    ProjectScene scene = doc_.Scene();
-    if (!SaveProjectAs(scene, path))
-        return false;
-    doc_.projectChanged = false;
-    RememberFile(path);
-    return true;
-}
-
-bool MainWindow::GoProgramSavePrompt(bool forExit) {
-    if (!doc_.editor->modified)
-        return true;
-    std::string text = TextOf(102).data();
-    if (forExit)
-        text = std::string(TextOf(103)) + "\n" + text;
-    switch (doc_.ui.Ask(102, text, Buttons::YesNoCancel)) {
-    case Answer::Yes:
-        return SaveGoProgramToItsName();
-    case Answer::No:
-        doc_.editor->modified = 0;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool MainWindow::ProjectSavePrompt(bool forExit) {
-    if (!doc_.projectChanged)
-        return true;
-    std::string text = TextOf(1020).data();
-    if (forExit)
-        text = std::string(TextOf(103)) + "\n" + text;
-    switch (doc_.ui.Ask(1020, text, Buttons::YesNoCancel)) {
-    case Answer::Yes:
-        return SaveProject();
-    case Answer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void MainWindow::StopRunForExit() {
     GraphicsDrawing* d = drawing();
     if (d->ProgramActive()) {
@@ -458,7 +147,7 @@ void MainWindow::StopRunForExit() {
     }
 }
 
-bool MainWindow::SessionSaveChecks() {
+bool MainWindow::AskSaveQuestions() {
     if (!doc_.editor->modified && !doc_.projectChanged)
         return true;
     closing_ = true;
@@ -504,132 +193,15 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     goContainer()->keypad()->PressKey(code);
 }
 
-void MainWindow::OpenGoProgramCommand(const std::string& given) {
-    if (drawing()->ProgramActive()) {
-        Warn(doc_.ui, 1029);
-        return;
-    }
-    if (!GoProgramSavePrompt(false))
-        return;
-    const std::string path =
-        !given.empty() ? given : ChooseGoProgramFile(this, doc_.ui, doc_.options.goBrowse);
-    if (path.empty())
-        return;
-    {
-        EditHistory::Change change(doc_.history);
-        if (OpenGoProgram(*doc_.editor, path, true)) {
-            doc_.projectChanged = true;
-            doc_.programPath = path;
-            RememberFile(path);
-        }
-    }
-    ListsReplaced();
-}
-
-void MainWindow::OpenProjectCommand(const std::string& given) {
-    if (drawing()->ProgramActive()) {
-        Warn(doc_.ui, 1030);
-        return;
-    }
-    if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
-        return;
-    const std::string path = !given.empty() ? given : ChooseProjectFile(this, GetProjectFolder());
-    if (path.empty())
-        return;
-    ProjectScene scene = doc_.Scene();
-    if (OpenProject(scene, path, true)) {
-        doc_.programPath.clear();
-        RememberFile(path);
-    }
-    // A project is a new lesson: nothing before it is undone into it.
-    doc_.history.Clear();
-    WorkingAreaChanged();
-    ListsReplaced();
-}
-
 void MainWindow::Command(int id) {
-    if (help_->Command(id))
+    if (help_->Command(id) || OptionCommand(id) || FileCommand(id) || RobotCommand(id))
         return;
-    if (id >= 40194 && id <= 40203) {
-        SetListingSize(id - 40194);
-        RememberOption("listing", "size", doc_.options.listingSize);
-        return;
-    }
-    if (id >= command::RecentFirst && id < command::RecentFirst + kRecentFiles) {
-        OpenRecentFile(id - command::RecentFirst);
-        return;
-    }
     switch (id) {
-    case 40185:
-        OpenProjectCommand();
-        break;
-    case 40192:
-        OpenGoProgramCommand();
-        break;
-    case 40238:
-        SaveProject();
-        break;
-    case 40239:
-        SaveGoProgram();
-        break;
-    case 40211:
-        printing_->PrintGoProgram();
-        break;
-    case 40210:
-        printing_->PrintWorkingArea();
-        break;
-    case 40243:
-        dialogs_->SaveWorkingArea();
-        break;
     case 40009:
         dialogs_->CopyWorkingArea();
         break;
     case 40006:
         close();
-        break;
-    case 40018:
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        SendGoProgram(
-            *doc_.editor, doc_.link,
-            LinkProgress(this, doc_.ui, tr("Sending the Go Program to the Floor Zarnik...")));
-        QApplication::restoreOverrideCursor();
-        break;
-    case 40191:
-        if (GoProgramSavePrompt(false)) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            {
-                EditHistory::Change change(doc_.history);
-                if (ReadZarnikProgramToZarnikMemBuffer(
-                        *doc_.editor, doc_.link,
-                        LinkProgress(this, doc_.ui,
-                                     tr("Getting the Go Program from the Floor "
-                                        "Zarnik..."))))
-                    doc_.programPath.clear();
-            }
-            QApplication::restoreOverrideCursor();
-            ListsReplaced();
-        }
-        break;
-    case 40186:
-    case 40233:
-    case 40234:
-    case command::SpeedInstant:
-        SetSpeed(id == 40186 ? 0 : id == 40233 ? 1 : id == 40234 ? 2 : 3);
-        RememberOption("zarnik", "speed", doc_.options.speed);
-        break;
-    case 40187:
-        SetSound(!doc_.options.sound);
-        RememberOption("sound", "keypad", doc_.options.sound ? 1 : 0);
-        break;
-    case 40188:
-        SetTooltips(!doc_.options.tooltips);
-        RememberOption("tooltips", "show", doc_.options.tooltips ? 1 : 0);
-        break;
-    case 40228:
-    case 40229:
-    case 40300:
-    case 40301:
-        SetComPort(id == 40228 ? 0 : id == 40229 ? 1 : id == 40300 ? 2 : 3);
         break;
     case 40214:
         razAzi_->DefaultSplit();
@@ -644,12 +216,6 @@ void MainWindow::Command(int id) {
         break;
     case 40241:
         doc_.projectChanged = false;
-        break;
-    case command::NewGoProgram:
-        NewGoProgram();
-        break;
-    case command::SaveGoProgramToItsName:
-        SaveGoProgramToItsName();
         break;
     case command::Undo:
         Undo();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/frame/document.h"
+#include "desktop/shell/session_end.h"
 
 #include <QMainWindow>
 
@@ -43,14 +44,13 @@ class PrintCommands;
 class ProcedurePane;
 class ProjectorMode;
 class RazAzi;
-class SessionEnd;
 class TonePlayer;
 class WorkingAreaCommands;
 
 // The main window "Zarnikfield": the menu and the RazAzi pane filling the
 // client area. It joins the requests of its panes to the windows that answer
 // them and runs the exit checks.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private SaveQuestions {
     Q_OBJECT
   public:
     explicit MainWindow(const std::string& iniPath = {});
@@ -106,14 +106,24 @@ class MainWindow : public QMainWindow {
     // The tool bar's clears ask first.
     void ConfirmClearAllObjects();
     void ConfirmClearWorkingArea();
+    // The panes' signals to the window's commands, all in one place.
+    void ConnectPanes();
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildOptionsMenu();
     void ReadOptions();
+    // The commands of the Options menu, of files and of the robot; false
+    // for any other id.
+    bool OptionCommand(int id);
+    bool FileCommand(int id);
+    bool RobotCommand(int id);
+    void ApplyProjectOptions(const ProjectOptions& options);
     QAction* Add(QMenu* menu, const char* text, int id);
     bool GoProgramSavePrompt(bool forExit);
     bool ProjectSavePrompt(bool forExit);
     void StopRunForExit();
     // The save questions of Exit when the desktop session ends.
-    bool SessionSaveChecks();
+    bool AskSaveQuestions() override;
     bool SaveGoProgram();
     // Ctrl+S: to the file the program came from, without a dialog, once it
     // has one.

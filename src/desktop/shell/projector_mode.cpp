@@ -42,8 +42,7 @@ void ProjectorMode::SetZoomPercent(int percent) {
     if (step == zoom_)
         return;
     zoom_ = step;
-    if (zoomChanged)
-        zoomChanged(zoom_);
+    emit zoomChanged(zoom_);
 }
 
 void ProjectorMode::ZoomIn() {

@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QAction;
 class QMainWindow;
 
@@ -29,8 +27,9 @@ class ProjectorMode : public QObject {
     QAction* zoomOutAction() const { return zoomOut_; }
     QAction* zoomResetAction() const { return zoomReset_; }
 
-    // Told the new zoom, to lay out the working area and the listings.
-    std::function<void(int percent)> zoomChanged;
+  signals:
+    // The new zoom, to lay out the working area and the listings.
+    void zoomChanged(int percent);
 
   private:
     QMainWindow* window_;

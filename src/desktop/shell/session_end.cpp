@@ -6,8 +6,8 @@
 
 namespace zf::ui {
 
-SessionEnd::SessionEnd(QObject* parent, std::function<bool()> saveQuestions)
-    : QObject(parent), saveQuestions_(std::move(saveQuestions)) {
+SessionEnd::SessionEnd(QObject* parent, SaveQuestions& questions)
+    : QObject(parent), questions_(questions) {
     // The manager must be answered before the signal returns.
     connect(
         qApp, &QGuiApplication::commitDataRequest, this,
@@ -22,7 +22,7 @@ SessionEnd::SessionEnd(QObject* parent, std::function<bool()> saveQuestions)
 bool SessionEnd::CommitData(bool mayInteract) {
     if (!mayInteract)
         return true;
-    if (!saveQuestions_())
+    if (!questions_.AskSaveQuestions())
         return false;
     answered_ = true;
     qApp->installEventFilter(this);

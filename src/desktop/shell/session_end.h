@@ -2,9 +2,14 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace zf::ui {
+
+// The save questions of Exit, asked when the session ends; false on Cancel.
+class SaveQuestions {
+  public:
+    virtual ~SaveQuestions() = default;
+    virtual bool AskSaveQuestions() = 0;
+};
 
 // Logging out of the desktop: the session manager's request to save is
 // answered with the save questions of Exit, and a Cancel there cancels the
@@ -14,8 +19,7 @@ namespace zf::ui {
 class SessionEnd : public QObject {
     Q_OBJECT
   public:
-    // `saveQuestions` asks them and answers false on Cancel.
-    SessionEnd(QObject* parent, std::function<bool()> saveQuestions);
+    SessionEnd(QObject* parent, SaveQuestions& questions);
 
     // The save request; false when the logout is to be cancelled. Without
     // leave to interact nothing is asked.
@@ -26,7 +30,7 @@ class SessionEnd : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    std::function<bool()> saveQuestions_;
+    SaveQuestions& questions_;
     bool answered_ = false;
 };
 

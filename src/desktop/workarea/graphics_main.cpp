@@ -5,7 +5,6 @@
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/status_line.h"
 #include "files/picture_library.h"
-#include "files/project_folder.h"
 #include "render/artwork.h"
 #include "render/rulers.h"
 
@@ -112,24 +111,20 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     toolBar_->setWindowTitle("Tool Bar");
     toolBar_->setObjectName("ZFGraphicsToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::GraphicsTools));
-    status_ = new StatusLine(doc_.tables, this);
-    status_->folder = [] { return GetProjectFolder(); };
-    status_->robotText = [this](bool brief) {
-        return RobotMemoryText(doc_.state.units, kMemoryUnits - doc_.editor->memoryUnitsLeft,
-                               kMemoryUnits, brief);
-    };
-    doc_.ui.programChanged = [this] { status_->update(); };
+    status_ = new StatusLine(doc_.tables, doc_.state, *doc_.editor, this);
+    connect(&doc_.ui, &DesktopUi::programChanged, status_, [this] { status_->update(); });
     view_ = new QWidget(this);
     drawing_ = new GraphicsDrawing(doc_, view_);
     connect(drawing_, &GraphicsDrawing::robotMoved, this, &GraphicsMain::FollowRobot);
     connect(drawing_, &GraphicsDrawing::instructionShown, status_, &StatusLine::ShowInstruction);
     ShowToolPage(0);
-    toolBar_->pushed = [this](const Slot& slot) { ToolPushed(slot.request); };
-    toolBar_->dropped = [this](const Slot& slot, QPoint global) {
+    connect(toolBar_, &ToolStrip::pushed, this,
+            [this](const Slot& slot) { ToolPushed(slot.request); });
+    connect(toolBar_, &ToolStrip::dropped, this, [this](const Slot& slot, QPoint global) {
         const QPoint p = drawing_->mapFromGlobal(global);
         if (drawing_->rect().contains(p))
             ToolDropped(slot.request, p);
-    };
+    });
 }
 
 void GraphicsMain::ToolPushed(int tool) {

@@ -1,8 +1,11 @@
 #include "desktop/workarea/status_line.h"
 
+#include "files/project_folder.h"
+#include "program/editor.h"
 #include "program/string_table.h"
 #include "render/display_text.h"
 #include "render/listing_lines.h"
+#include "simulation/zarnik_state.h"
 
 #include <QPainter>
 
@@ -20,8 +23,9 @@ std::string StatusName(const std::string& fileName) {
     return name;
 }
 
-StatusLine::StatusLine(const NameTables& tables, QWidget* parent)
-    : QWidget(parent), tables_(tables) {
+StatusLine::StatusLine(const NameTables& tables, const ZarnikState& robot, const GoEditor& editor,
+                       QWidget* parent)
+    : QWidget(parent), tables_(tables), robot_(robot), editor_(editor) {
     setWindowTitle("Status Line");
     setObjectName("ZFGraphicsStatusLine");
     setAutoFillBackground(true);
@@ -56,16 +60,21 @@ void StatusLine::ShowInstruction(const GoInstruction* in) {
     update();
 }
 
+std::string StatusLine::RobotText(bool brief) const {
+    return RobotMemoryText(robot_.units, kMemoryUnits - editor_.memoryUnitsLeft, kMemoryUnits,
+                           brief);
+}
+
 void StatusLine::PaintRobotText(QPainter& p, const QRect& box) {
-    if (!robotText || box.width() < 24)
+    if (box.width() < 24)
         return;
-    const QString whole = QString::fromLatin1(robotText(false).c_str());
+    const QString whole = QString::fromLatin1(RobotText(false).c_str());
     // The whole text where it fits, else the brief one, in smaller letters
     // before it is cut.
     QFont font("Arial");
     font.setPixelSize(std::max(1, height() - 6));
     p.setPen(palette().color(QPalette::ButtonText));
-    for (const QString& text : {whole, QString::fromLatin1(robotText(true).c_str())}) {
+    for (const QString& text : {whole, QString::fromLatin1(RobotText(true).c_str())}) {
         for (int size = font.pixelSize(); size >= 12; --size) {
             font.setPixelSize(size);
             if (QFontMetrics(font).horizontalAdvance(text) <= box.width()) {
@@ -77,7 +86,7 @@ void StatusLine::PaintRobotText(QPainter& p, const QRect& box) {
     }
     p.setFont(font);
     p.drawText(box, Qt::AlignVCenter | Qt::AlignLeft,
-               QFontMetrics(font).elidedText(QString::fromLatin1(robotText(true).c_str()),
+               QFontMetrics(font).elidedText(QString::fromLatin1(RobotText(true).c_str()),
                                              Qt::ElideRight, box.width()));
 }
 
@@ -118,7 +127,7 @@ void StatusLine::paintEvent(QPaintEvent*) {
     style.iconSize = s;
     style.background = pal.color(QPalette::Button);
     style.text = pal.color(QPalette::ButtonText);
-    style.folder = folder ? folder() : std::string();
+    style.folder = GetProjectFolder();
     p.setClipRect(212, 0, 58, height());
     if (call_)
         DrawInstructionLine(p, *call_, 214, 2, style);

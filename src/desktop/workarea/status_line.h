@@ -6,9 +6,13 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <string>
+
+namespace zf {
+class GoEditor;
+struct ZarnikState;
+} // namespace zf
 
 namespace zf::ui {
 
@@ -19,7 +23,9 @@ namespace zf::ui {
 class StatusLine : public QWidget {
     Q_OBJECT
   public:
-    explicit StatusLine(const NameTables& tables, QWidget* parent = nullptr);
+    // The fourth box tells `robot`'s units and what `editor`'s program takes.
+    StatusLine(const NameTables& tables, const ZarnikState& robot, const GoEditor& editor,
+               QWidget* parent = nullptr);
 
     // The instruction being executed, or none to clear all boxes.
     void ShowInstruction(const GoInstruction* instruction);
@@ -29,10 +35,8 @@ class StatusLine : public QWidget {
     const GoInstruction* instruction() const { return instruction_.get(); }
     const GoInstruction* call() const { return call_.get(); }
 
-    // The project folder, for the thumbnails of graphic commands.
-    std::function<std::string()> folder;
     // The fourth box's text, whole or brief.
-    std::function<std::string(bool brief)> robotText;
+    std::string RobotText(bool brief) const;
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -42,6 +46,8 @@ class StatusLine : public QWidget {
     void PaintRobotText(QPainter& p, const QRect& box);
 
     const NameTables& tables_;
+    const ZarnikState& robot_;
+    const GoEditor& editor_;
     std::unique_ptr<GoInstruction> instruction_;
     std::unique_ptr<GoInstruction> call_;
     int calls_ = 0;

@@ -290,7 +290,7 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     EXPECT_EQ(Lines()[3], "TEXT(\"Hi\",1)");
 
     const std::string path = (folder / "keyed.gop").string();
-    doc().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    saveName = [&](const std::string&) { return path; };
     window->Command(40239);
     KeySequence(*doc().editor, "BK 2");
     doc().editor->modified = 0;
@@ -545,7 +545,7 @@ TEST_F(Dialogs, BackgroundCreateRunsTheUsersPaintCommandOrLeavesNothing) {
 // it; replacing is asked for that very name, and No writes nothing.
 TEST_F(Dialogs, SavedNamesGetTheirExtensionAndReplacingIsAskedForThem) {
     std::string typed = (folder / "mine").string();
-    doc().ui.hooks.saveFileName = [&](const std::string&) { return typed; };
+    saveName = [&](const std::string&) { return typed; };
     KeySequence(*doc().editor, "FD 1");
     window->Command(40239);
     EXPECT_TRUE(fs::exists(folder / "mine.gop"));
@@ -624,7 +624,7 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPictureWithTheRobotOrWithout) {
 
     // Saved as a background would be: without the robot, unless asked.
     std::string path = (folder / "area.bmp").string();
-    doc().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    saveName = [&](const std::string&) { return path; };
     window->Command(40243);
     const auto bitmap = LoadPackedBitmap(path);
     ASSERT_TRUE(bitmap);
@@ -645,7 +645,7 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPictureWithTheRobotOrWithout) {
     EXPECT_TRUE(shown.empty());
 
     // The dialog offers PNG and carries the robot's box, which it remembers.
-    doc().ui.hooks.saveFileName = nullptr;
+    saveName = nullptr;
     OnDialog<QFileDialog>([&](QFileDialog& d) {
         EXPECT_TRUE(d.nameFilters().join(" ").contains("*.png"));
         auto* robot = d.findChild<QCheckBox*>("includeZarnik");

@@ -1,5 +1,6 @@
 #include "desktop/help/about_box.h"
 #include "desktop/help/activity_launcher.h"
+#include "desktop/help/external_programs.h"
 #include "desktop/help/help_commands.h"
 #include "desktop/help/help_viewer.h"
 #include "files/lesson_folder.h"
@@ -81,24 +82,34 @@ TEST(HelpBooks, EveryLinkLeadsToAPagePictureOrProjectAndEveryPageIsReached) {
     }
 }
 
+// Records what would be started or opened on the desktop.
+struct Recorder : ExternalPrograms {
+    bool Start(const QString& program, const QStringList& arguments) override {
+        started.push_back(program + " " + arguments.join(' '));
+        return works;
+    }
+    void OpenUrl(const QUrl& url) override { opened.push_back(url); }
+
+    QStringList started;
+    QList<QUrl> opened;
+    bool works = true;
+};
+
 class Help : public DesktopTest {
   protected:
     void SetUp() override {
         MakeWindow({1000, 700});
         help()->helpFolder = kHelp.toStdString();
         help()->exampleFolder = kExample.toStdString();
-        help()->startProgram = [this](const QString& program, const QStringList& arguments) {
-            started.push_back(program + " " + arguments.join(' '));
-            return startWorks;
-        };
+        help()->SetExternalPrograms(external);
         window->show();
         QApplication::setActiveWindow(window.get());
         ShowWindow();
     }
     HelpCommands* help() const { return window->help(); }
 
-    QStringList started;
-    bool startWorks = true;
+    Recorder external;
+    QStringList& started = external.started;
 };
 
 TEST_F(Help, F1OpensTheUserGuideAtItsContentsAndEveryHelpCommandReusesTheWindow) {
@@ -152,7 +163,9 @@ TEST_F(Help, TheViewerGoesBackAndForwardFindsTextAndOpensProjects) {
     EXPECT_TRUE(viewer->statusBar()->currentMessage().isEmpty());
 
     std::string opened;
-    viewer->openProject = [&](const std::string& project) { opened = project; };
+    QObject::disconnect(viewer, &HelpViewer::projectRequested, nullptr, nullptr);
+    QObject::connect(viewer, &HelpViewer::projectRequested,
+                     [&](const std::string& project) { opened = project; });
     emit browser->anchorClicked(QUrl("project:gridmat.zfp"));
     EXPECT_EQ(opened, kExample.toStdString() + "gridmat.zfp");
     EXPECT_EQ(browser->source(), first);
@@ -204,14 +217,14 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
 }
 
 TEST_F(Help, OpenActivityStartsTheLauncherAndTheNextExitPromptIsPlain) {
-    startWorks = false;
+    external.works = false;
     window->Command(40247);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].id, 1081);
     EXPECT_FALSE(help()->launcherStarted());
 
     shown.clear();
-    startWorks = true;
+    external.works = true;
     window->Command(40247);
     ASSERT_EQ(started.size(), 2);
     EXPECT_TRUE(started[1].trimmed().endsWith("/zflaunch"));
@@ -248,16 +261,14 @@ TEST_F(Help, TheAboutBoxNamesTheLicencesAndItsLinksOpenOnTheDesktop) {
     QApplication::sendEvent(gpl, &leave);
     EXPECT_FALSE(gpl->underlined());
 
-    QUrl opened;
-    auto saved = LinkLabel::Opener();
-    LinkLabel::Opener() = [&](const QUrl& url) { opened = url; };
     QTest::mouseClick(gpl, Qt::LeftButton, {}, QPoint(3, 3));
-    LinkLabel::Opener() = saved;
-    EXPECT_EQ(opened, QUrl("https://www.gnu.org/licenses/gpl-3.0.html"));
+    ASSERT_EQ(external.opened.size(), 1);
+    EXPECT_EQ(external.opened[0], QUrl("https://www.gnu.org/licenses/gpl-3.0.html"));
 }
 
 TEST(Launcher, ShowsEachBundledProjectWithItsPictureAndStartsZarnikfieldOnTheChosenOne) {
-    ActivityLauncher launcher(kExample.toStdString(), "/opt/zf/zarnikfield");
+    Recorder external;
+    ActivityLauncher launcher(kExample.toStdString(), "/opt/zf/zarnikfield", external);
     ASSERT_GE(launcher.count(), 3);
     std::set<QString> titles;
     for (int i = 0; i < launcher.count(); ++i) {
@@ -276,17 +287,16 @@ TEST(Launcher, ShowsEachBundledProjectWithItsPictureAndStartsZarnikfieldOnTheCho
             colours.insert(picture.pixel(x, y));
     EXPECT_GT(colours.size(), 4u);
 
-    QStringList calls;
-    launcher.start = [&](const QString& program, const QStringList& arguments) {
-        calls << program + " " + arguments.join(' ');
-        return calls.size() > 1;
-    };
+    const QStringList& calls = external.started;
     QStringList warnings;
-    launcher.warn = [&](const QString& text) { warnings << text; };
+    QObject::connect(&launcher, &ActivityLauncher::startFailed,
+                     [&](const QString& text) { warnings << text; });
     launcher.show();
+    external.works = false;
     launcher.Choose(1);
     EXPECT_EQ(warnings.size(), 1);
     EXPECT_TRUE(launcher.isVisible());
+    external.works = true;
     QTest::mouseClick(launcher.card(1), Qt::LeftButton);
     ASSERT_EQ(calls.size(), 2);
     EXPECT_EQ(calls[1], "/opt/zf/zarnikfield " + QString::fromStdString(launcher.project(1)));

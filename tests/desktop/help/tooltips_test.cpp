@@ -15,7 +15,7 @@ namespace {
 
 // The main window with the pointer, the activation and the desktop's edge
 // played by the test; the timer never fires, ticks are called by hand.
-class Tips : public DesktopTest {
+class Tips : public DesktopTest, public TooltipDesktop {
   protected:
     void SetUp() override {}
     void Open(const std::string& ini) {
@@ -24,10 +24,11 @@ class Tips : public DesktopTest {
         MakeWindow({1000, 700}, iniPath);
         ShowWindow();
         tips = window->help()->tooltips();
-        tips->desktop.pointer = [this] { return pointer; };
-        tips->desktop.active = [this] { return active; };
-        tips->desktop.rightEdge = [this](QPoint) { return rightEdge; };
+        tips->SetDesktop(*this);
     }
+    QPoint Pointer() const override { return pointer; }
+    bool Active(const QWidget*) const override { return active; }
+    int RightEdge(QPoint) const override { return rightEdge; }
 
     // Points at a slot of a tool bar and ticks.
     void TickAt(ToolStrip* bar, int slot) {

@@ -21,15 +21,12 @@ namespace {
 
 using zf::test::PdfPageCount;
 
-class Printing : public DesktopTest {
+class Printing : public DesktopTest, public PrintProblems {
   protected:
     void SetUp() override {
         folder = temp.path().toStdString();
         MakeWindow();
-        window->printing().hooks.problem = [this](const std::string& caption,
-                                                  const std::string& text) {
-            problems.push_back(caption + "|" + text);
-        };
+        window->printing().SetProblems(*this);
         window->StartupLoad("");
         ShowWindow();
     }
@@ -64,6 +61,10 @@ class Printing : public DesktopTest {
 
     std::string Path(const char* name) const { return (folder / name).string(); }
 
+    void Show(const std::string& caption, const std::string& text, QWidget*) override {
+        problems.push_back(caption + "|" + text);
+    }
+
     std::filesystem::path folder;
     std::vector<std::string> problems;
     bool dialogOffersPageRange = true;
@@ -92,7 +93,7 @@ TEST_F(Printing, CancelInTheAbortDialogStopsBeforeTheNextPage) {
     bool disabledMeanwhile = false;
     QString caption;
     QRect where;
-    window->printing().hooks.abortCheck = [&](AbortDialog& dialog) {
+    QObject::connect(&window->printing(), &PrintCommands::abortChecked, [&](AbortDialog& dialog) {
         if (++checks == 1) {
             disabledMeanwhile = !window->isEnabled() && dialog.isVisible() && dialog.isEnabled();
             caption = dialog.windowTitle();
@@ -100,7 +101,7 @@ TEST_F(Printing, CancelInTheAbortDialogStopsBeforeTheNextPage) {
         } else if (checks == 3) {
             QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
         }
-    };
+    });
     AcceptPrintDialogWith(pdf);
     EXPECT_EQ(window->printing().PrintGoProgram(), PrintOutcome::Cancelled);
     EXPECT_EQ(checks, 3);

@@ -141,7 +141,7 @@ TEST_F(Desktop, ExitAsksToSaveAChangedProgram) {
 
     const std::string path = ::testing::TempDir() + "exit-save.gop";
     std::remove(path.c_str());
-    doc().ui.hooks.saveFileName = [&](const std::string&) { return path; };
+    saveName = [&](const std::string&) { return path; };
     answer = Answer::Yes;
     EXPECT_TRUE(window->ExitChecks());
     EXPECT_EQ(editor().Head(GO_LIST), nullptr); // the lists are freed on the way out
@@ -152,17 +152,16 @@ TEST_F(Desktop, ExitAsksToSaveAChangedProgram) {
 
 TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheRobotsOwn) {
     StatusLine* status = window->razAzi()->graphicsMain()->statusLine();
-    ASSERT_TRUE(status->robotText);
-    EXPECT_EQ(status->robotText(false), "0 cells used / 187");
+    EXPECT_EQ(status->RobotText(false), "0 cells used / 187");
     KeySequence(editor(), "FD [ 1 5 ] RT [ 2 ] FD 2");
-    EXPECT_EQ(status->robotText(false), "10 cells used / 187");
+    EXPECT_EQ(status->RobotText(false), "10 cells used / 187");
     const ZarnikState& robot = doc().state;
     const int startY = robot.y;
     Press(key::Go);
     RunToEnd();
     EXPECT_EQ(startY - robot.y, 300);
-    EXPECT_EQ(status->robotText(false), "step 15 cm   turn 2\xB0   10 cells used / 187");
-    EXPECT_EQ(status->robotText(true), "15 cm   2\xB0   10/187");
+    EXPECT_EQ(status->RobotText(false), "step 15 cm   turn 2\xB0   10 cells used / 187");
+    EXPECT_EQ(status->RobotText(true), "15 cm   2\xB0   10/187");
     // Between runs the line shows it: dark letters on the button face.
     const QImage line = status->grab().toImage();
     int letters = 0;
@@ -181,7 +180,7 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     window->OpenProjectCommand(folder + "lesson.zfp");
     // Its Go Program is not there: the list is emptied, and the units are the
     // robot's own, so the line names none (the load itself is the files' tests').
-    EXPECT_EQ(status->robotText(false), "0 cells used / 187");
+    EXPECT_EQ(status->RobotText(false), "0 cells used / 187");
 }
 
 // The session manager's save request before a logout asks what Exit asks;
@@ -249,7 +248,7 @@ class Everyday : public Desktop {
 TEST_F(Everyday, SaveNewCopyAndClearMemoryByTheirKeys) {
     int dialogs = 0;
     std::string chosen = Path("first.gop");
-    doc().ui.hooks.saveFileName = [&](const std::string&) {
+    saveName = [&](const std::string&) {
         ++dialogs;
         return chosen;
     };
@@ -364,7 +363,7 @@ TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
     window->Action(40187)->trigger();     // sound on
     window->Action(40188)->trigger();     // tooltips off
     const std::string program = Path("kept.gop");
-    doc().ui.hooks.saveFileName = [&](const std::string&) { return program; };
+    saveName = [&](const std::string&) { return program; };
     KeySequence(editor(), "FD 1");
     window->Command(40239);
     window.reset();

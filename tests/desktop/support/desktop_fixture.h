@@ -21,7 +21,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +32,7 @@ namespace zf::ui {
 // The main window on the offscreen platform, with its warnings and questions
 // recorded here and its drawing window on a clock the test moves. A suite
 // with set-up of its own overrides SetUp and builds the window in steps.
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public ::testing::Test, public DialogStandIn {
   protected:
     static constexpr const char* kNoOptions = "/nonexistent/zfield.ini";
 
@@ -47,18 +49,26 @@ class DesktopTest : public ::testing::Test {
     // The window at `size`, its boxes answered here; not yet shown.
     void MakeWindow(QSize size = {1280, 800}, const std::string& options = kNoOptions) {
         window = std::make_unique<MainWindow>(options);
-        doc().ui.hooks.warning = [this](int id, const std::string& text) {
-            shown.push_back({id, text});
-        };
-        doc().ui.hooks.information = [this](int id, const std::string& text) {
-            shown.push_back({id, text, true});
-        };
-        doc().ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
-            shown.push_back({id, text});
-            return answer;
-        };
+        doc().ui.SetStandIn(this);
         window->resize(size);
     }
+    bool Warning(int id, const std::string& text) override {
+        shown.push_back({id, text});
+        return true;
+    }
+    bool Information(int id, const std::string& text) override {
+        shown.push_back({id, text, true});
+        return true;
+    }
+    std::optional<Answer> Ask(int id, const std::string& text, Buttons) override {
+        shown.push_back({id, text});
+        return answer;
+    }
+    // The name typed into a save dialog; without it the dialog shows.
+    std::optional<std::string> SaveFileName(const std::string& filter) override {
+        return saveName ? std::optional(saveName(filter)) : std::nullopt;
+    }
+
     // Shows the window, lets it lay itself out and stops its clock.
     void ShowWindow() {
         window->show();
@@ -116,6 +126,7 @@ class DesktopTest : public ::testing::Test {
     std::unique_ptr<MainWindow> window;
     std::vector<test::ShownMessage> shown;
     Answer answer = Answer::No;
+    std::function<std::string(const std::string& filter)> saveName;
 };
 
 } // namespace zf::ui
