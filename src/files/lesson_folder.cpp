@@ -92,27 +92,27 @@ void CopyGoPrograms(const std::string& from, const std::string& to, std::string_
 
 std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
                                                    std::string_view goProgram,
-                                                   const ChangedCopyChoice& choose) {
+                                                   const ChangedCopyChoice& choose, DebugLog* log) {
     const std::optional<std::string> work = GetMyDocsZarnikfieldFolder();
     if (!work) {
-        LogText("GetMyDocsZarnikfieldFolder() failed");
+        LogText(log, "GetMyDocsZarnikfieldFolder() failed");
         return std::nullopt;
     }
     CreateFolders(*work);
     if (!DirectoryExists(*work)) {
-        LogText("cannot create the work folder");
+        LogText(log, "cannot create the work folder");
         return std::nullopt;
     }
     const std::string source = ResolvePath(FolderPart(projectPath));
     CopyProjectPictures(source, *work);
     CopyGoPrograms(source, *work, goProgram);
-    return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose, {*work, source});
+    return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose, {*work, source}, nullptr,
+                               log);
 }
 
-std::string SaveDialogFolder(const std::string& preferred) {
-    const std::string& project = GetProjectFolder();
-    for (const std::string& folder : {preferred, project})
-        if (!folder.empty() && !IsPreDefinedProject(folder) && Writable(folder))
+std::string SaveDialogFolder(const Project& project, const std::string& preferred) {
+    for (const std::string& folder : {preferred, project.folder})
+        if (!folder.empty() && !IsPreDefinedProject(project, folder) && Writable(folder))
             return WithSeparator(folder);
     if (const std::optional<std::string> work = GetMyDocsZarnikfieldFolder()) {
         CreateFolders(*work);
@@ -121,7 +121,7 @@ std::string SaveDialogFolder(const std::string& preferred) {
     }
     if (const char* home = std::getenv("HOME"); home && Writable(home))
         return WithSeparator(home);
-    return project;
+    return project.folder;
 }
 
 const std::string& GoProgramFile() {

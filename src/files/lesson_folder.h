@@ -33,12 +33,13 @@ void CopyGoPrograms(const std::string& from, const std::string& to, std::string_
 // Nothing when there is no work folder.
 std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
                                                    std::string_view goProgram,
-                                                   const ChangedCopyChoice& choose);
+                                                   const ChangedCopyChoice& choose,
+                                                   DebugLog* log = nullptr);
 
 // Where a save dialog starts: `preferred`, else the project folder, when
 // the user may write there and it is not one of the program's own; else the
 // work folder, made when missing; else the home folder. Ends in a separator.
-std::string SaveDialogFolder(const std::string& preferred = {});
+std::string SaveDialogFolder(const Project& project, const std::string& preferred = {});
 
 // The Go Program file last opened or saved, as the editor's header names
 // it only by its file name after a save; "" when none.

@@ -187,14 +187,16 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
     return false;
 }
 
-bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
+bool StartPaintPackage(UserInterface& ui, const Project& project, const std::string& bitmapPath,
                        const ProgramStarter& start) {
-    return StartPaintPackage(ui, bitmapPath, ReadPaintPackagePrograms(OptionsFilePath()), start);
+    return StartPaintPackage(ui, bitmapPath, ReadPaintPackagePrograms(OptionsFilePath(project)),
+                             start);
 }
 
-bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath) {
+bool StartPaintPackage(UserInterface& ui, const Project& project, const std::string& bitmapPath) {
     return StartPaintPackage(
-        ui, bitmapPath, [](const std::string& program, const std::vector<std::string>& arguments) {
+        ui, project, bitmapPath,
+        [](const std::string& program, const std::vector<std::string>& arguments) {
             return StartProgram(program, arguments);
         });
 }

@@ -87,7 +87,7 @@ std::string FirstShapeFile(const std::string& folder) {
 // The named shape when the project's zarniks folder holds it, else the
 // first bitmap there, with the messages of both fallbacks.
 std::string ShapeSearch(ProjectScene& scene, const std::string& name) {
-    std::string folder = WithSeparator(ResolvePath(GetProjectFolder() + "zarniks"));
+    std::string folder = WithSeparator(ResolvePath(scene.project.folder + "zarniks"));
     if (!name.empty() && FileExists(ResolvePath(folder + name)))
         return name;
     std::string first = FirstShapeFile(folder);
@@ -97,6 +97,12 @@ std::string ShapeSearch(ProjectScene& scene, const std::string& name) {
     }
     Warn(scene.ui(), 1082);
     return first;
+}
+
+// A path the user gave: a relative one is taken from the project folder.
+std::string GivenPath(const ProjectScene& scene, const std::string& given) {
+    return AbsolutePath(
+        given.empty() || given.front() == kFolderSeparator ? given : scene.project.folder + given);
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -112,9 +118,9 @@ std::string FindProjectGoProgram(ProjectScene& scene, const std::string& name,
     if (name.empty())
         return {};
     const std::string native = ToNativePath(name);
-    const std::string exact = ResolvePath(native);
+    const std::string exact = scene.project.Resolve(native);
     if (native.find(kFolderSeparator) != std::string::npos && !ClimbsOut(native) &&
-        StartsWith(exact, GetProjectFolder()) && FileExists(exact))
+        StartsWith(exact, scene.project.folder) && FileExists(exact))
         return exact;
     const std::string bare = FileNamePart(native);
     std::vector<std::string> looked;
@@ -162,10 +168,6 @@ void SetZarnikFlipped(ProjectScene& scene, bool flipped) {
     scene.state.flipped = flipped;
     scene.state.homeFlipped = flipped;
     scene.host.WorkingAreaChanged();
-}
-
-bool ChangeDirectory(const std::string& folder) {
-    return ::chdir(folder.c_str()) == 0;
 }
 
 // Picture names are files of the project's sub-folders and the Go Program a
@@ -253,7 +255,7 @@ void ReplacePenTrail(ProjectScene& scene, const std::vector<TrailPoint>& points)
 }
 
 bool OpenGoProgramByName(ProjectScene& scene, const std::string& name) {
-    const std::string path = FindProjectGoProgram(scene, name, {GetProjectFolder()});
+    const std::string path = FindProjectGoProgram(scene, name, {scene.project.folder});
     return OpenGoProgram(scene.editor, path, false) && path.empty() == name.empty();
 }
 
@@ -625,14 +627,14 @@ Load ApplyV2(ProjectScene& scene, const ProjectData& data, const std::string& pa
         return Load::Stopped;
     ReplacePenTrail(scene, data.trail);
     // Save Project suggests the project's own name.
-    SetProjectFolderFromPath(JoinPath(folder, FileNamePart(path)));
+    scene.project.SetFromPath(JoinPath(folder, FileNamePart(path)));
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
     SetZarnikShape(scene, data.shape);
     SetZarnikPosition(scene, data.x, data.y);
     SetZarnikFlipped(scene, data.mirrored != 0);
     SetZarnikHeading(scene, data.heading);
     scene.host.ResetGraphicsLibrary();
-    OpenProjectGoProgram(scene, data.goProgram, {FolderPart(path), GetProjectFolder()});
+    OpenProjectGoProgram(scene, data.goProgram, {FolderPart(path), scene.project.folder});
     CreateObjects(scene, data.objects);
     scene.host.SetWorkingAreaModified(false);
     scene.host.ResetGraphicsLibrary();
@@ -645,7 +647,7 @@ Load ApplyV1(ProjectScene& scene, const ProjectData& data, const std::string& pa
     scene.host.ApplyOptions(*data.options);
     if (!CheckProjectFolders(scene.ui(), path))
         return Load::Stopped;
-    SetProjectFolderFromPath(path);
+    scene.project.SetFromPath(path);
     if (!ClearWorkingArea(scene))
         return Load::Stopped;
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
@@ -656,7 +658,7 @@ Load ApplyV1(ProjectScene& scene, const ProjectData& data, const std::string& pa
     scene.host.ResetGraphicsLibrary();
     ReplacePenTrail(scene, data.trail);
     CreateObjects(scene, data.objects);
-    OpenProjectGoProgram(scene, data.goProgram, {GetProjectFolder()});
+    OpenProjectGoProgram(scene, data.goProgram, {scene.project.folder});
     scene.host.SetWorkingAreaModified(false);
     scene.host.WorkingAreaChanged();
     return Load::Applied;
@@ -666,8 +668,8 @@ Load ApplyIni(ProjectScene& scene, const ProjectData& data, const std::string& p
     std::string folder = FolderPart(path) + ToNativePath(data.folder);
     if (!CheckProjectFolders(scene.ui(), WithSeparator(folder)))
         return Load::Stopped;
-    SetProjectFolderFromPath(WithSeparator(folder));
-    scene.host.SetProjectTitle(GetProjectFolder());
+    scene.project.SetFromPath(WithSeparator(folder));
+    scene.host.SetProjectTitle(scene.project.folder);
     if (!ClearWorkingArea(scene))
         return Load::Stopped;
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
@@ -678,7 +680,7 @@ Load ApplyIni(ProjectScene& scene, const ProjectData& data, const std::string& p
     scene.host.ResetGraphicsLibrary();
     if (!data.background.empty())
         SetBackground(scene, data.background);
-    OpenProjectGoProgram(scene, data.goProgram, {GetProjectFolder(), FolderPart(path)});
+    OpenProjectGoProgram(scene, data.goProgram, {scene.project.folder, FolderPart(path)});
     scene.host.SetWorkingAreaModified(false);
     scene.host.WorkingAreaChanged();
     return Load::Applied;
@@ -757,7 +759,7 @@ bool OpenPredefinedProject(ProjectScene& scene, const std::string& path, const s
     };
     WorkFolderProblem problem;
     const std::optional<PredefinedCopy> copy =
-        CopyPredefinedProject(path, relpath, choose, &problem);
+        CopyPredefinedProject(path, relpath, choose, &problem, scene.log);
     if (!copy) {
         if (problem.noWorkFolder)
             scene.ui().WarningBox(kUnnumbered, unnumbered::kNoWorkFolder);
@@ -788,7 +790,8 @@ bool OpenPredefinedLesson(ProjectScene& scene, std::span<const std::uint8_t> fil
     auto choose = [&](const std::string& copy, const std::string& kept) {
         return ChooseChangedCopy(scene, copy, kept);
     };
-    const std::optional<PredefinedCopy> copy = CopyPredefinedLesson(path, data.goProgram, choose);
+    const std::optional<PredefinedCopy> copy =
+        CopyPredefinedLesson(path, data.goProgram, choose, scene.log);
     if (!copy)
         return OpenProjectFile(scene, file, path, false);
     return OpenWorkCopy(scene, *copy);
@@ -801,7 +804,7 @@ bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
         ProjectData data;
         const bool parsed =
             header == kProjectV2Header ? ParseProjectV2(file, data) : ParseProjectV1(file, data);
-        if (parsed && copyPredefined && IsPreDefinedProject(path))
+        if (parsed && copyPredefined && IsPreDefinedProject(scene.project, path))
             return OpenPredefinedLesson(scene, file, path, data);
         if (parsed) {
             const Load load = header == kProjectV2Header ? ApplyV2(scene, data, path)
@@ -814,7 +817,7 @@ bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
         IniFile ini = IniFile::Parse(
             std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
         if (CheckIfZFieldProjectIni(ini) && ProjectDataLoadable(ParseProjectIni(ini))) {
-            if (!copyPredefined || !IsPreDefinedProject(path))
+            if (!copyPredefined || !IsPreDefinedProject(scene.project, path))
                 return ApplyIni(scene, ParseProjectIni(ini), path) == Load::Applied;
             if (auto relpath = ini.Find("project", "relpath"))
                 return OpenPredefinedProject(scene, path, *relpath, ParseProjectIni(ini).goProgram);
@@ -832,15 +835,13 @@ bool OpenProjectBytes(ProjectScene& scene, std::span<const std::uint8_t> file,
 }
 
 bool OpenProject(ProjectScene& scene, const std::string& given, bool reportErrors) {
-    // The loaders change the current directory: a relative path is taken
-    // from where it was given, once.
-    const std::string path = AbsolutePath(given);
+    const std::string path = GivenPath(scene, given);
     std::vector<std::uint8_t> bytes;
     switch (ReadWholeFile(path, bytes)) {
     case ReadResult::Ok:
         return OpenProjectBytes(scene, bytes, path);
     case ReadResult::NotFound:
-        LogText("IsFileFound() == FALSE");
+        LogText(scene.log, "IsFileFound() == FALSE");
         if (reportErrors)
             Warn(scene.ui(), 1072);
         return false;
@@ -865,10 +866,7 @@ void WarnIfGoProgramReadOnly(ProjectScene& scene) {
     const GoInstruction* head = scene.editor.Head(GO_LIST);
     if (!scene.editor.modified || !head || head->opcode != op::GoProgramHeader)
         return;
-    std::string name = ToNativePath(NameTable().Get(head->nameId));
-    std::string program = name.find(kFolderSeparator) == std::string::npos
-                              ? ResolvePath(GetProjectFolder() + name)
-                              : ResolvePath(name);
+    const std::string program = scene.project.Resolve(NameTable().Get(head->nameId));
     if (FileExists(program) && ::access(program.c_str(), W_OK) != 0)
         Warn(scene.ui(), 1017);
 }
@@ -883,7 +881,7 @@ std::vector<std::string> PutGoProgramInProjectFolder(ProjectScene& scene, bool w
         return {};
     const std::string named = ToNativePath(NameTable().Get(head->nameId));
     const std::string bare = FileNamePart(named);
-    const std::string target = GetProjectFolder() + bare;
+    const std::string target = scene.project.folder + bare;
     if (bare.empty() || FileExists(ResolvePath(target)))
         return {};
     std::string source;
@@ -903,12 +901,12 @@ std::vector<std::string> PutGoProgramInProjectFolder(ProjectScene& scene, bool w
 } // namespace
 
 bool SaveProjectAs(ProjectScene& scene, const std::string& given) {
-    const std::string path = AbsolutePath(given);
+    const std::string path = GivenPath(scene, given);
     WarnIfGoProgramReadOnly(scene);
     // A project saved into another folder than its project folder makes
     // that folder a project folder of its own, with the pictures and the Go
     // Program, so that it can be moved and opened whole anywhere.
-    const std::string from = GetProjectFolder();
+    const std::string from = scene.project.folder;
     const std::string folder = FolderPart(path);
     const bool moving = !SameFolder(folder, from);
     ProjectData data = CaptureProject(scene, ToStoredPath(moving ? folder : from));
@@ -916,7 +914,7 @@ bool SaveProjectAs(ProjectScene& scene, const std::string& given) {
         data.goProgram = FileNamePart(ToNativePath(data.goProgram));
     if (!SaveLoadableFile(scene.ui(), path, WriteProjectV2(data)))
         return false;
-    SetProjectFolderFromPath(moving ? path : from + FileNamePart(path));
+    scene.project.SetFromPath(moving ? path : from + FileNamePart(path));
     std::vector<std::string> missing;
     if (moving) {
         missing = CopyProjectPictures(from, folder);
@@ -928,8 +926,8 @@ bool SaveProjectAs(ProjectScene& scene, const std::string& given) {
         std::string names;
         for (const std::string& name : missing)
             names += name + "\n";
-        scene.ui().WarningBox(kUnnumbered,
-                              FormatText(unnumbered::kLessonNotWhole, {GetProjectFolder(), names}));
+        scene.ui().WarningBox(
+            kUnnumbered, FormatText(unnumbered::kLessonNotWhole, {scene.project.folder, names}));
     }
     scene.host.SetProjectTitle(path);
     scene.host.SetWorkingAreaModified(false);
@@ -950,19 +948,20 @@ StartupOpened StartupLoad(ProjectScene& scene, std::string argument) {
         // A Go Program on its own keeps the default project: its robot,
         // stamps and pens, which the program's folder seldom holds.
         const std::string path = AbsolutePath(argument);
-        ResetProjectFolderToProgram(true);
+        scene.project.ResetToProgram();
         return OpenGoProgram(scene.editor, path, true) ? StartupOpened::GoProgram
                                                        : StartupOpened::Nothing;
     }
     if (!argument.empty()) {
-        SetProjectFolderFromPath(argument);
-        if (!ChangeDirectory(GetProjectFolder()))
+        // A relative argument is taken from where the program was started.
+        scene.project.SetFromPath(AbsolutePath(argument));
+        if (!DirectoryExists(scene.project.folder))
             Warn(scene.ui(), 1021);
         else if (endsWith("zfp") &&
-                 OpenProject(scene, GetProjectFolder() + FileNamePart(argument), true))
+                 OpenProject(scene, scene.project.folder + FileNamePart(argument), true))
             return StartupOpened::Project;
     }
-    ResetProjectFolderToProgram(true);
+    scene.project.ResetToProgram();
     return StartupOpened::Nothing;
 }
 

@@ -108,7 +108,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString program = QDir(argv[1]).absolutePath() + "/";
     const QString help = QDir(argv[2]).absolutePath() + "/";
-    zf::SetProgramFolder(program.toStdString());
     // The bundled project opens as a copy in the work folder: one of our own,
     // never the user's.
     QTemporaryDir documents;
@@ -118,6 +117,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(help + "mats");
 
     MainWindow window("/nonexistent/zfield.ini");
+    window.document().project.SetProgramFolder(program.toStdString());
     window.document().ui.hooks.warning = [](int, const std::string& text) {
         std::fprintf(stderr, "help-screenshots: the program said: %s\n", text.c_str());
     };

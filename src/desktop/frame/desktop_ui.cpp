@@ -96,7 +96,8 @@ std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std:
                                        const std::string& defaultExtension) {
     if (hooks.saveFileName)
         return hooks.saveFileName(filterName);
-    QFileDialog dialog(owner, QString(), QString::fromStdString(SaveDialogFolder()),
+    const std::string folder = project ? SaveDialogFolder(*project) : SaveDialogFolder(Project());
+    QFileDialog dialog(owner, QString(), QString::fromStdString(folder),
                        FromCore(filterName + " (" + pattern + ")"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(FromCore(defaultExtension).remove(0, 1));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/project.h"
 #include "program/user_interface.h"
 
 #include <QPointer>
@@ -56,6 +57,9 @@ class DesktopUi : public UserInterface {
     void ErrorSound();
 
     DialogHooks hooks;
+    // The project whose folders the save dialog starts in; none gives the
+    // program's own.
+    const Project* project = nullptr;
     // Told whenever a list may have changed (keying, loading, a run's
     // cursor), for what shows the program's size.
     std::function<void()> programChanged;

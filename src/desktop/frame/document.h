@@ -32,6 +32,8 @@ class Document : public ProjectHost {
     Document();
 
     DesktopUi ui;
+    // The open project's folders and file name.
+    Project project;
     std::unique_ptr<GoEditor> editor;
     ZarnikState state;
     PenTrail trail;
@@ -43,7 +45,7 @@ class Document : public ProjectHost {
     std::string programPath;
     EditHistory history{*editor, state, trail, objects};
 
-    ProjectScene Scene() { return ProjectScene{state, trail, objects, *editor, *this}; }
+    ProjectScene Scene() { return ProjectScene{state, trail, objects, *editor, *this, project}; }
 
     // The desktop's parts of a project load.
     std::function<void(const std::string&)> setTitle;

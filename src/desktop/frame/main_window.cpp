@@ -91,7 +91,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     go->drawing = drawing();
     go->runActive = [this] { return drawing()->ProgramActive(); };
     razAzi_->graphicsMain()->mainWindow = this;
-    auto folder = [] { return GetProjectFolder(); };
+    auto folder = [this] { return doc_.project.folder; };
     auto robot = [this]() -> const ZarnikState* { return &doc_.state; };
     go->goList()->folder = folder;
     go->goList()->robot = robot;
@@ -103,7 +103,8 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     };
 
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
-    help_ = new HelpCommands(this, doc_.ui, {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
+    help_ = new HelpCommands(this, doc_.ui, doc_.project,
+                             {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
     help_->runActive = [this] { return drawing()->ProgramActive(); };
     help_->openProject = [this](const std::string& project) { OpenProjectCommand(project); };
     help_->tooltips()->desktop.keepClear = [this] {
@@ -244,7 +245,7 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::ReadOptions() {
-    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
+    const std::string path = iniPath_.empty() ? OptionsFilePath(doc_.project) : iniPath_;
     IniFile ini = IniFile::Load(path);
     bool repaired = false;
     auto value = [&](const char* section, const char* key, long fallback, long low, long high,
@@ -280,7 +281,7 @@ void MainWindow::ReadOptions() {
     ReadCommDevices(ini);
     if (repaired) {
         if (iniPath_.empty())
-            SaveOptionsFile(ini);
+            SaveOptionsFile(doc_.project, ini);
         else
             ini.Save(path);
     }
@@ -341,14 +342,14 @@ void MainWindow::WorkingAreaChanged() {
 }
 
 void MainWindow::SaveLayout() {
-    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
+    const std::string path = iniPath_.empty() ? OptionsFilePath(doc_.project) : iniPath_;
     IniFile ini = IniFile::Load(path);
     const ListsPane::Place place = goContainer()->lists()->place();
     if (ReadListsPlace(ini) == place)
         return;
     WriteListsPlace(ini, place);
     if (iniPath_.empty())
-        SaveOptionsFile(ini);
+        SaveOptionsFile(doc_.project, ini);
     else
         ini.Save(path);
 }
@@ -400,17 +401,17 @@ bool MainWindow::SaveGoProgram() {
     const GoInstruction* head = doc_.editor->Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
         suggested = NameTable().Get(head->nameId);
-    const std::string path =
-        AskSavePath(this, doc_.ui, kGoProgramFiles,
-                    SaveDialogFolder(FolderPart(suggested)) + FileNamePart(suggested));
+    const std::string path = AskSavePath(this, doc_.ui, kGoProgramFiles,
+                                         SaveDialogFolder(doc_.project, FolderPart(suggested)) +
+                                             FileNamePart(suggested));
     if (path.empty())
         return false;
     return SaveGoProgramTo(path);
 }
 
 bool MainWindow::SaveProject() {
-    const std::string path =
-        AskSavePath(this, doc_.ui, kProjectFiles, SaveDialogFolder() + ProjectFileName());
+    const std::string path = AskSavePath(this, doc_.ui, kProjectFiles,
+                                         SaveDialogFolder(doc_.project) + doc_.project.fileName);
     if (path.empty())
         return false;
     ProjectScene scene = doc_.Scene();
@@ -488,7 +489,7 @@ bool MainWindow::ExitChecks() {
     doc_.editor->DestroyProgramList(PROC_LIST);
     for (const char* temp : {"zfl_gtmp.tmp", "zfl_grph.tmp"}) {
         std::error_code ignored;
-        std::filesystem::remove(std::filesystem::path(GetProjectFolder()) / temp, ignored);
+        std::filesystem::remove(std::filesystem::path(doc_.project.folder) / temp, ignored);
     }
     help_->tooltips()->Stop();
     SaveLayout();
@@ -519,7 +520,9 @@ void MainWindow::OpenGoProgramCommand(const std::string& given) {
     if (!GoProgramSavePrompt(false))
         return;
     const std::string path =
-        !given.empty() ? given : ChooseGoProgramFile(this, doc_.ui, doc_.options.goBrowse);
+        !given.empty()
+            ? given
+            : ChooseGoProgramFile(this, doc_.ui, doc_.project.folder, doc_.options.goBrowse);
     if (path.empty())
         return;
     {
@@ -540,7 +543,7 @@ void MainWindow::OpenProjectCommand(const std::string& given) {
     }
     if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
         return;
-    const std::string path = !given.empty() ? given : ChooseProjectFile(this, GetProjectFolder());
+    const std::string path = !given.empty() ? given : ChooseProjectFile(this, doc_.project.folder);
     if (path.empty())
         return;
     ProjectScene scene = doc_.Scene();

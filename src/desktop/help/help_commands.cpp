@@ -12,10 +12,11 @@
 
 namespace zf::ui {
 
-HelpCommands::HelpCommands(QWidget* mainWindow, DesktopUi& ui, std::vector<ToolStrip*> toolBars)
-    : QObject(mainWindow), helpFolder(FindBundledFolder("help")),
-      exampleFolder(FindBundledFolder("example")), main_(mainWindow), ui_(ui),
-      tooltips_(new Tooltips(mainWindow, std::move(toolBars))) {
+HelpCommands::HelpCommands(QWidget* mainWindow, DesktopUi& ui, const Project& project,
+                           std::vector<ToolStrip*> toolBars)
+    : QObject(mainWindow), helpFolder(FindBundledFolder(project, "help")),
+      exampleFolder(FindBundledFolder(project, "example")), main_(mainWindow), ui_(ui),
+      project_(project), tooltips_(new Tooltips(mainWindow, std::move(toolBars))) {
     startProgram = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);
     };
@@ -94,7 +95,7 @@ void HelpCommands::StartLauncher() {
     std::string name = Text(1074);
     if (name.size() > 4 && name.ends_with(".exe"))
         name.resize(name.size() - 4);
-    launcher_ = startProgram(QString::fromStdString(ProgramFolder() + name), {});
+    launcher_ = startProgram(QString::fromStdString(project_.programFolder + name), {});
     if (!launcher_)
         Warn(ui_, 1081);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/project.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -22,7 +24,8 @@ class Tooltips;
 class HelpCommands : public QObject {
     Q_OBJECT
   public:
-    HelpCommands(QWidget* mainWindow, DesktopUi& ui, std::vector<ToolStrip*> toolBars);
+    HelpCommands(QWidget* mainWindow, DesktopUi& ui, const Project& project,
+                 std::vector<ToolStrip*> toolBars);
 
     // Help, Activity, About and Open Activity; false for any other command.
     bool Command(int id);
@@ -51,6 +54,7 @@ class HelpCommands : public QObject {
 
     QWidget* main_;
     DesktopUi& ui_;
+    const Project& project_;
     Tooltips* tooltips_;
     QPointer<HelpViewer> viewer_;
     QPointer<AboutBox> about_;

@@ -40,7 +40,7 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     connect(close_, &QToolButton::clicked, this,
             [this] { OptionPressed(ProgCentreOptions::Close); });
 
-    selector_ = new ProgCentreSelector(this);
+    selector_ = new ProgCentreSelector(doc_.project, this);
     selector_->clickRefused = [this] {
         if (runActive && runActive()) {
             Warn(doc_.ui, 83);
@@ -104,7 +104,7 @@ void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
 void GraphicsLibrary::OptionPressed(int id) {
     switch (id) {
     case ProgCentreOptions::Create: {
-        const std::string path = CreateLibraryPicture(doc_.ui, category());
+        const std::string path = CreateLibraryPicture(doc_.ui, doc_.project, category());
         if (path.empty())
             return;
         // A new picture nobody can paint on is not left behind.
@@ -135,8 +135,8 @@ void GraphicsLibrary::OptionPressed(int id) {
 }
 
 bool GraphicsLibrary::Paint(const std::string& path) {
-    return startProgram ? StartPaintPackage(doc_.ui, path, startProgram)
-                        : StartPaintPackage(doc_.ui, path);
+    return startProgram ? StartPaintPackage(doc_.ui, doc_.project, path, startProgram)
+                        : StartPaintPackage(doc_.ui, doc_.project, path);
 }
 
 bool GraphicsLibrary::event(QEvent* event) {
