@@ -34,6 +34,9 @@ struct Project {
     // project folder, and parts missing in their exact case are matched
     // ignoring case.
     std::string Resolve(std::string_view name) const;
+    // A path the user gave, made absolute: a relative one is taken from the
+    // project folder, and "." and ".." parts are resolved.
+    std::string Absolute(const std::string& given) const;
 };
 
 // The program folder of the running executable.

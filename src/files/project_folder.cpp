@@ -192,6 +192,10 @@ std::string Project::Resolve(std::string_view name) const {
     return ResolvePath(FromFolder(folder, ToNativePath(name)));
 }
 
+std::string Project::Absolute(const std::string& given) const {
+    return AbsolutePath(FromFolder(folder, given));
+}
+
 std::string InstalledProgramFolder() {
     // Installed, the program's files lie in the share folder beside bin;
     // in the build tree they lie beside the executable.

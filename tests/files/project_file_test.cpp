@@ -337,6 +337,7 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         EXPECT_EQ(to.state.heading, 45);
         EXPECT_EQ(to.trail.trailLength(), 1);
         EXPECT_TRUE(to.host.title.empty());
+        EXPECT_EQ(to.project.folder, project.folder);
     }
     // The refusal is shown even when not reporting; a missing file has its own.
     EXPECT_FALSE(Open(dir / "none.zfp"));
@@ -432,6 +433,15 @@ TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesOrANegativePositionI
         EXPECT_EQ(ui.lastWarningId(), 1088) << at;
         EXPECT_EQ(objects.size(), 0u);
     }
+    // A sound one refused for want of its picture folders takes nothing
+    // either: not its options, its title or its folder.
+    test::TempFolder bare;
+    test::WriteBytesTo(bare / "v1.zfp", V1Project(""));
+    EXPECT_FALSE(Open(bare / "v1.zfp"));
+    EXPECT_NE(ui.lastWarning().find(unnumbered::kWillNotOpenProject), std::string::npos);
+    EXPECT_FALSE(host.options);
+    EXPECT_TRUE(host.title.empty());
+    EXPECT_EQ(project.folder, dir.path() + "/");
 }
 
 TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
@@ -484,6 +494,17 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
         EXPECT_FALSE(Open(path)) << pos;
         EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << pos;
     }
+    // Nor does a sound one opened while a Go Program runs, from another folder.
+    std::filesystem::create_directory(dir / "other");
+    for (const char* sub : kProjectSubFolders)
+        std::filesystem::create_directory(dir / ("other/" + std::string(sub)));
+    const std::string other = WriteIni(dir, "other/o.zfp", "[zarnik pos]\r\nx=1\r\n");
+    state.running = true;
+    EXPECT_FALSE(Open(other));
+    state.running = false;
+    EXPECT_EQ(project.folder, dir.path() + "/");
+    EXPECT_TRUE(host.title.empty());
+    EXPECT_EQ(objects.size(), 0u);
     // The old binary form's heading out of range is kept as the 0 it loads as.
     auto file = V1Project("");
     ProjectData old;
