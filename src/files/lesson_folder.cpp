@@ -2,10 +2,12 @@
 
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "simulation/graphic_objects.h"
 
 #include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -34,6 +36,20 @@ std::string SubFolder(const std::string& folder, const char* sub) {
     const std::string made = JoinPath(folder, sub);
     CreateFolders(made);
     return made;
+}
+
+// True when a folder holds the four picture folders with every picture the
+// project names: a lesson saved or copied whole.
+bool HoldsProjectPictures(const std::string& folder, const ProjectData& data) {
+    auto holds = [&](const char* sub, const std::string& name) {
+        return name.empty() || FileExists(ResolvePath(JoinPath(JoinPath(folder, sub), name)));
+    };
+    return IsLessonFolder(folder) && holds("zarniks", data.shape) &&
+           std::all_of(data.objects.begin(), data.objects.end(), [&](const ProjectObject& o) {
+               return o.kind == objectkind::Background ? holds("backgnds", o.name)
+                      : o.kind == objectkind::Stamp    ? holds("objects", o.name)
+                                                       : true;
+           });
 }
 
 } // namespace
@@ -130,6 +146,16 @@ const std::string& GoProgramFile() {
 
 void SetGoProgramFile(const std::string& path) {
     gGoProgramFile = path;
+}
+
+std::string ProjectPictureFolder(const ProjectData& data, const std::string& path) {
+    const std::string beside = FolderPart(path);
+    if (HoldsProjectPictures(beside, data))
+        return beside;
+    const std::string stored = WithSeparator(data.folder);
+    if (!stored.empty() && DirectoryExists(ResolvePath(stored)))
+        return stored;
+    return beside;
 }
 
 } // namespace zf

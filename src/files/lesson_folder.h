@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/project_data.h"
 #include "files/project_folder.h"
 
 #include <optional>
@@ -12,6 +13,13 @@ namespace zf {
 // True when a folder holds all four picture sub-folders: a project folder
 // that can be moved whole.
 bool IsLessonFolder(const std::string& folder);
+
+// The folder a 2.0 project's pictures are taken from: the project file's
+// own when it holds them all (a lesson copied whole, wherever the folder it
+// was saved from is); else the stored folder; else, when that is not here
+// (the project was moved, or saved on another machine) or none is stored,
+// as in the bundled examples, the project file's folder after all.
+std::string ProjectPictureFolder(const ProjectData& data, const std::string& path);
 
 // True when two folder paths name the same folder.
 bool SameFolder(const std::string& a, const std::string& b);

@@ -202,37 +202,8 @@ bool MayReplace(ProjectScene& scene, const std::string& folder) {
     return CheckProjectFolders(scene.ui(), folder) && !IsGoProgramActive(scene.state);
 }
 
-// True when a folder holds the four picture folders with every picture the
-// project names: a lesson saved or copied whole.
-bool HoldsProjectPictures(const std::string& folder, const ProjectData& data) {
-    auto holds = [&](const char* sub, const std::string& name) {
-        return name.empty() || FileExists(ResolvePath(JoinPath(JoinPath(folder, sub), name)));
-    };
-    return IsLessonFolder(folder) && holds("zarniks", data.shape) &&
-           std::all_of(data.objects.begin(), data.objects.end(), [&](const ProjectObject& o) {
-               return o.kind == objectkind::Background ? holds("backgnds", o.name)
-                      : o.kind == objectkind::Stamp    ? holds("objects", o.name)
-                                                       : true;
-           });
-}
-
-// The folder a 2.0 project's pictures are taken from: the project file's
-// own when it holds them all (a lesson copied whole, wherever the folder it
-// was saved from is); else the stored folder; else, when that is not here
-// (the project was moved, or saved on another machine) or none is stored,
-// as in the bundled examples, the project file's folder after all.
-std::string V2ProjectFolder(const ProjectData& data, const std::string& path) {
-    const std::string beside = FolderPart(path);
-    if (HoldsProjectPictures(beside, data))
-        return beside;
-    const std::string stored = WithSeparator(data.folder);
-    if (!stored.empty() && DirectoryExists(ResolvePath(stored)))
-        return stored;
-    return beside;
-}
-
 Load ApplyV2(ProjectScene& scene, const ProjectData& data, const std::string& path) {
-    const std::string folder = V2ProjectFolder(data, path);
+    const std::string folder = ProjectPictureFolder(data, path);
     // Without any of its picture folders the project would open broken: it
     // is not opened at all, and the message says how to mend it.
     if (!MayReplace(scene, folder))
