@@ -35,8 +35,9 @@ struct FullProject {
     QuietUi ui;
     zf::ZarnikState state;
     zf::PenTrail trail;
-    zf::GraphicObjectList objects;
-    zf::GoEditor editor{ui};
+    zf::NameTables tables;
+    zf::GraphicObjectList objects{tables};
+    zf::GoEditor editor{ui, tables};
     zf::ProjectHost host;
     zf::Project project;
     zf::ProjectScene scene{state, trail, objects, editor, host, project};
@@ -56,10 +57,10 @@ struct FullProject {
                                         zf::objectkind::Stamp, 150 + 30 * i, 900, 35, 0, i % 2, 1);
         for (int i = 0; i < 20; ++i) {
             zf::TextObjectRecord record;
-            record.textId = zf::TextStringTable().Add("Label number " + std::to_string(i));
+            record.textId = tables.texts.Add("Label number " + std::to_string(i));
             auto bytes = record.ToBytes();
             objects.CreateGraphicObject("", zf::objectkind::Text, 300, 60 * i,
-                                        std::int32_t(zf::TextObjectTable().Add(bytes.data())), 1, 0,
+                                        std::int32_t(tables.textObjects.Add(bytes.data())), 1, 0,
                                         1);
         }
         // 62 Forwards fill 186 of the 187 units; graphic commands cost none.
@@ -69,7 +70,7 @@ struct FullProject {
         for (int i = 0; i < 20; ++i) {
             zf::GoInstruction* text = editor.NewInstruction(zf::op::PlaceText);
             text->textObject = std::make_unique<zf::TextObjectRecord>();
-            text->textObject->textId = zf::TextStringTable().Add("Step " + std::to_string(i));
+            text->textObject->textId = tables.texts.Add("Step " + std::to_string(i));
         }
     }
 };
@@ -135,7 +136,8 @@ void BM_ReadGoProgram(benchmark::State& bench) {
     FullProject p;
     auto file = zf::WriteGoProgramV2(p.editor);
     QuietUi ui;
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     for (auto _ : bench)
         if (!zf::ReadGoProgramV2(editor, file, "full.gop"))
             bench.SkipWithError("read failed");
@@ -188,7 +190,8 @@ void BM_LoadLongGoProgram(benchmark::State& bench) {
     const int n = static_cast<int>(bench.range(0));
     const auto file = bench.range(1) ? LongGoProgramV09(n) : LongGoProgramV2(n);
     QuietUi ui;
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     for (auto _ : bench)
         if (!zf::OpenGoProgramBytes(editor, file, "long.gop", true))
             bench.SkipWithError("read failed");
@@ -207,7 +210,8 @@ void BM_AppendInstructions(benchmark::State& bench) {
     QuietUi ui;
     const zf::GoInstruction record(zf::op::PenUp);
     for (auto _ : bench) {
-        zf::GoEditor editor(ui);
+        zf::NameTables tables;
+        zf::GoEditor editor(ui, tables);
         for (int i = 0; i < n; ++i)
             editor.InsertCopy(record, zf::GO_LIST);
         benchmark::DoNotOptimize(editor.cursor);

@@ -26,7 +26,6 @@ namespace {
 // 2000 random lines right across the area instead, the worst a trail can be.
 struct Scene {
     explicit Scene(bool chords = false) {
-        zf::ResetTables();
         state.zoom = zf::FitZoom(state, 1000, 1000);
         objects.CreateGraphicObject("town.bmp", zf::objectkind::Background, 1500, 1500, 0, 0, 0, 0);
         std::mt19937 random(7);
@@ -52,18 +51,18 @@ struct Scene {
             objects.CreateGraphicObject(stamps[i % 5], zf::objectkind::Stamp, mm(random),
                                         mm(random), 0, 0, i % 2, 0);
         for (int i = 0; i < 10; ++i) {
-            zf::TextObjectRecord record = zf::DefaultTextObject();
-            record.textId = zf::TextStringTable().Add("Text number " + std::to_string(i));
+            zf::TextObjectRecord record = zf::DefaultTextObject(tables);
+            record.textId = tables.texts.Add("Text number " + std::to_string(i));
             const auto bytes = record.ToBytes();
             objects.CreateGraphicObject(
                 "", zf::objectkind::Text, mm(random), mm(random),
-                static_cast<std::int32_t>(zf::TextObjectTable().Add(bytes.data())), 1 + i % 10, 0,
-                0);
+                static_cast<std::int32_t>(tables.textObjects.Add(bytes.data())), 1 + i % 10, 0, 0);
         }
     }
     zf::ZarnikState state;
     zf::PenTrail trail;
-    zf::GraphicObjectList objects;
+    zf::NameTables tables;
+    zf::GraphicObjectList objects{tables};
 };
 
 void BM_RenderWorkingArea(benchmark::State& s) {
@@ -111,7 +110,6 @@ std::vector<std::uint8_t> LargePicture(bool oneBit) {
 // A full repaint of 50 stamps that all show one 148 KB picture: the
 // picture must be decoded once, not at every paint.
 void BM_RenderManyStamps(benchmark::State& s) {
-    zf::ResetTables();
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("zf-bench-stamps-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "objects");
@@ -122,7 +120,8 @@ void BM_RenderManyStamps(benchmark::State& s) {
     zf::ZarnikState state;
     state.zoom = zf::FitZoom(state, 1000, 1000);
     zf::PenTrail trail;
-    zf::GraphicObjectList objects;
+    zf::NameTables tables;
+    zf::GraphicObjectList objects{tables};
     for (int i = 0; i < 50; ++i)
         objects.CreateGraphicObject("big.bmp", zf::objectkind::Stamp, 150 + 55 * i, 150 + 50 * i, 0,
                                     0, i % 2, 0);
@@ -140,12 +139,12 @@ BENCHMARK(BM_RenderManyStamps)->ArgName("one_bit")->Arg(0)->Arg(1)->Unit(benchma
 
 void BM_DrawZarnikAt(benchmark::State& s) {
     Scene scene;
-    scene.state.shapeId = zf::NameTable().Add("zarndef.bmp");
+    scene.state.shapeId = scene.tables.names.Add("zarndef.bmp");
     zf::WorkingAreaScene view{scene.state, scene.trail, scene.objects, ZF_EXAMPLE_FOLDER};
     QImage screen = zf::RenderWorkingAreaImage(zf::WorkingAreaPixels(scene.state, scene.state.zoom),
                                                scene.state.zoom, view);
     zf::ZarnikSprite sprite;
-    sprite.BuildZarnikSprite(scene.state, ZF_EXAMPLE_FOLDER, false, false);
+    sprite.BuildZarnikSprite(scene.state, scene.tables, ZF_EXAMPLE_FOLDER, false, false);
     zf::ZarnikOverlay overlay;
     overlay.Paint(screen, scene.state, sprite, scene.trail);
     int step = 3;
@@ -162,12 +161,12 @@ BENCHMARK(BM_DrawZarnikAt)->Unit(benchmark::kMicrosecond);
 // A turn's redraw: the sprite turned by two degrees and drawn where it stands.
 void BM_TurnZarnik(benchmark::State& s) {
     Scene scene;
-    scene.state.shapeId = zf::NameTable().Add("zarndef.bmp");
+    scene.state.shapeId = scene.tables.names.Add("zarndef.bmp");
     zf::WorkingAreaScene view{scene.state, scene.trail, scene.objects, ZF_EXAMPLE_FOLDER};
     QImage screen = zf::RenderWorkingAreaImage(zf::WorkingAreaPixels(scene.state, scene.state.zoom),
                                                scene.state.zoom, view);
     zf::ZarnikSprite sprite;
-    sprite.BuildZarnikSprite(scene.state, ZF_EXAMPLE_FOLDER, false, false);
+    sprite.BuildZarnikSprite(scene.state, scene.tables, ZF_EXAMPLE_FOLDER, false, false);
     zf::ZarnikOverlay overlay;
     overlay.Paint(screen, scene.state, sprite, scene.trail);
     for (auto _ : s) {
@@ -184,7 +183,8 @@ void BM_KeyPictureLine(benchmark::State& s) {
     forward.bracketOpen = forward.bracketClosed = 1;
     forward.digits[0] = 2;
     forward.digits[1] = 5;
-    zf::ListingStyle style;
+    zf::NameTables tables;
+    zf::ListingStyle style{tables};
     QImage image(400, 40, QImage::Format_RGB32);
     for (auto _ : s) {
         image.fill(Qt::white);

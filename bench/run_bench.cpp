@@ -23,7 +23,8 @@ class QuietUi : public zf::UserInterface {
 // Runs a keyed program over and over, counting the instructions executed.
 void RunProgram(benchmark::State& bench, const char* keys) {
     QuietUi ui;
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     if (!zf::KeySequence(editor, keys)) {
         bench.SkipWithError("the program does not key");
         return;
@@ -31,7 +32,7 @@ void RunProgram(benchmark::State& bench, const char* keys) {
     zf::ZarnikState state;
     zf::SetUpWorkingArea(state, 10, 10);
     zf::PenTrail trail;
-    zf::GraphicObjectList objects;
+    zf::GraphicObjectList objects{tables};
     zf::RobotView view;
     zf::ManualClock clock;
     zf::RunControl control(editor, state, trail, objects, view, clock);

@@ -46,10 +46,11 @@ void CheckLoaded(const zf::GoEditor& editor) {
             if (!zf::IsDefinedOpcode(in->opcode) ||
                 ((in->opcode == zf::op::SetShape || in->opcode == zf::op::PlaceStamp ||
                   in->opcode == zf::op::PenDown) &&
-                 !zf::IsPlainFileName(zf::NameTable().Get(in->nameId))))
+                 !zf::IsPlainFileName(editor.tables().names.Get(in->nameId))))
                 __builtin_trap();
     static QuietInterface ui;
-    zf::GoEditor again(ui);
+    zf::NameTables againTables;
+    zf::GoEditor again(ui, againTables);
     if (!zf::ReadGoProgramV2(again, zf::WriteGoProgramV2(editor), "again.gop") ||
         CountInstructions(again) != CountInstructions(editor))
         __builtin_trap();
@@ -77,18 +78,19 @@ void CheckLoaded(const zf::ProjectData& project) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QuietInterface ui;
-    // Names and texts of every input would pile up in the process-wide tables.
-    zf::ResetTables();
 #if defined(ZF_FUZZ_READER_gop_v2)
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     zf::ReadGoProgramV2(editor, WithHeader(data, size, zf::kGoProgramV2Header), "fuzz.gop");
     CheckLoaded(editor);
 #elif defined(ZF_FUZZ_READER_gop_v1)
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     zf::ReadGoProgramV1(editor, WithHeader(data, size, zf::kGoProgramV1Header), true);
     CheckLoaded(editor);
 #elif defined(ZF_FUZZ_READER_gop_v09)
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     zf::ReadGoProgramV09(editor, WithHeader(data, size, zf::kGoProgramV09Header), true);
     CheckLoaded(editor);
 #elif defined(ZF_FUZZ_READER_project_v2)

@@ -10,7 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static std::FILE* sink = std::fopen("/dev/null", "w");
     zf::PrintingUi ui(sink);
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     editor.DestroyProgramList(zf::GO_LIST);
     zf::ZarnikMemoryImage image;
     image.fill(zf::kEmptyCell);

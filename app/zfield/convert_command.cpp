@@ -67,10 +67,12 @@ int ConvertCommand(const Args& args) {
             return Refused(out);
         return zf::SaveLoadableFile(ui, out, project) ? kExitOk : kExitFailed;
     }
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     if (!zf::OpenGoProgram(editor, in, true))
         return kExitFailed;
-    zf::GoEditor check(ui);
+    zf::NameTables checkTables;
+    zf::GoEditor check(ui, checkTables);
     if (!zf::ReadGoProgramV2(check, zf::WriteGoProgramV2(editor), out))
         return Refused(out);
     return zf::SaveGoProgramAs(editor, out) ? kExitOk : kExitFailed;

@@ -26,7 +26,8 @@ int GetCommand(const Args& args) {
     if (path.empty())
         return Fail(kExitUsage, "get", "where to? (zfield get -o FILE.gop)");
     zf::PrintingUi ui(stderr);
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     SelectLinkPort(options);
     if (!zf::ReadZarnikProgramToZarnikMemBuffer(editor))
         return kExitFailed;

@@ -34,7 +34,8 @@ int KeysCommand(const Args& args) {
             return Fail(kExitUsage, "keys", "unexpected argument '" + a + "'");
         }
     }
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     std::string error;
     if (!zf::KeySequence(editor, sequence, &error))
         return Fail(kExitUsage, "keys", error);

@@ -99,7 +99,8 @@ int ListingCommand(const Args& args) {
     std::string file;
     bool haveFile = false;
     std::string out;
-    zf::ListingStyle style;
+    zf::NameTables tables;
+    zf::ListingStyle style{tables};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" && i + 1 < args.size()) {
@@ -121,7 +122,7 @@ int ListingCommand(const Args& args) {
     if (file.empty() || out.empty())
         return Fail(kExitUsage, "listing", "FILE.gop and -o OUT.png are needed");
     zf::PrintingUi ui(stderr);
-    zf::GoEditor editor(ui);
+    zf::GoEditor editor(ui, tables);
     if (!zf::OpenGoProgram(editor, file, true))
         return kExitFailed;
     // A listing is one picture: one taller than pictures may be is refused

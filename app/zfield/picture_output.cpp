@@ -84,12 +84,13 @@ int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& stat
                         std::to_string(picture.height) + " pixels");
     }
     // A working area set up without a project has the default shape.
-    if (*zf::NameTable().Get(state.shapeId) == '\0')
-        state.shapeId = zf::NameTable().Add("zarndef.bmp");
+    zf::StringTable& names = objects.tables().names;
+    if (*names.Get(state.shapeId) == '\0')
+        state.shapeId = names.Add("zarndef.bmp");
     zf::WorkingAreaScene scene{state, trail, objects, folder};
     QImage image = zf::RenderWorkingAreaImage(size, state.zoom, scene);
     zf::ZarnikSprite sprite;
-    sprite.BuildZarnikSprite(state, folder, false, state.flipped);
+    sprite.BuildZarnikSprite(state, objects.tables(), folder, false, state.flipped);
     zf::ZarnikOverlay overlay;
     overlay.Paint(image, state, sprite, trail);
     return WritePngFile("run", image, picture.path);

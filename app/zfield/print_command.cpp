@@ -83,11 +83,12 @@ int PrintCommand(const Args& args) {
         options.project = std::filesystem::absolute(options.project).string();
 
     zf::PrintingUi ui(stderr);
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     zf::ZarnikState state;
     zf::SetUpWorkingArea(state, 10, 10);
     zf::PenTrail trail;
-    zf::GraphicObjectList objects;
+    zf::GraphicObjectList objects{tables};
     zf::Project project;
     if (!options.project.empty()) {
         zf::ProjectHost host;
@@ -119,7 +120,7 @@ int PrintCommand(const Args& args) {
         zf::WorkingAreaScene scene{state, trail, objects, folder};
         outcome = zf::PrintWorkingArea(device, paper, scene);
     } else {
-        zf::ListingStyle style;
+        zf::ListingStyle style{tables};
         style.iconSize = options.iconSize;
         style.floor = {state.floorWidth, state.floorHeight};
         style.folder = folder;

@@ -122,11 +122,12 @@ int RunCommand(const Args& args) {
         return status;
 
     zf::PrintingUi ui(stderr);
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     zf::ZarnikState state;
     zf::SetUpWorkingArea(state, options.floorWidth, options.floorHeight);
     zf::PenTrail trail;
-    zf::GraphicObjectList objects;
+    zf::GraphicObjectList objects{tables};
     // The project sets the working area and the start state; its own Go
     // Program gives way to the one named here.
     zf::Project project;

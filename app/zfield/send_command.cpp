@@ -74,7 +74,8 @@ int SendCommand(const Args& args) {
     if (!havePath)
         return Fail(kExitUsage, "send", "which Go Program? (zfield send FILE.gop)");
     zf::PrintingUi ui(stderr);
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     if (!zf::OpenGoProgram(editor, path, true))
         return kExitFailed;
     SelectLinkPort(options);

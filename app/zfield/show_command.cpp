@@ -129,7 +129,8 @@ int ShowCommand(const Args& args) {
         PrintProject(data);
         return kExitOk;
     }
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     if (!zf::OpenGoProgram(editor, path, true))
         return kExitFailed;
     std::fputs(zf::FormatLists(editor).c_str(), stdout);

@@ -57,7 +57,7 @@ void ClearLists(GoEditor& editor) {
 }
 
 // Reads one 42-byte record of the old formats.
-bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node) {
+bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node, StringTable& names) {
     auto bytes = in.Bytes(kLegacyInstructionSize);
     if (!in.ok())
         return false;
@@ -74,7 +74,7 @@ bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node) {
     }
     node.value1 = r.I16();
     node.value2 = r.I16();
-    node.nameId = NameTable().Add(r.FixedString(14));
+    node.nameId = names.Add(r.FixedString(14));
     node.indent = r.U16();
     node.lineCount = r.U16();
     return r.ok();
@@ -280,7 +280,7 @@ bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction
     // Shapes, stamps and pens are files of the project's own folders.
     if ((node.opcode == op::SetShape || node.opcode == op::PlaceStamp ||
          node.opcode == op::PenDown) &&
-        !IsPlainFileName(NameTable().Get(node.nameId)))
+        !IsPlainFileName(editor.tables().names.Get(node.nameId)))
         return false;
     switch (node.opcode) {
     case op::ProcedureDef:
@@ -305,7 +305,7 @@ bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction
         auto record = std::make_unique<TextObjectRecord>(TextObjectRecord::FromBytes(bytes));
         if (!texts.Contains(record->textId))
             return false;
-        record->textId = TextStringTable().Add(texts.Get(record->textId));
+        record->textId = editor.tables().texts.Add(texts.Get(record->textId));
         node.textObject = std::move(record);
         editor.InsertCopy(node, target.list);
         break;
@@ -329,7 +329,7 @@ std::vector<std::uint8_t> WriteGoProgramV2(const GoEditor& editor) {
             std::uint32_t index = 0;
             if (in->opcode == op::PlaceText && in->textObject) {
                 TextObjectRecord copy = *in->textObject;
-                copy.textId = texts.Add(TextStringTable().Get(copy.textId));
+                copy.textId = texts.Add(editor.tables().texts.Get(copy.textId));
                 auto bytes = copy.ToBytes();
                 index = records.Add(bytes.data());
             }
@@ -337,7 +337,8 @@ std::vector<std::uint8_t> WriteGoProgramV2(const GoEditor& editor) {
         }
     }
     out.EndSection(kInstructionsTag);
-    out.Section(kNamesTag, NameTable().Pool(), NameTable().PoolAllocated());
+    const StringTable& names = editor.tables().names;
+    out.Section(kNamesTag, names.Pool(), names.PoolAllocated());
     out.Section(kTextRecordsTag, records.Pool(), records.PoolAllocated());
     out.Section(kTextsTag, texts.Pool(), texts.PoolAllocated());
     out.Finish();
@@ -385,13 +386,13 @@ bool ReadGoProgramV2(GoEditor& editor, std::span<const std::uint8_t> file,
         ok = ReadInstructionRecord(in, node, index) && nameIds.Contains(node.nameId);
         if (!ok)
             break;
-        node.nameId = NameTable().Add(nameIds.Get(node.nameId));
+        node.nameId = editor.tables().names.Add(nameIds.Get(node.nameId));
         ok = AppendLoadedInstruction(editor, target, node, textIds, recordTable, index);
     }
 
     GoInstruction* head = editor.Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
-        head->nameId = NameTable().Add(path);
+        head->nameId = editor.tables().names.Add(path);
     FinishLoad(editor);
     return ok;
 }
@@ -425,7 +426,7 @@ bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool 
     bool ok = true;
     for (int k = 0; ok && k < count; ++k) {
         GoInstruction node;
-        ok = ReadLegacyInstruction(in, node);
+        ok = ReadLegacyInstruction(in, node, editor.tables().names);
         std::uint32_t index = 0;
         if (ok && node.opcode == op::PlaceText) {
             // Labels are numbered from 1; a number with no record is a bad file.
@@ -461,7 +462,7 @@ bool ReadGoProgramV09(GoEditor& editor, std::span<const std::uint8_t> file, bool
     bool ok = true;
     while (ok && !in.AtEnd()) {
         GoInstruction node;
-        ok = ReadLegacyInstruction(in, node);
+        ok = ReadLegacyInstruction(in, node, editor.tables().names);
         std::uint32_t index = 0;
         if (ok && node.opcode == op::PlaceText) {
             TextObjectRecord label;
@@ -585,8 +586,8 @@ bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {
     GoInstruction* head = editor.Head(GO_LIST);
     const bool named = head && head->opcode == op::GoProgramHeader;
     const std::uint32_t previous = named ? head->nameId : 0;
-    if (named && NameTable().Add(FileNameOf(path)) != previous) {
-        head->nameId = NameTable().Add(FileNameOf(path));
+    if (named && editor.tables().names.Add(FileNameOf(path)) != previous) {
+        head->nameId = editor.tables().names.Add(FileNameOf(path));
         editor.ui().RepaintList(GO_LIST, 1);
     }
     std::vector<std::uint8_t> file = WriteGoProgramV2(editor);

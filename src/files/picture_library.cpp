@@ -223,7 +223,7 @@ LibraryDrop DropLibraryPicture(UserInterface& ui, ZarnikState& state, GraphicObj
     case library::Shapes:
         if (!onRobot || RefuseWhileRunning(ui, state))
             return LibraryDrop::Nothing;
-        state.shapeId = state.homeShapeId = NameTable().Add(fileName);
+        state.shapeId = state.homeShapeId = objects.tables().names.Add(fileName);
         state.flipped = state.homeFlipped = false;
         return LibraryDrop::ShapeChanged;
     case library::Stamps:

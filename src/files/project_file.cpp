@@ -106,9 +106,9 @@ void CreateObjects(ProjectScene& scene, const std::vector<ProjectObject>& object
                                               o.param3, 0);
         } else if (o.kind == objectkind::Text) {
             TextObjectRecord record = o.record;
-            record.textId = TextStringTable().Add(o.text);
+            record.textId = scene.objects.tables().texts.Add(o.text);
             auto bytes = record.ToBytes();
-            std::uint32_t index = TextObjectTable().Add(bytes.data());
+            std::uint32_t index = scene.objects.tables().textObjects.Add(bytes.data());
             scene.objects.CreateGraphicObject(
                 "", o.kind, o.x, o.y, static_cast<std::int32_t>(index), o.param2, o.param3, 0);
         }
@@ -154,7 +154,7 @@ void SetFloorSize(ProjectScene& scene, int widthSteps, int heightSteps) {
 }
 
 void SetZarnikShape(ProjectScene& scene, const std::string& fileName) {
-    scene.state.shapeId = NameTable().Add(fileName);
+    scene.state.shapeId = scene.objects.tables().names.Add(fileName);
     scene.state.homeShapeId = scene.state.shapeId;
     scene.host.WorkingAreaChanged();
 }

@@ -316,19 +316,19 @@ ProjectData CaptureProject(ProjectScene& scene, const std::string& folder) {
         o.runTag = object->runTag;
         if (o.kind == objectkind::Text) {
             const std::uint8_t* stored =
-                TextObjectTable().Get(static_cast<std::uint32_t>(o.param1));
+                scene.objects.tables().textObjects.Get(static_cast<std::uint32_t>(o.param1));
             if (stored)
                 o.record = TextObjectRecord::FromBytes(stored);
-            o.text = TextStringTable().Get(o.record.textId);
+            o.text = scene.objects.tables().texts.Get(o.record.textId);
         } else {
-            o.name = NameTable().Get(object->nameId);
+            o.name = scene.objects.tables().names.Get(object->nameId);
         }
         data.objects.push_back(std::move(o));
     }
     const GoInstruction* head = scene.editor.Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
-        data.goProgram = NameTable().Get(head->nameId);
-    data.shape = NameTable().Get(scene.state.shapeId);
+        data.goProgram = scene.editor.tables().names.Get(head->nameId);
+    data.shape = scene.objects.tables().names.Get(scene.state.shapeId);
     data.heading = scene.state.heading;
     data.x = scene.state.x;
     data.y = scene.state.y;

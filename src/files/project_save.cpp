@@ -18,7 +18,8 @@ void WarnIfGoProgramReadOnly(ProjectScene& scene) {
     const GoInstruction* head = scene.editor.Head(GO_LIST);
     if (!scene.editor.modified || !head || head->opcode != op::GoProgramHeader)
         return;
-    const std::string program = scene.project.Resolve(NameTable().Get(head->nameId));
+    const std::string program =
+        scene.project.Resolve(scene.editor.tables().names.Get(head->nameId));
     if (FileExists(program) && ::access(program.c_str(), W_OK) != 0)
         Warn(scene.ui(), 1017);
 }
@@ -31,7 +32,7 @@ std::vector<std::string> PutGoProgramInProjectFolder(ProjectScene& scene, bool w
     const GoInstruction* head = scene.editor.Head(GO_LIST);
     if (!head || head->opcode != op::GoProgramHeader)
         return {};
-    const std::string named = ToNativePath(NameTable().Get(head->nameId));
+    const std::string named = ToNativePath(scene.editor.tables().names.Get(head->nameId));
     const std::string bare = FileNamePart(named);
     const std::string target = scene.project.folder + bare;
     if (bare.empty() || FileExists(ResolvePath(target)))

@@ -331,7 +331,7 @@ void AppendRebuilt(GoEditor& editor, const GoInstruction& in, int list) {
         GoInstruction header(op::GoProgramHeader);
         header.complete = 1;
         header.digits.fill(kNoDigit);
-        header.nameId = NameTable().Add(Text(1011));
+        header.nameId = editor.tables().names.Add(Text(1011));
         editor.InsertCopy(header, GO_LIST);
     }
     editor.InsertCopy(in, list);
@@ -416,7 +416,8 @@ bool HoldsSoundProgram(const ZarnikMemoryImage& image) {
     if (!IsZarnikMemoryImage(image))
         return false;
     SilentUi ui;
-    GoEditor scratch(ui);
+    NameTables tables;
+    GoEditor scratch(ui, tables);
     scratch.DestroyProgramList(GO_LIST);
     const bool whole = ParseZarnikMemDump(image, scratch);
     if (scratch.memoryUnitsLeft < 0)

@@ -7,7 +7,7 @@
 
 namespace zf {
 
-GoEditor::GoEditor(UserInterface& ui) : ui_(ui) {
+GoEditor::GoEditor(UserInterface& ui, NameTables& tables) : ui_(ui), tables_(tables) {
     MakeHeader(TextOf(30).data());
 }
 
@@ -70,7 +70,7 @@ GoInstruction* GoEditor::NewInstruction(std::uint8_t opcode) {
 GoInstruction* GoEditor::MakeHeader(const char* name) {
     GoInstruction* in = NewInstruction(op::GoProgramHeader);
     in->complete = 1;
-    in->nameId = NameTable().Add(name);
+    in->nameId = tables_.names.Add(name);
     return in;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "program/instruction.h"
+#include "program/string_table.h"
 #include "program/user_interface.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ inline constexpr int kMemoryUnits = 187;
 // robot memory still free.
 class GoEditor {
   public:
-    explicit GoEditor(UserInterface& ui);
+    GoEditor(UserInterface& ui, NameTables& tables);
     ~GoEditor();
     GoEditor(const GoEditor&) = delete;
     GoEditor& operator=(const GoEditor&) = delete;
@@ -28,6 +29,8 @@ class GoEditor {
     GoInstruction* goPosition = nullptr;
 
     UserInterface& ui() { return ui_; }
+    // The tables its instructions' names and texts are kept in.
+    NameTables& tables() const { return tables_; }
 
     GoInstruction* Head(int list) const { return list == PROC_LIST ? procHead_ : goHead_; }
     GoInstruction* Last(int list) const { return list == PROC_LIST ? procTail_ : goTail_; }
@@ -76,6 +79,7 @@ class GoEditor {
     GoInstruction*& TailRef(int list) { return list == PROC_LIST ? procTail_ : goTail_; }
 
     UserInterface& ui_;
+    NameTables& tables_;
     GoInstruction* goHead_ = nullptr;
     GoInstruction* procHead_ = nullptr;
     // The last instruction of each list, so that appending costs the same

@@ -400,7 +400,7 @@ KeyStatus GraphicKey(GoEditor& e, int key, const KeyArgument& argument) {
         if (!in || in->opcode != op::PlaceText || !in->textObject)
             return status::Refused;
         TextObjectRecord record = *in->textObject;
-        if (!e.ui().EditTextObject(record, true))
+        if (!e.ui().EditTextObject(e.tables(), record, true))
             return status::Refused;
         *in->textObject = record;
         return status::Changed;
@@ -410,8 +410,8 @@ KeyStatus GraphicKey(GoEditor& e, int key, const KeyArgument& argument) {
         if (argument.text) {
             text = *argument.text;
         } else {
-            text = DefaultTextObject();
-            if (!e.ui().EditTextObject(text, false))
+            text = DefaultTextObject(e.tables());
+            if (!e.ui().EditTextObject(e.tables(), text, false))
                 return status::Refused;
         }
     }
@@ -432,7 +432,7 @@ KeyStatus GraphicKey(GoEditor& e, int key, const KeyArgument& argument) {
     case key::SetShape:
     case key::PlaceStamp:
     case key::PenDown:
-        in->nameId = NameTable().Add(argument.name);
+        in->nameId = e.tables().names.Add(argument.name);
         break;
     case key::PlaceText:
         in->textObject = std::make_unique<TextObjectRecord>(text);

@@ -150,15 +150,15 @@ std::string Quoted(std::string_view text) {
     return Printable(out + "\"");
 }
 
-bool ParseText(const std::string& inside, KeyPress& press, std::string& error) {
+bool ParseText(NameTables& tables, const std::string& inside, KeyPress& press, std::string& error) {
     std::string text;
     std::size_t close = 0;
     if (!Unquote(inside, text, close)) {
         error = "TEXT needs a quoted text";
         return false;
     }
-    TextObjectRecord record = DefaultTextObject();
-    record.textId = TextStringTable().Add(text);
+    TextObjectRecord record = DefaultTextObject(tables);
+    record.textId = tables.texts.Add(text);
     record.placement = 1;
     std::string rest = inside.substr(close);
     if (!rest.empty()) {
@@ -174,7 +174,8 @@ bool ParseText(const std::string& inside, KeyPress& press, std::string& error) {
     return true;
 }
 
-bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std::string& error) {
+bool ParseGraphic(NameTables& tables, const std::string& token, FloorMm floor, KeyPress& press,
+                  std::string& error) {
     std::string inside;
     if (Argument(token, "POS", inside)) {
         std::size_t comma = inside.find(',');
@@ -227,7 +228,7 @@ bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std:
     }
     if (Argument(token, "TEXT", inside)) {
         press.key = key::PlaceText;
-        return ParseText(inside, press, error);
+        return ParseText(tables, inside, press, error);
     }
     error = "unknown key: " + token + " (zfield --help lists the key names)";
     return false;
@@ -235,8 +236,8 @@ bool ParseGraphic(const std::string& token, FloorMm floor, KeyPress& press, std:
 
 } // namespace
 
-bool ParseKeySequence(std::string_view sequence, std::vector<KeyPress>& presses, std::string& error,
-                      FloorMm floor) {
+bool ParseKeySequence(NameTables& tables, std::string_view sequence, std::vector<KeyPress>& presses,
+                      std::string& error, FloorMm floor) {
     static const struct {
         const char* token;
         int key;
@@ -300,7 +301,7 @@ bool ParseKeySequence(std::string_view sequence, std::vector<KeyPress>& presses,
                 digit.key = key::Digit0 + (c - '0');
                 out.push_back(digit);
             }
-        } else if (ParseGraphic(token, floor, press, error)) {
+        } else if (ParseGraphic(tables, token, floor, press, error)) {
             out.push_back(press);
         } else {
             return false;
@@ -313,7 +314,7 @@ bool ParseKeySequence(std::string_view sequence, std::vector<KeyPress>& presses,
 bool KeySequence(GoEditor& editor, std::string_view sequence, std::string* error, FloorMm floor) {
     std::vector<KeyPress> presses;
     std::string why;
-    if (!ParseKeySequence(sequence, presses, why, floor)) {
+    if (!ParseKeySequence(editor.tables(), sequence, presses, why, floor)) {
         if (error)
             *error = why;
         return false;
@@ -385,7 +386,7 @@ std::string Steps(double v) {
 
 } // namespace
 
-std::string ListingLine(const GoInstruction& in, FloorMm floor) {
+std::string ListingLine(const GoInstruction& in, const NameTables& tables, FloorMm floor) {
     switch (in.opcode) {
     case op::RepeatEnd:
     case op::ProcedureEnd:
@@ -396,11 +397,11 @@ std::string ListingLine(const GoInstruction& in, FloorMm floor) {
     case op::SetHeading:
         return "HEAD(" + std::to_string(in.value1) + ")";
     case op::SetShape:
-        return "SHAPE(" + NameArgument(NameTable().Get(in.nameId)) + ")";
+        return "SHAPE(" + NameArgument(tables.names.Get(in.nameId)) + ")";
     case op::PlaceStamp:
-        return "STAMP(" + NameArgument(NameTable().Get(in.nameId)) + ")";
+        return "STAMP(" + NameArgument(tables.names.Get(in.nameId)) + ")";
     case op::PenDown:
-        return "PEN(" + NameArgument(NameTable().Get(in.nameId)) + ")";
+        return "PEN(" + NameArgument(tables.names.Get(in.nameId)) + ")";
     case op::PenUp:
         return "PENUP";
     case op::FlipZarnik:
@@ -408,11 +409,11 @@ std::string ListingLine(const GoInstruction& in, FloorMm floor) {
     case op::FlipStamp:
         return "FLIPSTAMP";
     case op::GoProgramHeader:
-        return "NAME(" + Quoted(NameTable().Get(in.nameId)) + ")";
+        return "NAME(" + Quoted(tables.names.Get(in.nameId)) + ")";
     case op::PlaceText: {
         if (!in.textObject)
             return "TEXT(\"\")";
-        return "TEXT(" + Quoted(TextStringTable().Get(in.textObject->textId)) + "," +
+        return "TEXT(" + Quoted(tables.texts.Get(in.textObject->textId)) + "," +
                std::to_string(in.textObject->placement) + ")";
     }
     default:
@@ -436,10 +437,10 @@ std::string ListingLine(const GoInstruction& in, FloorMm floor) {
 std::string FormatLists(const GoEditor& editor, FloorMm floor) {
     std::string out = "GO:\n";
     for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
-        out += ListingLine(*in, floor) + "\n";
+        out += ListingLine(*in, editor.tables(), floor) + "\n";
     out += "PROC:\n";
     for (const GoInstruction* in = editor.Head(PROC_LIST); in; in = in->next)
-        out += ListingLine(*in, floor) + "\n";
+        out += ListingLine(*in, editor.tables(), floor) + "\n";
     out += "units left: " + std::to_string(editor.memoryUnitsLeft) + "\n";
     return out;
 }

@@ -25,8 +25,8 @@ struct KeyPress {
 
 // Reads the key-sequence notation ("FD 2 RPT 4 [ FD 1 ]"); on a bad token
 // answers false with a description of it in `error`.
-bool ParseKeySequence(std::string_view sequence, std::vector<KeyPress>& presses, std::string& error,
-                      FloorMm floor = {});
+bool ParseKeySequence(NameTables& tables, std::string_view sequence, std::vector<KeyPress>& presses,
+                      std::string& error, FloorMm floor = {});
 
 // Keys each press through the Go container, as the keypad would; GO asks the
 // interface for a run. Answers false (keying nothing) on a bad sequence.
@@ -34,7 +34,7 @@ bool KeySequence(GoEditor& editor, std::string_view sequence, std::string* error
                  FloorMm floor = {});
 
 // One instruction in the notation, as its listing line shows it.
-std::string ListingLine(const GoInstruction& in, FloorMm floor = {});
+std::string ListingLine(const GoInstruction& in, const NameTables& tables, FloorMm floor = {});
 
 // "GO:", the GO list, "PROC:", the PROC list and "units left: N", a line each.
 std::string FormatLists(const GoEditor& editor, FloorMm floor = {});

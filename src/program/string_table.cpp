@@ -95,32 +95,4 @@ void RecordTable::AddAllFromBlock(const std::uint8_t* bytes, std::size_t length)
         Add(bytes + at);
 }
 
-namespace {
-
-struct Tables {
-    StringTable names;
-    StringTable texts;
-    RecordTable textObjects{88};
-};
-
-Tables& TheTables() {
-    static Tables tables;
-    return tables;
-}
-
-} // namespace
-
-StringTable& NameTable() {
-    return TheTables().names;
-}
-StringTable& TextStringTable() {
-    return TheTables().texts;
-}
-RecordTable& TextObjectTable() {
-    return TheTables().textObjects;
-}
-void ResetTables() {
-    TheTables() = Tables{};
-}
-
 } // namespace zf

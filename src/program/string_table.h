@@ -64,11 +64,12 @@ class RecordTable {
     std::uint16_t size_;
 };
 
-// The process-wide tables: file names, texts of text objects and their records.
-StringTable& NameTable();
-StringTable& TextStringTable();
-RecordTable& TextObjectTable();
-// Starts all three afresh (start-up, and tests that want clean ids).
-void ResetTables();
+// The tables of one open program, which its instructions and objects index
+// by id: file names, texts of text objects and their records.
+struct NameTables {
+    StringTable names;
+    StringTable texts;
+    RecordTable textObjects{88};
+};
 
 } // namespace zf

@@ -73,9 +73,9 @@ TextObjectRecord TextObjectRecord::FromBytes(const std::uint8_t* b) {
     return r;
 }
 
-TextObjectRecord DefaultTextObject() {
+TextObjectRecord DefaultTextObject(NameTables& tables) {
     TextObjectRecord r;
-    r.textId = TextStringTable().Add(TextOf(94));
+    r.textId = tables.texts.Add(TextOf(94));
     r.font.height = -24;
     r.font.weight = 400;
     r.font.outPrecision = 3;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/string_table.h"
+
 #include <array>
 #include <cstdint>
 
@@ -47,6 +49,6 @@ struct TextObjectRecord {
 };
 
 // A new text: "Your Text" in black Arial, 0.6 of a step high, no placement.
-TextObjectRecord DefaultTextObject();
+TextObjectRecord DefaultTextObject(NameTables& tables);
 
 } // namespace zf

@@ -55,10 +55,13 @@ class UserInterface {
     virtual void BringProcedureWindowToTop() {}
 
     // The text dialog: fills a text-object record (its text entered in the
-    // text table) and answers whether it was confirmed. `record` arrives
+    // tables' text table) and answers whether it was confirmed. `record` arrives
     // with the default text for a new text and filled, `editing`, for Edit
     // Text.
-    virtual bool EditTextObject(TextObjectRecord& /*record*/, bool /*editing*/) { return false; }
+    virtual bool EditTextObject(NameTables& /*tables*/, TextObjectRecord& /*record*/,
+                                bool /*editing*/) {
+        return false;
+    }
 
     // GO from a key: the run request goes to the working area.
     virtual void RequestRun() {}

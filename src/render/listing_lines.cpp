@@ -103,8 +103,8 @@ int DrawGraphicLine(QPainter& painter, const GoInstruction& in, int x, int y,
         // A listing line is drawn on its own: its picture is looked at anew.
         ProjectPictures().NewPaint();
         if (const QImage stamp = ProjectPictures().Stamp(
-                ProjectPicturePath(style.folder, folder, NameTable().Get(in.nameId)), s - 2, s - 2,
-                false);
+                ProjectPicturePath(style.folder, folder, style.tables.names.Get(in.nameId)), s - 2,
+                s - 2, false);
             !stamp.isNull())
             painter.drawImage(FittedRect(stamp.width(), stamp.height(), x + s / 2, y + s / 2,
                                          stamp.width(), stamp.height())
@@ -113,7 +113,7 @@ int DrawGraphicLine(QPainter& painter, const GoInstruction& in, int x, int y,
         DrawFramedSquare(painter, thumb);
         x += s;
     }
-    const std::string text = GraphicLineText(in, style.floor);
+    const std::string text = GraphicLineText(in, style.tables, style.floor);
     if (text.empty())
         return x;
     painter.setFont(GraphicTextFont(s));
@@ -133,7 +133,7 @@ int DrawGraphicLine(QPainter& painter, const GoInstruction& in, int x, int y,
 
 } // namespace
 
-std::string GraphicLineText(const GoInstruction& in, FloorMm floor) {
+std::string GraphicLineText(const GoInstruction& in, const NameTables& tables, FloorMm floor) {
     char buffer[64];
     switch (in.opcode) {
     case op::SetPosition:
@@ -145,14 +145,14 @@ std::string GraphicLineText(const GoInstruction& in, FloorMm floor) {
     case op::SetShape:
     case op::PlaceStamp:
     case op::PenDown:
-        return NameTable().Get(in.nameId);
+        return tables.names.Get(in.nameId);
     case op::GoProgramHeader:
         // A program opened by its path is listed by its file name alone.
-        return FileNamePart(NameTable().Get(in.nameId));
+        return FileNamePart(tables.names.Get(in.nameId));
     case op::PlaceText: {
         if (!in.textObject)
             return {};
-        std::string text = TextStringTable().Get(in.textObject->textId);
+        std::string text = tables.texts.Get(in.textObject->textId);
         if (text.size() > static_cast<std::size_t>(kListTextLimit))
             text = text.substr(0, kListTextLimit) + "...";
         return text;
@@ -210,7 +210,7 @@ int InstructionLineWidth(const GoInstruction& in, const ListingStyle& style) {
         if (ProgramBitmap(artwork::ProgramIcons).isNull())
             return s;
         int width = ThumbnailFolder(in.opcode) ? 2 * s : s;
-        const std::string text = GraphicLineText(in, style.floor);
+        const std::string text = GraphicLineText(in, style.tables, style.floor);
         if (!text.empty())
             width += GraphicTextGap(s) +
                      QFontMetrics(GraphicTextFont(s)).horizontalAdvance(OneLine(in, text));

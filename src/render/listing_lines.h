@@ -19,6 +19,10 @@ inline constexpr int kListTextLimit = 260;
 // What a listing is drawn with: the picture size (5 to 50), the working
 // area for position lines, the project folder for thumbnails.
 struct ListingStyle {
+    explicit ListingStyle(const NameTables& names) : tables(names) {}
+
+    // Where the instructions' names and texts are kept.
+    const NameTables& tables;
     int iconSize = 30;
     FloorMm floor;
     std::string folder;
@@ -36,7 +40,7 @@ inline int ListPictureTop(int line, int iconSize) {
 }
 
 // The text a graphic command line shows, as it is drawn ("" for none).
-std::string GraphicLineText(const GoInstruction& in, FloorMm floor);
+std::string GraphicLineText(const GoInstruction& in, const NameTables& tables, FloorMm floor);
 
 // One instruction's pictures from (x, y), left to right; answers the x
 // after the last picture or text.

@@ -153,7 +153,7 @@ ListingHeading HeadingFor(const GoEditor& editor, const QDate& day) {
     ListingHeading heading;
     const GoInstruction* head = editor.Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
-        heading.name = FileNameOf(NameTable().Get(head->nameId));
+        heading.name = FileNameOf(editor.tables().names.Get(head->nameId));
     heading.date = day.toString("d MMMM yyyy").toStdString();
     return heading;
 }

@@ -26,24 +26,24 @@ QColor FromColourRef(std::uint32_t colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-const std::uint8_t* TextRecordOf(const GraphicObject& object) {
+const std::uint8_t* TextRecordOf(const NameTables& tables, const GraphicObject& object) {
     if (object.param1 < 0)
         return nullptr;
-    return TextObjectTable().Get(static_cast<std::uint32_t>(object.param1));
+    return tables.textObjects.Get(static_cast<std::uint32_t>(object.param1));
 }
 
 // The text as drawn and measured: at most 1024 characters of it.
-std::string DrawnText(const TextObjectRecord& record) {
-    return std::string(TextStringTable().Get(record.textId)).substr(0, kMaxDrawnText);
+std::string DrawnText(const NameTables& tables, const TextObjectRecord& record) {
+    return std::string(tables.texts.Get(record.textId)).substr(0, kMaxDrawnText);
 }
 
-void DrawTextObject(QPainter& painter, GraphicObject& object, const ZarnikState& view,
-                    const QPoint& origin) {
-    const std::uint8_t* bytes = TextRecordOf(object);
+void DrawTextObject(QPainter& painter, const NameTables& tables, GraphicObject& object,
+                    const ZarnikState& view, const QPoint& origin) {
+    const std::uint8_t* bytes = TextRecordOf(tables, object);
     if (!bytes)
         return;
     const TextObjectRecord record = TextObjectRecord::FromBytes(bytes);
-    const std::string text = DrawnText(record);
+    const std::string text = DrawnText(tables, record);
     const QFont font = TextObjectFont(record.font, PixelsPerStep(view));
     const QStringList lines = TextLines(text);
     const QSize block = MeasureTextBlock(font, lines);
@@ -65,16 +65,16 @@ void DrawTextObject(QPainter& painter, GraphicObject& object, const ZarnikState&
 
 // A stamp centred on its position, or a text from its top-left corner; the
 // painter's origin is `origin` on the working area at the view's zoom.
-void DrawStampOrText(QPainter& painter, GraphicObject& object, const ZarnikState& view,
-                     const QPoint& origin, const std::string& folder) {
+void DrawStampOrText(QPainter& painter, const NameTables& tables, GraphicObject& object,
+                     const ZarnikState& view, const QPoint& origin, const std::string& folder) {
     if (object.kind == objectkind::Text) {
-        DrawTextObject(painter, object, view, origin);
+        DrawTextObject(painter, tables, object, view, origin);
         return;
     }
     const double ppm = view.zoom * 0.001;
     const int step = PixelsPerStep(view);
     const QImage stamp = ProjectPictures().Stamp(
-        ProjectPicturePath(folder, "objects", NameTable().Get(object.nameId)), step, step,
+        ProjectPicturePath(folder, "objects", tables.names.Get(object.nameId)), step, step,
         object.param3 == 1);
     if (stamp.isNull())
         return;
@@ -138,6 +138,7 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
     // Where a background of other proportions leaves the floor uncovered,
     // the floor shows white.
     painter.fillRect(QRect(QPoint(0, 0), region.size()), Qt::white);
+    const NameTables& tables = scene.objects.tables();
     const auto& objects = scene.objects.objects();
     const bool background = !objects.empty() && objects.front()->kind == objectkind::Background;
     PictureCache& pictures = ProjectPictures();
@@ -153,7 +154,7 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
             if (i != 0)
                 break;
             if (const QImage picture = pictures.Picture(
-                    ProjectPicturePath(scene.folder, "backgnds", NameTable().Get(object.nameId)));
+                    ProjectPicturePath(scene.folder, "backgnds", tables.names.Get(object.nameId)));
                 !picture.isNull())
                 DrawImageFitted(painter, picture, cx, cy, Scaled(view.floorWidth, ppm),
                                 Scaled(view.floorHeight, ppm));
@@ -162,7 +163,7 @@ void RenderWorkingArea(QPainter& painter, const QRect& region, float zoom,
         case objectkind::Stamp:
         case objectkind::Text:
             if (&object != scene.hidden)
-                DrawStampOrText(painter, object, view, origin, scene.folder);
+                DrawStampOrText(painter, tables, object, view, origin, scene.folder);
             break;
         default:
             break;
@@ -181,13 +182,13 @@ QImage RenderWorkingAreaImage(const QSize& size, float zoom, WorkingAreaScene& s
     return image;
 }
 
-QImage DraggedObjectPicture(GraphicObject& object, const ZarnikState& state,
-                            const std::string& folder, QPoint& anchor) {
+QImage DraggedObjectPicture(const NameTables& tables, GraphicObject& object,
+                            const ZarnikState& state, const std::string& folder, QPoint& anchor) {
     const int step = PixelsPerStep(state);
     QSize size(step, step);
     anchor = QPoint(step / 2, step / 2);
     if (object.kind == objectkind::Text) {
-        if (!MeasureTextObject(object, state))
+        if (!MeasureTextObject(tables, object, state))
             return {};
         // One pixel more each way than measured, for truncated millimetres.
         size = QSize(MmToPixels(state, object.width) + 2, MmToPixels(state, object.height) + 2);
@@ -200,7 +201,7 @@ QImage DraggedObjectPicture(GraphicObject& object, const ZarnikState& state,
     QPainter painter(&picture);
     const double ppm = state.zoom * 0.001;
     const QPoint at(Scaled(object.x, ppm), Scaled(object.y, ppm));
-    DrawStampOrText(painter, object, state, at - anchor, folder);
+    DrawStampOrText(painter, tables, object, state, at - anchor, folder);
     return picture;
 }
 
@@ -214,7 +215,7 @@ QImage WorkingAreaPictureAt(const QSize& size, float zoom, WorkingAreaScene& sce
     // A still picture: no live pen line to the robot.
     view.running = false;
     ZarnikSprite sprite;
-    sprite.BuildZarnikSprite(view, scene.folder, false, view.flipped);
+    sprite.BuildZarnikSprite(view, scene.objects.tables(), scene.folder, false, view.flipped);
     ZarnikOverlay overlay;
     overlay.Paint(image, view, sprite, scene.trail);
     return image;
@@ -271,13 +272,13 @@ QSize MeasureTextBlock(const QFont& font, const QStringList& lines) {
     return QSize(width, static_cast<int>(lines.size()) * metrics.height());
 }
 
-bool MeasureTextObject(GraphicObject& object, const ZarnikState& state) {
-    const std::uint8_t* bytes = TextRecordOf(object);
+bool MeasureTextObject(const NameTables& tables, GraphicObject& object, const ZarnikState& state) {
+    const std::uint8_t* bytes = TextRecordOf(tables, object);
     if (!bytes)
         return false;
     const TextObjectRecord record = TextObjectRecord::FromBytes(bytes);
     const QSize block = MeasureTextBlock(TextObjectFont(record.font, PixelsPerStep(state)),
-                                         TextLines(DrawnText(record)));
+                                         TextLines(DrawnText(tables, record)));
     if (object.param2 != 0)
         PlaceTextNear(object, block.width(), block.height(), PixelsPerStep(state) / 2,
                       state.zoom * 0.001);

@@ -42,8 +42,8 @@ QImage RenderWorkingAreaImage(const QSize& size, float zoom, WorkingAreaScene& s
 // A stamp or text alone on a clear picture, to follow the pointer while it
 // is dragged; `anchor` is where its position (a stamp's centre, a text's
 // top-left corner) lies in the picture. Null for other objects.
-QImage DraggedObjectPicture(GraphicObject& object, const ZarnikState& state,
-                            const std::string& folder, QPoint& anchor);
+QImage DraggedObjectPicture(const NameTables& tables, GraphicObject& object,
+                            const ZarnikState& state, const std::string& folder, QPoint& anchor);
 
 // A saved or copied picture of the working area: as above, and with the
 // robot drawn where it stands when asked.
@@ -63,7 +63,7 @@ QStringList TextLines(const std::string& text);
 QSize MeasureTextBlock(const QFont& font, const QStringList& lines);
 // Measures a text object at the zoom of `state`, applies a pending placement
 // and stores its size in mm. False when it has no record.
-bool MeasureTextObject(GraphicObject& object, const ZarnikState& state);
+bool MeasureTextObject(const NameTables& tables, GraphicObject& object, const ZarnikState& state);
 
 // SaveBitmapFile's working area: drawn at the zoom that fits it into
 // width x height, with the robot when asked, and written as an 8-bit

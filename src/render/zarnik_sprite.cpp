@@ -90,15 +90,16 @@ QImage FallbackZarnikShape(int side) {
     return shape;
 }
 
-void ZarnikSprite::BuildZarnikSprite(ZarnikState& state, const std::string& folder,
-                                     bool mirrorLeftRight, bool mirrorTopBottom) {
+void ZarnikSprite::BuildZarnikSprite(ZarnikState& state, const NameTables& tables,
+                                     const std::string& folder, bool mirrorLeftRight,
+                                     bool mirrorTopBottom) {
     const int side = PixelsPerStep(state);
     if (side < 1) {
         shape_ = rotated_ = sprite_ = QImage();
         return;
     }
     const QImage loaded =
-        LoadBitmapImage(ProjectPicturePath(folder, "zarniks", NameTable().Get(state.shapeId)));
+        LoadBitmapImage(ProjectPicturePath(folder, "zarniks", tables.names.Get(state.shapeId)));
     const QImage stretched =
         loaded.isNull() ? FallbackZarnikShape(side) : StretchBitmap(loaded, side, side);
     transparent_ = stretched.pixel(0, 0);

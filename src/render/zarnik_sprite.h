@@ -1,5 +1,6 @@
 #pragma once
 
+#include "program/string_table.h"
 #include "simulation/pen_trail.h"
 #include "simulation/zarnik_state.h"
 
@@ -27,8 +28,8 @@ class ZarnikSprite {
     // Loads the shape named by shapeId from the project's "zarniks" folder at
     // step size, takes its top-left pixel as the transparent colour (stored in
     // the state), mirrors it as asked, and rotates it by the heading.
-    void BuildZarnikSprite(ZarnikState& state, const std::string& folder, bool mirrorLeftRight,
-                           bool mirrorTopBottom);
+    void BuildZarnikSprite(ZarnikState& state, const NameTables& tables, const std::string& folder,
+                           bool mirrorLeftRight, bool mirrorTopBottom);
     // Turns the prepared shape by heading - 90: shapes face right.
     void RotateZarnikSprite(const ZarnikState& state);
 

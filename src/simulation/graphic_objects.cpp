@@ -11,7 +11,7 @@ GraphicObject* GraphicObjectList::CreateGraphicObject(std::string_view fileName,
                                                       std::int32_t param1, std::int32_t param2,
                                                       std::int32_t param3, std::uint16_t runTag) {
     auto object = std::make_unique<GraphicObject>();
-    object->nameId = NameTable().Add(fileName);
+    object->nameId = tables_.names.Add(fileName);
     object->kind = kind;
     object->x = x;
     object->y = y;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/string_table.h"
+
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -36,6 +38,10 @@ class GraphicObjectList {
   public:
     using Objects = std::vector<std::unique_ptr<GraphicObject>>;
 
+    explicit GraphicObjectList(NameTables& tables) : tables_(tables) {}
+    // The tables its objects' file names and texts are kept in.
+    NameTables& tables() const { return tables_; }
+
     // The file name goes into the name table. A background replaces the one
     // in front, or is put in front.
     GraphicObject* CreateGraphicObject(std::string_view fileName, std::uint16_t kind,
@@ -57,6 +63,7 @@ class GraphicObjectList {
     GraphicObject& operator[](std::size_t i) const { return *objects_[i]; }
 
   private:
+    NameTables& tables_;
     Objects objects_;
 };
 

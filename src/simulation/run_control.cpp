@@ -329,7 +329,7 @@ void RunControl::Do(int opcode, std::int32_t number, const GoInstruction* in) {
         DrawRobot(state_.x, state_.y);
         break;
     case op::SetShape:
-        if (!IsPlainFileName(NameTable().Get(in->nameId)))
+        if (!IsPlainFileName(objects_.tables().names.Get(in->nameId)))
             break;
         state_.shapeId = in->nameId;
         state_.flipped = false;
@@ -344,7 +344,7 @@ void RunControl::Do(int opcode, std::int32_t number, const GoInstruction* in) {
         break;
     case op::PenDown:
         state_.penDown = true;
-        state_.penStyle = PenStyleForName(NameTable().Get(in->nameId));
+        state_.penStyle = PenStyleForName(objects_.tables().names.Get(in->nameId));
         trail_.SetTrailStyle(state_.penStyle);
         break;
     case op::PenUp:
@@ -549,10 +549,10 @@ void RunControl::SetPosition(const GoInstruction& in) {
 void RunControl::PlaceStamp(const GoInstruction& in, bool flipped) {
     // A stamp of a picture outside the project would be saved in a project
     // that no reader opens again.
-    if (!IsPlainFileName(NameTable().Get(in.nameId)))
+    if (!IsPlainFileName(objects_.tables().names.Get(in.nameId)))
         return;
     GraphicObject* stamp = objects_.CreateGraphicObject(
-        NameTable().Get(in.nameId), objectkind::Stamp, state_.x, state_.y,
+        objects_.tables().names.Get(in.nameId), objectkind::Stamp, state_.x, state_.y,
         flipped ? kFlippedStamp : op::PlaceStamp, 0, flipped ? 1 : 0, state_.runCount);
     view_.ObjectPlaced(*stamp);
     DrawRobot(state_.x, state_.y);
@@ -562,9 +562,10 @@ void RunControl::PlaceText(const GoInstruction& in) {
     // A PlaceText read from a damaged file may carry no record: it places
     // an empty text rather than none.
     TextObjectRecord record = in.textObject ? *in.textObject : TextObjectRecord{};
-    record.textId = TextStringTable().Add(TextStringTable().Get(record.textId));
+    NameTables& tables = objects_.tables();
+    record.textId = tables.texts.Add(tables.texts.Get(record.textId));
     const TextObjectRecord::Bytes bytes = record.ToBytes();
-    const std::uint32_t index = TextObjectTable().Add(bytes.data());
+    const std::uint32_t index = tables.textObjects.Add(bytes.data());
     GraphicObject* text = objects_.CreateGraphicObject("", objectkind::Text, state_.x, state_.y,
                                                        static_cast<std::int32_t>(index),
                                                        record.placement, 0, state_.runCount);

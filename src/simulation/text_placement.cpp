@@ -10,17 +10,18 @@ int PreviewPixelsToMm(int pixels) {
     return static_cast<int>(pixels * 7.5);
 }
 
-std::optional<TextObjectRecord> TextRecordOfObject(const GraphicObject& object) {
+std::optional<TextObjectRecord> TextRecordOfObject(const NameTables& tables,
+                                                   const GraphicObject& object) {
     if (object.kind != objectkind::Text || object.param1 < 0)
         return std::nullopt;
-    const std::uint8_t* bytes = TextObjectTable().Get(static_cast<std::uint32_t>(object.param1));
+    const std::uint8_t* bytes = tables.textObjects.Get(static_cast<std::uint32_t>(object.param1));
     if (!bytes)
         return std::nullopt;
     return TextObjectRecord::FromBytes(bytes);
 }
 
-std::string DialogTextOf(const TextObjectRecord& record) {
-    return std::string(TextStringTable().Get(record.textId)).substr(0, kMaxDialogText);
+std::string DialogTextOf(const NameTables& tables, const TextObjectRecord& record) {
+    return std::string(tables.texts.Get(record.textId)).substr(0, kMaxDialogText);
 }
 
 GraphicObject* CreatePlacedText(GraphicObjectList& objects, const TextObjectRecord& chosen, int x,
@@ -29,9 +30,10 @@ GraphicObject* CreatePlacedText(GraphicObjectList& objects, const TextObjectReco
     record.placement = 2;
     record.x = x;
     record.y = y;
-    record.textId = TextStringTable().Add(TextStringTable().Get(chosen.textId));
+    NameTables& tables = objects.tables();
+    record.textId = tables.texts.Add(tables.texts.Get(chosen.textId));
     const TextObjectRecord::Bytes bytes = record.ToBytes();
-    const std::uint32_t index = TextObjectTable().Add(bytes.data());
+    const std::uint32_t index = tables.textObjects.Add(bytes.data());
     GraphicObject* text = objects.CreateGraphicObject("", objectkind::Text, x, y,
                                                       static_cast<std::int32_t>(index), 2, 0, 0);
     text->width = firstWidth;

@@ -17,9 +17,10 @@ int PreviewPixelsToMm(int pixels);
 
 // A text object's record, read from the record table; nothing for an
 // object that has none.
-std::optional<TextObjectRecord> TextRecordOfObject(const GraphicObject& object);
+std::optional<TextObjectRecord> TextRecordOfObject(const NameTables& tables,
+                                                   const GraphicObject& object);
 // The text a dialog starts from: the record's text cut to the box's limit.
-std::string DialogTextOf(const TextObjectRecord& record);
+std::string DialogTextOf(const NameTables& tables, const TextObjectRecord& record);
 
 // Create and Place Text: a new record (placement 2 at the point, the
 // dialog's text, colour and font) goes into the record table and a text

@@ -67,7 +67,8 @@ TEST_F(LinkCommands, SendKeepsTheWindowAliveAndTellsWhatADirectSendTells) {
     ASSERT_TRUE(robot.WaitForStores(1, 2000));
 
     test::Recorder recorder;
-    GoEditor direct(recorder);
+    NameTables directTables;
+    GoEditor direct(recorder, directTables);
     Key(direct, program);
     ZarnikMemoryImage image;
     ASSERT_TRUE(EncodeGoProgram(image, direct.Head(GO_LIST), direct.Head(PROC_LIST)));
@@ -80,7 +81,8 @@ TEST_F(LinkCommands, SendKeepsTheWindowAliveAndTellsWhatADirectSendTells) {
 
 TEST_F(LinkCommands, GetKeepsTheWindowAliveAndReplacesTheLists) {
     test::Recorder recorder;
-    GoEditor source(recorder);
+    NameTables sourceTables;
+    GoEditor source(recorder, sourceTables);
     Key(source, "RPT 2 [ FD 1 ] P 4 [ LT 9 0 ] P 4");
     ZarnikMemoryImage image;
     ASSERT_TRUE(EncodeGoProgram(image, source.Head(GO_LIST), source.Head(PROC_LIST)));
@@ -110,7 +112,8 @@ TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
     EXPECT_GT(ticks, 3);
 
     test::Recorder recorder;
-    GoEditor direct(recorder);
+    NameTables directTables;
+    GoEditor direct(recorder, directTables);
     Key(direct, "FD 1");
     EXPECT_FALSE(SendGoProgram(direct));
     EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(direct));

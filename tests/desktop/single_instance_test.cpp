@@ -74,7 +74,8 @@ TEST_F(SingleInstanceStart, ASecondStartWithAFileOpensItInTheFirstWithThePlainPr
     auto loaded = [&] {
         const GoInstruction* head = editor().Head(GO_LIST);
         return head && head->opcode == op::GoProgramHeader &&
-               std::string_view(NameTable().Get(head->nameId)) == ZF_SOURCE_EXAMPLES "/square.gop";
+               std::string_view(doc().tables.names.Get(head->nameId)) == ZF_SOURCE_EXAMPLES
+                   "/square.gop";
     };
     EXPECT_TRUE(QTest::qWaitFor(loaded, 10000));
     ASSERT_EQ(shown.size(), 1u);
@@ -109,7 +110,7 @@ TEST_F(SingleInstanceStart, AHandedFileWaitsForATransferAndForAModalBox) {
         return [&, file] {
             const GoInstruction* head = editor().Head(GO_LIST);
             return head && head->opcode == op::GoProgramHeader &&
-                   std::string_view(NameTable().Get(head->nameId)) == file;
+                   std::string_view(doc().tables.names.Get(head->nameId)) == file;
         };
     };
     auto square = named(ZF_SOURCE_EXAMPLES "/square.gop");

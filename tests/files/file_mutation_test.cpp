@@ -107,8 +107,8 @@ class DamagedFiles : public ::testing::Test {
                     ASSERT_TRUE(d <= 9 || d == kNoDigit);
                 if (in->opcode == op::SetShape || in->opcode == op::PlaceStamp ||
                     in->opcode == op::PenDown) {
-                    ASSERT_TRUE(IsPlainFileName(NameTable().Get(in->nameId)))
-                        << NameTable().Get(in->nameId);
+                    ASSERT_TRUE(IsPlainFileName(editor.tables().names.Get(in->nameId)))
+                        << editor.tables().names.Get(in->nameId);
                 }
                 units -= OpcodeUnits(in->opcode);
                 prev = in;
@@ -123,17 +123,18 @@ class DamagedFiles : public ::testing::Test {
 };
 
 Bytes FullGoProgram(UserInterface& ui) {
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     GoInstruction* r = editor.NewInstruction(op::Repeat);
     r->digits[0] = 3;
     r->bracketOpen = r->complete = 1;
     editor.NewInstruction(op::Forward)->digits = {1, 2, kNoDigit, kNoDigit};
     editor.NewInstruction(op::RepeatEnd);
-    editor.NewInstruction(op::PenDown)->nameId = NameTable().Add("redthin.bmp");
+    editor.NewInstruction(op::PenDown)->nameId = tables.names.Add("redthin.bmp");
     for (const char* text : {"One", "Two", "One"}) {
         GoInstruction* t = editor.NewInstruction(op::PlaceText);
         t->textObject = std::make_unique<TextObjectRecord>();
-        t->textObject->textId = TextStringTable().Add(text);
+        t->textObject->textId = tables.texts.Add(text);
     }
     editor.InsertCopy(GoInstruction(op::ProcedureDef), PROC_LIST)->digits[0] = 4;
     editor.InsertCopy(GoInstruction(op::Left), PROC_LIST)->digits[0] = 9;
@@ -156,14 +157,14 @@ Bytes LegacyGoProgram(const char* header, bool labels) {
 
 TEST_F(DamagedFiles, GoProgramsOfEveryVersionLoadOrFailCleanly) {
     test::Recorder ui;
-    ResetTables();
     const Bytes bases[] = {FullGoProgram(ui), LegacyGoProgram(kGoProgramV1Header, true),
                            LegacyGoProgram(kGoProgramV09Header, false)};
     const std::set<int> allowed = {1026, 1051, 1071, 84, 1070};
     Mutator mutator(20240601);
     int loaded = 0;
     for (const Bytes& base : bases) {
-        GoEditor editor(ui);
+        NameTables tables;
+        GoEditor editor(ui, tables);
         ASSERT_TRUE(OpenGoProgramBytes(editor, base, "base.gop", true));
         for (int i = 0; i < 10000; ++i) {
             Bytes damaged = mutator.Mutate(base);
@@ -182,11 +183,11 @@ TEST_F(DamagedFiles, GoProgramsOfEveryVersionLoadOrFailCleanly) {
 
 TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
     test::Recorder ui;
-    ResetTables();
     ZarnikState state;
     PenTrail trail;
-    GraphicObjectList objects;
-    GoEditor editor(ui);
+    NameTables tables;
+    GraphicObjectList objects{tables};
+    GoEditor editor(ui, tables);
     ProjectHost host;
     ProjectScene scene{state, trail, objects, editor, host, project};
 
@@ -195,10 +196,10 @@ TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
     SetBackground(scene, "park.bmp");
     objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 300, 0, 0, 0, 0);
     TextObjectRecord record;
-    record.textId = TextStringTable().Add("Hi");
+    record.textId = tables.texts.Add("Hi");
     auto recordBytes = record.ToBytes();
     objects.CreateGraphicObject("", objectkind::Text, 600, 600,
-                                std::int32_t(TextObjectTable().Add(recordBytes.data())), 1, 0, 0);
+                                std::int32_t(tables.textObjects.Add(recordBytes.data())), 1, 0, 0);
     for (int i = 0; i < 40; ++i)
         trail.SetTrailPoint({i * 10, i * 20, 1}, i);
     ASSERT_TRUE(OpenGoProgram(editor, dir / "walk.gop", true));
@@ -215,13 +216,13 @@ TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
             Bytes damaged = mutator.Mutate(base);
             loaded += OpenProjectBytes(scene, damaged, path);
             EXPECT_LE(trail.trailLength(), PenTrail::kMaxPoints);
-            ASSERT_TRUE(IsPlainFileName(NameTable().Get(state.shapeId)));
+            ASSERT_TRUE(IsPlainFileName(tables.names.Get(state.shapeId)));
             for (const auto& object : objects.objects()) {
                 if (object->kind == objectkind::Text) {
-                    ASSERT_NE(TextObjectTable().Get(std::uint32_t(object->param1)), nullptr);
+                    ASSERT_NE(tables.textObjects.Get(std::uint32_t(object->param1)), nullptr);
                 } else {
-                    ASSERT_TRUE(IsPlainFileName(NameTable().Get(object->nameId)))
-                        << NameTable().Get(object->nameId);
+                    ASSERT_TRUE(IsPlainFileName(tables.names.Get(object->nameId)))
+                        << tables.names.Get(object->nameId);
                 }
             }
             ExpectConsistentEditor(editor);

@@ -26,12 +26,6 @@ using test::PutText;
 
 class GoProgramFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ResetTables();
-        // The editor was made before the tables were reset.
-        editor.Head(GO_LIST)->nameId = NameTable().Add(TextOf(30));
-    }
-
     GoInstruction* Add(std::uint8_t opcode, std::initializer_list<std::uint8_t> digits = {}) {
         GoInstruction* in = editor.NewInstruction(opcode);
         in->complete = 1;
@@ -44,7 +38,7 @@ class GoProgramFile : public ::testing::Test {
     GoInstruction* AddText(const std::string& text, std::int32_t placement) {
         GoInstruction* in = Add(op::PlaceText);
         in->textObject = std::make_unique<TextObjectRecord>();
-        in->textObject->textId = TextStringTable().Add(text);
+        in->textObject->textId = tables.texts.Add(text);
         in->textObject->placement = placement;
         std::strcpy(in->textObject->font.faceName.data(), "Arial");
         in->textObject->font.height = -24;
@@ -59,7 +53,7 @@ class GoProgramFile : public ::testing::Test {
         GoInstruction* pos = Add(op::SetPosition);
         pos->value1 = -1500;
         pos->value2 = 2400;
-        Add(op::PenDown)->nameId = NameTable().Add("redthin.bmp");
+        Add(op::PenDown)->nameId = tables.names.Add("redthin.bmp");
         AddText("Hello", 3);
         AddText("Hello", 1);
         Add(op::Procedure, {7});
@@ -82,10 +76,11 @@ class GoProgramFile : public ::testing::Test {
 
     test::TempFolder dir;
     test::Recorder ui;
-    GoEditor editor{ui};
+    NameTables tables;
+    GoEditor editor{ui, tables};
 };
 
-void ExpectSameList(const GoInstruction* a, const GoInstruction* b) {
+void ExpectSameList(const NameTables& tables, const GoInstruction* a, const GoInstruction* b) {
     for (; a && b; a = a->next, b = b->next) {
         EXPECT_EQ(a->opcode, b->opcode);
         EXPECT_EQ(a->bracketOpen, b->bracketOpen);
@@ -93,12 +88,12 @@ void ExpectSameList(const GoInstruction* a, const GoInstruction* b) {
         EXPECT_EQ(a->digits, b->digits);
         EXPECT_EQ(a->value1, b->value1);
         EXPECT_EQ(a->value2, b->value2);
-        EXPECT_STREQ(NameTable().Get(a->nameId), NameTable().Get(b->nameId));
+        EXPECT_STREQ(tables.names.Get(a->nameId), tables.names.Get(b->nameId));
         EXPECT_EQ(a->indent, b->indent);
         ASSERT_EQ(a->textObject == nullptr, b->textObject == nullptr);
         if (a->textObject) {
-            EXPECT_STREQ(TextStringTable().Get(a->textObject->textId),
-                         TextStringTable().Get(b->textObject->textId));
+            EXPECT_STREQ(tables.texts.Get(a->textObject->textId),
+                         tables.texts.Get(b->textObject->textId));
             TextObjectRecord ra = *a->textObject, rb = *b->textObject;
             ra.textId = rb.textId = 0;
             EXPECT_EQ(ra.ToBytes(), rb.ToBytes());
@@ -114,7 +109,7 @@ TEST_F(GoProgramFile, AnEmptyProgramWritesFourSectionsWithBlankTables) {
     EXPECT_EQ(Get32(file, 80), 64u);
     ASSERT_EQ(Get32(file, 84), 4u);
     const std::uint16_t tags[] = {1, 4, 2, 3};
-    const std::uint32_t lengths[] = {64, std::uint32_t(NameTable().PoolAllocated()), 88, 8};
+    const std::uint32_t lengths[] = {64, std::uint32_t(tables.names.PoolAllocated()), 88, 8};
     std::uint32_t offset = 856;
     for (int k = 0; k < 4; ++k) {
         std::size_t e = 88 + 12 * k;
@@ -133,14 +128,14 @@ TEST_F(GoProgramFile, AnEmptyProgramWritesFourSectionsWithBlankTables) {
 TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     KeyFullProgram();
     std::string path = Save("full.gop");
-    GoEditor loaded(ui);
+    GoEditor loaded(ui, tables);
     ASSERT_TRUE(OpenGoProgram(loaded, path, true));
     EXPECT_TRUE(ui.messages.empty());
-    ExpectSameList(editor.Head(PROC_LIST), loaded.Head(PROC_LIST));
+    ExpectSameList(tables, editor.Head(PROC_LIST), loaded.Head(PROC_LIST));
     // The header is named by the path it was opened with.
-    EXPECT_STREQ(NameTable().Get(loaded.Head(GO_LIST)->nameId), path.c_str());
+    EXPECT_STREQ(tables.names.Get(loaded.Head(GO_LIST)->nameId), path.c_str());
     loaded.Head(GO_LIST)->nameId = editor.Head(GO_LIST)->nameId;
-    ExpectSameList(editor.Head(GO_LIST), loaded.Head(GO_LIST));
+    ExpectSameList(tables, editor.Head(GO_LIST), loaded.Head(GO_LIST));
     EXPECT_EQ(loaded.cursor, loaded.Last(GO_LIST));
     int units = kMemoryUnits;
     for (int list : {GO_LIST, PROC_LIST})
@@ -152,7 +147,7 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     // Saved again, the header takes the bare file name.
     std::string again = dir / "again.gop";
     ASSERT_TRUE(SaveGoProgramAs(loaded, again));
-    EXPECT_STREQ(NameTable().Get(loaded.Head(GO_LIST)->nameId), "again.gop");
+    EXPECT_STREQ(tables.names.Get(loaded.Head(GO_LIST)->nameId), "again.gop");
 }
 
 TEST_F(GoProgramFile, TextRecordsAreIndexedTextsShareIdsAndABareTextReadsBackBlank) {
@@ -173,7 +168,7 @@ TEST_F(GoProgramFile, TextRecordsAreIndexedTextsShareIdsAndABareTextReadsBackBla
             indexes.push_back(Get32(file, at + 40));
     EXPECT_EQ(indexes, (std::vector<std::uint32_t>{1, 2, 0}));
     // The bare one reads back with a blank record.
-    GoEditor loaded(ui);
+    GoEditor loaded(ui, tables);
     ASSERT_TRUE(ReadGoProgramV2(loaded, std::span<const std::uint8_t>(file), "t.gop"));
     ASSERT_TRUE(loaded.Last(GO_LIST)->textObject);
     EXPECT_EQ(loaded.Last(GO_LIST)->textObject->ToBytes(), TextObjectRecord{}.ToBytes());
@@ -232,7 +227,7 @@ TEST_F(GoProgramFile, AFailedSaveSaysSoAndKeepsTheOldFile) {
     test::WriteBytesTo(dir / "keep.gop", {1, 2, 3});
     EXPECT_FALSE(SaveGoProgramAs(editor, dir / "missing-folder/x.gop"));
     EXPECT_EQ(ui.lastWarning(), std::string(kFileNotSavedText) + (dir / "missing-folder/x.gop"));
-    EXPECT_STREQ(NameTable().Get(editor.Head(GO_LIST)->nameId), TextOf(30).data());
+    EXPECT_STREQ(tables.names.Get(editor.Head(GO_LIST)->nameId), TextOf(30).data());
     editor.modified = 1;
     EXPECT_TRUE(SaveGoProgramAs(editor, dir / "keep.gop"));
     EXPECT_EQ(editor.modified, 0u);
@@ -245,7 +240,7 @@ TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
         Add(op::FlipZarnik);
     ASSERT_TRUE(SaveGoProgramAs(editor, dir / "flips.gop"));
     EXPECT_GT(test::BytesOf(dir / "flips.gop").size(), 1u << 20);
-    GoEditor again(ui);
+    GoEditor again(ui, tables);
     ASSERT_TRUE(OpenGoProgram(again, dir / "flips.gop", true));
     EXPECT_EQ(again.LineCount(GO_LIST), 16501);
 
@@ -262,7 +257,8 @@ TEST_F(GoProgramFile, UndefinedOpcodesAndPictureNamesThatLeaveTheProjectMakeABad
     // A byte no instruction has is damage in every form, never run: 42, the
     // flipped stamp's own code, would be drawn as one.
     for (std::uint8_t opcode : {16, 18, 20, 31, 42, 255}) {
-        GoEditor program(ui);
+        NameTables programTables;
+        GoEditor program(ui, programTables);
         program.NewInstruction(opcode)->complete = 1;
         for (const auto& file :
              {WriteGoProgramV2(program),
@@ -279,9 +275,9 @@ TEST_F(GoProgramFile, UndefinedOpcodesAndPictureNamesThatLeaveTheProjectMakeABad
 
     // Names that climb out, in every form: the old ones carry the name in the record.
     for (const char* name : {"../../secret/s.bmp", "..\\x.bmp", "/etc/passwd", ".."}) {
-        ResetTables();
-        GoEditor program(ui);
-        program.NewInstruction(op::PlaceStamp)->nameId = NameTable().Add(name);
+        NameTables programTables;
+        GoEditor program(ui, programTables);
+        program.NewInstruction(op::PlaceStamp)->nameId = programTables.names.Add(name);
         program.Last(GO_LIST)->complete = 1;
         for (const auto& file :
              {WriteGoProgramV2(program),
@@ -308,12 +304,12 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
     ASSERT_TRUE(OpenGoProgram(editor, dir / "v1.gop", true));
     EXPECT_TRUE(ui.messages.empty());
     const GoInstruction* go = editor.Head(GO_LIST);
-    EXPECT_STREQ(NameTable().Get(go->nameId), "old.gop"); // not replaced by the path
+    EXPECT_STREQ(tables.names.Get(go->nameId), "old.gop"); // not replaced by the path
     const GoInstruction* text = go->next->next;
     ASSERT_EQ(text->opcode, op::PlaceText);
     ASSERT_TRUE(text->textObject);
     EXPECT_EQ(text->value1, 1); // index in the file's own record table
-    EXPECT_STREQ(TextStringTable().Get(text->textObject->textId), "second\r\nline");
+    EXPECT_STREQ(tables.texts.Get(text->textObject->textId), "second\r\nline");
     EXPECT_EQ(text->textObject->x, -20);
     EXPECT_EQ(text->textObject->y, 900);
     EXPECT_EQ(text->textObject->placement, 2);
@@ -326,7 +322,7 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
     const GoInstruction* proc = editor.Head(PROC_LIST);
     ASSERT_TRUE(proc && proc->next && proc->next->next);
     EXPECT_EQ(proc->digits[0], 4);
-    EXPECT_STREQ(NameTable().Get(proc->next->nameId), "bluethin.bmp");
+    EXPECT_STREQ(tables.names.Get(proc->next->nameId), "bluethin.bmp");
     EXPECT_EQ(proc->next->next->opcode, op::ProcedureEnd);
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8 - 1 - 3);
 }
@@ -366,7 +362,7 @@ TEST_F(GoProgramFile, AVersion09FileGivesEveryLabelTheFixedText) {
     const GoInstruction* right = editor.Head(GO_LIST);
     EXPECT_EQ(InstructionNumber(*right, 1), 90);
     ASSERT_TRUE(right->next && right->next->textObject);
-    EXPECT_STREQ(TextStringTable().Get(right->next->textObject->textId), unnumbered::kV09LabelText);
+    EXPECT_STREQ(tables.texts.Get(right->next->textObject->textId), unnumbered::kV09LabelText);
     EXPECT_EQ(right->next->value1, 1);
 
     // A record cut short at the end is a bad file, not garbage.
@@ -379,7 +375,7 @@ TEST_F(GoProgramFile, AVersion09FileGivesEveryLabelTheFixedText) {
 TEST_F(GoProgramFile, BadSectionsAndIdsEndAVersion2LoadKeepingWhatCameFirst) {
     KeyFullProgram();
     const std::vector<std::uint8_t> good = WriteGoProgramV2(editor);
-    GoEditor loaded(ui);
+    GoEditor loaded(ui, tables);
     auto load = [&](const std::vector<std::uint8_t>& file) {
         return ReadGoProgramV2(loaded, std::span<const std::uint8_t>(file), "p.gop");
     };
@@ -444,11 +440,12 @@ TEST_F(GoProgramFile, ALongProgramLoadsWithoutGoingBackOverItPerInstruction) {
         void ScrollToLine(int, int) override { ++scrolls; }
         int scrolls = 0;
     } counting;
-    GoEditor program(counting);
+    NameTables programTables;
+    GoEditor program(counting, programTables);
     for (int i = 0; i < 3000; ++i)
         program.NewInstruction(i % 2 ? op::GoProgramHeader : op::PenUp)->complete = 1;
     const auto file = WriteGoProgramV2(program);
-    GoEditor loaded(counting);
+    GoEditor loaded(counting, tables);
     counting.scrolls = 0;
     ASSERT_TRUE(ReadGoProgramV2(loaded, file, "long.gop"));
     EXPECT_EQ(counting.scrolls, 1);

@@ -53,7 +53,8 @@ TEST_F(PictureFolder, NamesAProjectCouldNotStoreNeverEnter) {
 
     test::Recorder ui;
     ZarnikState state;
-    GraphicObjectList objects;
+    NameTables tables;
+    GraphicObjectList objects{tables};
     EXPECT_EQ(
         DropLibraryPicture(ui, state, objects, library::Stamps, "A:star.bmp", 10, 10, 300, 300),
         LibraryDrop::Nothing);
@@ -61,7 +62,7 @@ TEST_F(PictureFolder, NamesAProjectCouldNotStoreNeverEnter) {
         DropLibraryPicture(ui, state, objects, library::Shapes, "A:star.bmp", 150, 150, 300, 300),
         LibraryDrop::Nothing);
     EXPECT_TRUE(objects.empty());
-    GoEditor editor(ui);
+    GoEditor editor(ui, tables);
     const int lines = editor.LineCount(GO_LIST);
     KeyArgument picture;
     picture.name = "A:star.bmp";
@@ -109,7 +110,8 @@ class Drops : public ::testing::Test {
     }
     test::Recorder ui;
     ZarnikState state; // robot at the centre, 30 pixels a step
-    GraphicObjectList objects;
+    NameTables tables;
+    GraphicObjectList objects{tables};
     std::int16_t pen = -2;
 };
 
@@ -136,7 +138,7 @@ TEST_F(Drops, ShapesAndStampsWaitForAPause) {
     EXPECT_TRUE(objects.empty());
     state.paused = true;
     EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::ShapeChanged);
-    EXPECT_EQ(std::string(NameTable().Get(state.homeShapeId)), "car.bmp");
+    EXPECT_EQ(std::string(tables.names.Get(state.homeShapeId)), "car.bmp");
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 299, 0), LibraryDrop::StampPlaced);
     EXPECT_EQ(objects[0].x, PixelsToMm(state, 299));
     // Off the working area nothing lands.

@@ -36,7 +36,8 @@ struct Host : ProjectHost {
 // A working area to load into: the fixture's own, or a second one that
 // starts where another project is.
 struct Loaded {
-    explicit Loaded(UserInterface& ui, const Project& like = {}) : project(like), editor(ui) {}
+    explicit Loaded(UserInterface& ui, const Project& like = {})
+        : project(like), editor(ui, tables) {}
     ProjectScene Scene() { return {state, trail, objects, editor, host, project}; }
     bool Open(const std::string& path, bool report = true) {
         ProjectScene scene = Scene();
@@ -46,7 +47,8 @@ struct Loaded {
     Host host;
     ZarnikState state;
     PenTrail trail;
-    GraphicObjectList objects;
+    NameTables tables;
+    GraphicObjectList objects{tables};
     GoEditor editor;
 };
 
@@ -61,9 +63,7 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
     ProjectFile() : Loaded(ui) {}
 
     void SetUp() override {
-        ResetTables();
-        // The editor was made before the tables were reset.
-        editor.Head(GO_LIST)->nameId = NameTable().Add("walk.gop");
+        editor.Head(GO_LIST)->nameId = tables.names.Add("walk.gop");
         for (const char* sub : kProjectSubFolders)
             std::filesystem::create_directory(dir / sub);
         test::WriteBytesTo(dir / "zarniks/b.bmp", {1});
@@ -87,11 +87,11 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
         SetBackground(scene, "park.bmp");
         objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 600, 35, 0, 1, 4);
         TextObjectRecord record;
-        record.textId = TextStringTable().Add("Start here");
+        record.textId = tables.texts.Add("Start here");
         record.placement = 2;
         record.colour = 0x00FF00;
         auto bytes = record.ToBytes();
-        std::uint32_t index = TextObjectTable().Add(bytes.data());
+        std::uint32_t index = tables.textObjects.Add(bytes.data());
         objects.CreateGraphicObject("", objectkind::Text, 900, 1200, std::int32_t(index), 2, 0, 0);
         editor.NewInstruction(op::Forward)->digits[0] = 2;
         ASSERT_TRUE(SaveGoProgramAs(editor, dir / "walk.gop"));
@@ -124,7 +124,7 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     EXPECT_EQ(to.state.y, 450);
     EXPECT_EQ(to.state.homeHeading, 270);
     EXPECT_TRUE(to.state.homeFlipped);
-    EXPECT_STREQ(NameTable().Get(to.state.shapeId), "a.bmp");
+    EXPECT_STREQ(to.tables.names.Get(to.state.shapeId), "a.bmp");
     ASSERT_EQ(to.trail.trailLength(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(to.trail.GetTrailPoint(i), trail.GetTrailPoint(i));
@@ -135,11 +135,11 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
         EXPECT_EQ(to.objects[i].param3, objects[i].param3);
         EXPECT_EQ(to.objects[i].runTag, 0); // re-created by the load
     }
-    EXPECT_STREQ(NameTable().Get(to.objects[1].nameId), "tree.bmp");
-    const std::uint8_t* text = TextObjectTable().Get(std::uint32_t(to.objects[2].param1));
+    EXPECT_STREQ(to.tables.names.Get(to.objects[1].nameId), "tree.bmp");
+    const std::uint8_t* text = to.tables.textObjects.Get(std::uint32_t(to.objects[2].param1));
     ASSERT_NE(text, nullptr);
     TextObjectRecord record = TextObjectRecord::FromBytes(text);
-    EXPECT_STREQ(TextStringTable().Get(record.textId), "Start here");
+    EXPECT_STREQ(to.tables.texts.Get(record.textId), "Start here");
     EXPECT_EQ(record.colour, 0x00FF00u);
     // The Go Program came with it, by its bare name from the project folder;
     // so does one named by a folder that is gone.
@@ -183,7 +183,7 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(to.project.folder, copied);
     EXPECT_EQ(to.project.fileName, "pirate.zfp");
-    EXPECT_STREQ(NameTable().Get(to.state.shapeId), "a.bmp");
+    EXPECT_STREQ(to.tables.names.Get(to.state.shapeId), "a.bmp");
     EXPECT_EQ(to.objects.size(), 3u);
     EXPECT_EQ(to.trail.trailLength(), 3);
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
@@ -363,7 +363,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
     EXPECT_EQ(state.homeX, 1650);
     EXPECT_EQ(state.homeY, 1950);
     EXPECT_EQ(state.heading, 0);
-    EXPECT_STREQ(NameTable().Get(state.shapeId), "b.bmp");
+    EXPECT_STREQ(tables.names.Get(state.shapeId), "b.bmp");
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_EQ(objects[0].kind, objectkind::Background);
     EXPECT_EQ(objects[0].x, 1500);
@@ -377,7 +377,7 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     ASSERT_TRUE(Open(path));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].id, 1082); // zarndef.bmp missing: a.bmp comes first
-    EXPECT_STREQ(NameTable().Get(state.shapeId), "a.bmp");
+    EXPECT_STREQ(tables.names.Get(state.shapeId), "a.bmp");
     EXPECT_EQ(ui.messages[1].id, 1019);
     EXPECT_EQ(state.floorWidth, 3000);
     EXPECT_EQ(editor.Head(GO_LIST), nullptr);
@@ -387,7 +387,7 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     ui.clear();
     ASSERT_TRUE(Open(path));
     EXPECT_EQ(ui.messages[0].id, 1083);
-    EXPECT_STREQ(NameTable().Get(state.shapeId), "zarndef.bmp");
+    EXPECT_STREQ(tables.names.Get(state.shapeId), "zarndef.bmp");
 }
 
 TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
@@ -404,14 +404,14 @@ TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     EXPECT_EQ(state.floorHeight, 3000);
     EXPECT_EQ(state.heading, 90);
     EXPECT_TRUE(state.flipped);
-    EXPECT_STREQ(NameTable().Get(state.shapeId), "b.bmp");
+    EXPECT_STREQ(tables.names.Get(state.shapeId), "b.bmp");
     ASSERT_EQ(trail.trailLength(), 2);
     EXPECT_EQ(trail.GetTrailPoint(0), (TrailPoint{150, 300, -1}));
     ASSERT_EQ(objects.size(), 2u);
-    EXPECT_STREQ(NameTable().Get(objects[0].nameId), "tree.bmp");
+    EXPECT_STREQ(tables.names.Get(objects[0].nameId), "tree.bmp");
     TextObjectRecord record =
-        TextObjectRecord::FromBytes(TextObjectTable().Get(std::uint32_t(objects[1].param1)));
-    EXPECT_STREQ(TextStringTable().Get(record.textId), "Hello");
+        TextObjectRecord::FromBytes(tables.textObjects.Get(std::uint32_t(objects[1].param1)));
+    EXPECT_STREQ(tables.texts.Get(record.textId), "Hello");
     EXPECT_EQ(project.folder, dir.path() + "/");
     // The stored folder is of another machine: the Go Program is found beside the project.
     EXPECT_NE(editor.Head(GO_LIST), nullptr);
@@ -522,7 +522,8 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     for (const char* sub : kProjectSubFolders)
         std::filesystem::create_directory(data + sub);
     test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
-    GoEditor program(ui);
+    NameTables programTables;
+    GoEditor program(ui, programTables);
     program.NewInstruction(op::Forward)->digits[0] = 2;
     ASSERT_TRUE(SaveGoProgramAs(program, data + "walk.gop"));
     const std::string path =
@@ -603,7 +604,7 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
     test::TempFolder elsewhere;
     editor.NewInstruction(op::Back)->digits[0] = 7;
     ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk.gop"));
-    editor.Head(GO_LIST)->nameId = NameTable().Add(elsewhere / "walk.gop");
+    editor.Head(GO_LIST)->nameId = tables.names.Add(elsewhere / "walk.gop");
     ProjectScene scene = Scene();
     test::WriteBytesTo(dir / "p.zfp", WriteProjectV2(scene, "C:\\Gone\\Away\\"));
     project.SetFromPath(dir / "prog/");
@@ -627,7 +628,7 @@ TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
     const StartupOpened opened = StartupLoad(scene, "../user/../walk.gop");
     std::filesystem::current_path(started);
     ASSERT_EQ(opened, StartupOpened::GoProgram);
-    EXPECT_EQ(NameTable().Get(editor.Head(GO_LIST)->nameId), dir / "walk.gop");
+    EXPECT_EQ(tables.names.Get(editor.Head(GO_LIST)->nameId), dir / "walk.gop");
     ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
     ui.clear();
     Loaded to(ui, project);

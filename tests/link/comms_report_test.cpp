@@ -124,7 +124,8 @@ TEST_F(CommsReportTest, GetDumpsEveryStage) {
     SetCommsReportEnabled(true);
     ui.answers = {Answer::Yes};
     ui.chosen = (folder / "get.log").string();
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     EXPECT_TRUE(ReadZarnikProgramToZarnikMemBuffer(editor));
     robot.Stop();
     SetCommDevice(1, "");

@@ -69,7 +69,8 @@ class LinkTest : public ::testing::Test {
     }
     void RobotHolds(std::string_view keys) {
         test::Recorder other;
-        GoEditor source(other);
+        NameTables sourceTables;
+        GoEditor source(other, sourceTables);
         ASSERT_TRUE(KeySequence(source, keys));
         ZarnikMemoryImage image;
         ASSERT_TRUE(EncodeGoProgram(image, source.Head(GO_LIST), source.Head(PROC_LIST)));
@@ -86,7 +87,8 @@ class LinkTest : public ::testing::Test {
     std::ostringstream trace;
     ZarnikEmulator robot;
     test::Recorder ui;
-    GoEditor editor{ui};
+    NameTables tables;
+    GoEditor editor{ui, tables};
     std::string expected;
 };
 
@@ -299,7 +301,8 @@ TEST_F(LinkTest, EmptyProceduresGoBeforeSending) {
     EXPECT_EQ(robot.Memory(), Encoded());
 
     // The definition being keyed goes too when it is empty itself.
-    GoEditor second(ui);
+    NameTables secondTables;
+    GoEditor second(ui, secondTables);
     ui.answers = {Answer::Edit};
     ASSERT_TRUE(KeySequence(second, "P 3 [ ] P 7 [ ] P 3 ["));
     ASSERT_EQ(second.procedureBeingDefined, 3);
@@ -319,7 +322,8 @@ TEST_F(LinkTest, ChecksStopASendBeforeThePortOpens) {
     EXPECT_EQ(ui.lastWarningId(), 108);
 
     // A loaded program can need more cells than the robot has.
-    GoEditor loaded(ui);
+    NameTables loadedTables;
+    GoEditor loaded(ui, loadedTables);
     GoInstruction forward(op::Forward);
     forward.digits[0] = 1;
     forward.complete = 1;

@@ -16,7 +16,8 @@ namespace {
 
 struct Keyed {
     test::Recorder ui;
-    GoEditor editor{ui};
+    NameTables tables;
+    GoEditor editor{ui, tables};
     explicit Keyed(std::string_view keys) {
         std::string error;
         EXPECT_TRUE(KeySequence(editor, keys, &error)) << error;
@@ -157,7 +158,8 @@ TEST(EncodingImages, ProgramsBeyondTheMemoryAreRefused) {
 // The parse goes into an editor whose lists were emptied first, as Get does.
 struct Parsed {
     test::Recorder ui;
-    GoEditor editor{ui};
+    NameTables tables;
+    GoEditor editor{ui, tables};
     bool whole = false;
     explicit Parsed(const ZarnikMemoryImage& image) {
         editor.DestroyProgramList(GO_LIST);
@@ -194,7 +196,7 @@ TEST(ParsingImages, RepeatExampleGetsTheRobotsHeader) {
     const GoInstruction* header = parsed.editor.Head(GO_LIST);
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header->opcode, op::GoProgramHeader);
-    EXPECT_STREQ(NameTable().Get(header->nameId), Text(1011).c_str());
+    EXPECT_STREQ(parsed.editor.tables().names.Get(header->nameId), Text(1011).c_str());
     EXPECT_EQ(header->complete, 1u);
 }
 
@@ -281,7 +283,7 @@ void ExpectSameLists(const GoEditor& keyed, const GoEditor& parsed) {
                 b = b->prev;
                 continue;
             }
-            SCOPED_TRACE(ListingLine(*a));
+            SCOPED_TRACE(ListingLine(*a, keyed.tables()));
             EXPECT_EQ(b->opcode, a->opcode);
             EXPECT_EQ(b->digits, a->digits);
             EXPECT_EQ(b->bracketOpen, a->bracketOpen);

@@ -74,7 +74,8 @@ TEST_F(Lists, CeOnTheHeaderOnlyWhenAlone) {
 
 TEST(EditorRelease, KeptWhileTheGoListHoldsInstructions) {
     Recorder ui;
-    auto editor = std::make_unique<GoEditor>(ui);
+    NameTables tables;
+    auto editor = std::make_unique<GoEditor>(ui, tables);
     EXPECT_FALSE(ReleaseEditor(editor));
     EXPECT_EQ(ui.lastWarningId(), 23);
     ASSERT_TRUE(editor);
@@ -201,7 +202,8 @@ TEST_F(Checks, EmptyProceduresAndTheOpenDefinition) {
 
 TEST(Indents, RepeatsAndProcedures) {
     Recorder ui;
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     KeySequence(editor, "RPT 1 2 [ FD 1 RPT 3 [ BK 1 ] ] P 7 [ RPT 2 [ W 1 ] ]");
     std::vector<int> go, proc;
     for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)

@@ -6,9 +6,10 @@ namespace zf::test {
 namespace {
 
 TEST(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
+    NameTables tables;
     std::vector<KeyPress> presses;
     std::string error;
-    ASSERT_TRUE(ParseKeySequence("fd 25 Rpt [ ] cm go", presses, error));
+    ASSERT_TRUE(ParseKeySequence(tables, "fd 25 Rpt [ ] cm go", presses, error));
     std::vector<int> codes;
     for (const auto& p : presses)
         codes.push_back(p.kind == KeyPress::Kind::ConfirmedClear ? -1 : p.key);
@@ -17,24 +18,27 @@ TEST(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
 }
 
 TEST(KeySequenceNotation, PositionsConvertAsTheDialogDoes) {
+    NameTables tables;
     std::vector<KeyPress> presses;
     std::string error;
-    ASSERT_TRUE(ParseKeySequence("POS(-1.5,0.25) POS(0,0)", presses, error, {4000, 2000}));
+    ASSERT_TRUE(ParseKeySequence(tables, "POS(-1.5,0.25) POS(0,0)", presses, error, {4000, 2000}));
     EXPECT_EQ(presses[0].argument.value1, 2000 - 450);
     EXPECT_EQ(presses[0].argument.value2, 1000 - 75);
     EXPECT_EQ(presses[1].argument.value1, 2000);
     Recorder ui;
-    GoEditor editor(ui);
+    GoEditor editor(ui, tables);
     ASSERT_TRUE(KeySequence(editor, "POS(-1.5,0.25)", nullptr, {4000, 2000}));
-    EXPECT_EQ(ListingLine(*editor.cursor, {4000, 2000}), "POS(-1.5,0.25)");
+    EXPECT_EQ(ListingLine(*editor.cursor, tables, {4000, 2000}), "POS(-1.5,0.25)");
 }
 
 TEST(KeySequenceNotation, NumbersAreCheckedBeforeTheyAreConverted) {
+    NameTables tables;
     std::vector<KeyPress> presses;
     std::string error;
     // Far positions stay far (the working-area check refuses them) instead
     // of wrapping into the floor; headings of any size come back to 0..359.
-    ASSERT_TRUE(ParseKeySequence("POS(218,0) POS(1e10,-1e10) HEAD(2147483647) HEAD(-90) "
+    ASSERT_TRUE(ParseKeySequence(tables,
+                                 "POS(218,0) POS(1e10,-1e10) HEAD(2147483647) HEAD(-90) "
                                  "HEAD(1e300)",
                                  presses, error, {3000, 3000}));
     EXPECT_EQ(presses[0].argument.value1, 218 * 300 + 1500);
@@ -48,22 +52,25 @@ TEST(KeySequenceNotation, NumbersAreCheckedBeforeTheyAreConverted) {
 
 TEST(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
     Recorder ui;
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     ASSERT_TRUE(KeySequence(editor, "TEXT(\"say \\\"hi\\\" \\\\ (now)\\nthere\\\\\",3) "
                                     "STAMP(\"my tree.bmp\") FD 2"));
     const std::string listing = FormatLists(editor);
-    EXPECT_STREQ(TextStringTable().Get(editor.Head(GO_LIST)->next->textObject->textId),
+    EXPECT_STREQ(tables.texts.Get(editor.Head(GO_LIST)->next->textObject->textId),
                  "say \"hi\" \\ (now)\nthere\\");
     // Every line keyed again gives the same lines.
-    GoEditor again(ui);
+    NameTables againTables;
+    GoEditor again(ui, againTables);
     for (const GoInstruction* in = editor.Head(GO_LIST)->next; in; in = in->next)
-        ASSERT_TRUE(KeySequence(again, ListingLine(*in))) << ListingLine(*in);
+        ASSERT_TRUE(KeySequence(again, ListingLine(*in, tables))) << ListingLine(*in, tables);
     EXPECT_EQ(FormatLists(again), listing);
 }
 
 TEST(KeySequenceNotation, BadTokensKeyNothing) {
     Recorder ui;
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     std::string error;
     for (const char* bad : {"FD 2 JUMP", "POS(1)", "TEXT(\"open", "TEXT(\"a\",11)", "HEAD(x)",
                             "STAMP(../../secret/secret.bmp)", "SHAPE(\"a\\\\b.bmp\")",
@@ -76,7 +83,8 @@ TEST(KeySequenceNotation, BadTokensKeyNothing) {
 
 TEST(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
     Recorder ui;
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     KeySequence(editor, "FD 2 5 P 3 [ S [ 2 ] ] TEXT(\"two words\")");
     EXPECT_EQ(FormatLists(editor),
               "GO:\nNAME(\"My Go Program.gop\")\nFD 2 5\nTEXT(\"two words\",1)\n"
@@ -86,7 +94,8 @@ TEST(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
     EXPECT_EQ(FormatShownMessage(kUnnumbered, "x"), "! - x");
 
     // The keys' own names key the same program as the short tokens.
-    GoEditor named(ui);
+    NameTables namedTables;
+    GoEditor named(ui, namedTables);
     KeySequence(named, "forward 2 5 procedure 3 [ sense [ 2 ] ] TEXT(\"two words\")");
     EXPECT_EQ(FormatLists(named), FormatLists(editor));
 }

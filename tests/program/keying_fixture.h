@@ -15,7 +15,8 @@ namespace zf::test {
 class Keying : public ::testing::Test {
   protected:
     Recorder ui;
-    GoEditor editor{ui};
+    NameTables tables;
+    GoEditor editor{ui, tables};
 
     void keys(std::string_view sequence) {
         std::string error;
@@ -25,7 +26,7 @@ class Keying : public ::testing::Test {
     std::vector<std::string> lines(int list) const {
         std::vector<std::string> out;
         for (const GoInstruction* in = editor.Head(list); in; in = in->next)
-            out.push_back(ListingLine(*in));
+            out.push_back(ListingLine(*in, tables));
         return out;
     }
     std::vector<std::string> go() const { return lines(GO_LIST); }
@@ -45,7 +46,9 @@ class Keying : public ::testing::Test {
         return out;
     }
 
-    std::string cursorLine() const { return editor.cursor ? ListingLine(*editor.cursor) : ""; }
+    std::string cursorLine() const {
+        return editor.cursor ? ListingLine(*editor.cursor, tables) : "";
+    }
 };
 
 using Lines = std::vector<std::string>;

@@ -27,8 +27,6 @@ std::unique_ptr<GoInstruction> Keyed(std::uint8_t opcode, std::initializer_list<
 
 class ListingTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetTables(); }
-
     QImage Line(const GoInstruction& in, int size = 30, int* end = nullptr) {
         QImage image = Filled(600, size + 10, Qt::white);
         QPainter p(&image);
@@ -41,7 +39,8 @@ class ListingTest : public ::testing::Test {
 
     QRect Cell(int i, int size = 30) const { return QRect(i * size, 0, size, size); }
 
-    ListingStyle style;
+    NameTables tables;
+    ListingStyle style{tables};
 };
 
 TEST_F(ListingTest, ArrowsAreCyanAndPointTheirWay) {
@@ -135,24 +134,24 @@ TEST_F(ListingTest, GraphicLinesShowTheirIconAndText) {
     GoInstruction position(op::SetPosition);
     position.value1 = 1500 + 450;
     position.value2 = 1500 + 300;
-    EXPECT_EQ(GraphicLineText(position, {3000, 3000}), "1.5, -1");
+    EXPECT_EQ(GraphicLineText(position, tables, {3000, 3000}), "1.5, -1");
     GoInstruction heading(op::SetHeading);
     heading.value1 = 270;
-    EXPECT_EQ(GraphicLineText(heading, {}), "270");
+    EXPECT_EQ(GraphicLineText(heading, tables, {}), "270");
     GoInstruction stamp(op::PlaceStamp);
-    stamp.nameId = NameTable().Add("tree.bmp");
-    EXPECT_EQ(GraphicLineText(stamp, {}), "tree.bmp");
-    EXPECT_EQ(GraphicLineText(GoInstruction(op::PenUp), {}), "");
+    stamp.nameId = tables.names.Add("tree.bmp");
+    EXPECT_EQ(GraphicLineText(stamp, tables, {}), "tree.bmp");
+    EXPECT_EQ(GraphicLineText(GoInstruction(op::PenUp), tables, {}), "");
     GoInstruction header(op::GoProgramHeader);
-    header.nameId = NameTable().Add("/home/class/Zarnikfield Work/town.gop");
-    EXPECT_EQ(GraphicLineText(header, {}), "town.gop");
+    header.nameId = tables.names.Add("/home/class/Zarnikfield Work/town.gop");
+    EXPECT_EQ(GraphicLineText(header, tables, {}), "town.gop");
     // Long texts are cut.
     GoInstruction text(op::PlaceText);
-    text.textObject = std::make_unique<TextObjectRecord>(DefaultTextObject());
-    text.textObject->textId = TextStringTable().Add(std::string(300, 'x'));
-    EXPECT_EQ(GraphicLineText(text, {}), std::string(260, 'x') + "...");
-    text.textObject->textId = TextStringTable().Add(std::string(260, 'y'));
-    EXPECT_EQ(GraphicLineText(text, {}), std::string(260, 'y'));
+    text.textObject = std::make_unique<TextObjectRecord>(DefaultTextObject(tables));
+    text.textObject->textId = tables.texts.Add(std::string(300, 'x'));
+    EXPECT_EQ(GraphicLineText(text, tables, {}), std::string(260, 'x') + "...");
+    text.textObject->textId = tables.texts.Add(std::string(260, 'y'));
+    EXPECT_EQ(GraphicLineText(text, tables, {}), std::string(260, 'y'));
 
     int end = 0;
     const QImage image = Line(position, 30, &end);
@@ -169,7 +168,7 @@ TEST_F(ListingTest, ThumbnailsComeFromTheProjectFolder) {
     dir.WriteBitmap("objects/red.bmp", Filled(20, 20, Qt::red));
     style.folder = dir.Folder();
     GoInstruction stamp(op::PlaceStamp);
-    stamp.nameId = NameTable().Add("red.bmp");
+    stamp.nameId = tables.names.Add("red.bmp");
     const QImage image = Line(stamp, 30);
     // The whole picture is its own key colour, so nothing of it shows...
     EXPECT_EQ(Count(image, QRect(31, 1, 28, 28), kRed), 0);
@@ -209,7 +208,7 @@ TEST_F(ListingTest, ListsAreIndentedAndStopPastTheBottom) {
 
 TEST_F(ListingTest, KeyedLinesAfterARepeatReturnToItsIndent) {
     Recorder ui;
-    GoEditor editor(ui);
+    GoEditor editor(ui, tables);
     ASSERT_TRUE(KeySequence(editor, "FD 1 RPT 2 [ RPT 3 [ FD 1 ] LT 9 0 ] FD 2"));
     std::vector<int> indents;
     for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)

@@ -49,7 +49,7 @@ class PrintedPages : public ::testing::Test {
     }
     PrintOutcome PrintListing(int iconSize) {
         PdfPrintDevice device(pdf);
-        ListingStyle style;
+        ListingStyle style{tables};
         style.iconSize = iconSize;
         style.folder = dir.Folder();
         return PrintGoProgram(device, WholePaper(device.writer()), editor, style,
@@ -75,7 +75,8 @@ class PrintedPages : public ::testing::Test {
     ProjectDir dir;
     std::string pdf = dir.Path("out.pdf");
     Recorder ui;
-    GoEditor editor{ui};
+    NameTables tables;
+    GoEditor editor{ui, tables};
 };
 
 TEST_F(PrintedPages, FiftyFiveLessTheListingSizeLinesAPageEachListFromANewPage) {
@@ -144,7 +145,7 @@ TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
     trail.AppendTrailPoint(0, 1500);
     trail.SetTrailStyle(4);
     trail.AppendTrailPoint(3000, 1500);
-    GraphicObjectList objects;
+    GraphicObjectList objects{tables};
     objects.CreateGraphicObject("grass.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
     WorkingAreaScene scene{state, trail, objects, dir.Folder()};
     PdfPrintDevice device(pdf);

@@ -20,8 +20,6 @@ using namespace zf::test;
 // 0.1 pixel a millimetre.
 class WorkingAreaTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetTables(); }
-
     QImage Render(float zoom = 100.0f) {
         WorkingAreaScene scene{state, trail, objects, dir.Folder()};
         return RenderWorkingAreaImage(WorkingAreaPixels(state, zoom), zoom, scene);
@@ -36,13 +34,13 @@ class WorkingAreaTest : public ::testing::Test {
 
     GraphicObject* AddText(const std::string& text, int placement, int x, int y,
                            std::int32_t height = -24) {
-        TextObjectRecord record = DefaultTextObject();
-        record.textId = TextStringTable().Add(text);
+        TextObjectRecord record = DefaultTextObject(tables);
+        record.textId = tables.texts.Add(text);
         record.placement = placement;
         record.font.height = height;
         record.colour = 0x0000FF; // red
         const auto bytes = record.ToBytes();
-        const std::uint32_t index = TextObjectTable().Add(bytes.data());
+        const std::uint32_t index = tables.textObjects.Add(bytes.data());
         return objects.CreateGraphicObject("", objectkind::Text, x, y,
                                            static_cast<std::int32_t>(index), placement, 0, 0);
     }
@@ -50,7 +48,8 @@ class WorkingAreaTest : public ::testing::Test {
     ProjectDir dir;
     ZarnikState state;
     PenTrail trail;
-    GraphicObjectList objects;
+    NameTables tables;
+    GraphicObjectList objects{tables};
 };
 
 TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPoint) {
@@ -219,13 +218,13 @@ TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotAndMeasured) {
     EXPECT_GE(ink.top(), above->y / 10);
     EXPECT_NEAR(ink.center().x(), 150, 4);
     // The font is 0.6 of a step, 18 pixels, of which capitals take most.
-    EXPECT_EQ(TextObjectFont(DefaultTextObject().font, 30).pixelSize(), 18);
+    EXPECT_EQ(TextObjectFont(DefaultTextObject(tables).font, 30).pixelSize(), 18);
     EXPECT_GE(ink.height(), 11);
     EXPECT_LE(ink.height(), 18);
 
     // Measuring again changes nothing once the placement is applied.
     const int placedX = above->x;
-    EXPECT_TRUE(MeasureTextObject(*above, state));
+    EXPECT_TRUE(MeasureTextObject(tables, *above, state));
     EXPECT_EQ(above->x, placedX);
 }
 

@@ -15,7 +15,6 @@ using namespace zf::test;
 class SpriteTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetTables();
         QImage shape = Filled(30, 30, QColor(255, 0, 255));
         for (int y = 5; y < 25; ++y)
             for (int x = 5; x < 25; ++x)
@@ -26,16 +25,17 @@ class SpriteTest : public ::testing::Test {
         for (int x = 8; x < 12; ++x)
             shape.setPixel(x, 6, kGreen);
         dir.WriteBitmap("zarniks/robot.bmp", shape);
-        state.shapeId = NameTable().Add("robot.bmp");
+        state.shapeId = tables.names.Add("robot.bmp");
     }
 
     QPointF Nose(int heading, bool flipped = false) {
         state.heading = heading;
-        sprite.BuildZarnikSprite(state, dir.Folder(), false, flipped);
+        sprite.BuildZarnikSprite(state, tables, dir.Folder(), false, flipped);
         return Centroid(sprite.Sprite(), kRed);
     }
 
     ProjectDir dir;
+    NameTables tables;
     ZarnikState state;
     ZarnikSprite sprite;
 };
@@ -59,8 +59,8 @@ TEST_F(SpriteTest, TheTopLeftColourIsTransparentAndFillsTheCorners) {
     EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);
 
     // An unreadable shape still shows a robot.
-    state.shapeId = NameTable().Add("missing.bmp");
-    sprite.BuildZarnikSprite(state, dir.Folder(), false, false);
+    state.shapeId = tables.names.Add("missing.bmp");
+    sprite.BuildZarnikSprite(state, tables, dir.Folder(), false, false);
     ASSERT_EQ(sprite.Side(), 30);
     EXPECT_EQ(qAlpha(sprite.Sprite().pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);

@@ -55,15 +55,15 @@ struct Outcome {
 // stands, RESET puts it back to its start.
 Outcome RunExample(const fs::path& project, const fs::path& program,
                    const std::string& keys = "GO") {
-    ResetTables();
     Outcome out;
     test::Recorder ui;
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     // As the desktop starts: the default working area, with its start pen.
     SetUpWorkingArea(out.state, 10, 10);
     out.state.homePenStyle = PenStyleForName(kDefaultStartPen);
     PenTrail trail;
-    GraphicObjectList objects;
+    GraphicObjectList objects{tables};
     ProjectHost host;
     Project place;
     ProjectScene scene{out.state, trail, objects, editor, host, place};
@@ -76,7 +76,7 @@ Outcome RunExample(const fs::path& project, const fs::path& program,
     }
     if (const GoInstruction* head = editor.Head(GO_LIST);
         head && head->opcode == op::GoProgramHeader)
-        out.program = NameTable().Get(head->nameId);
+        out.program = tables.names.Get(head->nameId);
     RobotView view;
     ManualClock clock;
     RunControl control(editor, out.state, trail, objects, view, clock);

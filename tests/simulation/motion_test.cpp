@@ -183,7 +183,8 @@ TEST(PenTrailRecord, TrimCutsBackToTheRunStartAndNeverGrows) {
 }
 
 TEST(GraphicObjects, BackgroundsLeadAndRunsRemoveOnlyTheirOwn) {
-    GraphicObjectList list;
+    NameTables tables;
+    GraphicObjectList list{tables};
     list.CreateGraphicObject("cat.bmp", objectkind::Stamp, 1, 1, 0, 0, 0, 0);
     list.CreateGraphicObject("sea.bmp", objectkind::Background, 5, 5, 0, 0, 0, 0);
     list.CreateGraphicObject("dog.bmp", objectkind::Stamp, 2, 2, 35, 0, 0, 3);

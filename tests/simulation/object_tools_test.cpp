@@ -8,7 +8,8 @@ namespace {
 struct WorkingArea : ::testing::Test {
     ZarnikState state;
     PenTrail trail;
-    GraphicObjectList objects;
+    NameTables tables;
+    GraphicObjectList objects{tables};
 
     void SetUp() override { state.zoom = 100.0f; } // 30 pixels a step
 };

@@ -34,10 +34,7 @@ class ViewRecorder : public RobotView {
 // control driven by a hand-moved clock.
 class RunFixture : public ::testing::Test {
   protected:
-    RunFixture() {
-        ResetTables();
-        SetUpWorkingArea(state, 10, 10);
-    }
+    RunFixture() { SetUpWorkingArea(state, 10, 10); }
 
     void Key(const char* sequence) { ASSERT_TRUE(KeySequence(editor, sequence)); }
 
@@ -76,10 +73,11 @@ class RunFixture : public ::testing::Test {
     }
 
     Recorder ui;
-    GoEditor editor{ui};
+    NameTables tables;
+    GoEditor editor{ui, tables};
     ZarnikState state;
     PenTrail trail;
-    GraphicObjectList objects;
+    GraphicObjectList objects{tables};
     ViewRecorder view;
     ManualClock clock;
     RunControl control{editor, state, trail, objects, view, clock};

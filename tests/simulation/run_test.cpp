@@ -180,8 +180,8 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
     EXPECT_EQ(objects[2].param3, 1);
     EXPECT_EQ(objects[3].kind, objectkind::Text);
     EXPECT_EQ(objects[3].param2, 3);
-    EXPECT_STREQ(TextStringTable().Get(
-                     TextObjectRecord::FromBytes(TextObjectTable().Get(objects[3].param1)).textId),
+    EXPECT_STREQ(tables.texts.Get(
+                     TextObjectRecord::FromBytes(tables.textObjects.Get(objects[3].param1)).textId),
                  "hi");
     EXPECT_EQ(view.placed, (std::vector<int>{2, 2, 3}));
 
@@ -224,7 +224,7 @@ TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesIt) {
 }
 
 TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
-    state.homeShapeId = NameTable().Add("zarnik.bmp");
+    state.homeShapeId = tables.names.Add("zarnik.bmp");
     Key("FLIP HEAD(45) FD 9");
     control.Post(request::Run);
     PumpUntil(100);
@@ -321,8 +321,8 @@ TEST_F(RunFixture, UndefinedOpcodesAndNamesLeavingTheProjectDoNothing) {
     Key("STAMP(cat.bmp) STAMP(cat.bmp) SHAPE(fox.bmp) FD 1");
     GoInstruction* first = editor.Head(GO_LIST)->next;
     first->opcode = 42;
-    first->next->nameId = NameTable().Add("../../secret/evil.bmp");
-    first->next->next->nameId = NameTable().Add("/etc/evil.bmp");
+    first->next->nameId = tables.names.Add("../../secret/evil.bmp");
+    first->next->next->nameId = tables.names.Add("/etc/evil.bmp");
     const std::uint32_t shape = state.shapeId;
     RunInstantly();
     EXPECT_TRUE(objects.objects().empty());

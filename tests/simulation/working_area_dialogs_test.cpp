@@ -96,7 +96,8 @@ TEST(Resize, AsksOnlyWhenThereAreGraphics) {
     CaptionRecorder ui;
     ZarnikState state = TenByTen();
     PenTrail trail;
-    GraphicObjectList objects;
+    NameTables tables;
+    GraphicObjectList objects{tables};
     EXPECT_EQ(ResizeWorkingArea(ui, state, trail, objects, {10, 10}), ResizeResult::Unchanged);
     SetHome(state, 600, 600);
     EXPECT_EQ(ResizeWorkingArea(ui, state, trail, objects, {12, 8}), ResizeResult::Resized);
@@ -123,38 +124,38 @@ TEST(Resize, AsksOnlyWhenThereAreGraphics) {
 }
 
 TEST(TextPlacement, CreateAndReplace) {
-    ResetTables();
-    GraphicObjectList objects;
-    TextObjectRecord chosen = DefaultTextObject();
+    NameTables tables;
+    GraphicObjectList objects{tables};
+    TextObjectRecord chosen = DefaultTextObject(tables);
     chosen.colour = 0x0000FF;
-    chosen.textId = TextStringTable().Add("Hello");
+    chosen.textId = tables.texts.Add("Hello");
     GraphicObject* made = CreatePlacedText(objects, chosen, 900, 600, 450, 150);
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->param2, 2);
     EXPECT_EQ(made->runTag, 0);
     EXPECT_EQ(made->width, 450);
-    auto record = TextRecordOfObject(*made);
+    auto record = TextRecordOfObject(tables, *made);
     ASSERT_TRUE(record);
     EXPECT_EQ(record->placement, 2);
     EXPECT_EQ(record->x, 900);
     EXPECT_EQ(record->colour, 0x0000FFu);
-    EXPECT_EQ(DialogTextOf(*record), "Hello");
+    EXPECT_EQ(DialogTextOf(tables, *record), "Hello");
 
     // Placed, the block's top-left is stored; the edit goes to its centre.
     made->x = 700;
     made->y = 500;
     made->param2 = 0;
     TextObjectRecord edited = *record;
-    edited.textId = TextStringTable().Add("Bye");
+    edited.textId = tables.texts.Add("Bye");
     GraphicObject* replaced = ReplaceTextObject(objects, *made, edited, 300, 150);
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_EQ(&objects[0], replaced);
     EXPECT_EQ(replaced->x, 700 + 225);
     EXPECT_EQ(replaced->y, 500 + 75);
-    EXPECT_EQ(DialogTextOf(*TextRecordOfObject(*replaced)), "Bye");
+    EXPECT_EQ(DialogTextOf(tables, *TextRecordOfObject(tables, *replaced)), "Bye");
 
-    edited.textId = TextStringTable().Add(std::string(400, 'x'));
-    EXPECT_EQ(DialogTextOf(edited).size(), 300u);
+    edited.textId = tables.texts.Add(std::string(400, 'x'));
+    EXPECT_EQ(DialogTextOf(tables, edited).size(), 300u);
     EXPECT_EQ(LogFontHeightForPoints(18), -24);
     EXPECT_DOUBLE_EQ(PointsForLogFontHeight(-24), 18);
 }

@@ -14,14 +14,15 @@
 namespace {
 
 void AddText(zf::ProjectScene& scene, const char* text, int x, int y, std::uint32_t colour) {
-    zf::TextObjectRecord record = zf::DefaultTextObject();
-    record.textId = zf::TextStringTable().Add(text);
+    zf::NameTables& tables = scene.objects.tables();
+    zf::TextObjectRecord record = zf::DefaultTextObject(tables);
+    record.textId = tables.texts.Add(text);
     record.placement = 2;
     record.x = x;
     record.y = y;
     record.colour = colour;
     const auto bytes = record.ToBytes();
-    const std::uint32_t index = zf::TextObjectTable().Add(bytes.data());
+    const std::uint32_t index = tables.textObjects.Add(bytes.data());
     scene.objects.CreateGraphicObject("", zf::objectkind::Text, x, y,
                                       static_cast<std::int32_t>(index), 2, 0, 0);
 }
@@ -36,10 +37,11 @@ int main(int argc, char** argv) {
     std::error_code error;
     const std::string folder = std::filesystem::absolute(argv[1], error).string() + "/";
     zf::PrintingUi ui;
-    zf::GoEditor editor(ui);
+    zf::NameTables tables;
+    zf::GoEditor editor(ui, tables);
     zf::ZarnikState state;
     zf::PenTrail trail;
-    zf::GraphicObjectList objects;
+    zf::GraphicObjectList objects{tables};
     zf::ProjectHost host;
     zf::Project project;
     zf::ProjectScene scene{state, trail, objects, editor, host, project};

@@ -53,7 +53,7 @@ void Settle() {
 void Keys(MainWindow& window, const char* sequence) {
     std::vector<zf::KeyPress> presses;
     std::string error;
-    if (!zf::ParseKeySequence(sequence, presses, error))
+    if (!zf::ParseKeySequence(window.document().tables, sequence, presses, error))
         std::fprintf(stderr, "help-screenshots: %s\n", error.c_str());
     for (const zf::KeyPress& press : presses) {
         if (press.kind == zf::KeyPress::Kind::Key)

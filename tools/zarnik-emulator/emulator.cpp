@@ -177,7 +177,8 @@ void ZarnikEmulator::SetOptions(const EmulatorOptions& options) {
 
 std::string DescribeZarnikMemory(const ZarnikMemoryImage& memory) {
     QuietUi ui;
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     editor.DestroyProgramList(GO_LIST);
     editor.DestroyProgramList(PROC_LIST);
     ParseZarnikMemDump(memory, editor);

@@ -37,13 +37,14 @@ class SilentUi : public UserInterface {
 
 QImage GoProgramPreview(const std::string& path, const std::string& folder) {
     SilentUi ui;
-    GoEditor program(ui);
+    NameTables tables;
+    GoEditor program(ui, tables);
     if (!OpenGoProgram(program, path, false) || !program.Head(GO_LIST))
         return {};
     QImage picture(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    ListingStyle style;
+    ListingStyle style{tables};
     style.iconSize = kPreviewIconSize;
     style.folder = folder;
     DrawListing(painter, program.Head(GO_LIST), 0, kPreviewHeight, style);

@@ -34,8 +34,8 @@ QColor ColourOf(std::uint32_t colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-QString BoxText(const TextObjectRecord& record) {
-    return QString::fromLatin1(DialogTextOf(record).c_str()).replace("\r\n", "\n");
+QString BoxText(const NameTables& tables, const TextObjectRecord& record) {
+    return QString::fromLatin1(DialogTextOf(tables, record).c_str()).replace("\r\n", "\n");
 }
 
 std::string StoredText(const QString& boxText) {
@@ -78,8 +78,9 @@ void TextPreview::paintEvent(QPaintEvent*) {
     }
 }
 
-EnterTextDialog::EnterTextDialog(QWidget* owner, const TextObjectRecord& record, bool editing)
-    : QDialog(owner), record_(record) {
+EnterTextDialog::EnterTextDialog(QWidget* owner, NameTables& tables, const TextObjectRecord& record,
+                                 bool editing)
+    : QDialog(owner), tables_(tables), record_(record) {
     setWindowTitle(TextQ(editing ? 25 : 24));
     setModal(true);
     auto* grid = new QGridLayout(this);
@@ -135,7 +136,7 @@ EnterTextDialog::EnterTextDialog(QWidget* owner, const TextObjectRecord& record,
     connect(font, &QPushButton::clicked, this, &EnterTextDialog::ChooseFont);
     connect(colour, &QPushButton::clicked, this, &EnterTextDialog::ChooseColour);
     connect(text_, &QPlainTextEdit::textChanged, this, &EnterTextDialog::TextChanged);
-    text_->setPlainText(BoxText(record));
+    text_->setPlainText(BoxText(tables_, record));
     text_->selectAll();
     text_->setFocus();
     setTabOrder(text_, font);
@@ -160,7 +161,7 @@ void EnterTextDialog::TextChanged() {
 
 TextObjectRecord EnterTextDialog::record() const {
     TextObjectRecord record = record_;
-    record.textId = TextStringTable().Add(StoredText(text_->toPlainText()));
+    record.textId = tables_.texts.Add(StoredText(text_->toPlainText()));
     return record;
 }
 
@@ -457,8 +458,8 @@ int TextPositionDialog::placement() const {
     return atRobot_->isChecked() ? 1 : side_;
 }
 
-bool KeyedTextDialogs(QWidget* owner, TextObjectRecord& record, bool editing) {
-    EnterTextDialog text(owner, record, editing);
+bool KeyedTextDialogs(QWidget* owner, NameTables& tables, TextObjectRecord& record, bool editing) {
+    EnterTextDialog text(owner, tables, record, editing);
     if (text.exec() != QDialog::Accepted)
         return false;
     TextObjectRecord chosen = text.record();

@@ -40,7 +40,8 @@ class TextPreview : public QWidget {
 class EnterTextDialog : public QDialog {
     Q_OBJECT
   public:
-    EnterTextDialog(QWidget* owner, const TextObjectRecord& record, bool editing);
+    EnterTextDialog(QWidget* owner, NameTables& tables, const TextObjectRecord& record,
+                    bool editing);
 
     // The chosen text, entered in the text table, with font and colour.
     TextObjectRecord record() const;
@@ -58,6 +59,7 @@ class EnterTextDialog : public QDialog {
     void ChooseFont();
     void ChooseColour();
 
+    NameTables& tables_;
     TextObjectRecord record_;
     QPlainTextEdit* text_;
     TextPreview* preview_;
@@ -118,6 +120,6 @@ class TextPositionDialog : public QDialog {
 
 // The text dialogs of a keyed PlaceText or Edit Text: the text, then where
 // it goes near the robot. False when either was cancelled.
-bool KeyedTextDialogs(QWidget* owner, TextObjectRecord& record, bool editing);
+bool KeyedTextDialogs(QWidget* owner, NameTables& tables, TextObjectRecord& record, bool editing);
 
 } // namespace zf::ui

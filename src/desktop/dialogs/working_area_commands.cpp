@@ -166,7 +166,7 @@ void WorkingAreaCommands::SetSize() {
 void WorkingAreaCommands::CreateText() {
     if (Refused())
         return;
-    EnterTextDialog text(owner_, DefaultTextObject(), false);
+    EnterTextDialog text(owner_, doc_.tables, DefaultTextObject(doc_.tables), false);
     if (text.exec() != QDialog::Accepted)
         return;
     GraphicsDrawing* drawing = graphics_->drawing();
@@ -188,10 +188,10 @@ void WorkingAreaCommands::EditText(int x, int y) {
     GraphicObject* old = FindObjectAt(doc_.state, doc_.objects, x, y);
     if (!old || old->kind != objectkind::Text)
         return;
-    const auto record = TextRecordOfObject(*old);
+    const auto record = TextRecordOfObject(doc_.tables, *old);
     if (!record)
         return;
-    EnterTextDialog text(owner_, *record, true);
+    EnterTextDialog text(owner_, doc_.tables, *record, true);
     if (text.exec() != QDialog::Accepted)
         return;
     const QSize first = text.firstSizeMm();
@@ -244,8 +244,8 @@ void WorkingAreaCommands::LoadOrCreateBackground() {
     }
     case BackgroundDialog::Choice::Edit:
         if (hasBackground)
-            StartPaint(
-                (std::filesystem::path(folder) / NameTable().Get(objects[0].nameId)).string());
+            StartPaint((std::filesystem::path(folder) / doc_.tables.names.Get(objects[0].nameId))
+                           .string());
         return;
     }
 }

@@ -158,10 +158,10 @@ void DesktopUi::ShowProcedureWindow() {
     BringProcedureWindowToTop();
 }
 
-bool DesktopUi::EditTextObject(TextObjectRecord& record, bool editing) {
+bool DesktopUi::EditTextObject(NameTables& tables, TextObjectRecord& record, bool editing) {
     if (hooks.editText)
         return hooks.editText(record);
-    return KeyedTextDialogs(owner, record, editing);
+    return KeyedTextDialogs(owner, tables, record, editing);
 }
 
 void DesktopUi::RequestRun() {

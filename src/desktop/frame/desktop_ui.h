@@ -47,7 +47,7 @@ class DesktopUi : public UserInterface {
     void ScrollToLine(int list, int line) override;
     void BringProcedureWindowToTop() override;
     void ShowProcedureWindow() override;
-    bool EditTextObject(TextObjectRecord& record, bool editing) override;
+    bool EditTextObject(NameTables& tables, TextObjectRecord& record, bool editing) override;
     void RequestRun() override;
     void PlayTone(int frequency, int milliseconds) override;
 

@@ -4,7 +4,7 @@
 
 namespace zf::ui {
 
-Document::Document() : editor(std::make_unique<GoEditor>(ui)) {
+Document::Document() : editor(std::make_unique<GoEditor>(ui, tables)) {
     ui.project = &project;
 }
 

@@ -32,12 +32,13 @@ class Document : public ProjectHost {
     Document();
 
     DesktopUi ui;
+    NameTables tables;
     // The open project's folders and file name.
     Project project;
     std::unique_ptr<GoEditor> editor;
     ZarnikState state;
     PenTrail trail;
-    GraphicObjectList objects;
+    GraphicObjectList objects{tables};
     Options options;
     bool projectChanged = false;
     // The file the Go Program was opened from or last saved to; "" for a

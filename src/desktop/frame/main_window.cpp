@@ -400,7 +400,7 @@ bool MainWindow::SaveGoProgram() {
     std::string suggested = TextOf(30).data();
     const GoInstruction* head = doc_.editor->Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
-        suggested = NameTable().Get(head->nameId);
+        suggested = doc_.tables.names.Get(head->nameId);
     const std::string path = AskSavePath(this, doc_.ui, kGoProgramFiles,
                                          SaveDialogFolder(doc_.project, FolderPart(suggested)) +
                                              FileNamePart(suggested));

@@ -109,8 +109,9 @@ bool MainWindow::SaveGoProgramToItsName() {
     const GoInstruction* head = doc_.editor->Head(GO_LIST);
     // The name goes with the program: after CM or New it is the default one
     // again, and the file it came from is not to be overwritten unasked.
-    const bool named = !doc_.programPath.empty() && head && head->opcode == op::GoProgramHeader &&
-                       FileNameOf(NameTable().Get(head->nameId)) == FileNameOf(doc_.programPath);
+    const bool named =
+        !doc_.programPath.empty() && head && head->opcode == op::GoProgramHeader &&
+        FileNameOf(doc_.tables.names.Get(head->nameId)) == FileNameOf(doc_.programPath);
     return named ? SaveGoProgramTo(doc_.programPath) : SaveGoProgram();
 }
 

@@ -79,10 +79,11 @@ void ActivityCard::paintEvent(QPaintEvent*) {
 
 QImage ActivityPicture(const std::string& project, QSize box) {
     PrintingUi ui;
-    GoEditor editor(ui);
+    NameTables tables;
+    GoEditor editor(ui, tables);
     ZarnikState state;
     PenTrail trail;
-    GraphicObjectList objects;
+    GraphicObjectList objects{tables};
     ProjectHost host;
     Project place;
     ProjectScene scene{state, trail, objects, editor, host, place};
@@ -99,7 +100,7 @@ QImage ActivityPicture(const std::string& project, QSize box) {
     WorkingAreaScene area{state, trail, objects, folder};
     QImage image = RenderWorkingAreaImage(size, state.zoom, area);
     ZarnikSprite sprite;
-    sprite.BuildZarnikSprite(state, folder, false, state.flipped);
+    sprite.BuildZarnikSprite(state, tables, folder, false, state.flipped);
     ZarnikOverlay overlay;
     overlay.Paint(image, state, sprite, trail);
     return image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

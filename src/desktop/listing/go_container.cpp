@@ -62,11 +62,11 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     toolBar_->setObjectName("ZFProgCentreToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::ProgramIcons));
     keypad_ = new KeypadWindow(this);
-    goList_ = new ListView(GO_LIST);
+    goList_ = new ListView(doc_.tables, GO_LIST);
     goList_->setWindowTitle("Go List");
     goList_->setObjectName("ZFGoList");
     goList_->SetEditor(doc_.editor.get());
-    procList_ = new ListView(PROC_LIST);
+    procList_ = new ListView(doc_.tables, PROC_LIST);
     procList_->setWindowTitle("Procedure");
     procList_->setObjectName("ZFProcedure");
     procList_->SetEditor(doc_.editor.get());

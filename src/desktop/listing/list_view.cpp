@@ -11,7 +11,8 @@
 
 namespace zf::ui {
 
-ListView::ListView(int list, QWidget* parent) : QWidget(parent), list_(list) {
+ListView::ListView(const NameTables& tables, int list, QWidget* parent)
+    : QWidget(parent), tables_(tables), list_(list) {
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
@@ -122,7 +123,7 @@ void ListView::resizeEvent(QResizeEvent*) {
 }
 
 ListingStyle ListView::Style() const {
-    ListingStyle style;
+    ListingStyle style{tables_};
     style.iconSize = iconSize_;
     style.background = palette().color(QPalette::Base);
     style.text = palette().color(QPalette::Text);

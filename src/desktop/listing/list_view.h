@@ -18,7 +18,7 @@ namespace zf::ui {
 class ListView : public QWidget {
     Q_OBJECT
   public:
-    ListView(int list, QWidget* parent = nullptr);
+    ListView(const NameTables& tables, int list, QWidget* parent = nullptr);
 
     void SetEditor(GoEditor* editor) { editor_ = editor; }
     // The listing size's picture side, and the zoom it is shown at.
@@ -61,6 +61,7 @@ class ListView : public QWidget {
     void PlaceBars();
     ListingStyle Style() const;
 
+    const NameTables& tables_;
     int list_;
     GoEditor* editor_ = nullptr;
     int iconSize_ = 30;

@@ -149,10 +149,10 @@ PrintOutcome PrintCommands::Print(const QString& pdfName, const Job& job) {
 PrintOutcome PrintCommands::PrintGoProgram() {
     const GoInstruction* head = doc_.editor->Head(GO_LIST);
     const std::string name =
-        head && head->opcode == op::GoProgramHeader ? NameTable().Get(head->nameId) : "";
+        head && head->opcode == op::GoProgramHeader ? doc_.tables.names.Get(head->nameId) : "";
     return Print(PdfNameFor(name, "Go Program"),
                  [this](PagedPrintDevice& device, const PrinterPage& paper) {
-                     ListingStyle style;
+                     ListingStyle style{doc_.tables};
                      style.iconSize = doc_.options.IconSize();
                      style.floor = {doc_.state.floorWidth, doc_.state.floorHeight};
                      style.folder = doc_.project.folder;

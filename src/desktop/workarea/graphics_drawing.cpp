@@ -100,7 +100,7 @@ void GraphicsDrawing::Request(int number, int param) {
 void GraphicsDrawing::Rebuild() {
     // A flipped robot is mirrored top to bottom before it is turned to its
     // heading, so that it faces the same way with its sides swapped.
-    sprite_.BuildZarnikSprite(doc_.state, Folder(), false, doc_.state.flipped);
+    sprite_.BuildZarnikSprite(doc_.state, doc_.tables, Folder(), false, doc_.state.flipped);
     builtShape_ = doc_.state.shapeId;
     builtFlipped_ = doc_.state.flipped;
     stale_ = true;
@@ -210,7 +210,7 @@ void GraphicsDrawing::SpriteChanged() {
 
 void GraphicsDrawing::ObjectPlaced(GraphicObject& object) {
     if (object.kind == objectkind::Text)
-        MeasureTextObject(object, doc_.state);
+        MeasureTextObject(doc_.tables, object, doc_.state);
     stale_ = true;
     update();
 }
@@ -299,7 +299,7 @@ bool GraphicsDrawing::event(QEvent* event) {
         LibraryDropped(*m);
         break;
     case msg::DefaultRobot:
-        state.homeShapeId = state.shapeId = NameTable().Add("zarndef.bmp");
+        state.homeShapeId = state.shapeId = doc_.tables.names.Add("zarndef.bmp");
         SetHome(state, state.floorWidth / 2, state.floorHeight / 2);
         SetHomeHeading(state, 0);
         // A first keyed program leaves a line without a pen being chosen.
@@ -366,7 +366,7 @@ void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {
         grab_ = QPoint(MmToPixels(state, o->x), MmToPixels(state, o->y)) - p;
         dragAt_ = dragTo_ = p;
         dragMoved_ = false;
-        dragPicture_ = DraggedObjectPicture(*o, state, Folder(), dragAnchor_);
+        dragPicture_ = DraggedObjectPicture(doc_.tables, *o, state, Folder(), dragAnchor_);
         drag_ = Drag::Object;
     }
 }

@@ -84,7 +84,7 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     toolBar_->setWindowTitle("Tool Bar");
     toolBar_->setObjectName("ZFGraphicsToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::GraphicsTools));
-    status_ = new StatusLine(this);
+    status_ = new StatusLine(doc_.tables, this);
     status_->folder = [this] { return doc_.project.folder; };
     status_->robotText = [this](bool brief) {
         return RobotMemoryText(doc_.state.units, kMemoryUnits - doc_.editor->memoryUnitsLeft,

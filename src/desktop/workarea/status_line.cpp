@@ -20,7 +20,8 @@ std::string StatusName(const std::string& fileName) {
     return name;
 }
 
-StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
+StatusLine::StatusLine(const NameTables& tables, QWidget* parent)
+    : QWidget(parent), tables_(tables) {
     setWindowTitle("Status Line");
     setObjectName("ZFGraphicsStatusLine");
     setAutoFillBackground(true);
@@ -51,7 +52,7 @@ void StatusLine::ShowInstruction(const GoInstruction* in) {
             call_.reset();
     }
     if (in->opcode == op::GoProgramHeader)
-        name_ = StatusName(NameTable().Get(in->nameId));
+        name_ = StatusName(tables_.names.Get(in->nameId));
     update();
 }
 
@@ -113,7 +114,7 @@ void StatusLine::paintEvent(QPaintEvent*) {
         p.drawText(QRect(6, 2, 204, height() - 4), Qt::AlignVCenter | Qt::AlignLeft,
                    DisplayName(name_));
     const int s = std::max(5, height() - 4);
-    ListingStyle style;
+    ListingStyle style{tables_};
     style.iconSize = s;
     style.background = pal.color(QPalette::Button);
     style.text = pal.color(QPalette::ButtonText);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "program/instruction.h"
+#include "program/string_table.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -18,7 +19,7 @@ namespace zf::ui {
 class StatusLine : public QWidget {
     Q_OBJECT
   public:
-    explicit StatusLine(QWidget* parent = nullptr);
+    explicit StatusLine(const NameTables& tables, QWidget* parent = nullptr);
 
     // The instruction being executed, or none to clear all boxes.
     void ShowInstruction(const GoInstruction* instruction);
@@ -40,6 +41,7 @@ class StatusLine : public QWidget {
     void PaintBox(QPainter& p, int x, int w);
     void PaintRobotText(QPainter& p, const QRect& box);
 
+    const NameTables& tables_;
     std::unique_ptr<GoInstruction> instruction_;
     std::unique_ptr<GoInstruction> call_;
     int calls_ = 0;

@@ -81,7 +81,6 @@ void Mouse(QWidget* widget, QEvent::Type type, QPoint global) {
 class Dialogs : public DesktopTest {
   protected:
     void SetUp() override {
-        ResetTables();
         folder = temp.path().toStdString();
         for (const char* sub : kProjectSubFolders)
             fs::create_directories(folder / sub);
@@ -308,12 +307,13 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     RunToEnd();
     // The window's run ends where a run without windows of the saved file ends.
     test::Recorder headlessUi;
-    GoEditor expected(headlessUi);
+    NameTables headlessTables;
+    GoEditor expected(headlessUi, headlessTables);
     ASSERT_TRUE(OpenGoProgram(expected, path, false));
     ZarnikState robot;
     SetUpWorkingArea(robot, 10, 10);
     PenTrail trail;
-    GraphicObjectList objects;
+    GraphicObjectList objects{headlessTables};
     RobotView view;
     ManualClock headlessClock;
     RunControl control(expected, robot, trail, objects, view, headlessClock);
@@ -323,7 +323,8 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     EXPECT_EQ(robot.x, 2400);
     EXPECT_EQ(state().heading, 90);
     ASSERT_EQ(doc().objects.size(), 1u);
-    EXPECT_EQ(DialogTextOf(*TextRecordOfObject(doc().objects[0])), "Hi");
+    EXPECT_EQ(DialogTextOf(doc().tables, *TextRecordOfObject(doc().tables, doc().objects[0])),
+              "Hi");
 }
 
 TEST_F(Dialogs, CreateAndPlaceTextByDraggingTheSymbol) {
@@ -351,11 +352,11 @@ TEST_F(Dialogs, CreateAndPlaceTextByDraggingTheSymbol) {
     ClickTool(4, 5);
     ASSERT_EQ(doc().objects.size(), 1u);
     const GraphicObject& text = doc().objects[0];
-    const auto record = TextRecordOfObject(text);
+    const auto record = TextRecordOfObject(doc().tables, text);
     ASSERT_TRUE(record);
     EXPECT_EQ(record->placement, 2);
     EXPECT_EQ(record->x, PixelsToMm(state(), 150));
-    EXPECT_EQ(DialogTextOf(*record), "Hello");
+    EXPECT_EQ(DialogTextOf(doc().tables, *record), "Hello");
     // Measured and centred on the drop point.
     EXPECT_EQ(text.param2, 0);
     EXPECT_NEAR(text.x + text.width / 2, record->x, 10);
@@ -371,8 +372,8 @@ TEST_F(Dialogs, CreateAndPlaceTextByDraggingTheSymbol) {
 }
 
 TEST_F(Dialogs, EditTextReplacesTheTextUnderTheDropAndCancelKeepsIt) {
-    TextObjectRecord record = DefaultTextObject();
-    record.textId = TextStringTable().Add("Hello\r\nthere");
+    TextObjectRecord record = DefaultTextObject(doc().tables);
+    record.textId = doc().tables.texts.Add("Hello\r\nthere");
     GraphicObject* old = CreatePlacedText(doc().objects, record, 1500, 900, 0, 0);
     drawing()->ObjectPlaced(*old);
     const int cx = old->x + old->width / 2, cy = old->y + old->height / 2;
@@ -396,7 +397,7 @@ TEST_F(Dialogs, EditTextReplacesTheTextUnderTheDropAndCancelKeepsIt) {
     DropTool(4, 6, on);
     ASSERT_EQ(doc().objects.size(), 1u);
     const GraphicObject& now = doc().objects[0];
-    EXPECT_EQ(DialogTextOf(*TextRecordOfObject(now)), "Bye");
+    EXPECT_EQ(DialogTextOf(doc().tables, *TextRecordOfObject(doc().tables, now)), "Bye");
     EXPECT_NEAR(now.x + now.width / 2, cx, 10);
     EXPECT_NEAR(now.y + now.height / 2, cy, 10);
 }
@@ -433,7 +434,8 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
     });
     window->Command(40192);
     EXPECT_EQ(Lines().size(), 2u);
-    EXPECT_EQ(NameTable().Get(doc().editor->Head(GO_LIST)->nameId), (folder / "b.gop").string());
+    EXPECT_EQ(doc().tables.names.Get(doc().editor->Head(GO_LIST)->nameId),
+              (folder / "b.gop").string());
 
     const std::string ini = (folder / "zfield.ini").string();
     std::ofstream(ini) << "[options]\r\ngobrowse=0\r\n";
@@ -460,7 +462,7 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
         Push(d, "ok");
     });
     window->Command(40192);
-    EXPECT_EQ(NameTable().Get(doc().editor->Head(GO_LIST)->nameId),
+    EXPECT_EQ(doc().tables.names.Get(doc().editor->Head(GO_LIST)->nameId),
               (folder / "caf\xe9.gop").string());
     EXPECT_TRUE(shown.empty());
     // Qt's own clean-up cannot name it.
@@ -483,7 +485,7 @@ TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {
     ClickTool(17, 3);
     ASSERT_EQ(doc().objects.size(), 1u);
     EXPECT_EQ(doc().objects[0].kind, objectkind::Background);
-    EXPECT_STREQ(NameTable().Get(doc().objects[0].nameId), "town.bmp");
+    EXPECT_STREQ(doc().tables.names.Get(doc().objects[0].nameId), "town.bmp");
 
     auto choose = [this](BackgroundDialog::Choice choice) {
         OnDialog<BackgroundDialog>([choice](BackgroundDialog& d) {

@@ -184,7 +184,7 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
     };
     // The launcher starts the program on the project: the command line.
     window->StartupLoad(example + "town.zfp");
-    EXPECT_STREQ(NameTable().Get(doc().state.shapeId), "zarncar.bmp");
+    EXPECT_STREQ(doc().tables.names.Get(doc().state.shapeId), "zarncar.bmp");
     opened("command line", "town.zfp");
     // The book's answer lies beside the copy, for the teacher to open.
     EXPECT_TRUE(fs::exists(work + "town.gop"));

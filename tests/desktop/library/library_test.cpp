@@ -156,7 +156,7 @@ TEST_F(Library, AGoProgramOpenedOnItsOwnKeepsTheDefaultRobotAndPictures) {
     EXPECT_TRUE(shown.empty()) << shown.front().text;
     EXPECT_EQ(Lines().size(), 2u);
     EXPECT_EQ(doc().project.folder, root + "program/");
-    EXPECT_STREQ(NameTable().Get(doc().state.shapeId), "zarndef.bmp");
+    EXPECT_STREQ(doc().tables.names.Get(doc().state.shapeId), "zarndef.bmp");
     SendAppMessage(window.get(), msg::LibraryShapes);
     EXPECT_EQ(Cells()[0], "zarndef.bmp");
 }
@@ -286,7 +286,7 @@ TEST_F(Library, AStampDraggedOntoTheWorkingAreaLandsWhereItIsDropped) {
     const GraphicObject& stamp = objects[objects.size() - 1];
     const ZarnikState& state = window->document().state;
     EXPECT_EQ(stamp.kind, objectkind::Stamp);
-    EXPECT_EQ(std::string(NameTable().Get(stamp.nameId)), "pic02.bmp");
+    EXPECT_EQ(std::string(doc().tables.names.Get(stamp.nameId)), "pic02.bmp");
     EXPECT_EQ(stamp.x, PixelsToMm(state, 40));
     EXPECT_EQ(stamp.y, PixelsToMm(state, 60));
     EXPECT_EQ(stamp.runTag, 0);
@@ -333,7 +333,7 @@ TEST_F(Library, AShapeMustBeDroppedOnTheRobot) {
     EXPECT_EQ(state.shapeId, shape);
     EXPECT_TRUE(state.flipped);
     DragCell(0, robot + QPoint(step / 3, -step / 3));
-    EXPECT_EQ(std::string(NameTable().Get(state.shapeId)), "pic01.bmp");
+    EXPECT_EQ(std::string(doc().tables.names.Get(state.shapeId)), "pic01.bmp");
     EXPECT_EQ(state.homeShapeId, state.shapeId);
     EXPECT_FALSE(state.flipped || state.homeFlipped);
 }

@@ -90,7 +90,7 @@ class DesktopTest : public ::testing::Test {
     std::vector<std::string> Lines(int list = GO_LIST) const {
         std::vector<std::string> out;
         for (const GoInstruction* in = editor().Head(list); in; in = in->next)
-            out.push_back(ListingLine(*in));
+            out.push_back(ListingLine(*in, editor().tables()));
         return out;
     }
 
