@@ -56,6 +56,38 @@ void ClearLists(GoEditor& editor) {
     editor.procedureBeingDefined = 0;
 }
 
+// The lists a file is read into say nothing: what the user sees changes
+// only when the open program takes them.
+class QuietUi : public UserInterface {
+  public:
+    void WarningBox(int, const std::string&) override {}
+    Answer Ask(int, const std::string&, Buttons) override { return Answer::No; }
+};
+
+// A Go Program being read: lists of its own and a copy of the open
+// program's tables to add its names and texts to, so that a file found
+// damaged part-way leaves the open program exactly as it was.
+struct LoadedProgram {
+    explicit LoadedProgram(const NameTables& open) : tables(open) { ClearLists(lists); }
+    QuietUi ui;
+    NameTables tables;
+    GoEditor lists{ui, tables};
+};
+
+// The editor takes a program read whole: its lists and its tables, with
+// the view at the top once.
+void TakeLoaded(GoEditor& editor, LoadedProgram& loaded) {
+    ClearLists(editor);
+    editor.tables() = std::move(loaded.tables);
+    for (int list : {PROC_LIST, GO_LIST})
+        for (const GoInstruction* in = loaded.lists.Head(list); in; in = in->next)
+            editor.InsertCopy(*in, list);
+    const GoInstruction* head = editor.Head(GO_LIST);
+    if (head && head->opcode == op::GoProgramHeader)
+        editor.ui().ScrollToLine(GO_LIST, 1);
+    FinishLoad(editor);
+}
+
 // Reads one 42-byte record of the old formats.
 bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node, StringTable& names) {
     auto bytes = in.Bytes(kLegacyInstructionSize);
@@ -293,10 +325,7 @@ bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction
         break;
     case op::GoProgramHeader:
         target.list = GO_LIST;
-        // The view starts at the top once; a file of many headers must not
-        // re-measure the whole list for each of them.
-        if (editor.InsertCopy(node, target.list) == editor.Head(GO_LIST))
-            editor.ui().ScrollToLine(GO_LIST, 1);
+        editor.InsertCopy(node, target.list);
         break;
     case op::PlaceText: {
         const std::uint8_t* bytes = records.Get(recordIndex);
@@ -345,9 +374,11 @@ std::vector<std::uint8_t> WriteGoProgramV2(const GoEditor& editor) {
     return file;
 }
 
-bool ReadGoProgramV2(GoEditor& editor, std::span<const std::uint8_t> file,
-                     const std::string& path) {
-    ClearLists(editor);
+namespace {
+
+// Reads a 2.0 file into lists of their own; false at the first fault.
+bool ParseGoProgramV2(GoEditor& lists, std::span<const std::uint8_t> file,
+                      const std::string& path) {
     if (file.size() < kFileHeaderSize || HeaderText(file) != kGoProgramV2Header)
         return false;
     ByteReader reader(file);
@@ -386,19 +417,29 @@ bool ReadGoProgramV2(GoEditor& editor, std::span<const std::uint8_t> file,
         ok = ReadInstructionRecord(in, node, index) && nameIds.Contains(node.nameId);
         if (!ok)
             break;
-        node.nameId = editor.tables().names.Add(nameIds.Get(node.nameId));
-        ok = AppendLoadedInstruction(editor, target, node, textIds, recordTable, index);
+        node.nameId = lists.tables().names.Add(nameIds.Get(node.nameId));
+        ok = AppendLoadedInstruction(lists, target, node, textIds, recordTable, index);
     }
-
-    GoInstruction* head = editor.Head(GO_LIST);
+    if (!ok)
+        return false;
+    GoInstruction* head = lists.Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
-        head->nameId = editor.tables().names.Add(path);
-    FinishLoad(editor);
-    return ok;
+        head->nameId = lists.tables().names.Add(path);
+    return true;
+}
+
+} // namespace
+
+bool ReadGoProgramV2(GoEditor& editor, std::span<const std::uint8_t> file,
+                     const std::string& path) {
+    LoadedProgram loaded(editor.tables());
+    if (!ParseGoProgramV2(loaded.lists, file, path))
+        return false;
+    TakeLoaded(editor, loaded);
+    return true;
 }
 
 bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool reportErrors) {
-    ClearLists(editor);
     ByteReader header(file);
     header.Seek(30);
     std::uint16_t sizes = header.U16();
@@ -420,13 +461,14 @@ bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool 
 
     ByteReader in(file);
     in.Seek(kFileHeaderSize);
+    LoadedProgram loaded(editor.tables());
     LoadedStrings texts;
     RecordTable records(TextObjectRecord::kStoredSize);
     LoadTarget target;
     bool ok = true;
     for (int k = 0; ok && k < count; ++k) {
         GoInstruction node;
-        ok = ReadLegacyInstruction(in, node, editor.tables().names);
+        ok = ReadLegacyInstruction(in, node, loaded.tables.names);
         std::uint32_t index = 0;
         if (ok && node.opcode == op::PlaceText) {
             // Labels are numbered from 1; a number with no record is a bad file.
@@ -440,29 +482,31 @@ bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool 
                 node.value1 = static_cast<std::int32_t>(index);
             }
         }
-        ok = ok && AppendLoadedInstruction(editor, target, node, texts, records, index);
+        ok = ok && AppendLoadedInstruction(loaded.lists, target, node, texts, records, index);
     }
-    FinishLoad(editor);
-    if (!ok)
+    if (!ok) {
         ReportBadFile(editor, reportErrors);
-    return ok;
+        return false;
+    }
+    TakeLoaded(editor, loaded);
+    return true;
 }
 
 bool ReadGoProgramV09(GoEditor& editor, std::span<const std::uint8_t> file, bool reportErrors) {
-    ClearLists(editor);
     if (file.size() < kFileHeaderSize) {
         ReportBadFile(editor, reportErrors);
         return false;
     }
     ByteReader in(file);
     in.Seek(kFileHeaderSize);
+    LoadedProgram loaded(editor.tables());
     LoadedStrings texts;
     RecordTable records(TextObjectRecord::kStoredSize);
     LoadTarget target;
     bool ok = true;
     while (ok && !in.AtEnd()) {
         GoInstruction node;
-        ok = ReadLegacyInstruction(in, node, editor.tables().names);
+        ok = ReadLegacyInstruction(in, node, loaded.tables.names);
         std::uint32_t index = 0;
         if (ok && node.opcode == op::PlaceText) {
             TextObjectRecord label;
@@ -471,12 +515,14 @@ bool ReadGoProgramV09(GoEditor& editor, std::span<const std::uint8_t> file, bool
             index = records.Add(bytes.data());
             node.value1 = static_cast<std::int32_t>(index);
         }
-        ok = ok && AppendLoadedInstruction(editor, target, node, texts, records, index);
+        ok = ok && AppendLoadedInstruction(loaded.lists, target, node, texts, records, index);
     }
-    FinishLoad(editor);
-    if (!ok)
+    if (!ok) {
         ReportBadFile(editor, reportErrors);
-    return ok;
+        return false;
+    }
+    TakeLoaded(editor, loaded);
+    return true;
 }
 
 namespace {
@@ -501,14 +547,12 @@ bool ReadForLoad(GoEditor& editor, const std::string& path, bool reportErrors,
 namespace {
 
 // Reads a file whole, then hands its bytes to a reader; a file that cannot
-// be read leaves both lists empty.
+// be read leaves the open program as it was.
 template <class Reader>
 bool ReadFromPath(GoEditor& editor, const std::string& path, bool reportErrors, Reader read) {
     std::vector<std::uint8_t> bytes;
-    if (!ReadForLoad(editor, path, reportErrors, bytes)) {
-        ClearLists(editor);
+    if (!ReadForLoad(editor, path, reportErrors, bytes))
         return false;
-    }
     return read(std::span<const std::uint8_t>(bytes));
 }
 

@@ -103,7 +103,7 @@ struct LoadTarget {
 
 // Appends a loaded node to its list; a PlaceText takes a copy of record
 // `recordIndex` of the file's own tables with its text entered in the
-// TextStringTable. False for an opcode the program does not define, when
+// editor's text table. False for an opcode the program does not define, when
 // the index or the text id lies outside them, when a picture name is no
 // plain file name, or when the program would need more memory units than
 // can be counted.
@@ -114,8 +114,10 @@ bool AppendLoadedInstruction(GoEditor& editor, LoadTarget& target, GoInstruction
 // The version 2.0 file image of the editor's program.
 std::vector<std::uint8_t> WriteGoProgramV2(const GoEditor& editor);
 
-// The readers take the file's bytes and the path it was opened by; each
-// clears both lists first and on a fault keeps what was appended.
+// The readers take the file's bytes and the path it was opened by. Each
+// reads into lists and tables of its own; both lists and the tables take
+// the program only when the whole file was read, so a fault leaves the
+// open program as it was.
 bool ReadGoProgramV2(GoEditor& editor, std::span<const std::uint8_t> file, const std::string& path);
 bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool reportErrors);
 bool ReadGoProgramV09(GoEditor& editor, std::span<const std::uint8_t> file, bool reportErrors);

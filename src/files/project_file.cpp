@@ -91,8 +91,8 @@ std::string FindProjectGoProgram(ProjectScene& scene, const std::string& name,
 }
 
 // Opens the Go Program a project names without the loader's messages; one
-// that cannot be found empties both lists after its own message, and so does
-// a damaged one: the last lesson's program never stays with the new one.
+// that cannot be found empties both lists after its own message, and so
+// does one that cannot be read: the last lesson's program never stays.
 void OpenProjectGoProgram(ProjectScene& scene, const std::string& name,
                           const std::vector<std::string>& folders) {
     if (!OpenGoProgram(scene.editor, FindProjectGoProgram(scene, name, folders), false))

@@ -3,6 +3,7 @@
 #include "file_test_support.h"
 #include "files/file_io.h"
 #include "files/project_folder.h"
+#include "program/program_snapshot.h"
 #include "program/unnumbered_texts.h"
 #include "support/recorder.h"
 
@@ -66,6 +67,22 @@ class GoProgramFile : public ::testing::Test {
         body->indent = 1;
         editor.InsertCopy(GoInstruction(op::ProcedureEnd), PROC_LIST);
         editor.cursor = editor.Last(GO_LIST);
+    }
+
+    // What a refused file must leave as it was: the open program and the
+    // tables its names and texts are kept in.
+    struct Kept {
+        ProgramSnapshot program;
+        std::uint32_t names;
+        std::uint32_t texts;
+    };
+    Kept Keep(const GoEditor& open) const {
+        return {TakeProgramSnapshot(open), tables.names.Count(), tables.texts.Count()};
+    }
+    void ExpectKept(const Kept& kept, const GoEditor& open) const {
+        EXPECT_TRUE(SameProgram(kept.program, TakeProgramSnapshot(open)));
+        EXPECT_EQ(tables.names.Count(), kept.names);
+        EXPECT_EQ(tables.texts.Count(), kept.texts);
     }
 
     std::string Save(const std::string& name) {
@@ -267,7 +284,7 @@ TEST_F(GoProgramFile, UndefinedOpcodesAndPictureNamesThatLeaveTheProjectMakeABad
             ui.clear();
             EXPECT_FALSE(OpenGoProgramBytes(editor, file, "undefined.gop", true)) << int(opcode);
             EXPECT_EQ(ui.lastWarningId(), 1026) << int(opcode);
-            // What came before it stays; it does not.
+            // The open program stays as it was.
             const GoInstruction* last = editor.Last(GO_LIST);
             EXPECT_TRUE(!last || last->opcode == op::GoProgramHeader) << int(opcode);
         }
@@ -328,28 +345,29 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
 }
 
 TEST_F(GoProgramFile, AVersion1FileWithBadSizesOrLabelsIsRefused) {
-    // Other header sizes: refused after clearing.
+    KeyFullProgram();
+    const Kept kept = Keep(editor);
+    // Other header sizes: refused.
     auto file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {3})});
     Put16(file, 30, 5);
     test::WriteBytesTo(dir / "v1.gop", file);
     EXPECT_FALSE(OpenGoProgram(editor, dir / "v1.gop", false));
     EXPECT_EQ(ui.lastWarningId(), 1051); // shown even without reporting
-    EXPECT_EQ(editor.Head(GO_LIST), nullptr);
+    ExpectKept(kept, editor);
 
-    // A label number with no record ends the load.
+    // A label number with no record refuses the file, names read before it
+    // included.
     for (std::int16_t number : {0, 2, -1}) {
         file = LegacyFile(kGoProgramV1Header,
-                          {LegacyRecord(op::Forward, {1}), LegacyRecord(op::PlaceText, {}, number),
-                           LegacyRecord(op::Back, {1})});
+                          {LegacyRecord(op::PenDown, {}, 0, "new.bmp"),
+                           LegacyRecord(op::PlaceText, {}, number), LegacyRecord(op::Back, {1})});
         auto label = LabelRecord("only", 0);
         file.insert(file.end(), label.begin(), label.end());
         test::WriteBytesTo(dir / "bad.gop", file);
         ui.clear();
         EXPECT_FALSE(OpenGoProgram(editor, dir / "bad.gop", true)) << number;
         EXPECT_EQ(ui.lastWarningId(), 1026);
-        // What came before the bad record stays.
-        ASSERT_NE(editor.Head(GO_LIST), nullptr);
-        EXPECT_EQ(editor.Head(GO_LIST)->next, nullptr);
+        ExpectKept(kept, editor);
     }
 }
 
@@ -365,26 +383,36 @@ TEST_F(GoProgramFile, AVersion09FileGivesEveryLabelTheFixedText) {
     EXPECT_STREQ(tables.texts.Get(right->next->textObject->textId), unnumbered::kV09LabelText);
     EXPECT_EQ(right->next->value1, 1);
 
-    // A record cut short at the end is a bad file, not garbage.
+    // A record cut short at the end is a bad file, not garbage, and the
+    // program read before stays.
+    const Kept kept = Keep(editor);
+    file = LegacyFile(kGoProgramV09Header,
+                      {LegacyRecord(op::PenDown, {}, 0, "new.bmp"), LegacyRecord(op::Back, {1})});
+    Put16(file, 32, 0);
     file.pop_back();
     test::WriteBytesTo(dir / "v09.gop", file);
     EXPECT_FALSE(OpenGoProgram(editor, dir / "v09.gop", true));
     EXPECT_EQ(ui.lastWarningId(), 1026);
+    ExpectKept(kept, editor);
 }
 
-TEST_F(GoProgramFile, BadSectionsAndIdsEndAVersion2LoadKeepingWhatCameFirst) {
+TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     KeyFullProgram();
     const std::vector<std::uint8_t> good = WriteGoProgramV2(editor);
     GoEditor loaded(ui, tables);
+    ASSERT_TRUE(ReadGoProgramV2(loaded, std::span<const std::uint8_t>(good), "p.gop"));
+    // Each refused file leaves the program read before and the tables as
+    // they were: no half-read program, no name of the damaged file.
+    const Kept kept = Keep(loaded);
     auto load = [&](const std::vector<std::uint8_t>& file) {
-        return ReadGoProgramV2(loaded, std::span<const std::uint8_t>(file), "p.gop");
+        const bool read = ReadGoProgramV2(loaded, std::span<const std::uint8_t>(file), "q.gop");
+        ExpectKept(kept, loaded);
+        return read;
     };
-    ASSERT_TRUE(load(good));
 
     auto file = good;
     Put32(file, 84, 65); // more entries than the directory holds
     EXPECT_FALSE(load(file));
-    EXPECT_EQ(loaded.Head(GO_LIST), nullptr);
 
     file = good;
     Put32(file, 88 + 12 + 8, 0xFFFFFFF0u); // names section offset outside the file
@@ -394,11 +422,10 @@ TEST_F(GoProgramFile, BadSectionsAndIdsEndAVersion2LoadKeepingWhatCameFirst) {
     Put16(file, 88, 9); // no instruction section
     EXPECT_FALSE(load(file));
 
-    // The fifth PROC record names an id beyond section 4: the first four load.
+    // The second PROC record names an id beyond section 4.
     file = good;
     Put32(file, 856 + 1 * 64 + 32, 5000);
     EXPECT_FALSE(load(file));
-    EXPECT_EQ(loaded.LineCount(PROC_LIST), 1);
 
     file = good;
     std::size_t records = Get32(file, 88 + 24 + 8);
@@ -425,11 +452,10 @@ TEST_F(GoProgramFile, AProgramTooLargeToCountIsABadFile) {
     Put32(big, 88 + 4, 4200 * 64);
     for (int k = 1; k < 4; ++k)
         Put32(big, 88 + 12 * k + 8, Get32(big, 88 + 12 * k + 8) + 4199 * 64);
+    const Kept kept = Keep(editor);
+    // Never wrapped to a program that seems to fit: the file is refused.
     EXPECT_FALSE(ReadGoProgramV2(editor, std::span<const std::uint8_t>(big), "big.gop"));
-    // What was loaded is counted truly: no wrap to a program that fits.
-    int loaded = editor.LineCount(PROC_LIST);
-    EXPECT_GT(loaded, 4000);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 8 * loaded);
+    ExpectKept(kept, editor);
 }
 
 TEST_F(GoProgramFile, ALongProgramLoadsWithoutGoingBackOverItPerInstruction) {

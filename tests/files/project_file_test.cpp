@@ -221,6 +221,13 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     EXPECT_EQ(to.project.folder, dir.path() + "/");
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+    // One that cannot be read is not taken, and the last one goes too.
+    auto damaged = test::BytesOf(beside / "flower.gop");
+    Put32(damaged, 84, 65); // more sections than the directory holds
+    test::WriteBytesTo(beside / "flower.gop", damaged);
+    ASSERT_TRUE(to.Open(beside / "p.zfp"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
     // Found nowhere, it is named with the folders it was looked for in.
     std::filesystem::remove(beside / "flower.gop");
     ASSERT_TRUE(to.Open(beside / "p.zfp"));
