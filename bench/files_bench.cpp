@@ -28,8 +28,6 @@ std::string MakeProjectFolder() {
     std::string folder = ::mkdtemp(pattern.data());
     for (const char* sub : zf::kProjectSubFolders)
         std::filesystem::create_directory(folder + "/" + sub);
-    zf::SetProgramFolder(folder + "/program/");
-    zf::SetProjectFolderFromPath(folder + "/");
     return folder + "/";
 }
 
@@ -41,9 +39,16 @@ struct FullProject {
     zf::GraphicObjectList objects{tables};
     zf::GoEditor editor{ui, tables};
     zf::ProjectHost host;
-    zf::ProjectScene scene{state, trail, objects, editor, host};
+    zf::Project project;
+    zf::ProjectScene scene{state, trail, objects, editor, host, project};
 
-    FullProject() {
+    // Its project folder is `folder`, and the program's files lie in its
+    // "program" sub-folder.
+    explicit FullProject(const std::string& folder = {}) {
+        if (!folder.empty()) {
+            project.SetProgramFolder(folder + "program/");
+            project.SetFromPath(folder);
+        }
         for (int i = 0; i < zf::PenTrail::kMaxPoints; ++i)
             trail.SetTrailPoint({i % 3000, (i * 7) % 3000, static_cast<std::int16_t>(i % 8)}, i);
         zf::SetBackground(scene, "park.bmp");
@@ -85,7 +90,7 @@ BENCHMARK(BM_WriteProjectInMemory);
 // Includes the temporary file, the flush to disk and the rename.
 void BM_SaveProject(benchmark::State& bench) {
     std::string folder = MakeProjectFolder();
-    FullProject p;
+    FullProject p(folder);
     for (auto _ : bench)
         if (!zf::SaveProjectAs(p.scene, folder + "full.zfp"))
             bench.SkipWithError("save failed");
@@ -96,10 +101,10 @@ BENCHMARK(BM_SaveProject)->Unit(benchmark::kMicrosecond);
 // Reading, checking and applying, the Go Program opened with it.
 void BM_OpenProject(benchmark::State& bench) {
     std::string folder = MakeProjectFolder();
-    FullProject p;
+    FullProject p(folder);
     zf::SaveGoProgramAs(p.editor, folder + "full.gop");
     zf::SaveProjectAs(p.scene, folder + "full.zfp");
-    FullProject target;
+    FullProject target(folder);
     for (auto _ : bench)
         if (!zf::OpenProject(target.scene, folder + "full.zfp", true) ||
             target.objects.size() != 100 || !target.editor.Head(zf::GO_LIST))

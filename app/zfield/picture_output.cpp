@@ -73,7 +73,8 @@ int WritePngFile(const char* command, const QImage& image, const std::string& pa
 }
 
 int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& state,
-                            const zf::PenTrail& trail, zf::GraphicObjectList& objects) {
+                            const zf::PenTrail& trail, zf::GraphicObjectList& objects,
+                            const std::string& folder) {
     EnsureGuiApplication();
     state.zoom = zf::FitZoom(state, picture.width, picture.height);
     const QSize size = zf::WorkingAreaPixels(state, state.zoom);
@@ -86,7 +87,6 @@ int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& stat
     zf::StringTable& names = objects.tables().names;
     if (*names.Get(state.shapeId) == '\0')
         state.shapeId = names.Add("zarndef.bmp");
-    const std::string folder = zf::GetProjectFolder();
     zf::WorkingAreaScene scene{state, trail, objects, folder};
     QImage image = zf::RenderWorkingAreaImage(size, state.zoom, scene);
     zf::ZarnikSprite sprite;
@@ -99,7 +99,7 @@ int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& stat
 #else
 
 int WriteWorkingAreaPicture(const PictureRequest&, zf::ZarnikState&, const zf::PenTrail&,
-                            zf::GraphicObjectList&) {
+                            zf::GraphicObjectList&, const std::string&) {
     return Fail(kExitUsage, "run", "this build draws no pictures (it was built without Qt)");
 }
 

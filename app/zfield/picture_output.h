@@ -31,8 +31,9 @@ int WritePngFile(const char* command, const QImage& image, const std::string& pa
 #endif
 
 // The working area fitted into the box, as the window fits it, with the robot
-// drawn where it stands; a PNG file.
+// drawn where it stands, its pictures taken from `folder`; a PNG file.
 int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& state,
-                            const zf::PenTrail& trail, zf::GraphicObjectList& objects);
+                            const zf::PenTrail& trail, zf::GraphicObjectList& objects,
+                            const std::string& folder);
 
 } // namespace zfield

@@ -79,6 +79,8 @@ int PrintCommand(const Args& args) {
     // they were meant.
     options.program = std::filesystem::absolute(options.program).string();
     options.out = std::filesystem::absolute(options.out).string();
+    if (!options.project.empty())
+        options.project = std::filesystem::absolute(options.project).string();
 
     zf::PrintingUi ui(stderr);
     zf::NameTables tables;
@@ -87,9 +89,10 @@ int PrintCommand(const Args& args) {
     zf::SetUpWorkingArea(state, 10, 10);
     zf::PenTrail trail;
     zf::GraphicObjectList objects{tables};
+    zf::Project project;
     if (!options.project.empty()) {
         zf::ProjectHost host;
-        zf::ProjectScene scene{state, trail, objects, editor, host};
+        zf::ProjectScene scene{state, trail, objects, editor, host, project};
         if (!zf::OpenProject(scene, options.project, true))
             return 1;
     }
@@ -97,7 +100,7 @@ int PrintCommand(const Args& args) {
         return 1;
     // Pictures named by the program or the project come from its folder.
     const std::string folder =
-        options.project.empty() ? zf::FolderPart(options.program) : zf::GetProjectFolder();
+        options.project.empty() ? zf::FolderPart(options.program) : project.folder;
     if (options.workingArea) {
         zf::RobotView view;
         zf::ManualClock clock;

@@ -130,9 +130,10 @@ int RunCommand(const Args& args) {
     zf::GraphicObjectList objects{tables};
     // The project sets the working area and the start state; its own Go
     // Program gives way to the one named here.
+    zf::Project project;
     if (!options.project.empty()) {
         CommandLineProjectHost host;
-        zf::ProjectScene scene{state, trail, objects, editor, host};
+        zf::ProjectScene scene{state, trail, objects, editor, host, project};
         if (!zf::OpenProject(scene, options.project, true))
             return kExitFailed;
     }
@@ -177,7 +178,7 @@ int RunCommand(const Args& args) {
     else if (ui.messagesShown != messagesBefore)
         status = Fail(kExitFailed, "run", "the run was ended early");
     if (!picture.path.empty()) {
-        const int written = WriteWorkingAreaPicture(picture, state, trail, objects);
+        const int written = WriteWorkingAreaPicture(picture, state, trail, objects, project.folder);
         if (status == kExitOk)
             status = written;
     }

@@ -38,7 +38,7 @@ bool ReadLinkOption(const Args& args, std::size_t& i, LinkOptions& options) {
 zf::LinkSettings SelectLinkPort(const LinkOptions& options) {
     // The port the program would use: "zfield.ini" names it and may name
     // its device; the command line wins.
-    const zf::IniFile ini = zf::IniFile::Load(zf::OptionsFilePath());
+    const zf::IniFile ini = zf::IniFile::Load(zf::OptionsFilePath(zf::Project()));
     zf::LinkSettings link;
     link.ReadDevices(ini);
     long port = ini.GetInt("com port", "com", 1);

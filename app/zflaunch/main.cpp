@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zarnikfield Activities");
     const std::string folder = argc > 1 ? QDir(argv[1]).absolutePath().toStdString() + "/"
-                                        : zf::FindBundledFolder("example");
+                                        : zf::FindBundledFolder(zf::Project(), "example");
     zf::ui::ExternalPrograms starter;
     zf::ui::ActivityLauncher launcher(
         folder, QDir(QCoreApplication::applicationDirPath()).filePath("zarnikfield"), starter);

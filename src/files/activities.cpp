@@ -51,10 +51,11 @@ std::string WithSeparator(std::string folder) {
 
 } // namespace
 
-std::string FindBundledFolder(std::string_view name) {
-    const std::string beside = ProgramFolder() + std::string(name) + kFolderSeparator;
+std::string FindBundledFolder(const Project& project, std::string_view name) {
+    const std::string& program = project.programFolder;
+    const std::string beside = program + std::string(name) + kFolderSeparator;
     const std::string shared =
-        ProgramFolder() + "../share/zarnikfield/" + std::string(name) + kFolderSeparator;
+        program + "../share/zarnikfield/" + std::string(name) + kFolderSeparator;
     if (!DirectoryExists(beside) && DirectoryExists(shared))
         return shared;
     return beside;
@@ -110,7 +111,7 @@ bool PreviewProject(ProjectScene& scene, const std::string& path) {
         data = ParseProjectIni(ini);
         folder = WithSeparator(folder + ToNativePath(data.folder));
     }
-    SetProjectFolderFromPath(WithSeparator(folder));
+    scene.project.SetFromPath(WithSeparator(folder));
     scene.objects.Clear();
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
     SetZarnikShape(scene, data.shape);

@@ -11,7 +11,7 @@ namespace zf {
 // A folder shipped with the program ("help", "example"): beside the
 // executable in a build, under share/zarnikfield when installed. The first
 // candidate when neither exists.
-std::string FindBundledFolder(std::string_view name);
+std::string FindBundledFolder(const Project& project, std::string_view name);
 
 // A project the launcher offers: its file, and the title and one-line
 // description from the folder's "activities.ini" (the section is the file

@@ -670,13 +670,14 @@ std::vector<std::string> ListFileChoices(const std::string& folder, std::string_
     return names;
 }
 
-bool ListGoProgramChoices(UserInterface& ui, std::vector<std::string>& names) {
+bool ListGoProgramChoices(UserInterface& ui, const std::string& folder,
+                          std::vector<std::string>& names) {
     names.clear();
-    if (::chdir(GetProjectFolder().c_str()) != 0) {
+    if (!DirectoryExists(folder)) {
         ui.WarningBox(kUnnumbered, unnumbered::kSubdirectoryNotFound);
         return false;
     }
-    names = ListFileChoices(GetProjectFolder(), "*.gop");
+    names = ListFileChoices(folder, "*.gop");
     return true;
 }
 

@@ -138,7 +138,8 @@ bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
 std::vector<std::string> ListFileChoices(const std::string& folder, std::string_view pattern);
 // The Go Programs of the project folder for the file-list dialog; when the
 // folder cannot be entered, the dialog's message and false.
-bool ListGoProgramChoices(UserInterface& ui, std::vector<std::string>& names);
+bool ListGoProgramChoices(UserInterface& ui, const std::string& folder,
+                          std::vector<std::string>& names);
 
 // Go Programs are small: the memory holds 187 units, and graphic commands
 // are keyed one by one. A larger file is not one of ours, and the writers

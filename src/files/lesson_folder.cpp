@@ -2,10 +2,12 @@
 
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "simulation/graphic_objects.h"
 
 #include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -34,6 +36,20 @@ std::string SubFolder(const std::string& folder, const char* sub) {
     const std::string made = JoinPath(folder, sub);
     CreateFolders(made);
     return made;
+}
+
+// True when a folder holds the four picture folders with every picture the
+// project names: a lesson saved or copied whole.
+bool HoldsProjectPictures(const std::string& folder, const ProjectData& data) {
+    auto holds = [&](const char* sub, const std::string& name) {
+        return name.empty() || FileExists(ResolvePath(JoinPath(JoinPath(folder, sub), name)));
+    };
+    return IsLessonFolder(folder) && holds("zarniks", data.shape) &&
+           std::all_of(data.objects.begin(), data.objects.end(), [&](const ProjectObject& o) {
+               return o.kind == objectkind::Background ? holds("backgnds", o.name)
+                      : o.kind == objectkind::Stamp    ? holds("objects", o.name)
+                                                       : true;
+           });
 }
 
 } // namespace
@@ -92,27 +108,27 @@ void CopyGoPrograms(const std::string& from, const std::string& to, std::string_
 
 std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
                                                    std::string_view goProgram,
-                                                   const ChangedCopyChoice& choose) {
+                                                   const ChangedCopyChoice& choose, DebugLog* log) {
     const std::optional<std::string> work = GetMyDocsZarnikfieldFolder();
     if (!work) {
-        LogText("GetMyDocsZarnikfieldFolder() failed");
+        LogText(log, "GetMyDocsZarnikfieldFolder() failed");
         return std::nullopt;
     }
     CreateFolders(*work);
     if (!DirectoryExists(*work)) {
-        LogText("cannot create the work folder");
+        LogText(log, "cannot create the work folder");
         return std::nullopt;
     }
     const std::string source = ResolvePath(FolderPart(projectPath));
     CopyProjectPictures(source, *work);
     CopyGoPrograms(source, *work, goProgram);
-    return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose, {*work, source});
+    return PlacePredefinedCopy(projectPath, WithSeparator(*work), choose, {*work, source}, nullptr,
+                               log);
 }
 
-std::string SaveDialogFolder(const std::string& preferred) {
-    const std::string& project = GetProjectFolder();
-    for (const std::string& folder : {preferred, project})
-        if (!folder.empty() && !IsPreDefinedProject(folder) && Writable(folder))
+std::string SaveDialogFolder(const Project& project, const std::string& preferred) {
+    for (const std::string& folder : {preferred, project.folder})
+        if (!folder.empty() && !IsPreDefinedProject(project, folder) && Writable(folder))
             return WithSeparator(folder);
     if (const std::optional<std::string> work = GetMyDocsZarnikfieldFolder()) {
         CreateFolders(*work);
@@ -121,7 +137,7 @@ std::string SaveDialogFolder(const std::string& preferred) {
     }
     if (const char* home = std::getenv("HOME"); home && Writable(home))
         return WithSeparator(home);
-    return project;
+    return project.folder;
 }
 
 const std::string& GoProgramFile() {
@@ -130,6 +146,16 @@ const std::string& GoProgramFile() {
 
 void SetGoProgramFile(const std::string& path) {
     gGoProgramFile = path;
+}
+
+std::string ProjectPictureFolder(const ProjectData& data, const std::string& path) {
+    const std::string beside = FolderPart(path);
+    if (HoldsProjectPictures(beside, data))
+        return beside;
+    const std::string stored = WithSeparator(data.folder);
+    if (!stored.empty() && DirectoryExists(ResolvePath(stored)))
+        return stored;
+    return beside;
 }
 
 } // namespace zf

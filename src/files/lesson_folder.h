@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/project_data.h"
 #include "files/project_folder.h"
 
 #include <optional>
@@ -12,6 +13,13 @@ namespace zf {
 // True when a folder holds all four picture sub-folders: a project folder
 // that can be moved whole.
 bool IsLessonFolder(const std::string& folder);
+
+// The folder a 2.0 project's pictures are taken from: the project file's
+// own when it holds them all (a lesson copied whole, wherever the folder it
+// was saved from is); else the stored folder; else, when that is not here
+// (the project was moved, or saved on another machine) or none is stored,
+// as in the bundled examples, the project file's folder after all.
+std::string ProjectPictureFolder(const ProjectData& data, const std::string& path);
 
 // True when two folder paths name the same folder.
 bool SameFolder(const std::string& a, const std::string& b);
@@ -33,12 +41,13 @@ void CopyGoPrograms(const std::string& from, const std::string& to, std::string_
 // Nothing when there is no work folder.
 std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
                                                    std::string_view goProgram,
-                                                   const ChangedCopyChoice& choose);
+                                                   const ChangedCopyChoice& choose,
+                                                   DebugLog* log = nullptr);
 
 // Where a save dialog starts: `preferred`, else the project folder, when
 // the user may write there and it is not one of the program's own; else the
 // work folder, made when missing; else the home folder. Ends in a separator.
-std::string SaveDialogFolder(const std::string& preferred = {});
+std::string SaveDialogFolder(const Project& project, const std::string& preferred = {});
 
 // The Go Program file last opened or saved, as the editor's header names
 // it only by its file name after a save; "" when none.

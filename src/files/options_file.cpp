@@ -29,8 +29,8 @@ void WriteRecentFiles(IniFile& ini, const std::vector<std::string>& files) {
                       i < static_cast<int>(files.size()) ? files[static_cast<std::size_t>(i)] : "");
 }
 
-std::string ProgramOptionsFile() {
-    return JoinPath(ProgramFolder(), kOptionsFileName);
+std::string ProgramOptionsFile(const Project& project) {
+    return JoinPath(project.programFolder, kOptionsFileName);
 }
 
 // A file marked read-only counts as such even for the superuser, who could
@@ -57,8 +57,8 @@ std::string UserOptionsFilePath() {
     return JoinPath(JoinPath(config, "zarnikfield"), kOptionsFileName);
 }
 
-std::string OptionsFilePath() {
-    const std::string portable = ProgramOptionsFile();
+std::string OptionsFilePath(const Project& project) {
+    const std::string portable = ProgramOptionsFile(project);
     if (IsWritableFile(portable))
         return portable;
     const std::string user = UserOptionsFilePath();
@@ -67,15 +67,15 @@ std::string OptionsFilePath() {
     return FileExists(portable) || user.empty() ? portable : user;
 }
 
-std::string OptionsSavePath() {
-    const std::string portable = ProgramOptionsFile();
+std::string OptionsSavePath(const Project& project) {
+    const std::string portable = ProgramOptionsFile(project);
     if (IsWritableFile(portable))
         return portable;
     return UserOptionsFilePath();
 }
 
-bool SaveOptionsFile(const IniFile& ini) {
-    const std::string path = OptionsSavePath();
+bool SaveOptionsFile(const Project& project, const IniFile& ini) {
+    const std::string path = OptionsSavePath(project);
     if (path.empty())
         return false;
     const std::string folder = FolderPart(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/ini_file.h"
+#include "files/project.h"
 
 #include <string>
 #include <vector>
@@ -16,12 +17,12 @@ std::string UserOptionsFilePath();
 // The options file to read. A writable "zfield.ini" in the program folder is
 // a portable copy and wins; otherwise the user's file, and until the user has
 // one, a read-only copy in the program folder (a school's own defaults).
-std::string OptionsFilePath();
+std::string OptionsFilePath(const Project& project);
 
 // Where repairs go: the portable copy when there is one, else the user's
 // file, created with its folder on the first write.
-std::string OptionsSavePath();
-bool SaveOptionsFile(const IniFile& ini);
+std::string OptionsSavePath(const Project& project);
+bool SaveOptionsFile(const Project& project, const IniFile& ini);
 
 // The `tooltips` section of the options file.
 struct TooltipOptions {

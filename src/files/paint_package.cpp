@@ -190,9 +190,10 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
     return false;
 }
 
-bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
+bool StartPaintPackage(UserInterface& ui, const Project& project, const std::string& bitmapPath,
                        const ProgramStarter& start) {
-    return StartPaintPackage(ui, bitmapPath, ReadPaintPackagePrograms(OptionsFilePath()), start);
+    return StartPaintPackage(ui, bitmapPath, ReadPaintPackagePrograms(OptionsFilePath(project)),
+                             start);
 }
 
 } // namespace zf

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/project.h"
 #include "program/user_interface.h"
 
 #include <array>
@@ -67,7 +68,7 @@ std::array<std::string, 3> ReadPaintPackagePrograms(const std::string& iniPath);
 bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
                        const std::array<std::string, 3>& programs, const ProgramStarter& start);
 // The same with the commands of the options file every caller reads.
-bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
+bool StartPaintPackage(UserInterface& ui, const Project& project, const std::string& bitmapPath,
                        const ProgramStarter& start);
 
 } // namespace zf

@@ -40,18 +40,18 @@ int CategoryKey(int category) {
     }
 }
 
-std::vector<std::string> CategoryPictures(int category) {
+std::vector<std::string> CategoryPictures(const Project& project, int category) {
     const char* folder = CategoryFolder(category);
-    return folder ? FolderFileNames(folder, "*.bmp") : std::vector<std::string>();
+    return folder ? FolderFileNames(project, folder, "*.bmp") : std::vector<std::string>();
 }
 
-std::string CategoryFolderPath(int category) {
+std::string CategoryFolderPath(const Project& project, int category) {
     const char* folder = CategoryFolder(category);
-    return folder ? ResolvePath(GetProjectFolder() + folder) : std::string();
+    return folder ? ResolvePath(project.folder + folder) : std::string();
 }
 
-std::string CategoryPicturePath(int category, const std::string& fileName) {
-    const std::string folder = CategoryFolderPath(category);
+std::string CategoryPicturePath(const Project& project, int category, const std::string& fileName) {
+    const std::string folder = CategoryFolderPath(project, category);
     return folder.empty() || fileName.empty() ? std::string() : JoinPath(folder, fileName);
 }
 
@@ -68,7 +68,7 @@ void LibrarySelector::ShowCategory(int category) {
 }
 
 void LibrarySelector::Rescan() {
-    SetPictures(CategoryPictures(category_));
+    SetPictures(CategoryPictures(project_, category_));
 }
 
 void LibrarySelector::SetPictures(std::vector<std::string> names) {
@@ -104,7 +104,8 @@ void LibrarySelector::ClearSelection() {
 }
 
 std::string LibrarySelector::SelectedPath() const {
-    return selectedIndex_ < 0 ? std::string() : CategoryPicturePath(category_, selectedName_);
+    return selectedIndex_ < 0 ? std::string()
+                              : CategoryPicturePath(project_, category_, selectedName_);
 }
 
 std::string LibrarySelector::CellName(int cell) const {
@@ -115,7 +116,7 @@ std::string LibrarySelector::CellName(int cell) const {
 }
 
 std::string LibrarySelector::CellPath(int cell) const {
-    return CategoryPicturePath(category_, CellName(cell));
+    return CategoryPicturePath(project_, category_, CellName(cell));
 }
 
 LibraryScrollRange LibrarySelector::ScrollRange() const {
@@ -160,15 +161,15 @@ bool LibrarySelector::TrackTo(int position) {
 
 // ---- new pictures
 
-std::string NewPicturePath(int category) {
+std::string NewPicturePath(const Project& project, int category) {
     if (category != library::Shapes && category != library::Stamps)
         return {};
-    const std::string folder = CategoryFolderPath(category);
+    const std::string folder = CategoryFolderPath(project, category);
     return JoinPath(folder, FreeFileName(folder, "untitled", ".bmp"));
 }
 
-std::string CreateLibraryPicture(UserInterface& ui, int category) {
-    const std::string path = NewPicturePath(category);
+std::string CreateLibraryPicture(UserInterface& ui, const Project& project, int category) {
+    const std::string path = NewPicturePath(project, category);
     if (path.empty())
         return {};
     const int mode = category == library::Shapes ? kSaveCircleTemplate : kSaveTransparent;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/project.h"
 #include "program/user_interface.h"
 #include "simulation/graphic_objects.h"
 #include "simulation/zarnik_state.h"
@@ -24,11 +25,11 @@ int CategoryKey(int category);
 
 // The "*.bmp" pictures of a category's folder in the current project, in
 // the order the folder lists them. Folders named like pictures are left out.
-std::vector<std::string> CategoryPictures(int category);
+std::vector<std::string> CategoryPictures(const Project& project, int category);
 // The category's folder in the current project, and a picture in it; ""
 // for no category.
-std::string CategoryFolderPath(int category);
-std::string CategoryPicturePath(int category, const std::string& fileName);
+std::string CategoryFolderPath(const Project& project, int category);
+std::string CategoryPicturePath(const Project& project, int category, const std::string& fileName);
 
 // A vertical scroll range as the library's bar shows it: positions run from
 // minimum to maximum, a page shows `page` of them.
@@ -43,6 +44,9 @@ struct LibraryScrollRange {
 // from `top`, always a multiple of 4, and one remembered top per category.
 class LibrarySelector {
   public:
+    // The pictures are read from the project's folders.
+    explicit LibrarySelector(const Project& project) : project_(project) {}
+
     // A category shown: its remembered top, its folder read again.
     void ShowCategory(int category);
     // Reads the current category's folder again.
@@ -79,6 +83,7 @@ class LibrarySelector {
   private:
     bool SetTop(int top);
 
+    const Project& project_;
     int category_ = library::NoCategory;
     int top_ = 0;
     std::array<int, 4> tops_{};
@@ -90,11 +95,11 @@ class LibrarySelector {
 // Where a new picture for the paint program goes: "untitled.bmp" in the
 // category's folder, or the first free "untitledN.bmp" so that an earlier
 // drawing is never written over. "" for a category without a template.
-std::string NewPicturePath(int category);
+std::string NewPicturePath(const Project& project, int category);
 // Writes a new 100 x 100 picture there: for a robot shape the circle
 // template, for a stamp an all-transparent picture. The path, or "" when
 // nothing was written (the write failure is reported).
-std::string CreateLibraryPicture(UserInterface& ui, int category);
+std::string CreateLibraryPicture(UserInterface& ui, const Project& project, int category);
 
 // What a library picture released on the drawing window did.
 enum class LibraryDrop { Nothing, ShapeChanged, StampPlaced, PenRecognised };

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "files/ini_file.h"
+#include "files/project.h"
 #include "files/project_data.h"
+#include "program/debug_log.h"
 #include "program/editor.h"
 #include "simulation/graphic_objects.h"
 #include "simulation/pen_trail.h"
@@ -38,13 +40,16 @@ class ProjectHost {
 };
 
 // The parts a project binds: the robot, its trail, the objects of the
-// working area and the Go Program.
+// working area and the Go Program, and where they lie on disk.
 struct ProjectScene {
     ZarnikState& state;
     PenTrail& trail;
     GraphicObjectList& objects;
     GoEditor& editor;
     ProjectHost& host;
+    Project& project;
+    // Where the loader traces its steps, when anyone wants them.
+    DebugLog* log = nullptr;
 
     UserInterface& ui() { return editor.ui(); }
 };

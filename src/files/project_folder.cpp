@@ -22,11 +22,6 @@ namespace zf {
 
 namespace {
 
-std::string gProjectFolder;
-std::string gProjectFileName;
-std::string gProgramFolder;
-std::FILE* gLog = nullptr;
-
 std::string WithSeparator(std::string folder) {
     if (folder.empty() || !IsPathSeparator(folder.back()))
         folder += kFolderSeparator;
@@ -40,15 +35,14 @@ std::string CurrentDirectory() {
     return WithSeparator(buffer.data());
 }
 
-// Relative folders are fixed against the current directory now, since the
-// program changes directory later; ".." is resolved, since a stored folder
-// must never climb.
+// ".." is resolved, since a stored folder must never climb.
 std::string AbsoluteFolder(const std::string& folder) {
     return folder.empty() ? CurrentDirectory() : WithSeparator(AbsolutePath(folder));
 }
 
-bool ChangeDirectory(const std::string& folder) {
-    return !folder.empty() && chdir(folder.c_str()) == 0;
+// A relative name is taken from `base`, an absolute folder.
+std::string FromFolder(const std::string& base, const std::string& native) {
+    return native.empty() || native.front() == kFolderSeparator ? native : base + native;
 }
 
 std::string ExecutableFolder() {
@@ -175,71 +169,68 @@ bool CopyFileNoReplace(const std::string& source, const std::string& destination
     return ok;
 }
 
-const std::string& GetProjectFolder() {
-    return gProjectFolder;
-}
-const std::string& ProjectFileName() {
-    return gProjectFileName;
+Project::Project() : programFolder(InstalledProgramFolder()) {
+    ResetToProgram();
 }
 
-void SetProjectFolderFromPath(std::string_view path) {
-    gProjectFolder = AbsoluteFolder(ResolvePath(FolderPart(path)));
-    gProjectFileName = FileNamePart(path);
+void Project::SetFromPath(std::string_view path) {
+    const std::string base = folder.empty() ? CurrentDirectory() : folder;
+    folder = AbsoluteFolder(ResolvePath(FromFolder(base, ToNativePath(FolderPart(path)))));
+    fileName = FileNamePart(path);
 }
 
-void ResetProjectFolderToProgram(bool changeDirectory) {
-    gProjectFolder = ProgramFolder();
-    gProjectFileName.clear();
-    if (changeDirectory)
-        ChangeDirectory(gProjectFolder);
+void Project::ResetToProgram() {
+    folder = programFolder;
+    fileName.clear();
 }
 
-const std::string& ProgramFolder() {
-    if (gProgramFolder.empty()) {
-        // Installed, the program's files lie in the share folder beside bin;
-        // in the build tree they lie beside the executable.
-        const std::string executable = ExecutableFolder();
-        const std::string installed = executable + "../share/zarnikfield";
-        char* real = DirectoryExists(installed) ? realpath(installed.c_str(), nullptr) : nullptr;
-        gProgramFolder = real ? WithSeparator(real) : executable;
-        std::free(real);
-    }
-    return gProgramFolder;
+void Project::SetProgramFolder(std::string_view given) {
+    programFolder = WithSeparator(AbsoluteFolder(ToNativePath(given)));
 }
 
-void SetProgramFolder(std::string_view folder) {
-    gProgramFolder = WithSeparator(AbsoluteFolder(ToNativePath(folder)));
+std::string Project::Resolve(std::string_view name) const {
+    return ResolvePath(FromFolder(folder, ToNativePath(name)));
 }
 
-std::string ProgramFilePath(std::string_view fileName) {
-    const std::string& folder = ProgramFolder();
+std::string Project::Absolute(const std::string& given) const {
+    return AbsolutePath(FromFolder(folder, given));
+}
+
+std::string InstalledProgramFolder() {
+    // Installed, the program's files lie in the share folder beside bin;
+    // in the build tree they lie beside the executable.
+    const std::string executable = ExecutableFolder();
+    const std::string installed = executable + "../share/zarnikfield";
+    char* real = DirectoryExists(installed) ? realpath(installed.c_str(), nullptr) : nullptr;
+    std::string folder = real ? WithSeparator(real) : executable;
+    std::free(real);
+    return folder;
+}
+
+std::string ProgramFilePath(const Project& project, std::string_view fileName) {
+    const std::string& folder = project.programFolder;
     if (folder.size() + 13 >= kMaxPath)
         return folder;
     return ResolvePath(folder + std::string(fileName));
 }
 
-std::string ProgramFilePath(int textId) {
-    return ProgramFilePath(Text(textId));
-}
-
-bool FolderExists(std::string_view name) {
-    return DirectoryExists(ResolvePath(name));
+std::string ProgramFilePath(const Project& project, int textId) {
+    return ProgramFilePath(project, Text(textId));
 }
 
 bool CheckProjectFolders(UserInterface& ui, std::string_view path) {
-    std::string folder = FolderPart(path);
-    if (!ChangeDirectory(folder.empty() ? "." : ResolvePath(folder)))
+    const std::string folder = ResolvePath(FolderPart(path));
+    if (folder.empty() || !DirectoryExists(folder) || ::access(folder.c_str(), X_OK) != 0)
         return false;
     std::string names;
     int missing = 0;
     for (const char* sub : kProjectSubFolders) {
-        if (FolderExists(sub))
+        if (DirectoryExists(ResolvePath(JoinPath(folder, sub))))
             continue;
         ++missing;
         names += sub;
         names += std::string_view(sub) == "pens" ? "\n" : "\n\n";
     }
-    ChangeDirectory(gProjectFolder);
     if (missing == 0)
         return true;
     std::string text =
@@ -270,9 +261,9 @@ std::optional<std::string> GetMyDocsZarnikfieldFolder() {
     return JoinPath(*documents, kWorkFolderName);
 }
 
-bool IsPreDefinedProject(std::string_view projectPath) {
+bool IsPreDefinedProject(const Project& project, std::string_view projectPath) {
     std::string folder = AbsoluteFolder(ToNativePath(FolderPart(projectPath)));
-    std::string program = ProgramFolder();
+    std::string program = project.programFolder;
     if (program.size() < 2)
         return false;
     program.pop_back();
@@ -300,13 +291,13 @@ std::optional<std::string> GetPathAtLevel(std::string_view relativePath, int lev
     return std::string(relativePath.substr(0, end));
 }
 
-bool CopyFolderTree(const std::string& destination, const std::string& source) {
+bool CopyFolderTree(const std::string& destination, const std::string& source, DebugLog* log) {
     if (!DirectoryExists(source)) {
-        LogText("CopyFolderTree(): source folder not found");
+        LogText(log, "CopyFolderTree(): source folder not found");
         return false;
     }
     CopyTree(destination, source, "*.*");
-    LogText("CopyFolderTree(): finished");
+    LogText(log, "CopyFolderTree(): finished");
     return true;
 }
 
@@ -381,13 +372,13 @@ void RenewChangedCopies(const std::string& destination, const std::string& sourc
 std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
                                                     std::string_view relpath,
                                                     const ChangedCopyChoice& choose,
-                                                    WorkFolderProblem* problem) {
+                                                    WorkFolderProblem* problem, DebugLog* log) {
     WorkFolderProblem ignored;
     if (!problem)
         problem = &ignored;
     std::optional<std::string> work = GetMyDocsZarnikfieldFolder();
     if (!work) {
-        LogText("GetMyDocsZarnikfieldFolder() failed");
+        LogText(log, "GetMyDocsZarnikfieldFolder() failed");
         problem->noWorkFolder = true;
         return std::nullopt;
     }
@@ -395,12 +386,12 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
     if (!relative.empty() && relative.back() == kFolderSeparator)
         relative.pop_back();
     if (LeadsOutside(relative)) {
-        LogText("relpath leads outside the work folder");
+        LogText(log, "relpath leads outside the work folder");
         return std::nullopt;
     }
     CreateFolders(*work);
     if (!DirectoryExists(*work) || ::access(work->c_str(), W_OK) != 0) {
-        LogText("cannot create the work folder");
+        LogText(log, "cannot create the work folder");
         problem->unwritable = *work;
         return std::nullopt;
     }
@@ -410,22 +401,20 @@ std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath
             break;
         std::string folder = JoinPath(*work, *partial);
         if (mkdir(folder.c_str(), 0777) != 0)
-            LogText("cannot create " + folder);
+            LogText(log, "cannot create " + folder);
     }
     std::string projectFolder = ResolvePath(FolderPart(projectPath));
     std::string source = ResolvePath(JoinPath(projectFolder, relative));
     std::string destination = JoinPath(*work, relative);
-    CopyFolderTree(destination, source);
-    ChangeDirectory(destination);
-
-    return PlacePredefinedCopy(projectPath, *work, choose, {destination, source}, problem);
+    CopyFolderTree(destination, source, log);
+    return PlacePredefinedCopy(projectPath, *work, choose, {destination, source}, problem, log);
 }
 
 std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
                                                   const std::string& folder,
                                                   const ChangedCopyChoice& choose,
                                                   const CopiedData& data,
-                                                  WorkFolderProblem* problem) {
+                                                  WorkFolderProblem* problem, DebugLog* log) {
     WorkFolderProblem ignored;
     if (!problem)
         problem = &ignored;
@@ -433,7 +422,7 @@ std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
     result.path = JoinPath(folder, FileNamePart(projectPath));
     std::vector<std::uint8_t> bytes;
     if (ReadWholeFile(ResolvePath(projectPath), bytes) != ReadResult::Ok) {
-        LogText("cannot read the project file");
+        LogText(log, "cannot read the project file");
         return std::nullopt;
     }
     std::vector<std::uint8_t> existing;
@@ -451,7 +440,7 @@ std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
                 RenewChangedCopies(data.copy, data.original);
                 break;
             }
-            LogText("cannot keep the changed copy");
+            LogText(log, "cannot keep the changed copy");
             problem->unwritable = folder;
             return std::nullopt;
         default:
@@ -460,27 +449,24 @@ std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
         }
     }
     if (!WriteFileAtomically(result.path, bytes)) {
-        LogText("cannot copy the project file");
+        LogText(log, "cannot copy the project file");
         problem->unwritable = folder;
         return std::nullopt;
     }
     return result;
 }
 
-int CountFolderFiles(std::string_view subFolder, std::string_view pattern) {
-    std::string folder = ResolvePath(gProjectFolder + std::string(subFolder));
-    int count = -1;
-    if (ChangeDirectory(folder)) {
-        auto found = FolderEntries(".", pattern).size();
-        if (found > 0)
-            count = static_cast<int>(std::min<std::size_t>(found, 32767));
-    }
-    ChangeDirectory(gProjectFolder);
-    return count;
+int CountFolderFiles(const Project& project, std::string_view subFolder, std::string_view pattern) {
+    bool opened = false;
+    const std::size_t found =
+        FolderEntries(ResolvePath(project.folder + std::string(subFolder)), pattern, &opened)
+            .size();
+    return opened && found > 0 ? static_cast<int>(std::min<std::size_t>(found, 32767)) : -1;
 }
 
-std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string_view pattern) {
-    const std::string folder = ResolvePath(gProjectFolder + std::string(subFolder));
+std::vector<std::string> FolderFileNames(const Project& project, std::string_view subFolder,
+                                         std::string_view pattern) {
+    const std::string folder = ResolvePath(project.folder + std::string(subFolder));
     std::vector<std::string> names = FolderEntries(folder, pattern);
     // A name the project could not store again ("A:star.bmp" reads as a
     // drive) is not offered.
@@ -492,7 +478,7 @@ std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string
     return names;
 }
 
-std::string FindProjectFile(std::string_view name) {
+std::string FindProjectFile(const Project& project, std::string_view name) {
     if (name.empty())
         return {};
     std::string native = ToNativePath(name);
@@ -500,47 +486,17 @@ std::string FindProjectFile(std::string_view name) {
         std::string path = ResolvePath(native);
         return FileExists(path) ? path : std::string();
     }
-    std::string direct = ResolvePath(gProjectFolder + native);
+    std::string direct = ResolvePath(project.folder + native);
     if (FileExists(direct))
         return direct;
     if (native.find(kFolderSeparator) != std::string::npos)
         return {};
     for (const char* folder : kProjectSubFolders) {
-        std::string path = ResolvePath(JoinPath(gProjectFolder + folder, native));
+        std::string path = ResolvePath(JoinPath(project.folder + folder, native));
         if (FileExists(path))
             return path;
     }
     return {};
-}
-
-bool OpenDebugLog(const std::string& path) {
-    CloseDebugLog();
-    gLog = std::fopen(path.c_str(), "wb");
-    return gLog != nullptr;
-}
-
-void LogText(std::string_view text, bool lineBreak) {
-    if (gLog == nullptr)
-        return;
-    std::fwrite(text.data(), 1, text.size(), gLog);
-    if (lineBreak)
-        std::fputs("\r\n", gLog);
-    std::fflush(gLog);
-}
-
-void LogFormatted(std::string_view format, long long value) {
-    if (gLog == nullptr)
-        return;
-    std::string text = FormatText(format, {value});
-    LogText(std::string_view(text).substr(0, 256), false);
-}
-
-void CloseDebugLog() {
-    if (gLog == nullptr)
-        return;
-    std::fputs("-- end of log\r\n", gLog);
-    std::fclose(gLog);
-    gLog = nullptr;
 }
 
 } // namespace zf

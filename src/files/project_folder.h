@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/project.h"
+#include "program/debug_log.h"
 #include "program/user_interface.h"
 
 #include <functional>
@@ -14,35 +16,14 @@ namespace zf {
 inline constexpr const char* kProjectSubFolders[] = {"backgnds", "zarniks", "objects", "pens"};
 inline constexpr const char* kWorkFolderName = "Zarnikfield Work";
 
-// The current project folder (native, absolute, ending in a separator) and
-// the current project file's name without folder ("" when none).
-const std::string& GetProjectFolder();
-const std::string& ProjectFileName();
-
-// The folder part of a project file path or of a stored folder path (one
-// ending in a separator is taken whole) becomes the project folder; the name
-// part becomes ProjectFileName. Stored Windows-style paths are translated.
-void SetProjectFolderFromPath(std::string_view path);
-void ResetProjectFolderToProgram(bool changeDirectory);
-
-// The program folder, ending in a separator: the folder of the executable,
-// or share/zarnikfield beside an installed executable's bin folder. Front
-// ends and tests may set it; otherwise it is found from the running
-// executable.
-const std::string& ProgramFolder();
-void SetProgramFolder(std::string_view folder);
 // The program folder followed by the file; only the folder when the two
 // together could reach the longest path.
-std::string ProgramFilePath(std::string_view fileName);
-std::string ProgramFilePath(int textId);
-
-// True when a directory of that name exists; relative names are taken from
-// the current directory and case is ignored as on Windows.
-bool FolderExists(std::string_view name);
+std::string ProgramFilePath(const Project& project, std::string_view fileName);
+std::string ProgramFilePath(const Project& project, int textId);
 
 // Checks the four sub-folders of a project file's or folder's folder and
-// warns about missing ones; true when the project may be opened. Leaves the
-// current directory at the project folder.
+// warns about missing ones; true when the project may be opened. The path
+// is absolute.
 bool CheckProjectFolders(UserInterface& ui, std::string_view path);
 
 // The documents folder: $XDG_DOCUMENTS_DIR, else the XDG_DOCUMENTS_DIR line
@@ -52,7 +33,7 @@ std::optional<std::string> GetDocumentsFolder();
 std::optional<std::string> GetMyDocsZarnikfieldFolder();
 
 // True when the project file lies inside the program folder.
-bool IsPreDefinedProject(std::string_view projectPath);
+bool IsPreDefinedProject(const Project& project, std::string_view projectPath);
 
 // The first `level` components of a relative path (a leading separator is
 // skipped), or nothing when it has fewer.
@@ -65,7 +46,8 @@ bool CopyFileNoReplace(const std::string& source, const std::string& destination
 
 // Copies a folder tree without ever replacing a file; a sub-folder that
 // exists already stops its level. False when the source is no folder.
-bool CopyFolderTree(const std::string& destination, const std::string& source);
+bool CopyFolderTree(const std::string& destination, const std::string& source,
+                    DebugLog* log = nullptr);
 bool CopyTree(const std::string& destination, const std::string& source, std::string_view pattern);
 
 // What to open for a predefined project: the copy in the work folder, which
@@ -94,11 +76,12 @@ struct WorkFolderProblem {
 // and so every changed copy of the data (its Go Program, its pictures).
 // Nothing when there is no work folder, relpath would lead outside it or
 // the file cannot be copied; `problem` then says what the work folder
-// lacked. Leaves the current directory at the copied data folder.
+// lacked.
 std::optional<PredefinedCopy> CopyPredefinedProject(std::string_view projectPath,
                                                     std::string_view relpath,
                                                     const ChangedCopyChoice& choose,
-                                                    WorkFolderProblem* problem = nullptr);
+                                                    WorkFolderProblem* problem = nullptr,
+                                                    DebugLog* log = nullptr);
 
 // Where a bundled project's data was copied from and to: starting afresh
 // renews the changed copies there.
@@ -109,30 +92,23 @@ struct CopiedData {
 
 // The project file's step of CopyPredefinedProject: its copy in `folder`,
 // with the same care for a copy the user changed.
-std::optional<PredefinedCopy> PlacePredefinedCopy(std::string_view projectPath,
-                                                  const std::string& folder,
-                                                  const ChangedCopyChoice& choose,
-                                                  const CopiedData& data,
-                                                  WorkFolderProblem* problem = nullptr);
+std::optional<PredefinedCopy>
+PlacePredefinedCopy(std::string_view projectPath, const std::string& folder,
+                    const ChangedCopyChoice& choose, const CopiedData& data,
+                    WorkFolderProblem* problem = nullptr, DebugLog* log = nullptr);
 
 // Entries matching the pattern in a sub-folder of the project folder, or -1
-// when the folder cannot be entered or nothing matches.
-int CountFolderFiles(std::string_view subFolder, std::string_view pattern);
+// when the folder cannot be read or nothing matches.
+int CountFolderFiles(const Project& project, std::string_view subFolder, std::string_view pattern);
 // The files (not folders) matching the pattern in a sub-folder of the
 // project folder, in the order CountFolderFiles counts them; only names a
 // program or project can store (IsPlainFileName).
-std::vector<std::string> FolderFileNames(std::string_view subFolder, std::string_view pattern);
+std::vector<std::string> FolderFileNames(const Project& project, std::string_view subFolder,
+                                         std::string_view pattern);
 
 // Where a file named by a project lives: a bare name is looked up in the
 // project folder, then in its sub-folders; a relative path is taken from the
 // project folder. "" when nothing is found.
-std::string FindProjectFile(std::string_view name);
-
-// The debug log of the project loader: inert until opened.
-bool OpenDebugLog(const std::string& path);
-void LogText(std::string_view text, bool lineBreak = true);
-// A format with one integer argument, cut to 256 characters.
-void LogFormatted(std::string_view format, long long value);
-void CloseDebugLog();
+std::string FindProjectFile(const Project& project, std::string_view name);
 
 } // namespace zf

@@ -85,14 +85,12 @@ class Mutator {
 class DamagedFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        start = std::filesystem::current_path();
         for (const char* sub : kProjectSubFolders)
             std::filesystem::create_directory(dir / sub);
         std::filesystem::create_directory(dir / "prog");
-        SetProgramFolder(dir / "prog/");
-        SetProjectFolderFromPath(dir.path() + "/");
+        project.SetProgramFolder(dir / "prog/");
+        project.SetFromPath(dir.path() + "/");
     }
-    void TearDown() override { std::filesystem::current_path(start); }
 
     // The loaded lists hang together: links both ways, the cursor in the GO
     // list, memory accounted for every instruction.
@@ -120,7 +118,7 @@ class DamagedFiles : public ::testing::Test {
         EXPECT_TRUE(editor.cursor == nullptr || editor.ListOf(editor.cursor) == GO_LIST);
     }
 
-    std::filesystem::path start;
+    Project project;
     test::TempFolder dir;
 };
 
@@ -191,7 +189,7 @@ TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
     GraphicObjectList objects{tables};
     GoEditor editor(ui, tables);
     ProjectHost host;
-    ProjectScene scene{state, trail, objects, editor, host};
+    ProjectScene scene{state, trail, objects, editor, host, project};
 
     test::WriteBytesTo(dir / "walk.gop", FullGoProgram(ui));
     test::WriteBytesTo(dir / "zarniks/b.bmp", {1});

@@ -494,16 +494,12 @@ TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {
     for (const char* name : {"beta.gop", "Alpha.GOP", "alpha.gop", "notes.txt", "Gamma.gop"})
         test::WriteBytesTo(dir / name, {0});
     std::filesystem::create_directory(dir / "folder.gop");
-    auto start = std::filesystem::current_path();
-    SetProjectFolderFromPath(dir.path() + "/");
     std::vector<std::string> names;
-    ASSERT_TRUE(ListGoProgramChoices(ui, names));
+    ASSERT_TRUE(ListGoProgramChoices(ui, dir.path() + "/", names));
     EXPECT_EQ(names, (std::vector<std::string>{"Alpha.GOP", "alpha.gop", "beta.gop", "Gamma.gop"}));
 
-    SetProjectFolderFromPath(dir / "gone/");
-    EXPECT_FALSE(ListGoProgramChoices(ui, names));
+    EXPECT_FALSE(ListGoProgramChoices(ui, dir / "gone/", names));
     EXPECT_EQ(ui.lastWarning(), unnumbered::kSubdirectoryNotFound);
-    std::filesystem::current_path(start);
 }
 
 } // namespace

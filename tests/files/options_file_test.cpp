@@ -18,21 +18,19 @@ namespace fs = std::filesystem;
 using test::TempFolder;
 
 // Each test gets its own program folder, home and configuration folder, and
-// leaves the environment and the program folder as it found them.
+// leaves the environment as it found them.
 class OptionsFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        savedProgram = ProgramFolder();
         for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
             if (const char* value = std::getenv(name))
                 savedEnv.emplace_back(name, value);
         fs::create_directories(dir / "prog");
-        SetProgramFolder(dir / "prog/");
+        project.SetProgramFolder(dir / "prog/");
         setenv("HOME", (dir / "home").c_str(), 1);
         setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
     }
     void TearDown() override {
-        SetProgramFolder(savedProgram);
         unsetenv("HOME");
         unsetenv("XDG_CONFIG_HOME");
         for (const auto& [name, value] : savedEnv)
@@ -49,26 +47,26 @@ class OptionsFile : public ::testing::Test {
     }
 
     TempFolder dir;
-    std::string savedProgram;
+    Project project;
     std::vector<std::pair<std::string, std::string>> savedEnv;
 };
 
 TEST_F(OptionsFile, AWritableCopyInTheProgramFolderIsAPortableCopy) {
     Write(Program(), "[zarnik]\r\nspeed=0\r\n");
-    EXPECT_EQ(OptionsFilePath(), Program());
-    IniFile ini = IniFile::Load(OptionsFilePath());
+    EXPECT_EQ(OptionsFilePath(project), Program());
+    IniFile ini = IniFile::Load(OptionsFilePath(project));
     ini.SetString("zarnik", "speed", "2");
-    ASSERT_TRUE(SaveOptionsFile(ini));
+    ASSERT_TRUE(SaveOptionsFile(project, ini));
     EXPECT_EQ(Read(Program()), "[zarnik]\r\nspeed=2\r\n");
     EXPECT_FALSE(fs::exists(User()));
 }
 
 TEST_F(OptionsFile, WithoutOneTheUsersFileIsCreatedOnTheFirstRepair) {
-    EXPECT_EQ(OptionsFilePath(), User());
+    EXPECT_EQ(OptionsFilePath(project), User());
     EXPECT_FALSE(fs::exists(dir / "config"));
-    IniFile ini = IniFile::Load(OptionsFilePath());
+    IniFile ini = IniFile::Load(OptionsFilePath(project));
     ini.SetString("zarnik", "speed", "2");
-    ASSERT_TRUE(SaveOptionsFile(ini));
+    ASSERT_TRUE(SaveOptionsFile(project, ini));
     EXPECT_EQ(IniFile::Load(User()).GetInt("zarnik", "speed", 0), 2);
     EXPECT_FALSE(fs::exists(Program()));
 }
@@ -76,11 +74,11 @@ TEST_F(OptionsFile, WithoutOneTheUsersFileIsCreatedOnTheFirstRepair) {
 TEST_F(OptionsFile, AReadOnlyCopyGivesTheStartingValuesUntilTheUserHasAFile) {
     Write(Program(), "[com port]\r\ncom=7\r\n[paint package]\r\npaint1=drawit\r\n");
     chmod(Program().c_str(), 0444);
-    EXPECT_EQ(OptionsFilePath(), Program());
-    IniFile ini = IniFile::Load(OptionsFilePath());
+    EXPECT_EQ(OptionsFilePath(project), Program());
+    IniFile ini = IniFile::Load(OptionsFilePath(project));
     ini.SetString("com port", "com", "1");
-    ASSERT_TRUE(SaveOptionsFile(ini));
-    EXPECT_EQ(OptionsFilePath(), User());
+    ASSERT_TRUE(SaveOptionsFile(project, ini));
+    EXPECT_EQ(OptionsFilePath(project), User());
     EXPECT_EQ(IniFile::Load(User()).GetString("paint package", "paint1", ""), "drawit");
     EXPECT_EQ(IniFile::Load(Program()).GetInt("com port", "com", 0), 7);
 }

@@ -22,10 +22,11 @@ class PictureFolder : public ::testing::Test {
     void SetUp() override {
         for (const char* sub : kProjectSubFolders)
             std::filesystem::create_directories(dir / sub);
-        SetProjectFolderFromPath(dir.path() + "/");
+        project.SetFromPath(dir.path() + "/");
     }
     void Touch(const std::string& relative) { test::WriteBytesTo(dir / relative, {'B', 'M'}); }
     TempFolder dir;
+    Project project;
 };
 
 TEST_F(PictureFolder, ListsPicturesInFolderOrder) {
@@ -33,10 +34,10 @@ TEST_F(PictureFolder, ListsPicturesInFolderOrder) {
     Touch("objects/apple.BMP");
     Touch("objects/notes.txt");
     std::filesystem::create_directories(dir / "objects/old.bmp");
-    EXPECT_EQ(CategoryPictures(library::Stamps),
+    EXPECT_EQ(CategoryPictures(project, library::Stamps),
               (std::vector<std::string>{"apple.BMP", "Tree.bmp"}));
-    EXPECT_TRUE(CategoryPictures(library::Pens).empty());
-    EXPECT_TRUE(CategoryPictures(library::NoCategory).empty());
+    EXPECT_TRUE(CategoryPictures(project, library::Pens).empty());
+    EXPECT_TRUE(CategoryPictures(project, library::NoCategory).empty());
 }
 
 // "A:star.bmp" is a legal file name here, but reads as a drive in a stored
@@ -46,7 +47,7 @@ TEST_F(PictureFolder, NamesAProjectCouldNotStoreNeverEnter) {
     Touch("objects/a\\b.bmp");
     Touch("objects/star.bmp");
     Touch("backgnds/C:park.bmp");
-    EXPECT_EQ(CategoryPictures(library::Stamps), (std::vector<std::string>{"star.bmp"}));
+    EXPECT_EQ(CategoryPictures(project, library::Stamps), (std::vector<std::string>{"star.bmp"}));
     EXPECT_TRUE(ListFolderFiles(dir / "backgnds", ".bmp").empty());
     EXPECT_TRUE(ListFileChoices(dir / "backgnds", "*.bmp").empty());
 
@@ -72,22 +73,22 @@ TEST_F(PictureFolder, NamesAProjectCouldNotStoreNeverEnter) {
 
 // Create never writes over a drawing made earlier, whatever its letter case.
 TEST_F(PictureFolder, NewPicturesTakeAFreeName) {
-    EXPECT_EQ(NewPicturePath(library::Shapes), dir / "zarniks/untitled.bmp");
+    EXPECT_EQ(NewPicturePath(project, library::Shapes), dir / "zarniks/untitled.bmp");
     Touch("zarniks/Untitled.BMP");
-    EXPECT_EQ(NewPicturePath(library::Shapes), dir / "zarniks/untitled2.bmp");
+    EXPECT_EQ(NewPicturePath(project, library::Shapes), dir / "zarniks/untitled2.bmp");
     Touch("zarniks/untitled2.bmp");
-    EXPECT_EQ(NewPicturePath(library::Shapes), dir / "zarniks/untitled3.bmp");
-    EXPECT_EQ(NewPicturePath(library::Pens), "");
+    EXPECT_EQ(NewPicturePath(project, library::Shapes), dir / "zarniks/untitled3.bmp");
+    EXPECT_EQ(NewPicturePath(project, library::Pens), "");
     test::Recorder ui;
-    EXPECT_EQ(CreateLibraryPicture(ui, library::Pens), "");
+    EXPECT_EQ(CreateLibraryPicture(ui, project, library::Pens), "");
     std::filesystem::remove_all(dir / "objects");
-    EXPECT_EQ(CreateLibraryPicture(ui, library::Stamps), "");
+    EXPECT_EQ(CreateLibraryPicture(ui, project, library::Stamps), "");
     EXPECT_FALSE(ui.messages.empty()); // the failed write is reported
 }
 
 // Edit opens the picture chosen, wherever new pictures put it in the list.
 TEST_F(PictureFolder, TheSelectionFollowsItsPicture) {
-    LibrarySelector page;
+    LibrarySelector page(project);
     page.ShowCategory(library::Shapes);
     page.SetPictures({"bug.bmp", "car.bmp"});
     page.Select(1);

@@ -33,14 +33,17 @@ struct Host : ProjectHost {
     bool modified = true;
 };
 
-// A working area to load into: the fixture's own, or a second one.
+// A working area to load into: the fixture's own, or a second one that
+// starts where another project is.
 struct Loaded {
-    explicit Loaded(UserInterface& ui) : editor(ui, tables) {}
-    ProjectScene Scene() { return {state, trail, objects, editor, host}; }
+    explicit Loaded(UserInterface& ui, const Project& like = {})
+        : project(like), editor(ui, tables) {}
+    ProjectScene Scene() { return {state, trail, objects, editor, host, project}; }
     bool Open(const std::string& path, bool report = true) {
         ProjectScene scene = Scene();
         return OpenProject(scene, path, report);
     }
+    Project project;
     Host host;
     ZarnikState state;
     PenTrail trail;
@@ -60,7 +63,6 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
     ProjectFile() : Loaded(ui) {}
 
     void SetUp() override {
-        start = std::filesystem::current_path();
         editor.Head(GO_LIST)->nameId = tables.names.Add("walk.gop");
         for (const char* sub : kProjectSubFolders)
             std::filesystem::create_directory(dir / sub);
@@ -68,12 +70,9 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
         test::WriteBytesTo(dir / "zarniks/a.bmp", {1});
         // The program lives elsewhere, or every project here would be predefined.
         std::filesystem::create_directory(dir / "prog");
-        SetProgramFolder(dir / "prog/");
-        SetProjectFolderFromPath(dir.path() + "/");
+        project.SetProgramFolder(dir / "prog/");
+        project.SetFromPath(dir.path() + "/");
     }
-
-    // Loads change the current directory; the folder goes with the test.
-    void TearDown() override { std::filesystem::current_path(start); }
 
     // Robot, trail, objects and a saved Go Program.
     void FillScene() {
@@ -98,7 +97,6 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
         ASSERT_TRUE(SaveGoProgramAs(editor, dir / "walk.gop"));
     }
 
-    std::filesystem::path start;
     test::TempFolder dir;
 };
 
@@ -106,10 +104,10 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     FillScene();
     ProjectScene scene = Scene();
     ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
-    EXPECT_EQ(ProjectFileName(), "p.zfp");
+    EXPECT_EQ(project.fileName, "p.zfp");
     EXPECT_FALSE(host.modified);
 
-    Loaded to(ui);
+    Loaded to(ui, project);
     // Units keyed in the last lesson do not carry into the next.
     to.state.units = {15, 2, 1, 3};
     ProjectScene target = to.Scene();
@@ -165,7 +163,7 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     ProjectScene scene = Scene();
     ASSERT_TRUE(SaveProjectAs(scene, lesson + "pirate.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(GetProjectFolder(), lesson);
+    EXPECT_EQ(project.folder, lesson);
     for (const char* file : {"zarniks/a.bmp", "zarniks/b.bmp", "backgnds/park.bmp",
                              "objects/tree.bmp", "pens/redthin.bmp"})
         EXPECT_TRUE(FileExists(lesson + file)) << file;
@@ -180,11 +178,11 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     test::TempFolder otherHome;
     const std::string copied = otherHome / "pirate/";
     std::filesystem::copy(lesson, copied, std::filesystem::copy_options::recursive);
-    Loaded to(ui);
+    Loaded to(ui, project);
     ASSERT_TRUE(to.Open(copied + "pirate.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(GetProjectFolder(), copied);
-    EXPECT_EQ(ProjectFileName(), "pirate.zfp");
+    EXPECT_EQ(to.project.folder, copied);
+    EXPECT_EQ(to.project.fileName, "pirate.zfp");
     EXPECT_STREQ(to.tables.names.Get(to.state.shapeId), "a.bmp");
     EXPECT_EQ(to.objects.size(), 3u);
     EXPECT_EQ(to.trail.trailLength(), 3);
@@ -217,10 +215,10 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     ASSERT_TRUE(SaveGoProgramAs(editor, beside / "flower.gop"));
     test::WriteBytesTo(beside / "p.zfp", WriteProjectV2(scene, ToStoredPath(dir.path() + "/")));
     ui.clear();
-    Loaded to(ui);
+    Loaded to(ui, project);
     ASSERT_TRUE(to.Open(beside / "p.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_EQ(to.project.folder, dir.path() + "/");
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
     // One that cannot be read is not taken, and the last one goes too.
@@ -250,17 +248,17 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     test::WriteBytesTo(bundled + "town.zfp", WriteProjectV2(scene, ""));
     ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
     const std::string work = dir / "docs/Zarnikfield Work/";
-    Loaded to(ui);
+    Loaded to(ui, project);
     ASSERT_TRUE(to.Open(bundled + "town.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(GetProjectFolder(), work);
+    EXPECT_EQ(to.project.folder, work);
     EXPECT_EQ(to.host.title, work + "town.zfp");
     EXPECT_TRUE(FileExists(work + "zarniks/a.bmp"));
     EXPECT_EQ(GoProgramFile(), work + "walk.gop");
-    EXPECT_EQ(SaveDialogFolder(), work);
+    EXPECT_EQ(SaveDialogFolder(to.project), work);
     // Saving never starts among the program's own files.
-    ResetProjectFolderToProgram(false);
-    EXPECT_EQ(SaveDialogFolder(), work);
+    to.project.ResetToProgram();
+    EXPECT_EQ(SaveDialogFolder(to.project), work);
     ::unsetenv("XDG_DOCUMENTS_DIR");
 }
 
@@ -296,7 +294,7 @@ TEST_F(ProjectFile, StoredValuesOutOfRangeFallBack) {
     Put16(file, settings + 16, 0);   // width
     Put16(file, settings + 18, 120); // height
     test::WriteBytesTo(dir / "r.zfp", file);
-    Loaded to(ui);
+    Loaded to(ui, project);
     ASSERT_TRUE(to.Open(dir / "r.zfp"));
     EXPECT_EQ(to.state.heading, 0);
     EXPECT_EQ(to.state.floorWidth, 3000);
@@ -307,7 +305,7 @@ TEST_F(ProjectFile, AnEmptyGoListIsStoredAsNoNameAndLoadsAsEmptyLists) {
     editor.DestroyProgramList(GO_LIST);
     ProjectScene scene = Scene();
     ASSERT_TRUE(SaveProjectAs(scene, dir / "e.zfp"));
-    Loaded to(ui);
+    Loaded to(ui, project);
     ASSERT_TRUE(to.Open(dir / "e.zfp"));
     EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Head(PROC_LIST), nullptr);
@@ -337,7 +335,7 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
     damaged.push_back({'[', 'a', ']', '\n'}); // no project at all
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         test::WriteBytesTo(dir / "d.zfp", damaged[i]);
-        Loaded to(ui);
+        Loaded to(ui, project);
         to.state.heading = 45;
         to.trail.SetTrailPoint({1, 2, 3}, 0);
         ui.clear();
@@ -346,6 +344,7 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         EXPECT_EQ(to.state.heading, 45);
         EXPECT_EQ(to.trail.trailLength(), 1);
         EXPECT_TRUE(to.host.title.empty());
+        EXPECT_EQ(to.project.folder, project.folder);
     }
     // The refusal is shown even when not reporting; a missing file has its own.
     EXPECT_FALSE(Open(dir / "none.zfp"));
@@ -420,7 +419,7 @@ TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     TextObjectRecord record =
         TextObjectRecord::FromBytes(tables.textObjects.Get(std::uint32_t(objects[1].param1)));
     EXPECT_STREQ(tables.texts.Get(record.textId), "Hello");
-    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_EQ(project.folder, dir.path() + "/");
     // The stored folder is of another machine: the Go Program is found beside the project.
     EXPECT_NE(editor.Head(GO_LIST), nullptr);
 }
@@ -441,25 +440,33 @@ TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesOrANegativePositionI
         EXPECT_EQ(ui.lastWarningId(), 1088) << at;
         EXPECT_EQ(objects.size(), 0u);
     }
+    // A sound one refused for want of its picture folders takes nothing
+    // either: not its options, its title or its folder.
+    test::TempFolder bare;
+    test::WriteBytesTo(bare / "v1.zfp", V1Project(""));
+    EXPECT_FALSE(Open(bare / "v1.zfp"));
+    EXPECT_NE(ui.lastWarning().find(unnumbered::kWillNotOpenProject), std::string::npos);
+    EXPECT_FALSE(host.options);
+    EXPECT_TRUE(host.title.empty());
+    EXPECT_EQ(project.folder, dir.path() + "/");
 }
 
 TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
     FillScene();
     ProjectScene scene = Scene();
     ASSERT_TRUE(SaveProjectAs(scene, dir / "P.ZFP"));
-    Loaded to(ui);
+    Loaded to(ui, project);
     ProjectScene target = to.Scene();
     EXPECT_EQ(StartupLoad(target, "\"" + (dir / "P.ZFP") + "\""), StartupOpened::Project);
     EXPECT_EQ(to.objects.size(), 3u);
     // A Go Program on its own keeps the default project's pictures.
-    std::filesystem::current_path(dir / "zarniks");
-    EXPECT_EQ(StartupLoad(target, "../walk.gop"), StartupOpened::GoProgram);
-    EXPECT_EQ(GetProjectFolder(), dir / "prog/");
+    EXPECT_EQ(StartupLoad(target, dir / "zarniks/../walk.gop"), StartupOpened::GoProgram);
+    EXPECT_EQ(to.project.folder, dir / "prog/");
     EXPECT_EQ(to.objects.size(), 3u);
     EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
 
     EXPECT_EQ(StartupLoad(target, dir / "notes.txt"), StartupOpened::Nothing);
-    EXPECT_EQ(GetProjectFolder(), dir / "prog/");
+    EXPECT_EQ(to.project.folder, dir / "prog/");
 }
 
 TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
@@ -494,6 +501,17 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
         EXPECT_FALSE(Open(path)) << pos;
         EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << pos;
     }
+    // Nor does a sound one opened while a Go Program runs, from another folder.
+    std::filesystem::create_directory(dir / "other");
+    for (const char* sub : kProjectSubFolders)
+        std::filesystem::create_directory(dir / ("other/" + std::string(sub)));
+    const std::string other = WriteIni(dir, "other/o.zfp", "[zarnik pos]\r\nx=1\r\n");
+    state.running = true;
+    EXPECT_FALSE(Open(other));
+    state.running = false;
+    EXPECT_EQ(project.folder, dir.path() + "/");
+    EXPECT_TRUE(host.title.empty());
+    EXPECT_EQ(objects.size(), 0u);
     // The old binary form's heading out of range is kept as the 0 it loads as.
     auto file = V1Project("");
     ProjectData old;
@@ -524,7 +542,7 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     const std::string work = dir / "docs/Zarnikfield Work/";
-    EXPECT_EQ(GetProjectFolder(), work + "lessons/one/");
+    EXPECT_EQ(project.folder, work + "lessons/one/");
     EXPECT_EQ(state.x, 1800);
     // The child moves the robot, changes the Go Program and saves both.
     const std::string copy = work + "one.zfp";
@@ -596,38 +614,41 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
     editor.Head(GO_LIST)->nameId = tables.names.Add(elsewhere / "walk.gop");
     ProjectScene scene = Scene();
     test::WriteBytesTo(dir / "p.zfp", WriteProjectV2(scene, "C:\\Gone\\Away\\"));
-    SetProjectFolderFromPath(dir / "prog/");
+    project.SetFromPath(dir / "prog/");
     ui.clear();
-    Loaded to(ui);
+    Loaded to(ui, project);
     ASSERT_TRUE(to.Open(dir / "p.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_EQ(to.project.folder, dir.path() + "/");
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
 }
 
 TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
     std::filesystem::create_directories(dir / "user");
-    std::filesystem::current_path(dir / "user");
-    // A Go Program given with ".." on the command line: the project saved
-    // after it stores no "..", and opens again with it.
+    // A Go Program given with ".." on the command line, from the directory
+    // the program was started in: the project saved after it stores no
+    // "..", and opens again with it.
     FillScene();
     ProjectScene scene = Scene();
-    ASSERT_EQ(StartupLoad(scene, "../user/../walk.gop"), StartupOpened::GoProgram);
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(dir / "user");
+    const StartupOpened opened = StartupLoad(scene, "../user/../walk.gop");
+    std::filesystem::current_path(started);
+    ASSERT_EQ(opened, StartupOpened::GoProgram);
     EXPECT_EQ(tables.names.Get(editor.Head(GO_LIST)->nameId), dir / "walk.gop");
     ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
     ui.clear();
-    Loaded to(ui);
+    Loaded to(ui, project);
     ASSERT_TRUE(to.Open(dir / "p.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
 
     WriteIni(dir, "i.zfp", "[zarnik pos]\r\nx=1\r\n[zarnik shapes]\r\ndef=a.bmp\r\n");
-    // Opening changes the current directory on the way.
-    SetProjectFolderFromPath(dir / "prog/");
-    std::filesystem::current_path(dir / "user");
+    // A name typed while the user's folder is open is taken from there.
+    project.SetFromPath(dir / "user/");
     ASSERT_TRUE(Open("../i.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(GetProjectFolder(), dir.path() + "/");
+    EXPECT_EQ(project.folder, dir.path() + "/");
     EXPECT_EQ(state.x, 1800);
 }
 

@@ -42,39 +42,33 @@ class ScopedEnv {
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
-// Each test works in its own temporary tree and leaves the current directory
-// and the program-wide folders as it found them.
+// Each test works in its own temporary tree with its own project.
 class ProjectFolders : public ::testing::Test {
   protected:
-    void SetUp() override {
-        start = fs::current_path();
-        savedProgram = ProgramFolder();
-        savedProject = GetProjectFolder();
-    }
-    void TearDown() override {
-        fs::current_path(start);
-        SetProgramFolder(savedProgram);
-        SetProjectFolderFromPath(savedProject);
-    }
     std::string Make(const std::string& relative) {
         fs::create_directories(dir / relative);
         return dir / relative;
     }
     TempFolder dir;
     test::Recorder ui;
-    fs::path start;
-    std::string savedProgram, savedProject;
+    Project project;
 };
 
 TEST_F(ProjectFolders, ProjectFolderComesFromFileAndFolderPaths) {
-    SetProjectFolderFromPath(Make("Maze") + "/maze.zfp");
-    EXPECT_EQ(GetProjectFolder(), dir / "Maze/");
-    EXPECT_EQ(ProjectFileName(), "maze.zfp");
+    project.SetFromPath(Make("Maze") + "/maze.zfp");
+    EXPECT_EQ(project.folder, dir / "Maze/");
+    EXPECT_EQ(project.fileName, "maze.zfp");
 
     // A stored folder path, in another case than on disk.
-    SetProjectFolderFromPath(ToStoredPath(dir / "MAZE\\"));
-    EXPECT_EQ(GetProjectFolder(), dir / "Maze/");
-    EXPECT_EQ(ProjectFileName(), "");
+    project.SetFromPath(ToStoredPath(dir / "MAZE\\"));
+    EXPECT_EQ(project.folder, dir / "Maze/");
+    EXPECT_EQ(project.fileName, "");
+
+    // A relative one is taken from the project folder, not from the
+    // directory the program runs in.
+    Make("Maze/Junior");
+    project.SetFromPath("junior\\");
+    EXPECT_EQ(project.folder, dir / "Maze/Junior/");
 }
 
 TEST_F(ProjectFolders, CheckWarnsAboutMissingSubFolders) {
@@ -95,19 +89,16 @@ TEST_F(ProjectFolders, CheckWarnsAboutMissingSubFolders) {
          std::string(kSubFoldersMissing) + kWillNotOpenProject +
              "backgnds\n\nzarniks\n\nobjects\n\npens\n" + kProjectFoldersMend},
     };
-    SetProjectFolderFromPath(Make("home") + "/");
     int n = 0;
     for (const Case& c : cases) {
-        std::string project = "p" + std::to_string(n++);
-        Make(project);
+        std::string name = "p" + std::to_string(n++);
+        Make(name);
         for (const std::string& sub : c.present)
-            Make(project + "/" + sub);
+            Make(name + "/" + sub);
         ui.clear();
-        EXPECT_EQ(CheckProjectFolders(ui, dir / project + "/x.zfp"), c.opens) << project;
-        EXPECT_EQ(ui.lastWarning(), c.warning) << project;
+        EXPECT_EQ(CheckProjectFolders(ui, dir / name + "/x.zfp"), c.opens) << name;
+        EXPECT_EQ(ui.lastWarning(), c.warning) << name;
         EXPECT_LE(ui.messages.size(), 1u);
-        // The current directory is back at the project folder.
-        EXPECT_EQ(fs::current_path(), fs::path(dir / "home"));
     }
     // A folder that cannot be entered refuses without a message.
     ui.clear();
@@ -121,55 +112,42 @@ TEST_F(ProjectFolders, BareNamesAreFoundInTheSubFolders) {
     test::WriteBytesTo(dir / "p/zarniks/zarndef.bmp", {1});
     test::WriteBytesTo(dir / "p/Objects/Star.bmp", {1});
     test::WriteBytesTo(dir / "p/maze.gop", {1});
-    SetProjectFolderFromPath(dir / "p/");
-    EXPECT_EQ(FindProjectFile("zarndef.bmp"), dir / "p/zarniks/zarndef.bmp");
-    EXPECT_EQ(FindProjectFile("STAR.BMP"), dir / "p/Objects/Star.bmp");
-    EXPECT_EQ(FindProjectFile("Maze.gop"), dir / "p/maze.gop");
-    EXPECT_EQ(FindProjectFile("objects\\star.bmp"), dir / "p/Objects/Star.bmp");
-    EXPECT_EQ(FindProjectFile("missing.bmp"), "");
+    project.SetFromPath(dir / "p/");
+    EXPECT_EQ(FindProjectFile(project, "zarndef.bmp"), dir / "p/zarniks/zarndef.bmp");
+    EXPECT_EQ(FindProjectFile(project, "STAR.BMP"), dir / "p/Objects/Star.bmp");
+    EXPECT_EQ(FindProjectFile(project, "Maze.gop"), dir / "p/maze.gop");
+    EXPECT_EQ(FindProjectFile(project, "objects\\star.bmp"), dir / "p/Objects/Star.bmp");
+    EXPECT_EQ(FindProjectFile(project, "missing.bmp"), "");
 }
 
-TEST_F(ProjectFolders, CountsMatchingFilesAndReturnsToTheProject) {
+TEST_F(ProjectFolders, CountsMatchingFiles) {
     Make("p/backgnds");
     Make("p/pens");
     for (const char* name : {"a.bmp", "B.BMP", "notes.txt"})
         test::WriteBytesTo(dir / "p/backgnds/" + name, {1});
-    SetProjectFolderFromPath(dir / "p/");
-    EXPECT_EQ(CountFolderFiles("backgnds", "*.bmp"), 2);
-    EXPECT_EQ(CountFolderFiles("backgnds", "*.*"), 3);
-    EXPECT_EQ(CountFolderFiles("pens", "*.bmp"), -1);
-    EXPECT_EQ(CountFolderFiles("objects", "*.bmp"), -1);
-    EXPECT_EQ(fs::current_path(), fs::path(dir / "p"));
+    project.SetFromPath(dir / "p/");
+    EXPECT_EQ(CountFolderFiles(project, "backgnds", "*.bmp"), 2);
+    EXPECT_EQ(CountFolderFiles(project, "backgnds", "*.*"), 3);
+    EXPECT_EQ(CountFolderFiles(project, "pens", "*.bmp"), -1);
+    EXPECT_EQ(CountFolderFiles(project, "objects", "*.bmp"), -1);
 }
 
 TEST_F(ProjectFolders, ProgramFilesSitBesideTheProgram) {
-    SetProgramFolder(Make("prog"));
-    EXPECT_EQ(ProgramFilePath("zfield.ini"), dir / "prog/zfield.ini");
+    project.SetProgramFolder(Make("prog"));
+    EXPECT_EQ(ProgramFilePath(project, "zfield.ini"), dir / "prog/zfield.ini");
     // A folder too long to take the name gives the folder alone.
     std::string deep = Make(std::string(250 - dir.path().size(), 'd'));
-    SetProgramFolder(deep);
-    EXPECT_EQ(ProgramFilePath("zfield.ini"), deep + "/");
+    project.SetProgramFolder(deep);
+    EXPECT_EQ(ProgramFilePath(project, "zfield.ini"), deep + "/");
 }
 
 TEST_F(ProjectFolders, PredefinedProjectsLieInsideTheProgramFolder) {
-    SetProgramFolder(Make("Zarnikfield"));
-    EXPECT_TRUE(IsPreDefinedProject(dir / "Zarnikfield/projects/maze.zfp"));
-    EXPECT_TRUE(IsPreDefinedProject(dir / "ZARNIKFIELD/maze.zfp"));
-    EXPECT_FALSE(IsPreDefinedProject(dir / "maze.zfp"));
+    project.SetProgramFolder(Make("Zarnikfield"));
+    EXPECT_TRUE(IsPreDefinedProject(project, dir / "Zarnikfield/projects/maze.zfp"));
+    EXPECT_TRUE(IsPreDefinedProject(project, dir / "ZARNIKFIELD/maze.zfp"));
+    EXPECT_FALSE(IsPreDefinedProject(project, dir / "maze.zfp"));
     // A sibling folder whose name only begins like the program folder's.
-    EXPECT_FALSE(IsPreDefinedProject(dir / "Zarnikfield Projects/maze.zfp"));
-}
-
-TEST_F(ProjectFolders, DebugLogWritesOnlyWhileOpen) {
-    LogText("lost");
-    ASSERT_TRUE(OpenDebugLog(dir / "debug.log"));
-    LogText("IsFileFound() == FALSE");
-    LogFormatted("level %d", 3);
-    CloseDebugLog();
-    LogText("lost too");
-    std::string expected = "IsFileFound() == FALSE\r\nlevel 3-- end of log\r\n";
-    EXPECT_EQ(test::BytesOf(dir / "debug.log"),
-              std::vector<std::uint8_t>(expected.begin(), expected.end()));
+    EXPECT_FALSE(IsPreDefinedProject(project, dir / "Zarnikfield Projects/maze.zfp"));
 }
 
 TEST(PathLevels, GivesLeadingComponents) {
@@ -237,7 +215,7 @@ class PredefinedProject : public ProjectFolders {
     void SetUp() override {
         ProjectFolders::SetUp();
         env.Set("XDG_DOCUMENTS_DIR", dir / "Docs");
-        SetProgramFolder(Make("prog"));
+        Make("prog");
         for (const char* sub : kProjectSubFolders)
             Make(std::string("prog/Projects/Junior/") + sub);
         test::WriteBytesTo(dir / "prog/Projects/Junior/backgnds/grass.bmp", {7});
@@ -261,7 +239,6 @@ TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyU
     const std::string work = dir / "Docs/Zarnikfield Work/", data = work + "projects/junior/";
     EXPECT_EQ(test::BytesOf(data + "backgnds/grass.bmp"), std::vector<std::uint8_t>{7});
     EXPECT_TRUE(fs::is_directory(data + "pens"));
-    EXPECT_EQ(fs::current_path(), fs::path(data).parent_path());
 
     // Opening again an unchanged copy asks nothing and keeps the user's data.
     test::WriteBytesTo(data + "backgnds/grass.bmp", {8});

@@ -45,6 +45,8 @@ struct Outcome {
     std::string program;
     // Robot memory the program takes.
     int cells = 0;
+    // The project folder afterwards.
+    std::string folder;
 };
 
 // Opens the project (none: the default working area), then the program (none:
@@ -63,10 +65,12 @@ Outcome RunExample(const fs::path& project, const fs::path& program,
     PenTrail trail;
     GraphicObjectList objects{tables};
     ProjectHost host;
-    ProjectScene scene{out.state, trail, objects, editor, host};
+    Project place;
+    ProjectScene scene{out.state, trail, objects, editor, host, place};
     if (!project.empty()) {
         EXPECT_TRUE(OpenProject(scene, project.string(), true)) << project;
     }
+    out.folder = place.folder;
     if (!program.empty()) {
         EXPECT_TRUE(OpenGoProgram(editor, program.string(), true)) << program;
     }
@@ -247,7 +251,7 @@ TEST_F(ExampleRuns, ACopiedExampleFolderOpensItsOwnFiles) {
 
     const Outcome town = RunExample(copy / "town.zfp", {}, "");
     EXPECT_TRUE(town.messages.empty());
-    EXPECT_EQ(fs::path(GetProjectFolder()), copy / "");
+    EXPECT_EQ(fs::path(town.folder), copy / "");
 }
 
 } // namespace

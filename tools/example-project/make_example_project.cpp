@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
     zf::PenTrail trail;
     zf::GraphicObjectList objects{tables};
     zf::ProjectHost host;
-    zf::ProjectScene scene{state, trail, objects, editor, host};
+    zf::Project project;
+    zf::ProjectScene scene{state, trail, objects, editor, host, project};
 
     // The town's roads run 450, 1350 and 2250 mm from the edges.
     zf::SetFloorSize(scene, 10, 10);

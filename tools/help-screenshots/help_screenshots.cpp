@@ -116,7 +116,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString program = QDir(argv[1]).absolutePath() + "/";
     const QString help = QDir(argv[2]).absolutePath() + "/";
-    zf::SetProgramFolder(program.toStdString());
     // The bundled project opens as a copy in the work folder: one of our own,
     // never the user's.
     QTemporaryDir documents;
@@ -128,6 +127,7 @@ int main(int argc, char** argv) {
     MainWindow window("/nonexistent/zfield.ini");
     Said said;
     window.document().ui.SetStandIn(&said);
+    window.document().project.SetProgramFolder(program.toStdString());
     window.resize(1100, 720);
     window.StartupLoad((program + "example/town.zfp").toStdString());
     window.show();

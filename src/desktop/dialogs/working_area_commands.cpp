@@ -37,13 +37,13 @@ namespace zf::ui {
 
 namespace {
 
-std::string BackgroundsFolder() {
-    return (std::filesystem::path(GetProjectFolder()) / "backgnds").string();
+std::string BackgroundsFolder(const Project& project) {
+    return (std::filesystem::path(project.folder) / "backgnds").string();
 }
 
 // The backgrounds folder where the user may write, else where saving goes.
-std::string SavedPictureFolder() {
-    const std::string folder = SaveDialogFolder();
+std::string SavedPictureFolder(const Project& project) {
+    const std::string folder = SaveDialogFolder(project);
     const std::string backgrounds = ResolvePath(JoinPath(folder, "backgnds"));
     return DirectoryExists(backgrounds) ? backgrounds : folder;
 }
@@ -154,7 +154,7 @@ void WorkingAreaCommands::EditText(QPoint at) {
 }
 
 bool WorkingAreaCommands::StartPaint(const std::string& path) {
-    return StartPaintPackage(doc_.ui, path, startProgram);
+    return StartPaintPackage(doc_.ui, doc_.project, path, startProgram);
 }
 
 void WorkingAreaCommands::LoadOrCreateBackground() {
@@ -167,7 +167,7 @@ void WorkingAreaCommands::LoadOrCreateBackground() {
     dialog.PlaceOverToolBar(graphics_->toolBar());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::string folder = BackgroundsFolder();
+    const std::string folder = BackgroundsFolder(doc_.project);
     switch (dialog.choice()) {
     case BackgroundDialog::Choice::Load: {
         FileListDialog files(owner_, folder, FileListDialog::Kind::Backgrounds, false);
@@ -207,7 +207,7 @@ QImage WorkingAreaCommands::WorkingAreaPicture(bool withRobot) const {
     const QSize size = SaveGraphicsSize(doc_.state, ScreenSize());
     if (size.isEmpty())
         return {};
-    WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, GetProjectFolder()};
+    WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, doc_.project.folder};
     const float zoom = std::min(static_cast<float>(size.width()) / doc_.state.floorWidth,
                                 static_cast<float>(size.height()) / doc_.state.floorHeight) *
                        1000.0f;
@@ -232,7 +232,8 @@ void WorkingAreaCommands::CopyWorkingArea() {
 std::string WorkingAreaCommands::ChooseSaveFile() {
     if (auto name = doc_.ui.standIn() ? doc_.ui.standIn()->SaveFileName("Bitmaps") : std::nullopt)
         return *name;
-    QFileDialog dialog(owner_, TextQ(1035), QString::fromStdString(SavedPictureFolder()));
+    QFileDialog dialog(owner_, TextQ(1035),
+                       QString::fromStdString(SavedPictureFolder(doc_.project)));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog of our own, so that it can carry the robot's box.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -260,7 +261,7 @@ void WorkingAreaCommands::SaveWorkingArea() {
         return;
     const QSize size = SaveGraphicsSize(doc_.state, ScreenSize());
     if (!IsPngName(path)) {
-        WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, GetProjectFolder()};
+        WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, doc_.project.folder};
         SaveWorkingAreaBitmap(doc_.ui, path, size.width(), size.height(), scene, saveWithRobot);
         return;
     }
@@ -297,14 +298,13 @@ void WorkingAreaCommands::KeyedHeading() {
     go_->Key(key::SetHeading, argument);
 }
 
-std::string ChooseGoProgramFile(QWidget* owner, DesktopUi& ui, bool browse) {
-    std::error_code error;
-    std::filesystem::current_path(GetProjectFolder(), error);
-    if (error) {
+std::string ChooseGoProgramFile(QWidget* owner, DesktopUi& ui, const std::string& folder,
+                                bool browse) {
+    if (!std::filesystem::is_directory(folder)) {
         ui.WarningBox(kUnnumbered, unnumbered::kSubdirectoryNotFound);
         return {};
     }
-    FileListDialog files(owner, GetProjectFolder(), FileListDialog::Kind::GoPrograms, browse);
+    FileListDialog files(owner, folder, FileListDialog::Kind::GoPrograms, browse);
     if (files.exec() != QDialog::Accepted)
         return {};
     return files.chosen();

@@ -68,8 +68,10 @@ class WorkingAreaCommands : public QObject {
     StartedPrograms started_;
 };
 
-// File > Open Go Program's choice: the file list of the project folder,
-// entered as the current directory first. "" when nothing was chosen.
-std::string ChooseGoProgramFile(QWidget* owner, class DesktopUi& ui, bool browse);
+// File > Open Go Program's choice: the file list of the project folder
+// `folder`, refused with a message when it is gone. "" when nothing was
+// chosen.
+std::string ChooseGoProgramFile(QWidget* owner, class DesktopUi& ui, const std::string& folder,
+                                bool browse);
 
 } // namespace zf::ui

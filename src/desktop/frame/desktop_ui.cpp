@@ -84,7 +84,8 @@ std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std:
                                        const std::string& defaultExtension) {
     if (auto name = standIn_ ? standIn_->SaveFileName(filterName) : std::nullopt)
         return *name;
-    QFileDialog dialog(owner, QString(), QString::fromStdString(SaveDialogFolder()),
+    const std::string folder = project ? SaveDialogFolder(*project) : SaveDialogFolder(Project());
+    QFileDialog dialog(owner, QString(), QString::fromStdString(folder),
                        FromCore(filterName + " (" + pattern + ")"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(FromCore(defaultExtension).remove(0, 1));

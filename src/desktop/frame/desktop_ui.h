@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/project.h"
 #include "program/user_interface.h"
 
 #include <QPointer>
@@ -69,6 +70,9 @@ class DesktopUi : public QObject, public UserInterface {
 
     void SetStandIn(DialogStandIn* standIn) { standIn_ = standIn; }
     DialogStandIn* standIn() const { return standIn_; }
+    // The project whose folders the save dialog starts in; none gives the
+    // program's own.
+    const Project* project = nullptr;
     bool sound = false;
     QPointer<ListView> goList;
     QPointer<ListView> procList;

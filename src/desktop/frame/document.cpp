@@ -4,7 +4,9 @@
 
 namespace zf::ui {
 
-Document::Document() : editor(std::make_unique<GoEditor>(ui, tables)) {}
+Document::Document() : editor(std::make_unique<GoEditor>(ui, tables)) {
+    ui.project = &project;
+}
 
 void Document::ResetGraphicsLibrary() {
     // Another project: its pictures may share names with the last one's.

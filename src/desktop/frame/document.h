@@ -37,6 +37,8 @@ class Document : public QObject, public ProjectHost {
 
     DesktopUi ui;
     NameTables tables;
+    // The open project's folders and file name.
+    Project project;
     std::unique_ptr<GoEditor> editor;
     ZarnikState state;
     PenTrail trail;
@@ -50,7 +52,7 @@ class Document : public QObject, public ProjectHost {
     std::string programPath;
     EditHistory history{*editor, state, trail, objects};
 
-    ProjectScene Scene() { return ProjectScene{state, trail, objects, *editor, *this}; }
+    ProjectScene Scene() { return ProjectScene{state, trail, objects, *editor, *this, project}; }
 
     void ResetGraphicsLibrary() override;
     void SetProjectTitle(const std::string& path) override;

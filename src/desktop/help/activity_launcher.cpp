@@ -84,7 +84,8 @@ QImage ActivityPicture(const std::string& project, QSize box) {
     PenTrail trail;
     GraphicObjectList objects{tables};
     ProjectHost host;
-    ProjectScene scene{state, trail, objects, editor, host};
+    Project place;
+    ProjectScene scene{state, trail, objects, editor, host, place};
     if (!PreviewProject(scene, project)) {
         QImage grey(box, QImage::Format_RGB32);
         grey.fill(QColor(200, 200, 200));
@@ -94,7 +95,7 @@ QImage ActivityPicture(const std::string& project, QSize box) {
     // the mat survive.
     state.zoom = FitZoom(state, 2 * box.width(), 2 * box.height());
     const QSize size = WorkingAreaPixels(state, state.zoom);
-    const std::string folder = GetProjectFolder();
+    const std::string& folder = place.folder;
     WorkingAreaScene area{state, trail, objects, folder};
     QImage image = RenderWorkingAreaImage(size, state.zoom, area);
     ZarnikSprite sprite;

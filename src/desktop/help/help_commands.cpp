@@ -14,11 +14,11 @@
 namespace zf::ui {
 
 HelpCommands::HelpCommands(QWidget* mainWindow, DesktopUi& ui, const ZarnikState& robot,
-                           std::vector<ToolStrip*> toolBars)
-    : QObject(mainWindow), helpFolder(FindBundledFolder("help")),
-      exampleFolder(FindBundledFolder("example")), main_(mainWindow), ui_(ui), robot_(robot),
-      ownExternal_(std::make_unique<ExternalPrograms>()), external_(ownExternal_.get()),
-      tooltips_(new Tooltips(mainWindow, std::move(toolBars))) {}
+                           const Project& project, std::vector<ToolStrip*> toolBars)
+    : QObject(mainWindow), helpFolder(FindBundledFolder(project, "help")),
+      exampleFolder(FindBundledFolder(project, "example")), main_(mainWindow), ui_(ui),
+      robot_(robot), project_(project), ownExternal_(std::make_unique<ExternalPrograms>()),
+      external_(ownExternal_.get()), tooltips_(new Tooltips(mainWindow, std::move(toolBars))) {}
 
 HelpCommands::~HelpCommands() = default;
 
@@ -92,7 +92,7 @@ void HelpCommands::StartLauncher() {
     std::string name = Text(1074);
     if (name.size() > 4 && name.ends_with(".exe"))
         name.resize(name.size() - 4);
-    launcher_ = external_->Start(QString::fromStdString(ProgramFolder() + name), {});
+    launcher_ = external_->Start(QString::fromStdString(project_.programFolder + name), {});
     if (!launcher_)
         Warn(ui_, 1081);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/project.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -29,7 +31,7 @@ class HelpCommands : public QObject {
   public:
     // `robot` tells whether a Go Program runs, when the launcher is refused.
     HelpCommands(QWidget* mainWindow, DesktopUi& ui, const ZarnikState& robot,
-                 std::vector<ToolStrip*> toolBars);
+                 const Project& project, std::vector<ToolStrip*> toolBars);
     ~HelpCommands() override;
 
     // Help, Activity, About and Open Activity; false for any other command.
@@ -63,6 +65,7 @@ class HelpCommands : public QObject {
     QWidget* main_;
     DesktopUi& ui_;
     const ZarnikState& robot_;
+    const Project& project_;
     std::unique_ptr<ExternalPrograms> ownExternal_;
     ExternalPrograms* external_;
     Tooltips* tooltips_;

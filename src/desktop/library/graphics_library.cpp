@@ -39,7 +39,7 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     connect(close_, &QToolButton::clicked, this,
             [this] { OptionPressed(ProgCentreOptions::Close); });
 
-    selector_ = new ProgCentreSelector(this);
+    selector_ = new ProgCentreSelector(doc_.project, this);
     options_ = new ProgCentreOptions(this);
     connect(options_, &ProgCentreOptions::pressed, this, [this](int id) { OptionPressed(id); });
 
@@ -92,7 +92,7 @@ void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
 void GraphicsLibrary::OptionPressed(int id) {
     switch (id) {
     case ProgCentreOptions::Create: {
-        const std::string path = CreateLibraryPicture(doc_.ui, category());
+        const std::string path = CreateLibraryPicture(doc_.ui, doc_.project, category());
         if (path.empty())
             return;
         // A new picture nobody can paint on is not left behind.
@@ -123,8 +123,8 @@ void GraphicsLibrary::OptionPressed(int id) {
 }
 
 bool GraphicsLibrary::Paint(const std::string& path) {
-    return startProgram ? StartPaintPackage(doc_.ui, path, startProgram)
-                        : StartPaintPackage(doc_.ui, path, started_.Starter());
+    return startProgram ? StartPaintPackage(doc_.ui, doc_.project, path, startProgram)
+                        : StartPaintPackage(doc_.ui, doc_.project, path, started_.Starter());
 }
 
 void GraphicsLibrary::ShowCategory(int category, bool dragMode) {

@@ -83,7 +83,8 @@ class DragImage : public QWidget {
     QImage image_;
 };
 
-ProgCentreSelector::ProgCentreSelector(QWidget* parent) : QWidget(parent) {
+ProgCentreSelector::ProgCentreSelector(const Project& project, QWidget* parent)
+    : QWidget(parent), project_(project), selector_(project) {
     setWindowTitle("Selector Buttons");
     setObjectName("ZFProgCentreSelector");
     setAutoFillBackground(true);
@@ -145,7 +146,7 @@ void ProgCentreSelector::WatchFolder() {
     const QStringList old = watcher_.directories();
     if (!old.isEmpty())
         watcher_.removePaths(old);
-    const std::string folder = CategoryFolderPath(selector_.category());
+    const std::string folder = CategoryFolderPath(project_, selector_.category());
     if (!folder.empty() && std::filesystem::is_directory(folder))
         watcher_.addPath(QString::fromStdString(folder));
     // A picture replaced by its paint program is a new file: watched again.

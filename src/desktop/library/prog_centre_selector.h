@@ -24,7 +24,7 @@ class DragImage;
 class ProgCentreSelector : public QWidget {
     Q_OBJECT
   public:
-    explicit ProgCentreSelector(QWidget* parent = nullptr);
+    explicit ProgCentreSelector(const Project& project, QWidget* parent = nullptr);
     ~ProgCentreSelector() override;
 
     static constexpr int kHeight = 164;
@@ -75,6 +75,7 @@ class ProgCentreSelector : public QWidget {
     void WatchFolder();
     void EndDrag();
 
+    const Project& project_;
     LibrarySelector selector_;
     bool dragMode_ = false;
     std::array<QImage, 8> thumbnails_;

@@ -79,11 +79,11 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     toolBar_->setObjectName("ZFProgCentreToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::ProgramIcons));
     keypad_ = new KeypadWindow(doc_.state, *doc_.editor, this);
-    goList_ = new ListView(doc_.tables, GO_LIST, doc_.state);
+    goList_ = new ListView(doc_.tables, doc_.project, GO_LIST, doc_.state);
     goList_->setWindowTitle("Go List");
     goList_->setObjectName("ZFGoList");
     goList_->SetEditor(doc_.editor.get());
-    procList_ = new ListView(doc_.tables, PROC_LIST, doc_.state);
+    procList_ = new ListView(doc_.tables, doc_.project, PROC_LIST, doc_.state);
     procList_->setWindowTitle("Procedure");
     procList_->setObjectName("ZFProcedure");
     procList_->SetEditor(doc_.editor.get());

@@ -1,6 +1,6 @@
 #include "desktop/listing/list_view.h"
 
-#include "files/project_folder.h"
+#include "files/project.h"
 #include "render/listing_lines.h"
 
 #include <QMouseEvent>
@@ -12,8 +12,9 @@
 
 namespace zf::ui {
 
-ListView::ListView(const NameTables& tables, int list, const ZarnikState& robot, QWidget* parent)
-    : QWidget(parent), tables_(tables), list_(list), robot_(robot) {
+ListView::ListView(const NameTables& tables, const Project& project, int list,
+                   const ZarnikState& robot, QWidget* parent)
+    : QWidget(parent), tables_(tables), project_(project), list_(list), robot_(robot) {
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
@@ -128,7 +129,7 @@ ListingStyle ListView::Style() const {
     style.iconSize = iconSize_;
     style.background = palette().color(QPalette::Base);
     style.text = palette().color(QPalette::Text);
-    style.folder = GetProjectFolder();
+    style.folder = project_.folder;
     style.floor = {robot_.floorWidth, robot_.floorHeight};
     return style;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/project.h"
 #include "program/editor.h"
 #include "render/listing_lines.h"
 #include "simulation/zarnik_state.h"
@@ -17,7 +18,7 @@ class ListView : public QWidget {
     Q_OBJECT
   public:
     // `robot`'s floor size scales the lines of graphic commands.
-    ListView(const NameTables& tables, int list, const ZarnikState& robot,
+    ListView(const NameTables& tables, const Project& project, int list, const ZarnikState& robot,
              QWidget* parent = nullptr);
 
     void SetEditor(GoEditor* editor) { editor_ = editor; }
@@ -60,6 +61,7 @@ class ListView : public QWidget {
     ListingStyle Style() const;
 
     const NameTables& tables_;
+    const Project& project_;
     int list_;
     const ZarnikState& robot_;
     GoEditor* editor_ = nullptr;

@@ -106,7 +106,7 @@ bool PrintCommands::ChoosePrinter(const QString& pdfName) {
     if (QPrinterInfo::availablePrinterNames().isEmpty() ||
         printer_->outputFormat() == QPrinter::PdfFormat)
         printer_->setOutputFileName(
-            QDir(QString::fromStdString(SaveDialogFolder())).filePath(pdfName));
+            QDir(QString::fromStdString(SaveDialogFolder(doc_.project))).filePath(pdfName));
     QPrintDialog dialog(printer_.get(), &mainWindow_);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -154,18 +154,19 @@ PrintOutcome PrintCommands::PrintGoProgram() {
                      ListingStyle style{doc_.tables};
                      style.iconSize = doc_.options.IconSize();
                      style.floor = {doc_.state.floorWidth, doc_.state.floorHeight};
-                     style.folder = GetProjectFolder();
+                     style.folder = doc_.project.folder;
                      return zf::PrintGoProgram(device, paper, *doc_.editor, style,
                                                HeadingFor(*doc_.editor, QDate::currentDate()));
                  });
 }
 
 PrintOutcome PrintCommands::PrintWorkingArea() {
-    return Print(PdfNameFor(ProjectFileName(), "Working Area"), [this](PagedPrintDevice& device,
-                                                                       const PrinterPage& paper) {
-        WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, GetProjectFolder()};
-        return zf::PrintWorkingArea(device, paper, scene);
-    });
+    return Print(
+        PdfNameFor(doc_.project.fileName, "Working Area"),
+        [this](PagedPrintDevice& device, const PrinterPage& paper) {
+            WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, doc_.project.folder};
+            return zf::PrintWorkingArea(device, paper, scene);
+        });
 }
 
 } // namespace zf::ui

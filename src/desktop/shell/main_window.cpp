@@ -58,7 +58,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     GoContainer* go = goContainer();
 
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
-    help_ = new HelpCommands(this, doc_.ui, doc_.state,
+    help_ = new HelpCommands(this, doc_.ui, doc_.state, doc_.project,
                              {razAzi_->graphicsMain()->toolBar(), go->toolBar()});
     help_->tooltips()->SetKeepClear(razAzi_->graphicsMain()->statusLine());
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
@@ -170,7 +170,7 @@ bool MainWindow::ExitChecks() {
     doc_.editor->DestroyProgramList(PROC_LIST);
     for (const char* temp : {"zfl_gtmp.tmp", "zfl_grph.tmp"}) {
         std::error_code ignored;
-        std::filesystem::remove(std::filesystem::path(GetProjectFolder()) / temp, ignored);
+        std::filesystem::remove(std::filesystem::path(doc_.project.folder) / temp, ignored);
     }
     help_->tooltips()->Stop();
     SaveLayout();

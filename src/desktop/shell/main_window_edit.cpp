@@ -125,7 +125,8 @@ bool MainWindow::SaveGoProgramTo(const std::string& path) {
 }
 
 std::vector<std::string> MainWindow::RecentFiles() const {
-    return ReadRecentFiles(IniFile::Load(iniPath_.empty() ? OptionsFilePath() : iniPath_));
+    return ReadRecentFiles(
+        IniFile::Load(iniPath_.empty() ? OptionsFilePath(doc_.project) : iniPath_));
 }
 
 void MainWindow::FillRecentMenu() {
@@ -159,10 +160,10 @@ void MainWindow::OpenRecentFile(int index) {
 }
 
 void MainWindow::EditOptionsFile(const std::function<void(IniFile&)>& edit) {
-    IniFile ini = IniFile::Load(iniPath_.empty() ? OptionsFilePath() : iniPath_);
+    IniFile ini = IniFile::Load(iniPath_.empty() ? OptionsFilePath(doc_.project) : iniPath_);
     edit(ini);
     if (iniPath_.empty())
-        SaveOptionsFile(ini);
+        SaveOptionsFile(doc_.project, ini);
     else
         ini.Save(iniPath_);
 }

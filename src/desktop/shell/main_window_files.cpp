@@ -122,17 +122,17 @@ bool MainWindow::SaveGoProgram() {
     const GoInstruction* head = doc_.editor->Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
         suggested = doc_.tables.names.Get(head->nameId);
-    const std::string path =
-        AskSavePath(this, doc_.ui, kGoProgramFiles,
-                    SaveDialogFolder(FolderPart(suggested)) + FileNamePart(suggested));
+    const std::string path = AskSavePath(this, doc_.ui, kGoProgramFiles,
+                                         SaveDialogFolder(doc_.project, FolderPart(suggested)) +
+                                             FileNamePart(suggested));
     if (path.empty())
         return false;
     return SaveGoProgramTo(path);
 }
 
 bool MainWindow::SaveProject() {
-    const std::string path =
-        AskSavePath(this, doc_.ui, kProjectFiles, SaveDialogFolder() + ProjectFileName());
+    const std::string path = AskSavePath(this, doc_.ui, kProjectFiles,
+                                         SaveDialogFolder(doc_.project) + doc_.project.fileName);
     if (path.empty())
         return false;
     ProjectScene scene = doc_.Scene();
@@ -184,7 +184,9 @@ void MainWindow::OpenGoProgramCommand(const std::string& given) {
     if (!GoProgramSavePrompt(false))
         return;
     const std::string path =
-        !given.empty() ? given : ChooseGoProgramFile(this, doc_.ui, doc_.options.goBrowse);
+        !given.empty()
+            ? given
+            : ChooseGoProgramFile(this, doc_.ui, doc_.project.folder, doc_.options.goBrowse);
     if (path.empty())
         return;
     {
@@ -205,7 +207,7 @@ void MainWindow::OpenProjectCommand(const std::string& given) {
     }
     if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
         return;
-    const std::string path = !given.empty() ? given : ChooseProjectFile(this, GetProjectFolder());
+    const std::string path = !given.empty() ? given : ChooseProjectFile(this, doc_.project.folder);
     if (path.empty())
         return;
     ProjectScene scene = doc_.Scene();

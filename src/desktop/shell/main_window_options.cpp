@@ -64,7 +64,7 @@ void MainWindow::ApplyProjectOptions(const ProjectOptions& o) {
 }
 
 void MainWindow::ReadOptions() {
-    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
+    const std::string path = iniPath_.empty() ? OptionsFilePath(doc_.project) : iniPath_;
     IniFile ini = IniFile::Load(path);
     bool repaired = false;
     auto value = [&](const char* section, const char* key, long fallback, long low, long high,
@@ -100,7 +100,7 @@ void MainWindow::ReadOptions() {
     doc_.link.ReadDevices(ini);
     if (repaired) {
         if (iniPath_.empty())
-            SaveOptionsFile(ini);
+            SaveOptionsFile(doc_.project, ini);
         else
             ini.Save(path);
     }
@@ -151,14 +151,14 @@ void MainWindow::SetComPort(int index) {
 }
 
 void MainWindow::SaveLayout() {
-    const std::string path = iniPath_.empty() ? OptionsFilePath() : iniPath_;
+    const std::string path = iniPath_.empty() ? OptionsFilePath(doc_.project) : iniPath_;
     IniFile ini = IniFile::Load(path);
     const ListsPane::Place place = goContainer()->lists()->place();
     if (ReadListsPlace(ini) == place)
         return;
     WriteListsPlace(ini, place);
     if (iniPath_.empty())
-        SaveOptionsFile(ini);
+        SaveOptionsFile(doc_.project, ini);
     else
         ini.Save(path);
 }

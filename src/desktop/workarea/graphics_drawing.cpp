@@ -57,7 +57,7 @@ bool GraphicsDrawing::ProgramActive() const {
 }
 
 std::string GraphicsDrawing::Folder() const {
-    return GetProjectFolder();
+    return doc_.project.folder;
 }
 
 void GraphicsDrawing::Schedule() {

@@ -111,7 +111,7 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     toolBar_->setWindowTitle("Tool Bar");
     toolBar_->setObjectName("ZFGraphicsToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::GraphicsTools));
-    status_ = new StatusLine(doc_.tables, doc_.state, *doc_.editor, this);
+    status_ = new StatusLine(doc_.tables, doc_.project, doc_.state, *doc_.editor, this);
     connect(&doc_.ui, &DesktopUi::programChanged, status_, [this] { status_->update(); });
     view_ = new QWidget(this);
     drawing_ = new GraphicsDrawing(doc_, view_);

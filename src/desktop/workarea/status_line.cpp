@@ -1,6 +1,6 @@
 #include "desktop/workarea/status_line.h"
 
-#include "files/project_folder.h"
+#include "files/project.h"
 #include "program/editor.h"
 #include "program/string_table.h"
 #include "render/display_text.h"
@@ -23,9 +23,9 @@ std::string StatusName(const std::string& fileName) {
     return name;
 }
 
-StatusLine::StatusLine(const NameTables& tables, const ZarnikState& robot, const GoEditor& editor,
-                       QWidget* parent)
-    : QWidget(parent), tables_(tables), robot_(robot), editor_(editor) {
+StatusLine::StatusLine(const NameTables& tables, const Project& project, const ZarnikState& robot,
+                       const GoEditor& editor, QWidget* parent)
+    : QWidget(parent), tables_(tables), project_(project), robot_(robot), editor_(editor) {
     setWindowTitle("Status Line");
     setObjectName("ZFGraphicsStatusLine");
     setAutoFillBackground(true);
@@ -127,7 +127,7 @@ void StatusLine::paintEvent(QPaintEvent*) {
     style.iconSize = s;
     style.background = pal.color(QPalette::Button);
     style.text = pal.color(QPalette::ButtonText);
-    style.folder = GetProjectFolder();
+    style.folder = project_.folder;
     p.setClipRect(212, 0, 58, height());
     if (call_)
         DrawInstructionLine(p, *call_, 214, 2, style);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/project.h"
 #include "program/instruction.h"
 #include "program/string_table.h"
 
@@ -24,8 +25,8 @@ class StatusLine : public QWidget {
     Q_OBJECT
   public:
     // The fourth box tells `robot`'s units and what `editor`'s program takes.
-    StatusLine(const NameTables& tables, const ZarnikState& robot, const GoEditor& editor,
-               QWidget* parent = nullptr);
+    StatusLine(const NameTables& tables, const Project& project, const ZarnikState& robot,
+               const GoEditor& editor, QWidget* parent = nullptr);
 
     // The instruction being executed, or none to clear all boxes.
     void ShowInstruction(const GoInstruction* instruction);
@@ -46,6 +47,7 @@ class StatusLine : public QWidget {
     void PaintRobotText(QPainter& p, const QRect& box);
 
     const NameTables& tables_;
+    const Project& project_;
     const ZarnikState& robot_;
     const GoEditor& editor_;
     std::unique_ptr<GoInstruction> instruction_;

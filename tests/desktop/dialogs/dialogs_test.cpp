@@ -91,7 +91,7 @@ class Dialogs : public DesktopTest {
                 return startResult;
             };
         window->StartupLoad("");
-        SetProjectFolderFromPath(folder.string() + "/");
+        doc().project.SetFromPath(folder.string() + "/");
         ShowWindow();
     }
 
@@ -440,6 +440,7 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
     std::ofstream(ini) << "[options]\r\ngobrowse=0\r\n";
     window.reset();
     MakeWindow({1280, 800}, ini);
+    doc().project.SetFromPath(folder.string() + "/");
     ShowWindow();
     doc().editor->modified = 0;
     OnDialog<FileListDialog>([](FileListDialog& d) {
@@ -512,10 +513,9 @@ TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {
 // the program reads (the user's own here), split into words; a Create that
 // no paint program takes leaves no blank picture behind.
 TEST_F(Dialogs, BackgroundCreateRunsTheUsersPaintCommandOrLeavesNothing) {
-    const std::string savedProgram = ProgramFolder();
     const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
     fs::create_directories(folder / "program");
-    SetProgramFolder((folder / "program").string() + "/");
+    doc().project.SetProgramFolder((folder / "program").string() + "/");
     fs::create_directories(folder / "config/zarnikfield");
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((folder / "config").string()));
     std::ofstream(folder / "config/zarnikfield/zfield.ini")
@@ -537,7 +537,6 @@ TEST_F(Dialogs, BackgroundCreateRunsTheUsersPaintCommandOrLeavesNothing) {
     EXPECT_EQ(started[0].second, (std::vector<std::string>{"--nosplash", blank}));
     EXPECT_TRUE(fs::exists(blank));
 
-    SetProgramFolder(savedProgram);
     qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 

@@ -183,17 +183,17 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
     const std::string example = root + "program/example/";
     fs::create_directories(root + "program");
     fs::copy(kExample.toStdString(), example, fs::copy_options::recursive);
-    const std::string installed = ProgramFolder();
-    SetProgramFolder(root + "program/");
+    Project& current = doc().project;
+    current.SetProgramFolder(root + "program/");
     qputenv("XDG_DOCUMENTS_DIR", QByteArray::fromStdString(root + "docs"));
     const std::string work = root + "docs/Zarnikfield Work/";
     // The activities open with an empty Go Program; any program named is the copy's.
     auto opened = [&](const char* route, const char* project) {
-        EXPECT_EQ(GetProjectFolder(), work) << route;
+        EXPECT_EQ(current.folder, work) << route;
         EXPECT_TRUE(fs::exists(work + project)) << route;
         EXPECT_EQ(GoProgramFile().rfind(example, 0), std::string::npos) << route;
-        EXPECT_EQ(SaveDialogFolder(), work) << route;
-        ResetProjectFolderToProgram(false);
+        EXPECT_EQ(SaveDialogFolder(current), work) << route;
+        current.ResetToProgram();
     };
     // The launcher starts the program on the project: the command line.
     window->StartupLoad(example + "town.zfp");
@@ -213,7 +213,6 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
     EXPECT_EQ(ReadAll(QString::fromStdString(work + "town.zfp")),
               ReadAll(QString::fromStdString(example + "town.zfp")));
     qunsetenv("XDG_DOCUMENTS_DIR");
-    SetProgramFolder(installed);
 }
 
 TEST_F(Help, OpenActivityStartsTheLauncherAndTheNextExitPromptIsPlain) {

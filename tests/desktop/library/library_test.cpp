@@ -35,10 +35,10 @@ class Library : public DesktopTest {
         for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
             fs::create_directories(root + "project/" + sub);
         fs::create_directories(root + "program");
-        SetProgramFolder(root + "program/");
         MakeWindow();
+        doc().project.SetProgramFolder(root + "program/");
         window->StartupLoad("");
-        SetProjectFolderFromPath(root + "project/");
+        doc().project.SetFromPath(root + "project/");
         ShowWindow();
     }
 
@@ -160,11 +160,12 @@ TEST_F(Library, AGoProgramOpenedOnItsOwnKeepsTheDefaultRobotAndPictures) {
     ASSERT_TRUE(SaveGoProgramAs(editor(), root + "mine/square.gop"));
     window.reset();
     MakeWindow();
+    doc().project.SetProgramFolder(root + "program/");
     window->StartupLoad(root + "mine/square.gop");
     ShowWindow();
     EXPECT_TRUE(shown.empty()) << shown.front().text;
     EXPECT_EQ(Lines().size(), 2u);
-    EXPECT_EQ(GetProjectFolder(), root + "program/");
+    EXPECT_EQ(doc().project.folder, root + "program/");
     EXPECT_STREQ(doc().tables.names.Get(doc().state.shapeId), "zarndef.bmp");
     Open(library::Shapes, true);
     EXPECT_EQ(Cells()[0], "zarndef.bmp");

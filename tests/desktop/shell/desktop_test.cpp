@@ -174,7 +174,7 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     const std::string folder = temp.path().toStdString() + "/";
     for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
         QDir(temp.path()).mkpath(sub);
-    SetProjectFolderFromPath(folder);
+    doc().project.SetFromPath(folder);
     ProjectScene scene = doc().Scene();
     ASSERT_TRUE(SaveProjectAs(scene, folder + "lesson.zfp"));
     window->OpenProjectCommand(folder + "lesson.zfp");
