@@ -1,8 +1,10 @@
+#include "program/text_ids.h"
 #include "program/texts.h"
 #include "program/texts_table.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string_view>
 
 namespace zf {
@@ -25,6 +27,22 @@ TEST(Texts, TableIsSortedWithUniqueIdsAndLooksUpById) {
         EXPECT_EQ(TextOf(e.id), e.text) << "id " << e.id;
     EXPECT_FALSE(HasText(99999));
     EXPECT_EQ(TextOf(99999), "");
+}
+
+// Code names the texts it shows: a name must lead to a text of the table,
+// and no text of the table may be left without a name.
+TEST(Texts, EveryNamedIdHasItsTextAndEveryTextHasAName) {
+    std::set<int> named;
+    for (TextId id : kAllTextIds) {
+        const int number = static_cast<int>(id);
+        EXPECT_TRUE(HasText(number)) << "id " << number << " has no text";
+        EXPECT_TRUE(named.insert(number).second) << "id " << number << " is named twice";
+    }
+    std::set<int> inTable;
+    for (const TextEntry& e : TextTable())
+        inTable.insert(e.id);
+    EXPECT_EQ(named, inTable);
+    EXPECT_FALSE(HasText(static_cast<int>(TextId::Unnumbered)));
 }
 
 TEST(Texts, FormatsUseOnlyTheConversionsFormatTextFills) {
