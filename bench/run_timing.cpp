@@ -39,10 +39,10 @@ int main(int argc, char** argv) {
     window.show();
     zf::ui::Document& doc = window.document();
     // Any box would wait for a click: print it instead.
-    doc.ui.hooks.warning = [](int id, const std::string& text) {
+    doc.ui.hooks.warning = [](zf::TextId id, const std::string& text) {
         std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
     };
-    doc.ui.hooks.ask = [](int id, const std::string& text, zf::Buttons) {
+    doc.ui.hooks.ask = [](zf::TextId id, const std::string& text, zf::Buttons) {
         std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
         return zf::Answer::No;
     };

@@ -84,7 +84,7 @@ bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node) {
 void ReportUnread(GoEditor& editor, ReadResult result) {
     switch (result) {
     case ReadResult::NotFound:
-        Warn(editor.ui(), 97);
+        Warn(editor.ui(), TextId::GoProgramNotFound);
         break;
     case ReadResult::NotAFile:
         editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramNotAFile);
@@ -93,14 +93,14 @@ void ReportUnread(GoEditor& editor, ReadResult result) {
         editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramTooLarge);
         break;
     default:
-        Warn(editor.ui(), 1050);
+        Warn(editor.ui(), TextId::FileOpenError);
         break;
     }
 }
 
 void ReportBadFile(GoEditor& editor, bool reportErrors) {
     if (reportErrors)
-        Warn(editor.ui(), 1026);
+        Warn(editor.ui(), TextId::NotAGoProgram);
 }
 
 } // namespace
@@ -408,7 +408,7 @@ bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool 
         return false;
     }
     if (sizes != 6) {
-        Warn(editor.ui(), 1051);
+        Warn(editor.ui(), TextId::HeaderSizesDisagree);
         return false;
     }
     // Label records follow the instructions at their stored size.
@@ -489,7 +489,7 @@ bool ReadForLoad(GoEditor& editor, const std::string& path, bool reportErrors,
         return true;
     // The readers themselves know only that the file did not open.
     if (reportErrors && result == ReadResult::NotFound)
-        Warn(editor.ui(), 1050);
+        Warn(editor.ui(), TextId::FileOpenError);
     else if (reportErrors)
         ReportUnread(editor, result);
     return false;
@@ -535,7 +535,7 @@ bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
                         const std::string& path, bool reportErrors) {
     if (file.size() < kFileHeaderSize) {
         if (reportErrors)
-            Warn(editor.ui(), 1026);
+            Warn(editor.ui(), TextId::NotAGoProgram);
         return false;
     }
     std::string header = HeaderText(file);
@@ -548,16 +548,17 @@ bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
         // like a short program to the user.
         bool ok = ReadGoProgramV2(editor, file, path);
         if (!ok && reportErrors)
-            Warn(editor.ui(), 1026);
+            Warn(editor.ui(), TextId::NotAGoProgram);
         return ok;
     }
     if (reportErrors) {
         if (header == kGoProgramBareHeader)
-            editor.ui().WarningBox(84, Text(84) + header);
+            editor.ui().WarningBox(TextId::NeedLaterVersion,
+                                   Text(TextId::NeedLaterVersion) + header);
         else if (header == kProjectBareHeader)
-            Warn(editor.ui(), 1070);
+            Warn(editor.ui(), TextId::ProjectSelectedByMistake);
         else
-            Warn(editor.ui(), 1071);
+            Warn(editor.ui(), TextId::NotAProjectOrGoProgram);
     }
     return false;
 }

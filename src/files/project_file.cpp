@@ -92,10 +92,10 @@ std::string ShapeSearch(ProjectScene& scene, const std::string& name) {
         return name;
     std::string first = FirstShapeFile(folder);
     if (first.empty()) {
-        Warn(scene.ui(), 1083);
+        Warn(scene.ui(), TextId::ProjectHasNoZarniks);
         return name;
     }
-    Warn(scene.ui(), 1082);
+    Warn(scene.ui(), TextId::ProjectZarnikNotFound);
     return first;
 }
 
@@ -130,8 +130,9 @@ std::string FindProjectGoProgram(ProjectScene& scene, const std::string& name,
     std::string where;
     for (const std::string& folder : looked)
         where += (where.empty() ? "" : "\n") + folder;
-    scene.ui().WarningBox(1019,
-                          Text(1019) + FormatText(unnumbered::kGoProgramLookedFor, {bare, where}));
+    scene.ui().WarningBox(TextId::ProjectGoProgramNotFound,
+                          Text(TextId::ProjectGoProgramNotFound) +
+                              FormatText(unnumbered::kGoProgramLookedFor, {bare, where}));
     return {};
 }
 
@@ -710,17 +711,17 @@ bool ReadProjectV1(ProjectScene& scene, const std::string& path) {
     std::vector<std::uint8_t> bytes;
     ReadResult read = ReadWholeFile(path, bytes);
     if (read == ReadResult::NotFound)
-        Warn(scene.ui(), 1022);
+        Warn(scene.ui(), TextId::ProjectNotFoundUseDefault);
     return read == ReadResult::Ok && LoadV1(scene, bytes, path) == Load::Applied;
 }
 
 bool ReadProjectIniFile(ProjectScene& scene, const std::string& path) {
     // A missing file loads every key at its default.
     if (!FileExists(path))
-        Warn(scene.ui(), 1022);
+        Warn(scene.ui(), TextId::ProjectNotFoundUseDefault);
     const ProjectData data = ParseProjectIni(IniFile::Load(path));
     if (!ProjectDataLoadable(data)) {
-        Warn(scene.ui(), 1088, {path});
+        Warn(scene.ui(), TextId::NotAProjectFile, {path});
         return false;
     }
     return ApplyIni(scene, data, path) == Load::Applied;
@@ -744,7 +745,7 @@ bool OpenWorkCopy(ProjectScene& scene, const PredefinedCopy& copy) {
         return false;
     std::vector<std::uint8_t> bytes;
     if (ReadWholeFile(copy.path, bytes) != ReadResult::Ok) {
-        Warn(scene.ui(), 1073);
+        Warn(scene.ui(), TextId::CannotOpenProject);
         return false;
     }
     return OpenProjectFile(scene, bytes, copy.path, false);
@@ -765,7 +766,7 @@ bool OpenPredefinedProject(ProjectScene& scene, const std::string& path, const s
             scene.ui().WarningBox(
                 kUnnumbered, FormatText(unnumbered::kWorkFolderNotWritable, {problem.unwritable}));
         else
-            Warn(scene.ui(), 1088, {path});
+            Warn(scene.ui(), TextId::NotAProjectFile, {path});
         return false;
     }
     // The tree copy stops at a folder that is there already, as after
@@ -820,7 +821,7 @@ bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
                 return OpenPredefinedProject(scene, path, *relpath, ParseProjectIni(ini).goProgram);
         }
     }
-    Warn(scene.ui(), 1088, {path});
+    Warn(scene.ui(), TextId::NotAProjectFile, {path});
     return false;
 }
 
@@ -842,7 +843,7 @@ bool OpenProject(ProjectScene& scene, const std::string& given, bool reportError
     case ReadResult::NotFound:
         LogText("IsFileFound() == FALSE");
         if (reportErrors)
-            Warn(scene.ui(), 1072);
+            Warn(scene.ui(), TextId::ProjectNotFound);
         return false;
     case ReadResult::NotAFile:
         if (reportErrors)
@@ -853,7 +854,7 @@ bool OpenProject(ProjectScene& scene, const std::string& given, bool reportError
         return false;
     default:
         if (reportErrors)
-            Warn(scene.ui(), 1073);
+            Warn(scene.ui(), TextId::CannotOpenProject);
         return false;
     }
 }
@@ -870,7 +871,7 @@ void WarnIfGoProgramReadOnly(ProjectScene& scene) {
                               ? ResolvePath(GetProjectFolder() + name)
                               : ResolvePath(name);
     if (FileExists(program) && ::access(program.c_str(), W_OK) != 0)
-        Warn(scene.ui(), 1017);
+        Warn(scene.ui(), TextId::ProjectGoProgramReadOnly);
 }
 
 // Puts the Go Program where the saved project looks for it, in the project
@@ -957,7 +958,7 @@ StartupOpened StartupLoad(ProjectScene& scene, std::string argument) {
     if (!argument.empty()) {
         SetProjectFolderFromPath(argument);
         if (!ChangeDirectory(GetProjectFolder()))
-            Warn(scene.ui(), 1021);
+            Warn(scene.ui(), TextId::CannotOpenProjectUseDefault);
         else if (endsWith("zfp") &&
                  OpenProject(scene, GetProjectFolder() + FileNamePart(argument), true))
             return StartupOpened::Project;

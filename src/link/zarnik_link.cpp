@@ -15,7 +15,7 @@ CommHandle OpenSelectedPort(UserInterface& ui) {
     std::uint32_t error = 0;
     CommHandle port = OpenComm(error, CommDevicePath());
     if (port == kInvalidCommHandle)
-        Warn(ui, 32);
+        Warn(ui, TextId::CannotOpenComPort);
     return port;
 }
 
@@ -66,9 +66,11 @@ int RunLinkWork(const LinkRunner& runner, UserInterface& ui, const LinkWork& wor
 // The robot did not answer, or not in full: the user is told which port
 // and device were tried, so that a wrong choice can be seen.
 void NotResponding(UserInterface& ui) {
-    ui.WarningBox(89, Text(89) + FormatText(unnumbered::kPortTried,
-                                            {static_cast<long long>(GetCommPortDigit() - '0'),
-                                             CommDevicePath()}));
+    ui.WarningBox(
+        TextId::ZarnikNotResponding,
+        Text(TextId::ZarnikNotResponding) +
+            FormatText(unnumbered::kPortTried,
+                       {static_cast<long long>(GetCommPortDigit() - '0'), CommDevicePath()}));
 }
 
 // The robot's whole memory as it came down the lead, unchecked: non-zero
@@ -140,7 +142,7 @@ int CopyProgramToZarnik(UserInterface& ui, const ZarnikMemoryImage& image) {
         return 0;
     }
     CloseComm(port);
-    ui.InformationBox(87, Text(87));
+    ui.InformationBox(TextId::ProgramCopiedToZarnik, Text(TextId::ProgramCopiedToZarnik));
     return 1;
 }
 
@@ -163,23 +165,23 @@ bool SendGoProgram(GoEditor& editor, const LinkRunner& runner) {
     UserInterface& ui = editor.ui();
     const int go = CheckGoList(&editor);
     if (go == 4)
-        Warn(ui, 80);
+        Warn(ui, TextId::GoIncompleteInstruction);
     if (go != 0 && go != 2)
         return false;
     const int proc = CheckProcList(&editor);
     if (proc == 4)
-        Warn(ui, 108);
+        Warn(ui, TextId::ProcIncompleteInstruction);
     if (proc != 0 && proc != 3)
         return false;
     if (editor.FindEmptyProcedure()) {
-        Warn(ui, 1091);
+        Warn(ui, TextId::EmptyProceduresForSend);
         DeleteEmptyProceduresForSend(editor);
     }
     // A loaded program may need more cells than the robot has: refuse it
     // before anything goes down the lead.
     ZarnikMemoryImage image;
     if (!EncodeGoProgram(image, editor.Head(GO_LIST), editor.Head(PROC_LIST))) {
-        Warn(ui, 6);
+        Warn(ui, TextId::ZarnikMemoryFull);
         return false;
     }
     // The robot's memory is read first, only as a check that a robot

@@ -75,7 +75,7 @@ TextObjectRecord TextObjectRecord::FromBytes(const std::uint8_t* b) {
 
 TextObjectRecord DefaultTextObject() {
     TextObjectRecord r;
-    r.textId = TextStringTable().Add(TextOf(94));
+    r.textId = TextStringTable().Add(TextOf(TextId::DefaultText));
     r.font.height = -24;
     r.font.weight = 400;
     r.font.outPrecision = 3;

@@ -32,17 +32,17 @@ bool Interpreter::StartCheck() {
     case 0:
         break;
     case 2:
-        Warn(ui_, 81);
+        Warn(ui_, TextId::NoGoProgram);
         return false;
     case 4:
-        Warn(ui_, 80);
+        Warn(ui_, TextId::GoIncompleteInstruction);
         return false;
     default:
         return false;
     }
     const int proc = CheckProcList(&editor_);
     if (proc == 4)
-        Warn(ui_, 108);
+        Warn(ui_, TextId::ProcIncompleteInstruction);
     if (proc != 0 && proc != 3)
         return false;
     currentInstruction = editor_.Head(GO_LIST);
@@ -126,7 +126,7 @@ RobotAction Interpreter::Execute() {
         int count = 0;
         GoInstruction* repeat = PopZFCommand(count);
         if (!repeat)
-            return Fail(1034, nullptr);
+            return Fail(TextId::UnbalancedRunStack, nullptr);
         if (count > 1) {
             currentInstruction = repeat;
             if (!PushZFCommand(repeat, count - 1))
@@ -139,7 +139,7 @@ RobotAction Interpreter::Execute() {
         int count = 0;
         GoInstruction* call = PopZFCommand(count);
         if (!call)
-            return Fail(1034, nullptr);
+            return Fail(TextId::UnbalancedRunStack, nullptr);
         currentInstruction = call;
         if (callDepth == 0)
             currentList = GO_LIST;

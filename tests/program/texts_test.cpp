@@ -61,15 +61,16 @@ TEST(Texts, FormatsUseOnlyTheConversionsFormatTextFills) {
 }
 
 TEST(Texts, FillsMessagesAsTheProgramShowsThem) {
-    EXPECT_EQ(Text(36, {50LL, 12LL, 50LL}),
+    EXPECT_EQ(Text(TextId::UseHigherProcedure, {50LL, 12LL, 50LL}),
               "Procedure 50 cannot use Procedure 12 (use a number HIGHER than 50).");
-    EXPECT_EQ(Text(90, {4.5, 4.5}),
+    EXPECT_EQ(Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}),
               "Zarnik must stay in working area.\nMaximum values: X = 4.5 and Y = 4.5");
-    EXPECT_EQ(Text(1075, {1LL}), "The GO List contains more than 5 Repeats inside Repeat "
-                                 "Commands.\nYou must delete 1 Repeat command(s).");
-    EXPECT_EQ(Text(1088, {std::string("C:\\a.zfp")}),
+    EXPECT_EQ(Text(TextId::GoTooManyNestedRepeats, {1LL}),
+              "The GO List contains more than 5 Repeats inside Repeat "
+              "Commands.\nYou must delete 1 Repeat command(s).");
+    EXPECT_EQ(Text(TextId::NotAProjectFile, {std::string("C:\\a.zfp")}),
               "C:\\a.zfp\n\nThis is not a Zarnikfield Project file.\nProject not opened.");
-    EXPECT_EQ(Text(1012), "Zarnikfield");
+    EXPECT_EQ(Text(TextId::ProductName), "Zarnikfield");
 }
 
 } // namespace

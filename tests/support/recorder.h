@@ -24,9 +24,9 @@ struct ShownMessage {
 // (No when the queue is empty).
 class Recorder : public UserInterface {
   public:
-    void WarningBox(int id, const std::string& text) override;
-    void InformationBox(int id, const std::string& text) override;
-    Answer Ask(int id, const std::string& text, Buttons buttons) override;
+    void WarningBox(TextId id, const std::string& text) override;
+    void InformationBox(TextId id, const std::string& text) override;
+    Answer Ask(TextId id, const std::string& text, Buttons buttons) override;
     void ShowListCursor(int list, int line, int style) override;
     void HideListCursor(int list) override;
     void PlayTone(int frequency, int milliseconds) override;

@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(help + "mats");
 
     MainWindow window("/nonexistent/zfield.ini");
-    window.document().ui.hooks.warning = [](int, const std::string& text) {
+    window.document().ui.hooks.warning = [](zf::TextId, const std::string& text) {
         std::fprintf(stderr, "help-screenshots: the program said: %s\n", text.c_str());
     };
     window.resize(1100, 720);
@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
     Settle();
     bool ok = true;
 
-    window.Command(40214);
+    window.Command(zf::ui::command::DefaultLayout);
     Keys(window, "CM P 1 [ RPT 4 [ FD 1 RT 9 0 ] ]");
     Keys(window, "PEN(redwide.bmp) FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 P 1");
     zf::ManualClock clock;

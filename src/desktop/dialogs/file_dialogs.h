@@ -16,8 +16,8 @@ struct SaveFileKind {
     const char* filterName;
     const char* extension;
 };
-inline constexpr SaveFileKind kGoProgramFiles{1053, "Go Program", "gop"};
-inline constexpr SaveFileKind kProjectFiles{1052, "Project", "zfp"};
+inline constexpr SaveFileKind kGoProgramFiles{TextId::SaveGoProgramTitle, "Go Program", "gop"};
+inline constexpr SaveFileKind kProjectFiles{TextId::SaveProjectTitle, "Project", "zfp"};
 
 // `path` with "." and the extension added when its name has no extension.
 std::string WithDefaultExtension(const std::string& path, const char* extension);

@@ -80,7 +80,7 @@ void TextPreview::paintEvent(QPaintEvent*) {
 
 EnterTextDialog::EnterTextDialog(QWidget* owner, const TextObjectRecord& record, bool editing)
     : QDialog(owner), record_(record) {
-    setWindowTitle(TextQ(editing ? 25 : 24));
+    setWindowTitle(TextQ(editing ? TextId::EditTextCaption : TextId::EnterTextCaption));
     setModal(true);
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);

@@ -266,19 +266,20 @@ void WorkingAreaCommands::CopyWorkingArea() {
     const QImage picture = WorkingAreaPicture(true);
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (picture.isNull() || !clipboard) {
-        Warn(doc_.ui, 1064);
+        Warn(doc_.ui, TextId::CannotOpenClipboard);
         return;
     }
     clipboard->setImage(picture);
     const QMimeData* offered = clipboard->mimeData();
     if (!offered || !offered->hasImage())
-        Warn(doc_.ui, 1064);
+        Warn(doc_.ui, TextId::CannotOpenClipboard);
 }
 
 std::string WorkingAreaCommands::ChooseSaveFile() {
     if (doc_.ui.hooks.saveFileName)
         return doc_.ui.hooks.saveFileName("Bitmaps");
-    QFileDialog dialog(owner_, TextQ(1035), QString::fromStdString(SavedPictureFolder()));
+    QFileDialog dialog(owner_, TextQ(TextId::SaveGraphicsWindowTitle),
+                       QString::fromStdString(SavedPictureFolder()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog of our own, so that it can carry the robot's box.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -313,12 +314,12 @@ void WorkingAreaCommands::SaveWorkingArea() {
     QSaveFile file(QString::fromStdString(path));
     const QImage picture = WorkingAreaPicture(saveWithRobot);
     if (picture.isNull() || !file.open(QIODevice::WriteOnly)) {
-        Warn(doc_.ui, 1050);
+        Warn(doc_.ui, TextId::FileOpenError);
         return;
     }
     QImageWriter writer(&file, "png");
     if (!writer.write(picture) || !file.commit())
-        Warn(doc_.ui, 1050);
+        Warn(doc_.ui, TextId::FileOpenError);
 }
 
 void WorkingAreaCommands::KeyedPosition() {

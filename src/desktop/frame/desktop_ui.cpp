@@ -23,7 +23,7 @@ QString FromCore(const std::string& text) {
 }
 
 QString Caption() {
-    return QString::fromLatin1(TextOf(1012).data());
+    return QString::fromLatin1(TextOf(TextId::ProductName).data());
 }
 
 } // namespace
@@ -71,7 +71,7 @@ Answer DesktopUi::Ask(int id, const std::string& text, Buttons buttons) {
             return Answer::Edit;
         return Answer::No;
     }
-    return AskWithCaption(TextOf(1012).data(), text, buttons);
+    return AskWithCaption(TextOf(TextId::ProductName).data(), text, buttons);
 }
 
 Answer DesktopUi::AskWithCaption(const std::string& caption, const std::string& text,

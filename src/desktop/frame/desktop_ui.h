@@ -29,9 +29,9 @@ struct DialogHooks {
 // cursors of the Go List and the Procedure window, and the tones.
 class DesktopUi : public UserInterface {
   public:
-    void WarningBox(int id, const std::string& text) override;
-    void InformationBox(int id, const std::string& text) override;
-    Answer Ask(int id, const std::string& text, Buttons buttons) override;
+    void WarningBox(TextId id, const std::string& text) override;
+    void InformationBox(TextId id, const std::string& text) override;
+    Answer Ask(TextId id, const std::string& text, Buttons buttons) override;
     Answer AskWithCaption(const std::string& caption, const std::string& text,
                           Buttons buttons) override;
     std::string AskSaveFileName(const std::string& filterName, const std::string& pattern,

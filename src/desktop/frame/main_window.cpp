@@ -156,37 +156,37 @@ QAction* MainWindow::Add(QMenu* menu, const char* text, int id) {
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     Add(file, "N&ew Go Program", command::NewGoProgram);
-    Add(file, "Open &Activity...", 40247);
-    Add(file, "Open &Project...", 40185);
-    Add(file, "Open &Go Program...", 40192);
+    Add(file, "Open &Activity...", command::OpenActivity);
+    Add(file, "Open &Project...", command::OpenProject);
+    Add(file, "Open &Go Program...", command::OpenGoProgram);
     recentMenu_ = file->addMenu("Recent &Files");
     recentMenu_->setToolTipsVisible(true);
     // Filled as the File menu opens: an empty list leaves the item disabled.
     connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     file->addSeparator();
-    Add(file, "Save P&roject...", 40238);
+    Add(file, "Save P&roject...", command::SaveProject);
     Add(file, "&Save Go Program", command::SaveGoProgramToItsName);
-    Add(file, "Save G&o Program...", 40239);
-    Add(file, "Save &Working Area...", 40243);
+    Add(file, "Save G&o Program...", command::SaveGoProgram);
+    Add(file, "Save &Working Area...", command::SaveWorkingArea);
     file->addSeparator();
-    Add(file, "Pri&nt Go Program...", 40211);
-    Add(file, "Prin&t Working Area...", 40210);
+    Add(file, "Pri&nt Go Program...", command::PrintGoProgram);
+    Add(file, "Prin&t Working Area...", command::PrintWorkingArea);
     file->addSeparator();
-    Add(file, "E&xit", 40006);
+    Add(file, "E&xit", command::Exit);
 
     QMenu* edit = menuBar()->addMenu("&Edit");
     Add(edit, "&Undo", command::Undo);
     Add(edit, "&Redo", command::Redo);
     edit->addSeparator();
-    Add(edit, "&Copy Working Area", 40009);
+    Add(edit, "&Copy Working Area", command::CopyWorkingArea);
     edit->addSeparator();
     Add(edit, "Clear &Memory (CM)", command::ClearMemoryKey);
 
     QMenu* robot = menuBar()->addMenu("Floor &Zarnik");
-    Add(robot, "(You will need a Zarnik Interface Lead for this)", 40302);
+    Add(robot, "(You will need a Zarnik Interface Lead for this)", command::InterfaceLeadNote);
     robot->addSeparator();
-    Add(robot, "&Send GO Program", 40018);
-    Add(robot, "&Get GO Program", 40191);
+    Add(robot, "&Send GO Program", command::SendGoProgram);
+    Add(robot, "&Get GO Program", command::GetGoProgram);
 
     QMenu* options = menuBar()->addMenu("&Options");
     // The groups show one choice each, as radio marks.
@@ -199,46 +199,46 @@ void MainWindow::BuildMenus() {
     auto* sizes = new QActionGroup(listing);
     for (int i = 0; i < 10; ++i) {
         static const char* texts[] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
-        choice(listing, sizes, texts[i], 40194 + i);
+        choice(listing, sizes, texts[i], command::ListingSizeFirst + i);
     }
     QMenu* speed = options->addMenu("&Zarnik Speed");
     auto* speeds = new QActionGroup(speed);
-    choice(speed, speeds, "&Slow", 40186);
-    choice(speed, speeds, "&Medium", 40233);
-    choice(speed, speeds, "&Fast", 40234);
+    choice(speed, speeds, "&Slow", command::SpeedSlow);
+    choice(speed, speeds, "&Medium", command::SpeedMedium);
+    choice(speed, speeds, "&Fast", command::SpeedFast);
     choice(speed, speeds, "&Instant", command::SpeedInstant);
-    Add(options, "&Sound", 40187)->setCheckable(true);
-    Add(options, "&Tooltips", 40188)->setCheckable(true);
+    Add(options, "&Sound", command::Sound)->setCheckable(true);
+    Add(options, "&Tooltips", command::Tooltips)->setCheckable(true);
     QMenu* com = options->addMenu("&Com Port");
     auto* ports = new QActionGroup(com);
-    choice(com, ports, "COM &1", 40228);
-    choice(com, ports, "COM &2", 40229);
-    choice(com, ports, "COM &3", 40300);
-    choice(com, ports, "COM &4", 40301);
+    choice(com, ports, "COM &1", command::ComPort1);
+    choice(com, ports, "COM &2", command::ComPort2);
+    choice(com, ports, "COM &3", command::ComPort3);
+    choice(com, ports, "COM &4", command::ComPort4);
 
     QMenu* activity = menuBar()->addMenu("&Activity");
-    Add(activity, "&Journeys", 40231);
-    Add(activity, "&Routes", 40230);
+    Add(activity, "&Journeys", command::JourneysHelp);
+    Add(activity, "&Routes", command::RoutesHelp);
 
     QMenu* window = menuBar()->addMenu("&Window");
-    Add(window, "&Default Layout", 40214);
+    Add(window, "&Default Layout", command::DefaultLayout);
     window->addSeparator();
-    Add(window, "&Procedure", 40215);
+    Add(window, "&Procedure", command::ShowProcedure);
     window->addSeparator();
     window->addActions({projector_->fullScreenAction(), projector_->zoomInAction(),
                         projector_->zoomOutAction(), projector_->zoomResetAction()});
 
     QMenu* help = menuBar()->addMenu("&Help");
-    QAction* userGuide = Add(help, "Zarnik&field", 40025);
+    QAction* userGuide = Add(help, "Zarnik&field", command::UserGuideHelp);
     userGuide->setShortcut(Qt::Key_F1);
-    Add(help, "&Zarnik", 40024);
+    Add(help, "&Zarnik", command::ZarnikHelp);
     help->addSeparator();
-    Add(help, "&About...", 40232);
+    Add(help, "&About...", command::About);
 
     // F5 repaints the working area; it has no menu item.
     auto* repaint = new QAction(this);
     repaint->setShortcut(Qt::Key_F5);
-    connect(repaint, &QAction::triggered, this, [this] { Command(40244); });
+    connect(repaint, &QAction::triggered, this, [this] { Command(command::Repaint); });
     addAction(repaint);
     AddShortcuts();
 }
@@ -289,7 +289,7 @@ void MainWindow::ReadOptions() {
 void MainWindow::SetListingSize(int index) {
     doc_.options.listingSize = index + 1;
     for (int i = 0; i < 10; ++i)
-        if (QAction* a = Action(40194 + i))
+        if (QAction* a = Action(command::ListingSizeFirst + i))
             a->setChecked(i == index);
     const int size = doc_.options.IconSize();
     goContainer()->goList()->SetIconSize(size);
@@ -298,7 +298,8 @@ void MainWindow::SetListingSize(int index) {
 
 void MainWindow::SetSpeed(int index) {
     doc_.options.speed = index + 1;
-    const int ids[] = {40186, 40233, 40234, command::SpeedInstant};
+    const int ids[] = {command::SpeedSlow, command::SpeedMedium, command::SpeedFast,
+                       command::SpeedInstant};
     for (int i = 0; i < 4; ++i)
         if (QAction* a = Action(ids[i]))
             a->setChecked(i == index);
@@ -310,19 +311,19 @@ void MainWindow::SetSound(bool on) {
     doc_.options.sound = on;
     doc_.ui.sound = on;
     drawing()->SetSound(on);
-    if (QAction* a = Action(40187))
+    if (QAction* a = Action(command::Sound))
         a->setChecked(on);
 }
 
 void MainWindow::SetTooltips(bool on) {
     doc_.options.tooltips = on;
-    if (QAction* a = Action(40188))
+    if (QAction* a = Action(command::Tooltips))
         a->setChecked(on);
     help_->tooltips()->SetOption(on);
 }
 
 void MainWindow::SetComPort(int index) {
-    const int ids[] = {40228, 40229, 40300, 40301};
+    const int ids[] = {command::ComPort1, command::ComPort2, command::ComPort3, command::ComPort4};
     for (int i = 0; i < 4; ++i)
         if (QAction* a = Action(ids[i]))
             a->setChecked(i == index);
@@ -396,7 +397,7 @@ void MainWindow::OpenHandedFileNow(const std::string& path) {
 }
 
 bool MainWindow::SaveGoProgram() {
-    std::string suggested = TextOf(30).data();
+    std::string suggested = TextOf(TextId::DefaultGoProgramName).data();
     const GoInstruction* head = doc_.editor->Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
         suggested = NameTable().Get(head->nameId);
@@ -424,10 +425,10 @@ bool MainWindow::SaveProject() {
 bool MainWindow::GoProgramSavePrompt(bool forExit) {
     if (!doc_.editor->modified)
         return true;
-    std::string text = TextOf(102).data();
+    std::string text = TextOf(TextId::SaveGoProgramChanges).data();
     if (forExit)
-        text = std::string(TextOf(103)) + "\n" + text;
-    switch (doc_.ui.Ask(102, text, Buttons::YesNoCancel)) {
+        text = std::string(TextOf(TextId::ExitZarnikfield)) + "\n" + text;
+    switch (doc_.ui.Ask(TextId::SaveGoProgramChanges, text, Buttons::YesNoCancel)) {
     case Answer::Yes:
         return SaveGoProgramToItsName();
     case Answer::No:
@@ -441,10 +442,10 @@ bool MainWindow::GoProgramSavePrompt(bool forExit) {
 bool MainWindow::ProjectSavePrompt(bool forExit) {
     if (!doc_.projectChanged)
         return true;
-    std::string text = TextOf(1020).data();
+    std::string text = TextOf(TextId::SaveProjectChanges).data();
     if (forExit)
-        text = std::string(TextOf(103)) + "\n" + text;
-    switch (doc_.ui.Ask(1020, text, Buttons::YesNoCancel)) {
+        text = std::string(TextOf(TextId::ExitZarnikfield)) + "\n" + text;
+    switch (doc_.ui.Ask(TextId::SaveProjectChanges, text, Buttons::YesNoCancel)) {
     case Answer::Yes:
         return SaveProject();
     case Answer::No:
@@ -513,7 +514,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::OpenGoProgramCommand(const std::string& given) {
     if (drawing()->ProgramActive()) {
-        Warn(doc_.ui, 1029);
+        Warn(doc_.ui, TextId::NoGoProgramWhileRunning);
         return;
     }
     if (!GoProgramSavePrompt(false))
@@ -535,7 +536,7 @@ void MainWindow::OpenGoProgramCommand(const std::string& given) {
 
 void MainWindow::OpenProjectCommand(const std::string& given) {
     if (drawing()->ProgramActive()) {
-        Warn(doc_.ui, 1030);
+        Warn(doc_.ui, TextId::NoProjectWhileRunning);
         return;
     }
     if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
@@ -557,8 +558,8 @@ void MainWindow::OpenProjectCommand(const std::string& given) {
 void MainWindow::Command(int id) {
     if (help_->Command(id))
         return;
-    if (id >= 40194 && id <= 40203) {
-        SetListingSize(id - 40194);
+    if (id >= command::ListingSizeFirst && id <= command::ListingSizeLast) {
+        SetListingSize(id - command::ListingSizeFirst);
         RememberOption("listing", "size", doc_.options.listingSize);
         return;
     }
@@ -567,41 +568,41 @@ void MainWindow::Command(int id) {
         return;
     }
     switch (id) {
-    case 40185:
+    case command::OpenProject:
         OpenProjectCommand();
         break;
-    case 40192:
+    case command::OpenGoProgram:
         OpenGoProgramCommand();
         break;
-    case 40238:
+    case command::SaveProject:
         SaveProject();
         break;
-    case 40239:
+    case command::SaveGoProgram:
         SaveGoProgram();
         break;
-    case 40211:
+    case command::PrintGoProgram:
         printing_->PrintGoProgram();
         break;
-    case 40210:
+    case command::PrintWorkingArea:
         printing_->PrintWorkingArea();
         break;
-    case 40243:
+    case command::SaveWorkingArea:
         SendAppMessage(drawing(), msg::SaveWorkingArea);
         break;
-    case 40009:
+    case command::CopyWorkingArea:
         SendAppMessage(drawing(), msg::CopyWorkingArea);
         break;
-    case 40006:
+    case command::Exit:
         close();
         break;
-    case 40018:
+    case command::SendGoProgram:
         QApplication::setOverrideCursor(Qt::WaitCursor);
         SendGoProgram(
             *doc_.editor,
             LinkProgress(this, doc_.ui, tr("Sending the Go Program to the Floor Zarnik...")));
         QApplication::restoreOverrideCursor();
         break;
-    case 40191:
+    case command::GetGoProgram:
         if (GoProgramSavePrompt(false)) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
             {
@@ -616,39 +617,45 @@ void MainWindow::Command(int id) {
             ListsReplaced();
         }
         break;
-    case 40186:
-    case 40233:
-    case 40234:
+    case command::SpeedSlow:
+    case command::SpeedMedium:
+    case command::SpeedFast:
     case command::SpeedInstant:
-        SetSpeed(id == 40186 ? 0 : id == 40233 ? 1 : id == 40234 ? 2 : 3);
+        SetSpeed(id == command::SpeedSlow     ? 0
+                 : id == command::SpeedMedium ? 1
+                 : id == command::SpeedFast   ? 2
+                                              : 3);
         RememberOption("zarnik", "speed", doc_.options.speed);
         break;
-    case 40187:
+    case command::Sound:
         SetSound(!doc_.options.sound);
         RememberOption("sound", "keypad", doc_.options.sound ? 1 : 0);
         break;
-    case 40188:
+    case command::Tooltips:
         SetTooltips(!doc_.options.tooltips);
         RememberOption("tooltips", "show", doc_.options.tooltips ? 1 : 0);
         break;
-    case 40228:
-    case 40229:
-    case 40300:
-    case 40301:
-        SetComPort(id == 40228 ? 0 : id == 40229 ? 1 : id == 40300 ? 2 : 3);
+    case command::ComPort1:
+    case command::ComPort2:
+    case command::ComPort3:
+    case command::ComPort4:
+        SetComPort(id == command::ComPort1   ? 0
+                   : id == command::ComPort2 ? 1
+                   : id == command::ComPort3 ? 2
+                                             : 3);
         break;
-    case 40214:
+    case command::DefaultLayout:
         SendAppMessage(razAzi_, msg::DefaultSplit);
         SendAppMessage(goContainer(), msg::DefaultGoLayout);
         goContainer()->lists()->DefaultPlace();
         break;
-    case 40215:
+    case command::ShowProcedure:
         procedurePane()->Restore();
         break;
-    case 40244:
+    case command::Repaint:
         SendAppMessage(drawing(), msg::Repaint);
         break;
-    case 40241:
+    case command::ProjectSaved:
         doc_.projectChanged = false;
         break;
     case command::NewGoProgram:
@@ -685,11 +692,15 @@ bool MainWindow::event(QEvent* event) {
         PostAppMessage(drawing(), n, m->first, m->second);
         return true;
     case msg::ClearWorkingArea:
-        if (doc_.ui.Ask(1058, TextOf(1058).data(), Buttons::YesNo) == Answer::Yes)
+        if (doc_.ui.Ask(TextId::ClearAllGraphicsQuestion,
+                        TextOf(TextId::ClearAllGraphicsQuestion).data(),
+                        Buttons::YesNo) == Answer::Yes)
             SendAppMessage(drawing(), n);
         return true;
     case msg::ClearAllObjects:
-        if (doc_.ui.Ask(1057, TextOf(1057).data(), Buttons::YesNo) == Answer::Yes)
+        if (doc_.ui.Ask(TextId::ClearAllObjectsQuestion,
+                        TextOf(TextId::ClearAllObjectsQuestion).data(),
+                        Buttons::YesNo) == Answer::Yes)
             SendAppMessage(drawing(), n);
         return true;
     case msg::Key:

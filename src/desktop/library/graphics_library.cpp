@@ -43,7 +43,7 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     selector_ = new ProgCentreSelector(this);
     selector_->clickRefused = [this] {
         if (runActive && runActive()) {
-            Warn(doc_.ui, 83);
+            Warn(doc_.ui, TextId::GoProgramRunning);
             return true;
         }
         return false;
@@ -80,7 +80,8 @@ void GraphicsLibrary::SetDrawing(QWidget* drawing) {
 }
 
 void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
-    const QString title = QString::fromLatin1(TextOf(dragMode ? 26 : 27).data());
+    const QString title = QString::fromLatin1(
+        TextOf(dragMode ? TextId::DragToGraphicsWindow : TextId::ClickToAddToGoProgram).data());
     setWindowTitle(title);
     caption_->setText(title);
     // The longer title fits the narrow window in regular weight.

@@ -28,24 +28,24 @@ std::vector<Slot> ProgCentrePage(int page) {
     std::vector<Slot> tools(11);
     switch (page) {
     case 2:
-        tools[0] = Button(1322, 65, 2);
-        tools[1] = Button(1426, 66, 3);
-        tools[2] = Button(msg::FlipStampKey, 67, 4);
-        tools[3] = Button(msg::PlaceTextKey, 68, 5);
-        tools[4] = Button(msg::EditTextKey, 69, 6);
+        tools[0] = Button(1322, TextId::GoStampsBackTip, 2);
+        tools[1] = Button(1426, TextId::GoStampsTip, 3);
+        tools[2] = Button(msg::FlipStampKey, TextId::GoFlipStampTip, 4);
+        tools[3] = Button(msg::PlaceTextKey, TextId::GoCreateTextTip, 5);
+        tools[4] = Button(msg::EditTextKey, TextId::GoEditTextTip, 6);
         break;
     case 9:
-        tools[0] = Button(1322, 70, 9);
-        tools[1] = Button(1424, 71, 10);
-        tools[2] = Button(msg::PositionKey, 72, 11);
-        tools[3] = Button(msg::HeadingKey, 73, 12);
-        tools[4] = Button(1425, 74, 13);
-        tools[5] = Button(msg::PenUpKey, 75, 14);
-        tools[6] = Button(msg::FlipZarnikKey, 82, 15);
+        tools[0] = Button(1322, TextId::GoZarnikBackTip, 9);
+        tools[1] = Button(1424, TextId::GoZarnikShapeTip, 10);
+        tools[2] = Button(msg::PositionKey, TextId::GoZarnikPositionTip, 11);
+        tools[3] = Button(msg::HeadingKey, TextId::GoZarnikDirectionTip, 12);
+        tools[4] = Button(1425, TextId::GoPenDownTip, 13);
+        tools[5] = Button(msg::PenUpKey, TextId::GoPenUpTip, 14);
+        tools[6] = Button(msg::FlipZarnikKey, TextId::GoFlipZarnikTip, 15);
         break;
     default:
-        tools[0] = Button(1323, 63, 0);
-        tools[1] = Button(1324, 64, 1);
+        tools[0] = Button(1323, TextId::GoStampsAndTextTip, 0);
+        tools[1] = Button(1324, TextId::GoZarnikToolsTip, 1);
         break;
     }
     return tools;
@@ -77,14 +77,16 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
             return;
         ClickGoListLine(*doc_.editor, line);
     };
-    ShowToolPage(0);
+    ShowToolPage(GoToolPage::Main);
     toolBar_->pushed = [this](const ToolStrip::Slot& slot) {
         if (slot.request >= 1322 && slot.request <= 1324) {
-            ShowToolPage(slot.request == 1322 ? 0 : slot.request == 1323 ? 2 : 9);
+            ShowToolPage(slot.request == 1322   ? GoToolPage::Main
+                         : slot.request == 1323 ? GoToolPage::StampsAndText
+                                                : GoToolPage::Zarnik);
             return;
         }
         if (runActive && runActive()) {
-            Warn(doc_.ui, 83);
+            Warn(doc_.ui, TextId::GoProgramRunning);
             return;
         }
         SendAppMessage(mainWindow, slot.request, 0);
@@ -100,7 +102,7 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
         SendAppMessage(drawing, msg::EndRun);
     };
     hooks.keySound = [this] { doc_.ui.KeyClick(); };
-    hooks.refuseClearMemory = [this] { Warn(doc_.ui, 76); };
+    hooks.refuseClearMemory = [this] { Warn(doc_.ui, TextId::FinishDefiningFirst); };
     keypad_->SetHooks(hooks);
 
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -35,40 +35,40 @@ std::vector<Slot> GraphicsPage(int page) {
         tools[slot] = Slot::Make(kind, request, tip, page + slot);
     };
     if (page != 0)
-        at(0, push, msg::ToolPageMain, 1);
+        at(0, push, msg::ToolPageMain, TextId::BackTip);
     switch (page) {
     case 4:
-        at(1, push, msg::LibraryStamps, 38);
-        at(2, push, msg::ClearAllObjects, 39);
-        at(3, drag, msg::ClearOneObject, 43);
-        at(4, drag, msg::FlipStamp, 40);
-        at(5, push, msg::CreateText, 41);
-        at(6, drag, msg::EditText, 42);
+        at(1, push, msg::LibraryStamps, TextId::StampsTip);
+        at(2, push, msg::ClearAllObjects, TextId::ClearAllObjectsTip);
+        at(3, drag, msg::ClearOneObject, TextId::ClearOneObjectTip);
+        at(4, drag, msg::FlipStamp, TextId::FlipStampTip);
+        at(5, push, msg::CreateText, TextId::CreateTextTip);
+        at(6, drag, msg::EditText, TextId::EditTextTip);
         break;
     case 11:
-        at(1, push, msg::Run, 48);
-        at(2, push, msg::Stop, 49);
-        at(3, push, msg::Continue, 50);
-        at(4, push, msg::Reset, 51);
-        at(5, push, msg::Step, 52);
+        at(1, push, msg::Run, TextId::RunTip);
+        at(2, push, msg::Stop, TextId::StopTip);
+        at(3, push, msg::Continue, TextId::ContinueTip);
+        at(4, push, msg::Reset, TextId::ResetTip);
+        at(5, push, msg::Step, TextId::StepTip);
         break;
     case 17:
-        at(1, push, msg::SetFloorSize, 53);
-        at(2, push, msg::ShowHideRulers, 54);
-        at(3, push, msg::LoadBackground, 55);
-        at(4, push, msg::ClearWorkingArea, 56);
+        at(1, push, msg::SetFloorSize, TextId::AreaSizeTip);
+        at(2, push, msg::ShowHideRulers, TextId::RulersTip);
+        at(3, push, msg::LoadBackground, TextId::LoadBackgroundTip);
+        at(4, push, msg::ClearWorkingArea, TextId::ClearWorkingAreaTip);
         break;
     case 22:
-        at(1, push, msg::LibraryShapes, 57);
-        at(2, push, msg::SetPosition, 58);
-        at(3, push, msg::SetDirection, 59);
-        at(4, push, msg::FlipZarnik, 62);
+        at(1, push, msg::LibraryShapes, TextId::ZarnikShapeTip);
+        at(2, push, msg::SetPosition, TextId::ZarnikPositionTip);
+        at(3, push, msg::SetDirection, TextId::ZarnikDirectionTip);
+        at(4, push, msg::FlipZarnik, TextId::FlipZarnikTip);
         break;
     default:
-        at(0, push, msg::ToolPageStamps, 44);
-        at(1, push, msg::ToolPageControl, 45);
-        at(2, push, msg::ToolPageBackground, 46);
-        at(3, push, msg::ToolPageZarnik, 47);
+        at(0, push, msg::ToolPageStamps, TextId::StampsAndTextTip);
+        at(1, push, msg::ToolPageControl, TextId::ControlTip);
+        at(2, push, msg::ToolPageBackground, TextId::BackgroundToolsTip);
+        at(3, push, msg::ToolPageZarnik, TextId::ZarnikToolsTip);
         break;
     }
     return tools;
@@ -96,23 +96,23 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     drawing_->robotMoved = [this] { FollowRobot(); };
     drawing_->showInstruction = [this](const GoInstruction* in) { status_->ShowInstruction(in); };
     drawing_->toggleRulers = [this] { ToggleRulers(); };
-    ShowToolPage(0);
+    ShowToolPage(ToolPage::Main);
     toolBar_->pushed = [this](const Slot& slot) {
         switch (slot.request) {
         case msg::ToolPageStamps:
-            ShowToolPage(4);
+            ShowToolPage(ToolPage::Stamps);
             return;
         case msg::ToolPageControl:
-            ShowToolPage(11);
+            ShowToolPage(ToolPage::Control);
             return;
         case msg::ToolPageBackground:
-            ShowToolPage(17);
+            ShowToolPage(ToolPage::Background);
             return;
         case msg::ToolPageZarnik:
-            ShowToolPage(22);
+            ShowToolPage(ToolPage::Zarnik);
             return;
         case msg::ToolPageMain:
-            ShowToolPage(0);
+            ShowToolPage(ToolPage::Main);
             return;
         default:
             SendAppMessage(mainWindow, slot.request, slot.latched ? 1 : 0);

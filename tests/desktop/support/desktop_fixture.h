@@ -47,13 +47,13 @@ class DesktopTest : public ::testing::Test {
     // The window at `size`, its boxes answered here; not yet shown.
     void MakeWindow(QSize size = {1280, 800}, const std::string& options = kNoOptions) {
         window = std::make_unique<MainWindow>(options);
-        doc().ui.hooks.warning = [this](int id, const std::string& text) {
+        doc().ui.hooks.warning = [this](TextId id, const std::string& text) {
             shown.push_back({id, text});
         };
-        doc().ui.hooks.information = [this](int id, const std::string& text) {
+        doc().ui.hooks.information = [this](TextId id, const std::string& text) {
             shown.push_back({id, text, true});
         };
-        doc().ui.hooks.ask = [this](int id, const std::string& text, Buttons) {
+        doc().ui.hooks.ask = [this](TextId id, const std::string& text, Buttons) {
             shown.push_back({id, text});
             return answer;
         };
