@@ -218,7 +218,7 @@ std::string ProgramFilePath(std::string_view fileName) {
     return ResolvePath(folder + std::string(fileName));
 }
 
-std::string ProgramFilePath(int textId) {
+std::string ProgramFilePath(TextId textId) {
     return ProgramFilePath(Text(textId));
 }
 

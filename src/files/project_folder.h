@@ -34,7 +34,7 @@ void SetProgramFolder(std::string_view folder);
 // The program folder followed by the file; only the folder when the two
 // together could reach the longest path.
 std::string ProgramFilePath(std::string_view fileName);
-std::string ProgramFilePath(int textId);
+std::string ProgramFilePath(TextId textId);
 
 // True when a directory of that name exists; relative names are taken from
 // the current directory and case is ignored as on Windows.

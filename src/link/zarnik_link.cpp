@@ -108,15 +108,15 @@ int ReadRobotMemory(UserInterface& ui, ZarnikMemoryImage& image) {
 
 } // namespace
 
-void HeldWarnings::WarningBox(int id, const std::string& text) {
+void HeldWarnings::WarningBox(TextId id, const std::string& text) {
     held_.push_back({id, text, false});
 }
 
-void HeldWarnings::InformationBox(int id, const std::string& text) {
+void HeldWarnings::InformationBox(TextId id, const std::string& text) {
     held_.push_back({id, text, true});
 }
 
-Answer HeldWarnings::Ask(int, const std::string&, Buttons) {
+Answer HeldWarnings::Ask(TextId, const std::string&, Buttons) {
     return Answer::No;
 }
 

@@ -37,7 +37,7 @@ class HeldWarnings : public UserInterface {
 
   private:
     struct Held {
-        int id;
+        TextId id;
         std::string text;
         bool information;
     };

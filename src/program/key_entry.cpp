@@ -172,23 +172,28 @@ KeyStatus DigitKey(GoEditor& e, int digit) {
 }
 
 // Why a new instruction cannot follow an incomplete cursor.
-int IncompleteRefusal(int key, const GoInstruction& cursor) {
+TextId IncompleteRefusal(int key, const GoInstruction& cursor) {
     const bool digit = cursor.HasDigit();
     switch (key) {
     case key::Forward:
     case key::Back:
-        return cursor.opcode == op::MoveUnit && digit ? 3 : 4;
+        return cursor.opcode == op::MoveUnit && digit ? TextId::PressBracketKey
+                                                      : TextId::InstructionNotComplete;
     case key::Left:
     case key::Right:
-        return cursor.opcode == op::TurnUnit && digit ? 3 : 4;
+        return cursor.opcode == op::TurnUnit && digit ? TextId::PressBracketKey
+                                                      : TextId::InstructionNotComplete;
     case key::Repeat:
     case key::Sense:
     case key::Procedure:
-        return digit && cursor.bracketOpen ? 3 : 4;
+        return digit && cursor.bracketOpen ? TextId::PressBracketKey
+                                           : TextId::InstructionNotComplete;
     case key::Quaver:
-        return cursor.opcode == op::QuaverSetting && cursor.digits[1] != kNoDigit ? 3 : 4;
+        return cursor.opcode == op::QuaverSetting && cursor.digits[1] != kNoDigit
+                   ? TextId::PressBracketKey
+                   : TextId::InstructionNotComplete;
     default:
-        return 4;
+        return TextId::InstructionNotComplete;
     }
 }
 

@@ -167,7 +167,7 @@ RobotAction Interpreter::Execute() {
     }
 }
 
-RobotAction Interpreter::Fail(int id, const char* text) {
+RobotAction Interpreter::Fail(TextId id, const char* text) {
     if (text)
         ui_.WarningBox(id, text);
     else

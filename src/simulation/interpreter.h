@@ -71,7 +71,7 @@ class Interpreter {
 
   private:
     RobotAction Execute();
-    RobotAction Fail(int id, const char* text);
+    RobotAction Fail(TextId id, const char* text);
     void ShowCursor(int list, int line, int style);
     void HideCursor(int list);
     void ShowEditingCursor();

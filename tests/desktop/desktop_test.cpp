@@ -409,17 +409,17 @@ TEST_F(Everyday, InstantSpeedEndsWhereANormalRunEndsAtOnce) {
         struct End {
             int x, y, heading;
             std::vector<TrailPoint> trail;
-            std::vector<int> messages;
+            std::vector<TextId> messages;
             std::int64_t took;
         };
-        std::vector<int> ids;
+        std::vector<TextId> ids;
         for (const auto& m : shown)
             ids.push_back(m.id);
         return End{doc().state.x, doc().state.y, doc().state.heading,
                    trail,         ids,           clock.now - start};
     };
     const auto normal = run();
-    EXPECT_EQ(normal.messages, std::vector<int>{95});
+    EXPECT_EQ(normal.messages, std::vector<TextId>{TextId::CannotMoveOutside});
     EXPECT_GT(normal.took, 1000);
     PostAppMessage(window.get(), msg::Reset);
     RunToEnd();

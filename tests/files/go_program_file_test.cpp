@@ -182,12 +182,12 @@ TEST_F(GoProgramFile, TextRecordsAreIndexedTextsShareIdsAndABareTextReadsBackBla
 TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused) {
     struct Case {
         std::string header;
-        int id;
-    } cases[] = {{"Zarnikfield GO PROGRAM", 84},
-                 {"Zarnikfield PROJECT", 1070},
-                 {"Zarnikfield PROJECT v2.0", 1071},
-                 {"Zarnikfield GO PROGRAM v3.0", 1071},
-                 {"zarnikfield go program v2.0", 1071}};
+        TextId id;
+    } cases[] = {{"Zarnikfield GO PROGRAM", TextId::NeedLaterVersion},
+                 {"Zarnikfield PROJECT", TextId::ProjectSelectedByMistake},
+                 {"Zarnikfield PROJECT v2.0", TextId::NotAProjectOrGoProgram},
+                 {"Zarnikfield GO PROGRAM v3.0", TextId::NotAProjectOrGoProgram},
+                 {"zarnikfield go program v2.0", TextId::NotAProjectOrGoProgram}};
     for (const Case& c : cases) {
         std::vector<std::uint8_t> file(900);
         PutText(file, 0, c.header);

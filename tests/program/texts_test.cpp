@@ -24,9 +24,9 @@ TEST(Texts, TableIsSortedWithUniqueIdsAndLooksUpById) {
     for (std::size_t i = 1; i < table.size(); ++i)
         EXPECT_LT(table[i - 1].id, table[i].id) << "at entry " << i;
     for (const TextEntry& e : table)
-        EXPECT_EQ(TextOf(e.id), e.text) << "id " << e.id;
-    EXPECT_FALSE(HasText(99999));
-    EXPECT_EQ(TextOf(99999), "");
+        EXPECT_EQ(TextOf(TextId{e.id}), e.text) << "id " << e.id;
+    EXPECT_FALSE(HasText(TextId{99999}));
+    EXPECT_EQ(TextOf(TextId{99999}), "");
 }
 
 // Code names the texts it shows: a name must lead to a text of the table,
@@ -35,14 +35,14 @@ TEST(Texts, EveryNamedIdHasItsTextAndEveryTextHasAName) {
     std::set<int> named;
     for (TextId id : kAllTextIds) {
         const int number = static_cast<int>(id);
-        EXPECT_TRUE(HasText(number)) << "id " << number << " has no text";
+        EXPECT_TRUE(HasText(id)) << "id " << number << " has no text";
         EXPECT_TRUE(named.insert(number).second) << "id " << number << " is named twice";
     }
     std::set<int> inTable;
     for (const TextEntry& e : TextTable())
         inTable.insert(e.id);
     EXPECT_EQ(named, inTable);
-    EXPECT_FALSE(HasText(static_cast<int>(TextId::Unnumbered)));
+    EXPECT_FALSE(HasText(TextId::Unnumbered));
 }
 
 TEST(Texts, FormatsUseOnlyTheConversionsFormatTextFills) {

@@ -10,13 +10,14 @@
 namespace zf::test {
 
 struct ShownMessage {
-    int id;
+    TextId id;
     std::string text;
     // Shown as information rather than as a warning.
     bool information = false;
     bool operator==(const ShownMessage&) const = default;
     friend void PrintTo(const ShownMessage& m, std::ostream* os) {
-        *os << (m.information ? "information " : "") << m.id << " \"" << m.text << "\"";
+        *os << (m.information ? "information " : "") << static_cast<int>(m.id) << " \"" << m.text
+            << "\"";
     }
 };
 
@@ -46,7 +47,7 @@ class Recorder : public UserInterface {
     };
     std::vector<Tone> tones;
 
-    int lastWarningId() const { return messages.empty() ? 0 : messages.back().id; }
+    TextId lastWarningId() const { return messages.empty() ? TextId{} : messages.back().id; }
     std::string lastWarning() const { return messages.empty() ? "" : messages.back().text; }
     void clear() {
         messages.clear();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/text_ids.h"
+
 #include <string>
 
 class QWidget;
@@ -12,7 +14,7 @@ class DesktopUi;
 // id), the filter's name and the extension given to a name typed without
 // one.
 struct SaveFileKind {
-    int titleId;
+    TextId titleId;
     const char* filterName;
     const char* extension;
 };

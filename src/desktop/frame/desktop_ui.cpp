@@ -32,7 +32,7 @@ ListView* DesktopUi::List(int list) const {
     return list == GO_LIST ? goList.data() : list == PROC_LIST ? procList.data() : nullptr;
 }
 
-void DesktopUi::WarningBox(int id, const std::string& text) {
+void DesktopUi::WarningBox(TextId id, const std::string& text) {
     ErrorSound();
     if (hooks.warning) {
         hooks.warning(id, text);
@@ -44,7 +44,7 @@ void DesktopUi::WarningBox(int id, const std::string& text) {
     box.exec();
 }
 
-void DesktopUi::InformationBox(int id, const std::string& text) {
+void DesktopUi::InformationBox(TextId id, const std::string& text) {
     if (hooks.information || hooks.warning) {
         (hooks.information ? hooks.information : hooks.warning)(id, text);
         return;
@@ -54,7 +54,7 @@ void DesktopUi::InformationBox(int id, const std::string& text) {
     box.exec();
 }
 
-Answer DesktopUi::Ask(int id, const std::string& text, Buttons buttons) {
+Answer DesktopUi::Ask(TextId id, const std::string& text, Buttons buttons) {
     if (hooks.ask)
         return hooks.ask(id, text, buttons);
     if (buttons == Buttons::YesNoEdit) {

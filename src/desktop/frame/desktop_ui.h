@@ -17,10 +17,10 @@ class TonePlayer;
 // Stand-ins for the modal boxes, so that the windows can be driven by tests
 // without a box waiting for a click.
 struct DialogHooks {
-    std::function<void(int id, const std::string& text)> warning;
+    std::function<void(TextId id, const std::string& text)> warning;
     // Without it, information goes to `warning` when that is set.
-    std::function<void(int id, const std::string& text)> information;
-    std::function<Answer(int id, const std::string& text, Buttons buttons)> ask;
+    std::function<void(TextId id, const std::string& text)> information;
+    std::function<Answer(TextId id, const std::string& text, Buttons buttons)> ask;
     std::function<bool(TextObjectRecord&)> editText;
     std::function<std::string(const std::string& filter)> saveFileName;
 };

@@ -147,7 +147,7 @@ void MainWindow::OpenRecentFile(int index) {
         return;
     const std::string path = files[static_cast<std::size_t>(index)];
     if (!FileExists(path)) {
-        doc_.ui.WarningBox(0, FormatText(unnumbered::kRecentFileMissing, {path.c_str()}));
+        doc_.ui.WarningBox(kUnnumbered, FormatText(unnumbered::kRecentFileMissing, {path.c_str()}));
         EditOptionsFile([&](IniFile& ini) { RemoveRecentFile(ini, path); });
         return;
     }

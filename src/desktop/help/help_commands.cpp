@@ -61,7 +61,7 @@ bool HelpCommands::TakeLauncherFlag() {
     return was;
 }
 
-void HelpCommands::ShowHelp(int fileTextId) {
+void HelpCommands::ShowHelp(TextId fileTextId) {
     if (viewer_.isNull()) {
         viewer_ = new HelpViewer(main_);
         viewer_->projectFolder = exampleFolder;

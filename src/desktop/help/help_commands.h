@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/text_ids.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -45,7 +47,7 @@ class HelpCommands : public QObject {
     std::string exampleFolder;
 
   private:
-    void ShowHelp(int fileTextId);
+    void ShowHelp(TextId fileTextId);
     void StartLauncher();
     void ShowAbout();
 

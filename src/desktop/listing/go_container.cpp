@@ -19,22 +19,22 @@ namespace {
 
 using Slot = ToolStrip::Slot;
 
-Slot Button(int request, int tip, int image) {
+Slot Button(int request, TextId tip, int image) {
     return Slot::Make(ToolStrip::Push, request, tip, image);
 }
 
 // The pages start at these cells of the strip.
-std::vector<Slot> ProgCentrePage(int page) {
+std::vector<Slot> ProgCentrePage(GoToolPage page) {
     std::vector<Slot> tools(11);
     switch (page) {
-    case 2:
+    case GoToolPage::StampsAndText:
         tools[0] = Button(1322, TextId::GoStampsBackTip, 2);
         tools[1] = Button(1426, TextId::GoStampsTip, 3);
         tools[2] = Button(msg::FlipStampKey, TextId::GoFlipStampTip, 4);
         tools[3] = Button(msg::PlaceTextKey, TextId::GoCreateTextTip, 5);
         tools[4] = Button(msg::EditTextKey, TextId::GoEditTextTip, 6);
         break;
-    case 9:
+    case GoToolPage::Zarnik:
         tools[0] = Button(1322, TextId::GoZarnikBackTip, 9);
         tools[1] = Button(1424, TextId::GoZarnikShapeTip, 10);
         tools[2] = Button(msg::PositionKey, TextId::GoZarnikPositionTip, 11);
@@ -114,7 +114,7 @@ ProcedurePane* GoContainer::procedurePane() const {
     return lists_->procedurePane();
 }
 
-void GoContainer::ShowToolPage(int page) {
+void GoContainer::ShowToolPage(GoToolPage page) {
     toolBar_->SetSlots(ProgCentrePage(page));
 }
 

@@ -27,17 +27,17 @@ QFont SizeLabelFont() {
     return font;
 }
 
-std::vector<Slot> GraphicsPage(int page) {
+std::vector<Slot> GraphicsPage(ToolPage page) {
     std::vector<Slot> tools(8);
     const auto push = ToolStrip::Push;
     const auto drag = ToolStrip::Drag;
-    auto at = [&](int slot, ToolStrip::Kind kind, int request, int tip) {
-        tools[slot] = Slot::Make(kind, request, tip, page + slot);
+    auto at = [&](int slot, ToolStrip::Kind kind, int request, TextId tip) {
+        tools[slot] = Slot::Make(kind, request, tip, static_cast<int>(page) + slot);
     };
-    if (page != 0)
+    if (page != ToolPage::Main)
         at(0, push, msg::ToolPageMain, TextId::BackTip);
     switch (page) {
-    case 4:
+    case ToolPage::Stamps:
         at(1, push, msg::LibraryStamps, TextId::StampsTip);
         at(2, push, msg::ClearAllObjects, TextId::ClearAllObjectsTip);
         at(3, drag, msg::ClearOneObject, TextId::ClearOneObjectTip);
@@ -45,20 +45,20 @@ std::vector<Slot> GraphicsPage(int page) {
         at(5, push, msg::CreateText, TextId::CreateTextTip);
         at(6, drag, msg::EditText, TextId::EditTextTip);
         break;
-    case 11:
+    case ToolPage::Control:
         at(1, push, msg::Run, TextId::RunTip);
         at(2, push, msg::Stop, TextId::StopTip);
         at(3, push, msg::Continue, TextId::ContinueTip);
         at(4, push, msg::Reset, TextId::ResetTip);
         at(5, push, msg::Step, TextId::StepTip);
         break;
-    case 17:
+    case ToolPage::Background:
         at(1, push, msg::SetFloorSize, TextId::AreaSizeTip);
         at(2, push, msg::ShowHideRulers, TextId::RulersTip);
         at(3, push, msg::LoadBackground, TextId::LoadBackgroundTip);
         at(4, push, msg::ClearWorkingArea, TextId::ClearWorkingAreaTip);
         break;
-    case 22:
+    case ToolPage::Zarnik:
         at(1, push, msg::LibraryShapes, TextId::ZarnikShapeTip);
         at(2, push, msg::SetPosition, TextId::ZarnikPositionTip);
         at(3, push, msg::SetDirection, TextId::ZarnikDirectionTip);
@@ -125,7 +125,7 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     };
 }
 
-void GraphicsMain::ShowToolPage(int page) {
+void GraphicsMain::ShowToolPage(ToolPage page) {
     toolBar_->SetSlots(GraphicsPage(page));
 }
 

@@ -100,23 +100,23 @@ class Dialogs : public DesktopTest {
     ZarnikState& state() { return doc().state; }
 
     // A button of the graphics tool bar, or of the Go Container's, on its page.
-    void ClickTool(int page, int slot) {
+    void ClickTool(ToolPage page, int slot) {
         window->razAzi()->graphicsMain()->ShowToolPage(page);
         ClickSlot(graphicsBar(), slot);
     }
-    void ClickGoTool(int page, int slot) {
+    void ClickGoTool(GoToolPage page, int slot) {
         go()->ShowToolPage(page);
         ClickSlot(goBar(), slot);
     }
     // A drag tool of the graphics tool bar released over the drawing window.
-    void DropTool(int page, int slot, QPoint onDrawing) {
+    void DropTool(ToolPage page, int slot, QPoint onDrawing) {
         window->razAzi()->graphicsMain()->ShowToolPage(page);
         QTest::mousePress(graphicsBar(), Qt::LeftButton, {}, ToolStrip::SlotRect(slot).center());
         QTest::mouseRelease(graphicsBar(), Qt::LeftButton, {},
                             graphicsBar()->mapFromGlobal(drawing()->mapToGlobal(onDrawing)));
         QApplication::processEvents();
     }
-    int LastShownId() const { return shown.empty() ? 0 : shown.back().id; }
+    TextId LastShownId() const { return shown.empty() ? TextId{} : shown.back().id; }
 
     // Background Create through the tool bar's dialog.
     void CreateBackground() {
