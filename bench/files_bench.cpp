@@ -17,8 +17,8 @@ namespace {
 
 class QuietUi : public zf::UserInterface {
   public:
-    void WarningBox(int, const std::string&) override { ++shown; }
-    zf::Answer Ask(int, const std::string&, zf::Buttons) override { return zf::Answer::No; }
+    void WarningBox(zf::TextId, const std::string&) override { ++shown; }
+    zf::Answer Ask(zf::TextId, const std::string&, zf::Buttons) override { return zf::Answer::No; }
     int shown = 0;
 };
 

@@ -30,11 +30,11 @@ double CpuSeconds() {
 
 // Any box would wait for a click: its message is printed instead.
 struct Printed : zf::ui::DialogStandIn {
-    bool Warning(int id, const std::string& text) override {
+    bool Warning(zf::TextId id, const std::string& text) override {
         std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
         return true;
     }
-    std::optional<zf::Answer> Ask(int id, const std::string& text, zf::Buttons) override {
+    std::optional<zf::Answer> Ask(zf::TextId id, const std::string& text, zf::Buttons) override {
         std::printf("%s\n", zf::FormatShownMessage(id, text).c_str());
         return zf::Answer::No;
     }

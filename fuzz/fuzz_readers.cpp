@@ -17,8 +17,8 @@ namespace {
 
 class QuietInterface : public zf::UserInterface {
   public:
-    void WarningBox(int, const std::string&) override {}
-    zf::Answer Ask(int, const std::string&, zf::Buttons) override { return zf::Answer::No; }
+    void WarningBox(zf::TextId, const std::string&) override {}
+    zf::Answer Ask(zf::TextId, const std::string&, zf::Buttons) override { return zf::Answer::No; }
 };
 
 std::vector<std::uint8_t> WithHeader(const std::uint8_t* data, std::size_t size,

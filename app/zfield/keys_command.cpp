@@ -42,10 +42,10 @@ int KeysCommand(const Args& args) {
     if (check) {
         const int go = zf::CheckGoList(&editor);
         if (go == 4)
-            zf::Warn(ui, 80);
+            zf::Warn(ui, zf::TextId::GoIncompleteInstruction);
         const int proc = zf::CheckProcList(&editor);
         if (proc == 4)
-            zf::Warn(ui, 108);
+            zf::Warn(ui, zf::TextId::ProcIncompleteInstruction);
         std::printf("check GO: %d\ncheck PROC: %d\n", go, proc);
     }
     // Saved as Save Go Program saves: the header takes the file's name.

@@ -97,7 +97,7 @@ bool ReadProjectData(zf::UserInterface& ui, const std::string& path,
         }
     }
     if (!ok)
-        zf::Warn(ui, 1088, {path});
+        zf::Warn(ui, zf::TextId::NotAProjectFile, {path});
     return ok;
 }
 

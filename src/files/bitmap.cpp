@@ -431,22 +431,22 @@ std::vector<std::uint8_t> TemplatePixels(int width, int height, int mode) {
 bool WriteBitmap8File(UserInterface& ui, const std::string& path, int width, int height,
                       std::span<const std::uint8_t> indexes) {
     if (!PictureSizeAllowed(width, height)) {
-        Warn(ui, 1055);
+        Warn(ui, TextId::NoMemoryForPaintBitmap);
         return false;
     }
     std::vector<std::uint8_t> file;
     try {
         file = EncodeBitmap8(width, height, indexes);
     } catch (const std::bad_alloc&) {
-        Warn(ui, 1054);
+        Warn(ui, TextId::NoMemoryToSaveBitmap);
         return false;
     }
     if (file.empty()) {
-        Warn(ui, 1054);
+        Warn(ui, TextId::NoMemoryToSaveBitmap);
         return false;
     }
     if (!WriteFileAtomically(ResolvePath(path), file)) {
-        Warn(ui, 1050);
+        Warn(ui, TextId::FileOpenError);
         return false;
     }
     return true;
@@ -456,14 +456,14 @@ bool SaveBitmapFile(UserInterface& ui, const std::string& path, int width, int h
     if (mode < kSaveWhite || mode > kSaveTransparent)
         return false;
     if (!PictureSizeAllowed(width, height)) {
-        Warn(ui, 1055);
+        Warn(ui, TextId::NoMemoryForPaintBitmap);
         return false;
     }
     std::vector<std::uint8_t> pixels;
     try {
         pixels = TemplatePixels(width, height, mode);
     } catch (const std::bad_alloc&) {
-        Warn(ui, 1055);
+        Warn(ui, TextId::NoMemoryForPaintBitmap);
         return false;
     }
     return WriteBitmap8File(ui, path, width, height, pixels);

@@ -60,8 +60,8 @@ void ClearLists(GoEditor& editor) {
 // only when the open program takes them.
 class QuietUi : public UserInterface {
   public:
-    void WarningBox(int, const std::string&) override {}
-    Answer Ask(int, const std::string&, Buttons) override { return Answer::No; }
+    void WarningBox(TextId, const std::string&) override {}
+    Answer Ask(TextId, const std::string&, Buttons) override { return Answer::No; }
 };
 
 // A Go Program being read: lists of its own and a copy of the open
@@ -116,7 +116,7 @@ bool ReadLegacyInstruction(ByteReader& in, GoInstruction& node, StringTable& nam
 void ReportUnread(GoEditor& editor, ReadResult result) {
     switch (result) {
     case ReadResult::NotFound:
-        Warn(editor.ui(), 97);
+        Warn(editor.ui(), TextId::GoProgramNotFound);
         break;
     case ReadResult::NotAFile:
         editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramNotAFile);
@@ -125,14 +125,14 @@ void ReportUnread(GoEditor& editor, ReadResult result) {
         editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramTooLarge);
         break;
     default:
-        Warn(editor.ui(), 1050);
+        Warn(editor.ui(), TextId::FileOpenError);
         break;
     }
 }
 
 void ReportBadFile(GoEditor& editor, bool reportErrors) {
     if (reportErrors)
-        Warn(editor.ui(), 1026);
+        Warn(editor.ui(), TextId::NotAGoProgram);
 }
 
 } // namespace
@@ -450,7 +450,7 @@ bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool 
         return false;
     }
     if (sizes != 6) {
-        Warn(editor.ui(), 1051);
+        Warn(editor.ui(), TextId::HeaderSizesDisagree);
         return false;
     }
     // Label records follow the instructions at their stored size.
@@ -536,7 +536,7 @@ bool ReadForLoad(GoEditor& editor, const std::string& path, bool reportErrors,
         return true;
     // The readers themselves know only that the file did not open.
     if (reportErrors && result == ReadResult::NotFound)
-        Warn(editor.ui(), 1050);
+        Warn(editor.ui(), TextId::FileOpenError);
     else if (reportErrors)
         ReportUnread(editor, result);
     return false;
@@ -580,7 +580,7 @@ bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
                         const std::string& path, bool reportErrors) {
     if (file.size() < kFileHeaderSize) {
         if (reportErrors)
-            Warn(editor.ui(), 1026);
+            Warn(editor.ui(), TextId::NotAGoProgram);
         return false;
     }
     std::string header = HeaderText(file);
@@ -593,16 +593,17 @@ bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
         // like a short program to the user.
         bool ok = ReadGoProgramV2(editor, file, path);
         if (!ok && reportErrors)
-            Warn(editor.ui(), 1026);
+            Warn(editor.ui(), TextId::NotAGoProgram);
         return ok;
     }
     if (reportErrors) {
         if (header == kGoProgramBareHeader)
-            editor.ui().WarningBox(84, Text(84) + header);
+            editor.ui().WarningBox(TextId::NeedLaterVersion,
+                                   Text(TextId::NeedLaterVersion) + header);
         else if (header == kProjectBareHeader)
-            Warn(editor.ui(), 1070);
+            Warn(editor.ui(), TextId::ProjectSelectedByMistake);
         else
-            Warn(editor.ui(), 1071);
+            Warn(editor.ui(), TextId::NotAProjectOrGoProgram);
     }
     return false;
 }

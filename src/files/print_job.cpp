@@ -21,7 +21,7 @@ PrintOutcome PrintPages(PrintDevice& device, int pages, const std::function<void
     if (pages < 1)
         return PrintOutcome::NothingToPrint;
     if (!device.StartDocument()) {
-        device.Problem(std::string(TextOf(1012)),
+        device.Problem(std::string(TextOf(TextId::ProductName)),
                        startFailure == StartFailure::WithErrorCode
                            ? FormatText(unnumbered::kCannotStartPrintingCode,
                                         {static_cast<long long>(device.LastError())})

@@ -47,10 +47,10 @@ std::string ShapeSearch(ProjectScene& scene, const std::string& name) {
         return name;
     std::string first = FirstShapeFile(folder);
     if (first.empty()) {
-        Warn(scene.ui(), 1083);
+        Warn(scene.ui(), TextId::ProjectHasNoZarniks);
         return name;
     }
-    Warn(scene.ui(), 1082);
+    Warn(scene.ui(), TextId::ProjectZarnikNotFound);
     return first;
 }
 
@@ -85,8 +85,9 @@ std::string FindProjectGoProgram(ProjectScene& scene, const std::string& name,
     std::string where;
     for (const std::string& folder : looked)
         where += (where.empty() ? "" : "\n") + folder;
-    scene.ui().WarningBox(1019,
-                          Text(1019) + FormatText(unnumbered::kGoProgramLookedFor, {bare, where}));
+    scene.ui().WarningBox(TextId::ProjectGoProgramNotFound,
+                          Text(TextId::ProjectGoProgramNotFound) +
+                              FormatText(unnumbered::kGoProgramLookedFor, {bare, where}));
     return {};
 }
 
@@ -294,17 +295,17 @@ bool ReadProjectV1(ProjectScene& scene, const std::string& path) {
     std::vector<std::uint8_t> bytes;
     ReadResult read = ReadWholeFile(path, bytes);
     if (read == ReadResult::NotFound)
-        Warn(scene.ui(), 1022);
+        Warn(scene.ui(), TextId::ProjectNotFoundUseDefault);
     return read == ReadResult::Ok && LoadV1(scene, bytes, path) == Load::Applied;
 }
 
 bool ReadProjectIniFile(ProjectScene& scene, const std::string& path) {
     // A missing file loads every key at its default.
     if (!FileExists(path))
-        Warn(scene.ui(), 1022);
+        Warn(scene.ui(), TextId::ProjectNotFoundUseDefault);
     const ProjectData data = ParseProjectIni(IniFile::Load(path));
     if (!ProjectDataLoadable(data)) {
-        Warn(scene.ui(), 1088, {path});
+        Warn(scene.ui(), TextId::NotAProjectFile, {path});
         return false;
     }
     return ApplyIni(scene, data, path) == Load::Applied;
@@ -328,7 +329,7 @@ bool OpenWorkCopy(ProjectScene& scene, const PredefinedCopy& copy) {
         return false;
     std::vector<std::uint8_t> bytes;
     if (ReadWholeFile(copy.path, bytes) != ReadResult::Ok) {
-        Warn(scene.ui(), 1073);
+        Warn(scene.ui(), TextId::CannotOpenProject);
         return false;
     }
     return OpenProjectFile(scene, bytes, copy.path, false);
@@ -349,7 +350,7 @@ bool OpenPredefinedProject(ProjectScene& scene, const std::string& path, const s
             scene.ui().WarningBox(
                 kUnnumbered, FormatText(unnumbered::kWorkFolderNotWritable, {problem.unwritable}));
         else
-            Warn(scene.ui(), 1088, {path});
+            Warn(scene.ui(), TextId::NotAProjectFile, {path});
         return false;
     }
     // The tree copy stops at a folder that is there already, as after
@@ -405,7 +406,7 @@ bool OpenProjectFile(ProjectScene& scene, std::span<const std::uint8_t> file,
                 return OpenPredefinedProject(scene, path, *relpath, ParseProjectIni(ini).goProgram);
         }
     }
-    Warn(scene.ui(), 1088, {path});
+    Warn(scene.ui(), TextId::NotAProjectFile, {path});
     return false;
 }
 
@@ -425,7 +426,7 @@ bool OpenProject(ProjectScene& scene, const std::string& given, bool reportError
     case ReadResult::NotFound:
         LogText(scene.log, "IsFileFound() == FALSE");
         if (reportErrors)
-            Warn(scene.ui(), 1072);
+            Warn(scene.ui(), TextId::ProjectNotFound);
         return false;
     case ReadResult::NotAFile:
         if (reportErrors)
@@ -436,7 +437,7 @@ bool OpenProject(ProjectScene& scene, const std::string& given, bool reportError
         return false;
     default:
         if (reportErrors)
-            Warn(scene.ui(), 1073);
+            Warn(scene.ui(), TextId::CannotOpenProject);
         return false;
     }
 }

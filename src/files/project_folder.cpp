@@ -214,7 +214,7 @@ std::string ProgramFilePath(const Project& project, std::string_view fileName) {
     return ResolvePath(folder + std::string(fileName));
 }
 
-std::string ProgramFilePath(const Project& project, int textId) {
+std::string ProgramFilePath(const Project& project, TextId textId) {
     return ProgramFilePath(project, Text(textId));
 }
 

@@ -19,7 +19,7 @@ inline constexpr const char* kWorkFolderName = "Zarnikfield Work";
 // The program folder followed by the file; only the folder when the two
 // together could reach the longest path.
 std::string ProgramFilePath(const Project& project, std::string_view fileName);
-std::string ProgramFilePath(const Project& project, int textId);
+std::string ProgramFilePath(const Project& project, TextId textId);
 
 // Checks the four sub-folders of a project file's or folder's folder and
 // warns about missing ones; true when the project may be opened. The path

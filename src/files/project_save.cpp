@@ -21,7 +21,7 @@ void WarnIfGoProgramReadOnly(ProjectScene& scene) {
     const std::string program =
         scene.project.Resolve(scene.editor.tables().names.Get(head->nameId));
     if (FileExists(program) && ::access(program.c_str(), W_OK) != 0)
-        Warn(scene.ui(), 1017);
+        Warn(scene.ui(), TextId::ProjectGoProgramReadOnly);
 }
 
 // Puts the Go Program where the saved project looks for it, in the project
@@ -109,7 +109,7 @@ StartupOpened StartupLoad(ProjectScene& scene, std::string argument) {
         // A relative argument is taken from where the program was started.
         scene.project.SetFromPath(AbsolutePath(argument));
         if (!DirectoryExists(scene.project.folder))
-            Warn(scene.ui(), 1021);
+            Warn(scene.ui(), TextId::CannotOpenProjectUseDefault);
         else if (endsWith("zfp") &&
                  OpenProject(scene, scene.project.folder + FileNamePart(argument), true))
             return StartupOpened::Project;

@@ -331,7 +331,7 @@ void AppendRebuilt(GoEditor& editor, const GoInstruction& in, int list) {
         GoInstruction header(op::GoProgramHeader);
         header.complete = 1;
         header.digits.fill(kNoDigit);
-        header.nameId = editor.tables().names.Add(Text(1011));
+        header.nameId = editor.tables().names.Add(Text(TextId::RobotGoProgramName));
         editor.InsertCopy(header, GO_LIST);
     }
     editor.InsertCopy(in, list);
@@ -391,8 +391,8 @@ namespace {
 // A scratch editor's checks speak to no one.
 class SilentUi : public UserInterface {
   public:
-    void WarningBox(int, const std::string&) override {}
-    Answer Ask(int, const std::string&, Buttons) override { return Answer::No; }
+    void WarningBox(TextId, const std::string&) override {}
+    Answer Ask(TextId, const std::string&, Buttons) override { return Answer::No; }
 };
 
 } // namespace

@@ -16,7 +16,7 @@ CommPort OpenPortForCommand(UserInterface& ui, const LinkSettings& link, std::ui
     std::uint32_t error = 0;
     CommPort port = OpenComm(link, error, link.DevicePath());
     if (!port.valid()) {
-        Warn(ui, 32);
+        Warn(ui, TextId::CannotOpenComPort);
         return port;
     }
     TxComm(port, &command, 1, link.timeouts.sendCommand);
@@ -70,9 +70,10 @@ int RunLinkWork(const LinkRunner& runner, UserInterface& ui, const LinkWork& wor
 // The robot did not answer, or not in full: the user is told which port
 // and device were tried, so that a wrong choice can be seen.
 void NotResponding(UserInterface& ui, const LinkSettings& link) {
-    ui.WarningBox(89,
-                  Text(89) + FormatText(unnumbered::kPortTried,
-                                        {static_cast<long long>(link.Port()), link.DevicePath()}));
+    ui.WarningBox(TextId::ZarnikNotResponding,
+                  Text(TextId::ZarnikNotResponding) +
+                      FormatText(unnumbered::kPortTried,
+                                 {static_cast<long long>(link.Port()), link.DevicePath()}));
 }
 
 // The robot's whole memory as it came down the lead, unchecked: non-zero
@@ -109,15 +110,15 @@ int ReadRobotMemory(UserInterface& ui, const LinkSettings& link, ZarnikMemoryIma
 
 } // namespace
 
-void HeldWarnings::WarningBox(int id, const std::string& text) {
+void HeldWarnings::WarningBox(TextId id, const std::string& text) {
     held_.push_back({id, text, false});
 }
 
-void HeldWarnings::InformationBox(int id, const std::string& text) {
+void HeldWarnings::InformationBox(TextId id, const std::string& text) {
     held_.push_back({id, text, true});
 }
 
-Answer HeldWarnings::Ask(int, const std::string&, Buttons) {
+Answer HeldWarnings::Ask(TextId, const std::string&, Buttons) {
     return Answer::No;
 }
 
@@ -141,7 +142,7 @@ int CopyProgramToZarnik(UserInterface& ui, const LinkSettings& link,
         return 0;
     }
     CloseComm(port);
-    ui.InformationBox(87, Text(87));
+    ui.InformationBox(TextId::ProgramCopiedToZarnik, Text(TextId::ProgramCopiedToZarnik));
     return 1;
 }
 
@@ -164,23 +165,23 @@ bool SendGoProgram(GoEditor& editor, const LinkSettings& link, const LinkRunner&
     UserInterface& ui = editor.ui();
     const int go = CheckGoList(&editor);
     if (go == 4)
-        Warn(ui, 80);
+        Warn(ui, TextId::GoIncompleteInstruction);
     if (go != 0 && go != 2)
         return false;
     const int proc = CheckProcList(&editor);
     if (proc == 4)
-        Warn(ui, 108);
+        Warn(ui, TextId::ProcIncompleteInstruction);
     if (proc != 0 && proc != 3)
         return false;
     if (editor.FindEmptyProcedure()) {
-        Warn(ui, 1091);
+        Warn(ui, TextId::EmptyProceduresForSend);
         DeleteEmptyProceduresForSend(editor);
     }
     // A loaded program may need more cells than the robot has: refuse it
     // before anything goes down the lead.
     ZarnikMemoryImage image;
     if (!EncodeGoProgram(image, editor.Head(GO_LIST), editor.Head(PROC_LIST))) {
-        Warn(ui, 6);
+        Warn(ui, TextId::ZarnikMemoryFull);
         return false;
     }
     // The robot's memory is read first, only as a check that a robot

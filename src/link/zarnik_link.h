@@ -32,14 +32,14 @@ using LinkRunner = std::function<int(const LinkWork&)>;
 // shown in the same order once it has ended.
 class HeldWarnings : public UserInterface {
   public:
-    void WarningBox(int id, const std::string& text) override;
-    void InformationBox(int id, const std::string& text) override;
-    Answer Ask(int id, const std::string& text, Buttons buttons) override;
+    void WarningBox(TextId id, const std::string& text) override;
+    void InformationBox(TextId id, const std::string& text) override;
+    Answer Ask(TextId id, const std::string& text, Buttons buttons) override;
     void ShowTo(UserInterface& ui) const;
 
   private:
     struct Held {
-        int id;
+        TextId id;
         std::string text;
         bool information;
     };

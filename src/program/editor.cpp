@@ -8,7 +8,7 @@
 namespace zf {
 
 GoEditor::GoEditor(UserInterface& ui, NameTables& tables) : ui_(ui), tables_(tables) {
-    MakeHeader(TextOf(30).data());
+    MakeHeader(TextOf(TextId::DefaultGoProgramName).data());
 }
 
 GoEditor::~GoEditor() {
@@ -77,11 +77,11 @@ GoInstruction* GoEditor::MakeHeader(const char* name) {
 bool GoEditor::AddInstruction(std::uint8_t opcode, bool complete, int units) {
     if (memoryUnitsLeft < units) {
         if (FindEmptyProcedure()) {
-            Warn(ui_, 1090);
+            Warn(ui_, TextId::EmptyProceduresForRoom);
             DeleteEmptyProcedures();
         }
         if (memoryUnitsLeft < units) {
-            Warn(ui_, 6);
+            Warn(ui_, TextId::ZarnikMemoryFull);
             return false;
         }
     }
@@ -122,7 +122,7 @@ void GoEditor::DeleteAtCursor(int list) {
             return;
     }
     if (in->opcode == op::ProcedureDef && list == PROC_LIST) {
-        Warn(ui_, 1056);
+        Warn(ui_, TextId::DeleteGoListProcedures);
         return;
     }
     const int line = LineOf(list, in);
@@ -311,7 +311,7 @@ bool ReleaseEditor(std::unique_ptr<GoEditor>& editor) {
     if (!editor)
         return true;
     if (editor->Head(GO_LIST)) {
-        Warn(editor->ui(), 23);
+        Warn(editor->ui(), TextId::GoProgramNotReleased);
         return false;
     }
     editor.reset();
@@ -439,7 +439,7 @@ int CheckGoList(GoEditor* editor) {
     const int deepest = e.DeepestRepeatNesting(GO_LIST);
     if (deepest >= 6) {
         e.ShowInstruction(TooDeepRepeat(head));
-        Warn(e.ui(), 1075, {deepest - 5});
+        Warn(e.ui(), TextId::GoTooManyNestedRepeats, {deepest - 5});
         e.procedureBeingDefined = 0;
         return 6;
     }
@@ -450,13 +450,13 @@ int CheckGoList(GoEditor* editor) {
     e.procedureBeingDefined = 0;
     if (open < 0) {
         e.ShowInstruction(SurplusRepeatEnd(head));
-        Warn(e.ui(), 79);
+        Warn(e.ui(), TextId::GoRepeatDeleted);
     } else {
         e.ShowInstruction(OpenRepeat(last));
         if (open > 1)
-            Warn(e.ui(), 77, {open});
+            Warn(e.ui(), TextId::GoIncompleteRepeats, {open});
         else
-            Warn(e.ui(), 78);
+            Warn(e.ui(), TextId::GoIncompleteRepeat);
     }
     return 5;
 }
@@ -475,7 +475,7 @@ int CheckProcList(GoEditor* editor) {
     const int deepest = e.DeepestRepeatNesting(PROC_LIST);
     if (deepest >= 6) {
         e.ShowInstruction(TooDeepRepeat(head));
-        Warn(e.ui(), 1076, {deepest - 5});
+        Warn(e.ui(), TextId::ProcTooManyNestedRepeats, {deepest - 5});
         e.procedureBeingDefined = static_cast<std::int16_t>(ProcedureAt(e.cursor));
         return 6;
     }
@@ -490,7 +490,7 @@ int CheckProcList(GoEditor* editor) {
     if (open == 0) {
         if (GoInstruction* def = e.FirstOpenProcedure()) {
             e.ShowInstruction(def);
-            Warn(e.ui(), 1079, {InstructionNumber(*def, 1)});
+            Warn(e.ui(), TextId::AddBracketToProcedure, {InstructionNumber(*def, 1)});
             return 7;
         }
         return 0;
@@ -498,13 +498,13 @@ int CheckProcList(GoEditor* editor) {
     e.ui().BringProcedureWindowToTop();
     if (open < 0) {
         e.ShowInstruction(SurplusRepeatEnd(head));
-        Warn(e.ui(), 107);
+        Warn(e.ui(), TextId::ProcRepeatDeleted);
     } else {
         e.ShowInstruction(OpenRepeat(sectionEnd));
         if (open > 1)
-            Warn(e.ui(), 105, {open});
+            Warn(e.ui(), TextId::ProcIncompleteRepeats, {open});
         else
-            Warn(e.ui(), 106);
+            Warn(e.ui(), TextId::ProcIncompleteRepeat);
     }
     e.procedureBeingDefined = static_cast<std::int16_t>(ProcedureAt(e.cursor));
     return 5;

@@ -122,30 +122,30 @@ KeyStatus ProcedureDigit(GoEditor& e, GoInstruction& in) {
     in.complete = 0;
     e.ui().RepaintList(e.CurrentList(), e.LineOf(e.CurrentList(), &in));
     if (d == 99)
-        Warn(e.ui(), 37);
+        Warn(e.ui(), TextId::Procedure99CallsNone);
     else
-        Warn(e.ui(), 36, {d, number, d});
+        Warn(e.ui(), TextId::UseHigherProcedure, {d, number, d});
     return status::Changed;
 }
 
 KeyStatus DigitKey(GoEditor& e, int digit) {
     GoInstruction* in = e.cursor;
     if (!in) {
-        Warn(e.ui(), 14);
+        Warn(e.ui(), TextId::NumberWithoutInstruction);
         return status::Refused;
     }
     if (TakesNoDigits(*in)) {
-        Warn(e.ui(), 8);
+        Warn(e.ui(), TextId::NumberNotExpected);
         return status::Refused;
     }
     const int slot = in->DigitCount();
     DigitRange range{};
     if (!SlotRange(*in, slot, range)) {
-        Warn(e.ui(), 10);
+        Warn(e.ui(), TextId::NoMoreNumbers);
         return status::Refused;
     }
     if (digit < range.min || digit > range.max) {
-        Warn(e.ui(), 1078, {digit, range.min, range.max});
+        Warn(e.ui(), TextId::DigitNotAllowed, {digit, range.min, range.max});
         return status::Refused;
     }
     in->digits[slot] = static_cast<std::uint8_t>(digit);
@@ -172,29 +172,34 @@ KeyStatus DigitKey(GoEditor& e, int digit) {
 }
 
 // Why a new instruction cannot follow an incomplete cursor.
-int IncompleteRefusal(int key, const GoInstruction& cursor) {
+TextId IncompleteRefusal(int key, const GoInstruction& cursor) {
     const bool digit = cursor.HasDigit();
     switch (key) {
     case key::Forward:
     case key::Back:
-        return cursor.opcode == op::MoveUnit && digit ? 3 : 4;
+        return cursor.opcode == op::MoveUnit && digit ? TextId::PressBracketKey
+                                                      : TextId::InstructionNotComplete;
     case key::Left:
     case key::Right:
-        return cursor.opcode == op::TurnUnit && digit ? 3 : 4;
+        return cursor.opcode == op::TurnUnit && digit ? TextId::PressBracketKey
+                                                      : TextId::InstructionNotComplete;
     case key::Repeat:
     case key::Sense:
     case key::Procedure:
-        return digit && cursor.bracketOpen ? 3 : 4;
+        return digit && cursor.bracketOpen ? TextId::PressBracketKey
+                                           : TextId::InstructionNotComplete;
     case key::Quaver:
-        return cursor.opcode == op::QuaverSetting && cursor.digits[1] != kNoDigit ? 3 : 4;
+        return cursor.opcode == op::QuaverSetting && cursor.digits[1] != kNoDigit
+                   ? TextId::PressBracketKey
+                   : TextId::InstructionNotComplete;
     default:
-        return 4;
+        return TextId::InstructionNotComplete;
     }
 }
 
 KeyStatus InstructionKey(GoEditor& e, int key) {
     if (key == key::Repeat && OpenRepeatsAt(e.cursor) >= 5) {
-        Warn(e.ui(), 17);
+        Warn(e.ui(), TextId::TooManyNestedRepeats);
         return status::Refused;
     }
     if (e.cursor && !e.cursor->complete) {
@@ -210,7 +215,7 @@ KeyStatus InstructionKey(GoEditor& e, int key) {
 KeyStatus CloseDefinition(GoEditor& e) {
     GoInstruction* in = e.cursor;
     if (!in || !in->complete) {
-        Warn(e.ui(), 2);
+        Warn(e.ui(), TextId::UnexpectedKeypress);
         return status::Refused;
     }
     // A closed definition never takes a second end.
@@ -222,7 +227,10 @@ KeyStatus CloseDefinition(GoEditor& e) {
         return status::DefinitionClosed;
     }
     const int d = e.procedureBeingDefined;
-    Warn(e.ui(), e.ProcedureHasEnd(PROC_LIST, d) ? 1063 : 1080, {d});
+    Warn(e.ui(),
+         e.ProcedureHasEnd(PROC_LIST, d) ? TextId::ProcedureAlreadyClosed
+                                         : TextId::BracketAtProcedureEnd,
+         {d});
     return status::Refused;
 }
 
@@ -230,7 +238,7 @@ KeyStatus ClosingBracket(GoEditor& e) {
     GoInstruction* in = e.cursor;
     if (InsideOpenRepeat(in)) {
         if (!in->complete) {
-            Warn(e.ui(), 2);
+            Warn(e.ui(), TextId::UnexpectedKeypress);
             return status::Refused;
         }
         return e.AddInstruction(op::RepeatEnd, true, OpcodeUnits(op::RepeatEnd)) ? status::Added
@@ -238,7 +246,7 @@ KeyStatus ClosingBracket(GoEditor& e) {
     }
     if (e.procedureBeingDefined)
         return CloseDefinition(e);
-    Warn(e.ui(), 11);
+    Warn(e.ui(), TextId::BracketNotExpected);
     return status::Refused;
 }
 
@@ -249,7 +257,7 @@ KeyStatus ExistingProcedure(GoEditor& e, GoInstruction& call, int n) {
     GoInstruction* def = e.FindProcedure(PROC_LIST, n);
     ui.ScrollToLine(PROC_LIST, e.LineOf(PROC_LIST, def));
     ui.BringProcedureWindowToTop();
-    switch (AskText(ui, 1066, Buttons::YesNoEdit, {n})) {
+    switch (AskText(ui, TextId::DeleteProcedureQuestion, Buttons::YesNoEdit, {n})) {
     case Answer::Yes:
         e.DeleteProcedure(PROC_LIST, n);
         ui.SetScrollRange(PROC_LIST, e.LineCount(PROC_LIST));
@@ -281,7 +289,7 @@ KeyStatus ProcedureBracket(GoEditor& e, GoInstruction& in) {
             return CloseDefinition(e);
         if (OpenRepeatsAt(&in) > 0)
             return status::Refused;
-        Warn(e.ui(), 7);
+        Warn(e.ui(), TextId::ErasesProcedure);
         return status::Refused;
     }
     if (InsideOpenRepeat(&in))
@@ -290,13 +298,13 @@ KeyStatus ProcedureBracket(GoEditor& e, GoInstruction& in) {
     if (const int d = e.procedureBeingDefined) {
         if (in.complete)
             return CloseDefinition(e);
-        Warn(e.ui(), 36, {d, n, d});
+        Warn(e.ui(), TextId::UseHigherProcedure, {d, n, d});
         return status::Refused;
     }
     if (e.FindProcedure(PROC_LIST, n))
         return ExistingProcedure(e, in, n);
     if (e.memoryUnitsLeft < 5) {
-        Warn(e.ui(), 16);
+        Warn(e.ui(), TextId::NoRoomForDefinition);
         return status::Refused;
     }
     in.opcode = op::ProcedureDef;
@@ -310,7 +318,7 @@ KeyStatus ProcedureBracket(GoEditor& e, GoInstruction& in) {
 KeyStatus BracketKey(GoEditor& e) {
     GoInstruction* in = e.cursor;
     if (!in) {
-        Warn(e.ui(), 11);
+        Warn(e.ui(), TextId::BracketNotExpected);
         return status::Refused;
     }
     const bool digit = in->HasDigit();
@@ -340,7 +348,7 @@ KeyStatus BracketKey(GoEditor& e) {
         if (in->bracketClosed)
             break;
         if (!digit) {
-            Warn(e.ui(), 18);
+            Warn(e.ui(), TextId::SenseNotComplete);
             return status::Refused;
         }
         in->bracketClosed = 1;
@@ -352,11 +360,11 @@ KeyStatus BracketKey(GoEditor& e) {
         if (in->bracketClosed)
             break;
         if (!digit) {
-            Warn(e.ui(), 5);
+            Warn(e.ui(), TextId::InstructionNeedsNumber);
             return status::Refused;
         }
         if (in->opcode == op::QuaverSetting && in->digits[1] == kNoDigit) {
-            Warn(e.ui(), 4);
+            Warn(e.ui(), TextId::InstructionNotComplete);
             return status::Refused;
         }
         in->bracketClosed = 1;
@@ -366,7 +374,7 @@ KeyStatus BracketKey(GoEditor& e) {
         if (in->bracketOpen)
             break;
         if (!digit) {
-            Warn(e.ui(), 5);
+            Warn(e.ui(), TextId::InstructionNeedsNumber);
             return status::Refused;
         }
         in->bracketOpen = 1;
@@ -374,7 +382,7 @@ KeyStatus BracketKey(GoEditor& e) {
         return status::Changed;
     case op::Procedure:
         if (!digit) {
-            Warn(e.ui(), 5);
+            Warn(e.ui(), TextId::InstructionNeedsNumber);
             return status::Refused;
         }
         return ProcedureBracket(e, *in);
@@ -384,7 +392,7 @@ KeyStatus BracketKey(GoEditor& e) {
     case op::Toggle:
     case op::Motor:
         if (!in->complete) {
-            Warn(e.ui(), 11);
+            Warn(e.ui(), TextId::BracketNotExpected);
             return status::Refused;
         }
         break;
@@ -461,7 +469,9 @@ KeyStatus EditorKey(GoEditor& e, int key, const KeyArgument& argument) {
     if (cursor && UnfinishedBracketedForm(*cursor) && !IsDigitKey(key) && key != key::Bracket &&
         !IsInstructionKey(key)) {
         const bool digit = cursor->HasDigit();
-        Warn(e.ui(), digit ? 3 : (cursor->opcode == op::Sense ? 5 : 4));
+        Warn(e.ui(), digit ? TextId::PressBracketKey
+                           : (cursor->opcode == op::Sense ? TextId::InstructionNeedsNumber
+                                                          : TextId::InstructionNotComplete));
         return status::Refused;
     }
     if (IsDigitKey(key))
@@ -551,7 +561,7 @@ KeyStatus ContainerKey(GoEditor& e, int key, const KeyArgument& argument) {
     if (!e.cursor && e.Head(GO_LIST))
         e.cursor = e.Last(GO_LIST);
     if (!e.cursor && !e.Head(GO_LIST) && key != key::MakeHeader) {
-        e.MakeHeader(TextOf(30).data());
+        e.MakeHeader(TextOf(TextId::DefaultGoProgramName).data());
         e.ui().SetScrollRange(GO_LIST, e.LineCount(GO_LIST));
         e.ui().RepaintList(GO_LIST, 1);
     }
@@ -598,7 +608,7 @@ KeyStatus ContainerKey(GoEditor& e, int key, const KeyArgument& argument) {
 
 KeyStatus ConfirmedClearMemory(GoEditor& e) {
     if (e.procedureBeingDefined > 0) {
-        Warn(e.ui(), 76);
+        Warn(e.ui(), TextId::FinishDefiningFirst);
         return status::Refused;
     }
     return ContainerKey(e, key::ClearMemory);

@@ -445,9 +445,9 @@ std::string FormatLists(const GoEditor& editor, FloorMm floor) {
     return out;
 }
 
-std::string FormatShownMessage(int id, const std::string& text) {
+std::string FormatShownMessage(TextId id, const std::string& text) {
     std::string out = "! ";
-    out += id == kUnnumbered ? "-" : std::to_string(id);
+    out += id == kUnnumbered ? "-" : std::to_string(static_cast<int>(id));
     out += ' ';
     // A message of several lines goes on under its first, indented.
     const std::string indent(out.size(), ' ');

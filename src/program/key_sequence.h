@@ -41,7 +41,7 @@ std::string FormatLists(const GoEditor& editor, FloorMm floor = {});
 
 // "! ID TEXT", with "-" for an unnumbered text; the lines after a line break
 // are indented under the first.
-std::string FormatShownMessage(int id, const std::string& text);
+std::string FormatShownMessage(TextId id, const std::string& text);
 // Text from a file as it may go to a terminal: control bytes (C0, DEL and
 // C1 written as UTF-8) as \xHH, everything else as it is. Listings quote
 // texts and names the same way, and the key notation reads \xHH back.

@@ -21,9 +21,9 @@ bool RefusedForIncompleteCursor(GoEditor& e, const GoInstruction* clicked) {
         return false;
     if (cursor->opcode == op::Procedure && cursor->HasDigit()) {
         const int d = e.procedureBeingDefined;
-        Warn(e.ui(), 36, {d, InstructionNumber(*cursor, 1), d});
+        Warn(e.ui(), TextId::UseHigherProcedure, {d, InstructionNumber(*cursor, 1), d});
     } else {
-        Warn(e.ui(), 22);
+        Warn(e.ui(), TextId::PleaseCompleteInstruction);
     }
     return true;
 }
@@ -35,7 +35,7 @@ bool ClickGoListLine(GoEditor& e, int line) {
     if (!clicked || RefusedForIncompleteCursor(e, clicked))
         return false;
     if (const GoInstruction* open = e.FirstOpenProcedure()) {
-        Warn(e.ui(), 31, {InstructionNumber(*open, 1)});
+        Warn(e.ui(), TextId::DefinitionIncomplete, {InstructionNumber(*open, 1)});
         return false;
     }
     e.cursor = clicked;
@@ -53,7 +53,7 @@ bool ClickProcedureLine(GoEditor& e, int line) {
         return false;
     const int n = ProcedureAt(clicked);
     if (n == 0) {
-        Warn(e.ui(), 93);
+        Warn(e.ui(), TextId::CursorOnlyInDefinition);
         return false;
     }
     // Keying resumes at this GO instruction when the definition is closed.

@@ -6,12 +6,12 @@
 
 namespace zf {
 
-void PrintingUi::WarningBox(int id, const std::string& text) {
+void PrintingUi::WarningBox(TextId id, const std::string& text) {
     std::fprintf(out_, "%s\n", FormatShownMessage(id, text).c_str());
     ++messagesShown;
 }
 
-Answer PrintingUi::Ask(int id, const std::string& text, Buttons) {
+Answer PrintingUi::Ask(TextId id, const std::string& text, Buttons) {
     std::fprintf(out_, "%s\n", FormatShownMessage(id, text).c_str());
     ++messagesShown;
     if (answers.empty())

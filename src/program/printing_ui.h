@@ -14,8 +14,8 @@ class PrintingUi : public UserInterface {
   public:
     explicit PrintingUi(std::FILE* out = stdout) : out_(out) {}
 
-    void WarningBox(int id, const std::string& text) override;
-    Answer Ask(int id, const std::string& text, Buttons buttons) override;
+    void WarningBox(TextId id, const std::string& text) override;
+    Answer Ask(TextId id, const std::string& text, Buttons buttons) override;
 
     std::deque<Answer> answers;
     int messagesShown = 0;

@@ -75,7 +75,7 @@ TextObjectRecord TextObjectRecord::FromBytes(const std::uint8_t* b) {
 
 TextObjectRecord DefaultTextObject(NameTables& tables) {
     TextObjectRecord r;
-    r.textId = tables.texts.Add(TextOf(94));
+    r.textId = tables.texts.Add(TextOf(TextId::DefaultText));
     r.font.height = -24;
     r.font.weight = 400;
     r.font.outPrecision = 3;

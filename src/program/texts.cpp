@@ -44,13 +44,13 @@ std::string AsString(const TextArg& arg) {
 
 } // namespace
 
-std::string_view TextOf(int id) {
-    const TextEntry* e = Find(id);
+std::string_view TextOf(TextId id) {
+    const TextEntry* e = Find(static_cast<int>(id));
     return e ? std::string_view(e->text) : std::string_view();
 }
 
-bool HasText(int id) {
-    return Find(id) != nullptr;
+bool HasText(TextId id) {
+    return Find(static_cast<int>(id)) != nullptr;
 }
 
 std::string FormatText(std::string_view format, std::initializer_list<TextArg> args) {
@@ -90,7 +90,7 @@ std::string FormatText(std::string_view format, std::initializer_list<TextArg> a
     return out;
 }
 
-std::string Text(int id, std::initializer_list<TextArg> args) {
+std::string Text(TextId id, std::initializer_list<TextArg> args) {
     return FormatText(TextOf(id), args);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/text_ids.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -12,11 +14,11 @@ namespace zf {
 using TextArg = std::variant<long long, double, std::string>;
 
 // Id used for messages that have no number in the string table.
-inline constexpr int kUnnumbered = -1;
+inline constexpr TextId kUnnumbered = TextId::Unnumbered;
 
 // The raw text of a string id, or an empty view when the id has no text.
-std::string_view TextOf(int id);
-bool HasText(int id);
+std::string_view TextOf(TextId id);
+bool HasText(TextId id);
 
 // Fills %d, %s, %.1f, %.3g (and %% ) as the C formats do; a conversion with
 // no argument left, or of the wrong kind, is filled from what was given
@@ -24,6 +26,6 @@ bool HasText(int id);
 std::string FormatText(std::string_view format, std::initializer_list<TextArg> args);
 
 // The text of an id with its arguments filled in.
-std::string Text(int id, std::initializer_list<TextArg> args = {});
+std::string Text(TextId id, std::initializer_list<TextArg> args = {});
 
 } // namespace zf

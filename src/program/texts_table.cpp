@@ -124,6 +124,7 @@ constexpr TextEntry kTexts[] = {
     {1026, "File is not a Zarnikfield Go Program."},
     {1029, "You cannot open a new Go Program while stepping through or running another one"},
     {1030, "You cannot open a new project while stepping through or running a Go Program"},
+    {1034, "Internal error: the Go Program's repeats and procedures do not match."},
     {1035, "Save Graphics Window"},
     {1036, "Select a project to open"},
     {1050, "File open error."},

@@ -36,10 +36,10 @@ class UserInterface {
     virtual ~UserInterface() = default;
 
     // The one warning box; id is kUnnumbered for a text with no string id.
-    virtual void WarningBox(int id, const std::string& text) = 0;
-    virtual Answer Ask(int id, const std::string& text, Buttons buttons) = 0;
+    virtual void WarningBox(TextId id, const std::string& text) = 0;
+    virtual Answer Ask(TextId id, const std::string& text, Buttons buttons) = 0;
     // News of a success, in a box without the warning's icon and sound.
-    virtual void InformationBox(int id, const std::string& text) { WarningBox(id, text); }
+    virtual void InformationBox(TextId id, const std::string& text) { WarningBox(id, text); }
 
     virtual void ShowListCursor(int /*list*/, int /*line*/, int /*style*/) {}
     virtual void HideListCursor(int /*list*/) {}
@@ -86,8 +86,8 @@ class UserInterface {
 };
 
 // Shows string `id` with its arguments filled in.
-void Warn(UserInterface& ui, int id, std::initializer_list<TextArg> args = {});
-Answer AskText(UserInterface& ui, int id, Buttons buttons,
+void Warn(UserInterface& ui, TextId id, std::initializer_list<TextArg> args = {});
+Answer AskText(UserInterface& ui, TextId id, Buttons buttons,
                std::initializer_list<TextArg> args = {});
 
 } // namespace zf

@@ -88,8 +88,8 @@ PdfPrintDevice::PdfPrintDevice(std::string path, const QPageLayout* layout, int 
     }
     // Pages are mapped from the paper's edge; the margins are the mapping's.
     pdf.setPageMargins(QMarginsF());
-    pdf.setTitle(QString::fromLatin1(TextOf(1002).data()));
-    pdf.setCreator(QString::fromLatin1(TextOf(1002).data()));
+    pdf.setTitle(QString::fromLatin1(TextOf(TextId::PrintDocumentName).data()));
+    pdf.setCreator(QString::fromLatin1(TextOf(TextId::PrintDocumentName).data()));
 }
 
 bool PdfPrintDevice::StartDocument() {

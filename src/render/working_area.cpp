@@ -291,7 +291,7 @@ bool SaveWorkingAreaBitmap(UserInterface& ui, const std::string& path, int width
                            WorkingAreaScene& scene, bool withRobot) {
     if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
         scene.state.floorWidth < 1 || scene.state.floorHeight < 1) {
-        Warn(ui, 1055);
+        Warn(ui, TextId::NoMemoryForPaintBitmap);
         return false;
     }
     const float zoom = std::min(static_cast<float>(width) / scene.state.floorWidth,
@@ -299,7 +299,7 @@ bool SaveWorkingAreaBitmap(UserInterface& ui, const std::string& path, int width
                        1000.0f;
     const QImage image = WorkingAreaPictureAt(QSize(width, height), zoom, scene, withRobot);
     if (image.isNull()) {
-        Warn(ui, 1055);
+        Warn(ui, TextId::NoMemoryForPaintBitmap);
         return false;
     }
     std::vector<std::uint32_t> rgb;

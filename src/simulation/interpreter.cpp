@@ -32,17 +32,17 @@ bool Interpreter::StartCheck() {
     case 0:
         break;
     case 2:
-        Warn(ui_, 81);
+        Warn(ui_, TextId::NoGoProgram);
         return false;
     case 4:
-        Warn(ui_, 80);
+        Warn(ui_, TextId::GoIncompleteInstruction);
         return false;
     default:
         return false;
     }
     const int proc = CheckProcList(&editor_);
     if (proc == 4)
-        Warn(ui_, 108);
+        Warn(ui_, TextId::ProcIncompleteInstruction);
     if (proc != 0 && proc != 3)
         return false;
     currentInstruction = editor_.Head(GO_LIST);
@@ -164,7 +164,7 @@ RobotAction Interpreter::EndRepeat() {
     int count = 0;
     GoInstruction* repeat = PopZFCommand(count);
     if (!repeat)
-        return Fail(1034, nullptr);
+        return Fail(TextId::UnbalancedRunStack, nullptr);
     if (count > 1) {
         currentInstruction = repeat;
         if (!PushZFCommand(repeat, count - 1))
@@ -178,7 +178,7 @@ RobotAction Interpreter::ReturnFromProcedure() {
     int count = 0;
     GoInstruction* call = PopZFCommand(count);
     if (!call)
-        return Fail(1034, nullptr);
+        return Fail(TextId::UnbalancedRunStack, nullptr);
     currentInstruction = call;
     if (callDepth == 0)
         currentList = GO_LIST;
@@ -201,7 +201,7 @@ RobotAction Interpreter::SetUnit(const GoInstruction& in) {
     }
 }
 
-RobotAction Interpreter::Fail(int id, const char* text) {
+RobotAction Interpreter::Fail(TextId id, const char* text) {
     if (text)
         ui_.WarningBox(id, text);
     else

@@ -82,7 +82,7 @@ class Interpreter {
     RobotAction EndRepeat();
     RobotAction ReturnFromProcedure();
     RobotAction SetUnit(const GoInstruction& in);
-    RobotAction Fail(int id, const char* text);
+    RobotAction Fail(TextId id, const char* text);
     void ShowCursor(int list, int line, int style);
     void HideCursor(int list);
     void ShowEditingCursor();

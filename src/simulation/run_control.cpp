@@ -458,7 +458,7 @@ void RunControl::AdvancePrimitive(std::int64_t now) {
         DrawRobot(move_.x(), move_.y());
         if (aheadStep_ == WalkStep::Done) {
             if (move_.HitEdge()) {
-                Warn(ui_, 95);
+                Warn(ui_, TextId::CannotMoveOutside);
                 EndRun();
             }
             EndPrimitive(0);

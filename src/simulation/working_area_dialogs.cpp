@@ -91,7 +91,7 @@ std::optional<FloorSteps> SizeFromBoxes(UserInterface& ui, std::string_view widt
                                         std::string_view height) {
     const FloorSteps size{ReadWholeBox(width), ReadWholeBox(height)};
     if (size.width < 1 || size.height < 1) {
-        Warn(ui, 96);
+        Warn(ui, TextId::AreaSmallerThanZarnik);
         return std::nullopt;
     }
     return size;
@@ -103,9 +103,10 @@ ResizeResult ResizeWorkingArea(UserInterface& ui, ZarnikState& state, PenTrail& 
     if (width == state.floorWidth && height == state.floorHeight)
         return ResizeResult::Unchanged;
     if (!objects.empty() || trail.trailLength() > 0) {
-        const std::string caption = std::string(TextOf(1012)) + " - " + std::string(TextOf(1024));
-        if (ui.AskWithCaption(caption, std::string(TextOf(1023)), Buttons::YesNoCancel) !=
-            Answer::Yes)
+        const std::string caption = std::string(TextOf(TextId::ProductName)) + " - " +
+                                    std::string(TextOf(TextId::ResizeWorkingArea));
+        if (ui.AskWithCaption(caption, std::string(TextOf(TextId::ResizeClearsGraphics)),
+                              Buttons::YesNoCancel) != Answer::Yes)
             return ResizeResult::Kept;
         objects.Clear();
         trail.ClearPenTrail();

@@ -105,7 +105,7 @@ int CheckZarnikPosition(UserInterface& ui, const ZarnikState& state, int x, int 
         return 0;
     const double maxX = (state.floorWidth - kStepMm) * 0.5 / kStepMm;
     const double maxY = (state.floorHeight - kStepMm) * 0.5 / kStepMm;
-    Warn(ui, 90, {maxX, maxY});
+    Warn(ui, TextId::ZarnikMustStayInArea, {maxX, maxY});
     return 1;
 }
 
@@ -116,7 +116,7 @@ bool IsGoProgramActive(const ZarnikState& state) {
 bool RefuseWhileRunning(UserInterface& ui, const ZarnikState& state) {
     if (!state.running || state.paused)
         return false;
-    Warn(ui, 83);
+    Warn(ui, TextId::GoProgramRunning);
     return true;
 }
 

@@ -29,7 +29,7 @@ class LinkCommands : public DesktopTest {
         // times: the transfer cannot end unless the event loop runs.
         connect(&timer);
     }
-    std::optional<Answer> Ask(int, const std::string&, Buttons) override { return Answer::No; }
+    std::optional<Answer> Ask(TextId, const std::string&, Buttons) override { return Answer::No; }
     void TearDown() override {
         robot.Stop();
         DesktopTest::TearDown();
@@ -58,7 +58,7 @@ class LinkCommands : public DesktopTest {
 TEST_F(LinkCommands, SendKeepsTheWindowAliveAndTellsWhatADirectSendTells) {
     const char* program = "RPT 4 [ FD 2 RT 9 0 ] P 3 P 3 [ BK 1 ]";
     Key(editor(), program);
-    window->Command(40018);
+    window->Command(command::SendGoProgram);
     EXPECT_GE(ticks, 3);
     EXPECT_NE(boxText.find("Sending"), std::string::npos);
     ASSERT_TRUE(robot.WaitForStores(1, 2000));
@@ -84,7 +84,7 @@ TEST_F(LinkCommands, GetKeepsTheWindowAliveAndReplacesTheLists) {
     ZarnikMemoryImage image;
     ASSERT_TRUE(EncodeGoProgram(image, source.Head(GO_LIST), source.Head(PROC_LIST)));
     robot.SetMemory(image);
-    window->Command(40191);
+    window->Command(command::GetGoProgram);
     EXPECT_GE(ticks, 3);
     EXPECT_NE(boxText.find("Getting"), std::string::npos);
     EXPECT_EQ(shown, (std::vector<test::ShownMessage>{
@@ -104,8 +104,8 @@ TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
     robot.Start();
     startRobotOnTick = false;
     Key(editor(), "FD 1");
-    window->Command(40018);
-    window->Command(40191);
+    window->Command(command::SendGoProgram);
+    window->Command(command::GetGoProgram);
     EXPECT_GT(ticks, 3);
 
     test::Recorder recorder;
@@ -116,7 +116,7 @@ TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
     EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(direct, doc().link));
     EXPECT_EQ(shown, recorder.messages);
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].id, 89);
+    EXPECT_EQ(shown[0].id, TextId::ZarnikNotResponding);
     // The failed Get left the keyed program alone.
     EXPECT_EQ(editor().LineCount(GO_LIST), 2);
 }

@@ -93,7 +93,7 @@ TEST_F(ListWindows, TheWorkingAreaStaysWholeInViewAtEveryScreenSize) {
         ShowWindow();
         Open(ZF_EXAMPLE_BUILT "town.zfp");
         // As at a first start on that screen, and after Default Layout.
-        window->Command(40214);
+        window->Command(command::DefaultLayout);
         QApplication::processEvents();
         ASSERT_TRUE(KeySequence(editor(),
                                 "CM POS(0,0) HEAD(0) P 3 [ RPT 4 [ RPT 5 [ FD 1 RT 9 0 ] ] ] "
@@ -153,7 +153,7 @@ TEST_F(ListWindows, TheProcedurePaneMinimisesDocksAndKeepsItsPlace) {
     EXPECT_FALSE(pane()->minimised());
     EXPECT_EQ(go()->goList()->height(), goListHeight);
     pane()->Minimise();
-    window->Command(40215);
+    window->Command(command::ShowProcedure);
     EXPECT_FALSE(pane()->minimised());
 
     // Beside the Go List, then a drag of the bar between them.
@@ -180,7 +180,7 @@ TEST_F(ListWindows, TheProcedurePaneMinimisesDocksAndKeepsItsPlace) {
     EXPECT_EQ(window->goContainer()->lists()->place(), dragged);
 
     // Default Layout puts it back under the Go List.
-    window->Command(40214);
+    window->Command(command::DefaultLayout);
     EXPECT_EQ(go()->lists()->place(), ListsPane::Place{});
 }
 

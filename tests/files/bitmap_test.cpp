@@ -111,15 +111,15 @@ TEST_F(SavingBitmaps, TemplatesSaveAndFailuresSaySoLeavingTheOldFile) {
     EXPECT_TRUE(ui.messages.empty());
 
     EXPECT_FALSE(SaveBitmapFile(ui, dir / "none/x.bmp", 10, 10, kSaveWhite));
-    EXPECT_EQ(ui.lastWarning(), Text(1050));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::FileOpenError));
 
     test::WriteBytesTo(dir / "old.bmp", {1, 2, 3});
     EXPECT_FALSE(WriteBitmap8File(ui, dir / "old.bmp", 10, 10, std::vector<std::uint8_t>(99)));
-    EXPECT_EQ(ui.lastWarning(), Text(1054));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::NoMemoryToSaveBitmap));
     EXPECT_EQ(test::BytesOf(dir / "old.bmp"), (std::vector<std::uint8_t>{1, 2, 3}));
 
     EXPECT_FALSE(SaveBitmapFile(ui, dir / "x.bmp", 0, 10, kSaveWhite));
-    EXPECT_EQ(ui.lastWarning(), Text(1055));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::NoMemoryForPaintBitmap));
     EXPECT_FALSE(PathExists(dir / "x.bmp"));
 }
 

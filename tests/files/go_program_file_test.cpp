@@ -194,12 +194,12 @@ TEST_F(GoProgramFile, TextRecordsAreIndexedTextsShareIdsAndABareTextReadsBackBla
 TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused) {
     struct Case {
         std::string header;
-        int id;
-    } cases[] = {{"Zarnikfield GO PROGRAM", 84},
-                 {"Zarnikfield PROJECT", 1070},
-                 {"Zarnikfield PROJECT v2.0", 1071},
-                 {"Zarnikfield GO PROGRAM v3.0", 1071},
-                 {"zarnikfield go program v2.0", 1071}};
+        TextId id;
+    } cases[] = {{"Zarnikfield GO PROGRAM", TextId::NeedLaterVersion},
+                 {"Zarnikfield PROJECT", TextId::ProjectSelectedByMistake},
+                 {"Zarnikfield PROJECT v2.0", TextId::NotAProjectOrGoProgram},
+                 {"Zarnikfield GO PROGRAM v3.0", TextId::NotAProjectOrGoProgram},
+                 {"zarnikfield go program v2.0", TextId::NotAProjectOrGoProgram}};
     for (const Case& c : cases) {
         std::vector<std::uint8_t> file(900);
         PutText(file, 0, c.header);
@@ -208,7 +208,9 @@ TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused)
         EXPECT_FALSE(OpenGoProgram(editor, dir / "h.gop", true)) << c.header;
         ASSERT_EQ(ui.messages.size(), 1u) << c.header;
         EXPECT_EQ(ui.messages[0].id, c.id);
-        EXPECT_EQ(ui.messages[0].text, c.id == 84 ? Text(84) + c.header : Text(c.id));
+        EXPECT_EQ(ui.messages[0].text, c.id == TextId::NeedLaterVersion
+                                           ? Text(TextId::NeedLaterVersion) + c.header
+                                           : Text(c.id));
     }
     // Without reporting the same opens say nothing.
     ui.clear();
@@ -216,10 +218,10 @@ TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused)
     EXPECT_TRUE(ui.messages.empty());
 
     EXPECT_FALSE(OpenGoProgram(editor, dir / "none.gop", true));
-    EXPECT_EQ(ui.lastWarningId(), 97);
+    EXPECT_EQ(ui.lastWarningId(), TextId::GoProgramNotFound);
     test::WriteBytesTo(dir / "short.gop", std::vector<std::uint8_t>(79));
     EXPECT_FALSE(OpenGoProgram(editor, dir / "short.gop", true));
-    EXPECT_EQ(ui.lastWarning(), Text(1026));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::NotAGoProgram));
     // Each refusal says what is wrong: a pipe, a folder, a file too large.
     ASSERT_EQ(::mkfifo((dir / "pipe.gop").c_str(), 0600), 0);
     std::filesystem::create_directory(dir / "folder.gop");
@@ -244,7 +246,8 @@ TEST_F(GoProgramFile, AFailedSaveSaysSoAndKeepsTheOldFile) {
     test::WriteBytesTo(dir / "keep.gop", {1, 2, 3});
     EXPECT_FALSE(SaveGoProgramAs(editor, dir / "missing-folder/x.gop"));
     EXPECT_EQ(ui.lastWarning(), std::string(kFileNotSavedText) + (dir / "missing-folder/x.gop"));
-    EXPECT_STREQ(tables.names.Get(editor.Head(GO_LIST)->nameId), TextOf(30).data());
+    EXPECT_STREQ(tables.names.Get(editor.Head(GO_LIST)->nameId),
+                 TextOf(TextId::DefaultGoProgramName).data());
     editor.modified = 1;
     EXPECT_TRUE(SaveGoProgramAs(editor, dir / "keep.gop"));
     EXPECT_EQ(editor.modified, 0u);
@@ -283,7 +286,7 @@ TEST_F(GoProgramFile, UndefinedOpcodesAndPictureNamesThatLeaveTheProjectMakeABad
               LegacyFile(kGoProgramV09Header, {LegacyRecord(opcode, {}, 0, "cat.bmp")})}) {
             ui.clear();
             EXPECT_FALSE(OpenGoProgramBytes(editor, file, "undefined.gop", true)) << int(opcode);
-            EXPECT_EQ(ui.lastWarningId(), 1026) << int(opcode);
+            EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram) << int(opcode);
             // The open program stays as it was.
             const GoInstruction* last = editor.Last(GO_LIST);
             EXPECT_TRUE(!last || last->opcode == op::GoProgramHeader) << int(opcode);
@@ -302,7 +305,7 @@ TEST_F(GoProgramFile, UndefinedOpcodesAndPictureNamesThatLeaveTheProjectMakeABad
               LegacyFile(kGoProgramV09Header, {LegacyRecord(op::PenDown, {}, 0, name)})}) {
             ui.clear();
             EXPECT_FALSE(OpenGoProgramBytes(editor, file, "s.gop", true)) << name;
-            EXPECT_EQ(ui.lastWarningId(), 1026) << name;
+            EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram) << name;
         }
     }
 }
@@ -352,7 +355,7 @@ TEST_F(GoProgramFile, AVersion1FileWithBadSizesOrLabelsIsRefused) {
     Put16(file, 30, 5);
     test::WriteBytesTo(dir / "v1.gop", file);
     EXPECT_FALSE(OpenGoProgram(editor, dir / "v1.gop", false));
-    EXPECT_EQ(ui.lastWarningId(), 1051); // shown even without reporting
+    EXPECT_EQ(ui.lastWarningId(), TextId::HeaderSizesDisagree); // shown even without reporting
     ExpectKept(kept, editor);
 
     // A label number with no record refuses the file, names read before it
@@ -366,7 +369,7 @@ TEST_F(GoProgramFile, AVersion1FileWithBadSizesOrLabelsIsRefused) {
         test::WriteBytesTo(dir / "bad.gop", file);
         ui.clear();
         EXPECT_FALSE(OpenGoProgram(editor, dir / "bad.gop", true)) << number;
-        EXPECT_EQ(ui.lastWarningId(), 1026);
+        EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram);
         ExpectKept(kept, editor);
     }
 }
@@ -392,7 +395,7 @@ TEST_F(GoProgramFile, AVersion09FileGivesEveryLabelTheFixedText) {
     file.pop_back();
     test::WriteBytesTo(dir / "v09.gop", file);
     EXPECT_FALSE(OpenGoProgram(editor, dir / "v09.gop", true));
-    EXPECT_EQ(ui.lastWarningId(), 1026);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram);
     ExpectKept(kept, editor);
 }
 
@@ -437,7 +440,7 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     EXPECT_FALSE(load(file));
     EXPECT_TRUE(ui.messages.empty()); // the reader itself stays silent
     EXPECT_FALSE(OpenGoProgramBytes(loaded, file, "p.gop", true));
-    EXPECT_EQ(ui.lastWarningId(), 1026);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram);
 }
 
 TEST_F(GoProgramFile, AProgramTooLargeToCountIsABadFile) {

@@ -134,7 +134,7 @@ TEST_F(Drops, ShapesAndStampsWaitForAPause) {
     EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::Nothing);
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 10, 10), LibraryDrop::Nothing);
     EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.lastWarningId(), 83);
+    EXPECT_EQ(ui.lastWarningId(), TextId::GoProgramRunning);
     EXPECT_TRUE(objects.empty());
     state.paused = true;
     EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::ShapeChanged);

@@ -123,8 +123,8 @@ TEST(PrintJob, EachFailureHasItsMessageAndEndsTheJob) {
     noDocument.failStartDocument = true;
     EXPECT_EQ(Print(noDocument, 2), PrintOutcome::Failed);
     EXPECT_EQ(noDocument.calls, (Calls{"doc"}));
-    EXPECT_EQ(noDocument.problems,
-              (Calls{std::string(TextOf(1012)) + "|" + unnumbered::kCannotStartPrinting}));
+    EXPECT_EQ(noDocument.problems, (Calls{std::string(TextOf(TextId::ProductName)) + "|" +
+                                          unnumbered::kCannotStartPrinting}));
 
     FakeDevice withCode;
     withCode.failStartDocument = true;

@@ -232,8 +232,9 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     std::filesystem::remove(beside / "flower.gop");
     ASSERT_TRUE(to.Open(beside / "p.zfp"));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.lastWarning(), Text(1019) + "\n\nflower.gop was looked for in:\n" + beside.path() +
-                                    "/\n" + dir.path() + "/");
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::ProjectGoProgramNotFound) +
+                                    "\n\nflower.gop was looked for in:\n" + beside.path() + "/\n" +
+                                    dir.path() + "/");
     EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
 }
 
@@ -340,7 +341,7 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         to.trail.SetTrailPoint({1, 2, 3}, 0);
         ui.clear();
         EXPECT_FALSE(to.Open(dir / "d.zfp", false)) << i;
-        EXPECT_EQ(ui.lastWarning(), Text(1088, {dir / "d.zfp"})) << i;
+        EXPECT_EQ(ui.lastWarning(), Text(TextId::NotAProjectFile, {dir / "d.zfp"})) << i;
         EXPECT_EQ(to.state.heading, 45);
         EXPECT_EQ(to.trail.trailLength(), 1);
         EXPECT_TRUE(to.host.title.empty());
@@ -348,7 +349,7 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
     }
     // The refusal is shown even when not reporting; a missing file has its own.
     EXPECT_FALSE(Open(dir / "none.zfp"));
-    EXPECT_EQ(ui.lastWarningId(), 1072);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ProjectNotFound);
 }
 
 std::string WriteIni(const test::TempFolder& dir, const std::string& name,
@@ -383,9 +384,10 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
         WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\n[go program]\r\ndef=gone.gop\r\n");
     ASSERT_TRUE(Open(path));
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].id, 1082); // zarndef.bmp missing: a.bmp comes first
+    EXPECT_EQ(ui.messages[0].id,
+              TextId::ProjectZarnikNotFound); // zarndef.bmp missing: a.bmp comes first
     EXPECT_STREQ(tables.names.Get(state.shapeId), "a.bmp");
-    EXPECT_EQ(ui.messages[1].id, 1019);
+    EXPECT_EQ(ui.messages[1].id, TextId::ProjectGoProgramNotFound);
     EXPECT_EQ(state.floorWidth, 3000);
     EXPECT_EQ(editor.Head(GO_LIST), nullptr);
 
@@ -393,7 +395,7 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     std::filesystem::remove(dir / "zarniks/b.bmp");
     ui.clear();
     ASSERT_TRUE(Open(path));
-    EXPECT_EQ(ui.messages[0].id, 1083);
+    EXPECT_EQ(ui.messages[0].id, TextId::ProjectHasNoZarniks);
     EXPECT_STREQ(tables.names.Get(state.shapeId), "zarndef.bmp");
 }
 
@@ -437,7 +439,7 @@ TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesOrANegativePositionI
         test::WriteBytesTo(dir / "v1.zfp", file);
         ui.clear();
         EXPECT_FALSE(Open(dir / "v1.zfp")) << at;
-        EXPECT_EQ(ui.lastWarningId(), 1088) << at;
+        EXPECT_EQ(ui.lastWarningId(), TextId::NotAProjectFile) << at;
         EXPECT_EQ(objects.size(), 0u);
     }
     // A sound one refused for want of its picture folders takes nothing
@@ -499,7 +501,7 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
             WriteIni(dir, "far.zfp",
                      std::string("[zarnik pos]\r\n") + pos + "\r\n[floor size]\r\ny=240\r\n");
         EXPECT_FALSE(Open(path)) << pos;
-        EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << pos;
+        EXPECT_EQ(ui.lastWarning(), Text(TextId::NotAProjectFile, {path})) << pos;
     }
     // Nor does a sound one opened while a Go Program runs, from another folder.
     std::filesystem::create_directory(dir / "other");
@@ -573,7 +575,7 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
 
     // Without relpath a predefined project is not one.
     EXPECT_FALSE(Open(WriteIni(dir, "prog/two.zfp", "[zarnik pos]\r\nx=1\r\n")));
-    EXPECT_EQ(ui.lastWarningId(), 1088);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NotAProjectFile);
 
     // A work folder that cannot be written is named; the project is not
     // blamed for it. Here the documents folder would lie inside a file.
@@ -603,7 +605,7 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
         ui.clear();
         const std::string path = WriteIni(dir, "i.zfp", ini);
         EXPECT_FALSE(Open(path)) << ini;
-        EXPECT_EQ(ui.lastWarning(), Text(1088, {path})) << ini;
+        EXPECT_EQ(ui.lastWarning(), Text(TextId::NotAProjectFile, {path})) << ini;
     }
     // A project and Go Program stored with the folders of other places are
     // taken from the project's own folder, never from those places.

@@ -224,7 +224,9 @@ TEST_F(LinkTest, SendOverwritesGarbledRobotMemoryThatGetRefuses) {
     ASSERT_TRUE(robot.WaitForStores(1, 2000));
     EXPECT_EQ(robot.Memory(), Encoded());
     // Good news comes without the warning's icon.
-    EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{87, Text(87), true}}));
+    EXPECT_EQ(ui.messages,
+              (std::vector<test::ShownMessage>{
+                  {TextId::ProgramCopiedToZarnik, Text(TextId::ProgramCopiedToZarnik), true}}));
 }
 
 TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
@@ -239,8 +241,10 @@ TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
         ASSERT_EQ(ui.messages.size(), 1u);
         // The teacher is told where the robot was looked for.
-        EXPECT_EQ(ui.messages[0], (test::ShownMessage{89, Text(89) + "\n\nPort tried: COM 2 (" +
-                                                              robot.DevicePath() + ")"}));
+        EXPECT_EQ(ui.messages[0],
+                  (test::ShownMessage{TextId::ZarnikNotResponding,
+                                      Text(TextId::ZarnikNotResponding) +
+                                          "\n\nPort tried: COM 2 (" + robot.DevicePath() + ")"}));
         EXPECT_EQ(FormatLists(editor), before);
     }
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent(), WAIT_TIMEOUT\n"), std::string::npos);
@@ -248,7 +252,7 @@ TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
     // A silent robot gets nothing sent.
     robot.SetOptions({.silent = true});
     EXPECT_FALSE(SendGoProgram(editor, link));
-    EXPECT_EQ(ui.lastWarningId(), 89);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ZarnikNotResponding);
     robot.SetOptions({});
     EXPECT_FALSE(robot.WaitForStores(1, 100));
 }
@@ -264,7 +268,8 @@ TEST_F(LinkTest, APortThatCannotBeOpenedOrSetUpIsReported) {
         trace.str("");
         link.SetDevice(2, device);
         EXPECT_FALSE(SendGoProgram(editor, link));
-        EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{{32, Text(32)}}));
+        EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{
+                                   {TextId::CannotOpenComPort, Text(TextId::CannotOpenComPort)}}));
         EXPECT_EQ(trace.str(), traced);
     }
     std::uint32_t error = 0;
@@ -278,7 +283,7 @@ TEST_F(LinkTest, APortThatCannotBeOpenedOrSetUpIsReported) {
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
     ui.clear();
     EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
-    EXPECT_EQ(ui.lastWarningId(), 32);
+    EXPECT_EQ(ui.lastWarningId(), TextId::CannotOpenComPort);
     ::close(holder);
 }
 
@@ -288,7 +293,7 @@ TEST_F(LinkTest, EmptyProceduresGoBeforeSending) {
     ASSERT_EQ(editor.procedureBeingDefined, 3);
     GoInstruction* keyed = editor.cursor;
     EXPECT_TRUE(SendGoProgram(editor, link));
-    EXPECT_EQ(ui.messages.front().id, 1091);
+    EXPECT_EQ(ui.messages.front().id, TextId::EmptyProceduresForSend);
     EXPECT_EQ(editor.FindProcedure(PROC_LIST, 5), nullptr);
     EXPECT_EQ(editor.procedureBeingDefined, 3);
     EXPECT_EQ(editor.cursor, keyed);
@@ -311,10 +316,10 @@ TEST_F(LinkTest, EmptyProceduresGoBeforeSending) {
 TEST_F(LinkTest, ChecksStopASendBeforeThePortOpens) {
     Key("FD");
     EXPECT_FALSE(SendGoProgram(editor, link));
-    EXPECT_EQ(ui.lastWarningId(), 80);
+    EXPECT_EQ(ui.lastWarningId(), TextId::GoIncompleteInstruction);
     Key("CE P 3 [ Q 2");
     EXPECT_FALSE(SendGoProgram(editor, link));
-    EXPECT_EQ(ui.lastWarningId(), 108);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ProcIncompleteInstruction);
 
     // A loaded program can need more cells than the robot has.
     NameTables loadedTables;
@@ -325,7 +330,7 @@ TEST_F(LinkTest, ChecksStopASendBeforeThePortOpens) {
     for (int i = 0; i < 63; ++i)
         loaded.InsertCopy(forward, GO_LIST);
     EXPECT_FALSE(SendGoProgram(loaded, link));
-    EXPECT_EQ(ui.lastWarningId(), 6);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ZarnikMemoryFull);
     loaded.DestroyProgramList(GO_LIST);
 
     EXPECT_TRUE(trace.str().empty());

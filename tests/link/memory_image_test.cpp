@@ -196,7 +196,8 @@ TEST(ParsingImages, RepeatExampleGetsTheRobotsHeader) {
     const GoInstruction* header = parsed.editor.Head(GO_LIST);
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header->opcode, op::GoProgramHeader);
-    EXPECT_STREQ(parsed.editor.tables().names.Get(header->nameId), Text(1011).c_str());
+    EXPECT_STREQ(parsed.editor.tables().names.Get(header->nameId),
+                 Text(TextId::RobotGoProgramName).c_str());
     EXPECT_EQ(header->complete, 1u);
 }
 

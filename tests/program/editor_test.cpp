@@ -53,7 +53,7 @@ TEST_F(Lists, LoadedCopiesAreChargedWithoutACheck) {
         Load(editor, GO_LIST, op::Forward, {1});
     EXPECT_EQ(editor.memoryUnitsLeft, 187 - 210);
     keys("FD");
-    EXPECT_EQ(ui.lastWarningId(), 6);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ZarnikMemoryFull);
     editor.DestroyProgramList(GO_LIST);
     EXPECT_EQ(editor.memoryUnitsLeft, 187);
     EXPECT_EQ(editor.cursor, nullptr);
@@ -77,7 +77,7 @@ TEST(EditorRelease, KeptWhileTheGoListHoldsInstructions) {
     NameTables tables;
     auto editor = std::make_unique<GoEditor>(ui, tables);
     EXPECT_FALSE(ReleaseEditor(editor));
-    EXPECT_EQ(ui.lastWarningId(), 23);
+    EXPECT_EQ(ui.lastWarningId(), TextId::GoProgramNotReleased);
     ASSERT_TRUE(editor);
     editor->DestroyProgramList(GO_LIST);
     EXPECT_TRUE(ReleaseEditor(editor));
@@ -88,7 +88,7 @@ TEST_F(Lists, BracketOnADefinitionOutsideDefinitionMode) {
     keys("P 2 [ RPT 2 [ FD 1 ] ]");
     editor.cursor = editor.Head(PROC_LIST);
     keys("]");
-    EXPECT_EQ(ui.lastWarningId(), 7);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ErasesProcedure);
     EXPECT_EQ(proc().size(), 5u);
 }
 
@@ -106,12 +106,13 @@ TEST_F(Checks, IncompleteInstructionIsShown) {
 TEST_F(Checks, OpenAndSurplusRepeats) {
     keys("RPT 2 [ RPT 3 [ FD 1");
     EXPECT_EQ(CheckGoList(&editor), 5);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{77, Text(77, {2})}));
+    EXPECT_EQ(ui.messages.back(),
+              (ShownMessage{TextId::GoIncompleteRepeats, Text(TextId::GoIncompleteRepeats, {2})}));
     EXPECT_EQ(cursorLine(), "RPT 3 [");
     editor.cursor = editor.Last(GO_LIST);
     keys("]");
     EXPECT_EQ(CheckGoList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), 78);
+    EXPECT_EQ(ui.lastWarningId(), TextId::GoIncompleteRepeat);
     EXPECT_EQ(cursorLine(), "RPT 2 [");
     editor.cursor = editor.Last(GO_LIST);
     keys("] FD 1");
@@ -120,7 +121,7 @@ TEST_F(Checks, OpenAndSurplusRepeats) {
     editor.cursor = editor.Head(GO_LIST)->next;
     keys("CE");
     EXPECT_EQ(CheckGoList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), 79);
+    EXPECT_EQ(ui.lastWarningId(), TextId::GoRepeatDeleted);
     EXPECT_EQ(editor.LineOf(GO_LIST, editor.cursor), 5);
     EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 3, 2, 0, 0}));
 }
@@ -134,7 +135,8 @@ TEST_F(Checks, TooDeepNestingFromAFile) {
     for (int i = 0; i < 7; ++i)
         Load(editor, GO_LIST, op::RepeatEnd);
     EXPECT_EQ(CheckGoList(&editor), 6);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1075, Text(1075, {2})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::GoTooManyNestedRepeats,
+                                                Text(TextId::GoTooManyNestedRepeats, {2})}));
     EXPECT_EQ(editor.LineOf(GO_LIST, editor.cursor), 7);
 
     Load(editor, PROC_LIST, op::ProcedureDef, {4}, true);
@@ -142,14 +144,16 @@ TEST_F(Checks, TooDeepNestingFromAFile) {
         Load(editor, PROC_LIST, op::Repeat, {2}, true);
     Load(editor, PROC_LIST, op::ProcedureEnd);
     EXPECT_EQ(CheckProcList(&editor), 6);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1076, Text(1076, {1})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcTooManyNestedRepeats,
+                                                Text(TextId::ProcTooManyNestedRepeats, {1})}));
     EXPECT_EQ(editor.procedureBeingDefined, 4);
 }
 
 TEST_F(Checks, ProcedureListProblems) {
     keys("P 1 [ RPT 2 [ FD 1 ] ] P 2 [ W 1");
     EXPECT_EQ(CheckProcList(&editor), 7);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1079, Text(1079, {2})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::AddBracketToProcedure,
+                                                Text(TextId::AddBracketToProcedure, {2})}));
     editor.cursor = editor.Last(PROC_LIST);
     keys("]");
     EXPECT_EQ(CheckProcList(&editor), 0);
@@ -161,7 +165,7 @@ TEST_F(Checks, ProcedureListProblems) {
     EXPECT_EQ(editor.procedureBeingDefined, 1);
     editor.procedureBeingDefined = 0;
     EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), 106);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ProcIncompleteRepeat);
     EXPECT_EQ(cursorLine(), "RPT 2 [");
     EXPECT_EQ(editor.procedureBeingDefined, 1);
 }
@@ -171,21 +175,22 @@ TEST_F(Checks, ProcedureListSurplusAndIncomplete) {
     Load(editor, PROC_LIST, op::RepeatEnd);
     Load(editor, PROC_LIST, op::ProcedureEnd);
     EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), 107);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ProcRepeatDeleted);
     EXPECT_EQ(editor.LineOf(PROC_LIST, editor.cursor), 2);
     editor.Head(PROC_LIST)->next->complete = 0;
     EXPECT_EQ(CheckProcList(&editor), 4);
     editor.Head(PROC_LIST)->next->opcode = op::Repeat;
     editor.Head(PROC_LIST)->next->complete = 1;
     EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), 106);
+    EXPECT_EQ(ui.lastWarningId(), TextId::ProcIncompleteRepeat);
     EXPECT_EQ(editor.DeleteProcedure(PROC_LIST, 3), 3);
     Load(editor, PROC_LIST, op::ProcedureDef, {5}, true);
     Load(editor, PROC_LIST, op::Repeat, {2}, true);
     Load(editor, PROC_LIST, op::Repeat, {3}, true);
     Load(editor, PROC_LIST, op::ProcedureEnd);
     EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{105, Text(105, {2})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcIncompleteRepeats,
+                                                Text(TextId::ProcIncompleteRepeats, {2})}));
     EXPECT_EQ(editor.procedureBeingDefined, 5);
 }
 

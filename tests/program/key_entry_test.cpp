@@ -22,25 +22,27 @@ TEST_F(KeyingMoves, FirstKeyMakesTheHeaderThenDigitsComplete) {
 
 TEST_F(KeyingMoves, DigitRangesAndLimits) {
     keys("FD 0");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1078, Text(1078, {0, 1, 9})}));
+    EXPECT_EQ(ui.messages.back(),
+              (ShownMessage{TextId::DigitNotAllowed, Text(TextId::DigitNotAllowed, {0, 1, 9})}));
     keys("1 0 0");
-    EXPECT_EQ(ui.lastWarningId(), 10);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
     keys("LT 3 6 0 9");
-    EXPECT_EQ(ui.lastWarningId(), 10);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
     keys("W");
     keys("FD");
-    EXPECT_EQ(ui.lastWarningId(), 4);
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
     keys("PENUP");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 1 0", "LT 3 6 0", "W", "PENUP"}));
 }
 
 TEST_F(KeyingMoves, QuaverPitchDigits) {
     keys("Q 4 1 5");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1078, Text(1078, {5, 0, 4})}));
+    EXPECT_EQ(ui.messages.back(),
+              (ShownMessage{TextId::DigitNotAllowed, Text(TextId::DigitNotAllowed, {5, 0, 4})}));
     keys("4");
     EXPECT_EQ(cursorLine(), "Q 4 1 4");
     keys("Q 4 2 5");
-    EXPECT_EQ(ui.lastWarningId(), 10);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
     EXPECT_EQ(cursorLine(), "Q 4 2");
     EXPECT_EQ(InstructionNumber(*editor.cursor, 1), 4);
     EXPECT_EQ(InstructionNumber(*editor.cursor, 2), 2);
@@ -50,12 +52,12 @@ TEST_F(KeyingMoves, DigitsRefusedOutright) {
     for (const char* sequence : {"5", "RPT 2 [ 3", "FD [ 2 ] 3", "PENUP 1"}) {
         ui.clear();
         keys(sequence);
-        EXPECT_EQ(ui.lastWarningId(), 8) << sequence;
+        EXPECT_EQ(ui.lastWarningId(), TextId::NumberNotExpected) << sequence;
     }
     ui.clear();
     editor.cursor = nullptr;
     EXPECT_EQ(EditorKey(editor, key::Digit0 + 1), status::Refused);
-    EXPECT_EQ(ui.lastWarningId(), 14);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NumberWithoutInstruction);
 }
 
 using KeyingBrackets = Keying;
@@ -65,28 +67,28 @@ TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
     EXPECT_EQ(editor.cursor->opcode, op::MoveUnit);
     EXPECT_EQ(InstructionNumber(*editor.cursor, 1), 25);
     keys("LT [ ]");
-    EXPECT_EQ(ui.lastWarningId(), 5);
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNeedsNumber);
     keys("PENUP");
-    EXPECT_EQ(ui.lastWarningId(), 4); // blocked before its first digit
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete); // blocked before its first digit
     keys("1 2 FD");
-    EXPECT_EQ(ui.lastWarningId(), 4);
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
     keys("LT");
-    EXPECT_EQ(ui.lastWarningId(), 3);
+    EXPECT_EQ(ui.lastWarningId(), TextId::PressBracketKey);
     keys("CE");
-    EXPECT_EQ(ui.lastWarningId(), 3); // CE is blocked too
+    EXPECT_EQ(ui.lastWarningId(), TextId::PressBracketKey); // CE is blocked too
     keys("]");
     EXPECT_EQ(cursorLine(), "RT [ 1 2 ]");
     EXPECT_EQ(editor.cursor->opcode, op::TurnUnit);
     keys("Q [ 2 ]");
-    EXPECT_EQ(ui.lastWarningId(), 4);
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
     keys("3 ]");
     EXPECT_EQ(cursorLine(), "Q [ 2 3 ]");
     keys("S [ ]");
-    EXPECT_EQ(ui.lastWarningId(), 18);
+    EXPECT_EQ(ui.lastWarningId(), TextId::SenseNotComplete);
     keys("PENUP");
-    EXPECT_EQ(ui.lastWarningId(), 5);
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNeedsNumber);
     keys("2 3");
-    EXPECT_EQ(ui.lastWarningId(), 10);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
     keys("]");
     EXPECT_EQ(cursorLine(), "S [ 2 ]");
     EXPECT_TRUE(editor.cursor->complete);
@@ -95,11 +97,11 @@ TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
 
 TEST_F(KeyingBrackets, BracketsWhereNoneIsExpected) {
     keys("FD 5 [");
-    EXPECT_EQ(ui.lastWarningId(), 11);
+    EXPECT_EQ(ui.lastWarningId(), TextId::BracketNotExpected);
     keys("W [");
-    EXPECT_EQ(ui.lastWarningId(), 11);
+    EXPECT_EQ(ui.lastWarningId(), TextId::BracketNotExpected);
     keys("5 RPT [");
-    EXPECT_EQ(ui.lastWarningId(), 5);
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNeedsNumber);
     keys("4 [ FD 1 ]");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 5", "W 5", "RPT 4 [", "FD 1", "]"}));
     EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 0, 0, 3, 2}));
@@ -109,11 +111,11 @@ TEST_F(KeyingBrackets, RepeatsNestFiveDeep) {
     keys("RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [");
     EXPECT_TRUE(ui.messages.empty());
     keys("RPT");
-    EXPECT_EQ(ui.lastWarningId(), 17);
+    EXPECT_EQ(ui.lastWarningId(), TextId::TooManyNestedRepeats);
     keys("FD 1 ] ] ] ] ]");
     EXPECT_EQ(OpenRepeatsAt(editor.cursor), 0);
     keys("]");
-    EXPECT_EQ(ui.lastWarningId(), 11);
+    EXPECT_EQ(ui.lastWarningId(), TextId::BracketNotExpected);
 }
 
 using KeyingProcedures = Keying;
@@ -135,22 +137,26 @@ TEST_F(KeyingProcedures, DefiningMovesTheDefinitionAndReturns) {
 
 TEST_F(KeyingProcedures, CallsMustUseHigherNumbers) {
     keys("P 5 0 [ P 1 2");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{36, Text(36, {50, 12, 50})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
+                                                Text(TextId::UseHigherProcedure, {50, 12, 50})}));
     EXPECT_EQ(cursorLine(), "P");
     EXPECT_FALSE(editor.cursor->complete);
     keys("CE ] P 3 [ P 2 ]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{36, Text(36, {3, 2, 3})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
+                                                Text(TextId::UseHigherProcedure, {3, 2, 3})}));
     keys("0 ]");
     EXPECT_EQ(proc(), (Lines{"P 5 0 [", "]", "P 3 [", "P 2 0", "]"}));
     keys("P 9 9 [ P 1 2");
-    EXPECT_EQ(ui.lastWarningId(), 37);
+    EXPECT_EQ(ui.lastWarningId(), TextId::Procedure99CallsNone);
     keys("7 ]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{36, Text(36, {99, 7, 99})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
+                                                Text(TextId::UseHigherProcedure, {99, 7, 99})}));
 }
 
 TEST_F(KeyingProcedures, ExistingDefinitionAnswers) {
     keys("P 3 [ FD 1 ] P 3 [");
-    EXPECT_EQ(ui.questions.back(), (ShownMessage{1066, Text(1066, {3})}));
+    EXPECT_EQ(ui.questions.back(), (ShownMessage{TextId::DeleteProcedureQuestion,
+                                                 Text(TextId::DeleteProcedureQuestion, {3})}));
     EXPECT_EQ(go(), (Lines{kHeader, "P 3"})); // No keeps the call
     ui.answers.push_back(Answer::Yes);
     keys("[");
@@ -166,24 +172,28 @@ TEST_F(KeyingProcedures, ExistingDefinitionAnswers) {
     EXPECT_EQ(cursorLine(), "P 3 [");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 2"}));
     keys("]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1063, Text(1063, {3})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcedureAlreadyClosed,
+                                                Text(TextId::ProcedureAlreadyClosed, {3})}));
     keys("LT 1 ]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1063, Text(1063, {3})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcedureAlreadyClosed,
+                                                Text(TextId::ProcedureAlreadyClosed, {3})}));
     keys("CE");
     EXPECT_EQ(proc(), (Lines{"P 3 [", "BK 1", "]"}));
     EXPECT_EQ(cursorLine(), "P 3 [");
     keys("CE");
-    EXPECT_EQ(ui.lastWarningId(), 1056);
+    EXPECT_EQ(ui.lastWarningId(), TextId::DeleteGoListProcedures);
 }
 
 TEST_F(KeyingProcedures, BracketsInsideADefinition) {
     keys("P 6 [ FD 1 FD 2");
     editor.cursor = editor.Head(PROC_LIST)->next;
     keys("]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1080, Text(1080, {6})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::BracketAtProcedureEnd,
+                                                Text(TextId::BracketAtProcedureEnd, {6})}));
     editor.cursor = editor.Last(PROC_LIST);
     keys("RPT 2 [ P 3 ]");
-    EXPECT_EQ(ui.lastWarningId(), 2); // the call inside the Repeat is incomplete
+    EXPECT_EQ(ui.lastWarningId(),
+              TextId::UnexpectedKeypress); // the call inside the Repeat is incomplete
     keys("CE RT 1 ] ]");
     EXPECT_EQ(proc(), (Lines{"P 6 [", "FD 1", "FD 2", "RPT 2 [", "RT 1", "]", "]"}));
 }
@@ -195,7 +205,8 @@ TEST_F(KeyingProcedures, EditedDefinitionClosesBackAtTheRememberedLine) {
     // The definition is closed already: a second end is refused.
     editor.cursor = editor.Last(PROC_LIST);
     keys("]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{1063, Text(1063, {4})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcedureAlreadyClosed,
+                                                Text(TextId::ProcedureAlreadyClosed, {4})}));
     keys("CE W 2 ]");
     EXPECT_EQ(proc(), (Lines{"P 4 [", "W 1", "W 2", "]"}));
     EXPECT_EQ(editor.procedureBeingDefined, 0);
@@ -210,7 +221,7 @@ TEST_F(KeyingProcedures, MemoryForADefinition) {
     keys("P 5");
     EXPECT_EQ(editor.memoryUnitsLeft, 4);
     keys("[");
-    EXPECT_EQ(ui.lastWarningId(), 16);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NoRoomForDefinition);
     EXPECT_EQ(cursorLine(), "P 5");
     EXPECT_EQ(editor.procedureBeingDefined, 0);
 }
@@ -225,7 +236,7 @@ TEST_F(KeyingProcedures, ClearMemoryEmptiesAllButDefinitions) {
 
     keys("P 2 [ FD 1");
     keys("CM");
-    EXPECT_EQ(ui.lastWarningId(), 76);
+    EXPECT_EQ(ui.lastWarningId(), TextId::FinishDefiningFirst);
     keys("] FD 3 CM");
     EXPECT_EQ(go(), (Lines{kHeader}));
     EXPECT_EQ(proc(), (Lines{"P 2 [", "FD 1", "]"}));
@@ -241,7 +252,8 @@ TEST_F(KeyingMemory, SixtyTwoForwardsFit) {
     EXPECT_EQ(editor.memoryUnitsLeft, 1);
     EXPECT_TRUE(ui.messages.empty());
     keys("FD");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{6, Text(6)}));
+    EXPECT_EQ(ui.messages.back(),
+              (ShownMessage{TextId::ZarnikMemoryFull, Text(TextId::ZarnikMemoryFull)}));
     EXPECT_EQ(go().size(), 63u);
 }
 
@@ -252,7 +264,7 @@ TEST_F(KeyingMemory, EmptyProceduresAreReclaimed) {
         keys("FD 1");
     EXPECT_EQ(editor.memoryUnitsLeft, 187 - 18 - 168);
     keys("FD 1");
-    EXPECT_EQ(ids(), (Ids{1090}));
+    EXPECT_EQ(ids(), (Ids{TextId::EmptyProceduresForRoom}));
     EXPECT_TRUE(proc().empty());
     EXPECT_EQ(go().back(), "FD 1");
     EXPECT_EQ(editor.memoryUnitsLeft, 187 - 171);

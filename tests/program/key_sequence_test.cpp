@@ -89,7 +89,7 @@ TEST(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
     EXPECT_EQ(FormatLists(editor),
               "GO:\nNAME(\"My Go Program.gop\")\nFD 2 5\nTEXT(\"two words\",1)\n"
               "PROC:\nP 3 [\nS [ 2 ]\n]\nunits left: 171\n");
-    EXPECT_EQ(FormatShownMessage(1078, Text(1078, {0, 1, 9})),
+    EXPECT_EQ(FormatShownMessage(TextId::DigitNotAllowed, Text(TextId::DigitNotAllowed, {0, 1, 9})),
               "! 1078 A 0 is not allowed here.\n       Use a number from 1 to 9. ");
     EXPECT_EQ(FormatShownMessage(kUnnumbered, "x"), "! - x");
 

@@ -39,8 +39,8 @@ class Keying : public ::testing::Test {
         return out;
     }
 
-    std::vector<int> ids() const {
-        std::vector<int> out;
+    std::vector<TextId> ids() const {
+        std::vector<TextId> out;
         for (const auto& m : ui.messages)
             out.push_back(m.id);
         return out;
@@ -52,6 +52,6 @@ class Keying : public ::testing::Test {
 };
 
 using Lines = std::vector<std::string>;
-using Ids = std::vector<int>;
+using Ids = std::vector<TextId>;
 
 } // namespace zf::test

@@ -16,23 +16,25 @@ TEST_F(ListClicks, GoListLineBecomesTheCursor) {
     EXPECT_EQ(cursorLine(), "]");
     keys("W");
     EXPECT_FALSE(ClickGoListLine(editor, 2));
-    EXPECT_EQ(ui.lastWarningId(), 22);
+    EXPECT_EQ(ui.lastWarningId(), TextId::PleaseCompleteInstruction);
     EXPECT_EQ(cursorLine(), "W");
 }
 
 TEST_F(ListClicks, OpenDefinitionBlocksTheGoList) {
     keys("P 4 [ FD 1");
     EXPECT_FALSE(ClickGoListLine(editor, 1));
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{31, Text(31, {4})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::DefinitionIncomplete,
+                                                Text(TextId::DefinitionIncomplete, {4})}));
     keys("P 2");
     EXPECT_FALSE(ClickProcedureLine(editor, 1));
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{36, Text(36, {4, 2, 4})}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
+                                                Text(TextId::UseHigherProcedure, {4, 2, 4})}));
 }
 
 TEST_F(ListClicks, ProcedureLinesOpenTheirDefinition) {
     keys("FD 3 P 4 [ FD 1 ] P 5 [ BK 2 ]");
     EXPECT_FALSE(ClickProcedureLine(editor, 3)); // the end bracket
-    EXPECT_EQ(ui.lastWarningId(), 93);
+    EXPECT_EQ(ui.lastWarningId(), TextId::CursorOnlyInDefinition);
     EXPECT_TRUE(ClickProcedureLine(editor, 5));
     EXPECT_EQ(editor.procedureBeingDefined, 5);
     EXPECT_EQ(ui.cursors[PROC_LIST].line, 5);

@@ -45,9 +45,25 @@ TEST(Texts, TableIsSortedWithUniqueIdsAndLooksUpById) {
     for (std::size_t i = 1; i < table.size(); ++i)
         EXPECT_LT(table[i - 1].id, table[i].id) << "at entry " << i;
     for (const TextEntry& e : table)
-        EXPECT_EQ(TextOf(e.id), e.text) << "id " << e.id;
-    EXPECT_FALSE(HasText(99999));
-    EXPECT_EQ(TextOf(99999), "");
+        EXPECT_EQ(TextOf(TextId{e.id}), e.text) << "id " << e.id;
+    EXPECT_FALSE(HasText(TextId{99999}));
+    EXPECT_EQ(TextOf(TextId{99999}), "");
+}
+
+// Code names the texts it shows: a name must lead to a text of the table,
+// and no text of the table may be left without a name.
+TEST(Texts, EveryNamedIdHasItsTextAndEveryTextHasAName) {
+    std::set<int> named;
+    for (TextId id : kAllTextIds) {
+        const int number = static_cast<int>(id);
+        EXPECT_TRUE(HasText(id)) << "id " << number << " has no text";
+        EXPECT_TRUE(named.insert(number).second) << "id " << number << " is named twice";
+    }
+    std::set<int> inTable;
+    for (const TextEntry& e : TextTable())
+        inTable.insert(e.id);
+    EXPECT_EQ(named, inTable);
+    EXPECT_FALSE(HasText(TextId::Unnumbered));
 }
 
 TEST(Texts, FormatsUseOnlyTheConversionsFormatTextFills) {
@@ -66,15 +82,16 @@ TEST(Texts, FormatsUseOnlyTheConversionsFormatTextFills) {
 }
 
 TEST(Texts, FillsMessagesAsTheProgramShowsThem) {
-    EXPECT_EQ(Text(36, {50LL, 12LL, 50LL}),
+    EXPECT_EQ(Text(TextId::UseHigherProcedure, {50LL, 12LL, 50LL}),
               "Procedure 50 cannot use Procedure 12 (use a number HIGHER than 50).");
-    EXPECT_EQ(Text(90, {4.5, 4.5}),
+    EXPECT_EQ(Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}),
               "Zarnik must stay in working area.\nMaximum values: X = 4.5 and Y = 4.5");
-    EXPECT_EQ(Text(1075, {1LL}), "The GO List contains more than 5 Repeats inside Repeat "
-                                 "Commands.\nYou must delete 1 Repeat command(s).");
-    EXPECT_EQ(Text(1088, {std::string("C:\\a.zfp")}),
+    EXPECT_EQ(Text(TextId::GoTooManyNestedRepeats, {1LL}),
+              "The GO List contains more than 5 Repeats inside Repeat "
+              "Commands.\nYou must delete 1 Repeat command(s).");
+    EXPECT_EQ(Text(TextId::NotAProjectFile, {std::string("C:\\a.zfp")}),
               "C:\\a.zfp\n\nThis is not a Zarnikfield Project file.\nProject not opened.");
-    EXPECT_EQ(Text(1012), "Zarnikfield");
+    EXPECT_EQ(Text(TextId::ProductName), "Zarnikfield");
 }
 
 } // namespace

@@ -145,7 +145,7 @@ TEST_F(ExampleRuns, ProjectsOpenEmptyAndTheirAnswersReachTheGoal) {
         EXPECT_TRUE(opened.program.empty()) << goal.project << " opens " << opened.program;
         EXPECT_EQ(opened.cells, 0) << goal.project;
         ASSERT_EQ(opened.messages.size(), 1u) << goal.project;
-        EXPECT_EQ(opened.messages[0].id, 81) << goal.project;
+        EXPECT_EQ(opened.messages[0].id, TextId::NoGoProgram) << goal.project;
 
         const Outcome out = RunExample(kExamples / goal.project, kExamples / goal.program);
         EXPECT_TRUE(out.messages.empty()) << goal.project;
@@ -224,7 +224,7 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
             break;
         case Ends::Edge:
             ASSERT_EQ(out.messages.size(), 1u) << what;
-            EXPECT_EQ(out.messages[0].id, 95) << what;
+            EXPECT_EQ(out.messages[0].id, TextId::CannotMoveOutside) << what;
             if (b.x >= 0) {
                 EXPECT_EQ(out.state.x, b.x) << what;
                 EXPECT_EQ(out.state.y, b.y) << what;

@@ -54,12 +54,12 @@ TEST(Units, PositionCheckKeepsHalfAStepFromEveryEdge) {
     s.floorWidth = s.floorHeight = 300;
     EXPECT_EQ(CheckZarnikPosition(ui, s, 150, 150), 0);
     EXPECT_EQ(CheckZarnikPosition(ui, s, 151, 150), 1);
-    EXPECT_EQ(ui.lastWarning(), Text(90, {0.0, 0.0}));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {0.0, 0.0}));
     s.floorWidth = 3000;
     s.floorHeight = 1800;
     EXPECT_EQ(CheckZarnikPosition(ui, s, 2850, 1650), 0);
     EXPECT_EQ(CheckZarnikPosition(ui, s, 149, 900), 1);
-    EXPECT_EQ(ui.lastWarning(), Text(90, {4.5, 2.5}));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 2.5}));
     EXPECT_EQ(StepX(s, 1950), 1.5);
     EXPECT_EQ(StepY(s, 1200), -1.0);
 }

@@ -9,10 +9,10 @@ using Point = ViewRecorder::Point;
 
 TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
     Go();
-    EXPECT_EQ(ui.lastWarning(), Text(81));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::NoGoProgram));
     Key("FD");
     Go();
-    EXPECT_EQ(ui.lastWarning(), Text(80));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::GoIncompleteInstruction));
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_EQ(state.runCount, 0);
     EXPECT_EQ(trail.trailLength(), 0);
@@ -275,7 +275,7 @@ TEST_F(RunFixture, ClosingDuringAMoveGoesNoFurther) {
 TEST_F(RunFixture, TheEdgeEndsTheRun) {
     Key("PEN(redthin.bmp) FD 9 FD 1");
     RunInstantly();
-    EXPECT_EQ(ui.lastWarning(), Text(95));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::CannotMoveOutside));
     EXPECT_EQ(state.y, 150);
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_FALSE(state.interrupted);
@@ -286,7 +286,7 @@ TEST_F(RunFixture, TheEdgeEndsTheRun) {
 TEST_F(RunFixture, SetPositionJumpsWithoutALineOrIsRefused) {
     Key("PEN(redthin.bmp) FD 1 POS(1,1) FD 1 POS(9,0) FD 1");
     RunInstantly();
-    EXPECT_EQ(ui.lastWarning(), Text(90, {4.5, 4.5}));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}));
     EXPECT_FALSE(state.running);
     EXPECT_EQ((Point{state.x, state.y}), (Point{1800, 900}));
     EXPECT_EQ(Trail(), (std::vector<TrailPoint>{
@@ -309,7 +309,7 @@ TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
         editor.DestroyProgramList(GO_LIST);
         Key(far);
         RunInstantly();
-        EXPECT_EQ(ui.lastWarning(), Text(90, {4.5, 4.5})) << far;
+        EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 4.5})) << far;
         EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500})) << far;
     }
 }
@@ -374,7 +374,7 @@ TEST_F(RunFixture, WorkingAreaCommandsWaitForAPause) {
     control.Post(RunRequest::Run);
     PumpUntil(500);
     EXPECT_TRUE(RefuseWhileRunning(ui, state));
-    EXPECT_EQ(ui.lastWarning(), Text(83));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::GoProgramRunning));
     control.Post(RunRequest::Stop);
     PumpUntil(600);
     EXPECT_FALSE(RefuseWhileRunning(ui, state));

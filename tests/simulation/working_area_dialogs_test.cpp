@@ -84,7 +84,7 @@ TEST(NumericFilter, DigitsAndEditingKeysOnly) {
 TEST(SizeBoxes, BelowOneStepIsRefused) {
     test::Recorder ui;
     EXPECT_FALSE(SizeFromBoxes(ui, "0", "5"));
-    EXPECT_EQ(ui.lastWarning(), TextOf(96));
+    EXPECT_EQ(ui.lastWarning(), TextOf(TextId::AreaSmallerThanZarnik));
     EXPECT_FALSE(SizeFromBoxes(ui, "7", ""));
     const auto size = SizeFromBoxes(ui, "12", "8");
     ASSERT_TRUE(size);
@@ -110,7 +110,7 @@ TEST(Resize, AsksOnlyWhenThereAreGraphics) {
     ui.answers = {Answer::Cancel};
     EXPECT_EQ(ResizeWorkingArea(ui, state, trail, objects, {5, 5}), ResizeResult::Kept);
     ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, TextOf(1023));
+    EXPECT_EQ(ui.questions[0].text, TextOf(TextId::ResizeClearsGraphics));
     EXPECT_EQ(ui.captions[0], "Zarnikfield - Resize working area");
     EXPECT_EQ(state.floorWidth, 3600);
     EXPECT_EQ(objects.size(), 1u);

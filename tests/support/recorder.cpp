@@ -2,15 +2,15 @@
 
 namespace zf::test {
 
-void Recorder::WarningBox(int id, const std::string& text) {
+void Recorder::WarningBox(TextId id, const std::string& text) {
     messages.push_back({id, text});
 }
 
-void Recorder::InformationBox(int id, const std::string& text) {
+void Recorder::InformationBox(TextId id, const std::string& text) {
     messages.push_back({id, text, true});
 }
 
-Answer Recorder::Ask(int id, const std::string& text, Buttons) {
+Answer Recorder::Ask(TextId id, const std::string& text, Buttons) {
     questions.push_back({id, text});
     if (answers.empty())
         return Answer::No;

@@ -10,13 +10,14 @@
 namespace zf::test {
 
 struct ShownMessage {
-    int id;
+    TextId id;
     std::string text;
     // Shown as information rather than as a warning.
     bool information = false;
     bool operator==(const ShownMessage&) const = default;
     friend void PrintTo(const ShownMessage& m, std::ostream* os) {
-        *os << (m.information ? "information " : "") << m.id << " \"" << m.text << "\"";
+        *os << (m.information ? "information " : "") << static_cast<int>(m.id) << " \"" << m.text
+            << "\"";
     }
 };
 
@@ -24,9 +25,9 @@ struct ShownMessage {
 // (No when the queue is empty).
 class Recorder : public UserInterface {
   public:
-    void WarningBox(int id, const std::string& text) override;
-    void InformationBox(int id, const std::string& text) override;
-    Answer Ask(int id, const std::string& text, Buttons buttons) override;
+    void WarningBox(TextId id, const std::string& text) override;
+    void InformationBox(TextId id, const std::string& text) override;
+    Answer Ask(TextId id, const std::string& text, Buttons buttons) override;
     void ShowListCursor(int list, int line, int style) override;
     void HideListCursor(int list) override;
     void PlayTone(int frequency, int milliseconds) override;
@@ -46,7 +47,7 @@ class Recorder : public UserInterface {
     };
     std::vector<Tone> tones;
 
-    int lastWarningId() const { return messages.empty() ? 0 : messages.back().id; }
+    TextId lastWarningId() const { return messages.empty() ? TextId{} : messages.back().id; }
     std::string lastWarning() const { return messages.empty() ? "" : messages.back().text; }
     void clear() {
         messages.clear();

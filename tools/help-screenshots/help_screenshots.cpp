@@ -81,8 +81,9 @@ void RunToEnd(MainWindow& window, zf::ManualClock& clock) {
     Settle();
 }
 
-bool ToolBarPages(zf::ui::ToolStrip* bar, const std::function<void(int)>& show,
-                  const std::vector<std::pair<int, const char*>>& pages) {
+template <typename Page>
+bool ToolBarPages(zf::ui::ToolStrip* bar, const std::function<void(Page)>& show,
+                  const std::vector<std::pair<Page, const char*>>& pages) {
     bool ok = true;
     for (auto [page, name] : pages) {
         show(page);
@@ -93,13 +94,13 @@ bool ToolBarPages(zf::ui::ToolStrip* bar, const std::function<void(int)>& show,
                 used = i + 1;
         ok = Save(bar->grab(QRect(0, 0, 4 + 35 * used, bar->height())), name) && ok;
     }
-    show(0);
+    show(Page::Main);
     return ok;
 }
 
 // A message the program shows while the pictures are taken goes to stderr.
 struct Said : zf::ui::DialogStandIn {
-    bool Warning(int, const std::string& text) override {
+    bool Warning(zf::TextId, const std::string& text) override {
         std::fprintf(stderr, "help-screenshots: the program said: %s\n", text.c_str());
         return true;
     }
@@ -134,7 +135,7 @@ int main(int argc, char** argv) {
     Settle();
     bool ok = true;
 
-    window.Command(40214);
+    window.Command(zf::ui::command::DefaultLayout);
     Keys(window, "CM P 1 [ RPT 4 [ FD 1 RT 9 0 ] ]");
     Keys(window, "PEN(redwide.bmp) FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 P 1");
     zf::ManualClock clock;
@@ -160,16 +161,19 @@ int main(int argc, char** argv) {
     Settle();
     ok = Save(window.library()->grab(), "library.png") && ok;
 
-    ok = ToolBarPages(main->toolBar(), [main](int page) { main->ShowToolPage(page); },
-                      {{0, "toolbar-main.png"},
-                       {4, "toolbar-stamps.png"},
-                       {11, "toolbar-control.png"},
-                       {17, "toolbar-background.png"},
-                       {22, "toolbar-zarnik.png"}}) &&
-         ok;
+    using zf::ui::ToolPage;
+    ok =
+        ToolBarPages<ToolPage>(main->toolBar(), [main](ToolPage page) { main->ShowToolPage(page); },
+                               {{ToolPage::Main, "toolbar-main.png"},
+                                {ToolPage::Stamps, "toolbar-stamps.png"},
+                                {ToolPage::Control, "toolbar-control.png"},
+                                {ToolPage::Background, "toolbar-background.png"},
+                                {ToolPage::Zarnik, "toolbar-zarnik.png"}}) &&
+        ok;
     auto* go = window.goContainer();
-    ok = ToolBarPages(go->toolBar(), [go](int page) { go->ShowToolPage(page); },
-                      {{0, "gocontainer-toolbar.png"}}) &&
+    using zf::ui::GoToolPage;
+    ok = ToolBarPages<GoToolPage>(go->toolBar(), [go](GoToolPage page) { go->ShowToolPage(page); },
+                                  {{GoToolPage::Main, "gocontainer-toolbar.png"}}) &&
          ok;
 
     for (const char* mat : {"gridmat", "island", "town"}) {

@@ -20,8 +20,8 @@ constexpr auto kStoreGiveUp = std::chrono::seconds(1);
 
 class QuietUi : public UserInterface {
   public:
-    void WarningBox(int, const std::string&) override {}
-    zf::Answer Ask(int, const std::string&, Buttons) override { return zf::Answer::No; }
+    void WarningBox(zf::TextId, const std::string&) override {}
+    zf::Answer Ask(zf::TextId, const std::string&, Buttons) override { return zf::Answer::No; }
 };
 
 } // namespace

@@ -13,7 +13,7 @@
 
 namespace zf::ui {
 
-QString TextQ(int id) {
+QString TextQ(TextId id) {
     const std::string_view text = TextOf(id);
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }

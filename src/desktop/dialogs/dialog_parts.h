@@ -13,7 +13,7 @@ class QVBoxLayout;
 namespace zf::ui {
 
 // A string of the table as Qt text.
-QString TextQ(int id);
+QString TextQ(TextId id);
 
 // The numeric keystroke filter on an edit box: keys and characters the rule
 // does not list are swallowed, and so are the other ways text could get in

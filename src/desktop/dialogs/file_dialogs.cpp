@@ -70,7 +70,8 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
 }
 
 std::string ChooseProjectFile(QWidget* owner, const std::string& folder) {
-    QFileDialog dialog(owner, TextQ(1036), QString::fromStdString(folder), "Project (*.zfp)");
+    QFileDialog dialog(owner, TextQ(TextId::SelectProjectTitle), QString::fromStdString(folder),
+                       "Project (*.zfp)");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix("zfp");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/text_ids.h"
+
 #include <string>
 
 class QWidget;
@@ -12,12 +14,12 @@ class DesktopUi;
 // id), the filter's name and the extension given to a name typed without
 // one.
 struct SaveFileKind {
-    int titleId;
+    TextId titleId;
     const char* filterName;
     const char* extension;
 };
-inline constexpr SaveFileKind kGoProgramFiles{1053, "Go Program", "gop"};
-inline constexpr SaveFileKind kProjectFiles{1052, "Project", "zfp"};
+inline constexpr SaveFileKind kGoProgramFiles{TextId::SaveGoProgramTitle, "Go Program", "gop"};
+inline constexpr SaveFileKind kProjectFiles{TextId::SaveProjectTitle, "Project", "zfp"};
 
 // `path` with "." and the extension added when its name has no extension.
 std::string WithDefaultExtension(const std::string& path, const char* extension);

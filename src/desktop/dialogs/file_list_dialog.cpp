@@ -31,8 +31,8 @@ constexpr int kPreviewIconSize = 16;
 // no listing.
 class SilentUi : public UserInterface {
   public:
-    void WarningBox(int, const std::string&) override {}
-    Answer Ask(int, const std::string&, Buttons) override { return Answer::No; }
+    void WarningBox(TextId, const std::string&) override {}
+    Answer Ask(TextId, const std::string&, Buttons) override { return Answer::No; }
 };
 
 QImage GoProgramPreview(const std::string& path, const std::string& folder) {
@@ -59,7 +59,7 @@ std::string NameOf(const QListWidgetItem& item) {
 
 FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind kind, bool browse)
     : QDialog(owner), folder_(folder), kind_(kind) {
-    setWindowTitle(TextQ(1012));
+    setWindowTitle(TextQ(TextId::ProductName));
     setModal(true);
     auto* grid = new QGridLayout(this);
     list_ = new QListWidget(this);
@@ -125,8 +125,9 @@ void FileListDialog::Take() {
 }
 
 void FileListDialog::Browse() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, TextQ(1093), QString::fromStdString(folder_), "GO Program (*.gop)");
+    const QString path =
+        QFileDialog::getOpenFileName(this, TextQ(TextId::SelectGoProgramTitle),
+                                     QString::fromStdString(folder_), "GO Program (*.gop)");
     if (path.isEmpty())
         return;
     chosen_ = QFile::encodeName(path).toStdString();

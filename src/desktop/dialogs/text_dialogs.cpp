@@ -82,7 +82,7 @@ void TextPreview::paintEvent(QPaintEvent*) {
 EnterTextDialog::EnterTextDialog(QWidget* owner, NameTables& tables, const TextObjectRecord& record,
                                  bool editing)
     : QDialog(owner), tables_(tables), record_(record) {
-    setWindowTitle(TextQ(editing ? 25 : 24));
+    setWindowTitle(TextQ(editing ? TextId::EditTextCaption : TextId::EnterTextCaption));
     setModal(true);
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);

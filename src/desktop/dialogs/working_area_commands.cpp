@@ -220,19 +220,19 @@ void WorkingAreaCommands::CopyWorkingArea() {
     const QImage picture = WorkingAreaPicture(true);
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (picture.isNull() || !clipboard) {
-        Warn(doc_.ui, 1064);
+        Warn(doc_.ui, TextId::CannotOpenClipboard);
         return;
     }
     clipboard->setImage(picture);
     const QMimeData* offered = clipboard->mimeData();
     if (!offered || !offered->hasImage())
-        Warn(doc_.ui, 1064);
+        Warn(doc_.ui, TextId::CannotOpenClipboard);
 }
 
 std::string WorkingAreaCommands::ChooseSaveFile() {
     if (auto name = doc_.ui.standIn() ? doc_.ui.standIn()->SaveFileName("Bitmaps") : std::nullopt)
         return *name;
-    QFileDialog dialog(owner_, TextQ(1035),
+    QFileDialog dialog(owner_, TextQ(TextId::SaveGraphicsWindowTitle),
                        QString::fromStdString(SavedPictureFolder(doc_.project)));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog of our own, so that it can carry the robot's box.
@@ -269,12 +269,12 @@ void WorkingAreaCommands::SaveWorkingArea() {
     QSaveFile file(QString::fromStdString(path));
     const QImage picture = WorkingAreaPicture(saveWithRobot);
     if (picture.isNull() || !file.open(QIODevice::WriteOnly)) {
-        Warn(doc_.ui, 1050);
+        Warn(doc_.ui, TextId::FileOpenError);
         return;
     }
     QImageWriter writer(&file, "png");
     if (!writer.write(picture) || !file.commit())
-        Warn(doc_.ui, 1050);
+        Warn(doc_.ui, TextId::FileOpenError);
 }
 
 void WorkingAreaCommands::KeyedPosition() {

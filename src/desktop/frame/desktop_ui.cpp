@@ -19,12 +19,12 @@ QString FromCore(const std::string& text) {
 }
 
 QString Caption() {
-    return QString::fromLatin1(TextOf(1012).data());
+    return QString::fromLatin1(TextOf(TextId::ProductName).data());
 }
 
 } // namespace
 
-void DesktopUi::WarningBox(int id, const std::string& text) {
+void DesktopUi::WarningBox(TextId id, const std::string& text) {
     ErrorSound();
     if (standIn_ && standIn_->Warning(id, text))
         return;
@@ -34,7 +34,7 @@ void DesktopUi::WarningBox(int id, const std::string& text) {
     box.exec();
 }
 
-void DesktopUi::InformationBox(int id, const std::string& text) {
+void DesktopUi::InformationBox(TextId id, const std::string& text) {
     if (standIn_ && standIn_->Information(id, text))
         return;
     QMessageBox box(QMessageBox::Information, Caption(), FromCore(text.substr(0, 255)),
@@ -42,7 +42,7 @@ void DesktopUi::InformationBox(int id, const std::string& text) {
     box.exec();
 }
 
-Answer DesktopUi::Ask(int id, const std::string& text, Buttons buttons) {
+Answer DesktopUi::Ask(TextId id, const std::string& text, Buttons buttons) {
     if (const auto answer = standIn_ ? standIn_->Ask(id, text, buttons) : std::nullopt)
         return *answer;
     if (buttons == Buttons::YesNoEdit) {
@@ -59,7 +59,7 @@ Answer DesktopUi::Ask(int id, const std::string& text, Buttons buttons) {
             return Answer::Edit;
         return Answer::No;
     }
-    return AskWithCaption(TextOf(1012).data(), text, buttons);
+    return AskWithCaption(TextOf(TextId::ProductName).data(), text, buttons);
 }
 
 Answer DesktopUi::AskWithCaption(const std::string& caption, const std::string& text,

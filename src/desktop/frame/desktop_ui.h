@@ -22,9 +22,9 @@ class DialogStandIn {
   public:
     virtual ~DialogStandIn() = default;
     // True when the message was taken here.
-    virtual bool Warning(int /*id*/, const std::string& /*text*/) { return false; }
-    virtual bool Information(int id, const std::string& text) { return Warning(id, text); }
-    virtual std::optional<Answer> Ask(int /*id*/, const std::string& /*text*/,
+    virtual bool Warning(TextId /*id*/, const std::string& /*text*/) { return false; }
+    virtual bool Information(TextId id, const std::string& text) { return Warning(id, text); }
+    virtual std::optional<Answer> Ask(TextId /*id*/, const std::string& /*text*/,
                                       Buttons /*buttons*/) {
         return std::nullopt;
     }
@@ -42,9 +42,9 @@ class DesktopUi : public QObject, public UserInterface {
     Q_OBJECT
 
   public:
-    void WarningBox(int id, const std::string& text) override;
-    void InformationBox(int id, const std::string& text) override;
-    Answer Ask(int id, const std::string& text, Buttons buttons) override;
+    void WarningBox(TextId id, const std::string& text) override;
+    void InformationBox(TextId id, const std::string& text) override;
+    Answer Ask(TextId id, const std::string& text, Buttons buttons) override;
     Answer AskWithCaption(const std::string& caption, const std::string& text,
                           Buttons buttons) override;
     std::string AskSaveFileName(const std::string& filterName, const std::string& pattern,

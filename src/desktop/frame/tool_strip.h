@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program/text_ids.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -22,11 +24,11 @@ class ToolStrip : public QWidget {
         bool latched = false;
         bool pressed = false;
 
-        static Slot Make(Kind kind, int request, int tip, int image) {
+        static Slot Make(Kind kind, int request, TextId tip, int image) {
             Slot s;
             s.kind = kind;
             s.request = request;
-            s.tip = tip;
+            s.tip = static_cast<int>(tip);
             s.image = image;
             return s;
         }

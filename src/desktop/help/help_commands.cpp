@@ -1,6 +1,7 @@
 #include "desktop/help/help_commands.h"
 
 #include "desktop/frame/desktop_ui.h"
+#include "desktop/frame/menu_commands.h"
 #include "desktop/help/about_box.h"
 #include "desktop/help/external_programs.h"
 #include "desktop/help/help_viewer.h"
@@ -24,22 +25,22 @@ HelpCommands::~HelpCommands() = default;
 
 bool HelpCommands::Command(int id) {
     switch (id) {
-    case 40247:
+    case command::OpenActivity:
         StartLauncher();
         return true;
-    case 40025:
-        ShowHelp(1008);
+    case command::UserGuideHelp:
+        ShowHelp(TextId::UserGuideFile);
         return true;
-    case 40024:
-        ShowHelp(1005);
+    case command::ZarnikHelp:
+        ShowHelp(TextId::ZarnikHelpFile);
         return true;
-    case 40231:
-        ShowHelp(1006);
+    case command::JourneysHelp:
+        ShowHelp(TextId::JourneysHelpFile);
         return true;
-    case 40230:
-        ShowHelp(1007);
+    case command::RoutesHelp:
+        ShowHelp(TextId::RoutesHelpFile);
         return true;
-    case 40232:
+    case command::About:
         ShowAbout();
         return true;
     default:
@@ -61,7 +62,7 @@ bool HelpCommands::TakeLauncherFlag() {
     return was;
 }
 
-void HelpCommands::ShowHelp(int fileTextId) {
+void HelpCommands::ShowHelp(TextId fileTextId) {
     if (viewer_.isNull()) {
         viewer_ = new HelpViewer(main_);
         viewer_->projectFolder = exampleFolder;
@@ -70,7 +71,7 @@ void HelpCommands::ShowHelp(int fileTextId) {
         auto* guide = new QAction(viewer_);
         guide->setShortcut(Qt::Key_F1);
         viewer_->addAction(guide);
-        connect(guide, &QAction::triggered, this, [this] { ShowHelp(1008); });
+        connect(guide, &QAction::triggered, this, [this] { ShowHelp(TextId::UserGuideFile); });
     }
     const std::string file = Text(fileTextId);
     if (!viewer_->OpenBook(helpFolder, file)) {
@@ -85,16 +86,16 @@ void HelpCommands::ShowHelp(int fileTextId) {
 
 void HelpCommands::StartLauncher() {
     if (IsGoProgramActive(robot_)) {
-        Warn(ui_, 1029);
+        Warn(ui_, TextId::NoGoProgramWhileRunning);
         return;
     }
     // The launcher carries the platform's own program name.
-    std::string name = Text(1074);
+    std::string name = Text(TextId::LauncherFileName);
     if (name.size() > 4 && name.ends_with(".exe"))
         name.resize(name.size() - 4);
     launcher_ = external_->Start(QString::fromStdString(project_.programFolder + name), {});
     if (!launcher_)
-        Warn(ui_, 1081);
+        Warn(ui_, TextId::LauncherNotFound);
 }
 
 void HelpCommands::ShowAbout() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/project.h"
+#include "program/text_ids.h"
 
 #include <QObject>
 #include <QPointer>
@@ -58,7 +59,7 @@ class HelpCommands : public QObject {
     void projectRequested(const std::string& project);
 
   private:
-    void ShowHelp(int fileTextId);
+    void ShowHelp(TextId fileTextId);
     void StartLauncher();
     void ShowAbout();
 

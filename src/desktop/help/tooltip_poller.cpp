@@ -56,7 +56,7 @@ TooltipBox PlaceTooltip(int pointerX, int pointerY, int textWidth, int textHeigh
 }
 
 std::string TooltipText(int id) {
-    std::string text(TextOf(id).substr(0, 63));
+    std::string text(TextOf(TextId{id}).substr(0, 63));
     for (std::size_t at = text.find("&&"); at != std::string::npos; at = text.find("&&", at + 1))
         text.erase(at, 1);
     return text;

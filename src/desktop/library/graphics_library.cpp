@@ -68,7 +68,8 @@ void GraphicsLibrary::SetDrawing(QWidget* drawing) {
 }
 
 void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
-    const QString title = QString::fromLatin1(TextOf(dragMode ? 26 : 27).data());
+    const QString title = QString::fromLatin1(
+        TextOf(dragMode ? TextId::DragToGraphicsWindow : TextId::ClickToAddToGoProgram).data());
     setWindowTitle(title);
     caption_->setText(title);
     // The longer title fits the narrow window in regular weight.

@@ -36,33 +36,33 @@ enum Tool : int {
     LibraryStampsClick = 1426,
 };
 
-Slot Button(int request, int tip, int image) {
+Slot Button(int request, TextId tip, int image) {
     return Slot::Make(ToolStrip::Push, request, tip, image);
 }
 
 // The pages start at these cells of the strip.
-std::vector<Slot> ProgCentrePage(int page) {
+std::vector<Slot> ProgCentrePage(GoToolPage page) {
     std::vector<Slot> tools(11);
     switch (page) {
-    case 2:
-        tools[0] = Button(ToolPageMain, 65, 2);
-        tools[1] = Button(LibraryStampsClick, 66, 3);
-        tools[2] = Button(FlipStampKey, 67, 4);
-        tools[3] = Button(PlaceTextKey, 68, 5);
-        tools[4] = Button(EditTextKey, 69, 6);
+    case GoToolPage::StampsAndText:
+        tools[0] = Button(ToolPageMain, TextId::GoStampsBackTip, 2);
+        tools[1] = Button(LibraryStampsClick, TextId::GoStampsTip, 3);
+        tools[2] = Button(FlipStampKey, TextId::GoFlipStampTip, 4);
+        tools[3] = Button(PlaceTextKey, TextId::GoCreateTextTip, 5);
+        tools[4] = Button(EditTextKey, TextId::GoEditTextTip, 6);
         break;
-    case 9:
-        tools[0] = Button(ToolPageMain, 70, 9);
-        tools[1] = Button(LibraryShapesClick, 71, 10);
-        tools[2] = Button(PositionKey, 72, 11);
-        tools[3] = Button(HeadingKey, 73, 12);
-        tools[4] = Button(LibraryPensClick, 74, 13);
-        tools[5] = Button(PenUpKey, 75, 14);
-        tools[6] = Button(FlipZarnikKey, 82, 15);
+    case GoToolPage::Zarnik:
+        tools[0] = Button(ToolPageMain, TextId::GoZarnikBackTip, 9);
+        tools[1] = Button(LibraryShapesClick, TextId::GoZarnikShapeTip, 10);
+        tools[2] = Button(PositionKey, TextId::GoZarnikPositionTip, 11);
+        tools[3] = Button(HeadingKey, TextId::GoZarnikDirectionTip, 12);
+        tools[4] = Button(LibraryPensClick, TextId::GoPenDownTip, 13);
+        tools[5] = Button(PenUpKey, TextId::GoPenUpTip, 14);
+        tools[6] = Button(FlipZarnikKey, TextId::GoFlipZarnikTip, 15);
         break;
     default:
-        tools[0] = Button(ToolPageStamps, 63, 0);
-        tools[1] = Button(ToolPageZarnik, 64, 1);
+        tools[0] = Button(ToolPageStamps, TextId::GoStampsAndTextTip, 0);
+        tools[1] = Button(ToolPageZarnik, TextId::GoZarnikToolsTip, 1);
         break;
     }
     return tools;
@@ -94,13 +94,14 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
             return;
         ClickGoListLine(*doc_.editor, line);
     });
-    ShowToolPage(0);
+    ShowToolPage(GoToolPage::Main);
     connect(toolBar_, &ToolStrip::pushed, this,
             [this](const ToolStrip::Slot& slot) { ToolPushed(slot.request); });
 
     connect(keypad_, &KeypadWindow::keyEntered, this, [this](int code) { Key(code); });
     connect(keypad_, &KeypadWindow::keyClicked, this, [this] { doc_.ui.KeyClick(); });
-    connect(keypad_, &KeypadWindow::clearMemoryRefused, this, [this] { Warn(doc_.ui, 76); });
+    connect(keypad_, &KeypadWindow::clearMemoryRefused, this,
+            [this] { Warn(doc_.ui, TextId::FinishDefiningFirst); });
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenHeight = screen ? screen->size().height() : 768;
@@ -111,7 +112,7 @@ ProcedurePane* GoContainer::procedurePane() const {
     return lists_->procedurePane();
 }
 
-void GoContainer::ShowToolPage(int page) {
+void GoContainer::ShowToolPage(GoToolPage page) {
     toolBar_->SetSlots(ProgCentrePage(page));
 }
 
@@ -139,7 +140,7 @@ void GoContainer::Key(int code, const KeyArgument& argument) {
 
 void GoContainer::EnterKey(int key, const QString& name) {
     if (RunActive()) {
-        Warn(doc_.ui, 83);
+        Warn(doc_.ui, TextId::GoProgramRunning);
         return;
     }
     KeyArgument argument;
@@ -158,16 +159,16 @@ bool GoContainer::RunActive() const {
 void GoContainer::ToolPushed(int tool) {
     switch (tool) {
     case ToolPageMain:
-        return ShowToolPage(0);
+        return ShowToolPage(GoToolPage::Main);
     case ToolPageStamps:
-        return ShowToolPage(2);
+        return ShowToolPage(GoToolPage::StampsAndText);
     case ToolPageZarnik:
-        return ShowToolPage(9);
+        return ShowToolPage(GoToolPage::Zarnik);
     default:
         break;
     }
     if (RunActive()) {
-        Warn(doc_.ui, 83);
+        Warn(doc_.ui, TextId::GoProgramRunning);
         return;
     }
     switch (tool) {

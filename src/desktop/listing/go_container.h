@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/frame/split_pane.h"
+#include "desktop/frame/tool_pages.h"
 #include "program/key_entry.h"
 
 namespace zf::ui {
@@ -29,7 +30,7 @@ class GoContainer : public SplitPane {
 
     // One key through the container, with the list windows' reactions.
     void Key(int code, const KeyArgument& argument = {});
-    void ShowToolPage(int page);
+    void ShowToolPage(GoToolPage page);
 
   public slots:
     // A graphic command keyed with a picture's name; refused during a run.

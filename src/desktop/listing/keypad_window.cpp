@@ -292,7 +292,7 @@ void KeypadWindow::RefuseClearMemory() {
 
 void KeypadWindow::ShowClearPrompt() {
     if (!prompt_) {
-        prompt_ = new QLabel(QString::fromLatin1(TextOf(1004).data()), this);
+        prompt_ = new QLabel(QString::fromLatin1(TextOf(TextId::ClearMemoryPrompt).data()), this);
         prompt_->setFrameStyle(QFrame::Box | QFrame::Plain);
         prompt_->setMargin(5);
         prompt_->setAutoFillBackground(true);

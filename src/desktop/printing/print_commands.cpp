@@ -91,7 +91,7 @@ void PrintProblems::Show(const std::string& caption, const std::string& text, QW
 PrintCommands::PrintCommands(QWidget& mainWindow, Document& document)
     : mainWindow_(mainWindow), doc_(document),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    printer_->setDocName(QString::fromLatin1(TextOf(1002).data()));
+    printer_->setDocName(QString::fromLatin1(TextOf(TextId::PrintDocumentName).data()));
     // Pages are mapped from the paper's corner with margins of their own.
     printer_->setFullPage(true);
 }

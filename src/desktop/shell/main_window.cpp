@@ -197,24 +197,24 @@ void MainWindow::Command(int id) {
     if (help_->Command(id) || OptionCommand(id) || FileCommand(id) || RobotCommand(id))
         return;
     switch (id) {
-    case 40009:
+    case command::CopyWorkingArea:
         dialogs_->CopyWorkingArea();
         break;
-    case 40006:
+    case command::Exit:
         close();
         break;
-    case 40214:
+    case command::DefaultLayout:
         razAzi_->DefaultSplit();
         goContainer()->DefaultLayout();
         goContainer()->lists()->DefaultPlace();
         break;
-    case 40215:
+    case command::ShowProcedure:
         procedurePane()->Restore();
         break;
-    case 40244:
+    case command::Repaint:
         drawing()->Repaint();
         break;
-    case 40241:
+    case command::ProjectSaved:
         doc_.projectChanged = false;
         break;
     case command::Undo:

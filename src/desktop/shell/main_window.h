@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/frame/document.h"
+#include "desktop/frame/menu_commands.h"
 #include "desktop/shell/session_end.h"
 
 #include <QMainWindow>
@@ -19,20 +20,6 @@ class IniFile;
 }
 
 namespace zf::ui {
-
-// Commands of the menus that have no number of old.
-namespace command {
-enum : int {
-    NewGoProgram = 40401,
-    SaveGoProgramToItsName = 40402,
-    Undo = 40403,
-    Redo = 40404,
-    SpeedInstant = 40405,
-    ClearMemoryKey = 40406,
-    // File > Recent Files, newest first.
-    RecentFirst = 40410,
-};
-} // namespace command
 
 class GraphicsDrawing;
 class GraphicsLibrary;

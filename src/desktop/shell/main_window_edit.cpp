@@ -24,15 +24,15 @@ namespace zf::ui {
 void MainWindow::AddShortcuts() {
     const std::pair<int, QList<QKeySequence>> keys[] = {
         {command::NewGoProgram, {QKeySequence::New}},
-        {40192, {QKeySequence::Open}},
+        {command::OpenGoProgram, {QKeySequence::Open}},
         {command::SaveGoProgramToItsName, {QKeySequence::Save}},
-        {40239, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
-        {40211, {QKeySequence::Print}},
-        {40006, {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+        {command::SaveGoProgram, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {command::PrintGoProgram, {QKeySequence::Print}},
+        {command::Exit, {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
         {command::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
         {command::Redo,
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
-        {40009, {QKeySequence(Qt::CTRL | Qt::Key_C)}},
+        {command::CopyWorkingArea, {QKeySequence(Qt::CTRL | Qt::Key_C)}},
         // CE is Backspace on the keyboard; CM asks for a second press as
         // on the keypad.
         {command::ClearMemoryKey, {QKeySequence(Qt::Key_Delete)}},
@@ -54,7 +54,7 @@ bool MainWindow::RefuseUndo() {
     // A paused run still walks the lists and stands where it stopped.
     if (!IsGoProgramActive(doc_.state))
         return false;
-    Warn(doc_.ui, 83);
+    Warn(doc_.ui, TextId::GoProgramRunning);
     return true;
 }
 
@@ -86,7 +86,7 @@ void MainWindow::ShowRestored(bool program, bool area) {
 
 void MainWindow::NewGoProgram() {
     if (drawing()->ProgramActive()) {
-        Warn(doc_.ui, 1029);
+        Warn(doc_.ui, TextId::NoGoProgramWhileRunning);
         return;
     }
     if (!GoProgramSavePrompt(false))
@@ -98,7 +98,7 @@ void MainWindow::NewGoProgram() {
         editor.DestroyProgramList(GO_LIST);
         editor.procedureBeingDefined = 0;
         editor.goPosition = nullptr;
-        editor.MakeHeader(TextOf(30).data());
+        editor.MakeHeader(TextOf(TextId::DefaultGoProgramName).data());
         editor.modified = 0;
     }
     doc_.programPath.clear();
@@ -149,7 +149,7 @@ void MainWindow::OpenRecentFile(int index) {
         return;
     const std::string path = files[static_cast<std::size_t>(index)];
     if (!FileExists(path)) {
-        doc_.ui.WarningBox(0, FormatText(unnumbered::kRecentFileMissing, {path.c_str()}));
+        doc_.ui.WarningBox(kUnnumbered, FormatText(unnumbered::kRecentFileMissing, {path.c_str()}));
         EditOptionsFile([&](IniFile& ini) { RemoveRecentFile(ini, path); });
         return;
     }

@@ -28,25 +28,25 @@ bool MainWindow::FileCommand(int id) {
         return true;
     }
     switch (id) {
-    case 40185:
+    case command::OpenProject:
         OpenProjectCommand();
         return true;
-    case 40192:
+    case command::OpenGoProgram:
         OpenGoProgramCommand();
         return true;
-    case 40238:
+    case command::SaveProject:
         SaveProject();
         return true;
-    case 40239:
+    case command::SaveGoProgram:
         SaveGoProgram();
         return true;
-    case 40211:
+    case command::PrintGoProgram:
         printing_->PrintGoProgram();
         return true;
-    case 40210:
+    case command::PrintWorkingArea:
         printing_->PrintWorkingArea();
         return true;
-    case 40243:
+    case command::SaveWorkingArea:
         dialogs_->SaveWorkingArea();
         return true;
     case command::NewGoProgram:
@@ -61,7 +61,7 @@ bool MainWindow::FileCommand(int id) {
 }
 
 bool MainWindow::RobotCommand(int id) {
-    if (id == 40018) {
+    if (id == command::SendGoProgram) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         SendGoProgram(
             *doc_.editor, doc_.link,
@@ -69,7 +69,7 @@ bool MainWindow::RobotCommand(int id) {
         QApplication::restoreOverrideCursor();
         return true;
     }
-    if (id != 40191)
+    if (id != command::GetGoProgram)
         return false;
     if (GoProgramSavePrompt(false)) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -118,7 +118,7 @@ void MainWindow::OpenHandedFileNow(const std::string& path) {
 }
 
 bool MainWindow::SaveGoProgram() {
-    std::string suggested = TextOf(30).data();
+    std::string suggested = TextOf(TextId::DefaultGoProgramName).data();
     const GoInstruction* head = doc_.editor->Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
         suggested = doc_.tables.names.Get(head->nameId);
@@ -146,10 +146,10 @@ bool MainWindow::SaveProject() {
 bool MainWindow::GoProgramSavePrompt(bool forExit) {
     if (!doc_.editor->modified)
         return true;
-    std::string text = TextOf(102).data();
+    std::string text = TextOf(TextId::SaveGoProgramChanges).data();
     if (forExit)
-        text = std::string(TextOf(103)) + "\n" + text;
-    switch (doc_.ui.Ask(102, text, Buttons::YesNoCancel)) {
+        text = std::string(TextOf(TextId::ExitZarnikfield)) + "\n" + text;
+    switch (doc_.ui.Ask(TextId::SaveGoProgramChanges, text, Buttons::YesNoCancel)) {
     case Answer::Yes:
         return SaveGoProgramToItsName();
     case Answer::No:
@@ -163,10 +163,10 @@ bool MainWindow::GoProgramSavePrompt(bool forExit) {
 bool MainWindow::ProjectSavePrompt(bool forExit) {
     if (!doc_.projectChanged)
         return true;
-    std::string text = TextOf(1020).data();
+    std::string text = TextOf(TextId::SaveProjectChanges).data();
     if (forExit)
-        text = std::string(TextOf(103)) + "\n" + text;
-    switch (doc_.ui.Ask(1020, text, Buttons::YesNoCancel)) {
+        text = std::string(TextOf(TextId::ExitZarnikfield)) + "\n" + text;
+    switch (doc_.ui.Ask(TextId::SaveProjectChanges, text, Buttons::YesNoCancel)) {
     case Answer::Yes:
         return SaveProject();
     case Answer::No:
@@ -178,7 +178,7 @@ bool MainWindow::ProjectSavePrompt(bool forExit) {
 
 void MainWindow::OpenGoProgramCommand(const std::string& given) {
     if (drawing()->ProgramActive()) {
-        Warn(doc_.ui, 1029);
+        Warn(doc_.ui, TextId::NoGoProgramWhileRunning);
         return;
     }
     if (!GoProgramSavePrompt(false))
@@ -202,7 +202,7 @@ void MainWindow::OpenGoProgramCommand(const std::string& given) {
 
 void MainWindow::OpenProjectCommand(const std::string& given) {
     if (drawing()->ProgramActive()) {
-        Warn(doc_.ui, 1030);
+        Warn(doc_.ui, TextId::NoProjectWhileRunning);
         return;
     }
     if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))

@@ -29,41 +29,41 @@ void MainWindow::BuildMenus() {
     Add(edit, "&Undo", command::Undo);
     Add(edit, "&Redo", command::Redo);
     edit->addSeparator();
-    Add(edit, "&Copy Working Area", 40009);
+    Add(edit, "&Copy Working Area", command::CopyWorkingArea);
     edit->addSeparator();
     Add(edit, "Clear &Memory (CM)", command::ClearMemoryKey);
 
     QMenu* robot = menuBar()->addMenu("Floor &Zarnik");
-    Add(robot, "(You will need a Zarnik Interface Lead for this)", 40302);
+    Add(robot, "(You will need a Zarnik Interface Lead for this)", command::InterfaceLeadNote);
     robot->addSeparator();
-    Add(robot, "&Send GO Program", 40018);
-    Add(robot, "&Get GO Program", 40191);
+    Add(robot, "&Send GO Program", command::SendGoProgram);
+    Add(robot, "&Get GO Program", command::GetGoProgram);
 
     BuildOptionsMenu();
 
     QMenu* activity = menuBar()->addMenu("&Activity");
-    Add(activity, "&Journeys", 40231);
-    Add(activity, "&Routes", 40230);
+    Add(activity, "&Journeys", command::JourneysHelp);
+    Add(activity, "&Routes", command::RoutesHelp);
 
     QMenu* window = menuBar()->addMenu("&Window");
-    Add(window, "&Default Layout", 40214);
+    Add(window, "&Default Layout", command::DefaultLayout);
     window->addSeparator();
-    Add(window, "&Procedure", 40215);
+    Add(window, "&Procedure", command::ShowProcedure);
     window->addSeparator();
     window->addActions({projector_->fullScreenAction(), projector_->zoomInAction(),
                         projector_->zoomOutAction(), projector_->zoomResetAction()});
 
     QMenu* help = menuBar()->addMenu("&Help");
-    QAction* userGuide = Add(help, "Zarnik&field", 40025);
+    QAction* userGuide = Add(help, "Zarnik&field", command::UserGuideHelp);
     userGuide->setShortcut(Qt::Key_F1);
-    Add(help, "&Zarnik", 40024);
+    Add(help, "&Zarnik", command::ZarnikHelp);
     help->addSeparator();
-    Add(help, "&About...", 40232);
+    Add(help, "&About...", command::About);
 
     // F5 repaints the working area; it has no menu item.
     auto* repaint = new QAction(this);
     repaint->setShortcut(Qt::Key_F5);
-    connect(repaint, &QAction::triggered, this, [this] { Command(40244); });
+    connect(repaint, &QAction::triggered, this, [this] { Command(command::Repaint); });
     addAction(repaint);
     AddShortcuts();
 }
@@ -71,23 +71,23 @@ void MainWindow::BuildMenus() {
 void MainWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     Add(file, "N&ew Go Program", command::NewGoProgram);
-    Add(file, "Open &Activity...", 40247);
-    Add(file, "Open &Project...", 40185);
-    Add(file, "Open &Go Program...", 40192);
+    Add(file, "Open &Activity...", command::OpenActivity);
+    Add(file, "Open &Project...", command::OpenProject);
+    Add(file, "Open &Go Program...", command::OpenGoProgram);
     recentMenu_ = file->addMenu("Recent &Files");
     recentMenu_->setToolTipsVisible(true);
     // Filled as the File menu opens: an empty list leaves the item disabled.
     connect(file, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     file->addSeparator();
-    Add(file, "Save P&roject...", 40238);
+    Add(file, "Save P&roject...", command::SaveProject);
     Add(file, "&Save Go Program", command::SaveGoProgramToItsName);
-    Add(file, "Save G&o Program...", 40239);
-    Add(file, "Save &Working Area...", 40243);
+    Add(file, "Save G&o Program...", command::SaveGoProgram);
+    Add(file, "Save &Working Area...", command::SaveWorkingArea);
     file->addSeparator();
-    Add(file, "Pri&nt Go Program...", 40211);
-    Add(file, "Prin&t Working Area...", 40210);
+    Add(file, "Pri&nt Go Program...", command::PrintGoProgram);
+    Add(file, "Prin&t Working Area...", command::PrintWorkingArea);
     file->addSeparator();
-    Add(file, "E&xit", 40006);
+    Add(file, "E&xit", command::Exit);
 }
 
 void MainWindow::BuildOptionsMenu() {
@@ -102,22 +102,22 @@ void MainWindow::BuildOptionsMenu() {
     auto* sizes = new QActionGroup(listing);
     for (int i = 0; i < 10; ++i) {
         static const char* texts[] = {"5", "10", "15", "20", "25", "30", "35", "40", "45", "50"};
-        choice(listing, sizes, texts[i], 40194 + i);
+        choice(listing, sizes, texts[i], command::ListingSizeFirst + i);
     }
     QMenu* speed = options->addMenu("&Zarnik Speed");
     auto* speeds = new QActionGroup(speed);
-    choice(speed, speeds, "&Slow", 40186);
-    choice(speed, speeds, "&Medium", 40233);
-    choice(speed, speeds, "&Fast", 40234);
+    choice(speed, speeds, "&Slow", command::SpeedSlow);
+    choice(speed, speeds, "&Medium", command::SpeedMedium);
+    choice(speed, speeds, "&Fast", command::SpeedFast);
     choice(speed, speeds, "&Instant", command::SpeedInstant);
-    Add(options, "&Sound", 40187)->setCheckable(true);
-    Add(options, "&Tooltips", 40188)->setCheckable(true);
+    Add(options, "&Sound", command::Sound)->setCheckable(true);
+    Add(options, "&Tooltips", command::Tooltips)->setCheckable(true);
     QMenu* com = options->addMenu("&Com Port");
     auto* ports = new QActionGroup(com);
-    choice(com, ports, "COM &1", 40228);
-    choice(com, ports, "COM &2", 40229);
-    choice(com, ports, "COM &3", 40300);
-    choice(com, ports, "COM &4", 40301);
+    choice(com, ports, "COM &1", command::ComPort1);
+    choice(com, ports, "COM &2", command::ComPort2);
+    choice(com, ports, "COM &3", command::ComPort3);
+    choice(com, ports, "COM &4", command::ComPort4);
 }
 
 } // namespace zf::ui

@@ -22,32 +22,38 @@
 namespace zf::ui {
 
 bool MainWindow::OptionCommand(int id) {
-    if (id >= 40194 && id <= 40203) {
-        SetListingSize(id - 40194);
+    if (id >= command::ListingSizeFirst && id <= command::ListingSizeLast) {
+        SetListingSize(id - command::ListingSizeFirst);
         RememberOption("listing", "size", doc_.options.listingSize);
         return true;
     }
     switch (id) {
-    case 40186:
-    case 40233:
-    case 40234:
+    case command::SpeedSlow:
+    case command::SpeedMedium:
+    case command::SpeedFast:
     case command::SpeedInstant:
-        SetSpeed(id == 40186 ? 0 : id == 40233 ? 1 : id == 40234 ? 2 : 3);
+        SetSpeed(id == command::SpeedSlow     ? 0
+                 : id == command::SpeedMedium ? 1
+                 : id == command::SpeedFast   ? 2
+                                              : 3);
         RememberOption("zarnik", "speed", doc_.options.speed);
         return true;
-    case 40187:
+    case command::Sound:
         SetSound(!doc_.options.sound);
         RememberOption("sound", "keypad", doc_.options.sound ? 1 : 0);
         return true;
-    case 40188:
+    case command::Tooltips:
         SetTooltips(!doc_.options.tooltips);
         RememberOption("tooltips", "show", doc_.options.tooltips ? 1 : 0);
         return true;
-    case 40228:
-    case 40229:
-    case 40300:
-    case 40301:
-        SetComPort(id == 40228 ? 0 : id == 40229 ? 1 : id == 40300 ? 2 : 3);
+    case command::ComPort1:
+    case command::ComPort2:
+    case command::ComPort3:
+    case command::ComPort4:
+        SetComPort(id == command::ComPort1   ? 0
+                   : id == command::ComPort2 ? 1
+                   : id == command::ComPort3 ? 2
+                                             : 3);
         return true;
     default:
         return false;
@@ -109,7 +115,7 @@ void MainWindow::ReadOptions() {
 void MainWindow::SetListingSize(int index) {
     doc_.options.listingSize = index + 1;
     for (int i = 0; i < 10; ++i)
-        if (QAction* a = Action(40194 + i))
+        if (QAction* a = Action(command::ListingSizeFirst + i))
             a->setChecked(i == index);
     const int size = doc_.options.IconSize();
     goContainer()->goList()->SetIconSize(size);
@@ -118,7 +124,8 @@ void MainWindow::SetListingSize(int index) {
 
 void MainWindow::SetSpeed(int index) {
     doc_.options.speed = index + 1;
-    const int ids[] = {40186, 40233, 40234, command::SpeedInstant};
+    const int ids[] = {command::SpeedSlow, command::SpeedMedium, command::SpeedFast,
+                       command::SpeedInstant};
     for (int i = 0; i < 4; ++i)
         if (QAction* a = Action(ids[i]))
             a->setChecked(i == index);
@@ -130,19 +137,19 @@ void MainWindow::SetSound(bool on) {
     doc_.options.sound = on;
     doc_.ui.sound = on;
     drawing()->SetSound(on);
-    if (QAction* a = Action(40187))
+    if (QAction* a = Action(command::Sound))
         a->setChecked(on);
 }
 
 void MainWindow::SetTooltips(bool on) {
     doc_.options.tooltips = on;
-    if (QAction* a = Action(40188))
+    if (QAction* a = Action(command::Tooltips))
         a->setChecked(on);
     help_->tooltips()->SetOption(on);
 }
 
 void MainWindow::SetComPort(int index) {
-    const int ids[] = {40228, 40229, 40300, 40301};
+    const int ids[] = {command::ComPort1, command::ComPort2, command::ComPort3, command::ComPort4};
     for (int i = 0; i < 4; ++i)
         if (QAction* a = Action(ids[i]))
             a->setChecked(i == index);

@@ -66,12 +66,14 @@ void MainWindow::ConnectRequests() {
 }
 
 void MainWindow::ConfirmClearAllObjects() {
-    if (doc_.ui.Ask(1057, TextOf(1057).data(), Buttons::YesNo) == Answer::Yes)
+    if (doc_.ui.Ask(TextId::ClearAllObjectsQuestion, TextOf(TextId::ClearAllObjectsQuestion).data(),
+                    Buttons::YesNo) == Answer::Yes)
         drawing()->ClearAllObjects();
 }
 
 void MainWindow::ConfirmClearWorkingArea() {
-    if (doc_.ui.Ask(1058, TextOf(1058).data(), Buttons::YesNo) == Answer::Yes)
+    if (doc_.ui.Ask(TextId::ClearAllGraphicsQuestion,
+                    TextOf(TextId::ClearAllGraphicsQuestion).data(), Buttons::YesNo) == Answer::Yes)
         drawing()->ClearWorkingArea();
 }
 

@@ -347,7 +347,7 @@ void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {
     const int reach = PixelsPerStep(state) / 3;
     if (std::abs(p.x() - robot.x()) <= reach && std::abs(p.y() - robot.y()) <= reach) {
         if (state.running) {
-            Warn(doc_.ui, 1089);
+            Warn(doc_.ui, TextId::NoDragWhileRunning);
             return;
         }
         doc_.history.Begin();

@@ -54,48 +54,48 @@ QFont SizeLabelFont() {
     return font;
 }
 
-std::vector<Slot> GraphicsPage(int page) {
+std::vector<Slot> GraphicsPage(ToolPage page) {
     std::vector<Slot> tools(8);
     const auto push = ToolStrip::Push;
     const auto drag = ToolStrip::Drag;
-    auto at = [&](int slot, ToolStrip::Kind kind, int request, int tip) {
-        tools[slot] = Slot::Make(kind, request, tip, page + slot);
+    auto at = [&](int slot, ToolStrip::Kind kind, int request, TextId tip) {
+        tools[slot] = Slot::Make(kind, request, tip, static_cast<int>(page) + slot);
     };
-    if (page != 0)
-        at(0, push, ToolPageMain, 1);
+    if (page != ToolPage::Main)
+        at(0, push, ToolPageMain, TextId::BackTip);
     switch (page) {
-    case 4:
-        at(1, push, LibraryStamps, 38);
-        at(2, push, ClearAllObjects, 39);
-        at(3, drag, ClearOneObject, 43);
-        at(4, drag, FlipStamp, 40);
-        at(5, push, CreateText, 41);
-        at(6, drag, EditText, 42);
+    case ToolPage::Stamps:
+        at(1, push, LibraryStamps, TextId::StampsTip);
+        at(2, push, ClearAllObjects, TextId::ClearAllObjectsTip);
+        at(3, drag, ClearOneObject, TextId::ClearOneObjectTip);
+        at(4, drag, FlipStamp, TextId::FlipStampTip);
+        at(5, push, CreateText, TextId::CreateTextTip);
+        at(6, drag, EditText, TextId::EditTextTip);
         break;
-    case 11:
-        at(1, push, Run, 48);
-        at(2, push, Stop, 49);
-        at(3, push, Continue, 50);
-        at(4, push, Reset, 51);
-        at(5, push, Step, 52);
+    case ToolPage::Control:
+        at(1, push, Run, TextId::RunTip);
+        at(2, push, Stop, TextId::StopTip);
+        at(3, push, Continue, TextId::ContinueTip);
+        at(4, push, Reset, TextId::ResetTip);
+        at(5, push, Step, TextId::StepTip);
         break;
-    case 17:
-        at(1, push, SetFloorSize, 53);
-        at(2, push, ShowHideRulers, 54);
-        at(3, push, LoadBackground, 55);
-        at(4, push, ClearWorkingArea, 56);
+    case ToolPage::Background:
+        at(1, push, SetFloorSize, TextId::AreaSizeTip);
+        at(2, push, ShowHideRulers, TextId::RulersTip);
+        at(3, push, LoadBackground, TextId::LoadBackgroundTip);
+        at(4, push, ClearWorkingArea, TextId::ClearWorkingAreaTip);
         break;
-    case 22:
-        at(1, push, LibraryShapes, 57);
-        at(2, push, SetPosition, 58);
-        at(3, push, SetDirection, 59);
-        at(4, push, FlipZarnik, 62);
+    case ToolPage::Zarnik:
+        at(1, push, LibraryShapes, TextId::ZarnikShapeTip);
+        at(2, push, SetPosition, TextId::ZarnikPositionTip);
+        at(3, push, SetDirection, TextId::ZarnikDirectionTip);
+        at(4, push, FlipZarnik, TextId::FlipZarnikTip);
         break;
     default:
-        at(0, push, ToolPageStamps, 44);
-        at(1, push, ToolPageControl, 45);
-        at(2, push, ToolPageBackground, 46);
-        at(3, push, ToolPageZarnik, 47);
+        at(0, push, ToolPageStamps, TextId::StampsAndTextTip);
+        at(1, push, ToolPageControl, TextId::ControlTip);
+        at(2, push, ToolPageBackground, TextId::BackgroundToolsTip);
+        at(3, push, ToolPageZarnik, TextId::ZarnikToolsTip);
         break;
     }
     return tools;
@@ -117,7 +117,7 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     drawing_ = new GraphicsDrawing(doc_, view_);
     connect(drawing_, &GraphicsDrawing::robotMoved, this, &GraphicsMain::FollowRobot);
     connect(drawing_, &GraphicsDrawing::instructionShown, status_, &StatusLine::ShowInstruction);
-    ShowToolPage(0);
+    ShowToolPage(ToolPage::Main);
     connect(toolBar_, &ToolStrip::pushed, this,
             [this](const Slot& slot) { ToolPushed(slot.request); });
     connect(toolBar_, &ToolStrip::dropped, this, [this](const Slot& slot, QPoint global) {
@@ -130,15 +130,15 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
 void GraphicsMain::ToolPushed(int tool) {
     switch (tool) {
     case ToolPageStamps:
-        return ShowToolPage(4);
+        return ShowToolPage(ToolPage::Stamps);
     case ToolPageControl:
-        return ShowToolPage(11);
+        return ShowToolPage(ToolPage::Control);
     case ToolPageBackground:
-        return ShowToolPage(17);
+        return ShowToolPage(ToolPage::Background);
     case ToolPageZarnik:
-        return ShowToolPage(22);
+        return ShowToolPage(ToolPage::Zarnik);
     case ToolPageMain:
-        return ShowToolPage(0);
+        return ShowToolPage(ToolPage::Main);
     case ShowHideRulers:
         return ToggleRulers();
     case Run:
@@ -189,7 +189,7 @@ void GraphicsMain::ToolDropped(int tool, QPoint at) {
     }
 }
 
-void GraphicsMain::ShowToolPage(int page) {
+void GraphicsMain::ShowToolPage(ToolPage page) {
     toolBar_->SetSlots(GraphicsPage(page));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/frame/tool_pages.h"
+
 #include <QWidget>
 
 namespace zf::ui {
@@ -21,7 +23,7 @@ class GraphicsMain : public QWidget {
     GraphicsDrawing* drawing() const { return drawing_; }
     StatusLine* statusLine() const { return status_; }
     ToolStrip* toolBar() const { return toolBar_; }
-    void ShowToolPage(int page);
+    void ShowToolPage(ToolPage page);
     void ToggleRulers();
     bool rulersShown() const { return ruler_ > 0; }
     void LayOut();

@@ -98,23 +98,23 @@ class Dialogs : public DesktopTest {
     ZarnikState& state() { return doc().state; }
 
     // A button of the graphics tool bar, or of the Go Container's, on its page.
-    void ClickTool(int page, int slot) {
+    void ClickTool(ToolPage page, int slot) {
         window->razAzi()->graphicsMain()->ShowToolPage(page);
         ClickSlot(graphicsBar(), slot);
     }
-    void ClickGoTool(int page, int slot) {
+    void ClickGoTool(GoToolPage page, int slot) {
         go()->ShowToolPage(page);
         ClickSlot(goBar(), slot);
     }
     // A drag tool of the graphics tool bar released over the drawing window.
-    void DropTool(int page, int slot, QPoint onDrawing) {
+    void DropTool(ToolPage page, int slot, QPoint onDrawing) {
         window->razAzi()->graphicsMain()->ShowToolPage(page);
         QTest::mousePress(graphicsBar(), Qt::LeftButton, {}, ToolStrip::SlotRect(slot).center());
         QTest::mouseRelease(graphicsBar(), Qt::LeftButton, {},
                             graphicsBar()->mapFromGlobal(drawing()->mapToGlobal(onDrawing)));
         QApplication::processEvents();
     }
-    int LastShownId() const { return shown.empty() ? 0 : shown.back().id; }
+    TextId LastShownId() const { return shown.empty() ? TextId{} : shown.back().id; }
 
     // Background Create through the tool bar's dialog.
     void CreateBackground() {
@@ -122,7 +122,7 @@ class Dialogs : public DesktopTest {
             QTest::mouseClick(d.button(BackgroundDialog::Choice::Create), Qt::LeftButton);
             Push(d, "ok");
         });
-        ClickTool(17, 3);
+        ClickTool(ToolPage::Background, 3);
     }
 
     fs::path folder;
@@ -150,12 +150,12 @@ TEST_F(Dialogs, PositionTypedInStepsAndKeptInsideTheArea) {
         Retype(Box(d, "up"), "4.5");
         Push(d, "ok");
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(LastShownId(), 90);
-        EXPECT_EQ(shown.back().text, Text(90, {4.5, 4.5}));
+        EXPECT_EQ(LastShownId(), TextId::ZarnikMustStayInArea);
+        EXPECT_EQ(shown.back().text, Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}));
         Retype(Box(d, "right"), "4.5");
         QTest::keyClick(Box(d, "right"), Qt::Key_Return);
     });
-    ClickTool(22, 2);
+    ClickTool(ToolPage::Zarnik, 2);
     EXPECT_TRUE(opened);
     EXPECT_EQ(state().homeX, 2850);
     EXPECT_EQ(state().homeY, 150);
@@ -168,13 +168,13 @@ TEST_F(Dialogs, PositionTypedInStepsAndKeptInsideTheArea) {
         d.reject();
     });
     for (int slot : {2, 3})
-        ClickTool(22, slot);
-    ClickTool(17, 1);
+        ClickTool(ToolPage::Zarnik, slot);
+    ClickTool(ToolPage::Background, 1);
     Settle();
     state().running = false;
     ASSERT_EQ(shown.size(), 4u);
-    EXPECT_EQ(shown[1].id, 83);
-    EXPECT_EQ(shown[3].id, 83);
+    EXPECT_EQ(shown[1].id, TextId::GoProgramRunning);
+    EXPECT_EQ(shown[3].id, TextId::GoProgramRunning);
 }
 
 TEST_F(Dialogs, HeadingBoxesFollowEachOtherAndPreviewTurnsOnlyTheCompass) {
@@ -188,7 +188,7 @@ TEST_F(Dialogs, HeadingBoxesFollowEachOtherAndPreviewTurnsOnlyTheCompass) {
         Retype(Box(d, "clockwise"), "400");
         Push(d, "ok");
     });
-    ClickTool(22, 3);
+    ClickTool(ToolPage::Zarnik, 3);
     EXPECT_EQ(state().heading, 40);
     EXPECT_EQ(state().homeHeading, 40);
 
@@ -197,7 +197,7 @@ TEST_F(Dialogs, HeadingBoxesFollowEachOtherAndPreviewTurnsOnlyTheCompass) {
         Retype(Box(d, "clockwise"), "10");
         QTest::keyClick(Box(d, "clockwise"), Qt::Key_Escape);
     });
-    ClickTool(22, 3);
+    ClickTool(ToolPage::Zarnik, 3);
     EXPECT_EQ(state().heading, 40);
 }
 
@@ -207,12 +207,12 @@ TEST_F(Dialogs, SizeRefusesZeroAndAsksBeforeClearingGraphics) {
         Retype(Box(d, "width"), "0");
         Push(d, "ok");
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(LastShownId(), 96);
+        EXPECT_EQ(LastShownId(), TextId::AreaSmallerThanZarnik);
         Retype(Box(d, "width"), "12");
         Retype(Box(d, "height"), "8");
         Push(d, "ok");
     });
-    ClickTool(17, 1);
+    ClickTool(ToolPage::Background, 1);
     EXPECT_EQ(shown.size(), 1u); // no graphics: no question
     EXPECT_EQ(state().floorHeight, 2400);
     EXPECT_NEAR(double(drawing()->width()) / drawing()->height(), 1.5, 0.05);
@@ -223,12 +223,12 @@ TEST_F(Dialogs, SizeRefusesZeroAndAsksBeforeClearingGraphics) {
             Retype(Box(d, "width"), width);
             Push(d, "ok");
         });
-        ClickTool(17, 1);
+        ClickTool(ToolPage::Background, 1);
     };
     shown.clear();
     resizeTo("5");
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, TextOf(1023));
+    EXPECT_EQ(shown[0].text, TextOf(TextId::ResizeClearsGraphics));
     EXPECT_EQ(doc().objects.size(), 1u);
     answer = Answer::Yes;
     resizeTo("5");
@@ -239,7 +239,7 @@ TEST_F(Dialogs, SizeRefusesZeroAndAsksBeforeClearingGraphics) {
 TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     OnDialog<PositionDialog>([](PositionDialog& d) { Push(d, "cancel"); });
     const std::vector<std::string> before = Lines();
-    ClickGoTool(9, 2);
+    ClickGoTool(GoToolPage::Zarnik, 2);
     EXPECT_EQ(Lines(), before); // Cancel keys nothing
 
     OnDialog<PositionDialog>([](PositionDialog& d) {
@@ -247,14 +247,14 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
         Retype(Box(d, "up"), "1");
         Push(d, "ok");
     });
-    ClickGoTool(9, 2);
+    ClickGoTool(GoToolPage::Zarnik, 2);
     OnDialog<HeadingDialog>([](HeadingDialog& d) {
         Retype(Box(d, "clockwise"), "90");
         Push(d, "ok");
     });
-    ClickGoTool(9, 3);
+    ClickGoTool(GoToolPage::Zarnik, 3);
     OnDialog<EnterTextDialog>([](EnterTextDialog& d) {
-        EXPECT_EQ(d.windowTitle(), TextQ(24));
+        EXPECT_EQ(d.windowTitle(), TextQ(TextId::EnterTextCaption));
         EXPECT_EQ(d.textBox()->toPlainText(), "Your Text");
         QTest::keyClicks(d.textBox(), "Hi"); // the whole text is selected at the start
         Push(d, "ok");
@@ -266,7 +266,7 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
             Push(where, "ok");
         });
     });
-    ClickGoTool(2, 3);
+    ClickGoTool(GoToolPage::StampsAndText, 3);
     Press(key::Forward);
     Press(key::Digit0 + 1);
     EXPECT_EQ(state().x, 1500); // keyed, not applied
@@ -276,7 +276,7 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
     // Edit Text on the PlaceText: the dialogs start from its record.
     doc().editor->cursor = doc().editor->Head(GO_LIST)->next->next->next;
     OnDialog<EnterTextDialog>([](EnterTextDialog& d) {
-        EXPECT_EQ(d.windowTitle(), TextQ(25));
+        EXPECT_EQ(d.windowTitle(), TextQ(TextId::EditTextCaption));
         EXPECT_EQ(d.textBox()->toPlainText(), "Hi");
         Push(d, "ok");
         OnDialog<TextPositionDialog>([](TextPositionDialog& where) {
@@ -286,19 +286,19 @@ TEST_F(Dialogs, KeyedGraphicCommandsAreSavedReopenedAndRun) {
             Push(where, "ok");
         });
     });
-    ClickGoTool(2, 4);
+    ClickGoTool(GoToolPage::StampsAndText, 4);
     EXPECT_EQ(Lines()[3], "TEXT(\"Hi\",1)");
 
     const std::string path = (folder / "keyed.gop").string();
     saveName = [&](const std::string&) { return path; };
-    window->Command(40239);
+    window->Command(command::SaveGoProgram);
     KeySequence(*doc().editor, "BK 2");
     doc().editor->modified = 0;
     OnDialog<FileListDialog>([](FileListDialog& d) {
         ASSERT_EQ(d.list()->count(), 1);
         Push(d, "ok");
     });
-    window->Command(40192);
+    window->Command(command::OpenGoProgram);
     ASSERT_EQ(Lines().size(), 5u);
     EXPECT_EQ(Lines()[4], "FD 1");
 
@@ -348,7 +348,7 @@ TEST_F(Dialogs, CreateAndPlaceTextByDraggingTheSymbol) {
             Mouse(symbol, QEvent::MouseButtonRelease, drawing()->mapToGlobal(QPoint(150, 120)));
         });
     });
-    ClickTool(4, 5);
+    ClickTool(ToolPage::Stamps, 5);
     ASSERT_EQ(doc().objects.size(), 1u);
     const GraphicObject& text = doc().objects[0];
     const auto record = TextRecordOfObject(doc().tables, text);
@@ -366,7 +366,7 @@ TEST_F(Dialogs, CreateAndPlaceTextByDraggingTheSymbol) {
         Push(d, "ok");
         OnDialog<PositionTextDialog>([](PositionTextDialog& where) { Push(where, "cancel"); });
     });
-    ClickTool(4, 5);
+    ClickTool(ToolPage::Stamps, 5);
     EXPECT_EQ(doc().objects.size(), 1u);
 }
 
@@ -378,14 +378,14 @@ TEST_F(Dialogs, EditTextReplacesTheTextUnderTheDropAndCancelKeepsIt) {
     const int cx = old->x + old->width / 2, cy = old->y + old->height / 2;
     const QPoint on(MmToPixels(state(), cx), MmToPixels(state(), cy));
 
-    DropTool(4, 6, on + QPoint(0, 200)); // on empty floor: nothing
+    DropTool(ToolPage::Stamps, 6, on + QPoint(0, 200)); // on empty floor: nothing
     OnDialog<EnterTextDialog>([](EnterTextDialog& d) {
-        EXPECT_EQ(d.windowTitle(), TextQ(25));
+        EXPECT_EQ(d.windowTitle(), TextQ(TextId::EditTextCaption));
         EXPECT_EQ(d.textBox()->toPlainText(), "Hello\nthere");
         QTest::keyClicks(d.textBox(), "Changed");
         Push(d, "cancel");
     });
-    DropTool(4, 6, on);
+    DropTool(ToolPage::Stamps, 6, on);
     ASSERT_EQ(doc().objects.size(), 1u);
     EXPECT_EQ(&doc().objects[0], old);
 
@@ -393,7 +393,7 @@ TEST_F(Dialogs, EditTextReplacesTheTextUnderTheDropAndCancelKeepsIt) {
         QTest::keyClicks(d.textBox(), "Bye");
         Push(d, "ok");
     });
-    DropTool(4, 6, on);
+    DropTool(ToolPage::Stamps, 6, on);
     ASSERT_EQ(doc().objects.size(), 1u);
     const GraphicObject& now = doc().objects[0];
     EXPECT_EQ(DialogTextOf(doc().tables, *TextRecordOfObject(doc().tables, now)), "Bye");
@@ -431,7 +431,7 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
             d.reject();
         }
     });
-    window->Command(40192);
+    window->Command(command::OpenGoProgram);
     EXPECT_EQ(Lines().size(), 2u);
     EXPECT_EQ(doc().tables.names.Get(doc().editor->Head(GO_LIST)->nameId),
               (folder / "b.gop").string());
@@ -447,7 +447,7 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
         EXPECT_FALSE(d.browseButton()->isVisible());
         Push(d, "cancel");
     });
-    window->Command(40192);
+    window->Command(command::OpenGoProgram);
     // File names are bytes: UTF-8 ones read as written, and one that is no
     // UTF-8 at all still opens the very file it names.
     doc().options.goBrowse = false;
@@ -460,7 +460,7 @@ TEST_F(Dialogs, OpenGoProgramChoosesFromTheSortedList) {
         d.list()->setCurrentRow(4);
         Push(d, "ok");
     });
-    window->Command(40192);
+    window->Command(command::OpenGoProgram);
     EXPECT_EQ(doc().tables.names.Get(doc().editor->Head(GO_LIST)->nameId),
               (folder / "caf\xe9.gop").string());
     EXPECT_TRUE(shown.empty());
@@ -481,7 +481,7 @@ TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {
             Push(files, "ok");
         });
     });
-    ClickTool(17, 3);
+    ClickTool(ToolPage::Background, 3);
     ASSERT_EQ(doc().objects.size(), 1u);
     EXPECT_EQ(doc().objects[0].kind, objectkind::Background);
     EXPECT_STREQ(doc().tables.names.Get(doc().objects[0].nameId), "town.bmp");
@@ -492,7 +492,7 @@ TEST_F(Dialogs, BackgroundsAreLoadedCreatedAndEdited) {
             QTest::mouseClick(d.button(choice), Qt::LeftButton);
             Push(d, "ok");
         });
-        ClickTool(17, 3);
+        ClickTool(ToolPage::Background, 3);
     };
     choose(BackgroundDialog::Choice::Create);
     choose(BackgroundDialog::Choice::Create);
@@ -546,7 +546,7 @@ TEST_F(Dialogs, SavedNamesGetTheirExtensionAndReplacingIsAskedForThem) {
     std::string typed = (folder / "mine").string();
     saveName = [&](const std::string&) { return typed; };
     KeySequence(*doc().editor, "FD 1");
-    window->Command(40239);
+    window->Command(command::SaveGoProgram);
     EXPECT_TRUE(fs::exists(folder / "mine.gop"));
     EXPECT_FALSE(fs::exists(folder / "mine"));
     EXPECT_TRUE(shown.empty());
@@ -554,21 +554,21 @@ TEST_F(Dialogs, SavedNamesGetTheirExtensionAndReplacingIsAskedForThem) {
 
     KeySequence(*doc().editor, "BK 2");
     answer = Answer::No;
-    window->Command(40239);
+    window->Command(command::SaveGoProgram);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "mine.gop already exists.\nDo you want to replace it?");
     EXPECT_EQ(fs::file_size(folder / "mine.gop"), size);
     EXPECT_TRUE(doc().editor->modified);
     answer = Answer::Yes;
-    window->Command(40239);
+    window->Command(command::SaveGoProgram);
     EXPECT_GT(fs::file_size(folder / "mine.gop"), size);
     EXPECT_FALSE(doc().editor->modified);
 
     typed = (folder / "lesson").string();
-    window->Command(40238);
+    window->Command(command::SaveProject);
     EXPECT_TRUE(fs::exists(folder / "lesson.zfp"));
     typed = (folder / "lesson.v2.zfp").string();
-    window->Command(40238);
+    window->Command(command::SaveProject);
     EXPECT_TRUE(fs::exists(folder / "lesson.v2.zfp"));
     EXPECT_EQ(shown.size(), 2u);
 }
@@ -586,7 +586,7 @@ TEST_F(Dialogs, OpenProjectOffersProjectsAndOpensATypedIniProject) {
         d.selectFile(QString::fromStdString((folder / "mat.ini").string()));
         static_cast<QDialog&>(d).accept();
     });
-    window->Command(40185);
+    window->Command(command::OpenProject);
     EXPECT_TRUE(opened);
     EXPECT_EQ(state().floorWidth, 1800);
     EXPECT_EQ(state().floorHeight, 1200);
@@ -615,7 +615,7 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPictureWithTheRobotOrWithout) {
     fs::create_directories(scratch);
     const QByteArray oldTemp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QByteArray::fromStdString(scratch.string()));
-    window->Command(40009);
+    window->Command(command::CopyWorkingArea);
     check(QApplication::clipboard()->image(), true);
     EXPECT_TRUE(fs::is_empty(scratch));
     qputenv("TMPDIR", oldTemp);
@@ -624,7 +624,7 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPictureWithTheRobotOrWithout) {
     // Saved as a background would be: without the robot, unless asked.
     std::string path = (folder / "area.bmp").string();
     saveName = [&](const std::string&) { return path; };
-    window->Command(40243);
+    window->Command(command::SaveWorkingArea);
     const auto bitmap = LoadPackedBitmap(path);
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->BitCount(), 8);
@@ -636,10 +636,10 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPictureWithTheRobotOrWithout) {
     check(fromBitmap, false);
 
     path = (folder / "area.png").string();
-    window->Command(40243);
+    window->Command(command::SaveWorkingArea);
     check(QImage(QString::fromStdString(path), "PNG"), false);
     window->workingAreaCommands()->saveWithRobot = true;
-    window->Command(40243);
+    window->Command(command::SaveWorkingArea);
     check(QImage(QString::fromStdString(path), "PNG"), true);
     EXPECT_TRUE(shown.empty());
 
@@ -654,7 +654,7 @@ TEST_F(Dialogs, CopyAndSaveTheWorkingAreaPictureWithTheRobotOrWithout) {
         d.selectFile(QString::fromStdString((folder / "unticked.png").string()));
         static_cast<QDialog&>(d).accept(); // as the Save button does
     });
-    window->Command(40243);
+    window->Command(command::SaveWorkingArea);
     EXPECT_FALSE(window->workingAreaCommands()->saveWithRobot);
     check(QImage(QString::fromStdString((folder / "unticked.png").string()), "PNG"), false);
 }

@@ -119,29 +119,29 @@ TEST_F(Help, F1OpensTheUserGuideAtItsContentsAndEveryHelpCommandReusesTheWindow)
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(viewer->browser()->toPlainText().contains("Contents"));
 
-    const std::pair<int, const char*> books[] = {{40024, "zarnikug/index.html"},
-                                                 {40231, "zarnikjn/index.html"},
-                                                 {40230, "zarnikrt/index.html"},
-                                                 {40025, "zfieldug/index.html"}};
+    const std::pair<int, const char*> books[] = {{command::ZarnikHelp, "zarnikug/index.html"},
+                                                 {command::JourneysHelp, "zarnikjn/index.html"},
+                                                 {command::RoutesHelp, "zarnikrt/index.html"},
+                                                 {command::UserGuideHelp, "zfieldug/index.html"}};
     for (auto [command, page] : books) {
         window->Command(command);
         EXPECT_EQ(help()->viewer(), viewer);
         EXPECT_TRUE(viewer->browser()->source().path().endsWith(page)) << page;
     }
     EXPECT_TRUE(shown.empty());
-    window->Command(40024);
+    window->Command(command::ZarnikHelp);
     QApplication::setActiveWindow(viewer);
     QTest::keyClick(viewer, Qt::Key_F1);
     EXPECT_TRUE(viewer->browser()->source().path().endsWith("zfieldug/index.html"));
 
     help()->helpFolder = "/nonexistent/help/";
-    window->Command(40024);
+    window->Command(command::ZarnikHelp);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find("zarnikug.hlp"), std::string::npos);
 }
 
 TEST_F(Help, TheViewerGoesBackAndForwardFindsTextAndOpensProjects) {
-    window->Command(40231);
+    window->Command(command::JourneysHelp);
     HelpViewer* viewer = help()->viewer();
     QTextBrowser* browser = viewer->browser();
     const QUrl contents = browser->source();
@@ -204,7 +204,7 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
     window->OpenHandedFile(example + "town.zfp");
     opened("second start", "town.zfp");
     help()->exampleFolder = example;
-    window->Command(40230);
+    window->Command(command::RoutesHelp);
     emit help()->viewer()->browser()->anchorClicked(QUrl("project:town.zfp"));
     opened("help link", "town.zfp");
     window->OpenProjectCommand(example + "island.zfp");
@@ -217,14 +217,14 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
 
 TEST_F(Help, OpenActivityStartsTheLauncherAndTheNextExitPromptIsPlain) {
     external.works = false;
-    window->Command(40247);
+    window->Command(command::OpenActivity);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].id, 1081);
+    EXPECT_EQ(shown[0].id, TextId::LauncherNotFound);
     EXPECT_FALSE(help()->launcherStarted());
 
     shown.clear();
     external.works = true;
-    window->Command(40247);
+    window->Command(command::OpenActivity);
     ASSERT_EQ(started.size(), 2);
     EXPECT_TRUE(started[1].trimmed().endsWith("/zflaunch"));
     EXPECT_TRUE(shown.empty());
@@ -239,7 +239,7 @@ TEST_F(Help, OpenActivityStartsTheLauncherAndTheNextExitPromptIsPlain) {
 }
 
 TEST_F(Help, TheAboutBoxNamesTheLicencesAndItsLinksOpenOnTheDesktop) {
-    window->Command(40232);
+    window->Command(command::About);
     AboutBox* about = help()->about();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());

@@ -64,7 +64,7 @@ TEST_F(Tips, APointerOnAButtonShowsItsTipAboveItWithoutRepaintingItAgain) {
     // Over the graphics tool bar, where a tip above the pointer would cover
     // the status line being read while stepping, it stands beside the
     // pointer; even the longest tip reads on one line.
-    window->razAzi()->graphicsMain()->ShowToolPage(0);
+    window->razAzi()->graphicsMain()->ShowToolPage(ToolPage::Main);
     TickAt(graphicsBar(), 3);
     ASSERT_TRUE(tipShown());
     EXPECT_EQ(popup()->text(), "Zarnik - Position, Shape & Direction");
@@ -123,7 +123,7 @@ TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndGoesWhileAnotherWindowIsActive)
 
 TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
     Open("");
-    QAction* option = window->Action(40188);
+    QAction* option = window->Action(command::Tooltips);
     ASSERT_TRUE(option->isEnabled());
     EXPECT_TRUE(option->isChecked());
     TickAt(graphicsBar(), 0);
@@ -135,13 +135,13 @@ TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
     tips->ApplicationActivated(true);
     EXPECT_TRUE(tips->timer().isActive());
 
-    window->Command(40188);
+    window->Command(command::Tooltips);
     EXPECT_FALSE(option->isChecked());
     EXPECT_FALSE(tips->running());
     // With the option off, coming back to the program starts nothing.
     tips->ApplicationActivated(true);
     EXPECT_FALSE(tips->running());
-    window->Command(40188);
+    window->Command(command::Tooltips);
     EXPECT_TRUE(option->isChecked());
     EXPECT_TRUE(tips->running());
 
@@ -162,7 +162,7 @@ TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
 TEST_F(Tips, TheOptionsFileSwitchesThemOffAndBadValuesAreRepaired) {
     Open("[tooltips]\r\nshow=0\r\ndelay=300\r\n");
     EXPECT_FALSE(tips->running());
-    EXPECT_FALSE(window->Action(40188)->isChecked());
+    EXPECT_FALSE(window->Action(command::Tooltips)->isChecked());
     EXPECT_EQ(tips->delay(), 300);
     window.reset();
 

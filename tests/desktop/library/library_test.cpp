@@ -198,7 +198,7 @@ TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
     ProgramTool(4);
     ASSERT_TRUE(library()->isVisible());
     EXPECT_EQ(library()->category(), library::Pens);
-    EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(27));
+    EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(TextId::ClickToAddToGoProgram));
     EXPECT_FALSE(option(ProgCentreOptions::Create)->isEnabled());
     EXPECT_FALSE(option(ProgCentreOptions::Edit)->isEnabled());
     const int bar = library()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -212,7 +212,7 @@ TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
     GraphicsTool(3);
     GraphicsTool(1);
     EXPECT_EQ(library()->category(), library::Shapes);
-    EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(26));
+    EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(TextId::DragToGraphicsWindow));
     EXPECT_TRUE(option(ProgCentreOptions::Create)->isEnabled());
     EXPECT_TRUE(option(ProgCentreOptions::Edit)->isEnabled());
     EXPECT_EQ(library()->x() + library()->width() + bar, library()->parentWidget()->width());
@@ -266,7 +266,7 @@ TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
     KeySequence(editor(), "FD [");
     ClickCell(0);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].id, 4);
+    EXPECT_EQ(shown[0].id, TextId::InstructionNotComplete);
     EXPECT_EQ(Lines().back(), "FD [");
 
     // During a run neither the library nor the tool bar keys anything.
@@ -276,8 +276,8 @@ TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
     ClickCell(0);
     ProgramTool(1);
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[1].id, 83);
-    EXPECT_EQ(shown[2].id, 83);
+    EXPECT_EQ(shown[1].id, TextId::GoProgramRunning);
+    EXPECT_EQ(shown[2].id, TextId::GoProgramRunning);
     EXPECT_EQ(Lines(), before);
 }
 

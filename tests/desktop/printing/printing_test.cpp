@@ -74,7 +74,7 @@ TEST_F(Printing, PrintGoProgramThroughThePrintDialogToPdf) {
     KeyLines(6);
     const std::string pdf = Path("program.pdf");
     AcceptPrintDialogWith(pdf);
-    window->Action(40211)->trigger();
+    window->Action(command::PrintGoProgram)->trigger();
     EXPECT_FALSE(dialogOffersPageRange);
     EXPECT_EQ(window->printing().printer().copyCount(), 1);
     EXPECT_EQ(PdfPageCount(pdf), 2);
@@ -82,7 +82,7 @@ TEST_F(Printing, PrintGoProgramThroughThePrintDialogToPdf) {
     EXPECT_TRUE(window->isEnabled());
 
     AcceptPrintDialogWith(Path("area.pdf"));
-    window->Action(40210)->trigger();
+    window->Action(command::PrintWorkingArea)->trigger();
     EXPECT_EQ(PdfPageCount(Path("area.pdf")), 1);
 }
 
@@ -121,10 +121,11 @@ TEST_F(Printing, AFileThatCannotBeWrittenIsReportedAndNothingIsMade) {
     EXPECT_EQ(window->printing().PrintGoProgram(), PrintOutcome::Failed);
     AcceptPrintDialogWith(Path("missing/area.pdf"));
     EXPECT_EQ(window->printing().PrintWorkingArea(), PrintOutcome::Failed);
-    EXPECT_EQ(problems, (std::vector<std::string>{
-                            std::string(TextOf(1012)) + "|" + unnumbered::kCannotStartPrinting,
-                            std::string(TextOf(1012)) + "|" +
-                                FormatText(unnumbered::kCannotStartPrintingCode, {ENOENT})}));
+    EXPECT_EQ(problems,
+              (std::vector<std::string>{
+                  std::string(TextOf(TextId::ProductName)) + "|" + unnumbered::kCannotStartPrinting,
+                  std::string(TextOf(TextId::ProductName)) + "|" +
+                      FormatText(unnumbered::kCannotStartPrintingCode, {ENOENT})}));
     EXPECT_FALSE(std::filesystem::exists(Path("missing")));
     EXPECT_TRUE(window->isEnabled());
 }

@@ -56,7 +56,7 @@ TEST_F(Desktop, TheDrawnKeypadAndTheKeyboardFillTheGoList) {
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 6, lines.end()),
               (std::vector<std::string>{"FD 2", "RPT 3 [", "LT 4 5", "]", "BK"}));
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, Text(1078, {0, 1, 9}));
+    EXPECT_EQ(shown[0].text, Text(TextId::DigitNotAllowed, {0, 1, 9}));
 }
 
 TEST_F(Desktop, GoRunsTheProgramAndDrawsItsTrail) {
@@ -110,7 +110,7 @@ TEST_F(Desktop, GoListClickDuringADefinitionIsRefused) {
     ListView* list = go()->goList();
     Click(list, QPointF(20, 5));
     ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown.back().text, Text(31, {3}));
+    EXPECT_EQ(shown.back().text, Text(TextId::DefinitionIncomplete, {3}));
     EXPECT_EQ(editor().procedureBeingDefined, 3);
 }
 
@@ -124,7 +124,7 @@ TEST_F(Desktop, SplitterDragsAreClamped) {
     QTest::mousePress(raz, Qt::LeftButton, {}, QPoint(again, 100));
     QTest::mouseRelease(raz, Qt::LeftButton, {}, QPoint(raz->width() - 10, 100));
     EXPECT_EQ(raz->splitX(), raz->width() - 90 - 3);
-    window->Command(40214);
+    window->Command(command::DefaultLayout);
     EXPECT_EQ(raz->splitX(), int(raz->width() * 0.6));
 }
 
@@ -136,7 +136,8 @@ TEST_F(Desktop, ExitAsksToSaveAChangedProgram) {
     answer = Answer::Cancel;
     EXPECT_FALSE(window->ExitChecks());
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, std::string(TextOf(103)) + "\n" + std::string(TextOf(102)));
+    EXPECT_EQ(shown[0].text, std::string(TextOf(TextId::ExitZarnikfield)) + "\n" +
+                                 std::string(TextOf(TextId::SaveGoProgramChanges)));
     EXPECT_EQ(Lines(GO_LIST).size(), 2u); // still there after Cancel
 
     const std::string path = ::testing::TempDir() + "exit-save.gop";
@@ -198,14 +199,16 @@ TEST_F(Desktop, LoggingOutAsksAsExitDoesAndCancelKeepsTheSession) {
     answer = Answer::Cancel;
     EXPECT_FALSE(session.CommitData(true));
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, std::string(TextOf(103)) + "\n" + std::string(TextOf(102)));
+    EXPECT_EQ(shown[0].text, std::string(TextOf(TextId::ExitZarnikfield)) + "\n" +
+                                 std::string(TextOf(TextId::SaveGoProgramChanges)));
     EXPECT_EQ(Lines(GO_LIST).size(), 2u);
 
     answer = Answer::No;
     shown.clear();
     EXPECT_TRUE(session.CommitData(true));
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].text, std::string(TextOf(103)) + "\n" + std::string(TextOf(1020)));
+    EXPECT_EQ(shown[1].text, std::string(TextOf(TextId::ExitZarnikfield)) + "\n" +
+                                 std::string(TextOf(TextId::SaveProjectChanges)));
     // The logout was cancelled elsewhere and work goes on: Exit asks again.
     Press(key::Back);
     shown.clear();
@@ -290,8 +293,9 @@ TEST_F(Everyday, SaveNewCopyAndClearMemoryByTheirKeys) {
     EXPECT_TRUE(Lines().empty());
 
     // Ctrl+O, Ctrl+P and Ctrl+Q open dialogs or close: only their keys here.
-    EXPECT_EQ(window->Action(40192)->shortcut(), QKeySequence(QKeySequence::Open));
-    EXPECT_EQ(window->Action(40211)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(window->Action(command::OpenGoProgram)->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(window->Action(command::PrintGoProgram)->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_P));
     answer = Answer::No;
     Keys(Qt::CTRL | Qt::Key_Q);
     EXPECT_FALSE(window->isVisible());
@@ -347,33 +351,33 @@ TEST_F(Everyday, UndoAndRedoWalkBackAndForthThroughKeysAndClicks) {
     RunFor(3);
     window->Undo();
     ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown.back().id, 83);
+    EXPECT_EQ(shown.back().id, TextId::GoProgramRunning);
     emit window->razAzi()->graphicsMain()->stopRequested();
     RunFor(3);
     shown.clear();
     Keys(Qt::CTRL | Qt::Key_Z);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].id, 83);
+    EXPECT_EQ(shown[0].id, TextId::GoProgramRunning);
     expect(states[2].first, Area(), __LINE__);
 }
 
 TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
     window->Action(command::SpeedInstant)->trigger();
-    window->Action(40194 + 7)->trigger(); // listing size 40
-    window->Action(40187)->trigger();     // sound on
-    window->Action(40188)->trigger();     // tooltips off
+    window->Action(command::ListingSizeFirst + 7)->trigger(); // listing size 40
+    window->Action(command::Sound)->trigger();                // sound on
+    window->Action(command::Tooltips)->trigger();             // tooltips off
     const std::string program = Path("kept.gop");
     saveName = [&](const std::string&) { return program; };
     KeySequence(editor(), "FD 1");
-    window->Command(40239);
+    window->Command(command::SaveGoProgram);
     window.reset();
 
     Start();
     EXPECT_TRUE(window->Action(command::SpeedInstant)->isChecked());
-    EXPECT_FALSE(window->Action(40233)->isChecked());
+    EXPECT_FALSE(window->Action(command::SpeedMedium)->isChecked());
     EXPECT_TRUE(drawing()->run().instant);
     EXPECT_EQ(doc().options.listingSize, 8);
-    EXPECT_TRUE(window->Action(40194 + 7)->isChecked());
+    EXPECT_TRUE(window->Action(command::ListingSizeFirst + 7)->isChecked());
     EXPECT_TRUE(doc().options.sound);
     EXPECT_FALSE(doc().options.tooltips);
     EXPECT_EQ(window->RecentFiles(), (std::vector<std::string>{program}));
@@ -403,17 +407,17 @@ TEST_F(Everyday, InstantSpeedEndsWhereANormalRunEndsAtOnce) {
         struct End {
             int x, y, heading;
             std::vector<TrailPoint> trail;
-            std::vector<int> messages;
+            std::vector<TextId> messages;
             std::int64_t took;
         };
-        std::vector<int> ids;
+        std::vector<TextId> ids;
         for (const auto& m : shown)
             ids.push_back(m.id);
         return End{doc().state.x, doc().state.y, doc().state.heading,
                    trail,         ids,           clock.now - start};
     };
     const auto normal = run();
-    EXPECT_EQ(normal.messages, std::vector<int>{95});
+    EXPECT_EQ(normal.messages, std::vector<TextId>{TextId::CannotMoveOutside});
     EXPECT_GT(normal.took, 1000);
     emit window->razAzi()->graphicsMain()->resetRequested();
     RunToEnd();

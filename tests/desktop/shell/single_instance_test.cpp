@@ -79,7 +79,7 @@ TEST_F(SingleInstanceStart, ASecondStartWithAFileOpensItInTheFirstWithThePlainPr
     };
     EXPECT_TRUE(QTest::qWaitFor(loaded, 10000));
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, TextOf(102));
+    EXPECT_EQ(shown[0].text, TextOf(TextId::SaveGoProgramChanges));
 }
 
 TEST_F(SingleInstanceStart, ALockLeftByACrashedStartDoesNotBlock) {

@@ -52,15 +52,15 @@ class DesktopTest : public ::testing::Test, public DialogStandIn {
         doc().ui.SetStandIn(this);
         window->resize(size);
     }
-    bool Warning(int id, const std::string& text) override {
+    bool Warning(TextId id, const std::string& text) override {
         shown.push_back({id, text});
         return true;
     }
-    bool Information(int id, const std::string& text) override {
+    bool Information(TextId id, const std::string& text) override {
         shown.push_back({id, text, true});
         return true;
     }
-    std::optional<Answer> Ask(int id, const std::string& text, Buttons) override {
+    std::optional<Answer> Ask(TextId id, const std::string& text, Buttons) override {
         shown.push_back({id, text});
         return answer;
     }
