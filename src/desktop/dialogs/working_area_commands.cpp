@@ -56,9 +56,7 @@ bool IsPngName(const std::string& path) {
 
 WorkingAreaCommands::WorkingAreaCommands(Document& document, GraphicsMain* graphics,
                                          GoContainer* go, QWidget* owner)
-    : QObject(owner), doc_(document), graphics_(graphics), go_(go), owner_(owner) {
-    startProgram = started_.Starter();
-}
+    : QObject(owner), doc_(document), graphics_(graphics), go_(go), owner_(owner) {}
 
 bool WorkingAreaCommands::Refused() const {
     return RefuseWhileRunning(doc_.ui, doc_.state);
@@ -154,7 +152,7 @@ void WorkingAreaCommands::EditText(QPoint at) {
 }
 
 bool WorkingAreaCommands::StartPaint(const std::string& path) {
-    return StartPaintPackage(doc_.ui, doc_.project, path, startProgram);
+    return StartPaintPackage(doc_.ui, doc_.project, path, startProgram_);
 }
 
 void WorkingAreaCommands::LoadOrCreateBackground() {

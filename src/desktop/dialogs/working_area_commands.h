@@ -27,8 +27,8 @@ class WorkingAreaCommands : public QObject {
     WorkingAreaCommands(Document& document, GraphicsMain* graphics, GoContainer* go,
                         QWidget* owner);
 
-    // How the paint package is started; tests put a recorder here.
-    ProgramStarter startProgram;
+    // How the paint package is started from now on; tests record instead.
+    void StartProgramsWith(ProgramStarter start) { startProgram_ = std::move(start); }
     // Save Working Area draws the robot into the picture: the choice in its
     // dialog, kept for the next save. A copy always shows the robot.
     bool saveWithRobot = false;
@@ -66,6 +66,7 @@ class WorkingAreaCommands : public QObject {
     QPointer<QWidget> owner_;
     // The paint programs started from here.
     StartedPrograms started_;
+    ProgramStarter startProgram_ = started_.Starter();
 };
 
 // File > Open Go Program's choice: the file list of the project folder

@@ -124,8 +124,7 @@ void GraphicsLibrary::OptionPressed(int id) {
 }
 
 bool GraphicsLibrary::Paint(const std::string& path) {
-    return startProgram ? StartPaintPackage(doc_.ui, doc_.project, path, startProgram)
-                        : StartPaintPackage(doc_.ui, doc_.project, path, started_.Starter());
+    return StartPaintPackage(doc_.ui, doc_.project, path, startProgram_);
 }
 
 void GraphicsLibrary::ShowCategory(int category, bool dragMode) {

@@ -30,8 +30,8 @@ class GraphicsLibrary : public QFrame {
 
     // The window pictures are dropped on.
     void SetDrawing(QWidget* drawing);
-    // Starts the paint program; the platform's program start when unset.
-    ProgramStarter startProgram;
+    // How the paint program is started from now on; tests record instead.
+    void StartProgramsWith(ProgramStarter start) { startProgram_ = std::move(start); }
 
   public slots:
     // Shows a category's pictures, dragged to the working area in drag mode
@@ -62,6 +62,7 @@ class GraphicsLibrary : public QFrame {
     QPoint grab_;
     // The paint programs started from here.
     StartedPrograms started_;
+    ProgramStarter startProgram_ = started_.Starter();
 };
 
 } // namespace zf::ui

@@ -84,12 +84,12 @@ class Dialogs : public DesktopTest {
         for (const char* sub : kProjectSubFolders)
             fs::create_directories(folder / sub);
         MakeWindow();
-        window->workingAreaCommands()->startProgram =
+        window->workingAreaCommands()->StartProgramsWith(
             [this](const std::string& program, const std::vector<std::string>& arguments) {
                 started.emplace_back(program, arguments);
                 painted.push_back(arguments.back());
                 return startResult;
-            };
+            });
         window->StartupLoad("");
         doc().project.SetFromPath(folder.string() + "/");
         ShowWindow();

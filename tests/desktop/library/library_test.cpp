@@ -355,11 +355,11 @@ TEST_F(Library, CreateAndEditHandThePictureToThePaintProgram) {
         << "\r\n";
     Names given;
     int result = 42;
-    library()->startProgram = [&](const std::string& program, const Names& arguments) {
+    library()->StartProgramsWith([&](const std::string& program, const Names& arguments) {
         EXPECT_EQ(program, paint);
         given.insert(given.end(), arguments.begin(), arguments.end());
         return result;
-    };
+    });
 
     Open(library::Shapes, true);
     Click(option(ProgCentreOptions::Create), QPoint(5, 5));
