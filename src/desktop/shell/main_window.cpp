@@ -67,39 +67,8 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     projector_ = new ProjectorMode(this);
     BuildMenus();
     ConnectPanes();
-    ConnectRequests();
     ReadOptions();
     resize(1024, 700);
-}
-
-void MainWindow::ConnectPanes() {
-    connect(&doc_, &Document::titleChanged, this, &MainWindow::SetTitleFor);
-    connect(&doc_, &Document::workingAreaChanged, this, &MainWindow::WorkingAreaChanged);
-    connect(&doc_, &Document::optionsLoaded, this, &MainWindow::ApplyProjectOptions);
-    connect(&doc_, &Document::libraryReset, this, [this] { library_->ResetCategories(); });
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (s == Qt::ApplicationActive) {
-            library_->Activated();
-            drawing()->update();
-        }
-    });
-    connect(procList_, &ListView::lineClicked, this, [this](int line) {
-        if (!drawing()->ProgramActive())
-            ClickProcedureLine(*doc_.editor, line);
-    });
-    connect(help_, &HelpCommands::projectRequested, this,
-            [this](const std::string& project) { OpenProjectCommand(project); });
-    connect(handed_, &HandedFiles::openRequested, this, &MainWindow::OpenHandedFileNow);
-    connect(projector_, &ProjectorMode::zoomChanged, this, [this](int percent) {
-        razAzi_->graphicsMain()->SetZoomPercent(percent);
-        goContainer()->goList()->SetZoomPercent(percent);
-        procList_->SetZoomPercent(percent);
-    });
-    for (QAction* zoom :
-         {projector_->zoomInAction(), projector_->zoomOutAction(), projector_->zoomResetAction()})
-        connect(zoom, &QAction::triggered, this,
-                [this] { RememberOption("view", "zoom", projector_->zoomPercent()); });
-    doc_.history.changed = [this] { UpdateUndoActions(); };
 }
 
 MainWindow::~MainWindow() = default;

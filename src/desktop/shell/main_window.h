@@ -88,12 +88,10 @@ class MainWindow : public QMainWindow, private SaveQuestions {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    // Joins each pane's requests to the window that answers it.
-    void ConnectRequests();
     // The tool bar's clears ask first.
     void ConfirmClearAllObjects();
     void ConfirmClearWorkingArea();
-    // The panes' signals to the window's commands, all in one place.
+    // Every pane's signals to the slots that answer them, in one place.
     void ConnectPanes();
     void BuildMenus();
     void BuildFileMenu();
