@@ -1,7 +1,6 @@
 #include "files/go_program_file.h"
 
 #include "files/file_io.h"
-#include "files/lesson_folder.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
 #include "program/unnumbered_texts.h"
@@ -619,7 +618,7 @@ bool OpenGoProgram(GoEditor& editor, const std::string& path, bool reportErrors)
     if (read == ReadResult::Ok) {
         if (!OpenGoProgramBytes(editor, bytes, path, reportErrors))
             return false;
-        SetGoProgramFile(AbsolutePath(path));
+        editor.file = AbsolutePath(path);
         return true;
     }
     if (reportErrors)
@@ -645,7 +644,7 @@ bool SaveGoProgramAs(GoEditor& editor, const std::string& path) {
         return false;
     }
     editor.modified = 0;
-    SetGoProgramFile(AbsolutePath(path));
+    editor.file = AbsolutePath(path);
     return true;
 }
 

@@ -15,8 +15,6 @@ namespace zf {
 
 namespace {
 
-std::string gGoProgramFile;
-
 std::string WithSeparator(std::string folder) {
     if (!folder.empty() && !IsPathSeparator(folder.back()))
         folder += kFolderSeparator;
@@ -138,14 +136,6 @@ std::string SaveDialogFolder(const Project& project, const std::string& preferre
     if (const char* home = std::getenv("HOME"); home && Writable(home))
         return WithSeparator(home);
     return project.folder;
-}
-
-const std::string& GoProgramFile() {
-    return gGoProgramFile;
-}
-
-void SetGoProgramFile(const std::string& path) {
-    gGoProgramFile = path;
 }
 
 std::string ProjectPictureFolder(const ProjectData& data, const std::string& path) {

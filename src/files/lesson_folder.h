@@ -49,9 +49,4 @@ std::optional<PredefinedCopy> CopyPredefinedLesson(std::string_view projectPath,
 // work folder, made when missing; else the home folder. Ends in a separator.
 std::string SaveDialogFolder(const Project& project, const std::string& preferred = {});
 
-// The Go Program file last opened or saved, as the editor's header names
-// it only by its file name after a save; "" when none.
-const std::string& GoProgramFile();
-void SetGoProgramFile(const std::string& path);
-
 } // namespace zf

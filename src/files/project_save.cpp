@@ -38,8 +38,9 @@ std::vector<std::string> PutGoProgramInProjectFolder(ProjectScene& scene, bool w
     if (bare.empty() || FileExists(ResolvePath(target)))
         return {};
     std::string source;
-    if (EqualsIgnoringCase(FileNamePart(GoProgramFile()), bare) && FileExists(GoProgramFile()))
-        source = GoProgramFile();
+    const std::string& opened = scene.editor.file;
+    if (EqualsIgnoringCase(FileNamePart(opened), bare) && FileExists(opened))
+        source = opened;
     else if (named.find(kFolderSeparator) != std::string::npos && FileExists(ResolvePath(named)))
         source = ResolvePath(named);
     if (!source.empty())

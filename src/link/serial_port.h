@@ -65,6 +65,8 @@ class LinkSettings {
 // What the terminal was set to before the link changed it; each platform's
 // port code says what that holds.
 struct SavedPortSettings;
+// Whether a transmit or a receive-event wait runs on a port.
+struct PortActivity;
 
 // An open port and what it needs while it is open.
 struct CommPort {
@@ -74,6 +76,8 @@ struct CommPort {
     int readInterval = LinkTimeouts{}.readInterval;
     // Put back when the port closes.
     std::shared_ptr<SavedPortSettings> saved;
+    // Shared by the copies of one open port.
+    std::shared_ptr<PortActivity> activity;
 
     bool valid() const { return handle != kInvalidCommHandle; }
 };
@@ -83,7 +87,8 @@ struct CommPort {
 CommPort OpenComm(const LinkSettings& settings, std::uint32_t& error, const std::string& device);
 // Non-zero on success, else the system error code.
 std::uint32_t CloseComm(CommPort& port);
-// Bytes written; 0 on failure, time-out, or while another transmit runs.
+// Bytes written; 0 on failure, time-out, or while another transmit runs on
+// the port.
 int TxComm(const CommPort& port, const std::uint8_t* data, int count, int timeout);
 bool SetupCommRxEvent(const CommPort& port);
 // The settings a port had before OpenComm changed them come back when it

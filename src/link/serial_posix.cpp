@@ -24,28 +24,32 @@ struct SavedPortSettings {
     bool haveLines = false;
 };
 
+// Transmits and receive-event waits do not nest on a port: a second call
+// while one runs answers 0 at once.
+struct PortActivity {
+    std::atomic<bool> transmitting{false};
+    std::atomic<bool> waitingForEvent{false};
+};
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Transmits and receive-event waits do not nest: a second call while one
-// runs answers 0 at once.
-std::atomic<bool> transmitting{false};
-std::atomic<bool> waitingForEvent{false};
-
+// A port never opened has no activity to guard.
 class InProgress {
   public:
-    explicit InProgress(std::atomic<bool>& flag) : flag_(flag), entered_(!flag.exchange(true)) {}
+    explicit InProgress(std::atomic<bool>* flag)
+        : flag_(flag), entered_(!flag || !flag->exchange(true)) {}
     ~InProgress() {
-        if (entered_)
-            flag_ = false;
+        if (entered_ && flag_)
+            *flag_ = false;
     }
     InProgress(const InProgress&) = delete;
     InProgress& operator=(const InProgress&) = delete;
     bool entered() const { return entered_; }
 
   private:
-    std::atomic<bool>& flag_;
+    std::atomic<bool>* flag_;
     bool entered_;
 };
 
@@ -169,6 +173,7 @@ CommPort OpenComm(const LinkSettings& settings, std::uint32_t& error, const std:
     CommPort port;
     port.trace = settings.trace;
     port.readInterval = settings.timeouts.readInterval;
+    port.activity = std::make_shared<PortActivity>();
     port.handle = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     // The port is never shared with another program.
     if (port.valid() && ::flock(port.handle, LOCK_EX | LOCK_NB) != 0) {
@@ -241,7 +246,7 @@ int GetTxQueueWaiting(const CommPort& port) {
 }
 
 int TxComm(const CommPort& port, const std::uint8_t* data, int count, int timeout) {
-    InProgress guard(transmitting);
+    InProgress guard(port.activity ? &port.activity->transmitting : nullptr);
     if (!guard.entered())
         return 0;
     ssize_t n = ::write(port.handle, data, static_cast<std::size_t>(count));
@@ -280,7 +285,7 @@ int TxComm(const CommPort& port, const std::uint8_t* data, int count, int timeou
 }
 
 int WaitRxEvent(const CommPort& port, int timeout) {
-    InProgress guard(waitingForEvent);
+    InProgress guard(port.activity ? &port.activity->waitingForEvent : nullptr);
     if (!guard.entered())
         return 0;
     if (timeout == 0 || timeout == kInfiniteTimeout)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace zf {
 
@@ -24,6 +25,9 @@ class GoEditor {
     std::int16_t procedureBeingDefined = 0;
     std::int16_t memoryUnitsLeft = kMemoryUnits;
     std::uint32_t modified = 0;
+    // The file the program was last opened from or saved as, absolute; the
+    // header keeps only its file name after a save. "" when none.
+    std::string file;
     GoInstruction* cursor = nullptr;
     // GO instruction after which keying resumes when a definition closes.
     GoInstruction* goPosition = nullptr;

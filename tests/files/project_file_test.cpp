@@ -188,7 +188,7 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     EXPECT_EQ(to.trail.trailLength(), 3);
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
-    EXPECT_EQ(GoProgramFile(), copied + "walk2.gop");
+    EXPECT_EQ(to.editor.file, copied + "walk2.gop");
 }
 
 TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
@@ -255,7 +255,7 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     EXPECT_EQ(to.project.folder, work);
     EXPECT_EQ(to.host.title, work + "town.zfp");
     EXPECT_TRUE(FileExists(work + "zarniks/a.bmp"));
-    EXPECT_EQ(GoProgramFile(), work + "walk.gop");
+    EXPECT_EQ(to.editor.file, work + "walk.gop");
     EXPECT_EQ(SaveDialogFolder(to.project), work);
     // Saving never starts among the program's own files.
     to.project.ResetToProgram();

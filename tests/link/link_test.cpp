@@ -417,13 +417,27 @@ TEST_F(PortTest, AHangUpIsNoReceivedCharacter) {
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent signaled on non-EV_RXCHAR\n"), std::string::npos);
 }
 
-TEST_F(PortTest, AWaitDoesNotNest) {
+TEST_F(PortTest, AWaitDoesNotNestOnItsPortOnly) {
     std::thread first([&] { EXPECT_EQ(WaitRxEvent(port, 2000), 1); });
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     const auto start = Clock::now();
     EXPECT_EQ(WaitRxEvent(port, 800), 0);
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(400));
     const std::uint8_t byte = 0x1A;
+    // Another port is not held up by the wait on this one.
+    const int otherFar = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(otherFar, 0);
+    ASSERT_EQ(::grantpt(otherFar), 0);
+    ASSERT_EQ(::unlockpt(otherFar), 0);
+    LinkSettings quiet;
+    quiet.trace = nullptr;
+    std::uint32_t error = 0;
+    CommPort other = OpenComm(quiet, error, ::ptsname(otherFar));
+    ASSERT_TRUE(other.valid()) << error;
+    ASSERT_EQ(::write(otherFar, &byte, 1), 1);
+    EXPECT_EQ(WaitRxEvent(other, 800), 1);
+    CloseComm(other);
+    ::close(otherFar);
     ASSERT_EQ(::write(far, &byte, 1), 1);
     first.join();
 }

@@ -15,11 +15,12 @@ constexpr int kRetryMs = 200;
 
 } // namespace
 
-bool WindowBusy() {
-    return LinkTransferRunning() || QApplication::activeModalWidget() != nullptr;
+bool WindowBusy(const LinkTransfers& transfers) {
+    return transfers.running() || QApplication::activeModalWidget() != nullptr;
 }
 
-HandedFiles::HandedFiles(QObject* parent) : QObject(parent) {
+HandedFiles::HandedFiles(QObject* parent, const LinkTransfers& transfers)
+    : QObject(parent), transfers_(transfers) {
     retry_.setInterval(kRetryMs);
     connect(&retry_, &QTimer::timeout, this, &HandedFiles::TryOpen);
 }
@@ -32,7 +33,7 @@ void HandedFiles::Hand(const std::string& file) {
 void HandedFiles::TryOpen() {
     if (!pending_)
         return;
-    if (WindowBusy()) {
+    if (WindowBusy(transfers_)) {
         retry_.start();
         return;
     }

@@ -8,10 +8,12 @@
 
 namespace zf::ui {
 
-// True while the window must not change its program under the user: a
-// transfer with the robot waits, or a modal box (a message, a question, a
-// file dialog) is up.
-bool WindowBusy();
+class LinkTransfers;
+
+// True while the window must not change its program under the user: one of
+// its transfers with the robot waits, or a modal box (a message, a question,
+// a file dialog) is up.
+bool WindowBusy(const LinkTransfers& transfers);
 
 // Files handed over by later starts. One that arrives while the window is
 // busy waits and is opened when it is free again; of several waiting only
@@ -19,7 +21,7 @@ bool WindowBusy();
 class HandedFiles : public QObject {
     Q_OBJECT
   public:
-    explicit HandedFiles(QObject* parent);
+    HandedFiles(QObject* parent, const LinkTransfers& transfers);
 
     void Hand(const std::string& file);
     bool waiting() const { return pending_.has_value(); }
@@ -31,6 +33,7 @@ class HandedFiles : public QObject {
   private:
     void TryOpen();
 
+    const LinkTransfers& transfers_;
     std::optional<std::string> pending_;
     QTimer retry_;
 };

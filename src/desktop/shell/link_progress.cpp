@@ -7,17 +7,8 @@
 
 namespace zf::ui {
 
-namespace {
-
-int gTransfers = 0;
-
-} // namespace
-
-bool LinkTransferRunning() {
-    return gTransfers > 0;
-}
-
-int RunLinkTransfer(QWidget* owner, UserInterface& ui, const QString& doing, const LinkWork& work) {
+int LinkTransfers::Run(QWidget* owner, UserInterface& ui, const QString& doing,
+                       const LinkWork& work) {
     QProgressDialog box(doing, QString(), 0, 0, owner);
     box.setWindowTitle("Zarnikfield");
     box.setWindowModality(Qt::ApplicationModal);
@@ -36,19 +27,17 @@ int RunLinkTransfer(QWidget* owner, UserInterface& ui, const QString& doing, con
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     box.show();
-    ++gTransfers;
+    ++running_;
     loop.exec();
     worker.join();
-    --gTransfers;
+    --running_;
     box.hide();
     held.ShowTo(ui);
     return result;
 }
 
-LinkRunner LinkProgress(QWidget* owner, UserInterface& ui, const QString& doing) {
-    return [owner, &ui, doing](const LinkWork& work) {
-        return RunLinkTransfer(owner, ui, doing, work);
-    };
+LinkRunner LinkTransfers::Progress(QWidget* owner, UserInterface& ui, const QString& doing) {
+    return [this, owner, &ui, doing](const LinkWork& work) { return Run(owner, ui, doing, work); };
 }
 
 } // namespace zf::ui

@@ -8,16 +8,22 @@ class QWidget;
 
 namespace zf::ui {
 
-// Runs the waiting part of a transfer with the robot on a thread of its own
-// while a modal box names what is happening: the windows keep painting and
-// their timers keep running, but take no input until the transfer has
-// ended. The warnings it gave are then shown, in order, through `ui`.
-int RunLinkTransfer(QWidget* owner, UserInterface& ui, const QString& doing, const LinkWork& work);
+// The transfers with the robot a window runs.
+class LinkTransfers {
+  public:
+    // Runs the waiting part of a transfer on a thread of its own while a
+    // modal box names what is happening: the windows keep painting and
+    // their timers keep running, but take no input until the transfer has
+    // ended. The warnings it gave are then shown, in order, through `ui`.
+    int Run(QWidget* owner, UserInterface& ui, const QString& doing, const LinkWork& work);
+    // A runner for the link commands that does the above.
+    LinkRunner Progress(QWidget* owner, UserInterface& ui, const QString& doing);
 
-// True while RunLinkTransfer waits for the robot.
-bool LinkTransferRunning();
+    // True while a transfer waits for the robot.
+    bool running() const { return running_ > 0; }
 
-// A runner for the link commands that does the above.
-LinkRunner LinkProgress(QWidget* owner, UserInterface& ui, const QString& doing);
+  private:
+    int running_ = 0;
+};
 
 } // namespace zf::ui

@@ -63,7 +63,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     help_->tooltips()->SetKeepClear(razAzi_->graphicsMain()->statusLine());
     dialogs_ = new WorkingAreaCommands(doc_, razAzi_->graphicsMain(), go, this);
     session_ = new SessionEnd(this, *this);
-    handed_ = new HandedFiles(this);
+    handed_ = new HandedFiles(this, transfers_);
     projector_ = new ProjectorMode(this);
     BuildMenus();
     ConnectPanes();

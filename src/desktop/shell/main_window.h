@@ -2,6 +2,7 @@
 
 #include "desktop/frame/document.h"
 #include "desktop/frame/menu_commands.h"
+#include "desktop/shell/link_progress.h"
 #include "desktop/shell/session_end.h"
 
 #include <QMainWindow>
@@ -53,6 +54,7 @@ class MainWindow : public QMainWindow, private SaveQuestions {
     QAction* Action(int id) const;
     PrintCommands& printing() { return *printing_; }
     WorkingAreaCommands* workingAreaCommands() const { return dialogs_; }
+    LinkTransfers& transfers() { return transfers_; }
 
     // The command-line argument: a project or a Go Program.
     void StartupLoad(const std::string& argument);
@@ -150,6 +152,7 @@ class MainWindow : public QMainWindow, private SaveQuestions {
     WorkingAreaCommands* dialogs_;
     SessionEnd* session_;
     QMenu* recentMenu_ = nullptr;
+    LinkTransfers transfers_;
     HandedFiles* handed_;
     ProjectorMode* projector_;
     bool closing_ = false;

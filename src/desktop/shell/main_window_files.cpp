@@ -63,9 +63,9 @@ bool MainWindow::FileCommand(int id) {
 bool MainWindow::RobotCommand(int id) {
     if (id == command::SendGoProgram) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        SendGoProgram(
-            *doc_.editor, doc_.link,
-            LinkProgress(this, doc_.ui, tr("Sending the Go Program to the Floor Zarnik...")));
+        SendGoProgram(*doc_.editor, doc_.link,
+                      transfers_.Progress(this, doc_.ui,
+                                          tr("Sending the Go Program to the Floor Zarnik...")));
         QApplication::restoreOverrideCursor();
         return true;
     }
@@ -77,8 +77,8 @@ bool MainWindow::RobotCommand(int id) {
             EditHistory::Change change(doc_.history);
             if (ReadZarnikProgramToZarnikMemBuffer(
                     *doc_.editor, doc_.link,
-                    LinkProgress(this, doc_.ui,
-                                 tr("Getting the Go Program from the Floor Zarnik..."))))
+                    transfers_.Progress(this, doc_.ui,
+                                        tr("Getting the Go Program from the Floor Zarnik..."))))
                 doc_.programPath.clear();
         }
         QApplication::restoreOverrideCursor();

@@ -191,7 +191,7 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
     auto opened = [&](const char* route, const char* project) {
         EXPECT_EQ(current.folder, work) << route;
         EXPECT_TRUE(fs::exists(work + project)) << route;
-        EXPECT_EQ(GoProgramFile().rfind(example, 0), std::string::npos) << route;
+        EXPECT_EQ(doc().editor->file.rfind(example, 0), std::string::npos) << route;
         EXPECT_EQ(SaveDialogFolder(current), work) << route;
         current.ResetToProgram();
     };

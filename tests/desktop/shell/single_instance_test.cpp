@@ -122,7 +122,7 @@ TEST_F(SingleInstanceStart, AHandedFileWaitsForATransferAndForAModalBox) {
         openedDuringTransfer = square();
         release.set_value();
     });
-    RunLinkTransfer(window.get(), doc().ui, "Sending", [&](UserInterface&) {
+    window->transfers().Run(window.get(), doc().ui, "Sending", [&](UserInterface&) {
         released.wait();
         return 1;
     });
