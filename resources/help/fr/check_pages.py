@@ -17,8 +17,10 @@ HELP = os.path.dirname(HERE)
 BOOKS = ["zfieldug", "zarnikug", "zarnikjn", "zarnikrt"]
 VOID = {"meta", "link", "img", "br", "hr", "input"}
 # Words that give an English sentence away; none of them is French.
-ENGLISH = {"the", "and", "is", "are", "with", "you", "your", "what", "which",
-           "when", "where", "this", "that", "from", "into", "it", "of", "to"}
+ENGLISH = {"the", "and", "is", "are", "with", "you", "your", "what", "which", "when",
+           "where", "this", "that", "from", "into", "it", "of", "to", "by", "for", "be",
+           "can", "its", "at", "not", "does", "then", "each", "few", "using", "how",
+           "many", "why", "see", "press", "key", "in", "has", "have", "will", "there"}
 # Text that stays English in every language: file and folder names, options-file keys.
 KEEP = re.compile(r"Zarnikfield Work|Floor Zarnik")
 
@@ -79,13 +81,21 @@ def parse(path):
     return page
 
 
-def english_left(texts):
+def chunks(texts):
+    for chunk in re.split(r"[.:;!?()]", " ".join(texts)):
+        chunk = " ".join(chunk.split())
+        if chunk:
+            yield chunk
+
+
+def english_left(texts, english_texts):
+    """Chunks with English words in them, or copied whole from the English page."""
+    copied = {c for c in chunks(english_texts) if len(re.findall(r"[A-Za-z]{2,}", c)) >= 4}
     found = []
-    for chunk in " ".join(texts).split("."):
+    for chunk in chunks(texts):
         words = re.findall(r"[A-Za-z']+", KEEP.sub("", chunk).lower())
-        hits = [w for w in words if w in ENGLISH]
-        if len(hits) >= 2:
-            found.append(" ".join(chunk.split())[:70])
+        if chunk in copied or len([w for w in words if w in ENGLISH]) >= 2:
+            found.append(chunk[:70])
     return found
 
 
@@ -128,7 +138,7 @@ def main():
                     where, sorted(set(en.codes) ^ set(fr.codes))))
             if len(fr.refs) != len(en.refs):
                 mine.append(where + ": not as many links and pictures as the English page")
-            for chunk in english_left(fr.texts):
+            for chunk in english_left(fr.texts, en.texts):
                 mine.append("%s: English left: %s" % (where, chunk))
             check_refs(path, fr, mine, to_draw)
             faults += [m if m.startswith(where) else where + ": " + m for m in mine]
