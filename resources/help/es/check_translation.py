@@ -7,8 +7,9 @@ For every page of every English book it checks that the translated page
 exists, is well formed, declares its language, keeps the same anchors,
 links, images, tables, lists and example programs, that every link and
 image resolves, and that no English sentence is left. Pictures under a
-book's images/ folder are drawn later by the screenshot tool: missing ones
-are listed, not counted as faults. Exit status 1 when a fault is found.
+book's images/ folder are drawn by the screenshot tool in each language:
+missing ones, and English ones standing in, are listed as still to draw,
+not counted as faults. Exit status 1 when a fault is found.
 """
 
 import os
@@ -108,6 +109,16 @@ def expected_ref(ref):
     return ref
 
 
+def drawn(picture, help_root):
+    """False while the picture is missing or still the English one."""
+    english = os.path.join(help_root, picture.split(os.sep, 1)[1])
+    try:
+        with open(os.path.join(help_root, picture), "rb") as mine, open(english, "rb") as theirs:
+            return mine.read() != theirs.read()
+    except FileNotFoundError:
+        return False
+
+
 def check_refs(path, page, faults, to_draw, help_root):
     folder = os.path.dirname(path)
     for ref in page.refs:
@@ -115,11 +126,12 @@ def check_refs(path, page, faults, to_draw, help_root):
             continue
         target, _, anchor = ref.partition("#")
         full = os.path.normpath(os.path.join(folder, target)) if target else path
+        picture = os.path.relpath(full, help_root)
+        if f"{os.sep}images{os.sep}" in full and not drawn(picture, help_root):
+            to_draw.add(picture)
+            continue
         if not os.path.exists(full):
-            if f"{os.sep}images{os.sep}" in full:
-                to_draw.add(os.path.relpath(full, help_root))
-            else:
-                faults.append(f"{path}: {ref} does not resolve")
+            faults.append(f"{path}: {ref} does not resolve")
             continue
         if anchor and anchor not in parse(full).ids:
             faults.append(f"{path}: no id=\"{anchor}\" in {target or 'this page'}")
