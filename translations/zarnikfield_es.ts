@@ -795,4 +795,233 @@ Try printing to another printer.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>zfield</name>
+    <message>
+        <source>an empty file name was given for %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %s (nothing was changed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the converted file would not open again: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IN and OUT are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad argument &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where to? (zfield get -o FILE.gop)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--answer takes yes, no, cancel or edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zfield: there is no language &apos;%s&apos; here; English is used (languages: %s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--icon-size takes 5 to 50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE.gop and -o OUT.png are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of %d lines is too long for one picture (%d lines at --icon-size %d); try a smaller --icon-size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the listing would be %dx%d pixels, more than a picture may hold (%d); try a smaller --icon-size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keys &quot;SEQUENCE&quot; [--answer yes|no|edit]... [--check] [-o FILE.gop]
+      Keys SEQUENCE into a fresh Go Program and prints the messages shown,
+      the GO list, the PROC list and the memory units left; -o saves it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>run (--keys &quot;SEQUENCE&quot; | FILE.gop) [--project P.zfp] [--floor W,H] [--instant]
+      [--trail] [--limit N] [-o OUT.png [--size WxH]]
+      Keys SEQUENCE (or opens FILE.gop) and runs it as GO does from the centre
+      of a W x H-step working area (10 x 10), heading 0, with the thin black
+      pen as on the desktop, or on the working area and start state of
+      project P; prints the messages shown, the robot (mm and degrees), the
+      pen trail and the number of objects;
+      -o draws the working area fitted into WxH pixels (1000x1000), the robot
+      where it stopped. W and H are 1 to 99 steps; --limit N stops a run that
+      has not ended after N instructions. Exit status 1 when the run could not
+      start, was ended early or hit the limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listing FILE.gop -o OUT.png [--icon-size N]
+      Draws the GO list and the PROC list as their windows show them, with
+      key pictures N pixels high (5 to 50, 30 by default).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print FILE.gop -o OUT.pdf [--icon-size N] [--working-area [--project P.zfp]]
+      Prints to a PDF file (A4) the pages Print Go Program prints: the GO
+      list, then the PROC list, 55 - N lines a page (N the listing size, 30
+      by default); --working-area prints the working area instead, after
+      running FILE.gop on a fresh 10 x 10-step one or on that of project P.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>send FILE.gop [--port N | --device PATH] [--trace]
+      Sends the Go Program to the Floor Zarnik as Send GO Program does, on
+      port N (1..4, else the com port of zfield.ini) or the terminal device
+      PATH; prints the messages shown; --trace prints the port&apos;s trace lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>get [--port N | --device PATH] [--trace] -o FILE.gop
+      Reads the Go Program held by the Floor Zarnik as Get GO Program does,
+      saves it to FILE.gop and prints the messages shown and its lists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show FILE
+      Prints a Go Program as keys prints its lists, or a project (any form)
+      as its settings, its trail points and its objects, one a line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>convert IN OUT
+      Reads a Go Program or a project of any version and writes it as 2.0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messages the program shows go to standard error, results to standard output.
+Exit status: 0 when the command did all that was asked, 1 when it could not
+(a message says why), 2 for a wrong command line. Relative paths are taken
+from the current directory; files are replaced whole or not at all.
+The messages speak the language LANGUAGE, LC_ALL, LC_MESSAGES or LANG names,
+or the one --lang CODE names (en, or a translation installed with zfield).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key-sequence notation (tokens separated by spaces, case ignored):
+  FD BK LT RT        the four arrow keys, also FORWARD BACK LEFT RIGHT
+  RPT P Q W M S T    also REPEAT PROCEDURE QUAVER WAIT MOTOR SENSE TOGGLE
+  [ ]                the one bracket key
+  0..9               digit keys; a token of several digits keys each in turn
+  CE CM GO           clear entry, confirmed clear memory, go
+  POS(x,y) HEAD(h)   graphic commands: position in steps from the centre, heading
+  SHAPE(name) STAMP(name) PEN(name)
+  PENUP FLIP FLIPSTAMP TEXT(&quot;text&quot;) TEXT(&quot;text&quot;,mode)
+Listings use the same tokens, one instruction a line: RPT 4 [, FD 2 5, ], P 3 [.
+In a quoted text \&quot; is a quote, \\ a backslash and \n a line break.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zfield %s - the Zarnikfield command-line companion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: zfield [--lang CODE] COMMAND [ARGS]
+       zfield --help | --version
+
+Commands:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zfield: unknown command &apos;%s&apos; (see zfield --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size takes WxH in pixels, each at most %d and at most %d pixels in all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size goes with -o OUT.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the picture for %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the working area does not fit in %dx%d pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this build draws no pictures (it was built without Qt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--project needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE.gop and -o OUT.pdf are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--project goes with --working-area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%s has nothing to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opening your changed copy %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--floor takes W,H in steps, each 1 to 99</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit takes a number of instructions, 1 or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a program is needed (--keys &quot;SEQUENCE&quot; or FILE.gop)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Go Program could not start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped after %d instructions (--limit %d)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run was ended early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad option &apos;%s&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>which Go Program? (zfield send FILE.gop)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one file is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
