@@ -2,6 +2,7 @@
 
 #include "files/file_io.h"
 #include "files/paths.h"
+#include "language.h"
 #include "program/key_sequence.h"
 
 #include <charconv>
@@ -18,6 +19,11 @@ std::string gUserDirectory;
 int Fail(int status, const char* command, const std::string& text) {
     std::fprintf(stderr, "zfield %s: %s\n", command, zf::Printable(text).c_str());
     return status;
+}
+
+int Fail(int status, const char* command, const char* english,
+         std::initializer_list<zf::TextArg> args) {
+    return Fail(status, command, Tr(english, args));
 }
 
 void RememberUserDirectory() {
@@ -50,14 +56,16 @@ bool ParseNumberPair(const std::string& text, char separator, long long min, lon
 bool NonEmptyFileName(const char* command, const char* what, const std::string& name) {
     if (!name.empty())
         return true;
-    Fail(kExitUsage, command, std::string("an empty file name was given for ") + what);
+    Fail(kExitUsage, command, QT_TRANSLATE_NOOP("zfield", "an empty file name was given for %s"),
+         {what});
     return false;
 }
 
 int WriteOutputFile(const char* command, const std::string& path,
                     std::span<const std::uint8_t> bytes) {
     if (!zf::WriteFileAtomically(path, bytes))
-        return Fail(kExitFailed, command, "cannot write " + path + " (nothing was changed)");
+        return Fail(kExitFailed, command,
+                    QT_TRANSLATE_NOOP("zfield", "cannot write %s (nothing was changed)"), {path});
     return kExitOk;
 }
 

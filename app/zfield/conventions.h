@@ -1,6 +1,9 @@
 #pragma once
 
+#include "program/texts.h"
+
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -14,8 +17,12 @@ inline constexpr int kExitOk = 0;     // the command did all that was asked
 inline constexpr int kExitFailed = 1; // it could not, and a message says why
 inline constexpr int kExitUsage = 2;  // the command line itself was wrong
 
-// Prints "zfield COMMAND: TEXT" on standard error and answers `status`.
+// Prints "zfield COMMAND: TEXT" on standard error and answers `status`:
+// a text made already, or an English one (marked for translation) shown in
+// the chosen language with its placeholders filled.
 int Fail(int status, const char* command, const std::string& text);
+int Fail(int status, const char* command, const char* english,
+         std::initializer_list<zf::TextArg> args = {});
 
 // The working directory zfield was started in, taken before anything
 // changes it (opening a project does).

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "conventions.h"
+#include "language.h"
 
 #include "files/file_io.h"
 #include "files/go_program_file.h"
@@ -39,14 +40,15 @@ void CompleteV1Project(zf::ProjectData& data, const std::string& path) {
 // What convert writes must open again: checked on the bytes before they
 // are written, so that a refused file is never left behind.
 int Refused(const std::string& out) {
-    return Fail(kExitFailed, "convert", "the converted file would not open again: " + out);
+    return Fail(kExitFailed, "convert",
+                QT_TRANSLATE_NOOP("zfield", "the converted file would not open again: %s"), {out});
 }
 
 } // namespace
 
 int ConvertCommand(const Args& args) {
     if (args.size() != 2)
-        return Fail(kExitUsage, "convert", "IN and OUT are needed");
+        return Fail(kExitUsage, "convert", QT_TRANSLATE_NOOP("zfield", "IN and OUT are needed"));
     if (!NonEmptyFileName("convert", "IN", args[0]) || !NonEmptyFileName("convert", "OUT", args[1]))
         return kExitUsage;
     const std::string& in = args[0];

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "conventions.h"
+#include "language.h"
 
 #include "files/go_program_file.h"
 #include "link/zarnik_link.h"
@@ -20,11 +21,13 @@ int GetCommand(const Args& args) {
                 return kExitUsage;
             path = args[i];
         } else if (!ReadLinkOption(args, i, options)) {
-            return Fail(kExitUsage, "get", "bad argument '" + args[i] + "'");
+            return Fail(kExitUsage, "get", QT_TRANSLATE_NOOP("zfield", "bad argument '%s'"),
+                        {args[i]});
         }
     }
     if (path.empty())
-        return Fail(kExitUsage, "get", "where to? (zfield get -o FILE.gop)");
+        return Fail(kExitUsage, "get",
+                    QT_TRANSLATE_NOOP("zfield", "where to? (zfield get -o FILE.gop)"));
     zf::PrintingUi ui(stderr);
     zf::NameTables tables;
     zf::GoEditor editor(ui, tables);

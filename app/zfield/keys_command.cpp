@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "conventions.h"
+#include "language.h"
 
 #include "files/go_program_file.h"
 #include "program/editor.h"
@@ -20,7 +21,8 @@ int KeysCommand(const Args& args) {
         if (a == "--answer" && i + 1 < args.size()) {
             zf::Answer answer;
             if (!zf::ParseAnswer(args[++i], answer))
-                return Fail(kExitUsage, "keys", "--answer takes yes, no, cancel or edit");
+                return Fail(kExitUsage, "keys",
+                            QT_TRANSLATE_NOOP("zfield", "--answer takes yes, no, cancel or edit"));
             ui.answers.push_back(answer);
         } else if (a == "--check") {
             check = true;
@@ -31,7 +33,8 @@ int KeysCommand(const Args& args) {
         } else if (sequence.empty() && !a.starts_with("--")) {
             sequence = a;
         } else {
-            return Fail(kExitUsage, "keys", "unexpected argument '" + a + "'");
+            return Fail(kExitUsage, "keys", QT_TRANSLATE_NOOP("zfield", "unexpected argument '%s'"),
+                        {a});
         }
     }
     zf::NameTables tables;

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "conventions.h"
+#include "language.h"
 #include "picture_output.h"
 
 #include "files/bitmap.h"
@@ -109,18 +110,21 @@ int ListingCommand(const Args& args) {
             out = UserPath(args[i]);
         } else if (a == "--icon-size" && i + 1 < args.size()) {
             if (!ParseIconSize(args[++i], style.iconSize))
-                return Fail(kExitUsage, "listing", "--icon-size takes 5 to 50");
+                return Fail(kExitUsage, "listing",
+                            QT_TRANSLATE_NOOP("zfield", "--icon-size takes 5 to 50"));
         } else if (!a.starts_with("-") && !haveFile) {
             if (!NonEmptyFileName("listing", "FILE.gop", a))
                 return kExitUsage;
             file = UserPath(a);
             haveFile = true;
         } else {
-            return Fail(kExitUsage, "listing", "unexpected argument '" + a + "'");
+            return Fail(kExitUsage, "listing",
+                        QT_TRANSLATE_NOOP("zfield", "unexpected argument '%s'"), {a});
         }
     }
     if (file.empty() || out.empty())
-        return Fail(kExitUsage, "listing", "FILE.gop and -o OUT.png are needed");
+        return Fail(kExitUsage, "listing",
+                    QT_TRANSLATE_NOOP("zfield", "FILE.gop and -o OUT.png are needed"));
     zf::PrintingUi ui(stderr);
     zf::GoEditor editor(ui, tables);
     if (!zf::OpenGoProgram(editor, file, true))
@@ -133,9 +137,11 @@ int ListingCommand(const Args& args) {
     const int maxLines = (zf::kMaxBitmapSide - kCaptionHeight - 30) / lineHeight;
     if (lines > maxLines)
         return Fail(kExitFailed, "listing",
-                    "a list of " + std::to_string(lines) + " lines is too long for one picture (" +
-                        std::to_string(maxLines) + " lines at --icon-size " +
-                        std::to_string(style.iconSize) + "); try a smaller --icon-size");
+                    QT_TRANSLATE_NOOP("zfield",
+                                      "a list of %d lines is too long for one picture (%d lines "
+                                      "at --icon-size %d); try a smaller --icon-size"),
+                    {static_cast<long long>(lines), static_cast<long long>(maxLines),
+                     static_cast<long long>(style.iconSize)});
     EnsureGuiApplication();
     // A Go Program sits in its project folder: thumbnails come from there.
     style.folder = zf::FolderPart(file);
@@ -148,9 +154,11 @@ int ListingCommand(const Args& args) {
     const int height = std::max(go.height(), proc.height()) + 20;
     if (!zf::PictureSizeAllowed(width, height))
         return Fail(kExitFailed, "listing",
-                    "the listing would be " + std::to_string(width) + "x" + std::to_string(height) +
-                        " pixels, more than a picture may hold (" +
-                        std::to_string(zf::kMaxPicturePixels) + "); try a smaller --icon-size");
+                    QT_TRANSLATE_NOOP("zfield",
+                                      "the listing would be %dx%d pixels, more than a picture may "
+                                      "hold (%d); try a smaller --icon-size"),
+                    {static_cast<long long>(width), static_cast<long long>(height),
+                     static_cast<long long>(zf::kMaxPicturePixels)});
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(QColor(192, 192, 192));
     {

@@ -2,6 +2,7 @@
 
 #include "conventions.h"
 #include "files/bitmap.h"
+#include "language.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,9 +46,11 @@ int TakePictureOptions(Args& args, PictureRequest& picture, const char* command)
         } else if (args[i] == "--size" && i + 1 < args.size()) {
             if (!ParseSize(args[++i], picture.width, picture.height)) {
                 return Fail(kExitUsage, command,
-                            "--size takes WxH in pixels, each at most " +
-                                std::to_string(zf::kMaxBitmapSide) + " and at most " +
-                                std::to_string(zf::kMaxPicturePixels) + " pixels in all");
+                            QT_TRANSLATE_NOOP("zfield",
+                                              "--size takes WxH in pixels, each at most %d "
+                                              "and at most %d pixels in all"),
+                            {static_cast<long long>(zf::kMaxBitmapSide),
+                             static_cast<long long>(zf::kMaxPicturePixels)});
             }
             sized = true;
         } else {
@@ -55,7 +58,8 @@ int TakePictureOptions(Args& args, PictureRequest& picture, const char* command)
         }
     }
     if (sized && picture.path.empty())
-        return Fail(kExitUsage, command, "--size goes with -o OUT.png");
+        return Fail(kExitUsage, command,
+                    QT_TRANSLATE_NOOP("zfield", "--size goes with -o OUT.png"));
     args = rest;
     return 0;
 }
@@ -66,7 +70,8 @@ int WritePngFile(const char* command, const QImage& image, const std::string& pa
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return Fail(kExitFailed, command, "cannot make the picture for " + path);
+        return Fail(kExitFailed, command,
+                    QT_TRANSLATE_NOOP("zfield", "cannot make the picture for %s"), {path});
     return WriteOutputFile(
         command, path,
         std::span(reinterpret_cast<const std::uint8_t*>(png.constData()), std::size_t(png.size())));
@@ -79,9 +84,10 @@ int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& stat
     state.zoom = zf::FitZoom(state, picture.width, picture.height);
     const QSize size = zf::WorkingAreaPixels(state, state.zoom);
     if (size.isEmpty()) {
-        return Fail(kExitUsage, "run",
-                    "the working area does not fit in " + std::to_string(picture.width) + "x" +
-                        std::to_string(picture.height) + " pixels");
+        return Fail(
+            kExitUsage, "run",
+            QT_TRANSLATE_NOOP("zfield", "the working area does not fit in %dx%d pixels"),
+            {static_cast<long long>(picture.width), static_cast<long long>(picture.height)});
     }
     // A working area set up without a project has the default shape.
     zf::StringTable& names = objects.tables().names;
@@ -100,7 +106,9 @@ int WriteWorkingAreaPicture(const PictureRequest& picture, zf::ZarnikState& stat
 
 int WriteWorkingAreaPicture(const PictureRequest&, zf::ZarnikState&, const zf::PenTrail&,
                             zf::GraphicObjectList&, const std::string&) {
-    return Fail(kExitUsage, "run", "this build draws no pictures (it was built without Qt)");
+    return Fail(
+        kExitUsage, "run",
+        QT_TRANSLATE_NOOP("zfield", "this build draws no pictures (it was built without Qt)"));
 }
 
 #endif

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "conventions.h"
+#include "language.h"
 
 #include "files/go_program_file.h"
 #include "files/paths.h"
@@ -29,8 +30,7 @@ struct PrintOptions {
 };
 
 int Usage(const char* problem) {
-    std::fprintf(stderr, "zfield print: %s\n", problem);
-    return 2;
+    return Fail(kExitUsage, "print", problem);
 }
 
 // Answers 0 when the arguments are good, else the exit status.
@@ -45,26 +45,26 @@ int ParsePrintArgs(const Args& args, PrintOptions& options) {
         } else if (a == "--icon-size" && i + 1 < args.size()) {
             long long n = 0;
             if (!ParseWholeNumber(args[++i], 5, 50, n))
-                return Usage("--icon-size takes 5 to 50");
+                return Usage(QT_TRANSLATE_NOOP("zfield", "--icon-size takes 5 to 50"));
             options.iconSize = static_cast<int>(n);
         } else if (a == "--working-area") {
             options.workingArea = true;
         } else if (a == "--project" && i + 1 < args.size()) {
             options.project = args[++i];
             if (options.project.empty())
-                return Usage("--project needs a file name");
+                return Usage(QT_TRANSLATE_NOOP("zfield", "--project needs a file name"));
         } else if (!a.starts_with("-") && !haveProgram) {
             options.program = a;
             haveProgram = true;
         } else {
-            std::fprintf(stderr, "zfield print: unexpected argument '%s'\n", a.c_str());
-            return 2;
+            return Fail(kExitUsage, "print",
+                        QT_TRANSLATE_NOOP("zfield", "unexpected argument '%s'"), {a});
         }
     }
     if (options.program.empty() || options.out.empty() || !haveOut)
-        return Usage("FILE.gop and -o OUT.pdf are needed");
+        return Usage(QT_TRANSLATE_NOOP("zfield", "FILE.gop and -o OUT.pdf are needed"));
     if (!options.project.empty() && !options.workingArea)
-        return Usage("--project goes with --working-area");
+        return Usage(QT_TRANSLATE_NOOP("zfield", "--project goes with --working-area"));
     return 0;
 }
 
@@ -128,8 +128,8 @@ int PrintCommand(const Args& args) {
                                      zf::HeadingFor(editor, QDate::currentDate()));
     }
     if (outcome == zf::PrintOutcome::NothingToPrint) {
-        std::fprintf(stderr, "zfield print: %s has nothing to print\n", options.program.c_str());
-        return 1;
+        return Fail(kExitFailed, "print", QT_TRANSLATE_NOOP("zfield", "%s has nothing to print"),
+                    {options.program});
     }
     return outcome == zf::PrintOutcome::Printed ? 0 : 1;
 }

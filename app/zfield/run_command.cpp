@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "conventions.h"
+#include "language.h"
 #include "picture_output.h"
 
 #include "files/go_program_file.h"
@@ -39,7 +40,7 @@ class CommandLineProjectHost : public zf::ProjectHost {
   public:
     zf::Answer ChooseChangedCopy(zf::UserInterface&, const std::string& copy,
                                  const std::string&) override {
-        Fail(kExitOk, "run", "opening your changed copy " + copy);
+        Fail(kExitOk, "run", QT_TRANSLATE_NOOP("zfield", "opening your changed copy %s"), {copy});
         return zf::Answer::Yes;
     }
 };
@@ -71,10 +72,14 @@ int ParseRunArgs(const Args& args, RunOptions& options) {
             options.haveKeys = true;
         } else if (a == "--floor" && i + 1 < args.size()) {
             if (!ParseFloor(args[++i], options.floorWidth, options.floorHeight))
-                return Fail(kExitUsage, "run", "--floor takes W,H in steps, each 1 to 99");
+                return Fail(
+                    kExitUsage, "run",
+                    QT_TRANSLATE_NOOP("zfield", "--floor takes W,H in steps, each 1 to 99"));
         } else if (a == "--limit" && i + 1 < args.size()) {
             if (!ParseLimit(args[++i], options.limit))
-                return Fail(kExitUsage, "run", "--limit takes a number of instructions, 1 or more");
+                return Fail(kExitUsage, "run",
+                            QT_TRANSLATE_NOOP("zfield",
+                                              "--limit takes a number of instructions, 1 or more"));
         } else if (a == "--instant") {
             options.instant = true;
         } else if (a == "--trail") {
@@ -89,11 +94,14 @@ int ParseRunArgs(const Args& args, RunOptions& options) {
             options.program = UserPath(a);
             options.haveProgram = true;
         } else {
-            return Fail(kExitUsage, "run", "unexpected argument '" + a + "'");
+            return Fail(kExitUsage, "run", QT_TRANSLATE_NOOP("zfield", "unexpected argument '%s'"),
+                        {a});
         }
     }
     if (options.haveKeys == options.haveProgram)
-        return Fail(kExitUsage, "run", "a program is needed (--keys \"SEQUENCE\" or FILE.gop)");
+        return Fail(
+            kExitUsage, "run",
+            QT_TRANSLATE_NOOP("zfield", "a program is needed (--keys \"SEQUENCE\" or FILE.gop)"));
     return kExitOk;
 }
 
@@ -170,13 +178,15 @@ int RunCommand(const Args& args) {
     std::fflush(stdout);
     int status = kExitOk;
     if (!result.started)
-        status = Fail(kExitFailed, "run", "the Go Program could not start");
+        status =
+            Fail(kExitFailed, "run", QT_TRANSLATE_NOOP("zfield", "the Go Program could not start"));
     else if (!result.ranToEnd)
-        status = Fail(kExitFailed, "run",
-                      "stopped after " + std::to_string(result.instructions) +
-                          " instructions (--limit " + std::to_string(options.limit) + ")");
+        status = Fail(
+            kExitFailed, "run",
+            QT_TRANSLATE_NOOP("zfield", "stopped after %d instructions (--limit %d)"),
+            {static_cast<long long>(result.instructions), static_cast<long long>(options.limit)});
     else if (ui.messagesShown != messagesBefore)
-        status = Fail(kExitFailed, "run", "the run was ended early");
+        status = Fail(kExitFailed, "run", QT_TRANSLATE_NOOP("zfield", "the run was ended early"));
     if (!picture.path.empty()) {
         const int written = WriteWorkingAreaPicture(picture, state, trail, objects, project.folder);
         if (status == kExitOk)

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "conventions.h"
+#include "language.h"
 
 #include "files/go_program_file.h"
 #include "files/ini_file.h"
@@ -63,18 +64,21 @@ int SendCommand(const Args& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i].starts_with("--")) {
             if (!ReadLinkOption(args, i, options))
-                return Fail(kExitUsage, "send", "bad option '" + args[i] + "'");
+                return Fail(kExitUsage, "send", QT_TRANSLATE_NOOP("zfield", "bad option '%s'"),
+                            {args[i]});
         } else if (!havePath) {
             if (!NonEmptyFileName("send", "FILE.gop", args[i]))
                 return kExitUsage;
             path = args[i];
             havePath = true;
         } else {
-            return Fail(kExitUsage, "send", "unexpected argument '" + args[i] + "'");
+            return Fail(kExitUsage, "send", QT_TRANSLATE_NOOP("zfield", "unexpected argument '%s'"),
+                        {args[i]});
         }
     }
     if (!havePath)
-        return Fail(kExitUsage, "send", "which Go Program? (zfield send FILE.gop)");
+        return Fail(kExitUsage, "send",
+                    QT_TRANSLATE_NOOP("zfield", "which Go Program? (zfield send FILE.gop)"));
     zf::PrintingUi ui(stderr);
     zf::NameTables tables;
     zf::GoEditor editor(ui, tables);

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "conventions.h"
+#include "language.h"
 
 #include "files/file_io.h"
 #include "files/go_program_file.h"
@@ -115,7 +116,7 @@ bool IsProjectFile(const std::string& path, const std::vector<std::uint8_t>& byt
 
 int ShowCommand(const Args& args) {
     if (args.size() != 1)
-        return Fail(kExitUsage, "show", "one file is needed");
+        return Fail(kExitUsage, "show", QT_TRANSLATE_NOOP("zfield", "one file is needed"));
     if (!NonEmptyFileName("show", "FILE", args[0]))
         return kExitUsage;
     const std::string& path = args[0];

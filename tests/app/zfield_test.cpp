@@ -50,9 +50,9 @@ class Zfield : public ::testing::Test {
         const fs::path where = cwd.empty() ? dir : cwd;
         const std::string command =
             "cd '" + where.string() + "' && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR='" +
-            (dir / "runtime").string() + "' XDG_DOCUMENTS_DIR='" + (dir / "docs").string() + "' " +
-            ZFIELD_PATH + " " + arguments + " >'" + (dir / "out.txt").string() + "' 2>'" +
-            (dir / "err.txt").string() + "'";
+            (dir / "runtime").string() + "' XDG_DOCUMENTS_DIR='" + (dir / "docs").string() +
+            "' LANGUAGE='" + language + "' " + program + " " + arguments + " >'" +
+            (dir / "out.txt").string() + "' 2>'" + (dir / "err.txt").string() + "'";
         const int raw = std::system(command.c_str());
         Outcome o;
         o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -62,6 +62,9 @@ class Zfield : public ::testing::Test {
     }
 
     fs::path dir;
+    // The messages' language, whatever the machine's.
+    std::string language = "en";
+    std::string program = ZFIELD_PATH;
 };
 
 TEST_F(Zfield, ExitStatusesSayWhetherTheCommandDidWhatWasAsked) {
@@ -106,6 +109,27 @@ TEST_F(Zfield, ExitStatusesSayWhetherTheCommandDidWhatWasAsked) {
     }
     EXPECT_EQ(Run("run --keys 'FD 1' --floor 99,99 --instant").status, 0);
 }
+
+#ifdef GERMAN_ZFIELD_PATH
+TEST_F(Zfield, MessagesSpeakTheChosenLanguage) {
+    program = GERMAN_ZFIELD_PATH;
+    // Chosen on the command line or by the environment: the core's messages
+    // and zfield's own.
+    Outcome core = Run("--lang de keys 5");
+    EXPECT_EQ(core.status, 0);
+    EXPECT_NE(core.err.find("! 8 Hier passt keine Zahl.\n"), std::string::npos) << core.err;
+    language = "fr:de";
+    Outcome own = Run("keys 'FD 1' --frob");
+    EXPECT_EQ(own.status, 2);
+    EXPECT_EQ(own.err, "zfield keys: unerwartetes Argument »--frob«\n");
+
+    // A language that is not there: said, and English kept.
+    Outcome unknown = Run("--lang fr keys 5");
+    EXPECT_EQ(unknown.status, 0);
+    EXPECT_NE(unknown.err.find("'fr'"), std::string::npos) << unknown.err;
+    EXPECT_NE(unknown.err.find("! 8 Number not expected.\n"), std::string::npos) << unknown.err;
+}
+#endif
 
 TEST_F(Zfield, RelativePathsAreTakenFromWhereZfieldWasStarted) {
     // A project elsewhere with a Go Program of the same name as the user's.
