@@ -1,6 +1,5 @@
 #include "desktop/help/tooltip_poller.h"
 
-
 #include <algorithm>
 
 namespace zf {
