@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
 # Fails on any #include that points up the layers, naming the file, the line
 # and the include. From the bottom:
-#   program < simulation < files < link < render < desktop < app
+#   program < simulation < files < link < i18n < render < desktop < app
 # and inside the desktop the frame is the base of the panes and the shell
 # their top; panes of one level (library, printing, help) stay apart.
+# The languages (src/i18n) use QtCore only: every Qt header they include must
+# be one of QtCore's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+qt_status=0
+qt_headers=$(qtpaths6 --query QT_INSTALL_HEADERS 2>/dev/null || true)
+if [ -d "$qt_headers/QtCore" ]; then
+    while IFS=: read -r file line header; do
+        if [ ! -e "$qt_headers/QtCore/${header#QtCore/}" ]; then
+            echo "$file:$line: includes <$header>, which is not QtCore" >&2
+            qt_status=1
+        fi
+    done < <(git ls-files -co --exclude-standard -- 'src/i18n/*.cpp' 'src/i18n/*.h' |
+        xargs -r grep -n -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' |
+        sed -E 's/^([^:]+):([0-9]+):[^<]*<([^>]+)>.*/\1:\2:\3/')
+fi
 
 mapfile -t files < <(git ls-files -co --exclude-standard -- \
     'src/*.cpp' 'src/*.h' 'app/*.cpp' 'app/*.h')
@@ -15,12 +30,13 @@ mapfile -t files < <(git ls-files -co --exclude-standard -- \
     printf '= %s\n' "${files[@]}"
     grep -n -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "${files[@]}" |
         sed -E 's/^([^:]+):([0-9]+):[^"]*"([^"]+)".*/\1:\2:\3/'
-} | awk '
+} | { awk '
 function layer(p) {
     if (p ~ /^src\/program\//) return 0
     if (p ~ /^src\/simulation\//) return 1
     if (p ~ /^src\/files\//) return 2
     if (p ~ /^src\/link\//) return 3
+    if (p ~ /^src\/i18n\//) return 3.5
     if (p ~ /^src\/render\//) return 4
     if (p ~ /^src\/desktop\//) return 5
     if (p ~ /^app\//) return 6
@@ -82,4 +98,5 @@ $1 == "=" { known[$2] = 1; next }
 END {
     if (!status) print "layers: every include points down"
     exit status
-}'
+}' || exit 1; }
+exit $qt_status

@@ -3,6 +3,7 @@
 #include "files/file_io.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <algorithm>
@@ -118,10 +119,10 @@ void ReportUnread(GoEditor& editor, ReadResult result) {
         Warn(editor.ui(), TextId::GoProgramNotFound);
         break;
     case ReadResult::NotAFile:
-        editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramNotAFile);
+        editor.ui().WarningBox(kUnnumbered, Translated(unnumbered::kGoProgramNotAFile));
         break;
     case ReadResult::TooLarge:
-        editor.ui().WarningBox(kUnnumbered, unnumbered::kGoProgramTooLarge);
+        editor.ui().WarningBox(kUnnumbered, Translated(unnumbered::kGoProgramTooLarge));
         break;
     default:
         Warn(editor.ui(), TextId::FileOpenError);
@@ -674,7 +675,7 @@ bool ListGoProgramChoices(UserInterface& ui, const std::string& folder,
                           std::vector<std::string>& names) {
     names.clear();
     if (!DirectoryExists(folder)) {
-        ui.WarningBox(kUnnumbered, unnumbered::kSubdirectoryNotFound);
+        ui.WarningBox(kUnnumbered, Translated(unnumbered::kSubdirectoryNotFound));
         return false;
     }
     names = ListFileChoices(folder, "*.gop");

@@ -3,6 +3,7 @@
 #include "files/ini_file.h"
 #include "files/options_file.h"
 #include "files/paths.h"
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <spawn.h>
@@ -181,12 +182,12 @@ bool StartPaintPackage(UserInterface& ui, const std::string& bitmapPath,
             return true;
     }
     if (result == kStartFileNotFound)
-        ui.WarningBox(kUnnumbered, unnumbered::kPaintFileNotFound);
+        ui.WarningBox(kUnnumbered, Translated(unnumbered::kPaintFileNotFound));
     else if (result == kStartPathNotFound)
-        ui.WarningBox(kUnnumbered, unnumbered::kPaintInvalidPath);
+        ui.WarningBox(kUnnumbered, Translated(unnumbered::kPaintInvalidPath));
     else
-        ui.WarningBox(kUnnumbered,
-                      FormatText(unnumbered::kPaintStartError, {static_cast<long long>(result)}));
+        ui.WarningBox(kUnnumbered, FormatText(Translated(unnumbered::kPaintStartError),
+                                              {static_cast<long long>(result)}));
     return false;
 }
 

@@ -7,9 +7,9 @@ namespace zf {
 
 namespace {
 
-PrintOutcome Fail(PrintDevice& device, const char* text) {
+PrintOutcome Fail(PrintDevice& device, const std::string& text) {
     if (!device.Aborted())
-        device.Problem(unnumbered::kPrintingProblemCaption, text);
+        device.Problem(Translated(unnumbered::kPrintingProblemCaption), text);
     device.AbandonDocument();
     return PrintOutcome::Failed;
 }
@@ -23,18 +23,18 @@ PrintOutcome PrintPages(PrintDevice& device, int pages, const std::function<void
     if (!device.StartDocument()) {
         device.Problem(std::string(TextOf(TextId::ProductName)),
                        startFailure == StartFailure::WithErrorCode
-                           ? FormatText(unnumbered::kCannotStartPrintingCode,
+                           ? FormatText(Translated(unnumbered::kCannotStartPrintingCode),
                                         {static_cast<long long>(device.LastError())})
-                           : std::string(unnumbered::kCannotStartPrinting));
+                           : std::string(Translated(unnumbered::kCannotStartPrinting)));
         return PrintOutcome::Failed;
     }
     int printed = 0;
     for (; printed < pages && !device.Aborted(); ++printed) {
         if (!device.StartPage())
-            return Fail(device, unnumbered::kCannotPrintPage);
+            return Fail(device, Translated(unnumbered::kCannotPrintPage));
         drawPage(printed);
         if (!device.EndPage())
-            return Fail(device, unnumbered::kCannotEndPage);
+            return Fail(device, Translated(unnumbered::kCannotEndPage));
     }
     if (printed == 0) {
         device.AbandonDocument();
@@ -42,7 +42,8 @@ PrintOutcome PrintPages(PrintDevice& device, int pages, const std::function<void
     }
     if (!device.EndDocument()) {
         if (!device.Aborted())
-            device.Problem(unnumbered::kPrintingProblemCaption, unnumbered::kCannotEndPrinting);
+            device.Problem(Translated(unnumbered::kPrintingProblemCaption),
+                           Translated(unnumbered::kCannotEndPrinting));
         return PrintOutcome::Failed;
     }
     return printed < pages ? PrintOutcome::Cancelled : PrintOutcome::Printed;

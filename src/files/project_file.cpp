@@ -5,6 +5,7 @@
 #include "files/lesson_folder.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <algorithm>
@@ -85,9 +86,10 @@ std::string FindProjectGoProgram(ProjectScene& scene, const std::string& name,
     std::string where;
     for (const std::string& folder : looked)
         where += (where.empty() ? "" : "\n") + folder;
-    scene.ui().WarningBox(TextId::ProjectGoProgramNotFound,
-                          Text(TextId::ProjectGoProgramNotFound) +
-                              FormatText(unnumbered::kGoProgramLookedFor, {bare, where}));
+    scene.ui().WarningBox(
+        TextId::ProjectGoProgramNotFound,
+        Text(TextId::ProjectGoProgramNotFound) +
+            FormatText(Translated(unnumbered::kGoProgramLookedFor), {bare, where}));
     return {};
 }
 
@@ -130,7 +132,8 @@ void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>&
 
 Answer ProjectHost::ChooseChangedCopy(UserInterface& ui, const std::string& copy,
                                       const std::string& kept) {
-    return ui.Ask(kUnnumbered, FormatText(unnumbered::kChangedCopyQuestion, {copy, kept}),
+    return ui.Ask(kUnnumbered,
+                  FormatText(Translated(unnumbered::kChangedCopyQuestion), {copy, kept}),
                   Buttons::YesNoCancel);
 }
 
@@ -345,10 +348,11 @@ bool OpenPredefinedProject(ProjectScene& scene, const std::string& path, const s
         CopyPredefinedProject(path, relpath, choose, &problem, scene.log);
     if (!copy) {
         if (problem.noWorkFolder)
-            scene.ui().WarningBox(kUnnumbered, unnumbered::kNoWorkFolder);
+            scene.ui().WarningBox(kUnnumbered, Translated(unnumbered::kNoWorkFolder));
         else if (!problem.unwritable.empty())
             scene.ui().WarningBox(
-                kUnnumbered, FormatText(unnumbered::kWorkFolderNotWritable, {problem.unwritable}));
+                kUnnumbered,
+                FormatText(Translated(unnumbered::kWorkFolderNotWritable), {problem.unwritable}));
         else
             Warn(scene.ui(), TextId::NotAProjectFile, {path});
         return false;
@@ -430,10 +434,10 @@ bool OpenProject(ProjectScene& scene, const std::string& given, bool reportError
         return false;
     case ReadResult::NotAFile:
         if (reportErrors)
-            scene.ui().WarningBox(kUnnumbered, unnumbered::kProjectNotAFile);
+            scene.ui().WarningBox(kUnnumbered, Translated(unnumbered::kProjectNotAFile));
         return false;
     case ReadResult::TooLarge:
-        scene.ui().WarningBox(kUnnumbered, unnumbered::kProjectTooLarge);
+        scene.ui().WarningBox(kUnnumbered, Translated(unnumbered::kProjectTooLarge));
         return false;
     default:
         if (reportErrors)

@@ -3,6 +3,7 @@
 #include "files/file_io.h"
 #include "files/paths.h"
 #include "program/instruction.h"
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <dirent.h>
@@ -233,11 +234,12 @@ bool CheckProjectFolders(UserInterface& ui, std::string_view path) {
     }
     if (missing == 0)
         return true;
-    std::string text =
-        missing == 1 ? unnumbered::kSubFolderMissing : unnumbered::kSubFoldersMissing;
-    text += missing < 4 ? unnumbered::kMayFunctionIncorrectly : unnumbered::kWillNotOpenProject;
+    std::string text = missing == 1 ? Translated(unnumbered::kSubFolderMissing)
+                                    : Translated(unnumbered::kSubFoldersMissing);
+    text += missing < 4 ? Translated(unnumbered::kMayFunctionIncorrectly)
+                        : Translated(unnumbered::kWillNotOpenProject);
     if (missing == 4)
-        names += unnumbered::kProjectFoldersMend;
+        names += Translated(unnumbered::kProjectFoldersMend);
     ui.WarningBox(kUnnumbered, text + names);
     return missing < 4;
 }

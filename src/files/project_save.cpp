@@ -5,6 +5,7 @@
 #include "files/lesson_folder.h"
 #include "files/paths.h"
 #include "files/project_folder.h"
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <unistd.h>
@@ -80,8 +81,8 @@ bool SaveProjectAs(ProjectScene& scene, const std::string& given) {
         std::string names;
         for (const std::string& name : missing)
             names += name + "\n";
-        scene.ui().WarningBox(
-            kUnnumbered, FormatText(unnumbered::kLessonNotWhole, {scene.project.folder, names}));
+        scene.ui().WarningBox(kUnnumbered, FormatText(Translated(unnumbered::kLessonNotWhole),
+                                                      {scene.project.folder, names}));
     }
     scene.host.SetProjectTitle(path);
     scene.host.SetWorkingAreaModified(false);

@@ -1,5 +1,6 @@
 #include "link/comms_report.h"
 
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ void OpenCommsReport(CommsReport& report, bool wanted) {
     report.file = FileHandle{};
     if (!wanted || !report.owner)
         return;
-    if (report.owner->AskWithCaption(unnumbered::kCommsReportCaption, report.title,
+    if (report.owner->AskWithCaption(Translated(unnumbered::kCommsReportCaption), report.title,
                                      Buttons::YesNo) != Answer::Yes)
         return;
     std::string path = report.fileName;

@@ -2,6 +2,7 @@
 
 #include "link/comms_report.h"
 #include "link/serial_port.h"
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ int RunLinkWork(const LinkRunner& runner, UserInterface& ui, const LinkWork& wor
 void NotResponding(UserInterface& ui, const LinkSettings& link) {
     ui.WarningBox(TextId::ZarnikNotResponding,
                   Text(TextId::ZarnikNotResponding) +
-                      FormatText(unnumbered::kPortTried,
+                      FormatText(Translated(unnumbered::kPortTried),
                                  {static_cast<long long>(link.Port()), link.DevicePath()}));
 }
 
@@ -97,7 +98,7 @@ int ReadRobotMemory(UserInterface& ui, const LinkSettings& link, ZarnikMemoryIma
     if (received[0] == command) {
         count = WaitRxData(port, &received[kZarnikImageSize], 1, timeouts.receiveEcho);
         if (count != 1) {
-            ui.WarningBox(kUnnumbered, unnumbered::kGotZeroChars);
+            ui.WarningBox(kUnnumbered, Translated(unnumbered::kGotZeroChars));
             CloseComm(port);
             return 0;
         }
@@ -154,7 +155,7 @@ int CopyProgramFromZarnik(UserInterface& ui, const LinkSettings& link, ZarnikMem
     // A peer that is no robot must not pass for one, nor its bytes for a
     // program.
     if (!IsZarnikMemoryImage(answer)) {
-        ui.WarningBox(kUnnumbered, unnumbered::kRobotAnswerGarbled);
+        ui.WarningBox(kUnnumbered, Translated(unnumbered::kRobotAnswerGarbled));
         return 0;
     }
     image = answer;
@@ -192,7 +193,7 @@ bool SendGoProgram(GoEditor& editor, const LinkSettings& link, const LinkRunner&
                if (!ReadRobotMemory(told, link, robot))
                    return 0;
                if (!HoldsRobotCells(robot)) {
-                   told.WarningBox(kUnnumbered, unnumbered::kRobotAnswerGarbled);
+                   told.WarningBox(kUnnumbered, Translated(unnumbered::kRobotAnswerGarbled));
                    return 0;
                }
                return CopyProgramToZarnik(told, link, image);
@@ -223,7 +224,7 @@ bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkSettings& li
     }
     WriteReportStage(report, "CopyProgramFromZarnik()");
     if (!HoldsSoundProgram(area.image)) {
-        ui.WarningBox(kUnnumbered, unnumbered::kRobotProgramDamaged);
+        ui.WarningBox(kUnnumbered, Translated(unnumbered::kRobotProgramDamaged));
         CloseCommsReport(report);
         return false;
     }
@@ -249,7 +250,7 @@ bool ReadZarnikProgramToZarnikMemBuffer(GoEditor& editor, const LinkSettings& li
     if (editor.Head(PROC_LIST))
         ui.ShowProcedureWindow();
     CloseCommsReport(report);
-    ui.InformationBox(kUnnumbered, unnumbered::kProgramCopiedFromZarnik);
+    ui.InformationBox(kUnnumbered, Translated(unnumbered::kProgramCopiedFromZarnik));
     return true;
 }
 

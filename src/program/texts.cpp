@@ -3,11 +3,16 @@
 #include "program/texts_table.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 
 namespace zf {
 
 namespace {
+
+// Set by the front end when it chooses a language; read wherever a text is
+// shown, from any thread.
+std::atomic<TextTranslator> translator{nullptr};
 
 const TextEntry* Find(int id) {
     auto table = TextTable();
@@ -90,8 +95,18 @@ std::string FormatText(std::string_view format, std::initializer_list<TextArg> a
     return out;
 }
 
+void SetTextTranslator(TextTranslator t) {
+    translator.store(t);
+}
+
+std::string Translated(const char* english) {
+    TextTranslator t = translator.load();
+    return t ? t(english) : std::string(english);
+}
+
 std::string Text(TextId id, std::initializer_list<TextArg> args) {
-    return FormatText(TextOf(id), args);
+    const TextEntry* e = Find(static_cast<int>(id));
+    return e ? FormatText(Translated(e->text), args) : std::string();
 }
 
 } // namespace zf

@@ -25,7 +25,17 @@ bool HasText(TextId id);
 // without ever reading past the arguments.
 std::string FormatText(std::string_view format, std::initializer_list<TextArg> args);
 
-// The text of an id with its arguments filled in.
+// The user's language. Every text the core shows passes its English form
+// through the installed translator before its placeholders are filled; the
+// translation keeps the placeholders in their order. With none installed (the
+// command line without Qt, the tests) the texts stay English. Translations
+// are UTF-8, of which the English texts are the ASCII part.
+using TextTranslator = std::string (*)(const char* english);
+void SetTextTranslator(TextTranslator translator);
+std::string Translated(const char* english);
+
+// The text of an id in the user's language with its arguments filled in;
+// TextOf keeps the English, for what is stored in files.
 std::string Text(TextId id, std::initializer_list<TextArg> args = {});
 
 } // namespace zf

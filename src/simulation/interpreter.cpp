@@ -1,5 +1,6 @@
 #include "simulation/interpreter.h"
 
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 #include "simulation/notes.h"
 
@@ -203,7 +204,7 @@ RobotAction Interpreter::SetUnit(const GoInstruction& in) {
 
 RobotAction Interpreter::Fail(TextId id, const char* text) {
     if (text)
-        ui_.WarningBox(id, text);
+        ui_.WarningBox(id, Translated(text));
     else
         Warn(ui_, id);
     currentInstruction = nullptr;
