@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config clang clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev qt6-svg-dev libgl-dev
-  qt6-l10n-tools  # lupdate and lrelease: the translations
+  qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease; Qt's own texts
   fonts-liberation2 xvfb xauth
   poppler-utils   # the print tests count and rasterise PDF pages
   dpkg-dev file   # the Debian package: dpkg-shlibdeps and the binaries' types
