@@ -30,9 +30,12 @@ Installed& State() {
     return state;
 }
 
-// Beside the programs while built, in the data folder once installed.
+// Beside the programs while built, in the data folder once installed. The
+// command line may choose its language before it has an application object.
 QStringList TranslationFolders() {
-    const QDir programs(QCoreApplication::applicationDirPath());
+    const QDir programs(QCoreApplication::instance()
+                            ? QCoreApplication::applicationDirPath()
+                            : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
     return {programs.filePath(QStringLiteral("translations")),
             programs.filePath(QStringLiteral("../share/zarnikfield/translations"))};
 }
@@ -68,8 +71,17 @@ bool IsShipped(const QString& code) {
     return code == QLatin1String("en") || !QmFile(code).isEmpty();
 }
 
+// Asks our translator itself rather than the application, which a command
+// line run may create later or never.
+QString Lookup(const char* context, const char* english) {
+    Installed& state = State();
+    QMutexLocker lock(&state.mutex);
+    const QString text = state.ours ? state.ours->translate(context, english) : QString();
+    return text.isEmpty() ? QString::fromUtf8(english) : text;
+}
+
 std::string TranslateCore(const char* english) {
-    return QCoreApplication::translate(kCoreContext, english).toStdString();
+    return Lookup(kCoreContext, english).toStdString();
 }
 
 } // namespace
@@ -105,33 +117,39 @@ QString SystemLanguage() {
 }
 
 bool ApplyLanguage(const QString& code) {
-    Installed& state = State();
-    QMutexLocker lock(&state.mutex);
-    for (auto* translator : {&state.ours, &state.qts}) {
-        if (*translator)
-            QCoreApplication::removeTranslator(translator->get());
-        translator->reset();
-    }
-    state.code = QStringLiteral("en");
-    SetTextTranslator(nullptr);
-    if (code == QLatin1String("en"))
-        return true;
     auto ours = std::make_unique<QTranslator>();
-    const QString file = QmFile(code);
-    if (file.isEmpty() || !ours->load(file))
-        return false;
-    // Qt's own dialogs and buttons; a language Qt has no texts for keeps them English.
     auto qts = std::make_unique<QTranslator>();
-    if (qts->load(QStringLiteral("qtbase_") + code,
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qts.get());
-        state.qts = std::move(qts);
+    const bool english = code == QLatin1String("en");
+    const QString file = english ? QString() : QmFile(code);
+    const bool found = !file.isEmpty() && ours->load(file);
+    if (!found)
+        ours.reset();
+    // Qt's own dialogs and buttons; a language Qt has no texts for keeps them English.
+    if (!found || !qts->load(QStringLiteral("qtbase_") + code,
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        qts.reset();
+
+    // The texts change first and the windows hear of it after, outside the
+    // lock, so that they may ask for texts when they redraw.
+    Installed& state = State();
+    {
+        QMutexLocker lock(&state.mutex);
+        std::swap(state.ours, ours);
+        std::swap(state.qts, qts);
+        state.code = found ? code : QStringLiteral("en");
     }
-    QCoreApplication::installTranslator(ours.get());
-    state.ours = std::move(ours);
-    state.code = code;
-    SetTextTranslator(&TranslateCore);
-    return true;
+    SetTextTranslator(found ? &TranslateCore : nullptr);
+    if (QCoreApplication::instance()) {
+        for (QTranslator* old : {ours.get(), qts.get()}) {
+            if (old)
+                QCoreApplication::removeTranslator(old);
+        }
+        for (QTranslator* added : {state.qts.get(), state.ours.get()}) {
+            if (added)
+                QCoreApplication::installTranslator(added);
+        }
+    }
+    return english || found;
 }
 
 QString CurrentLanguage() {
@@ -145,7 +163,11 @@ bool IsRightToLeft(const QString& code) {
 }
 
 QString CoreText(const char* english) {
-    return QCoreApplication::translate(kCoreContext, english);
+    return Lookup(kCoreContext, english);
+}
+
+QString Translate(const char* context, const char* english) {
+    return Lookup(context, english);
 }
 
 } // namespace zf::i18n

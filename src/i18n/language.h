@@ -21,7 +21,8 @@ QList<Language> ShippedLanguages();
 QString SystemLanguage();
 
 // Swaps the running application's translators (ours and Qt's own) for those
-// of the language and routes the core's texts through them. "en" is English.
+// of the language, when there is an application, and routes the core's texts
+// through them. "en" is English.
 // False, with English in use, when the language is not shipped.
 bool ApplyLanguage(const QString& code);
 QString CurrentLanguage();
@@ -30,5 +31,9 @@ bool IsRightToLeft(const QString& code);
 
 // A core text constant in the current language.
 QString CoreText(const char* english);
+
+// A text in the current language, also before (or without) an application
+// object, as the command line needs.
+QString Translate(const char* context, const char* english);
 
 } // namespace zf::i18n
