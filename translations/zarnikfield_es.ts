@@ -2,6 +2,192 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>FileTypes</name>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>L&amp;anguage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Working Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;Memory (CM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floor &amp;Zarnik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(You will need a Zarnik Interface Lead for this)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Send GO Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Get GO Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Journeys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Routes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Default Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Procedure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zarnik&amp;field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zarnik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;ew Go Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Activity...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Project...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Go Program...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save P&amp;roject...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Go Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save G&amp;o Program...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;Working Area...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt Go Program...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Working Area...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Listing Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zarnik Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Instant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tooltips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Com Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Back to Main Toolbar</source>
@@ -736,18 +922,50 @@ Try printing to another printer.</source>
     </message>
 </context>
 <context>
-    <name>zf::ui::MainWindow</name>
+    <name>Panes</name>
     <message>
-        <source>Sending the Go Program to the Floor Zarnik...</source>
+        <source>Graphics Library</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Getting the Go Program from the Floor Zarnik...</source>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beside</source>
+        <extracomment>The button moving the Procedure window beside or under the Go List.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Under</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>zf::ui::ProcedurePane</name>
+    <name>Printing</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tooltips</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Show the Procedure window under or beside the Go List</source>
         <translation type="unfinished"></translation>
@@ -760,12 +978,302 @@ Try printing to another printer.</source>
         <source>Minimise</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>zf::ui::AbortDialog</name>
     <message>
-        <source>Beside</source>
+        <source>Zarnikfield - Printing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Under</source>
+        <source>Zarnikfield is printing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::AboutBox</name>
+    <message>
+        <source>About Zarnikfield</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A programming environment for the Floor Zarnik floor robot: key a Go Program on the robot&apos;s own keypad, watch it run on the working area, then send it to the robot down its lead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zarnikfield is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This program uses the Qt libraries, version %1, under the GNU Lesser General Public License version 3. They are linked dynamically: you may replace them with your own build of Qt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNU Lesser General Public License, version 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Qt libraries and their sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::ActivityLauncher</name>
+    <message>
+        <source>Zarnikfield Activities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a picture to open its project in Zarnikfield. The help&apos;s Activity books describe what to do with each one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no activities in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zarnikfield could not be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::BackgroundDialog</name>
+    <message>
+        <source>Load or Create Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;reate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::DesktopUi</name>
+    <message>
+        <source>Zarnikfield - Procedure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::EnterTextDialog</name>
+    <message>
+        <source>&amp;Type your text here:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;olour...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text will be this big:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Zarnik
+is this big:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Place Text...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::FileListDialog</name>
+    <message>
+        <source>&amp;Choose a file from the list:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GO Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::HeadingDialog</name>
+    <message>
+        <source>Set Zarnik Heading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clockwise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Anticlockwise:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::HelpViewer</name>
+    <message>
+        <source>Zarnikfield Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Find in page: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Zarnikfield Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not on this page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::MainWindow</name>
+    <message>
+        <source>Sending the Go Program to the Floor Zarnik...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting the Go Program from the Floor Zarnik...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::PositionDialog</name>
+    <message>
+        <source>Set Zarnik Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps from the centre of the working area:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::PositionTextDialog</name>
+    <message>
+        <source>Position Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag this symbol to where you want to place the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -789,9 +1297,106 @@ Try printing to another printer.</source>
     </message>
 </context>
 <context>
+    <name>zf::ui::SizeDialog</name>
+    <message>
+        <source>Set Size of Working Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size of the working area in Zarnik steps:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::TextPositionDialog</name>
+    <message>
+        <source>Top Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place text at &amp;Zarnik position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place text &amp;near Zarnik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::ToolDialog</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zf::ui::WorkingAreaCommands</name>
     <message>
         <source>Include the &amp;Zarnik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG pictures</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

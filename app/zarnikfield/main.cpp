@@ -1,6 +1,9 @@
 #include "desktop/frame/tone_player.h"
+#include "desktop/frame/translated_texts.h"
+#include "desktop/shell/desktop_language.h"
 #include "desktop/shell/main_window.h"
 #include "desktop/shell/single_instance.h"
+#include "files/options_file.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,8 +44,8 @@ class AfterFirstPaint : public QObject {
 // desktop would show it.
 void CannotStart(const std::string& why) {
     std::fprintf(stderr, "zarnikfield: %s\n", why.c_str());
-    QMessageBox box(QMessageBox::Warning, "Zarnikfield", QFile::decodeName(why.c_str()),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, zf::ui::TranslatedText(zf::TextId::ProductName),
+                    QFile::decodeName(why.c_str()), QMessageBox::Ok);
     box.exec();
 }
 
@@ -52,6 +55,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zarnikfield");
     QGuiApplication::setDesktopFileName("org.zarnikfield.Zarnikfield");
+    zf::ui::StartInRememberedLanguage(zf::OptionsFilePath(zf::Project()));
 
     std::string argument;
     if (argc > 1) {

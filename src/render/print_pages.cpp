@@ -4,6 +4,9 @@
 #include "program/string_table.h"
 #include "program/texts.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -88,8 +91,10 @@ PdfPrintDevice::PdfPrintDevice(std::string path, const QPageLayout* layout, int 
     }
     // Pages are mapped from the paper's edge; the margins are the mapping's.
     pdf.setPageMargins(QMarginsF());
-    pdf.setTitle(QString::fromLatin1(TextOf(TextId::PrintDocumentName).data()));
-    pdf.setCreator(QString::fromLatin1(TextOf(TextId::PrintDocumentName).data()));
+    const QString name =
+        QCoreApplication::translate("Messages", TextOf(TextId::PrintDocumentName).data());
+    pdf.setTitle(name);
+    pdf.setCreator(name);
 }
 
 bool PdfPrintDevice::StartDocument() {
@@ -154,7 +159,8 @@ ListingHeading HeadingFor(const GoEditor& editor, const QDate& day) {
     const GoInstruction* head = editor.Head(GO_LIST);
     if (head && head->opcode == op::GoProgramHeader)
         heading.name = FileNameOf(editor.tables().names.Get(head->nameId));
-    heading.date = day.toString("d MMMM yyyy").toStdString();
+    // The month in the program's language.
+    heading.date = QLocale().toString(day, "d MMMM yyyy").toStdString();
     return heading;
 }
 
@@ -175,7 +181,7 @@ void DrawListingHeading(QPainter& painter, const PrinterPage& paper, const PageM
     const QRect foot(mapping.left, mapping.top + mapping.deviceHeight + margin / 2,
                      mapping.deviceWidth, line);
     painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter,
-                     QString("Page %1 of %2").arg(page).arg(pages));
+                     QCoreApplication::translate("Printing", "Page %1 of %2").arg(page).arg(pages));
     painter.restore();
 }
 

@@ -7,16 +7,16 @@
 namespace zf::ui {
 
 BackgroundDialog::BackgroundDialog(QWidget* owner, bool hasBackground)
-    : ToolDialog(owner, "Load or Create Background", GraphicsToolPicture(20)) {
+    : ToolDialog(owner, tr("Load or Create Background"), GraphicsToolPicture(20)) {
     auto* layout = new QVBoxLayout(content());
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* group = new QGroupBox("Background", content());
+    auto* group = new QGroupBox(tr("Background"), content());
     auto* column = new QVBoxLayout(group);
-    load_ = new QRadioButton("&Load", group);
+    load_ = new QRadioButton(tr("&Load"), group);
     load_->setObjectName("load");
-    create_ = new QRadioButton("C&reate", group);
+    create_ = new QRadioButton(tr("C&reate"), group);
     create_->setObjectName("create");
-    edit_ = new QRadioButton("&Edit", group);
+    edit_ = new QRadioButton(tr("&Edit"), group);
     edit_->setObjectName("edit");
     edit_->setEnabled(hasBackground);
     column->addWidget(load_);

@@ -1,5 +1,6 @@
 #include "desktop/dialogs/dialog_parts.h"
 
+#include "desktop/frame/translated_texts.h"
 #include "render/artwork.h"
 #include "simulation/working_area_dialogs.h"
 
@@ -14,8 +15,7 @@
 namespace zf::ui {
 
 QString TextQ(TextId id) {
-    const std::string_view text = TextOf(id);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return TranslatedText(id);
 }
 
 namespace {
@@ -110,10 +110,10 @@ ToolDialog::ToolDialog(QWidget* owner, const QString& title, const QImage& pictu
     root->addWidget(content_, 1);
     buttons_ = new QVBoxLayout;
     root->addLayout(buttons_);
-    ok_ = new QPushButton("OK", this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName("ok");
     ok_->setDefault(true);
-    cancel_ = new QPushButton("Cancel", this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName("cancel");
     buttons_->addWidget(ok_);
     buttons_->addWidget(cancel_);

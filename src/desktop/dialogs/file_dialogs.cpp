@@ -2,8 +2,10 @@
 
 #include "desktop/dialogs/dialog_parts.h"
 #include "desktop/frame/desktop_ui.h"
+#include "desktop/frame/translated_texts.h"
 #include "program/unnumbered_texts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include <filesystem>
@@ -17,8 +19,10 @@ namespace fs = std::filesystem;
 // What the system dialog answered; "" when it was cancelled.
 std::string AskSystemDialog(QWidget* owner, const SaveFileKind& kind, const std::string& start) {
     const QString extension = QString::fromLatin1(kind.extension);
-    QFileDialog dialog(owner, TextQ(kind.titleId), QString::fromStdString(start),
-                       QString("%1 (*.%2)").arg(QString::fromLatin1(kind.filterName), extension));
+    QFileDialog dialog(
+        owner, TextQ(kind.titleId), QString::fromStdString(start),
+        QString("%1 (*.%2)")
+            .arg(QCoreApplication::translate("FileTypes", kind.filterName), extension));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(extension);
     // Asked here instead, for the name with its extension.
@@ -56,10 +60,9 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
             return {};
         if (!fs::exists(path, error))
             return path;
-        const std::string question =
-            FormatText(unnumbered::kReplaceFileQuestion, {fs::path(path).filename().string()});
-        if (ui.AskWithCaption(std::string(TextOf(kind.titleId)), question, Buttons::YesNo) ==
-            Answer::Yes)
+        const std::string question = FormatText(TranslatedFormat(unnumbered::kReplaceFileQuestion),
+                                                {fs::path(path).filename().string()});
+        if (ui.AskWithCaption(Text(kind.titleId), question, Buttons::YesNo) == Answer::Yes)
             return path;
         // No goes back to the dialog, as the system's own question does; a
         // name handed in by a test is not asked for again.
@@ -71,7 +74,7 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
 
 std::string ChooseProjectFile(QWidget* owner, const std::string& folder) {
     QFileDialog dialog(owner, TextQ(TextId::SelectProjectTitle), QString::fromStdString(folder),
-                       "Project (*.zfp)");
+                       QCoreApplication::translate("FileTypes", "Project") + " (*.zfp)");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix("zfp");

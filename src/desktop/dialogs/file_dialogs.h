@@ -2,6 +2,8 @@
 
 #include "program/text_ids.h"
 
+#include <QtGlobal>
+
 #include <string>
 
 class QWidget;
@@ -18,8 +20,11 @@ struct SaveFileKind {
     const char* filterName;
     const char* extension;
 };
-inline constexpr SaveFileKind kGoProgramFiles{TextId::SaveGoProgramTitle, "Go Program", "gop"};
-inline constexpr SaveFileKind kProjectFiles{TextId::SaveProjectTitle, "Project", "zfp"};
+// The filter names are shown translated in the "FileTypes" context.
+inline constexpr SaveFileKind kGoProgramFiles{TextId::SaveGoProgramTitle,
+                                              QT_TRANSLATE_NOOP("FileTypes", "Go Program"), "gop"};
+inline constexpr SaveFileKind kProjectFiles{TextId::SaveProjectTitle,
+                                            QT_TRANSLATE_NOOP("FileTypes", "Project"), "zfp"};
 
 // `path` with "." and the extension added when its name has no extension.
 std::string WithDefaultExtension(const std::string& path, const char* extension);

@@ -64,7 +64,7 @@ FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind k
     auto* grid = new QGridLayout(this);
     list_ = new QListWidget(this);
     list_->setObjectName("files");
-    auto* label = new QLabel("&Choose a file from the list:", this);
+    auto* label = new QLabel(tr("&Choose a file from the list:"), this);
     label->setBuddy(list_);
     grid->addWidget(label, 0, 0);
     grid->addWidget(list_, 1, 0);
@@ -78,12 +78,12 @@ FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind k
         list_->setCurrentRow(0);
 
     auto* buttons = new QVBoxLayout;
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("ok");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancel");
-    browse_ = new QPushButton("Browse...", this);
+    browse_ = new QPushButton(tr("Browse..."), this);
     browse_->setObjectName("browse");
     browse_->setAutoDefault(false);
     browse_->setVisible(browse && kind == Kind::GoPrograms);
@@ -125,9 +125,9 @@ void FileListDialog::Take() {
 }
 
 void FileListDialog::Browse() {
-    const QString path =
-        QFileDialog::getOpenFileName(this, TextQ(TextId::SelectGoProgramTitle),
-                                     QString::fromStdString(folder_), "GO Program (*.gop)");
+    const QString path = QFileDialog::getOpenFileName(this, TextQ(TextId::SelectGoProgramTitle),
+                                                      QString::fromStdString(folder_),
+                                                      tr("GO Program") + " (*.gop)");
     if (path.isEmpty())
         return;
     chosen_ = QFile::encodeName(path).toStdString();

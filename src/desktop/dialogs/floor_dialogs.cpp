@@ -45,7 +45,8 @@ void WorkAreaPicture::paintEvent(QPaintEvent*) {
 }
 
 PositionDialog::PositionDialog(QWidget* owner, UserInterface& ui, const ZarnikState& state)
-    : ToolDialog(owner, "Set Zarnik Position", GraphicsToolPicture(24)), ui_(ui), state_(state) {
+    : ToolDialog(owner, tr("Set Zarnik Position"), GraphicsToolPicture(24)), ui_(ui),
+      state_(state) {
     QWidget* c = content();
     up_ = NumericBox(5, "up", c);
     right_ = NumericBox(5, "right", c);
@@ -53,23 +54,23 @@ PositionDialog::PositionDialog(QWidget* owner, UserInterface& ui, const ZarnikSt
     left_ = NumericBox(5, "left", c);
     auto* grid = new QGridLayout(c);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel("Steps from the centre of the working area:", c), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("Steps from the centre of the working area:"), c), 0, 0, 1, 3);
     auto* upCell = new QVBoxLayout;
-    upCell->addWidget(Buddy("&Up", up_, c), 0, Qt::AlignHCenter);
+    upCell->addWidget(Buddy(tr("&Up"), up_, c), 0, Qt::AlignHCenter);
     upCell->addWidget(up_, 0, Qt::AlignHCenter);
     grid->addLayout(upCell, 1, 1);
     auto* leftCell = new QVBoxLayout;
-    leftCell->addWidget(Buddy("&Left", left_, c), 0, Qt::AlignHCenter);
+    leftCell->addWidget(Buddy(tr("&Left"), left_, c), 0, Qt::AlignHCenter);
     leftCell->addWidget(left_);
     grid->addLayout(leftCell, 2, 0, Qt::AlignVCenter);
     grid->addWidget(new WorkAreaPicture(c), 2, 1, Qt::AlignCenter);
     auto* rightCell = new QVBoxLayout;
-    rightCell->addWidget(Buddy("&Right", right_, c), 0, Qt::AlignHCenter);
+    rightCell->addWidget(Buddy(tr("&Right"), right_, c), 0, Qt::AlignHCenter);
     rightCell->addWidget(right_);
     grid->addLayout(rightCell, 2, 2, Qt::AlignVCenter);
     auto* downCell = new QVBoxLayout;
     downCell->addWidget(down_, 0, Qt::AlignHCenter);
-    downCell->addWidget(Buddy("&Down", down_, c), 0, Qt::AlignHCenter);
+    downCell->addWidget(Buddy(tr("&Down"), down_, c), 0, Qt::AlignHCenter);
     grid->addLayout(downCell, 3, 1);
 
     const PositionBoxes boxes = PositionBoxesFor(state, state.x, state.y);
@@ -123,7 +124,7 @@ void CompassBox::paintEvent(QPaintEvent*) {
 }
 
 HeadingDialog::HeadingDialog(QWidget* owner, int heading)
-    : ToolDialog(owner, "Set Zarnik Heading", GraphicsToolPicture(25)) {
+    : ToolDialog(owner, tr("Set Zarnik Heading"), GraphicsToolPicture(25)) {
     QWidget* c = content();
     clockwise_ = NumericBox(3, "clockwise", c);
     anticlockwise_ = NumericBox(3, "anticlockwise", c);
@@ -131,16 +132,16 @@ HeadingDialog::HeadingDialog(QWidget* owner, int heading)
     compass_->setObjectName("compass");
     auto* grid = new QGridLayout(c);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(Buddy("&Clockwise:", clockwise_, c), 0, 0);
+    grid->addWidget(Buddy(tr("&Clockwise:"), clockwise_, c), 0, 0);
     grid->addWidget(clockwise_, 0, 1);
-    grid->addWidget(new QLabel("degrees", c), 0, 2);
-    grid->addWidget(Buddy("&Anticlockwise:", anticlockwise_, c), 1, 0);
+    grid->addWidget(new QLabel(tr("degrees"), c), 0, 2);
+    grid->addWidget(Buddy(tr("&Anticlockwise:"), anticlockwise_, c), 1, 0);
     grid->addWidget(anticlockwise_, 1, 1);
-    grid->addWidget(new QLabel("degrees", c), 1, 2);
+    grid->addWidget(new QLabel(tr("degrees"), c), 1, 2);
     grid->addWidget(compass_, 2, 0, 1, 3, Qt::AlignCenter);
     compass_->setMinimumSize(compass_->sizeHint());
 
-    auto* preview = new QPushButton("&Preview", this);
+    auto* preview = new QPushButton(tr("&Preview"), this);
     preview->setObjectName("preview");
     preview->setAutoDefault(false);
     buttonColumn()->insertWidget(2, preview);
@@ -168,19 +169,19 @@ void HeadingDialog::accept() {
 }
 
 SizeDialog::SizeDialog(QWidget* owner, UserInterface& ui, const ZarnikState& state)
-    : ToolDialog(owner, "Set Size of Working Area", GraphicsToolPicture(18)), ui_(ui) {
+    : ToolDialog(owner, tr("Set Size of Working Area"), GraphicsToolPicture(18)), ui_(ui) {
     QWidget* c = content();
     width_ = NumericBox(kMaxSizeBoxChars, "width", c);
     height_ = NumericBox(kMaxSizeBoxChars, "height", c);
     auto* grid = new QGridLayout(c);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel("Size of the working area in Zarnik steps:", c), 0, 0, 1, 3);
-    grid->addWidget(Buddy("&Width:", width_, c), 1, 0);
+    grid->addWidget(new QLabel(tr("Size of the working area in Zarnik steps:"), c), 0, 0, 1, 3);
+    grid->addWidget(Buddy(tr("&Width:"), width_, c), 1, 0);
     grid->addWidget(width_, 1, 1);
-    grid->addWidget(new QLabel("steps", c), 1, 2);
-    grid->addWidget(Buddy("&Height:", height_, c), 2, 0);
+    grid->addWidget(new QLabel(tr("steps"), c), 1, 2);
+    grid->addWidget(Buddy(tr("&Height:"), height_, c), 2, 0);
     grid->addWidget(height_, 2, 1);
-    grid->addWidget(new QLabel("steps", c), 2, 2);
+    grid->addWidget(new QLabel(tr("steps"), c), 2, 2);
     grid->setRowStretch(3, 1);
     const FloorSteps size = SizeBoxesFor(state);
     width_->setText(QString::number(size.width));

@@ -90,15 +90,15 @@ EnterTextDialog::EnterTextDialog(QWidget* owner, NameTables& tables, const TextO
     text_->setObjectName("text");
     text_->setTabChangesFocus(true);
     text_->setFixedSize(320, 90);
-    auto* typeLabel = new QLabel("&Type your text here:", this);
+    auto* typeLabel = new QLabel(tr("&Type your text here:"), this);
     typeLabel->setBuddy(text_);
     grid->addWidget(typeLabel, 0, 0, 1, 2);
     grid->addWidget(text_, 1, 0, 1, 2);
 
     auto* fonts = new QHBoxLayout;
-    auto* font = new QPushButton("&Font...", this);
+    auto* font = new QPushButton(tr("&Font..."), this);
     font->setObjectName("font");
-    auto* colour = new QPushButton("C&olour...", this);
+    auto* colour = new QPushButton(tr("C&olour..."), this);
     colour->setObjectName("colour");
     font->setAutoDefault(false);
     colour->setAutoDefault(false);
@@ -107,13 +107,13 @@ EnterTextDialog::EnterTextDialog(QWidget* owner, NameTables& tables, const TextO
     fonts->addStretch(1);
     grid->addLayout(fonts, 2, 0, 1, 2);
 
-    grid->addWidget(new QLabel("The text will be this big:", this), 3, 0);
+    grid->addWidget(new QLabel(tr("The text will be this big:"), this), 3, 0);
     preview_ = new TextPreview(this);
     preview_->setObjectName("preview");
     preview_->setFixedSize(preview_->sizeHint());
     grid->addWidget(preview_, 4, 0);
     auto* robotColumn = new QVBoxLayout;
-    robotColumn->addWidget(new QLabel("The Zarnik\nis this big:", this));
+    robotColumn->addWidget(new QLabel(tr("The Zarnik\nis this big:"), this));
     auto* robot = new QLabel(this);
     robot->setPixmap(RobotPicture(kPreviewRobot));
     robot->setFixedSize(kPreviewRobot, kPreviewRobot);
@@ -122,10 +122,10 @@ EnterTextDialog::EnterTextDialog(QWidget* owner, NameTables& tables, const TextO
     grid->addLayout(robotColumn, 4, 1);
 
     auto* buttons = new QVBoxLayout;
-    auto* place = new QPushButton("&Place Text...", this);
+    auto* place = new QPushButton(tr("&Place Text..."), this);
     place->setObjectName("ok");
     place->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancel");
     buttons->addWidget(place);
     buttons->addWidget(cancel);
@@ -197,13 +197,14 @@ void EnterTextDialog::ChooseFont() {
     start.setPointSizeF(PointsForLogFontHeight(record_.font.height));
     bool ok = false;
     // Only fonts that scale to any size: texts grow and shrink with the zoom.
-    const QFont chosen = QFontDialog::getFont(&ok, start, this, "Font", QFontDialog::ScalableFonts);
+    const QFont chosen =
+        QFontDialog::getFont(&ok, start, this, tr("Font"), QFontDialog::ScalableFonts);
     if (ok)
         SetFont(chosen);
 }
 
 void EnterTextDialog::ChooseColour() {
-    const QColor chosen = QColorDialog::getColor(ColourOf(record_.colour), this, "Colour");
+    const QColor chosen = QColorDialog::getColor(ColourOf(record_.colour), this, tr("Colour"));
     if (chosen.isValid())
         SetColour(chosen);
 }
@@ -235,11 +236,11 @@ QCursor TextDragCursor() {
 
 PositionTextDialog::PositionTextDialog(QWidget* owner, QWidget* target)
     : QDialog(owner), target_(target) {
-    setWindowTitle("Position Text");
+    setWindowTitle(tr("Position Text"));
     setModal(true);
     auto* row = new QHBoxLayout(this);
     row->setSizeConstraint(QLayout::SetFixedSize);
-    auto* words = new QLabel("Drag this symbol to where you want to place the text.", this);
+    auto* words = new QLabel(tr("Drag this symbol to where you want to place the text."), this);
     words->setWordWrap(true);
     words->setFixedWidth(170);
     row->addWidget(words);
@@ -252,7 +253,7 @@ PositionTextDialog::PositionTextDialog(QWidget* owner, QWidget* target)
     symbol_->setCursor(Qt::OpenHandCursor);
     symbol_->installEventFilter(this);
     row->addWidget(symbol_);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancel");
     cancel->setDefault(true);
     row->addWidget(cancel, 0, Qt::AlignTop);
@@ -338,9 +339,14 @@ struct Side {
     const char* name;
 };
 constexpr Side kSides[] = {
-    {7, 0, 0, "Top Left"}, {3, 0, 1, "Top"},           {8, 0, 2, "Top Right"},
-    {5, 1, 0, "Left"},     {6, 1, 2, "Right"},         {9, 2, 0, "Bottom Left"},
-    {4, 2, 1, "Bottom"},   {10, 2, 2, "Bottom Right"},
+    {7, 0, 0, QT_TRANSLATE_NOOP("zf::ui::TextPositionDialog", "Top Left")},
+    {3, 0, 1, QT_TRANSLATE_NOOP("zf::ui::TextPositionDialog", "Top")},
+    {8, 0, 2, QT_TRANSLATE_NOOP("zf::ui::TextPositionDialog", "Top Right")},
+    {5, 1, 0, QT_TRANSLATE_NOOP("zf::ui::TextPositionDialog", "Left")},
+    {6, 1, 2, QT_TRANSLATE_NOOP("zf::ui::TextPositionDialog", "Right")},
+    {9, 2, 0, QT_TRANSLATE_NOOP("zf::ui::TextPositionDialog", "Bottom Left")},
+    {4, 2, 1, QT_TRANSLATE_NOOP("zf::ui::TextPositionDialog", "Bottom")},
+    {10, 2, 2, QT_TRANSLATE_NOOP("zf::ui::TextPositionDialog", "Bottom Right")},
 };
 
 // An arrow from the middle of a button out towards its side.
@@ -368,15 +374,15 @@ QIcon SideArrow(int row, int column) {
 } // namespace
 
 TextPositionDialog::TextPositionDialog(QWidget* owner, int placement) : QDialog(owner) {
-    setWindowTitle("Text Position");
+    setWindowTitle(tr("Text Position"));
     setModal(true);
     auto* root = new QHBoxLayout(this);
     root->setSizeConstraint(QLayout::SetFixedSize);
     auto* left = new QVBoxLayout;
     root->addLayout(left);
-    atRobot_ = new QRadioButton("Place text at &Zarnik position", this);
+    atRobot_ = new QRadioButton(tr("Place text at &Zarnik position"), this);
     atRobot_->setObjectName("atRobot");
-    near_ = new QRadioButton("Place text &near Zarnik", this);
+    near_ = new QRadioButton(tr("Place text &near Zarnik"), this);
     near_->setObjectName("near");
     left->addWidget(atRobot_);
     left->addWidget(near_);
@@ -389,7 +395,7 @@ TextPositionDialog::TextPositionDialog(QWidget* owner, int placement) : QDialog(
         button->setIcon(SideArrow(s.row, s.column));
         button->setIconSize(QSize(24, 24));
         button->setFixedSize(36, 36);
-        button->setToolTip(s.name);
+        button->setToolTip(tr(s.name));
         grid->addWidget(button, s.row, s.column);
         sides_[s.placement] = button;
         connect(button, &QToolButton::clicked, this, [this, p = s.placement] { Choose(p); });
@@ -410,10 +416,10 @@ TextPositionDialog::TextPositionDialog(QWidget* owner, int placement) : QDialog(
     left->addWidget(choice_);
 
     auto* buttons = new QVBoxLayout;
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("ok");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancel");
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -450,7 +456,7 @@ void TextPositionDialog::Choose(int placement) {
     for (const Side& s : kSides) {
         sides_[s.placement]->setChecked(!atRobot && s.placement == side_);
         if (!atRobot && s.placement == side_)
-            name = s.name;
+            name = tr(s.name);
     }
     choice_->setText(name);
 }

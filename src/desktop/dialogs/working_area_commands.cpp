@@ -6,6 +6,7 @@
 #include "desktop/dialogs/text_dialogs.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
+#include "desktop/frame/translated_texts.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
@@ -236,10 +237,10 @@ std::string WorkingAreaCommands::ChooseSaveFile() {
     // The dialog of our own, so that it can carry the robot's box.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // PNG as well: that is what worksheets take.
-    dialog.setNameFilters({"Bitmaps (*.bmp)", "PNG pictures (*.png)"});
+    dialog.setNameFilters({tr("Bitmaps") + " (*.bmp)", tr("PNG pictures") + " (*.png)"});
     dialog.setDefaultSuffix("bmp");
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.contains("png") ? "png" : "bmp");
+        dialog.setDefaultSuffix(filter.endsWith("(*.png)") ? "png" : "bmp");
     });
     auto* robot = new QCheckBox(tr("Include the &Zarnik"), &dialog);
     robot->setObjectName("includeZarnik");
@@ -299,7 +300,7 @@ void WorkingAreaCommands::KeyedHeading() {
 std::string ChooseGoProgramFile(QWidget* owner, DesktopUi& ui, const std::string& folder,
                                 bool browse) {
     if (!std::filesystem::is_directory(folder)) {
-        ui.WarningBox(kUnnumbered, unnumbered::kSubdirectoryNotFound);
+        ui.WarningBox(kUnnumbered, TranslatedFormat(unnumbered::kSubdirectoryNotFound));
         return {};
     }
     FileListDialog files(owner, folder, FileListDialog::Kind::GoPrograms, browse);

@@ -1,10 +1,12 @@
 #include "desktop/frame/desktop_ui.h"
 
 #include "desktop/frame/tone_player.h"
+#include "desktop/frame/translated_texts.h"
 #include "files/lesson_folder.h"
 #include "render/display_text.h"
 #include "simulation/notes.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,7 +21,7 @@ QString FromCore(const std::string& text) {
 }
 
 QString Caption() {
-    return QString::fromLatin1(TextOf(TextId::ProductName).data());
+    return TranslatedText(TextId::ProductName);
 }
 
 } // namespace
@@ -46,11 +48,11 @@ Answer DesktopUi::Ask(TextId id, const std::string& text, Buttons buttons) {
     if (const auto answer = standIn_ ? standIn_->Ask(id, text, buttons) : std::nullopt)
         return *answer;
     if (buttons == Buttons::YesNoEdit) {
-        QMessageBox box(QMessageBox::Question, QString::fromLatin1("Zarnikfield - Procedure"),
-                        FromCore(text), QMessageBox::NoButton, owner);
-        QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
-        QPushButton* no = box.addButton("&No", QMessageBox::NoRole);
-        QPushButton* edit = box.addButton("&Edit", QMessageBox::ActionRole);
+        QMessageBox box(QMessageBox::Question, tr("Zarnikfield - Procedure"), FromCore(text),
+                        QMessageBox::NoButton, owner);
+        QPushButton* yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
+        QPushButton* edit = box.addButton(tr("&Edit"), QMessageBox::ActionRole);
         box.setDefaultButton(no);
         box.exec();
         if (box.clickedButton() == yes)
@@ -59,7 +61,7 @@ Answer DesktopUi::Ask(TextId id, const std::string& text, Buttons buttons) {
             return Answer::Edit;
         return Answer::No;
     }
-    return AskWithCaption(TextOf(TextId::ProductName).data(), text, buttons);
+    return AskWithCaption(Text(TextId::ProductName), text, buttons);
 }
 
 Answer DesktopUi::AskWithCaption(const std::string& caption, const std::string& text,
@@ -86,7 +88,8 @@ std::string DesktopUi::AskSaveFileName(const std::string& filterName, const std:
         return *name;
     const std::string folder = project ? SaveDialogFolder(*project) : SaveDialogFolder(Project());
     QFileDialog dialog(owner, QString(), QString::fromStdString(folder),
-                       FromCore(filterName + " (" + pattern + ")"));
+                       QCoreApplication::translate("Messages", filterName.c_str()) + " (" +
+                           FromCore(pattern) + ")");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(FromCore(defaultExtension).remove(0, 1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

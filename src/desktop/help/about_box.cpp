@@ -84,7 +84,7 @@ QPixmap RobotPicture(const QString& folder) {
 
 AboutBox::AboutBox(const QString& pictureFolder, QWidget* owner) : QDialog(owner) {
     setObjectName("170");
-    setWindowTitle("About Zarnikfield");
+    setWindowTitle(tr("About Zarnikfield"));
     auto* outer = new QHBoxLayout(this);
     auto* picture = new QLabel(this);
     picture->setPixmap(RobotPicture(pictureFolder));
@@ -102,30 +102,30 @@ AboutBox::AboutBox(const QString& pictureFolder, QWidget* owner) : QDialog(owner
     name->setFont(big);
     column->addWidget(name);
     column->addWidget(Paragraph(
-        "A programming environment for the Floor Zarnik floor robot: key a Go Program on the "
-        "robot's own keypad, watch it run on the working area, then send it to the robot down "
-        "its lead.",
+        tr("A programming environment for the Floor Zarnik floor robot: key a Go Program on the "
+           "robot's own keypad, watch it run on the working area, then send it to the robot down "
+           "its lead."),
         this));
     column->addSpacing(6);
     column->addWidget(Paragraph(
-        "Zarnikfield is free software: you can redistribute it and/or modify it under the terms "
-        "of the GNU General Public License as published by the Free Software Foundation, either "
-        "version 3 of the License, or (at your option) any later version. It is distributed in "
-        "the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied "
-        "warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE.",
+        tr("Zarnikfield is free software: you can redistribute it and/or modify it under the terms "
+           "of the GNU General Public License as published by the Free Software Foundation, either "
+           "version 3 of the License, or (at your option) any later version. It is distributed in "
+           "the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied "
+           "warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE."),
         this));
-    column->addWidget(new LinkLabel("GNU General Public License, version 3",
+    column->addWidget(new LinkLabel(tr("GNU General Public License, version 3"),
                                     QUrl("https://www.gnu.org/licenses/gpl-3.0.html"), this));
     column->addSpacing(6);
-    column->addWidget(Paragraph(
-        QString("This program uses the Qt libraries, version %1, under the GNU Lesser General "
-                "Public License version 3. They are linked dynamically: you may replace them "
-                "with your own build of Qt.")
-            .arg(qVersion()),
-        this));
-    column->addWidget(new LinkLabel("GNU Lesser General Public License, version 3",
+    column->addWidget(
+        Paragraph(tr("This program uses the Qt libraries, version %1, under the GNU Lesser General "
+                     "Public License version 3. They are linked dynamically: you may replace them "
+                     "with your own build of Qt.")
+                      .arg(qVersion()),
+                  this));
+    column->addWidget(new LinkLabel(tr("GNU Lesser General Public License, version 3"),
                                     QUrl("https://www.gnu.org/licenses/lgpl-3.0.html"), this));
-    column->addWidget(new LinkLabel("The Qt libraries and their sources",
+    column->addWidget(new LinkLabel(tr("The Qt libraries and their sources"),
                                     QUrl("https://www.qt.io/download-open-source"), this));
     column->addStretch();
     for (LinkLabel* link : findChildren<LinkLabel*>())

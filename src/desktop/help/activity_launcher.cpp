@@ -109,19 +109,19 @@ ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QS
                                    ExternalPrograms& starter, QWidget* parent)
     : QWidget(parent), starter_(starter), zarnikfield_(zarnikfield) {
     setObjectName("ZarnikfieldLauncher");
-    setWindowTitle("Zarnikfield Activities");
+    setWindowTitle(tr("Zarnikfield Activities"));
 
     auto* outer = new QVBoxLayout(this);
-    auto* heading = new QLabel("Choose an activity", this);
+    auto* heading = new QLabel(tr("Choose an activity"), this);
     QFont big = heading->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     heading->setFont(big);
     outer->addWidget(heading);
-    outer->addWidget(
-        new QLabel("Click a picture to open its project in Zarnikfield. The help's Activity books "
-                   "describe what to do with each one.",
-                   this));
+    outer->addWidget(new QLabel(
+        tr("Click a picture to open its project in Zarnikfield. The help's Activity books "
+           "describe what to do with each one."),
+        this));
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -143,14 +143,14 @@ ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QS
     }
     if (activities.empty()) {
         cards->addWidget(new QLabel(
-            QString("There are no activities in %1.").arg(QString::fromStdString(activitiesFolder)),
+            tr("There are no activities in %1.").arg(QString::fromStdString(activitiesFolder)),
             grid));
     }
     cards->setRowStretch(cards->rowCount(), 1);
     scroll->setWidget(grid);
     outer->addWidget(scroll, 1);
 
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -163,7 +163,7 @@ ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QS
 
 void ActivityLauncher::Choose(int i) {
     if (!starter_.Start(zarnikfield_, {QString::fromStdString(project(i))})) {
-        emit startFailed(QString("Zarnikfield could not be started:\n%1").arg(zarnikfield_));
+        emit startFailed(tr("Zarnikfield could not be started:\n%1").arg(zarnikfield_));
         return;
     }
     close();

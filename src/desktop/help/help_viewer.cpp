@@ -1,12 +1,18 @@
 #include "desktop/help/help_viewer.h"
 
+#include "desktop/frame/translated_texts.h"
+#include "i18n/language.h"
+
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextBrowser>
@@ -21,33 +27,59 @@ std::string HelpContentsPage(const std::string& helpFolder, const std::string& h
     return helpFolder + book + "/index.html";
 }
 
+QString LocalisedHelpPage(const std::string& helpFolder, const QString& language,
+                          const QString& page) {
+    const QDir root(QString::fromStdString(helpFolder));
+    QString relative = root.relativeFilePath(page);
+    if (relative.startsWith("../") || QDir::isAbsolutePath(relative))
+        return page;
+    // A translated page stands for its English page: a language's folder is
+    // named by its two- or three-letter code, the books by longer names.
+    static const QRegularExpression languageFolder("^[a-z]{2,3}/");
+    relative.remove(languageFolder);
+    if (language != "en") {
+        const QString translated = root.filePath(language + "/" + relative);
+        if (QFileInfo(translated).isFile())
+            return QDir::cleanPath(translated);
+    }
+    return QDir::cleanPath(root.filePath(relative));
+}
+
 HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
     setObjectName("ZarnikfieldHelp");
-    setWindowTitle("Zarnikfield Help");
+    setWindowTitle(tr("Zarnikfield Help"));
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(false);
     browser_->setFrameShape(QFrame::NoFrame);
     setCentralWidget(browser_);
 
-    QToolBar* bar = addToolBar("Help");
+    QToolBar* bar = addToolBar(QString());
+    SetTranslated(bar, "windowTitle", "zf::ui::HelpViewer", QT_TR_NOOP("Help"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction* contents = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "&Contents");
-    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "&Back");
-    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "&Forward");
+    const auto add = [bar](const QIcon& icon, const char* text) {
+        QAction* a = bar->addAction(icon, QString());
+        SetTranslated(a, "text", "zf::ui::HelpViewer", text);
+        return a;
+    };
+    QAction* contents = add(style()->standardIcon(QStyle::SP_DirHomeIcon), QT_TR_NOOP("&Contents"));
+    QAction* back = add(style()->standardIcon(QStyle::SP_ArrowBack), QT_TR_NOOP("&Back"));
+    QAction* forward = add(style()->standardIcon(QStyle::SP_ArrowForward), QT_TR_NOOP("&Forward"));
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     back->setEnabled(false);
     forward->setEnabled(false);
     bar->addSeparator();
-    bar->addWidget(new QLabel(" Find in page: ", bar));
+    auto* findLabel = new QLabel(bar);
+    SetTranslated(findLabel, "text", "zf::ui::HelpViewer", QT_TR_NOOP(" Find in page: "));
+    bar->addWidget(findLabel);
     find_ = new QLineEdit(bar);
     find_->setObjectName("find");
     find_->setClearButtonEnabled(true);
     find_->setMaximumWidth(220);
     bar->addWidget(find_);
-    QAction* next = bar->addAction("&Next");
-    QAction* previous = bar->addAction("&Previous");
+    QAction* next = add(QIcon(), QT_TR_NOOP("&Next"));
+    QAction* previous = add(QIcon(), QT_TR_NOOP("&Previous"));
     next->setShortcut(QKeySequence::FindNext);
     previous->setShortcut(QKeySequence::FindPrevious);
     auto* findKey = new QAction(this);
@@ -64,7 +96,7 @@ HelpViewer::HelpViewer(QWidget* owner) : QMainWindow(owner, Qt::Window) {
         statusBar()->showMessage(link.isEmpty() ? QString() : link.toDisplayString());
     });
     connect(browser_, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(browser_->documentTitle() + " - Zarnikfield Help"); });
+            [this] { setWindowTitle(tr("%1 - Zarnikfield Help").arg(browser_->documentTitle())); });
     connect(findKey, &QAction::triggered, this, [this] {
         find_->setFocus();
         find_->selectAll();
@@ -80,13 +112,22 @@ bool HelpViewer::OpenBook(const std::string& helpFolder, const std::string& help
     if (!QFileInfo(page).isFile())
         return false;
     contents_ = QUrl::fromLocalFile(page);
+    helpFolder_ = helpFolder;
     browser_->clearHistory();
     ShowPage(contents_);
     return true;
 }
 
 void HelpViewer::ShowPage(const QUrl& page) {
-    browser_->setSource(page);
+    if (!page.isLocalFile() || helpFolder_.empty()) {
+        browser_->setSource(page);
+        return;
+    }
+    const QString file =
+        LocalisedHelpPage(helpFolder_, i18n::CurrentLanguage(), page.toLocalFile());
+    QUrl shown = QUrl::fromLocalFile(file);
+    shown.setFragment(page.fragment());
+    browser_->setSource(shown);
 }
 
 bool HelpViewer::Find(const QString& text, bool backward) {
@@ -102,7 +143,7 @@ bool HelpViewer::Find(const QString& text, bool backward) {
     restart.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
     browser_->setTextCursor(restart);
     const bool found = browser_->find(text, flags);
-    statusBar()->showMessage(found ? QString() : QString("\"%1\" is not on this page.").arg(text));
+    statusBar()->showMessage(found ? QString() : tr("\"%1\" is not on this page.").arg(text));
     return found;
 }
 
@@ -111,6 +152,15 @@ void HelpViewer::keyPressEvent(QKeyEvent* event) {
         close();
     else
         QMainWindow::keyPressEvent(event);
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    RetranslateTexts(this);
+    if (!browser_->source().isEmpty())
+        ShowPage(browser_->source());
 }
 
 void HelpViewer::FollowLink(const QUrl& link) {

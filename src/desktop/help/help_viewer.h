@@ -39,6 +39,8 @@ class HelpViewer : public QMainWindow {
   protected:
     // Esc closes the window, as in other help windows.
     void keyPressEvent(QKeyEvent* event) override;
+    // A new language: the tool bar's words and the page in that language.
+    void changeEvent(QEvent* event) override;
 
   private:
     void FollowLink(const QUrl& link);
@@ -46,9 +48,16 @@ class HelpViewer : public QMainWindow {
     QTextBrowser* browser_;
     QLineEdit* find_;
     QUrl contents_;
+    std::string helpFolder_;
 };
 
 // The contents page of a book: "zfieldug.hlp" is "zfieldug/index.html".
 std::string HelpContentsPage(const std::string& helpFolder, const std::string& helpFile);
+
+// The file to show for a help page (English or translated) in `language`:
+// the same page under "<helpFolder>/<language>/" when it is there, else the
+// English page under helpFolder. Pages outside helpFolder stay as they are.
+QString LocalisedHelpPage(const std::string& helpFolder, const QString& language,
+                          const QString& page);
 
 } // namespace zf::ui

@@ -1,7 +1,5 @@
 #include "desktop/help/tooltip_poller.h"
 
-#include "program/texts.h"
-
 #include <algorithm>
 
 namespace zf {
@@ -53,13 +51,6 @@ TooltipBox PlaceTooltip(int pointerX, int pointerY, int textWidth, int textHeigh
     if (box.x + box.width > desktopRight)
         box.x = desktopRight - box.width;
     return box;
-}
-
-std::string TooltipText(int id) {
-    std::string text(TextOf(TextId{id}).substr(0, 63));
-    for (std::size_t at = text.find("&&"); at != std::string::npos; at = text.find("&&", at + 1))
-        text.erase(at, 1);
-    return text;
 }
 
 } // namespace zf

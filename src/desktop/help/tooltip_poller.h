@@ -56,7 +56,4 @@ struct TooltipBox {
 TooltipBox PlaceTooltip(int pointerX, int pointerY, int textWidth, int textHeight, int desktopRight,
                         const TooltipBox& keepClear = {});
 
-// The text of a tip: at most 63 characters, a doubled ampersand shown once.
-std::string TooltipText(int id);
-
 } // namespace zf

@@ -1,6 +1,7 @@
 #include "desktop/help/tooltips.h"
 
 #include "desktop/frame/tool_strip.h"
+#include "desktop/frame/translated_texts.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -143,7 +144,8 @@ void Tooltips::Tick() {
         popup_->SetText({});
         popup_->hide();
     } else if (tick.change == TooltipTick::Show) {
-        const QString text = QString::fromLatin1(TooltipText(tick.tip).c_str());
+        // "&&" in a tip's text shows as one "&".
+        const QString text = TranslatedText(TextId{tick.tip}).replace(QLatin1String("&&"), "&");
         const QSize size = popup_->MeasureText(text);
         popup_->SetText(text);
         const QRect clear =

@@ -2,6 +2,7 @@
 
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/document.h"
+#include "desktop/frame/translated_texts.h"
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
 #include "files/picture_library.h"
@@ -25,7 +26,7 @@ constexpr int kCaption = 20;
 
 GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     : QFrame(parent), doc_(document) {
-    setWindowTitle("Graphics Library");
+    SetTranslated(this, "windowTitle", "Panes", QT_TRANSLATE_NOOP("Panes", "Graphics Library"));
     setObjectName("ZFProgCentre");
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -34,7 +35,7 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     caption_ = MakeCaptionLabel(windowTitle(), this);
     close_ = new QToolButton(this);
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    close_->setToolTip("Close");
+    SetTranslated(close_, "toolTip", "Tooltips", QT_TRANSLATE_NOOP("Tooltips", "Close"));
     close_->setFocusPolicy(Qt::NoFocus);
     connect(close_, &QToolButton::clicked, this,
             [this] { OptionPressed(ProgCentreOptions::Close); });
@@ -68,10 +69,11 @@ void GraphicsLibrary::SetDrawing(QWidget* drawing) {
 }
 
 void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
-    const QString title = QString::fromLatin1(
-        TextOf(dragMode ? TextId::DragToGraphicsWindow : TextId::ClickToAddToGoProgram).data());
-    setWindowTitle(title);
-    caption_->setText(title);
+    const char* english =
+        TextOf(dragMode ? TextId::DragToGraphicsWindow : TextId::ClickToAddToGoProgram).data();
+    SetTranslated(this, "windowTitle", "Messages", english);
+    SetTranslated(caption_, "text", "Messages", english);
+    const QString title = caption_->text();
     // The longer title fits the narrow window in regular weight.
     QFont font = caption_->font();
     font.setBold(true);

@@ -1,5 +1,6 @@
 #include "desktop/library/prog_centre_options.h"
 
+#include "desktop/frame/translated_texts.h"
 #include "render/artwork.h"
 
 #include <QPainter>
@@ -11,15 +12,16 @@ ProgCentreOptions::ProgCentreOptions(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Option Buttons");
     setObjectName("ZFProgCentreOptions");
     auto make = [this](const char* text, int id, int x) {
-        auto* b = new QPushButton(text, this);
+        auto* b = new QPushButton(this);
+        SetTranslated(b, "text", "Panes", text);
         b->setGeometry(x, 13, 52, 26);
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QPushButton::clicked, this, [this, id] { emit pressed(id); });
         return b;
     };
-    create_ = make("Create", Create, 10);
-    edit_ = make("Edit", Edit, 72);
-    close_ = make("Close", Close, 134);
+    create_ = make(QT_TRANSLATE_NOOP("Panes", "Create"), Create, 10);
+    edit_ = make(QT_TRANSLATE_NOOP("Panes", "Edit"), Edit, 72);
+    close_ = make(QT_TRANSLATE_NOOP("Panes", "Close"), Close, 134);
 }
 
 QPushButton* ProgCentreOptions::button(int id) const {

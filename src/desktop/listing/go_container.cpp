@@ -79,6 +79,8 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
     toolBar_->setObjectName("ZFProgCentreToolBar");
     toolBar_->SetStrip(ProgramBitmap(artwork::ProgramIcons));
     keypad_ = new KeypadWindow(doc_.state, *doc_.editor, this);
+    // The keypad is the robot's own: its keys keep their places in any language.
+    keypad_->setLayoutDirection(Qt::LeftToRight);
     goList_ = new ListView(doc_.tables, doc_.project, GO_LIST, doc_.state);
     goList_->setWindowTitle("Go List");
     goList_->setObjectName("ZFGoList");

@@ -1,5 +1,6 @@
 #include "desktop/listing/keypad_window.h"
 
+#include "desktop/frame/translated_texts.h"
 #include "program/editor.h"
 #include "program/key_entry.h"
 #include "program/texts.h"
@@ -292,7 +293,8 @@ void KeypadWindow::RefuseClearMemory() {
 
 void KeypadWindow::ShowClearPrompt() {
     if (!prompt_) {
-        prompt_ = new QLabel(QString::fromLatin1(TextOf(TextId::ClearMemoryPrompt).data()), this);
+        prompt_ = new QLabel(this);
+        SetTranslated(prompt_, "text", "Messages", TextOf(TextId::ClearMemoryPrompt).data());
         prompt_->setFrameStyle(QFrame::Box | QFrame::Plain);
         prompt_->setMargin(5);
         prompt_->setAutoFillBackground(true);

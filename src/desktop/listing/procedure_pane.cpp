@@ -1,6 +1,7 @@
 #include "desktop/listing/procedure_pane.h"
 
 #include "desktop/frame/child_frame.h"
+#include "desktop/frame/translated_texts.h"
 #include "desktop/listing/list_view.h"
 
 #include <QFontMetrics>
@@ -19,13 +20,16 @@ constexpr double kDefaultShare = 0.55;
 } // namespace
 
 ProcedurePane::ProcedurePane(ListView* list, QWidget* parent) : QFrame(parent), list_(list) {
-    setWindowTitle("Procedure");
+    SetTranslated(this, "windowTitle", "Panes", QT_TRANSLATE_NOOP("Panes", "Procedure"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(kBorder);
     setAutoFillBackground(true);
-    caption_ = MakeCaptionLabel("Procedure", this);
+    caption_ = MakeCaptionLabel(QString(), this);
+    SetTranslated(caption_, "text", "Panes", QT_TRANSLATE_NOOP("Panes", "Procedure"));
     dock_ = new QToolButton(this);
-    dock_->setToolTip(tr("Show the Procedure window under or beside the Go List"));
+    SetTranslated(
+        dock_, "toolTip", "Tooltips",
+        QT_TRANSLATE_NOOP("Tooltips", "Show the Procedure window under or beside the Go List"));
     minimise_ = new QToolButton(this);
     for (QToolButton* b : {dock_, minimise_}) {
         b->setFocusPolicy(Qt::NoFocus);
@@ -47,7 +51,9 @@ void ProcedurePane::SetMinimised(bool minimised) {
     minimised_ = minimised;
     minimise_->setIcon(style()->standardIcon(minimised ? QStyle::SP_TitleBarNormalButton
                                                        : QStyle::SP_TitleBarMinButton));
-    minimise_->setToolTip(minimised ? tr("Restore") : tr("Minimise"));
+    SetTranslated(minimise_, "toolTip", "Tooltips",
+                  minimised ? QT_TRANSLATE_NOOP("Tooltips", "Restore")
+                            : QT_TRANSLATE_NOOP("Tooltips", "Minimise"));
     list_->setVisible(!minimised);
     dock_->setVisible(!minimised);
     LayoutParts();
@@ -57,7 +63,10 @@ void ProcedurePane::SetMinimised(bool minimised) {
 
 void ProcedurePane::ShowDock(bool under) {
     // The button names the other place.
-    dock_->setText(under ? tr("Beside") : tr("Under"));
+    //: The button moving the Procedure window beside or under the Go List.
+    SetTranslated(dock_, "text", "Panes",
+                  under ? QT_TRANSLATE_NOOP("Panes", "Beside")
+                        : QT_TRANSLATE_NOOP("Panes", "Under"));
     dock_->setVisible(!minimised_);
     LayoutParts();
 }
@@ -75,8 +84,11 @@ void ProcedurePane::LayoutParts() {
     caption_->setGeometry(kBorder, kBorder, w - 2 * kBorder, c);
     const int b = c - 2;
     const int dockWidth = dock_->fontMetrics().horizontalAdvance(dock_->text()) + 12;
-    minimise_->setGeometry(w - kBorder - c, kBorder + 1, b, b);
-    dock_->setGeometry(w - kBorder - c - 2 - dockWidth, kBorder + 1, dockWidth, b);
+    // The buttons sit at the caption's end: the left one in a right-to-left
+    // language.
+    const auto end = [this](QRect r) { return QStyle::visualRect(layoutDirection(), rect(), r); };
+    minimise_->setGeometry(end(QRect(w - kBorder - c, kBorder + 1, b, b)));
+    dock_->setGeometry(end(QRect(w - kBorder - c - 2 - dockWidth, kBorder + 1, dockWidth, b)));
     minimise_->raise();
     dock_->raise();
     list_->setGeometry(kBorder, kBorder + c, w - 2 * kBorder, std::max(0, h - 2 * kBorder - c));
@@ -84,6 +96,13 @@ void ProcedurePane::LayoutParts() {
 
 void ProcedurePane::resizeEvent(QResizeEvent*) {
     LayoutParts();
+}
+
+void ProcedurePane::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    // The dock button's new words or the mirrored caption need new places.
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LayoutDirectionChange)
+        LayoutParts();
 }
 
 void ProcedurePane::mouseDoubleClickEvent(QMouseEvent* event) {

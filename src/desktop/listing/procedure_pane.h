@@ -34,6 +34,7 @@ class ProcedurePane : public QFrame {
 
   protected:
     void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:

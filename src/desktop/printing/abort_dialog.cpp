@@ -13,7 +13,7 @@ namespace zf::ui {
 
 AbortDialog::AbortDialog() {
     setObjectName("PRINTDLG");
-    setWindowTitle("Zarnikfield - Printing");
+    setWindowTitle(tr("Zarnikfield - Printing"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     // The rest of the program waits for the job.
@@ -24,11 +24,11 @@ AbortDialog::AbortDialog() {
                               ? style()->standardIcon(QStyle::SP_MessageBoxInformation)
                               : QApplication::windowIcon();
     icon->setPixmap(picture.pixmap(32, 32));
-    auto* text = new QLabel("Zarnikfield is printing...", this);
+    auto* text = new QLabel(tr("Zarnikfield is printing..."), this);
     auto* etched = new QFrame(this);
     etched->setFrameShape(QFrame::HLine);
     etched->setFrameShadow(QFrame::Sunken);
-    cancel_ = new QPushButton("Cancel", this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &AbortDialog::reject);
 

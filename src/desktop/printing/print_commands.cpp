@@ -1,6 +1,7 @@
 #include "desktop/printing/print_commands.h"
 
 #include "desktop/frame/document.h"
+#include "desktop/frame/translated_texts.h"
 #include "desktop/printing/abort_dialog.h"
 #include "files/file_io.h"
 #include "files/lesson_folder.h"
@@ -91,7 +92,7 @@ void PrintProblems::Show(const std::string& caption, const std::string& text, QW
 PrintCommands::PrintCommands(QWidget& mainWindow, Document& document)
     : mainWindow_(mainWindow), doc_(document),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    printer_->setDocName(QString::fromLatin1(TextOf(TextId::PrintDocumentName).data()));
+    printer_->setDocName(TranslatedText(TextId::PrintDocumentName));
     // Pages are mapped from the paper's corner with margins of their own.
     printer_->setFullPage(true);
 }

@@ -1,5 +1,7 @@
 #include "desktop/shell/link_progress.h"
 
+#include "desktop/frame/translated_texts.h"
+
 #include <QEventLoop>
 #include <QProgressDialog>
 
@@ -10,7 +12,7 @@ namespace zf::ui {
 int LinkTransfers::Run(QWidget* owner, UserInterface& ui, const QString& doing,
                        const LinkWork& work) {
     QProgressDialog box(doing, QString(), 0, 0, owner);
-    box.setWindowTitle("Zarnikfield");
+    box.setWindowTitle(TranslatedText(TextId::ProductName));
     box.setWindowModality(Qt::ApplicationModal);
     box.setCancelButton(nullptr);
     box.setMinimumDuration(0);

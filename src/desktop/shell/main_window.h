@@ -87,6 +87,8 @@ class MainWindow : public QMainWindow, private SaveQuestions {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A change of language sets the menus' and panes' texts again.
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -98,6 +100,9 @@ class MainWindow : public QMainWindow, private SaveQuestions {
     void BuildMenus();
     void BuildFileMenu();
     void BuildOptionsMenu();
+    // Options > Language; a choice applies at once and is remembered.
+    void BuildLanguageMenu(QMenu* options);
+    void ChooseLanguage(const QString& code);
     void ReadOptions();
     // The commands of the Options menu, of files and of the robot; false
     // for any other id.

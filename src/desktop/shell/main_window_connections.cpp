@@ -103,14 +103,14 @@ void MainWindow::ConnectPanes() {
 }
 
 void MainWindow::ConfirmClearAllObjects() {
-    if (doc_.ui.Ask(TextId::ClearAllObjectsQuestion, TextOf(TextId::ClearAllObjectsQuestion).data(),
+    if (doc_.ui.Ask(TextId::ClearAllObjectsQuestion, Text(TextId::ClearAllObjectsQuestion),
                     Buttons::YesNo) == Answer::Yes)
         drawing()->ClearAllObjects();
 }
 
 void MainWindow::ConfirmClearWorkingArea() {
-    if (doc_.ui.Ask(TextId::ClearAllGraphicsQuestion,
-                    TextOf(TextId::ClearAllGraphicsQuestion).data(), Buttons::YesNo) == Answer::Yes)
+    if (doc_.ui.Ask(TextId::ClearAllGraphicsQuestion, Text(TextId::ClearAllGraphicsQuestion),
+                    Buttons::YesNo) == Answer::Yes)
         drawing()->ClearWorkingArea();
 }
 

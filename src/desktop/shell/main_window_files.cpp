@@ -146,9 +146,9 @@ bool MainWindow::SaveProject() {
 bool MainWindow::GoProgramSavePrompt(bool forExit) {
     if (!doc_.editor->modified)
         return true;
-    std::string text = TextOf(TextId::SaveGoProgramChanges).data();
+    std::string text = Text(TextId::SaveGoProgramChanges);
     if (forExit)
-        text = std::string(TextOf(TextId::ExitZarnikfield)) + "\n" + text;
+        text = Text(TextId::ExitZarnikfield) + "\n" + text;
     switch (doc_.ui.Ask(TextId::SaveGoProgramChanges, text, Buttons::YesNoCancel)) {
     case Answer::Yes:
         return SaveGoProgramToItsName();
@@ -163,9 +163,9 @@ bool MainWindow::GoProgramSavePrompt(bool forExit) {
 bool MainWindow::ProjectSavePrompt(bool forExit) {
     if (!doc_.projectChanged)
         return true;
-    std::string text = TextOf(TextId::SaveProjectChanges).data();
+    std::string text = Text(TextId::SaveProjectChanges);
     if (forExit)
-        text = std::string(TextOf(TextId::ExitZarnikfield)) + "\n" + text;
+        text = Text(TextId::ExitZarnikfield) + "\n" + text;
     switch (doc_.ui.Ask(TextId::SaveProjectChanges, text, Buttons::YesNoCancel)) {
     case Answer::Yes:
         return SaveProject();

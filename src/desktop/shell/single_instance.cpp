@@ -1,5 +1,6 @@
 #include "desktop/shell/single_instance.h"
 
+#include "desktop/frame/translated_texts.h"
 #include "files/paths.h"
 #include "program/texts.h"
 #include "program/unnumbered_texts.h"
@@ -64,7 +65,7 @@ SingleInstance::Start SingleInstance::Claim(const std::string& file) {
         case HandOverResult::Delivered:
             return Start::HandedOver;
         case HandOverResult::NoAnswer:
-            failure_ = unnumbered::kAlreadyRunningNoAnswer;
+            failure_ = TranslatedFormat(unnumbered::kAlreadyRunningNoAnswer);
             return Start::Failed;
         case HandOverResult::NoInstance:
             break;
@@ -80,7 +81,7 @@ SingleInstance::Start SingleInstance::Claim(const std::string& file) {
             return Start::First;
         }
         if (lock_.error() != QLockFile::LockFailedError) {
-            failure_ = FormatText(unnumbered::kCannotWriteLock,
+            failure_ = FormatText(TranslatedFormat(unnumbered::kCannotWriteLock),
                                   {QFile::encodeName(folder_).toStdString()});
             return Start::Failed;
         }
@@ -89,7 +90,7 @@ SingleInstance::Start SingleInstance::Claim(const std::string& file) {
         // the removal fails for it.
         lock_.removeStaleLockFile();
     }
-    failure_ = unnumbered::kAlreadyRunningNoAnswer;
+    failure_ = TranslatedFormat(unnumbered::kAlreadyRunningNoAnswer);
     return Start::Failed;
 }
 

@@ -115,6 +115,8 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
     connect(&doc_.ui, &DesktopUi::programChanged, status_, [this] { status_->update(); });
     view_ = new QWidget(this);
     drawing_ = new GraphicsDrawing(doc_, view_);
+    // The working area is a picture of the floor: it never mirrors.
+    view_->setLayoutDirection(Qt::LeftToRight);
     connect(drawing_, &GraphicsDrawing::robotMoved, this, &GraphicsMain::FollowRobot);
     connect(drawing_, &GraphicsDrawing::instructionShown, status_, &StatusLine::ShowInstruction);
     ShowToolPage(ToolPage::Main);

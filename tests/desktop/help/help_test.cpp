@@ -265,6 +265,29 @@ TEST_F(Help, TheAboutBoxNamesTheLicencesAndItsLinksOpenOnTheDesktop) {
     EXPECT_EQ(external.opened[0], QUrl("https://www.gnu.org/licenses/gpl-3.0.html"));
 }
 
+// A book's page in the chosen language where it is translated, page by
+// page, and the English page where it is not, whichever page the link is on.
+TEST(HelpPages, ATranslatedPageIsShownWhereThereIsOneElseTheEnglishPage) {
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/";
+    for (const char* page :
+         {"zfieldug/index.html", "zfieldug/more.html", "de/zfieldug/index.html"}) {
+        QDir(root).mkpath(QFileInfo(root + page).path());
+        QFile file(root + page);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const std::string folder = root.toStdString();
+    EXPECT_EQ(LocalisedHelpPage(folder, "de", root + "zfieldug/index.html"),
+              root + "de/zfieldug/index.html");
+    EXPECT_EQ(LocalisedHelpPage(folder, "de", root + "de/zfieldug/more.html"),
+              root + "zfieldug/more.html");
+    EXPECT_EQ(LocalisedHelpPage(folder, "fr", root + "de/zfieldug/index.html"),
+              root + "zfieldug/index.html");
+    EXPECT_EQ(LocalisedHelpPage(folder, "en", root + "de/zfieldug/index.html"),
+              root + "zfieldug/index.html");
+    EXPECT_EQ(LocalisedHelpPage(folder, "de", "/elsewhere/page.html"), "/elsewhere/page.html");
+}
+
 TEST(Launcher, ShowsEachBundledProjectWithItsPictureAndStartsZarnikfieldOnTheChosenOne) {
     Recorder external;
     ActivityLauncher launcher(kExample.toStdString(), "/opt/zf/zarnikfield", external);

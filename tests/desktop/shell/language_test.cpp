@@ -1,0 +1,111 @@
+#include "desktop/dialogs/floor_dialogs.h"
+#include "desktop/listing/procedure_pane.h"
+#include "desktop/shell/desktop_language.h"
+#include "files/ini_file.h"
+#include "i18n/language.h"
+
+#include "desktop_fixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QTranslator>
+
+namespace zf::ui {
+namespace {
+
+class Language : public DesktopTest {
+  protected:
+    void SetUp() override {
+        options = temp.filePath("zfield.ini").toStdString();
+        MakeWindow({1024, 768}, options);
+        window->StartupLoad("");
+        ShowWindow();
+    }
+    void TearDown() override {
+        QCoreApplication::removeTranslator(&translation);
+        UseLanguage("en");
+        DesktopTest::TearDown();
+    }
+    QStringList MenuTitles() const {
+        QStringList titles;
+        for (const QAction* a : window->menuBar()->actions())
+            titles << a->text();
+        return titles;
+    }
+    QStringList PaneTips() const {
+        QStringList tips;
+        for (const QToolButton* b : window->procedurePane()->findChildren<QToolButton*>())
+            tips << b->toolTip();
+        return tips;
+    }
+
+    std::string options;
+    QTranslator translation;
+};
+
+TEST_F(Language, MenusPanesAndNewDialogsFollowATranslationAndEnglishComesBack) {
+    const QStringList english = MenuTitles();
+    const QStringList englishTips = PaneTips();
+    ASSERT_TRUE(translation.load(ZF_TEST_QM));
+    QCoreApplication::installTranslator(&translation);
+    Settle();
+    EXPECT_EQ(MenuTitles().first(), "&Datei");
+    EXPECT_TRUE(MenuTitles().contains("&Optionen"));
+    EXPECT_EQ(window->Action(command::Exit)->text(), "&Beenden");
+    EXPECT_EQ(window->procedurePane()->windowTitle(), "Unterprogramm");
+    EXPECT_TRUE(PaneTips().contains("Verkleinern"));
+    EXPECT_EQ(SizeDialog(window.get(), doc().ui, doc().state).windowTitle(),
+              "Größe der Spielfläche");
+
+    QCoreApplication::removeTranslator(&translation);
+    Settle();
+    EXPECT_EQ(MenuTitles(), english);
+    EXPECT_EQ(PaneTips(), englishTips);
+    EXPECT_EQ(window->Action(command::Exit)->text(), "E&xit");
+}
+
+TEST_F(Language, TheMenuOffersEachShippedLanguageAndTheChoiceLastsToTheNextStart) {
+    auto* menu = window->findChild<QMenu*>("languageMenu");
+    ASSERT_NE(menu, nullptr);
+    const QList<i18n::Language> shipped = i18n::ShippedLanguages();
+    ASSERT_EQ(menu->actions().size(), shipped.size());
+    emit menu->aboutToShow();
+    for (int i = 0; i < shipped.size(); ++i) {
+        EXPECT_EQ(menu->actions()[i]->text(), shipped[i].name);
+        EXPECT_EQ(menu->actions()[i]->isChecked(), shipped[i].code == i18n::CurrentLanguage());
+    }
+
+    const i18n::Language& chosen = shipped.back();
+    menu->actions().back()->trigger();
+    EXPECT_EQ(i18n::CurrentLanguage(), chosen.code);
+    EXPECT_EQ(QGuiApplication::layoutDirection(),
+              i18n::IsRightToLeft(chosen.code) ? Qt::RightToLeft : Qt::LeftToRight);
+    EXPECT_EQ(RememberedLanguage(IniFile::Load(options)), chosen.code);
+
+    UseLanguage("en");
+    StartInRememberedLanguage(options);
+    EXPECT_EQ(i18n::CurrentLanguage(), chosen.code);
+    // A remembered language that is no longer shipped gives the system's.
+    IniFile gone;
+    RememberLanguage(gone, "zz");
+    ASSERT_TRUE(gone.Save(options));
+    StartInRememberedLanguage(options);
+    EXPECT_EQ(i18n::CurrentLanguage(), i18n::SystemLanguage());
+}
+
+TEST_F(Language, RightToLeftMirrorsTheWindowButNotTheWorkingAreaOrTheKeypad) {
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    Settle();
+    EXPECT_EQ(window->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(window->procedurePane()->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(drawing()->layoutDirection(), Qt::LeftToRight);
+    EXPECT_EQ(keypad()->layoutDirection(), Qt::LeftToRight);
+    // The Procedure window's caption buttons move to its left end.
+    const int middle = window->procedurePane()->width() / 2;
+    for (const QToolButton* b : window->procedurePane()->findChildren<QToolButton*>())
+        EXPECT_LT(b->geometry().right(), middle);
+}
+
+} // namespace
+} // namespace zf::ui
