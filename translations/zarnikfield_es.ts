@@ -5,423 +5,429 @@
     <name>FileTypes</name>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto</translation>
     </message>
     <message>
         <source>Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa GO</translation>
     </message>
 </context>
 <context>
     <name>Menus</name>
     <message>
         <source>L&amp;anguage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Copy Working Area</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar área de trabajo</translation>
     </message>
     <message>
         <source>Clear &amp;Memory (CM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar &amp;memoria (CM)</translation>
     </message>
     <message>
         <source>Floor &amp;Zarnik</source>
-        <translation type="unfinished"></translation>
+        <translation>Floor &amp;Zarnik</translation>
     </message>
     <message>
         <source>(You will need a Zarnik Interface Lead for this)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Para esto necesitas el cable de conexión del Zarnik)</translation>
     </message>
     <message>
         <source>&amp;Send GO Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar programa GO</translation>
     </message>
     <message>
         <source>&amp;Get GO Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recibir programa GO</translation>
     </message>
     <message>
         <source>&amp;Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tividad</translation>
     </message>
     <message>
         <source>&amp;Journeys</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Viajes</translation>
     </message>
     <message>
         <source>&amp;Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Circuitos</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ventana</translation>
     </message>
     <message>
         <source>&amp;Default Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disposición predeterminada</translation>
     </message>
     <message>
         <source>&amp;Procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procedimientos</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Zarnik&amp;field</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnik&amp;field</translation>
     </message>
     <message>
         <source>&amp;Zarnik</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zarnik</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>N&amp;ew Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo programa GO</translation>
     </message>
     <message>
         <source>Open &amp;Activity...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;actividad...</translation>
     </message>
     <message>
         <source>Open &amp;Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;proyecto...</translation>
     </message>
     <message>
         <source>Open &amp;Go Program...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir programa &amp;GO...</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos &amp;recientes</translation>
     </message>
     <message>
         <source>Save P&amp;roject...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar pro&amp;yecto...</translation>
     </message>
     <message>
         <source>&amp;Save Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Guar&amp;dar programa GO</translation>
     </message>
     <message>
         <source>Save G&amp;o Program...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar programa G&amp;O...</translation>
     </message>
     <message>
         <source>Save &amp;Working Area...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar área de &amp;trabajo...</translation>
     </message>
     <message>
         <source>Pri&amp;nt Go Program...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir programa GO...</translation>
     </message>
     <message>
         <source>Prin&amp;t Working Area...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impri&amp;mir área de trabajo...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Listing Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del &amp;listado</translation>
     </message>
     <message>
         <source>&amp;Zarnik Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad del Zarnik</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lenta</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Media</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rápida</translation>
     </message>
     <message>
         <source>&amp;Instant</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instantánea</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>&amp;Tooltips</source>
-        <translation type="unfinished"></translation>
+        <translation>Información sobre &amp;herramientas</translation>
     </message>
     <message>
         <source>&amp;Com Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto COM</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Back to Main Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la barra principal</translation>
     </message>
     <message>
         <source>Warning: Unexpected keypress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: esa tecla no se esperaba.</translation>
     </message>
     <message>
         <source>Press bracket key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa la tecla de corchete.</translation>
     </message>
     <message>
         <source>Instruction not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instrucción no está completa.</translation>
     </message>
     <message>
         <source>Zarnik memory full!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La memoria del Zarnik está llena!</translation>
     </message>
     <message>
         <source>This will erase a procedure with this number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto borrará un procedimiento con este número.</translation>
     </message>
     <message>
         <source>Number not expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no va un número.</translation>
     </message>
     <message>
         <source>No more numbers allowed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no caben más números.</translation>
     </message>
     <message>
         <source>Bracket not expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no va un corchete.</translation>
     </message>
     <message>
         <source>Warning: Computer memory is low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: al ordenador le queda poca memoria.</translation>
     </message>
     <message>
         <source>Too many repeats inside repeat commands: maximum is 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiadas repeticiones unas dentro de otras: el máximo es 5.</translation>
     </message>
     <message>
         <source>Please complete the instruction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina la instrucción, por favor.</translation>
     </message>
     <message>
         <source>Internal error: the Go Program could not be released.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error interno: no se ha podido liberar el programa GO.</translation>
     </message>
     <message>
         <source>Zarnikfield - Enter Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield - Escribir texto</translation>
     </message>
     <message>
         <source>Zarnikfield - Edit Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield - Editar texto</translation>
     </message>
     <message>
         <source>DRAG to Graphics Window</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRASTRA a la ventana de gráficos</translation>
     </message>
     <message>
         <source>CLICK on button to add to Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>HAZ CLIC en un botón para añadirlo al programa GO</translation>
     </message>
     <message>
         <source>Procedure Definition %d is incomplete.
 Insert a closing bracket to complete the definition.</source>
-        <translation type="unfinished"></translation>
+        <translation>La definición del procedimiento %d no está completa.
+Pon un corchete de cierre para terminarla.</translation>
     </message>
     <message>
         <source>Cannot open Com Port.
 Try selecting a different Com Port through the Options menu. </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el puerto COM.
+Prueba a elegir otro puerto COM en el menú Opciones. </translation>
     </message>
     <message>
         <source>Procedure %d cannot use Procedure %d (use a number HIGHER than %d).</source>
-        <translation type="unfinished"></translation>
+        <translation>El procedimiento %d no puede usar el procedimiento %d (usa un número MAYOR que %d).</translation>
     </message>
     <message>
         <source>You are defining Procedure 99.
 This procedure cannot use any other procedure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estás definiendo el procedimiento 99.
+Este procedimiento no puede usar ningún otro.</translation>
     </message>
     <message>
         <source>Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Sellos</translation>
     </message>
     <message>
         <source>Clear All Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todos los objetos</translation>
     </message>
     <message>
         <source>Flip Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear sello</translation>
     </message>
     <message>
         <source>Create and Place Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear y colocar texto</translation>
     </message>
     <message>
         <source>Edit Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar texto</translation>
     </message>
     <message>
         <source>Clear One Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar un objeto</translation>
     </message>
     <message>
         <source>Stamps &amp;&amp; Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Sellos y texto</translation>
     </message>
     <message>
         <source>Control the Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlar el programa GO</translation>
     </message>
     <message>
         <source>Background Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas de fondo</translation>
     </message>
     <message>
         <source>Zarnik - Position, Shape &amp;&amp; Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnik: posición, forma y dirección</translation>
     </message>
     <message>
         <source>Run Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar programa GO</translation>
     </message>
     <message>
         <source>Stop Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener programa GO</translation>
     </message>
     <message>
         <source>Continue Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Step Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso a paso</translation>
     </message>
     <message>
         <source>Set Size of Working Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del área de trabajo</translation>
     </message>
     <message>
         <source>Show/Hide Rulers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar reglas</translation>
     </message>
     <message>
         <source>Load or Create Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar o crear fondo</translation>
     </message>
     <message>
         <source>Clear Working Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar área de trabajo</translation>
     </message>
     <message>
         <source>Set Zarnik Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma del Zarnik</translation>
     </message>
     <message>
         <source>Set Zarnik Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del Zarnik</translation>
     </message>
     <message>
         <source>Set Zarnik Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del Zarnik</translation>
     </message>
     <message>
         <source>Flip Zarnik</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear Zarnik</translation>
     </message>
     <message>
         <source>Zarnik - Position, Shape &amp;&amp; Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnik: posición, forma y rumbo</translation>
     </message>
     <message>
         <source>Create Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear texto</translation>
     </message>
     <message>
         <source>Pen Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar lápiz</translation>
     </message>
     <message>
         <source>Pen Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir lápiz</translation>
     </message>
     <message>
         <source>Finish defining procedure then clear memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina de definir el procedimiento y después borra la memoria.</translation>
     </message>
     <message>
         <source>There are %d incomplete Repeat instructions - you need to add brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay %d instrucciones Repetir sin terminar: tienes que añadir corchetes.</translation>
     </message>
     <message>
         <source>There is an incomplete Repeat instruction - you need to add a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una instrucción Repetir sin terminar: tienes que añadir un corchete.</translation>
     </message>
     <message>
         <source>You have deleted a Repeat instruction.
 Delete the Repeat&apos;s end-bracket as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has borrado una instrucción Repetir.
+Borra también su corchete de cierre.</translation>
     </message>
     <message>
         <source>There is an incomplete instruction in the Go List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una instrucción sin terminar en la Lista GO.</translation>
     </message>
     <message>
         <source>No Go Program!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay programa GO!</translation>
     </message>
     <message>
         <source>The Go Program is running</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa GO se está ejecutando</translation>
     </message>
     <message>
         <source>You need a later version of Zarnikfield to load this Go Program.
 Go Program version...
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Para abrir este programa GO necesitas una versión más nueva de Zarnikfield.
+Versión del programa GO...
+</translation>
     </message>
     <message>
         <source>Program copied to Zarnik.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa copiado en el Zarnik.</translation>
     </message>
     <message>
         <source>The Floor Zarnik is not responding:
@@ -430,351 +436,404 @@ Is the Floor Zarnik switched on?
 Is the interface cable connected (at both ends)?
 
 (If the Floor Zarnik BUZZED, its Go program is incomplete.)</source>
-        <translation type="unfinished"></translation>
+        <translation>El Floor Zarnik no contesta:
+
+¿Está encendido el Floor Zarnik?
+¿Está enchufado el cable de conexión (por los dos extremos)?
+
+(Si el Floor Zarnik ha ZUMBADO, su programa GO está incompleto.)</translation>
     </message>
     <message>
         <source>Zarnik must stay in working area.
 Maximum values: X = %.1f and Y = %.1f</source>
-        <translation type="unfinished"></translation>
+        <translation>El Zarnik tiene que quedarse en el área de trabajo.
+Valores máximos: X = %.1f, Y = %.1f</translation>
     </message>
     <message>
         <source>The cursor may only be positioned inside a Procedure definition.
 Begin new Procedure definitions in the Go List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí el cursor solo puede ir dentro de la definición de un procedimiento.
+Empieza los procedimientos nuevos en la Lista GO.</translation>
     </message>
     <message>
         <source>Your Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu texto</translation>
     </message>
     <message>
         <source>Zarnik cannot move outside the working area.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Zarnik no puede salir del área de trabajo.</translation>
     </message>
     <message>
         <source>This working area is smaller than Zarnik</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta área de trabajo es más pequeña que el Zarnik</translation>
     </message>
     <message>
         <source>Specified Go Program not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el programa GO indicado</translation>
     </message>
     <message>
         <source>Do you want to save changes to the Go Program?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres guardar los cambios del programa GO?</translation>
     </message>
     <message>
         <source>Exit Zarnikfield.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Zarnikfield.</translation>
     </message>
     <message>
         <source>There are %d incomplete Repeat instructions
 in your procedures - you need to add brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay %d instrucciones Repetir sin terminar
+en tus procedimientos: tienes que añadir corchetes.</translation>
     </message>
     <message>
         <source>There is an incomplete Repeat instruction
 in your procedures - you need to add a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una instrucción Repetir sin terminar
+en tus procedimientos: tienes que añadir un corchete.</translation>
     </message>
     <message>
         <source>You have deleted a Repeat instruction from the Procedure List.
 Delete the Repeat&apos;s end-bracket as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has borrado una instrucción Repetir de la Lista de procedimientos.
+Borra también su corchete de cierre.</translation>
     </message>
     <message>
         <source>There is an incomplete instruction in the Procedure List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una instrucción sin terminar en la Lista de procedimientos.</translation>
     </message>
     <message>
         <source>Zarnikfield</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield</translation>
     </message>
     <message>
         <source>Clear Memory?
 Yes: CM again.
 No: Any other key.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar la memoria?
+Sí: CM otra vez.
+No: cualquier otra tecla.</translation>
     </message>
     <message>
         <source>This project&apos;s Go Program is read-only.
 Save the Go Program under a different name, and then re-save the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa GO de este proyecto es de solo lectura.
+Guarda el programa GO con otro nombre y después vuelve a guardar el proyecto.</translation>
     </message>
     <message>
         <source>This project&apos;s Go Program cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el programa GO de este proyecto.</translation>
     </message>
     <message>
         <source>Do you want to save the changes to this project?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres guardar los cambios de este proyecto?</translation>
     </message>
     <message>
         <source>Could not open the specified project. A default project will be created instead</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el proyecto indicado. En su lugar se creará un proyecto predeterminado</translation>
     </message>
     <message>
         <source>The specified project could not be found. A default project will be created instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el proyecto indicado. En su lugar se creará un proyecto predeterminado.</translation>
     </message>
     <message>
         <source>Changing the size of the Working Area will clear all graphics.
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cambias el tamaño del área de trabajo, se borrarán todos los gráficos.
+¿Quieres continuar?</translation>
     </message>
     <message>
         <source>Resize working area</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el tamaño del área de trabajo</translation>
     </message>
     <message>
         <source>File is not a Zarnikfield Go Program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un programa GO de Zarnikfield.</translation>
     </message>
     <message>
         <source>You cannot open a new Go Program while stepping through or running another one</source>
-        <translation type="unfinished"></translation>
+        <translation>No puedes abrir un programa GO nuevo mientras otro se ejecuta o avanza paso a paso</translation>
     </message>
     <message>
         <source>You cannot open a new project while stepping through or running a Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>No puedes abrir un proyecto nuevo mientras un programa GO se ejecuta o avanza paso a paso</translation>
     </message>
     <message>
         <source>Internal error: the Go Program&apos;s repeats and procedures do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error interno: las repeticiones y los procedimientos del programa GO no coinciden.</translation>
     </message>
     <message>
         <source>Save Graphics Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la ventana de gráficos</translation>
     </message>
     <message>
         <source>Select a project to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el proyecto que quieres abrir</translation>
     </message>
     <message>
         <source>File open error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir el archivo.</translation>
     </message>
     <message>
         <source>V1.0 header sizes disagree</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tamaños de la cabecera V1.0 no coinciden</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar proyecto</translation>
     </message>
     <message>
         <source>Save Go Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar programa GO</translation>
     </message>
     <message>
         <source>Cannot allocate enough memory to save bitmap; 
 Shut down another application and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para guardar el mapa de bits; 
+cierra otro programa y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Cannot allocate enough memory to initialise paint package with a bitmap; 
 Shut down another application and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para abrir el programa de dibujo con un mapa de bits; 
+cierra otro programa y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Delete procedures in the Go List.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra los procedimientos en la Lista GO.</translation>
     </message>
     <message>
         <source>Do you want to clear all objects from the screen?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres borrar todos los objetos de la pantalla?</translation>
     </message>
     <message>
         <source>Do you want to clear the screen of all graphics?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres borrar todos los gráficos de la pantalla?</translation>
     </message>
     <message>
         <source>Error opening graphics object list file.
 I don&apos;t know what it means, either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir el archivo de la lista de objetos gráficos.
+Yo tampoco sé qué quiere decir.</translation>
     </message>
     <message>
         <source>Procedure %d cannot accept another closing bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>El procedimiento %d no admite otro corchete de cierre.</translation>
     </message>
     <message>
         <source>Cannot open the Clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el portapapeles.</translation>
     </message>
     <message>
         <source>Warning. There is insufficient memory for this object.
 Close another application, save your work and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: no hay memoria suficiente para este objeto.
+Cierra otro programa, guarda tu trabajo y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Do you wish to delete procedure %d ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres borrar el procedimiento %d?</translation>
     </message>
     <message>
         <source>You have selected a Project by mistake!
 Please try again. </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Has elegido un proyecto por error!
+Vuelve a intentarlo, por favor. </translation>
     </message>
     <message>
         <source>This file is not a valid Project or Go Program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no es un proyecto ni un programa GO válido.</translation>
     </message>
     <message>
         <source>Specified Project not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el proyecto indicado</translation>
     </message>
     <message>
         <source>Cannot open the specified Project</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el proyecto indicado</translation>
     </message>
     <message>
         <source>The GO List contains more than 5 Repeats inside Repeat Commands.
 You must delete %d Repeat command(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>La Lista GO tiene más de 5 repeticiones unas dentro de otras.
+Tienes que borrar %d instrucción(es) Repetir.</translation>
     </message>
     <message>
         <source>The Procedure List contains more than 5 Repeats inside Repeat Commands.
 You must delete %d Repeat command(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>La Lista de procedimientos tiene más de 5 repeticiones unas dentro de otras.
+Tienes que borrar %d instrucción(es) Repetir.</translation>
     </message>
     <message>
         <source>A %d is not allowed here.
 Use a number from %d to %d. </source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no vale un %d.
+Usa un número del %d al %d. </translation>
     </message>
     <message>
         <source>You need to add a bracket to the end of Procedure %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes que añadir un corchete al final del procedimiento %d.</translation>
     </message>
     <message>
         <source>You must put the bracket at the END of Procedure %d, not here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes que poner el corchete al FINAL del procedimiento %d, no aquí.</translation>
     </message>
     <message>
         <source>Zarnikfield Launcher not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el lanzador de Zarnikfield.</translation>
     </message>
     <message>
         <source>This project&apos;s Zarnik was not found.
 Zarnikfield will use an alternative Zarnik instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el Zarnik de este proyecto.
+Zarnikfield usará otro Zarnik en su lugar.</translation>
     </message>
     <message>
         <source>This project cannot find any Zarniks.
 You need to create a Zarnik for this project to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este proyecto no encuentra ningún Zarnik.
+Tienes que crear un Zarnik para este proyecto.</translation>
     </message>
     <message>
         <source>%s
 
 This is not a Zarnikfield Project file.
 Project not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s
+
+Este no es un archivo de proyecto de Zarnikfield.
+No se ha abierto el proyecto.</translation>
     </message>
     <message>
         <source>You cannot drag the Zarnik while the Go Program is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>No puedes arrastrar el Zarnik mientras el programa GO se está ejecutando.</translation>
     </message>
     <message>
         <source>Zarnikfield has found empty Procedures, and will delete them
  so that this command will fit into memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield ha encontrado procedimientos vacíos y los borrará
+ para que esta orden quepa en la memoria.</translation>
     </message>
     <message>
         <source>Zarnikfield has found empty Procedures, and will delete them
  so that the Go Program can be sent to the Zarnik.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield ha encontrado procedimientos vacíos y los borrará
+ para poder enviar el programa GO al Zarnik.</translation>
     </message>
     <message>
         <source>Select a GO Program to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el programa GO que quieres abrir</translation>
     </message>
     <message>
         <source>Invalid window handle in ShowListCursor()
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Identificador de ventana no válido en ShowListCursor()
+</translation>
     </message>
     <message>
         <source>Invalid window handle in HideListCursor()
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Identificador de ventana no válido en HideListCursor()
+</translation>
     </message>
     <message>
         <source>Invalid window handle in PaintListCursor()
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Identificador de ventana no válido en PaintListCursor()
+</translation>
     </message>
     <message>
         <source>Error while looking for an instruction. Click on GO list pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al buscar una instrucción. Haz clic en la Lista GO</translation>
     </message>
     <message>
         <source>Warning: Computer memory is low.
 Close another application and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: al ordenador le queda poca memoria.
+Cierra otro programa y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Warning: Computer memory is low.
 GO Program execution must terminate.
 Close another application and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: al ordenador le queda poca memoria.
+El programa GO tiene que dejar de ejecutarse.
+Cierra otro programa y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>%s already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%s ya existe.
+¿Quieres sustituirlo?</translation>
     </message>
     <message>
         <source>This file can no longer be found:
 %s
 
 It has been taken off the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo ya no se encuentra:
+%s
+
+Se ha quitado de la lista.</translation>
     </message>
     <message>
         <source>Error: The subdirectory required for this operation
  was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encuentra la subcarpeta
+ que hace falta para esta operación.</translation>
     </message>
     <message>
         <source>The following sub-folder is missing.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Falta esta subcarpeta:
+</translation>
     </message>
     <message>
         <source>The following sub-folders are missing.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan estas subcarpetas:
+</translation>
     </message>
     <message>
         <source>Zarnikfield may function incorrectly.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que Zarnikfield no funcione bien.
+
+</translation>
     </message>
     <message>
         <source>Zarnikfield will not open this Project.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield no abrirá este proyecto.
+
+</translation>
     </message>
     <message>
         <source>
 To mend it, copy these folders with their pictures beside the project file, or save it again where it was made, into a folder of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Para arreglarlo, copia estas carpetas con sus dibujos junto al archivo del proyecto, o vuelve a guardar el proyecto, allí donde se hizo, en una carpeta propia.</translation>
     </message>
     <message>
         <source>
 
 %s was looked for in:
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+%s se ha buscado en:
+%s</translation>
     </message>
     <message>
         <source>The project was saved, but these files could not be copied into
 %s
 
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto se ha guardado, pero estos archivos no se han podido copiar en
+%s
+
+%s</translation>
     </message>
     <message>
         <source>Your Zarnikfield Work folder holds a changed copy of this project:
@@ -782,120 +841,145 @@ To mend it, copy these folders with their pictures beside the project file, or s
 
 Yes opens your copy.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carpeta Zarnikfield Work tiene una copia cambiada de este proyecto:
+%s
+
+Sí abre tu copia.
+</translation>
     </message>
     <message>
         <source>Zarnikfield is already running, but it does not answer.
 Close it, then start Zarnikfield again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield ya está abierto, pero no contesta.
+Ciérralo y vuelve a iniciar Zarnikfield.</translation>
     </message>
     <message>
         <source>Zarnikfield cannot start: it cannot write in this folder:
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield no puede arrancar: no puede escribir en esta carpeta:
+%s</translation>
     </message>
     <message>
         <source>Zarnikfield has no Work folder to copy this project into:
 no home folder is set.
 
 Project not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield no tiene carpeta Work donde copiar este proyecto:
+no hay ninguna carpeta personal definida.
+
+No se ha abierto el proyecto.</translation>
     </message>
     <message>
         <source>Zarnikfield cannot write in its Work folder:
 %s
 
 Project not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield no puede escribir en su carpeta Work:
+%s
+
+No se ha abierto el proyecto.</translation>
     </message>
     <message>
         <source>Specified Go Program is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa GO indicado no es un archivo.</translation>
     </message>
     <message>
         <source>Specified Go Program is too large to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa GO indicado es demasiado grande para abrirlo.</translation>
     </message>
     <message>
         <source>Specified Project is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto indicado no es un archivo.</translation>
     </message>
     <message>
         <source>Specified Project is too large to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto indicado es demasiado grande para abrirlo.</translation>
     </message>
     <message>
         <source>Paint package could not be started.
 The &apos;Paint Package&apos; entry in the zfield.ini file refers to a FILE that could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar el programa de dibujo.
+La entrada &apos;Paint Package&apos; del archivo zfield.ini indica un ARCHIVO que no se encuentra.</translation>
     </message>
     <message>
         <source>Paint package could not be started.
 The &apos;Paint Package&apos; entry in the zfield.ini file refers to an invalid PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar el programa de dibujo.
+La entrada &apos;Paint Package&apos; del archivo zfield.ini indica una RUTA no válida.</translation>
     </message>
     <message>
         <source>Paint package could not be started.
 Error no. %d
 Check that &apos;Paint Package&apos; entry in zfield.ini file refers to your system&apos;s paint package</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar el programa de dibujo.
+Error n.º %d
+Comprueba que la entrada &apos;Paint Package&apos; del archivo zfield.ini indica el programa de dibujo de tu sistema</translation>
     </message>
     <message>
         <source>got 0 chars</source>
-        <translation type="unfinished"></translation>
+        <translation>se han recibido 0 caracteres</translation>
     </message>
     <message>
         <source>
 
 Port tried: COM %d (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Puerto probado: COM %d (%s)</translation>
     </message>
     <message>
         <source>Program copied from Zarnik.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa copiado desde el Zarnik.</translation>
     </message>
     <message>
         <source>The Floor Zarnik&apos;s answer could not be understood.
 Check the interface lead and that the Zarnik is switched on, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha entendido la respuesta del Floor Zarnik.
+Comprueba el cable de conexión y que el Zarnik está encendido, y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>The Go Program in the Floor Zarnik&apos;s memory is damaged.
 The current Go Program has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa GO de la memoria del Floor Zarnik está dañado.
+El programa GO actual no ha cambiado.</translation>
     </message>
     <message>
         <source>Debug Info: Do you want to save this report?</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de depuración: ¿quieres guardar este informe?</translation>
     </message>
     <message>
         <source>RC_BITMAP64 Not Supported by Printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no admite RC_BITMAP64.</translation>
     </message>
     <message>
         <source>RC_STRETCHDIB Not Supported by Printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no admite RC_STRETCHDIB.</translation>
     </message>
     <message>
         <source>Zarnikfield: Printing Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield: problema al imprimir</translation>
     </message>
     <message>
         <source>This printer/driver does not support large bitmaps.
 This printout may give unexpected results.
 Try printing to another printer instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta impresora o su controlador no admite mapas de bits grandes.
+Puede que lo impreso no salga como esperas.
+Prueba a imprimir en otra impresora.</translation>
     </message>
     <message>
         <source>This printer/driver does not support Zarnikfield printing.
 Try printing to another printer instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta impresora o su controlador no admite la impresión de Zarnikfield.
+Prueba a imprimir en otra impresora.</translation>
     </message>
     <message>
         <source>Cannot print to the selected printer.
 
 Try selecting a different printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir en la impresora elegida.
+
+Prueba a elegir otra impresora.</translation>
     </message>
     <message>
         <source>Cannot print to the selected printer.
@@ -903,562 +987,573 @@ Try selecting a different printer.</source>
 Try selecting a different printer.
 --
 StartDoc() failed: GetLastError() returned %d.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir en la impresora elegida.
+
+Prueba a elegir otra impresora.
+--
+StartDoc() ha fallado: GetLastError() ha devuelto %d.</translation>
     </message>
     <message>
         <source>Cannot print the page.
 Try printing to another printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir la página.
+Prueba a imprimir en otra impresora.</translation>
     </message>
     <message>
         <source>Cannot end printing the page.
 Try printing to another printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede terminar de imprimir la página.
+Prueba a imprimir en otra impresora.</translation>
     </message>
     <message>
         <source>Cannot end printing.
 Try printing to another printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede terminar la impresión.
+Prueba a imprimir en otra impresora.</translation>
     </message>
 </context>
 <context>
     <name>Panes</name>
     <message>
         <source>Graphics Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de gráficos</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedimientos</translation>
     </message>
     <message>
         <source>Beside</source>
         <extracomment>The button moving the Procedure window beside or under the Go List.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Al lado</translation>
     </message>
     <message>
         <source>Under</source>
-        <translation type="unfinished"></translation>
+        <translation>Debajo</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>Tooltips</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Show the Procedure window under or beside the Go List</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon la ventana Procedimientos debajo o al lado de la Lista GO</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::AbortDialog</name>
     <message>
         <source>Zarnikfield - Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield - Imprimiendo</translation>
     </message>
     <message>
         <source>Zarnikfield is printing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield está imprimiendo...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::AboutBox</name>
     <message>
         <source>About Zarnikfield</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Zarnikfield</translation>
     </message>
     <message>
         <source>A programming environment for the Floor Zarnik floor robot: key a Go Program on the robot&apos;s own keypad, watch it run on the working area, then send it to the robot down its lead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un entorno de programación para el robot de suelo Floor Zarnik: teclea un programa GO en la botonera del propio robot, mira cómo se ejecuta en el área de trabajo y después envíalo al robot por su cable.</translation>
     </message>
     <message>
         <source>Zarnikfield is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield es software libre: puedes redistribuirlo y/o modificarlo según los términos de la GNU General Public License (Licencia Pública General de GNU) publicada por la Free Software Foundation, ya sea la versión 3 de la licencia o (a tu elección) cualquier versión posterior. Se distribuye con la esperanza de que sea útil, pero SIN NINGUNA GARANTÍA; ni siquiera la garantía implícita de COMERCIABILIDAD o de IDONEIDAD PARA UN FIN DETERMINADO.</translation>
     </message>
     <message>
         <source>GNU General Public License, version 3</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU General Public License, versión 3</translation>
     </message>
     <message>
         <source>This program uses the Qt libraries, version %1, under the GNU Lesser General Public License version 3. They are linked dynamically: you may replace them with your own build of Qt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa usa las bibliotecas Qt, versión %1, bajo la GNU Lesser General Public License, versión 3. Están enlazadas dinámicamente: puedes sustituirlas por tu propia compilación de Qt.</translation>
     </message>
     <message>
         <source>GNU Lesser General Public License, version 3</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU Lesser General Public License, versión 3</translation>
     </message>
     <message>
         <source>The Qt libraries and their sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Las bibliotecas Qt y su código fuente</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::ActivityLauncher</name>
     <message>
         <source>Zarnikfield Activities</source>
-        <translation type="unfinished"></translation>
+        <translation>Actividades de Zarnikfield</translation>
     </message>
     <message>
         <source>Choose an activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una actividad</translation>
     </message>
     <message>
         <source>Click a picture to open its project in Zarnikfield. The help&apos;s Activity books describe what to do with each one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en un dibujo para abrir su proyecto en Zarnikfield. Los libros de actividades de la ayuda explican qué hacer con cada uno.</translation>
     </message>
     <message>
         <source>There are no activities in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay actividades en %1.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Zarnikfield could not be started:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar Zarnikfield:
+%1</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::BackgroundDialog</name>
     <message>
         <source>Load or Create Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar o crear fondo</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar</translation>
     </message>
     <message>
         <source>C&amp;reate</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;rear</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::DesktopUi</name>
     <message>
         <source>Zarnikfield - Procedure</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarnikfield - Procedimiento</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::EnterTextDialog</name>
     <message>
         <source>&amp;Type your text here:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribe aquí tu texto:</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente...</translation>
     </message>
     <message>
         <source>C&amp;olour...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color...</translation>
     </message>
     <message>
         <source>The text will be this big:</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto será así de grande:</translation>
     </message>
     <message>
         <source>The Zarnik
 is this big:</source>
-        <translation type="unfinished"></translation>
+        <translation>El Zarnik
+es así de grande:</translation>
     </message>
     <message>
         <source>&amp;Place Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;locar texto...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::FileListDialog</name>
     <message>
         <source>&amp;Choose a file from the list:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elige un archivo de la lista:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>GO Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa GO</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::HeadingDialog</name>
     <message>
         <source>Set Zarnik Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo del Zarnik</translation>
     </message>
     <message>
         <source>&amp;Clockwise:</source>
-        <translation type="unfinished"></translation>
+        <translation>A la &amp;derecha:</translation>
     </message>
     <message>
         <source>degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>grados</translation>
     </message>
     <message>
         <source>&amp;Anticlockwise:</source>
-        <translation type="unfinished"></translation>
+        <translation>A la &amp;izquierda:</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::HelpViewer</name>
     <message>
         <source>Zarnikfield Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Zarnikfield</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Índ&amp;ice</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Ade&amp;lante</translation>
     </message>
     <message>
         <source> Find in page: </source>
-        <translation type="unfinished"></translation>
+        <translation> Buscar en la página: </translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nterior</translation>
     </message>
     <message>
         <source>%1 - Zarnikfield Help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Ayuda de Zarnikfield</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not on this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no está en esta página.</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::MainWindow</name>
     <message>
         <source>Sending the Go Program to the Floor Zarnik...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando el programa GO al Floor Zarnik...</translation>
     </message>
     <message>
         <source>Getting the Go Program from the Floor Zarnik...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibiendo el programa GO del Floor Zarnik...</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::PositionDialog</name>
     <message>
         <source>Set Zarnik Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del Zarnik</translation>
     </message>
     <message>
         <source>Steps from the centre of the working area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos desde el centro del área de trabajo:</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arriba</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Izquierda</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Derecha</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bajo</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::PositionTextDialog</name>
     <message>
         <source>Position Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar texto</translation>
     </message>
     <message>
         <source>Drag this symbol to where you want to place the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastra este símbolo hasta donde quieras poner el texto.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::ProjectorMode</name>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla &amp;completa</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño real</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::SizeDialog</name>
     <message>
         <source>Set Size of Working Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del área de trabajo</translation>
     </message>
     <message>
         <source>Size of the working area in Zarnik steps:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del área de trabajo en pasos del Zarnik:</translation>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancho:</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>pasos</translation>
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lto:</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::TextPositionDialog</name>
     <message>
         <source>Top Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la izquierda</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Top Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba a la derecha</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la izquierda</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo a la derecha</translation>
     </message>
     <message>
         <source>Text Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del texto</translation>
     </message>
     <message>
         <source>Place text at &amp;Zarnik position</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner el texto donde está el &amp;Zarnik</translation>
     </message>
     <message>
         <source>Place text &amp;near Zarnik</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner el texto &amp;cerca del Zarnik</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::ToolDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>zf::ui::WorkingAreaCommands</name>
     <message>
         <source>Include the &amp;Zarnik</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir el &amp;Zarnik</translation>
     </message>
     <message>
         <source>Bitmaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapas de bits</translation>
     </message>
     <message>
         <source>PNG pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG</translation>
     </message>
 </context>
 <context>
     <name>zfield</name>
     <message>
         <source>an empty file name was given for %s</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha dado un nombre de archivo vacío para %s</translation>
     </message>
     <message>
         <source>cannot write %s (nothing was changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %s (no se ha cambiado nada)</translation>
     </message>
     <message>
         <source>the converted file would not open again: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo convertido no se podría volver a abrir: %s</translation>
     </message>
     <message>
         <source>IN and OUT are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>hacen falta IN y OUT</translation>
     </message>
     <message>
         <source>bad argument &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento incorrecto &apos;%s&apos;</translation>
     </message>
     <message>
         <source>where to? (zfield get -o FILE.gop)</source>
-        <translation type="unfinished"></translation>
+        <translation>¿adónde? (zfield get -o FILE.gop)</translation>
     </message>
     <message>
         <source>--answer takes yes, no, cancel or edit</source>
-        <translation type="unfinished"></translation>
+        <translation>--answer admite yes, no, cancel o edit</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &apos;%s&apos;</translation>
     </message>
     <message>
         <source>zfield: there is no language &apos;%s&apos; here; English is used (languages: %s)</source>
-        <translation type="unfinished"></translation>
+        <translation>zfield: aquí no está el idioma &apos;%s&apos;; se usa el inglés (idiomas: %s)</translation>
     </message>
     <message>
         <source>--icon-size takes 5 to 50</source>
-        <translation type="unfinished"></translation>
+        <translation>--icon-size admite de 5 a 50</translation>
     </message>
     <message>
         <source>FILE.gop and -o OUT.png are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>hacen falta FILE.gop y -o OUT.png</translation>
     </message>
     <message>
         <source>a list of %d lines is too long for one picture (%d lines at --icon-size %d); try a smaller --icon-size</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de %d líneas es demasiado larga para una imagen (%d líneas con --icon-size %d); prueba un --icon-size más pequeño</translation>
     </message>
     <message>
         <source>the listing would be %dx%d pixels, more than a picture may hold (%d); try a smaller --icon-size</source>
-        <translation type="unfinished"></translation>
+        <translation>el listado mediría %dx%d píxeles, más de lo que cabe en una imagen (%d); prueba un --icon-size más pequeño</translation>
     </message>
     <message>
         <source>keys &quot;SEQUENCE&quot; [--answer yes|no|edit]... [--check] [-o FILE.gop]
       Keys SEQUENCE into a fresh Go Program and prints the messages shown,
       the GO list, the PROC list and the memory units left; -o saves it.</source>
-        <translation type="unfinished"></translation>
+        <translation>keys &quot;SEQUENCE&quot; [--answer yes|no|edit]... [--check] [-o FILE.gop]
+      Teclea SEQUENCE en un programa GO nuevo y escribe los mensajes que salen,
+      la lista GO, la lista PROC y las unidades de memoria libres; -o lo guarda.</translation>
     </message>
     <message>
         <source>run (--keys &quot;SEQUENCE&quot; | FILE.gop) [--project P.zfp] [--floor W,H] [--instant]
@@ -1472,13 +1567,25 @@ is this big:</source>
       where it stopped. W and H are 1 to 99 steps; --limit N stops a run that
       has not ended after N instructions. Exit status 1 when the run could not
       start, was ended early or hit the limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>run (--keys &quot;SEQUENCE&quot; | FILE.gop) [--project P.zfp] [--floor W,H] [--instant]
+      [--trail] [--limit N] [-o OUT.png [--size WxH]]
+      Teclea SEQUENCE (o abre FILE.gop) y lo ejecuta como GO, desde el centro
+      de un área de trabajo de W x H pasos (10 x 10), con rumbo 0 y el lápiz
+      negro fino, como en el escritorio, o en el área de trabajo y el estado
+      inicial del proyecto P; escribe los mensajes que salen, el robot (mm y
+      grados), el rastro del lápiz y el número de objetos;
+      -o dibuja el área de trabajo ajustada a WxH píxeles (1000x1000), con el
+      robot donde se paró. W y H van de 1 a 99 pasos; --limit N detiene una
+      ejecución que no ha terminado tras N instrucciones. Estado de salida 1
+      si no pudo empezar, terminó antes de tiempo o llegó al límite.</translation>
     </message>
     <message>
         <source>listing FILE.gop -o OUT.png [--icon-size N]
       Draws the GO list and the PROC list as their windows show them, with
       key pictures N pixels high (5 to 50, 30 by default).</source>
-        <translation type="unfinished"></translation>
+        <translation>listing FILE.gop -o OUT.png [--icon-size N]
+      Dibuja la lista GO y la lista PROC como las muestran sus ventanas, con
+      dibujos de teclas de N píxeles de alto (de 5 a 50; 30 si no se indica).</translation>
     </message>
     <message>
         <source>print FILE.gop -o OUT.pdf [--icon-size N] [--working-area [--project P.zfp]]
@@ -1486,31 +1593,46 @@ is this big:</source>
       list, then the PROC list, 55 - N lines a page (N the listing size, 30
       by default); --working-area prints the working area instead, after
       running FILE.gop on a fresh 10 x 10-step one or on that of project P.</source>
-        <translation type="unfinished"></translation>
+        <translation>print FILE.gop -o OUT.pdf [--icon-size N] [--working-area [--project P.zfp]]
+      Imprime en un archivo PDF (A4) las páginas que imprime Imprimir programa
+      GO: la lista GO y después la lista PROC, 55 - N líneas por página (N es el
+      tamaño del listado, 30 si no se indica); --working-area imprime en su
+      lugar el área de trabajo, después de ejecutar FILE.gop en una nueva de
+      10 x 10 pasos o en la del proyecto P.</translation>
     </message>
     <message>
         <source>send FILE.gop [--port N | --device PATH] [--trace]
       Sends the Go Program to the Floor Zarnik as Send GO Program does, on
       port N (1..4, else the com port of zfield.ini) or the terminal device
       PATH; prints the messages shown; --trace prints the port&apos;s trace lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>send FILE.gop [--port N | --device PATH] [--trace]
+      Envía el programa GO al Floor Zarnik como Enviar programa GO, por el
+      puerto N (1..4; si no, el com port de zfield.ini) o por el dispositivo
+      de terminal PATH; escribe los mensajes que salen; --trace escribe las
+      líneas de traza del puerto.</translation>
     </message>
     <message>
         <source>get [--port N | --device PATH] [--trace] -o FILE.gop
       Reads the Go Program held by the Floor Zarnik as Get GO Program does,
       saves it to FILE.gop and prints the messages shown and its lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>get [--port N | --device PATH] [--trace] -o FILE.gop
+      Lee el programa GO que guarda el Floor Zarnik, como Recibir programa GO,
+      lo guarda en FILE.gop y escribe los mensajes que salen y sus listas.</translation>
     </message>
     <message>
         <source>show FILE
       Prints a Go Program as keys prints its lists, or a project (any form)
       as its settings, its trail points and its objects, one a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>show FILE
+      Escribe un programa GO como keys escribe sus listas, o un proyecto (de
+      cualquier forma) como sus ajustes, los puntos de su rastro y sus objetos,
+      uno por línea.</translation>
     </message>
     <message>
         <source>convert IN OUT
       Reads a Go Program or a project of any version and writes it as 2.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>convert IN OUT
+      Lee un programa GO o proyecto de cualquier versión y lo escribe como 2.0.</translation>
     </message>
     <message>
         <source>Messages the program shows go to standard error, results to standard output.
@@ -1520,7 +1642,14 @@ from the current directory; files are replaced whole or not at all.
 The messages speak the language LANGUAGE, LC_ALL, LC_MESSAGES or LANG names,
 or the one --lang CODE names (en, or a translation installed with zfield).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Los mensajes del programa van a la salida de error estándar; los resultados, a
+la salida estándar. Estado de salida: 0 si la orden hizo todo lo que se pidió,
+1 si no pudo (un mensaje dice por qué), 2 si la línea de órdenes está mal. Las
+rutas relativas parten de la carpeta actual; los archivos se sustituyen enteros
+o nada. Los mensajes salen en el idioma que indica LANGUAGE, LC_ALL, LC_MESSAGES
+o LANG, o en el que indica --lang CODE (en, o una traducción instalada con
+zfield).
+</translation>
     </message>
     <message>
         <source>Key-sequence notation (tokens separated by spaces, case ignored):
@@ -1535,98 +1664,112 @@ or the one --lang CODE names (en, or a translation installed with zfield).
 Listings use the same tokens, one instruction a line: RPT 4 [, FD 2 5, ], P 3 [.
 In a quoted text \&quot; is a quote, \\ a backslash and \n a line break.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notación de teclas (palabras separadas por espacios, sin distinguir mayúsculas):
+  FD BK LT RT        las cuatro flechas, también FORWARD BACK LEFT RIGHT
+  RPT P Q W M S T    también REPEAT PROCEDURE QUAVER WAIT MOTOR SENSE TOGGLE
+  [ ]                la tecla de corchete
+  0..9               cifras; una palabra de varias cifras teclea cada una
+  CE CM GO           borrar entrada, borrar memoria (confirmado), ir
+  POS(x,y) HEAD(h)   órdenes gráficas: posición en pasos desde el centro, rumbo
+  SHAPE(name) STAMP(name) PEN(name)
+  PENUP FLIP FLIPSTAMP TEXT(&quot;text&quot;) TEXT(&quot;text&quot;,mode)
+En los listados, una instrucción por línea: RPT 4 [, FD 2 5, ], P 3 [.
+Entre comillas: \&quot; es una comilla, \\ una barra invertida, \n un salto de línea.
+</translation>
     </message>
     <message>
         <source>zfield %s - the Zarnikfield command-line companion</source>
-        <translation type="unfinished"></translation>
+        <translation>zfield %s - Zarnikfield en la línea de órdenes</translation>
     </message>
     <message>
         <source>Usage: zfield [--lang CODE] COMMAND [ARGS]
        zfield --help | --version
 
 Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: zfield [--lang CODE] COMMAND [ARGS]
+     zfield --help | --version
+
+Órdenes:</translation>
     </message>
     <message>
         <source>zfield: unknown command &apos;%s&apos; (see zfield --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>zfield: orden desconocida &apos;%s&apos; (consulta zfield --help)</translation>
     </message>
     <message>
         <source>--size takes WxH in pixels, each at most %d and at most %d pixels in all</source>
-        <translation type="unfinished"></translation>
+        <translation>--size admite WxH en píxeles, cada uno como mucho %d y como mucho %d píxeles en total</translation>
     </message>
     <message>
         <source>--size goes with -o OUT.png</source>
-        <translation type="unfinished"></translation>
+        <translation>--size va con -o OUT.png</translation>
     </message>
     <message>
         <source>cannot make the picture for %s</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede hacer la imagen de %s</translation>
     </message>
     <message>
         <source>the working area does not fit in %dx%d pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>el área de trabajo no cabe en %dx%d píxeles</translation>
     </message>
     <message>
         <source>this build draws no pictures (it was built without Qt)</source>
-        <translation type="unfinished"></translation>
+        <translation>esta versión no dibuja imágenes (se compiló sin Qt)</translation>
     </message>
     <message>
         <source>--project needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--project necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>FILE.gop and -o OUT.pdf are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>hacen falta FILE.gop y -o OUT.pdf</translation>
     </message>
     <message>
         <source>--project goes with --working-area</source>
-        <translation type="unfinished"></translation>
+        <translation>--project va con --working-area</translation>
     </message>
     <message>
         <source>%s has nothing to print</source>
-        <translation type="unfinished"></translation>
+        <translation>%s no tiene nada que imprimir</translation>
     </message>
     <message>
         <source>opening your changed copy %s</source>
-        <translation type="unfinished"></translation>
+        <translation>se abre tu copia cambiada %s</translation>
     </message>
     <message>
         <source>--floor takes W,H in steps, each 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>--floor admite W,H en pasos, cada uno de 1 a 99</translation>
     </message>
     <message>
         <source>--limit takes a number of instructions, 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit admite un número de instrucciones, 1 o más</translation>
     </message>
     <message>
         <source>a program is needed (--keys &quot;SEQUENCE&quot; or FILE.gop)</source>
-        <translation type="unfinished"></translation>
+        <translation>hace falta un programa (--keys &quot;SEQUENCE&quot; o FILE.gop)</translation>
     </message>
     <message>
         <source>the Go Program could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>el programa GO no ha podido empezar</translation>
     </message>
     <message>
         <source>stopped after %d instructions (--limit %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido tras %d instrucciones (--limit %d)</translation>
     </message>
     <message>
         <source>the run was ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>la ejecución terminó antes de tiempo</translation>
     </message>
     <message>
         <source>bad option &apos;%s&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción incorrecta &apos;%s&apos;</translation>
     </message>
     <message>
         <source>which Go Program? (zfield send FILE.gop)</source>
-        <translation type="unfinished"></translation>
+        <translation>¿qué programa GO? (zfield send FILE.gop)</translation>
     </message>
     <message>
         <source>one file is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>hace falta un archivo</translation>
     </message>
 </context>
 </TS>
