@@ -24,11 +24,11 @@
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;تراجع</translation>
+        <translation>تر&amp;اجع</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>إ&amp;عادة</translation>
+        <translation>إعا&amp;دة</translation>
     </message>
     <message>
         <source>&amp;Copy Working Area</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Clear &amp;Memory (CM)</source>
-        <translation>مسح ال&amp;ذاكرة (CM)</translation>
+        <translation>مسح الذاكر&amp;ة (CM)</translation>
     </message>
     <message>
         <source>Floor &amp;Zarnik</source>
@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>&amp;Get GO Program</source>
-        <translation>&amp;جلب برنامج GO</translation>
+        <translation>جلب برنامج &amp;GO</translation>
     </message>
     <message>
         <source>&amp;Activity</source>
-        <translation>&amp;نشاط</translation>
+        <translation>نشا&amp;ط</translation>
     </message>
     <message>
         <source>&amp;Journeys</source>
@@ -64,23 +64,23 @@
     </message>
     <message>
         <source>&amp;Routes</source>
-        <translation>م&amp;سارات</translation>
+        <translation>مسارا&amp;ت</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation>نا&amp;فذة</translation>
+        <translation>نافذ&amp;ة</translation>
     </message>
     <message>
         <source>&amp;Default Layout</source>
-        <translation>ال&amp;ترتيب الافتراضي</translation>
+        <translation>&amp;الترتيب الافتراضي</translation>
     </message>
     <message>
         <source>&amp;Procedure</source>
-        <translation>الإ&amp;جراءات</translation>
+        <translation>الإجراءا&amp;ت</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;تعليمات</translation>
+        <translation>تعليما&amp;ت</translation>
     </message>
     <message>
         <source>Zarnik&amp;field</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;حول...</translation>
+        <translation>حو&amp;ل...</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -100,23 +100,23 @@
     </message>
     <message>
         <source>N&amp;ew Go Program</source>
-        <translation>برنامج GO &amp;جديد</translation>
+        <translation>برنامج &amp;GO جديد</translation>
     </message>
     <message>
         <source>Open &amp;Activity...</source>
-        <translation>فتح &amp;نشاط...</translation>
+        <translation>فتح نشا&amp;ط...</translation>
     </message>
     <message>
         <source>Open &amp;Project...</source>
-        <translation>فتح م&amp;شروع...</translation>
+        <translation>فتح مشرو&amp;ع...</translation>
     </message>
     <message>
         <source>Open &amp;Go Program...</source>
-        <translation>&amp;فتح برنامج GO...</translation>
+        <translation>فتح برنامج G&amp;O...</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation>الملفات الأ&amp;خيرة</translation>
+        <translation>الملفا&amp;ت الأخيرة</translation>
     </message>
     <message>
         <source>Save P&amp;roject...</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Save &amp;Working Area...</source>
-        <translation>حفظ منط&amp;قة العمل...</translation>
+        <translation>حفظ منطقة &amp;العمل...</translation>
     </message>
     <message>
         <source>Pri&amp;nt Go Program...</source>
@@ -144,23 +144,23 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>خ&amp;روج</translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>&amp;خيارات</translation>
+        <translation>خيا&amp;رات</translation>
     </message>
     <message>
         <source>&amp;Listing Size</source>
-        <translation>&amp;حجم القائمة</translation>
+        <translation>حجم &amp;القائمة</translation>
     </message>
     <message>
         <source>&amp;Zarnik Speed</source>
-        <translation>&amp;سرعة زارنيك</translation>
+        <translation>سرعة &amp;زارنيك</translation>
     </message>
     <message>
         <source>&amp;Slow</source>
-        <translation>&amp;بطيء</translation>
+        <translation>بطي&amp;ء</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
@@ -172,19 +172,19 @@
     </message>
     <message>
         <source>&amp;Instant</source>
-        <translation>&amp;فوري</translation>
+        <translation>فو&amp;ري</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation>ال&amp;صوت</translation>
+        <translation>الصو&amp;ت</translation>
     </message>
     <message>
         <source>&amp;Tooltips</source>
-        <translation>&amp;تلميحات الأدوات</translation>
+        <translation>تلميحات الأ&amp;دوات</translation>
     </message>
     <message>
         <source>&amp;Com Port</source>
-        <translation>&amp;منفذ COM</translation>
+        <translation>منفذ &amp;COM</translation>
     </message>
 </context>
 <context>
@@ -1161,7 +1161,7 @@ Try printing to another printer.</source>
     </message>
     <message>
         <source>C&amp;reate</source>
-        <translation>إ&amp;نشاء</translation>
+        <translation>إنشا&amp;ء</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1191,7 +1191,7 @@ Try printing to another printer.</source>
     <name>zf::ui::EnterTextDialog</name>
     <message>
         <source>&amp;Type your text here:</source>
-        <translation>اك&amp;تب نصك هنا:</translation>
+        <translation>&amp;اكتب نصك هنا:</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
@@ -1199,7 +1199,7 @@ Try printing to another printer.</source>
     </message>
     <message>
         <source>C&amp;olour...</source>
-        <translation>الل&amp;ون...</translation>
+        <translation>اللو&amp;ن...</translation>
     </message>
     <message>
         <source>The text will be this big:</source>
@@ -1232,7 +1232,7 @@ is this big:</source>
     <name>zf::ui::FileListDialog</name>
     <message>
         <source>&amp;Choose a file from the list:</source>
-        <translation>ا&amp;ختر ملفًا من القائمة:</translation>
+        <translation>&amp;اختر ملفًا من القائمة:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1259,7 +1259,7 @@ is this big:</source>
     </message>
     <message>
         <source>&amp;Clockwise:</source>
-        <translation>مع عقارب ال&amp;ساعة:</translation>
+        <translation>مع عقا&amp;رب الساعة:</translation>
     </message>
     <message>
         <source>degrees</source>
@@ -1267,7 +1267,7 @@ is this big:</source>
     </message>
     <message>
         <source>&amp;Anticlockwise:</source>
-        <translation>&amp;عكس عقارب الساعة:</translation>
+        <translation>عكس عقار&amp;ب الساعة:</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
@@ -1286,7 +1286,7 @@ is this big:</source>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation>ال&amp;محتويات</translation>
+        <translation>المحتويا&amp;ت</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -1294,7 +1294,7 @@ is this big:</source>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation>&amp;تقدّم</translation>
+        <translation>تقدّ&amp;م</translation>
     </message>
     <message>
         <source> Find in page: </source>
@@ -1302,7 +1302,7 @@ is this big:</source>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>التا&amp;لي</translation>
+        <translation>&amp;التالي</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
@@ -1344,7 +1344,7 @@ is this big:</source>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation>&amp;يسار</translation>
+        <translation>يسا&amp;ر</translation>
     </message>
     <message>
         <source>&amp;Right</source>
@@ -1374,7 +1374,7 @@ is this big:</source>
     <name>zf::ui::ProjectorMode</name>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation>م&amp;لء الشاشة</translation>
+        <translation>مل&amp;ء الشاشة</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -1401,7 +1401,7 @@ is this big:</source>
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>ال&amp;عرض:</translation>
+        <translation>العر&amp;ض:</translation>
     </message>
     <message>
         <source>steps</source>
@@ -1456,7 +1456,7 @@ is this big:</source>
     </message>
     <message>
         <source>Place text &amp;near Zarnik</source>
-        <translation>ضع النص &amp;قرب زارنيك</translation>
+        <translation>ضع النص قر&amp;ب زارنيك</translation>
     </message>
     <message>
         <source>OK</source>
