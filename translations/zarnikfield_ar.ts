@@ -844,7 +844,7 @@ Yes opens your copy.
         <translation>في مجلد Zarnikfield Work نسخة معدّلة من هذا المشروع:
 %s
 
-نعم: تفتح نسختك.
+الزر «نعم» يفتح نسختك.
 </translation>
     </message>
     <message>
