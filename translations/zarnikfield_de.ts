@@ -1020,15 +1020,15 @@ Versuche es mit einem anderen Drucker.</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation>Erstellen</translation>
+        <translation>Malen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Schließen</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Procedure</source>
