@@ -149,8 +149,8 @@ void MainWindow::OpenRecentFile(int index) {
         return;
     const std::string path = files[static_cast<std::size_t>(index)];
     if (!FileExists(path)) {
-        doc_.ui.WarningBox(kUnnumbered, FormatText(Translated(unnumbered::kRecentFileMissing),
-                                                   {path.c_str()}));
+        doc_.ui.WarningBox(kUnnumbered,
+                           FormatText(Translated(unnumbered::kRecentFileMissing), {path.c_str()}));
         EditOptionsFile([&](IniFile& ini) { RemoveRecentFile(ini, path); });
         return;
     }
