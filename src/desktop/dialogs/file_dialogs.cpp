@@ -2,7 +2,7 @@
 
 #include "desktop/dialogs/dialog_parts.h"
 #include "desktop/frame/desktop_ui.h"
-#include "desktop/frame/translated_texts.h"
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <QCoreApplication>
@@ -60,7 +60,7 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
             return {};
         if (!fs::exists(path, error))
             return path;
-        const std::string question = FormatText(TranslatedFormat(unnumbered::kReplaceFileQuestion),
+        const std::string question = FormatText(Translated(unnumbered::kReplaceFileQuestion),
                                                 {fs::path(path).filename().string()});
         if (ui.AskWithCaption(Text(kind.titleId), question, Buttons::YesNo) == Answer::Yes)
             return path;

@@ -6,7 +6,6 @@
 #include "desktop/dialogs/text_dialogs.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
-#include "desktop/frame/translated_texts.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/graphics_main.h"
@@ -16,6 +15,7 @@
 #include "files/paths.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
+#include "program/texts.h"
 #include "program/unnumbered_texts.h"
 #include "render/working_area.h"
 #include "simulation/object_tools.h"
@@ -300,7 +300,7 @@ void WorkingAreaCommands::KeyedHeading() {
 std::string ChooseGoProgramFile(QWidget* owner, DesktopUi& ui, const std::string& folder,
                                 bool browse) {
     if (!std::filesystem::is_directory(folder)) {
-        ui.WarningBox(kUnnumbered, TranslatedFormat(unnumbered::kSubdirectoryNotFound));
+        ui.WarningBox(kUnnumbered, Translated(unnumbered::kSubdirectoryNotFound));
         return {};
     }
     FileListDialog files(owner, folder, FileListDialog::Kind::GoPrograms, browse);

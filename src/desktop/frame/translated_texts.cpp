@@ -42,10 +42,6 @@ QString TranslatedText(TextId id) {
     return QCoreApplication::translate("Messages", std::string(TextOf(id)).c_str());
 }
 
-std::string TranslatedFormat(const char* english) {
-    return QCoreApplication::translate("Messages", english).toStdString();
-}
-
 void RetranslateTexts(QObject* root) {
     Retranslate(root);
     for (QObject* child : root->findChildren<QObject*>())

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <string>
-
 class QObject;
 
 namespace zf::ui {
@@ -18,11 +16,8 @@ namespace zf::ui {
 // QT_TRANSLATE_NOOP).
 void SetTranslated(QObject* object, const char* property, const char* context, const char* english);
 
-// A text of the program's own table, or one of its unnumbered texts, in the
-// current language; the unnumbered ones keep their placeholders for
-// FormatText.
+// A text of the program's own table in the current language.
 QString TranslatedText(TextId id);
-std::string TranslatedFormat(const char* english);
 
 // Sets every text remembered by SetTranslated on root and the objects under
 // it again, in the current language.

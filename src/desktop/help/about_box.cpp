@@ -63,6 +63,9 @@ QLabel* Paragraph(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     label->setFixedWidth(kTextWidth);
+    // The box's fixed-size layout asks for the size hint, not the height at
+    // this width: a longer translation would overlap the next paragraph.
+    label->setFixedHeight(label->heightForWidth(kTextWidth));
     return label;
 }
 

@@ -3,6 +3,8 @@
 #include "desktop/frame/translated_texts.h"
 #include "render/artwork.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 
@@ -22,6 +24,26 @@ ProgCentreOptions::ProgCentreOptions(QWidget* parent) : QWidget(parent) {
     create_ = make(QT_TRANSLATE_NOOP("Panes", "Create"), Create, 10);
     edit_ = make(QT_TRANSLATE_NOOP("Panes", "Edit"), Edit, 72);
     close_ = make(QT_TRANSLATE_NOOP("Panes", "Close"), Close, 134);
+    FitTexts();
+}
+
+void ProgCentreOptions::FitTexts() {
+    constexpr int kSmallestPoint = 6;
+    for (QPushButton* b : {create_, edit_, close_}) {
+        QFont font = this->font();
+        const int room = b->width() - 6;
+        while (QFontMetrics(font).horizontalAdvance(b->text()) > room &&
+               font.pointSizeF() > kSmallestPoint)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        b->setFont(font);
+    }
+}
+
+void ProgCentreOptions::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The main window has set the new words before its panes hear of them.
+    if (event->type() == QEvent::LanguageChange)
+        FitTexts();
 }
 
 QPushButton* ProgCentreOptions::button(int id) const {

@@ -27,8 +27,12 @@ class ProgCentreOptions : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The row's width is fixed: a longer word gets a smaller type.
+    void FitTexts();
+
     QPushButton* create_;
     QPushButton* edit_;
     QPushButton* close_;

@@ -87,6 +87,11 @@ void ProcedurePane::LayoutParts() {
     // The buttons sit at the caption's end: the left one in a right-to-left
     // language.
     const auto end = [this](QRect r) { return QStyle::visualRect(layoutDirection(), rect(), r); };
+    // The title starts at the other end, whichever way its own words run.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    caption_->setAlignment(Qt::AlignVCenter | Qt::AlignAbsolute |
+                           (rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
+    caption_->setContentsMargins(rightToLeft ? 0 : 4, 0, rightToLeft ? 4 : 0, 0);
     minimise_->setGeometry(end(QRect(w - kBorder - c, kBorder + 1, b, b)));
     dock_->setGeometry(end(QRect(w - kBorder - c - 2 - dockWidth, kBorder + 1, dockWidth, b)));
     minimise_->raise();

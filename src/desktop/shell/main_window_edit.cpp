@@ -3,7 +3,6 @@
 
 #include "desktop/shell/main_window.h"
 
-#include "desktop/frame/translated_texts.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/workarea/graphics_drawing.h"
@@ -150,8 +149,8 @@ void MainWindow::OpenRecentFile(int index) {
         return;
     const std::string path = files[static_cast<std::size_t>(index)];
     if (!FileExists(path)) {
-        doc_.ui.WarningBox(kUnnumbered, FormatText(TranslatedFormat(unnumbered::kRecentFileMissing),
-                                                   {path.c_str()}));
+        doc_.ui.WarningBox(kUnnumbered,
+                           FormatText(Translated(unnumbered::kRecentFileMissing), {path.c_str()}));
         EditOptionsFile([&](IniFile& ini) { RemoveRecentFile(ini, path); });
         return;
     }

@@ -1,6 +1,5 @@
 #include "desktop/shell/single_instance.h"
 
-#include "desktop/frame/translated_texts.h"
 #include "files/paths.h"
 #include "program/texts.h"
 #include "program/unnumbered_texts.h"
@@ -65,7 +64,7 @@ SingleInstance::Start SingleInstance::Claim(const std::string& file) {
         case HandOverResult::Delivered:
             return Start::HandedOver;
         case HandOverResult::NoAnswer:
-            failure_ = TranslatedFormat(unnumbered::kAlreadyRunningNoAnswer);
+            failure_ = Translated(unnumbered::kAlreadyRunningNoAnswer);
             return Start::Failed;
         case HandOverResult::NoInstance:
             break;
@@ -81,7 +80,7 @@ SingleInstance::Start SingleInstance::Claim(const std::string& file) {
             return Start::First;
         }
         if (lock_.error() != QLockFile::LockFailedError) {
-            failure_ = FormatText(TranslatedFormat(unnumbered::kCannotWriteLock),
+            failure_ = FormatText(Translated(unnumbered::kCannotWriteLock),
                                   {QFile::encodeName(folder_).toStdString()});
             return Start::Failed;
         }
@@ -90,7 +89,7 @@ SingleInstance::Start SingleInstance::Claim(const std::string& file) {
         // the removal fails for it.
         lock_.removeStaleLockFile();
     }
-    failure_ = TranslatedFormat(unnumbered::kAlreadyRunningNoAnswer);
+    failure_ = Translated(unnumbered::kAlreadyRunningNoAnswer);
     return Start::Failed;
 }
 
