@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <memory>
@@ -40,7 +41,12 @@ QStringList TranslationFolders() {
             programs.filePath(QStringLiteral("../share/zarnikfield/translations"))};
 }
 
+// A code names a file: letters, digits and "_" only, so that no setting or
+// command line reaches a file elsewhere.
 QString QmFile(const QString& code) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_]{1,16}$"));
+    if (!plain.match(code).hasMatch())
+        return {};
     const QString name = QStringLiteral("zarnikfield_%1.qm").arg(code);
     for (const QString& folder : TranslationFolders()) {
         const QFileInfo file(QDir(folder).filePath(name));

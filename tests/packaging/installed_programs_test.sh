@@ -51,6 +51,19 @@ test -s "$work/run.png"
 test -f "$workFolder/gridmat.zfp"
 rm -rf "$workFolder"
 
+# The installed languages are found from bin: no "no language" message.
+for qm in "$build"/app/translations/zarnikfield_*.qm; do
+  code=${qm##*/zarnikfield_}
+  code=${code%.qm}
+  [ "$code" = pseudo ] && continue
+  test -f "$share/translations/zarnikfield_$code.qm"
+  "$bin/zfield" --lang "$code" --version >/dev/null 2>"$work/lang.err"
+  if [ -s "$work/lang.err" ]; then
+    cat "$work/lang.err" >&2
+    exit 1
+  fi
+done
+
 # zarnikfield: the same for the desktop program, which also repairs the speed
 # into the user's own options file.
 "$bin/zarnikfield" "$share/example/gridmat.zfp" >"$work/zarnikfield.out" 2>&1 &

@@ -1,8 +1,11 @@
 // Draws the pictures of the help books from the program itself, so that they
 // can be drawn again whenever the program's look changes.
-//   help-screenshots PROGRAM_FOLDER HELP_FOLDER
+//   help-screenshots [--lang CODE] PROGRAM_FOLDER HELP_FOLDER
 // PROGRAM_FOLDER holds the built example folder; the pictures are written into
-// HELP_FOLDER/zfieldug/images and HELP_FOLDER/mats.
+// HELP_FOLDER/zfieldug/images and HELP_FOLDER/mats, or, in a language other
+// than English, into HELP_FOLDER/CODE/zfieldug/images (the mats show no
+// words and are shared). The tool is built beside the programs, where the
+// translations are.
 
 #include "desktop/frame/tool_strip.h"
 #include "desktop/help/activity_launcher.h"
@@ -18,6 +21,7 @@
 #include "desktop/workarea/status_line.h"
 #include "files/picture_library.h"
 #include "files/project_folder.h"
+#include "i18n/language.h"
 #include "program/key_sequence.h"
 #include "simulation/clock.h"
 
@@ -26,6 +30,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -109,21 +114,34 @@ struct Said : zf::ui::DialogStandIn {
 } // namespace
 
 int main(int argc, char** argv) {
+    QString language = QStringLiteral("en");
+    if (argc == 5 && std::strcmp(argv[1], "--lang") == 0) {
+        language = QString::fromLocal8Bit(argv[2]);
+        argv += 2;
+        argc -= 2;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: help-screenshots PROGRAM_FOLDER HELP_FOLDER\n");
+        std::fprintf(stderr, "usage: help-screenshots [--lang CODE] PROGRAM_FOLDER HELP_FOLDER\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (!zf::i18n::ApplyLanguage(language)) {
+        std::fprintf(stderr, "help-screenshots: no translation for '%s'\n", qPrintable(language));
+        return 1;
+    }
+    QApplication::setLayoutDirection(zf::i18n::IsRightToLeft(language) ? Qt::RightToLeft
+                                                                       : Qt::LeftToRight);
+    const bool english = language == QLatin1String("en");
     const QString program = QDir(argv[1]).absolutePath() + "/";
-    const QString help = QDir(argv[2]).absolutePath() + "/";
+    const QString books = QDir(argv[2]).absolutePath() + "/";
+    const QString help = english ? books : books + language + "/";
     // The bundled project opens as a copy in the work folder: one of our own,
     // never the user's.
     QTemporaryDir documents;
     qputenv("XDG_DOCUMENTS_DIR", documents.path().toLocal8Bit());
     gImages = help + "zfieldug/images/";
     QDir().mkpath(gImages);
-    QDir().mkpath(help + "mats");
 
     MainWindow window("/nonexistent/zfield.ini");
     Said said;
@@ -177,9 +195,12 @@ int main(int argc, char** argv) {
          ok;
 
     for (const char* mat : {"gridmat", "island", "town"}) {
+        if (!english)
+            break;
+        QDir().mkpath(books + "mats");
         const QImage picture = zf::ui::ActivityPicture(
             (program + "example/" + mat + ".zfp").toStdString(), QSize(300, 300));
-        const QString path = help + "mats/" + mat + ".png";
+        const QString path = books + "mats/" + mat + ".png";
         ok = picture.save(path, "PNG") && ok;
         std::printf("%s\n", qPrintable(path));
     }
