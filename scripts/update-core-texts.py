@@ -39,7 +39,9 @@ def numbered_texts():
 
 def unnumbered_texts():
     source = UNNUMBERED.read_text(encoding="utf-8")
-    entries = re.findall(r"constexpr const char\*\s+(\w+)\s*=\s*(.*?);", source, re.S)
+    entries = re.findall(
+        r"constexpr const char\*\s+(\w+)\s*=\s*((?:\s*\"(?:[^\"\\\n]|\\.)*\")+)\s*;", source
+    )
     openings = source.count("constexpr const char*")
     if len(entries) != openings or not entries:
         sys.exit(f"{UNNUMBERED}: read {len(entries)} of {openings} texts")

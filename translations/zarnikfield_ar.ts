@@ -13,6 +13,14 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of the language of this translation, written in that language.</extracomment>
+        <translation>العربية</translation>
+    </message>
+</context>
+<context>
     <name>Menus</name>
     <message>
         <source>L&amp;anguage</source>
@@ -836,18 +844,6 @@ To mend it, copy these folders with their pictures beside the project file, or s
 %s</translation>
     </message>
     <message>
-        <source>Your Zarnikfield Work folder holds a changed copy of this project:
-%s
-
-Yes opens your copy.
-</source>
-        <translation>في مجلد Zarnikfield Work نسخة معدّلة من هذا المشروع:
-%s
-
-الزر «نعم» يفتح نسختك.
-</translation>
-    </message>
-    <message>
         <source>Zarnikfield is already running, but it does not answer.
 Close it, then start Zarnikfield again.</source>
         <translation>Zarnikfield يعمل الآن، لكنه لا يجيب.
@@ -1010,6 +1006,34 @@ Try printing to another printer.</source>
 Try printing to another printer.</source>
         <translation>تعذّر إنهاء الطباعة.
 جرّب الطباعة على طابعة أخرى.</translation>
+    </message>
+    <message>
+        <source>Your Zarnikfield Work folder holds a changed copy of this project:
+%s
+
+Yes opens your copy.
+No starts afresh from the original project; your copy is kept as
+%s
+Cancel opens nothing.</source>
+        <translation>في مجلد Zarnikfield Work نسخة معدّلة من هذا المشروع:
+%s
+
+الزر «نعم» يفتح نسختك.
+الزر «لا» يبدأ من جديد بالمشروع الأصلي؛ وتبقى نسختك محفوظة باسم
+%s
+الزر «إلغاء» لا يفتح شيئًا.</translation>
+    </message>
+    <message>
+        <source>step %d cm   </source>
+        <translation>الخطوة %d سم   </translation>
+    </message>
+    <message>
+        <source>turn %d°   </source>
+        <translation>الدوران %d°   </translation>
+    </message>
+    <message>
+        <source>%d cells used / %d</source>
+        <translation>الخلايا المستعملة %d من %d</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,14 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of the language of this translation, written in that language.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
     <name>Menus</name>
     <message>
         <source>L&amp;anguage</source>
@@ -836,18 +844,6 @@ So klappt es wieder: Kopiere diese Ordner mit ihren Bildern neben die Projektdat
 %s</translation>
     </message>
     <message>
-        <source>Your Zarnikfield Work folder holds a changed copy of this project:
-%s
-
-Yes opens your copy.
-</source>
-        <translation>In deinem Ordner Zarnikfield Work liegt eine geänderte Kopie dieses Projekts:
-%s
-
-Ja öffnet deine Kopie.
-</translation>
-    </message>
-    <message>
         <source>Zarnikfield is already running, but it does not answer.
 Close it, then start Zarnikfield again.</source>
         <translation>Zarnikfield läuft schon, antwortet aber nicht.
@@ -1010,6 +1006,34 @@ Versuche es mit einem anderen Drucker.</translation>
 Try printing to another printer.</source>
         <translation>Das Drucken kann nicht beendet werden.
 Versuche es mit einem anderen Drucker.</translation>
+    </message>
+    <message>
+        <source>Your Zarnikfield Work folder holds a changed copy of this project:
+%s
+
+Yes opens your copy.
+No starts afresh from the original project; your copy is kept as
+%s
+Cancel opens nothing.</source>
+        <translation>In deinem Ordner Zarnikfield Work liegt eine geänderte Kopie dieses Projekts:
+%s
+
+Ja öffnet deine Kopie.
+Nein fängt neu mit dem Original an; deine Kopie bleibt erhalten als
+%s
+Abbrechen öffnet nichts.</translation>
+    </message>
+    <message>
+        <source>step %d cm   </source>
+        <translation>Schritt %d cm   </translation>
+    </message>
+    <message>
+        <source>turn %d°   </source>
+        <translation>Drehung %d°   </translation>
+    </message>
+    <message>
+        <source>%d cells used / %d</source>
+        <translation>%d Zellen belegt / %d</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,14 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of the language of this translation, written in that language.</extracomment>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
     <name>Menus</name>
     <message>
         <source>L&amp;anguage</source>
@@ -836,18 +844,6 @@ Para arreglarlo, copia estas carpetas con sus dibujos junto al archivo del proye
 %s</translation>
     </message>
     <message>
-        <source>Your Zarnikfield Work folder holds a changed copy of this project:
-%s
-
-Yes opens your copy.
-</source>
-        <translation>Tu carpeta Zarnikfield Work tiene una copia cambiada de este proyecto:
-%s
-
-Sí abre tu copia.
-</translation>
-    </message>
-    <message>
         <source>Zarnikfield is already running, but it does not answer.
 Close it, then start Zarnikfield again.</source>
         <translation>Zarnikfield ya está abierto, pero no contesta.
@@ -1010,6 +1006,34 @@ Prueba a imprimir en otra impresora.</translation>
 Try printing to another printer.</source>
         <translation>No se puede terminar la impresión.
 Prueba a imprimir en otra impresora.</translation>
+    </message>
+    <message>
+        <source>Your Zarnikfield Work folder holds a changed copy of this project:
+%s
+
+Yes opens your copy.
+No starts afresh from the original project; your copy is kept as
+%s
+Cancel opens nothing.</source>
+        <translation>Tu carpeta Zarnikfield Work tiene una copia cambiada de este proyecto:
+%s
+
+Sí abre tu copia.
+No empieza de nuevo con el proyecto original; tu copia se guarda como
+%s
+Cancelar no abre nada.</translation>
+    </message>
+    <message>
+        <source>step %d cm   </source>
+        <translation>paso %d cm   </translation>
+    </message>
+    <message>
+        <source>turn %d°   </source>
+        <translation>giro %d°   </translation>
+    </message>
+    <message>
+        <source>%d cells used / %d</source>
+        <translation>%d celdas usadas / %d</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,14 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of the language of this translation, written in that language.</extracomment>
+        <translation>Français</translation>
+    </message>
+</context>
+<context>
     <name>Menus</name>
     <message>
         <source>L&amp;anguage</source>
@@ -836,18 +844,6 @@ Pour réparer, copiez ces dossiers avec leurs images à côté du fichier du pro
 %s</translation>
     </message>
     <message>
-        <source>Your Zarnikfield Work folder holds a changed copy of this project:
-%s
-
-Yes opens your copy.
-</source>
-        <translation>Votre dossier Zarnikfield Work contient une copie modifiée de ce projet&#xa0;:
-%s
-
-Oui ouvre votre copie.
-</translation>
-    </message>
-    <message>
         <source>Zarnikfield is already running, but it does not answer.
 Close it, then start Zarnikfield again.</source>
         <translation>Zarnikfield est déjà ouvert, mais il ne répond pas.
@@ -1010,6 +1006,34 @@ Essayez une autre imprimante.</translation>
 Try printing to another printer.</source>
         <translation>Impossible de terminer l&apos;impression.
 Essayez une autre imprimante.</translation>
+    </message>
+    <message>
+        <source>Your Zarnikfield Work folder holds a changed copy of this project:
+%s
+
+Yes opens your copy.
+No starts afresh from the original project; your copy is kept as
+%s
+Cancel opens nothing.</source>
+        <translation>Votre dossier Zarnikfield Work contient une copie modifiée de ce projet&#xa0;:
+%s
+
+Oui ouvre votre copie.
+Non repart du projet d&apos;origine&#xa0;; votre copie est gardée sous le nom
+%s
+Annuler n&apos;ouvre rien.</translation>
+    </message>
+    <message>
+        <source>step %d cm   </source>
+        <translation>pas %d cm   </translation>
+    </message>
+    <message>
+        <source>turn %d°   </source>
+        <translation>rotation %d°   </translation>
+    </message>
+    <message>
+        <source>%d cells used / %d</source>
+        <translation>%d cellules utilisées / %d</translation>
     </message>
 </context>
 <context>

@@ -145,7 +145,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "\nTo mend it, copy these folders with their pictures beside the project file, or save it again where it was made, into a folder of its own."),
     QT_TRANSLATE_NOOP("Messages", "\n\n%s was looked for in:\n%s"),
     QT_TRANSLATE_NOOP("Messages", "The project was saved, but these files could not be copied into\n%s\n\n%s"),
-    QT_TRANSLATE_NOOP("Messages", "Your Zarnikfield Work folder holds a changed copy of this project:\n%s\n\nYes opens your copy.\n"),
+    QT_TRANSLATE_NOOP("Messages", "Your Zarnikfield Work folder holds a changed copy of this project:\n%s\n\nYes opens your copy.\nNo starts afresh from the original project; your copy is kept as\n%s\nCancel opens nothing."),
     QT_TRANSLATE_NOOP("Messages", "Zarnikfield is already running, but it does not answer.\nClose it, then start Zarnikfield again."),
     QT_TRANSLATE_NOOP("Messages", "Zarnikfield cannot start: it cannot write in this folder:\n%s"),
     QT_TRANSLATE_NOOP("Messages", "Zarnikfield has no Work folder to copy this project into:\nno home folder is set.\n\nProject not opened."),
@@ -173,6 +173,9 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Cannot print the page.\nTry printing to another printer."),
     QT_TRANSLATE_NOOP("Messages", "Cannot end printing the page.\nTry printing to another printer."),
     QT_TRANSLATE_NOOP("Messages", "Cannot end printing.\nTry printing to another printer."),
+    QT_TRANSLATE_NOOP("Messages", "step %d cm   "),
+    QT_TRANSLATE_NOOP("Messages", "turn %d°   "),
+    QT_TRANSLATE_NOOP("Messages", "%d cells used / %d"),
 };
 // clang-format on
 

@@ -56,7 +56,18 @@ QString QmFile(const QString& code) {
     return {};
 }
 
+//: The name of the language of this translation, written in that language.
+const char* const kThisLanguage = QT_TRANSLATE_NOOP("Language", "English");
+
+// A translation names its own language: the locale's name can carry a country
+// ("español de España").
 QString NativeName(const QString& code) {
+    QTranslator translator;
+    if (translator.load(QmFile(code))) {
+        const QString own = translator.translate("Language", kThisLanguage);
+        if (!own.isEmpty())
+            return own;
+    }
     const QLocale locale(code);
     if (locale.language() == QLocale::C)
         return code;

@@ -136,4 +136,9 @@ inline constexpr const char* kCannotEndPage =
 inline constexpr const char* kCannotEndPrinting =
     "Cannot end printing.\nTry printing to another printer.";
 
+// The status line's robot part: changed units while they last, then memory.
+inline constexpr const char* kStatusStepUnit = "step %d cm   ";
+inline constexpr const char* kStatusTurnUnit = "turn %d°   ";
+inline constexpr const char* kStatusMemory = "%d cells used / %d";
+
 } // namespace zf::unnumbered

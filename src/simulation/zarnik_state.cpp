@@ -1,5 +1,8 @@
 #include "simulation/zarnik_state.h"
 
+#include "program/texts.h"
+#include "program/unnumbered_texts.h"
+
 #include <array>
 #include <cctype>
 
@@ -23,11 +26,14 @@ std::string RobotMemoryText(const ExecutorUnits& units, int memoryUsed, int memo
     std::string text;
     // Changed units change what every move does: they are shown while they last.
     if (units.stepUnit != robot.stepUnit)
-        text += (brief ? "" : "step ") + std::to_string(units.stepUnit) + " cm   ";
+        text += brief ? std::to_string(units.stepUnit) + " cm   "
+                      : FormatText(Translated(unnumbered::kStatusStepUnit), {units.stepUnit});
     if (units.turnUnit != robot.turnUnit)
-        text += (brief ? "" : "turn ") + std::to_string(units.turnUnit) + "\xB0   ";
-    return text + std::to_string(memoryUsed) + (brief ? "/" : " cells used / ") +
-           std::to_string(memorySize);
+        text += brief ? std::to_string(units.turnUnit) + "°   "
+                      : FormatText(Translated(unnumbered::kStatusTurnUnit), {units.turnUnit});
+    if (brief)
+        return text + std::to_string(memoryUsed) + "/" + std::to_string(memorySize);
+    return text + FormatText(Translated(unnumbered::kStatusMemory), {memoryUsed, memorySize});
 }
 
 double StepX(const ZarnikState& state, int x) {

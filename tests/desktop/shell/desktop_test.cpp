@@ -161,8 +161,8 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     Press(key::Go);
     RunToEnd();
     EXPECT_EQ(startY - robot.y, 300);
-    EXPECT_EQ(status->RobotText(false), "step 15 cm   turn 2\xB0   10 cells used / 187");
-    EXPECT_EQ(status->RobotText(true), "15 cm   2\xB0   10/187");
+    EXPECT_EQ(status->RobotText(false), "step 15 cm   turn 2°   10 cells used / 187");
+    EXPECT_EQ(status->RobotText(true), "15 cm   2°   10/187");
     // Between runs the line shows it: dark letters on the button face.
     const QImage line = status->grab().toImage();
     int letters = 0;
