@@ -226,11 +226,16 @@ def test_order(relative):
     return ([own] if own in TEST_BINARIES else []) + [f for f in CORE_FOLDERS if f != own]
 
 
+# Putting a header back makes it newer than the compiles that follow; ccache
+# would then skip its direct lookup and preprocess every dependent again.
+BUILD_ENV = dict(os.environ, CCACHE_SLOPPINESS="include_file_mtime,include_file_ctime")
+
+
 def build(args, folders):
     targets = [Path(TEST_BINARIES[f]).name for f in folders]
     result = subprocess.run(
         ["cmake", "--build", str(args.build_dir), "-j", str(args.jobs), "--target", *targets],
-        stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, env=BUILD_ENV)
     return result.returncode == 0, result.stdout
 
 
@@ -306,9 +311,29 @@ def sample(args):
         for m in every:
             print(f"{m.label()}    {m.text}")
         sys.exit(0)
+    if args.replay:
+        return replay(args.replay, every)
     chosen = random.Random(args.seed).sample(every, min(args.count, len(every)))
     print(f"{len(every)} possible mutants in {', '.join(args.paths)}; "
           f"sampled {len(chosen)} with seed {args.seed}")
+    return chosen
+
+
+def replay(report, every):
+    """The survivors of an earlier run, found again by file, line text and
+    operator (the nearest such line where several are alike), so that edits
+    elsewhere in the file do not lose them."""
+    key = lambda m: (m["file"], m["before"], m["after"], m["text"])
+    chosen = []
+    for old in json.loads(Path(report).read_text())["mutants"]:
+        if old["status"] != "survived":
+            continue
+        alike = [m for m in every if key(asdict(m)) == key(old) and m not in chosen]
+        if alike:
+            chosen.append(min(alike, key=lambda m: abs(m.line - old["line"])))
+        else:
+            print(f"not found any more: {old['file']}:{old['line']}  {old['text']}")
+    print(f"replaying {len(chosen)} survivors of {report}")
     return chosen
 
 
@@ -367,6 +392,8 @@ def parse_arguments():
     parser.add_argument("--build-dir", type=Path, default=ROOT / "build-mutation")
     parser.add_argument("--equivalent", help="list of known equivalent mutants to skip")
     parser.add_argument("--json", help="write a report of every mutant here")
+    parser.add_argument("--replay", metavar="REPORT",
+                        help="run again only the survivors of an earlier --json report")
     parser.add_argument("--list", action="store_true",
                         help="only list every possible mutant and stop")
     return parser.parse_args()
