@@ -17,17 +17,6 @@ GoInstruction* Load(GoEditor& editor, int list, std::uint8_t opcode,
 
 using Lists = Keying;
 
-TEST_F(Lists, FreshEditor) {
-    EXPECT_EQ(editor.memoryUnitsLeft, 187);
-    EXPECT_EQ(go(), (Lines{"NAME(\"My Go Program.gop\")"}));
-    EXPECT_TRUE(proc().empty());
-    EXPECT_EQ(editor.cursor, editor.Head(GO_LIST));
-    EXPECT_EQ(CheckGoList(&editor), 2);
-    EXPECT_EQ(CheckProcList(&editor), 3);
-    EXPECT_EQ(CheckGoList(nullptr), 1);
-    EXPECT_EQ(CheckProcList(nullptr), 1);
-}
-
 TEST_F(Lists, InstructionNumbers) {
     keys("Q 1 1 4 LT 3 6 0 M 2 1 2 3 T 4 2 S 5 9 9 FD");
     const GoInstruction* in = editor.Head(GO_LIST)->next;

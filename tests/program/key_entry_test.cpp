@@ -7,19 +7,6 @@ const std::string kHeader = "NAME(\"My Go Program.gop\")";
 
 using KeyingMoves = Keying;
 
-TEST_F(KeyingMoves, FirstKeyMakesTheHeaderThenDigitsComplete) {
-    editor.DestroyProgramList(GO_LIST);
-    keys("FD");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD"}));
-    EXPECT_FALSE(editor.cursor->complete);
-    keys("2 5");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 2 5"}));
-    EXPECT_TRUE(editor.cursor->complete);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
-    EXPECT_EQ(editor.modified, 1u);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(KeyingMoves, DigitRangesAndLimits) {
     keys("FD 0");
     EXPECT_EQ(ui.messages.back(),
