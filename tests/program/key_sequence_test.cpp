@@ -41,11 +41,11 @@ TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndAreCheckedFirst) {
 }
 
 TEST_F(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
-    keys("TEXT(\"\\x41 say \\\"hi\\\" \\\\ (now)\\nthere\\\\\",3) STAMP(\"my "
+    keys("TEXT(\"\\x4F\\x6f say \\\"hi\\\" \\\\ (now)\\nthere\\\\\",3) STAMP(\"my "
          "tree.bmp\") FD 2");
     const std::string listing = FormatLists(editor);
     EXPECT_STREQ(tables.texts.Get(editor.Head(GO_LIST)->next->textObject->textId),
-                 "A say \"hi\" \\ (now)\nthere\\");
+                 "Oo say \"hi\" \\ (now)\nthere\\");
     // Every line keyed again gives the same lines.
     NameTables againTables;
     GoEditor again(ui, againTables);

@@ -76,6 +76,11 @@ TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
     history.Redo();
     EXPECT_EQ(editor.Head(GO_LIST)->next->next->next->digits[2], 0);
     EXPECT_EQ(editor.modified, 1u);
+    // A graphic command costs no memory but is a change all the same.
+    const std::string redone = Program();
+    KeyChange("PENUP");
+    history.Undo();
+    EXPECT_EQ(Program(), redone);
 }
 
 TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {

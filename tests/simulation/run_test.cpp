@@ -16,6 +16,7 @@ TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
     Key("1 RPT 2 [");
     Go();
     EXPECT_EQ(ui.lastWarning(), Text(TextId::GoIncompleteRepeat));
+    Settle(RunRequest::Stop); // nothing to stop
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_EQ(state.runCount, 0);
     EXPECT_EQ(trail.trailLength(), 0);
@@ -148,6 +149,14 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
     EXPECT_TRUE(state.paused);
     EXPECT_FALSE(state.interrupted);
     EXPECT_EQ(state.y, 1500);
+    // During a move too: a second request waits for the next draw.
+    Settle(RunRequest::Reset);
+    control.Post(RunRequest::Run);
+    PumpUntil(clock.now + 100);
+    control.Post(RunRequest::Step);
+    control.Post(RunRequest::Step);
+    control.Pump();
+    EXPECT_GT(control.NextDue(), clock.now);
 }
 
 TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove) {

@@ -52,6 +52,7 @@ class Mutant:
     before: str
     after: str
     text: str
+    occurrence: int = 1  # which of the file's lines with this text
     status: str = "pending"
     seconds: float = 0.0
     detail: str = ""
@@ -147,12 +148,13 @@ def _closing_paren(text, i):
 
 def find_mutants(relative, text):
     masked = mask_source(text)
+    lines = [l.strip() for l in text.splitlines()]
     found = []
 
     def add(offset, before, after):
         line = text.count("\n", 0, offset) + 1
-        line_text = text.splitlines()[line - 1].strip()
-        found.append(Mutant(relative, offset, line, before, after, line_text))
+        occurrence = lines[:line].count(lines[line - 1])
+        found.append(Mutant(relative, offset, line, before, after, lines[line - 1], occurrence))
 
     for m in BINARY.finditer(masked):
         add(m.start(), m.group(1), SWAPS[m.group(1)])
@@ -173,7 +175,8 @@ def core_sources(paths):
 
 
 def read_equivalents(path):
-    """Lines of "file | before -> after | reason | the line's text"."""
+    """Lines of "file | before -> after | reason | the line's text", the text
+    followed by " #n" where it is the n-th of several alike lines."""
     known = set()
     if not path:
         return known
@@ -184,8 +187,13 @@ def read_equivalents(path):
         if len(parts) != 4:
             sys.exit(f"{path}: cannot read: {raw}")
         before, after = (p.strip() for p in parts[1].split("->"))
-        known.add((parts[0].strip(), before, after, parts[3].strip()))
+        text, _, occurrence = parts[3].strip().partition(" #")
+        known.add((parts[0].strip(), before, after, text, int(occurrence or 0)))
     return known
+
+
+def is_known(known, m):
+    return any((m.file, m.before, m.after, m.text, n) in known for n in (0, m.occurrence))
 
 
 class SourceGuard:
@@ -340,7 +348,7 @@ def replay(report, every):
 def run(args, mutants, guard):
     known = read_equivalents(args.equivalent)
     for index, mutant in enumerate(mutants, 1):
-        if (mutant.file, mutant.before, mutant.after, mutant.text) in known:
+        if is_known(known, mutant):
             mutant.status = "equivalent"
         else:
             path = ROOT / mutant.file
