@@ -17,17 +17,6 @@ GoInstruction* Load(GoEditor& editor, int list, std::uint8_t opcode,
 
 using Lists = Keying;
 
-TEST_F(Lists, FreshEditor) {
-    EXPECT_EQ(editor.memoryUnitsLeft, 187);
-    EXPECT_EQ(go(), (Lines{"NAME(\"My Go Program.gop\")"}));
-    EXPECT_TRUE(proc().empty());
-    EXPECT_EQ(editor.cursor, editor.Head(GO_LIST));
-    EXPECT_EQ(CheckGoList(&editor), 2);
-    EXPECT_EQ(CheckProcList(&editor), 3);
-    EXPECT_EQ(CheckGoList(nullptr), 1);
-    EXPECT_EQ(CheckProcList(nullptr), 1);
-}
-
 TEST_F(Lists, InstructionNumbers) {
     keys("Q 1 1 4 LT 3 6 0 M 2 1 2 3 T 4 2 S 5 9 9 FD");
     const GoInstruction* in = editor.Head(GO_LIST)->next;
@@ -127,23 +116,33 @@ TEST_F(Checks, OpenAndSurplusRepeats) {
 }
 
 TEST_F(Checks, TooDeepNestingFromAFile) {
+    // Six deep is one too many, however many instructions lie between.
     editor.DestroyProgramList(GO_LIST);
     Load(editor, GO_LIST, op::GoProgramHeader);
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 6; ++i) {
         Load(editor, GO_LIST, op::Repeat, {2}, true);
-    Load(editor, GO_LIST, op::Forward, {1});
-    for (int i = 0; i < 7; ++i)
-        Load(editor, GO_LIST, op::RepeatEnd);
-    EXPECT_EQ(CheckGoList(&editor), 6);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::GoTooManyNestedRepeats,
-                                                Text(TextId::GoTooManyNestedRepeats, {2})}));
-    EXPECT_EQ(editor.LineOf(GO_LIST, editor.cursor), 7);
-
-    Load(editor, PROC_LIST, op::ProcedureDef, {4}, true);
+        Load(editor, GO_LIST, op::Forward, {1});
+    }
     for (int i = 0; i < 6; ++i)
+        Load(editor, GO_LIST, op::RepeatEnd);
+    ASSERT_EQ(CheckGoList(&editor), 6);
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::GoTooManyNestedRepeats,
+                                                Text(TextId::GoTooManyNestedRepeats, {1})}));
+    EXPECT_EQ(editor.LineOf(GO_LIST, editor.cursor), 12);
+
+    // Each definition counts its own depth: three open in one and three in
+    // the next are not six.
+    Load(editor, PROC_LIST, op::ProcedureDef, {3}, true);
+    for (int i = 0; i < 3; ++i)
+        Load(editor, PROC_LIST, op::Repeat, {2}, true);
+    Load(editor, PROC_LIST, op::ProcedureDef, {4}, true);
+    for (int i = 0; i < 3; ++i)
+        Load(editor, PROC_LIST, op::Repeat, {2}, true);
+    EXPECT_EQ(CheckProcList(&editor), 5);
+    for (int i = 0; i < 3; ++i)
         Load(editor, PROC_LIST, op::Repeat, {2}, true);
     Load(editor, PROC_LIST, op::ProcedureEnd);
-    EXPECT_EQ(CheckProcList(&editor), 6);
+    ASSERT_EQ(CheckProcList(&editor), 6);
     EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcTooManyNestedRepeats,
                                                 Text(TextId::ProcTooManyNestedRepeats, {1})}));
     EXPECT_EQ(editor.procedureBeingDefined, 4);
@@ -205,18 +204,10 @@ TEST_F(Checks, EmptyProceduresAndTheOpenDefinition) {
     EXPECT_EQ(editor.FirstOpenProcedure(), editor.Head(PROC_LIST));
 }
 
-TEST(Indents, RepeatsAndProcedures) {
-    Recorder ui;
-    NameTables tables;
-    GoEditor editor(ui, tables);
-    KeySequence(editor, "RPT 1 2 [ FD 1 RPT 3 [ BK 1 ] ] P 7 [ RPT 2 [ W 1 ] ]");
-    std::vector<int> go, proc;
-    for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
-        go.push_back(in->indent);
-    for (const GoInstruction* in = editor.Head(PROC_LIST); in; in = in->next)
-        proc.push_back(in->indent);
-    EXPECT_EQ(go, (std::vector<int>{0, 0, 4, 4, 7, 6, 3}));
-    EXPECT_EQ(proc, (std::vector<int>{0, 3, 6, 5, 2}));
+TEST_F(Lists, IndentsOfRepeatsAndProcedures) {
+    keys("RPT 1 2 [ FD 1 RPT 3 [ BK 1 ] ] P 7 [ RPT 2 [ W 1 ] ]");
+    EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 4, 4, 7, 6, 3}));
+    EXPECT_EQ(indents(PROC_LIST), (std::vector<int>{0, 3, 6, 5, 2}));
 }
 
 } // namespace

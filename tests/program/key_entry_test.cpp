@@ -7,19 +7,6 @@ const std::string kHeader = "NAME(\"My Go Program.gop\")";
 
 using KeyingMoves = Keying;
 
-TEST_F(KeyingMoves, FirstKeyMakesTheHeaderThenDigitsComplete) {
-    editor.DestroyProgramList(GO_LIST);
-    keys("FD");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD"}));
-    EXPECT_FALSE(editor.cursor->complete);
-    keys("2 5");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 2 5"}));
-    EXPECT_TRUE(editor.cursor->complete);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
-    EXPECT_EQ(editor.modified, 1u);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(KeyingMoves, DigitRangesAndLimits) {
     keys("FD 0");
     EXPECT_EQ(ui.messages.back(),
@@ -54,6 +41,7 @@ TEST_F(KeyingMoves, DigitsRefusedOutright) {
         keys(sequence);
         EXPECT_EQ(ui.lastWarningId(), TextId::NumberNotExpected) << sequence;
     }
+    EXPECT_EQ(ContainerKey(editor, 99), status::Refused); // no key has that code
     ui.clear();
     editor.cursor = nullptr;
     EXPECT_EQ(EditorKey(editor, key::Digit0 + 1), status::Refused);
@@ -87,8 +75,12 @@ TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
     EXPECT_EQ(ui.lastWarningId(), TextId::SenseNotComplete);
     keys("PENUP");
     EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNeedsNumber);
+    keys("RPT");
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
     keys("2 3");
     EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
+    keys("RPT");
+    EXPECT_EQ(ui.lastWarningId(), TextId::PressBracketKey);
     keys("]");
     EXPECT_EQ(cursorLine(), "S [ 2 ]");
     EXPECT_TRUE(editor.cursor->complete);
@@ -102,9 +94,34 @@ TEST_F(KeyingBrackets, BracketsWhereNoneIsExpected) {
     EXPECT_EQ(ui.lastWarningId(), TextId::BracketNotExpected);
     keys("5 RPT [");
     EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNeedsNumber);
-    keys("4 [ FD 1 ]");
+    keys("4 S");
+    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
+    keys("[ FD 1 ]");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 5", "W 5", "RPT 4 [", "FD 1", "]"}));
     EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 0, 0, 3, 2}));
+}
+
+TEST(BracketKey, ReportsWhatItDidToTheListWindow) {
+    const std::pair<const char*, KeyStatus> cases[] = {{"RPT 2", status::Changed},
+                                                       {"RPT 2 [ FD 1", status::Added},
+                                                       {"S", status::Changed},
+                                                       {"S [ 2", status::Changed},
+                                                       {"FD", status::Changed},
+                                                       {"FD [ 2", status::Changed},
+                                                       {"Q [ 2 3", status::Changed},
+                                                       {"Q [ 2", status::Refused},
+                                                       {"W", status::Refused},
+                                                       {"P 3", status::DefinitionMade},
+                                                       {"P 3 [ FD 1", status::DefinitionClosed},
+                                                       {"P 3 [ ] P 3", status::DefinitionOpened}};
+    for (const auto& [before, expected] : cases) {
+        Recorder ui;
+        ui.answers.push_back(Answer::Edit);
+        NameTables tables;
+        GoEditor editor(ui, tables);
+        ASSERT_TRUE(KeySequence(editor, before));
+        EXPECT_EQ(ContainerKey(editor, key::Bracket), expected) << before;
+    }
 }
 
 TEST_F(KeyingBrackets, RepeatsNestFiveDeep) {
@@ -141,11 +158,11 @@ TEST_F(KeyingProcedures, CallsMustUseHigherNumbers) {
                                                 Text(TextId::UseHigherProcedure, {50, 12, 50})}));
     EXPECT_EQ(cursorLine(), "P");
     EXPECT_FALSE(editor.cursor->complete);
-    keys("CE ] P 3 [ P 2 ]");
+    keys("CE ] P 3 [ P 3 ]");
     EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
-                                                Text(TextId::UseHigherProcedure, {3, 2, 3})}));
+                                                Text(TextId::UseHigherProcedure, {3, 3, 3})}));
     keys("0 ]");
-    EXPECT_EQ(proc(), (Lines{"P 5 0 [", "]", "P 3 [", "P 2 0", "]"}));
+    EXPECT_EQ(proc(), (Lines{"P 5 0 [", "]", "P 3 [", "P 3 0", "]"}));
     keys("P 9 9 [ P 1 2");
     EXPECT_EQ(ui.lastWarningId(), TextId::Procedure99CallsNone);
     keys("7 ]");
@@ -215,17 +232,6 @@ TEST_F(KeyingProcedures, EditedDefinitionClosesBackAtTheRememberedLine) {
     EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "BK 1"}));
 }
 
-TEST_F(KeyingProcedures, MemoryForADefinition) {
-    for (int i = 0; i < 60; ++i)
-        keys("FD 1");
-    keys("P 5");
-    EXPECT_EQ(editor.memoryUnitsLeft, 4);
-    keys("[");
-    EXPECT_EQ(ui.lastWarningId(), TextId::NoRoomForDefinition);
-    EXPECT_EQ(cursorLine(), "P 5");
-    EXPECT_EQ(editor.procedureBeingDefined, 0);
-}
-
 TEST_F(KeyingProcedures, ClearMemoryEmptiesAllButDefinitions) {
     keys("FD 3 CM");
     EXPECT_TRUE(go().empty());
@@ -246,12 +252,18 @@ TEST_F(KeyingProcedures, ClearMemoryEmptiesAllButDefinitions) {
 
 using KeyingMemory = Keying;
 
-TEST_F(KeyingMemory, SixtyTwoForwardsFit) {
-    for (int i = 0; i < 62; ++i)
+TEST_F(KeyingMemory, FullMemoryRefusesDefinitionsAndInstructions) {
+    for (int i = 0; i < 60; ++i)
         keys("FD 1");
-    EXPECT_EQ(editor.memoryUnitsLeft, 1);
+    keys("P 5");
+    EXPECT_EQ(editor.memoryUnitsLeft, 4);
     EXPECT_TRUE(ui.messages.empty());
-    keys("FD");
+    keys("[");
+    EXPECT_EQ(ui.lastWarningId(), TextId::NoRoomForDefinition);
+    EXPECT_EQ(cursorLine(), "P 5");
+    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    keys("FD 1 FD");
+    EXPECT_EQ(editor.memoryUnitsLeft, 1);
     EXPECT_EQ(ui.messages.back(),
               (ShownMessage{TextId::ZarnikMemoryFull, Text(TextId::ZarnikMemoryFull)}));
     EXPECT_EQ(go().size(), 63u);
@@ -293,9 +305,17 @@ TEST_F(KeyingMemory, GraphicCommandsCostNothingAndFollowIncompleteInstructions) 
     EXPECT_EQ(pos->value2, 2100);
 }
 
-TEST_F(KeyingMemory, PlaceTextAsksTheDialogAndCancelAddsNothing) {
+TEST_F(KeyingMemory, PlaceAndEditTextAskTheDialogAndCancelChangesNothing) {
     EXPECT_EQ(ContainerKey(editor, key::PlaceText), status::Refused);
     EXPECT_EQ(go(), (Lines{kHeader}));
+    ui.textChoice = DefaultTextObject(tables);
+    ui.textChoice->placement = 4;
+    EXPECT_EQ(ContainerKey(editor, key::PlaceText), status::Added);
+    ui.textChoice->placement = 7;
+    EXPECT_EQ(ContainerKey(editor, key::EditText), status::Changed);
+    EXPECT_EQ(editor.cursor->textObject->placement, 7);
+    keys("FD 1");
+    EXPECT_EQ(ContainerKey(editor, key::EditText), status::Refused);
 }
 
 } // namespace

@@ -1,14 +1,17 @@
 #include "keying_fixture.h"
 
+#include "program/printing_ui.h"
 #include "program/string_table.h"
 
 namespace zf::test {
 namespace {
 
-TEST(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
-    NameTables tables;
+struct KeySequenceNotation : Keying {
     std::vector<KeyPress> presses;
     std::string error;
+};
+
+TEST_F(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
     ASSERT_TRUE(ParseKeySequence(tables, "fd 25 Rpt [ ] cm go", presses, error));
     std::vector<int> codes;
     for (const auto& p : presses)
@@ -17,48 +20,32 @@ TEST(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
                                        key::Bracket, key::Bracket, -1, key::Go}));
 }
 
-TEST(KeySequenceNotation, PositionsConvertAsTheDialogDoes) {
-    NameTables tables;
-    std::vector<KeyPress> presses;
-    std::string error;
-    ASSERT_TRUE(ParseKeySequence(tables, "POS(-1.5,0.25) POS(0,0)", presses, error, {4000, 2000}));
+TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndAreCheckedFirst) {
+    // Far positions stay far (the working-area check refuses them) instead
+    // of wrapping into the floor; headings of any size come back to 0..359.
+    ASSERT_TRUE(ParseKeySequence(tables,
+                                 "POS(-1.5,0.25) POS(218,0) POS(1e10,-1e10) HEAD(2147483647) "
+                                 "HEAD(-90) HEAD(1e300)",
+                                 presses, error, {4000, 2000}));
     EXPECT_EQ(presses[0].argument.value1, 2000 - 450);
     EXPECT_EQ(presses[0].argument.value2, 1000 - 75);
-    EXPECT_EQ(presses[1].argument.value1, 2000);
-    Recorder ui;
-    GoEditor editor(ui, tables);
+    EXPECT_EQ(presses[1].argument.value1, 218 * 300 + 2000);
+    EXPECT_GT(presses[2].argument.value1, 1000000);
+    EXPECT_GT(presses[2].argument.value2, 1000000);
+    EXPECT_EQ(presses[3].argument.value1, 127);
+    EXPECT_EQ(presses[4].argument.value1, 270);
+    EXPECT_GE(presses[5].argument.value1, 0);
+    EXPECT_LT(presses[5].argument.value1, 360);
     ASSERT_TRUE(KeySequence(editor, "POS(-1.5,0.25)", nullptr, {4000, 2000}));
     EXPECT_EQ(ListingLine(*editor.cursor, tables, {4000, 2000}), "POS(-1.5,0.25)");
 }
 
-TEST(KeySequenceNotation, NumbersAreCheckedBeforeTheyAreConverted) {
-    NameTables tables;
-    std::vector<KeyPress> presses;
-    std::string error;
-    // Far positions stay far (the working-area check refuses them) instead
-    // of wrapping into the floor; headings of any size come back to 0..359.
-    ASSERT_TRUE(ParseKeySequence(tables,
-                                 "POS(218,0) POS(1e10,-1e10) HEAD(2147483647) HEAD(-90) "
-                                 "HEAD(1e300)",
-                                 presses, error, {3000, 3000}));
-    EXPECT_EQ(presses[0].argument.value1, 218 * 300 + 1500);
-    EXPECT_GT(presses[1].argument.value1, 1000000);
-    EXPECT_GT(presses[1].argument.value2, 1000000);
-    EXPECT_EQ(presses[2].argument.value1, 127);
-    EXPECT_EQ(presses[3].argument.value1, 270);
-    EXPECT_GE(presses[4].argument.value1, 0);
-    EXPECT_LT(presses[4].argument.value1, 360);
-}
-
-TEST(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
-    Recorder ui;
-    NameTables tables;
-    GoEditor editor(ui, tables);
-    ASSERT_TRUE(KeySequence(editor, "TEXT(\"say \\\"hi\\\" \\\\ (now)\\nthere\\\\\",3) "
-                                    "STAMP(\"my tree.bmp\") FD 2"));
+TEST_F(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
+    keys("TEXT(\"\\x4F\\x6f say \\\"hi\\\" \\\\ (now)\\nthere\\\\\",3) STAMP(\"my "
+         "tree.bmp\") FD 2");
     const std::string listing = FormatLists(editor);
     EXPECT_STREQ(tables.texts.Get(editor.Head(GO_LIST)->next->textObject->textId),
-                 "say \"hi\" \\ (now)\nthere\\");
+                 "Oo say \"hi\" \\ (now)\nthere\\");
     // Every line keyed again gives the same lines.
     NameTables againTables;
     GoEditor again(ui, againTables);
@@ -67,11 +54,7 @@ TEST(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
     EXPECT_EQ(FormatLists(again), listing);
 }
 
-TEST(KeySequenceNotation, BadTokensKeyNothing) {
-    Recorder ui;
-    NameTables tables;
-    GoEditor editor(ui, tables);
-    std::string error;
+TEST_F(KeySequenceNotation, BadTokensKeyNothing) {
     for (const char* bad : {"FD 2 JUMP", "POS(1)", "TEXT(\"open", "TEXT(\"a\",11)", "HEAD(x)",
                             "STAMP(../../secret/secret.bmp)", "SHAPE(\"a\\\\b.bmp\")",
                             "PEN(/etc/passwd)", "STAMP(..)"}) {
@@ -79,19 +62,26 @@ TEST(KeySequenceNotation, BadTokensKeyNothing) {
         EXPECT_FALSE(error.empty());
     }
     EXPECT_EQ(editor.LineCount(GO_LIST), 1);
+    EXPECT_TRUE(KeySequence(editor, "TEXT(\"a\",0) TEXT(\"b\",10)", &error)) << error;
 }
 
-TEST(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
-    Recorder ui;
-    NameTables tables;
-    GoEditor editor(ui, tables);
-    KeySequence(editor, "FD 2 5 P 3 [ S [ 2 ] ] TEXT(\"two words\")");
+TEST_F(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
+    keys("FD 2 5 P 3 [ S [ 2 ] ] TEXT(\"two words\")");
     EXPECT_EQ(FormatLists(editor),
               "GO:\nNAME(\"My Go Program.gop\")\nFD 2 5\nTEXT(\"two words\",1)\n"
               "PROC:\nP 3 [\nS [ 2 ]\n]\nunits left: 171\n");
     EXPECT_EQ(FormatShownMessage(TextId::DigitNotAllowed, Text(TextId::DigitNotAllowed, {0, 1, 9})),
               "! 1078 A 0 is not allowed here.\n       Use a number from 1 to 9. ");
     EXPECT_EQ(FormatShownMessage(kUnnumbered, "x"), "! - x");
+    Answer answer = Answer::No;
+    EXPECT_TRUE(ParseAnswer("Edit", answer));
+    EXPECT_EQ(answer, Answer::Edit);
+    EXPECT_FALSE(ParseAnswer("maybe", answer));
+    // Control bytes, as a damaged file may hold them, reach a terminal escaped.
+    EXPECT_EQ(Printable("a \x1f\x7f\xc2\x80\xc2\x9f\xc2\xa0"),
+              "a \\x1F\\x7F\\xC2\\x80\\xC2\\x9F\xc2\xa0");
+    EXPECT_EQ(Printable(std::string_view("a\xc2\x85", 2)),
+              "a\xc2"); // nothing read beyond
 
     // The keys' own names key the same program as the short tokens.
     NameTables namedTables;

@@ -39,7 +39,7 @@ TEST_F(KeypadClicks, ClearMemoryNeedsASecondPressInTime) {
     EXPECT_FALSE(rules.promptShown());
 }
 
-TEST_F(KeypadClicks, AnotherKeyOnlyRemovesThePrompt) {
+TEST_F(KeypadClicks, AnotherKeyOrTheTimerOnlyRemovesThePrompt) {
     rules.Click(key::ClearMemory, false, 0);
     log.calls.clear();
     rules.Click(key::Digit0 + 3, false, 0);
@@ -47,9 +47,7 @@ TEST_F(KeypadClicks, AnotherKeyOnlyRemovesThePrompt) {
     log.calls.clear();
     rules.Click(key::Digit0 + 3, false, 0);
     EXPECT_EQ(log.calls, (Calls{"key 243"}));
-}
 
-TEST_F(KeypadClicks, AfterTheTimerASecondPressPromptsAgain) {
     rules.Click(key::ClearMemory, false, 0);
     rules.TimerFired();
     EXPECT_FALSE(rules.promptShown());

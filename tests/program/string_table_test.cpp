@@ -22,6 +22,8 @@ TEST(StringTables, GrowInEightByteSteps) {
     EXPECT_EQ(t.Add("ABC"), 3u); // case matters
     EXPECT_STREQ(t.Get(2), "abcde");
     EXPECT_STREQ(t.Get(99), ""); // an id never handed out
+    EXPECT_TRUE(t.Contains(t.Count() - 1));
+    EXPECT_FALSE(t.Contains(t.Count()));
     // The bytes between used and allocated stay zero.
     EXPECT_EQ(t.Pool()[t.PoolUsed()], 0);
 }

@@ -76,10 +76,16 @@ TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
     history.Redo();
     EXPECT_EQ(editor.Head(GO_LIST)->next->next->next->digits[2], 0);
     EXPECT_EQ(editor.modified, 1u);
+    // A graphic command costs no memory but is a change all the same.
+    const std::string redone = Program();
+    KeyChange("PENUP");
+    history.Undo();
+    EXPECT_EQ(Program(), redone);
 }
 
 TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {
-    KeyChange("P 3 [ FD 1");
+    KeyChange("P 3 [");
+    KeyChange("FD 1");
     ASSERT_EQ(editor.procedureBeingDefined, 3);
     const std::string open = Program();
     KeyChange("]");
@@ -98,6 +104,10 @@ TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {
     EXPECT_EQ(Program(), repeat);
     history.Undo();
     EXPECT_EQ(Program(), closed);
+    // Back to the definition just opened, the cursor on its first line.
+    history.Undo();
+    history.Undo();
+    EXPECT_EQ(editor.cursor, editor.Head(PROC_LIST));
 }
 
 TEST_F(History, WorkingAreaChangesComeBackWholeAndRunsStayOutOfIt) {
@@ -129,6 +139,14 @@ TEST_F(History, WorkingAreaChangesComeBackWholeAndRunsStayOutOfIt) {
     // Keyed and area steps share one order, each putting back its own part.
     EXPECT_FALSE(history.Undo().program);
     EXPECT_EQ(objects.size(), 2u);
+    // A pen-up point replacing the last pen-up one is a change too.
+    trail.SetTrailStyle(-1);
+    trail.AppendTrailPoint(10, 0);
+    const AreaSnapshot before = TakeAreaSnapshot(state, trail, objects);
+    trail.AppendTrailPoint(20, 0);
+    EXPECT_FALSE(SameArea(before, TakeAreaSnapshot(state, trail, objects)));
+    trail.ClearPenTrail();
+    EXPECT_FALSE(SameArea(before, TakeAreaSnapshot(state, trail, objects)));
 }
 
 TEST_F(History, NothingIsUndoneDuringARunOrAChangeAndTheDepthIsBounded) {
@@ -143,6 +161,13 @@ TEST_F(History, NothingIsUndoneDuringARunOrAChangeAndTheDepthIsBounded) {
     EXPECT_FALSE(history.Undo().any());
     history.End();
     EXPECT_TRUE(history.Undo().program);
+    const std::string before = Program();
+    Change([&] { // changes inside a change make one step
+        KeyChange("BK 1");
+        KeyChange("BK 2");
+    });
+    history.Undo();
+    EXPECT_EQ(Program(), before);
 
     for (std::size_t i = 0; i < EditHistory::kDepth + 5; ++i)
         KeyChange(i % 2 ? "CE" : "FD 1");

@@ -43,6 +43,9 @@ TEST(Units, PenNamesMatchCaseFreeOverTheGivenLength) {
     EXPECT_EQ(PenStyleForName("blue"), 2);
     EXPECT_EQ(PenStyleForName("greenthin.bmp"), 0);
     EXPECT_EQ(PenStyleForName("yelothin.bmp.old"), 0);
+    EXPECT_EQ(PenFileName(7), "blakwide.bmp");
+    EXPECT_EQ(PenFileName(kPenCount), "");
+    EXPECT_EQ(PenFileName(-1), "");
     EXPECT_EQ(MoveDelayForSpeed(0), 25);
     EXPECT_EQ(MoveDelayForSpeed(2), 6);
     EXPECT_EQ(MoveDelayForSpeed(7), 12);
@@ -98,7 +101,9 @@ TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
     ZarnikState s;
     s.heading = 90;
     MoveZarnik exact(s, +1, 1350);
-    EXPECT_EQ(Walk(exact).back(), (Point{2850, 1500}));
+    const auto draws = Walk(exact);
+    EXPECT_EQ(draws.back(), (Point{2850, 1500}));
+    EXPECT_EQ(draws.size(), 1350u / 10); // one a whole pixel across, the last where it ends
     EXPECT_FALSE(exact.HitEdge());
     MoveZarnik over(s, +1, 1351);
     EXPECT_EQ(Walk(over).back(), (Point{2850, 1500}));
@@ -217,6 +222,8 @@ TEST(Notes, DurationsAndPitches) {
     EXPECT_EQ(NoteDuration(1, 1), 75);
     EXPECT_EQ(NoteFrequency(10, 2), 440);
     EXPECT_EQ(NoteFrequency(13, 3), 1047);
+    EXPECT_EQ(NoteFrequency(1, 1), 131);
+    EXPECT_EQ(NoteFrequency(0, 1), 0);
     EXPECT_EQ(NoteFrequency(14, 1), 0);
     // Numbers outside the tables, as a damaged file may hold, stay in range.
     EXPECT_EQ(NoteFrequency(15, 2), 0);

@@ -13,6 +13,10 @@ TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
     Key("FD");
     Go();
     EXPECT_EQ(ui.lastWarning(), Text(TextId::GoIncompleteInstruction));
+    Key("1 RPT 2 [");
+    Go();
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::GoIncompleteRepeat));
+    Settle(RunRequest::Stop); // nothing to stop
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_EQ(state.runCount, 0);
     EXPECT_EQ(trail.trailLength(), 0);
@@ -68,6 +72,12 @@ TEST_F(RunFixture, MoveUnitOutlivesTheRunAndReset) {
     RunInstantly();
     EXPECT_EQ(state.y, 1200);
     EXPECT_EQ(state.units.stepUnit, 10);
+    // A turn whose angle wraps to whole turns turns nothing.
+    Key("CM LT [ 400 ] LT 100");
+    const int changes = view.spriteChanges;
+    RunInstantly();
+    EXPECT_EQ(state.heading, 0);
+    EXPECT_EQ(view.spriteChanges, changes);
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
@@ -139,9 +149,17 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
     EXPECT_TRUE(state.paused);
     EXPECT_FALSE(state.interrupted);
     EXPECT_EQ(state.y, 1500);
+    // During a move too: a second request waits for the next draw.
+    Settle(RunRequest::Reset);
+    control.Post(RunRequest::Run);
+    PumpUntil(clock.now + 100);
+    control.Post(RunRequest::Step);
+    control.Post(RunRequest::Step);
+    control.Pump();
+    EXPECT_GT(control.NextDue(), clock.now);
 }
 
-TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirst) {
+TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove) {
     Key("FD 1 RT 90");
     Settle(RunRequest::Step);
     EXPECT_TRUE(state.running && state.paused);
@@ -155,12 +173,12 @@ TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirst) {
     EXPECT_EQ(state.heading, 0);
     EXPECT_TRUE(state.paused);
     EXPECT_EQ(ui.cursors[GO_LIST].line, 2);
-}
 
-TEST_F(RunFixture, StepDuringARunPausesAtTheEndOfTheInstruction) {
-    Key("FD 1 FD 1");
+    // During a run, Step pauses at the end of the instruction under way.
+    Settle(RunRequest::Reset);
+    Key("CM FD 1 FD 1");
     control.Post(RunRequest::Run);
-    PumpUntil(50);
+    PumpUntil(clock.now + 50);
     Settle(RunRequest::Step);
     EXPECT_EQ(state.y, 1200);
     EXPECT_TRUE(state.paused);
@@ -328,6 +346,11 @@ TEST_F(RunFixture, UndefinedOpcodesAndNamesLeavingTheProjectDoNothing) {
     EXPECT_TRUE(objects.objects().empty());
     EXPECT_EQ(state.shapeId, shape);
     EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1200}));
+    // A shape inside the project is worn, the right way round.
+    Key("CM FLIP SHAPE(fox.bmp)");
+    RunInstantly();
+    EXPECT_STREQ(tables.names.Get(state.shapeId), "fox.bmp");
+    EXPECT_FALSE(state.flipped);
 }
 
 TEST_F(RunFixture, AnInstructionLimitEndsARunThatNeverWould) {
@@ -340,13 +363,6 @@ TEST_F(RunFixture, AnInstructionLimitEndsARunThatNeverWould) {
     EXPECT_GE(r.instructions, 5000u);
     EXPECT_LT(r.instructions, 5010u);
     EXPECT_FALSE(IsGoProgramActive(state));
-}
-
-TEST_F(RunFixture, AWrappedTurnAngleTurnsNothing) {
-    Key("LT [ 400 ] LT 100");
-    RunInstantly();
-    EXPECT_EQ(state.heading, 0);
-    EXPECT_EQ(view.spriteChanges, 0);
 }
 
 TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBack) {

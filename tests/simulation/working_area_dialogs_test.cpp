@@ -159,6 +159,8 @@ TEST(BackgroundCreate, KeepsTheWorkingAreasProportions) {
     const FloorSteps size = BackgroundCreateSize(state, 1280, 800);
     EXPECT_EQ(size.width, 512);
     EXPECT_EQ(size.height, 256);
+    state.floorWidth = 1; // narrower than a pixel: the height is still kept
+    EXPECT_EQ(BackgroundCreateSize(state, 1280, 800).height, 320);
 }
 
 } // namespace

@@ -29,6 +29,12 @@ void Recorder::HideListCursor(int list) {
         cursors[list].visible = false;
 }
 
+bool Recorder::EditTextObject(NameTables&, TextObjectRecord& record, bool) {
+    if (textChoice)
+        record = *textChoice;
+    return textChoice.has_value();
+}
+
 void Recorder::PlayTone(int frequency, int milliseconds) {
     tones.push_back({frequency, milliseconds});
 }

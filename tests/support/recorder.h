@@ -1,8 +1,10 @@
 #pragma once
 
+#include "program/text_object.h"
 #include "program/user_interface.h"
 
 #include <deque>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,7 +24,8 @@ struct ShownMessage {
 };
 
 // Records what the core showed; questions are answered from a queue
-// (No when the queue is empty).
+// (No when the queue is empty), the text dialog with `textChoice` (cancelled
+// when empty).
 class Recorder : public UserInterface {
   public:
     void WarningBox(TextId id, const std::string& text) override;
@@ -31,10 +34,12 @@ class Recorder : public UserInterface {
     void ShowListCursor(int list, int line, int style) override;
     void HideListCursor(int list) override;
     void PlayTone(int frequency, int milliseconds) override;
+    bool EditTextObject(NameTables& tables, TextObjectRecord& record, bool editing) override;
 
     std::vector<ShownMessage> messages;
     std::vector<ShownMessage> questions;
     std::deque<Answer> answers;
+    std::optional<TextObjectRecord> textChoice;
     struct Cursor {
         int line = 0;
         int style = 0;
