@@ -3,10 +3,41 @@
 #include "files/ini_file.h"
 #include "i18n/language.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLocale>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 namespace zf::ui {
+
+namespace {
+
+// An underlined access key splits joined letters (Arabic) in two: right to
+// left the keys work without their underline.
+class JoinedLettersStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == SH_UnderlineShortcut && Direction(option, widget) == Qt::RightToLeft)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+
+  private:
+    static Qt::LayoutDirection Direction(const QStyleOption* option, const QWidget* widget) {
+        if (widget)
+            return widget->layoutDirection();
+        return option ? option->direction : QGuiApplication::layoutDirection();
+    }
+};
+
+void UseJoinedLettersStyle() {
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+        !dynamic_cast<JoinedLettersStyle*>(QApplication::style()))
+        QApplication::setStyle(new JoinedLettersStyle);
+}
+
+} // namespace
 
 QString RememberedLanguage(const IniFile& ini) {
     return QString::fromStdString(ini.GetString("language", "code", "")).trimmed();
@@ -20,6 +51,7 @@ bool UseLanguage(const QString& code) {
     const bool shipped = i18n::ApplyLanguage(code);
     // Dates (the printed listing's) follow the language too.
     QLocale::setDefault(QLocale(i18n::CurrentLanguage()));
+    UseJoinedLettersStyle();
     QGuiApplication::setLayoutDirection(
         i18n::IsRightToLeft(i18n::CurrentLanguage()) ? Qt::RightToLeft : Qt::LeftToRight);
     return shipped;
