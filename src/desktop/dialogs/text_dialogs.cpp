@@ -386,10 +386,14 @@ TextPositionDialog::TextPositionDialog(QWidget* owner, int placement) : QDialog(
     near_->setObjectName("near");
     left->addWidget(atRobot_);
     left->addWidget(near_);
-    auto* grid = new QGridLayout;
+    // The sides are the working area's: left stays left in any language.
+    auto* compass = new QWidget(this);
+    compass->setLayoutDirection(Qt::LeftToRight);
+    auto* grid = new QGridLayout(compass);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(4);
     for (const Side& s : kSides) {
-        auto* button = new QToolButton(this);
+        auto* button = new QToolButton(compass);
         button->setObjectName(QString("side%1").arg(s.placement));
         button->setCheckable(true);
         button->setIcon(SideArrow(s.row, s.column));
@@ -400,13 +404,13 @@ TextPositionDialog::TextPositionDialog(QWidget* owner, int placement) : QDialog(
         sides_[s.placement] = button;
         connect(button, &QToolButton::clicked, this, [this, p = s.placement] { Choose(p); });
     }
-    auto* robot = new QLabel(this);
+    auto* robot = new QLabel(compass);
     robot->setPixmap(RobotPicture(32));
     robot->setAlignment(Qt::AlignCenter);
     grid->addWidget(robot, 1, 1);
     auto* box = new QHBoxLayout;
     box->addSpacing(24);
-    box->addLayout(grid);
+    box->addWidget(compass);
     box->addStretch(1);
     left->addLayout(box);
     choice_ = new QLabel(this);

@@ -50,14 +50,28 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     const int w = std::max(selectorWidth, optionsWidth) + 2 * kFrame;
     const int top = kFrame + kCaption;
     setFixedSize(w, top + ProgCentreSelector::kHeight + ProgCentreOptions::kHeight + kFrame);
-    caption_->setGeometry(kFrame, kFrame, w - 2 * kFrame, kCaption);
-    close_->setGeometry(w - kFrame - kCaption, kFrame + 1, kCaption - 2, kCaption - 2);
-    close_->raise();
+    PlaceCaption();
     selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::kHeight);
     options_->setGeometry(kFrame + 2, top + ProgCentreSelector::kHeight, optionsWidth,
                           ProgCentreOptions::kHeight);
     move(20, 50);
     hide();
+}
+
+void GraphicsLibrary::PlaceCaption() {
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    caption_->setGeometry(kFrame, kFrame, width() - 2 * kFrame, kCaption);
+    // The title starts at the end away from the close button.
+    caption_->setContentsMargins(rightToLeft ? kCaption : 4, 0, rightToLeft ? 4 : kCaption, 0);
+    const QRect button(width() - kFrame - kCaption, kFrame + 1, kCaption - 2, kCaption - 2);
+    close_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), button));
+    close_->raise();
+}
+
+void GraphicsLibrary::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        PlaceCaption();
 }
 
 int GraphicsLibrary::category() const {

@@ -43,12 +43,14 @@ class GraphicsLibrary : public QFrame {
     void Activated();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void Place(bool dragMode, bool createEnabled);
+    void PlaceCaption();
     void OptionPressed(int id);
     // False when no paint program started (the user has been told).
     bool Paint(const std::string& path);

@@ -1,13 +1,21 @@
 #include "desktop/dialogs/floor_dialogs.h"
+#include "desktop/frame/tool_strip.h"
+#include "desktop/library/graphics_library.h"
+#include "desktop/listing/go_container.h"
+#include "desktop/listing/list_view.h"
 #include "desktop/listing/procedure_pane.h"
 #include "desktop/shell/desktop_language.h"
+#include "desktop/shell/raz_azi.h"
+#include "desktop/workarea/graphics_main.h"
 #include "files/ini_file.h"
 #include "i18n/language.h"
 
 #include "desktop_fixture.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QTranslator>
 
@@ -95,6 +103,7 @@ TEST_F(Language, TheMenuOffersEachShippedLanguageAndTheChoiceLastsToTheNextStart
 }
 
 TEST_F(Language, RightToLeftMirrorsTheWindowButNotTheWorkingAreaOrTheKeypad) {
+    UseLanguage("en");
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     Settle();
     EXPECT_EQ(window->layoutDirection(), Qt::RightToLeft);
@@ -105,6 +114,34 @@ TEST_F(Language, RightToLeftMirrorsTheWindowButNotTheWorkingAreaOrTheKeypad) {
     const int middle = window->procedurePane()->width() / 2;
     for (const QToolButton* b : window->procedurePane()->findChildren<QToolButton*>())
         EXPECT_LT(b->geometry().right(), middle);
+    const QToolButton* close = window->library()->findChild<QToolButton*>();
+    EXPECT_LT(close->geometry().right(), window->library()->width() / 2);
+
+    // The Go Container lies left of the working area, the Procedure window
+    // left of the Go List, and the tool bars start from their right ends.
+    EXPECT_LT(go()->geometry().right(), window->razAzi()->graphicsMain()->geometry().left());
+    go()->lists()->SetPlace({ListsPane::Dock::Beside, 50});
+    EXPECT_LT(window->procedurePane()->geometry().right(), go()->goList()->geometry().left());
+    for (const ToolStrip* bar : {graphicsBar(), goBar()}) {
+        const QRect first = bar->ButtonRect(0);
+        EXPECT_GT(first.left(), bar->width() / 2);
+        EXPECT_EQ(bar->TipAt(first.center()), bar->tools()[0].tip);
+    }
+
+    // Underlined access keys would split joined letters.
+    const QStyle* style = QApplication::style();
+    EXPECT_EQ(style->styleHint(QStyle::SH_UnderlineShortcut, nullptr, window->menuBar()), 0);
+    EXPECT_NE(style->styleHint(QStyle::SH_UnderlineShortcut, nullptr, keypad()), 0);
+
+    // The Set Position cross stands for the working area: Left stays left.
+    PositionDialog position(window.get(), doc().ui, doc().state);
+    position.show();
+    Settle();
+    const auto x = [&position](const char* box) {
+        return position.findChild<QWidget*>(box)->mapTo(&position, QPoint()).x();
+    };
+    EXPECT_LT(x("left"), x("up"));
+    EXPECT_LT(x("up"), x("right"));
 }
 
 } // namespace
