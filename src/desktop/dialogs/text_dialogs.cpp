@@ -39,6 +39,13 @@ QString BoxText(const NameTables& tables, const TextObjectRecord& record) {
     return QString::fromLatin1(DialogTextOf(tables, record).c_str()).replace("\r\n", "\n");
 }
 
+// A new text starts as "Your Text" in the user's language, when the stored
+// text (one byte a letter) can keep those letters.
+QString NewBoxText(const NameTables& tables, const TextObjectRecord& record) {
+    const QString words = TextQ(TextId::DefaultText);
+    return QString::fromLatin1(words.toLatin1()) == words ? words : BoxText(tables, record);
+}
+
 std::string StoredText(const QString& boxText) {
     return QString(boxText).replace("\n", "\r\n").toLatin1().toStdString();
 }
@@ -137,7 +144,7 @@ EnterTextDialog::EnterTextDialog(QWidget* owner, NameTables& tables, const TextO
     connect(font, &QPushButton::clicked, this, &EnterTextDialog::ChooseFont);
     connect(colour, &QPushButton::clicked, this, &EnterTextDialog::ChooseColour);
     connect(text_, &QPlainTextEdit::textChanged, this, &EnterTextDialog::TextChanged);
-    text_->setPlainText(BoxText(tables_, record));
+    text_->setPlainText(editing ? BoxText(tables_, record) : NewBoxText(tables_, record));
     text_->selectAll();
     text_->setFocus();
     setTabOrder(text_, font);

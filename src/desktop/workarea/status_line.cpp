@@ -68,13 +68,13 @@ std::string StatusLine::RobotText(bool brief) const {
 void StatusLine::PaintRobotText(QPainter& p, const QRect& box) {
     if (box.width() < 24)
         return;
-    const QString whole = QString::fromLatin1(RobotText(false).c_str());
+    const QString whole = QString::fromStdString(RobotText(false));
     // The whole text where it fits, else the brief one, in smaller letters
     // before it is cut.
     QFont font("Arial");
     font.setPixelSize(std::max(1, height() - 6));
     p.setPen(palette().color(QPalette::ButtonText));
-    for (const QString& text : {whole, QString::fromLatin1(RobotText(true).c_str())}) {
+    for (const QString& text : {whole, QString::fromStdString(RobotText(true))}) {
         for (int size = font.pixelSize(); size >= 12; --size) {
             font.setPixelSize(size);
             if (QFontMetrics(font).horizontalAdvance(text) <= box.width()) {
@@ -86,7 +86,7 @@ void StatusLine::PaintRobotText(QPainter& p, const QRect& box) {
     }
     p.setFont(font);
     p.drawText(box, Qt::AlignVCenter | Qt::AlignLeft,
-               QFontMetrics(font).elidedText(QString::fromLatin1(RobotText(true).c_str()),
+               QFontMetrics(font).elidedText(QString::fromStdString(RobotText(true)),
                                              Qt::ElideRight, box.width()));
 }
 

@@ -1,4 +1,5 @@
 #include "desktop/dialogs/floor_dialogs.h"
+#include "desktop/dialogs/text_dialogs.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/library/graphics_library.h"
 #include "desktop/listing/go_container.h"
@@ -9,12 +10,14 @@
 #include "desktop/workarea/graphics_main.h"
 #include "files/ini_file.h"
 #include "i18n/language.h"
+#include "program/text_object.h"
 
 #include "desktop_fixture.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStyle>
 #include <QToolButton>
 #include <QTranslator>
@@ -65,6 +68,8 @@ TEST_F(Language, MenusPanesAndNewDialogsFollowATranslationAndEnglishComesBack) {
     EXPECT_TRUE(PaneTips().contains("Verkleinern"));
     EXPECT_EQ(SizeDialog(window.get(), doc().ui, doc().state).windowTitle(),
               "Größe der Spielfläche");
+    const EnterTextDialog text(window.get(), doc().tables, DefaultTextObject(doc().tables), false);
+    EXPECT_EQ(text.findChild<QPlainTextEdit*>()->toPlainText(), "Dein Text");
 
     QCoreApplication::removeTranslator(&translation);
     Settle();
