@@ -1047,15 +1047,15 @@ Versuche es mit einem anderen Drucker.</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation>Malen</translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation>Ändern</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Fertig</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Procedure</source>

@@ -44,9 +44,16 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     options_ = new ProgCentreOptions(this);
     connect(options_, &ProgCentreOptions::pressed, this, [this](int id) { OptionPressed(id); });
 
+    FitWords();
+    move(20, 50);
+    hide();
+}
+
+void GraphicsLibrary::FitWords() {
+    options_->FitTexts();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const int selectorWidth = ProgCentreSelector::WidthFor(bar);
-    const int optionsWidth = ProgCentreOptions::WidthFor(bar);
+    const int optionsWidth = options_->WidthFor(bar);
     const int w = std::max(selectorWidth, optionsWidth) + 2 * kFrame;
     const int top = kFrame + kCaption;
     setFixedSize(w, top + ProgCentreSelector::kHeight + ProgCentreOptions::kHeight + kFrame);
@@ -54,8 +61,6 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::kHeight);
     options_->setGeometry(kFrame + 2, top + ProgCentreSelector::kHeight, optionsWidth,
                           ProgCentreOptions::kHeight);
-    move(20, 50);
-    hide();
 }
 
 void GraphicsLibrary::PlaceCaption() {
@@ -70,7 +75,10 @@ void GraphicsLibrary::PlaceCaption() {
 
 void GraphicsLibrary::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
-    if (event->type() == QEvent::LayoutDirectionChange)
+    // The main window has set the new words before its panes hear of them.
+    if (event->type() == QEvent::LanguageChange)
+        FitWords();
+    else if (event->type() == QEvent::LayoutDirectionChange)
         PlaceCaption();
 }
 
@@ -101,7 +109,11 @@ void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
     if (!client)
         return;
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const int x = dragMode ? client->width() - width() - bar : bar;
+    // Dragging, it keeps clear of the working area; right to left that is on
+    // the other side.
+    const int lead = dragMode ? client->width() - width() - bar : bar;
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const int x = rightToLeft ? client->width() - width() - lead : lead;
     const int y = std::clamp(this->y(), 0, std::max(0, client->height() - height()));
     move(x, y);
 }

@@ -51,6 +51,8 @@ class GraphicsLibrary : public QFrame {
   private:
     void Place(bool dragMode, bool createEnabled);
     void PlaceCaption();
+    // Sizes the library to its buttons' words.
+    void FitWords();
     void OptionPressed(int id);
     // False when no paint program started (the user has been told).
     bool Paint(const std::string& path);

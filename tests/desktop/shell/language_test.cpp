@@ -2,6 +2,7 @@
 #include "desktop/dialogs/text_dialogs.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/library/graphics_library.h"
+#include "desktop/library/prog_centre_options.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/procedure_pane.h"
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QTranslator>
@@ -68,6 +70,11 @@ TEST_F(Language, MenusPanesAndNewDialogsFollowATranslationAndEnglishComesBack) {
     EXPECT_TRUE(PaneTips().contains("Verkleinern"));
     EXPECT_EQ(SizeDialog(window.get(), doc().ui, doc().state).windowTitle(),
               "Größe der Spielfläche");
+    // A longer word widens its button rather than shrinking its type.
+    const QPushButton* edit = window->library()->options()->button(ProgCentreOptions::Edit);
+    EXPECT_EQ(edit->text(), "Bearbeiten");
+    EXPECT_EQ(edit->font().pointSizeF(), window->library()->font().pointSizeF());
+    EXPECT_LT(edit->fontMetrics().horizontalAdvance(edit->text()), edit->width() - 8);
     const EnterTextDialog text(window.get(), doc().tables, DefaultTextObject(doc().tables), false);
     EXPECT_EQ(text.findChild<QPlainTextEdit*>()->toPlainText(), "Dein Text");
 
