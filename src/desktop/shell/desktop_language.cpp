@@ -23,6 +23,21 @@ class JoinedLettersStyle : public QProxyStyle {
         return QProxyStyle::styleHint(hint, option, widget, answer);
     }
 
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        const int tab = item ? int(item->text.indexOf('\t')) : -1;
+        if (element != CE_MenuItem || tab < 0 || option->direction != Qt::RightToLeft) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        // Marks around a shortcut keep it reading "Ctrl++", not "++Ctrl".
+        QStyleOptionMenuItem marked = *item;
+        const QChar leftToRight(0x200E);
+        marked.text.insert(tab + 1, leftToRight).append(leftToRight);
+        QProxyStyle::drawControl(element, &marked, painter, widget);
+    }
+
   private:
     static Qt::LayoutDirection Direction(const QStyleOption* option, const QWidget* widget) {
         if (widget)
