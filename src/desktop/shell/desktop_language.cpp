@@ -12,13 +12,14 @@ namespace zf::ui {
 
 namespace {
 
-// An underlined access key splits joined letters (Arabic) in two: right to
-// left the keys work without their underline.
+// An underlined access key splits joined letters (Arabic) in two: in a
+// right-to-left language the keys work without their underline, also in the
+// parts kept left to right.
 class JoinedLettersStyle : public QProxyStyle {
   public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* answer) const override {
-        if (hint == SH_UnderlineShortcut && Direction(option, widget) == Qt::RightToLeft)
+        if (hint == SH_UnderlineShortcut && QGuiApplication::layoutDirection() == Qt::RightToLeft)
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, answer);
     }
@@ -36,13 +37,6 @@ class JoinedLettersStyle : public QProxyStyle {
         const QChar leftToRight(0x200E);
         marked.text.insert(tab + 1, leftToRight).append(leftToRight);
         QProxyStyle::drawControl(element, &marked, painter, widget);
-    }
-
-  private:
-    static Qt::LayoutDirection Direction(const QStyleOption* option, const QWidget* widget) {
-        if (widget)
-            return widget->layoutDirection();
-        return option ? option->direction : QGuiApplication::layoutDirection();
     }
 };
 
