@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>Across the Town</source>
+        <translation>عبر المدينة</translation>
+    </message>
+    <message>
+        <source>Drive the car along the roads from Start to Finish.</source>
+        <translation>قُد السيارة في الطرق من البداية إلى النهاية.</translation>
+    </message>
+    <message>
+        <source>Treasure Island</source>
+        <translation>جزيرة الكنز</translation>
+    </message>
+    <message>
+        <source>Follow the dashed path to the cross where the treasure lies.</source>
+        <translation>اتبع الطريق المتقطع إلى العلامة حيث يوجد الكنز.</translation>
+    </message>
+    <message>
+        <source>Grid Mat</source>
+        <translation>بساط المربعات</translation>
+    </message>
+    <message>
+        <source>A mat of 30 cm squares for first moves, turns and shapes.</source>
+        <translation>بساط من مربعات طولها 30 سم للخطوات الأولى والدوران والأشكال.</translation>
+    </message>
+</context>
+<context>
     <name>FileTypes</name>
     <message>
         <source>Project</source>
@@ -1296,6 +1323,13 @@ is this big:</source>
     <message>
         <source>&amp;Preview</source>
         <translation>&amp;معاينة</translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::HelpCommands</name>
+    <message>
+        <source>The help book %1 cannot be found in %2.</source>
+        <translation>لا يوجد كتاب التعليمات %1 في %2.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>Across the Town</source>
+        <translation>Quer durch die Stadt</translation>
+    </message>
+    <message>
+        <source>Drive the car along the roads from Start to Finish.</source>
+        <translation>Fahre das Auto auf den Straßen vom Start bis zum Ziel.</translation>
+    </message>
+    <message>
+        <source>Treasure Island</source>
+        <translation>Die Schatzinsel</translation>
+    </message>
+    <message>
+        <source>Follow the dashed path to the cross where the treasure lies.</source>
+        <translation>Folge dem gestrichelten Weg bis zum Kreuz, wo der Schatz liegt.</translation>
+    </message>
+    <message>
+        <source>Grid Mat</source>
+        <translation>Rastermatte</translation>
+    </message>
+    <message>
+        <source>A mat of 30 cm squares for first moves, turns and shapes.</source>
+        <translation>Eine Matte mit Feldern von 30 cm für erste Schritte, Drehungen und Formen.</translation>
+    </message>
+</context>
+<context>
     <name>FileTypes</name>
     <message>
         <source>Project</source>
@@ -1044,15 +1071,15 @@ Abbrechen öffnet nichts.</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation>Malen</translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation>Ändern</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Fertig</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Procedure</source>
@@ -1296,6 +1323,13 @@ der Zarnik:</translation>
     <message>
         <source>&amp;Preview</source>
         <translation>&amp;Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::HelpCommands</name>
+    <message>
+        <source>The help book %1 cannot be found in %2.</source>
+        <translation>Das Hilfebuch %1 ist nicht in %2 zu finden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>Across the Town</source>
+        <translation>Cruzar la ciudad</translation>
+    </message>
+    <message>
+        <source>Drive the car along the roads from Start to Finish.</source>
+        <translation>Lleva el coche por las calles desde la salida hasta la meta.</translation>
+    </message>
+    <message>
+        <source>Treasure Island</source>
+        <translation>La isla del tesoro</translation>
+    </message>
+    <message>
+        <source>Follow the dashed path to the cross where the treasure lies.</source>
+        <translation>Sigue el camino de rayas hasta la cruz donde está el tesoro.</translation>
+    </message>
+    <message>
+        <source>Grid Mat</source>
+        <translation>Tapete cuadriculado</translation>
+    </message>
+    <message>
+        <source>A mat of 30 cm squares for first moves, turns and shapes.</source>
+        <translation>Un tapete de cuadros de 30 cm para los primeros pasos, giros y formas.</translation>
+    </message>
+</context>
+<context>
     <name>FileTypes</name>
     <message>
         <source>Project</source>
@@ -1296,6 +1323,13 @@ es así de grande:</translation>
     <message>
         <source>&amp;Preview</source>
         <translation>&amp;Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::HelpCommands</name>
+    <message>
+        <source>The help book %1 cannot be found in %2.</source>
+        <translation>No se encuentra el libro de ayuda %1 en %2.</translation>
     </message>
 </context>
 <context>

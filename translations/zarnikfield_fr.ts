@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>Across the Town</source>
+        <translation>À travers la ville</translation>
+    </message>
+    <message>
+        <source>Drive the car along the roads from Start to Finish.</source>
+        <translation>Conduis la voiture sur les routes, du départ à l'arrivée.</translation>
+    </message>
+    <message>
+        <source>Treasure Island</source>
+        <translation>L'île au trésor</translation>
+    </message>
+    <message>
+        <source>Follow the dashed path to the cross where the treasure lies.</source>
+        <translation>Suis le chemin en pointillés jusqu'à la croix où se cache le trésor.</translation>
+    </message>
+    <message>
+        <source>Grid Mat</source>
+        <translation>Tapis quadrillé</translation>
+    </message>
+    <message>
+        <source>A mat of 30 cm squares for first moves, turns and shapes.</source>
+        <translation>Un tapis de cases de 30 cm pour les premiers pas, les virages et les formes.</translation>
+    </message>
+</context>
+<context>
     <name>FileTypes</name>
     <message>
         <source>Project</source>
@@ -1296,6 +1323,13 @@ est grand comme ceci&#xa0;:</translation>
     <message>
         <source>&amp;Preview</source>
         <translation>A&amp;perçu</translation>
+    </message>
+</context>
+<context>
+    <name>zf::ui::HelpCommands</name>
+    <message>
+        <source>The help book %1 cannot be found in %2.</source>
+        <translation>Le livre d'aide %1 est introuvable dans %2.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -48,30 +49,36 @@ PositionDialog::PositionDialog(QWidget* owner, UserInterface& ui, const ZarnikSt
     : ToolDialog(owner, tr("Set Zarnik Position"), GraphicsToolPicture(24)), ui_(ui),
       state_(state) {
     QWidget* c = content();
-    up_ = NumericBox(5, "up", c);
-    right_ = NumericBox(5, "right", c);
-    down_ = NumericBox(5, "down", c);
-    left_ = NumericBox(5, "left", c);
-    auto* grid = new QGridLayout(c);
+    auto* column = new QVBoxLayout(c);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(new QLabel(tr("Steps from the centre of the working area:"), c));
+    // The cross stands for the working area: left stays left in any language.
+    auto* cross = new QWidget(c);
+    cross->setLayoutDirection(Qt::LeftToRight);
+    column->addWidget(cross);
+    auto* grid = new QGridLayout(cross);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(tr("Steps from the centre of the working area:"), c), 0, 0, 1, 3);
+    up_ = NumericBox(5, "up", cross);
+    right_ = NumericBox(5, "right", cross);
+    down_ = NumericBox(5, "down", cross);
+    left_ = NumericBox(5, "left", cross);
     auto* upCell = new QVBoxLayout;
-    upCell->addWidget(Buddy(tr("&Up"), up_, c), 0, Qt::AlignHCenter);
+    upCell->addWidget(Buddy(tr("&Up"), up_, cross), 0, Qt::AlignHCenter);
     upCell->addWidget(up_, 0, Qt::AlignHCenter);
-    grid->addLayout(upCell, 1, 1);
+    grid->addLayout(upCell, 0, 1);
     auto* leftCell = new QVBoxLayout;
-    leftCell->addWidget(Buddy(tr("&Left"), left_, c), 0, Qt::AlignHCenter);
+    leftCell->addWidget(Buddy(tr("&Left"), left_, cross), 0, Qt::AlignHCenter);
     leftCell->addWidget(left_);
-    grid->addLayout(leftCell, 2, 0, Qt::AlignVCenter);
-    grid->addWidget(new WorkAreaPicture(c), 2, 1, Qt::AlignCenter);
+    grid->addLayout(leftCell, 1, 0, Qt::AlignVCenter);
+    grid->addWidget(new WorkAreaPicture(cross), 1, 1, Qt::AlignCenter);
     auto* rightCell = new QVBoxLayout;
-    rightCell->addWidget(Buddy(tr("&Right"), right_, c), 0, Qt::AlignHCenter);
+    rightCell->addWidget(Buddy(tr("&Right"), right_, cross), 0, Qt::AlignHCenter);
     rightCell->addWidget(right_);
-    grid->addLayout(rightCell, 2, 2, Qt::AlignVCenter);
+    grid->addLayout(rightCell, 1, 2, Qt::AlignVCenter);
     auto* downCell = new QVBoxLayout;
     downCell->addWidget(down_, 0, Qt::AlignHCenter);
-    downCell->addWidget(Buddy(tr("&Down"), down_, c), 0, Qt::AlignHCenter);
-    grid->addLayout(downCell, 3, 1);
+    downCell->addWidget(Buddy(tr("&Down"), down_, cross), 0, Qt::AlignHCenter);
+    grid->addLayout(downCell, 2, 1);
 
     const PositionBoxes boxes = PositionBoxesFor(state, state.x, state.y);
     up_->setText(QString::fromStdString(boxes.up));

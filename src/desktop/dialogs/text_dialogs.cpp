@@ -39,6 +39,13 @@ QString BoxText(const NameTables& tables, const TextObjectRecord& record) {
     return QString::fromLatin1(DialogTextOf(tables, record).c_str()).replace("\r\n", "\n");
 }
 
+// A new text starts as "Your Text" in the user's language, when the stored
+// text (one byte a letter) can keep those letters.
+QString NewBoxText(const NameTables& tables, const TextObjectRecord& record) {
+    const QString words = TextQ(TextId::DefaultText);
+    return QString::fromLatin1(words.toLatin1()) == words ? words : BoxText(tables, record);
+}
+
 std::string StoredText(const QString& boxText) {
     return QString(boxText).replace("\n", "\r\n").toLatin1().toStdString();
 }
@@ -137,7 +144,7 @@ EnterTextDialog::EnterTextDialog(QWidget* owner, NameTables& tables, const TextO
     connect(font, &QPushButton::clicked, this, &EnterTextDialog::ChooseFont);
     connect(colour, &QPushButton::clicked, this, &EnterTextDialog::ChooseColour);
     connect(text_, &QPlainTextEdit::textChanged, this, &EnterTextDialog::TextChanged);
-    text_->setPlainText(BoxText(tables_, record));
+    text_->setPlainText(editing ? BoxText(tables_, record) : NewBoxText(tables_, record));
     text_->selectAll();
     text_->setFocus();
     setTabOrder(text_, font);
@@ -386,10 +393,14 @@ TextPositionDialog::TextPositionDialog(QWidget* owner, int placement) : QDialog(
     near_->setObjectName("near");
     left->addWidget(atRobot_);
     left->addWidget(near_);
-    auto* grid = new QGridLayout;
+    // The sides are the working area's: left stays left in any language.
+    auto* compass = new QWidget(this);
+    compass->setLayoutDirection(Qt::LeftToRight);
+    auto* grid = new QGridLayout(compass);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(4);
     for (const Side& s : kSides) {
-        auto* button = new QToolButton(this);
+        auto* button = new QToolButton(compass);
         button->setObjectName(QString("side%1").arg(s.placement));
         button->setCheckable(true);
         button->setIcon(SideArrow(s.row, s.column));
@@ -400,13 +411,13 @@ TextPositionDialog::TextPositionDialog(QWidget* owner, int placement) : QDialog(
         sides_[s.placement] = button;
         connect(button, &QToolButton::clicked, this, [this, p = s.placement] { Choose(p); });
     }
-    auto* robot = new QLabel(this);
+    auto* robot = new QLabel(compass);
     robot->setPixmap(RobotPicture(32));
     robot->setAlignment(Qt::AlignCenter);
     grid->addWidget(robot, 1, 1);
     auto* box = new QHBoxLayout;
     box->addSpacing(24);
-    box->addLayout(grid);
+    box->addWidget(compass);
     box->addStretch(1);
     left->addLayout(box);
     choice_ = new QLabel(this);

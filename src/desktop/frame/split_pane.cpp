@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -17,8 +18,23 @@ void SplitPane::SetSplitPosition(int position) {
     update();
 }
 
+QRect SplitPane::Mirrored(QRect r) const {
+    return QStyle::visualRect(layoutDirection(), rect(), r);
+}
+
+void SplitPane::Put(QWidget* child, QRect r) const {
+    child->setGeometry(Mirrored(r));
+}
+
+int SplitPane::Along(QPoint p) const {
+    if (orientation_ == Qt::Vertical)
+        return p.y();
+    return layoutDirection() == Qt::RightToLeft ? width() - 1 - p.x() : p.x();
+}
+
 void SplitPane::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !BarRect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton ||
+        !Mirrored(BarRect()).contains(event->position().toPoint()))
         return;
     dragging_ = true;
     grab_ = Along(event->position().toPoint()) - split_;
@@ -52,14 +68,14 @@ void SplitPane::mouseReleaseEvent(QMouseEvent* event) {
 void SplitPane::MoveBand(int along) {
     const int at = along - grab_;
     if (orientation_ == Qt::Horizontal)
-        band_->setGeometry(at, 0, 8, height());
+        band_->setGeometry(Mirrored(QRect(at, 0, 8, height())));
     else
         band_->setGeometry(0, at, width(), 8);
 }
 
 void SplitPane::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QRect bar = BarRect();
+    const QRect bar = Mirrored(BarRect());
     const QPalette& pal = palette();
     p.fillRect(bar, pal.color(QPalette::Button));
     p.setPen(pal.color(QPalette::Light));
@@ -72,6 +88,14 @@ void SplitPane::paintEvent(QPaintEvent*) {
 
 void SplitPane::resizeEvent(QResizeEvent*) {
     Layout();
+}
+
+void SplitPane::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        Layout();
+        update();
+    }
 }
 
 } // namespace zf::ui

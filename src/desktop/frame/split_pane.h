@@ -9,7 +9,8 @@ namespace zf::ui {
 // A pane divided by a draggable 8-pixel bar. The bar's position is kept in
 // pixels; a drag shows a band that follows the pointer inside [45, size - 90]
 // and the new position is the released pointer, clamped to that range, less
-// the grab offset.
+// the grab offset. Positions are measured from the leading edge: in a
+// right-to-left layout a side-by-side pane mirrors, bar and all.
 class SplitPane : public QWidget {
     Q_OBJECT
   public:
@@ -25,6 +26,7 @@ class SplitPane : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // Places the children for the current size and split position.
     virtual void Layout() = 0;
@@ -33,7 +35,11 @@ class SplitPane : public QWidget {
     // The user released the bar at a new position.
     virtual void SplitDragged() {}
 
-    int Along(QPoint p) const { return orientation_ == Qt::Horizontal ? p.x() : p.y(); }
+    // A rectangle measured from the leading edge, where it lies on the screen.
+    QRect Mirrored(QRect r) const;
+    void Put(QWidget* child, QRect r) const;
+
+    int Along(QPoint p) const;
     int Extent() const { return orientation_ == Qt::Horizontal ? width() : height(); }
 
   private:

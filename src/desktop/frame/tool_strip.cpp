@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace zf::ui {
 
@@ -16,10 +17,14 @@ void ToolStrip::SetSlots(std::vector<Slot> tools) {
     update();
 }
 
+QRect ToolStrip::ButtonRect(int slot) const {
+    return QStyle::visualRect(layoutDirection(), rect(), SlotRect(slot));
+}
+
 int ToolStrip::SlotAt(QPoint p) const {
     for (int i = 0; i < int(tools_.size()); ++i) {
         // The hit box includes its far edges.
-        if (tools_[i].request && SlotRect(i).adjusted(0, 0, 1, 1).contains(p))
+        if (tools_[i].request && ButtonRect(i).adjusted(0, 0, 1, 1).contains(p))
             return i;
     }
     return -1;
@@ -39,7 +44,7 @@ void ToolStrip::paintEvent(QPaintEvent*) {
         const Slot& s = tools_[i];
         if (!s.request)
             continue;
-        const QRect r = SlotRect(i);
+        const QRect r = ButtonRect(i);
         p.setPen(Qt::black);
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(-2, -2, 1, 1));

@@ -9,7 +9,8 @@
 
 namespace zf::ui {
 
-// A tool bar of 32 x 32 buttons at x = 4 + 35 * slot, y = 7, whose pictures
+// A tool bar of 32 x 32 buttons at x = 4 + 35 * slot from its leading edge
+// (the right one in a right-to-left layout), y = 7, whose pictures
 // are cells of the tool bar strip. Push buttons act when released over
 // themselves; drag tools act where they are released outside the bar.
 class ToolStrip : public QWidget {
@@ -39,6 +40,8 @@ class ToolStrip : public QWidget {
     void SetSlots(std::vector<Slot> tools);
     const std::vector<Slot>& tools() const { return tools_; }
     static QRect SlotRect(int slot) { return QRect(4 + 35 * slot, 7, 32, 32); }
+    // Where a slot lies on the bar, after any mirroring.
+    QRect ButtonRect(int slot) const;
     void SetStrip(const QImage& strip) { strip_ = strip; }
     // The tooltip string id of the button under a point, or 0.
     int TipAt(QPoint p) const;

@@ -8,6 +8,7 @@
 #include "render/working_area.h"
 #include "render/zarnik_sprite.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -105,6 +106,30 @@ QImage ActivityPicture(const std::string& project, QSize box) {
     return image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+namespace {
+
+// The bundled activities' words in the user's language; a teacher's own
+// activity keeps its words as written.
+QString ActivityText(const std::string& words) {
+    static const char* const kBundled[] = {
+        QT_TRANSLATE_NOOP("Activities", "Across the Town"),
+        QT_TRANSLATE_NOOP("Activities", "Drive the car along the roads from Start to Finish."),
+        QT_TRANSLATE_NOOP("Activities", "Treasure Island"),
+        QT_TRANSLATE_NOOP("Activities",
+                          "Follow the dashed path to the cross where the treasure lies."),
+        QT_TRANSLATE_NOOP("Activities", "Grid Mat"),
+        QT_TRANSLATE_NOOP("Activities",
+                          "A mat of 30 cm squares for first moves, turns and shapes."),
+    };
+    for (const char* known : kBundled) {
+        if (words == known)
+            return QCoreApplication::translate("Activities", known);
+    }
+    return QString::fromStdString(words);
+}
+
+} // namespace
+
 ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QString& zarnikfield,
                                    ExternalPrograms& starter, QWidget* parent)
     : QWidget(parent), starter_(starter), zarnikfield_(zarnikfield) {
@@ -133,8 +158,7 @@ ActivityLauncher::ActivityLauncher(const std::string& activitiesFolder, const QS
     for (const Activity& a : activities) {
         const int i = int(cards_.size());
         auto* card = new ActivityCard(ActivityPicture(a.project, kPictureBox),
-                                      QString::fromStdString(a.title),
-                                      QString::fromStdString(a.description), grid);
+                                      ActivityText(a.title), ActivityText(a.description), grid);
         card->setFixedSize(card->sizeHint());
         connect(card, &QAbstractButton::clicked, this, [this, i] { Choose(i); });
         cards->addWidget(card, i / 3, i % 3);

@@ -76,7 +76,9 @@ void HelpCommands::ShowHelp(TextId fileTextId) {
     const std::string file = Text(fileTextId);
     if (!viewer_->OpenBook(helpFolder, file)) {
         ui_.WarningBox(kUnnumbered,
-                       "The help book " + file + " cannot be found in " + helpFolder + ".");
+                       tr("The help book %1 cannot be found in %2.")
+                           .arg(QString::fromStdString(file), QString::fromStdString(helpFolder))
+                           .toStdString());
         return;
     }
     viewer_->show();

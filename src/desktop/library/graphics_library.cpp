@@ -44,20 +44,42 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     options_ = new ProgCentreOptions(this);
     connect(options_, &ProgCentreOptions::pressed, this, [this](int id) { OptionPressed(id); });
 
+    FitWords();
+    move(20, 50);
+    hide();
+}
+
+void GraphicsLibrary::FitWords() {
+    options_->FitTexts();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const int selectorWidth = ProgCentreSelector::WidthFor(bar);
-    const int optionsWidth = ProgCentreOptions::WidthFor(bar);
+    const int optionsWidth = options_->WidthFor(bar);
     const int w = std::max(selectorWidth, optionsWidth) + 2 * kFrame;
     const int top = kFrame + kCaption;
     setFixedSize(w, top + ProgCentreSelector::kHeight + ProgCentreOptions::kHeight + kFrame);
-    caption_->setGeometry(kFrame, kFrame, w - 2 * kFrame, kCaption);
-    close_->setGeometry(w - kFrame - kCaption, kFrame + 1, kCaption - 2, kCaption - 2);
-    close_->raise();
+    PlaceCaption();
     selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::kHeight);
     options_->setGeometry(kFrame + 2, top + ProgCentreSelector::kHeight, optionsWidth,
                           ProgCentreOptions::kHeight);
-    move(20, 50);
-    hide();
+}
+
+void GraphicsLibrary::PlaceCaption() {
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    caption_->setGeometry(kFrame, kFrame, width() - 2 * kFrame, kCaption);
+    // The title starts at the end away from the close button.
+    caption_->setContentsMargins(rightToLeft ? kCaption : 4, 0, rightToLeft ? 4 : kCaption, 0);
+    const QRect button(width() - kFrame - kCaption, kFrame + 1, kCaption - 2, kCaption - 2);
+    close_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), button));
+    close_->raise();
+}
+
+void GraphicsLibrary::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    // The main window has set the new words before its panes hear of them.
+    if (event->type() == QEvent::LanguageChange)
+        FitWords();
+    else if (event->type() == QEvent::LayoutDirectionChange)
+        PlaceCaption();
 }
 
 int GraphicsLibrary::category() const {
@@ -87,7 +109,11 @@ void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
     if (!client)
         return;
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const int x = dragMode ? client->width() - width() - bar : bar;
+    // Dragging, it keeps clear of the working area; right to left that is on
+    // the other side.
+    const int lead = dragMode ? client->width() - width() - bar : bar;
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const int x = rightToLeft ? client->width() - width() - lead : lead;
     const int y = std::clamp(this->y(), 0, std::max(0, client->height() - height()));
     move(x, y);
 }

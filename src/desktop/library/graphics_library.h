@@ -43,12 +43,16 @@ class GraphicsLibrary : public QFrame {
     void Activated();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void Place(bool dragMode, bool createEnabled);
+    void PlaceCaption();
+    // Sizes the library to its buttons' words.
+    void FitWords();
     void OptionPressed(int id);
     // False when no paint program started (the user has been told).
     bool Paint(const std::string& path);

@@ -3,47 +3,40 @@
 #include "desktop/frame/translated_texts.h"
 #include "render/artwork.h"
 
-#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace zf::ui {
 
 ProgCentreOptions::ProgCentreOptions(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Option Buttons");
     setObjectName("ZFProgCentreOptions");
-    auto make = [this](const char* text, int id, int x) {
+    auto make = [this](const char* text, int id) {
         auto* b = new QPushButton(this);
         SetTranslated(b, "text", "Panes", text);
-        b->setGeometry(x, 13, 52, 26);
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QPushButton::clicked, this, [this, id] { emit pressed(id); });
         return b;
     };
-    create_ = make(QT_TRANSLATE_NOOP("Panes", "Create"), Create, 10);
-    edit_ = make(QT_TRANSLATE_NOOP("Panes", "Edit"), Edit, 72);
-    close_ = make(QT_TRANSLATE_NOOP("Panes", "Close"), Close, 134);
+    create_ = make(QT_TRANSLATE_NOOP("Panes", "Create"), Create);
+    edit_ = make(QT_TRANSLATE_NOOP("Panes", "Edit"), Edit);
+    close_ = make(QT_TRANSLATE_NOOP("Panes", "Close"), Close);
     FitTexts();
 }
 
 void ProgCentreOptions::FitTexts() {
-    constexpr int kSmallestPoint = 6;
+    // Each button is as wide as its words, at least the usual 52 pixels.
+    int x = 10;
     for (QPushButton* b : {create_, edit_, close_}) {
-        QFont font = this->font();
-        const int room = b->width() - 6;
-        while (QFontMetrics(font).horizontalAdvance(b->text()) > room &&
-               font.pointSizeF() > kSmallestPoint)
-            font.setPointSizeF(font.pointSizeF() - 0.5);
-        b->setFont(font);
+        const int w = std::max(52, b->fontMetrics().horizontalAdvance(b->text()) + 16);
+        b->setGeometry(x, 13, w, 26);
+        x += w + 10;
     }
-}
-
-void ProgCentreOptions::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    // The main window has set the new words before its panes hear of them.
-    if (event->type() == QEvent::LanguageChange)
-        FitTexts();
+    icon_ = x;
+    update();
 }
 
 QPushButton* ProgCentreOptions::button(int id) const {
@@ -69,7 +62,7 @@ void ProgCentreOptions::paintEvent(QPaintEvent*) {
     if (icon.isNull())
         return;
     QPainter p(this);
-    p.drawImage(QRect(196, 10, 32, 32), icon);
+    p.drawImage(QRect(icon_, 10, 32, 32), icon);
 }
 
 } // namespace zf::ui

@@ -16,7 +16,10 @@ class ProgCentreOptions : public QWidget {
     explicit ProgCentreOptions(QWidget* parent = nullptr);
 
     static constexpr int kHeight = 52;
-    static int WidthFor(int scrollBarWidth) { return scrollBarWidth + 228; }
+    // The row's width for its words: wider than the usual when they are long.
+    int WidthFor(int scrollBarWidth) const { return scrollBarWidth + icon_ + 32; }
+    // Sizes the buttons to their words, after a change of language.
+    void FitTexts();
 
     QPushButton* button(int id) const;
     void SetCategory(int category);
@@ -27,16 +30,13 @@ class ProgCentreOptions : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override;
-    void changeEvent(QEvent* event) override;
 
   private:
-    // The row's width is fixed: a longer word gets a smaller type.
-    void FitTexts();
-
     QPushButton* create_;
     QPushButton* edit_;
     QPushButton* close_;
     int category_ = 0;
+    int icon_ = 196; // where the category's picture starts
 };
 
 } // namespace zf::ui

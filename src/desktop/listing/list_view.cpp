@@ -15,6 +15,9 @@ namespace zf::ui {
 ListView::ListView(const NameTables& tables, const Project& project, int list,
                    const ZarnikState& robot, QWidget* parent)
     : QWidget(parent), tables_(tables), project_(project), list_(list), robot_(robot) {
+    // A listing is the robot's keys in the order they run, as the keypad
+    // shows them: left to right in any language, scroll bars included.
+    setLayoutDirection(Qt::LeftToRight);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));

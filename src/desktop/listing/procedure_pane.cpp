@@ -174,8 +174,8 @@ void ListsPane::Layout() {
         goList_->setGeometry(0, 0, w, std::max(0, s - 1));
         procedure_->setGeometry(0, s + 9, w, std::max(0, h - s - 9));
     } else {
-        goList_->setGeometry(0, 0, std::max(0, s - 1), h);
-        procedure_->setGeometry(s + 9, 0, std::max(0, w - s - 9), h);
+        Put(goList_, QRect(0, 0, std::max(0, s - 1), h));
+        Put(procedure_, QRect(s + 9, 0, std::max(0, w - s - 9), h));
     }
     update();
 }

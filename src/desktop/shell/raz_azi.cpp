@@ -23,8 +23,8 @@ void RazAzi::DefaultSplit() {
 
 void RazAzi::Layout() {
     const int s = splitPosition();
-    graphics_->setGeometry(0, 0, std::max(0, s), height());
-    go_->setGeometry(s + 9, 0, std::max(0, width() - s - 8), height());
+    Put(graphics_, QRect(0, 0, std::max(0, s), height()));
+    Put(go_, QRect(s + 9, 0, std::max(0, width() - s - 8), height()));
 }
 
 QRect RazAzi::BarRect() const {

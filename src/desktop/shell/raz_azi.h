@@ -9,7 +9,8 @@ class GraphicsMain;
 class GoContainer;
 
 // The main window's client: the working area on the left and the Go
-// Container on the right of a draggable bar, at first at 60 % of the screen.
+// Container on the right of a draggable bar (mirrored right to left), at
+// first at 60 % of the screen.
 class RazAzi : public SplitPane {
     Q_OBJECT
   public:
