@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Drive the car along the roads from Start to Finish.</source>
-        <translation>Conduis la voiture sur les routes, du départ à l'arrivée.</translation>
+        <translation>Conduis la voiture sur les routes, du départ à l&apos;arrivée.</translation>
     </message>
     <message>
         <source>Treasure Island</source>
-        <translation>L'île au trésor</translation>
+        <translation>L&apos;île au trésor</translation>
     </message>
     <message>
         <source>Follow the dashed path to the cross where the treasure lies.</source>
-        <translation>Suis le chemin en pointillés jusqu'à la croix où se cache le trésor.</translation>
+        <translation>Suis le chemin en pointillés jusqu&apos;à la croix où se cache le trésor.</translation>
     </message>
     <message>
         <source>Grid Mat</source>
@@ -1329,7 +1329,7 @@ est grand comme ceci&#xa0;:</translation>
     <name>zf::ui::HelpCommands</name>
     <message>
         <source>The help book %1 cannot be found in %2.</source>
-        <translation>Le livre d'aide %1 est introuvable dans %2.</translation>
+        <translation>Le livre d&apos;aide %1 est introuvable dans %2.</translation>
     </message>
 </context>
 <context>
