@@ -156,22 +156,9 @@ TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
     EXPECT_EQ(Count(picture, picture.rect(), kRed), 0);
 }
 
-TEST_F(WorkingAreaTest, BackgroundsAreFittedAndCentredUnderTheTrail) {
+TEST_F(WorkingAreaTest, LayersAreFittedBackgroundTrailThenObjectsInListOrder) {
     // 100 x 50 into 300 x 300: 300 x 150, centred on the area.
-    dir.WriteBitmap("backgnds/wide.bmp", Filled(100, 50, Qt::green));
-    objects.CreateGraphicObject("wide.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
-    Line(1500, 0, 1500, 3000, 4); // wide red, x = 150
-    const QImage picture = Render();
-    EXPECT_EQ(Rgb(picture, 10, 74), kGreen);
-    EXPECT_EQ(Rgb(picture, 10, 223), kGreen);
-    EXPECT_EQ(Rgb(picture, 10, 73), kWhite);
-    EXPECT_EQ(Rgb(picture, 10, 224), kWhite);
-    EXPECT_EQ(Rgb(picture, 150, 100), kRed);
-    EXPECT_EQ(Rgb(picture, 150, 20), kRed);
-}
-
-TEST_F(WorkingAreaTest, LayersAreBackgroundTrailThenObjectsInListOrder) {
-    dir.WriteBitmap("backgnds/plain.bmp", Filled(10, 10, Qt::green));
+    dir.WriteBitmap("backgnds/plain.bmp", Filled(100, 50, Qt::green));
     QImage blue = Filled(30, 30, QColor(255, 0, 255));
     QImage yellow = Filled(30, 30, QColor(255, 0, 255));
     for (int y = 1; y < 30; ++y)
@@ -182,12 +169,18 @@ TEST_F(WorkingAreaTest, LayersAreBackgroundTrailThenObjectsInListOrder) {
     dir.WriteBitmap("objects/blue.bmp", blue);
     dir.WriteBitmap("objects/yellow.bmp", yellow);
     Line(0, 1500, 3000, 1500, 7);
+    Line(1500, 0, 1500, 3000, 4); // wide red, x = 150
     objects.CreateGraphicObject("blue.bmp", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
     objects.CreateGraphicObject("yellow.bmp", objectkind::Stamp, 1650, 1500, 0, 0, 0, 0);
     // Added last, the background still goes first.
     objects.CreateGraphicObject("plain.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
     const QImage picture = Render();
-    EXPECT_EQ(Rgb(picture, 20, 20), kGreen);
+    EXPECT_EQ(Rgb(picture, 10, 74), kGreen);
+    EXPECT_EQ(Rgb(picture, 10, 223), kGreen);
+    EXPECT_EQ(Rgb(picture, 10, 73), kWhite);
+    EXPECT_EQ(Rgb(picture, 10, 224), kWhite);
+    EXPECT_EQ(Rgb(picture, 150, 100), kRed);
+    EXPECT_EQ(Rgb(picture, 150, 20), kRed);
     EXPECT_EQ(Rgb(picture, 20, 150), kBlack);
     EXPECT_EQ(Rgb(picture, 140, 150), kBlue);
     EXPECT_EQ(Rgb(picture, 160, 150), kYellow);
@@ -203,7 +196,7 @@ QRect Extent(const QImage& image, QRgb colour) {
     return r;
 }
 
-TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotAndMeasured) {
+TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotOnTheSideTheirModeSaysAndMeasured) {
     GraphicObject* above = AddText("Hello", 3, 1500, 1500);
     const QImage picture = Render();
     // Mode 3: centred above the robot's half step (15 pixels).
@@ -226,9 +219,8 @@ TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotAndMeasured) {
     const int placedX = above->x;
     EXPECT_TRUE(MeasureTextObject(tables, *above, state));
     EXPECT_EQ(above->x, placedX);
-}
 
-TEST_F(WorkingAreaTest, TextModesPutTheBlockOnTheirSide) {
+    // The other modes put the block on their side.
     GraphicObject* right = AddText("R", 6, 1500, 1500);
     GraphicObject* below = AddText("B", 4, 1500, 1500);
     GraphicObject* at = AddText("C", 1, 1500, 1500);
@@ -247,7 +239,7 @@ TEST_F(WorkingAreaTest, TextModesPutTheBlockOnTheirSide) {
     EXPECT_EQ(fixed->y, 600);
 }
 
-TEST_F(WorkingAreaTest, SavedPicturesAreEightBitAtTheFittedZoom) {
+TEST_F(WorkingAreaTest, SavedPicturesAreEightBitAtTheFittedZoomOfFourFifthsOfTheScreen) {
     Line(0, 1500, 3000, 1500, 0);
     WorkingAreaScene scene{state, trail, objects, dir.Folder()};
     Recorder ui;
@@ -262,9 +254,7 @@ TEST_F(WorkingAreaTest, SavedPicturesAreEightBitAtTheFittedZoom) {
     EXPECT_EQ(saved->PixelRgb(50, 49) & 0xFFFFFFu, kWhite);
     EXPECT_EQ(saved->PixelRgb(150, 20) & 0xFFFFFFu, kWhite);
     EXPECT_FALSE(SaveWorkingAreaBitmap(ui, path, 0, 10, scene));
-}
-
-TEST_F(WorkingAreaTest, SavedGraphicsFitFourFifthsOfTheScreen) {
+    // The size offered fits four fifths of the screen.
     state.floorWidth = 6000;
     EXPECT_EQ(SaveGraphicsSize(state, QSize(1000, 1000)), QSize(800, 400));
     EXPECT_EQ(FitZoom(state, 1000, 1000), 1000.0f * 1000 / 6000);
