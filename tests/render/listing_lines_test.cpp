@@ -95,13 +95,10 @@ TEST_F(ListingTest, KeyLinesShowTheirPicturesAtEverySize) {
         EXPECT_EQ(Count(image, QRect(2 * size, 0, 10, size), kYellow), 0) << size;
     }
     EXPECT_EQ(ListPictureTop(1, 50), 56);
-}
 
-TEST_F(ListingTest, BracketsOfAnInstructionSurroundItsDigits) {
     // Forward [ 2 5 ]: arrow, [, 2, 5, ].
     auto forward = Keyed(op::Forward, {2, 5}, true, true);
-    int end = 0;
-    const QImage image = Line(*forward, 20, &end);
+    image = Line(*forward, 20, &end);
     EXPECT_EQ(end, 100);
     // An opening bracket greys its right half, a closing one its left half:
     // on cyan only the grey has any red in it.

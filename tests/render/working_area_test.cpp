@@ -52,7 +52,7 @@ class WorkingAreaTest : public ::testing::Test {
     GraphicObjectList objects{tables};
 };
 
-TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPoint) {
+TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPointInAnyRegion) {
     Line(300, 600, 2700, 600, 0);   // thin red, y = 60
     Line(300, 1200, 2700, 1200, 6); // wide blue, y = 120
     Line(300, 1800, 2700, 1800, 3); // thin black
@@ -69,17 +69,15 @@ TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPoint) {
     }
     // The moves between the lines were pen-up: nothing joins them.
     EXPECT_EQ(Rgb(picture, 30, 90), kWhite);
-}
 
-TEST_F(WorkingAreaTest, ARegionIsDrawnFromItsOwnCorner) {
-    Line(0, 1000, 3000, 1000, 3);
+    // A region is drawn from its own corner.
     QImage part = Filled(50, 50, Qt::green);
     QPainter p(&part);
     WorkingAreaScene scene{state, trail, objects, dir.Folder()};
     RenderWorkingArea(p, QRect(80, 80, 50, 50), 100.0f, scene);
     p.end();
-    EXPECT_EQ(Rgb(part, 10, 20), kBlack); // y 100 of the whole area
-    EXPECT_EQ(Rgb(part, 10, 21), kWhite);
+    EXPECT_EQ(Rgb(part, 10, 41), kBlue); // y 121 of the whole area
+    EXPECT_EQ(Rgb(part, 10, 42), kWhite);
 
     // A clip the caller set stays: only the update is drawn.
     QImage window = Filled(50, 50, Qt::green);
@@ -87,8 +85,8 @@ TEST_F(WorkingAreaTest, ARegionIsDrawnFromItsOwnCorner) {
     q.setClipRect(0, 0, 20, 50);
     RenderWorkingArea(q, QRect(80, 80, 50, 50), 100.0f, scene);
     q.end();
-    EXPECT_EQ(Rgb(window, 10, 21), kWhite);
-    EXPECT_EQ(Rgb(window, 30, 21), kGreen);
+    EXPECT_EQ(Rgb(window, 10, 41), kBlue);
+    EXPECT_EQ(Rgb(window, 30, 41), kGreen);
 
     // Zoom 0 draws nothing.
     QImage untouched = Filled(10, 10, Qt::green);
