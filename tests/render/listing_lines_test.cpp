@@ -143,22 +143,20 @@ TEST_F(ListingTest, GraphicLinesShowTheirIconAndText) {
     EXPECT_EQ(GraphicLineText(text, tables, {}), std::string(260, 'y'));
 
     int end = 0;
-    const QImage image = Line(position, 30, &end);
+    QImage image = Line(position, 30, &end);
     EXPECT_GT(end, 40);
     EXPECT_EQ(InstructionLineWidth(position, style), end);
     // The framed icon, then black writing after it.
     EXPECT_EQ(Rgb(image, 0, 0), kBlack);
     EXPECT_EQ(Rgb(image, 29, 29), kBlack);
     EXPECT_GT(Count(image, QRect(31, 0, end - 31, 30), kBlack), 20);
-}
 
-TEST_F(ListingTest, ThumbnailsComeFromTheProjectFolder) {
+    // Thumbnails come from the project folder.
     ProjectDir dir;
     dir.WriteBitmap("objects/red.bmp", Filled(20, 20, Qt::red));
     style.folder = dir.Folder();
-    GoInstruction stamp(op::PlaceStamp);
     stamp.nameId = tables.names.Add("red.bmp");
-    const QImage image = Line(stamp, 30);
+    image = Line(stamp, 30);
     // The whole picture is its own key colour, so nothing of it shows...
     EXPECT_EQ(Count(image, QRect(31, 1, 28, 28), kRed), 0);
     QImage framed = Filled(20, 20, Qt::red);

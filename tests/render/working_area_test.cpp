@@ -119,15 +119,7 @@ TEST_F(WorkingAreaTest, StampsCoverTheTrailExceptTheirKeyAndMayBeMirrored) {
 }
 
 TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
-    // A magenta key around a yellow square.
-    auto framed = [](int side, QRgb colour) {
-        QImage picture = Filled(side, side, QColor(kMagenta));
-        for (int y = 2; y < side - 2; ++y)
-            for (int x = 2; x < side - 2; ++x)
-                picture.setPixel(x, y, colour);
-        return picture;
-    };
-    dir.WriteBitmap("objects/dot.bmp", framed(30, kYellow));
+    dir.WriteBitmap("objects/dot.bmp", Framed(30, kYellow, 2));
     for (int i = 0; i < 5; ++i)
         objects.CreateGraphicObject("dot.bmp", objectkind::Stamp, 1500, 300 + 600 * i, 0, 0, 0, 0);
     ForgetCachedPictures();
@@ -137,7 +129,7 @@ TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
     EXPECT_EQ(ProjectPictures().Decodes() - before, 1u);
 
     // A picture changed on disk is drawn as it is now; a rescan forgets all.
-    dir.WriteBitmap("objects/dot.bmp", framed(31, kGreen));
+    dir.WriteBitmap("objects/dot.bmp", Framed(31, kGreen, 2));
     EXPECT_EQ(Rgb(Render(), 150, 150), kGreen);
     EXPECT_EQ(ProjectPictures().Decodes() - before, 2u);
     ForgetCachedPictures();
@@ -146,7 +138,7 @@ TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
 
     // A name that leads out of the objects folder draws nothing, though the
     // file is there.
-    dir.WriteBitmap("evil.bmp", framed(30, kRed));
+    dir.WriteBitmap("evil.bmp", Framed(30, kRed, 2));
     objects.CreateGraphicObject("../evil.bmp", objectkind::Stamp, 600, 600, 0, 0, 0, 0);
     objects.CreateGraphicObject("../evil.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
     const QImage picture = Render();
@@ -157,15 +149,8 @@ TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
 TEST_F(WorkingAreaTest, LayersAreFittedBackgroundTrailThenObjectsInListOrder) {
     // 100 x 50 into 300 x 300: 300 x 150, centred on the area.
     dir.WriteBitmap("backgnds/plain.bmp", Filled(100, 50, Qt::green));
-    QImage blue = Filled(30, 30, QColor(255, 0, 255));
-    QImage yellow = Filled(30, 30, QColor(255, 0, 255));
-    for (int y = 1; y < 30; ++y)
-        for (int x = 1; x < 30; ++x) {
-            blue.setPixel(x, y, kBlue);
-            yellow.setPixel(x, y, kYellow);
-        }
-    dir.WriteBitmap("objects/blue.bmp", blue);
-    dir.WriteBitmap("objects/yellow.bmp", yellow);
+    dir.WriteBitmap("objects/blue.bmp", Framed(30, kBlue, 1));
+    dir.WriteBitmap("objects/yellow.bmp", Framed(30, kYellow, 1));
     Line(0, 1500, 3000, 1500, 7);
     Line(1500, 0, 1500, 3000, 4); // wide red, x = 150
     objects.CreateGraphicObject("blue.bmp", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
