@@ -102,7 +102,9 @@ TEST_F(Zfield, ExitStatusesSayWhetherTheCommandDidWhatWasAsked) {
           "run --keys 'FD 1' --floor 5,5x", "run --keys 'FD 1' --floor +5,5",
           "run --keys 'FD 1' -o a.png --size 10x4294967306", "send p.gop --port 1x",
           "send p.gop --port ' 2'", "get --port 5 -o g.gop",
-          "listing p.gop -o l.png --icon-size 9.5"}) {
+          "listing p.gop -o l.png --icon-size 9.5", "listing p.gop -o l.png --icon-size 55",
+          "run --keys 'FD 1' -o a.png --size 10", "print p.gop -o ''",
+          "print p.gop -o out.pdf --project p.gop"}) {
         Outcome o = Run(usage);
         EXPECT_EQ(o.status, 2) << usage;
         EXPECT_NE(o.err, "") << usage;
