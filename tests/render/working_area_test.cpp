@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace zf {
 namespace {
 
@@ -96,28 +94,6 @@ TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPointInAnyRegion) {
     EXPECT_EQ(Rgb(untouched, 5, 5), kGreen);
 }
 
-TEST_F(WorkingAreaTest, StampsCoverTheTrailExceptTheirKeyAndMayBeMirrored) {
-    // Magenta key; columns 1 to 14 are yellow, the rest magenta.
-    QImage stamp = Filled(30, 30, QColor(255, 0, 255));
-    for (int y = 0; y < 30; ++y)
-        for (int x = 1; x < 15; ++x)
-            stamp.setPixel(x, y, kYellow);
-    dir.WriteBitmap("objects/half.bmp", stamp);
-    Line(0, 1500, 3000, 1500, 3); // y = 150 px
-    objects.CreateGraphicObject("HALF.BMP", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
-    objects.CreateGraphicObject("half.bmp", objectkind::Stamp, 2400, 1500, 42, 0, 1, 0);
-    const QImage picture = Render();
-    // Square 135..164: yellow from 136 to 149, then the line shows through.
-    EXPECT_EQ(Rgb(picture, 140, 150), kYellow);
-    EXPECT_EQ(Rgb(picture, 155, 150), kBlack);
-    EXPECT_EQ(Rgb(picture, 155, 145), kWhite);
-    EXPECT_EQ(Rgb(picture, 120, 150), kBlack);
-    // Mirrored in square 225..254: the line shows on the left, yellow on the right.
-    EXPECT_EQ(Rgb(picture, 230, 150), kBlack);
-    EXPECT_EQ(Rgb(picture, 230, 145), kWhite);
-    EXPECT_EQ(Rgb(picture, 250, 150), kYellow);
-}
-
 TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
     dir.WriteBitmap("objects/dot.bmp", Framed(30, kYellow, 2));
     for (int i = 0; i < 5; ++i)
@@ -146,15 +122,23 @@ TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
     EXPECT_EQ(Count(picture, picture.rect(), kRed), 0);
 }
 
-TEST_F(WorkingAreaTest, LayersAreFittedBackgroundTrailThenObjectsInListOrder) {
+TEST_F(WorkingAreaTest, LayersAreFittedBackgroundTrailThenKeyedStampsInListOrder) {
     // 100 x 50 into 300 x 300: 300 x 150, centred on the area.
     dir.WriteBitmap("backgnds/plain.bmp", Filled(100, 50, Qt::green));
     dir.WriteBitmap("objects/blue.bmp", Framed(30, kBlue, 1));
     dir.WriteBitmap("objects/yellow.bmp", Framed(30, kYellow, 1));
+    // Magenta key; columns 1 to 14 are yellow, the rest magenta.
+    QImage half = Filled(30, 30, QColor(kMagenta));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 1; x < 15; ++x)
+            half.setPixel(x, y, kYellow);
+    dir.WriteBitmap("objects/half.bmp", half);
     Line(0, 1500, 3000, 1500, 7);
     Line(1500, 0, 1500, 3000, 4); // wide red, x = 150
     objects.CreateGraphicObject("blue.bmp", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
     objects.CreateGraphicObject("yellow.bmp", objectkind::Stamp, 1650, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("HALF.BMP", objectkind::Stamp, 600, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("half.bmp", objectkind::Stamp, 2400, 1500, 42, 0, 1, 0);
     // Added last, the background still goes first.
     objects.CreateGraphicObject("plain.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
     const QImage picture = Render();
@@ -167,6 +151,14 @@ TEST_F(WorkingAreaTest, LayersAreFittedBackgroundTrailThenObjectsInListOrder) {
     EXPECT_EQ(Rgb(picture, 20, 150), kBlack);
     EXPECT_EQ(Rgb(picture, 140, 150), kBlue);
     EXPECT_EQ(Rgb(picture, 160, 150), kYellow);
+    // Square 45..74: yellow from 46 to 59, then what lies under shows through.
+    EXPECT_EQ(Rgb(picture, 50, 150), kYellow);
+    EXPECT_EQ(Rgb(picture, 65, 150), kBlack);
+    EXPECT_EQ(Rgb(picture, 65, 140), kGreen);
+    // Mirrored in square 225..254: the line shows on the left, yellow on the right.
+    EXPECT_EQ(Rgb(picture, 230, 150), kBlack);
+    EXPECT_EQ(Rgb(picture, 230, 140), kGreen);
+    EXPECT_EQ(Rgb(picture, 250, 150), kYellow);
 }
 
 // Bounds of the pixels of one colour.
