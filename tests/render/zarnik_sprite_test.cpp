@@ -89,6 +89,10 @@ TEST_F(SpriteTest, MovingRestoresWhatTheRobotHidAndARunningPenDrawsBehindIt) {
     EXPECT_EQ(Rgb(screen, 150, 140), kWhite);
     EXPECT_EQ(Rgb(screen, 200, 150), kBlue);
 
+    // Not running, a pen down draws nothing live.
+    trail.AppendTrailPoint(2000, 2000);
+    trail.SetTrailStyle(6); // wide blue
+    state.penDown = true;
     overlay.DrawZarnikAt(screen, state, sprite, trail, 1500, 1500);
     overlay.DrawZarnikAt(screen, state, sprite, trail, 150, 150);
     overlay.DrawZarnikAt(screen, state, sprite, trail, 1500, 1500);
@@ -101,16 +105,14 @@ TEST_F(SpriteTest, MovingRestoresWhatTheRobotHidAndARunningPenDrawsBehindIt) {
             }
 
     // Running with the pen down, a live line follows; pen up, none does.
-    trail.AppendTrailPoint(2000, 2000);
-    trail.SetTrailStyle(6); // wide blue
-    state.running = state.penDown = true;
+    state.running = true;
     overlay.DrawZarnikAt(screen, state, sprite, trail, 2300, 2000);
     EXPECT_EQ(Rgb(screen, 200, 200), kBlue);
     EXPECT_EQ(Rgb(screen, 200, 201), kBlue);
     EXPECT_EQ(Rgb(screen, 200, 203), kWhite);
     state.penDown = false;
     overlay.DrawZarnikAt(screen, state, sprite, trail, 2300, 2900);
-    EXPECT_EQ(Rgb(screen, 230, 260), kWhite);
+    EXPECT_EQ(Count(screen, QRect(215, 215, 30, 60), kBlue), 0);
 }
 
 } // namespace
