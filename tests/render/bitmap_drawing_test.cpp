@@ -9,14 +9,12 @@ namespace {
 
 using namespace zf::test;
 
-TEST(FittingPictures, KeepsProportionsAndCentres) {
+TEST(FittingPictures, KeepProportionsCentreAndStretchEvenMirrored) {
     // Half size: 100 x 50, left = trunc(50 - 50.25), top = trunc(50 - 25.25).
     EXPECT_EQ(FittedRect(200, 100, 50, 50, 100, 100), QRect(0, 24, 100, 50));
     EXPECT_EQ(FittedRect(10, 10, 100, 100, 30, 20), QRect(89, 89, 20, 20));
     EXPECT_TRUE(FittedRect(0, 10, 5, 5, 10, 10).isEmpty());
-}
-
-TEST(FittingPictures, StretchKeepsTheTopLeftPixelEvenMirrored) {
+    // Stretching keeps the top-left pixel, mirrored too.
     QImage picture = Filled(4, 4, Qt::white);
     picture.setPixel(0, 0, kMagenta);
     picture.setPixel(3, 0, kRed);
@@ -26,7 +24,7 @@ TEST(FittingPictures, StretchKeepsTheTopLeftPixelEvenMirrored) {
     EXPECT_EQ(Rgb(mirrored, 7, 0), kMagenta);
 }
 
-TEST(DrawingFiles, NoPathPaintsBlackAndAMissingFileDrawsNothing) {
+TEST(DrawingPictures, NoPathPaintsBlackAMissingFileNothingAndTheKeyShowsTheGround) {
     QImage target = Filled(20, 20, Qt::green);
     QPainter p(&target);
     EXPECT_FALSE(DrawBitmapFile(p, "/nonexistent/x.bmp", 10, 10));
@@ -35,20 +33,19 @@ TEST(DrawingFiles, NoPathPaintsBlackAndAMissingFileDrawsNothing) {
     p.end();
     EXPECT_EQ(Rgb(target, 9, 9), kBlack);
     EXPECT_EQ(Rgb(target, 10, 10), kGreen);
-}
 
-TEST(DrawingTransparently, TheTopLeftColourLeavesTheGroundVisible) {
+    // Transparently, the top-left colour leaves the ground visible.
     QImage picture = Filled(10, 10, Qt::white);
     for (int y = 3; y < 7; ++y)
         for (int x = 3; x < 7; ++x)
             picture.setPixel(x, y, kRed);
-    QImage target = Filled(40, 40, Qt::green);
-    QPainter p(&target);
-    DrawTransparentImage(p, picture, 20, 20, 20, 20);
-    p.end();
-    EXPECT_EQ(Rgb(target, 11, 11), kGreen); // white is the key here
-    EXPECT_EQ(Rgb(target, 20, 20), kRed);
-    EXPECT_EQ(Rgb(target, 2, 2), kGreen);
+    QImage ground = Filled(40, 40, Qt::green);
+    QPainter g(&ground);
+    DrawTransparentImage(g, picture, 20, 20, 20, 20);
+    g.end();
+    EXPECT_EQ(Rgb(ground, 11, 11), kGreen); // white is the key here
+    EXPECT_EQ(Rgb(ground, 20, 20), kRed);
+    EXPECT_EQ(Rgb(ground, 2, 2), kGreen);
 
     // Any other mode draws opaque.
     QImage opaque = Filled(20, 20, Qt::white);
@@ -58,7 +55,7 @@ TEST(DrawingTransparently, TheTopLeftColourLeavesTheGroundVisible) {
     EXPECT_EQ(Rgb(opaque, 10, 10), kMagenta);
 }
 
-TEST(RotatingBitmaps, NinetyDegreesPutsTheTopRowOnTheRightColumn) {
+TEST(RotatingBitmaps, TurnClockwiseFillingFromTheTopLeftColour) {
     QImage picture = Filled(8, 8, Qt::white);
     for (int x = 0; x < 8; ++x)
         picture.setPixel(x, 0, kRed);
@@ -69,21 +66,20 @@ TEST(RotatingBitmaps, NinetyDegreesPutsTheTopRowOnTheRightColumn) {
     EXPECT_EQ(Rgb(turned, 0, 3), kWhite);
     // What comes from outside the picture takes the top-left colour.
     EXPECT_EQ(Rgb(turned, 7, 7), kMagenta);
-}
 
-TEST(RotatingBitmaps, ZeroIsTheSamePictureAndCornersFillAtFortyFive) {
-    QImage picture = Filled(20, 20, Qt::white);
-    picture.setPixel(0, 0, kMagenta);
+    // Zero is the same picture; at 45 the corners fill with the top-left colour.
+    QImage square = Filled(20, 20, Qt::white);
+    square.setPixel(0, 0, kMagenta);
     for (int y = 3; y < 6; ++y)
         for (int x = 12; x < 15; ++x)
-            picture.setPixel(x, y, kRed);
-    EXPECT_EQ(RotateSelectedBitmap(picture, 0), picture);
-    const QImage turned = RotateSelectedBitmap(picture, 45);
+            square.setPixel(x, y, kRed);
+    EXPECT_EQ(RotateSelectedBitmap(square, 0), square);
+    const QImage diagonal = RotateSelectedBitmap(square, 45);
     for (QPoint corner : {QPoint(0, 0), QPoint(19, 0), QPoint(0, 19), QPoint(19, 19)})
-        EXPECT_EQ(Rgb(turned, corner.x(), corner.y()), kMagenta) << corner.x() << corner.y();
-    EXPECT_EQ(Rgb(turned, 10, 10), kWhite);
+        EXPECT_EQ(Rgb(diagonal, corner.x(), corner.y()), kMagenta) << corner.x() << corner.y();
+    EXPECT_EQ(Rgb(diagonal, 10, 10), kWhite);
     // Clockwise: a point up and right of the centre moves to the right.
-    const QPointF red = Centroid(turned, kRed);
+    const QPointF red = Centroid(diagonal, kRed);
     EXPECT_GT(red.x(), 13);
     EXPECT_GT(red.y(), 4);
 }

@@ -61,10 +61,10 @@ TEST_F(ListingTest, ArrowsAreCyanAndPointTheirWay) {
     EXPECT_EQ(Rgb(image, 15, 15), kCyan);
 }
 
-TEST_F(ListingTest, RepeatShowsItsLetterDigitsAndBracket) {
+TEST_F(ListingTest, KeyLinesShowTheirPicturesAtEverySize) {
     auto repeat = Keyed(op::Repeat, {4}, true);
     int end = 0;
-    const QImage image = Line(*repeat, 30, &end);
+    QImage image = Line(*repeat, 30, &end);
     EXPECT_EQ(end, 90);
     EXPECT_EQ(InstructionLineWidth(*repeat, style), end);
     EXPECT_GT(Count(image, Cell(0), kCyan), 300);   // R
@@ -73,13 +73,32 @@ TEST_F(ListingTest, RepeatShowsItsLetterDigitsAndBracket) {
     // The label is black in the middle of the circle.
     EXPECT_GT(Count(image, Cell(0).adjusted(8, 8, -8, -8), kBlack), 10);
     EXPECT_EQ(Count(image, Cell(3), kCyan), 0);
-}
 
-TEST_F(ListingTest, BracketsOfAnInstructionSurroundItsDigits) {
+    // An end is one closing bracket, an unknown code a question mark.
+    image = Line(GoInstruction(op::RepeatEnd), 30, &end);
+    EXPECT_EQ(end, 30);
+    EXPECT_GT(Count(image, Cell(0), kCyan), 300);
+    image = Line(GoInstruction(200), 30, &end);
+    EXPECT_GT(Count(image, Cell(0).adjusted(8, 8, -8, -8), kBlack), 5);
+    EXPECT_EQ(Count(image, Cell(0), kCyan) + Count(image, Cell(0), kYellow), 0);
+
+    // Quaver shows the note on magenta.
+    ASSERT_FALSE(ProgramBitmap(artwork::Note).isNull());
+    image = Line(*Keyed(op::Quaver, {}), 40);
+    EXPECT_GT(Count(image, QRect(0, 0, 40, 40), kMagenta), 500);
+    EXPECT_GT(Count(image, QRect(5, 5, 30, 30), kBlack), 40);
+
+    for (int size : {5, 50}) {
+        image = Line(*Keyed(op::Back, {3}), size, &end);
+        EXPECT_EQ(end, 2 * size);
+        EXPECT_GT(Count(image, QRect(0, 0, size, size), kCyan), size * size / 5) << size;
+        EXPECT_EQ(Count(image, QRect(2 * size, 0, 10, size), kYellow), 0) << size;
+    }
+    EXPECT_EQ(ListPictureTop(1, 50), 56);
+
     // Forward [ 2 5 ]: arrow, [, 2, 5, ].
     auto forward = Keyed(op::Forward, {2, 5}, true, true);
-    int end = 0;
-    const QImage image = Line(*forward, 20, &end);
+    image = Line(*forward, 20, &end);
     EXPECT_EQ(end, 100);
     // An opening bracket greys its right half, a closing one its left half:
     // on cyan only the grey has any red in it.
@@ -96,36 +115,6 @@ TEST_F(ListingTest, BracketsOfAnInstructionSurroundItsDigits) {
     EXPECT_GT(greyish(close.adjusted(2, 0, -10, 0)), greyish(close.adjusted(10, 0, -2, 0)));
     EXPECT_GT(Count(image, QRect(40, 0, 20, 20), kYellow), 100);
     EXPECT_GT(Count(image, QRect(60, 0, 20, 20), kYellow), 100);
-}
-
-TEST_F(ListingTest, EndsAreOneClosingBracketAndUnknownCodesAQuestionMark) {
-    int end = 0;
-    const QImage bracket = Line(GoInstruction(op::RepeatEnd), 30, &end);
-    EXPECT_EQ(end, 30);
-    EXPECT_GT(Count(bracket, Cell(0), kCyan), 300);
-    const QImage unknown = Line(GoInstruction(200), 30, &end);
-    EXPECT_GT(Count(unknown, Cell(0).adjusted(8, 8, -8, -8), kBlack), 5);
-    EXPECT_EQ(Count(unknown, Cell(0), kCyan), 0);
-    EXPECT_EQ(Count(unknown, Cell(0), kYellow), 0);
-}
-
-TEST_F(ListingTest, TheQuaverKeyShowsTheNoteOnMagenta) {
-    ASSERT_FALSE(ProgramBitmap(artwork::Note).isNull());
-    const QImage image = Line(*Keyed(op::Quaver, {}), 40);
-    EXPECT_GT(Count(image, QRect(0, 0, 40, 40), kMagenta), 500);
-    EXPECT_GT(Count(image, QRect(5, 5, 30, 30), kBlack), 40);
-}
-
-TEST_F(ListingTest, PicturesScaleFromFiveToFifty) {
-    for (int size : {5, 50}) {
-        int end = 0;
-        const QImage image = Line(*Keyed(op::Back, {3}), size, &end);
-        EXPECT_EQ(end, 2 * size);
-        EXPECT_GT(Count(image, QRect(0, 0, size, size), kCyan), size * size / 5) << size;
-        EXPECT_EQ(Count(image, QRect(2 * size, 0, 10, size), kYellow), 0) << size;
-    }
-    EXPECT_EQ(ListPictureTop(1, 5), 11);
-    EXPECT_EQ(ListPictureTop(1, 50), 56);
 }
 
 TEST_F(ListingTest, GraphicLinesShowTheirIconAndText) {
@@ -154,22 +143,20 @@ TEST_F(ListingTest, GraphicLinesShowTheirIconAndText) {
     EXPECT_EQ(GraphicLineText(text, tables, {}), std::string(260, 'y'));
 
     int end = 0;
-    const QImage image = Line(position, 30, &end);
+    QImage image = Line(position, 30, &end);
     EXPECT_GT(end, 40);
     EXPECT_EQ(InstructionLineWidth(position, style), end);
     // The framed icon, then black writing after it.
     EXPECT_EQ(Rgb(image, 0, 0), kBlack);
     EXPECT_EQ(Rgb(image, 29, 29), kBlack);
     EXPECT_GT(Count(image, QRect(31, 0, end - 31, 30), kBlack), 20);
-}
 
-TEST_F(ListingTest, ThumbnailsComeFromTheProjectFolder) {
+    // Thumbnails come from the project folder.
     ProjectDir dir;
     dir.WriteBitmap("objects/red.bmp", Filled(20, 20, Qt::red));
     style.folder = dir.Folder();
-    GoInstruction stamp(op::PlaceStamp);
     stamp.nameId = tables.names.Add("red.bmp");
-    const QImage image = Line(stamp, 30);
+    image = Line(stamp, 30);
     // The whole picture is its own key colour, so nothing of it shows...
     EXPECT_EQ(Count(image, QRect(31, 1, 28, 28), kRed), 0);
     QImage framed = Filled(20, 20, Qt::red);
@@ -179,42 +166,37 @@ TEST_F(ListingTest, ThumbnailsComeFromTheProjectFolder) {
     EXPECT_GT(Count(Line(stamp, 30), QRect(31, 1, 28, 28), kRed), 500);
 }
 
-TEST_F(ListingTest, ListsAreIndentedAndStopPastTheBottom) {
-    auto first = Keyed(op::Repeat, {2}, true);
-    auto second = Keyed(op::Forward, {1});
-    auto third = std::make_unique<GoInstruction>(op::RepeatEnd);
-    first->next = second.get();
-    second->next = third.get();
-    second->indent = 3;
-    third->indent = 2;
-    QImage image = Filled(300, 200, Qt::white);
-    QPainter p(&image);
-    style.iconSize = 20;
-    EXPECT_EQ(DrawListing(p, first.get(), 0, 200, style), 3);
-    EXPECT_EQ(ListingWidth(first.get(), style),
-              kListLeftMargin + 3 * 20 + InstructionLineWidth(*second, style));
-    p.end();
-    // Line 1 starts at 5 + 3 x 20 and 1 + 25.
-    EXPECT_GT(Count(image, QRect(65, 26, 20, 20), kCyan), 50);
-    EXPECT_EQ(Count(image, QRect(5, 26, 60, 20), kCyan), 0);
-    EXPECT_GT(Count(image, QRect(45, 51, 20, 20), kCyan), 50);
-
-    QImage small = Filled(300, 200, Qt::white);
-    QPainter q(&small);
-    EXPECT_EQ(DrawListing(q, first.get(), 1, 20, style), 1);
-    q.end();
-    EXPECT_GT(Count(small, QRect(65, 1, 20, 20), kCyan), 50);
-}
-
-TEST_F(ListingTest, KeyedLinesAfterARepeatReturnToItsIndent) {
+TEST_F(ListingTest, KeyedListsAreIndentedAndStopPastTheBottom) {
     Recorder ui;
     GoEditor editor(ui, tables);
-    ASSERT_TRUE(KeySequence(editor, "FD 1 RPT 2 [ RPT 3 [ FD 1 ] LT 9 0 ] FD 2"));
+    ASSERT_TRUE(KeySequence(editor, "RPT 2 [ RPT 3 [ FD 1 ] LT 9 0 ] FD 2"));
     std::vector<int> indents;
     for (const GoInstruction* in = editor.Head(GO_LIST); in; in = in->next)
         indents.push_back(in->indent);
-    // Header, FD 1, R 2 [, R 3 [, FD 1, ], LT 9 0, ], FD 2.
-    EXPECT_EQ(indents, (std::vector<int>{0, 0, 0, 3, 6, 5, 3, 2, 0}));
+    // Header, R 2 [, R 3 [, FD 1, ], LT 9 0, ], FD 2: a line after a closing
+    // bracket returns to the body's indent.
+    EXPECT_EQ(indents, (std::vector<int>{0, 0, 3, 6, 5, 3, 2, 0}));
+    const GoInstruction* first = editor.Head(GO_LIST)->next;
+    style.iconSize = 20;
+    EXPECT_EQ(ListingWidth(first, style),
+              kListLeftMargin + 6 * 20 + InstructionLineWidth(*first->next->next, style));
+    QImage image = Filled(300, 200, Qt::white);
+    QPainter p(&image);
+    EXPECT_EQ(DrawListing(p, first, 0, 100, style), 4);
+    EXPECT_EQ(DrawListing(p, first, 0, 200, style), 7);
+    p.end();
+    // Line 1 starts at 5 + 3 x 20 and 1 + 25; line 4 is back there.
+    for (int top : {26, 101}) {
+        EXPECT_GT(Count(image, QRect(65, top, 20, 20), kCyan), 50) << top;
+        EXPECT_EQ(Count(image, QRect(5, top, 60, 20), kCyan), 0) << top;
+    }
+    EXPECT_GT(Count(image, QRect(125, 51, 20, 20), kCyan), 50);
+
+    QImage small = Filled(300, 200, Qt::white);
+    QPainter q(&small);
+    EXPECT_EQ(DrawListing(q, first, 1, 20, style), 1);
+    q.end();
+    EXPECT_GT(Count(small, QRect(65, 1, 20, 20), kCyan), 50);
 }
 
 TEST_F(ListingTest, CursorFramesHaveTheirStyleColours) {

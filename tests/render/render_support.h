@@ -110,6 +110,15 @@ inline const QRgb kYellow = PaletteRgb(kPaletteYellow);
 inline const QRgb kMagenta = PaletteRgb(kPaletteMagenta);
 inline const QRgb kCyan = PaletteRgb(kPaletteCyan);
 
+// A square of one colour inside a border of the magenta key.
+inline QImage Framed(int side, QRgb colour, int border) {
+    QImage picture = Filled(side, side, QColor(kMagenta));
+    for (int y = border; y < side - border; ++y)
+        for (int x = border; x < side - border; ++x)
+            picture.setPixel(x, y, colour);
+    return picture;
+}
+
 // Pixels of one colour within `box`.
 inline int Count(const QImage& image, const QRect& box, QRgb colour) {
     int n = 0;

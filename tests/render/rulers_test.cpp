@@ -9,7 +9,7 @@ namespace {
 
 using namespace zf::test;
 
-TEST(Rulers, TicksMarkWholeStepsFromTheCentre) {
+TEST(Rulers, TicksMarkWholeStepsFromTheCentreTheCentreLongerAndNumbered) {
     ZarnikState state;
     state.zoom = 100.0f;
     // Three steps high: 150, 450, 750 mm; four wide: 0, 300, 600, 900 mm.
@@ -18,11 +18,8 @@ TEST(Rulers, TicksMarkWholeStepsFromTheCentre) {
     EXPECT_EQ(RulerCentreTick(state, 3), 45);
     EXPECT_EQ(RulerCentreTick(state, 4), 60);
     EXPECT_TRUE(RulerTicks(state, 0).empty());
-}
 
-TEST(Rulers, TheCentreTickIsLongerAndTheTicksAreNumbered) {
-    ZarnikState state;
-    state.zoom = 100.0f;
+    // The centre tick is longer and the ticks are numbered.
     const RulerColours colours;
     QImage image = Filled(200, 200, Qt::green);
     QPainter p(&image);

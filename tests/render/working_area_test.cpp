@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace zf {
 namespace {
 
@@ -52,7 +50,7 @@ class WorkingAreaTest : public ::testing::Test {
     GraphicObjectList objects{tables};
 };
 
-TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPoint) {
+TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPointInAnyRegion) {
     Line(300, 600, 2700, 600, 0);   // thin red, y = 60
     Line(300, 1200, 2700, 1200, 6); // wide blue, y = 120
     Line(300, 1800, 2700, 1800, 3); // thin black
@@ -69,17 +67,15 @@ TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPoint) {
     }
     // The moves between the lines were pen-up: nothing joins them.
     EXPECT_EQ(Rgb(picture, 30, 90), kWhite);
-}
 
-TEST_F(WorkingAreaTest, ARegionIsDrawnFromItsOwnCorner) {
-    Line(0, 1000, 3000, 1000, 3);
+    // A region is drawn from its own corner.
     QImage part = Filled(50, 50, Qt::green);
     QPainter p(&part);
     WorkingAreaScene scene{state, trail, objects, dir.Folder()};
     RenderWorkingArea(p, QRect(80, 80, 50, 50), 100.0f, scene);
     p.end();
-    EXPECT_EQ(Rgb(part, 10, 20), kBlack); // y 100 of the whole area
-    EXPECT_EQ(Rgb(part, 10, 21), kWhite);
+    EXPECT_EQ(Rgb(part, 10, 41), kBlue); // y 121 of the whole area
+    EXPECT_EQ(Rgb(part, 10, 42), kWhite);
 
     // A clip the caller set stays: only the update is drawn.
     QImage window = Filled(50, 50, Qt::green);
@@ -87,8 +83,8 @@ TEST_F(WorkingAreaTest, ARegionIsDrawnFromItsOwnCorner) {
     q.setClipRect(0, 0, 20, 50);
     RenderWorkingArea(q, QRect(80, 80, 50, 50), 100.0f, scene);
     q.end();
-    EXPECT_EQ(Rgb(window, 10, 21), kWhite);
-    EXPECT_EQ(Rgb(window, 30, 21), kGreen);
+    EXPECT_EQ(Rgb(window, 10, 41), kBlue);
+    EXPECT_EQ(Rgb(window, 30, 41), kGreen);
 
     // Zoom 0 draws nothing.
     QImage untouched = Filled(10, 10, Qt::green);
@@ -98,38 +94,8 @@ TEST_F(WorkingAreaTest, ARegionIsDrawnFromItsOwnCorner) {
     EXPECT_EQ(Rgb(untouched, 5, 5), kGreen);
 }
 
-TEST_F(WorkingAreaTest, StampsCoverTheTrailExceptTheirKeyAndMayBeMirrored) {
-    // Magenta key; columns 1 to 14 are yellow, the rest magenta.
-    QImage stamp = Filled(30, 30, QColor(255, 0, 255));
-    for (int y = 0; y < 30; ++y)
-        for (int x = 1; x < 15; ++x)
-            stamp.setPixel(x, y, kYellow);
-    dir.WriteBitmap("objects/half.bmp", stamp);
-    Line(0, 1500, 3000, 1500, 3); // y = 150 px
-    objects.CreateGraphicObject("HALF.BMP", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
-    objects.CreateGraphicObject("half.bmp", objectkind::Stamp, 2400, 1500, 42, 0, 1, 0);
-    const QImage picture = Render();
-    // Square 135..164: yellow from 136 to 149, then the line shows through.
-    EXPECT_EQ(Rgb(picture, 140, 150), kYellow);
-    EXPECT_EQ(Rgb(picture, 155, 150), kBlack);
-    EXPECT_EQ(Rgb(picture, 155, 145), kWhite);
-    EXPECT_EQ(Rgb(picture, 120, 150), kBlack);
-    // Mirrored in square 225..254: the line shows on the left, yellow on the right.
-    EXPECT_EQ(Rgb(picture, 230, 150), kBlack);
-    EXPECT_EQ(Rgb(picture, 230, 145), kWhite);
-    EXPECT_EQ(Rgb(picture, 250, 150), kYellow);
-}
-
 TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
-    // A magenta key around a yellow square.
-    auto framed = [](int side, QRgb colour) {
-        QImage picture = Filled(side, side, QColor(kMagenta));
-        for (int y = 2; y < side - 2; ++y)
-            for (int x = 2; x < side - 2; ++x)
-                picture.setPixel(x, y, colour);
-        return picture;
-    };
-    dir.WriteBitmap("objects/dot.bmp", framed(30, kYellow));
+    dir.WriteBitmap("objects/dot.bmp", Framed(30, kYellow, 2));
     for (int i = 0; i < 5; ++i)
         objects.CreateGraphicObject("dot.bmp", objectkind::Stamp, 1500, 300 + 600 * i, 0, 0, 0, 0);
     ForgetCachedPictures();
@@ -139,7 +105,7 @@ TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
     EXPECT_EQ(ProjectPictures().Decodes() - before, 1u);
 
     // A picture changed on disk is drawn as it is now; a rescan forgets all.
-    dir.WriteBitmap("objects/dot.bmp", framed(31, kGreen));
+    dir.WriteBitmap("objects/dot.bmp", Framed(31, kGreen, 2));
     EXPECT_EQ(Rgb(Render(), 150, 150), kGreen);
     EXPECT_EQ(ProjectPictures().Decodes() - before, 2u);
     ForgetCachedPictures();
@@ -148,7 +114,7 @@ TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
 
     // A name that leads out of the objects folder draws nothing, though the
     // file is there.
-    dir.WriteBitmap("evil.bmp", framed(30, kRed));
+    dir.WriteBitmap("evil.bmp", Framed(30, kRed, 2));
     objects.CreateGraphicObject("../evil.bmp", objectkind::Stamp, 600, 600, 0, 0, 0, 0);
     objects.CreateGraphicObject("../evil.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
     const QImage picture = Render();
@@ -156,11 +122,25 @@ TEST_F(WorkingAreaTest, PicturesAreDecodedOnceAndNoneFromOutsideTheProject) {
     EXPECT_EQ(Count(picture, picture.rect(), kRed), 0);
 }
 
-TEST_F(WorkingAreaTest, BackgroundsAreFittedAndCentredUnderTheTrail) {
+TEST_F(WorkingAreaTest, LayersAreFittedBackgroundTrailThenKeyedStampsInListOrder) {
     // 100 x 50 into 300 x 300: 300 x 150, centred on the area.
-    dir.WriteBitmap("backgnds/wide.bmp", Filled(100, 50, Qt::green));
-    objects.CreateGraphicObject("wide.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
+    dir.WriteBitmap("backgnds/plain.bmp", Filled(100, 50, Qt::green));
+    dir.WriteBitmap("objects/blue.bmp", Framed(30, kBlue, 1));
+    dir.WriteBitmap("objects/yellow.bmp", Framed(30, kYellow, 1));
+    // Magenta key; columns 1 to 14 are yellow, the rest magenta.
+    QImage half = Filled(30, 30, QColor(kMagenta));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 1; x < 15; ++x)
+            half.setPixel(x, y, kYellow);
+    dir.WriteBitmap("objects/half.bmp", half);
+    Line(0, 1500, 3000, 1500, 7);
     Line(1500, 0, 1500, 3000, 4); // wide red, x = 150
+    objects.CreateGraphicObject("blue.bmp", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("yellow.bmp", objectkind::Stamp, 1650, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("HALF.BMP", objectkind::Stamp, 600, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("half.bmp", objectkind::Stamp, 2400, 1500, 42, 0, 1, 0);
+    // Added last, the background still goes first.
+    objects.CreateGraphicObject("plain.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
     const QImage picture = Render();
     EXPECT_EQ(Rgb(picture, 10, 74), kGreen);
     EXPECT_EQ(Rgb(picture, 10, 223), kGreen);
@@ -168,29 +148,17 @@ TEST_F(WorkingAreaTest, BackgroundsAreFittedAndCentredUnderTheTrail) {
     EXPECT_EQ(Rgb(picture, 10, 224), kWhite);
     EXPECT_EQ(Rgb(picture, 150, 100), kRed);
     EXPECT_EQ(Rgb(picture, 150, 20), kRed);
-}
-
-TEST_F(WorkingAreaTest, LayersAreBackgroundTrailThenObjectsInListOrder) {
-    dir.WriteBitmap("backgnds/plain.bmp", Filled(10, 10, Qt::green));
-    QImage blue = Filled(30, 30, QColor(255, 0, 255));
-    QImage yellow = Filled(30, 30, QColor(255, 0, 255));
-    for (int y = 1; y < 30; ++y)
-        for (int x = 1; x < 30; ++x) {
-            blue.setPixel(x, y, kBlue);
-            yellow.setPixel(x, y, kYellow);
-        }
-    dir.WriteBitmap("objects/blue.bmp", blue);
-    dir.WriteBitmap("objects/yellow.bmp", yellow);
-    Line(0, 1500, 3000, 1500, 7);
-    objects.CreateGraphicObject("blue.bmp", objectkind::Stamp, 1500, 1500, 0, 0, 0, 0);
-    objects.CreateGraphicObject("yellow.bmp", objectkind::Stamp, 1650, 1500, 0, 0, 0, 0);
-    // Added last, the background still goes first.
-    objects.CreateGraphicObject("plain.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
-    const QImage picture = Render();
-    EXPECT_EQ(Rgb(picture, 20, 20), kGreen);
     EXPECT_EQ(Rgb(picture, 20, 150), kBlack);
     EXPECT_EQ(Rgb(picture, 140, 150), kBlue);
     EXPECT_EQ(Rgb(picture, 160, 150), kYellow);
+    // Square 45..74: yellow from 46 to 59, then what lies under shows through.
+    EXPECT_EQ(Rgb(picture, 50, 150), kYellow);
+    EXPECT_EQ(Rgb(picture, 65, 150), kBlack);
+    EXPECT_EQ(Rgb(picture, 65, 140), kGreen);
+    // Mirrored in square 225..254: the line shows on the left, yellow on the right.
+    EXPECT_EQ(Rgb(picture, 230, 150), kBlack);
+    EXPECT_EQ(Rgb(picture, 230, 140), kGreen);
+    EXPECT_EQ(Rgb(picture, 250, 150), kYellow);
 }
 
 // Bounds of the pixels of one colour.
@@ -203,7 +171,7 @@ QRect Extent(const QImage& image, QRgb colour) {
     return r;
 }
 
-TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotAndMeasured) {
+TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotOnTheSideTheirModeSaysAndMeasured) {
     GraphicObject* above = AddText("Hello", 3, 1500, 1500);
     const QImage picture = Render();
     // Mode 3: centred above the robot's half step (15 pixels).
@@ -226,9 +194,8 @@ TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotAndMeasured) {
     const int placedX = above->x;
     EXPECT_TRUE(MeasureTextObject(tables, *above, state));
     EXPECT_EQ(above->x, placedX);
-}
 
-TEST_F(WorkingAreaTest, TextModesPutTheBlockOnTheirSide) {
+    // The other modes put the block on their side.
     GraphicObject* right = AddText("R", 6, 1500, 1500);
     GraphicObject* below = AddText("B", 4, 1500, 1500);
     GraphicObject* at = AddText("C", 1, 1500, 1500);
@@ -247,7 +214,7 @@ TEST_F(WorkingAreaTest, TextModesPutTheBlockOnTheirSide) {
     EXPECT_EQ(fixed->y, 600);
 }
 
-TEST_F(WorkingAreaTest, SavedPicturesAreEightBitAtTheFittedZoom) {
+TEST_F(WorkingAreaTest, SavedPicturesAreEightBitAtTheFittedZoomOfFourFifthsOfTheScreen) {
     Line(0, 1500, 3000, 1500, 0);
     WorkingAreaScene scene{state, trail, objects, dir.Folder()};
     Recorder ui;
@@ -262,9 +229,7 @@ TEST_F(WorkingAreaTest, SavedPicturesAreEightBitAtTheFittedZoom) {
     EXPECT_EQ(saved->PixelRgb(50, 49) & 0xFFFFFFu, kWhite);
     EXPECT_EQ(saved->PixelRgb(150, 20) & 0xFFFFFFu, kWhite);
     EXPECT_FALSE(SaveWorkingAreaBitmap(ui, path, 0, 10, scene));
-}
-
-TEST_F(WorkingAreaTest, SavedGraphicsFitFourFifthsOfTheScreen) {
+    // The size offered fits four fifths of the screen.
     state.floorWidth = 6000;
     EXPECT_EQ(SaveGraphicsSize(state, QSize(1000, 1000)), QSize(800, 400));
     EXPECT_EQ(FitZoom(state, 1000, 1000), 1000.0f * 1000 / 6000);

@@ -40,18 +40,21 @@ class SpriteTest : public ::testing::Test {
     ZarnikSprite sprite;
 };
 
-TEST_F(SpriteTest, FacesTheHeading) {
-    EXPECT_GT(Nose(90).x(), 25);  // right, as drawn
+TEST_F(SpriteTest, FacesTheHeadingFlippedTopToBottomFirstOverATransparentGround) {
+    EXPECT_GT(Nose(90).x(), 25); // right, as drawn
+    EXPECT_LT(Centroid(sprite.Sprite(), kGreen).y(), 15);
     EXPECT_LT(Nose(0).y(), 5);    // up
     EXPECT_GT(Nose(180).y(), 24); // down
     EXPECT_LT(Nose(270).x(), 5);  // left
+    EXPECT_GT(Nose(90, true).x(), 25);
+    EXPECT_GT(Centroid(sprite.Sprite(), kGreen).y(), 15);
+    EXPECT_EQ(Rgb(sprite.Shape(), 0, 0), kMagenta);
+    EXPECT_EQ(qAlpha(sprite.Shape().pixel(0, 0)), 255);
+
+    // At 45 degrees the top-left colour is the key and fills the corners.
     const QPointF diagonal = Nose(45);
     EXPECT_GT(diagonal.x(), 20);
     EXPECT_LT(diagonal.y(), 10);
-}
-
-TEST_F(SpriteTest, TheTopLeftColourIsTransparentAndFillsTheCorners) {
-    Nose(45);
     EXPECT_EQ(state.transparentColour, 0xFF00FFu); // 0x00BBGGRR
     EXPECT_EQ(sprite.Side(), 30);
     for (QPoint corner : {QPoint(0, 0), QPoint(29, 0), QPoint(0, 29), QPoint(29, 29)})
@@ -66,17 +69,7 @@ TEST_F(SpriteTest, TheTopLeftColourIsTransparentAndFillsTheCorners) {
     EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);
 }
 
-TEST_F(SpriteTest, FlippingMirrorsTopToBottomBeforeTurning) {
-    Nose(90, false);
-    EXPECT_LT(Centroid(sprite.Sprite(), kGreen).y(), 15);
-    Nose(90, true);
-    EXPECT_GT(Centroid(sprite.Sprite(), kGreen).y(), 15);
-    EXPECT_GT(Centroid(sprite.Sprite(), kRed).x(), 25);
-    EXPECT_EQ(qAlpha(sprite.Shape().pixel(0, 0)), 255);
-    EXPECT_EQ(Rgb(sprite.Shape(), 0, 0), kMagenta);
-}
-
-TEST_F(SpriteTest, MovingRestoresWhatTheRobotHid) {
+TEST_F(SpriteTest, MovingRestoresWhatTheRobotHidAndARunningPenDrawsBehindIt) {
     Nose(90);
     QImage screen = Filled(300, 300, Qt::white);
     for (int x = 0; x < 300; ++x)
@@ -96,6 +89,10 @@ TEST_F(SpriteTest, MovingRestoresWhatTheRobotHid) {
     EXPECT_EQ(Rgb(screen, 150, 140), kWhite);
     EXPECT_EQ(Rgb(screen, 200, 150), kBlue);
 
+    // Not running, a pen down draws nothing live.
+    trail.AppendTrailPoint(2000, 2000);
+    trail.SetTrailStyle(6); // wide blue
+    state.penDown = true;
     overlay.DrawZarnikAt(screen, state, sprite, trail, 1500, 1500);
     overlay.DrawZarnikAt(screen, state, sprite, trail, 150, 150);
     overlay.DrawZarnikAt(screen, state, sprite, trail, 1500, 1500);
@@ -106,25 +103,16 @@ TEST_F(SpriteTest, MovingRestoresWhatTheRobotHid) {
             if (!ZarnikOverlay::SquareAt(state, 30, 2000, 2000).contains(x, y)) {
                 ASSERT_EQ(screen.pixel(x, y), before.pixel(x, y)) << x << "," << y;
             }
-}
 
-TEST_F(SpriteTest, ARunningPenDrawsALiveLineBehindTheRobot) {
-    Nose(90);
-    QImage screen = Filled(300, 300, Qt::white);
-    PenTrail trail;
-    trail.AppendTrailPoint(1500, 1500);
-    trail.SetTrailStyle(6); // wide blue
-    ZarnikOverlay overlay;
-    state.x = state.y = 1500;
-    overlay.Paint(screen, state, sprite, trail);
-    state.running = state.penDown = true;
-    overlay.DrawZarnikAt(screen, state, sprite, trail, 1800, 1500);
-    EXPECT_EQ(Rgb(screen, 150, 150), kBlue);
-    EXPECT_EQ(Rgb(screen, 150, 151), kBlue);
-    EXPECT_EQ(Rgb(screen, 150, 153), kWhite);
+    // Running with the pen down, a live line follows; pen up, none does.
+    state.running = true;
+    overlay.DrawZarnikAt(screen, state, sprite, trail, 2300, 2000);
+    EXPECT_EQ(Rgb(screen, 200, 200), kBlue);
+    EXPECT_EQ(Rgb(screen, 200, 201), kBlue);
+    EXPECT_EQ(Rgb(screen, 200, 203), kWhite);
     state.penDown = false;
-    overlay.DrawZarnikAt(screen, state, sprite, trail, 1800, 2400);
-    EXPECT_EQ(Rgb(screen, 180, 215), kWhite);
+    overlay.DrawZarnikAt(screen, state, sprite, trail, 2300, 2900);
+    EXPECT_EQ(Count(screen, QRect(215, 215, 30, 60), kBlue), 0);
 }
 
 } // namespace

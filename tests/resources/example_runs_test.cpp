@@ -163,6 +163,9 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
     // with the edge message (there, when a place is given), or close to the
     // target but not on it.
     enum class Ends { On, Edge, Misses };
+    using enum Ends;
+    const char *const kGrid = "gridmat.zfp", *const kIsland = "island.zfp",
+                      *const kTown = "town.zfp";
     // The island's path bends one step above the start and reaches the
     // cross three steps on, along (0.8, -0.6): a 3-4-5 triangle.
     const int crossX = 444 * 5, crossY = 312 * 5;
@@ -171,45 +174,38 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
         Ends ends;
         int x, y, heading, near, cells;
     } book[] = {
-        {"jn1", "gridmat.zfp", "FD 3 GO", Ends::On, 1500, 600, 0, 0, 3},
-        {"jn1", "gridmat.zfp", "FD 3 GO RESET BK 3 GO", Ends::On, 1500, 1500, 0, 0, 6},
-        {"jn1", "gridmat.zfp", "FD 3 BK 3 GO", Ends::On, 1500, 1500, 0, 0, 6},
+        {"jn1", kGrid, "FD 3 GO", On, 1500, 600, 0, 0, 3},
+        {"jn1", kGrid, "FD 3 GO RESET BK 3 GO", On, 1500, 1500, 0, 0, 6},
+        {"jn1", kGrid, "FD 3 BK 3 GO", On, 1500, 1500, 0, 0, 6},
         // Without Reset the second GO starts three squares up.
-        {"jn1", "gridmat.zfp", "FD 3 GO BK 3 GO", Ends::Edge, 1500, 150, 0, 0, 6},
-        {"jn1", "gridmat.zfp", "FD 4 GO", Ends::On, 1500, 300, 0, 0, 3},
-        {"jn1", "gridmat.zfp", "FD 5 GO", Ends::Edge, 1500, 150, 0, 0, 3},
-        {"jn2", "gridmat.zfp", "FD 2 RT 9 0 FD 3 GO", Ends::On, 2400, 900, 90, 0, 10},
-        {"jn3", "island.zfp", "FD 1 RT 5 3 FD 3 GO", Ends::On, crossX, crossY, 53, 10, 10},
-        {"jn3", "island.zfp", "FD 1 RT 5 3 FD 2 GO", Ends::On, crossX - 240, crossY + 180, 53, 10,
-         10},
-        {"jn3", "island.zfp", "FD 1 RT 5 3 FD 4 GO", Ends::On, crossX + 240, crossY - 180, 53, 10,
-         10},
-        {"jn3", "island.zfp", "FD [ 1 5 ] FD 2 RT 5 3 FD 6 GO", Ends::On, crossX, crossY, 53, 10,
-         13},
-        {"jn4", "town.zfp", "FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 GO", Ends::On, 2250, 450, 0,
-         0, 24},
-        {"jn5", "town.zfp", "FD 3 LT 9 0 FD 3 GO", Ends::On, 1350, 1350, 0, 0, 10},
-        {"jn5", "town.zfp", "FD 3 LT 9 0 FD 3 RT 1 8 0 FD 3 RT 9 0 FD 3 GO", Ends::On, 450, 2250,
-         270, 0, 24},
-        {"rt1", "gridmat.zfp", "FD 2 RT 9 0 FD 2 RT 9 0 FD 2 RT 9 0 FD 2 RT 9 0 GO", Ends::On, 1500,
-         1500, 0, 0, 28},
-        {"rt1", "gridmat.zfp", "RPT 4 [ FD 2 RT 9 0 ] GO", Ends::On, 1500, 1500, 0, 0, 15},
-        {"rt2", "gridmat.zfp", "RPT 2 [ FD 3 RT 9 0 FD 1 RT 9 0 ] GO", Ends::On, 1500, 1500, 0, 0,
-         22},
-        {"rt2", "gridmat.zfp", "RPT 3 [ FD 3 RT 1 2 0 ] GO", Ends::On, 1500, 1500, 0, 1, 15},
-        {"rt2", "gridmat.zfp", "RPT 6 [ FD 2 RT 6 0 ] GO", Ends::On, 1500, 1500, 0, 1, 15},
-        {"rt2", "gridmat.zfp", "RPT 6 [ FD 3 RT 6 0 ] GO", Ends::Edge, -1, -1, 0, 0, 15},
-        {"rt3", "island.zfp", "RPT 5 [ FD 3 RT 1 4 4 ] GO", Ends::On, 1500, 2400, 0, 1, 15},
-        {"rt3", "island.zfp", "RPT 5 [ FD 2 RT 7 2 ] GO", Ends::On, 1500, 2400, 0, 1, 15},
-        {"rt3", "island.zfp", "RPT 5 [ FD 3 RT 7 2 ] GO", Ends::Edge, -1, -1, 0, 0, 15},
-        {"rt3", "island.zfp", "RPT 7 [ FD 3 RT 1 5 4 ] GO", Ends::Misses, 1500, 2400, 0, 0, 15},
-        {"rt4", "gridmat.zfp", "P 1 [ RPT 4 [ FD 1 RT 9 0 ] ] RPT 4 [ P 1 RT 9 0 ] GO", Ends::On,
-         1500, 1500, 0, 0, 39},
-        {"rt4", "gridmat.zfp", "P 1 [ RPT 4 [ FD 1 RT 9 0 ] ] RPT 8 [ P 1 RT 4 5 ] GO", Ends::On,
-         1500, 1500, 0, 0, 39},
-        {"rt4", "gridmat.zfp", "RPT 4 [ RPT 4 [ FD 1 RT 9 0 ] RT 9 0 ] GO", Ends::On, 1500, 1500, 0,
-         0, 27},
-        {"rt5", "town.zfp", "RPT 4 [ FD 3 LT 9 0 ] GO", Ends::On, 450, 2250, 90, 0, 15},
+        {"jn1", kGrid, "FD 3 GO BK 3 GO", Edge, 1500, 150, 0, 0, 6},
+        {"jn1", kGrid, "FD 4 GO", On, 1500, 300, 0, 0, 3},
+        {"jn1", kGrid, "FD 5 GO", Edge, 1500, 150, 0, 0, 3},
+        {"jn2", kGrid, "FD 2 RT 9 0 FD 3 GO", On, 2400, 900, 90, 0, 10},
+        {"jn3", kIsland, "FD 1 RT 5 3 FD 3 GO", On, crossX, crossY, 53, 10, 10},
+        {"jn3", kIsland, "FD 1 RT 5 3 FD 2 GO", On, crossX - 240, crossY + 180, 53, 10, 10},
+        {"jn3", kIsland, "FD 1 RT 5 3 FD 4 GO", On, crossX + 240, crossY - 180, 53, 10, 10},
+        {"jn3", kIsland, "FD [ 1 5 ] FD 2 RT 5 3 FD 6 GO", On, crossX, crossY, 53, 10, 13},
+        {"jn4", kTown, "FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 GO", On, 2250, 450, 0, 0, 24},
+        {"jn5", kTown, "FD 3 LT 9 0 FD 3 GO", On, 1350, 1350, 0, 0, 10},
+        {"jn5", kTown, "FD 3 LT 9 0 FD 3 RT 1 8 0 FD 3 RT 9 0 FD 3 GO", On, 450, 2250, 270, 0, 24},
+        {"rt1", kGrid, "FD 2 RT 9 0 FD 2 RT 9 0 FD 2 RT 9 0 FD 2 RT 9 0 GO", On, 1500, 1500, 0, 0,
+         28},
+        {"rt1", kGrid, "RPT 4 [ FD 2 RT 9 0 ] GO", On, 1500, 1500, 0, 0, 15},
+        {"rt2", kGrid, "RPT 2 [ FD 3 RT 9 0 FD 1 RT 9 0 ] GO", On, 1500, 1500, 0, 0, 22},
+        {"rt2", kGrid, "RPT 3 [ FD 3 RT 1 2 0 ] GO", On, 1500, 1500, 0, 1, 15},
+        {"rt2", kGrid, "RPT 6 [ FD 2 RT 6 0 ] GO", On, 1500, 1500, 0, 1, 15},
+        {"rt2", kGrid, "RPT 6 [ FD 3 RT 6 0 ] GO", Edge, -1, -1, 0, 0, 15},
+        {"rt3", kIsland, "RPT 5 [ FD 3 RT 1 4 4 ] GO", On, 1500, 2400, 0, 1, 15},
+        {"rt3", kIsland, "RPT 5 [ FD 2 RT 7 2 ] GO", On, 1500, 2400, 0, 1, 15},
+        {"rt3", kIsland, "RPT 5 [ FD 3 RT 7 2 ] GO", Edge, -1, -1, 0, 0, 15},
+        {"rt3", kIsland, "RPT 7 [ FD 3 RT 1 5 4 ] GO", Misses, 1500, 2400, 0, 0, 15},
+        {"rt4", kGrid, "P 1 [ RPT 4 [ FD 1 RT 9 0 ] ] RPT 4 [ P 1 RT 9 0 ] GO", On, 1500, 1500, 0,
+         0, 39},
+        {"rt4", kGrid, "P 1 [ RPT 4 [ FD 1 RT 9 0 ] ] RPT 8 [ P 1 RT 4 5 ] GO", On, 1500, 1500, 0,
+         0, 39},
+        {"rt4", kGrid, "RPT 4 [ RPT 4 [ FD 1 RT 9 0 ] RT 9 0 ] GO", On, 1500, 1500, 0, 0, 27},
+        {"rt5", kTown, "RPT 4 [ FD 3 LT 9 0 ] GO", On, 450, 2250, 90, 0, 15},
     };
     for (const auto& b : book) {
         const Outcome out = RunExample(kExamples / b.project, {}, b.keys);
@@ -217,12 +213,12 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
         EXPECT_EQ(out.cells, b.cells) << what;
         const double off = std::hypot(out.state.x - b.x, out.state.y - b.y);
         switch (b.ends) {
-        case Ends::On:
+        case On:
             EXPECT_TRUE(out.messages.empty()) << what << ": " << out.messages.front().text;
             EXPECT_LE(off, b.near) << what << " ends at " << out.state.x << ", " << out.state.y;
             EXPECT_EQ(out.state.heading, b.heading) << what;
             break;
-        case Ends::Edge:
+        case Edge:
             ASSERT_EQ(out.messages.size(), 1u) << what;
             EXPECT_EQ(out.messages[0].id, TextId::CannotMoveOutside) << what;
             if (b.x >= 0) {
@@ -230,7 +226,7 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
                 EXPECT_EQ(out.state.y, b.y) << what;
             }
             break;
-        case Ends::Misses:
+        case Misses:
             EXPECT_TRUE(out.messages.empty()) << what;
             EXPECT_GT(off, 5) << what;
             EXPECT_LT(off, kStepMm) << what;
