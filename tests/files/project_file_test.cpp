@@ -247,7 +247,8 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     std::filesystem::copy_file(dir / "walk.gop", bundled + "walk.gop");
     ProjectScene scene = Scene();
     test::WriteBytesTo(bundled + "town.zfp", WriteProjectV2(scene, ""));
-    ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
+    test::ScopedEnv env;
+    env.Set("XDG_DOCUMENTS_DIR", dir / "docs");
     const std::string work = dir / "docs/Zarnikfield Work/";
     Loaded to(ui, project);
     ASSERT_TRUE(to.Open(bundled + "town.zfp"));
@@ -260,7 +261,6 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     // Saving never starts among the program's own files.
     to.project.ResetToProgram();
     EXPECT_EQ(SaveDialogFolder(to.project), work);
-    ::unsetenv("XDG_DOCUMENTS_DIR");
 }
 
 TEST_F(ProjectFile, SectionsComeInTheirOrderWithAnEmptyEndEntry) {
@@ -539,7 +539,8 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
         WriteIni(dir, "prog/one.zfp",
                  "[project]\r\nrelpath=lessons\\one\\\r\n[zarnik pos]\r\nx=1\r\n"
                  "[go program]\r\ndef=walk.gop\r\n");
-    ::setenv("XDG_DOCUMENTS_DIR", (dir / "docs").c_str(), 1);
+    test::ScopedEnv env;
+    env.Set("XDG_DOCUMENTS_DIR", dir / "docs");
     ProjectScene scene = Scene();
     ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
@@ -562,7 +563,6 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     EXPECT_EQ(state.x, 2400);
     EXPECT_EQ(test::BytesOf(copy), saved);
     ASSERT_TRUE(OpenProject(scene, path, true));
-    ::unsetenv("XDG_DOCUMENTS_DIR");
     EXPECT_EQ(state.x, 1800);
     EXPECT_EQ(test::BytesOf(work + "one (old).zfp"), saved);
     // Afresh means the original Go Program too; the child's is kept beside it.
@@ -580,16 +580,14 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     // A work folder that cannot be written is named; the project is not
     // blamed for it. Here the documents folder would lie inside a file.
     test::WriteBytesTo(dir / "plain", {1});
-    ::setenv("XDG_DOCUMENTS_DIR", (dir / "plain/docs").c_str(), 1);
+    env.Set("XDG_DOCUMENTS_DIR", dir / "plain/docs");
     EXPECT_FALSE(OpenProject(scene, path, true));
     EXPECT_EQ(ui.lastWarning(), "Zarnikfield cannot write in its Work folder:\n" +
                                     (dir / "plain/docs/Zarnikfield Work") +
                                     "\n\nProject not opened.");
-    ::unsetenv("XDG_DOCUMENTS_DIR");
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    ::unsetenv("HOME");
+    env.Unset("XDG_DOCUMENTS_DIR");
+    env.Unset("HOME");
     EXPECT_FALSE(OpenProject(scene, path, true));
-    ::setenv("HOME", home.c_str(), 1);
     EXPECT_EQ(ui.lastWarning(), unnumbered::kNoWorkFolder);
     EXPECT_EQ(state.x, 1800);
 }
