@@ -46,7 +46,7 @@ TEST(AppPalette, KeepsTheSystemColoursAtBothEndsAndFindsTheNearest) {
     EXPECT_EQ(near, (PaletteEntry{255, 0, 0, 0}));
 }
 
-TEST(BitmapWriter, WritesTheHeadersAndPaletteExactly) {
+TEST(BitmapWriter, WritesHeadersPaletteAndPaddedRowsExactly) {
     std::vector<std::uint8_t> file = EncodeBitmap8(100, 100, std::vector<std::uint8_t>(10000, 7));
     ASSERT_EQ(file.size(), 11078u);
     EXPECT_EQ(file[0], 'B');
@@ -64,11 +64,9 @@ TEST(BitmapWriter, WritesTheHeadersAndPaletteExactly) {
         const PaletteEntry& e = AppPalette()[i];
         EXPECT_EQ(Get32(file, 54 + 4 * i), std::uint32_t(e.red << 16 | e.green << 8 | e.blue)) << i;
     }
-}
 
-TEST(BitmapWriter, PadsRowsAndStoresTheBottomRowFirst) {
-    std::vector<std::uint8_t> file =
-        EncodeBitmap8(3, 2, std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6});
+    // Rows are padded to four bytes and stored bottom row first.
+    file = EncodeBitmap8(3, 2, std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6});
     ASSERT_EQ(file.size(), 1078u + 8);
     EXPECT_EQ(Get32(file, 34), 8u);
     EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 1078, file.end()),
