@@ -118,29 +118,21 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     EXPECT_EQ(to.state.units.turnUnit, 1);
     EXPECT_EQ(to.state.units.tempoIndex, 3);
     EXPECT_EQ(to.state.units.octave, 2);
+    // Saved again, the loaded working area gives the same file byte for byte,
+    // but for the objects' run tags, re-created by the load, and the Go
+    // Program, named now by the path it was opened with.
+    ProjectData saved = CaptureProject(scene, dir.path());
+    for (ProjectObject& object : saved.objects)
+        object.runTag = 0;
+    ProjectData loaded = CaptureProject(target, dir.path());
+    EXPECT_EQ(loaded.goProgram, dir / "walk.gop");
+    loaded.goProgram = saved.goProgram;
+    EXPECT_EQ(WriteProjectV2(loaded), WriteProjectV2(saved));
     EXPECT_EQ(to.state.floorWidth, 12 * 300);
-    EXPECT_EQ(to.state.floorHeight, 8 * 300);
     EXPECT_EQ(to.state.homeX, 1650);
     EXPECT_EQ(to.state.y, 450);
-    EXPECT_EQ(to.state.homeHeading, 270);
     EXPECT_TRUE(to.state.homeFlipped);
-    EXPECT_STREQ(to.tables.names.Get(to.state.shapeId), "a.bmp");
-    ASSERT_EQ(to.trail.trailLength(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(to.trail.GetTrailPoint(i), trail.GetTrailPoint(i));
-    ASSERT_EQ(to.objects.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(to.objects[i].kind, objects[i].kind);
-        EXPECT_EQ(to.objects[i].x, objects[i].x);
-        EXPECT_EQ(to.objects[i].param3, objects[i].param3);
-        EXPECT_EQ(to.objects[i].runTag, 0); // re-created by the load
-    }
-    EXPECT_STREQ(to.tables.names.Get(to.objects[1].nameId), "tree.bmp");
-    const std::uint8_t* text = to.tables.textObjects.Get(std::uint32_t(to.objects[2].param1));
-    ASSERT_NE(text, nullptr);
-    TextObjectRecord record = TextObjectRecord::FromBytes(text);
-    EXPECT_STREQ(to.tables.texts.Get(record.textId), "Start here");
-    EXPECT_EQ(record.colour, 0x00FF00u);
+    EXPECT_EQ(to.objects.size(), 3u);
     // The Go Program came with it, by its bare name from the project folder;
     // so does one named by a folder that is gone.
     EXPECT_TRUE(OpenGoProgramByName(target, "C:\\Elsewhere\\walk.gop"));
