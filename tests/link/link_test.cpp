@@ -116,20 +116,15 @@ TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
     EXPECT_EQ(editor.procedureBeingDefined, 0);
     EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{
                                {kUnnumbered, unnumbered::kProgramCopiedFromZarnik, true}}));
-}
 
-TEST_F(LinkTest, AGetCutShortStillLeavesTheCursorInTheGoList) {
+    // A Get cut short by a header numbered 0, after procedure 3 with Forward
+    // 2, still leaves the cursor in the GO list and no definition open.
     Key("P 5 [ FD 1");
-    // GO: Forward 1. PROC: procedure 3 with Forward 2, then a header numbered 0.
     ZarnikMemoryImage image;
     InitialiseZarnikMemBuffer(image);
-    const int go[] = {0, 0, 1};
     const int proc[] = {0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 12};
-    for (int i = 0; i < 3; ++i)
-        image[194 - i] = static_cast<std::uint8_t>(0xF0 | go[i]);
     for (int i = 0; i < 12; ++i)
         image[8 + i] = static_cast<std::uint8_t>(0xF0 | proc[i]);
-    image[196] = 191;
     image[195] = 40;
     robot.SetMemory(image);
     editor.modified = 0;

@@ -185,22 +185,6 @@ void SetCells(ZarnikMemoryImage& image, int first, std::initializer_list<int> va
     }
 }
 
-TEST(ParsingImages, RepeatExampleGetsTheRobotsHeader) {
-    Parsed empty(Fresh());
-    EXPECT_EQ(empty.editor.Head(GO_LIST), nullptr);
-    EXPECT_EQ(empty.editor.Head(PROC_LIST), nullptr);
-
-    // Opcodes and digits coming back are the round trips' business.
-    Keyed keyed("RPT 2 [ FD 1 ]");
-    Parsed parsed(Encode(keyed.editor));
-    const GoInstruction* header = parsed.editor.Head(GO_LIST);
-    ASSERT_NE(header, nullptr);
-    EXPECT_EQ(header->opcode, op::GoProgramHeader);
-    EXPECT_STREQ(parsed.editor.tables().names.Get(header->nameId),
-                 Text(TextId::RobotGoProgramName).c_str());
-    EXPECT_EQ(header->complete, 1u);
-}
-
 TEST(ParsingImages, ValuesBecomeDigitsAndAreClipped) {
     ZarnikMemoryImage image = Fresh();
     SetCells(image, 194, {0,  0,  5,      // Forward 5
@@ -216,6 +200,11 @@ TEST(ParsingImages, ValuesBecomeDigitsAndAreClipped) {
     Parsed parsed(image);
     auto go = parsed.List(GO_LIST);
     ASSERT_EQ(go.size(), 9u);
+    // The robot's own header heads the list.
+    EXPECT_EQ(go[0]->opcode, op::GoProgramHeader);
+    EXPECT_STREQ(parsed.editor.tables().names.Get(go[0]->nameId),
+                 Text(TextId::RobotGoProgramName).c_str());
+    EXPECT_EQ(go[0]->complete, 1u);
     EXPECT_EQ(go[1]->digits, (Digits{5, N, N, N}));
     EXPECT_EQ(go[2]->digits, (Digits{2, 5, N, N}));
     EXPECT_EQ(go[3]->digits, (Digits{9, 9, N, N}));
@@ -227,6 +216,10 @@ TEST(ParsingImages, ValuesBecomeDigitsAndAreClipped) {
 }
 
 TEST(ParsingImages, ProcedureAreaAndItsEarlyEnd) {
+    Parsed empty(Fresh());
+    EXPECT_EQ(empty.editor.Head(GO_LIST), nullptr);
+    EXPECT_EQ(empty.editor.Head(PROC_LIST), nullptr);
+
     ZarnikMemoryImage image = Fresh();
     SetCells(image, 8, {0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 12}, 1);
     image[195] = 20;
