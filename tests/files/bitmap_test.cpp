@@ -178,6 +178,12 @@ TEST(LoadingBitmaps, TopDownAndBitFieldPictures) {
     EXPECT_EQ(fields->PixelOffset(), 52u);
     EXPECT_EQ(fields->PixelRgb(0, 0), Opaque(kRed));
     EXPECT_EQ(fields->PixelRgb(1, 0), Opaque(0x00FFFF));
+    // A 52-byte header holds the same masks itself.
+    test::Put32(file, 14, 52);
+    fields = ParseBitmapFile(file);
+    ASSERT_TRUE(fields);
+    EXPECT_EQ(fields->PixelRgb(0, 0), Opaque(kRed));
+    EXPECT_EQ(fields->PixelRgb(1, 0), Opaque(0x00FFFF));
 }
 
 TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
@@ -190,6 +196,15 @@ TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
     EXPECT_EQ(bitmap->RgbPixels(),
               (std::vector<std::uint32_t>{k, b, b, k, b, r, b, k, r, r, r, k}));
     EXPECT_EQ(bitmap->PixelBytes().size(), 12u);
+    // Codes that stop without their end mark keep their last run, and
+    // nothing after the file's last byte is read as more codes.
+    picture = {2, 2, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(4, 0)};
+    std::vector<std::uint8_t> file = test::WithRunLengthRows(picture, {2, 1});
+    const std::size_t size = file.size();
+    file.insert(file.end(), {2, 2, 2, 2});
+    bitmap = ParseBitmapFile(std::span<const std::uint8_t>(file).first(size));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->RgbPixels(), (std::vector<std::uint32_t>{k, k, r, r}));
 
     // Four bits: runs alternate their two nibbles.
     picture = {7, 1, 4, {kBlack, kRed, kBlue, kWhite}, std::vector<std::uint32_t>(7, 0)};

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -35,6 +36,13 @@ TEST(FilePrimitives, ReadUntilNothingComesBack) {
 
     EXPECT_FALSE(OpenFileForReading(dir / "missing").valid());
     EXPECT_FALSE(OpenFileForReading(dir.path()).valid());
+    // A read the system refuses is no bytes, never tried again and again.
+    FileHandle folder{::open(dir.path().c_str(), O_RDONLY)};
+    ASSERT_TRUE(folder.valid());
+    n = 1;
+    EXPECT_FALSE(ReadBytes(folder, buffer, sizeof buffer, &n));
+    EXPECT_EQ(n, 0u);
+    CloseFile(folder);
 }
 
 TEST(FilePrimitives, WholeFileReadsRefuseWhatIsMissingOrTooLarge) {

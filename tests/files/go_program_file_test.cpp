@@ -416,6 +416,10 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     auto file = good;
     Put32(file, 84, 65); // more entries than the directory holds
     EXPECT_FALSE(load(file));
+    ByteReader directoryBytes(file);
+    directoryBytes.Seek(kFileHeaderSize);
+    SectionDirectory directory;
+    EXPECT_FALSE(SectionDirectory::Read(directoryBytes, directory));
 
     file = good;
     Put32(file, 88 + 12 + 8, 0xFFFFFFF0u); // names section offset outside the file
@@ -423,6 +427,11 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
 
     file = good;
     Put16(file, 88, 9); // no instruction section
+    EXPECT_FALSE(load(file));
+
+    file = good;
+    Put32(file, 88 + 4, 0); // an empty instruction section outside the file
+    Put32(file, 88 + 8, 0xFFFFFFF0u);
     EXPECT_FALSE(load(file));
 
     // The second PROC record names an id beyond section 4.

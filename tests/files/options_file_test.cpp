@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace zf {
@@ -50,6 +51,13 @@ TEST_F(OptionsFile, TheUsersFileOrAWritableCopyInTheProgramFolderTakesTheRepair)
     ASSERT_TRUE(SaveOptionsFile(project, ini));
     EXPECT_EQ(IniFile::Load(User()).GetInt("zarnik", "speed", 0), 2);
     EXPECT_FALSE(fs::exists(Program()));
+    // Only the folders on the way are made.
+    std::vector<std::string> made;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path()))
+        made.push_back(entry.path().string());
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, (std::vector<std::string>{dir / "config", dir / "config/zarnikfield", User(),
+                                              dir / "prog"}));
 
     fs::remove_all(dir / "config");
     Write(Program(), "[zarnik]\r\nspeed=0\r\n");

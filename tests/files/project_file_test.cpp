@@ -466,6 +466,14 @@ TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
 TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     ProjectData old;
     ASSERT_TRUE(ParseProjectV1(V1Project("C:\\OLD\\"), old));
+    // Object records stored at their fields' own 34 bytes read the same.
+    auto narrow = V1Project("C:\\OLD\\");
+    Put16(narrow, 38, 34);
+    narrow.erase(narrow.begin() + 398 + 12 + 38 + 34, narrow.begin() + 398 + 12 + 76);
+    narrow.erase(narrow.begin() + 398 + 12 + 34, narrow.begin() + 398 + 12 + 38);
+    ProjectData fromNarrow;
+    ASSERT_TRUE(ParseProjectV1(narrow, fromNarrow));
+    EXPECT_EQ(WriteProjectV2(fromNarrow), WriteProjectV2(old));
     ProjectData converted;
     ASSERT_TRUE(ParseProjectV2(WriteProjectV2(old), converted));
     EXPECT_EQ(converted.trail, old.trail);
