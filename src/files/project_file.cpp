@@ -116,13 +116,13 @@ void CreateObjects(ProjectScene& scene, const std::vector<ProjectObject>& object
     }
 }
 
+} // namespace
+
 void SetZarnikFlipped(ProjectScene& scene, bool flipped) {
     scene.state.flipped = flipped;
     scene.state.homeFlipped = flipped;
     scene.host.WorkingAreaChanged();
 }
-
-} // namespace
 
 void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
     CreateObjects(scene, objects);

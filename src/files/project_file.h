@@ -63,6 +63,7 @@ void SetFloorSize(ProjectScene& scene, int widthSteps, int heightSteps);
 void SetZarnikShape(ProjectScene& scene, const std::string& fileName);
 void SetZarnikPosition(ProjectScene& scene, int x, int y);
 void MirrorZarnik(ProjectScene& scene);
+void SetZarnikFlipped(ProjectScene& scene, bool flipped);
 void SetZarnikHeading(ProjectScene& scene, int heading);
 // A background object at the centre of the working area.
 void SetBackground(ProjectScene& scene, const std::string& fileName);

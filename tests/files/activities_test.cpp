@@ -21,6 +21,7 @@ TEST(Activities, PreviewsFindTheirPicturesAndRefuseWhatIsNoProject) {
     ProjectData data;
     data.folder = ToStoredPath(dir / "lesson/");
     data.x = 600;
+    data.mirrored = 1;
     data.objects.resize(1);
     data.objects[0].kind = objectkind::Stamp;
     data.objects[0].name = "tree.bmp";
@@ -51,6 +52,10 @@ TEST(Activities, PreviewsFindTheirPicturesAndRefuseWhatIsNoProject) {
         EXPECT_EQ(project.folder, folder) << file;
     }
     EXPECT_EQ(state.x, 1800);
+    EXPECT_FALSE(state.homeFlipped);
+    ASSERT_TRUE(PreviewProject(scene, dir / "shelf/a.zfp"));
+    EXPECT_TRUE(state.homeFlipped);
+    ASSERT_TRUE(PreviewProject(scene, dir / "d.zfp"));
     for (const char* file : {"shelf/c.zfp", "none.zfp"}) {
         EXPECT_FALSE(PreviewProject(scene, dir / file)) << file;
         EXPECT_EQ(project.folder, dir / "lesson/");

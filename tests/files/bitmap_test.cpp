@@ -118,6 +118,7 @@ TEST_F(SavingBitmaps, TemplatesSaveAndFailuresSaySoLeavingTheOldFile) {
 
     EXPECT_FALSE(SaveBitmapFile(ui, dir / "x.bmp", 0, 10, kSaveWhite));
     EXPECT_EQ(ui.lastWarning(), Text(TextId::NoMemoryForPaintBitmap));
+    EXPECT_FALSE(SaveBitmapFile(ui, dir / "x.bmp", 10, 10, kSaveTransparent + 1));
     EXPECT_FALSE(PathExists(dir / "x.bmp"));
 }
 
@@ -284,6 +285,17 @@ TEST(LoadingBitmaps, RefusesEveryBadFile) {
     EXPECT_EQ(why, BitmapRefusal::CannotOpen);
     EXPECT_FALSE(LoadPackedBitmap(dir.path(), &why));
     EXPECT_EQ(why, BitmapRefusal::CannotOpen);
+
+    // The largest picture allowed loads; one row more is refused.
+    auto largest =
+        test::BuildBitmapFile({4096, 1, 1, {kBlack, kWhite}, std::vector<std::uint32_t>(4096)});
+    for (std::uint32_t rows : {4096u, 4097u}) {
+        test::Put32(largest, 22, rows);
+        largest.resize(62 + 512 * rows);
+        test::Put32(largest, 2, static_cast<std::uint32_t>(largest.size()));
+        EXPECT_EQ(ParseBitmapFile(largest, &why).has_value(), rows == 4096) << rows;
+    }
+    EXPECT_EQ(why, BitmapRefusal::TooLarge);
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <vector>
+
 namespace zf {
 namespace {
 
@@ -46,6 +49,13 @@ TEST(ByteCursor, RangesAndSeeksAreCheckedWithoutOverflow) {
     EXPECT_TRUE(s.Seek(10));
     EXPECT_FALSE(s.Seek(11));
     EXPECT_FALSE(s.ok());
+    ByteReader skip(bytes);
+    EXPECT_FALSE(skip.Skip(11));
+    EXPECT_FALSE(skip.ok());
+
+    ByteWriter w(bytes);
+    EXPECT_THROW(w.PutBytesAt(11, {}), std::out_of_range);
+    EXPECT_THROW(w.PutBytesAt(8, std::vector<std::uint8_t>(3)), std::out_of_range);
 }
 
 } // namespace

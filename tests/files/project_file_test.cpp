@@ -286,6 +286,12 @@ TEST_F(ProjectFile, StoredValuesOutOfRangeFallBack) {
     Put16(file, settings + 4, 400);  // heading
     Put16(file, settings + 16, 0);   // width
     Put16(file, settings + 18, 120); // height
+    // The largest position the file holds is taken.
+    Put16(file, settings + 6, 0xFFFF);
+    ProjectData largest;
+    ASSERT_TRUE(ParseProjectV2(file, largest));
+    EXPECT_EQ(largest.x, 0xFFFF);
+    Put16(file, settings + 6, 1650);
     test::WriteBytesTo(dir / "r.zfp", file);
     Loaded to(ui, project);
     ASSERT_TRUE(to.Open(dir / "r.zfp"));

@@ -247,6 +247,10 @@ TEST(ParsingImages, ReadsStayInsideTheCellsWhateverThePointersSay) {
     Parsed go(*image);
     EXPECT_EQ(go.List(GO_LIST).size(), 1u + 64u);
     EXPECT_EQ(go.editor.Last(GO_LIST)->opcode, op::Forward);
+    // A Forward whose last digit is cell 0 is still read.
+    (*image)[2] = 0xF0;
+    Parsed toCellZero(*image);
+    EXPECT_EQ(toCellZero.List(GO_LIST).size(), 1u + 65u);
 
     // PROC end 255: procedure 1, then Forwards up to one that would read
     // the pointer byte 195.
