@@ -393,6 +393,19 @@ TEST_F(PortTest, BytesTravelBothWaysUntouched) {
     std::uint8_t in[sizeof out] = {};
     EXPECT_EQ(WaitRxData(port, in, sizeof in, 500), static_cast<int>(sizeof in));
     EXPECT_EQ(std::memcmp(in, out, sizeof out), 0);
+
+    // A block larger than the line holds goes out whole while it is read.
+    const std::vector<std::uint8_t> block(1 << 16, 0x5A);
+    std::size_t received = 0;
+    std::thread reader([&] {
+        std::uint8_t chunk[4096];
+        for (ssize_t n; received < block.size() && (n = ::read(far, chunk, sizeof chunk)) > 0;)
+            received += static_cast<std::size_t>(n);
+    });
+    EXPECT_EQ(TxComm(port, block.data(), static_cast<int>(block.size()), 5000),
+              static_cast<int>(block.size()));
+    reader.join();
+    EXPECT_EQ(received, block.size());
 }
 
 TEST_F(PortTest, AQuietLineEndsAReadShort) {
