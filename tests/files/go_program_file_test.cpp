@@ -429,6 +429,11 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     Put16(file, 88, 9); // no instruction section
     EXPECT_FALSE(load(file));
 
+    // A texts section outside the file, in a program that names no text.
+    file = WriteGoProgramV2(GoEditor(ui, tables));
+    Put32(file, 88 + 36 + 8, 0xFFFFFFF0u);
+    EXPECT_FALSE(load(file));
+
     file = good;
     Put32(file, 88 + 4, 0); // an empty instruction section outside the file
     Put32(file, 88 + 8, 0xFFFFFFF0u);

@@ -1,6 +1,7 @@
 #include "files/paint_package.h"
 
 #include "file_test_support.h"
+#include "files/paths.h"
 #include "program/unnumbered_texts.h"
 #include "support/recorder.h"
 
@@ -79,7 +80,7 @@ TEST_F(PaintIni, ACommandWithArgumentsIsSplitWithoutAShell) {
     chmod(paint.c_str(), 0755);
     const auto programs = Read("[paint package]\r\npaint1=krita --nosplash\r\n"
                                "paint2=\"/opt/a b/paint\"  -x 'one two' ;rm\r\npaint3=" +
-                               paint + "\r\n");
+                               ToStoredPath(paint) + "\r\n");
     test::Recorder ui;
     FakeStarter fake{{kStartFileNotFound, kStartFileNotFound, kProgramStarted}, {}};
     EXPECT_TRUE(StartPaintPackage(ui, "/p/b g.bmp", programs, fake.Starter()));

@@ -529,6 +529,15 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
     ASSERT_TRUE(ParseProjectV2(WriteProjectV2(old), converted));
     EXPECT_EQ(converted.heading, 0);
     EXPECT_EQ(converted.x, 750);
+    Put16(file, 80 + 286, 359);
+    ASSERT_TRUE(ParseProjectV1(file, old));
+    EXPECT_EQ(old.heading, 359);
+    // A file of its settings alone, with no trail and no objects, is whole.
+    file = V1Project("");
+    Put16(file, 32, 0);
+    Put16(file, 36, 0);
+    file.resize(398);
+    EXPECT_TRUE(ParseProjectV1(file, old));
 }
 
 TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenChosen) {

@@ -164,6 +164,7 @@ TEST_F(ProjectFolders, CopiesTheTreeNeverOverwritingAndStoppingAtAnExistingFolde
     EXPECT_FALSE(fs::exists(dir / "none-dst"));
 
     Make("stopped/backgnds");
+    EXPECT_FALSE(CopyTree(dir / "stopped", dir / "src", "*.*"));
     EXPECT_TRUE(CopyFolderTree(dir / "stopped", dir / "src"));
     EXPECT_FALSE(fs::exists(dir / "stopped/backgnds/grass.bmp"));
     EXPECT_FALSE(fs::exists(dir / "stopped/maze.gop"));
