@@ -197,6 +197,10 @@ TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
     EXPECT_EQ(bitmap->RgbPixels(),
               (std::vector<std::uint32_t>{k, b, b, k, b, r, b, k, r, r, r, k}));
     EXPECT_EQ(bitmap->PixelBytes().size(), 12u);
+    // No codes at all leave the picture blank.
+    bitmap = ParseBitmapFile(test::WithRunLengthRows(picture, {}));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->RgbPixels(), std::vector<std::uint32_t>(12, k));
     // Codes that stop without their end mark keep their last run, and
     // nothing after the file's last byte is read as more codes.
     picture = {2, 2, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(4, 0)};
@@ -268,8 +272,13 @@ const Refusal kRefusals[] = {
 
 TEST(LoadingBitmaps, RefusesEveryBadFile) {
     TempFolder dir;
-    const auto good = test::BuildBitmapFile({4, 2, 8, {kWhite, kBlack}, {0, 1, 0, 1, 1, 0, 1, 0}});
-    ASSERT_TRUE(ParseBitmapFile(good));
+    const auto good = test::BuildBitmapFile({4, 2, 8, {kWhite, kBlack}, {0, 1, 0, 1, 2, 0, 1, 0}});
+    // Outside the picture, and an index beyond the colour table, read as black.
+    const auto sound = ParseBitmapFile(good);
+    ASSERT_TRUE(sound);
+    EXPECT_EQ(sound->PixelRgb(0, 0), Opaque(kWhite));
+    EXPECT_EQ(sound->PixelRgb(4, 1), Opaque(kBlack));
+    EXPECT_EQ(sound->PixelRgb(0, 1), Opaque(kBlack));
     for (const Refusal& r : kRefusals) {
         auto file = good;
         r.spoil(file);

@@ -444,6 +444,13 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     Put32(file, 856 + 1 * 64 + 32, 5000);
     EXPECT_FALSE(load(file));
 
+    // A text naming a record the file does not hold.
+    file = good;
+    for (std::size_t at = 856; at < 856 + Get32(file, 92); at += 64)
+        if (Get16(file, at) == op::PlaceText)
+            Put32(file, at + 40, 99);
+    EXPECT_FALSE(load(file));
+
     file = good;
     std::size_t records = Get32(file, 88 + 24 + 8);
     Put32(file, records + 88 + 12, 77); // a text id outside section 3

@@ -30,7 +30,6 @@ TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndTheFirstOneWins) {
     EXPECT_EQ(ini.GetString("paint package", "paint2", "mspaint"), "mspaint");
     EXPECT_FALSE(ini.HasKey("options", "gobrowse"));
     EXPECT_TRUE(ini.HasKey("zarnik pos", "empty"));
-    EXPECT_EQ(IniFile::Parse("[project]\r\nrelpath=x\\\r\n").Find("project", "relpath"), "x\\");
 }
 
 TEST(ProfileFile, NumbersReadAsTheProfileCallsReadThem) {

@@ -538,6 +538,8 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
     Put16(file, 36, 0);
     file.resize(398);
     EXPECT_TRUE(ParseProjectV1(file, old));
+    file.pop_back();
+    EXPECT_FALSE(ParseProjectV1(file, old));
 }
 
 TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenChosen) {

@@ -140,6 +140,8 @@ TEST(EncodingImages, ProgramsBeyondTheMemoryAreRefused) {
     InitialiseZarnikMemBuffer(image, encoder);
     for (int i = 0; i < 62; ++i)
         EXPECT_TRUE(EncodeInstruction(image, encoder, *tooBig->editor.Last(GO_LIST), GO_LIST));
+    // A graphic command takes no cells and is no failure.
+    EXPECT_TRUE(EncodeInstruction(image, encoder, GoInstruction(op::PenUp), GO_LIST));
     GoInstruction def(op::ProcedureDef);
     def.digits[0] = 3;
     EXPECT_FALSE(EncodeInstruction(image, encoder, def, PROC_LIST));
