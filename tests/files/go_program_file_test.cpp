@@ -444,6 +444,13 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     Put32(file, 856 + 1 * 64 + 32, 5000);
     EXPECT_FALSE(load(file));
 
+    // A digit no key gives.
+    file = good;
+    for (std::size_t at = 856; at < 856 + Get32(file, 92); at += 64)
+        if (Get16(file, at) == op::Forward)
+            Put16(file, at + 16, 12);
+    EXPECT_FALSE(load(file));
+
     // A text naming a record the file does not hold.
     file = good;
     for (std::size_t at = 856; at < 856 + Get32(file, 92); at += 64)
