@@ -278,6 +278,7 @@ TEST(LoadingBitmaps, RefusesEveryBadFile) {
     ASSERT_TRUE(sound);
     EXPECT_EQ(sound->PixelRgb(0, 0), Opaque(kWhite));
     EXPECT_EQ(sound->PixelRgb(4, 1), Opaque(kBlack));
+    EXPECT_EQ(sound->PixelRgb(0, 2), Opaque(kBlack));
     EXPECT_EQ(sound->PixelRgb(0, 1), Opaque(kBlack));
     for (const Refusal& r : kRefusals) {
         auto file = good;

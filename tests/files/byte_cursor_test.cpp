@@ -50,10 +50,14 @@ TEST(ByteCursor, RangesAndSeeksAreCheckedWithoutOverflow) {
     EXPECT_FALSE(s.Seek(11));
     EXPECT_FALSE(s.ok());
     ByteReader skip(bytes);
-    EXPECT_FALSE(skip.Skip(11));
+    EXPECT_TRUE(skip.Skip(10));
+    EXPECT_FALSE(skip.Skip(1));
     EXPECT_FALSE(skip.ok());
 
+    // Patches write their own bytes only, and never past the end.
     ByteWriter w(bytes);
+    w.PutU32At(2, 0x01020304);
+    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0, 0, 4, 3, 2, 1, 0, 0, 0, 0}));
     EXPECT_THROW(w.PutBytesAt(11, {}), std::out_of_range);
     EXPECT_THROW(w.PutBytesAt(8, std::vector<std::uint8_t>(3)), std::out_of_range);
 }

@@ -451,7 +451,9 @@ TEST_F(PortTest, AWaitDoesNotNestOnItsPortOnly) {
     std::future<void> waiting = firstWrite.written.get_future();
     std::thread first([&] { EXPECT_EQ(WaitRxEvent(port, 5000), 1); });
     waiting.wait();
+    // Refused at once, and a refused wait does not free the port.
     const auto start = Clock::now();
+    EXPECT_EQ(WaitRxEvent(port, 800), 0);
     EXPECT_EQ(WaitRxEvent(port, 800), 0);
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(400));
     const std::uint8_t byte = 0x1A;
