@@ -116,8 +116,8 @@ bool PreviewProject(ProjectScene& scene, const std::string& path) {
     SetFloorSize(scene, data.floorWidthSteps, data.floorHeightSteps);
     SetZarnikShape(scene, data.shape);
     SetZarnikPosition(scene, data.x, data.y);
-    if (data.mirrored != 0)
-        MirrorZarnik(scene);
+    // Set either way: the scene may show the project previewed before.
+    SetZarnikFlipped(scene, data.mirrored != 0);
     SetZarnikHeading(scene, data.heading);
     if (!data.background.empty())
         SetBackground(scene, data.background);

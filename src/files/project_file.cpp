@@ -118,13 +118,13 @@ void CreateObjects(ProjectScene& scene, const std::vector<ProjectObject>& object
     }
 }
 
+} // namespace
+
 void SetZarnikFlipped(ProjectScene& scene, bool flipped) {
     scene.state.flipped = flipped;
     scene.state.homeFlipped = flipped;
     scene.host.WorkingAreaChanged();
 }
-
-} // namespace
 
 void CreateProjectObjects(ProjectScene& scene, const std::vector<ProjectObject>& objects) {
     CreateObjects(scene, objects);
@@ -287,20 +287,6 @@ Load LoadV1(ProjectScene& scene, std::span<const std::uint8_t> bytes, const std:
 }
 
 } // namespace
-
-bool ReadProjectV2(ProjectScene& scene, const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    return ReadWholeFile(path, bytes) == ReadResult::Ok &&
-           LoadV2(scene, bytes, path) == Load::Applied;
-}
-
-bool ReadProjectV1(ProjectScene& scene, const std::string& path) {
-    std::vector<std::uint8_t> bytes;
-    ReadResult read = ReadWholeFile(path, bytes);
-    if (read == ReadResult::NotFound)
-        Warn(scene.ui(), TextId::ProjectNotFoundUseDefault);
-    return read == ReadResult::Ok && LoadV1(scene, bytes, path) == Load::Applied;
-}
 
 bool ReadProjectIniFile(ProjectScene& scene, const std::string& path) {
     // A missing file loads every key at its default.

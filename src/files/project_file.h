@@ -63,6 +63,7 @@ void SetFloorSize(ProjectScene& scene, int widthSteps, int heightSteps);
 void SetZarnikShape(ProjectScene& scene, const std::string& fileName);
 void SetZarnikPosition(ProjectScene& scene, int x, int y);
 void MirrorZarnik(ProjectScene& scene);
+void SetZarnikFlipped(ProjectScene& scene, bool flipped);
 void SetZarnikHeading(ProjectScene& scene, int heading);
 // A background object at the centre of the working area.
 void SetBackground(ProjectScene& scene, const std::string& fileName);
@@ -93,11 +94,9 @@ ProjectData CaptureProject(ProjectScene& scene, const std::string& folder);
 std::vector<std::uint8_t> WriteProjectV2(const ProjectData& data);
 std::vector<std::uint8_t> WriteProjectV2(ProjectScene& scene, const std::string& folder);
 
-// The readers read the whole file before they change anything, so that a
-// damaged file leaves the working area as it was; they answer whether the
+// Reads the whole file before it changes anything, so that a
+// damaged file leaves the working area as it was; answers whether the
 // project was applied.
-bool ReadProjectV2(ProjectScene& scene, const std::string& path);
-bool ReadProjectV1(ProjectScene& scene, const std::string& path);
 bool ReadProjectIniFile(ProjectScene& scene, const std::string& path);
 
 // Opens a project of any form, with its messages; true when it was applied.

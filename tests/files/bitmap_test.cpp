@@ -46,7 +46,7 @@ TEST(AppPalette, KeepsTheSystemColoursAtBothEndsAndFindsTheNearest) {
     EXPECT_EQ(near, (PaletteEntry{255, 0, 0, 0}));
 }
 
-TEST(BitmapWriter, WritesTheHeadersAndPaletteExactly) {
+TEST(BitmapWriter, WritesHeadersPaletteAndPaddedRowsExactly) {
     std::vector<std::uint8_t> file = EncodeBitmap8(100, 100, std::vector<std::uint8_t>(10000, 7));
     ASSERT_EQ(file.size(), 11078u);
     EXPECT_EQ(file[0], 'B');
@@ -64,11 +64,9 @@ TEST(BitmapWriter, WritesTheHeadersAndPaletteExactly) {
         const PaletteEntry& e = AppPalette()[i];
         EXPECT_EQ(Get32(file, 54 + 4 * i), std::uint32_t(e.red << 16 | e.green << 8 | e.blue)) << i;
     }
-}
 
-TEST(BitmapWriter, PadsRowsAndStoresTheBottomRowFirst) {
-    std::vector<std::uint8_t> file =
-        EncodeBitmap8(3, 2, std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6});
+    // Rows are padded to four bytes and stored bottom row first.
+    file = EncodeBitmap8(3, 2, std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6});
     ASSERT_EQ(file.size(), 1078u + 8);
     EXPECT_EQ(Get32(file, 34), 8u);
     EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 1078, file.end()),
@@ -120,6 +118,7 @@ TEST_F(SavingBitmaps, TemplatesSaveAndFailuresSaySoLeavingTheOldFile) {
 
     EXPECT_FALSE(SaveBitmapFile(ui, dir / "x.bmp", 0, 10, kSaveWhite));
     EXPECT_EQ(ui.lastWarning(), Text(TextId::NoMemoryForPaintBitmap));
+    EXPECT_FALSE(SaveBitmapFile(ui, dir / "x.bmp", 10, 10, kSaveTransparent + 1));
     EXPECT_FALSE(PathExists(dir / "x.bmp"));
 }
 
@@ -180,6 +179,12 @@ TEST(LoadingBitmaps, TopDownAndBitFieldPictures) {
     EXPECT_EQ(fields->PixelOffset(), 52u);
     EXPECT_EQ(fields->PixelRgb(0, 0), Opaque(kRed));
     EXPECT_EQ(fields->PixelRgb(1, 0), Opaque(0x00FFFF));
+    // A 52-byte header holds the same masks itself.
+    test::Put32(file, 14, 52);
+    fields = ParseBitmapFile(file);
+    ASSERT_TRUE(fields);
+    EXPECT_EQ(fields->PixelRgb(0, 0), Opaque(kRed));
+    EXPECT_EQ(fields->PixelRgb(1, 0), Opaque(0x00FFFF));
 }
 
 TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
@@ -192,6 +197,19 @@ TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
     EXPECT_EQ(bitmap->RgbPixels(),
               (std::vector<std::uint32_t>{k, b, b, k, b, r, b, k, r, r, r, k}));
     EXPECT_EQ(bitmap->PixelBytes().size(), 12u);
+    // No codes at all leave the picture blank.
+    bitmap = ParseBitmapFile(test::WithRunLengthRows(picture, {}));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->RgbPixels(), std::vector<std::uint32_t>(12, k));
+    // Codes that stop without their end mark keep their last run, and
+    // nothing after the file's last byte is read as more codes.
+    picture = {2, 2, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(4, 0)};
+    std::vector<std::uint8_t> file = test::WithRunLengthRows(picture, {2, 1});
+    const std::size_t size = file.size();
+    file.insert(file.end(), {2, 2, 2, 2});
+    bitmap = ParseBitmapFile(std::span<const std::uint8_t>(file).first(size));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->RgbPixels(), (std::vector<std::uint32_t>{k, k, r, r}));
 
     // Four bits: runs alternate their two nibbles.
     picture = {7, 1, 4, {kBlack, kRed, kBlue, kWhite}, std::vector<std::uint32_t>(7, 0)};
@@ -254,8 +272,14 @@ const Refusal kRefusals[] = {
 
 TEST(LoadingBitmaps, RefusesEveryBadFile) {
     TempFolder dir;
-    const auto good = test::BuildBitmapFile({4, 2, 8, {kWhite, kBlack}, {0, 1, 0, 1, 1, 0, 1, 0}});
-    ASSERT_TRUE(ParseBitmapFile(good));
+    const auto good = test::BuildBitmapFile({4, 2, 8, {kWhite, kBlack}, {0, 1, 0, 1, 2, 0, 1, 0}});
+    // Outside the picture, and an index beyond the colour table, read as black.
+    const auto sound = ParseBitmapFile(good);
+    ASSERT_TRUE(sound);
+    EXPECT_EQ(sound->PixelRgb(0, 0), Opaque(kWhite));
+    EXPECT_EQ(sound->PixelRgb(4, 1), Opaque(kBlack));
+    EXPECT_EQ(sound->PixelRgb(0, 2), Opaque(kBlack));
+    EXPECT_EQ(sound->PixelRgb(0, 1), Opaque(kBlack));
     for (const Refusal& r : kRefusals) {
         auto file = good;
         r.spoil(file);
@@ -271,6 +295,17 @@ TEST(LoadingBitmaps, RefusesEveryBadFile) {
     EXPECT_EQ(why, BitmapRefusal::CannotOpen);
     EXPECT_FALSE(LoadPackedBitmap(dir.path(), &why));
     EXPECT_EQ(why, BitmapRefusal::CannotOpen);
+
+    // The largest picture allowed loads; one row more is refused.
+    auto largest =
+        test::BuildBitmapFile({4096, 1, 1, {kBlack, kWhite}, std::vector<std::uint32_t>(4096)});
+    for (std::uint32_t rows : {4096u, 4097u}) {
+        test::Put32(largest, 22, rows);
+        largest.resize(62 + 512 * rows);
+        test::Put32(largest, 2, static_cast<std::uint32_t>(largest.size()));
+        EXPECT_EQ(ParseBitmapFile(largest, &why).has_value(), rows == 4096) << rows;
+    }
+    EXPECT_EQ(why, BitmapRefusal::TooLarge);
 }
 
 } // namespace

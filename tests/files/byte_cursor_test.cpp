@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <vector>
+
 namespace zf {
 namespace {
 
@@ -23,17 +26,15 @@ TEST(ByteCursor, ReadsWhatTheWriterWroteLittleEndian) {
     EXPECT_EQ(r.I16(), -300);
     EXPECT_TRUE(r.ok());
     EXPECT_TRUE(r.AtEnd());
-}
 
-TEST(ByteCursor, AReadPastTheEndFailsAndYieldsZero) {
-    const std::uint8_t bytes[] = {1, 2, 3};
-    ByteReader r(bytes);
-    EXPECT_EQ(r.U16(), 0x0201);
-    EXPECT_EQ(r.U16(), 0);
-    EXPECT_FALSE(r.ok());
-    // Once failed, later reads stay failed even where bytes remain.
-    EXPECT_EQ(r.U8(), 0);
-    EXPECT_TRUE(r.Bytes(1).empty());
+    // A read past the end fails and yields zero; once failed, later reads
+    // stay failed even where bytes remain.
+    ByteReader cut(std::span<const std::uint8_t>(bytes).first(3));
+    EXPECT_EQ(cut.U16(), 0x1234);
+    EXPECT_EQ(cut.U16(), 0);
+    EXPECT_FALSE(cut.ok());
+    EXPECT_EQ(cut.U8(), 0);
+    EXPECT_TRUE(cut.Bytes(1).empty());
 }
 
 TEST(ByteCursor, RangesAndSeeksAreCheckedWithoutOverflow) {
@@ -48,6 +49,17 @@ TEST(ByteCursor, RangesAndSeeksAreCheckedWithoutOverflow) {
     EXPECT_TRUE(s.Seek(10));
     EXPECT_FALSE(s.Seek(11));
     EXPECT_FALSE(s.ok());
+    ByteReader skip(bytes);
+    EXPECT_TRUE(skip.Skip(10));
+    EXPECT_FALSE(skip.Skip(1));
+    EXPECT_FALSE(skip.ok());
+
+    // Patches write their own bytes only, and never past the end.
+    ByteWriter w(bytes);
+    w.PutU32At(2, 0x01020304);
+    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0, 0, 4, 3, 2, 1, 0, 0, 0, 0}));
+    EXPECT_THROW(w.PutBytesAt(11, {}), std::out_of_range);
+    EXPECT_THROW(w.PutBytesAt(8, std::vector<std::uint8_t>(3)), std::out_of_range);
 }
 
 } // namespace

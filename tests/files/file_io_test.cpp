@@ -1,9 +1,11 @@
 #include "files/file_io.h"
 
 #include "file_test_support.h"
+#include "support/recorder.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -35,6 +37,14 @@ TEST(FilePrimitives, ReadUntilNothingComesBack) {
 
     EXPECT_FALSE(OpenFileForReading(dir / "missing").valid());
     EXPECT_FALSE(OpenFileForReading(dir.path()).valid());
+    // A read the system refuses is no bytes, never tried again and again.
+    FileHandle folder{::open(dir.path().c_str(), O_RDONLY)};
+    ASSERT_TRUE(folder.valid());
+    n = 1;
+    EXPECT_FALSE(ReadBytes(folder, buffer, sizeof buffer, &n));
+    EXPECT_EQ(n, 0u);
+    EXPECT_FALSE(WriteBytes(folder, "x", 1));
+    CloseFile(folder);
 }
 
 TEST(FilePrimitives, WholeFileReadsRefuseWhatIsMissingOrTooLarge) {
@@ -50,6 +60,15 @@ TEST(FilePrimitives, WholeFileReadsRefuseWhatIsMissingOrTooLarge) {
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
     EXPECT_EQ(ReadWholeFile(dir / "pipe", bytes), ReadResult::NotAFile);
     EXPECT_EQ(ReadWholeFile(dir.path(), bytes), ReadResult::NotAFile);
+
+    // What a save writes is never too large to read: the largest file a
+    // reader takes is saved, one byte more is refused.
+    test::Recorder ui;
+    std::vector<std::uint8_t> largest(kMaxLoadedFileSize);
+    EXPECT_TRUE(SaveLoadableFile(ui, dir / "largest", largest));
+    largest.push_back(0);
+    EXPECT_FALSE(SaveLoadableFile(ui, dir / "largest", largest));
+    EXPECT_EQ(std::filesystem::file_size(dir / "largest"), kMaxLoadedFileSize);
 }
 
 TEST(AtomicSave, ReplacesFilesKeepingModeAndLinksAndLeavesNoTemporaryFile) {
@@ -86,6 +105,7 @@ TEST(AtomicSave, ReplacesFilesKeepingModeAndLinksAndLeavesNoTemporaryFile) {
 TEST(AtomicSave, AFailedSaveKeepsThePreviousFile) {
     TempFolder dir;
     EXPECT_FALSE(WriteFileAtomically(dir / "no-such-folder/t.gop", std::vector<std::uint8_t>{1}));
+    EXPECT_FALSE(WriteFileAtomically(dir.path() + "/", std::vector<std::uint8_t>{1}));
 
     // A read-only file stays as it is.
     test::WriteBytesTo(dir / "ro.gop", {5});

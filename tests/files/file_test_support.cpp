@@ -22,6 +22,27 @@ TempFolder::~TempFolder() {
         std::filesystem::remove_all(path_, ignored);
 }
 
+ScopedEnv::~ScopedEnv() {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+        it->second ? ::setenv(it->first.c_str(), it->second->c_str(), 1)
+                   : ::unsetenv(it->first.c_str());
+}
+
+void ScopedEnv::Set(const char* name, const std::string& value) {
+    Remember(name);
+    ::setenv(name, value.c_str(), 1);
+}
+
+void ScopedEnv::Unset(const char* name) {
+    Remember(name);
+    ::unsetenv(name);
+}
+
+void ScopedEnv::Remember(const char* name) {
+    const char* old = std::getenv(name);
+    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+}
+
 void WriteBytesTo(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));

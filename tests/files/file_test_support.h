@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,21 @@ class TempFolder {
 
   private:
     std::string path_;
+};
+
+// Sets environment variables for one test and puts back what was there.
+class ScopedEnv {
+  public:
+    ScopedEnv() = default;
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv();
+    void Set(const char* name, const std::string& value);
+    void Unset(const char* name);
+
+  private:
+    void Remember(const char* name);
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 void WriteBytesTo(const std::string& path, const std::vector<std::uint8_t>& bytes);

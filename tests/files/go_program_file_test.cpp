@@ -416,6 +416,10 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     auto file = good;
     Put32(file, 84, 65); // more entries than the directory holds
     EXPECT_FALSE(load(file));
+    ByteReader directoryBytes(file);
+    directoryBytes.Seek(kFileHeaderSize);
+    SectionDirectory directory;
+    EXPECT_FALSE(SectionDirectory::Read(directoryBytes, directory));
 
     file = good;
     Put32(file, 88 + 12 + 8, 0xFFFFFFF0u); // names section offset outside the file
@@ -425,9 +429,33 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     Put16(file, 88, 9); // no instruction section
     EXPECT_FALSE(load(file));
 
+    // A texts section outside the file, in a program that names no text.
+    file = WriteGoProgramV2(GoEditor(ui, tables));
+    Put32(file, 88 + 36 + 8, 0xFFFFFFF0u);
+    EXPECT_FALSE(load(file));
+
+    file = good;
+    Put32(file, 88 + 4, 0); // an empty instruction section outside the file
+    Put32(file, 88 + 8, 0xFFFFFFF0u);
+    EXPECT_FALSE(load(file));
+
     // The second PROC record names an id beyond section 4.
     file = good;
     Put32(file, 856 + 1 * 64 + 32, 5000);
+    EXPECT_FALSE(load(file));
+
+    // A digit no key gives.
+    file = good;
+    for (std::size_t at = 856; at < 856 + Get32(file, 92); at += 64)
+        if (Get16(file, at) == op::Forward)
+            Put16(file, at + 16, 12);
+    EXPECT_FALSE(load(file));
+
+    // A text naming a record the file does not hold.
+    file = good;
+    for (std::size_t at = 856; at < 856 + Get32(file, 92); at += 64)
+        if (Get16(file, at) == op::PlaceText)
+            Put32(file, at + 40, 99);
     EXPECT_FALSE(load(file));
 
     file = good;

@@ -59,17 +59,12 @@ TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
     EXPECT_NE(text.find("; options\r\n[Floor Size]\r\n  X =10\r\ny=abc\r\n"), std::string::npos);
     EXPECT_NE(text.find("empty=\r\ny=2\r\n[paint package]"), std::string::npos);
     EXPECT_NE(text.find("\r\n[tooltips]\r\nshow=1\r\n"), std::string::npos);
-}
 
-TEST(ProfileFile, AValueCannotAddLinesToTheFile) {
-    IniFile ini;
+    // A value cannot add lines to the file; a missing file reads as empty.
     ini.SetString("go program", "def", "a.gop\r\n[x]\r\ny=1");
     EXPECT_FALSE(ini.HasKey("x", "y"));
     EXPECT_EQ(ini.GetString("go program", "def", ""), "a.gop");
-}
-
-TEST(ProfileFile, AMissingFileReadsAsEmpty) {
-    EXPECT_EQ(GetProfileInt("/nonexistent/zfield.ini", "listing", "size", 6), 6);
+    EXPECT_EQ(GetProfileInt(dir / "none/zfield.ini", "listing", "size", 6), 6);
 }
 
 } // namespace

@@ -7,9 +7,8 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
-#include <optional>
 
 namespace zf {
 namespace {
@@ -22,19 +21,10 @@ using test::TempFolder;
 class OptionsFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
-            if (const char* value = std::getenv(name))
-                savedEnv.emplace_back(name, value);
         fs::create_directories(dir / "prog");
         project.SetProgramFolder(dir / "prog/");
-        setenv("HOME", (dir / "home").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("HOME");
-        unsetenv("XDG_CONFIG_HOME");
-        for (const auto& [name, value] : savedEnv)
-            setenv(name.c_str(), value.c_str(), 1);
+        env.Set("HOME", dir / "home");
+        env.Set("XDG_CONFIG_HOME", dir / "config");
     }
     std::string Program() const { return dir / "prog/zfield.ini"; }
     std::string User() const { return dir / "config/zarnikfield/zfield.ini"; }
@@ -48,20 +38,12 @@ class OptionsFile : public ::testing::Test {
 
     TempFolder dir;
     Project project;
-    std::vector<std::pair<std::string, std::string>> savedEnv;
+    test::ScopedEnv env;
 };
 
-TEST_F(OptionsFile, AWritableCopyInTheProgramFolderIsAPortableCopy) {
-    Write(Program(), "[zarnik]\r\nspeed=0\r\n");
-    EXPECT_EQ(OptionsFilePath(project), Program());
-    IniFile ini = IniFile::Load(OptionsFilePath(project));
-    ini.SetString("zarnik", "speed", "2");
-    ASSERT_TRUE(SaveOptionsFile(project, ini));
-    EXPECT_EQ(Read(Program()), "[zarnik]\r\nspeed=2\r\n");
-    EXPECT_FALSE(fs::exists(User()));
-}
-
-TEST_F(OptionsFile, WithoutOneTheUsersFileIsCreatedOnTheFirstRepair) {
+// Without a copy in the program folder the user's file is created on the
+// first repair; a writable copy there is a portable copy and is written.
+TEST_F(OptionsFile, TheUsersFileOrAWritableCopyInTheProgramFolderTakesTheRepair) {
     EXPECT_EQ(OptionsFilePath(project), User());
     EXPECT_FALSE(fs::exists(dir / "config"));
     IniFile ini = IniFile::Load(OptionsFilePath(project));
@@ -69,6 +51,22 @@ TEST_F(OptionsFile, WithoutOneTheUsersFileIsCreatedOnTheFirstRepair) {
     ASSERT_TRUE(SaveOptionsFile(project, ini));
     EXPECT_EQ(IniFile::Load(User()).GetInt("zarnik", "speed", 0), 2);
     EXPECT_FALSE(fs::exists(Program()));
+    // Only the folders on the way are made.
+    std::vector<std::string> made;
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path()))
+        made.push_back(entry.path().string());
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, (std::vector<std::string>{dir / "config", dir / "config/zarnikfield", User(),
+                                              dir / "prog"}));
+
+    fs::remove_all(dir / "config");
+    Write(Program(), "[zarnik]\r\nspeed=0\r\n");
+    EXPECT_EQ(OptionsFilePath(project), Program());
+    ini = IniFile::Load(OptionsFilePath(project));
+    ini.SetString("zarnik", "speed", "2");
+    ASSERT_TRUE(SaveOptionsFile(project, ini));
+    EXPECT_EQ(Read(Program()), "[zarnik]\r\nspeed=2\r\n");
+    EXPECT_FALSE(fs::exists(User()));
 }
 
 TEST_F(OptionsFile, AReadOnlyCopyGivesTheStartingValuesUntilTheUserHasAFile) {
@@ -85,11 +83,11 @@ TEST_F(OptionsFile, AReadOnlyCopyGivesTheStartingValuesUntilTheUserHasAFile) {
 
 TEST_F(OptionsFile, AnUnsetOrRelativeConfigurationHomeMeansDotConfig) {
     const std::string fallback = dir / "home/.config/zarnikfield/zfield.ini";
-    unsetenv("XDG_CONFIG_HOME");
+    env.Unset("XDG_CONFIG_HOME");
     EXPECT_EQ(UserOptionsFilePath(), fallback);
-    setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    env.Set("XDG_CONFIG_HOME", "relative/config");
     EXPECT_EQ(UserOptionsFilePath(), fallback);
-    unsetenv("HOME");
+    env.Unset("HOME");
     EXPECT_EQ(UserOptionsFilePath(), "");
 }
 

@@ -65,6 +65,14 @@ TEST(ListingPages, PageByPageFromTheInstructionsHoldingTheirLines) {
     EXPECT_EQ(split[0].last, &tall[2]);
     EXPECT_EQ(split[1].first, &tall[2]);
     EXPECT_EQ(split[1].last, &tall[3]);
+
+    // Both lists share one sheet only when they fit it with a line between.
+    const auto go = List({1, 1}), proc = List({1, 1});
+    const auto shared = ListingSheets(&go[0], &proc[0], 5);
+    ASSERT_EQ(shared.size(), 1u);
+    ASSERT_EQ(shared[0].size(), 2u);
+    EXPECT_EQ(shared[0][1].topLine, 3);
+    EXPECT_EQ(ListingSheets(&go[0], &proc[0], 4).size(), 2u);
 }
 
 // A printer that writes down what it is asked to do.

@@ -16,31 +16,8 @@ namespace zf {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ScopedEnv;
 using test::TempFolder;
-
-// Sets environment variables for one test and puts back what was there.
-class ScopedEnv {
-  public:
-    void Set(const char* name, const std::string& value) {
-        Remember(name);
-        setenv(name, value.c_str(), 1);
-    }
-    void Unset(const char* name) {
-        Remember(name);
-        unsetenv(name);
-    }
-    ~ScopedEnv() {
-        for (auto& [name, value] : saved_)
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
-    }
-
-  private:
-    void Remember(const char* name) {
-        const char* old = std::getenv(name);
-        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-    }
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
 
 // Each test works in its own temporary tree with its own project.
 class ProjectFolders : public ::testing::Test {
@@ -106,58 +83,49 @@ TEST_F(ProjectFolders, CheckWarnsAboutMissingSubFolders) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(ProjectFolders, BareNamesAreFoundInTheSubFolders) {
+TEST_F(ProjectFolders, BareNamesAreFoundAndCountedInTheSubFolders) {
     Make("p/zarniks");
     Make("p/Objects");
-    test::WriteBytesTo(dir / "p/zarniks/zarndef.bmp", {1});
-    test::WriteBytesTo(dir / "p/Objects/Star.bmp", {1});
-    test::WriteBytesTo(dir / "p/maze.gop", {1});
+    Make("p/pens");
+    for (const char* name : {"zarniks/zarndef.bmp", "Objects/Star.bmp", "maze.gop", "Objects/B.BMP",
+                             "Objects/notes.txt"})
+        test::WriteBytesTo(dir / "p/" + name, {1});
     project.SetFromPath(dir / "p/");
     EXPECT_EQ(FindProjectFile(project, "zarndef.bmp"), dir / "p/zarniks/zarndef.bmp");
     EXPECT_EQ(FindProjectFile(project, "STAR.BMP"), dir / "p/Objects/Star.bmp");
     EXPECT_EQ(FindProjectFile(project, "Maze.gop"), dir / "p/maze.gop");
     EXPECT_EQ(FindProjectFile(project, "objects\\star.bmp"), dir / "p/Objects/Star.bmp");
     EXPECT_EQ(FindProjectFile(project, "missing.bmp"), "");
-}
 
-TEST_F(ProjectFolders, CountsMatchingFiles) {
-    Make("p/backgnds");
-    Make("p/pens");
-    for (const char* name : {"a.bmp", "B.BMP", "notes.txt"})
-        test::WriteBytesTo(dir / "p/backgnds/" + name, {1});
-    project.SetFromPath(dir / "p/");
-    EXPECT_EQ(CountFolderFiles(project, "backgnds", "*.bmp"), 2);
-    EXPECT_EQ(CountFolderFiles(project, "backgnds", "*.*"), 3);
+    EXPECT_EQ(CountFolderFiles(project, "objects", "*.bmp"), 2);
+    EXPECT_EQ(CountFolderFiles(project, "objects", "*.*"), 3);
     EXPECT_EQ(CountFolderFiles(project, "pens", "*.bmp"), -1);
-    EXPECT_EQ(CountFolderFiles(project, "objects", "*.bmp"), -1);
+    EXPECT_EQ(CountFolderFiles(project, "backgnds", "*.bmp"), -1);
 }
 
-TEST_F(ProjectFolders, ProgramFilesSitBesideTheProgram) {
-    project.SetProgramFolder(Make("prog"));
-    EXPECT_EQ(ProgramFilePath(project, "zfield.ini"), dir / "prog/zfield.ini");
+TEST_F(ProjectFolders, TheProgramFolderHoldsItsFilesAndThePredefinedProjects) {
+    project.SetProgramFolder(Make("Zarnikfield"));
+    EXPECT_EQ(ProgramFilePath(project, "zfield.ini"), dir / "Zarnikfield/zfield.ini");
+    EXPECT_TRUE(IsPreDefinedProject(project, dir / "Zarnikfield/projects/maze.zfp"));
+    EXPECT_TRUE(IsPreDefinedProject(project, dir / "ZARNIKFIELD/maze.zfp"));
+    EXPECT_FALSE(IsPreDefinedProject(project, dir / "maze.zfp"));
+    // A sibling folder whose name only begins like the program folder's.
+    EXPECT_FALSE(IsPreDefinedProject(project, dir / "Zarnikfield Projects/maze.zfp"));
     // A folder too long to take the name gives the folder alone.
     std::string deep = Make(std::string(250 - dir.path().size(), 'd'));
     project.SetProgramFolder(deep);
     EXPECT_EQ(ProgramFilePath(project, "zfield.ini"), deep + "/");
 }
 
-TEST_F(ProjectFolders, PredefinedProjectsLieInsideTheProgramFolder) {
-    project.SetProgramFolder(Make("Zarnikfield"));
-    EXPECT_TRUE(IsPreDefinedProject(project, dir / "Zarnikfield/projects/maze.zfp"));
-    EXPECT_TRUE(IsPreDefinedProject(project, dir / "ZARNIKFIELD/maze.zfp"));
-    EXPECT_FALSE(IsPreDefinedProject(project, dir / "maze.zfp"));
-    // A sibling folder whose name only begins like the program folder's.
-    EXPECT_FALSE(IsPreDefinedProject(project, dir / "Zarnikfield Projects/maze.zfp"));
-}
-
 TEST(PathLevels, GivesLeadingComponents) {
+    const std::pair<const char*, int> none[] = {
+        {"projects\\junior\\maze", 4}, {"maze\\", 2}, {"", 1}};
+    for (const auto& [path, level] : none)
+        EXPECT_EQ(GetPathAtLevel(path, level), std::nullopt) << path;
     EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 1), "projects");
     EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 2), "projects\\junior");
     EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 3), "projects\\junior\\maze");
-    EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 4), std::nullopt);
     EXPECT_EQ(GetPathAtLevel("\\maze", 1), "maze");
-    EXPECT_EQ(GetPathAtLevel("maze\\", 2), std::nullopt);
-    EXPECT_EQ(GetPathAtLevel("", 1), std::nullopt);
 }
 
 TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {
@@ -179,19 +147,14 @@ TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {
     EXPECT_EQ(GetMyDocsZarnikfieldFolder(), std::nullopt);
 }
 
-class FolderCopy : public ProjectFolders {
-  protected:
-    void SetUp() override {
-        ProjectFolders::SetUp();
-        Make("src/backgnds");
-        Make("src/zarniks/extra");
-        test::WriteBytesTo(dir / "src/maze.gop", {1, 2, 3});
-        test::WriteBytesTo(dir / "src/backgnds/grass.bmp", {4});
-        test::WriteBytesTo(dir / "src/zarniks/extra/deep.bmp", {5});
-    }
-};
-
-TEST_F(FolderCopy, CopiesTheTreeNeverOverwritingAFile) {
+// Entries are copied in name order; a file already there is never
+// overwritten, and a folder already there stops its level.
+TEST_F(ProjectFolders, CopiesTheTreeNeverOverwritingAndStoppingAtAnExistingFolder) {
+    Make("src/backgnds");
+    Make("src/zarniks/extra");
+    test::WriteBytesTo(dir / "src/maze.gop", {1, 2, 3});
+    test::WriteBytesTo(dir / "src/backgnds/grass.bmp", {4});
+    test::WriteBytesTo(dir / "src/zarniks/extra/deep.bmp", {5});
     test::WriteBytesTo(Make("dst") + "/maze.gop", {9});
     EXPECT_TRUE(CopyFolderTree(dir / "dst", dir / "src"));
     EXPECT_EQ(test::BytesOf(dir / "dst/maze.gop"), std::vector<std::uint8_t>{9});
@@ -199,15 +162,13 @@ TEST_F(FolderCopy, CopiesTheTreeNeverOverwritingAFile) {
     EXPECT_EQ(test::BytesOf(dir / "dst/zarniks/extra/deep.bmp"), std::vector<std::uint8_t>{5});
     EXPECT_FALSE(CopyFolderTree(dir / "none-dst", dir / "none"));
     EXPECT_FALSE(fs::exists(dir / "none-dst"));
-}
 
-TEST_F(FolderCopy, AnExistingFolderStopsItsLevel) {
-    Make("dst/backgnds");
-    EXPECT_TRUE(CopyFolderTree(dir / "dst", dir / "src"));
-    // Entries are taken in name order: nothing after "backgnds" arrives.
-    EXPECT_FALSE(fs::exists(dir / "dst/backgnds/grass.bmp"));
-    EXPECT_FALSE(fs::exists(dir / "dst/maze.gop"));
-    EXPECT_FALSE(fs::exists(dir / "dst/zarniks"));
+    Make("stopped/backgnds");
+    EXPECT_FALSE(CopyTree(dir / "stopped", dir / "src", "*.*"));
+    EXPECT_TRUE(CopyFolderTree(dir / "stopped", dir / "src"));
+    EXPECT_FALSE(fs::exists(dir / "stopped/backgnds/grass.bmp"));
+    EXPECT_FALSE(fs::exists(dir / "stopped/maze.gop"));
+    EXPECT_FALSE(fs::exists(dir / "stopped/zarniks"));
 }
 
 class PredefinedProject : public ProjectFolders {

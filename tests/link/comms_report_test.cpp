@@ -75,7 +75,7 @@ class CommsReportTest : public ::testing::Test {
     ReportUi ui;
 };
 
-TEST_F(CommsReportTest, OffOrRefusedWritesNothing) {
+TEST_F(CommsReportTest, OffOrRefusedWritesNothingAndACancelledDialogWritesGeneralLog) {
     OpenCommsReport(report, false);
     EXPECT_FALSE(report.file.valid());
     EXPECT_TRUE(ui.questions.empty());
@@ -88,9 +88,8 @@ TEST_F(CommsReportTest, OffOrRefusedWritesNothing) {
     WriteReportStage(report, "stage");
     EXPECT_TRUE(fs::is_empty(folder));
     EXPECT_EQ(area[0], 0);
-}
 
-TEST_F(CommsReportTest, ACancelledDialogWritesGeneralLog) {
+    // Asked for, with the file dialog cancelled, it goes to "general.log".
     ui.answers = {Answer::Yes};
     OpenCommsReport(report, true);
     EXPECT_EQ(ui.dialog, "MemDump (*.log)|*.log|.log");

@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <future>
 #include <sstream>
+#include <streambuf>
 #include <thread>
 
 #include <csignal>
@@ -37,6 +40,16 @@ LinkTimeouts ShortTimeouts() {
     t.receiveImage = 250;
     t.receiveEcho = 150;
     return t;
+}
+
+// The far end of a fresh pseudo-terminal; its name is the near end's.
+int OpenFarEnd() {
+    const int far = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (far >= 0 && (::grantpt(far) != 0 || ::unlockpt(far) != 0)) {
+        ::close(far);
+        return -1;
+    }
+    return far;
 }
 
 class LinkTest : public ::testing::Test {
@@ -103,20 +116,15 @@ TEST_F(LinkTest, GetRebuildsTheRobotsProgram) {
     EXPECT_EQ(editor.procedureBeingDefined, 0);
     EXPECT_EQ(ui.messages, (std::vector<test::ShownMessage>{
                                {kUnnumbered, unnumbered::kProgramCopiedFromZarnik, true}}));
-}
 
-TEST_F(LinkTest, AGetCutShortStillLeavesTheCursorInTheGoList) {
+    // A Get cut short by a header numbered 0, after procedure 3 with Forward
+    // 2, still leaves the cursor in the GO list and no definition open.
     Key("P 5 [ FD 1");
-    // GO: Forward 1. PROC: procedure 3 with Forward 2, then a header numbered 0.
     ZarnikMemoryImage image;
     InitialiseZarnikMemBuffer(image);
-    const int go[] = {0, 0, 1};
     const int proc[] = {0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 12};
-    for (int i = 0; i < 3; ++i)
-        image[194 - i] = static_cast<std::uint8_t>(0xF0 | go[i]);
     for (int i = 0; i < 12; ++i)
         image[8 + i] = static_cast<std::uint8_t>(0xF0 | proc[i]);
-    image[196] = 191;
     image[195] = 40;
     robot.SetMemory(image);
     editor.modified = 0;
@@ -174,18 +182,28 @@ TEST_F(LinkTest, AnEchoedCommandByteIsSkipped) {
     EXPECT_EQ(FormatLists(editor), before);
 }
 
-TEST_F(LinkTest, AnAnswerThatIsNoSoundProgramChangesNothing) {
-    Key("FD 5");
+// Memory of zeros is no robot's; a robot's memory may still hold a program
+// no robot could have been given, or after a battery change cells in no
+// sound order with free pointers that cross. Get takes none of them; Send
+// overwrites the robot's, as only a sound program can mend it, but tells a
+// peer answering garbage nothing.
+TEST_F(LinkTest, GetRefusesMemoryThatIsNoSoundProgramAndSendMendsTheRobots) {
+    Key("RPT 4 [ FD 2 RT 9 0 ] P 3 P 3 [ Q 2 1 4 T 4 2 ]");
     const std::string before = FormatLists(editor);
-    // Memory of zeros is no robot's; a robot's memory may still hold a
-    // program no robot could have been given.
     ZarnikMemoryImage zeros{};
     ZarnikMemoryImage stray;
     InitialiseZarnikMemBuffer(stray);
     stray[194] = 0xF0 | 11;
     stray[196] = 191;
+    ZarnikMemoryImage garbled;
+    for (std::size_t i = 0; i < garbled.size(); ++i)
+        garbled[i] = static_cast<std::uint8_t>(0xF0 | (i * 7 % 16));
+    garbled[195] = 0xF3;
+    garbled[196] = 0x05;
     const std::pair<ZarnikMemoryImage, const char*> answers[] = {
-        {zeros, unnumbered::kRobotAnswerGarbled}, {stray, unnumbered::kRobotProgramDamaged}};
+        {zeros, unnumbered::kRobotAnswerGarbled},
+        {stray, unnumbered::kRobotProgramDamaged},
+        {garbled, unnumbered::kRobotAnswerGarbled}};
     for (const auto& [memory, message] : answers) {
         ui.clear();
         robot.SetMemory(memory);
@@ -194,30 +212,6 @@ TEST_F(LinkTest, AnAnswerThatIsNoSoundProgramChangesNothing) {
         EXPECT_EQ(ui.lastWarning(), message);
         EXPECT_EQ(FormatLists(editor), before);
     }
-    // A peer answering garbage is not told a program, nor is it reported
-    // as copied.
-    ui.clear();
-    robot.SetMemory(zeros);
-    EXPECT_FALSE(SendGoProgram(editor, link));
-    EXPECT_EQ(ui.lastWarning(), unnumbered::kRobotAnswerGarbled);
-    EXPECT_EQ(robot.StoreCount(), 0);
-}
-
-// After a battery change the robot's memory holds robot cells in no sound
-// order and free pointers that cross: Get still refuses to make a program of
-// it, but Send overwrites it, as only a sound program can mend it.
-TEST_F(LinkTest, SendOverwritesGarbledRobotMemoryThatGetRefuses) {
-    ZarnikMemoryImage garbled;
-    for (std::size_t i = 0; i < garbled.size(); ++i)
-        garbled[i] = static_cast<std::uint8_t>(0xF0 | (i * 7 % 16));
-    garbled[195] = 0xF3;
-    garbled[196] = 0x05;
-    robot.SetMemory(garbled);
-    Key("RPT 4 [ FD 2 RT 9 0 ] P 3 P 3 [ Q 2 1 4 T 4 2 ]");
-    const std::string before = FormatLists(editor);
-    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(editor, link));
-    EXPECT_EQ(ui.lastWarning(), unnumbered::kRobotAnswerGarbled);
-    EXPECT_EQ(FormatLists(editor), before);
 
     ui.clear();
     EXPECT_TRUE(SendGoProgram(editor, link));
@@ -227,6 +221,12 @@ TEST_F(LinkTest, SendOverwritesGarbledRobotMemoryThatGetRefuses) {
     EXPECT_EQ(ui.messages,
               (std::vector<test::ShownMessage>{
                   {TextId::ProgramCopiedToZarnik, Text(TextId::ProgramCopiedToZarnik), true}}));
+
+    ui.clear();
+    robot.SetMemory(zeros);
+    EXPECT_FALSE(SendGoProgram(editor, link));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kRobotAnswerGarbled);
+    EXPECT_EQ(robot.StoreCount(), 1);
 }
 
 TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
@@ -365,10 +365,8 @@ class PortTest : public ::testing::Test {
         LinkSettings link;
         link.trace = &trace;
         link.timeouts = ShortTimeouts();
-        far = ::posix_openpt(O_RDWR | O_NOCTTY);
+        far = OpenFarEnd();
         ASSERT_GE(far, 0);
-        ASSERT_EQ(::grantpt(far), 0);
-        ASSERT_EQ(::unlockpt(far), 0);
         std::uint32_t error = 0;
         port = OpenComm(link, error, ::ptsname(far));
         ASSERT_TRUE(port.valid()) << error;
@@ -395,6 +393,19 @@ TEST_F(PortTest, BytesTravelBothWaysUntouched) {
     std::uint8_t in[sizeof out] = {};
     EXPECT_EQ(WaitRxData(port, in, sizeof in, 500), static_cast<int>(sizeof in));
     EXPECT_EQ(std::memcmp(in, out, sizeof out), 0);
+
+    // A block larger than the line holds goes out whole while it is read.
+    const std::vector<std::uint8_t> block(1 << 16, 0x5A);
+    std::size_t received = 0;
+    std::thread reader([&] {
+        std::uint8_t chunk[4096];
+        for (ssize_t n; received < block.size() && (n = ::read(far, chunk, sizeof chunk)) > 0;)
+            received += static_cast<std::size_t>(n);
+    });
+    EXPECT_EQ(TxComm(port, block.data(), static_cast<int>(block.size()), 5000),
+              static_cast<int>(block.size()));
+    reader.join();
+    EXPECT_EQ(received, block.size());
 }
 
 TEST_F(PortTest, AQuietLineEndsAReadShort) {
@@ -417,18 +428,38 @@ TEST_F(PortTest, AHangUpIsNoReceivedCharacter) {
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent signaled on non-EV_RXCHAR\n"), std::string::npos);
 }
 
+// Tells the test when the first trace line is written.
+class FirstWrite : public std::streambuf {
+  public:
+    std::promise<void> written;
+
+  protected:
+    int overflow(int c) override {
+        if (!done_.exchange(true))
+            written.set_value();
+        return c;
+    }
+
+  private:
+    std::atomic<bool> done_{false};
+};
+
 TEST_F(PortTest, AWaitDoesNotNestOnItsPortOnly) {
-    std::thread first([&] { EXPECT_EQ(WaitRxEvent(port, 2000), 1); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    FirstWrite firstWrite;
+    std::ostream traced(&firstWrite);
+    port.trace = &traced;
+    std::future<void> waiting = firstWrite.written.get_future();
+    std::thread first([&] { EXPECT_EQ(WaitRxEvent(port, 5000), 1); });
+    waiting.wait();
+    // Refused at once, and a refused wait does not free the port.
     const auto start = Clock::now();
+    EXPECT_EQ(WaitRxEvent(port, 800), 0);
     EXPECT_EQ(WaitRxEvent(port, 800), 0);
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(400));
     const std::uint8_t byte = 0x1A;
     // Another port is not held up by the wait on this one.
-    const int otherFar = ::posix_openpt(O_RDWR | O_NOCTTY);
+    const int otherFar = OpenFarEnd();
     ASSERT_GE(otherFar, 0);
-    ASSERT_EQ(::grantpt(otherFar), 0);
-    ASSERT_EQ(::unlockpt(otherFar), 0);
     LinkSettings quiet;
     quiet.trace = nullptr;
     std::uint32_t error = 0;
@@ -445,10 +476,8 @@ TEST_F(PortTest, AWaitDoesNotNestOnItsPortOnly) {
 // A terminal's own settings come back when the port closes, and when the
 // process is ended by a signal in the middle of a transfer.
 TEST(SerialPort, ATerminalGetsItsOwnSettingsBack) {
-    const int far = ::posix_openpt(O_RDWR | O_NOCTTY);
+    const int far = OpenFarEnd();
     ASSERT_GE(far, 0);
-    ASSERT_EQ(::grantpt(far), 0);
-    ASSERT_EQ(::unlockpt(far), 0);
     const std::string device = ::ptsname(far);
     // Held open so that its settings outlive the port.
     const int held = ::open(device.c_str(), O_RDWR | O_NOCTTY);

@@ -140,6 +140,8 @@ TEST(EncodingImages, ProgramsBeyondTheMemoryAreRefused) {
     InitialiseZarnikMemBuffer(image, encoder);
     for (int i = 0; i < 62; ++i)
         EXPECT_TRUE(EncodeInstruction(image, encoder, *tooBig->editor.Last(GO_LIST), GO_LIST));
+    // A graphic command takes no cells and is no failure.
+    EXPECT_TRUE(EncodeInstruction(image, encoder, GoInstruction(op::PenUp), GO_LIST));
     GoInstruction def(op::ProcedureDef);
     def.digits[0] = 3;
     EXPECT_FALSE(EncodeInstruction(image, encoder, def, PROC_LIST));
@@ -185,22 +187,6 @@ void SetCells(ZarnikMemoryImage& image, int first, std::initializer_list<int> va
     }
 }
 
-TEST(ParsingImages, RepeatExampleGetsTheRobotsHeader) {
-    Parsed empty(Fresh());
-    EXPECT_EQ(empty.editor.Head(GO_LIST), nullptr);
-    EXPECT_EQ(empty.editor.Head(PROC_LIST), nullptr);
-
-    // Opcodes and digits coming back are the round trips' business.
-    Keyed keyed("RPT 2 [ FD 1 ]");
-    Parsed parsed(Encode(keyed.editor));
-    const GoInstruction* header = parsed.editor.Head(GO_LIST);
-    ASSERT_NE(header, nullptr);
-    EXPECT_EQ(header->opcode, op::GoProgramHeader);
-    EXPECT_STREQ(parsed.editor.tables().names.Get(header->nameId),
-                 Text(TextId::RobotGoProgramName).c_str());
-    EXPECT_EQ(header->complete, 1u);
-}
-
 TEST(ParsingImages, ValuesBecomeDigitsAndAreClipped) {
     ZarnikMemoryImage image = Fresh();
     SetCells(image, 194, {0,  0,  5,      // Forward 5
@@ -216,6 +202,11 @@ TEST(ParsingImages, ValuesBecomeDigitsAndAreClipped) {
     Parsed parsed(image);
     auto go = parsed.List(GO_LIST);
     ASSERT_EQ(go.size(), 9u);
+    // The robot's own header heads the list.
+    EXPECT_EQ(go[0]->opcode, op::GoProgramHeader);
+    EXPECT_STREQ(parsed.editor.tables().names.Get(go[0]->nameId),
+                 Text(TextId::RobotGoProgramName).c_str());
+    EXPECT_EQ(go[0]->complete, 1u);
     EXPECT_EQ(go[1]->digits, (Digits{5, N, N, N}));
     EXPECT_EQ(go[2]->digits, (Digits{2, 5, N, N}));
     EXPECT_EQ(go[3]->digits, (Digits{9, 9, N, N}));
@@ -227,6 +218,10 @@ TEST(ParsingImages, ValuesBecomeDigitsAndAreClipped) {
 }
 
 TEST(ParsingImages, ProcedureAreaAndItsEarlyEnd) {
+    Parsed empty(Fresh());
+    EXPECT_EQ(empty.editor.Head(GO_LIST), nullptr);
+    EXPECT_EQ(empty.editor.Head(PROC_LIST), nullptr);
+
     ZarnikMemoryImage image = Fresh();
     SetCells(image, 8, {0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 2, 12}, 1);
     image[195] = 20;
@@ -254,6 +249,10 @@ TEST(ParsingImages, ReadsStayInsideTheCellsWhateverThePointersSay) {
     Parsed go(*image);
     EXPECT_EQ(go.List(GO_LIST).size(), 1u + 64u);
     EXPECT_EQ(go.editor.Last(GO_LIST)->opcode, op::Forward);
+    // A Forward whose last digit is cell 0 is still read.
+    (*image)[2] = 0xF0;
+    Parsed toCellZero(*image);
+    EXPECT_EQ(toCellZero.List(GO_LIST).size(), 1u + 65u);
 
     // PROC end 255: procedure 1, then Forwards up to one that would read
     // the pointer byte 195.
