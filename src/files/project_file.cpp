@@ -195,9 +195,8 @@ bool OpenGoProgramByName(ProjectScene& scene, const std::string& name) {
 
 namespace {
 
-// How far a project got: applied, stopped by a refusal that was shown, or
-// refused whole as damaged.
-enum class Load { Applied, Stopped, Damaged };
+// How far a project got: applied, or stopped by a refusal that was shown.
+enum class Load { Applied, Stopped };
 
 // What can refuse a parsed project is asked before anything changes, so that
 // a project is taken whole or not at all: its picture folders (checked at
@@ -270,20 +269,6 @@ Load ApplyIni(ProjectScene& scene, const ProjectData& data, const std::string& p
     scene.host.SetWorkingAreaModified(false);
     scene.host.WorkingAreaChanged();
     return Load::Applied;
-}
-
-Load LoadV2(ProjectScene& scene, std::span<const std::uint8_t> bytes, const std::string& path) {
-    ProjectData data;
-    if (!ParseProjectV2(bytes, data))
-        return Load::Damaged;
-    return ApplyV2(scene, data, path);
-}
-
-Load LoadV1(ProjectScene& scene, std::span<const std::uint8_t> bytes, const std::string& path) {
-    ProjectData data;
-    if (!ParseProjectV1(bytes, data))
-        return Load::Damaged;
-    return ApplyV1(scene, data, path);
 }
 
 } // namespace
