@@ -14,6 +14,7 @@
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/procedure_pane.h"
+#include "desktop/shell/desktop_language.h"
 #include "desktop/shell/main_window.h"
 #include "desktop/shell/raz_azi.h"
 #include "desktop/workarea/graphics_drawing.h"
@@ -21,7 +22,6 @@
 #include "desktop/workarea/status_line.h"
 #include "files/picture_library.h"
 #include "files/project_folder.h"
-#include "i18n/language.h"
 #include "program/key_sequence.h"
 #include "simulation/clock.h"
 
@@ -126,12 +126,11 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (!zf::i18n::ApplyLanguage(language)) {
+    // The desktop's own switch, so the pictures show what a child sees.
+    if (!zf::ui::UseLanguage(language)) {
         std::fprintf(stderr, "help-screenshots: no translation for '%s'\n", qPrintable(language));
         return 1;
     }
-    QApplication::setLayoutDirection(zf::i18n::IsRightToLeft(language) ? Qt::RightToLeft
-                                                                       : Qt::LeftToRight);
     const bool english = language == QLatin1String("en");
     const QString program = QDir(argv[1]).absolutePath() + "/";
     const QString books = QDir(argv[2]).absolutePath() + "/";
