@@ -16,4 +16,13 @@ QString DisplayMessage(std::string_view text) {
     return utf8.hasError() ? QString::fromLatin1(bytes) : decoded;
 }
 
+QString BoxMessage(std::string_view text) {
+    constexpr qsizetype kMostLetters = 255;
+    QString message = DisplayMessage(text);
+    if (message.size() > kMostLetters)
+        message.truncate(message.at(kMostLetters - 1).isHighSurrogate() ? kMostLetters - 1
+                                                                        : kMostLetters);
+    return message;
+}
+
 } // namespace zf

@@ -14,4 +14,8 @@ QString DisplayName(std::string_view name);
 // the 8-bit characters of the program's own texts.
 QString DisplayMessage(std::string_view text);
 
+// A message for a message box, which takes at most 255 characters: counted
+// in letters, not bytes, so that a message in Arabic or German keeps its end.
+QString BoxMessage(std::string_view text);
+
 } // namespace zf

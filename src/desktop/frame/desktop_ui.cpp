@@ -30,17 +30,14 @@ void DesktopUi::WarningBox(TextId id, const std::string& text) {
     ErrorSound();
     if (standIn_ && standIn_->Warning(id, text))
         return;
-    // The box takes at most 255 characters of text.
-    QMessageBox box(QMessageBox::Warning, Caption(), FromCore(text.substr(0, 255)), QMessageBox::Ok,
-                    owner);
+    QMessageBox box(QMessageBox::Warning, Caption(), BoxMessage(text), QMessageBox::Ok, owner);
     box.exec();
 }
 
 void DesktopUi::InformationBox(TextId id, const std::string& text) {
     if (standIn_ && standIn_->Information(id, text))
         return;
-    QMessageBox box(QMessageBox::Information, Caption(), FromCore(text.substr(0, 255)),
-                    QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::Information, Caption(), BoxMessage(text), QMessageBox::Ok, owner);
     box.exec();
 }
 
