@@ -733,7 +733,7 @@ You need to create a Zarnik for this project to use.</source>
 
 This is not a Zarnikfield Project file.
 Project not opened.</source>
-        <translation>%s
+        <translation>⁨%s⁩
 
 هذا ليس ملف مشروع من Zarnikfield.
 لم يُفتح المشروع.</translation>
@@ -797,7 +797,7 @@ Close another application and try again.</source>
     <message>
         <source>%s already exists.
 Do you want to replace it?</source>
-        <translation>%s موجود من قبل.
+        <translation>⁨%s⁩ موجود من قبل.
 هل تريد استبداله؟</translation>
     </message>
     <message>
@@ -806,7 +806,7 @@ Do you want to replace it?</source>
 
 It has been taken off the list.</source>
         <translation>لم يعد هذا الملف موجودًا:
-%s
+⁨%s⁩
 
 وقد أُزيل من القائمة.</translation>
     </message>
@@ -857,8 +857,8 @@ To mend it, copy these folders with their pictures beside the project file, or s
 %s</source>
         <translation>
 
-بُحث عن %s في:
-%s</translation>
+بُحث عن ⁨%s⁩ في:
+⁨%s⁩</translation>
     </message>
     <message>
         <source>The project was saved, but these files could not be copied into
@@ -866,9 +866,9 @@ To mend it, copy these folders with their pictures beside the project file, or s
 
 %s</source>
         <translation>حُفظ المشروع، لكن تعذّر نسخ هذه الملفات إلى
-%s
+⁨%s⁩
 
-%s</translation>
+⁨%s⁩</translation>
     </message>
     <message>
         <source>Zarnikfield is already running, but it does not answer.
@@ -880,7 +880,7 @@ Close it, then start Zarnikfield again.</source>
         <source>Zarnikfield cannot start: it cannot write in this folder:
 %s</source>
         <translation>لا يستطيع Zarnikfield أن يبدأ: لا يمكنه الكتابة في هذا المجلد:
-%s</translation>
+⁨%s⁩</translation>
     </message>
     <message>
         <source>Zarnikfield has no Work folder to copy this project into:
@@ -898,7 +898,7 @@ Project not opened.</source>
 
 Project not opened.</source>
         <translation>لا يستطيع Zarnikfield الكتابة في مجلد Work:
-%s
+⁨%s⁩
 
 لم يُفتح المشروع.</translation>
     </message>
@@ -948,7 +948,7 @@ Check that &apos;Paint Package&apos; entry in zfield.ini file refers to your sys
 Port tried: COM %d (%s)</source>
         <translation>
 
-المنفذ الذي جُرّب: COM %d (%s)</translation>
+المنفذ الذي جُرّب: ⁦COM %d (%s)⁩</translation>
     </message>
     <message>
         <source>Program copied from Zarnik.</source>
@@ -1043,11 +1043,11 @@ No starts afresh from the original project; your copy is kept as
 %s
 Cancel opens nothing.</source>
         <translation>في مجلد Zarnikfield Work نسخة معدّلة من هذا المشروع:
-%s
+⁨%s⁩
 
 الزر «نعم» يفتح نسختك.
 الزر «لا» يبدأ من جديد بالمشروع الأصلي؛ وتبقى نسختك محفوظة باسم
-%s
+⁨%s⁩
 الزر «إلغاء» لا يفتح شيئًا.</translation>
     </message>
     <message>
@@ -1183,7 +1183,7 @@ Cancel opens nothing.</source>
     </message>
     <message>
         <source>There are no activities in %1.</source>
-        <translation>لا توجد أنشطة في %1.</translation>
+        <translation>لا توجد أنشطة في ⁨%1⁩.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1193,7 +1193,7 @@ Cancel opens nothing.</source>
         <source>Zarnikfield could not be started:
 %1</source>
         <translation>تعذّر تشغيل Zarnikfield:
-%1</translation>
+⁨%1⁩</translation>
     </message>
 </context>
 <context>
@@ -1329,7 +1329,7 @@ is this big:</source>
     <name>zf::ui::HelpCommands</name>
     <message>
         <source>The help book %1 cannot be found in %2.</source>
-        <translation>لا يوجد كتاب التعليمات %1 في %2.</translation>
+        <translation>لا يوجد كتاب التعليمات ⁨%1⁩ في ⁨%2⁩.</translation>
     </message>
 </context>
 <context>
@@ -1368,11 +1368,11 @@ is this big:</source>
     </message>
     <message>
         <source>%1 - Zarnikfield Help</source>
-        <translation>%1 - تعليمات Zarnikfield</translation>
+        <translation>⁨%1⁩ - تعليمات Zarnikfield</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not on this page.</source>
-        <translation>«%1» غير موجود في هذه الصفحة.</translation>
+        <translation>«⁨%1⁩» غير موجود في هذه الصفحة.</translation>
     </message>
 </context>
 <context>
