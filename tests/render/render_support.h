@@ -2,16 +2,18 @@
 
 #include "files/bitmap.h"
 #include "files/palette.h"
+#include "support/pixels.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPointF>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,17 +47,12 @@ inline ::testing::Environment* const kQtEnvironment =
 class ProjectDir {
   public:
     ProjectDir() {
-        char pattern[] = "/tmp/zf_render_XXXXXX";
-        root_ = mkdtemp(pattern);
         for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
-            std::filesystem::create_directory(root_ / sub);
+            QDir(root_.path()).mkdir(sub);
     }
-    ~ProjectDir() { std::filesystem::remove_all(root_); }
-    ProjectDir(const ProjectDir&) = delete;
-    ProjectDir& operator=(const ProjectDir&) = delete;
 
-    std::string Folder() const { return root_.string() + "/"; }
-    std::string Path(const std::string& relative) const { return (root_ / relative).string(); }
+    std::string Folder() const { return root_.path().toStdString() + "/"; }
+    std::string Path(const std::string& relative) const { return Folder() + relative; }
 
     // Writes a picture as the program writes bitmaps: 8 bits, application
     // palette. Use palette colours for exact pixels.
@@ -75,17 +72,13 @@ class ProjectDir {
     }
 
   private:
-    std::filesystem::path root_;
+    QTemporaryDir root_;
 };
 
 inline QImage Filled(int w, int h, QColor colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
-}
-
-inline QRgb Rgb(const QImage& image, int x, int y) {
-    return image.pixel(x, y) & 0xFFFFFFu;
 }
 
 // The zfield command with `arguments`, its output dropped: its exit code, or
@@ -121,11 +114,7 @@ inline QImage Framed(int side, QRgb colour, int border) {
 
 // Pixels of one colour within `box`.
 inline int Count(const QImage& image, const QRect& box, QRgb colour) {
-    int n = 0;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            n += Rgb(image, x, y) == colour;
-    return n;
+    return CountIf(image, Colour(colour), box);
 }
 
 // Mean position of the opaque pixels of one colour; (-1, -1) where none is.

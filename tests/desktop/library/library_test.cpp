@@ -11,6 +11,7 @@
 #include "program/unnumbered_texts.h"
 
 #include "desktop_fixture.h"
+#include "support/pixels.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -304,13 +305,10 @@ TEST_F(Library, AStampDraggedOntoTheWorkingAreaLandsWhereItIsDropped) {
 
     // Dragged on the working area, it follows the pointer before it is let go.
     auto inked = [this, &state](QPoint centre) {
-        const QImage seen = drawing()->grab().toImage();
         const int half = PixelsPerStep(state) / 2;
-        int n = 0;
-        for (int y = centre.y() - half; y <= centre.y() + half; ++y)
-            for (int x = centre.x() - half; x <= centre.x() + half; ++x)
-                n += seen.valid(x, y) && seen.pixel(x, y) != qRgb(255, 255, 255);
-        return n;
+        const auto ink = [](QRgb c) { return c != qRgb(255, 255, 255); };
+        return test::CountIf(drawing()->grab().toImage(), ink,
+                             QRect(centre, centre).adjusted(-half, -half, half, half));
     };
     const int ink = inked({40, 60});
     ASSERT_GT(ink, 0);
