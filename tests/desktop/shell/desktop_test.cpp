@@ -166,19 +166,20 @@ TEST_F(Desktop, LoggingOutAsksAsExitDoesAndCancelKeepsTheSession) {
     doc().projectChanged = true;
     EXPECT_TRUE(session.CommitData(false)); // no leave to ask: nothing asked
     EXPECT_TRUE(shown.empty());
+    const auto exitAsking = [](TextId id) {
+        return std::string(TextOf(TextId::ExitZarnikfield)) + "\n" + std::string(TextOf(id));
+    };
     answer = Answer::Cancel;
     EXPECT_FALSE(session.CommitData(true));
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, std::string(TextOf(TextId::ExitZarnikfield)) + "\n" +
-                                 std::string(TextOf(TextId::SaveGoProgramChanges)));
+    EXPECT_EQ(shown[0].text, exitAsking(TextId::SaveGoProgramChanges));
     EXPECT_EQ(Lines(GO_LIST).size(), 2u);
 
     answer = Answer::No;
     shown.clear();
     EXPECT_TRUE(session.CommitData(true));
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].text, std::string(TextOf(TextId::ExitZarnikfield)) + "\n" +
-                                 std::string(TextOf(TextId::SaveProjectChanges)));
+    EXPECT_EQ(shown[1].text, exitAsking(TextId::SaveProjectChanges));
     // The logout was cancelled elsewhere and work goes on: Exit asks again.
     Press(key::Back);
     shown.clear();
