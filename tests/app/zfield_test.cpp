@@ -227,7 +227,7 @@ TEST_F(Zfield, APredefinedProjectKeepsTheUsersChangedCopy) {
 struct Robot {
     explicit Robot(const fs::path& image)
         : out(::popen(
-              ("echo $$; exec " ZARNIK_EMULATOR_PATH " --image '" + image.string() + "'").c_str(),
+              ("echo $$; exec '" ZARNIK_EMULATOR_PATH "' --image '" + image.string() + "'").c_str(),
               "r")) {
         char line[256] = {};
         if (out && std::fgets(line, sizeof line, out))
