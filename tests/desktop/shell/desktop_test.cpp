@@ -32,16 +32,11 @@ class Desktop : public DesktopTest {
 };
 
 TEST_F(Desktop, TheDrawnKeypadAndTheKeyboardFillTheGoList) {
-    Press(key::Forward);
-    PressDigits("2");
-    Press(key::Repeat);
-    PressDigits("4");
-    Press(key::Bracket);
-    Press(key::Forward);
-    PressDigits("1");
-    Press(key::Right);
-    PressDigits("90");
-    Press(key::Bracket);
+    const int digit = key::Digit0;
+    for (int code :
+         {int(key::Forward), digit + 2, int(key::Repeat), digit + 4, int(key::Bracket),
+          int(key::Forward), digit + 1, int(key::Right), digit + 9, digit, int(key::Bracket)})
+        Press(code);
     EXPECT_EQ(Lines(GO_LIST), (std::vector<std::string>{"NAME(\"My Go Program.gop\")", "FD 2",
                                                         "RPT 4 [", "FD 1", "RT 9 0", "]"}));
     EXPECT_TRUE(shown.empty());
