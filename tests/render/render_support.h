@@ -1,18 +1,17 @@
 #pragma once
 
 #include "files/bitmap.h"
+#include "files/file_io.h"
 #include "files/palette.h"
 #include "support/pixels.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPointF>
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -20,28 +19,6 @@
 #include <sys/wait.h>
 
 namespace zf::test {
-
-// Fonts need an application object; the tests run on the offscreen platform.
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        if (QGuiApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "zf_render_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QGuiApplication(argc, argv);
-    }
-    void TearDown() override { delete app_; }
-
-  private:
-    QGuiApplication* app_ = nullptr;
-};
-
-inline ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // A project folder with its four sub-folders, removed afterwards.
 class ProjectDir {
@@ -58,17 +35,10 @@ class ProjectDir {
     // palette. Use palette colours for exact pixels.
     void WriteBitmap(const std::string& relative, const QImage& picture) const {
         const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-        std::vector<std::uint32_t> rgb;
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            rgb.insert(rgb.end(), row, row + image.width());
-        }
-        const std::vector<std::uint8_t> file =
-            EncodeBitmap8(image.width(), image.height(), ReduceToAppPalette(rgb));
-        std::FILE* f = std::fopen(Path(relative).c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fwrite(file.data(), 1, file.size(), f);
-        std::fclose(f);
+        const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+        const std::vector<std::uint32_t> rgb(pixels, pixels + image.width() * image.height());
+        ASSERT_TRUE(WriteFileAtomically(
+            Path(relative), EncodeBitmap8(image.width(), image.height(), ReduceToAppPalette(rgb))));
     }
 
   private:
