@@ -116,15 +116,6 @@ class Dialogs : public DesktopTest {
     }
     TextId LastShownId() const { return shown.empty() ? TextId{} : shown.back().id; }
 
-    // Background Create through the tool bar's dialog.
-    void CreateBackground() {
-        OnDialog<BackgroundDialog>([](BackgroundDialog& d) {
-            QTest::mouseClick(d.button(BackgroundDialog::Choice::Create), Qt::LeftButton);
-            Push(d, "ok");
-        });
-        ClickTool(ToolPage::Background, 3);
-    }
-
     fs::path folder;
     std::vector<std::string> painted;
     std::vector<std::pair<std::string, std::vector<std::string>>> started;
@@ -500,7 +491,11 @@ TEST_F(Dialogs, BackgroundCreateRunsTheUsersPaintCommandOrLeavesNothing) {
         << "[paint package]\r\npaint1=krita --nosplash\r\npaint2=nopaint\r\npaint3=nopaint\r\n";
 
     startResult = kStartFileNotFound;
-    CreateBackground();
+    OnDialog<BackgroundDialog>([](BackgroundDialog& d) {
+        QTest::mouseClick(d.button(BackgroundDialog::Choice::Create), Qt::LeftButton);
+        Push(d, "ok");
+    });
+    ClickTool(ToolPage::Background, 3);
     const std::string blank = (folder / "backgnds" / "untitled.bmp").string();
     ASSERT_EQ(started.size(), 3u);
     EXPECT_EQ(started[0],
