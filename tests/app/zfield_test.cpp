@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -221,42 +222,28 @@ TEST_F(Zfield, APredefinedProjectKeepsTheUsersChangedCopy) {
 }
 #endif
 
-// The robot on a pseudo-terminal, as a process of its own.
-class Robot {
-  public:
-    explicit Robot(const fs::path& image) {
-        int fds[2];
-        if (::pipe(fds) != 0)
-            return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(fds[1], 1);
-            ::close(fds[0]);
-            ::execl(ZARNIK_EMULATOR_PATH, "zarnik-emulator", "--image", image.c_str(),
-                    static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(fds[1]);
-        out_ = ::fdopen(fds[0], "r");
+// The robot on a pseudo-terminal, as a process of its own: the shell says
+// its process id, the emulator the terminal's path.
+struct Robot {
+    explicit Robot(const fs::path& image)
+        : out(::popen(
+              ("echo $$; exec '" ZARNIK_EMULATOR_PATH "' --image '" + image.string() + "'").c_str(),
+              "r")) {
         char line[256] = {};
-        if (out_ && std::fgets(line, sizeof line, out_)) {
-            device = line;
-            device.pop_back();
-        }
+        if (out && std::fgets(line, sizeof line, out))
+            pid = std::atoi(line);
+        if (out && std::fgets(line, sizeof line, out))
+            device.assign(line, std::strlen(line) - 1);
     }
     ~Robot() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGTERM);
-            ::waitpid(pid_, nullptr, 0);
-        }
-        if (out_)
-            std::fclose(out_);
+        if (pid > 0)
+            ::kill(pid, SIGTERM);
+        if (out)
+            ::pclose(out);
     }
+    std::FILE* out;
+    pid_t pid = -1;
     std::string device;
-
-  private:
-    pid_t pid_ = -1;
-    std::FILE* out_ = nullptr;
 };
 
 TEST_F(Zfield, ControlBytesFromFilesReachTheTerminalEscaped) {

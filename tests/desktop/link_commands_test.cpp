@@ -48,6 +48,10 @@ class LinkCommands : public DesktopTest {
 
     void Key(GoEditor& editor, const char* keys) { ASSERT_TRUE(KeySequence(editor, keys)); }
 
+    // The same transfers made directly, without the window.
+    test::Recorder recorder;
+    NameTables directTables;
+    GoEditor direct{recorder, directTables};
     ZarnikEmulator robot;
     QTimer timer;
     int ticks = 0;
@@ -63,9 +67,6 @@ TEST_F(LinkCommands, SendKeepsTheWindowAliveAndTellsWhatADirectSendTells) {
     EXPECT_NE(boxText.find("Sending"), std::string::npos);
     ASSERT_TRUE(robot.WaitForStores(1, 2000));
 
-    test::Recorder recorder;
-    NameTables directTables;
-    GoEditor direct(recorder, directTables);
     Key(direct, program);
     ZarnikMemoryImage image;
     ASSERT_TRUE(EncodeGoProgram(image, direct.Head(GO_LIST), direct.Head(PROC_LIST)));
@@ -77,12 +78,9 @@ TEST_F(LinkCommands, SendKeepsTheWindowAliveAndTellsWhatADirectSendTells) {
 }
 
 TEST_F(LinkCommands, GetKeepsTheWindowAliveAndReplacesTheLists) {
-    test::Recorder recorder;
-    NameTables sourceTables;
-    GoEditor source(recorder, sourceTables);
-    Key(source, "RPT 2 [ FD 1 ] P 4 [ LT 9 0 ] P 4");
+    Key(direct, "RPT 2 [ FD 1 ] P 4 [ LT 9 0 ] P 4");
     ZarnikMemoryImage image;
-    ASSERT_TRUE(EncodeGoProgram(image, source.Head(GO_LIST), source.Head(PROC_LIST)));
+    ASSERT_TRUE(EncodeGoProgram(image, direct.Head(GO_LIST), direct.Head(PROC_LIST)));
     robot.SetMemory(image);
     window->Command(command::GetGoProgram);
     EXPECT_GE(ticks, 3);
@@ -90,7 +88,7 @@ TEST_F(LinkCommands, GetKeepsTheWindowAliveAndReplacesTheLists) {
     EXPECT_EQ(shown, (std::vector<test::ShownMessage>{
                          {kUnnumbered, unnumbered::kProgramCopiedFromZarnik, true}}));
     EXPECT_EQ(editor().LineCount(PROC_LIST), 3);
-    EXPECT_EQ(editor().LineCount(GO_LIST), source.LineCount(GO_LIST));
+    EXPECT_EQ(editor().LineCount(GO_LIST), direct.LineCount(GO_LIST));
 }
 
 TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
@@ -108,9 +106,6 @@ TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
     window->Command(command::GetGoProgram);
     EXPECT_GT(ticks, 3);
 
-    test::Recorder recorder;
-    NameTables directTables;
-    GoEditor direct(recorder, directTables);
     Key(direct, "FD 1");
     EXPECT_FALSE(SendGoProgram(direct, doc().link));
     EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(direct, doc().link));

@@ -12,6 +12,7 @@
 #include "simulation/zarnik_state.h"
 
 #include "desktop_fixture.h"
+#include "support/pixels.h"
 
 #include <QScrollBar>
 
@@ -32,14 +33,9 @@ class ListWindows : public DesktopTest {
     QRect InWindow(QWidget* w) const {
         return QRect(w->mapTo(window.get(), QPoint(0, 0)), w->size());
     }
-
     // Yellow (the digit pictures) anywhere in a band of a list's picture.
     static bool YellowIn(const QImage& image, QRect band) {
-        for (int y = band.top(); y <= band.bottom(); ++y)
-            for (int x = band.left(); x <= band.right(); ++x)
-                if (image.pixelColor(x, y) == QColor(255, 255, 0))
-                    return true;
-        return false;
+        return test::CountIf(image, test::Colour(qRgb(255, 255, 0)), band) > 0;
     }
 };
 
@@ -114,11 +110,7 @@ TEST_F(ListWindows, TheWorkingAreaStaysWholeInViewAtEveryScreenSize) {
         const QPoint robot = drawing()->RobotPixel();
         EXPECT_NE(floor.pixelColor(robot), floor.pixelColor(robot + QPoint(0, 1) * 200))
             << "the robot is drawn";
-        int red = 0;
-        for (int y = 0; y < floor.height(); ++y)
-            for (int x = 0; x < floor.width(); ++x)
-                red += floor.pixelColor(x, y) == QColor(255, 0, 0);
-        EXPECT_GT(red, 100) << "the trail is drawn";
+        EXPECT_GT(test::CountIf(floor, test::Colour(qRgb(255, 0, 0))), 100) << "the trail is drawn";
 
         // The pane lies in the Go Container, under the Go List, and shows
         // the examples' deepest procedure line whole.

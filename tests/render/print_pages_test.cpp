@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace zf {
@@ -16,23 +17,11 @@ namespace {
 
 using namespace zf::test;
 
-// Rows and columns of a page holding anything but white paper, between
-// two rows (the whole page by default).
-struct Inked {
-    int top = -1, bottom = -1, left = -1, right = -1;
-};
-Inked InkedBox(const QImage& page, int from = 0, int to = -1) {
-    Inked box;
-    for (int y = from; y < (to < 0 ? page.height() : to); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (Rgb(page, x, y) != kWhite) {
-                if (box.top < 0)
-                    box.top = y;
-                box.bottom = y;
-                box.left = box.left < 0 ? x : std::min(box.left, x);
-                box.right = std::max(box.right, x);
-            }
-    return box;
+// The bounds of what a page holds but white paper, between two rows (the
+// whole page by default).
+QRect InkedBox(const QImage& page, int from = 0, int to = -1) {
+    const auto ink = [](QRgb c) { return (c & 0xFFFFFFu) != kWhite; };
+    return ExtentIf(page, ink, QRect(0, from, page.width(), (to < 0 ? page.height() : to) - from));
 }
 
 class PrintedPages : public ::testing::Test {
@@ -50,7 +39,7 @@ class PrintedPages : public ::testing::Test {
                               HeadingFor(editor, QDate(2026, 12, 7)));
     }
     // The inked box inside the page mapping, clear of the heading.
-    Inked ListingBox(int page, int dpi) const {
+    QRect ListingBox(int page, int dpi) const {
         const PageMapping m = MapPage(Paper());
         return InkedBox(PdfPageImage(pdf, page, dpi), static_cast<int>(PageRow(0, dpi)) - 1,
                         static_cast<int>(PageRow(m.height, dpi)) + 1);
@@ -82,16 +71,16 @@ TEST_F(PrintedPages, FiftyFiveLessTheListingSizeLinesAPageTheProceduresOnANewPag
     EXPECT_EQ(PdfPageCount(pdf), 2);
     const int dpi = 60;
     int unit = ListingPrintMetricsFor(50, MapPage(Paper()).height).unit;
-    const Inked first = ListingBox(1, dpi);
-    const Inked second = ListingBox(2, dpi);
+    const QRect first = ListingBox(1, dpi);
+    const QRect second = ListingBox(2, dpi);
     // Both start an inch in; the first page reaches into its fifth line,
     // the line left over stands alone at the top of the second.
-    EXPECT_NEAR(first.top, PageRow(0, dpi), 1.5);
-    EXPECT_NEAR(first.left, dpi, 1.5);
-    EXPECT_GT(first.bottom, PageRow(40 * unit, dpi));
-    EXPECT_LT(first.bottom, PageRow(50 * unit, dpi));
-    EXPECT_NEAR(second.top, PageRow(0, dpi), 1.5);
-    EXPECT_LT(second.bottom, PageRow(10 * unit, dpi));
+    EXPECT_NEAR(first.top(), PageRow(0, dpi), 1.5);
+    EXPECT_NEAR(first.left(), dpi, 1.5);
+    EXPECT_GT(first.bottom(), PageRow(40 * unit, dpi));
+    EXPECT_LT(first.bottom(), PageRow(50 * unit, dpi));
+    EXPECT_NEAR(second.top(), PageRow(0, dpi), 1.5);
+    EXPECT_LT(second.bottom(), PageRow(10 * unit, dpi));
 
     // The PROC list starts a page of its own, unless both lists fit one: six
     // lines, a line between and three make ten, the lines a page at 45.
@@ -107,10 +96,10 @@ TEST_F(PrintedPages, FiftyFiveLessTheListingSizeLinesAPageTheProceduresOnANewPag
     EXPECT_NE(PdfText(pdf).find("7 December 2026"), std::string::npos);
     EXPECT_NE(PdfText(pdf).find("Page 1 of 1"), std::string::npos);
     unit = ListingPrintMetricsFor(30, MapPage(Paper()).height).unit;
-    const Inked both = ListingBox(1, dpi);
-    EXPECT_NEAR(both.top, PageRow(0, dpi), 1.5);
-    EXPECT_GT(both.bottom, PageRow(90 * unit, dpi));
-    EXPECT_LT(both.bottom, PageRow(100 * unit, dpi));
+    const QRect both = ListingBox(1, dpi);
+    EXPECT_NEAR(both.top(), PageRow(0, dpi), 1.5);
+    EXPECT_GT(both.bottom(), PageRow(90 * unit, dpi));
+    EXPECT_LT(both.bottom(), PageRow(100 * unit, dpi));
 }
 
 TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
@@ -131,20 +120,18 @@ TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
     const int dpi = 100;
     const QImage page = PdfPageImage(pdf, 1, dpi);
     ASSERT_FALSE(page.isNull());
-    const Inked box = InkedBox(page);
+    const QRect box = InkedBox(page);
     // An inch of margin each side, the square centred between top and bottom.
-    EXPECT_NEAR(box.left, dpi, 1.5);
-    EXPECT_NEAR(page.width() - 1 - box.right, dpi, 1.5);
-    EXPECT_NEAR(box.bottom - box.top, box.right - box.left, 1.5);
-    EXPECT_NEAR(box.top, page.height() - 1 - box.bottom, 1.5);
+    EXPECT_NEAR(box.left(), dpi, 1.5);
+    EXPECT_NEAR(page.width() - 1 - box.right(), dpi, 1.5);
+    EXPECT_NEAR(box.bottom() - box.top(), box.right() - box.left(), 1.5);
+    EXPECT_NEAR(box.top(), page.height() - 1 - box.bottom(), 1.5);
     // The grass is its own colour right up to its edge, and the wide red
     // pen crosses the middle in rows of pure red.
-    EXPECT_EQ(Rgb(page, box.left + 1, box.top + 1), kGreen);
-    EXPECT_EQ(Rgb(page, box.right - 1, box.bottom - 1), kGreen);
-    const int middle = (box.top + box.bottom) / 2;
-    int red = 0;
-    for (int y = middle - 4; y <= middle + 4; ++y)
-        red += Rgb(page, page.width() / 2, y) == kRed;
+    EXPECT_EQ(Rgb(page, box.left() + 1, box.top() + 1), kGreen);
+    EXPECT_EQ(Rgb(page, box.right() - 1, box.bottom() - 1), kGreen);
+    const int middle = (box.top() + box.bottom()) / 2;
+    const int red = Count(page, QRect(page.width() / 2, middle - 4, 1, 9), kRed);
     EXPECT_GE(red, 1);
     EXPECT_LE(red, 4);
 }

@@ -1,17 +1,18 @@
 #pragma once
 
 #include "files/bitmap.h"
+#include "files/file_io.h"
 #include "files/palette.h"
+#include "support/pixels.h"
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QDir>
 #include <QImage>
 #include <QPointF>
+#include <QTemporaryDir>
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,73 +20,35 @@
 
 namespace zf::test {
 
-// Fonts need an application object; the tests run on the offscreen platform.
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        if (QGuiApplication::instance())
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "zf_render_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QGuiApplication(argc, argv);
-    }
-    void TearDown() override { delete app_; }
-
-  private:
-    QGuiApplication* app_ = nullptr;
-};
-
-inline ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 // A project folder with its four sub-folders, removed afterwards.
 class ProjectDir {
   public:
     ProjectDir() {
-        char pattern[] = "/tmp/zf_render_XXXXXX";
-        root_ = mkdtemp(pattern);
         for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
-            std::filesystem::create_directory(root_ / sub);
+            QDir(root_.path()).mkdir(sub);
     }
-    ~ProjectDir() { std::filesystem::remove_all(root_); }
-    ProjectDir(const ProjectDir&) = delete;
-    ProjectDir& operator=(const ProjectDir&) = delete;
 
-    std::string Folder() const { return root_.string() + "/"; }
-    std::string Path(const std::string& relative) const { return (root_ / relative).string(); }
+    std::string Folder() const { return root_.path().toStdString() + "/"; }
+    std::string Path(const std::string& relative) const { return Folder() + relative; }
 
     // Writes a picture as the program writes bitmaps: 8 bits, application
     // palette. Use palette colours for exact pixels.
     void WriteBitmap(const std::string& relative, const QImage& picture) const {
         const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-        std::vector<std::uint32_t> rgb;
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            rgb.insert(rgb.end(), row, row + image.width());
-        }
-        const std::vector<std::uint8_t> file =
-            EncodeBitmap8(image.width(), image.height(), ReduceToAppPalette(rgb));
-        std::FILE* f = std::fopen(Path(relative).c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fwrite(file.data(), 1, file.size(), f);
-        std::fclose(f);
+        const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+        const std::vector<std::uint32_t> rgb(pixels, pixels + image.width() * image.height());
+        ASSERT_TRUE(WriteFileAtomically(
+            Path(relative), EncodeBitmap8(image.width(), image.height(), ReduceToAppPalette(rgb))));
     }
 
   private:
-    std::filesystem::path root_;
+    QTemporaryDir root_;
 };
 
 inline QImage Filled(int w, int h, QColor colour) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     return image;
-}
-
-inline QRgb Rgb(const QImage& image, int x, int y) {
-    return image.pixel(x, y) & 0xFFFFFFu;
 }
 
 // The zfield command with `arguments`, its output dropped: its exit code, or
@@ -121,11 +84,7 @@ inline QImage Framed(int side, QRgb colour, int border) {
 
 // Pixels of one colour within `box`.
 inline int Count(const QImage& image, const QRect& box, QRgb colour) {
-    int n = 0;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            n += Rgb(image, x, y) == colour;
-    return n;
+    return CountIf(image, Colour(colour), box);
 }
 
 // Mean position of the opaque pixels of one colour; (-1, -1) where none is.

@@ -22,6 +22,17 @@ class WorkingAreaTest : public ::testing::Test {
         WorkingAreaScene scene{state, trail, objects, dir.Folder()};
         return RenderWorkingAreaImage(WorkingAreaPixels(state, zoom), zoom, scene);
     }
+    // The region drawn over green through a painter that keeps to `clip`.
+    QImage RenderRegion(QRect region, float zoom, QRect clip = {}) {
+        QImage picture = Filled(region.width(), region.height(), Qt::green);
+        QPainter p(&picture);
+        if (!clip.isNull())
+            p.setClipRect(clip);
+        WorkingAreaScene scene{state, trail, objects, dir.Folder()};
+        RenderWorkingArea(p, region, zoom, scene);
+        p.end();
+        return picture;
+    }
 
     void Line(int x0, int y0, int x1, int y1, int style) {
         trail.SetTrailStyle(-1);
@@ -68,29 +79,15 @@ TEST_F(WorkingAreaTest, TrailLinesTakeThePenOfTheirEndPointInAnyRegion) {
     // The moves between the lines were pen-up: nothing joins them.
     EXPECT_EQ(Rgb(picture, 30, 90), kWhite);
 
-    // A region is drawn from its own corner.
-    QImage part = Filled(50, 50, Qt::green);
-    QPainter p(&part);
-    WorkingAreaScene scene{state, trail, objects, dir.Folder()};
-    RenderWorkingArea(p, QRect(80, 80, 50, 50), 100.0f, scene);
-    p.end();
+    // A region is drawn from its own corner; a clip the caller set stays.
+    const QImage part = RenderRegion(QRect(80, 80, 50, 50), 100.0f);
     EXPECT_EQ(Rgb(part, 10, 41), kBlue); // y 121 of the whole area
     EXPECT_EQ(Rgb(part, 10, 42), kWhite);
-
-    // A clip the caller set stays: only the update is drawn.
-    QImage window = Filled(50, 50, Qt::green);
-    QPainter q(&window);
-    q.setClipRect(0, 0, 20, 50);
-    RenderWorkingArea(q, QRect(80, 80, 50, 50), 100.0f, scene);
-    q.end();
-    EXPECT_EQ(Rgb(window, 10, 41), kBlue);
-    EXPECT_EQ(Rgb(window, 30, 41), kGreen);
-
+    const QImage clipped = RenderRegion(QRect(80, 80, 50, 50), 100.0f, QRect(0, 0, 20, 50));
+    EXPECT_EQ(Rgb(clipped, 10, 41), kBlue);
+    EXPECT_EQ(Rgb(clipped, 30, 41), kGreen);
     // Zoom 0 draws nothing.
-    QImage untouched = Filled(10, 10, Qt::green);
-    QPainter z(&untouched);
-    RenderWorkingArea(z, QRect(0, 0, 10, 10), 0.0f, scene);
-    z.end();
+    const QImage untouched = RenderRegion(QRect(0, 0, 10, 10), 0.0f);
     EXPECT_EQ(Rgb(untouched, 5, 5), kGreen);
 }
 
@@ -161,16 +158,6 @@ TEST_F(WorkingAreaTest, LayersAreFittedBackgroundTrailThenKeyedStampsInListOrder
     EXPECT_EQ(Rgb(picture, 250, 150), kYellow);
 }
 
-// Bounds of the pixels of one colour.
-QRect Extent(const QImage& image, QRgb colour) {
-    QRect r;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (Rgb(image, x, y) == colour)
-                r = r.united(QRect(x, y, 1, 1));
-    return r;
-}
-
 TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotOnTheSideTheirModeSaysAndMeasured) {
     GraphicObject* above = AddText("Hello", 3, 1500, 1500);
     const QImage picture = Render();
@@ -180,7 +167,7 @@ TEST_F(WorkingAreaTest, TextsArePlacedBesideTheRobotOnTheSideTheirModeSaysAndMea
     const int h = MmToPixels(state, above->height);
     EXPECT_NEAR(above->x, 1500 - (w / 2) * 10, 20);
     EXPECT_NEAR(above->y, 1500 - (15 + h) * 10, 20);
-    const QRect ink = Extent(picture, kRed);
+    const QRect ink = ExtentIf(picture, Colour(kRed));
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_LE(ink.bottom(), 135);
     EXPECT_GE(ink.top(), above->y / 10);

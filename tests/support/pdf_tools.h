@@ -1,10 +1,11 @@
 #pragma once
 
-// Reading printed PDF files back with poppler-utils (pdfinfo, pdftotext, pdftoppm).
+// Reading printed PDF files back with poppler-utils (pdftotext, pdftoppm).
 
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,22 +13,8 @@
 
 namespace zf::test {
 
-// The number of pages pdfinfo finds, or -1 when it cannot read the file.
-inline int PdfPageCount(const std::string& path) {
-    const std::string command = "pdfinfo '" + path + "' 2>/dev/null";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
-    int pages = -1;
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe))
-        if (std::sscanf(line, "Pages: %d", &pages) == 1)
-            break;
-    pclose(pipe);
-    return pages;
-}
-
-// The text of every page as pdftotext reads it; "" when it cannot.
+// The text of every page as pdftotext reads it, each page ended by a form
+// feed; "" when it cannot.
 inline std::string PdfText(const std::string& path) {
     const std::string command = "pdftotext -layout '" + path + "' - 2>/dev/null";
     std::FILE* pipe = popen(command.c_str(), "r");
@@ -39,6 +26,12 @@ inline std::string PdfText(const std::string& path) {
         text.append(chunk, n);
     pclose(pipe);
     return text;
+}
+
+// The number of pages, or 0 when the file cannot be read.
+inline int PdfPageCount(const std::string& path) {
+    const std::string text = PdfText(path);
+    return static_cast<int>(std::count(text.begin(), text.end(), '\f'));
 }
 
 // Page `page` (from 1) rasterised by pdftoppm at `dpi`; null when it fails.

@@ -140,19 +140,13 @@ TEST_F(Help, F1OpensTheUserGuideAtItsContentsAndEveryHelpCommandReusesTheWindow)
     EXPECT_NE(shown[0].text.find("zarnikug.hlp"), std::string::npos);
 }
 
-TEST_F(Help, TheViewerGoesBackAndForwardFindsTextAndOpensProjects) {
+TEST_F(Help, TheViewerFollowsLinksFindsTextAndOpensProjects) {
     window->Command(command::JourneysHelp);
     HelpViewer* viewer = help()->viewer();
     QTextBrowser* browser = viewer->browser();
-    const QUrl contents = browser->source();
     emit browser->anchorClicked(QUrl("activity1.html"));
     const QUrl first = browser->source();
-    EXPECT_NE(first, contents);
     EXPECT_TRUE(first.path().endsWith("zarnikjn/activity1.html"));
-    browser->backward();
-    EXPECT_EQ(browser->source(), contents);
-    browser->forward();
-    EXPECT_EQ(browser->source(), first);
 
     EXPECT_TRUE(viewer->Find("extension"));
     EXPECT_FALSE(browser->textCursor().selectedText().isEmpty());

@@ -11,6 +11,7 @@
 #include "program/unnumbered_texts.h"
 
 #include "desktop_fixture.h"
+#include "support/pixels.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -59,6 +60,11 @@ class Library : public DesktopTest {
     ProgCentreSelector* selector() const { return library()->selector(); }
     const LibrarySelector& page() const { return selector()->selector(); }
     QPushButton* option(int id) const { return library()->options()->button(id); }
+    // Whether Create and Edit may be pressed.
+    std::pair<bool, bool> CreateAndEdit() const {
+        return {option(ProgCentreOptions::Create)->isEnabled(),
+                option(ProgCentreOptions::Edit)->isEnabled()};
+    }
 
     Names Cells() const {
         Names names;
@@ -199,27 +205,23 @@ TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
     ASSERT_TRUE(library()->isVisible());
     EXPECT_EQ(library()->category(), library::Pens);
     EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(TextId::ClickToAddToGoProgram));
-    EXPECT_FALSE(option(ProgCentreOptions::Create)->isEnabled());
-    EXPECT_FALSE(option(ProgCentreOptions::Edit)->isEnabled());
+    EXPECT_EQ(CreateAndEdit(), std::pair(false, false));
     const int bar = library()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     EXPECT_EQ(library()->x(), bar);
 
     Open(library::Stamps, false);
-    EXPECT_TRUE(option(ProgCentreOptions::Create)->isEnabled());
-    EXPECT_FALSE(option(ProgCentreOptions::Edit)->isEnabled());
+    EXPECT_EQ(CreateAndEdit(), std::pair(true, false));
 
     // Graphics tool bar: the robot page, then Set Zarnik Shape.
     GraphicsTool(3);
     GraphicsTool(1);
     EXPECT_EQ(library()->category(), library::Shapes);
     EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(TextId::DragToGraphicsWindow));
-    EXPECT_TRUE(option(ProgCentreOptions::Create)->isEnabled());
-    EXPECT_TRUE(option(ProgCentreOptions::Edit)->isEnabled());
+    EXPECT_EQ(CreateAndEdit(), std::pair(true, true));
     EXPECT_EQ(library()->x() + library()->width() + bar, library()->parentWidget()->width());
 
     Open(library::Pens, true);
-    EXPECT_FALSE(option(ProgCentreOptions::Create)->isEnabled());
-    EXPECT_TRUE(option(ProgCentreOptions::Edit)->isEnabled());
+    EXPECT_EQ(CreateAndEdit(), std::pair(false, true));
 
     Click(option(ProgCentreOptions::Close), QPoint(5, 5));
     EXPECT_FALSE(library()->isVisible());
@@ -304,13 +306,10 @@ TEST_F(Library, AStampDraggedOntoTheWorkingAreaLandsWhereItIsDropped) {
 
     // Dragged on the working area, it follows the pointer before it is let go.
     auto inked = [this, &state](QPoint centre) {
-        const QImage seen = drawing()->grab().toImage();
         const int half = PixelsPerStep(state) / 2;
-        int n = 0;
-        for (int y = centre.y() - half; y <= centre.y() + half; ++y)
-            for (int x = centre.x() - half; x <= centre.x() + half; ++x)
-                n += seen.valid(x, y) && seen.pixel(x, y) != qRgb(255, 255, 255);
-        return n;
+        const auto ink = [](QRgb c) { return c != qRgb(255, 255, 255); };
+        return test::CountIf(drawing()->grab().toImage(), ink,
+                             QRect(centre, centre).adjusted(-half, -half, half, half));
     };
     const int ink = inked({40, 60});
     ASSERT_GT(ink, 0);

@@ -55,6 +55,12 @@ class SingleInstanceStart : public DesktopTest {
         }
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -3;
     }
+    // Whether the window holds the Go Program of `file`.
+    bool Holds(std::string_view file) const {
+        const GoInstruction* head = editor().Head(GO_LIST);
+        return head && head->opcode == op::GoProgramHeader &&
+               doc().tables.names.Get(head->nameId) == file;
+    }
 
     QTemporaryDir runtime;
 };
@@ -71,13 +77,7 @@ TEST_F(SingleInstanceStart, ASecondStartWithAFileOpensItInTheFirstWithThePlainPr
 
     // A name relative to the later start's own folder.
     EXPECT_EQ(LaterStart({"square.gop"}), 0);
-    auto loaded = [&] {
-        const GoInstruction* head = editor().Head(GO_LIST);
-        return head && head->opcode == op::GoProgramHeader &&
-               std::string_view(doc().tables.names.Get(head->nameId)) == ZF_SOURCE_EXAMPLES
-                   "/square.gop";
-    };
-    EXPECT_TRUE(QTest::qWaitFor(loaded, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Holds(ZF_SOURCE_EXAMPLES "/square.gop"); }, 10000));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, TextOf(TextId::SaveGoProgramChanges));
 }
@@ -106,14 +106,7 @@ TEST_F(SingleInstanceStart, ALockLeftByACrashedStartDoesNotBlock) {
 TEST_F(SingleInstanceStart, AHandedFileWaitsForATransferAndForAModalBox) {
     MakeWindow();
     window->StartupLoad("");
-    auto named = [&](const char* file) {
-        return [&, file] {
-            const GoInstruction* head = editor().Head(GO_LIST);
-            return head && head->opcode == op::GoProgramHeader &&
-                   std::string_view(doc().tables.names.Get(head->nameId)) == file;
-        };
-    };
-    auto square = named(ZF_SOURCE_EXAMPLES "/square.gop");
+    auto square = [&] { return Holds(ZF_SOURCE_EXAMPLES "/square.gop"); };
     std::promise<void> release;
     std::future<void> released = release.get_future();
     bool openedDuringTransfer = true;
@@ -129,7 +122,7 @@ TEST_F(SingleInstanceStart, AHandedFileWaitsForATransferAndForAModalBox) {
     EXPECT_FALSE(openedDuringTransfer);
     EXPECT_TRUE(QTest::qWaitFor(square, 10000));
 
-    auto star = named(ZF_SOURCE_EXAMPLES "/star.gop");
+    auto star = [&] { return Holds(ZF_SOURCE_EXAMPLES "/star.gop"); };
     QMessageBox box(QMessageBox::Warning, "Zarnikfield", "Program copied to Zarnik.",
                     QMessageBox::Ok, window.get());
     box.setWindowModality(Qt::ApplicationModal);
