@@ -20,22 +20,18 @@ TEST_F(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
                                        key::Bracket, key::Bracket, -1, key::Go}));
 }
 
-TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndAreCheckedFirst) {
-    // Far positions stay far (the working-area check refuses them) instead
-    // of wrapping into the floor; headings of any size come back to 0..359.
+TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndHeadingsComeBackIntoACircle) {
+    // Far positions stay far: the run refuses them (see the run's own tests).
     ASSERT_TRUE(ParseKeySequence(tables,
-                                 "POS(-1.5,0.25) POS(218,0) POS(1e10,-1e10) HEAD(2147483647) "
-                                 "HEAD(-90) HEAD(1e300)",
+                                 "POS(-1.5,0.25) POS(218,0) HEAD(2147483647) HEAD(-90) HEAD(1e300)",
                                  presses, error, {4000, 2000}));
     EXPECT_EQ(presses[0].argument.value1, 2000 - 450);
     EXPECT_EQ(presses[0].argument.value2, 1000 - 75);
     EXPECT_EQ(presses[1].argument.value1, 218 * 300 + 2000);
-    EXPECT_GT(presses[2].argument.value1, 1000000);
-    EXPECT_GT(presses[2].argument.value2, 1000000);
-    EXPECT_EQ(presses[3].argument.value1, 127);
-    EXPECT_EQ(presses[4].argument.value1, 270);
-    EXPECT_GE(presses[5].argument.value1, 0);
-    EXPECT_LT(presses[5].argument.value1, 360);
+    EXPECT_EQ(presses[2].argument.value1, 127);
+    EXPECT_EQ(presses[3].argument.value1, 270);
+    EXPECT_GE(presses[4].argument.value1, 0);
+    EXPECT_LT(presses[4].argument.value1, 360);
     ASSERT_TRUE(KeySequence(editor, "POS(-1.5,0.25)", nullptr, {4000, 2000}));
     EXPECT_EQ(ListingLine(*editor.cursor, tables, {4000, 2000}), "POS(-1.5,0.25)");
 }

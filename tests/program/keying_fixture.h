@@ -2,11 +2,15 @@
 
 #include "program/editor.h"
 #include "program/key_sequence.h"
+#include "program/texts.h"
 #include "support/recorder.h"
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zf::test {
@@ -49,7 +53,19 @@ class Keying : public ::testing::Test {
     std::string cursorLine() const {
         return editor.cursor ? ListingLine(*editor.cursor, tables) : "";
     }
+
+    // Keys each sequence in turn, checking the warning last shown after it.
+    void warnings(std::initializer_list<std::pair<std::string_view, TextId>> steps) {
+        for (const auto& [sequence, id] : steps) {
+            keys(sequence);
+            EXPECT_EQ(ui.lastWarningId(), id) << sequence;
+        }
+    }
 };
+
+inline ShownMessage Shown(TextId id, std::initializer_list<TextArg> args = {}) {
+    return {id, Text(id, args)};
+}
 
 using Lines = std::vector<std::string>;
 using Ids = std::vector<TextId>;

@@ -4,6 +4,8 @@
 
 #include "run_fixture.h"
 
+#include <sstream>
+
 namespace zf::test {
 
 namespace {
@@ -23,18 +25,14 @@ class History : public RunFixture {
     std::string Program() const { return FormatLists(editor); }
     // The working area as text, every point and object included.
     std::string Area() const {
-        std::string out = std::to_string(state.x) + "," + std::to_string(state.y) + " h" +
-                          std::to_string(state.heading) + " home " + std::to_string(state.homeX) +
-                          "," + std::to_string(state.homeY) + " pen " +
-                          std::to_string(state.penStyle) + " floor " +
-                          std::to_string(state.floorWidth) + "\n";
+        std::ostringstream out;
+        out << state.x << ',' << state.y << " h" << state.heading << " home " << state.homeX << ','
+            << state.homeY << " pen " << state.penStyle << " floor " << state.floorWidth << '\n';
         for (const TrailPoint& p : Trail())
-            out += std::to_string(p.x) + "," + std::to_string(p.y) + "/" + std::to_string(p.style) +
-                   " ";
+            out << p.x << ',' << p.y << '/' << p.style << ' ';
         for (const auto& o : objects.objects())
-            out += "\nobject " + std::to_string(o->kind) + " " + std::to_string(o->x) + "," +
-                   std::to_string(o->y) + " flip " + std::to_string(o->param3);
-        return out;
+            out << "\nobject " << +o->kind << ' ' << o->x << ',' << o->y << " flip " << o->param3;
+        return out.str();
     }
 
     EditHistory history{editor, state, trail, objects};
@@ -118,7 +116,7 @@ TEST_F(History, WorkingAreaChangesComeBackWholeAndRunsStayOutOfIt) {
         [&] { objects.CreateGraphicObject("bg.bmp", objectkind::Background, 0, 0, 0, 0, 0, 0); });
     Change([&] { objects[1].x = 2000; });
     state.homePenStyle = 0;
-    Go();
+    Settle(RunRequest::Run);
     ASSERT_EQ(state.y, 900);
     const std::string afterRun = Area();
     // A run's own drawing is no change of the user's.

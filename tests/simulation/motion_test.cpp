@@ -26,7 +26,7 @@ std::vector<Point> Walk(MoveZarnik& move) {
     return draws;
 }
 
-TEST(Units, ConversionsTruncate) {
+TEST(Units, ConversionsTruncateAndPenNamesMatchCaseFreeOverTheGivenLength) {
     ZarnikState s;
     EXPECT_EQ(MmToPixels(s, 300), 30);
     EXPECT_EQ(MmToPixels(s, 9), 0); // 0.95 pixels
@@ -35,9 +35,6 @@ TEST(Units, ConversionsTruncate) {
     s.zoom = 37.5f;
     EXPECT_EQ(PixelsPerStep(s), 11);
     EXPECT_EQ(MmToPixels(s, 300), 11);
-}
-
-TEST(Units, PenNamesMatchCaseFreeOverTheGivenLength) {
     EXPECT_EQ(PenStyleForName("REDWIDE.BMP"), 4);
     EXPECT_EQ(PenStyleForName("blakwide.bmp"), 7);
     EXPECT_EQ(PenStyleForName("blue"), 2);
@@ -67,7 +64,7 @@ TEST(Units, PositionCheckKeepsHalfAStepFromEveryEdge) {
     EXPECT_EQ(StepY(s, 1200), -1.0);
 }
 
-TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTarget) {
+TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTargetAndAStoppedOneOwesTheRest) {
     ZarnikState s;
     s.heading = 45;
     MoveZarnik move(s, +1, 300);
@@ -77,6 +74,12 @@ TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTarget) {
     // A draw for each whole pixel (10 mm at zoom 100) along the major axis.
     EXPECT_EQ(draws.size(), 22u);
     EXPECT_EQ(draws.front(), (Point{1510, 1490}));
+    s.heading = 0;
+    MoveZarnik back(s, -1, 1500);
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(back.Advance(), WalkStep::DrawAndCheck);
+    EXPECT_EQ(back.y(), 1600);
+    EXPECT_EQ(back.Remainder(), 1400);
 }
 
 TEST(MovingTheRobot, DrawsComeAtEveryWholePixelOfTheZoom) {
@@ -108,28 +111,16 @@ TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
     MoveZarnik over(s, +1, 1351);
     EXPECT_EQ(Walk(over).back(), (Point{2850, 1500}));
     EXPECT_TRUE(over.HitEdge());
-}
-
-TEST(MovingTheRobot, DiagonalMoveMeetingTheTopUndoesOnlyTheYStep) {
-    ZarnikState s;
+    // Mostly up, a little right, into the top: x keeps every step made
+    // before the y step was refused.
     s.y = 300;
-    s.heading = 30; // mostly up, a little right
-    MoveZarnik move(s, +1, 600);
-    Walk(move);
-    EXPECT_TRUE(move.HitEdge());
-    EXPECT_EQ(move.y(), 150);
-    // x kept every step made before the y step was refused.
-    EXPECT_GT(move.x(), 1500 + 80);
-    EXPECT_LT(move.x(), 1500 + 90);
-}
-
-TEST(MovingTheRobot, StoppedMoveLeavesTheStraightDistance) {
-    ZarnikState s;
-    MoveZarnik move(s, -1, 1500);
-    for (int i = 0; i < 10; ++i)
-        ASSERT_EQ(move.Advance(), WalkStep::DrawAndCheck);
-    EXPECT_EQ(move.y(), 1600);
-    EXPECT_EQ(move.Remainder(), 1400);
+    s.heading = 30;
+    MoveZarnik top(s, +1, 600);
+    Walk(top);
+    EXPECT_TRUE(top.HitEdge());
+    EXPECT_EQ(top.y(), 150);
+    EXPECT_GT(top.x(), 1500 + 80);
+    EXPECT_LT(top.x(), 1500 + 90);
 }
 
 TEST(TurningTheRobot, HeadingsWrapAndEverySecondDegreeIsDrawn) {
@@ -151,11 +142,10 @@ TEST(TurningTheRobot, HeadingsWrapAndEverySecondDegreeIsDrawn) {
     EXPECT_EQ(stopped.Remainder(), 88);
 }
 
-TEST(PenTrailRecord, PenUpChainsFoldAndTheTrailStopsAt2000) {
+TEST(PenTrailRecord, PenUpChainsFoldTrimCutsBackToTheRunStartAndTheTrailStopsAt2000) {
     PenTrail trail;
-    trail.AppendTrailPoint(0, 0);
-    trail.AppendTrailPoint(10, 0);
-    trail.AppendTrailPoint(20, 0);
+    for (int x : {0, 10, 20})
+        trail.AppendTrailPoint(x, 0);
     EXPECT_EQ(trail.trailLength(), 1);
     EXPECT_EQ(trail.GetTrailPoint(0), (TrailPoint{20, 0, -1}));
     trail.SetTrailStyle(3);
@@ -165,29 +155,21 @@ TEST(PenTrailRecord, PenUpChainsFoldAndTheTrailStopsAt2000) {
     trail.AppendTrailPoint(50, 0);
     EXPECT_EQ(trail.trailLength(), 3);
     EXPECT_EQ(trail.GetTrailPoint(2), (TrailPoint{50, 0, -1}));
+    trail.MarkRunStart();
     trail.SetTrailStyle(1);
     for (int i = 0; i < 2100; ++i)
         trail.AppendTrailPoint(i, i);
     EXPECT_EQ(trail.trailLength(), PenTrail::kMaxPoints);
     EXPECT_EQ(trail.GetTrailPoint(1999), (TrailPoint{1996, 1996, 1}));
-}
-
-TEST(PenTrailRecord, TrimCutsBackToTheRunStartAndNeverGrows) {
-    PenTrail trail;
-    trail.SetTrailStyle(2);
-    for (int i = 0; i < 5; ++i)
-        trail.AppendTrailPoint(i, 0);
-    trail.MarkRunStart();
-    trail.AppendTrailPoint(9, 9);
     trail.TrimPenTrailToRunStart();
-    EXPECT_EQ(trail.trailLength(), 5);
-    EXPECT_EQ(trail.GetTrailPoint(5).style, -1);
+    EXPECT_EQ(trail.trailLength(), 3);
+    EXPECT_EQ(trail.GetTrailPoint(3).style, -1);
     trail.ClearPenTrail();
     trail.TrimPenTrailToRunStart();
     EXPECT_EQ(trail.trailLength(), 0);
 }
 
-TEST(GraphicObjects, BackgroundsLeadAndRunsRemoveOnlyTheirOwn) {
+TEST(GraphicObjects, BackgroundsLeadRunsRemoveOnlyTheirOwnAndTextsKeepClearOfTheRobot) {
     NameTables tables;
     GraphicObjectList list{tables};
     list.CreateGraphicObject("cat.bmp", objectkind::Stamp, 1, 1, 0, 0, 0, 0);
@@ -200,20 +182,16 @@ TEST(GraphicObjects, BackgroundsLeadAndRunsRemoveOnlyTheirOwn) {
     EXPECT_FALSE(list.RemoveGraphicObject(sky));
     EXPECT_EQ(list.RemoveObjectsOfRun(3), 1);
     EXPECT_EQ(list.LastGraphicObject()->x, 1);
-}
 
-TEST(GraphicObjects, TextsKeepHalfAStepClearOfTheRobot) {
     GraphicObject text;
     text.x = text.y = 1500;
     text.param2 = 3;
     PlaceTextNear(text, 40, 20, 15, 0.1);
-    EXPECT_EQ(text.x, 1300);
-    EXPECT_EQ(text.y, 1150);
+    EXPECT_EQ((Point{text.x, text.y}), (Point{1300, 1150}));
     EXPECT_EQ(text.param2, 0);
     text.param2 = 10;
     PlaceTextNear(text, 40, 20, 15, 0.1);
-    EXPECT_EQ(text.x, 1450);
-    EXPECT_EQ(text.y, 1300);
+    EXPECT_EQ((Point{text.x, text.y}), (Point{1450, 1300}));
 }
 
 TEST(Notes, DurationsAndPitches) {

@@ -9,25 +9,26 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace zf::test {
 
-// Records what a run draws.
+// Records what a run shows.
 class ViewRecorder : public RobotView {
   public:
-    void DrawZarnikAt(int x, int y) override { draws.push_back({x, y}); }
+    void DrawZarnikAt(int, int) override {}
     void SpriteChanged() override { ++spriteChanges; }
     void ObjectPlaced(GraphicObject& object) override { placed.push_back(object.kind); }
     void ShowInstruction(const GoInstruction* in) override { status = in ? in->opcode : -1; }
-    struct Point {
-        int x, y;
-        bool operator==(const Point&) const = default;
-    };
-    std::vector<Point> draws;
     std::vector<int> placed;
     int spriteChanges = 0;
     int status = -1;
+};
+
+struct Point {
+    int x, y;
+    bool operator==(const Point&) const = default;
 };
 
 // A 10 x 10-step working area, a Go Program keyed into it, and the run
@@ -59,10 +60,12 @@ class RunFixture : public ::testing::Test {
         control.Post(request);
         PumpToIdle();
     }
-    void Go(bool stepMode = false) {
-        control.Post(RunRequest::Run, stepMode ? 1 : 0);
-        PumpToIdle();
+    // Posts a request, as a click does, and lets the clock run on to `until`.
+    void Request(RunRequest request, std::int64_t until) {
+        control.Post(request);
+        PumpUntil(until);
     }
+    Point At() const { return {state.x, state.y}; }
     HeadlessResult RunInstantly() { return RunHeadless(control, clock); }
 
     std::vector<TrailPoint> Trail() const {
@@ -70,6 +73,14 @@ class RunFixture : public ::testing::Test {
         for (int i = 0; i < trail.trailLength(); ++i)
             points.push_back(trail.GetTrailPoint(i));
         return points;
+    }
+    // The trail as "x,y/style" points, -1 a pen-up point.
+    std::string TrailText() const {
+        std::string out;
+        for (const TrailPoint& p : Trail())
+            out += std::to_string(p.x) + ',' + std::to_string(p.y) + '/' + std::to_string(p.style) +
+                   ' ';
+        return out;
     }
 
     Recorder ui;

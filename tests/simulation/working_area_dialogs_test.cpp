@@ -1,5 +1,6 @@
 #include "files/file_list.h"
 #include "program/string_table.h"
+#include "simulation/object_tools.h"
 #include "simulation/text_placement.h"
 #include "simulation/working_area_dialogs.h"
 
@@ -102,22 +103,18 @@ TEST(Resize, AsksOnlyWhenThereAreGraphics) {
     EXPECT_EQ(state.x, 750);
 }
 
-TEST(TextPlacement, CreateAndReplace) {
+TEST(TextPlacement, CreateAndReplaceAroundTheCentre) {
     NameTables tables;
     GraphicObjectList objects{tables};
     TextObjectRecord chosen = DefaultTextObject(tables);
-    chosen.colour = 0x0000FF;
     chosen.textId = tables.texts.Add("Hello");
     GraphicObject* made = CreatePlacedText(objects, chosen, 900, 600, 450, 150);
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->param2, 2);
     EXPECT_EQ(made->runTag, 0);
-    EXPECT_EQ(made->width, 450);
     auto record = TextRecordOfObject(tables, *made);
     ASSERT_TRUE(record);
-    EXPECT_EQ(record->placement, 2);
     EXPECT_EQ(record->x, 900);
-    EXPECT_EQ(record->colour, 0x0000FFu);
     EXPECT_EQ(DialogTextOf(tables, *record), "Hello");
 
     // Placed, the block's top-left is stored; the edit goes to its centre.
@@ -125,16 +122,13 @@ TEST(TextPlacement, CreateAndReplace) {
     made->y = 500;
     made->param2 = 0;
     TextObjectRecord edited = *record;
-    edited.textId = tables.texts.Add("Bye");
+    edited.textId = tables.texts.Add(std::string(400, 'x'));
     GraphicObject* replaced = ReplaceTextObject(objects, *made, edited, 300, 150);
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_EQ(&objects[0], replaced);
     EXPECT_EQ(replaced->x, 700 + 225);
     EXPECT_EQ(replaced->y, 500 + 75);
-    EXPECT_EQ(DialogTextOf(tables, *TextRecordOfObject(tables, *replaced)), "Bye");
-
-    edited.textId = tables.texts.Add(std::string(400, 'x'));
-    EXPECT_EQ(DialogTextOf(tables, edited).size(), 300u);
+    EXPECT_EQ(DialogTextOf(tables, *TextRecordOfObject(tables, *replaced)), std::string(300, 'x'));
     EXPECT_EQ(LogFontHeightForPoints(18), -24);
     EXPECT_DOUBLE_EQ(PointsForLogFontHeight(-24), 18);
 }
@@ -161,6 +155,57 @@ TEST(BackgroundCreate, KeepsTheWorkingAreasProportions) {
     EXPECT_EQ(size.height, 256);
     state.floorWidth = 1; // narrower than a pixel: the height is still kept
     EXPECT_EQ(BackgroundCreateSize(state, 1280, 800).height, 320);
+}
+
+struct WorkingArea : ::testing::Test {
+    ZarnikState state; // zoom 100: 30 pixels a step
+    PenTrail trail;
+    NameTables tables;
+    GraphicObjectList objects{tables};
+
+    GraphicObject* Add(const char* name, int kind, int x, int y) {
+        return objects.CreateGraphicObject(name, kind, x, y, 0, 0, 0, 0);
+    }
+};
+
+TEST_F(WorkingArea, FindsTheLastObjectUnderAPoint) {
+    Add("mat.bmp", objectkind::Background, 1500, 1500);
+    GraphicObject* first = Add("a.bmp", objectkind::Stamp, 600, 600);
+    GraphicObject* second = Add("b.bmp", objectkind::Stamp, 600, 600);
+    GraphicObject* text = Add("", objectkind::Text, 1200, 300);
+    text->width = 600;
+    text->height = 300;
+    EXPECT_EQ(FindObjectAt(state, objects, 60, 60), second);
+    EXPECT_EQ(FindObjectAt(state, objects, 70, 50), second); // a third of a step: 10 pixels
+    EXPECT_EQ(FindObjectAt(state, objects, 71, 60), nullptr);
+    EXPECT_EQ(FindObjectAt(state, objects, 120, 30), text);
+    EXPECT_EQ(FindObjectAt(state, objects, 179, 59), text);
+    EXPECT_EQ(FindObjectAt(state, objects, 180, 30), nullptr);
+    EXPECT_EQ(FindObjectAt(state, objects, 150, 150), nullptr); // only the background there
+    objects.RemoveGraphicObject(second);
+    EXPECT_EQ(FindObjectAt(state, objects, 60, 60), first);
+}
+
+TEST_F(WorkingArea, ClearingKeepsOrDropsTheBackground) {
+    Add("mat.bmp", objectkind::Background, 1500, 1500);
+    Add("a.bmp", objectkind::Stamp, 600, 600);
+    trail.AppendTrailPoint(1500, 1500);
+    state.penDown = true;
+    ClearAllObjects(state, trail, objects);
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects[0].kind, objectkind::Background);
+    EXPECT_EQ(trail.trailLength(), 0);
+    EXPECT_FALSE(state.penDown);
+
+    state.floorWidth = 2100;
+    SetHome(state, 300, 300);
+    SetHomeHeading(state, 90);
+    ClearWholeWorkingArea(state, trail, objects);
+    EXPECT_TRUE(objects.empty());
+    EXPECT_EQ(state.x, 1050);
+    EXPECT_EQ(state.homeY, 1500);
+    EXPECT_EQ(state.heading, 0);
+    EXPECT_EQ(state.homeHeading, 0);
 }
 
 } // namespace
