@@ -115,17 +115,15 @@ TEST(BracketKey, ReportsWhatItDidToTheListWindow) {
 }
 
 using KeyingProcedures = Keying;
+using At = std::tuple<std::string, int, int>;
 
 TEST_F(KeyingProcedures, DefiningMovesTheDefinitionAndEditingReturns) {
     keys("FD 1 P 3 [");
-    EXPECT_EQ(editor.procedureBeingDefined, 3);
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 1"}));
+    EXPECT_EQ(at(), At("P 3 [", 3, kMemoryUnits - 3 - 8));
     EXPECT_EQ(proc(), (Lines{"P 3 ["}));
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8);
     keys("RT 9 0 ]");
-    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    EXPECT_EQ(at(), At("FD 1", 0, kMemoryUnits - 3 - 8 - 4 - 1));
     EXPECT_EQ(proc(), (Lines{"P 3 [", "RT 9 0", "]"}));
-    EXPECT_EQ(cursorLine(), "FD 1");
     keys("P 3");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "P 3"}));
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8 - 4 - 1 - 3);
@@ -137,8 +135,7 @@ TEST_F(KeyingProcedures, DefiningMovesTheDefinitionAndEditingReturns) {
     EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcedureAlreadyClosed, {3}));
     keys("CE W 2 ]");
     EXPECT_EQ(proc(), (Lines{"P 3 [", "RT 9 0", "W 2", "]"}));
-    EXPECT_EQ(editor.procedureBeingDefined, 0);
-    EXPECT_EQ(cursorLine(), "FD 1");
+    EXPECT_EQ(at(), At("FD 1", 0, kMemoryUnits - 3 - 8 - 4 - 3 - 1));
     keys("BK 1");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "BK 1"}));
 }
@@ -171,12 +168,8 @@ TEST_F(KeyingProcedures, ExistingDefinitionAnswers) {
     keys("FD 2 P 3");
     ui.answers.push_back(Answer::Edit);
     keys("[");
-    EXPECT_EQ(editor.procedureBeingDefined, 3);
-    EXPECT_EQ(cursorLine(), "P 3 [");
+    EXPECT_EQ(at(), At("P 3 [", 3, kMemoryUnits - 8 - 3 - 1 - 3));
     EXPECT_EQ(go(), (Lines{kHeader, "FD 2"}));
-    keys("]");
-    EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcedureAlreadyClosed, {3}));
-    ui.clear();
     keys("LT 1 ]");
     EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcedureAlreadyClosed, {3}));
     keys("CE");
@@ -197,7 +190,16 @@ TEST_F(KeyingProcedures, BracketsInsideADefinition) {
     EXPECT_EQ(proc(), (Lines{"P 6 [", "FD 1", "FD 2", "RPT 2 [", "RT 1", "]", "]"}));
 }
 
-TEST_F(KeyingProcedures, ClearMemoryEmptiesAllButDefinitions) {
+using KeyingMemory = Keying;
+
+TEST_F(KeyingMemory, CeGivesUnitsBackAndClearMemoryEmptiesAllButDefinitions) {
+    keys("FD 1 RPT 2 [ BK 1 ] CE CE");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "RPT 2 ["}));
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 8);
+    keys("CE CE CE");
+    EXPECT_TRUE(go().empty());
+    EXPECT_EQ(editor.modified, 0u);
+    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
     keys("FD 3 CM");
     EXPECT_TRUE(go().empty());
     EXPECT_EQ(editor.modified, 0u);
@@ -212,8 +214,6 @@ TEST_F(KeyingProcedures, ClearMemoryEmptiesAllButDefinitions) {
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 12);
 }
 
-using KeyingMemory = Keying;
-
 TEST_F(KeyingMemory, FullMemoryRefusesDefinitionsAndInstructions) {
     for (int i = 0; i < 60; ++i)
         keys("FD 1");
@@ -221,8 +221,7 @@ TEST_F(KeyingMemory, FullMemoryRefusesDefinitionsAndInstructions) {
     EXPECT_EQ(editor.memoryUnitsLeft, 4);
     EXPECT_TRUE(ui.messages.empty());
     warnings({{"[", TextId::NoRoomForDefinition}});
-    EXPECT_EQ(cursorLine(), "P 5");
-    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    EXPECT_EQ(at(), At("P 5", 0, 4));
     keys("FD 1 FD");
     EXPECT_EQ(editor.memoryUnitsLeft, 1);
     EXPECT_EQ(ui.messages.back(), Shown(TextId::ZarnikMemoryFull));
@@ -238,20 +237,7 @@ TEST_F(KeyingMemory, EmptyProceduresAreReclaimed) {
     keys("FD 1");
     EXPECT_EQ(ids(), (Ids{TextId::EmptyProceduresForRoom}));
     EXPECT_TRUE(proc().empty());
-    EXPECT_EQ(go().back(), "FD 1");
-    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 171);
-}
-
-TEST_F(KeyingMemory, CeGivesUnitsBackAndClearsModified) {
-    keys("FD 1 RPT 2 [ BK 1 ]");
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 14);
-    keys("CE CE");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "RPT 2 ["}));
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 8);
-    keys("CE CE CE");
-    EXPECT_TRUE(go().empty());
-    EXPECT_EQ(editor.modified, 0u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+    EXPECT_EQ(at(), At("FD 1", 0, 187 - 171));
 }
 
 TEST_F(KeyingMemory, GraphicCommandsCostNothingAndFollowIncompleteInstructions) {
@@ -261,8 +247,7 @@ TEST_F(KeyingMemory, GraphicCommandsCostNothingAndFollowIncompleteInstructions) 
                            "TEXT(\"Hi there\",4)"}));
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
     const GoInstruction* pos = editor.Head(GO_LIST)->next->next;
-    EXPECT_EQ(pos->value1, 1800);
-    EXPECT_EQ(pos->value2, 2100);
+    EXPECT_EQ(std::tuple(pos->value1, pos->value2), std::tuple(1800, 2100));
 }
 
 TEST_F(KeyingMemory, PlaceAndEditTextAskTheDialogAndCancelChangesNothing) {
@@ -296,12 +281,10 @@ TEST_F(ListClicks, GoListLineBecomesTheCursor) {
 TEST_F(ListClicks, OpenDefinitionBlocksTheGoList) {
     keys("P 4 [ FD 1");
     EXPECT_FALSE(ClickGoListLine(editor, 1));
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::DefinitionIncomplete,
-                                                Text(TextId::DefinitionIncomplete, {4})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::DefinitionIncomplete, {4}));
     keys("P 2");
     EXPECT_FALSE(ClickProcedureLine(editor, 1));
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
-                                                Text(TextId::UseHigherProcedure, {4, 2, 4})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::UseHigherProcedure, {4, 2, 4}));
 }
 
 TEST_F(ListClicks, ProcedureLinesOpenTheirDefinition) {

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -52,6 +53,10 @@ class Keying : public ::testing::Test {
 
     std::string cursorLine() const {
         return editor.cursor ? ListingLine(*editor.cursor, tables) : "";
+    }
+    // Where keying stands: the cursor's line, the definition open and the units left.
+    std::tuple<std::string, int, int> at() const {
+        return {cursorLine(), editor.procedureBeingDefined, editor.memoryUnitsLeft};
     }
 
     // Keys each sequence in turn, checking the warning last shown after it.

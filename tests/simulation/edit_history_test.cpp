@@ -5,6 +5,7 @@
 #include "run_fixture.h"
 
 #include <sstream>
+#include <tuple>
 
 namespace zf::test {
 
@@ -28,8 +29,7 @@ class History : public RunFixture {
         std::ostringstream out;
         out << state.x << ',' << state.y << " h" << state.heading << " home " << state.homeX << ','
             << state.homeY << " pen " << state.penStyle << " floor " << state.floorWidth << '\n';
-        for (const TrailPoint& p : Trail())
-            out << p.x << ',' << p.y << '/' << p.style << ' ';
+        out << TrailText();
         for (const auto& o : objects.objects())
             out << "\nobject " << +o->kind << ' ' << o->x << ',' << o->y << " flip " << o->param3;
         return out.str();
@@ -45,11 +45,9 @@ TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
     KeyChange("]");
     KeyChange("P 5 [ FD [ 1 5 ] BK 1 ]");
     const std::string withProcedure = Program();
-    ASSERT_NE(editor.Head(PROC_LIST), nullptr);
     KeyChange("CE");
     const std::string afterCe = Program();
     KeyChange("CM");
-    ASSERT_EQ(editor.Head(GO_LIST)->next, nullptr);
 
     // Each Undo goes back exactly one change, the units with it.
     EXPECT_TRUE(history.Undo().program);
@@ -72,8 +70,8 @@ TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
     history.Undo();
     EXPECT_TRUE(history.CanRedo());
     history.Redo();
-    EXPECT_EQ(editor.Head(GO_LIST)->next->next->next->digits[2], 0);
-    EXPECT_EQ(editor.modified, 1u);
+    EXPECT_EQ(std::tuple(editor.Head(GO_LIST)->next->next->next->digits[2], editor.modified),
+              std::tuple(0, 1u));
     // A graphic command costs no memory but is a change all the same.
     const std::string redone = Program();
     KeyChange("PENUP");
@@ -84,14 +82,13 @@ TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
 TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {
     KeyChange("P 3 [");
     KeyChange("FD 1");
-    ASSERT_EQ(editor.procedureBeingDefined, 3);
     const std::string open = Program();
     KeyChange("]");
     ASSERT_EQ(editor.procedureBeingDefined, 0);
     const std::string closed = Program();
     history.Undo();
-    EXPECT_EQ(editor.procedureBeingDefined, 3);
-    EXPECT_EQ(editor.ListOf(editor.cursor), PROC_LIST);
+    EXPECT_EQ(std::tuple(editor.procedureBeingDefined, editor.ListOf(editor.cursor)),
+              std::tuple(3, PROC_LIST));
     EXPECT_EQ(Program(), open);
     history.Redo();
     EXPECT_EQ(Program(), closed);
@@ -110,10 +107,8 @@ TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {
 
 TEST_F(History, WorkingAreaChangesComeBackWholeAndRunsStayOutOfIt) {
     Key("FD 2");
-    Change(
-        [&] { objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 600, 900, 0, 0, 0, 0); });
-    Change(
-        [&] { objects.CreateGraphicObject("bg.bmp", objectkind::Background, 0, 0, 0, 0, 0, 0); });
+    for (int kind : {objectkind::Stamp, objectkind::Background})
+        Change([&] { objects.CreateGraphicObject("tree.bmp", kind, 600, 900, 0, 0, 0, 0); });
     Change([&] { objects[1].x = 2000; });
     state.homePenStyle = 0;
     Settle(RunRequest::Run);

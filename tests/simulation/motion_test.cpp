@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace zf::test {
@@ -35,17 +37,15 @@ TEST(Units, ConversionsTruncateAndPenNamesMatchCaseFreeOverTheGivenLength) {
     s.zoom = 37.5f;
     EXPECT_EQ(PixelsPerStep(s), 11);
     EXPECT_EQ(MmToPixels(s, 300), 11);
-    EXPECT_EQ(PenStyleForName("REDWIDE.BMP"), 4);
-    EXPECT_EQ(PenStyleForName("blakwide.bmp"), 7);
-    EXPECT_EQ(PenStyleForName("blue"), 2);
-    EXPECT_EQ(PenStyleForName("greenthin.bmp"), 0);
-    EXPECT_EQ(PenStyleForName("yelothin.bmp.old"), 0);
-    EXPECT_EQ(PenFileName(7), "blakwide.bmp");
-    EXPECT_EQ(PenFileName(kPenCount), "");
-    EXPECT_EQ(PenFileName(-1), "");
-    EXPECT_EQ(MoveDelayForSpeed(0), 25);
-    EXPECT_EQ(MoveDelayForSpeed(2), 6);
-    EXPECT_EQ(MoveDelayForSpeed(7), 12);
+    std::vector<int> styles;
+    for (const char* name :
+         {"REDWIDE.BMP", "blakwide.bmp", "blue", "greenthin.bmp", "yelothin.bmp.old"})
+        styles.push_back(PenStyleForName(name));
+    EXPECT_EQ(styles, (std::vector<int>{4, 7, 2, 0, 0}));
+    EXPECT_EQ(std::tuple(PenFileName(7), PenFileName(kPenCount), PenFileName(-1)),
+              std::tuple("blakwide.bmp", "", ""));
+    EXPECT_EQ(std::tuple(MoveDelayForSpeed(0), MoveDelayForSpeed(2), MoveDelayForSpeed(7)),
+              std::tuple(25, 6, 12));
 }
 
 TEST(Units, PositionCheckKeepsHalfAStepFromEveryEdge) {
@@ -60,8 +60,7 @@ TEST(Units, PositionCheckKeepsHalfAStepFromEveryEdge) {
     EXPECT_EQ(CheckZarnikPosition(ui, s, 2850, 1650), 0);
     EXPECT_EQ(CheckZarnikPosition(ui, s, 149, 900), 1);
     EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 2.5}));
-    EXPECT_EQ(StepX(s, 1950), 1.5);
-    EXPECT_EQ(StepY(s, 1200), -1.0);
+    EXPECT_EQ(std::tuple(StepX(s, 1950), StepY(s, 1200)), std::tuple(1.5, -1.0));
 }
 
 TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTargetAndAStoppedOneOwesTheRest) {
@@ -78,8 +77,7 @@ TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTargetAndAStoppedOneOwesTheRe
     MoveZarnik back(s, -1, 1500);
     for (int i = 0; i < 10; ++i)
         ASSERT_EQ(back.Advance(), WalkStep::DrawAndCheck);
-    EXPECT_EQ(back.y(), 1600);
-    EXPECT_EQ(back.Remainder(), 1400);
+    EXPECT_EQ(std::tuple(back.y(), back.Remainder()), std::tuple(1600, 1400));
 }
 
 TEST(MovingTheRobot, DrawsComeAtEveryWholePixelOfTheZoom) {
@@ -138,8 +136,7 @@ TEST(TurningTheRobot, HeadingsWrapAndEverySecondDegreeIsDrawn) {
     }
     TurnZarnik stopped(0, +1, 90);
     ASSERT_EQ(stopped.Advance(), WalkStep::DrawAndCheck);
-    EXPECT_EQ(stopped.heading(), 2);
-    EXPECT_EQ(stopped.Remainder(), 88);
+    EXPECT_EQ(std::tuple(stopped.heading(), stopped.Remainder()), std::tuple(2, 88));
 }
 
 TEST(PenTrailRecord, PenUpChainsFoldTrimCutsBackToTheRunStartAndTheTrailStopsAt2000) {
@@ -162,8 +159,7 @@ TEST(PenTrailRecord, PenUpChainsFoldTrimCutsBackToTheRunStartAndTheTrailStopsAt2
     EXPECT_EQ(trail.trailLength(), PenTrail::kMaxPoints);
     EXPECT_EQ(trail.GetTrailPoint(1999), (TrailPoint{1996, 1996, 1}));
     trail.TrimPenTrailToRunStart();
-    EXPECT_EQ(trail.trailLength(), 3);
-    EXPECT_EQ(trail.GetTrailPoint(3).style, -1);
+    EXPECT_EQ(std::tuple(trail.trailLength(), trail.GetTrailPoint(3).style), std::tuple(3, -1));
     trail.ClearPenTrail();
     trail.TrimPenTrailToRunStart();
     EXPECT_EQ(trail.trailLength(), 0);
@@ -187,22 +183,19 @@ TEST(GraphicObjects, BackgroundsLeadRunsRemoveOnlyTheirOwnAndTextsKeepClearOfThe
     text.x = text.y = 1500;
     text.param2 = 3;
     PlaceTextNear(text, 40, 20, 15, 0.1);
-    EXPECT_EQ((Point{text.x, text.y}), (Point{1300, 1150}));
-    EXPECT_EQ(text.param2, 0);
+    EXPECT_EQ(std::tuple(text.x, text.y, text.param2), std::tuple(1300, 1150, 0));
     text.param2 = 10;
     PlaceTextNear(text, 40, 20, 15, 0.1);
     EXPECT_EQ((Point{text.x, text.y}), (Point{1450, 1300}));
 }
 
 TEST(Notes, DurationsAndPitches) {
-    EXPECT_EQ(NoteDuration(4, 3), 545);
-    EXPECT_EQ(NoteDuration(8, 3), 1090);
-    EXPECT_EQ(NoteDuration(1, 1), 75);
-    EXPECT_EQ(NoteFrequency(10, 2), 440);
-    EXPECT_EQ(NoteFrequency(13, 3), 1047);
-    EXPECT_EQ(NoteFrequency(1, 1), 131);
-    EXPECT_EQ(NoteFrequency(0, 1), 0);
-    EXPECT_EQ(NoteFrequency(14, 1), 0);
+    EXPECT_EQ(std::tuple(NoteDuration(4, 3), NoteDuration(8, 3), NoteDuration(1, 1)),
+              std::tuple(545, 1090, 75));
+    // The lowest pitch sounds; 0 and 14 are rests.
+    EXPECT_EQ(std::tuple(NoteFrequency(10, 2), NoteFrequency(13, 3), NoteFrequency(1, 1),
+                         NoteFrequency(0, 1), NoteFrequency(14, 1)),
+              std::tuple(440, 1047, 131, 0, 0));
     // Numbers outside the tables, as a damaged file may hold, stay in range.
     EXPECT_EQ(NoteFrequency(15, 2), 0);
     EXPECT_EQ(NoteDuration(4, 9), NoteDuration(4, 5));

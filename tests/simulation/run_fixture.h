@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zf::test {
@@ -66,6 +67,15 @@ class RunFixture : public ::testing::Test {
         PumpUntil(until);
     }
     Point At() const { return {state.x, state.y}; }
+    // Where the robot stands and which way it faces.
+    std::tuple<int, int, int> Pose() const { return {state.x, state.y, state.heading}; }
+    // Whether a run is going, paused, and stopped in the middle of an instruction.
+    std::tuple<bool, bool, bool> Flags() const {
+        return {state.running, state.paused, state.interrupted};
+    }
+    std::tuple<int, int> GoCursor() const {
+        return {ui.cursors[GO_LIST].line, ui.cursors[GO_LIST].style};
+    }
     HeadlessResult RunInstantly() { return RunHeadless(control, clock); }
 
     std::vector<TrailPoint> Trail() const {

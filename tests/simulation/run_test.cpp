@@ -27,16 +27,14 @@ TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
     EXPECT_EQ(state.y, 1500 - 300 + 200); // a step is 10 cm from the first line on
     EXPECT_EQ(control.interpreter().StackDepth(), 0u);
     // The editing cursor comes back on the last line keyed.
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Editing);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 8);
+    EXPECT_EQ(GoCursor(), std::tuple(8, cursor::Editing));
 
     // The unit outlives Reset.
     Settle(RunRequest::Reset);
     Key("CM P 6 [ LT 90 ] P 5 [ P 6 FD 3 ] P 5 FD 3 P 7 FD 3");
     RunInstantly();
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(state.heading, 270);
-    EXPECT_EQ(At(), (Point{600, 1500}));
+    EXPECT_EQ(Pose(), std::tuple(600, 1500, 270));
     EXPECT_EQ(control.interpreter().callDepth, 0);
     // A turn whose angle wraps to whole turns turns nothing.
     Key("CM LT [ 400 ] LT 100");
@@ -59,8 +57,7 @@ TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
     }
     EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
     EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
-    EXPECT_EQ(At(), (Point{1800, 1800}));
-    EXPECT_EQ(state.heading, 180);
+    EXPECT_EQ(Pose(), std::tuple(1800, 1800, 180));
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
@@ -69,13 +66,12 @@ TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
     Request(RunRequest::Run, 120); // ten pixels at 12 ms each
     EXPECT_EQ(state.y, 2900);
     Request(RunRequest::Stop, 1000);
-    EXPECT_TRUE(state.paused && state.interrupted && state.running);
+    EXPECT_EQ(Flags(), std::tuple(true, true, true));
     EXPECT_EQ(control.remainder, 1400);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 3);
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Stopped);
+    EXPECT_EQ(GoCursor(), std::tuple(3, cursor::Stopped));
 
     Request(RunRequest::Continue, 1000);
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::RunningGo);
+    EXPECT_EQ(GoCursor(), std::tuple(3, cursor::RunningGo));
     PumpToIdle();
     // The last millimetres are drawn at once, without a pixel's delay.
     EXPECT_EQ(clock.now, 1000 + 139 * 12);
@@ -92,10 +88,10 @@ TEST_F(RunFixture, StoppedWaitsOweWholeSecondsAndTurnsStopBetweenTwoDraws) {
         Request(RunRequest::Run, stopAt);
         Request(RunRequest::Stop, stopAt);
         EXPECT_EQ(control.remainder, owed);
-        EXPECT_TRUE(state.interrupted);
+        EXPECT_EQ(Flags(), std::tuple(true, true, true));
         Settle(RunRequest::Continue);
         EXPECT_EQ(clock.now, stopAt + owed * 1000);
-        EXPECT_FALSE(state.running);
+        EXPECT_EQ(Flags(), std::tuple(false, false, false));
     }
     Key("CM RT 90");
     control.Post(RunRequest::Run);
@@ -117,8 +113,7 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
     control.Pump(); // the header
     Settle(RunRequest::Stop);
     EXPECT_EQ(control.interpreter().executed, 2u);
-    EXPECT_TRUE(state.paused);
-    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(Flags(), std::tuple(true, true, false));
     EXPECT_EQ(state.y, 1500);
     // During a move too: a second request waits for the next draw.
     Settle(RunRequest::Reset);
@@ -132,24 +127,21 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
 TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove) {
     Key("FD 1 RT 90");
     Settle(RunRequest::Step);
-    EXPECT_TRUE(state.running && state.paused);
+    EXPECT_EQ(Flags(), std::tuple(true, true, false));
     EXPECT_FALSE(state.stepPending);
     EXPECT_EQ(view.status, op::GoProgramHeader);
     EXPECT_EQ(state.y, 1500);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 1);
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::SteppingGo);
+    EXPECT_EQ(GoCursor(), std::tuple(1, cursor::SteppingGo));
     Settle(RunRequest::Step);
-    EXPECT_EQ(state.y, 1200);
-    EXPECT_EQ(state.heading, 0);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 2);
+    EXPECT_EQ(Pose(), std::tuple(1500, 1200, 0));
+    EXPECT_EQ(GoCursor(), std::tuple(2, cursor::SteppingGo));
 
     Settle(RunRequest::Reset);
     Key("CM FD 1 FD 1");
     Request(RunRequest::Run, clock.now + 50);
     Settle(RunRequest::Step);
     EXPECT_EQ(state.y, 1200);
-    EXPECT_TRUE(state.paused);
-    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(Flags(), std::tuple(true, true, false));
 }
 
 TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
@@ -161,8 +153,7 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
     Key("CM PEN(bluewide.bmp) STAMP(dog.bmp) FLIPSTAMP TEXT(\"hi\",3) FD 1");
     RunInstantly();
     ASSERT_EQ(objects.size(), 4u);
-    EXPECT_EQ(objects[2].param1, 42);
-    EXPECT_EQ(objects[2].param3, 1);
+    EXPECT_EQ(std::tuple(objects[2].param1, objects[2].param3), std::tuple(42, 1)); // flipped
     EXPECT_EQ(objects[3].param2, 3);
     EXPECT_STREQ(tables.texts.Get(
                      TextObjectRecord::FromBytes(tables.textObjects.Get(objects[3].param1)).textId),
@@ -171,8 +162,7 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
 
     Settle(RunRequest::Reset);
     ASSERT_EQ(objects.size(), 2u);
-    EXPECT_EQ(objects[0].runTag, 0);
-    EXPECT_EQ(objects[1].runTag, 1);
+    EXPECT_EQ(std::tuple(objects[0].runTag, objects[1].runTag), std::tuple(0, 1));
     EXPECT_EQ(TrailText(), afterFirst);
     EXPECT_EQ(At(), (Point{1500, 1500}));
     EXPECT_EQ(state.penStyle, -1);
@@ -198,13 +188,12 @@ TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
     Request(RunRequest::Run, 100);
     Request(RunRequest::Reset, 200);
     Settle(RunRequest::Stop);
-    EXPECT_TRUE(state.running && state.paused);
+    EXPECT_EQ(Flags(), std::tuple(true, true, true));
     EXPECT_EQ(state.heading, 45);
     EXPECT_LT(state.y, 1500);
     Settle(RunRequest::Reset);
     EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_EQ(At(), (Point{1500, 1500}));
-    EXPECT_EQ(state.heading, 0);
+    EXPECT_EQ(Pose(), std::tuple(1500, 1500, 0));
     EXPECT_FALSE(state.flipped);
     EXPECT_EQ(state.shapeId, state.homeShapeId);
     EXPECT_EQ(control.interpreter().currentInstruction, nullptr);
@@ -218,7 +207,7 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther)
     control.Send(RunRequest::EndRun);
     Settle(RunRequest::Run);
     EXPECT_EQ(state.runCount, 2);
-    EXPECT_FALSE(state.running);
+    EXPECT_EQ(Flags(), std::tuple(false, false, false));
     // The second run started where the first was stopped and went 2 steps.
     EXPECT_EQ(state.y, 1500 - 80 - 600);
 
@@ -231,7 +220,7 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther)
     control.Send(RunRequest::EndRun);
     EXPECT_TRUE(control.Idle());
     EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(Flags(), std::tuple(false, false, false));
     EXPECT_EQ(At(), (Point{3000, 3000}));
 }
 
@@ -240,7 +229,7 @@ TEST_F(RunFixture, TheEdgeEndsTheRunAndSetPositionJumpsWithoutALineOrIsRefused) 
     RunInstantly();
     EXPECT_EQ(ui.lastWarning(), Text(TextId::CannotMoveOutside));
     EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(Flags(), std::tuple(false, false, false));
     EXPECT_EQ(control.interpreter().executed, 3u);
     EXPECT_EQ(Trail().back(), (TrailPoint{1500, 150, 0}));
 
@@ -259,8 +248,7 @@ TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
     Key("HEAD(0) RT 9 0 FD 1");
     editor.Head(GO_LIST)->next->value1 = 2147483647;
     RunInstantly();
-    EXPECT_EQ(state.heading, 217);
-    EXPECT_EQ(At(), (Point{1500 - 180, 1500 + 239}));
+    EXPECT_EQ(Pose(), std::tuple(1500 - 180, 1500 + 239, 217));
 
     // Far positions are refused by the working-area check, not wrapped into it.
     for (const char* far : {"POS(218,0)", "POS(1e10,0)", "POS(0,-1e10)"}) {
@@ -331,13 +319,12 @@ TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBackAndAreaCommandsWaitForAPause
     EXPECT_FALSE(RefuseWhileRunning(ui, state));
     EXPECT_EQ(state.y, 1500);
     ASSERT_EQ(ui.tones.size(), 1u);
-    EXPECT_EQ(ui.tones[0].frequency, 440);
-    EXPECT_EQ(ui.tones[0].milliseconds, 545);
-
+    EXPECT_EQ(std::tuple(ui.tones[0].frequency, ui.tones[0].milliseconds), std::tuple(440, 545));
+    // Without sound a note still takes its time, as a silent tone.
     control.interpreter().sound = false;
     Settle(RunRequest::Run);
-    EXPECT_EQ(ui.tones.back().frequency, 0);
-    EXPECT_EQ(ui.tones.back().milliseconds, 545);
+    EXPECT_EQ(std::tuple(ui.tones.back().frequency, ui.tones.back().milliseconds),
+              std::tuple(0, 545));
 }
 
 } // namespace
