@@ -27,11 +27,6 @@ class ViewRecorder : public RobotView {
     int status = -1;
 };
 
-struct Point {
-    int x, y;
-    bool operator==(const Point&) const = default;
-};
-
 // A 10 x 10-step working area, a Go Program keyed into it, and the run
 // control driven by a hand-moved clock.
 class RunFixture : public ::testing::Test {
@@ -66,7 +61,7 @@ class RunFixture : public ::testing::Test {
         control.Post(request);
         PumpUntil(until);
     }
-    Point At() const { return {state.x, state.y}; }
+    std::tuple<int, int> At() const { return {state.x, state.y}; }
     // Where the robot stands and which way it faces.
     std::tuple<int, int, int> Pose() const { return {state.x, state.y, state.heading}; }
     // Whether a run is going, paused, and stopped in the middle of an instruction.
@@ -78,18 +73,14 @@ class RunFixture : public ::testing::Test {
     }
     HeadlessResult RunInstantly() { return RunHeadless(control, clock); }
 
-    std::vector<TrailPoint> Trail() const {
-        std::vector<TrailPoint> points;
-        for (int i = 0; i < trail.trailLength(); ++i)
-            points.push_back(trail.GetTrailPoint(i));
-        return points;
-    }
     // The trail as "x,y/style" points, -1 a pen-up point.
     std::string TrailText() const {
         std::string out;
-        for (const TrailPoint& p : Trail())
+        for (int i = 0; i < trail.trailLength(); ++i) {
+            const TrailPoint p = trail.GetTrailPoint(i);
             out += std::to_string(p.x) + ',' + std::to_string(p.y) + '/' + std::to_string(p.style) +
                    ' ';
+        }
         return out;
     }
 
