@@ -18,6 +18,8 @@ void Load(GoEditor& editor, int list, std::uint8_t opcode, std::initializer_list
         editor.InsertCopy(record, list);
 }
 
+const std::string kHeader = "NAME(\"My Go Program.gop\")";
+
 using Lists = Keying;
 
 TEST_F(Lists, InstructionNumbers) {
@@ -32,27 +34,22 @@ TEST_F(Lists, InstructionNumbers) {
 TEST_F(Lists, LoadedCopiesAreChargedWithoutACheck) {
     editor.DestroyProgramList(GO_LIST);
     EXPECT_EQ(editor.memoryUnitsLeft, 187);
-    for (int i = 0; i < 70; ++i)
-        Load(editor, GO_LIST, op::Forward, {1});
+    Load(editor, GO_LIST, op::Forward, {1}, false, 70);
     EXPECT_EQ(editor.memoryUnitsLeft, 187 - 210);
-    keys("FD");
-    EXPECT_EQ(ui.lastWarningId(), TextId::ZarnikMemoryFull);
+    warnings({{"FD", TextId::ZarnikMemoryFull}});
     editor.DestroyProgramList(GO_LIST);
-    EXPECT_EQ(editor.memoryUnitsLeft, 187);
-    EXPECT_EQ(editor.cursor, nullptr);
+    EXPECT_EQ(std::tuple(editor.memoryUnitsLeft, editor.cursor), std::tuple(187, nullptr));
 }
 
 TEST_F(Lists, CeOnTheHeaderOnlyWhenAlone) {
     keys("FD 1");
     editor.cursor = editor.Head(GO_LIST);
     keys("CE");
-    EXPECT_EQ(go().size(), 2u);
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1"}));
     keys("P 1 [ ] CE");
     editor.cursor = editor.Head(GO_LIST)->next;
-    keys("CE");
-    EXPECT_EQ(go().size(), 1u);
-    keys("CE"); // the PROC list still holds a definition
-    EXPECT_EQ(go().size(), 1u);
+    keys("CE CE"); // the second finds the PROC list still holding a definition
+    EXPECT_EQ(go(), (Lines{kHeader}));
 }
 
 TEST(EditorRelease, KeptWhileTheGoListHoldsInstructions) {
@@ -87,10 +84,10 @@ using Found = std::tuple<int, TextId, std::string>;
 TEST_F(Checks, IncompleteInstructionIsShown) {
     keys("FD 1 RPT 3 [ W ]");
     editor.cursor = editor.Head(GO_LIST);
-    EXPECT_EQ(CheckGoList(&editor), 4);
+    EXPECT_EQ(CheckGoList(&editor), 4); // the run shows the warning
     EXPECT_EQ(cursorLine(), "W");
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Problem);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 4);
+    EXPECT_EQ(std::tuple(ui.cursors[GO_LIST].line, ui.cursors[GO_LIST].style),
+              std::tuple(4, cursor::Problem));
 }
 
 TEST_F(Checks, OpenAndSurplusRepeats) {
@@ -150,7 +147,6 @@ TEST_F(Checks, ProcedureListProblems) {
     editor.cursor = editor.Head(PROC_LIST)->next->next->next;
     editor.procedureBeingDefined = 1;
     keys("CE");
-    EXPECT_EQ(editor.procedureBeingDefined, 1);
     editor.procedureBeingDefined = 0;
     EXPECT_EQ(check(PROC_LIST), Found(5, TextId::ProcIncompleteRepeat, "RPT 2 ["));
     EXPECT_EQ(editor.procedureBeingDefined, 1);
@@ -183,8 +179,7 @@ TEST_F(Checks, EmptyProceduresAndTheOpenDefinition) {
     editor.DeleteEmptyProcedures();
     // The open definition is the cursor, so it survives.
     EXPECT_EQ(proc(), (Lines{"P 3 ["}));
-    EXPECT_EQ(editor.procedureBeingDefined, 3);
-    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 8);
+    EXPECT_EQ(at(), std::tuple("P 3 [", 3, 187 - 8));
     EXPECT_EQ(editor.FirstOpenProcedure(), editor.Head(PROC_LIST));
 }
 

@@ -11,17 +11,8 @@ struct KeySequenceNotation : Keying {
     std::string error;
 };
 
-TEST_F(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
-    ASSERT_TRUE(ParseKeySequence(tables, "fd 25 Rpt [ ] cm go", presses, error));
-    std::vector<int> codes;
-    for (const auto& p : presses)
-        codes.push_back(p.kind == KeyPress::Kind::ConfirmedClear ? -1 : p.key);
-    EXPECT_EQ(codes, (std::vector<int>{key::Forward, key::Digit0 + 2, key::Digit0 + 5, key::Repeat,
-                                       key::Bracket, key::Bracket, -1, key::Go}));
-}
-
 TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndHeadingsComeBackIntoACircle) {
-    // Far positions stay far: the run refuses them (see the run's own tests).
+    // Far positions stay far, for the run to refuse.
     ASSERT_TRUE(ParseKeySequence(tables,
                                  "POS(-1.5,0.25) POS(218,0) HEAD(2147483647) HEAD(-90) HEAD(1e300)",
                                  presses, error, {4000, 2000}));
@@ -79,11 +70,16 @@ TEST_F(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
     EXPECT_EQ(Printable(std::string_view("a\xc2\x85", 2)),
               "a\xc2"); // nothing read beyond
 
-    // The keys' own names key the same program as the short tokens.
+    // The keys' own names, in any case and with digit runs, key the same program.
     NameTables namedTables;
     GoEditor named(ui, namedTables);
-    KeySequence(named, "forward 2 5 procedure 3 [ sense [ 2 ] ] TEXT(\"two words\")");
+    KeySequence(named, "forward 25 Procedure 3 [ SENSE [ 2 ] ] TEXT(\"two words\")");
     EXPECT_EQ(FormatLists(named), FormatLists(editor));
+    ASSERT_TRUE(ParseKeySequence(tables, "Rpt [ cm go", presses, error));
+    std::vector<int> codes;
+    for (const auto& p : presses)
+        codes.push_back(p.kind == KeyPress::Kind::ConfirmedClear ? -1 : p.key);
+    EXPECT_EQ(codes, (std::vector<int>{key::Repeat, key::Bracket, -1, key::Go}));
 }
 
 } // namespace

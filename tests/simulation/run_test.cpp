@@ -22,8 +22,7 @@ TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
 TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
     Key("FD [ 10 ] RPT 3 [ FD 1 ] RPT 1 [ BK 2 ]");
     const HeadlessResult r = RunInstantly();
-    EXPECT_TRUE(r.ranToEnd);
-    EXPECT_EQ(r.instructions, 1u + 1 + 1 + 3 * 2 + 1 + 2);
+    EXPECT_EQ(std::tuple(r.ranToEnd, r.instructions), std::tuple(true, 1u + 1 + 1 + 3 * 2 + 1 + 2));
     EXPECT_EQ(state.y, 1500 - 300 + 200); // a step is 10 cm from the first line on
     EXPECT_EQ(control.interpreter().StackDepth(), 0u);
     // The editing cursor comes back on the last line keyed.
@@ -40,20 +39,16 @@ TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
     Key("CM LT [ 400 ] LT 100");
     const int changes = view.spriteChanges;
     RunInstantly();
-    EXPECT_EQ(state.heading, 270);
-    EXPECT_EQ(view.spriteChanges, changes);
+    EXPECT_EQ(std::tuple(state.heading, view.spriteChanges), std::tuple(270, changes));
 }
 
 TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
     Key("P 5 [ RT 90 ] RPT 2 [ P 5 FD 1 ]");
     // Step through, noting the list each executed instruction left current.
-    std::vector<int> opcodes;
-    std::vector<int> lists;
-    Settle(RunRequest::Step);
-    while (state.running) {
+    std::vector<int> opcodes, lists;
+    for (Settle(RunRequest::Step); state.running; Settle(RunRequest::Step)) {
         opcodes.push_back(view.status);
         lists.push_back(control.interpreter().currentList);
-        Settle(RunRequest::Step);
     }
     EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
     EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
