@@ -36,7 +36,7 @@ TEST_F(Lists, LoadedCopiesAreChargedWithoutACheck) {
     EXPECT_EQ(editor.memoryUnitsLeft, 187);
     Load(editor, GO_LIST, op::Forward, {1}, false, 70);
     EXPECT_EQ(editor.memoryUnitsLeft, 187 - 210);
-    warnings({{"FD", TextId::ZarnikMemoryFull}});
+    warnings("FD", TextId::ZarnikMemoryFull);
     editor.DestroyProgramList(GO_LIST);
     EXPECT_EQ(std::tuple(editor.memoryUnitsLeft, editor.cursor), std::tuple(187, nullptr));
 }

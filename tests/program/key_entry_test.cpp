@@ -13,9 +13,7 @@ TEST_F(KeyingMoves, DigitRangesAndLimits) {
     using enum TextId;
     keys("FD 0");
     EXPECT_EQ(ui.messages.back(), Shown(DigitNotAllowed, {0, 1, 9}));
-    warnings({{"1 0 0", NoMoreNumbers},
-              {"LT 3 6 0 9", NoMoreNumbers},
-              {"W FD", InstructionNotComplete}});
+    warnings("1 0 0", NoMoreNumbers, "LT 3 6 0 9", NoMoreNumbers, "W FD", InstructionNotComplete);
     keys("PENUP");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 1 0", "LT 3 6 0", "W", "PENUP"}));
     // A quaver's pitch in the lowest octave goes no higher than 4.
@@ -23,10 +21,10 @@ TEST_F(KeyingMoves, DigitRangesAndLimits) {
     EXPECT_EQ(ui.messages.back(), Shown(DigitNotAllowed, {5, 0, 4}));
     keys("4");
     EXPECT_EQ(cursorLine(), "Q 4 1 4");
-    warnings({{"Q 4 2 5", NoMoreNumbers}});
-    EXPECT_EQ(cursorLine(), "Q 4 2");
-    EXPECT_EQ(InstructionNumber(*editor.cursor, 1), 4);
-    EXPECT_EQ(InstructionNumber(*editor.cursor, 2), 2);
+    warnings("Q 4 2 5", NoMoreNumbers);
+    EXPECT_EQ(std::tuple(cursorLine(), InstructionNumber(*editor.cursor, 1),
+                         InstructionNumber(*editor.cursor, 2)),
+              std::tuple("Q 4 2", 4, 2));
 }
 
 TEST_F(KeyingMoves, DigitsRefusedOutright) {
@@ -47,47 +45,38 @@ using KeyingBrackets = Keying;
 TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
     using enum TextId;
     keys("FD [ 2 5 ]");
-    EXPECT_EQ(editor.cursor->opcode, op::MoveUnit);
-    EXPECT_EQ(InstructionNumber(*editor.cursor, 1), 25);
+    EXPECT_EQ(std::tuple(editor.cursor->opcode, InstructionNumber(*editor.cursor, 1)),
+              std::tuple(op::MoveUnit, 25));
     // PENUP is blocked before the first digit, CE too while the bracket is awaited.
-    warnings({{"LT [ ]", InstructionNeedsNumber},
-              {"PENUP", InstructionNotComplete},
-              {"1 2 FD", InstructionNotComplete},
-              {"LT", PressBracketKey},
-              {"CE", PressBracketKey}});
+    warnings("LT [ ]", InstructionNeedsNumber, "PENUP", InstructionNotComplete, "1 2 FD",
+             InstructionNotComplete, "LT", PressBracketKey, "CE", PressBracketKey);
     keys("]");
-    EXPECT_EQ(cursorLine(), "RT [ 1 2 ]");
-    EXPECT_EQ(editor.cursor->opcode, op::TurnUnit);
-    warnings({{"Q [ 2 ]", InstructionNotComplete}});
+    EXPECT_EQ(std::tuple(cursorLine(), editor.cursor->opcode),
+              std::tuple("RT [ 1 2 ]", op::TurnUnit));
+    warnings("Q [ 2 ]", InstructionNotComplete);
     keys("3 ]");
     EXPECT_EQ(cursorLine(), "Q [ 2 3 ]");
-    warnings({{"S [ ]", SenseNotComplete},
-              {"PENUP", InstructionNeedsNumber},
-              {"RPT", InstructionNotComplete},
-              {"2 3", NoMoreNumbers},
-              {"RPT", PressBracketKey}});
+    warnings("S [ ]", SenseNotComplete, "PENUP", InstructionNeedsNumber, "RPT",
+             InstructionNotComplete, "2 3", NoMoreNumbers, "RPT", PressBracketKey);
     keys("]");
-    EXPECT_EQ(cursorLine(), "S [ 2 ]");
+    EXPECT_EQ(at(), std::tuple("S [ 2 ]", 0, kMemoryUnits - 3 - 4 - 3 - 4));
     EXPECT_TRUE(editor.cursor->complete);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 4 - 3 - 4);
 }
 
 TEST_F(KeyingBrackets, BracketsWhereNoneIsExpectedAndRepeatsNestFiveDeep) {
     using enum TextId;
-    warnings({{"FD 5 [", BracketNotExpected},
-              {"W [", BracketNotExpected},
-              {"5 RPT [", InstructionNeedsNumber},
-              {"4 S", InstructionNotComplete}});
+    warnings("FD 5 [", BracketNotExpected, "W [", BracketNotExpected, "5 RPT [",
+             InstructionNeedsNumber, "4 S", InstructionNotComplete);
     keys("[ FD 1 ]");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 5", "W 5", "RPT 4 [", "FD 1", "]"}));
     EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 0, 0, 3, 2}));
     ui.clear();
     keys("RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [");
     EXPECT_TRUE(ui.messages.empty());
-    warnings({{"RPT", TooManyNestedRepeats}});
+    warnings("RPT", TooManyNestedRepeats);
     keys("FD 1 ] ] ] ] ]");
     EXPECT_EQ(OpenRepeatsAt(editor.cursor), 0);
-    warnings({{"]", BracketNotExpected}});
+    warnings("]", BracketNotExpected);
 }
 
 TEST(BracketKey, ReportsWhatItDidToTheListWindow) {
@@ -143,13 +132,12 @@ TEST_F(KeyingProcedures, DefiningMovesTheDefinitionAndEditingReturns) {
 TEST_F(KeyingProcedures, CallsMustUseHigherNumbers) {
     keys("P 5 0 [ P 1 2");
     EXPECT_EQ(ui.messages.back(), Shown(TextId::UseHigherProcedure, {50, 12, 50}));
-    EXPECT_EQ(cursorLine(), "P");
-    EXPECT_FALSE(editor.cursor->complete);
+    EXPECT_EQ(std::tuple(cursorLine(), editor.cursor->complete), std::tuple("P", 0));
     keys("CE ] P 3 [ P 3 ]");
     EXPECT_EQ(ui.messages.back(), Shown(TextId::UseHigherProcedure, {3, 3, 3}));
     keys("0 ]");
     EXPECT_EQ(proc(), (Lines{"P 5 0 [", "]", "P 3 [", "P 3 0", "]"}));
-    warnings({{"P 9 9 [ P 1 2", TextId::Procedure99CallsNone}});
+    warnings("P 9 9 [ P 1 2", TextId::Procedure99CallsNone);
     keys("7 ]");
     EXPECT_EQ(ui.messages.back(), Shown(TextId::UseHigherProcedure, {99, 7, 99}));
 }
@@ -160,11 +148,9 @@ TEST_F(KeyingProcedures, ExistingDefinitionAnswers) {
     EXPECT_EQ(go(), (Lines{kHeader, "P 3"})); // No keeps the call
     ui.answers.push_back(Answer::Yes);
     keys("[");
-    EXPECT_TRUE(proc().empty());
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
+    EXPECT_EQ(std::tuple(proc().size(), editor.memoryUnitsLeft), std::tuple(0u, kMemoryUnits - 3));
     keys("[ BK 1 ]");
-    EXPECT_EQ(proc(), (Lines{"P 3 [", "BK 1", "]"}));
-    EXPECT_EQ(go(), (Lines{kHeader}));
+    EXPECT_EQ(std::tuple(go(), proc()), std::tuple(Lines{kHeader}, Lines{"P 3 [", "BK 1", "]"}));
     keys("FD 2 P 3");
     ui.answers.push_back(Answer::Edit);
     keys("[");
@@ -173,9 +159,8 @@ TEST_F(KeyingProcedures, ExistingDefinitionAnswers) {
     keys("LT 1 ]");
     EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcedureAlreadyClosed, {3}));
     keys("CE");
-    EXPECT_EQ(proc(), (Lines{"P 3 [", "BK 1", "]"}));
-    EXPECT_EQ(cursorLine(), "P 3 [");
-    warnings({{"CE", TextId::DeleteGoListProcedures}});
+    EXPECT_EQ(std::tuple(proc(), cursorLine()), std::tuple(Lines{"P 3 [", "BK 1", "]"}, "P 3 ["));
+    warnings("CE", TextId::DeleteGoListProcedures);
 }
 
 TEST_F(KeyingProcedures, BracketsInsideADefinition) {
@@ -185,7 +170,7 @@ TEST_F(KeyingProcedures, BracketsInsideADefinition) {
     EXPECT_EQ(ui.messages.back(), Shown(TextId::BracketAtProcedureEnd, {6}));
     editor.cursor = editor.Last(PROC_LIST);
     // The call inside the Repeat is incomplete.
-    warnings({{"RPT 2 [ P 3 ]", TextId::UnexpectedKeypress}});
+    warnings("RPT 2 [ P 3 ]", TextId::UnexpectedKeypress);
     keys("CE RT 1 ] ]");
     EXPECT_EQ(proc(), (Lines{"P 6 [", "FD 1", "FD 2", "RPT 2 [", "RT 1", "]", "]"}));
 }
@@ -193,39 +178,32 @@ TEST_F(KeyingProcedures, BracketsInsideADefinition) {
 using KeyingMemory = Keying;
 
 TEST_F(KeyingMemory, CeGivesUnitsBackAndClearMemoryEmptiesAllButDefinitions) {
+    // The GO list, whether it was changed, and the units left.
+    auto state = [&] { return std::tuple(go(), editor.modified, editor.memoryUnitsLeft); };
     keys("FD 1 RPT 2 [ BK 1 ] CE CE");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "RPT 2 ["}));
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 8);
+    EXPECT_EQ(state(), std::tuple(Lines{kHeader, "FD 1", "RPT 2 ["}, 1u, kMemoryUnits - 8));
     keys("CE CE CE");
-    EXPECT_TRUE(go().empty());
-    EXPECT_EQ(editor.modified, 0u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+    EXPECT_EQ(state(), std::tuple(Lines{}, 0u, kMemoryUnits));
     keys("FD 3 CM");
-    EXPECT_TRUE(go().empty());
-    EXPECT_EQ(editor.modified, 0u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+    EXPECT_EQ(state(), std::tuple(Lines{}, 0u, kMemoryUnits));
     keys("BK 1");
     EXPECT_EQ(go(), (Lines{kHeader, "BK 1"}));
-    warnings({{"P 2 [ FD 1 CM", TextId::FinishDefiningFirst}});
+    warnings("P 2 [ FD 1 CM", TextId::FinishDefiningFirst);
     keys("] FD 3 CM");
-    EXPECT_EQ(go(), (Lines{kHeader}));
+    EXPECT_EQ(state(), std::tuple(Lines{kHeader}, 1u, kMemoryUnits - 12));
     EXPECT_EQ(proc(), (Lines{"P 2 [", "FD 1", "]"}));
-    EXPECT_EQ(editor.modified, 1u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 12);
 }
 
 TEST_F(KeyingMemory, FullMemoryRefusesDefinitionsAndInstructions) {
     for (int i = 0; i < 60; ++i)
         keys("FD 1");
     keys("P 5");
-    EXPECT_EQ(editor.memoryUnitsLeft, 4);
     EXPECT_TRUE(ui.messages.empty());
-    warnings({{"[", TextId::NoRoomForDefinition}});
+    warnings("[", TextId::NoRoomForDefinition);
     EXPECT_EQ(at(), At("P 5", 0, 4));
     keys("FD 1 FD");
-    EXPECT_EQ(editor.memoryUnitsLeft, 1);
     EXPECT_EQ(ui.messages.back(), Shown(TextId::ZarnikMemoryFull));
-    EXPECT_EQ(go().size(), 63u);
+    EXPECT_EQ(std::tuple(go().size(), editor.memoryUnitsLeft), std::tuple(63u, 1));
 }
 
 TEST_F(KeyingMemory, EmptyProceduresAreReclaimed) {
@@ -236,8 +214,7 @@ TEST_F(KeyingMemory, EmptyProceduresAreReclaimed) {
     EXPECT_EQ(editor.memoryUnitsLeft, 187 - 18 - 168);
     keys("FD 1");
     EXPECT_EQ(ids(), (Ids{TextId::EmptyProceduresForRoom}));
-    EXPECT_TRUE(proc().empty());
-    EXPECT_EQ(at(), At("FD 1", 0, 187 - 171));
+    EXPECT_EQ(std::tuple(proc().size(), at()), std::tuple(0u, At("FD 1", 0, 187 - 171)));
 }
 
 TEST_F(KeyingMemory, GraphicCommandsCostNothingAndFollowIncompleteInstructions) {
@@ -268,14 +245,13 @@ using ListClicks = Keying;
 TEST_F(ListClicks, GoListLineBecomesTheCursor) {
     keys("FD 1 RPT 2 [ BK 1 ]");
     EXPECT_TRUE(ClickGoListLine(editor, 3));
-    EXPECT_EQ(cursorLine(), "RPT 2 [");
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 3);
+    EXPECT_EQ(std::tuple(cursorLine(), ui.cursors[GO_LIST].line), std::tuple("RPT 2 [", 3));
     EXPECT_TRUE(ClickGoListLine(editor, 40)); // below the end: the last line
     EXPECT_EQ(cursorLine(), "]");
     keys("W");
     EXPECT_FALSE(ClickGoListLine(editor, 2));
-    EXPECT_EQ(ui.lastWarningId(), TextId::PleaseCompleteInstruction);
-    EXPECT_EQ(cursorLine(), "W");
+    EXPECT_EQ(std::tuple(ui.lastWarningId(), cursorLine()),
+              std::tuple(TextId::PleaseCompleteInstruction, "W"));
 }
 
 TEST_F(ListClicks, OpenDefinitionBlocksTheGoList) {
@@ -292,9 +268,9 @@ TEST_F(ListClicks, ProcedureLinesOpenTheirDefinition) {
     EXPECT_FALSE(ClickProcedureLine(editor, 3)); // the end bracket
     EXPECT_EQ(ui.lastWarningId(), TextId::CursorOnlyInDefinition);
     EXPECT_TRUE(ClickProcedureLine(editor, 5));
-    EXPECT_EQ(editor.procedureBeingDefined, 5);
-    EXPECT_EQ(ui.cursors[PROC_LIST].line, 5);
-    EXPECT_FALSE(ui.cursors[GO_LIST].visible);
+    EXPECT_EQ(std::tuple(editor.procedureBeingDefined, ui.cursors[PROC_LIST].line,
+                         ui.cursors[GO_LIST].visible),
+              std::tuple(5, 5, false));
     keys("CE W 2");
     EXPECT_EQ(proc()[4], "W 2");
     // Keying goes back to the GO list with a click there.

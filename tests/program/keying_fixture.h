@@ -11,7 +11,6 @@
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace zf::test {
@@ -60,11 +59,12 @@ class Keying : public ::testing::Test {
     }
 
     // Keys each sequence in turn, checking the warning last shown after it.
-    void warnings(std::initializer_list<std::pair<std::string_view, TextId>> steps) {
-        for (const auto& [sequence, id] : steps) {
-            keys(sequence);
-            EXPECT_EQ(ui.lastWarningId(), id) << sequence;
-        }
+    template <typename... More>
+    void warnings(std::string_view sequence, TextId id, More... more) {
+        keys(sequence);
+        EXPECT_EQ(ui.lastWarningId(), id) << sequence;
+        if constexpr (sizeof...(more) > 0)
+            warnings(more...);
     }
 };
 
