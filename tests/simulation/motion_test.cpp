@@ -29,14 +29,11 @@ std::vector<Point> Walk(MoveZarnik& move) {
 }
 
 TEST(Units, ConversionsTruncateAndPenNamesMatchCaseFreeOverTheGivenLength) {
-    ZarnikState s;
-    EXPECT_EQ(MmToPixels(s, 300), 30);
-    EXPECT_EQ(MmToPixels(s, 9), 0); // 0.95 pixels
-    EXPECT_EQ(PixelsToMm(s, 30), 305);
-    EXPECT_EQ(PixelsPerStep(s), 30);
+    ZarnikState s; // 9 mm make 0.95 pixels
+    EXPECT_EQ(std::tuple(MmToPixels(s, 300), MmToPixels(s, 9), PixelsToMm(s, 30), PixelsPerStep(s)),
+              std::tuple(30, 0, 305, 30));
     s.zoom = 37.5f;
-    EXPECT_EQ(PixelsPerStep(s), 11);
-    EXPECT_EQ(MmToPixels(s, 300), 11);
+    EXPECT_EQ(std::tuple(PixelsPerStep(s), MmToPixels(s, 300)), std::tuple(11, 11));
     std::vector<int> styles;
     for (const char* name :
          {"REDWIDE.BMP", "blakwide.bmp", "blue", "greenthin.bmp", "yelothin.bmp.old"})
@@ -52,13 +49,15 @@ TEST(Units, PositionCheckKeepsHalfAStepFromEveryEdge) {
     Recorder ui;
     ZarnikState s;
     s.floorWidth = s.floorHeight = 300;
-    EXPECT_EQ(CheckZarnikPosition(ui, s, 150, 150), 0);
-    EXPECT_EQ(CheckZarnikPosition(ui, s, 151, 150), 1);
+    EXPECT_EQ(
+        std::vector({CheckZarnikPosition(ui, s, 150, 150), CheckZarnikPosition(ui, s, 151, 150)}),
+        std::vector({0, 1}));
     EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {0.0, 0.0}));
     s.floorWidth = 3000;
     s.floorHeight = 1800;
-    EXPECT_EQ(CheckZarnikPosition(ui, s, 2850, 1650), 0);
-    EXPECT_EQ(CheckZarnikPosition(ui, s, 149, 900), 1);
+    EXPECT_EQ(
+        std::vector({CheckZarnikPosition(ui, s, 2850, 1650), CheckZarnikPosition(ui, s, 149, 900)}),
+        std::vector({0, 1}));
     EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 2.5}));
     EXPECT_EQ(std::tuple(StepX(s, 1950), StepY(s, 1200)), std::tuple(1.5, -1.0));
 }
@@ -68,11 +67,10 @@ TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTargetAndAStoppedOneOwesTheRe
     s.heading = 45;
     MoveZarnik move(s, +1, 300);
     const auto draws = Walk(move);
-    EXPECT_EQ(draws.back(), (Point{1500 + 212, 1500 - 212}));
     EXPECT_FALSE(move.HitEdge());
     // A draw for each whole pixel (10 mm at zoom 100) along the major axis.
-    EXPECT_EQ(draws.size(), 22u);
-    EXPECT_EQ(draws.front(), (Point{1510, 1490}));
+    EXPECT_EQ(std::tuple(draws.size(), draws.front(), draws.back()),
+              std::tuple(22u, Point{1510, 1490}, Point{1500 + 212, 1500 - 212}));
     s.heading = 0;
     MoveZarnik back(s, -1, 1500);
     for (int i = 0; i < 10; ++i)
