@@ -16,7 +16,7 @@ TEST_F(KeyingMoves, DigitRangesAndLimits) {
     warnings("1 0 0", NoMoreNumbers, "LT 3 6 0 9", NoMoreNumbers, "W FD", InstructionNotComplete);
     keys("PENUP");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 1 0", "LT 3 6 0", "W", "PENUP"}));
-    // A quaver's pitch in the lowest octave goes no higher than 4.
+    // A pitch goes no higher than 14.
     keys("Q 4 1 5");
     EXPECT_EQ(ui.messages.back(), Shown(DigitNotAllowed, {5, 0, 4}));
     keys("4");

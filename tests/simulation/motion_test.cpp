@@ -189,7 +189,7 @@ TEST(GraphicObjects, BackgroundsLeadRunsRemoveOnlyTheirOwnAndTextsKeepClearOfThe
 TEST(Notes, DurationsAndPitches) {
     EXPECT_EQ(std::tuple(NoteDuration(4, 3), NoteDuration(8, 3), NoteDuration(1, 1)),
               std::tuple(545, 1090, 75));
-    // The lowest pitch sounds; 0 and 14 are rests.
+    // The lowest pitch sounds; 0 and the rest, 14, do not.
     EXPECT_EQ(std::tuple(NoteFrequency(10, 2), NoteFrequency(13, 3), NoteFrequency(1, 1),
                          NoteFrequency(0, 1), NoteFrequency(14, 1)),
               std::tuple(440, 1047, 131, 0, 0));

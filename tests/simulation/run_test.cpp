@@ -92,7 +92,12 @@ TEST_F(RunFixture, StoppedWaitsOweWholeSecondsAndTurnsStopBetweenTwoDraws) {
     control.Post(RunRequest::Run);
     for (int i = 0; i < 3 + 10; ++i) // Run, header, start of the turn, ten draws
         control.Pump();
+    // One message between two draws: Stop waits for the draw after Step's.
+    control.Post(RunRequest::Step);
     control.Post(RunRequest::Stop);
+    control.Pump();
+    control.Pump();
+    EXPECT_FALSE(state.interrupted);
     control.Pump();
     ASSERT_TRUE(state.interrupted);
     EXPECT_EQ(control.remainder + state.heading, 90);

@@ -141,10 +141,13 @@ TEST(BackgroundCreate, KeepsTheWorkingAreasProportions) {
     ZarnikState state = TenByTen();
     state.floorWidth = 6000;
     const FloorSteps size = BackgroundCreateSize(state, 1280, 800);
-    EXPECT_EQ(size.width, 512);
-    EXPECT_EQ(size.height, 256);
-    state.floorWidth = 1; // narrower than a pixel: the height is still kept
+    EXPECT_EQ(std::tuple(size.width, size.height), std::tuple(512, 256));
+    // Narrower or flatter than a pixel: the other side is still kept.
+    state.floorWidth = 1;
     EXPECT_EQ(BackgroundCreateSize(state, 1280, 800).height, 320);
+    state.floorWidth = 6000;
+    state.floorHeight = 1;
+    EXPECT_EQ(BackgroundCreateSize(state, 1280, 800).width, 512);
 }
 
 struct WorkingArea : ::testing::Test {
