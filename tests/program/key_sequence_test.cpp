@@ -28,7 +28,7 @@ TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndHeadingsComeBackIn
 }
 
 TEST_F(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
-    keys("TEXT(\"\\x4F\\x6f say \\\"hi\\\" \\\\ (now)\\nthere\\\\\",3) STAMP(\"my "
+    keys("TEXT(\"\\x4F\\x6f say \\\"hi\\\" \\\\ (now)\\x0Athere\\\\\",3) STAMP(\"my "
          "tree.bmp\") FD 2");
     const std::string listing = FormatLists(editor);
     EXPECT_STREQ(tables.texts.Get(editor.Head(GO_LIST)->next->textObject->textId),

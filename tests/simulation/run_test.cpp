@@ -132,7 +132,9 @@ TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove
     EXPECT_EQ(view.status, op::GoProgramHeader);
     EXPECT_EQ(state.y, 1500);
     EXPECT_EQ(GoCursor(), std::tuple(1, cursor::SteppingGo));
-    Settle(RunRequest::Step);
+    Request(RunRequest::Step, clock.now + 50);
+    EXPECT_EQ(Flags(), std::tuple(true, false, false)); // moving: Stop would reach it
+    PumpToIdle();
     EXPECT_EQ(Pose(), std::tuple(1500, 1200, 0));
     EXPECT_EQ(GoCursor(), std::tuple(2, cursor::SteppingGo));
 

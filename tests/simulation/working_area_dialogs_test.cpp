@@ -148,6 +148,8 @@ TEST(BackgroundCreate, KeepsTheWorkingAreasProportions) {
     state.floorWidth = 6000;
     state.floorHeight = 1;
     EXPECT_EQ(BackgroundCreateSize(state, 1280, 800).width, 512);
+    state.floorHeight = 0; // no floor, no picture
+    EXPECT_EQ(BackgroundCreateSize(state, 1280, 800).width, 0);
 }
 
 struct WorkingArea : ::testing::Test {
