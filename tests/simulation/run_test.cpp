@@ -22,7 +22,9 @@ TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
 TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
     Key("FD [ 10 ] RPT 3 [ FD 1 ] RPT 1 [ BK 2 ]");
     const HeadlessResult r = RunInstantly();
-    EXPECT_EQ(std::tuple(r.ranToEnd, r.instructions), std::tuple(true, 1u + 1 + 1 + 3 * 2 + 1 + 2));
+    // Instantly: no time passes on the run's clock.
+    EXPECT_EQ(std::tuple(r.ranToEnd, r.instructions, r.elapsedMs),
+              std::tuple(true, 1u + 1 + 1 + 3 * 2 + 1 + 2, 0));
     EXPECT_EQ(state.y, 1500 - 300 + 200); // a step is 10 cm from the first line on
     EXPECT_EQ(control.interpreter().StackDepth(), 0u);
     // The editing cursor comes back on the last line keyed.
