@@ -106,6 +106,10 @@ TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
     MoveZarnik over(s, +1, 1351);
     EXPECT_EQ(Walk(over).back(), (Point{2850, 1500}));
     EXPECT_TRUE(over.HitEdge());
+    s.heading = 180;
+    MoveZarnik down(s, +1, 1350);
+    EXPECT_EQ(Walk(down).back(), (Point{1500, 2850}));
+    EXPECT_FALSE(down.HitEdge());
     // Mostly up, a little right, into the top: x keeps every step made
     // before the y step was refused.
     s.y = 300;
