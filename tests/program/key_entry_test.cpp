@@ -209,12 +209,14 @@ TEST_F(KeyingMemory, FullMemoryRefusesDefinitionsAndInstructions) {
 TEST_F(KeyingMemory, EmptyProceduresAreReclaimed) {
     keys("P 1 [ ] P 2 [ ]");
     EXPECT_EQ(proc(), (Lines{"P 1 [", "]", "P 2 [", "]"}));
-    for (int i = 0; i < 56; ++i)
+    for (int i = 0; i < 55; ++i)
         keys("FD 1");
-    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 18 - 168);
+    keys("RT 9 0"); // fits exactly: the empty definitions stay
+    EXPECT_EQ(std::tuple(ui.messages.size(), proc().size(), editor.memoryUnitsLeft),
+              std::tuple(0u, 4u, 187 - 18 - 165 - 4));
     keys("FD 1");
     EXPECT_EQ(ids(), (Ids{TextId::EmptyProceduresForRoom}));
-    EXPECT_EQ(std::tuple(proc().size(), at()), std::tuple(0u, At("FD 1", 0, 187 - 171)));
+    EXPECT_EQ(std::tuple(proc().size(), at()), std::tuple(0u, At("FD 1", 0, 18 - 3)));
 }
 
 TEST_F(KeyingMemory, GraphicCommandsCostNothingAndFollowIncompleteInstructions) {
