@@ -75,6 +75,12 @@ TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
     KeyChange("PENUP");
     history.Undo();
     EXPECT_EQ(Program(), redone);
+    // So is a text put in place of one.
+    KeyChange("PENUP");
+    const std::string penUp = Program();
+    KeyChange("CE TEXT(\"hi\")");
+    history.Undo();
+    EXPECT_EQ(Program(), penUp);
 }
 
 TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {
