@@ -1,64 +1,55 @@
 #include "keying_fixture.h"
 
+#include <tuple>
+
 namespace zf::test {
 namespace {
 
-// Appends a loaded instruction, as a file load does: units charged unchecked.
-GoInstruction* Load(GoEditor& editor, int list, std::uint8_t opcode,
-                    std::initializer_list<int> digits = {}, bool bracket = false) {
+// Appends loaded instructions, as a file load does: units charged unchecked.
+void Load(GoEditor& editor, int list, std::uint8_t opcode, std::initializer_list<int> digits = {},
+          bool bracket = false, int times = 1) {
     GoInstruction record(opcode);
     int i = 0;
     for (int d : digits)
         record.digits[i++] = static_cast<std::uint8_t>(d);
     record.bracketOpen = bracket;
     record.complete = 1;
-    return editor.InsertCopy(record, list);
+    while (times-- > 0)
+        editor.InsertCopy(record, list);
 }
+
+const std::string kHeader = "NAME(\"My Go Program.gop\")";
 
 using Lists = Keying;
 
 TEST_F(Lists, InstructionNumbers) {
     keys("Q 1 1 4 LT 3 6 0 M 2 1 2 3 T 4 2 S 5 9 9 FD");
-    const GoInstruction* in = editor.Head(GO_LIST)->next;
-    EXPECT_EQ(InstructionNumber(*in, 1), 1);
-    EXPECT_EQ(InstructionNumber(*in, 2), 14);
-    in = in->next;
-    EXPECT_EQ(InstructionNumber(*in, 1), 360);
-    in = in->next;
-    EXPECT_EQ(InstructionNumber(*in, 1), 2);
-    EXPECT_EQ(InstructionNumber(*in, 2), 123);
-    in = in->next;
-    EXPECT_EQ(InstructionNumber(*in, 2), 2);
-    in = in->next;
-    EXPECT_EQ(InstructionNumber(*in, 1), 5);
-    EXPECT_EQ(InstructionNumber(*in, 2), 99);
-    EXPECT_EQ(InstructionNumber(*in->next, 1), 0);
+    std::vector<std::pair<int, int>> numbers;
+    for (const GoInstruction* in = editor.Head(GO_LIST)->next; in; in = in->next)
+        numbers.push_back({InstructionNumber(*in, 1), InstructionNumber(*in, 2)});
+    EXPECT_EQ(numbers, (std::vector<std::pair<int, int>>{
+                           {1, 14}, {360, 360}, {2, 123}, {4, 2}, {5, 99}, {0, 0}}));
 }
 
 TEST_F(Lists, LoadedCopiesAreChargedWithoutACheck) {
     editor.DestroyProgramList(GO_LIST);
     EXPECT_EQ(editor.memoryUnitsLeft, 187);
-    for (int i = 0; i < 70; ++i)
-        Load(editor, GO_LIST, op::Forward, {1});
+    Load(editor, GO_LIST, op::Forward, {1}, false, 70);
     EXPECT_EQ(editor.memoryUnitsLeft, 187 - 210);
-    keys("FD");
-    EXPECT_EQ(ui.lastWarningId(), TextId::ZarnikMemoryFull);
+    warnings("FD", TextId::ZarnikMemoryFull);
     editor.DestroyProgramList(GO_LIST);
-    EXPECT_EQ(editor.memoryUnitsLeft, 187);
-    EXPECT_EQ(editor.cursor, nullptr);
+    EXPECT_EQ(std::tuple(editor.memoryUnitsLeft, editor.cursor), std::tuple(187, nullptr));
 }
 
 TEST_F(Lists, CeOnTheHeaderOnlyWhenAlone) {
     keys("FD 1");
     editor.cursor = editor.Head(GO_LIST);
     keys("CE");
-    EXPECT_EQ(go().size(), 2u);
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1"}));
     keys("P 1 [ ] CE");
     editor.cursor = editor.Head(GO_LIST)->next;
-    keys("CE");
-    EXPECT_EQ(go().size(), 1u);
-    keys("CE"); // the PROC list still holds a definition
-    EXPECT_EQ(go().size(), 1u);
+    keys("CE CE"); // the second finds the PROC list still holding a definition
+    EXPECT_EQ(go(), (Lines{kHeader}));
 }
 
 TEST(EditorRelease, KeptWhileTheGoListHoldsInstructions) {
@@ -81,36 +72,38 @@ TEST_F(Lists, BracketOnADefinitionOutsideDefinitionMode) {
     EXPECT_EQ(proc().size(), 5u);
 }
 
-using Checks = Keying;
+// A list's check: its answer, the warning it left and the line it put the cursor on.
+struct Checks : Keying {
+    std::tuple<int, TextId, std::string> check(int list) {
+        const int found = list == GO_LIST ? CheckGoList(&editor) : CheckProcList(&editor);
+        return {found, ui.lastWarningId(), cursorLine()};
+    }
+};
+using Found = std::tuple<int, TextId, std::string>;
 
 TEST_F(Checks, IncompleteInstructionIsShown) {
     keys("FD 1 RPT 3 [ W ]");
     editor.cursor = editor.Head(GO_LIST);
-    EXPECT_EQ(CheckGoList(&editor), 4);
+    EXPECT_EQ(CheckGoList(&editor), 4); // the run shows the warning
     EXPECT_EQ(cursorLine(), "W");
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Problem);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 4);
+    EXPECT_EQ(std::tuple(ui.cursors[GO_LIST].line, ui.cursors[GO_LIST].style),
+              std::tuple(4, cursor::Problem));
 }
 
 TEST_F(Checks, OpenAndSurplusRepeats) {
     keys("RPT 2 [ RPT 3 [ FD 1");
-    EXPECT_EQ(CheckGoList(&editor), 5);
-    EXPECT_EQ(ui.messages.back(),
-              (ShownMessage{TextId::GoIncompleteRepeats, Text(TextId::GoIncompleteRepeats, {2})}));
-    EXPECT_EQ(cursorLine(), "RPT 3 [");
+    EXPECT_EQ(check(GO_LIST), Found(5, TextId::GoIncompleteRepeats, "RPT 3 ["));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::GoIncompleteRepeats, {2}));
     editor.cursor = editor.Last(GO_LIST);
     keys("]");
-    EXPECT_EQ(CheckGoList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), TextId::GoIncompleteRepeat);
-    EXPECT_EQ(cursorLine(), "RPT 2 [");
+    EXPECT_EQ(check(GO_LIST), Found(5, TextId::GoIncompleteRepeat, "RPT 2 ["));
     editor.cursor = editor.Last(GO_LIST);
     keys("] FD 1");
     EXPECT_EQ(CheckGoList(&editor), 0);
     // Deleting a Repeat leaves its end bracket over.
     editor.cursor = editor.Head(GO_LIST)->next;
     keys("CE");
-    EXPECT_EQ(CheckGoList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), TextId::GoRepeatDeleted);
+    EXPECT_EQ(check(GO_LIST), Found(5, TextId::GoRepeatDeleted, "]"));
     EXPECT_EQ(editor.LineOf(GO_LIST, editor.cursor), 5);
     EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 3, 2, 0, 0}));
 }
@@ -123,36 +116,29 @@ TEST_F(Checks, TooDeepNestingFromAFile) {
         Load(editor, GO_LIST, op::Repeat, {2}, true);
         Load(editor, GO_LIST, op::Forward, {1});
     }
-    for (int i = 0; i < 6; ++i)
-        Load(editor, GO_LIST, op::RepeatEnd);
+    Load(editor, GO_LIST, op::RepeatEnd, {}, false, 6);
     ASSERT_EQ(CheckGoList(&editor), 6);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::GoTooManyNestedRepeats,
-                                                Text(TextId::GoTooManyNestedRepeats, {1})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::GoTooManyNestedRepeats, {1}));
     EXPECT_EQ(editor.LineOf(GO_LIST, editor.cursor), 12);
 
     // Each definition counts its own depth: three open in one and three in
     // the next are not six.
     Load(editor, PROC_LIST, op::ProcedureDef, {3}, true);
-    for (int i = 0; i < 3; ++i)
-        Load(editor, PROC_LIST, op::Repeat, {2}, true);
+    Load(editor, PROC_LIST, op::Repeat, {2}, true, 3);
     Load(editor, PROC_LIST, op::ProcedureDef, {4}, true);
-    for (int i = 0; i < 3; ++i)
-        Load(editor, PROC_LIST, op::Repeat, {2}, true);
+    Load(editor, PROC_LIST, op::Repeat, {2}, true, 3);
     EXPECT_EQ(CheckProcList(&editor), 5);
-    for (int i = 0; i < 3; ++i)
-        Load(editor, PROC_LIST, op::Repeat, {2}, true);
+    Load(editor, PROC_LIST, op::Repeat, {2}, true, 3);
     Load(editor, PROC_LIST, op::ProcedureEnd);
     ASSERT_EQ(CheckProcList(&editor), 6);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcTooManyNestedRepeats,
-                                                Text(TextId::ProcTooManyNestedRepeats, {1})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcTooManyNestedRepeats, {1}));
     EXPECT_EQ(editor.procedureBeingDefined, 4);
 }
 
 TEST_F(Checks, ProcedureListProblems) {
     keys("P 1 [ RPT 2 [ FD 1 ] ] P 2 [ W 1");
     EXPECT_EQ(CheckProcList(&editor), 7);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::AddBracketToProcedure,
-                                                Text(TextId::AddBracketToProcedure, {2})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::AddBracketToProcedure, {2}));
     editor.cursor = editor.Last(PROC_LIST);
     keys("]");
     EXPECT_EQ(CheckProcList(&editor), 0);
@@ -161,11 +147,8 @@ TEST_F(Checks, ProcedureListProblems) {
     editor.cursor = editor.Head(PROC_LIST)->next->next->next;
     editor.procedureBeingDefined = 1;
     keys("CE");
-    EXPECT_EQ(editor.procedureBeingDefined, 1);
     editor.procedureBeingDefined = 0;
-    EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), TextId::ProcIncompleteRepeat);
-    EXPECT_EQ(cursorLine(), "RPT 2 [");
+    EXPECT_EQ(check(PROC_LIST), Found(5, TextId::ProcIncompleteRepeat, "RPT 2 ["));
     EXPECT_EQ(editor.procedureBeingDefined, 1);
 }
 
@@ -173,23 +156,20 @@ TEST_F(Checks, ProcedureListSurplusAndIncomplete) {
     Load(editor, PROC_LIST, op::ProcedureDef, {3}, true);
     Load(editor, PROC_LIST, op::RepeatEnd);
     Load(editor, PROC_LIST, op::ProcedureEnd);
-    EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), TextId::ProcRepeatDeleted);
+    EXPECT_EQ(check(PROC_LIST), Found(5, TextId::ProcRepeatDeleted, "]"));
     EXPECT_EQ(editor.LineOf(PROC_LIST, editor.cursor), 2);
     editor.Head(PROC_LIST)->next->complete = 0;
     EXPECT_EQ(CheckProcList(&editor), 4);
     editor.Head(PROC_LIST)->next->opcode = op::Repeat;
     editor.Head(PROC_LIST)->next->complete = 1;
-    EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.lastWarningId(), TextId::ProcIncompleteRepeat);
+    EXPECT_EQ(check(PROC_LIST), Found(5, TextId::ProcIncompleteRepeat, "RPT"));
     EXPECT_EQ(editor.DeleteProcedure(PROC_LIST, 3), 3);
     Load(editor, PROC_LIST, op::ProcedureDef, {5}, true);
     Load(editor, PROC_LIST, op::Repeat, {2}, true);
     Load(editor, PROC_LIST, op::Repeat, {3}, true);
     Load(editor, PROC_LIST, op::ProcedureEnd);
     EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcIncompleteRepeats,
-                                                Text(TextId::ProcIncompleteRepeats, {2})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcIncompleteRepeats, {2}));
     EXPECT_EQ(editor.procedureBeingDefined, 5);
 }
 
@@ -199,8 +179,7 @@ TEST_F(Checks, EmptyProceduresAndTheOpenDefinition) {
     editor.DeleteEmptyProcedures();
     // The open definition is the cursor, so it survives.
     EXPECT_EQ(proc(), (Lines{"P 3 ["}));
-    EXPECT_EQ(editor.procedureBeingDefined, 3);
-    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 8);
+    EXPECT_EQ(at(), std::tuple("P 3 [", 3, 187 - 8));
     EXPECT_EQ(editor.FirstOpenProcedure(), editor.Head(PROC_LIST));
 }
 

@@ -1,5 +1,7 @@
 #include "keying_fixture.h"
 
+#include "program/list_clicks.h"
+
 namespace zf::test {
 namespace {
 
@@ -8,31 +10,21 @@ const std::string kHeader = "NAME(\"My Go Program.gop\")";
 using KeyingMoves = Keying;
 
 TEST_F(KeyingMoves, DigitRangesAndLimits) {
+    using enum TextId;
     keys("FD 0");
-    EXPECT_EQ(ui.messages.back(),
-              (ShownMessage{TextId::DigitNotAllowed, Text(TextId::DigitNotAllowed, {0, 1, 9})}));
-    keys("1 0 0");
-    EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
-    keys("LT 3 6 0 9");
-    EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
-    keys("W");
-    keys("FD");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
+    EXPECT_EQ(ui.messages.back(), Shown(DigitNotAllowed, {0, 1, 9}));
+    warnings("1 0 0", NoMoreNumbers, "LT 3 6 0 9", NoMoreNumbers, "W FD", InstructionNotComplete);
     keys("PENUP");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 1 0", "LT 3 6 0", "W", "PENUP"}));
-}
-
-TEST_F(KeyingMoves, QuaverPitchDigits) {
+    // A pitch goes no higher than 14.
     keys("Q 4 1 5");
-    EXPECT_EQ(ui.messages.back(),
-              (ShownMessage{TextId::DigitNotAllowed, Text(TextId::DigitNotAllowed, {5, 0, 4})}));
+    EXPECT_EQ(ui.messages.back(), Shown(DigitNotAllowed, {5, 0, 4}));
     keys("4");
     EXPECT_EQ(cursorLine(), "Q 4 1 4");
-    keys("Q 4 2 5");
-    EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
-    EXPECT_EQ(cursorLine(), "Q 4 2");
-    EXPECT_EQ(InstructionNumber(*editor.cursor, 1), 4);
-    EXPECT_EQ(InstructionNumber(*editor.cursor, 2), 2);
+    warnings("Q 4 2 5", NoMoreNumbers);
+    EXPECT_EQ(std::tuple(cursorLine(), InstructionNumber(*editor.cursor, 1),
+                         InstructionNumber(*editor.cursor, 2)),
+              std::tuple("Q 4 2", 4, 2));
 }
 
 TEST_F(KeyingMoves, DigitsRefusedOutright) {
@@ -51,69 +43,56 @@ TEST_F(KeyingMoves, DigitsRefusedOutright) {
 using KeyingBrackets = Keying;
 
 TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
+    using enum TextId;
     keys("FD [ 2 5 ]");
-    EXPECT_EQ(editor.cursor->opcode, op::MoveUnit);
-    EXPECT_EQ(InstructionNumber(*editor.cursor, 1), 25);
-    keys("LT [ ]");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNeedsNumber);
-    keys("PENUP");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete); // blocked before its first digit
-    keys("1 2 FD");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
-    keys("LT");
-    EXPECT_EQ(ui.lastWarningId(), TextId::PressBracketKey);
-    keys("CE");
-    EXPECT_EQ(ui.lastWarningId(), TextId::PressBracketKey); // CE is blocked too
+    EXPECT_EQ(std::tuple(editor.cursor->opcode, InstructionNumber(*editor.cursor, 1)),
+              std::tuple(op::MoveUnit, 25));
+    // PENUP is blocked before the first digit, CE too while the bracket is awaited.
+    warnings("LT [ ]", InstructionNeedsNumber, "PENUP", InstructionNotComplete, "1 2 FD",
+             InstructionNotComplete, "LT", PressBracketKey, "CE", PressBracketKey);
     keys("]");
-    EXPECT_EQ(cursorLine(), "RT [ 1 2 ]");
-    EXPECT_EQ(editor.cursor->opcode, op::TurnUnit);
-    keys("Q [ 2 ]");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
+    EXPECT_EQ(std::tuple(cursorLine(), editor.cursor->opcode),
+              std::tuple("RT [ 1 2 ]", op::TurnUnit));
+    warnings("Q [ 2 ]", InstructionNotComplete);
     keys("3 ]");
     EXPECT_EQ(cursorLine(), "Q [ 2 3 ]");
-    keys("S [ ]");
-    EXPECT_EQ(ui.lastWarningId(), TextId::SenseNotComplete);
-    keys("PENUP");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNeedsNumber);
-    keys("RPT");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
-    keys("2 3");
-    EXPECT_EQ(ui.lastWarningId(), TextId::NoMoreNumbers);
-    keys("RPT");
-    EXPECT_EQ(ui.lastWarningId(), TextId::PressBracketKey);
+    warnings("S [ ]", SenseNotComplete, "PENUP", InstructionNeedsNumber, "RPT",
+             InstructionNotComplete, "2 3", NoMoreNumbers, "RPT", PressBracketKey);
     keys("]");
-    EXPECT_EQ(cursorLine(), "S [ 2 ]");
+    EXPECT_EQ(at(), std::tuple("S [ 2 ]", 0, kMemoryUnits - 3 - 4 - 3 - 4));
     EXPECT_TRUE(editor.cursor->complete);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 4 - 3 - 4);
 }
 
-TEST_F(KeyingBrackets, BracketsWhereNoneIsExpected) {
-    keys("FD 5 [");
-    EXPECT_EQ(ui.lastWarningId(), TextId::BracketNotExpected);
-    keys("W [");
-    EXPECT_EQ(ui.lastWarningId(), TextId::BracketNotExpected);
-    keys("5 RPT [");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNeedsNumber);
-    keys("4 S");
-    EXPECT_EQ(ui.lastWarningId(), TextId::InstructionNotComplete);
+TEST_F(KeyingBrackets, BracketsWhereNoneIsExpectedAndRepeatsNestFiveDeep) {
+    using enum TextId;
+    warnings("FD 5 [", BracketNotExpected, "W [", BracketNotExpected, "5 RPT [",
+             InstructionNeedsNumber, "4 S", InstructionNotComplete);
     keys("[ FD 1 ]");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 5", "W 5", "RPT 4 [", "FD 1", "]"}));
     EXPECT_EQ(indents(GO_LIST), (std::vector<int>{0, 0, 0, 0, 3, 2}));
+    ui.clear();
+    keys("RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [");
+    EXPECT_TRUE(ui.messages.empty());
+    warnings("RPT", TooManyNestedRepeats);
+    keys("FD 1 ] ] ] ] ]");
+    EXPECT_EQ(OpenRepeatsAt(editor.cursor), 0);
+    warnings("]", BracketNotExpected);
 }
 
 TEST(BracketKey, ReportsWhatItDidToTheListWindow) {
-    const std::pair<const char*, KeyStatus> cases[] = {{"RPT 2", status::Changed},
-                                                       {"RPT 2 [ FD 1", status::Added},
-                                                       {"S", status::Changed},
-                                                       {"S [ 2", status::Changed},
-                                                       {"FD", status::Changed},
-                                                       {"FD [ 2", status::Changed},
-                                                       {"Q [ 2 3", status::Changed},
-                                                       {"Q [ 2", status::Refused},
-                                                       {"W", status::Refused},
-                                                       {"P 3", status::DefinitionMade},
-                                                       {"P 3 [ FD 1", status::DefinitionClosed},
-                                                       {"P 3 [ ] P 3", status::DefinitionOpened}};
+    using namespace status;
+    const std::pair<const char*, KeyStatus> cases[] = {{"RPT 2", Changed},
+                                                       {"RPT 2 [ FD 1", Added},
+                                                       {"S", Changed},
+                                                       {"S [ 2", Changed},
+                                                       {"FD", Changed},
+                                                       {"FD [ 2", Changed},
+                                                       {"Q [ 2 3", Changed},
+                                                       {"Q [ 2", Refused},
+                                                       {"W", Refused},
+                                                       {"P 3", DefinitionMade},
+                                                       {"P 3 [ FD 1", DefinitionClosed},
+                                                       {"P 3 [ ] P 3", DefinitionOpened}};
     for (const auto& [before, expected] : cases) {
         Recorder ui;
         ui.answers.push_back(Answer::Edit);
@@ -124,174 +103,120 @@ TEST(BracketKey, ReportsWhatItDidToTheListWindow) {
     }
 }
 
-TEST_F(KeyingBrackets, RepeatsNestFiveDeep) {
-    keys("RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [ RPT 2 [");
-    EXPECT_TRUE(ui.messages.empty());
-    keys("RPT");
-    EXPECT_EQ(ui.lastWarningId(), TextId::TooManyNestedRepeats);
-    keys("FD 1 ] ] ] ] ]");
-    EXPECT_EQ(OpenRepeatsAt(editor.cursor), 0);
-    keys("]");
-    EXPECT_EQ(ui.lastWarningId(), TextId::BracketNotExpected);
-}
-
 using KeyingProcedures = Keying;
+using At = std::tuple<std::string, int, int>;
 
-TEST_F(KeyingProcedures, DefiningMovesTheDefinitionAndReturns) {
+TEST_F(KeyingProcedures, DefiningMovesTheDefinitionAndEditingReturns) {
     keys("FD 1 P 3 [");
-    EXPECT_EQ(editor.procedureBeingDefined, 3);
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 1"}));
+    EXPECT_EQ(at(), At("P 3 [", 3, kMemoryUnits - 3 - 8));
     EXPECT_EQ(proc(), (Lines{"P 3 ["}));
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8);
     keys("RT 9 0 ]");
-    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    EXPECT_EQ(at(), At("FD 1", 0, kMemoryUnits - 3 - 8 - 4 - 1));
     EXPECT_EQ(proc(), (Lines{"P 3 [", "RT 9 0", "]"}));
-    EXPECT_EQ(cursorLine(), "FD 1");
     keys("P 3");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "P 3"}));
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8 - 4 - 1 - 3);
+    // Opened again for editing, it closes back at the line remembered.
+    ui.answers.push_back(Answer::Edit);
+    keys("[");
+    editor.cursor = editor.Last(PROC_LIST);
+    keys("]"); // closed already: a second end is refused
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcedureAlreadyClosed, {3}));
+    keys("CE W 2 ]");
+    EXPECT_EQ(proc(), (Lines{"P 3 [", "RT 9 0", "W 2", "]"}));
+    EXPECT_EQ(at(), At("FD 1", 0, kMemoryUnits - 3 - 8 - 4 - 3 - 1));
+    keys("BK 1");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "BK 1"}));
 }
 
 TEST_F(KeyingProcedures, CallsMustUseHigherNumbers) {
     keys("P 5 0 [ P 1 2");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
-                                                Text(TextId::UseHigherProcedure, {50, 12, 50})}));
-    EXPECT_EQ(cursorLine(), "P");
-    EXPECT_FALSE(editor.cursor->complete);
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::UseHigherProcedure, {50, 12, 50}));
+    EXPECT_EQ(std::tuple(cursorLine(), editor.cursor->complete), std::tuple("P", 0));
     keys("CE ] P 3 [ P 3 ]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
-                                                Text(TextId::UseHigherProcedure, {3, 3, 3})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::UseHigherProcedure, {3, 3, 3}));
     keys("0 ]");
     EXPECT_EQ(proc(), (Lines{"P 5 0 [", "]", "P 3 [", "P 3 0", "]"}));
-    keys("P 9 9 [ P 1 2");
-    EXPECT_EQ(ui.lastWarningId(), TextId::Procedure99CallsNone);
+    warnings("P 9 9 [ P 1 2", TextId::Procedure99CallsNone);
     keys("7 ]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::UseHigherProcedure,
-                                                Text(TextId::UseHigherProcedure, {99, 7, 99})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::UseHigherProcedure, {99, 7, 99}));
 }
 
 TEST_F(KeyingProcedures, ExistingDefinitionAnswers) {
     keys("P 3 [ FD 1 ] P 3 [");
-    EXPECT_EQ(ui.questions.back(), (ShownMessage{TextId::DeleteProcedureQuestion,
-                                                 Text(TextId::DeleteProcedureQuestion, {3})}));
+    EXPECT_EQ(ui.questions.back(), Shown(TextId::DeleteProcedureQuestion, {3}));
     EXPECT_EQ(go(), (Lines{kHeader, "P 3"})); // No keeps the call
     ui.answers.push_back(Answer::Yes);
     keys("[");
-    EXPECT_TRUE(proc().empty());
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
+    EXPECT_EQ(std::tuple(proc().size(), editor.memoryUnitsLeft), std::tuple(0u, kMemoryUnits - 3));
     keys("[ BK 1 ]");
-    EXPECT_EQ(proc(), (Lines{"P 3 [", "BK 1", "]"}));
-    EXPECT_EQ(go(), (Lines{kHeader}));
+    EXPECT_EQ(std::tuple(go(), proc()), std::tuple(Lines{kHeader}, Lines{"P 3 [", "BK 1", "]"}));
     keys("FD 2 P 3");
     ui.answers.push_back(Answer::Edit);
     keys("[");
-    EXPECT_EQ(editor.procedureBeingDefined, 3);
-    EXPECT_EQ(cursorLine(), "P 3 [");
+    EXPECT_EQ(at(), At("P 3 [", 3, kMemoryUnits - 8 - 3 - 1 - 3));
     EXPECT_EQ(go(), (Lines{kHeader, "FD 2"}));
-    keys("]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcedureAlreadyClosed,
-                                                Text(TextId::ProcedureAlreadyClosed, {3})}));
     keys("LT 1 ]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcedureAlreadyClosed,
-                                                Text(TextId::ProcedureAlreadyClosed, {3})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcedureAlreadyClosed, {3}));
     keys("CE");
-    EXPECT_EQ(proc(), (Lines{"P 3 [", "BK 1", "]"}));
-    EXPECT_EQ(cursorLine(), "P 3 [");
-    keys("CE");
-    EXPECT_EQ(ui.lastWarningId(), TextId::DeleteGoListProcedures);
+    EXPECT_EQ(std::tuple(proc(), cursorLine()), std::tuple(Lines{"P 3 [", "BK 1", "]"}, "P 3 ["));
+    warnings("CE", TextId::DeleteGoListProcedures);
 }
 
 TEST_F(KeyingProcedures, BracketsInsideADefinition) {
     keys("P 6 [ FD 1 FD 2");
     editor.cursor = editor.Head(PROC_LIST)->next;
     keys("]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::BracketAtProcedureEnd,
-                                                Text(TextId::BracketAtProcedureEnd, {6})}));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::BracketAtProcedureEnd, {6}));
     editor.cursor = editor.Last(PROC_LIST);
-    keys("RPT 2 [ P 3 ]");
-    EXPECT_EQ(ui.lastWarningId(),
-              TextId::UnexpectedKeypress); // the call inside the Repeat is incomplete
+    // The call inside the Repeat is incomplete.
+    warnings("RPT 2 [ P 3 ]", TextId::UnexpectedKeypress);
     keys("CE RT 1 ] ]");
     EXPECT_EQ(proc(), (Lines{"P 6 [", "FD 1", "FD 2", "RPT 2 [", "RT 1", "]", "]"}));
 }
 
-TEST_F(KeyingProcedures, EditedDefinitionClosesBackAtTheRememberedLine) {
-    keys("P 4 [ W 1 ] FD 1 P 4");
-    ui.answers.push_back(Answer::Edit);
-    keys("[");
-    // The definition is closed already: a second end is refused.
-    editor.cursor = editor.Last(PROC_LIST);
-    keys("]");
-    EXPECT_EQ(ui.messages.back(), (ShownMessage{TextId::ProcedureAlreadyClosed,
-                                                Text(TextId::ProcedureAlreadyClosed, {4})}));
-    keys("CE W 2 ]");
-    EXPECT_EQ(proc(), (Lines{"P 4 [", "W 1", "W 2", "]"}));
-    EXPECT_EQ(editor.procedureBeingDefined, 0);
-    EXPECT_EQ(cursorLine(), "FD 1");
-    keys("BK 1");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "BK 1"}));
-}
+using KeyingMemory = Keying;
 
-TEST_F(KeyingProcedures, ClearMemoryEmptiesAllButDefinitions) {
+TEST_F(KeyingMemory, CeGivesUnitsBackAndClearMemoryEmptiesAllButDefinitions) {
+    // The GO list, whether it was changed, and the units left.
+    auto state = [&] { return std::tuple(go(), editor.modified, editor.memoryUnitsLeft); };
+    keys("FD 1 RPT 2 [ BK 1 ] CE CE");
+    EXPECT_EQ(state(), std::tuple(Lines{kHeader, "FD 1", "RPT 2 ["}, 1u, kMemoryUnits - 8));
+    keys("CE CE CE");
+    EXPECT_EQ(state(), std::tuple(Lines{}, 0u, kMemoryUnits));
     keys("FD 3 CM");
-    EXPECT_TRUE(go().empty());
-    EXPECT_EQ(editor.modified, 0u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+    EXPECT_EQ(state(), std::tuple(Lines{}, 0u, kMemoryUnits));
     keys("BK 1");
     EXPECT_EQ(go(), (Lines{kHeader, "BK 1"}));
-
-    keys("P 2 [ FD 1");
-    keys("CM");
-    EXPECT_EQ(ui.lastWarningId(), TextId::FinishDefiningFirst);
+    warnings("P 2 [ FD 1 CM", TextId::FinishDefiningFirst);
     keys("] FD 3 CM");
-    EXPECT_EQ(go(), (Lines{kHeader}));
+    EXPECT_EQ(state(), std::tuple(Lines{kHeader}, 1u, kMemoryUnits - 12));
     EXPECT_EQ(proc(), (Lines{"P 2 [", "FD 1", "]"}));
-    EXPECT_EQ(editor.modified, 1u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 12);
 }
-
-using KeyingMemory = Keying;
 
 TEST_F(KeyingMemory, FullMemoryRefusesDefinitionsAndInstructions) {
     for (int i = 0; i < 60; ++i)
         keys("FD 1");
     keys("P 5");
-    EXPECT_EQ(editor.memoryUnitsLeft, 4);
     EXPECT_TRUE(ui.messages.empty());
-    keys("[");
-    EXPECT_EQ(ui.lastWarningId(), TextId::NoRoomForDefinition);
-    EXPECT_EQ(cursorLine(), "P 5");
-    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    warnings("[", TextId::NoRoomForDefinition);
+    EXPECT_EQ(at(), At("P 5", 0, 4));
     keys("FD 1 FD");
-    EXPECT_EQ(editor.memoryUnitsLeft, 1);
-    EXPECT_EQ(ui.messages.back(),
-              (ShownMessage{TextId::ZarnikMemoryFull, Text(TextId::ZarnikMemoryFull)}));
-    EXPECT_EQ(go().size(), 63u);
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::ZarnikMemoryFull));
+    EXPECT_EQ(std::tuple(go().size(), editor.memoryUnitsLeft), std::tuple(63u, 1));
 }
 
 TEST_F(KeyingMemory, EmptyProceduresAreReclaimed) {
     keys("P 1 [ ] P 2 [ ]");
     EXPECT_EQ(proc(), (Lines{"P 1 [", "]", "P 2 [", "]"}));
-    for (int i = 0; i < 56; ++i)
+    for (int i = 0; i < 55; ++i)
         keys("FD 1");
-    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 18 - 168);
+    keys("RT 9 0"); // fits exactly: the empty definitions stay
+    EXPECT_EQ(std::tuple(ui.messages.size(), proc().size(), editor.memoryUnitsLeft),
+              std::tuple(0u, 4u, 187 - 18 - 165 - 4));
     keys("FD 1");
     EXPECT_EQ(ids(), (Ids{TextId::EmptyProceduresForRoom}));
-    EXPECT_TRUE(proc().empty());
-    EXPECT_EQ(go().back(), "FD 1");
-    EXPECT_EQ(editor.memoryUnitsLeft, 187 - 171);
-}
-
-TEST_F(KeyingMemory, CeGivesUnitsBackAndClearsModified) {
-    keys("FD 1 RPT 2 [ BK 1 ]");
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 14);
-    keys("CE CE");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 1", "RPT 2 ["}));
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 8);
-    keys("CE CE CE");
-    EXPECT_TRUE(go().empty());
-    EXPECT_EQ(editor.modified, 0u);
-    EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits);
+    EXPECT_EQ(std::tuple(proc().size(), at()), std::tuple(0u, At("FD 1", 0, 18 - 3)));
 }
 
 TEST_F(KeyingMemory, GraphicCommandsCostNothingAndFollowIncompleteInstructions) {
@@ -301,8 +226,7 @@ TEST_F(KeyingMemory, GraphicCommandsCostNothingAndFollowIncompleteInstructions) 
                            "TEXT(\"Hi there\",4)"}));
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3);
     const GoInstruction* pos = editor.Head(GO_LIST)->next->next;
-    EXPECT_EQ(pos->value1, 1800);
-    EXPECT_EQ(pos->value2, 2100);
+    EXPECT_EQ(std::tuple(pos->value1, pos->value2), std::tuple(1800, 2100));
 }
 
 TEST_F(KeyingMemory, PlaceAndEditTextAskTheDialogAndCancelChangesNothing) {
@@ -316,6 +240,46 @@ TEST_F(KeyingMemory, PlaceAndEditTextAskTheDialogAndCancelChangesNothing) {
     EXPECT_EQ(editor.cursor->textObject->placement, 7);
     keys("FD 1");
     EXPECT_EQ(ContainerKey(editor, key::EditText), status::Refused);
+}
+
+using ListClicks = Keying;
+
+TEST_F(ListClicks, GoListLineBecomesTheCursor) {
+    keys("FD 1 RPT 2 [ BK 1 ]");
+    EXPECT_TRUE(ClickGoListLine(editor, 3));
+    EXPECT_EQ(std::tuple(cursorLine(), ui.cursors[GO_LIST].line), std::tuple("RPT 2 [", 3));
+    EXPECT_TRUE(ClickGoListLine(editor, 40)); // below the end: the last line
+    EXPECT_EQ(cursorLine(), "]");
+    keys("W");
+    EXPECT_FALSE(ClickGoListLine(editor, 2));
+    EXPECT_EQ(std::tuple(ui.lastWarningId(), cursorLine()),
+              std::tuple(TextId::PleaseCompleteInstruction, "W"));
+}
+
+TEST_F(ListClicks, OpenDefinitionBlocksTheGoList) {
+    keys("P 4 [ FD 1");
+    EXPECT_FALSE(ClickGoListLine(editor, 1));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::DefinitionIncomplete, {4}));
+    keys("P 2");
+    EXPECT_FALSE(ClickProcedureLine(editor, 1));
+    EXPECT_EQ(ui.messages.back(), Shown(TextId::UseHigherProcedure, {4, 2, 4}));
+}
+
+TEST_F(ListClicks, ProcedureLinesOpenTheirDefinition) {
+    keys("FD 3 P 4 [ FD 1 ] P 5 [ BK 2 ]");
+    EXPECT_FALSE(ClickProcedureLine(editor, 3)); // the end bracket
+    EXPECT_EQ(ui.lastWarningId(), TextId::CursorOnlyInDefinition);
+    EXPECT_TRUE(ClickProcedureLine(editor, 5));
+    EXPECT_EQ(std::tuple(editor.procedureBeingDefined, ui.cursors[PROC_LIST].line,
+                         ui.cursors[GO_LIST].visible),
+              std::tuple(5, 5, false));
+    keys("CE W 2");
+    EXPECT_EQ(proc()[4], "W 2");
+    // Keying goes back to the GO list with a click there.
+    EXPECT_TRUE(ClickGoListLine(editor, 2));
+    EXPECT_EQ(editor.procedureBeingDefined, 0);
+    keys("BK 1");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 3", "BK 1"}));
 }
 
 } // namespace

@@ -11,41 +11,28 @@ struct KeySequenceNotation : Keying {
     std::string error;
 };
 
-TEST_F(KeySequenceNotation, TokensAreCaseFreeAndDigitRunsAreSplit) {
-    ASSERT_TRUE(ParseKeySequence(tables, "fd 25 Rpt [ ] cm go", presses, error));
-    std::vector<int> codes;
-    for (const auto& p : presses)
-        codes.push_back(p.kind == KeyPress::Kind::ConfirmedClear ? -1 : p.key);
-    EXPECT_EQ(codes, (std::vector<int>{key::Forward, key::Digit0 + 2, key::Digit0 + 5, key::Repeat,
-                                       key::Bracket, key::Bracket, -1, key::Go}));
-}
-
-TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndAreCheckedFirst) {
-    // Far positions stay far (the working-area check refuses them) instead
-    // of wrapping into the floor; headings of any size come back to 0..359.
+TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndHeadingsComeBackIntoACircle) {
+    // Far positions stay far, for the run to refuse.
     ASSERT_TRUE(ParseKeySequence(tables,
-                                 "POS(-1.5,0.25) POS(218,0) POS(1e10,-1e10) HEAD(2147483647) "
-                                 "HEAD(-90) HEAD(1e300)",
+                                 "POS(-1.5,0.25) POS(218,0) HEAD(2147483647) HEAD(-90) HEAD(1e300)",
                                  presses, error, {4000, 2000}));
     EXPECT_EQ(presses[0].argument.value1, 2000 - 450);
     EXPECT_EQ(presses[0].argument.value2, 1000 - 75);
     EXPECT_EQ(presses[1].argument.value1, 218 * 300 + 2000);
-    EXPECT_GT(presses[2].argument.value1, 1000000);
-    EXPECT_GT(presses[2].argument.value2, 1000000);
-    EXPECT_EQ(presses[3].argument.value1, 127);
-    EXPECT_EQ(presses[4].argument.value1, 270);
-    EXPECT_GE(presses[5].argument.value1, 0);
-    EXPECT_LT(presses[5].argument.value1, 360);
+    EXPECT_EQ(presses[2].argument.value1, 127);
+    EXPECT_EQ(presses[3].argument.value1, 270);
+    EXPECT_GE(presses[4].argument.value1, 0);
+    EXPECT_LT(presses[4].argument.value1, 360);
     ASSERT_TRUE(KeySequence(editor, "POS(-1.5,0.25)", nullptr, {4000, 2000}));
     EXPECT_EQ(ListingLine(*editor.cursor, tables, {4000, 2000}), "POS(-1.5,0.25)");
 }
 
 TEST_F(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
-    keys("TEXT(\"\\x4F\\x6f say \\\"hi\\\" \\\\ (now)\\nthere\\\\\",3) STAMP(\"my "
+    keys("TEXT(\"\\x4F\\x6f\\x4A\\x6a say \\\"hi\\\" \\\\ (now)\\x0Athere\\\\\",3) STAMP(\"my "
          "tree.bmp\") FD 2");
     const std::string listing = FormatLists(editor);
     EXPECT_STREQ(tables.texts.Get(editor.Head(GO_LIST)->next->textObject->textId),
-                 "Oo say \"hi\" \\ (now)\nthere\\");
+                 "OoJj say \"hi\" \\ (now)\nthere\\");
     // Every line keyed again gives the same lines.
     NameTables againTables;
     GoEditor again(ui, againTables);
@@ -57,7 +44,7 @@ TEST_F(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
 TEST_F(KeySequenceNotation, BadTokensKeyNothing) {
     for (const char* bad : {"FD 2 JUMP", "POS(1)", "TEXT(\"open", "TEXT(\"a\",11)", "HEAD(x)",
                             "STAMP(../../secret/secret.bmp)", "SHAPE(\"a\\\\b.bmp\")",
-                            "PEN(/etc/passwd)", "STAMP(..)"}) {
+                            "PEN(/etc/passwd)", "STAMP(..)", "SHAPE()"}) {
         EXPECT_FALSE(KeySequence(editor, bad, &error)) << bad;
         EXPECT_FALSE(error.empty());
     }
@@ -83,11 +70,16 @@ TEST_F(KeySequenceNotation, ListingAndMessagesPrintAsTheToolShowsThem) {
     EXPECT_EQ(Printable(std::string_view("a\xc2\x85", 2)),
               "a\xc2"); // nothing read beyond
 
-    // The keys' own names key the same program as the short tokens.
+    // The keys' own names, in any case and with digit runs, key the same program.
     NameTables namedTables;
     GoEditor named(ui, namedTables);
-    KeySequence(named, "forward 2 5 procedure 3 [ sense [ 2 ] ] TEXT(\"two words\")");
+    KeySequence(named, "forward 25 Procedure 3 [ SENSE [ 2 ] ] TEXT(\"two words\")");
     EXPECT_EQ(FormatLists(named), FormatLists(editor));
+    ASSERT_TRUE(ParseKeySequence(tables, "Rpt [ cm go", presses, error));
+    std::vector<int> codes;
+    for (const auto& p : presses)
+        codes.push_back(p.kind == KeyPress::Kind::ConfirmedClear ? -1 : p.key);
+    EXPECT_EQ(codes, (std::vector<int>{key::Repeat, key::Bracket, -1, key::Go}));
 }
 
 } // namespace

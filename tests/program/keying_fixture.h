@@ -2,11 +2,15 @@
 
 #include "program/editor.h"
 #include "program/key_sequence.h"
+#include "program/texts.h"
 #include "support/recorder.h"
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace zf::test {
@@ -49,7 +53,24 @@ class Keying : public ::testing::Test {
     std::string cursorLine() const {
         return editor.cursor ? ListingLine(*editor.cursor, tables) : "";
     }
+    // Where keying stands: the cursor's line, the definition open and the units left.
+    std::tuple<std::string, int, int> at() const {
+        return {cursorLine(), editor.procedureBeingDefined, editor.memoryUnitsLeft};
+    }
+
+    // Keys each sequence in turn, checking the warning last shown after it.
+    template <typename... More>
+    void warnings(std::string_view sequence, TextId id, More... more) {
+        keys(sequence);
+        EXPECT_EQ(ui.lastWarningId(), id) << sequence;
+        if constexpr (sizeof...(more) > 0)
+            warnings(more...);
+    }
 };
+
+inline ShownMessage Shown(TextId id, std::initializer_list<TextArg> args = {}) {
+    return {id, Text(id, args)};
+}
 
 using Lines = std::vector<std::string>;
 using Ids = std::vector<TextId>;

@@ -1,9 +1,11 @@
+#include "program/box_input.h"
 #include "program/key_entry.h"
 #include "program/keypad_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zf {
@@ -28,44 +30,52 @@ using Calls = std::vector<std::string>;
 struct KeypadClicks : ::testing::Test {
     Log log;
     KeypadRules rules{log};
+
+    // What one click does, while running or defining or neither.
+    Calls click(int code, bool running = false, int defining = 0) {
+        log.calls.clear();
+        rules.Click(code, running, defining);
+        return log.calls;
+    }
 };
 
-TEST_F(KeypadClicks, ClearMemoryNeedsASecondPressInTime) {
-    rules.Click(key::ClearMemory, false, 0);
-    EXPECT_EQ(log.calls, (Calls{"sound", "sound", "sound", "sound", "prompt", "timer"}));
-    log.calls.clear();
-    rules.Click(key::ClearMemory, false, 0);
-    EXPECT_EQ(log.calls, (Calls{"untimer", "unprompt", "sound", "key 16"}));
+TEST_F(KeypadClicks, ClearMemoryNeedsASecondPressInTimeAnotherKeyOrTheTimerOnlyRemovesThePrompt) {
+    const Calls prompt{"sound", "sound", "sound", "sound", "prompt", "timer"};
+    EXPECT_EQ(click(key::ClearMemory), prompt);
+    EXPECT_EQ(click(key::ClearMemory), (Calls{"untimer", "unprompt", "sound", "key 16"}));
     EXPECT_FALSE(rules.promptShown());
-}
-
-TEST_F(KeypadClicks, AnotherKeyOrTheTimerOnlyRemovesThePrompt) {
-    rules.Click(key::ClearMemory, false, 0);
-    log.calls.clear();
-    rules.Click(key::Digit0 + 3, false, 0);
-    EXPECT_EQ(log.calls, (Calls{"untimer", "unprompt", "sound"}));
-    log.calls.clear();
-    rules.Click(key::Digit0 + 3, false, 0);
-    EXPECT_EQ(log.calls, (Calls{"key 243"}));
-
-    rules.Click(key::ClearMemory, false, 0);
+    click(key::ClearMemory);
+    EXPECT_EQ(click(key::Digit0 + 3), (Calls{"untimer", "unprompt", "sound"}));
+    EXPECT_EQ(click(key::Digit0 + 3), (Calls{"key 243"}));
+    click(key::ClearMemory);
     rules.TimerFired();
     EXPECT_FALSE(rules.promptShown());
-    log.calls.clear();
-    rules.Click(key::ClearMemory, false, 0);
-    EXPECT_EQ(log.calls.back(), "timer");
-    EXPECT_EQ(log.calls[4], "prompt");
+    EXPECT_EQ(click(key::ClearMemory), prompt);
 }
 
 TEST_F(KeypadClicks, RunsDefinitionsAndGo) {
-    rules.Click(key::Forward, true, 0);
-    EXPECT_EQ(log.calls, (Calls{"sound", "stop"}));
-    log.calls.clear();
-    rules.Click(key::ClearMemory, false, 4);
-    EXPECT_EQ(log.calls, (Calls{"refuse"}));
-    log.calls.clear();
-    rules.Click(key::Go, false, 0);
-    EXPECT_EQ(log.calls, (Calls{"sound", "run"}));
+    EXPECT_EQ(click(key::Forward, true), (Calls{"sound", "stop"}));
+    EXPECT_EQ(click(key::ClearMemory, false, 4), (Calls{"refuse"}));
+    EXPECT_EQ(click(key::Go), (Calls{"sound", "run"}));
+}
+
+TEST(HeadingBoxes, FollowEachOtherAndStayInACircle) {
+    std::vector<int> opposite;
+    for (const char* box : {"90", "0", "", "360", "400"})
+        opposite.push_back(OppositeHeading(box));
+    EXPECT_EQ(opposite, (std::vector<int>{270, 360, 360, 0, 320}));
+    EXPECT_EQ(std::tuple(HeadingFromBox("400"), HeadingFromBox("45.7")), std::tuple(40, 45));
+    EXPECT_EQ(HeadingFromBox(std::to_string(OppositeHeading("999"))), 81);
+}
+
+TEST(NumericFilter, DigitsAndEditingKeysOnly) {
+    for (char32_t c : {U'0', U'9', U'.', U'\b', char32_t(0x1B), char32_t(0x01)})
+        EXPECT_TRUE(NumericFilterPassesCharacter(c));
+    for (char32_t c : {U'a', U'Z', U'-', U' ', U'%', char32_t(0x16), U'\u00e9'})
+        EXPECT_FALSE(NumericFilterPassesCharacter(c));
+    EXPECT_TRUE(NumericFilterPassesKey(BoxKey::KeypadDigit));
+    EXPECT_TRUE(NumericFilterPassesKey(BoxKey::DialogKey));
+    EXPECT_FALSE(NumericFilterPassesKey(BoxKey::Other));
 }
 
 } // namespace

@@ -42,21 +42,21 @@ TEST(Texts, DebugLogWritesOnlyWhileOpen) {
 // The table is sorted for its lookup. Code names the texts it shows: a name
 // must lead to a text of the table, and no text may be left without a name.
 TEST(Texts, SortedTableAndEveryNamedIdHasItsTextAndEveryTextHasAName) {
-    auto table = TextTable();
-    for (std::size_t i = 1; i < table.size(); ++i)
-        EXPECT_LT(table[i - 1].id, table[i].id) << "at entry " << i;
-    for (const TextEntry& e : table)
+    std::set<int> inTable;
+    int previous = -1;
+    for (const TextEntry& e : TextTable()) {
+        EXPECT_LT(previous, e.id);
         EXPECT_EQ(TextOf(TextId{e.id}), e.text) << "id " << e.id;
+        previous = e.id;
+        inTable.insert(e.id);
+    }
     EXPECT_EQ(TextOf(TextId{99999}), "");
     std::set<int> named;
     for (TextId id : kAllTextIds) {
-        const int number = static_cast<int>(id);
-        EXPECT_TRUE(HasText(id)) << "id " << number << " has no text";
-        EXPECT_TRUE(named.insert(number).second) << "id " << number << " is named twice";
+        EXPECT_TRUE(HasText(id)) << "id " << static_cast<int>(id) << " has no text";
+        named.insert(static_cast<int>(id));
     }
-    std::set<int> inTable;
-    for (const TextEntry& e : table)
-        inTable.insert(e.id);
+    EXPECT_EQ(named.size(), std::size(kAllTextIds)) << "an id is named twice";
     EXPECT_EQ(named, inTable);
     EXPECT_FALSE(HasText(TextId::Unnumbered));
 }
@@ -74,20 +74,6 @@ TEST(Texts, FormatsUseOnlyTheConversionsFormatTextFills) {
             i += 1 + length;
         }
     }
-}
-
-TEST(Texts, FillsMessagesAsTheProgramShowsThem) {
-    EXPECT_EQ(Text(TextId::UseHigherProcedure, {50LL, 12LL, 50LL}),
-              "Procedure 50 cannot use Procedure 12 (use a number HIGHER than 50).");
-    EXPECT_EQ(Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}),
-              "Zarnik must stay in working area.\nMaximum values: X = 4.5 and Y = 4.5");
-    EXPECT_EQ(Text(TextId::GoTooManyNestedRepeats, {1LL}),
-              "The GO List contains more than 5 Repeats inside Repeat "
-              "Commands.\nYou must delete 1 Repeat command(s).");
-    EXPECT_EQ(Text(TextId::NotAProjectFile, {std::string("C:\\a.zfp")}),
-              "C:\\a.zfp\n\nThis is not a Zarnikfield Project file.\nProject not "
-              "opened.");
-    EXPECT_EQ(Text(TextId::ProductName), "Zarnikfield");
 }
 
 } // namespace

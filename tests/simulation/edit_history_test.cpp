@@ -4,6 +4,9 @@
 
 #include "run_fixture.h"
 
+#include <sstream>
+#include <tuple>
+
 namespace zf::test {
 
 namespace {
@@ -23,18 +26,13 @@ class History : public RunFixture {
     std::string Program() const { return FormatLists(editor); }
     // The working area as text, every point and object included.
     std::string Area() const {
-        std::string out = std::to_string(state.x) + "," + std::to_string(state.y) + " h" +
-                          std::to_string(state.heading) + " home " + std::to_string(state.homeX) +
-                          "," + std::to_string(state.homeY) + " pen " +
-                          std::to_string(state.penStyle) + " floor " +
-                          std::to_string(state.floorWidth) + "\n";
-        for (const TrailPoint& p : Trail())
-            out += std::to_string(p.x) + "," + std::to_string(p.y) + "/" + std::to_string(p.style) +
-                   " ";
+        std::ostringstream out;
+        out << state.x << ',' << state.y << " h" << state.heading << " home " << state.homeX << ','
+            << state.homeY << " pen " << state.penStyle << " floor " << state.floorWidth << '\n';
+        out << TrailText();
         for (const auto& o : objects.objects())
-            out += "\nobject " + std::to_string(o->kind) + " " + std::to_string(o->x) + "," +
-                   std::to_string(o->y) + " flip " + std::to_string(o->param3);
-        return out;
+            out << "\nobject " << +o->kind << ' ' << o->x << ',' << o->y << " flip " << o->param3;
+        return out.str();
     }
 
     EditHistory history{editor, state, trail, objects};
@@ -42,16 +40,13 @@ class History : public RunFixture {
 
 TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
     KeyChange("FD 2 RPT 3 [ RT 9 0");
-    const std::string keyed = Program();
-    const auto units = editor.memoryUnitsLeft;
+    const std::string keyed = Program(); // the units left included
     KeyChange("]");
     KeyChange("P 5 [ FD [ 1 5 ] BK 1 ]");
     const std::string withProcedure = Program();
-    ASSERT_NE(editor.Head(PROC_LIST), nullptr);
     KeyChange("CE");
     const std::string afterCe = Program();
     KeyChange("CM");
-    ASSERT_EQ(editor.Head(GO_LIST)->next, nullptr);
 
     // Each Undo goes back exactly one change, the units with it.
     EXPECT_TRUE(history.Undo().program);
@@ -61,7 +56,6 @@ TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
     history.Undo();
     history.Undo();
     EXPECT_EQ(Program(), keyed);
-    EXPECT_EQ(editor.memoryUnitsLeft, units);
     // The cursor is back on the instruction being keyed: a digit completes it.
     KeyChange("0");
     EXPECT_NE(Program(), keyed);
@@ -74,26 +68,31 @@ TEST_F(History, UndoAndRedoOfKeyingRestoreTheWholeProgramAndItsMemory) {
     history.Undo();
     EXPECT_TRUE(history.CanRedo());
     history.Redo();
-    EXPECT_EQ(editor.Head(GO_LIST)->next->next->next->digits[2], 0);
-    EXPECT_EQ(editor.modified, 1u);
+    EXPECT_EQ(std::tuple(editor.Head(GO_LIST)->next->next->next->digits[2], editor.modified),
+              std::tuple(0, 1u));
     // A graphic command costs no memory but is a change all the same.
     const std::string redone = Program();
     KeyChange("PENUP");
     history.Undo();
     EXPECT_EQ(Program(), redone);
+    // So is a text put in place of one.
+    KeyChange("PENUP");
+    const std::string penUp = Program();
+    KeyChange("CE TEXT(\"hi\")");
+    history.Undo();
+    EXPECT_EQ(Program(), penUp);
 }
 
 TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {
     KeyChange("P 3 [");
     KeyChange("FD 1");
-    ASSERT_EQ(editor.procedureBeingDefined, 3);
     const std::string open = Program();
     KeyChange("]");
     ASSERT_EQ(editor.procedureBeingDefined, 0);
     const std::string closed = Program();
     history.Undo();
-    EXPECT_EQ(editor.procedureBeingDefined, 3);
-    EXPECT_EQ(editor.ListOf(editor.cursor), PROC_LIST);
+    EXPECT_EQ(std::tuple(editor.procedureBeingDefined, editor.ListOf(editor.cursor)),
+              std::tuple(3, PROC_LIST));
     EXPECT_EQ(Program(), open);
     history.Redo();
     EXPECT_EQ(Program(), closed);
@@ -112,13 +111,11 @@ TEST_F(History, DefinitionModeComesBackAndARefusedKeyLeavesNoStep) {
 
 TEST_F(History, WorkingAreaChangesComeBackWholeAndRunsStayOutOfIt) {
     Key("FD 2");
-    Change(
-        [&] { objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 600, 900, 0, 0, 0, 0); });
-    Change(
-        [&] { objects.CreateGraphicObject("bg.bmp", objectkind::Background, 0, 0, 0, 0, 0, 0); });
+    for (int kind : {objectkind::Stamp, objectkind::Background})
+        Change([&] { objects.CreateGraphicObject("tree.bmp", kind, 600, 900, 0, 0, 0, 0); });
     Change([&] { objects[1].x = 2000; });
     state.homePenStyle = 0;
-    Go();
+    Settle(RunRequest::Run);
     ASSERT_EQ(state.y, 900);
     const std::string afterRun = Area();
     // A run's own drawing is no change of the user's.

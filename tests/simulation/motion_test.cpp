@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace zf::test {
@@ -26,57 +28,54 @@ std::vector<Point> Walk(MoveZarnik& move) {
     return draws;
 }
 
-TEST(Units, ConversionsTruncate) {
-    ZarnikState s;
-    EXPECT_EQ(MmToPixels(s, 300), 30);
-    EXPECT_EQ(MmToPixels(s, 9), 0); // 0.95 pixels
-    EXPECT_EQ(PixelsToMm(s, 30), 305);
-    EXPECT_EQ(PixelsPerStep(s), 30);
+TEST(Units, ConversionsTruncateAndPenNamesMatchCaseFreeOverTheGivenLength) {
+    ZarnikState s; // 9 mm make 0.95 pixels
+    EXPECT_EQ(std::tuple(MmToPixels(s, 300), MmToPixels(s, 9), PixelsToMm(s, 30), PixelsPerStep(s)),
+              std::tuple(30, 0, 305, 30));
     s.zoom = 37.5f;
-    EXPECT_EQ(PixelsPerStep(s), 11);
-    EXPECT_EQ(MmToPixels(s, 300), 11);
-}
-
-TEST(Units, PenNamesMatchCaseFreeOverTheGivenLength) {
-    EXPECT_EQ(PenStyleForName("REDWIDE.BMP"), 4);
-    EXPECT_EQ(PenStyleForName("blakwide.bmp"), 7);
-    EXPECT_EQ(PenStyleForName("blue"), 2);
-    EXPECT_EQ(PenStyleForName("greenthin.bmp"), 0);
-    EXPECT_EQ(PenStyleForName("yelothin.bmp.old"), 0);
-    EXPECT_EQ(PenFileName(7), "blakwide.bmp");
-    EXPECT_EQ(PenFileName(kPenCount), "");
-    EXPECT_EQ(PenFileName(-1), "");
-    EXPECT_EQ(MoveDelayForSpeed(0), 25);
-    EXPECT_EQ(MoveDelayForSpeed(2), 6);
-    EXPECT_EQ(MoveDelayForSpeed(7), 12);
+    EXPECT_EQ(std::tuple(PixelsPerStep(s), MmToPixels(s, 300)), std::tuple(11, 11));
+    std::vector<int> styles;
+    for (const char* name :
+         {"REDWIDE.BMP", "blakwide.bmp", "blue", "greenthin.bmp", "yelothin.bmp.old"})
+        styles.push_back(PenStyleForName(name));
+    EXPECT_EQ(styles, (std::vector<int>{4, 7, 2, 0, 0}));
+    EXPECT_EQ(std::tuple(PenFileName(7), PenFileName(kPenCount), PenFileName(-1)),
+              std::tuple("blakwide.bmp", "", ""));
+    EXPECT_EQ(std::tuple(MoveDelayForSpeed(0), MoveDelayForSpeed(2), MoveDelayForSpeed(7)),
+              std::tuple(25, 6, 12));
 }
 
 TEST(Units, PositionCheckKeepsHalfAStepFromEveryEdge) {
     Recorder ui;
     ZarnikState s;
     s.floorWidth = s.floorHeight = 300;
-    EXPECT_EQ(CheckZarnikPosition(ui, s, 150, 150), 0);
-    EXPECT_EQ(CheckZarnikPosition(ui, s, 151, 150), 1);
+    EXPECT_EQ(
+        std::vector({CheckZarnikPosition(ui, s, 150, 150), CheckZarnikPosition(ui, s, 151, 150)}),
+        std::vector({0, 1}));
     EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {0.0, 0.0}));
     s.floorWidth = 3000;
     s.floorHeight = 1800;
-    EXPECT_EQ(CheckZarnikPosition(ui, s, 2850, 1650), 0);
-    EXPECT_EQ(CheckZarnikPosition(ui, s, 149, 900), 1);
+    EXPECT_EQ(
+        std::vector({CheckZarnikPosition(ui, s, 2850, 1650), CheckZarnikPosition(ui, s, 149, 900)}),
+        std::vector({0, 1}));
     EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 2.5}));
-    EXPECT_EQ(StepX(s, 1950), 1.5);
-    EXPECT_EQ(StepY(s, 1200), -1.0);
+    EXPECT_EQ(std::tuple(StepX(s, 1950), StepY(s, 1200)), std::tuple(1.5, -1.0));
 }
 
-TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTarget) {
+TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTargetAndAStoppedOneOwesTheRest) {
     ZarnikState s;
     s.heading = 45;
     MoveZarnik move(s, +1, 300);
     const auto draws = Walk(move);
-    EXPECT_EQ(draws.back(), (Point{1500 + 212, 1500 - 212}));
     EXPECT_FALSE(move.HitEdge());
     // A draw for each whole pixel (10 mm at zoom 100) along the major axis.
-    EXPECT_EQ(draws.size(), 22u);
-    EXPECT_EQ(draws.front(), (Point{1510, 1490}));
+    EXPECT_EQ(std::tuple(draws.size(), draws.front(), draws.back()),
+              std::tuple(22u, Point{1510, 1490}, Point{1500 + 212, 1500 - 212}));
+    s.heading = 0;
+    MoveZarnik back(s, -1, 1500);
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(back.Advance(), WalkStep::DrawAndCheck);
+    EXPECT_EQ(std::tuple(back.y(), back.Remainder()), std::tuple(1600, 1400));
 }
 
 TEST(MovingTheRobot, DrawsComeAtEveryWholePixelOfTheZoom) {
@@ -85,8 +84,7 @@ TEST(MovingTheRobot, DrawsComeAtEveryWholePixelOfTheZoom) {
     MoveZarnik move(s, +1, 270);
     const auto draws = Walk(move);
     ASSERT_EQ(draws.size(), 10u);
-    EXPECT_EQ(draws[0], (Point{1500, 1500 - 27}));
-    EXPECT_EQ(draws[8], (Point{1500, 1500 - 243}));
+    EXPECT_EQ(std::tuple(draws[0], draws[8]), std::tuple(Point{1500, 1473}, Point{1500, 1257}));
     s.zoom = 0; // a minimised window: no pixel is ever reached
     MoveZarnik unseen(s, +1, 270);
     EXPECT_EQ(Walk(unseen), (std::vector<Point>{{1500, 1230}}));
@@ -108,28 +106,20 @@ TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
     MoveZarnik over(s, +1, 1351);
     EXPECT_EQ(Walk(over).back(), (Point{2850, 1500}));
     EXPECT_TRUE(over.HitEdge());
-}
-
-TEST(MovingTheRobot, DiagonalMoveMeetingTheTopUndoesOnlyTheYStep) {
-    ZarnikState s;
+    s.heading = 180;
+    MoveZarnik down(s, +1, 1350);
+    EXPECT_EQ(Walk(down).back(), (Point{1500, 2850}));
+    EXPECT_FALSE(down.HitEdge());
+    // Mostly up, a little right, into the top: x keeps every step made
+    // before the y step was refused.
     s.y = 300;
-    s.heading = 30; // mostly up, a little right
-    MoveZarnik move(s, +1, 600);
-    Walk(move);
-    EXPECT_TRUE(move.HitEdge());
-    EXPECT_EQ(move.y(), 150);
-    // x kept every step made before the y step was refused.
-    EXPECT_GT(move.x(), 1500 + 80);
-    EXPECT_LT(move.x(), 1500 + 90);
-}
-
-TEST(MovingTheRobot, StoppedMoveLeavesTheStraightDistance) {
-    ZarnikState s;
-    MoveZarnik move(s, -1, 1500);
-    for (int i = 0; i < 10; ++i)
-        ASSERT_EQ(move.Advance(), WalkStep::DrawAndCheck);
-    EXPECT_EQ(move.y(), 1600);
-    EXPECT_EQ(move.Remainder(), 1400);
+    s.heading = 30;
+    MoveZarnik top(s, +1, 600);
+    Walk(top);
+    EXPECT_TRUE(top.HitEdge());
+    EXPECT_EQ(top.y(), 150);
+    EXPECT_GT(top.x(), 1500 + 80);
+    EXPECT_LT(top.x(), 1500 + 90);
 }
 
 TEST(TurningTheRobot, HeadingsWrapAndEverySecondDegreeIsDrawn) {
@@ -147,15 +137,13 @@ TEST(TurningTheRobot, HeadingsWrapAndEverySecondDegreeIsDrawn) {
     }
     TurnZarnik stopped(0, +1, 90);
     ASSERT_EQ(stopped.Advance(), WalkStep::DrawAndCheck);
-    EXPECT_EQ(stopped.heading(), 2);
-    EXPECT_EQ(stopped.Remainder(), 88);
+    EXPECT_EQ(std::tuple(stopped.heading(), stopped.Remainder()), std::tuple(2, 88));
 }
 
-TEST(PenTrailRecord, PenUpChainsFoldAndTheTrailStopsAt2000) {
+TEST(PenTrailRecord, PenUpChainsFoldTrimCutsBackToTheRunStartAndTheTrailStopsAt2000) {
     PenTrail trail;
-    trail.AppendTrailPoint(0, 0);
-    trail.AppendTrailPoint(10, 0);
-    trail.AppendTrailPoint(20, 0);
+    for (int x : {0, 10, 20})
+        trail.AppendTrailPoint(x, 0);
     EXPECT_EQ(trail.trailLength(), 1);
     EXPECT_EQ(trail.GetTrailPoint(0), (TrailPoint{20, 0, -1}));
     trail.SetTrailStyle(3);
@@ -165,29 +153,20 @@ TEST(PenTrailRecord, PenUpChainsFoldAndTheTrailStopsAt2000) {
     trail.AppendTrailPoint(50, 0);
     EXPECT_EQ(trail.trailLength(), 3);
     EXPECT_EQ(trail.GetTrailPoint(2), (TrailPoint{50, 0, -1}));
+    trail.MarkRunStart();
     trail.SetTrailStyle(1);
     for (int i = 0; i < 2100; ++i)
         trail.AppendTrailPoint(i, i);
     EXPECT_EQ(trail.trailLength(), PenTrail::kMaxPoints);
     EXPECT_EQ(trail.GetTrailPoint(1999), (TrailPoint{1996, 1996, 1}));
-}
-
-TEST(PenTrailRecord, TrimCutsBackToTheRunStartAndNeverGrows) {
-    PenTrail trail;
-    trail.SetTrailStyle(2);
-    for (int i = 0; i < 5; ++i)
-        trail.AppendTrailPoint(i, 0);
-    trail.MarkRunStart();
-    trail.AppendTrailPoint(9, 9);
     trail.TrimPenTrailToRunStart();
-    EXPECT_EQ(trail.trailLength(), 5);
-    EXPECT_EQ(trail.GetTrailPoint(5).style, -1);
+    EXPECT_EQ(std::tuple(trail.trailLength(), trail.GetTrailPoint(3).style), std::tuple(3, -1));
     trail.ClearPenTrail();
     trail.TrimPenTrailToRunStart();
     EXPECT_EQ(trail.trailLength(), 0);
 }
 
-TEST(GraphicObjects, BackgroundsLeadAndRunsRemoveOnlyTheirOwn) {
+TEST(GraphicObjects, BackgroundsLeadRunsRemoveOnlyTheirOwnAndTextsKeepClearOfTheRobot) {
     NameTables tables;
     GraphicObjectList list{tables};
     list.CreateGraphicObject("cat.bmp", objectkind::Stamp, 1, 1, 0, 0, 0, 0);
@@ -200,31 +179,24 @@ TEST(GraphicObjects, BackgroundsLeadAndRunsRemoveOnlyTheirOwn) {
     EXPECT_FALSE(list.RemoveGraphicObject(sky));
     EXPECT_EQ(list.RemoveObjectsOfRun(3), 1);
     EXPECT_EQ(list.LastGraphicObject()->x, 1);
-}
 
-TEST(GraphicObjects, TextsKeepHalfAStepClearOfTheRobot) {
     GraphicObject text;
     text.x = text.y = 1500;
     text.param2 = 3;
     PlaceTextNear(text, 40, 20, 15, 0.1);
-    EXPECT_EQ(text.x, 1300);
-    EXPECT_EQ(text.y, 1150);
-    EXPECT_EQ(text.param2, 0);
+    EXPECT_EQ(std::tuple(text.x, text.y, text.param2), std::tuple(1300, 1150, 0));
     text.param2 = 10;
     PlaceTextNear(text, 40, 20, 15, 0.1);
-    EXPECT_EQ(text.x, 1450);
-    EXPECT_EQ(text.y, 1300);
+    EXPECT_EQ((Point{text.x, text.y}), (Point{1450, 1300}));
 }
 
 TEST(Notes, DurationsAndPitches) {
-    EXPECT_EQ(NoteDuration(4, 3), 545);
-    EXPECT_EQ(NoteDuration(8, 3), 1090);
-    EXPECT_EQ(NoteDuration(1, 1), 75);
-    EXPECT_EQ(NoteFrequency(10, 2), 440);
-    EXPECT_EQ(NoteFrequency(13, 3), 1047);
-    EXPECT_EQ(NoteFrequency(1, 1), 131);
-    EXPECT_EQ(NoteFrequency(0, 1), 0);
-    EXPECT_EQ(NoteFrequency(14, 1), 0);
+    EXPECT_EQ(std::tuple(NoteDuration(4, 3), NoteDuration(8, 3), NoteDuration(1, 1)),
+              std::tuple(545, 1090, 75));
+    // The lowest pitch sounds; 0 and the rest, 14, do not.
+    EXPECT_EQ(std::tuple(NoteFrequency(10, 2), NoteFrequency(13, 3), NoteFrequency(1, 1),
+                         NoteFrequency(0, 1), NoteFrequency(14, 1)),
+              std::tuple(440, 1047, 131, 0, 0));
     // Numbers outside the tables, as a damaged file may hold, stay in range.
     EXPECT_EQ(NoteFrequency(15, 2), 0);
     EXPECT_EQ(NoteDuration(4, 9), NoteDuration(4, 5));

@@ -9,22 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace zf::test {
 
-// Records what a run draws.
+// Records what a run shows.
 class ViewRecorder : public RobotView {
   public:
-    void DrawZarnikAt(int x, int y) override { draws.push_back({x, y}); }
+    void DrawZarnikAt(int, int) override {}
     void SpriteChanged() override { ++spriteChanges; }
     void ObjectPlaced(GraphicObject& object) override { placed.push_back(object.kind); }
     void ShowInstruction(const GoInstruction* in) override { status = in ? in->opcode : -1; }
-    struct Point {
-        int x, y;
-        bool operator==(const Point&) const = default;
-    };
-    std::vector<Point> draws;
     std::vector<int> placed;
     int spriteChanges = 0;
     int status = -1;
@@ -59,17 +56,32 @@ class RunFixture : public ::testing::Test {
         control.Post(request);
         PumpToIdle();
     }
-    void Go(bool stepMode = false) {
-        control.Post(RunRequest::Run, stepMode ? 1 : 0);
-        PumpToIdle();
+    // Posts a request, as a click does, and lets the clock run on to `until`.
+    void Request(RunRequest request, std::int64_t until) {
+        control.Post(request);
+        PumpUntil(until);
+    }
+    std::tuple<int, int> At() const { return {state.x, state.y}; }
+    // Where the robot stands and which way it faces.
+    std::tuple<int, int, int> Pose() const { return {state.x, state.y, state.heading}; }
+    // Whether a run is going, paused, and stopped in the middle of an instruction.
+    std::tuple<bool, bool, bool> Flags() const {
+        return {state.running, state.paused, state.interrupted};
+    }
+    std::tuple<int, int> GoCursor() const {
+        return {ui.cursors[GO_LIST].line, ui.cursors[GO_LIST].style};
     }
     HeadlessResult RunInstantly() { return RunHeadless(control, clock); }
 
-    std::vector<TrailPoint> Trail() const {
-        std::vector<TrailPoint> points;
-        for (int i = 0; i < trail.trailLength(); ++i)
-            points.push_back(trail.GetTrailPoint(i));
-        return points;
+    // The trail as "x,y/style" points, -1 a pen-up point.
+    std::string TrailText() const {
+        std::string out;
+        for (int i = 0; i < trail.trailLength(); ++i) {
+            const TrailPoint p = trail.GetTrailPoint(i);
+            out += std::to_string(p.x) + ',' + std::to_string(p.y) + '/' + std::to_string(p.style) +
+                   ' ';
+        }
+        return out;
     }
 
     Recorder ui;

@@ -5,132 +5,101 @@
 namespace zf::test {
 namespace {
 
-using Point = ViewRecorder::Point;
-
 TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
-    Go();
-    EXPECT_EQ(ui.lastWarning(), Text(TextId::NoGoProgram));
-    Key("FD");
-    Go();
-    EXPECT_EQ(ui.lastWarning(), Text(TextId::GoIncompleteInstruction));
-    Key("1 RPT 2 [");
-    Go();
-    EXPECT_EQ(ui.lastWarning(), Text(TextId::GoIncompleteRepeat));
+    const std::pair<const char*, TextId> steps[] = {{"", TextId::NoGoProgram},
+                                                    {"FD", TextId::GoIncompleteInstruction},
+                                                    {"1 RPT 2 [", TextId::GoIncompleteRepeat}};
+    for (const auto& [keyed, refusal] : steps) {
+        Key(keyed);
+        Settle(RunRequest::Run);
+        EXPECT_EQ(ui.lastWarning(), Text(refusal)) << keyed;
+    }
     Settle(RunRequest::Stop); // nothing to stop
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_EQ(state.runCount, 0);
-    EXPECT_EQ(trail.trailLength(), 0);
 }
 
-TEST_F(RunFixture, RepeatsRunTheirBodyTheirCountOfTimes) {
-    Key("RPT 3 [ FD 1 ] RPT 1 [ BK 2 ]");
+TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
+    Key("FD [ 10 ] RPT 3 [ FD 1 ] RPT 1 [ BK 2 ]");
     const HeadlessResult r = RunInstantly();
-    EXPECT_TRUE(r.ranToEnd);
-    EXPECT_EQ(r.instructions, 1u + 1 + 3 * 2 + 1 + 2);
-    EXPECT_EQ(state.y, 1500 - 900 + 600);
-    EXPECT_FALSE(IsGoProgramActive(state));
+    // Instantly: no time passes on the run's clock.
+    EXPECT_EQ(std::tuple(r.ranToEnd, r.instructions, r.elapsedMs),
+              std::tuple(true, 1u + 1 + 1 + 3 * 2 + 1 + 2, 0));
+    EXPECT_EQ(state.y, 1500 - 300 + 200); // a step is 10 cm from the first line on
     EXPECT_EQ(control.interpreter().StackDepth(), 0u);
-    EXPECT_EQ(control.interpreter().currentList, 0);
     // The editing cursor comes back on the last line keyed.
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Editing);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 7);
+    EXPECT_EQ(GoCursor(), std::tuple(8, cursor::Editing));
+
+    // The unit outlives Reset.
+    Settle(RunRequest::Reset);
+    Key("CM P 6 [ LT 90 ] P 5 [ P 6 FD 3 ] P 5 FD 3 P 7 FD 3");
+    RunInstantly();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(Pose(), std::tuple(600, 1500, 270));
+    EXPECT_EQ(control.interpreter().callDepth, 0);
+    // A turn whose angle wraps to whole turns turns nothing.
+    Key("CM LT [ 400 ] LT 100");
+    const int changes = view.spriteChanges;
+    RunInstantly();
+    EXPECT_EQ(std::tuple(state.heading, view.spriteChanges), std::tuple(270, changes));
 }
 
 TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
     Key("P 5 [ RT 90 ] RPT 2 [ P 5 FD 1 ]");
     // Step through, noting the list each executed instruction left current.
-    std::vector<int> opcodes;
-    std::vector<int> lists;
-    Settle(RunRequest::Step);
-    while (state.running) {
+    std::vector<int> opcodes, lists;
+    for (Settle(RunRequest::Step); state.running; Settle(RunRequest::Step)) {
         opcodes.push_back(view.status);
         lists.push_back(control.interpreter().currentList);
-        Settle(RunRequest::Step);
     }
     EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
     EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
-    EXPECT_EQ((Point{state.x, state.y}), (Point{1800, 1800}));
-    EXPECT_EQ(state.heading, 180);
-}
-
-TEST_F(RunFixture, NestedCallsUnwindAndUndefinedOnesAreSkipped) {
-    Key("P 6 [ LT 90 ] P 5 [ P 6 FD 1 ] P 5 FD 1 P 7 FD 1");
-    RunInstantly();
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(state.heading, 270);
-    EXPECT_EQ((Point{state.x, state.y}), (Point{600, 1500}));
-    EXPECT_EQ(control.interpreter().callDepth, 0);
-}
-
-TEST_F(RunFixture, MoveUnitOutlivesTheRunAndReset) {
-    Key("FD [ 10 ] FD 3");
-    RunInstantly();
-    EXPECT_EQ(state.y, 1200);
-    Settle(RunRequest::Reset);
-    EXPECT_EQ(state.y, 1500);
-    Key("CM FD 3");
-    RunInstantly();
-    EXPECT_EQ(state.y, 1200);
-    EXPECT_EQ(state.units.stepUnit, 10);
-    // A turn whose angle wraps to whole turns turns nothing.
-    Key("CM LT [ 400 ] LT 100");
-    const int changes = view.spriteChanges;
-    RunInstantly();
-    EXPECT_EQ(state.heading, 0);
-    EXPECT_EQ(view.spriteChanges, changes);
+    EXPECT_EQ(Pose(), std::tuple(1800, 1800, 180));
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
     SetUpWorkingArea(state, 20, 20);
     Key("PEN(redthin.bmp) FD 5");
-    control.Post(RunRequest::Run);
-    PumpUntil(120); // ten pixels at 12 ms each
+    Request(RunRequest::Run, 120); // ten pixels at 12 ms each
     EXPECT_EQ(state.y, 2900);
-    control.Post(RunRequest::Stop);
-    PumpUntil(1000);
-    EXPECT_TRUE(state.paused && state.interrupted && state.running);
+    Request(RunRequest::Stop, 1000);
+    EXPECT_EQ(Flags(), std::tuple(true, true, true));
     EXPECT_EQ(control.remainder, 1400);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 3);
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::Stopped);
+    EXPECT_EQ(GoCursor(), std::tuple(3, cursor::Stopped));
 
-    control.Post(RunRequest::Continue);
-    PumpUntil(1000);
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::RunningGo);
+    Request(RunRequest::Continue, 1000);
+    EXPECT_EQ(GoCursor(), std::tuple(3, cursor::RunningGo));
     PumpToIdle();
     // The last millimetres are drawn at once, without a pixel's delay.
     EXPECT_EQ(clock.now, 1000 + 139 * 12);
     EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_EQ((Point{state.x, state.y}), (Point{3000, 1500}));
-    EXPECT_EQ(Trail(), (std::vector<TrailPoint>{{3000, 3000, -1},
-                                                {3000, 2900, 0},
-                                                {3000, 2900, -1},
-                                                {3000, 2900, 0},
-                                                {3000, 2900, 0},
-                                                {3000, 1500, 0}}));
+    EXPECT_EQ(At(), std::tuple(3000, 1500));
+    EXPECT_EQ(TrailText(), "3000,3000/-1 3000,2900/0 3000,2900/-1 3000,2900/0 3000,2900/0 "
+                           "3000,1500/0 ");
 }
 
-TEST_F(RunFixture, StoppedWaitOwesItsWholeSeconds) {
+TEST_F(RunFixture, StoppedWaitsOweWholeSecondsAndTurnsStopBetweenTwoDraws) {
     for (const auto& [stopAt, owed] : {std::pair{2500, 3}, std::pair{4200, 1}}) {
         Key("CM W 5");
         clock.now = 0;
-        control.Post(RunRequest::Run);
-        PumpUntil(stopAt);
-        control.Post(RunRequest::Stop);
-        PumpUntil(stopAt);
+        Request(RunRequest::Run, stopAt);
+        Request(RunRequest::Stop, stopAt);
         EXPECT_EQ(control.remainder, owed);
-        EXPECT_TRUE(state.interrupted);
+        EXPECT_EQ(Flags(), std::tuple(true, true, true));
         Settle(RunRequest::Continue);
         EXPECT_EQ(clock.now, stopAt + owed * 1000);
-        EXPECT_FALSE(state.running);
+        EXPECT_EQ(Flags(), std::tuple(false, false, false));
     }
-}
-
-TEST_F(RunFixture, StopReachesATurnBetweenTwoDraws) {
-    Key("RT 90");
+    Key("CM RT 90");
     control.Post(RunRequest::Run);
     for (int i = 0; i < 3 + 10; ++i) // Run, header, start of the turn, ten draws
         control.Pump();
+    // One message between two draws: Stop waits for the draw after Step's.
+    control.Post(RunRequest::Step);
     control.Post(RunRequest::Stop);
+    control.Pump();
+    control.Pump();
+    EXPECT_FALSE(state.interrupted);
     control.Pump();
     ASSERT_TRUE(state.interrupted);
     EXPECT_EQ(control.remainder + state.heading, 90);
@@ -146,13 +115,11 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
     control.Pump(); // the header
     Settle(RunRequest::Stop);
     EXPECT_EQ(control.interpreter().executed, 2u);
-    EXPECT_TRUE(state.paused);
-    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(Flags(), std::tuple(true, true, false));
     EXPECT_EQ(state.y, 1500);
     // During a move too: a second request waits for the next draw.
     Settle(RunRequest::Reset);
-    control.Post(RunRequest::Run);
-    PumpUntil(clock.now + 100);
+    Request(RunRequest::Run, clock.now + 100);
     control.Post(RunRequest::Step);
     control.Post(RunRequest::Step);
     control.Pump();
@@ -162,41 +129,35 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
 TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove) {
     Key("FD 1 RT 90");
     Settle(RunRequest::Step);
-    EXPECT_TRUE(state.running && state.paused);
+    EXPECT_EQ(Flags(), std::tuple(true, true, false));
     EXPECT_FALSE(state.stepPending);
     EXPECT_EQ(view.status, op::GoProgramHeader);
     EXPECT_EQ(state.y, 1500);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 1);
-    EXPECT_EQ(ui.cursors[GO_LIST].style, cursor::SteppingGo);
-    Settle(RunRequest::Step);
-    EXPECT_EQ(state.y, 1200);
-    EXPECT_EQ(state.heading, 0);
-    EXPECT_TRUE(state.paused);
-    EXPECT_EQ(ui.cursors[GO_LIST].line, 2);
+    EXPECT_EQ(GoCursor(), std::tuple(1, cursor::SteppingGo));
+    Request(RunRequest::Step, clock.now + 50);
+    EXPECT_EQ(Flags(), std::tuple(true, false, false)); // moving: Stop would reach it
+    PumpToIdle();
+    EXPECT_EQ(Pose(), std::tuple(1500, 1200, 0));
+    EXPECT_EQ(GoCursor(), std::tuple(2, cursor::SteppingGo));
 
-    // During a run, Step pauses at the end of the instruction under way.
     Settle(RunRequest::Reset);
     Key("CM FD 1 FD 1");
-    control.Post(RunRequest::Run);
-    PumpUntil(clock.now + 50);
+    Request(RunRequest::Run, clock.now + 50);
     Settle(RunRequest::Step);
     EXPECT_EQ(state.y, 1200);
-    EXPECT_TRUE(state.paused);
-    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(Flags(), std::tuple(true, true, false));
 }
 
 TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
     objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 450, 450, 0, 0, 0, 0);
     Key("PEN(redthin.bmp) STAMP(cat.bmp) FD 1");
     RunInstantly();
-    const std::vector<TrailPoint> afterFirst = Trail();
-    ASSERT_EQ(afterFirst.size(), 2u);
+    const std::string afterFirst = TrailText();
+    ASSERT_EQ(trail.trailLength(), 2);
     Key("CM PEN(bluewide.bmp) STAMP(dog.bmp) FLIPSTAMP TEXT(\"hi\",3) FD 1");
     RunInstantly();
     ASSERT_EQ(objects.size(), 4u);
-    EXPECT_EQ(objects[2].param1, 42);
-    EXPECT_EQ(objects[2].param3, 1);
-    EXPECT_EQ(objects[3].kind, objectkind::Text);
+    EXPECT_EQ(std::tuple(objects[2].param1, objects[2].param3), std::tuple(42, 1)); // flipped
     EXPECT_EQ(objects[3].param2, 3);
     EXPECT_STREQ(tables.texts.Get(
                      TextObjectRecord::FromBytes(tables.textObjects.Get(objects[3].param1)).textId),
@@ -205,110 +166,84 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
 
     Settle(RunRequest::Reset);
     ASSERT_EQ(objects.size(), 2u);
-    EXPECT_EQ(objects[0].runTag, 0);
-    EXPECT_EQ(objects[1].runTag, 1);
-    EXPECT_EQ(Trail(), afterFirst);
-    EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500}));
+    EXPECT_EQ(std::tuple(objects[0].runTag, objects[1].runTag), std::tuple(0, 1));
+    EXPECT_EQ(TrailText(), afterFirst);
+    EXPECT_EQ(At(), std::tuple(1500, 1500));
     EXPECT_EQ(state.penStyle, -1);
 }
 
-TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesIt) {
-    auto styles = [this] {
-        std::vector<int> out;
-        for (const TrailPoint& p : Trail())
-            out.push_back(p.style);
-        return out;
-    };
+TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesItInEveryRun) {
     // A fresh working area starts with the thin black pen, as the desktop's.
     Key("FD 1 PENUP FD 1");
     EXPECT_EQ(state.homePenStyle, PenStyleForName(kDefaultStartPen));
     RunInstantly();
-    EXPECT_EQ(styles(), (std::vector<int>{-1, 3, -1}));
-
-    // Without a start pen nothing is drawn.
-    Settle(RunRequest::Reset);
-    trail.ClearPenTrail();
-    state.homePenStyle = -1;
-    RunInstantly();
-    EXPECT_EQ(styles(), (std::vector<int>{-1}));
-    state.homePenStyle = PenStyleForName(kDefaultStartPen);
-    // Every run starts with it again, as a second GO after Reset shows.
+    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/3 1500,900/-1 ");
     Settle(RunRequest::Reset);
     EXPECT_FALSE(state.penDown);
     Key("CM PEN(redwide.bmp) FD 1");
     trail.ClearPenTrail();
     RunInstantly();
-    EXPECT_EQ(styles(), (std::vector<int>{-1, 4}));
+    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/4 ");
 }
 
 TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
     state.homeShapeId = tables.names.Add("zarnik.bmp");
     Key("FLIP HEAD(45) FD 9");
-    control.Post(RunRequest::Run);
-    PumpUntil(100);
-    control.Post(RunRequest::Reset);
-    PumpUntil(200);
+    Request(RunRequest::Run, 100);
+    Request(RunRequest::Reset, 200);
     Settle(RunRequest::Stop);
-    EXPECT_TRUE(state.running && state.paused);
+    EXPECT_EQ(Flags(), std::tuple(true, true, true));
     EXPECT_EQ(state.heading, 45);
     EXPECT_LT(state.y, 1500);
     Settle(RunRequest::Reset);
     EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500}));
-    EXPECT_EQ(state.heading, 0);
+    EXPECT_EQ(Pose(), std::tuple(1500, 1500, 0));
     EXPECT_FALSE(state.flipped);
     EXPECT_EQ(state.shapeId, state.homeShapeId);
     EXPECT_EQ(control.interpreter().currentInstruction, nullptr);
 }
 
-TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinish) {
+TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther) {
     Key("FD 2");
-    control.Post(RunRequest::Run);
-    PumpUntil(100);
+    Request(RunRequest::Run, 100);
     // The keypad during a run: Stop is posted, End run sent.
     control.Post(RunRequest::Stop);
     control.Send(RunRequest::EndRun);
     Settle(RunRequest::Run);
     EXPECT_EQ(state.runCount, 2);
-    EXPECT_FALSE(state.running);
+    EXPECT_EQ(Flags(), std::tuple(false, false, false));
     // The second run started where the first was stopped and went 2 steps.
     EXPECT_EQ(state.y, 1500 - 80 - 600);
-}
 
-TEST_F(RunFixture, ClosingDuringAMoveGoesNoFurther) {
     SetUpWorkingArea(state, 20, 20);
-    Key("FD 5 FD 5");
-    control.Post(RunRequest::Run);
-    PumpUntil(240);
+    Key("CM FD 5 FD 5");
+    Request(RunRequest::Run, clock.now + 240);
     control.aborting = true;
     control.Send(RunRequest::Stop);
     control.Send(RunRequest::Reset);
     control.Send(RunRequest::EndRun);
     EXPECT_TRUE(control.Idle());
     EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_FALSE(state.interrupted);
-    EXPECT_EQ((Point{state.x, state.y}), (Point{3000, 3000}));
+    EXPECT_EQ(Flags(), std::tuple(false, false, false));
+    EXPECT_EQ(At(), std::tuple(3000, 3000));
 }
 
-TEST_F(RunFixture, TheEdgeEndsTheRun) {
+TEST_F(RunFixture, TheEdgeEndsTheRunAndSetPositionJumpsWithoutALineOrIsRefused) {
     Key("PEN(redthin.bmp) FD 9 FD 1");
     RunInstantly();
     EXPECT_EQ(ui.lastWarning(), Text(TextId::CannotMoveOutside));
-    EXPECT_EQ(state.y, 150);
     EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_FALSE(state.interrupted);
+    EXPECT_EQ(Flags(), std::tuple(false, false, false));
     EXPECT_EQ(control.interpreter().executed, 3u);
-    EXPECT_EQ(Trail().back(), (TrailPoint{1500, 150, 0}));
-}
+    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,150/0 ");
 
-TEST_F(RunFixture, SetPositionJumpsWithoutALineOrIsRefused) {
-    Key("PEN(redthin.bmp) FD 1 POS(1,1) FD 1 POS(9,0) FD 1");
+    Settle(RunRequest::Reset);
+    Key("CM PEN(redthin.bmp) FD 1 POS(1,1) FD 1 POS(9,0) FD 1");
     RunInstantly();
     EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}));
     EXPECT_FALSE(state.running);
-    EXPECT_EQ((Point{state.x, state.y}), (Point{1800, 900}));
-    EXPECT_EQ(Trail(), (std::vector<TrailPoint>{
-                           {1500, 1500, -1}, {1500, 1200, 0}, {1800, 1200, -1}, {1800, 900, 0}}));
+    EXPECT_EQ(At(), std::tuple(1800, 900));
+    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/0 1800,1200/-1 1800,900/0 ");
 }
 
 TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
@@ -317,8 +252,7 @@ TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
     Key("HEAD(0) RT 9 0 FD 1");
     editor.Head(GO_LIST)->next->value1 = 2147483647;
     RunInstantly();
-    EXPECT_EQ(state.heading, 217);
-    EXPECT_EQ((Point{state.x, state.y}), (Point{1500 - 180, 1500 + 239}));
+    EXPECT_EQ(Pose(), std::tuple(1500 - 180, 1500 + 239, 217));
 
     // Far positions are refused by the working-area check, not wrapped into it.
     for (const char* far : {"POS(218,0)", "POS(1e10,0)", "POS(0,-1e10)"}) {
@@ -328,7 +262,7 @@ TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
         Key(far);
         RunInstantly();
         EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 4.5})) << far;
-        EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1500})) << far;
+        EXPECT_EQ(At(), std::tuple(1500, 1500)) << far;
     }
 }
 
@@ -345,7 +279,7 @@ TEST_F(RunFixture, UndefinedOpcodesAndNamesLeavingTheProjectDoNothing) {
     RunInstantly();
     EXPECT_TRUE(objects.objects().empty());
     EXPECT_EQ(state.shapeId, shape);
-    EXPECT_EQ((Point{state.x, state.y}), (Point{1500, 1200}));
+    EXPECT_EQ(At(), std::tuple(1500, 1200));
     // A shape inside the project is worn, the right way round.
     Key("CM FLIP SHAPE(fox.bmp)");
     RunInstantly();
@@ -353,62 +287,48 @@ TEST_F(RunFixture, UndefinedOpcodesAndNamesLeavingTheProjectDoNothing) {
     EXPECT_FALSE(state.flipped);
 }
 
-TEST_F(RunFixture, AnInstructionLimitEndsARunThatNeverWould) {
+TEST_F(RunFixture, RunsThatNeverEndStopAtTheInstructionLimitOrTheCallDepth) {
     Key("RPT 99 [ RPT 99 [ RPT 99 [ RT 1 ] ] ]");
     HeadlessOptions options;
     options.instructionLimit = 5000;
-    const HeadlessResult r = RunHeadless(control, clock, options);
+    HeadlessResult r = RunHeadless(control, clock, options);
     EXPECT_TRUE(r.started);
     EXPECT_FALSE(r.ranToEnd);
     EXPECT_GE(r.instructions, 5000u);
     EXPECT_LT(r.instructions, 5010u);
     EXPECT_FALSE(IsGoProgramActive(state));
-}
 
-TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBack) {
-    Key("Q 4 10 FD 1");
-    control.Post(RunRequest::Run);
-    PumpUntil(100);
-    control.Post(RunRequest::Stop);
-    PumpUntil(544);
-    EXPECT_FALSE(state.paused);
-    PumpUntil(545);
-    EXPECT_TRUE(state.paused);
-    EXPECT_EQ(state.y, 1500);
-    ASSERT_EQ(ui.tones.size(), 1u);
-    EXPECT_EQ(ui.tones[0].frequency, 440);
-    EXPECT_EQ(ui.tones[0].milliseconds, 545);
-
-    control.interpreter().sound = false;
-    Settle(RunRequest::Run);
-    EXPECT_EQ(ui.tones.back().frequency, 0);
-    EXPECT_EQ(ui.tones.back().milliseconds, 545);
-}
-
-TEST_F(RunFixture, WorkingAreaCommandsWaitForAPause) {
-    Key("W 2");
-    control.Post(RunRequest::Run);
-    PumpUntil(500);
-    EXPECT_TRUE(RefuseWhileRunning(ui, state));
-    EXPECT_EQ(ui.lastWarning(), Text(TextId::GoProgramRunning));
-    control.Post(RunRequest::Stop);
-    PumpUntil(600);
-    EXPECT_FALSE(RefuseWhileRunning(ui, state));
-    EXPECT_TRUE(IsGoProgramActive(state));
-}
-
-TEST_F(RunFixture, AProcedureCallingItselfEndsTheRunInsteadOfExhaustingMemory) {
-    Key("P 5 [ FD 1 ] P 5");
     // Keying refuses a call to itself; a damaged file can still hold one.
+    Key("CM P 5 [ FD 1 ] P 5");
     GoInstruction* def = editor.FindProcedure(PROC_LIST, 5);
     ASSERT_NE(def, nullptr);
     def->next->opcode = op::Procedure;
     def->next->digits = {5, kNoDigit, kNoDigit, kNoDigit};
-    const HeadlessResult r = RunInstantly();
+    r = RunInstantly();
     EXPECT_EQ(ui.lastWarning(), unnumbered::kRunMemoryLow);
     EXPECT_FALSE(state.running);
     EXPECT_EQ(control.interpreter().StackDepth(), 0u);
     EXPECT_LT(r.instructions, 2 * Interpreter::kMaxFrames + 10);
+}
+
+TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBackAndAreaCommandsWaitForAPause) {
+    Key("Q 4 10 FD 1");
+    Request(RunRequest::Run, 100);
+    EXPECT_TRUE(RefuseWhileRunning(ui, state));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::GoProgramRunning));
+    Request(RunRequest::Stop, 544);
+    EXPECT_FALSE(state.paused);
+    PumpUntil(545);
+    EXPECT_TRUE(state.paused);
+    EXPECT_FALSE(RefuseWhileRunning(ui, state));
+    EXPECT_EQ(state.y, 1500);
+    ASSERT_EQ(ui.tones.size(), 1u);
+    EXPECT_EQ(std::tuple(ui.tones[0].frequency, ui.tones[0].milliseconds), std::tuple(440, 545));
+    // Without sound a note still takes its time, as a silent tone.
+    control.interpreter().sound = false;
+    Settle(RunRequest::Run);
+    EXPECT_EQ(std::tuple(ui.tones.back().frequency, ui.tones.back().milliseconds),
+              std::tuple(0, 545));
 }
 
 } // namespace
