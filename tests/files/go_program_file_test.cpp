@@ -522,12 +522,16 @@ TEST_F(GoProgramFile, ALongProgramLoadsWithoutGoingBackOverItPerInstruction) {
 }
 
 TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {
-    for (const char* name : {"beta.gop", "Alpha.GOP", "alpha.gop", "notes.txt", "Gamma.gop"})
+    // Names alike but for case come capitals first, whatever the folder's order.
+    for (const char* name : {"beta.gop", "Alpha.GOP", "bz.gop", "alpha.gop", "notes.txt",
+                             "BETA.gop", "Bat.gop", "Gamma.gop", "b.gop", "gamma.gop"})
         test::WriteBytesTo(dir / name, {0});
     std::filesystem::create_directory(dir / "folder.gop");
     std::vector<std::string> names;
     ASSERT_TRUE(ListGoProgramChoices(ui, dir.path() + "/", names));
-    EXPECT_EQ(names, (std::vector<std::string>{"Alpha.GOP", "alpha.gop", "beta.gop", "Gamma.gop"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Alpha.GOP", "alpha.gop", "b.gop", "Bat.gop", "BETA.gop",
+                                        "beta.gop", "bz.gop", "Gamma.gop", "gamma.gop"}));
 
     EXPECT_FALSE(ListGoProgramChoices(ui, dir / "gone/", names));
     EXPECT_EQ(ui.lastWarning(), unnumbered::kSubdirectoryNotFound);

@@ -80,7 +80,7 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
         SetFloorSize(scene, 12, 8);
         SetZarnikShape(scene, "a.bmp");
         SetZarnikPosition(scene, 1650, 450);
-        SetZarnikHeading(scene, 270);
+        SetZarnikHeading(scene, 359);
         MirrorZarnik(scene);
         for (int i = 0; i < 3; ++i)
             trail.SetTrailPoint({100 * i, 200 * i, static_cast<std::int16_t>(i - 1)}, i);
@@ -131,6 +131,7 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     EXPECT_EQ(to.state.floorWidth, 12 * 300);
     EXPECT_EQ(to.state.homeX, 1650);
     EXPECT_EQ(to.state.y, 450);
+    EXPECT_EQ(to.state.heading, 359);
     EXPECT_TRUE(to.state.homeFlipped);
     EXPECT_EQ(to.objects.size(), 3u);
     // The Go Program came with it, by its bare name from the project folder;
@@ -159,11 +160,17 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     for (const char* file : {"zarniks/a.bmp", "zarniks/b.bmp", "backgnds/park.bmp",
                              "objects/tree.bmp", "pens/redthin.bmp"})
         EXPECT_TRUE(FileExists(lesson + file)) << file;
-    // A program saved somewhere else comes beside the project saved again.
+    // A program saved somewhere else, or named by its path there, comes
+    // beside the project saved again as its file holds it.
     test::TempFolder elsewhere;
+    ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk3.gop"));
     ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk2.gop"));
+    editor.NewInstruction(op::Back);
     ASSERT_TRUE(SaveProjectAs(scene, lesson + "pirate.zfp"));
-    EXPECT_EQ(test::BytesOf(lesson + "walk2.gop"), test::BytesOf(elsewhere / "walk2.gop"));
+    editor.Head(GO_LIST)->nameId = tables.names.Add(elsewhere / "walk3.gop");
+    ASSERT_TRUE(SaveProjectAs(scene, lesson + "pirate.zfp"));
+    for (const char* name : {"walk2.gop", "walk3.gop"})
+        EXPECT_EQ(test::BytesOf(lesson + name), test::BytesOf(elsewhere / name)) << name;
 
     // The folder copied to another home opens whole from there, with no
     // message, though the folder it was saved from is still about.
@@ -180,7 +187,7 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     EXPECT_EQ(to.trail.trailLength(), 3);
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
-    EXPECT_EQ(to.editor.file, copied + "walk2.gop");
+    EXPECT_EQ(to.editor.file, copied + "walk3.gop");
 }
 
 TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
@@ -228,6 +235,12 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
                                     "\n\nflower.gop was looked for in:\n" + beside.path() + "/\n" +
                                     dir.path() + "/");
     EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
+    // Opened by name, a damaged one is refused without a word.
+    test::WriteBytesTo(dir / "flower.gop", damaged);
+    ui.clear();
+    ProjectScene target = to.Scene();
+    EXPECT_FALSE(OpenGoProgramByName(target, "flower.gop"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
 }
 
 TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder) {
@@ -365,6 +378,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
     state.units.stepUnit = 15;
     ASSERT_TRUE(Open(path));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_FALSE(host.modified);
     EXPECT_EQ(state.units.stepUnit, 30);
     EXPECT_EQ(state.homeX, 1650);
     EXPECT_EQ(state.homeY, 1950);
@@ -402,6 +416,7 @@ TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     test::WriteBytesTo(dir / "v1.zfp", V1Project("C:\\OLD\\PLACE\\"));
     state.units.turnUnit = 4;
     ASSERT_TRUE(Open(dir / "v1.zfp"));
+    EXPECT_FALSE(host.modified);
     EXPECT_EQ(state.units.turnUnit, 1);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     ASSERT_TRUE(host.options);
@@ -471,6 +486,16 @@ TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
 
 TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     ProjectData old;
+    // A background is taken; an object of a kind unknown here is left out.
+    auto kinds = V1Project("");
+    Put16(kinds, 398 + 12 + 16, objectkind::Background);
+    ProjectData background, unknown;
+    ASSERT_TRUE(ParseProjectV1(kinds, background));
+    EXPECT_EQ(background.objects.front().kind, objectkind::Background);
+    Put16(kinds, 398 + 12 + 16, 9);
+    ASSERT_TRUE(ParseProjectV1(kinds, unknown));
+    ASSERT_EQ(unknown.objects.size(), 1u);
+    EXPECT_EQ(unknown.objects[0].kind, objectkind::Text);
     ASSERT_TRUE(ParseProjectV1(V1Project("C:\\OLD\\"), old));
     // Object records stored at their fields' own 34 bytes read the same.
     auto narrow = V1Project("C:\\OLD\\");

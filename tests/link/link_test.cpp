@@ -416,9 +416,14 @@ TEST_F(PortTest, AQuietLineEndsAReadShort) {
     EXPECT_EQ(WaitRxData(port, in, 10, 2000), 5);
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000));
 
-    // Nothing at all is a time-out, even for a time-out of 0.
+    // Nothing at all is a time-out, not a quiet line; so are bytes when no
+    // time is left for the rest.
+    trace.str("");
+    EXPECT_EQ(WaitRxData(port, in, 10, 150), 0);
+    ASSERT_EQ(::write(far, five, 5), 5);
     EXPECT_EQ(WaitRxData(port, in, 10, 0), 0);
-    EXPECT_EQ(trace.str(), "Comm: WaitRxData() timeout is 0 !\nWaitForSingleObject timeout\n");
+    EXPECT_EQ(trace.str(), "WaitForSingleObject timeout\nComm: WaitRxData() timeout is 0 !\n"
+                           "WaitForSingleObject timeout\n");
 }
 
 TEST_F(PortTest, AHangUpIsNoReceivedCharacter) {
