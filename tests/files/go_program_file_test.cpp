@@ -3,6 +3,7 @@
 #include "file_test_support.h"
 #include "files/file_io.h"
 #include "files/project_folder.h"
+#include "program/key_sequence.h"
 #include "program/program_snapshot.h"
 #include "program/unnumbered_texts.h"
 #include "support/recorder.h"
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace zf {
 namespace {
@@ -27,46 +29,16 @@ using test::PutText;
 
 class GoProgramFile : public ::testing::Test {
   protected:
-    GoInstruction* Add(std::uint8_t opcode, std::initializer_list<std::uint8_t> digits = {}) {
+    GoInstruction* Add(std::uint8_t opcode) {
         GoInstruction* in = editor.NewInstruction(opcode);
         in->complete = 1;
-        std::size_t i = 0;
-        for (std::uint8_t d : digits)
-            in->digits[i++] = d;
-        return in;
-    }
-
-    GoInstruction* AddText(const std::string& text, std::int32_t placement) {
-        GoInstruction* in = Add(op::PlaceText);
-        in->textObject = std::make_unique<TextObjectRecord>();
-        in->textObject->textId = tables.texts.Add(text);
-        in->textObject->placement = placement;
-        std::strcpy(in->textObject->font.faceName.data(), "Arial");
-        in->textObject->font.height = -24;
         return in;
     }
 
     // A program touching every kind of field, a procedure in the PROC list.
     void KeyFullProgram() {
-        Add(op::Repeat, {4})->bracketOpen = 1;
-        Add(op::Forward, {2, 5});
-        Add(op::RepeatEnd);
-        GoInstruction* pos = Add(op::SetPosition);
-        pos->value1 = -1500;
-        pos->value2 = 2400;
-        Add(op::PenDown)->nameId = tables.names.Add("redthin.bmp");
-        AddText("Hello", 3);
-        AddText("Hello", 1);
-        Add(op::Procedure, {7});
-        GoInstruction* def = editor.InsertCopy(GoInstruction(op::ProcedureDef), PROC_LIST);
-        def->digits[0] = 7;
-        def->bracketOpen = 1;
-        def->complete = 1;
-        GoInstruction* body = editor.InsertCopy(GoInstruction(op::Left), PROC_LIST);
-        body->digits = {9, 0, kNoDigit, kNoDigit};
-        body->indent = 1;
-        editor.InsertCopy(GoInstruction(op::ProcedureEnd), PROC_LIST);
-        editor.cursor = editor.Last(GO_LIST);
+        ASSERT_TRUE(KeySequence(editor, "RPT 4 [ FD 2 5 ] POS(-5,4) PEN(redthin.bmp) "
+                                        "TEXT(\"Hello\",3) TEXT(\"Hello\",1) P 7 [ LT 9 0 ] P 7"));
     }
 
     // What a refused file must leave as it was: the open program and the
@@ -97,25 +69,18 @@ class GoProgramFile : public ::testing::Test {
     GoEditor editor{ui, tables};
 };
 
+// Every field an instruction is stored with, its name and text as text.
+auto Fields(const NameTables& tables, const GoInstruction& in) {
+    TextObjectRecord record = in.textObject ? *in.textObject : TextObjectRecord{};
+    const std::string text = in.textObject ? tables.texts.Get(record.textId) : "(none)";
+    record.textId = 0;
+    return std::tuple(in.opcode, in.bracketOpen, in.complete, in.digits, in.value1, in.value2,
+                      std::string(tables.names.Get(in.nameId)), in.indent, text, record.ToBytes());
+}
+
 void ExpectSameList(const NameTables& tables, const GoInstruction* a, const GoInstruction* b) {
-    for (; a && b; a = a->next, b = b->next) {
-        EXPECT_EQ(a->opcode, b->opcode);
-        EXPECT_EQ(a->bracketOpen, b->bracketOpen);
-        EXPECT_EQ(a->complete, b->complete);
-        EXPECT_EQ(a->digits, b->digits);
-        EXPECT_EQ(a->value1, b->value1);
-        EXPECT_EQ(a->value2, b->value2);
-        EXPECT_STREQ(tables.names.Get(a->nameId), tables.names.Get(b->nameId));
-        EXPECT_EQ(a->indent, b->indent);
-        ASSERT_EQ(a->textObject == nullptr, b->textObject == nullptr);
-        if (a->textObject) {
-            EXPECT_STREQ(tables.texts.Get(a->textObject->textId),
-                         tables.texts.Get(b->textObject->textId));
-            TextObjectRecord ra = *a->textObject, rb = *b->textObject;
-            ra.textId = rb.textId = 0;
-            EXPECT_EQ(ra.ToBytes(), rb.ToBytes());
-        }
-    }
+    for (; a && b; a = a->next, b = b->next)
+        EXPECT_EQ(Fields(tables, *a), Fields(tables, *b));
     EXPECT_EQ(a, nullptr);
     EXPECT_EQ(b, nullptr);
 }
@@ -265,7 +230,9 @@ TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
     EXPECT_EQ(again.LineCount(GO_LIST), 16501);
 
     // A program too large for the reader is not written: the old file stays.
-    AddText(std::string(kMaxGoProgramFileSize, 'x'), 1);
+    Add(op::PlaceText)->textObject = std::make_unique<TextObjectRecord>();
+    editor.Last(GO_LIST)->textObject->textId =
+        tables.texts.Add(std::string(kMaxGoProgramFileSize, 'x'));
     ui.clear();
     EXPECT_FALSE(SaveGoProgramAs(editor, dir / "flips.gop"));
     EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + (dir / "flips.gop"));
@@ -412,37 +379,30 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
         ExpectKept(kept, loaded);
         return read;
     };
+    auto spoilt = [](std::vector<std::uint8_t> file, std::size_t at, std::uint32_t value) {
+        Put32(file, at, value);
+        return file;
+    };
 
-    auto file = good;
-    Put32(file, 84, 65); // more entries than the directory holds
+    auto file = spoilt(good, 84, 65); // more entries than the directory holds
     EXPECT_FALSE(load(file));
     ByteReader directoryBytes(file);
     directoryBytes.Seek(kFileHeaderSize);
     SectionDirectory directory;
     EXPECT_FALSE(SectionDirectory::Read(directoryBytes, directory));
 
-    file = good;
-    Put32(file, 88 + 12 + 8, 0xFFFFFFF0u); // names section offset outside the file
-    EXPECT_FALSE(load(file));
+    // The names section, or an empty instruction section, outside the file.
+    EXPECT_FALSE(load(spoilt(good, 88 + 12 + 8, 0xFFFFFFF0u)));
+    EXPECT_FALSE(load(spoilt(spoilt(good, 88 + 4, 0), 88 + 8, 0xFFFFFFF0u)));
 
     file = good;
     Put16(file, 88, 9); // no instruction section
     EXPECT_FALSE(load(file));
 
     // A texts section outside the file, in a program that names no text.
-    file = WriteGoProgramV2(GoEditor(ui, tables));
-    Put32(file, 88 + 36 + 8, 0xFFFFFFF0u);
-    EXPECT_FALSE(load(file));
-
-    file = good;
-    Put32(file, 88 + 4, 0); // an empty instruction section outside the file
-    Put32(file, 88 + 8, 0xFFFFFFF0u);
-    EXPECT_FALSE(load(file));
-
+    EXPECT_FALSE(load(spoilt(WriteGoProgramV2(GoEditor(ui, tables)), 88 + 36 + 8, 0xFFFFFFF0u)));
     // The second PROC record names an id beyond section 4.
-    file = good;
-    Put32(file, 856 + 1 * 64 + 32, 5000);
-    EXPECT_FALSE(load(file));
+    EXPECT_FALSE(load(spoilt(good, 856 + 1 * 64 + 32, 5000)));
 
     // A digit no key gives.
     file = good;
@@ -458,10 +418,8 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
             Put32(file, at + 40, 99);
     EXPECT_FALSE(load(file));
 
-    file = good;
-    std::size_t records = Get32(file, 88 + 24 + 8);
-    Put32(file, records + 88 + 12, 77); // a text id outside section 3
-    EXPECT_FALSE(load(file));
+    // A text id outside section 3.
+    EXPECT_FALSE(load(spoilt(good, Get32(good, 88 + 24 + 8) + 88 + 12, 77)));
 
     file = good;
     file.resize(856 + 5 * 64 + 10); // instruction records cut short

@@ -24,33 +24,8 @@ using test::Put16;
 using test::Put32;
 using test::V1Project;
 
-struct Host : ProjectHost {
-    void SetProjectTitle(const std::string& path) override { title = path; }
-    void ApplyOptions(const ProjectOptions& o) override { options = o; }
-    void SetWorkingAreaModified(bool m) override { modified = m; }
-    std::string title;
-    std::optional<ProjectOptions> options;
-    bool modified = true;
-};
-
-// A working area to load into: the fixture's own, or a second one that
-// starts where another project is.
-struct Loaded {
-    explicit Loaded(UserInterface& ui, const Project& like = {})
-        : project(like), editor(ui, tables) {}
-    ProjectScene Scene() { return {state, trail, objects, editor, host, project}; }
-    bool Open(const std::string& path, bool report = true) {
-        ProjectScene scene = Scene();
-        return OpenProject(scene, path, report);
-    }
-    Project project;
-    Host host;
-    ZarnikState state;
-    PenTrail trail;
-    NameTables tables;
-    GraphicObjectList objects{tables};
-    GoEditor editor;
-};
+// The fixture's own working area, or a second one.
+using Loaded = test::WorkingArea;
 
 // The messages, made before the working area that shows them.
 struct WithUi {
@@ -64,8 +39,7 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
 
     void SetUp() override {
         editor.Head(GO_LIST)->nameId = tables.names.Add("walk.gop");
-        for (const char* sub : kProjectSubFolders)
-            std::filesystem::create_directory(dir / sub);
+        test::MakeProjectFolder(dir.path());
         test::WriteBytesTo(dir / "zarniks/b.bmp", {1});
         test::WriteBytesTo(dir / "zarniks/a.bmp", {1});
         // The program lives elsewhere, or every project here would be predefined.
@@ -209,8 +183,7 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     // the project folder it names; the pictures come from there, as the
     // folder beside does not hold them.
     test::TempFolder beside;
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directory(beside / sub);
+    test::MakeProjectFolder(beside.path());
     ASSERT_TRUE(SaveGoProgramAs(editor, beside / "flower.gop"));
     test::WriteBytesTo(beside / "p.zfp", WriteProjectV2(scene, ToStoredPath(dir.path() + "/")));
     ui.clear();
@@ -246,8 +219,7 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
 TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder) {
     FillScene();
     const std::string bundled = dir / "prog/example/";
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directories(bundled + sub);
+    test::MakeProjectFolder(bundled);
     test::WriteBytesTo(bundled + "zarniks/a.bmp", {1});
     std::filesystem::copy_file(dir / "walk.gop", bundled + "walk.gop");
     ProjectScene scene = Scene();
@@ -535,9 +507,7 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
         EXPECT_EQ(ui.lastWarning(), Text(TextId::NotAProjectFile, {path})) << pos;
     }
     // Nor does a sound one opened while a Go Program runs, from another folder.
-    std::filesystem::create_directory(dir / "other");
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directory(dir / ("other/" + std::string(sub)));
+    test::MakeProjectFolder(dir / "other");
     const std::string other = WriteIni(dir, "other/o.zfp", "[zarnik pos]\r\nx=1\r\n");
     state.running = true;
     EXPECT_FALSE(Open(other));
@@ -569,9 +539,7 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
 
 TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenChosen) {
     const std::string data = dir / "prog/lessons/one/";
-    std::filesystem::create_directories(data);
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directory(data + sub);
+    test::MakeProjectFolder(data);
     test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
     NameTables programTables;
     GoEditor program(ui, programTables);

@@ -176,9 +176,7 @@ class PredefinedProject : public ProjectFolders {
     void SetUp() override {
         ProjectFolders::SetUp();
         env.Set("XDG_DOCUMENTS_DIR", dir / "Docs");
-        Make("prog");
-        for (const char* sub : kProjectSubFolders)
-            Make(std::string("prog/Projects/Junior/") + sub);
+        test::MakeProjectFolder(Make("prog/Projects/Junior"));
         test::WriteBytesTo(dir / "prog/Projects/Junior/backgnds/grass.bmp", {7});
         test::WriteBytesTo(dir / "prog/maze.zfp", {'v', '1'});
     }

@@ -31,16 +31,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Short enough that a silent robot costs a fraction of a second.
-LinkTimeouts ShortTimeouts() {
-    LinkTimeouts t;
-    t.readInterval = 50;
-    t.sendCommand = 200;
-    t.sendImage = 400;
-    t.receiveEvent = 150;
-    t.receiveImage = 250;
-    t.receiveEcho = 150;
-    return t;
-}
+constexpr LinkTimeouts kShortTimeouts{50, 200, 400, 150, 250, 150};
 
 // The far end of a fresh pseudo-terminal; its name is the near end's.
 int OpenFarEnd() {
@@ -56,7 +47,7 @@ class LinkTest : public ::testing::Test {
   protected:
     void SetUp() override {
         link.trace = &trace;
-        link.timeouts = ShortTimeouts();
+        link.timeouts = kShortTimeouts;
         ASSERT_TRUE(robot.Open());
         robot.Start();
         link.SelectPort(2);
@@ -364,7 +355,7 @@ class PortTest : public ::testing::Test {
     void SetUp() override {
         LinkSettings link;
         link.trace = &trace;
-        link.timeouts = ShortTimeouts();
+        link.timeouts = kShortTimeouts;
         far = OpenFarEnd();
         ASSERT_GE(far, 0);
         std::uint32_t error = 0;
