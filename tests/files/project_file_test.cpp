@@ -640,10 +640,14 @@ TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
     // "..", and opens again with it.
     FillScene();
     ProjectScene scene = Scene();
+    // So is a name as short as a Go Program's can be.
+    std::filesystem::copy_file(dir / "walk.gop", dir / "user/w.gop");
     const std::filesystem::path started = std::filesystem::current_path();
     std::filesystem::current_path(dir / "user");
+    const StartupOpened shortest = StartupLoad(scene, "w.gop");
     const StartupOpened opened = StartupLoad(scene, "../user/../walk.gop");
     std::filesystem::current_path(started);
+    EXPECT_EQ(shortest, StartupOpened::GoProgram);
     ASSERT_EQ(opened, StartupOpened::GoProgram);
     EXPECT_EQ(tables.names.Get(editor.Head(GO_LIST)->nameId), dir / "walk.gop");
     ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));

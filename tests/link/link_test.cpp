@@ -20,6 +20,7 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -397,6 +398,22 @@ TEST_F(PortTest, BytesTravelBothWaysUntouched) {
               static_cast<int>(block.size()));
     reader.join();
     EXPECT_EQ(received, block.size());
+
+    // A line that takes nothing more times out, and says so.
+    // (The terminal moves bytes on behind the writer: full is when no room
+    // comes back.)
+    pollfd room{port.handle, POLLOUT, 0};
+    do {
+        for (std::size_t chunk : {4096, 1})
+            while (::write(port.handle, block.data(), chunk) > 0) {
+            }
+    } while (::poll(&room, 1, 50) > 0);
+    trace.str("");
+    EXPECT_EQ(TxComm(port, out, 1, 100), 0);
+    EXPECT_EQ(trace.str(), "Comm: TxComm() timed out (100 ms) (0 bytes)\n");
+    ::fcntl(far, F_SETFL, O_NONBLOCK);
+    while (::read(far, seen, sizeof seen) > 0) {
+    }
 }
 
 TEST_F(PortTest, AQuietLineEndsAReadShort) {
