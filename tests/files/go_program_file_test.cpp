@@ -126,6 +126,12 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     EXPECT_EQ(loaded.memoryUnitsLeft, units);
     EXPECT_EQ(loaded.modified, 0u);
 
+    // The reader of the form alone takes it by its path too.
+    GoEditor byPath(ui, tables);
+    EXPECT_TRUE(ReadGoProgramV2(byPath, path));
+    EXPECT_FALSE(ReadGoProgramV1(byPath, dir / "none.gop", true));
+    EXPECT_EQ(ui.lastWarningId(), TextId::FileOpenError);
+
     // Saved again, the header takes the bare file name.
     std::string again = dir / "again.gop";
     ASSERT_TRUE(SaveGoProgramAs(loaded, again));
@@ -286,6 +292,7 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
                             LegacyRecord(op::ProcedureEnd, {}), LegacyRecord(op::Back, {1})});
     for (auto& label : {LabelRecord("first", 10), LabelRecord("second\r\nline", -20)})
         file.insert(file.end(), label.begin(), label.end());
+    PutText(file, file.size() - 378 + 321, std::string(32, 'F')); // a face name filling its field
     test::WriteBytesTo(dir / "v1.gop", file);
 
     ASSERT_TRUE(OpenGoProgram(editor, dir / "v1.gop", true));
@@ -304,7 +311,7 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
     EXPECT_EQ(text->textObject->font.height, -24);
     EXPECT_EQ(text->textObject->font.weight, 700);
     EXPECT_EQ(text->textObject->font.italic, 1);
-    EXPECT_STREQ(text->textObject->font.faceName.data(), "Times New Roman");
+    EXPECT_EQ(std::string(text->textObject->font.faceName.data()), std::string(31, 'F'));
     EXPECT_EQ(text->next->opcode, op::Back);
     const GoInstruction* proc = editor.Head(PROC_LIST);
     ASSERT_TRUE(proc && proc->next && proc->next->next);

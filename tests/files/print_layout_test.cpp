@@ -22,6 +22,7 @@ TEST(PrintedPageArithmetic, MarginsScalesAndLinesAPage) {
     // A printer that cannot reach an inch in keeps to its own edge twice over.
     EXPECT_EQ(MapPage({700, 100, 4800, 6600, 600, 600}).left, 1400);
     EXPECT_EQ(MapPage({0, 0, 1000, 1000, 600, 600}).deviceWidth, 0);
+    EXPECT_EQ(MapPage({0, 0, 1201, 6600, 600, 600}).deviceWidth, 1);
 
     EXPECT_EQ(ListingPrintMetricsFor(50, 6600).linesPerPage, 5);
     EXPECT_EQ(ListingPrintMetricsFor(50, 6600).iconSize, 9 * 132);

@@ -115,6 +115,10 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     ASSERT_NE(to.editor.Head(GO_LIST)->next, nullptr);
     EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
     EXPECT_FALSE(to.host.modified);
+    // One named by its folder inside the project is taken from there.
+    ASSERT_TRUE(SaveGoProgramAs(editor, dir / "prog/w.gop"));
+    EXPECT_TRUE(OpenGoProgramByName(target, "prog\\w.gop"));
+    EXPECT_EQ(to.editor.file, dir / "prog/w.gop");
 }
 
 TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied) {
@@ -208,6 +212,15 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
                                     "\n\nflower.gop was looked for in:\n" + beside.path() + "/\n" +
                                     dir.path() + "/");
     EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
+    // With every picture beside it the project is taken from there; with
+    // one missing, from the folder it names.
+    for (const char* picture : {"zarniks/a.bmp", "backgnds/park.bmp", "objects/tree.bmp"})
+        test::WriteBytesTo(beside / picture, {1});
+    ASSERT_TRUE(to.Open(beside / "p.zfp"));
+    EXPECT_EQ(to.project.folder, beside.path() + "/");
+    std::filesystem::remove(beside / "objects/tree.bmp");
+    ASSERT_TRUE(to.Open(beside / "p.zfp"));
+    EXPECT_EQ(to.project.folder, dir.path() + "/");
     // Opened by name, a damaged one is refused without a word.
     test::WriteBytesTo(dir / "flower.gop", damaged);
     ui.clear();
@@ -238,6 +251,11 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     // Saving never starts among the program's own files.
     to.project.ResetToProgram();
     EXPECT_EQ(SaveDialogFolder(to.project), work);
+    // Without a work folder it opens where it is.
+    env.Unset("XDG_DOCUMENTS_DIR");
+    env.Unset("HOME");
+    ASSERT_TRUE(to.Open(bundled + "town.zfp"));
+    EXPECT_EQ(to.project.folder, bundled);
 }
 
 TEST_F(ProjectFile, SectionsComeInTheirOrderWithAnEmptyEndEntry) {
@@ -276,6 +294,7 @@ TEST_F(ProjectFile, StoredValuesOutOfRangeFallBack) {
     ProjectData largest;
     ASSERT_TRUE(ParseProjectV2(file, largest));
     EXPECT_EQ(largest.x, 0xFFFF);
+    EXPECT_TRUE(ProjectDataLoadable(largest));
     Put16(file, settings + 6, 1650);
     test::WriteBytesTo(dir / "r.zfp", file);
     Loaded to(ui, project);
@@ -330,9 +349,12 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         EXPECT_TRUE(to.host.title.empty());
         EXPECT_EQ(to.project.folder, project.folder);
     }
-    // The refusal is shown even when not reporting; a missing file has its own.
+    // The refusal is shown even when not reporting; a missing file or a
+    // folder has its own.
     EXPECT_FALSE(Open(dir / "none.zfp"));
     EXPECT_EQ(ui.lastWarningId(), TextId::ProjectNotFound);
+    EXPECT_FALSE(Open(dir / "prog"));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kProjectNotAFile);
 }
 
 std::string WriteIni(const test::TempFolder& dir, const std::string& name,
@@ -365,7 +387,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
 
 TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     std::string path =
-        WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\n[go program]\r\ndef=gone.gop\r\n");
+        WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\ny=1\r\n[go program]\r\ndef=gone.gop\r\n");
     ASSERT_TRUE(Open(path));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].id,
@@ -373,6 +395,7 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     EXPECT_STREQ(tables.names.Get(state.shapeId), "a.bmp");
     EXPECT_EQ(ui.messages[1].id, TextId::ProjectGoProgramNotFound);
     EXPECT_EQ(state.floorWidth, 3000);
+    EXPECT_EQ(state.floorHeight, 300);
     EXPECT_EQ(editor.Head(GO_LIST), nullptr);
 
     std::filesystem::remove(dir / "zarniks/a.bmp");
@@ -529,8 +552,8 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
     EXPECT_EQ(old.heading, 359);
     // A file of its settings alone, with no trail and no objects, is whole.
     file = V1Project("");
-    Put16(file, 32, 0);
-    Put16(file, 36, 0);
+    for (std::size_t at : {32, 34, 36, 38})
+        Put16(file, at, 0);
     file.resize(398);
     EXPECT_TRUE(ParseProjectV1(file, old));
     file.pop_back();

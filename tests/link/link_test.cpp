@@ -439,6 +439,11 @@ TEST_F(PortTest, AHangUpIsNoReceivedCharacter) {
     far = -1;
     EXPECT_EQ(WaitRxEvent(port, 200), 0);
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent signaled on non-EV_RXCHAR\n"), std::string::npos);
+    // Nor does a read wait on it, whatever an earlier call left in errno.
+    errno = EAGAIN;
+    std::uint8_t in[4];
+    EXPECT_EQ(WaitRxData(port, in, sizeof in, 200), 0);
+    EXPECT_NE(trace.str().find("WaitForSingleObject error\n"), std::string::npos);
 }
 
 // Tells the test when the first trace line is written.

@@ -140,10 +140,15 @@ TEST(EncodingImages, ProgramsBeyondTheMemoryAreRefused) {
     InitialiseZarnikMemBuffer(image, encoder);
     for (int i = 0; i < 62; ++i)
         EXPECT_TRUE(EncodeInstruction(image, encoder, *tooBig->editor.Last(GO_LIST), GO_LIST));
-    // A graphic command takes no cells and is no failure.
-    EXPECT_TRUE(EncodeInstruction(image, encoder, GoInstruction(op::PenUp), GO_LIST));
+    // A graphic command, a stray end bracket or a definition in the GO list
+    // takes no cells and is no failure.
     GoInstruction def(op::ProcedureDef);
     def.digits[0] = 3;
+    for (std::uint8_t code : {op::PenUp, op::RepeatEnd, op::ProcedureDef}) {
+        GoInstruction none(code);
+        none.digits[0] = 3;
+        EXPECT_TRUE(EncodeInstruction(image, encoder, none, GO_LIST)) << int(code);
+    }
     EXPECT_FALSE(EncodeInstruction(image, encoder, def, PROC_LIST));
     EXPECT_FALSE(EncodeInstruction(image, encoder, *tooBig->editor.Last(GO_LIST), GO_LIST));
     EXPECT_EQ(image[195], 8);
@@ -336,8 +341,10 @@ TEST(CheckingImages, OnlyARobotsMemoryWithASoundProgramIsTaken) {
         image[cells[0]] = std::uint8_t(cells[1]);
         image[cells[2]] = std::uint8_t(cells[3]);
         EXPECT_FALSE(IsZarnikMemoryImage(image)) << cells[0];
+        EXPECT_FALSE(HoldsSoundProgram(image)) << cells[0];
     }
     EXPECT_FALSE(IsZarnikMemoryImage(ZarnikMemoryImage{}));
+    EXPECT_FALSE(HoldsSoundProgram(ZarnikMemoryImage{}));
     ZarnikMemoryImage image;
 
     // The wire form around nonsense: a jump back with no Repeat, a Repeat
