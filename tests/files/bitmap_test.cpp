@@ -94,6 +94,7 @@ TEST(BitmapTemplates, WhiteMagentaAndTheCircle) {
     }
     EXPECT_EQ(at(3, 50), kPaletteMagenta);
     EXPECT_TRUE(TemplatePixels(10, 10, kSaveWorkingArea).empty());
+    EXPECT_TRUE(PictureSizeAllowed(kMaxBitmapSide, 1) && PictureSizeAllowed(1, kMaxBitmapSide));
 }
 
 class SavingBitmaps : public ::testing::Test {

@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <sys/stat.h>
 #include <tuple>
 
@@ -172,7 +173,7 @@ TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused)
                  {"Zarnikfield GO PROGRAM v3.0", TextId::NotAProjectOrGoProgram},
                  {"zarnikfield go program v2.0", TextId::NotAProjectOrGoProgram}};
     for (const Case& c : cases) {
-        std::vector<std::uint8_t> file(900);
+        std::vector<std::uint8_t> file(kFileHeaderSize); // the header alone
         PutText(file, 0, c.header);
         test::WriteBytesTo(dir / "h.gop", file);
         ui.clear();
@@ -437,20 +438,28 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
 }
 
 TEST_F(GoProgramFile, AProgramTooLargeToCountIsABadFile) {
-    // 4200 ProcedureDefs of 8 units each would wrap the 16-bit count.
-    std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
-    std::vector<std::uint8_t> record(file.begin() + 856, file.begin() + 856 + 64);
-    record[0] = op::ProcedureDef;
-    std::vector<std::uint8_t> big(file.begin(), file.begin() + 856);
-    for (int i = 0; i < 4200; ++i)
-        big.insert(big.end(), record.begin(), record.end());
-    big.insert(big.end(), file.begin() + 856 + 64, file.end());
-    Put32(big, 88 + 4, 4200 * 64);
-    for (int k = 1; k < 4; ++k)
-        Put32(big, 88 + 12 * k + 8, Get32(big, 88 + 12 * k + 8) + 4199 * 64);
+    // ProcedureDefs of 8 units each and a Forward of 3: 4119 and the Forward
+    // bring the 16-bit count to its lowest value, 4200 would wrap it.
+    const std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
+    auto program = [&](int defs) {
+        std::vector<std::uint8_t> record(file.begin() + 856, file.begin() + 856 + 64);
+        std::vector<std::uint8_t> big(file.begin(), file.begin() + 856);
+        for (int i = 0; i <= defs; ++i) {
+            record[0] = i < defs ? op::ProcedureDef : op::Forward;
+            big.insert(big.end(), record.begin(), record.end());
+        }
+        big.insert(big.end(), file.begin() + 856 + 64, file.end());
+        Put32(big, 88 + 4, std::uint32_t(defs + 1) * 64);
+        for (int k = 1; k < 4; ++k)
+            Put32(big, 88 + 12 * k + 8, Get32(big, 88 + 12 * k + 8) + std::uint32_t(defs) * 64);
+        return big;
+    };
+    GoEditor lowest(ui, tables);
+    ASSERT_TRUE(ReadGoProgramV2(lowest, program(4119), "lowest.gop"));
+    EXPECT_EQ(lowest.memoryUnitsLeft, std::numeric_limits<std::int16_t>::min());
     const Kept kept = Keep(editor);
     // Never wrapped to a program that seems to fit: the file is refused.
-    EXPECT_FALSE(ReadGoProgramV2(editor, std::span<const std::uint8_t>(big), "big.gop"));
+    EXPECT_FALSE(ReadGoProgramV2(editor, program(4200), "big.gop"));
     ExpectKept(kept, editor);
 }
 

@@ -588,12 +588,15 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     ASSERT_TRUE(SaveProjectAs(scene, copy));
     const std::vector<std::uint8_t> saved = test::BytesOf(copy);
 
+    // A program added to the lesson since comes into the copy's folder too.
+    test::WriteBytesTo(data + "other.gop", {1});
     ui.answers = {Answer::Cancel, Answer::Yes, Answer::No};
     SetZarnikPosition(scene, 150, 150);
     EXPECT_FALSE(OpenProject(scene, path, true));
     EXPECT_EQ(state.x, 150);
     ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_EQ(state.x, 2400);
+    EXPECT_TRUE(FileExists(work + "lessons/one/other.gop"));
     EXPECT_EQ(test::BytesOf(copy), saved);
     ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_EQ(state.x, 1800);
