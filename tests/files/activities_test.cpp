@@ -36,14 +36,10 @@ TEST(Activities, PreviewsFindTheirPicturesAndRefuseWhatIsNoProject) {
     test::WriteBytesTo(dir / "d.zfp", {ini.begin(), ini.end()});
 
     test::Recorder ui;
-    ZarnikState state;
-    PenTrail trail;
-    NameTables tables;
-    GraphicObjectList objects{tables};
-    GoEditor editor(ui, tables);
-    ProjectHost host;
-    Project project;
-    ProjectScene scene{state, trail, objects, editor, host, project};
+    test::WorkingArea area(ui);
+    ProjectScene scene = area.Scene();
+    const ZarnikState& state = area.state;
+    const Project& project = area.project;
     const std::pair<const char*, std::string> folders[] = {{"shelf/a.zfp", dir / "lesson/"},
                                                            {"shelf/b.zfp", dir / "shelf/"},
                                                            {"d.zfp", dir / "lesson/"}};

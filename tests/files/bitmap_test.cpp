@@ -40,6 +40,8 @@ TEST(AppPalette, KeepsTheSystemColoursAtBothEndsAndFindsTheNearest) {
     EXPECT_EQ(NearestPaletteIndex(kWhite), kPaletteWhite);
     EXPECT_EQ(NearestPaletteIndex(kBlack), kPaletteBlack);
     EXPECT_EQ(NearestPaletteIndex(kRed), kPaletteRed);
+    // Where the cube repeats a system colour, the system's index wins.
+    EXPECT_EQ(NearestPaletteIndex(1, 1, 1), kPaletteBlack);
     // A colour between entries goes to the closest one.
     const PaletteEntry& near =
         AppPalette()[static_cast<std::size_t>(NearestPaletteIndex(250, 5, 3))];
@@ -92,6 +94,7 @@ TEST(BitmapTemplates, WhiteMagentaAndTheCircle) {
     }
     EXPECT_EQ(at(3, 50), kPaletteMagenta);
     EXPECT_TRUE(TemplatePixels(10, 10, kSaveWorkingArea).empty());
+    EXPECT_TRUE(PictureSizeAllowed(kMaxBitmapSide, 1) && PictureSizeAllowed(1, kMaxBitmapSide));
 }
 
 class SavingBitmaps : public ::testing::Test {
@@ -134,6 +137,7 @@ TEST_F(SavingBitmaps, RoundTripsKeepEveryColour) {
         core,
         {6, 2, 8, {kWhite, kMagenta, kTeal}, {2, 1, 0, 0, 1, 2, 1, 1, 1, 2, 2, 2}},
         {3, 2, 24, {}, {kRed, kGreen, kBlue, kWhite, kBlack, kMagenta}},
+        {3, 2, 32, {}, {kRed, kGreen, kBlue, kWhite, kBlack, kMagenta}},
     };
     for (const TestPicture& picture : pictures) {
         SCOPED_TRACE(picture.bits);
@@ -201,15 +205,15 @@ TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
     bitmap = ParseBitmapFile(test::WithRunLengthRows(picture, {}));
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->RgbPixels(), std::vector<std::uint32_t>(12, k));
-    // Codes that stop without their end mark keep their last run, and
-    // nothing after the file's last byte is read as more codes.
-    picture = {2, 2, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(4, 0)};
-    std::vector<std::uint8_t> file = test::WithRunLengthRows(picture, {2, 1});
+    // Codes that stop without their end mark keep their last run, cut at
+    // the row's end, and nothing after the file's last byte is read.
+    picture = {4, 2, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(8, 0)};
+    std::vector<std::uint8_t> file = test::WithRunLengthRows(picture, {5, 1});
     const std::size_t size = file.size();
     file.insert(file.end(), {2, 2, 2, 2});
     bitmap = ParseBitmapFile(std::span<const std::uint8_t>(file).first(size));
     ASSERT_TRUE(bitmap);
-    EXPECT_EQ(bitmap->RgbPixels(), (std::vector<std::uint32_t>{k, k, r, r}));
+    EXPECT_EQ(bitmap->RgbPixels(), (std::vector<std::uint32_t>{k, k, k, k, r, r, r, r}));
 
     // Four bits: runs alternate their two nibbles.
     picture = {7, 1, 4, {kBlack, kRed, kBlue, kWhite}, std::vector<std::uint32_t>(7, 0)};

@@ -51,9 +51,8 @@ std::vector<std::uint8_t> BuildBitmapFile(const TestPicture& picture) {
                 row[ux] = static_cast<std::uint8_t>(v);
                 break;
             default:
-                row[3 * ux] = static_cast<std::uint8_t>(v);
-                row[3 * ux + 1] = static_cast<std::uint8_t>(v >> 8);
-                row[3 * ux + 2] = static_cast<std::uint8_t>(v >> 16);
+                for (std::size_t k = 0; k < 3; ++k)
+                    row[ux * picture.bits / 8 + k] = static_cast<std::uint8_t>(v >> (8 * k));
             }
         }
     }

@@ -6,7 +6,7 @@
 namespace zf::test {
 
 // A picture to be written byte by byte as a bitmap file: `values` holds one
-// colour-table index (up to 8 bits) or 0xRRGGBB colour (24 bits) per pixel,
+// colour-table index (up to 8 bits) or 0xRRGGBB colour (24 or 32 bits) per pixel,
 // top row first.
 struct TestPicture {
     int width = 1;

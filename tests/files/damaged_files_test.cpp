@@ -9,6 +9,7 @@
 
 #include "bitmap_test_support.h"
 #include "file_test_support.h"
+#include "program/key_sequence.h"
 #include "support/recorder.h"
 
 #include <gtest/gtest.h>
@@ -64,8 +65,7 @@ void ExpectConsistentEditor(const GoEditor& editor) {
 class DamagedFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const char* sub : kProjectSubFolders)
-            std::filesystem::create_directory(dir / sub);
+        test::MakeProjectFolder(dir.path());
         std::filesystem::create_directory(dir / "prog");
         project.SetProgramFolder(dir / "prog/");
         project.SetFromPath(dir.path() + "/");
@@ -75,20 +75,8 @@ class DamagedFiles : public ::testing::Test {
     Bytes FullGoProgram() {
         NameTables tables;
         GoEditor editor(ui, tables);
-        GoInstruction* r = editor.NewInstruction(op::Repeat);
-        r->digits[0] = 3;
-        r->bracketOpen = r->complete = 1;
-        editor.NewInstruction(op::Forward)->digits = {1, 2, kNoDigit, kNoDigit};
-        editor.NewInstruction(op::RepeatEnd);
-        editor.NewInstruction(op::PenDown)->nameId = tables.names.Add("redthin.bmp");
-        for (const char* text : {"One", "Two", "One"}) {
-            GoInstruction* t = editor.NewInstruction(op::PlaceText);
-            t->textObject = std::make_unique<TextObjectRecord>();
-            t->textObject->textId = tables.texts.Add(text);
-        }
-        editor.InsertCopy(GoInstruction(op::ProcedureDef), PROC_LIST)->digits[0] = 4;
-        editor.InsertCopy(GoInstruction(op::Left), PROC_LIST)->digits[0] = 9;
-        editor.InsertCopy(GoInstruction(op::ProcedureEnd), PROC_LIST);
+        EXPECT_TRUE(KeySequence(editor, "RPT 3 [ FD 1 2 ] PEN(redthin.bmp) TEXT(\"One\") "
+                                        "TEXT(\"Two\") TEXT(\"One\") P 4 [ LT 9 ]"));
         return WriteGoProgramV2(editor);
     }
 
@@ -136,21 +124,11 @@ TEST_F(DamagedFiles, GoProgramsOfEveryVersionLoadOrFailCleanly) {
 
 // A working area of its own for each load: ids are never removed, and one
 // table shared by thousands of loads would only grow.
-struct Scene {
-    Scene(UserInterface& ui, Project& shared) : editor(ui, tables), project(shared) {}
-    ProjectScene Parts() { return {state, trail, objects, editor, host, project}; }
-    ZarnikState state;
-    PenTrail trail;
-    NameTables tables;
-    GraphicObjectList objects{tables};
-    GoEditor editor;
-    ProjectHost host;
-    Project& project;
-};
+using Scene = test::WorkingArea;
 
 TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
     Scene saved(ui, project);
-    ProjectScene scene = saved.Parts();
+    ProjectScene scene = saved.Scene();
     test::WriteBytesTo(dir / "walk.gop", FullGoProgram());
     test::WriteBytesTo(dir / "zarniks/b.bmp", {1});
     SetBackground(scene, "park.bmp");
@@ -174,7 +152,7 @@ TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
                       base,
                       [&](const Bytes& damaged) {
                           Scene to(ui, project);
-                          ProjectScene parts = to.Parts();
+                          ProjectScene parts = to.Scene();
                           const bool read = OpenProjectBytes(parts, damaged, path);
                           EXPECT_LE(to.trail.trailLength(), PenTrail::kMaxPoints);
                           EXPECT_TRUE(IsPlainFileName(to.tables.names.Get(to.state.shapeId)));

@@ -1,7 +1,7 @@
 #include "file_test_support.h"
 
 #include "files/go_program_file.h"
-#include "files/project_file.h"
+#include "files/project_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -41,6 +41,11 @@ void ScopedEnv::Unset(const char* name) {
 void ScopedEnv::Remember(const char* name) {
     const char* old = std::getenv(name);
     saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+}
+
+void MakeProjectFolder(const std::string& folder) {
+    for (const char* sub : kProjectSubFolders)
+        std::filesystem::create_directories(folder + "/" + sub);
 }
 
 void WriteBytesTo(const std::string& path, const std::vector<std::uint8_t>& bytes) {

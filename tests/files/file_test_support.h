@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/project_file.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -37,6 +39,37 @@ class ScopedEnv {
   private:
     void Remember(const char* name);
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+// A project folder: `folder` and its four picture folders.
+void MakeProjectFolder(const std::string& folder);
+
+// Records what a load tells the window.
+struct RecordingHost : ProjectHost {
+    void SetProjectTitle(const std::string& path) override { title = path; }
+    void ApplyOptions(const ProjectOptions& o) override { options = o; }
+    void SetWorkingAreaModified(bool m) override { modified = m; }
+    std::string title;
+    std::optional<ProjectOptions> options;
+    bool modified = true;
+};
+
+// A working area of its own to load into, starting where `like` is.
+struct WorkingArea {
+    explicit WorkingArea(UserInterface& ui, const Project& like = {})
+        : project(like), editor(ui, tables) {}
+    ProjectScene Scene() { return {state, trail, objects, editor, host, project}; }
+    bool Open(const std::string& path, bool report = true) {
+        ProjectScene scene = Scene();
+        return OpenProject(scene, path, report);
+    }
+    Project project;
+    RecordingHost host;
+    ZarnikState state;
+    PenTrail trail;
+    NameTables tables;
+    GraphicObjectList objects{tables};
+    GoEditor editor;
 };
 
 void WriteBytesTo(const std::string& path, const std::vector<std::uint8_t>& bytes);

@@ -3,6 +3,7 @@
 #include "file_test_support.h"
 #include "files/file_io.h"
 #include "files/project_folder.h"
+#include "program/key_sequence.h"
 #include "program/program_snapshot.h"
 #include "program/unnumbered_texts.h"
 #include "support/recorder.h"
@@ -11,7 +12,9 @@
 
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace zf {
 namespace {
@@ -27,46 +30,16 @@ using test::PutText;
 
 class GoProgramFile : public ::testing::Test {
   protected:
-    GoInstruction* Add(std::uint8_t opcode, std::initializer_list<std::uint8_t> digits = {}) {
+    GoInstruction* Add(std::uint8_t opcode) {
         GoInstruction* in = editor.NewInstruction(opcode);
         in->complete = 1;
-        std::size_t i = 0;
-        for (std::uint8_t d : digits)
-            in->digits[i++] = d;
-        return in;
-    }
-
-    GoInstruction* AddText(const std::string& text, std::int32_t placement) {
-        GoInstruction* in = Add(op::PlaceText);
-        in->textObject = std::make_unique<TextObjectRecord>();
-        in->textObject->textId = tables.texts.Add(text);
-        in->textObject->placement = placement;
-        std::strcpy(in->textObject->font.faceName.data(), "Arial");
-        in->textObject->font.height = -24;
         return in;
     }
 
     // A program touching every kind of field, a procedure in the PROC list.
     void KeyFullProgram() {
-        Add(op::Repeat, {4})->bracketOpen = 1;
-        Add(op::Forward, {2, 5});
-        Add(op::RepeatEnd);
-        GoInstruction* pos = Add(op::SetPosition);
-        pos->value1 = -1500;
-        pos->value2 = 2400;
-        Add(op::PenDown)->nameId = tables.names.Add("redthin.bmp");
-        AddText("Hello", 3);
-        AddText("Hello", 1);
-        Add(op::Procedure, {7});
-        GoInstruction* def = editor.InsertCopy(GoInstruction(op::ProcedureDef), PROC_LIST);
-        def->digits[0] = 7;
-        def->bracketOpen = 1;
-        def->complete = 1;
-        GoInstruction* body = editor.InsertCopy(GoInstruction(op::Left), PROC_LIST);
-        body->digits = {9, 0, kNoDigit, kNoDigit};
-        body->indent = 1;
-        editor.InsertCopy(GoInstruction(op::ProcedureEnd), PROC_LIST);
-        editor.cursor = editor.Last(GO_LIST);
+        ASSERT_TRUE(KeySequence(editor, "RPT 4 [ FD 2 5 ] POS(-5,4) PEN(redthin.bmp) "
+                                        "TEXT(\"Hello\",3) TEXT(\"Hello\",1) P 7 [ LT 9 0 ] P 7"));
     }
 
     // What a refused file must leave as it was: the open program and the
@@ -97,25 +70,18 @@ class GoProgramFile : public ::testing::Test {
     GoEditor editor{ui, tables};
 };
 
+// Every field an instruction is stored with, its name and text as text.
+auto Fields(const NameTables& tables, const GoInstruction& in) {
+    TextObjectRecord record = in.textObject ? *in.textObject : TextObjectRecord{};
+    const std::string text = in.textObject ? tables.texts.Get(record.textId) : "(none)";
+    record.textId = 0;
+    return std::tuple(in.opcode, in.bracketOpen, in.complete, in.digits, in.value1, in.value2,
+                      std::string(tables.names.Get(in.nameId)), in.indent, text, record.ToBytes());
+}
+
 void ExpectSameList(const NameTables& tables, const GoInstruction* a, const GoInstruction* b) {
-    for (; a && b; a = a->next, b = b->next) {
-        EXPECT_EQ(a->opcode, b->opcode);
-        EXPECT_EQ(a->bracketOpen, b->bracketOpen);
-        EXPECT_EQ(a->complete, b->complete);
-        EXPECT_EQ(a->digits, b->digits);
-        EXPECT_EQ(a->value1, b->value1);
-        EXPECT_EQ(a->value2, b->value2);
-        EXPECT_STREQ(tables.names.Get(a->nameId), tables.names.Get(b->nameId));
-        EXPECT_EQ(a->indent, b->indent);
-        ASSERT_EQ(a->textObject == nullptr, b->textObject == nullptr);
-        if (a->textObject) {
-            EXPECT_STREQ(tables.texts.Get(a->textObject->textId),
-                         tables.texts.Get(b->textObject->textId));
-            TextObjectRecord ra = *a->textObject, rb = *b->textObject;
-            ra.textId = rb.textId = 0;
-            EXPECT_EQ(ra.ToBytes(), rb.ToBytes());
-        }
-    }
+    for (; a && b; a = a->next, b = b->next)
+        EXPECT_EQ(Fields(tables, *a), Fields(tables, *b));
     EXPECT_EQ(a, nullptr);
     EXPECT_EQ(b, nullptr);
 }
@@ -161,6 +127,12 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     EXPECT_EQ(loaded.memoryUnitsLeft, units);
     EXPECT_EQ(loaded.modified, 0u);
 
+    // The reader of the form alone takes it by its path too.
+    GoEditor byPath(ui, tables);
+    EXPECT_TRUE(ReadGoProgramV2(byPath, path));
+    EXPECT_FALSE(ReadGoProgramV1(byPath, dir / "none.gop", true));
+    EXPECT_EQ(ui.lastWarningId(), TextId::FileOpenError);
+
     // Saved again, the header takes the bare file name.
     std::string again = dir / "again.gop";
     ASSERT_TRUE(SaveGoProgramAs(loaded, again));
@@ -201,7 +173,7 @@ TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused)
                  {"Zarnikfield GO PROGRAM v3.0", TextId::NotAProjectOrGoProgram},
                  {"zarnikfield go program v2.0", TextId::NotAProjectOrGoProgram}};
     for (const Case& c : cases) {
-        std::vector<std::uint8_t> file(900);
+        std::vector<std::uint8_t> file(kFileHeaderSize); // the header alone
         PutText(file, 0, c.header);
         test::WriteBytesTo(dir / "h.gop", file);
         ui.clear();
@@ -265,7 +237,9 @@ TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
     EXPECT_EQ(again.LineCount(GO_LIST), 16501);
 
     // A program too large for the reader is not written: the old file stays.
-    AddText(std::string(kMaxGoProgramFileSize, 'x'), 1);
+    Add(op::PlaceText)->textObject = std::make_unique<TextObjectRecord>();
+    editor.Last(GO_LIST)->textObject->textId =
+        tables.texts.Add(std::string(kMaxGoProgramFileSize, 'x'));
     ui.clear();
     EXPECT_FALSE(SaveGoProgramAs(editor, dir / "flips.gop"));
     EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + (dir / "flips.gop"));
@@ -319,6 +293,7 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
                             LegacyRecord(op::ProcedureEnd, {}), LegacyRecord(op::Back, {1})});
     for (auto& label : {LabelRecord("first", 10), LabelRecord("second\r\nline", -20)})
         file.insert(file.end(), label.begin(), label.end());
+    PutText(file, file.size() - 378 + 321, std::string(32, 'F')); // a face name filling its field
     test::WriteBytesTo(dir / "v1.gop", file);
 
     ASSERT_TRUE(OpenGoProgram(editor, dir / "v1.gop", true));
@@ -337,7 +312,7 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
     EXPECT_EQ(text->textObject->font.height, -24);
     EXPECT_EQ(text->textObject->font.weight, 700);
     EXPECT_EQ(text->textObject->font.italic, 1);
-    EXPECT_STREQ(text->textObject->font.faceName.data(), "Times New Roman");
+    EXPECT_EQ(std::string(text->textObject->font.faceName.data()), std::string(31, 'F'));
     EXPECT_EQ(text->next->opcode, op::Back);
     const GoInstruction* proc = editor.Head(PROC_LIST);
     ASSERT_TRUE(proc && proc->next && proc->next->next);
@@ -412,37 +387,30 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
         ExpectKept(kept, loaded);
         return read;
     };
+    auto spoilt = [](std::vector<std::uint8_t> file, std::size_t at, std::uint32_t value) {
+        Put32(file, at, value);
+        return file;
+    };
 
-    auto file = good;
-    Put32(file, 84, 65); // more entries than the directory holds
+    auto file = spoilt(good, 84, 65); // more entries than the directory holds
     EXPECT_FALSE(load(file));
     ByteReader directoryBytes(file);
     directoryBytes.Seek(kFileHeaderSize);
     SectionDirectory directory;
     EXPECT_FALSE(SectionDirectory::Read(directoryBytes, directory));
 
-    file = good;
-    Put32(file, 88 + 12 + 8, 0xFFFFFFF0u); // names section offset outside the file
-    EXPECT_FALSE(load(file));
+    // The names section, or an empty instruction section, outside the file.
+    EXPECT_FALSE(load(spoilt(good, 88 + 12 + 8, 0xFFFFFFF0u)));
+    EXPECT_FALSE(load(spoilt(spoilt(good, 88 + 4, 0), 88 + 8, 0xFFFFFFF0u)));
 
     file = good;
     Put16(file, 88, 9); // no instruction section
     EXPECT_FALSE(load(file));
 
     // A texts section outside the file, in a program that names no text.
-    file = WriteGoProgramV2(GoEditor(ui, tables));
-    Put32(file, 88 + 36 + 8, 0xFFFFFFF0u);
-    EXPECT_FALSE(load(file));
-
-    file = good;
-    Put32(file, 88 + 4, 0); // an empty instruction section outside the file
-    Put32(file, 88 + 8, 0xFFFFFFF0u);
-    EXPECT_FALSE(load(file));
-
+    EXPECT_FALSE(load(spoilt(WriteGoProgramV2(GoEditor(ui, tables)), 88 + 36 + 8, 0xFFFFFFF0u)));
     // The second PROC record names an id beyond section 4.
-    file = good;
-    Put32(file, 856 + 1 * 64 + 32, 5000);
-    EXPECT_FALSE(load(file));
+    EXPECT_FALSE(load(spoilt(good, 856 + 1 * 64 + 32, 5000)));
 
     // A digit no key gives.
     file = good;
@@ -458,10 +426,8 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
             Put32(file, at + 40, 99);
     EXPECT_FALSE(load(file));
 
-    file = good;
-    std::size_t records = Get32(file, 88 + 24 + 8);
-    Put32(file, records + 88 + 12, 77); // a text id outside section 3
-    EXPECT_FALSE(load(file));
+    // A text id outside section 3.
+    EXPECT_FALSE(load(spoilt(good, Get32(good, 88 + 24 + 8) + 88 + 12, 77)));
 
     file = good;
     file.resize(856 + 5 * 64 + 10); // instruction records cut short
@@ -472,20 +438,28 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
 }
 
 TEST_F(GoProgramFile, AProgramTooLargeToCountIsABadFile) {
-    // 4200 ProcedureDefs of 8 units each would wrap the 16-bit count.
-    std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
-    std::vector<std::uint8_t> record(file.begin() + 856, file.begin() + 856 + 64);
-    record[0] = op::ProcedureDef;
-    std::vector<std::uint8_t> big(file.begin(), file.begin() + 856);
-    for (int i = 0; i < 4200; ++i)
-        big.insert(big.end(), record.begin(), record.end());
-    big.insert(big.end(), file.begin() + 856 + 64, file.end());
-    Put32(big, 88 + 4, 4200 * 64);
-    for (int k = 1; k < 4; ++k)
-        Put32(big, 88 + 12 * k + 8, Get32(big, 88 + 12 * k + 8) + 4199 * 64);
+    // ProcedureDefs of 8 units each and a Forward of 3: 4119 and the Forward
+    // bring the 16-bit count to its lowest value, 4200 would wrap it.
+    const std::vector<std::uint8_t> file = WriteGoProgramV2(editor);
+    auto program = [&](int defs) {
+        std::vector<std::uint8_t> record(file.begin() + 856, file.begin() + 856 + 64);
+        std::vector<std::uint8_t> big(file.begin(), file.begin() + 856);
+        for (int i = 0; i <= defs; ++i) {
+            record[0] = i < defs ? op::ProcedureDef : op::Forward;
+            big.insert(big.end(), record.begin(), record.end());
+        }
+        big.insert(big.end(), file.begin() + 856 + 64, file.end());
+        Put32(big, 88 + 4, std::uint32_t(defs + 1) * 64);
+        for (int k = 1; k < 4; ++k)
+            Put32(big, 88 + 12 * k + 8, Get32(big, 88 + 12 * k + 8) + std::uint32_t(defs) * 64);
+        return big;
+    };
+    GoEditor lowest(ui, tables);
+    ASSERT_TRUE(ReadGoProgramV2(lowest, program(4119), "lowest.gop"));
+    EXPECT_EQ(lowest.memoryUnitsLeft, std::numeric_limits<std::int16_t>::min());
     const Kept kept = Keep(editor);
     // Never wrapped to a program that seems to fit: the file is refused.
-    EXPECT_FALSE(ReadGoProgramV2(editor, std::span<const std::uint8_t>(big), "big.gop"));
+    EXPECT_FALSE(ReadGoProgramV2(editor, program(4200), "big.gop"));
     ExpectKept(kept, editor);
 }
 
@@ -522,12 +496,16 @@ TEST_F(GoProgramFile, ALongProgramLoadsWithoutGoingBackOverItPerInstruction) {
 }
 
 TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {
-    for (const char* name : {"beta.gop", "Alpha.GOP", "alpha.gop", "notes.txt", "Gamma.gop"})
+    // Names alike but for case come capitals first, whatever the folder's order.
+    for (const char* name : {"beta.gop", "Alpha.GOP", "bz.gop", "alpha.gop", "notes.txt",
+                             "BETA.gop", "Bat.gop", "Gamma.gop", "b.gop", "gamma.gop"})
         test::WriteBytesTo(dir / name, {0});
     std::filesystem::create_directory(dir / "folder.gop");
     std::vector<std::string> names;
     ASSERT_TRUE(ListGoProgramChoices(ui, dir.path() + "/", names));
-    EXPECT_EQ(names, (std::vector<std::string>{"Alpha.GOP", "alpha.gop", "beta.gop", "Gamma.gop"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Alpha.GOP", "alpha.gop", "b.gop", "Bat.gop", "BETA.gop",
+                                        "beta.gop", "bz.gop", "Gamma.gop", "gamma.gop"}));
 
     EXPECT_FALSE(ListGoProgramChoices(ui, dir / "gone/", names));
     EXPECT_EQ(ui.lastWarning(), unnumbered::kSubdirectoryNotFound);

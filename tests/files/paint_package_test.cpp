@@ -91,6 +91,12 @@ TEST_F(PaintIni, ACommandWithArgumentsIsSplitWithoutAShell) {
                                  {paint, {"/p/b g.bmp"}}}));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(SplitCommandLine(" a\t\"\"  b'c d'e "), (std::vector<std::string>{"a", "", "bc de"}));
+
+    // The default is the first paint program found on the path.
+    test::ScopedEnv env;
+    env.Set("PATH", "/nonexistent:" + dir.path());
+    std::filesystem::copy_file(paint, dir / "krita");
+    EXPECT_EQ(DefaultPaintProgram(), "krita");
 }
 
 // The bitmap path reaches the program as one argument after the command's

@@ -39,6 +39,13 @@ TEST(CaseInsensitiveLookup, FindsEntriesWhoseCaseDiffers) {
     EXPECT_TRUE(DirectoryExists(ResolvePath(dir / "backgnds")));
     EXPECT_FALSE(DirectoryExists(dir / "Backgnds/Grass.BMP"));
 
+    // A relative path is looked up from the working directory.
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    const std::string relative = ResolvePath("BACKGNDS/GRASS.bmp");
+    std::filesystem::current_path(started);
+    EXPECT_EQ(relative, "Backgnds/Grass.BMP");
+
     test::WriteBytesTo(dir / "Backgnds/grass.bmp", {2});
     EXPECT_EQ(ResolvePath(dir / "Backgnds/grass.bmp"), dir / "Backgnds/grass.bmp");
     EXPECT_EQ(ResolvePath(dir / "backgnds/GRASS.bmp"), dir / "Backgnds/Grass.BMP");

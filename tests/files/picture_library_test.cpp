@@ -20,8 +20,7 @@ using test::TempFolder;
 class PictureFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const char* sub : kProjectSubFolders)
-            std::filesystem::create_directories(dir / sub);
+        test::MakeProjectFolder(dir.path());
         project.SetFromPath(dir.path() + "/");
     }
     void Touch(const std::string& relative) { test::WriteBytesTo(dir / relative, {'B', 'M'}); }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace zf {
@@ -21,6 +22,7 @@ TEST(PrintedPageArithmetic, MarginsScalesAndLinesAPage) {
     // A printer that cannot reach an inch in keeps to its own edge twice over.
     EXPECT_EQ(MapPage({700, 100, 4800, 6600, 600, 600}).left, 1400);
     EXPECT_EQ(MapPage({0, 0, 1000, 1000, 600, 600}).deviceWidth, 0);
+    EXPECT_EQ(MapPage({0, 0, 1201, 6600, 600, 600}).deviceWidth, 1);
 
     EXPECT_EQ(ListingPrintMetricsFor(50, 6600).linesPerPage, 5);
     EXPECT_EQ(ListingPrintMetricsFor(50, 6600).iconSize, 9 * 132);
@@ -125,14 +127,23 @@ TEST(PrintJob, PagesInTurnUntilCancelWhichKeepsThoseDone) {
 }
 
 TEST(PrintJob, EachFailureHasItsMessageAndEndsTheJob) {
-    const std::string problem = unnumbered::kPrintingProblemCaption;
-
-    FakeDevice noDocument;
-    noDocument.failStartDocument = true;
-    EXPECT_EQ(Print(noDocument, 2), PrintOutcome::Failed);
+    const std::string problem = std::string(unnumbered::kPrintingProblemCaption) + "|";
+    FakeDevice noDocument, noPage, noEndPage, noEnd;
+    noDocument.failStartDocument = noEnd.failEndDocument = true;
+    noPage.failStartPage = 2;
+    noEndPage.failEndPage = 1;
+    const std::tuple<FakeDevice*, int, std::string> cases[] = {
+        {&noDocument, 2,
+         std::string(TextOf(TextId::ProductName)) + "|" + unnumbered::kCannotStartPrinting},
+        {&noPage, 3, problem + unnumbered::kCannotPrintPage},
+        {&noEndPage, 3, problem + unnumbered::kCannotEndPage},
+        {&noEnd, 1, problem + unnumbered::kCannotEndPrinting}};
+    for (const auto& [device, pages, message] : cases) {
+        EXPECT_EQ(Print(*device, pages), PrintOutcome::Failed) << message;
+        EXPECT_EQ(device->problems, Calls{message});
+    }
     EXPECT_EQ(noDocument.calls, (Calls{"doc"}));
-    EXPECT_EQ(noDocument.problems, (Calls{std::string(TextOf(TextId::ProductName)) + "|" +
-                                          unnumbered::kCannotStartPrinting}));
+    EXPECT_EQ(noPage.calls, (Calls{"doc", "page", "draw0", "end", "page", "abandon"}));
 
     FakeDevice withCode;
     withCode.failStartDocument = true;
@@ -141,22 +152,6 @@ TEST(PrintJob, EachFailureHasItsMessageAndEndsTheJob) {
     ASSERT_EQ(withCode.problems.size(), 1u);
     EXPECT_NE(withCode.problems[0].find("StartDoc() failed: GetLastError() returned 13."),
               std::string::npos);
-
-    FakeDevice noPage;
-    noPage.failStartPage = 2;
-    EXPECT_EQ(Print(noPage, 3), PrintOutcome::Failed);
-    EXPECT_EQ(noPage.calls, (Calls{"doc", "page", "draw0", "end", "page", "abandon"}));
-    EXPECT_EQ(noPage.problems, (Calls{problem + "|" + unnumbered::kCannotPrintPage}));
-
-    FakeDevice noEndPage;
-    noEndPage.failEndPage = 1;
-    Print(noEndPage, 3);
-    EXPECT_EQ(noEndPage.problems, (Calls{problem + "|" + unnumbered::kCannotEndPage}));
-
-    FakeDevice noEnd;
-    noEnd.failEndDocument = true;
-    EXPECT_EQ(Print(noEnd, 1), PrintOutcome::Failed);
-    EXPECT_EQ(noEnd.problems, (Calls{problem + "|" + unnumbered::kCannotEndPrinting}));
 }
 
 } // namespace

@@ -24,33 +24,8 @@ using test::Put16;
 using test::Put32;
 using test::V1Project;
 
-struct Host : ProjectHost {
-    void SetProjectTitle(const std::string& path) override { title = path; }
-    void ApplyOptions(const ProjectOptions& o) override { options = o; }
-    void SetWorkingAreaModified(bool m) override { modified = m; }
-    std::string title;
-    std::optional<ProjectOptions> options;
-    bool modified = true;
-};
-
-// A working area to load into: the fixture's own, or a second one that
-// starts where another project is.
-struct Loaded {
-    explicit Loaded(UserInterface& ui, const Project& like = {})
-        : project(like), editor(ui, tables) {}
-    ProjectScene Scene() { return {state, trail, objects, editor, host, project}; }
-    bool Open(const std::string& path, bool report = true) {
-        ProjectScene scene = Scene();
-        return OpenProject(scene, path, report);
-    }
-    Project project;
-    Host host;
-    ZarnikState state;
-    PenTrail trail;
-    NameTables tables;
-    GraphicObjectList objects{tables};
-    GoEditor editor;
-};
+// The fixture's own working area, or a second one.
+using Loaded = test::WorkingArea;
 
 // The messages, made before the working area that shows them.
 struct WithUi {
@@ -64,8 +39,7 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
 
     void SetUp() override {
         editor.Head(GO_LIST)->nameId = tables.names.Add("walk.gop");
-        for (const char* sub : kProjectSubFolders)
-            std::filesystem::create_directory(dir / sub);
+        test::MakeProjectFolder(dir.path());
         test::WriteBytesTo(dir / "zarniks/b.bmp", {1});
         test::WriteBytesTo(dir / "zarniks/a.bmp", {1});
         // The program lives elsewhere, or every project here would be predefined.
@@ -80,7 +54,7 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
         SetFloorSize(scene, 12, 8);
         SetZarnikShape(scene, "a.bmp");
         SetZarnikPosition(scene, 1650, 450);
-        SetZarnikHeading(scene, 270);
+        SetZarnikHeading(scene, 359);
         MirrorZarnik(scene);
         for (int i = 0; i < 3; ++i)
             trail.SetTrailPoint({100 * i, 200 * i, static_cast<std::int16_t>(i - 1)}, i);
@@ -131,6 +105,7 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     EXPECT_EQ(to.state.floorWidth, 12 * 300);
     EXPECT_EQ(to.state.homeX, 1650);
     EXPECT_EQ(to.state.y, 450);
+    EXPECT_EQ(to.state.heading, 359);
     EXPECT_TRUE(to.state.homeFlipped);
     EXPECT_EQ(to.objects.size(), 3u);
     // The Go Program came with it, by its bare name from the project folder;
@@ -140,6 +115,10 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     ASSERT_NE(to.editor.Head(GO_LIST)->next, nullptr);
     EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
     EXPECT_FALSE(to.host.modified);
+    // One named by its folder inside the project is taken from there.
+    ASSERT_TRUE(SaveGoProgramAs(editor, dir / "prog/w.gop"));
+    EXPECT_TRUE(OpenGoProgramByName(target, "prog\\w.gop"));
+    EXPECT_EQ(to.editor.file, dir / "prog/w.gop");
 }
 
 TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied) {
@@ -159,11 +138,17 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     for (const char* file : {"zarniks/a.bmp", "zarniks/b.bmp", "backgnds/park.bmp",
                              "objects/tree.bmp", "pens/redthin.bmp"})
         EXPECT_TRUE(FileExists(lesson + file)) << file;
-    // A program saved somewhere else comes beside the project saved again.
+    // A program saved somewhere else, or named by its path there, comes
+    // beside the project saved again as its file holds it.
     test::TempFolder elsewhere;
+    ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk3.gop"));
     ASSERT_TRUE(SaveGoProgramAs(editor, elsewhere / "walk2.gop"));
+    editor.NewInstruction(op::Back);
     ASSERT_TRUE(SaveProjectAs(scene, lesson + "pirate.zfp"));
-    EXPECT_EQ(test::BytesOf(lesson + "walk2.gop"), test::BytesOf(elsewhere / "walk2.gop"));
+    editor.Head(GO_LIST)->nameId = tables.names.Add(elsewhere / "walk3.gop");
+    ASSERT_TRUE(SaveProjectAs(scene, lesson + "pirate.zfp"));
+    for (const char* name : {"walk2.gop", "walk3.gop"})
+        EXPECT_EQ(test::BytesOf(lesson + name), test::BytesOf(elsewhere / name)) << name;
 
     // The folder copied to another home opens whole from there, with no
     // message, though the folder it was saved from is still about.
@@ -180,7 +165,7 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     EXPECT_EQ(to.trail.trailLength(), 3);
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
-    EXPECT_EQ(to.editor.file, copied + "walk2.gop");
+    EXPECT_EQ(to.editor.file, copied + "walk3.gop");
 }
 
 TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
@@ -202,8 +187,7 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     // the project folder it names; the pictures come from there, as the
     // folder beside does not hold them.
     test::TempFolder beside;
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directory(beside / sub);
+    test::MakeProjectFolder(beside.path());
     ASSERT_TRUE(SaveGoProgramAs(editor, beside / "flower.gop"));
     test::WriteBytesTo(beside / "p.zfp", WriteProjectV2(scene, ToStoredPath(dir.path() + "/")));
     ui.clear();
@@ -228,13 +212,27 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
                                     "\n\nflower.gop was looked for in:\n" + beside.path() + "/\n" +
                                     dir.path() + "/");
     EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
+    // With every picture beside it the project is taken from there; with
+    // one missing, from the folder it names.
+    for (const char* picture : {"zarniks/a.bmp", "backgnds/park.bmp", "objects/tree.bmp"})
+        test::WriteBytesTo(beside / picture, {1});
+    ASSERT_TRUE(to.Open(beside / "p.zfp"));
+    EXPECT_EQ(to.project.folder, beside.path() + "/");
+    std::filesystem::remove(beside / "objects/tree.bmp");
+    ASSERT_TRUE(to.Open(beside / "p.zfp"));
+    EXPECT_EQ(to.project.folder, dir.path() + "/");
+    // Opened by name, a damaged one is refused without a word.
+    test::WriteBytesTo(dir / "flower.gop", damaged);
+    ui.clear();
+    ProjectScene target = to.Scene();
+    EXPECT_FALSE(OpenGoProgramByName(target, "flower.gop"));
+    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
 }
 
 TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder) {
     FillScene();
     const std::string bundled = dir / "prog/example/";
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directories(bundled + sub);
+    test::MakeProjectFolder(bundled);
     test::WriteBytesTo(bundled + "zarniks/a.bmp", {1});
     std::filesystem::copy_file(dir / "walk.gop", bundled + "walk.gop");
     ProjectScene scene = Scene();
@@ -253,6 +251,11 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     // Saving never starts among the program's own files.
     to.project.ResetToProgram();
     EXPECT_EQ(SaveDialogFolder(to.project), work);
+    // Without a work folder it opens where it is.
+    env.Unset("XDG_DOCUMENTS_DIR");
+    env.Unset("HOME");
+    ASSERT_TRUE(to.Open(bundled + "town.zfp"));
+    EXPECT_EQ(to.project.folder, bundled);
 }
 
 TEST_F(ProjectFile, SectionsComeInTheirOrderWithAnEmptyEndEntry) {
@@ -291,6 +294,7 @@ TEST_F(ProjectFile, StoredValuesOutOfRangeFallBack) {
     ProjectData largest;
     ASSERT_TRUE(ParseProjectV2(file, largest));
     EXPECT_EQ(largest.x, 0xFFFF);
+    EXPECT_TRUE(ProjectDataLoadable(largest));
     Put16(file, settings + 6, 1650);
     test::WriteBytesTo(dir / "r.zfp", file);
     Loaded to(ui, project);
@@ -345,9 +349,12 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         EXPECT_TRUE(to.host.title.empty());
         EXPECT_EQ(to.project.folder, project.folder);
     }
-    // The refusal is shown even when not reporting; a missing file has its own.
+    // The refusal is shown even when not reporting; a missing file or a
+    // folder has its own.
     EXPECT_FALSE(Open(dir / "none.zfp"));
     EXPECT_EQ(ui.lastWarningId(), TextId::ProjectNotFound);
+    EXPECT_FALSE(Open(dir / "prog"));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kProjectNotAFile);
 }
 
 std::string WriteIni(const test::TempFolder& dir, const std::string& name,
@@ -365,6 +372,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
     state.units.stepUnit = 15;
     ASSERT_TRUE(Open(path));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
+    EXPECT_FALSE(host.modified);
     EXPECT_EQ(state.units.stepUnit, 30);
     EXPECT_EQ(state.homeX, 1650);
     EXPECT_EQ(state.homeY, 1950);
@@ -379,7 +387,7 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
 
 TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     std::string path =
-        WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\n[go program]\r\ndef=gone.gop\r\n");
+        WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\ny=1\r\n[go program]\r\ndef=gone.gop\r\n");
     ASSERT_TRUE(Open(path));
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].id,
@@ -387,6 +395,7 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
     EXPECT_STREQ(tables.names.Get(state.shapeId), "a.bmp");
     EXPECT_EQ(ui.messages[1].id, TextId::ProjectGoProgramNotFound);
     EXPECT_EQ(state.floorWidth, 3000);
+    EXPECT_EQ(state.floorHeight, 300);
     EXPECT_EQ(editor.Head(GO_LIST), nullptr);
 
     std::filesystem::remove(dir / "zarniks/a.bmp");
@@ -402,6 +411,7 @@ TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     test::WriteBytesTo(dir / "v1.zfp", V1Project("C:\\OLD\\PLACE\\"));
     state.units.turnUnit = 4;
     ASSERT_TRUE(Open(dir / "v1.zfp"));
+    EXPECT_FALSE(host.modified);
     EXPECT_EQ(state.units.turnUnit, 1);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     ASSERT_TRUE(host.options);
@@ -471,6 +481,16 @@ TEST_F(ProjectFile, TheCommandLineChoosesByTheLastThreeLetters) {
 
 TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     ProjectData old;
+    // A background is taken; an object of a kind unknown here is left out.
+    auto kinds = V1Project("");
+    Put16(kinds, 398 + 12 + 16, objectkind::Background);
+    ProjectData background, unknown;
+    ASSERT_TRUE(ParseProjectV1(kinds, background));
+    EXPECT_EQ(background.objects.front().kind, objectkind::Background);
+    Put16(kinds, 398 + 12 + 16, 9);
+    ASSERT_TRUE(ParseProjectV1(kinds, unknown));
+    ASSERT_EQ(unknown.objects.size(), 1u);
+    EXPECT_EQ(unknown.objects[0].kind, objectkind::Text);
     ASSERT_TRUE(ParseProjectV1(V1Project("C:\\OLD\\"), old));
     // Object records stored at their fields' own 34 bytes read the same.
     auto narrow = V1Project("C:\\OLD\\");
@@ -510,9 +530,7 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
         EXPECT_EQ(ui.lastWarning(), Text(TextId::NotAProjectFile, {path})) << pos;
     }
     // Nor does a sound one opened while a Go Program runs, from another folder.
-    std::filesystem::create_directory(dir / "other");
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directory(dir / ("other/" + std::string(sub)));
+    test::MakeProjectFolder(dir / "other");
     const std::string other = WriteIni(dir, "other/o.zfp", "[zarnik pos]\r\nx=1\r\n");
     state.running = true;
     EXPECT_FALSE(Open(other));
@@ -534,8 +552,8 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
     EXPECT_EQ(old.heading, 359);
     // A file of its settings alone, with no trail and no objects, is whole.
     file = V1Project("");
-    Put16(file, 32, 0);
-    Put16(file, 36, 0);
+    for (std::size_t at : {32, 34, 36, 38})
+        Put16(file, at, 0);
     file.resize(398);
     EXPECT_TRUE(ParseProjectV1(file, old));
     file.pop_back();
@@ -544,9 +562,7 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
 
 TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenChosen) {
     const std::string data = dir / "prog/lessons/one/";
-    std::filesystem::create_directories(data);
-    for (const char* sub : kProjectSubFolders)
-        std::filesystem::create_directory(data + sub);
+    test::MakeProjectFolder(data);
     test::WriteBytesTo(data + "zarniks/zarndef.bmp", {1});
     NameTables programTables;
     GoEditor program(ui, programTables);
@@ -572,12 +588,15 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     ASSERT_TRUE(SaveProjectAs(scene, copy));
     const std::vector<std::uint8_t> saved = test::BytesOf(copy);
 
+    // A program added to the lesson since comes into the copy's folder too.
+    test::WriteBytesTo(data + "other.gop", {1});
     ui.answers = {Answer::Cancel, Answer::Yes, Answer::No};
     SetZarnikPosition(scene, 150, 150);
     EXPECT_FALSE(OpenProject(scene, path, true));
     EXPECT_EQ(state.x, 150);
     ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_EQ(state.x, 2400);
+    EXPECT_TRUE(FileExists(work + "lessons/one/other.gop"));
     EXPECT_EQ(test::BytesOf(copy), saved);
     ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_EQ(state.x, 1800);
@@ -647,10 +666,14 @@ TEST_F(ProjectFile, ARelativePathIsTakenFromWhereItWasGiven) {
     // "..", and opens again with it.
     FillScene();
     ProjectScene scene = Scene();
+    // So is a name as short as a Go Program's can be.
+    std::filesystem::copy_file(dir / "walk.gop", dir / "user/w.gop");
     const std::filesystem::path started = std::filesystem::current_path();
     std::filesystem::current_path(dir / "user");
+    const StartupOpened shortest = StartupLoad(scene, "w.gop");
     const StartupOpened opened = StartupLoad(scene, "../user/../walk.gop");
     std::filesystem::current_path(started);
+    EXPECT_EQ(shortest, StartupOpened::GoProgram);
     ASSERT_EQ(opened, StartupOpened::GoProgram);
     EXPECT_EQ(tables.names.Get(editor.Head(GO_LIST)->nameId), dir / "walk.gop");
     ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));

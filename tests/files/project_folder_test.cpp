@@ -1,6 +1,7 @@
 #include "files/project_folder.h"
 
 #include "file_test_support.h"
+#include "files/lesson_folder.h"
 #include "files/paths.h"
 #include "program/unnumbered_texts.h"
 #include "support/recorder.h"
@@ -75,6 +76,7 @@ TEST_F(ProjectFolders, CheckWarnsAboutMissingSubFolders) {
         ui.clear();
         EXPECT_EQ(CheckProjectFolders(ui, dir / name + "/x.zfp"), c.opens) << name;
         EXPECT_EQ(ui.lastWarning(), c.warning) << name;
+        EXPECT_EQ(IsLessonFolder(dir / name), c.present.size() == 4) << name;
         EXPECT_LE(ui.messages.size(), 1u);
     }
     // A folder that cannot be entered refuses without a message.
@@ -176,9 +178,7 @@ class PredefinedProject : public ProjectFolders {
     void SetUp() override {
         ProjectFolders::SetUp();
         env.Set("XDG_DOCUMENTS_DIR", dir / "Docs");
-        Make("prog");
-        for (const char* sub : kProjectSubFolders)
-            Make(std::string("prog/Projects/Junior/") + sub);
+        test::MakeProjectFolder(Make("prog/Projects/Junior"));
         test::WriteBytesTo(dir / "prog/Projects/Junior/backgnds/grass.bmp", {7});
         test::WriteBytesTo(dir / "prog/maze.zfp", {'v', '1'});
     }

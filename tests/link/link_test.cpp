@@ -20,6 +20,7 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -31,16 +32,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Short enough that a silent robot costs a fraction of a second.
-LinkTimeouts ShortTimeouts() {
-    LinkTimeouts t;
-    t.readInterval = 50;
-    t.sendCommand = 200;
-    t.sendImage = 400;
-    t.receiveEvent = 150;
-    t.receiveImage = 250;
-    t.receiveEcho = 150;
-    return t;
-}
+constexpr LinkTimeouts kShortTimeouts{50, 200, 400, 150, 250, 150};
 
 // The far end of a fresh pseudo-terminal; its name is the near end's.
 int OpenFarEnd() {
@@ -56,7 +48,7 @@ class LinkTest : public ::testing::Test {
   protected:
     void SetUp() override {
         link.trace = &trace;
-        link.timeouts = ShortTimeouts();
+        link.timeouts = kShortTimeouts;
         ASSERT_TRUE(robot.Open());
         robot.Start();
         link.SelectPort(2);
@@ -364,7 +356,7 @@ class PortTest : public ::testing::Test {
     void SetUp() override {
         LinkSettings link;
         link.trace = &trace;
-        link.timeouts = ShortTimeouts();
+        link.timeouts = kShortTimeouts;
         far = OpenFarEnd();
         ASSERT_GE(far, 0);
         std::uint32_t error = 0;
@@ -406,6 +398,22 @@ TEST_F(PortTest, BytesTravelBothWaysUntouched) {
               static_cast<int>(block.size()));
     reader.join();
     EXPECT_EQ(received, block.size());
+
+    // A line that takes nothing more times out, and says so.
+    // (The terminal moves bytes on behind the writer: full is when no room
+    // comes back.)
+    pollfd room{port.handle, POLLOUT, 0};
+    do {
+        for (std::size_t chunk : {4096, 1})
+            while (::write(port.handle, block.data(), chunk) > 0) {
+            }
+    } while (::poll(&room, 1, 50) > 0);
+    trace.str("");
+    EXPECT_EQ(TxComm(port, out, 1, 100), 0);
+    EXPECT_EQ(trace.str(), "Comm: TxComm() timed out (100 ms) (0 bytes)\n");
+    ::fcntl(far, F_SETFL, O_NONBLOCK);
+    while (::read(far, seen, sizeof seen) > 0) {
+    }
 }
 
 TEST_F(PortTest, AQuietLineEndsAReadShort) {
@@ -416,9 +424,14 @@ TEST_F(PortTest, AQuietLineEndsAReadShort) {
     EXPECT_EQ(WaitRxData(port, in, 10, 2000), 5);
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000));
 
-    // Nothing at all is a time-out, even for a time-out of 0.
+    // Nothing at all is a time-out, not a quiet line; so are bytes when no
+    // time is left for the rest.
+    trace.str("");
+    EXPECT_EQ(WaitRxData(port, in, 10, 150), 0);
+    ASSERT_EQ(::write(far, five, 5), 5);
     EXPECT_EQ(WaitRxData(port, in, 10, 0), 0);
-    EXPECT_EQ(trace.str(), "Comm: WaitRxData() timeout is 0 !\nWaitForSingleObject timeout\n");
+    EXPECT_EQ(trace.str(), "WaitForSingleObject timeout\nComm: WaitRxData() timeout is 0 !\n"
+                           "WaitForSingleObject timeout\n");
 }
 
 TEST_F(PortTest, AHangUpIsNoReceivedCharacter) {
@@ -426,6 +439,11 @@ TEST_F(PortTest, AHangUpIsNoReceivedCharacter) {
     far = -1;
     EXPECT_EQ(WaitRxEvent(port, 200), 0);
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent signaled on non-EV_RXCHAR\n"), std::string::npos);
+    // Nor does a read wait on it, whatever an earlier call left in errno.
+    errno = EAGAIN;
+    std::uint8_t in[4];
+    EXPECT_EQ(WaitRxData(port, in, sizeof in, 200), 0);
+    EXPECT_NE(trace.str().find("WaitForSingleObject error\n"), std::string::npos);
 }
 
 // Tells the test when the first trace line is written.

@@ -140,10 +140,15 @@ TEST(EncodingImages, ProgramsBeyondTheMemoryAreRefused) {
     InitialiseZarnikMemBuffer(image, encoder);
     for (int i = 0; i < 62; ++i)
         EXPECT_TRUE(EncodeInstruction(image, encoder, *tooBig->editor.Last(GO_LIST), GO_LIST));
-    // A graphic command takes no cells and is no failure.
-    EXPECT_TRUE(EncodeInstruction(image, encoder, GoInstruction(op::PenUp), GO_LIST));
+    // A graphic command, a stray end bracket or a definition in the GO list
+    // takes no cells and is no failure.
     GoInstruction def(op::ProcedureDef);
     def.digits[0] = 3;
+    for (std::uint8_t code : {op::PenUp, op::RepeatEnd, op::ProcedureDef}) {
+        GoInstruction none(code);
+        none.digits[0] = 3;
+        EXPECT_TRUE(EncodeInstruction(image, encoder, none, GO_LIST)) << int(code);
+    }
     EXPECT_FALSE(EncodeInstruction(image, encoder, def, PROC_LIST));
     EXPECT_FALSE(EncodeInstruction(image, encoder, *tooBig->editor.Last(GO_LIST), GO_LIST));
     EXPECT_EQ(image[195], 8);
@@ -201,20 +206,23 @@ TEST(ParsingImages, ValuesBecomeDigitsAndAreClipped) {
     image[196] = 194 - 26;
     Parsed parsed(image);
     auto go = parsed.List(GO_LIST);
-    ASSERT_EQ(go.size(), 9u);
     // The robot's own header heads the list.
     EXPECT_EQ(go[0]->opcode, op::GoProgramHeader);
     EXPECT_STREQ(parsed.editor.tables().names.Get(go[0]->nameId),
                  Text(TextId::RobotGoProgramName).c_str());
     EXPECT_EQ(go[0]->complete, 1u);
-    EXPECT_EQ(go[1]->digits, (Digits{5, N, N, N}));
-    EXPECT_EQ(go[2]->digits, (Digits{2, 5, N, N}));
-    EXPECT_EQ(go[3]->digits, (Digits{9, 9, N, N}));
-    EXPECT_EQ(go[4]->digits, (Digits{9, 9, 9, N}));
-    EXPECT_EQ(go[5]->digits, (Digits{4, 2, N, N}));
-    EXPECT_EQ(go[6]->digits, (Digits{N, N, N, N}));
-    EXPECT_EQ(go[7]->digits, (Digits{3, N, N, N}));
-    EXPECT_EQ(go[8]->digits, (Digits{9, 1, N, N}));
+    std::vector<Digits> digits;
+    for (const GoInstruction* in : go)
+        digits.push_back(in->digits);
+    EXPECT_EQ(digits, (std::vector<Digits>{go[0]->digits,
+                                           {5, N, N, N},
+                                           {2, 5, N, N},
+                                           {9, 9, N, N},
+                                           {9, 9, 9, N},
+                                           {4, 2, N, N},
+                                           {N, N, N, N},
+                                           {3, N, N, N},
+                                           {9, 1, N, N}}));
 }
 
 TEST(ParsingImages, ProcedureAreaAndItsEarlyEnd) {
@@ -325,20 +333,19 @@ TEST(RoundTrips, EverythingTheKeypadMakesComesBack) {
 
 TEST(CheckingImages, OnlyARobotsMemoryWithASoundProgramIsTaken) {
     EXPECT_TRUE(HoldsSoundProgram(Fresh()));
-    ZarnikMemoryImage image = Fresh();
     // Not the wire form: a cell without its high bits, pointers crossed or
-    // outside the cells.
-    image[100] = 0x03;
-    EXPECT_FALSE(IsZarnikMemoryImage(image));
-    image = Fresh();
-    image[195] = 120;
-    image[196] = 100;
-    EXPECT_FALSE(IsZarnikMemoryImage(image));
-    image = Fresh();
-    image[196] = 200;
-    EXPECT_FALSE(IsZarnikMemoryImage(image));
-    image.fill(0);
-    EXPECT_FALSE(IsZarnikMemoryImage(image));
+    // outside the cells, nothing but zeros.
+    const int spoilt[][4] = {{100, 0x03, 100, 0x03}, {195, 120, 196, 100}, {196, 200, 196, 200}};
+    for (const auto& cells : spoilt) {
+        ZarnikMemoryImage image = Fresh();
+        image[cells[0]] = std::uint8_t(cells[1]);
+        image[cells[2]] = std::uint8_t(cells[3]);
+        EXPECT_FALSE(IsZarnikMemoryImage(image)) << cells[0];
+        EXPECT_FALSE(HoldsSoundProgram(image)) << cells[0];
+    }
+    EXPECT_FALSE(IsZarnikMemoryImage(ZarnikMemoryImage{}));
+    EXPECT_FALSE(HoldsSoundProgram(ZarnikMemoryImage{}));
+    ZarnikMemoryImage image;
 
     // The wire form around nonsense: a jump back with no Repeat, a Repeat
     // never closed, an instruction running past its area's end, procedure
