@@ -1103,6 +1103,149 @@ Annuler n&apos;ouvre rien.</translation>
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Robot&apos;s position</source>
+        <translation>Position du robot</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s heading</source>
+        <translation>Direction du robot</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s picture</source>
+        <translation>Forme du robot</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Tampon</translation>
+    </message>
+    <message>
+        <source>Pen down</source>
+        <translation>Crayon baissé</translation>
+    </message>
+    <message>
+        <source>Pen up</source>
+        <translation>Crayon levé</translation>
+    </message>
+    <message>
+        <source>Robot flipped</source>
+        <translation>Robot retourné</translation>
+    </message>
+    <message>
+        <source>Go Program</source>
+        <translation>Programme Go</translation>
+    </message>
+    <message>
+        <source>Stamp flipped</source>
+        <translation>Tampon retourné</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Unknown line</source>
+        <translation>Ligne inconnue</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Reculer</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Procédure</translation>
+    </message>
+    <message>
+        <source>Quaver</source>
+        <translation>Croche</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attendre</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Sense</source>
+        <translation>Capteur</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Bascule</translation>
+    </message>
+    <message>
+        <source>Bracket</source>
+        <translation>Crochet</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Effacer l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Clear memory</source>
+        <translation>Effacer la mémoire</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Partez</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>crochet ouvrant</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>crochet fermant</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Close bracket</source>
+        <translation>Crochet fermant</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Clavier du robot</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Go List</source>
+        <translation>Liste Go</translation>
+    </message>
+    <message>
+        <source>Procedures</source>
+        <translation>Procédures</translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source>Close</source>

@@ -66,8 +66,11 @@ void ToolStrip::paintEvent(QPaintEvent*) {
 
 void ToolStrip::mousePressEvent(QMouseEvent* event) {
     const int i = SlotAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || i < 0)
-        return;
+    if (event->button() == Qt::LeftButton && i >= 0)
+        Down(i);
+}
+
+void ToolStrip::Down(int i) {
     for (int j = 0; j < int(tools_.size()); ++j) {
         if (j != i)
             tools_[j].pressed = tools_[j].latched = false;
@@ -97,8 +100,11 @@ void ToolStrip::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ToolStrip::mouseReleaseEvent(QMouseEvent* event) {
-    if (down_ < 0)
-        return;
+    if (down_ >= 0)
+        Up(SlotAt(event->position().toPoint()) == down_, event->globalPosition().toPoint());
+}
+
+void ToolStrip::Up(bool over, QPoint global) {
     const int i = down_;
     down_ = -1;
     Slot s = tools_[i];
@@ -107,14 +113,21 @@ void ToolStrip::mouseReleaseEvent(QMouseEvent* event) {
         tools_[i].latched = false;
     unsetCursor();
     update();
-    const bool over = SlotAt(event->position().toPoint()) == i;
     if (s.kind == Drag) {
         if (!over)
-            emit dropped(s, event->globalPosition().toPoint());
+            emit dropped(s, global);
         return;
     }
     if (over)
         emit pushed(s);
+}
+
+void ToolStrip::Press(int slot) {
+    if (slot < 0 || slot >= int(tools_.size()) || !tools_[slot].request ||
+        tools_[slot].kind == Drag)
+        return;
+    Down(slot);
+    Up(true, {});
 }
 
 int ToolStrip::TipAt(QPoint p) const {

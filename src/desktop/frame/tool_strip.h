@@ -45,6 +45,9 @@ class ToolStrip : public QWidget {
     void SetStrip(const QImage& strip) { strip_ = strip; }
     // The tooltip string id of the button under a point, or 0.
     int TipAt(QPoint p) const;
+    // A push button or toggle pressed and released by other means than the
+    // mouse (the keyboard, a screen reader): the same as a click.
+    void Press(int slot);
 
   signals:
     // A push button or toggle released over itself, with its latched mark.
@@ -59,6 +62,8 @@ class ToolStrip : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void Down(int slot);
+    void Up(bool over, QPoint global);
     int SlotAt(QPoint p) const;
     QImage Cell(int index) const;
 

@@ -1,5 +1,7 @@
 #include "desktop/shell/main_window.h"
 
+#include "desktop/shell/accessibility.h"
+
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/tone_player.h"
 #include "desktop/frame/tool_strip.h"
@@ -36,6 +38,7 @@ namespace zf::ui {
 MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     setWindowTitle("Zarnikfield");
     setObjectName("Zarnikfield");
+    InstallAccessibility();
     tones_ = new TonePlayer(this);
     doc_.ui.tones = tones_;
 

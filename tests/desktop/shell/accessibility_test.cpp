@@ -1,0 +1,127 @@
+#include "desktop/frame/translated_texts.h"
+#include "desktop/listing/list_view.h"
+#include "program/key_entry.h"
+
+#include "desktop_fixture.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
+#include <set>
+
+namespace zf::ui {
+namespace {
+
+using Accessibility = DesktopTest;
+
+QAccessibleInterface* Of(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+std::vector<std::string> Names(QAccessibleInterface* parent) {
+    std::vector<std::string> names;
+    for (int i = 0; i < parent->childCount(); ++i)
+        names.push_back(parent->child(i)->text(QAccessible::Name).toStdString());
+    return names;
+}
+
+QAccessibleInterface* Named(QAccessibleInterface* parent, const QString& name) {
+    for (int i = 0; i < parent->childCount(); ++i) {
+        if (parent->child(i)->text(QAccessible::Name) == name)
+            return parent->child(i);
+    }
+    ADD_FAILURE() << "no part named " << name.toStdString();
+    return nullptr;
+}
+
+void PressPart(QAccessibleInterface* parent, const QString& name) {
+    if (QAccessibleInterface* part = Named(parent, name))
+        part->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QApplication::processEvents();
+}
+
+TEST_F(Accessibility, KeysAreNamedButtonsThatKeyAProgramReadBackLineByLine) {
+    QAccessibleInterface* pad = Of(keypad());
+    ASSERT_NE(pad, nullptr);
+    const std::vector<std::string> names = Names(pad);
+    const std::set<std::string> expected{
+        "Forward", "Back",  "Turn left", "Turn right", "Repeat",  "Procedure",   "Wait",
+        "Quaver",  "Sense", "Toggle",    "Motor",      "Bracket", "Clear entry", "Clear memory",
+        "Go",      "0",     "1",         "2",          "3",       "4",           "5",
+        "6",       "7",     "8",         "9"};
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), expected);
+    EXPECT_EQ(names.size(), expected.size());
+    for (int i = 0; i < pad->childCount(); ++i) {
+        QAccessibleInterface* key = pad->child(i);
+        EXPECT_EQ(key->role(), QAccessible::Button);
+        EXPECT_EQ(key->parent(), pad);
+        EXPECT_EQ(pad->indexOfChild(key), i);
+        // Each key lies where it is drawn, so a pointer on it finds it.
+        EXPECT_TRUE(keypad()->rect().contains(keypad()->mapFromGlobal(key->rect().center())));
+        EXPECT_EQ(pad->childAt(key->rect().center().x(), key->rect().center().y()), key);
+    }
+
+    // Pressed by a screen reader, the keys key as clicks do; the lines say
+    // what their pictures show.
+    for (const char* name :
+         {"Repeat", "4", "Bracket", "Forward", "2", "Turn right", "9", "0", "Bracket"})
+        PressPart(pad, name);
+    QAccessibleInterface* list = Of(go()->goList());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(Names(list),
+              (std::vector<std::string>{"Go Program: My Go Program.gop", "Repeat 4, open bracket",
+                                        "Forward 2", "Turn right 90", "Close bracket"}));
+    EXPECT_EQ(list->child(4)->role(), QAccessible::ListItem);
+    EXPECT_TRUE(list->child(4)->state().selected);
+    EXPECT_FALSE(list->child(1)->state().selected);
+
+    // A line taken away is gone for the reader too.
+    QAccessibleInterface* closing = list->child(4);
+    PressPart(pad, "Clear entry");
+    PressPart(pad, "Clear entry");
+    EXPECT_EQ(list->childCount(), 3);
+    EXPECT_FALSE(closing->isValid());
+    EXPECT_EQ(list->child(3), nullptr);
+}
+
+TEST_F(Accessibility, ToolBarButtonsAreNamedByTheirTipsAndPressLikeAClick) {
+    for (ToolStrip* bar : {graphicsBar(), goBar()}) {
+        QAccessibleInterface* tools = Of(bar);
+        ASSERT_NE(tools, nullptr);
+        EXPECT_EQ(tools->role(), QAccessible::ToolBar);
+        int filled = 0;
+        for (const ToolStrip::Slot& slot : bar->tools())
+            filled += slot.request != 0;
+        ASSERT_EQ(tools->childCount(), filled);
+        for (int i = 0; i < filled; ++i) {
+            const QString name = tools->child(i)->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty());
+            EXPECT_TRUE(bar->rect().contains(bar->mapFromGlobal(tools->child(i)->rect().center())));
+        }
+    }
+
+    // A press reaches the bar as a click does; a drag tool has no press.
+    ToolStrip bar(4);
+    bar.SetSlots({ToolStrip::Slot::Make(ToolStrip::Push, 7, TextId::ProductName, 0),
+                  {},
+                  ToolStrip::Slot::Make(ToolStrip::Toggle, 8, TextId::ProductName, 0),
+                  ToolStrip::Slot::Make(ToolStrip::Drag, 9, TextId::ProductName, 0)});
+    std::vector<std::pair<int, bool>> pushed;
+    QObject::connect(&bar, &ToolStrip::pushed, [&](const ToolStrip::Slot& slot) {
+        pushed.emplace_back(slot.request, slot.latched);
+    });
+    QAccessibleInterface* tools = Of(&bar);
+    ASSERT_EQ(tools->childCount(), 3);
+    EXPECT_EQ(tools->child(1)->role(), QAccessible::CheckBox);
+    for (int i : {0, 1, 1, 2}) {
+        if (QAccessibleActionInterface* action = tools->child(i)->actionInterface())
+            action->doAction(QAccessibleActionInterface::pressAction());
+    }
+    EXPECT_TRUE(tools->child(2)->actionInterface()->actionNames().isEmpty());
+    EXPECT_EQ(pushed, (std::vector<std::pair<int, bool>>{{7, true}, {8, true}, {8, false}}));
+    EXPECT_FALSE(tools->child(1)->state().checked);
+}
+
+} // namespace
+} // namespace zf::ui
