@@ -1244,6 +1244,34 @@ Cancel opens nothing.</source>
         <source>Procedures</source>
         <translation>الإجراءات</translation>
     </message>
+    <message>
+        <source>Working area</source>
+        <translation>منطقة العمل</translation>
+    </message>
+    <message>
+        <source>The robot is %1 steps from the left and %2 steps from the top, facing %3 degrees.</source>
+        <translation>الروبوت على بعد %1 خطوة من اليسار و%2 خطوة من الأعلى، ويتجه نحو %3 درجة.</translation>
+    </message>
+    <message>
+        <source>Its pen is down.</source>
+        <translation>قلمه منخفض.</translation>
+    </message>
+    <message>
+        <source>Its pen is up.</source>
+        <translation>قلمه مرفوع.</translation>
+    </message>
+    <message>
+        <source>Background: %1.</source>
+        <translation>الخلفية: %1.</translation>
+    </message>
+    <message>
+        <source>Stamps: %1.</source>
+        <translation>الملصقات: %1.</translation>
+    </message>
+    <message>
+        <source>Texts: %1.</source>
+        <translation>النصوص: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

@@ -1244,6 +1244,34 @@ Abbrechen öffnet nichts.</translation>
         <source>Procedures</source>
         <translation>Prozeduren</translation>
     </message>
+    <message>
+        <source>Working area</source>
+        <translation>Arbeitsfläche</translation>
+    </message>
+    <message>
+        <source>The robot is %1 steps from the left and %2 steps from the top, facing %3 degrees.</source>
+        <translation>Der Roboter steht %1 Schritte vom linken Rand und %2 Schritte vom oberen Rand entfernt und schaut in Richtung %3 Grad.</translation>
+    </message>
+    <message>
+        <source>Its pen is down.</source>
+        <translation>Sein Stift ist unten.</translation>
+    </message>
+    <message>
+        <source>Its pen is up.</source>
+        <translation>Sein Stift ist oben.</translation>
+    </message>
+    <message>
+        <source>Background: %1.</source>
+        <translation>Hintergrund: %1.</translation>
+    </message>
+    <message>
+        <source>Stamps: %1.</source>
+        <translation>Stempel: %1.</translation>
+    </message>
+    <message>
+        <source>Texts: %1.</source>
+        <translation>Texte: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

@@ -1244,6 +1244,34 @@ Cancelar no abre nada.</translation>
         <source>Procedures</source>
         <translation>Procedimientos</translation>
     </message>
+    <message>
+        <source>Working area</source>
+        <translation>Área de trabajo</translation>
+    </message>
+    <message>
+        <source>The robot is %1 steps from the left and %2 steps from the top, facing %3 degrees.</source>
+        <translation>El robot está a %1 pasos de la izquierda y a %2 pasos de arriba, mirando hacia %3 grados.</translation>
+    </message>
+    <message>
+        <source>Its pen is down.</source>
+        <translation>Su lápiz está bajado.</translation>
+    </message>
+    <message>
+        <source>Its pen is up.</source>
+        <translation>Su lápiz está subido.</translation>
+    </message>
+    <message>
+        <source>Background: %1.</source>
+        <translation>Fondo: %1.</translation>
+    </message>
+    <message>
+        <source>Stamps: %1.</source>
+        <translation>Sellos: %1.</translation>
+    </message>
+    <message>
+        <source>Texts: %1.</source>
+        <translation>Textos: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

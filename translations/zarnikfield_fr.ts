@@ -1244,6 +1244,34 @@ Annuler n&apos;ouvre rien.</translation>
         <source>Procedures</source>
         <translation>Procédures</translation>
     </message>
+    <message>
+        <source>Working area</source>
+        <translation>Zone de travail</translation>
+    </message>
+    <message>
+        <source>The robot is %1 steps from the left and %2 steps from the top, facing %3 degrees.</source>
+        <translation>Le robot est à %1 pas du bord gauche et à %2 pas du haut, tourné vers %3 degrés.</translation>
+    </message>
+    <message>
+        <source>Its pen is down.</source>
+        <translation>Son crayon est baissé.</translation>
+    </message>
+    <message>
+        <source>Its pen is up.</source>
+        <translation>Son crayon est levé.</translation>
+    </message>
+    <message>
+        <source>Background: %1.</source>
+        <translation>Fond : %1.</translation>
+    </message>
+    <message>
+        <source>Stamps: %1.</source>
+        <translation>Tampons : %1.</translation>
+    </message>
+    <message>
+        <source>Texts: %1.</source>
+        <translation>Textes : %1.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

@@ -1,10 +1,13 @@
 #include "desktop/shell/accessibility.h"
 
+#include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/frame/translated_texts.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/spoken_lines.h"
+#include "desktop/workarea/area_description.h"
+#include "desktop/workarea/graphics_drawing.h"
 #include "program/key_entry.h"
 
 #include <QAccessible>
@@ -229,7 +232,23 @@ class ListAccess : public DrawnWidget {
     QAccessibleInterface* Make(int index) const override { return new LinePart(widget(), index); }
 };
 
+// The working area: one picture, described in words.
+class AreaAccess : public QAccessibleWidget {
+  public:
+    explicit AreaAccess(GraphicsDrawing* drawing)
+        : QAccessibleWidget(drawing, QAccessible::Canvas,
+                            Say(QT_TRANSLATE_NOOP("Speech", "Working area"))) {}
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Description)
+            return QAccessibleWidget::text(t);
+        const Document& doc = static_cast<GraphicsDrawing*>(widget())->document();
+        return AreaDescription(doc.state, doc.objects);
+    }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (auto* drawing = qobject_cast<GraphicsDrawing*>(object))
+        return new AreaAccess(drawing);
     if (auto* pad = qobject_cast<KeypadWindow*>(object))
         return new KeypadAccess(pad);
     if (auto* strip = qobject_cast<ToolStrip*>(object))

@@ -25,6 +25,7 @@ class GraphicsDrawing : public QWidget, public RobotView {
     ~GraphicsDrawing() override;
 
     RunControl& run() { return *run_; }
+    const Document& document() const { return doc_; }
     bool ProgramActive() const;
     // Rebuilds the sprite and the picture (after a load, a size change).
     void Rebuild();

@@ -12,7 +12,10 @@
 namespace zf::ui {
 namespace {
 
-using Accessibility = DesktopTest;
+class Accessibility : public DesktopTest {
+  protected:
+    ZarnikState& state() { return doc().state; }
+};
 
 QAccessibleInterface* Of(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
@@ -121,6 +124,22 @@ TEST_F(Accessibility, ToolBarButtonsAreNamedByTheirTipsAndPressLikeAClick) {
     EXPECT_TRUE(tools->child(2)->actionInterface()->actionNames().isEmpty());
     EXPECT_EQ(pushed, (std::vector<std::pair<int, bool>>{{7, true}, {8, true}, {8, false}}));
     EXPECT_FALSE(tools->child(1)->state().checked);
+}
+
+TEST_F(Accessibility, TheWorkingAreaTellsWhereTheRobotIsAndWhatLiesOnTheFloor) {
+    QAccessibleInterface* area = Of(drawing());
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->text(QAccessible::Name), "Working area");
+    state().x = 1350;
+    state().heading = 270;
+    state().penDown = true;
+    doc().objects.Clear();
+    doc().objects.CreateGraphicObject("backgnd.bmp", objectkind::Background, 0, 0, 0, 0, 0, 0);
+    for (const char* stamp : {"apple.bmp", "boat.bmp"})
+        doc().objects.CreateGraphicObject(stamp, objectkind::Stamp, 300, 300, 0, 0, 0, 0);
+    EXPECT_EQ(area->text(QAccessible::Description).toStdString(),
+              "The robot is 4.5 steps from the left and 5 steps from the top, facing 270 "
+              "degrees. Its pen is down. Background: backgnd. Stamps: apple, boat.");
 }
 
 } // namespace
