@@ -1272,6 +1272,10 @@ Cancel opens nothing.</source>
         <source>Texts: %1.</source>
         <translation>النصوص: %1.</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>الصور</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

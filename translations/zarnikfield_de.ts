@@ -1272,6 +1272,10 @@ Abbrechen öffnet nichts.</translation>
         <source>Texts: %1.</source>
         <translation>Texte: %1.</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

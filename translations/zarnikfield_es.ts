@@ -1272,6 +1272,10 @@ Cancelar no abre nada.</translation>
         <source>Texts: %1.</source>
         <translation>Textos: %1.</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

@@ -1272,6 +1272,10 @@ Annuler n&apos;ouvre rien.</translation>
         <source>Texts: %1.</source>
         <translation>Textes : %1.</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>

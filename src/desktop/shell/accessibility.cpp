@@ -3,6 +3,7 @@
 #include "desktop/frame/document.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/frame/translated_texts.h"
+#include "desktop/library/prog_centre_selector.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/spoken_lines.h"
@@ -183,7 +184,10 @@ class ToolPart : public DrawnPart {
     int Slot() const { return Filled(*strip())[index_]; }
     const ToolStrip::Slot& Tool() const { return strip()->tools()[Slot()]; }
     int Count() const override { return int(Filled(*strip()).size()); }
-    QString Name() const override { return TranslatedText(static_cast<TextId>(Tool().tip)); }
+    // As the tip shows it: "&&" is one "&".
+    QString Name() const override {
+        return TranslatedText(static_cast<TextId>(Tool().tip)).replace(QLatin1String("&&"), "&");
+    }
     QRect LocalRect() const override { return strip()->ButtonRect(Slot()); }
     bool Pressable() const override { return Tool().kind != ToolStrip::Drag; }
     void Press() override { strip()->Press(Slot()); }
@@ -232,6 +236,41 @@ class ListAccess : public DrawnWidget {
     QAccessibleInterface* Make(int index) const override { return new LinePart(widget(), index); }
 };
 
+// The Graphics Library's cells that hold a picture, named as they are labelled.
+class CellPart : public DrawnPart {
+  public:
+    using DrawnPart::DrawnPart;
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+
+    static std::vector<int> Filled(const ProgCentreSelector& selector) {
+        std::vector<int> filled;
+        for (int cell = 0; cell < library::kCells; ++cell) {
+            if (!selector.CellLabel(cell).isEmpty())
+                filled.push_back(cell);
+        }
+        return filled;
+    }
+
+  protected:
+    ProgCentreSelector* selector() const { return static_cast<ProgCentreSelector*>(owner_.data()); }
+    int Cell() const { return Filled(*selector())[index_]; }
+    int Count() const override { return int(Filled(*selector()).size()); }
+    QString Name() const override { return selector()->CellLabel(Cell()); }
+    QRect LocalRect() const override { return ProgCentreSelector::CellBox(Cell()); }
+};
+
+class LibraryAccess : public DrawnWidget {
+  public:
+    explicit LibraryAccess(ProgCentreSelector* selector)
+        : DrawnWidget(selector, QAccessible::List, Say(QT_TRANSLATE_NOOP("Speech", "Pictures"))) {}
+    int childCount() const override {
+        return int(CellPart::Filled(*static_cast<ProgCentreSelector*>(widget())).size());
+    }
+
+  protected:
+    QAccessibleInterface* Make(int index) const override { return new CellPart(widget(), index); }
+};
+
 // The working area: one picture, described in words.
 class AreaAccess : public QAccessibleWidget {
   public:
@@ -247,6 +286,8 @@ class AreaAccess : public QAccessibleWidget {
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (auto* selector = qobject_cast<ProgCentreSelector*>(object))
+        return new LibraryAccess(selector);
     if (auto* drawing = qobject_cast<GraphicsDrawing*>(object))
         return new AreaAccess(drawing);
     if (auto* pad = qobject_cast<KeypadWindow*>(object))
