@@ -123,23 +123,21 @@ class DrawnWidget : public QAccessibleWidget {
     mutable std::map<int, QAccessible::Id> ids_;
 };
 
-// The keypad: the four arrows, then the keys as the layout lists them.
-std::vector<int> KeypadCodes() {
-    std::vector<int> codes{key::Forward, key::Back, key::Left, key::Right};
-    for (const KeypadKey& k : KeypadLayout::Keys())
-        codes.push_back(k.code);
-    return codes;
-}
-
 class KeyPart : public DrawnPart {
   public:
     using DrawnPart::DrawnPart;
     QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override {
+        QAccessible::State s = DrawnPart::state();
+        s.focusable = true;
+        s.focused = isValid() && pad()->hasFocus() && pad()->focusedKey() == Code();
+        return s;
+    }
 
   protected:
     KeypadWindow* pad() const { return static_cast<KeypadWindow*>(owner_.data()); }
-    int Code() const { return KeypadCodes()[index_]; }
-    int Count() const override { return int(KeypadCodes().size()); }
+    int Code() const { return KeypadLayout::AllCodes()[index_]; }
+    int Count() const override { return int(KeypadLayout::AllCodes().size()); }
     QString Name() const override { return KeyName(Code()); }
     QRect LocalRect() const override { return pad()->layout().KeyRect(Code()).toAlignedRect(); }
     bool Pressable() const override { return true; }
@@ -150,7 +148,7 @@ class KeypadAccess : public DrawnWidget {
   public:
     explicit KeypadAccess(KeypadWindow* pad)
         : DrawnWidget(pad, QAccessible::Grouping, Say(QT_TRANSLATE_NOOP("Speech", "Keypad"))) {}
-    int childCount() const override { return int(KeypadCodes().size()); }
+    int childCount() const override { return int(KeypadLayout::AllCodes().size()); }
 
   protected:
     QAccessibleInterface* Make(int index) const override { return new KeyPart(widget(), index); }

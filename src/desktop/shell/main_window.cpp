@@ -59,6 +59,7 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     doc_.ui.owner = this;
 
     GoContainer* go = goContainer();
+    setTabOrder(drawing(), go->keypad());
 
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
     help_ = new HelpCommands(this, doc_.ui, doc_.state, doc_.project,

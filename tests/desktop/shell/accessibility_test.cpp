@@ -88,6 +88,42 @@ TEST_F(Accessibility, KeysAreNamedButtonsThatKeyAProgramReadBackLineByLine) {
     EXPECT_EQ(list->child(3), nullptr);
 }
 
+TEST_F(Accessibility, TabReachesTheKeypadWhoseArrowsMoveAndWhoseSpaceAndReturnPress) {
+    // Keys typed while the working area has the focus key the program.
+    drawing()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    EXPECT_EQ(Lines().size(), 2u);
+
+    QTest::keyClick(drawing(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), keypad());
+    EXPECT_EQ(keypad()->focusedKey(), key::Forward);
+    QAccessibleInterface* pad = Of(keypad());
+    EXPECT_TRUE(pad->child(0)->state().focused);
+    // From Forward down past Back to the digits, then along them.
+    QTest::keyClick(keypad(), Qt::Key_Down);
+    EXPECT_EQ(keypad()->focusedKey(), key::Back);
+    QTest::keyClick(keypad(), Qt::Key_Down);
+    EXPECT_EQ(keypad()->focusedKey(), key::Digit0 + 5);
+    EXPECT_EQ(pad->child(0)->state().focused, false);
+    // An arrow at the edge stays on the key it is on.
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(keypad(), Qt::Key_Left);
+    EXPECT_EQ(keypad()->focusedKey(), key::Digit0 + 1);
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(keypad(), Qt::Key_Up);
+    EXPECT_EQ(keypad()->focusedKey(), key::Forward);
+
+    // Space presses the focused key; a digit typed still keys as it does
+    // anywhere; Return presses the focused key, not GO.
+    QTest::keyClick(keypad(), Qt::Key_Space);
+    QTest::keyClick(keypad(), Qt::Key_2);
+    QTest::keyClick(keypad(), Qt::Key_Return);
+    EXPECT_FALSE(doc().state.running);
+    EXPECT_EQ(Names(Of(go()->goList())).back(), "Forward");
+    EXPECT_EQ(Names(Of(go()->goList())).at(2), "Forward 2");
+}
+
 TEST_F(Accessibility, ToolBarButtonsAreNamedByTheirTipsAndPressLikeAClick) {
     for (ToolStrip* bar : {graphicsBar(), goBar()}) {
         QAccessibleInterface* tools = Of(bar);
