@@ -1,5 +1,6 @@
 #include "desktop/frame/tool_strip.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -9,11 +10,46 @@ namespace zf::ui {
 ToolStrip::ToolStrip(int count, QWidget* parent) : QWidget(parent), tools_(count) {
     setAutoFillBackground(true);
     setFixedHeight(45);
+    // Reached by Tab only, so that clicks leave the keys to the window.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ToolStrip::SetSlots(std::vector<Slot> tools) {
     tools_ = std::move(tools);
     down_ = -1;
+    focused_ = NextFilled(-1, 1);
+    update();
+}
+
+int ToolStrip::NextFilled(int from, int step) const {
+    for (int i = from + step; i >= 0 && i < int(tools_.size()); i += step) {
+        if (tools_[i].request)
+            return i;
+    }
+    return from;
+}
+
+void ToolStrip::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        event->ignore();
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        // The slots run from the leading edge, the right one right to left.
+        const bool onward = (key == Qt::Key_Right) == (layoutDirection() == Qt::LeftToRight);
+        focused_ = NextFilled(focused_, onward ? 1 : -1);
+        update();
+    } else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Press(focused_);
+    } else {
+        event->ignore();
+    }
+}
+
+void ToolStrip::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void ToolStrip::focusOutEvent(QFocusEvent*) {
     update();
 }
 
@@ -61,6 +97,14 @@ void ToolStrip::paintEvent(QPaintEvent*) {
         p.setPen(down ? pal.color(QPalette::Light) : pal.color(QPalette::Dark));
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
+    }
+    if (hasFocus() && focused_ < int(tools_.size()) && tools_[focused_].request) {
+        const QRect ring = ButtonRect(focused_).adjusted(-4, -4, 3, 3);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::white, 3));
+        p.drawRect(ring);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(ring);
     }
 }
 

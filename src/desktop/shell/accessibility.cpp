@@ -164,6 +164,8 @@ class ToolPart : public DrawnPart {
     QAccessible::State state() const override {
         QAccessible::State s = DrawnPart::state();
         s.checkable = Tool().kind == ToolStrip::Toggle;
+        s.focusable = true;
+        s.focused = strip()->hasFocus() && strip()->focusedSlot() == Slot();
         s.checked = s.checkable && Tool().latched;
         return s;
     }

@@ -59,7 +59,10 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     doc_.ui.owner = this;
 
     GoContainer* go = goContainer();
-    setTabOrder(drawing(), go->keypad());
+    // Tab runs through the panes as they lie, the working area first.
+    setTabOrder(drawing(), razAzi_->graphicsMain()->toolBar());
+    setTabOrder(razAzi_->graphicsMain()->toolBar(), go->keypad());
+    setTabOrder(go->keypad(), go->toolBar());
 
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
     help_ = new HelpCommands(this, doc_.ui, doc_.state, doc_.project,

@@ -89,14 +89,22 @@ TEST_F(Accessibility, KeysAreNamedButtonsThatKeyAProgramReadBackLineByLine) {
 }
 
 TEST_F(Accessibility, TabReachesTheKeypadWhoseArrowsMoveAndWhoseSpaceAndReturnPress) {
+    // Tab runs working area, graphics tools, keypad, Go Container's tools.
+    drawing()->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(visited, (std::vector<QWidget*>{graphicsBar(), keypad(), goBar(), drawing()}));
+
     // Keys typed while the working area has the focus key the program.
     drawing()->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
     EXPECT_EQ(Lines().size(), 2u);
 
-    QTest::keyClick(drawing(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), keypad());
+    keypad()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(keypad()->focusedKey(), key::Forward);
     QAccessibleInterface* pad = Of(keypad());
     EXPECT_TRUE(pad->child(0)->state().focused);
@@ -159,7 +167,17 @@ TEST_F(Accessibility, ToolBarButtonsAreNamedByTheirTipsAndPressLikeAClick) {
             action->doAction(QAccessibleActionInterface::pressAction());
     }
     EXPECT_TRUE(tools->child(2)->actionInterface()->actionNames().isEmpty());
-    EXPECT_EQ(pushed, (std::vector<std::pair<int, bool>>{{7, true}, {8, true}, {8, false}}));
+    // By keyboard: arrows step over the empty slot, Space presses.
+    QTest::keyClick(&bar, Qt::Key_Right);
+    EXPECT_EQ(bar.focusedSlot(), 2);
+    QTest::keyClick(&bar, Qt::Key_Right);
+    QTest::keyClick(&bar, Qt::Key_Right);
+    EXPECT_EQ(bar.focusedSlot(), 3);
+    QTest::keyClick(&bar, Qt::Key_Left);
+    QTest::keyClick(&bar, Qt::Key_Left);
+    QTest::keyClick(&bar, Qt::Key_Space);
+    EXPECT_EQ(pushed,
+              (std::vector<std::pair<int, bool>>{{7, true}, {8, true}, {8, false}, {7, true}}));
     EXPECT_FALSE(tools->child(1)->state().checked);
 }
 
