@@ -1103,6 +1103,181 @@ Cancel opens nothing.</source>
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Robot&apos;s position</source>
+        <translation>موضع الروبوت</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s heading</source>
+        <translation>اتجاه الروبوت</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s picture</source>
+        <translation>شكل الروبوت</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>ملصق</translation>
+    </message>
+    <message>
+        <source>Pen down</source>
+        <translation>إنزال القلم</translation>
+    </message>
+    <message>
+        <source>Pen up</source>
+        <translation>رفع القلم</translation>
+    </message>
+    <message>
+        <source>Robot flipped</source>
+        <translation>قلب الروبوت</translation>
+    </message>
+    <message>
+        <source>Go Program</source>
+        <translation>برنامج GO</translation>
+    </message>
+    <message>
+        <source>Stamp flipped</source>
+        <translation>قلب الملصق</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Unknown line</source>
+        <translation>سطر غير معروف</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>إلى الأمام</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>إلى الخلف</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>استدر يسارًا</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>استدر يمينًا</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>تكرار</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>إجراء</translation>
+    </message>
+    <message>
+        <source>Quaver</source>
+        <translation>نغمة</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>انتظار</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>محرك</translation>
+    </message>
+    <message>
+        <source>Sense</source>
+        <translation>استشعار</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>تبديل</translation>
+    </message>
+    <message>
+        <source>Bracket</source>
+        <translation>قوس</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>مسح الإدخال</translation>
+    </message>
+    <message>
+        <source>Clear memory</source>
+        <translation>مسح الذاكرة</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>انطلق</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>فتح القوس</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>إغلاق القوس</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Close bracket</source>
+        <translation>إغلاق القوس</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>لوحة الأزرار</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>الأدوات</translation>
+    </message>
+    <message>
+        <source>Go List</source>
+        <translation>قائمة GO</translation>
+    </message>
+    <message>
+        <source>Procedures</source>
+        <translation>الإجراءات</translation>
+    </message>
+    <message>
+        <source>Working area</source>
+        <translation>منطقة العمل</translation>
+    </message>
+    <message>
+        <source>The robot is %1 steps from the left and %2 steps from the top, facing %3 degrees.</source>
+        <translation>الروبوت على بعد %1 خطوة من اليسار و%2 خطوة من الأعلى، ويتجه نحو %3 درجة.</translation>
+    </message>
+    <message>
+        <source>Its pen is down.</source>
+        <translation>قلمه منخفض.</translation>
+    </message>
+    <message>
+        <source>Its pen is up.</source>
+        <translation>قلمه مرفوع.</translation>
+    </message>
+    <message>
+        <source>Background: %1.</source>
+        <translation>الخلفية: %1.</translation>
+    </message>
+    <message>
+        <source>Stamps: %1.</source>
+        <translation>الملصقات: %1.</translation>
+    </message>
+    <message>
+        <source>Texts: %1.</source>
+        <translation>النصوص: %1.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>الصور</translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source>Close</source>

@@ -1103,6 +1103,181 @@ Abbrechen öffnet nichts.</translation>
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Robot&apos;s position</source>
+        <translation>Position des Roboters</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s heading</source>
+        <translation>Richtung des Roboters</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s picture</source>
+        <translation>Form des Roboters</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Stempel</translation>
+    </message>
+    <message>
+        <source>Pen down</source>
+        <translation>Stift ab</translation>
+    </message>
+    <message>
+        <source>Pen up</source>
+        <translation>Stift hoch</translation>
+    </message>
+    <message>
+        <source>Robot flipped</source>
+        <translation>Roboter gespiegelt</translation>
+    </message>
+    <message>
+        <source>Go Program</source>
+        <translation>Go-Programm</translation>
+    </message>
+    <message>
+        <source>Stamp flipped</source>
+        <translation>Stempel gespiegelt</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Unknown line</source>
+        <translation>Unbekannte Zeile</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Links drehen</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Rechts drehen</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Prozedur</translation>
+    </message>
+    <message>
+        <source>Quaver</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Warten</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Sense</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Schalten</translation>
+    </message>
+    <message>
+        <source>Bracket</source>
+        <translation>Klammer</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Eingabe löschen</translation>
+    </message>
+    <message>
+        <source>Clear memory</source>
+        <translation>Speicher löschen</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>Klammer auf</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Close bracket</source>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Tastenfeld</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Go List</source>
+        <translation>Go-Liste</translation>
+    </message>
+    <message>
+        <source>Procedures</source>
+        <translation>Prozeduren</translation>
+    </message>
+    <message>
+        <source>Working area</source>
+        <translation>Arbeitsfläche</translation>
+    </message>
+    <message>
+        <source>The robot is %1 steps from the left and %2 steps from the top, facing %3 degrees.</source>
+        <translation>Der Roboter steht %1 Schritte vom linken Rand und %2 Schritte vom oberen Rand entfernt und schaut in Richtung %3 Grad.</translation>
+    </message>
+    <message>
+        <source>Its pen is down.</source>
+        <translation>Sein Stift ist unten.</translation>
+    </message>
+    <message>
+        <source>Its pen is up.</source>
+        <translation>Sein Stift ist oben.</translation>
+    </message>
+    <message>
+        <source>Background: %1.</source>
+        <translation>Hintergrund: %1.</translation>
+    </message>
+    <message>
+        <source>Stamps: %1.</source>
+        <translation>Stempel: %1.</translation>
+    </message>
+    <message>
+        <source>Texts: %1.</source>
+        <translation>Texte: %1.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source>Close</source>

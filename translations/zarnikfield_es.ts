@@ -1103,6 +1103,181 @@ Cancelar no abre nada.</translation>
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Robot&apos;s position</source>
+        <translation>Posición del robot</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s heading</source>
+        <translation>Rumbo del robot</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s picture</source>
+        <translation>Forma del robot</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Sello</translation>
+    </message>
+    <message>
+        <source>Pen down</source>
+        <translation>Bajar lápiz</translation>
+    </message>
+    <message>
+        <source>Pen up</source>
+        <translation>Subir lápiz</translation>
+    </message>
+    <message>
+        <source>Robot flipped</source>
+        <translation>Robot volteado</translation>
+    </message>
+    <message>
+        <source>Go Program</source>
+        <translation>Programa GO</translation>
+    </message>
+    <message>
+        <source>Stamp flipped</source>
+        <translation>Sello volteado</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Unknown line</source>
+        <translation>Línea desconocida</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Procedimiento</translation>
+    </message>
+    <message>
+        <source>Quaver</source>
+        <translation>Corchea</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Esperar</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Sense</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Conmutar</translation>
+    </message>
+    <message>
+        <source>Bracket</source>
+        <translation>Corchete</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Borrar entrada</translation>
+    </message>
+    <message>
+        <source>Clear memory</source>
+        <translation>Borrar memoria</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>abre corchete</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>cierra corchete</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Close bracket</source>
+        <translation>Cierra corchete</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Botonera</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Go List</source>
+        <translation>Lista GO</translation>
+    </message>
+    <message>
+        <source>Procedures</source>
+        <translation>Procedimientos</translation>
+    </message>
+    <message>
+        <source>Working area</source>
+        <translation>Área de trabajo</translation>
+    </message>
+    <message>
+        <source>The robot is %1 steps from the left and %2 steps from the top, facing %3 degrees.</source>
+        <translation>El robot está a %1 pasos de la izquierda y a %2 pasos de arriba, mirando hacia %3 grados.</translation>
+    </message>
+    <message>
+        <source>Its pen is down.</source>
+        <translation>Su lápiz está bajado.</translation>
+    </message>
+    <message>
+        <source>Its pen is up.</source>
+        <translation>Su lápiz está subido.</translation>
+    </message>
+    <message>
+        <source>Background: %1.</source>
+        <translation>Fondo: %1.</translation>
+    </message>
+    <message>
+        <source>Stamps: %1.</source>
+        <translation>Sellos: %1.</translation>
+    </message>
+    <message>
+        <source>Texts: %1.</source>
+        <translation>Textos: %1.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source>Close</source>

@@ -1103,6 +1103,181 @@ Annuler n&apos;ouvre rien.</translation>
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Robot&apos;s position</source>
+        <translation>Position du robot</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s heading</source>
+        <translation>Direction du robot</translation>
+    </message>
+    <message>
+        <source>Robot&apos;s picture</source>
+        <translation>Forme du robot</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Tampon</translation>
+    </message>
+    <message>
+        <source>Pen down</source>
+        <translation>Crayon baissé</translation>
+    </message>
+    <message>
+        <source>Pen up</source>
+        <translation>Crayon levé</translation>
+    </message>
+    <message>
+        <source>Robot flipped</source>
+        <translation>Robot retourné</translation>
+    </message>
+    <message>
+        <source>Go Program</source>
+        <translation>Programme Go</translation>
+    </message>
+    <message>
+        <source>Stamp flipped</source>
+        <translation>Tampon retourné</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Unknown line</source>
+        <translation>Ligne inconnue</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Reculer</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Procedure</source>
+        <translation>Procédure</translation>
+    </message>
+    <message>
+        <source>Quaver</source>
+        <translation>Croche</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attendre</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Sense</source>
+        <translation>Capteur</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Bascule</translation>
+    </message>
+    <message>
+        <source>Bracket</source>
+        <translation>Crochet</translation>
+    </message>
+    <message>
+        <source>Clear entry</source>
+        <translation>Effacer l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Clear memory</source>
+        <translation>Effacer la mémoire</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Partez</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>crochet ouvrant</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>crochet fermant</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Close bracket</source>
+        <translation>Crochet fermant</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Clavier du robot</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Go List</source>
+        <translation>Liste Go</translation>
+    </message>
+    <message>
+        <source>Procedures</source>
+        <translation>Procédures</translation>
+    </message>
+    <message>
+        <source>Working area</source>
+        <translation>Zone de travail</translation>
+    </message>
+    <message>
+        <source>The robot is %1 steps from the left and %2 steps from the top, facing %3 degrees.</source>
+        <translation>Le robot est à %1 pas du bord gauche et à %2 pas du haut, tourné vers %3 degrés.</translation>
+    </message>
+    <message>
+        <source>Its pen is down.</source>
+        <translation>Son crayon est baissé.</translation>
+    </message>
+    <message>
+        <source>Its pen is up.</source>
+        <translation>Son crayon est levé.</translation>
+    </message>
+    <message>
+        <source>Background: %1.</source>
+        <translation>Fond : %1.</translation>
+    </message>
+    <message>
+        <source>Stamps: %1.</source>
+        <translation>Tampons : %1.</translation>
+    </message>
+    <message>
+        <source>Texts: %1.</source>
+        <translation>Textes : %1.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+</context>
+<context>
     <name>Tooltips</name>
     <message>
         <source>Close</source>

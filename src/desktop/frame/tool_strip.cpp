@@ -1,5 +1,6 @@
 #include "desktop/frame/tool_strip.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -9,11 +10,46 @@ namespace zf::ui {
 ToolStrip::ToolStrip(int count, QWidget* parent) : QWidget(parent), tools_(count) {
     setAutoFillBackground(true);
     setFixedHeight(45);
+    // Reached by Tab only, so that clicks leave the keys to the window.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ToolStrip::SetSlots(std::vector<Slot> tools) {
     tools_ = std::move(tools);
     down_ = -1;
+    focused_ = NextFilled(-1, 1);
+    update();
+}
+
+int ToolStrip::NextFilled(int from, int step) const {
+    for (int i = from + step; i >= 0 && i < int(tools_.size()); i += step) {
+        if (tools_[i].request)
+            return i;
+    }
+    return from;
+}
+
+void ToolStrip::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        event->ignore();
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        // The slots run from the leading edge, the right one right to left.
+        const bool onward = (key == Qt::Key_Right) == (layoutDirection() == Qt::LeftToRight);
+        focused_ = NextFilled(focused_, onward ? 1 : -1);
+        update();
+    } else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Press(focused_);
+    } else {
+        event->ignore();
+    }
+}
+
+void ToolStrip::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void ToolStrip::focusOutEvent(QFocusEvent*) {
     update();
 }
 
@@ -62,12 +98,23 @@ void ToolStrip::paintEvent(QPaintEvent*) {
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
     }
+    if (hasFocus() && focused_ < int(tools_.size()) && tools_[focused_].request) {
+        const QRect ring = ButtonRect(focused_).adjusted(-4, -4, 3, 3);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::white, 3));
+        p.drawRect(ring);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(ring);
+    }
 }
 
 void ToolStrip::mousePressEvent(QMouseEvent* event) {
     const int i = SlotAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || i < 0)
-        return;
+    if (event->button() == Qt::LeftButton && i >= 0)
+        Down(i);
+}
+
+void ToolStrip::Down(int i) {
     for (int j = 0; j < int(tools_.size()); ++j) {
         if (j != i)
             tools_[j].pressed = tools_[j].latched = false;
@@ -97,8 +144,11 @@ void ToolStrip::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ToolStrip::mouseReleaseEvent(QMouseEvent* event) {
-    if (down_ < 0)
-        return;
+    if (down_ >= 0)
+        Up(SlotAt(event->position().toPoint()) == down_, event->globalPosition().toPoint());
+}
+
+void ToolStrip::Up(bool over, QPoint global) {
     const int i = down_;
     down_ = -1;
     Slot s = tools_[i];
@@ -107,14 +157,21 @@ void ToolStrip::mouseReleaseEvent(QMouseEvent* event) {
         tools_[i].latched = false;
     unsetCursor();
     update();
-    const bool over = SlotAt(event->position().toPoint()) == i;
     if (s.kind == Drag) {
         if (!over)
-            emit dropped(s, event->globalPosition().toPoint());
+            emit dropped(s, global);
         return;
     }
     if (over)
         emit pushed(s);
+}
+
+void ToolStrip::Press(int slot) {
+    if (slot < 0 || slot >= int(tools_.size()) || !tools_[slot].request ||
+        tools_[slot].kind == Drag)
+        return;
+    Down(slot);
+    Up(true, {});
 }
 
 int ToolStrip::TipAt(QPoint p) const {

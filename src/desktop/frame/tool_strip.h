@@ -45,6 +45,11 @@ class ToolStrip : public QWidget {
     void SetStrip(const QImage& strip) { strip_ = strip; }
     // The tooltip string id of the button under a point, or 0.
     int TipAt(QPoint p) const;
+    // A push button or toggle pressed and released by other means than the
+    // mouse (the keyboard, a screen reader): the same as a click.
+    void Press(int slot);
+    // The slot a keyboard user is on: arrows move it, Space and Return press it.
+    int focusedSlot() const { return focused_; }
 
   signals:
     // A push button or toggle released over itself, with its latched mark.
@@ -57,14 +62,23 @@ class ToolStrip : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
   private:
+    // The next slot holding a tool from `from` in a step of +1 or -1, or
+    // `from` when there is none.
+    int NextFilled(int from, int step) const;
+    void Down(int slot);
+    void Up(bool over, QPoint global);
     int SlotAt(QPoint p) const;
     QImage Cell(int index) const;
 
     std::vector<Slot> tools_;
     QImage strip_;
     int down_ = -1;
+    int focused_ = 0;
 };
 
 } // namespace zf::ui

@@ -35,7 +35,8 @@ GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
     caption_ = MakeCaptionLabel(windowTitle(), this);
     close_ = new QToolButton(this);
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    SetTranslated(close_, "toolTip", "Tooltips", QT_TRANSLATE_NOOP("Tooltips", "Close"));
+    for (const char* property : {"toolTip", "accessibleName"})
+        SetTranslated(close_, property, "Tooltips", QT_TRANSLATE_NOOP("Tooltips", "Close"));
     close_->setFocusPolicy(Qt::NoFocus);
     connect(close_, &QToolButton::clicked, this,
             [this] { OptionPressed(ProgCentreOptions::Close); });

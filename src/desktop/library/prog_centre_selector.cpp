@@ -26,7 +26,7 @@ QString FromName(const std::string& name) {
 }
 
 // The name under a thumbnail: lower case, without folder or extension.
-QString CellLabel(const std::string& fileName) {
+QString LabelOf(const std::string& fileName) {
     QString name = FromName(fileName);
     const int dot = name.lastIndexOf('.');
     return (dot > 0 ? name.left(dot) : name).toLower();
@@ -243,6 +243,11 @@ int ProgCentreSelector::CellAt(QPoint p) const {
     return -1;
 }
 
+QString ProgCentreSelector::CellLabel(int cell) const {
+    const std::string name = selector_.CellName(cell);
+    return name.empty() ? QString() : LabelOf(name);
+}
+
 void ProgCentreSelector::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
@@ -279,7 +284,7 @@ void ProgCentreSelector::paintEvent(QPaintEvent*) {
                                  kSide, kSide);
         const std::string name = selector_.CellName(k);
         if (!name.empty()) {
-            const QString label = CellLabel(name);
+            const QString label = LabelOf(name);
             p.setFont(LabelFont(label));
             p.setPen(pal.color(QPalette::ButtonText));
             p.drawText(LabelBox(k).adjusted(-3, 0, 3, 4), Qt::AlignHCenter | Qt::AlignTop, label);

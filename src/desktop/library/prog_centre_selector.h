@@ -45,6 +45,8 @@ class ProgCentreSelector : public QWidget {
     bool dragMode() const { return dragMode_; }
     std::string selectedPath() const { return selector_.SelectedPath(); }
     int currentCell() const { return current_; }
+    // The name shown under cell k, "" for an empty cell.
+    QString CellLabel(int cell) const;
     bool CellPressed(int cell) const { return cell >= 0 && cell < 8 && pressed_[cell]; }
     QScrollBar* scrollBar() const { return bar_; }
 

@@ -7,11 +7,14 @@
 #include "render/artwork.h"
 #include "simulation/zarnik_state.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zf::ui {
@@ -89,6 +92,41 @@ const std::vector<KeypadKey>& KeypadLayout::Keys() {
         return k;
     }();
     return keys;
+}
+
+const std::vector<int>& KeypadLayout::AllCodes() {
+    static const std::vector<int> codes = [] {
+        std::vector<int> all{key::Forward, key::Back, key::Left, key::Right};
+        for (const KeypadKey& k : Keys())
+            all.push_back(k.code);
+        return all;
+    }();
+    return codes;
+}
+
+int KeypadLayout::Neighbour(int code, Qt::Key direction) const {
+    const QPointF from = KeyCentre(code);
+    int best = code;
+    double bestCost = 0;
+    for (int other : AllCodes()) {
+        const QPointF d = KeyCentre(other) - from;
+        // Along the arrow's way, and nearer its line than across it.
+        const double along = direction == Qt::Key_Left    ? -d.x()
+                             : direction == Qt::Key_Right ? d.x()
+                             : direction == Qt::Key_Up    ? -d.y()
+                                                          : d.y();
+        const double across = direction == Qt::Key_Left || direction == Qt::Key_Right
+                                  ? std::abs(d.y())
+                                  : std::abs(d.x());
+        if (along < 1)
+            continue;
+        const double cost = along + 2 * across;
+        if (best == code || cost < bestCost) {
+            best = other;
+            bestCost = cost;
+        }
+    }
+    return best;
 }
 
 QPainterPath KeypadLayout::Arrow(int code) {
@@ -210,8 +248,10 @@ void KeypadLayout::Paint(QPainter& painter, const QImage& note) const {
 }
 
 KeypadWindow::KeypadWindow(const ZarnikState& robot, const GoEditor& editor, QWidget* parent)
-    : QWidget(parent), robot_(robot), editor_(editor) {
+    : QWidget(parent), robot_(robot), editor_(editor), focused_(key::Forward) {
     setWindowTitle("Keypad");
+    // Reached by Tab only: a click keys, and keys typed elsewhere still key.
+    setFocusPolicy(Qt::TabFocus);
     setObjectName("ZFZarnikKeypad");
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setAutoFillBackground(true);
@@ -226,6 +266,46 @@ KeypadWindow::KeypadWindow(const ZarnikState& robot, const GoEditor& editor, QWi
 void KeypadWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     layout_.Paint(painter, note_);
+    if (hasFocus()) {
+        // A ring round the key, clear on every key colour.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        const QRectF ring = layout_.KeyRect(focused_).adjusted(-3, -3, 3, 3);
+        painter.setPen(QPen(Qt::white, 5));
+        painter.drawRoundedRect(ring, 6, 6);
+        painter.setPen(QPen(Qt::black, 2.5));
+        painter.drawRoundedRect(ring, 6, 6);
+    }
+}
+
+void KeypadWindow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        event->ignore();
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+               key == Qt::Key_Down) {
+        focused_ = layout_.Neighbour(focused_, Qt::Key(key));
+        update();
+        if (QAccessible::isActive()) {
+            const auto& codes = KeypadLayout::AllCodes();
+            QAccessibleEvent moved(this, QAccessible::Focus);
+            moved.setChild(int(std::find(codes.begin(), codes.end(), focused_) - codes.begin()));
+            QAccessible::updateAccessibility(&moved);
+        }
+    } else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        PressKey(focused_);
+    } else {
+        // Letters and digits key the program as they do anywhere.
+        event->ignore();
+    }
+}
+
+void KeypadWindow::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void KeypadWindow::focusOutEvent(QFocusEvent*) {
+    update();
 }
 
 void KeypadWindow::resizeEvent(QResizeEvent*) {

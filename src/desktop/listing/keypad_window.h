@@ -32,6 +32,8 @@ struct KeypadKey {
 class KeypadLayout {
   public:
     static const std::vector<KeypadKey>& Keys();
+    // Every key in reading order: the four arrows, then the keys.
+    static const std::vector<int>& AllCodes();
     // The four arrows (Forward, Back, Left, Right) in grid units.
     static QPainterPath Arrow(int code);
 
@@ -42,6 +44,9 @@ class KeypadLayout {
     QRectF KeyRect(int code) const;
     // The centre of a key or arrow in pixels, for tests and tooltips.
     QPointF KeyCentre(int code) const;
+    // The nearest key from `code` in an arrow key's direction, or `code`
+    // itself at the keypad's edge.
+    int Neighbour(int code, Qt::Key direction) const;
     void Paint(QPainter& painter, const QImage& note) const;
 
   private:
@@ -63,6 +68,8 @@ class KeypadWindow : public QWidget, private KeypadActions {
     static int KeyForKeyboard(int qtKey);
     bool PromptShown() const { return rules_.promptShown(); }
     QTimer& clearTimer() { return timer_; }
+    // The key a keyboard user is on: arrows move it, Space and Return press it.
+    int focusedKey() const { return focused_; }
 
   signals:
     void keyEntered(int code);
@@ -77,6 +84,9 @@ class KeypadWindow : public QWidget, private KeypadActions {
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void KeySound() override;
@@ -96,6 +106,7 @@ class KeypadWindow : public QWidget, private KeypadActions {
     QTimer timer_;
     QPointer<QLabel> prompt_;
     QImage note_;
+    int focused_;
 };
 
 } // namespace zf::ui

@@ -1,8 +1,10 @@
 #include "desktop/listing/list_view.h"
 
+#include "desktop/listing/spoken_lines.h"
 #include "files/project.h"
 #include "render/listing_lines.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -115,6 +117,17 @@ void ListView::ShowCursor(int line, int style) {
     cursorVisible_ = style != cursor::Erase;
     ScrollLineIntoView(line);
     update();
+    // A screen reader says the line the cursor moved to, the running one too.
+    if (cursorVisible_ && QAccessible::isActive()) {
+        for (int i = 0, n = InstructionCount(); i < n; ++i) {
+            if (CursorOn(i)) {
+                QAccessibleEvent event(this, QAccessible::Selection);
+                event.setChild(i);
+                QAccessible::updateAccessibility(&event);
+                break;
+            }
+        }
+    }
 }
 
 void ListView::HideCursor() {
@@ -135,6 +148,47 @@ ListingStyle ListView::Style() const {
     style.folder = project_.folder;
     style.floor = {robot_.floorWidth, robot_.floorHeight};
     return style;
+}
+
+const GoInstruction* ListView::InstructionAt(int index, int* line) const {
+    int start = 0;
+    for (const GoInstruction* in = editor_ && index >= 0 ? editor_->Head(list_) : nullptr; in;
+         in = in->next) {
+        if (index-- == 0) {
+            if (line)
+                *line = start;
+            return in;
+        }
+        start += in->lineCount;
+    }
+    return nullptr;
+}
+
+int ListView::InstructionCount() const {
+    int count = 0;
+    for (const GoInstruction* in = editor_ ? editor_->Head(list_) : nullptr; in; in = in->next)
+        ++count;
+    return count;
+}
+
+QString ListView::SpokenLine(int index) const {
+    const GoInstruction* in = InstructionAt(index);
+    return in ? SpokenInstruction(*in, tables_, Style().floor) : QString();
+}
+
+QRect ListView::InstructionRect(int index) const {
+    int line = 0;
+    const GoInstruction* in = InstructionAt(index, &line);
+    if (!in)
+        return {};
+    return QRect(0, ListLineTop(line - firstLine_, iconSize_), ListArea().width(),
+                 in->lineCount * iconSize_ + kListLineGap);
+}
+
+bool ListView::CursorOn(int index) const {
+    int line = 0;
+    const GoInstruction* in = InstructionAt(index, &line);
+    return in && cursorVisible_ && cursorLine_ > line && cursorLine_ <= line + in->lineCount;
 }
 
 void ListView::paintEvent(QPaintEvent*) {

@@ -30,6 +30,7 @@ class ListView : public QWidget {
 
     void ShowCursor(int line, int style);
     void HideCursor();
+    int list() const { return list_; }
     int cursorLine() const { return cursorLine_; }
     int cursorStyle() const { return cursorStyle_; }
     bool cursorVisible() const { return cursorVisible_; }
@@ -45,6 +46,14 @@ class ListView : public QWidget {
     // The client area the lines are drawn in, inside the scroll bars.
     QRect ListArea() const;
 
+    // The instructions as a screen reader reads them, 0-based: the words of
+    // each, where it is drawn (perhaps scrolled out of view), and whether the
+    // list cursor is on it.
+    int InstructionCount() const;
+    QString SpokenLine(int index) const;
+    QRect InstructionRect(int index) const;
+    bool CursorOn(int index) const;
+
   signals:
     // A click on a 1-based line (past the end: the last line).
     void lineClicked(int line);
@@ -56,6 +65,8 @@ class ListView : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // The instruction at a 0-based index and the 0-based line it starts on.
+    const GoInstruction* InstructionAt(int index, int* line = nullptr) const;
     void UpdateRange();
     void PlaceBars();
     ListingStyle Style() const;

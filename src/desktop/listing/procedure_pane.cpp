@@ -51,9 +51,10 @@ void ProcedurePane::SetMinimised(bool minimised) {
     minimised_ = minimised;
     minimise_->setIcon(style()->standardIcon(minimised ? QStyle::SP_TitleBarNormalButton
                                                        : QStyle::SP_TitleBarMinButton));
-    SetTranslated(minimise_, "toolTip", "Tooltips",
-                  minimised ? QT_TRANSLATE_NOOP("Tooltips", "Restore")
-                            : QT_TRANSLATE_NOOP("Tooltips", "Minimise"));
+    for (const char* property : {"toolTip", "accessibleName"})
+        SetTranslated(minimise_, property, "Tooltips",
+                      minimised ? QT_TRANSLATE_NOOP("Tooltips", "Restore")
+                                : QT_TRANSLATE_NOOP("Tooltips", "Minimise"));
     list_->setVisible(!minimised);
     dock_->setVisible(!minimised);
     LayoutParts();

@@ -1,5 +1,7 @@
 #include "desktop/shell/main_window.h"
 
+#include "desktop/shell/accessibility.h"
+
 #include "desktop/dialogs/working_area_commands.h"
 #include "desktop/frame/tone_player.h"
 #include "desktop/frame/tool_strip.h"
@@ -36,6 +38,7 @@ namespace zf::ui {
 MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     setWindowTitle("Zarnikfield");
     setObjectName("Zarnikfield");
+    InstallAccessibility();
     tones_ = new TonePlayer(this);
     doc_.ui.tones = tones_;
 
@@ -56,6 +59,10 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
     doc_.ui.owner = this;
 
     GoContainer* go = goContainer();
+    // Tab runs through the panes as they lie, the working area first.
+    setTabOrder(drawing(), razAzi_->graphicsMain()->toolBar());
+    setTabOrder(razAzi_->graphicsMain()->toolBar(), go->keypad());
+    setTabOrder(go->keypad(), go->toolBar());
 
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
     help_ = new HelpCommands(this, doc_.ui, doc_.state, doc_.project,

@@ -8,6 +8,7 @@
 #include "simulation/object_tools.h"
 
 #include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,6 +27,9 @@ GraphicsDrawing::GraphicsDrawing(Document& document, QWidget* parent)
     setWindowTitle("Graphics");
     setObjectName("ZFGraphicsDrawing");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // First in the Tab order, so that a screen reader starts here; it takes
+    // no keys, which go on to the window and key the program.
+    setFocusPolicy(Qt::TabFocus);
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GraphicsDrawing::Tick);
@@ -151,11 +155,29 @@ void GraphicsDrawing::paintEvent(QPaintEvent* event) {
         p.drawImage(
             event->rect(), sharp_,
             QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
-        return;
+    } else {
+        p.drawImage(event->rect(), screen_, event->rect());
+        if (drag_ == Drag::Object && dragMoved_)
+            p.drawImage(DragPictureRect().topLeft(), dragPicture_);
     }
-    p.drawImage(event->rect(), screen_, event->rect());
-    if (drag_ == Drag::Object && dragMoved_)
-        p.drawImage(DragPictureRect().topLeft(), dragPicture_);
+    if (hasFocus() && tabbedIn_) {
+        // Black over white, so that it shows on any background.
+        const QRect frame = rect().adjusted(1, 1, -2, -2);
+        p.setPen(QPen(Qt::white, 3));
+        p.drawRect(frame);
+        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        p.drawRect(frame);
+    }
+}
+
+void GraphicsDrawing::focusInEvent(QFocusEvent* event) {
+    // The mark shows for a keyboard user, not at every start of the window.
+    tabbedIn_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    update();
+}
+
+void GraphicsDrawing::focusOutEvent(QFocusEvent*) {
+    update();
 }
 
 QRect GraphicsDrawing::DragPictureRect() const {

@@ -25,6 +25,7 @@ class GraphicsDrawing : public QWidget, public RobotView {
     ~GraphicsDrawing() override;
 
     RunControl& run() { return *run_; }
+    const Document& document() const { return doc_; }
     bool ProgramActive() const;
     // Rebuilds the sprite and the picture (after a load, a size change).
     void Rebuild();
@@ -81,6 +82,8 @@ class GraphicsDrawing : public QWidget, public RobotView {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent*) override;
 
   private:
     void Schedule();
@@ -99,6 +102,7 @@ class GraphicsDrawing : public QWidget, public RobotView {
     QRect DragPictureRect() const;
 
     Document& doc_;
+    bool tabbedIn_ = false;
     SteadyClock steady_;
     Clock* clock_ = &steady_;
     std::unique_ptr<RunControl> run_;

@@ -13,6 +13,7 @@
 #include "desktop_fixture.h"
 #include "support/pixels.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -190,6 +191,11 @@ TEST_F(Library, EachCategoryKeepsItsPlace) {
     EXPECT_EQ(page().top(), 4);
     EXPECT_EQ(Cells()[0], "pic05.bmp");
     EXPECT_EQ(selector()->scrollBar()->value(), 4);
+    // A screen reader reads the cells of the page shown, as they are labelled.
+    QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(selector());
+    ASSERT_EQ(cells->childCount(), 5);
+    EXPECT_EQ(cells->child(0)->text(QAccessible::Name), "pic05");
+    EXPECT_EQ(cells->child(4)->text(QAccessible::Name), "pic09");
     // A new project starts every category from the top.
     window->document().ResetGraphicsLibrary();
     EXPECT_EQ(page().top(), 0);

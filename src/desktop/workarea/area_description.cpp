@@ -1,0 +1,65 @@
+#include "desktop/workarea/area_description.h"
+
+#include "simulation/text_placement.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStringList>
+
+namespace zf::ui {
+
+namespace {
+
+QString Say(const char* words) {
+    return QCoreApplication::translate("Speech", words);
+}
+
+// Whole steps as whole numbers, half steps with one decimal, in the
+// language's own way of writing them.
+QString Steps(int mm) {
+    return QLocale().toString(mm / double(kStepMm), 'g', 4);
+}
+
+// A picture by its name, as the library shows it: no folder, no extension.
+QString PictureName(const NameTables& tables, const GraphicObject& object) {
+    return QFileInfo(QString::fromStdString(tables.names.Get(object.nameId))).completeBaseName();
+}
+
+QString TextOf(const NameTables& tables, const GraphicObject& object) {
+    constexpr int kLongest = 60;
+    const auto record = TextRecordOfObject(tables, object);
+    if (!record)
+        return {};
+    return QString::fromStdString(tables.texts.Get(record->textId)).simplified().left(kLongest);
+}
+
+} // namespace
+
+QString AreaDescription(const ZarnikState& robot, const GraphicObjectList& objects) {
+    QStringList parts;
+    parts << Say(QT_TRANSLATE_NOOP("Speech", "The robot is %1 steps from the left and %2 steps "
+                                             "from the top, facing %3 degrees."))
+                 .arg(Steps(robot.x), Steps(robot.y))
+                 .arg(robot.heading);
+    parts << (robot.penDown ? Say(QT_TRANSLATE_NOOP("Speech", "Its pen is down."))
+                            : Say(QT_TRANSLATE_NOOP("Speech", "Its pen is up.")));
+    QStringList stamps, texts;
+    for (const auto& object : objects.objects()) {
+        if (object->kind == objectkind::Background)
+            parts << Say(QT_TRANSLATE_NOOP("Speech", "Background: %1."))
+                         .arg(PictureName(objects.tables(), *object));
+        else if (object->kind == objectkind::Stamp)
+            stamps << PictureName(objects.tables(), *object);
+        else if (object->kind == objectkind::Text)
+            texts << TextOf(objects.tables(), *object);
+    }
+    const QString list = Say(QT_TRANSLATE_NOOP("Speech", ", "));
+    if (!stamps.isEmpty())
+        parts << Say(QT_TRANSLATE_NOOP("Speech", "Stamps: %1.")).arg(stamps.join(list));
+    if (!texts.isEmpty())
+        parts << Say(QT_TRANSLATE_NOOP("Speech", "Texts: %1.")).arg(texts.join(list));
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace zf::ui
