@@ -525,57 +525,6 @@ bool ReadGoProgramV09(GoEditor& editor, std::span<const std::uint8_t> file, bool
     return true;
 }
 
-namespace {
-
-// Reads a file for one of the readers; false with the open message shown
-// when reporting.
-bool ReadForLoad(GoEditor& editor, const std::string& path, bool reportErrors,
-                 std::vector<std::uint8_t>& bytes) {
-    ReadResult result = ReadWholeFile(path, bytes, kMaxGoProgramFileSize);
-    if (result == ReadResult::Ok)
-        return true;
-    // The readers themselves know only that the file did not open.
-    if (reportErrors && result == ReadResult::NotFound)
-        Warn(editor.ui(), TextId::FileOpenError);
-    else if (reportErrors)
-        ReportUnread(editor, result);
-    return false;
-}
-
-} // namespace
-
-namespace {
-
-// Reads a file whole, then hands its bytes to a reader; a file that cannot
-// be read leaves the open program as it was.
-template <class Reader>
-bool ReadFromPath(GoEditor& editor, const std::string& path, bool reportErrors, Reader read) {
-    std::vector<std::uint8_t> bytes;
-    if (!ReadForLoad(editor, path, reportErrors, bytes))
-        return false;
-    return read(std::span<const std::uint8_t>(bytes));
-}
-
-} // namespace
-
-bool ReadGoProgramV2(GoEditor& editor, const std::string& path) {
-    return ReadFromPath(editor, path, false, [&](std::span<const std::uint8_t> bytes) {
-        return ReadGoProgramV2(editor, bytes, path);
-    });
-}
-
-bool ReadGoProgramV1(GoEditor& editor, const std::string& path, bool reportErrors) {
-    return ReadFromPath(editor, path, reportErrors, [&](std::span<const std::uint8_t> bytes) {
-        return ReadGoProgramV1(editor, bytes, reportErrors);
-    });
-}
-
-bool ReadGoProgramV09(GoEditor& editor, const std::string& path, bool reportErrors) {
-    return ReadFromPath(editor, path, reportErrors, [&](std::span<const std::uint8_t> bytes) {
-        return ReadGoProgramV09(editor, bytes, reportErrors);
-    });
-}
-
 bool OpenGoProgramBytes(GoEditor& editor, std::span<const std::uint8_t> file,
                         const std::string& path, bool reportErrors) {
     if (file.size() < kFileHeaderSize) {

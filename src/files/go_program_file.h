@@ -121,10 +121,6 @@ std::vector<std::uint8_t> WriteGoProgramV2(const GoEditor& editor);
 bool ReadGoProgramV2(GoEditor& editor, std::span<const std::uint8_t> file, const std::string& path);
 bool ReadGoProgramV1(GoEditor& editor, std::span<const std::uint8_t> file, bool reportErrors);
 bool ReadGoProgramV09(GoEditor& editor, std::span<const std::uint8_t> file, bool reportErrors);
-// The same, reading the file first.
-bool ReadGoProgramV2(GoEditor& editor, const std::string& path);
-bool ReadGoProgramV1(GoEditor& editor, const std::string& path, bool reportErrors);
-bool ReadGoProgramV09(GoEditor& editor, const std::string& path, bool reportErrors);
 
 // Loads a Go Program in place of both lists, choosing the reader by the
 // header; an empty path empties both lists. Messages only when reporting.

@@ -127,12 +127,6 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     EXPECT_EQ(loaded.memoryUnitsLeft, units);
     EXPECT_EQ(loaded.modified, 0u);
 
-    // The reader of the form alone takes it by its path too.
-    GoEditor byPath(ui, tables);
-    EXPECT_TRUE(ReadGoProgramV2(byPath, path));
-    EXPECT_FALSE(ReadGoProgramV1(byPath, dir / "none.gop", true));
-    EXPECT_EQ(ui.lastWarningId(), TextId::FileOpenError);
-
     // Saved again, the header takes the bare file name.
     std::string again = dir / "again.gop";
     ASSERT_TRUE(SaveGoProgramAs(loaded, again));
