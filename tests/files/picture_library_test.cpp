@@ -114,6 +114,42 @@ TEST_F(PictureFolder, TheSelectionFollowsItsPicture) {
     EXPECT_EQ(page.SelectedPath(), "");
 }
 
+// Scrolling moves a row at a time and answers whether it moved.
+TEST_F(PictureFolder, ScrollingMovesByRowsWithinTheFolder) {
+    LibrarySelector page(project);
+    page.ShowCategory(library::Shapes);
+    page.SetPictures(std::vector<std::string>(library::kCells, "x.bmp"));
+    // A folder that fits one page does not scroll.
+    EXPECT_FALSE(page.LineDown());
+    EXPECT_FALSE(page.TrackTo(4));
+    EXPECT_EQ(page.top(), 0);
+
+    page.SetPictures(std::vector<std::string>(13, "x.bmp"));
+    EXPECT_EQ(page.ScrollRange(), (LibraryScrollRange{0, 16, library::kCells}));
+    std::vector<std::pair<bool, int>> steps;
+    auto step = [&](bool moved) { steps.emplace_back(moved, page.top()); };
+    step(page.LineDown());
+    step(page.LineUp());
+    step(page.LineUp());
+    step(page.PageDown());
+    step(page.LineDown());
+    step(page.LineDown());
+    step(page.PageUp());
+    step(page.PageUp());
+    step(page.TrackTo(7));
+    step(page.TrackTo(-3));
+    EXPECT_EQ(steps, (std::vector<std::pair<bool, int>>{{true, 4},
+                                                        {true, 0},
+                                                        {false, 0},
+                                                        {true, 8},
+                                                        {true, 12},
+                                                        {false, 12},
+                                                        {true, 4},
+                                                        {true, 0},
+                                                        {true, 4},
+                                                        {true, 0}}));
+}
+
 class Drops : public ::testing::Test {
   protected:
     LibraryDrop Drop(int category, const std::string& name, int px, int py) {
@@ -148,7 +184,10 @@ TEST_F(Drops, ShapesAndStampsWaitForAPause) {
     EXPECT_EQ(ui.lastWarningId(), TextId::GoProgramRunning);
     EXPECT_TRUE(objects.empty());
     state.paused = true;
+    state.flipped = state.homeFlipped = true;
     EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::ShapeChanged);
+    // A new shape comes the right way round.
+    EXPECT_FALSE(state.flipped || state.homeFlipped);
     EXPECT_EQ(std::string(tables.names.Get(state.homeShapeId)), "car.bmp");
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 299, 0), LibraryDrop::StampPlaced);
     EXPECT_EQ(objects[0].x, PixelsToMm(state, 299));

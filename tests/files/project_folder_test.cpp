@@ -128,6 +128,11 @@ TEST(PathLevels, GivesLeadingComponents) {
     EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 2), "projects\\junior");
     EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 3), "projects\\junior\\maze");
     EXPECT_EQ(GetPathAtLevel("\\maze", 1), "maze");
+    // A relative project with no folder yet lies where the program was started.
+    Project here;
+    here.folder.clear();
+    here.SetFromPath("lesson.zfp");
+    EXPECT_EQ(here.folder, std::filesystem::current_path().string() + "/");
 }
 
 TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {

@@ -62,6 +62,7 @@ TEST(EditorRelease, KeptWhileTheGoListHoldsInstructions) {
     editor->DestroyProgramList(GO_LIST);
     EXPECT_TRUE(ReleaseEditor(editor));
     EXPECT_FALSE(editor);
+    EXPECT_TRUE(ReleaseEditor(editor)); // nothing left to release
 }
 
 TEST_F(Lists, BracketOnADefinitionOutsideDefinitionMode) {

@@ -254,6 +254,11 @@ TEST_F(ListClicks, GoListLineBecomesTheCursor) {
     EXPECT_FALSE(ClickGoListLine(editor, 2));
     EXPECT_EQ(std::tuple(ui.lastWarningId(), cursorLine()),
               std::tuple(TextId::PleaseCompleteInstruction, "W"));
+    // A call without its number is unfinished too, not a call too low.
+    keys("CE P");
+    EXPECT_FALSE(ClickGoListLine(editor, 2));
+    EXPECT_EQ(std::tuple(ui.lastWarningId(), cursorLine()),
+              std::tuple(TextId::PleaseCompleteInstruction, "P"));
 }
 
 TEST_F(ListClicks, OpenDefinitionBlocksTheGoList) {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zf {
@@ -47,6 +48,7 @@ TEST(RecordTables, EightyEightByteRecords) {
     EXPECT_EQ((std::tuple{t.Add(record), t.Add(), t.PoolAllocated()}), std::tuple(1u, 2u, 264u));
     EXPECT_EQ(std::tuple(t.Get(1)[87], t.Get(2)[0]), std::tuple(7, 0));
     EXPECT_EQ(t.Get(3), nullptr);
+    EXPECT_EQ(std::as_const(t).Get(3), nullptr);
     RecordTable back(88);
     back.AddAllFromBlock(t.Pool(), t.PoolAllocated());
     EXPECT_EQ(back.Count(), 3u);

@@ -6,9 +6,11 @@ namespace zf::test {
 namespace {
 
 TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
-    const std::pair<const char*, TextId> steps[] = {{"", TextId::NoGoProgram},
-                                                    {"FD", TextId::GoIncompleteInstruction},
-                                                    {"1 RPT 2 [", TextId::GoIncompleteRepeat}};
+    const std::pair<const char*, TextId> steps[] = {
+        {"", TextId::NoGoProgram},
+        {"FD", TextId::GoIncompleteInstruction},
+        {"1 RPT 2 [", TextId::GoIncompleteRepeat},
+        {"] P 3 [ Q 2", TextId::ProcIncompleteInstruction}};
     for (const auto& [keyed, refusal] : steps) {
         Key(keyed);
         Settle(RunRequest::Run);
