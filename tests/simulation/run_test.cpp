@@ -299,6 +299,13 @@ TEST_F(RunFixture, RunsThatNeverEndStopAtTheInstructionLimitOrTheCallDepth) {
     EXPECT_GE(r.instructions, 5000u);
     EXPECT_LT(r.instructions, 5010u);
     EXPECT_FALSE(IsGoProgramActive(state));
+    // At its own pace a run stops between moves, never in the middle of one.
+    Settle(RunRequest::Reset);
+    Key("CM FD 3 FD 3");
+    options.instant = false;
+    options.instructionLimit = 2; // the header line and the first move
+    r = RunHeadless(control, clock, options);
+    EXPECT_EQ(std::tuple(r.ranToEnd, r.instructions, state.y), std::tuple(false, 2u, 1500 - 900));
 
     // Keying refuses a call to itself; a damaged file can still hold one.
     Key("CM P 5 [ FD 1 ] P 5");
