@@ -7,11 +7,11 @@
 
 namespace zf::ui {
 
-namespace {
-
 QString Say(const char* words) {
     return QCoreApplication::translate("Speech", words);
 }
+
+namespace {
 
 // The name of the key an instruction's first picture shows.
 QString OpcodeName(std::uint8_t opcode) {

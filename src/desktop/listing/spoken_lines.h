@@ -7,6 +7,9 @@
 
 namespace zf::ui {
 
+// Words a screen reader says, in the current language.
+QString Say(const char* words);
+
 // A keypad key as a teacher would say it ("Turn left", "Clear memory", "7"),
 // or "" for a code that is no key of the keypad.
 QString KeyName(int keyCode);

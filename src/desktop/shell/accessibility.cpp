@@ -23,10 +23,6 @@ namespace zf::ui {
 
 namespace {
 
-QString Say(const char* words) {
-    return QCoreApplication::translate("Speech", words);
-}
-
 // A part of a drawn widget that is no widget of its own: a key, a tool, a
 // line. It lives as long as its owner's interface, which registers it.
 class DrawnPart : public QAccessibleInterface, public QAccessibleActionInterface {

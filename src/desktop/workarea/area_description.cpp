@@ -1,5 +1,6 @@
 #include "desktop/workarea/area_description.h"
 
+#include "desktop/listing/spoken_lines.h"
 #include "simulation/text_placement.h"
 
 #include <QCoreApplication>
@@ -10,10 +11,6 @@
 namespace zf::ui {
 
 namespace {
-
-QString Say(const char* words) {
-    return QCoreApplication::translate("Speech", words);
-}
 
 // Whole steps as whole numbers, half steps with one decimal, in the
 // language's own way of writing them.
