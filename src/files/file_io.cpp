@@ -11,16 +11,6 @@ namespace zf {
 
 namespace {
 
-// The folder part of a path, for the temporary file and the folder sync.
-std::string FolderOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
 // The process's file-creation mask, read where other threads cannot see it
 // change; asked the old way only when that is not available.
 mode_t CurrentUmask() {
@@ -211,6 +201,15 @@ bool SaveLoadableFile(UserInterface& ui, const std::string& path,
         return false;
     }
     return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
 }
 
 std::string FileNameOf(const std::string& path) {

@@ -62,6 +62,10 @@ inline constexpr const char* kFileTooLargeText =
 bool SaveLoadableFile(UserInterface& ui, const std::string& path,
                       std::span<const std::uint8_t> bytes);
 
+// The folder a path's file is in, where a save makes its temporary file:
+// "." for a bare name, "/" for a file at the root.
+std::string FolderOf(const std::string& path);
+
 // The file name and extension of a path, without its folder.
 std::string FileNameOf(const std::string& path);
 

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace zf {
@@ -100,12 +102,32 @@ TEST(AtomicSave, ReplacesFilesKeepingModeAndLinksAndLeavesNoTemporaryFile) {
     const std::string longest = dir / (std::string(251, 'n') + ".gop");
     EXPECT_TRUE(WriteFileAtomically(longest, std::vector<std::uint8_t>{4}));
     EXPECT_EQ(BytesOf(longest), std::vector<std::uint8_t>{4});
+
+    // The temporary file is made beside the file it replaces.
+    EXPECT_EQ(FolderOf(longest), dir.path());
+    EXPECT_EQ(FolderOf("/top.gop"), "/");
+    EXPECT_EQ(FolderOf("here.gop"), ".");
 }
 
 TEST(AtomicSave, AFailedSaveKeepsThePreviousFile) {
     TempFolder dir;
     EXPECT_FALSE(WriteFileAtomically(dir / "no-such-folder/t.gop", std::vector<std::uint8_t>{1}));
     EXPECT_FALSE(WriteFileAtomically(dir.path() + "/", std::vector<std::uint8_t>{1}));
+
+    // The disk fills during the save: the old file stays and no temporary is left.
+    test::WriteBytesTo(dir / "full.gop", {7});
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    rlimit small = limit;
+    small.rlim_cur = 16;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = WriteFileAtomically(dir / "full.gop", std::vector<std::uint8_t>(64, 1));
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(BytesOf(dir / "full.gop"), std::vector<std::uint8_t>{7});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 
     // A read-only file stays as it is.
     test::WriteBytesTo(dir / "ro.gop", {5});

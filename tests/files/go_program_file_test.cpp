@@ -386,7 +386,10 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
         return file;
     };
 
-    auto file = spoilt(good, 84, 65); // more entries than the directory holds
+    auto file = good;
+    file[0] ^= 1; // another file's header, its sections intact
+    EXPECT_FALSE(load(file));
+    file = spoilt(good, 84, 65); // more entries than the directory holds
     EXPECT_FALSE(load(file));
     ByteReader directoryBytes(file);
     directoryBytes.Seek(kFileHeaderSize);

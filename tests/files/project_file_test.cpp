@@ -291,11 +291,14 @@ TEST_F(ProjectFile, StoredValuesOutOfRangeFallBack) {
     Put16(file, settings + 18, 120); // height
     // The largest position the file holds is taken.
     Put16(file, settings + 6, 0xFFFF);
+    Put16(file, settings + 8, 0xFFFF);
     ProjectData largest;
     ASSERT_TRUE(ParseProjectV2(file, largest));
     EXPECT_EQ(largest.x, 0xFFFF);
+    EXPECT_EQ(largest.y, 0xFFFF);
     EXPECT_TRUE(ProjectDataLoadable(largest));
     Put16(file, settings + 6, 1650);
+    Put16(file, settings + 8, 1650);
     test::WriteBytesTo(dir / "r.zfp", file);
     Loaded to(ui, project);
     ASSERT_TRUE(to.Open(dir / "r.zfp"));
@@ -370,9 +373,11 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentre) {
                                 "[zarnik shapes]\r\ndef=b.bmp\r\n[background]\r\ndef=park.bmp\r\n"
                                 "[go program]\r\ndef=walk.gop\r\n");
     state.units.stepUnit = 15;
+    state.flipped = true;
     ASSERT_TRUE(Open(path));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_FALSE(host.modified);
+    EXPECT_FALSE(state.flipped);
     EXPECT_EQ(state.units.stepUnit, 30);
     EXPECT_EQ(state.homeX, 1650);
     EXPECT_EQ(state.homeY, 1950);

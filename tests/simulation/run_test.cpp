@@ -186,6 +186,14 @@ TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesItInEveryRun) {
     trail.ClearPenTrail();
     RunInstantly();
     EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/4 ");
+    // The first pen of the list is a start pen like any other.
+    Settle(RunRequest::Reset);
+    state.homePenStyle = PenStyleForName("redthin.bmp");
+    ASSERT_EQ(state.homePenStyle, 0);
+    Key("CM FD 1");
+    trail.ClearPenTrail();
+    RunInstantly();
+    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/0 ");
 }
 
 TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
