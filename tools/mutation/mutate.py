@@ -329,16 +329,18 @@ def sample(args):
 
 def replay(report, every):
     """The survivors of an earlier run, found again by file, line text and
-    operator (the nearest such line where several are alike), so that edits
-    elsewhere in the file do not lose them."""
+    operator (the same one of several alike lines, else the nearest), so that
+    edits elsewhere in the file do not lose them."""
     key = lambda m: (m["file"], m["before"], m["after"], m["text"])
     chosen = []
     for old in json.loads(Path(report).read_text())["mutants"]:
         if old["status"] != "survived":
             continue
         alike = [m for m in every if key(asdict(m)) == key(old) and m not in chosen]
-        if alike:
-            chosen.append(min(alike, key=lambda m: abs(m.line - old["line"])))
+        same = [m for m in alike if m.occurrence == old.get("occurrence")]
+        if same or alike:
+            chosen.append(min(same or alike,
+                              key=lambda m: (abs(m.line - old["line"]), abs(m.offset - old["offset"]))))
         else:
             print(f"not found any more: {old['file']}:{old['line']}  {old['text']}")
     print(f"replaying {len(chosen)} survivors of {report}")
