@@ -61,35 +61,32 @@ WalkStep MoveZarnik::Advance() {
     if (done_)
         return WalkStep::Done;
     for (;;) {
-        if (!atPassStart_) {
-            ex_ += ax_;
-            ey_ += ay_;
-            if (ex_ > n_) {
-                ex_ -= n_;
-                x_ += sx_;
-                if (x_ > maxX_ || x_ < kHalfStepMm) {
-                    x_ -= sx_;
-                    edge_ = done_ = true;
-                    return WalkStep::Done;
-                }
-                moved_ |= std::abs(x_ - lx_) >= mmPerPixel_;
-            }
-            if (ey_ > n_) {
-                ey_ -= n_;
-                y_ += sy_;
-                if (y_ > maxY_ || y_ < kHalfStepMm) {
-                    y_ -= sy_;
-                    edge_ = done_ = true;
-                    return WalkStep::Done;
-                }
-                moved_ |= std::abs(y_ - ly_) >= mmPerPixel_;
-            }
-            if (++k_ > n_) {
-                done_ = true;
+        ex_ += ax_;
+        ey_ += ay_;
+        if (ex_ > n_) {
+            ex_ -= n_;
+            x_ += sx_;
+            if (x_ > maxX_ || x_ < kHalfStepMm) {
+                x_ -= sx_;
+                edge_ = done_ = true;
                 return WalkStep::Done;
             }
+            moved_ |= std::abs(x_ - lx_) >= mmPerPixel_;
         }
-        atPassStart_ = false;
+        if (ey_ > n_) {
+            ey_ -= n_;
+            y_ += sy_;
+            if (y_ > maxY_ || y_ < kHalfStepMm) {
+                y_ -= sy_;
+                edge_ = done_ = true;
+                return WalkStep::Done;
+            }
+            moved_ |= std::abs(y_ - ly_) >= mmPerPixel_;
+        }
+        if (++k_ > n_) {
+            done_ = true;
+            return WalkStep::Done;
+        }
         if (moved_) {
             lx_ = x_;
             ly_ = y_;

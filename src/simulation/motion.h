@@ -45,7 +45,6 @@ class MoveZarnik {
     bool moved_ = false;
     std::int32_t maxX_ = 0, maxY_ = 0;
     std::int32_t mmPerPixel_ = 0;
-    bool atPassStart_ = true;
     bool edge_ = false;
     bool done_ = true;
 };

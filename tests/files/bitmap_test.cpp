@@ -232,6 +232,7 @@ struct Refusal {
 // A good 4 x 2, 8-bit picture with a 2-colour table, spoiled one way each.
 const Refusal kRefusals[] = {
     {"shorter than the file header", [](auto& f) { f.resize(13); }, BitmapRefusal::NotABitmap},
+    {"only the file header", [](auto& f) { f.resize(14); }, BitmapRefusal::ShortRead},
     {"another type", [](auto& f) { f[1] = 'A'; }, BitmapRefusal::NotABitmap},
     {"file size below the headers", [](auto& f) { test::Put32(f, 2, 25); },
      BitmapRefusal::BadFileSize},

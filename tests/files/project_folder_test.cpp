@@ -145,6 +145,11 @@ TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {
     std::ofstream(dir / "config/user-dirs.dirs") << "# written by xdg-user-dirs-update\n"
                                                  << "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n";
     EXPECT_EQ(GetMyDocsZarnikfieldFolder(), dir / "Papers/Zarnikfield Work");
+    std::ofstream(dir / "config/user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"" << dir / "Abs"
+                                                 << "\"\n";
+    EXPECT_EQ(GetMyDocsZarnikfieldFolder(), dir / "Abs/Zarnikfield Work");
+    std::ofstream(dir / "config/user-dirs.dirs") << "XDG_DOCUMENTS_DIR=Rel\n";
+    EXPECT_EQ(GetMyDocsZarnikfieldFolder(), dir / "Rel/Zarnikfield Work");
 
     env.Set("XDG_DOCUMENTS_DIR", dir / "Docs/");
     EXPECT_EQ(GetMyDocsZarnikfieldFolder(), dir / "Docs/Zarnikfield Work");

@@ -194,6 +194,7 @@ TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesItInEveryRun) {
     trail.ClearPenTrail();
     RunInstantly();
     EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/0 ");
+    EXPECT_TRUE(state.penDown);
 }
 
 TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {

@@ -63,9 +63,10 @@ TEST(SizeBoxes, BelowOneStepIsRefused) {
     EXPECT_FALSE(SizeFromBoxes(ui, "0", "5"));
     EXPECT_EQ(ui.lastWarning(), TextOf(TextId::AreaSmallerThanZarnik));
     EXPECT_FALSE(SizeFromBoxes(ui, "7", ""));
-    const auto size = SizeFromBoxes(ui, "12", "8");
+    const auto size = SizeFromBoxes(ui, "12", "1");
     ASSERT_TRUE(size);
-    EXPECT_EQ(std::tuple(size->width, size->height), std::tuple(12, 8));
+    EXPECT_EQ(std::tuple(size->width, size->height), std::tuple(12, 1));
+    EXPECT_TRUE(SizeFromBoxes(ui, "1", "8"));
 }
 
 TEST(Resize, AsksOnlyWhenThereAreGraphics) {
