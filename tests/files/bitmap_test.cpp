@@ -121,7 +121,12 @@ TEST_F(SavingBitmaps, TemplatesSaveAndFailuresSaySoLeavingTheOldFile) {
 
     EXPECT_FALSE(SaveBitmapFile(ui, dir / "x.bmp", 0, 10, kSaveWhite));
     EXPECT_EQ(ui.lastWarning(), Text(TextId::NoMemoryForPaintBitmap));
+    EXPECT_FALSE(WriteBitmap8File(ui, dir / "x.bmp", 0, 10, {}));
+    EXPECT_EQ(ui.lastWarning(), Text(TextId::NoMemoryForPaintBitmap));
+    // A template the program never offers is refused without a word.
+    const std::size_t shown = ui.messages.size();
     EXPECT_FALSE(SaveBitmapFile(ui, dir / "x.bmp", 10, 10, kSaveTransparent + 1));
+    EXPECT_EQ(ui.messages.size(), shown);
     EXPECT_FALSE(PathExists(dir / "x.bmp"));
 }
 

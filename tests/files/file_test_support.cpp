@@ -6,7 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <iterator>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace zf::test {
 
@@ -20,6 +23,21 @@ TempFolder::~TempFolder() {
     std::error_code ignored;
     if (!path_.empty())
         std::filesystem::remove_all(path_, ignored);
+}
+
+bool WithoutRights(const std::function<bool()>& check) {
+    if (::geteuid() != 0)
+        return check();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        const bool dropped =
+            ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        ::_exit(dropped && check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 ScopedEnv::~ScopedEnv() {

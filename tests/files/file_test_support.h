@@ -3,6 +3,7 @@
 #include "files/project_file.h"
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -40,6 +41,10 @@ class ScopedEnv {
     void Remember(const char* name);
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
+
+// Runs `check` as a user whom file modes bind (nobody, in a child process,
+// when the tests run as root) and answers what it answered.
+bool WithoutRights(const std::function<bool()>& check);
 
 // A project folder: `folder` and its four picture folders.
 void MakeProjectFolder(const std::string& folder);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace zf {
 namespace {
@@ -119,6 +120,18 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     ASSERT_TRUE(SaveGoProgramAs(editor, dir / "prog/w.gop"));
     EXPECT_TRUE(OpenGoProgramByName(target, "prog\\w.gop"));
     EXPECT_EQ(to.editor.file, dir / "prog/w.gop");
+}
+
+TEST_F(ProjectFile, AChangedGoProgramThatCannotBeWrittenIsNamedWhenTheProjectIsSaved) {
+    FillScene();
+    editor.modified = 1;
+    ::chmod((dir / "walk.gop").c_str(), 0444);
+    ::chmod(dir.path().c_str(), 0777);
+    EXPECT_TRUE(test::WithoutRights([&] {
+        ProjectScene scene = Scene();
+        return SaveProjectAs(scene, dir / "p.zfp") &&
+               ui.lastWarningId() == TextId::ProjectGoProgramReadOnly;
+    }));
 }
 
 TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied) {
@@ -413,7 +426,10 @@ TEST_F(ProjectFile, IniShapeAndGoProgramFallBackWithMessages) {
 
 TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     test::WriteBytesTo(dir / "walk.gop", WriteGoProgramV2(editor));
-    test::WriteBytesTo(dir / "v1.zfp", V1Project("C:\\OLD\\PLACE\\"));
+    std::vector<std::uint8_t> v1 = V1Project("C:\\OLD\\PLACE\\");
+    // The label after the two objects holds what would read as a third.
+    Put16(v1, 398 + 88 + 16, objectkind::Stamp);
+    test::WriteBytesTo(dir / "v1.zfp", v1);
     state.units.turnUnit = 4;
     ASSERT_TRUE(Open(dir / "v1.zfp"));
     EXPECT_FALSE(host.modified);

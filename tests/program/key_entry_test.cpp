@@ -201,7 +201,8 @@ TEST_F(KeyingMemory, FullMemoryRefusesDefinitionsAndInstructions) {
     EXPECT_TRUE(ui.messages.empty());
     warnings("[", TextId::NoRoomForDefinition);
     EXPECT_EQ(at(), At("P 5", 0, 4));
-    keys("FD 1 FD");
+    keys("FD 1");
+    EXPECT_EQ(ContainerKey(editor, key::Forward), status::Refused);
     EXPECT_EQ(ui.messages.back(), Shown(TextId::ZarnikMemoryFull));
     EXPECT_EQ(std::tuple(go().size(), editor.memoryUnitsLeft), std::tuple(63u, 1));
 }
