@@ -317,7 +317,8 @@ void DrawMark(QPainter& painter, const CursorLook& look, const QRect& line,
     const int h = line.height();
     const QRect badge(line.right() + 1 - h, line.top(), h, h);
     painter.fillRect(badge, look.colour);
-    const int inset = std::max(1, (h * 2 + 4) / 9);
+    // A thin edge on small lines leaves the sign room to be seen.
+    const int inset = std::max(1, (h - 4) / 4);
     const QRect sign = badge.adjusted(inset, inset, -inset, -inset);
     if (sign.width() < 1)
         return;
