@@ -4,6 +4,7 @@
 #include "program/string_table.h"
 #include "render/artwork.h"
 #include "render/bitmap_drawing.h"
+#include "render/contrast_look.h"
 #include "render/display_text.h"
 #include "render/key_pictures.h"
 #include "render/picture_cache.h"
@@ -256,34 +257,47 @@ int DrawListing(QPainter& painter, const GoInstruction* head, int firstLine, int
 
 namespace {
 
+// What marks a line besides its colour, so that no one needs the colour to
+// tell a running line from a stopped or a stepped one.
+enum class Mark { None, Running, Stopped, Stepping };
+
 struct CursorLook {
     QColor colour;
     bool dotted = false;
-    // The executing line is marked boldly enough to be seen across a room.
-    bool bold = false;
+    // The run's lines have a band under their pictures and a bold frame, to
+    // be seen across a room.
+    bool band = false;
+    int pen = 1;
+    Mark mark = Mark::None;
 };
 
 bool LookOf(int style, const ListingStyle& listing, CursorLook& look) {
+    const Look& marks = listing.highContrast ? HighContrastLook() : UsualLook();
+    const int bold = ListCursorPenWidth(listing.iconSize, listing.highContrast);
     switch (style) {
     case 1:
         look.colour = listing.background;
+        look.pen = listing.highContrast ? bold : 1;
         return true;
     case 2:
-        look.colour = listing.text;
+        look.colour = marks.editing.isValid() ? marks.editing : listing.text;
+        look.pen = listing.highContrast ? bold : 1;
         return true;
     case 3:
     case 8:
-        look = {QColor(0, 128, 0), style == 8, true};
+        look = {marks.runningGo, style == 8, true, bold,
+                style == 8 ? Mark::Stepping : Mark::Running};
         return true;
     case 4:
     case 9:
-        look = {QColor(0, 0, 128), style == 9, true};
+        look = {marks.runningProc, style == 9, true, bold,
+                style == 9 ? Mark::Stepping : Mark::Running};
         return true;
     case 5:
-        look = {QColor(128, 0, 0), true, false};
+        look = {marks.problem, true, false, listing.highContrast ? 2 : 1, Mark::None};
         return true;
     case 7:
-        look = {QColor(128, 0, 0), false, true};
+        look = {marks.stopped, false, true, bold, Mark::Stopped};
         return true;
     default:
         return false;
@@ -296,12 +310,49 @@ QColor Tint(const QColor& colour, const QColor& background, double amount) {
                   mix(colour.blue(), background.blue()));
 }
 
+// A square at the right end of the line in the mark's colour, with a play
+// sign, a stop sign or a pause sign cut out of it in the background colour.
+void DrawMark(QPainter& painter, const CursorLook& look, const QRect& line,
+              const QColor& background) {
+    const int h = line.height();
+    const QRect badge(line.right() + 1 - h, line.top(), h, h);
+    painter.fillRect(badge, look.colour);
+    // A thin edge on small lines leaves the sign room to be seen.
+    const int inset = std::max(1, (h - 4) / 4);
+    const QRect sign = badge.adjusted(inset, inset, -inset, -inset);
+    if (sign.width() < 1)
+        return;
+    switch (look.mark) {
+    case Mark::Running: {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(background);
+        const QPointF play[3] = {QPointF(sign.left(), sign.top()),
+                                 QPointF(sign.left(), sign.top() + sign.height()),
+                                 QPointF(sign.left() + sign.width(), sign.center().y() + 0.5)};
+        painter.drawPolygon(play, 3);
+        break;
+    }
+    case Mark::Stopped:
+        painter.fillRect(sign, background);
+        break;
+    case Mark::Stepping: {
+        const int bar = std::max(1, sign.width() / 3);
+        painter.fillRect(QRect(sign.left(), sign.top(), bar, sign.height()), background);
+        painter.fillRect(QRect(sign.right() + 1 - bar, sign.top(), bar, sign.height()), background);
+        break;
+    }
+    case Mark::None:
+        break;
+    }
+}
+
 } // namespace
 
 void DrawListCursorBand(QPainter& painter, int style, int line, int width,
                         const ListingStyle& listing) {
     CursorLook look;
-    if (!LookOf(style, listing, look) || !look.bold)
+    if (!LookOf(style, listing, look) || !look.band)
         return;
     const QRect band(0, ListLineTop(line, listing.iconSize), width, listing.iconSize + 3);
     // Stepping shows a paler band than running.
@@ -314,23 +365,24 @@ void DrawListCursorFrame(QPainter& painter, int style, int line, int width,
     CursorLook look;
     if (!LookOf(style, listing, look))
         return;
-    const int pen = look.bold ? ListCursorPenWidth(listing.iconSize) : 1;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    QPen outline(look.colour, pen,
-                 look.dotted ? (look.bold ? Qt::DashLine : Qt::DotLine) : Qt::SolidLine);
+    QPen outline(look.colour, look.pen,
+                 look.dotted ? (look.band ? Qt::DashLine : Qt::DotLine) : Qt::SolidLine);
     outline.setJoinStyle(Qt::MiterJoin);
     painter.setPen(outline);
-    painter.setBackgroundMode(look.bold ? Qt::TransparentMode : Qt::OpaqueMode);
+    painter.setBackgroundMode(look.band ? Qt::TransparentMode : Qt::OpaqueMode);
     painter.setBackground(listing.background);
     const QRect frame(0, ListLineTop(line, listing.iconSize), width - 1, listing.iconSize + 2);
-    painter.drawRect(pen > 1 ? OutlineBox(frame.adjusted(0, 0, 1, 1), pen) : frame);
+    painter.drawRect(look.pen > 1 ? OutlineBox(frame.adjusted(0, 0, 1, 1), look.pen) : frame);
+    if (look.mark != Mark::None)
+        DrawMark(painter, look, frame.adjusted(0, 0, 1, 1), listing.background);
     painter.restore();
 }
 
-int ListCursorPenWidth(int iconSize) {
-    return std::max(3, iconSize / 10);
+int ListCursorPenWidth(int iconSize, bool highContrast) {
+    return highContrast ? std::max(3, (iconSize + 5) / 8) : std::max(3, iconSize / 10);
 }
 
 } // namespace zf

@@ -28,6 +28,9 @@ struct ListingStyle {
     std::string folder;
     QColor background = Qt::white;
     QColor text = Qt::black;
+    // The cursors' marks in the high-contrast look (the screen's choice;
+    // paper keeps the usual look).
+    bool highContrast = false;
 };
 
 // Visible line i from the top: its pictures start 1 pixel below its
@@ -61,12 +64,14 @@ int DrawListing(QPainter& painter, const GoInstruction* head, int firstLine, int
 // The list cursor of a style around visible line i (1 erases with the
 // background; 6 and unknown styles draw nothing). The executing and stopped
 // styles are a bold frame over a band, drawn before the line's pictures:
-// a pale fill with a solid bar in the left margin.
+// a pale fill with a solid bar in the left margin. Their frames end in a
+// square with a sign: play while running, stop when stopped, pause while
+// stepping.
 void DrawListCursorBand(QPainter& painter, int style, int line, int width,
                         const ListingStyle& listing);
 void DrawListCursorFrame(QPainter& painter, int style, int line, int width,
                          const ListingStyle& listing);
-// The bold frame's width at a picture size.
-int ListCursorPenWidth(int iconSize);
+// The bold frame's width at a picture size, bolder in high contrast.
+int ListCursorPenWidth(int iconSize, bool highContrast = false);
 
 } // namespace zf

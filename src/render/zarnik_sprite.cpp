@@ -115,6 +115,46 @@ void ZarnikSprite::RotateZarnikSprite(const ZarnikState& state) {
         return;
     rotated_ = RotateSelectedBitmap(shape_, state.heading - 90);
     sprite_ = KeyOutColour(rotated_, transparent_);
+    if (ringWidth_ > 0)
+        sprite_ = OutlinedSprite(sprite_, ringDark_, ringLight_, ringWidth_);
+}
+
+bool ZarnikSprite::SetOutline(const Look& look) {
+    if (look.robotRingWidth == ringWidth_ && look.robotDark == ringDark_ &&
+        look.robotLight == ringLight_)
+        return false;
+    ringWidth_ = look.robotRingWidth;
+    ringDark_ = look.robotDark;
+    ringLight_ = look.robotLight;
+    return true;
+}
+
+QImage OutlinedSprite(const QImage& sprite, const QColor& dark, const QColor& light, int width) {
+    const QImage in = sprite.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage out = in;
+    const int w = in.width(), h = in.height(), reach = 2 * width;
+    auto shown = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h &&
+               qAlpha(reinterpret_cast<const QRgb*>(in.constScanLine(y))[x]) != 0;
+    };
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (shown(x, y))
+                continue;
+            // The nearest shown pixel within reach, by the square of its distance.
+            int nearest = reach * reach + 1;
+            for (int dy = -reach; dy <= reach; ++dy)
+                for (int dx = -reach; dx <= reach; ++dx)
+                    if (dx * dx + dy * dy < nearest && shown(x + dx, y + dy))
+                        nearest = dx * dx + dy * dy;
+            if (nearest <= width * width)
+                line[x] = dark.rgb();
+            else if (nearest <= reach * reach)
+                line[x] = light.rgb();
+        }
+    }
+    return out;
 }
 
 QRect ZarnikOverlay::SquareAt(const ZarnikState& state, int side, int x, int y) {

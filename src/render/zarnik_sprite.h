@@ -4,6 +4,8 @@
 #include "simulation/pen_trail.h"
 #include "simulation/zarnik_state.h"
 
+#include "render/contrast_look.h"
+
 #include <QImage>
 #include <QPen>
 #include <QRect>
@@ -32,6 +34,9 @@ class ZarnikSprite {
                            bool mirrorLeftRight, bool mirrorTopBottom);
     // Turns the prepared shape by heading - 90: shapes face right.
     void RotateZarnikSprite(const ZarnikState& state);
+    // The rings a look draws round the robot's outline, from the next
+    // turn on; answers whether they changed.
+    bool SetOutline(const Look& look);
 
     int Side() const { return shape_.width(); }
     // The shape as prepared (mirrored), opaque.
@@ -45,7 +50,14 @@ class ZarnikSprite {
     QImage rotated_;
     QImage sprite_;
     QRgb transparent_ = 0;
+    QColor ringDark_;
+    QColor ringLight_;
+    int ringWidth_ = 0;
 };
+
+// A keyed picture with a dark ring round what it shows and a light ring
+// round that, each `width` pixels, inside the picture's square.
+QImage OutlinedSprite(const QImage& sprite, const QColor& dark, const QColor& light, int width);
 
 // A robot drawn when its shape file cannot be read: a grey body with a nose
 // to the right on a magenta (transparent) ground.

@@ -3,11 +3,14 @@
 #include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "render/artwork.h"
+#include "render/contrast_look.h"
 #include "render/key_pictures.h"
 #include "render/render_support.h"
 #include "support/recorder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zf {
 namespace {
@@ -222,6 +225,52 @@ TEST_F(ListingTest, CursorFramesHaveTheirStyleColours) {
     EXPECT_EQ(Rgb(image, 50, 76), kWhite);
     EXPECT_EQ(Rgb(image, 0, 85), 0u);
     EXPECT_EQ(Rgb(image, 1, 85), kWhite);
+}
+
+TEST_F(ListingTest, RunningStoppedAndSteppingLinesDifferInShapeInBothLooks) {
+    // The sign's pixels, told from the mark's colour by the background's
+    // alone, so that colour plays no part.
+    auto sign = [&](int cursorStyle, bool high, int size) {
+        style.iconSize = size;
+        style.highContrast = high;
+        style.background = high ? Qt::black : Qt::white;
+        QImage image = Filled(200, size + 10, style.background);
+        QPainter p(&image);
+        DrawListCursorBand(p, cursorStyle, 0, 200, style);
+        DrawListCursorFrame(p, cursorStyle, 0, 200, style);
+        p.end();
+        const int h = size + 3;
+        std::vector<bool> cut;
+        for (int y = 0; y < h; ++y)
+            for (int x = 200 - h; x < 200; ++x)
+                cut.push_back(image.pixelColor(x, y) == style.background);
+        return cut;
+    };
+    for (bool high : {false, true}) {
+        for (int size : {5, 10, 30, 50}) {
+            SCOPED_TRACE(testing::Message() << "high " << high << ", size " << size);
+            const auto running = sign(3, high, size), stopped = sign(7, high, size),
+                       stepping = sign(8, high, size);
+            for (const auto* one : {&running, &stopped, &stepping})
+                EXPECT_NE(std::count(one->begin(), one->end(), true), 0);
+            EXPECT_NE(running, stopped);
+            EXPECT_NE(running, stepping);
+            EXPECT_NE(stopped, stepping);
+            EXPECT_EQ(sign(4, high, size), running); // the Procedure list's run
+            EXPECT_EQ(sign(9, high, size), stepping);
+        }
+    }
+    // High contrast draws the editing cursor as boldly as a run's.
+    style.iconSize = 30;
+    style.highContrast = true;
+    QImage image = Filled(100, 40, Qt::black);
+    QPainter p(&image);
+    DrawListCursorFrame(p, 2, 0, 100, style);
+    p.end();
+    const QColor editing = HighContrastLook().editing;
+    for (int depth = 0; depth < ListCursorPenWidth(30, true); ++depth)
+        EXPECT_EQ(image.pixelColor(50, depth), editing) << depth;
+    EXPECT_GT(ListCursorPenWidth(30, true), ListCursorPenWidth(30));
 }
 
 } // namespace

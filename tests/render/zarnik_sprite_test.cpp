@@ -1,6 +1,7 @@
 #include "render/zarnik_sprite.h"
 
 #include "program/string_table.h"
+#include "render/contrast_look.h"
 #include "render/render_support.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,23 @@ TEST_F(SpriteTest, FacesTheHeadingFlippedTopToBottomFirstOverATransparentGround)
     for (QPoint corner : {QPoint(0, 0), QPoint(29, 0), QPoint(0, 29), QPoint(29, 29)})
         EXPECT_EQ(qAlpha(sprite.Sprite().pixel(corner)), 0) << corner.x() << "," << corner.y();
     EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);
+
+    // High contrast rings the robot's outline, dark then light, inside its
+    // square; the usual look drops them.
+    ASSERT_TRUE(sprite.SetOutline(HighContrastLook()));
+    EXPECT_FALSE(sprite.SetOutline(HighContrastLook()));
+    Nose(90);
+    const Look& look = HighContrastLook();
+    for (int x : {4, 3})
+        EXPECT_EQ(sprite.Sprite().pixelColor(x, 15), look.robotDark) << x;
+    for (int x : {2, 1})
+        EXPECT_EQ(sprite.Sprite().pixelColor(x, 15), look.robotLight) << x;
+    EXPECT_EQ(qAlpha(sprite.Sprite().pixel(0, 15)), 0);
+    EXPECT_EQ(qAlpha(sprite.Sprite().pixel(0, 0)), 0);
+    EXPECT_EQ(Rgb(sprite.Sprite(), 15, 15), kBlue);
+    ASSERT_TRUE(sprite.SetOutline(UsualLook()));
+    Nose(90);
+    EXPECT_EQ(qAlpha(sprite.Sprite().pixel(4, 15)), 0);
 
     // An unreadable shape still shows a robot.
     state.shapeId = tables.names.Add("missing.bmp");

@@ -7,10 +7,9 @@ namespace zf::ui {
 QLabel* MakeCaptionLabel(const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
     label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
-    pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
-    label->setPalette(pal);
+    // The selection's colours by role, so that they follow a new palette.
+    label->setBackgroundRole(QPalette::Highlight);
+    label->setForegroundRole(QPalette::HighlightedText);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);

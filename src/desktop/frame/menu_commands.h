@@ -53,6 +53,8 @@ enum : int {
     ClearMemoryKey = 40406,
     // File > Recent Files, newest first.
     RecentFirst = 40410,
+    // Options > High Contrast.
+    HighContrast = 40420,
 };
 } // namespace command
 

@@ -1,5 +1,7 @@
 #include "desktop/frame/tool_strip.h"
 
+#include "render/contrast_look.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -81,7 +83,8 @@ void ToolStrip::paintEvent(QPaintEvent*) {
         if (!s.request)
             continue;
         const QRect r = ButtonRect(i);
-        p.setPen(Qt::black);
+        // Black round each button, light on the high-contrast black.
+        p.setPen(CurrentLook().highContrast ? pal.color(QPalette::WindowText) : QColor(Qt::black));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(-2, -2, 1, 1));
         const bool down = s.pressed || s.latched;
@@ -98,14 +101,8 @@ void ToolStrip::paintEvent(QPaintEvent*) {
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
     }
-    if (hasFocus() && focused_ < int(tools_.size()) && tools_[focused_].request) {
-        const QRect ring = ButtonRect(focused_).adjusted(-4, -4, 3, 3);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::white, 3));
-        p.drawRect(ring);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(ring);
-    }
+    if (hasFocus() && focused_ < int(tools_.size()) && tools_[focused_].request)
+        DrawFocusRing(p, ButtonRect(focused_).adjusted(-4, -4, 3, 3), CurrentLook(), 1, 3);
 }
 
 void ToolStrip::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #include "desktop/help/about_box.h"
 
+#include "render/contrast_look.h"
+
 #include <QDialogButtonBox>
 #include <QEnterEvent>
 #include <QHBoxLayout>
@@ -15,7 +17,9 @@ LinkLabel::LinkLabel(const QString& text, const QUrl& target, QWidget* parent)
     f.setBold(false);
     setFont(f);
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    // Blue on the usual grey; the palette's own link colour in high contrast.
+    pal.setColor(QPalette::WindowText,
+                 CurrentLook().highContrast ? pal.color(QPalette::Link) : QColor(0, 0, 255));
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
     setAutoFillBackground(true);

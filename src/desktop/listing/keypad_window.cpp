@@ -5,6 +5,7 @@
 #include "program/key_entry.h"
 #include "program/texts.h"
 #include "render/artwork.h"
+#include "render/contrast_look.h"
 #include "simulation/zarnik_state.h"
 
 #include <QAccessible>
@@ -65,6 +66,15 @@ QFont LabelFont(QFont font, const QString& label, double room) {
     if (wide > room && font.pixelSize() > 1)
         font.setPixelSize(std::max(1, int(font.pixelSize() * room / wide)));
     return font;
+}
+
+// The line round a key: none in the usual look.
+QPen KeyOutline(const Look& look) {
+    if (look.keyOutlineWidth <= 0)
+        return Qt::NoPen;
+    QPen pen(look.keyOutline, look.keyOutlineWidth);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
 }
 
 } // namespace
@@ -201,7 +211,11 @@ int KeypadLayout::HitTest(QPointF p) const {
     return -1;
 }
 
-void KeypadLayout::Paint(QPainter& painter, const QImage& note) const {
+const QColor& KeypadLayout::BodyColour() {
+    return kGrey;
+}
+
+void KeypadLayout::Paint(QPainter& painter, const QImage& note, const Look& look) const {
     const double k = k_;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
@@ -222,7 +236,7 @@ void KeypadLayout::Paint(QPainter& painter, const QImage& note) const {
     for (const KeypadKey& key : Keys()) {
         QRectF r = KeyRect(key.code);
         QRectF body = r.adjusted(0, -1, 1, 0);
-        painter.setPen(Qt::NoPen);
+        painter.setPen(KeyOutline(look));
         painter.setBrush(key.colour);
         const double radius = kBodyRadius * k;
         painter.drawRoundedRect(body, std::min(radius, body.width() / 2),
@@ -241,7 +255,7 @@ void KeypadLayout::Paint(QPainter& painter, const QImage& note) const {
         painter.setFont(LabelFont(font, key.label, LabelRoom(r).width()));
         painter.drawText(text, Qt::AlignCenter, key.label);
     }
-    painter.setPen(Qt::NoPen);
+    painter.setPen(KeyOutline(look));
     painter.setBrush(QColor(0, 255, 255));
     for (int code : {key::Forward, key::Back, key::Left, key::Right})
         painter.drawPath(QTransform::fromScale(k, k).map(Arrow(code)));
@@ -255,9 +269,7 @@ KeypadWindow::KeypadWindow(const ZarnikState& robot, const GoEditor& editor, QWi
     setObjectName("ZFZarnikKeypad");
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
-    setPalette(pal);
+    setBackgroundRole(QPalette::Base);
     timer_.setInterval(kClearPromptMs);
     connect(&timer_, &QTimer::timeout, this, [this] { rules_.TimerFired(); });
     note_ = ProgramBitmap(artwork::Note);
@@ -265,16 +277,12 @@ KeypadWindow::KeypadWindow(const ZarnikState& robot, const GoEditor& editor, QWi
 
 void KeypadWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    layout_.Paint(painter, note_);
+    const Look& look = CurrentLook();
+    layout_.Paint(painter, note_, look);
     if (hasFocus()) {
         // A ring round the key, clear on every key colour.
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(Qt::NoBrush);
-        const QRectF ring = layout_.KeyRect(focused_).adjusted(-3, -3, 3, 3);
-        painter.setPen(QPen(Qt::white, 5));
-        painter.drawRoundedRect(ring, 6, 6);
-        painter.setPen(QPen(Qt::black, 2.5));
-        painter.drawRoundedRect(ring, 6, 6);
+        DrawFocusRing(painter, layout_.KeyRect(focused_).adjusted(-3, -3, 3, 3), look, 2.5, 5, 6);
     }
 }
 
@@ -378,9 +386,9 @@ void KeypadWindow::ShowClearPrompt() {
         prompt_->setFrameStyle(QFrame::Box | QFrame::Plain);
         prompt_->setMargin(5);
         prompt_->setAutoFillBackground(true);
-        QPalette pal = prompt_->palette();
-        pal.setColor(QPalette::Window, QColor(255, 255, 225));
-        prompt_->setPalette(pal);
+        // A tip's colours, which high contrast changes too.
+        prompt_->setBackgroundRole(QPalette::ToolTipBase);
+        prompt_->setForegroundRole(QPalette::ToolTipText);
     }
     prompt_->adjustSize();
     QRectF cm = layout_.KeyRect(key::ClearMemory);

@@ -14,6 +14,7 @@ class QLabel;
 
 namespace zf {
 class GoEditor;
+struct Look;
 struct ZarnikState;
 } // namespace zf
 
@@ -47,7 +48,9 @@ class KeypadLayout {
     // The nearest key from `code` in an arrow key's direction, or `code`
     // itself at the keypad's edge.
     int Neighbour(int code, Qt::Key direction) const;
-    void Paint(QPainter& painter, const QImage& note) const;
+    void Paint(QPainter& painter, const QImage& note, const Look& look) const;
+    // The robot's grey top the keys sit on.
+    static const QColor& BodyColour();
 
   private:
     double k_ = 1.0;

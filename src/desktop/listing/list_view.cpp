@@ -2,6 +2,7 @@
 
 #include "desktop/listing/spoken_lines.h"
 #include "files/project.h"
+#include "render/contrast_look.h"
 #include "render/listing_lines.h"
 
 #include <QAccessible>
@@ -21,9 +22,8 @@ ListView::ListView(const NameTables& tables, const Project& project, int list,
     // shows them: left to right in any language, scroll bars included.
     setLayoutDirection(Qt::LeftToRight);
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
-    setPalette(pal);
+    // By role, not by a copied colour, so that a new palette reaches it.
+    setBackgroundRole(QPalette::Base);
     bar_ = new QScrollBar(Qt::Vertical, this);
     // Keys belong to the keypad, never to the scroll bar.
     bar_->setFocusPolicy(Qt::NoFocus);
@@ -145,6 +145,7 @@ ListingStyle ListView::Style() const {
     style.iconSize = iconSize_;
     style.background = palette().color(QPalette::Base);
     style.text = palette().color(QPalette::Text);
+    style.highContrast = CurrentLook().highContrast;
     style.folder = project_.folder;
     style.floor = {robot_.floorWidth, robot_.floorHeight};
     return style;

@@ -33,7 +33,8 @@ ProcedurePane::ProcedurePane(ListView* list, QWidget* parent) : QFrame(parent), 
     minimise_ = new QToolButton(this);
     for (QToolButton* b : {dock_, minimise_}) {
         b->setFocusPolicy(Qt::NoFocus);
-        b->setPalette(caption_->palette());
+        b->setBackgroundRole(caption_->backgroundRole());
+        b->setForegroundRole(caption_->foregroundRole());
         b->setFont(caption_->font());
     }
     connect(dock_, &QToolButton::clicked, this, &ProcedurePane::dockToggled);

@@ -78,6 +78,7 @@ class MainWindow : public QMainWindow, private SaveQuestions {
     void SetSound(bool on);
     void SetComPort(int index);
     void SetTooltips(bool on);
+    void SetHighContrast(bool on);
 
     // Edit > Undo and Redo; refused while a Go Program runs.
     void Undo();

@@ -128,6 +128,8 @@ void MainWindow::BuildOptionsMenu() {
     choice(speed, speeds, QT_TRANSLATE_NOOP("Menus", "&Instant"), command::SpeedInstant);
     Add(options, QT_TRANSLATE_NOOP("Menus", "&Sound"), command::Sound)->setCheckable(true);
     Add(options, QT_TRANSLATE_NOOP("Menus", "&Tooltips"), command::Tooltips)->setCheckable(true);
+    Add(options, QT_TRANSLATE_NOOP("Menus", "&High Contrast"), command::HighContrast)
+        ->setCheckable(true);
     QMenu* com = TitledMenu(options, QT_TRANSLATE_NOOP("Menus", "&Com Port"));
     auto* ports = new QActionGroup(com);
     choice(com, ports, "COM &1", command::ComPort1);

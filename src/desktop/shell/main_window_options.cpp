@@ -1,5 +1,6 @@
 // The Options menu and what the options file and a project set: listing
-// size, speed, sound, tooltips and the com port, with the menu's marks.
+// size, speed, sound, tooltips, the com port and high contrast, with the
+// menu's marks.
 
 #include "desktop/shell/main_window.h"
 
@@ -8,6 +9,7 @@
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/listing/procedure_pane.h"
+#include "desktop/shell/high_contrast.h"
 #include "desktop/shell/projector_mode.h"
 #include "desktop/shell/raz_azi.h"
 #include "desktop/workarea/graphics_drawing.h"
@@ -16,6 +18,7 @@
 #include "files/options_file.h"
 #include "files/paths.h"
 #include "link/serial_port.h"
+#include "render/contrast_look.h"
 
 #include <QAction>
 
@@ -45,6 +48,10 @@ bool MainWindow::OptionCommand(int id) {
     case command::Tooltips:
         SetTooltips(!doc_.options.tooltips);
         RememberOption("tooltips", "show", doc_.options.tooltips ? 1 : 0);
+        return true;
+    case command::HighContrast:
+        SetHighContrast(!CurrentLook().highContrast);
+        RememberOption("view", "contrast", CurrentLook().highContrast ? 1 : 0);
         return true;
     case command::ComPort1:
     case command::ComPort2:
@@ -103,6 +110,7 @@ void MainWindow::ReadOptions() {
     if (ini.GetInt("rulers", "show", 0) != 0)
         razAzi_->graphicsMain()->ToggleRulers();
     projector_->SetZoomPercent(static_cast<int>(ini.GetInt("view", "zoom", 100)));
+    SetHighContrast(ini.GetInt("view", "contrast", 0) == 1);
     doc_.link.ReadDevices(ini);
     if (repaired) {
         if (iniPath_.empty())
@@ -146,6 +154,12 @@ void MainWindow::SetTooltips(bool on) {
     if (QAction* a = Action(command::Tooltips))
         a->setChecked(on);
     help_->tooltips()->SetOption(on);
+}
+
+void MainWindow::SetHighContrast(bool on) {
+    ui::SetHighContrast(on);
+    if (QAction* a = Action(command::HighContrast))
+        a->setChecked(on);
 }
 
 void MainWindow::SetComPort(int index) {

@@ -4,6 +4,7 @@
 #include "files/picture_library.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
+#include "render/contrast_look.h"
 #include "render/working_area.h"
 #include "simulation/object_tools.h"
 
@@ -100,7 +101,15 @@ void GraphicsDrawing::Request(RunRequest request) {
     Schedule();
 }
 
+void GraphicsDrawing::changeEvent(QEvent* event) {
+    // The look changes with the palette: the robot takes or drops its rings.
+    if (event->type() == QEvent::PaletteChange && sprite_.SetOutline(CurrentLook()))
+        Rebuild();
+    QWidget::changeEvent(event);
+}
+
 void GraphicsDrawing::Rebuild() {
+    sprite_.SetOutline(CurrentLook());
     // A flipped robot is mirrored top to bottom before it is turned to its
     // heading, so that it faces the same way with its sides swapped.
     sprite_.BuildZarnikSprite(doc_.state, doc_.tables, Folder(), false, doc_.state.flipped);
@@ -161,12 +170,11 @@ void GraphicsDrawing::paintEvent(QPaintEvent* event) {
             p.drawImage(DragPictureRect().topLeft(), dragPicture_);
     }
     if (hasFocus() && tabbedIn_) {
-        // Black over white, so that it shows on any background.
-        const QRect frame = rect().adjusted(1, 1, -2, -2);
-        p.setPen(QPen(Qt::white, 3));
-        p.drawRect(frame);
-        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        p.drawRect(frame);
+        // A core over a halo, so that it shows on any background.
+        const Look& look = CurrentLook();
+        const int inset = 1 + int(look.focusWidening);
+        DrawFocusRing(p, rect().adjusted(inset, inset, -1 - inset, -1 - inset), look, 1, 3, 0,
+                      Qt::DashLine);
     }
 }
 

@@ -77,6 +77,7 @@ class GraphicsDrawing : public QWidget, public RobotView {
     void stepTimed(std::int64_t due, std::int64_t now);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,12 +1,16 @@
 #include "desktop/frame/translated_texts.h"
+#include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
 #include "program/key_entry.h"
+#include "render/contrast_look.h"
 
 #include "desktop_fixture.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace zf::ui {
@@ -195,6 +199,74 @@ TEST_F(Accessibility, TheWorkingAreaTellsWhereTheRobotIsAndWhatLiesOnTheFloor) {
     EXPECT_EQ(area->text(QAccessible::Description).toStdString(),
               "The robot is 4.5 steps from the left and 5 steps from the top, facing 270 "
               "degrees. Its pen is down. Background: backgnd. Stamps: apple, boat.");
+}
+
+// WCAG 2.1: relative luminance from sRGB, and the ratio of two.
+double Luminance(const QColor& c) {
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(HighContrast, TextReadsAtFourAndAHalfToOneAndMarksStandOutAtThreeToOne) {
+    const QPalette pal = HighContrastPalette();
+    using R = QPalette::ColorRole;
+    const std::pair<R, R> texts[] = {{R::WindowText, R::Window},
+                                     {R::Text, R::Base},
+                                     {R::Text, R::AlternateBase},
+                                     {R::ButtonText, R::Button},
+                                     {R::HighlightedText, R::Highlight},
+                                     {R::ToolTipText, R::ToolTipBase},
+                                     {R::Link, R::Base},
+                                     {R::LinkVisited, R::Base},
+                                     {R::PlaceholderText, R::Base},
+                                     {R::BrightText, R::Window}};
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (auto [text, ground] : texts)
+            EXPECT_GE(Contrast(pal.color(group, text), pal.color(group, ground)), 4.5)
+                << group << " " << text << " on " << ground;
+
+    // The list cursors on the listing's ground, in both looks.
+    const QColor usualGround = QApplication::palette().color(QPalette::Base);
+    for (const Look* look : {&UsualLook(), &HighContrastLook()}) {
+        const QColor ground = look->highContrast ? pal.color(QPalette::Base) : usualGround;
+        for (const QColor& mark :
+             {look->runningGo, look->runningProc, look->stopped, look->problem})
+            EXPECT_GE(Contrast(mark, ground), 3.0) << mark.name().toStdString();
+    }
+    const Look& high = HighContrastLook();
+    EXPECT_GE(Contrast(high.editing, pal.color(QPalette::Base)), 3.0);
+
+    // The keys' outline against every key and the robot's top they sit on.
+    EXPECT_GE(high.keyOutlineWidth, 2);
+    EXPECT_GE(Contrast(high.keyOutline, KeypadLayout::BodyColour()), 3.0);
+    for (const KeypadKey& key : KeypadLayout::Keys())
+        EXPECT_GE(Contrast(high.keyOutline, key.colour), 3.0) << key.label;
+
+    // Focus rings on the tool strips' black and the keypad's grey; the
+    // working area's ring and the robot's rings on any floor at all.
+    for (const QColor& ground : {pal.color(QPalette::Window), KeypadLayout::BodyColour()})
+        EXPECT_GE(std::max(Contrast(high.focusCore, ground), Contrast(high.focusHalo, ground)),
+                  3.0);
+    EXPECT_GE(high.robotRingWidth, 1);
+    for (int r = 0; r < 256; r += 15)
+        for (int g = 0; g < 256; g += 15)
+            for (int b = 0; b < 256; b += 15) {
+                const QColor floor(r, g, b);
+                EXPECT_GE(
+                    std::max(Contrast(high.focusCore, floor), Contrast(high.focusHalo, floor)),
+                    3.0);
+                EXPECT_GE(
+                    std::max(Contrast(high.robotDark, floor), Contrast(high.robotLight, floor)),
+                    3.0);
+            }
 }
 
 } // namespace

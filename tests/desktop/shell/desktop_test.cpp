@@ -6,6 +6,7 @@
 #include "files/project_file.h"
 #include "files/project_folder.h"
 #include "program/program_snapshot.h"
+#include "render/contrast_look.h"
 #include "simulation/edit_history.h"
 
 #include <QClipboard>
@@ -328,6 +329,11 @@ TEST_F(Everyday, UndoAndRedoWalkBackAndForthThroughKeysAndClicks) {
 }
 
 TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
+    const QPalette usual = QApplication::palette();
+    window->Action(command::HighContrast)->trigger();
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window),
+              HighContrastPalette().color(QPalette::Window));
+    EXPECT_NE(QApplication::palette(), usual);
     window->Action(command::SpeedInstant)->trigger();
     window->Action(command::ListingSizeFirst + 7)->trigger(); // listing size 40
     window->Action(command::Sound)->trigger();                // sound on
@@ -347,6 +353,13 @@ TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
     EXPECT_TRUE(doc().options.sound);
     EXPECT_FALSE(doc().options.tooltips);
     EXPECT_EQ(window->RecentFiles(), (std::vector<std::string>{program}));
+    EXPECT_TRUE(window->Action(command::HighContrast)->isChecked());
+    EXPECT_TRUE(CurrentLook().highContrast);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Base),
+              HighContrastPalette().color(QPalette::Base));
+    window->Action(command::HighContrast)->trigger();
+    EXPECT_FALSE(CurrentLook().highContrast);
+    EXPECT_EQ(QApplication::palette(), usual);
 
     // A recent file opens like File > Open; one gone is taken off the list.
     window->Command(command::RecentFirst);
