@@ -221,6 +221,10 @@
         <source>&amp;Com Port</source>
         <translation>منفذ &amp;COM</translation>
     </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>تباين عالٍ</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

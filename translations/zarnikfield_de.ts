@@ -221,6 +221,10 @@
         <source>&amp;Com Port</source>
         <translation>&amp;COM-Anschluss</translation>
     </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>&amp;Hoher Kontrast</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -221,6 +221,10 @@
         <source>&amp;Com Port</source>
         <translation>&amp;Puerto COM</translation>
     </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>Alto &amp;contraste</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

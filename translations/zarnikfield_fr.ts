@@ -221,6 +221,10 @@
         <source>&amp;Com Port</source>
         <translation>&amp;Port COM</translation>
     </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>&amp;Contraste élevé</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
