@@ -3,6 +3,7 @@
 #include "desktop/shell/session_end.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
+#include "files/ini_file.h"
 #include "files/project_file.h"
 #include "files/project_folder.h"
 #include "program/program_snapshot.h"
@@ -357,6 +358,21 @@ TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(program), std::string::npos);
     EXPECT_TRUE(window->RecentFiles().empty());
+
+    // Very Slow outlives the window too, while the file keeps a speed that
+    // older readers know; a project's speed replaces it like any other.
+    window->Action(command::SpeedVerySlow)->trigger();
+    window.reset();
+    Start();
+    EXPECT_TRUE(window->Action(command::SpeedVerySlow)->isChecked());
+    EXPECT_FALSE(window->Action(command::SpeedSlow)->isChecked());
+    EXPECT_EQ(doc().state.moveDelay, 2 * MoveDelayForSpeed(0));
+    const IniFile ini = IniFile::Load(options);
+    EXPECT_EQ(std::pair(ini.GetInt("zarnik", "speed", 0), ini.GetInt("zarnik", "veryslow", 0)),
+              std::pair(1L, 1L));
+    doc().ApplyOptions({.listingSize = 8, .sound = 1, .tooltips = 0, .speed = 1});
+    EXPECT_TRUE(window->Action(command::SpeedSlow)->isChecked());
+    EXPECT_EQ(doc().state.moveDelay, MoveDelayForSpeed(0));
 }
 
 TEST_F(Everyday, InstantSpeedEndsWhereANormalRunEndsAtOnce) {
