@@ -2,6 +2,7 @@
 
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/document.h"
+#include "desktop/frame/text_scale.h"
 #include "desktop/frame/translated_texts.h"
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
@@ -21,7 +22,11 @@ namespace zf::ui {
 
 namespace {
 constexpr int kFrame = 3;
-constexpr int kCaption = 20;
+
+// The title bar's height: 20 pixels, taller with larger desktop text.
+int CaptionHeight() {
+    return ScaledPixels(20);
+}
 } // namespace
 
 GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
@@ -56,7 +61,7 @@ void GraphicsLibrary::FitWords() {
     const int selectorWidth = ProgCentreSelector::WidthFor(bar);
     const int optionsWidth = options_->WidthFor(bar);
     const int w = std::max(selectorWidth, optionsWidth) + 2 * kFrame;
-    const int top = kFrame + kCaption;
+    const int top = kFrame + CaptionHeight();
     setFixedSize(w, top + ProgCentreSelector::kHeight + ProgCentreOptions::kHeight + kFrame);
     PlaceCaption();
     selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::kHeight);
@@ -66,10 +71,11 @@ void GraphicsLibrary::FitWords() {
 
 void GraphicsLibrary::PlaceCaption() {
     const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
-    caption_->setGeometry(kFrame, kFrame, width() - 2 * kFrame, kCaption);
+    const int caption = CaptionHeight();
+    caption_->setGeometry(kFrame, kFrame, width() - 2 * kFrame, caption);
     // The title starts at the end away from the close button.
-    caption_->setContentsMargins(rightToLeft ? kCaption : 4, 0, rightToLeft ? 4 : kCaption, 0);
-    const QRect button(width() - kFrame - kCaption, kFrame + 1, kCaption - 2, kCaption - 2);
+    caption_->setContentsMargins(rightToLeft ? caption : 4, 0, rightToLeft ? 4 : caption, 0);
+    const QRect button(width() - kFrame - caption, kFrame + 1, caption - 2, caption - 2);
     close_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), button));
     close_->raise();
 }
@@ -77,7 +83,7 @@ void GraphicsLibrary::PlaceCaption() {
 void GraphicsLibrary::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
     // The main window has set the new words before its panes hear of them.
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
         FitWords();
     else if (event->type() == QEvent::LayoutDirectionChange)
         PlaceCaption();
@@ -100,7 +106,7 @@ void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
     // The longer title fits the narrow window in regular weight.
     QFont font = caption_->font();
     font.setBold(true);
-    const int room = width() - 2 * kFrame - kCaption - 8;
+    const int room = width() - 2 * kFrame - CaptionHeight() - 8;
     if (QFontMetrics(font).horizontalAdvance(title) > room)
         font.setBold(false);
     caption_->setFont(font);
@@ -176,7 +182,7 @@ void GraphicsLibrary::Activated() {
 
 void GraphicsLibrary::mousePressEvent(QMouseEvent* event) {
     raise();
-    if (event->button() != Qt::LeftButton || event->position().y() >= kFrame + kCaption)
+    if (event->button() != Qt::LeftButton || event->position().y() >= kFrame + CaptionHeight())
         return;
     moving_ = true;
     grab_ = event->globalPosition().toPoint() - pos();
@@ -189,7 +195,7 @@ void GraphicsLibrary::mouseMoveEvent(QMouseEvent* event) {
     // The caption stays inside the main window, where it can be caught again.
     if (const QWidget* client = parentWidget()) {
         at.setX(std::clamp(at.x(), -width() + 40, std::max(0, client->width() - 40)));
-        at.setY(std::clamp(at.y(), 0, std::max(0, client->height() - kCaption)));
+        at.setY(std::clamp(at.y(), 0, std::max(0, client->height() - CaptionHeight())));
     }
     move(at);
 }

@@ -55,7 +55,9 @@ class DragImage : public QWidget {
   public:
     DragImage(const QImage& picture, QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        image_ = QImage(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+        const qreal ratio = parent->devicePixelRatioF();
+        image_ = QImage(QSize(kSide, kSide) * ratio, QImage::Format_ARGB32_Premultiplied);
+        image_.setDevicePixelRatio(ratio);
         image_.fill(Qt::transparent);
         QPainter p(&image_);
         DrawTransparentImage(p, picture, kSide / 2, kSide / 2, kSide, kSide);
