@@ -8,6 +8,7 @@
 #include "desktop/library/prog_centre_selector.h"
 #include "files/picture_library.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -60,13 +61,20 @@ void GraphicsLibrary::FitWords() {
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const int selectorWidth = ProgCentreSelector::WidthFor(bar);
     const int optionsWidth = options_->WidthFor(bar);
-    const int w = std::max(selectorWidth, optionsWidth) + 2 * kFrame;
+    // Wide enough for either title in regular weight, however large the text.
+    QFont regular = caption_->font();
+    regular.setBold(false);
+    int title = 0;
+    for (TextId id : {TextId::DragToGraphicsWindow, TextId::ClickToAddToGoProgram})
+        title = std::max(title, QFontMetrics(regular).horizontalAdvance(
+                                    QCoreApplication::translate("Messages", TextOf(id).data())));
+    const int w = std::max({selectorWidth, optionsWidth, title + CaptionHeight() + 8}) + 2 * kFrame;
     const int top = kFrame + CaptionHeight();
-    setFixedSize(w, top + ProgCentreSelector::kHeight + ProgCentreOptions::kHeight + kFrame);
+    setFixedSize(w, top + ProgCentreSelector::Height() + ProgCentreOptions::Height() + kFrame);
     PlaceCaption();
-    selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::kHeight);
-    options_->setGeometry(kFrame + 2, top + ProgCentreSelector::kHeight, optionsWidth,
-                          ProgCentreOptions::kHeight);
+    selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::Height());
+    options_->setGeometry(kFrame + 2, top + ProgCentreSelector::Height(), optionsWidth,
+                          ProgCentreOptions::Height());
 }
 
 void GraphicsLibrary::PlaceCaption() {

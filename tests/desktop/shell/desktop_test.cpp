@@ -1,5 +1,6 @@
 #include "desktop/help/help_commands.h"
 #include "desktop/help/tooltips.h"
+#include "desktop/library/prog_centre_selector.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/shell/raz_azi.h"
 #include "desktop/shell/session_end.h"
@@ -140,8 +141,8 @@ TEST_F(Desktop, TheStatusLineShowsUnitsAndMemoryGrowsWithTheTextAndAProjectStart
     const auto dark = [](QRgb c) { return qGray(c) < 96; };
     EXPECT_GT(test::CountIf(line, dark, line.rect().adjusted(0, 4, 0, -4)), 40);
 
-    // Desktop text twice the size: the line, the rulers and the tool tips grow
-    // with it; a text on the floor is the child's drawing and keeps its size.
+    // Desktop text twice the size: the line, the rulers, the tool tips and the
+    // library's cells grow with it; a text on the floor is the child's drawing and keeps its size.
     GraphicsMain* graphics = window->razAzi()->graphicsMain();
     graphics->ToggleRulers();
     LogFont floorFont;
@@ -149,6 +150,7 @@ TEST_F(Desktop, TheStatusLineShowsUnitsAndMemoryGrowsWithTheTextAndAProjectStart
     auto sizes = [&] {
         return std::array{status->height(), graphics->drawing()->parentWidget()->x(),
                           window->help()->tooltips()->popup()->MeasureText("Run").height(),
+                          ProgCentreSelector::CellBox(1).width(),
                           QFontInfo(TextObjectFont(floorFont, 40)).pixelSize()};
     };
     ASSERT_NE(window->help()->tooltips()->popup(), nullptr);
@@ -163,7 +165,8 @@ TEST_F(Desktop, TheStatusLineShowsUnitsAndMemoryGrowsWithTheTextAndAProjectStart
     EXPECT_EQ(large[0], 2 * usual[0]);
     EXPECT_EQ(large[1], 2 * usual[1]);
     EXPECT_GE(large[2], 2 * usual[2] - 2);
-    EXPECT_EQ(large[3], usual[3]);
+    EXPECT_EQ(large[3], 2 * usual[3]);
+    EXPECT_EQ(large[4], usual[4]);
     graphics->ToggleRulers();
 
     // Another project: the units are the robot's own again.
