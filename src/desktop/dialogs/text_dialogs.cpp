@@ -53,8 +53,13 @@ std::string StoredText(const QString& boxText) {
 
 // The robot as the dialogs show it: the robot button's picture.
 QPixmap RobotPicture(int side) {
-    return QPixmap::fromImage(
-        GraphicsToolPicture(23).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Scaled once, to the screen's own pixels, so that it is not blurred twice.
+    const qreal ratio = qApp->devicePixelRatio();
+    const int pixels = static_cast<int>(side * ratio);
+    QPixmap picture = QPixmap::fromImage(GraphicsToolPicture(23).scaled(
+        pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 } // namespace
