@@ -225,6 +225,10 @@
         <source>&amp;High Contrast</source>
         <translation>تباين عالٍ</translation>
     </message>
+    <message>
+        <source>&amp;Very Slow</source>
+        <translation>بطيء جدًا</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

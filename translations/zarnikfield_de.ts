@@ -225,6 +225,10 @@
         <source>&amp;High Contrast</source>
         <translation>&amp;Hoher Kontrast</translation>
     </message>
+    <message>
+        <source>&amp;Very Slow</source>
+        <translation>Seh&amp;r langsam</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

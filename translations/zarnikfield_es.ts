@@ -225,6 +225,10 @@
         <source>&amp;High Contrast</source>
         <translation>Alto &amp;contraste</translation>
     </message>
+    <message>
+        <source>&amp;Very Slow</source>
+        <translation>M&amp;uy lenta</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

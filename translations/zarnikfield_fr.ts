@@ -225,6 +225,10 @@
         <source>&amp;High Contrast</source>
         <translation>&amp;Contraste élevé</translation>
     </message>
+    <message>
+        <source>&amp;Very Slow</source>
+        <translation>&amp;Très lent</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -124,12 +124,16 @@ void DrawTransparentImage(QPainter& painter, const QImage& picture, int cx, int 
     const QRect r = FittedRect(picture.width(), picture.height(), cx, cy, std::abs(w), std::abs(h));
     if (r.isEmpty())
         return;
-    const QImage stretched = StretchBitmap(picture, r.width(), r.height(), mirror);
-    if (mode != 0) {
-        painter.drawImage(r.topLeft(), stretched);
-        return;
-    }
-    painter.drawImage(r.topLeft(), KeyOutColour(stretched, stretched.pixel(0, 0)));
+    // On a high-density screen the picture is stretched to the screen's own
+    // pixels: stretched to the box first, it would lose rows and then be
+    // blown up blocky.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize pixels = (QSizeF(r.size()) * ratio).toSize();
+    QImage stretched = StretchBitmap(picture, pixels.width(), pixels.height(), mirror);
+    if (mode == 0)
+        stretched = KeyOutColour(stretched, stretched.pixel(0, 0));
+    stretched.setDevicePixelRatio(ratio);
+    painter.drawImage(r.topLeft(), stretched);
 }
 
 bool DrawTransparentBitmap(QPainter& painter, const std::string& path, int cx, int cy, int w, int h,

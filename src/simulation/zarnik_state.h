@@ -84,6 +84,8 @@ void CentreZarnik(ZarnikState& state);
 
 // Speed menu index 0..2 (Slow, Medium, Fast) to the delay per pixel.
 std::uint16_t MoveDelayForSpeed(int index);
+// The delay per pixel below Slow, for children who follow each move.
+inline constexpr std::uint16_t kVerySlowMoveDelay = 50;
 
 inline constexpr int kPenCount = 8;
 // File names of the eight pens, by pen style.

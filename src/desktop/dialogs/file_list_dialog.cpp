@@ -35,13 +35,15 @@ class SilentUi : public UserInterface {
     Answer Ask(TextId, const std::string&, Buttons) override { return Answer::No; }
 };
 
-QImage GoProgramPreview(const std::string& path, const std::string& folder) {
+// Drawn at the screen's own pixel density, so that it is sharp there.
+QImage GoProgramPreview(const std::string& path, const std::string& folder, qreal ratio) {
     SilentUi ui;
     NameTables tables;
     GoEditor program(ui, tables);
     if (!OpenGoProgram(program, path, false) || !program.Head(GO_LIST))
         return {};
-    QImage picture(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
+    QImage picture(QSize(kPreviewWidth, kPreviewHeight) * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     ListingStyle style{tables};
@@ -136,20 +138,23 @@ void FileListDialog::Browse() {
 
 void FileListDialog::ShowPicture() {
     QImage picture;
+    const qreal ratio = picture_->devicePixelRatioF();
     if (const QListWidgetItem* item = list_->currentItem()) {
         // The file itself, small, so that the child sees what it is.
         const std::string path = JoinPath(folder_, NameOf(*item));
-        picture =
-            kind_ == Kind::GoPrograms ? GoProgramPreview(path, folder_) : LoadBitmapImage(path);
+        picture = kind_ == Kind::GoPrograms ? GoProgramPreview(path, folder_, ratio)
+                                            : LoadBitmapImage(path);
     }
     if (picture.isNull()) {
         picture_->clear();
         return;
     }
     if (kind_ == Kind::Backgrounds &&
-        (picture.width() > kPictureSide || picture.height() > kPictureSide))
-        picture = picture.scaled(kPictureSide, kPictureSide, Qt::KeepAspectRatio,
-                                 Qt::SmoothTransformation);
+        (picture.width() > kPictureSide || picture.height() > kPictureSide)) {
+        const int side = static_cast<int>(kPictureSide * ratio);
+        picture = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    }
     picture_->setPixmap(QPixmap::fromImage(picture));
 }
 

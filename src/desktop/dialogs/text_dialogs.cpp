@@ -2,6 +2,7 @@
 
 #include "desktop/dialogs/dialog_parts.h"
 #include "desktop/frame/desktop_ui.h"
+#include "desktop/frame/text_scale.h"
 #include "program/string_table.h"
 #include "render/working_area.h"
 #include "simulation/text_placement.h"
@@ -52,8 +53,13 @@ std::string StoredText(const QString& boxText) {
 
 // The robot as the dialogs show it: the robot button's picture.
 QPixmap RobotPicture(int side) {
-    return QPixmap::fromImage(
-        GraphicsToolPicture(23).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Scaled once, to the screen's own pixels, so that it is not blurred twice.
+    const qreal ratio = qApp->devicePixelRatio();
+    const int pixels = static_cast<int>(side * ratio);
+    QPixmap picture = QPixmap::fromImage(GraphicsToolPicture(23).scaled(
+        pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 } // namespace
@@ -96,7 +102,7 @@ EnterTextDialog::EnterTextDialog(QWidget* owner, NameTables& tables, const TextO
     text_ = new QPlainTextEdit(this);
     text_->setObjectName("text");
     text_->setTabChangesFocus(true);
-    text_->setFixedSize(320, 90);
+    text_->setFixedSize(ScaledPixels(320), ScaledPixels(90));
     auto* typeLabel = new QLabel(tr("&Type your text here:"), this);
     typeLabel->setBuddy(text_);
     grid->addWidget(typeLabel, 0, 0, 1, 2);
@@ -220,7 +226,10 @@ namespace {
 
 // The cursor of the drag: a cross with the text symbol beside it.
 QCursor TextDragCursor() {
-    QPixmap picture(32, 32);
+    // Drawn at the screen's pixel density, so that it stays sharp there.
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(QSize(32, 32) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setPen(QPen(Qt::white, 3));
@@ -249,7 +258,7 @@ PositionTextDialog::PositionTextDialog(QWidget* owner, QWidget* target)
     row->setSizeConstraint(QLayout::SetFixedSize);
     auto* words = new QLabel(tr("Drag this symbol to where you want to place the text."), this);
     words->setWordWrap(true);
-    words->setFixedWidth(170);
+    words->setFixedWidth(ScaledPixels(170));
     row->addWidget(words);
     symbol_ = new QLabel(this);
     symbol_->setObjectName("symbol");
@@ -358,7 +367,9 @@ constexpr Side kSides[] = {
 
 // An arrow from the middle of a button out towards its side.
 QIcon SideArrow(int row, int column) {
-    QPixmap picture(24, 24);
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap picture(QSize(24, 24) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);

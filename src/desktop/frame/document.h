@@ -23,6 +23,8 @@ struct Options {
     bool tooltips = true;
     int comPort = 1;
     int speed = 2; // 1 Slow, 2 Medium, 3 Fast, 4 Instant
+    // Slower than Slow; kept apart from speed, which files share with older readers.
+    bool verySlow = false;
     bool goBrowse = true;
 
     int IconSize() const { return listingSize >= 1 && listingSize <= 10 ? 5 * listingSize : 25; }

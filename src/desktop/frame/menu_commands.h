@@ -51,6 +51,7 @@ enum : int {
     Redo = 40404,
     SpeedInstant = 40405,
     ClearMemoryKey = 40406,
+    SpeedVerySlow = 40409,
     // File > Recent Files, newest first.
     RecentFirst = 40410,
     // Options > High Contrast.

@@ -1,7 +1,9 @@
 #include "desktop/help/about_box.h"
 
+#include "desktop/frame/text_scale.h"
 #include "render/contrast_look.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QEnterEvent>
 #include <QHBoxLayout>
@@ -66,10 +68,11 @@ constexpr int kTextWidth = 380;
 QLabel* Paragraph(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
-    label->setFixedWidth(kTextWidth);
+    const int width = ScaledPixels(kTextWidth);
+    label->setFixedWidth(width);
     // The box's fixed-size layout asks for the size hint, not the height at
     // this width: a longer translation would overlap the next paragraph.
-    label->setFixedHeight(label->heightForWidth(kTextWidth));
+    label->setFixedHeight(label->heightForWidth(width));
     return label;
 }
 
@@ -84,7 +87,13 @@ QPixmap RobotPicture(const QString& folder) {
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == key)
                 image.setPixel(x, y, qRgba(0, 0, 0, 0));
-    return QPixmap::fromImage(image.scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // At the screen's own pixel density, so that it is sharp there too.
+    const qreal ratio = qApp->devicePixelRatio();
+    const int side = static_cast<int>(72 * ratio);
+    QPixmap picture =
+        QPixmap::fromImage(image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "desktop/help/tooltips.h"
 
+#include "desktop/frame/text_scale.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/frame/translated_texts.h"
 
@@ -12,12 +13,6 @@ namespace zf::ui {
 
 namespace {
 
-QFont TipFont() {
-    QFont font("Arial");
-    font.setPixelSize(12);
-    return font;
-}
-
 constexpr int kTextFlags = Qt::AlignHCenter | Qt::TextWordWrap;
 
 } // namespace
@@ -26,13 +21,18 @@ ToolTipWindow::ToolTipWindow(QWidget* owner) : QWidget(owner, Qt::ToolTip) {
     setObjectName("ZFToolTip");
     setWindowTitle("ToolTip");
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFont(TipFont());
     setGeometry(20, 20, 100, 50);
 }
 
+QFont ToolTipWindow::TipFont() {
+    return ScaledArial(12);
+}
+
 QSize ToolTipWindow::MeasureText(const QString& text) const {
-    return fontMetrics()
-        .boundingRect(QRect(0, 0, kTooltipWrapWidth, 1000), kTextFlags, text)
+    // Measured and drawn in the font of the moment: the desktop's text size
+    // may have changed since the popup was made.
+    return QFontMetrics(TipFont())
+        .boundingRect(QRect(0, 0, ScaledPixels(kTooltipWrapWidth), 1 << 16), kTextFlags, text)
         .size();
 }
 
@@ -46,6 +46,7 @@ void ToolTipWindow::paintEvent(QPaintEvent*) {
     // The popup is the measured size plus 5, so the text keeps the width it
     // was measured in: it wraps as measured and nothing is cut off.
     const QSize text = MeasureText(text_);
+    p.setFont(TipFont());
     p.drawText(QRect(QPoint(3, 2), text), kTextFlags, text_);
 }
 

@@ -12,8 +12,9 @@ namespace zf::ui {
 
 class ToolStrip;
 
-// The tooltip popup "ToolTip": the tip in 12-pixel Arial, word-wrapped, on
-// the tooltip colours with a thin black outline. It never takes activation.
+// The tooltip popup "ToolTip": the tip in 12-pixel Arial (larger with the
+// desktop's text), word-wrapped, on the tooltip colours with a thin black
+// outline. It never takes activation.
 class ToolTipWindow : public QWidget {
     Q_OBJECT
   public:
@@ -21,8 +22,9 @@ class ToolTipWindow : public QWidget {
 
     const QString& text() const { return text_; }
     void SetText(const QString& text) { text_ = text; }
-    // The text's size word-wrapped and centred in a 100-pixel box.
+    // The text's size word-wrapped and centred in the wrapping width.
     QSize MeasureText(const QString& text) const;
+    static QFont TipFont();
     int paints() const { return paints_; }
 
   protected:

@@ -2,11 +2,13 @@
 
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/document.h"
+#include "desktop/frame/text_scale.h"
 #include "desktop/frame/translated_texts.h"
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
 #include "files/picture_library.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -21,7 +23,11 @@ namespace zf::ui {
 
 namespace {
 constexpr int kFrame = 3;
-constexpr int kCaption = 20;
+
+// The title bar's height: 20 pixels, taller with larger desktop text.
+int CaptionHeight() {
+    return ScaledPixels(20);
+}
 } // namespace
 
 GraphicsLibrary::GraphicsLibrary(Document& document, QWidget* parent)
@@ -55,21 +61,29 @@ void GraphicsLibrary::FitWords() {
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const int selectorWidth = ProgCentreSelector::WidthFor(bar);
     const int optionsWidth = options_->WidthFor(bar);
-    const int w = std::max(selectorWidth, optionsWidth) + 2 * kFrame;
-    const int top = kFrame + kCaption;
-    setFixedSize(w, top + ProgCentreSelector::kHeight + ProgCentreOptions::kHeight + kFrame);
+    // Wide enough for either title in regular weight, however large the text.
+    QFont regular = caption_->font();
+    regular.setBold(false);
+    int title = 0;
+    for (TextId id : {TextId::DragToGraphicsWindow, TextId::ClickToAddToGoProgram})
+        title = std::max(title, QFontMetrics(regular).horizontalAdvance(
+                                    QCoreApplication::translate("Messages", TextOf(id).data())));
+    const int w = std::max({selectorWidth, optionsWidth, title + CaptionHeight() + 8}) + 2 * kFrame;
+    const int top = kFrame + CaptionHeight();
+    setFixedSize(w, top + ProgCentreSelector::Height() + ProgCentreOptions::Height() + kFrame);
     PlaceCaption();
-    selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::kHeight);
-    options_->setGeometry(kFrame + 2, top + ProgCentreSelector::kHeight, optionsWidth,
-                          ProgCentreOptions::kHeight);
+    selector_->setGeometry(kFrame, top, selectorWidth, ProgCentreSelector::Height());
+    options_->setGeometry(kFrame + 2, top + ProgCentreSelector::Height(), optionsWidth,
+                          ProgCentreOptions::Height());
 }
 
 void GraphicsLibrary::PlaceCaption() {
     const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
-    caption_->setGeometry(kFrame, kFrame, width() - 2 * kFrame, kCaption);
+    const int caption = CaptionHeight();
+    caption_->setGeometry(kFrame, kFrame, width() - 2 * kFrame, caption);
     // The title starts at the end away from the close button.
-    caption_->setContentsMargins(rightToLeft ? kCaption : 4, 0, rightToLeft ? 4 : kCaption, 0);
-    const QRect button(width() - kFrame - kCaption, kFrame + 1, kCaption - 2, kCaption - 2);
+    caption_->setContentsMargins(rightToLeft ? caption : 4, 0, rightToLeft ? 4 : caption, 0);
+    const QRect button(width() - kFrame - caption, kFrame + 1, caption - 2, caption - 2);
     close_->setGeometry(QStyle::visualRect(layoutDirection(), rect(), button));
     close_->raise();
 }
@@ -77,7 +91,7 @@ void GraphicsLibrary::PlaceCaption() {
 void GraphicsLibrary::changeEvent(QEvent* event) {
     QFrame::changeEvent(event);
     // The main window has set the new words before its panes hear of them.
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange)
         FitWords();
     else if (event->type() == QEvent::LayoutDirectionChange)
         PlaceCaption();
@@ -100,7 +114,7 @@ void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
     // The longer title fits the narrow window in regular weight.
     QFont font = caption_->font();
     font.setBold(true);
-    const int room = width() - 2 * kFrame - kCaption - 8;
+    const int room = width() - 2 * kFrame - CaptionHeight() - 8;
     if (QFontMetrics(font).horizontalAdvance(title) > room)
         font.setBold(false);
     caption_->setFont(font);
@@ -176,7 +190,7 @@ void GraphicsLibrary::Activated() {
 
 void GraphicsLibrary::mousePressEvent(QMouseEvent* event) {
     raise();
-    if (event->button() != Qt::LeftButton || event->position().y() >= kFrame + kCaption)
+    if (event->button() != Qt::LeftButton || event->position().y() >= kFrame + CaptionHeight())
         return;
     moving_ = true;
     grab_ = event->globalPosition().toPoint() - pos();
@@ -189,7 +203,7 @@ void GraphicsLibrary::mouseMoveEvent(QMouseEvent* event) {
     // The caption stays inside the main window, where it can be caught again.
     if (const QWidget* client = parentWidget()) {
         at.setX(std::clamp(at.x(), -width() + 40, std::max(0, client->width() - 40)));
-        at.setY(std::clamp(at.y(), 0, std::max(0, client->height() - kCaption)));
+        at.setY(std::clamp(at.y(), 0, std::max(0, client->height() - CaptionHeight())));
     }
     move(at);
 }

@@ -1,5 +1,6 @@
 #include "desktop/library/prog_centre_options.h"
 
+#include "desktop/frame/text_scale.h"
 #include "desktop/frame/translated_texts.h"
 #include "render/artwork.h"
 
@@ -28,12 +29,15 @@ ProgCentreOptions::ProgCentreOptions(QWidget* parent) : QWidget(parent) {
 }
 
 void ProgCentreOptions::FitTexts() {
-    // Each button is as wide as its words, at least the usual 52 pixels.
-    int x = 10;
+    // Each button is as wide as its words, at least the usual 52 pixels; the
+    // row grows with the desktop's text.
+    const int gap = ScaledPixels(10);
+    int x = gap;
     for (QPushButton* b : {create_, edit_, close_}) {
-        const int w = std::max(52, b->fontMetrics().horizontalAdvance(b->text()) + 16);
-        b->setGeometry(x, 13, w, 26);
-        x += w + 10;
+        const int w =
+            std::max(ScaledPixels(52), b->fontMetrics().horizontalAdvance(b->text()) + 16);
+        b->setGeometry(x, ScaledPixels(13), w, ScaledPixels(26));
+        x += w + gap;
     }
     icon_ = x;
     update();
@@ -62,7 +66,15 @@ void ProgCentreOptions::paintEvent(QPaintEvent*) {
     if (icon.isNull())
         return;
     QPainter p(this);
-    p.drawImage(QRect(icon_, 10, 32, 32), icon);
+    p.drawImage(QRect(icon_, ScaledPixels(10), ScaledPixels(32), ScaledPixels(32)), icon);
+}
+
+int ProgCentreOptions::Height() {
+    return ScaledPixels(52);
+}
+
+int ProgCentreOptions::WidthFor(int scrollBarWidth) const {
+    return scrollBarWidth + icon_ + ScaledPixels(32);
 }
 
 } // namespace zf::ui

@@ -15,9 +15,10 @@ class ProgCentreOptions : public QWidget {
 
     explicit ProgCentreOptions(QWidget* parent = nullptr);
 
-    static constexpr int kHeight = 52;
+    // 52 pixels at the usual text size.
+    static int Height();
     // The row's width for its words: wider than the usual when they are long.
-    int WidthFor(int scrollBarWidth) const { return scrollBarWidth + icon_ + 32; }
+    int WidthFor(int scrollBarWidth) const;
     // Sizes the buttons to their words, after a change of language.
     void FitTexts();
 

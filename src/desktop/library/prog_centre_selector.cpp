@@ -1,5 +1,7 @@
 #include "desktop/library/prog_centre_selector.h"
 
+#include "desktop/frame/text_scale.h"
+
 #include "render/bitmap_drawing.h"
 #include "render/picture_cache.h"
 
@@ -17,7 +19,10 @@ namespace zf::ui {
 
 namespace {
 
-constexpr int kSide = 52;
+// A thumbnail's side: 52 pixels at the usual text size.
+int Side() {
+    return ScaledPixels(52);
+}
 
 // File names travel as the bytes the folder gave, read as UTF-8 as the Go
 // Container reads them back.
@@ -34,15 +39,17 @@ QString LabelOf(const std::string& fileName) {
 
 QRect LabelBox(int cell) {
     const QRect box = ProgCentreSelector::CellBox(cell);
-    return QRect(box.left(), box.top() + 55, kSide, 16);
+    return QRect(box.left(), box.top() + ScaledPixels(55), box.width(), ScaledPixels(16));
 }
 
-// Arial 15 pixels, smaller for a name that would run into its neighbour's.
+// Arial 15 pixels (at the usual text size), smaller for a name that would
+// run into its neighbour's.
 QFont LabelFont(const QString& label) {
     QFont font("Arial");
-    for (int size = 15;; --size) {
+    const int smallest = ScaledPixels(9), room = Side() + 4;
+    for (int size = ScaledPixels(15);; --size) {
         font.setPixelSize(size);
-        if (size <= 9 || QFontMetrics(font).horizontalAdvance(label) <= kSide + 4)
+        if (size <= smallest || QFontMetrics(font).horizontalAdvance(label) <= room)
             return font;
     }
 }
@@ -55,14 +62,17 @@ class DragImage : public QWidget {
   public:
     DragImage(const QImage& picture, QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        image_ = QImage(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+        const qreal ratio = parent->devicePixelRatioF();
+        const int side = Side();
+        image_ = QImage(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
+        image_.setDevicePixelRatio(ratio);
         image_.fill(Qt::transparent);
         QPainter p(&image_);
-        DrawTransparentImage(p, picture, kSide / 2, kSide / 2, kSide, kSide);
-        resize(kSide, kSide);
+        DrawTransparentImage(p, picture, side / 2, side / 2, side, side);
+        resize(side, side);
     }
     void MoveTo(QPoint global) {
-        move(parentWidget()->mapFromGlobal(global) - QPoint(kSide / 2, kSide / 2));
+        move(parentWidget()->mapFromGlobal(global) - QPoint(width() / 2, height() / 2));
         if (!isVisible()) {
             show();
             raise();
@@ -106,8 +116,17 @@ ProgCentreSelector::~ProgCentreSelector() {
     EndDrag();
 }
 
+int ProgCentreSelector::Height() {
+    return ScaledPixels(164);
+}
+
+int ProgCentreSelector::WidthFor(int scrollBarWidth) {
+    return 2 * 3 + scrollBarWidth + ScaledPixels(236);
+}
+
 QRect ProgCentreSelector::CellBox(int cell) {
-    return QRect(4 + 58 * (cell % 4), cell < 4 ? 4 : 84, kSide, kSide);
+    return QRect(ScaledPixels(4 + 58 * (cell % 4)), ScaledPixels(cell < 4 ? 4 : 84), Side(),
+                 Side());
 }
 
 void ProgCentreSelector::resizeEvent(QResizeEvent*) {
@@ -237,7 +256,7 @@ void ProgCentreSelector::wheelEvent(QWheelEvent* event) {
 int ProgCentreSelector::CellAt(QPoint p) const {
     for (int k = 0; k < library::kCells; ++k) {
         // The frame and the name count as the cell too.
-        if (CellBox(k).adjusted(-2, -2, 2, 19).contains(p))
+        if (CellBox(k).adjusted(-2, -2, 2, ScaledPixels(19)).contains(p))
             return k;
     }
     return -1;
@@ -280,8 +299,8 @@ void ProgCentreSelector::paintEvent(QPaintEvent*) {
         }
         const int shift = down ? 1 : 0;
         if (!thumbnails_[k].isNull())
-            DrawTransparentImage(p, thumbnails_[k], box.left() + 26 + shift, box.top() + 26 + shift,
-                                 kSide, kSide);
+            DrawTransparentImage(p, thumbnails_[k], box.left() + box.width() / 2 + shift,
+                                 box.top() + box.height() / 2 + shift, box.width(), box.height());
         const std::string name = selector_.CellName(k);
         if (!name.empty()) {
             const QString label = LabelOf(name);

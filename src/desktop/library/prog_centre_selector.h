@@ -27,9 +27,10 @@ class ProgCentreSelector : public QWidget {
     explicit ProgCentreSelector(const Project& project, QWidget* parent = nullptr);
     ~ProgCentreSelector() override;
 
-    static constexpr int kHeight = 164;
-    static int WidthFor(int scrollBarWidth) { return 2 * 3 + scrollBarWidth + 236; }
-    // The thumbnail box of cell k (0..7), 52 x 52.
+    // 164 pixels at the usual text size; the cells grow with the text.
+    static int Height();
+    static int WidthFor(int scrollBarWidth);
+    // The thumbnail box of cell k (0..7), 52 x 52 at the usual text size.
     static QRect CellBox(int cell);
 
     void ShowCategory(int category, bool dragMode);

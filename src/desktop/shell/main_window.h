@@ -74,7 +74,8 @@ class MainWindow : public QMainWindow, private SaveQuestions {
     ProjectorMode* projector() const { return projector_; }
 
     void SetListingSize(int index);
-    void SetSpeed(int index);
+    // Index 0..3: Slow to Instant; Very Slow is Slow with verySlow set.
+    void SetSpeed(int index, bool verySlow = false);
     void SetSound(bool on);
     void SetComPort(int index);
     void SetTooltips(bool on);

@@ -122,6 +122,7 @@ void MainWindow::BuildOptionsMenu() {
     }
     QMenu* speed = TitledMenu(options, QT_TRANSLATE_NOOP("Menus", "&Zarnik Speed"));
     auto* speeds = new QActionGroup(speed);
+    choice(speed, speeds, QT_TRANSLATE_NOOP("Menus", "&Very Slow"), command::SpeedVerySlow);
     choice(speed, speeds, QT_TRANSLATE_NOOP("Menus", "&Slow"), command::SpeedSlow);
     choice(speed, speeds, QT_TRANSLATE_NOOP("Menus", "&Medium"), command::SpeedMedium);
     choice(speed, speeds, QT_TRANSLATE_NOOP("Menus", "&Fast"), command::SpeedFast);

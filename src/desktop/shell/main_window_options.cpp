@@ -31,15 +31,22 @@ bool MainWindow::OptionCommand(int id) {
         return true;
     }
     switch (id) {
+    case command::SpeedVerySlow:
     case command::SpeedSlow:
     case command::SpeedMedium:
     case command::SpeedFast:
     case command::SpeedInstant:
-        SetSpeed(id == command::SpeedSlow     ? 0
-                 : id == command::SpeedMedium ? 1
-                 : id == command::SpeedFast   ? 2
-                                              : 3);
-        RememberOption("zarnik", "speed", doc_.options.speed);
+        SetSpeed(id == command::SpeedVerySlow || id == command::SpeedSlow ? 0
+                 : id == command::SpeedMedium                             ? 1
+                 : id == command::SpeedFast                               ? 2
+                                                                          : 3,
+                 id == command::SpeedVerySlow);
+        // Very Slow is kept as Slow plus a key of its own, so that older
+        // readers of the file still find a speed they know.
+        EditOptionsFile([this](IniFile& ini) {
+            ini.SetString("zarnik", "speed", std::to_string(doc_.options.speed));
+            ini.SetString("zarnik", "veryslow", doc_.options.verySlow ? "1" : "0");
+        });
         return true;
     case command::Sound:
         SetSound(!doc_.options.sound);
@@ -101,7 +108,8 @@ void MainWindow::ReadOptions() {
     SetTooltips(tips.show);
     SetSound(value("sound", "keypad", 0, 0, 1, 0, "0") != 0);
     SetComPort(static_cast<int>(value("com port", "com", 1, 1, 2, 1, "1")) - 1);
-    SetSpeed(static_cast<int>(value("zarnik", "speed", 2, 1, 4, 2, "2")) - 1);
+    SetSpeed(static_cast<int>(value("zarnik", "speed", 2, 1, 4, 2, "2")) - 1,
+             ini.GetInt("zarnik", "veryslow", 0) != 0);
     const int x = static_cast<int>(value("floor size", "x", 10, 1, 99, 10, "10"));
     const int y = static_cast<int>(value("floor size", "y", 10, 1, 99, 10, "10"));
     doc_.state.floorWidth = x * kStepMm;
@@ -130,14 +138,16 @@ void MainWindow::SetListingSize(int index) {
     procList_->SetIconSize(size);
 }
 
-void MainWindow::SetSpeed(int index) {
+void MainWindow::SetSpeed(int index, bool verySlow) {
     doc_.options.speed = index + 1;
-    const int ids[] = {command::SpeedSlow, command::SpeedMedium, command::SpeedFast,
-                       command::SpeedInstant};
-    for (int i = 0; i < 4; ++i)
+    doc_.options.verySlow = verySlow && index == 0;
+    const int ids[] = {command::SpeedVerySlow, command::SpeedSlow, command::SpeedMedium,
+                       command::SpeedFast, command::SpeedInstant};
+    const int marked = doc_.options.verySlow ? 0 : index + 1;
+    for (int i = 0; i < 5; ++i)
         if (QAction* a = Action(ids[i]))
-            a->setChecked(i == index);
-    doc_.state.moveDelay = MoveDelayForSpeed(index);
+            a->setChecked(i == marked);
+    doc_.state.moveDelay = doc_.options.verySlow ? kVerySlowMoveDelay : MoveDelayForSpeed(index);
     drawing()->SetInstant(index == 3);
 }
 

@@ -1,6 +1,7 @@
 #include "desktop/workarea/graphics_main.h"
 
 #include "desktop/frame/document.h"
+#include "desktop/frame/text_scale.h"
 #include "desktop/frame/tool_strip.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "desktop/workarea/status_line.h"
@@ -8,6 +9,7 @@
 #include "render/artwork.h"
 #include "render/rulers.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -49,9 +51,12 @@ enum Tool : int {
 constexpr int kLabelGap = 4;
 
 QFont SizeLabelFont() {
-    QFont font("Arial");
-    font.setPixelSize(15);
-    return font;
+    return ScaledArial(15);
+}
+
+// The rulers and the status line are 24 pixels at the usual text size.
+int BandHeight() {
+    return ScaledPixels(24);
 }
 
 std::vector<Slot> GraphicsPage(ToolPage page) {
@@ -196,15 +201,16 @@ void GraphicsMain::ShowToolPage(ToolPage page) {
 }
 
 void GraphicsMain::ToggleRulers() {
-    ruler_ = ruler_ ? 0 : 24;
+    ruler_ = ruler_ ? 0 : BandHeight();
     LayOut();
     update();
 }
 
 void GraphicsMain::LayOut() {
     const int W = width(), H = height();
+    const int band = BandHeight();
     toolBar_->setGeometry(0, H - 45, W, 45);
-    status_->setGeometry(0, H - 69, W, 24);
+    status_->setGeometry(0, H - 45 - band, W, band);
     const QFontMetrics fm(font());
     const int h = fm.height();
     ZarnikState& state = doc_.state;
@@ -213,7 +219,7 @@ void GraphicsMain::LayOut() {
         kLabelGap + QFontMetrics(SizeLabelFont())
                         .horizontalAdvance(QString::number(state.floorHeight / kStepMm));
     const double sx = double(W - label - ruler_) * 1000 / state.floorWidth;
-    const double sy = double(H - 24 - 45 - h - ruler_) * 1000 / state.floorHeight;
+    const double sy = double(H - band - 45 - h - ruler_) * 1000 / state.floorHeight;
     const double fit = std::max(1.0, std::min(sx, sy));
     state.zoom = float(fit * zoom_ / 100);
     auto pixels = [](int mm, double zoom) { return std::max(1, int(mm * zoom * 0.001)); };
@@ -253,6 +259,16 @@ void GraphicsMain::FollowRobot() {
 }
 
 void GraphicsMain::resizeEvent(QResizeEvent*) {
+    LayOut();
+}
+
+void GraphicsMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    // The desktop's text size changed: the bands and labels follow it.
+    if (ruler_ > 0)
+        ruler_ = BandHeight();
     LayOut();
 }
 

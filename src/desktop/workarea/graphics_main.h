@@ -58,6 +58,7 @@ class GraphicsMain : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void ToolPushed(int tool);

@@ -1,5 +1,6 @@
 #include "desktop/workarea/status_line.h"
 
+#include "desktop/frame/text_scale.h"
 #include "files/project.h"
 #include "program/editor.h"
 #include "program/string_table.h"
@@ -10,6 +11,7 @@
 #include <QPainter>
 
 #include <cctype>
+#include <cmath>
 
 namespace zf::ui {
 
@@ -111,16 +113,20 @@ void StatusLine::paintEvent(QPaintEvent*) {
         PaintRobotText(p, QRect(6, 2, std::max(0, width() - 12), height() - 4));
         return;
     }
-    // During a run the robot's box takes what is left after the run's three.
-    const int robotWidth = width() - 478;
-    for (auto [x, w] : {std::pair{2, 208}, {212, 58}, {272, 202}, {476, std::max(0, robotWidth)}})
-        PaintBox(p, x, w);
+    // The boxes widen with the desktop's text; during a run the robot's box
+    // takes what is left after the run's three.
+    const double k = TextScale();
+    auto at = [k](int x) { return static_cast<int>(std::lround(x * k)); };
+    const int robotWidth = width() - at(478);
+    for (auto [x, w] :
+         {std::pair{2, at(208)}, {at(212), at(58)}, {at(272), at(202)}, {at(476), robotWidth}})
+        PaintBox(p, x, std::max(0, w));
     QFont font("Arial");
     font.setPixelSize(std::max(1, height() - 6));
     p.setFont(font);
     p.setPen(pal.color(QPalette::ButtonText));
     if (instruction_)
-        p.drawText(QRect(6, 2, 204, height() - 4), Qt::AlignVCenter | Qt::AlignLeft,
+        p.drawText(QRect(6, 2, at(204), height() - 4), Qt::AlignVCenter | Qt::AlignLeft,
                    DisplayName(name_));
     const int s = std::max(5, height() - 4);
     ListingStyle style{tables_};
@@ -128,14 +134,14 @@ void StatusLine::paintEvent(QPaintEvent*) {
     style.background = pal.color(QPalette::Button);
     style.text = pal.color(QPalette::ButtonText);
     style.folder = project_.folder;
-    p.setClipRect(212, 0, 58, height());
+    p.setClipRect(at(212), 0, at(58), height());
     if (call_)
-        DrawInstructionLine(p, *call_, 214, 2, style);
-    p.setClipRect(272, 0, 202, height());
+        DrawInstructionLine(p, *call_, at(212) + 2, 2, style);
+    p.setClipRect(at(272), 0, at(202), height());
     if (instruction_)
-        DrawInstructionLine(p, *instruction_, 274, 2, style);
+        DrawInstructionLine(p, *instruction_, at(272) + 2, 2, style);
     p.setClipping(false);
-    PaintRobotText(p, QRect(480, 2, std::max(0, robotWidth - 8), height() - 4));
+    PaintRobotText(p, QRect(at(476) + 4, 2, std::max(0, robotWidth - 8), height() - 4));
 }
 
 } // namespace zf::ui

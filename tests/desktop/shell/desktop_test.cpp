@@ -1,12 +1,17 @@
+#include "desktop/help/help_commands.h"
+#include "desktop/help/tooltips.h"
+#include "desktop/library/prog_centre_selector.h"
 #include "desktop/listing/list_view.h"
 #include "desktop/shell/raz_azi.h"
 #include "desktop/shell/session_end.h"
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
+#include "files/ini_file.h"
 #include "files/project_file.h"
 #include "files/project_folder.h"
 #include "program/program_snapshot.h"
 #include "render/contrast_look.h"
+#include "render/working_area.h"
 #include "simulation/edit_history.h"
 
 #include <QClipboard>
@@ -17,6 +22,7 @@
 #include <QDir>
 
 #include <QFileInfo>
+#include <QFontInfo>
 
 #include <cstdio>
 
@@ -119,7 +125,7 @@ TEST_F(Desktop, ExitSavesAChangedProgramWhenTheAnswerIsYes) {
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(path)));
 }
 
-TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheRobotsOwn) {
+TEST_F(Desktop, TheStatusLineShowsUnitsAndMemoryGrowsWithTheTextAndAProjectStartsWithTheRobotsOwn) {
     StatusLine* status = window->razAzi()->graphicsMain()->statusLine();
     EXPECT_EQ(status->RobotText(false), "0 cells used / 187");
     KeySequence(editor(), "FD [ 1 5 ] RT [ 2 ] FD 2");
@@ -135,6 +141,34 @@ TEST_F(Desktop, TheStatusLineShowsChangedUnitsAndMemoryAndAProjectStartsWithTheR
     const QImage line = status->grab().toImage();
     const auto dark = [](QRgb c) { return qGray(c) < 96; };
     EXPECT_GT(test::CountIf(line, dark, line.rect().adjusted(0, 4, 0, -4)), 40);
+
+    // Desktop text twice the size: the line, the rulers, the tool tips and the
+    // library's cells grow with it; a text on the floor is the child's drawing and keeps its size.
+    GraphicsMain* graphics = window->razAzi()->graphicsMain();
+    graphics->ToggleRulers();
+    LogFont floorFont;
+    floorFont.height = -24;
+    auto sizes = [&] {
+        return std::array{status->height(), graphics->drawing()->parentWidget()->x(),
+                          window->help()->tooltips()->popup()->MeasureText("Run").height(),
+                          ProgCentreSelector::CellBox(1).width(),
+                          QFontInfo(TextObjectFont(floorFont, 40)).pixelSize()};
+    };
+    ASSERT_NE(window->help()->tooltips()->popup(), nullptr);
+    const auto usual = sizes();
+    const QFont desktopFont = QApplication::font();
+    QFont twice = desktopFont;
+    twice.setPointSizeF(desktopFont.pointSizeF() * 2);
+    QApplication::setFont(twice);
+    Settle();
+    const auto large = sizes();
+    QApplication::setFont(desktopFont);
+    EXPECT_EQ(large[0], 2 * usual[0]);
+    EXPECT_EQ(large[1], 2 * usual[1]);
+    EXPECT_GE(large[2], 2 * usual[2] - 2);
+    EXPECT_EQ(large[3], 2 * usual[3]);
+    EXPECT_EQ(large[4], usual[4]);
+    graphics->ToggleRulers();
 
     // Another project: the units are the robot's own again.
     const std::string folder = temp.path().toStdString() + "/";
@@ -370,6 +404,21 @@ TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].text.find(program), std::string::npos);
     EXPECT_TRUE(window->RecentFiles().empty());
+
+    // Very Slow outlives the window too, while the file keeps a speed that
+    // older readers know; a project's speed replaces it like any other.
+    window->Action(command::SpeedVerySlow)->trigger();
+    window.reset();
+    Start();
+    EXPECT_TRUE(window->Action(command::SpeedVerySlow)->isChecked());
+    EXPECT_FALSE(window->Action(command::SpeedSlow)->isChecked());
+    EXPECT_EQ(doc().state.moveDelay, 2 * MoveDelayForSpeed(0));
+    const IniFile ini = IniFile::Load(options);
+    EXPECT_EQ(std::pair(ini.GetInt("zarnik", "speed", 0), ini.GetInt("zarnik", "veryslow", 0)),
+              std::pair(1L, 1L));
+    doc().ApplyOptions({.listingSize = 8, .sound = 1, .tooltips = 0, .speed = 1});
+    EXPECT_TRUE(window->Action(command::SpeedSlow)->isChecked());
+    EXPECT_EQ(doc().state.moveDelay, MoveDelayForSpeed(0));
 }
 
 TEST_F(Everyday, InstantSpeedEndsWhereANormalRunEndsAtOnce) {
