@@ -185,7 +185,7 @@ class ToolPart : public DrawnPart {
         return TranslatedText(static_cast<TextId>(Tool().tip)).replace(QLatin1String("&&"), "&");
     }
     QRect LocalRect() const override { return strip()->ButtonRect(Slot()); }
-    bool Pressable() const override { return Tool().kind != ToolStrip::Drag; }
+    bool Pressable() const override { return true; }
     void Press() override { strip()->Press(Slot()); }
 };
 

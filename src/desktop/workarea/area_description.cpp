@@ -33,6 +33,16 @@ QString TextOf(const NameTables& tables, const GraphicObject& object) {
 
 } // namespace
 
+QString ObjectDescription(const NameTables& tables, const GraphicObject& object) {
+    if (object.kind == objectkind::Text)
+        return Say(QT_TRANSLATE_NOOP("Speech", "Text \"%1\", %2 steps from the left and %3 steps "
+                                               "from the top."))
+            .arg(TextOf(tables, object), Steps(object.x), Steps(object.y));
+    return Say(QT_TRANSLATE_NOOP("Speech",
+                                 "Stamp %1, %2 steps from the left and %3 steps from the top."))
+        .arg(PictureName(tables, object), Steps(object.x), Steps(object.y));
+}
+
 QString AreaDescription(const ZarnikState& robot, const GraphicObjectList& objects) {
     QStringList parts;
     parts << Say(QT_TRANSLATE_NOOP("Speech", "The robot is %1 steps from the left and %2 steps "
