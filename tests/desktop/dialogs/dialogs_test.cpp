@@ -343,6 +343,33 @@ TEST_F(Dialogs, CreateAndPlaceTextByDraggingTheSymbol) {
     });
     ClickTool(ToolPage::Stamps, 5);
     EXPECT_EQ(doc().objects.size(), 1u);
+
+    // Without a mouse: Return or an arrow brings a mark over the working
+    // area, the arrows move it, Return places the text under it.
+    QPoint marked;
+    OnDialog<EnterTextDialog>([&](EnterTextDialog& d) {
+        Push(d, "ok");
+        OnDialog<PositionTextDialog>([&](PositionTextDialog& where) {
+            QWidget* keys = where.focusWidget() ? where.focusWidget() : &where;
+            QTest::keyClick(keys, Qt::Key_Return);
+            EXPECT_TRUE(where.isVisible());
+            ASSERT_NE(where.mark(), nullptr);
+            const QPoint first = where.mark()->pos();
+            for (Qt::Key arrow : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+                QTest::keyClick(keys, arrow);
+            EXPECT_EQ(where.mark()->pos(), first + QPoint(16, 16));
+            EXPECT_EQ(where.mark()->parentWidget(), drawing());
+            marked = where.mark()->pos() + QPoint(8, 8);
+            QTest::keyClick(keys, Qt::Key_Return);
+        });
+    });
+    ClickTool(ToolPage::Stamps, 5);
+    ASSERT_EQ(doc().objects.size(), 2u);
+    const auto keyed = TextRecordOfObject(doc().tables, doc().objects[1]);
+    ASSERT_TRUE(keyed);
+    EXPECT_EQ(keyed->x, PixelsToMm(state(), marked.x()));
+    EXPECT_EQ(keyed->y, PixelsToMm(state(), marked.y()));
+    EXPECT_EQ(drawing()->findChildren<QLabel*>().size(), 0);
 }
 
 TEST_F(Dialogs, EditTextReplacesTheTextUnderTheDropAndCancelKeepsIt) {
