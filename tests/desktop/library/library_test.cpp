@@ -262,6 +262,13 @@ TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
     ASSERT_EQ(library()->category(), library::Shapes);
     ClickCell(1);
     EXPECT_EQ(Lines(), (Names{"NAME(\"My Go Program.gop\")", "SHAPE(pic02.bmp)"}));
+    // Space on a cell reached by the arrows keys it as a click does.
+    selector()->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Space})
+        QTest::keyClick(selector(), key);
+    EXPECT_EQ(Lines().back(), "SHAPE(pic02.bmp)");
+    EXPECT_EQ(Lines().size(), 3u);
+    KeySequence(editor(), "CE");
 
     // Pressed, taken away and let go elsewhere: nothing; empty cells do nothing.
     QTest::mousePress(selector(), Qt::LeftButton, {}, ProgCentreSelector::CellBox(0).center());
@@ -350,6 +357,12 @@ TEST_F(Library, AShapeMustBeDroppedOnTheRobot) {
     DragCell(0, robot + QPoint(step, 0));
     EXPECT_EQ(state.shapeId, shape);
     EXPECT_TRUE(state.flipped);
+    // Return on a cell lets it go on the robot, as a drop there does.
+    selector()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(selector(), Qt::Key_Right);
+    QTest::keyClick(selector(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(std::string(doc().tables.names.Get(state.shapeId)), "pic02.bmp");
     DragCell(0, robot + QPoint(step / 3, -step / 3));
     EXPECT_EQ(std::string(doc().tables.names.Get(state.shapeId)), "pic01.bmp");
     EXPECT_EQ(state.homeShapeId, state.shapeId);
