@@ -68,6 +68,8 @@ FileListDialog::FileListDialog(QWidget* owner, const std::string& folder, Kind k
     list_->setObjectName("files");
     auto* label = new QLabel(tr("&Choose a file from the list:"), this);
     label->setBuddy(list_);
+    // A list is not named by its label's buddy: it is named here.
+    list_->setAccessibleName(QString(label->text()).remove(QLatin1Char('&')));
     grid->addWidget(label, 0, 0);
     grid->addWidget(list_, 1, 0);
     for (const std::string& name :

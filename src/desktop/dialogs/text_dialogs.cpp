@@ -12,6 +12,7 @@
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -259,7 +261,13 @@ PositionTextDialog::PositionTextDialog(QWidget* owner, QWidget* target)
     auto* words = new QLabel(tr("Drag this symbol to where you want to place the text."), this);
     words->setWordWrap(true);
     words->setFixedWidth(ScaledPixels(170));
-    row->addWidget(words);
+    auto* keys = new QLabel(tr("Or move the mark with the arrow keys and press Return."), this);
+    keys->setWordWrap(true);
+    keys->setFixedWidth(ScaledPixels(170));
+    auto* column = new QVBoxLayout;
+    column->addWidget(words);
+    column->addWidget(keys);
+    row->addLayout(column);
     symbol_ = new QLabel(this);
     symbol_->setObjectName("symbol");
     symbol_->setPixmap(QPixmap::fromImage(GraphicsToolPicture(9)));
@@ -274,9 +282,69 @@ PositionTextDialog::PositionTextDialog(QWidget* owner, QWidget* target)
     cancel->setDefault(true);
     row->addWidget(cancel, 0, Qt::AlignTop);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The arrows reach the mark whatever has the focus.
+    cancel->installEventFilter(this);
+}
+
+bool PositionTextDialog::KeyForMark(const QKeyEvent& key) {
+    if (!target_ || !target_->isVisible() ||
+        (key.modifiers() & ~Qt::ShiftModifier & ~Qt::KeypadModifier))
+        return false;
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (enter && mark_) {
+        point_ = mark_->pos() + QPoint(8, 8);
+        accept();
+        return true;
+    }
+    // Shift moves a pixel at a time, the arrows alone eight; Return first
+    // only shows the mark, so that the text is never lost to it.
+    const int step = key.modifiers() & Qt::ShiftModifier ? 1 : 8;
+    QPoint by;
+    switch (enter ? Qt::Key_Down : key.key()) {
+    case Qt::Key_Left:
+        by = QPoint(-step, 0);
+        break;
+    case Qt::Key_Right:
+        by = QPoint(step, 0);
+        break;
+    case Qt::Key_Up:
+        by = QPoint(0, -step);
+        break;
+    case Qt::Key_Down:
+        by = QPoint(0, step);
+        break;
+    default:
+        return false;
+    }
+    if (!mark_) {
+        // It starts in the middle of what is seen of the working area.
+        auto* mark = new QLabel(target_);
+        mark->setPixmap(TextDragCursor().pixmap());
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->adjustSize();
+        mark->move(target_->visibleRegion().boundingRect().center() - QPoint(8, 8));
+        mark->show();
+        connect(this, &QDialog::finished, mark, &QObject::deleteLater);
+        mark_ = mark;
+        by = {};
+    }
+    const QPoint at = mark_->pos() + QPoint(8, 8) + by;
+    const QRect inside = target_->rect();
+    mark_->move(QPoint(std::clamp(at.x(), inside.left(), inside.right()),
+                       std::clamp(at.y(), inside.top(), inside.bottom())) -
+                QPoint(8, 8));
+    return true;
+}
+
+void PositionTextDialog::keyPressEvent(QKeyEvent* event) {
+    if (!KeyForMark(*event))
+        QDialog::keyPressEvent(event);
 }
 
 bool PositionTextDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched != symbol_ &&
+        KeyForMark(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched != symbol_)
         return QDialog::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);

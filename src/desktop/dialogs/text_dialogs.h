@@ -67,7 +67,8 @@ class EnterTextDialog : public QDialog {
 
 // Position Text: the symbol is dragged, with its own cursor, to where the
 // text goes. A drop on the drawing window ends the dialog with that point;
-// a drop elsewhere beeps and brings the dialog back.
+// a drop elsewhere beeps and brings the dialog back. Without a mouse the
+// arrows move a mark over the drawing window and Return places the text there.
 class PositionTextDialog : public QDialog {
     Q_OBJECT
   public:
@@ -77,18 +78,25 @@ class PositionTextDialog : public QDialog {
     QPoint point() const { return point_; }
     QWidget* symbol() const { return symbol_; }
     bool dragging() const { return dragging_; }
+    // The mark the arrows move, in the target's coordinates; null before the
+    // first arrow.
+    QWidget* mark() const { return mark_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Press(QPoint global);
     void Move(QPoint global);
     void Release(QPoint global);
     void EndDrag();
+    // An arrow or Return for the mark; false for any other key.
+    bool KeyForMark(const QKeyEvent& key);
 
     QPointer<QWidget> target_;
+    QPointer<QWidget> mark_;
     QLabel* symbol_;
     QPoint pressedAt_;
     QPoint home_;

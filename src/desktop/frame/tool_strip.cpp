@@ -164,9 +164,10 @@ void ToolStrip::Up(bool over, QPoint global) {
 }
 
 void ToolStrip::Press(int slot) {
-    if (slot < 0 || slot >= int(tools_.size()) || !tools_[slot].request ||
-        tools_[slot].kind == Drag)
+    if (slot < 0 || slot >= int(tools_.size()) || !tools_[slot].request)
         return;
+    if (tools_[slot].kind == Drag)
+        return emit taken(tools_[slot]);
     Down(slot);
     Up(true, {});
 }

@@ -45,8 +45,9 @@ class ToolStrip : public QWidget {
     void SetStrip(const QImage& strip) { strip_ = strip; }
     // The tooltip string id of the button under a point, or 0.
     int TipAt(QPoint p) const;
-    // A push button or toggle pressed and released by other means than the
-    // mouse (the keyboard, a screen reader): the same as a click.
+    // A tool pressed and released by other means than the mouse (the
+    // keyboard, a screen reader): for a push button or toggle the same as a
+    // click; a drag tool is taken up to be placed by keyboard.
     void Press(int slot);
     // The slot a keyboard user is on: arrows move it, Space and Return press it.
     int focusedSlot() const { return focused_; }
@@ -56,6 +57,8 @@ class ToolStrip : public QWidget {
     void pushed(const zf::ui::ToolStrip::Slot& slot);
     // A drag tool released at a point in global coordinates.
     void dropped(const zf::ui::ToolStrip::Slot& slot, QPoint global);
+    // A drag tool pressed without the mouse.
+    void taken(const zf::ui::ToolStrip::Slot& slot);
 
   protected:
     void paintEvent(QPaintEvent*) override;

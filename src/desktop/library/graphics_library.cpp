@@ -3,13 +3,15 @@
 #include "desktop/frame/child_frame.h"
 #include "desktop/frame/document.h"
 #include "desktop/frame/text_scale.h"
+#include "desktop/frame/tool_strip.h"
 #include "desktop/frame/translated_texts.h"
 #include "desktop/library/prog_centre_options.h"
 #include "desktop/library/prog_centre_selector.h"
 #include "files/picture_library.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -160,6 +162,9 @@ void GraphicsLibrary::OptionPressed(int id) {
     case ProgCentreOptions::Close:
         selector_->ClearSelection();
         hide();
+        if (opener_)
+            opener_->setFocus(Qt::OtherFocusReason);
+        opener_ = nullptr;
         return;
     default:
         return;
@@ -177,6 +182,18 @@ void GraphicsLibrary::ShowCategory(int category, bool dragMode) {
     options_->SetCategory(category);
     show();
     raise();
+    // Opened from a tool bar by keyboard, the pictures take the keys.
+    if (auto* strip = qobject_cast<ToolStrip*>(QApplication::focusWidget())) {
+        opener_ = strip;
+        selector_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void GraphicsLibrary::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        OptionPressed(ProgCentreOptions::Close);
+    else
+        event->ignore();
 }
 
 void GraphicsLibrary::ResetCategories() {

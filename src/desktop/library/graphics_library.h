@@ -47,6 +47,7 @@ class GraphicsLibrary : public QFrame {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Place(bool dragMode, bool createEnabled);
@@ -62,6 +63,9 @@ class GraphicsLibrary : public QFrame {
     QToolButton* close_;
     ProgCentreSelector* selector_;
     ProgCentreOptions* options_;
+    // The tool bar a keyboard user opened the library from, given the focus
+    // back when it closes.
+    QPointer<QWidget> opener_;
     bool moving_ = false;
     QPoint grab_;
     // The paint programs started from here.

@@ -18,7 +18,8 @@ ProgCentreOptions::ProgCentreOptions(QWidget* parent) : QWidget(parent) {
     auto make = [this](const char* text, int id) {
         auto* b = new QPushButton(this);
         SetTranslated(b, "text", "Panes", text);
-        b->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches them; a click leaves the keys to the window.
+        b->setFocusPolicy(Qt::TabFocus);
         connect(b, &QPushButton::clicked, this, [this, id] { emit pressed(id); });
         return b;
     };

@@ -5,14 +5,17 @@
 #include "render/bitmap_drawing.h"
 #include "render/picture_cache.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace zf::ui {
@@ -100,6 +103,9 @@ ProgCentreSelector::ProgCentreSelector(const Project& project, QWidget* parent)
     setAutoFillBackground(true);
     bar_ = new QScrollBar(Qt::Vertical, this);
     bar_->setEnabled(false);
+    bar_->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab only: a press on a cell starts a drag, keys still key.
+    setFocusPolicy(Qt::TabFocus);
     connect(bar_, &QScrollBar::actionTriggered, this, &ProgCentreSelector::ScrollAction);
     connect(bar_, &QScrollBar::sliderReleased, this, [this] { Scrolled(true); });
     // A paint program writes a picture in bursts: the folder is read again
@@ -184,6 +190,7 @@ void ProgCentreSelector::LoadPage() {
         const std::string path = selector_.CellPath(k);
         thumbnails_[k] = path.empty() ? QImage() : LoadBitmapImage(path);
     }
+    KeepKeyedOnPicture();
     SyncScrollBar();
     update();
 }
@@ -309,6 +316,15 @@ void ProgCentreSelector::paintEvent(QPaintEvent*) {
             p.drawText(LabelBox(k).adjusted(-3, 0, 3, 4), Qt::AlignHCenter | Qt::AlignTop, label);
         }
     }
+    if (hasFocus() && !selector_.CellName(keyed_).empty()) {
+        // The same ring as the keypad's: clear on any picture.
+        const QRect ring = CellBox(keyed_).adjusted(-5, -5, 5, 21);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::white, 4));
+        p.drawRect(ring);
+        p.setPen(QPen(Qt::black, 2));
+        p.drawRect(ring);
+    }
     // The etched line along the bottom.
     p.setPen(pal.color(QPalette::Dark));
     p.drawLine(0, height() - 2, width(), height() - 2);
@@ -377,6 +393,68 @@ void ProgCentreSelector::mouseReleaseEvent(QMouseEvent* event) {
     } else if (!dragMode_ && over) {
         emit keyEntered(CategoryKey(category()), FromName(name));
     }
+}
+
+void ProgCentreSelector::KeepKeyedOnPicture() {
+    keyed_ = std::clamp(keyed_, 0, library::kCells - 1);
+    while (keyed_ > 0 && selector_.CellName(keyed_).empty())
+        --keyed_;
+}
+
+void ProgCentreSelector::MoveKeyed(int step) {
+    if (selector_.count() == 0)
+        return;
+    const int index = std::clamp(selector_.top() + keyed_ + step, 0, selector_.count() - 1);
+    bool changed = false;
+    while (index < selector_.top() && selector_.LineUp())
+        changed = true;
+    while (index >= selector_.top() + library::kCells && selector_.LineDown())
+        changed = true;
+    keyed_ = index - selector_.top();
+    Scrolled(changed);
+    update();
+    if (QAccessible::isActive() && !selector_.CellName(keyed_).empty()) {
+        // The reader's cells are the filled ones, which lead the page.
+        QAccessibleEvent moved(this, QAccessible::Focus);
+        moved.setChild(keyed_);
+        QAccessible::updateAccessibility(&moved);
+    }
+}
+
+void ProgCentreSelector::ChooseKeyed() {
+    const std::string name = selector_.CellName(keyed_);
+    if (name.empty() || current_ >= 0)
+        return;
+    // What a press and a release do: the picture chosen for Edit, then keyed,
+    // or let go on the robot.
+    selector_.Select(keyed_);
+    update();
+    if (!dragMode_)
+        emit keyEntered(CategoryKey(category()), FromName(name));
+    else if (keyboardDropPoint)
+        emit pictureDropped(category(), FromName(name), keyboardDropPoint());
+}
+
+void ProgCentreSelector::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        event->ignore();
+    else if (key == Qt::Key_Left || key == Qt::Key_Right)
+        MoveKeyed((key == Qt::Key_Right) == (layoutDirection() == Qt::LeftToRight) ? 1 : -1);
+    else if (key == Qt::Key_Up || key == Qt::Key_Down)
+        MoveKeyed(key == Qt::Key_Down ? library::kRowCells : -library::kRowCells);
+    else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        ChooseKeyed();
+    else
+        event->ignore();
+}
+
+void ProgCentreSelector::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void ProgCentreSelector::focusOutEvent(QFocusEvent*) {
+    update();
 }
 
 bool ProgCentreSelector::event(QEvent* event) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <string>
 
 class QScrollBar;
@@ -53,6 +54,11 @@ class ProgCentreSelector : public QWidget {
 
     // The drawing window, over which the drag cursor changes.
     QPointer<QWidget> drawing;
+    // Where a picture chosen by keyboard in drag mode is let go: the robot's
+    // place on the screen.
+    std::function<QPoint()> keyboardDropPoint;
+    // The cell the keyboard is on: arrows move it, Space and Return choose it.
+    int keyedCell() const { return keyed_; }
 
   signals:
     // Drag mode: a picture let go outside its cell, at a point of the screen.
@@ -68,6 +74,9 @@ class ProgCentreSelector : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent*) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
   private:
     int CellAt(QPoint p) const;
@@ -77,6 +86,12 @@ class ProgCentreSelector : public QWidget {
     void Scrolled(bool changed);
     void WatchFolder();
     void EndDrag();
+    // Moves the keyed cell by `step` pictures, scrolling a row at a time to
+    // keep it in view.
+    void MoveKeyed(int step);
+    void ChooseKeyed();
+    // The keyed cell back on a picture after the page changed.
+    void KeepKeyedOnPicture();
 
     const Project& project_;
     LibrarySelector selector_;
@@ -84,6 +99,7 @@ class ProgCentreSelector : public QWidget {
     std::array<QImage, 8> thumbnails_;
     std::array<bool, 8> pressed_{};
     int current_ = -1;
+    int keyed_ = 0;
     QScrollBar* bar_;
     QPointer<DragImage> dragImage_;
     bool overrideCursor_ = false;

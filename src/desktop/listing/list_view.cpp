@@ -6,6 +6,7 @@
 #include "render/listing_lines.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -34,6 +35,8 @@ ListView::ListView(const NameTables& tables, const Project& project, int list,
     hbar_ = new QScrollBar(Qt::Horizontal, this);
     hbar_->setFocusPolicy(Qt::NoFocus);
     hbar_->hide();
+    // Reached by Tab only: a click moves the cursor, keys still key.
+    setFocusPolicy(Qt::TabFocus);
     connect(hbar_, &QScrollBar::valueChanged, this, [this](int value) {
         firstPixel_ = value;
         update();
@@ -117,15 +120,18 @@ void ListView::ShowCursor(int line, int style) {
     cursorVisible_ = style != cursor::Erase;
     ScrollLineIntoView(line);
     update();
-    // A screen reader says the line the cursor moved to, the running one too.
-    if (cursorVisible_ && QAccessible::isActive()) {
-        for (int i = 0, n = InstructionCount(); i < n; ++i) {
-            if (CursorOn(i)) {
+    if (!cursorVisible_)
+        return;
+    for (int i = 0, n = InstructionCount(); i < n; ++i) {
+        if (CursorOn(i)) {
+            keyed_ = i;
+            // A screen reader says the line the cursor moved to, the running one too.
+            if (QAccessible::isActive()) {
                 QAccessibleEvent event(this, QAccessible::Selection);
                 event.setChild(i);
                 QAccessible::updateAccessibility(&event);
-                break;
             }
+            break;
         }
     }
 }
@@ -210,6 +216,72 @@ void ListView::paintEvent(QPaintEvent*) {
     if (cursorShown)
         DrawListCursorFrame(painter, cursorStyle_, cursorLine_ - 1 - firstLine_, area.width(),
                             style);
+    if (hasFocus())
+        PaintFocusMark(painter);
+}
+
+void ListView::PaintFocusMark(QPainter& painter) const {
+    // A double ring round the pane and a dashed one round the keyed line,
+    // clear on any background.
+    painter.setClipping(false);
+    painter.setBrush(Qt::NoBrush);
+    for (const auto& [colour, width] : {std::pair{QColor(Qt::white), 4}, {QColor(Qt::black), 2}}) {
+        painter.setPen(QPen(colour, width));
+        painter.drawRect(ListArea().adjusted(1, 1, -2, -2));
+    }
+    const QRect line = InstructionRect(keyed_);
+    if (line.isValid()) {
+        painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DashLine));
+        painter.drawRect(line.adjusted(3, 0, -4, -1));
+    }
+}
+
+int ListView::KeyedTarget(int key) const {
+    const int count = InstructionCount();
+    const int at = keyed_ < count ? keyed_ : -1;
+    const int page = std::max(1, WholeLinesShown() - 1);
+    switch (key) {
+    case Qt::Key_Up:
+        return at < 0 ? count - 1 : std::max(0, at - 1);
+    case Qt::Key_Down:
+        return std::min(count - 1, at + 1);
+    case Qt::Key_PageUp:
+        return std::max(0, at - page);
+    case Qt::Key_PageDown:
+        return std::min(count - 1, std::max(0, at + page));
+    case Qt::Key_Home:
+        return 0;
+    case Qt::Key_End:
+        return count - 1;
+    default:
+        return kNotNavigation;
+    }
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+    // Up and Down walk the lines here; every other key keys the program.
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const int target = plain ? KeyedTarget(event->key()) : kNotNavigation;
+    if (target == kNotNavigation) {
+        event->ignore();
+        return;
+    }
+    int line = 0;
+    if (target < 0 || !InstructionAt(target, &line))
+        return;
+    keyed_ = target;
+    ScrollLineIntoView(line + 1);
+    update();
+    // Exactly a click on the line; a refused one leaves the keyed line there.
+    emit lineClicked(line + 1);
+}
+
+void ListView::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void ListView::focusOutEvent(QFocusEvent*) {
+    update();
 }
 
 void ListView::mousePressEvent(QMouseEvent* event) {

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class QPainter;
 class QScrollBar;
 
 namespace zf::ui {
@@ -53,6 +54,9 @@ class ListView : public QWidget {
     QString SpokenLine(int index) const;
     QRect InstructionRect(int index) const;
     bool CursorOn(int index) const;
+    // The instruction the keyboard is on: where the cursor last stood, or
+    // where the arrows went when a click there was refused.
+    int keyedInstruction() const { return keyed_; }
 
   signals:
     // A click on a 1-based line (past the end: the last line).
@@ -63,6 +67,9 @@ class ListView : public QWidget {
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
   private:
     // The instruction at a 0-based index and the 0-based line it starts on.
@@ -70,6 +77,11 @@ class ListView : public QWidget {
     void UpdateRange();
     void PlaceBars();
     ListingStyle Style() const;
+    // The instruction a navigation key goes to (-1: none in an empty list),
+    // or kNotNavigation for any other key.
+    static constexpr int kNotNavigation = -2;
+    int KeyedTarget(int key) const;
+    void PaintFocusMark(QPainter& painter) const;
 
     const NameTables& tables_;
     const Project& project_;
@@ -84,6 +96,7 @@ class ListView : public QWidget {
     int cursorStyle_ = 0;
     bool cursorVisible_ = false;
     int firstPixel_ = 0;
+    int keyed_ = -1;
     QScrollBar* bar_;
     QScrollBar* hbar_;
 };

@@ -9,6 +9,7 @@
 #include "desktop/listing/spoken_lines.h"
 #include "desktop/workarea/area_description.h"
 #include "desktop/workarea/graphics_drawing.h"
+#include "desktop/workarea/object_chooser.h"
 #include "program/key_entry.h"
 
 #include <QAccessible>
@@ -185,7 +186,7 @@ class ToolPart : public DrawnPart {
         return TranslatedText(static_cast<TextId>(Tool().tip)).replace(QLatin1String("&&"), "&");
     }
     QRect LocalRect() const override { return strip()->ButtonRect(Slot()); }
-    bool Pressable() const override { return Tool().kind != ToolStrip::Drag; }
+    bool Pressable() const override { return true; }
     void Press() override { strip()->Press(Slot()); }
 };
 
@@ -292,6 +293,9 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
         return new ToolStripAccess(strip);
     if (auto* view = qobject_cast<ListView*>(object))
         return new ListAccess(view);
+    // The object a drag tool is on, named as it is framed.
+    if (auto* chooser = qobject_cast<ObjectChooser*>(object))
+        return new QAccessibleWidget(chooser, QAccessible::Graphic);
     return nullptr;
 }
 

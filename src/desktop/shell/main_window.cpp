@@ -8,6 +8,8 @@
 #include "desktop/help/help_commands.h"
 #include "desktop/help/tooltips.h"
 #include "desktop/library/graphics_library.h"
+#include "desktop/library/prog_centre_options.h"
+#include "desktop/library/prog_centre_selector.h"
 #include "desktop/listing/go_container.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
@@ -32,6 +34,7 @@
 #include <QKeyEvent>
 
 #include <filesystem>
+#include <vector>
 
 namespace zf::ui {
 
@@ -60,9 +63,11 @@ MainWindow::MainWindow(const std::string& iniPath) : iniPath_(iniPath) {
 
     GoContainer* go = goContainer();
     // Tab runs through the panes as they lie, the working area first.
-    setTabOrder(drawing(), razAzi_->graphicsMain()->toolBar());
-    setTabOrder(razAzi_->graphicsMain()->toolBar(), go->keypad());
-    setTabOrder(go->keypad(), go->toolBar());
+    const std::vector<QWidget*> order{drawing(),    razAzi_->graphicsMain()->toolBar(),
+                                      go->goList(), procList_,
+                                      go->keypad(), go->toolBar()};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     printing_ = std::make_unique<PrintCommands>(*this, doc_);
     help_ = new HelpCommands(this, doc_.ui, doc_.state, doc_.project,

@@ -83,6 +83,7 @@ void MainWindow::ConnectPanes() {
     connect(graphics, &GraphicsMain::flipZarnikRequested, drawing, &GraphicsDrawing::FlipZarnik);
     connect(selector, &ProgCentreSelector::pictureDropped, drawing, &GraphicsDrawing::DropPicture,
             queued);
+    selector->keyboardDropPoint = [drawing] { return drawing->mapToGlobal(drawing->RobotPixel()); };
 
     connect(graphics, &GraphicsMain::positionRequested, dialogs_,
             &WorkingAreaCommands::SetPosition);

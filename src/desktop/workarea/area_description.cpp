@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <cmath>
+
 namespace zf::ui {
 
 namespace {
@@ -23,6 +25,11 @@ QString PictureName(const NameTables& tables, const GraphicObject& object) {
     return QFileInfo(QString::fromStdString(tables.names.Get(object.nameId))).completeBaseName();
 }
 
+// A place to the nearest tenth of a step: where a pixel of the screen put it.
+QString AboutSteps(int mm) {
+    return QLocale().toString(std::round(mm * 10.0 / kStepMm) / 10, 'g', 4);
+}
+
 QString TextOf(const NameTables& tables, const GraphicObject& object) {
     constexpr int kLongest = 60;
     const auto record = TextRecordOfObject(tables, object);
@@ -32,6 +39,16 @@ QString TextOf(const NameTables& tables, const GraphicObject& object) {
 }
 
 } // namespace
+
+QString ObjectDescription(const NameTables& tables, const GraphicObject& object) {
+    if (object.kind == objectkind::Text)
+        return Say(QT_TRANSLATE_NOOP("Speech", "Text \"%1\", %2 steps from the left and %3 steps "
+                                               "from the top."))
+            .arg(TextOf(tables, object), AboutSteps(object.x), AboutSteps(object.y));
+    return Say(QT_TRANSLATE_NOOP("Speech",
+                                 "Stamp %1, %2 steps from the left and %3 steps from the top."))
+        .arg(PictureName(tables, object), AboutSteps(object.x), AboutSteps(object.y));
+}
 
 QString AreaDescription(const ZarnikState& robot, const GraphicObjectList& objects) {
     QStringList parts;

@@ -132,6 +132,21 @@ GraphicsMain::GraphicsMain(Document& document, QWidget* parent) : QWidget(parent
         if (drawing_->rect().contains(p))
             ToolDropped(slot.request, p);
     });
+    connect(toolBar_, &ToolStrip::taken, this,
+            [this](const Slot& slot) { StartChoosing(slot.request); });
+}
+
+void GraphicsMain::StartChoosing(int tool) {
+    delete chooser_;
+    const bool stamps = tool == ClearOneObject || tool == FlipStamp;
+    const bool texts = tool == ClearOneObject || tool == EditText;
+    chooser_ = new ObjectChooser(DropTargets(doc_.state, doc_.objects, stamps, texts), drawing_);
+    connect(chooser_, &ObjectChooser::applied, this, [this, tool](QPoint at) {
+        if (drawing_->rect().contains(at))
+            ToolDropped(tool, at);
+    });
+    connect(chooser_, &ObjectChooser::closed, toolBar_,
+            [this] { toolBar_->setFocus(Qt::OtherFocusReason); });
 }
 
 void GraphicsMain::ToolPushed(int tool) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "desktop/frame/tool_pages.h"
+#include "desktop/workarea/object_chooser.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace zf::ui {
@@ -31,6 +33,8 @@ class GraphicsMain : public QWidget {
     int zoomPercent() const { return zoom_; }
     // Moves the view so that the robot is at least a step inside it.
     void FollowRobot();
+    // The objects a drag tool taken up by keyboard is choosing from, or null.
+    ObjectChooser* chooser() const { return chooser_; }
 
   signals:
     // The tool bar's requests: the run's buttons,
@@ -63,12 +67,15 @@ class GraphicsMain : public QWidget {
   private:
     void ToolPushed(int tool);
     void ToolDropped(int tool, QPoint at);
+    // A drag tool taken up by keyboard: its object is chosen on the drawing.
+    void StartChoosing(int tool);
 
     Document& doc_;
     GraphicsDrawing* drawing_;
     StatusLine* status_;
     ToolStrip* toolBar_;
     QWidget* view_;
+    QPointer<ObjectChooser> chooser_;
     int ruler_ = 0;
     int zoom_ = 100;
 };

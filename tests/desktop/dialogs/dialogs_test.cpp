@@ -3,6 +3,10 @@
 #include "desktop/dialogs/floor_dialogs.h"
 #include "desktop/dialogs/text_dialogs.h"
 #include "desktop/dialogs/working_area_commands.h"
+#include "desktop/help/about_box.h"
+#include "desktop/help/activity_launcher.h"
+#include "desktop/help/external_programs.h"
+#include "desktop/printing/abort_dialog.h"
 #include "files/bitmap.h"
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
@@ -13,19 +17,24 @@
 
 #include "desktop_fixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <tuple>
 
 namespace zf::ui {
@@ -343,6 +352,33 @@ TEST_F(Dialogs, CreateAndPlaceTextByDraggingTheSymbol) {
     });
     ClickTool(ToolPage::Stamps, 5);
     EXPECT_EQ(doc().objects.size(), 1u);
+
+    // Without a mouse: Return or an arrow brings a mark over the working
+    // area, the arrows move it, Return places the text under it.
+    QPoint marked;
+    OnDialog<EnterTextDialog>([&](EnterTextDialog& d) {
+        Push(d, "ok");
+        OnDialog<PositionTextDialog>([&](PositionTextDialog& where) {
+            QWidget* keys = where.focusWidget() ? where.focusWidget() : &where;
+            QTest::keyClick(keys, Qt::Key_Return);
+            EXPECT_TRUE(where.isVisible());
+            ASSERT_NE(where.mark(), nullptr);
+            const QPoint first = where.mark()->pos();
+            for (Qt::Key arrow : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+                QTest::keyClick(keys, arrow);
+            EXPECT_EQ(where.mark()->pos(), first + QPoint(16, 16));
+            EXPECT_EQ(where.mark()->parentWidget(), drawing());
+            marked = where.mark()->pos() + QPoint(8, 8);
+            QTest::keyClick(keys, Qt::Key_Return);
+        });
+    });
+    ClickTool(ToolPage::Stamps, 5);
+    ASSERT_EQ(doc().objects.size(), 2u);
+    const auto keyed = TextRecordOfObject(doc().tables, doc().objects[1]);
+    ASSERT_TRUE(keyed);
+    EXPECT_EQ(keyed->x, PixelsToMm(state(), marked.x()));
+    EXPECT_EQ(keyed->y, PixelsToMm(state(), marked.y()));
+    EXPECT_EQ(drawing()->findChildren<QLabel*>().size(), 0);
 }
 
 TEST_F(Dialogs, EditTextReplacesTheTextUnderTheDropAndCancelKeepsIt) {
@@ -537,6 +573,64 @@ TEST_F(Dialogs, SavedNamesGetTheirExtensionAndReplacingIsAskedForThem) {
     window->Command(command::SaveProject);
     EXPECT_TRUE(fs::exists(folder / "lesson.v2.zfp"));
     EXPECT_EQ(shown.size(), 2u);
+}
+
+// Every dialog without a mouse: each field is named for a screen reader and
+// reached by Tab with every button, and no access key is used twice.
+TEST_F(Dialogs, EveryDialogIsNamedAndWalkedByTab) {
+    TextObjectRecord record = DefaultTextObject(doc().tables);
+    ExternalPrograms programs;
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.emplace_back(new BackgroundDialog(window.get(), true));
+    dialogs.emplace_back(
+        new FileListDialog(window.get(), folder.string(), FileListDialog::Kind::GoPrograms, true));
+    dialogs.emplace_back(new PositionDialog(window.get(), doc().ui, state()));
+    dialogs.emplace_back(new HeadingDialog(window.get(), 90));
+    dialogs.emplace_back(new SizeDialog(window.get(), doc().ui, state()));
+    dialogs.emplace_back(new EnterTextDialog(window.get(), doc().tables, record, false));
+    dialogs.emplace_back(new PositionTextDialog(window.get(), drawing()));
+    dialogs.emplace_back(new TextPositionDialog(window.get(), 3));
+    dialogs.emplace_back(new AbortDialog());
+    dialogs.emplace_back(new AboutBox(QString()));
+    dialogs.emplace_back(new ActivityLauncher(folder.string(), "zarnikfield", programs));
+    for (const auto& dialog : dialogs) {
+        const std::string title = dialog->metaObject()->className();
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        QApplication::processEvents();
+        std::set<QWidget*> reached;
+        for (int i = 0; i < 40 && QApplication::focusWidget(); ++i) {
+            reached.insert(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        std::set<QChar> keys;
+        for (QWidget* w : dialog->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(dialog.get()) || !w->isEnabled())
+                continue;
+            const bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+                               qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w) ||
+                               qobject_cast<QListWidget*>(w);
+            if (field) {
+                EXPECT_FALSE(
+                    QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                    << title << " " << w->metaObject()->className();
+            }
+            if ((field || qobject_cast<QPushButton*>(w)) && (w->focusPolicy() & Qt::TabFocus)) {
+                EXPECT_TRUE(reached.count(w)) << title << " " << w->metaObject()->className();
+            }
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(w))
+                text = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                text = button->text();
+            const int amp = text.remove("&&").indexOf('&');
+            if (amp >= 0 && amp + 1 < text.size()) {
+                EXPECT_TRUE(keys.insert(text[amp + 1].toLower()).second)
+                    << title << " " << text.toStdString();
+            }
+        }
+        dialog->hide();
+    }
 }
 
 // Open Project offers projects only; an ini-form project still opens when

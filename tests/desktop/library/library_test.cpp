@@ -4,6 +4,7 @@
 #include "desktop/listing/go_container.h"
 #include "desktop/shell/raz_azi.h"
 #include "desktop/workarea/graphics_main.h"
+#include "desktop/workarea/object_chooser.h"
 #include "files/bitmap.h"
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
@@ -14,9 +15,11 @@
 #include "support/pixels.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <cstdio>
 #include <filesystem>
@@ -259,6 +262,13 @@ TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
     ASSERT_EQ(library()->category(), library::Shapes);
     ClickCell(1);
     EXPECT_EQ(Lines(), (Names{"NAME(\"My Go Program.gop\")", "SHAPE(pic02.bmp)"}));
+    // Space on a cell reached by the arrows keys it as a click does.
+    selector()->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Space})
+        QTest::keyClick(selector(), key);
+    EXPECT_EQ(Lines().back(), "SHAPE(pic02.bmp)");
+    EXPECT_EQ(Lines().size(), 3u);
+    KeySequence(editor(), "CE");
 
     // Pressed, taken away and let go elsewhere: nothing; empty cells do nothing.
     QTest::mousePress(selector(), Qt::LeftButton, {}, ProgCentreSelector::CellBox(0).center());
@@ -347,10 +357,116 @@ TEST_F(Library, AShapeMustBeDroppedOnTheRobot) {
     DragCell(0, robot + QPoint(step, 0));
     EXPECT_EQ(state.shapeId, shape);
     EXPECT_TRUE(state.flipped);
+    // Return on a cell lets it go on the robot, as a drop there does.
+    selector()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(selector(), Qt::Key_Right);
+    QTest::keyClick(selector(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(std::string(doc().tables.names.Get(state.shapeId)), "pic02.bmp");
     DragCell(0, robot + QPoint(step / 3, -step / 3));
     EXPECT_EQ(std::string(doc().tables.names.Get(state.shapeId)), "pic01.bmp");
     EXPECT_EQ(state.homeShapeId, state.shapeId);
     EXPECT_FALSE(state.flipped || state.homeFlipped);
+}
+
+// A child without a mouse keys a program and runs it, stamps a picture at the
+// robot, saves the project through its dialog and clears the stamp again,
+// each key sent to whatever has the focus.
+TEST_F(Library, EverythingIsDoneByKeyboardAlone) {
+    Pictures("objects", 10);
+    const auto key = [](int code, Qt::KeyboardModifiers with = {}) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup ? popup : QApplication::focusWidget(), Qt::Key(code), with);
+        QApplication::processEvents();
+    };
+    QApplication::setActiveWindow(window.get());
+    drawing()->setFocus(Qt::TabFocusReason);
+    const ZarnikState& state = doc().state;
+    const int x = state.x, y = state.y;
+    for (int code : {Qt::Key_Up, Qt::Key_2, Qt::Key_Right, Qt::Key_9, Qt::Key_0, Qt::Key_Up,
+                     Qt::Key_1, Qt::Key_Return})
+        key(code);
+    RunToEnd();
+    const Names program{"NAME(\"My Go Program.gop\")", "FD 2", "RT 9 0", "FD 1"};
+    EXPECT_EQ(Lines(), program);
+    EXPECT_EQ(std::pair(state.x, state.y), std::pair(x + kStepMm, y - 2 * kStepMm));
+
+    // The stamps' page, its library, the picture two rows down: the page
+    // scrolls to show it, and Return lets it go on the robot.
+    for (int code : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space})
+        key(code);
+    ASSERT_EQ(QApplication::focusWidget(), selector());
+    for (int code : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down})
+        key(code);
+    EXPECT_EQ(page().top(), 4);
+    EXPECT_EQ(page().CellName(selector()->keyedCell()), "pic10.bmp");
+    key(Qt::Key_Return);
+    const GraphicObjectList& objects = doc().objects;
+    ASSERT_GT(objects.size(), 0u);
+    const GraphicObject& stamp = objects[objects.size() - 1];
+    EXPECT_EQ(std::string(doc().tables.names.Get(stamp.nameId)), "pic10.bmp");
+    const int pixel = PixelsToMm(state, 1);
+    EXPECT_NEAR(stamp.x, state.x, pixel);
+    EXPECT_NEAR(stamp.y, state.y, pixel);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(library()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), graphicsBar());
+
+    // File, Save Go Program and Save Project, a name typed into each dialog.
+    const auto saveAs = [&](int access, const char* typed) {
+        bool asked = false;
+        key(Qt::Key_F, Qt::AltModifier);
+        std::function<void(int)> type = [&](int tries) {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                if (tries > 0)
+                    QTimer::singleShot(0, [&type, tries] { type(tries - 1); });
+                return;
+            }
+            asked = true;
+            QWidget* name = dialog->focusWidget();
+            ASSERT_NE(name, nullptr);
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, typed);
+            QTest::keyClick(name, Qt::Key_Return);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the typed name was not taken";
+                dialog->reject();
+            }
+        };
+        QTimer::singleShot(0, [&type] { type(20); });
+        key(access);
+        EXPECT_TRUE(asked);
+        // The offscreen platform hands the window back as a desktop would.
+        QApplication::setActiveWindow(window.get());
+    };
+    saveAs(Qt::Key_O, "lesson");
+    saveAs(Qt::Key_R, "lesson");
+    const std::string saved = root + "project/lesson.zfp";
+    EXPECT_TRUE(fs::exists(saved));
+    ASSERT_EQ(QApplication::focusWidget(), graphicsBar());
+
+    // A stamp flipped, then given up; cleared for good; the saved project
+    // still holds both.
+    for (int code : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space})
+        key(code);
+    ObjectChooser* chooser = window->razAzi()->graphicsMain()->chooser();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), chooser);
+    EXPECT_EQ(chooser->accessibleName().toStdString(),
+              "Stamp pic10, 6 steps from the left and 3 steps from the top.");
+    key(Qt::Key_Escape);
+    EXPECT_EQ(stamp.param3, 0);
+    for (int code : {Qt::Key_Left, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return})
+        key(code);
+    EXPECT_EQ(objects.size(), 0u);
+    window->OpenProjectCommand(saved);
+    // The program under the name it was saved with.
+    const Names reopened = Lines();
+    ASSERT_EQ(reopened.size(), program.size());
+    EXPECT_TRUE(std::equal(program.begin() + 1, program.end(), reopened.begin() + 1));
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(std::string(doc().tables.names.Get(objects[0].nameId)), "pic10.bmp");
 }
 
 TEST_F(Library, CreateAndEditHandThePictureToThePaintProgram) {

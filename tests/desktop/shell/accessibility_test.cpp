@@ -92,20 +92,43 @@ TEST_F(Accessibility, KeysAreNamedButtonsThatKeyAProgramReadBackLineByLine) {
     EXPECT_EQ(list->child(3), nullptr);
 }
 
-TEST_F(Accessibility, TabReachesTheKeypadWhoseArrowsMoveAndWhoseSpaceAndReturnPress) {
-    // Tab runs working area, graphics tools, keypad, Go Container's tools.
+TEST_F(Accessibility, TabReachesTheListsAndTheKeypadWhoseArrowsMoveAndWhoseSpaceAndReturnPress) {
+    // Tab runs working area, graphics tools, the lists, keypad, Go
+    // Container's tools.
     drawing()->setFocus(Qt::TabFocusReason);
     std::vector<QWidget*> visited;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.push_back(QApplication::focusWidget());
     }
-    EXPECT_EQ(visited, (std::vector<QWidget*>{graphicsBar(), keypad(), goBar(), drawing()}));
+    EXPECT_EQ(visited,
+              (std::vector<QWidget*>{graphicsBar(), go()->goList(), window->procedureList(),
+                                     keypad(), goBar(), drawing()}));
 
     // Keys typed while the working area has the focus key the program.
     drawing()->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    EXPECT_EQ(Lines().size(), 2u);
+
+    // In a list Up and Down move its cursor as a click on the line does;
+    // the other arrows still key.
+    ListView* list = go()->goList();
+    list->setFocus(Qt::TabFocusReason);
+    QAccessibleInterface* lines = Of(list);
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(editor().cursor, editor().Head(GO_LIST));
+    EXPECT_TRUE(lines->child(0)->state().selected);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(editor().cursor, editor().Head(GO_LIST)->next);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(editor().cursor, editor().Head(GO_LIST));
+    QTest::keyClick(list, Qt::Key_End);
+    QTest::keyClick(list, Qt::Key_Left);
+    EXPECT_EQ(Names(lines).back(), "Turn left");
+    EXPECT_TRUE(lines->child(2)->state().selected);
+    QTest::keyClick(list, Qt::Key_Backspace);
     EXPECT_EQ(Lines().size(), 2u);
 
     keypad()->setFocus(Qt::TabFocusReason);
@@ -170,7 +193,12 @@ TEST_F(Accessibility, ToolBarButtonsAreNamedByTheirTipsAndPressLikeAClick) {
         if (QAccessibleActionInterface* action = tools->child(i)->actionInterface())
             action->doAction(QAccessibleActionInterface::pressAction());
     }
-    EXPECT_TRUE(tools->child(2)->actionInterface()->actionNames().isEmpty());
+    // A drag tool's press takes it up, to be placed by keyboard.
+    std::vector<int> taken;
+    QObject::connect(&bar, &ToolStrip::taken,
+                     [&](const ToolStrip::Slot& slot) { taken.push_back(slot.request); });
+    tools->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(taken, std::vector<int>{9});
     // By keyboard: arrows step over the empty slot, Space presses.
     QTest::keyClick(&bar, Qt::Key_Right);
     EXPECT_EQ(bar.focusedSlot(), 2);
@@ -180,6 +208,7 @@ TEST_F(Accessibility, ToolBarButtonsAreNamedByTheirTipsAndPressLikeAClick) {
     QTest::keyClick(&bar, Qt::Key_Left);
     QTest::keyClick(&bar, Qt::Key_Left);
     QTest::keyClick(&bar, Qt::Key_Space);
+    EXPECT_EQ(taken.size(), 1u);
     EXPECT_EQ(pushed,
               (std::vector<std::pair<int, bool>>{{7, true}, {8, true}, {8, false}, {7, true}}));
     EXPECT_FALSE(tools->child(1)->state().checked);
