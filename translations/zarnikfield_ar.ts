@@ -1284,6 +1284,22 @@ Cancel opens nothing.</source>
         <source>Pictures</source>
         <translation>الصور</translation>
     </message>
+    <message>
+        <source>Text &quot;%1&quot;, %2 steps from the left and %3 steps from the top.</source>
+        <translation>النص "%1"، على بعد %2 خطوة من اليسار و%3 خطوة من الأعلى.</translation>
+    </message>
+    <message>
+        <source>Stamp %1, %2 steps from the left and %3 steps from the top.</source>
+        <translation>الملصق %1، على بعد %2 خطوة من اليسار و%3 خطوة من الأعلى.</translation>
+    </message>
+    <message>
+        <source>Arrows choose, Return applies, Escape cancels.</source>
+        <translation>الأسهم للاختيار، والإدخال للتطبيق، والهروب للإلغاء.</translation>
+    </message>
+    <message>
+        <source>Nothing on the working area for this tool.</source>
+        <translation>لا يوجد شيء في منطقة العمل لهذه الأداة.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>
@@ -1609,6 +1625,10 @@ is this big:</source>
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Or move the mark with the arrow keys and press Return.</source>
+        <translation>أو حرّك العلامة بمفاتيح الأسهم ثم اضغط مفتاح الإدخال.</translation>
     </message>
 </context>
 <context>

@@ -1284,6 +1284,22 @@ Abbrechen öffnet nichts.</translation>
         <source>Pictures</source>
         <translation>Bilder</translation>
     </message>
+    <message>
+        <source>Text &quot;%1&quot;, %2 steps from the left and %3 steps from the top.</source>
+        <translation>Text „%1“, %2 Schritte von links und %3 Schritte von oben.</translation>
+    </message>
+    <message>
+        <source>Stamp %1, %2 steps from the left and %3 steps from the top.</source>
+        <translation>Stempel %1, %2 Schritte von links und %3 Schritte von oben.</translation>
+    </message>
+    <message>
+        <source>Arrows choose, Return applies, Escape cancels.</source>
+        <translation>Pfeiltasten wählen, Eingabetaste wendet an, Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>Nothing on the working area for this tool.</source>
+        <translation>Auf der Arbeitsfläche ist nichts für dieses Werkzeug.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>
@@ -1609,6 +1625,10 @@ der Zarnik:</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Or move the mark with the arrow keys and press Return.</source>
+        <translation>Oder schiebe die Marke mit den Pfeiltasten und drücke die Eingabetaste.</translation>
     </message>
 </context>
 <context>

@@ -1284,6 +1284,22 @@ Cancelar no abre nada.</translation>
         <source>Pictures</source>
         <translation>Imágenes</translation>
     </message>
+    <message>
+        <source>Text &quot;%1&quot;, %2 steps from the left and %3 steps from the top.</source>
+        <translation>Texto «%1», a %2 pasos de la izquierda y %3 pasos de arriba.</translation>
+    </message>
+    <message>
+        <source>Stamp %1, %2 steps from the left and %3 steps from the top.</source>
+        <translation>Sello %1, a %2 pasos de la izquierda y %3 pasos de arriba.</translation>
+    </message>
+    <message>
+        <source>Arrows choose, Return applies, Escape cancels.</source>
+        <translation>Las flechas eligen, Intro aplica, Esc cancela.</translation>
+    </message>
+    <message>
+        <source>Nothing on the working area for this tool.</source>
+        <translation>No hay nada en el área de trabajo para esta herramienta.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>
@@ -1609,6 +1625,10 @@ es así de grande:</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Or move the mark with the arrow keys and press Return.</source>
+        <translation>O mueve la marca con las flechas y pulsa Intro.</translation>
     </message>
 </context>
 <context>

@@ -1284,6 +1284,22 @@ Annuler n&apos;ouvre rien.</translation>
         <source>Pictures</source>
         <translation>Images</translation>
     </message>
+    <message>
+        <source>Text &quot;%1&quot;, %2 steps from the left and %3 steps from the top.</source>
+        <translation>Texte « %1 », à %2 pas de la gauche et %3 pas du haut.</translation>
+    </message>
+    <message>
+        <source>Stamp %1, %2 steps from the left and %3 steps from the top.</source>
+        <translation>Tampon %1, à %2 pas de la gauche et %3 pas du haut.</translation>
+    </message>
+    <message>
+        <source>Arrows choose, Return applies, Escape cancels.</source>
+        <translation>Les flèches choisissent, Entrée applique, Échap annule.</translation>
+    </message>
+    <message>
+        <source>Nothing on the working area for this tool.</source>
+        <translation>Rien sur la zone de travail pour cet outil.</translation>
+    </message>
 </context>
 <context>
     <name>Tooltips</name>
@@ -1609,6 +1625,10 @@ est grand comme ceci&#xa0;:</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Or move the mark with the arrow keys and press Return.</source>
+        <translation>Ou déplace la marque avec les flèches et appuie sur Entrée.</translation>
     </message>
 </context>
 <context>
