@@ -112,6 +112,7 @@ void GraphicsLibrary::Place(bool dragMode, bool createEnabled) {
         TextOf(dragMode ? TextId::DragToGraphicsWindow : TextId::ClickToAddToGoProgram).data();
     SetTranslated(this, "windowTitle", "Messages", english);
     SetTranslated(caption_, "text", "Messages", english);
+    SetTranslated(this, "accessibleName", "Messages", english);
     const QString title = caption_->text();
     // The longer title fits the narrow window in regular weight.
     QFont font = caption_->font();

@@ -26,6 +26,8 @@ ProcedurePane::ProcedurePane(ListView* list, QWidget* parent) : QFrame(parent), 
     setAutoFillBackground(true);
     caption_ = MakeCaptionLabel(QString(), this);
     SetTranslated(caption_, "text", "Panes", QT_TRANSLATE_NOOP("Panes", "Procedure"));
+    // A screen reader names the pane by its caption.
+    SetTranslated(this, "accessibleName", "Panes", QT_TRANSLATE_NOOP("Panes", "Procedure"));
     dock_ = new QToolButton(this);
     SetTranslated(
         dock_, "toolTip", "Tooltips",

@@ -1,6 +1,7 @@
 #include "desktop/frame/translated_texts.h"
 #include "desktop/listing/keypad_window.h"
 #include "desktop/listing/list_view.h"
+#include "desktop/listing/procedure_pane.h"
 #include "program/key_entry.h"
 #include "render/contrast_look.h"
 
@@ -76,6 +77,7 @@ TEST_F(Accessibility, KeysAreNamedButtonsThatKeyAProgramReadBackLineByLine) {
     QAccessibleInterface* list = Of(go()->goList());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(Of(go()->procedurePane())->text(QAccessible::Name), "Procedure");
     EXPECT_EQ(Names(list),
               (std::vector<std::string>{"Go Program: My Go Program.gop", "Repeat 4, open bracket",
                                         "Forward 2", "Turn right 90", "Close bracket"}));
