@@ -171,7 +171,11 @@ TEST_F(KeyingProcedures, BracketsInsideADefinition) {
     editor.cursor = editor.Last(PROC_LIST);
     // The call inside the Repeat is incomplete.
     warnings("RPT 2 [ P 3 ]", TextId::UnexpectedKeypress);
-    keys("CE RT 1 ] ]");
+    // Nor does a note without its pitch end the definition.
+    keys("CE RT 1 ] Q 1");
+    ui.clear();
+    warnings("]", TextId::UnexpectedKeypress);
+    keys("CE ]");
     EXPECT_EQ(proc(), (Lines{"P 6 [", "FD 1", "FD 2", "RPT 2 [", "RT 1", "]", "]"}));
 }
 
