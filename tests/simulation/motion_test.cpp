@@ -25,6 +25,9 @@ std::vector<Point> Walk(MoveZarnik& move) {
     while (move.Advance() != WalkStep::Done)
         draws.push_back({move.x(), move.y()});
     draws.push_back({move.x(), move.y()});
+    // A timer tick after the end walks no further.
+    move.Advance();
+    EXPECT_EQ(draws.back(), (Point{move.x(), move.y()}));
     return draws;
 }
 

@@ -159,7 +159,9 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
     Key("CM PEN(bluewide.bmp) STAMP(dog.bmp) FLIPSTAMP TEXT(\"hi\",3) FD 1");
     RunInstantly();
     ASSERT_EQ(objects.size(), 4u);
-    EXPECT_EQ(std::tuple(objects[2].param1, objects[2].param3), std::tuple(42, 1)); // flipped
+    // The cat plain, the dog flipped.
+    EXPECT_EQ(std::tuple(objects[1].param3, objects[2].param1, objects[2].param3),
+              std::tuple(0, 42, 1));
     EXPECT_EQ(objects[3].param2, 3);
     EXPECT_STREQ(tables.texts.Get(
                      TextObjectRecord::FromBytes(tables.textObjects.Get(objects[3].param1)).textId),
