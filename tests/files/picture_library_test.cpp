@@ -148,6 +148,11 @@ TEST_F(PictureFolder, ScrollingMovesByRowsWithinTheFolder) {
                                                         {true, 0},
                                                         {true, 4},
                                                         {true, 0}}));
+    // Half a page down still moves, and the last row stays at the bottom.
+    page.SetPictures(std::vector<std::string>(12, "x.bmp"));
+    page.TrackTo(4);
+    step(page.PageDown());
+    EXPECT_EQ(steps.back(), std::pair(true, 8));
 }
 
 class Drops : public ::testing::Test {
