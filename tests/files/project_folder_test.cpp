@@ -174,6 +174,9 @@ TEST_F(ProjectFolders, CopiesTheTreeNeverOverwritingAndStoppingAtAnExistingFolde
     EXPECT_EQ(test::BytesOf(dir / "dst/zarniks/extra/deep.bmp"), std::vector<std::uint8_t>{5});
     EXPECT_FALSE(CopyFolderTree(dir / "none-dst", dir / "none"));
     EXPECT_FALSE(fs::exists(dir / "none-dst"));
+    // A source that opens but cannot be read leaves nothing behind.
+    EXPECT_FALSE(CopyFileNoReplace(dir / "src/backgnds", dir / "dst/unread"));
+    EXPECT_FALSE(fs::exists(dir / "dst/unread"));
 
     Make("stopped/backgnds");
     EXPECT_FALSE(CopyTree(dir / "stopped", dir / "src", "*.*"));
