@@ -511,9 +511,9 @@ TEST(SerialPort, ATerminalGetsItsOwnSettingsBack) {
         EXPECT_EQ(::tcgetattr(held, &now), 0);
         return now;
     };
-    auto same = [&](const termios& t) {
+    auto same = [&](const termios& t, speed_t speed = B9600) {
         return t.c_lflag == own.c_lflag && t.c_iflag == own.c_iflag && t.c_oflag == own.c_oflag &&
-               ::cfgetospeed(&t) == B9600;
+               ::cfgetospeed(&t) == speed;
     };
 
     LinkSettings quiet;
@@ -532,6 +532,13 @@ TEST(SerialPort, ATerminalGetsItsOwnSettingsBack) {
     if (child == 0) {
         std::uint32_t childError = 0;
         RestoreCommSettingsOnExit();
+        // Ports closed before give their places back to the one cut off.
+        for (int i = 0; i < 8; ++i) {
+            CommPort closed = OpenComm(quiet, childError, device);
+            CloseComm(closed);
+        }
+        ::cfsetospeed(&own, B4800);
+        ::tcsetattr(held, TCSANOW, &own);
         if (!OpenComm(quiet, childError, device).valid())
             ::_exit(3);
         ::raise(SIGTERM);
@@ -540,7 +547,7 @@ TEST(SerialPort, ATerminalGetsItsOwnSettingsBack) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
-    EXPECT_TRUE(same(settingsNow()));
+    EXPECT_TRUE(same(settingsNow(), B4800));
     ::close(held);
     ::close(far);
 }
