@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sys/stat.h>
 
 namespace zf {
 namespace {
@@ -235,6 +236,19 @@ TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyU
     EXPECT_EQ(test::BytesOf(work + "maze (old 2).zfp"), mine);
     EXPECT_EQ(test::BytesOf(work + "maze (old).zfp"), earlier);
     EXPECT_EQ(test::BytesOf(work + "maze.zfp"), (std::vector<std::uint8_t>{'v', '1'}));
+
+    // A work folder the user cannot write is named though the copy is there,
+    // and is never where saving starts.
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(work.c_str(), 0555);
+    EXPECT_TRUE(test::WithoutRights([&] {
+        WorkFolderProblem problem;
+        return !CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked,
+                                      &problem) &&
+               problem.unwritable == dir / "Docs/Zarnikfield Work" &&
+               SaveDialogFolder(project, work) != work;
+    }));
+    ::chmod(work.c_str(), 0755);
 }
 
 TEST_F(PredefinedProject, RelpathLeadingOutsideIsRefused) {
