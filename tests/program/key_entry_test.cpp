@@ -48,8 +48,9 @@ TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
     EXPECT_EQ(std::tuple(editor.cursor->opcode, InstructionNumber(*editor.cursor, 1)),
               std::tuple(op::MoveUnit, 25));
     // PENUP is blocked before the first digit, CE too while the bracket is awaited.
-    warnings("LT [ ]", InstructionNeedsNumber, "PENUP", InstructionNotComplete, "1 2 FD",
-             InstructionNotComplete, "LT", PressBracketKey, "CE", PressBracketKey);
+    warnings("LT [ ]", InstructionNeedsNumber, "RT", InstructionNotComplete, "PENUP",
+             InstructionNotComplete, "1 2 FD", InstructionNotComplete, "LT", PressBracketKey, "CE",
+             PressBracketKey);
     keys("]");
     EXPECT_EQ(std::tuple(cursorLine(), editor.cursor->opcode),
               std::tuple("RT [ 1 2 ]", op::TurnUnit));
