@@ -365,6 +365,8 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
         EXPECT_TRUE(to.host.title.empty());
         EXPECT_EQ(to.project.folder, project.folder);
     }
+    ProjectData none;
+    EXPECT_FALSE(ParseProjectV2(damaged.back(), none));
     // The refusal is shown even when not reporting; a missing file or a
     // folder has its own.
     EXPECT_FALSE(Open(dir / "none.zfp"));
@@ -661,6 +663,8 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
         const std::string path = WriteIni(dir, "i.zfp", ini);
         EXPECT_FALSE(Open(path)) << ini;
         EXPECT_EQ(ui.lastWarning(), Text(TextId::NotAProjectFile, {path})) << ini;
+        ProjectScene scene = Scene();
+        EXPECT_FALSE(ReadProjectIniFile(scene, path)) << ini;
     }
     // A project and Go Program stored with the folders of other places are
     // taken from the project's own folder, never from those places.
