@@ -248,6 +248,7 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     test::MakeProjectFolder(bundled);
     test::WriteBytesTo(bundled + "zarniks/a.bmp", {1});
     std::filesystem::copy_file(dir / "walk.gop", bundled + "walk.gop");
+    test::WriteBytesTo(bundled + ".gop", {1});
     ProjectScene scene = Scene();
     test::WriteBytesTo(bundled + "town.zfp", WriteProjectV2(scene, ""));
     test::ScopedEnv env;
@@ -260,6 +261,8 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     EXPECT_EQ(to.host.title, work + "town.zfp");
     EXPECT_TRUE(FileExists(work + "zarniks/a.bmp"));
     EXPECT_EQ(to.editor.file, work + "walk.gop");
+    // A bare ending names no Go Program.
+    EXPECT_FALSE(FileExists(work + ".gop"));
     EXPECT_EQ(SaveDialogFolder(to.project), work);
     // Saving never starts among the program's own files.
     to.project.ResetToProgram();
