@@ -79,8 +79,9 @@ bool SaveOptionsFile(const Project& project, const IniFile& ini) {
     if (path.empty())
         return false;
     const std::string folder = FolderPart(path);
-    for (std::size_t pos = 1; pos <= folder.size(); ++pos)
-        if (pos == folder.size() || IsPathSeparator(folder[pos]))
+    // The folder part ends in a separator, so its last folder is made too.
+    for (std::size_t pos = 1; pos < folder.size(); ++pos)
+        if (IsPathSeparator(folder[pos]))
             mkdir(folder.substr(0, pos).c_str(), 0700);
     return ini.Save(path);
 }

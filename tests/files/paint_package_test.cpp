@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -123,6 +124,17 @@ TEST(StartProgram, HandsTheNameOverUnchangedOrReportsAMissingProgram) {
     EXPECT_EQ(started.Start("zf-no-such-paint-program", {"x.bmp"}), kStartFileNotFound);
     EXPECT_EQ(started.Start(dir / "missing", {"x.bmp"}), kStartFileNotFound);
     EXPECT_EQ(started.Start(dir / "no/such/folder/paint", {"x.bmp"}), kStartPathNotFound);
+
+    // A program still running when the next starts is waited for later,
+    // so that none is left a zombie.
+    pid_t running = 0;
+    ASSERT_EQ(started.Start("sleep", {"30"}, &running), kProgramStarted);
+    ASSERT_EQ(started.Start("true", {}), kProgramStarted);
+    ::kill(running, SIGKILL);
+    siginfo_t ended{};
+    ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(running), &ended, WEXITED | WNOWAIT), 0);
+    ASSERT_EQ(started.Start("true", {}), kProgramStarted);
+    EXPECT_EQ(waitpid(running, nullptr, WNOHANG), -1);
 }
 
 } // namespace

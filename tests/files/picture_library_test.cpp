@@ -1,6 +1,7 @@
 #include "files/picture_library.h"
 
 #include "file_test_support.h"
+#include "files/bitmap.h"
 #include "files/file_list.h"
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
@@ -78,8 +79,16 @@ TEST_F(PictureFolder, NewPicturesTakeAFreeName) {
     Touch("zarniks/untitled2.bmp");
     EXPECT_EQ(NewPicturePath(project, library::Shapes), dir / "zarniks/untitled3.bmp");
     EXPECT_EQ(NewPicturePath(project, library::Pens), "");
+    EXPECT_EQ(CategoryPicturePath(project, library::Shapes, ""), "");
     test::Recorder ui;
     EXPECT_EQ(CreateLibraryPicture(ui, project, library::Pens), "");
+    // A new robot shape starts as a ring to draw in, a new stamp as clear.
+    auto edge = [&](int category) {
+        const auto picture = LoadPackedBitmap(CreateLibraryPicture(ui, project, category));
+        return picture ? picture->PixelRgb(1, 50) : 1u;
+    };
+    EXPECT_EQ(edge(library::Shapes) & 0xFFFFFF, 0u);
+    EXPECT_EQ(edge(library::Stamps) & 0xFFFFFF, 0xFF00FFu);
     std::filesystem::remove_all(dir / "objects");
     EXPECT_EQ(CreateLibraryPicture(ui, project, library::Stamps), "");
     EXPECT_FALSE(ui.messages.empty()); // the failed write is reported
@@ -87,10 +96,16 @@ TEST_F(PictureFolder, NewPicturesTakeAFreeName) {
 
 // Edit opens the picture chosen, wherever new pictures put it in the list.
 TEST_F(PictureFolder, TheSelectionFollowsItsPicture) {
+    Touch("zarniks/bug.bmp");
+    Touch("zarniks/car.bmp");
     LibrarySelector page(project);
     page.ShowCategory(library::Shapes);
     page.SetPictures({"bug.bmp", "car.bmp"});
     page.Select(0);
+    EXPECT_EQ(page.SelectedPath(), dir / "zarniks/bug.bmp");
+    // Shown again, its own folder keeps the choice.
+    page.ShowCategory(library::Shapes);
+    EXPECT_EQ(page.selectedIndex(), 0);
     page.SetPictures({"boat.bmp", "bug.bmp", "car.bmp"});
     EXPECT_EQ(page.selectedIndex(), 1);
     EXPECT_EQ(page.CellName(0), "boat.bmp");
@@ -153,6 +168,10 @@ TEST_F(PictureFolder, ScrollingMovesByRowsWithinTheFolder) {
     page.TrackTo(4);
     step(page.PageDown());
     EXPECT_EQ(steps.back(), std::pair(true, 8));
+    // A new scan keeps the rows shown while they still hold pictures.
+    page.TrackTo(4);
+    page.SetPictures(std::vector<std::string>(12, "x.bmp"));
+    EXPECT_EQ(page.top(), 4);
 }
 
 class Drops : public ::testing::Test {
@@ -199,6 +218,7 @@ TEST_F(Drops, ShapesAndStampsWaitForAPause) {
     // Off the working area nothing lands.
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 300, 10), LibraryDrop::Nothing);
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 10, -1), LibraryDrop::Nothing);
+    EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 10, 300), LibraryDrop::Nothing);
     EXPECT_EQ(Drop(library::Stamps, "", 10, 10), LibraryDrop::Nothing);
     EXPECT_EQ(objects.size(), 1u);
 }
