@@ -137,6 +137,7 @@ TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
     EXPECT_EQ(files.front(), "/p8.gop");
     EXPECT_EQ(files.back(), "/p1.gop");
     EXPECT_EQ(ini.GetString("recent", "file1", ""), "/p8.gop");
+    EXPECT_EQ(ini.Text().find("file9"), std::string::npos);
     RemoveRecentFile(ini, "/p5.gop");
     EXPECT_EQ(ReadRecentFiles(ini).size(), 7u);
     EXPECT_EQ(ReadRecentFiles(ini)[3], "/p4.gop");

@@ -215,12 +215,13 @@ TEST_F(Drops, ShapesAndStampsWaitForAPause) {
     EXPECT_EQ(std::string(tables.names.Get(state.homeShapeId)), "car.bmp");
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 299, 0), LibraryDrop::StampPlaced);
     EXPECT_EQ(objects[0].x, PixelsToMm(state, 299));
+    EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 0, 299), LibraryDrop::StampPlaced);
     // Off the working area nothing lands.
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 300, 10), LibraryDrop::Nothing);
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 10, -1), LibraryDrop::Nothing);
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 10, 300), LibraryDrop::Nothing);
     EXPECT_EQ(Drop(library::Stamps, "", 10, 10), LibraryDrop::Nothing);
-    EXPECT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects.size(), 2u);
 }
 
 } // namespace
