@@ -79,6 +79,13 @@ TEST_F(OptionsFile, AReadOnlyCopyGivesTheStartingValuesUntilTheUserHasAFile) {
     EXPECT_EQ(OptionsFilePath(project), User());
     EXPECT_EQ(IniFile::Load(User()).GetString("paint package", "paint1", ""), "drawit");
     EXPECT_EQ(IniFile::Load(Program()).GetInt("com port", "com", 0), 7);
+
+    // A writable copy in a folder the user cannot write is not written either:
+    // it is replaced through a file beside it.
+    chmod(Program().c_str(), 0666);
+    chmod((dir / "prog").c_str(), 0555);
+    chmod(dir.path().c_str(), 0755);
+    EXPECT_TRUE(test::WithoutRights([&] { return OptionsSavePath(project) == User(); }));
 }
 
 TEST_F(OptionsFile, AnUnsetOrRelativeConfigurationHomeMeansDotConfig) {
@@ -89,6 +96,7 @@ TEST_F(OptionsFile, AnUnsetOrRelativeConfigurationHomeMeansDotConfig) {
     EXPECT_EQ(UserOptionsFilePath(), fallback);
     env.Unset("HOME");
     EXPECT_EQ(UserOptionsFilePath(), "");
+    EXPECT_FALSE(SaveOptionsFile(project, IniFile::Parse("")));
 }
 
 struct Case {
@@ -126,7 +134,8 @@ TEST(TooltipOptions, DefaultsRangesAndRepairs) {
 
 TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
     // A hand-edited list with a repeat and a gap reads clean.
-    IniFile ini = IniFile::Parse("[recent]\r\nfile1=/a.gop\r\nfile3=/a.gop\r\nfile4=/b.zfp\r\n");
+    IniFile ini = IniFile::Parse(
+        "[recent]\r\nfile1=/a.gop\r\nfile3=/a.gop\r\nfile4=/b.zfp\r\nfile9=/c.gop\r\n");
     EXPECT_EQ(ReadRecentFiles(ini), (std::vector<std::string>{"/a.gop", "/b.zfp"}));
     AddRecentFile(ini, "/b.zfp");
     EXPECT_EQ(ReadRecentFiles(ini), (std::vector<std::string>{"/b.zfp", "/a.gop"}));
@@ -137,7 +146,9 @@ TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
     EXPECT_EQ(files.front(), "/p8.gop");
     EXPECT_EQ(files.back(), "/p1.gop");
     EXPECT_EQ(ini.GetString("recent", "file1", ""), "/p8.gop");
-    EXPECT_EQ(ini.Text().find("file9"), std::string::npos);
+    IniFile fresh = IniFile::Parse("");
+    AddRecentFile(fresh, "/x.gop");
+    EXPECT_EQ(fresh.Text().find("file9"), std::string::npos);
     RemoveRecentFile(ini, "/p5.gop");
     EXPECT_EQ(ReadRecentFiles(ini).size(), 7u);
     EXPECT_EQ(ReadRecentFiles(ini)[3], "/p4.gop");

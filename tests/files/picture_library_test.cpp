@@ -172,6 +172,11 @@ TEST_F(PictureFolder, ScrollingMovesByRowsWithinTheFolder) {
     page.TrackTo(4);
     page.SetPictures(std::vector<std::string>(12, "x.bmp"));
     EXPECT_EQ(page.top(), 4);
+    // Pictures taken away under the rows shown: the last row with one shows.
+    page.SetPictures(std::vector<std::string>(16, "x.bmp"));
+    page.TrackTo(12);
+    page.SetPictures(std::vector<std::string>(12, "x.bmp"));
+    EXPECT_EQ(page.top(), 8);
 }
 
 class Drops : public ::testing::Test {

@@ -158,6 +158,10 @@ TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {
     env.Unset("XDG_DOCUMENTS_DIR");
     env.Unset("HOME");
     EXPECT_EQ(GetMyDocsZarnikfieldFolder(), std::nullopt);
+    // With no home either, saving starts in the project's folder.
+    Project gone;
+    gone.SetFromPath(dir / "gone/p.zfp");
+    EXPECT_EQ(SaveDialogFolder(gone), gone.folder);
 }
 
 // Entries are copied in name order; a file already there is never
