@@ -34,6 +34,8 @@ TEST(Activities, PreviewsFindTheirPicturesAndRefuseWhatIsNoProject) {
     test::WriteBytesTo(dir / "shelf/c.zfp", damaged);
     const std::string ini = "[project]\r\nrelpath=lesson\\\r\n[zarnik pos]\r\nx=1\r\n";
     test::WriteBytesTo(dir / "d.zfp", {ini.begin(), ini.end()});
+    const std::string other = "[colours]\r\nsky=blue\r\n";
+    test::WriteBytesTo(dir / "e.zfp", {other.begin(), other.end()});
 
     test::Recorder ui;
     test::WorkingArea area(ui);
@@ -52,7 +54,7 @@ TEST(Activities, PreviewsFindTheirPicturesAndRefuseWhatIsNoProject) {
     ASSERT_TRUE(PreviewProject(scene, dir / "shelf/a.zfp"));
     EXPECT_TRUE(state.homeFlipped);
     ASSERT_TRUE(PreviewProject(scene, dir / "d.zfp"));
-    for (const char* file : {"shelf/c.zfp", "none.zfp"}) {
+    for (const char* file : {"shelf/c.zfp", "none.zfp", "e.zfp"}) {
         EXPECT_FALSE(PreviewProject(scene, dir / file)) << file;
         EXPECT_EQ(project.folder, dir / "lesson/");
         EXPECT_EQ(state.x, 1800);

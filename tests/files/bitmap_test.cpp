@@ -241,6 +241,8 @@ const Refusal kRefusals[] = {
     {"another type", [](auto& f) { f[1] = 'A'; }, BitmapRefusal::NotABitmap},
     {"file size below the headers", [](auto& f) { test::Put32(f, 2, 25); },
      BitmapRefusal::BadFileSize},
+    {"file size of a core header alone", [](auto& f) { test::Put32(f, 2, 26); },
+     BitmapRefusal::BadHeaderSize},
     {"absurd file size", [](auto& f) { test::Put32(f, 2, 0xFFFFFFF0u); },
      BitmapRefusal::BadFileSize},
     {"file shorter than it claims", [](auto& f) { f.pop_back(); }, BitmapRefusal::ShortRead},

@@ -30,6 +30,9 @@ TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndTheFirstOneWins) {
     EXPECT_EQ(ini.GetString("paint package", "paint2", "mspaint"), "mspaint");
     EXPECT_FALSE(ini.HasKey("options", "gobrowse"));
     EXPECT_TRUE(ini.HasKey("zarnik pos", "empty"));
+    // A value holding a bracket is no section.
+    ini = IniFile::Parse("[lesson]\r\ntitle=Maze]\r\nlevel=2\r\n");
+    EXPECT_EQ(ini.GetInt("lesson", "level", 0), 2);
 }
 
 TEST(ProfileFile, NumbersReadAsTheProfileCallsReadThem) {
@@ -65,6 +68,11 @@ TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
     EXPECT_FALSE(ini.HasKey("x", "y"));
     EXPECT_EQ(ini.GetString("go program", "def", ""), "a.gop");
     EXPECT_EQ(GetProfileInt(dir / "none/zfield.ini", "listing", "size", 6), 6);
+
+    // A file of bare line feeds keeps them.
+    IniFile unix = IniFile::Parse("[a]\nv=1\n");
+    unix.SetString("a", "w", "2");
+    EXPECT_EQ(unix.Text(), "[a]\nv=1\nw=2\n");
 }
 
 } // namespace

@@ -15,6 +15,7 @@ TEST(StoredPaths, TranslateToThisPlatform) {
     EXPECT_EQ(ToNativePath("C:\\Projects\\Maze\\maze.zfp"), "/Projects/Maze/maze.zfp");
     EXPECT_EQ(ToNativePath("backgnds\\grass.bmp"), "backgnds/grass.bmp");
     EXPECT_EQ(ToNativePath("d:relative\\x.bmp"), "relative/x.bmp");
+    EXPECT_EQ(ToNativePath("C:"), "");
     EXPECT_EQ(ToStoredPath("zarniks/zarndef.bmp"), "zarniks\\zarndef.bmp");
 }
 

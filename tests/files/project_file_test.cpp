@@ -376,6 +376,10 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
     EXPECT_EQ(ui.lastWarningId(), TextId::ProjectNotFound);
     EXPECT_FALSE(Open(dir / "prog"));
     EXPECT_EQ(ui.lastWarning(), unnumbered::kProjectNotAFile);
+    test::WriteBytesTo(dir / "big.zfp", {'['});
+    std::filesystem::resize_file(dir / "big.zfp", kMaxLoadedFileSize + 1);
+    EXPECT_FALSE(Open(dir / "big.zfp"));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kProjectTooLarge);
 }
 
 std::string WriteIni(const test::TempFolder& dir, const std::string& name,
