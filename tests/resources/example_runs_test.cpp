@@ -97,15 +97,19 @@ Outcome RunExample(const fs::path& project, const fs::path& program,
 class ExampleRuns : public ::testing::Test {
   protected:
     // Ini-form projects inside the program's folder are copied to the work
-    // folder; keep any such copy out of the real home.
-    ExampleRuns() : home_(fs::temp_directory_path() / "zf-example-runs") {
-        fs::create_directories(home_);
+    // folder; keep any such copy out of the real home, in a home of each
+    // test's own, as the tests run side by side in separate processes.
+    ExampleRuns() {
+        std::string pattern = (fs::temp_directory_path() / "zf-example-runs-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            home_ = pattern;
         ::setenv("HOME", home_.c_str(), 1);
         ::setenv("XDG_DOCUMENTS_DIR", (home_ / "Documents").c_str(), 1);
     }
     ~ExampleRuns() override {
         std::error_code ignored;
-        fs::remove_all(home_, ignored);
+        if (!home_.empty())
+            fs::remove_all(home_, ignored);
     }
     fs::path home_;
 };
