@@ -185,6 +185,7 @@ TEST_F(ProjectFolders, CopiesTheTreeNeverOverwritingAndStoppingAtAnExistingFolde
 
     Make("stopped/backgnds");
     EXPECT_FALSE(CopyTree(dir / "stopped", dir / "src", "*.*"));
+    EXPECT_FALSE(CopyTree(dir / "stopped", dir / "none", "*.*"));
     EXPECT_TRUE(CopyFolderTree(dir / "stopped", dir / "src"));
     EXPECT_FALSE(fs::exists(dir / "stopped/backgnds/grass.bmp"));
     EXPECT_FALSE(fs::exists(dir / "stopped/maze.gop"));
