@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zf {
@@ -66,6 +70,29 @@ TEST(HeadingBoxes, FollowEachOtherAndStayInACircle) {
     EXPECT_EQ(opposite, (std::vector<int>{270, 360, 360, 0, 320}));
     EXPECT_EQ(std::tuple(HeadingFromBox("400"), HeadingFromBox("45.7")), std::tuple(40, 45));
     EXPECT_EQ(HeadingFromBox(std::to_string(OppositeHeading("999"))), 81);
+}
+
+// The boxes read numbers as the standard library's from_chars does, which
+// not every standard library has for a double.
+TEST(DecimalBoxes, ReadTheLeadingNumberAndRefuseWhatCannotBeHeld) {
+    const std::pair<const char*, double> cases[] = {
+        {"  12.50", 12.5}, {".5", 0.5},    {"5.", 5},     {"-.5", -0.5},
+        {"1e", 1},         {"1e+5x", 1e5}, {"12..3", 12}, {"1,5", 1},
+        {"0x10", 0},       {"+1", 0},      {".", 0},      {"", 0},
+        {"1e400", 0},      {"-1e400", 0},  {"1e-400", 0}, {"4.9e-324", 4.9e-324},
+        {"7E-1 ", 0.7}};
+    for (const auto& [box, value] : cases) {
+        EXPECT_EQ(ReadDecimalBox(box), value) << box;
+#if defined(__cpp_lib_to_chars)
+        const std::string_view text(box);
+        const std::size_t start = std::min(text.find_first_not_of(' '), text.size());
+        double expected = 0;
+        std::from_chars(text.data() + start, text.data() + text.size(), expected);
+        EXPECT_EQ(ReadDecimalBox(box), expected) << box;
+#endif
+    }
+    EXPECT_TRUE(std::isinf(ReadDecimalBox("-Infinity")) && ReadDecimalBox("-Infinity") < 0);
+    EXPECT_TRUE(std::isnan(ReadDecimalBox("nan(x1)")));
 }
 
 TEST(NumericFilter, DigitsAndEditingKeysOnly) {
