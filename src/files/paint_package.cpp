@@ -86,6 +86,12 @@ int StartedPrograms::Start(const std::string& program, const std::vector<std::st
     ReapFinished();
     if (program.empty())
         return kStartFileNotFound;
+#ifdef __EMSCRIPTEN__
+    // A browser starts no programs: each is as good as missing.
+    (void)arguments;
+    (void)child;
+    return StartResultOf(ENOENT, program);
+#else
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
 #ifdef POSIX_SPAWN_SETSID
@@ -105,6 +111,7 @@ int StartedPrograms::Start(const std::string& program, const std::vector<std::st
     if (child)
         *child = pid;
     return kProgramStarted;
+#endif
 }
 
 ProgramStarter StartedPrograms::Starter() {

@@ -58,6 +58,9 @@ TEST(ByteCursor, RangesAndSeeksAreCheckedWithoutOverflow) {
     ByteWriter w(bytes);
     w.PutU32At(2, 0x01020304);
     EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0, 0, 4, 3, 2, 1, 0, 0, 0, 0}));
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "the WebAssembly build catches no exceptions";
+#endif
     EXPECT_THROW(w.PutBytesAt(11, {}), std::out_of_range);
     EXPECT_THROW(w.PutBytesAt(8, std::vector<std::uint8_t>(3)), std::out_of_range);
 }

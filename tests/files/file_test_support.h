@@ -42,6 +42,14 @@ class ScopedEnv {
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
+// Node's file system under WebAssembly has no pipes, file modes, rights,
+// size limits or processes: a test's checks of those stop there.
+#ifdef __EMSCRIPTEN__
+#define ZF_SKIP_WITHOUT_POSIX_FILES(why) GTEST_SKIP() << (why)
+#else
+#define ZF_SKIP_WITHOUT_POSIX_FILES(why) static_cast<void>(0)
+#endif
+
 // Runs `check` as a user whom file modes bind (nobody, in a child process,
 // when the tests run as root) and answers what it answered.
 bool WithoutRights(const std::function<bool()>& check);

@@ -70,9 +70,9 @@ TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
     EXPECT_EQ(GetProfileInt(dir / "none/zfield.ini", "listing", "size", 6), 6);
 
     // A file of bare line feeds keeps them.
-    IniFile unix = IniFile::Parse("[a]\nv=1\n");
-    unix.SetString("a", "w", "2");
-    EXPECT_EQ(unix.Text(), "[a]\nv=1\nw=2\n");
+    IniFile bare = IniFile::Parse("[a]\nv=1\n");
+    bare.SetString("a", "w", "2");
+    EXPECT_EQ(bare.Text(), "[a]\nv=1\nw=2\n");
 }
 
 } // namespace

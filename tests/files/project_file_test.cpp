@@ -123,6 +123,7 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
 }
 
 TEST_F(ProjectFile, AChangedGoProgramThatCannotBeWrittenIsNamedWhenTheProjectIsSaved) {
+    ZF_SKIP_WITHOUT_POSIX_FILES("no rights");
     FillScene();
     editor.modified = 1;
     ::chmod((dir / "walk.gop").c_str(), 0444);
