@@ -2,6 +2,8 @@
 
 #include "program/key_entry.h"
 
+#include <utility>
+
 namespace zf {
 
 void KeypadRules::RemovePrompt() {
@@ -56,6 +58,49 @@ void KeypadRules::Click(int code, bool runActive, int procedureBeingDefined) {
     promptShown_ = true;
     actions_.StartClearTimer();
     timerRunning_ = true;
+}
+
+int KeyForKeyboard(std::string_view name) {
+    if (name.size() == 1) {
+        const char c = name[0];
+        if (c >= '0' && c <= '9')
+            return key::Digit0 + (c - '0');
+        switch (c) {
+        case 'r':
+        case 'R':
+            return key::Repeat;
+        case 'p':
+        case 'P':
+            return key::Procedure;
+        case 'w':
+        case 'W':
+            return key::Wait;
+        case 'q':
+        case 'Q':
+            return key::Quaver;
+        case 'm':
+        case 'M':
+            return key::Motor;
+        case 's':
+        case 'S':
+            return key::Sense;
+        case 't':
+        case 'T':
+            return key::Toggle;
+        case '[':
+        case ']':
+            return key::Bracket;
+        default:
+            return -1;
+        }
+    }
+    const std::pair<std::string_view, int> named[] = {
+        {"ArrowUp", key::Forward},  {"ArrowDown", key::Back},       {"ArrowLeft", key::Left},
+        {"ArrowRight", key::Right}, {"Backspace", key::ClearEntry}, {"Enter", key::Go}};
+    for (const auto& [keyName, code] : named)
+        if (name == keyName)
+            return code;
+    return -1;
 }
 
 void KeypadRules::TimerFired() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace zf {
 
 // What a keypad click leads to; the window carries these out.
@@ -40,6 +42,11 @@ class KeypadRules {
     bool promptShown_ = false;
     bool timerRunning_ = false;
 };
+
+// The computer keyboard's keying: a character key by its character (digits,
+// letters in either case, brackets), the others by the names browsers give
+// them ("ArrowUp", "Backspace", "Enter"). -1 for a key that keys nothing.
+int KeyForKeyboard(std::string_view key);
 
 // The prompt stays up this long.
 inline constexpr int kClearPromptMs = 5000;

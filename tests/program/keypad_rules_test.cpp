@@ -72,6 +72,17 @@ TEST(HeadingBoxes, FollowEachOtherAndStayInACircle) {
     EXPECT_EQ(HeadingFromBox(std::to_string(OppositeHeading("999"))), 81);
 }
 
+// The desktop's Qt keys and the browser's key names key the same program.
+TEST(KeyboardKeys, ArrowsDigitsLettersInEitherCaseAndNothingElse) {
+    std::vector<int> codes;
+    for (const char* name : {"ArrowUp", "ArrowRight", "7", "r", "P", "]", "Enter", "Backspace"})
+        codes.push_back(KeyForKeyboard(name));
+    EXPECT_EQ(codes, (std::vector<int>{key::Forward, key::Right, key::Digit0 + 7, key::Repeat,
+                                       key::Procedure, key::Bracket, key::Go, key::ClearEntry}));
+    for (const char* name : {"x", "Up", "Escape", " ", "", "rr", "{"})
+        EXPECT_EQ(KeyForKeyboard(name), -1) << name;
+}
+
 // The boxes read numbers as the standard library's from_chars does, which
 // not every standard library has for a double.
 TEST(DecimalBoxes, ReadTheLeadingNumberAndRefuseWhatCannotBeHeld) {

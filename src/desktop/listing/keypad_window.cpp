@@ -333,41 +333,26 @@ void KeypadWindow::PressKey(int code) {
 }
 
 int KeypadWindow::KeyForKeyboard(int qtKey) {
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return key::Digit0 + (qtKey - Qt::Key_0);
     switch (qtKey) {
     case Qt::Key_Up:
-        return key::Forward;
+        return zf::KeyForKeyboard("ArrowUp");
     case Qt::Key_Down:
-        return key::Back;
+        return zf::KeyForKeyboard("ArrowDown");
     case Qt::Key_Left:
-        return key::Left;
+        return zf::KeyForKeyboard("ArrowLeft");
     case Qt::Key_Right:
-        return key::Right;
-    case Qt::Key_R:
-        return key::Repeat;
-    case Qt::Key_P:
-        return key::Procedure;
-    case Qt::Key_W:
-        return key::Wait;
-    case Qt::Key_Q:
-        return key::Quaver;
-    case Qt::Key_M:
-        return key::Motor;
-    case Qt::Key_S:
-        return key::Sense;
-    case Qt::Key_T:
-        return key::Toggle;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BracketRight:
-        return key::Bracket;
+        return zf::KeyForKeyboard("ArrowRight");
     case Qt::Key_Backspace:
-        return key::ClearEntry;
+        return zf::KeyForKeyboard("Backspace");
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return key::Go;
+        return zf::KeyForKeyboard("Enter");
     default:
-        return -1;
+        // Qt's codes of digits, letters and brackets are their characters.
+        if (qtKey < 0x20 || qtKey > 0x7e)
+            return -1;
+        const char c = static_cast<char>(qtKey);
+        return zf::KeyForKeyboard(std::string_view(&c, 1));
     }
 }
 

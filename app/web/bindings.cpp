@@ -1,0 +1,71 @@
+// The WebSession as the page sees it: numbers, strings, JSON and byte arrays.
+#include "web_session.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace zf::web {
+
+namespace {
+
+emscripten::val ToBytes(const std::vector<std::uint8_t>& bytes) {
+    // A copy the page owns: the module's memory may move as it grows.
+    emscripten::val view(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+    return emscripten::val::global("Uint8Array").new_(view);
+}
+
+std::vector<std::uint8_t> FromBytes(const emscripten::val& array) {
+    return emscripten::convertJSArrayToNumberVector<std::uint8_t>(array);
+}
+
+bool LoadGop(WebSession& s, const emscripten::val& bytes, const std::string& name) {
+    return s.LoadGop(FromBytes(bytes), name);
+}
+
+emscripten::val SaveGop(WebSession& s) {
+    return ToBytes(s.SaveGop());
+}
+
+emscripten::val Snapshot(WebSession& s) {
+    return ToBytes(s.Snapshot());
+}
+
+bool Restore(WebSession& s, const emscripten::val& bytes) {
+    return s.Restore(FromBytes(bytes));
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(zarnikfield) {
+    emscripten::class_<WebSession>("WebSession")
+        .constructor<>()
+        .function("key", &WebSession::Key)
+        .function("keyboardKey", &WebSession::KeyboardKey)
+        .function("clickList", &WebSession::ClickList)
+        .function("run", &WebSession::Run)
+        .function("stop", &WebSession::Stop)
+        .function("continueRun", &WebSession::Continue)
+        .function("step", &WebSession::Step)
+        .function("reset", &WebSession::Reset)
+        .function("setSpeed", &WebSession::SetSpeed)
+        .function("setAnswer", &WebSession::SetAnswer)
+        .function("nextDue", &WebSession::NextDue)
+        .function("pump", &WebSession::Pump)
+        .function("takeEvents", &WebSession::TakeEvents)
+        .function("listLineCount", &WebSession::ListLineCount)
+        .function("cursorLine", &WebSession::CursorLine)
+        .function("floorSize", &WebSession::FloorSize)
+        .function("robot", &WebSession::Robot)
+        .function("newProgram", &WebSession::NewProgram)
+        .function("loadGop", &LoadGop)
+        .function("saveGop", &SaveGop)
+        .function("openActivity", &WebSession::OpenActivity)
+        .function("activities", &WebSession::Activities)
+        .function("snapshot", &Snapshot)
+        .function("restore", &Restore);
+}
+
+} // namespace zf::web

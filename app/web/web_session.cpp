@@ -1,0 +1,391 @@
+#include "web_session.h"
+
+#include "files/activities.h"
+#include "files/file_io.h"
+#include "files/go_program_file.h"
+#include "program/key_entry.h"
+#include "program/list_clicks.h"
+#include "program/texts.h"
+#include "simulation/headless_run.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <span>
+
+namespace zf::web {
+
+namespace {
+
+// At the Instant speed everything is due at once: one pump does this much
+// and leaves the rest for the next frame, so that the page never hangs.
+constexpr std::chrono::milliseconds kPumpSlice{20};
+
+std::string Json(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string MessagesJson(const std::vector<PageMessage>& messages, const char* kindKey) {
+    std::string out = "[";
+    for (const PageMessage& m : messages) {
+        if (out.size() > 1)
+            out += ",";
+        out += "{\"caption\":" + Json(m.caption) + ",\"text\":" + Json(m.text) + ",\"" + kindKey +
+               "\":" + Json(m.kind) + "}";
+    }
+    return out + "]";
+}
+
+// A file name the page gives, without any folder: it can name nothing
+// outside the work folder.
+std::string PlainName(const std::string& name, const char* fallback) {
+    const std::string plain = std::filesystem::path(name).filename().string();
+    return plain.empty() || plain == "." || plain == ".." ? fallback : plain;
+}
+
+std::vector<std::uint8_t> FileBytes(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    if (ReadWholeFile(path, bytes) != ReadResult::Ok)
+        bytes.clear();
+    return bytes;
+}
+
+// A snapshot: the working area as a project file and the Go Program with
+// the name it was saved under, each behind its length.
+constexpr char kSnapshotMagic[8] = {'Z', 'F', 'S', 'N', 'A', 'P', '1', '\0'};
+
+void PutPart(std::vector<std::uint8_t>& out, std::span<const std::uint8_t> part) {
+    const auto n = static_cast<std::uint32_t>(part.size());
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
+    out.insert(out.end(), part.begin(), part.end());
+}
+
+bool TakePart(std::span<const std::uint8_t>& in, std::span<const std::uint8_t>& part) {
+    if (in.size() < 4)
+        return false;
+    std::uint32_t n = 0;
+    for (int i = 0; i < 4; ++i)
+        n |= std::uint32_t(in[i]) << (8 * i);
+    in = in.subspan(4);
+    if (n > in.size())
+        return false;
+    part = in.first(n);
+    in = in.subspan(n);
+    return true;
+}
+
+} // namespace
+
+WebSession::WebSession() : editor_(std::make_unique<GoEditor>(ui_, tables_)) {
+    // The child's own files and the work folder of opened activities.
+    std::filesystem::create_directories(kWorkFolder);
+    ::setenv("XDG_DOCUMENTS_DIR", kWorkFolder, 1);
+    project_.SetProgramFolder(kActivitiesFolder);
+    project_.ResetToProgram();
+    SetUpWorkingArea(state_, 10, 10);
+    state_.homeShapeId = state_.shapeId = tables_.names.Add("zarndef.bmp");
+    run_ = std::make_unique<RunControl>(*editor_, state_, trail_, objects_, ui_, clock_);
+    ui_.runRequested = [this] { Post(RunRequest::Run); };
+    SetSpeed(3);
+    NewProgram();
+}
+
+WebSession::~WebSession() {
+    // A run still going is ended before the parts it uses go.
+    run_->aborting = true;
+}
+
+void WebSession::Post(RunRequest request, int param) {
+    run_->Post(request, param);
+}
+
+bool WebSession::RunActive() const {
+    return IsGoProgramActive(state_);
+}
+
+bool WebSession::RefusedWhileRunning() {
+    if (!RunActive())
+        return false;
+    Warn(ui_, TextId::GoProgramRunning);
+    return true;
+}
+
+int WebSession::Key(int code) {
+    lastStatus_ = status::Refused;
+    keypad_.Click(code, RunActive(), int(editor_->procedureBeingDefined));
+    return lastStatus_;
+}
+
+bool WebSession::KeyboardKey(const std::string& keyName, bool, bool ctrl) {
+    const int code = KeyForKeyboard(keyName);
+    if (code < 0 || ctrl)
+        return false;
+    Key(code);
+    return true;
+}
+
+void WebSession::SendKey(int code) {
+    lastStatus_ = ContainerKey(*editor_, code);
+    if (lastStatus_ == status::Refused)
+        return;
+    ui_.events.repaintLists.insert(GO_LIST);
+    ui_.events.repaintLists.insert(PROC_LIST);
+}
+
+void WebSession::RefuseClearMemory() {
+    Warn(ui_, TextId::FinishDefiningFirst);
+}
+
+void WebSession::StartClearTimer() {
+    clearDue_ = clock_.NowMs() + kClearPromptMs;
+}
+
+void WebSession::RequestStop() {
+    run_->Send(RunRequest::EndRun);
+    Post(RunRequest::Stop);
+}
+
+void WebSession::ClickList(int list, int line) {
+    if (RunActive())
+        return;
+    if (list == PROC_LIST)
+        ClickProcedureLine(*editor_, line);
+    else
+        ClickGoListLine(*editor_, line);
+}
+
+void WebSession::Run(bool stepMode) {
+    Post(RunRequest::Run, stepMode ? 1 : 0);
+}
+
+void WebSession::Stop() {
+    Post(RunRequest::Stop);
+}
+
+void WebSession::Continue() {
+    Post(RunRequest::Continue);
+}
+
+void WebSession::Step() {
+    Post(RunRequest::Step);
+}
+
+void WebSession::Reset() {
+    Post(RunRequest::Reset);
+}
+
+void WebSession::SetSpeed(int speed) {
+    // The desktop's speed indexes: 0 Slow, 1 Medium, 2 Fast, 3 Instant.
+    const int indexes[] = {2, 0, 0, 1, 3};
+    const int index = speed >= 0 && speed <= 4 ? indexes[speed] : 1;
+    state_.moveDelay = speed == 2 ? kVerySlowMoveDelay : MoveDelayForSpeed(index);
+    instant_ = index == 3;
+    run_->instant = instant_;
+}
+
+void WebSession::SetAnswer(int answer) {
+    ui_.answer = answer == 1 ? Answer::No : answer == 2 ? Answer::Cancel : Answer::Yes;
+}
+
+double WebSession::NextDue() const {
+    std::int64_t due = run_->NextDue();
+    if (clearDue_ >= 0 && clearDue_ < due)
+        due = clearDue_;
+    return due == RunControl::kNever ? -1 : static_cast<double>(due);
+}
+
+void WebSession::Pump(double nowMs) {
+    const auto now = static_cast<std::int64_t>(nowMs);
+    clock_.WaitUntil(now);
+    if (clearDue_ >= 0 && clearDue_ <= clock_.NowMs()) {
+        clearDue_ = -1;
+        keypad_.TimerFired();
+    }
+    const auto start = std::chrono::steady_clock::now();
+    while (run_->NextDue() <= clock_.NowMs()) {
+        run_->Pump();
+        if (std::chrono::steady_clock::now() - start > kPumpSlice)
+            break;
+    }
+}
+
+std::string WebSession::TakeEvents() {
+    PageEvents events = std::move(ui_.events);
+    ui_.events = {};
+    std::string lists = "[";
+    for (const int list : events.repaintLists)
+        lists += (lists.size() > 1 ? "," : "") + std::to_string(list);
+    lists += "]";
+    const std::string prompt = clearPrompt_ ? Text(TextId::ClearMemoryPrompt) : "";
+    return "{\"warnings\":" + MessagesJson(events.warnings, "kind") +
+           ",\"questions\":" + MessagesJson(events.questions, "answer") +
+           ",\"repaintLists\":" + lists +
+           ",\"repaintFloor\":" + (events.repaintFloor ? "true" : "false") +
+           ",\"robotMoved\":" + (events.robotMoved ? "true" : "false") +
+           ",\"running\":" + (RunActive() ? "true" : "false") + ",\"status\":" + Json(ui_.status) +
+           ",\"clearPrompt\":" + Json(prompt) + "}";
+}
+
+int WebSession::ListLineCount(int list) const {
+    return editor_->LineCount(list);
+}
+
+std::string WebSession::FloorSize() const {
+    return "{\"widthMm\":" + std::to_string(state_.floorWidth) +
+           ",\"heightMm\":" + std::to_string(state_.floorHeight) + ",\"steps\":[" +
+           std::to_string(state_.floorWidth / kStepMm) + "," +
+           std::to_string(state_.floorHeight / kStepMm) + "]}";
+}
+
+std::string WebSession::Robot() const {
+    return "{\"x\":" + std::to_string(state_.x) + ",\"y\":" + std::to_string(state_.y) +
+           ",\"heading\":" + std::to_string(state_.heading) +
+           ",\"penDown\":" + (state_.penDown ? "true" : "false") + "}";
+}
+
+void WebSession::ProgramReplaced() {
+    ui_.HideListCursor(PROC_LIST);
+    ui_.HideListCursor(GO_LIST);
+    if (const int list = editor_->ListOf(editor_->cursor))
+        ui_.ShowListCursor(list, editor_->LineOf(list, editor_->cursor), cursor::Editing);
+    ui_.events.repaintLists.insert(GO_LIST);
+    ui_.events.repaintLists.insert(PROC_LIST);
+}
+
+void WebSession::NewProgram() {
+    if (RunActive()) {
+        Warn(ui_, TextId::NoGoProgramWhileRunning);
+        return;
+    }
+    editor_->DestroyProgramList(PROC_LIST);
+    editor_->DestroyProgramList(GO_LIST);
+    editor_->procedureBeingDefined = 0;
+    editor_->goPosition = nullptr;
+    editor_->MakeHeader(TextOf(TextId::DefaultGoProgramName).data());
+    editor_->modified = 0;
+    editor_->file.clear();
+    ProgramReplaced();
+}
+
+bool WebSession::LoadGop(const std::vector<std::uint8_t>& bytes, const std::string& name) {
+    if (RunActive()) {
+        Warn(ui_, TextId::NoGoProgramWhileRunning);
+        return false;
+    }
+    const std::string path = kWorkFolder + PlainName(name, "untitled.gop");
+    if (!WriteFileAtomically(path, bytes)) {
+        Warn(ui_, TextId::FileOpenError);
+        return false;
+    }
+    const bool opened = OpenGoProgram(*editor_, path, true);
+    ProgramReplaced();
+    return opened;
+}
+
+std::string WebSession::SavePath() const {
+    // Saved under its own name in the work folder: the header takes it.
+    const std::string name = PlainName(editor_->file, "untitled.gop");
+    return kWorkFolder + name;
+}
+
+std::vector<std::uint8_t> WebSession::SaveGop() {
+    const std::string path = SavePath();
+    if (!SaveGoProgramAs(*editor_, path))
+        return {};
+    ui_.events.repaintLists.insert(GO_LIST);
+    return FileBytes(path);
+}
+
+bool WebSession::OpenActivity(const std::string& name) {
+    const std::string plain = PlainName(name, "");
+    if (plain.empty())
+        return false;
+    if (RunActive()) {
+        Warn(ui_, TextId::NoProjectWhileRunning);
+        return false;
+    }
+    const std::string path = kActivitiesFolder + plain;
+    bool opened = false;
+    if (plain.ends_with(".gop")) {
+        opened = OpenGoProgram(*editor_, path, true);
+    } else {
+        ProjectScene scene = Scene();
+        opened = OpenProject(scene, path, true);
+        ui_.events.repaintFloor = true;
+    }
+    ProgramReplaced();
+    return opened;
+}
+
+std::string WebSession::Activities() const {
+    std::string out = "[";
+    for (const Activity& a : ReadActivities(kActivitiesFolder)) {
+        if (out.size() > 1)
+            out += ",";
+        out += "{\"file\":" + Json(PlainName(a.project, "")) + ",\"title\":" + Json(a.title) +
+               ",\"description\":" + Json(a.description) + "}";
+    }
+    return out + "]";
+}
+
+std::vector<std::uint8_t> WebSession::Snapshot() {
+    ProjectScene scene = Scene();
+    std::vector<std::uint8_t> out(std::begin(kSnapshotMagic), std::end(kSnapshotMagic));
+    PutPart(out, WriteProjectV2(scene, project_.folder));
+    const std::string name = editor_->file;
+    PutPart(out, std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
+    PutPart(out, WriteGoProgramV2(*editor_));
+    return out;
+}
+
+bool WebSession::Restore(const std::vector<std::uint8_t>& bytes) {
+    std::span<const std::uint8_t> in(bytes);
+    std::span<const std::uint8_t> projectPart, namePart, programPart;
+    if (in.size() < sizeof kSnapshotMagic ||
+        !std::equal(std::begin(kSnapshotMagic), std::end(kSnapshotMagic), in.begin()))
+        return false;
+    in = in.subspan(sizeof kSnapshotMagic);
+    if (!TakePart(in, projectPart) || !TakePart(in, namePart) || !TakePart(in, programPart) ||
+        RunActive())
+        return false;
+    const std::string name(namePart.begin(), namePart.end());
+    ProjectScene scene = Scene();
+    if (!OpenProjectBytes(scene, projectPart, kWorkFolder + std::string("snapshot.zfp")))
+        return false;
+    const bool opened = OpenGoProgramBytes(*editor_, programPart, name, false);
+    ui_.events.repaintFloor = true;
+    ProgramReplaced();
+    return opened;
+}
+
+} // namespace zf::web

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "web_ui.h"
+
+#include "files/project_file.h"
+#include "program/editor.h"
+#include "program/keypad_rules.h"
+#include "simulation/clock.h"
+#include "simulation/graphic_objects.h"
+#include "simulation/pen_trail.h"
+#include "simulation/run_control.h"
+#include "simulation/zarnik_state.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zf::web {
+
+// Where the page's files live in the module's file system.
+inline constexpr const char* kActivitiesFolder = "/activities/";
+inline constexpr const char* kWorkFolder = "/work/";
+
+// One Go Program, robot, trail and working area with its run control, as
+// the desktop's document and windows wire them, driven by the page: keys in,
+// events out, time from the page's clock. Nothing here blocks.
+class WebSession : public KeypadActions, public ProjectHost {
+  public:
+    WebSession();
+    ~WebSession() override;
+    WebSession(const WebSession&) = delete;
+    WebSession& operator=(const WebSession&) = delete;
+
+    int Key(int code);
+    bool KeyboardKey(const std::string& keyName, bool shift, bool ctrl);
+    void ClickList(int list, int line);
+
+    void Run(bool stepMode);
+    void Stop();
+    void Continue();
+    void Step();
+    void Reset();
+    // 0 Fast, 1 Slow, 2 Very Slow, 3 Medium, 4 Instant.
+    void SetSpeed(int speed);
+    void SetAnswer(int answer);
+
+    // Clock time at which Pump has work, -1 when there is none.
+    double NextDue() const;
+    void Pump(double nowMs);
+    std::string TakeEvents();
+
+    int ListLineCount(int list) const;
+    int CursorLine(int list) const { return ui_.CursorLine(list); }
+    std::string FloorSize() const;
+    // The robot's place and heading in millimetres and degrees, as JSON.
+    std::string Robot() const;
+
+    void NewProgram();
+    bool LoadGop(const std::vector<std::uint8_t>& bytes, const std::string& name);
+    std::vector<std::uint8_t> SaveGop();
+    bool OpenActivity(const std::string& name);
+    std::string Activities() const;
+    std::vector<std::uint8_t> Snapshot();
+    bool Restore(const std::vector<std::uint8_t>& bytes);
+
+    // For the display lists.
+    const ZarnikState& state() const { return state_; }
+    const PenTrail& trail() const { return trail_; }
+    const GraphicObjectList& objects() const { return objects_; }
+    const GoEditor& editor() const { return *editor_; }
+    const NameTables& tables() const { return tables_; }
+    const Project& project() const { return project_; }
+    const PageInterface& ui() const { return ui_; }
+
+    // KeypadActions: what a keypad click leads to.
+    void KeySound() override {}
+    void RefuseClearMemory() override;
+    void ShowClearPrompt() override { clearPrompt_ = true; }
+    void HideClearPrompt() override { clearPrompt_ = false; }
+    void StartClearTimer() override;
+    void StopClearTimer() override { clearDue_ = -1; }
+    void SendKey(int key) override;
+    void RequestRun() override { Post(RunRequest::Run); }
+    void RequestStop() override;
+
+    // ProjectHost: a project load's news for the page.
+    void WorkingAreaChanged() override { ui_.events.repaintFloor = true; }
+
+  private:
+    void Post(RunRequest request, int param = 0);
+    bool RunActive() const;
+    bool RefusedWhileRunning();
+    ProjectScene Scene() {
+        return ProjectScene{state_, trail_, objects_, *editor_, *this, project_};
+    }
+    // After a load both lists are drawn afresh with the cursor where the
+    // editor has it.
+    void ProgramReplaced();
+    std::string SavePath() const;
+
+    NameTables tables_;
+    PageInterface ui_{tables_};
+    std::unique_ptr<GoEditor> editor_;
+    ZarnikState state_;
+    PenTrail trail_;
+    GraphicObjectList objects_{tables_};
+    Project project_;
+    ManualClock clock_;
+    std::unique_ptr<RunControl> run_;
+    KeypadRules keypad_{*this};
+    bool instant_ = false;
+    int lastStatus_ = 0;
+    bool clearPrompt_ = false;
+    std::int64_t clearDue_ = -1;
+};
+
+} // namespace zf::web
