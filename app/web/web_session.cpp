@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <span>
+#include <sys/stat.h>
 
 namespace zf::web {
 
@@ -107,6 +108,8 @@ bool TakePart(std::span<const std::uint8_t>& in, std::span<const std::uint8_t>& 
 } // namespace
 
 WebSession::WebSession() : editor_(std::make_unique<GoEditor>(ui_, tables_)) {
+    // This runtime starts with a mask that lets no one read a new file back.
+    ::umask(022);
     // The child's own files and the work folder of opened activities.
     std::filesystem::create_directories(kWorkFolder);
     ::setenv("XDG_DOCUMENTS_DIR", kWorkFolder, 1);

@@ -1,0 +1,140 @@
+// The browser module under Node: the page's keys, clock and files reach the
+// same core as the desktop, with the same results.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
+import { test } from 'node:test';
+
+const modulePath = process.env.ZF_MODULE;
+const examples = process.env.ZF_EXAMPLES;
+// The desktop's command-line companion, where a native build made one.
+const zfield = process.env.ZF_NATIVE_ZFIELD || '';
+
+// This emscripten's loader for Node expects CommonJS names and a wasm path.
+globalThis.require = createRequire(import.meta.url);
+globalThis.__dirname = dirname(modulePath);
+const { default: createZarnikfield } = await import(modulePath);
+const core = await createZarnikfield({ locateFile: (file) => join(dirname(modulePath), file) });
+
+const key = { forward: 0, right: 3, go: 17, digit: (d) => 240 + d };
+
+function events(s) {
+  return JSON.parse(s.takeEvents());
+}
+
+// Pumps as the page does, at each due time, until nothing is left to do.
+function runToEnd(s, now) {
+  for (let due = s.nextDue(); due >= 0; due = s.nextDue()) {
+    now = Math.max(now, due);
+    s.pump(now);
+  }
+  return now;
+}
+
+test('a program keyed on the keypad runs on the page clock to where a headless run ends', () => {
+  const keypad = new core.WebSession();
+  for (const k of [key.forward, key.digit(2), key.right, key.digit(9), key.digit(0)])
+    assert.ok(keypad.key(k) > 0, `key ${k}`);
+  keypad.key(key.go);
+  keypad.pump(1000);
+  assert.equal(events(keypad).running, true);
+  const end = runToEnd(keypad, 1000);
+  const after = events(keypad);
+  assert.ok(after.robotMoved && !after.running && after.warnings.length === 0);
+  // A timed run takes the robot's time; one at Instant takes none.
+  assert.ok(end > 1000);
+
+  const keyboard = new core.WebSession();
+  keyboard.setSpeed(4);
+  for (const name of ['ArrowUp', '2', 'ArrowRight', '9', '0', 'Enter'])
+    assert.ok(keyboard.keyboardKey(name, false, false), name);
+  assert.equal(keyboard.keyboardKey('x', false, false), false);
+  keyboard.pump(0);
+  assert.equal(keyboard.nextDue(), -1);
+  const robot = JSON.parse(keypad.robot());
+  assert.deepEqual(JSON.parse(keyboard.robot()), robot);
+  assert.equal(robot.heading, 90);
+
+  if (zfield) {
+    const out = execFileSync(zfield, ['run', '--keys', 'FD 2 RT 90', '--instant']).toString();
+    const [, x, y, heading] = out.match(/robot: (-?\d+) (-?\d+) (-?\d+)/).map(Number);
+    assert.deepEqual([robot.x, robot.y, robot.heading], [x, y, heading]);
+  }
+});
+
+test('refused keys and runs give the core own warnings, and a key stops a run', () => {
+  const s = new core.WebSession();
+  assert.equal(s.key(key.digit(5)), 0);
+  assert.deepEqual(events(s).warnings, [
+    { caption: 'Zarnikfield', text: 'Number not expected.', kind: 'warning' },
+  ]);
+  s.key(key.right);
+  s.key(key.go);
+  s.pump(0);
+  assert.deepEqual(events(s).warnings.map((w) => w.text), [
+    'There is an incomplete instruction in the Go List.',
+  ]);
+
+  s.key(key.digit(9));
+  s.key(key.forward);
+  s.key(key.digit(9));
+  s.key(key.go);
+  s.pump(10);
+  assert.equal(events(s).running, true);
+  s.key(key.forward);
+  runToEnd(s, 20);
+  assert.equal(events(s).running, false);
+  assert.notEqual(JSON.parse(s.robot()).heading, 0, 'the turn ran before the stop');
+});
+
+// The listing of a file as the desktop's reader sees it, less the name,
+// which is where the file was opened from.
+function shown(path) {
+  return execFileSync(zfield, ['show', path]).toString().replace(/^NAME\(.*\)$/m, '');
+}
+
+test('a Go Program saved in the browser is the desktop file, and a snapshot brings the work back', () => {
+  const file = readFileSync(join(examples, 'square.gop'));
+  const s = new core.WebSession();
+  assert.equal(s.loadGop(new Uint8Array(file), 'square.gop'), true);
+  const saved = Buffer.from(s.saveGop());
+  // The writer keeps what it reads: saved again, the bytes stay.
+  const again = new core.WebSession();
+  assert.equal(again.loadGop(saved, 'square.gop'), true);
+  assert.deepEqual(Buffer.from(again.saveGop()), saved);
+  if (zfield) {
+    const dir = mkdtempSync(join(tmpdir(), 'zf-web-'));
+    writeFileSync(join(dir, 'square.gop'), saved);
+    assert.equal(shown(join(dir, 'square.gop')), shown(join(examples, 'square.gop')));
+    rmSync(dir, { recursive: true });
+  }
+
+  // A damaged file is refused with the core's words and leaves the program.
+  assert.equal(s.loadGop(new Uint8Array(file.subarray(0, 100)), '../square.gop'), false);
+  assert.deepEqual(events(s).warnings.map((w) => w.text), [
+    'File is not a Zarnikfield Go Program.',
+  ]);
+  assert.deepEqual(Buffer.from(s.saveGop()), saved);
+
+  assert.equal(s.openActivity('island.zfp'), true);
+  const restored = new core.WebSession();
+  assert.equal(restored.restore(s.snapshot()), true);
+  assert.deepEqual(restored.robot(), s.robot());
+  assert.deepEqual(restored.floorSize(), s.floorSize());
+  for (const list of [1, 2])
+    assert.equal(restored.listLineCount(list), s.listLineCount(list));
+  if (zfield) {
+    const dir = mkdtempSync(join(tmpdir(), 'zf-web-'));
+    writeFileSync(join(dir, 'restored.gop'), restored.saveGop());
+    writeFileSync(join(dir, 'kept.gop'), s.saveGop());
+    assert.equal(shown(join(dir, 'restored.gop')), shown(join(dir, 'kept.gop')));
+    rmSync(dir, { recursive: true });
+  }
+  assert.equal(restored.restore(new Uint8Array([1, 2, 3])), false);
+
+  for (const { file: name } of JSON.parse(s.activities()))
+    assert.equal(new core.WebSession().openActivity(name), true, name);
+});
