@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting and that includes point down
 # the layers, builds everything, runs the core tests under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then runs every test.
+# and UndefinedBehaviorSanitizer, then runs every test, and last the core's
+# tests and the browser module's built to WebAssembly, under Node.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -26,3 +27,8 @@ echo "== build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZF_CORE_ONLY=OFF >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure
+
+echo "== WebAssembly build (core tests and the browser module, under Node)"
+./scripts/configure-web.sh build-web -DZF_NATIVE_ZFIELD="$PWD/build/app/zfield"
+cmake --build build-web -j "$jobs"
+ctest --test-dir build-web -j "$jobs" --output-on-failure

@@ -11,6 +11,7 @@ packages=(
   fonts-liberation2 xvfb xauth
   poppler-utils   # the print tests count and rasterise PDF pages
   dpkg-dev file   # the Debian package: dpkg-shlibdeps and the binaries' types
+  emscripten googletest   # the WebAssembly build; GoogleTest's sources for it
 )
 
 missing=()

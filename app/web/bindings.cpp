@@ -1,6 +1,12 @@
 // The WebSession as the page sees it: numbers, strings, JSON and byte arrays.
 #include "web_session.h"
 
+// The display lists, where they are built: they add their own methods.
+#if __has_include("scene_json.h")
+#include "scene_json.h"
+#define ZF_WITH_SCENE 1
+#endif
+
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -40,8 +46,8 @@ bool Restore(WebSession& s, const emscripten::val& bytes) {
 } // namespace
 
 EMSCRIPTEN_BINDINGS(zarnikfield) {
-    emscripten::class_<WebSession>("WebSession")
-        .constructor<>()
+    const auto& session = emscripten::class_<WebSession>("WebSession");
+    session.constructor<>()
         .function("key", &WebSession::Key)
         .function("keyboardKey", &WebSession::KeyboardKey)
         .function("clickList", &WebSession::ClickList)
@@ -66,6 +72,9 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("activities", &WebSession::Activities)
         .function("snapshot", &Snapshot)
         .function("restore", &Restore);
+#ifdef ZF_WITH_SCENE
+    BindScene(session);
+#endif
 }
 
 } // namespace zf::web
