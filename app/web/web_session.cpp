@@ -3,6 +3,7 @@
 #include "files/activities.h"
 #include "files/file_io.h"
 #include "files/go_program_file.h"
+#include "files/project_folder.h"
 #include "program/key_entry.h"
 #include "program/list_clicks.h"
 #include "program/texts.h"
@@ -105,13 +106,34 @@ bool TakePart(std::span<const std::uint8_t>& in, std::span<const std::uint8_t>& 
     return true;
 }
 
+// A reloaded page's file system holds only the activities: a project kept
+// in the work folder gets its picture folders back from them, as opening an
+// activity first copied them there. Answers where the project is opened from.
+std::string RestoreProjectFolder(std::span<const std::uint8_t> projectFile) {
+    ProjectData data;
+    std::string folder = kWorkFolder;
+    if (ParseProjectV2(projectFile, data) && data.folder.starts_with(kWorkFolder))
+        folder = data.folder;
+    if (!folder.ends_with('/'))
+        folder += '/';
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    for (const char* sub : kProjectSubFolders) {
+        if (!std::filesystem::exists(folder + sub, ignored))
+            std::filesystem::copy(std::string(kActivitiesFolder) + sub, folder + sub,
+                                  std::filesystem::copy_options::recursive, ignored);
+    }
+    return folder + "snapshot.zfp";
+}
+
 } // namespace
 
 WebSession::WebSession() : editor_(std::make_unique<GoEditor>(ui_, tables_)) {
     // This runtime starts with a mask that lets no one read a new file back.
     ::umask(022);
     // The child's own files and the work folder of opened activities.
-    std::filesystem::create_directories(kWorkFolder);
+    std::error_code ignored;
+    std::filesystem::create_directories(kWorkFolder, ignored);
     ::setenv("XDG_DOCUMENTS_DIR", kWorkFolder, 1);
     project_.SetProgramFolder(kActivitiesFolder);
     project_.ResetToProgram();
@@ -121,11 +143,6 @@ WebSession::WebSession() : editor_(std::make_unique<GoEditor>(ui_, tables_)) {
     ui_.runRequested = [this] { Post(RunRequest::Run); };
     SetSpeed(3);
     NewProgram();
-}
-
-WebSession::~WebSession() {
-    // A run still going is ended before the parts it uses go.
-    run_->aborting = true;
 }
 
 void WebSession::Post(RunRequest request, int param) {
@@ -382,8 +399,9 @@ bool WebSession::Restore(const std::vector<std::uint8_t>& bytes) {
         RunActive())
         return false;
     const std::string name(namePart.begin(), namePart.end());
+    const std::string path = RestoreProjectFolder(projectPart);
     ProjectScene scene = Scene();
-    if (!OpenProjectBytes(scene, projectPart, kWorkFolder + std::string("snapshot.zfp")))
+    if (!OpenProjectBytes(scene, projectPart, path))
         return false;
     const bool opened = OpenGoProgramBytes(*editor_, programPart, name, false);
     ui_.events.repaintFloor = true;

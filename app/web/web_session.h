@@ -28,7 +28,7 @@ inline constexpr const char* kWorkFolder = "/work/";
 class WebSession : public KeypadActions, public ProjectHost {
   public:
     WebSession();
-    ~WebSession() override;
+    ~WebSession() override = default;
     WebSession(const WebSession&) = delete;
     WebSession& operator=(const WebSession&) = delete;
 

@@ -1,6 +1,5 @@
 #include "web_ui.h"
 
-#include "program/instruction.h"
 #include "program/string_table.h"
 
 namespace zf::web {
@@ -92,11 +91,11 @@ void PageInterface::ShowInstruction(const GoInstruction* instruction) {
 }
 
 int PageInterface::CursorLine(int list) const {
-    return list == 2 ? procCursor_.line : goCursor_.line;
+    return list == PROC_LIST ? procCursor_.line : goCursor_.line;
 }
 
 int PageInterface::CursorStyle(int list) const {
-    return list == 2 ? procCursor_.style : goCursor_.style;
+    return list == PROC_LIST ? procCursor_.style : goCursor_.style;
 }
 
 } // namespace zf::web

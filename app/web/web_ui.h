@@ -1,5 +1,6 @@
 #pragma once
 
+#include "program/instruction.h"
 #include "program/user_interface.h"
 #include "simulation/robot_view.h"
 
@@ -72,7 +73,7 @@ class PageInterface : public UserInterface, public RobotView {
         int line = 0;
         int style = 0;
     };
-    ListCursor& Cursor(int list) { return list == 2 ? procCursor_ : goCursor_; }
+    ListCursor& Cursor(int list) { return list == PROC_LIST ? procCursor_ : goCursor_; }
 
     const NameTables& tables_;
     ListCursor goCursor_;
