@@ -302,10 +302,10 @@ void WebSession::ProgramReplaced() {
     ui_.events.repaintLists.insert(PROC_LIST);
 }
 
-void WebSession::NewProgram() {
+bool WebSession::NewProgram() {
     if (RunActive()) {
         Warn(ui_, TextId::NoGoProgramWhileRunning);
-        return;
+        return false;
     }
     editor_->DestroyProgramList(PROC_LIST);
     editor_->DestroyProgramList(GO_LIST);
@@ -315,6 +315,7 @@ void WebSession::NewProgram() {
     editor_->modified = 0;
     editor_->file.clear();
     ProgramReplaced();
+    return true;
 }
 
 bool WebSession::LoadGop(const std::vector<std::uint8_t>& bytes, const std::string& name) {

@@ -56,7 +56,8 @@ class WebSession : public KeypadActions, public ProjectHost {
     // The robot's place and heading in millimetres and degrees, as JSON.
     std::string Robot() const;
 
-    void NewProgram();
+    // False when refused, during a run.
+    bool NewProgram();
     bool LoadGop(const std::vector<std::uint8_t>& bytes, const std::string& name);
     std::vector<std::uint8_t> SaveGop();
     bool OpenActivity(const std::string& name);
