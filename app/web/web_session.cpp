@@ -153,13 +153,6 @@ bool WebSession::RunActive() const {
     return IsGoProgramActive(state_);
 }
 
-bool WebSession::RefusedWhileRunning() {
-    if (!RunActive())
-        return false;
-    Warn(ui_, TextId::GoProgramRunning);
-    return true;
-}
-
 int WebSession::Key(int code) {
     lastStatus_ = status::Refused;
     keypad_.Click(code, RunActive(), int(editor_->procedureBeingDefined));
@@ -200,7 +193,7 @@ void WebSession::ClickList(int list, int line) {
         return;
     if (list == PROC_LIST)
         ClickProcedureLine(*editor_, line);
-    else
+    else if (list == GO_LIST)
         ClickGoListLine(*editor_, line);
 }
 
@@ -229,8 +222,7 @@ void WebSession::SetSpeed(int speed) {
     const int indexes[] = {2, 0, 0, 1, 3};
     const int index = speed >= 0 && speed <= 4 ? indexes[speed] : 1;
     state_.moveDelay = speed == 2 ? kVerySlowMoveDelay : MoveDelayForSpeed(index);
-    instant_ = index == 3;
-    run_->instant = instant_;
+    run_->instant = index == 3;
 }
 
 void WebSession::SetAnswer(int answer) {
@@ -245,8 +237,9 @@ double WebSession::NextDue() const {
 }
 
 void WebSession::Pump(double nowMs) {
-    const auto now = static_cast<std::int64_t>(nowMs);
-    clock_.WaitUntil(now);
+    // The page's clock in milliseconds; anything else leaves the time as it is.
+    if (nowMs >= 0 && nowMs < 1e15)
+        clock_.WaitUntil(static_cast<std::int64_t>(nowMs));
     if (clearDue_ >= 0 && clearDue_ <= clock_.NowMs()) {
         clearDue_ = -1;
         keypad_.TimerFired();

@@ -91,7 +91,6 @@ class WebSession : public KeypadActions, public ProjectHost {
   private:
     void Post(RunRequest request, int param = 0);
     bool RunActive() const;
-    bool RefusedWhileRunning();
     ProjectScene Scene() {
         return ProjectScene{state_, trail_, objects_, *editor_, *this, project_};
     }
@@ -110,7 +109,6 @@ class WebSession : public KeypadActions, public ProjectHost {
     ManualClock clock_;
     std::unique_ptr<RunControl> run_;
     KeypadRules keypad_{*this};
-    bool instant_ = false;
     int lastStatus_ = 0;
     bool clearPrompt_ = false;
     std::int64_t clearDue_ = -1;
