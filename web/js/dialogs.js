@@ -1,0 +1,64 @@
+// Modal boxes: the core's warnings and questions, one at a time, with the
+// focus given back to where it was.
+import { texts } from './texts.js';
+
+let queue = Promise.resolve();
+
+function open(dialog, focusFirst) {
+  const before = document.activeElement;
+  dialog.showModal();
+  focusFirst?.focus();
+  return new Promise((resolve) => {
+    dialog.addEventListener(
+      'close',
+      () => {
+        if (before && before.isConnected && typeof before.focus === 'function') before.focus();
+        resolve(dialog.returnValue);
+      },
+      { once: true },
+    );
+  });
+}
+
+// Shows a box with `buttons` ([{label, value}]) and gives the value chosen;
+// Escape gives `cancelValue`.
+export function ask(caption, text, buttons, cancelValue) {
+  const run = () => {
+    const dialog = document.getElementById('message');
+    dialog.querySelector('h2').textContent = caption;
+    dialog.querySelector('p').textContent = text;
+    const row = dialog.querySelector('.buttons');
+    row.replaceChildren(
+      ...buttons.map((b) => {
+        const button = document.createElement('button');
+        button.value = b.value;
+        button.textContent = b.label;
+        return button;
+      }),
+    );
+    dialog.returnValue = cancelValue;
+    return open(dialog, row.firstChild);
+  };
+  queue = queue.then(run, run);
+  return queue;
+}
+
+export function warn(caption, text) {
+  return ask(caption || texts.product, text, [{ label: texts.ok, value: 'ok' }], 'ok');
+}
+
+// The bundled activities as big buttons; gives the file chosen, or ''.
+export function chooseActivity(activities) {
+  const dialog = document.getElementById('activities');
+  const list = dialog.querySelector('.choices');
+  list.replaceChildren(
+    ...activities.map((a) => {
+      const b = document.createElement('button');
+      b.value = a.file;
+      b.textContent = a.title || a.file;
+      return b;
+    }),
+  );
+  dialog.returnValue = '';
+  return open(dialog, list.firstChild);
+}
