@@ -281,6 +281,7 @@ async function start() {
   page.schedule();
   $('loading').hidden = true;
   document.body.classList.add('ready');
+  performance.mark('zf-ready');
   helpShipped();
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('sw.js').catch((e) => console.warn('offline copy not made', e));

@@ -1,0 +1,186 @@
+// Drives the browser edition in headless Chromium: keying, a run, a
+// refusal, files, kept work and the offline copy.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, watch } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const root = path.resolve(here, '../../..');
+const site = process.env.ZF_SITE;
+const chromium = process.env.ZF_CHROMIUM || '/usr/bin/chromium';
+const WAIT = 20000;
+
+let server;
+let url;
+let browser;
+
+function serve() {
+  return new Promise((resolve, reject) => {
+    const child = spawn('python3', [path.join(root, 'tools/web-serve.py'), site, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+    child.on('error', reject);
+    child.stdout.on('data', (data) => {
+      const m = /http:\/\/localhost:(\d+)\//.exec(String(data));
+      if (m) resolve({ child, url: m[0] });
+    });
+  });
+}
+
+before(async () => {
+  assert.ok(site, 'ZF_SITE names the built site');
+  ({ child: server, url } = await serve());
+  browser = await puppeteer.launch({ executablePath: chromium, headless: true, args: ['--no-sandbox'] });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.kill();
+});
+
+// A fresh profile each time, with the pickers taken away so that the page
+// uses its file input and downloads, which a test can drive.
+async function freshPage() {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setViewport({ width: 1280, height: 800 });
+  await page.evaluateOnNewDocument(() => {
+    delete window.showOpenFilePicker;
+    delete window.showSaveFilePicker;
+  });
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  page.errors = errors;
+  return page;
+}
+
+async function load(page) {
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForSelector('body.ready', { timeout: WAIT });
+}
+
+const mirror = (page, id = 'golist') => page.$$eval(`#${id} .list-mirror li`, (items) => items.map((li) => li.textContent));
+const floorPixels = (page) =>
+  page.$eval('#floor', (c) => {
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    let h = 0;
+    for (let i = 0; i < d.length; i += 7) h = (h * 31 + d[i]) >>> 0;
+    return h;
+  });
+
+// Answers a box the page shows with the button of `label`, and gives the
+// box's caption and text.
+async function answer(page, label) {
+  await page.waitForSelector('#message[open]', { timeout: WAIT });
+  const box = await page.$eval('#message', (d) => ({ caption: d.querySelector('h2').textContent, text: d.querySelector('p').textContent }));
+  const buttons = await page.$$('#message[open] .buttons button');
+  for (const b of buttons) {
+    if ((await b.evaluate((e) => e.textContent)) === label) await b.click();
+  }
+  await page.waitForSelector('#message:not([open])', { timeout: WAIT });
+  return box;
+}
+
+// Waits for `done` in the page, answering No to a question about the work
+// there before (it is not kept).
+async function settle(page, done) {
+  const asked = `document.querySelector('#message[open]')`;
+  await page.waitForFunction(`${asked} || (${done})`, { timeout: WAIT });
+  if (await page.$('#message[open]')) await answer(page, 'No');
+  await page.waitForFunction(done, { timeout: WAIT });
+}
+
+async function newProgram(page) {
+  await page.click('#new');
+  await settle(page, `document.querySelectorAll('#golist .list-mirror li').length === 0`);
+}
+
+function fileAppears(dir, name) {
+  const file = path.join(dir, name);
+  return new Promise((resolve) => {
+    const watcher = watch(dir, () => {
+      if (existsSync(file)) {
+        watcher.close();
+        resolve(file);
+      }
+    });
+  });
+}
+
+test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and a reload keeps the program', async () => {
+  const page = await freshPage();
+  await load(page);
+  const ready = await page.evaluate(() => performance.getEntriesByName('zf-ready')[0]?.startTime);
+  const paint = await page.evaluate(() => window.zarnikfield.floor.lastPaintMs);
+  console.log(`navigation to a usable keypad: ${ready?.toFixed(0)} ms; one working-area frame: ${paint.toFixed(1)} ms`);
+
+  await newProgram(page);
+  await page.click('[data-code="243"]');
+  const refusal = await answer(page, 'OK');
+  assert.deepEqual(refusal, { caption: 'Zarnikfield', text: 'Number not expected.' });
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.code), '243', 'the focus goes back to the key');
+  assert.equal((await mirror(page)).length, 0, 'a refused key changes nothing');
+
+  await page.click('[data-code="0"]');
+  await page.click('[data-code="242"]');
+  // Arrows move between the keys while the keypad has the focus.
+  await page.evaluate(() => document.activeElement.blur());
+  for (const key of ['ArrowRight', '9', '0']) await page.keyboard.press(key);
+  const lines = await mirror(page);
+  assert.equal(lines.length, 2, `two lines keyed: ${lines}`);
+  assert.notEqual(lines[0], lines[1]);
+
+  // The working area's picture before and after the run: the lead's pixel
+  // comparison with the desktop's headless picture of the same program
+  // goes here, on the canvas #floor at 1280 x 800.
+  const before = await floorPixels(page);
+  await page.click('[data-code="17"]');
+  await page.waitForSelector('body.running', { timeout: WAIT });
+  await page.waitForSelector('body:not(.running)', { timeout: WAIT });
+  assert.notEqual(await floorPixels(page), before, 'the robot moved');
+
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForSelector('body.ready', { timeout: WAIT });
+  assert.deepEqual(await mirror(page), lines);
+  assert.deepEqual(page.errors, []);
+  await page.browserContext().close();
+});
+
+test('a Go Program opened from the disk is saved byte for byte', async () => {
+  const page = await freshPage();
+  const downloads = mkdtempSync(path.join(tmpdir(), 'zf-save-'));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: page.browserContext().id });
+  await load(page);
+  const file = path.join(root, 'resources/example/square.gop');
+  const [chooser] = await Promise.all([page.waitForFileChooser({ timeout: WAIT }), page.click('#open')]);
+  await chooser.accept([file]);
+  await settle(page, `document.querySelectorAll('#golist .list-mirror li').length > 0`);
+
+  const saved = fileAppears(downloads, 'square.gop');
+  await page.click('#save');
+  assert.deepEqual(readFileSync(await saved), readFileSync(file));
+  assert.deepEqual(page.errors, []);
+  await page.browserContext().close();
+});
+
+test('after the first visit the page works with the server gone', async () => {
+  const page = await freshPage();
+  await load(page);
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller)
+      await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, { once: true }));
+  });
+  server.kill();
+  await new Promise((r) => server.once('exit', r));
+  await load(page);
+  await newProgram(page);
+  await page.click('[data-code="0"]');
+  assert.equal((await mirror(page)).length, 1);
+  assert.deepEqual(page.errors, []);
+  await page.browserContext().close();
+});
