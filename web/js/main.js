@@ -239,7 +239,18 @@ class Page {
       this.repaintAll();
     };
     new ResizeObserver(resized).observe(document.querySelector('.desk'));
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', resized, { once: true });
+    // A move to a screen of another pixel ratio lays everything out anew.
+    const watchRatio = () =>
+      matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener(
+        'change',
+        () => {
+          resized();
+          watchRatio();
+        },
+        { once: true },
+      );
+    watchRatio();
+    document.getElementById('keypad').addEventListener('contextmenu', (e) => e.preventDefault());
   }
 }
 
