@@ -12,7 +12,8 @@ function fontOf(f) {
 
 // The core measures text through this: [width, height, ascent].
 export function makeMeasurer() {
-  const ctx = new OffscreenCanvas(1, 1).getContext('2d');
+  const canvas = typeof OffscreenCanvas === 'function' ? new OffscreenCanvas(1, 1) : document.createElement('canvas');
+  const ctx = canvas.getContext('2d');
   return (fontJson, text) => {
     const f = typeof fontJson === 'string' ? JSON.parse(fontJson) : fontJson;
     ctx.font = fontOf(f);

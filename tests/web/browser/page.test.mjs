@@ -53,6 +53,9 @@ async function freshPage() {
   });
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
+  page.on('console', (m) => {
+    if (m.type() === 'error' && /Content Security Policy/.test(m.text())) errors.push(m.text());
+  });
   page.errors = errors;
   return page;
 }
