@@ -112,7 +112,12 @@ export function buildKeypad(root, press) {
     // A press keys at once, as the robot's keys do; a click from the
     // keyboard (Enter, Space) has no pointer before it and shows detail 0.
     b.addEventListener('pointerdown', (e) => {
-      if (e.button === 0) press(k.code);
+      if (e.button !== 0) return;
+      // Focused before the key acts, so that a box the key opens keeps the
+      // focus and gives it back to this key.
+      e.preventDefault();
+      b.focus();
+      press(k.code);
     });
     b.addEventListener('click', (e) => {
       if (e.detail === 0) press(k.code);
