@@ -4,7 +4,7 @@
 importScripts('version.js');
 
 const CACHE = `zarnikfield-${self.ZF_BUILD}`;
-const PAGE = [
+const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   './',
   'index.html',
   'style.css',

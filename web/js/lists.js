@@ -18,7 +18,8 @@ export class ListView {
     this.canvas = root.querySelector('canvas');
     this.mirror = root.querySelector('.list-mirror');
     this.scroller.addEventListener('scroll', () => this.paint());
-    this.canvas.addEventListener('pointerdown', (e) => this.click(e));
+    // A tap, not the start of a touch scroll, moves the cursor.
+    this.canvas.addEventListener('click', (e) => this.click(e));
     this.onClick = () => {};
   }
 

@@ -65,6 +65,7 @@ async function load(page) {
   await page.waitForSelector('body.ready', { timeout: WAIT });
 }
 
+const lineCount = (n) => `document.querySelectorAll('#golist .list-mirror li').length === ${n}`;
 const mirror = (page, id = 'golist') => page.$$eval(`#${id} .list-mirror li`, (items) => items.map((li) => li.textContent));
 const floorPixels = (page) =>
   page.$eval('#floor', (c) => {
@@ -98,7 +99,7 @@ async function settle(page, done) {
 
 async function newProgram(page) {
   await page.click('#new');
-  await settle(page, `document.querySelectorAll('#golist .list-mirror li').length === 0`);
+  await settle(page, lineCount(0));
 }
 
 function fileAppears(dir, name) {
@@ -132,8 +133,8 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   // Arrows move between the keys while the keypad has the focus.
   await page.evaluate(() => document.activeElement.blur());
   for (const key of ['ArrowRight', '9', '0']) await page.keyboard.press(key);
+  await page.waitForFunction(lineCount(2), { timeout: WAIT });
   const lines = await mirror(page);
-  assert.equal(lines.length, 2, `two lines keyed: ${lines}`);
   assert.notEqual(lines[0], lines[1]);
 
   // The working area's picture before and after the run: the lead's pixel
@@ -183,7 +184,7 @@ test('after the first visit the page works with the server gone', async () => {
   await load(page);
   await newProgram(page);
   await page.click('[data-code="0"]');
-  assert.equal((await mirror(page)).length, 1);
+  await page.waitForFunction(lineCount(1), { timeout: WAIT });
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });
