@@ -61,7 +61,7 @@ class Page {
     for (const w of events.warnings || []) warn(w.caption, w.text);
     for (const l of events.repaintLists || []) this.dirty.lists.add(l);
     if (events.repaintFloor || events.robotMoved) this.dirty.floor = true;
-    if ('prompt' in events) this.keypad.showPrompt(events.prompt);
+    if ('clearPrompt' in events) this.keypad.showPrompt(events.clearPrompt);
     if (typeof events.status === 'string') $('status').textContent = events.status;
     const wasRunning = this.running;
     if (typeof events.running === 'boolean') this.running = events.running;
