@@ -9,6 +9,7 @@ export class FloorView {
     this.session = session;
     this.pictures = pictures;
     this.lastPaintMs = 0;
+    this.slowestPaintMs = 0;
   }
 
   paint() {
@@ -21,5 +22,6 @@ export class FloorView {
     this.canvas.style.width = `${display.width / dpr}px`;
     this.canvas.style.height = `${display.height / dpr}px`;
     this.lastPaintMs = performance.now() - started;
+    this.slowestPaintMs = Math.max(this.slowestPaintMs, this.lastPaintMs);
   }
 }

@@ -66,6 +66,8 @@ class Page {
     const wasRunning = this.running;
     if (typeof events.running === 'boolean') this.running = events.running;
     document.body.classList.toggle('running', this.running);
+    // A run's every step is not read out; where it ends is.
+    $('status').setAttribute('aria-live', this.running ? 'off' : 'polite');
     $('run').disabled = this.running;
     $('stop').disabled = !this.running;
     const changed = this.dirty.lists.size > 0 || this.dirty.floor;

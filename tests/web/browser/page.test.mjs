@@ -3,7 +3,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, watch } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, statSync, watch } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -118,8 +118,8 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   const page = await freshPage();
   await load(page);
   const ready = await page.evaluate(() => performance.getEntriesByName('zf-ready')[0]?.startTime);
-  const paint = await page.evaluate(() => window.zarnikfield.floor.lastPaintMs);
-  console.log(`navigation to a usable keypad: ${ready?.toFixed(0)} ms; one working-area frame: ${paint.toFixed(1)} ms`);
+  const kb = (name) => (statSync(path.join(site, name)).size / 1024).toFixed(0);
+  console.log(`navigation to a usable keypad: ${ready?.toFixed(0)} ms; module ${kb('zarnikfield.wasm')} KB + ${kb('zarnikfield.js')} KB`);
 
   await newProgram(page);
   await page.click('[data-code="243"]');
@@ -145,6 +145,8 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   await page.waitForSelector('body.running', { timeout: WAIT });
   await page.waitForSelector('body:not(.running)', { timeout: WAIT });
   assert.notEqual(await floorPixels(page), before, 'the robot moved');
+  const slowest = await page.evaluate(() => window.zarnikfield.floor.slowestPaintMs);
+  console.log(`slowest working-area frame of the run: ${slowest.toFixed(1)} ms`);
 
   await page.reload({ waitUntil: 'load' });
   await page.waitForSelector('body.ready', { timeout: WAIT });
