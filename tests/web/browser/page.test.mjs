@@ -65,7 +65,6 @@ async function load(page) {
   await page.waitForSelector('body.ready', { timeout: WAIT });
 }
 
-const lineCount = (n) => `document.querySelectorAll('#golist .list-mirror li').length === ${n}`;
 const mirror = (page, id = 'golist') => page.$$eval(`#${id} .list-mirror li`, (items) => items.map((li) => li.textContent));
 const floorPixels = (page) =>
   page.$eval('#floor', (c) => {
@@ -88,18 +87,21 @@ async function answer(page, label) {
   return box;
 }
 
+const goLines = `document.querySelectorAll('#golist .list-mirror li').length`;
+
 // Waits for `done` in the page, answering No to a question about the work
 // there before (it is not kept).
 async function settle(page, done) {
-  const asked = `document.querySelector('#message[open]')`;
-  await page.waitForFunction(`${asked} || (${done})`, { timeout: WAIT });
+  await page.waitForFunction(`document.querySelector('#message[open]') || (${done})`, { timeout: WAIT });
   if (await page.$('#message[open]')) await answer(page, 'No');
   await page.waitForFunction(done, { timeout: WAIT });
 }
 
+// A new program; gives the number of lines it starts with.
 async function newProgram(page) {
   await page.click('#new');
-  await settle(page, lineCount(0));
+  await settle(page, `${goLines} === window.zarnikfield.s.listLineCount(1)`);
+  return page.evaluate(() => window.zarnikfield.s.listLineCount(1));
 }
 
 function fileAppears(dir, name) {
@@ -121,19 +123,19 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   const kb = (name) => (statSync(path.join(site, name)).size / 1024).toFixed(0);
   console.log(`navigation to a usable keypad: ${ready?.toFixed(0)} ms; module ${kb('zarnikfield.wasm')} KB + ${kb('zarnikfield.js')} KB`);
 
-  await newProgram(page);
+  const start = await newProgram(page);
   await page.click('[data-code="243"]');
   const refusal = await answer(page, 'OK');
   assert.deepEqual(refusal, { caption: 'Zarnikfield', text: 'Number not expected.' });
   assert.equal(await page.evaluate(() => document.activeElement.dataset.code), '243', 'the focus goes back to the key');
-  assert.equal((await mirror(page)).length, 0, 'a refused key changes nothing');
+  assert.equal((await mirror(page)).length, start, 'a refused key changes nothing');
 
   await page.click('[data-code="0"]');
   await page.click('[data-code="242"]');
   // Arrows move between the keys while the keypad has the focus.
   await page.evaluate(() => document.activeElement.blur());
   for (const key of ['ArrowRight', '9', '0']) await page.keyboard.press(key);
-  await page.waitForFunction(lineCount(2), { timeout: WAIT });
+  await page.waitForFunction(`${goLines} === ${start + 2}`, { timeout: WAIT });
   const lines = await mirror(page);
   assert.notEqual(lines[0], lines[1]);
 
@@ -155,20 +157,30 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   await page.browserContext().close();
 });
 
-test('a Go Program opened from the disk is saved byte for byte', async () => {
+// Opens `file` through the page's Open, as a child picks it.
+async function openGop(page, file) {
+  const [chooser] = await Promise.all([page.waitForFileChooser({ timeout: WAIT }), page.click('#open')]);
+  await chooser.accept([file]);
+  await settle(page, `${goLines} > 1 && ${goLines} === window.zarnikfield.s.listLineCount(1)`);
+  return mirror(page);
+}
+
+test('a Go Program opened from the disk and saved opens again the same', async () => {
   const page = await freshPage();
   const downloads = mkdtempSync(path.join(tmpdir(), 'zf-save-'));
   const cdp = await page.createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: page.browserContext().id });
   await load(page);
-  const file = path.join(root, 'resources/example/square.gop');
-  const [chooser] = await Promise.all([page.waitForFileChooser({ timeout: WAIT }), page.click('#open')]);
-  await chooser.accept([file]);
-  await settle(page, `document.querySelectorAll('#golist .list-mirror li').length > 0`);
+  const opened = await openGop(page, path.join(root, 'resources/example/square.gop'));
 
   const saved = fileAppears(downloads, 'square.gop');
   await page.click('#save');
-  assert.deepEqual(readFileSync(await saved), readFileSync(file));
+  const bytes = readFileSync(await saved);
+  assert.equal(bytes.subarray(0, 27).toString('latin1'), 'Zarnikfield GO PROGRAM v2.0');
+  assert.deepEqual(bytes, Buffer.from(await page.evaluate(() => Array.from(window.zarnikfield.s.saveGop()))));
+
+  await newProgram(page);
+  assert.deepEqual(await openGop(page, path.join(downloads, 'square.gop')), opened);
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });
@@ -184,9 +196,9 @@ test('after the first visit the page works with the server gone', async () => {
   server.kill();
   await new Promise((r) => server.once('exit', r));
   await load(page);
-  await newProgram(page);
+  const start = await newProgram(page);
   await page.click('[data-code="0"]');
-  await page.waitForFunction(lineCount(1), { timeout: WAIT });
+  await page.waitForFunction(`${goLines} === ${start + 1}`, { timeout: WAIT });
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });
