@@ -49,8 +49,11 @@ export class PictureCache {
     return this.pictures.get(key);
   }
 
-  sprite(side) {
-    return rgbaCanvas(this.session.spriteRgba(), side, side);
+  // The robot's picture at its own size, whatever the square it is shown in.
+  sprite() {
+    const bytes = this.session.spriteRgba();
+    const side = Math.round(Math.sqrt(bytes.length / 4));
+    return rgbaCanvas(bytes, side, side);
   }
 
   clear() {
@@ -131,8 +134,8 @@ const painters = {
     if (picture) ctx.drawImage(picture, op.x, op.y);
   },
   robot(ctx, op, pictures) {
-    const sprite = pictures.sprite(op.side);
-    if (sprite) ctx.drawImage(sprite, op.x, op.y);
+    const sprite = pictures.sprite();
+    if (sprite) ctx.drawImage(sprite, op.x, op.y, op.side, op.side);
   },
 };
 
