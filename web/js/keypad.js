@@ -116,7 +116,7 @@ export function buildKeypad(root, press) {
       // Focused before the key acts, so that a box the key opens keeps the
       // focus and gives it back to this key.
       e.preventDefault();
-      b.focus();
+      b.focus({ focusVisible: false });
       press(k.code);
     });
     b.addEventListener('click', (e) => {

@@ -2,7 +2,10 @@
 // pixels: the core lays out for the canvas's real size, so pictures are
 // drawn one to one and never smoothed.
 
-const dashes = { solid: [], dash: [6, 3], dot: [1, 2] };
+// Dash patterns in pen widths, as the desktop's painter draws them.
+const dashes = { solid: [], dash: [4, 2], dot: [1, 2] };
+const caps = { round: 'round' };
+const joins = { round: 'round', miter: 'miter' };
 
 function fontOf(f) {
   const style = f.italic ? 'italic ' : '';
@@ -61,11 +64,20 @@ export class PictureCache {
   }
 }
 
-function stroke(ctx, op) {
+// A dotted or dashed pen on a ground first paints the gaps in the ground.
+function stroke(ctx, op, ground) {
   if (!op.colour || !(op.width > 0)) return;
-  ctx.strokeStyle = op.colour;
+  const unit = Math.max(1, op.width);
   ctx.lineWidth = op.width;
-  ctx.setLineDash(dashes[op.style] || []);
+  ctx.lineCap = caps[op.ends] || 'butt';
+  ctx.lineJoin = joins[op.ends] || 'bevel';
+  if (ground) {
+    ctx.strokeStyle = ground;
+    ctx.setLineDash([]);
+    ctx.stroke();
+  }
+  ctx.strokeStyle = op.colour;
+  ctx.setLineDash((dashes[op.style] || []).map((d) => d * unit));
   ctx.stroke();
 }
 
@@ -75,16 +87,26 @@ function paintText(ctx, op) {
   const m = ctx.measureText(op.text);
   const ascent = m.fontBoundingBoxAscent ?? f.px * 0.8;
   const height = ascent + (m.fontBoundingBoxDescent ?? f.px * 0.2);
+  let x = op.x;
+  let top = op.y;
+  let baseline = op.baseline ?? op.y + ascent;
+  // A key's label is centred in its box by this canvas's own measure.
+  if (op.centreIn) {
+    const [bx, by, bw, bh] = op.centreIn;
+    x = bx + (bw - m.width) / 2;
+    top = by + (bh - height) / 2;
+    baseline = top + ascent;
+  }
   if (op.background) {
     ctx.fillStyle = op.background;
-    ctx.fillRect(op.x, op.y, m.width, height);
+    ctx.fillRect(x, top, m.width, height);
   }
   ctx.fillStyle = op.colour;
-  ctx.fillText(op.text, op.x, op.y + ascent);
+  ctx.fillText(op.text, x, baseline);
   const lines = [];
-  if (f.underline) lines.push(op.y + ascent + Math.max(1, f.px / 12));
-  if (f.strike) lines.push(op.y + ascent - f.px * 0.3);
-  for (const y of lines) ctx.fillRect(op.x, Math.round(y), m.width, Math.max(1, Math.round(f.px / 16)));
+  if (f.underline) lines.push(baseline + Math.max(1, f.px / 12));
+  if (f.strike) lines.push(baseline - f.px * 0.3);
+  for (const y of lines) ctx.fillRect(x, Math.round(y), m.width, Math.max(1, Math.round(f.px / 16)));
 }
 
 const painters = {
@@ -96,7 +118,7 @@ const painters = {
     ctx.beginPath();
     const inset = op.width / 2;
     ctx.rect(op.x + inset, op.y + inset, op.w - op.width, op.h - op.width);
-    stroke(ctx, op);
+    stroke(ctx, op, op.ground);
   },
   line(ctx, op) {
     ctx.beginPath();
@@ -131,6 +153,7 @@ const painters = {
   text: paintText,
   image(ctx, op, pictures) {
     const picture = pictures.picture(op.src, op.w, op.h, op.flipX, op.flipY);
+    if (op.blend === 'multiply') ctx.globalCompositeOperation = 'multiply';
     if (picture) ctx.drawImage(picture, op.x, op.y);
   },
   robot(ctx, op, pictures) {
