@@ -62,7 +62,7 @@ class Page {
     for (const l of events.repaintLists || []) this.dirty.lists.add(l);
     if (events.repaintFloor || events.robotMoved) this.dirty.floor = true;
     if ('clearPrompt' in events) this.keypad.showPrompt(events.clearPrompt);
-    if (typeof events.status === 'string') $('status').textContent = events.status;
+    if (typeof events.status === 'string') $('status').textContent = events.status || texts.ready;
     const wasRunning = this.running;
     if (typeof events.running === 'boolean') this.running = events.running;
     document.body.classList.toggle('running', this.running);

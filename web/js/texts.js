@@ -7,7 +7,6 @@ export const texts = {
   yes: 'Yes',
   no: 'No',
   cancel: 'Cancel',
-  close: 'Close',
 
   fileBar: 'Files',
   newProgram: 'New',
@@ -35,13 +34,10 @@ export const texts = {
   procedures: 'Procedures',
   emptyList: '(empty)',
   workingArea: 'Working area',
-  robotNow: 'The robot is on the working area.',
   ready: 'Ready',
-  running: 'Running…',
 
   notKept: 'Your work could not be kept in this browser: save it to a file before you close the page.',
   unreadableKept: 'The work kept in this browser could not be read; it is kept aside and a new program is started.',
-  openFailed: 'This file could not be read.',
   saveFailed: 'The program could not be saved.',
 };
 
