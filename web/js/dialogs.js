@@ -55,7 +55,14 @@ export function chooseActivity(activities) {
     ...activities.map((a) => {
       const b = document.createElement('button');
       b.value = a.file;
-      b.textContent = a.title || a.file;
+      const title = document.createElement('strong');
+      title.textContent = a.title || a.file;
+      b.append(title);
+      if (a.description) {
+        const about = document.createElement('span');
+        about.textContent = a.description;
+        b.append(about);
+      }
       return b;
     }),
   );
