@@ -14,6 +14,7 @@ const GO_LIST = 1;
 const PROC_LIST = 2;
 const ANSWER = { yes: 0, no: 1, cancel: 2 };
 const SPEED_KEY = 'zarnikfield.speed';
+const CHANGED_KEY = 'zarnikfield.changed';
 const FIRST_ACTIVITY = 'gridmat.zfp';
 
 const $ = (id) => document.getElementById(id);
@@ -39,7 +40,7 @@ class Page {
       [PROC_LIST]: new ListView($('proclist'), session, PROC_LIST, this.pictures),
     };
     for (const list of Object.values(this.lists)) list.onClick = (l, line) => this.act(() => this.s.clickList(l, line));
-    this.keypad = buildKeypad($('keypad'), (code) => this.act(() => this.s.key(code)));
+    this.keypad = buildKeypad($('keypad'), (code) => this.keyed(() => this.s.key(code)));
     this.running = false;
     this.fileName = texts.defaultFileName;
     this.dirty = { floor: false, lists: new Set() };
@@ -47,6 +48,11 @@ class Page {
     this.pumpTimer = 0;
     this.pumpFrame = 0;
     this.keepWarned = false;
+    try {
+      this.changed = localStorage.getItem(CHANGED_KEY) === '1';
+    } catch {
+      this.changed = false;
+    }
   }
 
   // Does `action` on the core, then whatever its events ask.
@@ -55,6 +61,25 @@ class Page {
     this.drain();
     this.schedule();
     return result;
+  }
+
+  // A key that changed a list leaves work that is not saved.
+  keyed(action) {
+    const result = action();
+    const events = this.drain();
+    if (events.repaintLists?.length) this.setChanged(true);
+    this.schedule();
+    return result;
+  }
+
+  setChanged(changed) {
+    this.changed = changed;
+    try {
+      if (changed) localStorage.setItem(CHANGED_KEY, '1');
+      else localStorage.removeItem(CHANGED_KEY);
+    } catch {
+      // Kept for this visit only.
+    }
   }
 
   drain(events = JSON.parse(this.s.takeEvents())) {
@@ -118,9 +143,20 @@ class Page {
     this.schedule();
   }
 
-  // An action the core may question (unsaved work): the child is asked with
-  // the core's own words before anything is lost.
+  // An action that puts the program away: keyed work not saved is offered
+  // for saving first, and a question of the core's is asked of the child
+  // in its own words before anything is lost.
   async guarded(action) {
+    if (this.changed) {
+      const answer = await ask(texts.product, texts.saveChanges, this.yesNoCancel(), 'cancel');
+      if (answer === 'cancel') return false;
+      if (answer === 'yes' && !(await this.save())) return false;
+      this.s.setAnswer(ANSWER.no);
+      const result = this.act(action);
+      this.s.setAnswer(ANSWER.yes);
+      if (result !== false) this.setChanged(false);
+      return result;
+    }
     this.s.setAnswer(ANSWER.cancel);
     let result = action();
     this.s.setAnswer(ANSWER.yes);
@@ -132,22 +168,21 @@ class Page {
       this.schedule();
       return result;
     }
-    const answer = await ask(
-      question.caption || texts.product,
-      question.text,
-      [
-        { label: texts.yes, value: 'yes' },
-        { label: texts.no, value: 'no' },
-        { label: texts.cancel, value: 'cancel' },
-      ],
-      'cancel',
-    );
+    const answer = await ask(question.caption || texts.product, question.text, this.yesNoCancel(), 'cancel');
     if (answer === 'cancel') return false;
     if (answer === 'yes' && !(await this.save())) return false;
     this.s.setAnswer(ANSWER.no);
     result = this.act(action);
     this.s.setAnswer(ANSWER.yes);
     return result;
+  }
+
+  yesNoCancel() {
+    return [
+      { label: texts.yes, value: 'yes' },
+      { label: texts.no, value: 'no' },
+      { label: texts.cancel, value: 'cancel' },
+    ];
   }
 
   async save() {
@@ -157,8 +192,10 @@ class Page {
       this.drain();
       if (!bytes || bytes.length === 0) return false;
       const name = await saveGop(bytes, this.fileName, texts.gopType);
-      if (name) this.fileName = name;
-      return !!name;
+      if (!name) return false;
+      this.fileName = name;
+      this.setChanged(false);
+      return true;
     } catch (e) {
       if (e?.name !== 'AbortError') await warn(texts.product, texts.saveFailed);
       return false;
@@ -209,7 +246,7 @@ class Page {
     if (t.closest?.('input, textarea, select, [contenteditable="true"]')) return;
     if ((t.tagName === 'BUTTON' || t.tagName === 'A') && (e.key === 'Enter' || e.key === ' ')) return;
     if (t.closest?.('.list-scroll') && /^(ArrowUp|ArrowDown|PageUp|PageDown|Home|End)$/.test(e.key)) return;
-    if (this.act(() => this.s.keyboardKey(e.key, e.shiftKey, e.ctrlKey))) e.preventDefault();
+    if (this.keyed(() => this.s.keyboardKey(e.key, e.shiftKey, e.ctrlKey))) e.preventDefault();
   }
 
   restore() {

@@ -36,6 +36,8 @@ export const texts = {
   workingArea: 'Working area',
   ready: 'Ready',
 
+  // The desktop's own words before work is put away.
+  saveChanges: 'Do you want to save changes to the Go Program?',
   notKept: 'Your work could not be kept in this browser: save it to a file before you close the page.',
   unreadableKept: 'The work kept in this browser could not be read; it is kept aside and a new program is started.',
   saveFailed: 'The program could not be saved.',

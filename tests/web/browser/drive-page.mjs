@@ -157,7 +157,7 @@ async function openGop(page, file) {
   return mirror(page);
 }
 
-test('a Go Program opened from the disk and saved opens again the same', async () => {
+test('a Go Program opened from the disk and saved opens again the same, and New asks before losing work', async () => {
   const page = await freshPage();
   const downloads = mkdtempSync(path.join(tmpdir(), 'zf-save-'));
   const cdp = await page.createCDPSession();
@@ -176,6 +176,14 @@ test('a Go Program opened from the disk and saved opens again the same', async (
   const bytes = readFileSync(path.join(downloads, 'square.gop'));
   assert.equal(bytes.subarray(0, 27).toString('latin1'), 'Zarnikfield GO PROGRAM v2.0');
   assert.deepEqual(bytes, Buffer.from(await page.evaluate(() => Array.from(window.zarnikfield.s.saveGop()))));
+
+  // A key after saving is work New would lose: the child is asked first.
+  await page.click('[data-code="0"]');
+  await page.waitForFunction(`${goLines} === ${opened.length + 1}`, { timeout: WAIT });
+  await page.click('#new');
+  const asked = await answer(page, 'Cancel');
+  assert.deepEqual(asked, { caption: 'Zarnikfield', text: 'Do you want to save changes to the Go Program?' });
+  assert.equal((await mirror(page)).length, opened.length + 1, 'Cancel keeps the program');
 
   await newProgram(page);
   assert.deepEqual(await openGop(page, path.join(downloads, 'square.gop')), opened);
