@@ -55,8 +55,15 @@ class Page {
     }
   }
 
+  // The core's clock brought to now, so that what an action starts (a run,
+  // the CM prompt's time) counts from this moment.
+  tick() {
+    this.s.pump(performance.now());
+  }
+
   // Does `action` on the core, then whatever its events ask.
   act(action) {
+    this.tick();
     const result = action();
     this.drain();
     this.schedule();
@@ -65,6 +72,7 @@ class Page {
 
   // A key that changed a list leaves work that is not saved.
   keyed(action) {
+    this.tick();
     const result = action();
     const events = this.drain();
     if (events.repaintLists?.length) this.setChanged(true);
@@ -157,6 +165,7 @@ class Page {
       if (result !== false) this.setChanged(false);
       return result;
     }
+    this.tick();
     this.s.setAnswer(ANSWER.cancel);
     let result = action();
     this.s.setAnswer(ANSWER.yes);

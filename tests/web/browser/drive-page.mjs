@@ -130,6 +130,17 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   const lines = await mirror(page);
   assert.notEqual(lines[0], lines[1]);
 
+  // CM asks first, for five seconds from the press; any other key only
+  // takes the prompt away.
+  await page.click('[data-code="16"]');
+  await page.waitForSelector('.cm-prompt:not([hidden])', { timeout: WAIT });
+  assert.match(await page.$eval('.cm-prompt', (e) => e.textContent), /^Clear Memory\?/);
+  const due = await page.evaluate(() => window.zarnikfield.s.nextDue() - performance.now());
+  assert.ok(due > 4000 && due <= 5000, `the prompt goes in ${due} ms`);
+  await page.click('[data-code="245"]');
+  await page.waitForSelector('.cm-prompt[hidden]', { timeout: WAIT });
+  assert.deepEqual(await mirror(page), lines);
+
   // The working area's picture before and after the run: the lead's pixel
   // comparison with the desktop's headless picture of the same program
   // goes here, on the canvas #floor at 1280 x 800.
