@@ -15,6 +15,7 @@ const PROC_LIST = 2;
 const ANSWER = { yes: 0, no: 1, cancel: 2 };
 const SPEED_KEY = 'zarnikfield.speed';
 const CHANGED_KEY = 'zarnikfield.changed';
+const DEFAULT_SPEED = 3; // Medium, as the desktop starts
 const FIRST_ACTIVITY = 'gridmat.zfp';
 
 const $ = (id) => document.getElementById(id);
@@ -233,7 +234,7 @@ class Page {
 
   setSpeed(n) {
     this.s.setSpeed(n);
-    for (const b of document.querySelectorAll('[data-speed]')) b.setAttribute('aria-pressed', String(+b.dataset.speed === n));
+    $('speed').value = String(n);
     try {
       localStorage.setItem(SPEED_KEY, String(n));
     } catch {
@@ -279,7 +280,9 @@ class Page {
     click('open', () => this.open());
     click('save', () => this.save());
     click('activities-button', () => this.activity());
-    for (const b of document.querySelectorAll('[data-speed]')) b.addEventListener('click', () => this.setSpeed(+b.dataset.speed));
+    const speed = $('speed');
+    speed.replaceChildren(...texts.speeds.map(([label, n]) => new Option(label, String(n))));
+    speed.addEventListener('change', () => this.setSpeed(Number(speed.value)));
     document.addEventListener('keydown', (e) => this.keydown(e));
     const resized = () => {
       const size = iconSizeFor(window.innerWidth);
@@ -326,11 +329,12 @@ async function start() {
   const page = new Page(session);
   window.zarnikfield = page;
   page.wire();
-  let speed = 0;
+  let speed = DEFAULT_SPEED;
   try {
-    speed = Math.min(2, Math.max(0, Number(localStorage.getItem(SPEED_KEY)) || 0));
+    const kept = localStorage.getItem(SPEED_KEY);
+    if (texts.speeds.some(([, n]) => String(n) === kept)) speed = Number(kept);
   } catch {
-    speed = 0;
+    speed = DEFAULT_SPEED;
   }
   page.setSpeed(speed);
   page.restore();

@@ -25,9 +25,14 @@ export const texts = {
   step: 'Step',
   reset: 'Reset',
   speed: 'Speed',
-  speedFast: 'Fast',
-  speedSlow: 'Slow',
-  speedVerySlow: 'Very Slow',
+  // The robot's speeds from slowest to quickest, with the core's number of each.
+  speeds: [
+    ['Very Slow', 2],
+    ['Slow', 1],
+    ['Medium', 3],
+    ['Fast', 0],
+    ['Instant', 4],
+  ],
 
   keypad: 'Keypad',
   goList: 'Go List',
