@@ -320,6 +320,7 @@ async function start() {
   try {
     const core = await createZarnikfield({ measureText: makeMeasurer() });
     session = new core.WebSession();
+    performance.mark('zf-module');
   } catch (e) {
     console.error(e);
     document.querySelector('#loading p').textContent = texts.loadFailed;
@@ -338,13 +339,21 @@ async function start() {
   }
   page.setSpeed(speed);
   page.restore();
+  performance.mark('zf-restored');
   page.drain();
   page.repaintAll();
+  // The keypad and the lists first; the working area's pictures, the slow
+  // part, in the next frame.
+  page.dirty.floor = false;
   page.paint();
   page.schedule();
   $('loading').hidden = true;
   document.body.classList.add('ready');
   performance.mark('zf-ready');
+  requestAnimationFrame(() => {
+    page.floor.paint();
+    performance.mark('zf-floor');
+  });
   helpShipped();
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('sw.js').catch((e) => console.warn('offline copy not made', e));
