@@ -57,9 +57,11 @@ class Page {
   }
 
   // The core's clock brought to now, so that what an action starts (a run,
-  // the CM prompt's time) counts from this moment.
+  // the CM prompt's time) counts from this moment; what fell due is shown
+  // apart from what the action does.
   tick() {
     this.s.pump(performance.now());
+    this.drain();
   }
 
   // Does `action` on the core, then whatever its events ask.
