@@ -22,9 +22,10 @@ function open(dialog, focusFirst) {
 
 // Shows a box with `buttons` ([{label, value}]) and gives the value chosen;
 // Escape gives `cancelValue`.
-export function ask(caption, text, buttons, cancelValue) {
+export function ask(caption, text, buttons, cancelValue, kind = 'question') {
   const run = () => {
     const dialog = document.getElementById('message');
+    dialog.dataset.kind = kind;
     dialog.querySelector('h2').textContent = caption;
     dialog.querySelector('p').textContent = text;
     const row = dialog.querySelector('.buttons');
@@ -43,8 +44,9 @@ export function ask(caption, text, buttons, cancelValue) {
   return queue;
 }
 
-export function warn(caption, text) {
-  return ask(caption || texts.product, text, [{ label: texts.ok, value: 'ok' }], 'ok');
+// A warning, or with kind "information" a plain notice.
+export function warn(caption, text, kind = 'warning') {
+  return ask(caption || texts.product, text, [{ label: texts.ok, value: 'ok' }], 'ok', kind);
 }
 
 // The bundled activities as big buttons; gives the file chosen, or ''.

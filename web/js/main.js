@@ -94,7 +94,7 @@ class Page {
   }
 
   drain(events = JSON.parse(this.s.takeEvents())) {
-    for (const w of events.warnings || []) warn(w.caption, w.text);
+    for (const w of events.warnings || []) warn(w.caption, w.text, w.kind);
     for (const l of events.repaintLists || []) this.dirty.lists.add(l);
     if (events.repaintFloor || events.robotMoved) this.dirty.floor = true;
     if ('clearPrompt' in events) this.keypad.showPrompt(events.clearPrompt);
