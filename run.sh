@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts Zarnikfield on the bundled
 # example project (or on the project or Go Program given as an argument).
+# With --web [PORT]: builds the browser edition and serves it on localhost.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+if [ "${1:-}" = "--web" ]; then
+  web/build.sh build-web-site
+  python3 tools/web-stamp.py build-web-site
+  exec python3 tools/web-serve.py build-web-site "${2:-8080}"
+fi
 
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZF_CORE_ONLY=OFF >/dev/null

@@ -1,0 +1,222 @@
+// Drives the browser edition in headless Chromium: keying, a run, a
+// refusal, files, kept work and the offline copy.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, statSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const root = path.resolve(here, '../../..');
+const site = process.env.ZF_SITE;
+const chromium = process.env.ZF_CHROMIUM || '/usr/bin/chromium';
+const WAIT = 20000;
+
+let server;
+let url;
+let browser;
+
+function serve() {
+  return new Promise((resolve, reject) => {
+    const child = spawn('python3', [path.join(root, 'tools/web-serve.py'), site, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+    child.on('error', reject);
+    child.stdout.on('data', (data) => {
+      const m = /http:\/\/localhost:(\d+)\//.exec(String(data));
+      if (m) resolve({ child, url: m[0] });
+    });
+  });
+}
+
+before(async () => {
+  assert.ok(site, 'ZF_SITE names the built site');
+  ({ child: server, url } = await serve());
+  browser = await puppeteer.launch({ executablePath: chromium, headless: true, args: ['--no-sandbox'] });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.kill();
+});
+
+// A fresh profile each time, with the pickers taken away so that the page
+// uses its file input and downloads, which a test can drive.
+async function freshPage() {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setViewport({ width: 1280, height: 800 });
+  await page.evaluateOnNewDocument(() => {
+    delete window.showOpenFilePicker;
+    delete window.showSaveFilePicker;
+  });
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  page.on('console', (m) => {
+    if (m.type() === 'error' && /Content Security Policy/.test(m.text())) errors.push(m.text());
+  });
+  page.errors = errors;
+  return page;
+}
+
+async function load(page) {
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForSelector('body.ready', { timeout: WAIT });
+}
+
+const mirror = (page, id = 'golist') => page.$$eval(`#${id} .list-mirror li`, (items) => items.map((li) => li.textContent));
+const floorPixels = (page) =>
+  page.$eval('#floor', (c) => {
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    let h = 0;
+    for (let i = 0; i < d.length; i += 7) h = (h * 31 + d[i]) >>> 0;
+    return h;
+  });
+
+// Answers a box the page shows with the button of `label`, and gives the
+// box's caption and text.
+async function answer(page, label) {
+  await page.waitForSelector('#message[open]', { timeout: WAIT });
+  const box = await page.$eval('#message', (d) => ({ caption: d.querySelector('h2').textContent, text: d.querySelector('p').textContent }));
+  const buttons = await page.$$('#message[open] .buttons button');
+  for (const b of buttons) {
+    if ((await b.evaluate((e) => e.textContent)) === label) await b.click();
+  }
+  await page.waitForSelector('#message:not([open])', { timeout: WAIT });
+  return box;
+}
+
+const goLines = `document.querySelectorAll('#golist .list-mirror li').length`;
+
+// Waits for `done` in the page, answering No to a question about the work
+// there before (it is not kept).
+async function settle(page, done) {
+  await page.waitForFunction(`document.querySelector('#message[open]') || (${done})`, { timeout: WAIT });
+  if (await page.$('#message[open]')) await answer(page, 'No');
+  await page.waitForFunction(done, { timeout: WAIT });
+}
+
+// A new program; gives the number of lines it starts with.
+async function newProgram(page) {
+  await page.click('#new');
+  await settle(page, `${goLines} === window.zarnikfield.s.listLineCount(1)`);
+  return page.evaluate(() => window.zarnikfield.s.listLineCount(1));
+}
+
+test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and a reload keeps the program', async () => {
+  const page = await freshPage();
+  await load(page);
+  await page.waitForFunction(() => performance.getEntriesByName('zf-floor').length, { timeout: WAIT });
+  const [ready, floor] = await page.evaluate(() => ['zf-ready', 'zf-floor'].map((n) => performance.getEntriesByName(n)[0].startTime));
+  const kb = (name) => (existsSync(path.join(site, name)) ? statSync(path.join(site, name)).size / 1024 : 0).toFixed(0);
+  console.log(
+    `navigation to a usable keypad: ${ready.toFixed(0)} ms, to the working area painted: ${floor.toFixed(0)} ms; module ${kb('zarnikfield.wasm')} KB + ${kb('zarnikfield.js')} KB` +
+      `, activities ${kb('zarnikfield.data')} KB`,
+  );
+
+  const start = await newProgram(page);
+  await page.click('[data-code="243"]');
+  const refusal = await answer(page, 'OK');
+  assert.deepEqual(refusal, { caption: 'Zarnikfield', text: 'Number not expected.' });
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.code), '243', 'the focus goes back to the key');
+  assert.equal((await mirror(page)).length, start, 'a refused key changes nothing');
+
+  await page.click('[data-code="0"]');
+  await page.click('[data-code="242"]');
+  // Arrows move between the keys while the keypad has the focus.
+  await page.evaluate(() => document.activeElement.blur());
+  for (const key of ['ArrowRight', '9', '0']) await page.keyboard.press(key);
+  await page.waitForFunction(`${goLines} === ${start + 2}`, { timeout: WAIT });
+  const lines = await mirror(page);
+  assert.notEqual(lines[0], lines[1]);
+
+  // CM asks first, for five seconds from the press; any other key only
+  // takes the prompt away.
+  await page.click('[data-code="16"]');
+  await page.waitForSelector('.cm-prompt:not([hidden])', { timeout: WAIT });
+  assert.match(await page.$eval('.cm-prompt', (e) => e.textContent), /^Clear Memory\?/);
+  const due = await page.evaluate(() => window.zarnikfield.s.nextDue() - performance.now());
+  assert.ok(due > 4000 && due <= 5000, `the prompt goes in ${due} ms`);
+  await page.click('[data-code="245"]');
+  await page.waitForSelector('.cm-prompt[hidden]', { timeout: WAIT });
+  assert.deepEqual(await mirror(page), lines);
+
+  // The working area's picture before and after the run: the lead's pixel
+  // comparison with the desktop's headless picture of the same program
+  // goes here, on the canvas #floor at 1280 x 800.
+  const before = await floorPixels(page);
+  await page.evaluate(() => (window.zarnikfield.floor.slowestPaintMs = 0));
+  await page.click('[data-code="17"]');
+  await page.waitForSelector('body.running', { timeout: WAIT });
+  await page.waitForSelector('body:not(.running)', { timeout: WAIT });
+  assert.notEqual(await floorPixels(page), before, 'the robot moved');
+  const slowest = await page.evaluate(() => window.zarnikfield.floor.slowestPaintMs);
+  console.log(`slowest working-area frame of the run: ${slowest.toFixed(1)} ms`);
+
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForSelector('body.ready', { timeout: WAIT });
+  assert.deepEqual(await mirror(page), lines);
+  assert.deepEqual(page.errors, []);
+  await page.browserContext().close();
+});
+
+// Opens `file` through the page's Open, as a child picks it.
+async function openGop(page, file) {
+  const [chooser] = await Promise.all([page.waitForFileChooser({ timeout: WAIT }), page.click('#open')]);
+  await chooser.accept([file]);
+  await settle(page, `${goLines} > 1 && ${goLines} === window.zarnikfield.s.listLineCount(1)`);
+  return mirror(page);
+}
+
+test('a Go Program opened from the disk and saved opens again the same, and New asks before losing work', async () => {
+  const page = await freshPage();
+  const downloads = mkdtempSync(path.join(tmpdir(), 'zf-save-'));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', {
+    behavior: 'allow',
+    downloadPath: downloads,
+    browserContextId: page.browserContext().id,
+    eventsEnabled: true,
+  });
+  const downloaded = new Promise((resolve) => cdp.on('Browser.downloadProgress', (e) => e.state === 'completed' && resolve()));
+  await load(page);
+  const opened = await openGop(page, path.join(root, 'resources/example/square.gop'));
+
+  await page.click('#save');
+  await downloaded;
+  const bytes = readFileSync(path.join(downloads, 'square.gop'));
+  assert.equal(bytes.subarray(0, 27).toString('latin1'), 'Zarnikfield GO PROGRAM v2.0');
+  assert.deepEqual(bytes, Buffer.from(await page.evaluate(() => Array.from(window.zarnikfield.s.saveGop()))));
+
+  // A key after saving is work New would lose: the child is asked first.
+  await page.click('[data-code="0"]');
+  await page.waitForFunction(`${goLines} === ${opened.length + 1}`, { timeout: WAIT });
+  await page.click('#new');
+  const asked = await answer(page, 'Cancel');
+  assert.deepEqual(asked, { caption: 'Zarnikfield', text: 'Do you want to save changes to the Go Program?' });
+  assert.equal((await mirror(page)).length, opened.length + 1, 'Cancel keeps the program');
+
+  await newProgram(page);
+  assert.deepEqual(await openGop(page, path.join(downloads, 'square.gop')), opened);
+  assert.deepEqual(page.errors, []);
+  await page.browserContext().close();
+});
+
+test('after the first visit the page works with the server gone', async () => {
+  const page = await freshPage();
+  await load(page);
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller)
+      await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, { once: true }));
+  });
+  server.kill();
+  await new Promise((r) => server.once('exit', r));
+  await load(page);
+  const start = await newProgram(page);
+  await page.click('[data-code="0"]');
+  await page.waitForFunction(`${goLines} === ${start + 1}`, { timeout: WAIT });
+  assert.deepEqual(page.errors, []);
+  await page.browserContext().close();
+});

@@ -1,0 +1,73 @@
+// Modal boxes: the core's warnings and questions, one at a time, with the
+// focus given back to where it was.
+import { texts } from './texts.js';
+
+let queue = Promise.resolve();
+
+function open(dialog, focusFirst) {
+  const before = document.activeElement;
+  dialog.showModal();
+  focusFirst?.focus();
+  return new Promise((resolve) => {
+    dialog.addEventListener(
+      'close',
+      () => {
+        if (before && before.isConnected && typeof before.focus === 'function') before.focus();
+        resolve(dialog.returnValue);
+      },
+      { once: true },
+    );
+  });
+}
+
+// Shows a box with `buttons` ([{label, value}]) and gives the value chosen;
+// Escape gives `cancelValue`.
+export function ask(caption, text, buttons, cancelValue, kind = 'question') {
+  const run = () => {
+    const dialog = document.getElementById('message');
+    dialog.dataset.kind = kind;
+    dialog.querySelector('h2').textContent = caption;
+    dialog.querySelector('p').textContent = text;
+    const row = dialog.querySelector('.buttons');
+    row.replaceChildren(
+      ...buttons.map((b) => {
+        const button = document.createElement('button');
+        button.value = b.value;
+        button.textContent = b.label;
+        return button;
+      }),
+    );
+    dialog.returnValue = cancelValue;
+    return open(dialog, row.firstChild);
+  };
+  queue = queue.then(run, run);
+  return queue;
+}
+
+// A warning, or with kind "information" a plain notice.
+export function warn(caption, text, kind = 'warning') {
+  return ask(caption || texts.product, text, [{ label: texts.ok, value: 'ok' }], 'ok', kind);
+}
+
+// The bundled activities as big buttons; gives the file chosen, or ''.
+export function chooseActivity(activities) {
+  const dialog = document.getElementById('activities');
+  const list = dialog.querySelector('.choices');
+  list.replaceChildren(
+    ...activities.map((a) => {
+      const b = document.createElement('button');
+      b.value = a.file;
+      const title = document.createElement('strong');
+      title.textContent = a.title || a.file;
+      b.append(title);
+      if (a.description) {
+        const about = document.createElement('span');
+        about.textContent = a.description;
+        b.append(about);
+      }
+      return b;
+    }),
+  );
+  dialog.returnValue = '';
+  return open(dialog, list.firstChild);
+}
