@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/bitmap.h"
+#include "files/pixel_picture.h"
 
 #include <QImage>
 #include <QPainter>
@@ -10,6 +11,10 @@
 #include <string>
 
 namespace zf {
+
+// The core's pixels as a picture to draw, in a 32-bit format, and back.
+QImage ImageOfPixels(const PixelPicture& pixels, QImage::Format format);
+PixelPicture PixelsOfImage(const QImage& image);
 
 // A bitmap file as a picture to draw (RGB32), or a null image when the file
 // cannot be read.

@@ -26,6 +26,9 @@ class PictureCache {
     // The picture fitted into w x h, mirrored left-right when asked, its
     // top-left pixel's colour clear (DrawTransparentImage's image).
     QImage Stamp(const std::string& path, int w, int h, bool mirror);
+    // The picture stretched to exactly w x h, mirrored left-right and keyed
+    // as asked (a stamp once fitted, or a fitted background).
+    QImage Sized(const std::string& path, int w, int h, bool mirror, bool keyed);
     void Clear();
     // How many times a file was decoded: the measure of the cache's use.
     std::uint64_t Decodes() const { return decodes_; }
@@ -44,7 +47,7 @@ class PictureCache {
         FileStamp file;
         std::uint64_t checkedPaint = 0;
         QImage picture;
-        std::map<std::tuple<int, int, bool>, QImage> stamps;
+        std::map<std::tuple<int, int, bool, bool>, QImage> stamps;
     };
     // The entry of a file, current, or null when the file cannot be read.
     Entry* Current(const std::string& path);
