@@ -90,6 +90,13 @@ std::string ProjectPicturePath(const std::string& folder, const char* subFolder,
     return ResolvePath(JoinPath(JoinPath(folder, subFolder), ToNativePath(name)));
 }
 
+float FitZoom(const ZarnikState& state, int availableWidth, int availableHeight) {
+    if (state.floorWidth < 1 || state.floorHeight < 1)
+        return 0;
+    return std::min(static_cast<float>(availableWidth) * 1000.0f / state.floorWidth,
+                    static_cast<float>(availableHeight) * 1000.0f / state.floorHeight);
+}
+
 void AddPenTrail(Scene& out, const PenTrail& trail, double pixelsPerMm, int originX, int originY) {
     const int n = trail.trailLength();
     if (n < 2)

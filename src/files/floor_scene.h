@@ -15,11 +15,11 @@ namespace zf {
 // What the working area shows: the robot state (sizes), the pen trail and
 // the objects, with the project folder the pictures come from. Texts get
 // their placement and size when they are first drawn, so the objects are
-// not const.
+// changed by drawing them (the list itself is not).
 struct WorkingAreaScene {
     const ZarnikState& state;
     const PenTrail& trail;
-    GraphicObjectList& objects;
+    const GraphicObjectList& objects;
     std::string folder;
     // An object left out of the picture: one being dragged.
     const GraphicObject* hidden = nullptr;
@@ -46,6 +46,9 @@ struct FloorRegion {
     int width = 0;
     int height = 0;
 };
+
+// The zoom (pixels per metre) that fits the working area into a space.
+float FitZoom(const ZarnikState& state, int availableWidth, int availableHeight);
 
 struct FloorPainters {
     TextMeasure& measure;

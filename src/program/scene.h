@@ -32,7 +32,9 @@ enum class ScenePenEnds { Square, Round, Miter };
 struct SceneOp {
     SceneOpKind kind = SceneOpKind::Fill;
     // Fill, rect, ellipse, image: the box. Line: from (x, y) to (x2, y2).
-    // Text: the line box's top-left corner. Robot: the square, w its side.
+    // Text: the line box's top-left corner; with w and h, a label centred
+    // in the box (x2, y2, w, h) by the painter's own measure, (x, y) being
+    // where the core's measure centred it. Robot: the square, w its side.
     double x = 0;
     double y = 0;
     double w = 0;
@@ -42,7 +44,7 @@ struct SceneOp {
     // Polygon corners as x, y pairs.
     std::vector<double> points;
     SceneColour colour = 0;
-    // Polygon and ellipse insides; text's ground.
+    // Polygon and ellipse insides; a rect's ground between its dashes.
     std::optional<SceneColour> fill;
     // Outline pen width; 0 draws no outline.
     double width = 1;

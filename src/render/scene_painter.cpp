@@ -88,6 +88,9 @@ void PaintOp(QPainter& painter, const SceneOp& op, const QImage* robot) {
     case SceneOpKind::Rect:
         painter.setPen(ScenePen(op));
         painter.setBrush(Qt::NoBrush);
+        painter.setBackgroundMode(op.fill ? Qt::OpaqueMode : Qt::TransparentMode);
+        if (op.fill)
+            painter.setBackground(ToQColor(*op.fill));
         if (Whole({op.x, op.y, op.w, op.h}))
             painter.drawRect(IntBox(op));
         else
@@ -108,7 +111,12 @@ void PaintOp(QPainter& painter, const SceneOp& op, const QImage* robot) {
         painter.setRenderHint(QPainter::Antialiasing, op.smooth);
         painter.setPen(ScenePen(op));
         painter.setBrush(SceneBrush(op));
-        painter.drawPolygon(polygon);
+        if (std::all_of(polygon.begin(), polygon.end(), [](const QPointF& p) {
+                return Whole({p.x(), p.y()});
+            }))
+            painter.drawPolygon(polygon.toPolygon());
+        else
+            painter.drawPolygon(polygon);
         painter.setRenderHint(QPainter::Antialiasing, false);
         break;
     }
@@ -123,7 +131,12 @@ void PaintOp(QPainter& painter, const SceneOp& op, const QImage* robot) {
     case SceneOpKind::Text:
         painter.setFont(SceneQFont(op.font));
         painter.setPen(ToQColor(op.colour));
-        painter.drawText(QPointF(op.x, op.baseline), QString::fromUtf8(op.text));
+        if (op.w > 0 && op.h > 0)
+            painter.drawText(QRect(static_cast<int>(op.x2), static_cast<int>(op.y2),
+                                   static_cast<int>(op.w), static_cast<int>(op.h)),
+                             Qt::AlignCenter, QString::fromUtf8(op.text));
+        else
+            painter.drawText(QPointF(op.x, op.baseline), QString::fromUtf8(op.text));
         break;
     case SceneOpKind::Image:
         if (const QImage image = SceneImage(op); !image.isNull()) {
@@ -153,6 +166,25 @@ QFont SceneQFont(const SceneFont& scene) {
 }
 
 TextExtent QtTextMeasure::Measure(const SceneFont& font, std::string_view utf8, bool wholePixels) {
+    if (utf8.empty()) {
+        auto key = std::make_pair(font.family + "/" + std::to_string(font.px) + "/" +
+                                      std::to_string(font.weight) + (font.italic ? "i" : "") +
+                                      (font.underline ? "u" : "") + (font.strike ? "s" : ""),
+                                  wholePixels);
+        auto found = lines_.find(key);
+        if (found == lines_.end())
+            found = lines_.emplace(std::move(key), Measured(font, {}, wholePixels)).first;
+        return found->second;
+    }
+    return Measured(font, utf8, wholePixels);
+}
+
+TextMeasure& ScreenTextMeasure() {
+    static QtTextMeasure measure;
+    return measure;
+}
+
+TextExtent QtTextMeasure::Measured(const SceneFont& font, std::string_view utf8, bool wholePixels) {
     const QFont qfont = SceneQFont(font);
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     if (wholePixels) {
@@ -166,7 +198,9 @@ TextExtent QtTextMeasure::Measure(const SceneFont& font, std::string_view utf8, 
 }
 
 bool CachedPictureSizes::SizeOf(const std::string& path, int& width, int& height) {
-    const QImage picture = ProjectPictures().Picture(path);
+    const QImage picture = std::string_view(path).starts_with("art:")
+                               ? ArtImage(std::string_view(path).substr(4))
+                               : ProjectPictures().Picture(path);
     width = picture.width();
     height = picture.height();
     return !picture.isNull();
@@ -187,12 +221,11 @@ QImage SceneImage(const SceneOp& op) {
 }
 
 void PaintScene(QPainter& painter, const Scene& scene, const QImage* robot) {
-    if (scene.width < 1 || scene.height < 1)
-        return;
     painter.save();
     // Within whatever the caller already clips to, such as a window's update.
-    painter.setClipRect(QRect(0, 0, scene.width, scene.height),
-                        painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    if (scene.width > 0 && scene.height > 0)
+        painter.setClipRect(QRect(0, 0, scene.width, scene.height),
+                            painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const SceneOp& op : scene.ops)
         PaintOp(painter, op, robot);

@@ -7,6 +7,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <map>
+#include <string>
+#include <utility>
+
 namespace zf {
 
 QFont SceneQFont(const SceneFont& font);
@@ -15,7 +19,15 @@ QFont SceneQFont(const SceneFont& font);
 class QtTextMeasure : public TextMeasure {
   public:
     TextExtent Measure(const SceneFont& font, std::string_view utf8, bool wholePixels) override;
+
+  private:
+    static TextExtent Measured(const SceneFont& font, std::string_view utf8, bool wholePixels);
+    // A font's line height and ascent, asked for over and over.
+    std::map<std::pair<std::string, bool>, TextExtent> lines_;
 };
+
+// The one measure of the screen's painting.
+TextMeasure& ScreenTextMeasure();
 
 // The project pictures' sizes, as the picture cache reads them.
 class CachedPictureSizes : public PictureSizes {
@@ -27,8 +39,8 @@ class CachedPictureSizes : public PictureSizes {
 // or one of the program's own pictures; null when there are none.
 QImage SceneImage(const SceneOp& op);
 
-// Paints a scene from the painter's origin, clipped to its size within any
-// clip already set. Robot ops show `robot` when one is given.
+// Paints a scene from the painter's origin, clipped to its size (when it
+// has one) within any clip already set. Robot ops show `robot` when one is given.
 void PaintScene(QPainter& painter, const Scene& scene, const QImage* robot = nullptr);
 
 } // namespace zf

@@ -13,13 +13,6 @@
 
 namespace zf {
 
-float FitZoom(const ZarnikState& state, int availableWidth, int availableHeight) {
-    if (state.floorWidth < 1 || state.floorHeight < 1)
-        return 0;
-    return std::min(static_cast<float>(availableWidth) * 1000.0f / state.floorWidth,
-                    static_cast<float>(availableHeight) * 1000.0f / state.floorHeight);
-}
-
 QSize WorkingAreaPixels(const ZarnikState& state, float zoom) {
     return QSize(static_cast<int>(state.floorWidth * static_cast<double>(zoom) / 1000),
                  static_cast<int>(state.floorHeight * static_cast<double>(zoom) / 1000));

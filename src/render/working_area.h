@@ -12,9 +12,7 @@
 
 namespace zf {
 
-// The zoom (pixels per metre) that fits the working area into a space, and
-// the picture's size at a zoom.
-float FitZoom(const ZarnikState& state, int availableWidth, int availableHeight);
+// The picture's size at a zoom (FitZoom finds the zoom that fits a space).
 QSize WorkingAreaPixels(const ZarnikState& state, float zoom);
 
 // Draws the region of the working area at a zoom: the white floor or the
