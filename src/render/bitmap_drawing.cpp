@@ -71,21 +71,6 @@ bool DrawBitmapFile(QPainter& painter, const std::string& path, int w, int h) {
     return true;
 }
 
-void DrawImageFitted(QPainter& painter, const QImage& picture, int cx, int cy, int w, int h) {
-    const QRect r = FittedRect(picture.width(), picture.height(), cx, cy, w, h);
-    if (r.isEmpty())
-        return;
-    painter.drawImage(r.topLeft(), StretchBitmap(picture, r.width(), r.height()));
-}
-
-bool DrawBitmapFitted(QPainter& painter, const std::string& path, int cx, int cy, int w, int h) {
-    const QImage picture = LoadBitmapImage(path);
-    if (picture.isNull())
-        return false;
-    DrawImageFitted(painter, picture, cx, cy, w, h);
-    return true;
-}
-
 QImage KeyOutColour(const QImage& picture, QRgb key) {
     PixelPicture pixels =
         PixelsOfImage(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));

@@ -50,16 +50,6 @@ QImage PictureCache::Picture(const std::string& path) {
     return entry ? entry->picture : QImage();
 }
 
-QImage PictureCache::Stamp(const std::string& path, int w, int h, bool mirror) {
-    Entry* entry = Current(path);
-    if (!entry)
-        return {};
-    const QRect box = FittedRect(entry->picture.width(), entry->picture.height(), 0, 0, w, h);
-    if (box.isEmpty())
-        return {};
-    return Sized(path, box.width(), box.height(), mirror, true);
-}
-
 QImage PictureCache::Sized(const std::string& path, int w, int h, bool mirror, bool keyed) {
     Entry* entry = Current(path);
     if (!entry || w < 1 || h < 1)
