@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "files/bitmap.h"
+#include "files/file_io.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 namespace zf::web {
 namespace {
@@ -65,6 +69,30 @@ TEST(SceneJson, EveryOpParsesWithItsFields) {
     EXPECT_TRUE(ops[6].toObject()["flipX"].toBool());
     EXPECT_EQ(ops[7].toObject()["blend"].toString(), "multiply");
     EXPECT_EQ(ops[8].toObject()["side"].toInt(), 30);
+}
+
+// The page's pixels: RGBA in that order, stretched, mirrored, and clear
+// where the top-left pixel's colour is, for keyed sources only.
+TEST(SceneJson, PicturesComeAsRgbaMirroredAndKeyed) {
+    const std::uint32_t kMagenta = 0xFF00FF, kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00FF00;
+    const std::vector<std::uint32_t> rgb = {kMagenta, kRed, kBlue, kMagenta, kMagenta, kGreen};
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("p.bmp").toStdString();
+    ASSERT_TRUE(WriteFileAtomically(path, EncodeBitmap8(3, 2, ReduceToAppPalette(rgb))));
+    auto pixel = [](const std::vector<std::uint8_t>& bytes, int x, int y) {
+        const std::size_t at = (static_cast<std::size_t>(y) * 6 + static_cast<std::size_t>(x)) * 4;
+        return std::uint32_t{bytes[at]} << 24 | std::uint32_t{bytes[at + 1]} << 16 |
+               std::uint32_t{bytes[at + 2]} << 8 | bytes[at + 3];
+    };
+    const std::vector<std::uint8_t> keyed = PictureRgba("keyed:" + path, 6, 2, true, false);
+    ASSERT_EQ(keyed.size(), 6u * 2 * 4);
+    EXPECT_EQ(pixel(keyed, 0, 0), 0u);
+    EXPECT_EQ(pixel(keyed, 1, 0), kBlue << 8 | 0xFF);
+    EXPECT_EQ(pixel(keyed, 2, 0), kRed << 8 | 0xFF);
+    EXPECT_EQ(pixel(keyed, 5, 0), 0u);
+    EXPECT_EQ(pixel(keyed, 0, 1), kGreen << 8 | 0xFF);
+    EXPECT_EQ(pixel(PictureRgba("file:" + path, 6, 2, true, false), 0, 0), kMagenta << 8 | 0xFF);
+    EXPECT_TRUE(PictureRgba("file:" + path + "x", 6, 2, false, false).empty());
 }
 
 } // namespace
