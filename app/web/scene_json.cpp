@@ -287,10 +287,15 @@ TextExtent CallbackTextMeasure::Measure(const SceneFont& font, std::string_view 
 bool FilePictureSizes::SizeOf(const std::string& path, int& width, int& height) {
     auto found = sizes_.find(path);
     if (found == sizes_.end()) {
-        const PixelPicture picture = std::string_view(path).starts_with("art:")
-                                         ? ArtPixels(std::string_view(path).substr(4))
-                                         : LoadPixels(path);
-        found = sizes_.emplace(path, std::make_pair(picture.width, picture.height)).first;
+        std::pair<int, int> size;
+        if (std::string_view(path).starts_with("art:")) {
+            const PixelPicture art = ArtPixels(std::string_view(path).substr(4));
+            size = {art.width, art.height};
+        } else if (const std::optional<PackedBitmap> bitmap = LoadPackedBitmap(path)) {
+            // The size alone: no pixels converted.
+            size = {bitmap->Width(), bitmap->Height()};
+        }
+        found = sizes_.emplace(path, size).first;
     }
     width = found->second.first;
     height = found->second.second;
