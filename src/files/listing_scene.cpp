@@ -217,6 +217,11 @@ std::string OneLine(const GoInstruction& in, const std::string& text) {
     return line;
 }
 
+int TextWidth(const ListingLayout& layout, const std::string& line) {
+    const SceneFont font = GraphicTextFont(layout.measure, layout.iconSize);
+    return static_cast<int>(layout.measure.Measure(font, line, true).width);
+}
+
 int AddGraphicLine(Scene& out, const GoInstruction& in, int x, int y, const ListingLayout& layout) {
     const int s = layout.iconSize;
     const PixelBox cellBox{x, y, s, s};
@@ -516,11 +521,7 @@ int InstructionLineWidth(const GoInstruction& in, const ListingLayout& layout) {
         int width = ThumbnailFolder(in.opcode) ? 2 * s : s;
         const std::string text = GraphicLineText(in, layout.tables, layout.floor);
         if (!text.empty())
-            width += GraphicTextGap(s) +
-                     static_cast<int>(
-                         layout.measure
-                             .Measure(GraphicTextFont(layout.measure, s), OneLine(in, text), true)
-                             .width);
+            width += GraphicTextGap(s) + TextWidth(layout, OneLine(in, text));
         return width;
     }
     if (in.opcode == op::RepeatEnd || in.opcode == op::ProcedureEnd)
