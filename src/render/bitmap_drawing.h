@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/bitmap.h"
+#include "files/pixel_picture.h"
 
 #include <QImage>
 #include <QPainter>
@@ -10,6 +11,10 @@
 #include <string>
 
 namespace zf {
+
+// The core's pixels as a picture to draw, in a 32-bit format, and back.
+QImage ImageOfPixels(const PixelPicture& pixels, QImage::Format format);
+PixelPicture PixelsOfImage(const QImage& image);
 
 // A bitmap file as a picture to draw (RGB32), or a null image when the file
 // cannot be read.
@@ -31,12 +36,11 @@ QImage StretchBitmap(const QImage& picture, int w, int h, bool mirror = false);
 // rectangle black and counts as drawn; a file that cannot be read draws
 // nothing.
 bool DrawBitmapFile(QPainter& painter, const std::string& path, int w, int h);
-bool DrawBitmapFitted(QPainter& painter, const std::string& path, int cx, int cy, int w, int h);
-void DrawImageFitted(QPainter& painter, const QImage& picture, int cx, int cy, int w, int h);
 
-// As DrawBitmapFitted, but pixels of the top-left pixel's colour leave what is
-// below visible. A negative width mirrors the picture; a negative height
-// counts as its size. Any mode but 0 draws opaque.
+// The picture fitted into w x h around a centre, its proportions kept;
+// pixels of the top-left pixel's colour leave what is below visible. A
+// negative width mirrors the picture; a negative height counts as its size.
+// Any mode but 0 draws opaque.
 bool DrawTransparentBitmap(QPainter& painter, const std::string& path, int cx, int cy, int w, int h,
                            int mode = 0);
 void DrawTransparentImage(QPainter& painter, const QImage& picture, int cx, int cy, int w, int h,

@@ -1,5 +1,7 @@
 #include "render/contrast_look.h"
 
+#include "files/listing_scene.h"
+
 namespace zf {
 
 namespace {
@@ -8,12 +10,24 @@ const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 
+QColor Colour(SceneColour colour) {
+    return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | colour));
+}
+
+// The list cursors' colours are the core's, which the browser shares.
+void TakeCursorColours(Look& look) {
+    const CursorColours colours = ListCursorColours(look.highContrast);
+    if (colours.editing)
+        look.editing = Colour(*colours.editing);
+    look.runningGo = Colour(colours.runningGo);
+    look.runningProc = Colour(colours.runningProc);
+    look.stopped = Colour(colours.stopped);
+    look.problem = Colour(colours.problem);
+}
+
 Look MakeUsualLook() {
     Look look;
-    look.runningGo = QColor(0, 128, 0);
-    look.runningProc = QColor(0, 0, 128);
-    look.stopped = QColor(128, 0, 0);
-    look.problem = QColor(128, 0, 0);
+    TakeCursorColours(look);
     look.focusCore = kBlack;
     look.focusHalo = kWhite;
     return look;
@@ -22,11 +36,7 @@ Look MakeUsualLook() {
 Look MakeHighContrastLook() {
     Look look;
     look.highContrast = true;
-    look.editing = kYellow;
-    look.runningGo = QColor(0, 255, 0);
-    look.runningProc = QColor(0, 255, 255);
-    look.stopped = QColor(255, 80, 80);
-    look.problem = QColor(255, 0, 255);
+    TakeCursorColours(look);
     look.keyOutline = kBlack;
     look.keyOutlineWidth = 3;
     look.focusCore = kYellow;

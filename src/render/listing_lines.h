@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/listing_scene.h"
 #include "program/instruction.h"
 #include "program/key_sequence.h"
 
@@ -10,11 +11,6 @@
 #include <string>
 
 namespace zf {
-
-inline constexpr int kListLineGap = 5;
-inline constexpr int kListLeftMargin = 5;
-// Texts of PlaceText lines longer than this are cut and end in "...".
-inline constexpr int kListTextLimit = 260;
 
 // What a listing is drawn with: the picture size (5 to 50), the working
 // area for position lines, the project folder for thumbnails.
@@ -33,45 +29,22 @@ struct ListingStyle {
     bool highContrast = false;
 };
 
-// Visible line i from the top: its pictures start 1 pixel below its
-// cursor frame's top.
-inline int ListLineTop(int line, int iconSize) {
-    return line * (iconSize + kListLineGap);
-}
-inline int ListPictureTop(int line, int iconSize) {
-    return 1 + ListLineTop(line, iconSize);
-}
+// The core's layout of a listing in a style, measured with the screen's
+// fonts and the picture cache.
+ListingLayout LayoutOf(const ListingStyle& style);
 
-// The text a graphic command line shows, as it is drawn ("" for none).
-std::string GraphicLineText(const GoInstruction& in, const NameTables& tables, FloorMm floor);
-
-// One instruction's pictures from (x, y), left to right; answers the x
-// after the last picture or text.
+// The pictures of a listing, painted as the core lays them out (see
+// listing_scene.h for what each draws).
 int DrawInstructionLine(QPainter& painter, const GoInstruction& in, int x, int y,
                         const ListingStyle& style);
-
-// How far right one instruction's pictures and text reach from its x, and
-// the widest line of a list with its indent and the left margin: what a
-// window must show to show every line whole.
 int InstructionLineWidth(const GoInstruction& in, const ListingStyle& style);
 int ListingWidth(const GoInstruction* head, const ListingStyle& style);
-
-// A list from its first visible line down to the bottom of `height`; each
-// line indented by its instruction's indent. Answers the lines drawn.
 int DrawListing(QPainter& painter, const GoInstruction* head, int firstLine, int height,
                 const ListingStyle& style);
-
-// The list cursor of a style around visible line i (1 erases with the
-// background; 6 and unknown styles draw nothing). The executing and stopped
-// styles are a bold frame over a band, drawn before the line's pictures:
-// a pale fill with a solid bar in the left margin. Their frames end in a
-// square with a sign: play while running, stop when stopped, pause while
-// stepping.
 void DrawListCursorBand(QPainter& painter, int style, int line, int width,
                         const ListingStyle& listing);
 void DrawListCursorFrame(QPainter& painter, int style, int line, int width,
                          const ListingStyle& listing);
-// The bold frame's width at a picture size, bolder in high contrast.
-int ListCursorPenWidth(int iconSize, bool highContrast = false);
+void DrawArrowPicture(QPainter& painter, const QRect& box, ArrowDirection direction);
 
 } // namespace zf

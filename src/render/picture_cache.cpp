@@ -50,18 +50,16 @@ QImage PictureCache::Picture(const std::string& path) {
     return entry ? entry->picture : QImage();
 }
 
-QImage PictureCache::Stamp(const std::string& path, int w, int h, bool mirror) {
+QImage PictureCache::Sized(const std::string& path, int w, int h, bool mirror, bool keyed) {
     Entry* entry = Current(path);
-    if (!entry)
+    if (!entry || w < 1 || h < 1)
         return {};
-    const auto key = std::make_tuple(w, h, mirror);
+    const auto key = std::make_tuple(w, h, mirror, keyed);
     if (auto found = entry->stamps.find(key); found != entry->stamps.end())
         return found->second;
-    const QRect box = FittedRect(entry->picture.width(), entry->picture.height(), 0, 0, w, h);
-    if (box.isEmpty())
-        return {};
-    const QImage stretched = StretchBitmap(entry->picture, box.width(), box.height(), mirror);
-    QImage stamp = KeyOutColour(stretched, stretched.pixel(0, 0));
+    QImage stamp = StretchBitmap(entry->picture, w, h, mirror);
+    if (keyed)
+        stamp = KeyOutColour(stamp, stamp.pixel(0, 0));
     if (Affordable(stamp)) {
         bytes_ += static_cast<std::size_t>(stamp.sizeInBytes());
         entry->stamps.emplace(key, stamp);

@@ -13,9 +13,9 @@ namespace zf {
 // Pictures of the project's folders, decoded once: a file is read again
 // only when it has changed (another modification time, size or file), so
 // that a repaint of many stamps of one picture does not read it each time.
-// Stamps are also kept as drawn, fitted into their box with the key colour
-// clear. Everything is forgotten on a project change or a library rescan,
-// and when the pictures kept grow past a budget.
+// Pictures are also kept at the sizes drawn, mirrored and keyed as drawn.
+// Everything is forgotten on a project change or a library rescan, and when
+// the pictures kept grow past a budget.
 class PictureCache {
   public:
     // A new paint: each file is looked at once per paint, not once per use.
@@ -23,9 +23,9 @@ class PictureCache {
     // The picture of a file as LoadBitmapImage reads it; null when it cannot
     // be read.
     QImage Picture(const std::string& path);
-    // The picture fitted into w x h, mirrored left-right when asked, its
-    // top-left pixel's colour clear (DrawTransparentImage's image).
-    QImage Stamp(const std::string& path, int w, int h, bool mirror);
+    // The picture stretched to exactly w x h, mirrored left-right and keyed
+    // as asked (a stamp once fitted, or a fitted background).
+    QImage Sized(const std::string& path, int w, int h, bool mirror, bool keyed);
     void Clear();
     // How many times a file was decoded: the measure of the cache's use.
     std::uint64_t Decodes() const { return decodes_; }
@@ -44,7 +44,7 @@ class PictureCache {
         FileStamp file;
         std::uint64_t checkedPaint = 0;
         QImage picture;
-        std::map<std::tuple<int, int, bool>, QImage> stamps;
+        std::map<std::tuple<int, int, bool, bool>, QImage> stamps;
     };
     // The entry of a file, current, or null when the file cannot be read.
     Entry* Current(const std::string& path);

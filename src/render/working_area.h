@@ -1,36 +1,18 @@
 #pragma once
 
+#include "files/floor_scene.h"
 #include "program/user_interface.h"
-#include "simulation/graphic_objects.h"
-#include "simulation/pen_trail.h"
-#include "simulation/zarnik_state.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
-#include <QStringList>
 
 #include <string>
 
 namespace zf {
 
-// What the working area shows: the robot state (sizes), the pen trail and
-// the objects, with the project folder the pictures come from. Texts get
-// their placement and size when they are first drawn, so the objects are
-// not const.
-struct WorkingAreaScene {
-    const ZarnikState& state;
-    const PenTrail& trail;
-    GraphicObjectList& objects;
-    std::string folder;
-    // An object left out of the picture: one being dragged.
-    const GraphicObject* hidden = nullptr;
-};
-
-// The zoom (pixels per metre) that fits the working area into a space, and
-// the picture's size at a zoom.
-float FitZoom(const ZarnikState& state, int availableWidth, int availableHeight);
+// The picture's size at a zoom (FitZoom finds the zoom that fits a space).
 QSize WorkingAreaPixels(const ZarnikState& state, float zoom);
 
 // Draws the region of the working area at a zoom: the white floor or the
@@ -49,18 +31,8 @@ QImage DraggedObjectPicture(const NameTables& tables, GraphicObject& object,
 // robot drawn where it stands when asked.
 QImage WorkingAreaPictureAt(const QSize& size, float zoom, WorkingAreaScene& scene, bool withRobot);
 
-// Every line of the trail with the pen of its end point; mm scaled by
-// pixelsPerMm (truncated), less the origin.
-void DrawPenTrail(QPainter& painter, const PenTrail& trail, double pixelsPerMm,
-                  const QPoint& origin);
-
 // The font of a text record at a step size: its height is in 1/40 of a step.
 QFont TextObjectFont(const LogFont& font, int pixelsPerStep);
-// A text's lines (split at CR LF, CR or LF), as drawn.
-QStringList TextLines(const std::string& text);
-// The block a text takes: its widest line plus one pixel, by its lines'
-// height.
-QSize MeasureTextBlock(const QFont& font, const QStringList& lines);
 // Measures a text object at the zoom of `state`, applies a pending placement
 // and stores its size in mm. False when it has no record.
 bool MeasureTextObject(const NameTables& tables, GraphicObject& object, const ZarnikState& state);

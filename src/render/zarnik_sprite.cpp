@@ -1,6 +1,5 @@
 #include "render/zarnik_sprite.h"
 
-#include "files/paths.h"
 #include "program/instruction.h"
 #include "program/string_table.h"
 #include "render/bitmap_drawing.h"
@@ -57,23 +56,13 @@ void MakeDrawable(QImage& screen) {
 } // namespace
 
 QPen PenForStyle(int style) {
-    static const QColor kColours[4] = {QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 0, 255),
-                                       QColor(0, 0, 0)};
-    if (style < 0 || style >= kPenCount)
+    const PenLine line = PenOfStyle(style);
+    if (line.width == 0)
         return QPen(Qt::NoPen);
-    QPen pen(kColours[style % 4], style < 4 ? 1 : 3);
+    QPen pen(QColor::fromRgb(static_cast<QRgb>(0xFF000000u | line.colour)), line.width);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
-}
-
-std::string ProjectPicturePath(const std::string& folder, const char* subFolder,
-                               const std::string& name) {
-    // Checked here as well as where names are read: whatever put a name in
-    // the table, no picture outside the project's folders is drawn.
-    if (name.empty() || !IsPlainFileName(name))
-        return {};
-    return ResolvePath(JoinPath(JoinPath(folder, subFolder), ToNativePath(name)));
 }
 
 QImage FallbackZarnikShape(int side) {
@@ -158,8 +147,8 @@ QImage OutlinedSprite(const QImage& sprite, const QColor& dark, const QColor& li
 }
 
 QRect ZarnikOverlay::SquareAt(const ZarnikState& state, int side, int x, int y) {
-    const int half = static_cast<int>((side + 0.5) * 0.5);
-    return QRect(MmToPixels(state, x) - half, MmToPixels(state, y) - half, side, side);
+    const FloorRegion square = RobotSquare(state, side, x, y);
+    return QRect(square.x, square.y, square.width, square.height);
 }
 
 QRect ZarnikOverlay::Paint(QImage& screen, ZarnikState& state, const ZarnikSprite& sprite,

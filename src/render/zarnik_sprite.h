@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/floor_scene.h"
 #include "program/string_table.h"
 #include "simulation/pen_trail.h"
 #include "simulation/zarnik_state.h"
@@ -17,12 +18,6 @@ namespace zf {
 // The line of a pen style: the eight pens, or no pen for -1 and anything
 // unknown. Widths are screen pixels at any zoom.
 QPen PenForStyle(int style);
-
-// A project picture's path: the project folder, a sub-folder, the name (a
-// stored name with backslashes is translated, case is matched loosely);
-// empty, so that nothing is read, for a name that is no plain file name.
-std::string ProjectPicturePath(const std::string& folder, const char* subFolder,
-                               const std::string& name);
 
 // The robot's picture at the current zoom, shape, flip and heading.
 class ZarnikSprite {

@@ -1,8 +1,17 @@
 #include "simulation/pen_trail.h"
 
+#include "simulation/zarnik_state.h"
+
 #include <algorithm>
 
 namespace zf {
+
+PenLine PenOfStyle(int style) {
+    static constexpr std::uint32_t kColours[4] = {0xFF0000, 0xFFFF00, 0x0000FF, 0x000000};
+    if (style < 0 || style >= kPenCount)
+        return {};
+    return {kColours[style % 4], style < 4 ? 1 : 3};
+}
 
 void PenTrail::AppendTrailPoint(std::int32_t x, std::int32_t y) {
     if (trailStyle_ == -1 && length_ > 0 && points_[length_ - 1].style == -1) {

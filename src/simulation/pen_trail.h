@@ -5,6 +5,14 @@
 
 namespace zf {
 
+// The line of a pen style: the eight pens' colours (0xRRGGBB) and widths in
+// screen pixels at any zoom; width 0, no line, for -1 and anything unknown.
+struct PenLine {
+    std::uint32_t colour = 0;
+    int width = 0;
+};
+PenLine PenOfStyle(int style);
+
 struct TrailPoint {
     std::int32_t x = 0;
     std::int32_t y = 0;

@@ -22,6 +22,21 @@ TEST(FittingPictures, KeepProportionsCentreAndStretchEvenMirrored) {
     EXPECT_EQ(Rgb(mirrored, 0, 0), kMagenta);
     EXPECT_EQ(Rgb(mirrored, 1, 0), kRed);
     EXPECT_EQ(Rgb(mirrored, 7, 0), kMagenta);
+
+    // The browser stretches with the core's pixel code: the same pixels as
+    // here, at any size a stamp or a key picture takes.
+    for (int side : {1, 3, 7, 16, 33, 60}) {
+        QImage ramp(side, side / 2 + 1, QImage::Format_RGB32);
+        for (int y = 0; y < ramp.height(); ++y)
+            for (int x = 0; x < side; ++x)
+                ramp.setPixel(x, y, qRgb(x, y, 7));
+        for (int w = 1; w <= 120; w += 1 + w / 8)
+            for (bool flip : {false, true})
+                EXPECT_EQ(ImageOfPixels(Stretched(PixelsOfImage(ramp), w, 121 - w, flip),
+                                        QImage::Format_RGB32),
+                          StretchBitmap(ramp, w, 121 - w, flip))
+                    << side << " to " << w << (flip ? " mirrored" : "");
+    }
 }
 
 TEST(DrawingPictures, NoPathPaintsBlackAMissingFileNothingAndTheKeyShowsTheGround) {

@@ -4,7 +4,6 @@
 #include "program/string_table.h"
 #include "render/artwork.h"
 #include "render/contrast_look.h"
-#include "render/key_pictures.h"
 #include "render/render_support.h"
 #include "support/recorder.h"
 
