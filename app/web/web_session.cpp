@@ -81,8 +81,9 @@ std::vector<std::uint8_t> FileBytes(const std::string& path) {
     return bytes;
 }
 
-// A snapshot: the working area as a project file and the Go Program with
-// the name it was saved under, each behind its length.
+// A snapshot: the working area as a project file, the name the Go List's
+// first line shows, the Go Program and the file it was saved as (empty when
+// never saved), each behind its length.
 constexpr char kSnapshotMagic[8] = {'Z', 'F', 'S', 'N', 'A', 'P', '1', '\0'};
 
 void PutPart(std::vector<std::uint8_t>& out, std::span<const std::uint8_t> part) {
@@ -376,21 +377,24 @@ std::vector<std::uint8_t> WebSession::Snapshot() {
     ProjectScene scene = Scene();
     std::vector<std::uint8_t> out(std::begin(kSnapshotMagic), std::end(kSnapshotMagic));
     PutPart(out, WriteProjectV2(scene, project_.folder));
-    const std::string name = editor_->file;
+    const GoInstruction* header = editor_->Head(GO_LIST);
+    const std::string name = header ? tables_.names.Get(header->nameId) : std::string();
     PutPart(out, std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
     PutPart(out, WriteGoProgramV2(*editor_));
+    PutPart(out, std::span(reinterpret_cast<const std::uint8_t*>(editor_->file.data()),
+                           editor_->file.size()));
     return out;
 }
 
 bool WebSession::Restore(const std::vector<std::uint8_t>& bytes) {
     std::span<const std::uint8_t> in(bytes);
-    std::span<const std::uint8_t> projectPart, namePart, programPart;
+    std::span<const std::uint8_t> projectPart, namePart, programPart, filePart;
     if (in.size() < sizeof kSnapshotMagic ||
         !std::equal(std::begin(kSnapshotMagic), std::end(kSnapshotMagic), in.begin()))
         return false;
     in = in.subspan(sizeof kSnapshotMagic);
     if (!TakePart(in, projectPart) || !TakePart(in, namePart) || !TakePart(in, programPart) ||
-        RunActive())
+        !TakePart(in, filePart) || RunActive())
         return false;
     const std::string name(namePart.begin(), namePart.end());
     const std::string path = RestoreProjectFolder(projectPart);
@@ -398,6 +402,8 @@ bool WebSession::Restore(const std::vector<std::uint8_t>& bytes) {
     if (!OpenProjectBytes(scene, projectPart, path))
         return false;
     const bool opened = OpenGoProgramBytes(*editor_, programPart, name, false);
+    if (opened)
+        editor_->file.assign(filePart.begin(), filePart.end());
     ui_.events.repaintFloor = true;
     ProgramReplaced();
     return opened;

@@ -18,7 +18,11 @@ globalThis.require = createRequire(import.meta.url);
 globalThis.__dirname = dirname(modulePath);
 const { default: createZarnikfield } = await import(modulePath);
 // The options become the module object: each module takes its own.
-const options = () => ({ locateFile: (file) => join(dirname(modulePath), file) });
+// Text is measured as a page would, roughly: only the words matter here.
+const options = () => ({
+  locateFile: (file) => join(dirname(modulePath), file),
+  measureText: (font, text) => [text.length * 8, 20, 16],
+});
 const core = await createZarnikfield(options());
 // A reloaded page: a module of its own, with a fresh file system.
 const reloaded = await createZarnikfield(options());
@@ -140,6 +144,19 @@ test('a Go Program saved in the browser is the desktop file, and a snapshot brin
     rmSync(dir, { recursive: true });
   }
   assert.equal(restored.restore(new Uint8Array([1, 2, 3])), false);
+
+  // A program never saved keeps the name its first line shows.
+  const fresh = new core.WebSession();
+  fresh.key(key.forward);
+  fresh.key(key.digit(2));
+  const back = new reloaded.WebSession();
+  assert.equal(back.restore(fresh.snapshot()), true);
+  const words = (session) =>
+    JSON.parse(session.listing(1, 30, 0, 400))
+      .ops.filter((o) => o.op === 'text')
+      .map((o) => o.text);
+  assert.ok(words(fresh).length > 0);
+  assert.deepEqual(words(back), words(fresh));
 
   for (const { file: name } of JSON.parse(s.activities()))
     assert.equal(new core.WebSession().openActivity(name), true, name);
