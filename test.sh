@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting and that includes point down
 # the layers, builds everything, runs the core tests under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then runs every test, and last the core's
-# tests and the browser module's built to WebAssembly, under Node.
+# and UndefinedBehaviorSanitizer, then the core's tests and the browser
+# edition built to WebAssembly (under Node and in headless Chromium), and
+# last every native test.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -26,9 +27,11 @@ ctest --test-dir build-sanitize -j "$jobs" --output-on-failure
 echo "== build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZF_CORE_ONLY=OFF >/dev/null
 cmake --build build -j "$jobs"
-ctest --test-dir build -j "$jobs" --output-on-failure
 
-echo "== WebAssembly build (core tests and the browser module, under Node)"
+echo "== WebAssembly build (core tests under Node, the page in headless Chromium)"
 ./scripts/configure-web.sh build-web -DZF_NATIVE_ZFIELD="$PWD/build/app/zfield"
 cmake --build build-web -j "$jobs"
 ctest --test-dir build-web -j "$jobs" --output-on-failure
+
+echo "== tests"
+ctest --test-dir build -j "$jobs" --output-on-failure

@@ -12,6 +12,7 @@ packages=(
   poppler-utils   # the print tests count and rasterise PDF pages
   dpkg-dev file   # the Debian package: dpkg-shlibdeps and the binaries' types
   emscripten googletest   # the WebAssembly build; GoogleTest's sources for it
+  chromium        # the browser edition's tests drive the page in it
 )
 
 missing=()

@@ -55,6 +55,8 @@ std::string Listing(WebSession& s, int list, int iconSize, int firstLine, int he
 
 std::string Floor(WebSession& s, int width, int height, bool withRobot) {
     FilePictureSizes pictures;
+    if (const float zoom = FitZoom(s.state(), width, height); zoom > 0)
+        s.SetZoom(zoom);
     WorkingAreaScene scene{s.state(), s.trail(), s.objects(), s.project().folder};
     return FloorJson(scene, width, height, withRobot, PageMeasure(), pictures);
 }

@@ -65,6 +65,11 @@ class WebSession : public KeypadActions, public ProjectHost {
     std::vector<std::uint8_t> Snapshot();
     bool Restore(const std::vector<std::uint8_t>& bytes);
 
+    // The zoom the page shows the working area at: moves are drawn, and
+    // timed, pixel by pixel at it, as in the desktop's window, and the
+    // robot's picture is made at its step size.
+    void SetZoom(float zoom) { state_.zoom = zoom; }
+
     // For the display lists.
     const ZarnikState& state() const { return state_; }
     const PenTrail& trail() const { return trail_; }
