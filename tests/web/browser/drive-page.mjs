@@ -2,7 +2,7 @@
 // refusal, files, kept work and the offline copy.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
+import { execFileSync, spawn } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -14,6 +14,10 @@ const root = path.resolve(here, '../../..');
 const site = process.env.ZF_SITE;
 const chromium = process.env.ZF_CHROMIUM || '/usr/bin/chromium';
 const WAIT = 20000;
+// The desktop's command-line companion and its example project, where a
+// native build made them: the page's picture is compared with theirs.
+const zfield = process.env.ZF_NATIVE_ZFIELD || '';
+const examples = process.env.ZF_EXAMPLES || '';
 
 let server;
 let url;
@@ -73,6 +77,43 @@ const floorPixels = (page) =>
     for (let i = 0; i < d.length; i += 7) h = (h * 31 + d[i]) >>> 0;
     return h;
   });
+
+// The working area after a run, painted by the page at 1000 x 1000, against
+// the desktop's picture of the same program run on the same activity. Only
+// the painting differs (the canvas smooths its lines), so a few pixels may.
+async function compareWithDesktop(page, keys) {
+  const out = path.join(mkdtempSync(path.join(tmpdir(), 'zf-floor-')), 'desktop.png');
+  execFileSync(zfield, ['run', '--keys', keys, '--project', path.join(examples, 'gridmat.zfp'), '-o', out, '--size', '1000x1000'], {
+    env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' },
+  });
+  const desktop = `data:image/png;base64,${readFileSync(out).toString('base64')}`;
+  const result = await page.evaluate(async (src) => {
+    const { paintDisplayList } = await import('./js/paint.js');
+    const zf = window.zarnikfield;
+    const ours = document.createElement('canvas');
+    paintDisplayList(ours, JSON.parse(zf.s.floor(1000, 1000, true)), zf.floor.pictures);
+    zf.floor.paint();
+    const image = new Image();
+    image.src = src;
+    await image.decode();
+    const theirs = document.createElement('canvas');
+    theirs.width = image.width;
+    theirs.height = image.height;
+    theirs.getContext('2d').drawImage(image, 0, 0);
+    const a = ours.getContext('2d').getImageData(0, 0, ours.width, ours.height).data;
+    const b = theirs.getContext('2d').getImageData(0, 0, theirs.width, theirs.height).data;
+    let differing = 0;
+    for (let i = 0; i < Math.min(a.length, b.length); i += 4) {
+      const d = Math.max(Math.abs(a[i] - b[i]), Math.abs(a[i + 1] - b[i + 1]), Math.abs(a[i + 2] - b[i + 2]));
+      if (d > 48) ++differing;
+    }
+    return { ours: [ours.width, ours.height], theirs: [theirs.width, theirs.height], differing };
+  }, desktop);
+  assert.deepEqual(result.ours, result.theirs, 'the same size as the desktop draws it');
+  const share = result.differing / (result.ours[0] * result.ours[1]);
+  console.log(`pixels that differ from the desktop's picture: ${result.differing} (${(share * 100).toFixed(3)} %)`);
+  assert.ok(share < 0.005, `${result.differing} pixels differ from the desktop's picture`);
+}
 
 // Answers a box the page shows with the button of `label`, and gives the
 // box's caption and text.
@@ -142,9 +183,6 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   await page.waitForSelector('.cm-prompt[hidden]', { timeout: WAIT });
   assert.deepEqual(await mirror(page), lines);
 
-  // The working area's picture before and after the run: the lead's pixel
-  // comparison with the desktop's headless picture of the same program
-  // goes here, on the canvas #floor at 1280 x 800.
   const before = await floorPixels(page);
   await page.evaluate(() => (window.zarnikfield.floor.slowestPaintMs = 0));
   await page.click('[data-code="17"]');
@@ -153,6 +191,7 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   assert.notEqual(await floorPixels(page), before, 'the robot moved');
   const slowest = await page.evaluate(() => window.zarnikfield.floor.slowestPaintMs);
   console.log(`slowest working-area frame of the run: ${slowest.toFixed(1)} ms`);
+  if (zfield) await compareWithDesktop(page, 'FD 2 RT 90');
 
   await page.reload({ waitUntil: 'load' });
   await page.waitForSelector('body.ready', { timeout: WAIT });
