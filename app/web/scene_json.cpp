@@ -35,24 +35,7 @@ class Json {
         return *this;
     }
     Json& Bool(bool value) { return Raw(value ? "true" : "false"); }
-    Json& String(std::string_view text) {
-        out_ += '"';
-        for (const char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                out_ += '\\';
-                out_ += c;
-            } else if (byte < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-                out_ += escape;
-            } else {
-                out_ += c;
-            }
-        }
-        out_ += '"';
-        return *this;
-    }
+    Json& String(std::string_view text) { return Raw(JsonString(text)); }
     Json& Colour(SceneColour colour) {
         char buffer[16];
         std::snprintf(buffer, sizeof buffer, "\"#%06x\"", colour & 0xFFFFFFu);
@@ -244,6 +227,24 @@ PixelPicture FallbackShape(int side) {
 }
 
 } // namespace
+
+std::string JsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
 
 std::string FontJson(const SceneFont& font) {
     Json json;

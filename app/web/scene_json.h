@@ -19,6 +19,8 @@ namespace zf::web {
 // in the module's file system.
 inline constexpr const char* kArtFolder = "/art/";
 
+// A text as a JSON string: quotes, backslashes and control bytes escaped.
+std::string JsonString(std::string_view text);
 std::string FontJson(const SceneFont& font);
 std::string SceneJson(const Scene& scene);
 

@@ -1,5 +1,7 @@
 #include "web_session.h"
 
+#include "scene_json.h"
+
 #include "files/activities.h"
 #include "files/file_io.h"
 #include "files/go_program_file.h"
@@ -24,45 +26,13 @@ namespace {
 // and leaves the rest for the next frame, so that the page never hangs.
 constexpr std::chrono::milliseconds kPumpSlice{20};
 
-std::string Json(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
 std::string MessagesJson(const std::vector<PageMessage>& messages, const char* kindKey) {
     std::string out = "[";
     for (const PageMessage& m : messages) {
         if (out.size() > 1)
             out += ",";
-        out += "{\"caption\":" + Json(m.caption) + ",\"text\":" + Json(m.text) + ",\"" + kindKey +
-               "\":" + Json(m.kind) + "}";
+        out += "{\"caption\":" + JsonString(m.caption) + ",\"text\":" + JsonString(m.text) + ",\"" +
+               kindKey + "\":" + JsonString(m.kind) + "}";
     }
     return out + "]";
 }
@@ -266,8 +236,8 @@ std::string WebSession::TakeEvents() {
            ",\"repaintLists\":" + lists +
            ",\"repaintFloor\":" + (events.repaintFloor ? "true" : "false") +
            ",\"robotMoved\":" + (events.robotMoved ? "true" : "false") +
-           ",\"running\":" + (RunActive() ? "true" : "false") + ",\"status\":" + Json(ui_.status) +
-           ",\"clearPrompt\":" + Json(prompt) + "}";
+           ",\"running\":" + (RunActive() ? "true" : "false") +
+           ",\"status\":" + JsonString(ui_.status) + ",\"clearPrompt\":" + JsonString(prompt) + "}";
 }
 
 int WebSession::ListLineCount(int list) const {
@@ -367,8 +337,9 @@ std::string WebSession::Activities() const {
     for (const Activity& a : ReadActivities(kActivitiesFolder)) {
         if (out.size() > 1)
             out += ",";
-        out += "{\"file\":" + Json(PlainName(a.project, "")) + ",\"title\":" + Json(a.title) +
-               ",\"description\":" + Json(a.description) + "}";
+        out += "{\"file\":" + JsonString(PlainName(a.project, "")) +
+               ",\"title\":" + JsonString(a.title) +
+               ",\"description\":" + JsonString(a.description) + "}";
     }
     return out + "]";
 }
