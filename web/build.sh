@@ -8,9 +8,11 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 cd "$root"
 
-if ! command -v emcmake >/dev/null; then
+if ! command -v emcmake >/dev/null || [ ! -d /usr/src/googletest ]; then
   echo "Installing emscripten"
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends emscripten >/dev/null
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends emscripten googletest >/dev/null
 fi
 build=${ZF_WEB_BUILD:-build-web}
 ./scripts/configure-web.sh "$build"
