@@ -1,0 +1,173 @@
+// The graphics tool bar: each tool asks what it needs in a small box, then
+// the core keys the command into the Go List or changes the working area.
+// A box the core refused opens again with what was typed, after its warning.
+import { ask, form, choosePicture } from './dialogs.js';
+import { texts } from './texts.js';
+
+const SHAPES = 1;
+const STAMPS = 2;
+const PENS = 3;
+const KEY = { penUp: 37, flipZarnik: 38, flipStamp: 40 };
+const ANSWER = { yes: 0, cancel: 2 };
+const THUMB = 56;
+
+function field(label, value, attrs = {}) {
+  const wrap = document.createElement('label');
+  const name = document.createElement('span');
+  name.textContent = label;
+  const input = document.createElement(attrs.multiline ? 'textarea' : 'input');
+  if (!attrs.multiline) input.type = attrs.type || 'text';
+  if (attrs.maxLength) input.maxLength = attrs.maxLength;
+  if (attrs.numeric) input.inputMode = 'decimal';
+  input.value = value;
+  wrap.append(name, input);
+  if (attrs.unit) {
+    const unit = document.createElement('span');
+    unit.className = 'unit';
+    unit.textContent = attrs.unit;
+    wrap.append(unit);
+  }
+  return { wrap, input };
+}
+
+function sizeSelect(points) {
+  const wrap = document.createElement('label');
+  const name = document.createElement('span');
+  name.textContent = texts.textSize;
+  const select = document.createElement('select');
+  select.append(...texts.textSizes.map((p) => new Option(String(p), String(p))));
+  select.value = String(points);
+  wrap.append(name, select);
+  return { wrap, input: select };
+}
+
+export class ToolBar {
+  constructor(bar, page) {
+    this.page = page;
+    this.s = page.s;
+    this.textState = { words: texts.yourText, colour: '#000000', points: 18 };
+    const tools = [
+      ['position', () => this.position()],
+      ['heading', () => this.heading()],
+      ['shape', () => this.picture(SHAPES, texts.shapeCaption)],
+      ['stamp', () => this.picture(STAMPS, texts.stampCaption)],
+      ['pen', () => this.picture(PENS, texts.penCaption)],
+      ['penUp', () => this.key(KEY.penUp)],
+      ['flipZarnik', () => this.key(KEY.flipZarnik)],
+      ['flipStamp', () => this.key(KEY.flipStamp)],
+      ['text', () => this.text()],
+      ['areaSize', () => this.areaSize()],
+      ['background', () => this.background()],
+    ];
+    bar.replaceChildren(
+      ...tools.map(([id, action]) => {
+        const b = document.createElement('button');
+        b.type = 'button';
+        b.id = `tool-${id}`;
+        b.textContent = texts.tools[id];
+        b.title = texts.toolTips[id];
+        b.addEventListener('click', action);
+        return b;
+      }),
+    );
+  }
+
+  // Shows the box until the core takes what it holds or the child cancels.
+  async repeat(caption, fields, apply) {
+    for (;;) {
+      if (!(await form(caption, fields.map((f) => f.wrap)))) return;
+      const before = this.page.warned;
+      await apply(fields.map((f) => f.input.value));
+      if (this.page.warned === before) return;
+    }
+  }
+
+  key(code) {
+    this.page.keyed(() => this.s.keyTool(code));
+  }
+
+  position() {
+    const boxes = JSON.parse(this.s.positionBoxes());
+    const fields = ['up', 'right', 'down', 'left'].map((side) =>
+      field(texts[side], boxes[side], { numeric: true, unit: texts.steps }),
+    );
+    return this.repeat(texts.positionCaption, fields, ([up, right, down, left]) =>
+      this.page.keyed(() => this.s.keyPosition(up, right, down, left)),
+    );
+  }
+
+  heading() {
+    const { heading } = JSON.parse(this.s.robot());
+    const fields = [field(texts.clockwise, String(Math.round(heading)), { numeric: true, unit: texts.degrees })];
+    return this.repeat(texts.headingCaption, fields, ([degrees]) =>
+      this.page.keyed(() => this.s.keyHeading(degrees)),
+    );
+  }
+
+  async picture(category, caption) {
+    const pictures = JSON.parse(this.s.pictures(category)).map((p) => ({
+      ...p,
+      canvas: this.page.pictures.picture(p.src, THUMB, THUMB),
+    }));
+    const name = await choosePicture(caption, pictures, texts.noPictures);
+    if (name) this.page.keyed(() => this.s.keyPicture(category, name));
+  }
+
+  text() {
+    const t = this.textState;
+    const fields = [
+      field(texts.textWords, t.words, { multiline: true }),
+      field(texts.textColour, t.colour, { type: 'color' }),
+      sizeSelect(t.points),
+    ];
+    return this.repeat(texts.textCaption, fields, ([words, colour, points]) => {
+      this.textState = { words, colour, points: Number(points) };
+      this.page.keyed(() => this.s.keyText(words, parseInt(colour.slice(1), 16) || 0, Number(points)));
+    });
+  }
+
+  areaSize() {
+    const { steps } = JSON.parse(this.s.floorSize());
+    const fields = [
+      field(texts.width, String(steps[0]), { numeric: true, maxLength: 2, unit: texts.steps }),
+      field(texts.height, String(steps[1]), { numeric: true, maxLength: 2, unit: texts.steps }),
+    ];
+    return this.repeat(texts.areaSizeCaption, fields, ([w, h]) => this.resize(w, h));
+  }
+
+  // The core asks before a resize clears the working area: the child is
+  // asked the same, and only a Yes resizes.
+  async resize(w, h) {
+    const page = this.page;
+    page.tick();
+    this.s.setAnswer(ANSWER.cancel);
+    this.s.setAreaSize(w, h);
+    this.s.setAnswer(ANSWER.yes);
+    const events = JSON.parse(this.s.takeEvents());
+    const question = events.questions?.[0];
+    delete events.questions;
+    page.drain(events);
+    if (question) {
+      const yesNo = [
+        { label: texts.yes, value: 'yes' },
+        { label: texts.no, value: 'no' },
+      ];
+      if ((await ask(question.caption || texts.product, question.text, yesNo, 'no')) === 'yes')
+        page.act(() => this.s.setAreaSize(w, h));
+    }
+    page.repaintAll();
+    page.schedule();
+  }
+
+  async background() {
+    const { current, pictures } = JSON.parse(this.s.backgrounds());
+    const choices = [
+      { name: '', label: texts.noBackground },
+      ...pictures.map((p) => ({ ...p, canvas: this.page.pictures.picture(p.src, THUMB * 2, THUMB * 1.5) })),
+    ];
+    const name = await choosePicture(texts.backgroundCaption, choices, texts.noPictures, current, true);
+    if (name === null) return;
+    this.page.act(() => this.s.setBackground(name));
+    this.page.repaintAll();
+  }
+}
