@@ -79,7 +79,11 @@ export function form(caption, fields) {
     dialog.querySelector('h2').textContent = caption;
     dialog.querySelector('.fields').replaceChildren(...fields);
     dialog.returnValue = 'cancel';
-    return open(dialog, fields[0]?.querySelector('input, textarea, select')).then((v) => v === 'ok');
+    const first = fields[0]?.querySelector('input, textarea, select');
+    const shown = open(dialog, first);
+    // What the box shows is typed over, as in the desktop's boxes.
+    if (first?.select && first.type !== 'color') first.select();
+    return shown.then((v) => v === 'ok');
   };
   queue = queue.then(run, run);
   return queue;

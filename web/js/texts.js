@@ -35,6 +35,10 @@ export const texts = {
   ],
 
   toolBar: 'Graphics tools',
+  zarnikTools: 'Zarnik',
+  penTools: 'Pen',
+  stampTools: 'Stamps and text',
+  areaTools: 'Working area',
   tools: {
     position: 'Position…',
     heading: 'Heading…',

@@ -46,28 +46,46 @@ export class ToolBar {
     this.page = page;
     this.s = page.s;
     this.textState = { words: texts.yourText, colour: '#000000', points: 18 };
-    const tools = [
-      ['position', () => this.position()],
-      ['heading', () => this.heading()],
-      ['shape', () => this.picture(SHAPES, texts.shapeCaption)],
-      ['stamp', () => this.picture(STAMPS, texts.stampCaption)],
-      ['pen', () => this.picture(PENS, texts.penCaption)],
-      ['penUp', () => this.key(KEY.penUp)],
-      ['flipZarnik', () => this.key(KEY.flipZarnik)],
-      ['flipStamp', () => this.key(KEY.flipStamp)],
-      ['text', () => this.text()],
-      ['areaSize', () => this.areaSize()],
-      ['background', () => this.background()],
+    // In groups as the desktop's tool pages have them: the robot, its pen,
+    // stamps and texts, the working area.
+    const groups = [
+      ['zarnikTools', [
+        ['position', () => this.position()],
+        ['heading', () => this.heading()],
+        ['shape', () => this.picture(SHAPES, texts.shapeCaption)],
+        ['flipZarnik', () => this.key(KEY.flipZarnik)],
+      ]],
+      ['penTools', [
+        ['pen', () => this.picture(PENS, texts.penCaption)],
+        ['penUp', () => this.key(KEY.penUp)],
+      ]],
+      ['stampTools', [
+        ['stamp', () => this.picture(STAMPS, texts.stampCaption)],
+        ['flipStamp', () => this.key(KEY.flipStamp)],
+        ['text', () => this.text()],
+      ]],
+      ['areaTools', [
+        ['areaSize', () => this.areaSize()],
+        ['background', () => this.background()],
+      ]],
     ];
     bar.replaceChildren(
-      ...tools.map(([id, action]) => {
-        const b = document.createElement('button');
-        b.type = 'button';
-        b.id = `tool-${id}`;
-        b.textContent = texts.tools[id];
-        b.title = texts.toolTips[id];
-        b.addEventListener('click', action);
-        return b;
+      ...groups.map(([name, tools]) => {
+        const group = document.createElement('div');
+        group.setAttribute('role', 'group');
+        group.setAttribute('aria-label', texts[name]);
+        group.append(
+          ...tools.map(([id, action]) => {
+            const b = document.createElement('button');
+            b.type = 'button';
+            b.id = `tool-${id}`;
+            b.textContent = texts.tools[id];
+            b.title = texts.toolTips[id];
+            b.addEventListener('click', action);
+            return b;
+          }),
+        );
+        return group;
       }),
     );
   }
