@@ -75,6 +75,7 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("positionBoxes", &WebSession::PositionBoxes)
         .function("keyPosition", &WebSession::KeyPosition)
         .function("keyHeading", &WebSession::KeyHeading)
+        .function("oppositeHeading", &WebSession::OppositeHeading)
         .function("pictures", &WebSession::Pictures)
         .function("keyPicture", &WebSession::KeyPicture)
         .function("keyTool", &WebSession::KeyTool)

@@ -73,6 +73,8 @@ class WebSession : public KeypadActions, public ProjectHost {
     int KeyPosition(const std::string& up, const std::string& right, const std::string& down,
                     const std::string& left);
     int KeyHeading(const std::string& clockwise);
+    // What the other heading box shows for one box's words.
+    int OppositeHeading(const std::string& box) const;
     // A category's pictures (1 shapes, 2 stamps, 3 pens): [{"name","src"}],
     // src as pictureRgba takes it; a click keys the category's command.
     std::string Pictures(int category) const;

@@ -91,6 +91,10 @@ int WebSession::KeyHeading(const std::string& clockwise) {
     return KeyGraphic(key::SetHeading, argument);
 }
 
+int WebSession::OppositeHeading(const std::string& box) const {
+    return zf::OppositeHeading(box);
+}
+
 std::string WebSession::Pictures(int category) const {
     return NameList(CategoryPictures(project_, category), CategoryFolderPath(project_, category),
                     "keyed:");

@@ -100,7 +100,7 @@ export function choosePicture(caption, pictures, emptyText, current = null) {
       ...pictures.map((p) => {
         const b = document.createElement('button');
         b.value = p.name;
-        const label = p.label || p.name.replace(/\.bmp$/i, '');
+        const label = p.label || p.name.replace(/\.bmp$/i, '').toLowerCase();
         b.setAttribute('aria-label', label);
         if (current !== null) b.setAttribute('aria-pressed', String(p.name === current));
         if (p.canvas) {

@@ -107,8 +107,10 @@ export class ToolBar {
   position() {
     const boxes = JSON.parse(this.s.positionBoxes());
     const fields = ['up', 'right', 'down', 'left'].map((side) =>
-      field(texts[side], boxes[side], { numeric: true, unit: texts.steps }),
+      field(texts[side], boxes[side], { numeric: true, maxLength: 5, unit: texts.steps }),
     );
+    // Typing in a box empties the one opposite, which would otherwise win.
+    fields.forEach((f, i) => f.input.addEventListener('input', () => (fields[(i + 2) % 4].input.value = '')));
     return this.repeat(texts.positionCaption, fields, ([up, right, down, left]) =>
       this.page.keyed(() => this.s.keyPosition(up, right, down, left)),
     );
@@ -116,7 +118,18 @@ export class ToolBar {
 
   heading() {
     const { heading } = JSON.parse(this.s.robot());
-    const fields = [field(texts.clockwise, String(Math.round(heading)), { numeric: true, unit: texts.degrees })];
+    const clockwise = String(Math.round(heading));
+    const fields = [
+      field(texts.clockwise, clockwise, { numeric: true, maxLength: 3, unit: texts.degrees }),
+      field(texts.anticlockwise, String(this.s.oppositeHeading(clockwise)), {
+        numeric: true,
+        maxLength: 3,
+        unit: texts.degrees,
+      }),
+    ];
+    const [a, b] = fields.map((f) => f.input);
+    a.addEventListener('input', () => (b.value = String(this.s.oppositeHeading(a.value))));
+    b.addEventListener('input', () => (a.value = String(this.s.oppositeHeading(b.value))));
     return this.repeat(texts.headingCaption, fields, ([degrees]) =>
       this.page.keyed(() => this.s.keyHeading(degrees)),
     );
