@@ -96,7 +96,8 @@ export class ToolBar {
       if (!(await form(caption, fields.map((f) => f.wrap)))) return;
       const before = this.page.warned;
       await apply(fields.map((f) => f.input.value));
-      if (this.page.warned === before) return;
+      // A run refuses every change: the box is not offered again then.
+      if (this.page.warned === before || this.page.running) return;
     }
   }
 
@@ -179,11 +180,12 @@ export class ToolBar {
     delete events.questions;
     page.drain(events);
     if (question) {
-      const yesNo = [
+      const buttons = [
         { label: texts.yes, value: 'yes' },
         { label: texts.no, value: 'no' },
+        { label: texts.cancel, value: 'cancel' },
       ];
-      if ((await ask(question.caption || texts.product, question.text, yesNo, 'no')) === 'yes')
+      if ((await ask(question.caption || texts.product, question.text, buttons, 'cancel')) === 'yes')
         page.act(() => this.s.setAreaSize(w, h));
     }
     page.repaintAll();
