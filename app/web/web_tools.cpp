@@ -25,8 +25,9 @@ std::string StoredText(const std::string& utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        const int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 4;
-        unsigned code = c;
+        // A stray continuation byte stands alone, and is no character.
+        const int length = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        unsigned code = c < 0x80 ? c : 0x100;
         if (length == 2 && i + 1 < utf8.size())
             code = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
         i += static_cast<std::size_t>(length);
@@ -35,7 +36,7 @@ std::string StoredText(const std::string& utf8) {
         if (code == '\n')
             out += "\r\n";
         else
-            out += length <= 2 && code <= 0xFF ? static_cast<char>(code) : '?';
+            out += code <= 0xFF ? static_cast<char>(code) : '?';
     }
     return out;
 }
