@@ -71,7 +71,18 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("openActivity", &WebSession::OpenActivity)
         .function("activities", &WebSession::Activities)
         .function("snapshot", &Snapshot)
-        .function("restore", &Restore);
+        .function("restore", &Restore)
+        .function("positionBoxes", &WebSession::PositionBoxes)
+        .function("keyPosition", &WebSession::KeyPosition)
+        .function("keyHeading", &WebSession::KeyHeading)
+        .function("oppositeHeading", &WebSession::OppositeHeading)
+        .function("pictures", &WebSession::Pictures)
+        .function("keyPicture", &WebSession::KeyPicture)
+        .function("keyTool", &WebSession::KeyTool)
+        .function("keyText", &WebSession::KeyText)
+        .function("setAreaSize", &WebSession::SetAreaSize)
+        .function("backgrounds", &WebSession::Backgrounds)
+        .function("setBackground", &WebSession::SetBackground);
 #ifdef ZF_WITH_SCENE
     BindScene(session);
 #endif

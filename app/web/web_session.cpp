@@ -138,8 +138,8 @@ bool WebSession::KeyboardKey(const std::string& keyName, bool, bool ctrl) {
     return true;
 }
 
-void WebSession::SendKey(int code) {
-    lastStatus_ = ContainerKey(*editor_, code);
+void WebSession::SendKey(int code, const KeyArgument& argument) {
+    lastStatus_ = ContainerKey(*editor_, code, argument);
     if (lastStatus_ == status::Refused)
         return;
     ui_.events.repaintLists.insert(GO_LIST);

@@ -4,6 +4,7 @@
 
 #include "files/project_file.h"
 #include "program/editor.h"
+#include "program/key_entry.h"
 #include "program/keypad_rules.h"
 #include "simulation/clock.h"
 #include "simulation/graphic_objects.h"
@@ -65,6 +66,30 @@ class WebSession : public KeypadActions, public ProjectHost {
     std::vector<std::uint8_t> Snapshot();
     bool Restore(const std::vector<std::uint8_t>& bytes);
 
+    // The graphics tool bar. Graphic commands are keyed into the Go Program
+    // as the desktop's Go Container keys them (a key's status, or Refused);
+    // the position and heading come from the desktop's boxes, checked alike.
+    std::string PositionBoxes() const;
+    int KeyPosition(const std::string& up, const std::string& right, const std::string& down,
+                    const std::string& left);
+    int KeyHeading(const std::string& clockwise);
+    // What the other heading box shows for one box's words.
+    int OppositeHeading(const std::string& box) const;
+    // A category's pictures (1 shapes, 2 stamps, 3 pens): [{"name","src"}],
+    // src as pictureRgba takes it; a click keys the category's command.
+    std::string Pictures(int category) const;
+    int KeyPicture(int category, const std::string& name);
+    // Pen Up, Flip Zarnik and Flip Stamp; any other key is refused.
+    int KeyTool(int code);
+    // Place Text: the words (UTF-8, lines apart), the colour 0xRRGGBB and
+    // the size in points.
+    int KeyText(const std::string& words, int colour, double points);
+    // The working area's size in steps as the boxes give it, and its
+    // background: one of the project's backgrounds, or none for "".
+    bool SetAreaSize(const std::string& width, const std::string& height);
+    std::string Backgrounds() const;
+    bool SetBackground(const std::string& name);
+
     // The zoom the page shows the working area at: moves are drawn, and
     // timed, pixel by pixel at it, as in the desktop's window, and the
     // robot's picture is made at its step size.
@@ -86,7 +111,7 @@ class WebSession : public KeypadActions, public ProjectHost {
     void HideClearPrompt() override { clearPrompt_ = false; }
     void StartClearTimer() override;
     void StopClearTimer() override { clearDue_ = -1; }
-    void SendKey(int key) override;
+    void SendKey(int key) override { SendKey(key, {}); }
     void RequestRun() override { Post(RunRequest::Run); }
     void RequestStop() override;
 
@@ -95,6 +120,8 @@ class WebSession : public KeypadActions, public ProjectHost {
 
   private:
     void Post(RunRequest request, int param = 0);
+    void SendKey(int code, const KeyArgument& argument);
+    int KeyGraphic(int code, const KeyArgument& argument);
     bool RunActive() const;
     ProjectScene Scene() {
         return ProjectScene{state_, trail_, objects_, *editor_, *this, project_};

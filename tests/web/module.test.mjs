@@ -97,6 +97,50 @@ test('refused keys and runs give the core own warnings, and a key stops a run', 
   assert.notEqual(JSON.parse(s.robot()).heading, 0, 'the turn ran before the stop');
 });
 
+test('the graphics tools key what the desktop keys, refuse what it refuses, and set the working area', () => {
+  const s = new core.WebSession();
+  s.setSpeed(4);
+  assert.equal(s.openActivity('gridmat.zfp'), true);
+  events(s);
+  assert.equal(s.keyPosition('99', '', '', ''), 0);
+  assert.match(events(s).warnings[0].text, /^Zarnik must stay in working area/);
+  const stamp = JSON.parse(s.pictures(2))[0];
+  assert.equal(s.keyPicture(2, `../${stamp.name}`), 0, 'a picture outside the project is not keyed');
+  assert.equal(s.keyTool(0), 0, 'only the tools keys are taken');
+  assert.ok(s.keyPosition('2', '3', '', '') > 0);
+  const lines = s.listLineCount(1);
+  assert.ok(s.keyHeading('450') > 0);
+  assert.ok(s.keyPicture(2, stamp.name) > 0);
+  assert.ok(s.keyText('Café\nsnow ☃', 0xff0000, 24) > 0);
+  assert.equal(s.listLineCount(1), lines + 3);
+  s.run(false);
+  runToEnd(s, 0);
+  const robot = JSON.parse(s.robot());
+  assert.deepEqual([robot.x, robot.y, robot.heading], [1500 + 3 * 300, 1500 - 2 * 300, 90]);
+  const ops = JSON.parse(s.floor(300, 300, false)).ops;
+  assert.ok(ops.some((o) => o.op === 'image' && o.src === stamp.src), 'the stamp is placed');
+  // Texts are kept in Latin-1, red in the low byte, as the desktop keeps them.
+  const words = ops.filter((o) => o.op === 'text');
+  assert.deepEqual(words.map((o) => [o.text, o.colour]), [['Café', '#ff0000'], ['snow ?', '#ff0000']]);
+
+  assert.equal(s.setBackground('../gridmat.bmp'), false);
+  assert.equal(s.setBackground('town.bmp'), true);
+  assert.equal(JSON.parse(s.backgrounds()).current, 'town.bmp');
+  assert.equal(s.setBackground(''), true);
+  assert.equal(JSON.parse(s.backgrounds()).current, '');
+  assert.ok(ops.length > JSON.parse(s.floor(300, 300, false)).ops.length, 'no background is drawn');
+
+  assert.equal(s.setAreaSize('0', '5'), false);
+  events(s);
+  // The stamp and text would go: anything but Yes keeps the size.
+  s.setAnswer(2);
+  assert.equal(s.setAreaSize('12', '8'), false);
+  assert.equal(events(s).questions.length, 1);
+  s.setAnswer(0);
+  assert.equal(s.setAreaSize('12', '8'), true);
+  assert.deepEqual(JSON.parse(s.floorSize()).steps, [12, 8]);
+});
+
 // The listing of a file as the desktop's reader sees it, less the name,
 // which is where the file was opened from.
 function shown(path) {

@@ -71,3 +71,59 @@ export function chooseActivity(activities) {
   dialog.returnValue = '';
   return open(dialog, list.firstChild);
 }
+
+// A tool's box of fields; gives true for OK, false for Cancel or Escape.
+export function form(caption, fields) {
+  const run = () => {
+    const dialog = document.getElementById('tool-form');
+    dialog.querySelector('h2').textContent = caption;
+    dialog.querySelector('.fields').replaceChildren(...fields);
+    dialog.returnValue = 'cancel';
+    const first = fields[0]?.querySelector('input, textarea, select');
+    const shown = open(dialog, first);
+    // What the box shows is typed over, as in the desktop's boxes.
+    if (first?.select && first.type !== 'color') first.select();
+    return shown.then((v) => v === 'ok');
+  };
+  queue = queue.then(run, run);
+  return queue;
+}
+
+// Pictures as buttons ({name, label?, canvas?}); gives the name chosen, or
+// null. `current` is shown pressed.
+export function choosePicture(caption, pictures, emptyText, current = null) {
+  const run = () => {
+    const dialog = document.getElementById('pictures');
+    dialog.querySelector('h2').textContent = caption;
+    const grid = dialog.querySelector('.pictures');
+    grid.replaceChildren(
+      ...pictures.map((p) => {
+        const b = document.createElement('button');
+        b.value = p.name;
+        const label = p.label || p.name.replace(/\.bmp$/i, '').toLowerCase();
+        b.setAttribute('aria-label', label);
+        if (current !== null) b.setAttribute('aria-pressed', String(p.name === current));
+        if (p.canvas) {
+          const c = p.canvas.cloneNode();
+          c.getContext('2d').drawImage(p.canvas, 0, 0);
+          c.setAttribute('aria-hidden', 'true');
+          b.append(c);
+        }
+        const caption = document.createElement('span');
+        caption.textContent = label;
+        b.append(caption);
+        return b;
+      }),
+    );
+    const empty = dialog.querySelector('.empty');
+    empty.textContent = emptyText;
+    empty.hidden = pictures.length > 0;
+    // Picture names end in .bmp: "cancel" is none of them.
+    dialog.returnValue = 'cancel';
+    return open(dialog, grid.querySelector('[aria-pressed="true"]') || grid.firstChild).then((v) =>
+      v === 'cancel' ? null : v,
+    );
+  };
+  queue = queue.then(run, run);
+  return queue;
+}

@@ -9,6 +9,7 @@ import { ListView } from './lists.js';
 import { PictureCache, makeMeasurer } from './paint.js';
 import { keep, kept, setAside } from './storage.js';
 import { texts } from './texts.js';
+import { ToolBar } from './tools.js';
 
 const GO_LIST = 1;
 const PROC_LIST = 2;
@@ -49,6 +50,9 @@ class Page {
     this.pumpTimer = 0;
     this.pumpFrame = 0;
     this.keepWarned = false;
+    // Warnings shown so far: a tool's box opens again after a refusal.
+    this.warned = 0;
+    this.tools = new ToolBar($('tools'), this);
     try {
       this.changed = localStorage.getItem(CHANGED_KEY) === '1';
     } catch {
@@ -95,6 +99,7 @@ class Page {
 
   drain(events = JSON.parse(this.s.takeEvents())) {
     for (const w of events.warnings || []) warn(w.caption, w.text, w.kind);
+    this.warned += events.warnings?.length || 0;
     for (const l of events.repaintLists || []) this.dirty.lists.add(l);
     if (events.repaintFloor || events.robotMoved) this.dirty.floor = true;
     if ('clearPrompt' in events) this.keypad.showPrompt(events.clearPrompt);

@@ -242,6 +242,58 @@ test('a Go Program opened from the disk and saved opens again the same, and New 
   await page.browserContext().close();
 });
 
+// Fills the open tool box's fields in order and presses its button of `value`.
+async function fillTool(page, values, value = 'ok') {
+  await page.waitForSelector('#tool-form[open]', { timeout: WAIT });
+  await page.$$eval(
+    '#tool-form .fields input',
+    (inputs, v) => inputs.forEach((input, i) => (input.value = v[i] ?? '')),
+    values,
+  );
+  await page.click(`#tool-form button[value="${value}"]`);
+}
+
+test('a position and a stamp keyed through the tool bar show in the Go List and the run places the stamp there', async () => {
+  const page = await freshPage();
+  await load(page);
+  const start = await newProgram(page);
+  await page.select('#speed', '4');
+
+  // Off the working area: the core's refusal, then the box again as typed.
+  await page.click('#tool-position');
+  await fillTool(page, ['99']);
+  assert.match((await answer(page, 'OK')).text, /^Zarnik must stay in working area/);
+  await page.waitForSelector('#tool-form[open]', { timeout: WAIT });
+  assert.equal(await page.$eval('#tool-form .fields input', (i) => i.value), '99');
+  await fillTool(page, ['2', '3']);
+  await page.waitForFunction(`${goLines} === ${start + 1}`, { timeout: WAIT });
+
+  await page.click('#tool-stamp');
+  await page.waitForSelector('#pictures[open]', { timeout: WAIT });
+  await page.click('#pictures button[value="star.bmp"]');
+  await page.waitForFunction(`${goLines} === ${start + 2}`, { timeout: WAIT });
+  const lines = await mirror(page);
+  assert.ok(lines[start].length > 0 && lines[start + 1].length > 0 && lines[start] !== lines[start + 1]);
+
+  const before = await floorPixels(page);
+  await page.click('#run');
+  await page.waitForFunction(() => JSON.parse(window.zarnikfield.s.robot()).x === 2400, { timeout: WAIT });
+  await page.waitForSelector('body:not(.running)', { timeout: WAIT });
+  const stamps = await page.evaluate(() =>
+    JSON.parse(window.zarnikfield.s.floor(300, 300, false)).ops.filter((o) => o.op === 'image' && o.src.endsWith('/star.bmp')),
+  );
+  assert.equal(stamps.length, 1, 'the run placed the stamp');
+  await page.waitForFunction((h) => {
+    const c = document.getElementById('floor');
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    let x = 0;
+    for (let i = 0; i < d.length; i += 7) x = (x * 31 + d[i]) >>> 0;
+    return x !== h;
+  }, { timeout: WAIT }, before);
+  assert.deepEqual(page.errors, []);
+  await page.browserContext().close();
+});
+
 test('after the first visit the page works with the server gone', async () => {
   const page = await freshPage();
   await load(page);

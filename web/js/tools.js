@@ -1,0 +1,206 @@
+// The graphics tool bar: each tool asks what it needs in a small box, then
+// the core keys the command into the Go List or changes the working area.
+// A box the core refused opens again with what was typed, after its warning.
+import { ask, form, choosePicture } from './dialogs.js';
+import { texts } from './texts.js';
+
+const SHAPES = 1;
+const STAMPS = 2;
+const PENS = 3;
+const KEY = { penUp: 37, flipZarnik: 38, flipStamp: 40 };
+const ANSWER = { yes: 0, cancel: 2 };
+const THUMB = 56;
+
+function field(label, value, attrs = {}) {
+  const wrap = document.createElement('label');
+  const name = document.createElement('span');
+  name.textContent = label;
+  const input = document.createElement(attrs.multiline ? 'textarea' : 'input');
+  if (!attrs.multiline) input.type = attrs.type || 'text';
+  if (attrs.maxLength) input.maxLength = attrs.maxLength;
+  if (attrs.numeric) input.inputMode = 'decimal';
+  input.value = value;
+  wrap.append(name, input);
+  if (attrs.unit) {
+    const unit = document.createElement('span');
+    unit.className = 'unit';
+    unit.textContent = attrs.unit;
+    wrap.append(unit);
+  }
+  return { wrap, input };
+}
+
+function sizeSelect(points) {
+  const wrap = document.createElement('label');
+  const name = document.createElement('span');
+  name.textContent = texts.textSize;
+  const select = document.createElement('select');
+  select.append(...texts.textSizes.map((p) => new Option(String(p), String(p))));
+  select.value = String(points);
+  wrap.append(name, select);
+  return { wrap, input: select };
+}
+
+export class ToolBar {
+  constructor(bar, page) {
+    this.page = page;
+    this.s = page.s;
+    this.textState = { words: texts.yourText, colour: '#000000', points: 18 };
+    // In groups as the desktop's tool pages have them: the robot, its pen,
+    // stamps and texts, the working area.
+    const groups = [
+      ['zarnikTools', [
+        ['position', () => this.position()],
+        ['heading', () => this.heading()],
+        ['shape', () => this.picture(SHAPES, texts.shapeCaption)],
+        ['flipZarnik', () => this.key(KEY.flipZarnik)],
+      ]],
+      ['penTools', [
+        ['pen', () => this.picture(PENS, texts.penCaption)],
+        ['penUp', () => this.key(KEY.penUp)],
+      ]],
+      ['stampTools', [
+        ['stamp', () => this.picture(STAMPS, texts.stampCaption)],
+        ['flipStamp', () => this.key(KEY.flipStamp)],
+        ['text', () => this.text()],
+      ]],
+      ['areaTools', [
+        ['areaSize', () => this.areaSize()],
+        ['background', () => this.background()],
+      ]],
+    ];
+    bar.replaceChildren(
+      ...groups.map(([name, tools]) => {
+        const group = document.createElement('div');
+        group.setAttribute('role', 'group');
+        group.setAttribute('aria-label', texts[name]);
+        group.append(
+          ...tools.map(([id, action]) => {
+            const b = document.createElement('button');
+            b.type = 'button';
+            b.id = `tool-${id}`;
+            b.textContent = texts.tools[id];
+            b.title = texts.toolTips[id];
+            b.addEventListener('click', action);
+            return b;
+          }),
+        );
+        return group;
+      }),
+    );
+  }
+
+  // Shows the box until the core takes what it holds or the child cancels.
+  async repeat(caption, fields, apply) {
+    for (;;) {
+      if (!(await form(caption, fields.map((f) => f.wrap)))) return;
+      const before = this.page.warned;
+      await apply(fields.map((f) => f.input.value));
+      // A run refuses every change: the box is not offered again then.
+      if (this.page.warned === before || this.page.running) return;
+    }
+  }
+
+  key(code) {
+    this.page.keyed(() => this.s.keyTool(code));
+  }
+
+  position() {
+    const boxes = JSON.parse(this.s.positionBoxes());
+    const fields = ['up', 'right', 'down', 'left'].map((side) =>
+      field(texts[side], boxes[side], { numeric: true, maxLength: 5, unit: texts.steps }),
+    );
+    // Typing in a box empties the one opposite, which would otherwise win.
+    fields.forEach((f, i) => f.input.addEventListener('input', () => (fields[(i + 2) % 4].input.value = '')));
+    return this.repeat(texts.positionCaption, fields, ([up, right, down, left]) =>
+      this.page.keyed(() => this.s.keyPosition(up, right, down, left)),
+    );
+  }
+
+  heading() {
+    const { heading } = JSON.parse(this.s.robot());
+    const clockwise = String(Math.round(heading));
+    const fields = [
+      field(texts.clockwise, clockwise, { numeric: true, maxLength: 3, unit: texts.degrees }),
+      field(texts.anticlockwise, String(this.s.oppositeHeading(clockwise)), {
+        numeric: true,
+        maxLength: 3,
+        unit: texts.degrees,
+      }),
+    ];
+    const [a, b] = fields.map((f) => f.input);
+    a.addEventListener('input', () => (b.value = String(this.s.oppositeHeading(a.value))));
+    b.addEventListener('input', () => (a.value = String(this.s.oppositeHeading(b.value))));
+    return this.repeat(texts.headingCaption, fields, ([degrees]) =>
+      this.page.keyed(() => this.s.keyHeading(degrees)),
+    );
+  }
+
+  async picture(category, caption) {
+    const pictures = JSON.parse(this.s.pictures(category)).map((p) => ({
+      ...p,
+      canvas: this.page.pictures.picture(p.src, THUMB, THUMB),
+    }));
+    const name = await choosePicture(caption, pictures, texts.noPictures);
+    if (name) this.page.keyed(() => this.s.keyPicture(category, name));
+  }
+
+  text() {
+    const t = this.textState;
+    const fields = [
+      field(texts.textWords, t.words, { multiline: true }),
+      field(texts.textColour, t.colour, { type: 'color' }),
+      sizeSelect(t.points),
+    ];
+    return this.repeat(texts.textCaption, fields, ([words, colour, points]) => {
+      this.textState = { words, colour, points: Number(points) };
+      this.page.keyed(() => this.s.keyText(words, parseInt(colour.slice(1), 16) || 0, Number(points)));
+    });
+  }
+
+  areaSize() {
+    const { steps } = JSON.parse(this.s.floorSize());
+    const fields = [
+      field(texts.width, String(steps[0]), { numeric: true, maxLength: 2, unit: texts.steps }),
+      field(texts.height, String(steps[1]), { numeric: true, maxLength: 2, unit: texts.steps }),
+    ];
+    return this.repeat(texts.areaSizeCaption, fields, ([w, h]) => this.resize(w, h));
+  }
+
+  // The core asks before a resize clears the working area: the child is
+  // asked the same, and only a Yes resizes.
+  async resize(w, h) {
+    const page = this.page;
+    page.tick();
+    this.s.setAnswer(ANSWER.cancel);
+    this.s.setAreaSize(w, h);
+    this.s.setAnswer(ANSWER.yes);
+    const events = JSON.parse(this.s.takeEvents());
+    const question = events.questions?.[0];
+    delete events.questions;
+    page.drain(events);
+    if (question) {
+      const buttons = [
+        { label: texts.yes, value: 'yes' },
+        { label: texts.no, value: 'no' },
+        { label: texts.cancel, value: 'cancel' },
+      ];
+      if ((await ask(question.caption || texts.product, question.text, buttons, 'cancel')) === 'yes')
+        page.act(() => this.s.setAreaSize(w, h));
+    }
+    page.repaintAll();
+    page.schedule();
+  }
+
+  async background() {
+    const { current, pictures } = JSON.parse(this.s.backgrounds());
+    const choices = [
+      { name: '', label: texts.noBackground },
+      ...pictures.map((p) => ({ ...p, canvas: this.page.pictures.picture(p.src, THUMB * 2, THUMB * 1.5) })),
+    ];
+    const name = await choosePicture(texts.backgroundCaption, choices, texts.noPictures, current, true);
+    if (name === null) return;
+    this.page.act(() => this.s.setBackground(name));
+    this.page.repaintAll();
+  }
+}
