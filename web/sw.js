@@ -19,8 +19,10 @@ const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   'js/keypad.js',
   'js/lists.js',
   'js/paint.js',
+  'js/sound.js',
   'js/storage.js',
   'js/texts.js',
+  'js/tools.js',
 ];
 
 self.addEventListener('install', (event) => {

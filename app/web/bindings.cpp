@@ -57,6 +57,7 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("step", &WebSession::Step)
         .function("reset", &WebSession::Reset)
         .function("setSpeed", &WebSession::SetSpeed)
+        .function("setSound", &WebSession::SetSound)
         .function("setAnswer", &WebSession::SetAnswer)
         .function("nextDue", &WebSession::NextDue)
         .function("pump", &WebSession::Pump)

@@ -26,6 +26,14 @@ namespace {
 // and leaves the rest for the next frame, so that the page never hangs.
 constexpr std::chrono::milliseconds kPumpSlice{20};
 
+std::string TonesJson(const std::vector<Tone>& tones) {
+    std::string out = "[";
+    for (const Tone& t : tones)
+        out += (out.size() > 1 ? ",[" : "[") + std::to_string(t.frequency) + "," +
+               std::to_string(t.milliseconds) + "]";
+    return out + "]";
+}
+
 std::string MessagesJson(const std::vector<PageMessage>& messages, const char* kindKey) {
     std::string out = "[";
     for (const PageMessage& m : messages) {
@@ -113,6 +121,8 @@ WebSession::WebSession() : editor_(std::make_unique<GoEditor>(ui_, tables_)) {
     run_ = std::make_unique<RunControl>(*editor_, state_, trail_, objects_, ui_, clock_);
     ui_.runRequested = [this] { Post(RunRequest::Run); };
     SetSpeed(3);
+    // Sound starts off, as on the desktop.
+    SetSound(false);
     NewProgram();
 }
 
@@ -139,9 +149,11 @@ bool WebSession::KeyboardKey(const std::string& keyName, bool, bool ctrl) {
 }
 
 void WebSession::SendKey(int code, const KeyArgument& argument) {
+    const bool defining = editor_->procedureBeingDefined != 0;
     lastStatus_ = ContainerKey(*editor_, code, argument);
     if (lastStatus_ == status::Refused)
         return;
+    ui_.Play(KeySoundFor(defining, lastStatus_));
     ui_.events.repaintLists.insert(GO_LIST);
     ui_.events.repaintLists.insert(PROC_LIST);
 }
@@ -196,6 +208,11 @@ void WebSession::SetSpeed(int speed) {
     run_->instant = index == 3;
 }
 
+void WebSession::SetSound(bool on) {
+    ui_.sound = on;
+    run_->interpreter().sound = on;
+}
+
 void WebSession::SetAnswer(int answer) {
     ui_.answer = answer == 1 ? Answer::No : answer == 2 ? Answer::Cancel : Answer::Yes;
 }
@@ -237,7 +254,8 @@ std::string WebSession::TakeEvents() {
            ",\"repaintFloor\":" + (events.repaintFloor ? "true" : "false") +
            ",\"robotMoved\":" + (events.robotMoved ? "true" : "false") +
            ",\"running\":" + (RunActive() ? "true" : "false") +
-           ",\"status\":" + JsonString(ui_.status) + ",\"clearPrompt\":" + JsonString(prompt) + "}";
+           ",\"status\":" + JsonString(ui_.status) + ",\"clearPrompt\":" + JsonString(prompt) +
+           ",\"tones\":" + TonesJson(events.tones) + "}";
 }
 
 int WebSession::ListLineCount(int list) const {

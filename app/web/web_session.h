@@ -44,6 +44,8 @@ class WebSession : public KeypadActions, public ProjectHost {
     void Reset();
     // 0 Fast, 1 Slow, 2 Very Slow, 3 Medium, 4 Instant.
     void SetSpeed(int speed);
+    // Options > Sound: key clicks, the error sound and Quaver's notes.
+    void SetSound(bool on);
     void SetAnswer(int answer);
 
     // Clock time at which Pump has work, -1 when there is none.
@@ -105,7 +107,7 @@ class WebSession : public KeypadActions, public ProjectHost {
     const PageInterface& ui() const { return ui_; }
 
     // KeypadActions: what a keypad click leads to.
-    void KeySound() override {}
+    void KeySound() override { ui_.Play(Sound::KeyClick); }
     void RefuseClearMemory() override;
     void ShowClearPrompt() override { clearPrompt_ = true; }
     void HideClearPrompt() override { clearPrompt_ = false; }

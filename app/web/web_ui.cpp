@@ -32,6 +32,7 @@ Answer Offered(Answer answer, Buttons buttons) {
 } // namespace
 
 void PageInterface::WarningBox(TextId, const std::string& text) {
+    Play(Sound::Error);
     events.warnings.push_back({Text(TextId::ProductName), text, "warning"});
 }
 

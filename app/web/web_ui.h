@@ -2,6 +2,7 @@
 
 #include "program/instruction.h"
 #include "program/user_interface.h"
+#include "simulation/notes.h"
 #include "simulation/robot_view.h"
 
 #include <functional>
@@ -28,6 +29,8 @@ struct PageEvents {
     bool repaintFloor = false;
     bool robotMoved = false;
     bool clearPrompt = false;
+    // Notes to play in turn: key clicks, the error sound, a Quaver's.
+    std::vector<Tone> tones;
 };
 
 // The page's side of the core: nothing is shown at once, everything is kept
@@ -38,6 +41,14 @@ class PageInterface : public UserInterface, public RobotView {
     explicit PageInterface(const NameTables& tables) : tables_(tables) {}
 
     void WarningBox(TextId id, const std::string& text) override;
+    void PlayTone(int frequency, int milliseconds) override {
+        events.tones.push_back({frequency, milliseconds});
+    }
+    // The keypad's, the lists' and the warning box's sounds, when sound is on.
+    void Play(Sound which) {
+        if (sound)
+            events.tones.push_back(SoundTone(which));
+    }
     void InformationBox(TextId id, const std::string& text) override;
     Answer Ask(TextId id, const std::string& text, Buttons buttons) override;
     Answer AskWithCaption(const std::string& caption, const std::string& text,
@@ -62,6 +73,7 @@ class PageInterface : public UserInterface, public RobotView {
     int CursorStyle(int list) const;
 
     PageEvents events;
+    bool sound = false;
     // The name of the program that runs, "" when none does.
     std::string status;
     // The answer every question gets until the page sets another.

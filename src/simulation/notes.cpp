@@ -35,4 +35,20 @@ int PlayNote(UserInterface& ui, int length, int pitch, int tempoIndex, int octav
     return ms;
 }
 
+Tone SoundTone(Sound sound) {
+    switch (sound) {
+    case Sound::SecondKey:
+        return {NoteFrequency(12, 2), NoteDuration(1, 3)};
+    case Sound::Error:
+        return {NoteFrequency(1, 1), NoteDuration(3, 3)};
+    case Sound::KeyClick:
+        break;
+    }
+    return {NoteFrequency(8, 2), NoteDuration(1, 3)};
+}
+
+Sound KeySoundFor(bool defining, KeyStatus status) {
+    return defining && status != status::DefinitionMade ? Sound::SecondKey : Sound::KeyClick;
+}
+
 } // namespace zf

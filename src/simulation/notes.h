@@ -1,5 +1,6 @@
 #pragma once
 
+#include "program/key_entry.h"
 #include "program/user_interface.h"
 
 namespace zf {
@@ -13,5 +14,16 @@ int NoteFrequency(int pitch, int octave);
 
 // Plays one note through the interface and answers its length in ms.
 int PlayNote(UserInterface& ui, int length, int pitch, int tempoIndex, int octave);
+
+// The sounds of the keypad, the lists and the warning box, when sound is on.
+enum class Sound { KeyClick, SecondKey, Error };
+struct Tone {
+    int frequency;
+    int milliseconds;
+};
+Tone SoundTone(Sound sound);
+// What a key the Go Container took sounds like: a second, higher click
+// while a procedure is being defined, unless the key made the definition.
+Sound KeySoundFor(bool defining, KeyStatus status);
 
 } // namespace zf

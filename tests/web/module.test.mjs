@@ -95,6 +95,20 @@ test('refused keys and runs give the core own warnings, and a key stops a run', 
   runToEnd(s, 20);
   assert.equal(events(s).running, false);
   assert.notEqual(JSON.parse(s.robot()).heading, 0, 'the turn ran before the stop');
+
+  // Sound is off until it is turned on; then a key taken clicks, and a
+  // refused one gives the error sound alone.
+  const quiet = new core.WebSession();
+  quiet.key(key.digit(5));
+  assert.deepEqual(events(quiet).tones, []);
+  quiet.setSound(true);
+  quiet.key(key.forward);
+  const [click, ...more] = events(quiet).tones;
+  assert.deepEqual(more, []);
+  quiet.key(key.digit(0));
+  const [error, ...after] = events(quiet).tones;
+  assert.deepEqual(after, []);
+  assert.ok(error[0] !== click[0] && error[1] > click[1], 'the error sound is its own');
 });
 
 test('the graphics tools key what the desktop keys, refuse what it refuses, and set the working area', () => {

@@ -7,6 +7,7 @@ import { FloorView } from './floor.js';
 import { buildKeypad } from './keypad.js';
 import { ListView } from './lists.js';
 import { PictureCache, makeMeasurer } from './paint.js';
+import { Speaker } from './sound.js';
 import { keep, kept, setAside } from './storage.js';
 import { texts } from './texts.js';
 import { ToolBar } from './tools.js';
@@ -15,6 +16,7 @@ const GO_LIST = 1;
 const PROC_LIST = 2;
 const ANSWER = { yes: 0, no: 1, cancel: 2 };
 const SPEED_KEY = 'zarnikfield.speed';
+const SOUND_KEY = 'zarnikfield.sound';
 const CHANGED_KEY = 'zarnikfield.changed';
 const DEFAULT_SPEED = 3; // Medium, as the desktop starts
 const FIRST_ACTIVITY = 'gridmat.zfp';
@@ -53,6 +55,7 @@ class Page {
     // Warnings shown so far: a tool's box opens again after a refusal.
     this.warned = 0;
     this.tools = new ToolBar($('tools'), this);
+    this.speaker = new Speaker();
     try {
       this.changed = localStorage.getItem(CHANGED_KEY) === '1';
     } catch {
@@ -98,6 +101,7 @@ class Page {
   }
 
   drain(events = JSON.parse(this.s.takeEvents())) {
+    this.speaker.play(events.tones);
     for (const w of events.warnings || []) warn(w.caption, w.text, w.kind);
     this.warned += events.warnings?.length || 0;
     for (const l of events.repaintLists || []) this.dirty.lists.add(l);
@@ -249,6 +253,19 @@ class Page {
     }
   }
 
+  // Options > Sound of the desktop: key clicks, the error sound and the
+  // notes of Quaver; off until the child turns it on.
+  setSound(on) {
+    this.s.setSound(on);
+    $('sound').setAttribute('aria-pressed', String(on));
+    try {
+      if (on) localStorage.setItem(SOUND_KEY, '1');
+      else localStorage.removeItem(SOUND_KEY);
+    } catch {
+      // Only a comfort, as the speed is.
+    }
+  }
+
   // The computer keyboard keys the program wherever the focus is not in a
   // control that uses the key itself.
   keydown(e) {
@@ -287,6 +304,7 @@ class Page {
     click('open', () => this.open());
     click('save', () => this.save());
     click('activities-button', () => this.activity());
+    click('sound', () => this.setSound($('sound').getAttribute('aria-pressed') !== 'true'));
     const speed = $('speed');
     speed.replaceChildren(...texts.speeds.map(([label, n]) => new Option(label, String(n))));
     speed.addEventListener('change', () => this.setSpeed(Number(speed.value)));
@@ -345,6 +363,13 @@ async function start() {
     speed = DEFAULT_SPEED;
   }
   page.setSpeed(speed);
+  let sound = false;
+  try {
+    sound = localStorage.getItem(SOUND_KEY) === '1';
+  } catch {
+    sound = false;
+  }
+  page.setSound(sound);
   page.restore();
   performance.mark('zf-restored');
   page.drain();

@@ -15,6 +15,7 @@ export const texts = {
   activities: 'Activities…',
   activitiesCaption: 'Choose an activity',
   help: 'Help',
+  sound: 'Sound',
   defaultFileName: 'program.gop',
   gopType: 'Go Program',
 

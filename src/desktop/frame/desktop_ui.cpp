@@ -27,7 +27,7 @@ QString Caption() {
 } // namespace
 
 void DesktopUi::WarningBox(TextId id, const std::string& text) {
-    ErrorSound();
+    Play(Sound::Error);
     if (standIn_ && standIn_->Warning(id, text))
         return;
     QMessageBox box(QMessageBox::Warning, Caption(), BoxMessage(text), QMessageBox::Ok, owner);
@@ -103,19 +103,11 @@ void DesktopUi::PlayTone(int frequency, int milliseconds) {
         tones->Play(frequency, milliseconds);
 }
 
-void DesktopUi::KeyClick() {
-    if (sound)
-        PlayTone(NoteFrequency(8, 2), NoteDuration(1, 3));
-}
-
-void DesktopUi::SecondKeySound() {
-    if (sound)
-        PlayTone(NoteFrequency(12, 2), NoteDuration(1, 3));
-}
-
-void DesktopUi::ErrorSound() {
-    if (sound)
-        PlayTone(NoteFrequency(1, 1), NoteDuration(3, 3));
+void DesktopUi::Play(Sound which) {
+    if (!sound)
+        return;
+    const Tone tone = SoundTone(which);
+    PlayTone(tone.frequency, tone.milliseconds);
 }
 
 } // namespace zf::ui

@@ -2,6 +2,7 @@
 
 #include "files/project.h"
 #include "program/user_interface.h"
+#include "simulation/notes.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -63,10 +64,9 @@ class DesktopUi : public QObject, public UserInterface {
     void RequestRun() override;
     void PlayTone(int frequency, int milliseconds) override;
 
-    // The sounds of the keypad and the list windows, when sound is on.
-    void KeyClick();
-    void SecondKeySound();
-    void ErrorSound();
+    // The sounds of the keypad, the lists and the warning box, when sound
+    // is on.
+    void Play(Sound which);
 
     void SetStandIn(DialogStandIn* standIn) { standIn_ = standIn; }
     DialogStandIn* standIn() const { return standIn_; }

@@ -101,7 +101,7 @@ GoContainer::GoContainer(Document& document, QWidget* parent)
             [this](const ToolStrip::Slot& slot) { ToolPushed(slot.request); });
 
     connect(keypad_, &KeypadWindow::keyEntered, this, [this](int code) { Key(code); });
-    connect(keypad_, &KeypadWindow::keyClicked, this, [this] { doc_.ui.KeyClick(); });
+    connect(keypad_, &KeypadWindow::keyClicked, this, [this] { doc_.ui.Play(Sound::KeyClick); });
     connect(keypad_, &KeypadWindow::clearMemoryRefused, this,
             [this] { Warn(doc_.ui, TextId::FinishDefiningFirst); });
 
@@ -125,15 +125,9 @@ void GoContainer::Key(int code, const KeyArgument& argument) {
     const KeyStatus st = ContainerKey(editor, code, argument);
     if (st == status::Refused)
         return;
-    if (defining) {
+    if (defining)
         doc_.ui.BringProcedureWindowToTop();
-        if (st == status::DefinitionMade)
-            doc_.ui.KeyClick();
-        else
-            doc_.ui.SecondKeySound();
-    } else {
-        doc_.ui.KeyClick();
-    }
+    doc_.ui.Play(KeySoundFor(defining, st));
     if (st == status::DefinitionMade || st == status::DefinitionOpened)
         doc_.ui.BringProcedureWindowToTop();
     doc_.ui.RepaintList(GO_LIST, 1);
