@@ -50,7 +50,6 @@ class Page {
     this.dirty = { floor: false, lists: new Set() };
     this.paintFrame = 0;
     this.pumpTimer = 0;
-    this.pumpFrame = 0;
     this.keepWarned = false;
     // Warnings shown so far: a tool's box opens again after a refusal.
     this.warned = 0;
@@ -146,15 +145,14 @@ class Page {
     this.requestPaint();
   }
 
-  // Runs the core's clock: a frame when work is due soon, a timer when later.
+  // Runs the core's clock at each due time, a few ms apart at Fast: the
+  // robot's steps keep the desktop's schedule, and the pictures are painted
+  // once a frame whatever the steps were in between.
   schedule() {
     clearTimeout(this.pumpTimer);
-    cancelAnimationFrame(this.pumpFrame);
     const due = this.s.nextDue();
     if (due < 0) return;
-    const wait = due - performance.now();
-    if (wait <= 20) this.pumpFrame = requestAnimationFrame(() => this.pump());
-    else this.pumpTimer = setTimeout(() => this.pump(), wait);
+    this.pumpTimer = setTimeout(() => this.pump(), Math.max(0, due - performance.now()));
   }
 
   pump() {
