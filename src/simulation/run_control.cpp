@@ -3,7 +3,17 @@
 #include "program/instruction.h"
 #include "program/string_table.h"
 
+#include <algorithm>
+
 namespace zf {
+
+namespace {
+
+// Longer than a few frames: the window was held up, and the robot goes on
+// from where it is rather than rushing to where it should be.
+constexpr std::int64_t kLongStallMs = 100;
+
+} // namespace
 
 RunControl::RunControl(GoEditor& editor, ZarnikState& state, PenTrail& trail,
                        GraphicObjectList& objects, RobotView& view, Clock& clock)
@@ -464,8 +474,9 @@ void RunControl::AdvancePrimitive(std::int64_t now) {
             EndPrimitive(0);
             return;
         }
-        // Late timer ticks do not add up, but a long stall is not made up.
-        t0_ = now - due_ < state_.moveDelay ? due_ : now;
+        // A late draw is made up by the next ones, so that a busy moment
+        // does not slow the robot down; a long stall is not made up.
+        t0_ = now - due_ < std::max<std::int64_t>(state_.moveDelay, kLongStallMs) ? due_ : now;
         checkOpen_ = true;
         ScheduleMove(now);
         return;

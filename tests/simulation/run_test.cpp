@@ -80,6 +80,28 @@ TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
                            "3000,1500/0 ");
 }
 
+TEST_F(RunFixture, LateDrawsAreMadeUpButALongStallIsNot) {
+    state.moveDelay = MoveDelayForSpeed(2);
+    Key("FD 2");
+    // The run's time when the timer of the n-th timed draw fires `late(n)`
+    // ms after it was due.
+    const auto runTakes = [&](auto late) {
+        Settle(RunRequest::Reset);
+        const std::int64_t start = clock.now;
+        control.Post(RunRequest::Run);
+        for (int n = 0; !control.Idle();) {
+            const std::int64_t due = control.NextDue();
+            clock.WaitUntil(due > clock.now ? due + late(n++) : clock.now);
+            control.Pump();
+        }
+        return clock.now - start;
+    };
+    const std::int64_t onTime = runTakes([](int) { return 0; });
+    EXPECT_GT(onTime, 20 * state.moveDelay);
+    EXPECT_LE(runTakes([](int) { return 2 * 6; }), onTime + 12);
+    EXPECT_GE(runTakes([](int n) { return n == 9 ? 500 : 0; }), onTime + 500);
+}
+
 TEST_F(RunFixture, StoppedWaitsOweWholeSecondsAndTurnsStopBetweenTwoDraws) {
     for (const auto& [stopAt, owed] : {std::pair{2500, 3}, std::pair{4200, 1}}) {
         Key("CM W 5");
