@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Sample one-operator mutants of the core's sources and run the core tests on each.
 
+The page's own JavaScript (web/js, web/sw.js) is mutated the same way in a
+built site (--site), and judged by the browser tests that drive that page.
+
 A mutant the tests fail on (or that hangs or crashes them) is killed; one they
 pass on survives and shows a fault the tests would not catch. A mutant that
 does not compile is not viable and not counted. The source is always put back,
@@ -8,6 +11,7 @@ also on Ctrl+C; a copy of the file being mutated waits in the build folder so
 that even a killed run is mended by the next one.
 
     tools/mutation/mutate.py --seed 7 --count 100 --paths src/program src/simulation
+    tools/mutation/mutate.py --seed 7 --count 40 --paths web/js --site build-web/site
 """
 
 import argparse
@@ -41,6 +45,10 @@ SWAPS = {
 BINARY = re.compile(r"(?<=\s)(<=|>=|==|!=|&&|\|\||<|>)(?=\s)")
 PLUS_MINUS_ONE = re.compile(r"(?<=\s)([+-])(?= 1(?![\w.']))")
 BOOLEAN = re.compile(r"\b(true|false)\b")
+JS_SWAPS = dict(SWAPS, **{"===": "!==", "!==": "==="})
+JS_BINARY = re.compile(r"(?<=\s)(===|!==|<=|>=|==|!=|&&|\|\||<|>)(?=\s)")
+# A slash after one of these begins a regular expression, not a division.
+REGEX_BEFORE = set("(,=:[!&|?{};")
 ASSERTION = re.compile(r"\b(static_assert|assert)\s*\(")
 
 
@@ -122,6 +130,50 @@ def mask_source(text):
     return "".join(out)
 
 
+def mask_script(text):
+    """mask_source for JavaScript: comments, string and template literals and
+    regular expressions blanked out (newlines kept)."""
+    out = list(text)
+    i, n = 0, len(text)
+    previous = ""
+
+    def blank(a, b):
+        for k in range(a, b):
+            if out[k] != "\n":
+                out[k] = " "
+
+    while i < n:
+        c = text[i]
+        if text.startswith("//", i):
+            j = text.find("\n", i)
+            j = n if j < 0 else j
+            blank(i, j)
+            i = j
+            continue
+        if text.startswith("/*", i):
+            j = text.find("*/", i + 2)
+            j = n if j < 0 else j + 2
+            blank(i, j)
+            i = j
+            continue
+        if c in "'\"`" or (c == "/" and (previous in REGEX_BEFORE or previous == "")):
+            j = i + 1
+            while j < n and text[j] != c:
+                j += 2 if text[j] == "\\" else 1
+            blank(i, j + 1)
+            i = j + 1
+            previous = c
+            continue
+        if not c.isspace():
+            previous = c
+        i += 1
+    return "".join(out)
+
+
+def is_script(relative):
+    return relative.endswith((".js", ".mjs"))
+
+
 def _word_char(text, i):
     return i >= 0 and (text[i].isalnum() or text[i] == "_")
 
@@ -147,7 +199,9 @@ def _closing_paren(text, i):
 
 
 def find_mutants(relative, text):
-    masked = mask_source(text)
+    script = is_script(relative)
+    masked = mask_script(text) if script else mask_source(text)
+    binary, swaps = (JS_BINARY, JS_SWAPS) if script else (BINARY, SWAPS)
     lines = [l.strip() for l in text.splitlines()]
     found = []
 
@@ -156,8 +210,8 @@ def find_mutants(relative, text):
         occurrence = lines[:line].count(lines[line - 1])
         found.append(Mutant(relative, offset, line, before, after, lines[line - 1], occurrence))
 
-    for m in BINARY.finditer(masked):
-        add(m.start(), m.group(1), SWAPS[m.group(1)])
+    for m in binary.finditer(masked):
+        add(m.start(), m.group(1), swaps[m.group(1)])
     for m in PLUS_MINUS_ONE.finditer(masked):
         add(m.start(), m.group(1), "-" if m.group(1) == "+" else "+")
     for m in BOOLEAN.finditer(masked):
@@ -170,7 +224,7 @@ def core_sources(paths):
     for path in paths:
         base = ROOT / path
         candidates = [base] if base.is_file() else sorted(base.rglob("*"))
-        files += [f for f in candidates if f.suffix in (".cpp", ".h")]
+        files += [f for f in candidates if f.suffix in (".cpp", ".h", ".js", ".mjs")]
     return files
 
 
@@ -262,8 +316,39 @@ def run_tests(args, folder):
     return "failed", failed[0] if failed else f"exit {result.returncode}"
 
 
+PAGE_TESTS = ROOT / "tests/web/browser"
+
+
+def run_page_tests(args):
+    """'passed', 'failed' or 'timeout' for the page's own tests under Node,
+    then the browser tests, on the site."""
+    env = dict(os.environ, ZF_SITE=str(args.site), ZF_PAGE_JS=str(args.site / "js"))
+    env.setdefault("ZF_EXAMPLES", str(ROOT / "resources/example"))
+    for test_file in (ROOT / "tests/web/page.test.mjs", PAGE_TESTS / "drive-page.mjs"):
+        try:
+            result = subprocess.run(["node", "--test", test_file.name], cwd=test_file.parent,
+                                    env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                    text=True, timeout=args.timeout or None)
+        except subprocess.TimeoutExpired:
+            return "timeout", test_file.name
+        if result.returncode != 0:
+            failed = re.findall(r"^not ok \d+ - (.+)$", result.stdout, re.M)
+            return "failed", failed[0] if failed else f"exit {result.returncode}"
+    return "passed", ""
+
+
+def target(args, relative):
+    """Where a mutant is written: a script in the built site, C++ in the tree."""
+    if is_script(relative):
+        return args.site / Path(relative).relative_to("web")
+    return ROOT / relative
+
+
 def judge(args, mutant):
     """Builds and runs one folder's tests at a time, stopping at the first failure."""
+    if is_script(mutant.file):
+        outcome, detail = run_page_tests(args)
+        return ("survived", "") if outcome == "passed" else ("killed", f"{outcome} {detail}".strip())
     for folder in test_order(mutant.file):
         ok, log = build(args, [folder])
         if not ok:
@@ -289,8 +374,14 @@ def _has(program):
     return any((Path(p) / program).exists() for p in os.environ.get("PATH", "").split(":"))
 
 
-def baseline(args):
+def baseline(args, mutants):
     """The longest time one unmutated test program takes."""
+    if all(is_script(m.file) for m in mutants):
+        start = time.monotonic()
+        outcome, detail = run_page_tests(args)
+        if outcome != "passed":
+            sys.exit(f"the page's tests do not pass on the unmutated site: {outcome} {detail}")
+        return time.monotonic() - start
     ok, log = build(args, CORE_FOLDERS)
     if not ok:
         sys.exit("the unmutated core does not build:\n" + log[-3000:])
@@ -353,7 +444,7 @@ def run(args, mutants, guard):
         if is_known(known, mutant):
             mutant.status = "equivalent"
         else:
-            path = ROOT / mutant.file
+            path = target(args, mutant.file)
             original = path.read_text()
             end = mutant.offset + len(mutant.before)
             start = time.monotonic()
@@ -400,6 +491,8 @@ def parse_arguments():
                         help="seconds per test program (default: 5 x the slowest unmutated one, "
                              "at least 20)")
     parser.add_argument("--build-dir", type=Path, default=ROOT / "build-mutation")
+    parser.add_argument("--site", type=Path, default=ROOT / "build-web/tests/web/browser/site",
+                        help="the built site whose scripts are mutated (web/build.sh DIR)")
     parser.add_argument("--equivalent", help="list of known equivalent mutants to skip")
     parser.add_argument("--json", help="write a report of every mutant here")
     parser.add_argument("--replay", metavar="REPORT",
@@ -412,8 +505,20 @@ def parse_arguments():
 def main():
     args = parse_arguments()
     args.build_dir = args.build_dir.resolve()
+    args.site = args.site.resolve()
     mutants = sample(args)
-    configure(args)
+    scripts = [m for m in mutants if is_script(m.file)]
+    if scripts and len(scripts) != len(mutants):
+        sys.exit("mutate the core and the page's scripts in separate runs")
+    if scripts:
+        stale = [f for f in {m.file for m in scripts}
+                 if not target(args, f).exists() or target(args, f).read_text() != (ROOT / f).read_text()]
+        if stale:
+            sys.exit(f"the site in {args.site} is not built from these scripts ({stale[0]}): "
+                     "web/build.sh it again")
+        args.build_dir.mkdir(parents=True, exist_ok=True)
+    else:
+        configure(args)
     guard = SourceGuard(args.build_dir)
     guard.recover()
     diff_before = git_diff(args.paths)
@@ -424,7 +529,7 @@ def main():
     for signum in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
         signal.signal(signum, stop)
     start = time.monotonic()
-    longest = baseline(args)
+    longest = baseline(args, mutants)
     if not args.timeout:
         args.timeout = max(20.0, 5 * longest)
     print(f"the slowest unmutated test program: {longest:.1f} s; time-out {args.timeout:.0f} s")

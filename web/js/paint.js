@@ -18,7 +18,7 @@ export function makeMeasurer() {
   const canvas = typeof OffscreenCanvas === 'function' ? new OffscreenCanvas(1, 1) : document.createElement('canvas');
   const ctx = canvas.getContext('2d');
   return (fontJson, text) => {
-    const f = typeof fontJson === 'string' ? JSON.parse(fontJson) : fontJson;
+    const f = JSON.parse(fontJson);
     ctx.font = fontOf(f);
     const m = ctx.measureText(text);
     const ascent = m.fontBoundingBoxAscent ?? f.px * 0.8;
@@ -133,7 +133,7 @@ const painters = {
     if (p.length < 4) return;
     ctx.beginPath();
     ctx.moveTo(p[0], p[1]);
-    for (let i = 2; i + 1 < p.length; i += 2) ctx.lineTo(p[i], p[i + 1]);
+    for (let i = 2; i < p.length; i += 2) ctx.lineTo(p[i], p[i + 1]);
     ctx.closePath();
     if (op.fill) {
       ctx.fillStyle = op.fill;

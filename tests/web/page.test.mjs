@@ -1,0 +1,198 @@
+// The page's own drawing, sound and storage under Node, against stand-ins
+// for the browser's canvas, audio and storage that record what they are
+// asked to do.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+
+// The scripts of a built site when given (a mutation run changes those),
+// else the page's sources.
+const scripts = process.env.ZF_PAGE_JS
+  ? pathToFileURL(`${process.env.ZF_PAGE_JS}/`)
+  : new URL('../../web/js/', import.meta.url);
+const load = (name) => import(new URL(name, scripts).href);
+const { paintDisplayList, PictureCache, makeMeasurer } = await load('paint.js');
+const { Speaker } = await load('sound.js');
+const storage = await load('storage.js');
+
+// A 2D context that logs every call and every state it is given, and
+// measures each character as 10 px wide.
+function recordingContext() {
+  const log = [];
+  const state = {};
+  return new Proxy(state, {
+    get(target, name) {
+      if (name === 'log') return log;
+      if (name === 'measureText')
+        return (text) => ({ width: 10 * text.length, fontBoundingBoxAscent: 8, fontBoundingBoxDescent: 2 });
+      if (name in target) return target[name];
+      return (...args) => log.push(`${String(name)}(${args.map((a) => JSON.stringify(a)).join(',')})`);
+    },
+    set(target, name, value) {
+      target[name] = value;
+      log.push(`${String(name)}=${JSON.stringify(value)}`);
+      return true;
+    },
+  });
+}
+
+function canvas() {
+  const ctx = recordingContext();
+  return { width: 0, height: 0, ctx, getContext: () => ctx, putImageData: () => {} };
+}
+
+globalThis.ImageData = class {
+  constructor(data, w, h) {
+    Object.assign(this, { data, w, h });
+  }
+};
+globalThis.document = { createElement: () => canvas() };
+
+test('a display list is painted as the desktop paints it', () => {
+  const c = canvas();
+  const line = { op: 'line', x1: 1, y1: 2, x2: 7, y2: 2, colour: '#ff0000', style: 'solid' };
+  paintDisplayList(
+    c,
+    {
+      width: 120,
+      height: 40,
+      ops: [
+        { op: 'rect', x: 0, y: 0, w: 20, h: 10, colour: '#0000ff', width: 2, style: 'dot', ground: '#ffffff', ends: 'round' },
+        { ...line, width: 1 },
+        { ...line, width: 2 },
+        { op: 'polygon', points: [1, 1], fill: '#00ff00', colour: '#000000', width: 1 },
+        { op: 'polygon', points: [9, 9, 9, 19], fill: null, colour: '#000000', width: 1 },
+        { op: 'polygon', points: [0, 0, 4, 0, 4, 3], fill: '#00ff00', colour: '#000000', width: 0 },
+        { op: 'image', src: 'art:x', x: 3, y: 4, w: 2, h: 2, blend: 'multiply' },
+        { op: 'unknown' },
+        {
+          op: 'text', x: 0, y: 0, text: 'Hi', colour: '#111111', background: '#eeeeee', centreIn: [0, 0, 100, 20],
+          font: { family: 'Comic Sans', px: 16, weight: 700, italic: true, underline: true },
+        },
+      ],
+    },
+    { picture: (...args) => (args[0] === 'art:x' ? 'PICTURE' : null) },
+  );
+  assert.deepEqual([c.width, c.height], [120, 40]);
+  const log = c.ctx.log;
+  const from = (call) => log.slice(log.indexOf(call));
+  assert.equal(log.filter((l) => l === 'save()').length, 8, 'an op of no kind is not painted');
+  assert.equal(log.filter((l) => l === 'restore()').length, 8);
+  assert.ok(!log.includes('moveTo(1,1)'), 'nor a polygon of one point');
+  // A polygon of two points is a line; one of no pen width is filled only.
+  assert.deepEqual(from('moveTo(9,9)').slice(0, 4), ['moveTo(9,9)', 'lineTo(9,19)', 'closePath()', 'lineWidth=1']);
+  assert.deepEqual(from('moveTo(0,0)').slice(0, 7), [
+    'moveTo(0,0)', 'lineTo(4,0)', 'lineTo(4,3)', 'closePath()', 'fillStyle="#00ff00"', 'fill()', 'restore()',
+  ]);
+  assert.ok(log.includes('imageSmoothingEnabled=false'));
+  // A dotted pen of width 2 paints its ground whole, then dots of 2 and gaps of 4, with round ends.
+  assert.deepEqual(
+    log.slice(log.indexOf('rect(1,1,18,8)')).slice(0, 9),
+    ['rect(1,1,18,8)', 'lineWidth=2', 'lineCap="round"', 'lineJoin="round"', 'strokeStyle="#ffffff"', 'setLineDash([])',
+      'stroke()', 'strokeStyle="#0000ff"', 'setLineDash([2,4])'],
+  );
+  // Odd widths on pixel centres, even widths on pixel edges; square ends unless asked.
+  assert.deepEqual(from('moveTo(1.5,2.5)').slice(0, 4), ['moveTo(1.5,2.5)', 'lineTo(7.5,2.5)', 'lineWidth=1', 'lineCap="butt"']);
+  assert.ok(log.includes('moveTo(1,2)') && log.includes('lineTo(7,2)'));
+  assert.deepEqual(from('globalCompositeOperation="multiply"').slice(0, 2), ['globalCompositeOperation="multiply"', 'drawImage("PICTURE",3,4)']);
+  // Centred by its measured width, on its ground, then underlined.
+  assert.deepEqual(from('font="italic 700 16px \\"Comic Sans\\", sans-serif"').slice(1), [
+    'fillStyle="#eeeeee"', 'fillRect(40,5,20,10)', 'fillStyle="#111111"', 'fillText("Hi",40,13)', 'fillRect(40,14,20,1)', 'restore()',
+  ]);
+});
+
+test('pictures are decoded once for each size and side, and the robot at its own size', () => {
+  const asked = [];
+  let bytes = (w, h) => new Uint8Array(w * h * 4);
+  const session = {
+    pictureRgba: (src, w, h, flipX, flipY) => (asked.push([src, w, h, flipX, flipY]), bytes(w, h)),
+    spriteRgba: () => new Uint8Array(3 * 3 * 4),
+  };
+  const cache = new PictureCache(session);
+  const a = cache.picture('file:a.bmp', 2, 2);
+  assert.equal(cache.picture('file:a.bmp', 2, 2), a);
+  assert.notEqual(cache.picture('file:a.bmp', 2, 2, true), a);
+  cache.picture('file:a.bmp', 2, 2, false, 1);
+  assert.deepEqual(asked.map((x) => x.slice(3)), [[false, false], [true, false], [false, true]]);
+  assert.deepEqual([cache.sprite().width, cache.sprite().height], [3, 3]);
+  // A full cache starts again, and so does a cleared one.
+  for (let i = 0; i < 400; ++i) cache.picture('file:c.bmp', 1, i + 1);
+  cache.picture('file:a.bmp', 2, 2);
+  assert.equal(asked.length, 404);
+  cache.picture('file:a.bmp', 2, 2);
+  cache.clear();
+  cache.picture('file:a.bmp', 2, 2);
+  assert.equal(asked.length, 405);
+  // Bytes that do not fill the picture are no picture, never a torn one.
+  bytes = () => new Uint8Array(5);
+  assert.equal(cache.picture('file:b.bmp', 2, 2), null);
+  bytes = () => new Uint8Array(0);
+  assert.equal(cache.picture('file:b.bmp', 0, 2), null);
+  assert.equal(cache.picture('file:b.bmp', 2, 0), null);
+});
+
+test('text is measured in the font the core names', () => {
+  const seen = [];
+  globalThis.OffscreenCanvas = class {
+    getContext() {
+      return {
+        set font(f) {
+          seen.push(f);
+        },
+        measureText: (t) => ({ width: 7 * t.length }),
+      };
+    }
+  };
+  const measure = makeMeasurer();
+  delete globalThis.OffscreenCanvas;
+  assert.deepEqual(measure(JSON.stringify({ family: 'Arial', px: 10, weight: 400 }), 'abc'), [21, 10, 8]);
+  assert.deepEqual(seen, ['400 10px Arial, sans-serif']);
+});
+
+test('notes follow one another, rests keep their time, and no audio is no failure', () => {
+  const started = [];
+  globalThis.window = {};
+  new Speaker().play([[440, 100]]);
+  window.AudioContext = class {
+    currentTime = 1;
+    destination = {};
+    createGain = () => ({ gain: {}, connect: (to) => to });
+    createOscillator = () => {
+      const o = { frequency: {}, connect: (to) => to };
+      o.start = (at) => (o.at = at);
+      o.stop = (at) => started.push([o.type, o.frequency.value, o.at, at]);
+      return o;
+    };
+  };
+  const speaker = new Speaker();
+  speaker.play([[440, 100], [0, 50], [523, 0], [523, 100]]);
+  speaker.play([[262, 200]]);
+  speaker.play([]);
+  const rounded = started.map(([type, f, a, b]) => [type, f, +a.toFixed(3), +b.toFixed(3)]);
+  assert.deepEqual(rounded, [['square', 440, 1, 1.1], ['square', 523, 1.15, 1.25], ['square', 262, 1.25, 1.45]]);
+  delete globalThis.window;
+});
+
+test('the work kept in the browser comes back byte for byte, and is set aside rather than lost', () => {
+  const items = new Map();
+  globalThis.localStorage = {
+    getItem: (k) => (items.has(k) ? items.get(k) : null),
+    setItem: (k, v) => items.set(k, String(v)),
+    removeItem: (k) => items.delete(k),
+  };
+  assert.equal(storage.kept(), null);
+  const bytes = new Uint8Array(0x8000 * 2 + 3).map((_, i) => (i * 7) & 0xff);
+  assert.ok(storage.keep(bytes));
+  assert.deepEqual(storage.kept(), bytes);
+  storage.setAside();
+  assert.equal(storage.kept(), null);
+  assert.equal(items.size, 1, 'the work moved aside, not copied or lost');
+  const refusing = () => {
+    throw new Error('full');
+  };
+  globalThis.localStorage = { getItem: refusing, setItem: refusing, removeItem: refusing };
+  assert.equal(storage.keep(bytes), false);
+  assert.equal(storage.kept(), null);
+  storage.setAside();
+  delete globalThis.localStorage;
+});
