@@ -16,7 +16,9 @@ const PREVIEW_GREY = '#c0c0c0';
 // Weights as the desktop's font chooser stores them.
 const REGULAR = 400;
 const BOLD = 700;
-// Below the robot: where the desktop's box starts.
+// A new text's size and place, as the desktop's boxes start: 18 points
+// (a height of 24 pixels at 96 per inch), below the robot.
+const DEFAULT_POINTS = 18;
 const PLACE_BELOW = 4;
 
 function field(label, value, attrs = {}) {
@@ -211,13 +213,13 @@ export class ToolBar {
     if (name) this.page.keyed(() => this.s.keyPicture(category, name));
   }
 
-  // Every new text starts as the desktop's does: "Your Text", black Arial
-  // 18 points, below the robot.
+  // Every new text starts as the desktop's does, "Your Text" in black
+  // Arial: the last text's choices are not carried over.
   text() {
     const fields = [
       field(texts.textWords, texts.yourText, { multiline: true }),
       choice(texts.textFont, Object.keys(FACES).map((f) => [f, f]), DEFAULT_FACE),
-      choice(texts.textSize, texts.textSizes.map((p) => [String(p), p]), 18),
+      choice(texts.textSize, texts.textSizes.map((p) => [String(p), p]), DEFAULT_POINTS),
       switches(texts.textStyle, [texts.bold, texts.italic, texts.underline, texts.strike]),
       field(texts.textColour, '#000000', { type: 'color' }),
       choice(texts.textPlace, texts.placements, PLACE_BELOW),
