@@ -5,7 +5,10 @@ of the files that copy holds."""
 import hashlib
 import json
 import pathlib
+import re
 import sys
+
+TRANSLATED_HELP = re.compile(r"^help/[a-z]{2,3}/")
 
 
 def main():
@@ -19,8 +22,9 @@ def main():
         name = path.relative_to(site).as_posix()
         digest.update(name.encode())
         digest.update(path.read_bytes())
-        # The help books are kept as they are read, not all at the first visit.
-        if not name.startswith("help/"):
+        # The English help books are kept from the first visit, so the help
+        # panel works offline; other languages' books as they are read.
+        if not TRANSLATED_HELP.match(name):
             kept.append(name)
     stamp.write_text(
         f"self.ZF_BUILD = '{digest.hexdigest()[:16]}';\n"

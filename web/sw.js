@@ -16,6 +16,8 @@ const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   'js/dialogs.js',
   'js/files.js',
   'js/floor.js',
+  'js/fonts.js',
+  'js/help.js',
   'js/keypad.js',
   'js/lists.js',
   'js/paint.js',
@@ -43,8 +45,8 @@ self.addEventListener('activate', (event) => {
   );
 });
 
-// Everything of the site from the cache when it is there; the rest (the help
-// books) from the network, kept for the next time.
+// Everything of the site from the cache when it is there; the rest (help
+// books in other languages) from the network, kept for the next time.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;

@@ -83,9 +83,12 @@ class WebSession : public KeypadActions, public ProjectHost {
     int KeyPicture(int category, const std::string& name);
     // Pen Up, Flip Zarnik and Flip Stamp; any other key is refused.
     int KeyTool(int code);
-    // Place Text: the words (UTF-8, lines apart), the colour 0xRRGGBB and
-    // the size in points.
-    int KeyText(const std::string& words, int colour, double points);
+    // Place Text: the words (UTF-8, lines apart), the colour 0xRRGGBB, the
+    // size in points, the font as the desktop's font chooser gives it (face,
+    // weight 1..1000, italic, underline, strike-out) and where the text goes
+    // by the robot (0..10).
+    int KeyText(const std::string& words, int colour, double points, const std::string& face,
+                int weight, bool italic, bool underline, bool strike, int placement);
     // The working area's size in steps as the boxes give it, and its
     // background: one of the project's backgrounds, or none for "".
     bool SetAreaSize(const std::string& width, const std::string& height);

@@ -41,6 +41,21 @@ std::string StoredText(const std::string& utf8) {
     return out;
 }
 
+// The face name as the desktop's font chooser stores it: Latin-1, at most
+// 31 letters and a zero; no name keeps the default face.
+void SetFace(LogFont& font, const std::string& face) {
+    std::string name;
+    for (const char c : StoredText(face)) {
+        if (static_cast<unsigned char>(c) >= 0x20)
+            name += c;
+    }
+    if (name.empty())
+        return;
+    name.resize(std::min(name.size(), font.faceName.size() - 1));
+    font.faceName.fill(0);
+    std::copy(name.begin(), name.end(), font.faceName.begin());
+}
+
 std::string BackgroundsFolder(const Project& project) {
     return (std::filesystem::path(project.folder) / "backgnds").string();
 }
@@ -116,7 +131,9 @@ int WebSession::KeyTool(int code) {
     return KeyGraphic(code, {});
 }
 
-int WebSession::KeyText(const std::string& words, int colour, double points) {
+int WebSession::KeyText(const std::string& words, int colour, double points,
+                        const std::string& face, int weight, bool italic, bool underline,
+                        bool strike, int placement) {
     KeyArgument argument;
     TextObjectRecord text = DefaultTextObject(tables_);
     text.textId = tables_.texts.Add(StoredText(words));
@@ -125,6 +142,14 @@ int WebSession::KeyText(const std::string& words, int colour, double points) {
     text.colour = ((c >> 16) & 0xFFu) | (c & 0xFF00u) | ((c & 0xFFu) << 16);
     if (points > 0 && points < 1000)
         text.font.height = LogFontHeightForPoints(points);
+    SetFace(text.font, face);
+    if (weight >= 1 && weight <= 1000)
+        text.font.weight = weight;
+    text.font.italic = italic ? 1 : 0;
+    text.font.underline = underline ? 1 : 0;
+    text.font.strikeOut = strike ? 1 : 0;
+    if (placement >= 0 && placement <= 10)
+        text.placement = placement;
     argument.text = text;
     return KeyGraphic(key::PlaceText, argument);
 }

@@ -125,7 +125,7 @@ test('the graphics tools key what the desktop keys, refuse what it refuses, and 
   const lines = s.listLineCount(1);
   assert.ok(s.keyHeading('450') > 0);
   assert.ok(s.keyPicture(2, stamp.name) > 0);
-  assert.ok(s.keyText('Café\nsnow ☃', 0xff0000, 24) > 0);
+  assert.ok(s.keyText('Café\nsnow ☃', 0xff0000, 24, 'Georgia', 700, true, false, false, 4) > 0);
   assert.equal(s.listLineCount(1), lines + 3);
   s.run(false);
   runToEnd(s, 0);
@@ -133,9 +133,16 @@ test('the graphics tools key what the desktop keys, refuse what it refuses, and 
   assert.deepEqual([robot.x, robot.y, robot.heading], [1500 + 3 * 300, 1500 - 2 * 300, 90]);
   const ops = JSON.parse(s.floor(300, 300, false)).ops;
   assert.ok(ops.some((o) => o.op === 'image' && o.src === stamp.src), 'the stamp is placed');
-  // Texts are kept in Latin-1, red in the low byte, as the desktop keeps them.
+  // Texts are kept in Latin-1, red in the low byte, as the desktop keeps
+  // them, and drawn in their own font.
   const words = ops.filter((o) => o.op === 'text');
-  assert.deepEqual(words.map((o) => [o.text, o.colour]), [['Café', '#ff0000'], ['snow ?', '#ff0000']]);
+  assert.deepEqual(
+    words.map((o) => [o.text, o.colour, o.font.family, o.font.weight, o.font.italic]),
+    [
+      ['Café', '#ff0000', 'Georgia', 700, true],
+      ['snow ?', '#ff0000', 'Georgia', 700, true],
+    ],
+  );
 
   assert.equal(s.setBackground('../gridmat.bmp'), false);
   assert.equal(s.setBackground('town.bmp'), true);
@@ -215,6 +222,24 @@ test('a Go Program saved in the browser is the desktop file, and a snapshot brin
       .map((o) => o.text);
   assert.ok(words(fresh).length > 0);
   assert.deepEqual(words(back), words(fresh));
+
+  // A text's font is stored as the desktop's font chooser leaves it in the
+  // record the desktop starts from: face, weight and effects, nothing else.
+  const keyedText = (...font) => {
+    const t = new core.WebSession();
+    assert.ok(t.keyText('Hi', 0, 18, ...font) > 0);
+    return Buffer.from(t.saveGop());
+  };
+  const plain = keyedText('', 400, false, false, false, 4);
+  const styled = keyedText('Times New Roman', 700, true, true, false, 4);
+  const record = plain.indexOf(Buffer.from('Arial\0', 'latin1')) - 48;
+  assert.ok(record > 0);
+  const expected = Buffer.from(plain);
+  expected.writeInt32LE(700, record + 36);
+  expected[record + 40] = 1;
+  expected[record + 41] = 1;
+  expected.fill(0, record + 48, record + 80).write('Times New Roman', record + 48, 'latin1');
+  assert.deepEqual(styled, expected);
 
   for (const { file: name } of JSON.parse(s.activities()))
     assert.equal(new core.WebSession().openActivity(name), true, name);

@@ -4,6 +4,7 @@ import createZarnikfield from '../zarnikfield.js';
 import { ask, chooseActivity, warn } from './dialogs.js';
 import { pickGop, saveGop } from './files.js';
 import { FloorView } from './floor.js';
+import { HelpPanel } from './help.js';
 import { buildKeypad } from './keypad.js';
 import { ListView } from './lists.js';
 import { PictureCache, makeMeasurer } from './paint.js';
@@ -57,6 +58,9 @@ class Page {
     this.warned = 0;
     this.tools = new ToolBar($('tools'), this);
     this.speaker = new Speaker();
+    this.help = new HelpPanel($('help-panel'), (file) => this.openActivity(file));
+    // Known once the page is up: see helpShipped().
+    this.helpShipped = null;
     try {
       this.changed = localStorage.getItem(CHANGED_KEY) === '1';
     } catch {
@@ -241,7 +245,15 @@ class Page {
 
   async activity() {
     const file = await chooseActivity(JSON.parse(this.s.activities()));
-    if (!file) return;
+    if (file) await this.openActivity(file);
+  }
+
+  // Once it is known that the site ships the books.
+  async openHelp() {
+    if (await this.helpShipped) this.help.open();
+  }
+
+  async openActivity(file) {
     await this.guarded(() => this.s.openActivity(file));
     this.repaintAll();
   }
@@ -272,6 +284,12 @@ class Page {
   // The computer keyboard keys the program wherever the focus is not in a
   // control that uses the key itself.
   keydown(e) {
+    // F1 is help, as on the desktop, and never the browser's own.
+    if (e.key === 'F1') {
+      e.preventDefault();
+      if (!document.querySelector('dialog[open]')) this.openHelp();
+      return;
+    }
     if (e.defaultPrevented || e.altKey || e.metaKey || document.querySelector('dialog[open]')) return;
     if (e.ctrlKey && (e.key === 's' || e.key === 'o')) {
       e.preventDefault();
@@ -307,6 +325,10 @@ class Page {
     click('open', () => this.open());
     click('save', () => this.save());
     click('activities-button', () => this.activity());
+    $('help').addEventListener('click', (e) => {
+      e.preventDefault();
+      this.openHelp();
+    });
     click('sound', () => this.setSound($('sound').getAttribute('aria-pressed') !== 'true'));
     const speed = $('speed');
     speed.replaceChildren(...texts.speeds.map(([label, n]) => new Option(label, String(n))));
@@ -333,13 +355,15 @@ class Page {
   }
 }
 
+// Asked with GET, which the offline copy answers, so Help stays offline.
 async function helpShipped() {
   try {
-    const r = await fetch($('help').getAttribute('href'), { method: 'HEAD' });
+    const r = await fetch($('help').getAttribute('href'));
     $('help').hidden = !r.ok;
   } catch {
     $('help').hidden = true;
   }
+  return !$('help').hidden;
 }
 
 async function start() {
@@ -389,7 +413,7 @@ async function start() {
     page.floor.paint();
     performance.mark('zf-floor');
   });
-  helpShipped();
+  page.helpShipped = helpShipped();
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('sw.js').catch((e) => console.warn('offline copy not made', e));
   }

@@ -2,15 +2,17 @@
 // pixels: the core lays out for the canvas's real size, so pictures are
 // drawn one to one and never smoothed.
 
+import { cssFamily } from './fonts.js';
+
 // Dash patterns in pen widths, as the desktop's painter draws them.
 const dashes = { solid: [], dash: [4, 2], dot: [1, 2] };
 const caps = { round: 'round' };
 const joins = { round: 'round', miter: 'miter' };
 
+// The same font string paints and measures, so the core's layout holds.
 function fontOf(f) {
   const style = f.italic ? 'italic ' : '';
-  const family = /[\s,]/.test(f.family) ? `"${f.family}"` : f.family;
-  return `${style}${f.weight || 400} ${f.px}px ${family}, sans-serif`;
+  return `${style}${f.weight || 400} ${f.px}px ${cssFamily(f.family)}`;
 }
 
 // The core measures text through this: [width, height, ascent].

@@ -2,6 +2,7 @@
 // the core keys the command into the Go List or changes the working area.
 // A box the core refused opens again with what was typed, after its warning.
 import { ask, form, choosePicture } from './dialogs.js';
+import { DEFAULT_FACE, FACES, cssFamily } from './fonts.js';
 import { texts } from './texts.js';
 
 const SHAPES = 1;
@@ -10,6 +11,15 @@ const PENS = 3;
 const KEY = { penUp: 37, flipZarnik: 38, flipStamp: 40 };
 const ANSWER = { yes: 0, cancel: 2 };
 const THUMB = 56;
+const PREVIEW_ROBOT = 40;
+const PREVIEW_GREY = '#c0c0c0';
+// Weights as the desktop's font chooser stores them.
+const REGULAR = 400;
+const BOLD = 700;
+// A new text's size and place, as the desktop's boxes start: 18 points
+// (a height of 24 pixels at 96 per inch), below the robot.
+const DEFAULT_POINTS = 18;
+const PLACE_BELOW = 4;
 
 function field(label, value, attrs = {}) {
   const wrap = document.createElement('label');
@@ -30,22 +40,80 @@ function field(label, value, attrs = {}) {
   return { wrap, input };
 }
 
-function sizeSelect(points) {
+function choice(label, options, value) {
   const wrap = document.createElement('label');
   const name = document.createElement('span');
-  name.textContent = texts.textSize;
+  name.textContent = label;
   const select = document.createElement('select');
-  select.append(...texts.textSizes.map((p) => new Option(String(p), String(p))));
-  select.value = String(points);
+  select.append(...options.map(([text, v]) => new Option(text, String(v))));
+  select.value = String(value);
   wrap.append(name, select);
   return { wrap, input: select };
+}
+
+// Switches in a row, as the desktop's font chooser has them: each gives
+// whether it is on.
+function switches(label, names) {
+  const wrap = document.createElement('div');
+  wrap.className = 'switches';
+  wrap.setAttribute('role', 'group');
+  const name = document.createElement('span');
+  name.textContent = label;
+  wrap.setAttribute('aria-label', label);
+  const row = document.createElement('div');
+  const boxes = names.map((text) => {
+    const box = document.createElement('input');
+    box.type = 'checkbox';
+    const item = document.createElement('label');
+    item.append(box, text);
+    row.append(item);
+    return box;
+  });
+  wrap.append(name, row);
+  return { wrap, inputs: boxes, value: () => boxes.map((b) => b.checked) };
+}
+
+// The text as it will be next to the robot, the two shown at the size the
+// desktop's box shows them (the robot 40 pixels, the text's height in
+// pixels at that size).
+function textPreview(sprite) {
+  const wrap = document.createElement('div');
+  wrap.className = 'text-preview';
+  const caption = document.createElement('span');
+  caption.textContent = texts.textPreview;
+  const box = document.createElement('div');
+  box.className = 'preview-box';
+  const words = document.createElement('div');
+  words.className = 'preview-words';
+  box.append(words);
+  const robot = document.createElement('figure');
+  const robotCaption = document.createElement('figcaption');
+  robotCaption.textContent = texts.robotPreview;
+  const picture = document.createElement('canvas');
+  picture.width = picture.height = PREVIEW_ROBOT;
+  if (sprite) picture.getContext('2d').drawImage(sprite, 0, 0, PREVIEW_ROBOT, PREVIEW_ROBOT);
+  picture.setAttribute('aria-hidden', 'true');
+  robot.append(robotCaption, picture);
+  wrap.append(caption, box, robot);
+  const show = (t) => {
+    const style = words.style;
+    words.textContent = t.words;
+    style.fontFamily = cssFamily(t.face);
+    style.fontSize = `${Math.round((t.points * 96) / 72)}px`;
+    style.fontWeight = t.bold ? '700' : '400';
+    style.fontStyle = t.italic ? 'italic' : 'normal';
+    style.textDecorationLine = [t.underline && 'underline', t.strike && 'line-through'].filter(Boolean).join(' ') || 'none';
+    style.color = t.colour;
+    // Grey words on the grey box would not be seen.
+    box.classList.toggle('dark', t.colour.toLowerCase() === PREVIEW_GREY);
+  };
+  return { wrap, show };
 }
 
 export class ToolBar {
   constructor(bar, page) {
     this.page = page;
     this.s = page.s;
-    this.textState = { words: texts.yourText, colour: '#000000', points: 18 };
     // In groups as the desktop's tool pages have them: the robot, its pen,
     // stamps and texts, the working area.
     const groups = [
@@ -95,7 +163,7 @@ export class ToolBar {
     for (;;) {
       if (!(await form(caption, fields.map((f) => f.wrap)))) return;
       const before = this.page.warned;
-      await apply(fields.map((f) => f.input.value));
+      await apply(fields.map((f) => (f.value ? f.value() : f.input?.value)));
       // A run refuses every change: the box is not offered again then.
       if (this.page.warned === before || this.page.running) return;
     }
@@ -145,16 +213,34 @@ export class ToolBar {
     if (name) this.page.keyed(() => this.s.keyPicture(category, name));
   }
 
+  // Every new text starts as the desktop's does, "Your Text" in black
+  // Arial: the last text's choices are not carried over.
   text() {
-    const t = this.textState;
     const fields = [
-      field(texts.textWords, t.words, { multiline: true }),
-      field(texts.textColour, t.colour, { type: 'color' }),
-      sizeSelect(t.points),
+      field(texts.textWords, texts.yourText, { multiline: true }),
+      choice(texts.textFont, Object.keys(FACES).map((f) => [f, f]), DEFAULT_FACE),
+      choice(texts.textSize, texts.textSizes.map((p) => [String(p), p]), DEFAULT_POINTS),
+      switches(texts.textStyle, [texts.bold, texts.italic, texts.underline, texts.strike]),
+      field(texts.textColour, '#000000', { type: 'color' }),
+      choice(texts.textPlace, texts.placements, PLACE_BELOW),
     ];
-    return this.repeat(texts.textCaption, fields, ([words, colour, points]) => {
-      this.textState = { words, colour, points: Number(points) };
-      this.page.keyed(() => this.s.keyText(words, parseInt(colour.slice(1), 16) || 0, Number(points)));
+    const preview = textPreview(this.page.pictures.sprite());
+    const read = () => {
+      const [words, face, points, [bold, italic, underline, strike], colour, placement] = fields.map((f) =>
+        f.value ? f.value() : f.input.value,
+      );
+      return { words, face, points: Number(points), bold, italic, underline, strike, colour, placement: Number(placement) };
+    };
+    for (const f of fields) for (const input of f.inputs || [f.input]) input.addEventListener('input', () => preview.show(read()));
+    preview.show(read());
+    const shown = [...fields.slice(0, 5), { wrap: preview.wrap }, fields[5]];
+    return this.repeat(texts.textCaption, shown, () => {
+      const t = read();
+      const colour = parseInt(t.colour.slice(1), 16) || 0;
+      const weight = t.bold ? BOLD : REGULAR;
+      this.page.keyed(() =>
+        this.s.keyText(t.words, colour, t.points, t.face, weight, t.italic, t.underline, t.strike, t.placement),
+      );
     });
   }
 

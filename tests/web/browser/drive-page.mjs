@@ -1,5 +1,5 @@
 // Drives the browser edition in headless Chromium: keying, a run, a
-// refusal, files, kept work and the offline copy.
+// refusal, files, kept work, the help book and the offline copy.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawn } from 'node:child_process';
@@ -294,7 +294,7 @@ test('a position and a stamp keyed through the tool bar show in the Go List and 
   await page.browserContext().close();
 });
 
-test('after the first visit the page works with the server gone', async () => {
+test('after the first visit the page and its help book work with the server gone', async () => {
   const page = await freshPage();
   await load(page);
   await page.evaluate(async () => {
@@ -308,6 +308,28 @@ test('after the first visit the page works with the server gone', async () => {
   const start = await newProgram(page);
   await page.click('[data-code="0"]');
   await page.waitForFunction(`${goLines} === ${start + 1}`, { timeout: WAIT });
+
+  // F1 opens the book in the page; its links stay in the panel, Escape
+  // puts it away and the focus goes back to the key.
+  const bookPage = (name) =>
+    page.waitForFunction(
+      (n) => {
+        const doc = document.getElementById('help-frame').contentDocument;
+        return doc?.location.pathname.endsWith(n) && doc.querySelector('h1')?.textContent;
+      },
+      { timeout: WAIT },
+      name,
+    );
+  await page.keyboard.press('F1');
+  await page.waitForSelector('#help-panel[open]', { timeout: WAIT });
+  await bookPage('/help/zfieldug/index.html');
+  const book = page.frames().find((f) => f.url().includes('/help/'));
+  await book.click('a[href="keying.html"]');
+  await bookPage('/help/zfieldug/keying.html');
+  assert.equal(new URL(page.url()).pathname, '/');
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#help-panel:not([open])', { timeout: WAIT });
+  assert.equal(await page.evaluate(() => document.activeElement.dataset.code), '0');
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });
