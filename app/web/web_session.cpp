@@ -387,8 +387,14 @@ bool WebSession::Restore(const std::vector<std::uint8_t>& bytes) {
         return false;
     const std::string name(namePart.begin(), namePart.end());
     const std::string path = RestoreProjectFolder(projectPart);
+    // The program comes from the snapshot, not from a file the project
+    // names, which a reloaded page does not have.
+    ProjectData data;
+    if (!ParseProjectV2(projectPart, data))
+        return false;
+    data.goProgram.clear();
     ProjectScene scene = Scene();
-    if (!OpenProjectBytes(scene, projectPart, path))
+    if (!OpenProjectBytes(scene, WriteProjectV2(data), path))
         return false;
     const bool opened = OpenGoProgramBytes(*editor_, programPart, name, false);
     if (opened)

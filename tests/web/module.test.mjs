@@ -222,6 +222,8 @@ test('a Go Program saved in the browser is the desktop file, and a snapshot brin
       .map((o) => o.text);
   assert.ok(words(fresh).length > 0);
   assert.deepEqual(words(back), words(fresh));
+  // The program comes from the snapshot: nothing is looked for on the disk.
+  assert.deepEqual(events(back).warnings ?? [], []);
 
   // A text's font is stored as the desktop's font chooser leaves it in the
   // record the desktop starts from: face, weight and effects, nothing else.
