@@ -4,7 +4,7 @@
 import { paintDisplayList } from './paint.js';
 import { texts } from './texts.js';
 
-const GAP = 5; // between lines, when the core does not say its line height
+const GAP = 5; // between lines, as the desktop's list spaces them
 
 export class ListView {
   constructor(root, session, list, pictures) {
@@ -12,7 +12,6 @@ export class ListView {
     this.list = list;
     this.pictures = pictures;
     this.iconSize = 30;
-    this.lineHeight = 0;
     this.scroller = root.querySelector('.list-scroll');
     this.spacer = root.querySelector('.list-spacer');
     this.canvas = root.querySelector('canvas');
@@ -28,7 +27,7 @@ export class ListView {
   }
 
   deviceLineHeight() {
-    return this.lineHeight || Math.round(this.iconSize * this.dpr()) + GAP;
+    return Math.round(this.iconSize * this.dpr()) + GAP;
   }
 
   // In CSS pixels.
@@ -43,7 +42,6 @@ export class ListView {
   setIconSize(size) {
     if (size === this.iconSize) return;
     this.iconSize = size;
-    this.lineHeight = 0;
     this.update();
   }
 
@@ -66,10 +64,6 @@ export class ListView {
     const height = Math.max(1, Math.round(this.scroller.clientHeight * dpr));
     const icon = Math.round(this.iconSize * dpr);
     const display = JSON.parse(this.session.listing(this.list, icon, this.firstLine(), height));
-    if (display.lineHeight && display.lineHeight !== this.lineHeight) {
-      this.lineHeight = display.lineHeight;
-      this.spacer.style.height = `${(this.session.listLineCount(this.list) + 1) * this.cssLineHeight()}px`;
-    }
     display.width = Math.max(display.width, Math.round(this.scroller.clientWidth * dpr));
     display.height = Math.max(display.height, height);
     paintDisplayList(this.canvas, display, this.pictures);
@@ -77,24 +71,18 @@ export class ListView {
     this.canvas.style.height = `${display.height / dpr}px`;
   }
 
-  // The words of every line, from the core when it gives them, else the
-  // texts each line shows.
+  // The words of every line: the texts each line shows.
   speak(lines, cursor) {
     const dpr = this.dpr();
-    const full = JSON.parse(
-      this.session.listing(this.list, Math.round(this.iconSize * dpr), 0, Math.max(1, lines) * this.deviceLineHeight()),
-    );
-    let words = full.spoken;
-    if (!Array.isArray(words)) {
-      words = Array.from({ length: lines }, () => []);
-      const h = full.lineHeight || this.deviceLineHeight();
-      for (const op of full.ops) {
-        const line = Math.floor((op.y + 1) / h);
-        if (op.op === 'text' && words[line]) words[line].push(op.text.trim());
-      }
-      words = words.map((w) => w.filter(Boolean).join(' '));
+    const h = this.deviceLineHeight();
+    const full = JSON.parse(this.session.listing(this.list, Math.round(this.iconSize * dpr), 0, Math.max(1, lines) * h));
+    const words = Array.from({ length: lines }, () => []);
+    for (const op of full.ops) {
+      const line = Math.floor((op.y + 1) / h);
+      if (op.op === 'text' && words[line]) words[line].push(op.text.trim());
     }
-    const items = words.slice(0, lines).map((text, i) => {
+    const items = words.map((w, i) => {
+      const text = w.filter(Boolean).join(' ');
       const li = document.createElement('li');
       li.textContent = text || texts.emptyList;
       if (i === cursor) li.setAttribute('aria-current', 'true');

@@ -294,6 +294,91 @@ test('a position and a stamp keyed through the tool bar show in the Go List and 
   await page.browserContext().close();
 });
 
+test('the keyboard keys the program only where no control takes the key, and lists and boxes show where the child is', async () => {
+  const page = await freshPage();
+  // A tablet's sharp screen: the lists' lines and clicks in device pixels.
+  await page.setViewport({ width: 1180, height: 820, deviceScaleFactor: 2 });
+  await load(page);
+  await newProgram(page);
+  await page.evaluate(() => {
+    const s = window.zarnikfield.s;
+    const keyboardKey = s.keyboardKey.bind(s);
+    window.keyed = [];
+    s.keyboardKey = (name, ...rest) => {
+      const taken = keyboardKey(name, ...rest);
+      if (taken) window.keyed.push(name);
+      return taken;
+    };
+    window.asked = [];
+    window.zarnikfield.save = () => window.asked.push('save');
+    window.zarnikfield.open = () => window.asked.push('open');
+  });
+  const chord = async (modifier, key) => {
+    await page.keyboard.down(modifier);
+    await page.keyboard.press(key);
+    await page.keyboard.up(modifier);
+  };
+  await chord('Alt', 'ArrowUp');
+  await chord('Control', 's');
+  await chord('Control', 'o');
+  assert.deepEqual(await page.evaluate(() => window.asked), ['save', 'open']);
+  // Enter on a tool is the tool's: its box opens with the first field ready to type over.
+  await page.focus('#tool-heading');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('dialog[open] input', { timeout: WAIT });
+  const field = await page.evaluate(() => {
+    const i = document.activeElement;
+    return [i.tagName, i.selectionStart, i.selectionEnd === i.value.length && i.value.length > 0];
+  });
+  assert.deepEqual(field, ['INPUT', 0, true]);
+  await page.keyboard.press('Escape');
+  await page.waitForFunction(() => !document.querySelector('dialog[open]'), { timeout: WAIT });
+  assert.deepEqual(await page.evaluate(() => window.keyed), [], 'no key reached the program');
+
+  // Twenty lines keyed from the body: the cursor's line stays in view.
+  await page.evaluate(() => document.activeElement.blur());
+  for (let i = 0; i < 20; ++i) {
+    await page.keyboard.press('ArrowUp');
+    await page.keyboard.press('1');
+  }
+  await page.waitForFunction(`${goLines} > 20`, { timeout: WAIT });
+  const view = await page.evaluate(() => {
+    const list = window.zarnikfield.lists[1];
+    const scroller = list.scroller;
+    const cursor = window.zarnikfield.s.cursorLine(1);
+    const h = list.cssLineHeight();
+    return { cursor, first: scroller.scrollTop / h, last: (scroller.scrollTop + scroller.clientHeight) / h };
+  });
+  assert.ok(view.first > 0 && view.cursor >= Math.floor(view.first) && view.cursor + 1 <= view.last + 0.01, JSON.stringify(view));
+  // A tap on a line puts the cursor there.
+  const box = await page.$eval('#golist canvas', (c) => {
+    const r = c.getBoundingClientRect();
+    return { x: r.left + 20, y: r.top };
+  });
+  const target = Math.ceil(view.first) + 1;
+  const h = await page.evaluate(() => window.zarnikfield.lists[1].cssLineHeight());
+  await page.mouse.click(box.x, box.y + (target - Math.floor(view.first) + 0.5) * h);
+  await page.waitForFunction(
+    (line) => document.querySelectorAll('#golist .list-mirror li')[line]?.hasAttribute('aria-current'),
+    { timeout: WAIT },
+    target,
+  );
+
+  // The background chooser marks the one shown, and only it.
+  await page.click('#tool-background');
+  await page.waitForSelector('dialog[open] [aria-pressed]', { timeout: WAIT });
+  const marks = await page.$$eval('dialog[open] [aria-pressed]', (bs) => bs.map((b) => [b.value, b.getAttribute('aria-pressed')]));
+  const current = JSON.parse(await page.evaluate(() => window.zarnikfield.s.backgrounds())).current;
+  assert.deepEqual(
+    marks.filter(([, pressed]) => pressed === 'true').map(([name]) => name),
+    [current],
+  );
+  assert.ok(marks.length > 1);
+  assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-pressed')), 'true');
+  await page.keyboard.press('Escape');
+  await page.browserContext().close();
+});
+
 test('after the first visit the page and its help book work with the server gone', async () => {
   const page = await freshPage();
   await load(page);
