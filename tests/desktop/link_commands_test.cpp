@@ -76,10 +76,14 @@ TEST_F(LinkCommands, SendAndGetKeepTheWindowAliveAndTellWhatADirectTransferTells
     EXPECT_EQ(shown.size(), 1u);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-    // Get puts the robot's program in place of what was keyed since.
+    // Get puts the robot's program in place of what was keyed since; the
+    // robot answers again only after the timer has fired a few times.
+    robot.Stop();
+    ticks = 0;
     Key(editor(), "CM FD 1");
     shown.clear();
     window->Command(command::GetGoProgram);
+    EXPECT_GE(ticks, 3);
     EXPECT_NE(boxText.find("Getting"), std::string::npos);
     EXPECT_EQ(shown, (std::vector<test::ShownMessage>{
                          {kUnnumbered, unnumbered::kProgramCopiedFromZarnik, true}}));

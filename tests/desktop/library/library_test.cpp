@@ -165,8 +165,6 @@ TEST_F(Library, AGoProgramOpenedOnItsOwnKeepsTheDefaultRobotAndPictures) {
     window->StartupLoad(root + "mine/square.gop");
     ShowWindow();
     EXPECT_TRUE(shown.empty()) << shown.front().text;
-    EXPECT_EQ(Lines().size(), 2u);
-    EXPECT_EQ(doc().project.folder, root + "program/");
     EXPECT_STREQ(doc().tables.names.Get(doc().state.shapeId), "zarndef.bmp");
     Open(library::Shapes, true);
     EXPECT_EQ(Cells()[0], "zarndef.bmp");
@@ -255,8 +253,8 @@ TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
     EXPECT_EQ(Lines(), (Names{"NAME(\"My Go Program.gop\")", "SHAPE(pic02.bmp)"}));
     // Space on a cell reached by the arrows keys it as a click does.
     selector()->setFocus(Qt::TabFocusReason);
-    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Space})
-        QTest::keyClick(selector(), key);
+    TypeKeys(selector(),
+             {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Space});
     EXPECT_EQ(Lines().back(), "SHAPE(pic02.bmp)");
     EXPECT_EQ(Lines().size(), 3u);
     KeySequence(editor(), "CE");

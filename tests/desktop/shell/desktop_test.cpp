@@ -27,14 +27,7 @@
 namespace zf::ui {
 namespace {
 
-class Desktop : public DesktopTest {
-  protected:
-    // A number keyed on the drawn keypad, a digit at a time.
-    void PressDigits(const char* digits) {
-        for (const char* d = digits; *d; ++d)
-            Press(key::Digit0 + (*d - '0'));
-    }
-};
+using Desktop = DesktopTest;
 
 TEST_F(Desktop, TheDrawnKeypadAndTheKeyboardFillTheGoList) {
     const int digit = key::Digit0;
@@ -251,12 +244,12 @@ TEST_F(Everyday, SaveNewCopyAndClearMemoryByTheirKeys) {
         return chosen;
     };
     Press(key::Forward);
-    PressDigits("1");
+    Press(key::Digit0 + 1);
     Keys(Qt::CTRL | Qt::Key_S); // no name yet: the dialog asks for one
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(Lines().front(), "NAME(\"first.gop\")");
     Press(key::Back);
-    PressDigits("2");
+    Press(key::Digit0 + 2);
     Keys(Qt::CTRL | Qt::Key_S); // saved to its name, nothing asked
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(editor().modified, 0u);
@@ -297,7 +290,7 @@ TEST_F(Everyday, UndoAndRedoWalkBackAndForthThroughKeysAndClicks) {
     std::vector<std::pair<ProgramSnapshot, AreaSnapshot>> states{{Program(), Area()}};
     auto step = [&] { states.push_back({Program(), Area()}); };
     Press(key::Forward);
-    PressDigits("2");
+    Press(key::Digit0 + 2);
     step();
     // The robot dragged by the mouse to a new start.
     const QPoint robot = drawing()->RobotPixel();
