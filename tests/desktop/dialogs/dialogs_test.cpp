@@ -108,6 +108,7 @@ TEST_F(Dialogs, PositionTypedInStepsAndKeptInsideTheArea) {
     OnDialog<PositionDialog>([&](PositionDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Set Zarnik Position");
         EXPECT_EQ(Box(d, "right")->text(), "0");
+        EXPECT_EQ(Box(d, "up")->text(), "0");
         // Opened from the tool bar: its bottom-left corner on the bar's top-left.
         EXPECT_EQ(d.frameGeometry().bottomLeft() + QPoint(0, 1),
                   graphicsBar()->mapToGlobal(QPoint()));

@@ -280,6 +280,10 @@ TEST_F(Everyday, SaveNewCopyAndClearMemoryByTheirKeys) {
     Keys(Qt::Key_Delete);
     EXPECT_TRUE(Lines().empty());
 
+    // Ctrl+O and Ctrl+P open dialogs: only their keys here.
+    EXPECT_EQ(window->Action(command::OpenGoProgram)->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(window->Action(command::PrintGoProgram)->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_P));
     answer = Answer::No;
     Keys(Qt::CTRL | Qt::Key_Q);
     EXPECT_FALSE(window->isVisible());
@@ -358,6 +362,7 @@ TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
 
     Start();
     EXPECT_TRUE(window->Action(command::SpeedInstant)->isChecked());
+    EXPECT_FALSE(window->Action(command::SpeedMedium)->isChecked());
     EXPECT_TRUE(drawing()->run().instant);
     EXPECT_EQ(doc().options.listingSize, 8);
     EXPECT_TRUE(window->Action(command::ListingSizeFirst + 7)->isChecked());
@@ -388,6 +393,7 @@ TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
     window.reset();
     Start();
     EXPECT_TRUE(window->Action(command::SpeedVerySlow)->isChecked());
+    EXPECT_FALSE(window->Action(command::SpeedSlow)->isChecked());
     EXPECT_EQ(doc().state.moveDelay, 2 * MoveDelayForSpeed(0));
     const IniFile ini = IniFile::Load(options);
     EXPECT_EQ(std::pair(ini.GetInt("zarnik", "speed", 0), ini.GetInt("zarnik", "veryslow", 0)),
