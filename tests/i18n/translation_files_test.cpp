@@ -26,10 +26,8 @@ QList<Message> ReadTs(const QByteArray& text) {
         const auto name = xml.name();
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
-            m = Message{context, {}, {}, true};
         } else if (name == QLatin1String("source")) {
-            m.source = xml.readElementText();
+            m = Message{context, xml.readElementText(), {}, true};
         } else if (name == QLatin1String("translation")) {
             const auto attributes = xml.attributes();
             const auto type = attributes.value(QLatin1String("type"));
@@ -78,18 +76,17 @@ QStringList PlaceholderFaults(const QList<Message>& messages) {
     return faults;
 }
 
-QStringList ShippedTsFiles() {
+// Each shipped translation file's name and messages.
+QList<std::pair<QString, QList<Message>>> ShippedTranslations() {
     const QDir folder(QStringLiteral(ZF_TS_FOLDER));
-    QStringList files;
-    for (const QString& name : folder.entryList({QStringLiteral("zarnikfield_*.ts")}, QDir::Files))
-        files << folder.filePath(name);
+    QList<std::pair<QString, QList<Message>>> files;
+    for (const QString& name :
+         folder.entryList({QStringLiteral("zarnikfield_*.ts")}, QDir::Files)) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        files.append({name, ReadTs(file.readAll())});
+    }
     return files;
-}
-
-QList<Message> ReadTsFile(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return ReadTs(file.readAll());
 }
 
 TEST(TranslationFiles, KeepEveryPlaceholder) {
@@ -106,21 +103,19 @@ TEST(TranslationFiles, KeepEveryPlaceholder) {
     EXPECT_EQ(PlaceholderFaults(sample).size(), 3)
         << PlaceholderFaults(sample).join('\n').toStdString();
 
-    const QStringList files = ShippedTsFiles();
+    const auto files = ShippedTranslations();
     ASSERT_FALSE(files.isEmpty());
-    for (const QString& path : files) {
-        const QList<Message> messages = ReadTsFile(path);
-        EXPECT_FALSE(messages.isEmpty()) << path.toStdString();
+    for (const auto& [name, messages] : files) {
+        EXPECT_FALSE(messages.isEmpty()) << name.toStdString();
         const QStringList faults = PlaceholderFaults(messages);
-        EXPECT_TRUE(faults.isEmpty()) << path.toStdString() << ":\n"
+        EXPECT_TRUE(faults.isEmpty()) << name.toStdString() << ":\n"
                                       << faults.join('\n').toStdString();
     }
 }
 
 TEST(TranslationFiles, AreComplete) {
-    for (const QString& path : ShippedTsFiles()) {
+    for (const auto& [name, messages] : ShippedTranslations()) {
         QStringList unfinished;
-        const QList<Message> messages = ReadTsFile(path);
         for (const Message& m : messages) {
             const bool empty = m.translations.isEmpty() ||
                                std::any_of(m.translations.begin(), m.translations.end(),
@@ -129,8 +124,7 @@ TEST(TranslationFiles, AreComplete) {
                 unfinished << m.context + QStringLiteral(": ") + m.source;
         }
         EXPECT_TRUE(unfinished.isEmpty())
-            << QFileInfo(path).fileName().toStdString() << ": " << unfinished.size() << " of "
-            << messages.size()
+            << name.toStdString() << ": " << unfinished.size() << " of " << messages.size()
             << " texts unfinished, the first: " << unfinished.value(0).toStdString();
     }
 }

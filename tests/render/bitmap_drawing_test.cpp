@@ -19,9 +19,7 @@ TEST(FittingPictures, KeepProportionsCentreAndStretchEvenMirrored) {
     picture.setPixel(0, 0, kMagenta);
     picture.setPixel(3, 0, kRed);
     const QImage mirrored = StretchBitmap(picture, 8, 8, true);
-    EXPECT_EQ(Rgb(mirrored, 0, 0), kMagenta);
-    EXPECT_EQ(Rgb(mirrored, 1, 0), kRed);
-    EXPECT_EQ(Rgb(mirrored, 7, 0), kMagenta);
+    ExpectPixels(mirrored, {Pixel(0, 0, kMagenta), Pixel(1, 0, kRed), Pixel(7, 0, kMagenta)});
 
     // The browser stretches with the core's pixel code: the same pixels as
     // here, at any size a stamp or a key picture takes.
@@ -46,8 +44,7 @@ TEST(DrawingPictures, NoPathPaintsBlackAMissingFileNothingAndTheKeyShowsTheGroun
     EXPECT_EQ(Rgb(target, 5, 5), kGreen);
     EXPECT_TRUE(DrawBitmapFile(p, "", 10, 10));
     p.end();
-    EXPECT_EQ(Rgb(target, 9, 9), kBlack);
-    EXPECT_EQ(Rgb(target, 10, 10), kGreen);
+    ExpectPixels(target, {Pixel(9, 9, kBlack), Pixel(10, 10, kGreen)});
 
     // Transparently, the top-left colour leaves the ground visible.
     QImage picture = Filled(10, 10, Qt::white);
@@ -58,9 +55,8 @@ TEST(DrawingPictures, NoPathPaintsBlackAMissingFileNothingAndTheKeyShowsTheGroun
     QPainter g(&ground);
     DrawTransparentImage(g, picture, 20, 20, 20, 20);
     g.end();
-    EXPECT_EQ(Rgb(ground, 11, 11), kGreen); // white is the key here
-    EXPECT_EQ(Rgb(ground, 20, 20), kRed);
-    EXPECT_EQ(Rgb(ground, 2, 2), kGreen);
+    // White, its top-left colour, is the key here.
+    ExpectPixels(ground, {Pixel(11, 11, kGreen), Pixel(20, 20, kRed), Pixel(2, 2, kGreen)});
 
     // Any other mode draws opaque.
     QImage opaque = Filled(20, 20, Qt::white);

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,16 @@ inline QImage Framed(int side, QRgb colour, int border) {
         for (int x = border; x < side - border; ++x)
             picture.setPixel(x, y, colour);
     return picture;
+}
+
+// Pixels expected of a picture, alpha aside.
+struct Pixel {
+    int x, y;
+    QRgb rgb;
+};
+inline void ExpectPixels(const QImage& image, std::initializer_list<Pixel> pixels) {
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(Rgb(image, p.x, p.y), p.rgb) << "at " << p.x << ", " << p.y;
 }
 
 // Pixels of one colour within `box`.

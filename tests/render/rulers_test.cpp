@@ -31,16 +31,12 @@ TEST(Rulers, TicksMarkWholeStepsFromTheCentreTheCentreLongerAndNumbered) {
     const QRgb face = colours.face.rgb() & 0xFFFFFFu;
     // Vertical: ordinary ticks from 0.6 of the width (14), the centre from 0.3
     // (7), partly under its number.
-    EXPECT_EQ(Rgb(image, 14, 15), shadow);
-    EXPECT_EQ(Rgb(image, 14, 16), highlight);
-    EXPECT_EQ(Rgb(image, 13, 15), face);
-    EXPECT_EQ(Rgb(image, 20, 30), face);
+    ExpectPixels(image, {Pixel(14, 15, shadow), Pixel(14, 16, highlight), Pixel(13, 15, face),
+                         Pixel(20, 30, face)});
     // Horizontal: ordinary ticks down 0.3 of the height (7 rows), the centre 0.6 (14).
-    EXPECT_EQ(Rgb(image, 50 + 30, 156), shadow);
-    EXPECT_EQ(Rgb(image, 50 + 31, 156), highlight);
-    EXPECT_EQ(Rgb(image, 50 + 30, 158), face);
-    EXPECT_EQ(Rgb(image, 50 + 60, 160), shadow);
-    EXPECT_EQ(Rgb(image, 190, 160), kGreen);
+    ExpectPixels(image,
+                 {Pixel(50 + 30, 156, shadow), Pixel(50 + 31, 156, highlight),
+                  Pixel(50 + 30, 158, face), Pixel(50 + 60, 160, shadow), Pixel(190, 160, kGreen)});
     // Each tick's step number from the centre is written beside it, in the
     // room the ticks leave: left of the vertical ticks, under the others.
     // The columns of a box with any dark pixel.

@@ -103,9 +103,8 @@ TEST_F(SpriteTest, MovingRestoresWhatTheRobotHidAndARunningPenDrawsBehindIt) {
     const QRect changed = overlay.DrawZarnikAt(screen, state, sprite, trail, 2000, 1500);
     EXPECT_EQ(state.x, 2000);
     EXPECT_EQ(changed, QRect(135, 135, 80, 30));
-    EXPECT_EQ(Rgb(screen, 150, 150), kBlack);
-    EXPECT_EQ(Rgb(screen, 150, 140), kWhite);
-    EXPECT_EQ(Rgb(screen, 200, 150), kBlue);
+    ExpectPixels(screen,
+                 {Pixel(150, 150, kBlack), Pixel(150, 140, kWhite), Pixel(200, 150, kBlue)});
 
     // Not running, a pen down draws nothing live.
     trail.AppendTrailPoint(2000, 2000);
@@ -125,9 +124,7 @@ TEST_F(SpriteTest, MovingRestoresWhatTheRobotHidAndARunningPenDrawsBehindIt) {
     // Running with the pen down, a live line follows; pen up, none does.
     state.running = true;
     overlay.DrawZarnikAt(screen, state, sprite, trail, 2300, 2000);
-    EXPECT_EQ(Rgb(screen, 200, 200), kBlue);
-    EXPECT_EQ(Rgb(screen, 200, 201), kBlue);
-    EXPECT_EQ(Rgb(screen, 200, 203), kWhite);
+    ExpectPixels(screen, {Pixel(200, 200, kBlue), Pixel(200, 201, kBlue), Pixel(200, 203, kWhite)});
     state.penDown = false;
     overlay.DrawZarnikAt(screen, state, sprite, trail, 2300, 2900);
     EXPECT_EQ(Count(screen, QRect(215, 215, 30, 60), kBlue), 0);

@@ -2,7 +2,6 @@
 #include "desktop/help/tooltips.h"
 #include "desktop/listing/procedure_pane.h"
 #include "desktop/workarea/status_line.h"
-#include "files/ini_file.h"
 
 #include "desktop_fixture.h"
 
@@ -121,10 +120,19 @@ TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndGoesWhileAnotherWindowIsActive)
     EXPECT_TRUE(tipShown());
 }
 
-TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
-    Open("");
+// Off in the options file (a bad delay polling at 1 ms for this run), on
+// and off by the menu, the program's activation, the options an old project
+// carries and the exit checks.
+TEST_F(Tips, TheOptionsActivationAndTheMenuStartAndStopThem) {
+    Open("[tooltips]\r\nshow=0\r\ndelay=99999\r\n");
     QAction* option = window->Action(command::Tooltips);
     ASSERT_TRUE(option->isEnabled());
+    EXPECT_FALSE(option->isChecked());
+    EXPECT_EQ(tips->delay(), 1);
+    // With the option off, coming back to the program starts nothing.
+    tips->ApplicationActivated(true);
+    EXPECT_FALSE(tips->running());
+    window->Command(command::Tooltips);
     EXPECT_TRUE(option->isChecked());
     TickAt(graphicsBar(), 0);
     ASSERT_TRUE(tipShown());
@@ -134,40 +142,23 @@ TEST_F(Tips, ActivationAndTheMenuStartAndStopThem) {
     EXPECT_EQ(popup(), nullptr);
     tips->ApplicationActivated(true);
     EXPECT_TRUE(tips->timer().isActive());
-
     window->Command(command::Tooltips);
     EXPECT_FALSE(option->isChecked());
     EXPECT_FALSE(tips->running());
-    // With the option off, coming back to the program starts nothing.
-    tips->ApplicationActivated(true);
-    EXPECT_FALSE(tips->running());
-    window->Command(command::Tooltips);
-    EXPECT_TRUE(option->isChecked());
-    EXPECT_TRUE(tips->running());
 
     // A project of the old form carries the option.
-    ProjectOptions carried{6, 0, 0, 2};
-    window->document().ApplyOptions(carried);
-    EXPECT_FALSE(tips->running());
-    EXPECT_FALSE(option->isChecked());
-    carried.tooltips = 1;
+    ProjectOptions carried{6, 0, 1, 2};
     window->document().ApplyOptions(carried);
     EXPECT_TRUE(tips->running());
-
+    EXPECT_TRUE(option->isChecked());
+    carried.tooltips = 0;
+    window->document().ApplyOptions(carried);
+    EXPECT_FALSE(tips->running());
+    window->Command(command::Tooltips);
+    ASSERT_TRUE(tips->running());
     // The exit checks stop them.
     EXPECT_TRUE(window->ExitChecks());
     EXPECT_FALSE(tips->running());
-}
-
-// A bad delay polls at 1 ms for this run and is written back as 0.
-TEST_F(Tips, TheOptionsFileSwitchesThemOffAndBadValuesAreRepaired) {
-    Open("[tooltips]\r\nshow=0\r\ndelay=99999\r\n");
-    EXPECT_FALSE(tips->running());
-    EXPECT_FALSE(window->Action(command::Tooltips)->isChecked());
-    EXPECT_EQ(tips->delay(), 1);
-    const IniFile written = IniFile::Load(iniPath);
-    EXPECT_EQ(written.GetString("tooltips", "show", ""), "0");
-    EXPECT_EQ(written.GetString("tooltips", "delay", ""), "0");
 }
 
 } // namespace

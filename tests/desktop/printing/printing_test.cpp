@@ -70,7 +70,7 @@ class Printing : public DesktopTest, public PrintProblems {
     bool dialogOffersPageRange = true;
 };
 
-TEST_F(Printing, PrintGoProgramThroughThePrintDialogToPdf) {
+TEST_F(Printing, BothPrintsGoThroughThePrintDialogToPdfOrAreReported) {
     KeyLines(6);
     const std::string pdf = Path("program.pdf");
     AcceptPrintDialogWith(pdf);
@@ -78,12 +78,24 @@ TEST_F(Printing, PrintGoProgramThroughThePrintDialogToPdf) {
     EXPECT_FALSE(dialogOffersPageRange);
     EXPECT_EQ(window->printing().printer().copyCount(), 1);
     EXPECT_EQ(PdfPageCount(pdf), 2);
-    EXPECT_TRUE(problems.empty());
     EXPECT_TRUE(window->isEnabled());
 
     AcceptPrintDialogWith(Path("area.pdf"));
     window->Action(command::PrintWorkingArea)->trigger();
     EXPECT_EQ(PdfPageCount(Path("area.pdf")), 1);
+
+    // A file that cannot be written is reported, and nothing is made.
+    AcceptPrintDialogWith(Path("missing/program.pdf"));
+    EXPECT_EQ(window->printing().PrintGoProgram(), PrintOutcome::Failed);
+    AcceptPrintDialogWith(Path("missing/area.pdf"));
+    EXPECT_EQ(window->printing().PrintWorkingArea(), PrintOutcome::Failed);
+    EXPECT_EQ(problems,
+              (std::vector<std::string>{
+                  std::string(TextOf(TextId::ProductName)) + "|" + unnumbered::kCannotStartPrinting,
+                  std::string(TextOf(TextId::ProductName)) + "|" +
+                      FormatText(unnumbered::kCannotStartPrintingCode, {ENOENT})}));
+    EXPECT_FALSE(std::filesystem::exists(Path("missing")));
+    EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(Printing, CancelInTheAbortDialogStopsBeforeTheNextPage) {
@@ -113,21 +125,6 @@ TEST_F(Printing, CancelInTheAbortDialogStopsBeforeTheNextPage) {
     EXPECT_NEAR(where.center().x(), screen.center().x(), 1);
     EXPECT_EQ(where.top() - screen.top(), (screen.height() - where.height()) / 3);
     EXPECT_TRUE(problems.empty());
-}
-
-TEST_F(Printing, AFileThatCannotBeWrittenIsReportedAndNothingIsMade) {
-    KeyLines(2);
-    AcceptPrintDialogWith(Path("missing/program.pdf"));
-    EXPECT_EQ(window->printing().PrintGoProgram(), PrintOutcome::Failed);
-    AcceptPrintDialogWith(Path("missing/area.pdf"));
-    EXPECT_EQ(window->printing().PrintWorkingArea(), PrintOutcome::Failed);
-    EXPECT_EQ(problems,
-              (std::vector<std::string>{
-                  std::string(TextOf(TextId::ProductName)) + "|" + unnumbered::kCannotStartPrinting,
-                  std::string(TextOf(TextId::ProductName)) + "|" +
-                      FormatText(unnumbered::kCannotStartPrintingCode, {ENOENT})}));
-    EXPECT_FALSE(std::filesystem::exists(Path("missing")));
-    EXPECT_TRUE(window->isEnabled());
 }
 
 } // namespace

@@ -17,10 +17,7 @@
 namespace zf::ui {
 namespace {
 
-class Accessibility : public DesktopTest {
-  protected:
-    ZarnikState& state() { return doc().state; }
-};
+using Accessibility = DesktopTest;
 
 QAccessibleInterface* Of(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
@@ -109,8 +106,7 @@ TEST_F(Accessibility, TabReachesTheListsAndTheKeypadWhoseArrowsMoveAndWhoseSpace
 
     // Keys typed while the working area has the focus key the program.
     drawing()->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    TypeKeys(QApplication::focusWidget(), {Qt::Key_Up, Qt::Key_3});
     EXPECT_EQ(Lines().size(), 2u);
 
     // In a list Up and Down move its cursor as a click on the line does;
@@ -121,13 +117,11 @@ TEST_F(Accessibility, TabReachesTheListsAndTheKeypadWhoseArrowsMoveAndWhoseSpace
     QTest::keyClick(list, Qt::Key_Home);
     EXPECT_EQ(editor().cursor, editor().Head(GO_LIST));
     EXPECT_TRUE(lines->child(0)->state().selected);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Down);
+    TypeKeys(list, {Qt::Key_Down, Qt::Key_Down});
     EXPECT_EQ(editor().cursor, editor().Head(GO_LIST)->next);
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(editor().cursor, editor().Head(GO_LIST));
-    QTest::keyClick(list, Qt::Key_End);
-    QTest::keyClick(list, Qt::Key_Left);
+    TypeKeys(list, {Qt::Key_End, Qt::Key_Left});
     EXPECT_EQ(Names(lines).back(), "Turn left");
     EXPECT_TRUE(lines->child(2)->state().selected);
     QTest::keyClick(list, Qt::Key_Backspace);
@@ -153,9 +147,7 @@ TEST_F(Accessibility, TabReachesTheListsAndTheKeypadWhoseArrowsMoveAndWhoseSpace
 
     // Space presses the focused key; a digit typed still keys as it does
     // anywhere; Return presses the focused key, not GO.
-    QTest::keyClick(keypad(), Qt::Key_Space);
-    QTest::keyClick(keypad(), Qt::Key_2);
-    QTest::keyClick(keypad(), Qt::Key_Return);
+    TypeKeys(keypad(), {Qt::Key_Space, Qt::Key_2, Qt::Key_Return});
     EXPECT_FALSE(doc().state.running);
     EXPECT_EQ(Names(Of(go()->goList())).back(), "Forward");
     EXPECT_EQ(Names(Of(go()->goList())).at(2), "Forward 2");
@@ -204,12 +196,9 @@ TEST_F(Accessibility, ToolBarButtonsAreNamedByTheirTipsAndPressLikeAClick) {
     // By keyboard: arrows step over the empty slot, Space presses.
     QTest::keyClick(&bar, Qt::Key_Right);
     EXPECT_EQ(bar.focusedSlot(), 2);
-    QTest::keyClick(&bar, Qt::Key_Right);
-    QTest::keyClick(&bar, Qt::Key_Right);
+    TypeKeys(&bar, {Qt::Key_Right, Qt::Key_Right});
     EXPECT_EQ(bar.focusedSlot(), 3);
-    QTest::keyClick(&bar, Qt::Key_Left);
-    QTest::keyClick(&bar, Qt::Key_Left);
-    QTest::keyClick(&bar, Qt::Key_Space);
+    TypeKeys(&bar, {Qt::Key_Left, Qt::Key_Left, Qt::Key_Space});
     EXPECT_EQ(taken.size(), 1u);
     EXPECT_EQ(pushed,
               (std::vector<std::pair<int, bool>>{{7, true}, {8, true}, {8, false}, {7, true}}));
@@ -220,9 +209,9 @@ TEST_F(Accessibility, TheWorkingAreaTellsWhereTheRobotIsAndWhatLiesOnTheFloor) {
     QAccessibleInterface* area = Of(drawing());
     ASSERT_NE(area, nullptr);
     EXPECT_EQ(area->text(QAccessible::Name), "Working area");
-    state().x = 1350;
-    state().heading = 270;
-    state().penDown = true;
+    doc().state.x = 1350;
+    doc().state.heading = 270;
+    doc().state.penDown = true;
     doc().objects.Clear();
     doc().objects.CreateGraphicObject("backgnd.bmp", objectkind::Background, 0, 0, 0, 0, 0, 0);
     for (const char* stamp : {"apple.bmp", "boat.bmp"})

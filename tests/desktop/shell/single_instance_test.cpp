@@ -82,7 +82,9 @@ TEST_F(SingleInstanceStart, ASecondStartWithAFileOpensItInTheFirstWithThePlainPr
     EXPECT_EQ(shown[0].text, TextOf(TextId::SaveGoProgramChanges));
 }
 
-TEST_F(SingleInstanceStart, ALockLeftByACrashedStartDoesNotBlock) {
+// A lock left by a crashed start does not block the next; a name handed over
+// keeps its bytes, not UTF-8 and with a line break in it.
+TEST_F(SingleInstanceStart, ALockLeftByACrashedStartDoesNotBlockAndNamesKeepTheirBytes) {
     QProcess crashed;
     Start(crashed, {});
     const QString socket = runtime.filePath("zarnikfield.socket");
@@ -93,11 +95,20 @@ TEST_F(SingleInstanceStart, ALockLeftByACrashedStartDoesNotBlock) {
 
     SingleInstance next(runtime.path());
     ASSERT_EQ(next.Claim(""), SingleInstance::Start::First);
-    bool forward = false;
+    QByteArray received = "none";
     QObject::connect(&next, &SingleInstance::handedOver,
-                     [&](const QByteArray& file) { forward = file.isEmpty(); });
+                     [&](const QByteArray& file) { received = file; });
     EXPECT_EQ(LaterStart({}), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return forward; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received.isEmpty(); }, 10000));
+
+    received = "none";
+    const std::string name = "/tmp/caf\xe9\nnew.gop";
+    SingleInstance::Start later = SingleInstance::Start::First;
+    std::thread second([&] { later = SingleInstance(runtime.path()).Claim(name); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received != "none"; }, 10000));
+    second.join();
+    EXPECT_EQ(later, SingleInstance::Start::HandedOver);
+    EXPECT_EQ(received.toStdString(), name);
 }
 
 // A file handed over while Send or Get waits for the robot, or while a box
@@ -135,8 +146,9 @@ TEST_F(SingleInstanceStart, AHandedFileWaitsForATransferAndForAModalBox) {
 
 // A lock file the test writes itself, as a full disk or another program
 // could leave it: empty, garbled, or naming a process that is no
-// Zarnikfield. None may keep the program from starting.
-TEST_F(SingleInstanceStart, ALockNoRunningStartHoldsIsStaleWhateverItSays) {
+// Zarnikfield. None may keep the program from starting; a start that
+// cannot lock at all says where and why.
+TEST_F(SingleInstanceStart, ALockNoRunningStartHoldsIsStaleAndOneNeverMadeSaysWhy) {
     const QString lockPath = runtime.filePath("zarnikfield.lock");
     for (const QByteArray& contents :
          {QByteArray(), QByteArray("\xff\x00garbage"), QByteArray("1\ninit\nelsewhere\n")}) {
@@ -153,10 +165,8 @@ TEST_F(SingleInstanceStart, ALockNoRunningStartHoldsIsStaleWhateverItSays) {
     QLockFile other(lockPath);
     EXPECT_FALSE(other.removeStaleLockFile());
     EXPECT_TRUE(QFileInfo::exists(lockPath));
-}
 
-TEST_F(SingleInstanceStart, AStartThatCannotLockSaysWhereAndWhy) {
-    // A folder that cannot be made: its parent is a file.
+    // A folder that cannot be made, its parent being a file: said where and why.
     QFile file(runtime.filePath("plain"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
@@ -164,29 +174,6 @@ TEST_F(SingleInstanceStart, AStartThatCannotLockSaysWhereAndWhy) {
     EXPECT_EQ(blocked.Claim(""), SingleInstance::Start::Failed);
     EXPECT_EQ(blocked.failure(), "Zarnikfield cannot start: it cannot write in this folder:\n" +
                                      runtime.filePath("plain/run").toStdString());
-}
-
-// Names are bytes: one that is not UTF-8, with a line break in it, reaches
-// the running window unchanged.
-TEST_F(SingleInstanceStart, AHandedOverNameKeepsItsBytes) {
-    SingleInstance first(runtime.path());
-    ASSERT_EQ(first.Claim(""), SingleInstance::Start::First);
-    QByteArray received;
-    bool arrived = false;
-    QObject::connect(&first, &SingleInstance::handedOver, [&](const QByteArray& file) {
-        received = file;
-        arrived = true;
-    });
-    const std::string name = "/tmp/caf\xe9\nnew.gop";
-    SingleInstance::Start later = SingleInstance::Start::First;
-    std::thread second([&] {
-        SingleInstance next(runtime.path());
-        later = next.Claim(name);
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return arrived; }, 10000));
-    second.join();
-    EXPECT_EQ(later, SingleInstance::Start::HandedOver);
-    EXPECT_EQ(received.toStdString(), name);
 }
 
 } // namespace

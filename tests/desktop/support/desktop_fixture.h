@@ -15,19 +15,52 @@
 #include "support/recorder.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zf::ui {
+
+// Runs `act` on the dialog of type D once it is open and waiting; a
+// request that is posted opens it a little later, so it is looked for a few
+// times. A dialog of another type is failed and closed, so that no test is
+// left hanging.
+template <typename D, typename F>
+void OnDialog(F act, int tries = 20) {
+    QTimer::singleShot(0, [act, tries] {
+        QWidget* top = QApplication::activeModalWidget();
+        if (!top) {
+            if (tries > 0)
+                OnDialog<D>(act, tries - 1);
+            return;
+        }
+        if (auto* dialog = qobject_cast<D*>(top)) {
+            act(*dialog);
+            return;
+        }
+        ADD_FAILURE() << "unexpected dialog " << top->metaObject()->className();
+        if (auto* other = qobject_cast<QDialog*>(top))
+            other->reject();
+    });
+}
+
+// A project folder with its four sub-folders.
+inline void MakeProjectFolder(const std::filesystem::path& folder) {
+    for (const char* sub : {"backgnds", "zarniks", "objects", "pens"})
+        std::filesystem::create_directories(folder / sub);
+}
 
 // The main window on the offscreen platform, with its warnings and questions
 // recorded here and its drawing window on a clock the test moves. A suite
@@ -95,6 +128,11 @@ class DesktopTest : public ::testing::Test, public DialogStandIn {
     }
     // A button of a tool bar, by slot.
     void ClickSlot(ToolStrip* bar, int slot) { Click(bar, ToolStrip::SlotRect(slot).center()); }
+    // Keys typed on `widget` in turn.
+    static void TypeKeys(QWidget* widget, std::initializer_list<Qt::Key> keys) {
+        for (Qt::Key k : keys)
+            QTest::keyClick(widget, k);
+    }
     // A key of the drawn keypad.
     void Press(int code) { Click(keypad(), keypad()->layout().KeyCentre(code)); }
     std::vector<std::string> Lines(int list = GO_LIST) const {
