@@ -400,7 +400,8 @@ test('after the first visit the page and its help book work with the server gone
     page.waitForFunction(
       (n) => {
         const doc = document.getElementById('help-frame').contentDocument;
-        return doc?.location.pathname.endsWith(n) && doc.querySelector('h1')?.textContent;
+        // Loaded whole: the panel listens in a page from its load on.
+        return doc?.location.pathname.endsWith(n) && doc.readyState === 'complete' && doc.querySelector('h1')?.textContent;
       },
       { timeout: WAIT },
       name,
