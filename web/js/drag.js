@@ -19,7 +19,7 @@ export class FloorPointer {
     // A pointer the browser takes away lets go where it was last seen.
     c.addEventListener('pointercancel', (e) => this.up(e, null));
     c.addEventListener('lostpointercapture', (e) => this.up(e, null));
-    c.addEventListener('pointerleave', () => this.showCursor(false));
+    c.addEventListener('pointerleave', () => this.held || this.showCursor(false));
   }
 
   // The next press goes to `action` with its point; null takes it back.
