@@ -83,7 +83,13 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("keyText", &WebSession::KeyText)
         .function("setAreaSize", &WebSession::SetAreaSize)
         .function("backgrounds", &WebSession::Backgrounds)
-        .function("setBackground", &WebSession::SetBackground);
+        .function("setBackground", &WebSession::SetBackground)
+        .function("dragPress", &WebSession::DragPress)
+        .function("dragMove", &WebSession::DragMove)
+        .function("dragRelease", &WebSession::DragRelease)
+        .function("dragUnder", &WebSession::DragUnder)
+        .function("dragPossible", &WebSession::DragPossible)
+        .function("clearObjectAt", &WebSession::ClearObjectAt);
 #ifdef ZF_WITH_SCENE
     BindScene(session);
 #endif

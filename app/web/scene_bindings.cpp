@@ -58,7 +58,7 @@ std::string Floor(WebSession& s, int width, int height, bool withRobot) {
     if (const float zoom = FitZoom(s.state(), width, height); zoom > 0)
         s.SetZoom(zoom);
     WorkingAreaScene scene{s.state(), s.trail(), s.objects(), s.project().folder};
-    return FloorJson(scene, width, height, withRobot, PageMeasure(), pictures);
+    return FloorJson(scene, width, height, withRobot, PageMeasure(), pictures, &s.drag());
 }
 
 emscripten::val Picture(WebSession&, const std::string& source, int w, int h, bool flipX,

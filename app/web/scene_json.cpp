@@ -316,12 +316,35 @@ std::string ListingJson(const ListingView& view, const ListingLayout& layout) {
     return SceneJson(scene);
 }
 
+FloorRegion AreaRegion(const ZarnikState& state, float zoom) {
+    return {0, 0, static_cast<int>(state.floorWidth * double{zoom} / 1000),
+            static_cast<int>(state.floorHeight * double{zoom} / 1000)};
+}
+
 std::string FloorJson(WorkingAreaScene& scene, int width, int height, bool withRobot,
-                      TextMeasure& measure, PictureSizes& pictures) {
+                      TextMeasure& measure, PictureSizes& pictures, const FloorDrag* drag) {
     const float zoom = FitZoom(scene.state, width, height);
-    const FloorRegion region{0, 0, static_cast<int>(scene.state.floorWidth * double{zoom} / 1000),
-                             static_cast<int>(scene.state.floorHeight * double{zoom} / 1000)};
-    return SceneJson(BuildFloorScene(scene, region, zoom, {measure, pictures}, withRobot));
+    const FloorRegion region = AreaRegion(scene.state, zoom);
+    GraphicObject* dragged = drag && drag->Moved() ? drag->object() : nullptr;
+    if (dragged)
+        scene.hidden = dragged;
+    const FloorPainters painters{measure, pictures};
+    Scene out = BuildFloorScene(scene, region, zoom, painters, withRobot);
+    if (dragged) {
+        ZarnikState view = scene.state;
+        view.zoom = zoom;
+        GraphicObject at = *dragged;
+        at.x = PixelsToMm(view, drag->ObjectPixelX());
+        at.y = PixelsToMm(view, drag->ObjectPixelY());
+        AddStampOrText(out, scene.objects.tables(), at, view, region.x, region.y, scene.folder,
+                       painters);
+    }
+    std::string json = SceneJson(out);
+    json.insert(json.size() - 1, ",\"area\":{\"x\":" + std::to_string(region.x) +
+                                     ",\"y\":" + std::to_string(region.y) +
+                                     ",\"w\":" + std::to_string(region.width) +
+                                     ",\"h\":" + std::to_string(region.height) + "}");
+    return json;
 }
 
 std::vector<std::uint8_t> PictureRgba(const std::string& source, int w, int h, bool flipX,

@@ -6,6 +6,7 @@
 #include "files/floor_scene.h"
 #include "files/listing_scene.h"
 #include "program/scene.h"
+#include "simulation/floor_drag.h"
 
 #include <cstdint>
 #include <functional>
@@ -60,10 +61,15 @@ struct ListingView {
 };
 std::string ListingJson(const ListingView& view, const ListingLayout& layout);
 
+// The working area's pixels at a zoom, its top-left at the list's.
+FloorRegion AreaRegion(const ZarnikState& state, float zoom);
+
 // The working area fitted into width x height pixels, with the robot's
-// square when asked.
+// square when asked, and "area": where the working area lies in the list.
+// A stamp or text being dragged is drawn last, where it would be dropped.
 std::string FloorJson(WorkingAreaScene& scene, int width, int height, bool withRobot,
-                      TextMeasure& measure, PictureSizes& pictures);
+                      TextMeasure& measure, PictureSizes& pictures,
+                      const FloorDrag* drag = nullptr);
 
 // The pixels of an image op's source at w x h, mirrored as asked, as RGBA
 // bytes (clear where keyed); empty when the picture cannot be read.

@@ -127,6 +127,11 @@ WebSession::WebSession() : editor_(std::make_unique<GoEditor>(ui_, tables_)) {
 }
 
 void WebSession::Post(RunRequest request, int param) {
+    // A run takes the robot from no finger: a drag ends where it is first.
+    if (drag_.kind() != FloorDrag::Kind::None) {
+        drag_.LetGo();
+        ui_.events.repaintFloor = true;
+    }
     run_->Post(request, param);
 }
 

@@ -7,6 +7,7 @@
 #include "program/key_entry.h"
 #include "program/keypad_rules.h"
 #include "simulation/clock.h"
+#include "simulation/floor_drag.h"
 #include "simulation/graphic_objects.h"
 #include "simulation/pen_trail.h"
 #include "simulation/run_control.h"
@@ -95,6 +96,20 @@ class WebSession : public KeypadActions, public ProjectHost {
     std::string Backgrounds() const;
     bool SetBackground(const std::string& name);
 
+    // A drag on the working area, in its pixels as floor() last laid it
+    // out: the robot to a new start, a stamp or text to a new place. Press
+    // answers what it took up: 0 nothing, 1 the robot, 2 a stamp or text.
+    int DragPress(int x, int y);
+    void DragMove(int x, int y);
+    void DragRelease(int x, int y);
+    // What a press there would take up, for the pointer's look.
+    int DragUnder(int x, int y) const { return static_cast<int>(drag_.Under(x, y)); }
+    bool DragPossible() const { return drag_.Possible(); }
+    const FloorDrag& drag() const { return drag_; }
+    // Clear One Object let go at a point of the working area: true when a
+    // stamp or text went.
+    bool ClearObjectAt(int x, int y);
+
     // The zoom the page shows the working area at: moves are drawn, and
     // timed, pixel by pixel at it, as in the desktop's window, and the
     // robot's picture is made at its step size.
@@ -146,6 +161,7 @@ class WebSession : public KeypadActions, public ProjectHost {
     ManualClock clock_;
     std::unique_ptr<RunControl> run_;
     KeypadRules keypad_{*this};
+    FloorDrag drag_{ui_, ui_, state_, trail_, objects_};
     int lastStatus_ = 0;
     bool clearPrompt_ = false;
     std::int64_t clearDue_ = -1;

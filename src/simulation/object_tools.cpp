@@ -23,6 +23,21 @@ GraphicObject* FindObjectAt(const ZarnikState& state, const GraphicObjectList& o
     return nullptr;
 }
 
+bool ClearOrFlipObjectAt(UserInterface& ui, const ZarnikState& state, GraphicObjectList& objects,
+                         int px, int py, bool remove) {
+    if (RefuseWhileRunning(ui, state))
+        return false;
+    GraphicObject* o = FindObjectAt(state, objects, px, py);
+    if (!o)
+        return false;
+    if (remove)
+        return objects.RemoveGraphicObject(o);
+    if (o->kind != objectkind::Stamp)
+        return false;
+    o->param3 = o->param3 ? 0 : 1;
+    return true;
+}
+
 void ClearAllObjects(ZarnikState& state, PenTrail& trail, GraphicObjectList& objects) {
     while (true) {
         GraphicObject* removable = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "program/user_interface.h"
 #include "simulation/graphic_objects.h"
 #include "simulation/pen_trail.h"
 #include "simulation/zarnik_state.h"
@@ -11,6 +12,11 @@ namespace zf {
 // never found.
 GraphicObject* FindObjectAt(const ZarnikState& state, const GraphicObjectList& objects, int px,
                             int py);
+
+// Clear One Object (remove) or Flip Stamp let go at a pixel: refused while a
+// run goes on unstopped; true when an object went or turned over.
+bool ClearOrFlipObjectAt(UserInterface& ui, const ZarnikState& state, GraphicObjectList& objects,
+                         int px, int py, bool remove);
 
 // Every stamp and text goes, the background stays; the pen drawing goes and
 // the pen is lifted.

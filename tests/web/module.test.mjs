@@ -72,7 +72,7 @@ test('a program keyed on the keypad runs on the page clock to where a headless r
   }
 });
 
-test('refused keys and runs give the core own warnings, and a key stops a run', () => {
+test('refused keys and runs give the core own warnings, a key stops a run, and a run lets a held robot go', () => {
   const s = new core.WebSession();
   assert.equal(s.key(key.digit(5)), 0);
   assert.deepEqual(events(s).warnings, [
@@ -95,6 +95,21 @@ test('refused keys and runs give the core own warnings, and a key stops a run', 
   runToEnd(s, 20);
   assert.equal(events(s).running, false);
   assert.notEqual(JSON.parse(s.robot()).heading, 0, 'the turn ran before the stop');
+
+  // A run started while a finger holds the robot lets it go first, so the
+  // run starts from its new start (10 x 10 steps in 300 px: 30 px a step).
+  const held = new core.WebSession();
+  held.setSpeed(4);
+  assert.deepEqual(JSON.parse(held.floor(300, 300, false)).area, { x: 0, y: 0, w: 300, h: 300 });
+  assert.equal(held.dragPress(150, 150), 1);
+  held.dragMove(60, 90);
+  for (const k of [key.forward, key.digit(1), key.go]) held.key(k);
+  runToEnd(held, 0);
+  assert.deepEqual([JSON.parse(held.robot()).y, events(held).running], [605, false]);
+  held.dragRelease(60, 90);
+  held.reset();
+  runToEnd(held, 0);
+  assert.equal(JSON.parse(held.robot()).y, 905);
 
   // Sound is off until it is turned on; then a key taken clicks, and a
   // refused one gives the error sound alone.

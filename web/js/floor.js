@@ -10,6 +10,9 @@ export class FloorView {
     this.pictures = pictures;
     this.lastPaintMs = 0;
     this.slowestPaintMs = 0;
+    // Where the core put the working area in its list, in canvas pixels.
+    this.area = { x: 0, y: 0, w: 0, h: 0 };
+    this.display = null;
   }
 
   paint() {
@@ -21,7 +24,20 @@ export class FloorView {
     paintDisplayList(this.canvas, display, this.pictures);
     this.canvas.style.width = `${display.width / dpr}px`;
     this.canvas.style.height = `${display.height / dpr}px`;
+    if (display.area) this.area = display.area;
+    this.display = display;
     this.lastPaintMs = performance.now() - started;
     this.slowestPaintMs = Math.max(this.slowestPaintMs, this.lastPaintMs);
+  }
+
+  // A pointer's place in the working area's pixels: the canvas shows the
+  // list one to one, whatever its size on the page.
+  pointAt(e) {
+    const r = this.canvas.getBoundingClientRect();
+    if (!(r.width > 0 && r.height > 0)) return null;
+    return {
+      x: Math.floor(((e.clientX - r.left) * this.canvas.width) / r.width) - this.area.x,
+      y: Math.floor(((e.clientY - r.top) * this.canvas.height) / r.height) - this.area.y,
+    };
   }
 }

@@ -3,6 +3,7 @@
 import createZarnikfield from '../zarnikfield.js';
 import { ask, chooseActivity, warn } from './dialogs.js';
 import { pickGop, saveGop } from './files.js';
+import { FloorPointer } from './drag.js';
 import { FloorView } from './floor.js';
 import { HelpPanel } from './help.js';
 import { buildKeypad } from './keypad.js';
@@ -40,6 +41,9 @@ class Page {
     this.s = session;
     this.pictures = new PictureCache(session);
     this.floor = new FloorView($('floor-box'), $('floor'), session, this.pictures);
+    // While something is dragged the work is kept once, at the drop.
+    this.holding = false;
+    this.pointer = new FloorPointer(this, this.floor);
     this.lists = {
       [GO_LIST]: new ListView($('golist'), session, GO_LIST, this.pictures),
       [PROC_LIST]: new ListView($('proclist'), session, PROC_LIST, this.pictures),
@@ -121,7 +125,9 @@ class Page {
     $('run').disabled = this.running;
     $('stop').disabled = !this.running;
     const changed = this.dirty.lists.size > 0 || this.dirty.floor;
-    if (!this.running && (wasRunning || changed)) this.keepWork();
+    // A finger on the working area drags rather than scrolls while it can.
+    this.floor.canvas.classList.toggle('draggable', this.s.dragPossible());
+    if (!this.running && !this.holding && (wasRunning || changed)) this.keepWork();
     if (changed) this.requestPaint();
     return events;
   }

@@ -114,6 +114,13 @@ export class ToolBar {
   constructor(bar, page) {
     this.page = page;
     this.s = page.s;
+    this.bar = bar;
+    this.clearing = false;
+    document.addEventListener('keydown', (e) => {
+      if (e.key !== 'Escape' || !this.clearing || document.querySelector('dialog[open]')) return;
+      e.preventDefault();
+      this.armClear(false);
+    });
     // In groups as the desktop's tool pages have them: the robot, its pen,
     // stamps and texts, the working area.
     const groups = [
@@ -131,6 +138,7 @@ export class ToolBar {
         ['stamp', () => this.picture(STAMPS, texts.stampCaption)],
         ['flipStamp', () => this.key(KEY.flipStamp)],
         ['text', () => this.text()],
+        ['clearObject', () => this.armClear(!this.clearing)],
       ]],
       ['areaTools', [
         ['areaSize', () => this.areaSize()],
@@ -149,12 +157,32 @@ export class ToolBar {
             b.id = `tool-${id}`;
             b.textContent = texts.tools[id];
             b.title = texts.toolTips[id];
-            b.addEventListener('click', action);
+            if (id === 'clearObject') b.setAttribute('aria-pressed', 'false');
+            b.addEventListener('click', () => {
+              // Any other tool puts Clear One Object down, as on the desktop's bar.
+              if (id !== 'clearObject') this.armClear(false);
+              action();
+            });
             return b;
           }),
         );
         return group;
       }),
+    );
+  }
+
+  // Clear One Object: the next press on the working area clears the stamp
+  // or text there through the core; the button again, or Esc, puts it down.
+  armClear(on) {
+    this.clearing = on;
+    this.bar.querySelector('#tool-clearObject').setAttribute('aria-pressed', String(on));
+    this.page.pointer.takeNextPress(
+      on
+        ? (at) => {
+            this.armClear(false);
+            this.page.act(() => this.s.clearObjectAt(at.x, at.y));
+          }
+        : null,
     );
   }
 

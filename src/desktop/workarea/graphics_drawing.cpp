@@ -24,7 +24,8 @@ constexpr int kInstantSliceMs = 20;
 } // namespace
 
 GraphicsDrawing::GraphicsDrawing(Document& document, QWidget* parent)
-    : QWidget(parent), doc_(document) {
+    : QWidget(parent), doc_(document),
+      drag_(document.ui, *this, document.state, document.trail, document.objects) {
     setWindowTitle("Graphics");
     setObjectName("ZFGraphicsDrawing");
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -129,8 +130,8 @@ void GraphicsDrawing::RenderScreen() {
     {
         QPainter p(&screen_);
         WorkingAreaScene scene{doc_.state, doc_.trail, doc_.objects, Folder()};
-        if (drag_ == Drag::Object && dragMoved_)
-            scene.hidden = dragged_;
+        if (drag_.object() && dragMoved_)
+            scene.hidden = drag_.object();
         RenderWorkingArea(p, QRect(QPoint(0, 0), screen_.size()), doc_.state.zoom, scene);
     }
     overlay_.Paint(screen_, doc_.state, sprite_, doc_.trail);
@@ -158,7 +159,7 @@ void GraphicsDrawing::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const qreal ratio = devicePixelRatioF();
     // While the robot moves the picture it moves over is the quick one.
-    if (ratio > 1 && !doc_.state.running && drag_ == Drag::None) {
+    if (ratio > 1 && !doc_.state.running && drag_.kind() == FloorDrag::Kind::None) {
         if (sharpStale_ || sharp_.size() != size() * ratio)
             RenderSharp(ratio);
         p.drawImage(
@@ -166,7 +167,7 @@ void GraphicsDrawing::paintEvent(QPaintEvent* event) {
             QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
     } else {
         p.drawImage(event->rect(), screen_, event->rect());
-        if (drag_ == Drag::Object && dragMoved_)
+        if (drag_.object() && dragMoved_)
             p.drawImage(DragPictureRect().topLeft(), dragPicture_);
     }
     if (hasFocus() && tabbedIn_) {
@@ -189,14 +190,13 @@ void GraphicsDrawing::focusOutEvent(QFocusEvent*) {
 }
 
 QRect GraphicsDrawing::DragPictureRect() const {
-    return QRect(dragTo_ + grab_ - dragAnchor_, dragPicture_.size());
+    return QRect(QPoint(drag_.ObjectPixelX(), drag_.ObjectPixelY()) - dragAnchor_,
+                 dragPicture_.size());
 }
 
-void GraphicsDrawing::DragObjectTo(QPoint pointer) {
+void GraphicsDrawing::ShowDraggedObject(const QRect& old) {
     if (dragPicture_.isNull())
         return;
-    const QRect old = DragPictureRect();
-    dragTo_ = pointer;
     if (!dragMoved_) {
         // The object leaves its place for the picture that follows the pointer.
         dragMoved_ = true;
@@ -306,16 +306,7 @@ void GraphicsDrawing::FlipStampAt(QPoint at) {
 
 void GraphicsDrawing::ChangeObjectAt(QPoint at, bool remove) {
     EditHistory::Change change(doc_.history);
-    if (RefuseWhileRunning(doc_.ui, doc_.state))
-        return;
-    GraphicObject* o = FindObjectAt(doc_.state, doc_.objects, at.x(), at.y());
-    if (!o)
-        return;
-    if (remove)
-        doc_.objects.RemoveGraphicObject(o);
-    else if (o->kind == objectkind::Stamp)
-        o->param3 = o->param3 ? 0 : 1;
-    else
+    if (!ClearOrFlipObjectAt(doc_.ui, doc_.state, doc_.objects, at.x(), at.y(), remove))
         return;
     doc_.projectChanged = true;
     RepaintWorkingArea();
@@ -371,96 +362,42 @@ void GraphicsDrawing::DropPicture(int category, const QString& name, QPoint glob
 void GraphicsDrawing::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    ZarnikState& state = doc_.state;
     const QPoint p = event->position().toPoint();
-    const QPoint robot = RobotPixel();
-    const int reach = PixelsPerStep(state) / 3;
-    if (std::abs(p.x() - robot.x()) <= reach && std::abs(p.y() - robot.y()) <= reach) {
-        if (state.running) {
-            Warn(doc_.ui, TextId::NoDragWhileRunning);
-            return;
-        }
-        doc_.history.Begin();
-        run_->savedPenDown = state.penDown;
-        run_->savedPenStyle = state.penStyle;
-        state.penDown = false;
-        doc_.trail.SetTrailStyle(-1);
-        doc_.trail.AppendTrailPoint(state.x, state.y);
-        oldX_ = state.x;
-        oldY_ = state.y;
-        grab_ = robot - p;
-        drag_ = Drag::Robot;
+    // Begun before the press puts the pen aside, so that Undo finds it down.
+    doc_.history.Begin();
+    if (drag_.Press(p.x(), p.y(), width(), height()) == FloorDrag::Kind::None) {
+        doc_.history.End();
         return;
     }
-    if (state.running && !state.paused)
-        return;
-    if (GraphicObject* o = FindObjectAt(state, doc_.objects, p.x(), p.y())) {
-        doc_.history.Begin();
-        dragged_ = o;
-        grab_ = QPoint(MmToPixels(state, o->x), MmToPixels(state, o->y)) - p;
-        dragAt_ = dragTo_ = p;
+    if (GraphicObject* o = drag_.object()) {
         dragMoved_ = false;
-        dragPicture_ = DraggedObjectPicture(doc_.tables, *o, state, Folder(), dragAnchor_);
-        drag_ = Drag::Object;
+        dragPicture_ = DraggedObjectPicture(doc_.tables, *o, doc_.state, Folder(), dragAnchor_);
     }
 }
 
 void GraphicsDrawing::mouseMoveEvent(QMouseEvent* event) {
-    if (drag_ == Drag::Object) {
-        DragObjectTo(event->position().toPoint());
-        return;
-    }
-    if (drag_ != Drag::Robot)
-        return;
-    const ZarnikState& state = doc_.state;
-    // The robot's centre stays half a step inside every edge.
-    const int half = MmToPixels(state, kHalfStepMm);
-    QPoint at = event->position().toPoint() + grab_;
-    at.setX(std::clamp(at.x(), half, std::max(half, width() - half)));
-    at.setY(std::clamp(at.y(), half, std::max(half, height() - half)));
-    DrawZarnikAt(PixelsToMm(state, at.x()), PixelsToMm(state, at.y()));
+    const QPoint p = event->position().toPoint();
+    const QRect old = DragPictureRect();
+    // The robot is drawn as it follows, through DrawZarnikAt.
+    drag_.Move(p.x(), p.y());
+    if (drag_.object())
+        ShowDraggedObject(old);
 }
 
 void GraphicsDrawing::mouseReleaseEvent(QMouseEvent* event) {
-    ZarnikState& state = doc_.state;
-    if (drag_ == Drag::Robot) {
-        drag_ = Drag::None;
-        const int x = state.x, y = state.y;
-        state.x = oldX_;
-        state.y = oldY_;
-        doc_.trail.AppendTrailPoint(oldX_, oldY_);
-        state.penDown = run_->savedPenDown;
-        state.penStyle = run_->savedPenStyle;
-        SetHome(state, x, y);
+    if (drag_.kind() == FloorDrag::Kind::None)
+        return;
+    const QPoint p = event->position().toPoint();
+    const bool shownApart = dragMoved_;
+    dragPicture_ = QImage();
+    dragMoved_ = false;
+    if (drag_.Release(p.x(), p.y())) {
         doc_.projectChanged = true;
         RepaintWorkingArea();
-        doc_.history.End();
-        return;
+    } else if (shownApart) {
+        RepaintWorkingArea();
     }
-    if (drag_ == Drag::Object && dragged_) {
-        drag_ = Drag::None;
-        dragPicture_ = QImage();
-        if (dragMoved_)
-            RepaintWorkingArea();
-        dragMoved_ = false;
-        const QPoint drop = event->position().toPoint() + grab_;
-        if (drop != dragAt_ + grab_) {
-            dragged_->x = PixelsToMm(state, drop.x());
-            dragged_->y = PixelsToMm(state, drop.y());
-            // An object dragged wholly off the working area is gone.
-            const int w = std::max(MmToPixels(state, dragged_->width), PixelsPerStep(state));
-            const int h = std::max(MmToPixels(state, dragged_->height), PixelsPerStep(state));
-            QRect area = dragged_->kind == objectkind::Stamp
-                             ? QRect(drop.x() - w / 2, drop.y() - h / 2, w, h)
-                             : QRect(drop.x(), drop.y(), w, h);
-            if (!area.intersects(rect()))
-                doc_.objects.RemoveGraphicObject(dragged_);
-            doc_.projectChanged = true;
-            RepaintWorkingArea();
-        }
-        dragged_ = nullptr;
-        doc_.history.End();
-    }
+    doc_.history.End();
 }
 
 } // namespace zf::ui

@@ -2,6 +2,7 @@
 
 #include "render/zarnik_sprite.h"
 #include "simulation/clock.h"
+#include "simulation/floor_drag.h"
 #include "simulation/robot_view.h"
 #include "simulation/run_control.h"
 
@@ -97,8 +98,9 @@ class GraphicsDrawing : public QWidget, public RobotView {
     // Stamps to flip or remove are found under a point of the window.
     void ChangeObjectAt(QPoint at, bool remove);
     std::string Folder() const;
-    GraphicObject* ObjectAt(QPoint p) const;
-    void DragObjectTo(QPoint pointer);
+    // The dragged object's picture shown where it now stands; `old` is
+    // where it stood.
+    void ShowDraggedObject(const QRect& old);
     // Where the dragged object's picture stands on the window.
     QRect DragPictureRect() const;
 
@@ -119,18 +121,12 @@ class GraphicsDrawing : public QWidget, public RobotView {
     std::uint32_t builtShape_ = 0;
     bool builtFlipped_ = false;
 
-    enum class Drag { None, Robot, Object };
-    Drag drag_ = Drag::None;
-    GraphicObject* dragged_ = nullptr;
-    QPoint grab_;
-    QPoint dragAt_;
+    FloorDrag drag_;
     // A dragged stamp or text follows the pointer as a picture of its own
     // once it has moved; meanwhile the working area is drawn without it.
     QImage dragPicture_;
     QPoint dragAnchor_;
-    QPoint dragTo_;
     bool dragMoved_ = false;
-    int oldX_ = 0, oldY_ = 0;
 };
 
 } // namespace zf::ui

@@ -290,6 +290,64 @@ test('a position and a stamp keyed through the tool bar show in the Go List and 
     for (let i = 0; i < d.length; i += 7) x = (x * 31 + d[i]) >>> 0;
     return x !== h;
   }, { timeout: WAIT }, before);
+
+  // The robot, standing on the stamp, dragged off it by the mouse; then the
+  // stamp by a finger. Each lands where it is let go, and the work is kept.
+  // The centre of the robot or the stamp as the page shows it now, in the
+  // working area's pixels.
+  const centreOf = (what) =>
+    page.evaluate((w) => {
+      const zf = window.zarnikfield;
+      zf.floor.paint();
+      const o = zf.floor.display.ops.find((op) => (w === 'robot' ? op.op === 'robot' : op.src?.endsWith('/star.bmp')));
+      const side = o.side ?? o.w;
+      return [o.x + side / 2, o.y + side / 2];
+    }, what);
+  const robot = await centreOf('robot');
+  const onPage = (p) =>
+    page.$eval('#floor', (c, [x, y]) => {
+      const r = c.getBoundingClientRect();
+      const a = window.zarnikfield.floor.area;
+      return [r.left + ((x + a.x + 0.5) * r.width) / c.width, r.top + ((y + a.y + 0.5) * r.height) / c.height];
+    }, p);
+  const kept = () => page.evaluate(() => localStorage.getItem('zarnikfield.work'));
+  // Millimetres of the working area to a CSS pixel of the page.
+  const scale = () =>
+    page.evaluate(() => {
+      const zf = window.zarnikfield;
+      const c = zf.floor.canvas;
+      return ((JSON.parse(zf.s.floorSize()).widthMm / zf.floor.area.w) * c.width) / c.getBoundingClientRect().width;
+    });
+  const robotMm = async () => JSON.parse(await page.evaluate(() => window.zarnikfield.s.robot()));
+  const [keptBefore, from, mmPerCss] = [await kept(), await robotMm(), await scale()];
+  const [rx, ry] = await onPage(robot);
+  await page.mouse.move(rx, ry);
+  assert.equal(await page.$eval('#floor', (c) => c.style.cursor), 'grab');
+  await page.mouse.down();
+  await page.mouse.move(rx - 80, ry + 60, { steps: 4 });
+  assert.equal(await page.$eval('#floor', (c) => c.style.cursor), 'grabbing');
+  await page.mouse.up();
+  const to = await robotMm();
+  assert.ok(Math.abs(to.x - (from.x - 80 * mmPerCss)) <= 2 * mmPerCss, `robot x ${from.x} -> ${to.x}`);
+  assert.ok(Math.abs(to.y - (from.y + 60 * mmPerCss)) <= 2 * mmPerCss, `robot y ${from.y} -> ${to.y}`);
+  assert.notEqual(await kept(), keptBefore, 'the new start is kept');
+
+  const stamp = await centreOf('stamp');
+  const [sx, sy] = await onPage(stamp);
+  await page.touchscreen.touchStart(sx, sy);
+  await page.touchscreen.touchMove(sx + 50, sy + 40);
+  await page.touchscreen.touchMove(sx + 100, sy + 80);
+  await page.touchscreen.touchEnd();
+  const [cx, cy] = await centreOf('stamp');
+  const cssPerPx = await page.$eval('#floor', (c) => c.getBoundingClientRect().width / c.width);
+  assert.ok(Math.abs(cx - (stamp[0] + 100 / cssPerPx)) <= 2, `stamp x ${stamp[0]} -> ${cx}`);
+  assert.ok(Math.abs(cy - (stamp[1] + 80 / cssPerPx)) <= 2, `stamp y ${stamp[1]} -> ${cy}`);
+
+  // Clear One Object takes the next press on the working area: the stamp goes.
+  await page.click('#tool-clearObject');
+  await page.mouse.click(...(await onPage([cx, cy])));
+  assert.equal(await page.$eval('#tool-clearObject', (b) => b.getAttribute('aria-pressed')), 'false');
+  assert.equal(await page.evaluate(() => JSON.parse(window.zarnikfield.s.floor(300, 300, false)).ops.some((o) => o.src?.endsWith('/star.bmp'))), false);
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });
