@@ -69,17 +69,22 @@ class Mutant:
         return f"{self.file}:{self.line}  {self.before} -> {self.after}"
 
 
+def _blanker(out):
+    """Blanks out[a:b] but its newlines, so that lines keep their numbers."""
+    def blank(a, b):
+        for k in range(a, b):
+            if out[k] != "\n":
+                out[k] = " "
+    return blank
+
+
 def mask_source(text):
     """The text with comments, string and char literals, preprocessor lines and
     assertions blanked out (newlines kept), so that offsets stay the same."""
     out = list(text)
     i, n = 0, len(text)
     line_start = True
-
-    def blank(a, b):
-        for k in range(a, b):
-            if out[k] != "\n":
-                out[k] = " "
+    blank = _blanker(out)
 
     while i < n:
         c = text[i]
@@ -136,11 +141,7 @@ def mask_script(text):
     out = list(text)
     i, n = 0, len(text)
     previous = ""
-
-    def blank(a, b):
-        for k in range(a, b):
-            if out[k] != "\n":
-                out[k] = " "
+    blank = _blanker(out)
 
     while i < n:
         c = text[i]
