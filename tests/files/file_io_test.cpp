@@ -96,9 +96,8 @@ TEST(AtomicSave, ReplacesFilesKeepingModeAndLinksAndLeavesNoTemporaryFile) {
     EXPECT_EQ(BytesOf(longest), std::vector<std::uint8_t>{4});
 
     // The temporary file is made beside the file it replaces.
-    EXPECT_EQ(FolderOf(longest), dir.path());
-    EXPECT_EQ(FolderOf("/top.gop"), "/");
-    EXPECT_EQ(FolderOf("here.gop"), ".");
+    EXPECT_EQ(std::tuple(FolderOf(longest), FolderOf("/top.gop"), FolderOf("here.gop")),
+              std::tuple(dir.path(), "/", "."));
 
     ZF_SKIP_WITHOUT_POSIX_FILES("no file modes");
     const mode_t old = ::umask(027);

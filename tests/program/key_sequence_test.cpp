@@ -16,11 +16,10 @@ TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndHeadingsComeBackIn
     ASSERT_TRUE(ParseKeySequence(tables,
                                  "POS(-1.5,0.25) POS(218,0) HEAD(2147483647) HEAD(-90) HEAD(1e300)",
                                  presses, error, {4000, 2000}));
-    EXPECT_EQ(presses[0].argument.value1, 2000 - 450);
-    EXPECT_EQ(presses[0].argument.value2, 1000 - 75);
-    EXPECT_EQ(presses[1].argument.value1, 218 * 300 + 2000);
-    EXPECT_EQ(presses[2].argument.value1, 127);
-    EXPECT_EQ(presses[3].argument.value1, 270);
+    EXPECT_EQ(std::tuple(presses[0].argument.value1, presses[0].argument.value2,
+                         presses[1].argument.value1, presses[2].argument.value1,
+                         presses[3].argument.value1),
+              std::tuple(2000 - 450, 1000 - 75, 218 * 300 + 2000, 127, 270));
     EXPECT_GE(presses[4].argument.value1, 0);
     EXPECT_LT(presses[4].argument.value1, 360);
     ASSERT_TRUE(KeySequence(editor, "POS(-1.5,0.25)", nullptr, {4000, 2000}));
