@@ -1,0 +1,58 @@
+#include "files/listing_scene.h"
+
+#include "program/string_table.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+namespace zf {
+namespace {
+
+// Texts 4.5 pixels a byte wide, 5 in whole pixels; every picture 1000 x 20.
+class HalfPixelPainter : public TextMeasure, public PictureSizes {
+  public:
+    TextExtent Measure(const SceneFont&, std::string_view utf8, bool wholePixels) override {
+        return {static_cast<double>(utf8.size()) * (wholePixels ? 5 : 4.5), 10, 8};
+    }
+    bool SizeOf(const std::string&, int& width, int& height) override {
+        width = 1000;
+        height = 20;
+        return true;
+    }
+};
+
+std::vector<SceneOp> TextsOf(const GoInstruction& in, const ListingLayout& layout) {
+    Scene scene;
+    AddInstructionLine(scene, in, 0, 0, layout);
+    std::vector<SceneOp> texts;
+    for (const SceneOp& op : scene.ops)
+        if (op.kind == SceneOpKind::Text)
+            texts.push_back(op);
+    return texts;
+}
+
+// A closing bracket shows its own half black over the other in grey, both
+// centred by the key's fractional metrics and never mirrored; a picture's
+// name shows as UTF-8, a mark standing for each byte that is none.
+TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
+    NameTables tables;
+    HalfPixelPainter painter;
+    const ListingLayout layout{tables, 30,    {3000, 3000}, "",      0xFFFFFF,
+                               0,      false, {},           painter, painter};
+    const auto end = TextsOf(GoInstruction(op::RepeatEnd), layout);
+    ASSERT_EQ(end.size(), 2u);
+    EXPECT_EQ(std::tuple(end[0].text, end[0].colour, end[1].text, end[1].colour),
+              std::tuple("  ]", 0x000000u, "[  ", 0xC0C0C0u));
+    EXPECT_EQ(std::tuple(end[0].x, end[0].flipX, end[1].flipX), std::tuple(8.25, false, false));
+
+    GoInstruction stamp(op::PlaceStamp);
+    stamp.nameId = tables.names.Add("caf\xC3\xA9\xC3(.bmp");
+    const auto named = TextsOf(stamp, layout);
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_EQ(named[0].text, "caf\xC3\xA9\xEF\xBF\xBD(.bmp");
+}
+
+} // namespace
+} // namespace zf
