@@ -17,11 +17,13 @@ TEST(PrintedPageArithmetic, MarginsScalesAndLinesAPage) {
     const PageMapping m = MapPage({0, 0, 4800, 6600, 600, 600});
     EXPECT_EQ(std::tuple(m.left, m.deviceWidth, m.deviceHeight, m.top),
               std::tuple(600, 3600, 4950, 600 + (5400 - 4950) / 2));
-    // A printer that cannot reach an inch in keeps to its own edge twice over.
+    // A printer that cannot reach an inch in keeps to its own edge twice over;
+    // a page with no room across or down maps to nothing.
     EXPECT_EQ(std::tuple(MapPage({700, 100, 4800, 6600, 600, 600}).left,
                          MapPage({0, 0, 1000, 1000, 600, 600}).deviceWidth,
-                         MapPage({0, 0, 1201, 6600, 600, 600}).deviceWidth),
-              std::tuple(1400, 0, 1));
+                         MapPage({0, 0, 1201, 6600, 600, 600}).deviceWidth,
+                         MapPage({0, 0, 4800, 1000, 600, 600}).deviceWidth),
+              std::tuple(1400, 0, 1, 0));
 
     EXPECT_EQ(std::tuple(ListingPrintMetricsFor(50, 6600).linesPerPage,
                          ListingPrintMetricsFor(50, 6600).iconSize,

@@ -1,9 +1,11 @@
+#include "files/floor_scene.h"
 #include "files/listing_scene.h"
 
 #include "program/string_table.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -52,6 +54,28 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     const auto named = TextsOf(stamp, layout);
     ASSERT_EQ(named.size(), 1u);
     EXPECT_EQ(named[0].text, "caf\xC3\xA9\xEF\xBF\xBD(.bmp");
+}
+
+// A floor with no objects at all shows its pen trail; a text's block is its
+// widest line and one pixel more, by its lines' height.
+TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
+    NameTables tables;
+    HalfPixelPainter painter;
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects{tables};
+    trail.AppendTrailPoint(0, 0);
+    trail.SetTrailStyle(0);
+    trail.AppendTrailPoint(300, 300);
+    WorkingAreaScene area{state, trail, objects, ""};
+    const Scene floor = BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
+    EXPECT_EQ(std::count_if(floor.ops.begin(), floor.ops.end(),
+                            [](const SceneOp& op) { return op.kind == SceneOpKind::Line; }),
+              1);
+    int width = 0;
+    int height = 0;
+    MeasureTextBlock(painter, SceneFont{}, {"ab", "abcd"}, width, height);
+    EXPECT_EQ(std::tuple(width, height), std::tuple(21, 20));
 }
 
 } // namespace
