@@ -1,5 +1,6 @@
 #include "files/floor_scene.h"
 #include "files/listing_scene.h"
+#include "files/pixel_picture.h"
 
 #include "program/string_table.h"
 
@@ -54,6 +55,23 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     const auto named = TextsOf(stamp, layout);
     ASSERT_EQ(named.size(), 1u);
     EXPECT_EQ(named[0].text, "caf\xC3\xA9\xEF\xBF\xBD(.bmp");
+
+    // A running line's frame ends in a play sign; a problem's has no badge.
+    Scene running;
+    Scene problem;
+    AddListCursorFrame(running, cursor::RunningGo, 0, 100, layout);
+    AddListCursorFrame(problem, cursor::Problem, 0, 100, layout);
+    EXPECT_EQ(std::tuple(running.ops.back().kind, problem.ops.size()),
+              std::tuple(SceneOpKind::Polygon, 1u));
+}
+
+// Shrunk by nearest pixels, each target pixel takes the source pixel under
+// its middle; the top-left pixel stays where the clear colour is looked for.
+TEST(PixelPictures, StretchedByNearestPixels) {
+    PixelPicture row(4, 1);
+    row.pixels = {1, 2, 3, 4};
+    EXPECT_EQ(Stretched(row, 2, 1, false).pixels, (std::vector<std::uint32_t>{1, 3}));
+    EXPECT_EQ(Stretched(row, 2, 1, true).pixels, (std::vector<std::uint32_t>{1, 1}));
 }
 
 // A floor with no objects at all shows its pen trail; a text's block is its
