@@ -325,6 +325,8 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabelsAndBadSizesOrLabelsAreRefus
 }
 
 TEST_F(GoProgramFile, AVersion09FileGivesEveryLabelTheFixedText) {
+    // Its header alone is an empty program.
+    EXPECT_TRUE(OpenGoProgramBytes(editor, LegacyFile(kGoProgramV09Header, {}), "e.gop", true));
     auto file = LegacyFile(kGoProgramV09Header,
                            {LegacyRecord(op::Right, {9, 0}), LegacyRecord(op::PlaceText, {}, 5)});
     Put16(file, 32, 0); // 0.9 files have no count: records run to the end

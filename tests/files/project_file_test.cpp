@@ -392,7 +392,9 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentreAndFallsBackWithMessag
               std::tuple(objectkind::Background, 1500, dir.path() + "/"));
     EXPECT_NE(editor.Head(GO_LIST), nullptr);
 
-    // A missing shape or Go Program falls back, each with its message.
+    // A missing shape or Go Program falls back, each with its message; the
+    // shape to the first picture of the robots' folder, not a file before it.
+    test::WriteBytesTo(dir / "zarniks/0.txt", {1});
     ui.clear();
     path =
         WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\ny=1\r\n[go program]\r\ndef=gone.gop\r\n");

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <optional>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace zf {
 namespace {
@@ -193,6 +194,10 @@ TEST_F(ProjectFolders, CopiesTheTreeNeverOverwritingAndStoppingAtAnExistingFolde
     EXPECT_FALSE(fs::exists(dir / "stopped/backgnds/grass.bmp"));
     EXPECT_FALSE(fs::exists(dir / "stopped/maze.gop"));
     EXPECT_FALSE(fs::exists(dir / "stopped/zarniks"));
+    // Folders are made down to the last, and only those named.
+    CreateFolders(dir / "made/deep");
+    EXPECT_EQ(std::tuple(fs::is_directory(dir / "made/deep"), fs::exists(dir / "ma")),
+              std::tuple(true, false));
 }
 
 class PredefinedProject : public ProjectFolders {
