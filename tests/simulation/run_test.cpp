@@ -49,17 +49,19 @@ TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
 TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
     Key("P 5 [ RT 90 ] RPT 2 [ P 5 FD 1 ]");
     // Step through, noting the list each executed instruction left current.
-    // The PROC list's cursor shows only on the procedure's own lines run.
-    std::vector<int> opcodes, lists, procCursors;
+    std::vector<int> opcodes, lists;
     for (Settle(RunRequest::Step); state.running; Settle(RunRequest::Step)) {
         opcodes.push_back(view.status);
         lists.push_back(control.interpreter().currentList);
-        procCursors.push_back(ui.cursors[PROC_LIST].visible ? PROC_LIST : GO_LIST);
     }
     EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
     EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
-    EXPECT_EQ(procCursors, (std::vector<int>{1, 1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1}));
     EXPECT_EQ(Pose(), std::tuple(1800, 1800, 180));
+    // Stopped after a call has returned, the PROC list shows no cursor.
+    Key("CM P 5 FD 5");
+    Request(RunRequest::Run, clock.now + 1000);
+    Request(RunRequest::Stop, clock.now + 100);
+    EXPECT_EQ(std::tuple(state.paused, ui.cursors[PROC_LIST].visible), std::tuple(true, false));
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
