@@ -55,6 +55,20 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     const auto named = TextsOf(stamp, layout);
     ASSERT_EQ(named.size(), 1u);
     EXPECT_EQ(named[0].text, "caf\xC3\xA9\xEF\xBF\xBD(.bmp");
+    // Its pictures stand upright.
+    Scene line;
+    AddInstructionLine(line, stamp, 0, 0, layout);
+    EXPECT_TRUE(std::none_of(line.ops.begin(), line.ops.end(), [](const SceneOp& op) {
+        return op.kind == SceneOpKind::Image && op.flipY;
+    }));
+    // The arrows of Forward and Back point up and down, their tips midway across.
+    Scene up;
+    Scene down;
+    AddArrowPicture(up, {0, 0, 30, 30}, ArrowDirection::Up);
+    AddArrowPicture(down, {0, 0, 30, 30}, ArrowDirection::Down);
+    const auto& a = up.ops.back().points;
+    const auto& b = down.ops.back().points;
+    EXPECT_EQ(std::tuple(a[0], a[1], b[0], b[1]), std::tuple(15.0, 1.0, 15.0, 28.0));
 
     // A running line's frame ends in a play sign; a problem's has no badge.
     Scene running;
@@ -72,6 +86,9 @@ TEST(PixelPictures, StretchedByNearestPixels) {
     row.pixels = {1, 2, 3, 4};
     EXPECT_EQ(Stretched(row, 2, 1, false).pixels, (std::vector<std::uint32_t>{1, 3}));
     EXPECT_EQ(Stretched(row, 2, 1, true).pixels, (std::vector<std::uint32_t>{1, 1}));
+    PixelPicture column(1, 3);
+    column.pixels = {1, 2, 3};
+    EXPECT_EQ(Stretched(column, 1, 3, false, true).pixels, (std::vector<std::uint32_t>{1, 2, 1}));
 }
 
 // A floor with no objects at all shows its pen trail; a text's block is its

@@ -53,6 +53,8 @@ TEST_F(KeySequenceNotation, BadTokensKeyNothing) {
     EXPECT_EQ(editor.LineCount(GO_LIST), 1);
     EXPECT_FALSE(KeySequence(editor, "TEXT(\"open\\", &error));
     EXPECT_EQ(error, "unterminated quote in TEXT(\"open\\");
+    EXPECT_FALSE(KeySequence(editor, "TEXT(hi)", &error));
+    EXPECT_EQ(error, "TEXT needs a quoted text");
     EXPECT_TRUE(KeySequence(editor, "TEXT(\"a\",0) TEXT(\"b\",10)", &error)) << error;
 }
 
