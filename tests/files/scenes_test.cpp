@@ -61,6 +61,9 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     EXPECT_TRUE(std::none_of(line.ops.begin(), line.ops.end(), [](const SceneOp& op) {
         return op.kind == SceneOpKind::Image && op.flipY;
     }));
+    // An outline three pixels wide lies wholly inside its box.
+    const PixelBox inside = OutlineBox({0, 0, 30, 30}, 3);
+    EXPECT_EQ(std::tuple(inside.x, inside.y, inside.w, inside.h), std::tuple(1, 1, 27, 27));
     // The arrows of Forward and Back point up and down, their tips midway across.
     Scene up;
     Scene down;
