@@ -73,13 +73,16 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     const auto& b = down.ops.back().points;
     EXPECT_EQ(std::tuple(a[0], a[1], b[0], b[1]), std::tuple(15.0, 1.0, 15.0, 28.0));
 
-    // A running line's frame ends in a play sign; a problem's has no badge.
+    // A running line's frame ends in a play sign; a problem's and the editing
+    // frame have no badge.
     Scene running;
     Scene problem;
+    Scene editing;
     AddListCursorFrame(running, cursor::RunningGo, 0, 100, layout);
     AddListCursorFrame(problem, cursor::Problem, 0, 100, layout);
-    EXPECT_EQ(std::tuple(running.ops.back().kind, problem.ops.size()),
-              std::tuple(SceneOpKind::Polygon, 1u));
+    AddListCursorFrame(editing, cursor::Editing, 0, 100, layout);
+    EXPECT_EQ(std::tuple(running.ops.back().kind, problem.ops.size(), editing.ops.size()),
+              std::tuple(SceneOpKind::Polygon, 1u, 1u));
 }
 
 // Shrunk by nearest pixels, each target pixel takes the source pixel under
