@@ -36,10 +36,9 @@ TEST(AppPalette, KeepsTheSystemColoursAtBothEndsAndFindsTheNearest) {
         EXPECT_EQ(rgb(palette[static_cast<std::size_t>(246 + i)]), high[i]) << "entry " << 246 + i;
     }
     // Pure colours keep their system index.
-    EXPECT_EQ(NearestPaletteIndex(kMagenta), kPaletteMagenta);
-    EXPECT_EQ(NearestPaletteIndex(kWhite), kPaletteWhite);
-    EXPECT_EQ(NearestPaletteIndex(kBlack), kPaletteBlack);
-    EXPECT_EQ(NearestPaletteIndex(kRed), kPaletteRed);
+    EXPECT_EQ(std::tuple(NearestPaletteIndex(kMagenta), NearestPaletteIndex(kWhite),
+                         NearestPaletteIndex(kBlack), NearestPaletteIndex(kRed)),
+              std::tuple(kPaletteMagenta, kPaletteWhite, kPaletteBlack, kPaletteRed));
     // Where the cube repeats a system colour, the system's index wins.
     EXPECT_EQ(NearestPaletteIndex(1, 1, 1), kPaletteBlack);
     // A colour between entries goes to the closest one.
@@ -83,18 +82,17 @@ TEST(BitmapTemplates, WhiteMagentaAndTheCircle) {
 
     auto circle = TemplatePixels(100, 100, kSaveCircleTemplate);
     auto at = [&](int x, int y) { return circle[static_cast<std::size_t>(y * 100 + x)]; };
-    EXPECT_EQ(at(0, 0), kPaletteMagenta);
-    EXPECT_EQ(at(99, 99), kPaletteMagenta);
-    EXPECT_EQ(at(50, 50), kPaletteMagenta);
+    EXPECT_EQ(std::tuple(at(0, 0), at(99, 99), at(50, 50)),
+              std::tuple(kPaletteMagenta, kPaletteMagenta, kPaletteMagenta));
     // The outline touches the frame and is 3 pixels wide.
     for (int x = 0; x < 3; ++x) {
-        EXPECT_EQ(at(x, 50), kPaletteBlack);
-        EXPECT_EQ(at(99 - x, 50), kPaletteBlack);
-        EXPECT_EQ(at(50, x), kPaletteBlack);
+        EXPECT_EQ(std::tuple(at(x, 50), at(99 - x, 50), at(50, x)),
+                  std::tuple(kPaletteBlack, kPaletteBlack, kPaletteBlack));
     }
-    EXPECT_EQ(at(3, 50), kPaletteMagenta);
-    EXPECT_TRUE(TemplatePixels(10, 10, kSaveWorkingArea).empty());
-    EXPECT_TRUE(PictureSizeAllowed(kMaxBitmapSide, 1) && PictureSizeAllowed(1, kMaxBitmapSide));
+    EXPECT_EQ(
+        std::tuple(at(3, 50), TemplatePixels(10, 10, kSaveWorkingArea).empty(),
+                   PictureSizeAllowed(kMaxBitmapSide, 1) && PictureSizeAllowed(1, kMaxBitmapSide)),
+        std::tuple(kPaletteMagenta, true, true));
 }
 
 class SavingBitmaps : public ::testing::Test {
@@ -107,9 +105,8 @@ TEST_F(SavingBitmaps, TemplatesSaveAndFailuresSaySoLeavingTheOldFile) {
     ASSERT_TRUE(SaveBitmapFile(ui, dir / "untitled.bmp", 100, 100, kSaveCircleTemplate));
     auto bitmap = LoadPackedBitmap(dir / "untitled.bmp");
     ASSERT_TRUE(bitmap);
-    EXPECT_EQ(bitmap->BitCount(), 8);
-    EXPECT_EQ(bitmap->PixelRgb(1, 50), Opaque(kBlack));
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(std::tuple(bitmap->BitCount(), bitmap->PixelRgb(1, 50), ui.messages.empty()),
+              std::tuple(8, Opaque(kBlack), true));
 
     EXPECT_FALSE(SaveBitmapFile(ui, dir / "none/x.bmp", 10, 10, kSaveWhite));
     EXPECT_EQ(ui.lastWarning(), Text(TextId::FileOpenError));
@@ -185,9 +182,8 @@ TEST(LoadingBitmaps, TopDownAndBitFieldPictures) {
     test::Put16(file, 68, 0x07FF);
     auto fields = ParseBitmapFile(file);
     ASSERT_TRUE(fields);
-    EXPECT_EQ(fields->PixelOffset(), 52u);
-    EXPECT_EQ(fields->PixelRgb(0, 0), Opaque(kRed));
-    EXPECT_EQ(fields->PixelRgb(1, 0), Opaque(0x00FFFF));
+    EXPECT_EQ(std::tuple(fields->PixelOffset(), fields->PixelRgb(0, 0), fields->PixelRgb(1, 0)),
+              std::tuple(52u, Opaque(kRed), Opaque(0x00FFFF)));
     // A 52-byte header holds the same masks itself.
     test::Put32(file, 14, 52);
     fields = ParseBitmapFile(file);
@@ -288,10 +284,9 @@ TEST(LoadingBitmaps, RefusesEveryBadFile) {
     // Outside the picture, and an index beyond the colour table, read as black.
     const auto sound = ParseBitmapFile(good);
     ASSERT_TRUE(sound);
-    EXPECT_EQ(sound->PixelRgb(0, 0), Opaque(kWhite));
-    EXPECT_EQ(sound->PixelRgb(4, 1), Opaque(kBlack));
-    EXPECT_EQ(sound->PixelRgb(0, 2), Opaque(kBlack));
-    EXPECT_EQ(sound->PixelRgb(0, 1), Opaque(kBlack));
+    EXPECT_EQ(std::tuple(sound->PixelRgb(0, 0), sound->PixelRgb(4, 1), sound->PixelRgb(0, 2),
+                         sound->PixelRgb(0, 1)),
+              std::tuple(Opaque(kWhite), Opaque(kBlack), Opaque(kBlack), Opaque(kBlack)));
     for (const Refusal& r : kRefusals) {
         auto file = good;
         r.spoil(file);

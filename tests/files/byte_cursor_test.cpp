@@ -8,7 +8,7 @@
 namespace zf {
 namespace {
 
-TEST(ByteCursor, ReadsWhatTheWriterWroteLittleEndian) {
+TEST(ByteCursor, ReadsWhatTheWriterWroteAndChecksRangesAndSeeksWithoutOverflow) {
     std::vector<std::uint8_t> bytes;
     ByteWriter w(bytes);
     w.U16(0x1234);
@@ -35,34 +35,33 @@ TEST(ByteCursor, ReadsWhatTheWriterWroteLittleEndian) {
     EXPECT_FALSE(cut.ok());
     EXPECT_EQ(cut.U8(), 0);
     EXPECT_TRUE(cut.Bytes(1).empty());
-}
 
-TEST(ByteCursor, RangesAndSeeksAreCheckedWithoutOverflow) {
-    std::vector<std::uint8_t> bytes(10);
-    ByteReader r(bytes);
-    EXPECT_EQ(r.Range(4, 6).size(), 6u);
-    EXPECT_TRUE(r.ok());
-    EXPECT_TRUE(r.Range(4, 0xFFFFFFFFFFFFFFFFull).empty());
-    EXPECT_FALSE(r.ok());
+    // Ranges and seeks are checked without overflow.
+    std::vector<std::uint8_t> ten(10);
+    ByteReader ranged(ten);
+    EXPECT_EQ(ranged.Range(4, 6).size(), 6u);
+    EXPECT_TRUE(ranged.ok());
+    EXPECT_TRUE(ranged.Range(4, 0xFFFFFFFFFFFFFFFFull).empty());
+    EXPECT_FALSE(ranged.ok());
 
-    ByteReader s(bytes);
+    ByteReader s(ten);
     EXPECT_TRUE(s.Seek(10));
     EXPECT_FALSE(s.Seek(11));
     EXPECT_FALSE(s.ok());
-    ByteReader skip(bytes);
+    ByteReader skip(ten);
     EXPECT_TRUE(skip.Skip(10));
     EXPECT_FALSE(skip.Skip(1));
     EXPECT_FALSE(skip.ok());
 
     // Patches write their own bytes only, and never past the end.
-    ByteWriter w(bytes);
-    w.PutU32At(2, 0x01020304);
-    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0, 0, 4, 3, 2, 1, 0, 0, 0, 0}));
+    ByteWriter patch(ten);
+    patch.PutU32At(2, 0x01020304);
+    EXPECT_EQ(ten, (std::vector<std::uint8_t>{0, 0, 4, 3, 2, 1, 0, 0, 0, 0}));
 #ifdef __EMSCRIPTEN__
     GTEST_SKIP() << "the WebAssembly build catches no exceptions";
 #endif
-    EXPECT_THROW(w.PutBytesAt(11, {}), std::out_of_range);
-    EXPECT_THROW(w.PutBytesAt(8, std::vector<std::uint8_t>(3)), std::out_of_range);
+    EXPECT_THROW(patch.PutBytesAt(11, {}), std::out_of_range);
+    EXPECT_THROW(patch.PutBytesAt(8, std::vector<std::uint8_t>(3)), std::out_of_range);
 }
 
 } // namespace

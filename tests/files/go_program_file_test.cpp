@@ -96,9 +96,8 @@ TEST_F(GoProgramFile, AnEmptyProgramWritesFourSectionsWithBlankTables) {
     std::uint32_t offset = 856;
     for (int k = 0; k < 4; ++k) {
         std::size_t e = 88 + 12 * k;
-        EXPECT_EQ(Get16(file, e), tags[k]);
-        EXPECT_EQ(Get32(file, e + 4), lengths[k]);
-        EXPECT_EQ(Get32(file, e + 8), offset);
+        EXPECT_EQ(std::tuple(Get16(file, e), Get32(file, e + 4), Get32(file, e + 8)),
+                  std::tuple(tags[k], lengths[k], offset));
         offset += lengths[k];
     }
     EXPECT_EQ(Get16(file, 88 + 48), 0); // unused entries stay zero
@@ -119,13 +118,8 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     EXPECT_STREQ(tables.names.Get(loaded.Head(GO_LIST)->nameId), path.c_str());
     loaded.Head(GO_LIST)->nameId = editor.Head(GO_LIST)->nameId;
     ExpectSameList(tables, editor.Head(GO_LIST), loaded.Head(GO_LIST));
-    EXPECT_EQ(loaded.cursor, loaded.Last(GO_LIST));
-    int units = kMemoryUnits;
-    for (int list : {GO_LIST, PROC_LIST})
-        for (const GoInstruction* in = editor.Head(list); in; in = in->next)
-            units -= OpcodeUnits(in->opcode);
-    EXPECT_EQ(loaded.memoryUnitsLeft, units);
-    EXPECT_EQ(loaded.modified, 0u);
+    EXPECT_EQ(std::tuple(loaded.cursor, loaded.memoryUnitsLeft, loaded.modified),
+              std::tuple(loaded.Last(GO_LIST), editor.memoryUnitsLeft, 0u));
 
     // Saved again, the header takes the bare file name.
     std::string again = dir / "again.gop";
@@ -244,43 +238,35 @@ TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
 }
 
 TEST_F(GoProgramFile, UndefinedOpcodesAndPictureNamesThatLeaveTheProjectMakeABadFile) {
-    // A byte no instruction has is damage in every form, never run: 42, the
-    // flipped stamp's own code, would be drawn as one.
-    for (std::uint8_t opcode : {16, 18, 20, 31, 42, 255}) {
+    // A byte no instruction has is damage in every form, never run (42, the
+    // flipped stamp's own code, would be drawn as one); so is a picture name
+    // that climbs out, which the old forms carry in the record.
+    std::vector<std::pair<std::uint8_t, std::string>> cases;
+    for (std::uint8_t undefined : {16, 18, 20, 31, 42, 255})
+        cases.emplace_back(undefined, "cat.bmp");
+    for (const char* name : {"../../secret/s.bmp", "..\\x.bmp", "/etc/passwd", ".."})
+        cases.emplace_back(cases.size() % 2 ? op::PlaceStamp : op::PenDown, name);
+    for (const auto& [opcode, name] : cases) {
         NameTables programTables;
         GoEditor program(ui, programTables);
-        program.NewInstruction(opcode)->complete = 1;
+        GoInstruction* in = program.NewInstruction(opcode);
+        in->nameId = programTables.names.Add(name);
+        in->complete = 1;
         for (const auto& file :
              {WriteGoProgramV2(program),
-              LegacyFile(kGoProgramV1Header, {LegacyRecord(opcode, {}, 0, "cat.bmp")}),
-              LegacyFile(kGoProgramV09Header, {LegacyRecord(opcode, {}, 0, "cat.bmp")})}) {
+              LegacyFile(kGoProgramV1Header, {LegacyRecord(opcode, {}, 0, name)}),
+              LegacyFile(kGoProgramV09Header, {LegacyRecord(opcode, {}, 0, name)})}) {
             ui.clear();
-            EXPECT_FALSE(OpenGoProgramBytes(editor, file, "undefined.gop", true)) << int(opcode);
-            EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram) << int(opcode);
+            EXPECT_FALSE(OpenGoProgramBytes(editor, file, "bad.gop", true)) << int(opcode) << name;
+            EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram) << int(opcode) << name;
             // The open program stays as it was.
             const GoInstruction* last = editor.Last(GO_LIST);
-            EXPECT_TRUE(!last || last->opcode == op::GoProgramHeader) << int(opcode);
-        }
-    }
-
-    // Names that climb out, in every form: the old ones carry the name in the record.
-    for (const char* name : {"../../secret/s.bmp", "..\\x.bmp", "/etc/passwd", ".."}) {
-        NameTables programTables;
-        GoEditor program(ui, programTables);
-        program.NewInstruction(op::PlaceStamp)->nameId = programTables.names.Add(name);
-        program.Last(GO_LIST)->complete = 1;
-        for (const auto& file :
-             {WriteGoProgramV2(program),
-              LegacyFile(kGoProgramV1Header, {LegacyRecord(op::PenDown, {}, 0, name)}),
-              LegacyFile(kGoProgramV09Header, {LegacyRecord(op::PenDown, {}, 0, name)})}) {
-            ui.clear();
-            EXPECT_FALSE(OpenGoProgramBytes(editor, file, "s.gop", true)) << name;
-            EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram) << name;
+            EXPECT_TRUE(!last || last->opcode == op::GoProgramHeader) << int(opcode) << name;
         }
     }
 }
 
-TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
+TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabelsAndBadSizesOrLabelsAreRefused) {
     auto file = LegacyFile(kGoProgramV1Header,
                            {LegacyRecord(op::GoProgramHeader, {}, 0, "old.gop"),
                             LegacyRecord(op::Forward, {3}), LegacyRecord(op::PlaceText, {}, 2),
@@ -301,28 +287,21 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabels) {
     ASSERT_TRUE(text->textObject);
     EXPECT_EQ(text->value1, 1); // index in the file's own record table
     EXPECT_STREQ(tables.texts.Get(text->textObject->textId), "second\r\nline");
-    EXPECT_EQ(text->textObject->x, -20);
-    EXPECT_EQ(text->textObject->y, 900);
-    EXPECT_EQ(text->textObject->placement, 2);
-    EXPECT_EQ(text->textObject->colour, 0xFFu);
-    EXPECT_EQ(text->textObject->font.height, -24);
-    EXPECT_EQ(text->textObject->font.weight, 700);
-    EXPECT_EQ(text->textObject->font.italic, 1);
-    EXPECT_EQ(std::string(text->textObject->font.faceName.data()), std::string(31, 'F'));
-    EXPECT_EQ(text->next->opcode, op::Back);
+    EXPECT_EQ(std::tuple(text->textObject->x, text->textObject->y, text->textObject->placement,
+                         text->textObject->colour, text->textObject->font.height,
+                         text->textObject->font.weight, text->textObject->font.italic,
+                         std::string(text->textObject->font.faceName.data()), text->next->opcode),
+              std::tuple(-20, 900, 2, 0xFFu, -24, 700, 1, std::string(31, 'F'), op::Back));
     const GoInstruction* proc = editor.Head(PROC_LIST);
     ASSERT_TRUE(proc && proc->next && proc->next->next);
     EXPECT_EQ(proc->digits[0], 4);
     EXPECT_STREQ(tables.names.Get(proc->next->nameId), "bluethin.bmp");
     EXPECT_EQ(proc->next->next->opcode, op::ProcedureEnd);
     EXPECT_EQ(editor.memoryUnitsLeft, kMemoryUnits - 3 - 8 - 1 - 3);
-}
 
-TEST_F(GoProgramFile, AVersion1FileWithBadSizesOrLabelsIsRefused) {
-    KeyFullProgram();
+    // Other header sizes are refused, and the program read before stays.
     const Kept kept = Keep(editor);
-    // Other header sizes: refused.
-    auto file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {3})});
+    file = LegacyFile(kGoProgramV1Header, {LegacyRecord(op::Forward, {3})});
     Put16(file, 30, 5);
     test::WriteBytesTo(dir / "v1.gop", file);
     EXPECT_FALSE(OpenGoProgram(editor, dir / "v1.gop", false));
@@ -346,6 +325,8 @@ TEST_F(GoProgramFile, AVersion1FileWithBadSizesOrLabelsIsRefused) {
 }
 
 TEST_F(GoProgramFile, AVersion09FileGivesEveryLabelTheFixedText) {
+    // Its header alone is an empty program.
+    EXPECT_TRUE(OpenGoProgramBytes(editor, LegacyFile(kGoProgramV09Header, {}), "e.gop", true));
     auto file = LegacyFile(kGoProgramV09Header,
                            {LegacyRecord(op::Right, {9, 0}), LegacyRecord(op::PlaceText, {}, 5)});
     Put16(file, 32, 0); // 0.9 files have no count: records run to the end
@@ -484,9 +465,8 @@ TEST_F(GoProgramFile, ALongProgramLoadsWithoutGoingBackOverItPerInstruction) {
     loaded.cursor = loaded.Last(GO_LIST);
     loaded.DeleteAtCursor(GO_LIST);
     GoInstruction* end = loaded.InsertCopy(GoInstruction(op::FlipZarnik), GO_LIST);
-    EXPECT_EQ(end, loaded.Last(GO_LIST));
-    EXPECT_EQ(end->prev->next, end);
-    EXPECT_EQ(loaded.ListOf(end), GO_LIST);
+    EXPECT_EQ(std::tuple(end, end->prev->next, loaded.ListOf(end)),
+              std::tuple(loaded.Last(GO_LIST), end, GO_LIST));
     loaded.DestroyProgramList(GO_LIST);
     EXPECT_EQ(loaded.Last(GO_LIST), nullptr);
     end = loaded.InsertCopy(GoInstruction(op::PenUp), GO_LIST);

@@ -22,21 +22,19 @@ const char* kSample = "; options\r\n"
                       "[floor size]\r\n"
                       "x=99\r\n";
 
-TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndTheFirstOneWins) {
+TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndNumbersReadAsTheProfileCallsReadThem) {
     IniFile ini = IniFile::Parse(kSample);
-    EXPECT_EQ(ini.GetInt("floor size", "x", 10), 12);
-    EXPECT_EQ(ini.GetString("ZARNIK POS", "x", "0"), "0.5");
-    EXPECT_EQ(ini.GetString("paint package", "paint1", "mspaint"), "my paint");
-    EXPECT_EQ(ini.GetString("paint package", "paint2", "mspaint"), "mspaint");
-    EXPECT_FALSE(ini.HasKey("options", "gobrowse"));
-    EXPECT_TRUE(ini.HasKey("zarnik pos", "empty"));
+    EXPECT_EQ(std::tuple(ini.GetInt("floor size", "x", 10), ini.GetString("ZARNIK POS", "x", "0"),
+                         ini.GetString("paint package", "paint1", "mspaint"),
+                         ini.GetString("paint package", "paint2", "mspaint"),
+                         ini.HasKey("options", "gobrowse"), ini.HasKey("zarnik pos", "empty")),
+              std::tuple(12, "0.5", "my paint", "mspaint", false, true));
     // A value holding a bracket is no section.
     ini = IniFile::Parse("[lesson]\r\ntitle=Maze]\r\nlevel=2\r\n");
     EXPECT_EQ(ini.GetInt("lesson", "level", 0), 2);
-}
 
-TEST(ProfileFile, NumbersReadAsTheProfileCallsReadThem) {
-    IniFile ini = IniFile::Parse(kSample);
+    // Numbers read as the profile calls read them.
+    ini = IniFile::Parse(kSample);
     EXPECT_EQ(ini.GetInt("zarnik pos", "bearing", 0), -5);
     EXPECT_EQ(ini.GetInt("floor size", "y", 10), 0);    // no digits
     EXPECT_EQ(ini.GetInt("zarnik pos", "empty", 7), 7); // empty value
@@ -55,9 +53,9 @@ TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
     ASSERT_TRUE(WriteProfileString(path, "tooltips", "show", "1"));
 
     IniFile ini = IniFile::Load(path);
-    EXPECT_EQ(ini.GetInt("floor size", "x", 0), 10);
-    EXPECT_EQ(ini.GetInt("zarnik pos", "y", 0), 2);
-    EXPECT_EQ(ini.GetInt("tooltips", "show", 0), 1);
+    EXPECT_EQ(std::tuple(ini.GetInt("floor size", "x", 0), ini.GetInt("zarnik pos", "y", 0),
+                         ini.GetInt("tooltips", "show", 0)),
+              std::tuple(10, 2, 1));
     std::string text = ini.Text();
     EXPECT_NE(text.find("; options\r\n[Floor Size]\r\n  X =10\r\ny=abc\r\n"), std::string::npos);
     EXPECT_NE(text.find("empty=\r\ny=2\r\n[paint package]"), std::string::npos);

@@ -124,9 +124,8 @@ TEST(TooltipOptions, DefaultsRangesAndRepairs) {
         IniFile ini = IniFile::Parse(c.file);
         bool repaired = false;
         const TooltipOptions options = ReadTooltipOptions(ini, repaired);
-        EXPECT_EQ(options.show, c.show);
-        EXPECT_EQ(options.delay, c.delay);
-        EXPECT_EQ(repaired, c.repaired);
+        EXPECT_EQ(std::tuple(options.show, options.delay, repaired),
+                  std::tuple(c.show, c.delay, c.repaired));
         const std::string written =
             ini.GetString("tooltips", "show", "") + "|" + ini.GetString("tooltips", "delay", "");
         EXPECT_EQ(written, *c.written ? c.written : "|");
@@ -144,9 +143,8 @@ TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
         AddRecentFile(ini, "/p" + std::to_string(i) + ".gop");
     const std::vector<std::string> files = ReadRecentFiles(IniFile::Parse(ini.Text()));
     ASSERT_EQ(files.size(), 8u);
-    EXPECT_EQ(files.front(), "/p8.gop");
-    EXPECT_EQ(files.back(), "/p1.gop");
-    EXPECT_EQ(ini.GetString("recent", "file1", ""), "/p8.gop");
+    EXPECT_EQ(std::tuple(files.front(), files.back(), ini.GetString("recent", "file1", "")),
+              std::tuple("/p8.gop", "/p1.gop", "/p8.gop"));
     IniFile fresh = IniFile::Parse("");
     AddRecentFile(fresh, "/x.gop");
     EXPECT_EQ(fresh.Text().find("file9"), std::string::npos);

@@ -11,21 +11,18 @@ namespace {
 
 using test::TempFolder;
 
-TEST(StoredPaths, TranslateToThisPlatform) {
-    EXPECT_EQ(ToNativePath("C:\\Projects\\Maze\\maze.zfp"), "/Projects/Maze/maze.zfp");
-    EXPECT_EQ(ToNativePath("backgnds\\grass.bmp"), "backgnds/grass.bmp");
-    EXPECT_EQ(ToNativePath("d:relative\\x.bmp"), "relative/x.bmp");
-    EXPECT_EQ(ToNativePath("C:"), "");
-    EXPECT_EQ(ToStoredPath("zarniks/zarndef.bmp"), "zarniks\\zarndef.bmp");
-}
+TEST(StoredPaths, TranslateToThisPlatformAndWildcardsMatchAsOnWindows) {
+    EXPECT_EQ(std::tuple(ToNativePath("C:\\Projects\\Maze\\maze.zfp"),
+                         ToNativePath("backgnds\\grass.bmp"), ToNativePath("d:relative\\x.bmp"),
+                         ToNativePath("C:"), ToStoredPath("zarniks/zarndef.bmp")),
+              std::tuple("/Projects/Maze/maze.zfp", "backgnds/grass.bmp", "relative/x.bmp", "",
+                         "zarniks\\zarndef.bmp"));
 
-TEST(StoredPaths, WildcardsMatchAsOnWindows) {
-    EXPECT_TRUE(MatchesPattern("README", "*.*"));
-    EXPECT_TRUE(MatchesPattern("Grass.BMP", "*.bmp"));
-    EXPECT_FALSE(MatchesPattern("grass.bmp.txt", "*.bmp"));
-    EXPECT_TRUE(MatchesPattern("pen1.bmp", "pen?.bmp"));
-    EXPECT_FALSE(MatchesPattern("pen12.bmp", "pen?.bmp"));
-    EXPECT_FALSE(MatchesPattern("abc", "*d*"));
+    EXPECT_EQ(std::tuple(MatchesPattern("README", "*.*"), MatchesPattern("Grass.BMP", "*.bmp"),
+                         MatchesPattern("grass.bmp.txt", "*.bmp"),
+                         MatchesPattern("pen1.bmp", "pen?.bmp"),
+                         MatchesPattern("pen12.bmp", "pen?.bmp"), MatchesPattern("abc", "*d*")),
+              std::tuple(true, true, false, true, false, false));
 }
 
 // The exact name first, then one whose case differs; a missing tail as given.
@@ -35,10 +32,11 @@ TEST(CaseInsensitiveLookup, FindsEntriesWhoseCaseDiffers) {
     test::WriteBytesTo(dir / "Backgnds/Grass.BMP", {1});
     EXPECT_EQ(ResolvePath(ToStoredPath(dir.path()) + "\\BACKGNDS\\grass.bmp"),
               dir / "Backgnds/Grass.BMP");
-    EXPECT_EQ(ResolvePath(dir / "BACKGNDS/New Picture.bmp"), dir / "Backgnds/New Picture.bmp");
-    EXPECT_EQ(ResolvePath(dir / "nowhere/x.bmp"), dir / "nowhere/x.bmp");
-    EXPECT_TRUE(DirectoryExists(ResolvePath(dir / "backgnds")));
-    EXPECT_FALSE(DirectoryExists(dir / "Backgnds/Grass.BMP"));
+    EXPECT_EQ(std::tuple(ResolvePath(dir / "BACKGNDS/New Picture.bmp"),
+                         ResolvePath(dir / "nowhere/x.bmp"),
+                         DirectoryExists(ResolvePath(dir / "backgnds")),
+                         DirectoryExists(dir / "Backgnds/Grass.BMP")),
+              std::tuple(dir / "Backgnds/New Picture.bmp", dir / "nowhere/x.bmp", true, false));
 
     // A relative path is looked up from the working directory.
     const std::filesystem::path started = std::filesystem::current_path();

@@ -29,25 +29,19 @@ class PictureFolder : public ::testing::Test {
     Project project;
 };
 
-TEST_F(PictureFolder, ListsPicturesInFolderOrder) {
-    Touch("objects/Tree.bmp");
-    Touch("objects/apple.BMP");
-    Touch("objects/notes.txt");
-    std::filesystem::create_directories(dir / "objects/old.bmp");
-    EXPECT_EQ(CategoryPictures(project, library::Stamps),
-              (std::vector<std::string>{"apple.BMP", "Tree.bmp"}));
-    EXPECT_TRUE(CategoryPictures(project, library::Pens).empty());
-    EXPECT_TRUE(CategoryPictures(project, library::NoCategory).empty());
-}
-
+// A category lists its folder's pictures by name, whatever their case.
 // "A:star.bmp" is a legal file name here, but reads as a drive in a stored
 // project: no way in may take it, so nothing is saved that will not open.
-TEST_F(PictureFolder, NamesAProjectCouldNotStoreNeverEnter) {
-    Touch("objects/A:star.bmp");
-    Touch("objects/a\\b.bmp");
-    Touch("objects/star.bmp");
-    Touch("backgnds/C:park.bmp");
-    EXPECT_EQ(CategoryPictures(project, library::Stamps), (std::vector<std::string>{"star.bmp"}));
+TEST_F(PictureFolder, ListsPicturesByNameAndNamesAProjectCouldNotStoreNeverEnter) {
+    for (const char* name :
+         {"objects/Tree.bmp", "objects/apple.BMP", "objects/notes.txt", "objects/A:star.bmp",
+          "objects/a\\b.bmp", "objects/star.bmp", "backgnds/C:park.bmp"})
+        Touch(name);
+    std::filesystem::create_directories(dir / "objects/old.bmp");
+    EXPECT_EQ(CategoryPictures(project, library::Stamps),
+              (std::vector<std::string>{"apple.BMP", "star.bmp", "Tree.bmp"}));
+    EXPECT_TRUE(CategoryPictures(project, library::Pens).empty());
+    EXPECT_TRUE(CategoryPictures(project, library::NoCategory).empty());
     EXPECT_TRUE(ListFolderFiles(dir / "backgnds", ".bmp").empty());
     EXPECT_TRUE(ListFileChoices(dir / "backgnds", "*.bmp").empty());
 
@@ -77,9 +71,10 @@ TEST_F(PictureFolder, NewPicturesTakeAFreeName) {
     Touch("zarniks/Untitled.BMP");
     EXPECT_EQ(NewPicturePath(project, library::Shapes), dir / "zarniks/untitled2.bmp");
     Touch("zarniks/untitled2.bmp");
-    EXPECT_EQ(NewPicturePath(project, library::Shapes), dir / "zarniks/untitled3.bmp");
-    EXPECT_EQ(NewPicturePath(project, library::Pens), "");
-    EXPECT_EQ(CategoryPicturePath(project, library::Shapes, ""), "");
+    EXPECT_EQ(std::tuple(NewPicturePath(project, library::Shapes),
+                         NewPicturePath(project, library::Pens),
+                         CategoryPicturePath(project, library::Shapes, "")),
+              std::tuple(dir / "zarniks/untitled3.bmp", "", ""));
     test::Recorder ui;
     EXPECT_EQ(CreateLibraryPicture(ui, project, library::Pens), "");
     // A new robot shape starts as a ring to draw in, a new stamp as clear.
@@ -107,11 +102,9 @@ TEST_F(PictureFolder, TheSelectionFollowsItsPicture) {
     page.ShowCategory(library::Shapes);
     EXPECT_EQ(page.selectedIndex(), 0);
     page.SetPictures({"boat.bmp", "bug.bmp", "car.bmp"});
-    EXPECT_EQ(page.selectedIndex(), 1);
-    EXPECT_EQ(page.CellName(0), "boat.bmp");
-    EXPECT_EQ(page.CellName(2), "car.bmp");
-    EXPECT_EQ(page.CellName(3), "");
-    EXPECT_EQ(page.CellName(-1), "");
+    EXPECT_EQ(std::tuple(page.selectedIndex(), page.CellName(0), page.CellName(2), page.CellName(3),
+                         page.CellName(-1)),
+              std::tuple(1, "boat.bmp", "car.bmp", "", ""));
     const std::vector<std::string> nine(library::kCells + 1, "x.bmp");
     LibrarySelector full(project);
     full.SetPictures(nine);
@@ -191,27 +184,21 @@ class Drops : public ::testing::Test {
     std::int16_t pen = -2;
 };
 
-// A pen on the robot is recognised and changes nothing, run or no run.
-TEST_F(Drops, APenIsOnlyRecognised) {
+// A pen on the robot is recognised and changes nothing, run or no run;
+// shapes and stamps wait for a pause.
+TEST_F(Drops, APenIsOnlyRecognisedAndShapesAndStampsWaitForAPause) {
     EXPECT_EQ(Drop(library::Pens, "RedWide.bmp", 165, 135), LibraryDrop::PenRecognised);
-    EXPECT_EQ(pen, 4);
-    EXPECT_FALSE(state.penDown);
-    EXPECT_EQ(state.penStyle, -1);
+    EXPECT_EQ(std::tuple(pen, bool(state.penDown), state.penStyle), std::tuple(4, false, -1));
     pen = -2;
     EXPECT_EQ(Drop(library::Pens, "redwide.bmp", 166, 150), LibraryDrop::Nothing);
     EXPECT_EQ(pen, -2);
     state.running = true;
     EXPECT_EQ(Drop(library::Pens, "bluethin.bmp", 150, 150), LibraryDrop::PenRecognised);
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(Drops, ShapesAndStampsWaitForAPause) {
-    state.running = true;
     EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::Nothing);
     EXPECT_EQ(Drop(library::Stamps, "tree.bmp", 10, 10), LibraryDrop::Nothing);
-    EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.lastWarningId(), TextId::GoProgramRunning);
-    EXPECT_TRUE(objects.empty());
+    EXPECT_EQ(std::tuple(ui.messages.size(), ui.lastWarningId(), objects.empty()),
+              std::tuple(2u, TextId::GoProgramRunning, true));
     state.paused = true;
     state.flipped = state.homeFlipped = true;
     EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::ShapeChanged);

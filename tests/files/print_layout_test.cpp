@@ -15,29 +15,28 @@ TEST(PrintedPageArithmetic, MarginsScalesAndLinesAPage) {
     // 8 x 11 inches at 600 dpi: margins of an inch, the width sets the one
     // scale, the height's slack is shared above and below.
     const PageMapping m = MapPage({0, 0, 4800, 6600, 600, 600});
-    EXPECT_EQ(m.left, 600);
-    EXPECT_EQ(m.deviceWidth, 3600);
-    EXPECT_EQ(m.deviceHeight, 4950);
-    EXPECT_EQ(m.top, 600 + (5400 - 4950) / 2);
-    // A printer that cannot reach an inch in keeps to its own edge twice over.
-    EXPECT_EQ(MapPage({700, 100, 4800, 6600, 600, 600}).left, 1400);
-    EXPECT_EQ(MapPage({0, 0, 1000, 1000, 600, 600}).deviceWidth, 0);
-    EXPECT_EQ(MapPage({0, 0, 1201, 6600, 600, 600}).deviceWidth, 1);
+    EXPECT_EQ(std::tuple(m.left, m.deviceWidth, m.deviceHeight, m.top),
+              std::tuple(600, 3600, 4950, 600 + (5400 - 4950) / 2));
+    // A printer that cannot reach an inch in keeps to its own edge twice over;
+    // a page with no room across or down maps to nothing.
+    EXPECT_EQ(std::tuple(MapPage({700, 100, 4800, 6600, 600, 600}).left,
+                         MapPage({0, 0, 1000, 1000, 600, 600}).deviceWidth,
+                         MapPage({0, 0, 1201, 6600, 600, 600}).deviceWidth,
+                         MapPage({0, 0, 4800, 1000, 600, 600}).deviceWidth),
+              std::tuple(1400, 0, 1, 0));
 
-    EXPECT_EQ(ListingPrintMetricsFor(50, 6600).linesPerPage, 5);
-    EXPECT_EQ(ListingPrintMetricsFor(50, 6600).iconSize, 9 * 132);
-    EXPECT_EQ(ListingPrintMetricsFor(5, 6600).linesPerPage, 50);
-    EXPECT_EQ(ListingPrintMetricsFor(5, 6600).unit, 13);
+    EXPECT_EQ(std::tuple(ListingPrintMetricsFor(50, 6600).linesPerPage,
+                         ListingPrintMetricsFor(50, 6600).iconSize,
+                         ListingPrintMetricsFor(5, 6600).linesPerPage,
+                         ListingPrintMetricsFor(5, 6600).unit),
+              std::tuple(5, 9 * 132, 50, 13));
 
     const WorkingAreaPrint square = WorkingAreaPrintBox(3000, 3000, 4800, 6600);
     EXPECT_DOUBLE_EQ(square.zoom, 1600);
-    EXPECT_EQ(square.width, 4800);
-    EXPECT_EQ(square.height, 4800);
-    EXPECT_EQ(square.left, 0);
-    EXPECT_EQ(square.top, 900);
-    EXPECT_EQ(WorkingAreaPrintBox(2100, 8700, 4961, 7016).height, 7016);
-    EXPECT_EQ(WorkingAreaPrintDivisor(600), 4);
-    EXPECT_EQ(WorkingAreaPrintDivisor(72), 1);
+    EXPECT_EQ(std::tuple(square.width, square.height, square.left, square.top,
+                         WorkingAreaPrintBox(2100, 8700, 4961, 7016).height,
+                         WorkingAreaPrintDivisor(600), WorkingAreaPrintDivisor(72)),
+              std::tuple(4800, 4800, 0, 900, 7016, 4, 1));
 }
 
 // Instructions of the given line counts, linked as a list.
@@ -54,19 +53,16 @@ TEST(ListingPages, PageByPageFromTheInstructionsHoldingTheirLines) {
     const auto six = List(std::vector<int>(6, 1));
     const auto pages = ListingPages(&six[0], GO_LIST, 5);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].first, &six[0]);
-    EXPECT_EQ(pages[0].last, &six[4]);
-    EXPECT_EQ(pages[1].first, &six[5]);
-    EXPECT_EQ(pages[1].last, &six[5]);
+    EXPECT_EQ(std::tuple(pages[0].first, pages[0].last, pages[1].first, pages[1].last),
+              std::tuple(&six[0], &six[4], &six[5], &six[5]));
     EXPECT_TRUE(ListingPages(nullptr, PROC_LIST, 5).empty());
 
     // An instruction of two lines across the page break shows on both pages.
     const auto tall = List({1, 1, 2, 1});
     const auto split = ListingPages(&tall[0], PROC_LIST, 3);
     ASSERT_EQ(split.size(), 2u);
-    EXPECT_EQ(split[0].last, &tall[2]);
-    EXPECT_EQ(split[1].first, &tall[2]);
-    EXPECT_EQ(split[1].last, &tall[3]);
+    EXPECT_EQ(std::tuple(split[0].last, split[1].first, split[1].last),
+              std::tuple(&tall[2], &tall[2], &tall[3]));
 
     // Both lists share one sheet only when they fit it with a line between.
     const auto go = List({1, 1}), proc = List({1, 1});

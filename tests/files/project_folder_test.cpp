@@ -13,6 +13,7 @@
 #include <fstream>
 #include <optional>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace zf {
 namespace {
@@ -94,24 +95,27 @@ TEST_F(ProjectFolders, BareNamesAreFoundAndCountedInTheSubFolders) {
                              "Objects/notes.txt"})
         test::WriteBytesTo(dir / "p/" + name, {1});
     project.SetFromPath(dir / "p/");
-    EXPECT_EQ(FindProjectFile(project, "zarndef.bmp"), dir / "p/zarniks/zarndef.bmp");
-    EXPECT_EQ(FindProjectFile(project, "STAR.BMP"), dir / "p/Objects/Star.bmp");
-    EXPECT_EQ(FindProjectFile(project, "Maze.gop"), dir / "p/maze.gop");
-    EXPECT_EQ(FindProjectFile(project, "objects\\star.bmp"), dir / "p/Objects/Star.bmp");
-    EXPECT_EQ(FindProjectFile(project, "missing.bmp"), "");
+    EXPECT_EQ(std::tuple(FindProjectFile(project, "zarndef.bmp"),
+                         FindProjectFile(project, "STAR.BMP"), FindProjectFile(project, "Maze.gop"),
+                         FindProjectFile(project, "objects\\star.bmp"),
+                         FindProjectFile(project, "missing.bmp")),
+              std::tuple(dir / "p/zarniks/zarndef.bmp", dir / "p/Objects/Star.bmp",
+                         dir / "p/maze.gop", dir / "p/Objects/Star.bmp", ""));
 
-    EXPECT_EQ(CountFolderFiles(project, "objects", "*.bmp"), 2);
-    EXPECT_EQ(CountFolderFiles(project, "objects", "*.*"), 3);
-    EXPECT_EQ(CountFolderFiles(project, "pens", "*.bmp"), -1);
-    EXPECT_EQ(CountFolderFiles(project, "backgnds", "*.bmp"), -1);
+    EXPECT_EQ(std::tuple(CountFolderFiles(project, "objects", "*.bmp"),
+                         CountFolderFiles(project, "objects", "*.*"),
+                         CountFolderFiles(project, "pens", "*.bmp"),
+                         CountFolderFiles(project, "backgnds", "*.bmp")),
+              std::tuple(2, 3, -1, -1));
 }
 
 TEST_F(ProjectFolders, TheProgramFolderHoldsItsFilesAndThePredefinedProjects) {
     project.SetProgramFolder(Make("Zarnikfield"));
-    EXPECT_EQ(ProgramFilePath(project, "zfield.ini"), dir / "Zarnikfield/zfield.ini");
-    EXPECT_TRUE(IsPreDefinedProject(project, dir / "Zarnikfield/projects/maze.zfp"));
-    EXPECT_TRUE(IsPreDefinedProject(project, dir / "ZARNIKFIELD/maze.zfp"));
-    EXPECT_FALSE(IsPreDefinedProject(project, dir / "maze.zfp"));
+    EXPECT_EQ(std::tuple(ProgramFilePath(project, "zfield.ini"),
+                         IsPreDefinedProject(project, dir / "Zarnikfield/projects/maze.zfp"),
+                         IsPreDefinedProject(project, dir / "ZARNIKFIELD/maze.zfp"),
+                         IsPreDefinedProject(project, dir / "maze.zfp")),
+              std::tuple(dir / "Zarnikfield/zfield.ini", true, true, false));
     // A sibling folder whose name only begins like the program folder's.
     EXPECT_FALSE(IsPreDefinedProject(project, dir / "Zarnikfield Projects/maze.zfp"));
     // A folder too long to take the name gives the folder alone.
@@ -125,10 +129,10 @@ TEST(PathLevels, GivesLeadingComponents) {
         {"projects\\junior\\maze", 4}, {"maze\\", 2}, {"", 1}};
     for (const auto& [path, level] : none)
         EXPECT_EQ(GetPathAtLevel(path, level), std::nullopt) << path;
-    EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 1), "projects");
-    EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 2), "projects\\junior");
-    EXPECT_EQ(GetPathAtLevel("projects\\junior\\maze", 3), "projects\\junior\\maze");
-    EXPECT_EQ(GetPathAtLevel("\\maze", 1), "maze");
+    EXPECT_EQ(std::tuple(GetPathAtLevel("projects\\junior\\maze", 1),
+                         GetPathAtLevel("projects\\junior\\maze", 2),
+                         GetPathAtLevel("projects\\junior\\maze", 3), GetPathAtLevel("\\maze", 1)),
+              std::tuple("projects", "projects\\junior", "projects\\junior\\maze", "maze"));
     // A relative project with no folder yet lies where the program was started.
     Project here;
     here.folder.clear();
@@ -190,6 +194,10 @@ TEST_F(ProjectFolders, CopiesTheTreeNeverOverwritingAndStoppingAtAnExistingFolde
     EXPECT_FALSE(fs::exists(dir / "stopped/backgnds/grass.bmp"));
     EXPECT_FALSE(fs::exists(dir / "stopped/maze.gop"));
     EXPECT_FALSE(fs::exists(dir / "stopped/zarniks"));
+    // Folders are made down to the last, and only those named.
+    CreateFolders(dir / "made/deep");
+    EXPECT_EQ(std::tuple(fs::is_directory(dir / "made/deep"), fs::exists(dir / "ma")),
+              std::tuple(true, false));
 }
 
 class PredefinedProject : public ProjectFolders {
@@ -210,7 +218,7 @@ Answer NotAsked(const std::string&, const std::string&) {
     return Answer::Cancel;
 }
 
-TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyUnasked) {
+TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyUnaskedNorOutside) {
     auto copy = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked);
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->path, dir / "Docs/Zarnikfield Work/maze.zfp");
@@ -242,6 +250,11 @@ TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyU
     EXPECT_EQ(test::BytesOf(work + "maze (old).zfp"), earlier);
     EXPECT_EQ(test::BytesOf(work + "maze.zfp"), (std::vector<std::uint8_t>{'v', '1'}));
 
+    // A relpath leading outside the work folder is refused.
+    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "..\\..\\elsewhere\\", NotAsked));
+    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "\\etc\\", NotAsked));
+    EXPECT_FALSE(fs::exists(dir / "elsewhere"));
+
     // A work folder the user cannot write is named though the copy is there,
     // and is never where saving starts.
     ZF_SKIP_WITHOUT_POSIX_FILES("no rights");
@@ -255,12 +268,6 @@ TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyU
                SaveDialogFolder(project, work) != work;
     }));
     ::chmod(work.c_str(), 0755);
-}
-
-TEST_F(PredefinedProject, RelpathLeadingOutsideIsRefused) {
-    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "..\\..\\elsewhere\\", NotAsked));
-    EXPECT_FALSE(CopyPredefinedProject(dir / "prog/maze.zfp", "\\etc\\", NotAsked));
-    EXPECT_FALSE(fs::exists(dir / "elsewhere"));
 }
 
 } // namespace

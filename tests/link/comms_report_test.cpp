@@ -97,9 +97,8 @@ TEST_F(CommsReportTest, OffOrRefusedWritesNothingAndACancelledDialogWritesGenera
     CloseCommsReport(report);
     auto lines = Lines(folder / "general.log");
     ASSERT_EQ(lines.size(), 2u + 19u);
-    EXPECT_EQ(lines[0], "Dump title");
-    EXPECT_EQ(lines[2], "one");
-    EXPECT_EQ(lines[8], DumpLine(0x10, 16, "00"));
+    EXPECT_EQ(std::tuple(lines[0], lines[2], lines[8]),
+              std::tuple("Dump title", "one", DumpLine(0x10, 16, "00")));
 }
 
 TEST_F(CommsReportTest, GetDumpsEveryStage) {
@@ -136,12 +135,9 @@ TEST_F(CommsReportTest, GetDumpsEveryStage) {
     for (int s = 0; s < 7; ++s) {
         SCOPED_TRACE(stages[s]);
         const auto at = lines.begin() + 2 + 19 * s;
-        EXPECT_EQ(at[0], stages[s]);
-        EXPECT_EQ(at[1], "[Guard Bands]");
-        EXPECT_EQ(at[2], DumpLine(0, 16, "dd"));
-        EXPECT_EQ(at[3], DumpLine(0, 16, "dd"));
-        EXPECT_EQ(at[4], "[data]");
-        EXPECT_EQ(at[18], "");
+        EXPECT_EQ(std::tuple(at[0], at[1], at[2], at[3], at[4], at[18]),
+                  std::tuple(stages[s], "[Guard Bands]", DumpLine(0, 16, "dd"),
+                             DumpLine(0, 16, "dd"), "[data]", ""));
         if (s == 0)
             continue;
         for (int line = 0; line < 12; ++line)

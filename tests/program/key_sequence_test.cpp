@@ -16,11 +16,10 @@ TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndHeadingsComeBackIn
     ASSERT_TRUE(ParseKeySequence(tables,
                                  "POS(-1.5,0.25) POS(218,0) HEAD(2147483647) HEAD(-90) HEAD(1e300)",
                                  presses, error, {4000, 2000}));
-    EXPECT_EQ(presses[0].argument.value1, 2000 - 450);
-    EXPECT_EQ(presses[0].argument.value2, 1000 - 75);
-    EXPECT_EQ(presses[1].argument.value1, 218 * 300 + 2000);
-    EXPECT_EQ(presses[2].argument.value1, 127);
-    EXPECT_EQ(presses[3].argument.value1, 270);
+    EXPECT_EQ(std::tuple(presses[0].argument.value1, presses[0].argument.value2,
+                         presses[1].argument.value1, presses[2].argument.value1,
+                         presses[3].argument.value1),
+              std::tuple(2000 - 450, 1000 - 75, 218 * 300 + 2000, 127, 270));
     EXPECT_GE(presses[4].argument.value1, 0);
     EXPECT_LT(presses[4].argument.value1, 360);
     ASSERT_TRUE(KeySequence(editor, "POS(-1.5,0.25)", nullptr, {4000, 2000}));
@@ -30,10 +29,12 @@ TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndHeadingsComeBackIn
 TEST_F(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
     keys("TEXT(\"\\x4F\\x6f\\x4A\\x6a say \\\"hi\\\" \\\\ (now)\\x40\\xg0\\x0Athere\\\\\",3) "
          "STAMP(\"my "
-         "tree.bmp\") FD 2");
+         "tree.bmp\") FD 2 PEN(\"x\"y.bmp)");
     const std::string listing = FormatLists(editor);
     EXPECT_STREQ(tables.texts.Get(editor.Head(GO_LIST)->next->textObject->textId),
                  "OoJj say \"hi\" \\ (now)@xg0\nthere\\");
+    // A quote that does not close the whole name is part of it.
+    EXPECT_STREQ(tables.names.Get(editor.Last(GO_LIST)->nameId), "\"x\"y.bmp");
     // Every line keyed again gives the same lines.
     NameTables againTables;
     GoEditor again(ui, againTables);
@@ -52,6 +53,8 @@ TEST_F(KeySequenceNotation, BadTokensKeyNothing) {
     EXPECT_EQ(editor.LineCount(GO_LIST), 1);
     EXPECT_FALSE(KeySequence(editor, "TEXT(\"open\\", &error));
     EXPECT_EQ(error, "unterminated quote in TEXT(\"open\\");
+    EXPECT_FALSE(KeySequence(editor, "TEXT(hi)", &error));
+    EXPECT_EQ(error, "TEXT needs a quoted text");
     EXPECT_TRUE(KeySequence(editor, "TEXT(\"a\",0) TEXT(\"b\",10)", &error)) << error;
 }
 

@@ -13,12 +13,25 @@
 namespace zf {
 namespace {
 
-TEST(Texts, FillsTheCFormats) {
+TEST(Texts, FillsTheCFormatsAndTheTableUsesOnlyThose) {
     EXPECT_EQ(FormatText("A %d is %s", {5LL, std::string("ok")}), "A 5 is ok");
     EXPECT_EQ(FormatText("%.1f|%.3g|%%", {2.25, 0.333333}), "2.2|0.333|%");
     EXPECT_EQ(FormatText("%.3g, %.3g", {-1.5, 12345.0}), "-1.5, 1.23e+04");
     // Missing arguments never read past the list.
     EXPECT_EQ(FormatText("%d and %s", {}), "0 and 0");
+    // The table's texts use those conversions only.
+    for (const TextEntry& e : TextTable()) {
+        std::string_view text = e.text;
+        for (std::size_t i = text.find('%'); i != std::string_view::npos; i = text.find('%', i)) {
+            std::string_view rest = text.substr(i + 1);
+            std::size_t length = 0;
+            for (std::string_view c : {"d", "s", ".1f", ".3g", "%"})
+                if (rest.starts_with(c))
+                    length = c.size();
+            ASSERT_NE(length, 0u) << "id " << e.id << ": " << text;
+            i += 1 + length;
+        }
+    }
 }
 
 TEST(Texts, DebugLogWritesOnlyWhileOpen) {
@@ -59,21 +72,6 @@ TEST(Texts, SortedTableAndEveryNamedIdHasItsTextAndEveryTextHasAName) {
     EXPECT_EQ(named.size(), std::size(kAllTextIds)) << "an id is named twice";
     EXPECT_EQ(named, inTable);
     EXPECT_FALSE(HasText(TextId::Unnumbered));
-}
-
-TEST(Texts, FormatsUseOnlyTheConversionsFormatTextFills) {
-    for (const TextEntry& e : TextTable()) {
-        std::string_view text = e.text;
-        for (std::size_t i = text.find('%'); i != std::string_view::npos; i = text.find('%', i)) {
-            std::string_view rest = text.substr(i + 1);
-            std::size_t length = 0;
-            for (std::string_view c : {"d", "s", ".1f", ".3g", "%"})
-                if (rest.starts_with(c))
-                    length = c.size();
-            ASSERT_NE(length, 0u) << "id " << e.id << ": " << text;
-            i += 1 + length;
-        }
-    }
 }
 
 } // namespace

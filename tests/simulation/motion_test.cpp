@@ -161,7 +161,8 @@ TEST(PenTrailRecord, PenUpChainsFoldTrimCutsBackToTheRunStartAndTheTrailStopsAt2
     for (int i = 0; i < 2100; ++i)
         trail.AppendTrailPoint(i, i);
     EXPECT_EQ(trail.trailLength(), PenTrail::kMaxPoints);
-    EXPECT_EQ(trail.GetTrailPoint(1999), (TrailPoint{1996, 1996, 1}));
+    EXPECT_EQ(std::tuple(trail.GetTrailPoint(1999), trail.GetTrailPoint(PenTrail::kMaxPoints)),
+              std::tuple(TrailPoint{1996, 1996, 1}, TrailPoint{}));
     trail.TrimPenTrailToRunStart();
     EXPECT_EQ(std::tuple(trail.trailLength(), trail.GetTrailPoint(3).style), std::tuple(3, -1));
     trail.ClearPenTrail();

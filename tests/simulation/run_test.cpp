@@ -57,6 +57,11 @@ TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
     EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
     EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
     EXPECT_EQ(Pose(), std::tuple(1800, 1800, 180));
+    // Stopped after a call has returned, the PROC list shows no cursor.
+    Key("CM P 5 FD 5");
+    Request(RunRequest::Run, clock.now + 1000);
+    Request(RunRequest::Stop, clock.now + 100);
+    EXPECT_EQ(std::tuple(state.paused, ui.cursors[PROC_LIST].visible), std::tuple(true, false));
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
@@ -154,9 +159,8 @@ TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove
     Key("FD 1 RT 90");
     Settle(RunRequest::Step);
     EXPECT_EQ(Flags(), std::tuple(true, true, false));
-    EXPECT_FALSE(state.stepPending);
-    EXPECT_EQ(view.status, op::GoProgramHeader);
-    EXPECT_EQ(state.y, 1500);
+    EXPECT_EQ(std::tuple(bool(state.stepPending), view.status, state.y),
+              std::tuple(false, op::GoProgramHeader, 1500));
     EXPECT_EQ(GoCursor(), std::tuple(1, cursor::SteppingGo));
     Request(RunRequest::Step, clock.now + 50);
     EXPECT_EQ(Flags(), std::tuple(true, false, false)); // moving: Stop would reach it
@@ -233,9 +237,9 @@ TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
     Settle(RunRequest::Reset);
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_EQ(Pose(), std::tuple(1500, 1500, 0));
-    EXPECT_FALSE(state.flipped);
-    EXPECT_EQ(state.shapeId, state.homeShapeId);
-    EXPECT_EQ(control.interpreter().currentInstruction, nullptr);
+    EXPECT_EQ(
+        std::tuple(bool(state.flipped), state.shapeId, control.interpreter().currentInstruction),
+        std::tuple(false, state.homeShapeId, nullptr));
 }
 
 TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther) {
@@ -347,9 +351,8 @@ TEST_F(RunFixture, RunsThatNeverEndStopAtTheInstructionLimitOrTheCallDepth) {
     def->next->opcode = op::Procedure;
     def->next->digits = {5, kNoDigit, kNoDigit, kNoDigit};
     r = RunInstantly();
-    EXPECT_EQ(ui.lastWarning(), unnumbered::kRunMemoryLow);
-    EXPECT_FALSE(state.running);
-    EXPECT_EQ(control.interpreter().StackDepth(), 0u);
+    EXPECT_EQ(std::tuple(ui.lastWarning(), bool(state.running), control.interpreter().StackDepth()),
+              std::tuple(unnumbered::kRunMemoryLow, false, 0u));
     EXPECT_LT(r.instructions, 2 * Interpreter::kMaxFrames + 10);
 }
 

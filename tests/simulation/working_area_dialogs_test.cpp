@@ -173,10 +173,10 @@ TEST_F(WorkingArea, FindsTheLastObjectUnderAPoint) {
     text->height = 300;
     EXPECT_EQ(FindObjectAt(state, objects, 60, 60), second);
     EXPECT_EQ(FindObjectAt(state, objects, 70, 50), second); // a third of a step: 10 pixels
-    EXPECT_EQ(FindObjectAt(state, objects, 71, 60), nullptr);
-    EXPECT_EQ(FindObjectAt(state, objects, 120, 30), text);
-    EXPECT_EQ(FindObjectAt(state, objects, 179, 59), text);
-    EXPECT_EQ(FindObjectAt(state, objects, 180, 30), nullptr);
+    EXPECT_EQ(
+        std::tuple(FindObjectAt(state, objects, 71, 60), FindObjectAt(state, objects, 120, 30),
+                   FindObjectAt(state, objects, 179, 59), FindObjectAt(state, objects, 180, 30)),
+        std::tuple(nullptr, text, text, nullptr));
     EXPECT_EQ(FindObjectAt(state, objects, 150, 150), nullptr); // only the background there
     objects.RemoveGraphicObject(second);
     EXPECT_EQ(FindObjectAt(state, objects, 60, 60), first);

@@ -1,0 +1,123 @@
+#include "files/floor_scene.h"
+#include "files/listing_scene.h"
+#include "files/pixel_picture.h"
+
+#include "program/string_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+namespace zf {
+namespace {
+
+// Texts 4.5 pixels a byte wide, 5 in whole pixels; every picture 1000 x 20.
+class HalfPixelPainter : public TextMeasure, public PictureSizes {
+  public:
+    TextExtent Measure(const SceneFont&, std::string_view utf8, bool wholePixels) override {
+        return {static_cast<double>(utf8.size()) * (wholePixels ? 5 : 4.5), 10, 8};
+    }
+    bool SizeOf(const std::string&, int& width, int& height) override {
+        width = 1000;
+        height = 20;
+        return true;
+    }
+};
+
+std::vector<SceneOp> TextsOf(const GoInstruction& in, const ListingLayout& layout) {
+    Scene scene;
+    AddInstructionLine(scene, in, 0, 0, layout);
+    std::vector<SceneOp> texts;
+    for (const SceneOp& op : scene.ops)
+        if (op.kind == SceneOpKind::Text)
+            texts.push_back(op);
+    return texts;
+}
+
+// A closing bracket shows its own half black over the other in grey, both
+// centred by the key's fractional metrics; a picture's name shows as UTF-8,
+// a mark standing for each byte that is none.
+TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
+    NameTables tables;
+    HalfPixelPainter painter;
+    const ListingLayout layout{tables, 30,    {3000, 3000}, "",      0xFFFFFF,
+                               0,      false, {},           painter, painter};
+    const auto end = TextsOf(GoInstruction(op::RepeatEnd), layout);
+    ASSERT_EQ(end.size(), 2u);
+    EXPECT_EQ(std::tuple(end[0].text, end[0].colour, end[1].text, end[1].colour),
+              std::tuple("  ]", 0x000000u, "[  ", 0xC0C0C0u));
+    EXPECT_EQ(end[0].x, 8.25);
+
+    GoInstruction stamp(op::PlaceStamp);
+    stamp.nameId = tables.names.Add("caf\xC3\xA9\xC3(.bmp");
+    const auto named = TextsOf(stamp, layout);
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_EQ(named[0].text, "caf\xC3\xA9\xEF\xBF\xBD(.bmp");
+    // Its pictures stand upright.
+    Scene line;
+    AddInstructionLine(line, stamp, 0, 0, layout);
+    EXPECT_TRUE(std::none_of(line.ops.begin(), line.ops.end(), [](const SceneOp& op) {
+        return op.kind == SceneOpKind::Image && op.flipY;
+    }));
+    // An outline three pixels wide lies wholly inside its box.
+    const PixelBox inside = OutlineBox({0, 0, 30, 30}, 3);
+    EXPECT_EQ(std::tuple(inside.x, inside.y, inside.w, inside.h), std::tuple(1, 1, 27, 27));
+    // The arrows of Forward and Back point up and down, their tips midway across.
+    Scene up;
+    Scene down;
+    AddArrowPicture(up, {0, 0, 30, 30}, ArrowDirection::Up);
+    AddArrowPicture(down, {0, 0, 30, 30}, ArrowDirection::Down);
+    const auto& a = up.ops.back().points;
+    const auto& b = down.ops.back().points;
+    EXPECT_EQ(std::tuple(a[0], a[1], b[0], b[1]), std::tuple(15.0, 1.0, 15.0, 28.0));
+
+    // A running line's frame ends in a play sign; a problem's and the editing
+    // frame have no badge.
+    Scene running;
+    Scene problem;
+    Scene editing;
+    AddListCursorFrame(running, cursor::RunningGo, 0, 100, layout);
+    AddListCursorFrame(problem, cursor::Problem, 0, 100, layout);
+    AddListCursorFrame(editing, cursor::Editing, 0, 100, layout);
+    EXPECT_EQ(std::tuple(running.ops.back().kind, problem.ops.size(), editing.ops.size()),
+              std::tuple(SceneOpKind::Polygon, 1u, 1u));
+}
+
+// Shrunk by nearest pixels, each target pixel takes the source pixel under
+// its middle; the top-left pixel stays where the clear colour is looked for.
+TEST(PixelPictures, StretchedByNearestPixels) {
+    PixelPicture row(4, 1);
+    row.pixels = {1, 2, 3, 4};
+    EXPECT_EQ(Stretched(row, 2, 1, false).pixels, (std::vector<std::uint32_t>{1, 3}));
+    EXPECT_EQ(Stretched(row, 2, 1, true).pixels, (std::vector<std::uint32_t>{1, 1}));
+    PixelPicture column(1, 3);
+    column.pixels = {1, 2, 3};
+    EXPECT_EQ(Stretched(column, 1, 3, false, true).pixels, (std::vector<std::uint32_t>{1, 2, 1}));
+}
+
+// A floor with no objects at all shows its pen trail; a text's block is its
+// widest line and one pixel more, by its lines' height.
+TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
+    NameTables tables;
+    HalfPixelPainter painter;
+    ZarnikState state;
+    PenTrail trail;
+    GraphicObjectList objects{tables};
+    trail.AppendTrailPoint(0, 0);
+    trail.SetTrailStyle(0);
+    trail.AppendTrailPoint(300, 300);
+    WorkingAreaScene area{state, trail, objects, ""};
+    const Scene floor = BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
+    EXPECT_EQ(std::count_if(floor.ops.begin(), floor.ops.end(),
+                            [](const SceneOp& op) { return op.kind == SceneOpKind::Line; }),
+              1);
+    int width = 0;
+    int height = 0;
+    MeasureTextBlock(painter, SceneFont{}, {"ab", "abcd"}, width, height);
+    EXPECT_EQ(std::tuple(width, height), std::tuple(21, 20));
+}
+
+} // namespace
+} // namespace zf
