@@ -59,7 +59,10 @@ try {
       s.newProgram();
       zf.setSpeed(speed);
       for (const code of [0, 244]) s.key(code);
-      zf.floor.paint();
+      // The page as the child sees it before pressing GO: painted whole.
+      zf.drain();
+      zf.repaintAll();
+      await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
       const twin = new s.constructor();
       twin.openActivity('gridmat.zfp');
       twin.newProgram();
