@@ -24,6 +24,7 @@ TEST(StringTables, GrowInEightByteStepsAndReadBackFromAStoredPool) {
     EXPECT_EQ(Sizes(t), std::tuple(4u, 15u, 16u));
     EXPECT_STREQ(t.Get(2), "abcde");
     EXPECT_STREQ(t.Get(99), ""); // an id never handed out
+    EXPECT_STREQ(t.Get(t.Count()), "");
     EXPECT_TRUE(t.Contains(t.Count() - 1));
     EXPECT_FALSE(t.Contains(t.Count()));
     // The bytes between used and allocated stay zero.

@@ -366,9 +366,11 @@ def configure(args):
     if (args.build_dir / "build.ninja").exists():
         return
     env_launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if _has("ccache") else []
+    # Under the sanitizers a read or write out of bounds fails the tests too.
+    sanitize = ["-DZF_SANITIZE=ON"] if args.sanitize else []
     subprocess.run(["cmake", "-S", str(ROOT), "-B", str(args.build_dir), "-G", "Ninja",
                     "-DCMAKE_BUILD_TYPE=Debug", "-DZF_CORE_ONLY=ON", "-DZF_BENCHMARKS=OFF",
-                    *env_launcher], check=True, stdout=subprocess.DEVNULL)
+                    *sanitize, *env_launcher], check=True, stdout=subprocess.DEVNULL)
 
 
 def _has(program):
@@ -491,7 +493,12 @@ def parse_arguments():
     parser.add_argument("--timeout", type=float, default=0,
                         help="seconds per test program (default: 5 x the slowest unmutated one, "
                              "at least 20)")
-    parser.add_argument("--build-dir", type=Path, default=ROOT / "build-mutation")
+    parser.add_argument("--build-dir", type=Path,
+                        help="the core's build for the run (default build-mutation, or "
+                             "build-mutation-sanitize with --sanitize)")
+    parser.add_argument("--sanitize", action="store_true",
+                        help="build the core tests with AddressSanitizer and "
+                             "UndefinedBehaviorSanitizer")
     parser.add_argument("--site", type=Path, default=ROOT / "build-web/tests/web/browser/site",
                         help="the built site whose scripts are mutated (web/build.sh DIR)")
     parser.add_argument("--equivalent", help="list of known equivalent mutants to skip")
@@ -505,7 +512,8 @@ def parse_arguments():
 
 def main():
     args = parse_arguments()
-    args.build_dir = args.build_dir.resolve()
+    default_dir = "build-mutation-sanitize" if args.sanitize else "build-mutation"
+    args.build_dir = (args.build_dir or ROOT / default_dir).resolve()
     args.site = args.site.resolve()
     mutants = sample(args)
     scripts = [m for m in mutants if is_script(m.file)]
