@@ -325,7 +325,8 @@ def run_page_tests(args):
     then the browser tests, on the site."""
     env = dict(os.environ, ZF_SITE=str(args.site), ZF_PAGE_JS=str(args.site / "js"))
     env.setdefault("ZF_EXAMPLES", str(ROOT / "resources/example"))
-    for test_file in (ROOT / "tests/web/page.test.mjs", PAGE_TESTS / "drive-page.mjs"):
+    browser_tests = [PAGE_TESTS / "drive-page.mjs", *sorted(PAGE_TESTS.glob("*.test.mjs"))]
+    for test_file in (ROOT / "tests/web/page.test.mjs", *browser_tests):
         try:
             result = subprocess.run(["node", "--test", test_file.name], cwd=test_file.parent,
                                     env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,

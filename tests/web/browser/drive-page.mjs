@@ -1,82 +1,15 @@
 // Drives the browser edition in headless Chromium: keying, a run, a
 // refusal, files, kept work, the help book and the offline copy.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync, spawn } from 'node:child_process';
+import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
-import puppeteer from 'puppeteer-core';
-
-const here = path.dirname(fileURLToPath(import.meta.url));
-const root = path.resolve(here, '../../..');
-const site = process.env.ZF_SITE;
-const chromium = process.env.ZF_CHROMIUM || '/usr/bin/chromium';
-const WAIT = 20000;
-// The desktop's command-line companion and its example project, where a
-// native build made them: the page's picture is compared with theirs.
-const zfield = process.env.ZF_NATIVE_ZFIELD || '';
-const examples = process.env.ZF_EXAMPLES || '';
-
-let server;
-let url;
-let browser;
-
-function serve() {
-  return new Promise((resolve, reject) => {
-    const child = spawn('python3', [path.join(root, 'tools/web-serve.py'), site, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
-    child.on('error', reject);
-    child.stdout.on('data', (data) => {
-      const m = /http:\/\/localhost:(\d+)\//.exec(String(data));
-      if (m) resolve({ child, url: m[0] });
-    });
-  });
-}
-
-before(async () => {
-  assert.ok(site, 'ZF_SITE names the built site');
-  ({ child: server, url } = await serve());
-  browser = await puppeteer.launch({ executablePath: chromium, headless: true, args: ['--no-sandbox'] });
-});
-
-after(async () => {
-  await browser?.close();
-  server?.kill();
-});
-
-// A fresh profile each time, with the pickers taken away so that the page
-// uses its file input and downloads, which a test can drive.
-async function freshPage() {
-  const context = await browser.createBrowserContext();
-  const page = await context.newPage();
-  await page.setViewport({ width: 1280, height: 800 });
-  await page.evaluateOnNewDocument(() => {
-    delete window.showOpenFilePicker;
-    delete window.showSaveFilePicker;
-  });
-  const errors = [];
-  page.on('pageerror', (e) => errors.push(e.message));
-  page.on('console', (m) => {
-    if (m.type() === 'error' && /Content Security Policy/.test(m.text())) errors.push(m.text());
-  });
-  page.errors = errors;
-  return page;
-}
-
-async function load(page) {
-  await page.goto(url, { waitUntil: 'load' });
-  await page.waitForSelector('body.ready', { timeout: WAIT });
-}
-
-const mirror = (page, id = 'golist') => page.$$eval(`#${id} .list-mirror li`, (items) => items.map((li) => li.textContent));
-const floorPixels = (page) =>
-  page.$eval('#floor', (c) => {
-    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-    let h = 0;
-    for (let i = 0; i < d.length; i += 7) h = (h * 31 + d[i]) >>> 0;
-    return h;
-  });
+import {
+  WAIT, answer, catchDownloads, examples, floorPixels, freshPage, goLines, load, mirror, newProgram, root, settle, site,
+  stopServer, zfield,
+} from './harness.mjs';
 
 // The working area after a run, painted by the page at 1000 x 1000, against
 // the desktop's picture of the same program run on the same activity. Only
@@ -113,36 +46,6 @@ async function compareWithDesktop(page, keys) {
   const share = result.differing / (result.ours[0] * result.ours[1]);
   console.log(`pixels that differ from the desktop's picture: ${result.differing} (${(share * 100).toFixed(3)} %)`);
   assert.ok(share < 0.005, `${result.differing} pixels differ from the desktop's picture`);
-}
-
-// Answers a box the page shows with the button of `label`, and gives the
-// box's caption and text.
-async function answer(page, label) {
-  await page.waitForSelector('#message[open]', { timeout: WAIT });
-  const box = await page.$eval('#message', (d) => ({ caption: d.querySelector('h2').textContent, text: d.querySelector('p').textContent }));
-  const buttons = await page.$$('#message[open] .buttons button');
-  for (const b of buttons) {
-    if ((await b.evaluate((e) => e.textContent)) === label) await b.click();
-  }
-  await page.waitForSelector('#message:not([open])', { timeout: WAIT });
-  return box;
-}
-
-const goLines = `document.querySelectorAll('#golist .list-mirror li').length`;
-
-// Waits for `done` in the page, answering No to a question about the work
-// there before (it is not kept).
-async function settle(page, done) {
-  await page.waitForFunction(`document.querySelector('#message[open]') || (${done})`, { timeout: WAIT });
-  if (await page.$('#message[open]')) await answer(page, 'No');
-  await page.waitForFunction(done, { timeout: WAIT });
-}
-
-// A new program; gives the number of lines it starts with.
-async function newProgram(page) {
-  await page.click('#new');
-  await settle(page, `${goLines} === window.zarnikfield.s.listLineCount(1)`);
-  return page.evaluate(() => window.zarnikfield.s.listLineCount(1));
 }
 
 test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and a reload keeps the program', async () => {
@@ -210,15 +113,8 @@ async function openGop(page, file) {
 
 test('a Go Program opened from the disk and saved opens again the same, and New asks before losing work', async () => {
   const page = await freshPage();
-  const downloads = mkdtempSync(path.join(tmpdir(), 'zf-save-'));
-  const cdp = await page.createCDPSession();
-  await cdp.send('Browser.setDownloadBehavior', {
-    behavior: 'allow',
-    downloadPath: downloads,
-    browserContextId: page.browserContext().id,
-    eventsEnabled: true,
-  });
-  const downloaded = new Promise((resolve) => cdp.on('Browser.downloadProgress', (e) => e.state === 'completed' && resolve()));
+  const { folder: downloads, next } = await catchDownloads(page);
+  const downloaded = next();
   await load(page);
   const opened = await openGop(page, path.join(root, 'resources/example/square.gop'));
 
@@ -445,8 +341,7 @@ test('after the first visit the page and its help book work with the server gone
     if (!navigator.serviceWorker.controller)
       await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, { once: true }));
   });
-  server.kill();
-  await new Promise((r) => server.once('exit', r));
+  await stopServer();
   await load(page);
   const start = await newProgram(page);
   await page.click('[data-code="0"]');

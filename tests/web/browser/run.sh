@@ -19,4 +19,6 @@ if [ ! -d node_modules/puppeteer-core ]; then
   # Never a browser of its own: the tests use the system's Chromium.
   PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefer-offline --no-audit --no-fund >/dev/null
 fi
-ZF_SITE="$site" exec node --test drive-page.mjs
+# One file at a time: each starts a browser of its own.
+shopt -s nullglob
+ZF_SITE="$site" exec node --test --test-concurrency=1 drive-page.mjs ./*.test.mjs
