@@ -37,6 +37,7 @@ export class LibraryPanel {
     this.press = null;
     this.paintBox = new PaintBox(page);
     this.build();
+    window.addEventListener('resize', () => this.isOpen && this.place());
   }
 
   build() {
@@ -54,8 +55,8 @@ export class LibraryPanel {
     modes.setAttribute('role', 'group');
     modes.setAttribute('aria-label', texts.libraryMode);
     this.modeButtons = {
-      drag: button(texts.libraryDragMode, () => this.setMode('drag')),
-      click: button(texts.libraryClickMode, () => this.setMode('click')),
+      drag: button(texts.libraryDragMode, () => this.setMode('drag'), { title: texts.libraryDragTip, id: 'library-drag' }),
+      click: button(texts.libraryClickMode, () => this.setMode('click'), { title: texts.libraryClickTip, id: 'library-click' }),
     };
     modes.append(this.modeButtons.drag, this.modeButtons.click);
 
@@ -115,10 +116,20 @@ export class LibraryPanel {
   }
 
   open(mode = this.mode) {
+    this.place();
     this.panel.hidden = false;
     this.page.libraryToggled?.(true);
     this.setMode(mode);
     this.tabs.find((t) => Number(t.dataset.category) === this.category)?.focus();
+  }
+
+  // Just under the top bar, however many rows it takes.
+  place() {
+    const bar = document.querySelector('header');
+    if (!bar) return;
+    const top = Math.round(bar.getBoundingClientRect().bottom + 8);
+    this.panel.style.top = `${top}px`;
+    this.panel.style.maxHeight = `calc(100dvh - ${top + 12}px)`;
   }
 
   close() {

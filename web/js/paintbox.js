@@ -185,6 +185,7 @@ export class PaintBox {
     // A new picture's transparent colour is the template's; a picture's
     // own is its top-left colour.
     this.key = isNew ? transparent : this.pixels[0];
+    this.pixels[0] = this.key;
     this.history = [];
     this.caption.textContent = `${isNew ? texts.paintCreate : texts.paintEdit} ${picture.name.replace(/\.bmp$/i, '').toLowerCase()}`;
     this.buildSwatches(colours);
@@ -278,8 +279,11 @@ export class PaintBox {
     this.undoButton.disabled = this.history.length === 0;
   }
 
+  // The top-left pixel is never painted: wherever the picture is drawn its
+  // colour is the transparent one, which would change under the child.
   plot(points, index) {
     for (const [x, y] of points) this.pixels[y * this.w + x] = index;
+    this.pixels[0] = this.key;
   }
 
   down(e) {
@@ -289,6 +293,7 @@ export class PaintBox {
     this.remember();
     if (this.tool === 'fill') {
       floodFill(this.pixels, this.w, this.h, x, y, this.ink());
+      this.pixels[0] = this.key;
       this.draw();
       return;
     }
