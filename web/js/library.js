@@ -103,6 +103,22 @@ export class LibraryPanel {
     options.append(this.addButton, this.createButton, this.editButton, this.fileInput);
 
     p.replaceChildren(head, modes, tabs, this.grid, this.empty, options);
+    // Picture files dropped on the panel are added as Add adds them.
+    p.addEventListener('dragover', (e) => {
+      if (!e.dataTransfer?.types.includes('Files')) return;
+      e.preventDefault();
+      e.dataTransfer.dropEffect = 'copy';
+      p.classList.add('taking');
+    });
+    p.addEventListener('dragleave', (e) => {
+      if (!p.contains(e.relatedTarget)) p.classList.remove('taking');
+    });
+    p.addEventListener('drop', (e) => {
+      p.classList.remove('taking');
+      if (!e.dataTransfer?.files.length) return;
+      e.preventDefault();
+      this.addFiles([...e.dataTransfer.files]);
+    });
     p.addEventListener('keydown', (e) => {
       if (e.key === 'Escape' && !document.querySelector('dialog[open]')) {
         e.preventDefault();
@@ -230,7 +246,8 @@ export class LibraryPanel {
     p.ghost.style.transform = `translate(${e.clientX}px, ${e.clientY}px)`;
     const over = this.overFloor(e);
     p.ghost.classList.toggle('over', over);
-    document.body.style.cursor = over ? 'copy' : 'no-drop';
+    // The button holds the pointer, so its cursor is the one shown.
+    p.from.style.cursor = over ? 'copy' : 'no-drop';
   }
 
   up(e) {
@@ -252,8 +269,8 @@ export class LibraryPanel {
   endDrag() {
     if (!this.press) return;
     this.press.ghost?.remove();
+    this.press.from.style.cursor = '';
     this.press = null;
-    document.body.style.cursor = '';
   }
 
   // The picture under the pointer while it is dragged; it never takes the
