@@ -25,6 +25,8 @@ const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   'js/storage.js',
   'js/texts.js',
   'js/tools.js',
+  'js/library.js',
+  'js/paintbox.js',
 ];
 
 self.addEventListener('install', (event) => {
