@@ -6,8 +6,8 @@ import { form, warn } from './dialogs.js';
 import { paintDisplayList } from './paint.js';
 import { texts } from './texts.js';
 
-export const PRINT_PROGRAM = 0;
-export const PRINT_AREA = 1;
+const PRINT_PROGRAM = 0;
+const PRINT_AREA = 1;
 // Sheets are painted at this many pixels an inch: sharp on paper, and a few
 // of them still fit a browser's memory.
 const DPI = 200;
@@ -43,12 +43,12 @@ function toBlob(canvas) {
 }
 
 // "7 December 2026", as the desktop dates its pages.
-export function printDate(day = new Date()) {
+function printDate(day = new Date()) {
   return new Intl.DateTimeFormat('en-GB', { day: 'numeric', month: 'long', year: 'numeric' }).format(day);
 }
 
 // The Go Program's file name with .png for its own: as the save names it.
-export function pictureName(fileName) {
+function pictureName(fileName) {
   const base = (fileName || texts.defaultFileName).replace(/\.[^./\\]*$/, '');
   return `${base || texts.defaultFileName.replace(/\.gop$/, '')}.png`;
 }
@@ -61,13 +61,38 @@ export class Printing {
     this.landscape = false;
     this.withRobot = true;
     this.urls = [];
+    // One printout is made ready at a time.
+    this.busy = false;
   }
 
+  // The group's one button opens its three commands, as a menu of the
+  // desktop's File menu; a command, Escape or a click elsewhere closes it.
   wire() {
-    const click = (id, f) => document.getElementById(id).addEventListener('click', f);
-    click('print-program', () => this.print(PRINT_PROGRAM));
-    click('print-area', () => this.print(PRINT_AREA));
-    click('save-picture', () => this.savePicture());
+    const button = document.getElementById('print-menu');
+    const menu = document.getElementById('print-choices');
+    const show = (open) => {
+      menu.hidden = !open;
+      button.setAttribute('aria-expanded', String(open));
+      if (open) menu.querySelector('button').focus();
+    };
+    button.addEventListener('click', () => show(menu.hidden));
+    document.addEventListener('click', (e) => {
+      if (!menu.hidden && !e.target.closest?.('.printing')) show(false);
+    });
+    menu.addEventListener('keydown', (e) => {
+      if (e.key !== 'Escape') return;
+      e.preventDefault();
+      show(false);
+      button.focus();
+    });
+    const command = (id, f) =>
+      document.getElementById(id).addEventListener('click', () => {
+        show(false);
+        f();
+      });
+    command('print-program', () => this.print(PRINT_PROGRAM));
+    command('print-area', () => this.print(PRINT_AREA));
+    command('save-picture', () => this.savePicture());
   }
 
   // The paper and its orientation, as the print dialog of the desktop
@@ -98,16 +123,31 @@ export class Printing {
     return sheets;
   }
 
-  async print(what, ask = true) {
-    if (ask && !(await this.choosePaper(what === PRINT_AREA ? texts.printAreaCaption : texts.printProgramCaption))) return false;
+  async print(what) {
+    const caption = what === PRINT_AREA ? texts.printAreaCaption : texts.printProgramCaption;
+    if (this.busy || !(await this.choosePaper(caption))) return;
     const layout = this.layout(what);
     if (!layout.pages.length) {
       await warn(texts.product, texts.nothingToPrint);
-      return false;
+      return;
     }
-    await this.fill(layout);
-    window.print();
-    return true;
+    if (await this.ready(() => this.fill(layout))) window.print();
+  }
+
+  // Runs a step that makes pictures; a browser short of memory for them
+  // says so rather than printing or saving nothing in silence.
+  async ready(step) {
+    this.busy = true;
+    try {
+      await step();
+      return true;
+    } catch (e) {
+      console.error(e);
+      await warn(texts.product, texts.printFailed);
+      return false;
+    } finally {
+      this.busy = false;
+    }
   }
 
   // Each sheet painted and turned into a picture inside the print-only
@@ -141,22 +181,20 @@ export class Printing {
 
   // The working area at the size it is shown, with or without the robot,
   // as the desktop's Save Picture asks; downloaded under the program's name.
-  async savePicture(ask = true) {
-    if (ask) {
-      const robot = checkbox(texts.includeZarnik, this.withRobot);
-      if (!(await form(texts.savePictureCaption, [robot.wrap]))) return false;
-      this.withRobot = robot.input.checked;
-    }
-    const blob = await toBlob(this.picture(this.withRobot));
-    const url = URL.createObjectURL(blob);
-    const a = document.createElement('a');
-    a.href = url;
-    a.download = pictureName(this.page.fileName);
-    document.body.append(a);
-    a.click();
-    a.remove();
-    setTimeout(() => URL.revokeObjectURL(url), 60000);
-    return true;
+  async savePicture() {
+    const robot = checkbox(texts.includeZarnik, this.withRobot);
+    if (this.busy || !(await form(texts.savePictureCaption, [robot.wrap]))) return;
+    this.withRobot = robot.input.checked;
+    await this.ready(async () => {
+      const url = URL.createObjectURL(await toBlob(this.picture(this.withRobot)));
+      const a = document.createElement('a');
+      a.href = url;
+      a.download = pictureName(this.page.fileName);
+      document.body.append(a);
+      a.click();
+      a.remove();
+      setTimeout(() => URL.revokeObjectURL(url), 60000);
+    });
   }
 
   // The working area laid out for the box the screen shows it in, so that

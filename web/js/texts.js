@@ -36,6 +36,7 @@ export const texts = {
   landscape: 'Landscape',
   printPageOf: 'Page %1 of %2',
   nothingToPrint: 'There is nothing to print.',
+  printFailed: 'The pages could not be made ready. Close other tabs and try again.',
   includeZarnik: 'Include the Zarnik',
 
   runBar: 'Run the program',
