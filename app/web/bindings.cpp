@@ -5,6 +5,7 @@
 #if __has_include("scene_json.h")
 #include "scene_json.h"
 #define ZF_WITH_SCENE 1
+#include "web_print.h"
 #endif
 
 #include <emscripten/bind.h>
@@ -134,6 +135,7 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("addPixels", &AddPixels);
 #ifdef ZF_WITH_SCENE
     BindScene(session);
+    BindPrint(session);
 #endif
 }
 

@@ -9,6 +9,7 @@ import { HelpPanel } from './help.js';
 import { buildKeypad } from './keypad.js';
 import { ListView } from './lists.js';
 import { PictureCache, makeMeasurer } from './paint.js';
+import { Printing } from './print.js';
 import { Speaker } from './sound.js';
 import { LibraryPanel } from './library.js';
 import { keep, kept, setAside } from './storage.js';
@@ -397,6 +398,8 @@ async function start() {
   const page = new Page(session);
   window.zarnikfield = page;
   page.wire();
+  page.printing = new Printing(page, $('print-sheets'));
+  page.printing.wire();
   let speed = DEFAULT_SPEED;
   try {
     const kept = localStorage.getItem(SPEED_KEY);
