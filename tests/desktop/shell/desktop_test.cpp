@@ -280,10 +280,6 @@ TEST_F(Everyday, SaveNewCopyAndClearMemoryByTheirKeys) {
     Keys(Qt::Key_Delete);
     EXPECT_TRUE(Lines().empty());
 
-    // Ctrl+O and Ctrl+P open dialogs: only their keys here.
-    EXPECT_EQ(window->Action(command::OpenGoProgram)->shortcut(), QKeySequence(QKeySequence::Open));
-    EXPECT_EQ(window->Action(command::PrintGoProgram)->shortcut(),
-              QKeySequence(Qt::CTRL | Qt::Key_P));
     answer = Answer::No;
     Keys(Qt::CTRL | Qt::Key_Q);
     EXPECT_FALSE(window->isVisible());
