@@ -341,8 +341,7 @@ TEST_F(Library, AShapeMustBeDroppedOnTheRobot) {
 }
 
 // A child without a mouse keys a program and runs it, stamps a picture at the
-// robot, saves the project through its dialog and clears the stamp, each key
-// sent to whatever has the focus.
+// robot and clears it again, each key sent to whatever has the focus.
 TEST_F(Library, EverythingIsDoneByKeyboardAlone) {
     Pictures("objects", 10);
     const auto key = [](int code, Qt::KeyboardModifiers with = {}) {
@@ -381,33 +380,6 @@ TEST_F(Library, EverythingIsDoneByKeyboardAlone) {
     key(Qt::Key_Escape);
     EXPECT_FALSE(library()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), graphicsBar());
-
-    // File, Save Go Program and Save Project, a name typed into each dialog.
-    const auto saveAs = [&](int access, const char* typed) {
-        bool asked = false;
-        key(Qt::Key_F, Qt::AltModifier);
-        OnDialog<QDialog>([&](QDialog& dialog) {
-            asked = true;
-            QWidget* name = dialog.focusWidget();
-            ASSERT_NE(name, nullptr);
-            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(name, typed);
-            QTest::keyClick(name, Qt::Key_Return);
-            if (dialog.isVisible()) {
-                ADD_FAILURE() << "the typed name was not taken";
-                dialog.reject();
-            }
-        });
-        key(access);
-        EXPECT_TRUE(asked);
-        // The offscreen platform hands the window back as a desktop would.
-        QApplication::setActiveWindow(window.get());
-    };
-    saveAs(Qt::Key_O, "lesson");
-    saveAs(Qt::Key_R, "lesson");
-    const std::string saved = root + "project/lesson.zfp";
-    EXPECT_TRUE(fs::exists(saved));
-    ASSERT_EQ(QApplication::focusWidget(), graphicsBar());
 
     // A stamp flipped, then given up; then cleared.
     for (int code : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space})
