@@ -321,25 +321,6 @@ TEST_F(Library, AStampDraggedOntoTheWorkingAreaLandsWhereItIsDropped) {
     EXPECT_EQ(objects.size(), before + 1);
 }
 
-TEST_F(Library, AShapeMustBeDroppedOnTheRobot) {
-    Pictures("zarniks", 2);
-    ZarnikState& state = window->document().state;
-    const std::uint32_t shape = state.shapeId;
-    Open(library::Shapes, true);
-    const QPoint robot = drawing()->RobotPixel();
-    const int step = PixelsPerStep(state);
-    DragCell(0, robot + QPoint(step, 0));
-    EXPECT_EQ(state.shapeId, shape);
-    // Return on a cell lets it go on the robot, as a drop there does.
-    selector()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(selector(), Qt::Key_Right);
-    QTest::keyClick(selector(), Qt::Key_Return);
-    QApplication::processEvents();
-    EXPECT_EQ(std::string(doc().tables.names.Get(state.shapeId)), "pic02.bmp");
-    DragCell(0, robot + QPoint(step / 3, -step / 3));
-    EXPECT_EQ(std::string(doc().tables.names.Get(state.shapeId)), "pic01.bmp");
-}
-
 // A child without a mouse keys a program and runs it, stamps a picture at the
 // robot and clears it again, each key sent to whatever has the focus.
 TEST_F(Library, EverythingIsDoneByKeyboardAlone) {
