@@ -79,6 +79,17 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     Scene note;
     AddKeyPicture(note, {0, 0, 30, 30}, op::Quaver, painter, painter);
     EXPECT_EQ(image(note, kNoteArt), std::tuple(false, false, true));
+    // A Repeat's and a definition's bracket opens after their digits.
+    for (std::uint8_t opcode : {op::Repeat, op::ProcedureDef}) {
+        GoInstruction open(opcode);
+        open.digits[0] = 4;
+        open.bracketOpen = 1;
+        const auto texts = TextsOf(open, layout);
+        const auto digit = std::find_if(texts.begin(), texts.end(),
+                                        [](const SceneOp& op) { return op.text == "4"; });
+        ASSERT_NE(digit, texts.end());
+        EXPECT_LT(digit->x, texts.back().x) << int(opcode);
+    }
     // Line breaks in a name show as one space each.
     stamp.nameId = tables.names.Add("\r\nx\ry\nz\r");
     EXPECT_EQ(TextsOf(stamp, layout)[0].text, " x y z ");

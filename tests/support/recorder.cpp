@@ -29,10 +29,12 @@ void Recorder::HideListCursor(int list) {
         cursors[list].visible = false;
 }
 
-bool Recorder::EditTextObject(NameTables&, TextObjectRecord& record, bool) {
-    if (textChoice)
-        record = *textChoice;
-    return textChoice.has_value();
+bool Recorder::EditTextObject(NameTables& tables, TextObjectRecord& record, bool editing) {
+    // Without a choice: a front end with no text box of its own.
+    if (!textChoice)
+        return UserInterface::EditTextObject(tables, record, editing);
+    record = *textChoice;
+    return true;
 }
 
 void Recorder::PlayTone(int frequency, int milliseconds) {
