@@ -22,7 +22,6 @@ namespace {
 constexpr std::uint32_t kLocalSignature = 0x04034b50;
 constexpr std::uint32_t kCentralSignature = 0x02014b50;
 constexpr std::uint32_t kEndSignature = 0x06054b50;
-constexpr std::size_t kLocalSize = 30;
 constexpr std::size_t kCentralSize = 46;
 constexpr std::size_t kEndSize = 22;
 constexpr std::uint16_t kVersionNeeded = 10;

@@ -10,6 +10,7 @@ import { buildKeypad } from './keypad.js';
 import { ListView } from './lists.js';
 import { PictureCache, makeMeasurer } from './paint.js';
 import { Speaker } from './sound.js';
+import { Lessons, restoreLesson } from './lesson.js';
 import { keep, kept, setAside } from './storage.js';
 import { texts } from './texts.js';
 import { ToolBar } from './tools.js';
@@ -375,8 +376,9 @@ async function helpShipped() {
 async function start() {
   applyTexts();
   let session;
+  let core;
   try {
-    const core = await createZarnikfield({ measureText: makeMeasurer() });
+    core = await createZarnikfield({ measureText: makeMeasurer() });
     session = new core.WebSession();
     performance.mark('zf-module');
   } catch (e) {
@@ -388,6 +390,7 @@ async function start() {
   const page = new Page(session);
   window.zarnikfield = page;
   page.wire();
+  new Lessons(page, core).wire();
   let speed = DEFAULT_SPEED;
   try {
     const kept = localStorage.getItem(SPEED_KEY);
@@ -403,6 +406,7 @@ async function start() {
     sound = false;
   }
   page.setSound(sound);
+  restoreLesson(session);
   page.restore();
   performance.mark('zf-restored');
   page.drain();
