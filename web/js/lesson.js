@@ -1,7 +1,7 @@
 // Whole lessons: a project with its Go Program and its pictures, as one
 // .zfl file everywhere, and as a folder where the browser lets the page
 // read and write one.
-import { warn } from './dialogs.js';
+import { ask, warn } from './dialogs.js';
 import { pickGop, saveGop } from './files.js';
 import { keepLesson, keptLesson } from './storage.js';
 import { texts } from './texts.js';
@@ -28,14 +28,23 @@ export class Lessons {
     const $ = (id) => document.getElementById(id);
     $('open-lesson').addEventListener('click', () => this.open());
     $('save-lesson').addEventListener('click', () => this.save());
-    if (!window.showDirectoryPicker) return;
-    $('open-lesson-folder').hidden = false;
-    $('save-lesson-folder').hidden = false;
-    $('open-lesson-folder').addEventListener('click', () => this.openFolder());
-    $('save-lesson-folder').addEventListener('click', () => this.saveFolder());
+  }
+
+  // A file, or a folder where the browser lets the page read and write one.
+  async fileOrFolder(caption) {
+    if (!window.showDirectoryPicker) return 'file';
+    const buttons = [
+      { label: texts.lessonFile, value: 'file' },
+      { label: texts.lessonFolder, value: 'folder' },
+      { label: texts.cancel, value: 'cancel' },
+    ];
+    return ask(caption.replace('…', ''), texts.lessonFileOrFolder, buttons, 'cancel');
   }
 
   async open() {
+    const choice = await this.fileOrFolder(texts.openLesson);
+    if (choice === 'folder') return this.openFolder();
+    if (choice !== 'file') return;
     const file = await pickGop(document.getElementById('lesson-input'), texts.lessonType, '.zfl');
     if (file) await this.openBytes(file.bytes, file.name);
   }
@@ -51,6 +60,9 @@ export class Lessons {
   }
 
   async save() {
+    const choice = await this.fileOrFolder(texts.saveLesson);
+    if (choice === 'folder') return this.saveFolder();
+    if (choice !== 'file') return;
     try {
       const bytes = this.page.s.saveLesson();
       this.page.drain();

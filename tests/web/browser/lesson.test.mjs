@@ -7,7 +7,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { test } from 'node:test';
 
-import { WAIT, catchDownloads, examples, freshPage, load, settle, zfield } from './harness.mjs';
+import { WAIT, answer, catchDownloads, examples, freshPage, load, settle, zfield } from './harness.mjs';
 
 const hash = `(() => {
   const c = document.getElementById('floor');
@@ -50,9 +50,13 @@ test('a lesson opened from the disk shows its background, saves the same bytes a
   const lesson = readFileSync(file);
   const first = await page.evaluate(hash);
 
+  // Where the browser reads folders too, the page asks which.
+  const fileOrFolder = () => page.evaluate(() => !!window.showDirectoryPicker);
   const openLesson = async () => {
-    const [chooser] = await Promise.all([page.waitForFileChooser({ timeout: WAIT }), page.click('#open-lesson')]);
-    await chooser.accept([file]);
+    const chosen = page.waitForFileChooser({ timeout: WAIT });
+    await page.click('#open-lesson');
+    if (await fileOrFolder()) await answer(page, 'File…');
+    await (await chosen).accept([file]);
   };
   await openLesson();
   await settle(page, `window.zarnikfield.s.projectFolder() === '/work/lessons/island/'`);
@@ -68,6 +72,7 @@ test('a lesson opened from the disk shows its background, saves the same bytes a
 
   const downloaded = next();
   await page.click('#save-lesson');
+  if (await fileOrFolder()) await answer(page, 'File…');
   await downloaded;
   assert.deepEqual(readFileSync(path.join(downloads, 'island.zfl')), lesson);
 
