@@ -424,7 +424,14 @@ std::vector<LessonEntry> GatherLesson(ProjectScene& scene, const std::string& le
 }
 
 std::vector<std::uint8_t> PackLesson(ProjectScene& scene, const std::string& lessonName) {
-    return WriteLessonFile(GatherLesson(scene, lessonName));
+    const std::vector<LessonEntry> entries = GatherLesson(scene, lessonName);
+    // The writer adds the four folders.
+    if (entries.size() + 4 > kMaxLessonEntries)
+        return {};
+    std::vector<std::uint8_t> bytes = WriteLessonFile(entries);
+    if (bytes.size() > kMaxLessonSize)
+        bytes.clear();
+    return bytes;
 }
 
 std::string MakeLessonFolder(const std::string& parent, const std::string& lessonName) {
@@ -510,9 +517,8 @@ bool OpenLesson(ProjectScene& scene, const std::string& given) {
 
 bool SaveLessonAs(ProjectScene& scene, const std::string& given) {
     const std::string path = scene.project.Absolute(given);
-    const std::vector<LessonEntry> entries = GatherLesson(scene, path);
-    const std::vector<std::uint8_t> bytes = WriteLessonFile(entries);
-    if (bytes.size() > kMaxLessonSize || entries.size() + 4 > kMaxLessonEntries) {
+    const std::vector<std::uint8_t> bytes = PackLesson(scene, path);
+    if (bytes.empty()) {
         scene.ui().WarningBox(kUnnumbered, std::string(Translated(kFileTooLargeText)) + path);
         return false;
     }

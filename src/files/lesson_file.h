@@ -63,6 +63,8 @@ std::string LessonErrorText(const LessonResult& result, const std::string& path)
 // pictures of the project folder. `lessonName` names the project and the
 // program when they have no names yet.
 std::vector<LessonEntry> GatherLesson(ProjectScene& scene, const std::string& lessonName);
+// Empty when the lesson would hold more than a lesson may, so that nothing
+// is saved that cannot be opened again.
 std::vector<std::uint8_t> PackLesson(ProjectScene& scene, const std::string& lessonName);
 
 // Makes a new folder for a lesson inside `parent`: the lesson's name, or

@@ -186,6 +186,15 @@ TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
               std::string::npos);
 }
 
+TEST_F(LessonFile, ALessonTooLargeToOpenAgainIsNotSaved) {
+    for (std::size_t i = 0; i < kMaxLessonEntries; ++i)
+        test::WriteBytesTo(dir / "made/pens/p" + std::to_string(i) + ".bmp", {1});
+    ProjectScene scene = area.Scene();
+    EXPECT_FALSE(SaveLessonAs(scene, dir / "big.zfl"));
+    EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + dir / "big.zfl");
+    EXPECT_FALSE(FileExists(dir / "big.zfl"));
+}
+
 TEST_F(LessonFile, UnpackingKeepsToItsFolderEvenForNamesNeverChecked) {
     std::filesystem::create_directory(dir / "into");
     EXPECT_EQ(UnpackLesson({{"p.zfp", {1}}, {"../evil.gop", {1}}}, dir / "into"), "");

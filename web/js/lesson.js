@@ -66,7 +66,8 @@ export class Lessons {
     try {
       const bytes = this.page.s.saveLesson();
       this.page.drain();
-      if (bytes.length) await saveGop(bytes, this.page.s.lessonName(), texts.lessonType, '.zfl');
+      if (!bytes.length) throw new Error('lesson too large');
+      await saveGop(bytes, this.page.s.lessonName(), texts.lessonType, '.zfl');
     } catch (e) {
       if (e?.name !== 'AbortError') await warn(texts.product, texts.lessonSaveFailed);
     }
