@@ -22,10 +22,13 @@ const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   'js/lesson.js',
   'js/lists.js',
   'js/paint.js',
+  'js/print.js',
   'js/sound.js',
   'js/storage.js',
   'js/texts.js',
   'js/tools.js',
+  'js/library.js',
+  'js/paintbox.js',
 ];
 
 self.addEventListener('install', (event) => {
