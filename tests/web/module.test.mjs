@@ -341,6 +341,8 @@ test('library pictures are added as bitmaps of the palette, dropped and clicked 
   const stamps = JSON.parse(s.floor(300, 300, false)).ops.filter((o) => o.src === added.src);
   assert.ok(stamps.some((o) => Math.abs(o.x + o.w / 2 - 150) <= 1), 'a stamp at the robot');
   assert.notDeepEqual([...s.spriteRgba()], sprite);
+});
+
 test('a lesson packed by the desktop opens with its pictures, saves back the same bytes and survives a reload', () => {
   let lesson;
   if (zfield) {
