@@ -25,26 +25,26 @@ export class Lessons {
   }
 
   wire() {
-    const $ = (id) => document.getElementById(id);
-    $('open-lesson').addEventListener('click', () => this.open());
-    $('save-lesson').addEventListener('click', () => this.save());
+    document.getElementById('lesson').addEventListener('click', () => this.choose());
   }
 
-  // A file, or a folder where the browser lets the page read and write one.
-  async fileOrFolder(caption) {
-    if (!window.showDirectoryPicker) return 'file';
+  // One button keeps the top bar to one row: its box offers the commands,
+  // folders too where the browser lets the page read and write them.
+  async choose() {
     const buttons = [
-      { label: texts.lessonFile, value: 'file' },
-      { label: texts.lessonFolder, value: 'folder' },
-      { label: texts.cancel, value: 'cancel' },
+      { label: texts.openLesson, value: 'open' },
+      { label: texts.saveLesson, value: 'save' },
     ];
-    return ask(caption.replace('…', ''), texts.lessonFileOrFolder, buttons, 'cancel');
+    if (window.showDirectoryPicker) {
+      buttons.push({ label: texts.openLessonFolder, value: 'openFolder' }, { label: texts.saveLessonFolder, value: 'saveFolder' });
+    }
+    buttons.push({ label: texts.cancel, value: 'cancel' });
+    const choice = await ask(texts.lessonCaption, texts.lessonChoice, buttons, 'cancel');
+    const commands = { open: () => this.open(), save: () => this.save(), openFolder: () => this.openFolder(), saveFolder: () => this.saveFolder() };
+    await commands[choice]?.();
   }
 
   async open() {
-    const choice = await this.fileOrFolder(texts.openLesson);
-    if (choice === 'folder') return this.openFolder();
-    if (choice !== 'file') return;
     const file = await pickGop(document.getElementById('lesson-input'), texts.lessonType, '.zfl');
     if (file) await this.openBytes(file.bytes, file.name);
   }
@@ -60,9 +60,6 @@ export class Lessons {
   }
 
   async save() {
-    const choice = await this.fileOrFolder(texts.saveLesson);
-    if (choice === 'folder') return this.saveFolder();
-    if (choice !== 'file') return;
     try {
       const bytes = this.page.s.saveLesson();
       this.page.drain();

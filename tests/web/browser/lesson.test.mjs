@@ -50,12 +50,14 @@ test('a lesson opened from the disk shows its background, saves the same bytes a
   const lesson = readFileSync(file);
   const first = await page.evaluate(hash);
 
-  // Where the browser reads folders too, the page asks which.
-  const fileOrFolder = () => page.evaluate(() => !!window.showDirectoryPicker);
+  // The top bar's one Lesson button offers the commands.
+  const lessonCommand = async (label) => {
+    await page.click('#lesson');
+    await answer(page, label);
+  };
   const openLesson = async () => {
     const chosen = page.waitForFileChooser({ timeout: WAIT });
-    await page.click('#open-lesson');
-    if (await fileOrFolder()) await answer(page, 'File…');
+    await lessonCommand('Open Lesson…');
     await (await chosen).accept([file]);
   };
   await openLesson();
@@ -71,8 +73,7 @@ test('a lesson opened from the disk shows its background, saves the same bytes a
   await settle(page, `window.zarnikfield.s.projectFolder() === '/work/lessons/island 2/'`);
 
   const downloaded = next();
-  await page.click('#save-lesson');
-  if (await fileOrFolder()) await answer(page, 'File…');
+  await lessonCommand('Save Lesson…');
   await downloaded;
   assert.deepEqual(readFileSync(path.join(downloads, 'island.zfl')), lesson);
 
