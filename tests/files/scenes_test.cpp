@@ -116,10 +116,13 @@ TEST(PixelPictures, StretchedByNearestPixels) {
     PixelPicture column(1, 3);
     column.pixels = {1, 2, 3};
     EXPECT_EQ(Stretched(column, 1, 3, false, true).pixels, (std::vector<std::uint32_t>{1, 2, 1}));
+    // A picture one pixel wide still fits its box.
+    const PixelBox thin = FittedBox(1, 4, 10, 10, 8, 8);
+    EXPECT_EQ(std::tuple(thin.x, thin.y, thin.w, thin.h), std::tuple(8, 5, 2, 8));
 }
 
-// A floor with no objects at all shows its pen trail; a text's block is its
-// widest line and one pixel more, by its lines' height.
+// A floor shows its pen trail, and a stamp as its picture; a text's block
+// is its widest line and one pixel more, by its lines' height.
 TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     NameTables tables;
     HalfPixelPainter painter;
@@ -134,6 +137,11 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     EXPECT_EQ(std::count_if(floor.ops.begin(), floor.ops.end(),
                             [](const SceneOp& op) { return op.kind == SceneOpKind::Line; }),
               1);
+    objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 300, 0, 0, 0, 0);
+    const Scene stamped = BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
+    EXPECT_TRUE(std::any_of(stamped.ops.begin(), stamped.ops.end(), [](const SceneOp& op) {
+        return op.kind == SceneOpKind::Image && op.text.ends_with("tree.bmp");
+    }));
     int width = 0;
     int height = 0;
     MeasureTextBlock(painter, SceneFont{}, {"ab", "abcd"}, width, height);

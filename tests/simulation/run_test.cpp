@@ -71,6 +71,7 @@ TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
     EXPECT_EQ(state.y, 2900);
     Request(RunRequest::Stop, 1000);
     EXPECT_EQ(Flags(), std::tuple(true, true, true));
+    EXPECT_FALSE(state.stepPending) << "Step after Stop must step";
     EXPECT_EQ(control.remainder, 1400);
     EXPECT_EQ(GoCursor(), std::tuple(3, cursor::Stopped));
 
