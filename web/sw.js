@@ -19,6 +19,7 @@ const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   'js/fonts.js',
   'js/help.js',
   'js/keypad.js',
+  'js/lesson.js',
   'js/lists.js',
   'js/paint.js',
   'js/print.js',

@@ -78,6 +78,18 @@ std::string AddPixels(WebSession& s, int category, const std::string& name, int 
     return s.AddPixels(category, name, width, height, FromBytes(indexes));
 }
 
+bool OpenLesson(WebSession& s, const emscripten::val& bytes, const std::string& name) {
+    return s.OpenLesson(FromBytes(bytes), name);
+}
+
+emscripten::val SaveLesson(WebSession& s) {
+    return ToBytes(s.SaveLesson());
+}
+
+bool RestoreLessonFolder(WebSession& s, const emscripten::val& bytes, const std::string& folder) {
+    return s.RestoreLessonFolder(FromBytes(bytes), folder);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(zarnikfield) {
@@ -108,6 +120,11 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("activities", &WebSession::Activities)
         .function("snapshot", &Snapshot)
         .function("restore", &Restore)
+        .function("openLesson", &OpenLesson)
+        .function("saveLesson", &SaveLesson)
+        .function("lessonName", &WebSession::LessonName)
+        .function("projectFolder", &WebSession::ProjectFolder)
+        .function("restoreLessonFolder", &RestoreLessonFolder)
         .function("positionBoxes", &WebSession::PositionBoxes)
         .function("keyPosition", &WebSession::KeyPosition)
         .function("keyHeading", &WebSession::KeyHeading)

@@ -78,6 +78,18 @@ class WebSession : public KeypadActions, public ProjectHost {
     std::vector<std::uint8_t> Snapshot();
     bool Restore(const std::vector<std::uint8_t>& bytes);
 
+    // Lesson files (web_lesson.cpp): opened into a folder of their own under
+    // the work folder; saved as the project, its program and its pictures.
+    bool OpenLesson(const std::vector<std::uint8_t>& bytes, const std::string& name);
+    std::vector<std::uint8_t> SaveLesson();
+    // The name a saved lesson takes: the project's, else "lesson.zfl".
+    std::string LessonName() const;
+    // Where the open project lives, which a reload unpacks its lesson into.
+    std::string ProjectFolder() const { return project_.folder; }
+    // A reloaded page's lesson pictures: the lesson's files put back into
+    // the folder it had been opened into, so that the kept work finds them.
+    bool RestoreLessonFolder(const std::vector<std::uint8_t>& bytes, const std::string& folder);
+
     // The graphics tool bar. Graphic commands are keyed into the Go Program
     // as the desktop's Go Container keys them (a key's status, or Refused);
     // the position and heading come from the desktop's boxes, checked alike.

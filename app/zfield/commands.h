@@ -23,6 +23,7 @@ int SendCommand(const Args& args);
 int GetCommand(const Args& args);
 int ShowCommand(const Args& args);
 int ConvertCommand(const Args& args);
+int LessonCommand(const Args& args);
 
 // How send and get reach the robot: a port 1..4, a device, the trace lines.
 struct LinkOptions {

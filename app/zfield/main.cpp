@@ -64,6 +64,12 @@ const zfield::Command kCommands[] = {
      QT_TRANSLATE_NOOP(
          "zfield", "convert IN OUT\n"
                    "      Reads a Go Program or a project of any version and writes it as 2.0.")},
+    {"lesson", zfield::LessonCommand,
+     QT_TRANSLATE_NOOP(
+         "zfield", "lesson pack P.zfp -o L.zfl | lesson unpack L.zfl DIR\n"
+                   "      pack writes project P with its Go Program and its pictures into the\n"
+                   "      lesson file L, as Save Lesson does; unpack writes the files of L into\n"
+                   "      the new folder DIR and prints the project's path.")},
 };
 
 const char* kConventions = QT_TRANSLATE_NOOP(

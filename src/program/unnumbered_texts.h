@@ -52,6 +52,28 @@ inline constexpr const char* kGoProgramLookedFor = "\n\n%s was looked for in:\n%
 inline constexpr const char* kLessonNotWhole =
     "The project was saved, but these files could not be copied into\n%s\n\n%s";
 
+// Lesson files refused, with the lesson's path for the first %s; a name
+// refused goes in the second.
+inline constexpr const char* kLessonNotALesson =
+    "%s\n\nThis is not a Zarnikfield Lesson file.\nLesson not opened.";
+inline constexpr const char* kLessonDamaged =
+    "%s\n\nThis lesson file is damaged or incomplete.\nLesson not opened.";
+inline constexpr const char* kLessonCompressed =
+    "%s\n\nThis lesson file holds compressed files, which Zarnikfield cannot read.\n"
+    "Save the lesson again from Zarnikfield.\nLesson not opened.";
+inline constexpr const char* kLessonEncrypted =
+    "%s\n\nThis lesson file is locked with a password.\nLesson not opened.";
+inline constexpr const char* kLessonUnsafeName =
+    "%s\n\nThis lesson file holds a file that does not belong in a lesson:\n%s\n"
+    "Lesson not opened.";
+inline constexpr const char* kLessonTooLarge =
+    "%s\n\nThis lesson file is too large for Zarnikfield.\nLesson not opened.";
+inline constexpr const char* kLessonNoProject =
+    "%s\n\nThis lesson file holds no project.\nLesson not opened.";
+inline constexpr const char* kLessonNotRead = "%s\n\nThis lesson file could not be read.";
+// The folder a lesson was to be unpacked into.
+inline constexpr const char* kLessonNotUnpacked = "The lesson could not be unpacked into\n%s";
+
 // Opening a predefined project whose copy in the work folder was changed:
 // the copy's path, then the name the copy is kept under when starting afresh.
 inline constexpr const char* kChangedCopyQuestion =

@@ -342,3 +342,40 @@ test('library pictures are added as bitmaps of the palette, dropped and clicked 
   assert.ok(stamps.some((o) => Math.abs(o.x + o.w / 2 - 150) <= 1), 'a stamp at the robot');
   assert.notDeepEqual([...s.spriteRgba()], sprite);
 });
+
+test('a lesson packed by the desktop opens with its pictures, saves back the same bytes and survives a reload', () => {
+  let lesson;
+  if (zfield) {
+    const dir = mkdtempSync(join(tmpdir(), 'zf-web-'));
+    execFileSync(zfield, ['lesson', 'pack', join(examples, 'island.zfp'), '-o', join(dir, 'island.zfl')]);
+    lesson = readFileSync(join(dir, 'island.zfl'));
+    rmSync(dir, { recursive: true });
+  } else {
+    const maker = new core.WebSession();
+    assert.equal(maker.openActivity('island.zfp'), true);
+    lesson = Buffer.from(maker.saveLesson());
+  }
+  const s = new core.WebSession();
+  assert.equal(s.openLesson(new Uint8Array(lesson), 'island.zfl'), true);
+  assert.deepEqual(events(s).warnings ?? [], []);
+  assert.equal(s.projectFolder(), '/work/lessons/island/');
+  assert.ok(s.backgrounds().includes('island.bmp'));
+  assert.equal(s.lessonName(), 'island.zfl');
+  assert.deepEqual(Buffer.from(s.saveLesson()), lesson);
+
+  // A reload: the kept lesson's files go back where they were, then the work.
+  const r = new reloaded.WebSession();
+  assert.equal(r.restoreLessonFolder(new Uint8Array(lesson), s.projectFolder()), true);
+  assert.equal(r.restore(s.snapshot()), true);
+  assert.deepEqual(Buffer.from(r.saveLesson()), lesson);
+  assert.equal(r.restoreLessonFolder(new Uint8Array(lesson), '/work/lessons/../x'), false);
+
+  // The folder form: the files a folder gives make the same lesson.
+  assert.deepEqual(Buffer.from(core.packLessonFiles(core.lessonFiles(lesson))), lesson);
+
+  assert.equal(s.openLesson(new Uint8Array([1, 2, 3]), 'x.zfl'), false);
+  assert.deepEqual(events(s).warnings.map((w) => w.text), [
+    'x.zfl\n\nThis is not a Zarnikfield Lesson file.\nLesson not opened.',
+  ]);
+  assert.equal(s.projectFolder(), '/work/lessons/island/');
+});

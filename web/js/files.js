@@ -1,12 +1,13 @@
 // Go Program files on the user's disk: the File System Access pickers where
 // the browser has them, a file input and a download where it does not.
-const types = (description) => [{ description, accept: { 'application/octet-stream': ['.gop'] } }];
+const types = (description, extension = '.gop') => [{ description, accept: { 'application/octet-stream': [extension] } }];
 
 // Gives {name, bytes} of the file chosen, or null.
-export async function pickGop(input, description) {
+// Other kinds of file name their extension (".zfl").
+export async function pickGop(input, description, extension) {
   if (window.showOpenFilePicker) {
     try {
-      const [handle] = await window.showOpenFilePicker({ types: types(description), excludeAcceptAllOption: false });
+      const [handle] = await window.showOpenFilePicker({ types: types(description, extension), excludeAcceptAllOption: false });
       const file = await handle.getFile();
       return { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()), handle };
     } catch (e) {
@@ -29,11 +30,11 @@ export async function pickGop(input, description) {
 
 // Writes `bytes`; gives the name saved under, or null when the child
 // cancelled. A failed write throws, so that it is never taken for saved.
-export async function saveGop(bytes, suggestedName, description) {
+export async function saveGop(bytes, suggestedName, description, extension) {
   if (window.showSaveFilePicker) {
     let handle;
     try {
-      handle = await window.showSaveFilePicker({ suggestedName, types: types(description) });
+      handle = await window.showSaveFilePicker({ suggestedName, types: types(description, extension) });
     } catch (e) {
       if (e.name === 'AbortError') return null;
       handle = null;

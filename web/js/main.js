@@ -12,6 +12,7 @@ import { PictureCache, makeMeasurer } from './paint.js';
 import { Printing } from './print.js';
 import { Speaker } from './sound.js';
 import { LibraryPanel } from './library.js';
+import { Lessons, restoreLesson } from './lesson.js';
 import { keep, kept, setAside } from './storage.js';
 import { texts } from './texts.js';
 import { ToolBar } from './tools.js';
@@ -385,8 +386,9 @@ async function helpShipped() {
 async function start() {
   applyTexts();
   let session;
+  let core;
   try {
-    const core = await createZarnikfield({ measureText: makeMeasurer() });
+    core = await createZarnikfield({ measureText: makeMeasurer() });
     session = new core.WebSession();
     performance.mark('zf-module');
   } catch (e) {
@@ -400,6 +402,7 @@ async function start() {
   page.wire();
   page.printing = new Printing(page, $('print-sheets'));
   page.printing.wire();
+  new Lessons(page, core).wire();
   let speed = DEFAULT_SPEED;
   try {
     const kept = localStorage.getItem(SPEED_KEY);
@@ -415,6 +418,7 @@ async function start() {
     sound = false;
   }
   page.setSound(sound);
+  restoreLesson(session);
   page.restore();
   performance.mark('zf-restored');
   page.drain();

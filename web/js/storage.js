@@ -44,3 +44,30 @@ export function setAside() {
     // Nothing more can be done without storage.
   }
 }
+
+// The lesson last opened, whose pictures a reload unpacks again into the
+// folder it was opened into: {bytes, folder}, or null.
+const LESSON = 'zarnikfield.lesson';
+
+export function keepLesson(bytes, folder) {
+  try {
+    localStorage.setItem(LESSON, JSON.stringify({ folder, bytes: toBase64(bytes) }));
+    return true;
+  } catch {
+    try {
+      localStorage.removeItem(LESSON);
+    } catch {
+      // Nothing more can be done without storage.
+    }
+    return false;
+  }
+}
+
+export function keptLesson() {
+  try {
+    const lesson = JSON.parse(localStorage.getItem(LESSON));
+    return lesson ? { folder: String(lesson.folder), bytes: fromBase64(lesson.bytes) } : null;
+  } catch {
+    return null;
+  }
+}

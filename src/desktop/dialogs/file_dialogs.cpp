@@ -16,17 +16,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
+QString Title(const SaveFileKind& kind) {
+    return kind.title ? QCoreApplication::translate("FileTypes", kind.title) : TextQ(kind.titleId);
+}
+
 // What the system dialog answered; "" when it was cancelled.
 std::string AskSystemDialog(QWidget* owner, const SaveFileKind& kind, const std::string& start) {
     const QString extension = QString::fromLatin1(kind.extension);
     QFileDialog dialog(
-        owner, TextQ(kind.titleId), QString::fromStdString(start),
+        owner, Title(kind), QString::fromStdString(start),
         QString("%1 (*.%2)")
             .arg(QCoreApplication::translate("FileTypes", kind.filterName), extension));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(extension);
     // Asked here instead, for the name with its extension.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::string ChooseFile(QWidget* owner, const QString& title, const std::string& folder,
+                       const QString& filterName, const char* extension) {
+    QFileDialog dialog(owner, title, QString::fromStdString(folder),
+                       QString("%1 (*.%2)").arg(filterName, QString::fromLatin1(extension)));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QString::fromLatin1(extension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first().toStdString();
@@ -62,7 +78,7 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
             return path;
         const std::string question = FormatText(Translated(unnumbered::kReplaceFileQuestion),
                                                 {fs::path(path).filename().string()});
-        if (ui.AskWithCaption(Text(kind.titleId), question, Buttons::YesNo) == Answer::Yes)
+        if (ui.AskWithCaption(Title(kind).toStdString(), question, Buttons::YesNo) == Answer::Yes)
             return path;
         // No goes back to the dialog, as the system's own question does; a
         // name handed in by a test is not asked for again.
@@ -73,14 +89,13 @@ std::string AskSavePath(QWidget* owner, DesktopUi& ui, const SaveFileKind& kind,
 }
 
 std::string ChooseProjectFile(QWidget* owner, const std::string& folder) {
-    QFileDialog dialog(owner, TextQ(TextId::SelectProjectTitle), QString::fromStdString(folder),
-                       QCoreApplication::translate("FileTypes", "Project") + " (*.zfp)");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix("zfp");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first().toStdString();
+    return ChooseFile(owner, TextQ(TextId::SelectProjectTitle), folder,
+                      QCoreApplication::translate("FileTypes", "Project"), "zfp");
+}
+
+std::string ChooseLessonFile(QWidget* owner, const std::string& folder) {
+    return ChooseFile(owner, QCoreApplication::translate("FileTypes", "Select a lesson to open"),
+                      folder, QCoreApplication::translate("FileTypes", "Lesson"), "zfl");
 }
 
 } // namespace zf::ui

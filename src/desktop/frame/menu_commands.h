@@ -56,6 +56,9 @@ enum : int {
     RecentFirst = 40410,
     // Options > High Contrast.
     HighContrast = 40420,
+    // File > Open Lesson and Save Lesson As: a project with its pictures in one file.
+    OpenLesson = 40430,
+    SaveLesson = 40431,
 };
 } // namespace command
 

@@ -69,6 +69,8 @@ class MainWindow : public QMainWindow, private SaveQuestions {
     // Open Project on a known file: the refusal while running and the save
     // prompts first.
     void OpenProjectCommand(const std::string& given = {});
+    // Unpacks a lesson file into the work folder and opens its project.
+    void OpenLessonCommand(const std::string& given = {});
     HelpCommands* help() const { return help_; }
     // Full screen and the zoom of the working area and the listings.
     ProjectorMode* projector() const { return projector_; }
@@ -137,6 +139,7 @@ class MainWindow : public QMainWindow, private SaveQuestions {
     void UpdateUndoActions();
     bool RefuseUndo();
     bool SaveProject();
+    bool SaveLesson();
     // Without a path the open dialog asks for one.
     void OpenGoProgramCommand(const std::string& given = {});
     void WorkingAreaChanged();

@@ -11,6 +11,7 @@
 #include "desktop/shell/link_progress.h"
 #include "desktop/workarea/graphics_drawing.h"
 #include "files/go_program_file.h"
+#include "files/lesson_file.h"
 #include "files/lesson_folder.h"
 #include "files/options_file.h"
 #include "files/paths.h"
@@ -36,6 +37,12 @@ bool MainWindow::FileCommand(int id) {
         return true;
     case command::SaveProject:
         SaveProject();
+        return true;
+    case command::OpenLesson:
+        OpenLessonCommand();
+        return true;
+    case command::SaveLesson:
+        SaveLesson();
         return true;
     case command::SaveGoProgram:
         SaveGoProgram();
@@ -115,6 +122,8 @@ void MainWindow::OpenHandedFileNow(const std::string& path) {
         OpenProjectCommand(path);
     else if (file.endsWith(".gop", Qt::CaseInsensitive))
         OpenGoProgramCommand(path);
+    else if (file.endsWith(".zfl", Qt::CaseInsensitive))
+        OpenLessonCommand(path);
 }
 
 bool MainWindow::SaveGoProgram() {
@@ -141,6 +150,18 @@ bool MainWindow::SaveProject() {
     doc_.projectChanged = false;
     RememberFile(path);
     return true;
+}
+
+bool MainWindow::SaveLesson() {
+    std::string name = FileNamePart(doc_.project.fileName);
+    if (name.size() > 4)
+        name = name.substr(0, name.size() - 4) + kLessonExtension;
+    const std::string path =
+        AskSavePath(this, doc_.ui, kLessonFiles, SaveDialogFolder(doc_.project) + name);
+    if (path.empty())
+        return false;
+    ProjectScene scene = doc_.Scene();
+    return SaveLessonAs(scene, path);
 }
 
 bool MainWindow::GoProgramSavePrompt(bool forExit) {
@@ -216,6 +237,24 @@ void MainWindow::OpenProjectCommand(const std::string& given) {
         RememberFile(path);
     }
     // A project is a new lesson: nothing before it is undone into it.
+    doc_.history.Clear();
+    WorkingAreaChanged();
+    ListsReplaced();
+}
+
+void MainWindow::OpenLessonCommand(const std::string& given) {
+    if (drawing()->ProgramActive()) {
+        Warn(doc_.ui, TextId::NoProjectWhileRunning);
+        return;
+    }
+    if (!GoProgramSavePrompt(false) || !ProjectSavePrompt(false))
+        return;
+    const std::string path = !given.empty() ? given : ChooseLessonFile(this, doc_.project.folder);
+    if (path.empty())
+        return;
+    ProjectScene scene = doc_.Scene();
+    if (OpenLesson(scene, path))
+        doc_.programPath.clear();
     doc_.history.Clear();
     WorkingAreaChanged();
     ListsReplaced();

@@ -90,6 +90,7 @@ void MainWindow::BuildFileMenu() {
     Add(file, QT_TRANSLATE_NOOP("Menus", "Open &Activity..."), command::OpenActivity);
     Add(file, QT_TRANSLATE_NOOP("Menus", "Open &Project..."), command::OpenProject);
     Add(file, QT_TRANSLATE_NOOP("Menus", "Open &Go Program..."), command::OpenGoProgram);
+    Add(file, QT_TRANSLATE_NOOP("Menus", "Open &Lesson..."), command::OpenLesson);
     recentMenu_ = TitledMenu(file, QT_TRANSLATE_NOOP("Menus", "Recent &Files"));
     recentMenu_->setToolTipsVisible(true);
     // Filled as the File menu opens: an empty list leaves the item disabled.
@@ -99,6 +100,7 @@ void MainWindow::BuildFileMenu() {
     Add(file, QT_TRANSLATE_NOOP("Menus", "&Save Go Program"), command::SaveGoProgramToItsName);
     Add(file, QT_TRANSLATE_NOOP("Menus", "Save G&o Program..."), command::SaveGoProgram);
     Add(file, QT_TRANSLATE_NOOP("Menus", "Save &Working Area..."), command::SaveWorkingArea);
+    Add(file, QT_TRANSLATE_NOOP("Menus", "Sa&ve Lesson As..."), command::SaveLesson);
     file->addSeparator();
     Add(file, QT_TRANSLATE_NOOP("Menus", "Pri&nt Go Program..."), command::PrintGoProgram);
     Add(file, QT_TRANSLATE_NOOP("Menus", "Prin&t Working Area..."), command::PrintWorkingArea);
