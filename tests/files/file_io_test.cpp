@@ -76,6 +76,8 @@ TEST(FilePrimitives, WholeFileReadsRefuseWhatIsMissingOrTooLarge) {
     ZF_SKIP_WITHOUT_POSIX_FILES("no pipes");
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
     EXPECT_EQ(ReadWholeFile(dir / "pipe", bytes), ReadResult::NotAFile);
+    // A file whose reading fails says so, and is not read again and again.
+    EXPECT_EQ(ReadWholeFile("/proc/self/mem", bytes), ReadResult::ReadFailed);
 }
 
 TEST(AtomicSave, ReplacesFilesKeepingModeAndLinksAndLeavesNoTemporaryFile) {

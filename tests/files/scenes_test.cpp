@@ -89,6 +89,9 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
                                         [](const SceneOp& op) { return op.text == "4"; });
         ASSERT_NE(digit, texts.end());
         EXPECT_LT(digit->x, texts.back().x) << int(opcode);
+        // Keyed before its bracket, it shows none.
+        open.bracketOpen = 0;
+        EXPECT_EQ(TextsOf(open, layout).size(), texts.size() - 2) << int(opcode);
     }
     // Line breaks in a name show as one space each.
     stamp.nameId = tables.names.Add("\r\nx\ry\nz\r");
@@ -157,6 +160,8 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     int height = 0;
     MeasureTextBlock(painter, SceneFont{}, {"ab", "abcd"}, width, height);
     EXPECT_EQ(std::tuple(width, height), std::tuple(21, 20));
+    // A text's lines break at CR LF, CR or LF alone.
+    EXPECT_EQ(TextLines("ab\r\ncd\ne\rf"), (std::vector<std::string>{"ab", "cd", "e", "f"}));
 }
 
 } // namespace

@@ -236,6 +236,8 @@ TEST_F(LinkTest, AShortOrMissingAnswerIsNotResponding) {
         EXPECT_EQ(FormatLists(editor), before);
     }
     EXPECT_NE(trace.str().find("Comm: WaitRxEvent(), WAIT_TIMEOUT\n"), std::string::npos);
+    // Only a wait of no time or of all time is worth a line of its own.
+    EXPECT_EQ(trace.str().find("timeout is"), std::string::npos);
 
     // A silent robot gets nothing sent.
     robot.SetOptions({.silent = true});
