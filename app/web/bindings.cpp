@@ -43,6 +43,12 @@ bool Restore(WebSession& s, const emscripten::val& bytes) {
     return s.Restore(FromBytes(bytes));
 }
 
+// Where the session lies in the module's memory, for the robot link's
+// asynchronous exports.
+std::uintptr_t Address(WebSession& s) {
+    return reinterpret_cast<std::uintptr_t>(&s);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(zarnikfield) {
@@ -89,7 +95,12 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("dragRelease", &WebSession::DragRelease)
         .function("dragUnder", &WebSession::DragUnder)
         .function("dragPossible", &WebSession::DragPossible)
-        .function("clearObjectAt", &WebSession::ClearObjectAt);
+        .function("clearObjectAt", &WebSession::ClearObjectAt)
+        .function("address", &Address)
+        .function("setLinkReport", &WebSession::SetLinkReport)
+        .function("takeLinkReport", &WebSession::TakeLinkReport)
+        .function("setLinkDevice", &WebSession::SetLinkDevice)
+        .function("setLinkTimeouts", &WebSession::SetLinkTimeouts);
 #ifdef ZF_WITH_SCENE
     BindScene(session);
 #endif
