@@ -52,9 +52,10 @@ std::string WebSession::TakeLinkReport() {
     return std::exchange(linkReport_, {});
 }
 
-void WebSession::SetLinkTimeouts(int readInterval, int sendCommand, int sendImage,
-                                 int receiveEvent, int receiveImage, int receiveEcho) {
-    link_.timeouts = {readInterval, sendCommand, sendImage, receiveEvent, receiveImage, receiveEcho};
+void WebSession::SetLinkTimeouts(int readInterval, int sendCommand, int sendImage, int receiveEvent,
+                                 int receiveImage, int receiveEcho) {
+    link_.timeouts = {readInterval, sendCommand,  sendImage,
+                      receiveEvent, receiveImage, receiveEcho};
 }
 
 } // namespace zf::web
@@ -68,5 +69,4 @@ EMSCRIPTEN_KEEPALIVE int zf_send_program(zf::web::WebSession* session) {
 EMSCRIPTEN_KEEPALIVE int zf_get_program(zf::web::WebSession* session) {
     return session->GetProgram() ? 1 : 0;
 }
-
 }
