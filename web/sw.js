@@ -21,6 +21,7 @@ const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   'js/keypad.js',
   'js/lists.js',
   'js/paint.js',
+  'js/serial.js',
   'js/sound.js',
   'js/storage.js',
   'js/texts.js',

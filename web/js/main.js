@@ -9,6 +9,7 @@ import { HelpPanel } from './help.js';
 import { buildKeypad } from './keypad.js';
 import { ListView } from './lists.js';
 import { PictureCache, makeMeasurer } from './paint.js';
+import { RobotLink, SerialLine } from './serial.js';
 import { Speaker } from './sound.js';
 import { keep, kept, setAside } from './storage.js';
 import { texts } from './texts.js';
@@ -51,6 +52,9 @@ class Page {
     for (const list of Object.values(this.lists)) list.onClick = (l, line) => this.act(() => this.s.clickList(l, line));
     this.keypad = buildKeypad($('keypad'), (code) => this.keyed(() => this.s.key(code)));
     this.running = false;
+    // True while a transfer waits on the robot's port: the module takes no
+    // other call until it ends.
+    this.linking = false;
     this.fileName = texts.defaultFileName;
     this.dirty = { floor: false, lists: new Set() };
     this.paintFrame = 0;
@@ -124,6 +128,7 @@ class Page {
     $('status').setAttribute('aria-live', this.running ? 'off' : 'polite');
     $('run').disabled = this.running;
     $('stop').disabled = !this.running;
+    $('send-robot').disabled = $('get-robot').disabled = this.running;
     const changed = this.dirty.lists.size > 0 || this.dirty.floor;
     // A finger on the working area drags rather than scrolls while it can.
     this.floor.canvas.classList.toggle('draggable', this.s.dragPossible());
@@ -144,6 +149,7 @@ class Page {
 
   paint() {
     this.paintFrame = 0;
+    if (this.linking) return;
     for (const l of this.dirty.lists) this.lists[l]?.update();
     this.dirty.lists.clear();
     if (this.dirty.floor) this.floor.paint();
@@ -162,6 +168,7 @@ class Page {
   // once a frame whatever the steps were in between.
   schedule() {
     clearTimeout(this.pumpTimer);
+    if (this.linking) return;
     const due = this.s.nextDue();
     if (due < 0) return;
     this.pumpTimer = setTimeout(() => this.pump(), Math.max(0, due - performance.now()));
@@ -171,6 +178,7 @@ class Page {
   // chain is five deep, more than a Fast step allows; one set from a message
   // starts a fresh chain.
   pump() {
+    if (this.linking) return;
     this.s.pump(performance.now());
     this.drain();
     this.hop.port2.postMessage(0);
@@ -296,7 +304,7 @@ class Page {
       if (!document.querySelector('dialog[open]')) this.openHelp();
       return;
     }
-    if (e.defaultPrevented || e.altKey || e.metaKey || document.querySelector('dialog[open]')) return;
+    if (this.linking || e.defaultPrevented || e.altKey || e.metaKey || document.querySelector('dialog[open]')) return;
     if (e.ctrlKey && (e.key === 's' || e.key === 'o')) {
       e.preventDefault();
       if (e.key === 's') this.save();
@@ -374,9 +382,11 @@ async function helpShipped() {
 
 async function start() {
   applyTexts();
+  let core;
   let session;
+  const line = new SerialLine(navigator.serial);
   try {
-    const core = await createZarnikfield({ measureText: makeMeasurer() });
+    core = await createZarnikfield({ measureText: makeMeasurer(), serialLine: line });
     session = new core.WebSession();
     performance.mark('zf-module');
   } catch (e) {
@@ -388,6 +398,7 @@ async function start() {
   const page = new Page(session);
   window.zarnikfield = page;
   page.wire();
+  new RobotLink(page, core, line).wire();
   let speed = DEFAULT_SPEED;
   try {
     const kept = localStorage.getItem(SPEED_KEY);
