@@ -10,7 +10,7 @@ const robotModule = process.env.ZF_ROBOT_MODULE;
 // The desktop's tests shorten the time-outs alike: a silent robot costs a
 // fraction of a second.
 const SHORT_TIMEOUTS = [50, 200, 400, 150, 250, 150];
-const key = { forward: 0, right: 3, repeat: 4, bracket: 11, digit: (d) => 240 + d };
+const key = { forward: 0, right: 3, repeat: 4, procedure: 5, bracket: 11, digit: (d) => 240 + d };
 const shots = process.env.ZF_SCREENSHOTS || '';
 
 async function robotPage({ short = true, query = '' } = {}) {
@@ -53,15 +53,21 @@ async function transfer(page, button, shot = '') {
 }
 
 const robot = (page, f, ...args) => page.evaluate((f, ...args) => window.fakeSerial.robot[f](...args), f, ...args);
-const program = [key.repeat, key.digit(2), key.bracket, key.forward, key.digit(1), key.right, key.digit(9), key.digit(0), key.bracket];
+// RPT 2 [ FD 1 RT 9 0 ] P 3, and P 3 [ FD 1 ] in the procedures.
+const program = [
+  ...[key.repeat, key.digit(2), key.bracket, key.forward, key.digit(1), key.right, key.digit(9), key.digit(0), key.bracket],
+  ...[key.procedure, key.digit(3), key.procedure, key.digit(3), key.bracket, key.forward, key.digit(1), key.bracket],
+];
 
 test('Send then Get carry a program to the robot and back, on a port opened at the robot settings', async () => {
   const page = await robotPage();
   const keyed = await keyProgram(page, program);
+  const procedures = await mirror(page, 'proclist');
+  assert.equal(procedures.length, 3);
   const sent = await transfer(page, '#send-robot');
   assert.equal(sent.text, 'Program copied to Zarnik.');
   assert.equal(await robot(page, 'storeCount'), 1);
-  assert.equal(await robot(page, 'describe'), 'GO:\nNAME("Floor Zarnik.gop")\nRPT 2 [\nFD 1\nRT 9 0\n]\nPROC:\nunits left: 172\n');
+  assert.equal(await robot(page, 'describe'), 'GO:\nNAME("Floor Zarnik.gop")\nRPT 2 [\nFD 1\nRT 9 0\n]\nP 3\nPROC:\nP 3 [\nFD 1\n]\nunits left: 157\n');
 
   await page.click('#new');
   await settle(page, `document.querySelectorAll('#golist .list-mirror li').length === 1`);
@@ -69,6 +75,7 @@ test('Send then Get carry a program to the robot and back, on a port opened at t
   assert.equal(got.text, 'Program copied from Zarnik.');
   const back = await mirror(page);
   assert.deepEqual(back.slice(1), keyed.slice(1), 'the same instructions come back');
+  assert.deepEqual(await mirror(page, 'proclist'), procedures);
   assert.match(back[0], /Floor Zarnik\.gop/);
 
   const port = await page.evaluate(() => {
