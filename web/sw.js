@@ -21,11 +21,14 @@ const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   'js/keypad.js',
   'js/lists.js',
   'js/paint.js',
+  'js/print.js',
   'js/serial.js',
   'js/sound.js',
   'js/storage.js',
   'js/texts.js',
   'js/tools.js',
+  'js/library.js',
+  'js/paintbox.js',
 ];
 
 self.addEventListener('install', (event) => {

@@ -5,6 +5,7 @@
 #if __has_include("scene_json.h")
 #include "scene_json.h"
 #define ZF_WITH_SCENE 1
+#include "web_print.h"
 #endif
 
 #include <emscripten/bind.h>
@@ -47,6 +48,40 @@ bool Restore(WebSession& s, const emscripten::val& bytes) {
 // asynchronous exports.
 std::uintptr_t Address(WebSession& s) {
     return reinterpret_cast<std::uintptr_t>(&s);
+}
+
+emscripten::val Picture(const LibraryPicture& p) {
+    if (p.name.empty())
+        return emscripten::val::null();
+    emscripten::val out = emscripten::val::object();
+    out.set("name", p.name);
+    out.set("width", p.width);
+    out.set("height", p.height);
+    out.set("indexes", ToBytes(p.indexes));
+    return out;
+}
+
+emscripten::val NewPicture(WebSession& s, int category) {
+    return Picture(s.NewPicture(category));
+}
+
+emscripten::val OpenPicture(WebSession& s, int category, const std::string& name) {
+    return Picture(s.OpenPicture(category, name));
+}
+
+bool SavePicture(WebSession& s, int category, const std::string& name, int width, int height,
+                 const emscripten::val& indexes) {
+    return s.SavePicture(category, name, width, height, FromBytes(indexes));
+}
+
+std::string AddPicture(WebSession& s, int category, const std::string& name,
+                       const emscripten::val& bytes) {
+    return s.AddPicture(category, name, FromBytes(bytes));
+}
+
+std::string AddPixels(WebSession& s, int category, const std::string& name, int width, int height,
+                      const emscripten::val& indexes) {
+    return s.AddPixels(category, name, width, height, FromBytes(indexes));
 }
 
 } // namespace
@@ -96,6 +131,14 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("dragUnder", &WebSession::DragUnder)
         .function("dragPossible", &WebSession::DragPossible)
         .function("clearObjectAt", &WebSession::ClearObjectAt)
+        .function("dropPicture", &WebSession::DropPicture)
+        .function("dropPictureOnRobot", &WebSession::DropPictureOnRobot)
+        .function("paintPalette", &WebSession::PaintPalette)
+        .function("newPicture", &NewPicture)
+        .function("openPicture", &OpenPicture)
+        .function("savePicture", &SavePicture)
+        .function("addPicture", &AddPicture)
+        .function("addPixels", &AddPixels)
         .function("address", &Address)
         .function("setLinkReport", &WebSession::SetLinkReport)
         .function("takeLinkReport", &WebSession::TakeLinkReport)
@@ -103,6 +146,7 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("setLinkTimeouts", &WebSession::SetLinkTimeouts);
 #ifdef ZF_WITH_SCENE
     BindScene(session);
+    BindPrint(session);
 #endif
 }
 

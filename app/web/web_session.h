@@ -21,6 +21,15 @@
 
 namespace zf::web {
 
+// A library picture as the page's paint tool holds it: its file name and
+// its pixels as application-palette indexes, top row first.
+struct LibraryPicture {
+    std::string name;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> indexes;
+};
+
 // Where the page's files live in the module's file system.
 inline constexpr const char* kActivitiesFolder = "/activities/";
 inline constexpr const char* kWorkFolder = "/work/";
@@ -110,6 +119,28 @@ class WebSession : public KeypadActions, public ProjectHost {
     // Clear One Object let go at a point of the working area: true when a
     // stamp or text went.
     bool ClearObjectAt(int x, int y);
+
+    // The Graphics Library (web_library.cpp). A picture of a category let go
+    // at a point of the working area, or on the robot: what it did, 0
+    // nothing, 1 the robot's shape, 2 a stamp placed, 3 a pen recognised.
+    int DropPicture(int category, const std::string& name, int x, int y);
+    int DropPictureOnRobot(int category, const std::string& name);
+    // The application palette, the paint tool's sixteen colours and the
+    // transparent colour, as JSON.
+    std::string PaintPalette() const;
+    // Create's template under a free name; Edit's picture. No name when
+    // there is none.
+    LibraryPicture NewPicture(int category) const;
+    LibraryPicture OpenPicture(int category, const std::string& name) const;
+    // Writes a picture of the category's folder, replacing it.
+    bool SavePicture(int category, const std::string& name, int width, int height,
+                     const std::vector<std::uint8_t>& indexes);
+    // A picture from disk, as a bitmap file or as palette indexes, written
+    // under a free name near its own; the name, or "" when refused.
+    std::string AddPicture(int category, const std::string& fileName,
+                           const std::vector<std::uint8_t>& bytes);
+    std::string AddPixels(int category, const std::string& fileName, int width, int height,
+                          const std::vector<std::uint8_t>& indexes);
 
     // The zoom the page shows the working area at: moves are drawn, and
     // timed, pixel by pixel at it, as in the desktop's window, and the

@@ -3,6 +3,8 @@
 #include "files/file_io.h"
 #include "program/string_table.h"
 #include "program/texts.h"
+#include "render/picture_cache.h"
+#include "render/scene_painter.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -125,18 +127,11 @@ void SetPageMapping(QPainter& painter, const PageMapping& mapping) {
 
 void DrawListingPage(QPainter& painter, const ListingPage& page, const ListingPrintMetrics& metrics,
                      const ListingStyle& style) {
-    int y = page.topLine * 10 * metrics.unit;
-    if (page.topLine > 0) {
-        // The procedures under the GO list, apart by a rule in the line between.
-        painter.setPen(QPen(Qt::gray, std::max(1, metrics.unit / 3)));
-        painter.drawLine(0, y - 5 * metrics.unit, metrics.iconSize * 20, y - 5 * metrics.unit);
-    }
-    for (const GoInstruction* in = page.first; in; in = in->next) {
-        DrawInstructionLine(painter, *in, in->indent * metrics.iconSize, y, style);
-        y += in->lineCount * 10 * metrics.unit;
-        if (in == page.last)
-            break;
-    }
+    // A listing page is drawn on its own: its pictures are looked at anew.
+    ProjectPictures().NewPaint();
+    Scene scene;
+    AddListingPage(scene, page, metrics, LayoutOf(style));
+    PaintScene(painter, scene);
 }
 
 void DrawWorkingAreaPage(QPainter& painter, const WorkingAreaPrint& box, int divisor,
@@ -166,22 +161,14 @@ ListingHeading HeadingFor(const GoEditor& editor, const QDate& day) {
 
 void DrawListingHeading(QPainter& painter, const PrinterPage& paper, const PageMapping& mapping,
                         const ListingHeading& heading, int page, int pages) {
-    // In the paper's own pixels: the margins lie outside the page mapping.
+    const QString number =
+        QCoreApplication::translate("Printing", "Page %1 of %2").arg(page).arg(pages);
+    const PageHeading words{heading.name, heading.date, number.toStdString()};
+    Scene scene;
+    AddListingHeading(scene, paper, mapping, words, ScreenTextMeasure());
     painter.save();
     painter.setViewTransformEnabled(false);
-    QFont font("Arial");
-    font.setPixelSize(std::max(1, paper.dpiY / 6));
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const int line = QFontMetrics(font).height();
-    const int margin = mapping.top - paper.offsetY;
-    const QRect top(mapping.left, mapping.top - margin / 2 - line, mapping.deviceWidth, line);
-    painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(heading.name));
-    painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(heading.date));
-    const QRect foot(mapping.left, mapping.top + mapping.deviceHeight + margin / 2,
-                     mapping.deviceWidth, line);
-    painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter,
-                     QCoreApplication::translate("Printing", "Page %1 of %2").arg(page).arg(pages));
+    PaintScene(painter, scene);
     painter.restore();
 }
 

@@ -2,6 +2,7 @@
 
 #include "files/print_job.h"
 #include "files/print_layout.h"
+#include "files/print_scene.h"
 #include "program/editor.h"
 #include "render/listing_lines.h"
 #include "render/working_area.h"

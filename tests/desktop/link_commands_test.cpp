@@ -40,7 +40,7 @@ class LinkCommands : public DesktopTest {
         QObject::connect(t, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
                 boxText = box->labelText().toStdString();
-            if (++ticks == 3 && startRobotOnTick)
+            if (++ticks == 3)
                 robot.Start();
         });
         t->start();
@@ -55,7 +55,6 @@ class LinkCommands : public DesktopTest {
     ZarnikEmulator robot;
     QTimer timer;
     int ticks = 0;
-    bool startRobotOnTick = true;
     std::string boxText;
 };
 
@@ -89,31 +88,6 @@ TEST_F(LinkCommands, SendAndGetKeepTheWindowAliveAndTellWhatADirectTransferTells
                          {kUnnumbered, unnumbered::kProgramCopiedFromZarnik, true}}));
     EXPECT_EQ(editor().LineCount(PROC_LIST), direct.LineCount(PROC_LIST));
     EXPECT_EQ(editor().LineCount(GO_LIST), direct.LineCount(GO_LIST));
-}
-
-TEST_F(LinkCommands, ASilentRobotIsReportedAsADirectTransferReportsIt) {
-    doc().link.timeouts = {.readInterval = 50,
-                           .sendCommand = 100,
-                           .sendImage = 200,
-                           .receiveEvent = 100,
-                           .receiveImage = 150,
-                           .receiveEcho = 100};
-    robot.SetOptions({.silent = true});
-    robot.Start();
-    startRobotOnTick = false;
-    Key(editor(), "FD 1");
-    window->Command(command::SendGoProgram);
-    window->Command(command::GetGoProgram);
-    EXPECT_GT(ticks, 3);
-
-    Key(direct, "FD 1");
-    EXPECT_FALSE(SendGoProgram(direct, doc().link));
-    EXPECT_FALSE(ReadZarnikProgramToZarnikMemBuffer(direct, doc().link));
-    EXPECT_EQ(shown, recorder.messages);
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].id, TextId::ZarnikNotResponding);
-    // The failed Get left the keyed program alone.
-    EXPECT_EQ(editor().LineCount(GO_LIST), 2);
 }
 
 } // namespace

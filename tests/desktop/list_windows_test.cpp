@@ -70,14 +70,6 @@ TEST_F(ListWindows, ALineWiderThanTheWindowScrollsIntoView) {
     QApplication::processEvents();
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(list->ListArea().height(), list->height());
-
-    // The Go List scrolls a long text line too.
-    ListView* goList = window->goContainer()->goList();
-    EXPECT_FALSE(goList->horizontalBar()->isVisible());
-    ASSERT_TRUE(KeySequence(editor, "TEXT(\"A text line far wider than the Go List window could "
-                                    "ever be on a classroom screen, however wide it is made\")"));
-    goList->ListChanged();
-    EXPECT_TRUE(goList->horizontalBar()->isVisible());
 }
 
 TEST_F(ListWindows, TheWorkingAreaStaysWholeInViewAtEveryScreenSize) {

@@ -194,9 +194,10 @@ TEST(LoadingBitmaps, TopDownAndBitFieldPictures) {
 
 TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
     TestPicture picture{4, 3, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(12, 0)};
-    // A run and end of row; a literal of 3 and end of row; a move right, a run, the end.
+    // A run and end of row; a literal of 3 (its pad byte skipped, whatever
+    // it holds) and end of row; a move right, a run, the end.
     auto bitmap = ParseBitmapFile(test::WithRunLengthRows(
-        picture, {3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 0, 0, 2, 1, 0, 2, 2, 0, 1}));
+        picture, {3, 1, 0, 0, 0, 3, 2, 1, 2, 1, 0, 0, 0, 2, 1, 0, 2, 2, 0, 1}));
     ASSERT_TRUE(bitmap);
     const std::uint32_t k = Opaque(kBlack), r = Opaque(kRed), b = Opaque(kBlue);
     EXPECT_EQ(bitmap->RgbPixels(),

@@ -322,6 +322,13 @@ TEST_F(GoProgramFile, AVersion1FileLoadsWithItsLabelsAndBadSizesOrLabelsAreRefus
         EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram);
         ExpectKept(kept, editor);
     }
+    // Its header alone is an empty program; a header cut short is no program.
+    file = LegacyFile(kGoProgramV1Header, {});
+    EXPECT_TRUE(OpenGoProgramBytes(editor, file, "e.gop", true));
+    file.pop_back();
+    ui.clear();
+    EXPECT_FALSE(OpenGoProgramBytes(editor, file, "c.gop", true));
+    EXPECT_EQ(ui.lastWarningId(), TextId::NotAGoProgram);
 }
 
 TEST_F(GoProgramFile, AVersion09FileGivesEveryLabelTheFixedText) {

@@ -32,6 +32,7 @@ TEST(CaseInsensitiveLookup, FindsEntriesWhoseCaseDiffers) {
     test::WriteBytesTo(dir / "Backgnds/Grass.BMP", {1});
     EXPECT_EQ(ResolvePath(ToStoredPath(dir.path()) + "\\BACKGNDS\\grass.bmp"),
               dir / "Backgnds/Grass.BMP");
+    EXPECT_EQ(ResolvePath(""), "");
     EXPECT_EQ(std::tuple(ResolvePath(dir / "BACKGNDS/New Picture.bmp"),
                          ResolvePath(dir / "nowhere/x.bmp"),
                          DirectoryExists(ResolvePath(dir / "backgnds")),

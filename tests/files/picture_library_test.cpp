@@ -201,6 +201,7 @@ TEST_F(Drops, APenIsOnlyRecognisedAndShapesAndStampsWaitForAPause) {
               std::tuple(2u, TextId::GoProgramRunning, true));
     state.paused = true;
     state.flipped = state.homeFlipped = true;
+    EXPECT_EQ(Drop(library::Shapes, "car.bmp", 166, 150), LibraryDrop::Nothing); // off the robot
     EXPECT_EQ(Drop(library::Shapes, "car.bmp", 150, 150), LibraryDrop::ShapeChanged);
     // A new shape comes the right way round.
     EXPECT_FALSE(state.flipped || state.homeFlipped);

@@ -78,6 +78,10 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
 TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     FillScene();
     ProjectScene scene = Scene();
+    // A folder that is not there takes nothing, and the project keeps its name.
+    EXPECT_FALSE(SaveProjectAs(scene, dir / "gone/p.zfp"));
+    EXPECT_NE(project.fileName, "p.zfp");
+    ui.clear();
     ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
     EXPECT_EQ(project.fileName, "p.zfp");
     EXPECT_FALSE(host.modified);
@@ -397,8 +401,11 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentreAndFallsBackWithMessag
     test::WriteBytesTo(dir / "zarniks/0.txt", {1});
     ui.clear();
     path =
-        WriteIni(dir, "i.zfp", "[floor size]\r\nx=120\r\ny=1\r\n[go program]\r\ndef=gone.gop\r\n");
+        WriteIni(dir, "i.zfp",
+                 "[floor size]\r\nx=120\r\ny=1\r\n[zarnik pos]\r\nbearing=359\r\n[go "
+                 "program]\r\ndef=gone.gop\r\n");
     ASSERT_TRUE(Open(path));
+    EXPECT_EQ(state.heading, 359);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].id,
               TextId::ProjectZarnikNotFound); // zarndef.bmp missing: a.bmp comes first

@@ -131,8 +131,9 @@ TEST(PathLevels, GivesLeadingComponents) {
         EXPECT_EQ(GetPathAtLevel(path, level), std::nullopt) << path;
     EXPECT_EQ(std::tuple(GetPathAtLevel("projects\\junior\\maze", 1),
                          GetPathAtLevel("projects\\junior\\maze", 2),
-                         GetPathAtLevel("projects\\junior\\maze", 3), GetPathAtLevel("\\maze", 1)),
-              std::tuple("projects", "projects\\junior", "projects\\junior\\maze", "maze"));
+                         GetPathAtLevel("projects\\junior\\maze", 3), GetPathAtLevel("\\maze", 1),
+                         GetPathAtLevel("m", 1)),
+              std::tuple("projects", "projects\\junior", "projects\\junior\\maze", "maze", "m"));
     // A relative project with no folder yet lies where the program was started.
     Project here;
     here.folder.clear();

@@ -7,13 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
 namespace zf {
 namespace {
 
-// Texts 4.5 pixels a byte wide, 5 in whole pixels; every picture 1000 x 20.
+// Texts 4.5 pixels a byte wide, 5 in whole pixels; every picture 1000 x 40.
 class HalfPixelPainter : public TextMeasure, public PictureSizes {
   public:
     TextExtent Measure(const SceneFont&, std::string_view utf8, bool wholePixels) override {
@@ -21,7 +22,7 @@ class HalfPixelPainter : public TextMeasure, public PictureSizes {
     }
     bool SizeOf(const std::string&, int& width, int& height) override {
         width = 1000;
-        height = 20;
+        height = 40;
         return true;
     }
 };
@@ -55,12 +56,32 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     const auto named = TextsOf(stamp, layout);
     ASSERT_EQ(named.size(), 1u);
     EXPECT_EQ(named[0].text, "caf\xC3\xA9\xEF\xBF\xBD(.bmp");
-    // Its pictures stand upright.
+    // Its pictures stand upright; the thumbnail keeps its clear colour out,
+    // and the note art is multiplied, never keyed or flipped.
     Scene line;
     AddInstructionLine(line, stamp, 0, 0, layout);
     EXPECT_TRUE(std::none_of(line.ops.begin(), line.ops.end(), [](const SceneOp& op) {
         return op.kind == SceneOpKind::Image && op.flipY;
     }));
+    const auto image = [](const Scene& scene, std::string_view source) {
+        const auto found = std::find_if(scene.ops.begin(), scene.ops.end(), [&](const SceneOp& op) {
+            return op.kind == SceneOpKind::Image && op.text.starts_with(source);
+        });
+        return found == scene.ops.end()
+                   ? std::tuple(false, false, false)
+                   : std::tuple(found->flipX, found->keyed, found->multiply);
+    };
+    GoInstruction tree(op::PlaceStamp);
+    tree.nameId = tables.names.Add("tree.bmp");
+    Scene thumbnail;
+    AddInstructionLine(thumbnail, tree, 0, 0, layout);
+    EXPECT_EQ(image(thumbnail, "file:"), std::tuple(false, true, false));
+    Scene note;
+    AddKeyPicture(note, {0, 0, 30, 30}, op::Quaver, painter, painter);
+    EXPECT_EQ(image(note, kNoteArt), std::tuple(false, false, true));
+    // Line breaks in a name show as one space each.
+    stamp.nameId = tables.names.Add("\r\nx\ry\nz\r");
+    EXPECT_EQ(TextsOf(stamp, layout)[0].text, " x y z ");
     // An outline three pixels wide lies wholly inside its box.
     const PixelBox inside = OutlineBox({0, 0, 30, 30}, 3);
     EXPECT_EQ(std::tuple(inside.x, inside.y, inside.w, inside.h), std::tuple(1, 1, 27, 27));

@@ -104,6 +104,7 @@ TEST(DecimalBoxes, ReadTheLeadingNumberAndRefuseWhatCannotBeHeld) {
     }
     EXPECT_TRUE(std::isinf(ReadDecimalBox("-Infinity")) && ReadDecimalBox("-Infinity") < 0);
     EXPECT_TRUE(std::isnan(ReadDecimalBox("nan(x1)")));
+    EXPECT_TRUE(std::isinf(ReadDecimalBox("inf")) && std::isnan(ReadDecimalBox("NaN")));
 }
 
 TEST(NumericFilter, DigitsAndEditingKeysOnly) {

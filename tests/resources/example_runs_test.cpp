@@ -168,7 +168,6 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
     } book[] = {
         {"jn1", kGrid, "FD 3 GO", On, 1500, 600, 0, 0, 3},
         {"jn1", kGrid, "FD 3 GO RESET BK 3 GO", On, 1500, 1500, 0, 0, 6},
-        {"jn1", kGrid, "FD 3 BK 3 GO", On, 1500, 1500, 0, 0, 6},
         // Without Reset the second GO starts three squares up.
         {"jn1", kGrid, "FD 3 GO BK 3 GO", Edge, 1500, 150, 0, 0, 6},
         {"jn1", kGrid, "FD 4 GO", On, 1500, 300, 0, 0, 3},
@@ -181,11 +180,7 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
         {"jn4", kTown, "FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 GO", On, 2250, 450, 0, 0, 24},
         {"jn5", kTown, "FD 3 LT 9 0 FD 3 GO", On, 1350, 1350, 0, 0, 10},
         {"jn5", kTown, "FD 3 LT 9 0 FD 3 RT 1 8 0 FD 3 RT 9 0 FD 3 GO", On, 450, 2250, 270, 0, 24},
-        {"rt1", kGrid, "FD 2 RT 9 0 FD 2 RT 9 0 FD 2 RT 9 0 FD 2 RT 9 0 GO", On, 1500, 1500, 0, 0,
-         28},
         {"rt1", kGrid, "RPT 4 [ FD 2 RT 9 0 ] GO", On, 1500, 1500, 0, 0, 15},
-        {"rt2", kGrid, "RPT 2 [ FD 3 RT 9 0 FD 1 RT 9 0 ] GO", On, 1500, 1500, 0, 0, 22},
-        {"rt2", kGrid, "RPT 3 [ FD 3 RT 1 2 0 ] GO", On, 1500, 1500, 0, 1, 15},
         {"rt2", kGrid, "RPT 6 [ FD 2 RT 6 0 ] GO", On, 1500, 1500, 0, 1, 15},
         {"rt2", kGrid, "RPT 6 [ FD 3 RT 6 0 ] GO", Edge, -1, -1, 0, 0, 15},
         {"rt3", kIsland, "RPT 5 [ FD 3 RT 1 4 4 ] GO", On, 1500, 2400, 0, 1, 15},
@@ -194,9 +189,6 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
         {"rt3", kIsland, "RPT 7 [ FD 3 RT 1 5 4 ] GO", Misses, 1500, 2400, 0, 0, 15},
         {"rt4", kGrid, "P 1 [ RPT 4 [ FD 1 RT 9 0 ] ] RPT 4 [ P 1 RT 9 0 ] GO", On, 1500, 1500, 0,
          0, 39},
-        {"rt4", kGrid, "P 1 [ RPT 4 [ FD 1 RT 9 0 ] ] RPT 8 [ P 1 RT 4 5 ] GO", On, 1500, 1500, 0,
-         0, 39},
-        {"rt4", kGrid, "RPT 4 [ RPT 4 [ FD 1 RT 9 0 ] RT 9 0 ] GO", On, 1500, 1500, 0, 0, 27},
         {"rt5", kTown, "RPT 4 [ FD 3 LT 9 0 ] GO", On, 450, 2250, 90, 0, 15},
     };
     for (const auto& b : book) {

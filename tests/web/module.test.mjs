@@ -326,3 +326,84 @@ test("the robot lead waits on the page's port: a port that will not open, a robo
   assert.equal(message(), 'You cannot open a new Go Program while stepping through or running another one');
   assert.equal(line.opens, opens, 'the port is left alone');
 });
+
+// A 24-bit bitmap file of rows of [r, g, b] pixels, top row first.
+function bitmap24(rows) {
+  const w = rows[0].length;
+  const stride = Math.ceil((w * 3) / 4) * 4;
+  const file = Buffer.alloc(54 + stride * rows.length);
+  file.write('BM', 0, 'latin1');
+  file.writeUInt32LE(file.length, 2);
+  file.writeUInt32LE(54, 10);
+  file.writeUInt32LE(40, 14);
+  file.writeInt32LE(w, 18);
+  file.writeInt32LE(rows.length, 22);
+  file.writeUInt16LE(1, 26);
+  file.writeUInt16LE(24, 28);
+  rows.forEach((row, y) =>
+    row.forEach(([r, g, b], x) => file.set([b, g, r], 54 + (rows.length - 1 - y) * stride + x * 3)),
+  );
+  return new Uint8Array(file);
+}
+
+test('library pictures are added as bitmaps of the palette, dropped and clicked as the desktop does', () => {
+  const s = new core.WebSession();
+  s.setSpeed(4);
+  assert.equal(s.openActivity('gridmat.zfp'), true);
+  const [own] = JSON.parse(s.pictures(2));
+  // Off-palette colours come back as their nearest palette colour.
+  const file = bitmap24([
+    [[255, 0, 0], [255, 255, 255], [250, 5, 5]],
+    [[0, 0, 255], [255, 0, 255], [0, 0, 0]],
+  ]);
+  const name = s.addPicture(2, '../../my stamp!.bmp', file);
+  assert.equal(name, 'my stamp.bmp');
+  assert.equal(s.addPicture(2, 'my stamp.bmp', file), 'my stamp2.bmp', 'an added picture replaces nothing');
+  assert.equal(s.addPicture(2, 'a.png', new Uint8Array([0x89, 0x50, 0x4e, 0x47, 0, 0, 0, 0])), '');
+  assert.equal(s.addPicture(2, 'cut.bmp', file.subarray(0, 60)), '');
+  const added = JSON.parse(s.pictures(2)).find((p) => p.name === name);
+  assert.equal(dirname(added.src), dirname(own.src), "beside the project's own stamps");
+  const back = s.openPicture(2, name);
+  assert.deepEqual([back.width, back.height, [...back.indexes]], [3, 2, [249, 255, 249, 252, 253, 0]]);
+  assert.deepEqual(
+    [...s.pictureRgba(added.src.replace('keyed:', 'file:'), 3, 2, false, false)],
+    [[255, 0, 0], [255, 255, 255], [255, 0, 0], [0, 0, 255], [255, 0, 255], [0, 0, 0]].flatMap((c) => [...c, 255]),
+  );
+
+  // Pixels the page made: the size must hold, the name stay in the folder.
+  assert.equal(s.addPixels(1, 'photo.png', 2, 2, new Uint8Array(3)), '');
+  assert.equal(s.addPixels(1, 'photo.png', 2, 1, new Uint8Array([253, 0])), 'photo.bmp');
+  assert.deepEqual([...s.openPicture(1, 'photo.bmp').indexes], [253, 0]);
+  assert.equal(s.savePicture(1, '../photo.bmp', 2, 1, new Uint8Array(2)), false);
+  assert.equal(s.savePicture(1, 'photo.bmp', 2, 1, new Uint8Array([0, 255])), true);
+  assert.deepEqual([...s.openPicture(1, 'photo.bmp').indexes], [0, 255]);
+  assert.equal(s.newPicture(3), null, 'pens have no template');
+  assert.equal(s.newPicture(2).name, 'untitled.bmp');
+
+  // Drops at working-area pixels (10 x 10 steps in 300 px, the robot in the
+  // middle): a stamp anywhere, a shape and a pen only on the robot.
+  s.floor(300, 300, false);
+  events(s);
+  assert.equal(s.dropPicture(2, name, 100, 50), 2);
+  assert.equal(events(s).repaintFloor, true);
+  const stamp = JSON.parse(s.floor(300, 300, false)).ops.find((o) => o.src === added.src);
+  assert.ok(Math.abs(stamp.x + stamp.w / 2 - 100) <= 1 && Math.abs(stamp.y + stamp.h / 2 - 50) <= 1);
+  assert.equal(s.dropPicture(2, name, 300, 50), 0, 'outside the working area');
+  assert.equal(s.dropPicture(1, 'zarnboat.bmp', 100, 50), 0);
+  assert.equal(s.dropPicture(3, 'redwide.bmp', 150, 150), 3);
+  assert.equal(s.dropPictureOnRobot(1, 'photo.bmp'), 1);
+
+  // A click keys the category's command: each acts when the program runs.
+  const sprite = [...s.spriteRgba()];
+  assert.ok(s.keyPicture(3, 'redwide.bmp') > 0);
+  const lines = s.listLineCount(1);
+  assert.ok(s.keyPicture(2, name) > 0);
+  assert.ok(s.keyPicture(1, 'zarnboat.bmp') > 0);
+  assert.equal(s.listLineCount(1), lines + 2);
+  s.run(false);
+  runToEnd(s, 0);
+  assert.equal(JSON.parse(s.robot()).penDown, true);
+  const stamps = JSON.parse(s.floor(300, 300, false)).ops.filter((o) => o.src === added.src);
+  assert.ok(stamps.some((o) => Math.abs(o.x + o.w / 2 - 150) <= 1), 'a stamp at the robot');
+  assert.notDeepEqual([...s.spriteRgba()], sprite);
+});

@@ -14,6 +14,7 @@ const load = (name) => import(new URL(name, scripts).href);
 const { paintDisplayList, PictureCache, makeMeasurer } = await load('paint.js');
 const { Speaker } = await load('sound.js');
 const storage = await load('storage.js');
+const paintbox = await load('paintbox.js');
 
 // A 2D context that logs every call and every state it is given, and
 // measures each character as 10 px wide.
@@ -201,4 +202,26 @@ test('the work kept in the browser comes back byte for byte, and is set aside ra
   assert.equal(storage.kept(), null);
   storage.setAside();
   delete globalThis.localStorage;
+});
+
+test('pictures from disk take the nearest paint colour, and only clear pixels turn transparent', () => {
+  const colours = [
+    { index: 0, rgb: [0, 0, 0] },
+    { index: 253, rgb: [255, 0, 255] },
+    { index: 255, rgb: [255, 255, 255] },
+  ];
+  const rgba = [
+    [20, 20, 20, 255],
+    [230, 240, 250, 255],
+    [250, 10, 250, 255],
+    [250, 10, 250, 40],
+    [20, 20, 20, 255],
+  ].flat();
+  assert.deepEqual([...paintbox.indexesOfImage(rgba, { colours, transparent: 253 })], [0, 255, 255, 253, 0]);
+
+  // A fill takes the area of one colour and no more, corners not counted.
+  const pixels = Uint8Array.from([1, 1, 2, 1, 2, 1, 2, 1, 1]);
+  paintbox.floodFill(pixels, 3, 3, 0, 0, 7);
+  assert.deepEqual([...pixels], [7, 7, 2, 7, 2, 1, 2, 1, 1]);
+  assert.deepEqual(paintbox.linePoints(0, 0, 3, 1), [[0, 0], [1, 0], [2, 1], [3, 1]]);
 });

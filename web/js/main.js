@@ -9,8 +9,10 @@ import { HelpPanel } from './help.js';
 import { buildKeypad } from './keypad.js';
 import { ListView } from './lists.js';
 import { PictureCache, makeMeasurer } from './paint.js';
+import { Printing } from './print.js';
 import { RobotLink, SerialLine } from './serial.js';
 import { Speaker } from './sound.js';
+import { LibraryPanel } from './library.js';
 import { keep, kept, setAside } from './storage.js';
 import { texts } from './texts.js';
 import { ToolBar } from './tools.js';
@@ -65,6 +67,7 @@ class Page {
     // Warnings shown so far: a tool's box opens again after a refusal.
     this.warned = 0;
     this.tools = new ToolBar($('tools'), this);
+    this.library = new LibraryPanel($('library-panel'), this);
     this.speaker = new Speaker();
     this.help = new HelpPanel($('help-panel'), (file) => this.openActivity(file));
     // Known once the page is up: see helpShipped().
@@ -158,6 +161,8 @@ class Page {
 
   repaintAll() {
     this.pictures.clear();
+    // Another project has pictures of its own.
+    if (this.library?.isOpen) this.library.show(this.library.category);
     this.dirty.floor = true;
     this.dirty.lists.add(GO_LIST).add(PROC_LIST);
     this.requestPaint();
@@ -262,6 +267,10 @@ class Page {
     if (file) await this.openActivity(file);
   }
 
+  libraryToggled(open) {
+    $('library-button').setAttribute('aria-expanded', String(open));
+  }
+
   // Once it is known that the site ships the books.
   async openHelp() {
     if (await this.helpShipped) this.help.open();
@@ -343,6 +352,7 @@ class Page {
       e.preventDefault();
       this.openHelp();
     });
+    click('library-button', () => (this.library.isOpen ? this.library.close() : this.library.open()));
     click('sound', () => this.setSound($('sound').getAttribute('aria-pressed') !== 'true'));
     const speed = $('speed');
     speed.replaceChildren(...texts.speeds.map(([label, n]) => new Option(label, String(n))));
@@ -398,6 +408,8 @@ async function start() {
   const page = new Page(session);
   window.zarnikfield = page;
   page.wire();
+  page.printing = new Printing(page, $('print-sheets'));
+  page.printing.wire();
   new RobotLink(page, core, line).wire();
   let speed = DEFAULT_SPEED;
   try {

@@ -240,7 +240,7 @@ export class RobotLink {
     page.linking = true;
     clearTimeout(page.pumpTimer);
     document.body.classList.add('linking');
-    for (const el of document.querySelectorAll('header.topbar, main.desk')) el.inert = true;
+    for (const el of this.around()) el.inert = true;
     $('link-progress').querySelector('p').textContent = doing;
     $('link-progress').hidden = false;
   }
@@ -248,8 +248,13 @@ export class RobotLink {
   unlock() {
     this.page.linking = false;
     document.body.classList.remove('linking');
-    for (const el of document.querySelectorAll('header.topbar, main.desk')) el.inert = false;
+    for (const el of this.around()) el.inert = false;
     $('link-progress').hidden = true;
+  }
+
+  // Everything on the page but the transfer's own notice.
+  around() {
+    return [...document.body.children].filter((el) => el.id !== 'link-progress');
   }
 
   showReport(text) {

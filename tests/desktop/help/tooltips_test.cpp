@@ -121,8 +121,7 @@ TEST_F(Tips, ATipNearTheRightEdgeEndsAtTheEdgeAndGoesWhileAnotherWindowIsActive)
 }
 
 // Off in the options file (a bad delay polling at 1 ms for this run), on
-// and off by the menu, the program's activation, the options an old project
-// carries and the exit checks.
+// and off by the menu, the program's activation and the exit checks.
 TEST_F(Tips, TheOptionsActivationAndTheMenuStartAndStopThem) {
     Open("[tooltips]\r\nshow=0\r\ndelay=99999\r\n");
     QAction* option = window->Action(command::Tooltips);
@@ -144,15 +143,6 @@ TEST_F(Tips, TheOptionsActivationAndTheMenuStartAndStopThem) {
     EXPECT_TRUE(tips->timer().isActive());
     window->Command(command::Tooltips);
     EXPECT_FALSE(option->isChecked());
-    EXPECT_FALSE(tips->running());
-
-    // A project of the old form carries the option.
-    ProjectOptions carried{6, 0, 1, 2};
-    window->document().ApplyOptions(carried);
-    EXPECT_TRUE(tips->running());
-    EXPECT_TRUE(option->isChecked());
-    carried.tooltips = 0;
-    window->document().ApplyOptions(carried);
     EXPECT_FALSE(tips->running());
     window->Command(command::Tooltips);
     ASSERT_TRUE(tips->running());

@@ -7,8 +7,6 @@
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/status_line.h"
 #include "files/ini_file.h"
-#include "files/project_file.h"
-#include "files/project_folder.h"
 #include "program/program_snapshot.h"
 #include "render/contrast_look.h"
 #include "render/working_area.h"
@@ -110,7 +108,7 @@ TEST_F(Desktop, ExitSavesAChangedProgramWhenTheAnswerIsYes) {
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(path)));
 }
 
-TEST_F(Desktop, TheStatusLineShowsUnitsAndMemoryGrowsWithTheTextAndAProjectStartsWithTheRobotsOwn) {
+TEST_F(Desktop, TheStatusLineShowsUnitsAndMemoryAndGrowsWithTheText) {
     StatusLine* status = window->razAzi()->graphicsMain()->statusLine();
     EXPECT_EQ(status->RobotText(false), "0 cells used / 187");
     KeySequence(editor(), "FD [ 1 5 ] RT [ 2 ] FD 2");
@@ -155,16 +153,6 @@ TEST_F(Desktop, TheStatusLineShowsUnitsAndMemoryGrowsWithTheTextAndAProjectStart
     EXPECT_EQ(large[4], usual[4]);
     graphics->ToggleRulers();
 
-    // Another project: the units are the robot's own again.
-    const std::string folder = temp.path().toStdString() + "/";
-    MakeProjectFolder(folder);
-    doc().project.SetFromPath(folder);
-    ProjectScene scene = doc().Scene();
-    ASSERT_TRUE(SaveProjectAs(scene, folder + "lesson.zfp"));
-    window->OpenProjectCommand(folder + "lesson.zfp");
-    // Its Go Program is not there: the list is emptied, and the units are the
-    // robot's own, so the line names none (the load itself is the files' tests').
-    EXPECT_EQ(status->RobotText(false), "0 cells used / 187");
     // The program's name on the line: lower case, without folder or extension.
     EXPECT_EQ(StatusName("C:\\Zarnik Work\\Town.v2.gop"), "town");
     EXPECT_EQ(StatusName("/home/ann/Work/Square.gop"), "square");
@@ -280,10 +268,6 @@ TEST_F(Everyday, SaveNewCopyAndClearMemoryByTheirKeys) {
     Keys(Qt::Key_Delete);
     EXPECT_TRUE(Lines().empty());
 
-    // Ctrl+O and Ctrl+P open dialogs: only their keys here.
-    EXPECT_EQ(window->Action(command::OpenGoProgram)->shortcut(), QKeySequence(QKeySequence::Open));
-    EXPECT_EQ(window->Action(command::PrintGoProgram)->shortcut(),
-              QKeySequence(Qt::CTRL | Qt::Key_P));
     answer = Answer::No;
     Keys(Qt::CTRL | Qt::Key_Q);
     EXPECT_FALSE(window->isVisible());
@@ -332,17 +316,6 @@ TEST_F(Everyday, UndoAndRedoWalkBackAndForthThroughKeysAndClicks) {
     expect(states[1].first, states[1].second, __LINE__);
     Keys(Qt::CTRL | Qt::Key_Y); // the drag comes back as Undo found it, after the run
     expect(states[2].first, afterRun, __LINE__);
-
-    // While a Go Program is stopped part-way, undo is refused.
-    Press(key::Go);
-    RunFor(3);
-    emit window->razAzi()->graphicsMain()->stopRequested();
-    RunFor(3);
-    shown.clear();
-    Keys(Qt::CTRL | Qt::Key_Z);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].id, TextId::GoProgramRunning);
-    expect(states[2].first, Area(), __LINE__);
 }
 
 TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
