@@ -172,15 +172,39 @@ export class RobotLink {
     this.line = line;
   }
 
+  // The desktop's Floor Zarnik menu: one button opens the commands; a
+  // command, Escape or a click elsewhere closes it.
   wire() {
-    $('send-robot').addEventListener('click', () => this.send());
-    $('get-robot').addEventListener('click', () => this.get());
+    const button = $('robot-menu');
+    const menu = $('robot-choices');
+    const show = (open) => {
+      menu.hidden = !open;
+      button.setAttribute('aria-expanded', String(open));
+      if (open) menu.querySelector('button').focus();
+    };
+    button.addEventListener('click', () => show(menu.hidden));
+    document.addEventListener('click', (e) => {
+      if (!menu.hidden && !e.target.closest?.('.robot')) show(false);
+    });
+    menu.addEventListener('keydown', (e) => {
+      if (e.key !== 'Escape') return;
+      e.preventDefault();
+      show(false);
+      button.focus();
+    });
+    const command = (id, f) =>
+      $(id).addEventListener('click', () => {
+        show(false);
+        f();
+      });
+    command('send-robot', () => this.send());
+    command('get-robot', () => this.get());
     // The Debug switch shows only when asked for in the address.
     const report = $('coms-report');
     report.hidden = !new URLSearchParams(location.search).has('debug');
-    report.addEventListener('click', () => {
-      const on = report.getAttribute('aria-pressed') !== 'true';
-      report.setAttribute('aria-pressed', String(on));
+    command('coms-report', () => {
+      const on = report.getAttribute('aria-checked') !== 'true';
+      report.setAttribute('aria-checked', String(on));
       this.page.s.setLinkReport(on);
     });
     $('report-save').addEventListener('click', () => this.saveReport());

@@ -44,12 +44,18 @@ async function keyProgram(page, codes) {
 // Clicks a transfer's button and gives the message it ends with; `shot`
 // names a screenshot of it, taken where ZF_SCREENSHOTS asks for them.
 async function transfer(page, button, shot = '') {
-  await page.click(button);
+  await command(page, button);
   if (shot && shots) {
     await page.waitForSelector('#message[open]', { timeout: WAIT });
     await page.screenshot({ path: path.join(shots, shot) });
   }
   return answer(page, 'OK');
+}
+
+// A command of the Floor Zarnik menu.
+async function command(page, id) {
+  await page.click('#robot-menu');
+  await page.click(id);
 }
 
 const robot = (page, f, ...args) => page.evaluate((f, ...args) => window.fakeSerial.robot[f](...args), f, ...args);
@@ -114,7 +120,7 @@ test('a silent robot is not responding, an echoing one is understood, a garbled 
   // An echoing robot takes the program and gives it back.
   await robot(page, 'setOptions', true, 197, false);
   assert.equal((await transfer(page, '#send-robot')).text, 'Program copied to Zarnik.');
-  await page.click('#coms-report');
+  await command(page, '#coms-report');
   assert.equal((await transfer(page, '#get-robot')).text, 'Program copied from Zarnik.');
   await page.waitForSelector('#report[open]', { timeout: WAIT });
   const report = await page.$eval('#report pre', (pre) => pre.textContent);
@@ -127,7 +133,7 @@ test('a silent robot is not responding, an echoing one is understood, a garbled 
   await page.evaluate(() => {
     window.fakeSerial.mode.garbled = true;
   });
-  await page.click('#coms-report');
+  await command(page, '#coms-report');
   await saved();
   const garbled = await transfer(page, '#get-robot');
   assert.match(garbled.text, /^The Floor Zarnik's answer could not be understood\./);
@@ -143,7 +149,7 @@ test("a slow robot at the lead's own pace still takes and gives the program, wit
     window.fakeSerial.mode.slow = true;
   });
   const lines = await page.evaluate(() => window.zarnikfield.s.listLineCount(1));
-  await page.click('#send-robot');
+  await command(page, '#send-robot');
   await page.waitForSelector('#link-progress:not([hidden])', { timeout: WAIT });
   assert.equal(await page.$eval('#link-progress p', (p) => p.textContent), 'Sending the Go Program to the Floor Zarnik...');
   assert.ok(await page.$eval('main.desk', (m) => m.inert));
@@ -156,7 +162,7 @@ test("a slow robot at the lead's own pace still takes and gives the program, wit
   assert.equal(await robot(page, 'storeCount'), 1);
   assert.equal(await page.$eval('main.desk', (m) => m.inert), false);
 
-  await page.click('#get-robot');
+  await command(page, '#get-robot');
   const question = await answer(page, 'No');
   assert.equal(question.text, 'Do you want to save changes to the Go Program?');
   if (shots) {
