@@ -23,6 +23,7 @@ const PAGE = self.ZF_FILES ? ['./', ...self.ZF_FILES] : [
   'js/lists.js',
   'js/paint.js',
   'js/print.js',
+  'js/serial.js',
   'js/sound.js',
   'js/storage.js',
   'js/texts.js',

@@ -44,6 +44,12 @@ bool Restore(WebSession& s, const emscripten::val& bytes) {
     return s.Restore(FromBytes(bytes));
 }
 
+// Where the session lies in the module's memory, for the robot link's
+// asynchronous exports.
+std::uintptr_t Address(WebSession& s) {
+    return reinterpret_cast<std::uintptr_t>(&s);
+}
+
 emscripten::val Picture(const LibraryPicture& p) {
     if (p.name.empty())
         return emscripten::val::null();
@@ -149,7 +155,12 @@ EMSCRIPTEN_BINDINGS(zarnikfield) {
         .function("openPicture", &OpenPicture)
         .function("savePicture", &SavePicture)
         .function("addPicture", &AddPicture)
-        .function("addPixels", &AddPixels);
+        .function("addPixels", &AddPixels)
+        .function("address", &Address)
+        .function("setLinkReport", &WebSession::SetLinkReport)
+        .function("takeLinkReport", &WebSession::TakeLinkReport)
+        .function("setLinkDevice", &WebSession::SetLinkDevice)
+        .function("setLinkTimeouts", &WebSession::SetLinkTimeouts);
 #ifdef ZF_WITH_SCENE
     BindScene(session);
     BindPrint(session);

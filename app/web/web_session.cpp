@@ -123,6 +123,8 @@ WebSession::WebSession() : editor_(std::make_unique<GoEditor>(ui_, tables_)) {
     SetSpeed(3);
     // Sound starts off, as on the desktop.
     SetSound(false);
+    // The port's trace lines only with the Debug switch.
+    SetLinkReport(false);
     NewProgram();
 }
 

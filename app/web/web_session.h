@@ -3,6 +3,7 @@
 #include "web_ui.h"
 
 #include "files/project_file.h"
+#include "link/serial_port.h"
 #include "program/editor.h"
 #include "program/key_entry.h"
 #include "program/keypad_rules.h"
@@ -158,6 +159,22 @@ class WebSession : public KeypadActions, public ProjectHost {
     // robot's picture is made at its step size.
     void SetZoom(float zoom) { state_.zoom = zoom; }
 
+    // Floor Zarnik > Send and Get GO Program over the page's serial port
+    // (web_link.cpp). They wait on the port, so the page calls them through
+    // the module's asynchronous exports, never through the bindings.
+    bool SendProgram();
+    bool GetProgram();
+    // The Debug switch: a Get then leaves its communications report, and
+    // the port's trace lines go to the console.
+    void SetLinkReport(bool on);
+    // The last Get's report, "" when none was written.
+    std::string TakeLinkReport();
+    // The port as the page names it, for the messages that say which was tried.
+    void SetLinkDevice(const std::string& name) { link_.SetDevice(1, name); }
+    // Only tests shorten them, as the desktop's do.
+    void SetLinkTimeouts(int readInterval, int sendCommand, int sendImage, int receiveEvent,
+                         int receiveImage, int receiveEcho);
+
     // For the display lists.
     const ZarnikState& state() const { return state_; }
     const PenTrail& trail() const { return trail_; }
@@ -205,6 +222,8 @@ class WebSession : public KeypadActions, public ProjectHost {
     std::unique_ptr<RunControl> run_;
     KeypadRules keypad_{*this};
     FloorDrag drag_{ui_, ui_, state_, trail_, objects_};
+    LinkSettings link_;
+    std::string linkReport_;
     int lastStatus_ = 0;
     bool clearPrompt_ = false;
     std::int64_t clearDue_ = -1;

@@ -262,6 +262,71 @@ test('a Go Program saved in the browser is the desktop file, and a snapshot brin
     assert.equal(new core.WebSession().openActivity(name), true, name);
 });
 
+test("the robot lead waits on the page's port: a port that will not open, a robot that falls quiet, and a Get during a run", async () => {
+  // A scripted port: `answer` is what the robot sends back to a read.
+  const line = {
+    opens: 0,
+    refuse: false,
+    answer: [],
+    received: [],
+    async open() {
+      this.opens += 1;
+      return this.refuse ? 5 : 0;
+    },
+    async close() {
+      return 1;
+    },
+    woken: null,
+    async write(bytes) {
+      if (bytes[0] === 0x1a && this.answer.length) {
+        this.received.push(...this.answer);
+        this.woken?.();
+      }
+      return bytes.length;
+    },
+    wait(timeout) {
+      if (this.received.length) return Promise.resolve(this.received.length);
+      return new Promise((resolve) => {
+        const timer = setTimeout(() => resolve(0), timeout);
+        this.woken = () => {
+          clearTimeout(timer);
+          resolve(this.received.length);
+        };
+      });
+    },
+    take(count) {
+      return Uint8Array.from(this.received.splice(0, count));
+    },
+  };
+  const linked = await createZarnikfield({ ...options(), serialLine: line });
+  const s = new linked.WebSession();
+  s.setLinkTimeouts(50, 200, 400, 150, 250, 150);
+  const get = () => linked.ccall('zf_get_program', 'number', ['number'], [s.address()], { async: true });
+  const message = () => events(s).warnings.map((w) => w.text).join('|');
+
+  line.refuse = true;
+  assert.equal(await get(), 0);
+  assert.match(message(), /^Cannot open Com Port\./);
+
+  // A quiet line ends the read once bytes have come: the robot is told
+  // not responding well before the read's own time-out.
+  line.refuse = false;
+  line.answer = Array(100).fill(0xf0);
+  const start = Date.now();
+  assert.equal(await get(), 0);
+  assert.ok(Date.now() - start < 250, 'ended by the quiet line');
+  assert.match(message(), /^The Floor Zarnik is not responding:/);
+
+  // A run holds on to the program: a Get would pull it away under it.
+  for (const k of [key.forward, key.digit(2), key.go]) s.key(k);
+  s.pump(1000);
+  events(s);
+  const opens = line.opens;
+  assert.equal(await get(), 0);
+  assert.equal(message(), 'You cannot open a new Go Program while stepping through or running another one');
+  assert.equal(line.opens, opens, 'the port is left alone');
+});
+
 // A 24-bit bitmap file of rows of [r, g, b] pixels, top row first.
 function bitmap24(rows) {
   const w = rows[0].length;

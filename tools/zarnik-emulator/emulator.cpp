@@ -1,9 +1,7 @@
 #include "emulator.h"
 
-#include "link/zarnik_link.h"
-#include "program/key_sequence.h"
-
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -15,20 +13,15 @@ namespace zf {
 
 namespace {
 
-// A store that stalls this long is dropped, as the robot does.
-constexpr auto kStoreGiveUp = std::chrono::seconds(1);
-
-class QuietUi : public UserInterface {
-  public:
-    void WarningBox(zf::TextId, const std::string&) override {}
-    zf::Answer Ask(zf::TextId, const std::string&, Buttons) override { return zf::Answer::No; }
-};
+std::int64_t NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 } // namespace
 
-ZarnikEmulator::ZarnikEmulator(EmulatorOptions options) : options_(options) {
-    InitialiseZarnikMemBuffer(memory_);
-}
+ZarnikEmulator::ZarnikEmulator(EmulatorOptions options) : robot_(options) {}
 
 ZarnikEmulator::~ZarnikEmulator() {
     Stop();
@@ -64,9 +57,9 @@ bool ZarnikEmulator::Poll(int timeout) {
     int r = ::poll(&p, 1, timeout);
     if (r < 0)
         return errno == EINTR;
-    if (storing_ && Clock::now() - lastByte_ > kStoreGiveUp) {
-        storing_ = false;
-        incoming_.clear();
+    {
+        std::lock_guard lock(mutex_);
+        robot_.Idle(NowMs());
     }
     if (r == 0)
         return true;
@@ -76,47 +69,18 @@ bool ZarnikEmulator::Poll(int timeout) {
     ssize_t n = ::read(master_, buffer, sizeof buffer);
     if (n < 0)
         return errno == EAGAIN || errno == EINTR;
-    for (ssize_t i = 0; i < n; ++i)
-        Take(buffer[i]);
-    return true;
-}
-
-void ZarnikEmulator::Take(std::uint8_t byte) {
-    std::unique_lock lock(mutex_);
-    if (options_.silent)
-        return;
-    lastByte_ = Clock::now();
-    if (storing_) {
-        incoming_.push_back(byte);
-        if (incoming_.size() == kZarnikImageSize) {
-            std::copy(incoming_.begin(), incoming_.end(), memory_.begin());
-            storing_ = false;
-            incoming_.clear();
-            ++storeCount_;
-            stored_.notify_all();
+    for (ssize_t i = 0; i < n; ++i) {
+        std::vector<std::uint8_t> answer;
+        {
+            std::lock_guard lock(mutex_);
+            const int stores = robot_.StoreCount();
+            robot_.Take(buffer[i], NowMs(), answer);
+            if (robot_.StoreCount() != stores)
+                stored_.notify_all();
         }
-        return;
+        WriteAll(answer.data(), answer.size());
     }
-    if (byte == kStoreProgramCommand) {
-        storing_ = true;
-    } else if (byte == kReadProgramCommand) {
-        lock.unlock();
-        Answer();
-    }
-}
-
-void ZarnikEmulator::Answer() {
-    std::vector<std::uint8_t> answer;
-    {
-        std::lock_guard lock(mutex_);
-        if (options_.answerBytes <= 0)
-            return;
-        if (options_.echo)
-            answer.push_back(kReadProgramCommand);
-        const int count = std::min(options_.answerBytes, kZarnikImageSize);
-        answer.insert(answer.end(), memory_.begin(), memory_.begin() + count);
-    }
-    WriteAll(answer.data(), answer.size());
+    return true;
 }
 
 void ZarnikEmulator::WriteAll(const std::uint8_t* bytes, std::size_t count) {
@@ -151,38 +115,28 @@ void ZarnikEmulator::Stop() {
 
 ZarnikMemoryImage ZarnikEmulator::Memory() const {
     std::lock_guard lock(mutex_);
-    return memory_;
+    return robot_.Memory();
 }
 
 void ZarnikEmulator::SetMemory(const ZarnikMemoryImage& memory) {
     std::lock_guard lock(mutex_);
-    memory_ = memory;
+    robot_.SetMemory(memory);
 }
 
 int ZarnikEmulator::StoreCount() const {
     std::lock_guard lock(mutex_);
-    return storeCount_;
+    return robot_.StoreCount();
 }
 
 bool ZarnikEmulator::WaitForStores(int count, int timeout) const {
     std::unique_lock lock(mutex_);
     return stored_.wait_for(lock, std::chrono::milliseconds(timeout),
-                            [&] { return storeCount_ >= count; });
+                            [&] { return robot_.StoreCount() >= count; });
 }
 
 void ZarnikEmulator::SetOptions(const EmulatorOptions& options) {
     std::lock_guard lock(mutex_);
-    options_ = options;
-}
-
-std::string DescribeZarnikMemory(const ZarnikMemoryImage& memory) {
-    QuietUi ui;
-    NameTables tables;
-    GoEditor editor(ui, tables);
-    editor.DestroyProgramList(GO_LIST);
-    editor.DestroyProgramList(PROC_LIST);
-    ParseZarnikMemDump(memory, editor);
-    return FormatLists(editor);
+    robot_.SetOptions(options);
 }
 
 } // namespace zf

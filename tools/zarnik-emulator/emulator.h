@@ -1,9 +1,8 @@
 #pragma once
 
-#include "link/memory_image.h"
+#include "robot.h"
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <string>
@@ -12,18 +11,7 @@
 
 namespace zf {
 
-struct EmulatorOptions {
-    // Answers a read with the command byte before the memory.
-    bool echo = false;
-    // Memory bytes sent for a read: fewer answer short, 0 not at all.
-    int answerBytes = kZarnikImageSize;
-    // Takes in everything and neither stores nor answers: a robot that is
-    // switched off at the end of a live lead.
-    bool silent = false;
-};
-
-// A virtual Floor Zarnik at the far end of a pseudo-terminal: 0x19 and 197
-// bytes store its memory, 0x1A reads it back.
+// A virtual Floor Zarnik at the far end of a pseudo-terminal.
 class ZarnikEmulator {
   public:
     explicit ZarnikEmulator(EmulatorOptions options = {});
@@ -50,13 +38,8 @@ class ZarnikEmulator {
     void SetOptions(const EmulatorOptions& options);
 
   private:
-    void Take(std::uint8_t byte);
-    void Answer();
     void WriteAll(const std::uint8_t* bytes, std::size_t count);
 
-    using Clock = std::chrono::steady_clock;
-
-    EmulatorOptions options_;
     int master_ = -1;
     // Held open so that the master side never sees a hang-up between the
     // transfers of a link that opens and closes the port each time.
@@ -65,18 +48,10 @@ class ZarnikEmulator {
 
     mutable std::mutex mutex_;
     mutable std::condition_variable stored_;
-    ZarnikMemoryImage memory_{};
-    int storeCount_ = 0;
-
-    std::vector<std::uint8_t> incoming_;
-    bool storing_ = false;
-    Clock::time_point lastByte_{};
+    ZarnikRobot robot_;
 
     std::thread thread_;
     std::atomic<bool> stop_{false};
 };
-
-// The program an image holds, as GO and PROC listings.
-std::string DescribeZarnikMemory(const ZarnikMemoryImage& memory);
 
 } // namespace zf

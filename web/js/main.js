@@ -10,6 +10,7 @@ import { buildKeypad } from './keypad.js';
 import { ListView } from './lists.js';
 import { PictureCache, makeMeasurer } from './paint.js';
 import { Printing } from './print.js';
+import { RobotLink, SerialLine } from './serial.js';
 import { Speaker } from './sound.js';
 import { LibraryPanel } from './library.js';
 import { Lessons, restoreLesson } from './lesson.js';
@@ -54,6 +55,9 @@ class Page {
     for (const list of Object.values(this.lists)) list.onClick = (l, line) => this.act(() => this.s.clickList(l, line));
     this.keypad = buildKeypad($('keypad'), (code) => this.keyed(() => this.s.key(code)));
     this.running = false;
+    // True while a transfer waits on the robot's port: the module takes no
+    // other call until it ends.
+    this.linking = false;
     this.fileName = texts.defaultFileName;
     this.dirty = { floor: false, lists: new Set() };
     this.paintFrame = 0;
@@ -128,6 +132,7 @@ class Page {
     $('status').setAttribute('aria-live', this.running ? 'off' : 'polite');
     $('run').disabled = this.running;
     $('stop').disabled = !this.running;
+    $('send-robot').disabled = $('get-robot').disabled = this.running;
     const changed = this.dirty.lists.size > 0 || this.dirty.floor;
     // A finger on the working area drags rather than scrolls while it can.
     this.floor.canvas.classList.toggle('draggable', this.s.dragPossible());
@@ -148,6 +153,7 @@ class Page {
 
   paint() {
     this.paintFrame = 0;
+    if (this.linking) return;
     for (const l of this.dirty.lists) this.lists[l]?.update();
     this.dirty.lists.clear();
     if (this.dirty.floor) this.floor.paint();
@@ -168,6 +174,7 @@ class Page {
   // once a frame whatever the steps were in between.
   schedule() {
     clearTimeout(this.pumpTimer);
+    if (this.linking) return;
     const due = this.s.nextDue();
     if (due < 0) return;
     this.pumpTimer = setTimeout(() => this.pump(), Math.max(0, due - performance.now()));
@@ -177,6 +184,7 @@ class Page {
   // chain is five deep, more than a Fast step allows; one set from a message
   // starts a fresh chain.
   pump() {
+    if (this.linking) return;
     this.s.pump(performance.now());
     this.drain();
     this.hop.port2.postMessage(0);
@@ -306,7 +314,7 @@ class Page {
       if (!document.querySelector('dialog[open]')) this.openHelp();
       return;
     }
-    if (e.defaultPrevented || e.altKey || e.metaKey || document.querySelector('dialog[open]')) return;
+    if (this.linking || e.defaultPrevented || e.altKey || e.metaKey || document.querySelector('dialog[open]')) return;
     if (e.ctrlKey && (e.key === 's' || e.key === 'o')) {
       e.preventDefault();
       if (e.key === 's') this.save();
@@ -385,10 +393,11 @@ async function helpShipped() {
 
 async function start() {
   applyTexts();
-  let session;
   let core;
+  let session;
+  const line = new SerialLine(navigator.serial);
   try {
-    core = await createZarnikfield({ measureText: makeMeasurer() });
+    core = await createZarnikfield({ measureText: makeMeasurer(), serialLine: line });
     session = new core.WebSession();
     performance.mark('zf-module');
   } catch (e) {
@@ -403,6 +412,7 @@ async function start() {
   page.printing = new Printing(page, $('print-sheets'));
   page.printing.wire();
   new Lessons(page, core).wire();
+  new RobotLink(page, core, line).wire();
   let speed = DEFAULT_SPEED;
   try {
     const kept = localStorage.getItem(SPEED_KEY);

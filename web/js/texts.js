@@ -189,6 +189,21 @@ export const texts = {
   notKept: 'Your work could not be kept in this browser: save it to a file before you close the page.',
   unreadableKept: 'The work kept in this browser could not be read; it is kept aside and a new program is started.',
   saveFailed: 'The program could not be saved.',
+
+  // The robot lead, with the desktop's menu texts.
+  robotBar: 'Floor Zarnik',
+  sendProgram: 'Send GO Program',
+  getProgram: 'Get GO Program',
+  sending: 'Sending the Go Program to the Floor Zarnik...',
+  getting: 'Getting the Go Program from the Floor Zarnik...',
+  noWebSerial:
+    'This browser cannot reach the Floor Zarnik: it has no serial port for web pages. ' +
+    'To send or get a Go Program, open Zarnikfield in Chrome or Edge on a computer, or on a Chromebook.',
+  serialPortName: 'the serial port chosen in the browser',
+  robotFileName: 'Floor Zarnik.gop',
+  comsReport: 'Produce Coms Report',
+  reportCaption: 'Coms Report',
+  reportFileName: 'general.log',
 };
 
 // Names a screen reader says for the keypad's keys, by key code.
