@@ -3,6 +3,7 @@
 #include "files/pixel_picture.h"
 
 #include "program/string_table.h"
+#include "program/text_object.h"
 
 #include <gtest/gtest.h>
 
@@ -67,9 +68,8 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
         const auto found = std::find_if(scene.ops.begin(), scene.ops.end(), [&](const SceneOp& op) {
             return op.kind == SceneOpKind::Image && op.text.starts_with(source);
         });
-        return found == scene.ops.end()
-                   ? std::tuple(false, false, false)
-                   : std::tuple(found->flipX, found->keyed, found->multiply);
+        return found == scene.ops.end() ? std::tuple(false, false, false)
+                                        : std::tuple(found->flipX, found->keyed, found->multiply);
     };
     GoInstruction tree(op::PlaceStamp);
     tree.nameId = tables.names.Add("tree.bmp");
@@ -160,7 +160,16 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     int height = 0;
     MeasureTextBlock(painter, SceneFont{}, {"ab", "abcd"}, width, height);
     EXPECT_EQ(std::tuple(width, height), std::tuple(21, 20));
-    // A text's lines break at CR LF, CR or LF alone.
+    // A text's lines break at CR LF, CR or LF alone, each line a text.
+    TextObjectRecord record;
+    record.textId = tables.texts.Add("ab\r\ncd");
+    const auto bytes = record.ToBytes();
+    const auto index = static_cast<std::int32_t>(tables.textObjects.Add(bytes.data()));
+    objects.CreateGraphicObject("", objectkind::Text, 600, 600, index, 0, 0, 0);
+    const Scene texts = BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
+    EXPECT_EQ(std::count_if(texts.ops.begin(), texts.ops.end(),
+                            [](const SceneOp& op) { return op.kind == SceneOpKind::Text; }),
+              2);
     EXPECT_EQ(TextLines("ab\r\ncd\ne\rf"), (std::vector<std::string>{"ab", "cd", "e", "f"}));
 }
 

@@ -91,7 +91,7 @@ TEST(DecimalBoxes, ReadTheLeadingNumberAndRefuseWhatCannotBeHeld) {
         {"1e", 1},         {"1e+5x", 1e5}, {"12..3", 12}, {"1,5", 1},
         {"0x10", 0},       {"+1", 0},      {".", 0},      {"", 0},
         {"1e400", 0},      {"-1e400", 0},  {"1e-400", 0}, {"4.9e-324", 4.9e-324},
-        {"7E-1 ", 0.7}};
+        {"7E-1 ", 0.7},    {"12", 12}};
     for (const auto& [box, value] : cases) {
         EXPECT_EQ(ReadDecimalBox(box), value) << box;
 #if defined(__cpp_lib_to_chars)
