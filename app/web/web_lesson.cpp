@@ -117,14 +117,16 @@ std::vector<std::uint8_t> WebSession::SaveLesson() {
 
 bool WebSession::RestoreLessonFolder(const std::vector<std::uint8_t>& bytes,
                                      const std::string& folder) {
-    // Only a folder a lesson was opened into: one level under the lessons.
+    // Only a folder a lesson was opened into, one level under the lessons,
+    // or the work folder an activity's copy lives in, pictures added to it.
     const std::filesystem::path path = std::filesystem::path(folder).lexically_normal();
     const std::filesystem::path inside = path.lexically_relative(kLessonsFolder);
     std::string relative = inside.string();
     if (!relative.empty() && relative.back() == '/')
         relative.pop_back();
+    const bool work = path == std::filesystem::path(kWorkFolder).lexically_normal();
     std::vector<LessonEntry> entries;
-    if (relative.empty() || relative == "." || !IsPlainFileName(relative) ||
+    if ((!work && (relative.empty() || relative == "." || !IsPlainFileName(relative))) ||
         !ReadLessonFile(bytes, entries).ok())
         return false;
     std::error_code error;

@@ -3,13 +3,22 @@
 // read and write one.
 import { ask, warn } from './dialogs.js';
 import { pickGop, saveGop } from './files.js';
-import { keepLesson, keptLesson } from './storage.js';
+import { forgetLesson, keepLesson, keptLesson } from './storage.js';
 import { texts } from './texts.js';
 
 const FOLDERS = ['backgnds', 'zarniks', 'objects', 'pens'];
 
 async function bytesOf(handle) {
   return new Uint8Array(await (await handle.getFile()).arrayBuffer());
+}
+
+// Pictures added or painted in the page live only in the module's memory:
+// the project is kept as a lesson, so that a reload unpacks them again.
+export function keepPictures(session) {
+  const bytes = session.saveLesson();
+  if (bytes.length && keepLesson(bytes, session.projectFolder())) return true;
+  forgetLesson();
+  return false;
 }
 
 // A reload finds the kept work's pictures where the lesson put them.

@@ -4,6 +4,7 @@
 // adds the picture's command to the Go Program. The core decides both.
 import { warn } from './dialogs.js';
 import { PaintBox, indexesOfImage } from './paintbox.js';
+import { keepPictures } from './lesson.js';
 import { texts } from './texts.js';
 
 const SHAPES = 1;
@@ -307,7 +308,10 @@ export class LibraryPanel {
       else await warn(texts.product, `${texts.libraryNotAdded} ${file.name}`);
     }
     this.page.drain();
-    if (last) this.selected[this.category] = last;
+    if (last) {
+      this.selected[this.category] = last;
+      this.keepPictures();
+    }
     this.show(this.category);
   }
 
@@ -331,6 +335,11 @@ export class LibraryPanel {
     return this.s.addPixels(this.category, file.name, w, h, indexes);
   }
 
+  keepPictures() {
+    if (!keepPictures(this.s)) warn(texts.product, texts.picturesNotKept);
+    this.page.drain();
+  }
+
   create() {
     const picture = this.s.newPicture(this.category);
     if (picture) this.paint(picture, true);
@@ -347,6 +356,7 @@ export class LibraryPanel {
       this.page.act(() => this.s.savePicture(category, picture.name, picture.width, picture.height, indexes)),
     );
     if (!saved) return;
+    this.keepPictures();
     // The working area and the lists may show the picture: every picture
     // is made afresh, the thumbnails too.
     this.page.repaintAll();

@@ -14,7 +14,7 @@ import { RobotLink, SerialLine } from './serial.js';
 import { Speaker } from './sound.js';
 import { LibraryPanel } from './library.js';
 import { Lessons, restoreLesson } from './lesson.js';
-import { keep, kept, setAside } from './storage.js';
+import { forgetLesson, keep, kept, setAside } from './storage.js';
 import { texts } from './texts.js';
 import { ToolBar } from './tools.js';
 
@@ -278,7 +278,7 @@ class Page {
   }
 
   async openActivity(file) {
-    await this.guarded(() => this.s.openActivity(file));
+    if (await this.guarded(() => this.s.openActivity(file))) forgetLesson();
     this.repaintAll();
   }
 

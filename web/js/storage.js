@@ -63,6 +63,15 @@ export function keepLesson(bytes, folder) {
   }
 }
 
+// A project opened from elsewhere brings its own pictures.
+export function forgetLesson() {
+  try {
+    localStorage.removeItem(LESSON);
+  } catch {
+    // Nothing more can be done without storage.
+  }
+}
+
 export function keptLesson() {
   try {
     const lesson = JSON.parse(localStorage.getItem(LESSON));

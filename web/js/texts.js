@@ -31,6 +31,7 @@ export const texts = {
   openLessonFolder: 'Open Folder…',
   saveLessonFolder: 'Save Folder…',
   lessonType: 'Zarnikfield Lesson',
+  picturesNotKept: 'The pictures could not be kept in this browser: save the lesson to keep them.',
   lessonNotKept: 'The lesson’s pictures could not be kept in this browser: after a reload, open the lesson file again.',
   lessonSaveFailed: 'The lesson could not be saved.',
 

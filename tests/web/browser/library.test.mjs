@@ -158,5 +158,13 @@ test('a picture from disk is added in the palette, and one created in the paint 
   assert.equal(at100(95, 5), 253, 'the eraser paints the transparent colour');
   assert.equal(at100(0, 0), 253, 'the top-left pixel keeps the transparent colour');
   assert.ok(await page.$('#library-grid .library-picture[value="untitled.bmp"]'), 'the library shows it');
+
+  // Both are kept with the work over a reload.
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForSelector('body.ready', { timeout: WAIT });
+  const kept = await page.evaluate(() =>
+    ['red box.bmp', 'untitled.bmp'].map((name) => [...(window.zarnikfield.s.openPicture(2, name)?.indexes ?? [])]),
+  );
+  assert.deepEqual(kept, [added, saved.indexes]);
   assert.deepEqual(page.errors, []);
 });
