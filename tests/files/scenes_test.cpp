@@ -163,12 +163,16 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     // A text's lines break at CR LF, CR or LF alone, each line a text.
     TextObjectRecord record;
     record.textId = tables.texts.Add("ab\r\ncd");
+    record.font.underline = 1;
     const auto bytes = record.ToBytes();
     const auto index = static_cast<std::int32_t>(tables.textObjects.Add(bytes.data()));
     objects.CreateGraphicObject("", objectkind::Text, 600, 600, index, 0, 0, 0);
     const Scene texts = BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
     EXPECT_EQ(std::count_if(texts.ops.begin(), texts.ops.end(),
-                            [](const SceneOp& op) { return op.kind == SceneOpKind::Text; }),
+                            [](const SceneOp& op) {
+                                return op.kind == SceneOpKind::Text && op.font.underline &&
+                                       !op.font.strike;
+                            }),
               2);
     EXPECT_EQ(TextLines("ab\r\ncd\ne\rf"), (std::vector<std::string>{"ab", "cd", "e", "f"}));
 }
