@@ -29,6 +29,9 @@ TEST(Activities, PreviewsFindTheirPicturesAndRefuseWhatIsNoProject) {
     test::WriteBytesTo(dir / "shelf/a.zfp", stored);
     data.folder = "C:\\Gone\\";
     test::WriteBytesTo(dir / "shelf/b.zfp", WriteProjectV2(data));
+    // A lesson's project stores no folder at all.
+    data.folder.clear();
+    test::WriteBytesTo(dir / "f.zfp", WriteProjectV2(data));
     auto damaged = stored;
     test::Put32(damaged, 84, 65);
     test::WriteBytesTo(dir / "shelf/c.zfp", damaged);
@@ -44,6 +47,7 @@ TEST(Activities, PreviewsFindTheirPicturesAndRefuseWhatIsNoProject) {
     const Project& project = area.project;
     const std::pair<const char*, std::string> folders[] = {{"shelf/a.zfp", dir / "lesson/"},
                                                            {"shelf/b.zfp", dir / "shelf/"},
+                                                           {"f.zfp", dir.path() + "/"},
                                                            {"d.zfp", dir / "lesson/"}};
     for (const auto& [file, folder] : folders) {
         EXPECT_TRUE(PreviewProject(scene, dir / file)) << file;
