@@ -9,6 +9,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace zf::web {
@@ -117,17 +118,16 @@ std::vector<std::uint8_t> WebSession::SaveLesson() {
 
 bool WebSession::RestoreLessonFolder(const std::vector<std::uint8_t>& bytes,
                                      const std::string& folder) {
-    // Only a folder a lesson was opened into, one level under the lessons,
-    // or the work folder an activity's copy lives in, pictures added to it.
-    const std::filesystem::path path = std::filesystem::path(folder).lexically_normal();
-    const std::filesystem::path inside = path.lexically_relative(kLessonsFolder);
-    std::string relative = inside.string();
-    if (!relative.empty() && relative.back() == '/')
-        relative.pop_back();
-    const bool work = path == std::filesystem::path(kWorkFolder).lexically_normal();
+    // Only a folder inside the work folder: a lesson's, under the lessons,
+    // or an activity's copy, with the pictures added to it.
+    const std::filesystem::path given(folder);
+    const std::filesystem::path path = given.lexically_normal();
+    const std::filesystem::path inside = path.lexically_relative(kWorkFolder);
+    bool plain = !inside.empty() && std::find(given.begin(), given.end(), "..") == given.end();
+    for (const std::filesystem::path& part : inside)
+        plain = plain && (part.empty() || part == "." || IsPlainFileName(part.string()));
     std::vector<LessonEntry> entries;
-    if ((!work && (relative.empty() || relative == "." || !IsPlainFileName(relative))) ||
-        !ReadLessonFile(bytes, entries).ok())
+    if (!plain || !ReadLessonFile(bytes, entries).ok())
         return false;
     std::error_code error;
     std::filesystem::create_directories(path, error);

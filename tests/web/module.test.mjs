@@ -433,7 +433,8 @@ test('a lesson packed by the desktop opens with its pictures, saves back the sam
   assert.equal(r.restoreLessonFolder(new Uint8Array(lesson), s.projectFolder()), true);
   assert.equal(r.restore(s.snapshot()), true);
   assert.deepEqual(Buffer.from(r.saveLesson()), lesson);
-  assert.equal(r.restoreLessonFolder(new Uint8Array(lesson), '/work/lessons/../x'), false);
+  for (const outside of ['/work/lessons/../x', '/etc/', '/work/../etc'])
+    assert.equal(r.restoreLessonFolder(new Uint8Array(lesson), outside), false, outside);
 
   // The folder form: the files a folder gives make the same lesson.
   assert.deepEqual(Buffer.from(core.packLessonFiles(core.lessonFiles(lesson))), lesson);
