@@ -44,7 +44,7 @@ TEST_F(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
 }
 
 TEST_F(KeySequenceNotation, BadTokensKeyNothing) {
-    for (const char* bad : {"FD 2 JUMP", "POS(1)", "POS( ,1)", "TEXT(\"open", "TEXT(x\\\"a\")",
+    for (const char* bad : {"FD 2 JUMP", "POS(1)", "POS(,1)", "TEXT(\"open", "TEXT(x\\\"a\")",
                             "TEXT(\"a\",11)", "HEAD(x)", "STAMP(../../secret/secret.bmp)",
                             "SHAPE(\"a\\\\b.bmp\")", "PEN(/etc/passwd)", "STAMP(..)", "SHAPE()"}) {
         EXPECT_FALSE(KeySequence(editor, bad, &error)) << bad;
