@@ -95,8 +95,10 @@ bool MainWindow::RobotCommand(int id) {
 }
 
 void MainWindow::StartupLoad(const std::string& argument) {
+    // A lesson unpacks into a folder of its own once the window stands.
+    const bool lesson = QString::fromStdString(argument).endsWith(".zfl", Qt::CaseInsensitive);
     ProjectScene scene = doc_.Scene();
-    const StartupOpened opened = zf::StartupLoad(scene, argument);
+    const StartupOpened opened = zf::StartupLoad(scene, lesson ? std::string() : argument);
     if (opened != StartupOpened::Project)
         drawing()->PlaceDefaultRobot();
     if (opened != StartupOpened::Nothing)
@@ -107,6 +109,8 @@ void MainWindow::StartupLoad(const std::string& argument) {
     doc_.history.Clear();
     WorkingAreaChanged();
     ListsReplaced();
+    if (lesson)
+        OpenLessonCommand(argument);
 }
 
 void MainWindow::OpenHandedFile(const std::string& path) {

@@ -74,6 +74,11 @@ TEST_F(Lesson, SavedFromTheMenuItOpensFromTheWorkFolderAfterTheQuestions) {
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.back().text, LessonErrorText({LessonError::NotALesson, ""}, Path("trip.gop")));
     EXPECT_EQ(doc().project.folder, unpacked);
+
+    // Started with a lesson, as a double-click in the file manager starts
+    // the program, it opens whole into a folder of its own.
+    window->StartupLoad(Path("island.zfl"));
+    EXPECT_EQ(doc().project.folder, Path("docs") + "/Zarnikfield Work/island 2/");
 }
 
 } // namespace
