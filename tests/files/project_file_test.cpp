@@ -400,10 +400,9 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentreAndFallsBackWithMessag
     // shape to the first picture of the robots' folder, not a file before it.
     test::WriteBytesTo(dir / "zarniks/0.txt", {1});
     ui.clear();
-    path =
-        WriteIni(dir, "i.zfp",
-                 "[floor size]\r\nx=120\r\ny=1\r\n[zarnik pos]\r\nbearing=359\r\n[go "
-                 "program]\r\ndef=gone.gop\r\n");
+    path = WriteIni(dir, "i.zfp",
+                    "[floor size]\r\nx=120\r\ny=1\r\n[zarnik pos]\r\nbearing=359\r\n[go "
+                    "program]\r\ndef=gone.gop\r\n");
     ASSERT_TRUE(Open(path));
     EXPECT_EQ(state.heading, 359);
     ASSERT_EQ(ui.messages.size(), 2u);
