@@ -1,4 +1,5 @@
 #include "link/comm_trace.h"
+#include "link/port_guards.h"
 #include "link/serial_port.h"
 
 #include <algorithm>
@@ -24,49 +25,10 @@ struct SavedPortSettings {
     bool haveLines = false;
 };
 
-// Transmits and receive-event waits do not nest on a port: a second call
-// while one runs answers 0 at once.
-struct PortActivity {
-    std::atomic<bool> transmitting{false};
-    std::atomic<bool> waitingForEvent{false};
-};
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// A port never opened has no activity to guard.
-class InProgress {
-  public:
-    explicit InProgress(std::atomic<bool>* flag)
-        : flag_(flag), entered_(!flag || !flag->exchange(true)) {}
-    ~InProgress() {
-        if (entered_ && flag_)
-            *flag_ = false;
-    }
-    InProgress(const InProgress&) = delete;
-    InProgress& operator=(const InProgress&) = delete;
-    bool entered() const { return entered_; }
-
-  private:
-    std::atomic<bool>* flag_;
-    bool entered_;
-};
-
-struct Deadline {
-    Clock::time_point end;
-    bool never;
-
-    explicit Deadline(int timeout)
-        : end(Clock::now() + std::chrono::milliseconds(std::max(timeout, 0))), never(timeout < 0) {}
-    // Milliseconds left for poll: -1 when it never ends.
-    int Left() const {
-        if (never)
-            return -1;
-        auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
-        return static_cast<int>(std::max<long long>(left, 0));
-    }
-};
+using port::Deadline;
+using port::InProgress;
 
 // One poll for `events`; 1 with the events seen, 0 on time-out, -1 on error.
 int PollPort(CommHandle port, short events, int timeout, short& seen) {

@@ -1,9 +1,8 @@
 #include "link/comm_trace.h"
+#include "link/port_guards.h"
 #include "link/serial_port.h"
 
-#include <algorithm>
 #include <array>
-#include <chrono>
 
 // The browser's serial port, reached through functions the page's module
 // provides. Those marked "waits" suspend the caller until the page's promise
@@ -29,54 +28,14 @@ namespace zf {
 // The page keeps the settings of its own port.
 struct SavedPortSettings {};
 
-// Transmits and receive-event waits do not nest on a port: a second call
-// while one runs answers 0 at once.
-struct PortActivity {
-    bool transmitting = false;
-    bool waitingForEvent = false;
-};
-
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using port::Deadline;
+using port::InProgress;
 
 // The page has one port, open for one transfer at a time.
 constexpr CommHandle kPagePort = 1;
 bool portOpen = false;
-
-class InProgress {
-  public:
-    explicit InProgress(bool* flag) : flag_(flag), entered_(!flag || !*flag) {
-        if (entered_ && flag_)
-            *flag_ = true;
-    }
-    ~InProgress() {
-        if (entered_ && flag_)
-            *flag_ = false;
-    }
-    InProgress(const InProgress&) = delete;
-    InProgress& operator=(const InProgress&) = delete;
-    bool entered() const { return entered_; }
-
-  private:
-    bool* flag_;
-    bool entered_;
-};
-
-struct Deadline {
-    Clock::time_point end;
-    bool never;
-
-    explicit Deadline(int timeout)
-        : end(Clock::now() + std::chrono::milliseconds(std::max(timeout, 0))), never(timeout < 0) {}
-    // Milliseconds left: -1 when it never ends.
-    int Left() const {
-        if (never)
-            return -1;
-        auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
-        return static_cast<int>(std::max<long long>(left, 0));
-    }
-};
 
 bool IsPagePort(const CommPort& port) {
     return portOpen && port.handle == kPagePort;
