@@ -127,3 +127,43 @@ export function choosePicture(caption, pictures, emptyText, current = null) {
   queue = queue.then(run, run);
   return queue;
 }
+
+// A labelled drop-down list for a form: its label and its select.
+export function choice(label, options, value) {
+  const wrap = document.createElement('label');
+  const name = document.createElement('span');
+  name.textContent = label;
+  const select = document.createElement('select');
+  select.append(...options.map(([text, v]) => new Option(text, String(v))));
+  select.value = String(value);
+  wrap.append(name, select);
+  return { wrap, input: select };
+}
+
+// A button of the top bar that opens a menu of commands (ids to actions);
+// a command, Escape or a click outside `group` puts the menu away.
+export function wireMenu(buttonId, menuId, group, commands) {
+  const button = document.getElementById(buttonId);
+  const menu = document.getElementById(menuId);
+  const show = (open) => {
+    menu.hidden = !open;
+    button.setAttribute('aria-expanded', String(open));
+    if (open) menu.querySelector('button:not([hidden])').focus();
+  };
+  button.addEventListener('click', () => show(menu.hidden));
+  document.addEventListener('click', (e) => {
+    if (!menu.hidden && !e.target.closest?.(group)) show(false);
+  });
+  menu.addEventListener('keydown', (e) => {
+    if (e.key !== 'Escape') return;
+    e.preventDefault();
+    show(false);
+    button.focus();
+  });
+  for (const [id, action] of Object.entries(commands)) {
+    document.getElementById(id).addEventListener('click', () => {
+      show(false);
+      action();
+    });
+  }
+}

@@ -2,7 +2,7 @@
 // sheet as the desktop prints it, the page paints each one, and the print
 // style sheet gives one printed sheet per laid-out page. Save Picture
 // downloads the working area as a PNG.
-import { form, warn } from './dialogs.js';
+import { choice, form, warn, wireMenu } from './dialogs.js';
 import { paintDisplayList } from './paint.js';
 import { texts } from './texts.js';
 
@@ -14,17 +14,6 @@ const DPI = 200;
 // The desktop's listing size when no option has set one.
 const LISTING_SIZE = 30;
 const PAPERS = ['a4', 'letter'];
-
-function choice(label, options, value) {
-  const wrap = document.createElement('label');
-  const name = document.createElement('span');
-  name.textContent = label;
-  const select = document.createElement('select');
-  select.append(...options.map(([text, v]) => new Option(text, String(v))));
-  select.value = String(value);
-  wrap.append(name, select);
-  return { wrap, input: select };
-}
 
 function checkbox(label, checked) {
   const wrap = document.createElement('label');
@@ -68,31 +57,11 @@ export class Printing {
   // The group's one button opens its three commands, as a menu of the
   // desktop's File menu; a command, Escape or a click elsewhere closes it.
   wire() {
-    const button = document.getElementById('print-menu');
-    const menu = document.getElementById('print-choices');
-    const show = (open) => {
-      menu.hidden = !open;
-      button.setAttribute('aria-expanded', String(open));
-      if (open) menu.querySelector('button').focus();
-    };
-    button.addEventListener('click', () => show(menu.hidden));
-    document.addEventListener('click', (e) => {
-      if (!menu.hidden && !e.target.closest?.('.printing')) show(false);
+    wireMenu('print-menu', 'print-choices', '.printing', {
+      'print-program': () => this.print(PRINT_PROGRAM),
+      'print-area': () => this.print(PRINT_AREA),
+      'save-picture': () => this.savePicture(),
     });
-    menu.addEventListener('keydown', (e) => {
-      if (e.key !== 'Escape') return;
-      e.preventDefault();
-      show(false);
-      button.focus();
-    });
-    const command = (id, f) =>
-      document.getElementById(id).addEventListener('click', () => {
-        show(false);
-        f();
-      });
-    command('print-program', () => this.print(PRINT_PROGRAM));
-    command('print-area', () => this.print(PRINT_AREA));
-    command('save-picture', () => this.savePicture());
   }
 
   // The paper and its orientation, as the print dialog of the desktop

@@ -1,7 +1,7 @@
 // The robot lead: Send and Get GO Program over the browser's serial port.
 // The protocol, its checks, time-outs and messages are the core's; the page
 // only chooses the port and carries the bytes.
-import { ask, warn } from './dialogs.js';
+import { ask, warn, wireMenu } from './dialogs.js';
 import { texts } from './texts.js';
 
 // The robot's settings; its lead has no flow control.
@@ -175,37 +175,17 @@ export class RobotLink {
   // The desktop's Floor Zarnik menu: one button opens the commands; a
   // command, Escape or a click elsewhere closes it.
   wire() {
-    const button = $('robot-menu');
-    const menu = $('robot-choices');
-    const show = (open) => {
-      menu.hidden = !open;
-      button.setAttribute('aria-expanded', String(open));
-      if (open) menu.querySelector('button').focus();
-    };
-    button.addEventListener('click', () => show(menu.hidden));
-    document.addEventListener('click', (e) => {
-      if (!menu.hidden && !e.target.closest?.('.robot')) show(false);
-    });
-    menu.addEventListener('keydown', (e) => {
-      if (e.key !== 'Escape') return;
-      e.preventDefault();
-      show(false);
-      button.focus();
-    });
-    const command = (id, f) =>
-      $(id).addEventListener('click', () => {
-        show(false);
-        f();
-      });
-    command('send-robot', () => this.send());
-    command('get-robot', () => this.get());
     // The Debug switch shows only when asked for in the address.
     const report = $('coms-report');
     report.hidden = !new URLSearchParams(location.search).has('debug');
-    command('coms-report', () => {
-      const on = report.getAttribute('aria-checked') !== 'true';
-      report.setAttribute('aria-checked', String(on));
-      this.page.s.setLinkReport(on);
+    wireMenu('robot-menu', 'robot-choices', '.robot', {
+      'send-robot': () => this.send(),
+      'get-robot': () => this.get(),
+      'coms-report': () => {
+        const on = report.getAttribute('aria-checked') !== 'true';
+        report.setAttribute('aria-checked', String(on));
+        this.page.s.setLinkReport(on);
+      },
     });
     $('report-save').addEventListener('click', () => this.saveReport());
   }

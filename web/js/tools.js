@@ -1,7 +1,7 @@
 // The graphics tool bar: each tool asks what it needs in a small box, then
 // the core keys the command into the Go List or changes the working area.
 // A box the core refused opens again with what was typed, after its warning.
-import { ask, form, choosePicture } from './dialogs.js';
+import { ask, choice, form, choosePicture } from './dialogs.js';
 import { DEFAULT_FACE, FACES, cssFamily } from './fonts.js';
 import { texts } from './texts.js';
 
@@ -38,17 +38,6 @@ function field(label, value, attrs = {}) {
     wrap.append(unit);
   }
   return { wrap, input };
-}
-
-function choice(label, options, value) {
-  const wrap = document.createElement('label');
-  const name = document.createElement('span');
-  name.textContent = label;
-  const select = document.createElement('select');
-  select.append(...options.map(([text, v]) => new Option(text, String(v))));
-  select.value = String(value);
-  wrap.append(name, select);
-  return { wrap, input: select };
 }
 
 // Switches in a row, as the desktop's font chooser has them: each gives
