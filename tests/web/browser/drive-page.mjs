@@ -131,6 +131,12 @@ test('a Go Program opened from the disk and saved opens again the same, and New 
   const asked = await answer(page, 'Cancel');
   assert.deepEqual(asked, { caption: 'Zarnikfield', text: 'Do you want to save changes to the Go Program?' });
   assert.equal((await mirror(page)).length, opened.length + 1, 'Cancel keeps the program');
+  // Yes, and the save fails: the program stays, under its own name.
+  await page.evaluate(() => (window.zarnikfield.save = async () => false));
+  await page.click('#new');
+  await answer(page, 'Yes');
+  assert.deepEqual(await page.evaluate(() => [window.zarnikfield.s.listLineCount(1), window.zarnikfield.fileName]), [opened.length + 1, 'square.gop']);
+  await page.evaluate(() => delete window.zarnikfield.save);
 
   await newProgram(page);
   assert.deepEqual(await openGop(page, path.join(downloads, 'square.gop')), opened);
@@ -330,6 +336,13 @@ test('the keyboard keys the program only where no control takes the key, and lis
   );
   assert.ok(marks.length > 1);
   assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-pressed')), 'true');
+  await page.keyboard.press('Escape');
+  // The activities by their titles, not their files.
+  await page.click('#activities-button');
+  await page.waitForSelector('#activities[open]', { timeout: WAIT });
+  const activities = JSON.parse(await page.evaluate(() => window.zarnikfield.s.activities()));
+  assert.ok(activities.every((a) => a.title && a.title !== a.file));
+  assert.deepEqual(await page.$$eval('#activities strong', (s) => s.map((e) => e.textContent)), activities.map((a) => a.title));
   await page.keyboard.press('Escape');
   await page.browserContext().close();
 });
