@@ -135,7 +135,8 @@ test('a Go Program opened from the disk and saved opens again the same, and New 
   await page.evaluate(() => (window.zarnikfield.save = async () => false));
   await page.click('#new');
   await answer(page, 'Yes');
-  assert.deepEqual(await page.evaluate(() => [window.zarnikfield.s.listLineCount(1), window.zarnikfield.fileName]), [opened.length + 1, 'square.gop']);
+  const stayed = await page.evaluate(() => [window.zarnikfield.s.listLineCount(1), window.zarnikfield.fileName]);
+  assert.deepEqual(stayed, [opened.length + 1, 'square.gop']);
   await page.evaluate(() => delete window.zarnikfield.save);
 
   await newProgram(page);

@@ -142,18 +142,16 @@ test('a picture from disk is added in the palette, and one created in the paint 
   await page.mouse.down();
   await page.mouse.move(q.x, q.y, { steps: 5 });
   await page.mouse.up();
-  // A finger pressed during a stroke paints nothing.
-  await page.click('#paint-pencil');
-  const [m, f] = [at(60, 60), at(70, 70)];
-  await page.mouse.move(m.x, m.y);
-  await page.mouse.down();
-  await page.touchscreen.touchStart(f.x, f.y);
-  await page.touchscreen.touchEnd();
-  await page.mouse.up();
   // A stroke undone leaves what was before it.
+  await page.click('#paint-pencil');
   await click(50, 50);
   await page.click('#paint-undo');
   await page.click('#paint-fill');
+  // A second finger's press fills nothing (else the line joins the fill).
+  await canvas.evaluate((c, p) => {
+    const press = { isPrimary: false, pointerType: 'touch', pointerId: 9, clientX: p.x, clientY: p.y, bubbles: true };
+    c.dispatchEvent(new PointerEvent('pointerdown', press));
+  }, at(90, 90));
   await page.click('.paint-swatches [data-index="250"]');
   await click(90, 90);
   await page.click('#paint-eraser');
@@ -171,7 +169,6 @@ test('a picture from disk is added in the palette, and one created in the paint 
   assert.deepEqual([at100(10, 10), at100(11, 10), at100(12, 10)], [249, 249, 250]);
   assert.ok([20, 24, 29].every((x) => at100(x, 30) === 252), 'the line is drawn');
   assert.equal(at100(50, 50), 250, 'the undone pixel was filled with the rest');
-  assert.deepEqual([at100(60, 60), at100(70, 70)], [252, 250]);
   assert.equal(at100(95, 5), 253, 'the eraser paints the transparent colour');
   assert.equal(at100(0, 0), 253, 'the top-left pixel keeps the transparent colour');
   assert.ok(await page.$('#library-grid .library-picture[value="untitled.bmp"]'), 'the library shows it');

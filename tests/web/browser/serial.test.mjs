@@ -164,7 +164,8 @@ test("a slow robot at the lead's own pace still takes and gives the program, wit
   assert.equal(sent.text, 'Program copied to Zarnik.');
   assert.equal(await page.evaluate(() => window.zarnikfield.s.listLineCount(1)), lines);
   assert.equal(await robot(page, 'storeCount'), 1);
-  assert.deepEqual(await page.evaluate(() => [document.querySelector('main.desk').inert, document.getElementById('link-progress').hidden]), [false, true]);
+  const after = await page.evaluate(() => [document.querySelector('main.desk').inert, document.getElementById('link-progress').hidden]);
+  assert.deepEqual(after, [false, true], 'the page free again, the notice gone');
 
   // Cancel keeps the program and reads nothing; No gets it.
   await command(page, '#get-robot');
