@@ -141,6 +141,14 @@ test('a Go Program opened from the disk and saved opens again the same, and New 
 
   await newProgram(page);
   assert.deepEqual(await openGop(page, path.join(downloads, 'square.gop')), opened);
+  // Work the browser will not keep is warned of.
+  await page.evaluate(() => {
+    Storage.prototype.setItem = () => {
+      throw new DOMException('full', 'QuotaExceededError');
+    };
+  });
+  await page.click('[data-code="0"]');
+  assert.match((await answer(page, 'OK')).text, /^Your work could not be kept in this browser/);
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });
