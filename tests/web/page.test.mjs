@@ -15,6 +15,8 @@ const { paintDisplayList, PictureCache, makeMeasurer } = await load('paint.js');
 const { Speaker } = await load('sound.js');
 const storage = await load('storage.js');
 const paintbox = await load('paintbox.js');
+const { FloorPointer } = await load('drag.js');
+const files = await load('files.js');
 
 // A 2D context that logs every call and every state it is given, and
 // measures each character as 10 px wide.
@@ -224,4 +226,82 @@ test('pictures from disk take the nearest paint colour, and only clear pixels tu
   paintbox.floodFill(pixels, 3, 3, 0, 0, 7);
   assert.deepEqual([...pixels], [7, 7, 2, 7, 2, 1, 2, 1, 1]);
   assert.deepEqual(paintbox.linePoints(0, 0, 3, 1), [[0, 0], [1, 0], [2, 1], [3, 1]]);
+});
+
+test('a drag takes what the core has under the main press and lets it go where the pointer was last seen', () => {
+  const calls = [];
+  const on = {};
+  const canvas = { style: {}, addEventListener: (name, f) => (on[name] = f), setPointerCapture: () => {} };
+  // The robot covers x < 10; nothing else is on the working area.
+  const under = (x) => (x < 10 ? 1 : 0);
+  const s = {
+    dragUnder: under,
+    dragPress: (x, y) => (calls.push(['press', x, y]), under(x)),
+    dragMove: (x, y) => calls.push(['move', x, y]),
+    dragRelease: (x, y) => calls.push(['release', x, y]),
+  };
+  const page = { s, holding: false, act: (f) => f() };
+  new FloorPointer(page, { canvas, pointAt: (e) => ({ x: e.clientX, y: 5 }) });
+  const at = (clientX, more) => ({ clientX, isPrimary: true, button: 0, pointerId: 1, pointerType: 'mouse', preventDefault() {}, ...more });
+  const cursors = [];
+  const seen = () => cursors.push(canvas.style.cursor);
+  // A mouse shows what it can take; a finger has no cursor to show.
+  on.pointermove(at(3));
+  seen();
+  on.pointermove(at(20));
+  seen();
+  on.pointermove(at(3, { pointerType: 'touch' }));
+  seen();
+  on.pointerdown(at(3, { button: 2 }));
+  on.pointerdown(at(3, { isPrimary: false }));
+  on.pointerdown(at(20));
+  on.pointerdown(at(3));
+  const held = page.holding;
+  seen();
+  on.pointermove(at(40, { pointerId: 2 }));
+  on.pointermove(at(30));
+  on.pointerup(at(5));
+  assert.deepEqual([held, page.holding], [true, false]);
+  seen();
+  // A finger the browser takes away lets go where it was last seen.
+  on.pointerdown(at(3, { pointerType: 'touch' }));
+  on.pointermove(at(30, { pointerType: 'touch' }));
+  on.pointercancel(at(3, { pointerType: 'touch' }));
+  seen();
+  assert.deepEqual(cursors, ['grab', '', '', 'grabbing', 'grab', '']);
+  assert.deepEqual(calls, [
+    ['press', 20, 5], ['press', 3, 5], ['move', 30, 5], ['release', 5, 5], ['press', 3, 5], ['move', 30, 5], ['release', 30, 5],
+  ]);
+});
+
+test('a picker the child cancels gives nothing, one the page may not use falls back to the file input, and a failed write is never saved', async () => {
+  const refusal = (name) => async () => {
+    throw Object.assign(new Error(name), { name });
+  };
+  const file = { name: 'a.gop', arrayBuffer: async () => Uint8Array.of(1, 2).buffer };
+  let clicks = 0;
+  const input = {
+    files: [file],
+    on: {},
+    addEventListener(name, f) {
+      this.on[name] = f;
+    },
+    removeEventListener() {},
+    click() {
+      ++clicks;
+      this.on.change();
+    },
+  };
+  globalThis.window = { showOpenFilePicker: refusal('AbortError') };
+  assert.equal(await files.pickGop(input, 'Go Program'), null);
+  window.showOpenFilePicker = refusal('SecurityError');
+  assert.deepEqual(await files.pickGop(input, 'Go Program'), { name: 'a.gop', bytes: Uint8Array.of(1, 2) });
+  assert.equal(clicks, 1);
+
+  window.showSaveFilePicker = refusal('AbortError');
+  assert.equal(await files.saveGop(Uint8Array.of(1), 'a.gop', 'Go Program'), null);
+  const writable = { write: refusal('QuotaExceededError'), close: async () => {} };
+  window.showSaveFilePicker = async () => ({ name: 'a.gop', createWritable: async () => writable });
+  await assert.rejects(files.saveGop(Uint8Array.of(1), 'a.gop', 'Go Program'), { name: 'QuotaExceededError' });
+  delete globalThis.window;
 });

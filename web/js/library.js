@@ -78,6 +78,8 @@ export class LibraryPanel {
     tabs.addEventListener('keydown', (e) => {
       const step = { ArrowRight: 1, ArrowLeft: -1 }[e.key];
       if (!step) return;
+      // The tabs' own arrows, never keyed into the program as well.
+      e.preventDefault();
       const i = (this.tabs.findIndex((t) => Number(t.dataset.category) === this.category) + step + 3) % 3;
       this.show(Number(this.tabs[i].dataset.category));
       this.tabs[i].focus();

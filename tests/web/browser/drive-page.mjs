@@ -131,9 +131,24 @@ test('a Go Program opened from the disk and saved opens again the same, and New 
   const asked = await answer(page, 'Cancel');
   assert.deepEqual(asked, { caption: 'Zarnikfield', text: 'Do you want to save changes to the Go Program?' });
   assert.equal((await mirror(page)).length, opened.length + 1, 'Cancel keeps the program');
+  // Yes, and the save fails: the program stays, under its own name.
+  await page.evaluate(() => (window.zarnikfield.save = async () => false));
+  await page.click('#new');
+  await answer(page, 'Yes');
+  const stayed = await page.evaluate(() => [window.zarnikfield.s.listLineCount(1), window.zarnikfield.fileName]);
+  assert.deepEqual(stayed, [opened.length + 1, 'square.gop']);
+  await page.evaluate(() => delete window.zarnikfield.save);
 
   await newProgram(page);
   assert.deepEqual(await openGop(page, path.join(downloads, 'square.gop')), opened);
+  // Work the browser will not keep is warned of.
+  await page.evaluate(() => {
+    Storage.prototype.setItem = () => {
+      throw new DOMException('full', 'QuotaExceededError');
+    };
+  });
+  await page.click('[data-code="0"]');
+  assert.match((await answer(page, 'OK')).text, /^Your work could not be kept in this browser/);
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });
@@ -231,13 +246,14 @@ test('a position and a stamp keyed through the tool bar show in the Go List and 
   const stamp = await centreOf('stamp');
   const [sx, sy] = await onPage(stamp);
   await page.touchscreen.touchStart(sx, sy);
-  await page.touchscreen.touchMove(sx + 50, sy + 40);
-  await page.touchscreen.touchMove(sx + 100, sy + 80);
+  // Up and left, so that it stays on a small working area too.
+  await page.touchscreen.touchMove(sx - 50, sy - 40);
+  await page.touchscreen.touchMove(sx - 100, sy - 80);
   await page.touchscreen.touchEnd();
   const [cx, cy] = await centreOf('stamp');
   const cssPerPx = await page.$eval('#floor', (c) => c.getBoundingClientRect().width / c.width);
-  assert.ok(Math.abs(cx - (stamp[0] + 100 / cssPerPx)) <= 2, `stamp x ${stamp[0]} -> ${cx}`);
-  assert.ok(Math.abs(cy - (stamp[1] + 80 / cssPerPx)) <= 2, `stamp y ${stamp[1]} -> ${cy}`);
+  assert.ok(Math.abs(cx - (stamp[0] - 100 / cssPerPx)) <= 2, `stamp x ${stamp[0]} -> ${cx}`);
+  assert.ok(Math.abs(cy - (stamp[1] - 80 / cssPerPx)) <= 2, `stamp y ${stamp[1]} -> ${cy}`);
 
   // Clear One Object takes the next press on the working area: the stamp goes.
   await page.click('#tool-clearObject');
@@ -329,6 +345,13 @@ test('the keyboard keys the program only where no control takes the key, and lis
   );
   assert.ok(marks.length > 1);
   assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-pressed')), 'true');
+  await page.keyboard.press('Escape');
+  // The activities by their titles, not their files.
+  await page.click('#activities-button');
+  await page.waitForSelector('#activities[open]', { timeout: WAIT });
+  const activities = JSON.parse(await page.evaluate(() => window.zarnikfield.s.activities()));
+  assert.ok(activities.every((a) => a.title && a.title !== a.file));
+  assert.deepEqual(await page.$$eval('#activities strong', (s) => s.map((e) => e.textContent)), activities.map((a) => a.title));
   await page.keyboard.press('Escape');
   await page.browserContext().close();
 });

@@ -2,7 +2,8 @@
 // after the virtual robot's script (createZarnikRobot) and its module's bytes
 // (zarnikRobotWasm), as the page's policy lets no data be fetched: one port,
 // the robot at its far end. `window.fakeSerial.mode` makes the robot slow (bytes at
-// the lead's own 1200 baud both ways) or its answer garbled by the lead;
+// the lead's own 1200 baud both ways), its answer garbled by the lead, or
+// the chooser closed without a port;
 // the robot's own options (echo, short or no answer, silent) are its own.
 (() => {
   // Ten bits a byte on the lead, start and stop bits included.
@@ -11,7 +12,7 @@
   const delay = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
   const fake = {
-    mode: { slow: false, garbled: false },
+    mode: { slow: false, garbled: false, refuse: false },
     // What the page asked of the port, in order.
     chosen: 0,
     opened: [],
@@ -94,6 +95,11 @@
 
   const serial = {
     async requestPort() {
+      // The child closing the chooser without a port, once.
+      if (fake.mode.refuse) {
+        fake.mode.refuse = false;
+        throw new DOMException('No port selected by the user.', 'NotFoundError');
+      }
       fake.chosen += 1;
       fake.port ??= new FakePort();
       return fake.port;

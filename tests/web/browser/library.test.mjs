@@ -50,6 +50,15 @@ test('stamps dragged by mouse and by finger land where dropped; a click keys the
   const page = await freshPage();
   await load(page);
   await page.click('#library-button');
+  // The arrows step round the tabs; the file input hides behind Add.
+  await page.click(`#library-tab-${STAMPS}`);
+  const tabs = [];
+  for (const key of ['ArrowLeft', 'ArrowLeft', 'ArrowRight', 'ArrowRight', 'ArrowRight']) {
+    await page.keyboard.press(key);
+    tabs.push(await page.$eval('[role="tab"][aria-selected="true"]', (t) => t.id === document.activeElement.id && t.id));
+  }
+  assert.deepEqual(tabs, [1, 3, 1, 2, 3].map((n) => `library-tab-${n}`));
+  assert.equal(await (await page.$('#library-panel input[type="file"]')).boundingBox(), null);
   await page.click(`#library-tab-${STAMPS}`);
   const [first, second] = await page.$$('#library-grid .library-picture');
   const [a, b] = await Promise.all([first, second].map((h) => h.evaluate((e) => e.value)));
@@ -138,6 +147,11 @@ test('a picture from disk is added in the palette, and one created in the paint 
   await click(50, 50);
   await page.click('#paint-undo');
   await page.click('#paint-fill');
+  // A second finger's press fills nothing (else the line joins the fill).
+  await canvas.evaluate((c, p) => {
+    const press = { isPrimary: false, pointerType: 'touch', pointerId: 9, clientX: p.x, clientY: p.y, bubbles: true };
+    c.dispatchEvent(new PointerEvent('pointerdown', press));
+  }, at(90, 90));
   await page.click('.paint-swatches [data-index="250"]');
   await click(90, 90);
   await page.click('#paint-eraser');

@@ -85,6 +85,14 @@ test('Save Picture downloads the working area at its size, with the robot or wit
     unlinkSync(path.join(folder, name));
     return { name, bytes };
   };
+  // While pictures are being made, Save Picture does not start again.
+  await page.evaluate(() => {
+    window.zarnikfield.printing.ready(() => new Promise((r) => (window.madeSheets = r)));
+  });
+  await page.click('#print-menu');
+  await page.click('#save-picture');
+  assert.equal(await page.$('#tool-form[open]'), null);
+  await page.evaluate(() => window.madeSheets());
   const withRobot = await save(true);
   const without = await save(false);
   assert.deepEqual([withRobot.name, without.name], ['program.png', 'program.png']);

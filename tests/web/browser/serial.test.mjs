@@ -107,6 +107,10 @@ test('a silent robot is not responding, an echoing one is understood, a garbled 
   const saved = () => page.evaluate(() => window.zarnikfield.setChanged(false));
   await saved();
 
+  // A chooser closed without a port is no transfer and no message.
+  await page.evaluate(() => (window.fakeSerial.mode.refuse = true));
+  await command(page, '#get-robot');
+  await page.waitForFunction(() => !window.fakeSerial.mode.refuse, { timeout: WAIT });
   await robot(page, 'setOptions', false, 197, true);
   const start = Date.now();
   const silent = await transfer(page, '#get-robot', 'serial-not-responding.png');
@@ -160,8 +164,12 @@ test("a slow robot at the lead's own pace still takes and gives the program, wit
   assert.equal(sent.text, 'Program copied to Zarnik.');
   assert.equal(await page.evaluate(() => window.zarnikfield.s.listLineCount(1)), lines);
   assert.equal(await robot(page, 'storeCount'), 1);
-  assert.equal(await page.$eval('main.desk', (m) => m.inert), false);
+  const after = await page.evaluate(() => [document.querySelector('main.desk').inert, document.getElementById('link-progress').hidden]);
+  assert.deepEqual(after, [false, true], 'the page free again, the notice gone');
 
+  // Cancel keeps the program and reads nothing; No gets it.
+  await command(page, '#get-robot');
+  await answer(page, 'Cancel');
   await command(page, '#get-robot');
   const question = await answer(page, 'No');
   assert.equal(question.text, 'Do you want to save changes to the Go Program?');
@@ -172,6 +180,7 @@ test("a slow robot at the lead's own pace still takes and gives the program, wit
   const got = await answer(page, 'OK');
   assert.equal(got.text, 'Program copied from Zarnik.');
   assert.equal(await page.evaluate(() => window.zarnikfield.s.listLineCount(1)), lines);
+  assert.equal(await page.evaluate(() => window.fakeSerial.opened.length), 3, 'the Send twice, the Get once');
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });
@@ -182,6 +191,10 @@ test('a browser without Web Serial says plainly that it cannot reach the robot',
     delete Navigator.prototype.serial;
   });
   await load(page);
+  // A click elsewhere puts the menu away.
+  await page.click('#robot-menu');
+  await page.click('#golist');
+  assert.equal(await page.$eval('#robot-choices', (m) => m.hidden), true);
   for (const button of ['#send-robot', '#get-robot']) {
     const box = await transfer(page, button, `serial-no-web-serial-${button.slice(1)}.png`);
     assert.match(box.text, /^This browser cannot reach the Floor Zarnik/);
