@@ -331,6 +331,8 @@ def run_page_tests(args):
     then the browser tests, on the site."""
     env = dict(os.environ, ZF_SITE=str(args.site), ZF_PAGE_JS=str(args.site / "js"))
     env.setdefault("ZF_EXAMPLES", str(ROOT / "resources/example"))
+    # The robot behind the fake serial port, as the WebAssembly build makes it.
+    env.setdefault("ZF_ROBOT_MODULE", str(ROOT / "build-web/tools/zarnik-emulator/zarnik-robot.js"))
     browser_tests = [PAGE_TESTS / "drive-page.mjs", *sorted(PAGE_TESTS.glob("*.test.mjs"))]
     for test_file in (ROOT / "tests/web/page.test.mjs", *browser_tests):
         try:
