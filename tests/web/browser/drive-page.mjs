@@ -77,11 +77,14 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
 
   // CM asks first, for five seconds from the press; any other key only
   // takes the prompt away.
+  // Measured from before the press, so that a busy machine's slow answers
+  // only lengthen the bound, never break it.
+  const pressed = await page.evaluate(() => performance.now());
   await page.click('[data-code="16"]');
   await page.waitForSelector('.cm-prompt:not([hidden])', { timeout: WAIT });
   assert.match(await page.$eval('.cm-prompt', (e) => e.textContent), /^Clear Memory\?/);
-  const due = await page.evaluate(() => window.zarnikfield.s.nextDue() - performance.now());
-  assert.ok(due > 4000 && due <= 5000, `the prompt goes in ${due} ms`);
+  const due = (await page.evaluate(() => window.zarnikfield.s.nextDue())) - pressed;
+  assert.ok(due >= 5000 && due < 8000, `the prompt goes ${due} ms after the press`);
   await page.click('[data-code="245"]');
   await page.waitForSelector('.cm-prompt[hidden]', { timeout: WAIT });
   assert.deepEqual(await mirror(page), lines);
