@@ -31,17 +31,9 @@ TextMeasure& PageMeasure() {
 
 std::string Listing(WebSession& s, int list, int iconSize, int firstLine, int height) {
     FilePictureSizes pictures;
-    const ZarnikState& state = s.state();
-    const ListingLayout layout{s.tables(),
-                               std::clamp(iconSize, 5, 50),
-                               {state.floorWidth, state.floorHeight},
-                               s.project().folder,
-                               0xFFFFFF,
-                               0x000000,
-                               false,
-                               ListCursorColours(false),
-                               PageMeasure(),
-                               pictures};
+    const ListingLayout layout =
+        PageListingLayout(s.tables(), s.state(), s.project().folder, std::clamp(iconSize, 5, 50),
+                          PageMeasure(), pictures);
     const GoInstruction* head = s.editor().Head(list);
     const int cursor = s.ui().CursorLine(list);
     const ListingView view{head,

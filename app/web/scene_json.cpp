@@ -303,6 +303,21 @@ bool FilePictureSizes::SizeOf(const std::string& path, int& width, int& height) 
     return width > 0 && height > 0;
 }
 
+ListingLayout PageListingLayout(const NameTables& tables, const ZarnikState& state,
+                                const std::string& folder, int iconSize, TextMeasure& measure,
+                                PictureSizes& pictures) {
+    return {tables,
+            iconSize,
+            {state.floorWidth, state.floorHeight},
+            folder,
+            0xFFFFFF,
+            0x000000,
+            false,
+            ListCursorColours(false),
+            measure,
+            pictures};
+}
+
 std::string ListingJson(const ListingView& view, const ListingLayout& layout) {
     Scene scene;
     scene.width = view.width;

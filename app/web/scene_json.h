@@ -61,6 +61,12 @@ struct ListingView {
 };
 std::string ListingJson(const ListingView& view, const ListingLayout& layout);
 
+// A listing as the page shows and prints it: black on white, with the
+// standard cursor marks, its pictures from the project's folder.
+ListingLayout PageListingLayout(const NameTables& tables, const ZarnikState& state,
+                                const std::string& folder, int iconSize, TextMeasure& measure,
+                                PictureSizes& pictures);
+
 // The working area's pixels at a zoom, its top-left at the list's.
 FloorRegion AreaRegion(const ZarnikState& state, float zoom);
 

@@ -80,17 +80,8 @@ std::vector<std::string> ListingPages(WebSession& s, const Sheet& sheet,
     const auto sheets =
         ListingSheets(editor.Head(GO_LIST), editor.Head(PROC_LIST), metrics.linesPerPage);
     FilePictureSizes pictures;
-    const ZarnikState& state = s.state();
-    const ListingLayout layout{s.tables(),
-                               metrics.iconSize,
-                               {state.floorWidth, state.floorHeight},
-                               s.project().folder,
-                               0xFFFFFF,
-                               0x000000,
-                               false,
-                               ListCursorColours(false),
-                               measure,
-                               pictures};
+    const ListingLayout layout = PageListingLayout(s.tables(), s.state(), s.project().folder,
+                                                   metrics.iconSize, measure, pictures);
     const GoInstruction* head = editor.Head(GO_LIST);
     const std::string name = head && head->opcode == op::GoProgramHeader
                                  ? FileNameOf(s.tables().names.Get(head->nameId))
