@@ -7,7 +7,7 @@ import { existsSync, mkdtempSync, readFileSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import {
-  WAIT, answer, catchDownloads, examples, floorPixels, freshPage, goLines, load, mirror, newProgram, root, settle, site,
+  WAIT, answer, catchDownloads, examples, floorPixels, freshPage, goLines, load, mirror, newProgram, root, showing, site,
   stopServer, zfield,
 } from './harness.mjs';
 
@@ -110,7 +110,7 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
 async function openGop(page, file) {
   const [chooser] = await Promise.all([page.waitForFileChooser({ timeout: WAIT }), page.click('#open')]);
   await chooser.accept([file]);
-  await settle(page, `${goLines} > 1 && ${goLines} === window.zarnikfield.s.listLineCount(1)`);
+  await showing(page, path.basename(file));
   return mirror(page);
 }
 

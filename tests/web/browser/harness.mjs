@@ -108,10 +108,15 @@ export async function settle(page, done) {
   await page.waitForFunction(done, { timeout: WAIT });
 }
 
+// Waits until the page shows the program `name`, unchanged: the program
+// before it may still be on show while the page reads a file or asks.
+export const showing = (page, name) =>
+  settle(page, `!window.zarnikfield.changed && window.zarnikfield.fileName === '${name}' && ${goLines} === window.zarnikfield.s.listLineCount(1)`);
+
 // A new program; gives the number of lines it starts with.
 export async function newProgram(page) {
   await page.click('#new');
-  await settle(page, `${goLines} === window.zarnikfield.s.listLineCount(1)`);
+  await showing(page, 'program.gop');
   return page.evaluate(() => window.zarnikfield.s.listLineCount(1));
 }
 
