@@ -122,7 +122,7 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
 
 // Shrunk by nearest pixels, each target pixel takes the source pixel under
 // its middle; the top-left pixel stays where the clear colour is looked for.
-TEST(PixelPictures, StretchedByNearestPixels) {
+TEST(PixelPictures, StretchedFittedAndTurnedByNearestPixels) {
     PixelPicture row(4, 1);
     row.pixels = {1, 2, 3, 4};
     EXPECT_EQ(Stretched(row, 2, 1, false).pixels, (std::vector<std::uint32_t>{1, 3}));
@@ -130,9 +130,19 @@ TEST(PixelPictures, StretchedByNearestPixels) {
     PixelPicture column(1, 3);
     column.pixels = {1, 2, 3};
     EXPECT_EQ(Stretched(column, 1, 3, false, true).pixels, (std::vector<std::uint32_t>{1, 2, 1}));
-    // A picture one pixel wide still fits its box.
+    // A picture one pixel wide or tall still fits its box.
     const PixelBox thin = FittedBox(1, 4, 10, 10, 8, 8);
     EXPECT_EQ(std::tuple(thin.x, thin.y, thin.w, thin.h), std::tuple(8, 5, 2, 8));
+    const PixelBox flat = FittedBox(4, 1, 10, 10, 8, 8);
+    EXPECT_EQ(std::tuple(flat.x, flat.y, flat.w, flat.h), std::tuple(5, 8, 8, 2));
+    // Turned a quarter clockwise, what comes from beyond an edge is the
+    // top-left colour; rows are held bottom up.
+    PixelPicture tall(2, 4);
+    PixelPicture wide(4, 2);
+    tall.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
+    wide.pixels = tall.pixels;
+    EXPECT_EQ(Rotated(tall, 90).pixels, (std::vector<std::uint32_t>{5, 3, 6, 4, 1, 1, 1, 1}));
+    EXPECT_EQ(Rotated(wide, 90).pixels, (std::vector<std::uint32_t>{7, 7, 3, 1, 8, 8, 4, 1}));
 }
 
 // A floor shows its pen trail, and a stamp as its picture; a text's block
