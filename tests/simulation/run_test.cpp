@@ -266,6 +266,17 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther)
     EXPECT_FALSE(IsGoProgramActive(state));
     EXPECT_EQ(Flags(), std::tuple(false, false, false));
     EXPECT_EQ(At(), std::tuple(3000, 3000));
+
+    // Ended while a move is under way, the move goes on and a Run waits for it.
+    control.aborting = false;
+    Key("CM FD 2");
+    Request(RunRequest::Run, clock.now + 240);
+    control.Send(RunRequest::EndRun);
+    const int runs = state.runCount;
+    Request(RunRequest::Run, clock.now + 40);
+    EXPECT_EQ(state.runCount, runs);
+    PumpToIdle();
+    EXPECT_EQ(state.runCount, runs + 1);
 }
 
 TEST_F(RunFixture, TheEdgeEndsTheRunAndSetPositionJumpsWithoutALineOrIsRefused) {
