@@ -118,6 +118,14 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     AddListCursorFrame(editing, cursor::Editing, 0, 100, layout);
     EXPECT_EQ(std::tuple(running.ops.back().kind, problem.ops.size(), editing.ops.size()),
               std::tuple(SceneOpKind::Polygon, 1u, 1u));
+    // The editing frame is a thin solid line just inside the line's width,
+    // over the list's ground, with no band under it.
+    const SceneOp& thin = editing.ops.back();
+    EXPECT_EQ(std::tuple(thin.style, thin.fill, thin.x, thin.w),
+              std::tuple(SceneLineStyle::Solid, std::optional(layout.background), 0.0, 99.0));
+    Scene band;
+    AddListCursorBand(band, cursor::Editing, 0, 100, layout);
+    EXPECT_TRUE(band.ops.empty());
 }
 
 // Shrunk by nearest pixels, each target pixel takes the source pixel under
