@@ -193,6 +193,14 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
                             }),
               2);
     EXPECT_EQ(TextLines("ab\r\ncd\ne\rf"), (std::vector<std::string>{"ab", "cd", "e", "f"}));
+    // A font of no height is sized by the step; a pending placement moves
+    // the text once, here half a step down and right of its point.
+    EXPECT_EQ(texts.ops.back().font.px, static_cast<int>(PixelsPerStep(state) * 0.4));
+    GraphicObject* placed =
+        objects.CreateGraphicObject("", objectkind::Text, 600, 600, index, 10, 0, 0);
+    for (int pass = 0; pass < 2; ++pass)
+        BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
+    EXPECT_EQ(std::tuple(placed->x, placed->y, placed->param2), std::tuple(750, 750, 0));
 }
 
 } // namespace
