@@ -61,6 +61,9 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     // and the note art is multiplied, never keyed or flipped.
     Scene line;
     AddInstructionLine(line, stamp, 0, 0, layout);
+    // The ground behind the name is measured in whole pixels.
+    ASSERT_EQ(line.ops.back().kind, SceneOpKind::Text);
+    EXPECT_EQ(line.ops[line.ops.size() - 2].w, 5.0 * named[0].text.size());
     EXPECT_TRUE(std::none_of(line.ops.begin(), line.ops.end(), [](const SceneOp& op) {
         return op.kind == SceneOpKind::Image && op.flipY;
     }));
