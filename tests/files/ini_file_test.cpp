@@ -19,6 +19,7 @@ const char* kSample = "; options\r\n"
                       "empty=\r\n"
                       "[paint package]\r\n"
                       "paint1=\"my paint\"\r\n"
+                      "paint2\r\n"
                       "[floor size]\r\n"
                       "x=99\r\n";
 
@@ -42,6 +43,7 @@ TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndNumbersReadAsTheProfileCallsReadThe
     EXPECT_EQ(ini.GetInt("zarnik pos", "missing", 42), 42);
     EXPECT_EQ(IniFile::Parse("[a]\nv=0x1F\n").GetInt("a", "v", 0), 31);
     EXPECT_EQ(IniFile::Parse("[a]\nv=99999999999\n").GetInt("a", "v", 0), 1215752191);
+    EXPECT_EQ(IniFile::Parse("[a]\nv=2147483647\n").GetInt("a", "v", 0), 2147483647);
 }
 
 TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
