@@ -385,6 +385,13 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     directoryBytes.Seek(kFileHeaderSize);
     SectionDirectory directory;
     EXPECT_FALSE(SectionDirectory::Read(directoryBytes, directory));
+    // A full directory reads, to its last byte and no further.
+    file = spoilt(good, 84, 64);
+    file.resize(kFileHeaderSize + SectionDirectory::kStoredSize);
+    ByteReader fullBytes(file);
+    fullBytes.Seek(kFileHeaderSize);
+    EXPECT_TRUE(SectionDirectory::Read(fullBytes, directory));
+    EXPECT_EQ(directory.entries.size(), 64u);
 
     // The names section, or an empty instruction section, outside the file.
     EXPECT_FALSE(load(spoilt(good, 88 + 12 + 8, 0xFFFFFFF0u)));
