@@ -220,7 +220,8 @@ Answer NotAsked(const std::string&, const std::string&) {
 }
 
 TEST_F(PredefinedProject, IsCopiedIntoTheWorkFolderNeverOverwritingAChangedCopyUnaskedNorOutside) {
-    auto copy = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior\\", NotAsked);
+    // Stored with or without a closing separator, the relpath names one folder.
+    auto copy = CopyPredefinedProject(dir / "prog/maze.zfp", "projects\\junior", NotAsked);
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->path, dir / "Docs/Zarnikfield Work/maze.zfp");
     EXPECT_FALSE(copy->usersCopy);
