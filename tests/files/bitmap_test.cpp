@@ -277,6 +277,12 @@ const Refusal kRefusals[] = {
      BitmapRefusal::BadFormat},
     {"rows past the end", [](auto& f) { test::Put32(f, 22, 3); }, BitmapRefusal::BadLayout},
     {"table past the end", [](auto& f) { test::Put32(f, 46, 200); }, BitmapRefusal::BadLayout},
+    {"the headers alone",
+     [](auto& f) {
+         f.resize(54);
+         test::Put32(f, 2, 54);
+     },
+     BitmapRefusal::BadLayout},
 };
 
 TEST(LoadingBitmaps, RefusesEveryBadFile) {
