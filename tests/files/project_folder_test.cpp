@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <tuple>
 
@@ -199,6 +201,19 @@ TEST_F(ProjectFolders, CopiesTheTreeNeverOverwritingAndStoppingAtAnExistingFolde
     CreateFolders(dir / "made/deep");
     EXPECT_EQ(std::tuple(fs::is_directory(dir / "made/deep"), fs::exists(dir / "ma")),
               std::tuple(true, false));
+
+    // A copy the disk takes no more of is not kept, however it ends.
+    ZF_SKIP_WITHOUT_POSIX_FILES("no file size limit");
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{2, limit.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &full);
+    const bool copied = CopyFileNoReplace(dir / "src/maze.gop", dir / "dst/full.gop");
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(copied);
+    EXPECT_FALSE(fs::exists(dir / "dst/full.gop"));
 }
 
 class PredefinedProject : public ProjectFolders {
