@@ -167,8 +167,6 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
         {"jn1", kGrid, "FD 5 GO", Edge, 1500, 150, 0, 0, 3},
         {"jn2", kGrid, "FD 2 RT 9 0 FD 3 GO", On, 2400, 900, 90, 0, 10},
         {"jn3", kIsland, "FD 1 RT 5 3 FD 3 GO", On, crossX, crossY, 53, 10, 10},
-        {"jn3", kIsland, "FD 1 RT 5 3 FD 2 GO", On, crossX - 240, crossY + 180, 53, 10, 10},
-        {"jn3", kIsland, "FD 1 RT 5 3 FD 4 GO", On, crossX + 240, crossY - 180, 53, 10, 10},
         {"jn3", kIsland, "FD [ 1 5 ] FD 2 RT 5 3 FD 6 GO", On, crossX, crossY, 53, 10, 13},
         {"jn4", kTown, "FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 GO", On, 2250, 450, 0, 0, 24},
         {"jn5", kTown, "FD 3 LT 9 0 FD 3 GO", On, 1350, 1350, 0, 0, 10},
