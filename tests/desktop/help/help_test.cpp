@@ -145,8 +145,6 @@ TEST_F(Help, ABundledActivityOpensAsItsCopyInTheWorkFolderByEveryRoute) {
     window->Command(command::RoutesHelp);
     emit help()->viewer()->browser()->anchorClicked(QUrl("project:town.zfp"));
     opened("help link", "town.zfp");
-    window->OpenProjectCommand(example + "island.zfp");
-    opened("open project", "island.zfp");
     EXPECT_TRUE(shown.empty()) << shown.front().text;
     EXPECT_EQ(ReadAll(QString::fromStdString(work + "town.zfp")),
               ReadAll(QString::fromStdString(example + "town.zfp")));
