@@ -49,8 +49,7 @@ struct Outcome {
 
 // Opens the project (none: the default working area), then the program (none:
 // the project's own), and runs it as GO does. `keys` are keyed after that,
-// a word at a time: GO runs what is keyed so far from where the robot
-// stands, RESET puts it back to its start.
+// a word at a time: GO runs what is keyed so far from where the robot stands.
 Outcome RunExample(const fs::path& project, const fs::path& program,
                    const std::string& keys = "GO") {
     Outcome out;
@@ -78,13 +77,10 @@ Outcome RunExample(const fs::path& project, const fs::path& program,
     std::istringstream words(keys);
     std::string word, keyed;
     while (words >> word) {
-        if (word == "GO" || word == "RESET") {
+        if (word == "GO") {
             EXPECT_TRUE(KeySequence(editor, keyed)) << keyed;
             keyed.clear();
-            if (word == "RESET")
-                control.Send(RunRequest::Reset);
-            else
-                out.ranToEnd = RunHeadless(control, clock).ranToEnd;
+            out.ranToEnd = RunHeadless(control, clock).ranToEnd;
         } else {
             keyed += word + " ";
         }
@@ -167,15 +163,10 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
         int x, y, heading, near, cells;
     } book[] = {
         {"jn1", kGrid, "FD 3 GO", On, 1500, 600, 0, 0, 3},
-        {"jn1", kGrid, "FD 3 GO RESET BK 3 GO", On, 1500, 1500, 0, 0, 6},
-        // Without Reset the second GO starts three squares up.
-        {"jn1", kGrid, "FD 3 GO BK 3 GO", Edge, 1500, 150, 0, 0, 6},
         {"jn1", kGrid, "FD 4 GO", On, 1500, 300, 0, 0, 3},
         {"jn1", kGrid, "FD 5 GO", Edge, 1500, 150, 0, 0, 3},
         {"jn2", kGrid, "FD 2 RT 9 0 FD 3 GO", On, 2400, 900, 90, 0, 10},
         {"jn3", kIsland, "FD 1 RT 5 3 FD 3 GO", On, crossX, crossY, 53, 10, 10},
-        {"jn3", kIsland, "FD 1 RT 5 3 FD 2 GO", On, crossX - 240, crossY + 180, 53, 10, 10},
-        {"jn3", kIsland, "FD 1 RT 5 3 FD 4 GO", On, crossX + 240, crossY - 180, 53, 10, 10},
         {"jn3", kIsland, "FD [ 1 5 ] FD 2 RT 5 3 FD 6 GO", On, crossX, crossY, 53, 10, 13},
         {"jn4", kTown, "FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 GO", On, 2250, 450, 0, 0, 24},
         {"jn5", kTown, "FD 3 LT 9 0 FD 3 GO", On, 1350, 1350, 0, 0, 10},
