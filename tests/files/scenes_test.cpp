@@ -2,8 +2,10 @@
 #include "files/listing_scene.h"
 #include "files/pixel_picture.h"
 
+#include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "program/text_object.h"
+#include "support/recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +131,55 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     Scene band;
     AddListCursorBand(band, cursor::Editing, 0, 100, layout);
     EXPECT_TRUE(band.ops.empty());
+}
+
+// Graphic lines write their value; every line is as wide as it is drawn,
+// and a listing is as wide as its widest indented line and draws from its
+// first line until past the height asked for.
+TEST(ListingScene, LinesAreAsWideAsDrawnAndAListingStopsPastItsHeight) {
+    NameTables tables;
+    HalfPixelPainter painter;
+    const ListingLayout layout{tables, 20,    {3000, 3000}, "",      0xFFFFFF,
+                               0,      false, {},           painter, painter};
+    GoInstruction position(op::SetPosition);
+    position.value1 = 1500 + 450;
+    position.value2 = 1500 + 300;
+    GoInstruction heading(op::SetHeading);
+    heading.value1 = 270;
+    GoInstruction header(op::GoProgramHeader);
+    header.nameId = tables.names.Add("/home/class/Zarnikfield Work/town.gop");
+    GoInstruction text(op::PlaceText);
+    text.textObject = std::make_unique<TextObjectRecord>(DefaultTextObject(tables));
+    text.textObject->textId = tables.texts.Add(std::string(300, 'x'));
+    EXPECT_EQ(std::tuple(GraphicLineText(position, tables, {3000, 3000}),
+                         GraphicLineText(heading, tables, {}), GraphicLineText(header, tables, {}),
+                         GraphicLineText(GoInstruction(op::PenUp), tables, {}),
+                         GraphicLineText(text, tables, {})),
+              std::tuple("1.5, -1", "270", "town.gop", "", std::string(260, 'x') + "..."));
+    text.textObject->textId = tables.texts.Add(std::string(260, 'y'));
+    EXPECT_EQ(GraphicLineText(text, tables, {}), std::string(260, 'y'));
+
+    test::Recorder ui;
+    GoEditor editor(ui, tables);
+    ASSERT_TRUE(KeySequence(editor, "RPT 2 [ RPT 3 [ FD [ 1 2 ] ] LT 9 0 ] FD 2 P 3 ["));
+    std::vector<const GoInstruction*> lines{&position, &header, &text, &heading};
+    for (int list : {GO_LIST, PROC_LIST})
+        for (const GoInstruction* in = editor.Head(list); in; in = in->next)
+            lines.push_back(in);
+    for (const GoInstruction* in : lines) {
+        Scene line;
+        EXPECT_EQ(AddInstructionLine(line, *in, 7, 0, layout) - 7,
+                  InstructionLineWidth(*in, layout))
+            << ListingLine(*in, tables);
+    }
+    const GoInstruction* first = editor.Head(GO_LIST)->next;
+    EXPECT_EQ(ListingWidth(first, layout),
+              kListLeftMargin + 6 * 20 + InstructionLineWidth(*first->next->next, layout));
+    Scene listing;
+    EXPECT_EQ(std::tuple(AddListing(listing, first, 0, 100, layout),
+                         AddListing(listing, first, 0, 200, layout),
+                         AddListing(listing, first, 1, 20, layout)),
+              std::tuple(4, 7, 1));
 }
 
 // Shrunk by nearest pixels, each target pixel takes the source pixel under
