@@ -5,6 +5,7 @@
 #include "program/key_sequence.h"
 #include "program/string_table.h"
 #include "program/text_object.h"
+#include "simulation/headless_run.h"
 #include "support/recorder.h"
 
 #include <gtest/gtest.h>
@@ -257,5 +258,37 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     EXPECT_EQ(std::tuple(placed->x, placed->y, placed->param2), std::tuple(750, 750, 0));
 }
 
+// The floor in layers, moved by the region's corner: the background fitted
+// to the floor, the trail over it, stamps fitted into a step and centred on
+// their place (mirrored when flipped), the robot a step's square. A hidden
+// stamp and a floor of no zoom show nothing.
+TEST(FloorScene, LayersAreFittedCentredAndMovedByTheRegion) {
+    NameTables tables;
+    HalfPixelPainter painter;
+    ZarnikState state;
+    SetUpWorkingArea(state, 10, 10);
+    PenTrail trail;
+    trail.AppendTrailPoint(0, 0);
+    trail.SetTrailStyle(0);
+    trail.AppendTrailPoint(300, 300);
+    GraphicObjectList objects{tables};
+    objects.CreateGraphicObject("grass.bmp", objectkind::Background, 1500, 1500, 0, 0, 0, 0);
+    objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 600, 900, 0, 0, 1, 0);
+    const GraphicObject* hidden =
+        objects.CreateGraphicObject("rock.bmp", objectkind::Stamp, 0, 0, 0, 0, 0, 0);
+    WorkingAreaScene area{state, trail, objects, "", hidden};
+    const Scene floor = BuildFloorScene(area, {10, 20, 300, 300}, 100, {painter, painter}, true);
+    using Op = std::tuple<SceneOpKind, double, double, double, double, double, double, bool>;
+    std::vector<Op> ops;
+    for (const SceneOp& op : floor.ops)
+        ops.emplace_back(op.kind, op.x, op.y, op.w, op.h, op.x2, op.y2, op.flipX);
+    using enum SceneOpKind;
+    EXPECT_EQ(ops, (std::vector<Op>{{Fill, 0, 0, 300, 300, 0, 0, false},
+                                    {Image, -10, 123, 300, 12, 0, 0, false},
+                                    {Line, -10, -20, 0, 0, 20, 10, false},
+                                    {Image, 34, 69, 30, 1, 0, 0, true},
+                                    {Robot, 125, 115, 30, 30, 0, 0, false}}));
+    EXPECT_TRUE(BuildFloorScene(area, {0, 0, 300, 300}, 0, {painter, painter}).ops.empty());
+}
 } // namespace
 } // namespace zf
