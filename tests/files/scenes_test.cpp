@@ -114,24 +114,35 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     const auto& b = down.ops.back().points;
     EXPECT_EQ(std::tuple(a[0], a[1], b[0], b[1]), std::tuple(15.0, 1.0, 15.0, 28.0));
 
-    // A running line's frame ends in a play sign; a problem's and the editing
-    // frame have no badge.
-    Scene running;
-    Scene problem;
+    // Each cursor's look: the band under the line, then the frame's ops (the
+    // outline, the badge and its sign), the outline's pen and line; a style
+    // of no look draws nothing.
+    using enum SceneLineStyle;
+    using enum SceneOpKind;
+    using Look = std::tuple<std::size_t, std::size_t, SceneOpKind, double, SceneLineStyle>;
+    const std::pair<int, Look> looks[] = {
+        {1, {0, 1, Rect, 1, Solid}},    {2, {0, 1, Rect, 1, Solid}}, {3, {2, 3, Polygon, 3, Solid}},
+        {4, {2, 3, Polygon, 3, Solid}}, {5, {0, 1, Rect, 1, Dot}},   {6, {0, 0, Fill, 1, Solid}},
+        {7, {2, 3, Fill, 3, Solid}},    {8, {2, 4, Fill, 3, Dash}},  {9, {2, 4, Fill, 3, Dash}}};
+    for (const auto& [style, look] : looks) {
+        Scene band;
+        Scene frame;
+        AddListCursorBand(band, style, 0, 100, layout);
+        AddListCursorFrame(frame, style, 0, 100, layout);
+        const SceneOp none;
+        const SceneOp& outline = frame.ops.empty() ? none : frame.ops.front();
+        const SceneOp& sign = frame.ops.empty() ? none : frame.ops.back();
+        EXPECT_EQ(Look(band.ops.size(), frame.ops.size(), sign.kind, outline.width, outline.style),
+                  look)
+            << style;
+    }
+    // The editing frame is a thin line just inside the line's width, over
+    // the list's ground.
     Scene editing;
-    AddListCursorFrame(running, cursor::RunningGo, 0, 100, layout);
-    AddListCursorFrame(problem, cursor::Problem, 0, 100, layout);
     AddListCursorFrame(editing, cursor::Editing, 0, 100, layout);
-    EXPECT_EQ(std::tuple(running.ops.back().kind, problem.ops.size(), editing.ops.size()),
-              std::tuple(SceneOpKind::Polygon, 1u, 1u));
-    // The editing frame is a thin solid line just inside the line's width,
-    // over the list's ground, with no band under it.
     const SceneOp& thin = editing.ops.back();
-    EXPECT_EQ(std::tuple(thin.style, thin.fill, thin.x, thin.w),
-              std::tuple(SceneLineStyle::Solid, std::optional(layout.background), 0.0, 99.0));
-    Scene band;
-    AddListCursorBand(band, cursor::Editing, 0, 100, layout);
-    EXPECT_TRUE(band.ops.empty());
+    EXPECT_EQ(std::tuple(thin.fill, thin.x, thin.w),
+              std::tuple(std::optional(layout.background), 0.0, 99.0));
 }
 
 // Graphic lines write their value; every line is as wide as it is drawn,
