@@ -186,13 +186,17 @@ TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
               std::string::npos);
 }
 
-TEST_F(LessonFile, ALessonTooLargeToOpenAgainIsNotSaved) {
+TEST_F(LessonFile, ALessonTooLargeToOpenAgainIsNotSavedNorOpened) {
     for (std::size_t i = 0; i < kMaxLessonEntries; ++i)
         test::WriteBytesTo(dir / "made/pens/p" + std::to_string(i) + ".bmp", {1});
     ProjectScene scene = area.Scene();
     EXPECT_FALSE(SaveLessonAs(scene, dir / "big.zfl"));
     EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + dir / "big.zfl");
     EXPECT_FALSE(FileExists(dir / "big.zfl"));
+    test::WriteBytesTo(dir / "big.zfl", {});
+    std::filesystem::resize_file(dir / "big.zfl", kMaxLessonSize + 1);
+    EXPECT_FALSE(OpenLesson(scene, dir / "big.zfl"));
+    EXPECT_EQ(ui.lastWarning(), LessonErrorText({LessonError::TooLarge, ""}, dir / "big.zfl"));
 }
 
 TEST_F(LessonFile, UnpackingKeepsToItsFolderEvenForNamesNeverChecked) {
