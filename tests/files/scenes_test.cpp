@@ -1,3 +1,5 @@
+#include "bitmap_test_support.h"
+#include "files/bitmap.h"
 #include "files/floor_scene.h"
 #include "files/listing_scene.h"
 #include "files/pixel_picture.h"
@@ -196,7 +198,7 @@ TEST(ListingScene, LinesAreAsWideAsDrawnAndAListingStopsPastItsHeight) {
 
 // Shrunk by nearest pixels, each target pixel takes the source pixel under
 // its middle; the top-left pixel stays where the clear colour is looked for.
-TEST(PixelPictures, StretchedFittedAndTurnedByNearestPixels) {
+TEST(PixelPictures, ReadAtAnyDepthStretchedFittedAndTurnedByNearestPixels) {
     PixelPicture row(4, 1);
     row.pixels = {1, 2, 3, 4};
     EXPECT_EQ(Stretched(row, 2, 1, false).pixels, (std::vector<std::uint32_t>{1, 3}));
@@ -217,6 +219,21 @@ TEST(PixelPictures, StretchedFittedAndTurnedByNearestPixels) {
     wide.pixels = tall.pixels;
     EXPECT_EQ(Rotated(tall, 90).pixels, (std::vector<std::uint32_t>{5, 3, 6, 4, 1, 1, 1, 1}));
     EXPECT_EQ(Rotated(wide, 90).pixels, (std::vector<std::uint32_t>{7, 7, 3, 1, 8, 8, 4, 1}));
+    // A stored picture of any depth gives the pixels its bitmap reads.
+    const std::vector<std::uint32_t> colours{0x102030, 0xFFEEDD};
+    for (int bits : {1, 4, 8, 24, 32}) {
+        const bool indexed = bits <= 8;
+        const std::vector<std::uint32_t> indices{0, 1, 1, 1, 0, 0};
+        std::vector<std::uint32_t> values;
+        for (std::uint32_t i : indices)
+            values.push_back(indexed ? i : colours[i]);
+        const auto bitmap = ParseBitmapFile(test::BuildBitmapFile(
+            {3, 2, bits, indexed ? colours : std::vector<std::uint32_t>{}, values}));
+        ASSERT_TRUE(bitmap) << bits;
+        const PixelPicture pixels = PixelsOfBitmap(*bitmap);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(pixels.At(i % 3, i / 3), bitmap->PixelRgb(i % 3, i / 3)) << bits;
+    }
 }
 
 // A floor shows its pen trail, and a stamp as its picture; a text's block
