@@ -201,19 +201,22 @@ TEST_F(ProjectFolders, CopiesTheTreeNeverOverwritingAndStoppingAtAnExistingFolde
     CreateFolders(dir / "made/deep");
     EXPECT_EQ(std::tuple(fs::is_directory(dir / "made/deep"), fs::exists(dir / "ma")),
               std::tuple(true, false));
+}
 
-    // A copy the disk takes no more of is not kept, however it ends.
+// A copy the disk takes no more of is not kept, however it ends.
+TEST_F(ProjectFolders, ACopyTheDiskTakesNoMoreOfIsNotKept) {
     ZF_SKIP_WITHOUT_POSIX_FILES("no file size limit");
+    test::WriteBytesTo(dir / "maze.gop", {1, 2, 3});
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit full{2, limit.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &full);
-    const bool copied = CopyFileNoReplace(dir / "src/maze.gop", dir / "dst/full.gop");
+    const bool copied = CopyFileNoReplace(dir / "maze.gop", dir / "full.gop");
     ::setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(copied);
-    EXPECT_FALSE(fs::exists(dir / "dst/full.gop"));
+    EXPECT_FALSE(fs::exists(dir / "full.gop"));
 }
 
 class PredefinedProject : public ProjectFolders {
