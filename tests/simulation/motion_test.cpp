@@ -42,8 +42,8 @@ TEST(Units, ConversionsTruncateAndPenNamesMatchCaseFreeOverTheGivenLength) {
          {"REDWIDE.BMP", "blakwide.bmp", "blue", "greenthin.bmp", "yelothin.bmp.old"})
         styles.push_back(PenStyleForName(name));
     EXPECT_EQ(styles, (std::vector<int>{4, 7, 2, 0, 0}));
-    EXPECT_EQ(std::tuple(PenFileName(7), PenFileName(kPenCount), PenFileName(-1)),
-              std::tuple("blakwide.bmp", "", ""));
+    EXPECT_EQ(std::tuple(PenFileName(0), PenFileName(7), PenFileName(kPenCount), PenFileName(-1)),
+              std::tuple("redthin.bmp", "blakwide.bmp", "", ""));
     EXPECT_EQ(std::tuple(MoveDelayForSpeed(0), MoveDelayForSpeed(2), MoveDelayForSpeed(7)),
               std::tuple(25, 6, 12));
 }
