@@ -1,10 +1,13 @@
 #include "files/print_job.h"
 #include "files/print_layout.h"
+#include "files/print_scene.h"
 #include "program/texts.h"
 #include "program/unnumbered_texts.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -71,6 +74,54 @@ TEST(ListingPages, PageByPageFromTheInstructionsHoldingTheirLines) {
     ASSERT_EQ(shared[0].size(), 2u);
     EXPECT_EQ(shared[0][1].topLine, 3);
     EXPECT_EQ(ListingSheets(&go[0], &proc[0], 4).size(), 2u);
+}
+
+// Words ten pixels a letter wide and ten high in whole pixels, less
+// otherwise; no pictures.
+class LetterMeasure : public TextMeasure, public PictureSizes {
+  public:
+    TextExtent Measure(const SceneFont&, std::string_view utf8, bool wholePixels) override {
+        const double size = wholePixels ? 10 : 9.5;
+        return {static_cast<double>(utf8.size()) * size, size, 8};
+    }
+    bool SizeOf(const std::string&, int&, int&) override { return false; }
+};
+
+// A page's instructions end at its last, under a rule from a later page on;
+// the heading names the program on the left, dates it on the right and
+// numbers the page below in the middle.
+TEST(PrintedPageScene, LinesUnderARuleAndTheHeadingAroundThePage) {
+    const PrinterPage letter = PaperAt(PaperSizeOf(Paper::Letter, true), 100);
+    const PrinterPage a4 = PaperAt(PaperSizeOf(Paper::A4, false), 254);
+    EXPECT_EQ(std::tuple(letter.width, letter.height, a4.width, a4.height),
+              std::tuple(1100, 850, 2100, 2970));
+    const auto three = List({1, 1, 1});
+    NameTables tables;
+    LetterMeasure measure;
+    const ListingLayout layout{tables, 60, {}, "", 0xFFFFFF, 0, false, {}, measure, measure};
+    auto page = [&](int topLine) {
+        Scene out;
+        AddListingPage(out, {GO_LIST, &three[0], &three[1], topLine}, {20, 6, 60}, layout);
+        std::vector<double> rules;
+        double bottom = 0;
+        for (const SceneOp& op : out.ops)
+            if (op.kind == SceneOpKind::Line && op.colour == 0xA0A0A4)
+                rules.push_back(op.y);
+            else
+                bottom = std::max(bottom, op.y);
+        return std::tuple(rules, bottom >= 60 + 60 * topLine && bottom < 120 + 60 * topLine);
+    };
+    EXPECT_EQ(page(0), std::tuple(std::vector<double>{}, true));
+    EXPECT_EQ(page(2), std::tuple(std::vector<double>{90}, true));
+
+    Scene heading;
+    AddListingHeading(heading, {0, 0, 1000, 1000, 600, 600}, {0, 0, 100, 200, 800, 600},
+                      {"Maze", "1 May", "2"}, measure);
+    std::vector<std::tuple<std::string, double, double>> texts;
+    for (const SceneOp& op : heading.ops)
+        texts.emplace_back(op.text, op.x, op.y);
+    EXPECT_EQ(texts, (std::vector<std::tuple<std::string, double, double>>{
+                         {"Maze", 100, 90}, {"1 May", 850, 90}, {"2", 495, 900}}));
 }
 
 // A printer that writes down what it is asked to do.
