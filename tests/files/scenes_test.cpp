@@ -317,6 +317,11 @@ TEST(FloorScene, LayersAreFittedCentredAndMovedByTheRegion) {
                                     {Image, 34, 69, 30, 1, 0, 0, true},
                                     {Robot, 125, 115, 30, 30, 0, 0, false}}));
     EXPECT_TRUE(BuildFloorScene(area, {0, 0, 300, 300}, 0, {painter, painter}).ops.empty());
+    // The zoom that fits the floor, none for a floor of no width.
+    ZarnikState flat = state;
+    flat.floorWidth = 0;
+    EXPECT_EQ(std::tuple(FitZoom(state, 600, 300), FitZoom(flat, 600, 300)),
+              std::tuple(100.0f, 0.0f));
 }
 } // namespace
 } // namespace zf
