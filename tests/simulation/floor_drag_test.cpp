@@ -91,8 +91,11 @@ TEST_F(Drag, AStampOrTextToANewPlaceOrOffTheAreaAltogether) {
     ASSERT_EQ(drag.Press(60, 60, kArea, kArea), FloorDrag::Kind::Object);
     EXPECT_TRUE(drag.Release(-step / 2 + 1, 60));
     EXPECT_EQ(stamp->x, PixelsToMm(state, -step / 2 + 1));
-    ASSERT_EQ(drag.Press(MmToPixels(state, stamp->x), 60, kArea, kArea), FloorDrag::Kind::Object);
-    EXPECT_TRUE(drag.Release(-step / 2, 60));
+    const int held = MmToPixels(state, stamp->x);
+    ASSERT_EQ(drag.Press(held, 60, kArea, kArea), FloorDrag::Kind::Object);
+    drag.Move(held, 60);
+    // Its right edge let go on the area's left edge.
+    EXPECT_TRUE(drag.Release(held - drag.ObjectPixelX() - step / 2, 60));
     ASSERT_EQ(objects.size(), 1u);
 
     // A text goes by its top-left corner; not while a run goes on, but
