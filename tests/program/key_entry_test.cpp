@@ -294,6 +294,11 @@ TEST_F(ListClicks, ProcedureLinesOpenTheirDefinition) {
     EXPECT_EQ(editor.procedureBeingDefined, 0);
     keys("BK 1");
     EXPECT_EQ(go(), (Lines{kHeader, "FD 3", "BK 1"}));
+    // A click within a definition being keyed keeps where keying returns.
+    keys("P 6 [ FD 1 FD 2");
+    EXPECT_TRUE(ClickProcedureLine(editor, 9));
+    keys("] W 1");
+    EXPECT_EQ(go(), (Lines{kHeader, "FD 3", "BK 1", "W 1"}));
 }
 
 } // namespace
