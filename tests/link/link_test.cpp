@@ -346,6 +346,11 @@ TEST(SerialPort, PortNumbersSelectTheirDigit) {
     EXPECT_EQ(link.DevicePath(), "/dev/zarnik");
     link.ReadDevices(IniFile::Parse(""));
     EXPECT_EQ(link.DevicePath(), path);
+    for (int n : {1, 4}) {
+        link.SetDevice(n, "/dev/zarnik" + std::to_string(n));
+        link.SelectPort(n);
+        EXPECT_EQ(link.DevicePath(), "/dev/zarnik" + std::to_string(n));
+    }
 }
 
 // A bare pseudo-terminal as the far end, for the port layer alone.
