@@ -111,6 +111,8 @@ TEST(PrintedPageScene, LinesUnderARuleAndTheHeadingAroundThePage) {
                 bottom = std::max(bottom, op.y);
         return std::tuple(rules, bottom >= 60 + 60 * topLine && bottom < 120 + 60 * topLine);
     };
+    // Key labels are sized by the font's cell as measured, not rounded.
+    EXPECT_EQ(ArialPixelSize(measure, 19), 200);
     EXPECT_EQ(page(0), std::tuple(std::vector<double>{}, true));
     EXPECT_EQ(page(2), std::tuple(std::vector<double>{90}, true));
 
