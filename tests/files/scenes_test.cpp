@@ -58,10 +58,13 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     EXPECT_EQ(end[0].x, 8.25);
 
     GoInstruction stamp(op::PlaceStamp);
-    stamp.nameId = tables.names.Add("caf\xC3\xA9\xC3(.bmp");
+    // A name's bytes that are no part of UTF-8 show as replacement characters.
+    stamp.nameId =
+        tables.names.Add("caf\xC3\xA9\xC3(\x80\xF0\x9F\x98\x80\xE2\x82(.bmp\xE2\x82\xAC");
     const auto named = TextsOf(stamp, layout);
     ASSERT_EQ(named.size(), 1u);
-    EXPECT_EQ(named[0].text, "caf\xC3\xA9\xEF\xBF\xBD(.bmp");
+    EXPECT_EQ(named[0].text, "caf\xC3\xA9\xEF\xBF\xBD(\xEF\xBF\xBD\xF0\x9F\x98\x80\xEF\xBF\xBD"
+                             "\xEF\xBF\xBD(.bmp\xE2\x82\xAC");
     // Its pictures stand upright; the thumbnail keeps its clear colour out,
     // and the note art is multiplied, never keyed or flipped.
     Scene line;
