@@ -109,6 +109,6 @@ int AddListing(Scene& out, const GoInstruction* head, int firstLine, int height,
 void AddListCursorBand(Scene& out, int style, int line, int width, const ListingLayout& layout);
 void AddListCursorFrame(Scene& out, int style, int line, int width, const ListingLayout& layout);
 // The bold frame's width at a picture size, bolder in high contrast.
-int ListCursorPenWidth(int iconSize, bool highContrast = false);
+int ListCursorPenWidth(int iconSize, bool highContrast);
 
 } // namespace zf

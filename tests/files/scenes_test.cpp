@@ -287,6 +287,12 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     for (int pass = 0; pass < 2; ++pass)
         BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
     EXPECT_EQ(std::tuple(placed->x, placed->y, placed->param2), std::tuple(750, 750, 0));
+    // Measured alone, a text takes its block's size; one of no record, none.
+    placed->width = 0;
+    EXPECT_TRUE(MeasureTextObject(tables, *placed, state, painter));
+    EXPECT_EQ(placed->width, PixelsToMm(state, 11));
+    GraphicObject* lost = objects.CreateGraphicObject("", objectkind::Text, 0, 0, 99, 0, 0, 0);
+    EXPECT_FALSE(MeasureTextObject(tables, *lost, state, painter));
 }
 
 // The floor in layers, moved by the region's corner: the background fitted

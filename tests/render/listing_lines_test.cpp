@@ -230,7 +230,7 @@ TEST_F(ListingTest, RunningStoppedAndSteppingLinesDifferInShapeInBothLooks) {
     const QColor editing = HighContrastLook().editing;
     for (int depth = 0; depth < ListCursorPenWidth(30, true); ++depth)
         EXPECT_EQ(image.pixelColor(50, depth), editing) << depth;
-    EXPECT_GT(ListCursorPenWidth(30, true), ListCursorPenWidth(30));
+    EXPECT_GT(ListCursorPenWidth(30, true), ListCursorPenWidth(30, false));
 }
 
 } // namespace
