@@ -252,9 +252,9 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     trail.AppendTrailPoint(300, 300);
     WorkingAreaScene area{state, trail, objects, ""};
     const Scene floor = BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
-    EXPECT_EQ(std::count_if(floor.ops.begin(), floor.ops.end(),
-                            [](const SceneOp& op) { return op.kind == SceneOpKind::Line; }),
-              1);
+    ASSERT_EQ(floor.ops.size(), 2u);
+    EXPECT_EQ(std::tuple(floor.ops[0].kind, floor.ops[1].kind),
+              std::tuple(SceneOpKind::Fill, SceneOpKind::Line));
     objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 300, 0, 0, 0, 0);
     const Scene stamped = BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
     EXPECT_TRUE(std::any_of(stamped.ops.begin(), stamped.ops.end(), [](const SceneOp& op) {
