@@ -27,12 +27,12 @@ TEST_F(KeySequenceNotation, PositionsConvertAsTheDialogDoesAndHeadingsComeBackIn
 }
 
 TEST_F(KeySequenceNotation, AListingKeysBackToTheSameProgram) {
-    keys("TEXT(\"\\x4F\\x6f\\x4A\\x6a say \\\"hi\\\" \\\\ (now)\\x40\\xg0\\x0Athere\\\\\",3) "
+    keys("TEXT(\"\\x4F\\x6f\\x4A\\x6a\\x39 say \\\"hi\\\" \\\\ (now)\\x40\\xg0\\x0Athere\\\\\",3) "
          "STAMP(\"my "
          "tree.bmp\") FD 2 PEN(\"x\"y.bmp)");
     const std::string listing = FormatLists(editor);
     EXPECT_STREQ(tables.texts.Get(editor.Head(GO_LIST)->next->textObject->textId),
-                 "OoJj say \"hi\" \\ (now)@xg0\nthere\\");
+                 "OoJj9 say \"hi\" \\ (now)@xg0\nthere\\");
     // A quote that does not close the whole name is part of it.
     EXPECT_STREQ(tables.names.Get(editor.Last(GO_LIST)->nameId), "\"x\"y.bmp");
     // Every line keyed again gives the same lines.

@@ -44,6 +44,8 @@ TEST(Units, ConversionsTruncateAndPenNamesMatchCaseFreeOverTheGivenLength) {
     EXPECT_EQ(styles, (std::vector<int>{4, 7, 2, 0, 0}));
     EXPECT_EQ(std::tuple(PenFileName(0), PenFileName(7), PenFileName(kPenCount), PenFileName(-1)),
               std::tuple("redthin.bmp", "blakwide.bmp", "", ""));
+    EXPECT_EQ(std::tuple(PenOfStyle(7).width, PenOfStyle(7).colour, PenOfStyle(kPenCount).width),
+              std::tuple(3, 0x000000u, 0));
     EXPECT_EQ(std::tuple(MoveDelayForSpeed(0), MoveDelayForSpeed(2), MoveDelayForSpeed(7)),
               std::tuple(25, 6, 12));
 }
