@@ -83,8 +83,7 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     EXPECT_NE(project.fileName, "p.zfp");
     ui.clear();
     ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
-    EXPECT_EQ(project.fileName, "p.zfp");
-    EXPECT_FALSE(host.modified);
+    EXPECT_EQ(std::tuple(project.fileName, host.modified), std::tuple("p.zfp", false));
 
     Loaded to(ui, project);
     // Units keyed in the last lesson do not carry into the next.
@@ -110,10 +109,9 @@ TEST_F(ProjectFile, SaveThenOpenRestoresTheWholeWorkingArea) {
     // The Go Program came with it, by its bare name from the project folder;
     // so does one named by a folder that is gone.
     EXPECT_TRUE(OpenGoProgramByName(target, "C:\\Elsewhere\\walk.gop"));
-    ASSERT_NE(to.editor.Head(GO_LIST), nullptr);
-    ASSERT_NE(to.editor.Head(GO_LIST)->next, nullptr);
-    EXPECT_EQ(to.editor.Head(GO_LIST)->next->opcode, op::Forward);
-    EXPECT_FALSE(to.host.modified);
+    ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
+    EXPECT_EQ(std::tuple(to.editor.Last(GO_LIST)->opcode, to.host.modified),
+              std::tuple(op::Forward, false));
     // One named by its folder inside the project is taken from there.
     ASSERT_TRUE(SaveGoProgramAs(editor, dir / "prog/w.gop"));
     EXPECT_TRUE(OpenGoProgramByName(target, "prog\\w.gop"));
@@ -170,14 +168,12 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
     Loaded to(ui, project);
     ASSERT_TRUE(to.Open(copied + "pirate.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(to.project.folder, copied);
-    EXPECT_EQ(to.project.fileName, "pirate.zfp");
-    EXPECT_STREQ(to.tables.names.Get(to.state.shapeId), "a.bmp");
-    EXPECT_EQ(to.objects.size(), 3u);
-    EXPECT_EQ(to.trail.trailLength(), 3);
+    EXPECT_EQ(std::tuple(to.project.folder, to.project.fileName,
+                         std::string(to.tables.names.Get(to.state.shapeId)), to.objects.size(),
+                         to.trail.trailLength(), to.editor.file),
+              std::tuple(copied, "pirate.zfp", "a.bmp", 3u, 3, copied + "walk3.gop"));
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
-    EXPECT_EQ(to.editor.file, copied + "walk3.gop");
 }
 
 TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
@@ -192,8 +188,7 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.lastWarning().find(kWillNotOpenProject), std::string::npos);
     EXPECT_NE(ui.lastWarning().find(kProjectFoldersMend), std::string::npos);
-    EXPECT_EQ(objects.size(), 3u);
-    EXPECT_EQ(trail.trailLength(), 3);
+    EXPECT_EQ(std::tuple(objects.size(), trail.trailLength()), std::tuple(3u, 3));
 
     // The Go Program is looked for beside the project file first, then in
     // the project folder it names; the pictures come from there, as the
@@ -206,16 +201,15 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     Loaded to(ui, project);
     ASSERT_TRUE(to.Open(beside / "p.zfp"));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(to.project.folder, dir.path() + "/");
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
-    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+    EXPECT_EQ(std::tuple(to.project.folder, to.editor.Last(GO_LIST)->opcode),
+              std::tuple(dir.path() + "/", op::Forward));
     // One that cannot be read is not taken, and the last one goes too.
     auto damaged = test::BytesOf(beside / "flower.gop");
     Put32(damaged, 84, 65); // more sections than the directory holds
     test::WriteBytesTo(beside / "flower.gop", damaged);
     ASSERT_TRUE(to.Open(beside / "p.zfp"));
-    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(to.editor.Head(GO_LIST), nullptr);
+    EXPECT_EQ(std::tuple(ui.messages.size(), to.editor.Head(GO_LIST)), std::tuple(0u, nullptr));
     // Found nowhere, it is named with the folders it was looked for in.
     std::filesystem::remove(beside / "flower.gop");
     ASSERT_TRUE(to.Open(beside / "p.zfp"));
@@ -259,10 +253,9 @@ TEST_F(ProjectFile, ABundledProjectOfTheBinaryFormOpensAsItsCopyInTheWorkFolder)
     EXPECT_EQ(std::tuple(to.project.folder, to.host.title, FileExists(work + "zarniks/a.bmp"),
                          to.editor.file),
               std::tuple(work, work + "town.zfp", true, work + "walk.gop"));
-    // A bare ending names no Go Program.
+    // A bare ending names no Go Program; saving never starts among the
+    // program's own files.
     EXPECT_FALSE(FileExists(work + ".gop"));
-    EXPECT_EQ(SaveDialogFolder(to.project), work);
-    // Saving never starts among the program's own files.
     to.project.ResetToProgram();
     EXPECT_EQ(SaveDialogFolder(to.project), work);
     // Without a work folder it opens where it is.
@@ -301,9 +294,8 @@ TEST_F(ProjectFile, SectionsComeInTheirOrderAndStoredValuesOutOfRangeFallBack) {
     Put16(file, settings + 8, 0xFFFF);
     ProjectData largest;
     ASSERT_TRUE(ParseProjectV2(file, largest));
-    EXPECT_EQ(largest.x, 0xFFFF);
-    EXPECT_EQ(largest.y, 0xFFFF);
-    EXPECT_TRUE(ProjectDataLoadable(largest));
+    EXPECT_EQ(std::tuple(largest.x, largest.y, ProjectDataLoadable(largest)),
+              std::tuple(0xFFFF, 0xFFFF, true));
     Put16(file, settings + 6, 1650);
     Put16(file, settings + 8, 1650);
     test::WriteBytesTo(dir / "r.zfp", file);
@@ -361,14 +353,15 @@ TEST_F(ProjectFile, ADamagedProjectIsRefusedWholeAndChangesNothing) {
     EXPECT_FALSE(ParseProjectV2(damaged.back(), none));
     // The refusal is shown even when not reporting; a missing file or a
     // folder has its own.
-    EXPECT_FALSE(Open(dir / "none.zfp"));
-    EXPECT_EQ(ui.lastWarningId(), TextId::ProjectNotFound);
-    EXPECT_FALSE(Open(dir / "prog"));
-    EXPECT_EQ(ui.lastWarning(), unnumbered::kProjectNotAFile);
     test::WriteBytesTo(dir / "big.zfp", {'['});
     std::filesystem::resize_file(dir / "big.zfp", kMaxLoadedFileSize + 1);
-    EXPECT_FALSE(Open(dir / "big.zfp"));
-    EXPECT_EQ(ui.lastWarning(), unnumbered::kProjectTooLarge);
+    for (const auto& [name, refusal] :
+         {std::pair<std::string, std::string>{"none.zfp", Text(TextId::ProjectNotFound)},
+          {"prog", unnumbered::kProjectNotAFile},
+          {"big.zfp", unnumbered::kProjectTooLarge}}) {
+        EXPECT_FALSE(Open(dir / name)) << name;
+        EXPECT_EQ(ui.lastWarning(), refusal) << name;
+    }
 }
 
 std::string WriteIni(const test::TempFolder& dir, const std::string& name,
@@ -388,13 +381,12 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentreAndFallsBackWithMessag
     ASSERT_TRUE(Open(path));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     EXPECT_EQ(std::tuple(bool(host.modified), bool(state.flipped), state.units.stepUnit,
-                         state.homeX, state.homeY, state.heading),
-              std::tuple(false, false, 30, 1650, 1950, 0));
-    EXPECT_STREQ(tables.names.Get(state.shapeId), "b.bmp");
+                         state.homeX, state.homeY, state.heading,
+                         std::string(tables.names.Get(state.shapeId)), host.title),
+              std::tuple(false, false, 30, 1650, 1950, 0, "b.bmp", dir.path() + "/"));
     ASSERT_EQ(objects.size(), 1u);
-    EXPECT_EQ(std::tuple(objects[0].kind, objects[0].x, host.title),
-              std::tuple(objectkind::Background, 1500, dir.path() + "/"));
-    EXPECT_NE(editor.Head(GO_LIST), nullptr);
+    EXPECT_EQ(std::tuple(objects[0].kind, objects[0].x, editor.Head(GO_LIST) != nullptr),
+              std::tuple(objectkind::Background, 1500, true));
 
     // A missing shape or Go Program falls back, each with its message; the
     // shape to the first picture of the robots' folder, not a file before it.
@@ -404,11 +396,11 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentreAndFallsBackWithMessag
                     "[floor size]\r\nx=120\r\ny=1\r\n[zarnik pos]\r\nbearing=359\r\n[go "
                     "program]\r\ndef=gone.gop\r\n");
     ASSERT_TRUE(Open(path));
-    EXPECT_EQ(state.heading, 359);
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].id,
-              TextId::ProjectZarnikNotFound); // zarndef.bmp missing: a.bmp comes first
-    EXPECT_STREQ(tables.names.Get(state.shapeId), "a.bmp");
+    // zarndef.bmp missing: a.bmp comes first.
+    EXPECT_EQ(
+        std::tuple(ui.messages[0].id, std::string(tables.names.Get(state.shapeId)), state.heading),
+        std::tuple(TextId::ProjectZarnikNotFound, "a.bmp", 359));
     EXPECT_EQ(
         std::tuple(ui.messages[1].id, state.floorWidth, state.floorHeight, editor.Head(GO_LIST)),
         std::tuple(TextId::ProjectGoProgramNotFound, 3000, 300, nullptr));
@@ -417,8 +409,8 @@ TEST_F(ProjectFile, AnIniProjectConvertsStepsFromTheCentreAndFallsBackWithMessag
     std::filesystem::remove(dir / "zarniks/b.bmp");
     ui.clear();
     ASSERT_TRUE(Open(path));
-    EXPECT_EQ(ui.messages[0].id, TextId::ProjectHasNoZarniks);
-    EXPECT_STREQ(tables.names.Get(state.shapeId), "zarndef.bmp");
+    EXPECT_EQ(std::tuple(ui.messages[0].id, std::string(tables.names.Get(state.shapeId))),
+              std::tuple(TextId::ProjectHasNoZarniks, "zarndef.bmp"));
 }
 
 TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
@@ -429,24 +421,20 @@ TEST_F(ProjectFile, AVersion1ProjectLoadsWithItsOptions) {
     test::WriteBytesTo(dir / "v1.zfp", v1);
     state.units.turnUnit = 4;
     ASSERT_TRUE(Open(dir / "v1.zfp"));
-    EXPECT_FALSE(host.modified);
-    EXPECT_EQ(state.units.turnUnit, 1);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     ASSERT_TRUE(host.options);
+    // The stored folder is of another machine: the Go Program is found beside the project.
     EXPECT_EQ(std::tuple(host.options->listingSize, host.options->speed, state.floorWidth,
-                         state.floorHeight, state.heading, bool(state.flipped)),
-              std::tuple(3, 3, 6000, 3000, 90, true));
-    EXPECT_STREQ(tables.names.Get(state.shapeId), "b.bmp");
-    ASSERT_EQ(trail.trailLength(), 2);
+                         state.floorHeight, state.heading, bool(state.flipped),
+                         std::string(tables.names.Get(state.shapeId)), state.units.turnUnit,
+                         bool(host.modified), project.folder, editor.Head(GO_LIST) != nullptr),
+              std::tuple(3, 3, 6000, 3000, 90, true, "b.bmp", 1, false, dir.path() + "/", true));
+    ASSERT_EQ(std::tuple(trail.trailLength(), objects.size()), std::tuple(2, 2u));
     EXPECT_EQ(trail.GetTrailPoint(0), (TrailPoint{150, 300, -1}));
-    ASSERT_EQ(objects.size(), 2u);
     EXPECT_STREQ(tables.names.Get(objects[0].nameId), "tree.bmp");
     TextObjectRecord record =
         TextObjectRecord::FromBytes(tables.textObjects.Get(std::uint32_t(objects[1].param1)));
     EXPECT_STREQ(tables.texts.Get(record.textId), "Hello");
-    EXPECT_EQ(project.folder, dir.path() + "/");
-    // The stored folder is of another machine: the Go Program is found beside the project.
-    EXPECT_NE(editor.Head(GO_LIST), nullptr);
 }
 
 TEST_F(ProjectFile, AVersion1ProjectWithCountsBeyondItsBytesOrANegativePositionIsRefused) {
@@ -490,8 +478,8 @@ TEST_F(ProjectFile,
         std::tuple(to.project.folder, to.objects.size(), to.editor.Head(GO_LIST)->next->opcode),
         std::tuple(dir / "prog/", 3u, op::Forward));
 
-    EXPECT_EQ(StartupLoad(target, dir / "notes.txt"), StartupOpened::Nothing);
-    EXPECT_EQ(to.project.folder, dir / "prog/");
+    EXPECT_EQ(std::tuple(StartupLoad(target, dir / "notes.txt"), to.project.folder),
+              std::tuple(StartupOpened::Nothing, dir / "prog/"));
 
     // A relative name is taken from the directory the program was started
     // in, the shortest a Go Program's can be too; a project saved after one
@@ -503,22 +491,21 @@ TEST_F(ProjectFile,
     const StartupOpened shortest = StartupLoad(scene, "w.gop");
     const StartupOpened opened = StartupLoad(scene, "../user/../walk.gop");
     std::filesystem::current_path(started);
-    EXPECT_EQ(shortest, StartupOpened::GoProgram);
-    ASSERT_EQ(opened, StartupOpened::GoProgram);
+    ASSERT_EQ(std::tuple(shortest, opened),
+              std::tuple(StartupOpened::GoProgram, StartupOpened::GoProgram));
     EXPECT_EQ(tables.names.Get(editor.Head(GO_LIST)->nameId), dir / "walk.gop");
     ASSERT_TRUE(SaveProjectAs(scene, dir / "p.zfp"));
     ui.clear();
     Loaded again(ui, project);
     ASSERT_TRUE(again.Open(dir / "p.zfp"));
-    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(again.editor.Last(GO_LIST)->opcode, op::Forward);
+    EXPECT_EQ(std::tuple(ui.messages.size(), again.editor.Last(GO_LIST)->opcode),
+              std::tuple(0u, op::Forward));
     // A name typed while the user's folder is open is taken from there.
     WriteIni(dir, "i.zfp", "[zarnik pos]\r\nx=1\r\n[zarnik shapes]\r\ndef=a.bmp\r\n");
     project.SetFromPath(dir / "user/");
     ASSERT_TRUE(Open("../i.zfp"));
-    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(project.folder, dir.path() + "/");
-    EXPECT_EQ(state.x, 1800);
+    EXPECT_EQ(std::tuple(ui.messages.size(), project.folder, state.x),
+              std::tuple(0u, dir.path() + "/", 1800));
 }
 
 TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
@@ -528,11 +515,11 @@ TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     Put16(kinds, 398 + 12 + 16, objectkind::Background);
     ProjectData background, unknown;
     ASSERT_TRUE(ParseProjectV1(kinds, background));
-    EXPECT_EQ(background.objects.front().kind, objectkind::Background);
     Put16(kinds, 398 + 12 + 16, 9);
     ASSERT_TRUE(ParseProjectV1(kinds, unknown));
     ASSERT_EQ(unknown.objects.size(), 1u);
-    EXPECT_EQ(unknown.objects[0].kind, objectkind::Text);
+    EXPECT_EQ(std::tuple(background.objects.front().kind, unknown.objects[0].kind),
+              std::tuple(objectkind::Background, objectkind::Text));
     ASSERT_TRUE(ParseProjectV1(V1Project("C:\\OLD\\"), old));
     // Object records stored at their fields' own 34 bytes read the same.
     auto narrow = V1Project("C:\\OLD\\");
@@ -562,8 +549,7 @@ TEST_F(ProjectFile, AnOldProjectConvertsToTheSameContentsInVersion2) {
     Put16(file, 80 + 286, static_cast<std::uint16_t>(-5));
     ASSERT_TRUE(ParseProjectV1(file, old));
     ASSERT_TRUE(ParseProjectV2(WriteProjectV2(old), converted));
-    EXPECT_EQ(converted.heading, 0);
-    EXPECT_EQ(converted.x, 750);
+    EXPECT_EQ(std::tuple(converted.heading, converted.x), std::tuple(0, 750));
     Put16(file, 80 + 286, 359);
     ASSERT_TRUE(ParseProjectV1(file, old));
     EXPECT_EQ(old.heading, 359);
@@ -592,7 +578,6 @@ TEST_F(ProjectFile, APositionTheFileCannotHoldWholeIsRefusedNeverWrapped) {
     const std::string other = WriteIni(dir, "other/o.zfp", "[zarnik pos]\r\nx=1\r\n");
     state.running = true;
     EXPECT_FALSE(Open(other));
-    state.running = false;
     EXPECT_EQ(std::tuple(project.folder, host.title.empty(), objects.size()),
               std::tuple(dir.path() + "/", true, 0u));
 }
@@ -615,8 +600,7 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     ASSERT_TRUE(OpenProject(scene, path, true));
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
     const std::string work = dir / "docs/Zarnikfield Work/";
-    EXPECT_EQ(project.folder, work + "lessons/one/");
-    EXPECT_EQ(state.x, 1800);
+    EXPECT_EQ(std::tuple(project.folder, state.x), std::tuple(work + "lessons/one/", 1800));
     // The child moves the robot, changes the Go Program and saves both.
     const std::string copy = work + "one.zfp";
     SetZarnikPosition(scene, 2400, 600);
@@ -632,16 +616,14 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     EXPECT_FALSE(OpenProject(scene, path, true));
     EXPECT_EQ(state.x, 150);
     ASSERT_TRUE(OpenProject(scene, path, true));
-    EXPECT_EQ(state.x, 2400);
-    EXPECT_TRUE(FileExists(work + "lessons/one/other.gop"));
-    EXPECT_EQ(test::BytesOf(copy), saved);
+    EXPECT_EQ(std::tuple(state.x, FileExists(work + "lessons/one/other.gop"), test::BytesOf(copy)),
+              std::tuple(2400, true, saved));
     ASSERT_TRUE(OpenProject(scene, path, true));
-    EXPECT_EQ(state.x, 1800);
-    EXPECT_EQ(test::BytesOf(work + "one (old).zfp"), saved);
     // Afresh means the original Go Program too; the child's is kept beside it.
-    EXPECT_EQ(editor.Last(GO_LIST)->opcode, op::Forward);
-    EXPECT_EQ(test::BytesOf(work + "lessons/one/walk.gop"), test::BytesOf(data + "walk.gop"));
-    EXPECT_TRUE(FileExists(work + "lessons/one/walk (old).gop"));
+    EXPECT_EQ(std::tuple(state.x, test::BytesOf(work + "one (old).zfp"),
+                         editor.Last(GO_LIST)->opcode, test::BytesOf(work + "lessons/one/walk.gop"),
+                         FileExists(work + "lessons/one/walk (old).gop")),
+              std::tuple(1800, saved, op::Forward, test::BytesOf(data + "walk.gop"), true));
     ASSERT_EQ(ui.questions.size(), 3u);
     EXPECT_NE(ui.questions[0].text.find(copy), std::string::npos);
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
@@ -661,8 +643,7 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     env.Unset("XDG_DOCUMENTS_DIR");
     env.Unset("HOME");
     EXPECT_FALSE(OpenProject(scene, path, true));
-    EXPECT_EQ(ui.lastWarning(), unnumbered::kNoWorkFolder);
-    EXPECT_EQ(state.x, 1800);
+    EXPECT_EQ(std::tuple(ui.lastWarning(), state.x), std::tuple(unnumbered::kNoWorkFolder, 1800));
 }
 
 TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
@@ -693,9 +674,8 @@ TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
     ui.clear();
     Loaded to(ui, project);
     ASSERT_TRUE(to.Open(dir / "p.zfp"));
-    EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
-    EXPECT_EQ(to.project.folder, dir.path() + "/");
-    EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+    EXPECT_EQ(std::tuple(ui.messages.size(), to.project.folder, to.editor.Last(GO_LIST)->opcode),
+              std::tuple(0u, dir.path() + "/", op::Forward));
 }
 
 } // namespace
