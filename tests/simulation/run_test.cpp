@@ -17,8 +17,7 @@ TEST_F(RunFixture, RunIsRefusedUntilTheProgramIsComplete) {
         EXPECT_EQ(ui.lastWarning(), Text(refusal)) << keyed;
     }
     Settle(RunRequest::Stop); // nothing to stop
-    EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_EQ(state.runCount, 0);
+    EXPECT_EQ(std::tuple(IsGoProgramActive(state), state.runCount), std::tuple(false, 0));
 }
 
 TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
@@ -27,18 +26,17 @@ TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
     // Instantly: no time passes on the run's clock.
     EXPECT_EQ(std::tuple(r.ranToEnd, r.instructions, r.elapsedMs),
               std::tuple(true, 1u + 1 + 1 + 3 * 2 + 1 + 2, 0));
-    EXPECT_EQ(state.y, 1500 - 300 + 200); // a step is 10 cm from the first line on
-    EXPECT_EQ(control.interpreter().StackDepth(), 0u);
-    // The editing cursor comes back on the last line keyed.
-    EXPECT_EQ(GoCursor(), std::tuple(8, cursor::Editing));
+    // A step is 10 cm from the first line on; the editing cursor comes back
+    // on the last line keyed.
+    EXPECT_EQ(std::tuple(state.y, control.interpreter().StackDepth(), GoCursor()),
+              std::tuple(1500 - 300 + 200, 0u, std::tuple(8, cursor::Editing)));
 
     // The unit outlives Reset.
     Settle(RunRequest::Reset);
     Key("CM P 6 [ LT 90 ] P 5 [ P 6 FD 3 ] P 5 FD 3 P 7 FD 3");
     RunInstantly();
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(Pose(), std::tuple(600, 1500, 270));
-    EXPECT_EQ(control.interpreter().callDepth, 0);
+    EXPECT_EQ(std::tuple(ui.messages.size(), Pose(), control.interpreter().callDepth),
+              std::tuple(0u, std::tuple(600, 1500, 270), 0));
     // A turn whose angle wraps to whole turns turns nothing.
     Key("CM LT [ 400 ] LT 100");
     const int changes = view.spriteChanges;
@@ -70,18 +68,17 @@ TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
     Request(RunRequest::Run, 120); // ten pixels at 12 ms each
     EXPECT_EQ(state.y, 2900);
     Request(RunRequest::Stop, 1000);
-    EXPECT_EQ(Flags(), std::tuple(true, true, true));
-    EXPECT_FALSE(state.stepPending) << "Step after Stop must step";
-    EXPECT_EQ(control.remainder, 1400);
-    EXPECT_EQ(GoCursor(), std::tuple(3, cursor::Stopped));
+    // Step after Stop must step.
+    EXPECT_EQ(
+        std::tuple(Flags(), bool(state.stepPending), control.remainder, GoCursor()),
+        std::tuple(std::tuple(true, true, true), false, 1400, std::tuple(3, cursor::Stopped)));
 
     Request(RunRequest::Continue, 1000);
     EXPECT_EQ(GoCursor(), std::tuple(3, cursor::RunningGo));
     PumpToIdle();
     // The last millimetres are drawn at once, without a pixel's delay.
-    EXPECT_EQ(clock.now, 1000 + 139 * 12);
-    EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_EQ(At(), std::tuple(3000, 1500));
+    EXPECT_EQ(std::tuple(clock.now, IsGoProgramActive(state), At()),
+              std::tuple(1000 + 139 * 12, false, std::tuple(3000, 1500)));
     EXPECT_EQ(TrailText(), "3000,3000/-1 3000,2900/0 3000,2900/-1 3000,2900/0 3000,2900/0 "
                            "3000,1500/0 ");
 }
@@ -114,11 +111,11 @@ TEST_F(RunFixture, StoppedWaitsOweWholeSecondsAndTurnsStopBetweenTwoDraws) {
         clock.now = 0;
         Request(RunRequest::Run, stopAt);
         Request(RunRequest::Stop, stopAt);
-        EXPECT_EQ(control.remainder, owed);
-        EXPECT_EQ(Flags(), std::tuple(true, true, true));
+        EXPECT_EQ(std::tuple(control.remainder, Flags()),
+                  std::tuple(owed, std::tuple(true, true, true)));
         Settle(RunRequest::Continue);
-        EXPECT_EQ(clock.now, stopAt + owed * 1000);
-        EXPECT_EQ(Flags(), std::tuple(false, false, false));
+        EXPECT_EQ(std::tuple(clock.now, Flags()),
+                  std::tuple(stopAt + owed * 1000, std::tuple(false, false, false)));
     }
     Key("CM RT 90");
     control.Post(RunRequest::Run);
@@ -132,8 +129,7 @@ TEST_F(RunFixture, StoppedWaitsOweWholeSecondsAndTurnsStopBetweenTwoDraws) {
     EXPECT_FALSE(state.interrupted);
     control.Pump();
     ASSERT_TRUE(state.interrupted);
-    EXPECT_EQ(control.remainder + state.heading, 90);
-    EXPECT_EQ(state.heading % 2, 0);
+    EXPECT_EQ(std::tuple(control.remainder + state.heading, state.heading % 2), std::tuple(90, 0));
     Settle(RunRequest::Continue);
     EXPECT_EQ(state.heading, 90);
 }
@@ -144,9 +140,8 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
     control.Pump(); // Run
     control.Pump(); // the header
     Settle(RunRequest::Stop);
-    EXPECT_EQ(control.interpreter().executed, 2u);
-    EXPECT_EQ(Flags(), std::tuple(true, true, false));
-    EXPECT_EQ(state.y, 1500);
+    EXPECT_EQ(std::tuple(control.interpreter().executed, Flags(), state.y),
+              std::tuple(2u, std::tuple(true, true, false), 1500));
     // During a move too: a second request waits for the next draw.
     Settle(RunRequest::Reset);
     Request(RunRequest::Run, clock.now + 100);
@@ -159,22 +154,20 @@ TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
 TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove) {
     Key("FD 1 RT 90");
     Settle(RunRequest::Step);
-    EXPECT_EQ(Flags(), std::tuple(true, true, false));
-    EXPECT_EQ(std::tuple(bool(state.stepPending), view.status, state.y),
-              std::tuple(false, op::GoProgramHeader, 1500));
-    EXPECT_EQ(GoCursor(), std::tuple(1, cursor::SteppingGo));
+    EXPECT_EQ(std::tuple(Flags(), bool(state.stepPending), view.status, state.y, GoCursor()),
+              std::tuple(std::tuple(true, true, false), false, op::GoProgramHeader, 1500,
+                         std::tuple(1, cursor::SteppingGo)));
     Request(RunRequest::Step, clock.now + 50);
     EXPECT_EQ(Flags(), std::tuple(true, false, false)); // moving: Stop would reach it
     PumpToIdle();
-    EXPECT_EQ(Pose(), std::tuple(1500, 1200, 0));
-    EXPECT_EQ(GoCursor(), std::tuple(2, cursor::SteppingGo));
+    EXPECT_EQ(std::tuple(Pose(), GoCursor()),
+              std::tuple(std::tuple(1500, 1200, 0), std::tuple(2, cursor::SteppingGo)));
 
     Settle(RunRequest::Reset);
     Key("CM FD 1 FD 1");
     Request(RunRequest::Run, clock.now + 50);
     Settle(RunRequest::Step);
-    EXPECT_EQ(state.y, 1200);
-    EXPECT_EQ(Flags(), std::tuple(true, true, false));
+    EXPECT_EQ(std::tuple(state.y, Flags()), std::tuple(1200, std::tuple(true, true, false)));
 }
 
 TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
@@ -189,26 +182,24 @@ TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
     // The cat plain, the dog flipped.
     EXPECT_EQ(std::tuple(objects[1].param3, objects[2].param1, objects[2].param3),
               std::tuple(0, 42, 1));
-    EXPECT_EQ(objects[3].param2, 3);
+    EXPECT_EQ(std::tuple(objects[3].param2, view.placed), std::tuple(3, std::vector<int>{2, 2, 3}));
     EXPECT_STREQ(tables.texts.Get(
                      TextObjectRecord::FromBytes(tables.textObjects.Get(objects[3].param1)).textId),
                  "hi");
-    EXPECT_EQ(view.placed, (std::vector<int>{2, 2, 3}));
 
     Settle(RunRequest::Reset);
     ASSERT_EQ(objects.size(), 2u);
-    EXPECT_EQ(std::tuple(objects[0].runTag, objects[1].runTag), std::tuple(0, 1));
-    EXPECT_EQ(TrailText(), afterFirst);
-    EXPECT_EQ(At(), std::tuple(1500, 1500));
-    EXPECT_EQ(state.penStyle, -1);
+    EXPECT_EQ(std::tuple(objects[0].runTag, objects[1].runTag, TrailText(), At(), state.penStyle),
+              std::tuple(0, 1, afterFirst, std::tuple(1500, 1500), -1));
 }
 
 TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesItInEveryRun) {
     // A fresh working area starts with the thin black pen, as the desktop's.
     Key("FD 1 PENUP FD 1");
-    EXPECT_EQ(state.homePenStyle, PenStyleForName(kDefaultStartPen));
     RunInstantly();
-    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/3 1500,900/-1 ");
+    EXPECT_EQ(
+        std::tuple(state.homePenStyle, TrailText()),
+        std::tuple(PenStyleForName(kDefaultStartPen), "1500,1500/-1 1500,1200/3 1500,900/-1 "));
     Settle(RunRequest::Reset);
     EXPECT_FALSE(state.penDown);
     Key("CM PEN(redwide.bmp) FD 1");
@@ -222,8 +213,8 @@ TEST_F(RunFixture, AStartPenDrawsUntilTheProgramChangesItInEveryRun) {
     Key("CM FD 1");
     trail.ClearPenTrail();
     RunInstantly();
-    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/0 ");
-    EXPECT_TRUE(state.penDown);
+    EXPECT_EQ(std::tuple(TrailText(), bool(state.penDown)),
+              std::tuple("1500,1500/-1 1500,1200/0 ", true));
 }
 
 TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
@@ -232,15 +223,12 @@ TEST_F(RunFixture, ResetIsRefusedDuringARunAndRestoresTheStartState) {
     Request(RunRequest::Run, 100);
     Request(RunRequest::Reset, 200);
     Settle(RunRequest::Stop);
-    EXPECT_EQ(Flags(), std::tuple(true, true, true));
-    EXPECT_EQ(state.heading, 45);
-    EXPECT_LT(state.y, 1500);
+    EXPECT_EQ(std::tuple(Flags(), state.heading, state.y < 1500),
+              std::tuple(std::tuple(true, true, true), 45, true));
     Settle(RunRequest::Reset);
-    EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_EQ(Pose(), std::tuple(1500, 1500, 0));
-    EXPECT_EQ(
-        std::tuple(bool(state.flipped), state.shapeId, control.interpreter().currentInstruction),
-        std::tuple(false, state.homeShapeId, nullptr));
+    EXPECT_EQ(std::tuple(IsGoProgramActive(state), Pose(), bool(state.flipped), state.shapeId,
+                         control.interpreter().currentInstruction),
+              std::tuple(false, std::tuple(1500, 1500, 0), false, state.homeShapeId, nullptr));
 }
 
 TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther) {
@@ -250,10 +238,9 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther)
     control.Post(RunRequest::Stop);
     control.Send(RunRequest::EndRun);
     Settle(RunRequest::Run);
-    EXPECT_EQ(state.runCount, 2);
-    EXPECT_EQ(Flags(), std::tuple(false, false, false));
     // The second run started where the first was stopped and went 2 steps.
-    EXPECT_EQ(state.y, 1500 - 80 - 600);
+    EXPECT_EQ(std::tuple(state.runCount, Flags(), state.y),
+              std::tuple(2, std::tuple(false, false, false), 1500 - 80 - 600));
 
     SetUpWorkingArea(state, 20, 20);
     Key("CM FD 5 FD 5");
@@ -262,10 +249,8 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther)
     control.Send(RunRequest::Stop);
     control.Send(RunRequest::Reset);
     control.Send(RunRequest::EndRun);
-    EXPECT_TRUE(control.Idle());
-    EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_EQ(Flags(), std::tuple(false, false, false));
-    EXPECT_EQ(At(), std::tuple(3000, 3000));
+    EXPECT_EQ(std::tuple(control.Idle(), IsGoProgramActive(state), Flags(), At()),
+              std::tuple(true, false, std::tuple(false, false, false), std::tuple(3000, 3000)));
 
     // Ended while a move is under way, the move goes on and a Run waits for it.
     control.aborting = false;
@@ -282,19 +267,18 @@ TEST_F(RunFixture, RunAfterEndRunWaitsForTheMoveToFinishAndClosingGoesNoFurther)
 TEST_F(RunFixture, TheEdgeEndsTheRunAndSetPositionJumpsWithoutALineOrIsRefused) {
     Key("PEN(redthin.bmp) FD 9 FD 1");
     RunInstantly();
-    EXPECT_EQ(ui.lastWarning(), Text(TextId::CannotMoveOutside));
-    EXPECT_FALSE(IsGoProgramActive(state));
-    EXPECT_EQ(Flags(), std::tuple(false, false, false));
-    EXPECT_EQ(control.interpreter().executed, 3u);
-    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,150/0 ");
+    EXPECT_EQ(std::tuple(ui.lastWarning(), IsGoProgramActive(state), Flags(),
+                         control.interpreter().executed, TrailText()),
+              std::tuple(Text(TextId::CannotMoveOutside), false, std::tuple(false, false, false),
+                         3u, "1500,1500/-1 1500,150/0 "));
 
     Settle(RunRequest::Reset);
     Key("CM PEN(redthin.bmp) FD 1 POS(1,1) FD 1 POS(9,0) FD 1");
     RunInstantly();
-    EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}));
-    EXPECT_FALSE(state.running);
-    EXPECT_EQ(At(), std::tuple(1800, 900));
-    EXPECT_EQ(TrailText(), "1500,1500/-1 1500,1200/0 1800,1200/-1 1800,900/0 ");
+    EXPECT_EQ(std::tuple(ui.lastWarning(), bool(state.running), At(), TrailText()),
+              std::tuple(Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}), false,
+                         std::tuple(1800, 900),
+                         "1500,1500/-1 1500,1200/0 1800,1200/-1 1800,900/0 "));
 }
 
 TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
@@ -312,8 +296,10 @@ TEST_F(RunFixture, StoredHeadingsAndPositionsOfAnySizeAreCheckedNotWrapped) {
         editor.DestroyProgramList(GO_LIST);
         Key(far);
         RunInstantly();
-        EXPECT_EQ(ui.lastWarning(), Text(TextId::ZarnikMustStayInArea, {4.5, 4.5})) << far;
-        EXPECT_EQ(At(), std::tuple(1500, 1500)) << far;
+        EXPECT_EQ(
+            std::tuple(ui.lastWarning(), At()),
+            std::tuple(Text(TextId::ZarnikMustStayInArea, {4.5, 4.5}), std::tuple(1500, 1500)))
+            << far;
     }
 }
 
@@ -328,14 +314,13 @@ TEST_F(RunFixture, UndefinedOpcodesAndNamesLeavingTheProjectDoNothing) {
     first->next->next->nameId = tables.names.Add("/etc/evil.bmp");
     const std::uint32_t shape = state.shapeId;
     RunInstantly();
-    EXPECT_TRUE(objects.objects().empty());
-    EXPECT_EQ(state.shapeId, shape);
-    EXPECT_EQ(At(), std::tuple(1500, 1200));
+    EXPECT_EQ(std::tuple(objects.size(), state.shapeId, At()),
+              std::tuple(0u, shape, std::tuple(1500, 1200)));
     // A shape inside the project is worn, the right way round.
     Key("CM FLIP SHAPE(fox.bmp)");
     RunInstantly();
-    EXPECT_STREQ(tables.names.Get(state.shapeId), "fox.bmp");
-    EXPECT_FALSE(state.flipped);
+    EXPECT_EQ(std::tuple(std::string(tables.names.Get(state.shapeId)), bool(state.flipped)),
+              std::tuple("fox.bmp", false));
 }
 
 TEST_F(RunFixture, RunsThatNeverEndStopAtTheInstructionLimitOrTheCallDepth) {
@@ -343,11 +328,8 @@ TEST_F(RunFixture, RunsThatNeverEndStopAtTheInstructionLimitOrTheCallDepth) {
     HeadlessOptions options;
     options.instructionLimit = 5000;
     HeadlessResult r = RunHeadless(control, clock, options);
-    EXPECT_TRUE(r.started);
-    EXPECT_FALSE(r.ranToEnd);
-    EXPECT_GE(r.instructions, 5000u);
-    EXPECT_LT(r.instructions, 5010u);
-    EXPECT_FALSE(IsGoProgramActive(state));
+    EXPECT_EQ(std::tuple(r.started, r.ranToEnd, r.instructions / 10, IsGoProgramActive(state)),
+              std::tuple(true, false, 500u, false));
     // At its own pace a run stops between moves, never in the middle of one.
     Settle(RunRequest::Reset);
     Key("CM FD 3 FD 3");
@@ -376,9 +358,8 @@ TEST_F(RunFixture, NotesTakeTheirTimeAndHoldStopBackAndAreaCommandsWaitForAPause
     Request(RunRequest::Stop, 544);
     EXPECT_FALSE(state.paused);
     PumpUntil(545);
-    EXPECT_TRUE(state.paused);
-    EXPECT_FALSE(RefuseWhileRunning(ui, state));
-    EXPECT_EQ(state.y, 1500);
+    EXPECT_EQ(std::tuple(bool(state.paused), RefuseWhileRunning(ui, state), state.y),
+              std::tuple(true, false, 1500));
     ASSERT_EQ(ui.tones.size(), 1u);
     EXPECT_EQ(std::tuple(ui.tones[0].frequency, ui.tones[0].milliseconds), std::tuple(440, 545));
     // Without sound a note still takes its time, as a silent tone.
