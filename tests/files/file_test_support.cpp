@@ -3,6 +3,7 @@
 #include "files/go_program_file.h"
 #include "files/project_folder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -99,19 +100,25 @@ void PutText(std::vector<std::uint8_t>& b, std::size_t at, const std::string& te
         b.at(at + i) = static_cast<std::uint8_t>(text[i]);
 }
 
+namespace {
+
+// Little-endian fields, each at its offset.
+void Put16s(std::vector<std::uint8_t>& b,
+            std::initializer_list<std::pair<std::size_t, int>> fields) {
+    for (const auto& [at, value] : fields)
+        Put16(b, at, static_cast<std::uint16_t>(value));
+}
+
+} // namespace
+
 std::vector<std::uint8_t> LegacyRecord(std::uint8_t opcode, std::initializer_list<std::uint8_t> d,
                                        std::int16_t value1, const std::string& name) {
     std::vector<std::uint8_t> r(42, 0);
     r[0] = opcode;
-    Put16(r, 6, 1);
-    std::size_t i = 8;
-    for (int k = 0; k < 4; ++k)
-        r[8 + k] = kNoDigit;
-    for (std::uint8_t digit : d)
-        r[i++] = digit;
-    Put16(r, 12, static_cast<std::uint16_t>(value1));
+    std::fill_n(r.begin() + 8, 4, kNoDigit);
+    std::copy(d.begin(), d.end(), r.begin() + 8);
+    Put16s(r, {{6, 1}, {12, value1}, {32, 1}});
     PutText(r, 16, name);
-    Put16(r, 32, 1);
     return r;
 }
 
@@ -119,9 +126,7 @@ std::vector<std::uint8_t> LegacyFile(const std::string& header,
                                      const std::vector<std::vector<std::uint8_t>>& records) {
     std::vector<std::uint8_t> file(80, 0);
     PutText(file, 0, header);
-    Put16(file, 30, 6);
-    Put16(file, 32, static_cast<std::uint16_t>(records.size()));
-    Put16(file, 34, 42);
+    Put16s(file, {{30, 6}, {32, static_cast<int>(records.size())}, {34, 42}});
     for (const auto& r : records)
         file.insert(file.end(), r.begin(), r.end());
     return file;
@@ -130,50 +135,29 @@ std::vector<std::uint8_t> LegacyFile(const std::string& header,
 std::vector<std::uint8_t> LabelRecord(const std::string& text, std::int16_t x) {
     std::vector<std::uint8_t> label(378, 0);
     PutText(label, 2, text);
-    Put16(label, 303, static_cast<std::uint16_t>(-24));
-    Put16(label, 311, 700);
-    label[313] = 1; // italic
     PutText(label, 321, "Times New Roman");
+    label[313] = 1; // italic
     Put32(label, 354, 0x0000FF);
-    Put16(label, 366, 2);
-    Put16(label, 368, static_cast<std::uint16_t>(x));
-    Put16(label, 370, 900);
+    Put16s(label, {{303, -24}, {311, 700}, {366, 2}, {368, x}, {370, 900}});
     return label;
 }
 
 std::vector<std::uint8_t> V1Project(const std::string& folder) {
     std::vector<std::uint8_t> file(398, 0);
     PutText(file, 0, kProjectV1Header);
-    Put16(file, 32, 2); // trail points
-    Put16(file, 34, 6);
-    Put16(file, 36, 2); // objects
-    Put16(file, 38, 38);
     PutText(file, 80, folder);
     PutText(file, 80 + 261, "b.bmp");
-    Put16(file, 80 + 277, 20);
-    Put16(file, 80 + 279, 0);
-    Put16(file, 80 + 281, 750);
-    Put16(file, 80 + 283, 1050);
-    Put16(file, 80 + 286, 90);
-    Put16(file, 80 + 288, 1);
     PutText(file, 80 + 290, "walk.gop");
-    const std::uint16_t options[] = {3, 1, 0, 0, 0, 3};
-    for (int i = 0; i < 6; ++i)
-        Put16(file, 383 + 2 * i, options[i]);
+    // Two trail points of 6 bytes, two objects of 38; the robot; the options.
+    Put16s(file, {{32, 2}, {34, 6}, {36, 2}, {38, 38}, {80 + 277, 20}, {80 + 279, 0}});
+    Put16s(file, {{80 + 281, 750}, {80 + 283, 1050}, {80 + 286, 90}, {80 + 288, 1}});
+    Put16s(file, {{383, 3}, {385, 1}, {387, 0}, {389, 0}, {391, 0}, {393, 3}});
     std::vector<std::uint8_t> rest(2 * 6 + 2 * 38 + 378, 0);
-    Put16(rest, 0, 150);
-    Put16(rest, 2, 300);
-    Put16(rest, 4, 0xFFFF);
-    Put16(rest, 6, 450);
-    Put16(rest, 8, 300);
-    Put16(rest, 10, 2);
     PutText(rest, 12, "tree.bmp");
-    Put16(rest, 12 + 16, 2);
-    Put16(rest, 12 + 24, 600);
-    Put16(rest, 50 + 16, 3);
-    Put16(rest, 50 + 18, 1); // label 1
-    Put16(rest, 50 + 26, 900);
     PutText(rest, 88 + 2, "Hello");
+    // The trail, a stamp, a text on label 1, and the label.
+    Put16s(rest, {{0, 150}, {2, 300}, {4, 0xFFFF}, {6, 450}, {8, 300}, {10, 2}});
+    Put16s(rest, {{12 + 16, 2}, {12 + 24, 600}, {50 + 16, 3}, {50 + 18, 1}, {50 + 26, 900}});
     Put16(rest, 88 + 366, 4);
     file.insert(file.end(), rest.begin(), rest.end());
     return file;

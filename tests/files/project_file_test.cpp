@@ -478,8 +478,8 @@ TEST_F(ProjectFile,
         std::tuple(to.project.folder, to.objects.size(), to.editor.Head(GO_LIST)->next->opcode),
         std::tuple(dir / "prog/", 3u, op::Forward));
 
-    EXPECT_EQ(std::tuple(StartupLoad(target, dir / "notes.txt"), to.project.folder),
-              std::tuple(StartupOpened::Nothing, dir / "prog/"));
+    EXPECT_EQ(StartupLoad(target, dir / "notes.txt"), StartupOpened::Nothing);
+    EXPECT_EQ(to.project.folder, dir / "prog/");
 
     // A relative name is taken from the directory the program was started
     // in, the shortest a Go Program's can be too; a project saved after one
