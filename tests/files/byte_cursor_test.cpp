@@ -15,43 +15,27 @@ TEST(ByteCursor, ReadsWhatTheWriterWroteAndChecksRangesAndSeeksWithoutOverflow) 
     w.I32(-2);
     w.FixedString("abcdef", 4);
     w.I16(-300);
-    EXPECT_EQ(bytes[0], 0x34);
-    EXPECT_EQ(bytes[1], 0x12);
-    EXPECT_EQ(bytes[9], 0); // a cut field keeps its terminator
+    // A cut field keeps its terminator.
+    EXPECT_EQ(std::tuple(bytes[0], bytes[1], bytes[9]), std::tuple(0x34, 0x12, 0));
 
     ByteReader r(bytes);
-    EXPECT_EQ(r.U16(), 0x1234);
-    EXPECT_EQ(r.I32(), -2);
-    EXPECT_EQ(r.FixedString(4), "abc");
-    EXPECT_EQ(r.I16(), -300);
-    EXPECT_TRUE(r.ok());
-    EXPECT_TRUE(r.AtEnd());
+    EXPECT_EQ((std::tuple{r.U16(), r.I32(), r.FixedString(4), r.I16(), r.ok(), r.AtEnd()}),
+              std::tuple(0x1234, -2, "abc", -300, true, true));
 
     // A read past the end fails and yields zero; once failed, later reads
     // stay failed even where bytes remain.
     ByteReader cut(std::span<const std::uint8_t>(bytes).first(3));
-    EXPECT_EQ(cut.U16(), 0x1234);
-    EXPECT_EQ(cut.U16(), 0);
-    EXPECT_FALSE(cut.ok());
-    EXPECT_EQ(cut.U8(), 0);
-    EXPECT_TRUE(cut.Bytes(1).empty());
+    EXPECT_EQ((std::tuple{cut.U16(), cut.U16(), cut.ok(), cut.U8(), cut.Bytes(1).empty()}),
+              std::tuple(0x1234, 0, false, 0, true));
 
     // Ranges and seeks are checked without overflow.
     std::vector<std::uint8_t> ten(10);
-    ByteReader ranged(ten);
-    EXPECT_EQ(ranged.Range(4, 6).size(), 6u);
-    EXPECT_TRUE(ranged.ok());
-    EXPECT_TRUE(ranged.Range(4, 0xFFFFFFFFFFFFFFFFull).empty());
-    EXPECT_FALSE(ranged.ok());
-
-    ByteReader s(ten);
-    EXPECT_TRUE(s.Seek(10));
-    EXPECT_FALSE(s.Seek(11));
-    EXPECT_FALSE(s.ok());
-    ByteReader skip(ten);
-    EXPECT_TRUE(skip.Skip(10));
-    EXPECT_FALSE(skip.Skip(1));
-    EXPECT_FALSE(skip.ok());
+    ByteReader ranged(ten), s(ten), skip(ten);
+    EXPECT_EQ((std::tuple{ranged.Range(4, 6).size(), ranged.ok(),
+                          ranged.Range(4, 0xFFFFFFFFFFFFFFFFull).empty(), ranged.ok()}),
+              std::tuple(6u, true, true, false));
+    EXPECT_EQ((std::tuple{s.Seek(10), s.Seek(11), s.ok(), skip.Skip(10), skip.Skip(1), skip.ok()}),
+              std::tuple(true, false, false, true, false, false));
 
     // Patches write their own bytes only, and never past the end.
     ByteWriter patch(ten);
