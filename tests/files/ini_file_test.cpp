@@ -36,14 +36,14 @@ TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndNumbersReadAsTheProfileCallsReadThe
 
     // Numbers read as the profile calls read them.
     ini = IniFile::Parse(kSample);
-    EXPECT_EQ(ini.GetInt("zarnik pos", "bearing", 0), -5);
-    EXPECT_EQ(ini.GetInt("floor size", "y", 10), 0);    // no digits
-    EXPECT_EQ(ini.GetInt("zarnik pos", "empty", 7), 7); // empty value
-    EXPECT_EQ(ini.GetInt("zarnik pos", "x", 3), 0);     // leading integer only
-    EXPECT_EQ(ini.GetInt("zarnik pos", "missing", 42), 42);
-    EXPECT_EQ(IniFile::Parse("[a]\nv=0x1F\n").GetInt("a", "v", 0), 31);
-    EXPECT_EQ(IniFile::Parse("[a]\nv=99999999999\n").GetInt("a", "v", 0), 1215752191);
-    EXPECT_EQ(IniFile::Parse("[a]\nv=2147483647\n").GetInt("a", "v", 0), 2147483647);
+    // No digits, an empty value, a leading integer only, a missing key.
+    EXPECT_EQ(std::tuple(ini.GetInt("zarnik pos", "bearing", 0), ini.GetInt("floor size", "y", 10),
+                         ini.GetInt("zarnik pos", "empty", 7), ini.GetInt("zarnik pos", "x", 3),
+                         ini.GetInt("zarnik pos", "missing", 42),
+                         IniFile::Parse("[a]\nv=0x1F\n").GetInt("a", "v", 0),
+                         IniFile::Parse("[a]\nv=99999999999\n").GetInt("a", "v", 0),
+                         IniFile::Parse("[a]\nv=2147483647\n").GetInt("a", "v", 0)),
+              std::tuple(-5, 0, 7, 0, 42, 31, 1215752191, 2147483647));
 }
 
 TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
@@ -59,15 +59,15 @@ TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
                          ini.GetInt("tooltips", "show", 0)),
               std::tuple(10, 2, 1));
     std::string text = ini.Text();
-    EXPECT_NE(text.find("; options\r\n[Floor Size]\r\n  X =10\r\ny=abc\r\n"), std::string::npos);
-    EXPECT_NE(text.find("empty=\r\ny=2\r\n[paint package]"), std::string::npos);
-    EXPECT_NE(text.find("\r\n[tooltips]\r\nshow=1\r\n"), std::string::npos);
+    for (const char* part : {"; options\r\n[Floor Size]\r\n  X =10\r\ny=abc\r\n",
+                             "empty=\r\ny=2\r\n[paint package]", "\r\n[tooltips]\r\nshow=1\r\n"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
 
     // A value cannot add lines to the file; a missing file reads as empty.
     ini.SetString("go program", "def", "a.gop\r\n[x]\r\ny=1");
-    EXPECT_FALSE(ini.HasKey("x", "y"));
-    EXPECT_EQ(ini.GetString("go program", "def", ""), "a.gop");
-    EXPECT_EQ(GetProfileInt(dir / "none/zfield.ini", "listing", "size", 6), 6);
+    EXPECT_EQ(std::tuple(ini.HasKey("x", "y"), ini.GetString("go program", "def", ""),
+                         GetProfileInt(dir / "none/zfield.ini", "listing", "size", 6)),
+              std::tuple(false, "a.gop", 6));
 
     // A file of bare line feeds keeps them.
     IniFile bare = IniFile::Parse("[a]\nv=1\n");
