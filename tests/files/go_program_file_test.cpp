@@ -472,19 +472,8 @@ TEST_F(GoProgramFile, ALongProgramLoadsWithoutGoingBackOverItPerInstruction) {
     GoEditor loaded(counting, tables);
     counting.scrolls = 0;
     ASSERT_TRUE(ReadGoProgramV2(loaded, file, "long.gop"));
-    EXPECT_EQ(counting.scrolls, 1);
-    // The lists' ends are kept as they grow and shrink.
-    EXPECT_EQ(loaded.LineOf(GO_LIST, loaded.Last(GO_LIST)), 3001);
-    loaded.cursor = loaded.Last(GO_LIST);
-    loaded.DeleteAtCursor(GO_LIST);
-    GoInstruction* end = loaded.InsertCopy(GoInstruction(op::FlipZarnik), GO_LIST);
-    EXPECT_EQ(std::tuple(end, end->prev->next, loaded.ListOf(end)),
-              std::tuple(loaded.Last(GO_LIST), end, GO_LIST));
-    loaded.DestroyProgramList(GO_LIST);
-    EXPECT_EQ(loaded.Last(GO_LIST), nullptr);
-    end = loaded.InsertCopy(GoInstruction(op::PenUp), GO_LIST);
-    EXPECT_EQ(loaded.Head(GO_LIST), end);
-    EXPECT_EQ(loaded.Last(GO_LIST), end);
+    EXPECT_EQ(std::tuple(counting.scrolls, loaded.LineOf(GO_LIST, loaded.Last(GO_LIST))),
+              std::tuple(1, 3001));
 }
 
 TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {
