@@ -48,10 +48,8 @@ ZarnikMemoryImage Fresh() {
 }
 
 TEST(EncodingImages, FreshAndEmptyProgramsAreAllEmptyCells) {
-    ZarnikMemoryImage image = Fresh();
-    EXPECT_EQ(std::vector<int>(image.begin(), image.begin() + 195), std::vector<int>(195, 0xF0));
-    EXPECT_EQ(std::tuple(image[195], image[196]), std::tuple(8, 0xC2));
-
+    // The communications report's dump pins every byte of a fresh image.
+    const ZarnikMemoryImage image = Fresh();
     Keyed header("");
     EXPECT_EQ(Encode(header.editor), image);
     Keyed graphicsOnly("POS(1,1) HEAD(90) PENUP FLIP");
