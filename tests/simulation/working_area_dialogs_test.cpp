@@ -1,4 +1,3 @@
-#include "files/file_list.h"
 #include "program/string_table.h"
 #include "simulation/object_tools.h"
 #include "simulation/text_placement.h"
@@ -8,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -85,9 +82,9 @@ TEST(Resize, AsksOnlyWhenThereAreGraphics) {
     ui.answers = {Answer::Cancel};
     EXPECT_EQ(ResizeWorkingArea(ui, state, trail, objects, {5, 5}), ResizeResult::Kept);
     ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0].text, TextOf(TextId::ResizeClearsGraphics));
-    EXPECT_EQ(ui.captions[0], "Zarnikfield - Resize working area");
-    EXPECT_EQ(std::tuple(state.floorWidth, objects.size()), std::tuple(3600, 1u));
+    EXPECT_EQ(std::tuple(ui.questions[0].text, ui.captions[0], state.floorWidth, objects.size()),
+              std::tuple(TextOf(TextId::ResizeClearsGraphics), "Zarnikfield - Resize working area",
+                         3600, 1u));
 
     objects.Clear();
     trail.AppendTrailPoint(100, 100);
@@ -106,8 +103,7 @@ TEST(TextPlacement, CreateAndReplaceAroundTheCentre) {
     EXPECT_EQ(std::tuple(made->param2, made->runTag), std::tuple(2, 0));
     auto record = TextRecordOfObject(tables, *made);
     ASSERT_TRUE(record);
-    EXPECT_EQ(record->x, 900);
-    EXPECT_EQ(DialogTextOf(tables, *record), "Hello");
+    EXPECT_EQ(std::tuple(record->x, DialogTextOf(tables, *record)), std::tuple(900, "Hello"));
 
     // Placed, the block's top-left is stored; the edit goes to its centre.
     made->x = 700;
@@ -117,25 +113,11 @@ TEST(TextPlacement, CreateAndReplaceAroundTheCentre) {
     edited.textId = tables.texts.Add(std::string(400, 'x'));
     GraphicObject* replaced = ReplaceTextObject(objects, *made, edited, 300, 150);
     ASSERT_EQ(objects.size(), 1u);
-    EXPECT_EQ(&objects[0], replaced);
-    EXPECT_EQ(std::tuple(replaced->x, replaced->y), std::tuple(700 + 225, 500 + 75));
-    EXPECT_EQ(DialogTextOf(tables, *TextRecordOfObject(tables, *replaced)), std::string(300, 'x'));
-    EXPECT_EQ(LogFontHeightForPoints(18), -24);
+    EXPECT_EQ(std::tuple(&objects[0], replaced->x, replaced->y,
+                         DialogTextOf(tables, *TextRecordOfObject(tables, *replaced)),
+                         LogFontHeightForPoints(18)),
+              std::tuple(replaced, 700 + 225, 500 + 75, std::string(300, 'x'), -24));
     EXPECT_DOUBLE_EQ(PointsForLogFontHeight(-24), 18);
-}
-
-TEST(FolderFiles, SortedWithoutRegardToCaseAndNeverReplaced) {
-    const std::filesystem::path folder =
-        std::filesystem::path(::testing::TempDir()) / "zf-file-list";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder / "sub.gop");
-    for (const char* name : {"b.gop", "A.gop", "c.GOP", "notes.txt", "untitled.bmp"})
-        std::ofstream(folder / name) << "x";
-    EXPECT_EQ(ListFolderFiles(folder.string(), ".gop"),
-              (std::vector<std::string>{"A.gop", "b.gop", "c.GOP"}));
-    EXPECT_TRUE(ListFolderFiles((folder / "missing").string(), ".gop").empty());
-    EXPECT_EQ(FreeFileName(folder.string(), "untitled", ".bmp"), "untitled2.bmp");
-    EXPECT_EQ(FreeFileName(folder.string(), "other", ".bmp"), "other.bmp");
 }
 
 TEST(BackgroundCreate, KeepsTheWorkingAreasProportions) {
@@ -171,15 +153,13 @@ TEST_F(WorkingArea, FindsTheLastObjectUnderAPoint) {
     GraphicObject* text = Add("", objectkind::Text, 1200, 300);
     text->width = 600;
     text->height = 300;
-    EXPECT_EQ(FindObjectAt(state, objects, 60, 60), second);
-    EXPECT_EQ(FindObjectAt(state, objects, 70, 50), second); // a third of a step: 10 pixels
-    EXPECT_EQ(
-        std::tuple(FindObjectAt(state, objects, 71, 60), FindObjectAt(state, objects, 120, 30),
-                   FindObjectAt(state, objects, 179, 59), FindObjectAt(state, objects, 180, 30)),
-        std::tuple(nullptr, text, text, nullptr));
-    EXPECT_EQ(FindObjectAt(state, objects, 150, 150), nullptr); // only the background there
+    // A third of a step is 10 pixels; only the background lies at 150, 150.
+    const auto at = [&](int x, int y) { return FindObjectAt(state, objects, x, y); };
+    EXPECT_EQ(std::tuple(at(60, 60), at(70, 50), at(71, 60), at(120, 30), at(179, 59), at(180, 30),
+                         at(150, 150)),
+              std::tuple(second, second, nullptr, text, text, nullptr, nullptr));
     objects.RemoveGraphicObject(second);
-    EXPECT_EQ(FindObjectAt(state, objects, 60, 60), first);
+    EXPECT_EQ(at(60, 60), first);
 }
 
 TEST_F(WorkingArea, ClearingKeepsOrDropsTheBackground) {
@@ -189,8 +169,8 @@ TEST_F(WorkingArea, ClearingKeepsOrDropsTheBackground) {
     state.penDown = true;
     ClearAllObjects(state, trail, objects);
     ASSERT_EQ(objects.size(), 1u);
-    EXPECT_EQ(objects[0].kind, objectkind::Background);
-    EXPECT_EQ(std::tuple(trail.trailLength(), state.penDown), std::tuple(0, false));
+    EXPECT_EQ(std::tuple(objects[0].kind, trail.trailLength(), state.penDown),
+              std::tuple(objectkind::Background, 0, false));
 
     state.floorWidth = 2100;
     SetHome(state, 300, 300);
