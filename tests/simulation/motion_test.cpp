@@ -105,24 +105,22 @@ TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
     s.heading = 90;
     MoveZarnik exact(s, +1, 1350);
     const auto draws = Walk(exact);
-    EXPECT_EQ(draws.back(), (Point{2850, 1500}));
-    EXPECT_EQ(draws.size(), 1350u / 10); // one a whole pixel across, the last where it ends
-    EXPECT_FALSE(exact.HitEdge());
+    // One a whole pixel across, the last where it ends.
+    EXPECT_EQ(std::tuple(draws.back(), draws.size(), exact.HitEdge()),
+              std::tuple(Point{2850, 1500}, 1350u / 10, false));
     MoveZarnik over(s, +1, 1351);
-    EXPECT_EQ(Walk(over).back(), (Point{2850, 1500}));
-    EXPECT_TRUE(over.HitEdge());
+    EXPECT_EQ((std::tuple{Walk(over).back(), over.HitEdge()}), std::tuple(Point{2850, 1500}, true));
     s.heading = 180;
     MoveZarnik down(s, +1, 1350);
-    EXPECT_EQ(Walk(down).back(), (Point{1500, 2850}));
-    EXPECT_FALSE(down.HitEdge());
+    EXPECT_EQ((std::tuple{Walk(down).back(), down.HitEdge()}),
+              std::tuple(Point{1500, 2850}, false));
     // Mostly up, a little right, into the top: x keeps every step made
     // before the y step was refused.
     s.y = 300;
     s.heading = 30;
     MoveZarnik top(s, +1, 600);
     Walk(top);
-    EXPECT_TRUE(top.HitEdge());
-    EXPECT_EQ(top.y(), 150);
+    EXPECT_EQ(std::tuple(top.HitEdge(), top.y()), std::tuple(true, 150));
     EXPECT_GT(top.x(), 1500 + 80);
     EXPECT_LT(top.x(), 1500 + 90);
 }
@@ -181,10 +179,9 @@ TEST(GraphicObjects, BackgroundsLeadRunsRemoveOnlyTheirOwnAndTextsKeepClearOfThe
     GraphicObject* sky =
         list.CreateGraphicObject("sky.bmp", objectkind::Background, 6, 6, 0, 0, 0, 0);
     ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(&list[0], sky);
-    EXPECT_FALSE(list.RemoveGraphicObject(sky));
-    EXPECT_EQ(list.RemoveObjectsOfRun(3), 1);
-    EXPECT_EQ(list.LastGraphicObject()->x, 1);
+    EXPECT_EQ((std::tuple{&list[0] == sky, list.RemoveGraphicObject(sky),
+                          list.RemoveObjectsOfRun(3), list.LastGraphicObject()->x}),
+              std::tuple(true, false, 1, 1));
 
     GraphicObject text;
     text.x = text.y = 1500;
@@ -204,8 +201,8 @@ TEST(Notes, DurationsAndPitches) {
                          NoteFrequency(0, 1), NoteFrequency(14, 1)),
               std::tuple(440, 1047, 131, 0, 0));
     // Numbers outside the tables, as a damaged file may hold, stay in range.
-    EXPECT_EQ(NoteFrequency(15, 2), 0);
-    EXPECT_EQ(NoteDuration(4, 9), NoteDuration(4, 5));
+    EXPECT_EQ(std::tuple(NoteFrequency(15, 2), NoteDuration(4, 9)),
+              std::tuple(0, NoteDuration(4, 5)));
     Recorder ui;
     EXPECT_EQ(PlayNote(ui, 1, 8, 3, 2), 136);
     ASSERT_EQ(ui.tones.size(), 1u);
