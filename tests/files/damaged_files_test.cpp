@@ -129,18 +129,9 @@ using Scene = test::WorkingArea;
 TEST_F(DamagedFiles, ProjectsOfEveryFormLoadOrFailCleanly) {
     Scene saved(ui, project);
     ProjectScene scene = saved.Scene();
+    ASSERT_TRUE(test::FillScene(saved, dir / "walk.gop"));
     test::WriteBytesTo(dir / "walk.gop", FullGoProgram());
     test::WriteBytesTo(dir / "zarniks/b.bmp", {1});
-    SetBackground(scene, "park.bmp");
-    saved.objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 300, 0, 0, 0, 0);
-    TextObjectRecord record;
-    record.textId = saved.tables.texts.Add("Hi");
-    auto recordBytes = record.ToBytes();
-    saved.objects.CreateGraphicObject(
-        "", objectkind::Text, 600, 600,
-        std::int32_t(saved.tables.textObjects.Add(recordBytes.data())), 1, 0, 0);
-    for (int i = 0; i < 4; ++i)
-        saved.trail.SetTrailPoint({i * 10, i * 20, 1}, i);
     ASSERT_TRUE(OpenGoProgram(saved.editor, dir / "walk.gop", true));
     const std::string ini = "[floor size]\r\nx=12\r\ny=8\r\n[zarnik pos]\r\nx=1.5\r\nbearing=90\r\n"
                             "[background]\r\ndef=park.bmp\r\n[go program]\r\ndef=walk.gop\r\n";

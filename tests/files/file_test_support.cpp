@@ -67,6 +67,28 @@ void MakeProjectFolder(const std::string& folder) {
         std::filesystem::create_directories(folder + "/" + sub);
 }
 
+bool FillScene(WorkingArea& area, const std::string& goProgram) {
+    ProjectScene scene = area.Scene();
+    SetFloorSize(scene, 12, 8);
+    SetZarnikShape(scene, "a.bmp");
+    SetZarnikPosition(scene, 1650, 450);
+    SetZarnikHeading(scene, 359);
+    MirrorZarnik(scene);
+    for (int i = 0; i < 3; ++i)
+        area.trail.SetTrailPoint({100 * i, 200 * i, static_cast<std::int16_t>(i - 1)}, i);
+    SetBackground(scene, "park.bmp");
+    area.objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 600, 35, 0, 1, 4);
+    TextObjectRecord record;
+    record.textId = area.tables.texts.Add("Start here");
+    record.placement = 2;
+    record.colour = 0x00FF00;
+    const auto bytes = record.ToBytes();
+    const auto index = static_cast<std::int32_t>(area.tables.textObjects.Add(bytes.data()));
+    area.objects.CreateGraphicObject("", objectkind::Text, 900, 1200, index, 2, 0, 0);
+    area.editor.NewInstruction(op::Forward)->digits[0] = 2;
+    return SaveGoProgramAs(area.editor, goProgram);
+}
+
 void WriteBytesTo(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));

@@ -85,6 +85,11 @@ struct WorkingArea {
     GoEditor editor;
 };
 
+// Every part a project stores: a 12 x 8 floor, the robot a.bmp mirrored at
+// 1650, 450 facing 359, three trail points, a background, a stamp, a text,
+// and a Go Program of one Forward saved as `goProgram`. True if it saved.
+bool FillScene(WorkingArea& area, const std::string& goProgram);
+
 void WriteBytesTo(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> BytesOf(const std::string& path);
 

@@ -29,22 +29,7 @@ class LessonFile : public ::testing::Test {
         test::WriteBytesTo(dir / "made/pens/notes.txt", {1});
         area.project.SetProgramFolder(dir / "prog/");
         area.project.SetFromPath(dir / "made/pirate.zfp");
-        ProjectScene scene = area.Scene();
-        SetFloorSize(scene, 12, 8);
-        SetZarnikShape(scene, "a.bmp");
-        SetZarnikPosition(scene, 1650, 450);
-        SetBackground(scene, "park.bmp");
-        area.objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 600, 35, 0, 1, 4);
-        TextObjectRecord record;
-        record.textId = area.tables.texts.Add("Start here");
-        const auto bytes = record.ToBytes();
-        area.objects.CreateGraphicObject("", objectkind::Text, 900, 1200,
-                                         std::int32_t(area.tables.textObjects.Add(bytes.data())), 2,
-                                         0, 0);
-        area.trail.SetTrailPoint({100, 200, 0}, 0);
-        area.editor.Head(GO_LIST)->nameId = area.tables.names.Add("walk.gop");
-        area.editor.NewInstruction(op::Forward)->digits[0] = 2;
-        ASSERT_TRUE(SaveGoProgramAs(area.editor, dir / "made/walk.gop"));
+        ASSERT_TRUE(test::FillScene(area, dir / "made/walk.gop"));
     }
 
     std::vector<std::uint8_t> Packed() {
@@ -99,7 +84,7 @@ TEST_F(LessonFile, SavedAndOpenedElsewhereTheLessonIsWholeAndSavesTheSameBytes) 
                   test::BytesOf(dir / "made/pens/red.bmp"));
         EXPECT_EQ(std::tuple(other.objects.size(), other.trail.trailLength(),
                              std::string(other.tables.names.Get(other.state.shapeId))),
-                  std::tuple(3u, 1, std::string("a.bmp")));
+                  std::tuple(3u, 3, std::string("a.bmp")));
         ASSERT_NE(other.editor.Last(GO_LIST), nullptr);
         EXPECT_EQ(other.editor.Last(GO_LIST)->opcode, op::Forward);
         EXPECT_EQ(PackLesson(target, "pirate.zfl"), saved) << folder;

@@ -49,28 +49,7 @@ class ProjectFile : public ::testing::Test, protected WithUi, protected Loaded {
         project.SetFromPath(dir.path() + "/");
     }
 
-    // Robot, trail, objects and a saved Go Program.
-    void FillScene() {
-        ProjectScene scene = Scene();
-        SetFloorSize(scene, 12, 8);
-        SetZarnikShape(scene, "a.bmp");
-        SetZarnikPosition(scene, 1650, 450);
-        SetZarnikHeading(scene, 359);
-        MirrorZarnik(scene);
-        for (int i = 0; i < 3; ++i)
-            trail.SetTrailPoint({100 * i, 200 * i, static_cast<std::int16_t>(i - 1)}, i);
-        SetBackground(scene, "park.bmp");
-        objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 600, 35, 0, 1, 4);
-        TextObjectRecord record;
-        record.textId = tables.texts.Add("Start here");
-        record.placement = 2;
-        record.colour = 0x00FF00;
-        auto bytes = record.ToBytes();
-        std::uint32_t index = tables.textObjects.Add(bytes.data());
-        objects.CreateGraphicObject("", objectkind::Text, 900, 1200, std::int32_t(index), 2, 0, 0);
-        editor.NewInstruction(op::Forward)->digits[0] = 2;
-        ASSERT_TRUE(SaveGoProgramAs(editor, dir / "walk.gop"));
-    }
+    void FillScene() { ASSERT_TRUE(test::FillScene(*this, dir / "walk.gop")); }
 
     test::TempFolder dir;
 };
