@@ -104,6 +104,9 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
         open.bracketOpen = 0;
         EXPECT_EQ(TextsOf(open, layout).size(), texts.size() - 2) << int(opcode);
     }
+    GoInstruction nine(op::Back);
+    nine.digits[0] = 9;
+    EXPECT_EQ(TextsOf(nine, layout).back().text, "9");
     // Line breaks in a name show as one space each.
     stamp.nameId = tables.names.Add("\r\nx\ry\nz\r");
     EXPECT_EQ(TextsOf(stamp, layout)[0].text, " x y z ");
@@ -222,6 +225,11 @@ TEST(PixelPictures, ReadAtAnyDepthStretchedFittedAndTurnedByNearestPixels) {
     wide.pixels = tall.pixels;
     EXPECT_EQ(Rotated(tall, 90).pixels, (std::vector<std::uint32_t>{5, 3, 6, 4, 1, 1, 1, 1}));
     EXPECT_EQ(Rotated(wide, 90).pixels, (std::vector<std::uint32_t>{7, 7, 3, 1, 8, 8, 4, 1}));
+    // Keyed out by colour, whatever the alpha.
+    PixelPicture keyed(3, 1);
+    keyed.pixels = {0xFF102030, 0x00102030, 0xFF102031};
+    KeyOut(keyed, 0xAA102030);
+    EXPECT_EQ(keyed.pixels, (std::vector<std::uint32_t>{0, 0, 0xFF102031}));
     // A stored picture of any depth gives the pixels its bitmap reads.
     const std::vector<std::uint32_t> colours{0x102030, 0xFFEEDD};
     for (int bits : {1, 4, 8, 24, 32}) {
