@@ -222,6 +222,13 @@ TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {
         Add(op::FlipZarnik);
     ASSERT_TRUE(SaveGoProgramAs(editor, dir / "flips.gop"));
     EXPECT_GT(test::BytesOf(dir / "flips.gop").size(), 1u << 20);
+    // With no header, no instruction takes the file's name.
+    NameTables bareTables;
+    GoEditor bare(ui, bareTables);
+    bare.DestroyProgramList(GO_LIST);
+    bare.NewInstruction(op::FlipZarnik)->complete = 1;
+    ASSERT_TRUE(SaveGoProgramAs(bare, dir / "bare.gop"));
+    EXPECT_EQ(bare.Head(GO_LIST)->nameId, 0u);
     GoEditor again(ui, tables);
     ASSERT_TRUE(OpenGoProgram(again, dir / "flips.gop", true));
 
@@ -243,8 +250,9 @@ TEST_F(GoProgramFile, UndefinedOpcodesAndPictureNamesThatLeaveTheProjectMakeABad
     std::vector<std::pair<std::uint8_t, std::string>> cases;
     for (std::uint8_t undefined : {16, 18, 20, 31, 42, 255})
         cases.emplace_back(undefined, "cat.bmp");
+    const std::uint8_t named[] = {op::SetShape, op::PlaceStamp, op::PenDown};
     for (const char* name : {"../../secret/s.bmp", "..\\x.bmp", "/etc/passwd", ".."})
-        cases.emplace_back(cases.size() % 2 ? op::PlaceStamp : op::PenDown, name);
+        cases.emplace_back(named[cases.size() % 3], name);
     for (const auto& [opcode, name] : cases) {
         NameTables programTables;
         GoEditor program(ui, programTables);
