@@ -230,20 +230,24 @@ TEST(PixelPictures, ReadAtAnyDepthStretchedFittedAndTurnedByNearestPixels) {
     keyed.pixels = {0xFF102030, 0x00102030, 0xFF102031};
     KeyOut(keyed, 0xAA102030);
     EXPECT_EQ(keyed.pixels, (std::vector<std::uint32_t>{0, 0, 0xFF102031}));
-    // A stored picture of any depth gives the pixels its bitmap reads.
+    // A stored picture of any depth, one pixel wide or high, gives the
+    // pixels its bitmap reads.
     const std::vector<std::uint32_t> colours{0x102030, 0xFFEEDD};
+    const std::vector<std::uint32_t> indices{0, 1, 1, 1, 0, 0};
     for (int bits : {1, 4, 8, 24, 32}) {
         const bool indexed = bits <= 8;
-        const std::vector<std::uint32_t> indices{0, 1, 1, 1, 0, 0};
         std::vector<std::uint32_t> values;
         for (std::uint32_t i : indices)
             values.push_back(indexed ? i : colours[i]);
-        const auto bitmap = ParseBitmapFile(test::BuildBitmapFile(
-            {3, 2, bits, indexed ? colours : std::vector<std::uint32_t>{}, values}));
-        ASSERT_TRUE(bitmap) << bits;
-        const PixelPicture pixels = PixelsOfBitmap(*bitmap);
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(pixels.At(i % 3, i / 3), bitmap->PixelRgb(i % 3, i / 3)) << bits;
+        for (int w : {1, 6}) {
+            const auto bitmap = ParseBitmapFile(test::BuildBitmapFile(
+                {w, 6 / w, bits, indexed ? colours : std::vector<std::uint32_t>{}, values}));
+            ASSERT_TRUE(bitmap) << bits;
+            const PixelPicture pixels = PixelsOfBitmap(*bitmap);
+            ASSERT_EQ(pixels.pixels.size(), 6u) << bits;
+            for (int i = 0; i < 6; ++i)
+                EXPECT_EQ(pixels.At(i % w, i / w), bitmap->PixelRgb(i % w, i / w)) << bits;
+        }
     }
 }
 
