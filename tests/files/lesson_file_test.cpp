@@ -139,6 +139,7 @@ TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
         {"backslash", named("pens\\evil.bmp"), LessonError::UnsafeName, "pens\\evil.bmp"},
         {"other folder", named("docs/a.bmp"), LessonError::UnsafeName, "docs/a.bmp"},
         {"other kind", named("pens/run.sh"), LessonError::UnsafeName, "pens/run.sh"},
+        {"other kind at the top", named("notes.txt"), LessonError::UnsafeName, "notes.txt"},
         {"two projects", named("q.zfp"), LessonError::UnsafeName, "q.zfp"},
         {"no project", WriteLessonFile({{"walk.gop", {1}}}), LessonError::NoProject, ""},
         {"wrong crc", wrongCrc, LessonError::Damaged, ""},
