@@ -56,6 +56,12 @@ TEST(ListingScene, BracketHalvesAndPictureNamesAsTheyAreShown) {
     EXPECT_EQ(std::tuple(end[0].text, end[0].colour, end[1].text, end[1].colour),
               std::tuple("  ]", 0x000000u, "[  ", 0xC0C0C0u));
     EXPECT_EQ(end[0].x, 8.25);
+    GoInstruction unit(op::MoveUnit);
+    unit.bracketOpen = 1;
+    const auto opening = TextsOf(unit, layout);
+    ASSERT_EQ(opening.size(), 2u);
+    EXPECT_EQ(std::tuple(opening[0].text, opening[0].colour, opening[1].text, opening[1].colour),
+              std::tuple("  ]", 0xC0C0C0u, "[  ", 0x000000u));
 
     GoInstruction stamp(op::PlaceStamp);
     // A name's bytes that are no part of UTF-8 show as replacement characters.
