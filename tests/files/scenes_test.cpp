@@ -296,7 +296,8 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
                                        !op.font.strike;
                             }),
               2);
-    EXPECT_EQ(TextLines("ab\r\ncd\ne\rf"), (std::vector<std::string>{"ab", "cd", "e", "f"}));
+    EXPECT_EQ(TextLines("ab\r\ncd\ne\rf\x7F\x80"),
+              (std::vector<std::string>{"ab", "cd", "e", "f\x7F\xC2\x80"}));
     // A font of no height is sized by the step; a pending placement moves
     // the text once, here half a step down and right of its point.
     EXPECT_EQ(texts.ops.back().font.px, static_cast<int>(PixelsPerStep(state) * 0.4));
