@@ -277,6 +277,15 @@ const Refusal kRefusals[] = {
      BitmapRefusal::BadFormat},
     {"rows past the end", [](auto& f) { test::Put32(f, 22, 3); }, BitmapRefusal::BadLayout},
     {"table past the end", [](auto& f) { test::Put32(f, 46, 200); }, BitmapRefusal::BadLayout},
+    {"bit fields in a 64-byte header",
+     [](auto& f) {
+         f.resize(f.size() + 64);
+         test::Put32(f, 2, static_cast<std::uint32_t>(f.size()));
+         test::Put32(f, 14, 64);
+         test::Put16(f, 28, 32);
+         test::Put32(f, 30, 3);
+     },
+     BitmapRefusal::BadFormat},
     {"the headers alone",
      [](auto& f) {
          f.resize(54);
