@@ -216,6 +216,11 @@ TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
     bitmap = ParseBitmapFile(std::span<const std::uint8_t>(file).first(size));
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->RgbPixels(), (std::vector<std::uint32_t>{k, k, k, k, r, r, r, r}));
+    // A literal that ends the file, even without its pad byte, is drawn.
+    picture = {4, 1, 8, {kBlack, kRed, kBlue}, std::vector<std::uint32_t>(4, 0)};
+    bitmap = ParseBitmapFile(test::WithRunLengthRows(picture, {0, 3, 2, 1, 2}));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->RgbPixels(), (std::vector<std::uint32_t>{b, r, b, k}));
 
     // Four bits: runs alternate their two nibbles.
     picture = {7, 1, 4, {kBlack, kRed, kBlue, kWhite}, std::vector<std::uint32_t>(7, 0)};
