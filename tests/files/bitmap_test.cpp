@@ -190,6 +190,14 @@ TEST(LoadingBitmaps, TopDownAndBitFieldPictures) {
     ASSERT_TRUE(fields);
     EXPECT_EQ(fields->PixelRgb(0, 0), Opaque(kRed));
     EXPECT_EQ(fields->PixelRgb(1, 0), Opaque(0x00FFFF));
+    // The shortest later header, of 16 bytes, holds sizes and depth alone.
+    file = test::BuildBitmapFile({2, 1, 24, {}, {kRed, kBlue}});
+    file.erase(file.begin() + 30, file.begin() + 54);
+    test::Put32(file, 2, static_cast<std::uint32_t>(file.size()));
+    test::Put32(file, 14, 16);
+    const auto brief = ParseBitmapFile(file);
+    ASSERT_TRUE(brief);
+    EXPECT_EQ(brief->RgbPixels(), (std::vector<std::uint32_t>{Opaque(kRed), Opaque(kBlue)}));
 }
 
 TEST(LoadingBitmaps, RunLengthRowsAreUnpacked) {
