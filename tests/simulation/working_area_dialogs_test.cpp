@@ -136,6 +136,7 @@ TEST(BackgroundCreate, KeepsTheWorkingAreasProportions) {
 }
 
 struct WorkingArea : ::testing::Test {
+    test::Recorder ui;
     ZarnikState state; // zoom 100: 30 pixels a step
     PenTrail trail;
     NameTables tables;
@@ -160,6 +161,19 @@ TEST_F(WorkingArea, FindsTheLastObjectUnderAPoint) {
               std::tuple(second, second, nullptr, text, text, nullptr, nullptr));
     objects.RemoveGraphicObject(second);
     EXPECT_EQ(at(60, 60), first);
+    // A click flips the stamp there, never a text; the eraser takes it. An
+    // empty point, and any point during a run, change nothing.
+    const auto click = [&](int x, int y, bool remove) {
+        return ClearOrFlipObjectAt(ui, state, objects, x, y, remove);
+    };
+    EXPECT_EQ((std::tuple{click(60, 60, false), first->param3, click(120, 30, false),
+                          click(150, 150, true)}),
+              std::tuple(true, 1, false, false));
+    state.running = true;
+    EXPECT_FALSE(click(60, 60, true));
+    state.running = false;
+    EXPECT_TRUE(click(60, 60, true));
+    EXPECT_EQ(at(60, 60), nullptr);
 }
 
 TEST_F(WorkingArea, ClearingKeepsOrDropsTheBackground) {
