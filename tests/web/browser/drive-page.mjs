@@ -71,7 +71,9 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   // Arrows move between the keys while the keypad has the focus.
   await page.evaluate(() => document.activeElement.blur());
   for (const key of ['ArrowRight', '9', '0']) await page.keyboard.press(key);
-  await page.waitForFunction(`${goLines} === ${start + 2}`, { timeout: WAIT });
+  // The line is there before its last digit is: wait for the whole of it.
+  const last = `document.querySelector('#golist .list-mirror li:last-child').textContent`;
+  await page.waitForFunction(`${goLines} === ${start + 2} && ${last} === '9 0'`, { timeout: WAIT });
   const lines = await mirror(page);
   assert.notEqual(lines[0], lines[1]);
 
