@@ -63,7 +63,8 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   await page.click('[data-code="243"]');
   const refusal = await answer(page, 'OK');
   assert.deepEqual(refusal, { caption: 'Zarnikfield', text: 'Number not expected.' });
-  assert.equal(await page.evaluate(() => document.activeElement.dataset.code), '243', 'the focus goes back to the key');
+  // The focus goes back to the key once the box has closed.
+  await page.waitForFunction(() => document.activeElement.dataset.code === '243', { timeout: WAIT });
   assert.equal((await mirror(page)).length, start, 'a refused key changes nothing');
 
   await page.click('[data-code="0"]');
@@ -137,9 +138,14 @@ test('a Go Program opened from the disk and saved opens again the same, and New 
   assert.deepEqual(asked, { caption: 'Zarnikfield', text: 'Do you want to save changes to the Go Program?' });
   assert.equal((await mirror(page)).length, opened.length + 1, 'Cancel keeps the program');
   // Yes, and the save fails: the program stays, under its own name.
-  await page.evaluate(() => (window.zarnikfield.save = async () => false));
+  await page.evaluate(() => {
+    window.saveTried = false;
+    window.zarnikfield.save = async () => !(window.saveTried = true);
+  });
   await page.click('#new');
   await answer(page, 'Yes');
+  // The box is closed before the page acts on the answer.
+  await page.waitForFunction('window.saveTried', { timeout: WAIT });
   const stayed = await page.evaluate(() => [window.zarnikfield.s.listLineCount(1), window.zarnikfield.fileName]);
   assert.deepEqual(stayed, [opened.length + 1, 'square.gop']);
   await page.evaluate(() => delete window.zarnikfield.save);
@@ -395,8 +401,8 @@ test('after the first visit the page and its help book work with the server gone
   await bookPage('/help/zfieldug/keying.html');
   assert.equal(new URL(page.url()).pathname, '/');
   await page.keyboard.press('Escape');
-  await page.waitForSelector('#help-panel:not([open])', { timeout: WAIT });
-  assert.equal(await page.evaluate(() => document.activeElement.dataset.code), '0');
+  await page.waitForFunction(() => document.activeElement.dataset.code === '0', { timeout: WAIT });
+  assert.equal(await page.$('#help-panel[open]'), null);
   assert.deepEqual(page.errors, []);
   await page.browserContext().close();
 });

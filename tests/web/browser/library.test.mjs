@@ -157,7 +157,8 @@ test('a picture from disk is added in the palette, and one created in the paint 
   await page.click('#paint-eraser');
   await click(95, 5);
   await page.click('#paint-ok');
-  await page.waitForSelector('#paintbox:not([open])', { timeout: WAIT });
+  // The picture is written once the box has closed, then shown.
+  await page.waitForSelector('#library-grid .library-picture[value="untitled.bmp"]', { timeout: WAIT });
 
   const saved = await page.evaluate(() => {
     const p = window.zarnikfield.s.openPicture(2, 'untitled.bmp');
@@ -171,7 +172,6 @@ test('a picture from disk is added in the palette, and one created in the paint 
   assert.equal(at100(50, 50), 250, 'the undone pixel was filled with the rest');
   assert.equal(at100(95, 5), 253, 'the eraser paints the transparent colour');
   assert.equal(at100(0, 0), 253, 'the top-left pixel keeps the transparent colour');
-  assert.ok(await page.$('#library-grid .library-picture[value="untitled.bmp"]'), 'the library shows it');
 
   // Both are kept with the work over a reload.
   await page.reload({ waitUntil: 'load' });
