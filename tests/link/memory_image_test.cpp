@@ -349,6 +349,17 @@ TEST(CheckingImages, OnlyARobotsMemoryWithASoundProgramIsTaken) {
                   std::tuple(true, false))
             << cells.size();
     }
+
+    // A procedure header cut off by the top of the PROC area's cells.
+    std::string keys = "P 5 [";
+    for (int i = 0; i < 57; ++i)
+        keys += " FD 1";
+    image = Encode(Keyed(keys + " ]").editor);
+    ASSERT_EQ(image[195], 188);
+    EXPECT_TRUE(HoldsSoundProgram(image));
+    image[189] = 0xF6;
+    image[195] = 195;
+    EXPECT_FALSE(HoldsSoundProgram(image));
 }
 
 } // namespace
