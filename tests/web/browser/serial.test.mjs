@@ -79,6 +79,9 @@ test('Send then Get carry a program to the robot and back, on a port opened at t
   await settle(page, `document.querySelectorAll('#golist .list-mirror li').length === 1`);
   const got = await transfer(page, '#get-robot');
   assert.equal(got.text, 'Program copied from Zarnik.');
+  // The lists are drawn anew at the next frame.
+  const shown = (list) => `document.querySelectorAll('#${list} .list-mirror li').length`;
+  await page.waitForFunction(`${shown('golist')} === ${keyed.length} && ${shown('proclist')} === ${procedures.length}`, { timeout: WAIT });
   const back = await mirror(page);
   assert.deepEqual(back.slice(1), keyed.slice(1), 'the same instructions come back');
   assert.deepEqual(await mirror(page, 'proclist'), procedures);
