@@ -215,6 +215,9 @@ TEST_F(GoProgramFile, AFailedSaveSaysSoAndKeepsTheOldFile) {
     EXPECT_TRUE(SaveGoProgramAs(editor, dir / "keep.gop"));
     EXPECT_EQ(editor.modified, 0u);
     EXPECT_EQ(test::BytesOf(dir / "keep.gop"), WriteGoProgramV2(editor));
+    // So does a program with no Go List at all.
+    editor.DestroyProgramList(GO_LIST);
+    EXPECT_FALSE(SaveGoProgramAs(editor, dir / "missing-folder/x.gop"));
 }
 
 TEST_F(GoProgramFile, WhatASaveWritesOpensAgain) {

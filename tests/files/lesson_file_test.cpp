@@ -172,7 +172,7 @@ TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
               std::string::npos);
 }
 
-TEST_F(LessonFile, ALessonTooLargeToOpenAgainIsNotSavedNorOpened) {
+TEST_F(LessonFile, ALessonTooLargeOrWithNowhereToGoIsNotSavedNorOpened) {
     // As many entries as a lesson holds, its four folders counted, are saved;
     // one more are not.
     ProjectScene scene = area.Scene();
@@ -180,6 +180,9 @@ TEST_F(LessonFile, ALessonTooLargeToOpenAgainIsNotSavedNorOpened) {
     for (std::size_t i = 0; i < free; ++i)
         test::WriteBytesTo(dir / "made/pens/p" + std::to_string(i) + ".bmp", {1});
     EXPECT_FALSE(PackLesson(scene, dir / "big.zfl").empty());
+    // A folder that is not there takes no lesson, and says so.
+    EXPECT_FALSE(SaveLessonAs(scene, dir / "gone/big.zfl"));
+    EXPECT_EQ(ui.lastWarning(), std::string(kFileNotSavedText) + dir / "gone/big.zfl");
     test::WriteBytesTo(dir / "made/pens/one more.bmp", {1});
     EXPECT_FALSE(SaveLessonAs(scene, dir / "big.zfl"));
     EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + dir / "big.zfl");

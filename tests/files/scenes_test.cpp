@@ -298,6 +298,15 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
               2);
     EXPECT_EQ(TextLines("ab\r\ncd\ne\rf\x7F\x80"),
               (std::vector<std::string>{"ab", "cd", "e", "f\x7F\xC2\x80"}));
+    // A positive height is the whole cell, measured unrounded as it is drawn.
+    struct : TextMeasure {
+        TextExtent Measure(const SceneFont& font, std::string_view, bool whole) override {
+            return {0, font.px * (whole ? 1.0 : 1.25), 0};
+        }
+    } cells;
+    LogFont cellHigh;
+    cellHigh.height = 40;
+    EXPECT_EQ(TextObjectFont(cellHigh, 100, cells).px, 80);
     // A font of no height is sized by the step; a pending placement moves
     // the text once, here half a step down and right of its point.
     EXPECT_EQ(texts.ops.back().font.px, static_cast<int>(PixelsPerStep(state) * 0.4));

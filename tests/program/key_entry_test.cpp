@@ -62,9 +62,11 @@ TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
     keys("]");
     EXPECT_EQ(at(), std::tuple("S [ 2 ]", 0, kMemoryUnits - 3 - 4 - 3 - 4));
     EXPECT_TRUE(editor.cursor->complete);
-    // Once closed, it is cleared like any instruction.
+    // Once closed, a Sense or a unit form is cleared like any instruction.
     keys("CE");
     EXPECT_EQ(cursorLine(), "Q [ 2 3 ]");
+    keys("CE");
+    EXPECT_EQ(cursorLine(), "RT [ 1 2 ]");
 }
 
 TEST_F(KeyingBrackets, BracketsWhereNoneIsExpectedAndRepeatsNestFiveDeep) {

@@ -128,8 +128,8 @@ TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
 TEST(TurningTheRobot, HeadingsWrapAndEverySecondDegreeIsDrawn) {
     struct Case {
         int from, direction, degrees, to, draws;
-    } cases[] = {{0, -1, 360, 0, 181}, {359, +1, 1, 0, 1}, {0, -1, 1, 359, 1},
-                 {10, +1, 2, 12, 2},   {10, +1, 5, 15, 4}, {10, +1, 0, 10, 0}};
+    } cases[] = {{0, -1, 360, 0, 181}, {359, +1, 1, 0, 1}, {0, -1, 1, 359, 1}, {10, +1, 2, 12, 2},
+                 {10, +1, 5, 15, 4},   {10, +1, 0, 10, 0}, {0, +1, 0, 0, 0}};
     for (const auto& c : cases) {
         TurnZarnik turn(c.from, c.direction, c.degrees);
         int draws = 0;
@@ -160,6 +160,7 @@ TEST(PenTrailRecord, PenUpChainsFoldTrimCutsBackToTheRunStartAndTheTrailStopsAt2
     trail.SetTrailStyle(1);
     for (int i = 0; i < 2100; ++i)
         trail.AppendTrailPoint(i, i);
+    trail.SetTrailPoint({1, 1, 1}, PenTrail::kMaxPoints);
     EXPECT_EQ(trail.trailLength(), PenTrail::kMaxPoints);
     EXPECT_EQ(std::tuple(trail.GetTrailPoint(1999), trail.GetTrailPoint(PenTrail::kMaxPoints)),
               std::tuple(TrailPoint{1996, 1996, 1}, TrailPoint{}));

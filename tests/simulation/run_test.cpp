@@ -168,6 +168,13 @@ TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove
     Request(RunRequest::Run, clock.now + 50);
     Settle(RunRequest::Step);
     EXPECT_EQ(std::tuple(state.y, Flags()), std::tuple(1200, std::tuple(true, true, false)));
+    // Stopped within a move, a Step finishes that move and pauses again.
+    Settle(RunRequest::Reset);
+    Request(RunRequest::Run, clock.now + 100);
+    Request(RunRequest::Stop, clock.now + 100);
+    ASSERT_EQ(Flags(), std::tuple(true, true, true));
+    Settle(RunRequest::Step);
+    EXPECT_EQ(std::tuple(state.y, Flags()), std::tuple(1200, std::tuple(true, true, false)));
 }
 
 TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
