@@ -110,6 +110,12 @@ TEST_F(Drag, AStampOrTextToANewPlaceOrOffTheAreaAltogether) {
     ASSERT_EQ(drag.Press(kArea - 1, 5, kArea, kArea), FloorDrag::Kind::Object);
     EXPECT_TRUE(drag.Release(kArea, 5));
     EXPECT_EQ(objects.size(), 0u);
+    // So is one whose top is let go on the area's bottom edge.
+    text = objects.CreateGraphicObject("", objectkind::Text, 0, 0, 0, 0, 0, 0);
+    text->width = text->height = 300;
+    ASSERT_EQ(drag.Press(5, 5, kArea, kArea), FloorDrag::Kind::Object);
+    EXPECT_TRUE(drag.Release(5, kArea + 5));
+    EXPECT_EQ(objects.size(), 0u);
 
     // An object taken away while held (a reset of its run) is let go untouched.
     objects.CreateGraphicObject("pic01.bmp", objectkind::Stamp, 600, 600, 0, 0, 0, 0);
