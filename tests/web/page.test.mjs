@@ -199,11 +199,23 @@ test('the work kept in the browser comes back byte for byte, and is set aside ra
   const refusing = () => {
     throw new Error('full');
   };
+  // A lesson's pictures are kept beside it, or said not to be.
+  assert.ok(storage.keepLesson(bytes, '/work/lessons/a/'));
+  assert.deepEqual(storage.keptLesson(), { folder: '/work/lessons/a/', bytes });
   globalThis.localStorage = { getItem: refusing, setItem: refusing, removeItem: refusing };
-  assert.equal(storage.keep(bytes), false);
+  assert.deepEqual([storage.keep(bytes), storage.keepLesson(bytes, '/')], [false, false]);
   assert.equal(storage.kept(), null);
   storage.setAside();
   delete globalThis.localStorage;
+});
+
+test('the robot lead answers a wait of no time at once, with what it holds', async () => {
+  const { SerialLine } = await load('serial.js');
+  const line = new SerialLine({});
+  const soon = (promise) => Promise.race([promise, new Promise((r) => setTimeout(() => r('still waiting'), 1000))]);
+  assert.equal(await soon(line.wait(0)), 0);
+  line.received.push(7, 8);
+  assert.equal(await soon(line.wait(-1)), 2);
 });
 
 test('pictures from disk take the nearest paint colour, and only clear pixels turn transparent', () => {

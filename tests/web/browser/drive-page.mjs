@@ -60,6 +60,8 @@ test('a program keyed on the keypad and the keyboard runs, a refusal speaks, and
   );
 
   const start = await newProgram(page);
+  // The four movement keys show their arrows.
+  assert.equal(await page.$$eval('#keypad .key.arrow svg polygon', (p) => p.length), 4);
   await page.click('[data-code="243"]');
   const refusal = await answer(page, 'OK');
   assert.deepEqual(refusal, { caption: 'Zarnikfield', text: 'Number not expected.' });
@@ -187,6 +189,8 @@ test('a position and a stamp keyed through the tool bar show in the Go List and 
   assert.match((await answer(page, 'OK')).text, /^Zarnik must stay in working area/);
   await page.waitForSelector('#tool-form[open]', { timeout: WAIT });
   assert.equal(await page.$eval('#tool-form .fields input', (i) => i.value), '99');
+  // A tablet offers its number keys for the steps.
+  assert.deepEqual(await page.$$eval('#tool-form .fields input', (is) => is.map((i) => i.inputMode)), Array(4).fill('decimal'));
   await fillTool(page, ['2', '3']);
   await page.waitForFunction(`${goLines} === ${start + 1}`, { timeout: WAIT });
 
@@ -266,6 +270,13 @@ test('a position and a stamp keyed through the tool bar show in the Go List and 
   assert.ok(Math.abs(cx - (stamp[0] - 100 / cssPerPx)) <= 2, `stamp x ${stamp[0]} -> ${cx}`);
   assert.ok(Math.abs(cy - (stamp[1] - 80 / cssPerPx)) <= 2, `stamp y ${stamp[1]} -> ${cy}`);
 
+  // Clear One Object is the bar's one toggle; another tool puts it down.
+  assert.deepEqual(await page.$$eval('#tools [aria-pressed]', (bs) => bs.map((b) => [b.id, b.getAttribute('aria-pressed')])), [['tool-clearObject', 'false']]);
+  await page.click('#tool-clearObject');
+  await page.click('#tool-heading');
+  await page.waitForSelector('#tool-form[open]', { timeout: WAIT });
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#tool-clearObject', (b) => b.getAttribute('aria-pressed')), 'false');
   // Clear One Object takes the next press on the working area: the stamp goes.
   await page.click('#tool-clearObject');
   await page.mouse.click(...(await onPage([cx, cy])));
@@ -331,6 +342,9 @@ test('the keyboard keys the program only where no control takes the key, and lis
     return { cursor, first: scroller.scrollTop / h, last: (scroller.scrollTop + scroller.clientHeight) / h };
   });
   assert.ok(view.first > 0 && view.cursor >= Math.floor(view.first) && view.cursor + 1 <= view.last + 0.01, JSON.stringify(view));
+  // Drawn at the screen's own pixels, not blown up.
+  const ratio = await page.$eval('#golist canvas', (c) => c.width / c.getBoundingClientRect().width);
+  assert.ok(Math.abs(ratio - 2) < 0.05, `${ratio} canvas pixels a CSS pixel`);
   // A tap on a line puts the cursor there.
   const box = await page.$eval('#golist canvas', (c) => {
     const r = c.getBoundingClientRect();
@@ -367,6 +381,16 @@ test('the keyboard keys the program only where no control takes the key, and lis
   await page.browserContext().close();
 });
 
+test('where the help book cannot be had, there is no Help button', async () => {
+  const page = await freshPage();
+  await page.setRequestInterception(true);
+  page.on('request', (r) => (r.url().includes('/help/') ? r.abort() : r.continue()));
+  await load(page);
+  assert.equal(await page.evaluate(() => window.zarnikfield.helpShipped), false);
+  assert.equal(await page.$eval('#help', (a) => a.hidden), true);
+  await page.browserContext().close();
+});
+
 test('after the first visit the page and its help book work with the server gone', async () => {
   const page = await freshPage();
   await load(page);
@@ -397,6 +421,8 @@ test('after the first visit the page and its help book work with the server gone
   await page.waitForSelector('#help-panel[open]', { timeout: WAIT });
   await bookPage('/help/zfieldug/index.html');
   const book = page.frames().find((f) => f.url().includes('/help/'));
+  // A click on the text, not a link, leaves the page where it is.
+  await book.click('h1');
   await book.click('a[href="keying.html"]');
   await bookPage('/help/zfieldug/keying.html');
   assert.equal(new URL(page.url()).pathname, '/');

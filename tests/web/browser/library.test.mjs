@@ -87,6 +87,10 @@ test('stamps dragged by mouse and by finger land where dropped; a click keys the
   await page.mouse.up();
   assert.equal((await stampsOf(page, a)).length, 1);
 
+  // A click without a drag chooses the picture for Edit.
+  const chosen = (await page.$$('#library-grid .library-picture'))[1];
+  await chosen.click();
+  assert.deepEqual(await chosen.evaluate((e) => [e.value, e.getAttribute('aria-pressed')]), [b, 'true']);
   const lines = await page.evaluate(() => window.zarnikfield.s.listLineCount(1));
   await page.click('#library-click');
   await page.click('#library-grid .library-picture');

@@ -198,10 +198,15 @@ test('a browser without Web Serial says plainly that it cannot reach the robot',
   await page.click('#robot-menu');
   await page.click('#golist');
   assert.equal(await page.$eval('#robot-choices', (m) => m.hidden), true);
+  // Unsaved work is not asked about: nothing can replace it.
+  await page.click('[data-code="0"]');
+  await page.waitForFunction(() => window.zarnikfield.changed, { timeout: WAIT });
   for (const button of ['#send-robot', '#get-robot']) {
     const box = await transfer(page, button, `serial-no-web-serial-${button.slice(1)}.png`);
     assert.match(box.text, /^This browser cannot reach the Floor Zarnik/);
     assert.match(box.text, /Chrome or Edge on a computer, or on a Chromebook/);
   }
+  await page.evaluate(() => new Promise((r) => setTimeout(r, 300)));
+  assert.equal(await page.$('#message[open]'), null);
   await page.browserContext().close();
 });
