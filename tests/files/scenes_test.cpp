@@ -271,6 +271,8 @@ TEST(FloorScene, ATrailWithoutObjectsAndTextBlocks) {
     WorkingAreaScene area{state, trail, objects, ""};
     const Scene floor = BuildFloorScene(area, {0, 0, 300, 300}, 100, {painter, painter});
     ASSERT_EQ(floor.ops.size(), 2u);
+    // A window one pixel across still shows its pixel.
+    EXPECT_FALSE(BuildFloorScene(area, {0, 0, 1, 1}, 100, {painter, painter}).ops.empty());
     EXPECT_EQ(std::tuple(floor.ops[0].kind, floor.ops[1].kind),
               std::tuple(SceneOpKind::Fill, SceneOpKind::Line));
     objects.CreateGraphicObject("tree.bmp", objectkind::Stamp, 300, 300, 0, 0, 0, 0);
