@@ -9,12 +9,7 @@ namespace {
 
 using namespace zf::test;
 
-TEST(FittingPictures, KeepProportionsCentreAndStretchEvenMirrored) {
-    // Half size: 100 x 50, left = trunc(50 - 50.25), top = trunc(50 - 25.25).
-    EXPECT_EQ(FittedRect(200, 100, 50, 50, 100, 100), QRect(0, 24, 100, 50));
-    EXPECT_EQ(FittedRect(10, 10, 100, 100, 30, 20), QRect(89, 89, 20, 20));
-    EXPECT_TRUE(FittedRect(0, 10, 5, 5, 10, 10).isEmpty());
-
+TEST(StretchingPictures, TakesTheCoresPixelsAtAnySizeEvenMirrored) {
     // The browser stretches with the core's pixel code (its top-left pixel
     // kept, mirrored too, is the scenes test's): the same pixels as here, at
     // any size a stamp or a key picture takes.
@@ -59,35 +54,6 @@ TEST(DrawingPictures, NoPathPaintsBlackAMissingFileNothingAndTheKeyShowsTheGroun
     DrawTransparentImage(q, Filled(10, 10, QColor(255, 0, 255)), 10, 10, 10, 10, 1);
     q.end();
     EXPECT_EQ(Rgb(opaque, 10, 10), kMagenta);
-}
-
-TEST(RotatingBitmaps, TurnClockwiseFillingFromTheTopLeftColour) {
-    QImage picture = Filled(8, 8, Qt::white);
-    for (int x = 0; x < 8; ++x)
-        picture.setPixel(x, 0, kRed);
-    picture.setPixel(0, 0, kMagenta);
-    const QImage turned = RotateSelectedBitmap(picture, 90);
-    for (int y = 0; y < 7; ++y)
-        EXPECT_EQ(Rgb(turned, 7, y), kRed) << y;
-    EXPECT_EQ(Rgb(turned, 0, 3), kWhite);
-    // What comes from outside the picture takes the top-left colour.
-    EXPECT_EQ(Rgb(turned, 7, 7), kMagenta);
-
-    // Zero is the same picture; at 45 the corners fill with the top-left colour.
-    QImage square = Filled(20, 20, Qt::white);
-    square.setPixel(0, 0, kMagenta);
-    for (int y = 3; y < 6; ++y)
-        for (int x = 12; x < 15; ++x)
-            square.setPixel(x, y, kRed);
-    EXPECT_EQ(RotateSelectedBitmap(square, 0), square);
-    const QImage diagonal = RotateSelectedBitmap(square, 45);
-    for (QPoint corner : {QPoint(0, 0), QPoint(19, 0), QPoint(0, 19), QPoint(19, 19)})
-        EXPECT_EQ(Rgb(diagonal, corner.x(), corner.y()), kMagenta) << corner.x() << corner.y();
-    EXPECT_EQ(Rgb(diagonal, 10, 10), kWhite);
-    // Clockwise: a point up and right of the centre moves to the right.
-    const QPointF red = Centroid(diagonal, kRed);
-    EXPECT_GT(red.x(), 13);
-    EXPECT_GT(red.y(), 4);
 }
 
 } // namespace
