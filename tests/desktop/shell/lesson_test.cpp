@@ -1,23 +1,12 @@
 #include "desktop_fixture.h"
 
 #include "files/go_program_file.h"
-#include "files/lesson_file.h"
-#include "files/paths.h"
-#include "program/program_snapshot.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace zf::ui {
 namespace {
 
-std::vector<char> Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // A lesson saved from the File menu opens whole from the work folder after
-// the usual questions, and a file that is none is refused as files are.
+// the usual questions; what a lesson holds is the lesson file test's.
 class Lesson : public DesktopTest {
   protected:
     void SetUp() override {
@@ -42,8 +31,7 @@ TEST_F(Lesson, SavedFromTheMenuItOpensFromTheWorkFolderAfterTheQuestions) {
     };
     window->Command(command::SaveLesson);
     EXPECT_EQ(filters, std::vector<std::string>{"Lesson"});
-    const std::vector<char> saved = Bytes(Path("island.zfl"));
-    ASSERT_FALSE(saved.empty());
+    ASSERT_TRUE(std::filesystem::exists(Path("island.zfl")));
 
     // Changed work is asked about first; Cancel opens nothing.
     Press(key::Back);
@@ -63,17 +51,6 @@ TEST_F(Lesson, SavedFromTheMenuItOpensFromTheWorkFolderAfterTheQuestions) {
     EXPECT_EQ(Lines(GO_LIST),
               (std::vector<std::string>{"NAME(\"" + unpacked + "trip.gop\")", "FD 2"}));
     EXPECT_TRUE(std::filesystem::exists(unpacked + "backgnds/island.bmp"));
-    // Saved again from where it was opened, the same bytes.
-    saveName = [&](const std::string&) { return Path("again.zfl"); };
-    window->Command(command::SaveLesson);
-    EXPECT_EQ(Bytes(Path("again.zfl")), saved);
-
-    // Not a lesson: refused with its message, the lesson kept.
-    shown.clear();
-    window->OpenLessonCommand(Path("trip.gop"));
-    ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown.back().text, LessonErrorText({LessonError::NotALesson, ""}, Path("trip.gop")));
-    EXPECT_EQ(doc().project.folder, unpacked);
 
     // Started with a lesson, as a double-click in the file manager starts
     // the program, it opens whole into a folder of its own.
