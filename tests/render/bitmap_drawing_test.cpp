@@ -27,16 +27,8 @@ TEST(StretchingPictures, TakesTheCoresPixelsAtAnySizeEvenMirrored) {
     }
 }
 
-TEST(DrawingPictures, NoPathPaintsBlackAMissingFileNothingAndTheKeyShowsTheGround) {
-    QImage target = Filled(20, 20, Qt::green);
-    QPainter p(&target);
-    EXPECT_FALSE(DrawBitmapFile(p, "/nonexistent/x.bmp", 10, 10));
-    EXPECT_EQ(Rgb(target, 5, 5), kGreen);
-    EXPECT_TRUE(DrawBitmapFile(p, "", 10, 10));
-    p.end();
-    ExpectPixels(target, {Pixel(9, 9, kBlack), Pixel(10, 10, kGreen)});
-
-    // Transparently, the top-left colour leaves the ground visible.
+// The library's thumbnails: the top-left colour leaves the ground visible.
+TEST(DrawingPictures, TheKeyShowsTheGroundUnlessDrawnOpaque) {
     QImage picture = Filled(10, 10, Qt::white);
     for (int y = 3; y < 7; ++y)
         for (int x = 3; x < 7; ++x)

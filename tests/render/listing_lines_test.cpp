@@ -45,23 +45,6 @@ class ListingTest : public ::testing::Test {
     ListingStyle style{tables};
 };
 
-TEST_F(ListingTest, ArrowsAreCyanAndPointTheirWay) {
-    QImage image = Filled(120, 30, Qt::white);
-    QPainter p(&image);
-    for (ArrowDirection way :
-         {ArrowDirection::Up, ArrowDirection::Down, ArrowDirection::Left, ArrowDirection::Right})
-        DrawArrowPicture(p, QRect(30 * int(way), 0, 30, 30), way);
-    p.end();
-    // The head is the wide end: up has cyan across near its top, down near its bottom.
-    EXPECT_GT(Count(image, QRect(0, 12, 30, 2), kCyan), Count(image, QRect(0, 24, 30, 2), kCyan));
-    EXPECT_GT(Count(image, QRect(30, 16, 30, 2), kCyan), Count(image, QRect(30, 4, 30, 2), kCyan));
-    EXPECT_GT(Count(image, QRect(72, 0, 2, 30), kCyan), Count(image, QRect(84, 0, 2, 30), kCyan));
-    EXPECT_GT(Count(image, QRect(106, 0, 2, 30), kCyan), Count(image, QRect(94, 0, 2, 30), kCyan));
-    // Filled with no outline.
-    EXPECT_EQ(Count(image, image.rect(), kBlack), 0);
-    EXPECT_EQ(Rgb(image, 15, 15), kCyan);
-}
-
 TEST_F(ListingTest, KeyLinesShowTheirPicturesAtEverySize) {
     auto repeat = Keyed(op::Repeat, {4}, true);
     int end = 0;
@@ -86,6 +69,13 @@ TEST_F(ListingTest, KeyLinesShowTheirPicturesAtEverySize) {
     image = Line(*Keyed(op::Quaver, {}), 40);
     EXPECT_GT(Count(image, QRect(0, 0, 40, 40), kMagenta), 500);
     EXPECT_GT(Count(image, QRect(5, 5, 30, 30), kBlack), 40);
+
+    // Turns point their way: the head is the wide end.
+    const QImage left = Line(*Keyed(op::Left, {9})), right = Line(*Keyed(op::Right, {9}));
+    const QRect before(13, 0, 2, 30), after(16, 0, 2, 30); // either side of the head's base
+    EXPECT_GT(Count(left, before, kCyan), Count(left, after, kCyan));
+    EXPECT_GT(Count(right, after, kCyan), Count(right, before, kCyan));
+    EXPECT_EQ(Count(left, Cell(0), kBlack), 0); // filled, with no outline
 
     for (int size : {5, 50}) {
         image = Line(*Keyed(op::Back, {3}), size, &end);
