@@ -32,8 +32,6 @@ TEST_F(Languages, SwitchTheCoreAndQtTextsAndBack) {
     EXPECT_EQ(Text(TextId::ProcedureAlreadyClosed, {7}),
               "Prozedur 7 kann keine weitere schließende Klammer annehmen.");
     EXPECT_EQ(Translated(unnumbered::kProgramCopiedFromZarnik), "Programm vom Zarnik kopiert.");
-    EXPECT_EQ(CoreText(unnumbered::kProgramCopiedFromZarnik),
-              QStringLiteral("Programm vom Zarnik kopiert."));
     EXPECT_EQ(Text(TextId::ZarnikMemoryFull), "Der Speicher des Zarnik ist voll!");
     // An untranslated text stays English.
     EXPECT_EQ(Translated(unnumbered::kGotZeroChars), unnumbered::kGotZeroChars);
@@ -53,8 +51,6 @@ TEST_F(Languages, SwitchTheCoreAndQtTextsAndBack) {
     ASSERT_TRUE(ApplyLanguage(QStringLiteral("de")));
     ASSERT_TRUE(ApplyLanguage(QStringLiteral("en")));
     EXPECT_EQ(Text(TextId::ProcedureAlreadyClosed, {7}), english);
-    EXPECT_EQ(CoreText(unnumbered::kProgramCopiedFromZarnik),
-              QString::fromLatin1(unnumbered::kProgramCopiedFromZarnik));
 }
 
 TEST_F(Languages, SystemLanguageTakesTheFirstShippedSetting) {
