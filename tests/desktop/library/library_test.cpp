@@ -6,7 +6,6 @@
 #include "desktop/workarea/graphics_main.h"
 #include "desktop/workarea/object_chooser.h"
 #include "files/bitmap.h"
-#include "files/go_program_file.h"
 #include "files/project_folder.h"
 #include "program/string_table.h"
 
@@ -138,27 +137,6 @@ TEST_F(Library, TheScrollRangeFollowsTheFolder) {
     EXPECT_EQ(bar->sliderPosition(), 5);
     bar->setSliderDown(false);
     EXPECT_EQ(bar->value(), 4);
-}
-
-TEST_F(Library, AGoProgramOpenedOnItsOwnKeepsTheDefaultRobotAndPictures) {
-    test::Recorder quiet;
-    fs::create_directories(root + "program/zarniks");
-    ASSERT_TRUE(
-        SaveBitmapFile(quiet, root + "program/zarniks/zarndef.bmp", 20, 20, kSaveCircleTemplate));
-    // Saved into a folder of the teacher's, which holds no pictures, and
-    // opened from there by a fresh start.
-    fs::create_directories(root + "mine");
-    ASSERT_TRUE(KeySequence(editor(), "FD 2"));
-    ASSERT_TRUE(SaveGoProgramAs(editor(), root + "mine/square.gop"));
-    window.reset();
-    MakeWindow();
-    doc().project.SetProgramFolder(root + "program/");
-    window->StartupLoad(root + "mine/square.gop");
-    ShowWindow();
-    EXPECT_TRUE(shown.empty()) << shown.front().text;
-    EXPECT_STREQ(doc().tables.names.Get(doc().state.shapeId), "zarndef.bmp");
-    Open(library::Shapes, true);
-    EXPECT_EQ(Cells()[0], "zarndef.bmp");
 }
 
 TEST_F(Library, EachCategoryKeepsItsPlace) {
