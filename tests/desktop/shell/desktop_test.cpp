@@ -27,25 +27,20 @@ namespace {
 
 using Desktop = DesktopTest;
 
-// Keyed on the computer's keyboard; the keypad's keys are clicked in the
-// accessibility and run tests.
-TEST_F(Desktop, TheKeyboardFillsTheGoList) {
-    for (Qt::Key k :
-         {Qt::Key_Up, Qt::Key_2, Qt::Key_R, Qt::Key_3, Qt::Key_BracketLeft, Qt::Key_Left, Qt::Key_4,
-          Qt::Key_5, Qt::Key_BracketRight, Qt::Key_W, Qt::Key_Backspace, Qt::Key_Down, Qt::Key_0})
-        QTest::keyClick(window.get(), k);
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"NAME(\"My Go Program.gop\")", "FD 2", "RPT 3 [",
-                                                 "LT 4 5", "]", "BK"}));
+// Typed keys are the keyboard lesson's (library test) and the list's
+// (accessibility test); Down, which keys Back, is typed only here.
+TEST_F(Desktop, DownKeysBackAndTheGoListRefusesAClickDuringADefinition) {
+    TypeKeys(window.get(), {Qt::Key_Down, Qt::Key_3});
+    EXPECT_EQ(Lines().back(), "BK 3");
     ListView* list = go()->goList();
-    EXPECT_EQ(list->cursorLine(), 6);
+    EXPECT_EQ(list->cursorLine(), 2);
     EXPECT_TRUE(list->cursorVisible());
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, Text(TextId::DigitNotAllowed, {0, 1, 9}));
 
     // A click on the Go List while a procedure is being defined is refused.
-    KeySequence(editor(), "1 P 3 [ BK 1");
+    KeySequence(editor(), "P 3 [ BK 1");
     Click(list, QPointF(20, 5));
-    EXPECT_EQ(shown.back().text, Text(TextId::DefinitionIncomplete, {3}));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, Text(TextId::DefinitionIncomplete, {3}));
     EXPECT_EQ(editor().procedureBeingDefined, 3);
 }
 
