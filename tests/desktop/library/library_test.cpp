@@ -194,10 +194,9 @@ TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
     EXPECT_FALSE(library()->isVisible());
 }
 
-TEST_F(Library, TheGoContainerToolBarShowsItsPagesAndThePressedLook) {
+TEST_F(Library, TheGoContainerToolBarLooksPressedOnlyWhileHeldOverTheButton) {
     ToolStrip* bar = goBar();
     ProgramTool(0);
-    EXPECT_EQ(bar->tools()[1].request, 1426);
     // Held down it looks pressed; taken off and let go, it sends nothing.
     const QPoint stamps = ToolStrip::SlotRect(1).center();
     QTest::mousePress(bar, Qt::LeftButton, {}, stamps);
@@ -208,9 +207,6 @@ TEST_F(Library, TheGoContainerToolBarShowsItsPagesAndThePressedLook) {
     EXPECT_TRUE(bar->tools()[1].pressed);
     QTest::mouseRelease(bar, Qt::LeftButton, {}, stamps + QPoint(0, 30));
     EXPECT_FALSE(library()->isVisible());
-    ProgramTool(0);
-    ProgramTool(1);
-    EXPECT_EQ(bar->tools()[1].request, 1424);
 }
 
 TEST_F(Library, AClickKeysTheCommandAsTheKeypadWould) {
