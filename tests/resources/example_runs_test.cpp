@@ -164,13 +164,11 @@ TEST_F(ExampleRuns, TheActivityBooksProgramsDoWhatTheBooksSay) {
     } book[] = {
         {"jn1", kGrid, "FD 4 GO", On, 1500, 300, 0, 0, 3},
         {"jn1", kGrid, "FD 5 GO", Edge, 1500, 150, 0, 0, 3},
-        {"jn2", kGrid, "FD 2 RT 9 0 FD 3 GO", On, 2400, 900, 90, 0, 10},
         {"jn3", kIsland, "FD 1 RT 5 3 FD 3 GO", On, crossX, crossY, 53, 10, 10},
         {"jn3", kIsland, "FD [ 1 5 ] FD 2 RT 5 3 FD 6 GO", On, crossX, crossY, 53, 10, 13},
         {"jn4", kTown, "FD 3 LT 9 0 FD 3 RT 9 0 FD 3 LT 9 0 FD 3 GO", On, 2250, 450, 0, 0, 24},
         {"jn5", kTown, "FD 3 LT 9 0 FD 3 RT 1 8 0 FD 3 RT 9 0 FD 3 GO", On, 450, 2250, 270, 0, 24},
         {"rt1", kGrid, "RPT 4 [ FD 2 RT 9 0 ] GO", On, 1500, 1500, 0, 0, 15},
-        {"rt2", kGrid, "RPT 6 [ FD 2 RT 6 0 ] GO", On, 1500, 1500, 0, 1, 15},
         {"rt2", kGrid, "RPT 6 [ FD 3 RT 6 0 ] GO", Edge, -1, -1, 0, 0, 15},
         {"rt3", kIsland, "RPT 5 [ FD 3 RT 1 4 4 ] GO", On, 1500, 2400, 0, 1, 15},
         {"rt3", kIsland, "RPT 5 [ FD 3 RT 7 2 ] GO", Edge, -1, -1, 0, 0, 15},
