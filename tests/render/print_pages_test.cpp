@@ -26,35 +26,6 @@ QRect InkedBox(const QImage& page, int from = 0, int to = -1) {
 
 class PrintedPages : public ::testing::Test {
   protected:
-    void Key(const std::string& sequence) {
-        ASSERT_TRUE(KeySequence(editor, sequence));
-        ASSERT_TRUE(ui.messages.empty());
-    }
-    PrintOutcome PrintListing(int iconSize) {
-        PdfPrintDevice device(pdf);
-        ListingStyle style{tables};
-        style.iconSize = iconSize;
-        style.folder = dir.Folder();
-        return PrintGoProgram(device, WholePaper(device.writer()), editor, style,
-                              HeadingFor(editor, QDate(2026, 12, 7)));
-    }
-    // The inked box inside the page mapping, clear of the heading.
-    QRect ListingBox(int page, int dpi) const {
-        const PageMapping m = MapPage(Paper());
-        return InkedBox(PdfPageImage(pdf, page, dpi), static_cast<int>(PageRow(0, dpi)) - 1,
-                        static_cast<int>(PageRow(m.height, dpi)) + 1);
-    }
-    // Where the page's logical rows land, in pixels of a page rasterised
-    // at `dpi`.
-    double PageRow(double logicalY, int dpi) const {
-        const PageMapping m = MapPage(Paper());
-        return (m.top + logicalY * m.deviceHeight / m.height) * dpi / 600.0;
-    }
-    static PrinterPage Paper() {
-        PdfPrintDevice device("unused.pdf");
-        return WholePaper(device.writer());
-    }
-
     ProjectDir dir;
     std::string pdf = dir.Path("out.pdf");
     Recorder ui;
@@ -65,20 +36,32 @@ class PrintedPages : public ::testing::Test {
 // Both lists on one page an inch in, under the program's name and the day,
 // over the page's number.
 TEST_F(PrintedPages, TheListingLiesWithinTheMarginsUnderItsHeading) {
-    Key("RT 9 RT 9 RT 9 RT 9 RT 9 P 1 [ W 2 ]");
+    ASSERT_TRUE(KeySequence(editor, "RT 9 RT 9 RT 9 RT 9 RT 9 P 1 [ W 2 ]"));
     ASSERT_TRUE(SaveGoProgramAs(editor, dir.Path("flower.gop")));
-    ASSERT_EQ(PrintListing(30), PrintOutcome::Printed);
+    PageMapping m;
+    {
+        PdfPrintDevice device(pdf);
+        const PrinterPage paper = WholePaper(device.writer());
+        m = MapPage(paper);
+        ListingStyle style{tables};
+        style.iconSize = 30;
+        ASSERT_EQ(
+            PrintGoProgram(device, paper, editor, style, HeadingFor(editor, QDate(2026, 12, 7))),
+            PrintOutcome::Printed);
+    }
     ASSERT_EQ(PdfPageCount(pdf), 1);
-    EXPECT_NE(PdfText(pdf).find("flower.gop"), std::string::npos) << PdfText(pdf);
-    EXPECT_NE(PdfText(pdf).find("7 December 2026"), std::string::npos);
-    EXPECT_NE(PdfText(pdf).find("Page 1 of 1"), std::string::npos);
-    const int dpi = 60;
-    const int unit = ListingPrintMetricsFor(30, MapPage(Paper()).height).unit;
-    const QRect both = ListingBox(1, dpi);
-    EXPECT_NEAR(both.top(), PageRow(0, dpi), 1.5);
-    EXPECT_NEAR(both.left(), dpi, 1.5);
-    EXPECT_GT(both.bottom(), PageRow(90 * unit, dpi));
-    EXPECT_LT(both.bottom(), PageRow(100 * unit, dpi));
+    for (const char* words : {"flower.gop", "7 December 2026", "Page 1 of 1"})
+        EXPECT_NE(PdfText(pdf).find(words), std::string::npos) << words;
+    // The page's logical rows in pixels at 60 dots an inch, and the ink
+    // between the heading and the foot.
+    const auto row = [&](double y) { return (m.top + y * m.deviceHeight / m.height) / 10.0; };
+    const int unit = ListingPrintMetricsFor(30, m.height).unit;
+    const QRect both = InkedBox(PdfPageImage(pdf, 1, 60), static_cast<int>(row(0)) - 1,
+                                static_cast<int>(row(m.height)) + 1);
+    EXPECT_NEAR(both.top(), row(0), 1.5);
+    EXPECT_NEAR(both.left(), 60, 1.5);
+    EXPECT_GT(both.bottom(), row(90 * unit));
+    EXPECT_LT(both.bottom(), row(100 * unit));
 }
 
 TEST_F(PrintedPages, TheWorkingAreaFillsThePageWidthCentredAndSharp) {
