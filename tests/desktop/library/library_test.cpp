@@ -114,9 +114,6 @@ TEST_F(Library, TheScrollRangeFollowsTheFolder) {
     Open(library::Stamps, true);
     QScrollBar* bar = selector()->scrollBar();
     EXPECT_FALSE(bar->isEnabled());
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(page().top(), 0);
-    EXPECT_EQ(Cells().back(), "pic08.bmp");
 
     // A ninth picture is seen when the program is activated again.
     Pictures("objects", 9);
@@ -186,9 +183,6 @@ TEST_F(Library, ModesPlaceTheWindowAndChooseTheButtons) {
     EXPECT_EQ(library()->windowTitle().toStdString(), TextOf(TextId::DragToGraphicsWindow));
     EXPECT_EQ(CreateAndEdit(), std::pair(true, true));
     EXPECT_EQ(library()->x() + library()->width() + bar, library()->parentWidget()->width());
-
-    Open(library::Pens, true);
-    EXPECT_EQ(CreateAndEdit(), std::pair(false, true));
 
     Click(option(ProgCentreOptions::Close), QPoint(5, 5));
     EXPECT_FALSE(library()->isVisible());
