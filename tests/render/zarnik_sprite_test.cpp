@@ -57,7 +57,6 @@ TEST_F(SpriteTest, FacesTheHeadingFlippedTopToBottomFirstOverATransparentGround)
     EXPECT_GT(diagonal.x(), 20);
     EXPECT_LT(diagonal.y(), 10);
     EXPECT_EQ(state.transparentColour, 0xFF00FFu); // 0x00BBGGRR
-    EXPECT_EQ(sprite.Side(), 30);
     for (QPoint corner : {QPoint(0, 0), QPoint(29, 0), QPoint(0, 29), QPoint(29, 29)})
         EXPECT_EQ(qAlpha(sprite.Sprite().pixel(corner)), 0) << corner.x() << "," << corner.y();
     EXPECT_EQ(qAlpha(sprite.Sprite().pixel(15, 15)), 255);
