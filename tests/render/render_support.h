@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QPointF>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -96,20 +95,6 @@ inline void ExpectPixels(const QImage& image, std::initializer_list<Pixel> pixel
 // Pixels of one colour within `box`.
 inline int Count(const QImage& image, const QRect& box, QRgb colour) {
     return CountIf(image, Colour(colour), box);
-}
-
-// Mean position of the opaque pixels of one colour; (-1, -1) where none is.
-inline QPointF Centroid(const QImage& image, QRgb colour) {
-    double sx = 0, sy = 0;
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0 && Rgb(image, x, y) == colour) {
-                sx += x;
-                sy += y;
-                ++n;
-            }
-    return n ? QPointF(sx / n, sy / n) : QPointF(-1, -1);
 }
 
 } // namespace zf::test

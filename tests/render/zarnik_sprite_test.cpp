@@ -29,10 +29,17 @@ class SpriteTest : public ::testing::Test {
         state.shapeId = tables.names.Add("robot.bmp");
     }
 
-    QPointF Nose(int heading, bool flipped = false) {
+    QPoint Nose(int heading, bool flipped = false) {
         state.heading = heading;
         sprite.BuildZarnikSprite(state, tables, dir.Folder(), false, flipped);
-        return Centroid(sprite.Sprite(), kRed);
+        return Middle(kRed);
+    }
+
+    // The middle of the sprite's pixels of one colour, which must be there.
+    QPoint Middle(QRgb colour) const {
+        const QRect ink = ExtentIf(sprite.Sprite(), Colour(colour));
+        EXPECT_FALSE(ink.isNull());
+        return ink.center();
     }
 
     ProjectDir dir;
@@ -43,17 +50,17 @@ class SpriteTest : public ::testing::Test {
 
 TEST_F(SpriteTest, FacesTheHeadingFlippedTopToBottomFirstOverATransparentGround) {
     EXPECT_GT(Nose(90).x(), 25); // right, as drawn
-    EXPECT_LT(Centroid(sprite.Sprite(), kGreen).y(), 15);
+    EXPECT_LT(Middle(kGreen).y(), 15);
     EXPECT_LT(Nose(0).y(), 5);    // up
     EXPECT_GT(Nose(180).y(), 24); // down
     EXPECT_LT(Nose(270).x(), 5);  // left
     EXPECT_GT(Nose(90, true).x(), 25);
-    EXPECT_GT(Centroid(sprite.Sprite(), kGreen).y(), 15);
+    EXPECT_GT(Middle(kGreen).y(), 15);
     EXPECT_EQ(Rgb(sprite.Shape(), 0, 0), kMagenta);
     EXPECT_EQ(qAlpha(sprite.Shape().pixel(0, 0)), 255);
 
     // At 45 degrees the top-left colour is the key and fills the corners.
-    const QPointF diagonal = Nose(45);
+    const QPoint diagonal = Nose(45);
     EXPECT_GT(diagonal.x(), 20);
     EXPECT_LT(diagonal.y(), 10);
     EXPECT_EQ(state.transparentColour, 0xFF00FFu); // 0x00BBGGRR
