@@ -17,13 +17,12 @@ namespace {
 using namespace zf::test;
 
 std::unique_ptr<GoInstruction> Keyed(std::uint8_t opcode, std::initializer_list<int> digits,
-                                     bool open = false, bool closed = false) {
+                                     bool open = false) {
     auto in = std::make_unique<GoInstruction>(opcode);
     int i = 0;
     for (int d : digits)
         in->digits[i++] = static_cast<std::uint8_t>(d);
     in->bracketOpen = open;
-    in->bracketClosed = closed;
     return in;
 }
 
