@@ -179,10 +179,6 @@ bool IsRightToLeft(const QString& code) {
     return QLocale(code).textDirection() == Qt::RightToLeft;
 }
 
-QString CoreText(const char* english) {
-    return Lookup(kCoreContext, english);
-}
-
 QString Translate(const char* context, const char* english) {
     return Lookup(context, english);
 }

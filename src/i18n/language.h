@@ -29,9 +29,6 @@ QString CurrentLanguage();
 
 bool IsRightToLeft(const QString& code);
 
-// A core text constant in the current language.
-QString CoreText(const char* english);
-
 // A text in the current language, also before (or without) an application
 // object, as the command line needs.
 QString Translate(const char* context, const char* english);

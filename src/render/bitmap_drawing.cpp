@@ -59,18 +59,6 @@ QImage StretchBitmap(const QImage& picture, int w, int h, bool mirror) {
     return out;
 }
 
-bool DrawBitmapFile(QPainter& painter, const std::string& path, int w, int h) {
-    if (path.empty()) {
-        painter.fillRect(QRect(0, 0, w, h), Qt::black);
-        return true;
-    }
-    const QImage picture = LoadBitmapImage(path);
-    if (picture.isNull())
-        return false;
-    painter.drawImage(0, 0, StretchBitmap(picture, w, h));
-    return true;
-}
-
 QImage KeyOutColour(const QImage& picture, QRgb key) {
     PixelPicture pixels =
         PixelsOfImage(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));

@@ -32,11 +32,6 @@ QRect FittedRect(int pw, int ph, int cx, int cy, int w, int h);
 // that the transparent colour is always found there.
 QImage StretchBitmap(const QImage& picture, int w, int h, bool mirror = false);
 
-// The whole picture stretched to (0, 0, w, h). No path at all paints that
-// rectangle black and counts as drawn; a file that cannot be read draws
-// nothing.
-bool DrawBitmapFile(QPainter& painter, const std::string& path, int w, int h);
-
 // The picture fitted into w x h around a centre, its proportions kept;
 // pixels of the top-left pixel's colour leave what is below visible. A
 // negative width mirrors the picture; a negative height counts as its size.

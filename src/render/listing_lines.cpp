@@ -76,9 +76,4 @@ void DrawListCursorFrame(QPainter& painter, int style, int line, int width,
     AddListCursorFrame(painted.scene(), style, line, width, LayoutOf(listing));
 }
 
-void DrawArrowPicture(QPainter& painter, const QRect& box, ArrowDirection direction) {
-    Painted painted(painter);
-    AddArrowPicture(painted.scene(), {box.x(), box.y(), box.width(), box.height()}, direction);
-}
-
 } // namespace zf

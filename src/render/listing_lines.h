@@ -45,6 +45,5 @@ void DrawListCursorBand(QPainter& painter, int style, int line, int width,
                         const ListingStyle& listing);
 void DrawListCursorFrame(QPainter& painter, int style, int line, int width,
                          const ListingStyle& listing);
-void DrawArrowPicture(QPainter& painter, const QRect& box, ArrowDirection direction);
 
 } // namespace zf
