@@ -91,19 +91,6 @@ TEST_F(LessonFile, SavedAndOpenedElsewhereTheLessonIsWholeAndSavesTheSameBytes) 
     }
 }
 
-TEST_F(LessonFile, AProgramNeverSavedAndAProjectNeverNamedTakeTheLessonsName) {
-    area.project.fileName.clear();
-    area.editor.Head(GO_LIST)->nameId = area.tables.names.Add("");
-    std::vector<LessonEntry> entries;
-    ASSERT_TRUE(ReadLessonFile(Packed(), entries).ok());
-    ASSERT_GE(entries.size(), 2u);
-    EXPECT_EQ(std::tuple(entries[0].name, entries[1].name),
-              std::tuple(std::string("pirate.zfp"), std::string("pirate.gop")));
-    test::WorkingArea other(ui);
-    ASSERT_TRUE(Open(Packed(), other));
-    EXPECT_EQ(other.editor.file, dir / "unpacked/in/pirate.gop");
-}
-
 TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
     const std::vector<std::uint8_t> good = Packed();
     const std::size_t central = CentralStart(good);
@@ -170,27 +157,6 @@ TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
     }
     EXPECT_NE(LessonErrorText({LessonError::UnsafeName, "pens/x"}, "in.zfl").find("pens/x"),
               std::string::npos);
-}
-
-TEST_F(LessonFile, ALessonTooLargeOrWithNowhereToGoIsNotSavedNorOpened) {
-    // As many entries as a lesson holds, its four folders counted, are saved;
-    // one more are not.
-    ProjectScene scene = area.Scene();
-    const std::size_t free = kMaxLessonEntries - 4 - GatherLesson(scene, "big.zfl").size();
-    for (std::size_t i = 0; i < free; ++i)
-        test::WriteBytesTo(dir / "made/pens/p" + std::to_string(i) + ".bmp", {1});
-    EXPECT_FALSE(PackLesson(scene, dir / "big.zfl").empty());
-    // A folder that is not there takes no lesson, and says so.
-    EXPECT_FALSE(SaveLessonAs(scene, dir / "gone/big.zfl"));
-    EXPECT_EQ(ui.lastWarning(), std::string(kFileNotSavedText) + dir / "gone/big.zfl");
-    test::WriteBytesTo(dir / "made/pens/one more.bmp", {1});
-    EXPECT_FALSE(SaveLessonAs(scene, dir / "big.zfl"));
-    EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + dir / "big.zfl");
-    EXPECT_FALSE(FileExists(dir / "big.zfl"));
-    test::WriteBytesTo(dir / "big.zfl", {});
-    std::filesystem::resize_file(dir / "big.zfl", kMaxLessonSize + 1);
-    EXPECT_FALSE(OpenLesson(scene, dir / "big.zfl"));
-    EXPECT_EQ(ui.lastWarning(), LessonErrorText({LessonError::TooLarge, ""}, dir / "big.zfl"));
 }
 
 TEST_F(LessonFile, UnpackingKeepsToItsFolderEvenForNamesNeverChecked) {

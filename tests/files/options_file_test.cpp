@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 
@@ -67,37 +65,6 @@ TEST_F(OptionsFile, TheUsersFileOrAWritableCopyInTheProgramFolderTakesTheRepair)
     ASSERT_TRUE(SaveOptionsFile(project, ini));
     EXPECT_EQ(Read(Program()), "[zarnik]\r\nspeed=2\r\n");
     EXPECT_FALSE(fs::exists(User()));
-}
-
-TEST_F(OptionsFile, AReadOnlyCopyGivesTheStartingValuesUntilTheUserHasAFile) {
-    Write(Program(), "[com port]\r\ncom=7\r\n[paint package]\r\npaint1=drawit\r\n");
-    chmod(Program().c_str(), 0444);
-    EXPECT_EQ(OptionsFilePath(project), Program());
-    IniFile ini = IniFile::Load(OptionsFilePath(project));
-    ini.SetString("com port", "com", "1");
-    ASSERT_TRUE(SaveOptionsFile(project, ini));
-    EXPECT_EQ(OptionsFilePath(project), User());
-    EXPECT_EQ(IniFile::Load(User()).GetString("paint package", "paint1", ""), "drawit");
-    EXPECT_EQ(IniFile::Load(Program()).GetInt("com port", "com", 0), 7);
-
-    // A writable copy in a folder the user cannot write is not written either:
-    // it is replaced through a file beside it.
-    ZF_SKIP_WITHOUT_POSIX_FILES("no rights");
-    chmod(Program().c_str(), 0666);
-    chmod((dir / "prog").c_str(), 0555);
-    chmod(dir.path().c_str(), 0755);
-    EXPECT_TRUE(test::WithoutRights([&] { return OptionsSavePath(project) == User(); }));
-}
-
-TEST_F(OptionsFile, AnUnsetOrRelativeConfigurationHomeMeansDotConfig) {
-    const std::string fallback = dir / "home/.config/zarnikfield/zfield.ini";
-    env.Unset("XDG_CONFIG_HOME");
-    EXPECT_EQ(UserOptionsFilePath(), fallback);
-    env.Set("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(UserOptionsFilePath(), fallback);
-    env.Unset("HOME");
-    EXPECT_EQ(UserOptionsFilePath(), "");
-    EXPECT_FALSE(SaveOptionsFile(project, IniFile::Parse("")));
 }
 
 struct Case {
