@@ -112,6 +112,12 @@ TEST_F(ProjectFile, ALessonSavedIntoAFolderOfItsOwnOpensWholeWhereverItIsCopied)
               std::tuple(copied, "pirate.zfp", "a.bmp", 3u, 3, copied + "walk3.gop"));
     ASSERT_NE(to.editor.Last(GO_LIST), nullptr);
     EXPECT_EQ(to.editor.Last(GO_LIST)->opcode, op::Forward);
+    // An empty GO list is stored as no name and loads as empty lists.
+    editor.DestroyProgramList(GO_LIST);
+    ASSERT_TRUE(SaveProjectAs(scene, lesson + "empty.zfp"));
+    ASSERT_TRUE(to.Open(lesson + "empty.zfp"));
+    EXPECT_EQ(std::tuple(to.editor.Head(GO_LIST), to.editor.Head(PROC_LIST)),
+              std::tuple(nullptr, nullptr));
 }
 
 TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
