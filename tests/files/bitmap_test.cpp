@@ -11,7 +11,6 @@
 namespace zf {
 namespace {
 
-using test::Get32;
 using test::TempFolder;
 using test::TestPicture;
 
