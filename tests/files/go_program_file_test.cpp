@@ -92,6 +92,9 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     std::string again = dir / "again.gop";
     ASSERT_TRUE(SaveGoProgramAs(loaded, again));
     EXPECT_STREQ(tables.names.Get(loaded.Head(GO_LIST)->nameId), "again.gop");
+    // A program with no Go List at all has no header to name.
+    editor.DestroyProgramList(GO_LIST);
+    EXPECT_FALSE(SaveGoProgramAs(editor, dir / "gone/x.gop"));
 }
 
 TEST_F(GoProgramFile, TheHeaderChoosesTheReaderAndMissingOrShortFilesAreRefused) {
