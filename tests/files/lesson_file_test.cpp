@@ -32,23 +32,6 @@ class LessonFile : public ::testing::Test {
         ASSERT_TRUE(test::FillScene(area, dir / "made/walk.gop"));
     }
 
-    std::vector<std::uint8_t> Packed() {
-        ProjectScene scene = area.Scene();
-        return PackLesson(scene, "pirate.zfl");
-    }
-
-    // Opens bytes as a lesson into a fresh parent folder; the refusal, if
-    // any, is the last warning and the folder must stay empty.
-    bool Open(const std::vector<std::uint8_t>& bytes, test::WorkingArea& into) {
-        ProjectScene scene = into.Scene();
-        return OpenLessonBytes(scene, bytes, "in.zfl", dir / "unpacked");
-    }
-
-    // Offsets into a packed lesson: its first central record.
-    static std::size_t CentralStart(const std::vector<std::uint8_t>& b) {
-        return test::Get32(b, b.size() - 6);
-    }
-
     test::TempFolder dir;
     test::ScopedEnv env;
     test::Recorder ui;
@@ -92,8 +75,9 @@ TEST_F(LessonFile, SavedAndOpenedElsewhereTheLessonIsWholeAndSavesTheSameBytes) 
 }
 
 TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
-    const std::vector<std::uint8_t> good = Packed();
-    const std::size_t central = CentralStart(good);
+    ProjectScene scene = area.Scene();
+    const std::vector<std::uint8_t> good = PackLesson(scene, "pirate.zfl");
+    const std::size_t central = test::Get32(good, good.size() - 6); // the first central record
     auto patched = [&](std::size_t at, std::uint32_t value, int width) {
         std::vector<std::uint8_t> b = good;
         width == 2 ? Put16(b, at, std::uint16_t(value)) : Put32(b, at, value);
@@ -151,7 +135,9 @@ TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
             << c.what;
         test::WorkingArea other(ui);
         ui.messages.clear();
-        EXPECT_FALSE(Open(c.bytes, other)) << c.what;
+        // Opened into a fresh parent folder, which must stay empty.
+        ProjectScene into = other.Scene();
+        EXPECT_FALSE(OpenLessonBytes(into, c.bytes, "in.zfl", dir / "unpacked")) << c.what;
         EXPECT_EQ(ui.lastWarning(), LessonErrorText(result, "in.zfl")) << c.what;
         EXPECT_TRUE(std::filesystem::is_empty(dir / "unpacked")) << c.what;
     }
