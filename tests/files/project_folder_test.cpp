@@ -86,6 +86,14 @@ TEST_F(ProjectFolders, TheProgramFolderHoldsItsFilesAndThePredefinedProjects) {
     EXPECT_EQ(ProgramFilePath(project, "zfield.ini"), deep + "/");
 }
 
+TEST(PathLevels, NoneOfAnEmptyPathAndARelativeProjectLiesWhereTheProgramStarted) {
+    EXPECT_EQ(GetPathAtLevel("", 1), std::nullopt);
+    Project here;
+    here.folder.clear();
+    here.SetFromPath("lesson.zfp");
+    EXPECT_EQ(here.folder, std::filesystem::current_path().string() + "/");
+}
+
 TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {
     ScopedEnv env;
     env.Unset("XDG_DOCUMENTS_DIR");
