@@ -356,5 +356,17 @@ TEST_F(GoProgramFile, AProgramTooLargeToCountIsABadFile) {
     ExpectKept(kept, editor);
 }
 
+// Names alike but for case come capitals first, whatever the folder's order.
+TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {
+    for (const char* name : {"beta.gop", "Alpha.GOP", "bz.gop", "alpha.gop", "BETA.gop", "Bat.gop",
+                             "Gamma.gop", "b.gop", "gamma.gop"})
+        test::WriteBytesTo(dir / name, {0});
+    std::vector<std::string> names;
+    ASSERT_TRUE(ListGoProgramChoices(ui, dir.path() + "/", names));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Alpha.GOP", "alpha.gop", "b.gop", "Bat.gop", "BETA.gop",
+                                        "beta.gop", "bz.gop", "Gamma.gop", "gamma.gop"}));
+}
+
 } // namespace
 } // namespace zf

@@ -26,13 +26,6 @@ class OptionsFile : public ::testing::Test {
     }
     std::string Program() const { return dir / "prog/zfield.ini"; }
     std::string User() const { return dir / "config/zarnikfield/zfield.ini"; }
-    void Write(const std::string& path, const std::string& text) {
-        test::WriteBytesTo(path, {text.begin(), text.end()});
-    }
-    std::string Read(const std::string& path) {
-        auto bytes = test::BytesOf(path);
-        return {bytes.begin(), bytes.end()};
-    }
 
     TempFolder dir;
     Project project;
@@ -58,12 +51,14 @@ TEST_F(OptionsFile, TheUsersFileOrAWritableCopyInTheProgramFolderTakesTheRepair)
                                               dir / "prog"}));
 
     fs::remove_all(dir / "config");
-    Write(Program(), "[zarnik]\r\nspeed=0\r\n");
+    const std::string text = "[zarnik]\r\nspeed=0\r\n";
+    test::WriteBytesTo(Program(), {text.begin(), text.end()});
     EXPECT_EQ(OptionsFilePath(project), Program());
     ini = IniFile::Load(OptionsFilePath(project));
     ini.SetString("zarnik", "speed", "2");
     ASSERT_TRUE(SaveOptionsFile(project, ini));
-    EXPECT_EQ(Read(Program()), "[zarnik]\r\nspeed=2\r\n");
+    const std::vector<std::uint8_t> written = test::BytesOf(Program());
+    EXPECT_EQ(std::string(written.begin(), written.end()), "[zarnik]\r\nspeed=2\r\n");
     EXPECT_FALSE(fs::exists(User()));
 }
 
