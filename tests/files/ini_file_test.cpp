@@ -40,6 +40,12 @@ TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndNumbersReadAsTheProfileCallsReadThe
                          IniFile::Parse("[a]\nv=99999999999\n").GetInt("a", "v", 0),
                          IniFile::Parse("[a]\nv=2147483647\n").GetInt("a", "v", 0)),
               std::tuple(-5, 0, 7, 0, 42, 31, 1215752191, 2147483647));
+
+    // A value cannot add lines to the file; a new key follows its section's
+    // last one, and bare line feeds are kept.
+    IniFile bare = IniFile::Parse("[a]\nv=1\n");
+    bare.SetString("a", "w", "2\r\n[x]\r\ny=1");
+    EXPECT_EQ(bare.Text(), "[a]\nv=1\nw=2\n");
 }
 
 } // namespace

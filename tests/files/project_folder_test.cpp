@@ -84,14 +84,12 @@ TEST_F(ProjectFolders, TheProgramFolderHoldsItsFilesAndThePredefinedProjects) {
     std::string deep = Make(std::string(250 - dir.path().size(), 'd'));
     project.SetProgramFolder(deep);
     EXPECT_EQ(ProgramFilePath(project, "zfield.ini"), deep + "/");
-}
-
-TEST(PathLevels, NoneOfAnEmptyPathAndARelativeProjectLiesWhereTheProgramStarted) {
+    // A relpath of nothing has no level; a relative project with no folder
+    // yet lies where the program was started.
     EXPECT_EQ(GetPathAtLevel("", 1), std::nullopt);
-    Project here;
-    here.folder.clear();
-    here.SetFromPath("lesson.zfp");
-    EXPECT_EQ(here.folder, std::filesystem::current_path().string() + "/");
+    project.folder.clear();
+    project.SetFromPath("lesson.zfp");
+    EXPECT_EQ(project.folder, std::filesystem::current_path().string() + "/");
 }
 
 TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {
