@@ -482,5 +482,22 @@ TEST_F(ProjectFile, APredefinedProjectOpensAsACopyOpeningAChangedCopyOnlyWhenCho
     EXPECT_EQ(std::tuple(ui.lastWarning(), state.x), std::tuple(unnumbered::kNoWorkFolder, 1800));
 }
 
+// Pictures named with folders or "..": the loader's own refusal. A name is
+// what comes before its first zero byte, and is checked so.
+TEST_F(ProjectFile, NamesNeverLeadOutOfTheProject) {
+    using namespace std::string_literals;
+    for (const std::string& ini : {"[zarnik shapes]\r\ndef=..\\..\\secret\\secret.bmp\r\n"s,
+                                   "[background]\r\ndef=/etc/x.bmp\r\n"s,
+                                   "[go program]\r\ndef=..\\..\\..\\..\\etc\\passwd\r\n"s,
+                                   "[go program]\r\ndef=..\0x\r\n"s}) {
+        ui.clear();
+        const std::string path = WriteIni(dir, "i.zfp", ini);
+        EXPECT_FALSE(Open(path)) << ini;
+        EXPECT_EQ(ui.lastWarning(), Text(TextId::NotAProjectFile, {path})) << ini;
+        ProjectScene scene = Scene();
+        EXPECT_FALSE(ReadProjectIniFile(scene, path)) << ini;
+    }
+}
+
 } // namespace
 } // namespace zf
