@@ -307,6 +307,7 @@ TEST_F(GoProgramFile, BadSectionsAndIdsRefuseAVersion2FileWhole) {
     EXPECT_TRUE(SectionDirectory::Read(fullBytes, directory));
     EXPECT_EQ(directory.entries.size(), 64u);
 
+    EXPECT_FALSE(load(spoilt(good, 88 + 12 + 8, 0xFFFFFFF0u))); // names outside the file
     file = good;
     Put16(file, 88, 9); // no instruction section
     EXPECT_FALSE(load(file));

@@ -122,6 +122,9 @@ TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {
 
 // A copy the disk takes no more of is not kept, however it ends.
 TEST_F(ProjectFolders, ACopyTheDiskTakesNoMoreOfIsNotKept) {
+    // So is one of a source that opens but cannot be read.
+    EXPECT_FALSE(CopyFileNoReplace(dir.path(), dir / "unread"));
+    EXPECT_FALSE(fs::exists(dir / "unread"));
     ZF_SKIP_WITHOUT_POSIX_FILES("no file size limit");
     test::WriteBytesTo(dir / "maze.gop", {1, 2, 3});
     rlimit limit{};
