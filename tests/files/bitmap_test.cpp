@@ -11,7 +11,6 @@
 namespace zf {
 namespace {
 
-using test::Get32;
 using test::TempFolder;
 using test::TestPicture;
 
@@ -45,33 +44,6 @@ TEST(AppPalette, KeepsTheSystemColoursAtBothEndsAndFindsTheNearest) {
     const PaletteEntry& near =
         AppPalette()[static_cast<std::size_t>(NearestPaletteIndex(250, 5, 3))];
     EXPECT_EQ(near, (PaletteEntry{255, 0, 0, 0}));
-}
-
-TEST(BitmapWriter, WritesHeadersPaletteAndPaddedRowsExactly) {
-    std::vector<std::uint8_t> file = EncodeBitmap8(100, 100, std::vector<std::uint8_t>(10000, 7));
-    ASSERT_EQ(file.size(), 11078u);
-    EXPECT_EQ(file[0], 'B');
-    EXPECT_EQ(file[1], 'M');
-    // Offset and value of each 32-bit field; the fields not named are zero.
-    const std::pair<std::size_t, std::uint32_t> fields[] = {
-        {2, 11078}, {10, 1078}, {14, 40}, {18, 100}, {22, 100}, {26, 1 | 8 << 16}, {34, 10000}};
-    for (std::size_t at = 2; at < 54; at += 4) {
-        std::uint32_t expected = 0;
-        for (auto [offset, value] : fields)
-            expected = offset == at ? value : expected;
-        EXPECT_EQ(Get32(file, at), expected) << "offset " << at;
-    }
-    for (std::size_t i = 0; i < 256; ++i) {
-        const PaletteEntry& e = AppPalette()[i];
-        EXPECT_EQ(Get32(file, 54 + 4 * i), std::uint32_t(e.red << 16 | e.green << 8 | e.blue)) << i;
-    }
-
-    // Rows are padded to four bytes and stored bottom row first.
-    file = EncodeBitmap8(3, 2, std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6});
-    ASSERT_EQ(file.size(), 1078u + 8);
-    EXPECT_EQ(Get32(file, 34), 8u);
-    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 1078, file.end()),
-              (std::vector<std::uint8_t>{4, 5, 6, 0, 1, 2, 3, 0}));
 }
 
 TEST(BitmapTemplates, WhiteMagentaAndTheCircle) {

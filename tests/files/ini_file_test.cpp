@@ -1,10 +1,6 @@
 #include "files/ini_file.h"
 
-#include "file_test_support.h"
-
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace zf {
 namespace {
@@ -44,34 +40,11 @@ TEST(ProfileFile, NamesIgnoreCaseAndSpacesAndNumbersReadAsTheProfileCallsReadThe
                          IniFile::Parse("[a]\nv=99999999999\n").GetInt("a", "v", 0),
                          IniFile::Parse("[a]\nv=2147483647\n").GetInt("a", "v", 0)),
               std::tuple(-5, 0, 7, 0, 42, 31, 1215752191, 2147483647));
-}
 
-TEST(ProfileFile, WritingAValueChangesOnlyThatValue) {
-    test::TempFolder dir;
-    const std::string path = dir / "zfield.ini";
-    test::WriteBytesTo(path, std::vector<std::uint8_t>(kSample, kSample + std::strlen(kSample)));
-    ASSERT_TRUE(WriteProfileString(path, "floor size", "x", "10"));
-    ASSERT_TRUE(WriteProfileString(path, "zarnik pos", "y", "2"));
-    ASSERT_TRUE(WriteProfileString(path, "tooltips", "show", "1"));
-
-    IniFile ini = IniFile::Load(path);
-    EXPECT_EQ(std::tuple(ini.GetInt("floor size", "x", 0), ini.GetInt("zarnik pos", "y", 0),
-                         ini.GetInt("tooltips", "show", 0)),
-              std::tuple(10, 2, 1));
-    std::string text = ini.Text();
-    for (const char* part : {"; options\r\n[Floor Size]\r\n  X =10\r\ny=abc\r\n",
-                             "empty=\r\ny=2\r\n[paint package]", "\r\n[tooltips]\r\nshow=1\r\n"})
-        EXPECT_NE(text.find(part), std::string::npos) << part;
-
-    // A value cannot add lines to the file; a missing file reads as empty.
-    ini.SetString("go program", "def", "a.gop\r\n[x]\r\ny=1");
-    EXPECT_EQ(std::tuple(ini.HasKey("x", "y"), ini.GetString("go program", "def", ""),
-                         GetProfileInt(dir / "none/zfield.ini", "listing", "size", 6)),
-              std::tuple(false, "a.gop", 6));
-
-    // A file of bare line feeds keeps them.
+    // A value cannot add lines to the file; a new key follows its section's
+    // last one, and bare line feeds are kept.
     IniFile bare = IniFile::Parse("[a]\nv=1\n");
-    bare.SetString("a", "w", "2");
+    bare.SetString("a", "w", "2\r\n[x]\r\ny=1");
     EXPECT_EQ(bare.Text(), "[a]\nv=1\nw=2\n");
 }
 

@@ -32,23 +32,6 @@ class LessonFile : public ::testing::Test {
         ASSERT_TRUE(test::FillScene(area, dir / "made/walk.gop"));
     }
 
-    std::vector<std::uint8_t> Packed() {
-        ProjectScene scene = area.Scene();
-        return PackLesson(scene, "pirate.zfl");
-    }
-
-    // Opens bytes as a lesson into a fresh parent folder; the refusal, if
-    // any, is the last warning and the folder must stay empty.
-    bool Open(const std::vector<std::uint8_t>& bytes, test::WorkingArea& into) {
-        ProjectScene scene = into.Scene();
-        return OpenLessonBytes(scene, bytes, "in.zfl", dir / "unpacked");
-    }
-
-    // Offsets into a packed lesson: its first central record.
-    static std::size_t CentralStart(const std::vector<std::uint8_t>& b) {
-        return test::Get32(b, b.size() - 6);
-    }
-
     test::TempFolder dir;
     test::ScopedEnv env;
     test::Recorder ui;
@@ -91,22 +74,10 @@ TEST_F(LessonFile, SavedAndOpenedElsewhereTheLessonIsWholeAndSavesTheSameBytes) 
     }
 }
 
-TEST_F(LessonFile, AProgramNeverSavedAndAProjectNeverNamedTakeTheLessonsName) {
-    area.project.fileName.clear();
-    area.editor.Head(GO_LIST)->nameId = area.tables.names.Add("");
-    std::vector<LessonEntry> entries;
-    ASSERT_TRUE(ReadLessonFile(Packed(), entries).ok());
-    ASSERT_GE(entries.size(), 2u);
-    EXPECT_EQ(std::tuple(entries[0].name, entries[1].name),
-              std::tuple(std::string("pirate.zfp"), std::string("pirate.gop")));
-    test::WorkingArea other(ui);
-    ASSERT_TRUE(Open(Packed(), other));
-    EXPECT_EQ(other.editor.file, dir / "unpacked/in/pirate.gop");
-}
-
 TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
-    const std::vector<std::uint8_t> good = Packed();
-    const std::size_t central = CentralStart(good);
+    ProjectScene scene = area.Scene();
+    const std::vector<std::uint8_t> good = PackLesson(scene, "pirate.zfl");
+    const std::size_t central = test::Get32(good, good.size() - 6); // the first central record
     auto patched = [&](std::size_t at, std::uint32_t value, int width) {
         std::vector<std::uint8_t> b = good;
         width == 2 ? Put16(b, at, std::uint16_t(value)) : Put32(b, at, value);
@@ -164,33 +135,14 @@ TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
             << c.what;
         test::WorkingArea other(ui);
         ui.messages.clear();
-        EXPECT_FALSE(Open(c.bytes, other)) << c.what;
+        // Opened into a fresh parent folder, which must stay empty.
+        ProjectScene into = other.Scene();
+        EXPECT_FALSE(OpenLessonBytes(into, c.bytes, "in.zfl", dir / "unpacked")) << c.what;
         EXPECT_EQ(ui.lastWarning(), LessonErrorText(result, "in.zfl")) << c.what;
         EXPECT_TRUE(std::filesystem::is_empty(dir / "unpacked")) << c.what;
     }
     EXPECT_NE(LessonErrorText({LessonError::UnsafeName, "pens/x"}, "in.zfl").find("pens/x"),
               std::string::npos);
-}
-
-TEST_F(LessonFile, ALessonTooLargeOrWithNowhereToGoIsNotSavedNorOpened) {
-    // As many entries as a lesson holds, its four folders counted, are saved;
-    // one more are not.
-    ProjectScene scene = area.Scene();
-    const std::size_t free = kMaxLessonEntries - 4 - GatherLesson(scene, "big.zfl").size();
-    for (std::size_t i = 0; i < free; ++i)
-        test::WriteBytesTo(dir / "made/pens/p" + std::to_string(i) + ".bmp", {1});
-    EXPECT_FALSE(PackLesson(scene, dir / "big.zfl").empty());
-    // A folder that is not there takes no lesson, and says so.
-    EXPECT_FALSE(SaveLessonAs(scene, dir / "gone/big.zfl"));
-    EXPECT_EQ(ui.lastWarning(), std::string(kFileNotSavedText) + dir / "gone/big.zfl");
-    test::WriteBytesTo(dir / "made/pens/one more.bmp", {1});
-    EXPECT_FALSE(SaveLessonAs(scene, dir / "big.zfl"));
-    EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + dir / "big.zfl");
-    EXPECT_FALSE(FileExists(dir / "big.zfl"));
-    test::WriteBytesTo(dir / "big.zfl", {});
-    std::filesystem::resize_file(dir / "big.zfl", kMaxLessonSize + 1);
-    EXPECT_FALSE(OpenLesson(scene, dir / "big.zfl"));
-    EXPECT_EQ(ui.lastWarning(), LessonErrorText({LessonError::TooLarge, ""}, dir / "big.zfl"));
 }
 
 TEST_F(LessonFile, UnpackingKeepsToItsFolderEvenForNamesNeverChecked) {

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 
@@ -28,13 +26,6 @@ class OptionsFile : public ::testing::Test {
     }
     std::string Program() const { return dir / "prog/zfield.ini"; }
     std::string User() const { return dir / "config/zarnikfield/zfield.ini"; }
-    void Write(const std::string& path, const std::string& text) {
-        test::WriteBytesTo(path, {text.begin(), text.end()});
-    }
-    std::string Read(const std::string& path) {
-        auto bytes = test::BytesOf(path);
-        return {bytes.begin(), bytes.end()};
-    }
 
     TempFolder dir;
     Project project;
@@ -60,44 +51,15 @@ TEST_F(OptionsFile, TheUsersFileOrAWritableCopyInTheProgramFolderTakesTheRepair)
                                               dir / "prog"}));
 
     fs::remove_all(dir / "config");
-    Write(Program(), "[zarnik]\r\nspeed=0\r\n");
+    const std::string text = "[zarnik]\r\nspeed=0\r\n";
+    test::WriteBytesTo(Program(), {text.begin(), text.end()});
     EXPECT_EQ(OptionsFilePath(project), Program());
     ini = IniFile::Load(OptionsFilePath(project));
     ini.SetString("zarnik", "speed", "2");
     ASSERT_TRUE(SaveOptionsFile(project, ini));
-    EXPECT_EQ(Read(Program()), "[zarnik]\r\nspeed=2\r\n");
+    const std::vector<std::uint8_t> written = test::BytesOf(Program());
+    EXPECT_EQ(std::string(written.begin(), written.end()), "[zarnik]\r\nspeed=2\r\n");
     EXPECT_FALSE(fs::exists(User()));
-}
-
-TEST_F(OptionsFile, AReadOnlyCopyGivesTheStartingValuesUntilTheUserHasAFile) {
-    Write(Program(), "[com port]\r\ncom=7\r\n[paint package]\r\npaint1=drawit\r\n");
-    chmod(Program().c_str(), 0444);
-    EXPECT_EQ(OptionsFilePath(project), Program());
-    IniFile ini = IniFile::Load(OptionsFilePath(project));
-    ini.SetString("com port", "com", "1");
-    ASSERT_TRUE(SaveOptionsFile(project, ini));
-    EXPECT_EQ(OptionsFilePath(project), User());
-    EXPECT_EQ(IniFile::Load(User()).GetString("paint package", "paint1", ""), "drawit");
-    EXPECT_EQ(IniFile::Load(Program()).GetInt("com port", "com", 0), 7);
-
-    // A writable copy in a folder the user cannot write is not written either:
-    // it is replaced through a file beside it.
-    ZF_SKIP_WITHOUT_POSIX_FILES("no rights");
-    chmod(Program().c_str(), 0666);
-    chmod((dir / "prog").c_str(), 0555);
-    chmod(dir.path().c_str(), 0755);
-    EXPECT_TRUE(test::WithoutRights([&] { return OptionsSavePath(project) == User(); }));
-}
-
-TEST_F(OptionsFile, AnUnsetOrRelativeConfigurationHomeMeansDotConfig) {
-    const std::string fallback = dir / "home/.config/zarnikfield/zfield.ini";
-    env.Unset("XDG_CONFIG_HOME");
-    EXPECT_EQ(UserOptionsFilePath(), fallback);
-    env.Set("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(UserOptionsFilePath(), fallback);
-    env.Unset("HOME");
-    EXPECT_EQ(UserOptionsFilePath(), "");
-    EXPECT_FALSE(SaveOptionsFile(project, IniFile::Parse("")));
 }
 
 struct Case {
