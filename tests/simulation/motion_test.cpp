@@ -67,39 +67,6 @@ TEST(Units, PositionCheckKeepsHalfAStepFromEveryEdge) {
     EXPECT_EQ(std::tuple(StepX(s, 1950), StepY(s, 1200)), std::tuple(1.5, -1.0));
 }
 
-TEST(MovingTheRobot, DiagonalMoveEndsOnTheTruncatedTargetAndAStoppedOneOwesTheRest) {
-    ZarnikState s;
-    s.heading = 45;
-    MoveZarnik move(s, +1, 300);
-    const auto draws = Walk(move);
-    EXPECT_FALSE(move.HitEdge());
-    // A draw for each whole pixel (10 mm at zoom 100) along the major axis.
-    EXPECT_EQ(std::tuple(draws.size(), draws.front(), draws.back()),
-              std::tuple(22u, Point{1510, 1490}, Point{1500 + 212, 1500 - 212}));
-    s.heading = 0;
-    MoveZarnik back(s, -1, 1500);
-    for (int i = 0; i < 10; ++i)
-        ASSERT_EQ(back.Advance(), WalkStep::DrawAndCheck);
-    EXPECT_EQ(std::tuple(back.y(), back.Remainder()), std::tuple(1600, 1400));
-}
-
-TEST(MovingTheRobot, DrawsComeAtEveryWholePixelOfTheZoom) {
-    ZarnikState s;
-    s.zoom = 37.5f; // 26 mm make 0.99 pixels, 27 mm make 1.03
-    MoveZarnik move(s, +1, 270);
-    const auto draws = Walk(move);
-    ASSERT_EQ(draws.size(), 10u);
-    EXPECT_EQ(std::tuple(draws[0], draws[8]), std::tuple(Point{1500, 1473}, Point{1500, 1257}));
-    s.zoom = 0; // a minimised window: no pixel is ever reached
-    MoveZarnik unseen(s, +1, 270);
-    EXPECT_EQ(Walk(unseen), (std::vector<Point>{{1500, 1230}}));
-    // No distance draws once where it stands.
-    s.zoom = 100.0f;
-    MoveZarnik still(s, +1, 0);
-    EXPECT_EQ(Walk(still), (std::vector<Point>{{1500, 1500}}));
-    EXPECT_EQ(still.Remainder(), 0);
-}
-
 TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
     ZarnikState s;
     s.heading = 90;
