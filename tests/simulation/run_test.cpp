@@ -63,6 +63,10 @@ TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
               std::tuple(1000 + 139 * 12, false, std::tuple(3000, 1500)));
     EXPECT_EQ(TrailText(), "3000,3000/-1 3000,2900/0 3000,2900/-1 3000,2900/0 3000,2900/0 "
                            "3000,1500/0 ");
+    // A Step from idle runs the header line and pauses there.
+    Settle(RunRequest::Step);
+    EXPECT_EQ(std::tuple(Flags(), GoCursor()),
+              std::tuple(std::tuple(true, true, false), std::tuple(1, cursor::SteppingGo)));
 }
 
 TEST_F(RunFixture, LateDrawsAreMadeUpButALongStallIsNot) {
