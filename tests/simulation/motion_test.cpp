@@ -92,24 +92,6 @@ TEST(MovingTheRobot, TheLastAllowedMillimetreIsTheEdge) {
     EXPECT_LT(top.x(), 1500 + 90);
 }
 
-TEST(TurningTheRobot, HeadingsWrapAndEverySecondDegreeIsDrawn) {
-    struct Case {
-        int from, direction, degrees, to, draws;
-    } cases[] = {{0, -1, 360, 0, 181}, {359, +1, 1, 0, 1}, {0, -1, 1, 359, 1}, {10, +1, 2, 12, 2},
-                 {10, +1, 5, 15, 4},   {10, +1, 0, 10, 0}, {0, +1, 0, 0, 0}};
-    for (const auto& c : cases) {
-        TurnZarnik turn(c.from, c.direction, c.degrees);
-        int draws = 0;
-        while (turn.Advance() != WalkStep::Done)
-            ++draws;
-        EXPECT_EQ(turn.heading(), c.to) << c.from << " " << c.degrees;
-        EXPECT_EQ(draws, c.draws) << c.from << " " << c.degrees;
-    }
-    TurnZarnik stopped(0, +1, 90);
-    ASSERT_EQ(stopped.Advance(), WalkStep::DrawAndCheck);
-    EXPECT_EQ(std::tuple(stopped.heading(), stopped.Remainder()), std::tuple(2, 88));
-}
-
 TEST(PenTrailRecord, PenUpChainsFoldTrimCutsBackToTheRunStartAndTheTrailStopsAt2000) {
     PenTrail trail;
     for (int x : {0, 10, 20})

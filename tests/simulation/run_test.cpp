@@ -33,15 +33,16 @@ TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
 
     // The unit outlives Reset.
     Settle(RunRequest::Reset);
-    Key("CM P 6 [ LT 90 ] P 5 [ P 6 FD 3 ] P 5 FD 3 P 7 FD 3");
+    Key("CM P 6 [ LT 90 ] P 5 [ P 6 FD 3 ] P 5 FD 3 P 7 FD 3 P 6 P 6 P 6");
     RunInstantly();
+    // The last left turn ends on 0, not on 360.
     EXPECT_EQ(std::tuple(ui.messages.size(), Pose(), control.interpreter().callDepth),
-              std::tuple(0u, std::tuple(600, 1500, 270), 0));
+              std::tuple(0u, std::tuple(600, 1500, 0), 0));
     // A turn whose angle wraps to whole turns turns nothing.
     Key("CM LT [ 400 ] LT 100");
     const int changes = view.spriteChanges;
     RunInstantly();
-    EXPECT_EQ(std::tuple(state.heading, view.spriteChanges), std::tuple(270, changes));
+    EXPECT_EQ(std::tuple(state.heading, view.spriteChanges), std::tuple(0, changes));
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
