@@ -36,15 +36,6 @@ std::vector<std::string> Lines(const fs::path& path) {
     return lines;
 }
 
-std::string DumpLine(int offset, int count, const char* byte) {
-    char head[8];
-    std::snprintf(head, sizeof head, "%04x..", offset);
-    std::string line = head;
-    for (int i = 0; i < count; ++i)
-        line += std::string(byte) + " ";
-    return line;
-}
-
 class CommsReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -92,8 +83,9 @@ TEST_F(CommsReportTest, OffOrRefusedWritesNothingAndACancelledDialogWritesGenera
     CloseCommsReport(report);
     auto lines = Lines(folder / "general.log");
     ASSERT_EQ(lines.size(), 2u + 19u);
-    EXPECT_EQ(std::tuple(lines[0], lines[2], lines[8]),
-              std::tuple("Dump title", "one", DumpLine(0x10, 16, "00")));
+    EXPECT_EQ(
+        std::tuple(lines[0], lines[2], lines[8]),
+        std::tuple("Dump title", "one", "0010..00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "));
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace zf {
@@ -36,6 +38,23 @@ TEST(StringTables, GrowInEightByteStepsAndReadBackFromAStoredPool) {
     const char tail[] = {'a', 0, 'b', 'c'};
     back.AddAllFromBlock(reinterpret_cast<const std::uint8_t*>(tail), sizeof tail);
     EXPECT_STREQ(back.Get(back.Count() - 1), "bc");
+}
+
+TEST(RecordTables, EightyEightByteRecords) {
+    RecordTable t(88);
+    EXPECT_EQ(std::tuple(t.Count(), t.PoolAllocated()), std::tuple(1u, 88u));
+    std::uint8_t record[88];
+    std::memset(record, 7, sizeof record);
+    EXPECT_EQ((std::tuple{t.Add(record), t.Add(), t.PoolAllocated()}), std::tuple(1u, 2u, 264u));
+    EXPECT_EQ(std::tuple(t.Get(1)[87], t.Get(2)[0]), std::tuple(7, 0));
+    EXPECT_EQ(std::tuple(t.Get(3), std::as_const(t).Get(3)), std::tuple(nullptr, nullptr));
+    RecordTable back(88);
+    back.AddAllFromBlock(t.Pool(), t.PoolAllocated());
+    EXPECT_EQ(back.Count(), 3u);
+    EXPECT_EQ(std::memcmp(back.Get(1), record, 88), 0);
+    // A short last record is not taken.
+    back.AddAllFromBlock(t.Pool(), 88 + 50);
+    EXPECT_EQ(back.Count(), 3u);
 }
 
 } // namespace

@@ -1,10 +1,14 @@
+#include "program/debug_log.h"
 #include "program/texts.h"
 #include "program/texts_table.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string_view>
+#include <unistd.h>
 
 namespace zf {
 namespace {
@@ -28,6 +32,24 @@ TEST(Texts, FillsTheCFormatsAndTheTableUsesOnlyThose) {
             i += 1 + length;
         }
     }
+}
+
+TEST(Texts, DebugLogWritesOnlyWhileOpen) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("zf-debug-" + std::to_string(::getpid()) + ".log");
+    {
+        DebugLog log;
+        log.Text("lost");
+        ASSERT_TRUE(log.Open(path));
+        LogText(&log, "IsFileFound() == FALSE");
+        log.Formatted("level %d", 3);
+        log.Close();
+        log.Text("lost too");
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string written{std::istreambuf_iterator<char>(in), {}};
+    std::filesystem::remove(path);
+    EXPECT_EQ(written, "IsFileFound() == FALSE\r\nlevel 3-- end of log\r\n");
 }
 
 // The table is sorted for its lookup. Code names the texts it shows: a name
