@@ -148,7 +148,8 @@ TEST_F(KeyingMemory, FullMemoryRefusesDefinitionsAndInstructions) {
     keys("FD 1");
     EXPECT_EQ(ContainerKey(editor, key::Forward), status::Refused);
     EXPECT_EQ(ui.messages.back(), Shown(TextId::ZarnikMemoryFull));
-    EXPECT_EQ(std::tuple(go().size(), editor.memoryUnitsLeft), std::tuple(63u, 1));
+    EXPECT_EQ(std::tuple(go().size(), editor.memoryUnitsLeft, editor.modified),
+              std::tuple(63u, 1, 1u));
 }
 
 TEST_F(KeyingMemory, EmptyProceduresAreReclaimed) {
