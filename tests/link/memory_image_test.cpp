@@ -47,15 +47,6 @@ ZarnikMemoryImage Fresh() {
     return image;
 }
 
-TEST(EncodingImages, FreshAndEmptyProgramsAreAllEmptyCells) {
-    // The communications report's dump pins every byte of a fresh image.
-    const ZarnikMemoryImage image = Fresh();
-    Keyed header("");
-    EXPECT_EQ(Encode(header.editor), image);
-    Keyed graphicsOnly("POS(1,1) HEAD(90) PENUP FLIP");
-    EXPECT_EQ(Encode(graphicsOnly.editor), image);
-}
-
 TEST(EncodingImages, ProcedureHeadersFormAChainAndRepeatsJumpBothWays) {
     Keyed keyed("P 3 [ FD 2 ] P 4 [ BK 1 ]");
     ZarnikMemoryImage image = Encode(keyed.editor);

@@ -41,17 +41,6 @@ TEST_F(Lists, LoadedCopiesAreChargedWithoutACheck) {
     EXPECT_EQ(std::tuple(editor.memoryUnitsLeft, editor.cursor), std::tuple(187, nullptr));
 }
 
-TEST_F(Lists, CeOnTheHeaderOnlyWhenAlone) {
-    keys("FD 1");
-    editor.cursor = editor.Head(GO_LIST);
-    keys("CE");
-    EXPECT_EQ(go(), (Lines{kHeader, "FD 1"}));
-    keys("P 1 [ ] CE");
-    editor.cursor = editor.Head(GO_LIST)->next;
-    keys("CE CE"); // the second finds the PROC list still holding a definition
-    EXPECT_EQ(go(), (Lines{kHeader}));
-}
-
 TEST(EditorRelease, KeptWhileTheGoListHoldsInstructions) {
     Recorder ui;
     NameTables tables;
@@ -81,15 +70,6 @@ struct Checks : Keying {
     }
 };
 using Found = std::tuple<int, TextId, std::string>;
-
-TEST_F(Checks, IncompleteInstructionIsShown) {
-    keys("FD 1 RPT 3 [ W ]");
-    editor.cursor = editor.Head(GO_LIST);
-    EXPECT_EQ(CheckGoList(&editor), 4); // the run shows the warning
-    EXPECT_EQ(cursorLine(), "W");
-    EXPECT_EQ(std::tuple(ui.cursors[GO_LIST].line, ui.cursors[GO_LIST].style),
-              std::tuple(4, cursor::Problem));
-}
 
 TEST_F(Checks, OpenAndSurplusRepeats) {
     keys("RPT 2 [ RPT 3 [ FD 1");
@@ -151,37 +131,6 @@ TEST_F(Checks, ProcedureListProblems) {
     editor.procedureBeingDefined = 0;
     EXPECT_EQ(check(PROC_LIST), Found(5, TextId::ProcIncompleteRepeat, "RPT 2 ["));
     EXPECT_EQ(editor.procedureBeingDefined, 1);
-}
-
-TEST_F(Checks, ProcedureListSurplusAndIncomplete) {
-    Load(editor, PROC_LIST, op::ProcedureDef, {3}, true);
-    Load(editor, PROC_LIST, op::RepeatEnd);
-    Load(editor, PROC_LIST, op::ProcedureEnd);
-    EXPECT_EQ(check(PROC_LIST), Found(5, TextId::ProcRepeatDeleted, "]"));
-    EXPECT_EQ(editor.LineOf(PROC_LIST, editor.cursor), 2);
-    editor.Head(PROC_LIST)->next->complete = 0;
-    EXPECT_EQ(CheckProcList(&editor), 4);
-    editor.Head(PROC_LIST)->next->opcode = op::Repeat;
-    editor.Head(PROC_LIST)->next->complete = 1;
-    EXPECT_EQ(check(PROC_LIST), Found(5, TextId::ProcIncompleteRepeat, "RPT"));
-    EXPECT_EQ(editor.DeleteProcedure(PROC_LIST, 3), 3);
-    Load(editor, PROC_LIST, op::ProcedureDef, {5}, true);
-    Load(editor, PROC_LIST, op::Repeat, {2}, true);
-    Load(editor, PROC_LIST, op::Repeat, {3}, true);
-    Load(editor, PROC_LIST, op::ProcedureEnd);
-    EXPECT_EQ(CheckProcList(&editor), 5);
-    EXPECT_EQ(ui.messages.back(), Shown(TextId::ProcIncompleteRepeats, {2}));
-    EXPECT_EQ(editor.procedureBeingDefined, 5);
-}
-
-TEST_F(Checks, EmptyProceduresAndTheOpenDefinition) {
-    keys("P 1 [ ] P 2 [ ] P 3 [");
-    EXPECT_EQ(editor.FindEmptyProcedure(), editor.Head(PROC_LIST));
-    editor.DeleteEmptyProcedures();
-    // The open definition is the cursor, so it survives.
-    EXPECT_EQ(proc(), (Lines{"P 3 ["}));
-    EXPECT_EQ(at(), std::tuple("P 3 [", 3, 187 - 8));
-    EXPECT_EQ(editor.FirstOpenProcedure(), editor.Head(PROC_LIST));
 }
 
 TEST_F(Lists, IndentsOfRepeatsAndProcedures) {

@@ -18,13 +18,10 @@ namespace zf::test {
 // Records what a run shows.
 class ViewRecorder : public RobotView {
   public:
-    void DrawZarnikAt(int, int) override {}
     void SpriteChanged() override { ++spriteChanges; }
     void ObjectPlaced(GraphicObject& object) override { placed.push_back(object.kind); }
-    void ShowInstruction(const GoInstruction* in) override { status = in ? in->opcode : -1; }
     std::vector<int> placed;
     int spriteChanges = 0;
-    int status = -1;
 };
 
 // A 10 x 10-step working area, a Go Program keyed into it, and the run

@@ -33,33 +33,16 @@ TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
 
     // The unit outlives Reset.
     Settle(RunRequest::Reset);
-    Key("CM P 6 [ LT 90 ] P 5 [ P 6 FD 3 ] P 5 FD 3 P 7 FD 3");
+    Key("CM P 6 [ LT 90 ] P 5 [ P 6 FD 3 ] P 5 FD 3 P 7 FD 3 P 6 P 6 P 6");
     RunInstantly();
+    // The last left turn ends on 0, not on 360.
     EXPECT_EQ(std::tuple(ui.messages.size(), Pose(), control.interpreter().callDepth),
-              std::tuple(0u, std::tuple(600, 1500, 270), 0));
+              std::tuple(0u, std::tuple(600, 1500, 0), 0));
     // A turn whose angle wraps to whole turns turns nothing.
     Key("CM LT [ 400 ] LT 100");
     const int changes = view.spriteChanges;
     RunInstantly();
-    EXPECT_EQ(std::tuple(state.heading, view.spriteChanges), std::tuple(270, changes));
-}
-
-TEST_F(RunFixture, CallsReturnToTheInstructionAfterThem) {
-    Key("P 5 [ RT 90 ] RPT 2 [ P 5 FD 1 ]");
-    // Step through, noting the list each executed instruction left current.
-    std::vector<int> opcodes, lists;
-    for (Settle(RunRequest::Step); state.running; Settle(RunRequest::Step)) {
-        opcodes.push_back(view.status);
-        lists.push_back(control.interpreter().currentList);
-    }
-    EXPECT_EQ(opcodes, (std::vector<int>{39, 4, 5, 3, 12, 0, 11, 5, 3, 12, 0, 11}));
-    EXPECT_EQ(lists, (std::vector<int>{1, 1, 2, 2, 1, 1, 1, 2, 2, 1, 1, 1}));
-    EXPECT_EQ(Pose(), std::tuple(1800, 1800, 180));
-    // Stopped after a call has returned, the PROC list shows no cursor.
-    Key("CM P 5 FD 5");
-    Request(RunRequest::Run, clock.now + 1000);
-    Request(RunRequest::Stop, clock.now + 100);
-    EXPECT_EQ(std::tuple(state.paused, ui.cursors[PROC_LIST].visible), std::tuple(true, false));
+    EXPECT_EQ(std::tuple(state.heading, view.spriteChanges), std::tuple(0, changes));
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
@@ -81,6 +64,10 @@ TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
               std::tuple(1000 + 139 * 12, false, std::tuple(3000, 1500)));
     EXPECT_EQ(TrailText(), "3000,3000/-1 3000,2900/0 3000,2900/-1 3000,2900/0 3000,2900/0 "
                            "3000,1500/0 ");
+    // A Step from idle runs the header line and pauses there.
+    Settle(RunRequest::Step);
+    EXPECT_EQ(std::tuple(Flags(), GoCursor()),
+              std::tuple(std::tuple(true, true, false), std::tuple(1, cursor::SteppingGo)));
 }
 
 TEST_F(RunFixture, LateDrawsAreMadeUpButALongStallIsNot) {
@@ -132,49 +119,13 @@ TEST_F(RunFixture, StoppedWaitsOweWholeSecondsAndTurnsStopBetweenTwoDraws) {
     EXPECT_EQ(std::tuple(control.remainder + state.heading, state.heading % 2), std::tuple(90, 0));
     Settle(RunRequest::Continue);
     EXPECT_EQ(state.heading, 90);
-}
-
-TEST_F(RunFixture, OneMessageIsTakenBetweenInstructions) {
-    Key("PENUP PENUP PENUP FD 1");
-    control.Post(RunRequest::Run);
-    control.Pump(); // Run
-    control.Pump(); // the header
-    Settle(RunRequest::Stop);
-    EXPECT_EQ(std::tuple(control.interpreter().executed, Flags(), state.y),
-              std::tuple(2u, std::tuple(true, true, false), 1500));
-    // During a move too: a second request waits for the next draw.
-    Settle(RunRequest::Reset);
+    // A move too takes one message between two draws.
+    Key("CM FD 1");
     Request(RunRequest::Run, clock.now + 100);
     control.Post(RunRequest::Step);
     control.Post(RunRequest::Step);
     control.Pump();
     EXPECT_GT(control.NextDue(), clock.now);
-}
-
-TEST_F(RunFixture, StepFromIdleRunsTheHeaderFirstAndDuringARunPausesAfterTheMove) {
-    Key("FD 1 RT 90");
-    Settle(RunRequest::Step);
-    EXPECT_EQ(std::tuple(Flags(), bool(state.stepPending), view.status, state.y, GoCursor()),
-              std::tuple(std::tuple(true, true, false), false, op::GoProgramHeader, 1500,
-                         std::tuple(1, cursor::SteppingGo)));
-    Request(RunRequest::Step, clock.now + 50);
-    EXPECT_EQ(Flags(), std::tuple(true, false, false)); // moving: Stop would reach it
-    PumpToIdle();
-    EXPECT_EQ(std::tuple(Pose(), GoCursor()),
-              std::tuple(std::tuple(1500, 1200, 0), std::tuple(2, cursor::SteppingGo)));
-
-    Settle(RunRequest::Reset);
-    Key("CM FD 1 FD 1");
-    Request(RunRequest::Run, clock.now + 50);
-    Settle(RunRequest::Step);
-    EXPECT_EQ(std::tuple(state.y, Flags()), std::tuple(1200, std::tuple(true, true, false)));
-    // Stopped within a move, a Step finishes that move and pauses again.
-    Settle(RunRequest::Reset);
-    Request(RunRequest::Run, clock.now + 100);
-    Request(RunRequest::Stop, clock.now + 100);
-    ASSERT_EQ(Flags(), std::tuple(true, true, true));
-    Settle(RunRequest::Step);
-    EXPECT_EQ(std::tuple(state.y, Flags()), std::tuple(1200, std::tuple(true, true, false)));
 }
 
 TEST_F(RunFixture, ResetUndoesExactlyTheLastRun) {
