@@ -132,14 +132,19 @@ TEST(GraphicObjects, BackgroundsLeadRunsRemoveOnlyTheirOwnAndTextsKeepClearOfThe
                           list.RemoveObjectsOfRun(3), list.LastGraphicObject()->x}),
               std::tuple(true, false, 1, 1));
 
-    GraphicObject text;
-    text.x = text.y = 1500;
-    text.param2 = 3;
-    PlaceTextNear(text, 40, 20, 15, 0.1);
-    EXPECT_EQ(std::tuple(text.x, text.y, text.param2), std::tuple(1300, 1150, 0));
-    text.param2 = 10;
-    PlaceTextNear(text, 40, 20, 15, 0.1);
-    EXPECT_EQ((Point{text.x, text.y}), (Point{1450, 1300}));
+    // A 40 x 20 pixel text beside a robot at (1500, 1500), half a step of 15
+    // pixels away, by each mode; once placed it stays put.
+    const Point places[] = {{1500, 1500}, {1300, 1400}, {1300, 1400}, {1300, 1150},
+                            {1300, 1650}, {950, 1400},  {1650, 1400}, {950, 1150},
+                            {1650, 1150}, {950, 1650},  {1650, 1650}, {1500, 1500}};
+    for (int mode = 0; mode < 12; ++mode) {
+        GraphicObject text;
+        text.x = text.y = 1500;
+        text.param2 = mode;
+        PlaceTextNear(text, 40, 20, 15, 0.1);
+        EXPECT_EQ((std::tuple{Point{text.x, text.y}, text.param2}), std::tuple(places[mode], 0))
+            << mode;
+    }
 }
 
 TEST(Notes, DurationsAndPitches) {

@@ -45,6 +45,13 @@ TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
     EXPECT_EQ(std::tuple(state.heading, view.spriteChanges), std::tuple(0, changes));
 }
 
+TEST_F(RunFixture, StoppedAfterACallHasReturnedTheProcListShowsNoCursor) {
+    Key("P 5 [ RT 90 ] CM P 5 FD 5");
+    Request(RunRequest::Run, clock.now + 1000);
+    Request(RunRequest::Stop, clock.now + 100);
+    EXPECT_EQ(std::tuple(state.paused, ui.cursors[PROC_LIST].visible), std::tuple(true, false));
+}
+
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
     SetUpWorkingArea(state, 20, 20);
     Key("PEN(redthin.bmp) FD 5");
