@@ -27,6 +27,19 @@ TEST_F(KeyingMoves, DigitRangesAndLimits) {
               std::tuple("Q 4 2", 4, 2));
 }
 
+TEST_F(KeyingMoves, DigitsWhereNoNumberIsWantedAndCmInsideADefinition) {
+    for (const char* sequence : {"5", "RPT 2 [ 3", "FD [ 2 ] 3", "PENUP 1"}) {
+        ui.clear();
+        keys(sequence);
+        EXPECT_EQ(ui.lastWarningId(), TextId::NumberNotExpected) << sequence;
+    }
+    keys("]");
+    warnings("CM P 2 [ FD 1 CM", TextId::FinishDefiningFirst);
+    editor.cursor = nullptr;
+    EXPECT_EQ(EditorKey(editor, key::Digit0 + 1), status::Refused);
+    EXPECT_EQ(ui.lastWarningId(), TextId::NumberWithoutInstruction);
+}
+
 using KeyingBrackets = Keying;
 
 TEST_F(KeyingBrackets, UnitFormsAndTheirRefusals) {
