@@ -145,6 +145,20 @@ TEST_F(LessonFile, HostileArchivesAreRefusedWithTheirMessageAndWriteNothing) {
               std::string::npos);
 }
 
+TEST_F(LessonFile, ALessonOfMoreEntriesThanItHoldsIsNotSaved) {
+    // As many entries as a lesson holds, its four folders counted, are saved;
+    // one more are not.
+    ProjectScene scene = area.Scene();
+    const std::size_t free = kMaxLessonEntries - 4 - GatherLesson(scene, "big.zfl").size();
+    for (std::size_t i = 0; i < free; ++i)
+        test::WriteBytesTo(dir / "made/pens/p" + std::to_string(i) + ".bmp", {1});
+    EXPECT_FALSE(PackLesson(scene, dir / "big.zfl").empty());
+    test::WriteBytesTo(dir / "made/pens/one more.bmp", {1});
+    EXPECT_FALSE(SaveLessonAs(scene, dir / "big.zfl"));
+    EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + dir / "big.zfl");
+    EXPECT_FALSE(FileExists(dir / "big.zfl"));
+}
+
 TEST_F(LessonFile, UnpackingKeepsToItsFolderEvenForNamesNeverChecked) {
     std::filesystem::create_directory(dir / "into");
     EXPECT_EQ(UnpackLesson({{"p.zfp", {1}}, {"../evil.gop", {1}}}, dir / "into"), "");
