@@ -77,5 +77,17 @@ TEST(Activities, PreviewsFindTheirPicturesAndRefuseWhatIsNoProject) {
                                                 dir / "shelf/a.zfp|a|"}));
 }
 
+TEST(Activities, ShippedFoldersAreTakenFromBesideTheProgramFirst) {
+    test::TempFolder dir;
+    Project installed;
+    installed.SetProgramFolder(dir / "bin/");
+    for (const char* folder :
+         {"share/zarnikfield/help", "share/zarnikfield/example", "bin/example"})
+        std::filesystem::create_directories(dir / folder);
+    EXPECT_EQ(FindBundledFolder(installed, "help"), dir / "bin/../share/zarnikfield/help/");
+    EXPECT_EQ(FindBundledFolder(installed, "example"), dir / "bin/example/");
+    EXPECT_EQ(FindBundledFolder(installed, "art"), dir / "bin/art/");
+}
+
 } // namespace
 } // namespace zf

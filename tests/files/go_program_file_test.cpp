@@ -92,6 +92,11 @@ TEST_F(GoProgramFile, WriteThenReadGivesTheSameLists) {
     std::string again = dir / "again.gop";
     ASSERT_TRUE(SaveGoProgramAs(loaded, again));
     EXPECT_STREQ(tables.names.Get(loaded.Head(GO_LIST)->nameId), "again.gop");
+    // A failed save says so, and the program keeps the name of its file.
+    EXPECT_FALSE(SaveGoProgramAs(loaded, dir / "gone/x.gop"));
+    EXPECT_EQ(
+        std::tuple(ui.lastWarning(), std::string(tables.names.Get(loaded.Head(GO_LIST)->nameId))),
+        std::tuple(std::string(kFileNotSavedText) + (dir / "gone/x.gop"), "again.gop"));
     // A program with no Go List at all has no header to name.
     editor.DestroyProgramList(GO_LIST);
     EXPECT_FALSE(SaveGoProgramAs(editor, dir / "gone/x.gop"));
