@@ -2,6 +2,7 @@
 
 #include "file_test_support.h"
 #include "files/file_io.h"
+#include "files/file_list.h"
 #include "files/project_folder.h"
 #include "program/key_sequence.h"
 #include "program/program_snapshot.h"
@@ -372,6 +373,11 @@ TEST_F(GoProgramFile, TheFileListShowsGoProgramsSortedWithoutRegardToCase) {
     EXPECT_EQ(names,
               (std::vector<std::string>{"Alpha.GOP", "alpha.gop", "b.gop", "Bat.gop", "BETA.gop",
                                         "beta.gop", "bz.gop", "Gamma.gop", "gamma.gop"}));
+    // A folder's file list is the same, with no name that is all extension.
+    test::WriteBytesTo(dir / ".gop", {0});
+    EXPECT_EQ(ListFolderFiles(dir.path(), ".gop"), names);
+    EXPECT_FALSE(ListGoProgramChoices(ui, dir / "gone/", names));
+    EXPECT_EQ(ui.lastWarning(), unnumbered::kSubdirectoryNotFound);
 }
 
 } // namespace

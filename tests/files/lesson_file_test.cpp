@@ -153,6 +153,9 @@ TEST_F(LessonFile, ALessonOfMoreEntriesThanItHoldsIsNotSaved) {
     for (std::size_t i = 0; i < free; ++i)
         test::WriteBytesTo(dir / "made/pens/p" + std::to_string(i) + ".bmp", {1});
     EXPECT_FALSE(PackLesson(scene, dir / "big.zfl").empty());
+    // A folder that is not there takes no lesson, and says so.
+    EXPECT_FALSE(SaveLessonAs(scene, dir / "gone/big.zfl"));
+    EXPECT_EQ(ui.lastWarning(), std::string(kFileNotSavedText) + dir / "gone/big.zfl");
     test::WriteBytesTo(dir / "made/pens/one more.bmp", {1});
     EXPECT_FALSE(SaveLessonAs(scene, dir / "big.zfl"));
     EXPECT_EQ(ui.lastWarning(), std::string(kFileTooLargeText) + dir / "big.zfl");

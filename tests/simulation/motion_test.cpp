@@ -34,6 +34,9 @@ TEST(Units, ConversionsTruncateAndPenNamesMatchCaseFreeOverTheGivenLength) {
     ZarnikState s; // 9 mm make 0.95 pixels
     EXPECT_EQ(std::tuple(MmToPixels(s, 300), MmToPixels(s, 9), PixelsToMm(s, 30), PixelsPerStep(s)),
               std::tuple(30, 0, 305, 30));
+    // Headings come into the circle, 0 staying 0.
+    EXPECT_EQ(std::tuple(NormalHeading(0), NormalHeading(-90), NormalHeading(725)),
+              std::tuple(0, 270, 5));
     s.zoom = 37.5f;
     EXPECT_EQ(std::tuple(PixelsPerStep(s), MmToPixels(s, 300)), std::tuple(11, 11));
     std::vector<int> styles;

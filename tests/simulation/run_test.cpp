@@ -52,6 +52,15 @@ TEST_F(RunFixture, StoppedAfterACallHasReturnedTheProcListShowsNoCursor) {
     EXPECT_EQ(std::tuple(state.paused, ui.cursors[PROC_LIST].visible), std::tuple(true, false));
 }
 
+TEST_F(RunFixture, StoppedWithinAMoveAStepFinishesThatMoveAndPausesAgain) {
+    Key("FD 1 FD 1");
+    Request(RunRequest::Run, clock.now + 100);
+    Request(RunRequest::Stop, clock.now + 100);
+    ASSERT_EQ(Flags(), std::tuple(true, true, true));
+    Settle(RunRequest::Step);
+    EXPECT_EQ(std::tuple(state.y, Flags()), std::tuple(1200, std::tuple(true, true, false)));
+}
+
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
     SetUpWorkingArea(state, 20, 20);
     Key("PEN(redthin.bmp) FD 5");
