@@ -174,6 +174,7 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     ui.clear();
     ProjectScene target = to.Scene();
     EXPECT_FALSE(OpenGoProgramByName(target, "flower.gop"));
+    EXPECT_TRUE(OpenGoProgramByName(target, "")); // a project with no program
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
 }
 

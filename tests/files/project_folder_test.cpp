@@ -90,6 +90,10 @@ TEST_F(ProjectFolders, TheProgramFolderHoldsItsFilesAndThePredefinedProjects) {
     project.folder.clear();
     project.SetFromPath("lesson.zfp");
     EXPECT_EQ(project.folder, std::filesystem::current_path().string() + "/");
+    // A name with its whole path is taken as it stands.
+    test::WriteBytesTo(dir / "Zarnikfield/zfield.ini", {1});
+    EXPECT_EQ(FindProjectFile(project, dir / "Zarnikfield/zfield.ini"),
+              dir / "Zarnikfield/zfield.ini");
 }
 
 TEST_F(ProjectFolders, WorkFolderFromTheDocumentsFolder) {

@@ -35,6 +35,7 @@ TEST_F(KeyingMoves, DigitsWhereNoNumberIsWantedAndCmInsideADefinition) {
     }
     keys("]");
     warnings("CM P 2 [ FD 1 CM", TextId::FinishDefiningFirst);
+    warnings("] P 9 9 [ P 1 2", TextId::Procedure99CallsNone);
     editor.cursor = nullptr;
     EXPECT_EQ(EditorKey(editor, key::Digit0 + 1), status::Refused);
     EXPECT_EQ(ui.lastWarningId(), TextId::NumberWithoutInstruction);
