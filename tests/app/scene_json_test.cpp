@@ -86,11 +86,9 @@ TEST(SceneJson, PicturesComeAsRgbaMirroredAndKeyed) {
     };
     const std::vector<std::uint8_t> keyed = PictureRgba("keyed:" + path, 6, 2, true, false);
     ASSERT_EQ(keyed.size(), 6u * 2 * 4);
-    EXPECT_EQ(pixel(keyed, 0, 0), 0u);
-    EXPECT_EQ(pixel(keyed, 1, 0), kBlue << 8 | 0xFF);
-    EXPECT_EQ(pixel(keyed, 2, 0), kRed << 8 | 0xFF);
-    EXPECT_EQ(pixel(keyed, 5, 0), 0u);
-    EXPECT_EQ(pixel(keyed, 0, 1), kGreen << 8 | 0xFF);
+    EXPECT_EQ(std::tuple(pixel(keyed, 0, 0), pixel(keyed, 1, 0), pixel(keyed, 2, 0),
+                         pixel(keyed, 5, 0), pixel(keyed, 0, 1)),
+              std::tuple(0u, kBlue << 8 | 0xFF, kRed << 8 | 0xFF, 0u, kGreen << 8 | 0xFF));
     EXPECT_EQ(pixel(PictureRgba("file:" + path, 6, 2, true, false), 0, 0), kMagenta << 8 | 0xFF);
     EXPECT_TRUE(PictureRgba("file:" + path + "x", 6, 2, false, false).empty());
 }

@@ -174,7 +174,11 @@ TEST_F(ProjectFile, AProjectWithoutItsPicturesOrItsProgramSaysWhatIsMissing) {
     ui.clear();
     ProjectScene target = to.Scene();
     EXPECT_FALSE(OpenGoProgramByName(target, "flower.gop"));
-    EXPECT_TRUE(OpenGoProgramByName(target, "")); // a project with no program
+    // An empty name is a project with no program; one named by its folder
+    // inside the project is taken from there.
+    ASSERT_TRUE(OpenGoProgramByName(target, "") && SaveGoProgramAs(editor, dir / "prog/w.gop") &&
+                OpenGoProgramByName(target, "prog\\w.gop"));
+    EXPECT_EQ(to.editor.file, dir / "prog/w.gop");
     EXPECT_TRUE(ui.messages.empty()) << ui.lastWarning();
 }
 

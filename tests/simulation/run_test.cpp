@@ -45,20 +45,20 @@ TEST_F(RunFixture, RepeatsCallsAndUnitsRunToTheEndAndUndefinedCallsAreSkipped) {
     EXPECT_EQ(std::tuple(state.heading, view.spriteChanges), std::tuple(0, changes));
 }
 
-TEST_F(RunFixture, StoppedAfterACallHasReturnedTheProcListShowsNoCursor) {
-    Key("P 5 [ RT 90 ] CM P 5 FD 5");
+TEST_F(RunFixture, StoppedWithinAMoveAfterACallAStepFinishesThatMoveAndPausesAgain) {
+    Key("P 5 [ RT 90 ] CM P 5 FD 2 FD 1 FD 1");
     Request(RunRequest::Run, clock.now + 1000);
     Request(RunRequest::Stop, clock.now + 100);
-    EXPECT_EQ(std::tuple(state.paused, ui.cursors[PROC_LIST].visible), std::tuple(true, false));
-}
-
-TEST_F(RunFixture, StoppedWithinAMoveAStepFinishesThatMoveAndPausesAgain) {
-    Key("FD 1 FD 1");
-    Request(RunRequest::Run, clock.now + 100);
-    Request(RunRequest::Stop, clock.now + 100);
-    ASSERT_EQ(Flags(), std::tuple(true, true, true));
+    // The call has returned: the PROC list shows no cursor.
+    EXPECT_EQ(std::tuple(Flags(), ui.cursors[PROC_LIST].visible),
+              std::tuple(std::tuple(true, true, true), false));
     Settle(RunRequest::Step);
-    EXPECT_EQ(std::tuple(state.y, Flags()), std::tuple(1200, std::tuple(true, true, false)));
+    EXPECT_EQ(std::tuple(Pose(), Flags()),
+              std::tuple(std::tuple(2400, 1500, 90), std::tuple(true, true, false)));
+    // A Step during a move pauses once the move is done.
+    Request(RunRequest::Continue, clock.now + 50);
+    Settle(RunRequest::Step);
+    EXPECT_EQ(std::tuple(state.x, Flags()), std::tuple(2700, std::tuple(true, true, false)));
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {

@@ -319,13 +319,12 @@ TEST_F(Everyday, MenuOptionsAndRecentFilesOutliveTheWindow) {
     window.reset();
 
     Start();
-    EXPECT_TRUE(window->Action(command::SpeedInstant)->isChecked());
-    EXPECT_FALSE(window->Action(command::SpeedMedium)->isChecked());
-    EXPECT_TRUE(drawing()->run().instant);
-    EXPECT_EQ(doc().options.listingSize, 8);
-    EXPECT_TRUE(window->Action(command::ListingSizeFirst + 7)->isChecked());
-    EXPECT_TRUE(doc().options.sound);
-    EXPECT_FALSE(doc().options.tooltips);
+    EXPECT_EQ(std::tuple(window->Action(command::SpeedInstant)->isChecked(),
+                         window->Action(command::SpeedMedium)->isChecked(),
+                         drawing()->run().instant, doc().options.listingSize,
+                         window->Action(command::ListingSizeFirst + 7)->isChecked(),
+                         doc().options.sound, doc().options.tooltips),
+              std::tuple(true, false, true, 8, true, true, false));
     EXPECT_EQ(window->RecentFiles(), (std::vector<std::string>{program}));
     EXPECT_TRUE(window->Action(command::HighContrast)->isChecked());
     EXPECT_TRUE(CurrentLook().highContrast);
