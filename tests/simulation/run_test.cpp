@@ -59,6 +59,9 @@ TEST_F(RunFixture, StoppedWithinAMoveAfterACallAStepFinishesThatMoveAndPausesAga
     Request(RunRequest::Continue, clock.now + 50);
     Settle(RunRequest::Step);
     EXPECT_EQ(std::tuple(state.x, Flags()), std::tuple(2700, std::tuple(true, true, false)));
+    // One more Step, from a pause between instructions, ends the run.
+    Settle(RunRequest::Step);
+    EXPECT_FALSE(state.running);
 }
 
 TEST_F(RunFixture, StopAndContinueFinishTheSameStraightLine) {
